@@ -1,0 +1,179 @@
+#include "CpMgmt/CmdPro/AdAlInCp.h"
+
+#include <cstring>
+
+#include "CpMgmt/CmdPro/AdAlInPostDelay.h"
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/AdpInfoPrint.h"
+#include "CpMgmt/CommandIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "fwdata/FwOpcodes.h"
+#include "parsers/AdpAllInfoParsedObject.h"
+#include "runtime/CtError.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<AdpAllInfoCp> kRegisterAdpAllInfoCp;
+
+constexpr const char* kSourceName = "CpMgmt/CmdPro/AdAlInCp";
+constexpr const char* kOperationText = "AdpAll information";
+
+constexpr std::size_t kDefaultsExtentOffset = 62;
+constexpr int kMinimumDefaultsExtent = 64;
+constexpr std::size_t kOemClusterDisableOffset = 1;
+constexpr std::size_t kOemSasDisableOffset = 2;
+
+constexpr const char* kSectionIndent = "                ";  // 16 blanks
+
+}  // namespace
+
+ArrayList<u16>* AdpAllInfoCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(kCmdAdpAllInfo);
+    return codes;
+}
+
+CommandProcessor* AdpAllInfoCp::Create(u16) { return new AdpAllInfoCp(); }
+
+AdpAllInfoCp::AdpAllInfoCp()
+{
+    std::memset(info_, 0, sizeof info_);
+    std::memset(defaults_, 0, sizeof defaults_);
+    std::memset(time_, 0, sizeof time_);
+    std::memset(mfgData_, 0, sizeof mfgData_);
+    std::memset(batteryFru_, 0, sizeof batteryFru_);
+    std::memset(keyValues_, 0, sizeof keyValues_);
+}
+
+int AdpAllInfoCp::Fetch(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode)
+{
+    if (controller_ == nullptr)
+        return -1;
+    const u32 mbox[3] = {0, 0, 0};
+    if (privateOpcode) {
+        DcmdFwiDpPrvParams request(opcode, mbox, buffer, static_cast<u32>(length));
+        return controller_->Execute(request);
+    }
+    DcmdFwiDpParams request(opcode, mbox, buffer, static_cast<u32>(length));
+    return controller_->Execute(request);
+}
+
+int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    LogAppMessage(kSourceName, __LINE__, kModuleCommandTool, kLevelInfo, kAppLogAdpAllInfoStarted);
+    controller_ = cpController ? cpController->GetController() : nullptr;
+    const u8 adapter = AdapterNumberOf(cpController);
+
+    auto* object = dynamic_cast<AdpAllInfoParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(AdpMsg::kDynamicCastFailed, adapter, "AdpAllInfoParsedObject *");
+        return -1;
+    }
+
+    // Manufacturing data: a failure is reported, and the report shows zeros and empty texts.
+    if (Fetch(kDcmdCtrlGetMfgData, mfgData_, sizeof mfgData_) != 0) {
+        PrintMessage(AdpMsg::kOperationFailed, adapter, kOperationText);
+        std::memset(mfgData_, 0, sizeof mfgData_);
+    }
+
+    // Key=value settings: the status does not matter; a block that could not be read is empty.
+    std::memset(keyValues_, 0, sizeof keyValues_);
+    if (Fetch(kDcmdCtrlGetKeyValues, keyValues_, sizeof keyValues_) != 0)
+        std::memset(keyValues_, 0, sizeof keyValues_);
+    postDelay_ = ReadPostDelay(keyValues_, sizeof keyValues_);
+
+    u8 oemData[kOemDataSize] = {};
+    if (Fetch(kDcmdCtrlGetOemData, oemData, sizeof oemData, true) != 0) {
+        clusterDisable_ = 1;
+        sasDisable_ = 0;
+    } else {
+        clusterDisable_ = oemData[kOemClusterDisableOffset];
+        sasDisable_ = oemData[kOemSasDisableOffset];
+    }
+
+    // Without the defaults or the controller information there is no report.
+    int status = Fetch(kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
+    if (status != 0) {
+        std::memset(defaults_, 0, sizeof defaults_);
+        PrintMessage(AdpMsg::kOperationFailed, adapter, kOperationText);
+        return status;
+    }
+    int defaultsExtent = defaults_[kDefaultsExtentOffset];
+    if (defaultsExtent == 0)
+        defaultsExtent = kMinimumDefaultsExtent;
+
+    status = Fetch(kDcmdCtrlGetInfo, info_, sizeof info_);
+    if (status != 0) {
+        std::memset(info_, 0, sizeof info_);
+        PrintMessage(AdpMsg::kOperationFailed, adapter, kOperationText);
+        return status;
+    }
+
+    // A time that could not be read shows as "Not Set".
+    std::memset(time_, 0, sizeof time_);
+    int result = Fetch(kDcmdCtrlGetTime, time_, sizeof time_);
+    if (result != 0)
+        std::memset(time_, 0, sizeof time_);
+
+    batteryFruStatus_ = Fetch(kDcmdCtrlGetBatteryFru, batteryFru_, sizeof batteryFru_);
+    if (batteryFruStatus_ == 0)
+        result = 0;
+
+    PrintAdapterInfo(object->GetAdapterNumber(), defaultsExtent);
+    return result;
+}
+
+void AdpAllInfoCp::PrintSectionHeader(u32 titleId)
+{
+    AdpPrint::Text(kSectionIndent);
+    PrintMessage(titleId);
+    AdpPrint::Text(kSectionIndent);
+    PrintMessage(AdpMsg::kUnderline);
+}
+
+void AdpAllInfoCp::PrintSectionHeader(const char* title)
+{
+    AdpPrint::Text(kSectionIndent);
+    AdpPrint::Text(title);
+    AdpPrint::Text(kSectionIndent);
+    PrintMessage(AdpMsg::kUnderline);
+}
+
+void AdpAllInfoCp::PrintAdapterInfo(u8 adapterNumber, int defaultsExtent)
+{
+    // The extent decides how many default-settings lines the controller's defaults carry.
+    static_cast<void>(defaultsExtent);
+
+    PrintMessage(AdpMsg::kAdapterTitle, adapterNumber);
+    PrintMessage(AdpMsg::kRuler);
+
+    PrintSectionHeader(AdpMsg::kTitleVersions);
+    PrintVersions();
+    PrintSectionHeader(AdpMsg::kTitleMfgData);
+    PrintMfgData();
+    PrintSectionHeader("Image Versions in Flash:\n");
+    PrintImageVersions();
+    PrintSectionHeader("Pending Images in Flash\n");
+    PrintPendingImages();
+    PrintSectionHeader(AdpMsg::kTitlePciInfo);
+    PrintPciInfo();
+    PrintSectionHeader(AdpMsg::kTitleHwConfiguration);
+    PrintHwConfiguration();
+    PrintSectionHeader(AdpMsg::kTitleSettings);
+    PrintSettings();
+    PrintSectionHeader(AdpMsg::kTitleCapabilities);
+    PrintSectionHeader(AdpMsg::kTitleStatus);
+    PrintSectionHeader("Limitations\n");
+    PrintSectionHeader("Device Present\n");
+    PrintSectionHeader("Supported Adapter Operations\n");
+    PrintSectionHeader("Supported VD Operations\n");
+    PrintSectionHeader("Supported PD Operations\n");
+    PrintSectionHeader("Error Counters\n");
+    PrintSectionHeader("Cluster Information\n");
+    PrintSectionHeader("Default Settings\n");
+}

@@ -1,0 +1,62 @@
+// The adapter report (-AdpAllInfo): reads the controller's information, defaults, time,
+// manufacturing data, battery FRU, key=value settings and OEM flags, then prints the report
+// from them, section by section.
+#pragma once
+#include <cstddef>
+
+#include "CpMgmt/CmdPro/AdAlInPostDelay.h"
+#include "CpMgmt/CommandProcessor.h"
+#include "ZepUtil/Types.h"
+#include "runtime/ArrayList.h"
+
+class Controller;
+
+class AdpAllInfoCp : public CommandProcessor {
+public:
+    static constexpr std::size_t kInfoSize = 2048;
+    static constexpr std::size_t kDefaultsSize = 72;
+    static constexpr std::size_t kTimeSize = 8;
+    static constexpr std::size_t kMfgDataSize = 32;
+    static constexpr std::size_t kBatteryFruSize = 32;
+    static constexpr std::size_t kKeyValuesSize = 1024;
+    static constexpr std::size_t kOemDataSize = 24;
+
+    static ArrayList<u16>* GetCommandCodes();
+    static CommandProcessor* Create(u16 id);
+
+    AdpAllInfoCp();
+
+    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+
+    // Prints the report from the blocks that Process read.
+    void PrintAdapterInfo(u8 adapterNumber, int defaultsExtent);
+
+private:
+    // Runs one DCMD with an all-zero mailbox into the buffer; -1 without a controller.
+    int Fetch(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode = false);
+
+    static void PrintSectionHeader(u32 titleId);
+    static void PrintSectionHeader(const char* title);
+
+    // Sections of the report, in their order (each ends with its own line ends).
+    void PrintVersions() const;
+    void PrintMfgData() const;
+    void PrintImageVersions() const;
+    void PrintPendingImages() const;
+    void PrintPciInfo() const;
+    void PrintHwConfiguration() const;
+    void PrintSettings() const;
+
+    Controller* controller_ = nullptr;
+
+    u8 info_[kInfoSize];
+    u8 defaults_[kDefaultsSize];
+    u8 time_[kTimeSize];
+    u8 mfgData_[kMfgDataSize];
+    u8 batteryFru_[kBatteryFruSize];
+    u8 keyValues_[kKeyValuesSize];
+    u8 clusterDisable_ = 1;  // from the OEM flags; "Yes" when they cannot be read
+    u8 sasDisable_ = 0;
+    int batteryFruStatus_ = -1;  // 0 when the battery FRU block was read
+    int postDelay_ = kDefaultPostDelay;
+};

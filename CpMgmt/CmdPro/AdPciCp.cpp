@@ -1,0 +1,65 @@
+#include "CpMgmt/CmdPro/AdPciCp.h"
+
+#include <cstring>
+
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/AdpInfoPrint.h"
+#include "CpMgmt/CommandIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "controller/Controller.h"
+#include "fwdata/LeBytes.h"
+#include "parsers/AdpGetPciInfoParsedObject.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<AdpGetPciInfoCp> kRegisterAdpGetPciInfoCp;
+
+constexpr std::size_t kBusOffset = 0;
+constexpr std::size_t kDeviceOffset = 4;
+constexpr std::size_t kFunctionOffset = 5;
+constexpr int kNoPciInfo = 255;
+
+}  // namespace
+
+ArrayList<u16>* AdpGetPciInfoCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(kCmdAdpGetPciInfo);
+    return codes;
+}
+
+CommandProcessor* AdpGetPciInfoCp::Create(u16) { return new AdpGetPciInfoCp(); }
+
+AdpGetPciInfoCp::AdpGetPciInfoCp() { std::memset(pciInfo_, 0, sizeof pciInfo_); }
+
+int AdpGetPciInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<AdpGetPciInfoParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(AdpMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpGetPciInfoParsedObject *");
+        return -1;
+    }
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+
+    std::memset(pciInfo_, 0, sizeof pciInfo_);
+    const int status = controller ? (controller->GetPciInfo(pciInfo_) & 0xFF) : kNoPciInfo;
+    if (status != 0) {
+        AdpPrint::Text("Unable to get PCI Information : ");
+        return status;
+    }
+
+    AdpPrint::Formatted("PCI information for Controller %d", object->GetAdapterNumber());
+    AdpPrint::LineEnd();
+    AdpPrint::Text("--------------------------------");
+    AdpPrint::LineEnd();
+    AdpPrint::Formatted("Bus Number      : %x", LeU32(pciInfo_, kBusOffset));
+    AdpPrint::LineEnd();
+    AdpPrint::Formatted("Device Number   : %x", static_cast<unsigned>(pciInfo_[kDeviceOffset]));
+    AdpPrint::LineEnd();
+    AdpPrint::Formatted("Function Number : %x", static_cast<unsigned>(pciInfo_[kFunctionOffset]));
+    AdpPrint::LineEnd();
+    AdpPrint::LineEnd();
+    return 0;
+}

@@ -1,0 +1,52 @@
+// Catalogue ids printed by the adapter information commands: the common building blocks and
+// the entries of the "Adapter information" table (AdpInfoMessages.cpp).
+#pragma once
+#include "ZepUtil/Types.h"
+
+namespace AdpMsg {
+
+// Common building blocks.
+constexpr u32 kText = 0x1;                // "%s"
+constexpr u32 kLineEnd = 0x2;             // "\n"
+constexpr u32 kNumber = 0x3;              // "%d "
+constexpr u32 kHex64 = 0x6;               // "%.16llx "
+constexpr u32 kUnderline = 0xA;           // 16 "=" and a line end
+constexpr u32 kRuler = 0xB;               // 78 "=" and a line end
+constexpr u32 kDynamicCastFailed = 0x11;  // "Adapter #%d: Dynamic cast failed on %s.\n"
+constexpr u32 kAdapterTitle = 0x12;       // "Adapter #%d\n\n"
+constexpr u32 kOperationFailed = 0x36017; // "Adapter #%d: Failed to Perform %s Operation.\n"
+
+// Adapter report: section titles.
+constexpr u32 kTitleVersions = 0x31100;
+constexpr u32 kTitlePciInfo = 0x31103;
+constexpr u32 kTitleHwConfiguration = 0x31105;
+constexpr u32 kTitleSettings = 0x3110B;
+constexpr u32 kTitleCapabilities = 0x3110F;
+constexpr u32 kTitleStatus = 0x31111;
+constexpr u32 kTitleMfgData = 0x36023;
+
+// Adapter report: lines.
+constexpr u32 kProductNameSerial = 0x31101;
+constexpr u32 kPackageBuild = 0x31102;
+constexpr u32 kPciIds = 0x31104;
+constexpr u32 kHostInterface = 0x31107;
+constexpr u32 kDeviceInterface = 0x31108;
+constexpr u32 kSasAddress = 0x31109;
+constexpr u32 kRates = 0x3110C;
+constexpr u32 kSpinupAndModes = 0x3110D;
+constexpr u32 kEccAndPolicies = 0x3110E;
+constexpr u32 kCurrentTime = 0x31113;
+constexpr u32 kRevision = 0x36020;
+constexpr u32 kMfgDate = 0x36021;
+constexpr u32 kReworkDate = 0x36022;
+constexpr u32 kBatteryFru = 0x36024;
+constexpr u32 kBackplane = 0x36055;
+constexpr u32 kLoadBalance = 0x36060;
+constexpr u32 kSecurity = 0x36065;
+constexpr u32 kOfflineCachePreserved = 0x36079;
+constexpr u32 kBootWithPreservedCache = 0x3607A;
+constexpr u32 kDisableOnlineReset = 0x3607B;
+constexpr u32 kCharacter = 0x37203;
+constexpr u32 kDiskActivityLocate = 0x37206;
+
+}  // namespace AdpMsg

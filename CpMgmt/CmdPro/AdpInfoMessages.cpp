@@ -1,0 +1,60 @@
+// The "Adapter information" message table: the texts of the adapter report's titles and lines.
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+using namespace AdpMsg;
+
+const MessageEntry kAdapterInfoMessages[] = {
+    {kTitleVersions, "    Versions\n"},
+    {kProductNameSerial, "Product Name    : %.80s\nSerial No       : %.16s\n"},
+    {kPackageBuild, "FW Package Build: %.96s\n"},
+    {kTitlePciInfo, "PCI Info\n"},
+    {kPciIds,
+     "Controller Id\t: %.4x\nVendor Id       : %.4x\nDevice Id       : %.4x\nSubVendorId     : %.4x\n"
+     "SubDeviceId     : %.4x\n\n"},
+    {kTitleHwConfiguration, "HW Configuration\n"},
+    {kHostInterface, "Host Interface  : %s\n\n"},
+    {kDeviceInterface, "Device Interface  : %s\n\n"},
+    {kSasAddress, "SAS Address      : %llx\n"},
+    {kTitleSettings, "Settings\n"},
+    {kRates,
+     "Predictive Fail Poll Interval    : %dsec\nInterrupt Throttle Active Count  : %d\n"
+     "Interrupt Throttle Completion    : %dus\nRebuild Rate                     : %d%%\n"
+     "PR Rate                          : %d%%\nBGI Rate                         : %d%%\n"
+     "Check Consistency Rate           : %d%%\n"},
+    {kSpinupAndModes,
+     "Reconstruction Rate              : %d%%\nCache Flush Interval             : %ds\n"
+     "Max Drives to Spinup at One Time : %d\nDelay Among Spinup Groups        : %ds\n"
+     "Physical Drive Coercion Mode     : %s\nCluster Mode                     : %s\n"
+     "Alarm                            : %s\nAuto Rebuild                     : %s\n"
+     "Battery Warning                  : %s\n"},
+    {kEccAndPolicies,
+     "Ecc Bucket Size                  : %d\nEcc Bucket Leak Rate             : %d Minutes\n"
+     "Restore HotSpare on Insertion    : %s\nExpose Enclosure Devices         : %s\n"
+     "Maintain PD Fail History         : %s\nHost Request Reordering          : %s\n"},
+    {kTitleCapabilities, "Capabilities\n"},
+    {kTitleStatus, "Status\n"},
+    {kCurrentTime, "Current Time                     : %s\n"},
+    {kRevision, "Revision No     : %.8s\n"},
+    {kMfgDate, "Mfg. Date       : %.2d/%.2d/%.2d\n"},
+    {kReworkDate, "Rework Date     : %.2d/%.2d/%.2d\n"},
+    {kTitleMfgData, "    Mfg. Data\n"},
+    {kBatteryFru, "Battery FRU     : %.8s\n"},
+    {kBackplane, "Auto Detect BackPlane Enabled    : %s\n"},
+    {kLoadBalance, "Load Balance Mode                : %s\n"},
+    {kSecurity,
+     "Use FDE Only                     : %s\nSecurity Key Assigned            : %s\n"
+     "Security Key Failed              : %s\nSecurity Key Not Backedup        : %s\n"},
+    {kOfflineCachePreserved, "Any Offline VD Cache Preserved   : %s\n"},
+    {kBootWithPreservedCache, "Allow Boot with Preserved Cache  : %s\n"},
+    {kDisableOnlineReset, "Disable Online Controller Reset  : %s\n"},
+    {kCharacter, "%c"},
+    {kDiskActivityLocate, "Use disk activity for locate     : %s\n"},
+};
+
+const MessageTableRegistration kRegisterAdapterInfo("Adapter information", kAdapterInfoMessages,
+                                                    sizeof(kAdapterInfoMessages) / sizeof(kAdapterInfoMessages[0]));
+
+}  // namespace

@@ -1,0 +1,37 @@
+#include "CpMgmt/CmdPro/AdpInfoPrint.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "fwdata/LeBytes.h"
+#include "runtime/CtMessage.h"
+
+namespace AdpPrint {
+
+namespace {
+constexpr std::size_t kLineBufferSize = 512;
+}  // namespace
+
+void Text(const char* text) { PrintMessage(AdpMsg::kText, text); }
+
+void LineEnd() { PrintMessage(AdpMsg::kLineEnd); }
+
+void Number(int value) { PrintMessage(AdpMsg::kNumber, value); }
+
+void Formatted(const char* format, ...)
+{
+    char line[kLineBufferSize] = {};
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    Text(line);
+}
+
+std::string FieldText(const u8* block, std::size_t offset, std::size_t width)
+{
+    return std::string(reinterpret_cast<const char*>(block + offset), FieldTextLength(block, offset, width));
+}
+
+}  // namespace AdpPrint

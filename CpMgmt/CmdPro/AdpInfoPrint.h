@@ -1,0 +1,26 @@
+// Small printing helpers of the adapter information reports. Every piece goes through the
+// message catalogue; texts without a catalogue entry are formatted here and printed through
+// message 1, which adds no line end.
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "ZepUtil/Types.h"
+
+namespace AdpPrint {
+
+void Text(const char* text);
+void LineEnd();
+// The number followed by one blank.
+void Number(int value);
+// Formats into a local buffer (a longer text is cut) and prints it unchanged.
+void Formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+inline const char* YesNo(bool value) { return value ? "Yes" : "No"; }
+inline const char* EnabledDisabled(bool enabled) { return enabled ? "Enabled" : "Disabled"; }
+inline const char* PresentAbsent(bool present) { return present ? "Present" : "Absent"; }
+
+// A fixed text field of a firmware block: up to its first NUL, never past `width` bytes.
+std::string FieldText(const u8* block, std::size_t offset, std::size_t width);
+
+}  // namespace AdpPrint

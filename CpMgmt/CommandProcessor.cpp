@@ -1,0 +1,45 @@
+#include "CpMgmt/CommandProcessor.h"
+
+#include "CpMgmt/CpController.h"
+#include "controller/Controller.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgMultipleEnclosures = 0x33008;
+constexpr u32 kMsgDirectConnected = 0x33009;
+}  // namespace
+
+u8 AdapterNumberOf(CpController* cpController)
+{
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+    return controller ? controller->GetControllerId().GetAdapterNumber() : 0;
+}
+
+int CommandProcessor::ResolveEnclosureId(CpController* cpController, u16* enclosureId)
+{
+    if (*enclosureId != EnclSlotId::kUnresolved)
+        return 0;
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, AdapterNumberOf(cpController));
+        return -1;
+    }
+    u16 single = 0;
+    int status = manager->GetSingleEnclDeviceId(&single);
+    switch (status) {
+    case 0:
+        *enclosureId = single;
+        return 0;
+    case 1:
+        PrintMessage(kMsgMultipleEnclosures);
+        return 1;
+    case 2:
+        PrintMessage(kMsgDirectConnected);
+        return 2;
+    default:
+        return status;
+    }
+}

@@ -1,0 +1,28 @@
+// The interface of every command processor. Each processor class has a static
+// GetCommandCodes() (a new list) and a static Create(u16), and a static CpRegistration.
+#pragma once
+#include "ZepUtil/Types.h"
+
+class CpController;
+class ParsedObject;
+
+class CommandProcessor {
+public:
+    CommandProcessor() = default;
+    virtual ~CommandProcessor() = default;
+    CommandProcessor(const CommandProcessor&) = delete;
+    CommandProcessor& operator=(const CommandProcessor&) = delete;
+
+    virtual int Process(CpController* cpController, ParsedObject* parsedObject) = 0;
+    // 1 when the work is finished; a processor that answers 0 is run again.
+    virtual int IsDone() { return 1; }
+
+    // Replaces an enclosure id of 0xCCCC ("?") with the controller's single enclosure:
+    // 0 done (other ids are left alone); 1 several enclosures (message 0x33008); 2 an
+    // enclosure with a directly connected drive (0x33009); -1 without a RaidManager
+    // (0x30021); any other failure of the lookup is returned without a message.
+    static int ResolveEnclosureId(CpController* cpController, u16* enclosureId);
+};
+
+// The adapter number of the CpController's controller (for messages).
+u8 AdapterNumberOf(CpController* cpController);

@@ -1,0 +1,37 @@
+// Processor creators keyed by command id. The factory calls the creators registered for an id
+// with 0 and uses the first that answers a processor.
+#pragma once
+#include <map>
+#include <vector>
+
+#include "CpMgmt/CommandProcessor.h"
+#include "runtime/ArrayList.h"
+
+class CommandProcessorFactory {
+public:
+    using Creator = CommandProcessor* (*)(u16);
+
+    static CommandProcessorFactory& Instance();
+
+    void Register(u16 commandId, Creator creator);
+    // A new processor, or null when no creator answers for the id.
+    CommandProcessor* Create(u16 commandId) const;
+    bool Has(u16 commandId) const { return creators_.count(commandId) != 0; }
+
+private:
+    CommandProcessorFactory() = default;
+    std::map<u16, std::vector<Creator>> creators_;
+};
+
+// Static registration of a processor class for every code of its GetCommandCodes().
+template <typename C>
+class CpRegistration {
+public:
+    CpRegistration()
+    {
+        ArrayList<u16>* codes = C::GetCommandCodes();
+        for (unsigned i = 0; codes && i < codes->GetCount(); ++i)
+            CommandProcessorFactory::Instance().Register(codes->GetAt(static_cast<u8>(i)), &C::Create);
+        delete codes;
+    }
+};

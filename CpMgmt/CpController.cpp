@@ -1,0 +1,67 @@
+#include "CpMgmt/CpController.h"
+
+#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CommandIds.h"
+#include "cmdtool/ParsedObject.h"
+#include "controller/Controller.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgAdapterFailed = 0x30023;
+
+bool IsExemptFromPreChecks(u16 commandId)
+{
+    return commandId == kCmdAdpFwFlash || commandId == 25 || commandId == 137;
+}
+}  // namespace
+
+CpController::CpController(Controller* controller, ParsedObject* parsedObject, u16 commandId)
+    : controller_(controller), parsedObject_(parsedObject), commandId_(commandId)
+{
+}
+
+CpController::~CpController()
+{
+    delete processor_;
+    delete parsedObject_;
+}
+
+
+int CpController::PreChecks()
+{
+    u8 adapter = controller_->GetControllerId().GetAdapterNumber();
+    RaidManager* manager = RaidManager::GetRaidManager(controller_);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+    int status = manager->RefreshAdapter();
+    if (status != 0) {
+        PrintMessage(kMsgAdapterFailed, adapter);
+        return status;
+    }
+    return 0;
+}
+
+int CpController::Execute()
+{
+    if (processor_ == nullptr) {
+        if (controller_ != nullptr && !IsExemptFromPreChecks(commandId_)) {
+            int status = PreChecks();
+            if (status != 0)
+                return status;
+        }
+        processor_ = CommandProcessorFactory::Instance().Create(commandId_);
+        if (processor_ == nullptr) {
+            PrintMessage(kMsgText, "Un-supported command\n");
+            return -1;
+        }
+    }
+    return processor_->Process(this, parsedObject_);
+}
+
+int CpController::IsDone() const { return processor_ ? processor_->IsDone() : 1; }

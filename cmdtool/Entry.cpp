@@ -1,0 +1,70 @@
+#include "cmdtool/Entry.h"
+
+#include <new>
+#include <string>
+
+#include "cmdtool/CmdToolManager.h"
+#include "cmdtool/FwErrorTexts.h"
+#include "controller/ControllerMgmt.h"
+#include "controller/DrivekitDp.h"
+#include "controller/FwiDpErrors.h"
+#include "runtime/CtError.h"
+#include "runtime/CtMessage.h"
+#include "runtime/CtPrint.h"
+
+namespace {
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgExitCode = 0x80002;
+
+// Releases controller management and the controller-access library at the end of the run,
+// while everything they use is still alive.
+class RunCleanup {
+public:
+    ~RunCleanup()
+    {
+        ControllerMgmt::Instance().Release();
+        DrivekitDp::Release();
+    }
+};
+}  // namespace
+
+int FinishRun(int status)
+{
+    int exitStatus = status;
+    if (status != 0 && FwiDpErrors::LastClass() == FwiDpErrors::kFirmware) {
+        int fwStatus = FwiDpErrors::LastStatus();
+        PrintMessage(kMsgText, "\nFW error description: ");
+        PrintMessage(kMsgText, FwErrorText(fwStatus));
+        PrintMessage(kMsgText, "\n");
+        exitStatus = fwStatus & 0xFFFF;
+    } else if (status == -1) {
+        exitStatus = 1;
+    }
+    // The process keeps the low eight bits; the Exit Code line shows what the shell sees.
+    exitStatus &= 0xFF;
+    PrintMessage(kMsgExitCode, exitStatus);
+    CtPrint::Instance().Flush();
+    return exitStatus;
+}
+
+int TarnbekMain(int argc, char** argv)
+{
+    RunCleanup cleanup;
+    int status = 0;
+    if (argc < 2) {
+        LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogNoArguments);
+        status = 1;
+    } else {
+        std::string line;
+        for (int i = 1; i < argc; ++i) {
+            line += argv[i];
+            line += ' ';
+        }
+        try {
+            status = CmdToolManager::Instance().Run(line.c_str());
+        } catch (const std::bad_alloc&) {
+            status = 1;
+        }
+    }
+    return FinishRun(status);
+}

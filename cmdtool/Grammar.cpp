@@ -1,0 +1,67 @@
+#include "cmdtool/Grammar.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+bool GrammarSet::Add(u16 commandTokenId, std::initializer_list<const char*> forms)
+{
+    bool allCompiled = true;
+    std::vector<GrammarForm>& list = forms_[commandTokenId];
+    for (const char* text : forms) {
+        GrammarForm form;
+        std::string error;
+        if (GrammarForm::Compile(commandTokenId, text, form, error)) {
+            list.push_back(std::move(form));
+            continue;
+        }
+        allCompiled = false;
+        if (firstError_.empty())
+            firstError_ = "form \"" + std::string(text ? text : "") + "\" of command " + std::to_string(commandTokenId) + ": " + error;
+    }
+    if (list.empty())
+        forms_.erase(commandTokenId);
+    return allCompiled;
+}
+
+int GrammarSet::Check(const ArrayList<Token*>& tokens) const
+{
+    if (tokens.GetCount() == 0 || tokens.GetAt(0) == nullptr)
+        return -1;
+    auto found = forms_.find(tokens.GetAt(0)->GetId());
+    if (found == forms_.end())
+        return -1;
+    for (const GrammarForm& form : found->second) {
+        if (form.Matches(tokens))
+            return 0;
+    }
+    return -1;
+}
+
+bool GrammarSet::HasErrors(const char** message) const
+{
+    if (message != nullptr)
+        *message = firstError_.empty() ? nullptr : firstError_.c_str();
+    return !firstError_.empty();
+}
+
+GrammarSet& Grammar::Forms()
+{
+    static GrammarSet forms;
+    return forms;
+}
+
+int Grammar::Check(const ArrayList<Token*>& tokens) { return Forms().Check(tokens); }
+
+void Grammar::Register(u16 commandTokenId, std::initializer_list<const char*> forms)
+{
+    if (Forms().Add(commandTokenId, forms))
+        return;
+#ifndef NDEBUG
+    const char* message = nullptr;
+    Forms().HasErrors(&message);
+    std::fprintf(stderr, "Grammar: %s\n", message ? message : "a form does not compile");
+    std::abort();
+#endif
+}
+
+bool Grammar::HasErrors(const char** message) { return Forms().HasErrors(message); }

@@ -1,0 +1,86 @@
+// The base of every command parser: a keyword list (display texts), a handler table keyed by
+// token id, and the adapter list that the adapter options fill.
+#pragma once
+#include <vector>
+
+#include "ZepUtil/Types.h"
+#include "cmdtool/ParsedObject.h"
+#include "cmdtool/Token.h"
+#include "runtime/ArrayList.h"
+#include "runtime/CBFunctor.h"
+
+using TokenHandler = CBFunctor2wRet<int, ArrayList<Token*>*, u8>;
+
+class Parser {
+public:
+    static constexpr u16 kOwnCommandHandler = 0xFFFF;
+
+    explicit Parser(u16 commandId);
+    virtual ~Parser();
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
+    // A new list with one parsed object per selected adapter, or null when the parse fails.
+    virtual ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) = 0;
+
+    // Appends a handler; the newest registration for an id is found first.
+    void AddHandler(u16 tokenId, const TokenHandler& handler);
+
+    // Hands every unconsumed token, in order, to its handler (or the unexpected-token handler)
+    // with the token list and its index. Stops at the first non-zero result and returns it.
+    int ParseTokens(ArrayList<Token*>* tokens);
+
+    // Always true; every ParseCommand asks first.
+    bool IsParseAllowed(const ArrayList<Token*>* keywords, const ArrayList<Token*>* tokens) const;
+
+    u16 GetCommandId() const { return commandId_; }
+    const ArrayList<u8>& GetAdapterList() const { return adapters_; }
+
+    // Handlers of the base.
+    int OnUnexpectedToken(ArrayList<Token*>* tokens, u8 index);
+    int OnCommandToken(ArrayList<Token*>* tokens, u8 index);
+    int OnAdapterList(ArrayList<Token*>* tokens, u8 index);
+    int OnAllAdapters(ArrayList<Token*>* tokens, u8 index);
+
+protected:
+    // Adds a keyword display text to the keyword list.
+    void AddKeyword(u16 tokenId, const char* text);
+    void SetCommandId(u16 commandId) { commandId_ = commandId; }
+    ArrayList<Token*>* GetKeywords() { return &keywords_; }
+
+    // One new parsed object per adapter of the adapter list, made by `make`; null when the
+    // list is empty. Deletes what it made when an Add fails.
+    template <typename Make>
+    ArrayList<ParsedObject*>* MakePerAdapter(Make make)
+    {
+        auto* list = new ArrayList<ParsedObject*>(adapters_.GetCount() ? adapters_.GetCount() : 1);
+        for (unsigned i = 0; i < adapters_.GetCount(); ++i)
+            list->Add(make(adapters_.GetAt(static_cast<u8>(i))));
+        return list;
+    }
+
+private:
+    struct HandlerEntry {
+        u16 tokenId;
+        TokenHandler handler;
+    };
+
+    u16 commandId_;
+    ArrayList<Token*> keywords_;
+    std::vector<HandlerEntry> handlers_;
+    ArrayList<u8> adapters_;
+};
+
+// A parser with the virtual-drive id list of -L (513) and -LALL (514, the marker 64).
+class LdObjectsParser : public Parser {
+public:
+    explicit LdObjectsParser(u16 commandId);
+
+    const ArrayList<u8>& GetLdList() const { return lds_; }
+
+    int OnLdList(ArrayList<Token*>* tokens, u8 index);
+    int OnAllLds(ArrayList<Token*>* tokens, u8 index);
+
+private:
+    ArrayList<u8> lds_;
+};

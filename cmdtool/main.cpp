@@ -1,0 +1,3 @@
+#include "cmdtool/Entry.h"
+
+int main(int argc, char** argv) { return TarnbekMain(argc, argv); }

@@ -1,0 +1,45 @@
+#include "parsers/AdpAllInfoParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/AdpAllInfoParsedObject.h"
+
+namespace {
+const ParserFactoryRegistration<AdpAllInfoParser> kRegisterParser;
+const GrammarRegistration kRegisterGrammar(TOKEN_ADPALLINFO, {"ADPALLINFO SEL"});
+}  // namespace
+
+ArrayList<u16>* AdpAllInfoParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_ADPALLINFO);
+    return tokens;
+}
+
+Parser* AdpAllInfoParser::Create(u16) { return new AdpAllInfoParser(); }
+
+AdpAllInfoParser::AdpAllInfoParser() : Parser(kOwnCommandHandler)
+{
+    AddKeyword(TOKEN_ADPALLINFO, "AdpAllInfo");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddHandler(TOKEN_ADPALLINFO, TokenHandler(this, &AdpAllInfoParser::OnCommandToken));
+}
+
+int AdpAllInfoParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_ADPALLINFO)
+        return -1;
+    token->SetConsumed();
+    SetCommandId(TOKEN_ADPALLINFO);
+    return 0;
+}
+
+ArrayList<ParsedObject*>* AdpAllInfoParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    return MakePerAdapter([](u8 adapter) -> ParsedObject* { return new AdpAllInfoParsedObject(TOKEN_ADPALLINFO, adapter); });
+}

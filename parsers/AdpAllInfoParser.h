@@ -1,0 +1,16 @@
+// Parser of -AdpAllInfo -aN|-a0,1,2|-aALL: one parsed object per selected adapter.
+#pragma once
+#include "cmdtool/Parser.h"
+
+class AdpAllInfoParser : public Parser {
+public:
+    static ArrayList<u16>* GetCommandTokens();
+    static Parser* Create(u16 commandToken);
+
+    AdpAllInfoParser();
+
+    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+
+    // Takes the command word: -1 unless the token is -AdpAllInfo.
+    int OnCommandToken(ArrayList<Token*>* tokens, u8 index);
+};

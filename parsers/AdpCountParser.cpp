@@ -1,0 +1,45 @@
+#include "parsers/AdpCountParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/AdpCountParsedObject.h"
+
+namespace {
+const ParserFactoryRegistration<AdpCountParser> kRegisterParser;
+const GrammarRegistration kRegisterGrammar(TOKEN_ADPCOUNT, {"ADPCOUNT [SEL]"});
+}  // namespace
+
+ArrayList<u16>* AdpCountParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_ADPCOUNT);
+    return tokens;
+}
+
+Parser* AdpCountParser::Create(u16 commandToken) { return new AdpCountParser(commandToken); }
+
+AdpCountParser::AdpCountParser(u16 commandToken) : Parser(kOwnCommandHandler)
+{
+    SetCommandId(commandToken);
+    AddHandler(TOKEN_ADPCOUNT, TokenHandler(this, &AdpCountParser::OnCommandToken));
+}
+
+int AdpCountParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_ADPCOUNT)
+        return -1;
+    token->SetConsumed();
+    return 0;
+}
+
+ArrayList<ParsedObject*>* AdpCountParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    // The adapter options are taken and ignored: the count is always of every controller.
+    auto* list = new ArrayList<ParsedObject*>(1);
+    list->Add(new AdpCountParsedObject(TOKEN_ADPCOUNT));
+    return list;
+}

@@ -1,0 +1,16 @@
+// Parser of -AdpCount: exactly one parsed object, whatever adapter options are given.
+#pragma once
+#include "cmdtool/Parser.h"
+
+class AdpCountParser : public Parser {
+public:
+    static ArrayList<u16>* GetCommandTokens();
+    static Parser* Create(u16 commandToken);
+
+    explicit AdpCountParser(u16 commandToken);
+
+    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+
+    // Takes the command word: -1 unless the token is -AdpCount.
+    int OnCommandToken(ArrayList<Token*>* tokens, u8 index);
+};

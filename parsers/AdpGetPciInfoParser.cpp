@@ -1,0 +1,46 @@
+#include "parsers/AdpGetPciInfoParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/AdpGetPciInfoParsedObject.h"
+
+namespace {
+const ParserFactoryRegistration<AdpGetPciInfoParser> kRegisterParser;
+const GrammarRegistration kRegisterGrammar(TOKEN_ADPGETPCIINFO, {"ADPGETPCIINFO SEL"});
+}  // namespace
+
+ArrayList<u16>* AdpGetPciInfoParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_ADPGETPCIINFO);
+    return tokens;
+}
+
+Parser* AdpGetPciInfoParser::Create(u16) { return new AdpGetPciInfoParser(); }
+
+AdpGetPciInfoParser::AdpGetPciInfoParser() : Parser(kOwnCommandHandler)
+{
+    AddKeyword(TOKEN_ADPGETPCIINFO, "AdpGetPciInfo");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddHandler(TOKEN_ADPGETPCIINFO, TokenHandler(this, &AdpGetPciInfoParser::OnCommandToken));
+}
+
+int AdpGetPciInfoParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_ADPGETPCIINFO)
+        return -1;
+    token->SetConsumed();
+    SetCommandId(TOKEN_ADPGETPCIINFO);
+    return 0;
+}
+
+ArrayList<ParsedObject*>* AdpGetPciInfoParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    return MakePerAdapter(
+        [](u8 adapter) -> ParsedObject* { return new AdpGetPciInfoParsedObject(TOKEN_ADPGETPCIINFO, adapter); });
+}

@@ -1,0 +1,102 @@
+#include "runtime/FileLogger.h"
+
+#include <cstring>
+#include <ctime>
+
+#include "runtime/System.h"
+
+// The file stays open for the run and its size is counted as lines are written, so a run that
+// prints many lines opens it once. A file that cannot be opened is skipped silently: logging
+// never stops the tool.
+
+FileLogger::FileLogger(const char* path, const char* logName)
+    : path_(path ? path : ""), logName_(logName ? logName : "")
+{
+}
+
+FileLogger::~FileLogger() { Close(); }
+
+void FileLogger::SetPath(const char* path)
+{
+    Close();
+    path_ = path ? path : "";
+}
+
+void FileLogger::Close()
+{
+    if (file_ != nullptr)
+        std::fclose(file_);
+    file_ = nullptr;
+    size_ = 0;
+}
+
+void FileLogger::Flush()
+{
+    if (file_ != nullptr)
+        std::fflush(file_);
+}
+
+std::FILE* FileLogger::Stream(bool truncateFirst)
+{
+    if (path_.empty())
+        return nullptr;
+    if (truncateFirst)
+        Close();
+    if (file_ == nullptr) {
+        file_ = std::fopen(path_.c_str(), truncateFirst ? "w" : "a");
+        if (file_ == nullptr)
+            return nullptr;
+        std::fseek(file_, 0, SEEK_END);
+        size_ = std::ftell(file_);
+        if (size_ < 0)
+            size_ = 0;
+    }
+    if (size_ >= kRotateSize) {
+        Close();
+        const std::string aside = path_ + ".1";
+        std::remove(aside.c_str());
+        // When the move fails the line still goes to the full file rather than being lost.
+        std::rename(path_.c_str(), aside.c_str());
+        file_ = std::fopen(path_.c_str(), "a");
+        if (file_ == nullptr)
+            return nullptr;
+        std::fseek(file_, 0, SEEK_END);
+        size_ = std::ftell(file_);
+        if (size_ < 0)
+            size_ = 0;
+    }
+    return file_;
+}
+
+void FileLogger::WriteLine(const char* module, const char* level, const char* sourceFile, int line, const char* text)
+{
+    std::time_t now = GetSystem().Now();
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr)
+        local = std::tm{};
+
+    char stamp[64];
+    std::snprintf(stamp, sizeof(stamp), "%02d/%02d/%04d %2.2d:%2.2d:%2.2d ", local.tm_mon + 1, local.tm_mday,
+                  local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec);
+
+    std::FILE* file = Stream(false);
+    if (file == nullptr)
+        return;
+    int written = std::fprintf(file, "%s%s (%s)(%s) %s %d : %s\n", stamp, module ? module : "", level ? level : "",
+                               logName_.c_str(), sourceFile ? sourceFile : "", line, text ? text : "");
+    if (written > 0)
+        size_ += written;
+    // Error and debug lines are few and matter most when something goes wrong: on disk at once.
+    std::fflush(file);
+}
+
+void FileLogger::WriteRaw(const char* text, bool truncateFirst)
+{
+    if (text == nullptr)
+        return;
+    std::FILE* file = Stream(truncateFirst);
+    if (file == nullptr)
+        return;
+    std::size_t length = std::strlen(text);
+    size_ += static_cast<long>(std::fwrite(text, 1, length, file));
+}

@@ -1,0 +1,252 @@
+// The controller's own fields in the state file: info, properties, defaults, manufacturing data,
+// battery FRU, key=value settings and OEM flags.
+#include <cstdio>
+
+#include "DefaultsFields.h"
+#include "InfoFlags.h"
+#include "InfoLayout.h"
+#include "PropertiesFields.h"
+#include "StateFormat.h"
+
+namespace sim {
+namespace {
+
+using L = ControllerLimits;
+
+const FieldDef<L> kLimitFields[] = {
+    NumberField("max_arms_per_vd", &L::maxArmsPerVd, 0xFF),
+    NumberField("max_spans_per_vd", &L::maxSpansPerVd, 0xFF),
+    NumberField("max_arrays", &L::maxArrays, 0xFF),
+    NumberField("max_vds", &L::maxVds, 0xFF),
+    NumberField("max_parallel_commands", &L::maxParallelCommands, 0xFFFF),
+    NumberField("max_sge_count", &L::maxSgeCount, 0xFFFF),
+    NumberField("max_transfer_sectors", &L::maxTransferSectors, 0xFFFFFFFF),
+    NumberField("max_strips_per_io", &L::maxStripsPerIo, 0xFFFF),
+    NumberField("max_vds_per_array", &L::maxVdsPerArray, 0xFF),
+    {"min_strip_size_kb", &L::minStripCode, FieldKind::StripKb, kMaxStripCode, {}},
+    {"max_strip_size_kb", &L::maxStripCode, FieldKind::StripKb, kMaxStripCode, {}},
+    NumberField("max_flash_tier_gb", &L::maxFlashTierGb, 0xFFFF),
+};
+
+constexpr std::size_t kMaxKeyValues = 256;
+
+unsigned DaysInMonth(unsigned year, unsigned month)
+{
+    constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// A packed date: day bits 0-4, month bits 5-8, years since 2000 bits 9-15. "" is no date.
+u16 ReadPackedDate(ObjectReader& r, const char* key)
+{
+    const std::string text = r.Text(key, 10);
+    if (text.empty())
+        return 0;
+    unsigned year = 0, month = 0, day = 0;
+    char tail = 0;
+    if (text.size() != 10 || std::sscanf(text.c_str(), "%4u-%2u-%2u%c", &year, &month, &day, &tail) != 3 ||
+        year < 2000 || year > 2127 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+        Fail(r.PathOf(key), "expected a date \"YYYY-MM-DD\" from 2000 to 2127, or \"\"");
+    return static_cast<u16>(((year - 2000) << 9) | (month << 5) | day);
+}
+
+std::string PackedDateText(u16 packed)
+{
+    if (packed == 0)
+        return "";
+    char text[16];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u", 2000u + (packed >> 9), (packed >> 5) & 0xFu, packed & 0x1Fu);
+    return text;
+}
+
+std::vector<ImageComponent> ReadImages(ObjectReader& r, const char* key)
+{
+    std::vector<ImageComponent> images;
+    ReadList(r, key, info::kMaxImages, [&](const Json& item, const std::string& path) {
+        ObjectReader image(item, path);
+        images.push_back({image.Text("name", info::kImageNameSize), image.Text("version", info::kImageVersionSize)});
+        image.Finish();
+    });
+    return images;
+}
+
+Json WriteImages(const std::vector<ImageComponent>& images)
+{
+    Json out = Json::array();
+    for (const ImageComponent& image : images)
+        out.push_back(Json{{"name", image.name}, {"version", image.version}});
+    return out;
+}
+
+std::vector<u64> ReadAddresses(ObjectReader& r, const char* key, std::size_t maxItems)
+{
+    std::vector<u64> addresses;
+    ReadList(r, key, maxItems, [&](const Json& item, const std::string& path) {
+        addresses.push_back(AsHex(item, path, ~u64{0}));
+    });
+    return addresses;
+}
+
+Json WriteAddresses(const std::vector<u64>& addresses)
+{
+    Json out = Json::array();
+    for (u64 a : addresses)
+        out.push_back(HexText(a, 16));
+    return out;
+}
+
+void ReadNames(ObjectReader& r, const char* key, NameSet& names, std::span<const NamedBit> table)
+{
+    if (const Json* value = r.Take(key))
+        names = ReadNameSet(*value, r.PathOf(key), table);
+}
+
+void ReadInfo(ObjectReader& r, ControllerInfo& info)
+{
+    info.productName = r.Text("product_name", info::kProductNameSize);
+    info.serial = r.Text("serial", info::kSerialSize);
+    info.packageBuild = r.Text("package_build", info::kPackageBuildSize);
+    info.controllerId = r.Unsigned("controller_id", 0xFFFF, 0);
+    info.chipRevision = r.Text("chip_revision", info::kChipRevisionSize);
+    ReadNames(r, "host_interface", info.hostInterface, HostInterfaceBits());
+    info.hostPorts = ReadAddresses(r, "host_ports", info::kMaxHostPorts);
+    ReadNames(r, "device_interface", info.deviceInterface, DeviceInterfaceBits());
+    info.devicePorts = ReadAddresses(r, "device_ports", info::kMaxDevicePorts);
+    info.images = ReadImages(r, "images");
+    info.pendingImages = ReadImages(r, "pending_images");
+    ReadNames(r, "hardware_present", info.hardwarePresent, HardwarePresentBits());
+    info.memoryMb = r.Unsigned("memory_mb", 0xFFFF, 0);
+    info.nvramKb = r.Unsigned("nvram_kb", 0xFFFF, 0);
+    info.flashMb = r.Unsigned("flash_mb", 0xFFFF, 0);
+    info.fwCacheMb = r.Unsigned("fw_cache_mb", 0xFFFF, 0);
+    ReadObject(r, "memory_errors", [&](ObjectReader& e) {
+        info.memoryCorrectableErrors = e.Unsigned("correctable", 0xFFFF, 0);
+        info.memoryUncorrectableErrors = e.Unsigned("uncorrectable", 0xFFFF, 0);
+    });
+    ReadObject(r, "cluster", [&](ObjectReader& c) {
+        info.clusterPermitted = c.Bool("permitted", false);
+        info.clusterActive = c.Bool("active", false);
+    });
+    ReadObject(r, "temperatures", [&](ObjectReader& t) {
+        info.rocTemperature = t.Unsigned("roc", 0xFF, 0);
+        info.controllerTemperature = t.Unsigned("controller", 0xFF, 0);
+    });
+    info.expanderFirmware = r.Text("expander_firmware", info::kExpanderFirmwareSize);
+    info.eccBucketCount = r.Unsigned("ecc_bucket_count", 0xFFFF, 0);
+    ReadNames(r, "raid_levels", info.raidLevels, RaidLevelBits());
+    ReadNames(r, "drive_support", info.driveSupport, DriveSupportBits());
+    ReadNames(r, "capabilities", info.capabilities, CapabilityBits());
+    ReadNames(r, "status_flags", info.statusFlags, StatusFlagBits());
+    ReadObject(r, "limits", [&](ObjectReader& l) { ReadFields<L>(l, info.limits, kLimitFields); });
+}
+
+Json WriteInfo(const ControllerInfo& info)
+{
+    Json out = Json::object();
+    out["product_name"] = info.productName;
+    out["serial"] = info.serial;
+    out["package_build"] = info.packageBuild;
+    out["controller_id"] = info.controllerId;
+    out["chip_revision"] = info.chipRevision;
+    out["host_interface"] = WriteNameSet(info.hostInterface, HostInterfaceBits());
+    out["host_ports"] = WriteAddresses(info.hostPorts);
+    out["device_interface"] = WriteNameSet(info.deviceInterface, DeviceInterfaceBits());
+    out["device_ports"] = WriteAddresses(info.devicePorts);
+    out["images"] = WriteImages(info.images);
+    out["pending_images"] = WriteImages(info.pendingImages);
+    out["hardware_present"] = WriteNameSet(info.hardwarePresent, HardwarePresentBits());
+    out["memory_mb"] = info.memoryMb;
+    out["nvram_kb"] = info.nvramKb;
+    out["flash_mb"] = info.flashMb;
+    out["fw_cache_mb"] = info.fwCacheMb;
+    out["memory_errors"] = Json{{"correctable", info.memoryCorrectableErrors},
+                                {"uncorrectable", info.memoryUncorrectableErrors}};
+    out["cluster"] = Json{{"permitted", info.clusterPermitted}, {"active", info.clusterActive}};
+    out["temperatures"] = Json{{"roc", info.rocTemperature}, {"controller", info.controllerTemperature}};
+    out["expander_firmware"] = info.expanderFirmware;
+    out["ecc_bucket_count"] = info.eccBucketCount;
+    out["raid_levels"] = WriteNameSet(info.raidLevels, RaidLevelBits());
+    out["drive_support"] = WriteNameSet(info.driveSupport, DriveSupportBits());
+    out["capabilities"] = WriteNameSet(info.capabilities, CapabilityBits());
+    out["status_flags"] = WriteNameSet(info.statusFlags, StatusFlagBits());
+    out["limits"] = WriteFields<L>(info.limits, kLimitFields);
+    return out;
+}
+
+void ReadDefaults(ObjectReader& r, ControllerDefaults& defaults)
+{
+    for (const DefaultsField& row : DefaultsFields()) {
+        const FieldDef<ControllerDefaults>& f = row.field;
+        if (const Json* value = r.Take(f.name))
+            defaults.*f.member = ReadFieldValue(*value, r.PathOf(f.name), f.kind, f.max, f.names);
+    }
+}
+
+Json WriteDefaults(const ControllerDefaults& defaults)
+{
+    Json out = Json::object();
+    for (const DefaultsField& row : DefaultsFields())
+        out[row.field.name] = FieldValueJson(defaults.*row.field.member, row.field.kind, row.field.names);
+    return out;
+}
+
+void ReadKeyValues(ObjectReader& r, Controller& c)
+{
+    const Json* value = r.Take("kv");
+    if (value == nullptr)
+        return;
+    const std::string path = r.PathOf("kv");
+    if (!value->is_object())
+        Fail(path, "expected an object of texts");
+    if (value->size() > kMaxKeyValues)
+        Fail(path, "more than " + std::to_string(kMaxKeyValues) + " entries");
+    for (auto it = value->begin(); it != value->end(); ++it) {
+        const std::string& key = it.key();
+        if (key.empty() || key.find('=') != std::string::npos || key.find('\0') != std::string::npos)
+            Fail(path, "a key must be a non-empty text without \"=\"");
+        c.keyValues.emplace_back(key, AsText(it.value(), path + "." + key, 1000));
+    }
+}
+
+}  // namespace
+
+void ReadControllerSettings(ObjectReader& r, Controller& c)
+{
+    ReadObject(r, "info", [&](ObjectReader& info) { ReadInfo(info, c.info); });
+    ReadObject(r, "properties",
+               [&](ObjectReader& p) { ReadFields<ControllerProperties>(p, c.properties, PropertiesFields()); });
+    ReadObject(r, "defaults", [&](ObjectReader& d) { ReadDefaults(d, c.defaults); });
+    ReadObject(r, "mfg", [&](ObjectReader& m) {
+        c.mfg.date = ReadPackedDate(m, "date");
+        c.mfg.serial = m.Text("serial", 16);
+        c.mfg.reworkDate = ReadPackedDate(m, "rework_date");
+        c.mfg.revision = m.Text("revision", 8);
+    });
+    c.batteryFru = r.Text("battery_fru", 8);
+    ReadKeyValues(r, c);
+    ReadObject(r, "oem", [&](ObjectReader& o) {
+        c.oem.mode = static_cast<u8>(o.Unsigned("mode", 0xFF, 0));
+        c.oem.clusterDisable = o.Bool("cluster_disable", false);
+        c.oem.sasDisable = o.Bool("sas_disable", false);
+    });
+}
+
+void WriteControllerSettings(const Controller& c, Json& out)
+{
+    out["info"] = WriteInfo(c.info);
+    out["properties"] = WriteFields<ControllerProperties>(c.properties, PropertiesFields());
+    out["defaults"] = WriteDefaults(c.defaults);
+    out["mfg"] = Json{{"date", PackedDateText(c.mfg.date)},
+                      {"serial", c.mfg.serial},
+                      {"rework_date", PackedDateText(c.mfg.reworkDate)},
+                      {"revision", c.mfg.revision}};
+    out["battery_fru"] = c.batteryFru;
+    Json kv = Json::object();
+    for (const auto& [key, value] : c.keyValues)
+        kv[key] = value;
+    out["kv"] = std::move(kv);
+    out["oem"] = Json{{"mode", c.oem.mode}, {"cluster_disable", c.oem.clusterDisable}, {"sas_disable", c.oem.sasDisable}};
+}
+
+}  // namespace sim

@@ -1,0 +1,58 @@
+// Handlers of firmware requests (DCMD, private DCMD and driver requests). Each opcode family
+// keeps its routes in its own file; a route names the opcode, the direction its data moves and
+// the handler. The dispatcher checks the transfer against the route before the handler runs,
+// copies the handler's reply into the caller's data area (never more than the caller's length)
+// and saves the state when the handler changed it.
+#pragma once
+#include <span>
+
+#include "RequestKey.h"
+
+namespace sim {
+
+enum class DataFlow : u8 { None, FromController, ToController };
+
+struct DcmdCall {
+    DcmdCall(SimModel& m, Controller& c, u32 op, Mailbox& mb, const ByteSpan& d)
+        : model(m), controller(c), opcode(op), mailbox(mb), data(d)
+    {
+    }
+
+    SimModel& model;
+    Controller& controller;
+    u32 opcode;
+    Mailbox& mailbox;      // returned to the caller
+    const ByteSpan& data;  // the caller's data area: what a write sends
+    u32 status = 0;        // firmware status
+    Block reply;           // what a read returns, before it is cut to the caller's length
+    bool changed = false;  // the request changed the state
+};
+
+using DcmdHandler = void (*)(DcmdCall&);
+
+struct DcmdRoute {
+    u32 opcode;
+    DataFlow flow;
+    u32 minWriteLength;  // a write shorter than this is refused
+    DcmdHandler handler;
+};
+
+// Routes by opcode family (the top byte of the opcode).
+std::span<const DcmdRoute> ControllerRoutes();     // 0x01, Dcmd01Controller.cpp
+std::span<const DcmdRoute> DriveRoutes();          // 0x02, Dcmd02Drives.cpp
+std::span<const DcmdRoute> VirtualDriveRoutes();   // 0x03, Dcmd03VirtualDrives.cpp
+std::span<const DcmdRoute> ConfigurationRoutes();  // 0x04, Dcmd04Config.cpp
+std::span<const DcmdRoute> BatteryRoutes();        // 0x05, Dcmd05Battery.cpp
+std::span<const DcmdRoute> PhyRoutes();            // 0x07, Dcmd07Phy.cpp
+std::span<const DcmdRoute> EnclosureRoutes();      // 0x09, Dcmd09Enclosures.cpp
+std::span<const DcmdRoute> DpmRoutes();            // 0x0A, Dcmd0ADpm.cpp
+std::span<const DcmdRoute> PrivateRoutes();        // private DCMDs, DcmdPrivate.cpp
+std::span<const DcmdRoute> DriverRoutes();         // driver requests, DriverRequests.cpp
+
+// The route of a request, or null.
+const DcmdRoute* FindRoute(RequestKind kind, u32 opcode);
+
+// Handlers shared by more than one request kind.
+void GetOemFlags(DcmdCall& call);  // 0x010E8481, a DCMD and a private DCMD
+
+}  // namespace sim

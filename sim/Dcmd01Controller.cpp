@@ -1,0 +1,56 @@
+// DCMDs of family 0x01: the controller's own blocks.
+#include "DefaultsFields.h"
+#include "Dcmd.h"
+#include "Encoders.h"
+#include "FwStatus.h"
+
+namespace sim {
+namespace {
+
+void GetControllerInfo(DcmdCall& call) { call.reply = EncodeControllerInfo(call.controller); }
+
+void GetControllerTime(DcmdCall& call) { call.reply = EncodeControllerTime(call.model.clock); }
+
+// The block is as long as the caller's transfer.
+void GetKeyValues(DcmdCall& call) { call.reply = EncodeKeyValues(call.controller, call.data.Size()); }
+
+void GetDefaults(DcmdCall& call) { call.reply = EncodeDefaults(call.controller.defaults); }
+
+// A defaults block holding a code the controller does not define is refused as a whole.
+void SetDefaults(DcmdCall& call)
+{
+    ControllerDefaults updated = call.controller.defaults;
+    if (!DecodeDefaults(call.data, updated)) {
+        call.status = kFwInvalidParameter;
+        return;
+    }
+    call.changed = !(updated == call.controller.defaults);
+    call.controller.defaults = updated;
+}
+
+void GetManufacturingData(DcmdCall& call) { call.reply = EncodeManufacturingData(call.controller.mfg); }
+
+// Without a battery the FRU block is empty.
+void GetBatteryFru(DcmdCall& call)
+{
+    call.reply = EncodeBatteryFru(call.controller.battery.present ? call.controller.batteryFru : std::string());
+}
+
+constexpr DcmdRoute kRoutes[] = {
+    {0x01010000, DataFlow::FromController, 0, GetControllerInfo},
+    {0x01080101, DataFlow::FromController, 0, GetControllerTime},
+    {0x010B0100, DataFlow::FromController, 0, GetKeyValues},
+    {0x010E0201, DataFlow::FromController, 0, GetDefaults},
+    {0x010E0202, DataFlow::ToController, kDefaultsSize, SetDefaults},
+    {0x010E0301, DataFlow::FromController, 0, GetManufacturingData},
+    {0x010E0302, DataFlow::FromController, 0, GetBatteryFru},
+    {0x010E8481, DataFlow::FromController, 0, GetOemFlags},
+};
+
+}  // namespace
+
+void GetOemFlags(DcmdCall& call) { call.reply = EncodeOemFlags(call.controller.oem); }
+
+std::span<const DcmdRoute> ControllerRoutes() { return kRoutes; }
+
+}  // namespace sim

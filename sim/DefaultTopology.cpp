@@ -1,0 +1,197 @@
+// One controller with one 12-slot enclosure: eight SAS disks and two SATA SSDs in slots 0-9,
+// slots 10 and 11 empty; a RAID 5 virtual drive on slots 0-3 and a RAID 1 on slots 4-5, a
+// global hot spare in slot 6, unconfigured drives in slots 7-9, a battery backup unit.
+#include "Clock.h"
+#include "DefaultTopology.h"
+
+namespace sim {
+namespace {
+
+constexpr u16 kEnclosureId = 252;
+constexpr u16 kFirstDriveId = 8;  // slot n holds device id 8 + n
+constexpr u64 kDiskBlocks = 2344225968;  // 1.2 TB SAS disk, 512-byte blocks
+constexpr u64 kSsdBlocks = 1875385008;   // 960 GB SATA SSD
+constexpr u64 kCoercedDiskBlocks = 2342518784;  // the disk rounded down to whole GiB
+constexpr u64 kControllerSasAddress = 0x500A4B0000C0A000;
+
+ControllerInfo DefaultInfo()
+{
+    ControllerInfo info;
+    info.productName = "QRV SAS RAID Controller 4000";
+    info.serial = "QV40A2311004";
+    info.packageBuild = "24.12.0-0047";
+    info.chipRevision = "C1";
+    info.hostInterface = {"pcie"};
+    info.deviceInterface = {"sas_12g"};
+    for (u64 port = 0; port < 8; ++port)
+        info.devicePorts.push_back(kControllerSasAddress + 0x10 + port);
+    info.images = {{"APP", "4.720.00-0047"},  {"BIOS", "7.20.01.0"},    {"CTLR", "6.12.04"},
+                   {"BTBL", "2.07.00.00-0003"}, {"NVDT", "4.1720.00-0031"}, {"BOOT", "09.250.01.219"}};
+    info.hardwarePresent = {"alarm", "nvram", "memory", "flash", "roc_temperature_sensor"};
+    info.memoryMb = 4096;
+    info.nvramKb = 32;
+    info.flashMb = 16;
+    info.fwCacheMb = 3969;
+    info.rocTemperature = 61;
+    info.raidLevels = {"0", "1", "5", "6", "10", "50", "60", "00"};
+    info.driveSupport = {"sas", "sata", "mix_in_enclosure"};
+    info.capabilities = {
+        "rebuild_rate", "cc_rate", "bgi_rate", "reconstruct_rate", "patrol_read_rate", "alarm_control", "bbu",
+        "spanning", "dedicated_hot_spare", "revertible_hot_spares", "foreign_config_import", "self_diagnostic",
+        "global_hot_spares", "connector_info", "vd_read_policy", "vd_write_policy", "vd_io_policy",
+        "vd_access_policy", "vd_disk_cache_policy", "vd_reconstruction", "vd_bbm", "perf_monitor",
+        "vd_power_savings", "max_power_saving_without_caching", "pd_force_online", "pd_force_offline",
+        "pd_force_rebuild", "spin_down", "pd_temperature", "pi", "bg_op_suspend_resume", "emergency_spares",
+        "ssd_patrol_read_support"};
+    ControllerLimits& l = info.limits;
+    l.maxArmsPerVd = 32;
+    l.maxSpansPerVd = 8;
+    l.maxArrays = 128;
+    l.maxVds = 64;
+    l.maxParallelCommands = 928;
+    l.maxSgeCount = 60;
+    l.maxTransferSectors = 2048;
+    l.maxStripsPerIo = 42;
+    l.maxVdsPerArray = 16;
+    l.minStripCode = 4;   // 8 KB
+    l.maxStripCode = 11;  // 1 MB
+    l.maxFlashTierGb = 512;
+    return info;
+}
+
+ControllerProperties DefaultProperties()
+{
+    ControllerProperties p;
+    p.predictiveFailPollSeconds = 300;
+    p.interruptThrottleCount = 16;
+    p.interruptThrottleMicroseconds = 50;
+    p.rebuildRate = 30;
+    p.patrolReadRate = 30;
+    p.bgiRate = 30;
+    p.ccRate = 30;
+    p.reconstructionRate = 30;
+    p.cacheFlushIntervalSeconds = 4;
+    p.spinupDriveCount = 4;
+    p.spinupDelaySeconds = 2;
+    p.coercionMode = 2;  // 1 GB
+    p.alarmEnable = 1;
+    p.autoRebuild = 1;
+    p.batteryWarning = 1;
+    p.eccBucketSize = 15;
+    p.eccBucketLeakRateMinutes = 1440;
+    p.restoreHotSpareOnInsertion = 0;
+    p.exposeEnclosureDevices = 1;
+    p.maintainPdFailHistory = 1;
+    p.hostRequestReordering = 1;
+    p.loadBalance = 1;
+    p.backplaneDetect = 0;
+    p.autoEnhancedImport = 1;
+    p.spinDownTime = 30;
+    p.maxSpinupPerMinute = 2;
+    return p;
+}
+
+ControllerDefaults DefaultDefaults()
+{
+    ControllerDefaults d;
+    d.sasAddress = kControllerSasAddress;
+    d.backgroundRate = 30;
+    d.stripSizeCode = 9;  // 256 KB
+    d.cacheFlushTime = 4;
+    d.writePolicy = 1;  // write-back
+    d.readPolicy = 0;   // no read-ahead
+    d.smartMode = 0;
+    d.alarm = 1;
+    d.coercionMode = 2;
+    d.spinDownMode = 0;
+    d.allowedDeviceType = 0;  // SAS/SATA mix
+    d.allowMixInEnclosure = 1;
+    d.maxChainedEnclosures = 16;
+    d.biosEnumerateVds = 1;
+    d.exposeEnclosureDevices = 1;
+    d.maintainPdFailHistory = 1;
+    d.postDelay = 90;
+    d.enableLdBbm = 1;
+    d.uncertifiedDrives = 1;  // allow
+    d.maxVdsPerArray = 0;     // sixteen
+    d.powerSavingOption = 0;
+    d.defaultSpinDownMinutes = 30;
+    d.defaultsExtent = 72;
+    d.autoEnhancedImport = 1;
+    d.cmeDetectSeconds = 60;
+    return d;
+}
+
+Drive MakeDrive(u8 slot, DriveState state)
+{
+    Drive d;
+    d.deviceId = static_cast<u16>(kFirstDriveId + slot);
+    d.seq = 1;
+    d.enclosure = kEnclosureId;
+    d.slot = slot;
+    d.state = state;
+    d.sasAddress = kControllerSasAddress + 0x1000 + 4u * slot;
+    const bool ssd = slot >= 8;
+    d.interface = ssd ? DriveInterface::Sata : DriveInterface::Sas;
+    d.media = ssd ? DriveMedia::Ssd : DriveMedia::Hdd;
+    d.blocks = ssd ? kSsdBlocks : kDiskBlocks;
+    d.inquiry = ssd ? Inquiry{"ATA", "QRV SSD 960", "D210"} : Inquiry{"QRV", "HS1200SAS12", "A3C0"};
+    d.serial = (ssd ? "QS96D" : "QH12K") + std::to_string(10070 + slot);
+    return d;
+}
+
+void AddTopology(Controller& c)
+{
+    Enclosure e;
+    e.deviceId = kEnclosureId;
+    e.slots = 12;
+    e.powerSupplies = 2;
+    e.fans = 3;
+    e.temperatureSensors = 1;
+    e.alarms = 1;
+    e.sims = 1;
+    e.inquiry = {"QRV", "SAS12 BP 12-Bay", "0210"};
+    c.enclosures.push_back(e);
+
+    for (u8 slot = 0; slot <= 5; ++slot)
+        c.drives.push_back(MakeDrive(slot, DriveState::Online));
+    c.drives.push_back(MakeDrive(6, DriveState::HotSpare));
+    for (u8 slot = 7; slot <= 9; ++slot)
+        c.drives.push_back(MakeDrive(slot, DriveState::UnconfiguredGood));
+
+    c.config.arrays = {{0, {8, 9, 10, 11}}, {1, {12, 13}}};
+    VirtualDrive data{0, "data", 5, {0}, 3 * kCoercedDiskBlocks, 9};
+    VirtualDrive system{1, "system", 1, {1}, kCoercedDiskBlocks, 7};
+    c.config.virtualDrives = {data, system};
+    c.config.spares = {{14, {}, false, false}};
+
+    c.battery.present = true;
+    c.battery.type = 3;
+    c.battery.deviceName = "QBU-300";
+}
+
+}  // namespace
+
+SimModel DefaultModel()
+{
+    SimModel model;
+    model.clock.now = FromCivil({2024, 3, 15, 9, 30, 0});
+
+    Controller c;
+    c.pci = {kSimPciVendor, kSimPciDevice, kSimPciVendor, 0x4000, 3, 0, 0};
+    c.info = DefaultInfo();
+    c.properties = DefaultProperties();
+    c.defaults = DefaultDefaults();
+    c.mfg.date = static_cast<u16>((23 << 9) | (11 << 5) | 6);         // 2023-11-06
+    c.mfg.serial = "QV40A2311004";
+    c.mfg.reworkDate = static_cast<u16>((24 << 9) | (1 << 5) | 22);   // 2024-01-22
+    c.mfg.revision = "03B";
+    c.batteryFru = "QBU300A";
+    c.keyValues = {{"delaySOD", "90"}};
+    c.oem = {0, true, false};
+    AddTopology(c);
+    model.controllers.push_back(std::move(c));
+    return model;
+}
+
+}  // namespace sim

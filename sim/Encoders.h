@@ -1,0 +1,22 @@
+// Encoders of the firmware blocks, one per block, each written from that block's byte table.
+#pragma once
+#include <cstddef>
+
+#include "Model.h"
+
+namespace sim {
+
+Block EncodeControllerInfo(const Controller& controller);         // 0x01010000, 2048 bytes
+Block EncodeDefaults(const ControllerDefaults& defaults);          // 0x010E0201, 72 bytes
+Block EncodeControllerTime(const SimClock& clock);                 // 0x01080101, 8 bytes
+Block EncodeManufacturingData(const ManufacturingData& mfg);       // 0x010E0301, 32 bytes
+Block EncodeBatteryFru(const std::string& fru);                    // 0x010E0302, 32 bytes
+Block EncodeKeyValues(const Controller& controller, std::size_t length);  // 0x010B0100
+Block EncodeOemFlags(const OemFlags& oem);                         // 0x010E8481, 24 bytes
+Block EncodeDriverPciInfo(const PciIdentity& pci);                 // driver 0xF0010200, 112 bytes
+
+// Decoders of the blocks the controller accepts. False when a field holds a value the
+// controller does not define; `out` is then unchanged.
+bool DecodeDefaults(const ByteSpan& block, ControllerDefaults& out);  // 0x010E0202
+
+}  // namespace sim

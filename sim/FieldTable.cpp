@@ -1,0 +1,90 @@
+#include "FieldTable.h"
+
+#include <cstdio>
+
+namespace sim {
+namespace {
+
+u64 StripCodeFromKb(const Json& value, const std::string& path)
+{
+    if (value.is_number_float() && value.get<double>() == 0.5)
+        return 0;
+    if (value.is_number_integer()) {
+        const u64 kb = AsUnsigned(value, path, u64{1} << (kMaxStripCode - 1));
+        for (u64 code = 1; code <= kMaxStripCode; ++code) {
+            if (kb == (u64{1} << (code - 1)))
+                return code;
+        }
+    }
+    Fail(path, "expected a strip size in KB: 0.5 or a power of two from 1 to " +
+                   std::to_string(u64{1} << (kMaxStripCode - 1)));
+}
+
+}  // namespace
+
+std::string HexText(u64 value, int digits)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%0*llX", digits, static_cast<unsigned long long>(value));
+    return text;
+}
+
+bool IsNamedCode(u64 code, std::span<const EnumName> names)
+{
+    for (const EnumName& n : names) {
+        if (n.code == code)
+            return true;
+    }
+    return false;
+}
+
+u64 ReadFieldValue(const Json& value, const std::string& path, FieldKind kind, u64 max, std::span<const EnumName> names)
+{
+    switch (kind) {
+    case FieldKind::Number:
+        return AsUnsigned(value, path, max);
+    case FieldKind::Bool:
+        return AsBool(value, path) ? 1 : 0;
+    case FieldKind::Hex:
+        return AsHex(value, path, max);
+    case FieldKind::StripKb:
+        return StripCodeFromKb(value, path);
+    case FieldKind::Enum:
+        break;
+    }
+    std::string choices;
+    for (const EnumName& n : names)
+        choices += (choices.empty() ? "\"" : ", \"") + std::string(n.name) + "\"";
+    if (value.is_string()) {
+        for (const EnumName& n : names) {
+            if (value.get_ref<const std::string&>() == n.name)
+                return n.code;
+        }
+    }
+    Fail(path, "expected one of " + choices);
+}
+
+Json FieldValueJson(u64 value, FieldKind kind, std::span<const EnumName> names)
+{
+    switch (kind) {
+    case FieldKind::Number:
+        return value;
+    case FieldKind::Bool:
+        return value != 0;
+    case FieldKind::Hex:
+        return HexText(value, 16);
+    case FieldKind::StripKb:
+        if (value == 0)
+            return 0.5;
+        return value <= kMaxStripCode ? Json(u64{1} << (value - 1)) : Json(value);
+    case FieldKind::Enum:
+        for (const EnumName& n : names) {
+            if (n.code == value)
+                return n.name;
+        }
+        return value;
+    }
+    return value;
+}
+
+}  // namespace sim

@@ -1,0 +1,64 @@
+// The semantic model of the simulated controllers, as the state file holds it. Encoders turn it
+// into the firmware blocks; firmware rules change it. Field meanings are documented with the
+// state file format in docs/firmware-interface.md.
+#pragma once
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "ModelController.h"
+#include "ModelTopology.h"
+
+namespace sim {
+
+struct Controller {
+    PciIdentity pci;
+    ControllerInfo info;
+    ControllerProperties properties;
+    ControllerDefaults defaults;
+    ManufacturingData mfg;
+    std::string batteryFru;
+    std::vector<std::pair<std::string, std::string>> keyValues;  // in file order
+    OemFlags oem;
+    std::vector<Enclosure> enclosures;
+    std::vector<Drive> drives;
+    Configuration config;
+    Battery battery;
+    Json events = Json::array();  // kept as written; not interpreted yet
+};
+
+struct SimClock {
+    u64 now = 0;  // seconds since 2000-01-01 00:00:00, controller local time
+    u64 advancePerRun = 0;
+};
+
+// The kinds of request a fault or patch can name.
+enum class RequestKind : u8 { Init, ListControllers, Dcmd, DcmdPrivate, ScsiPassThru, DriverRequest };
+
+struct Fault {
+    std::optional<RequestKind> function;  // absent: DCMD, private DCMD or driver request by opcode
+    std::optional<u32> controller;        // absent: every controller
+    std::optional<u32> opcode;            // for SCSI: the CDB's operation code
+    u32 status = 0;                       // firmware (or SCSI) status, or
+    u32 libError = 0;                     // a library error
+    u32 nth = 0;                          // 0: every call; n: only the n-th matching call of a run
+};
+
+struct Patch {
+    std::optional<RequestKind> function;
+    std::optional<u32> controller;
+    u32 opcode = 0;
+    u32 offset = 0;
+    std::vector<u8> bytes;
+    std::optional<u8> mailboxByte0;
+    std::optional<u16> deviceId;  // mailbox bytes 0-1
+};
+
+struct SimModel {
+    SimClock clock;
+    std::vector<Controller> controllers;
+    std::vector<Fault> faults;
+    std::vector<Patch> patches;
+};
+
+}  // namespace sim

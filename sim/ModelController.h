@@ -1,0 +1,191 @@
+// The controller's own part of the model: identity, capabilities, settings and defaults.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "ModelBasics.h"
+
+namespace sim {
+
+struct PciIdentity {
+    u16 vendor = kSimPciVendor;
+    u16 device = kSimPciDevice;
+    u16 subVendor = 0;
+    u16 subDevice = 0;
+    u8 bus = 0;
+    u8 dev = 0;
+    u8 fn = 0;
+};
+
+struct ImageComponent {
+    std::string name;
+    std::string version;
+};
+
+struct ControllerLimits {
+    u64 maxArmsPerVd = 0;
+    u64 maxSpansPerVd = 0;
+    u64 maxArrays = 0;
+    u64 maxVds = 0;
+    u64 maxParallelCommands = 0;
+    u64 maxSgeCount = 0;
+    u64 maxTransferSectors = 0;
+    u64 maxStripsPerIo = 0;
+    u64 maxVdsPerArray = 0;
+    u64 minStripCode = 0;  // strip size code: 0 = 512 bytes, n = 2^(n-1) KB
+    u64 maxStripCode = 0;
+    u64 maxFlashTierGb = 0;
+};
+
+// What the controller is: identity, images, interfaces, hardware and capabilities.
+struct ControllerInfo {
+    std::string productName;
+    std::string serial;
+    std::string packageBuild;
+    u64 controllerId = 0;
+    std::string chipRevision;
+    NameSet hostInterface;
+    std::vector<u64> hostPorts;  // SAS addresses
+    NameSet deviceInterface;
+    std::vector<u64> devicePorts;
+    std::vector<ImageComponent> images;
+    std::vector<ImageComponent> pendingImages;
+    NameSet hardwarePresent;  // the battery's presence comes from the battery
+    u64 memoryMb = 0;
+    u64 nvramKb = 0;
+    u64 flashMb = 0;
+    u64 fwCacheMb = 0;
+    u64 memoryCorrectableErrors = 0;
+    u64 memoryUncorrectableErrors = 0;
+    bool clusterPermitted = false;
+    bool clusterActive = false;
+    u64 rocTemperature = 0;
+    u64 controllerTemperature = 0;
+    std::string expanderFirmware;
+    u64 eccBucketCount = 0;
+    NameSet raidLevels;
+    NameSet driveSupport;
+    NameSet capabilities;
+    NameSet statusFlags;
+    ControllerLimits limits;
+};
+
+// The controller's current settings (rates, intervals, policies).
+struct ControllerProperties {
+    u64 predictiveFailPollSeconds = 0;
+    u64 interruptThrottleCount = 0;
+    u64 interruptThrottleMicroseconds = 0;
+    u64 rebuildRate = 0;
+    u64 patrolReadRate = 0;
+    u64 bgiRate = 0;
+    u64 ccRate = 0;
+    u64 reconstructionRate = 0;
+    u64 cacheFlushIntervalSeconds = 0;
+    u64 spinupDriveCount = 0;
+    u64 spinupDelaySeconds = 0;
+    u64 clusterEnable = 0;
+    u64 coercionMode = 0;  // 0 none, 1 128 MB, 2 1 GB
+    u64 alarmEnable = 0;
+    u64 autoRebuild = 0;
+    u64 batteryWarning = 0;
+    u64 eccBucketSize = 0;
+    u64 eccBucketLeakRateMinutes = 0;
+    u64 restoreHotSpareOnInsertion = 0;
+    u64 exposeEnclosureDevices = 0;
+    u64 maintainPdFailHistory = 0;
+    u64 hostRequestReordering = 0;
+    u64 loadBalance = 0;
+    u64 backplaneDetect = 0;  // 0 SGPIO and i2c SEP, 1 i2c SEP, 2 SGPIO, 3 none
+    u64 useFdeOnly = 0;
+    u64 disableCopyback = 0;
+    u64 copybackOnSmart = 0;
+    u64 prCorrectUnconfiguredAreas = 0;
+    u64 copybackToSsdOnSmartError = 0;
+    u64 ssdPatrolRead = 0;
+    u64 spinDownUnconfigured = 0;
+    u64 autoEnhancedImport = 0;
+    u64 disableOnlineControllerReset = 0;
+    u64 allowBootWithPreservedCache = 0;
+    u64 disableSpinDownHotSpares = 0;
+    u64 jbodEnabled = 0;
+    u64 locateByDiskActivity = 0;
+    u64 spinDownTime = 0;
+    u64 defaultLdPowerSavePolicy = 0;
+    u64 maxSpinupPerMinute = 0;
+};
+
+// The 72-byte defaults block, field by field (members in block order; see DefaultsFields.cpp).
+struct ControllerDefaults {
+    bool operator==(const ControllerDefaults&) const = default;
+
+    u64 sasAddress = 0;
+    u64 phyPolarity = 0;
+    u64 backgroundRate = 0;
+    u64 stripSizeCode = 0;
+    u64 cacheFlushTime = 0;
+    u64 writePolicy = 0;
+    u64 readPolicy = 0;
+    u64 cacheWhenBbuBad = 0;
+    u64 cachedIo = 0;
+    u64 smartMode = 0;
+    u64 alarm = 0;
+    u64 coercionMode = 0;
+    u64 zcrConfig = 0;
+    u64 dirtyLedShowsActivity = 0;
+    u64 biosContinueOnError = 0;
+    u64 spinDownMode = 0;
+    u64 allowedDeviceType = 0;
+    u64 allowMixInEnclosure = 0;
+    u64 allowHddSasSataMixInVd = 0;
+    u64 allowSataInCluster = 0;
+    u64 maxChainedEnclosures = 0;
+    u64 disableCtrlR = 0;
+    u64 enablePanelUi = 0;
+    u64 phyPolaritySplit = 0;
+    u64 directPdMapping = 0;
+    u64 biosEnumerateVds = 0;
+    u64 restoreHotSpareOnInsertion = 0;
+    u64 exposeEnclosureDevices = 0;
+    u64 maintainPdFailHistory = 0;
+    u64 disablePuncturing = 0;
+    u64 zeroBasedEnclosureEnumeration = 0;
+    u64 prebootCliDisabled = 0;
+    u64 ledShowsDriveActivity = 0;
+    u64 backplaneDetect = 0;
+    u64 useFdeOnly = 0;
+    u64 enableLedHeader = 0;
+    u64 allowSsdSasSataMixInVd = 0;
+    u64 allowHddSsdMixInVd = 0;
+    u64 postDelay = 0;
+    u64 enableCrashDump = 0;
+    u64 enableLdBbm = 0;
+    u64 uncertifiedDrives = 0;
+    u64 treatR1eAsR10 = 0;
+    u64 maxVdsPerArray = 0;
+    u64 disableOnlineControllerReset = 0;
+    u64 powerSavingOption = 0;
+    u64 defaultSpinDownMinutes = 0;
+    u64 defaultsExtent = 0;
+    u64 enableJbod = 0;
+    u64 ttyLogInFlash = 0;
+    u64 autoEnhancedImport = 0;
+    u64 breakMirrorRaidSupport = 0;
+    u64 disableJoinMirror = 0;
+    u64 enableShieldState = 0;
+    u64 cmeDetectSeconds = 0;
+};
+
+struct ManufacturingData {
+    u16 date = 0;  // packed: day bits 0-4, month bits 5-8, years since 2000 bits 9-15
+    std::string serial;
+    u16 reworkDate = 0;
+    std::string revision;
+};
+
+struct OemFlags {
+    u8 mode = 0;
+    bool clusterDisable = false;
+    bool sasDisable = false;
+};
+
+}  // namespace sim

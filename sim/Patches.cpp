@@ -1,0 +1,21 @@
+#include "Patches.h"
+
+#include <algorithm>
+
+namespace sim {
+
+void ApplyPatches(const std::vector<Patch>& patches, const RequestKey& key, Block& reply)
+{
+    const u16 deviceId = static_cast<u16>(key.mailbox[0] | (key.mailbox[1] << 8));
+    for (const Patch& p : patches) {
+        if (!FunctionMatches(p.function, key.kind) || (p.controller && p.controller != key.controller) ||
+            p.opcode != key.opcode || (p.mailboxByte0 && *p.mailboxByte0 != key.mailbox[0]) ||
+            (p.deviceId && *p.deviceId != deviceId))
+            continue;
+        if (!reply.Fits(p.offset, p.bytes.size()))
+            continue;
+        std::copy(p.bytes.begin(), p.bytes.end(), reply.Data() + p.offset);
+    }
+}
+
+}  // namespace sim

@@ -1,0 +1,182 @@
+// Faults and patches in the state file: the rules a test sets on requests.
+#include <cctype>
+
+#include "FieldTable.h"
+#include "StateFormat.h"
+
+namespace sim {
+namespace {
+
+constexpr std::size_t kMaxRules = 4096;
+constexpr u64 kMaxPatchOffset = 1u << 24;
+constexpr std::size_t kMaxPatchBytes = 65536;
+
+constexpr EnumName kFunctions[] = {
+    {"init", static_cast<u8>(RequestKind::Init)},
+    {"list_controllers", static_cast<u8>(RequestKind::ListControllers)},
+    {"dcmd", static_cast<u8>(RequestKind::Dcmd)},
+    {"dcmd_private", static_cast<u8>(RequestKind::DcmdPrivate)},
+    {"scsi_passthru", static_cast<u8>(RequestKind::ScsiPassThru)},
+    {"driver_request", static_cast<u8>(RequestKind::DriverRequest)},
+};
+
+std::optional<RequestKind> ReadFunction(ObjectReader& r)
+{
+    const Json* value = r.Take("function");
+    if (value == nullptr)
+        return std::nullopt;
+    return static_cast<RequestKind>(ReadFieldValue(*value, r.PathOf("function"), FieldKind::Enum, 255, kFunctions));
+}
+
+std::optional<u32> ReadOptional(ObjectReader& r, const char* key, u64 max, bool hex)
+{
+    if (r.Take(key) == nullptr)
+        return std::nullopt;
+    return static_cast<u32>(hex ? r.Hex(key, max, 0) : r.Unsigned(key, max, 0));
+}
+
+u64 OpcodeMax(std::optional<RequestKind> function)
+{
+    return function == RequestKind::ScsiPassThru ? 0xFF : 0xFFFFFFFF;
+}
+
+void PutCommon(Json& out, std::optional<RequestKind> function, std::optional<u32> controller)
+{
+    if (function)
+        out["function"] = FieldValueJson(static_cast<u64>(*function), FieldKind::Enum, kFunctions);
+    if (controller)
+        out["controller"] = *controller;
+}
+
+Json OpcodeJson(std::optional<RequestKind> function, u32 opcode)
+{
+    return function == RequestKind::ScsiPassThru ? HexText(opcode, 2) : HexText(opcode, 8);
+}
+
+Fault ReadFault(const Json& item, const std::string& path)
+{
+    ObjectReader r(item, path);
+    Fault f;
+    f.function = ReadFunction(r);
+    f.controller = ReadOptional(r, "controller", 0xFFFFFFFF, false);
+    f.opcode = ReadOptional(r, "opcode", OpcodeMax(f.function), true);
+    f.status = static_cast<u32>(r.Unsigned("status", 255, 0));
+    f.libError = static_cast<u32>(r.Unsigned("lib_error", 0xFFFFFFFF, 0));
+    const bool nthGiven = r.Take("nth") != nullptr;
+    f.nth = static_cast<u32>(r.Unsigned("nth", 0xFFFFFFFF, 0));
+    r.Finish();
+
+    const bool beforeController = f.function == RequestKind::Init || f.function == RequestKind::ListControllers;
+    if ((f.status == 0) == (f.libError == 0))
+        Fail(path, "give either a firmware \"status\" (1-255) or a \"lib_error\" (non-zero)");
+    if (beforeController && (f.status != 0 || f.opcode || f.controller))
+        Fail(path, "init and list_controllers faults take only \"lib_error\" and \"nth\"");
+    if (!f.function && !f.opcode)
+        Fail(path, "give an \"opcode\", a \"function\", or both");
+    if (nthGiven && f.nth == 0)
+        Fail(r.PathOf("nth"), "counts calls from 1");
+    return f;
+}
+
+std::vector<u8> ReadHexBytes(ObjectReader& r, const char* key)
+{
+    const std::string text = r.Text(key, 2 * kMaxPatchBytes);
+    std::vector<u8> bytes;
+    const auto digit = [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+    };
+    for (char c : text) {
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            Fail(r.PathOf(key), "expected pairs of hexadecimal digits");
+    }
+    if (text.empty() || text.size() % 2 != 0)
+        Fail(r.PathOf(key), "expected pairs of hexadecimal digits");
+    for (std::size_t i = 0; i < text.size(); i += 2)
+        bytes.push_back(static_cast<u8>(digit(text[i]) * 16 + digit(text[i + 1])));
+    return bytes;
+}
+
+Patch ReadPatch(const Json& item, const std::string& path)
+{
+    ObjectReader r(item, path);
+    Patch p;
+    p.function = ReadFunction(r);
+    if (p.function == RequestKind::Init || p.function == RequestKind::ListControllers)
+        Fail(r.PathOf("function"), "patches apply to requests of a controller");
+    p.controller = ReadOptional(r, "controller", 0xFFFFFFFF, false);
+    if (r.Take("opcode") == nullptr)
+        Fail(r.PathOf("opcode"), "missing");
+    p.opcode = static_cast<u32>(r.Hex("opcode", OpcodeMax(p.function), 0));
+    if (r.Take("offset") == nullptr)
+        Fail(r.PathOf("offset"), "missing");
+    p.offset = static_cast<u32>(r.Unsigned("offset", kMaxPatchOffset, 0));
+    p.bytes = ReadHexBytes(r, "hex");
+    if (const auto byte0 = ReadOptional(r, "mailbox_byte0", 0xFF, false))
+        p.mailboxByte0 = static_cast<u8>(*byte0);
+    if (const auto deviceId = ReadOptional(r, "device_id", 0xFFFF, false))
+        p.deviceId = static_cast<u16>(*deviceId);
+    r.Finish();
+    return p;
+}
+
+}  // namespace
+
+std::vector<Fault> ReadFaults(const Json& value, const std::string& path)
+{
+    std::vector<Fault> faults;
+    const Json& list = AsArray(value, path, kMaxRules);
+    for (std::size_t i = 0; i < list.size(); ++i)
+        faults.push_back(ReadFault(list[i], path + "[" + std::to_string(i) + "]"));
+    return faults;
+}
+
+Json WriteFaults(const std::vector<Fault>& faults)
+{
+    Json out = Json::array();
+    for (const Fault& f : faults) {
+        Json item = Json::object();
+        PutCommon(item, f.function, f.controller);
+        if (f.opcode)
+            item["opcode"] = OpcodeJson(f.function, *f.opcode);
+        if (f.status != 0)
+            item["status"] = f.status;
+        else
+            item["lib_error"] = f.libError;
+        if (f.nth != 0)
+            item["nth"] = f.nth;
+        out.push_back(std::move(item));
+    }
+    return out;
+}
+
+std::vector<Patch> ReadPatches(const Json& value, const std::string& path)
+{
+    std::vector<Patch> patches;
+    const Json& list = AsArray(value, path, kMaxRules);
+    for (std::size_t i = 0; i < list.size(); ++i)
+        patches.push_back(ReadPatch(list[i], path + "[" + std::to_string(i) + "]"));
+    return patches;
+}
+
+Json WritePatches(const std::vector<Patch>& patches)
+{
+    Json out = Json::array();
+    for (const Patch& p : patches) {
+        Json item = Json::object();
+        PutCommon(item, p.function, p.controller);
+        item["opcode"] = OpcodeJson(p.function, p.opcode);
+        item["offset"] = p.offset;
+        std::string hex;
+        for (u8 b : p.bytes)
+            hex += HexText(b, 2).substr(2);
+        item["hex"] = hex;
+        if (p.mailboxByte0)
+            item["mailbox_byte0"] = *p.mailboxByte0;
+        if (p.deviceId)
+            item["device_id"] = *p.deviceId;
+        out.push_back(std::move(item));
+    }
+    return out;
+}
+
+}  // namespace sim

@@ -1,0 +1,185 @@
+#include "StateFile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "DefaultTopology.h"
+#include "StateFormat.h"
+
+namespace sim {
+namespace {
+
+constexpr const char* kDefaultPath = "./drivekit-sim.json";
+constexpr off_t kMaxStateBytes = off_t{64} << 20;
+constexpr auto kLockWait = std::chrono::seconds(60);
+
+std::string ErrnoText(int error) { return std::strerror(error); }
+
+// nlohmann's messages begin with "[json.exception.parse_error.101] "; the rest says where.
+std::string ParseFault(const std::string& what)
+{
+    const std::size_t end = what.find("] ");
+    return end == std::string::npos ? what : what.substr(end + 2);
+}
+
+bool WriteAll(int fd, const std::string& text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+mode_t NewFileMode(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string StatePathFromEnvironment()
+{
+    const char* path = std::getenv("DRIVEKIT_SIM_STATE");
+    return path != nullptr && *path != '\0' ? path : kDefaultPath;
+}
+
+StateFile::StateFile(std::string path) : path_(std::move(path)) {}
+
+StateFile::~StateFile() { Unlock(); }
+
+bool StateFile::Report(const char* action, const std::string& fault) const
+{
+    std::fprintf(stderr, "drivekit: cannot %s state file %s: %s\n", action, path_.c_str(), fault.c_str());
+    return false;
+}
+
+bool StateFile::Lock()
+{
+    if (lockFd_ >= 0)
+        return true;
+    const std::string lockPath = path_ + ".lock";
+    lockFd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (lockFd_ < 0)
+        return Report("lock", lockPath + ": " + ErrnoText(errno));
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    while (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        if ((error != EWOULDBLOCK && error != EINTR) || std::chrono::steady_clock::now() >= deadline) {
+            ::close(lockFd_);
+            lockFd_ = -1;
+            return Report("lock", error == EWOULDBLOCK ? "another run holds " + lockPath : ErrnoText(error));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+void StateFile::Unlock()
+{
+    if (lockFd_ >= 0) {
+        ::flock(lockFd_, LOCK_UN);
+        ::close(lockFd_);
+        lockFd_ = -1;
+    }
+}
+
+bool StateFile::Load(SimModel& model)
+{
+    // Non-blocking, so that a FIFO named as the state file cannot stall the open.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        model = DefaultModel();
+        return Save(model);
+    }
+    if (fd < 0)
+        return Report("read", ErrnoText(errno));
+
+    struct stat st {};
+    std::string text;
+    std::string fault;
+    if (::fstat(fd, &st) != 0)
+        fault = ErrnoText(errno);
+    else if (!S_ISREG(st.st_mode))
+        fault = "not a regular file";
+    else if (st.st_size > kMaxStateBytes)
+        fault = "larger than 64 MiB";
+    while (fault.empty()) {
+        char buffer[65536];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fault = ErrnoText(errno);
+        else if (n == 0)
+            break;
+        else if (text.size() + static_cast<std::size_t>(n) > static_cast<std::size_t>(kMaxStateBytes))
+            fault = "larger than 64 MiB";
+        else
+            text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (!fault.empty())
+        return Report("read", fault);
+
+    try {
+        model = ReadState(Json::parse(text));
+    } catch (const Json::parse_error& e) {
+        return Report("read", ParseFault(e.what()));
+    } catch (const StateError& e) {
+        return Report("read", e.what());
+    } catch (const Json::exception& e) {
+        return Report("read", ParseFault(e.what()));
+    }
+    return true;
+}
+
+bool StateFile::Save(const SimModel& model)
+{
+    const std::string text = WriteState(model).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    std::vector<char> tempPath(path_.begin(), path_.end());
+    const char suffix[] = ".XXXXXX";
+    tempPath.insert(tempPath.end(), suffix, suffix + sizeof suffix);
+    const mode_t mode = NewFileMode(path_);
+
+    const int fd = ::mkstemp(tempPath.data());
+    if (fd < 0)
+        return Report("write", ErrnoText(errno));
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(tempPath.data(), path_.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(tempPath.data());
+        return Report("write", ErrnoText(error));
+    }
+    return true;
+}
+
+}  // namespace sim

@@ -1,0 +1,87 @@
+#include "Topology.h"
+
+#include <algorithm>
+
+namespace sim {
+
+const Drive* FindDrive(const Controller& controller, u16 deviceId)
+{
+    for (const Drive& d : controller.drives) {
+        if (d.deviceId == deviceId)
+            return &d;
+    }
+    return nullptr;
+}
+
+const DriveArray* FindArray(const Controller& controller, u16 ref)
+{
+    for (const DriveArray& a : controller.config.arrays) {
+        if (a.ref == ref)
+            return &a;
+    }
+    return nullptr;
+}
+
+unsigned FailuresTolerated(u8 raidLevel)
+{
+    switch (raidLevel) {
+    case 1:
+    case 5:
+    case 10:
+    case 50:
+        return 1;
+    case 6:
+    case 60:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+VdState StateOf(const Controller& controller, const VirtualDrive& vd)
+{
+    const unsigned tolerated = FailuresTolerated(vd.raidLevel);
+    unsigned worstSpan = 0;
+    for (u16 ref : vd.arrays) {
+        const DriveArray* array = FindArray(controller, ref);
+        if (array == nullptr)
+            return VdState::Offline;
+        unsigned lost = 0;
+        for (u16 row : array->rows) {
+            const Drive* drive = row == kMissingRow ? nullptr : FindDrive(controller, row);
+            if (drive == nullptr || drive->state != DriveState::Online)
+                ++lost;
+        }
+        worstSpan = std::max(worstSpan, lost);
+    }
+    if (worstSpan == 0)
+        return VdState::Optimal;
+    if (worstSpan > tolerated)
+        return VdState::Offline;
+    // A double-parity span that lost one drive still has redundancy left.
+    return worstSpan < tolerated ? VdState::PartiallyDegraded : VdState::Degraded;
+}
+
+DeviceCounts CountDevices(const Controller& controller)
+{
+    DeviceCounts counts;
+    for (const VirtualDrive& vd : controller.config.virtualDrives) {
+        ++counts.virtualDrives;
+        const VdState state = StateOf(controller, vd);
+        if (state == VdState::Offline)
+            ++counts.offline;
+        else if (state != VdState::Optimal)
+            ++counts.degraded;
+    }
+    for (const Drive& d : controller.drives) {
+        ++counts.disks;
+        if (d.smartAlert)
+            ++counts.criticalDisks;
+        if (d.state == DriveState::Failed || d.state == DriveState::UnconfiguredBad)
+            ++counts.failedDisks;
+    }
+    counts.physicalDevices = static_cast<u16>(counts.disks + controller.enclosures.size());
+    return counts;
+}
+
+}  // namespace sim

@@ -1,0 +1,211 @@
+// The dispatcher's selection, stop and repeat rules, with a test command registered in the test
+// binary and fake controllers.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "CpMgmt/CpControllerMgmt.h"
+#include "controller/Controller.h"
+#include "framework/FakeController.h"
+#include "support/ScreenCapture.h"
+
+namespace {
+
+// Command ids used only by these tests (no keyword has them).
+constexpr u16 kTestCmdStop = 200;      // stops at the first failure
+constexpr u16 kTestCmdListed = 36;     // a drive command id: runs every listed adapter
+constexpr u16 kTestCmdCount = 26;      // an object count
+constexpr u16 kTestCmdRepeat = 201;    // asks for repeat passes
+constexpr u16 kTestCmdHelp = 2;        // runs without a controller
+
+struct Script {
+    std::map<int, int> statusByAdapter;  // adapter -> status (0 by default)
+    std::vector<int> calls;              // adapters in call order (-1 for no controller)
+    int passesWanted = 0;                // repeat processor: unfinished until this many calls
+    bool nullObjectSeen = false;
+};
+Script g_script;
+
+class ScriptedObject : public ParsedObject {
+public:
+    ScriptedObject(u16 id, u8 adapter, bool cloneable = true) : ParsedObject(id, adapter), cloneable_(cloneable) {}
+    ParsedObject* Clone() const override { return cloneable_ ? new ScriptedObject(*this) : nullptr; }
+
+private:
+    ScriptedObject(const ScriptedObject&) = default;
+    bool cloneable_;
+};
+
+class ScriptedCp : public CommandProcessor {
+public:
+    int Process(CpController* cp, ParsedObject* po) override
+    {
+        if (po == nullptr)
+            g_script.nullObjectSeen = true;
+        Controller* c = cp->GetController();
+        int adapter = c ? c->GetControllerId().GetAdapterNumber() : -1;
+        g_script.calls.push_back(adapter);
+        ++calls_;
+        auto it = g_script.statusByAdapter.find(adapter);
+        return it == g_script.statusByAdapter.end() ? 0 : it->second;
+    }
+    int IsDone() override { return calls_ >= g_script.passesWanted ? 1 : 0; }
+
+    static ArrayList<u16>* GetCommandCodes()
+    {
+        auto* codes = new ArrayList<u16>();
+        for (u16 id : {kTestCmdStop, kTestCmdListed, kTestCmdCount, kTestCmdRepeat, kTestCmdHelp})
+            codes->Add(id);
+        return codes;
+    }
+    static CommandProcessor* Create(u16 value) { return value == 0 ? new ScriptedCp : nullptr; }
+
+private:
+    int calls_ = 0;
+};
+CpRegistration<ScriptedCp> g_registration;
+
+class DispatchTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        g_script = Script{};
+    }
+
+    int Process(std::vector<ParsedObject*> objects)
+    {
+        auto* list = new ArrayList<ParsedObject*>();
+        for (auto* o : objects)
+            list->Add(o);
+        return CpControllerMgmt::Instance().ProcessCommands(list);
+    }
+
+};
+
+TEST_F(DispatchTest, AllAdaptersRunsEveryControllerInOrder)
+{
+    InstallFakeControllers(3);
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, ParsedObject::kAllAdapters)}), 0);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(DispatchTest, AllAdaptersStopsAtFirstFailure)
+{
+    InstallFakeControllers(3);
+    g_script.statusByAdapter[1] = 7;
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, ParsedObject::kAllAdapters)}), 7);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1}));
+}
+
+TEST_F(DispatchTest, ExplicitListOfOtherCommandsStopsAtFirstFailure)
+{
+    InstallFakeControllers(3);
+    g_script.statusByAdapter[0] = 5;
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, 0), new ScriptedObject(kTestCmdStop, 2)}), 5);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0}));
+}
+
+TEST_F(DispatchTest, ExplicitListOfDriveCommandsRunsAllAndKeepsFirstFailure)
+{
+    InstallFakeControllers(3);
+    g_script.statusByAdapter[0] = 5;
+    g_script.statusByAdapter[1] = 9;
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdListed, 0), new ScriptedObject(kTestCmdListed, 1),
+                       new ScriptedObject(kTestCmdListed, 2)}),
+              5);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(DispatchTest, ExplicitListFailureIsNotHiddenByLaterSuccess)
+{
+    InstallFakeControllers(2);
+    g_script.statusByAdapter[0] = 3;
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdListed, 0), new ScriptedObject(kTestCmdListed, 1)}), 3);
+}
+
+TEST_F(DispatchTest, AdapterNotPresentFailsButListedDriveCommandGoesOn)
+{
+    InstallFakeControllers(2);
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdListed, 5), new ScriptedObject(kTestCmdListed, 1)}), -1);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{1}));
+}
+
+TEST_F(DispatchTest, AdapterNotPresentStopsOtherCommands)
+{
+    InstallFakeControllers(2);
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, 5), new ScriptedObject(kTestCmdStop, 1)}), -1);
+    EXPECT_TRUE(g_script.calls.empty());
+    EXPECT_EQ(Screen(), "User specified controller is not present.\n");
+}
+
+TEST_F(DispatchTest, ObjectCountsRunEveryControllerAndAnswerTheLast)
+{
+    InstallFakeControllers(3);
+    g_script.statusByAdapter = {{0, 4}, {1, 0}, {2, 2}};
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdCount, ParsedObject::kAllAdapters)}), 2);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(DispatchTest, NoControllerFailsUnlessHelp)
+{
+    InstallFakeControllers(0);
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, ParsedObject::kAllAdapters)}), -1);
+    EXPECT_TRUE(g_script.calls.empty());
+    EXPECT_EQ(Screen(), "Failed to get ControllerId List.\n");
+
+    InstallFakeControllers(0);
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdHelp, ParsedObject::kAllAdapters)}), 0);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{-1}));
+
+    InstallFakeControllers(0);
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdHelp, 3)}), 0);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{-1, -1}));
+}
+
+TEST_F(DispatchTest, NullCloneStillRunsWithNullObject)
+{
+    InstallFakeControllers(2);
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, ParsedObject::kAllAdapters, false)}), 0);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(g_script.nullObjectSeen);
+}
+
+TEST_F(DispatchTest, UnfinishedProcessorsRunAgainWhileStatusIsZero)
+{
+    InstallFakeControllers(2);
+    g_script.passesWanted = 3;
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdRepeat, ParsedObject::kAllAdapters)}), 0);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1, 0, 1, 0, 1}));
+}
+
+TEST_F(DispatchTest, RepeatPassesStopWhenAProcessorFails)
+{
+    InstallFakeControllers(2);
+    g_script.passesWanted = 5;
+    g_script.statusByAdapter[1] = 4;
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdRepeat, 0), new ScriptedObject(kTestCmdRepeat, 1)}), 4);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1}));
+}
+
+TEST_F(DispatchTest, PreCheckFailureStopsTheCommand)
+{
+    auto providers = InstallFakeControllers(2);
+    providers[1]->statuses[0x01010000] = 12;
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, ParsedObject::kAllAdapters)}), 12);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0}));
+    EXPECT_EQ(Screen(), "Adapter #1: Failed communicating to adapter...");
+}
+
+TEST_F(DispatchTest, UnsupportedCommandFails)
+{
+    InstallFakeControllers(1);
+    EXPECT_EQ(Process({new ScriptedObject(250, 0)}), -1);
+    EXPECT_EQ(Screen(), "Un-supported command\n");
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include "support/ToolRunner.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+std::string ToolBinary() { return std::string(TARNBEK_BIN_DIR) + "/tarnbek"; }
+
+void ToolTest::SetUp()
+{
+    char pattern[] = "/tmp/tarnbek-test-XXXXXX";
+    char* made = mkdtemp(pattern);
+    ASSERT_NE(made, nullptr);
+    dir_ = made;
+    fs::create_directories(dir_ + "/bin");
+    WriteFile("bin/sleep", "#!/bin/sh\nexit 0\n");
+    fs::permissions(dir_ + "/bin/sleep", fs::perms::owner_all);
+}
+
+void ToolTest::TearDown()
+{
+    if (!dir_.empty() && !HasFailure())
+        fs::remove_all(dir_);
+    else if (!dir_.empty())
+        std::fprintf(stderr, "test folder kept: %s\n", dir_.c_str());
+}
+
+std::string ToolTest::ReadFile(const std::string& name) const
+{
+    std::ifstream in(name.front() == '/' ? name : dir_ + "/" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void ToolTest::WriteFile(const std::string& name, const std::string& content) const
+{
+    std::ofstream out(name.front() == '/' ? name : dir_ + "/" + name, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+bool ToolTest::FileExists(const std::string& name) const { return fs::exists(dir_ + "/" + name); }
+
+RunResult ToolTest::Spawn(const std::string& binary, const std::vector<std::string>& args, const std::string& input,
+                          bool withLibraryPath)
+{
+    WriteFile(".stdin", input);
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        std::string v(*e);
+        if (v.rfind("DRIVEKIT_SIM_STATE=", 0) == 0 || v.rfind("TZ=", 0) == 0 || v.rfind("PATH=", 0) == 0 ||
+            v.rfind("LD_LIBRARY_PATH=", 0) == 0)
+            continue;
+        env.push_back(v);
+    }
+    const char* path = std::getenv("PATH");
+    env.push_back("PATH=" + dir_ + "/bin:" + (path ? path : "/usr/bin:/bin"));
+    env.push_back("TZ=UTC");
+    env.push_back("DRIVEKIT_SIM_STATE=" + StatePath());
+    // The tool's run path finds the library next to it, except under the address sanitizer,
+    // whose dlopen does not honour the executable's run path: name the folder explicitly.
+    if (withLibraryPath)
+        env.push_back(std::string("LD_LIBRARY_PATH=") + TARNBEK_BIN_DIR);
+
+    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    for (const auto& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (auto& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, dir_.c_str());
+    posix_spawn_file_actions_addopen(&actions, 0, ".stdin", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, ".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, ".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    int rc = posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    RunResult result;
+    if (rc != 0) {
+        ADD_FAILURE() << "cannot start " << binary;
+        return result;
+    }
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    result.exitCode = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+    result.out = ReadFile(".stdout");
+    result.err = ReadFile(".stderr");
+    return result;
+}
+
+RunResult ToolTest::Run(const std::vector<std::string>& args, const std::string& input)
+{
+    return Spawn(ToolBinary(), args, input, true);
+}
+
+RunResult ToolTest::RunWithoutLibrary(const std::vector<std::string>& args)
+{
+    fs::create_directories(dir_ + "/alone");
+    fs::copy_file(ToolBinary(), dir_ + "/alone/tarnbek", fs::copy_options::overwrite_existing);
+    return Spawn(dir_ + "/alone/tarnbek", args, "", false);
+}
+
+nlohmann::json ToolTest::DefaultState()
+{
+    if (!fs::exists(StatePath()))
+        Run({"-AdpCount", "-NoLog"});
+    return ReadState();
+}
+
+void ToolTest::WriteState(const nlohmann::json& state) { WriteFile(StatePath(), state.dump(2)); }
+
+nlohmann::json ToolTest::ReadState() { return nlohmann::json::parse(ReadFile(StatePath())); }
+
+namespace {
+std::string Hex32(unsigned v)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%08X", v);
+    return buf;
+}
+}  // namespace
+
+void ToolTest::AddFault(nlohmann::json& state, unsigned controller, unsigned opcode, int status, int nth)
+{
+    nlohmann::json f = {{"controller", controller}, {"opcode", Hex32(opcode)}, {"status", status}};
+    if (nth > 0)
+        f["nth"] = nth;
+    state["faults"].push_back(f);
+}
+
+void ToolTest::AddPatch(nlohmann::json& state, unsigned controller, unsigned opcode, unsigned offset,
+                        const std::string& hex)
+{
+    state["patches"].push_back({{"controller", controller}, {"opcode", Hex32(opcode)}, {"offset", offset}, {"hex", hex}});
+}

@@ -1,0 +1,50 @@
+// Runs the built tool against the simulated controller in a temporary folder of its own, with
+// a state file made for the test, TZ fixed and a no-op `sleep` first on PATH.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+struct RunResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class ToolTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs `tarnbek args...` in the test folder; `input` is fed to standard input.
+    RunResult Run(const std::vector<std::string>& args, const std::string& input = "");
+    // Runs a binary copied alone into a folder without the library.
+    RunResult RunWithoutLibrary(const std::vector<std::string>& args);
+
+    // The built-in default state (the simulator writes it when the state file is missing).
+    nlohmann::json DefaultState();
+    void WriteState(const nlohmann::json& state);
+    nlohmann::json ReadState();
+    std::string ReadFile(const std::string& name) const;
+    void WriteFile(const std::string& name, const std::string& content) const;
+    bool FileExists(const std::string& name) const;
+
+    // Adds a fault: the n-th call (0: every call) of the opcode answers the firmware status.
+    static void AddFault(nlohmann::json& state, unsigned controller, unsigned opcode, int status, int nth = 0);
+    // Sets bytes of a reply: hex is the bytes written at the offset.
+    static void AddPatch(nlohmann::json& state, unsigned controller, unsigned opcode, unsigned offset,
+                         const std::string& hex);
+
+    const std::string& Dir() const { return dir_; }
+    std::string StatePath() const { return dir_ + "/drivekit-sim.json"; }
+
+private:
+    RunResult Spawn(const std::string& binary, const std::vector<std::string>& args, const std::string& input,
+                    bool withLibraryPath);
+
+    std::string dir_;
+};
+
+std::string ToolBinary();
