@@ -18,6 +18,13 @@ public:
     CommandProcessor* Create(u16 commandId) const;
     bool Has(u16 commandId) const { return creators_.count(commandId) != 0; }
 
+    // Test seam: puts these creators in place of the id's own and answers the ones replaced.
+    std::vector<Creator> SwapForTest(u16 commandId, std::vector<Creator> creators)
+    {
+        std::swap(creators_[commandId], creators);
+        return creators;
+    }
+
 private:
     CommandProcessorFactory() = default;
     std::map<u16, std::vector<Creator>> creators_;

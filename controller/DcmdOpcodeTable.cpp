@@ -27,7 +27,7 @@ constexpr OpcodeRow kDcmdRows[] = {
     NoData(0x01030200),                // alarm enable / disable / silence
     NoData(0x01030300),
     NoData(0x01030400),
-    Fixed(0x01040100, 20, kIn),        // firmware flash
+    Fixed(0x01040100, 20, kIn),        // event log
     NoData(0x01040200),
     Callers(0x01040300, 0, kIn),
     Fixed(0x01040400, 4, kIn),
@@ -57,10 +57,10 @@ constexpr OpcodeRow kDcmdRows[] = {
     Fixed(0x010E0301, 32, kIn),
     Fixed(0x010E0302, 32, kIn),
     Fixed(0x010E8481, 24, kIn),        // OEM mode (also in the private table)
-    NoData(0x010F0100),
-    Callers(0x010F0200, 0, kOut),
-    NoData(0x010F0300),
-    NoData(0x010F0400),
+    NoData(0x010F0100),                // firmware flash: open (size in the mailbox)
+    Callers(0x010F0200, 0, kOut),      // one chunk of the image
+    NoData(0x010F0300),                // commit
+    NoData(0x010F0400),                // abort
     NoData(0x01101000),                // flush cache
     Fixed(0x01120100, 204800, kIn),    // diagnostic
     Fixed(0x01130200, 40, kOut),       // drive firmware download prepare
@@ -109,6 +109,7 @@ constexpr OpcodeRow kDcmdRows[] = {
     // Virtual drives.
     Fixed(0x03010000, 1032, kIn),
     Fixed(0x03020000, 384, kIn),
+    Fixed(0x03030000, 32, kIn),        // property read
     Callers(0x03040000, 0, kOut),      // property write
     NoData(0x03040010),                // remove blocked access
     NoData(0x03050100),                // consistency check, initialization

@@ -8,3 +8,130 @@ int Adapter::GetControllerInfo(const u8** block)
     *block = data_->GetControllerInfo();
     return 0;
 }
+
+int Adapter::Flag(AdpInfoFlag flag, u8* out)
+{
+    u8 value = 0;
+    int status = data_->GetInfoFlag(flag, &value);
+    if (status == 0)
+        *out = value;
+    return status;
+}
+
+int Adapter::Prop(AdpProperty field, u8* out)
+{
+    u32 value = 0;
+    int status = data_->GetProperty(field, &value);
+    if (status == 0)
+        *out = static_cast<u8>(value);
+    return status;
+}
+
+int Adapter::Prop(AdpProperty field, u16* out)
+{
+    u32 value = 0;
+    int status = data_->GetProperty(field, &value);
+    if (status == 0)
+        *out = static_cast<u16>(value);
+    return status;
+}
+
+int Adapter::Prop(AdpProperty field, u32* out)
+{
+    u32 value = 0;
+    int status = data_->GetProperty(field, &value);
+    if (status == 0)
+        *out = value;
+    return status;
+}
+
+int Adapter::GetMaxLdCount(u8* count)
+{
+    u32 value = 0;
+    int status = data_->GetInfoValue(AdpInfoValue::MaxLdCount, &value);
+    if (status == 0)
+        *count = static_cast<u8>(value);
+    return status;
+}
+
+int Adapter::GetEccBucketCount(u16* count)
+{
+    u32 value = 0;
+    int status = data_->GetInfoValue(AdpInfoValue::EccBucketCount, &value);
+    if (status == 0)
+        *count = static_cast<u16>(value);
+    return status;
+}
+
+int Adapter::GetSecurityKeyMode(u8* mode)
+{
+    u32 value = 0;
+    int status = data_->GetInfoValue(AdpInfoValue::SecurityKeyMode, &value);
+    if (status == 0)
+        *mode = static_cast<u8>(value);
+    return status;
+}
+
+int Adapter::GetMaxSscCount(u16* count)
+{
+    u32 value = 0;
+    int status = data_->GetInfoValue(AdpInfoValue::MaxSscCount, &value);
+    if (status == 0)
+        *count = static_cast<u16>(value);
+    return status;
+}
+
+int Adapter::GetSscCount(u16* count)
+{
+    u32 value = 0;
+    int status = data_->GetInfoValue(AdpInfoValue::SscCount, &value);
+    if (status == 0)
+        *count = static_cast<u16>(value);
+    return status;
+}
+
+int Adapter::IsSscSupported(u8* flag)
+{
+    u16 maximum = 0;
+    int status = GetMaxSscCount(&maximum);
+    if (status == 0)
+        *flag = maximum != 0 ? 1 : 0;
+    return status;
+}
+
+int Adapter::GetPerfModeValues(u8 mode, u8* maxFlushLines, u8* orderIos)
+{
+    return data_->GetPerfModeValues(mode, maxFlushLines, orderIos);
+}
+
+int Adapter::IsRebootRequired(u8* flag)
+{
+    int status = data_->ReadControllerInfo(true);
+    if (status != 0)
+        return status;
+    return Flag(AdpInfoFlag::RebootRequired, flag);
+}
+
+bool Adapter::IsRealTimeSchedulingSupported()
+{
+    u8 flag = 0;
+    return Flag(AdpInfoFlag::RealTimeScheduling, &flag) == 0 && flag != 0;
+}
+
+int Adapter::IsSpannedArraySlicingSupported(u8* flag)
+{
+    *flag = 1;
+    return 0;
+}
+
+int Adapter::GetConnectorName(u8 index, string** name)
+{
+    string text;
+    int status = data_->GetConnectorName(index, &text);
+    if (status != 0) {
+        *name = nullptr;
+        return status;
+    }
+    *name = new string(text);
+    return *name != nullptr ? 0 : -1;
+}

@@ -1,7 +1,12 @@
-// The Adapter element: controller-wide queries, answered from the controller information block.
+// The Adapter element: controller-wide queries. Capability flags and limits come from the
+// controller information (read once), settings from the controller properties (read once and
+// kept), and the connector list, PHY list and drive-performance state from their own blocks.
+// Each operation returns 0 or the status of the read behind it; an out value is written only on
+// success.
 #pragma once
 #include <memory>
 
+#include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 #include "raidmodel/AdapterData.h"
 #include "raidmodel/RaidElement.h"
@@ -17,6 +22,125 @@ public:
 
     AdapterData* GetData() const { return data_.get(); }
 
+    // Limits and capabilities of the controller information.
+    int GetMaxLdCount(u8* count);
+    int GetEccBucketCount(u16* count);
+    int GetSecurityKeyMode(u8* mode);
+    int GetMaxSscCount(u16* count);
+    int GetSscCount(u16* count);
+    int IsSscSupported(u8* flag);                  // the maximum SSD-cache count is not 0
+    int GetPerfModeValues(u8 mode, u8* maxFlushLines, u8* orderIos);
+    int IsSscRaid5Supported(u8* flag) { return Flag(AdpInfoFlag::SscRaid5, flag); }
+    int IsConnectorInfoSupported(u8* flag) { return Flag(AdpInfoFlag::ConnectorInfo, flag); }
+    // When clear, every allowed-operations query of drives and virtual drives answers "allowed".
+    int IsAllowedOpsSupported(u8* flag) { return Flag(AdpInfoFlag::AllowedOps, flag); }
+    int IsEncryptionEnabled(u8* flag) { return Flag(AdpInfoFlag::EncryptionEnabled, flag); }
+    int IsMoreThan8PhysSupported(u8* flag) { return Flag(AdpInfoFlag::MoreThan8Phys, flag); }
+    int IsLdExpansionSupported(u8* flag) { return Flag(AdpInfoFlag::LdExpansion, flag); }
+    int IsEkmSupported(u8* flag) { return Flag(AdpInfoFlag::Ekm, flag); }
+    int IsSnapshotSupported(u8* flag) { return Flag(AdpInfoFlag::Snapshot, flag); }
+    int IsLdDiskCachePolicySupported(u8* flag) { return Flag(AdpInfoFlag::LdDiskCachePolicy, flag); }
+    int IsLdBbmSupported(u8* flag) { return Flag(AdpInfoFlag::LdBbm, flag); }
+    int IsLdPowerSavingSupported(u8* flag) { return Flag(AdpInfoFlag::LdPowerSaving, flag); }
+    int IsMaxPowerSavingUncached(u8* flag) { return Flag(AdpInfoFlag::MaxPowerSavingUncached, flag); }
+    int IsLdMirrorSupported(u8* flag) { return Flag(AdpInfoFlag::LdMirror, flag); }
+    int IsSscWriteBackSupported(u8* flag) { return Flag(AdpInfoFlag::SscWriteBack, flag); }
+    int IsSscVdAssociationSupported(u8* flag) { return Flag(AdpInfoFlag::SscVdAssociation, flag); }
+    int IsSpinDownSupported(u8* flag) { return Flag(AdpInfoFlag::SpinDown, flag); }
+    int HasSecurityKey(u8* flag) { return Flag(AdpInfoFlag::HasSecurityKey, flag); }
+    int IsSecurityKeyFailedAtBoot(u8* flag) { return Flag(AdpInfoFlag::SecurityKeyFailedAtBoot, flag); }
+    // Drops the kept controller information and reads it again first.
+    int IsRebootRequired(u8* flag);
+    int IsPiSupported(u8* flag) { return Flag(AdpInfoFlag::Pi, flag); }
+    int GetBlockSsdWriteCacheChange(u8* flag) { return Flag(AdpInfoFlag::BlockSsdWriteCacheChange, flag); }
+    int IsBgOpSuspendResumeSupported(u8* flag) { return Flag(AdpInfoFlag::BgOpSuspendResume, flag); }
+    int IsEmergencySpareSupported(u8* flag) { return Flag(AdpInfoFlag::EmergencySpare, flag); }
+    int IsPerfTuningSupported(u8* flag) { return Flag(AdpInfoFlag::PerfTuning, flag); }
+    int IsSsdPatrolReadSupported(u8* flag) { return Flag(AdpInfoFlag::SsdPatrolRead, flag); }
+    // False when the controller information cannot be read.
+    bool IsRealTimeSchedulingSupported();
+    int IsSpannedArraySlicingSupported(u8* flag);  // always 1
+
+    // Controller properties (64 bytes, read once and kept).
+    int ReadAdpProperties() { return data_->ReadProperties(); }
+    int GetPredFailPollInterval(u16* v) { return Prop(AdpProperty::PredFailPollInterval, v); }
+    int GetRebuildRate(u8* v) { return Prop(AdpProperty::RebuildRate, v); }
+    int GetPatrolReadRate(u8* v) { return Prop(AdpProperty::PatrolReadRate, v); }
+    int GetBgiRate(u8* v) { return Prop(AdpProperty::BgiRate, v); }
+    int GetCcRate(u8* v) { return Prop(AdpProperty::CcRate, v); }
+    int GetReconRate(u8* v) { return Prop(AdpProperty::ReconRate, v); }
+    int GetCacheFlushInterval(u8* v) { return Prop(AdpProperty::CacheFlushInterval, v); }
+    int GetSpinupDriveCount(u8* v) { return Prop(AdpProperty::SpinupDriveCount, v); }
+    int GetSpinupDelay(u8* v) { return Prop(AdpProperty::SpinupDelay, v); }
+    int GetClusterEnable(u8* v) { return Prop(AdpProperty::ClusterEnable, v); }   // non-zero -> 1
+    int GetCoercionMode(u8* v) { return Prop(AdpProperty::CoercionMode, v); }
+    int GetAlarm(u8* v) { return Prop(AdpProperty::Alarm, v); }
+    int GetAutoRbldDsbl(u8* v) { return Prop(AdpProperty::AutoRbldDsbl, v); }
+    int GetBatWarnDsbl(u8* v) { return Prop(AdpProperty::BatWarnDsbl, v); }
+    int GetEccBucketSize(u8* v) { return Prop(AdpProperty::EccBucketSize, v); }
+    int GetEccBucketLeakRate(u16* v) { return Prop(AdpProperty::EccBucketLeakRate, v); }
+    int GetRstrHotSpareOnInsert(u8* v) { return Prop(AdpProperty::RstrHotSpareOnInsert, v); }
+    int GetExposeEnclDevices(u8* v) { return Prop(AdpProperty::ExposeEnclDevices, v); }
+    int GetMaintainPdFailHistory(u8* v) { return Prop(AdpProperty::MaintainPdFailHistory, v); }
+    int GetAbortCcOnError(u8* v) { return Prop(AdpProperty::AbortCcOnError, v); }
+    int GetLoadBalanceMode(u32* v) { return Prop(AdpProperty::LoadBalanceMode, v); }
+    int GetAutoDetectBackplaneDsbl(u8* v) { return Prop(AdpProperty::AutoDetectBackplaneDsbl, v); }
+    int GetDefaultSnapshotSpace(u8* v) { return Prop(AdpProperty::DefaultSnapshotSpace, v); }
+    int GetCopyBackDsbl(u32* v) { return Prop(AdpProperty::CopyBackDsbl, v); }
+    int GetSmartCpybkEnbl(u32* v) { return Prop(AdpProperty::SmartCpybkEnbl, v); }
+    int GetPrCorrectUncfgdAreas(u32* v) { return Prop(AdpProperty::PrCorrectUncfgdAreas, v); }
+    int GetUseFdeOnlyEncrypt(u32* v) { return Prop(AdpProperty::UseFdeOnlyEncrypt, v); }
+    int GetNcqDsbl(u32* v) { return Prop(AdpProperty::NcqDsbl, v); }
+    int GetSsdSmartCpybkEnbl(u32* v) { return Prop(AdpProperty::SsdSmartCpybkEnbl, v); }
+    int GetSupportSsdPatrolRead(u8* v) { return Prop(AdpProperty::SupportSsdPatrolRead, v); }
+    int GetEnblSpinDownUnconfigDrvs(u32* v) { return Prop(AdpProperty::EnblSpinDownUnconfigDrvs, v); }
+    int GetAutoEnhancedImport(u32* v) { return Prop(AdpProperty::AutoEnhancedImport, v); }
+    int GetDisableOcr(u8* v) { return Prop(AdpProperty::DisableOcr, v); }
+    int GetBootWithPinnedCache(u8* v) { return Prop(AdpProperty::BootWithPinnedCache, v); }
+    int GetDsblSpinDownHsp(u32* v) { return Prop(AdpProperty::DsblSpinDownHsp, v); }
+    int GetEnableJbod(u32* v) { return Prop(AdpProperty::EnableJbod, v); }
+    int GetUseDiskActivityForLocate(u8* v) { return Prop(AdpProperty::UseDiskActivityForLocate, v); }
+    int GetEnblPi(u8* v) { return Prop(AdpProperty::EnblPi, v); }
+    int GetPreventPiImport(u8* v) { return Prop(AdpProperty::PreventPiImport, v); }
+    int GetEnableEGhsp(u8* v) { return Prop(AdpProperty::EnableEGhsp, v); }
+    int GetEnableEUg(u8* v) { return Prop(AdpProperty::EnableEUg, v); }
+    int GetEnableESmarter(u8* v) { return Prop(AdpProperty::EnableESmarter, v); }
+    int GetForceSgpio(u8* v) { return Prop(AdpProperty::ForceSgpio, v); }
+    int GetAutoSnapshotSpace(u8* v) { return Prop(AdpProperty::AutoSnapshotSpace, v); }
+    int GetDefaultViewSpace(u8* v) { return Prop(AdpProperty::DefaultViewSpace, v); }
+    int GetSpinDownTime(u16* v) { return Prop(AdpProperty::SpinDownTime, v); }
+    int GetDefaultLdPsPolicy(u8* v) { return Prop(AdpProperty::DefaultLdPsPolicy, v); }
+    int GetDisableLdPsInterval(u8* v) { return Prop(AdpProperty::DisableLdPsInterval, v); }
+    int GetDisableLdPsTime(u16* v) { return Prop(AdpProperty::DisableLdPsTime, v); }
+    int GetSpinUpEncDrvCnt(u8* v) { return Prop(AdpProperty::SpinUpEncDrvCnt, v); }
+    int GetSpinUpEncDelay(u8* v) { return Prop(AdpProperty::SpinUpEncDelay, v); }
+    int GetPerfMode(u8* v) { return Prop(AdpProperty::PerfMode, v); }
+
+    // Byte 0 of the OEM data (private request), zero-extended; on failure the status, mode untouched.
+    int GetOemMode(u32* mode) { return data_->GetOemMode(mode); }
+
+    // Connector list (read once; a failed read is not kept).
+    int GetConnectorInfoCount(u8* count) { return data_->GetConnectorCount(count); }
+    // 0 and a new string (the caller deletes it); -1 and null when the index is not below the
+    // count; the read status when the list cannot be read.
+    int GetConnectorName(u8 index, string** name);
+    // 0 and the location code (0 unknown, 2 internal, 3 external); -1 for an index not below
+    // the count; the read status.
+    int GetConnectorType(u8 index, u8* type) { return data_->GetConnectorLocation(index, type); }
+
+    // PHY list (read once).
+    int GetPhyCount(u32* count) { return data_->GetPhyCount(count); }
+    int IsPhyDisabled(u32 phy, u8* disabled) { return data_->IsPhyDisabled(phy, disabled); }
+
+    // Drive performance monitoring: byte 0 to the state and, when `block` is given, the four
+    // u32 words of the state.
+    int GetDpmState(u8* state, u32* block) { return data_->GetDpmState(state, block); }
+
 private:
+    int Flag(AdpInfoFlag flag, u8* out);
+    int Prop(AdpProperty field, u8* out);
+    int Prop(AdpProperty field, u16* out);
+    int Prop(AdpProperty field, u32* out);
+
     std::unique_ptr<AdapterData> data_;
 };

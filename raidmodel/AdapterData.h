@@ -1,7 +1,61 @@
-// The data behind the Adapter element: the controller's information block and the
-// controller-wide requests.
+// The data behind the Adapter element: the controller's information block, its properties and
+// the other controller-wide blocks, each read once and kept for the rest of the run.
 #pragma once
+#include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
+
+// Capability and status flags of the controller information.
+enum class AdpInfoFlag {
+    SscRaid5,
+    ConnectorInfo,
+    AllowedOps,
+    EncryptionEnabled,
+    MoreThan8Phys,
+    LdExpansion,
+    Ekm,
+    Snapshot,
+    LdDiskCachePolicy,
+    LdBbm,
+    LdPowerSaving,
+    MaxPowerSavingUncached,
+    LdMirror,
+    SscWriteBack,
+    SscVdAssociation,
+    SpinDown,
+    HasSecurityKey,
+    SecurityKeyFailedAtBoot,
+    RebootRequired,
+    Pi,
+    BlockSsdWriteCacheChange,
+    BgOpSuspendResume,
+    EmergencySpare,
+    PerfTuning,
+    SsdPatrolRead,
+    RealTimeScheduling,
+};
+
+// Numbers of the controller information.
+enum class AdpInfoValue {
+    MaxLdCount,        // u8
+    EccBucketCount,    // u16
+    SecurityKeyMode,   // u8
+    MaxSscCount,       // u16
+    SscCount,          // u16
+};
+
+// Fields of the 64-byte controller properties.
+enum class AdpProperty {
+    PredFailPollInterval, RebuildRate, PatrolReadRate, BgiRate, CcRate, ReconRate, CacheFlushInterval,
+    SpinupDriveCount, SpinupDelay, ClusterEnable, CoercionMode, Alarm, AutoRbldDsbl, BatWarnDsbl,
+    EccBucketSize, EccBucketLeakRate, RstrHotSpareOnInsert, ExposeEnclDevices, MaintainPdFailHistory,
+    AbortCcOnError, LoadBalanceMode, AutoDetectBackplaneDsbl, DefaultSnapshotSpace,
+    CopyBackDsbl, SmartCpybkEnbl, PrCorrectUncfgdAreas, UseFdeOnlyEncrypt, NcqDsbl, SsdSmartCpybkEnbl,
+    SupportSsdPatrolRead, EnblSpinDownUnconfigDrvs,
+    AutoEnhancedImport, DisableOcr, BootWithPinnedCache, DsblSpinDownHsp, EnableJbod, UseDiskActivityForLocate,
+    EnblPi, PreventPiImport, EnableEGhsp, EnableEUg, EnableESmarter, ForceSgpio,
+    AutoSnapshotSpace, DefaultViewSpace, SpinDownTime, DefaultLdPsPolicy, DisableLdPsInterval, DisableLdPsTime,
+    SpinUpEncDrvCnt, SpinUpEncDelay, PerfMode,
+};
 
 class AdapterData {
 public:
@@ -13,4 +67,33 @@ public:
     virtual int ReadControllerInfo(bool refresh) = 0;
     // The kept block, or null when it has not been read.
     virtual const u8* GetControllerInfo() const = 0;
+
+    // A flag (0/1) or a number of the controller information (read once). 0, or the read status.
+    virtual int GetInfoFlag(AdpInfoFlag flag, u8* value) = 0;
+    virtual int GetInfoValue(AdpInfoValue field, u32* value) = 0;
+    // Performance mode n: the maximum flush lines and the number of ordered I/Os. -1 for a mode
+    // outside the block.
+    virtual int GetPerfModeValues(u8 mode, u8* maxFlushLines, u8* orderIos) = 0;
+
+    // Makes sure the 64-byte controller properties are read and kept. 0, or the read status.
+    virtual int ReadProperties() = 0;
+    // A property's value (bits as 0/1). 0, or the status of reading the properties.
+    virtual int GetProperty(AdpProperty field, u32* value) = 0;
+
+    // Byte 0 of the OEM data. 0, or the request's status (value untouched).
+    virtual int GetOemMode(u32* mode) = 0;
+
+    // Connector list (read once; a failed read is not kept). Count, a connector's name and its
+    // location code (0 unknown, 2 internal, 3 external). -1 for an index not below the count.
+    virtual int GetConnectorCount(u8* count) = 0;
+    virtual int GetConnectorName(u8 index, string* name) = 0;
+    virtual int GetConnectorLocation(u8 index, u8* location) = 0;
+
+    // PHY list (read once): the number of PHYs and whether one is disabled. -1 for a PHY not
+    // below the count.
+    virtual int GetPhyCount(u32* count) = 0;
+    virtual int IsPhyDisabled(u32 phy, u8* disabled) = 0;
+
+    // Drive performance monitoring state: byte 0 and, when `words` is given, the four u32 words.
+    virtual int GetDpmState(u8* state, u32* words) = 0;
 };

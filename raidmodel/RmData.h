@@ -1,12 +1,47 @@
-// The data behind a RaidManager: controller-wide lists read from the firmware.
+// The data behind a RaidManager: the controller-wide lists read from the firmware, the parser
+// of configuration images, and the creation of the data objects of drives.
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "ZepUtil/Types.h"
+#include "raidmodel/CfgData.h"
+
+class PdData;
+
+// One entry of the controller's device list (drives and enclosures).
+struct PdListEntry {
+    static constexpr u8 kScsiTypeDisk = 0;
+    static constexpr u8 kScsiTypeEnclosure = 13;
+    u16 deviceId = 0;
+    u16 enclDeviceId = 0xFFFF;
+    u8 slot = 0;
+    u8 scsiType = 0;
+};
+
+// One entry of the virtual-drive list.
+struct VdListEntry {
+    u8 targetId = 0;
+    u16 seqNum = 0;
+    u8 state = 0;
+    u64 blocks = 0;
+};
 
 class RmData {
 public:
     virtual ~RmData() = default;
     // 0 and the device ids of the controller's enclosures, in list order; else the read status.
     virtual int GetEnclosureDeviceIds(std::vector<u16>* ids) = 0;
+    // 0 and the controller's device list (drives and enclosures); else the read status, or -1
+    // when the reply is inconsistent.
+    virtual int GetPdListEntries(std::vector<PdListEntry>* entries) = 0;
+    // 0 and the virtual-drive list; else the read status, or -1 when the reply is inconsistent.
+    virtual int GetVdListEntries(std::vector<VdListEntry>* entries) = 0;
+    // 0 and the controller's whole configuration image; else the read status.
+    virtual int ReadCfgImage(std::vector<u8>* image) = 0;
+    // Parses a configuration image of `length` bytes. 0, or -1 when the image is truncated or
+    // inconsistent (nothing past `length` is read).
+    virtual int ParseCfgImage(const u8* image, u32 length, CfgData* cfg) = 0;
+    // The data object of a device of the list.
+    virtual std::unique_ptr<PdData> CreatePdData(const PdListEntry& entry) = 0;
 };

@@ -2,14 +2,18 @@
 // data objects.
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "raidmodel/Adapter.h"
+#include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
+#include "raidmodel/RmCfg.h"
 #include "raidmodel/RmData.h"
 
 class SnapShotRaidManager : public RaidManager {
 public:
     SnapShotRaidManager(Controller* controller, std::unique_ptr<RmData> data, std::unique_ptr<AdapterData> adapterData);
+    ~SnapShotRaidManager() override;
 
     int Refresh() override;
     int GetAdapter(Adapter** adapter) override;
@@ -17,11 +21,48 @@ public:
     int GetSingleEnclDeviceId(u16* enclosureId) override;
     Controller* GetController() const override { return controller_; }
 
+    int GetPdList(List<PhysicalDevice*>** list) override;
+    PhysicalDevice* GetPdByEnclSlot(const EnclSlotId& id) override;
+    PhysicalDevice* GetPdByDeviceId(u16 deviceId) override;
+    int GetPdCount(u16* count) override;
+    int GetUnassignedPdList(List<PhysicalDevice*>** list) override;
+    int GetUnconfiguredPdList(ArrayList<PhysicalDevice*>** list, u8 sataOnly) override;
+
+    int GetVdCount(u8* count) override;
+    int GetSscdCount(u8* count) override;
+    int GetVd(VdId* id, VirtualDisk** vd) override;
+    int GetVdList(List<VirtualDisk*>** list) override;
+    void SortVdList(List<VirtualDisk*>* list) override;
+    int GetVdPdList(List<PhysicalDevice*>* list, u8 targetId) override;
+    bool IsTargetIdInUse(u8 targetId, u8 flag) override;
+
+    int GetDiskGroupList(List<DiskGroup*>** list) override;
+    int GetRmCfg(RmCfg** cfg) override;
+    int BuildRmCfg(const u8* image, u32 length) override;
+
 private:
     Adapter* AdapterElement();
+    void DropSnapshot();
+    int LoadDevices();
+    int LoadCfg();
+    int LoadEnclosures();
+    void BuildMergedLists();
 
     Controller* controller_;
     std::unique_ptr<RmData> data_;
     std::unique_ptr<AdapterData> pendingAdapterData_;
     std::unique_ptr<Adapter> adapter_;
+
+    // The snapshot.
+    bool devicesLoaded_ = false;
+    std::vector<PdListEntry> entries_;
+    std::vector<std::unique_ptr<PhysicalDevice>> devices_;   // drives and enclosures, list order
+    std::unique_ptr<RmCfg> cfg_;
+    bool listsBuilt_ = false;
+    ArrayList<PhysicalDevice*> pdList_;                        // merged drive list
+    std::unique_ptr<ArrayList<PhysicalDevice*>> unassigned_;
+    bool enclosuresLoaded_ = false;
+    std::vector<u16> enclosureIds_;
+    bool vdCountLoaded_ = false;
+    u8 vdCount_ = 0;
 };

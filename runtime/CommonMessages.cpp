@@ -40,6 +40,9 @@ const MessageEntry kCommonMessages[] = {
      "lost, use -force option if you are sure to perform this operation. \n"},
     {0x80001, "Failed to parse command. Use -h option for usage.\n"},
     {0x80002, "\nExit Code: 0x%.2x\n"},
+    {0x18, "Adapter %d: %s\n"},
+    {0x30009, "ERROR: Failed to open file %s.\n"},
+    {0x3611E, "Please reboot the system for the changes to take effect\n"},
 };
 
 const MessageTableRegistration kRegisterCommon("Common", kCommonMessages,

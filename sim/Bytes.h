@@ -52,6 +52,13 @@ public:
     void PutU32(std::size_t offset, u64 value) { Put(offset, 4, value); }
     void PutU64(std::size_t offset, u64 value) { Put(offset, 8, value); }
 
+    // The `width` bytes from `offset` as a view of their own (offsets within it count from its
+    // start); an empty view when they do not fit.
+    ByteSpan Slice(std::size_t offset, std::size_t width)
+    {
+        return Fits(offset, width) ? ByteSpan(data_ + offset, width) : ByteSpan(nullptr, 0);
+    }
+
     // Sets or clears one bit of the byte at the offset.
     void PutBit(std::size_t offset, unsigned bit, bool on)
     {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "DefaultsFields.h"
+#include "FlashJson.h"
 #include "InfoFlags.h"
 #include "InfoLayout.h"
 #include "PropertiesFields.h"
@@ -174,23 +175,6 @@ Json WriteInfo(const ControllerInfo& info)
     return out;
 }
 
-void ReadDefaults(ObjectReader& r, ControllerDefaults& defaults)
-{
-    for (const DefaultsField& row : DefaultsFields()) {
-        const FieldDef<ControllerDefaults>& f = row.field;
-        if (const Json* value = r.Take(f.name))
-            defaults.*f.member = ReadFieldValue(*value, r.PathOf(f.name), f.kind, f.max, f.names);
-    }
-}
-
-Json WriteDefaults(const ControllerDefaults& defaults)
-{
-    Json out = Json::object();
-    for (const DefaultsField& row : DefaultsFields())
-        out[row.field.name] = FieldValueJson(defaults.*row.field.member, row.field.kind, row.field.names);
-    return out;
-}
-
 void ReadKeyValues(ObjectReader& r, Controller& c)
 {
     const Json* value = r.Take("kv");
@@ -215,8 +199,9 @@ void ReadControllerSettings(ObjectReader& r, Controller& c)
 {
     ReadObject(r, "info", [&](ObjectReader& info) { ReadInfo(info, c.info); });
     ReadObject(r, "properties",
-               [&](ObjectReader& p) { ReadFields<ControllerProperties>(p, c.properties, PropertiesFields()); });
-    ReadObject(r, "defaults", [&](ObjectReader& d) { ReadDefaults(d, c.defaults); });
+               [&](ObjectReader& p) { ReadBlockFields<ControllerProperties>(p, c.properties, PropertiesFields()); });
+    ReadObject(r, "defaults",
+               [&](ObjectReader& d) { ReadBlockFields<ControllerDefaults>(d, c.defaults, DefaultsFields()); });
     ReadObject(r, "mfg", [&](ObjectReader& m) {
         c.mfg.date = ReadPackedDate(m, "date");
         c.mfg.serial = m.Text("serial", 16);
@@ -230,13 +215,14 @@ void ReadControllerSettings(ObjectReader& r, Controller& c)
         c.oem.clusterDisable = o.Bool("cluster_disable", false);
         c.oem.sasDisable = o.Bool("sas_disable", false);
     });
+    ReadObject(r, "flash", [&](ObjectReader& f) { ReadFlash(f, c.flash); });
 }
 
 void WriteControllerSettings(const Controller& c, Json& out)
 {
     out["info"] = WriteInfo(c.info);
-    out["properties"] = WriteFields<ControllerProperties>(c.properties, PropertiesFields());
-    out["defaults"] = WriteDefaults(c.defaults);
+    out["properties"] = WriteBlockFields<ControllerProperties>(c.properties, PropertiesFields());
+    out["defaults"] = WriteBlockFields<ControllerDefaults>(c.defaults, DefaultsFields());
     out["mfg"] = Json{{"date", PackedDateText(c.mfg.date)},
                       {"serial", c.mfg.serial},
                       {"rework_date", PackedDateText(c.mfg.reworkDate)},
@@ -247,6 +233,7 @@ void WriteControllerSettings(const Controller& c, Json& out)
         kv[key] = value;
     out["kv"] = std::move(kv);
     out["oem"] = Json{{"mode", c.oem.mode}, {"cluster_disable", c.oem.clusterDisable}, {"sas_disable", c.oem.sasDisable}};
+    out["flash"] = WriteFlash(c.flash);
 }
 
 }  // namespace sim

@@ -55,4 +55,8 @@ const DcmdRoute* FindRoute(RequestKind kind, u32 opcode);
 // Handlers shared by more than one request kind.
 void GetOemFlags(DcmdCall& call);  // 0x010E8481, a DCMD and a private DCMD
 
+// Controller properties (Dcmd01Properties.cpp), routed with the family 0x01.
+void GetControllerProperties(DcmdCall& call);  // 0x01020100
+void SetControllerProperties(DcmdCall& call);  // 0x01020200
+
 }  // namespace sim

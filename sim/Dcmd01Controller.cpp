@@ -2,6 +2,7 @@
 #include "DefaultsFields.h"
 #include "Dcmd.h"
 #include "Encoders.h"
+#include "FlashRequests.h"
 #include "FwStatus.h"
 
 namespace sim {
@@ -38,6 +39,8 @@ void GetBatteryFru(DcmdCall& call)
 
 constexpr DcmdRoute kRoutes[] = {
     {0x01010000, DataFlow::FromController, 0, GetControllerInfo},
+    {0x01020100, DataFlow::FromController, 0, GetControllerProperties},
+    {0x01020200, DataFlow::ToController, kPropertiesSize, SetControllerProperties},
     {0x01080101, DataFlow::FromController, 0, GetControllerTime},
     {0x010B0100, DataFlow::FromController, 0, GetKeyValues},
     {0x010E0201, DataFlow::FromController, 0, GetDefaults},
@@ -45,6 +48,10 @@ constexpr DcmdRoute kRoutes[] = {
     {0x010E0301, DataFlow::FromController, 0, GetManufacturingData},
     {0x010E0302, DataFlow::FromController, 0, GetBatteryFru},
     {0x010E8481, DataFlow::FromController, 0, GetOemFlags},
+    {0x010F0100, DataFlow::None, 0, OpenFlashRequest},
+    {0x010F0200, DataFlow::ToController, 1, FlashChunkRequest},
+    {0x010F0300, DataFlow::None, 0, CommitFlashRequest},
+    {0x010F0400, DataFlow::None, 0, AbortFlashRequest},
 };
 
 }  // namespace

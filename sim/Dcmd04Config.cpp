@@ -1,9 +1,19 @@
-// DCMDs of family 0x04: configuration (read, add, clear, hot spares, foreign configurations).
-// No request of this family is answered yet; each one gets "invalid opcode".
+// DCMDs of family 0x04: the configuration (arrays, virtual drives, spares).
 #include "Dcmd.h"
+#include "VdEncoders.h"
 
 namespace sim {
+namespace {
 
-std::span<const DcmdRoute> ConfigurationRoutes() { return {}; }
+// The whole image; the reply is cut at the caller's length.
+void GetConfiguration(DcmdCall& call) { call.reply = EncodeConfiguration(call.controller, call.model.clock.now); }
+
+constexpr DcmdRoute kRoutes[] = {
+    {0x04010000, DataFlow::FromController, 0, GetConfiguration},
+};
+
+}  // namespace
+
+std::span<const DcmdRoute> ConfigurationRoutes() { return kRoutes; }
 
 }  // namespace sim

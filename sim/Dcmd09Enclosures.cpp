@@ -1,9 +1,18 @@
-// DCMDs of family 0x09: enclosures (enclosure list).
-// No request of this family is answered yet; each one gets "invalid opcode".
+// DCMDs of family 0x09: enclosures.
 #include "Dcmd.h"
+#include "TopologyEncoders.h"
 
 namespace sim {
+namespace {
 
-std::span<const DcmdRoute> EnclosureRoutes() { return {}; }
+void GetEnclosureList(DcmdCall& call) { call.reply = EncodeEnclosureList(call.controller); }
+
+constexpr DcmdRoute kRoutes[] = {
+    {0x09010000, DataFlow::FromController, 0, GetEnclosureList},
+};
+
+}  // namespace
+
+std::span<const DcmdRoute> EnclosureRoutes() { return kRoutes; }
 
 }  // namespace sim

@@ -3,6 +3,7 @@
 // global hot spare in slot 6, unconfigured drives in slots 7-9, a battery backup unit.
 #include "Clock.h"
 #include "DefaultTopology.h"
+#include "Sizes.h"
 
 namespace sim {
 namespace {
@@ -11,8 +12,10 @@ constexpr u16 kEnclosureId = 252;
 constexpr u16 kFirstDriveId = 8;  // slot n holds device id 8 + n
 constexpr u64 kDiskBlocks = 2344225968;  // 1.2 TB SAS disk, 512-byte blocks
 constexpr u64 kSsdBlocks = 1875385008;   // 960 GB SATA SSD
-constexpr u64 kCoercedDiskBlocks = 2342518784;  // the disk rounded down to whole GiB
 constexpr u64 kControllerSasAddress = 0x500A4B0000C0A000;
+constexpr u64 kExpanderSasAddress = 0x500A4B0000C0A0FF;  // the backplane's expander
+constexpr u64 kSesSasAddress = 0x500A4B0000C0A0FD;       // its enclosure services device
+constexpr u8 kStrip64Kb = 7;
 
 ControllerInfo DefaultInfo()
 {
@@ -38,7 +41,7 @@ ControllerInfo DefaultInfo()
     info.capabilities = {
         "rebuild_rate", "cc_rate", "bgi_rate", "reconstruct_rate", "patrol_read_rate", "alarm_control", "bbu",
         "spanning", "dedicated_hot_spare", "revertible_hot_spares", "foreign_config_import", "self_diagnostic",
-        "global_hot_spares", "connector_info", "vd_read_policy", "vd_write_policy", "vd_io_policy",
+        "global_hot_spares", "connector_info", "allowed_operations", "vd_read_policy", "vd_write_policy", "vd_io_policy",
         "vd_access_policy", "vd_disk_cache_policy", "vd_reconstruction", "vd_bbm", "perf_monitor",
         "vd_power_savings", "max_power_saving_without_caching", "pd_force_online", "pd_force_offline",
         "pd_force_rebuild", "spin_down", "pd_temperature", "pi", "bg_op_suspend_resume", "emergency_spares",
@@ -130,14 +133,71 @@ Drive MakeDrive(u8 slot, DriveState state)
     d.enclosure = kEnclosureId;
     d.slot = slot;
     d.state = state;
-    d.sasAddress = kControllerSasAddress + 0x1000 + 4u * slot;
+    const u64 address = kControllerSasAddress + 0x1000 + 4u * slot;
     const bool ssd = slot >= 8;
     d.interface = ssd ? DriveInterface::Sata : DriveInterface::Sas;
     d.media = ssd ? DriveMedia::Ssd : DriveMedia::Hdd;
     d.blocks = ssd ? kSsdBlocks : kDiskBlocks;
     d.inquiry = ssd ? Inquiry{"ATA", "QRV SSD 960", "D210"} : Inquiry{"QRV", "HS1200SAS12", "A3C0"};
     d.serial = (ssd ? "QS96D" : "QH12K") + std::to_string(10070 + slot);
+    if (ssd) {
+        // A SATA drive has one path, through the expander's bridge to it.
+        d.sasAddresses = {address};
+        d.ports = 0x01;
+        d.deviceSpeed = d.linkSpeed = 3;  // 6 Gb/s
+        d.temperature = static_cast<u8>(27 + slot % 3);
+    } else {
+        // Dual-ported SAS disks answer on both of their ports.
+        d.sasAddresses = {address + 1, address + 2};
+        d.ports = 0x03;
+        d.deviceSpeed = d.linkSpeed = 4;  // 12 Gb/s
+        d.temperature = static_cast<u8>(33 + slot % 4);
+        d.piCapable = true;
+    }
     return d;
+}
+
+VirtualDrive MakeVirtualDrive(u8 targetId, const char* name, u8 raidLevel, u16 array)
+{
+    VirtualDrive vd;
+    vd.targetId = targetId;
+    vd.seq = 1;
+    vd.name = name;
+    vd.raidLevel = raidLevel;
+    vd.arrays = {array};
+    vd.blocks = kDerivedBlocks;  // the whole array
+    vd.startBlock = kDerivedBlocks;
+    vd.stripCode = kStrip64Kb;
+    vd.writePolicy = 1;  // write back
+    vd.readPolicy = 1;   // read ahead
+    vd.consistent = true;
+    return vd;
+}
+
+DriveArray MakeArray(u16 ref, std::vector<u16> rows)
+{
+    DriveArray array;
+    array.ref = ref;
+    array.rows = std::move(rows);
+    array.blocks = kDerivedBlocks;  // the smallest member
+    return array;
+}
+
+void AddPorts(Controller& c)
+{
+    c.connectors = {{2, "Port 0 - 3"}, {2, "Port 4 - 7"}};
+    // PHYs 0-3 form the wide port to the backplane's expander; 4-7 are free.
+    for (u8 phy = 0; phy < 8; ++phy) {
+        Phy p;
+        if (phy < 4) {
+            p.attachedSasAddress = kExpanderSasAddress;
+            p.phyId = phy;
+            p.deviceType = 2;  // edge expander
+            p.protocols = {"smp_target"};
+            p.linkSpeed = 4;  // 6 Gb/s
+        }
+        c.phys.push_back(p);
+    }
 }
 
 void AddTopology(Controller& c)
@@ -150,6 +210,10 @@ void AddTopology(Controller& c)
     e.temperatureSensors = 1;
     e.alarms = 1;
     e.sims = 1;
+    e.connector = 0;
+    e.type = 2;  // SES
+    e.position = 1;
+    e.sasAddress = kSesSasAddress;
     e.inquiry = {"QRV", "SAS12 BP 12-Bay", "0210"};
     c.enclosures.push_back(e);
 
@@ -159,11 +223,10 @@ void AddTopology(Controller& c)
     for (u8 slot = 7; slot <= 9; ++slot)
         c.drives.push_back(MakeDrive(slot, DriveState::UnconfiguredGood));
 
-    c.config.arrays = {{0, {8, 9, 10, 11}}, {1, {12, 13}}};
-    VirtualDrive data{0, "data", 5, {0}, 3 * kCoercedDiskBlocks, 9};
-    VirtualDrive system{1, "system", 1, {1}, kCoercedDiskBlocks, 7};
-    c.config.virtualDrives = {data, system};
+    c.config.arrays = {MakeArray(0, {8, 9, 10, 11}), MakeArray(1, {12, 13})};
+    c.config.virtualDrives = {MakeVirtualDrive(0, "data", 5, 0), MakeVirtualDrive(1, "system", 1, 1)};
     c.config.spares = {{14, {}, false, false}};
+    AddPorts(c);
 
     c.battery.present = true;
     c.battery.type = 3;
@@ -189,7 +252,9 @@ SimModel DefaultModel()
     c.batteryFru = "QBU300A";
     c.keyValues = {{"delaySOD", "90"}};
     c.oem = {0, true, false};
+    c.flash.boardSignature = "QV40";
     AddTopology(c);
+    ResolveSizes(c);
     model.controllers.push_back(std::move(c));
     return model;
 }

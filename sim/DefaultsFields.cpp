@@ -9,31 +9,31 @@ using D = ControllerDefaults;
 
 constexpr DefaultsField Address(const char* name, u64 D::*member, u32 offset)
 {
-    return {{name, member, FieldKind::Hex, ~u64{0}, {}}, offset, 8, 0, 0};
+    return {{name, member, FieldKind::Hex, ~u64{0}, {}}, offset, 8, 0, 0, false};
 }
 constexpr DefaultsField Byte(const char* name, u64 D::*member, u32 offset)
 {
-    return {NumberField(name, member, 0xFF), offset, 1, 0, 0};
+    return {NumberField(name, member, 0xFF), offset, 1, 0, 0, false};
 }
 constexpr DefaultsField Word(const char* name, u64 D::*member, u32 offset)
 {
-    return {NumberField(name, member, 0xFFFF), offset, 2, 0, 0};
+    return {NumberField(name, member, 0xFFFF), offset, 2, 0, 0, false};
 }
 constexpr DefaultsField Flag(const char* name, u64 D::*member, u32 offset)
 {
-    return {BoolField(name, member), offset, 1, 0, 0};
+    return {BoolField(name, member), offset, 1, 0, 0, false};
 }
 constexpr DefaultsField FlagBit(const char* name, u64 D::*member, u32 offset, u8 bit)
 {
-    return {BoolField(name, member), offset, 1, bit, 1};
+    return {BoolField(name, member), offset, 1, bit, 1, false};
 }
 constexpr DefaultsField Choice(const char* name, u64 D::*member, u32 offset, std::span<const EnumName> names)
 {
-    return {EnumField(name, member, names), offset, 1, 0, 0};
+    return {EnumField(name, member, names), offset, 1, 0, 0, false};
 }
 constexpr DefaultsField Strip(const char* name, u64 D::*member, u32 offset)
 {
-    return {{name, member, FieldKind::StripKb, kMaxStripCode, {}}, offset, 1, 0, 0};
+    return {{name, member, FieldKind::StripKb, kMaxStripCode, {}}, offset, 1, 0, 0, false};
 }
 
 constexpr u32 kExtendedFlags = 64;  // bit 0 TTY log in flash, 1 auto enhanced import, 2-3 break-
@@ -91,7 +91,7 @@ const DefaultsField kFields[] = {
     Flag("enable_jbod", &D::enableJbod, 63),
     FlagBit("tty_log_in_flash", &D::ttyLogInFlash, kExtendedFlags, 0),
     FlagBit("auto_enhanced_import", &D::autoEnhancedImport, kExtendedFlags, 1),
-    {NumberField("break_mirror_raid_support", &D::breakMirrorRaidSupport, 3), kExtendedFlags, 1, 2, 2},
+    {NumberField("break_mirror_raid_support", &D::breakMirrorRaidSupport, 3), kExtendedFlags, 1, 2, 2, false},
     FlagBit("disable_join_mirror", &D::disableJoinMirror, kExtendedFlags, 4),
     FlagBit("enable_shield_state", &D::enableShieldState, kExtendedFlags, 7),
     Byte("cme_detect_s", &D::cmeDetectSeconds, 68),

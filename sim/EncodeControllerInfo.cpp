@@ -1,6 +1,6 @@
 // The controller information block, 2048 bytes (DCMD 0x01010000): identity, images, interfaces
 // and ports, hardware, limits and capabilities from the model; device counts derived from the
-// drives and virtual drives; the current settings from the controller's properties.
+// drives and virtual drives; the current settings: the controller properties block.
 #include <algorithm>
 
 #include "Encoders.h"
@@ -35,6 +35,7 @@ void PutIdentity(Block& block, const Controller& c)
     block.PutText(kProductName, kProductNameSize, c.info.productName);
     block.PutText(kSerial, kSerialSize, c.info.serial);
     block.PutText(kPackageBuild, kPackageBuildSize, c.info.packageBuild);
+    block.PutText(kImageCheckWord, kBoardSignatureSize, c.flash.boardSignature);
     PutImages(block, kImageCount, kImages, c.info.images);
     PutImages(block, kPendingCount, kPendingImages, c.info.pendingImages);
 }
@@ -87,8 +88,6 @@ void PutLimits(Block& block, const ControllerLimits& limits)
     block.PutU8(kMinStripCode, limits.minStripCode);
     block.PutU8(kMaxStripCode, limits.maxStripCode);
     block.PutU16(kMaxFlashTierGb, limits.maxFlashTierGb);
-    // No SSD-cache virtual drives are modelled yet, so none of the flash tier is in use.
-    block.PutU16(kCurrentFlashTierGb, 0);
 }
 
 void PutCapabilities(Block& block, const ControllerInfo& info)
@@ -109,49 +108,15 @@ void PutDeviceCounts(Block& block, const Controller& c)
     block.PutU16(kDisks, counts.disks);
     block.PutU16(kCriticalDisks, counts.criticalDisks);
     block.PutU16(kFailedDisks, counts.failedDisks);
+    block.PutU16(kSsdCacheVds, counts.ssdCacheVds);
 }
 
+// The current settings are the controller properties block, carried whole.
 void PutSettings(Block& block, const ControllerProperties& p)
 {
-    block.PutU16(kPredictiveFailPoll, p.predictiveFailPollSeconds);
-    block.PutU16(kInterruptThrottleCount, p.interruptThrottleCount);
-    block.PutU16(kInterruptThrottleUs, p.interruptThrottleMicroseconds);
-    block.PutU8(kRebuildRate, p.rebuildRate);
-    block.PutU8(kPatrolReadRate, p.patrolReadRate);
-    block.PutU8(kBgiRate, p.bgiRate);
-    block.PutU8(kCcRate, p.ccRate);
-    block.PutU8(kReconstructionRate, p.reconstructionRate);
-    block.PutU8(kCacheFlushInterval, p.cacheFlushIntervalSeconds);
-    block.PutU8(kSpinupDriveCount, p.spinupDriveCount);
-    block.PutU8(kSpinupDelay, p.spinupDelaySeconds);
-    block.PutU8(kClusterEnable, p.clusterEnable);
-    block.PutU8(kCoercionMode, p.coercionMode);
-    block.PutU8(kAlarmEnable, p.alarmEnable);
-    block.PutU8(kAutoRebuildDisabled, !p.autoRebuild);
-    block.PutU8(kBatteryWarningDisabled, !p.batteryWarning);
-    block.PutU8(kEccBucketSize, p.eccBucketSize);
-    block.PutU16(kEccBucketLeakRate, p.eccBucketLeakRateMinutes);
-    block.PutU8(kRestoreHotSpare, p.restoreHotSpareOnInsertion);
-    block.PutU8(kExposeEnclosures, p.exposeEnclosureDevices);
-    block.PutU8(kMaintainPdFailHistory, p.maintainPdFailHistory);
-    block.PutU8(kHostReorderingDisabled, !p.hostRequestReordering);
-    block.PutU8(kLoadBalanceDisabled, !p.loadBalance);
-    block.PutU8(kBackplaneDetect, p.backplaneDetect);
-    block.PutBit(kSettingFlags, 0, p.disableCopyback);
-    block.PutBit(kSettingFlags, 1, p.copybackOnSmart);
-    block.PutBit(kSettingFlags, 2, p.prCorrectUnconfiguredAreas);
-    block.PutBit(kSettingFlags, 3, p.useFdeOnly);
-    block.PutBit(kSettingFlags, 5, p.copybackToSsdOnSmartError);
-    block.PutBit(kSettingFlags, 6, p.ssdPatrolRead);
-    block.PutBit(kSettingFlags, 7, p.spinDownUnconfigured);
-    block.PutBit(kSettingFlags2, 0, p.autoEnhancedImport);
-    block.PutBit(kSettingFlags2, 2, p.disableOnlineControllerReset);
-    block.PutBit(kSettingFlags2, 3, p.allowBootWithPreservedCache);
-    block.PutBit(kSettingFlags2, 4, p.disableSpinDownHotSpares);
-    block.PutBit(kSettingFlags2, 5, p.jbodEnabled);
-    block.PutBit(kSettingFlags2, 7, p.locateByDiskActivity);
-    block.PutU16(kSpinDownTime, p.spinDownTime);
-    block.PutU8(kDefaultPowerSavePolicy, p.defaultLdPowerSavePolicy);
+    static_assert(kSettings + kPropertiesSize <= kPackageBuild);
+    const Block properties = EncodeControllerProperties(p);
+    std::copy(properties.Bytes().begin(), properties.Bytes().end(), block.Data() + kSettings);
     block.PutU8(kMaxSpinupPerMinute, p.maxSpinupPerMinute);
 }
 

@@ -6,8 +6,11 @@
 
 namespace sim {
 
+constexpr u32 kPropertiesSize = 64;  // the controller properties block
+
 Block EncodeControllerInfo(const Controller& controller);         // 0x01010000, 2048 bytes
 Block EncodeDefaults(const ControllerDefaults& defaults);          // 0x010E0201, 72 bytes
+Block EncodeControllerProperties(const ControllerProperties& properties);  // 0x01020100, 64 bytes
 Block EncodeControllerTime(const SimClock& clock);                 // 0x01080101, 8 bytes
 Block EncodeManufacturingData(const ManufacturingData& mfg);       // 0x010E0301, 32 bytes
 Block EncodeBatteryFru(const std::string& fru);                    // 0x010E0302, 32 bytes
@@ -18,5 +21,6 @@ Block EncodeDriverPciInfo(const PciIdentity& pci);                 // driver 0xF
 // Decoders of the blocks the controller accepts. False when a field holds a value the
 // controller does not define; `out` is then unchanged.
 bool DecodeDefaults(const ByteSpan& block, ControllerDefaults& out);  // 0x010E0202
+bool DecodeControllerProperties(const ByteSpan& block, ControllerProperties& out);  // 0x01020200
 
 }  // namespace sim

@@ -64,6 +64,12 @@ u64 ReadFieldValue(const Json& value, const std::string& path, FieldKind kind, u
     Fail(path, "expected one of " + choices);
 }
 
+u64 ReadChoice(ObjectReader& reader, const char* key, std::span<const EnumName> names, u64 fallback)
+{
+    const Json* value = reader.Take(key);
+    return value != nullptr ? ReadFieldValue(*value, reader.PathOf(key), FieldKind::Enum, 255, names) : fallback;
+}
+
 Json FieldValueJson(u64 value, FieldKind kind, std::span<const EnumName> names)
 {
     switch (kind) {

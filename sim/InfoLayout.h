@@ -23,6 +23,7 @@ constexpr u32 kDevicePorts = 112;      // u64[8], ports 0-7
 constexpr u32 kDevicePorts2 = 1696;    // u64[8], ports 8-15
 constexpr u32 kMaxDevicePorts = 16;
 
+constexpr u32 kImageCheckWord = 176;  // char[4]: the board signature the controller accepts
 constexpr u32 kImageCount = 180;    // u32
 constexpr u32 kImages = 184;        // 8 entries
 constexpr u32 kPendingCount = 760;  // u32
@@ -74,45 +75,14 @@ constexpr u32 kDriveSupport = 1520;         // u8 bits
 constexpr u32 kEccBucketCount = 1524;       // u16
 constexpr u32 kStatusFlags = 1528;          // u8 bits
 
-// Current settings.
-constexpr u32 kPredictiveFailPoll = 1538;       // u16 seconds
-constexpr u32 kInterruptThrottleCount = 1540;   // u16
-constexpr u32 kInterruptThrottleUs = 1542;      // u16
-constexpr u32 kRebuildRate = 1544;              // u8 percent
-constexpr u32 kPatrolReadRate = 1545;
-constexpr u32 kBgiRate = 1546;
-constexpr u32 kCcRate = 1547;
-constexpr u32 kReconstructionRate = 1548;
-constexpr u32 kCacheFlushInterval = 1549;       // u8 seconds
-constexpr u32 kSpinupDriveCount = 1550;
-constexpr u32 kSpinupDelay = 1551;              // u8 seconds
-constexpr u32 kClusterEnable = 1552;
-constexpr u32 kCoercionMode = 1553;
-constexpr u32 kAlarmEnable = 1554;
-constexpr u32 kAutoRebuildDisabled = 1555;
-constexpr u32 kBatteryWarningDisabled = 1556;
-constexpr u32 kEccBucketSize = 1557;
-constexpr u32 kEccBucketLeakRate = 1558;        // u16 minutes
-constexpr u32 kRestoreHotSpare = 1560;
-constexpr u32 kExposeEnclosures = 1561;
-constexpr u32 kMaintainPdFailHistory = 1562;
-constexpr u32 kHostReorderingDisabled = 1563;
-constexpr u32 kLoadBalanceDisabled = 1565;
-constexpr u32 kBackplaneDetect = 1566;
-constexpr u32 kSettingFlags = 1568;   // bit 0 disable copyback, 1 copyback on SMART, 2 PR corrects
-                                      // unconfigured areas, 3 use FDE only, 5 copyback to SSD on
-                                      // SMART error, 6 SSD patrol read, 7 spin down unconfigured
-constexpr u32 kSettingFlags2 = 1569;  // bit 0 auto enhanced import, 2 disable online controller
-                                      // reset, 3 allow boot with preserved cache, 4 disable spin
-                                      // down of hot spares, 5 JBOD, 7 locate by disk activity
-constexpr u32 kSpinDownTime = 1574;            // u16
-constexpr u32 kDefaultPowerSavePolicy = 1576;  // u8 code
+// Current settings: the 64-byte controller properties block (PropertiesFields.h).
+constexpr u32 kSettings = 1536;
 
 constexpr u32 kPackageBuild = 1600;  // char[96]
 constexpr u32 kPackageBuildSize = 96;
 constexpr u32 kMaxVdsPerArray = 1928;        // u8
 constexpr u32 kMaxFlashTierGb = 1936;        // u16
-constexpr u32 kCurrentFlashTierGb = 1938;    // u16
+constexpr u32 kSsdCacheVds = 1938;           // u16, SSD-cache virtual drives present
 constexpr u32 kExpanderFirmware = 1940;      // char[14]
 constexpr u32 kExpanderFirmwareSize = 14;
 constexpr u32 kFwCacheMb = 1954;             // u16

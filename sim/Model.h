@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "FlashRegion.h"
 #include "ModelController.h"
 #include "ModelTopology.h"
 
@@ -23,8 +24,12 @@ struct Controller {
     std::vector<Enclosure> enclosures;
     std::vector<Drive> drives;
     Configuration config;
+    std::vector<Connector> connectors;
+    std::vector<Phy> phys;
+    std::vector<Operation> operations;
     Battery battery;
     Json events = Json::array();  // kept as written; not interpreted yet
+    FlashRegion flash;
 };
 
 struct SimClock {

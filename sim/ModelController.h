@@ -70,8 +70,11 @@ struct ControllerInfo {
     ControllerLimits limits;
 };
 
-// The controller's current settings (rates, intervals, policies).
+// The controller's current settings (rates, intervals, policies): the 64-byte properties block,
+// which the controller information block also carries.
 struct ControllerProperties {
+    bool operator==(const ControllerProperties&) const = default;
+
     u64 predictiveFailPollSeconds = 0;
     u64 interruptThrottleCount = 0;
     u64 interruptThrottleMicroseconds = 0;
@@ -111,7 +114,27 @@ struct ControllerProperties {
     u64 locateByDiskActivity = 0;
     u64 spinDownTime = 0;
     u64 defaultLdPowerSavePolicy = 0;
-    u64 maxSpinupPerMinute = 0;
+    u64 maxSpinupPerMinute = 0;  // in the controller information only
+    u64 abortCcOnError = 0;
+    u64 defaultSnapshotSpace = 0;  // percent
+    u64 disableNcq = 0;
+    u64 enablePi = 0;
+    u64 preventPiImport = 0;
+    u64 emergencySpareGhsp = 0;
+    u64 emergencySpareUg = 0;
+    u64 emergencySpareSmarter = 0;
+    u64 forceSgpio = 0;
+    u64 autoSnapshotSpace = 0;  // percent
+    u64 defaultViewSpace = 0;   // percent
+    u64 disableLdPsIntervalHours = 0;
+    u64 disableLdPsTimeMinutes = 0;
+    u64 spinupEnclosureDriveCount = 0;
+    u64 spinupEnclosureDelaySeconds = 0;
+    u64 perfMode = 0;
+    u64 perfMode0MaxFlushLines = 0;
+    u64 perfMode0OrderIos = 0;
+    u64 perfMode1MaxFlushLines = 0;
+    u64 perfMode1OrderIos = 0;
 };
 
 // The 72-byte defaults block, field by field (members in block order; see DefaultsFields.cpp).

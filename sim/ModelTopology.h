@@ -1,11 +1,17 @@
-// The topology part of the model: enclosures, drives, configuration and battery.
+// The topology part of the model: enclosures, drives, configuration, the controller's ports,
+// background operations and the battery.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ModelBasics.h"
 
 namespace sim {
+
+// A block count not given in the state file; resolved from the topology when it is read.
+constexpr u64 kDerivedBlocks = ~u64{0};
+constexpr u8 kNoConnector = 0xFF;
 
 struct Inquiry {
     std::string vendor;
@@ -21,7 +27,11 @@ struct Enclosure {
     u8 temperatureSensors = 0;
     u8 alarms = 0;
     u8 sims = 0;
-    u8 connector = 0;
+    u8 connector = 0;  // index in the controller's connector list; kNoConnector for none
+    bool fault = false;
+    u8 type = 0;  // 1 SAFTE, 2 SES, 3 SGPIO, 0 unknown
+    u8 position = 0;
+    u64 sasAddress = 0;
     Inquiry inquiry;
 };
 
@@ -41,6 +51,8 @@ enum class DriveState : u8 {
 enum class DriveInterface : u8 { Sas, Sata };
 enum class DriveMedia : u8 { Hdd, Ssd };
 
+constexpr std::size_t kMaxDrivePaths = 4;
+
 struct Drive {
     u16 deviceId = 0;
     u16 seq = 0;
@@ -49,25 +61,60 @@ struct Drive {
     DriveState state = DriveState::UnconfiguredGood;
     DriveInterface interface = DriveInterface::Sas;
     DriveMedia media = DriveMedia::Hdd;
-    u64 blocks = 0;
-    u64 sasAddress = 0;
+    u64 blocks = 0;  // raw size, 512-byte blocks
+    std::vector<u64> sasAddresses;  // one per path
+    u8 ports = 0;  // bit n: the drive answers on controller port n
+    u8 deviceSpeed = 0;  // 1 1.5 Gb/s, 2 3 Gb/s, 3 6 Gb/s, 4 12 Gb/s, 0 unknown
+    u8 linkSpeed = 0;
     std::string serial;
     Inquiry inquiry;
     bool smartAlert = false;
+    u8 temperature = 0;  // degrees Celsius, 0 unknown
+    u32 mediaErrors = 0;
+    u32 otherErrors = 0;
+    u32 predictiveFailures = 0;
+    u32 lastPredictiveFailureSeq = 0;
+    bool foreign = false;
+    bool piCapable = false;
+    bool piFormatted = false;
+    bool spunDown = false;
+    bool reprovisionAllowed = false;
+    NameSet security;  // see DriveSecurityBits()
+    u16 sectorSize = 0;  // 0 means 512
+    bool bridge = false;  // behind a SAS-SATA bridge
 };
 
 struct DriveArray {
     u16 ref = 0;
     std::vector<u16> rows;  // device ids, kMissingRow for a missing drive
+    u64 blocks = 0;  // used on each member drive
 };
 
+// Policy codes are the firmware's (see the virtual-drive record).
 struct VirtualDrive {
     u8 targetId = 0;
+    u16 seq = 0;
     std::string name;
     u8 raidLevel = 0;  // 0, 1, 5, 6, 10, 50, 60
     std::vector<u16> arrays;  // the spans, by array reference
-    u64 blocks = 0;
-    u8 stripCode = 0;
+    u64 blocks = 0;  // size
+    u64 startBlock = 0;  // first block on each member drive
+    u8 stripCode = 0;  // 2^n blocks of 512 bytes
+    u8 writePolicy = 0;  // 0 write through, 1 write back
+    bool writeBackWithBadBbu = false;
+    u8 readPolicy = 0;  // 0 none, 1 read ahead, 2 adaptive
+    u8 ioPolicy = 0;  // 0 direct, 1 cached
+    u8 accessPolicy = 0;  // 0 read/write, 2 read only, 3 blocked
+    u8 diskCachePolicy = 0;  // 0 unchanged, 1 enabled, 2 disabled
+    bool bgiDisabled = false;
+    u8 powerSavePolicy = 0;  // 0 default, 1 automatic, 2 maximum, 6 maximum without caching, 0xFE none
+    u8 encryption = 0;  // 0 none, 1 full-disk encryption, 2 controller based
+    u8 piType = 0;
+    bool consistent = false;
+    bool badBlocks = false;
+    bool preservedCache = false;
+    bool snapshot = false;
+    bool ssdCache = false;
 };
 
 struct Spare {
@@ -83,11 +130,50 @@ struct Configuration {
     std::vector<Spare> spares;
 };
 
+struct Connector {
+    u8 location = 0;  // 0 unknown, 2 internal, 3 external
+    std::string name;
+};
+
+struct Phy {
+    u64 attachedSasAddress = 0;
+    u8 phyId = 0;  // the PHY identifier of the attached device
+    bool disabled = false;
+    u8 deviceType = 0;  // 0 none, 1 end device, 2 edge expander, 3 fanout expander
+    NameSet protocols;  // see PhyProtocolBits()
+    u8 linkSpeed = 0;  // 0 no limit, 1 1.5 Gb/s, 2 3 Gb/s, 4 6 Gb/s
+};
+
+// Background work on a drive or a virtual drive. Its progress follows the clock: it has run
+// for the time since it started, less the time it spent suspended.
+enum class OperationKind : u8 {
+    Rebuild,
+    PatrolRead,
+    Clear,
+    Copyback,
+    SecureErase,
+    ConsistencyCheck,
+    BackgroundInit,
+    FastInit,
+    FullInit,
+    Reconstruction,
+};
+
+struct Operation {
+    OperationKind kind = OperationKind::Rebuild;
+    u16 deviceId = 0;  // drive operations
+    u8 targetId = 0;   // virtual-drive operations
+    u64 started = 0;   // clock seconds
+    u64 seconds = 0;   // how long it runs
+    u64 pausedSeconds = 0;  // time spent suspended before the present suspension
+    std::optional<u64> suspendedAt;  // set while suspended
+};
+
 struct Battery {
     bool present = false;
     u8 type = 0;
     u8 qualifier = 0;
-    NameSet conditions;  // named state bits, see BatteryConditions.cpp
+    NameSet conditions;  // named state bits, see TopologyJson.cpp
     std::string deviceName;
 };
 

@@ -1,9 +1,12 @@
 // Cross-references of one controller's topology, checked as firmware keeps its configuration:
 // every id is unique, every reference names something that exists, every drive sits in a slot
-// of its enclosure, and a drive's state agrees with its place in the configuration.
+// of its enclosure, a drive's state agrees with its place in the configuration, and background
+// operations run on what exists.
 #include <map>
 #include <set>
+#include <tuple>
 
+#include "Operations.h"
 #include "StateFormat.h"
 #include "Topology.h"
 
@@ -103,12 +106,29 @@ void CheckConfig(const Controller& c, const std::string& path)
     }
 }
 
+// Every operation runs on a drive or virtual drive that exists, at most one of a kind on each.
+void CheckOperations(const Controller& c, const std::string& path)
+{
+    std::set<std::tuple<u8, u16, u8>> running;
+    for (std::size_t i = 0; i < c.operations.size(); ++i) {
+        const Operation& op = c.operations[i];
+        const std::string at = path + ".operations[" + std::to_string(i) + "]";
+        if (IsDriveOperation(op.kind) && FindDrive(c, op.deviceId) == nullptr)
+            Fail(at + ".device_id", "no drive with device id " + std::to_string(op.deviceId));
+        if (!IsDriveOperation(op.kind) && FindVirtualDrive(c, op.targetId) == nullptr)
+            Fail(at + ".target_id", "no virtual drive with target id " + std::to_string(op.targetId));
+        if (!running.insert({static_cast<u8>(op.kind), op.deviceId, op.targetId}).second)
+            Fail(at, "an operation of this kind already runs there");
+    }
+}
+
 }  // namespace
 
 void CheckTopology(const Controller& controller, const std::string& path)
 {
     CheckDevices(controller, path);
     CheckConfig(controller, path);
+    CheckOperations(controller, path);
 }
 
 }  // namespace sim

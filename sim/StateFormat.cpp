@@ -3,6 +3,7 @@
 
 #include "Clock.h"
 #include "FieldTable.h"
+#include "Sizes.h"
 
 namespace sim {
 namespace {
@@ -37,6 +38,7 @@ Controller ReadController(const Json& value, const std::string& path)
     ReadTopology(r, controller);
     r.Finish();
     CheckTopology(controller, path);
+    ResolveSizes(controller);
     return controller;
 }
 

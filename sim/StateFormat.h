@@ -10,6 +10,8 @@ namespace sim {
 
 constexpr u64 kStateFormat = 1;
 constexpr std::size_t kMaxControllers = 64;
+// Sizes in blocks stay below 2^48 (128 PiB), so that sums and products of them cannot overflow.
+constexpr u64 kMaxBlocks = (u64{1} << 48) - 1;
 
 SimModel ReadState(const Json& root);
 Json WriteState(const SimModel& model);
@@ -19,6 +21,14 @@ void ReadControllerSettings(ObjectReader& reader, Controller& controller);  // C
 void WriteControllerSettings(const Controller& controller, Json& out);
 void ReadTopology(ObjectReader& reader, Controller& controller);  // TopologyJson.cpp
 void WriteTopology(const Controller& controller, Json& out);
+Inquiry ReadInquiry(ObjectReader& parent);
+Json WriteInquiry(const Inquiry& inquiry);
+Drive ReadDrive(ObjectReader& reader);  // DriveJson.cpp
+Json WriteDrive(const Drive& drive);
+void ReadConfig(ObjectReader& reader, Configuration& config);  // ConfigJson.cpp
+Json WriteConfig(const Configuration& config);
+std::vector<Operation> ReadOperations(const Json& value, const std::string& path);  // OperationsJson.cpp
+Json WriteOperations(const std::vector<Operation>& operations);
 std::vector<Fault> ReadFaults(const Json& value, const std::string& path);  // RequestRulesJson.cpp
 Json WriteFaults(const std::vector<Fault>& faults);
 std::vector<Patch> ReadPatches(const Json& value, const std::string& path);

@@ -22,6 +22,39 @@ const DriveArray* FindArray(const Controller& controller, u16 ref)
     return nullptr;
 }
 
+const VirtualDrive* FindVirtualDrive(const Controller& controller, u8 targetId)
+{
+    for (const VirtualDrive& v : controller.config.virtualDrives) {
+        if (v.targetId == targetId)
+            return &v;
+    }
+    return nullptr;
+}
+
+const Enclosure* FindEnclosure(const Controller& controller, u16 deviceId)
+{
+    const int index = EnclosureIndex(controller, deviceId);
+    return index < 0 ? nullptr : &controller.enclosures[static_cast<std::size_t>(index)];
+}
+
+int EnclosureIndex(const Controller& controller, u16 deviceId)
+{
+    for (std::size_t i = 0; i < controller.enclosures.size(); ++i) {
+        if (controller.enclosures[i].deviceId == deviceId)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const Spare* FindSpare(const Controller& controller, u16 deviceId)
+{
+    for (const Spare& s : controller.config.spares) {
+        if (s.deviceId == deviceId)
+            return &s;
+    }
+    return nullptr;
+}
+
 unsigned FailuresTolerated(u8 raidLevel)
 {
     switch (raidLevel) {
@@ -67,6 +100,8 @@ DeviceCounts CountDevices(const Controller& controller)
     DeviceCounts counts;
     for (const VirtualDrive& vd : controller.config.virtualDrives) {
         ++counts.virtualDrives;
+        if (vd.ssdCache)
+            ++counts.ssdCacheVds;
         const VdState state = StateOf(controller, vd);
         if (state == VdState::Offline)
             ++counts.offline;

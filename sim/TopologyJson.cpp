@@ -1,28 +1,24 @@
-// The topology in the state file: enclosures, drives, configuration, battery and event log.
+// The topology in the state file: enclosures, drives, configuration, connectors, PHYs,
+// background operations, battery and event log.
 #include <algorithm>
 #include <iterator>
 
 #include "FieldTable.h"
 #include "StateFormat.h"
+#include "TopologyBits.h"
 
 namespace sim {
 namespace {
 
 constexpr std::size_t kMaxEnclosures = 32;
 constexpr std::size_t kMaxDrives = 1024;
-constexpr std::size_t kMaxArrays = 256;
-constexpr std::size_t kMaxRows = 32;
-constexpr std::size_t kMaxVirtualDrives = 64;
-constexpr std::size_t kMaxSpans = 8;
+constexpr std::size_t kMaxConnectors = 8;
+constexpr std::size_t kMaxPhys = 16;
 
-constexpr EnumName kDriveStates[] = {
-    {"unconfigured_good", 0x00}, {"unconfigured_bad", 0x01}, {"hot_spare", 0x02},
-    {"offline", 0x10},           {"failed", 0x11},           {"rebuild", 0x14},
-    {"online", 0x18},            {"copyback", 0x20},         {"jbod", 0x40},
-};
-constexpr EnumName kInterfaces[] = {{"sas", 0}, {"sata", 1}};
-constexpr EnumName kMedia[] = {{"hdd", 0}, {"ssd", 1}};
-constexpr u64 kRaidLevels[] = {0, 1, 5, 6, 10, 50, 60};
+constexpr EnumName kEnclosureTypes[] = {{"unknown", 0}, {"safte", 1}, {"ses", 2}, {"sgpio", 3}};
+constexpr EnumName kConnectorLocations[] = {{"unknown", 0}, {"internal", 2}, {"external", 3}};
+constexpr EnumName kPhyDeviceTypes[] = {{"none", 0}, {"end_device", 1}, {"edge_expander", 2}, {"fanout_expander", 3}};
+constexpr EnumName kPhyLinkSpeeds[] = {{"no_limit", 0}, {"1.5g", 1}, {"3g", 2}, {"6g", 4}};
 
 constexpr const char* kBatteryConditions[] = {
     "pack_missing",        "voltage_low",           "temperature_high",    "charge_active",
@@ -30,28 +26,6 @@ constexpr const char* kBatteryConditions[] = {
     "learn_cycle_timeout", "i2c_errors",            "replace_pack",        "capacity_low",
     "periodic_learn_required",
 };
-
-u64 Choice(ObjectReader& r, const char* key, std::span<const EnumName> names, u64 fallback)
-{
-    const Json* value = r.Take(key);
-    return value != nullptr ? ReadFieldValue(*value, r.PathOf(key), FieldKind::Enum, 255, names) : fallback;
-}
-
-Inquiry ReadInquiry(ObjectReader& parent)
-{
-    Inquiry inquiry;
-    ReadObject(parent, "inquiry", [&](ObjectReader& r) {
-        inquiry.vendor = r.Text("vendor", 8);
-        inquiry.product = r.Text("product", 16);
-        inquiry.revision = r.Text("revision", 4);
-    });
-    return inquiry;
-}
-
-Json WriteInquiry(const Inquiry& inquiry)
-{
-    return Json{{"vendor", inquiry.vendor}, {"product", inquiry.product}, {"revision", inquiry.revision}};
-}
 
 Enclosure ReadEnclosure(ObjectReader& r)
 {
@@ -64,136 +38,88 @@ Enclosure ReadEnclosure(ObjectReader& r)
     e.alarms = static_cast<u8>(r.Unsigned("alarms", 0xFF, 0));
     e.sims = static_cast<u8>(r.Unsigned("sims", 0xFF, 0));
     e.connector = static_cast<u8>(r.Unsigned("connector", 0xFF, 0));
+    e.fault = r.Bool("fault", false);
+    e.type = static_cast<u8>(ReadChoice(r, "type", kEnclosureTypes, 0));
+    e.position = static_cast<u8>(r.Unsigned("position", 0xFF, 0));
+    e.sasAddress = r.Hex("sas_address", ~u64{0}, 0);
     e.inquiry = ReadInquiry(r);
     return e;
 }
 
 Json WriteEnclosure(const Enclosure& e)
 {
-    return Json{{"device_id", e.deviceId},   {"slots", e.slots},
-                {"power_supplies", e.powerSupplies}, {"fans", e.fans},
-                {"temperature_sensors", e.temperatureSensors}, {"alarms", e.alarms},
-                {"sims", e.sims},            {"connector", e.connector},
-                {"inquiry", WriteInquiry(e.inquiry)}};
-}
-
-Drive ReadDrive(ObjectReader& r)
-{
-    Drive d;
-    d.deviceId = static_cast<u16>(r.Unsigned("device_id", 0xFFFE, 0));
-    d.seq = static_cast<u16>(r.Unsigned("seq", 0xFFFF, 0));
-    const Json* enclosure = r.Take("enclosure");
-    d.enclosure = enclosure == nullptr || enclosure->is_null()
-                      ? kNoEnclosure
-                      : static_cast<u16>(AsUnsigned(*enclosure, r.PathOf("enclosure"), 0xFFFE));
-    d.slot = static_cast<u8>(r.Unsigned("slot", 0xFF, 0));
-    d.state = static_cast<DriveState>(Choice(r, "state", kDriveStates, 0));
-    d.interface = static_cast<DriveInterface>(Choice(r, "interface", kInterfaces, 0));
-    d.media = static_cast<DriveMedia>(Choice(r, "media", kMedia, 0));
-    d.blocks = r.Unsigned("blocks", ~u64{0}, 0);
-    d.sasAddress = r.Hex("sas_address", ~u64{0}, 0);
-    d.serial = r.Text("serial", 20);
-    d.inquiry = ReadInquiry(r);
-    d.smartAlert = r.Bool("smart_alert", false);
-    return d;
-}
-
-Json WriteDrive(const Drive& d)
-{
     Json out = Json::object();
-    out["device_id"] = d.deviceId;
-    out["seq"] = d.seq;
-    out["enclosure"] = d.enclosure == kNoEnclosure ? Json(nullptr) : Json(d.enclosure);
-    out["slot"] = d.slot;
-    out["state"] = FieldValueJson(static_cast<u64>(d.state), FieldKind::Enum, kDriveStates);
-    out["interface"] = FieldValueJson(static_cast<u64>(d.interface), FieldKind::Enum, kInterfaces);
-    out["media"] = FieldValueJson(static_cast<u64>(d.media), FieldKind::Enum, kMedia);
-    out["blocks"] = d.blocks;
-    out["sas_address"] = HexText(d.sasAddress, 16);
-    out["serial"] = d.serial;
-    out["inquiry"] = WriteInquiry(d.inquiry);
-    out["smart_alert"] = d.smartAlert;
+    out["device_id"] = e.deviceId;
+    out["slots"] = e.slots;
+    out["power_supplies"] = e.powerSupplies;
+    out["fans"] = e.fans;
+    out["temperature_sensors"] = e.temperatureSensors;
+    out["alarms"] = e.alarms;
+    out["sims"] = e.sims;
+    out["connector"] = e.connector;
+    out["fault"] = e.fault;
+    out["type"] = FieldValueJson(e.type, FieldKind::Enum, kEnclosureTypes);
+    out["position"] = e.position;
+    out["sas_address"] = HexText(e.sasAddress, 16);
+    out["inquiry"] = WriteInquiry(e.inquiry);
     return out;
 }
 
-std::vector<u16> ReadIds(ObjectReader& r, const char* key, std::size_t maxItems, bool allowMissing)
+Connector ReadConnector(ObjectReader& r)
 {
-    std::vector<u16> ids;
-    ReadList(r, key, maxItems, [&](const Json& item, const std::string& path) {
-        if (allowMissing && item.is_null())
-            ids.push_back(kMissingRow);
-        else
-            ids.push_back(static_cast<u16>(AsUnsigned(item, path, 0xFFFE)));
-    });
-    return ids;
+    Connector connector;
+    connector.location = static_cast<u8>(ReadChoice(r, "location", kConnectorLocations, 0));
+    connector.name = r.Text("name", 16);
+    return connector;
 }
 
-Json WriteIds(const std::vector<u16>& ids)
+Json WriteConnector(const Connector& connector)
+{
+    return Json{{"location", FieldValueJson(connector.location, FieldKind::Enum, kConnectorLocations)},
+                {"name", connector.name}};
+}
+
+Phy ReadPhy(ObjectReader& r)
+{
+    Phy phy;
+    phy.attachedSasAddress = r.Hex("sas_address", ~u64{0}, 0);
+    phy.phyId = static_cast<u8>(r.Unsigned("phy_id", 0xFF, 0));
+    phy.disabled = r.Bool("disabled", false);
+    phy.deviceType = static_cast<u8>(ReadChoice(r, "device_type", kPhyDeviceTypes, 0));
+    if (const Json* protocols = r.Take("protocols"))
+        phy.protocols = ReadNameSet(*protocols, r.PathOf("protocols"), PhyProtocolBits());
+    phy.linkSpeed = static_cast<u8>(ReadChoice(r, "link_speed", kPhyLinkSpeeds, 0));
+    return phy;
+}
+
+Json WritePhy(const Phy& phy)
+{
+    return Json{{"sas_address", HexText(phy.attachedSasAddress, 16)},
+                {"phy_id", phy.phyId},
+                {"disabled", phy.disabled},
+                {"device_type", FieldValueJson(phy.deviceType, FieldKind::Enum, kPhyDeviceTypes)},
+                {"protocols", WriteNameSet(phy.protocols, PhyProtocolBits())},
+                {"link_speed", FieldValueJson(phy.linkSpeed, FieldKind::Enum, kPhyLinkSpeeds)}};
+}
+
+// Reads the list field `key` item by item as objects.
+template <class T, class Read>
+void ReadObjects(ObjectReader& r, const char* key, std::size_t maxItems, std::vector<T>& out, Read read)
+{
+    ReadList(r, key, maxItems, [&](const Json& item, const std::string& path) {
+        ObjectReader reader(item, path);
+        out.push_back(read(reader));
+        reader.Finish();
+    });
+}
+
+template <class T, class Write>
+Json WriteObjects(const std::vector<T>& items, Write write)
 {
     Json out = Json::array();
-    for (u16 id : ids)
-        out.push_back(id == kMissingRow ? Json(nullptr) : Json(id));
+    for (const T& item : items)
+        out.push_back(write(item));
     return out;
-}
-
-void ReadConfig(ObjectReader& r, Configuration& config)
-{
-    ReadList(r, "arrays", kMaxArrays, [&](const Json& item, const std::string& path) {
-        ObjectReader a(item, path);
-        DriveArray array;
-        array.ref = static_cast<u16>(a.Unsigned("ref", 0xFFFE, 0));
-        array.rows = ReadIds(a, "drives", kMaxRows, true);
-        a.Finish();
-        config.arrays.push_back(array);
-    });
-    ReadList(r, "virtual_drives", kMaxVirtualDrives, [&](const Json& item, const std::string& path) {
-        ObjectReader v(item, path);
-        VirtualDrive vd;
-        vd.targetId = static_cast<u8>(v.Unsigned("target_id", 0xFF, 0));
-        vd.name = v.Text("name", 15);
-        vd.raidLevel = static_cast<u8>(v.Unsigned("raid_level", 60, 0));
-        if (std::find(std::begin(kRaidLevels), std::end(kRaidLevels), vd.raidLevel) == std::end(kRaidLevels))
-            Fail(v.PathOf("raid_level"), "expected one of 0, 1, 5, 6, 10, 50, 60");
-        vd.arrays = ReadIds(v, "arrays", kMaxSpans, false);
-        vd.blocks = v.Unsigned("blocks", ~u64{0}, 0);
-        if (const Json* strip = v.Take("strip_size_kb"))
-            vd.stripCode = static_cast<u8>(
-                ReadFieldValue(*strip, v.PathOf("strip_size_kb"), FieldKind::StripKb, kMaxStripCode, {}));
-        v.Finish();
-        config.virtualDrives.push_back(vd);
-    });
-    ReadList(r, "spares", kMaxDrives, [&](const Json& item, const std::string& path) {
-        ObjectReader s(item, path);
-        Spare spare;
-        spare.deviceId = static_cast<u16>(s.Unsigned("device_id", 0xFFFE, 0));
-        spare.arrays = ReadIds(s, "arrays", 16, false);
-        spare.revertible = s.Bool("revertible", false);
-        spare.enclosureAffinity = s.Bool("enclosure_affinity", false);
-        s.Finish();
-        config.spares.push_back(spare);
-    });
-}
-
-Json WriteConfig(const Configuration& config)
-{
-    Json arrays = Json::array();
-    for (const DriveArray& a : config.arrays)
-        arrays.push_back(Json{{"ref", a.ref}, {"drives", WriteIds(a.rows)}});
-    Json vds = Json::array();
-    for (const VirtualDrive& v : config.virtualDrives)
-        vds.push_back(Json{{"target_id", v.targetId},
-                           {"name", v.name},
-                           {"raid_level", v.raidLevel},
-                           {"arrays", WriteIds(v.arrays)},
-                           {"blocks", v.blocks},
-                           {"strip_size_kb", FieldValueJson(v.stripCode, FieldKind::StripKb, {})}});
-    Json spares = Json::array();
-    for (const Spare& s : config.spares)
-        spares.push_back(Json{{"device_id", s.deviceId},
-                              {"arrays", WriteIds(s.arrays)},
-                              {"revertible", s.revertible},
-                              {"enclosure_affinity", s.enclosureAffinity}});
-    return Json{{"arrays", std::move(arrays)}, {"virtual_drives", std::move(vds)}, {"spares", std::move(spares)}};
 }
 
 void ReadBattery(ObjectReader& r, Battery& battery)
@@ -227,19 +153,31 @@ Json WriteBattery(const Battery& battery)
 
 }  // namespace
 
+Inquiry ReadInquiry(ObjectReader& parent)
+{
+    Inquiry inquiry;
+    ReadObject(parent, "inquiry", [&](ObjectReader& r) {
+        inquiry.vendor = r.Text("vendor", 8);
+        inquiry.product = r.Text("product", 16);
+        inquiry.revision = r.Text("revision", 4);
+    });
+    return inquiry;
+}
+
+Json WriteInquiry(const Inquiry& inquiry)
+{
+    return Json{{"vendor", inquiry.vendor}, {"product", inquiry.product}, {"revision", inquiry.revision}};
+}
+
 void ReadTopology(ObjectReader& r, Controller& c)
 {
-    ReadList(r, "enclosures", kMaxEnclosures, [&](const Json& item, const std::string& path) {
-        ObjectReader e(item, path);
-        c.enclosures.push_back(ReadEnclosure(e));
-        e.Finish();
-    });
-    ReadList(r, "drives", kMaxDrives, [&](const Json& item, const std::string& path) {
-        ObjectReader d(item, path);
-        c.drives.push_back(ReadDrive(d));
-        d.Finish();
-    });
+    ReadObjects(r, "enclosures", kMaxEnclosures, c.enclosures, ReadEnclosure);
+    ReadObjects(r, "drives", kMaxDrives, c.drives, ReadDrive);
     ReadObject(r, "config", [&](ObjectReader& config) { ReadConfig(config, c.config); });
+    ReadObjects(r, "connectors", kMaxConnectors, c.connectors, ReadConnector);
+    ReadObjects(r, "phys", kMaxPhys, c.phys, ReadPhy);
+    if (const Json* operations = r.Take("operations"))
+        c.operations = ReadOperations(*operations, r.PathOf("operations"));
     ReadObject(r, "battery", [&](ObjectReader& b) { ReadBattery(b, c.battery); });
     if (const Json* events = r.Take("events"))
         c.events = AsArray(*events, r.PathOf("events"), 1u << 20);
@@ -247,15 +185,12 @@ void ReadTopology(ObjectReader& r, Controller& c)
 
 void WriteTopology(const Controller& c, Json& out)
 {
-    Json enclosures = Json::array();
-    for (const Enclosure& e : c.enclosures)
-        enclosures.push_back(WriteEnclosure(e));
-    out["enclosures"] = std::move(enclosures);
-    Json drives = Json::array();
-    for (const Drive& d : c.drives)
-        drives.push_back(WriteDrive(d));
-    out["drives"] = std::move(drives);
+    out["enclosures"] = WriteObjects(c.enclosures, WriteEnclosure);
+    out["drives"] = WriteObjects(c.drives, WriteDrive);
     out["config"] = WriteConfig(c.config);
+    out["connectors"] = WriteObjects(c.connectors, WriteConnector);
+    out["phys"] = WriteObjects(c.phys, WritePhy);
+    out["operations"] = WriteOperations(c.operations);
     out["battery"] = WriteBattery(c.battery);
     out["events"] = c.events;
 }

@@ -49,4 +49,10 @@ constexpr u32 kDisableOnlineReset = 0x3607B;
 constexpr u32 kCharacter = 0x37203;
 constexpr u32 kDiskActivityLocate = 0x37206;
 
+// Object counts.
+constexpr u32 kVdCountFailed = 0x32001;   // "Failed to get VD count on adapter %d.\n"
+constexpr u32 kVdCount = 0x32003;         // " Number of Virtual Drives Configured on Adapter %d: %d\n"
+constexpr u32 kPdCountFailed = 0x33001;   // "Adapter %d: Failed to get PD Count\n"
+constexpr u32 kPdCount = 0x33003;         // " Number of Physical Drives on Adapter %d: %d\n"
+
 }  // namespace AdpMsg

@@ -1,4 +1,5 @@
-// The "Adapter information" message table: the texts of the adapter report's titles and lines.
+// The "Adapter information" message table: the texts of the adapter report's titles and lines
+// and of the object counts.
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -52,6 +53,10 @@ const MessageEntry kAdapterInfoMessages[] = {
     {kDisableOnlineReset, "Disable Online Controller Reset  : %s\n"},
     {kCharacter, "%c"},
     {kDiskActivityLocate, "Use disk activity for locate     : %s\n"},
+    {kVdCountFailed, "Failed to get VD count on adapter %d.\n"},
+    {kVdCount, " Number of Virtual Drives Configured on Adapter %d: %d\n"},
+    {kPdCountFailed, "Adapter %d: Failed to get PD Count\n"},
+    {kPdCount, " Number of Physical Drives on Adapter %d: %d\n"},
 };
 
 const MessageTableRegistration kRegisterAdapterInfo("Adapter information", kAdapterInfoMessages,

@@ -67,14 +67,26 @@ public:
 private:
     int calls_ = 0;
 };
-CpRegistration<ScriptedCp> g_registration;
-
 class DispatchTest : public ScreenTest {
 protected:
+    // The scripted processor stands in for every id these tests use, the real commands'
+    // processors included, for the length of a test.
     void SetUp() override
     {
         ScreenTest::SetUp();
         g_script = Script{};
+        ArrayList<u16>* codes = ScriptedCp::GetCommandCodes();
+        for (unsigned i = 0; i < codes->GetCount(); ++i) {
+            u16 id = codes->GetAt(static_cast<u8>(i));
+            saved_.emplace_back(id, CommandProcessorFactory::Instance().SwapForTest(id, {&ScriptedCp::Create}));
+        }
+        delete codes;
+    }
+    void TearDown() override
+    {
+        for (auto& [id, creators] : saved_)
+            CommandProcessorFactory::Instance().SwapForTest(id, creators);
+        ScreenTest::TearDown();
     }
 
     int Process(std::vector<ParsedObject*> objects)
@@ -84,6 +96,8 @@ protected:
             list->Add(o);
         return CpControllerMgmt::Instance().ProcessCommands(list);
     }
+
+    std::vector<std::pair<u16, std::vector<CommandProcessorFactory::Creator>>> saved_;
 
 };
 

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -98,6 +99,12 @@ struct Request {
     std::uint32_t Fw() const { return static_cast<std::uint32_t>(Get(lp::kOffFwStatus, 4)); }
     std::uint32_t Count() const { return static_cast<std::uint32_t>(Get(lp::kOffDataCount, 4)); }
     std::uint8_t* Data() { return bytes.data() + lp::PayloadDataOffset(); }
+    // The data bytes [offset, offset + width).
+    Bytes Slice(std::size_t offset, std::size_t width) const
+    {
+        const auto* p = bytes.data() + lp::PayloadDataOffset() + offset;
+        return Bytes(p, p + width);
+    }
     std::uint64_t At(std::size_t offset, std::size_t width = 1) const
     {
         return Get(lp::PayloadDataOffset() + offset, width);
@@ -170,6 +177,28 @@ protected:
                  std::uint16_t function = lp::kFnDcmd)
     {
         Request r(function, controller, length, lp::kDirFromController);
+        r.Opcode(opcode).Send();
+        return r;
+    }
+
+    // A read from the controller of `length` bytes with the mailbox's first bytes set.
+    Request DcmdTo(std::uint32_t opcode, std::uint32_t length, std::initializer_list<std::uint8_t> mailbox)
+    {
+        Request r(lp::kFnDcmd, 0, length, lp::kDirFromController);
+        std::size_t i = 0;
+        for (std::uint8_t b : mailbox)
+            r.Mailbox(i++, b);
+        r.Opcode(opcode).Send();
+        return r;
+    }
+    // A write of `data` to the controller with the mailbox's first bytes set.
+    Request Write(std::uint32_t opcode, const Bytes& data, std::initializer_list<std::uint8_t> mailbox = {})
+    {
+        Request r(lp::kFnDcmd, 0, static_cast<std::uint32_t>(data.size()), lp::kDirToController);
+        std::copy(data.begin(), data.end(), r.Data());
+        std::size_t i = 0;
+        for (std::uint8_t b : mailbox)
+            r.Mailbox(i++, b);
         r.Opcode(opcode).Send();
         return r;
     }

@@ -80,7 +80,7 @@ TEST_F(SimPacketTest, UnknownOpcodeAnswersInvalidOpcodeAndReturnsTheMailbox)
 {
     ASSERT_EQ(Init(), lp::kLibOk);
     const std::pair<std::uint16_t, std::uint32_t> requests[] = {
-        {lp::kFnDcmd, 0x01FF0000},        {lp::kFnDcmd, 0x02020000}, {lp::kFnDcmd, 0x0F000000},
+        {lp::kFnDcmd, 0x01FF0000},        {lp::kFnDcmd, 0x02FF0000}, {lp::kFnDcmd, 0x0F000000},
         {lp::kFnDcmdPrivate, 0x01010000}, {lp::kFnDriverRequest, 0xF0FFFFFF},
     };
     for (const auto& [function, opcode] : requests) {

@@ -1,0 +1,117 @@
+#include "CpMgmt/CmdPro/AdFlshCp.h"
+
+#include <cstring>
+
+#include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "CpMgmt/CommandIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "fwdata/LeBytes.h"
+#include "parsers/AdpFwFlashPo.h"
+#include "runtime/CtMessage.h"
+#include "runtime/FileIO.h"
+
+namespace {
+
+const CpRegistration<AdpFwFlashCp> kRegisterAdpFwFlashCp;
+
+// Controller information offsets.
+constexpr std::size_t kVendorId = 0;       // u16
+constexpr std::size_t kDeviceId = 2;       // u16
+constexpr std::size_t kImageCheckWord = 176;  // u32: the board signature the controller accepts
+constexpr std::size_t kProductName = 1344;
+constexpr std::size_t kProductNameSize = 80;
+
+}  // namespace
+
+ArrayList<u16>* AdpFwFlashCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(kCmdAdpFwFlash);
+    return codes;
+}
+
+CommandProcessor* AdpFwFlashCp::Create(u16 id) { return id == 0 ? new AdpFwFlashCp() : nullptr; }
+
+AdpFwFlashCp::AdpFwFlashCp() { std::memset(info_, 0, sizeof info_); }
+
+int AdpFwFlashCp::SendDcmd(u32 opcode, u32 mbox0, void* data, CpController* cpController, u32 length)
+{
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+    if (controller == nullptr)
+        return -1;
+    const u32 mbox[3] = {mbox0, 0, 0};
+    DcmdFwiDpParams request(opcode, mbox, data, length);
+    return controller->Execute(request);
+}
+
+int AdpFwFlashCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    auto* object = dynamic_cast<AdpFwFlashPo*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(MaintMsg::kDynamicCastFailed, adapter, "AdpFwFlashPo *");
+        return -1;
+    }
+    const string fileName = object->GetFileName();
+    const char* name = fileName.GetCStr();
+
+    const s32 imageSize = GetImageSize(name);
+    SetFwType(object->GetFwType());
+    if (GetFwType() > 1) {
+        PrintMessage(MaintMsg::kText, "Invalid FW Type\n");
+        return -1;
+    }
+    if (GetFwType() == 0 && (imageSize == -1 || imageSize % static_cast<s32>(kSearchStep) != 0)) {
+        PrintMessage(MaintMsg::kImageNotValidated, name);
+        return kImageInvalidStatus;
+    }
+
+    ImageFile image(GetFileIO()->Open(name, "rb"));
+    if (!image.IsOpen()) {
+        PrintMessage(MaintMsg::kOpenFileFailed, name);
+        return -1;
+    }
+    // A file that opens but whose length could not be had is not downloaded.
+    if (imageSize < 0) {
+        PrintMessage(MaintMsg::kImageNotValidated, name);
+        return kImageInvalidStatus;
+    }
+
+    std::memset(info_, 0, sizeof info_);
+    int status = SendDcmd(kOpcodeGetInfo, 0, info_, cpController, sizeof info_);
+    if (status != 0) {
+        PrintMessage(MaintMsg::kNoControllerInfo);
+        return status;
+    }
+    const string productName(reinterpret_cast<const char*>(info_ + kProductName),
+                             FieldTextLength(info_, kProductName, kProductNameSize));
+    PrintMessage(MaintMsg::kAdapterText, adapter, productName.GetCStr());
+    PrintMessage(MaintMsg::kPciIds, LeU16(info_, kVendorId), LeU16(info_, kDeviceId));
+
+    const bool noSigChk = object->GetNoSigChk() != 0;
+    const bool noVerChk = object->GetNoVerChk() != 0;
+    if (!(noSigChk && noVerChk)) {
+        bool valid = CollectFlashHeaders(image.Get(), imageSize) == 0;
+        if (!valid)
+            PrintMessage(MaintMsg::kImageInvalid);
+        if (valid && !noSigChk && GetHeaders()->GetAt(0)->Signature() != LeU32(info_, kImageCheckWord)) {
+            PrintMessage(MaintMsg::kImageInvalid);
+            valid = false;
+        }
+        if (!valid)
+            return kImageInvalidStatus;
+        if (!noVerChk) {
+            const VersionCheck check = CheckVersions(cpController);
+            if (check == VersionCheck::kFailed)
+                return -1;
+            if (check == VersionCheck::kRefused) {
+                PrintMessage(MaintMsg::kImageNotNewer);
+                return -1;
+            }
+        }
+    }
+    return Download(cpController, image, imageSize);
+}

@@ -1,0 +1,193 @@
+#include "CpMgmt/CmdPro/AdFlshCpImage.h"
+
+#include <climits>
+#include <cstring>
+
+#include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "fwdata/LeBytes.h"
+#include "runtime/CtMessage.h"
+#include "runtime/FileIO.h"
+#include "runtime/Memory.h"
+
+const char kComponentApplication[5] = {'A', 'P', 'P', ' ', '\0'};
+const char kComponentBattery[5] = {'K', 'O', 'R', 'V', '\0'};
+
+namespace {
+
+constexpr int kFromStart = -2;
+constexpr int kFromEnd = -1;
+
+// One four-character code per supported board family.
+constexpr char kBoardSignatures[16][5] = {
+    "QV20", "QV21", "QV22", "QV24", "QV40", "QV41", "QV42", "QV44",
+    "QV48", "QV80", "QV81", "QV82", "QV84", "QV88", "QVE1", "QVE2",
+};
+
+// Where a header may begin within each 64 KB step, in the order they are tried.
+constexpr u16 kProbeOffsets[4] = {0, 32, 8224, 65408};
+
+constexpr std::size_t kMaxHeaders = 255;
+
+// The NUL-terminated text at the offset, when its terminator lies inside the header.
+bool TextInHeader(const u8* bytes, std::size_t offset, string* out)
+{
+    if (offset >= _FLASH_HDR::kSize)
+        return false;
+    const void* nul = std::memchr(bytes + offset, 0, _FLASH_HDR::kSize - offset);
+    if (nul == nullptr)
+        return false;
+    *out = string(reinterpret_cast<const char*>(bytes + offset));
+    return true;
+}
+
+}  // namespace
+
+u32 _FLASH_HDR::Signature() const { return LeU32(bytes, kSignature); }
+
+u32 _FLASH_HDR::ComponentLength() const { return LeU32(bytes, kComponentLength); }
+
+bool _FLASH_HDR::HasType(const char* type) const
+{
+    return std::memcmp(bytes + kComponentType, type, kComponentTypeSize) == 0;
+}
+
+string _FLASH_HDR::Version() const
+{
+    string text;
+    if (!TextInHeader(bytes, LeU32(bytes, kVersionOffset), &text))
+        return string();
+    return text;
+}
+
+bool _FLASH_HDR::PackageVersion(string* out) const
+{
+    static constexpr char kKey[] = "PACKAGE=";
+    static constexpr std::size_t kKeyLength = sizeof kKey - 1;
+
+    const u32 blockOffset = LeU32(bytes, kKeyValueOffset);
+    if (blockOffset >= ComponentLength())
+        return false;
+    if (blockOffset > kSize - 4)
+        return false;
+    const u32 blockLength = LeU32(bytes, blockOffset);
+    const std::size_t first = blockOffset + 4u;
+    std::size_t at = first;
+    while (at < kSize && bytes[at] != 0) {
+        string entry;
+        if (!TextInHeader(bytes, at, &entry))
+            return false;  // the string runs past the header
+        if (std::strncmp(entry.GetCStr(), kKey, kKeyLength) == 0) {
+            *out = string(entry.GetCStr() + kKeyLength);
+            return true;
+        }
+        at += static_cast<std::size_t>(entry.GetLength()) + 1;
+        if (at - first > blockLength)
+            return false;
+    }
+    return false;
+}
+
+bool IsBoardSignature(u32 word)
+{
+    for (const char* code : kBoardSignatures)
+        if (LeU32(reinterpret_cast<const u8*>(code), 0) == word)
+            return true;
+    return false;
+}
+
+FlashImageReader::~FlashImageReader()
+{
+    if (headers_ != nullptr)
+        DeleteElements(*headers_);
+    delete headers_;
+}
+
+s32 FlashImageReader::GetImageSize(const char* fileName)
+{
+    FileIO* io = GetFileIO();
+    FileHandle* file = io->Open(fileName, "r");
+    if (file == nullptr) {
+        PrintMessage(MaintMsg::kOpenFileFailed, fileName);
+        return -1;
+    }
+    if (io->Seek(file, 0, kFromEnd) != 0) {
+        io->Close(file);
+        return -1;
+    }
+    const long size = io->Tell(file);
+    io->Close(file);
+    if (size < 0 || size > INT32_MAX)
+        return -1;
+    return static_cast<s32>(size);
+}
+
+_FLASH_HDR* FlashImageReader::FindFlashHeader(FileHandle* image, u32 start, u32 remaining, bool* truncated)
+{
+    FileIO* io = GetFileIO();
+    const u64 end = static_cast<u64>(start) + remaining;
+    for (u64 step = start; step < end; step += kSearchStep) {
+        for (u16 probe : kProbeOffsets) {
+            const u64 at = step + probe;
+            u8 word[4] = {};
+            if (io->Seek(image, static_cast<long>(at), kFromStart) != 0 || io->Read(word, sizeof word, 1, image) != 1)
+                continue;
+            if (!IsBoardSignature(LeU32(word, 0)))
+                continue;
+            auto* header = ZepNew<_FLASH_HDR>();
+            if (header == nullptr)
+                return nullptr;
+            if (io->Seek(image, static_cast<long>(at), kFromStart) != 0 ||
+                io->Read(header->bytes, _FLASH_HDR::kSize, 1, image) != 1) {
+                delete header;
+                if (truncated != nullptr)
+                    *truncated = true;
+                return nullptr;
+            }
+            return header;
+        }
+    }
+    return nullptr;
+}
+
+int FlashImageReader::CollectFlashHeaders(FileHandle* image, s32 imageSize)
+{
+    if (fwType_ != 1 && imageSize % static_cast<s32>(kSearchStep) != 0)
+        return 1;
+    if (headers_ == nullptr) {
+        headers_ = ZepNew<ArrayList<_FLASH_HDR*>>(4);
+        if (headers_ == nullptr)
+            return 1;
+    }
+    if (image == nullptr || imageSize <= 0)
+        return 1;
+    GetFileIO()->Seek(image, 0, kFromStart);
+
+    // Each search starts where the previous component ends; a component must end inside the
+    // file and move the search on, so the walk ends after at most one search per component.
+    const u64 size = static_cast<u64>(imageSize);
+    u64 offset = 0;
+    while (offset < size) {
+        bool truncated = false;
+        _FLASH_HDR* header = FindFlashHeader(image, static_cast<u32>(offset), static_cast<u32>(size - offset), &truncated);
+        if (truncated)
+            return 1;
+        if (header == nullptr)
+            break;
+        const u32 length = header->ComponentLength();
+        if (headers_->GetCount() >= kMaxHeaders || headers_->Add(header) != 0) {
+            delete header;
+            return 1;
+        }
+        if (length == 0 || length > size - offset)
+            return 1;
+        offset += length;
+    }
+    return headers_->GetCount() == 0 ? 1 : 0;
+}
+
+void ImageFile::Close()
+{
+    if (handle_ != nullptr)
+        GetFileIO()->Close(handle_);
+    handle_ = nullptr;
+}

@@ -1,0 +1,262 @@
+#include "CpMgmt/CmdPro/CfgDspCp.h"
+
+#include <cstring>
+#include <string>
+
+#include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CmdPro/ReportPrint.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "fwdata/FwOpcodes.h"
+#include "fwdata/LeBytes.h"
+#include "parsers/CfgDsplyParsedObject.h"
+#include "raidmodel/Array.h"
+#include "raidmodel/DiskGroup.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/Span.h"
+#include "raidmodel/VirtualDisk.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<CfgDsplyCp> kRegisterCfgDsplyCp;
+
+constexpr u32 kMsgRuler = 0xB;
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgRefreshFailed = 0x30022;
+constexpr u32 kMsgFailedToGet = 0x35017;
+constexpr u32 kMsgOperationFailed = 0x36017;
+
+// Controller information fields of the summary.
+constexpr std::size_t kProductNameOffset = 1344;
+constexpr std::size_t kProductNameWidth = 80;
+constexpr std::size_t kSerialOffset = 1424;
+constexpr std::size_t kSerialWidth = 32;
+constexpr std::size_t kHardwarePresentOffset = 1456;
+constexpr unsigned kBatteryPresentBit = 0;
+constexpr std::size_t kMemorySizeOffset = 1488;
+
+constexpr const char* kSpannedPrefix = "SPANNED ";
+constexpr const char* kFlashTierGroupPrefix = "FLASHTIER ";
+
+// Stops the walk: "Failed to get <what>" and the status (-1 where a null element was found).
+int Fail(const char* what, int status)
+{
+    PrintMessage(kMsgFailedToGet, what);
+    return status != 0 ? status : -1;
+}
+
+std::string FieldText(const u8* block, std::size_t offset, std::size_t width)
+{
+    return std::string(reinterpret_cast<const char*>(block + offset), FieldTextLength(block, offset, width));
+}
+
+}  // namespace
+
+ArrayList<u16>* CfgDsplyCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(2);
+    codes->Add(TOKEN_CFGDSPLY);
+    codes->Add(TOKEN_CFGFLASHTIERDSPLY);
+    return codes;
+}
+
+CommandProcessor* CfgDsplyCp::Create(u16) { return new CfgDsplyCp(); }
+
+CfgDsplyCp::CfgDsplyCp() { std::memset(info_, 0, sizeof info_); }
+
+int CfgDsplyCp::PrintAdapterSummary(u8 adapterNumber, CpController* cpController)
+{
+    std::memset(info_, 0, sizeof info_);
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+    if (controller == nullptr)
+        return -1;
+    const u32 mbox[3] = {0, 0, 0};
+    DcmdFwiDpParams request(kDcmdCtrlGetInfo, mbox, info_, static_cast<u32>(sizeof info_));
+    if (controller->Execute(request) != 0)
+        return -1;
+
+    const std::string productName = FieldText(info_, kProductNameOffset, kProductNameWidth);
+    const std::string serial = FieldText(info_, kSerialOffset, kSerialWidth);
+    const bool battery = LeBit(info_, kHardwarePresentOffset, kBatteryPresentBit);
+    PrintMessage(kMsgRuler);
+    PrintMessage(CfgMsg::kAdapterSummary, adapterNumber, productName.c_str(),
+                 static_cast<int>(LeU16(info_, kMemorySizeOffset)), battery ? "Present" : "Absent", serial.c_str());
+    PrintMessage(kMsgRuler);
+    return 0;
+}
+
+int CfgDsplyCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    auto* object = dynamic_cast<CfgDsplyParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, adapter, "CfgDsplyParsedObject *");
+        return -1;
+    }
+    if (PrintAdapterSummary(object->GetAdapterNumber(), cpController) != 0) {
+        PrintMessage(kMsgOperationFailed, adapter, "get/print controller properties");
+        return -1;
+    }
+
+    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+    if (manager->Refresh() != 0) {
+        PrintMessage(kMsgRefreshFailed, adapter);
+        return -1;
+    }
+    List<DiskGroup*>* diskGroups = nullptr;
+    int status = manager->GetDiskGroupList(&diskGroups);
+    if (status != 0 || diskGroups == nullptr) {
+        PrintMessage(CfgMsg::kNoDiskGroupList);
+        return status != 0 ? status : -1;
+    }
+    return object->GetCommandId() == TOKEN_CFGDSPLY ? PrintFullDisplay(diskGroups) : PrintFlashTierDisplay(diskGroups);
+}
+
+int CfgDsplyCp::FirstVd(Array* array, List<VirtualDisk*>** vds, VirtualDisk** first)
+{
+    int status = array->GetVdList(vds);
+    if (status != 0 || *vds == nullptr || (*first = (*vds)->GetAt(0)) == nullptr)
+        return Fail("VD", status);
+    return 0;
+}
+
+int CfgDsplyCp::PrintDrives(Array* array)
+{
+    PrintMessage(CfgMsg::kPdInfoTitle);
+    List<PhysicalDevice*>* pds = nullptr;
+    int status = array->GetPdList(&pds);
+    if (status != 0 || pds == nullptr)
+        return Fail("PD", status);
+    for (unsigned k = 0; k < pds->GetCount(); ++k) {
+        PrintMessage(CfgMsg::kPdTitle, static_cast<int>(k));
+        ReportPrint::DriveBlocks(pds->GetAt(static_cast<u8>(k)));
+    }
+    return 0;
+}
+
+int CfgDsplyCp::PrintSpan(DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
+                          u16* runningNumber)
+{
+    if (index == 0)
+        ReportPrint::Text(diskGroup->ToString());
+    PrintMessage(CfgMsg::kSpanTitle, static_cast<int>(index));
+    ReportPrint::Text(array->ToString());
+    PrintMessage(CfgMsg::kVdInfoTitle, "");
+    for (unsigned v = 0; v < vds->GetCount(); ++v) {
+        VirtualDisk* vd = vds->GetAt(static_cast<u8>(v));
+        if (vd == nullptr)
+            return Fail("VD", -1);
+        const u16 targetId = ReportPrint::TargetIdOf(vd);
+        ReportPrint::VdHeading("", runningNumber ? (*runningNumber)++ : targetId, targetId);
+        List<Span*>* spans = nullptr;
+        int status = vd->GetSpanList(&spans);
+        if (status != 0 || spans == nullptr)
+            return Fail("Span list", status);
+        ReportPrint::Text(vd->Print());
+    }
+    return PrintDrives(array);
+}
+
+int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups)
+{
+    PrintMessage(CfgMsg::kDiskGroupCount, diskGroups->GetCount());
+    Counters counters;
+    for (unsigned g = 0; g < diskGroups->GetCount(); ++g) {
+        DiskGroup* diskGroup = diskGroups->GetAt(static_cast<u8>(g));
+        List<Array*>* arrays = nullptr;
+        int status = diskGroup != nullptr ? diskGroup->GetArrayList(&arrays) : -1;
+        if (status != 0 || arrays == nullptr)
+            return Fail("Array List", status);
+
+        if (arrays->GetCount() > 1) {
+            PrintMessage(CfgMsg::kDiskGroupTitle, kSpannedPrefix, counters.spanned++);
+        } else {
+            Array* first = arrays->GetAt(0);
+            if (first == nullptr)
+                return Fail("Array", -1);
+            List<VirtualDisk*>* vds = nullptr;
+            VirtualDisk* vd = nullptr;
+            if ((status = FirstVd(first, &vds, &vd)) != 0)
+                return status;
+            if (vd->IsSscd())
+                PrintMessage(CfgMsg::kDiskGroupTitle, kFlashTierGroupPrefix, counters.flashTier++);
+            else
+                PrintMessage(CfgMsg::kDiskGroupTitle, "", counters.plain++);
+        }
+
+        for (unsigned j = 0; j < arrays->GetCount(); ++j) {
+            Array* array = arrays->GetAt(static_cast<u8>(j));
+            if (array == nullptr)
+                return Fail("Array", -1);
+            List<VirtualDisk*>* vds = nullptr;
+            VirtualDisk* vd = nullptr;
+            if ((status = FirstVd(array, &vds, &vd)) != 0)
+                return status;
+            if (vd->IsSscd()) {
+                // Only the array's first virtual drive is shown, numbered 0.
+                PrintMessage(CfgMsg::kVdInfoTitle, ReportPrint::kFlashTierPrefix);
+                ReportPrint::VdHeading(ReportPrint::kFlashTierPrefix, 0, ReportPrint::TargetIdOf(vd));
+                ReportPrint::Text(vd->Print());
+                ReportPrint::Text(" \n");
+                status = PrintDrives(array);
+            } else {
+                status = PrintSpan(diskGroup, array, j, vds, nullptr);
+            }
+            if (status != 0)
+                return status;
+        }
+    }
+    return 0;
+}
+
+int CfgDsplyCp::PrintFlashTierDisplay(List<DiskGroup*>* diskGroups)
+{
+    Counters counters;
+    u16 runningNumber = 0;
+    for (unsigned g = 0; g < diskGroups->GetCount(); ++g) {
+        DiskGroup* diskGroup = diskGroups->GetAt(static_cast<u8>(g));
+        List<Array*>* arrays = nullptr;
+        int status = diskGroup != nullptr ? diskGroup->GetArrayList(&arrays) : -1;
+        if (status != 0 || arrays == nullptr)
+            return Fail("Array List", status);
+
+        if (arrays->GetCount() > 1) {
+            PrintMessage(CfgMsg::kDiskGroupTitle, kSpannedPrefix, counters.spanned++);
+        } else {
+            Array* first = arrays->GetAt(0);
+            if (first == nullptr)
+                return Fail("Array", -1);
+            List<VirtualDisk*>* vds = nullptr;
+            VirtualDisk* vd = nullptr;
+            if ((status = FirstVd(first, &vds, &vd)) != 0)
+                return status;
+            if (vd->IsSscd())
+                PrintMessage(CfgMsg::kDiskGroupTitle, kFlashTierGroupPrefix, counters.flashTier++);
+        }
+
+        for (unsigned j = 0; j < arrays->GetCount(); ++j) {
+            Array* array = arrays->GetAt(static_cast<u8>(j));
+            if (array == nullptr)
+                return Fail("Array", -1);
+            List<VirtualDisk*>* vds = nullptr;
+            VirtualDisk* vd = nullptr;
+            if ((status = FirstVd(array, &vds, &vd)) != 0)
+                return status;
+            if (!vd->IsSscd())
+                continue;
+            if ((status = PrintSpan(diskGroup, array, j, vds, &runningNumber)) != 0)
+                return status;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,52 @@
+// The configuration display (-CfgDsply) and its FlashTier form (-CfgFlashTierDsply): a short
+// adapter summary, then the disk groups with their spans, virtual drives and member drives
+// (only those holding FlashTier virtual drives for the second form).
+#pragma once
+#include <cstddef>
+
+#include "CpMgmt/CommandProcessor.h"
+#include "ZepUtil/Types.h"
+#include "runtime/ArrayList.h"
+
+class Array;
+class DiskGroup;
+class VirtualDisk;
+
+class CfgDsplyCp : public CommandProcessor {
+public:
+    static constexpr std::size_t kInfoSize = 2048;
+
+    static ArrayList<u16>* GetCommandCodes();
+    static CommandProcessor* Create(u16 id);
+
+    CfgDsplyCp();
+
+    // 0, or -1 / the status of the failing model operation.
+    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+
+    // Reads the controller information and prints the summary: 0, or -1 (nothing printed)
+    // when the information cannot be read.
+    int PrintAdapterSummary(u8 adapterNumber, CpController* cpController);
+
+private:
+    // Disk-group counters of the headings, one per kind.
+    struct Counters {
+        int plain = 0;
+        int spanned = 0;
+        int flashTier = 0;
+    };
+
+    // The walks: 0 when complete, else the status of the step that failed (after its message).
+    static int PrintFullDisplay(List<DiskGroup*>* diskGroups);
+    static int PrintFlashTierDisplay(List<DiskGroup*>* diskGroups);
+    // The array's span lines and its virtual drives, numbered by target id or, when a running
+    // number is given, by it (counted on).
+    static int PrintSpan(DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
+                         u16* runningNumber);
+    // "Physical Disk Information:" and the full information of each member drive.
+    static int PrintDrives(Array* array);
+    // The first virtual drive of the array, or null after the failure message.
+    static int FirstVd(Array* array, List<VirtualDisk*>** vds, VirtualDisk** first);
+
+    u8 info_[kInfoSize];
+};

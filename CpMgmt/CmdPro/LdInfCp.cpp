@@ -1,0 +1,159 @@
+#include "CpMgmt/CmdPro/LdInfCp.h"
+
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/PdMessageIds.h"
+#include "CpMgmt/CmdPro/ReportPrint.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/LdInfoParsedObject.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/Spare.h"
+#include "raidmodel/VirtualDisk.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<LdInfoCp> kRegisterLdInfoCp;
+
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgLineEnd = 0x2;
+constexpr u32 kMsgNumber = 0x3;
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgVdNotFound = 0x32005;
+constexpr u32 kMsgFailedToGet = 0x35017;
+
+// The first drive of the list with that 8-bit target id, or null.
+VirtualDisk* FindByTargetId(const List<VirtualDisk*>& vds, u8 targetId)
+{
+    for (unsigned i = 0; i < vds.GetCount(); ++i) {
+        VirtualDisk* vd = vds.GetAt(static_cast<u8>(i));
+        if (vd != nullptr && vd->GetId()->GetTargetId() == targetId)
+            return vd;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ArrayList<u16>* LdInfoCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_LDINFO);
+    return codes;
+}
+
+CommandProcessor* LdInfoCp::Create(u16) { return new LdInfoCp(); }
+
+int LdInfoCp::PrintDedicatedSpares(VirtualDisk* vd)
+{
+    List<Spare*>* spares = nullptr;
+    int status = vd->GetSpareList(&spares);
+    if (status != 0) {
+        PrintMessage(kMsgFailedToGet, "Hot Spare");
+        return status;
+    }
+    if (spares == nullptr || spares->GetCount() == 0)
+        return 0;
+
+    PrintMessage(LdMsg::kDedicatedSpareCount, spares->GetCount());
+    for (unsigned j = 0; j < spares->GetCount(); ++j) {
+        Spare* spare = spares->GetAt(static_cast<u8>(j));
+        PhysicalDevice* pd = nullptr;
+        status = spare != nullptr ? spare->GetPd(&pd) : -1;
+        if (status == 0 && pd == nullptr)
+            status = -1;
+        if (status != 0) {
+            PrintMessage(kMsgFailedToGet, "PD object");
+            return status;
+        }
+        u16 enclosureId = 0;
+        u8 slot = 0;
+        status = pd->GetEnclDeviceId(&enclosureId);
+        if (status == 0)
+            status = pd->GetSlotNumber(&slot);
+        if (status != 0) {
+            PrintMessage(kMsgFailedToGet, "PD ID");
+            return status;
+        }
+        PrintMessage(kMsgText, "    ");
+        PrintMessage(kMsgNumber, static_cast<int>(j));
+        PrintMessage(kMsgText, ": ");
+        PrintMessage(PdMsg::kEnclSlot, EnclosureIdText(enclosureId), slot);
+    }
+    return 0;
+}
+
+int LdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    auto* object = dynamic_cast<LdInfoParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, adapter, "LdInfoParsedObject *...");
+        return -1;
+    }
+
+    unsigned toShow = object->GetLdCount();
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+    u8 vdCount = 0;
+    if (manager->GetVdCount(&vdCount) != 0) {
+        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+        return -1;
+    }
+    const bool allDrives = object->GetLd(0) == LdParsedObject::kAllLds;
+    if (allDrives)
+        toShow = vdCount;
+
+    PrintMessage(LdMsg::kInfoTitle, adapter);
+    if (vdCount == 0) {
+        PrintMessage(LdMsg::kNoVirtualDrive, adapter);
+        return 0;
+    }
+    List<VirtualDisk*>* vds = nullptr;
+    if (manager->GetVdList(&vds) != 0 || vds == nullptr)
+        return -1;
+    manager->SortVdList(vds);
+    // The count comes from the controller's virtual-drive list, the drives from its
+    // configuration: never walk past the drives there are.
+    if (allDrives && toShow > vds->GetCount())
+        toShow = vds->GetCount();
+
+    int status = 0;
+    for (unsigned i = 0; i < toShow; ++i) {
+        VirtualDisk* vd = nullptr;
+        if (allDrives) {
+            vd = vds->GetAt(static_cast<u8>(i));
+        } else {
+            const u8 targetId = object->GetLd(static_cast<u8>(i));
+            if (manager->IsTargetIdInUse(targetId, 0))
+                vd = FindByTargetId(*vds, targetId);
+            if (vd == nullptr) {
+                PrintMessage(kMsgVdNotFound, adapter, targetId);
+                status = -1;
+                continue;
+            }
+        }
+        if (vd == nullptr) {
+            status = -1;
+            continue;
+        }
+
+        ReportPrint::VdHeading(vd);
+        ReportPrint::Text(vd->Print());
+        PrintMessage(kMsgLineEnd);
+        PrintMessage(kMsgLineEnd);
+
+        status = PrintDedicatedSpares(vd);
+        if (status != 0)
+            return status;
+    }
+    return status;
+}

@@ -1,0 +1,119 @@
+#include "CpMgmt/CmdPro/LdPdInfCp.h"
+
+#include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/ReportPrint.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
+#include "raidmodel/Array.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/Span.h"
+#include "raidmodel/VirtualDisk.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<LdPdInfoCp> kRegisterLdPdInfoCp;
+
+constexpr u32 kMsgLineEnd = 0x2;
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgAdapterTitle = 0x12;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgRefreshFailed = 0x30022;
+constexpr u32 kMsgFailedToGet = 0x35017;
+constexpr u32 kMsgOperationFailed = 0x36017;
+
+constexpr const char* kLdPdOperation = "to get LD/PD information";
+constexpr const char* kPdListOperation = "to get PD list";
+
+// The status, never 0 for a failure that found a null element.
+int FailureStatus(int status) { return status != 0 ? status : -1; }
+
+}  // namespace
+
+ArrayList<u16>* LdPdInfoCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_LDPDINFO);
+    return codes;
+}
+
+CommandProcessor* LdPdInfoCp::Create(u16) { return new LdPdInfoCp(); }
+
+int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd)
+{
+    List<Span*>* spans = nullptr;
+    int status = vd->GetSpanList(&spans);
+    if (status != 0 || spans == nullptr) {
+        PrintMessage(kMsgOperationFailed, adapter, kLdPdOperation);
+        return FailureStatus(status);
+    }
+    ReportPrint::VdHeading(vd);
+    ReportPrint::Text(vd->Print());
+    PrintMessage(LdMsg::kSpanCount, spans->GetCount());
+
+    for (unsigned s = 0; s < spans->GetCount(); ++s) {
+        Span* span = spans->GetAt(static_cast<u8>(s));
+        Array* array = nullptr;
+        status = span != nullptr ? span->GetArray(&array) : -1;
+        if (status != 0 || array == nullptr) {
+            PrintMessage(kMsgOperationFailed, adapter, kLdPdOperation);
+            return FailureStatus(status);
+        }
+        List<PhysicalDevice*>* pds = nullptr;
+        status = array->GetPdList(&pds);
+        if (status != 0 || pds == nullptr) {
+            PrintMessage(kMsgOperationFailed, adapter, kPdListOperation);
+            return FailureStatus(status);
+        }
+        PrintMessage(LdMsg::kSpanPdCount, static_cast<int>(s), pds->GetCount());
+        for (unsigned k = 0; k < pds->GetCount(); ++k) {
+            PrintMessage(kMsgLineEnd);
+            PrintMessage(LdMsg::kPdTitle, static_cast<int>(k));
+            ReportPrint::DriveBlocks(pds->GetAt(static_cast<u8>(k)));
+        }
+    }
+    return 0;
+}
+
+int LdPdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    if (parsedObject == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, adapter, "LdPdInfoParsedObject *");
+        return -1;
+    }
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+    int status = manager->Refresh();
+    if (status != 0) {
+        PrintMessage(kMsgRefreshFailed, adapter);
+        return status;
+    }
+    List<VirtualDisk*>* vds = nullptr;
+    status = manager->GetVdList(&vds);
+    if (status != 0 || vds == nullptr) {
+        PrintMessage(kMsgFailedToGet, "Disk Group list");
+        return FailureStatus(status);
+    }
+    manager->SortVdList(vds);
+
+    PrintMessage(kMsgAdapterTitle, adapter);
+    PrintMessage(LdMsg::kVirtualDiskCount, vds->GetCount());
+    for (unsigned i = 0; i < vds->GetCount(); ++i) {
+        VirtualDisk* vd = vds->GetAt(static_cast<u8>(i));
+        if (vd == nullptr) {
+            PrintMessage(kMsgOperationFailed, adapter, kLdPdOperation);
+            return -1;
+        }
+        status = PrintVd(adapter, vd);
+        if (status != 0)
+            return status;
+    }
+    return 0;
+}

@@ -1,0 +1,65 @@
+#include "CpMgmt/CmdPro/ObjNumCp.h"
+
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CommandIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/ParsedObject.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<ObjNumberCp> kRegisterObjNumberCp;
+
+constexpr u32 kMsgNoRaidManager = 0x30021;
+
+}  // namespace
+
+ArrayList<u16>* ObjNumberCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(2);
+    codes->Add(kCmdLdGetNum);
+    codes->Add(kCmdPdGetNum);
+    return codes;
+}
+
+CommandProcessor* ObjNumberCp::Create(u16) { return new ObjNumberCp(); }
+
+int ObjNumberCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    if (parsedObject == nullptr) {
+        PrintMessage(AdpMsg::kDynamicCastFailed, adapter, "ObjNumberParsedObject *");
+        return -1;
+    }
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+
+    switch (parsedObject->GetCommandId()) {
+    case kCmdLdGetNum: {
+        u8 count = 0;
+        if (manager->GetVdCount(&count) != 0) {
+            PrintMessage(AdpMsg::kVdCountFailed, adapter);
+            return -1;
+        }
+        PrintMessage(AdpMsg::kVdCount, adapter, count);
+        return count;
+    }
+    case kCmdPdGetNum: {
+        u16 count = 0;
+        if (manager->GetPdCount(&count) != 0) {
+            PrintMessage(AdpMsg::kPdCountFailed, adapter);
+            return -1;
+        }
+        PrintMessage(AdpMsg::kPdCount, adapter, count);
+        return count;
+    }
+    default:
+        PrintMessage(AdpMsg::kText, "ObjNumberCp called incorrectly...");
+        return 0;
+    }
+}

@@ -1,0 +1,77 @@
+#include "CpMgmt/CmdPro/PdInfCp.h"
+
+#include "CpMgmt/CmdPro/ReportPrint.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdInfoParsedObject.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<PdInfoCp> kRegisterPdInfoCp;
+
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgPdNotFound = 0x33005;
+constexpr u32 kMsgOperationFailed = 0x36017;
+
+}  // namespace
+
+ArrayList<u16>* PdInfoCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_PDINFO);
+    return codes;
+}
+
+CommandProcessor* PdInfoCp::Create(u16) { return new PdInfoCp(); }
+
+int PdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<PdInfoParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdInfoParsedObject *");
+        return -1;
+    }
+    const u8 adapter = object->GetAdapterNumber();
+
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+
+    // A drive can only be called not found when the device list could be read.
+    u16 deviceCount = 0;
+    int status = manager->GetPdCount(&deviceCount);
+    if (status != 0) {
+        PrintMessage(kMsgOperationFailed, adapter, "get PD list");
+        return status;
+    }
+
+    const ArrayList<EnclSlotId*>* drives = object->GetPdList();
+    for (unsigned i = 0; drives != nullptr && i < drives->GetCount(); ++i) {
+        const EnclSlotId* named = drives->GetAt(static_cast<u8>(i));
+        if (named == nullptr)
+            continue;
+        // "?" is resolved for this adapter only: the list is shared with the other adapters.
+        u16 enclosureId = named->GetEnclId();
+        const u8 slot = named->GetSlot();
+        status = ResolveEnclosureId(cpController, &enclosureId);
+        if (status != 0)
+            return status;
+
+        PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
+        if (pd == nullptr) {
+            PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+            continue;
+        }
+        ReportPrint::DriveBlocks(pd);
+    }
+    return 0;
+}

@@ -1,0 +1,102 @@
+#include "CpMgmt/CmdPro/PdLstCp.h"
+
+#include <algorithm>
+
+#include "CpMgmt/CmdPro/ReportPrint.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<PdListCp> kRegisterPdListCp;
+
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgAdapterTitle = 0x12;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgRefreshFailed = 0x30022;
+constexpr u32 kMsgOperationFailed = 0x36017;
+
+// A drive with its sort keys, read once before sorting so that the order is consistent.
+struct SortEntry {
+    PhysicalDevice* pd;
+    bool readable;
+    u16 enclosureId;
+    u8 slot;
+};
+
+bool Before(const SortEntry& a, const SortEntry& b)
+{
+    if (a.readable != b.readable)
+        return a.readable;
+    if (!a.readable)
+        return false;
+    if (a.enclosureId != b.enclosureId)
+        return a.enclosureId < b.enclosureId;
+    return a.slot < b.slot;
+}
+
+}  // namespace
+
+ArrayList<u16>* PdListCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_PDLIST);
+    return codes;
+}
+
+CommandProcessor* PdListCp::Create(u16) { return new PdListCp(); }
+
+std::vector<PhysicalDevice*> PdListCp::SortByEnclSlot(const List<PhysicalDevice*>& drives)
+{
+    std::vector<SortEntry> entries;
+    for (unsigned i = 0; i < drives.GetCount(); ++i) {
+        PhysicalDevice* pd = drives.GetAt(static_cast<u8>(i));
+        if (pd == nullptr)
+            continue;
+        SortEntry entry{pd, false, 0, 0};
+        entry.readable = pd->GetEnclDeviceId(&entry.enclosureId) == 0 && pd->GetSlotNumber(&entry.slot) == 0;
+        entries.push_back(entry);
+    }
+    std::stable_sort(entries.begin(), entries.end(), Before);
+    std::vector<PhysicalDevice*> sorted;
+    sorted.reserve(entries.size());
+    for (const SortEntry& entry : entries)
+        sorted.push_back(entry.pd);
+    return sorted;
+}
+
+int PdListCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    if (parsedObject == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdListParsedObject *");
+        return -1;
+    }
+    const u8 adapter = parsedObject->GetAdapterNumber();
+
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+    if (manager->Refresh() != 0) {
+        PrintMessage(kMsgRefreshFailed, adapter);
+        return -1;
+    }
+    List<PhysicalDevice*>* drives = nullptr;
+    int status = manager->GetPdList(&drives);
+    if (status != 0 || drives == nullptr) {
+        PrintMessage(kMsgOperationFailed, adapter, "get PD list");
+        return status != 0 ? status : -1;
+    }
+
+    const std::vector<PhysicalDevice*> sorted = SortByEnclSlot(*drives);
+    PrintMessage(kMsgAdapterTitle, adapter);
+    for (PhysicalDevice* pd : sorted)
+        ReportPrint::DriveBlocks(pd);
+    return 0;
+}

@@ -1,0 +1,32 @@
+// Printing helpers shared by the drive, virtual-drive and configuration reports. Everything goes
+// through the message catalogue.
+#pragma once
+#include "ZepUtil/CppStr/apstring.h"
+#include "ZepUtil/Types.h"
+
+class PhysicalDevice;
+class VirtualDisk;
+
+namespace ReportPrint {
+
+constexpr const char* kFlashTierPrefix = "FlashTier ";
+
+// Prints a text unchanged through message 1 ("%s"), in chunks that each fit the catalogue's
+// print buffer, so a long information block is never cut.
+void Text(const char* text);
+void Text(const string& text);
+
+// The full information of a drive: its information block followed by its hot-spare block (or a
+// line end), then its firmware-state block and its security block.
+void DriveBlocks(PhysicalDevice* pd);
+
+// The 16-bit target id of a virtual drive.
+u16 TargetIdOf(const VirtualDisk* vd);
+
+// "%sVirtual Drive: %d (Target Id: %d)\n".
+void VdHeading(const char* prefix, int number, u16 targetId);
+
+// The heading of a virtual drive by its target id, with the FlashTier prefix for an SSD-cache drive.
+void VdHeading(const VirtualDisk* vd);
+
+}  // namespace ReportPrint

@@ -1,0 +1,57 @@
+// A drive's (or enclosure's) data read from the controller firmware: its device-list entry and
+// its 512-byte information record, read once when a field of it is first needed.
+#pragma once
+#include <vector>
+
+#include "raidmodel/PdData.h"
+#include "raidmodel/RmData.h"
+
+class Controller;
+
+class PdDataFwi : public PdData {
+public:
+    PdDataFwi(Controller* controller, const PdListEntry& entry) : controller_(controller), entry_(entry) {}
+
+    u16 GetDeviceId() const override { return entry_.deviceId; }
+    u16 GetEnclDeviceId() const override { return entry_.enclDeviceId; }
+    u8 GetSlotNumber() const override { return entry_.slot; }
+    u8 GetScsiType() const override { return entry_.scsiType; }
+
+    int GetSeqNum(u16* seqNum) override;
+    int GetFwState(u16* state) override;
+    int GetPdType(u8* type) override;
+    int IsSasSataBridge(u8* flag) override;
+    int GetInquiryData(const u8** inquiry) override;
+    int GetMediaType(u8* type) override;
+    int GetCoercedSize(u64* blocks) override;
+    int GetPowerState(u8* state) override;
+    int IsPiEligible(u16* flag) override;
+    int IsSecured(u16* flag) override;
+    int IsForeignSecured(u8* flag) override;
+    int IsLocked(u8* flag) override;
+    int IsReprovisionAllowed(u8* flag) override;
+    int IsRbldSuspendAllowed(u8* flag) override;
+    int IsRbldResumeAllowed(u8* flag) override;
+    int IsCopyBackSuspendAllowed(u8* flag) override;
+    int IsCopyBackResumeAllowed(u8* flag) override;
+    int IsSpare(u8* flag) override;
+    int GetConnectorIndex(u8* index) override;
+
+    int GetProgress(u8 block[32]) override;
+    int ReadAllowedOps(u32* word) override;
+
+    string Print() override;
+    string PrintFirmwareState() override;
+    string PrintSecurity() override;
+
+    // The record, read when not held: 0, or the read status (nothing held then).
+    int LoadRecord();
+    const u8* Record() const { return record_.empty() ? nullptr : record_.data(); }
+
+private:
+    int Bit(u32 offset, unsigned bit, u8* flag);
+
+    Controller* controller_;
+    PdListEntry entry_;
+    std::vector<u8> record_;
+};

@@ -1,0 +1,209 @@
+// The virtual-drive information block. It returns the text; nothing is printed here.
+//
+//   Name: <name>
+//   RAID Level: Primary-<p>, Secondary-<s>, RAID Level Qualifier-<q>
+//   Size: <size text>
+//   State: Optimal | Partially Degraded | Degraded | Offline | Unknown
+//   Strip Size: <size text> | 512 Bytes | Unknown
+//   Number Of Drives: <n>                  (Number Of Drives per span: <n> when spanned)
+//   Span Depth: <n>
+//   Default Cache Policy: WriteBack|WriteThrough, ReadAhead|ReadAdaptive|ReadAheadNone,
+//                         Cached|Direct, Write Cache OK if Bad BBU|No Write Cache if Bad BBU
+//   Current Cache Policy: (as the default)
+//   Default Access Policy: Read/Write | Read Only | Blocked | Unknown
+//   Current Access Policy: (as the default)
+//   Disk Cache Policy: Disk's Default | Enabled | Disabled | Unknown
+//   Encryption Type: None | FDE | Controller based | Unknown
+//   Bad Blocks Exist: Yes | No
+//   PI type: No PI | Type <n> Protection
+//   Default Power Savings Policy: Controller Defined | Automatic | Maximum | Maximum without
+//                                 caching | None | Unknown
+//   Current Power Savings Policy: (as the default)
+//   Preserved Cache Present: Yes | No
+//   SSD Cache Virtual Drive: Yes | No
+//   Ongoing Progresses:                    only when an operation runs, then one line each:
+//     Check Consistency: Completed <p>%, Taken <m> min.
+//     Background Initialization: ...  Initialization: ...  Reconstruction: ...
+// The percent is progress x 100 / 65535 and the minutes elapsed seconds / 60, both truncated.
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "ZepUtil/TextHelpers.h"
+#include "fwdata/CfgImageLayout.h"
+#include "fwdata/LeBytes.h"
+#include "fwdata/VdDataFwi.h"
+
+namespace {
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...)
+{
+    char line[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    return line;
+}
+
+const char* StateText(u8 state)
+{
+    switch (state) {
+    case 0:
+        return "Offline";
+    case 1:
+        return "Partially Degraded";
+    case 2:
+        return "Degraded";
+    case 3:
+        return "Optimal";
+    default:
+        return "Unknown";
+    }
+}
+
+std::string CachePolicyText(u8 policy)
+{
+    std::string text = (policy & 0x01) ? "WriteBack" : "WriteThrough";
+    if ((policy & 0x0C) == 0x0C)
+        text += ", ReadAdaptive";
+    else if (policy & 0x04)
+        text += ", ReadAhead";
+    else
+        text += ", ReadAheadNone";
+    text += (policy & 0x60) == 0x60 ? ", Cached" : ", Direct";
+    text += (policy & 0x10) ? ", Write Cache OK if Bad BBU" : ", No Write Cache if Bad BBU";
+    return text;
+}
+
+const char* AccessText(u8 access)
+{
+    switch (access) {
+    case 0:
+        return "Read/Write";
+    case 2:
+        return "Read Only";
+    case 3:
+        return "Blocked";
+    default:
+        return "Unknown";
+    }
+}
+
+const char* DiskCacheText(u8 policy)
+{
+    switch (policy) {
+    case 0:
+        return "Disk's Default";
+    case 1:
+        return "Enabled";
+    case 2:
+        return "Disabled";
+    default:
+        return "Unknown";
+    }
+}
+
+const char* EncryptionText(u8 type)
+{
+    switch (type) {
+    case 0:
+        return "None";
+    case 1:
+        return "FDE";
+    case 2:
+        return "Controller based";
+    default:
+        return "Unknown";
+    }
+}
+
+const char* PowerSavingText(u8 policy)
+{
+    switch (policy) {
+    case 0:
+        return "Controller Defined";
+    case 1:
+        return "Automatic";
+    case 2:
+        return "Maximum";
+    case 6:
+        return "Maximum without caching";
+    case 0xFE:
+        return "None";
+    default:
+        return "Unknown";
+    }
+}
+
+std::string StripSizeText(u8 exponent)
+{
+    // The strip is 2^n blocks of 512 bytes; beyond 2^40 blocks no strip size is meant.
+    if (exponent == 0)
+        return "512 Bytes";
+    if (exponent > 40)
+        return "Unknown";
+    char size[32];
+    KBToSizeText(u64{1} << (exponent - 1), size);
+    return size;
+}
+
+const char* YesNo(bool flag) { return flag ? "Yes" : "No"; }
+
+std::string ProgressLine(const char* label, const u8* info, u32 offset)
+{
+    const unsigned percent = static_cast<unsigned>(LeU16(info, offset) * 100u / 65535u);
+    const unsigned minutes = LeU16(info, offset + 2) / 60u;
+    return Format("  %s: Completed %u%%, Taken %u min.\n", label, percent, minutes);
+}
+
+}  // namespace
+
+string VdDataFwi::Print()
+{
+    const u8* r = record_.data();
+    std::string text = "Name: " + std::string(GetName().GetCStr()) + "\n";
+    u8 primary = LeU8(r, vdrec::kOffPrimaryLevel);
+    if (primary == 17)
+        primary = 1;
+    text += Format("RAID Level: Primary-%d, Secondary-%d, RAID Level Qualifier-%d\n", primary,
+                   LeU8(r, vdrec::kOffSecondaryLevel), LeU8(r, vdrec::kOffLevelQualifier));
+    char size[32];
+    KBToSizeText(GetSizeBlocks() / 2, size);
+    text += Format("Size: %s\n", size);
+    text += Format("State: %s\n", StateText(GetState()));
+    text += "Strip Size: " + StripSizeText(LeU8(r, vdrec::kOffStripExponent)) + "\n";
+    const u8 depth = GetSpanDepth();
+    text += Format(depth > 1 ? "Number Of Drives per span: %d\n" : "Number Of Drives: %d\n", GetDrivesPerSpan());
+    text += Format("Span Depth: %d\n", depth);
+    text += "Default Cache Policy: " + CachePolicyText(GetProperty(VdProperty::DefaultCachePolicy)) + "\n";
+    text += "Current Cache Policy: " + CachePolicyText(GetProperty(VdProperty::CurrentCachePolicy)) + "\n";
+    text += Format("Default Access Policy: %s\n", AccessText(GetProperty(VdProperty::AccessPolicy)));
+    text += Format("Current Access Policy: %s\n", AccessText(GetProperty(VdProperty::CurrentAccessPolicy)));
+    text += Format("Disk Cache Policy: %s\n", DiskCacheText(GetProperty(VdProperty::DiskCachePolicy)));
+    text += Format("Encryption Type: %s\n", EncryptionText(GetEncryptionType()));
+    text += Format("Bad Blocks Exist: %s\n", YesNo(GetBadBlocksExist() != 0));
+    const u8 pi = GetPiType();
+    text += pi == 0 ? std::string("PI type: No PI\n") : Format("PI type: Type %d Protection\n", pi);
+    text += Format("Default Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::DefaultPsPolicy)));
+    text += Format("Current Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::CurrentPsPolicy)));
+    text += Format("Preserved Cache Present: %s\n", YesNo(LeU8(r, vdrec::kOffPreservedCache) != 0));
+    text += Format("SSD Cache Virtual Drive: %s\n", YesNo(IsSscd()));
+    if (LoadInfo() == 0) {
+        const u8* info = info_.data();
+        const u32 running = LeU32(info, vdinfo::kOffRunning);
+        if ((running & 0x0Fu) != 0) {
+            text += "Ongoing Progresses:\n";
+            if (running & 0x01u)
+                text += ProgressLine("Check Consistency", info, vdinfo::kOffCcProgress);
+            if (running & 0x02u)
+                text += ProgressLine("Background Initialization", info, vdinfo::kOffBgiProgress);
+            if (running & 0x04u)
+                text += ProgressLine("Initialization", info, vdinfo::kOffInitProgress);
+            if (running & 0x08u)
+                text += ProgressLine("Reconstruction", info, vdinfo::kOffReconProgress);
+        }
+    }
+    return string(text.c_str());
+}

@@ -1,0 +1,99 @@
+#include "parsers/AdpFwFlashParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/AdpFwFlashPo.h"
+
+namespace {
+const ParserFactoryRegistration<AdpFlashParser> kRegisterParser;
+const GrammarRegistration kRegisterGrammar(TOKEN_ADPFWFLASH,
+                                           {"ADPFWFLASH V(F) [NOSIGCHK] [NOVERCHK] [FWTYPE NUM] SEL"});
+
+// The token after the one at `index`, or null at the end of the list.
+Token* NextToken(ArrayList<Token*>* tokens, u8 index)
+{
+    return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
+}
+}  // namespace
+
+ArrayList<u16>* AdpFlashParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_ADPFWFLASH);
+    return tokens;
+}
+
+Parser* AdpFlashParser::Create(u16) { return new AdpFlashParser(); }
+
+AdpFlashParser::AdpFlashParser() : Parser(kOwnCommandHandler)
+{
+    AddKeyword(TOKEN_ADPFWFLASH, "AdpFwFlash");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddKeyword(TOKEN_F, "f");
+    AddKeyword(TOKEN_FWTYPE, "fwtype");
+    AddHandler(TOKEN_ADPFWFLASH, TokenHandler(this, &AdpFlashParser::OnCommandToken));
+    AddHandler(TOKEN_F, TokenHandler(this, &AdpFlashParser::OnFileName));
+    AddHandler(TOKEN_FWTYPE, TokenHandler(this, &AdpFlashParser::OnFwType));
+}
+
+int AdpFlashParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_ADPFWFLASH)
+        return -1;
+    token->SetConsumed();
+    SetCommandId(TOKEN_ADPFWFLASH);
+    for (unsigned i = index + 1u; i < tokens->GetCount(); ++i) {
+        Token* later = tokens->GetAt(static_cast<u8>(i));
+        if (later->GetId() == TOKEN_NOSIGCHK) {
+            later->SetConsumed();
+            noSigChk_ = 1;
+        } else if (later->GetId() == TOKEN_NOVERCHK) {
+            later->SetConsumed();
+            noVerChk_ = 1;
+        }
+    }
+    return 0;
+}
+
+int AdpFlashParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
+{
+    tokens->GetAt(index)->SetConsumed();
+    Token* value = NextToken(tokens, index);
+    if (value == nullptr)
+        return -1;
+    value->SetConsumed();
+    if (value->GetId() != TOKEN_STRING || value->GetText() == nullptr)
+        return -1;
+    fileName_ = value->GetText();
+    return 0;
+}
+
+int AdpFlashParser::OnFwType(ArrayList<Token*>* tokens, u8 index)
+{
+    tokens->GetAt(index)->SetConsumed();
+    Token* value = NextToken(tokens, index);
+    if (value == nullptr)
+        return -1;
+    value->SetConsumed();
+    int number = 0;
+    if (value->GetId() != TOKEN_NUMBER || !value->GetInt(&number))
+        return -1;
+    // The type is kept in 8 bits; a number that does not fit would pass the type check as
+    // another type, so it fails the parse.
+    if (number < 0 || number > 255)
+        return -1;
+    fwType_ = static_cast<u8>(number);
+    return 0;
+}
+
+ArrayList<ParsedObject*>* AdpFlashParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    return MakePerAdapter([this](u8 adapter) -> ParsedObject* {
+        return new AdpFwFlashPo(TOKEN_ADPFWFLASH, fileName_, noSigChk_, noVerChk_, adapter, fwType_);
+    });
+}

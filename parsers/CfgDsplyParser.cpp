@@ -1,0 +1,51 @@
+#include "parsers/CfgDsplyParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/CfgDsplyParsedObject.h"
+
+namespace {
+const ParserFactoryRegistration<CfgDsplyParser> kRegisterParser;
+const GrammarRegistration kRegisterCfgDsplyGrammar(TOKEN_CFGDSPLY, {"CFGDSPLY SEL"});
+const GrammarRegistration kRegisterFlashTierGrammar(TOKEN_CFGFLASHTIERDSPLY, {"CFGFLASHTIERDSPLY SEL"});
+}  // namespace
+
+ArrayList<u16>* CfgDsplyParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(2);
+    tokens->Add(TOKEN_CFGDSPLY);
+    tokens->Add(TOKEN_CFGFLASHTIERDSPLY);
+    return tokens;
+}
+
+Parser* CfgDsplyParser::Create(u16 commandToken) { return new CfgDsplyParser(commandToken); }
+
+CfgDsplyParser::CfgDsplyParser(u16 commandToken) : Parser(kOwnCommandHandler)
+{
+    SetCommandId(commandToken);
+    AddKeyword(TOKEN_CFGDSPLY, "CfgDsply");
+    AddKeyword(TOKEN_CFGFLASHTIERDSPLY, "CfgFlashTierDsply");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddHandler(TOKEN_CFGDSPLY, TokenHandler(this, &CfgDsplyParser::OnCommandToken));
+    AddHandler(TOKEN_CFGFLASHTIERDSPLY, TokenHandler(this, &CfgDsplyParser::OnCommandToken));
+}
+
+int CfgDsplyParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || (token->GetId() != TOKEN_CFGDSPLY && token->GetId() != TOKEN_CFGFLASHTIERDSPLY))
+        return -1;
+    token->SetConsumed();
+    return 0;
+}
+
+ArrayList<ParsedObject*>* CfgDsplyParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    const u16 commandId = GetCommandId();
+    return MakePerAdapter(
+        [commandId](u8 adapter) -> ParsedObject* { return new CfgDsplyParsedObject(commandId, adapter); });
+}

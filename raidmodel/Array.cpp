@@ -1,0 +1,70 @@
+#include "raidmodel/Array.h"
+
+#include <string>
+
+u16 Array::GetRowDeviceId(u8 row) const
+{
+    return row < data_.rows.size() ? data_.rows[row].deviceId : ArrayRowData::kMissingDevice;
+}
+
+void Array::SetRowPd(u8 row, PhysicalDevice* pd)
+{
+    if (row >= data_.rows.size())
+        return;
+    if (rowPds_.size() < data_.rows.size())
+        rowPds_.resize(data_.rows.size(), nullptr);
+    rowPds_[row] = pd;
+    // The present members in row order.
+    pds_.Clear();
+    for (PhysicalDevice* member : rowPds_)
+        if (member != nullptr)
+            pds_.Add(member);
+}
+
+void Array::AddVd(VirtualDisk* vd)
+{
+    if (!vds_.Contains(vd))
+        vds_.Add(vd);
+}
+
+int Array::GetPdList(List<PhysicalDevice*>** list)
+{
+    if (pds_.GetCount() == 0)
+        return -1;
+    *list = &pds_;
+    return 0;
+}
+
+int Array::GetVdList(List<VirtualDisk*>** list)
+{
+    if (vds_.GetCount() == 0)
+        return -1;
+    *list = &vds_;
+    return 0;
+}
+
+int Array::GetSpareList(List<Spare*>** list)
+{
+    *list = &spares_;
+    return 0;
+}
+
+int Array::GetSize(u64* blocks)
+{
+    *blocks = data_.blocks;
+    return 0;
+}
+
+int Array::IsMissing(u8* flag)
+{
+    *flag = 0;
+    return 0;
+}
+
+string Array::ToString()
+{
+    std::string text = "Number of PDs: " + std::to_string(data_.rows.size()) + "\n";
+    text += "Number of VDs: " + std::to_string(vds_.GetCount()) + "\n";
+    text += "Number of dedicated Hotspares: " + std::to_string(spares_.GetCount()) + "\n";
+    return string(text.c_str());
+}

@@ -1,0 +1,53 @@
+// An array of the configuration: a set of drives in rows (a row's drive may be missing). Each
+// span of a virtual drive lies on one array.
+#pragma once
+#include "ZepUtil/CppStr/apstring.h"
+#include "ZepUtil/Types.h"
+#include "raidmodel/CfgData.h"
+#include "raidmodel/RaidElement.h"
+#include "runtime/ArrayList.h"
+
+class PhysicalDevice;
+class Spare;
+class VirtualDisk;
+
+class Array : public RaidElement {
+public:
+    // `index` is the array's position in the configuration (the array number users see).
+    Array(const ArrayData& data, u8 index) : data_(data), index_(index) {}
+
+    u16 GetRef() const { return data_.ref; }
+    u8 GetIndex() const { return index_; }
+    u8 GetRowCount() const { return static_cast<u8>(data_.rows.size()); }
+    // The row's device id (ArrayRowData::kMissingDevice for a missing drive or a row past the count).
+    u16 GetRowDeviceId(u8 row) const;
+    // The row's drive, or null when it is missing.
+    PhysicalDevice* GetRowPd(u8 row) const { return row < rowPds_.size() ? rowPds_[row] : nullptr; }
+
+    // 0 and the present member drives in row order; -1 when there are none.
+    int GetPdList(List<PhysicalDevice*>** list);
+    // 0 and the virtual drives with a span on the array; -1 when there are none.
+    int GetVdList(List<VirtualDisk*>** list);
+    // 0 and the dedicated hot spares of the array (the list may be empty).
+    int GetSpareList(List<Spare*>** list);
+    // 0 and the blocks the array uses on each member drive.
+    int GetSize(u64* blocks);
+    // 0 and 0: an array built from a configuration record is not missing.
+    int IsMissing(u8* flag);
+
+    // "Number of PDs: %d\n" (rows), "Number of VDs: %d\n", "Number of dedicated Hotspares: %d\n".
+    string ToString() override;
+
+    // Building (by the configuration snapshot).
+    void SetRowPd(u8 row, PhysicalDevice* pd);
+    void AddVd(VirtualDisk* vd);
+    void AddSpare(Spare* spare) { spares_.Add(spare); }
+
+private:
+    ArrayData data_;
+    u8 index_;
+    std::vector<PhysicalDevice*> rowPds_;
+    ArrayList<PhysicalDevice*> pds_;
+    ArrayList<VirtualDisk*> vds_;
+    ArrayList<Spare*> spares_;
+};

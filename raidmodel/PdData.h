@@ -1,0 +1,54 @@
+// The data behind a PhysicalDevice: its drive-list entry (device id, enclosure, slot, SCSI
+// type), its drive information record (read once, when a field of it is first needed; a failed
+// read returns its status and is tried again next time) and the drive requests.
+#pragma once
+#include "ZepUtil/CppStr/apstring.h"
+#include "ZepUtil/Types.h"
+
+class PdData {
+public:
+    static constexpr u16 kNoEnclosure = 0xFFFF;
+    static constexpr u8 kNoConnector = 0xFF;
+
+    virtual ~PdData() = default;
+
+    // From the drive-list entry: no request.
+    virtual u16 GetDeviceId() const = 0;
+    virtual u16 GetEnclDeviceId() const = 0;
+    virtual u8 GetSlotNumber() const = 0;
+    virtual u8 GetScsiType() const = 0;
+
+    // From the drive information record; each returns 0 or the status of reading it.
+    virtual int GetSeqNum(u16* seqNum) = 0;
+    virtual int GetFwState(u16* state) = 0;
+    virtual int GetPdType(u8* type) = 0;                  // 1 parallel SCSI, 2 SAS, 3 SATA, 4 FC
+    virtual int IsSasSataBridge(u8* flag) = 0;
+    virtual int GetInquiryData(const u8** inquiry) = 0;   // kInquirySize bytes, valid while the data lives
+    virtual int GetMediaType(u8* type) = 0;               // 0 hard disk, 1 solid state
+    virtual int GetCoercedSize(u64* blocks) = 0;
+    virtual int GetPowerState(u8* state) = 0;             // 0 spun up
+    virtual int IsPiEligible(u16* flag) = 0;
+    virtual int IsSecured(u16* flag) = 0;
+    virtual int IsForeignSecured(u8* flag) = 0;
+    virtual int IsLocked(u8* flag) = 0;
+    virtual int IsReprovisionAllowed(u8* flag) = 0;
+    virtual int IsRbldSuspendAllowed(u8* flag) = 0;
+    virtual int IsRbldResumeAllowed(u8* flag) = 0;
+    virtual int IsCopyBackSuspendAllowed(u8* flag) = 0;
+    virtual int IsCopyBackResumeAllowed(u8* flag) = 0;
+    virtual int IsSpare(u8* flag) = 0;                    // dedicated or global hot spare
+    virtual int GetConnectorIndex(u8* index) = 0;         // kNoConnector when attached to none
+
+    // Requests.
+    virtual int GetProgress(u8 block[32]) = 0;            // copied only on success
+    virtual int ReadAllowedOps(u32* word) = 0;            // the allowed-operations word
+
+    // The printers (they print nothing): the information block, the firmware-state block and
+    // the security block. When the record cannot be read, the information block holds only the
+    // enclosure and slot lines and the other two are empty.
+    virtual string Print() = 0;
+    virtual string PrintFirmwareState() = 0;
+    virtual string PrintSecurity() = 0;
+
+    static constexpr unsigned kInquirySize = 96;
+};

@@ -1,0 +1,92 @@
+// A physical device of the controller: a drive, or an enclosure (found by its device id). Its
+// enclosure, slot and device id come from the device list; everything else from the drive
+// information record, which is read once, when a field of it is first needed (a failed read
+// returns its status and is tried again by the next operation). Every operation returns 0 or a
+// status; an out value is written only on success.
+#pragma once
+#include <memory>
+
+#include "ZepUtil/CppStr/apstring.h"
+#include "ZepUtil/Types.h"
+#include "raidmodel/PdData.h"
+#include "raidmodel/RaidElement.h"
+
+class RaidManager;
+
+class PhysicalDevice : public RaidElement {
+public:
+    // Firmware states.
+    static constexpr u16 kStateUnconfiguredGood = 0x00;
+    static constexpr u16 kStateUnconfiguredBad = 0x01;
+    static constexpr u16 kStateHotSpare = 0x02;
+    static constexpr u16 kStateOffline = 0x10;
+    static constexpr u16 kStateFailed = 0x11;
+    static constexpr u16 kStateRebuild = 0x14;
+    static constexpr u16 kStateOnline = 0x18;
+    static constexpr u16 kStateCopyback = 0x20;
+    static constexpr u16 kStateSystem = 0x40;
+    static constexpr u16 kStateShielded = 0x80;
+    static constexpr u16 kStateShieldedUnconfigured = 0x82;
+    static constexpr u16 kStateShieldedHotSpare = 0x90;
+    // Drive types.
+    static constexpr u8 kTypeSas = 2;
+    static constexpr u8 kTypeSata = 3;
+
+    PhysicalDevice(RaidManager* manager, std::unique_ptr<PdData> data) : manager_(manager), data_(std::move(data)) {}
+
+    PdData* GetData() const { return data_.get(); }
+    bool IsEnclosure() const;
+    bool IsShieldedState(u16 state) const;
+
+    // Device list fields (no request).
+    int GetDeviceId(u16* id);
+    int GetEnclDeviceId(u16* id);          // 0xFFFF: connected without enclosure
+    int GetSlotNumber(u8* slot);
+
+    // Drive information record fields.
+    int GetSeqNum(u16* seqNum) { return data_->GetSeqNum(seqNum); }
+    // The drive reference: device id in the low 16 bits, sequence number in the high 16 bits.
+    int GetRef(u32* ref);
+    int GetFwState(u16* state) { return data_->GetFwState(state); }
+    int GetPdType(u8* type) { return data_->GetPdType(type); }
+    int IsSasSataBridge(u8* flag) { return data_->IsSasSataBridge(flag); }
+    // The stored SCSI inquiry data (96 bytes), valid while the element lives.
+    int GetInquiryData(const u8** inquiry) { return data_->GetInquiryData(inquiry); }
+    int GetMediaType(u8* type) { return data_->GetMediaType(type); }     // 1 solid state
+    int GetCoercedSize(u64* blocks) { return data_->GetCoercedSize(blocks); }
+    int GetPowerState(u8* state) { return data_->GetPowerState(state); }  // 0 spun up
+    int IsUnconfiguredGood(u8* flag);
+    int IsPiEligible(u16* flag) { return data_->IsPiEligible(flag); }
+    int IsSecured(u16* flag) { return data_->IsSecured(flag); }
+    // These two answer 1 (not the read status) when the record cannot be read.
+    int IsForeignSecured(u8* flag);
+    int IsLocked(u8* flag);
+    int IsReprovisionAllowed(u8* flag) { return data_->IsReprovisionAllowed(flag); }
+    int IsRbldSuspendAllowed(u8* flag) { return data_->IsRbldSuspendAllowed(flag); }
+    int IsRbldResumeAllowed(u8* flag) { return data_->IsRbldResumeAllowed(flag); }
+    int IsCopyBackSuspendAllowed(u8* flag) { return data_->IsCopyBackSuspendAllowed(flag); }
+    int IsCopyBackResumeAllowed(u8* flag) { return data_->IsCopyBackResumeAllowed(flag); }
+    int IsMissing(u8* flag);               // 0 (a listed device is present)
+
+    // The 32-byte drive progress block (active operations, progress, elapsed seconds).
+    int GetProgress(u8 block[32]) { return data_->GetProgress(block); }
+    // The firmware-download bit of the drive's allowed operations; 1 without a request when the
+    // controller does not report allowed operations. -1 without a manager or adapter.
+    int IsFwDownloadAllowed(u8* flag);
+
+    // The controller connector the device is attached to.
+    bool HasConnector();
+    int GetConnectorName(string** name);   // a new string the caller deletes
+    int GetConnectorType(u8* type);        // -1, out untouched, when it cannot be determined
+
+    // The information block followed by the hot-spare text when the drive is a hot spare, else "\n".
+    string ToString() override;
+    string PrintFirmwareState() { return data_->PrintFirmwareState(); }
+    string PrintSecurity() { return data_->PrintSecurity(); }
+
+private:
+    int GetConnectorIndex(u8* index);
+
+    RaidManager* manager_;
+    std::unique_ptr<PdData> data_;
+};

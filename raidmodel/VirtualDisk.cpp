@@ -1,0 +1,206 @@
+#include "raidmodel/VirtualDisk.h"
+
+#include <cstring>
+
+#include "raidmodel/Adapter.h"
+#include "raidmodel/Array.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/Span.h"
+#include "raidmodel/Spare.h"
+
+namespace {
+constexpr u8 kFirmwareRaid1 = 17;  // the firmware's other code for RAID 1
+// Allowed-operations bitmap: byte 0 bit 2 start CC, bit 4 expansion; byte 2 bit 0 mirror.
+constexpr unsigned kOpsStartCcBit = 2;
+constexpr unsigned kOpsExpansionBit = 4;
+constexpr unsigned kOpsMirrorByte = 2;
+constexpr unsigned kOpsMirrorBit = 0;
+}  // namespace
+
+VirtualDisk::VirtualDisk(RaidManager* manager, std::unique_ptr<VdData> data)
+    : manager_(manager), data_(std::move(data)), id_(0, data_->GetTargetId(), data_->GetSeqNum())
+{
+}
+
+VirtualDisk::~VirtualDisk() = default;
+
+int VirtualDisk::GetSpanList(List<Span*>** list)
+{
+    if (spans_.GetCount() == 0)
+        return -1;
+    *list = &spans_;
+    return 0;
+}
+
+int VirtualDisk::GetSpareList(List<Spare*>** list)
+{
+    if (!spares_) {
+        spares_ = std::make_unique<ArrayList<Spare*>>();
+        for (unsigned s = 0; s < spans_.GetCount(); ++s) {
+            Array* array = nullptr;
+            List<Spare*>* arraySpares = nullptr;
+            if (spans_.GetAt(static_cast<u8>(s))->GetArray(&array) != 0 || array->GetSpareList(&arraySpares) != 0)
+                continue;
+            for (unsigned i = 0; i < arraySpares->GetCount(); ++i) {
+                Spare* spare = arraySpares->GetAt(static_cast<u8>(i));
+                if (!spares_->Contains(spare))
+                    spares_->Add(spare);
+            }
+        }
+    }
+    *list = spares_.get();
+    return 0;
+}
+
+int VirtualDisk::GetRaidLevel(u8* level)
+{
+    const u8 recorded = data_->GetRaidLevel();
+    *level = recorded == kFirmwareRaid1 ? 1 : recorded;
+    return 0;
+}
+
+int VirtualDisk::GetState(u8* state)
+{
+    *state = data_->GetState();
+    return 0;
+}
+
+int VirtualDisk::GetPiType(u8* type)
+{
+    *type = data_->GetPiType();
+    return 0;
+}
+
+int VirtualDisk::GetNumDrives(u8* count)
+{
+    *count = data_->GetDrivesPerSpan();
+    return 0;
+}
+
+int VirtualDisk::GetSpanDepth(u8* count)
+{
+    *count = data_->GetSpanDepth();
+    return 0;
+}
+
+int VirtualDisk::GetEncryptionType(u8* type)
+{
+    *type = data_->GetEncryptionType();
+    return 0;
+}
+
+int VirtualDisk::GetBadBlocksExist(u8* flag)
+{
+    *flag = data_->GetBadBlocksExist();
+    return 0;
+}
+
+int VirtualDisk::GetIsConsistent(u8* flag)
+{
+    *flag = data_->GetIsConsistent();
+    return 0;
+}
+
+int VirtualDisk::GetSize(u64* blocks)
+{
+    *blocks = data_->GetSizeBlocks();
+    return 0;
+}
+
+int VirtualDisk::GetCapacity(u64* blocks)
+{
+    u8 level = 0;
+    GetRaidLevel(&level);
+    const u64 drives = data_->GetDrivesPerSpan();
+    u64 dataDrives = drives;
+    switch (level) {
+    case 1:
+        dataDrives = drives / 2;
+        break;
+    case 5:
+        dataDrives = drives > 1 ? drives - 1 : 0;
+        break;
+    case 6:
+        dataDrives = drives > 2 ? drives - 2 : 0;
+        break;
+    default:
+        break;
+    }
+    u64 total = 0;
+    for (unsigned s = 0; s < spans_.GetCount(); ++s)
+        total += spans_.GetAt(static_cast<u8>(s))->GetBlocks() * dataDrives;
+    *blocks = total;
+    return 0;
+}
+
+int VirtualDisk::GetName(string* name)
+{
+    *name = data_->GetName();
+    return 0;
+}
+
+int VirtualDisk::Prop(VdProperty field, u8* out)
+{
+    *out = data_->GetProperty(field);
+    return 0;
+}
+
+int VirtualDisk::BitmapSupported(u8* supported)
+{
+    Adapter* adapter = nullptr;
+    if (manager_ == nullptr || manager_->GetAdapter(&adapter) != 0 || adapter == nullptr)
+        return -1;
+    return adapter->IsAllowedOpsSupported(supported);
+}
+
+int VirtualDisk::GetAllowedOps(u8 ops[4])
+{
+    u8 supported = 0;
+    int status = BitmapSupported(&supported);
+    if (status != 0 || !supported)
+        return status;
+    return data_->GetAllowedOps(ops);
+}
+
+int VirtualDisk::IsStartCcAllowed(u8* flag)
+{
+    u8 supported = 0;
+    int status = BitmapSupported(&supported);
+    if (status != 0)
+        return status;
+    if (!supported) {
+        *flag = 1;
+        return 0;
+    }
+    u8 ops[4] = {};
+    status = data_->GetAllowedOps(ops);
+    if (status == 0)
+        *flag = (ops[0] >> kOpsStartCcBit) & 1u;
+    return status;
+}
+
+int VirtualDisk::IsExpansionAllowed(u8* flag)
+{
+    u8 supported = 0;
+    int status = BitmapSupported(&supported);
+    if (status != 0)
+        return status;
+    if (!supported) {
+        *flag = 1;
+        return 0;
+    }
+    u8 ops[4] = {};
+    status = data_->GetAllowedOps(ops);
+    if (status == 0)
+        *flag = (ops[0] >> kOpsExpansionBit) & 1u;
+    return status;
+}
+
+bool VirtualDisk::HasMirror()
+{
+    u8 supported = 0;
+    u8 ops[4] = {};
+    if (BitmapSupported(&supported) != 0 || !supported || data_->GetAllowedOps(ops) != 0)
+        return true;
+    return ((ops[kOpsMirrorByte] >> kOpsMirrorBit) & 1u) != 0;
+}

@@ -1,0 +1,23 @@
+// The controller properties read (0x01020100) and write (0x01020200). The properties are the
+// controller's current settings; the controller information block reports the same bytes.
+#include "Dcmd.h"
+#include "Encoders.h"
+#include "FwStatus.h"
+
+namespace sim {
+
+void GetControllerProperties(DcmdCall& call) { call.reply = EncodeControllerProperties(call.controller.properties); }
+
+// A block holding a value the controller does not define is refused as a whole.
+void SetControllerProperties(DcmdCall& call)
+{
+    ControllerProperties updated = call.controller.properties;
+    if (!DecodeControllerProperties(call.data, updated)) {
+        call.status = kFwInvalidParameter;
+        return;
+    }
+    call.changed = !(updated == call.controller.properties);
+    call.controller.properties = updated;
+}
+
+}  // namespace sim

@@ -1,0 +1,184 @@
+// The drive information record (DCMD 0x02020000, 512 bytes) of a drive or of an enclosure
+// device: identity and inquiry data, speeds, error counts, state, spare and security flags,
+// paths, sizes, place in its enclosure and the background work running on it.
+#include "Operations.h"
+#include "Sizes.h"
+#include "Topology.h"
+#include "TopologyBits.h"
+#include "TopologyEncoders.h"
+
+namespace sim {
+namespace {
+
+constexpr u32 kSize = 512;
+
+constexpr u32 kDeviceId = 0;  // u16
+constexpr u32 kSeq = 2;       // u16
+constexpr u32 kInquiry = 4;   // 96 bytes of standard SCSI INQUIRY data
+constexpr u32 kInquirySize = 96;
+constexpr u32 kPorts = 164;      // u8: bit n answers on port n
+constexpr u32 kScsiType = 165;   // u8
+constexpr u32 kDeviceSpeed = 166;
+constexpr u32 kLinkSpeed = 167;
+constexpr u32 kMediaErrors = 168;  // u32
+constexpr u32 kOtherErrors = 172;  // u32
+constexpr u32 kPredictiveFailures = 176;  // u32
+constexpr u32 kLastPredictiveSeq = 180;   // u32
+constexpr u32 kFwState = 184;      // u16
+constexpr u32 kTemperature = 187;  // u8, degrees Celsius
+constexpr u32 kFlags = 188;  // bit 0 dedicated spare, 1 revertible, 2 global spare, 3 enclosure
+                             // affinity, 4 foreign, 5 SMART alert, 6 missing from its row
+constexpr u32 kInterface = 189;  // bits 4-7: 2 SAS, 3 SATA
+constexpr u32 kPi = 190;         // bit 0 capable, bit 1 formatted
+constexpr u32 kPathCount = 192;
+constexpr u32 kConnector = 194;
+constexpr u32 kSasAddresses = 200;  // u64 x 4
+constexpr u32 kRawBlocks = 232;         // u64
+constexpr u32 kNonCoercedBlocks = 240;  // u64
+constexpr u32 kCoercedBlocks = 248;     // u64
+constexpr u32 kEnclosureId = 256;       // u16
+constexpr u32 kEnclosureIndex = 258;
+constexpr u32 kSlot = 259;
+constexpr u32 kRunning = 260;  // bit 0 rebuild, 1 patrol read, 2 clear
+constexpr u32 kRebuildProgress = 264;  // u16 progress, u16 seconds
+constexpr u32 kPatrolProgress = 268;
+constexpr u32 kClearProgress = 272;
+constexpr u32 kPowerState = 358;  // 0 active
+constexpr u32 kAllowed = 362;  // bit 1 reprovision, 4/5 rebuild suspend/resume, 6/7 copyback
+constexpr u32 kSecurity = 368;
+constexpr u32 kMediaType = 370;   // 0 hard disk, 1 solid state
+constexpr u32 kSectorSize = 372;  // u16
+constexpr u32 kBridge = 400;
+
+// Within the inquiry data.
+constexpr u32 kInqDeviceType = 0;
+constexpr u32 kInqVersion = 2;
+constexpr u32 kInqResponseFormat = 3;
+constexpr u32 kInqAdditionalLength = 4;
+constexpr u32 kInqVendor = 8;
+constexpr u32 kInqProduct = 16;
+constexpr u32 kInqRevision = 32;
+constexpr u32 kInqSerial = 36;
+constexpr u8 kSpc4 = 6;
+
+constexpr u8 kTypeDisk = 0;
+constexpr u8 kTypeEnclosure = 13;
+constexpr u8 kInterfaceSas = 2;
+constexpr u8 kInterfaceSata = 3;
+
+void PutInquiry(Block& block, u8 type, const Inquiry& inquiry, const std::string& serial)
+{
+    ByteSpan inq = block.Slice(kInquiry, kInquirySize);
+    inq.PutU8(kInqDeviceType, type);
+    inq.PutU8(kInqVersion, kSpc4);
+    inq.PutU8(kInqResponseFormat, 2);
+    inq.PutU8(kInqAdditionalLength, kInquirySize - 5);
+    inq.PutText(kInqVendor, 8, inquiry.vendor);
+    inq.PutText(kInqProduct, 16, inquiry.product);
+    inq.PutText(kInqRevision, 4, inquiry.revision);
+    inq.PutText(kInqSerial, 20, serial);
+}
+
+void PutProgress(Block& block, u32 offset, unsigned bit, const std::optional<OperationProgress>& op)
+{
+    if (!op)
+        return;
+    block.PutBit(kRunning, bit, true);
+    block.PutU16(offset, op->progress);
+    block.PutU16(offset + 2, op->elapsed);
+}
+
+void PutFlags(Block& block, const Controller& c, const Drive& d)
+{
+    if (const Spare* spare = FindSpare(c, d.deviceId)) {
+        block.PutBit(kFlags, 0, !spare->arrays.empty());
+        block.PutBit(kFlags, 1, spare->revertible);
+        block.PutBit(kFlags, 2, spare->arrays.empty());
+        block.PutBit(kFlags, 3, spare->enclosureAffinity);
+    }
+    block.PutBit(kFlags, 4, d.foreign);
+    block.PutBit(kFlags, 5, d.smartAlert);
+}
+
+void PutPlace(Block& block, const Controller& c, const Drive& d)
+{
+    const int index = d.enclosure == kNoEnclosure ? -1 : EnclosureIndex(c, d.enclosure);
+    block.PutU16(kEnclosureId, d.enclosure);
+    block.PutU8(kEnclosureIndex, index < 0 ? 0xFF : index);
+    block.PutU8(kSlot, d.slot);
+    block.PutU8(kConnector, index < 0 ? kNoConnector : c.enclosures[static_cast<std::size_t>(index)].connector);
+    block.PutU8(kPorts, d.ports);
+    block.PutU8(kPathCount, d.sasAddresses.size());
+    for (std::size_t i = 0; i < d.sasAddresses.size() && i < kMaxDrivePaths; ++i)
+        block.PutU64(kSasAddresses + 8 * i, d.sasAddresses[i]);
+}
+
+void PutRunning(Block& block, const Controller& c, u64 now, const Drive& d)
+{
+    PutProgress(block, kRebuildProgress, 0, DriveOperation(c, now, d.deviceId, OperationKind::Rebuild));
+    PutProgress(block, kPatrolProgress, 1, DriveOperation(c, now, d.deviceId, OperationKind::PatrolRead));
+    PutProgress(block, kClearProgress, 2, DriveOperation(c, now, d.deviceId, OperationKind::Clear));
+
+    block.PutBit(kAllowed, 1, d.reprovisionAllowed);
+    const auto rebuild = DriveOperation(c, now, d.deviceId, OperationKind::Rebuild);
+    const auto copyback = DriveOperation(c, now, d.deviceId, OperationKind::Copyback);
+    block.PutBit(kAllowed, 4, rebuild && !rebuild->suspended);
+    block.PutBit(kAllowed, 5, rebuild && rebuild->suspended);
+    block.PutBit(kAllowed, 6, copyback && !copyback->suspended);
+    block.PutBit(kAllowed, 7, copyback && copyback->suspended);
+}
+
+}  // namespace
+
+Block EncodeDriveRecord(const Controller& c, u64 now, const Drive& d)
+{
+    Block block(kSize);
+    block.PutU16(kDeviceId, d.deviceId);
+    block.PutU16(kSeq, d.seq);
+    PutInquiry(block, kTypeDisk, d.inquiry, d.serial);
+    block.PutU8(kScsiType, kTypeDisk);
+    block.PutU8(kDeviceSpeed, d.deviceSpeed);
+    block.PutU8(kLinkSpeed, d.linkSpeed);
+    block.PutU32(kMediaErrors, d.mediaErrors);
+    block.PutU32(kOtherErrors, d.otherErrors);
+    block.PutU32(kPredictiveFailures, d.predictiveFailures);
+    block.PutU32(kLastPredictiveSeq, d.lastPredictiveFailureSeq);
+    block.PutU16(kFwState, static_cast<u8>(d.state));
+    block.PutU8(kTemperature, d.temperature);
+    PutFlags(block, c, d);
+    block.PutU8(kInterface, (d.interface == DriveInterface::Sata ? kInterfaceSata : kInterfaceSas) << 4);
+    block.PutBit(kPi, 0, d.piCapable);
+    block.PutBit(kPi, 1, d.piFormatted);
+    PutPlace(block, c, d);
+    block.PutU64(kRawBlocks, d.blocks);
+    block.PutU64(kNonCoercedBlocks, NonCoercedBlocks(d));
+    block.PutU64(kCoercedBlocks, CoercedBlocks(d, c.properties.coercionMode));
+    PutRunning(block, c, now, d);
+    block.PutU8(kPowerState, d.spunDown);
+    ByteSpan security = block.Slice(kSecurity, 1);
+    EncodeNameSet(security, d.security, DriveSecurityBits());
+    block.PutU8(kMediaType, d.media == DriveMedia::Ssd);
+    block.PutU16(kSectorSize, d.sectorSize);
+    block.PutU8(kBridge, d.bridge);
+    return block;
+}
+
+// An enclosure device is its own enclosure; it has no slot, size or state of its own.
+Block EncodeEnclosureRecord(const Controller& c, const Enclosure& e)
+{
+    Block block(kSize);
+    block.PutU16(kDeviceId, e.deviceId);
+    PutInquiry(block, kTypeEnclosure, e.inquiry, "");
+    block.PutU8(kScsiType, kTypeEnclosure);
+    block.PutU8(kInterface, kInterfaceSas << 4);
+    block.PutU8(kConnector, e.connector);
+    if (e.sasAddress != 0) {
+        block.PutU8(kPathCount, 1);
+        block.PutU64(kSasAddresses, e.sasAddress);
+    }
+    block.PutU16(kEnclosureId, e.deviceId);
+    block.PutU8(kEnclosureIndex, EnclosureIndex(c, e.deviceId));
+    return block;
+}
+
+}  // namespace sim

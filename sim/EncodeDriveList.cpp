@@ -1,0 +1,53 @@
+// The drive list (DCMD 0x02010000): every drive and every enclosure device, by device id. u32
+// size of the whole list at 0, u32 count at 4, 24-byte entries from 8.
+#include <algorithm>
+
+#include "TopologyEncoders.h"
+
+namespace sim {
+namespace {
+
+constexpr u32 kSize = 0;      // u32 bytes of the whole list
+constexpr u32 kCount = 4;     // u32
+constexpr u32 kEntries = 8;
+constexpr u32 kEntrySize = 24;
+constexpr u32 kDeviceId = 0;  // u16, within an entry
+constexpr u32 kEnclosureId = 2;  // u16, 0xFFFF without enclosure
+constexpr u32 kSlot = 5;      // u8
+constexpr u32 kScsiType = 6;  // u8: 0 disk, 13 enclosure
+
+constexpr u8 kTypeDisk = 0;
+constexpr u8 kTypeEnclosure = 13;
+
+struct Entry {
+    u16 deviceId;
+    u16 enclosureId;
+    u8 slot;
+    u8 type;
+};
+
+}  // namespace
+
+Block EncodeDriveList(const Controller& controller)
+{
+    std::vector<Entry> entries;
+    for (const Drive& d : controller.drives)
+        entries.push_back({d.deviceId, d.enclosure, d.slot, kTypeDisk});
+    for (const Enclosure& e : controller.enclosures)
+        entries.push_back({e.deviceId, e.deviceId, 0, kTypeEnclosure});
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.deviceId < b.deviceId; });
+
+    Block block(kEntries + kEntrySize * entries.size());
+    block.PutU32(kSize, block.Size());
+    block.PutU32(kCount, entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        ByteSpan entry = block.Slice(kEntries + kEntrySize * i, kEntrySize);
+        entry.PutU16(kDeviceId, entries[i].deviceId);
+        entry.PutU16(kEnclosureId, entries[i].enclosureId);
+        entry.PutU8(kSlot, entries[i].slot);
+        entry.PutU8(kScsiType, entries[i].type);
+    }
+    return block;
+}
+
+}  // namespace sim

@@ -1,0 +1,68 @@
+// What runs and what may run on a drive: the drive progress block (DCMD 0x02060000, 32 bytes)
+// and the drive allowed-operations word (DCMD 0x020A0000, 4 bytes).
+#include "Operations.h"
+#include "Topology.h"
+#include "TopologyEncoders.h"
+
+namespace sim {
+namespace {
+
+constexpr u32 kProgressSize = 32;
+constexpr u32 kRunning = 0;  // bit 0 rebuild, 1 patrol read, 2 clear, 3 copyback, 4 secure erase
+constexpr u32 kRebuildOrCopyback = 4;  // u16 progress (0-65535), u16 seconds
+constexpr u32 kPatrolRead = 8;
+constexpr u32 kClearOrErase = 12;
+constexpr u32 kSuspended = 16;  // bit 0 rebuild, 1 patrol read, 3 copyback
+
+constexpr u32 kAllowedSize = 4;
+constexpr unsigned kFirmwareDownloadBit = 16;  // of the u32 word
+constexpr unsigned kStopSecureEraseBit = 25;
+
+struct Slot {
+    OperationKind kind;
+    unsigned bit;
+    u32 offset;
+    bool suspendable;
+};
+
+// A rebuild and a copyback share their progress bytes, as do a clear and a secure erase: a
+// drive runs at most one of each pair.
+constexpr Slot kSlots[] = {
+    {OperationKind::Rebuild, 0, kRebuildOrCopyback, true},
+    {OperationKind::PatrolRead, 1, kPatrolRead, true},
+    {OperationKind::Clear, 2, kClearOrErase, false},
+    {OperationKind::Copyback, 3, kRebuildOrCopyback, true},
+    {OperationKind::SecureErase, 4, kClearOrErase, false},
+};
+
+}  // namespace
+
+Block EncodeDriveProgress(const Controller& controller, u64 now, u16 deviceId)
+{
+    Block block(kProgressSize);
+    for (const Slot& slot : kSlots) {
+        const auto op = DriveOperation(controller, now, deviceId, slot.kind);
+        if (!op)
+            continue;
+        block.PutBit(kRunning, slot.bit, true);
+        block.PutU16(slot.offset, op->progress);
+        block.PutU16(slot.offset + 2, op->elapsed);
+        block.PutBit(kSuspended, slot.bit, slot.suspendable && op->suspended);
+    }
+    return block;
+}
+
+// Enclosure devices allow none of these operations.
+Block EncodeDriveAllowedOps(const Controller& controller, u64 now, u16 deviceId)
+{
+    Block block(kAllowedSize);
+    if (FindDrive(controller, deviceId) == nullptr)
+        return block;
+    u32 word = u32{1} << kFirmwareDownloadBit;
+    if (DriveOperation(controller, now, deviceId, OperationKind::SecureErase))
+        word |= u32{1} << kStopSecureEraseBit;
+    block.PutU32(0, word);
+    return block;
+}
+
+}  // namespace sim

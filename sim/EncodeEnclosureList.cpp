@@ -1,0 +1,58 @@
+// The enclosure list (DCMD 0x09010000, 4616 bytes): u32 count at 0, 144-byte entries from 8,
+// at most 32.
+#include <algorithm>
+
+#include "TopologyEncoders.h"
+
+namespace sim {
+namespace {
+
+constexpr u32 kSize = 4616;
+constexpr u32 kCount = 0;  // u32
+constexpr u32 kEntries = 8;
+constexpr u32 kEntrySize = 144;
+constexpr std::size_t kMaxEntries = (kSize - kEntries) / kEntrySize;
+
+// Within an entry.
+constexpr u32 kDeviceId = 0;  // u16
+constexpr u32 kSlots = 3;
+constexpr u32 kPowerSupplies = 4;
+constexpr u32 kFans = 5;
+constexpr u32 kTemperatureSensors = 6;
+constexpr u32 kAlarms = 7;
+constexpr u32 kSims = 8;
+constexpr u32 kFault = 9;
+constexpr u32 kType = 10;  // 1 SAFTE, 2 SES, 3 SGPIO
+constexpr u32 kPosition = 12;
+constexpr u32 kConnector = 13;  // index in the connector list, 255 none
+constexpr u32 kDrives = 15;
+
+}  // namespace
+
+Block EncodeEnclosureList(const Controller& controller)
+{
+    Block block(kSize);
+    const std::size_t count = std::min(controller.enclosures.size(), kMaxEntries);
+    block.PutU32(kCount, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Enclosure& e = controller.enclosures[i];
+        const auto drives = std::count_if(controller.drives.begin(), controller.drives.end(),
+                                          [&](const Drive& d) { return d.enclosure == e.deviceId; });
+        ByteSpan entry = block.Slice(kEntries + kEntrySize * i, kEntrySize);
+        entry.PutU16(kDeviceId, e.deviceId);
+        entry.PutU8(kSlots, e.slots);
+        entry.PutU8(kPowerSupplies, e.powerSupplies);
+        entry.PutU8(kFans, e.fans);
+        entry.PutU8(kTemperatureSensors, e.temperatureSensors);
+        entry.PutU8(kAlarms, e.alarms);
+        entry.PutU8(kSims, e.sims);
+        entry.PutU8(kFault, e.fault);
+        entry.PutU8(kType, e.type);
+        entry.PutU8(kPosition, e.position);
+        entry.PutU8(kConnector, e.connector);
+        entry.PutU8(kDrives, static_cast<u64>(drives));
+    }
+    return block;
+}
+
+}  // namespace sim

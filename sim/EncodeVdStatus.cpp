@@ -1,0 +1,84 @@
+// What runs and what may run on a virtual drive: the progress block (DCMD 0x03080000, 36
+// bytes) and the allowed-operations bitmap (DCMD 0x030B0000, 4 bytes).
+#include <algorithm>
+
+#include "Operations.h"
+#include "Sizes.h"
+#include "Topology.h"
+#include "VdEncoders.h"
+
+namespace sim {
+namespace {
+
+constexpr u32 kProgressSize = 36;
+constexpr u32 kRunning = 0;    // u32 bits, by progress slot
+constexpr u32 kProgress = 4;   // u16 progress and u16 seconds per slot
+constexpr u32 kSuspended = 24;  // bit 0 consistency check, bit 1 background initialization
+
+constexpr u32 kAllowedSize = 4;
+constexpr u32 kStartOps = 0;   // bit 2 start consistency check, bit 4 expansion
+constexpr u32 kRunningOps = 2;  // bit 0 has mirror, bits 1/2 suspend/resume CC or BGI, bits 3/4
+                                // suspend/resume reconstruction
+
+constexpr unsigned kSlotCc = 0;
+constexpr unsigned kSlotBgi = 1;
+constexpr unsigned kSlotInit = 2;
+constexpr unsigned kSlotReconstruction = 3;
+
+// Free blocks on each member after the virtual drive, when no other virtual drive follows it
+// on its arrays.
+bool HasRoomToGrow(const Controller& c, const VirtualDrive& vd)
+{
+    const u64 end = vd.startBlock + BlocksPerDrive(c, vd);
+    for (u16 ref : vd.arrays) {
+        const DriveArray* array = FindArray(c, ref);
+        if (array == nullptr || array->blocks <= end)
+            return false;
+        for (const VirtualDrive& other : c.config.virtualDrives) {
+            if (&other != &vd && std::count(other.arrays.begin(), other.arrays.end(), ref) != 0 &&
+                other.startBlock >= end)
+                return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+Block EncodeVdProgress(const Controller& c, u64 now, const VirtualDrive& vd)
+{
+    Block block(kProgressSize);
+    for (unsigned slot = 0; slot < kVdProgressSlots; ++slot) {
+        const auto op = VdProgressSlot(c, now, vd.targetId, slot);
+        if (!op)
+            continue;
+        block.PutU32(kRunning, block.U32(kRunning) | (u32{1} << slot));
+        block.PutU16(kProgress + 4 * slot, op->progress);
+        block.PutU16(kProgress + 4 * slot + 2, op->elapsed);
+        if (slot == kSlotCc || slot == kSlotBgi)
+            block.PutBit(kSuspended, slot, op->suspended);
+    }
+    return block;
+}
+
+Block EncodeVdAllowedOps(const Controller& c, u64 now, const VirtualDrive& vd)
+{
+    const auto cc = VdProgressSlot(c, now, vd.targetId, kSlotCc);
+    const auto bgi = VdProgressSlot(c, now, vd.targetId, kSlotBgi);
+    const auto init = VdProgressSlot(c, now, vd.targetId, kSlotInit);
+    const auto reconstruction = VdProgressSlot(c, now, vd.targetId, kSlotReconstruction);
+    const bool optimal = StateOf(c, vd) == VdState::Optimal;
+    const bool busy = cc || bgi || init || reconstruction;
+
+    Block block(kAllowedSize);
+    block.PutBit(kStartOps, 2, optimal && !busy && FailuresTolerated(vd.raidLevel) > 0);
+    block.PutBit(kStartOps, 4, optimal && !busy && HasRoomToGrow(c, vd));
+    block.PutBit(kRunningOps, 0, vd.raidLevel == 1 || vd.raidLevel == 10);
+    block.PutBit(kRunningOps, 1, (cc && !cc->suspended) || (bgi && !bgi->suspended));
+    block.PutBit(kRunningOps, 2, (cc && cc->suspended) || (bgi && bgi->suspended));
+    block.PutBit(kRunningOps, 3, reconstruction && !reconstruction->suspended);
+    block.PutBit(kRunningOps, 4, reconstruction && reconstruction->suspended);
+    return block;
+}
+
+}  // namespace sim

@@ -1,0 +1,30 @@
+// Background work in progress: how far an operation has come at a given time. An operation
+// runs from its start for its length, not counting the time it spent suspended; once that time
+// has passed it is finished and no longer reported.
+#pragma once
+#include <optional>
+
+#include "Model.h"
+
+namespace sim {
+
+struct OperationProgress {
+    bool suspended = false;
+    u16 progress = 0;  // 0-65535 for 0-100 %
+    u16 elapsed = 0;   // seconds it has run (at most 65535)
+};
+
+bool IsDriveOperation(OperationKind kind);
+
+// The progress at `now` of the operation of the kind on the drive or virtual drive; nothing
+// when none runs.
+std::optional<OperationProgress> DriveOperation(const Controller& controller, u64 now, u16 deviceId, OperationKind kind);
+std::optional<OperationProgress> VdOperation(const Controller& controller, u64 now, u8 targetId, OperationKind kind);
+
+// The virtual-drive operations as the progress blocks report them, slot n at bit n: 0
+// consistency check, 1 background initialization, 2 initialization (fast or full), 3
+// reconstruction.
+constexpr unsigned kVdProgressSlots = 4;
+std::optional<OperationProgress> VdProgressSlot(const Controller& controller, u64 now, u8 targetId, unsigned slot);
+
+}  // namespace sim

@@ -1,0 +1,84 @@
+// Background operations in the state file. A drive operation names its drive by `device_id`, a
+// virtual-drive operation its virtual drive by `target_id`.
+#include "Clock.h"
+#include "FieldTable.h"
+#include "Operations.h"
+#include "StateFormat.h"
+
+namespace sim {
+namespace {
+
+constexpr std::size_t kMaxOperations = 2048;
+
+constexpr EnumName kKinds[] = {
+    {"rebuild", static_cast<u8>(OperationKind::Rebuild)},
+    {"patrol_read", static_cast<u8>(OperationKind::PatrolRead)},
+    {"clear", static_cast<u8>(OperationKind::Clear)},
+    {"copyback", static_cast<u8>(OperationKind::Copyback)},
+    {"secure_erase", static_cast<u8>(OperationKind::SecureErase)},
+    {"consistency_check", static_cast<u8>(OperationKind::ConsistencyCheck)},
+    {"background_init", static_cast<u8>(OperationKind::BackgroundInit)},
+    {"fast_init", static_cast<u8>(OperationKind::FastInit)},
+    {"full_init", static_cast<u8>(OperationKind::FullInit)},
+    {"reconstruction", static_cast<u8>(OperationKind::Reconstruction)},
+};
+
+Operation ReadOperation(ObjectReader& r)
+{
+    Operation op;
+    if (r.Take("kind") == nullptr)
+        Fail(r.PathOf("kind"), "missing");
+    op.kind = static_cast<OperationKind>(ReadChoice(r, "kind", kKinds, 0));
+    const char* own = IsDriveOperation(op.kind) ? "device_id" : "target_id";
+    const char* other = IsDriveOperation(op.kind) ? "target_id" : "device_id";
+    if (r.Take(other) != nullptr)
+        Fail(r.PathOf(other), std::string("this operation names its object by \"") + own + "\"");
+    if (r.Take(own) == nullptr)
+        Fail(r.PathOf(own), "missing");
+    if (IsDriveOperation(op.kind))
+        op.deviceId = static_cast<u16>(r.Unsigned("device_id", 0xFFFE, 0));
+    else
+        op.targetId = static_cast<u8>(r.Unsigned("target_id", 0xFF, 0));
+    op.started = r.Unsigned("started", kClockMax, 0);
+    op.seconds = r.Unsigned("seconds", kClockMax, 0);
+    op.pausedSeconds = r.Unsigned("paused_seconds", kClockMax, 0);
+    const Json* suspended = r.Take("suspended_at");
+    if (suspended != nullptr && !suspended->is_null())
+        op.suspendedAt = AsUnsigned(*suspended, r.PathOf("suspended_at"), kClockMax);
+    return op;
+}
+
+}  // namespace
+
+std::vector<Operation> ReadOperations(const Json& value, const std::string& path)
+{
+    std::vector<Operation> operations;
+    const Json& list = AsArray(value, path, kMaxOperations);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        ObjectReader r(list[i], path + "[" + std::to_string(i) + "]");
+        operations.push_back(ReadOperation(r));
+        r.Finish();
+    }
+    return operations;
+}
+
+Json WriteOperations(const std::vector<Operation>& operations)
+{
+    Json out = Json::array();
+    for (const Operation& op : operations) {
+        Json item = Json::object();
+        item["kind"] = FieldValueJson(static_cast<u8>(op.kind), FieldKind::Enum, kKinds);
+        if (IsDriveOperation(op.kind))
+            item["device_id"] = op.deviceId;
+        else
+            item["target_id"] = op.targetId;
+        item["started"] = op.started;
+        item["seconds"] = op.seconds;
+        item["paused_seconds"] = op.pausedSeconds;
+        item["suspended_at"] = op.suspendedAt ? Json(*op.suspendedAt) : Json(nullptr);
+        out.push_back(std::move(item));
+    }
+    return out;
+}
+
+}  // namespace sim

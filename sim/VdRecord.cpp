@@ -1,0 +1,238 @@
+#include "VdRecord.h"
+
+#include "Operations.h"
+#include "Sizes.h"
+#include "Topology.h"
+
+namespace sim {
+namespace {
+
+constexpr u32 kTargetId = 0;
+constexpr u32 kSeq = 2;   // u16
+constexpr u32 kName = 4;  // char[16], NUL-terminated
+constexpr u32 kNameSize = 16;
+constexpr u32 kCachePolicy = 20;  // bit 0 write back, bit 2 read ahead, bits 2-3 adaptive, bit 4
+                                  // write back with a bad battery, bits 5-6 cached I/O
+constexpr u32 kAccessPolicy = 21;
+constexpr u32 kDiskCachePolicy = 22;
+constexpr u32 kCurrentCachePolicy = 23;
+constexpr u32 kBgiDisabled = 24;
+constexpr u32 kPowerSavePolicy = 25;
+constexpr u32 kCurrentPowerSavePolicy = 26;
+constexpr u32 kEncryption = 27;
+constexpr u32 kPiType = 28;
+constexpr u32 kCurrentAccessPolicy = 29;
+constexpr u32 kAccessPolicyReason = 30;
+constexpr u32 kPrimaryLevel = 32;
+constexpr u32 kQualifier = 33;
+constexpr u32 kSecondaryLevel = 34;
+constexpr u32 kStripExponent = 35;  // 2^n blocks
+constexpr u32 kDrivesPerSpan = 36;
+constexpr u32 kSpanCount = 37;
+constexpr u32 kState = 38;
+constexpr u32 kInitState = 39;  // 1 fast init running, 2 full init running
+constexpr u32 kConsistent = 40;
+constexpr u32 kBadBlocks = 41;
+constexpr u32 kPreservedCache = 43;
+constexpr u32 kSnapshot = 45;
+constexpr u32 kSsdCache = 47;
+constexpr u32 kBlocks = 48;  // u64
+constexpr u32 kSpans = 64;
+constexpr u32 kSpanSize = 24;
+constexpr std::size_t kMaxSpans = 8;
+constexpr u32 kSpanStart = 0;      // u64, within a span
+constexpr u32 kSpanBlocks = 8;     // u64
+constexpr u32 kSpanArrayRef = 16;  // u16
+
+constexpr u8 kWriteBack = 0x01;
+constexpr u8 kReadAhead = 0x04;
+constexpr u8 kAdaptiveReadAhead = 0x0C;
+constexpr u8 kReadMask = 0x0C;
+constexpr u8 kWriteBackBadBbu = 0x10;
+constexpr u8 kCachedIo = 0x60;
+constexpr u8 kReservedCacheBits = 0x82;
+
+constexpr u8 kAccessCodes[] = {0, 2, 3};
+constexpr u8 kDiskCacheCodes[] = {0, 1, 2};
+constexpr u8 kPowerSaveCodes[] = {0, 1, 2, 6, 0xFE};
+
+// The battery cannot protect cached writes.
+constexpr const char* kBatteryUnfit[] = {"pack_missing", "replace_pack", "capacity_low", "learn_cycle_active"};
+
+template <std::size_t N>
+bool OneOf(u8 value, const u8 (&codes)[N])
+{
+    for (u8 code : codes) {
+        if (code == value)
+            return true;
+    }
+    return false;
+}
+
+u8 CachePolicy(const VirtualDrive& vd)
+{
+    u8 policy = 0;
+    if (vd.writePolicy == 1)
+        policy |= kWriteBack;
+    if (vd.readPolicy == 1)
+        policy |= kReadAhead;
+    else if (vd.readPolicy == 2)
+        policy |= kAdaptiveReadAhead;
+    if (vd.writeBackWithBadBbu)
+        policy |= kWriteBackBadBbu;
+    if (vd.ioPolicy == 1)
+        policy |= kCachedIo;
+    return policy;
+}
+
+bool BatteryProtectsWrites(const Battery& battery)
+{
+    if (!battery.present)
+        return false;
+    for (const char* condition : kBatteryUnfit) {
+        if (battery.conditions.count(condition) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Write back falls back to write through while the battery cannot protect the cache, unless
+// the virtual drive asks for write back regardless.
+u8 CurrentCachePolicy(const Controller& c, const VirtualDrive& vd)
+{
+    u8 policy = CachePolicy(vd);
+    if ((policy & kWriteBack) != 0 && !vd.writeBackWithBadBbu && !BatteryProtectsWrites(c.battery))
+        policy = static_cast<u8>(policy & ~kWriteBack);
+    return policy;
+}
+
+// "Default" follows the controller's default power-save policy.
+u8 CurrentPowerSavePolicy(const Controller& c, const VirtualDrive& vd)
+{
+    return vd.powerSavePolicy == 0 ? static_cast<u8>(c.properties.defaultLdPowerSavePolicy) : vd.powerSavePolicy;
+}
+
+u8 PrimaryLevel(u8 raidLevel)
+{
+    switch (raidLevel) {
+    case 10:
+        return 1;
+    case 50:
+        return 5;
+    case 60:
+        return 6;
+    default:
+        return raidLevel;
+    }
+}
+
+// Parity levels rotate their parity (qualifier 3); the others have none.
+u8 Qualifier(u8 primaryLevel) { return primaryLevel == 5 || primaryLevel == 6 ? 3 : 0; }
+
+u8 InitState(const Controller& c, u64 now, const VirtualDrive& vd)
+{
+    if (VdOperation(c, now, vd.targetId, OperationKind::FastInit))
+        return 1;
+    if (VdOperation(c, now, vd.targetId, OperationKind::FullInit))
+        return 2;
+    return 0;
+}
+
+void PutProperties(ByteSpan& record, const Controller& c, const VirtualDrive& vd)
+{
+    record.PutU8(kTargetId, vd.targetId);
+    record.PutU16(kSeq, vd.seq);
+    record.PutText(kName, kNameSize, vd.name);
+    record.PutU8(kCachePolicy, CachePolicy(vd));
+    record.PutU8(kAccessPolicy, vd.accessPolicy);
+    record.PutU8(kDiskCachePolicy, vd.diskCachePolicy);
+    record.PutU8(kCurrentCachePolicy, CurrentCachePolicy(c, vd));
+    record.PutU8(kBgiDisabled, vd.bgiDisabled);
+    record.PutU8(kPowerSavePolicy, vd.powerSavePolicy);
+    record.PutU8(kCurrentPowerSavePolicy, CurrentPowerSavePolicy(c, vd));
+}
+
+void PutSpans(ByteSpan& record, const Controller& c, const VirtualDrive& vd)
+{
+    const u64 perDrive = BlocksPerDrive(c, vd);
+    const DriveArray* first = vd.arrays.empty() ? nullptr : FindArray(c, vd.arrays.front());
+    record.PutU8(kDrivesPerSpan, first != nullptr ? first->rows.size() : 0);
+    record.PutU8(kSpanCount, vd.arrays.size());
+    for (std::size_t s = 0; s < vd.arrays.size() && s < kMaxSpans; ++s) {
+        ByteSpan span = record.Slice(kSpans + kSpanSize * s, kSpanSize);
+        span.PutU64(kSpanStart, vd.startBlock);
+        span.PutU64(kSpanBlocks, perDrive);
+        span.PutU16(kSpanArrayRef, vd.arrays[s]);
+    }
+}
+
+}  // namespace
+
+void PutVdRecord(ByteSpan record, const Controller& c, u64 now, const VirtualDrive& vd)
+{
+    PutProperties(record, c, vd);
+    record.PutU8(kEncryption, vd.encryption);
+    record.PutU8(kPiType, vd.piType);
+    record.PutU8(kCurrentAccessPolicy, vd.accessPolicy);
+    record.PutU8(kAccessPolicyReason, 0);
+    const u8 primary = PrimaryLevel(vd.raidLevel);
+    record.PutU8(kPrimaryLevel, primary);
+    record.PutU8(kQualifier, Qualifier(primary));
+    record.PutU8(kSecondaryLevel, 0);
+    record.PutU8(kStripExponent, vd.stripCode);
+    PutSpans(record, c, vd);
+    record.PutU8(kState, static_cast<u8>(StateOf(c, vd)));
+    record.PutU8(kInitState, InitState(c, now, vd));
+    record.PutU8(kConsistent, vd.consistent);
+    record.PutU8(kBadBlocks, vd.badBlocks);
+    record.PutU8(kPreservedCache, vd.preservedCache);
+    record.PutU8(kSnapshot, vd.snapshot);
+    record.PutU8(kSsdCache, vd.ssdCache);
+    record.PutU64(kBlocks, vd.blocks);
+}
+
+Block EncodeVdProperties(const Controller& c, const VirtualDrive& vd)
+{
+    Block block(kVdPropertiesSize);
+    PutProperties(block, c, vd);
+    return block;
+}
+
+bool DecodeVdProperties(const ByteSpan& record, VirtualDrive& vd)
+{
+    if (record.Size() < kVdPropertiesSize)
+        return false;
+    // A name the state file could not hold back (control or non-ASCII bytes, no terminator)
+    // is refused.
+    if (record.U8(kName + kNameSize - 1) != 0)
+        return false;
+    const std::string name = record.Text(kName, kNameSize);
+    for (char ch : name) {
+        if (ch < 0x20 || ch > 0x7E)
+            return false;
+    }
+    const u8 cache = record.U8(kCachePolicy);
+    const u8 read = cache & kReadMask;
+    const u8 io = cache & kCachedIo;
+    if ((cache & kReservedCacheBits) != 0 || (read != 0 && read != kReadAhead && read != kAdaptiveReadAhead) ||
+        (io != 0 && io != kCachedIo))
+        return false;
+    const u8 access = record.U8(kAccessPolicy);
+    const u8 diskCache = record.U8(kDiskCachePolicy);
+    const u8 powerSave = record.U8(kPowerSavePolicy);
+    if (!OneOf(access, kAccessCodes) || !OneOf(diskCache, kDiskCacheCodes) || !OneOf(powerSave, kPowerSaveCodes))
+        return false;
+
+    vd.name = name;
+    vd.writePolicy = (cache & kWriteBack) != 0;
+    vd.writeBackWithBadBbu = (cache & kWriteBackBadBbu) != 0;
+    vd.readPolicy = read == kReadAhead ? 1 : read == kAdaptiveReadAhead ? 2 : 0;
+    vd.ioPolicy = io == kCachedIo;
+    vd.accessPolicy = access;
+    vd.diskCachePolicy = diskCache;
+    vd.bgiDisabled = record.U8(kBgiDisabled) != 0;
+    vd.powerSavePolicy = powerSave;
+    return true;
+}
+
+}  // namespace sim
