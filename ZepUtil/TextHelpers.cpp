@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ZepUtil/QuickFormat.h"
+
 namespace {
 char g_enclosureIdText[8];
 
@@ -46,17 +48,18 @@ int KBToSizeText(u64 sizeKB, char* out)
         ++unit;
     }
     if (unit == 0) {
-        std::snprintf(out, 32, "%llu KB", static_cast<unsigned long long>(value));
+        QuickFormat(out, 32, "%llu KB", static_cast<unsigned long long>(value));
         return 0;
     }
     // Three truncated decimals of remainder/1024; trailing zeros are dropped but one digit stays.
-    char digits[4];
-    std::snprintf(digits, sizeof(digits), "%03u", remainder * 1000u / 1024u);
+    const unsigned thousandths = remainder * 1000u / 1024u;
+    char digits[4] = {static_cast<char>('0' + thousandths / 100), static_cast<char>('0' + thousandths / 10 % 10),
+                      static_cast<char>('0' + thousandths % 10), '\0'};
     int count = 3;
     while (count > 1 && digits[count - 1] == '0')
         --count;
     digits[count] = '\0';
-    std::snprintf(out, 32, "%llu.%s %s", static_cast<unsigned long long>(value), digits, kSizeUnits[unit]);
+    QuickFormat(out, 32, "%llu.%s %s", static_cast<unsigned long long>(value), digits, kSizeUnits[unit]);
     return 0;
 }
 

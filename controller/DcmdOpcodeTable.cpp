@@ -178,6 +178,8 @@ constexpr OpcodeRow kDcmdRows[] = {
 
     // Kernel driver: PCI information.
     Fixed(0xF0010200, 112, kIn),
+    // Kernel driver: virtual drives added or going away (the "tell the OS" request).
+    NoData(0xF0010300),
 };
 
 constexpr OpcodeRow kPrivateRows[] = {

@@ -44,7 +44,28 @@ constexpr InfoBit kInfoBits[] = {
     {AdpInfoFlag::PerfTuning, ctrlinfo::kOffCaps1957, 5},
     {AdpInfoFlag::SsdPatrolRead, ctrlinfo::kOffCaps1957, 6},
     {AdpInfoFlag::RealTimeScheduling, ctrlinfo::kOffCaps1957, 7},
+    {AdpInfoFlag::SpinUpBeforeCfg, ctrlinfo::kOffCaps1517, 1},
+    {AdpInfoFlag::HddSasSataMixInVd, ctrlinfo::kOffDriveSupport, 3},
+    {AdpInfoFlag::SsdSasSataMixInVd, ctrlinfo::kOffDriveSupport, 5},
+    {AdpInfoFlag::SsdHddMixInVd, ctrlinfo::kOffDriveSupport, 6},
 };
+
+// The position of a RAID level code in the table of drive limits per array.
+int ArrayLimitIndex(u8 levelCode)
+{
+    constexpr u8 kCodes[ctrlinfo::kArrayDriveLimitLevels] = {0, 1, 5, 6, 32, 33, 34};
+    for (u32 i = 0; i < ctrlinfo::kArrayDriveLimitLevels; ++i)
+        if (kCodes[i] == levelCode)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// Bits of the default cache policy byte of a configuration record.
+constexpr u8 kCacheWriteBack = 0x01;
+constexpr u8 kCacheReadAhead = 0x04;
+constexpr u8 kCacheReadAdaptive = 0x0C;
+constexpr u8 kCacheBadBbu = 0x10;
+constexpr u8 kCacheCachedIo = 0x60;
 
 // How a property is stored in the 64-byte block.
 enum class PropKind { Byte, Word, Bit, NonZero, LowTwoBits };
@@ -173,6 +194,12 @@ int AdapterDataFwi::GetInfoValue(AdpInfoValue field, u32* value)
     case AdpInfoValue::SscCount:
         *value = LeU16(b, ctrlinfo::kOffSscCount);
         return 0;
+    case AdpInfoValue::MaxVdsPerArray:
+        *value = LeU8(b, ctrlinfo::kOffMaxVdsPerArray);
+        return 0;
+    case AdpInfoValue::RaidLevelBits:
+        *value = LeU8(b, ctrlinfo::kOffRaidLevels);
+        return 0;
     }
     return -1;
 }
@@ -187,6 +214,46 @@ int AdapterDataFwi::GetPerfModeValues(u8 mode, u8* maxFlushLines, u8* orderIos)
         return status;
     *maxFlushLines = LeU8(info_.data(), offset);
     *orderIos = LeU8(info_.data(), offset + 1);
+    return 0;
+}
+
+int AdapterDataFwi::GetArrayDriveLimits(u8 levelCode, u8* minimum, u8* maximum)
+{
+    const int index = ArrayLimitIndex(levelCode);
+    if (index < 0)
+        return -1;
+    int status = ReadControllerInfo(false);
+    if (status != 0)
+        return status;
+    const u32 at = ctrlinfo::kOffArrayDriveLimits + 2u * static_cast<u32>(index);
+    *minimum = LeU8(info_.data(), at);
+    *maximum = LeU8(info_.data(), at + 1);
+    return 0;
+}
+
+int AdapterDataFwi::GetVdDefaults(u8* stripCode, u8* cachePolicy)
+{
+    if (defaults_.empty()) {
+        int status = ReadBlock(kDcmdCtrlGetDefaults, ctrldefaults::kSize, &defaults_);
+        if (status != 0)
+            return status;
+    }
+    const u8* b = defaults_.data();
+    u8 cache = 0;
+    // Adaptive write back is planned as write back.
+    if (LeU8(b, ctrldefaults::kOffWritePolicy) != 0)
+        cache |= kCacheWriteBack;
+    switch (LeU8(b, ctrldefaults::kOffReadPolicy)) {
+    case 1: cache |= kCacheReadAhead; break;
+    case 2: cache |= kCacheReadAdaptive; break;
+    default: break;
+    }
+    if (LeU8(b, ctrldefaults::kOffCacheWhenBbuBad) != 0)
+        cache |= kCacheBadBbu;
+    if (LeU8(b, ctrldefaults::kOffCachedIo) != 0)
+        cache |= kCacheCachedIo;
+    *stripCode = LeU8(b, ctrldefaults::kOffStripCode);
+    *cachePolicy = cache;
     return 0;
 }
 

@@ -17,6 +17,8 @@ public:
     int GetInfoFlag(AdpInfoFlag flag, u8* value) override;
     int GetInfoValue(AdpInfoValue field, u32* value) override;
     int GetPerfModeValues(u8 mode, u8* maxFlushLines, u8* orderIos) override;
+    int GetArrayDriveLimits(u8 levelCode, u8* minimum, u8* maximum) override;
+    int GetVdDefaults(u8* stripCode, u8* cachePolicy) override;
 
     int ReadProperties() override;
     int GetProperty(AdpProperty field, u32* value) override;
@@ -32,6 +34,12 @@ public:
 
     int GetDpmState(u8* state, u32* words) override;
 
+    // Event log (AdapterDataFwiEvents.cpp).
+    int GetEventLogInfo(const u32** numbers) override;
+    int GetEvents(u32 startSeq, u8* buffer, u32 length, u32 classLocale) override;
+    int GetEventCount(u32* count, u32 startSeq, u32 classLocale) override;
+    int ClearEventLog() override;
+
 private:
     // Reads a block from the controller into `block` (sized to `length`), kept on success.
     int ReadBlock(u32 opcode, u32 length, std::vector<u8>* block);
@@ -43,4 +51,6 @@ private:
     std::vector<u8> properties_;
     std::vector<u8> connectors_;
     std::vector<u8> phys_;
+    std::vector<u8> defaults_;
+    std::vector<u32> eventLogInfo_;  // the five numbers of the last log information read
 };

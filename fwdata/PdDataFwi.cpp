@@ -19,16 +19,22 @@ void DeviceIdMailbox(u16 deviceId, u8 mbox[12])
 
 int PdDataFwi::LoadRecord()
 {
-    if (!record_.empty())
+    if (loaded_)
         return 0;
     std::vector<u8> block(pdrec::kSize, 0);
     u8 mbox[12];
     DeviceIdMailbox(entry_.deviceId, mbox);
     DcmdFwiDpParams request(kDcmdPdGetInfo, mbox, block.data(), pdrec::kSize);
     int status = controller_->Execute(request);
-    if (status == 0)
+    if (status != 0)
+        return status;
+    // A record read again goes into the buffer already handed out.
+    if (record_.empty())
         record_ = std::move(block);
-    return status;
+    else
+        std::memcpy(record_.data(), block.data(), pdrec::kSize);
+    loaded_ = true;
+    return 0;
 }
 
 int PdDataFwi::Bit(u32 offset, unsigned bit, u8* flag)

@@ -40,18 +40,33 @@ public:
     int GetProgress(u8 block[32]) override;
     int ReadAllowedOps(u32* word) override;
 
+    int SetFwState(u8 state) override;
+    int Request(PdRequest request) override;
+    int Locate(bool start, u16 value) override;
+    int StartCopyBack(u32 targetRef) override;
+    int MakeHsp(const u16* arrayRefs, u8 arrayCount, bool revertible, bool enclAffinity) override;
+    int SpinUp() override;
+
     string Print() override;
     string PrintFirmwareState() override;
     string PrintSecurity() override;
 
     // The record, read when not held: 0, or the read status (nothing held then).
     int LoadRecord();
-    const u8* Record() const { return record_.empty() ? nullptr : record_.data(); }
+    const u8* Record() const { return loaded_ ? record_.data() : nullptr; }
+    // Marks the record stale after a change: the next field read reads it again. The buffer
+    // stays where it is, so the inquiry data pointer handed out earlier stays valid.
+    void DropRecord() override { loaded_ = false; }
 
 private:
     int Bit(u32 offset, unsigned bit, u8* flag);
+    // The drive reference of the held record (device id low, sequence number high).
+    u32 Ref() const;
+    // Sends a change request that carries the drive reference; drops the record when it succeeds.
+    int SendChange(u32 opcode, const u32 mboxWords[3], void* data = nullptr, u32 length = 0);
 
     Controller* controller_;
     PdListEntry entry_;
     std::vector<u8> record_;
+    bool loaded_ = false;
 };

@@ -43,6 +43,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ZepUtil/QuickFormat.h"
 #include "ZepUtil/TextHelpers.h"
 #include "fwdata/LeBytes.h"
 #include "fwdata/PdDataFwi.h"
@@ -56,7 +57,7 @@ std::string Format(const char* format, ...)
     char line[256];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(line, sizeof line, format, args);
+    QuickVFormat(line, sizeof line, format, args);
     va_end(args);
     return line;
 }

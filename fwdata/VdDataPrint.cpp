@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ZepUtil/QuickFormat.h"
 #include "ZepUtil/TextHelpers.h"
 #include "fwdata/CfgImageLayout.h"
 #include "fwdata/LeBytes.h"
@@ -42,7 +43,7 @@ std::string Format(const char* format, ...)
     char line[256];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(line, sizeof line, format, args);
+    QuickVFormat(line, sizeof line, format, args);
     va_end(args);
     return line;
 }

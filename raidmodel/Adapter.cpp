@@ -135,3 +135,50 @@ int Adapter::GetConnectorName(u8 index, string** name)
     *name = new string(text);
     return *name != nullptr ? 0 : -1;
 }
+
+int Adapter::GetMinPdsPerArray(u8* count, u8 level)
+{
+    u8 minimum = 0, maximum = 0;
+    int status = data_->GetArrayDriveLimits(level, &minimum, &maximum);
+    if (status == 0)
+        *count = minimum;
+    return status;
+}
+
+int Adapter::GetMaxPdsPerArray(u8* count, u8 level)
+{
+    u8 minimum = 0, maximum = 0;
+    int status = data_->GetArrayDriveLimits(level, &minimum, &maximum);
+    if (status == 0)
+        *count = maximum;
+    return status;
+}
+
+int Adapter::GetSupportedRaidLevels(ArrayList<u8>** levels)
+{
+    u32 bits = 0;
+    int status = data_->GetInfoValue(AdpInfoValue::RaidLevelBits, &bits);
+    if (status != 0)
+        return status;
+    // Bit 3 (RAID 1E) has no code of its own here.
+    struct LevelBit {
+        unsigned bit;
+        u8 code;
+    };
+    constexpr LevelBit kLevels[] = {{0, 0}, {1, 1}, {2, 5}, {4, 6}, {5, 32}, {6, 33}, {7, 34}};
+    auto* list = new ArrayList<u8>(8);
+    for (const LevelBit& level : kLevels)
+        if ((bits >> level.bit) & 1u)
+            list->Add(level.code);
+    *levels = list;
+    return 0;
+}
+
+int Adapter::GetMaxVdsPerArray(u8* count)
+{
+    u32 value = 0;
+    int status = data_->GetInfoValue(AdpInfoValue::MaxVdsPerArray, &value);
+    if (status == 0)
+        *count = static_cast<u8>(value);
+    return status;
+}

@@ -10,6 +10,7 @@
 #include "ZepUtil/Types.h"
 #include "raidmodel/AdapterData.h"
 #include "raidmodel/RaidElement.h"
+#include "runtime/ArrayList.h"
 
 class Adapter : public RaidElement {
 public:
@@ -60,6 +61,25 @@ public:
     // False when the controller information cannot be read.
     bool IsRealTimeSchedulingSupported();
     int IsSpannedArraySlicingSupported(u8* flag);  // always 1
+
+    // Limits the configuration commands plan with.
+    // The fewest / most drives of an array (a span) for a RAID level code (0, 1, 5, 6, 32, 33,
+    // 34); -1 for another code.
+    int GetMinPdsPerArray(u8* count, u8 level);
+    int GetMaxPdsPerArray(u8* count, u8 level);
+    // 0 and a new list (the caller deletes it) of the RAID level codes the controller supports,
+    // in the order 0, 1, 5, 6, 32, 33, 34.
+    int GetSupportedRaidLevels(ArrayList<u8>** levels);
+    int IsSpinUpBeforeCfgRequired(u8* flag) { return Flag(AdpInfoFlag::SpinUpBeforeCfg, flag); }
+    int GetMaxVdsPerArray(u8* count);
+    // Whether drives of both interfaces (SAS, SATA) may share a virtual drive: of hard disks,
+    // of solid state drives; and whether solid state drives and hard disks may.
+    int IsHddSasSataMixAllowed(u8* flag) { return Flag(AdpInfoFlag::HddSasSataMixInVd, flag); }
+    int IsSsdSasSataMixAllowed(u8* flag) { return Flag(AdpInfoFlag::SsdSasSataMixInVd, flag); }
+    int IsSsdHddMixAllowed(u8* flag) { return Flag(AdpInfoFlag::SsdHddMixInVd, flag); }
+    // The controller's default strip size code and default cache policy byte for new virtual
+    // drives (read once from its defaults block).
+    int GetVdDefaults(u8* stripCode, u8* cachePolicy) { return data_->GetVdDefaults(stripCode, cachePolicy); }
 
     // Controller properties (64 bytes, read once and kept).
     int ReadAdpProperties() { return data_->ReadProperties(); }
@@ -135,6 +155,18 @@ public:
     // Drive performance monitoring: byte 0 to the state and, when `block` is given, the four
     // u32 words of the state.
     int GetDpmState(u8* state, u32* block) { return data_->GetDpmState(state, block); }
+
+    // Event log. GetEventLogInfo: 0 and a pointer on the five sequence numbers (newest, oldest,
+    // last clear, last shutdown, current boot), valid until the next call; on failure the
+    // status. GetEvents fills the caller's buffer with an event list reply. GetEventCount leaves
+    // the count untouched on failure (status 35: no event from that number on).
+    int GetEventLogInfo(const u32** numbers) { return data_->GetEventLogInfo(numbers); }
+    int GetEvents(u32 startSeq, u8* buffer, u32 length, u32 classLocale)
+    {
+        return data_->GetEvents(startSeq, buffer, length, classLocale);
+    }
+    int GetEventCount(u32* count, u32 startSeq, u32 classLocale) { return data_->GetEventCount(count, startSeq, classLocale); }
+    int ClearEventLog() { return data_->ClearEventLog(); }
 
 private:
     int Flag(AdpInfoFlag flag, u8* out);

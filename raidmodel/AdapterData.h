@@ -32,6 +32,10 @@ enum class AdpInfoFlag {
     PerfTuning,
     SsdPatrolRead,
     RealTimeScheduling,
+    SpinUpBeforeCfg,          // spun-down drives must be spun up before a configuration
+    HddSasSataMixInVd,        // hard disks of both interfaces in one virtual drive
+    SsdSasSataMixInVd,        // solid state drives of both interfaces in one virtual drive
+    SsdHddMixInVd,            // solid state drives and hard disks in one virtual drive
 };
 
 // Numbers of the controller information.
@@ -41,6 +45,8 @@ enum class AdpInfoValue {
     SecurityKeyMode,   // u8
     MaxSscCount,       // u16
     SscCount,          // u16
+    MaxVdsPerArray,    // u8
+    RaidLevelBits,     // u8: bit 0 RAID 0, 1 RAID 1, 2 RAID 5, 4 RAID 6, 5 RAID 10, 6 RAID 50, 7 RAID 60
 };
 
 // Fields of the 64-byte controller properties.
@@ -71,6 +77,12 @@ public:
     // A flag (0/1) or a number of the controller information (read once). 0, or the read status.
     virtual int GetInfoFlag(AdpInfoFlag flag, u8* value) = 0;
     virtual int GetInfoValue(AdpInfoValue field, u32* value) = 0;
+    // The fewest and the most drives an array (a span) of the RAID level code may hold (0, 0
+    // when the controller does not offer the level). -1 for an unknown code.
+    virtual int GetArrayDriveLimits(u8 levelCode, u8* minimum, u8* maximum) = 0;
+    // The controller's default virtual-drive policies (its defaults block, read once): the
+    // strip size code and the default cache policy byte of a configuration record.
+    virtual int GetVdDefaults(u8* stripCode, u8* cachePolicy) = 0;
     // Performance mode n: the maximum flush lines and the number of ordered I/Os. -1 for a mode
     // outside the block.
     virtual int GetPerfModeValues(u8 mode, u8* maxFlushLines, u8* orderIos) = 0;
@@ -96,4 +108,13 @@ public:
 
     // Drive performance monitoring state: byte 0 and, when `words` is given, the four u32 words.
     virtual int GetDpmState(u8* state, u32* words) = 0;
+
+    // Event log. The log information (newest, oldest, clear, shutdown and boot sequence
+    // numbers) is kept until the next such read; a failed read releases it and returns the
+    // status. The event list and count requests select from a start sequence number with a
+    // class/locale word (u16 locale bits, signed class in the top byte).
+    virtual int GetEventLogInfo(const u32** numbers) = 0;
+    virtual int GetEvents(u32 startSeq, u8* buffer, u32 length, u32 classLocale) = 0;
+    virtual int GetEventCount(u32* count, u32 startSeq, u32 classLocale) = 0;
+    virtual int ClearEventLog() = 0;
 };

@@ -7,6 +7,7 @@
 #include "raidmodel/RaidElement.h"
 #include "runtime/ArrayList.h"
 
+class ArraySpaceInfo;
 class PhysicalDevice;
 class Spare;
 class VirtualDisk;
@@ -34,6 +35,17 @@ public:
     int GetSize(u64* blocks);
     // 0 and 0: an array built from a configuration record is not missing.
     int IsMissing(u8* flag);
+
+    // Extents on each member drive, in start order: the spans of the array's virtual drives and
+    // the free extents between and after them. 0 and a new list (the caller deletes its extents
+    // and the list).
+    int GetSpaceInfoList(ArrayList<ArraySpaceInfo*>** list);
+    // 0 and a new list of the free extents only, in start order (the caller deletes them);
+    // kStatusNoFreeSpace and no list when there is none.
+    int GetFreeSpaceList(ArrayList<ArraySpaceInfo*>** list);
+    static constexpr int kStatusNoFreeSpace = 26;
+    // The blocks a virtual drive gets from a free extent of the array; -1 here (ArrayHmg knows).
+    virtual int GetVdCapacity(const ArraySpaceInfo* extent, u64* blocks);
 
     // "Number of PDs: %d\n" (rows), "Number of VDs: %d\n", "Number of dedicated Hotspares: %d\n".
     string ToString() override;

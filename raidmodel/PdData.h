@@ -5,6 +5,22 @@
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 
+// The requests that name the drive by its reference alone and carry no data.
+enum class PdRequest : u8 {
+    MarkMissing,
+    PrepareForRemoval,
+    UndoPrepareForRemoval,
+    StartRbld,
+    StopRbld,
+    StartClear,
+    StopClear,
+    SuspendRbld,
+    ResumeRbld,
+    SuspendCopyBack,
+    ResumeCopyBack,
+    StopCopyBack,
+};
+
 class PdData {
 public:
     static constexpr u16 kNoEnclosure = 0xFFFF;
@@ -42,6 +58,24 @@ public:
     // Requests.
     virtual int GetProgress(u8 block[32]) = 0;            // copied only on success
     virtual int ReadAllowedOps(u32* word) = 0;            // the allowed-operations word
+
+    // Requests that change the drive. Each reads the record first (for the drive reference) and
+    // returns the read status or the request's status; after a request that succeeded the record
+    // is dropped, since the drive's state and sequence number have moved on.
+    virtual int SetFwState(u8 state) = 0;
+    virtual int Request(PdRequest request) = 0;
+    // Locate on (value passed on) or off; named by the device id alone.
+    virtual int Locate(bool start, u16 value) = 0;
+    // A copyback from this drive to the drive with the reference `targetRef`.
+    virtual int StartCopyBack(u32 targetRef) = 0;
+    // A hot-spare request: dedicated to the arrays of `arrayRefs` (at most kMaxSpareArrays),
+    // or global when there are none.
+    virtual int MakeHsp(const u16* arrayRefs, u8 arrayCount, bool revertible, bool enclAffinity) = 0;
+    virtual int SpinUp() = 0;
+    static constexpr u8 kMaxSpareArrays = 16;
+    // Marks the record stale (another drive's request changed this one): the next field read
+    // reads it again.
+    virtual void DropRecord() = 0;
 
     // The printers (they print nothing): the information block, the firmware-state block and
     // the security block. When the record cannot be read, the information block holds only the

@@ -10,7 +10,9 @@
 #include "ZepUtil/Types.h"
 #include "raidmodel/PdData.h"
 #include "raidmodel/RaidElement.h"
+#include "runtime/ArrayList.h"
 
+class Array;
 class RaidManager;
 
 class PhysicalDevice : public RaidElement {
@@ -73,6 +75,39 @@ public:
     // The firmware-download bit of the drive's allowed operations; 1 without a request when the
     // controller does not report allowed operations. -1 without a manager or adapter.
     int IsFwDownloadAllowed(u8* flag);
+
+    // State changes. Each reads the drive information record first (a failed read returns its
+    // status) and returns the firmware status of its request unless said otherwise.
+    //
+    // Sets the firmware state (0x00 unconfigured good, 0x10 offline, 0x18 online, 0x40 system
+    // drive): 0 when the controller took it; -1 without a request when the drive is already in
+    // that state; 95 when the controller refuses the conversion (its limit is reached); -1 for
+    // any other failure. After a change the record is dropped, so the next read reloads it.
+    int SetFwState(u8 state);
+    int StartLocate(u16 value);
+    int StopLocate();
+    int MarkMissing();
+    int PrepareForRemoval();
+    int UndoPrepareForRemoval();
+    // The rebuild and clear requests answer 0 done, 4 stale sequence number, 12 no such device,
+    // 50 the drive is not in a state that allows it.
+    int StartRbld();
+    int StopRbld();
+    int StartClear();
+    int StopClear();
+    int SuspendRbld();
+    int ResumeRbld();
+    int SuspendCopyBack();
+    int ResumeCopyBack();
+    // Copies this drive's data back to `target` (the request names the target first; -1
+    // without a target).
+    int StartCopyBack(PhysicalDevice* target);
+    int StopCopyBack();
+    // Makes the drive a hot spare: dedicated to the arrays of `arrays`, or global when it is
+    // null; revertible and enclosure affinity are 0 or 1. More than 16 arrays: -1, no request.
+    int MakeHsp(List<Array*>* arrays, u8 revertible, u8 enclAffinity);
+    // Spins the drive up; 0 on success.
+    int SpinUp();
 
     // The controller connector the device is attached to.
     bool HasConnector();

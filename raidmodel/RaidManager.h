@@ -16,6 +16,7 @@ class DiskGroup;
 class EnclSlotId;
 class PhysicalDevice;
 class RmCfg;
+class UnConfiguredVd;
 class VdId;
 class VirtualDisk;
 
@@ -24,6 +25,34 @@ public:
     static constexpr unsigned kMaxManagers = 32;
     // GetUnconfiguredPdList: no unconfigured-good drive.
     static constexpr int kStatusNoPd = 12;
+
+    // Statuses of the configuration changes.
+    static constexpr int kStatusOsNotTold = -2;          // the controller did it; the OS was not told
+    static constexpr int kStatus16VdsPerDg = 2;          // CanCreateVdOnDiskGroup: more than 16 per group
+    static constexpr int kStatusNoFreeExtent = 3;        // CanCreateVdOnDiskGroup: no VD list or free extent
+    static constexpr int kStatusNoUsablePd = 11;         // CanCreateVd: no unconfigured-good drive
+    static constexpr int kStatusVdLimit = 26;            // the controller's or an array's VD limit
+    static constexpr int kStatusRebuilding = 28;         // CanCreateVdOnDiskGroup: a member is rebuilding
+    static constexpr int kStatusSpinningUp = 85;         // SendSpanPdList: drives still spinning up
+    static constexpr int kStatusOtherSetSpinning = 86;   // SendSpanPdList: another set is spinning up
+    static constexpr int kStatusDataLoss = 102;          // ClearCfg: refused without force
+
+    // CheckSpanPdLists statuses.
+    enum SpanCheck : int {
+        kSpanOk = 0,
+        kSpanMix = 1,               // configured and unconfigured drives
+        kSpanAttributes = 2,        // a drive not unconfigured good (or named twice)
+        kSpanCount = 3,             // unequal spans, or a span unlike its array's drive count
+        kSpanSlicing = 4,           // a spanned group while slicing is not supported
+        kSpanArrayMismatch = 5,     // a span's drives are not its array's drives
+        kSpanNoList = 6,            // no list, or a span without list or with a null drive
+        kSpanEmpty = 7,             // no span, or an empty span
+        kSpanNoDiskGroup = 8,
+        kSpanNoArray = 9,
+        kSpanDgMismatch = 10,       // the spans do not name every array of one disk group once
+        kSpanNoFreeSpace = 11,      // the disk group has no free extent
+        kSpanFreeSpaceMismatch = 12,  // the arrays of the disk group have different free extents
+    };
 
     virtual ~RaidManager() = default;
 
@@ -90,4 +119,40 @@ public:
     // non-zero (the snapshot then holds no configuration) when the image is truncated or
     // inconsistent.
     virtual int BuildRmCfg(const u8* image, u32 length) = 0;
+
+    // Configuration changes. After a change the controller made, the manager's snapshot is
+    // stale: the next operation that needs it reads it again, while the elements handed out
+    // before stay valid (with their old values) until the next Refresh.
+    //
+    // A SpanCheck status. `dg` is null when every drive is unconfigured, and the disk group
+    // when the spans name exactly the arrays of one disk group. A failing read gives -1.
+    virtual int CheckSpanPdLists(ArrayList<ArrayList<PhysicalDevice*>*>* spans, DiskGroup** dg) = 0;
+    // 0 and possible 1 when a virtual drive can be created on unconfigured drives;
+    // kStatusVdLimit or kStatusNoUsablePd with possible 0; or the status of a failing query.
+    // `pdNotPiEligible` (may be null): 1 when none of the usable drives is PI-eligible.
+    virtual int CanCreateVd(u8* possible, u8* pdNotPiEligible) = 0;
+    // 0 and possible 1 when a virtual drive can be added to the disk group; kStatusRebuilding,
+    // kStatusNoFreeExtent, kStatusVdLimit (possible 0); kStatus16VdsPerDg (possible 1) when
+    // the group already holds 16 virtual drives; or the status of a failing query.
+    virtual int CanCreateVdOnDiskGroup(DiskGroup* dg, u8* possible) = 0;
+    // Write the plan (the configuration write), then, unless the plan is an SSD-cache drive,
+    // tell the operating system. 0; kStatusOsNotTold when only the second step failed; -1 for
+    // a plan that is not valid or of the other kind; else the write's status. When the
+    // controller created the drive the plan holds its id (GetVdId).
+    virtual int AddCfgForNewVd(UnConfiguredVd* plan) = 0;
+    virtual int AddCfgForFreeSpaceVd(UnConfiguredVd* plan) = 0;
+    // Spins up the spun-down drives of the spans when the controller requires it before a
+    // configuration: 0 done (`total` 0 when nothing needed it), kStatusSpinningUp (counts
+    // updated), kStatusOtherSetSpinning, or another failing status. `spunUp` and `total` are
+    // the drives spun up so far and the drives that were spun down.
+    virtual int SendSpanPdList(ArrayList<ArrayList<PhysicalDevice*>*>* spans, u32* spunUp, u32* total) = 0;
+    // Deletes the virtual drive. -1 when it is not in the configuration. With hostStep 0 the
+    // operating system is first told that the drive goes away. `option` goes to the request.
+    // The controller's status, or kStatusOsNotTold when it deleted the drive but the first
+    // step failed.
+    virtual int DeleteVd(VdId* id, u8 hostStep, u8 option) = 0;
+    // Clears the whole configuration; with force the operating system is first told that every
+    // virtual drive goes away. 0; kStatusOsNotTold; or the controller's status
+    // (kStatusDataLoss: an unforced clear refused because data would be lost).
+    virtual int ClearCfg(u8 force) = 0;
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "raidmodel/Array.h"
+#include "raidmodel/ArrayHmg.h"
 #include "raidmodel/DiskGroup.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/Span.h"
@@ -74,7 +75,7 @@ int RmCfg::Build(RaidManager* manager, CfgData&& cfg)
             Clear();
             return -1;
         }
-        auto* array = new Array(data, static_cast<u8>(i));
+        auto* array = new ArrayHmg(data, static_cast<u8>(i));
         arrays_.Add(array);
         for (u8 row = 0; row < array->GetRowCount(); ++row) {
             const u16 deviceId = array->GetRowDeviceId(row);

@@ -6,8 +6,11 @@
 
 #include "ZepUtil/Types.h"
 #include "raidmodel/CfgData.h"
+#include "runtime/ArrayList.h"
 
 class PdData;
+class PhysicalDevice;
+class UnConfiguredVd;
 
 // One entry of the controller's device list (drives and enclosures).
 struct PdListEntry {
@@ -44,4 +47,23 @@ public:
     virtual int ParseCfgImage(const u8* image, u32 length, CfgData* cfg) = 0;
     // The data object of a device of the list.
     virtual std::unique_ptr<PdData> CreatePdData(const PdListEntry& entry) = 0;
+
+    // Configuration changes. -2 means that the controller made the change but the operating
+    // system could not be told.
+    //
+    // Write a valid plan (-1 otherwise), give it the new virtual drive's id, then tell the
+    // operating system unless it is an SSD-cache drive. 0, -2, or the write's status.
+    virtual int AddCfgForNewVd(UnConfiguredVd* plan) = 0;
+    virtual int AddCfgForFreeSpaceVd(UnConfiguredVd* plan) = 0;
+    // Deletes the virtual drive with that reference (target id, sequence number); hostStep 0
+    // first tells the operating system the drive goes away. The status, or -2.
+    virtual int DeleteVd(u32 vdRef, u8 hostStep, u8 option) = 0;
+    // Clears the configuration; with force the operating system is told first. The status, or -2.
+    virtual int ClearCfg(u8 force) = 0;
+    // Spins up the spun-down drives of the spans (when `required`; else 0 with nothing done).
+    // The drives are collected once and kept until a request succeeds. The request's status
+    // (0, 85 still spinning up, 86 another set spinning up, ...), the drives spun up so far and
+    // the drives that were spun down.
+    virtual int SendSpanPdList(ArrayList<ArrayList<PhysicalDevice*>*>* spans, bool required, u32* spunUp,
+                               u32* total) = 0;
 };

@@ -72,6 +72,7 @@ void SnapShotRaidManager::DropSnapshot()
 int SnapShotRaidManager::Refresh()
 {
     DropSnapshot();
+    retired_.clear();
     int status = LoadDevices();
     if (status != 0)
         return status;

@@ -40,7 +40,21 @@ public:
     int GetRmCfg(RmCfg** cfg) override;
     int BuildRmCfg(const u8* image, u32 length) override;
 
+    int CheckSpanPdLists(ArrayList<ArrayList<PhysicalDevice*>*>* spans, DiskGroup** dg) override;
+    int CanCreateVd(u8* possible, u8* pdNotPiEligible) override;
+    int CanCreateVdOnDiskGroup(DiskGroup* dg, u8* possible) override;
+    int AddCfgForNewVd(UnConfiguredVd* plan) override;
+    int AddCfgForFreeSpaceVd(UnConfiguredVd* plan) override;
+    int SendSpanPdList(ArrayList<ArrayList<PhysicalDevice*>*>* spans, u32* spunUp, u32* total) override;
+    int DeleteVd(VdId* id, u8 hostStep, u8 option) override;
+    int ClearCfg(u8 force) override;
+
 private:
+    // After a change the controller made: the snapshot is read again when next needed, while
+    // the elements handed out so far stay alive (stale) until the next Refresh.
+    void RetireSnapshot();
+    int CheckConfiguredSpans(ArrayList<ArrayList<PhysicalDevice*>*>* spans, DiskGroup** dg);
+
     Adapter* AdapterElement();
     void DropSnapshot();
     int LoadDevices();
@@ -65,4 +79,12 @@ private:
     std::vector<u16> enclosureIds_;
     bool vdCountLoaded_ = false;
     u8 vdCount_ = 0;
+
+    // Elements of snapshots made stale by a configuration change, kept until the next Refresh.
+    struct Retired {
+        std::vector<std::unique_ptr<PhysicalDevice>> devices;
+        std::unique_ptr<RmCfg> cfg;
+        std::unique_ptr<ArrayList<PhysicalDevice*>> unassigned;
+    };
+    std::vector<Retired> retired_;
 };

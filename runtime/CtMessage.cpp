@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <unordered_map>
 
+#include "ZepUtil/QuickFormat.h"
 #include "runtime/CtPrint.h"
 #include "runtime/FileIO.h"
 
@@ -71,10 +72,10 @@ void PrintMessage(u32 id, ...)
     const char* format = GetMessageText(id);
     if (format == nullptr || *format == '\0')
         return;
-    char text[kPrintBufferSize] = {};
+    char text[kPrintBufferSize];
     va_list args;
     va_start(args, id);
-    std::vsnprintf(text, sizeof(text), format, args);  // a longer text is cut, never overrun
+    QuickVFormat(text, sizeof(text), format, args);  // a longer text is cut, never overrun
     va_end(args);
     CtPrint::Instance().Print(text);
 }

@@ -216,6 +216,10 @@ void ReadControllerSettings(ObjectReader& r, Controller& c)
         c.oem.sasDisable = o.Bool("sas_disable", false);
     });
     ReadObject(r, "flash", [&](ObjectReader& f) { ReadFlash(f, c.flash); });
+    ReadObject(r, "jbod_conversions", [&](ObjectReader& j) {
+        c.jbodConversions.done = j.Unsigned("done", 0xFFFFFFFF, 0);
+        c.jbodConversions.limit = j.Unsigned("limit", 0xFFFFFFFF, 0);
+    });
 }
 
 void WriteControllerSettings(const Controller& c, Json& out)
@@ -234,6 +238,7 @@ void WriteControllerSettings(const Controller& c, Json& out)
     out["kv"] = std::move(kv);
     out["oem"] = Json{{"mode", c.oem.mode}, {"cluster_disable", c.oem.clusterDisable}, {"sas_disable", c.oem.sasDisable}};
     out["flash"] = WriteFlash(c.flash);
+    out["jbod_conversions"] = Json{{"done", c.jbodConversions.done}, {"limit", c.jbodConversions.limit}};
 }
 
 }  // namespace sim

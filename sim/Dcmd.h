@@ -10,7 +10,9 @@
 
 namespace sim {
 
-enum class DataFlow : u8 { None, FromController, ToController };
+// Both: the caller's data goes to the controller and the reply comes back in the same area
+// (also with a status that reports progress, such as 85 while drives spin up).
+enum class DataFlow : u8 { None, FromController, ToController, Both };
 
 struct DcmdCall {
     DcmdCall(SimModel& m, Controller& c, u32 op, Mailbox& mb, const ByteSpan& d)
@@ -54,6 +56,9 @@ const DcmdRoute* FindRoute(RequestKind kind, u32 opcode);
 
 // Handlers shared by more than one request kind.
 void GetOemFlags(DcmdCall& call);  // 0x010E8481, a DCMD and a private DCMD
+
+// Spinning drives up (SpinUpDrives.cpp), routed with the family 0x02.
+void SpinUpDrives(DcmdCall& call);  // 0x020D0200
 
 // Controller properties (Dcmd01Properties.cpp), routed with the family 0x01.
 void GetControllerProperties(DcmdCall& call);  // 0x01020100

@@ -1,6 +1,7 @@
 // DCMDs of family 0x01: the controller's own blocks.
 #include "DefaultsFields.h"
 #include "Dcmd.h"
+#include "Dcmd01Events.h"
 #include "Encoders.h"
 #include "FlashRequests.h"
 #include "FwStatus.h"
@@ -41,6 +42,10 @@ constexpr DcmdRoute kRoutes[] = {
     {0x01010000, DataFlow::FromController, 0, GetControllerInfo},
     {0x01020100, DataFlow::FromController, 0, GetControllerProperties},
     {0x01020200, DataFlow::ToController, kPropertiesSize, SetControllerProperties},
+    {0x01040100, DataFlow::FromController, 0, GetEventLogInfoRequest},
+    {0x01040200, DataFlow::None, 0, ClearEventLogRequest},
+    {0x01040300, DataFlow::FromController, 0, GetEventsRequest},
+    {0x01040400, DataFlow::FromController, 0, GetEventCountRequest},
     {0x01080101, DataFlow::FromController, 0, GetControllerTime},
     {0x010B0100, DataFlow::FromController, 0, GetKeyValues},
     {0x010E0201, DataFlow::FromController, 0, GetDefaults},

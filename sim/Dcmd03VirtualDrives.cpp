@@ -1,6 +1,7 @@
 // DCMDs of family 0x03: virtual drives (list, information, property record, progress, allowed
-// operations). A request that names a virtual drive by the target id in mailbox byte 0 gets
-// status 12 when there is none.
+// operations, delete, SSD-cache associations). A request that names a virtual drive by the
+// target id in mailbox byte 0 gets status 12 when there is none.
+#include "ConfigRelease.h"
 #include "Dcmd.h"
 #include "FwStatus.h"
 #include "VdEncoders.h"
@@ -57,6 +58,36 @@ void SetVdProperties(DcmdCall& call)
     call.changed = true;
 }
 
+// Deleting (mailbox word 0: target id in byte 0, sequence number in bytes 2-3; byte 4, which
+// says whether the virtual drive is an SSD cache, changes nothing): the virtual drive goes with
+// its background operations, and arrays no virtual drive uses any more are released.
+void DeleteVd(DcmdCall& call)
+{
+    const VirtualDrive* vd = MailboxVd(call);
+    if (vd == nullptr)
+        return;
+    if (static_cast<u16>(call.mailbox[2] | (call.mailbox[3] << 8)) != vd->seq) {
+        call.status = kFwInvalidSequence;
+        return;
+    }
+    const u64 now = call.model.clock.now;
+    RemoveVirtualDrive(call.controller, now, vd->targetId);
+    ReleaseUnusedArrays(call.controller, now);
+    call.changed = true;
+}
+
+// SSD-cache associations are not modelled: a cache serves no virtual drive. The list (mailbox
+// byte 0 = the cache's target id): u32 length (12 x entries, 12 when empty), u32 entries, then
+// the target ids from byte 11.
+void GetAssociations(DcmdCall& call)
+{
+    constexpr u32 kEmptyList = 12;
+    if (MailboxVd(call) == nullptr)
+        return;
+    call.reply = Block(kEmptyList);
+    call.reply.PutU32(0, kEmptyList);
+}
+
 void GetVdProgress(DcmdCall& call)
 {
     if (const VirtualDrive* vd = MailboxVd(call))
@@ -75,7 +106,9 @@ constexpr DcmdRoute kRoutes[] = {
     {0x03030000, DataFlow::FromController, 0, GetVdProperties},
     {0x03040000, DataFlow::ToController, kVdPropertiesSize, SetVdProperties},
     {0x03080000, DataFlow::FromController, 0, GetVdProgress},
+    {0x03090000, DataFlow::None, 0, DeleteVd},
     {0x030B0000, DataFlow::FromController, 0, GetVdAllowedOps},
+    {0x03100200, DataFlow::FromController, 0, GetAssociations},
 };
 
 }  // namespace

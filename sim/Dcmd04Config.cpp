@@ -1,15 +1,80 @@
-// DCMDs of family 0x04: the configuration (arrays, virtual drives, spares).
+// DCMDs of family 0x04: the configuration (arrays, virtual drives, spares): read, add, clear,
+// make and remove hot spares. The rules are documented in docs/firmware-interface.md,
+// "Configuration changes".
+#include "ConfigImageDecode.h"
+#include "ConfigRelease.h"
+#include "ConfigWrite.h"
 #include "Dcmd.h"
+#include "FwStatus.h"
+#include "HotSpares.h"
+#include "Topology.h"
 #include "VdEncoders.h"
 
 namespace sim {
 namespace {
 
+constexpr u32 kImageHeaderSize = 32;
+constexpr u32 kSpareRecordSize = 40;
+
+u64 Now(const DcmdCall& call) { return call.model.clock.now; }
+
+void Done(DcmdCall& call, u32 status)
+{
+    call.status = status;
+    call.changed = status == kFwOk;
+}
+
 // The whole image; the reply is cut at the caller's length.
 void GetConfiguration(DcmdCall& call) { call.reply = EncodeConfiguration(call.controller, call.model.clock.now); }
 
+// On success mailbox word 0 names the (first) new virtual drive: target id in byte 0, byte 1
+// zero, sequence number in bytes 2-3.
+void AddConfiguration(DcmdCall& call)
+{
+    ConfigImage image;
+    std::vector<u8> newTargets;
+    u32 status = DecodeConfigImage(call.data, image);
+    if (status == kFwOk)
+        status = ApplyConfigWrite(call.controller, Now(call), image, newTargets);
+    Done(call, status);
+    call.changed = status == kFwOk && !(image.arrays.empty() && image.virtualDrives.empty() && image.spares.empty());
+    const VirtualDrive* vd = newTargets.empty() ? nullptr : FindVirtualDrive(call.controller, newTargets.front());
+    if (vd != nullptr) {
+        call.mailbox[0] = vd->targetId;
+        call.mailbox[1] = 0;
+        call.mailbox[2] = static_cast<u8>(vd->seq & 0xFF);
+        call.mailbox[3] = static_cast<u8>(vd->seq >> 8);
+    }
+}
+
+// Mailbox byte 0: 1 forces the clear, 0 does not.
+void ClearRequest(DcmdCall& call)
+{
+    const u8 force = call.mailbox[0];
+    Done(call, force > 1 ? kFwInvalidParameter : ClearConfiguration(call.controller, Now(call), force == 1));
+}
+
+void MakeSpareRequest(DcmdCall& call)
+{
+    ImageSpare request;
+    Done(call, DecodeSpareRecord(call.data, 0, request) ? MakeHotSpare(call.controller, Now(call), request)
+                                                        : kFwInvalidParameter);
+}
+
+// Mailbox bytes 0-1 device id, 2-3 sequence number.
+void RemoveSpareRequest(DcmdCall& call)
+{
+    const u16 deviceId = static_cast<u16>(call.mailbox[0] | (call.mailbox[1] << 8));
+    const u16 seq = static_cast<u16>(call.mailbox[2] | (call.mailbox[3] << 8));
+    Done(call, RemoveHotSpare(call.controller, Now(call), deviceId, seq));
+}
+
 constexpr DcmdRoute kRoutes[] = {
     {0x04010000, DataFlow::FromController, 0, GetConfiguration},
+    {0x04020000, DataFlow::ToController, kImageHeaderSize, AddConfiguration},
+    {0x04030000, DataFlow::None, 0, ClearRequest},
+    {0x04040000, DataFlow::ToController, kSpareRecordSize, MakeSpareRequest},
+    {0x04050000, DataFlow::None, 0, RemoveSpareRequest},
 };
 
 }  // namespace

@@ -15,6 +15,7 @@ constexpr EnumName kInterfaces[] = {{"sas", 0}, {"sata", 1}};
 constexpr EnumName kMedia[] = {{"hdd", 0}, {"ssd", 1}};
 constexpr EnumName kSpeeds[] = {{"unknown", 0}, {"1.5g", 1}, {"3g", 2}, {"6g", 3}, {"12g", 4}};
 constexpr unsigned kPorts = 8;
+constexpr std::size_t kMaxSpareArrays = 16;
 
 // The path addresses: `sas_addresses` (a list), or `sas_address` for a drive with one path.
 std::vector<u64> ReadSasAddresses(ObjectReader& r)
@@ -87,6 +88,17 @@ Drive ReadDrive(ObjectReader& r)
         d.security = ReadNameSet(*security, r.PathOf("security"), DriveSecurityBits());
     d.sectorSize = static_cast<u16>(r.Unsigned("sector_size", 0xFFFF, 0));
     d.bridge = r.Bool("bridge", false);
+    const Json* former = r.Take("former_spare");
+    if (former != nullptr && !former->is_null()) {
+        ObjectReader f(*former, r.PathOf("former_spare"));
+        FormerSpare spare;
+        ReadList(f, "arrays", kMaxSpareArrays, [&](const Json& item, const std::string& path) {
+            spare.arrays.push_back(static_cast<u16>(AsUnsigned(item, path, 0xFFFE)));
+        });
+        spare.enclosureAffinity = f.Bool("enclosure_affinity", false);
+        f.Finish();
+        d.formerSpare = spare;
+    }
     return d;
 }
 
@@ -124,6 +136,14 @@ Json WriteDrive(const Drive& d)
     out["security"] = WriteNameSet(d.security, DriveSecurityBits());
     out["sector_size"] = d.sectorSize;
     out["bridge"] = d.bridge;
+    if (d.formerSpare) {
+        Json arrays = Json::array();
+        for (u16 ref : d.formerSpare->arrays)
+            arrays.push_back(ref);
+        out["former_spare"] = Json{{"arrays", std::move(arrays)}, {"enclosure_affinity", d.formerSpare->enclosureAffinity}};
+    } else {
+        out["former_spare"] = nullptr;
+    }
     return out;
 }
 

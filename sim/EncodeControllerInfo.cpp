@@ -2,7 +2,9 @@
 // and ports, hardware, limits and capabilities from the model; device counts derived from the
 // drives and virtual drives; the current settings: the controller properties block.
 #include <algorithm>
+#include <iterator>
 
+#include "ConfigRules.h"
 #include "Encoders.h"
 #include "InfoFlags.h"
 #include "InfoLayout.h"
@@ -111,6 +113,21 @@ void PutDeviceCounts(Block& block, const Controller& c)
     block.PutU16(kSsdCacheVds, counts.ssdCacheVds);
 }
 
+// The fewest and most drives of an array (a span) for each level the controller offers, as
+// the configuration rules take them; 0, 0 for a level it does not offer.
+void PutDrivesPerLevel(Block& block, const Controller& c)
+{
+    constexpr u8 kLevels[] = {0, 1, 5, 6, 10, 50, 60};
+    for (std::size_t i = 0; i < std::size(kLevels); ++i) {
+        const std::size_t spans = kLevels[i] >= 10 ? 2 : 1;
+        if (CheckLevelSupported(c, kLevels[i], spans) != 0)
+            continue;
+        const DriveCountRange range = DrivesPerArray(c, kLevels[i]);
+        block.PutU8(kDrivesPerLevel + 2 * i, range.min);
+        block.PutU8(kDrivesPerLevel + 2 * i + 1, range.max);
+    }
+}
+
 // The current settings are the controller properties block, carried whole.
 void PutSettings(Block& block, const ControllerProperties& p)
 {
@@ -131,6 +148,7 @@ Block EncodeControllerInfo(const Controller& controller)
     PutLimits(block, controller.info.limits);
     PutCapabilities(block, controller.info);
     PutDeviceCounts(block, controller);
+    PutDrivesPerLevel(block, controller);
     PutSettings(block, controller.properties);
     return block;
 }

@@ -20,6 +20,20 @@ u64 StripCodeFromKb(const Json& value, const std::string& path)
                    std::to_string(u64{1} << (kMaxStripCode - 1)));
 }
 
+// The code of the name that `value` holds.
+bool FindName(const Json& value, std::span<const EnumName> names, u64& code)
+{
+    if (!value.is_string())
+        return false;
+    for (const EnumName& n : names) {
+        if (value.get_ref<const std::string&>() == n.name) {
+            code = n.code;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string HexText(u64 value, int digits)
@@ -52,22 +66,22 @@ u64 ReadFieldValue(const Json& value, const std::string& path, FieldKind kind, u
     case FieldKind::Enum:
         break;
     }
+    u64 code = 0;
+    if (FindName(value, names, code))
+        return code;
     std::string choices;
     for (const EnumName& n : names)
         choices += (choices.empty() ? "\"" : ", \"") + std::string(n.name) + "\"";
-    if (value.is_string()) {
-        for (const EnumName& n : names) {
-            if (value.get_ref<const std::string&>() == n.name)
-                return n.code;
-        }
-    }
     Fail(path, "expected one of " + choices);
 }
 
 u64 ReadChoice(ObjectReader& reader, const char* key, std::span<const EnumName> names, u64 fallback)
 {
     const Json* value = reader.Take(key);
-    return value != nullptr ? ReadFieldValue(*value, reader.PathOf(key), FieldKind::Enum, 255, names) : fallback;
+    if (value == nullptr)
+        return fallback;
+    u64 code = 0;  // a known name needs no path; a fault does
+    return FindName(*value, names, code) ? code : ReadFieldValue(*value, reader.PathOf(key), FieldKind::Enum, 255, names);
 }
 
 Json FieldValueJson(u64 value, FieldKind kind, std::span<const EnumName> names)

@@ -19,6 +19,8 @@ bool TransferFits(const DcmdRoute& route, Packet& packet)
         return packet.DataLength() == 0 || direction == kDirFromController || direction == kDirBoth;
     case DataFlow::ToController:
         return (direction == kDirToController || direction == kDirBoth) && packet.DataLength() >= route.minWriteLength;
+    case DataFlow::Both:
+        return direction == kDirBoth && packet.DataLength() >= route.minWriteLength;
     case DataFlow::None:
         return true;
     }
@@ -54,6 +56,8 @@ Outcome RunFirmwareRequest(Packet& packet, RequestKind kind)
     Outcome outcome{kLibOk, call.status, 0};
     if (call.status == kFwOk && route->flow == DataFlow::FromController) {
         ApplyPatches(session.Model().patches, key, call.reply);
+        outcome.count = packet.PutData(call.reply);
+    } else if (route->flow == DataFlow::Both && call.reply.Size() != 0) {
         outcome.count = packet.PutData(call.reply);
     }
     if (call.changed && session.Save() != kLibOk) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "EventCodes.h"
 #include "FlashImageCheck.h"
 #include "FwStatus.h"
 #include "InfoLayout.h"
@@ -11,8 +12,6 @@ namespace sim {
 namespace {
 
 constexpr u64 kBytesPerMb = 1024 * 1024;
-constexpr u64 kEventClassInformational = 0;
-constexpr u64 kEventFlashCompleted = 0x0010;  // "Flash of new firmware image(s) complete"
 constexpr const char* kBatteryModule = "KORV";
 
 // Texts from an image go into the state file and the controller information: printable
@@ -40,21 +39,6 @@ void TakeComponent(ControllerInfo& info, const FlashComponent& component)
         it->version = version;
     else if (info.images.size() < info::kMaxImages)
         info.images.push_back({name, version});
-}
-
-void AddFlashEvent(Controller& controller, const SimClock& clock)
-{
-    if (!controller.events.is_array())
-        return;
-    u64 last = 0;
-    for (const Json& event : controller.events) {
-        if (event.is_object() && event.contains("seq") && event["seq"].is_number_unsigned())
-            last = std::max(last, event["seq"].get<u64>());
-    }
-    controller.events.push_back(Json{{"seq", last + 1},
-                                     {"time", clock.now},
-                                     {"class", kEventClassInformational},
-                                     {"code", kEventFlashCompleted}});
 }
 
 }  // namespace
@@ -105,7 +89,7 @@ u32 CommitFlash(Controller& controller, const SimClock& clock, bool* changed)
     if (packaged != scan.components.end())
         info.packageBuild = FieldText(packaged->package, info::kPackageBuildSize);
     flash.imageSize = download.size;
-    AddFlashEvent(controller, clock);
+    AppendEvent(controller, clock, kEvFlashComplete, EventArgs::None());
     *changed = true;
     return kFwOk;
 }

@@ -9,6 +9,24 @@ constexpr u32 kFwInvalidOpcode = 1;     // the controller knows no such request
 constexpr u32 kFwInvalidParameter = 3;  // a data transfer that does not fit the request, or a bad value
 constexpr u32 kFwInvalidSequence = 4;   // the request names an older sequence number of the object
 constexpr u32 kFwNotFound = 12;         // no device or virtual drive with the id the request names
+constexpr u32 kFwWrongState = 50;       // the object is not in a state that allows the request
+constexpr u32 kFwJbodLimit = 95;        // no more system drives may be made unconfigured good
+// Configuration changes (docs/firmware-interface.md, "Configuration changes").
+constexpr u32 kFwNotEnoughDrives = 11;    // too few drives for the RAID level (or an odd count for a mirror)
+constexpr u32 kFwNoSpace = 26;            // no free space there, or a virtual-drive limit reached
+constexpr u32 kFwDriveRebuilding = 28;    // a member of the array is rebuilding
+constexpr u32 kFwForeignDrive = 30;       // the drive holds a foreign configuration
+constexpr u32 kFwInvalidRaidLevel = 43;   // a RAID level the controller does not offer
+constexpr u32 kFwInvalidStrip = 44;       // a strip size outside the controller's limits
+constexpr u32 kFwInvalidSize = 45;        // a size the extents cannot hold
+constexpr u32 kFwSpanLimit = 46;          // more spans than a virtual drive takes
+constexpr u32 kFwDriveCountLimit = 47;    // more drives than an array of the level takes
+constexpr u32 kFwDriveTooSmall = 48;      // the drive is smaller than the array it should serve
+constexpr u32 kFwDriveMix = 49;           // drive media or interfaces the controller does not mix
+constexpr u32 kFwDriveConfigured = 52;    // the drive is in an array (or a system drive)
+constexpr u32 kFwDriveIsSpare = 53;       // the drive is a hot spare
+constexpr u32 kFwSpinningUp = 85;         // drives are still spinning up
+constexpr u32 kFwDataWouldBeLost = 102;   // an unforced clear while virtual drives exist
 
 constexpr u32 kScsiCheckCondition = 2;  // SCSI status of a pass-through
 

@@ -106,6 +106,7 @@ constexpr NamedBit kCapabilitiesTable[] = {
     {"pd_deny_clear", kPdOps, 6, false},
     {"pd_deny_locate", kPdOps, 7, false},
     {"spin_down", kPdOps + 1, 0, false},
+    {"spin_up_before_config", kPdOps + 1, 1, false},
     {"t10_power_state", kPdOps + 1, 2, false},
     {"pd_temperature", kPdOps + 1, 3, false},
     // Protection information and later additions.

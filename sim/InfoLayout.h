@@ -88,6 +88,7 @@ constexpr u32 kExpanderFirmwareSize = 14;
 constexpr u32 kFwCacheMb = 1954;             // u16
 constexpr u32 kPiFlags = 1956;               // u8 bits
 constexpr u32 kMoreCapabilities = 1957;      // u8 bits
+constexpr u32 kDrivesPerLevel = 1960;        // u8 fewest, u8 most per level: 0, 1, 5, 6, 10, 50, 60
 constexpr u32 kMaxSpinupPerMinute = 1992;    // u8
 constexpr u32 kRocTemperature = 1993;        // u8 degrees Celsius
 constexpr u32 kControllerTemperature = 1994;  // u8 degrees Celsius

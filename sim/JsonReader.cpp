@@ -1,6 +1,7 @@
 #include "JsonReader.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace sim {
 
@@ -20,13 +21,13 @@ u64 AsUnsigned(const Json& value, const std::string& path, u64 max)
     Fail(path, "expected a whole number from 0 to " + std::to_string(max));
 }
 
-u64 AsHex(const Json& value, const std::string& path, u64 max)
+namespace {
+
+// A text "0x..." of at most 16 hexadecimal digits whose value is at most `max`.
+bool ParseHexText(const std::string& text, u64 max, u64& n)
 {
-    if (!value.is_string())
-        return AsUnsigned(value, path, max);
-    const std::string& text = value.get_ref<const std::string&>();
     const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    u64 n = 0;
+    n = 0;
     bool fits = prefixed && text.size() <= 2 + 16;
     for (std::size_t i = 2; fits && i < text.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
@@ -36,7 +37,32 @@ u64 AsHex(const Json& value, const std::string& path, u64 max)
         }
         n = (n << 4) | static_cast<u64>(std::isdigit(c) ? c - '0' : std::tolower(c) - 'a' + 10);
     }
-    if (!fits || n > max)
+    return fits && n <= max;
+}
+
+// The common cases of the readers below, checked without building the field's path (which
+// only a fault needs).
+bool IsUnsignedUpTo(const Json& value, u64 max) { return value.is_number_unsigned() && value.get<u64>() <= max; }
+
+bool IsTextUpTo(const Json& value, std::size_t maxLength)
+{
+    if (!value.is_string())
+        return false;
+    const std::string& text = value.get_ref<const std::string&>();
+    return text.size() <= maxLength && text.find('\0') == std::string::npos;
+}
+
+// An object's fields in file order, by place.
+const Json::object_t::Container& FieldsOf(const Json& object) { return object.get_ref<const Json::object_t&>(); }
+
+}  // namespace
+
+u64 AsHex(const Json& value, const std::string& path, u64 max)
+{
+    if (!value.is_string())
+        return AsUnsigned(value, path, max);
+    u64 n = 0;
+    if (!ParseHexText(value.get_ref<const std::string&>(), max, n))
         Fail(path, "expected a number or a hexadecimal text \"0x...\" up to " + std::to_string(max));
     return n;
 }
@@ -73,46 +99,72 @@ ObjectReader::ObjectReader(const Json& object, std::string path) : object_(objec
 {
     if (!object_.is_object())
         Fail(path_.empty() ? "state" : path_, "expected an object");
+    taken_.assign(object_.size(), false);
 }
 
 std::string ObjectReader::PathOf(const char* key) const { return path_.empty() ? key : path_ + "." + key; }
 
+// An object holds each key once; the search starts after the field found last and wraps around.
 const Json* ObjectReader::Take(const char* key)
 {
-    taken_.insert(key);
-    const auto it = object_.find(key);
-    return it == object_.end() ? nullptr : &*it;
+    const auto& fields = FieldsOf(object_);
+    const std::size_t count = fields.size();
+    const std::size_t length = std::strlen(key);
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t i = next_ + k < count ? next_ + k : next_ + k - count;
+        const std::string& name = fields[i].first;
+        if (name.size() == length && std::memcmp(name.data(), key, length) == 0) {
+            taken_[i] = true;
+            next_ = i + 1 < count ? i + 1 : 0;
+            return &fields[i].second;
+        }
+    }
+    return nullptr;
 }
 
 u64 ObjectReader::Unsigned(const char* key, u64 max, u64 fallback)
 {
     const Json* value = Take(key);
-    return value != nullptr ? AsUnsigned(*value, PathOf(key), max) : fallback;
+    if (value == nullptr)
+        return fallback;
+    return IsUnsignedUpTo(*value, max) ? value->get<u64>() : AsUnsigned(*value, PathOf(key), max);
 }
 
 u64 ObjectReader::Hex(const char* key, u64 max, u64 fallback)
 {
     const Json* value = Take(key);
-    return value != nullptr ? AsHex(*value, PathOf(key), max) : fallback;
+    if (value == nullptr)
+        return fallback;
+    if (IsUnsignedUpTo(*value, max))
+        return value->get<u64>();
+    u64 n = 0;
+    if (value->is_string() && ParseHexText(value->get_ref<const std::string&>(), max, n))
+        return n;
+    return AsHex(*value, PathOf(key), max);
 }
 
 bool ObjectReader::Bool(const char* key, bool fallback)
 {
     const Json* value = Take(key);
-    return value != nullptr ? AsBool(*value, PathOf(key)) : fallback;
+    if (value == nullptr)
+        return fallback;
+    return value->is_boolean() ? value->get<bool>() : AsBool(*value, PathOf(key));
 }
 
 std::string ObjectReader::Text(const char* key, std::size_t maxLength, const std::string& fallback)
 {
     const Json* value = Take(key);
-    return value != nullptr ? AsText(*value, PathOf(key), maxLength) : fallback;
+    if (value == nullptr)
+        return fallback;
+    return IsTextUpTo(*value, maxLength) ? value->get_ref<const std::string&>() : AsText(*value, PathOf(key), maxLength);
 }
 
 void ObjectReader::Finish() const
 {
-    for (auto it = object_.begin(); it != object_.end(); ++it) {
-        if (taken_.count(it.key()) == 0)
-            Fail(path_.empty() ? "state" : path_, "unknown field \"" + it.key() + "\"");
+    const auto& fields = FieldsOf(object_);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!taken_[i])
+            Fail(path_.empty() ? "state" : path_, "unknown field \"" + fields[i].first + "\"");
     }
 }
 

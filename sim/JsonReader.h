@@ -6,6 +6,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "Model.h"
 
@@ -46,7 +47,8 @@ public:
 private:
     const Json& object_;
     std::string path_;
-    std::set<std::string> taken_;
+    std::vector<bool> taken_;  // by the field's place in the object
+    std::size_t next_ = 0;     // where the next search starts: fields are mostly read in file order
 };
 
 // Reads the optional object field `key` with `read(ObjectReader&)` and checks it for unknown fields.
@@ -68,8 +70,14 @@ void ReadList(ObjectReader& parent, const char* key, std::size_t maxItems, Read 
     if (const Json* value = parent.Take(key)) {
         const std::string path = parent.PathOf(key);
         const Json& list = AsArray(*value, path, maxItems);
-        for (std::size_t i = 0; i < list.size(); ++i)
-            read(list[i], path + "[" + std::to_string(i) + "]");
+        std::string itemPath = path;  // one text for all items, so that long lists build no new ones
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            itemPath.resize(path.size());
+            itemPath += '[';
+            itemPath += std::to_string(i);
+            itemPath += ']';
+            read(list[i], itemPath);
+        }
     }
 }
 

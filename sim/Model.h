@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "EventLog.h"
 #include "FlashRegion.h"
 #include "ModelController.h"
 #include "ModelTopology.h"
@@ -21,6 +22,7 @@ struct Controller {
     std::string batteryFru;
     std::vector<std::pair<std::string, std::string>> keyValues;  // in file order
     OemFlags oem;
+    JbodConversions jbodConversions;
     std::vector<Enclosure> enclosures;
     std::vector<Drive> drives;
     Configuration config;
@@ -28,7 +30,7 @@ struct Controller {
     std::vector<Phy> phys;
     std::vector<Operation> operations;
     Battery battery;
-    Json events = Json::array();  // kept as written; not interpreted yet
+    EventLog events;
     FlashRegion flash;
 };
 

@@ -205,6 +205,13 @@ struct ManufacturingData {
     std::string revision;
 };
 
+// Conversions of system (JBOD) drives back to unconfigured good: how many were made, and the
+// most the controller allows (0: no limit).
+struct JbodConversions {
+    u64 done = 0;
+    u64 limit = 0;
+};
+
 struct OemFlags {
     u8 mode = 0;
     bool clusterDisable = false;

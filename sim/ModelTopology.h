@@ -53,6 +53,13 @@ enum class DriveMedia : u8 { Hdd, Ssd };
 
 constexpr std::size_t kMaxDrivePaths = 4;
 
+// The hot-spare entry a revertible spare gave up when it took an array row; a copyback off the
+// drive returns it to that entry.
+struct FormerSpare {
+    std::vector<u16> arrays;  // dedicated to these arrays; empty for a global spare
+    bool enclosureAffinity = false;
+};
+
 struct Drive {
     u16 deviceId = 0;
     u16 seq = 0;
@@ -82,6 +89,7 @@ struct Drive {
     NameSet security;  // see DriveSecurityBits()
     u16 sectorSize = 0;  // 0 means 512
     bool bridge = false;  // behind a SAS-SATA bridge
+    std::optional<FormerSpare> formerSpare;  // while a revertible spare holds an array row
 };
 
 struct DriveArray {
@@ -161,7 +169,8 @@ enum class OperationKind : u8 {
 
 struct Operation {
     OperationKind kind = OperationKind::Rebuild;
-    u16 deviceId = 0;  // drive operations
+    u16 deviceId = 0;  // drive operations (a copyback's target)
+    u16 sourceId = 0;  // a copyback's source drive
     u8 targetId = 0;   // virtual-drive operations
     u64 started = 0;   // clock seconds
     u64 seconds = 0;   // how long it runs

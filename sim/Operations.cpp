@@ -39,7 +39,9 @@ bool IsDriveOperation(OperationKind kind)
 std::optional<OperationProgress> DriveOperation(const Controller& controller, u64 now, u16 deviceId, OperationKind kind)
 {
     for (const Operation& op : controller.operations) {
-        if (op.kind == kind && IsDriveOperation(kind) && op.deviceId == deviceId)
+        // A copyback shows on its source drive as well as on its target.
+        const bool onDrive = op.deviceId == deviceId || (kind == OperationKind::Copyback && op.sourceId == deviceId);
+        if (op.kind == kind && IsDriveOperation(kind) && onDrive)
             return ProgressAt(op, now);
     }
     return std::nullopt;

@@ -17,7 +17,7 @@ struct OperationProgress {
 bool IsDriveOperation(OperationKind kind);
 
 // The progress at `now` of the operation of the kind on the drive or virtual drive; nothing
-// when none runs.
+// when none runs. A copyback runs on its target and on its source.
 std::optional<OperationProgress> DriveOperation(const Controller& controller, u64 now, u16 deviceId, OperationKind kind);
 std::optional<OperationProgress> VdOperation(const Controller& controller, u64 now, u8 targetId, OperationKind kind);
 

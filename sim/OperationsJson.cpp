@@ -39,6 +39,12 @@ Operation ReadOperation(ObjectReader& r)
         op.deviceId = static_cast<u16>(r.Unsigned("device_id", 0xFFFE, 0));
     else
         op.targetId = static_cast<u8>(r.Unsigned("target_id", 0xFF, 0));
+    // A copyback copies its source drive's row onto its target, `device_id`.
+    if (op.kind == OperationKind::Copyback) {
+        if (r.Take("source_id") == nullptr)
+            Fail(r.PathOf("source_id"), "missing");
+        op.sourceId = static_cast<u16>(r.Unsigned("source_id", 0xFFFE, 0));
+    }
     op.started = r.Unsigned("started", kClockMax, 0);
     op.seconds = r.Unsigned("seconds", kClockMax, 0);
     op.pausedSeconds = r.Unsigned("paused_seconds", kClockMax, 0);
@@ -72,6 +78,8 @@ Json WriteOperations(const std::vector<Operation>& operations)
             item["device_id"] = op.deviceId;
         else
             item["target_id"] = op.targetId;
+        if (op.kind == OperationKind::Copyback)
+            item["source_id"] = op.sourceId;
         item["started"] = op.started;
         item["seconds"] = op.seconds;
         item["paused_seconds"] = op.pausedSeconds;

@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include "Clock.h"
+#include "DriveRules.h"
 #include "Requests.h"
 #include "controller/LibPacket.h"
 
@@ -29,7 +30,11 @@ u32 Session::Init()
     if (const auto fault = faults_.Check(model.faults, key))
         return fault->libError;
 
-    if (AdvanceForRun(model.clock) && !file->Save(model))
+    // Background work that the clock has passed completes before the run sees the controller.
+    bool changed = AdvanceForRun(model.clock);
+    for (Controller& controller : model.controllers)
+        changed = CompleteBackgroundWork(controller, model.clock.now) || changed;
+    if (changed && !file->Save(model))
         return kLibStateError;
     file_ = std::move(file);
     model_ = std::move(model);

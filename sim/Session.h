@@ -14,7 +14,8 @@ public:
     static Session& Get();
 
     // Locks and loads the state, applies an injected INIT fault, moves the clock on for this
-    // run and saves it when it moved. A library error, 0 on success. INIT on an open session
+    // run, completes the background work the clock has passed, and saves when either changed
+    // something. A library error, 0 on success. INIT on an open session
     // does nothing.
     u32 Init();
     void Close();

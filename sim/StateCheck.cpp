@@ -115,6 +115,8 @@ void CheckOperations(const Controller& c, const std::string& path)
         const std::string at = path + ".operations[" + std::to_string(i) + "]";
         if (IsDriveOperation(op.kind) && FindDrive(c, op.deviceId) == nullptr)
             Fail(at + ".device_id", "no drive with device id " + std::to_string(op.deviceId));
+        if (op.kind == OperationKind::Copyback && (FindDrive(c, op.sourceId) == nullptr || op.sourceId == op.deviceId))
+            Fail(at + ".source_id", "a copyback's source must be another drive");
         if (!IsDriveOperation(op.kind) && FindVirtualDrive(c, op.targetId) == nullptr)
             Fail(at + ".target_id", "no virtual drive with target id " + std::to_string(op.targetId));
         if (!running.insert({static_cast<u8>(op.kind), op.deviceId, op.targetId}).second)

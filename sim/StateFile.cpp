@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "DefaultTopology.h"
+#include "JsonQuickParse.h"
 #include "StateFormat.h"
 
 namespace sim {
@@ -124,6 +125,8 @@ bool StateFile::Load(SimModel& model)
         fault = "not a regular file";
     else if (st.st_size > kMaxStateBytes)
         fault = "larger than 64 MiB";
+    if (fault.empty())
+        text.reserve(static_cast<std::size_t>(st.st_size));
     while (fault.empty()) {
         char buffer[65536];
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -143,7 +146,11 @@ bool StateFile::Load(SimModel& model)
         return Report("read", fault);
 
     try {
-        model = ReadState(Json::parse(text));
+        Json root;
+        if (!QuickParseJson(text, root))
+            root = Json::parse(text);
+        model = ReadState(root);
+        ReleaseJson(root);
     } catch (const Json::parse_error& e) {
         return Report("read", ParseFault(e.what()));
     } catch (const StateError& e) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "EventLogJson.h"
 #include "FieldTable.h"
 #include "StateFormat.h"
 #include "TopologyBits.h"
@@ -180,7 +181,7 @@ void ReadTopology(ObjectReader& r, Controller& c)
         c.operations = ReadOperations(*operations, r.PathOf("operations"));
     ReadObject(r, "battery", [&](ObjectReader& b) { ReadBattery(b, c.battery); });
     if (const Json* events = r.Take("events"))
-        c.events = AsArray(*events, r.PathOf("events"), 1u << 20);
+        ReadEventLog(*events, r.PathOf("events"), c.events);
 }
 
 void WriteTopology(const Controller& c, Json& out)
@@ -192,7 +193,7 @@ void WriteTopology(const Controller& c, Json& out)
     out["phys"] = WriteObjects(c.phys, WritePhy);
     out["operations"] = WriteOperations(c.operations);
     out["battery"] = WriteBattery(c.battery);
-    out["events"] = c.events;
+    out["events"] = WriteEventLog(c.events);
 }
 
 }  // namespace sim

@@ -12,4 +12,8 @@ constexpr u32 kSpanPdCount = 0x32103;          // "Span: %d - Number of PDs: %d\
 constexpr u32 kPdTitle = 0x32104;              // "PD: %d Information\n"
 constexpr u32 kDedicatedSpareCount = 0x32106;  // "Number of Dedicated Hot Spares: %d\n"
 
+// Deletion.
+constexpr u32 kDeleted = 0x32201;              // "Adapter %d: Deleted Virtual Drive-%d(target id-%d)\n"
+constexpr u32 kDeleteFailed = 0x32202;         // "Adapter %d: Failed to delete Virtual Drive-%d\n"
+
 }  // namespace LdMsg

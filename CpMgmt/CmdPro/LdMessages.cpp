@@ -14,6 +14,8 @@ const MessageEntry kVirtualDriveMessages[] = {
     {kSpanPdCount, "Span: %d - Number of PDs: %d\n"},
     {kPdTitle, "PD: %d Information\n"},
     {kDedicatedSpareCount, "Number of Dedicated Hot Spares: %d\n"},
+    {kDeleted, "Adapter %d: Deleted Virtual Drive-%d(target id-%d)\n"},
+    {kDeleteFailed, "Adapter %d: Failed to delete Virtual Drive-%d\n"},
 };
 
 const MessageTableRegistration kRegisterVirtualDrive("Virtual drive", kVirtualDriveMessages,

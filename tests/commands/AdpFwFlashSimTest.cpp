@@ -101,7 +101,12 @@ TEST_F(SimFlashTest, CommittedImageUpdatesVersionsAndLogsAnEvent)
               (Json::array({{{"name", "APP"}, {"version", "2.0"}}, {{"name", "BIOS"}, {"version", "7.30?"}}})));
     EXPECT_EQ(c["info"]["package_build"], std::string(96, '9'));
     EXPECT_EQ(c["flash"]["image_size"], 131072);
-    EXPECT_EQ(c["events"], (Json::array({{{"seq", 1}, {"time", 0}, {"class", 0}, {"code", 16}}})));
+    const Json& events = c["events"]["records"];
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]["seq"], 1);
+    EXPECT_EQ(events[0]["time"], 0);
+    EXPECT_EQ(events[0]["code"], "0x00000010");
+    EXPECT_EQ(events[0]["description"], "Flash of new firmware image(s) complete");
 }
 
 }  // namespace

@@ -112,8 +112,11 @@ TEST_F(AdpFwFlashTest, FlashedImageShowsInTheControllerInformation)
 
     const nlohmann::json after = ReadState()["controllers"][0];
     EXPECT_EQ(after["flash"]["image_size"], 131072);
-    ASSERT_EQ(after["events"].size(), 1u);
-    EXPECT_EQ(after["events"][0], (nlohmann::json{{"seq", 1}, {"time", state["clock"]["now"]}, {"class", 0}, {"code", 16}}));
+    const nlohmann::json& events = after["events"]["records"];
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]["seq"], 1);
+    EXPECT_EQ(events[0]["time"], state["clock"]["now"]);
+    EXPECT_EQ(events[0]["code"], "0x00000010");
 
     RunResult info = Run({"-AdpAllInfo", "-a0"});
     EXPECT_NE(info.out.find("FW Package Build: " + kNewPackage + "\n"), std::string::npos);
@@ -142,7 +145,7 @@ TEST_F(AdpFwFlashTest, InterruptedDownloadKeepsTheOldFirmware)
     EXPECT_EQ(after["info"]["package_build"], "24.12.0-0047");
     EXPECT_EQ(after["info"]["images"], Info()["images"]);
     EXPECT_EQ(after["flash"]["image_size"], 0);
-    EXPECT_TRUE(after["events"].empty());
+    EXPECT_TRUE(after["events"]["records"].empty());
 }
 
 TEST_F(AdpFwFlashTest, ImagesThatFailValidationEndWith17BeforeAnyFlashRequest)

@@ -59,7 +59,7 @@ TEST_F(SimStateFileTest, MissingFileIsCreatedWithTheDefaultTopology)
     EXPECT_EQ(config["spares"][0]["device_id"], 14);
     EXPECT_EQ(config["spares"][0]["arrays"], Json::array());
     EXPECT_TRUE(c["battery"]["present"]);
-    EXPECT_EQ(c["events"], Json::array());
+    EXPECT_EQ(c["events"]["records"], Json::array());
 
     // The controller reports what the topology holds: two optimal virtual drives, ten disks
     // and the enclosure among the physical devices, and a battery.

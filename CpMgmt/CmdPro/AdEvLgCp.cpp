@@ -1,0 +1,136 @@
+#include "CpMgmt/CmdPro/AdEvLgCp.h"
+
+#include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
+#include "fwdata/LeBytes.h"
+#include "parsers/AdpEventLogPo.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CtMessage.h"
+#include "runtime/FileIO.h"
+
+namespace {
+
+const CpRegistration<AdpEventLogCp> kRegisterAdpEventLogCp;
+
+constexpr u32 kMsgLineEnd = 0x2;
+constexpr u32 kMsgAdapterTitle = 0x12;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgAdapterUnreachable = 0x30023;
+
+}  // namespace
+
+ArrayList<u16>* AdpEventLogCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_ADPEVENTLOG);
+    return codes;
+}
+
+CommandProcessor* AdpEventLogCp::Create(u16 id) { return id == 0 ? new AdpEventLogCp() : nullptr; }
+
+int AdpEventLogCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<AdpEventLogPo*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(MaintMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpEventLogPo *");
+        return -1;
+    }
+    int result = -1;
+    switch (object->GetSubCommand()) {
+    case AdpEventLogPo::kClear:
+        result = ClearLog(cpController, object);
+        break;
+    case AdpEventLogPo::kSinceReboot:
+    case AdpEventLogPo::kSinceShutdown:
+    case AdpEventLogPo::kSinceClear:
+    case AdpEventLogPo::kIncludeDeleted:
+        result = WriteEventsFrom(cpController, object, object->GetSubCommand());
+        break;
+    case AdpEventLogPo::kLogInfo:
+        result = ShowLogInfo(cpController, object);
+        break;
+    case AdpEventLogPo::kLatest:
+        result = WriteLatestEvents(cpController, object);
+        break;
+    case AdpEventLogPo::kCcInconsistencies:
+        result = WriteCcInconsistencies(cpController, object);
+        break;
+    default:
+        break;
+    }
+    if (result != 0) {
+        PrintMessage(MaintMsg::kText, "AdpEventLog failed\n");
+        return result;
+    }
+    PrintMessage(MaintMsg::kText, "Success in AdpEventLog\n");
+    // With a class filter, a run in which no event passed it ends with 1.
+    return object->GetClassFilter() != 0 ? static_cast<int>(noMatchingEvent_) : 0;
+}
+
+int AdpEventLogCp::OpenLog(CpController* cpController, u8 adapterNumber, bool readInfo, LogAccess* access)
+{
+    access->manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (access->manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        return -1;
+    }
+    if (access->manager->GetAdapter(&access->adapter) != 0 || access->adapter == nullptr) {
+        PrintMessage(kMsgAdapterUnreachable, adapterNumber);
+        return -1;
+    }
+    return readInfo ? access->adapter->GetEventLogInfo(&access->info) : 0;
+}
+
+bool AdpEventLogCp::TakeByClass(u8 classFilter, const u8* record)
+{
+    if (classFilter != 0) {
+        const s8 eventClass = static_cast<s8>(LeU8(record, evlog::kClass));
+        const bool passes = (eventClass == 0 && (classFilter & AdpEventLogPo::kFilterInfo) != 0) ||
+                            (eventClass == 1 && (classFilter & AdpEventLogPo::kFilterWarning) != 0) ||
+                            (eventClass == 2 && (classFilter & AdpEventLogPo::kFilterCritical) != 0) ||
+                            (eventClass == 3 && (classFilter & AdpEventLogPo::kFilterFatal) != 0);
+        if (!passes)
+            return false;
+    }
+    noMatchingEvent_ = 0;
+    return true;
+}
+
+int AdpEventLogCp::WriteOrReport(const u8* record, FileHandle* file)
+{
+    if (WriteEvent(record, file) == 0)
+        return 0;
+    PrintMessage(MaintMsg::kFileWriteFailed);
+    return -1;
+}
+
+FileHandle* AdpEventLogCp::OpenOutput(const AdpEventLogPo& object)
+{
+    const string name = object.GetFileName();
+    return GetFileIO()->Open(name.GetCStr(), object.GetAppendFlag() == 0 ? "w" : "a+");
+}
+
+int AdpEventLogCp::ClearLog(CpController* cpController, AdpEventLogPo* object)
+{
+    LogAccess access;
+    int status = OpenLog(cpController, object->GetAdapterNumber(), false, &access);
+    return status != 0 ? status : access.adapter->ClearEventLog();
+}
+
+int AdpEventLogCp::ShowLogInfo(CpController* cpController, AdpEventLogPo* object)
+{
+    LogAccess access;
+    int status = OpenLog(cpController, object->GetAdapterNumber(), true, &access);
+    if (status != 0)
+        return status;
+    const u32* info = access.info;
+    PrintMessage(kMsgAdapterTitle, object->GetAdapterNumber());
+    PrintMessage(MaintMsg::kEventLogInfo, static_cast<unsigned long>(info[evlog::kNewest]),
+                 static_cast<unsigned long>(info[evlog::kOldest]), static_cast<unsigned long>(info[evlog::kClear]),
+                 static_cast<unsigned long>(info[evlog::kShutdown]), static_cast<unsigned long>(info[evlog::kBoot]));
+    PrintMessage(kMsgLineEnd);
+    return 0;
+}

@@ -1,0 +1,212 @@
+// The consistency-check inconsistency report of the event log command (-GetCCIncon): the
+// inconsistency events logged since the controller's last reboot, written per selected virtual
+// drive into the output file.
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "CpMgmt/CmdPro/AdEvLgCp.h"
+#include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "cmdtool/ParsedObject.h"
+#include "fwdata/LeBytes.h"
+#include "parsers/AdpEventLogPo.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/VirtualDisk.h"
+#include "raidmodel/ids/VdIdFwi.h"
+#include "runtime/CtMessage.h"
+#include "runtime/FileIO.h"
+
+namespace {
+
+constexpr u32 kMsgAdapterTitle = 0x12;
+constexpr u32 kMsgNoMemory = 0x14;
+constexpr u32 kMsgOpenFileFailed = 0x30009;
+constexpr u32 kMsgNoVirtualDrive = 0x32004;
+constexpr u32 kMsgVdNotFound = 0x32005;
+constexpr u32 kMsgOperationFailed = 0x36017;
+
+// An inconsistency event: its code, and its arguments (u64 strip at 32, the virtual drive at 40).
+constexpr u32 kCcInconsistencyCode = 0x3F;
+constexpr u8 kCcInconsistencyArgs = 9;
+constexpr std::size_t kCcTargetId = 40;
+
+// The controller's event count sizes the buffer that holds every event fetched; beyond this
+// many the buffer is not had.
+constexpr u32 kMaxHeldEvents = 1u << 20;
+
+// The events fetched since the reboot, laid out as one event list reply.
+class HeldEvents {
+public:
+    bool Allocate(u32 capacity)
+    {
+        if (capacity > kMaxHeldEvents)
+            return false;
+        capacity_ = capacity;
+        bytes_.reset(new (std::nothrow) u8[AdpEventLogCp::kListHeaderSize + capacity * AdpEventLogCp::kRecordSize]());
+        return bytes_ != nullptr;
+    }
+    u32 Count() const { return count_; }
+    const u8* Record(u32 index) const
+    {
+        return bytes_.get() + AdpEventLogCp::kListHeaderSize + index * AdpEventLogCp::kRecordSize;
+    }
+    // Appends the records of a batch reply, never more than there is room for.
+    void Append(const u8* reply, u32 records)
+    {
+        if (records > capacity_ - count_)
+            records = capacity_ - count_;
+        std::memcpy(bytes_.get() + AdpEventLogCp::kListHeaderSize + count_ * AdpEventLogCp::kRecordSize,
+                    reply + AdpEventLogCp::kListHeaderSize, records * AdpEventLogCp::kRecordSize);
+        count_ += records;
+        PutLeU32(bytes_.get(), 0, count_);
+    }
+
+private:
+    std::unique_ptr<u8[]> bytes_;
+    u32 capacity_ = 0;
+    u32 count_ = 0;
+};
+
+// Fetches the events from `start` on, `remaining` of them, 128 at a time. A reply without
+// records ends the fetching (the records held so far are used). 0 or the failed request's status.
+int FetchEvents(Adapter* adapter, u32 start, u32 remaining, u8* batch, HeldEvents& held)
+{
+    while (remaining != 0) {
+        const u32 asked = remaining < AdpEventLogCp::kRecordsPerBatch ? remaining : AdpEventLogCp::kRecordsPerBatch;
+        int status = adapter->GetEvents(start, batch, asked * AdpEventLogCp::kRecordSize + AdpEventLogCp::kListHeaderSize,
+                                        AdpEventLogCp::kCcClassLocale);
+        if (status != 0)
+            return status;
+        u32 records = LeU32(batch, 0);
+        if (records > asked)
+            records = asked;
+        if (records == 0)
+            break;
+        held.Append(batch, records);
+        remaining -= asked;
+        const u32 last = LeU32(batch, AdpEventLogCp::kListHeaderSize + (records - 1) * AdpEventLogCp::kRecordSize);
+        if (last < start || last == 0xFFFFFFFF)
+            break;
+        start = last + 1;
+    }
+    return 0;
+}
+
+VirtualDisk* FindByTargetId(List<VirtualDisk*>& vds, u8 targetId)
+{
+    for (unsigned i = 0; i < vds.GetCount(); ++i) {
+        VirtualDisk* vd = vds.GetAt(static_cast<u8>(i));
+        if (vd != nullptr && vd->GetId() != nullptr && vd->GetId()->GetTargetId() == targetId)
+            return vd;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLogPo* object)
+{
+    const u8 adapterNumber = object->GetAdapterNumber();
+    LogAccess access;
+    int status = OpenLog(cpController, adapterNumber, true, &access);
+    if (status != 0)
+        return status;
+    RaidManager* manager = access.manager;
+
+    u8 vdCount = 0;
+    if (manager->GetVdCount(&vdCount) != 0) {
+        PrintMessage(kMsgOperationFailed, adapterNumber, "VD count");
+        return -1;
+    }
+    // A command line without virtual drives selects none: nothing is fetched or written.
+    const ArrayList<u8>& selection = object->GetVdList();
+    if (selection.GetCount() == 0)
+        return -1;
+    const bool allDrives = selection.GetAt(0) == LdParsedObject::kAllLds;
+    unsigned selected = allDrives ? vdCount : selection.GetCount();
+    if (vdCount == 0) {
+        PrintMessage(kMsgNoVirtualDrive, adapterNumber);
+        return -1;
+    }
+
+    const u32 start = access.info[evlog::kBoot];
+    u32 count = 0;
+    status = access.adapter->GetEventCount(&count, start, kCcClassLocale);
+    if (status != 0 && status != kStatusNoEvents)
+        return status;
+    if (count == 0) {
+        PrintMessage(MaintMsg::kEventNoneLogged, adapterNumber, "VD");
+        return 0;
+    }
+
+    HeldEvents held;
+    std::unique_ptr<u8[]> batch(new (std::nothrow) u8[kListBufferSize]());
+    if (!held.Allocate(count) || !batch) {
+        PrintMessage(kMsgNoMemory, "getting events");
+        return -1;
+    }
+    status = FetchEvents(access.adapter, start, count, batch.get(), held);
+    batch.reset();
+    if (status != 0)
+        return status;
+
+    List<VirtualDisk*>* vds = nullptr;
+    if (manager->GetVdList(&vds) != 0 || vds == nullptr)
+        return -1;
+    manager->SortVdList(vds);
+    // The count is the controller's list, the drives its configuration: never walk past them.
+    if (allDrives && selected > vds->GetCount())
+        selected = vds->GetCount();
+
+    const string fileName = object->GetFileName();
+    FileHandle* file = OpenOutput(*object);
+    if (file == nullptr) {
+        PrintMessage(kMsgOpenFileFailed, fileName.GetCStr());
+        return -1;
+    }
+    int result = 0;
+    bool anyWritten = false;
+    bool writeFailed = FPrintMessage(file, kMsgAdapterTitle, static_cast<int>(adapterNumber)) != 0;
+    for (unsigned i = 0; i < selected && !writeFailed; ++i) {
+        VirtualDisk* vd = nullptr;
+        u8 targetId = 0;
+        if (allDrives) {
+            vd = vds->GetAt(static_cast<u8>(i));
+            targetId = vd != nullptr && vd->GetId() != nullptr ? vd->GetId()->GetTargetId() : 0;
+        } else {
+            targetId = selection.GetAt(static_cast<u8>(i));
+            if (manager->IsTargetIdInUse(targetId, 0))
+                vd = FindByTargetId(*vds, targetId);
+        }
+        if (vd == nullptr || vd->GetId() == nullptr) {
+            PrintMessage(kMsgVdNotFound, adapterNumber, static_cast<int>(targetId));
+            writeFailed = FPrintMessage(file, kMsgVdNotFound, static_cast<int>(adapterNumber),
+                                        static_cast<int>(targetId)) != 0;
+            result = -1;
+            continue;
+        }
+        const u16 fwTargetId = vd->GetId()->GetFwTargetId();
+        for (u32 e = 0; e < held.Count() && !writeFailed; ++e) {
+            const u8* record = held.Record(e);
+            if (LeU32(record, evlog::kCode) != kCcInconsistencyCode || LeU8(record, evlog::kArgType) != kCcInconsistencyArgs ||
+                LeU16(record, kCcTargetId) != fwTargetId)
+                continue;
+            writeFailed = WriteEvent(record, file) != 0;
+            anyWritten = true;
+        }
+    }
+    if (!writeFailed && !anyWritten) {
+        writeFailed = FPrintMessage(file, MaintMsg::kNoCcErrors) != 0;
+        if (!writeFailed)
+            PrintMessage(MaintMsg::kNoCcErrors);
+    }
+    // Output that cannot be written out when the file is closed is a failed write too.
+    if (GetFileIO()->Close(file) != 0)
+        writeFailed = true;
+    if (writeFailed) {
+        PrintMessage(MaintMsg::kFileWriteFailed);
+        return -1;
+    }
+    return result;
+}

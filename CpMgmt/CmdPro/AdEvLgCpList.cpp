@@ -1,0 +1,208 @@
+// The event listings of the event log command: the events from a start sequence number on, in
+// batches of 128, and the walk from the newest event down to the oldest.
+#include <memory>
+#include <new>
+
+#include "CpMgmt/CmdPro/AdEvLgCp.h"
+#include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "fwdata/LeBytes.h"
+#include "parsers/AdpEventLogPo.h"
+#include "raidmodel/Adapter.h"
+#include "runtime/CtError.h"
+#include "runtime/CtMessage.h"
+#include "runtime/FileIO.h"
+#include "runtime/QuendalLog.h"
+
+namespace {
+
+constexpr u32 kMsgLineEnd = 0x2;
+constexpr u32 kMsgNoMemory = 0x14;
+
+constexpr u32 kOpcodeGetEventCount = 0x01040400;
+
+// One debug-log line around an event request: the opcode, the start number, the request's
+// status and the records of its reply.
+void LogEventRequest(int line, u32 seqNum, int status, u32 count, u32 opcode = AdpEventLogCp::kOpcodeGetEvents)
+{
+    LogDebugMessage(evlog::kSourceName, line, kModuleCommandTool, kLevelDebug, kDbgEventOpcode, opcode,
+                    static_cast<int>(seqNum), status, static_cast<int>(count));
+}
+
+// The records of a reply, never more than the buffer holds.
+u32 RecordsIn(const u8* reply, u32 capacity)
+{
+    const u32 count = LeU32(reply, 0);
+    return count < capacity ? count : capacity;
+}
+
+void CloseIfOpen(FileHandle* file)
+{
+    if (file != nullptr)
+        GetFileIO()->Close(file);
+}
+
+// Closes the output file, if one is open, and answers the routine's result. Output that cannot
+// be written out when the file is closed is a failed write (unless one was reported already).
+int Finish(FileHandle* file, int result)
+{
+    if (file == nullptr)
+        return result;
+    if (GetFileIO()->Close(file) == 0 || result == -1)
+        return result;
+    PrintMessage(MaintMsg::kFileWriteFailed);
+    return result != 0 ? result : -1;
+}
+
+}  // namespace
+
+int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* object, u8 subCommand)
+{
+    const u8 adapterNumber = object->GetAdapterNumber();
+    LogAccess access;
+    int status = OpenLog(cpController, adapterNumber, true, &access);
+    if (status != 0)
+        return status;
+
+    u32 start = access.info[evlog::kOldest];
+    if (subCommand == AdpEventLogPo::kSinceReboot)
+        start = access.info[evlog::kBoot];
+    else if (subCommand == AdpEventLogPo::kSinceShutdown)
+        start = access.info[evlog::kShutdown];
+    else if (subCommand == AdpEventLogPo::kSinceClear)
+        start = access.info[evlog::kClear];
+    if (access.info[evlog::kOldest] > start)
+        start = access.info[evlog::kOldest];
+
+    std::unique_ptr<u8[]> reply(new (std::nothrow) u8[kListBufferSize]());
+    if (!reply) {
+        PrintMessage(kMsgNoMemory, "getting events");
+        return -1;
+    }
+
+    u32 count = 0;
+    status = access.adapter->GetEventCount(&count, start, kListClassLocale);
+    if (status != 0 && status != kStatusNoEvents) {
+        LogEventRequest(__LINE__, start, status, 0, kOpcodeGetEventCount);
+        return -1;
+    }
+
+    const string fileName = object->GetFileName();
+    FileHandle* file = nullptr;
+    if (fileName.GetLength() != 0) {
+        file = OpenOutput(*object);
+        if (file == nullptr) {
+            LogDebugMessage(evlog::kSourceName, __LINE__, kModuleCommandTool, kLevelError, kDbgOpenFailed,
+                            fileName.GetCStr());
+            return -1;
+        }
+        if (FPrintMessage(file, kMsgLineEnd) != 0 ||
+            FPrintMessage(file, MaintMsg::kEventFileHeader, static_cast<int>(adapterNumber),
+                          static_cast<unsigned long>(count)) != 0) {
+            PrintMessage(MaintMsg::kFileWriteFailed);
+            GetFileIO()->Close(file);
+            return -1;
+        }
+    }
+
+    int result = 0;
+    u32 records = kRecordsPerBatch;
+    bool done = false;
+    while (records == kRecordsPerBatch) {
+        LogEventRequest(__LINE__, start, 0, 0);
+        status = access.adapter->GetEvents(start, reply.get(), kListBufferSize, kListClassLocale);
+        if (status != 0) {
+            LogEventRequest(__LINE__, start, status, 0);
+            result = status;
+            break;
+        }
+        records = RecordsIn(reply.get(), kRecordsPerBatch);
+        LogEventRequest(__LINE__, start, 0, records);
+        // A reply without records ends the listing.
+        if (records == 0)
+            break;
+        for (u32 i = 0; i < records; ++i) {
+            const u8* record = reply.get() + kListHeaderSize + i * kRecordSize;
+            if (!TakeByClass(object->GetClassFilter(), record))
+                continue;
+            if (file == nullptr)
+                break;
+            if (WriteOrReport(record, file) != 0) {
+                result = -1;
+                done = true;
+                break;
+            }
+        }
+        // Without a file the listing only looks for one event that passes the filter.
+        if (done || (file == nullptr && noMatchingEvent_ == 0))
+            break;
+        // The next batch starts after the last record; a controller whose records do not move
+        // the start on would be asked the same again and again.
+        const u32 last = LeU32(reply.get() + kListHeaderSize + (records - 1) * kRecordSize, evlog::kSeqNum);
+        if (last < start || last == 0xFFFFFFFF)
+            break;
+        start = last + 1;
+    }
+    return Finish(file, result);
+}
+
+int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* object)
+{
+    LogAccess access;
+    int status = OpenLog(cpController, object->GetAdapterNumber(), true, &access);
+    if (status != 0)
+        return status;
+
+    const u16 wanted = object->GetLatestCount();
+    u32 current = access.info[evlog::kNewest];
+    const u32 oldest = access.info[evlog::kOldest];
+
+    const string fileName = object->GetFileName();
+    FileHandle* file = nullptr;
+    if (fileName.GetLength() != 0) {
+        file = OpenOutput(*object);
+        if (file == nullptr) {
+            LogDebugMessage(evlog::kSourceName, __LINE__, kModuleCommandTool, kLevelError, kDbgOpenFailed,
+                            fileName.GetCStr());
+            return -1;
+        }
+    }
+    std::unique_ptr<u8[]> reply(new (std::nothrow) u8[kOneRecordBufferSize]());
+    if (!reply) {
+        PrintMessage(kMsgNoMemory, "getting events");
+        CloseIfOpen(file);
+        return -1;
+    }
+
+    int result = 0;
+    u32 lastWritten = 0xFFFFFFFF;
+    u32 written = 0;
+    while (written < wanted) {
+        LogEventRequest(__LINE__, current, 0, 0);
+        status = access.adapter->GetEvents(current, reply.get(), kOneRecordBufferSize, kLatestClassLocale);
+        if (status != 0) {
+            LogEventRequest(__LINE__, current, status, 0);
+            result = status;
+            break;
+        }
+        // A reply without a record has nothing at this number: the walk steps down.
+        const u8* record = reply.get() + kListHeaderSize;
+        if (RecordsIn(reply.get(), 1) != 0 && TakeByClass(object->GetClassFilter(), record)) {
+            if (file == nullptr)
+                break;
+            // A number that no longer exists answers with a record already written.
+            const u32 seqNum = LeU32(record, evlog::kSeqNum);
+            if (seqNum != lastWritten) {
+                if (WriteOrReport(record, file) != 0) {
+                    result = -1;
+                    break;
+                }
+                lastWritten = seqNum;
+                ++written;
+            }
+        }
+        if (current == oldest)
+            break;
+        --current;
+    }
+    return Finish(file, result);
+}

@@ -1,0 +1,281 @@
+#include "CpMgmt/CmdPro/CfgEachDiskCp.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/CfgAddParsedObject.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/UnCfgdVdOnFreshPd.h"
+#include "raidmodel/ids/VdId.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<CfgEachDiskCp> kRegisterCfgEachDiskCp;
+
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgNoAdapter = 0x30023;
+constexpr u32 kMsgOperationFailed = 0x36017;
+constexpr u32 kMsgOsNotTold = 0x36067;
+
+constexpr u8 kMediaSsd = 1;
+constexpr u8 kPsMaximum = 2;
+constexpr u8 kPsMaximumWithoutCaching = 6;
+constexpr int kStatusNoDrive = 12;
+constexpr int kStatusNotPossible = 11;
+constexpr int kStatusRefused = 38;
+// Every drive tried counts; a controller that keeps a configured drive unassigned cannot hold
+// the command longer than this.
+constexpr unsigned kMaxAttempts = 4096;
+
+// Formats and prints a text that has no message of its own.
+template <typename... Args>
+void PrintText(const char* format, Args... args)
+{
+    char text[256];
+    std::snprintf(text, sizeof text, format, args...);
+    CtPrintString(string(text));
+}
+
+}  // namespace
+
+ArrayList<u16>* CfgEachDiskCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_CFGEACHDSKRAID0);
+    return codes;
+}
+
+CommandProcessor* CfgEachDiskCp::Create(u16) { return new CfgEachDiskCp(); }
+
+int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    auto* object = dynamic_cast<CfgAddParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "CfgAddParsedObject *");
+        return -1;
+    }
+    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        return -1;
+    }
+    if (manager->Refresh() != 0)
+        return -1;
+    Adapter* adapter = nullptr;
+    if (manager->GetAdapter(&adapter) != 0) {
+        PrintMessage(kMsgNoAdapter, adapterNumber);
+        return -1;
+    }
+    adapter->GetOemMode(&oemMode_);
+    if (CheckEncryptionForOem(object->GetEncryptionType(), oemMode_) != 0)
+        return -1;
+    const u8 psPolicy = object->GetPsPolicy();
+
+    List<PhysicalDevice*>* pds = nullptr;
+    int status = manager->GetUnassignedPdList(&pds);
+    if (status != 0) {
+        PrintMessage(kMsgOperationFailed, adapterNumber, "to get unconfig pd list");
+        return status;
+    }
+    if (pds == nullptr) {
+        PrintMessage(kMsgOperationFailed, adapterNumber, "creating pdListPtr");
+        return kStatusNoDrive;
+    }
+    if (pds->GetCount() == 0) {
+        PrintText("\nThere is no configurable physical drive available on adapter %d.\n", adapterNumber);
+        return kStatusNoDrive;
+    }
+    u8 possible = 0;
+    u8 notPiEligible = 0;
+    if ((status = manager->CanCreateVd(&possible, &notPiEligible)) != 0) {
+        PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+        return status;
+    }
+    if (possible == 0) {
+        PrintText("\nConfiguration is currently not possible on adapter %d.\n", adapterNumber);
+        return kStatusNotPossible;
+    }
+    u8 piSupported = 0;
+    if ((status = adapter->IsPiSupported(&piSupported)) != 0)
+        return status;
+    if (object->IsEnblPI() != 0 && piSupported == 0) {
+        PrintMessage(kMsgText, "Adapter Doesn't support PI\n");
+        return -1;
+    }
+
+    unsigned configured = 0;
+    unsigned position = 0;
+    for (unsigned attempt = 0; pds != nullptr && pds->GetCount() > 0 && attempt < kMaxAttempts; ++attempt) {
+        PhysicalDevice* pd = pds->GetAt(static_cast<u8>(position));
+        // A drive whose state cannot be read is passed over like one that is not unconfigured
+        // good.
+        u8 good = 0;
+        if (pd == nullptr || pd->IsUnconfiguredGood(&good) != 0 || good == 0) {
+            if (++position >= pds->GetCount())
+                break;
+            continue;
+        }
+        if (object->IsEnblPI() != 0) {
+            u16 eligible = 0;
+            if (pd->IsPiEligible(&eligible) != 0)
+                return -1;
+            if (eligible == 0) {
+                PrintMessage(kMsgText, "PD Doesn't support PI\n");
+                return -1;
+            }
+        }
+        u16 enclosureId = 0;
+        u8 slot = 0;
+        u8 media = 0;
+        pd->GetEnclDeviceId(&enclosureId);
+        pd->GetSlotNumber(&slot);
+        pd->GetMediaType(&media);
+        if (media == kMediaSsd && (psPolicy == kPsMaximum || psPolicy == kPsMaximumWithoutCaching)) {
+            char text[128];
+            std::snprintf(text, sizeof text,
+                          "Invalid power savings level input for physical device at Encl-%d:Slot-%d.\n", enclosureId,
+                          slot);
+            PrintMessage(kMsgText, text);
+            status = -1;
+            if (++position >= pds->GetCount())
+                break;
+            continue;
+        }
+        const int added = AddSingleDriveVd(cpController, object, manager, pd);
+        status = added;
+        if (added != 0 && added != RaidManager::kStatusOsNotTold) {
+            PrintText("Failed to configure physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
+            if (++position >= pds->GetCount())
+                break;
+            continue;
+        }
+        PrintText("Configured physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
+        if (added == RaidManager::kStatusOsNotTold)
+            PrintMessage(kMsgOsNotTold);
+        ++configured;
+
+        manager->Refresh();
+        if (manager->GetUnassignedPdList(&pds) != 0 || pds == nullptr)
+            break;
+        if (pds->GetCount() > 0) {
+            // The adapter's virtual-drive limit ends the command like a refusal of another one.
+            const int check = manager->CanCreateVd(&possible, &notPiEligible);
+            if (check == RaidManager::kStatusVdLimit || (check == 0 && possible == 0)) {
+                PrintText("\nNo More Configuration is allowed on adapter %d.\n", adapterNumber);
+                break;
+            }
+            if (check != 0)
+                break;
+        }
+        position = 0;
+    }
+    PrintText("\n%d physical devices are Configured on adapter %d.\n", configured, adapterNumber);
+    return status;
+}
+
+int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
+                                    PhysicalDevice* pd)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(manager));
+    if (!plan)
+        return -1;
+    plan->SetRaidLevel(raidlevel::kRaid0);
+    plan->BuildUnconfiguredPdList();
+    if (!plan->HasEnoughMixablePds(pd) || !plan->CanAddPd(pd))
+        return kStatusRefused;
+
+    Adapter* adapter = nullptr;
+    if (manager->GetAdapter(&adapter) != 0) {
+        PrintMessage(kMsgNoAdapter, adapterNumber);
+        return -1;
+    }
+    u8 spinUp = 0;
+    int status = 0;
+    if (adapter->IsSpinUpBeforeCfgRequired(&spinUp) == 0 && spinUp == 1 && (status = SpinUpPd(pd)) != 0)
+        return status;
+    u8 code = kNoStripCode;
+    if ((status = stripSizeToLog2(object, &code)) != 0)
+        return status;
+    if (code < kNoStripCode)
+        plan->SetStripSize(code);
+
+    // The plan's span list: one span holding the drive.
+    auto* drives = new ArrayList<PhysicalDevice*>(1);
+    drives->Add(pd);
+    auto* spans = new UnCfgdVdOnFreshPd::SpanLists(4);
+    spans->Add(drives);
+    plan->GetSpanList() = spans;
+    std::unique_ptr<UnCfgdVdOnFreshPd::SpanLists, void (*)(UnCfgdVdOnFreshPd::SpanLists*)> spansOwner(
+        spans, [](UnCfgdVdOnFreshPd::SpanLists* list) {
+            DeleteElements(*list);
+            delete list;
+        });
+    plan->SetPdPerSpan(1);
+
+    u8 value = 0;
+    if (GetWritePolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
+        plan->SetWritePolicy(value);
+    if (GetReadPolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
+        plan->SetReadPolicy(value);
+    if (GetIoPolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
+        plan->SetIoPolicy(value);
+    if (GetCachedBadBbu(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
+        plan->SetCachedBadBbu(value);
+    plan->SetEncryptionType(PlanEncryption(object->GetEncryptionType()));
+
+    u8 media = 0;
+    pd->GetMediaType(&media);
+    anySsd_ = media == kMediaSsd ? 1 : 0;
+    if ((status = ApplySsdDriveCacheRule(adapter, oemMode_, plan.get())) != 0)
+        return status;
+    plan->SetPiType(object->IsEnblPI() != 0 ? UnConfiguredVd::kPiOn : 0);
+
+    u64 size = 0;
+    if ((status = pd->GetCoercedSize(&size)) != 0)
+        return status;
+    plan->SetSize(size);
+    u64 used = 0;
+    if ((status = plan->GetVdSize(&used)) != 0)
+        return status;
+    plan->SetSize(used);
+
+    status = manager->AddCfgForNewVd(plan.get());
+    VdId* vdId = nullptr;
+    plan->GetVdId(&vdId);
+    std::unique_ptr<VdId> vdOwner(vdId);
+    if (vdId != nullptr && status == 0)
+        PrintMessage(CfgMsg::kCreatedVd, adapterNumber, vdId->GetTargetId());
+    if (vdId != nullptr && object->GetUseCache() == 1)
+        AssociateVdToCache(cpController, vdId->GetTargetId(), object, manager);
+    return status;
+}
+
+int CfgEachDiskCp::SpinUpPd(PhysicalDevice* pd)
+{
+    u16 enclosureId = 0;
+    u8 slot = 0;
+    u8 power = 0;
+    int status = pd->GetEnclDeviceId(&enclosureId);
+    if (status == 0)
+        status = pd->GetSlotNumber(&slot);
+    if (status == 0)
+        status = pd->GetPowerState(&power);
+    if (status != 0 || power == 0)
+        return status;
+    PrintMessage(CfgMsg::kPdSpinningUp, EnclosureIdText(enclosureId), slot);
+    status = pd->SpinUp();
+    PrintMessage(status != 0 ? CfgMsg::kPdSpinUpFailed : CfgMsg::kPdSpunUp, EnclosureIdText(enclosureId), slot);
+    return status;
+}

@@ -1,0 +1,113 @@
+#include "CpMgmt/CmdPro/CfgFreeSpaceCp.h"
+
+#include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/FreeSpaceInfoParsedObject.h"
+#include "raidmodel/Array.h"
+#include "raidmodel/ArraySpaceInfo.h"
+#include "raidmodel/DiskGroup.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<FreeSpaceInfoCp> kRegisterFreeSpaceInfoCp;
+
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgRefreshFailed = 0x30022;
+constexpr u32 kMsgFailedToGet = 0x35017;
+
+// The blocks as a size text (blocks of 512 bytes, so half as many KB).
+void PrintBlocks(u32 id, u64 blocks)
+{
+    char text[32];
+    KBToSizeText(blocks / 2, text);
+    PrintMessage(id, text);
+}
+
+}  // namespace
+
+ArrayList<u16>* FreeSpaceInfoCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_CFGFREESPACEINFO);
+    return codes;
+}
+
+CommandProcessor* FreeSpaceInfoCp::Create(u16) { return new FreeSpaceInfoCp(); }
+
+void FreeSpaceInfoCp::DeleteFreeSpaceList(ArrayList<ArraySpaceInfo*>* list)
+{
+    if (list == nullptr)
+        return;
+    DeleteElements(*list);
+    delete list;
+}
+
+int FreeSpaceInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    if (dynamic_cast<FreeSpaceInfoParsedObject*>(parsedObject) == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "FreeSpaceInfoParsedObject *");
+        return -1;
+    }
+    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        return -1;
+    }
+    int status = manager->Refresh();
+    if (status != 0) {
+        PrintMessage(kMsgRefreshFailed, adapterNumber);
+        return status;
+    }
+    List<DiskGroup*>* groups = nullptr;
+    status = manager->GetDiskGroupList(&groups);
+    if (status != 0 || groups == nullptr) {
+        PrintMessage(CfgMsg::kNoDiskGroupList);
+        return status != 0 ? status : -1;
+    }
+
+    PrintMessage(CfgMsg::kDiskGroupCount, groups->GetCount());
+    for (unsigned g = 0; g < groups->GetCount(); ++g) {
+        DiskGroup* group = groups->GetAt(static_cast<u8>(g));
+        List<Array*>* arrays = nullptr;
+        if (group == nullptr || group->GetArrayList(&arrays) != 0 || arrays == nullptr) {
+            PrintMessage(kMsgFailedToGet, "Array list");
+            return -1;
+        }
+        PrintMessage(CfgMsg::kFreeDiskGroupTitle, g, arrays->GetCount());
+        for (unsigned a = 0; a < arrays->GetCount(); ++a) {
+            Array* array = arrays->GetAt(static_cast<u8>(a));
+            if (array == nullptr) {
+                PrintMessage(kMsgFailedToGet, "Array");
+                return -1;
+            }
+            ArrayList<ArraySpaceInfo*>* extents = nullptr;
+            if (array->GetFreeSpaceList(&extents) != 0 || extents == nullptr) {
+                PrintMessage(CfgMsg::kFreeSpanSlots, a, 0);
+                DeleteFreeSpaceList(extents);
+                continue;
+            }
+            PrintMessage(CfgMsg::kFreeSpanSlots, a, extents->GetCount());
+            u64 total = 0;
+            for (unsigned k = 0; k < extents->GetCount(); ++k) {
+                u64 capacity = 0;
+                if (array->GetVdCapacity(extents->GetAt(static_cast<u8>(k)), &capacity) != 0)
+                    continue;
+                PrintMessage(CfgMsg::kFreeSlot, k);
+                PrintMessage(CfgMsg::kFreeSpace, static_cast<unsigned long long>(capacity));
+                PrintBlocks(CfgMsg::kSpanBlocks, capacity);
+                total += capacity;
+            }
+            PrintMessage(CfgMsg::kFreeSpanTotal, a, static_cast<unsigned long long>(total));
+            PrintBlocks(CfgMsg::kSpanBlocksTotal, total);
+            DeleteFreeSpaceList(extents);
+        }
+    }
+    return 0;
+}

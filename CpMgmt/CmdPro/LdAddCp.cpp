@@ -1,0 +1,397 @@
+#include "CpMgmt/CmdPro/LdAddCp.h"
+
+#include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/Array.h"
+#include "raidmodel/DiskGroup.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/Span.h"
+#include "raidmodel/VirtualDisk.h"
+#include "raidmodel/ids/EnclSlotId.h"
+#include "raidmodel/ids/VdId.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<LdAddCp> kRegisterLdAddCp;
+
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgNewLine = 0x2;
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgAllocFailed = 0x14;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgNoAdapter = 0x30023;
+constexpr u32 kMsgPdNotFound = 0x33005;
+constexpr u32 kMsgHotSpare = 0x33405;
+constexpr u32 kMsgOperationFailed = 0x36017;
+constexpr u32 kMsgOsNotTold = 0x36067;
+
+constexpr u8 kMediaSsd = 1;
+constexpr u8 kHighestPlainLevel = 9;
+constexpr u8 kPsMaximum = 2;
+constexpr u8 kPsMaximumWithoutCaching = 6;
+
+constexpr int kStatusUnequalGroups = 9;
+constexpr int kStatusNotPossible = 11;
+constexpr int kStatusNotFound = 12;
+constexpr int kStatusNoSlicing = 3;
+constexpr int kStatusTwoArraysNeeded = 30;
+constexpr int kStatusNoArray = 3;
+constexpr int kStatusAssociationFailed = -3;
+
+// Command statuses of the drive-list check's statuses 1 to 12.
+constexpr int kSpanCheckStatus[13] = {0, 11, 38, 3, 3, 3, 3, 3, 3, 9, 3, 3, 3};
+
+bool IsShielded(PhysicalDevice* pd)
+{
+    u16 state = 0;
+    return pd->GetFwState(&state) == 0 && (state == PhysicalDevice::kStateShielded ||
+                                           state == PhysicalDevice::kStateShieldedUnconfigured ||
+                                           state == PhysicalDevice::kStateShieldedHotSpare);
+}
+
+bool IsSsd(PhysicalDevice* pd)
+{
+    u8 media = 0;
+    return pd->GetMediaType(&media) == 0 && media == kMediaSsd;
+}
+
+// True for the statuses after which the new virtual drive exists.
+bool Created(int status) { return status == 0 || status == RaidManager::kStatusOsNotTold || status == kStatusAssociationFailed; }
+
+}  // namespace
+
+ArrayList<u16>* LdAddCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(2);
+    codes->Add(TOKEN_CFGLDADD);
+    codes->Add(TOKEN_CFGSPANADD);
+    return codes;
+}
+
+CommandProcessor* LdAddCp::Create(u16) { return new LdAddCp(); }
+
+LdAddCp::~LdAddCp() { DeleteSpanLists(); }
+
+void LdAddCp::DeleteSpanLists()
+{
+    if (spanLists_ == nullptr)
+        return;
+    DeleteElements(*spanLists_);
+    delete spanLists_;
+    spanLists_ = nullptr;
+}
+
+int LdAddCp::SpanCheckFailure(CpController* cpController, int status)
+{
+    if (status >= 1 && status <= 12) {
+        PrintMessage(CfgMsg::kSpanCheckBase + static_cast<u32>(status));
+        return kSpanCheckStatus[status];
+    }
+    // A status the table does not know is passed through.
+    PrintMessage(CfgMsg::kConfigureFailed, AdapterNumberOf(cpController));
+    return status;
+}
+
+int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    auto* object = dynamic_cast<CfgAddParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "CfgAddParsedObject *");
+        return -1;
+    }
+    lastGroupAllSsd_ = 0;
+    raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
+    if (raidManager_ == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        return -1;
+    }
+    raidManager_->Refresh();
+    Adapter* adapter = nullptr;
+    if (raidManager_->GetAdapter(&adapter) != 0) {
+        PrintMessage(kMsgNoAdapter, adapterNumber);
+        return -1;
+    }
+
+    adapter->GetOemMode(&oemMode_);
+    if (CheckEncryptionForOem(object->GetEncryptionType(), oemMode_) != 0)
+        return -1;
+    u8 piSupported = 0;
+    int status = adapter->IsPiSupported(&piSupported);
+    if (status != 0)
+        return status;
+    if (object->IsEnblPI() != 0 && piSupported == 0) {
+        PrintMessage(kMsgText, "Adapter Doesn't support PI\n");
+        return -1;
+    }
+
+    const DriveGroupList* groups = object->GetDriveGroups();
+    const unsigned groupCount = groups != nullptr ? groups->GetCount() : 0;
+    if (object->GetRaidLevel() > kHighestPlainLevel && groupCount < 2) {
+        PrintMessage(CfgMsg::kTwoArraysNeeded);
+        return kStatusTwoArraysNeeded;
+    }
+    const SizeList* sizes = object->GetSizeList();
+    const unsigned sizeCount = sizes != nullptr ? sizes->GetCount() : 0;
+    if (sizeCount > 0 && groupCount > 1) {
+        u8 slicing = 0;
+        if (adapter->IsSpannedArraySlicingSupported(&slicing) != 0 || slicing == 0) {
+            PrintMessage(CfgMsg::kNoSpannedSlicing, adapterNumber);
+            return kStatusNoSlicing;
+        }
+    }
+
+    if ((status = BuildSpanPdLists(cpController, object)) != 0) {
+        PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+        return status;
+    }
+    const u8 psPolicy = object->GetPsPolicy();
+    if (lastGroupAllSsd_ != 0 && (psPolicy == kPsMaximum || psPolicy == kPsMaximumWithoutCaching)) {
+        PrintMessage(kMsgText, "Invalid power savings level input.\n");
+        return -1;
+    }
+    DiskGroup* dg = nullptr;
+    if ((status = raidManager_->CheckSpanPdLists(spanLists_, &dg)) != 0)
+        return SpanCheckFailure(cpController, status);
+
+    const unsigned vdCount = sizeCount > 0 ? sizeCount : 1;
+    u8 afterTargetId = object->GetAfterLd();
+    unsigned index = 0;
+    VdId* savedVdId = nullptr;
+    const DriveEntryList* hotSpares = object->GetHspList();
+    const bool withHotSpares = hotSpares != nullptr && hotSpares->GetCount() > 0;
+
+    if (dg == nullptr) {
+        u8 possible = 0;
+        u8 notPiEligible = 0;
+        status = raidManager_->CanCreateVd(&possible, &notPiEligible);
+        if (status != 0) {
+            PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+            return status;
+        }
+        if (possible == 0) {
+            PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
+            return kStatusNotPossible;
+        }
+        status = AddVd(cpController, object, &savedVdId);
+        if (!Created(status)) {
+            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+            delete savedVdId;
+            return status;
+        }
+        if (status == RaidManager::kStatusOsNotTold)
+            PrintMessage(kMsgOsNotTold);
+        else if (status == kStatusAssociationFailed)
+            status = -1;
+        index = 1;
+        if (withHotSpares) {
+            status = AddDedicatedHotSpares(cpController, hotSpares, savedVdId);
+            if (status != 0) {
+                PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+                delete savedVdId;
+                return status;
+            }
+        }
+    }
+
+    while (index < vdCount) {
+        if (index > 0) {
+            raidManager_->Refresh();
+            VirtualDisk* previous = nullptr;
+            if (savedVdId != nullptr && afterTargetId != CfgParsedObject::kNotGiven &&
+                raidManager_->GetVd(savedVdId, &previous) == 0 && previous != nullptr)
+                afterTargetId = previous->GetId()->GetTargetId();
+            int rebuilt = BuildSpanPdLists(cpController, object);
+            if (rebuilt != 0) {
+                PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+                delete savedVdId;
+                return rebuilt;
+            }
+            if ((rebuilt = raidManager_->CheckSpanPdLists(spanLists_, &dg)) != 0) {
+                delete savedVdId;
+                return SpanCheckFailure(cpController, rebuilt);
+            }
+        }
+
+        u8 possible = 0;
+        int check = raidManager_->CanCreateVdOnDiskGroup(dg, &possible);
+        if (check == RaidManager::kStatus16VdsPerDg && object->GetForce() == 0) {
+            PrintMessage(CfgMsg::kNot16VdCompatible, adapterNumber);
+            delete savedVdId;
+            return 3;
+        }
+        if (check == RaidManager::kStatusVdLimit) {
+            delete savedVdId;
+            return check;
+        }
+        if (check != 0 && check != RaidManager::kStatus16VdsPerDg) {
+            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+            delete savedVdId;
+            return check;
+        }
+        if (possible == 0) {
+            PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
+            delete savedVdId;
+            return kStatusNotPossible;
+        }
+
+        delete savedVdId;
+        savedVdId = nullptr;
+        status = AddVdOnFreeSpace(cpController, object, dg, &savedVdId, static_cast<u8>(index), afterTargetId);
+        if (!Created(status)) {
+            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+            delete savedVdId;
+            return status;
+        }
+        if (status == RaidManager::kStatusOsNotTold)
+            PrintMessage(kMsgOsNotTold);
+        else if (status == kStatusAssociationFailed)
+            status = -1;
+        if (index == 0 && withHotSpares) {
+            status = AddDedicatedHotSpares(cpController, hotSpares, savedVdId);
+            if (status != 0) {
+                PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+                delete savedVdId;
+                return status;
+            }
+        }
+        ++index;
+    }
+
+    if (status == 0)
+        PrintMessage(CfgMsg::kConfigured, adapterNumber);
+    delete savedVdId;
+    return status;
+}
+
+int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* object)
+{
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "CfgSpanAddParsedObject *");
+        return -1;
+    }
+    DeleteSpanLists();
+    anySsd_ = 0;
+    lastGroupAllSsd_ = 0;
+    const DriveGroupList* groups = object->GetDriveGroups();
+    if (groups == nullptr || raidManager_ == nullptr)
+        return -1;
+    spanLists_ = new SpanLists(4);
+
+    unsigned previousAccepted = 0;
+    for (unsigned g = 0; g < groups->GetCount(); ++g) {
+        const DriveEntryList* group = groups->GetAt(static_cast<u8>(g));
+        auto* drives = new ArrayList<PhysicalDevice*>(4);
+        if (spanLists_->Add(drives) != 0) {
+            delete drives;
+            PrintMessage(kMsgAllocFailed, "Pd List");
+            return -1;
+        }
+        const unsigned named = group != nullptr ? group->GetCount() : 0;
+        if (g > 0 && named != previousAccepted)
+            return kStatusUnequalGroups;
+
+        unsigned ssdCount = 0;
+        u16 stoppedEnclosure = 0;
+        u8 stoppedSlot = 0;
+        for (unsigned i = 0; i < named; ++i) {
+            const PdIdListObject* entry = group->GetAt(static_cast<u8>(i));
+            u16 enclosureId = entry->GetEnclId();
+            int status = ResolveEnclosureId(cpController, &enclosureId);
+            if (status != 0)
+                return status;
+            PhysicalDevice* pd = raidManager_->GetPdByEnclSlot(EnclSlotId(enclosureId, entry->GetSlot()));
+            if (pd == nullptr) {
+                stoppedEnclosure = enclosureId;
+                stoppedSlot = entry->GetSlot();
+                break;
+            }
+            if (IsSsd(pd))
+                ++ssdCount;
+            if (IsShielded(pd)) {
+                PrintMessage(kMsgText, "Cannot create configuration with disks in Shielded state. \n");
+                return -1;
+            }
+            drives->Add(pd);
+        }
+        if (drives->GetCount() < named) {
+            PrintMessage(CfgMsg::kNotDisk, EnclosureIdText(stoppedEnclosure), stoppedSlot);
+            return kStatusNotFound;
+        }
+        if (ssdCount > 0)
+            anySsd_ = 1;
+        lastGroupAllSsd_ = drives->GetCount() > 0 && ssdCount == drives->GetCount() ? 1 : 0;
+        previousAccepted = drives->GetCount();
+    }
+    return 0;
+}
+
+int LdAddCp::AddDedicatedHotSpares(CpController* cpController, const DriveEntryList* hotSpares, VdId* vdId)
+{
+    if (hotSpares == nullptr || hotSpares->GetCount() == 0)
+        return 0;
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    raidManager_->Refresh();
+
+    ArrayList<Array*>* arrays = nullptr;
+    if (vdId != nullptr) {
+        VirtualDisk* vd = nullptr;
+        int status = raidManager_->GetVd(vdId, &vd);
+        if (status != 0)
+            return status;
+        if (vd == nullptr)
+            return kStatusNoArray;
+        List<Span*>* spans = nullptr;
+        if ((status = vd->GetSpanList(&spans)) != 0)
+            return status;
+        if (spans == nullptr)
+            return kStatusNoArray;
+        arrays = new ArrayList<Array*>(4);
+        for (unsigned s = 0; s < spans->GetCount(); ++s) {
+            Array* array = nullptr;
+            Span* span = spans->GetAt(static_cast<u8>(s));
+            if (span == nullptr || span->GetArray(&array) != 0 || array == nullptr) {
+                delete arrays;
+                return kStatusNoArray;
+            }
+            arrays->Add(array);
+        }
+    }
+
+    int status = 0;
+    for (unsigned i = 0; i < hotSpares->GetCount(); ++i) {
+        const PdIdListObject* entry = hotSpares->GetAt(static_cast<u8>(i));
+        u16 enclosureId = entry->GetEnclId();
+        const u8 slot = entry->GetSlot();
+        if ((status = ResolveEnclosureId(cpController, &enclosureId)) != 0)
+            break;
+        PhysicalDevice* pd = raidManager_->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
+        if (pd == nullptr) {
+            PrintMessage(kMsgNewLine);
+            PrintMessage(kMsgNewLine);
+            PrintMessage(kMsgPdNotFound, adapterNumber, EnclosureIdText(enclosureId), slot);
+            PrintMessage(kMsgHotSpare, adapterNumber, "Set", EnclosureIdText(enclosureId), slot, "Failed");
+            // A hot spare that could not be made is a failure of the command.
+            status = kStatusNotFound;
+            break;
+        }
+        if (IsShielded(pd)) {
+            PrintMessage(kMsgText, "Cannot set a disk in Shielded state as hotspare.\n");
+            status = -1;
+            break;
+        }
+        status = pd->MakeHsp(arrays, 1, 0);
+        PrintMessage(kMsgHotSpare, adapterNumber, "Set", EnclosureIdText(enclosureId), slot,
+                     status == 0 ? "Success" : "Failed");
+        if (status != 0)
+            break;
+    }
+    delete arrays;
+    return status;
+}

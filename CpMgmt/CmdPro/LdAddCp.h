@@ -1,0 +1,72 @@
+// Virtual drive creation from named drives (-CfgLdAdd, -CfgSpanAdd): the first virtual drive on
+// unconfigured drives (a new disk group) or in a free extent of the disk group the drives form,
+// every further size in the free space of that disk group, dedicated hot spares for the first
+// one, and optionally the association of each with the FlashTier cache. Also the base of the
+// processor of -CfgAllFreeDrv, which fills the span lists itself.
+#pragma once
+#include "CpMgmt/CmdPro/ConfigurationCp.h"
+#include "parsers/CfgAddParsedObject.h"
+
+class Adapter;
+class DiskGroup;
+class PhysicalDevice;
+class UnCfgdVdOnFreshPd;
+class UnConfiguredVd;
+class VdId;
+
+class LdAddCp : public ConfigurationCp {
+public:
+    using SpanLists = ArrayList<ArrayList<PhysicalDevice*>*>;
+
+    static ArrayList<u16>* GetCommandCodes();
+    static CommandProcessor* Create(u16 id);
+
+    LdAddCp() = default;
+    ~LdAddCp() override;
+
+    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+
+    // Rebuilds the span lists from the command's drive groups and sets the SSD flags. 0; 9 for
+    // groups of unequal size; 12 (after its message) for a drive that is not found; -1 for a
+    // shielded drive or no drive group; or the failing status of an enclosure lookup.
+    int BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* object);
+
+    // The builders: 0 created; -2 created, the operating system not told; -3 created, the cache
+    // association failed; 13 a size above the capacity; 30 a RAID level that is not possible;
+    // 3, -1 or a passed-through status otherwise (nothing created). `vdId` receives a new id of
+    // the created virtual drive (the caller deletes it), or null.
+    int AddVd(CpController* cpController, CfgAddParsedObject* object, VdId** vdId);
+    int AddVdOnFreeSpace(CpController* cpController, CfgAddParsedObject* object, DiskGroup* dg, VdId** vdId,
+                         u8 sizeIndex, u8 afterTargetId);
+
+    // Makes the drives hot spares dedicated to the arrays of the virtual drive (global without
+    // one). 0, or the status of the step that failed (12: a drive is not found).
+    int AddDedicatedHotSpares(CpController* cpController, const DriveEntryList* hotSpares, VdId* vdId);
+
+    // Has the spun-down drives of the span lists spun up first. 0, or the failing status
+    // (-1 when not every drive came up).
+    int WaitForSpinUp(CpController* cpController, CfgAddParsedObject* object, SpanLists* spans);
+
+protected:
+    // The drives of the span lists were chosen by the tool, not named by the user: a drive the
+    // plan refuses is then left out instead of ending the command.
+    void SetDrivesChosenByTool() { drivesNamed_ = false; }
+    void DeleteSpanLists();
+
+    SpanLists* spanLists_ = nullptr;
+
+private:
+    // The power-save level of the plan from the command and the adapter's rules; 0, or -1
+    // after the refusal's message.
+    int ApplyPowerSaving(CpController* cpController, const CfgAddParsedObject* object, UnConfiguredVd* plan);
+    // Fills the plan's spans from the span lists (AddVd steps 5-7). 0, or the refusal status.
+    int FillPlanSpans(CpController* cpController, CfgAddParsedObject* object, UnCfgdVdOnFreshPd* plan,
+                      SpanLists* planSpans);
+    // The drive-list check's refusal: its message and the command status.
+    int SpanCheckFailure(CpController* cpController, int status);
+    // Reports a written virtual drive and associates it with the cache when asked.
+    int ReportNewVd(CpController* cpController, CfgAddParsedObject* object, int status, VdId* vdId);
+
+    bool drivesNamed_ = true;
+    u32 oemMode_ = 0;
+};

@@ -1,0 +1,126 @@
+// The power side of a new virtual drive: the power-save level the adapter allows, and spinning
+// up spun-down drives before the configuration is written.
+#include <cstddef>
+
+#include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CmdPro/LdAddCp.h"
+#include "CpMgmt/CpController.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/UnConfiguredVd.h"
+#include "runtime/CtError.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgNoAdapter = 0x30023;
+
+constexpr u32 kDcmdGetDefaults = 0x010E0201;
+constexpr u32 kDefaultsSize = 72;
+// Defaults byte 55: the power-save flags (0xFF: not set).
+constexpr std::size_t kPowerSaveFlags = 55;
+constexpr u8 kFlagsNotSet = 0xFF;
+constexpr u8 kNoPerVdLevel = 1u << 3;
+constexpr u8 kNoMaximumOnVd = 1u << 4;
+
+constexpr u8 kPsDefault = 0;
+constexpr u8 kPsMaximum = 2;
+constexpr u8 kPsMaximumWithoutCaching = 6;
+constexpr u8 kPsNone = 0xFE;
+
+// A controller that keeps answering "still spinning up" is given up on after this many
+// requests (each one waits in the data layer).
+constexpr unsigned kMaxSpinUpRequests = 120;
+
+}  // namespace
+
+int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObject* object, UnConfiguredVd* plan)
+{
+    Controller* controller = cpController->GetController();
+    u8 defaults[kDefaultsSize] = {};
+    const u32 mbox[3] = {0, 0, 0};
+    DcmdFwiDpParams request(kDcmdGetDefaults, mbox, defaults, kDefaultsSize);
+    const int status = controller != nullptr ? controller->Execute(request) : -1;
+    if (status != 0) {
+        PrintMessage(kMsgText, "\nFailed to read MFC default data from adapter\n");
+        LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdGetDefaults,
+                      static_cast<u32>(status));
+        return -1;
+    }
+    Adapter* adapter = nullptr;
+    u8 vdPowerSaving = 0;
+    u8 maximumWithCaching = 0;
+    if (raidManager_->GetAdapter(&adapter) != 0 || adapter->IsLdPowerSavingSupported(&vdPowerSaving) != 0 ||
+        adapter->IsMaxPowerSavingUncached(&maximumWithCaching) != 0) {
+        PrintMessage(kMsgNoAdapter, AdapterNumberOf(cpController));
+        return -1;
+    }
+
+    u8 level = object->GetPsPolicy();
+    const bool given = level != CfgParsedObject::kPsNotGiven;
+    const u8 flags = defaults[kPowerSaveFlags];
+    if (vdPowerSaving == 0 && given) {
+        PrintMessage(kMsgText, "Adapter does not support Power savings on logical drives.\n");
+        return -1;
+    }
+    if (flags != kFlagsNotSet && (flags & kNoPerVdLevel) != 0 && given) {
+        PrintMessage(kMsgText, "Power savings level cannot be selected on per logical drive basis.\n");
+        return -1;
+    }
+    if ((flags & kNoMaximumOnVd) != 0 && (level == kPsMaximum || level == kPsMaximumWithoutCaching)) {
+        PrintMessage(kMsgText, "Maximum power saving on logical drives is not allowed\n");
+        return -1;
+    }
+    if (maximumWithCaching == 0) {
+        if (level == kPsMaximumWithoutCaching) {
+            PrintMessage(kMsgText, "Invalid power savings level input.\n");
+            return -1;
+        }
+        if (level == kPsMaximum)
+            level = kPsMaximumWithoutCaching;
+    }
+    if (!given)
+        level = vdPowerSaving != 0 ? kPsDefault : kPsNone;
+    plan->SetPsPolicy(level);
+    return 0;
+}
+
+int LdAddCp::WaitForSpinUp(CpController*, CfgAddParsedObject*, SpanLists* spans)
+{
+    u32 spunUp = 0;
+    u32 total = 0;
+    bool announced = false;
+    int status = 0;
+    for (unsigned requests = 0;; ++requests) {
+        if (requests == kMaxSpinUpRequests) {
+            PrintMessage(CfgMsg::kSpinUpFailed);
+            return -1;
+        }
+        status = raidManager_->SendSpanPdList(spans, &spunUp, &total);
+        if (status == 0)
+            break;
+        if (status == RaidManager::kStatusOtherSetSpinning) {
+            PrintMessage(CfgMsg::kSpinUpOtherSet);
+        } else if (status == RaidManager::kStatusSpinningUp) {
+            if (!announced)
+                PrintMessage(CfgMsg::kSpinUpStarted);
+            announced = true;
+            PrintMessage(CfgMsg::kSpinUpProgress, total, spunUp);
+        } else {
+            PrintMessage(CfgMsg::kSpinUpFailed);
+            return status;
+        }
+    }
+    if (total == 0)
+        return 0;
+    if (spunUp < total) {
+        PrintMessage(CfgMsg::kSpinUpPartial, spunUp, total);
+        PrintMessage(CfgMsg::kSpinUpFailed);
+        return -1;
+    }
+    PrintMessage(CfgMsg::kSpinUpDone, spunUp);
+    return 0;
+}

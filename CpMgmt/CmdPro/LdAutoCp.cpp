@@ -1,0 +1,196 @@
+#include "CpMgmt/CmdPro/LdAutoCp.h"
+
+#include <memory>
+
+#include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/CfgAutoParsedObject.h"
+#include "raidmodel/Array.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/Span.h"
+#include "raidmodel/VirtualDisk.h"
+#include "raidmodel/ids/VdId.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<LdAutoCp> kRegisterLdAutoCp;
+
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgNoAdapter = 0x30023;
+constexpr u32 kMsgOperationFailed = 0x36017;
+constexpr u32 kMsgOsNotTold = 0x36067;
+
+constexpr u8 kHighestPlainLevel = 9;
+constexpr int kStatusTwoArraysNeeded = 30;
+constexpr int kStatusNotPossible = 11;
+constexpr int kStatusNoDivision = 3;
+constexpr int kStatusNoArray = 3;
+constexpr int kStatusAssociationFailed = -3;
+
+using PdList = ArrayList<PhysicalDevice*>;
+
+}  // namespace
+
+ArrayList<u16>* LdAutoCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_CFGALLFREEDRV);
+    return codes;
+}
+
+CommandProcessor* LdAutoCp::Create(u16) { return new LdAutoCp(); }
+
+void LdAutoCp::BuildAutoSpans(const PdList* candidates, unsigned last, unsigned spans, unsigned perSpan)
+{
+    DeleteSpanLists();
+    spanLists_ = new SpanLists(4);
+    int position = static_cast<int>(last);
+    for (unsigned s = 0; s < spans; ++s) {
+        auto* drives = new PdList(4);
+        for (unsigned k = 0; k < perSpan && position >= 0; ++k)
+            drives->Add(candidates->GetAt(static_cast<u8>(position--)));
+        if (spanLists_->Add(drives) != 0)
+            delete drives;
+    }
+}
+
+int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    auto* object = dynamic_cast<CfgAutoParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "CfgAutoParsedObject *");
+        return -1;
+    }
+    raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
+    if (raidManager_ == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        return -1;
+    }
+    raidManager_->Refresh();
+    Adapter* adapter = nullptr;
+    if (raidManager_->GetAdapter(&adapter) != 0) {
+        PrintMessage(kMsgNoAdapter, adapterNumber);
+        return -1;
+    }
+
+    PdList* candidateList = nullptr;
+    int status = raidManager_->GetUnconfiguredPdList(&candidateList, object->IsSataOnly());
+    std::unique_ptr<PdList> candidates(candidateList);
+    if (!candidates || status != 0) {
+        PrintMessage(CfgMsg::kNoConfigurableDisk, adapterNumber);
+        return status != 0 ? status : RaidManager::kStatusNoPd;
+    }
+    if (object->GetRaidLevel() > kHighestPlainLevel && object->GetSpanCount() <= 1) {
+        PrintMessage(CfgMsg::kTwoArraysNeeded);
+        return kStatusTwoArraysNeeded;
+    }
+    // No span, or no drive left after the hot spares: nothing can be divided.
+    if (object->GetSpanCount() == 0 || object->GetHspCount() >= candidates->GetCount()) {
+        PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+        return kStatusNoDivision;
+    }
+    const unsigned usable = candidates->GetCount() - object->GetHspCount();
+    unsigned spans = object->GetSpanCount();
+
+    VdId* vdId = nullptr;
+    status = 0;
+    bool created = false;
+    while (!created) {
+        if (spans == 1 || usable % spans == 0) {
+            BuildAutoSpans(candidates.get(), usable - 1, spans, usable / spans);
+            u8 possible = 0;
+            u8 notPiEligible = 0;
+            status = raidManager_->CanCreateVd(&possible, &notPiEligible);
+            if (status != 0) {
+                PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+                return status;
+            }
+            if (possible == 0) {
+                PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
+                return kStatusNotPossible;
+            }
+            status = AddVd(cpController, object, &vdId);
+            // The virtual drive exists also when only the operating system was not told or the
+            // cache association failed: it must not be created a second time.
+            created = status == 0 || status == RaidManager::kStatusOsNotTold || status == kStatusAssociationFailed;
+            if (created)
+                break;
+            delete vdId;
+            vdId = nullptr;
+        }
+        if (spans > 2) {
+            --spans;
+            continue;
+        }
+        PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+        return status != 0 ? status : kStatusNoDivision;
+    }
+    if (status == RaidManager::kStatusOsNotTold)
+        PrintMessage(kMsgOsNotTold);
+    else if (status == kStatusAssociationFailed)
+        status = -1;
+
+    if (object->GetHspCount() != 0) {
+        raidManager_->Refresh();
+        PdList* leftList = nullptr;
+        int listed = raidManager_->GetUnconfiguredPdList(&leftList, object->IsSataOnly());
+        std::unique_ptr<PdList> left(leftList);
+        if (!left) {
+            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+            delete vdId;
+            return listed != 0 ? listed : RaidManager::kStatusNoPd;
+        }
+        status = AddHotSpares(cpController, left.get(), vdId, object);
+        if (status != 0)
+            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+    }
+    if (status == 0)
+        PrintMessage(CfgMsg::kConfigured, adapterNumber);
+    delete vdId;
+    return status;
+}
+
+int LdAutoCp::AddHotSpares(CpController*, PdList* pds, VdId* vdId, CfgAutoParsedObject* object)
+{
+    if (object == nullptr)
+        return -1;
+    if (pds == nullptr || pds->GetCount() == 0)
+        return 0;
+    std::unique_ptr<ArrayList<Array*>> arrays;
+    if (vdId != nullptr && object->IsDedicated() != 0) {
+        VirtualDisk* vd = nullptr;
+        int status = raidManager_->GetVd(vdId, &vd);
+        if (status != 0)
+            return status;
+        if (vd == nullptr)
+            return kStatusNoArray;
+        List<Span*>* spanList = nullptr;
+        if ((status = vd->GetSpanList(&spanList)) != 0)
+            return status;
+        if (spanList == nullptr)
+            return kStatusNoArray;
+        arrays = std::make_unique<ArrayList<Array*>>(4);
+        for (unsigned s = 0; s < spanList->GetCount(); ++s) {
+            Array* array = nullptr;
+            Span* span = spanList->GetAt(static_cast<u8>(s));
+            if (span == nullptr || span->GetArray(&array) != 0 || array == nullptr)
+                return kStatusNoArray;
+            arrays->Add(array);
+        }
+    }
+    int status = 0;
+    for (unsigned i = 0; i < pds->GetCount(); ++i) {
+        PhysicalDevice* pd = pds->GetAt(static_cast<u8>(i));
+        if (pd == nullptr)
+            break;
+        if ((status = pd->MakeHsp(arrays.get(), object->IsRevertible(), object->IsEnclAffinity())) != 0)
+            break;
+    }
+    return status;
+}

@@ -1,0 +1,27 @@
+// -CfgAllFreeDrv: every unconfigured-good drive of the adapter (only SATA ones with -SATAOnly),
+// less those kept back for hot spares, becomes one virtual drive of the given level over the
+// requested number of spans (fewer spans are tried when that fails); the drives left then
+// become hot spares.
+#pragma once
+#include "CpMgmt/CmdPro/LdAddCp.h"
+
+class CfgAutoParsedObject;
+
+class LdAutoCp : public LdAddCp {
+public:
+    static ArrayList<u16>* GetCommandCodes();
+    static CommandProcessor* Create(u16 id);
+
+    LdAutoCp() { SetDrivesChosenByTool(); }
+
+    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+
+    // Makes every drive of the list a hot spare: dedicated to the arrays of the virtual drive
+    // with -Dedicated, else global. 0, or the first failing status.
+    int AddHotSpares(CpController* cpController, ArrayList<PhysicalDevice*>* pds, VdId* vdId,
+                     CfgAutoParsedObject* object);
+
+private:
+    // Span lists of `spans` lists of `perSpan` candidates each, taken from `last` downward.
+    void BuildAutoSpans(const ArrayList<PhysicalDevice*>* candidates, unsigned last, unsigned spans, unsigned perSpan);
+};

@@ -1,0 +1,152 @@
+#include "CpMgmt/CmdPro/LdDelCp.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/SscAssociation.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/LdDelParsedObject.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/VirtualDisk.h"
+#include "raidmodel/ids/VdIdFwi.h"
+#include "runtime/CtMessage.h"
+#include "runtime/CtPrint.h"
+
+namespace {
+
+const CpRegistration<LdDelCp> kRegisterLdDelCp;
+
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgVdCountFailed = 0x32001;
+constexpr u32 kMsgVdNotExist = 0x32005;
+constexpr u32 kMsgFailedToGet = 0x35017;
+constexpr u32 kMsgOsNotTold = 0x36067;
+
+// Printed on standard output whatever the console settings, and not logged.
+void PrintSnapshotRefusal(u8 targetId)
+{
+    CtPrint::Instance().Flush();
+    std::printf("Snapshot is enabled on the Virtual Disk %d. Cannot delete Virtual Disk %d\n", targetId, targetId);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+ArrayList<u16>* LdDelCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(2);
+    codes->Add(TOKEN_CFGLDDEL);
+    codes->Add(TOKEN_CFGFLASHTIERDEL);
+    return codes;
+}
+
+CommandProcessor* LdDelCp::Create(u16) { return new LdDelCp(); }
+
+int LdDelCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    auto* object = dynamic_cast<LdDelParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "LdDelParsedObject *");
+        return -1;
+    }
+    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        return -1;
+    }
+    manager->Refresh();
+    Adapter* adapter = nullptr;
+    if (manager->GetAdapter(&adapter) != 0)
+        return -1;
+    u8 vdCount = 0;
+    if (manager->GetVdCount(&vdCount) != 0) {
+        PrintMessage(kMsgVdCountFailed, adapterNumber);
+        return -1;
+    }
+    List<VirtualDisk*>* vds = nullptr;
+    if (manager->GetVdList(&vds) != 0)
+        vds = nullptr;
+    if (vds != nullptr)
+        manager->SortVdList(vds);
+
+    const bool all = object->IsAllLds() != 0;
+    const bool flashTierCommand = object->GetCommandId() == TOKEN_CFGFLASHTIERDEL;
+    // In all-drives mode the drives of the snapshot taken at the start; never more than it holds.
+    const unsigned count = all ? std::min<unsigned>(vdCount, vds != nullptr ? vds->GetCount() : 0) : object->GetLdCount();
+    int result = 0;
+    for (unsigned i = 0; i < count; ++i) {
+        u8 target = 0;
+        if (all) {
+            target = vds->GetAt(static_cast<u8>(i))->GetId()->GetTargetId();
+        } else {
+            target = object->GetLd(static_cast<u8>(i));
+            if (!manager->IsTargetIdInUse(target, 0)) {
+                PrintMessage(kMsgVdNotExist, adapterNumber, target);
+                continue;
+            }
+        }
+        VdIdFwi id(target, target, VdIdFwi::kAnySeqNum);
+        VirtualDisk* vd = nullptr;
+        if (manager->GetVd(&id, &vd) != 0 || vd == nullptr) {
+            PrintMessage(kMsgFailedToGet, "VD object");
+            result = -1;
+            continue;
+        }
+        const u16 fwTarget = vd->GetId()->GetFwTargetId();
+        if (vd->IsSnapshotEnabled()) {
+            PrintSnapshotRefusal(target);
+            result = -1;
+            continue;
+        }
+        const bool isCache = vd->IsSscd();
+        u8 cacheSupported = 0;
+        adapter->IsSscSupported(&cacheSupported);
+
+        if (flashTierCommand) {
+            if (cacheSupported == 0) {
+                PrintMessage(kMsgText, "FlashTier is not supported \n");
+                return -1;
+            }
+            if (!isCache) {
+                if (all)
+                    continue;
+                PrintMessage(kMsgText, "VD is not FlashTier\n");
+                return -1;
+            }
+        } else if (cacheSupported != 0) {
+            if (isCache) {
+                if (all)
+                    continue;
+                PrintMessage(kMsgText, " Virtual Disk is an FlashTier. Please Use FlashTier Command for Deleting the VD \n");
+                return -1;
+            }
+            std::vector<u8> served;
+            result = ssc::ReadAssociation(cpController->GetController(), target, &served);
+            const bool isServed = result == 0 && std::find(served.begin(), served.end(), fwTarget) != served.end();
+            if (isServed && object->GetForce() != 1) {
+                PrintMessage(kMsgText, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n");
+                return -1;
+            }
+        }
+
+        const u8 option = isCache ? 1 : 0;
+        const int deleted = object->GetForce() != 0 ? manager->DeleteVd(&id, 1, option) : manager->DeleteVd(&id, option, 0);
+        if (deleted == 0 || deleted == RaidManager::kStatusOsNotTold) {
+            PrintMessage(LdMsg::kDeleted, adapterNumber, target, fwTarget);
+            if (deleted == RaidManager::kStatusOsNotTold)
+                PrintMessage(kMsgOsNotTold);
+            continue;
+        }
+        PrintMessage(LdMsg::kDeleteFailed, adapterNumber, target);
+        return deleted;
+    }
+    return result;
+}

@@ -1,0 +1,108 @@
+#include "CpMgmt/CmdPro/PdClrCp.h"
+
+#include "CpMgmt/CmdPro/PdMessageIds.h"
+#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdClrParsedObject.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<PdClrCp> kRegisterPdClrCp;
+
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgPdNotFound = 0x33005;
+constexpr u32 kMsgOperationFailed = 0x36017;
+
+}  // namespace
+
+ArrayList<u16>* PdClrCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_PDCLEAR);
+    return codes;
+}
+
+CommandProcessor* PdClrCp::Create(u16) { return new PdClrCp(); }
+
+int PdClrCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<PdClrParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdClrParsedObject *");
+        return -1;
+    }
+    const u8 adapter = object->GetAdapterNumber();
+
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+    const u8 action = object->GetAction();
+    if (action == PdClrParsedObject::kProgressDisplay)
+        return 0;
+
+    const ArrayList<EnclSlotId*>* drives = object->GetPdList();
+    for (unsigned i = 0; drives != nullptr && i < drives->GetCount(); ++i) {
+        const EnclSlotId* named = drives->GetAt(static_cast<u8>(i));
+        // "?" is resolved for this adapter only: the list is shared with the other adapters.
+        u16 enclosureId = named->GetEnclId();
+        const u8 slot = named->GetSlot();
+        int status = ResolveEnclosureId(cpController, &enclosureId);
+        if (status != 0)
+            return status;
+
+        PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
+        if (pd == nullptr) {
+            // Named as the user wrote it.
+            PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(named->GetEnclId()), slot);
+            return -1;
+        }
+
+        switch (action) {
+        case PdClrParsedObject::kStart:
+            status = pd->StartClear();
+            PrintMessage(status == 0 ? PdMsg::kClrStarted : PdMsg::kClrStartFailed, EnclosureIdText(enclosureId),
+                         slot);
+            break;
+        case PdClrParsedObject::kStop:
+            status = pd->StopClear();
+            PrintMessage(status == 0 ? PdMsg::kClrStopped : PdMsg::kClrStopFailed, EnclosureIdText(enclosureId),
+                         slot);
+            break;
+        case PdClrParsedObject::kShowProgress:
+            status = ShowProgress(pd, adapter, enclosureId, slot);
+            break;
+        default:
+            return -1;
+        }
+        if (status != 0)
+            return status;
+    }
+    return 0;
+}
+
+int PdClrCp::ShowProgress(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 slot)
+{
+    u8 block[PdProgress::kSize] = {};
+    const int status = pd->GetProgress(block);
+    if (status != 0) {
+        PrintMessage(kMsgOperationFailed, adapter, "to get progress on PD");
+        return status;
+    }
+    if (!LeBit(block, PdProgress::kRunning, PdProgress::kClearBit))
+        PrintMessage(PdMsg::kClrNotRunning, EnclosureIdText(enclosureId), slot);
+    else
+        PrintMessage(PdMsg::kClrProgress, EnclosureIdText(enclosureId), slot,
+                     PdProgress::Percent(block, PdProgress::kClearProgress),
+                     PdProgress::Minutes(block, PdProgress::kClearSeconds));
+    return 0;
+}

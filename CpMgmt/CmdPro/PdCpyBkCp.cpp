@@ -1,0 +1,198 @@
+#include "CpMgmt/CmdPro/PdCpyBkCp.h"
+
+#include <cstdio>
+
+#include "CpMgmt/CmdPro/PdMessageIds.h"
+#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdCopyBackParsedObject.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<PdCopyBackCp> kRegisterPdCopyBackCp;
+
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgAdapterFailed = 0x30023;
+constexpr u32 kMsgPdNotFound = 0x33005;
+
+struct SuspendResumeTexts {
+    const char* queryFailed;
+    const char* notAllowed;
+    const char* failed;
+    const char* done;
+};
+
+constexpr SuspendResumeTexts kSuspendTexts = {
+    "Failed to get copyback suspend allowed. pdid = ", "PD Copy Back Suspend Operation is not allowed. PDID=",
+    "Suspend Copy Back Operation Failed. PdId = ", "Suspend Copy Back Operation Successfull. PdId = "};
+constexpr SuspendResumeTexts kResumeTexts = {
+    "Failed to get copyback resume allowed. pdid = ", "PD Copy Back Resume Operation is not allowed. PDID=",
+    "Resume Copy Back Operation Failed. PdId = ", "Resume Copy Back Operation Successfull. PdId = "};
+
+// One line without a line end: the text and the device id, and a failed request's status.
+void PrintOutcome(const char* text, u16 deviceId)
+{
+    char line[100];
+    std::snprintf(line, sizeof line, "%s %d", text, deviceId);
+    PrintMessage(kMsgText, line);
+}
+
+void PrintFailure(const char* text, u16 deviceId, int status)
+{
+    char line[100];
+    std::snprintf(line, sizeof line, "%s %d retCode = 0x%X", text, deviceId, static_cast<unsigned>(status));
+    PrintMessage(kMsgText, line);
+}
+
+}  // namespace
+
+ArrayList<u16>* PdCopyBackCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_PDCPYBK);
+    return codes;
+}
+
+CommandProcessor* PdCopyBackCp::Create(u16) { return new PdCopyBackCp(); }
+
+int PdCopyBackCp::FindDrive(CpController* cpController, RaidManager* manager, u8 adapter, u16 enclosureId, u8 slot,
+                            PhysicalDevice** pd, u16* resolvedEnclosureId)
+{
+    const int status = ResolveEnclosureId(cpController, &enclosureId);
+    if (status != 0)
+        return status;
+    *resolvedEnclosureId = enclosureId;
+    *pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
+    if (*pd == nullptr) {
+        PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+        return -1;
+    }
+    return 0;
+}
+
+int PdCopyBackCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<PdCopyBackParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdCopyBackParsedObject *");
+        return -1;
+    }
+    const u8 adapter = object->GetAdapterNumber();
+    const u16 action = object->GetAction();
+    const PdIdList& drives = object->GetPdList();
+
+    if (drives.GetCount() != (action == TOKEN_START ? 2 : 1)) {
+        PrintMessage(PdMsg::kCpyBkInvalidDrives);
+        return -1;
+    }
+    if (action == TOKEN_PROGDSPLY)
+        return 0;
+
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+    Adapter* adapterElement = nullptr;
+    if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr) {
+        PrintMessage(kMsgAdapterFailed, adapter);
+        return -1;
+    }
+
+    int status = 0;
+    if (action == TOKEN_SUSPEND || action == TOKEN_RESUME) {
+        u8 supported = 0;
+        status = adapterElement->IsBgOpSuspendResumeSupported(&supported);
+        if (status != 0)
+            return status;
+        if (supported != 1) {
+            PrintMessage(kMsgText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
+            return -1;
+        }
+    }
+
+    const PdIdListObject* first = drives.GetAt(0);
+    PhysicalDevice* pd = nullptr;
+    u16 enclosureId = 0;
+    status = FindDrive(cpController, manager, adapter, first->GetEnclId(), first->GetSlot(), &pd, &enclosureId);
+    if (status != 0)
+        return status;
+    u16 deviceId = 0xFFFF;
+    pd->GetDeviceId(&deviceId);
+
+    switch (action) {
+    case TOKEN_START: {
+        const PdIdListObject* second = drives.GetAt(1);
+        PhysicalDevice* target = nullptr;
+        u16 targetEnclosureId = 0;
+        status = FindDrive(cpController, manager, adapter, second->GetEnclId(), second->GetSlot(), &target,
+                           &targetEnclosureId);
+        if (status != 0)
+            return status;
+        status = pd->StartCopyBack(target);
+        PrintMessage(status == 0 ? PdMsg::kCpyBkStarted : PdMsg::kCpyBkCannotStart);
+        return status;
+    }
+    case TOKEN_STOP:
+        status = pd->StopCopyBack();
+        PrintMessage(status == 0 ? PdMsg::kCpyBkStopped : PdMsg::kCpyBkNotRunning);
+        return status;
+    case TOKEN_SHOWPROG:
+        return ShowProgress(pd, enclosureId, first->GetSlot());
+    case TOKEN_SUSPEND:
+    case TOKEN_RESUME:
+        return SuspendOrResume(pd, deviceId, action == TOKEN_SUSPEND);
+    default:
+        return -1;
+    }
+}
+
+int PdCopyBackCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
+{
+    u8 block[PdProgress::kSize] = {};
+    const int status = pd->GetProgress(block);
+    if (status != 0)
+        return status;
+    if (!LeBit(block, PdProgress::kRunning, PdProgress::kCopybackBit))
+        PrintMessage(PdMsg::kCpyBkNotRunning);
+    else if (LeBit(block, PdProgress::kSuspended, PdProgress::kCopybackBit))
+        PrintMessage(kMsgText, "PD-Copyback is in Suspend Stage\n");
+    else
+        PrintMessage(PdMsg::kCpyBkProgress, EnclosureIdText(enclosureId), slot,
+                     PdProgress::Percent(block, PdProgress::kProgress),
+                     PdProgress::Minutes(block, PdProgress::kSeconds));
+    return 0;
+}
+
+int PdCopyBackCp::SuspendOrResume(PhysicalDevice* pd, u16 deviceId, bool suspend)
+{
+    const SuspendResumeTexts& texts = suspend ? kSuspendTexts : kResumeTexts;
+    u8 allowed = 0;
+    int status = suspend ? pd->IsCopyBackSuspendAllowed(&allowed) : pd->IsCopyBackResumeAllowed(&allowed);
+    if (status != 0) {
+        PrintFailure(texts.queryFailed, deviceId, status);
+        return status;
+    }
+    // A refusal by the drive is a failure of the command, not a success.
+    if (allowed != 1) {
+        PrintOutcome(texts.notAllowed, deviceId);
+        return -1;
+    }
+    status = suspend ? pd->SuspendCopyBack() : pd->ResumeCopyBack();
+    if (status != 0) {
+        PrintFailure(texts.failed, deviceId, status);
+        return status;
+    }
+    PrintOutcome(texts.done, deviceId);
+    return 0;
+}

@@ -1,0 +1,68 @@
+#include "CpMgmt/CmdPro/PdMakeGoodCp.h"
+
+#include "CpMgmt/CmdPro/PdMessageIds.h"
+#include "CpMgmt/CmdPro/PdNamedDrive.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdOffLineParsedObject.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+const CpRegistration<PdMakeGoodCp> kRegisterPdMakeGoodCp;
+
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+// The controller's answer when its limit of system-drive conversions is reached.
+constexpr int kConversionLimit = 95;
+}  // namespace
+
+ArrayList<u16>* PdMakeGoodCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_PDMAKEGOOD);
+    return codes;
+}
+
+CommandProcessor* PdMakeGoodCp::Create(u16) { return new PdMakeGoodCp(); }
+
+int PdMakeGoodCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<PdOffLineParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
+        return -1;
+    }
+    const u8 adapter = object->GetAdapterNumber();
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+
+    const u8 force = object->GetForce();
+    return ChangeNamedDrives(cpController, manager, adapter, object->GetPdList(), [adapter, force](NamedDrive& drive) {
+        const char* enclosure = EnclosureIdText(drive.enclosureId);
+        // Without its state the drive cannot be checked for a system drive: nothing is sent.
+        u16 state = 0;
+        int status = drive.pd->GetFwState(&state);
+        if (status != 0) {
+            PrintMessage(PdMsg::kStateChangeFailed, adapter, enclosure, drive.slot);
+            return status;
+        }
+        if (state == PhysicalDevice::kStateSystem && force != 1) {
+            PrintMessage(PdMsg::kJbodNeedsForce, adapter);
+            return -1;
+        }
+        status = drive.pd->SetFwState(PhysicalDevice::kStateUnconfiguredGood);
+        if (status == kConversionLimit)
+            PrintMessage(PdMsg::kJbodConversionLimit);
+        else
+            PrintMessage(status == 0 ? PdMsg::kStateUnconfiguredGood : PdMsg::kStateChangeFailed, adapter, enclosure,
+                         drive.slot);
+        return status;
+    });
+}

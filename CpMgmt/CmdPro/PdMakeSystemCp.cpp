@@ -1,0 +1,50 @@
+#include "CpMgmt/CmdPro/PdMakeSystemCp.h"
+
+#include "CpMgmt/CmdPro/PdMessageIds.h"
+#include "CpMgmt/CmdPro/PdNamedDrive.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdOffLineParsedObject.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+const CpRegistration<PdMakeSystemCp> kRegisterPdMakeSystemCp;
+
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+}  // namespace
+
+ArrayList<u16>* PdMakeSystemCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_PDMAKEJBOD);
+    return codes;
+}
+
+CommandProcessor* PdMakeSystemCp::Create(u16) { return new PdMakeSystemCp(); }
+
+int PdMakeSystemCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<PdOffLineParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
+        return -1;
+    }
+    const u8 adapter = object->GetAdapterNumber();
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+
+    return ChangeNamedDrives(cpController, manager, adapter, object->GetPdList(), [adapter](NamedDrive& drive) {
+        int status = drive.pd->SetFwState(PhysicalDevice::kStateSystem);
+        const u32 message = status == 0 ? PdMsg::kStateJbod : PdMsg::kStateChangeFailed;
+        PrintMessage(message, adapter, EnclosureIdText(drive.enclosureId), drive.slot);
+        return status;
+    });
+}

@@ -1,0 +1,65 @@
+#include "CpMgmt/CmdPro/PdPrpForRmvCp.h"
+
+#include "CpMgmt/CmdPro/PdMessageIds.h"
+#include "CpMgmt/CmdPro/PdNamedDrive.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdPrpRmvParsedObject.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+const CpRegistration<PdPrpForRmvCp> kRegisterPdPrpForRmvCp;
+
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgOperationFailed = 0x36017;
+}  // namespace
+
+ArrayList<u16>* PdPrpForRmvCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_PDPRPRMV);
+    return codes;
+}
+
+CommandProcessor* PdPrpForRmvCp::Create(u16) { return new PdPrpForRmvCp(); }
+
+int PdPrpForRmvCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<PdPrpRmvParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdPrpRmvParsedObject *");
+        return -1;
+    }
+    const u8 adapter = object->GetAdapterNumber();
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+
+    const bool undo = object->GetUndo() != 0;
+    const char* undoText = undo ? "Undo " : "";
+    const ArrayList<EnclSlotId*>* drives = object->GetPdList();
+    for (unsigned i = 0; drives != nullptr && i < drives->GetCount(); ++i) {
+        const EnclSlotId* named = drives->GetAt(static_cast<u8>(i));
+        NamedDrive drive;
+        int status = FindNamedDrive(cpController, manager, named->GetEnclId(), named->GetSlot(), &drive);
+        if (status != 0)
+            return status;
+        if (drive.pd == nullptr) {
+            PrintMessage(kMsgOperationFailed, adapter, "prepare for removal");
+            return -1;
+        }
+        status = undo ? drive.pd->UndoPrepareForRemoval() : drive.pd->PrepareForRemoval();
+        if (status != 0) {
+            PrintMessage(PdMsg::kRemovalFailed, adapter, undoText);
+            return status;
+        }
+        PrintMessage(PdMsg::kRemovalDone, undoText);
+    }
+    return 0;
+}

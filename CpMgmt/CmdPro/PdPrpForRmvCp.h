@@ -1,0 +1,15 @@
+// The prepare for removal command (-PdPrpRmv): each named drive, in the order named, is
+// prepared for removal from its slot, or with -UnDo the preparation is taken back. The first
+// drive that is not found or refused ends the command; the drives before it stay prepared.
+#pragma once
+#include "CpMgmt/CommandProcessor.h"
+#include "ZepUtil/Types.h"
+#include "runtime/ArrayList.h"
+
+class PdPrpForRmvCp : public CommandProcessor {
+public:
+    static ArrayList<u16>* GetCommandCodes();
+    static CommandProcessor* Create(u16 id);
+
+    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+};

@@ -1,0 +1,215 @@
+#include "CpMgmt/CmdPro/PdRbldCp.h"
+
+#include <cstdio>
+
+#include "CpMgmt/CmdPro/PdMessageIds.h"
+#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdRbldParsedObject.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<PdRbldCp> kRegisterPdRbldCp;
+
+constexpr u32 kMsgText = 0x1;
+constexpr u32 kMsgDynamicCastFailed = 0x11;
+constexpr u32 kMsgNoRaidManager = 0x30021;
+constexpr u32 kMsgPdNotFound = 0x33005;
+constexpr u32 kMsgOperationFailed = 0x36017;
+
+constexpr int kStatusInvalidSeqNum = 4;
+constexpr int kStatusNotFound = 12;
+constexpr int kStatusWrongState = 50;
+
+// The texts of one suspend or resume outcome.
+struct SuspendResumeTexts {
+    const char* queryFailed;
+    const char* done;
+    const char* failed;
+    const char* notAllowed;
+};
+
+constexpr SuspendResumeTexts kSuspendTexts = {
+    "Failed to Get PD Rebuild Suspend Allowed Operation PDID=", "PD Rebuild Suspend Operation is Successfull. PDID=",
+    "PD Rebuild Suspend Operation is Failed. PDID=", "PD Rebuild Suspend Operation is not allowed. PDID="};
+constexpr SuspendResumeTexts kResumeTexts = {
+    "Failed to Get PD Rebuild Resume Allowed Operation PDID=", "PD Rebuild Resume Operation is Successfull. PDID=",
+    "PD Rebuild Resume Operation is Failed. PDID=", "PD Rebuild Resume Operation is not allowed. PDID="};
+
+// One line of the suspend and resume actions, without a line end: the text and the device id,
+// and the request's status when one failed.
+void PrintOutcome(const char* text, u16 deviceId)
+{
+    char line[100];
+    std::snprintf(line, sizeof line, "%s %d", text, deviceId);
+    PrintMessage(kMsgText, line);
+}
+
+void PrintFailure(const char* text, u16 deviceId, int status)
+{
+    char line[100];
+    std::snprintf(line, sizeof line, "%s %d retCode = 0x%X", text, deviceId, static_cast<unsigned>(status));
+    PrintMessage(kMsgText, line);
+}
+
+}  // namespace
+
+ArrayList<u16>* PdRbldCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(1);
+    codes->Add(TOKEN_PDRBLD);
+    return codes;
+}
+
+CommandProcessor* PdRbldCp::Create(u16) { return new PdRbldCp(); }
+
+int PdRbldCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<PdRebuildParsedObject*>(parsedObject);
+    if (object == nullptr) {
+        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdRebuildParsedObject *");
+        return -1;
+    }
+    const u8 adapter = object->GetAdapterNumber();
+    const u16 action = object->GetAction();
+    if (action == TOKEN_PROGDSPLY)
+        return 0;
+
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr) {
+        PrintMessage(kMsgNoRaidManager, adapter);
+        return -1;
+    }
+    Adapter* adapterElement = nullptr;
+    int status = manager->GetAdapter(&adapterElement);
+    if (status != 0 || adapterElement == nullptr) {
+        PrintMessage(kMsgText, "Fail To Get Adapter.");
+        return status != 0 ? status : -1;
+    }
+
+    const bool suspendOrResume = action == TOKEN_SUSPEND || action == TOKEN_RESUME;
+    if (suspendOrResume) {
+        u8 supported = 0;
+        status = adapterElement->IsBgOpSuspendResumeSupported(&supported);
+        if (status != 0) {
+            PrintMessage(kMsgText, "Fail To Get Adapter allowed  Operations.");
+            return status;
+        }
+        // A refusal is a failure of the command, not a success.
+        if (supported != 1) {
+            PrintMessage(kMsgText, "FW not Supported BG Suspend Resume Operations.");
+            return -1;
+        }
+    }
+
+    // Every drive is tried; the first failure is the command's result.
+    int result = 0;
+    const PdIdList& drives = object->GetPdList();
+    for (unsigned i = 0; i < drives.GetCount(); ++i) {
+        const PdIdListObject* drive = drives.GetAt(static_cast<u8>(i));
+        u16 enclosureId = drive->GetEnclId();
+        const u8 slot = drive->GetSlot();
+        u16 deviceId = 65535;
+
+        status = ResolveEnclosureId(cpController, &enclosureId);
+        if (status != 0)
+            return result != 0 ? result : status;
+        PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
+        if (pd == nullptr) {
+            PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+            return result != 0 ? result : -1;
+        }
+        pd->GetDeviceId(&deviceId);
+
+        switch (action) {
+        case TOKEN_SHOWPROG:
+            status = ShowProgress(pd, enclosureId, slot);
+            break;
+        case TOKEN_SUSPEND:
+        case TOKEN_RESUME:
+            status = SuspendOrResume(pd, deviceId, action == TOKEN_SUSPEND);
+            break;
+        case TOKEN_START:
+        case TOKEN_STOP:
+            status = StartOrStop(pd, adapter, enclosureId, slot, action == TOKEN_START);
+            break;
+        default:
+            PrintMessage(kMsgOperationFailed, adapter, "rebuild");
+            return -1;
+        }
+        if (result == 0)
+            result = status;
+    }
+    return result;
+}
+
+int PdRbldCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
+{
+    u8 block[PdProgress::kSize] = {};
+    const int status = pd->GetProgress(block);
+    if (status != 0)
+        return status;
+    if (!LeBit(block, PdProgress::kRunning, PdProgress::kRebuildBit))
+        PrintMessage(PdMsg::kRbldNotRunning, EnclosureIdText(enclosureId), slot);
+    else if (LeBit(block, PdProgress::kSuspended, PdProgress::kRebuildBit))
+        PrintMessage(kMsgText, "PD-Rebuild is in Suspend Stage\n");
+    else
+        PrintMessage(PdMsg::kRbldProgress, EnclosureIdText(enclosureId), slot,
+                     PdProgress::Percent(block, PdProgress::kProgress),
+                     PdProgress::Minutes(block, PdProgress::kSeconds));
+    return 0;
+}
+
+int PdRbldCp::SuspendOrResume(PhysicalDevice* pd, u16 deviceId, bool suspend)
+{
+    const SuspendResumeTexts& texts = suspend ? kSuspendTexts : kResumeTexts;
+    u8 allowed = 0;
+    int status = suspend ? pd->IsRbldSuspendAllowed(&allowed) : pd->IsRbldResumeAllowed(&allowed);
+    if (status != 0) {
+        PrintFailure(texts.queryFailed, deviceId, status);
+        return status;
+    }
+    if (allowed != 1) {
+        PrintOutcome(texts.notAllowed, deviceId);
+        return -1;
+    }
+    status = suspend ? pd->SuspendRbld() : pd->ResumeRbld();
+    if (status != 0) {
+        PrintFailure(texts.failed, deviceId, status);
+        return status;
+    }
+    PrintOutcome(texts.done, deviceId);
+    return 0;
+}
+
+int PdRbldCp::StartOrStop(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 slot, bool start)
+{
+    const int status = start ? pd->StartRbld() : pd->StopRbld();
+    switch (status) {
+    case 0:
+        PrintMessage(start ? PdMsg::kRbldStarted : PdMsg::kRbldStopped, EnclosureIdText(enclosureId), slot);
+        break;
+    case kStatusNotFound:
+        PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+        break;
+    case kStatusWrongState:
+        PrintMessage(start ? PdMsg::kRbldCannotStart : PdMsg::kRbldNotRebuilding, EnclosureIdText(enclosureId), slot);
+        break;
+    case kStatusInvalidSeqNum:
+        PrintMessage(PdMsg::kInvalidSeqNum);
+        break;
+    default:
+        // Any other refusal or transport failure is reported as a failure, never as done.
+        PrintMessage(kMsgOperationFailed, adapter, "rebuild");
+        break;
+    }
+    return status;
+}

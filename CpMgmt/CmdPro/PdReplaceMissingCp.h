@@ -1,0 +1,29 @@
+// The replace missing drive command (-PdReplaceMissing): the named drive takes the empty row of
+// an array. The processor reads the controller's drive list, the drive's information and the
+// configuration itself and checks that the row exists and is empty; the controller decides
+// whether the drive may take it.
+#pragma once
+#include <vector>
+
+#include "CpMgmt/CmdPro/PdInfCp.h"
+#include "ZepUtil/Types.h"
+#include "runtime/ArrayList.h"
+
+class Controller;
+
+class PdReplaceMissingCp : public PdInfoCp {
+public:
+    static ArrayList<u16>* GetCommandCodes();
+    static CommandProcessor* Create(u16 id);
+
+    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+
+private:
+    // The controller's drive list: 0, or -1 when it cannot be read.
+    int ReadPdList(Controller* controller);
+    // The device id of the list entry with that enclosure and slot; -1 when there is none.
+    int FindDeviceId(u16 enclosureId, u8 slot) const;
+
+    std::vector<u8> pdList_;
+    u32 pdCount_ = 0;  // entries that lie inside pdList_
+};

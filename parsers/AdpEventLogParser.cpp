@@ -1,0 +1,133 @@
+#include "parsers/AdpEventLogParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/AdpEventLogPo.h"
+
+namespace {
+const ParserFactoryRegistration<AdpEventLogParser> kRegisterParser;
+
+// Class filters may be given in any order, before or after -f.
+const GrammarRegistration kRegisterGrammar(
+    TOKEN_ADPEVENTLOG,
+    {"ADPEVENTLOG GETEVENTLOGINFO SEL",
+     "ADPEVENTLOG (GETEVENTS | GETSINCESHUTDOWN | GETSINCEREBOOT | INCLUDEDELETED) "
+     "(INFO | WARNING | CRITICAL | FATAL)* [V(F) (INFO | WARNING | CRITICAL | FATAL)*] SEL",
+     "ADPEVENTLOG GETLATEST NUM (INFO | WARNING | CRITICAL | FATAL)* [V(F) (INFO | WARNING | CRITICAL | FATAL)*] SEL",
+     "ADPEVENTLOG GETCCINCON V(F) LDS SEL",
+     "ADPEVENTLOG CLEAR SEL"});
+
+struct OptionEffect {
+    u16 token;
+    u8 subCommand;   // kNoSubCommand: a class filter
+    u8 filterBit;
+};
+
+constexpr OptionEffect kOptions[] = {
+    {TOKEN_CLEAR, AdpEventLogPo::kClear, 0},
+    {TOKEN_GETSINCEREBOOT, AdpEventLogPo::kSinceReboot, 0},
+    {TOKEN_GETSINCESHUTDOWN, AdpEventLogPo::kSinceShutdown, 0},
+    {TOKEN_GETEVENTLOGINFO, AdpEventLogPo::kLogInfo, 0},
+    {TOKEN_GETEVENTS, AdpEventLogPo::kSinceClear, 0},
+    {TOKEN_INCLUDEDELETED, AdpEventLogPo::kIncludeDeleted, 0},
+    {TOKEN_GETLATEST, AdpEventLogPo::kLatest, 0},
+    {TOKEN_GETCCINCON, AdpEventLogPo::kCcInconsistencies, 0},
+    {TOKEN_INFO, AdpEventLogPo::kNoSubCommand, AdpEventLogPo::kFilterInfo},
+    {TOKEN_WARNING, AdpEventLogPo::kNoSubCommand, AdpEventLogPo::kFilterWarning},
+    {TOKEN_CRITICAL, AdpEventLogPo::kNoSubCommand, AdpEventLogPo::kFilterCritical},
+    {TOKEN_FATAL, AdpEventLogPo::kNoSubCommand, AdpEventLogPo::kFilterFatal},
+};
+
+// The token after the one at `index`, or null at the end of the list.
+Token* NextToken(ArrayList<Token*>* tokens, u8 index)
+{
+    return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
+}
+}  // namespace
+
+ArrayList<u16>* AdpEventLogParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_ADPEVENTLOG);
+    return tokens;
+}
+
+Parser* AdpEventLogParser::Create(u16) { return new AdpEventLogParser(); }
+
+// Without a sub-command word the sub-command stays outside 0-7 and the command fails.
+AdpEventLogParser::AdpEventLogParser() : LdObjectsParser(TOKEN_ADPEVENTLOG), subCommand_(AdpEventLogPo::kNoSubCommand)
+{
+    AddKeyword(TOKEN_ADPEVENTLOG, "AdpEventLog");
+    AddKeyword(TOKEN_CLEAR, "Clear");
+    AddKeyword(TOKEN_GETSINCEREBOOT, "getSinceReboot");
+    AddKeyword(TOKEN_GETSINCESHUTDOWN, "getSinceShutdown");
+    AddKeyword(TOKEN_GETEVENTLOGINFO, "getEventLogInfo");
+    AddKeyword(TOKEN_GETEVENTS, "getEvents");
+    AddKeyword(TOKEN_INCLUDEDELETED, "includeDeleted");
+    AddKeyword(TOKEN_GETLATEST, "getLatest");
+    AddKeyword(TOKEN_F, "f");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    for (const OptionEffect& option : kOptions)
+        AddHandler(option.token, TokenHandler(this, &AdpEventLogParser::OnOption));
+    AddHandler(TOKEN_F, TokenHandler(this, &AdpEventLogParser::OnFileName));
+}
+
+int AdpEventLogParser::OnOption(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr)
+        return -1;
+    const OptionEffect* effect = nullptr;
+    for (const OptionEffect& option : kOptions) {
+        if (option.token == token->GetId())
+            effect = &option;
+    }
+    if (effect == nullptr)
+        return -1;
+    token->SetConsumed();
+    if (effect->subCommand == AdpEventLogPo::kNoSubCommand) {
+        classFilter_ |= effect->filterBit;
+        return 0;
+    }
+    subCommand_ = effect->subCommand;
+    if (effect->token == TOKEN_GETLATEST) {
+        Token* value = NextToken(tokens, index);
+        int number = 0;
+        if (value == nullptr || value->GetId() != TOKEN_NUMBER || !value->GetInt(&number))
+            return -1;
+        value->SetConsumed();
+        latestCount_ = static_cast<u16>(number);  // the count keeps the number's low 16 bits
+    }
+    return 0;
+}
+
+int AdpEventLogParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_F)
+        return -1;
+    token->SetConsumed();
+    Token* value = NextToken(tokens, index);
+    if (value == nullptr)
+        return -1;
+    value->SetConsumed();
+    if (value->GetId() != TOKEN_STRING || value->GetText() == nullptr)
+        return -1;
+    fileName_ = value->GetText();
+    return 0;
+}
+
+ArrayList<ParsedObject*>* AdpEventLogParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    const ArrayList<u8>& adapters = GetAdapterList();
+    auto* list = new ArrayList<ParsedObject*>(adapters.GetCount() ? adapters.GetCount() : 1);
+    for (unsigned i = 0; i < adapters.GetCount(); ++i) {
+        list->Add(new AdpEventLogPo(TOKEN_ADPEVENTLOG, fileName_, subCommand_, classFilter_, latestCount_, GetLdList(),
+                                    i == 0 ? 0 : 1, adapters.GetAt(static_cast<u8>(i))));
+    }
+    return list;
+}

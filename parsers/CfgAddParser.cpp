@@ -1,0 +1,89 @@
+#include "parsers/CfgAddParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+
+namespace {
+
+const ParserFactoryRegistration<CfgAddParser> kRegisterParser;
+
+const GrammarRegistration kRegisterLdAddGrammar(
+    TOKEN_CFGLDADD,
+    {"CFGLDADD R NUM BRK [WT|WB] [NORA|RA] [DIRECT|CACHED] [CACHEDBADBBU|NOCACHEDBADBBU] (SZ (NUM|DEC) [MB|GB|TB])* "
+     "[STRPSZ NUM] [HSP BRK] [AFTERLD NUM] ([FORCE] | [FDE|CTRLBASED|SECURE]) "
+     "[DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] [ENBLPI] SEL"});
+
+const GrammarRegistration kRegisterEachDiskGrammar(
+    TOKEN_CFGEACHDSKRAID0,
+    {"CFGEACHDSKRAID0 [WT|WB] [NORA|RA] [DIRECT|CACHED] [ENBLPI] [CACHEDBADBBU|NOCACHEDBADBBU] "
+     "([STRPSZ NUM] | [FDE|CTRLBASED|SECURE]) [DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] SEL"});
+
+}  // namespace
+
+ArrayList<u16>* CfgAddParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(2);
+    tokens->Add(TOKEN_CFGLDADD);
+    tokens->Add(TOKEN_CFGEACHDSKRAID0);
+    return tokens;
+}
+
+Parser* CfgAddParser::Create(u16 commandToken) { return new CfgAddParser(commandToken); }
+
+CfgAddParser::CfgAddParser(u16 commandToken) : CfgParser(commandToken)
+{
+    AddKeyword(TOKEN_CFGLDADD, "LDADD");
+    AddHandler(TOKEN_CFGLDADD, TokenHandler(this, &CfgAddParser::OnLdAddToken));
+    AddHandler(TOKEN_CFGEACHDSKRAID0, TokenHandler(this, &CfgAddParser::OnEachDiskToken));
+    AddHandler(TOKEN_HSP, TokenHandler(this, &CfgAddParser::OnHsp));
+    AddHandler(TOKEN_ENBLPI, TokenHandler(this, &CfgAddParser::OnEnblPi));
+    AddHandler(TOKEN_FORCE, TokenHandler(this, &CfgAddParser::OnForce));
+}
+
+int CfgAddParser::OnLdAddToken(ArrayList<Token*>* tokens, u8 index)
+{
+    return TakeKeyword(tokens, index, {TOKEN_CFGLDADD});
+}
+
+int CfgAddParser::OnEachDiskToken(ArrayList<Token*>* tokens, u8 index)
+{
+    return TakeKeyword(tokens, index, {TOKEN_CFGEACHDSKRAID0});
+}
+
+int CfgAddParser::OnHsp(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_HSP}) != 0)
+        return -1;
+    SetHspListPending();
+    return 0;
+}
+
+int CfgAddParser::OnEnblPi(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_ENBLPI}) != 0)
+        return -1;
+    enblPi_ = 1;
+    return 0;
+}
+
+int CfgAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_FORCE}) != 0)
+        return -1;
+    force_ = 1;
+    SetHspListPending();
+    return 0;
+}
+
+ArrayList<ParsedObject*>* CfgAddParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    const u16 commandId = GetCommandId();
+    return MakePerAdapter([&](u8 adapter) -> ParsedObject* {
+        return new CfgAddParsedObject(commandId, raidLevel_, force_, enblPi_, readPolicy_, writePolicy_, ioPolicy_,
+                                      cachedBadBbu_, stripSize_, &sizes_, driveGroups_, &hotSpares_, encryptionType_,
+                                      psPolicy_, useCache_, afterLd_, adapter);
+    });
+}

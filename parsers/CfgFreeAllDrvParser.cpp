@@ -1,0 +1,127 @@
+#include "parsers/CfgFreeAllDrvParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/CfgAutoParsedObject.h"
+
+namespace {
+
+const ParserFactoryRegistration<CfgFreeAllDrvParser> kRegisterParser;
+
+const GrammarRegistration kRegisterGrammar(
+    TOKEN_CFGALLFREEDRV,
+    {"CFGALLFREEDRV R NUM [SATAONLY] [SPANCOUNT NUM] [WT|WB] [NORA|RA] [DIRECT|CACHED] "
+     "[CACHEDBADBBU|NOCACHEDBADBBU] [STRPSZ NUM] "
+     "([HSPCOUNT NUM [HSPTYPE (DEDICATED|ENCLAFFINITY|NONREVERTIBLE)+]] | [FDE|CTRLBASED|SECURE]) "
+     "[DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] [ENBLPI] SEL1"});
+
+constexpr int kMaxCount = 0xFF;
+constexpr u8 kHighestPlainLevel = 9;
+
+}  // namespace
+
+ArrayList<u16>* CfgFreeAllDrvParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_CFGALLFREEDRV);
+    return tokens;
+}
+
+Parser* CfgFreeAllDrvParser::Create(u16 commandToken) { return new CfgFreeAllDrvParser(commandToken); }
+
+CfgFreeAllDrvParser::CfgFreeAllDrvParser(u16 commandToken) : CfgParser(commandToken)
+{
+    AddKeyword(TOKEN_CFGALLFREEDRV, "FREEALLDRV");
+    AddHandler(TOKEN_CFGALLFREEDRV, TokenHandler(this, &CfgFreeAllDrvParser::OnAllFreeDrvToken));
+    AddHandler(TOKEN_SPANCOUNT, TokenHandler(this, &CfgFreeAllDrvParser::OnSpanCount));
+    AddHandler(TOKEN_SATAONLY, TokenHandler(this, &CfgFreeAllDrvParser::OnSataOnly));
+    AddHandler(TOKEN_HSPCOUNT, TokenHandler(this, &CfgFreeAllDrvParser::OnHspCount));
+    AddHandler(TOKEN_HSPTYPE, TokenHandler(this, &CfgFreeAllDrvParser::OnHspType));
+    AddHandler(TOKEN_ENCLAFFINITY, TokenHandler(this, &CfgFreeAllDrvParser::OnEnclAffinity));
+    AddHandler(TOKEN_NONREVERTIBLE, TokenHandler(this, &CfgFreeAllDrvParser::OnNonRevertible));
+    AddHandler(TOKEN_DEDICATED, TokenHandler(this, &CfgFreeAllDrvParser::OnDedicated));
+    AddHandler(TOKEN_ENBLPI, TokenHandler(this, &CfgFreeAllDrvParser::OnEnblPi));
+}
+
+int CfgFreeAllDrvParser::OnAllFreeDrvToken(ArrayList<Token*>* tokens, u8 index)
+{
+    return TakeKeyword(tokens, index, {TOKEN_CFGALLFREEDRV});
+}
+
+int CfgFreeAllDrvParser::OnSpanCount(ArrayList<Token*>* tokens, u8 index)
+{
+    int number = 0;
+    if (TakeNumberAfter(tokens, index, kMaxCount, &number) != 0)
+        return -1;
+    spanCount_ = static_cast<u8>(number);
+    return 0;
+}
+
+int CfgFreeAllDrvParser::OnHspCount(ArrayList<Token*>* tokens, u8 index)
+{
+    int number = 0;
+    if (TakeNumberAfter(tokens, index, kMaxCount, &number) != 0)
+        return -1;
+    hspCount_ = static_cast<u8>(number);
+    return 0;
+}
+
+int CfgFreeAllDrvParser::OnSataOnly(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_SATAONLY}) != 0)
+        return -1;
+    sataOnly_ = 1;
+    return 0;
+}
+
+int CfgFreeAllDrvParser::OnHspType(ArrayList<Token*>* tokens, u8 index)
+{
+    return TakeKeyword(tokens, index, {TOKEN_HSPTYPE});
+}
+
+int CfgFreeAllDrvParser::OnEnclAffinity(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_ENCLAFFINITY}) != 0)
+        return -1;
+    enclAffinity_ = 1;
+    return 0;
+}
+
+int CfgFreeAllDrvParser::OnNonRevertible(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_NONREVERTIBLE}) != 0)
+        return -1;
+    revertible_ = 0;
+    return 0;
+}
+
+int CfgFreeAllDrvParser::OnDedicated(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_DEDICATED}) != 0)
+        return -1;
+    dedicated_ = 1;
+    return 0;
+}
+
+int CfgFreeAllDrvParser::OnEnblPi(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_ENBLPI}) != 0)
+        return -1;
+    enblPi_ = 1;
+    return 0;
+}
+
+ArrayList<ParsedObject*>* CfgFreeAllDrvParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    if (spanCount_ > 1 && raidLevel_ <= kHighestPlainLevel)
+        raidLevel_ = static_cast<u8>(raidLevel_ * 10);
+    const u16 commandId = GetCommandId();
+    return MakePerAdapter([&](u8 adapter) -> ParsedObject* {
+        return new CfgAutoParsedObject(commandId, raidLevel_, readPolicy_, writePolicy_, ioPolicy_, cachedBadBbu_,
+                                       stripSize_, sataOnly_, spanCount_, hspCount_, dedicated_, enclAffinity_,
+                                       revertible_, encryptionType_, psPolicy_, enblPi_, useCache_, adapter);
+    });
+}

@@ -1,0 +1,79 @@
+#include "parsers/CfgSpanAddParser.h"
+
+#include <climits>
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+
+namespace {
+
+const ParserFactoryRegistration<CfgSpanAddParser> kRegisterParser;
+
+// One array list is admitted by the grammar: the processor answers it with its own message.
+const GrammarRegistration kRegisterGrammar(
+    TOKEN_CFGSPANADD,
+    {"CFGSPANADD R NUM (ARRAY NUM BRK)+ [ENBLPI] [WT|WB] [NORA|RA] [DIRECT|CACHED] [CACHEDBADBBU|NOCACHEDBADBBU] "
+     "(SZ (NUM|DEC) [MB|GB|TB])* [STRPSZ NUM] [AFTERLD NUM] ([FORCE] | [FDE|CTRLBASED|SECURE]) "
+     "[DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] [ENBLPI] SEL"});
+
+}  // namespace
+
+ArrayList<u16>* CfgSpanAddParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_CFGSPANADD);
+    return tokens;
+}
+
+Parser* CfgSpanAddParser::Create(u16 commandToken) { return new CfgSpanAddParser(commandToken); }
+
+CfgSpanAddParser::CfgSpanAddParser(u16 commandToken) : CfgParser(commandToken)
+{
+    AddKeyword(TOKEN_CFGSPANADD, "CFGSPANADD");
+    AddHandler(TOKEN_CFGSPANADD, TokenHandler(this, &CfgSpanAddParser::OnSpanAddToken));
+    AddHandler(TOKEN_ARRAY, TokenHandler(this, &CfgSpanAddParser::OnArray));
+    AddHandler(TOKEN_ENBLPI, TokenHandler(this, &CfgSpanAddParser::OnEnblPi));
+    AddHandler(TOKEN_FORCE, TokenHandler(this, &CfgSpanAddParser::OnForce));
+}
+
+int CfgSpanAddParser::OnSpanAddToken(ArrayList<Token*>* tokens, u8 index)
+{
+    return TakeKeyword(tokens, index, {TOKEN_CFGSPANADD});
+}
+
+int CfgSpanAddParser::OnArray(ArrayList<Token*>* tokens, u8 index)
+{
+    int ignored = 0;
+    return TakeNumberAfter(tokens, index, INT_MAX, &ignored);
+}
+
+int CfgSpanAddParser::OnEnblPi(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_ENBLPI}) != 0)
+        return -1;
+    enblPi_ = 1;
+    return 0;
+}
+
+int CfgSpanAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
+{
+    if (TakeKeyword(tokens, index, {TOKEN_FORCE}) != 0)
+        return -1;
+    force_ = 1;
+    SetHspListPending();
+    return 0;
+}
+
+ArrayList<ParsedObject*>* CfgSpanAddParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    if (raidLevel_ < kLowestSpannedLevel || raidLevel_ == CfgParsedObject::kNotGiven)
+        return nullptr;
+    return MakePerAdapter([&](u8 adapter) -> ParsedObject* {
+        return new CfgAddParsedObject(TOKEN_CFGSPANADD, raidLevel_, force_, enblPi_, readPolicy_, writePolicy_,
+                                      ioPolicy_, cachedBadBbu_, stripSize_, &sizes_, driveGroups_, &hotSpares_,
+                                      encryptionType_, psPolicy_, useCache_, afterLd_, adapter);
+    });
+}

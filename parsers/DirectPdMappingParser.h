@@ -1,0 +1,22 @@
+// Parser of -DirectPdMapping -Enbl|-Dsbl|-Dsply -aN|-a0,1,2|-aALL: one PdMappingParsedObject
+// per selected adapter.
+#pragma once
+#include "ZepUtil/Types.h"
+#include "cmdtool/Parser.h"
+
+class PdMappingParser : public Parser {
+public:
+    static ArrayList<u16>* GetCommandTokens();
+    static Parser* Create(u16 commandToken);
+
+    explicit PdMappingParser(u16 commandToken);
+
+    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+
+    int OnCommandWord(ArrayList<Token*>* tokens, u8 index);
+    // -Dsply, -Enbl or -Dsbl: becomes the action.
+    int OnAction(ArrayList<Token*>* tokens, u8 index);
+
+private:
+    u16 action_ = 0;
+};

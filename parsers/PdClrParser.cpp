@@ -1,0 +1,100 @@
+#include "parsers/PdClrParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/ParserUtil.h"
+#include "cmdtool/SharedDriveList.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdClrParsedObject.h"
+
+namespace {
+const ParserFactoryRegistration<PdClearParser> kRegisterParser;
+const GrammarRegistration kRegisterGrammar(TOKEN_PDCLEAR, {"PDCLEAR (START | STOP | SHOWPROG | PROGDSPLY) DRV SEL"});
+}  // namespace
+
+void PdClearParser::ListDeleter::operator()(ArrayList<EnclSlotId*>* list) const
+{
+    if (list == nullptr)
+        return;
+    DeleteElements(*list);
+    delete list;
+}
+
+ArrayList<u16>* PdClearParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_PDCLEAR);
+    return tokens;
+}
+
+Parser* PdClearParser::Create(u16 commandToken) { return new PdClearParser(commandToken); }
+
+PdClearParser::PdClearParser(u16 commandToken) : Parser(commandToken)
+{
+    AddKeyword(TOKEN_PDCLEAR, "PDCLEAR");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
+    AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdClearParser::OnPhysDrvList));
+    AddHandler(TOKEN_PHYSDRV, TokenHandler(this, &PdClearParser::OnPhysDrv));
+    AddHandler(TOKEN_START, TokenHandler(this, &PdClearParser::OnAction));
+    AddHandler(TOKEN_STOP, TokenHandler(this, &PdClearParser::OnAction));
+    AddHandler(TOKEN_PROGDSPLY, TokenHandler(this, &PdClearParser::OnAction));
+    AddHandler(TOKEN_SHOWPROG, TokenHandler(this, &PdClearParser::OnAction));
+}
+
+int PdClearParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_CHANNEL_TARGET_LIST || token->GetText() == nullptr)
+        return -1;
+    // A list with an element that names no drive leaves no list, and the parse fails.
+    drives_.reset(ParserUtil::ParseEnclSlotList(token->GetText()));
+    token->SetConsumed();
+    return 0;
+}
+
+int PdClearParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_PHYSDRV)
+        return -1;
+    token->SetConsumed();
+    return 0;
+}
+
+int PdClearParser::OnAction(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr)
+        return -1;
+    switch (token->GetId()) {
+    case TOKEN_START:
+        action_ = PdClrParsedObject::kStart;
+        break;
+    case TOKEN_STOP:
+        action_ = PdClrParsedObject::kStop;
+        break;
+    case TOKEN_SHOWPROG:
+        action_ = PdClrParsedObject::kShowProgress;
+        break;
+    case TOKEN_PROGDSPLY:
+        action_ = PdClrParsedObject::kProgressDisplay;
+        break;
+    default:
+        return -1;
+    }
+    token->SetConsumed();
+    return 0;
+}
+
+ArrayList<ParsedObject*>* PdClearParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || drives_ == nullptr ||
+        action_ == kNoAction)
+        return nullptr;
+    const SharedDriveList drives(drives_.release());
+    return MakePerAdapter([this, &drives](u8 adapter) -> ParsedObject* {
+        return new PdClrParsedObject(TOKEN_PDCLEAR, action_, drives, adapter);
+    });
+}

@@ -1,0 +1,31 @@
+// The base of the parsers of commands that name their drives with -PhysDrv[E0:S0,E1:S1,...]:
+// the handlers of the -PhysDrv word and of its bracketed list, and the list itself until it is
+// handed to the parsed objects.
+#pragma once
+#include <memory>
+
+#include "cmdtool/Parser.h"
+#include "cmdtool/SharedDriveList.h"
+
+class PdDriveListParser : public Parser {
+public:
+    explicit PdDriveListParser(u16 commandId);
+
+    // Option handlers: 0 when the token was taken, -1 when it is refused.
+    int OnPhysDrvList(ArrayList<Token*>* tokens, u8 index);
+    int OnPhysDrv(ArrayList<Token*>* tokens, u8 index);
+
+protected:
+    bool HasDriveList() const { return drives_ != nullptr; }
+    // Hands the parsed list over to shared ownership (an empty share when none was parsed).
+    SharedDriveList TakeDriveList() { return SharedDriveList(drives_.release()); }
+
+private:
+    struct ListDeleter {
+        void operator()(ArrayList<EnclSlotId*>* list) const;
+    };
+
+    // Null until a list has been parsed (or when an element named no drive); a later list
+    // replaces an earlier one.
+    std::unique_ptr<ArrayList<EnclSlotId*>, ListDeleter> drives_;
+};

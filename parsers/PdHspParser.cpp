@@ -1,0 +1,130 @@
+#include "parsers/PdHspParser.h"
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdHspParsedObject.h"
+
+namespace {
+const ParserFactoryRegistration<PdHspParser> kRegisterParser;
+const GrammarRegistration kRegisterGrammar(TOKEN_PDHSP,
+                                           {"PDHSP SET [DEDICATED ARRAY NUM+] [ENCLAFFINITY] [NONREVERTIBLE] DRV SEL",
+                                            "PDHSP RMV DRV SEL"});
+
+constexpr int kMaxArrayNumber = 255;
+
+// The token at the index when it has the id, else null.
+Token* TokenWithId(ArrayList<Token*>* tokens, u8 index, u16 id)
+{
+    Token* token = tokens->GetAt(index);
+    return token != nullptr && token->GetId() == id ? token : nullptr;
+}
+
+int ConsumeIfId(ArrayList<Token*>* tokens, u8 index, u16 id)
+{
+    Token* token = TokenWithId(tokens, index, id);
+    if (token == nullptr)
+        return -1;
+    token->SetConsumed();
+    return 0;
+}
+}  // namespace
+
+ArrayList<u16>* PdHspParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(1);
+    tokens->Add(TOKEN_PDHSP);
+    return tokens;
+}
+
+Parser* PdHspParser::Create(u16 commandToken) { return new PdHspParser(commandToken); }
+
+PdHspParser::PdHspParser(u16 commandToken) : Parser(commandToken)
+{
+    AddKeyword(TOKEN_PDHSP, "PDHSP");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
+    AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdHspParser::OnPhysDrvList));
+    AddHandler(TOKEN_PHYSDRV, TokenHandler(this, &PdHspParser::OnPhysDrv));
+    AddHandler(TOKEN_SET, TokenHandler(this, &PdHspParser::OnSetOrRemove));
+    AddHandler(TOKEN_RMV, TokenHandler(this, &PdHspParser::OnSetOrRemove));
+    AddHandler(TOKEN_ENCLAFFINITY, TokenHandler(this, &PdHspParser::OnEnclAffinity));
+    AddHandler(TOKEN_NONREVERTIBLE, TokenHandler(this, &PdHspParser::OnNonRevertible));
+    AddHandler(TOKEN_DEDICATED, TokenHandler(this, &PdHspParser::OnDedicated));
+    AddHandler(TOKEN_ARRAY, TokenHandler(this, &PdHspParser::OnArray));
+}
+
+int PdHspParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = TokenWithId(tokens, index, TOKEN_CHANNEL_TARGET_LIST);
+    if (token == nullptr || drives_.AppendEnclSlotText(token->GetText()) != 0)
+        return -1;
+    token->SetConsumed();
+    return 0;
+}
+
+int PdHspParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index) { return ConsumeIfId(tokens, index, TOKEN_PHYSDRV); }
+
+int PdHspParser::OnSetOrRemove(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || (token->GetId() != TOKEN_SET && token->GetId() != TOKEN_RMV))
+        return -1;
+    set_ = token->GetId() == TOKEN_SET ? 1 : 0;
+    token->SetConsumed();
+    return 0;
+}
+
+int PdHspParser::OnEnclAffinity(ArrayList<Token*>* tokens, u8 index)
+{
+    if (ConsumeIfId(tokens, index, TOKEN_ENCLAFFINITY) != 0)
+        return -1;
+    enclAffinity_ = 1;
+    return 0;
+}
+
+int PdHspParser::OnNonRevertible(ArrayList<Token*>* tokens, u8 index)
+{
+    if (ConsumeIfId(tokens, index, TOKEN_NONREVERTIBLE) != 0)
+        return -1;
+    revertible_ = 0;
+    return 0;
+}
+
+int PdHspParser::OnDedicated(ArrayList<Token*>* tokens, u8 index)
+{
+    if (ConsumeIfId(tokens, index, TOKEN_DEDICATED) != 0)
+        return -1;
+    dedicated_ = 1;
+    return 0;
+}
+
+int PdHspParser::OnArray(ArrayList<Token*>* tokens, u8 index)
+{
+    if (ConsumeIfId(tokens, index, TOKEN_ARRAY) != 0)
+        return -1;
+    for (unsigned i = index + 1u; i < tokens->GetCount(); ++i) {
+        Token* token = tokens->GetAt(static_cast<u8>(i));
+        if (token->GetId() != TOKEN_NUMBER)
+            break;
+        int number = 0;
+        // An array number is kept in 8 bits: a larger one would name another array.
+        if (!token->GetInt(&number) || number < 0 || number > kMaxArrayNumber)
+            return -1;
+        token->SetConsumed();
+        if (arrays_.Add(static_cast<u8>(number)) != 0)
+            return -1;
+    }
+    return 0;
+}
+
+ArrayList<ParsedObject*>* PdHspParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    return MakePerAdapter([this](u8 adapter) -> ParsedObject* {
+        return new PdHspParsedObject(TOKEN_PDHSP, drives_, arrays_, enclAffinity_, dedicated_, revertible_, set_,
+                                     adapter);
+    });
+}

@@ -1,0 +1,121 @@
+#include "parsers/PdOnLnParser.h"
+
+#include <memory>
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/ParserUtil.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/PdOnLineParsedObject.h"
+
+namespace {
+const ParserFactoryRegistration<PdOnLnParser> kRegisterParser;
+const GrammarRegistration kRegisterOnlineGrammar(TOKEN_PDONLINE, {"PDONLINE DRV SEL"});
+const GrammarRegistration kRegisterMarkMissingGrammar(TOKEN_PDMARKMISSING, {"PDMARKMISSING DRV SEL"});
+const GrammarRegistration kRegisterGetMissingGrammar(TOKEN_PDGETMISSING, {"PDGETMISSING SEL"});
+const GrammarRegistration kRegisterLocateGrammar(TOKEN_PDLOCATE, {"PDLOCATE [START | STOP] DRV SEL"});
+
+// A list entry carries -1 in both of its extra values.
+constexpr u32 kUnused = 0xFFFFFFFFu;
+// A command line names at most as many drives as the tool's lists hold.
+constexpr std::size_t kMaxDrives = 255;
+
+void DeleteList(ArrayList<EnclSlotId*>* list)
+{
+    if (list == nullptr)
+        return;
+    DeleteElements(*list);
+    delete list;
+}
+}  // namespace
+
+ArrayList<u16>* PdOnLnParser::GetCommandTokens()
+{
+    auto* tokens = new ArrayList<u16>(4);
+    tokens->Add(TOKEN_PDONLINE);
+    tokens->Add(TOKEN_PDMARKMISSING);
+    tokens->Add(TOKEN_PDGETMISSING);
+    tokens->Add(TOKEN_PDLOCATE);
+    return tokens;
+}
+
+Parser* PdOnLnParser::Create(u16) { return new PdOnLnParser(); }
+
+PdOnLnParser::PdOnLnParser() : Parser(kOwnCommandHandler)
+{
+    AddKeyword(TOKEN_PDONLINE, "PDONLINE");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
+    const TokenHandler onCommand(this, &PdOnLnParser::OnCommand);
+    AddHandler(TOKEN_PDONLINE, onCommand);
+    AddHandler(TOKEN_PDMARKMISSING, onCommand);
+    AddHandler(TOKEN_PDGETMISSING, onCommand);
+    AddHandler(TOKEN_PDLOCATE, onCommand);
+    AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdOnLnParser::OnPhysDrvList));
+    AddHandler(TOKEN_PHYSDRV, TokenHandler(this, &PdOnLnParser::OnPhysDrv));
+}
+
+int PdOnLnParser::OnCommand(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr)
+        return -1;
+    switch (token->GetId()) {
+    case TOKEN_PDONLINE: operation_ = PdOnLineParsedObject::kOnline; break;
+    case TOKEN_PDMARKMISSING: operation_ = PdOnLineParsedObject::kMarkMissing; break;
+    case TOKEN_PDGETMISSING: operation_ = PdOnLineParsedObject::kGetMissing; break;
+    case TOKEN_PDLOCATE: operation_ = PdOnLineParsedObject::kLocate; break;
+    default: return -1;
+    }
+    token->SetConsumed();
+    if (operation_ != PdOnLineParsedObject::kLocate)
+        return 0;
+    // Only the word right after -PdLocate chooses between start and stop.
+    locateOption_ = PdOnLineParsedObject::kLocateStart;
+    if (index + 1u < tokens->GetCount()) {
+        Token* next = tokens->GetAt(static_cast<u8>(index + 1));
+        if (next->GetId() == TOKEN_STOP) {
+            locateOption_ = PdOnLineParsedObject::kLocateStop;
+            next->SetConsumed();
+        } else if (next->GetId() == TOKEN_START) {
+            next->SetConsumed();
+        }
+    }
+    return 0;
+}
+
+int PdOnLnParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_CHANNEL_TARGET_LIST || token->GetText() == nullptr)
+        return -1;
+    std::unique_ptr<ArrayList<EnclSlotId*>, void (*)(ArrayList<EnclSlotId*>*)> parsed(
+        ParserUtil::ParseEnclSlotList(token->GetText()), &DeleteList);
+    if (parsed == nullptr || drives_.size() + parsed->GetCount() > kMaxDrives)
+        return -1;
+    for (unsigned i = 0; i < parsed->GetCount(); ++i) {
+        const EnclSlotId* id = parsed->GetAt(static_cast<u8>(i));
+        drives_.emplace_back(id->GetEnclId(), id->GetSlot(), kUnused, kUnused);
+    }
+    token->SetConsumed();
+    return 0;
+}
+
+int PdOnLnParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || token->GetId() != TOKEN_PHYSDRV)
+        return -1;
+    token->SetConsumed();
+    return 0;
+}
+
+ArrayList<ParsedObject*>* PdOnLnParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    return MakePerAdapter([this](u8 adapter) -> ParsedObject* {
+        return new PdOnLineParsedObject(TOKEN_PDONLINE, drives_, operation_, locateOption_, adapter);
+    });
+}

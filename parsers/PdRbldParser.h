@@ -1,0 +1,30 @@
+// Parser of the rebuild command:
+//   -PDRbld -Start|-Stop|-Suspend|-Resume|-ShowProg|-ProgDsply -PhysDrv[E0:S0,...] -aN|-a0,1,2|-aALL
+// Exactly one action word; one PdRebuildParsedObject per selected adapter.
+#pragma once
+#include "ZepUtil/Types.h"
+#include "cmdtool/Parser.h"
+#include "parsers/PdRbldDriveList.h"
+
+class PdRbldParser : public Parser {
+public:
+    static ArrayList<u16>* GetCommandTokens();
+    static Parser* Create(u16 commandToken);
+
+    explicit PdRbldParser(u16 commandToken);
+
+    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+
+    // The command word: takes it and then the one action word among the tokens after it
+    // (other tokens are left to their handlers); -1 with no action word or a second one.
+    int OnPdRbld(ArrayList<Token*>* tokens, u8 index);
+    int OnPhysDrvList(ArrayList<Token*>* tokens, u8 index);
+    int OnPhysDrv(ArrayList<Token*>* tokens, u8 index);
+
+    // True for the token ids of the action words shared by the rebuild and copyback commands.
+    static bool IsActionWord(u16 tokenId);
+
+private:
+    PdIdList drives_;
+    u16 action_ = 0;
+};

@@ -1,0 +1,166 @@
+#include "raidmodel/UnCfgdVdOnFreeSpOnPd.h"
+
+#include "raidmodel/Adapter.h"
+#include "raidmodel/Array.h"
+#include "raidmodel/DiskGroup.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/VirtualDisk.h"
+
+namespace {
+constexpr unsigned kMaxSpans = 8;
+
+// True when [start, start + blocks) lies inside one free extent of the array.
+bool FreeOnArray(Array* array, u64 start, u64 blocks)
+{
+    ArrayList<ArraySpaceInfo*>* free = nullptr;
+    if (array->GetFreeSpaceList(&free) != 0)
+        return false;
+    bool inside = false;
+    for (unsigned i = 0; i < free->GetCount(); ++i) {
+        const ArraySpaceInfo* extent = free->GetAt(static_cast<u8>(i));
+        if (start >= extent->GetStart() && blocks <= extent->GetSize() && start - extent->GetStart() <= extent->GetSize() - blocks)
+            inside = true;
+        delete extent;
+    }
+    delete free;
+    return inside;
+}
+}  // namespace
+
+UnCfgdVdOnFreeSpOnPd::UnCfgdVdOnFreeSpOnPd(RaidManager* manager, Adapter* adapter, DiskGroup* dg)
+    : UnConfiguredVd(manager, adapter), dg_(dg)
+{
+}
+
+UnCfgdVdOnFreeSpOnPd* UnCfgdVdOnFreeSpOnPd::Create(Controller* controller, DiskGroup* dg)
+{
+    return Create(RaidManager::GetRaidManager(controller), dg);
+}
+
+UnCfgdVdOnFreeSpOnPd* UnCfgdVdOnFreeSpOnPd::Create(RaidManager* manager, DiskGroup* dg)
+{
+    Adapter* adapter = nullptr;
+    if (dg == nullptr || manager == nullptr || manager->GetAdapter(&adapter) != 0)
+        return nullptr;
+    auto* plan = new UnCfgdVdOnFreeSpOnPd(manager, adapter, dg);
+    plan->LoadControllerDefaults();
+    u8 code = 0, encryption = 0;
+    if (plan->GroupVdFacts(&code, &encryption)) {
+        plan->level_ = code;
+        plan->encryption_ = encryption;
+    }
+    return plan;
+}
+
+bool UnCfgdVdOnFreeSpOnPd::GroupVdFacts(u8* code, u8* encryption)
+{
+    List<VirtualDisk*>* vds = nullptr;
+    if (dg_->GetVdList(&vds) != 0 || vds->GetCount() == 0)
+        return false;
+    VirtualDisk* first = vds->GetAt(0);
+    u8 primary = 0, spans = 0;
+    if (first->GetRaidLevel(&primary) != 0 || first->GetSpanDepth(&spans) != 0 || first->GetEncryptionType(encryption) != 0)
+        return false;
+    *code = raidlevel::CodeOf(primary, spans);
+    return raidlevel::IsKnown(*code);
+}
+
+int UnCfgdVdOnFreeSpOnPd::GetFreeSpaceList(ArrayList<ArraySpaceInfo*>** list)
+{
+    List<Array*>* arrays = nullptr;
+    if (dg_->GetArrayList(&arrays) != 0 || arrays->GetCount() == 0)
+        return -1;
+    auto* usable = new ArrayList<ArraySpaceInfo*>();
+    ArrayList<ArraySpaceInfo*>* free = nullptr;
+    if (arrays->GetAt(0)->GetFreeSpaceList(&free) == 0) {
+        for (unsigned i = 0; i < free->GetCount(); ++i) {
+            ArraySpaceInfo* extent = free->GetAt(static_cast<u8>(i));
+            if (extent->GetSize() >= kMinExtentBlocks)
+                usable->Add(extent);
+            else
+                delete extent;
+        }
+        delete free;
+    }
+    *list = usable;
+    return 0;
+}
+
+int UnCfgdVdOnFreeSpOnPd::SetArraySpaceInfo(const ArraySpaceInfo* extent)
+{
+    if (extent == nullptr)
+        return -1;
+    extentStart_ = extent->GetStart();
+    extentBlocks_ = extent->GetSize();
+    extentSet_ = true;
+    return 0;
+}
+
+int UnCfgdVdOnFreeSpOnPd::GetPossibleRaidLevels(ArrayList<u8>** levels)
+{
+    u8 code = 0, encryption = 0;
+    if (!GroupVdFacts(&code, &encryption))
+        return -1;
+    auto* possible = new ArrayList<u8>(1);
+    possible->Add(code);
+    *levels = possible;
+    return 0;
+}
+
+u32 UnCfgdVdOnFreeSpOnPd::DataDriveCount()
+{
+    List<Array*>* arrays = nullptr;
+    if (!raidlevel::IsKnown(level_) || dg_->GetArrayList(&arrays) != 0)
+        return 0;
+    u32 total = 0;
+    for (unsigned i = 0; i < arrays->GetCount(); ++i)
+        total += raidlevel::DataDrives(level_, arrays->GetAt(static_cast<u8>(i))->GetRowCount());
+    return total;
+}
+
+int UnCfgdVdOnFreeSpOnPd::ComputeCapacity(u64* blocks)
+{
+    const u32 dataDrives = DataDriveCount();
+    if (!extentSet_ || dataDrives == 0)
+        return -1;
+    *blocks = extentBlocks_ * dataDrives;
+    return 0;
+}
+
+bool UnCfgdVdOnFreeSpOnPd::IsValid()
+{
+    u8 code = 0, encryption = 0;
+    List<Array*>* arrays = nullptr;
+    if (!extentSet_ || extentBlocks_ == 0 || !GroupVdFacts(&code, &encryption) || code != level_ ||
+        dg_->GetArrayList(&arrays) != 0 || arrays->GetCount() == 0 || arrays->GetCount() > kMaxSpans ||
+        raidlevel::IsSpanned(level_) != (arrays->GetCount() > 1))
+        return false;
+    const u8 rows = arrays->GetAt(0)->GetRowCount();
+    for (unsigned i = 0; i < arrays->GetCount(); ++i) {
+        Array* array = arrays->GetAt(static_cast<u8>(i));
+        if (array->GetRowCount() != rows || !FreeOnArray(array, extentStart_, extentBlocks_))
+            return false;
+    }
+    u64 capacity = 0;
+    return ComputeCapacity(&capacity) == 0 && capacity > 0 && size_ <= capacity;
+}
+
+int UnCfgdVdOnFreeSpOnPd::BuildCfgWrite(CfgWrite* write)
+{
+    if (write == nullptr || !IsValid())
+        return -1;
+    u64 perMember = 0;
+    int status = BlocksPerMember(&perMember);
+    if (status != 0)
+        return status;
+    List<Array*>* arrays = nullptr;
+    dg_->GetArrayList(&arrays);
+    CfgWrite result;
+    FillVdRecord(&result.vd);
+    result.vd.drivesPerSpan = arrays->GetAt(0)->GetRowCount();
+    for (unsigned i = 0; i < arrays->GetCount(); ++i)
+        result.vd.spans.push_back({extentStart_, perMember, arrays->GetAt(static_cast<u8>(i))->GetRef()});
+    result.vd.blocks = perMember * DataDriveCount();
+    *write = std::move(result);
+    return 0;
+}

@@ -1,0 +1,105 @@
+#include "Dcmd01Events.h"
+
+#include "EventLog.h"
+#include "FwStatus.h"
+#include "Model.h"
+
+namespace sim {
+namespace {
+
+constexpr u32 kFwNoSuchObject = 35;  // no event matches the request
+
+// Log information, 20 bytes.
+constexpr std::size_t kInfoNewest = 0;
+constexpr std::size_t kInfoOldest = 4;
+constexpr std::size_t kInfoClear = 8;
+constexpr std::size_t kInfoShutdown = 12;
+constexpr std::size_t kInfoBoot = 16;
+constexpr std::size_t kInfoSize = 20;
+
+// Event list: a count, four unused bytes, then the records.
+constexpr std::size_t kListCount = 0;
+constexpr std::size_t kListRecords = 8;
+
+// Event record, 256 bytes.
+constexpr std::size_t kRecordSize = 256;
+constexpr std::size_t kRecSeq = 0;
+constexpr std::size_t kRecTime = 4;
+constexpr std::size_t kRecCode = 8;
+constexpr std::size_t kRecLocale = 12;
+constexpr std::size_t kRecClass = 15;
+constexpr std::size_t kRecArgType = 16;
+constexpr std::size_t kRecDescription = 128;
+
+u32 MailboxWord(const Mailbox& mailbox, std::size_t word)
+{
+    u32 value = 0;
+    for (std::size_t i = 4; i > 0; --i)
+        value = (value << 8) | mailbox[4 * word + i - 1];
+    return value;
+}
+
+EventFilter RequestFilter(const DcmdCall& call)
+{
+    return EventFilter::FromMailbox(MailboxWord(call.mailbox, 0), MailboxWord(call.mailbox, 1));
+}
+
+void PutRecord(ByteSpan out, const EventRecord& record)
+{
+    out.PutU32(kRecSeq, record.seq);
+    out.PutU32(kRecTime, record.time);
+    out.PutU32(kRecCode, record.code);
+    out.PutU16(kRecLocale, record.locale);
+    out.PutU8(kRecClass, static_cast<u8>(record.eventClass));
+    out.PutU8(kRecArgType, record.args.Type());
+    const auto& area = record.args.Area();
+    for (std::size_t i = 0; i < area.size(); ++i)
+        out.PutU8(kEventArgsOffset + i, area[i]);
+    out.PutText(kRecDescription, kEventDescriptionSize, record.description);
+}
+
+}  // namespace
+
+void GetEventLogInfoRequest(DcmdCall& call)
+{
+    const EventLogInfo info = GetEventLogInfo(call.controller.events);
+    call.reply = Block(kInfoSize);
+    call.reply.PutU32(kInfoNewest, info.newest);
+    call.reply.PutU32(kInfoOldest, info.oldest);
+    call.reply.PutU32(kInfoClear, info.clear);
+    call.reply.PutU32(kInfoShutdown, info.shutdown);
+    call.reply.PutU32(kInfoBoot, info.boot);
+}
+
+void ClearEventLogRequest(DcmdCall& call)
+{
+    ClearEventLog(call.controller, call.model.clock);
+    call.changed = true;
+}
+
+// As many whole records as the caller's transfer holds.
+void GetEventsRequest(DcmdCall& call)
+{
+    const std::size_t length = call.data.Size();
+    if (length < kListRecords)
+        return;
+    const std::size_t room = (length - kListRecords) / kRecordSize;
+    const std::vector<const EventRecord*> records = SelectEvents(call.controller.events, RequestFilter(call), room);
+    call.reply = Block(kListRecords + records.size() * kRecordSize);
+    call.reply.PutU32(kListCount, records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+        PutRecord(call.reply.Slice(kListRecords + i * kRecordSize, kRecordSize), *records[i]);
+}
+
+void GetEventCountRequest(DcmdCall& call)
+{
+    const std::size_t count = CountEvents(call.controller.events, RequestFilter(call));
+    if (count == 0) {
+        call.status = kFwNoSuchObject;
+        return;
+    }
+    call.reply = Block(4);
+    call.reply.PutU32(0, count);
+}
+
+}  // namespace sim

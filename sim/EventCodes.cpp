@@ -1,0 +1,52 @@
+#include "EventCodes.h"
+
+#include <algorithm>
+
+namespace sim {
+namespace {
+
+constexpr EventCode kCodes[] = {
+    {kEvFlashComplete, kEventInfo, kLocaleController, kArgNone, "Flash of new firmware image(s) complete"},
+    {kEvLogCleared, kEventInfo, kLocaleController, kArgNone, "Event log cleared"},
+    {kEvConfigCleared, kEventInfo, kLocaleConfig, kArgNone, "Configuration cleared"},
+    {kEvLdCreated, kEventInfo, kLocaleLd, kArgLd, "Virtual drive created"},
+    {kEvLdDeleted, kEventInfo, kLocaleLd, kArgLd, "Virtual drive deleted"},
+    {kEvLdStateChange, kEventInfo, kLocaleLd, kArgLdState, "Virtual drive state changed"},
+    {kEvLdPropertiesChange, kEventInfo, kLocaleLd, kArgLdProperties, "Virtual drive properties changed"},
+    {kEvCcStarted, kEventInfo, kLocaleLd, kArgLd, "Consistency check started"},
+    {kEvCcComplete, kEventInfo, kLocaleLd, kArgLd, "Consistency check done"},
+    {kEvCcInconsistency, kEventWarning, kLocaleLd, kArgLdStrip, "Consistency check found inconsistent parity"},
+    {kEvPdStateChange, kEventInfo, kLocalePd, kArgPdState, "Drive state changed"},
+    {kEvHotSpareCreated, kEventInfo, kLocalePd, kArgPdSpare, "Hot spare created"},
+    {kEvHotSpareRemoved, kEventInfo, kLocalePd, kArgPdSpare, "Hot spare removed"},
+    {kEvRebuildStarted, kEventInfo, kLocalePd, kArgPd, "Rebuild started"},
+    {kEvRebuildComplete, kEventInfo, kLocalePd, kArgPd, "Rebuild complete"},
+    {kEvRebuildStopped, kEventInfo, kLocalePd, kArgPd, "Rebuild stopped"},
+    {kEvRebuildSuspended, kEventInfo, kLocalePd, kArgPd, "Rebuild suspended"},
+    {kEvRebuildResumed, kEventInfo, kLocalePd, kArgPd, "Rebuild resumed"},
+    {kEvClearStarted, kEventInfo, kLocalePd, kArgPd, "Clear started"},
+    {kEvClearStopped, kEventInfo, kLocalePd, kArgPd, "Clear stopped"},
+    {kEvClearComplete, kEventInfo, kLocalePd, kArgPd, "Clear complete"},
+    {kEvCopybackStarted, kEventInfo, kLocalePd, kArgPd, "Copyback started"},
+    {kEvCopybackStopped, kEventInfo, kLocalePd, kArgPd, "Copyback stopped"},
+    {kEvCopybackComplete, kEventInfo, kLocalePd, kArgPd, "Copyback complete"},
+    {kEvCopybackSuspended, kEventInfo, kLocalePd, kArgPd, "Copyback suspended"},
+    {kEvCopybackResumed, kEventInfo, kLocalePd, kArgPd, "Copyback resumed"},
+    {kEvHotSpareTookRow, kEventInfo, kLocalePd | kLocaleConfig, kArgPdArrayRow, "Hot spare took over an array row"},
+    {kEvPdMarkedMissing, kEventInfo, kLocalePd | kLocaleConfig, kArgPdArrayRow, "Drive marked missing"},
+    {kEvPdReplacedMissing, kEventInfo, kLocalePd | kLocaleConfig, kArgPdArrayRow, "Drive replaced a missing drive"},
+    {kEvPdPreparedForRemoval, kEventInfo, kLocalePd, kArgPd, "Drive prepared for removal"},
+    {kEvPdRemovalUndone, kEventInfo, kLocalePd, kArgPd, "Drive spun up again after prepare for removal"},
+};
+
+}  // namespace
+
+std::span<const EventCode> EventCodeTable() { return kCodes; }
+
+const EventCode* FindEventCode(u32 code)
+{
+    const auto it = std::find_if(std::begin(kCodes), std::end(kCodes), [&](const EventCode& row) { return row.code == code; });
+    return it == std::end(kCodes) ? nullptr : &*it;
+}
+
+}  // namespace sim

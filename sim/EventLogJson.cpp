@@ -1,0 +1,94 @@
+// The event log in the state file:
+//   "events": {"max_records": 1024, "clear_seq": 0, "shutdown_seq": 0, "boot_seq": 0,
+//              "records": [{"seq": 1, "time": 763810200, "code": "0x00000010", "class": 0,
+//                           "locale": "0x0020", "args": {"type": "none"}, "description": "..."}]}
+// A plain list (the form written before the log had its own numbers) is read as the records.
+#include "EventLogJson.h"
+
+#include "FieldTable.h"
+
+namespace sim {
+namespace {
+
+i8 AsClass(const Json& value, const std::string& path)
+{
+    if (!value.is_number_integer() || value.get<std::int64_t>() < -128 || value.get<std::int64_t>() > 127)
+        Fail(path, "expected a whole number from -128 to 127");
+    return static_cast<i8>(value.get<std::int64_t>());
+}
+
+EventRecord ReadRecord(const Json& value, const std::string& path)
+{
+    ObjectReader r(value, path);
+    EventRecord record;
+    record.seq = static_cast<u32>(r.Unsigned("seq", 0xFFFFFFFF, 0));
+    record.time = static_cast<u32>(r.Hex("time", 0xFFFFFFFF, 0));
+    record.code = static_cast<u32>(r.Hex("code", 0xFFFFFFFF, 0));
+    if (const Json* eventClass = r.Take("class"))
+        record.eventClass = AsClass(*eventClass, r.PathOf("class"));
+    record.locale = static_cast<u16>(r.Hex("locale", 0xFFFF, 0));
+    ReadObject(r, "args", [&](ObjectReader& args) { record.args = ReadEventArgs(args); });
+    record.description = r.Text("description", kEventDescriptionSize);
+    r.Finish();
+    return record;
+}
+
+Json WriteRecord(const EventRecord& record)
+{
+    return Json{{"seq", record.seq},
+                {"time", record.time},
+                {"code", HexText(record.code, 8)},
+                {"class", record.eventClass},
+                {"locale", HexText(record.locale, 4)},
+                {"args", WriteEventArgs(record.args)},
+                {"description", record.description}};
+}
+
+void ReadRecords(const Json& value, const std::string& path, EventLog& log)
+{
+    const Json& list = AsArray(value, path, kMaxEventLogSize);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const std::string itemPath = path + "[" + std::to_string(i) + "]";
+        EventRecord record = ReadRecord(list[i], itemPath);
+        if (!log.records.empty() && record.seq <= log.records.back().seq)
+            Fail(itemPath + ".seq", "sequence numbers must rise from one event to the next");
+        log.records.push_back(std::move(record));
+    }
+}
+
+}  // namespace
+
+void ReadEventLog(const Json& value, const std::string& path, EventLog& log)
+{
+    log = EventLog{};
+    if (value.is_array()) {
+        ReadRecords(value, path, log);
+    } else {
+        ObjectReader r(value, path);
+        log.maxRecords = static_cast<u32>(r.Unsigned("max_records", kMaxEventLogSize, kDefaultEventLogSize));
+        if (log.maxRecords == 0)
+            Fail(r.PathOf("max_records"), "expected a whole number from 1 to " + std::to_string(kMaxEventLogSize));
+        log.clearSeq = static_cast<u32>(r.Unsigned("clear_seq", 0xFFFFFFFF, 0));
+        log.shutdownSeq = static_cast<u32>(r.Unsigned("shutdown_seq", 0xFFFFFFFF, 0));
+        log.bootSeq = static_cast<u32>(r.Unsigned("boot_seq", 0xFFFFFFFF, 0));
+        if (const Json* records = r.Take("records"))
+            ReadRecords(*records, r.PathOf("records"), log);
+        r.Finish();
+    }
+    if (log.records.size() > log.maxRecords)
+        Fail(path + ".records", "more events than max_records (" + std::to_string(log.maxRecords) + ")");
+}
+
+Json WriteEventLog(const EventLog& log)
+{
+    Json records = Json::array();
+    for (const EventRecord& record : log.records)
+        records.push_back(WriteRecord(record));
+    return Json{{"max_records", log.maxRecords},
+                {"clear_seq", log.clearSeq},
+                {"shutdown_seq", log.shutdownSeq},
+                {"boot_seq", log.bootSeq},
+                {"records", std::move(records)}};
+}
+
+}  // namespace sim

@@ -1,0 +1,124 @@
+// The completion of rebuilds, clears and copybacks: when a run starts, every piece of work
+// whose end the controller clock has passed completes, in the order the pieces ended, and its
+// changes and events carry its end time.
+#include <algorithm>
+
+#include "DriveRuleSupport.h"
+#include "EventCodes.h"
+#include "Topology.h"
+
+namespace sim {
+namespace {
+
+// When finished work ended: its start, the time it spent suspended, and its length. Suspended
+// work ends only when it had run its length before it was suspended. (Work of no length has
+// ended whatever its start.)
+std::optional<u64> EndOf(const Operation& op, u64 now)
+{
+    const u64 until = op.suspendedAt ? std::min(*op.suspendedAt, now) : now;
+    const u64 end = op.started + op.pausedSeconds + op.seconds;
+    if (end <= until)
+        return end;
+    if (op.seconds == 0)
+        return until;
+    return std::nullopt;
+}
+
+bool IsDriveWork(OperationKind kind)
+{
+    return kind == OperationKind::Rebuild || kind == OperationKind::Clear || kind == OperationKind::Copyback;
+}
+
+// The copyback's target takes the source's row and comes online; the source goes back to the
+// hot-spare entry it gave up (when it was a revertible spare and its arrays still exist) or
+// becomes unconfigured good.
+void FinishCopyback(Controller& controller, u64 end, const Operation& op)
+{
+    Drive* target = MutableDrive(controller, op.deviceId);
+    Drive* source = MutableDrive(controller, op.sourceId);
+    const auto place = source == nullptr ? std::nullopt : RowOf(controller, source->deviceId);
+    if (target == nullptr || target->state != DriveState::Copyback)
+        return;
+    if (!place) {
+        ChangeState(controller, end, *target, DriveState::UnconfiguredGood);
+        return;
+    }
+    place->array->rows[place->row] = target->deviceId;
+    LogDriveEvent(controller, end, kEvCopybackComplete, *target);
+    ChangeState(controller, end, *target, DriveState::Online);
+
+    std::optional<FormerSpare> former = source->formerSpare;
+    source->formerSpare.reset();
+    if (former && !former->arrays.empty()) {
+        std::erase_if(former->arrays, [&](u16 ref) { return FindArray(controller, ref) == nullptr; });
+        if (former->arrays.empty())
+            former.reset();
+    }
+    if (former) {
+        const Spare spare{source->deviceId, former->arrays, true, former->enclosureAffinity};
+        controller.config.spares.push_back(spare);
+        ChangeState(controller, end, *source, DriveState::HotSpare);
+        LogSpareEvent(controller, end, kEvHotSpareCreated, *source, spare);
+    } else {
+        ChangeState(controller, end, *source, DriveState::UnconfiguredGood);
+    }
+}
+
+void Finish(Controller& controller, u64 end, const Operation& op)
+{
+    Drive* drive = MutableDrive(controller, op.deviceId);
+    switch (op.kind) {
+    case OperationKind::Rebuild:
+        if (drive != nullptr && drive->state == DriveState::Rebuild) {
+            LogDriveEvent(controller, end, kEvRebuildComplete, *drive);
+            ChangeState(controller, end, *drive, DriveState::Online);
+        }
+        break;
+    case OperationKind::Clear:
+        if (drive != nullptr)
+            LogDriveEvent(controller, end, kEvClearComplete, *drive);
+        break;
+    case OperationKind::Copyback:
+        FinishCopyback(controller, end, op);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+bool CompleteBackgroundWork(Controller& controller, u64 now)
+{
+    bool changed = false;
+    for (;;) {
+        // The earliest finished piece of work first, so that the log keeps time order.
+        const Operation* next = nullptr;
+        u64 nextEnd = 0;
+        for (const Operation& op : controller.operations) {
+            const auto end = IsDriveWork(op.kind) ? EndOf(op, now) : std::nullopt;
+            if (end && (next == nullptr || *end < nextEnd)) {
+                next = &op;
+                nextEnd = *end;
+            }
+        }
+        if (next == nullptr)
+            break;
+        const Operation done = *next;
+        RemoveWork(controller, next);
+        const VdStateWatch watch(controller);
+        Finish(controller, nextEnd, done);
+        watch.Report(controller, nextEnd);
+        changed = true;
+    }
+    // A drive outside the array rows holds no spare entry to go back to.
+    for (Drive& drive : controller.drives) {
+        if (drive.formerSpare && !RowOf(controller, drive.deviceId)) {
+            drive.formerSpare.reset();
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+}  // namespace sim

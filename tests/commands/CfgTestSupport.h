@@ -1,0 +1,116 @@
+// Helpers of the configuration command tests: states built from the simulated controller's
+// default topology (enclosure 252; SAS hard disks in slots 0-7 with device ids 8-15, SATA solid
+// state drives in slots 8-9 with ids 16-17), the state file's configuration and drives after a
+// run, and a check that a refused command left the state file as it was.
+#pragma once
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "commands/ReportTestSupport.h"
+
+namespace cfg_e2e {
+
+using report_test::kExitOk;
+
+constexpr unsigned kGbBlocks = 2097152;
+
+inline std::string Exit(unsigned code)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "\nExit Code: 0x%.2x\n", code & 0xFF);
+    return text;
+}
+
+class CfgTest : public report_test::ReportTest {
+protected:
+    // The default controller without configuration: every drive unconfigured good, no FlashTier
+    // support (so that deletions read no cache association).
+    nlohmann::json EmptyState()
+    {
+        nlohmann::json state = State();
+        ClearConfig(Ctrl(state));
+        Ctrl(state)["info"]["limits"]["max_flash_tier_gb"] = 0;
+        return state;
+    }
+    // The empty state with the two solid state drives made SAS hard disks like the others.
+    nlohmann::json AllHddState()
+    {
+        nlohmann::json state = EmptyState();
+        for (auto& drive : Ctrl(state)["drives"]) {
+            drive["media"] = "hdd";
+            drive["interface"] = "sas";
+            drive["blocks"] = Ctrl(state)["drives"][0]["blocks"];
+        }
+        return state;
+    }
+
+    static nlohmann::json& DriveOf(nlohmann::json& state, unsigned deviceId)
+    {
+        for (auto& drive : Ctrl(state)["drives"])
+            if (drive["device_id"] == deviceId)
+                return drive;
+        return Ctrl(state)["drives"][0];
+    }
+    static void RemoveCapability(nlohmann::json& state, const std::string& name)
+    {
+        auto& caps = Ctrl(state)["info"]["capabilities"];
+        auto it = std::find(caps.begin(), caps.end(), name);
+        if (it != caps.end())
+            caps.erase(it);
+    }
+
+    nlohmann::json Config() { return ReadState()["controllers"][0]["config"]; }
+    nlohmann::json Vds() { return Config()["virtual_drives"]; }
+    // The state file's virtual drive with that target id, or null.
+    nlohmann::json Vd(unsigned targetId)
+    {
+        for (const auto& vd : Vds())
+            if (vd["target_id"] == targetId)
+                return vd;
+        return nullptr;
+    }
+    // The member drives of each array of the virtual drive's spans.
+    std::vector<std::vector<unsigned>> SpanDrives(unsigned targetId)
+    {
+        std::vector<std::vector<unsigned>> spans;
+        const nlohmann::json config = Config();
+        const nlohmann::json vd = Vd(targetId);
+        if (vd.is_null())
+            return spans;
+        for (const auto& ref : vd["arrays"])
+            for (const auto& array : config["arrays"])
+                if (array["ref"] == ref) {
+                    spans.emplace_back();
+                    for (const auto& row : array["drives"])
+                        spans.back().push_back(row.get<unsigned>());
+                }
+        return spans;
+    }
+    std::string DriveState(unsigned deviceId)
+    {
+        const nlohmann::json state = ReadState();
+        for (const auto& drive : state["controllers"][0]["drives"])
+            if (drive["device_id"] == deviceId)
+                return drive["state"];
+        return "<none>";
+    }
+
+    // Runs a line that must change nothing: its output, its status and the state file as it was
+    // before (the configuration and every drive).
+    void ExpectRefused(const std::vector<std::string>& args, const std::string& out, int exitCode)
+    {
+        const nlohmann::json before = ReadState()["controllers"][0];
+        RunResult r = Run(args);
+        std::string line;
+        for (const std::string& arg : args)
+            line += arg + " ";
+        EXPECT_EQ(r.out, out) << line;
+        EXPECT_EQ(r.exitCode, exitCode) << line;
+        const nlohmann::json after = ReadState()["controllers"][0];
+        EXPECT_EQ(after["config"], before["config"]) << line;
+        EXPECT_EQ(after["drives"], before["drives"]) << line;
+    }
+};
+
+}  // namespace cfg_e2e
