@@ -219,11 +219,43 @@ TEST_F(AdpEventLogTest, AFailedRequestEndsTheCommandWithItsStatus)
         EXPECT_EQ(r.exitCode, c.exit) << c.args[0];
         EXPECT_EQ(ReadState()["controllers"][0]["events"], clean["controllers"][0]["events"]);
     }
-    // The count failed before the file was opened; a failed listing leaves the header.
+    // The count failed before the file was opened; a failed listing leaves the header. The
+    // debug log names each failed request with its status.
     state = clean;
     AddFault(state, 0, 0x01040300, 4);
-    EventLog({"-GetEvents", "-f", "out.txt", "-a0"});
+    EventLog({"-GetEvents", "-f", "out.txt", "-a0", "-SetDbgLevel", "0"});
     EXPECT_EQ(ReadFile("out.txt"), FileHeader(0, 3));
+    state = clean;
+    AddFault(state, 0, 0x01040400, 9);
+    EventLog({"-GetEvents", "-f", "out.txt", "-a0", "-SetDbgLevel", "0"});
+    const std::string debugLog = ReadFile("CtDbg.log");
+    EXPECT_NE(debugLog.find("Event Opcode: 0x01040300, seqNum: 1, retCode: 4, Event Count: 0\n"), std::string::npos);
+    EXPECT_NE(debugLog.find("Event Opcode: 0x01040400, seqNum: 1, retCode: 9, Event Count: 0\n"), std::string::npos);
+}
+
+TEST_F(AdpEventLogTest, RepliesWithoutRecordsOrWithMoreThanFit)
+{
+    SetRange(1, 3);
+    const Json clean = state;
+    // A reply that says it holds no record ends the listing unwritten.
+    AddPatch(state, 0, 0x01040300, 0, "00000000");
+    EXPECT_EQ(Listed({"-GetEvents"}), Seqs{});
+    EXPECT_EQ(ReadFile("out.txt"), FileHeader(0, 3));
+    EXPECT_EQ(CountRequests(0x01040300), 1u);
+    // The latest walk takes it as no record at that number and steps down to the oldest.
+    RunResult r = EventLog({"-GetLatest", "2", "-f", "out.txt", "-a0"});
+    EXPECT_EQ(r.out, kSuccess + Exit(0));
+    EXPECT_EQ(ReadFile("out.txt"), "");
+    EXPECT_EQ(CountRequests(0x01040300), 3u);
+
+    // A count beyond the buffer: only the records the buffer holds are looked at, and a
+    // record that does not move the start number on ends the listing.
+    state = clean;
+    AddPatch(state, 0, 0x01040300, 0, "FFFFFFFF");
+    const Seqs seqs = Listed({"-GetEvents"});
+    ASSERT_EQ(seqs.size(), 128u);
+    EXPECT_EQ(Seqs(seqs.begin(), seqs.begin() + 3), (Seqs{1, 2, 3}));
+    EXPECT_EQ(CountRequests(0x01040300), 1u);
 }
 
 TEST_F(AdpEventLogTest, AnOutputFileThatCannotBeWrittenFailsTheCommand)
@@ -270,6 +302,53 @@ TEST_F(AdpEventLogTest, ChangesMadeByOtherCommandsAreLoggedInOrder)
                   drive + "Previous state: 0\nNew state: 2\n" +
                   Head(2, TimeLine("Fri Mar 15 09:31:00 2024"), 0x61, 0, 0x02, "Hot spare created") + drive +
                   "Spare Type:  Revertible \nArrays Dedicated to:\n");
+}
+
+TEST_F(AdpEventLogTest, ConfigurationAndDriveChangesOfSeveralRunsComeInOrder)
+{
+    // Each run moves the clock a minute: the virtual drive is deleted at 09:31, the new one made
+    // at 09:32 and the drive taken offline at 09:33.
+    state["clock"]["advance_per_run"] = 60;
+    WriteState(state);
+    ASSERT_EQ(Run({"-CfgLdDel", "-L1", "-a0"}).exitCode, 0);
+    ASSERT_EQ(Run({"-CfgLdAdd", "-r1[252:8,252:9]", "-a0"}).exitCode, 0);
+    ASSERT_EQ(Run({"-PDOffline", "-PhysDrv", "[252:0]", "-a0"}).exitCode, 0);
+
+    auto head = [](unsigned seq, int minute, unsigned code, unsigned locale, const std::string& text) {
+        return Head(seq, TimeLine("Fri Mar 15 09:3" + std::to_string(minute) + ":00 2024"), code, 0, locale, text);
+    };
+    auto drive = [](int slot) {
+        return "Device ID: " + std::to_string(8 + slot) + "\nEnclosure Index: 0\nSlot Number: " + std::to_string(slot) +
+               "\n";
+    };
+    auto driveState = [&](unsigned seq, int minute, int slot, int before, int after) {
+        return head(seq, minute, 0x60, 0x02, "Drive state changed") + drive(slot) +
+               "Previous state: " + std::to_string(before) + "\nNew state: " + std::to_string(after) + "\n";
+    };
+    const std::string events[] = {
+        head(1, 1, 0x31, 0x01, "Virtual drive deleted") + "Target Id: 1\n",
+        driveState(2, 1, 4, 24, 0),
+        driveState(3, 1, 5, 24, 0),
+        driveState(4, 2, 8, 0, 24),
+        driveState(5, 2, 9, 0, 24),
+        head(6, 2, 0x30, 0x01, "Virtual drive created") + "Target Id: 1\n",
+        driveState(7, 3, 0, 24, 16),
+        head(8, 3, 0x32, 0x01, "Virtual drive state changed") + "Target Id: 0\nPrevious state: 3\nNew state: 2\n",
+        driveState(9, 3, 0, 16, 0),
+        head(10, 3, 0x7B, 0x42, "Hot spare took over an array row") + drive(6) + "Array: 0\nRow: 0\n",
+        driveState(11, 3, 6, 2, 20),
+        head(12, 3, 0x68, 0x02, "Rebuild started") + drive(6),
+    };
+    state = ReadState();
+    EXPECT_EQ(Listed({"-GetEvents"}).size(), 12u);
+    std::string all = FileHeader(0, 12);
+    for (const std::string& e : events)
+        all += e;
+    EXPECT_EQ(ReadFile("out.txt"), all);
+    // The newest first.
+    RunResult r = EventLog({"-GetLatest", "2", "-f", "out.txt", "-a0"});
+    EXPECT_EQ(r.out, kSuccess + Exit(0));
+    EXPECT_EQ(ReadFile("out.txt"), events[11] + events[10]);
 }
 
 TEST_F(AdpEventLogTest, CommandLinesTheGrammarRefuses)

@@ -234,4 +234,29 @@ TEST_F(AdpFwFlashCpTest, ReadErrorAbortsWithoutCommit)
     EXPECT_EQ(provider->sent[1].mbox0, 65536u);
 }
 
+TEST_F(AdpFwFlashCpTest, DownloadNeverExceedsTheAnnouncedSize)
+{
+    // The file holds more than the size announced at the open (it grew after it was measured):
+    // only the announced bytes are sent, and the download is committed.
+    ASSERT_TRUE(fwimage::Image(100000).WriteTo("grown.rom"));
+    testing::internal::CaptureStdout();
+    int status = 0;
+    {
+        auto owned = std::make_unique<FlashProvider>();
+        provider = owned.get();
+        controller = std::make_unique<Controller>(ControllerId(9, 3), PciIdentity{});
+        controller->AddDataProvider(std::move(owned));
+        CpController cp(controller.get(), nullptr, 60);
+        AdpFwFlashCp processor;
+        ImageFile image(GetFileIO()->Open("grown.rom", "rb"));
+        ASSERT_TRUE(image.IsOpen());
+        status = processor.Download(&cp, image, 65536);
+    }
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(Opcodes(), (std::vector<u32>{0x010F0400, 0x010F0100, kChunk, kChunk, 0x010F0300}));
+    EXPECT_EQ(provider->sent[2].length + provider->sent[3].length, 65536u);
+    EXPECT_EQ(provider->sent[3].mbox0, 32768u);
+}
+
 }  // namespace

@@ -194,6 +194,12 @@ TEST_F(AdpFwFlashTest, RefusalsBeforeTheController)
     r = Flash({"-FWTYPE", "1", "-a0"}, "missing.rom");
     EXPECT_EQ(r.out, "ERROR: Failed to open file missing.rom.\nERROR: Failed to open file missing.rom.\n" + Exit(1));
 
+    // A file that opens but whose size cannot be had (a directory) is never downloaded, even as
+    // a type 1 image with both checks off.
+    r = Flash({"-NoSigChk", "-NoVerChk", "-FWTYPE", "1", "-a0"}, Dir());
+    EXPECT_EQ(r.out, "ERROR: Failed to Validate The Image File " + Dir() + ". Stop!!!\n" + Exit(17));
+    EXPECT_FALSE(SentAnyFlashRequest());
+
     WriteImage(Image(65536));
     r = Flash({"-FWTYPE", "2", "-a0"});
     EXPECT_EQ(r.out, "Invalid FW Type\n" + Exit(1));
@@ -257,6 +263,15 @@ TEST_F(AdpFwFlashTest, FirmwareChecksTheImageItselfWhenTheToolDoesNot)
                             "c0 010F0100 w0=65536 len=0 fw=0", "c0 010F0200 w0=0 len=32768 fw=0",
                             "c0 010F0200 w0=32768 len=32768 fw=0", "c0 010F0300 w0=0 len=0 fw=16",
                             "c0 010F0400 w0=0 len=0 fw=0"}));
+
+    // An empty file is sent too: the controller refuses a download of 0 bytes at the open, so
+    // nothing is committed and the old firmware stays.
+    WriteImage(Image(0));
+    r = Flash({"-NoSigChk", "-NoVerChk", "-a0"});
+    EXPECT_EQ(r.out, kHead + "Failed to open flash. Stop!!!\n\nFW error description: Invalid parameter\n" + Exit(3));
+    EXPECT_EQ(std::vector<std::string>(requests.begin() + 1, requests.end()),
+              (std::vector<std::string>{"c0 010F0400 w0=0 len=0 fw=0", "c0 010F0100 w0=0 len=0 fw=3"}));
+    EXPECT_EQ(ReadState()["controllers"][0]["info"]["package_build"], "24.12.0-0047");
 }
 
 TEST_F(AdpFwFlashTest, BatteryModuleImageOfAnySizeInChunks)

@@ -84,6 +84,18 @@ TEST_F(CfgRefusalTest, SpansLevelsAndStripSizes)
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-strpsz32768", "-a0"}, kFailed + Exit(3), 3);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-strpsz2048", "-a0"},
                   kFailed + "\nFW error description: Invalid strip size\n" + Exit(44), 44);
+    // With -enblPI a drive without protection information is left out, but what is left must
+    // still make the level.
+    nlohmann::json state = AllHddState();
+    for (unsigned id : {8u, 9u, 10u})
+        DriveOf(state, id)["pi_capable"] = true;
+    DriveOf(state, 11)["pi_capable"] = false;
+    WriteState(state);
+    ExpectRefused({"-CfgLdAdd", "-r1[252:2,252:3]", "-enblPI", "-a0"}, kCfgOpFailed + kFailed + Exit(3), 3);
+    RunResult r = Run({"-CfgLdAdd", "-r5[252:0,252:1,252:2,252:3]", "-enblPI", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Created VD 0\n\nAdapter 0: Configured the Adapter!!\n" + kExitOk);
+    EXPECT_EQ(SpanDrives(0), (std::vector<std::vector<unsigned>>{{8, 9, 10}}));
+    WriteState(AllHddState());
     // More than the drives hold.
     ExpectRefused({"-CfgLdAdd", "-r1[252:0,252:1]", "-sz100TB", "-a0"}, kFailed + Exit(13), 13);
     // A line the parser refuses changes nothing either.
@@ -140,6 +152,38 @@ TEST_F(CfgRefusalTest, AdapterLimitsAndCapabilities)
     WriteState(state);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-Default", "-a0"},
                   "Power savings level cannot be selected on per logical drive basis.\n" + kFailed + Exit(1), 1);
+}
+
+TEST_F(CfgRefusalTest, VirtualDrivesPerDiskGroup)
+{
+    // An array takes two virtual drives: the third size ends the command with 26, silently.
+    nlohmann::json state = AllHddState();
+    Ctrl(state)["info"]["limits"]["max_vds_per_array"] = 2;
+    WriteState(state);
+    RunResult r = Run({"-CfgLdAdd", "-r1[252:0,252:1]", "-sz1GB", "-sz1GB", "-sz1GB", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Created VD 0\nAdapter 0: Created VD 1\n" + Exit(26));
+    EXPECT_EQ(r.exitCode, 26);
+    EXPECT_EQ(Vds().size(), 2u);
+    ExpectRefused({"-CfgLdAdd", "-r1[252:0,252:1]", "-sz1GB", "-a0"}, Exit(26), 26);
+
+    // Arrays of up to 64: the seventeenth virtual drive of a disk group needs -Force.
+    state = AllHddState();
+    Ctrl(state)["info"]["limits"]["max_vds_per_array"] = 64;
+    Ctrl(state)["defaults"]["max_vds_per_array"] = "64";
+    WriteState(state);
+    std::vector<std::string> sixteen = {"-CfgLdAdd", "-r1[252:0,252:1]"};
+    for (int i = 0; i < 16; ++i)
+        sixteen.push_back("-sz1GB");
+    sixteen.push_back("-a0");
+    ASSERT_EQ(Run(sixteen).exitCode, 0);
+    ASSERT_EQ(Vds().size(), 16u);
+    ExpectRefused({"-CfgLdAdd", "-r1[252:0,252:1]", "-sz1GB", "-a0"},
+                  "Adapter 0: This configuration shall not be backwards compatible to systems that only supports 16 "
+                  "VDs per disk group.\n" + Exit(3),
+                  3);
+    r = Run({"-CfgLdAdd", "-r1[252:0,252:1]", "-sz1GB", "-Force", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Created VD 16\n\nAdapter 0: Configured the Adapter!!\n" + kExitOk);
+    EXPECT_EQ(Vds().size(), 17u);
 }
 
 TEST_F(CfgRefusalTest, ControllerFailuresAreReportedAndChangeNothing)

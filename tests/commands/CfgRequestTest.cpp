@@ -214,3 +214,17 @@ TEST_F(CfgRequestTest, DriveServedByTheCacheIsDeletedOnlyWithForce)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CfgRequestTest, DriveCheckStatusOutsideItsTableIsPassedThrough)
+{
+    // The configuration cannot be read when the drives are checked: not one of the check's
+    // statuses 1-12, so no table entry is printed; the command fails with it and writes nothing.
+    rig.provider->Fail(kCfgRead, 5);
+    EXPECT_EQ(RunLine<LdAddCp>("-CfgLdAdd -r1[252:0,252:1] -a0"), -1);
+    EXPECT_EQ(Screen(), "\nAdapter 0: Configure Adapter Failed\n");
+    EXPECT_TRUE(rig.provider->Of(kCfgAdd).empty());
+}
+
+}  // namespace

@@ -163,6 +163,39 @@ TEST_F(CfgScenarioTest, DedicatedHotSparesOfTheFirstVirtualDrive)
     EXPECT_FALSE(Vd(2).is_null());
 }
 
+TEST_F(CfgScenarioTest, SpunDownDrivesAreSpunUpBeforeTheirConfiguration)
+{
+    // The controller wants spun-down drives up before a configuration and spins two at a time.
+    nlohmann::json state = AllHddState();
+    Ctrl(state)["info"]["capabilities"].push_back("spin_up_before_config");
+    Ctrl(state)["properties"]["spinup_drive_count"] = 2;
+    for (unsigned id : {8u, 9u, 10u, 11u, 12u, 13u})
+        DriveOf(state, id)["spun_down"] = true;
+    WriteState(state);
+
+    RunResult r = Run({"-CfgLdAdd", "-r5[252:0,252:1,252:2,252:3,252:4]", "-a0"});
+    EXPECT_EQ(r.out, "\nSpun Down PD's are being Spun Up for Configuration\n"
+                     "Out of 5 PD's Spun Down 2 PD's are Spun Up so far\n"
+                     "Out of 5 PD's Spun Down 4 PD's are Spun Up so far\n"
+                     "\nSpin up of 5 drives is successful\n"
+                     "Adapter 0: Created VD 0\n\nAdapter 0: Configured the Adapter!!\n" + kExitOk);
+    EXPECT_EQ(SpanDrives(0), (std::vector<std::vector<unsigned>>{{8, 9, 10, 11, 12}}));
+
+    // One RAID 0 per drive spins each drive up on its own.
+    r = Run({"-CfgEachDskRaid0", "-a0"});
+    EXPECT_EQ(r.out.rfind("\n Device at Enclosure - 252, Slot - 5 is being Spin Up for Configuration"
+                          "\n Device at Enclosure - 252, Slot - 5 Spun Up for Configuration Creation\n"
+                          "Adapter 0: Created VD 1\nConfigured physical device at Encl-252:Slot-5.\n"
+                          "Adapter 0: Created VD 2\nConfigured physical device at Encl-252:Slot-6.\n",
+                          0),
+              0u)
+        << r.out;
+    EXPECT_EQ(r.exitCode, 0);
+    const nlohmann::json after = ReadState();
+    for (const auto& drive : after["controllers"][0]["drives"])
+        EXPECT_EQ(drive["spun_down"], false) << drive["device_id"];
+}
+
 TEST_F(CfgScenarioTest, FreeSpaceReportOfAnEmptyAndOfAPartlyUsedController)
 {
     WriteState(EmptyState());

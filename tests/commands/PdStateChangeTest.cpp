@@ -158,6 +158,27 @@ TEST_F(PdStateChangeTest, GetMissingPrintsNothingWithoutVirtualDrivesAndListsRow
     EXPECT_EQ(r.out, "\nFW error description: Invalid parameter\n\nExit Code: 0x03\n");
 }
 
+// An array record holds 32 rows: a larger row count from the controller is not followed into the
+// next record (whose first bytes here read as an empty row).
+TEST_F(PdStateChangeTest, MissingRowsAreLookedForOnlyInTheArraysOwnRows)
+{
+    nlohmann::json state = NoSpareState();
+    Ctrl(state)["config"]["arrays"][0]["drives"][0] = nullptr;
+    Ctrl(state)["drives"][0]["state"] = "unconfigured_good";
+    AddPatch(state, 0, kCfgRead, 32 + 8, "ff");    // array 0: 255 rows
+    AddPatch(state, 0, kCfgRead, 32 + 288, "ffff");  // array 1 starts where array 0's row 32 would be
+    WriteState(state);
+    const unsigned long long blocks = Ctrl(state)["config"]["arrays"][0]["blocks"];
+    RunResult r = Run({"-PdGetMissing", "-a0"});
+    EXPECT_EQ(r.out, "    Adapter 0 - Missing Physical drives\n\n    No.   Array   Row   Size Expected\n"
+                     "    0     0       0     " +
+                         std::to_string(blocks >> 11) + " MB\n" + kExitOk);
+    ExpectRefused({"-PdReplaceMissing", "-physdrv[252:6]", "-array0", "-row31", "-a0"},
+                  "Adapter: 0: Physical drive in array 0 at row 31 is not missing.\n" + kExitFailed);
+    r = Run({"-PdReplaceMissing", "-physdrv[252:6]", "-array0", "-row0", "-a0"});
+    EXPECT_EQ(r.out, "Adapter: 0: Missing PD at Array 0, Row 0 is replaced.\n" + kExitOk);
+}
+
 TEST_F(PdStateChangeTest, MakeGoodFromBadAndFromASystemDriveOnlyWithForce)
 {
     nlohmann::json state = NoSpareState();

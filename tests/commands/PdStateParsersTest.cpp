@@ -107,6 +107,24 @@ TEST_F(PdStateParsersTest, DriveListsThatNameNoDriveFailTheParse)
     EXPECT_EQ(SharedDriveList::OwnerCount(), owners);
 }
 
+// The tool's lists hold 255 entries: a longer drive list fails the parse rather than wrap the
+// count (and act on the wrong drives, or write past the list).
+TEST_F(PdStateParsersTest, DriveListsLongerThanTheToolsListsFailTheParse)
+{
+    auto drives = [](unsigned count) {
+        std::string list;
+        for (unsigned i = 0; i < count; ++i)
+            list += (i ? "," : "") + std::string("252:") + std::to_string(i % 10);
+        return "-PhysDrv[" + list + "]";
+    };
+    const char* commands[] = {"-PDOffline", "-PDOnline", "-PdMarkMissing", "-PDMakeGood", "-PDMakeJBOD", "-PdPrpRmv",
+                              "-PDRbld -Start", "-PDClear -Stop", "-PDHSP -Rmv"};
+    for (const char* command : commands) {
+        EXPECT_TRUE(Parse(std::string(command) + " " + drives(255) + " -a0")) << command;
+        EXPECT_FALSE(Parse(std::string(command) + " " + drives(256) + " -a0")) << command;
+    }
+}
+
 TEST_F(PdStateParsersTest, ReplaceMissingTakesArrayAndRowOnlyWhereTheyNameOne)
 {
     ParsedPtr parsed = Parse("-PdReplaceMissing -physdrv[252:1,252:2] -array127 -row31 -a0");
