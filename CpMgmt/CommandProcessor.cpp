@@ -18,6 +18,14 @@ u8 AdapterNumberOf(CpController* cpController)
     return controller ? controller->GetControllerId().GetAdapterNumber() : 0;
 }
 
+RaidManager* RaidManagerOrReport(CpController* cpController, u8 adapter)
+{
+    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
+    if (manager == nullptr)
+        PrintMessage(kMsgNoRaidManager, adapter);
+    return manager;
+}
+
 int CommandProcessor::ResolveEnclosureId(CpController* cpController, u16* enclosureId)
 {
     if (*enclosureId != EnclSlotId::kUnresolved)

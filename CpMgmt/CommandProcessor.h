@@ -24,5 +24,11 @@ public:
     static int ResolveEnclosureId(CpController* cpController, u16* enclosureId);
 };
 
+class RaidManager;
+
 // The adapter number of the CpController's controller (for messages).
 u8 AdapterNumberOf(CpController* cpController);
+
+// The RaidManager of the CpController's controller, or null after message 0x30021 (naming
+// `adapter`).
+RaidManager* RaidManagerOrReport(CpController* cpController, u8 adapter);

@@ -2,7 +2,6 @@
 
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
-#include "cmdtool/ParserUtil.h"
 #include "cmdtool/SharedDriveList.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/PdClrParsedObject.h"
@@ -11,14 +10,6 @@ namespace {
 const ParserFactoryRegistration<PdClearParser> kRegisterParser;
 const GrammarRegistration kRegisterGrammar(TOKEN_PDCLEAR, {"PDCLEAR (START | STOP | SHOWPROG | PROGDSPLY) DRV SEL"});
 }  // namespace
-
-void PdClearParser::ListDeleter::operator()(ArrayList<EnclSlotId*>* list) const
-{
-    if (list == nullptr)
-        return;
-    DeleteElements(*list);
-    delete list;
-}
 
 ArrayList<u16>* PdClearParser::GetCommandTokens()
 {
@@ -29,38 +20,16 @@ ArrayList<u16>* PdClearParser::GetCommandTokens()
 
 Parser* PdClearParser::Create(u16 commandToken) { return new PdClearParser(commandToken); }
 
-PdClearParser::PdClearParser(u16 commandToken) : Parser(commandToken)
+PdClearParser::PdClearParser(u16 commandToken) : PdDriveListParser(commandToken)
 {
     AddKeyword(TOKEN_PDCLEAR, "PDCLEAR");
     AddKeyword(TOKEN_AALL, "aAll");
     AddKeyword(TOKEN_A, "a");
     AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
-    AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdClearParser::OnPhysDrvList));
-    AddHandler(TOKEN_PHYSDRV, TokenHandler(this, &PdClearParser::OnPhysDrv));
     AddHandler(TOKEN_START, TokenHandler(this, &PdClearParser::OnAction));
     AddHandler(TOKEN_STOP, TokenHandler(this, &PdClearParser::OnAction));
     AddHandler(TOKEN_PROGDSPLY, TokenHandler(this, &PdClearParser::OnAction));
     AddHandler(TOKEN_SHOWPROG, TokenHandler(this, &PdClearParser::OnAction));
-}
-
-int PdClearParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
-{
-    Token* token = tokens->GetAt(index);
-    if (token == nullptr || token->GetId() != TOKEN_CHANNEL_TARGET_LIST || token->GetText() == nullptr)
-        return -1;
-    // A list with an element that names no drive leaves no list, and the parse fails.
-    drives_.reset(ParserUtil::ParseEnclSlotList(token->GetText()));
-    token->SetConsumed();
-    return 0;
-}
-
-int PdClearParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index)
-{
-    Token* token = tokens->GetAt(index);
-    if (token == nullptr || token->GetId() != TOKEN_PHYSDRV)
-        return -1;
-    token->SetConsumed();
-    return 0;
 }
 
 int PdClearParser::OnAction(ArrayList<Token*>* tokens, u8 index)
@@ -90,10 +59,10 @@ int PdClearParser::OnAction(ArrayList<Token*>* tokens, u8 index)
 
 ArrayList<ParsedObject*>* PdClearParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || drives_ == nullptr ||
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList() ||
         action_ == kNoAction)
         return nullptr;
-    const SharedDriveList drives(drives_.release());
+    const SharedDriveList drives = TakeDriveList();
     return MakePerAdapter([this, &drives](u8 adapter) -> ParsedObject* {
         return new PdClrParsedObject(TOKEN_PDCLEAR, action_, drives, adapter);
     });

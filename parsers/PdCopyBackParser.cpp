@@ -22,7 +22,7 @@ ArrayList<u16>* PdCopyBackParser::GetCommandTokens()
 
 Parser* PdCopyBackParser::Create(u16 commandToken) { return new PdCopyBackParser(commandToken); }
 
-PdCopyBackParser::PdCopyBackParser(u16 commandToken) : Parser(kOwnCommandHandler)
+PdCopyBackParser::PdCopyBackParser(u16 commandToken) : PdIdListParser(kOwnCommandHandler)
 {
     SetCommandId(commandToken);
     AddKeyword(TOKEN_PDCPYBK, "PDCpBk");
@@ -36,45 +36,11 @@ PdCopyBackParser::PdCopyBackParser(u16 commandToken) : Parser(kOwnCommandHandler
     AddKeyword(TOKEN_A, "a");
     AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
     AddHandler(TOKEN_PDCPYBK, TokenHandler(this, &PdCopyBackParser::OnPdCopyBack));
-    AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdCopyBackParser::OnPhysDrvList));
-    AddHandler(TOKEN_PHYSDRV, TokenHandler(this, &PdCopyBackParser::OnPhysDrv));
 }
 
 int PdCopyBackParser::OnPdCopyBack(ArrayList<Token*>* tokens, u8 index)
 {
-    Token* command = tokens->GetAt(index);
-    if (command == nullptr || command->GetId() != TOKEN_PDCPYBK)
-        return -1;
-    command->SetConsumed();
-    for (unsigned i = index + 1u; i < tokens->GetCount(); ++i) {
-        Token* token = tokens->GetAt(static_cast<u8>(i));
-        if (!PdRbldParser::IsActionWord(token->GetId()))
-            continue;
-        if (action_ != 0)
-            return -1;
-        token->SetConsumed();
-        action_ = token->GetId();
-    }
-    return action_ != 0 ? 0 : -1;
-}
-
-int PdCopyBackParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
-{
-    Token* token = tokens->GetAt(index);
-    if (token == nullptr || token->GetId() != TOKEN_CHANNEL_TARGET_LIST ||
-        drives_.AppendEnclSlotText(token->GetText()) != 0)
-        return -1;
-    token->SetConsumed();
-    return 0;
-}
-
-int PdCopyBackParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index)
-{
-    Token* token = tokens->GetAt(index);
-    if (token == nullptr || token->GetId() != TOKEN_PHYSDRV)
-        return -1;
-    token->SetConsumed();
-    return 0;
+    return PdRbldParser::TakeCommandAndAction(tokens, index, TOKEN_PDCPYBK, action_);
 }
 
 ArrayList<ParsedObject*>* PdCopyBackParser::ParseCommand(ArrayList<Token*>* tokens)

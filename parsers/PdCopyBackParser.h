@@ -5,10 +5,9 @@
 // PdCopyBackParsedObject per selected adapter.
 #pragma once
 #include "ZepUtil/Types.h"
-#include "cmdtool/Parser.h"
-#include "parsers/PdRbldDriveList.h"
+#include "parsers/PdIdListParser.h"
 
-class PdCopyBackParser : public Parser {
+class PdCopyBackParser : public PdIdListParser {
 public:
     static ArrayList<u16>* GetCommandTokens();
     static Parser* Create(u16 commandToken);
@@ -19,10 +18,7 @@ public:
 
     // The command word: takes it and the one action word after it; -1 with none or two.
     int OnPdCopyBack(ArrayList<Token*>* tokens, u8 index);
-    int OnPhysDrvList(ArrayList<Token*>* tokens, u8 index);
-    int OnPhysDrv(ArrayList<Token*>* tokens, u8 index);
 
 private:
-    PdIdList drives_;
     u16 action_ = 0;
 };

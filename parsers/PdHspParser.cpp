@@ -39,14 +39,12 @@ ArrayList<u16>* PdHspParser::GetCommandTokens()
 
 Parser* PdHspParser::Create(u16 commandToken) { return new PdHspParser(commandToken); }
 
-PdHspParser::PdHspParser(u16 commandToken) : Parser(commandToken)
+PdHspParser::PdHspParser(u16 commandToken) : PdIdListParser(commandToken)
 {
     AddKeyword(TOKEN_PDHSP, "PDHSP");
     AddKeyword(TOKEN_AALL, "aAll");
     AddKeyword(TOKEN_A, "a");
     AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
-    AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdHspParser::OnPhysDrvList));
-    AddHandler(TOKEN_PHYSDRV, TokenHandler(this, &PdHspParser::OnPhysDrv));
     AddHandler(TOKEN_SET, TokenHandler(this, &PdHspParser::OnSetOrRemove));
     AddHandler(TOKEN_RMV, TokenHandler(this, &PdHspParser::OnSetOrRemove));
     AddHandler(TOKEN_ENCLAFFINITY, TokenHandler(this, &PdHspParser::OnEnclAffinity));
@@ -54,17 +52,6 @@ PdHspParser::PdHspParser(u16 commandToken) : Parser(commandToken)
     AddHandler(TOKEN_DEDICATED, TokenHandler(this, &PdHspParser::OnDedicated));
     AddHandler(TOKEN_ARRAY, TokenHandler(this, &PdHspParser::OnArray));
 }
-
-int PdHspParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
-{
-    Token* token = TokenWithId(tokens, index, TOKEN_CHANNEL_TARGET_LIST);
-    if (token == nullptr || drives_.AppendEnclSlotText(token->GetText()) != 0)
-        return -1;
-    token->SetConsumed();
-    return 0;
-}
-
-int PdHspParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index) { return ConsumeIfId(tokens, index, TOKEN_PHYSDRV); }
 
 int PdHspParser::OnSetOrRemove(ArrayList<Token*>* tokens, u8 index)
 {

@@ -5,10 +5,9 @@
 // One PdHspParsedObject per selected adapter, each with its own copies of the lists.
 #pragma once
 #include "ZepUtil/Types.h"
-#include "cmdtool/Parser.h"
-#include "parsers/PdRbldDriveList.h"
+#include "parsers/PdIdListParser.h"
 
-class PdHspParser : public Parser {
+class PdHspParser : public PdIdListParser {
 public:
     static ArrayList<u16>* GetCommandTokens();
     static Parser* Create(u16 commandToken);
@@ -18,8 +17,6 @@ public:
     ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Option handlers: 0 when the token was taken, -1 when it is refused.
-    int OnPhysDrvList(ArrayList<Token*>* tokens, u8 index);
-    int OnPhysDrv(ArrayList<Token*>* tokens, u8 index);
     int OnSetOrRemove(ArrayList<Token*>* tokens, u8 index);
     int OnEnclAffinity(ArrayList<Token*>* tokens, u8 index);
     int OnNonRevertible(ArrayList<Token*>* tokens, u8 index);
@@ -28,7 +25,6 @@ public:
     int OnArray(ArrayList<Token*>* tokens, u8 index);
 
 private:
-    PdIdList drives_;
     ArrayList<u8> arrays_;
     u8 enclAffinity_ = 0;
     u8 dedicated_ = 0;

@@ -2,7 +2,6 @@
 
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
-#include "cmdtool/ParserUtil.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/PdInfoParsedObject.h"
 
@@ -10,14 +9,6 @@ namespace {
 const ParserFactoryRegistration<PdInfoParser> kRegisterParser;
 const GrammarRegistration kRegisterGrammar(TOKEN_PDINFO, {"PDINFO DRV SEL"});
 }  // namespace
-
-void PdInfoParser::ListDeleter::operator()(ArrayList<EnclSlotId*>* list) const
-{
-    if (list == nullptr)
-        return;
-    DeleteElements(*list);
-    delete list;
-}
 
 ArrayList<u16>* PdInfoParser::GetCommandTokens()
 {
@@ -28,7 +19,7 @@ ArrayList<u16>* PdInfoParser::GetCommandTokens()
 
 Parser* PdInfoParser::Create(u16 commandToken) { return new PdInfoParser(commandToken); }
 
-PdInfoParser::PdInfoParser(u16 commandToken) : Parser(kOwnCommandHandler)
+PdInfoParser::PdInfoParser(u16 commandToken) : PdDriveListParser(kOwnCommandHandler)
 {
     SetCommandId(commandToken);
     AddKeyword(TOKEN_PDINFO, "PDINFO");
@@ -36,8 +27,6 @@ PdInfoParser::PdInfoParser(u16 commandToken) : Parser(kOwnCommandHandler)
     AddKeyword(TOKEN_A, "a");
     AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
     AddHandler(TOKEN_PDINFO, TokenHandler(this, &PdInfoParser::OnPdInfo));
-    AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdInfoParser::OnPhysDrvList));
-    AddHandler(TOKEN_PHYSDRV, TokenHandler(this, &PdInfoParser::OnPhysDrv));
 }
 
 int PdInfoParser::OnPdInfo(ArrayList<Token*>* tokens, u8 index)
@@ -45,26 +34,6 @@ int PdInfoParser::OnPdInfo(ArrayList<Token*>* tokens, u8 index)
     Token* token = tokens->GetAt(index);
     if (token == nullptr || token->GetId() != TOKEN_PDINFO)
         return -1;
-    token->SetConsumed();
-    return 0;
-}
-
-int PdInfoParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index)
-{
-    Token* token = tokens->GetAt(index);
-    if (token == nullptr || token->GetId() != TOKEN_PHYSDRV)
-        return -1;
-    token->SetConsumed();
-    return 0;
-}
-
-int PdInfoParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
-{
-    Token* token = tokens->GetAt(index);
-    if (token == nullptr || token->GetId() != TOKEN_CHANNEL_TARGET_LIST || token->GetText() == nullptr)
-        return -1;
-    // A list with an element that names no drive leaves no list, and the parse fails.
-    drives_.reset(ParserUtil::ParseEnclSlotList(token->GetText()));
     token->SetConsumed();
     return 0;
 }

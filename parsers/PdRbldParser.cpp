@@ -20,7 +20,7 @@ ArrayList<u16>* PdRbldParser::GetCommandTokens()
 
 Parser* PdRbldParser::Create(u16 commandToken) { return new PdRbldParser(commandToken); }
 
-PdRbldParser::PdRbldParser(u16 commandToken) : Parser(kOwnCommandHandler)
+PdRbldParser::PdRbldParser(u16 commandToken) : PdIdListParser(kOwnCommandHandler)
 {
     SetCommandId(commandToken);
     AddKeyword(TOKEN_PDRBLD, "PDRbld");
@@ -34,8 +34,6 @@ PdRbldParser::PdRbldParser(u16 commandToken) : Parser(kOwnCommandHandler)
     AddKeyword(TOKEN_A, "a");
     AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
     AddHandler(TOKEN_PDRBLD, TokenHandler(this, &PdRbldParser::OnPdRbld));
-    AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdRbldParser::OnPhysDrvList));
-    AddHandler(TOKEN_PHYSDRV, TokenHandler(this, &PdRbldParser::OnPhysDrv));
 }
 
 bool PdRbldParser::IsActionWord(u16 tokenId)
@@ -53,41 +51,27 @@ bool PdRbldParser::IsActionWord(u16 tokenId)
     }
 }
 
-int PdRbldParser::OnPdRbld(ArrayList<Token*>* tokens, u8 index)
+int PdRbldParser::TakeCommandAndAction(ArrayList<Token*>* tokens, u8 index, u16 commandToken, u16& action)
 {
     Token* command = tokens->GetAt(index);
-    if (command == nullptr || command->GetId() != TOKEN_PDRBLD)
+    if (command == nullptr || command->GetId() != commandToken)
         return -1;
     command->SetConsumed();
     for (unsigned i = index + 1u; i < tokens->GetCount(); ++i) {
         Token* token = tokens->GetAt(static_cast<u8>(i));
         if (!IsActionWord(token->GetId()))
             continue;
-        if (action_ != 0)
+        if (action != 0)
             return -1;
         token->SetConsumed();
-        action_ = token->GetId();
+        action = token->GetId();
     }
-    return action_ != 0 ? 0 : -1;
+    return action != 0 ? 0 : -1;
 }
 
-int PdRbldParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
+int PdRbldParser::OnPdRbld(ArrayList<Token*>* tokens, u8 index)
 {
-    Token* token = tokens->GetAt(index);
-    if (token == nullptr || token->GetId() != TOKEN_CHANNEL_TARGET_LIST ||
-        drives_.AppendEnclSlotText(token->GetText()) != 0)
-        return -1;
-    token->SetConsumed();
-    return 0;
-}
-
-int PdRbldParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index)
-{
-    Token* token = tokens->GetAt(index);
-    if (token == nullptr || token->GetId() != TOKEN_PHYSDRV)
-        return -1;
-    token->SetConsumed();
-    return 0;
+    return TakeCommandAndAction(tokens, index, TOKEN_PDRBLD, action_);
 }
 
 ArrayList<ParsedObject*>* PdRbldParser::ParseCommand(ArrayList<Token*>* tokens)

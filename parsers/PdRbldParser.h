@@ -3,10 +3,9 @@
 // Exactly one action word; one PdRebuildParsedObject per selected adapter.
 #pragma once
 #include "ZepUtil/Types.h"
-#include "cmdtool/Parser.h"
-#include "parsers/PdRbldDriveList.h"
+#include "parsers/PdIdListParser.h"
 
-class PdRbldParser : public Parser {
+class PdRbldParser : public PdIdListParser {
 public:
     static ArrayList<u16>* GetCommandTokens();
     static Parser* Create(u16 commandToken);
@@ -18,13 +17,13 @@ public:
     // The command word: takes it and then the one action word among the tokens after it
     // (other tokens are left to their handlers); -1 with no action word or a second one.
     int OnPdRbld(ArrayList<Token*>* tokens, u8 index);
-    int OnPhysDrvList(ArrayList<Token*>* tokens, u8 index);
-    int OnPhysDrv(ArrayList<Token*>* tokens, u8 index);
 
     // True for the token ids of the action words shared by the rebuild and copyback commands.
     static bool IsActionWord(u16 tokenId);
+    // The command word at the index (it must be `commandToken`) and the one action word among
+    // the tokens after it, both taken; -1 with no action word or a second one.
+    static int TakeCommandAndAction(ArrayList<Token*>* tokens, u8 index, u16 commandToken, u16& action);
 
 private:
-    PdIdList drives_;
     u16 action_ = 0;
 };

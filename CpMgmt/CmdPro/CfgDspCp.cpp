@@ -167,6 +167,31 @@ int CfgDsplyCp::PrintSpan(DiskGroup* diskGroup, Array* array, unsigned index, Li
     return PrintDrives(array);
 }
 
+int CfgDsplyCp::PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays, Counters& counters,
+                                    bool titlePlain)
+{
+    int status = diskGroup != nullptr ? diskGroup->GetArrayList(arrays) : -1;
+    if (status != 0 || *arrays == nullptr)
+        return Fail("Array List", status);
+
+    if ((*arrays)->GetCount() > 1) {
+        PrintMessage(CfgMsg::kDiskGroupTitle, kSpannedPrefix, counters.spanned++);
+        return 0;
+    }
+    Array* first = (*arrays)->GetAt(0);
+    if (first == nullptr)
+        return Fail("Array", -1);
+    List<VirtualDisk*>* vds = nullptr;
+    VirtualDisk* vd = nullptr;
+    if ((status = FirstVd(first, &vds, &vd)) != 0)
+        return status;
+    if (vd->IsSscd())
+        PrintMessage(CfgMsg::kDiskGroupTitle, kFlashTierGroupPrefix, counters.flashTier++);
+    else if (titlePlain)
+        PrintMessage(CfgMsg::kDiskGroupTitle, "", counters.plain++);
+    return 0;
+}
+
 int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups)
 {
     PrintMessage(CfgMsg::kDiskGroupCount, diskGroups->GetCount());
@@ -174,25 +199,9 @@ int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups)
     for (unsigned g = 0; g < diskGroups->GetCount(); ++g) {
         DiskGroup* diskGroup = diskGroups->GetAt(static_cast<u8>(g));
         List<Array*>* arrays = nullptr;
-        int status = diskGroup != nullptr ? diskGroup->GetArrayList(&arrays) : -1;
-        if (status != 0 || arrays == nullptr)
-            return Fail("Array List", status);
-
-        if (arrays->GetCount() > 1) {
-            PrintMessage(CfgMsg::kDiskGroupTitle, kSpannedPrefix, counters.spanned++);
-        } else {
-            Array* first = arrays->GetAt(0);
-            if (first == nullptr)
-                return Fail("Array", -1);
-            List<VirtualDisk*>* vds = nullptr;
-            VirtualDisk* vd = nullptr;
-            if ((status = FirstVd(first, &vds, &vd)) != 0)
-                return status;
-            if (vd->IsSscd())
-                PrintMessage(CfgMsg::kDiskGroupTitle, kFlashTierGroupPrefix, counters.flashTier++);
-            else
-                PrintMessage(CfgMsg::kDiskGroupTitle, "", counters.plain++);
-        }
+        int status = PrintDiskGroupTitle(diskGroup, &arrays, counters, true);
+        if (status != 0)
+            return status;
 
         for (unsigned j = 0; j < arrays->GetCount(); ++j) {
             Array* array = arrays->GetAt(static_cast<u8>(j));
@@ -226,23 +235,9 @@ int CfgDsplyCp::PrintFlashTierDisplay(List<DiskGroup*>* diskGroups)
     for (unsigned g = 0; g < diskGroups->GetCount(); ++g) {
         DiskGroup* diskGroup = diskGroups->GetAt(static_cast<u8>(g));
         List<Array*>* arrays = nullptr;
-        int status = diskGroup != nullptr ? diskGroup->GetArrayList(&arrays) : -1;
-        if (status != 0 || arrays == nullptr)
-            return Fail("Array List", status);
-
-        if (arrays->GetCount() > 1) {
-            PrintMessage(CfgMsg::kDiskGroupTitle, kSpannedPrefix, counters.spanned++);
-        } else {
-            Array* first = arrays->GetAt(0);
-            if (first == nullptr)
-                return Fail("Array", -1);
-            List<VirtualDisk*>* vds = nullptr;
-            VirtualDisk* vd = nullptr;
-            if ((status = FirstVd(first, &vds, &vd)) != 0)
-                return status;
-            if (vd->IsSscd())
-                PrintMessage(CfgMsg::kDiskGroupTitle, kFlashTierGroupPrefix, counters.flashTier++);
-        }
+        int status = PrintDiskGroupTitle(diskGroup, &arrays, counters, false);
+        if (status != 0)
+            return status;
 
         for (unsigned j = 0; j < arrays->GetCount(); ++j) {
             Array* array = arrays->GetAt(static_cast<u8>(j));

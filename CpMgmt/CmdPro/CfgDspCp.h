@@ -39,6 +39,9 @@ private:
     // The walks: 0 when complete, else the status of the step that failed (after its message).
     static int PrintFullDisplay(List<DiskGroup*>* diskGroups);
     static int PrintFlashTierDisplay(List<DiskGroup*>* diskGroups);
+    // The disk group's array list and its heading (spanned, flash tier, or a plain group when
+    // `titlePlain`): 0, or the failed step's status after its message.
+    static int PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays, Counters& counters, bool titlePlain);
     // The array's span lines and its virtual drives, numbered by target id or, when a running
     // number is given, by it (counted on).
     static int PrintSpan(DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,

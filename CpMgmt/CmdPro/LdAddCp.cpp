@@ -1,5 +1,7 @@
 #include "CpMgmt/CmdPro/LdAddCp.h"
 
+#include <memory>
+
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
@@ -42,7 +44,6 @@ constexpr int kStatusNotFound = 12;
 constexpr int kStatusNoSlicing = 3;
 constexpr int kStatusTwoArraysNeeded = 30;
 constexpr int kStatusNoArray = 3;
-constexpr int kStatusAssociationFailed = -3;
 
 // Command statuses of the drive-list check's statuses 1 to 12.
 constexpr int kSpanCheckStatus[13] = {0, 11, 38, 3, 3, 3, 3, 3, 3, 9, 3, 3, 3};
@@ -61,10 +62,29 @@ bool IsSsd(PhysicalDevice* pd)
     return pd->GetMediaType(&media) == 0 && media == kMediaSsd;
 }
 
-// True for the statuses after which the new virtual drive exists.
-bool Created(int status) { return status == 0 || status == RaidManager::kStatusOsNotTold || status == kStatusAssociationFailed; }
 
 }  // namespace
+
+bool LdAddCp::Created(int status)
+{
+    return status == 0 || status == RaidManager::kStatusOsNotTold || status == kStatusAssociationFailed;
+}
+
+int LdAddCp::CheckVdPossible(u8 adapterNumber)
+{
+    u8 possible = 0;
+    u8 notPiEligible = 0;
+    const int status = raidManager_->CanCreateVd(&possible, &notPiEligible);
+    if (status != 0) {
+        PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+        return status;
+    }
+    if (possible == 0) {
+        PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
+        return kStatusNotPossible;
+    }
+    return 0;
+}
 
 ArrayList<u16>* LdAddCp::GetCommandCodes()
 {
@@ -168,17 +188,8 @@ int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
     const bool withHotSpares = hotSpares != nullptr && hotSpares->GetCount() > 0;
 
     if (dg == nullptr) {
-        u8 possible = 0;
-        u8 notPiEligible = 0;
-        status = raidManager_->CanCreateVd(&possible, &notPiEligible);
-        if (status != 0) {
-            PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+        if ((status = CheckVdPossible(adapterNumber)) != 0)
             return status;
-        }
-        if (possible == 0) {
-            PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
-            return kStatusNotPossible;
-        }
         status = AddVd(cpController, object, &savedVdId);
         if (!Created(status)) {
             PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
@@ -332,6 +343,31 @@ int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* ob
     return 0;
 }
 
+int LdAddCp::GetVdArrays(VdId* vdId, std::unique_ptr<ArrayList<Array*>>* arrays)
+{
+    VirtualDisk* vd = nullptr;
+    int status = raidManager_->GetVd(vdId, &vd);
+    if (status != 0)
+        return status;
+    if (vd == nullptr)
+        return kStatusNoArray;
+    List<Span*>* spans = nullptr;
+    if ((status = vd->GetSpanList(&spans)) != 0)
+        return status;
+    if (spans == nullptr)
+        return kStatusNoArray;
+    auto list = std::make_unique<ArrayList<Array*>>(4);
+    for (unsigned s = 0; s < spans->GetCount(); ++s) {
+        Array* array = nullptr;
+        Span* span = spans->GetAt(static_cast<u8>(s));
+        if (span == nullptr || span->GetArray(&array) != 0 || array == nullptr)
+            return kStatusNoArray;
+        list->Add(array);
+    }
+    *arrays = std::move(list);
+    return 0;
+}
+
 int LdAddCp::AddDedicatedHotSpares(CpController* cpController, const DriveEntryList* hotSpares, VdId* vdId)
 {
     if (hotSpares == nullptr || hotSpares->GetCount() == 0)
@@ -339,29 +375,11 @@ int LdAddCp::AddDedicatedHotSpares(CpController* cpController, const DriveEntryL
     const u8 adapterNumber = AdapterNumberOf(cpController);
     raidManager_->Refresh();
 
-    ArrayList<Array*>* arrays = nullptr;
+    std::unique_ptr<ArrayList<Array*>> arrays;
     if (vdId != nullptr) {
-        VirtualDisk* vd = nullptr;
-        int status = raidManager_->GetVd(vdId, &vd);
+        const int status = GetVdArrays(vdId, &arrays);
         if (status != 0)
             return status;
-        if (vd == nullptr)
-            return kStatusNoArray;
-        List<Span*>* spans = nullptr;
-        if ((status = vd->GetSpanList(&spans)) != 0)
-            return status;
-        if (spans == nullptr)
-            return kStatusNoArray;
-        arrays = new ArrayList<Array*>(4);
-        for (unsigned s = 0; s < spans->GetCount(); ++s) {
-            Array* array = nullptr;
-            Span* span = spans->GetAt(static_cast<u8>(s));
-            if (span == nullptr || span->GetArray(&array) != 0 || array == nullptr) {
-                delete arrays;
-                return kStatusNoArray;
-            }
-            arrays->Add(array);
-        }
     }
 
     int status = 0;
@@ -386,12 +404,11 @@ int LdAddCp::AddDedicatedHotSpares(CpController* cpController, const DriveEntryL
             status = -1;
             break;
         }
-        status = pd->MakeHsp(arrays, 1, 0);
+        status = pd->MakeHsp(arrays.get(), 1, 0);
         PrintMessage(kMsgHotSpare, adapterNumber, "Set", EnclosureIdText(enclosureId), slot,
                      status == 0 ? "Success" : "Failed");
         if (status != 0)
             break;
     }
-    delete arrays;
     return status;
 }

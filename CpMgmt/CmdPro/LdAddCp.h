@@ -4,10 +4,13 @@
 // one, and optionally the association of each with the FlashTier cache. Also the base of the
 // processor of -CfgAllFreeDrv, which fills the span lists itself.
 #pragma once
+#include <memory>
+
 #include "CpMgmt/CmdPro/ConfigurationCp.h"
 #include "parsers/CfgAddParsedObject.h"
 
 class Adapter;
+class Array;
 class DiskGroup;
 class PhysicalDevice;
 class UnCfgdVdOnFreshPd;
@@ -18,8 +21,14 @@ class LdAddCp : public ConfigurationCp {
 public:
     using SpanLists = ArrayList<ArrayList<PhysicalDevice*>*>;
 
+    // The builders' status when the virtual drive was written but its cache association failed.
+    static constexpr int kStatusAssociationFailed = -3;
+
     static ArrayList<u16>* GetCommandCodes();
     static CommandProcessor* Create(u16 id);
+
+    // True for the builders' statuses after which the new virtual drive exists.
+    static bool Created(int status);
 
     LdAddCp() = default;
     ~LdAddCp() override;
@@ -48,6 +57,12 @@ public:
     int WaitForSpinUp(CpController* cpController, CfgAddParsedObject* object, SpanLists* spans);
 
 protected:
+    // Whether the controller can take the planned virtual drive: 0, or the status after its
+    // message (11 when it cannot).
+    int CheckVdPossible(u8 adapterNumber);
+    // The arrays of the virtual drive's spans, in span order: 0, or a failed lookup's status
+    // (3 when a span names no array).
+    int GetVdArrays(VdId* vdId, std::unique_ptr<ArrayList<Array*>>* arrays);
     // The drives of the span lists were chosen by the tool, not named by the user: a drive the
     // plan refuses is then left out instead of ending the command.
     void SetDrivesChosenByTool() { drivesNamed_ = false; }

@@ -28,7 +28,6 @@ constexpr int kStatusNoExtent = 3;
 constexpr int kStatusSpans = 3;
 constexpr int kStatusTooLarge = 13;
 constexpr int kStatusLevel = 30;
-constexpr int kStatusAssociationFailed = -3;
 constexpr int kStatusPiReadFailed = 1;
 constexpr u8 kEncryptionFde = 1;
 

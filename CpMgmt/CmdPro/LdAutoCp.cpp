@@ -10,8 +10,6 @@
 #include "raidmodel/Array.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
-#include "raidmodel/Span.h"
-#include "raidmodel/VirtualDisk.h"
 #include "raidmodel/ids/VdId.h"
 #include "runtime/CtMessage.h"
 
@@ -22,15 +20,11 @@ const CpRegistration<LdAutoCp> kRegisterLdAutoCp;
 constexpr u32 kMsgDynamicCastFailed = 0x11;
 constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgNoAdapter = 0x30023;
-constexpr u32 kMsgOperationFailed = 0x36017;
 constexpr u32 kMsgOsNotTold = 0x36067;
 
 constexpr u8 kHighestPlainLevel = 9;
 constexpr int kStatusTwoArraysNeeded = 30;
-constexpr int kStatusNotPossible = 11;
 constexpr int kStatusNoDivision = 3;
-constexpr int kStatusNoArray = 3;
-constexpr int kStatusAssociationFailed = -3;
 
 using PdList = ArrayList<PhysicalDevice*>;
 
@@ -104,21 +98,12 @@ int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
     while (!created) {
         if (spans == 1 || usable % spans == 0) {
             BuildAutoSpans(candidates.get(), usable - 1, spans, usable / spans);
-            u8 possible = 0;
-            u8 notPiEligible = 0;
-            status = raidManager_->CanCreateVd(&possible, &notPiEligible);
-            if (status != 0) {
-                PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+            if ((status = CheckVdPossible(adapterNumber)) != 0)
                 return status;
-            }
-            if (possible == 0) {
-                PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
-                return kStatusNotPossible;
-            }
             status = AddVd(cpController, object, &vdId);
             // The virtual drive exists also when only the operating system was not told or the
             // cache association failed: it must not be created a second time.
-            created = status == 0 || status == RaidManager::kStatusOsNotTold || status == kStatusAssociationFailed;
+            created = Created(status);
             if (created)
                 break;
             delete vdId;
@@ -164,25 +149,9 @@ int LdAutoCp::AddHotSpares(CpController*, PdList* pds, VdId* vdId, CfgAutoParsed
         return 0;
     std::unique_ptr<ArrayList<Array*>> arrays;
     if (vdId != nullptr && object->IsDedicated() != 0) {
-        VirtualDisk* vd = nullptr;
-        int status = raidManager_->GetVd(vdId, &vd);
+        const int status = GetVdArrays(vdId, &arrays);
         if (status != 0)
             return status;
-        if (vd == nullptr)
-            return kStatusNoArray;
-        List<Span*>* spanList = nullptr;
-        if ((status = vd->GetSpanList(&spanList)) != 0)
-            return status;
-        if (spanList == nullptr)
-            return kStatusNoArray;
-        arrays = std::make_unique<ArrayList<Array*>>(4);
-        for (unsigned s = 0; s < spanList->GetCount(); ++s) {
-            Array* array = nullptr;
-            Span* span = spanList->GetAt(static_cast<u8>(s));
-            if (span == nullptr || span->GetArray(&array) != 0 || array == nullptr)
-                return kStatusNoArray;
-            arrays->Add(array);
-        }
     }
     int status = 0;
     for (unsigned i = 0; i < pds->GetCount(); ++i) {

@@ -23,7 +23,6 @@ constexpr u32 kMsgText = 0x1;
 constexpr u32 kMsgLineEnd = 0x2;
 constexpr u32 kMsgNumber = 0x3;
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgVdNotFound = 0x32005;
 constexpr u32 kMsgFailedToGet = 0x35017;
 
@@ -98,11 +97,9 @@ int LdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
     }
 
     unsigned toShow = object->GetLdCount();
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
     u8 vdCount = 0;
     if (manager->GetVdCount(&vdCount) != 0) {
         PrintMessage(AdpMsg::kVdCountFailed, adapter);

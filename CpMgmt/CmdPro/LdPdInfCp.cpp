@@ -20,7 +20,6 @@ const CpRegistration<LdPdInfoCp> kRegisterLdPdInfoCp;
 constexpr u32 kMsgLineEnd = 0x2;
 constexpr u32 kMsgDynamicCastFailed = 0x11;
 constexpr u32 kMsgAdapterTitle = 0x12;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgRefreshFailed = 0x30022;
 constexpr u32 kMsgFailedToGet = 0x35017;
 constexpr u32 kMsgOperationFailed = 0x36017;
@@ -85,11 +84,9 @@ int LdPdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
         PrintMessage(kMsgDynamicCastFailed, adapter, "LdPdInfoParsedObject *");
         return -1;
     }
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
     int status = manager->Refresh();
     if (status != 0) {
         PrintMessage(kMsgRefreshFailed, adapter);

@@ -12,7 +12,6 @@ namespace {
 
 const CpRegistration<ObjNumberCp> kRegisterObjNumberCp;
 
-constexpr u32 kMsgNoRaidManager = 0x30021;
 
 }  // namespace
 
@@ -33,11 +32,9 @@ int ObjNumberCp::Process(CpController* cpController, ParsedObject* parsedObject)
         PrintMessage(AdpMsg::kDynamicCastFailed, adapter, "ObjNumberParsedObject *");
         return -1;
     }
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
 
     switch (parsedObject->GetCommandId()) {
     case kCmdLdGetNum: {

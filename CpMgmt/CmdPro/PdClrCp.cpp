@@ -17,7 +17,6 @@ namespace {
 const CpRegistration<PdClrCp> kRegisterPdClrCp;
 
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgPdNotFound = 0x33005;
 constexpr u32 kMsgOperationFailed = 0x36017;
 
@@ -41,11 +40,9 @@ int PdClrCp::Process(CpController* cpController, ParsedObject* parsedObject)
     }
     const u8 adapter = object->GetAdapterNumber();
 
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
     const u8 action = object->GetAction();
     if (action == PdClrParsedObject::kProgressDisplay)
         return 0;

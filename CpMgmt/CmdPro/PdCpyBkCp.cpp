@@ -1,9 +1,8 @@
 #include "CpMgmt/CmdPro/PdCpyBkCp.h"
 
-#include <cstdio>
-
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "CpMgmt/CmdPro/PdSuspendResume.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
@@ -21,38 +20,19 @@ const CpRegistration<PdCopyBackCp> kRegisterPdCopyBackCp;
 
 constexpr u32 kMsgText = 0x1;
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgAdapterFailed = 0x30023;
 constexpr u32 kMsgPdNotFound = 0x33005;
 
-struct SuspendResumeTexts {
-    const char* queryFailed;
-    const char* notAllowed;
-    const char* failed;
-    const char* done;
-};
-
-constexpr SuspendResumeTexts kSuspendTexts = {
-    "Failed to get copyback suspend allowed. pdid = ", "PD Copy Back Suspend Operation is not allowed. PDID=",
-    "Suspend Copy Back Operation Failed. PdId = ", "Suspend Copy Back Operation Successfull. PdId = "};
-constexpr SuspendResumeTexts kResumeTexts = {
-    "Failed to get copyback resume allowed. pdid = ", "PD Copy Back Resume Operation is not allowed. PDID=",
-    "Resume Copy Back Operation Failed. PdId = ", "Resume Copy Back Operation Successfull. PdId = "};
-
-// One line without a line end: the text and the device id, and a failed request's status.
-void PrintOutcome(const char* text, u16 deviceId)
-{
-    char line[100];
-    std::snprintf(line, sizeof line, "%s %d", text, deviceId);
-    PrintMessage(kMsgText, line);
-}
-
-void PrintFailure(const char* text, u16 deviceId, int status)
-{
-    char line[100];
-    std::snprintf(line, sizeof line, "%s %d retCode = 0x%X", text, deviceId, static_cast<unsigned>(status));
-    PrintMessage(kMsgText, line);
-}
+constexpr PdSuspendResume::Texts kSuspendTexts = {
+    .queryFailed = "Failed to get copyback suspend allowed. pdid = ",
+    .notAllowed = "PD Copy Back Suspend Operation is not allowed. PDID=",
+    .failed = "Suspend Copy Back Operation Failed. PdId = ",
+    .done = "Suspend Copy Back Operation Successfull. PdId = "};
+constexpr PdSuspendResume::Texts kResumeTexts = {
+    .queryFailed = "Failed to get copyback resume allowed. pdid = ",
+    .notAllowed = "PD Copy Back Resume Operation is not allowed. PDID=",
+    .failed = "Resume Copy Back Operation Failed. PdId = ",
+    .done = "Resume Copy Back Operation Successfull. PdId = "};
 
 }  // namespace
 
@@ -98,11 +78,9 @@ int PdCopyBackCp::Process(CpController* cpController, ParsedObject* parsedObject
     if (action == TOKEN_PROGDSPLY)
         return 0;
 
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
     Adapter* adapterElement = nullptr;
     if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr) {
         PrintMessage(kMsgAdapterFailed, adapter);
@@ -176,23 +154,8 @@ int PdCopyBackCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
 
 int PdCopyBackCp::SuspendOrResume(PhysicalDevice* pd, u16 deviceId, bool suspend)
 {
-    const SuspendResumeTexts& texts = suspend ? kSuspendTexts : kResumeTexts;
-    u8 allowed = 0;
-    int status = suspend ? pd->IsCopyBackSuspendAllowed(&allowed) : pd->IsCopyBackResumeAllowed(&allowed);
-    if (status != 0) {
-        PrintFailure(texts.queryFailed, deviceId, status);
-        return status;
-    }
-    // A refusal by the drive is a failure of the command, not a success.
-    if (allowed != 1) {
-        PrintOutcome(texts.notAllowed, deviceId);
-        return -1;
-    }
-    status = suspend ? pd->SuspendCopyBack() : pd->ResumeCopyBack();
-    if (status != 0) {
-        PrintFailure(texts.failed, deviceId, status);
-        return status;
-    }
-    PrintOutcome(texts.done, deviceId);
-    return 0;
+    return suspend ? PdSuspendResume::Run(pd, deviceId, kSuspendTexts, &PhysicalDevice::IsCopyBackSuspendAllowed,
+                                          &PhysicalDevice::SuspendCopyBack)
+                   : PdSuspendResume::Run(pd, deviceId, kResumeTexts, &PhysicalDevice::IsCopyBackResumeAllowed,
+                                          &PhysicalDevice::ResumeCopyBack);
 }

@@ -16,7 +16,6 @@ namespace {
 const CpRegistration<PdInfoCp> kRegisterPdInfoCp;
 
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgPdNotFound = 0x33005;
 constexpr u32 kMsgOperationFailed = 0x36017;
 
@@ -40,11 +39,9 @@ int PdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
     }
     const u8 adapter = object->GetAdapterNumber();
 
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
 
     // A drive can only be called not found when the device list could be read.
     u16 deviceCount = 0;

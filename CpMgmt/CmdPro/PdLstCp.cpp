@@ -17,7 +17,6 @@ const CpRegistration<PdListCp> kRegisterPdListCp;
 
 constexpr u32 kMsgDynamicCastFailed = 0x11;
 constexpr u32 kMsgAdapterTitle = 0x12;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgRefreshFailed = 0x30022;
 constexpr u32 kMsgOperationFailed = 0x36017;
 
@@ -78,11 +77,9 @@ int PdListCp::Process(CpController* cpController, ParsedObject* parsedObject)
     }
     const u8 adapter = parsedObject->GetAdapterNumber();
 
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
     if (manager->Refresh() != 0) {
         PrintMessage(kMsgRefreshFailed, adapter);
         return -1;

@@ -15,7 +15,6 @@ namespace {
 const CpRegistration<PdMakeGoodCp> kRegisterPdMakeGoodCp;
 
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 // The controller's answer when its limit of system-drive conversions is reached.
 constexpr int kConversionLimit = 95;
 }  // namespace
@@ -37,11 +36,9 @@ int PdMakeGoodCp::Process(CpController* cpController, ParsedObject* parsedObject
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
 
     const u8 force = object->GetForce();
     return ChangeNamedDrives(cpController, manager, adapter, object->GetPdList(), [adapter, force](NamedDrive& drive) {

@@ -15,7 +15,6 @@ namespace {
 const CpRegistration<PdMakeSystemCp> kRegisterPdMakeSystemCp;
 
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 }  // namespace
 
 ArrayList<u16>* PdMakeSystemCp::GetCommandCodes()
@@ -35,11 +34,9 @@ int PdMakeSystemCp::Process(CpController* cpController, ParsedObject* parsedObje
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
 
     return ChangeNamedDrives(cpController, manager, adapter, object->GetPdList(), [adapter](NamedDrive& drive) {
         int status = drive.pd->SetFwState(PhysicalDevice::kStateSystem);

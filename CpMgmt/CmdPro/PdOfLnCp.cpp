@@ -15,7 +15,6 @@ namespace {
 const CpRegistration<PdOfLnCp> kRegisterPdOfLnCp;
 
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 }  // namespace
 
 ArrayList<u16>* PdOfLnCp::GetCommandCodes()
@@ -35,11 +34,9 @@ int PdOfLnCp::Process(CpController* cpController, ParsedObject* parsedObject)
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
 
     return ChangeNamedDrives(cpController, manager, adapter, object->GetPdList(), [adapter](NamedDrive& drive) {
         int status = drive.pd->SetFwState(PhysicalDevice::kStateOffline);

@@ -15,7 +15,6 @@ namespace {
 const CpRegistration<PdOnLnCp> kRegisterPdOnLnCp;
 
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 
 // Starts or stops the locate indication of the drive and says so.
 int Locate(NamedDrive& drive, u8 adapter, u8 option)
@@ -62,11 +61,9 @@ int PdOnLnCp::Process(CpController* cpController, ParsedObject* parsedObject)
         return GetMissing(cpController);
 
     const u8 adapter = object->GetAdapterNumber();
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
 
     const u8 locateOption = object->GetLocateOption();
     for (const PdIdListObject& named : object->GetPdList()) {

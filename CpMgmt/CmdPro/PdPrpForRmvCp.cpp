@@ -14,7 +14,6 @@ namespace {
 const CpRegistration<PdPrpForRmvCp> kRegisterPdPrpForRmvCp;
 
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgOperationFailed = 0x36017;
 }  // namespace
 
@@ -35,11 +34,9 @@ int PdPrpForRmvCp::Process(CpController* cpController, ParsedObject* parsedObjec
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
 
     const bool undo = object->GetUndo() != 0;
     const char* undoText = undo ? "Undo " : "";

@@ -1,9 +1,8 @@
 #include "CpMgmt/CmdPro/PdRbldCp.h"
 
-#include <cstdio>
-
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "CpMgmt/CmdPro/PdSuspendResume.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
@@ -21,7 +20,6 @@ const CpRegistration<PdRbldCp> kRegisterPdRbldCp;
 
 constexpr u32 kMsgText = 0x1;
 constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
 constexpr u32 kMsgPdNotFound = 0x33005;
 constexpr u32 kMsgOperationFailed = 0x36017;
 
@@ -29,36 +27,16 @@ constexpr int kStatusInvalidSeqNum = 4;
 constexpr int kStatusNotFound = 12;
 constexpr int kStatusWrongState = 50;
 
-// The texts of one suspend or resume outcome.
-struct SuspendResumeTexts {
-    const char* queryFailed;
-    const char* done;
-    const char* failed;
-    const char* notAllowed;
-};
-
-constexpr SuspendResumeTexts kSuspendTexts = {
-    "Failed to Get PD Rebuild Suspend Allowed Operation PDID=", "PD Rebuild Suspend Operation is Successfull. PDID=",
-    "PD Rebuild Suspend Operation is Failed. PDID=", "PD Rebuild Suspend Operation is not allowed. PDID="};
-constexpr SuspendResumeTexts kResumeTexts = {
-    "Failed to Get PD Rebuild Resume Allowed Operation PDID=", "PD Rebuild Resume Operation is Successfull. PDID=",
-    "PD Rebuild Resume Operation is Failed. PDID=", "PD Rebuild Resume Operation is not allowed. PDID="};
-
-// One line of the suspend and resume actions, without a line end: the text and the device id,
-// and the request's status when one failed.
-void PrintOutcome(const char* text, u16 deviceId)
-{
-    char line[100];
-    std::snprintf(line, sizeof line, "%s %d", text, deviceId);
-    PrintMessage(kMsgText, line);
-}
-
-void PrintFailure(const char* text, u16 deviceId, int status)
-{
-    char line[100];
-    std::snprintf(line, sizeof line, "%s %d retCode = 0x%X", text, deviceId, static_cast<unsigned>(status));
-    PrintMessage(kMsgText, line);
-}
+constexpr PdSuspendResume::Texts kSuspendTexts = {
+    .queryFailed = "Failed to Get PD Rebuild Suspend Allowed Operation PDID=",
+    .notAllowed = "PD Rebuild Suspend Operation is not allowed. PDID=",
+    .failed = "PD Rebuild Suspend Operation is Failed. PDID=",
+    .done = "PD Rebuild Suspend Operation is Successfull. PDID="};
+constexpr PdSuspendResume::Texts kResumeTexts = {
+    .queryFailed = "Failed to Get PD Rebuild Resume Allowed Operation PDID=",
+    .notAllowed = "PD Rebuild Resume Operation is not allowed. PDID=",
+    .failed = "PD Rebuild Resume Operation is Failed. PDID=",
+    .done = "PD Rebuild Resume Operation is Successfull. PDID="};
 
 }  // namespace
 
@@ -83,11 +61,9 @@ int PdRbldCp::Process(CpController* cpController, ParsedObject* parsedObject)
     if (action == TOKEN_PROGDSPLY)
         return 0;
 
-    RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
     Adapter* adapterElement = nullptr;
     int status = manager->GetAdapter(&adapterElement);
     if (status != 0 || adapterElement == nullptr) {
@@ -170,24 +146,10 @@ int PdRbldCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
 
 int PdRbldCp::SuspendOrResume(PhysicalDevice* pd, u16 deviceId, bool suspend)
 {
-    const SuspendResumeTexts& texts = suspend ? kSuspendTexts : kResumeTexts;
-    u8 allowed = 0;
-    int status = suspend ? pd->IsRbldSuspendAllowed(&allowed) : pd->IsRbldResumeAllowed(&allowed);
-    if (status != 0) {
-        PrintFailure(texts.queryFailed, deviceId, status);
-        return status;
-    }
-    if (allowed != 1) {
-        PrintOutcome(texts.notAllowed, deviceId);
-        return -1;
-    }
-    status = suspend ? pd->SuspendRbld() : pd->ResumeRbld();
-    if (status != 0) {
-        PrintFailure(texts.failed, deviceId, status);
-        return status;
-    }
-    PrintOutcome(texts.done, deviceId);
-    return 0;
+    return suspend ? PdSuspendResume::Run(pd, deviceId, kSuspendTexts, &PhysicalDevice::IsRbldSuspendAllowed,
+                                          &PhysicalDevice::SuspendRbld)
+                   : PdSuspendResume::Run(pd, deviceId, kResumeTexts, &PhysicalDevice::IsRbldResumeAllowed,
+                                          &PhysicalDevice::ResumeRbld);
 }
 
 int PdRbldCp::StartOrStop(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 slot, bool start)
