@@ -81,7 +81,7 @@ void ReadBlockFields(ObjectReader& reader, T& target, std::span<const BlockField
 {
     for (const BlockField<T>& row : rows) {
         const FieldDef<T>& f = row.field;
-        if (const Json* value = reader.Take(f.name))
+        if (const auto value = reader.Take(f.name))
             target.*f.member = ReadFieldValue(*value, reader.PathOf(f.name), f.kind, f.max, f.names);
     }
 }

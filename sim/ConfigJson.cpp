@@ -29,7 +29,7 @@ constexpr EnumName kEncryption[] = {{"none", 0}, {"fde", 1}, {"controller", 2}};
 std::vector<u16> ReadIds(ObjectReader& r, const char* key, std::size_t maxItems, bool allowMissing)
 {
     std::vector<u16> ids;
-    ReadList(r, key, maxItems, [&](const Json& item, const std::string& path) {
+    ReadList(r, key, maxItems, [&](const JsonValue& item, const std::string& path) {
         if (allowMissing && item.is_null())
             ids.push_back(kMissingRow);
         else
@@ -60,7 +60,7 @@ VirtualDrive ReadVirtualDrive(ObjectReader& v)
     vd.arrays = ReadIds(v, "arrays", kMaxSpans, false);
     vd.blocks = v.Unsigned("blocks", kMaxBlocks, kDerivedBlocks);
     vd.startBlock = v.Unsigned("start_block", kMaxBlocks, kDerivedBlocks);
-    if (const Json* strip = v.Take("strip_size_kb"))
+    if (const auto strip = v.Take("strip_size_kb"))
         vd.stripCode = static_cast<u8>(
             ReadFieldValue(*strip, v.PathOf("strip_size_kb"), FieldKind::StripKb, kMaxStripCode, {}));
     vd.writePolicy = static_cast<u8>(ReadChoice(v, "write_policy", kWritePolicies, 0));
@@ -114,7 +114,7 @@ Json WriteVirtualDrive(const VirtualDrive& v)
 
 void ReadConfig(ObjectReader& r, Configuration& config)
 {
-    ReadList(r, "arrays", kMaxArrays, [&](const Json& item, const std::string& path) {
+    ReadList(r, "arrays", kMaxArrays, [&](const JsonValue& item, const std::string& path) {
         ObjectReader a(item, path);
         DriveArray array;
         array.ref = static_cast<u16>(a.Unsigned("ref", 0xFFFE, 0));
@@ -123,12 +123,12 @@ void ReadConfig(ObjectReader& r, Configuration& config)
         a.Finish();
         config.arrays.push_back(array);
     });
-    ReadList(r, "virtual_drives", kMaxVirtualDrives, [&](const Json& item, const std::string& path) {
+    ReadList(r, "virtual_drives", kMaxVirtualDrives, [&](const JsonValue& item, const std::string& path) {
         ObjectReader v(item, path);
         config.virtualDrives.push_back(ReadVirtualDrive(v));
         v.Finish();
     });
-    ReadList(r, "spares", kMaxSpares, [&](const Json& item, const std::string& path) {
+    ReadList(r, "spares", kMaxSpares, [&](const JsonValue& item, const std::string& path) {
         ObjectReader s(item, path);
         Spare spare;
         spare.deviceId = static_cast<u16>(s.Unsigned("device_id", 0xFFFE, 0));

@@ -1,5 +1,6 @@
 // The controller's own fields in the state file: info, properties, defaults, manufacturing data,
 // battery FRU, key=value settings and OEM flags.
+#include <algorithm>
 #include <cstdio>
 
 #include "DefaultsFields.h"
@@ -64,7 +65,7 @@ std::string PackedDateText(u16 packed)
 std::vector<ImageComponent> ReadImages(ObjectReader& r, const char* key)
 {
     std::vector<ImageComponent> images;
-    ReadList(r, key, info::kMaxImages, [&](const Json& item, const std::string& path) {
+    ReadList(r, key, info::kMaxImages, [&](const JsonValue& item, const std::string& path) {
         ObjectReader image(item, path);
         images.push_back({image.Text("name", info::kImageNameSize), image.Text("version", info::kImageVersionSize)});
         image.Finish();
@@ -83,7 +84,7 @@ Json WriteImages(const std::vector<ImageComponent>& images)
 std::vector<u64> ReadAddresses(ObjectReader& r, const char* key, std::size_t maxItems)
 {
     std::vector<u64> addresses;
-    ReadList(r, key, maxItems, [&](const Json& item, const std::string& path) {
+    ReadList(r, key, maxItems, [&](const JsonValue& item, const std::string& path) {
         addresses.push_back(AsHex(item, path, ~u64{0}));
     });
     return addresses;
@@ -99,7 +100,7 @@ Json WriteAddresses(const std::vector<u64>& addresses)
 
 void ReadNames(ObjectReader& r, const char* key, NameSet& names, std::span<const NamedBit> table)
 {
-    if (const Json* value = r.Take(key))
+    if (const auto value = r.Take(key))
         names = ReadNameSet(*value, r.PathOf(key), table);
 }
 
@@ -177,19 +178,28 @@ Json WriteInfo(const ControllerInfo& info)
 
 void ReadKeyValues(ObjectReader& r, Controller& c)
 {
-    const Json* value = r.Take("kv");
-    if (value == nullptr)
+    const auto value = r.Take("kv");
+    if (!value)
         return;
     const std::string path = r.PathOf("kv");
     if (!value->is_object())
         Fail(path, "expected an object of texts");
-    if (value->size() > kMaxKeyValues)
-        Fail(path, "more than " + std::to_string(kMaxKeyValues) + " entries");
-    for (auto it = value->begin(); it != value->end(); ++it) {
-        const std::string& key = it.key();
+    const simdjson::dom::object fields = value->get_object().value_unsafe();
+    for (const auto field : fields) {
+        const std::string key(field.key);
         if (key.empty() || key.find('=') != std::string::npos || key.find('\0') != std::string::npos)
             Fail(path, "a key must be a non-empty text without \"=\"");
-        c.keyValues.emplace_back(key, AsText(it.value(), path + "." + key, 1000));
+        std::string text = AsText(field.value, path + "." + key, 1000);
+        // A key given twice keeps its first place and its last value.
+        const auto known = std::find_if(c.keyValues.begin(), c.keyValues.end(),
+                                        [&](const auto& kv) { return kv.first == key; });
+        if (known != c.keyValues.end()) {
+            known->second = std::move(text);
+            continue;
+        }
+        if (c.keyValues.size() == kMaxKeyValues)
+            Fail(path, "more than " + std::to_string(kMaxKeyValues) + " entries");
+        c.keyValues.emplace_back(key, std::move(text));
     }
 }
 

@@ -20,13 +20,13 @@ constexpr std::size_t kMaxSpareArrays = 16;
 // The path addresses: `sas_addresses` (a list), or `sas_address` for a drive with one path.
 std::vector<u64> ReadSasAddresses(ObjectReader& r)
 {
-    const Json* one = r.Take("sas_address");
-    if (one != nullptr && r.Take("sas_addresses") != nullptr)
+    const auto one = r.Take("sas_address");
+    if (one && r.Take("sas_addresses"))
         Fail(r.PathOf("sas_address"), "give either \"sas_address\" or \"sas_addresses\"");
-    if (one != nullptr)
+    if (one)
         return {AsHex(*one, r.PathOf("sas_address"), ~u64{0})};
     std::vector<u64> addresses;
-    ReadList(r, "sas_addresses", kMaxDrivePaths, [&](const Json& item, const std::string& path) {
+    ReadList(r, "sas_addresses", kMaxDrivePaths, [&](const JsonValue& item, const std::string& path) {
         addresses.push_back(AsHex(item, path, ~u64{0}));
     });
     return addresses;
@@ -35,7 +35,7 @@ std::vector<u64> ReadSasAddresses(ObjectReader& r)
 u8 ReadPorts(ObjectReader& r)
 {
     u8 ports = 0;
-    ReadList(r, "ports", kPorts, [&](const Json& item, const std::string& path) {
+    ReadList(r, "ports", kPorts, [&](const JsonValue& item, const std::string& path) {
         ports = static_cast<u8>(ports | (1u << AsUnsigned(item, path, kPorts - 1)));
     });
     return ports;
@@ -58,8 +58,8 @@ Drive ReadDrive(ObjectReader& r)
     Drive d;
     d.deviceId = static_cast<u16>(r.Unsigned("device_id", 0xFFFE, 0));
     d.seq = static_cast<u16>(r.Unsigned("seq", 0xFFFF, 0));
-    const Json* enclosure = r.Take("enclosure");
-    d.enclosure = enclosure == nullptr || enclosure->is_null()
+    const auto enclosure = r.Take("enclosure");
+    d.enclosure = !enclosure || enclosure->is_null()
                       ? kNoEnclosure
                       : static_cast<u16>(AsUnsigned(*enclosure, r.PathOf("enclosure"), 0xFFFE));
     d.slot = static_cast<u8>(r.Unsigned("slot", 0xFF, 0));
@@ -84,15 +84,15 @@ Drive ReadDrive(ObjectReader& r)
     d.piFormatted = r.Bool("pi_formatted", false);
     d.spunDown = r.Bool("spun_down", false);
     d.reprovisionAllowed = r.Bool("reprovision_allowed", false);
-    if (const Json* security = r.Take("security"))
+    if (const auto security = r.Take("security"))
         d.security = ReadNameSet(*security, r.PathOf("security"), DriveSecurityBits());
     d.sectorSize = static_cast<u16>(r.Unsigned("sector_size", 0xFFFF, 0));
     d.bridge = r.Bool("bridge", false);
-    const Json* former = r.Take("former_spare");
-    if (former != nullptr && !former->is_null()) {
+    const auto former = r.Take("former_spare");
+    if (former && !former->is_null()) {
         ObjectReader f(*former, r.PathOf("former_spare"));
         FormerSpare spare;
-        ReadList(f, "arrays", kMaxSpareArrays, [&](const Json& item, const std::string& path) {
+        ReadList(f, "arrays", kMaxSpareArrays, [&](const JsonValue& item, const std::string& path) {
             spare.arrays.push_back(static_cast<u16>(AsUnsigned(item, path, 0xFFFE)));
         });
         spare.enclosureAffinity = f.Bool("enclosure_affinity", false);

@@ -143,7 +143,7 @@ std::string HexBytes(const u8* bytes, std::size_t count)
     return text;
 }
 
-std::vector<u8> ReadHexBytes(const Json& value, const std::string& path, std::size_t maxBytes)
+std::vector<u8> ReadHexBytes(const JsonValue& value, const std::string& path, std::size_t maxBytes)
 {
     const std::string text = AsText(value, path, 2 * maxBytes);
     auto digit = [](char c) -> int {
@@ -218,8 +218,8 @@ std::size_t SpareArrayCount(const EventArgs& args)
 
 void ReadField(ObjectReader& r, const ArgField& field, EventArgs& args)
 {
-    const Json* value = r.Take(field.name);
-    if (value == nullptr)
+    const auto value = r.Take(field.name);
+    if (!value)
         return;
     const std::string path = r.PathOf(field.name);
     switch (field.kind) {
@@ -260,11 +260,12 @@ void ReadField(ObjectReader& r, const ArgField& field, EventArgs& args)
         break;
     }
     case ArgKind::SpareArrays: {
-        const Json& list = AsArray(*value, path, kEventSpareMaxArrays);
-        for (std::size_t i = 0; i < list.size(); ++i)
-            args.Put(field.offset + 2 * i, 2, AsUnsigned(list[i], path + "[" + std::to_string(i) + "]", 0xFFFF));
+        std::size_t count = 0;
+        ReadItems(*value, path, kEventSpareMaxArrays, [&](const JsonValue& item, const std::string& itemPath) {
+            args.Put(field.offset + 2 * count++, 2, AsUnsigned(item, itemPath, 0xFFFF));
+        });
         // The count follows the list unless "array_count" (read after it) says otherwise.
-        args.Put(kSpareCountOffset, 1, list.size());
+        args.Put(kSpareCountOffset, 1, count);
         break;
     }
     }
@@ -320,14 +321,29 @@ bool NamesAreExact(const Json& fields)
     return true;
 }
 
+bool ReadsBackAs(const Json& out, const EventArgs& args)
+{
+    std::string text = out.dump();
+    bool same = false;
+    try {
+        ReadJson(text, [&](const JsonValue& root) {
+            ObjectReader reader(root, "");
+            same = ReadEventArgs(reader) == args;
+        });
+    } catch (const StateError&) {
+        return false;
+    }
+    return same;
+}
+
 }  // namespace
 
 EventArgs ReadEventArgs(ObjectReader& r)
 {
     u8 type = kArgNone;
-    if (const Json* value = r.Take("type")) {
+    if (const auto value = r.Take("type")) {
         if (value->is_string()) {
-            const std::string name = value->get<std::string>();
+            const std::string name(TextOf(*value));
             const auto it = std::find_if(std::begin(kLayouts), std::end(kLayouts),
                                          [&](const ArgLayout& layout) { return name == layout.name; });
             if (it == std::end(kLayouts))
@@ -338,7 +354,7 @@ EventArgs ReadEventArgs(ObjectReader& r)
         }
     }
     std::vector<u8> raw;
-    if (const Json* value = r.Take("raw"))
+    if (const auto value = r.Take("raw"))
         raw = ReadHexBytes(*value, r.PathOf("raw"), kEventArgsSize);
     EventArgs args = EventArgs::Raw(type, raw);
     if (const ArgLayout* layout = FindLayout(type)) {
@@ -369,8 +385,7 @@ Json WriteEventArgs(const EventArgs& args)
     }
     // Read back, the named fields must give the same area; otherwise the bytes are written as
     // they are (texts that are not plain characters, bytes no field names).
-    ObjectReader reader(out, "");
-    if (!NamesAreExact(out) || ReadEventArgs(reader) != args) {
+    if (!NamesAreExact(out) || !ReadsBackAs(out, args)) {
         const auto& area = args.Area();
         out = Json::object();
         out["type"] = layout != nullptr ? Json(layout->name) : Json(args.Type());

@@ -10,21 +10,22 @@
 namespace sim {
 namespace {
 
-i8 AsClass(const Json& value, const std::string& path)
+i8 AsClass(const JsonValue& value, const std::string& path)
 {
-    if (!value.is_number_integer() || value.get<std::int64_t>() < -128 || value.get<std::int64_t>() > 127)
+    const auto number = value.get_int64();
+    if (number.error() != simdjson::SUCCESS || number.value_unsafe() < -128 || number.value_unsafe() > 127)
         Fail(path, "expected a whole number from -128 to 127");
-    return static_cast<i8>(value.get<std::int64_t>());
+    return static_cast<i8>(number.value_unsafe());
 }
 
-EventRecord ReadRecord(const Json& value, const std::string& path)
+EventRecord ReadRecord(const JsonValue& value, const std::string& path)
 {
     ObjectReader r(value, path);
     EventRecord record;
     record.seq = static_cast<u32>(r.Unsigned("seq", 0xFFFFFFFF, 0));
     record.time = static_cast<u32>(r.Hex("time", 0xFFFFFFFF, 0));
     record.code = static_cast<u32>(r.Hex("code", 0xFFFFFFFF, 0));
-    if (const Json* eventClass = r.Take("class"))
+    if (const auto eventClass = r.Take("class"))
         record.eventClass = AsClass(*eventClass, r.PathOf("class"));
     record.locale = static_cast<u16>(r.Hex("locale", 0xFFFF, 0));
     ReadObject(r, "args", [&](ObjectReader& args) { record.args = ReadEventArgs(args); });
@@ -44,21 +45,19 @@ Json WriteRecord(const EventRecord& record)
                 {"description", record.description}};
 }
 
-void ReadRecords(const Json& value, const std::string& path, EventLog& log)
+void ReadRecords(const JsonValue& value, const std::string& path, EventLog& log)
 {
-    const Json& list = AsArray(value, path, kMaxEventLogSize);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const std::string itemPath = path + "[" + std::to_string(i) + "]";
-        EventRecord record = ReadRecord(list[i], itemPath);
+    ReadItems(value, path, kMaxEventLogSize, [&](const JsonValue& item, const std::string& itemPath) {
+        EventRecord record = ReadRecord(item, itemPath);
         if (!log.records.empty() && record.seq <= log.records.back().seq)
             Fail(itemPath + ".seq", "sequence numbers must rise from one event to the next");
         log.records.push_back(std::move(record));
-    }
+    });
 }
 
 }  // namespace
 
-void ReadEventLog(const Json& value, const std::string& path, EventLog& log)
+void ReadEventLog(const JsonValue& value, const std::string& path, EventLog& log)
 {
     log = EventLog{};
     if (value.is_array()) {
@@ -71,7 +70,7 @@ void ReadEventLog(const Json& value, const std::string& path, EventLog& log)
         log.clearSeq = static_cast<u32>(r.Unsigned("clear_seq", 0xFFFFFFFF, 0));
         log.shutdownSeq = static_cast<u32>(r.Unsigned("shutdown_seq", 0xFFFFFFFF, 0));
         log.bootSeq = static_cast<u32>(r.Unsigned("boot_seq", 0xFFFFFFFF, 0));
-        if (const Json* records = r.Take("records"))
+        if (const auto records = r.Take("records"))
             ReadRecords(*records, r.PathOf("records"), log);
         r.Finish();
     }

@@ -8,7 +8,7 @@
 
 namespace sim {
 
-void ReadEventLog(const Json& value, const std::string& path, EventLog& log);  // EventLogJson.cpp
+void ReadEventLog(const JsonValue& value, const std::string& path, EventLog& log);  // EventLogJson.cpp
 Json WriteEventLog(const EventLog& log);
 
 EventArgs ReadEventArgs(ObjectReader& reader);  // EventArgsJson.cpp

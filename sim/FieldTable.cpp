@@ -5,11 +5,12 @@
 namespace sim {
 namespace {
 
-u64 StripCodeFromKb(const Json& value, const std::string& path)
+u64 StripCodeFromKb(const JsonValue& value, const std::string& path)
 {
-    if (value.is_number_float() && value.get<double>() == 0.5)
+    double fraction = 0;
+    if (IsFraction(value, fraction) && fraction == 0.5)
         return 0;
-    if (value.is_number_integer()) {
+    if (value.is_int64() || value.is_uint64()) {
         const u64 kb = AsUnsigned(value, path, u64{1} << (kMaxStripCode - 1));
         for (u64 code = 1; code <= kMaxStripCode; ++code) {
             if (kb == (u64{1} << (code - 1)))
@@ -21,12 +22,13 @@ u64 StripCodeFromKb(const Json& value, const std::string& path)
 }
 
 // The code of the name that `value` holds.
-bool FindName(const Json& value, std::span<const EnumName> names, u64& code)
+bool FindName(const JsonValue& value, std::span<const EnumName> names, u64& code)
 {
     if (!value.is_string())
         return false;
+    const std::string_view text = TextOf(value);
     for (const EnumName& n : names) {
-        if (value.get_ref<const std::string&>() == n.name) {
+        if (text == n.name) {
             code = n.code;
             return true;
         }
@@ -52,7 +54,7 @@ bool IsNamedCode(u64 code, std::span<const EnumName> names)
     return false;
 }
 
-u64 ReadFieldValue(const Json& value, const std::string& path, FieldKind kind, u64 max, std::span<const EnumName> names)
+u64 ReadFieldValue(const JsonValue& value, const std::string& path, FieldKind kind, u64 max, std::span<const EnumName> names)
 {
     switch (kind) {
     case FieldKind::Number:
@@ -77,8 +79,8 @@ u64 ReadFieldValue(const Json& value, const std::string& path, FieldKind kind, u
 
 u64 ReadChoice(ObjectReader& reader, const char* key, std::span<const EnumName> names, u64 fallback)
 {
-    const Json* value = reader.Take(key);
-    if (value == nullptr)
+    const auto value = reader.Take(key);
+    if (!value)
         return fallback;
     u64 code = 0;  // a known name needs no path; a fault does
     return FindName(*value, names, code) ? code : ReadFieldValue(*value, reader.PathOf(key), FieldKind::Enum, 255, names);

@@ -49,7 +49,7 @@ constexpr FieldDef<T> EnumField(const char* name, u64 T::*member, std::span<cons
 
 constexpr u64 kMaxStripCode = 31;
 
-u64 ReadFieldValue(const Json& value, const std::string& path, FieldKind kind, u64 max, std::span<const EnumName> names);
+u64 ReadFieldValue(const JsonValue& value, const std::string& path, FieldKind kind, u64 max, std::span<const EnumName> names);
 // The optional field `key` as one of the names; `fallback` when it is absent.
 u64 ReadChoice(ObjectReader& reader, const char* key, std::span<const EnumName> names, u64 fallback);
 Json FieldValueJson(u64 value, FieldKind kind, std::span<const EnumName> names);
@@ -62,7 +62,7 @@ template <class T>
 void ReadFields(ObjectReader& reader, T& target, std::span<const FieldDef<T>> fields)
 {
     for (const FieldDef<T>& field : fields) {
-        if (const Json* value = reader.Take(field.name))
+        if (const auto value = reader.Take(field.name))
             target.*field.member = ReadFieldValue(*value, reader.PathOf(field.name), field.kind, field.max, field.names);
     }
 }

@@ -1,30 +1,156 @@
 #include "JsonReader.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 namespace sim {
 
-void Fail(const std::string& path, const std::string& what) { throw StateError(path + ": " + what); }
-
-u64 AsUnsigned(const Json& value, const std::string& path, u64 max)
+// A fault is one line: control characters of keys and texts from the file are written as escapes.
+void Fail(const std::string& path, const std::string& what)
 {
-    if (!value.is_number_integer())
-        Fail(path, "expected a whole number from 0 to " + std::to_string(max));
-    if (value.is_number_unsigned()) {
-        const u64 n = value.get<u64>();
-        if (n <= max)
-            return n;
-    } else if (value.get<std::int64_t>() >= 0 && static_cast<u64>(value.get<std::int64_t>()) <= max) {
-        return static_cast<u64>(value.get<std::int64_t>());
+    const std::string text = path + ": " + what;
+    std::string line;
+    line.reserve(text.size());
+    for (const char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u != 0x7F) {
+            line += c;
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04X", u);
+            line += escape;
+        }
     }
-    Fail(path, "expected a whole number from 0 to " + std::to_string(max));
+    throw StateError(line);
 }
 
 namespace {
 
+using simdjson::dom::element_type;
+
+// How objects look a key up. Within ReadJson a key is first taken where it is found; a key that an
+// object holds twice is then noticed by Finish, or may have given a fault, and the document is read
+// again. Otherwise, and on that second reading, every occurrence is taken and the last one counts.
+thread_local bool t_firstFound = false;
+
+struct RepeatedKey {};
+
+// nlohmann's messages begin with "[json.exception.parse_error.101] "; the rest says where.
+std::string WithoutExceptionId(const std::string& what)
+{
+    const std::size_t end = what.find("] ");
+    return end == std::string::npos ? what : what.substr(end + 2);
+}
+
+// Words a parse fault: nlohmann's parser reads the text without building anything and says what
+// it found where. Empty when it finds no fault.
+std::string ParseFault(std::string_view text)
+{
+    struct Sax : nlohmann::json_sax<Json> {
+        std::string fault;
+        bool null() override { return true; }
+        bool boolean(bool) override { return true; }
+        bool number_integer(number_integer_t) override { return true; }
+        bool number_unsigned(number_unsigned_t) override { return true; }
+        bool number_float(number_float_t, const string_t&) override { return true; }
+        bool string(string_t&) override { return true; }
+        bool binary(binary_t&) override { return true; }
+        bool start_object(std::size_t) override { return true; }
+        bool key(string_t&) override { return true; }
+        bool end_object() override { return true; }
+        bool start_array(std::size_t) override { return true; }
+        bool end_array() override { return true; }
+        bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) override
+        {
+            fault = WithoutExceptionId(e.what());
+            return false;
+        }
+    } sax;
+    Json::sax_parse(text.begin(), text.end(), &sax);
+    return sax.fault;
+}
+
+bool Digits(std::string_view a, std::string_view b) { return a.size() != b.size() ? a.size() > b.size() : a > b; }
+
+// The text with every whole number beyond 64 bits given an exponent ("100000000000000000000e0"),
+// which makes it the fraction that such a number is read as elsewhere: the parser refuses whole
+// numbers it cannot hold, and the readers then name the field that holds one.
+std::string WidenLongIntegers(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + 64);
+    bool inText = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (inText) {
+            out += c;
+            if (c == '\\' && i + 1 < text.size())
+                out += text[++i];
+            else if (c == '"')
+                inText = false;
+            ++i;
+            continue;
+        }
+        if (c == '"')
+            inText = true;
+        if (c != '-' && !std::isdigit(static_cast<unsigned char>(c))) {
+            out += c;
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < text.size() && std::strchr("0123456789.eE+-", text[end]) != nullptr && text[end] != '\0')
+            ++end;
+        const std::string_view number = text.substr(i, end - i);
+        out += number;
+        if (number.find_first_of(".eE") == std::string_view::npos) {
+            const bool negative = number[0] == '-';
+            if (negative ? Digits(number.substr(1), "9223372036854775808") : Digits(number, "18446744073709551615"))
+                out += "e0";
+        }
+        i = end;
+    }
+    return out;
+}
+
+// A text begins with a byte order mark that the parser does not take.
+std::size_t ByteOrderMark(const std::string& text) { return text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0; }
+
+JsonValue Parse(simdjson::dom::parser& parser, std::string& text)
+{
+    if (text.capacity() < text.size() + simdjson::SIMDJSON_PADDING)
+        text.reserve(text.size() + simdjson::SIMDJSON_PADDING);
+    const std::size_t skip = ByteOrderMark(text);
+    auto parsed = parser.parse(text.data() + skip, text.size() - skip, false);
+    if (parsed.error() == simdjson::SUCCESS)
+        return parsed.value_unsafe();
+    const std::string fault = ParseFault(text);
+    if (!fault.empty())
+        throw StateError(fault);
+    if (parsed.error() == simdjson::NUMBER_ERROR) {
+        text = WidenLongIntegers(std::string_view(text).substr(skip));
+        text.reserve(text.size() + simdjson::SIMDJSON_PADDING);
+        parsed = parser.parse(text.data(), text.size(), false);
+        if (parsed.error() == simdjson::SUCCESS)
+            return parsed.value_unsafe();
+    }
+    throw StateError(std::string("parse error: ") + simdjson::error_message(parsed.error()));
+}
+
+std::size_t CountFields(const simdjson::dom::object& object)
+{
+    std::size_t count = object.size();
+    if (count == 0xFFFFFF) {  // the count saturates there
+        count = 0;
+        for (auto it = object.begin(); it != object.end(); ++it)
+            ++count;
+    }
+    return count;
+}
+
 // A text "0x..." of at most 16 hexadecimal digits whose value is at most `max`.
-bool ParseHexText(const std::string& text, u64 max, u64& n)
+bool ParseHexText(std::string_view text, u64 max, u64& n)
 {
     const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     n = 0;
@@ -42,129 +168,226 @@ bool ParseHexText(const std::string& text, u64 max, u64& n)
 
 // The common cases of the readers below, checked without building the field's path (which
 // only a fault needs).
-bool IsUnsignedUpTo(const Json& value, u64 max) { return value.is_number_unsigned() && value.get<u64>() <= max; }
-
-bool IsTextUpTo(const Json& value, std::size_t maxLength)
+bool IsUnsignedUpTo(const JsonValue& value, u64 max, u64& n)
 {
-    if (!value.is_string())
+    switch (value.type()) {
+    case element_type::INT64: {
+        const std::int64_t i = value.get_int64().value_unsafe();
+        n = static_cast<u64>(i);
+        return i >= 0 && n <= max;
+    }
+    case element_type::UINT64:
+        n = value.get_uint64().value_unsafe();
+        return n <= max;
+    default:
         return false;
-    const std::string& text = value.get_ref<const std::string&>();
-    return text.size() <= maxLength && text.find('\0') == std::string::npos;
+    }
 }
 
-// An object's fields in file order, by place.
-const Json::object_t::Container& FieldsOf(const Json& object) { return object.get_ref<const Json::object_t&>(); }
+bool IsTextUpTo(const JsonValue& value, std::size_t maxLength)
+{
+    if (value.type() != element_type::STRING)
+        return false;
+    const std::string_view text = TextOf(value);
+    return text.size() <= maxLength && text.find('\0') == std::string_view::npos;
+}
 
 }  // namespace
 
-u64 AsHex(const Json& value, const std::string& path, u64 max)
+void ReadJson(std::string& text, const std::function<void(const JsonValue& root)>& read)
 {
-    if (!value.is_string())
+    simdjson::dom::parser parser;
+    const JsonValue root = Parse(parser, text);
+    struct Mode {
+        bool outer = t_firstFound;
+        ~Mode() { t_firstFound = outer; }
+    } mode;
+    t_firstFound = true;
+    try {
+        read(root);
+        return;
+    } catch (const RepeatedKey&) {
+    } catch (const StateError&) {  // perhaps from a value that a later one of its key replaces
+    }
+    t_firstFound = false;
+    read(root);
+}
+
+u64 AsUnsigned(const JsonValue& value, const std::string& path, u64 max)
+{
+    u64 n = 0;
+    if (!IsUnsignedUpTo(value, max, n))
+        Fail(path, "expected a whole number from 0 to " + std::to_string(max));
+    return n;
+}
+
+u64 AsHex(const JsonValue& value, const std::string& path, u64 max)
+{
+    if (value.type() != element_type::STRING)
         return AsUnsigned(value, path, max);
     u64 n = 0;
-    if (!ParseHexText(value.get_ref<const std::string&>(), max, n))
+    if (!ParseHexText(TextOf(value), max, n))
         Fail(path, "expected a number or a hexadecimal text \"0x...\" up to " + std::to_string(max));
     return n;
 }
 
-bool AsBool(const Json& value, const std::string& path)
+bool AsBool(const JsonValue& value, const std::string& path)
 {
-    if (!value.is_boolean())
+    if (value.type() != element_type::BOOL)
         Fail(path, "expected true or false");
-    return value.get<bool>();
+    return value.get_bool().value_unsafe();
 }
 
-std::string AsText(const Json& value, const std::string& path, std::size_t maxLength)
+std::string AsText(const JsonValue& value, const std::string& path, std::size_t maxLength)
 {
-    if (!value.is_string())
+    if (value.type() != element_type::STRING)
         Fail(path, "expected a text");
-    const std::string& text = value.get_ref<const std::string&>();
+    const std::string_view text = TextOf(value);
     if (text.size() > maxLength)
         Fail(path, "text longer than " + std::to_string(maxLength) + " bytes");
-    if (text.find('\0') != std::string::npos)
+    if (text.find('\0') != std::string_view::npos)
         Fail(path, "text holds a NUL character");
-    return text;
+    return std::string(text);
 }
 
-const Json& AsArray(const Json& value, const std::string& path, std::size_t maxItems)
+simdjson::dom::array AsArray(const JsonValue& value, const std::string& path, std::size_t maxItems)
 {
-    if (!value.is_array())
+    if (value.type() != element_type::ARRAY)
         Fail(path, "expected a list");
-    if (value.size() > maxItems)
+    const simdjson::dom::array list = value.get_array().value_unsafe();
+    if (list.size() > maxItems)
         Fail(path, "more than " + std::to_string(maxItems) + " entries");
-    return value;
+    return list;
 }
 
-ObjectReader::ObjectReader(const Json& object, std::string path) : object_(object), path_(std::move(path))
+std::string_view TextOf(const JsonValue& value) { return value.get_string().value_unsafe(); }
+
+bool IsFraction(const JsonValue& value, double& number)
 {
-    if (!object_.is_object())
+    if (value.type() != element_type::DOUBLE)
+        return false;
+    number = value.get_double().value_unsafe();
+    return true;
+}
+
+ObjectReader::ObjectReader(const JsonValue& object, std::string path) : path_(std::move(path))
+{
+    if (object.type() != element_type::OBJECT)
         Fail(path_.empty() ? "state" : path_, "expected an object");
-    taken_.assign(object_.size(), false);
+    object_ = object.get_object().value_unsafe();
+    count_ = CountFields(object_);
+    cursor_ = object_.begin();
+    last_ = count_;
+    if (count_ > kInlineFlags)
+        moreTaken_.assign(count_, false);
+}
+
+bool ObjectReader::Taken(std::size_t i) const
+{
+    return count_ > kInlineFlags ? bool(moreTaken_[i]) : ((inlineTaken_[i / 64] >> (i % 64)) & 1) != 0;
+}
+
+void ObjectReader::MarkTaken(std::size_t i)
+{
+    if (count_ > kInlineFlags)
+        moreTaken_[i] = true;
+    else
+        inlineTaken_[i / 64] |= std::uint64_t{1} << (i % 64);
 }
 
 std::string ObjectReader::PathOf(const char* key) const { return path_.empty() ? key : path_ + "." + key; }
 
-// An object holds each key once; the search starts after the field found last and wraps around.
-const Json* ObjectReader::Take(const char* key)
+std::optional<JsonValue> ObjectReader::Take(std::string_view key)
 {
-    const auto& fields = FieldsOf(object_);
-    const std::size_t count = fields.size();
-    const std::size_t length = std::strlen(key);
-    for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t i = next_ + k < count ? next_ + k : next_ + k - count;
-        const std::string& name = fields[i].first;
-        if (name.size() == length && std::memcmp(name.data(), key, length) == 0) {
-            taken_[i] = true;
-            next_ = i + 1 < count ? i + 1 : 0;
-            return &fields[i].second;
+    if (last_ < count_ && lastAt_.key_equals(key))
+        return lastAt_.value();
+    if (!t_firstFound)
+        return TakeLast(key);
+    for (std::size_t k = 0; k < count_; ++k) {
+        if (next_ == count_) {
+            next_ = 0;
+            cursor_ = object_.begin();
+        }
+        const std::size_t i = next_++;
+        const auto at = cursor_;
+        ++cursor_;
+        if (at.key_equals(key)) {
+            MarkTaken(i);
+            last_ = i;
+            lastAt_ = at;
+            return at.value();
         }
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+// Every occurrence of the key is taken; the last one counts.
+std::optional<JsonValue> ObjectReader::TakeLast(std::string_view key)
+{
+    std::size_t i = 0;
+    for (auto it = object_.begin(); it != object_.end(); ++it, ++i) {
+        if (it.key_equals(key)) {
+            MarkTaken(i);
+            last_ = i;
+            lastAt_ = it;
+        }
+    }
+    if (last_ < count_ && lastAt_.key_equals(key))
+        return lastAt_.value();
+    return std::nullopt;
 }
 
 u64 ObjectReader::Unsigned(const char* key, u64 max, u64 fallback)
 {
-    const Json* value = Take(key);
-    if (value == nullptr)
+    const auto value = Take(key);
+    if (!value)
         return fallback;
-    return IsUnsignedUpTo(*value, max) ? value->get<u64>() : AsUnsigned(*value, PathOf(key), max);
+    u64 n = 0;
+    return IsUnsignedUpTo(*value, max, n) ? n : AsUnsigned(*value, PathOf(key), max);
 }
 
 u64 ObjectReader::Hex(const char* key, u64 max, u64 fallback)
 {
-    const Json* value = Take(key);
-    if (value == nullptr)
+    const auto value = Take(key);
+    if (!value)
         return fallback;
-    if (IsUnsignedUpTo(*value, max))
-        return value->get<u64>();
     u64 n = 0;
-    if (value->is_string() && ParseHexText(value->get_ref<const std::string&>(), max, n))
+    if (IsUnsignedUpTo(*value, max, n))
+        return n;
+    if (value->type() == element_type::STRING && ParseHexText(TextOf(*value), max, n))
         return n;
     return AsHex(*value, PathOf(key), max);
 }
 
 bool ObjectReader::Bool(const char* key, bool fallback)
 {
-    const Json* value = Take(key);
-    if (value == nullptr)
+    const auto value = Take(key);
+    if (!value)
         return fallback;
-    return value->is_boolean() ? value->get<bool>() : AsBool(*value, PathOf(key));
+    return value->type() == element_type::BOOL ? value->get_bool().value_unsafe() : AsBool(*value, PathOf(key));
 }
 
 std::string ObjectReader::Text(const char* key, std::size_t maxLength, const std::string& fallback)
 {
-    const Json* value = Take(key);
-    if (value == nullptr)
+    const auto value = Take(key);
+    if (!value)
         return fallback;
-    return IsTextUpTo(*value, maxLength) ? value->get_ref<const std::string&>() : AsText(*value, PathOf(key), maxLength);
+    return IsTextUpTo(*value, maxLength) ? std::string(TextOf(*value)) : AsText(*value, PathOf(key), maxLength);
 }
 
 void ObjectReader::Finish() const
 {
-    const auto& fields = FieldsOf(object_);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!taken_[i])
-            Fail(path_.empty() ? "state" : path_, "unknown field \"" + fields[i].first + "\"");
+    std::size_t i = 0;
+    for (auto it = object_.begin(); it != object_.end(); ++it, ++i) {
+        if (Taken(i))
+            continue;
+        if (t_firstFound) {  // a field given twice, of which the other one was taken?
+            for (auto other = object_.begin(); other != object_.end(); ++other) {
+                if (other != it && other.key_equals(it.key()))
+                    throw RepeatedKey{};
+            }
+        }
+        Fail(path_.empty() ? "state" : path_, "unknown field \"" + std::string(it.key()) + "\"");
     }
 }
 

@@ -1,12 +1,31 @@
 // Reading a hand-written state file safely: every value is checked for its type and range as it
 // is read, every object is checked for fields nobody reads, and each fault is reported as a
 // StateError naming the field's path (for example "controllers[0].info.memory_mb: ...").
+//
+// The text is parsed once (ReadJson) and the readers fill the model straight from the parsed
+// document. Each part of the model has a reader and a writer side by side (StateFormat.h lists
+// them), and a new field costs one line in each:
+//
+//   battery.cycles = r.Unsigned("cycles", 0xFFFF, 0);   // reader: ReadBattery(ObjectReader& r, ...)
+//   out["cycles"] = battery.cycles;                      // writer: WriteBattery(...) -> Json
+//
+// The last argument is the value when the field is absent; Unsigned and Hex also take the largest
+// value allowed, Text the longest text in bytes, and Bool just the fallback. Names from a fixed
+// set: ReadChoice with a table of EnumName (FieldTable.h). A nested object: ReadObject(r, "learn",
+// [&](ObjectReader& learn) { ... }). A list: ReadList(r, "packs", kMaxPacks, [&](const JsonValue&
+// item, const std::string& path) { ... }), its items read with the As... functions or with an
+// ObjectReader of their own and Finish. Finish refuses a field that no reader took, so a field read
+// only in some cases must still be taken in the others (Take alone marks it read). Fail reports a
+// fault of the reader's own, with r.PathOf(key) as the path.
 #pragma once
 #include <cstddef>
-#include <set>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
-#include <vector>
+#include <string_view>
+
+#include <simdjson.h>
 
 #include "Model.h"
 
@@ -19,20 +38,34 @@ public:
 
 [[noreturn]] void Fail(const std::string& path, const std::string& what);
 
+// A value of a parsed document; valid while the document is.
+using JsonValue = simdjson::dom::element;
+
+// Parses `text` and reads it with `read(root)`. A text that is no JSON throws StateError with the
+// fault and where it lies ("parse error at line 3, column 19: ..."). An object that holds a key
+// twice is read with the key's last value. `text` may gain capacity (the parser reads a little
+// past the end).
+void ReadJson(std::string& text, const std::function<void(const JsonValue& root)>& read);
+
 // Single values; `path` names the value in messages.
-u64 AsUnsigned(const Json& value, const std::string& path, u64 max);
+u64 AsUnsigned(const JsonValue& value, const std::string& path, u64 max);
 // A number, or a text "0x..." of hexadecimal digits.
-u64 AsHex(const Json& value, const std::string& path, u64 max);
-bool AsBool(const Json& value, const std::string& path);
-std::string AsText(const Json& value, const std::string& path, std::size_t maxLength);
-const Json& AsArray(const Json& value, const std::string& path, std::size_t maxItems);
+u64 AsHex(const JsonValue& value, const std::string& path, u64 max);
+bool AsBool(const JsonValue& value, const std::string& path);
+std::string AsText(const JsonValue& value, const std::string& path, std::size_t maxLength);
+simdjson::dom::array AsArray(const JsonValue& value, const std::string& path, std::size_t maxItems);
+// The text of a value known to be a text.
+std::string_view TextOf(const JsonValue& value);
+// A fraction (a number written with a point or an exponent) and its value.
+bool IsFraction(const JsonValue& value, double& number);
 
 class ObjectReader {
 public:
-    ObjectReader(const Json& object, std::string path);
+    ObjectReader(const JsonValue& object, std::string path);
 
-    // The value of a field, or null when it is absent. Marks the field as read.
-    const Json* Take(const char* key);
+    // The value of a field, or nothing when it is absent. Marks the field as read; taking the same
+    // key again right away gives the same field.
+    std::optional<JsonValue> Take(std::string_view key);
     std::string PathOf(const char* key) const;
     const std::string& Path() const { return path_; }
 
@@ -45,40 +78,59 @@ public:
     void Finish() const;
 
 private:
-    const Json& object_;
+    static constexpr std::size_t kInlineFlags = 128;
+
+    bool Taken(std::size_t i) const;
+    void MarkTaken(std::size_t i);
+    std::optional<JsonValue> TakeLast(std::string_view key);
+
+    simdjson::dom::object object_;
     std::string path_;
-    std::vector<bool> taken_;  // by the field's place in the object
-    std::size_t next_ = 0;     // where the next search starts: fields are mostly read in file order
+    std::size_t count_ = 0;
+    // Fields are mostly read in file order: the search for the next starts after the one found
+    // last, at `next_` (its iterator `cursor_`), and wraps around.
+    std::size_t next_ = 0;
+    simdjson::dom::object::iterator cursor_;
+    std::size_t last_ = 0;  // the field found last (count_ when none)
+    simdjson::dom::object::iterator lastAt_;
+    std::uint64_t inlineTaken_[kInlineFlags / 64] = {};
+    std::vector<bool> moreTaken_;  // objects of more fields
 };
 
 // Reads the optional object field `key` with `read(ObjectReader&)` and checks it for unknown fields.
 template <class Read>
 void ReadObject(ObjectReader& parent, const char* key, Read read)
 {
-    if (const Json* value = parent.Take(key)) {
+    if (const auto value = parent.Take(key)) {
         ObjectReader reader(*value, parent.PathOf(key));
         read(reader);
         reader.Finish();
     }
 }
 
+// Reads the list `value` (at most `maxItems` entries) item by item with
+// `read(const JsonValue& item, const std::string& itemPath)`.
+template <class Read>
+void ReadItems(const JsonValue& value, const std::string& path, std::size_t maxItems, Read read)
+{
+    std::string itemPath = path;  // one text for all items, so that long lists build no new ones
+    std::size_t i = 0;
+    for (const JsonValue item : AsArray(value, path, maxItems)) {
+        itemPath.resize(path.size());
+        itemPath += '[';
+        itemPath += std::to_string(i++);
+        itemPath += ']';
+        read(item, itemPath);
+    }
+}
+
 // Reads the optional list field `key` (at most `maxItems` entries) item by item with
-// `read(const Json& item, const std::string& itemPath)`.
+// `read(const JsonValue& item, const std::string& itemPath)`.
 template <class Read>
 void ReadList(ObjectReader& parent, const char* key, std::size_t maxItems, Read read)
 {
-    if (const Json* value = parent.Take(key)) {
-        const std::string path = parent.PathOf(key);
-        const Json& list = AsArray(*value, path, maxItems);
-        std::string itemPath = path;  // one text for all items, so that long lists build no new ones
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            itemPath.resize(path.size());
-            itemPath += '[';
-            itemPath += std::to_string(i);
-            itemPath += ']';
-            read(list[i], itemPath);
-        }
-    }
+    if (const auto value = parent.Take(key))
+        ReadItems(*value, parent.PathOf(key), maxItems, read);
 }
 
 }  // namespace sim

@@ -14,17 +14,15 @@ bool Known(const std::string& name, std::span<const NamedBit> table)
 
 }  // namespace
 
-NameSet ReadNameSet(const Json& value, const std::string& path, std::span<const NamedBit> table)
+NameSet ReadNameSet(const JsonValue& value, const std::string& path, std::span<const NamedBit> table)
 {
     NameSet names;
-    const Json& list = AsArray(value, path, table.size() * 2);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const std::string itemPath = path + "[" + std::to_string(i) + "]";
-        const std::string name = AsText(list[i], itemPath, 64);
+    ReadItems(value, path, table.size() * 2, [&](const JsonValue& item, const std::string& itemPath) {
+        std::string name = AsText(item, itemPath, 64);
         if (!Known(name, table))
             Fail(itemPath, "unknown name \"" + name + "\"");
-        names.insert(name);
-    }
+        names.insert(std::move(name));
+    });
     return names;
 }
 

@@ -16,7 +16,7 @@ struct NamedBit {
 };
 
 // Reads a list of names; every name must be in the table.
-NameSet ReadNameSet(const Json& value, const std::string& path, std::span<const NamedBit> table);
+NameSet ReadNameSet(const JsonValue& value, const std::string& path, std::span<const NamedBit> table);
 // The names in table order.
 Json WriteNameSet(const NameSet& names, std::span<const NamedBit> table);
 void EncodeNameSet(ByteSpan& block, const NameSet& names, std::span<const NamedBit> table);

@@ -26,14 +26,14 @@ constexpr EnumName kKinds[] = {
 Operation ReadOperation(ObjectReader& r)
 {
     Operation op;
-    if (r.Take("kind") == nullptr)
+    if (!r.Take("kind"))
         Fail(r.PathOf("kind"), "missing");
     op.kind = static_cast<OperationKind>(ReadChoice(r, "kind", kKinds, 0));
     const char* own = IsDriveOperation(op.kind) ? "device_id" : "target_id";
     const char* other = IsDriveOperation(op.kind) ? "target_id" : "device_id";
-    if (r.Take(other) != nullptr)
+    if (r.Take(other).has_value())
         Fail(r.PathOf(other), std::string("this operation names its object by \"") + own + "\"");
-    if (r.Take(own) == nullptr)
+    if (!r.Take(own))
         Fail(r.PathOf(own), "missing");
     if (IsDriveOperation(op.kind))
         op.deviceId = static_cast<u16>(r.Unsigned("device_id", 0xFFFE, 0));
@@ -41,30 +41,29 @@ Operation ReadOperation(ObjectReader& r)
         op.targetId = static_cast<u8>(r.Unsigned("target_id", 0xFF, 0));
     // A copyback copies its source drive's row onto its target, `device_id`.
     if (op.kind == OperationKind::Copyback) {
-        if (r.Take("source_id") == nullptr)
+        if (!r.Take("source_id"))
             Fail(r.PathOf("source_id"), "missing");
         op.sourceId = static_cast<u16>(r.Unsigned("source_id", 0xFFFE, 0));
     }
     op.started = r.Unsigned("started", kClockMax, 0);
     op.seconds = r.Unsigned("seconds", kClockMax, 0);
     op.pausedSeconds = r.Unsigned("paused_seconds", kClockMax, 0);
-    const Json* suspended = r.Take("suspended_at");
-    if (suspended != nullptr && !suspended->is_null())
+    const auto suspended = r.Take("suspended_at");
+    if (suspended && !suspended->is_null())
         op.suspendedAt = AsUnsigned(*suspended, r.PathOf("suspended_at"), kClockMax);
     return op;
 }
 
 }  // namespace
 
-std::vector<Operation> ReadOperations(const Json& value, const std::string& path)
+std::vector<Operation> ReadOperations(const JsonValue& value, const std::string& path)
 {
     std::vector<Operation> operations;
-    const Json& list = AsArray(value, path, kMaxOperations);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        ObjectReader r(list[i], path + "[" + std::to_string(i) + "]");
+    ReadItems(value, path, kMaxOperations, [&](const JsonValue& item, const std::string& itemPath) {
+        ObjectReader r(item, itemPath);
         operations.push_back(ReadOperation(r));
         r.Finish();
-    }
+    });
     return operations;
 }
 

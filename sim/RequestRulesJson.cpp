@@ -22,15 +22,15 @@ constexpr EnumName kFunctions[] = {
 
 std::optional<RequestKind> ReadFunction(ObjectReader& r)
 {
-    const Json* value = r.Take("function");
-    if (value == nullptr)
+    const auto value = r.Take("function");
+    if (!value)
         return std::nullopt;
     return static_cast<RequestKind>(ReadFieldValue(*value, r.PathOf("function"), FieldKind::Enum, 255, kFunctions));
 }
 
 std::optional<u32> ReadOptional(ObjectReader& r, const char* key, u64 max, bool hex)
 {
-    if (r.Take(key) == nullptr)
+    if (!r.Take(key))
         return std::nullopt;
     return static_cast<u32>(hex ? r.Hex(key, max, 0) : r.Unsigned(key, max, 0));
 }
@@ -53,7 +53,7 @@ Json OpcodeJson(std::optional<RequestKind> function, u32 opcode)
     return function == RequestKind::ScsiPassThru ? HexText(opcode, 2) : HexText(opcode, 8);
 }
 
-Fault ReadFault(const Json& item, const std::string& path)
+Fault ReadFault(const JsonValue& item, const std::string& path)
 {
     ObjectReader r(item, path);
     Fault f;
@@ -62,7 +62,7 @@ Fault ReadFault(const Json& item, const std::string& path)
     f.opcode = ReadOptional(r, "opcode", OpcodeMax(f.function), true);
     f.status = static_cast<u32>(r.Unsigned("status", 255, 0));
     f.libError = static_cast<u32>(r.Unsigned("lib_error", 0xFFFFFFFF, 0));
-    const bool nthGiven = r.Take("nth") != nullptr;
+    const bool nthGiven = r.Take("nth").has_value();
     f.nth = static_cast<u32>(r.Unsigned("nth", 0xFFFFFFFF, 0));
     r.Finish();
 
@@ -96,7 +96,7 @@ std::vector<u8> ReadHexBytes(ObjectReader& r, const char* key)
     return bytes;
 }
 
-Patch ReadPatch(const Json& item, const std::string& path)
+Patch ReadPatch(const JsonValue& item, const std::string& path)
 {
     ObjectReader r(item, path);
     Patch p;
@@ -104,10 +104,10 @@ Patch ReadPatch(const Json& item, const std::string& path)
     if (p.function == RequestKind::Init || p.function == RequestKind::ListControllers)
         Fail(r.PathOf("function"), "patches apply to requests of a controller");
     p.controller = ReadOptional(r, "controller", 0xFFFFFFFF, false);
-    if (r.Take("opcode") == nullptr)
+    if (!r.Take("opcode"))
         Fail(r.PathOf("opcode"), "missing");
     p.opcode = static_cast<u32>(r.Hex("opcode", OpcodeMax(p.function), 0));
-    if (r.Take("offset") == nullptr)
+    if (!r.Take("offset"))
         Fail(r.PathOf("offset"), "missing");
     p.offset = static_cast<u32>(r.Unsigned("offset", kMaxPatchOffset, 0));
     p.bytes = ReadHexBytes(r, "hex");
@@ -121,12 +121,12 @@ Patch ReadPatch(const Json& item, const std::string& path)
 
 }  // namespace
 
-std::vector<Fault> ReadFaults(const Json& value, const std::string& path)
+std::vector<Fault> ReadFaults(const JsonValue& value, const std::string& path)
 {
     std::vector<Fault> faults;
-    const Json& list = AsArray(value, path, kMaxRules);
-    for (std::size_t i = 0; i < list.size(); ++i)
-        faults.push_back(ReadFault(list[i], path + "[" + std::to_string(i) + "]"));
+    ReadItems(value, path, kMaxRules, [&](const JsonValue& item, const std::string& itemPath) {
+        faults.push_back(ReadFault(item, itemPath));
+    });
     return faults;
 }
 
@@ -149,12 +149,12 @@ Json WriteFaults(const std::vector<Fault>& faults)
     return out;
 }
 
-std::vector<Patch> ReadPatches(const Json& value, const std::string& path)
+std::vector<Patch> ReadPatches(const JsonValue& value, const std::string& path)
 {
     std::vector<Patch> patches;
-    const Json& list = AsArray(value, path, kMaxRules);
-    for (std::size_t i = 0; i < list.size(); ++i)
-        patches.push_back(ReadPatch(list[i], path + "[" + std::to_string(i) + "]"));
+    ReadItems(value, path, kMaxRules, [&](const JsonValue& item, const std::string& itemPath) {
+        patches.push_back(ReadPatch(item, itemPath));
+    });
     return patches;
 }
 

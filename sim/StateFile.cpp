@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "DefaultTopology.h"
-#include "JsonQuickParse.h"
 #include "StateFormat.h"
 
 namespace sim {
@@ -25,13 +24,6 @@ constexpr off_t kMaxStateBytes = off_t{64} << 20;
 constexpr auto kLockWait = std::chrono::seconds(60);
 
 std::string ErrnoText(int error) { return std::strerror(error); }
-
-// nlohmann's messages begin with "[json.exception.parse_error.101] "; the rest says where.
-std::string ParseFault(const std::string& what)
-{
-    const std::size_t end = what.find("] ");
-    return end == std::string::npos ? what : what.substr(end + 2);
-}
 
 bool WriteAll(int fd, const std::string& text)
 {
@@ -126,7 +118,7 @@ bool StateFile::Load(SimModel& model)
     else if (st.st_size > kMaxStateBytes)
         fault = "larger than 64 MiB";
     if (fault.empty())
-        text.reserve(static_cast<std::size_t>(st.st_size));
+        text.reserve(static_cast<std::size_t>(st.st_size) + simdjson::SIMDJSON_PADDING);
     while (fault.empty()) {
         char buffer[65536];
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -146,17 +138,9 @@ bool StateFile::Load(SimModel& model)
         return Report("read", fault);
 
     try {
-        Json root;
-        if (!QuickParseJson(text, root))
-            root = Json::parse(text);
-        model = ReadState(root);
-        ReleaseJson(root);
-    } catch (const Json::parse_error& e) {
-        return Report("read", ParseFault(e.what()));
+        ReadJson(text, [&](const JsonValue& root) { model = ReadState(root); });
     } catch (const StateError& e) {
         return Report("read", e.what());
-    } catch (const Json::exception& e) {
-        return Report("read", ParseFault(e.what()));
     }
     return true;
 }

@@ -29,7 +29,7 @@ Json WritePci(const PciIdentity& pci)
                 {"fn", pci.fn}};
 }
 
-Controller ReadController(const Json& value, const std::string& path)
+Controller ReadController(const JsonValue& value, const std::string& path)
 {
     Controller controller;
     ObjectReader r(value, path);
@@ -44,26 +44,27 @@ Controller ReadController(const Json& value, const std::string& path)
 
 }  // namespace
 
-SimModel ReadState(const Json& root)
+SimModel ReadState(const JsonValue& root)
 {
     SimModel model;
     ObjectReader r(root, "");
-    const Json* format = r.Take("format");
-    if (format == nullptr)
+    const auto format = r.Take("format");
+    if (!format)
         Fail("format", "missing (this file is not a simulated controller state)");
     if (AsUnsigned(*format, "format", ~u64{0}) != kStateFormat)
-        Fail("format", "unsupported format " + format->dump() + " (this library reads format 1)");
+        Fail("format", "unsupported format " + std::to_string(AsUnsigned(*format, "format", ~u64{0})) +
+                           " (this library reads format 1)");
 
     ReadObject(r, "clock", [&](ObjectReader& clock) {
         model.clock.now = clock.Unsigned("now", kClockMax, 0);
         model.clock.advancePerRun = clock.Unsigned("advance_per_run", kClockMax, 0);
     });
-    ReadList(r, "controllers", kMaxControllers, [&](const Json& item, const std::string& path) {
+    ReadList(r, "controllers", kMaxControllers, [&](const JsonValue& item, const std::string& path) {
         model.controllers.push_back(ReadController(item, path));
     });
-    if (const Json* faults = r.Take("faults"))
+    if (const auto faults = r.Take("faults"))
         model.faults = ReadFaults(*faults, "faults");
-    if (const Json* patches = r.Take("patches"))
+    if (const auto patches = r.Take("patches"))
         model.patches = ReadPatches(*patches, "patches");
     r.Finish();
     return model;

@@ -13,7 +13,7 @@ constexpr std::size_t kMaxControllers = 64;
 // Sizes in blocks stay below 2^48 (128 PiB), so that sums and products of them cannot overflow.
 constexpr u64 kMaxBlocks = (u64{1} << 48) - 1;
 
-SimModel ReadState(const Json& root);
+SimModel ReadState(const JsonValue& root);
 Json WriteState(const SimModel& model);
 
 // Sections, each in its own file.
@@ -27,11 +27,11 @@ Drive ReadDrive(ObjectReader& reader);  // DriveJson.cpp
 Json WriteDrive(const Drive& drive);
 void ReadConfig(ObjectReader& reader, Configuration& config);  // ConfigJson.cpp
 Json WriteConfig(const Configuration& config);
-std::vector<Operation> ReadOperations(const Json& value, const std::string& path);  // OperationsJson.cpp
+std::vector<Operation> ReadOperations(const JsonValue& value, const std::string& path);  // OperationsJson.cpp
 Json WriteOperations(const std::vector<Operation>& operations);
-std::vector<Fault> ReadFaults(const Json& value, const std::string& path);  // RequestRulesJson.cpp
+std::vector<Fault> ReadFaults(const JsonValue& value, const std::string& path);  // RequestRulesJson.cpp
 Json WriteFaults(const std::vector<Fault>& faults);
-std::vector<Patch> ReadPatches(const Json& value, const std::string& path);
+std::vector<Patch> ReadPatches(const JsonValue& value, const std::string& path);
 Json WritePatches(const std::vector<Patch>& patches);
 
 // Cross-references within one controller's topology (StateCheck.cpp).

@@ -87,7 +87,7 @@ Phy ReadPhy(ObjectReader& r)
     phy.phyId = static_cast<u8>(r.Unsigned("phy_id", 0xFF, 0));
     phy.disabled = r.Bool("disabled", false);
     phy.deviceType = static_cast<u8>(ReadChoice(r, "device_type", kPhyDeviceTypes, 0));
-    if (const Json* protocols = r.Take("protocols"))
+    if (const auto protocols = r.Take("protocols"))
         phy.protocols = ReadNameSet(*protocols, r.PathOf("protocols"), PhyProtocolBits());
     phy.linkSpeed = static_cast<u8>(ReadChoice(r, "link_speed", kPhyLinkSpeeds, 0));
     return phy;
@@ -107,7 +107,7 @@ Json WritePhy(const Phy& phy)
 template <class T, class Read>
 void ReadObjects(ObjectReader& r, const char* key, std::size_t maxItems, std::vector<T>& out, Read read)
 {
-    ReadList(r, key, maxItems, [&](const Json& item, const std::string& path) {
+    ReadList(r, key, maxItems, [&](const JsonValue& item, const std::string& path) {
         ObjectReader reader(item, path);
         out.push_back(read(reader));
         reader.Finish();
@@ -128,7 +128,7 @@ void ReadBattery(ObjectReader& r, Battery& battery)
     battery.present = r.Bool("present", false);
     battery.type = static_cast<u8>(r.Unsigned("type", 0xFF, 0));
     battery.qualifier = static_cast<u8>(r.Unsigned("qualifier", 0xFF, 0));
-    ReadList(r, "conditions", std::size(kBatteryConditions), [&](const Json& item, const std::string& path) {
+    ReadList(r, "conditions", std::size(kBatteryConditions), [&](const JsonValue& item, const std::string& path) {
         const std::string name = AsText(item, path, 64);
         if (std::find_if(std::begin(kBatteryConditions), std::end(kBatteryConditions),
                          [&](const char* known) { return name == known; }) == std::end(kBatteryConditions))
@@ -177,10 +177,10 @@ void ReadTopology(ObjectReader& r, Controller& c)
     ReadObject(r, "config", [&](ObjectReader& config) { ReadConfig(config, c.config); });
     ReadObjects(r, "connectors", kMaxConnectors, c.connectors, ReadConnector);
     ReadObjects(r, "phys", kMaxPhys, c.phys, ReadPhy);
-    if (const Json* operations = r.Take("operations"))
+    if (const auto operations = r.Take("operations"))
         c.operations = ReadOperations(*operations, r.PathOf("operations"));
     ReadObject(r, "battery", [&](ObjectReader& b) { ReadBattery(b, c.battery); });
-    if (const Json* events = r.Take("events"))
+    if (const auto events = r.Take("events"))
         ReadEventLog(*events, r.PathOf("events"), c.events);
 }
 
