@@ -23,13 +23,15 @@ Json ToNlohmann(const JsonValue& value)
     switch (value.type()) {
     case element_type::ARRAY: {
         Json out = Json::array();
-        for (const JsonValue item : value.get_array().value_unsafe())
+        const simdjson::dom::array items = value.get_array().value_unsafe();
+        for (const JsonValue item : items)
             out.push_back(ToNlohmann(item));
         return out;
     }
     case element_type::OBJECT: {
         Json out = Json::object();
-        for (const auto field : value.get_object().value_unsafe())
+        const simdjson::dom::object fields = value.get_object().value_unsafe();
+        for (const auto field : fields)
             out[std::string(field.key)] = ToNlohmann(field.value);
         return out;
     }
