@@ -1,0 +1,112 @@
+#include "help/AppVersionCp.h"
+
+#include <cctype>
+#include <cstdio>
+#include <vector>
+
+#include "CpMgmt/CommandIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "fwdata/AdapterDataFwi.h"
+#include "help/CompleteUsage.h"
+#include "help/HelpTable.h"
+#include "help/QxHelp.h"
+#include "help/VersionString.h"
+#include "parsers/AppVersionParsedObject.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<AppVersionCp> kRegisterAppVersionCp;
+
+constexpr u32 kMsgText = 0x1;
+constexpr u8 kNoControllerOemMode = 1;
+// The longest name the help command compares; no keyword comes near it.
+constexpr std::size_t kMaxHelpName = 51;
+constexpr const char* kDefaultName = "DEFAULT";
+
+bool IsHelp(u16 commandId) { return commandId == kCmdHelp || commandId == kCmdHelpShort || commandId == kCmdQuestionMark; }
+
+// What remains of an adapter selector typed after a help keyword: "A" and a digit (-a0, a12).
+bool IsAdapterSelectorRest(const std::string& name)
+{
+    return name.size() >= 2 && name.size() <= 3 && name[0] == 'A' && name[1] >= '0' && name[1] <= '9';
+}
+
+}  // namespace
+
+ArrayList<u16>* AppVersionCp::GetCommandCodes()
+{
+    auto* codes = new ArrayList<u16>(4);
+    codes->Add(kCmdAppVersion);
+    codes->Add(kCmdHelp);
+    codes->Add(kCmdHelpShort);
+    codes->Add(kCmdQuestionMark);
+    return codes;
+}
+
+CommandProcessor* AppVersionCp::Create(u16) { return new AppVersionCp(); }
+
+std::string AppVersionCp::NormaliseName(const std::string& name)
+{
+    std::string normalised = !name.empty() && name[0] == '-' ? name.substr(1) : name;
+    for (char& c : normalised)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return normalised;
+}
+
+int AppVersionCp::Process(CpController* cpController, ParsedObject* parsedObject)
+{
+    auto* object = dynamic_cast<AppVersionParsedObject*>(parsedObject);
+    if (object == nullptr)
+        return -1;
+
+    oemMode_ = kNoControllerOemMode;
+    if (Controller* controller = cpController ? cpController->GetController() : nullptr) {
+        u32 mode = 0;
+        if (AdapterDataFwi(controller).GetOemMode(&mode) == 0)
+            oemMode_ = static_cast<u8>(mode & 0xFF);
+    }
+
+    char version[21];
+    GetVersionString(version);
+    CtPrintString(string(("\n      Tarnbek SAS RAID Management Tool  Ver " + std::string(version) + "\n\n").c_str()));
+
+    if (IsHelp(object->GetCommandId()))
+        PrintHelp(object->GetCommandName());
+    return 0;
+}
+
+void AppVersionCp::PrintHelp(const std::string& commandName) const
+{
+    if (commandName.empty()) {
+        PrintUsage(*this, oemMode_);
+        return;
+    }
+    const std::string name = NormaliseName(commandName);
+    const char* program = usage::ProgramName(oemMode_);
+    // A name longer than any keyword matches none; it is not cut to fit.
+    const bool comparable = commandName.size() <= kMaxHelpName;
+    if (comparable) {
+        if (const HelpEntry* entry = HelpTable::Find(name.c_str())) {
+            usage::Print(entry->usage, oemMode_, program);
+            return;
+        }
+        if (IsQxKeyword(name.c_str())) {
+            printQxHelp(*this, program, name.c_str());
+            return;
+        }
+        if (name == kDefaultName) {
+            PrintUsage(*this, oemMode_);
+            return;
+        }
+    }
+    if (name.size() > 3) {
+        std::vector<char> line(name.size() + 64);
+        std::snprintf(line.data(), line.size(), "Invalid input at or near tokan     %s\n", name.c_str());
+        PrintMessage(kMsgText, line.data());
+        PrintMessage(kMsgText, "Use -help to know command name\n");
+    } else if (IsAdapterSelectorRest(name)) {
+        PrintUsage(*this, oemMode_);
+    }
+}

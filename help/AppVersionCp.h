@@ -1,0 +1,32 @@
+// The version and help commands: -v prints the banner; -help, -h and ? print the banner and
+// the complete usage text, or the usage text of the command named after them. They run with
+// or without a controller; a controller's OEM mode chooses the program name in the syntax
+// lines (8) and the pass-phrase wording of the security texts (2).
+#pragma once
+#include <string>
+
+#include "CpMgmt/CommandProcessor.h"
+#include "ZepUtil/Types.h"
+#include "runtime/ArrayList.h"
+
+class AppVersionCp : public CommandProcessor {
+public:
+    static ArrayList<u16>* GetCommandCodes();
+    static CommandProcessor* Create(u16 commandId);
+
+    // -1 without a parsed object; 0 otherwise, whatever the name after a help keyword.
+    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+
+    // The OEM mode that Process read (1 without a controller or when the query fails).
+    u8 GetOemMode() const { return oemMode_; }
+
+    // The name after a help keyword as the help table spells its keywords: one leading '-'
+    // dropped, the rest in upper case.
+    static std::string NormaliseName(const std::string& name);
+
+private:
+    // Prints what a help command asks for by the name after its keyword.
+    void PrintHelp(const std::string& commandName) const;
+
+    u8 oemMode_ = 1;
+};
