@@ -1,0 +1,130 @@
+// The help and version commands end to end: without the controller library, with a state file
+// that does not load, on controllers in the OEM modes that change the texts, and for every
+// command keyword of the keyword table.
+#include <string>
+#include <vector>
+
+#include "cmdtool/KeywordTable.h"
+#include "help/HelpTable.h"
+#include "help/UsageExpectations.h"
+#include "support/ToolRunner.h"
+
+namespace {
+
+const std::string kBanner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
+const std::string kExitOk = "\nExit Code: 0x00\n";
+const std::string kParseFailed = "Failed to parse command. Use -h option for usage.\n\nExit Code: 0x01\n";
+
+// The standard wording of a help table entry's text, as the tool prints it.
+std::string StandardText(const HelpEntry& entry)
+{
+    std::string text;
+    for (const usage::Piece* piece = entry.usage; piece->text != nullptr; ++piece)
+        text += usage::Compose(*piece, 1, "Tarnbek");
+    return text;
+}
+
+std::string WithoutExitLine(const std::string& out)
+{
+    EXPECT_GE(out.size(), kExitOk.size());
+    EXPECT_EQ(out.substr(out.size() - std::min(out.size(), kExitOk.size())), kExitOk);
+    return out.substr(0, out.size() - std::min(out.size(), kExitOk.size()));
+}
+
+class HelpCommandTest : public ToolTest {};
+
+TEST_F(HelpCommandTest, AnswersWithoutTheLibraryAndWithAStateThatDoesNotLoad)
+{
+    RunResult version = RunWithoutLibrary({"-v"});
+    EXPECT_EQ(version.out, kBanner + kExitOk);
+    EXPECT_EQ(version.exitCode, 0);
+
+    const std::string complete = RunWithoutLibrary({"-h"}).out;
+    EXPECT_EQ(complete.substr(0, kBanner.size() + 8), kBanner + "\n\nNOTE: ");
+    const std::string body = WithoutExitLine(complete);
+    const std::string last = "Tarnbek Qx -SwiftCardInfo -iN | -iALL\n";
+    EXPECT_EQ(body.substr(body.size() - std::min(body.size(), last.size())), last);
+    EXPECT_EQ(RunWithoutLibrary({"-help"}).out, complete);
+    EXPECT_EQ(RunWithoutLibrary({"?"}).out, complete);
+
+    WriteFile("drivekit-sim.json", "{ \"format\": 1, \"controllers\": [ \n");
+    RunResult help = Run({"-h", "AdpBbuCmd"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out, kBanner + StandardText(*HelpTable::Find("ADPBBUCMD")) + kExitOk);
+    EXPECT_NE(help.err.find(StatePath()), std::string::npos) << help.err;
+    EXPECT_EQ(Run({"-h"}).out, complete);
+    EXPECT_EQ(Run({"-v"}).out, kBanner + kExitOk);
+}
+
+TEST_F(HelpCommandTest, EveryCommandKeywordAfterTheHelpKeyword)
+{
+    std::size_t texts = 0;
+    for (std::size_t i = 0; i < KeywordTable::Count(); ++i) {
+        const KeywordEntry& keyword = KeywordTable::Entries()[i];
+        if (keyword.context != KeywordTable::kCommandContext)
+            continue;
+        SCOPED_TRACE(keyword.word);
+        RunResult r = RunWithoutLibrary({"-h", keyword.word});
+        EXPECT_EQ(r.exitCode, 0);
+        std::string expected;
+        if (const HelpEntry* entry = HelpTable::Find(keyword.word)) {
+            expected = StandardText(*entry);
+            ++texts;
+        } else if (std::string(keyword.word).size() > 3) {
+            // A command word that names no usage text of its own (a second word of a command, a
+            // command without help) is answered as an unknown name.
+            expected = "Invalid input at or near tokan     " + std::string(keyword.word) +
+                       "\nUse -help to know command name\n";
+        }
+        EXPECT_EQ(r.out, kBanner + expected + kExitOk);
+    }
+    EXPECT_GE(texts, 95u);
+}
+
+TEST_F(HelpCommandTest, TheControllersOemModeChoosesNameAndWording)
+{
+    nlohmann::json state = DefaultState();
+    state["controllers"][0]["oem"]["mode"] = 2;
+    WriteState(state);
+    for (const char* name : {"DestroySecurityKey", "-DeleteSecurityKey"}) {
+        const std::string out = Run({"-h", name}).out;
+        EXPECT_EQ(out.substr(0, kBanner.size() + 22), kBanner + "\n\t\t\tDeleteSecurityKey\n") << name;
+    }
+    const UsageExpectations expected = LoadUsageExpectations();
+    for (const UsageExpectation& section : expected.sections) {
+        if (section.name == "*" && section.modes == std::vector<u8>{2}) {
+            EXPECT_EQ(MatchUsage(section, WithoutBanner(WithoutExitLine(Run({"-h"}).out)), "Tarnbek"), "");
+        }
+    }
+
+    // Two controllers, the first in OEM mode 8: the help command serves adapter 0 whatever the
+    // selection, and the version prints one banner per selected controller.
+    state["controllers"][0]["oem"]["mode"] = 8;
+    state["controllers"].push_back(state["controllers"][0]);
+    state["controllers"][1]["oem"]["mode"] = 1;
+    WriteState(state);
+    RunResult pdList = Run({"-h", "PDList", "-a1"});
+    EXPECT_EQ(pdList.exitCode, 0);
+    EXPECT_EQ(pdList.out.substr(0, kBanner.size()), kBanner);
+    EXPECT_NE(pdList.out.find("Syntax: Ostrel2 -PDList -aN|-a0,1,2|-aALL\n"), std::string::npos);
+    EXPECT_EQ(Run({"-v", "-aALL"}).out, kBanner + kBanner + kExitOk);
+    EXPECT_EQ(Run({"-v", "-a0,1"}).out, kBanner + kBanner + kExitOk);
+}
+
+TEST_F(HelpCommandTest, LinesOfTheHelpAndVersionCommands)
+{
+    for (std::vector<std::string> line : {std::vector<std::string>{"-h", "AdpBbuCmd", "AdpEventLog"},
+                                          {"-h", "5"},
+                                          {"-v", "AdpBbuCmd"}}) {
+        RunResult r = RunWithoutLibrary(line);
+        EXPECT_EQ(r.out, kParseFailed) << line[1];
+        EXPECT_EQ(r.exitCode, 1);
+    }
+    // The usage text pages like every other output.
+    RunResult paged = RunWithoutLibrary({"-h", "-page", "20"});
+    EXPECT_EQ(paged.exitCode, 0);
+    EXPECT_NE(paged.out.find("Press <ENTER> to continue...."), std::string::npos);
+    EXPECT_NE(paged.out.find("Tarnbek Qx -SwiftCardInfo -iN | -iALL\n"), std::string::npos);
+}
+
+}  // namespace
