@@ -6,6 +6,12 @@
 
 namespace usage {
 
+namespace {
+constexpr char kConnectorOne[] = "          -ConnectorN    N specifies the connector number.\n";
+constexpr char kConnectorList[] = "          -Connector0,1  Specifies the command is for connectors 0 and 1.\n";
+constexpr char kConnectorAll[] = "          -ConnectorAll  Specifies the command is for all connectors.\n";
+}  // namespace
+
 const Piece kAdpGetTime[] = {
     {"\n        \tAdpGetTime\n"},
     {"        \t----------\n\n"},
@@ -216,9 +222,9 @@ const Piece kAdpGetConnectorMode[] = {
     {kDescriptionHead},
     {"        Displays the mode (internal, external or auto) of the given connectors.\n"},
     {kConventionHead},
-    {"          -ConnectorN    N specifies the connector number.\n"},
-    {"          -Connector0,1  Specifies the command is for connectors 0 and 1.\n"},
-    {"          -ConnectorAll  Specifies the command is for all connectors.\n"},
+    {kConnectorOne},
+    {kConnectorList},
+    {kConnectorAll},
     USAGE_ADAPTERS,
     kEnd,
 };
@@ -236,9 +242,9 @@ const Piece kAdpSetConnectorMode[] = {
     {"        External: The connector is used for external devices.\n"},
     {"        Auto: The adapter chooses the mode.\n"},
     {kConventionHead},
-    {"          -ConnectorN    N specifies the connector number.\n"},
-    {"          -Connector0,1  Specifies the command is for connectors 0 and 1.\n"},
-    {"          -ConnectorAll  Specifies the command is for all connectors.\n"},
+    {kConnectorOne},
+    {kConnectorList},
+    {kConnectorAll},
     USAGE_ADAPTERS,
     kEnd,
 };
