@@ -6,7 +6,6 @@
 
 #include "cmdtool/KeywordTable.h"
 #include "help/HelpTable.h"
-#include "help/UsageExpectations.h"
 #include "support/ToolRunner.h"
 
 namespace {
@@ -24,13 +23,6 @@ std::string StandardText(const HelpEntry& entry)
     return text;
 }
 
-std::string WithoutExitLine(const std::string& out)
-{
-    EXPECT_GE(out.size(), kExitOk.size());
-    EXPECT_EQ(out.substr(out.size() - std::min(out.size(), kExitOk.size())), kExitOk);
-    return out.substr(0, out.size() - std::min(out.size(), kExitOk.size()));
-}
-
 class HelpCommandTest : public ToolTest {};
 
 TEST_F(HelpCommandTest, AnswersWithoutTheLibraryAndWithAStateThatDoesNotLoad)
@@ -40,10 +32,9 @@ TEST_F(HelpCommandTest, AnswersWithoutTheLibraryAndWithAStateThatDoesNotLoad)
     EXPECT_EQ(version.exitCode, 0);
 
     const std::string complete = RunWithoutLibrary({"-h"}).out;
+    const std::string last = "Tarnbek Qx -SwiftCardInfo -iN | -iALL\n" + kExitOk;
     EXPECT_EQ(complete.substr(0, kBanner.size() + 8), kBanner + "\n\nNOTE: ");
-    const std::string body = WithoutExitLine(complete);
-    const std::string last = "Tarnbek Qx -SwiftCardInfo -iN | -iALL\n";
-    EXPECT_EQ(body.substr(body.size() - std::min(body.size(), last.size())), last);
+    EXPECT_EQ(complete.substr(complete.size() - std::min(complete.size(), last.size())), last);
     EXPECT_EQ(RunWithoutLibrary({"-help"}).out, complete);
     EXPECT_EQ(RunWithoutLibrary({"?"}).out, complete);
 
@@ -90,12 +81,9 @@ TEST_F(HelpCommandTest, TheControllersOemModeChoosesNameAndWording)
         const std::string out = Run({"-h", name}).out;
         EXPECT_EQ(out.substr(0, kBanner.size() + 22), kBanner + "\n\t\t\tDeleteSecurityKey\n") << name;
     }
-    const UsageExpectations expected = LoadUsageExpectations();
-    for (const UsageExpectation& section : expected.sections) {
-        if (section.name == "*" && section.modes == std::vector<u8>{2}) {
-            EXPECT_EQ(MatchUsage(section, WithoutBanner(WithoutExitLine(Run({"-h"}).out)), "Tarnbek"), "");
-        }
-    }
+    const std::string complete = Run({"-h"}).out;
+    EXPECT_NE(complete.find("Tarnbek -VerifySecurityKey -Passphrase sssssssssss -aN \n"), std::string::npos);
+    EXPECT_EQ(complete.find("[FDE|CtrlBased]"), std::string::npos);
 
     // Two controllers, the first in OEM mode 8: the help command serves adapter 0 whatever the
     // selection, and the version prints one banner per selected controller.
