@@ -24,6 +24,8 @@ constexpr u8 kNoControllerOemMode = 1;
 // The longest name the help command compares; no keyword comes near it.
 constexpr std::size_t kMaxHelpName = 51;
 constexpr const char* kDefaultName = "DEFAULT";
+// The banner names this tool whatever the OEM mode.
+constexpr char kBanner[] = "\n      Tarnbek SAS RAID Management Tool  Ver %s\n\n";
 
 bool IsHelp(u16 commandId) { return commandId == kCmdHelp || commandId == kCmdHelpShort || commandId == kCmdQuestionMark; }
 
@@ -31,6 +33,15 @@ bool IsHelp(u16 commandId) { return commandId == kCmdHelp || commandId == kCmdHe
 bool IsAdapterSelectorRest(const std::string& name)
 {
     return name.size() >= 2 && name.size() <= 3 && name[0] == 'A' && name[1] >= '0' && name[1] <= '9';
+}
+
+// The name as the help table spells its keywords: one leading '-' dropped, the rest in upper case.
+std::string NormaliseName(const std::string& name)
+{
+    std::string normalised = !name.empty() && name[0] == '-' ? name.substr(1) : name;
+    for (char& c : normalised)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return normalised;
 }
 
 }  // namespace
@@ -47,14 +58,6 @@ ArrayList<u16>* AppVersionCp::GetCommandCodes()
 
 CommandProcessor* AppVersionCp::Create(u16) { return new AppVersionCp(); }
 
-std::string AppVersionCp::NormaliseName(const std::string& name)
-{
-    std::string normalised = !name.empty() && name[0] == '-' ? name.substr(1) : name;
-    for (char& c : normalised)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return normalised;
-}
-
 int AppVersionCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     auto* object = dynamic_cast<AppVersionParsedObject*>(parsedObject);
@@ -70,7 +73,9 @@ int AppVersionCp::Process(CpController* cpController, ParsedObject* parsedObject
 
     char version[21];
     GetVersionString(version);
-    CtPrintString(string(("\n      Tarnbek SAS RAID Management Tool  Ver " + std::string(version) + "\n\n").c_str()));
+    char banner[sizeof kBanner + sizeof version];
+    std::snprintf(banner, sizeof banner, kBanner, version);
+    CtPrintString(string(banner));
 
     if (IsHelp(object->GetCommandId()))
         PrintHelp(object->GetCommandName());

@@ -20,10 +20,6 @@ public:
     // The OEM mode that Process read (1 without a controller or when the query fails).
     u8 GetOemMode() const { return oemMode_; }
 
-    // The name after a help keyword as the help table spells its keywords: one leading '-'
-    // dropped, the rest in upper case.
-    static std::string NormaliseName(const std::string& name);
-
 private:
     // Prints what a help command asks for by the name after its keyword.
     void PrintHelp(const std::string& commandName) const;
