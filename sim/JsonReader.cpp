@@ -115,12 +115,11 @@ std::string WidenLongIntegers(std::string_view text)
 }
 
 // A text begins with a byte order mark that the parser does not take.
-std::size_t ByteOrderMark(const std::string& text) { return text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0; }
+std::size_t ByteOrderMark(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; }
 
-JsonValue Parse(simdjson::dom::parser& parser, std::string& text)
+// `text` is followed by the parser's padding; `widened` keeps a text that had to be rewritten.
+JsonValue Parse(simdjson::dom::parser& parser, std::string_view text, std::string& widened)
 {
-    if (text.capacity() < text.size() + simdjson::SIMDJSON_PADDING)
-        text.reserve(text.size() + simdjson::SIMDJSON_PADDING);
     const std::size_t skip = ByteOrderMark(text);
     auto parsed = parser.parse(text.data() + skip, text.size() - skip, false);
     if (parsed.error() == simdjson::SUCCESS)
@@ -129,9 +128,9 @@ JsonValue Parse(simdjson::dom::parser& parser, std::string& text)
     if (!fault.empty())
         throw StateError(fault);
     if (parsed.error() == simdjson::NUMBER_ERROR) {
-        text = WidenLongIntegers(std::string_view(text).substr(skip));
-        text.reserve(text.size() + simdjson::SIMDJSON_PADDING);
-        parsed = parser.parse(text.data(), text.size(), false);
+        widened = WidenLongIntegers(text.substr(skip));
+        widened.reserve(widened.size() + simdjson::SIMDJSON_PADDING);
+        parsed = parser.parse(widened.data(), widened.size(), false);
         if (parsed.error() == simdjson::SUCCESS)
             return parsed.value_unsafe();
     }
@@ -196,8 +195,16 @@ bool IsTextUpTo(const JsonValue& value, std::size_t maxLength)
 
 void ReadJson(std::string& text, const std::function<void(const JsonValue& root)>& read)
 {
+    if (text.capacity() < text.size() + simdjson::SIMDJSON_PADDING)
+        text.reserve(text.size() + simdjson::SIMDJSON_PADDING);
+    ReadPaddedJson(text, read);
+}
+
+void ReadPaddedJson(std::string_view text, const std::function<void(const JsonValue& root)>& read)
+{
     simdjson::dom::parser parser;
-    const JsonValue root = Parse(parser, text);
+    std::string widened;
+    const JsonValue root = Parse(parser, text, widened);
     struct Mode {
         bool outer = t_firstFound;
         ~Mode() { t_firstFound = outer; }

@@ -46,6 +46,8 @@ using JsonValue = simdjson::dom::element;
 // twice is read with the key's last value. `text` may gain capacity (the parser reads a little
 // past the end).
 void ReadJson(std::string& text, const std::function<void(const JsonValue& root)>& read);
+// The same for a text followed by at least simdjson::SIMDJSON_PADDING bytes that may be read.
+void ReadPaddedJson(std::string_view text, const std::function<void(const JsonValue& root)>& read);
 
 // Single values; `path` names the value in messages.
 u64 AsUnsigned(const JsonValue& value, const std::string& path, u64 max);

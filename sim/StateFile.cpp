@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +39,39 @@ bool WriteAll(int fd, const std::string& text)
     }
     return true;
 }
+
+// A state file's text, mapped from the page cache rather than copied (a large state is read on
+// every run). The parser reads a little past the end, which lands in zero-filled memory. Every
+// writer replaces the file by a rename, so the mapped file never shrinks under the reader.
+class MappedText {
+public:
+    MappedText() = default;
+    MappedText(const MappedText&) = delete;
+    MappedText& operator=(const MappedText&) = delete;
+    ~MappedText()
+    {
+        if (base_ != MAP_FAILED)
+            ::munmap(base_, length_);
+    }
+
+    bool Map(int fd, std::size_t size)
+    {
+        const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        length_ = (size + simdjson::SIMDJSON_PADDING + page - 1) / page * page;
+        base_ = ::mmap(nullptr, length_, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (base_ == MAP_FAILED)
+            return false;
+        size_ = size;
+        return size == 0 ||
+               ::mmap(base_, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, fd, 0) != MAP_FAILED;
+    }
+    std::string_view View() const { return {static_cast<const char*>(base_), size_}; }
+
+private:
+    void* base_ = MAP_FAILED;
+    std::size_t length_ = 0;
+    std::size_t size_ = 0;
+};
 
 mode_t NewFileMode(const std::string& path)
 {
@@ -109,7 +143,6 @@ bool StateFile::Load(SimModel& model)
         return Report("read", ErrnoText(errno));
 
     struct stat st {};
-    std::string text;
     std::string fault;
     if (::fstat(fd, &st) != 0)
         fault = ErrnoText(errno);
@@ -117,28 +150,15 @@ bool StateFile::Load(SimModel& model)
         fault = "not a regular file";
     else if (st.st_size > kMaxStateBytes)
         fault = "larger than 64 MiB";
-    if (fault.empty())
-        text.reserve(static_cast<std::size_t>(st.st_size) + simdjson::SIMDJSON_PADDING);
-    while (fault.empty()) {
-        char buffer[65536];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            fault = ErrnoText(errno);
-        else if (n == 0)
-            break;
-        else if (text.size() + static_cast<std::size_t>(n) > static_cast<std::size_t>(kMaxStateBytes))
-            fault = "larger than 64 MiB";
-        else
-            text.append(buffer, static_cast<std::size_t>(n));
-    }
+    MappedText text;
+    if (fault.empty() && !text.Map(fd, static_cast<std::size_t>(st.st_size)))
+        fault = ErrnoText(errno);
     ::close(fd);
     if (!fault.empty())
         return Report("read", fault);
 
     try {
-        ReadJson(text, [&](const JsonValue& root) { model = ReadState(root); });
+        ReadPaddedJson(text.View(), [&](const JsonValue& root) { model = ReadState(root); });
     } catch (const StateError& e) {
         return Report("read", e.what());
     }
