@@ -4,13 +4,8 @@
 #include "controller/Controller.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
-
-namespace {
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgMultipleEnclosures = 0x33008;
-constexpr u32 kMsgDirectConnected = 0x33009;
-}  // namespace
 
 u8 AdapterNumberOf(CpController* cpController)
 {
@@ -22,7 +17,7 @@ RaidManager* RaidManagerOrReport(CpController* cpController, u8 adapter)
 {
     RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
     if (manager == nullptr)
-        PrintMessage(kMsgNoRaidManager, adapter);
+        PrintMessage(CommonMsg::kNoRaidManager, adapter);
     return manager;
 }
 
@@ -32,7 +27,7 @@ int CommandProcessor::ResolveEnclosureId(CpController* cpController, u16* enclos
         return 0;
     RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
     if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, AdapterNumberOf(cpController));
+        PrintMessage(CommonMsg::kNoRaidManager, AdapterNumberOf(cpController));
         return -1;
     }
     u16 single = 0;
@@ -42,10 +37,10 @@ int CommandProcessor::ResolveEnclosureId(CpController* cpController, u16* enclos
         *enclosureId = single;
         return 0;
     case 1:
-        PrintMessage(kMsgMultipleEnclosures);
+        PrintMessage(CommonMsg::kMultipleEnclosures);
         return 1;
     case 2:
-        PrintMessage(kMsgDirectConnected);
+        PrintMessage(CommonMsg::kDirectConnected);
         return 2;
     default:
         return status;

@@ -6,12 +6,10 @@
 #include "cmdtool/ParsedObject.h"
 #include "controller/Controller.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgAdapterFailed = 0x30023;
 
 bool IsExemptFromPreChecks(u16 commandId)
 {
@@ -30,18 +28,17 @@ CpController::~CpController()
     delete parsedObject_;
 }
 
-
 int CpController::PreChecks()
 {
     u8 adapter = controller_->GetControllerId().GetAdapterNumber();
     RaidManager* manager = RaidManager::GetRaidManager(controller_);
     if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+        PrintMessage(CommonMsg::kNoRaidManager, adapter);
         return -1;
     }
     int status = manager->RefreshAdapter();
     if (status != 0) {
-        PrintMessage(kMsgAdapterFailed, adapter);
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
         return status;
     }
     return 0;
@@ -57,7 +54,7 @@ int CpController::Execute()
         }
         processor_ = CommandProcessorFactory::Instance().Create(commandId_);
         if (processor_ == nullptr) {
-            PrintMessage(kMsgText, "Un-supported command\n");
+            PrintMessage(CommonMsg::kText, "Un-supported command\n");
             return -1;
         }
     }

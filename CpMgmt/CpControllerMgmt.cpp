@@ -8,13 +8,8 @@
 #include "CpMgmt/CpControllerFactory.h"
 #include "controller/ControllerMgmt.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
-
-namespace {
-constexpr u32 kMsgNoControllerList = 0x30002;
-constexpr u32 kMsgControllerNotPresent = 0x30003;
-constexpr u32 kMsgControllerCount = 0x31001;
-}  // namespace
 
 CpControllerMgmt& CpControllerMgmt::Instance()
 {
@@ -49,7 +44,7 @@ CpController* CpControllerMgmt::GetCpController(ParsedObject* parsedObject)
     Controller* controller = controllers.GetController(parsedObject->GetAdapterNumber());
     if (controller != nullptr || RunsWithoutController(commandId))
         return CpControllerFactory::Create(controller, parsedObject, commandId);
-    PrintMessage(controllers.GetControllerCount() == 0 ? kMsgNoControllerList : kMsgControllerNotPresent);
+    PrintMessage(controllers.GetControllerCount() == 0 ? CommonMsg::kNoControllerList : CommonMsg::kControllerNotPresent);
     delete parsedObject;
     return nullptr;
 }
@@ -91,7 +86,7 @@ int CpControllerMgmt::ProcessCommands(ArrayList<ParsedObject*>* parsedObjects)
         }
         for (std::size_t i = 1; i < objects.size(); ++i)
             delete objects[i];
-        PrintMessage(kMsgControllerCount, count);
+        PrintMessage(CommonMsg::kControllerCount, count);
         result = count;
     } else {
         std::vector<std::unique_ptr<CpController>> ran;
@@ -127,7 +122,7 @@ int CpControllerMgmt::ProcessCommands(ArrayList<ParsedObject*>* parsedObjects)
                         selected.emplace_back(list->GetAt(static_cast<u8>(k)));
                     delete list;
                 } else {
-                    PrintMessage(kMsgNoControllerList);
+                    PrintMessage(CommonMsg::kNoControllerList);
                 }
             } else if (CpController* cp = GetCpController(po)) {
                 selected.emplace_back(cp);

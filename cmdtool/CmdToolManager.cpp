@@ -7,11 +7,8 @@
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/Tokenizer.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
-
-namespace {
-constexpr u32 kMsgParseFailed = 0x80001;
-}
 
 CmdToolManager& CmdToolManager::Instance()
 {
@@ -24,7 +21,7 @@ int CmdToolManager::Run(const char* commandLine)
     Tokenizer tokenizer;
     if (tokenizer.Scan(commandLine) != 0 || tokenizer.GetTokens().GetCount() == 0 ||
         Grammar::Check(tokenizer.GetTokens()) != 0) {
-        PrintMessage(kMsgParseFailed);
+        PrintMessage(CommonMsg::kParseFailed);
         return -1;
     }
     ArrayList<Token*>& tokens = tokenizer.GetTokens();
@@ -34,7 +31,7 @@ int CmdToolManager::Run(const char* commandLine)
     ApplyGlobalOptions(tokens);
     ArrayList<ParsedObject*>* parsed = parser->ParseCommand(&tokens);
     if (parsed == nullptr) {
-        PrintMessage(kMsgParseFailed);
+        PrintMessage(CommonMsg::kParseFailed);
         return -1;
     }
     return CpControllerMgmt::Instance().ProcessCommands(parsed);

@@ -8,13 +8,12 @@
 #include "controller/ControllerMgmt.h"
 #include "controller/DrivekitDp.h"
 #include "controller/FwiDpErrors.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 #include "runtime/CtPrint.h"
 
 namespace {
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgExitCode = 0x80002;
 
 // Releases controller management and the controller-access library at the end of the run,
 // while everything they use is still alive.
@@ -33,16 +32,16 @@ int FinishRun(int status)
     int exitStatus = status;
     if (status != 0 && FwiDpErrors::LastClass() == FwiDpErrors::kFirmware) {
         int fwStatus = FwiDpErrors::LastStatus();
-        PrintMessage(kMsgText, "\nFW error description: ");
-        PrintMessage(kMsgText, FwErrorText(fwStatus));
-        PrintMessage(kMsgText, "\n");
+        PrintMessage(CommonMsg::kText, "\nFW error description: ");
+        PrintMessage(CommonMsg::kText, FwErrorText(fwStatus));
+        PrintMessage(CommonMsg::kText, "\n");
         exitStatus = fwStatus & 0xFFFF;
     } else if (status == -1) {
         exitStatus = 1;
     }
     // The process keeps the low eight bits; the Exit Code line shows what the shell sees.
     exitStatus &= 0xFF;
-    PrintMessage(kMsgExitCode, exitStatus);
+    PrintMessage(CommonMsg::kExitCode, exitStatus);
     CtPrint::Instance().Flush();
     return exitStatus;
 }

@@ -1,12 +1,10 @@
 #include "cmdtool/Parser.h"
 
 #include "cmdtool/TokenIds.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgUnexpectedNumber = 0x20002;
-constexpr u32 kMsgUnexpectedText = 0x20003;
 constexpr int kMaxAdapterNumber = 250;
 
 // Consumes the keyword at the index and the number tokens that follow it, handing each number
@@ -81,9 +79,9 @@ int Parser::OnUnexpectedToken(ArrayList<Token*>* tokens, u8 index)
     Token* token = tokens->GetAt(index);
     int number = 0;
     if (token->GetId() == TOKEN_NUMBER && token->GetInt(&number))
-        PrintMessage(kMsgUnexpectedNumber, number);
+        PrintMessage(CommonMsg::kUnexpectedNumber, number);
     else
-        PrintMessage(kMsgUnexpectedText, token->GetText() ? token->GetText() : token->GetTyped());
+        PrintMessage(CommonMsg::kUnexpectedText, token->GetText() ? token->GetText() : token->GetTyped());
     return 0;
 }
 
@@ -100,7 +98,7 @@ int Parser::OnAdapterList(ArrayList<Token*>* tokens, u8 index)
 {
     return TakeFollowingNumbers(tokens, index, [this](int number) {
         if (number < 0 || number > kMaxAdapterNumber) {
-            PrintMessage(kMsgText, "Invalid Adapter number.\n");
+            PrintMessage(CommonMsg::kText, "Invalid Adapter number.\n");
             return -1;
         }
         u8 adapter = static_cast<u8>(number);

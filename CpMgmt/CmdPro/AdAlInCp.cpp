@@ -12,6 +12,7 @@
 #include "controller/DpParams.h"
 #include "fwdata/FwOpcodes.h"
 #include "parsers/AdpAllInfoParsedObject.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 
@@ -71,13 +72,13 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
 
     auto* object = dynamic_cast<AdpAllInfoParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(AdpMsg::kDynamicCastFailed, adapter, "AdpAllInfoParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "AdpAllInfoParsedObject *");
         return -1;
     }
 
     // Manufacturing data: a failure is reported, and the report shows zeros and empty texts.
     if (Fetch(kDcmdCtrlGetMfgData, mfgData_, sizeof mfgData_) != 0) {
-        PrintMessage(AdpMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
         std::memset(mfgData_, 0, sizeof mfgData_);
     }
 
@@ -100,7 +101,7 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
     int status = Fetch(kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
     if (status != 0) {
         std::memset(defaults_, 0, sizeof defaults_);
-        PrintMessage(AdpMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
         return status;
     }
     int defaultsExtent = defaults_[kDefaultsExtentOffset];
@@ -110,7 +111,7 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
     status = Fetch(kDcmdCtrlGetInfo, info_, sizeof info_);
     if (status != 0) {
         std::memset(info_, 0, sizeof info_);
-        PrintMessage(AdpMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
         return status;
     }
 
@@ -133,7 +134,7 @@ void AdpAllInfoCp::PrintSectionHeader(u32 titleId)
     AdpPrint::Text(kSectionIndent);
     PrintMessage(titleId);
     AdpPrint::Text(kSectionIndent);
-    PrintMessage(AdpMsg::kUnderline);
+    PrintMessage(CommonMsg::kUnderline);
 }
 
 void AdpAllInfoCp::PrintSectionHeader(const char* title)
@@ -141,7 +142,7 @@ void AdpAllInfoCp::PrintSectionHeader(const char* title)
     AdpPrint::Text(kSectionIndent);
     AdpPrint::Text(title);
     AdpPrint::Text(kSectionIndent);
-    PrintMessage(AdpMsg::kUnderline);
+    PrintMessage(CommonMsg::kUnderline);
 }
 
 void AdpAllInfoCp::PrintAdapterInfo(u8 adapterNumber, int defaultsExtent)
@@ -149,8 +150,8 @@ void AdpAllInfoCp::PrintAdapterInfo(u8 adapterNumber, int defaultsExtent)
     // The extent decides how many default-settings lines the controller's defaults carry.
     static_cast<void>(defaultsExtent);
 
-    PrintMessage(AdpMsg::kAdapterTitle, adapterNumber);
-    PrintMessage(AdpMsg::kRuler);
+    PrintMessage(CommonMsg::kAdapterTitle, adapterNumber);
+    PrintMessage(CommonMsg::kRuler);
 
     PrintSectionHeader(AdpMsg::kTitleVersions);
     PrintVersions();

@@ -3,6 +3,7 @@
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
 #include "fwdata/LeBytes.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
@@ -47,7 +48,7 @@ void PrintPortLine(unsigned port, u64 address)
 {
     AdpPrint::Number(static_cast<int>(port));
     AdpPrint::Text("       ");
-    PrintMessage(AdpMsg::kHex64, static_cast<unsigned long long>(address));
+    PrintMessage(CommonMsg::kHex64, static_cast<unsigned long long>(address));
     AdpPrint::LineEnd();
 }
 

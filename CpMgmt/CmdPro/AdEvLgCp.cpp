@@ -8,17 +8,13 @@
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
 
 namespace {
 
 const CpRegistration<AdpEventLogCp> kRegisterAdpEventLogCp;
-
-constexpr u32 kMsgLineEnd = 0x2;
-constexpr u32 kMsgAdapterTitle = 0x12;
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgAdapterUnreachable = 0x30023;
 
 }  // namespace
 
@@ -35,7 +31,7 @@ int AdpEventLogCp::Process(CpController* cpController, ParsedObject* parsedObjec
 {
     auto* object = dynamic_cast<AdpEventLogPo*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(MaintMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpEventLogPo *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpEventLogPo *");
         return -1;
     }
     int result = -1;
@@ -62,10 +58,10 @@ int AdpEventLogCp::Process(CpController* cpController, ParsedObject* parsedObjec
         break;
     }
     if (result != 0) {
-        PrintMessage(MaintMsg::kText, "AdpEventLog failed\n");
+        PrintMessage(CommonMsg::kText, "AdpEventLog failed\n");
         return result;
     }
-    PrintMessage(MaintMsg::kText, "Success in AdpEventLog\n");
+    PrintMessage(CommonMsg::kText, "Success in AdpEventLog\n");
     // With a class filter, a run in which no event passed it ends with 1.
     return object->GetClassFilter() != 0 ? static_cast<int>(noMatchingEvent_) : 0;
 }
@@ -74,11 +70,11 @@ int AdpEventLogCp::OpenLog(CpController* cpController, u8 adapterNumber, bool re
 {
     access->manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
     if (access->manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
         return -1;
     }
     if (access->manager->GetAdapter(&access->adapter) != 0 || access->adapter == nullptr) {
-        PrintMessage(kMsgAdapterUnreachable, adapterNumber);
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;
     }
     return readInfo ? access->adapter->GetEventLogInfo(&access->info) : 0;
@@ -127,10 +123,10 @@ int AdpEventLogCp::ShowLogInfo(CpController* cpController, AdpEventLogPo* object
     if (status != 0)
         return status;
     const u32* info = access.info;
-    PrintMessage(kMsgAdapterTitle, object->GetAdapterNumber());
+    PrintMessage(CommonMsg::kAdapterTitle, object->GetAdapterNumber());
     PrintMessage(MaintMsg::kEventLogInfo, static_cast<unsigned long>(info[evlog::kNewest]),
                  static_cast<unsigned long>(info[evlog::kOldest]), static_cast<unsigned long>(info[evlog::kClear]),
                  static_cast<unsigned long>(info[evlog::kShutdown]), static_cast<unsigned long>(info[evlog::kBoot]));
-    PrintMessage(kMsgLineEnd);
+    PrintMessage(CommonMsg::kLineEnd);
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "CpMgmt/CmdPro/AdEvLgCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "cmdtool/ParsedObject.h"
 #include "fwdata/LeBytes.h"
 #include "parsers/AdpEventLogPo.h"
@@ -14,17 +15,11 @@
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
 #include "raidmodel/ids/VdIdFwi.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
 
 namespace {
-
-constexpr u32 kMsgAdapterTitle = 0x12;
-constexpr u32 kMsgNoMemory = 0x14;
-constexpr u32 kMsgOpenFileFailed = 0x30009;
-constexpr u32 kMsgNoVirtualDrive = 0x32004;
-constexpr u32 kMsgVdNotFound = 0x32005;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 // An inconsistency event: its code, and its arguments (u64 strip at 32, the virtual drive at 40).
 constexpr u32 kCcInconsistencyCode = 0x3F;
@@ -116,7 +111,7 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
 
     u8 vdCount = 0;
     if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(kMsgOperationFailed, adapterNumber, "VD count");
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "VD count");
         return -1;
     }
     // A command line without virtual drives selects none: nothing is fetched or written.
@@ -126,7 +121,7 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
     const bool allDrives = selection.GetAt(0) == LdParsedObject::kAllLds;
     unsigned selected = allDrives ? vdCount : selection.GetCount();
     if (vdCount == 0) {
-        PrintMessage(kMsgNoVirtualDrive, adapterNumber);
+        PrintMessage(LdMsg::kNoVirtualDrive, adapterNumber);
         return -1;
     }
 
@@ -143,7 +138,7 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
     HeldEvents held;
     std::unique_ptr<u8[]> batch(new (std::nothrow) u8[kListBufferSize]());
     if (!held.Allocate(count) || !batch) {
-        PrintMessage(kMsgNoMemory, "getting events");
+        PrintMessage(CommonMsg::kNoMemory, "getting events");
         return -1;
     }
     status = FetchEvents(access.adapter, start, count, batch.get(), held);
@@ -162,12 +157,12 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
     const string fileName = object->GetFileName();
     FileHandle* file = OpenOutput(*object);
     if (file == nullptr) {
-        PrintMessage(kMsgOpenFileFailed, fileName.GetCStr());
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
         return -1;
     }
     int result = 0;
     bool anyWritten = false;
-    bool writeFailed = FPrintMessage(file, kMsgAdapterTitle, static_cast<int>(adapterNumber)) != 0;
+    bool writeFailed = FPrintMessage(file, CommonMsg::kAdapterTitle, static_cast<int>(adapterNumber)) != 0;
     for (unsigned i = 0; i < selected && !writeFailed; ++i) {
         VirtualDisk* vd = nullptr;
         u8 targetId = 0;
@@ -180,8 +175,8 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
                 vd = FindByTargetId(*vds, targetId);
         }
         if (vd == nullptr || vd->GetId() == nullptr) {
-            PrintMessage(kMsgVdNotFound, adapterNumber, static_cast<int>(targetId));
-            writeFailed = FPrintMessage(file, kMsgVdNotFound, static_cast<int>(adapterNumber),
+            PrintMessage(CommonMsg::kVdNotFound, adapterNumber, static_cast<int>(targetId));
+            writeFailed = FPrintMessage(file, CommonMsg::kVdNotFound, static_cast<int>(adapterNumber),
                                         static_cast<int>(targetId)) != 0;
             result = -1;
             continue;

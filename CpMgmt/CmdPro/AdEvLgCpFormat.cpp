@@ -7,15 +7,12 @@
 #include "CpMgmt/CmdPro/AdEvLgCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "fwdata/LeBytes.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 using namespace MaintMsg;
-
-constexpr u32 kMsgLineEnd = 0x2;
-constexpr u32 kMsgNumber = 0x3;      // "%d "
-constexpr u32 kMsgHexItem = 0x4;     // "%.4x "
 
 constexpr u32 kSinceRebootMark = 0xFF000000;
 constexpr std::size_t kCdbBytes = 16;
@@ -125,10 +122,10 @@ int WriteArguments(const u8* record, FileHandle* file)
     case 1:
         w.Pd(record, 32).Line(kEventCdb, LeU8(record, 36));
         for (std::size_t i = 0; i < kCdbBytes; ++i)
-            w.Line(kMsgHexItem, static_cast<unsigned>(LeU8(record, 40 + i)));
+            w.Line(CommonMsg::kHex16, static_cast<unsigned>(LeU8(record, 40 + i)));
         w.Line(kEventSense, LeU8(record, 37));
         for (std::size_t i = 0; i < kSenseBytes; ++i)
-            w.Line(kMsgHexItem, static_cast<unsigned>(LeU8(record, 56 + i)));
+            w.Line(CommonMsg::kHex16, static_cast<unsigned>(LeU8(record, 56 + i)));
         return w.Result();
     case 2:
         return w.Ld(record, 32).Result();
@@ -195,8 +192,8 @@ int WriteArguments(const u8* record, FileHandle* file)
         if (arrays > kSpareMaxArrays)
             arrays = kSpareMaxArrays;
         for (unsigned i = 0; i < arrays; ++i)
-            w.Line(kMsgNumber, static_cast<int>(LeU16(record, kSpareArrays + 2 * i)));
-        return w.Line(kMsgLineEnd).Result();
+            w.Line(CommonMsg::kNumber, static_cast<int>(LeU16(record, kSpareArrays + 2 * i)));
+        return w.Line(CommonMsg::kLineEnd).Result();
     }
     case 23:
         return w.Pd(record, 32).Line(kEventIndex, AsLong(LeU32(record, 36))).Result();

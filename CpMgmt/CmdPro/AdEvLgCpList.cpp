@@ -8,15 +8,13 @@
 #include "fwdata/LeBytes.h"
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
 #include "runtime/QuendalLog.h"
 
 namespace {
-
-constexpr u32 kMsgLineEnd = 0x2;
-constexpr u32 kMsgNoMemory = 0x14;
 
 constexpr u32 kOpcodeGetEventCount = 0x01040400;
 
@@ -75,7 +73,7 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
 
     std::unique_ptr<u8[]> reply(new (std::nothrow) u8[kListBufferSize]());
     if (!reply) {
-        PrintMessage(kMsgNoMemory, "getting events");
+        PrintMessage(CommonMsg::kNoMemory, "getting events");
         return -1;
     }
 
@@ -95,7 +93,7 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
                             fileName.GetCStr());
             return -1;
         }
-        if (FPrintMessage(file, kMsgLineEnd) != 0 ||
+        if (FPrintMessage(file, CommonMsg::kLineEnd) != 0 ||
             FPrintMessage(file, MaintMsg::kEventFileHeader, static_cast<int>(adapterNumber),
                           static_cast<unsigned long>(count)) != 0) {
             PrintMessage(MaintMsg::kFileWriteFailed);
@@ -168,7 +166,7 @@ int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* 
     }
     std::unique_ptr<u8[]> reply(new (std::nothrow) u8[kOneRecordBufferSize]());
     if (!reply) {
-        PrintMessage(kMsgNoMemory, "getting events");
+        PrintMessage(CommonMsg::kNoMemory, "getting events");
         CloseIfOpen(file);
         return -1;
     }

@@ -10,6 +10,7 @@
 #include "controller/DpParams.h"
 #include "fwdata/LeBytes.h"
 #include "parsers/AdpFwFlashPo.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
 
@@ -52,7 +53,7 @@ int AdpFwFlashCp::Process(CpController* cpController, ParsedObject* parsedObject
     const u8 adapter = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<AdpFwFlashPo*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(MaintMsg::kDynamicCastFailed, adapter, "AdpFwFlashPo *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "AdpFwFlashPo *");
         return -1;
     }
     const string fileName = object->GetFileName();
@@ -61,7 +62,7 @@ int AdpFwFlashCp::Process(CpController* cpController, ParsedObject* parsedObject
     const s32 imageSize = GetImageSize(name);
     SetFwType(object->GetFwType());
     if (GetFwType() > 1) {
-        PrintMessage(MaintMsg::kText, "Invalid FW Type\n");
+        PrintMessage(CommonMsg::kText, "Invalid FW Type\n");
         return -1;
     }
     if (GetFwType() == 0 && (imageSize == -1 || imageSize % static_cast<s32>(kSearchStep) != 0)) {
@@ -71,7 +72,7 @@ int AdpFwFlashCp::Process(CpController* cpController, ParsedObject* parsedObject
 
     ImageFile image(GetFileIO()->Open(name, "rb"));
     if (!image.IsOpen()) {
-        PrintMessage(MaintMsg::kOpenFileFailed, name);
+        PrintMessage(CommonMsg::kOpenFileFailed, name);
         return -1;
     }
     // A file that opens but whose length could not be had is not downloaded.
@@ -88,7 +89,7 @@ int AdpFwFlashCp::Process(CpController* cpController, ParsedObject* parsedObject
     }
     const string productName(reinterpret_cast<const char*>(info_ + kProductName),
                              FieldTextLength(info_, kProductName, kProductNameSize));
-    PrintMessage(MaintMsg::kAdapterText, adapter, productName.GetCStr());
+    PrintMessage(CommonMsg::kAdapterText, adapter, productName.GetCStr());
     PrintMessage(MaintMsg::kPciIds, LeU16(info_, kVendorId), LeU16(info_, kDeviceId));
 
     const bool noSigChk = object->GetNoSigChk() != 0;

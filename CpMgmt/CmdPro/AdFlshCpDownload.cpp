@@ -7,6 +7,7 @@
 
 #include "CpMgmt/CmdPro/AdFlshCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
 
@@ -33,7 +34,7 @@ void PrintProgress(unsigned percent)
     std::printf("\r%u%%   Completed", percent);
     char line[64];
     std::snprintf(line, sizeof line, "\r%u %%  Download Completed", percent);
-    PrintMessage(MaintMsg::kText, line);
+    PrintMessage(CommonMsg::kText, line);
 }
 
 }  // namespace
@@ -72,7 +73,7 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
                 PrintMessage(MaintMsg::kDownloadFailed);
                 status = -1;
             } else {
-                PrintMessage(MaintMsg::kText, "\rDownload Completed.     \n");
+                PrintMessage(CommonMsg::kText, "\rDownload Completed.     \n");
             }
             break;
         }
@@ -105,6 +106,6 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
         return status;
     }
     PrintMessage(MaintMsg::kFlashCompleted, AdapterNumberOf(cpController));
-    PrintMessage(MaintMsg::kRebootNeeded);
+    PrintMessage(CommonMsg::kRebootNeeded);
     return 0;
 }

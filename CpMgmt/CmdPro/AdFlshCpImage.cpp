@@ -5,6 +5,7 @@
 
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "fwdata/LeBytes.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
 #include "runtime/Memory.h"
@@ -107,7 +108,7 @@ s32 FlashImageReader::GetImageSize(const char* fileName)
     FileIO* io = GetFileIO();
     FileHandle* file = io->Open(fileName, "r");
     if (file == nullptr) {
-        PrintMessage(MaintMsg::kOpenFileFailed, fileName);
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName);
         return -1;
     }
     if (io->Seek(file, 0, kFromEnd) != 0) {

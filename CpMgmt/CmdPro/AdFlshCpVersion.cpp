@@ -5,6 +5,7 @@
 #include "CpMgmt/CmdPro/AdFlshCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "fwdata/LeBytes.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 #include "runtime/QuendalLog.h"
@@ -54,7 +55,7 @@ AdpFwFlashCp::VersionCheck AdpFwFlashCp::CheckBatteryVersion(CpController* cpCon
     if (status != 0) {
         LogDebugMessage(kSourceName, kBatteryDesignFailureLine, kModuleCommandTool, kLevelError, kDbgFwiFailed,
                         kOpcodeGetBatteryDesign, static_cast<u32>(status));
-        PrintMessage(MaintMsg::kAdapterText, AdapterNumberOf(cpController), "Get BBU Design Info Failed.");
+        PrintMessage(CommonMsg::kAdapterText, AdapterNumberOf(cpController), "Get BBU Design Info Failed.");
         return VersionCheck::kFailed;
     }
     const string battery = FieldText(design, kBatteryVersion, sizeof design - kBatteryVersion);

@@ -10,6 +10,7 @@
 #include "controller/Controller.h"
 #include "fwdata/LeBytes.h"
 #include "parsers/AdpGetPciInfoParsedObject.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
@@ -38,7 +39,7 @@ int AdpGetPciInfoCp::Process(CpController* cpController, ParsedObject* parsedObj
 {
     auto* object = dynamic_cast<AdpGetPciInfoParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(AdpMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpGetPciInfoParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpGetPciInfoParsedObject *");
         return -1;
     }
     Controller* controller = cpController ? cpController->GetController() : nullptr;

@@ -1,20 +1,9 @@
-// Catalogue ids printed by the adapter information commands: the common building blocks and
-// the entries of the "Adapter information" table (AdpInfoMessages.cpp).
+// Catalogue ids of the "Adapter information" table (AdpInfoMessages.cpp). The building blocks
+// ("%s", line ends, rulers, ...) are in the common table (runtime/CommonMessageIds.h).
 #pragma once
 #include "ZepUtil/Types.h"
 
 namespace AdpMsg {
-
-// Common building blocks.
-constexpr u32 kText = 0x1;                // "%s"
-constexpr u32 kLineEnd = 0x2;             // "\n"
-constexpr u32 kNumber = 0x3;              // "%d "
-constexpr u32 kHex64 = 0x6;               // "%.16llx "
-constexpr u32 kUnderline = 0xA;           // 16 "=" and a line end
-constexpr u32 kRuler = 0xB;               // 78 "=" and a line end
-constexpr u32 kDynamicCastFailed = 0x11;  // "Adapter #%d: Dynamic cast failed on %s.\n"
-constexpr u32 kAdapterTitle = 0x12;       // "Adapter #%d\n\n"
-constexpr u32 kOperationFailed = 0x36017; // "Adapter #%d: Failed to Perform %s Operation.\n"
 
 // Adapter report: section titles.
 constexpr u32 kTitleVersions = 0x31100;

@@ -5,6 +5,7 @@
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "fwdata/LeBytes.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace AdpPrint {
@@ -13,11 +14,11 @@ namespace {
 constexpr std::size_t kLineBufferSize = 512;
 }  // namespace
 
-void Text(const char* text) { PrintMessage(AdpMsg::kText, text); }
+void Text(const char* text) { PrintMessage(CommonMsg::kText, text); }
 
-void LineEnd() { PrintMessage(AdpMsg::kLineEnd); }
+void LineEnd() { PrintMessage(CommonMsg::kLineEnd); }
 
-void Number(int value) { PrintMessage(AdpMsg::kNumber, value); }
+void Number(int value) { PrintMessage(CommonMsg::kNumber, value); }
 
 void Formatted(const char* format, ...)
 {

@@ -1,17 +1,12 @@
 // Catalogue ids printed by the adapter maintenance commands (the "Adapter maintenance" table,
-// AdpMaintMessages.cpp). The common building blocks (0x1 "%s", 0x11, ...) are in the common
-// table.
+// AdpMaintMessages.cpp). The building blocks ("%s", ...) are in the common table
+// (runtime/CommonMessageIds.h).
 #pragma once
 #include "ZepUtil/Types.h"
 
 namespace MaintMsg {
 
-constexpr u32 kText = 0x1;                 // "%s"
-constexpr u32 kDynamicCastFailed = 0x11;   // "Adapter #%d: Dynamic cast failed on %s.\n"
 constexpr u32 kPciIds = 0x17;              // vendor and device id line
-constexpr u32 kAdapterText = 0x18;         // "Adapter %d: %s\n"
-constexpr u32 kOpenFileFailed = 0x30009;   // "ERROR: Failed to open file %s.\n"
-constexpr u32 kRebootNeeded = 0x3611e;
 
 // Controller firmware flash.
 constexpr u32 kImageNotValidated = 0x31800;

@@ -19,18 +19,12 @@
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/Span.h"
 #include "raidmodel/VirtualDisk.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<CfgDsplyCp> kRegisterCfgDsplyCp;
-
-constexpr u32 kMsgRuler = 0xB;
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgRefreshFailed = 0x30022;
-constexpr u32 kMsgFailedToGet = 0x35017;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 // Controller information fields of the summary.
 constexpr std::size_t kProductNameOffset = 1344;
@@ -47,7 +41,7 @@ constexpr const char* kFlashTierGroupPrefix = "FLASHTIER ";
 // Stops the walk: "Failed to get <what>" and the status (-1 where a null element was found).
 int Fail(const char* what, int status)
 {
-    PrintMessage(kMsgFailedToGet, what);
+    PrintMessage(CommonMsg::kFailedToGet, what);
     return status != 0 ? status : -1;
 }
 
@@ -84,10 +78,10 @@ int CfgDsplyCp::PrintAdapterSummary(u8 adapterNumber, CpController* cpController
     const std::string productName = FieldText(info_, kProductNameOffset, kProductNameWidth);
     const std::string serial = FieldText(info_, kSerialOffset, kSerialWidth);
     const bool battery = LeBit(info_, kHardwarePresentOffset, kBatteryPresentBit);
-    PrintMessage(kMsgRuler);
+    PrintMessage(CommonMsg::kRuler);
     PrintMessage(CfgMsg::kAdapterSummary, adapterNumber, productName.c_str(),
                  static_cast<int>(LeU16(info_, kMemorySizeOffset)), battery ? "Present" : "Absent", serial.c_str());
-    PrintMessage(kMsgRuler);
+    PrintMessage(CommonMsg::kRuler);
     return 0;
 }
 
@@ -96,21 +90,21 @@ int CfgDsplyCp::Process(CpController* cpController, ParsedObject* parsedObject)
     const u8 adapter = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<CfgDsplyParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapter, "CfgDsplyParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "CfgDsplyParsedObject *");
         return -1;
     }
     if (PrintAdapterSummary(object->GetAdapterNumber(), cpController) != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, "get/print controller properties");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "get/print controller properties");
         return -1;
     }
 
     RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
     if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapter);
+        PrintMessage(CommonMsg::kNoRaidManager, adapter);
         return -1;
     }
     if (manager->Refresh() != 0) {
-        PrintMessage(kMsgRefreshFailed, adapter);
+        PrintMessage(CommonMsg::kRaidManagerInitFailed, adapter);
         return -1;
     }
     List<DiskGroup*>* diskGroups = nullptr;

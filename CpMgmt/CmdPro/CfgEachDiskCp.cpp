@@ -14,18 +14,12 @@
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/UnCfgdVdOnFreshPd.h"
 #include "raidmodel/ids/VdId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<CfgEachDiskCp> kRegisterCfgEachDiskCp;
-
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgNoAdapter = 0x30023;
-constexpr u32 kMsgOperationFailed = 0x36017;
-constexpr u32 kMsgOsNotTold = 0x36067;
 
 constexpr u8 kMediaSsd = 1;
 constexpr u8 kPsMaximum = 2;
@@ -62,19 +56,19 @@ int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObjec
     const u8 adapterNumber = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<CfgAddParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "CfgAddParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "CfgAddParsedObject *");
         return -1;
     }
     RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
     if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
         return -1;
     }
     if (manager->Refresh() != 0)
         return -1;
     Adapter* adapter = nullptr;
     if (manager->GetAdapter(&adapter) != 0) {
-        PrintMessage(kMsgNoAdapter, adapterNumber);
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;
     }
     adapter->GetOemMode(&oemMode_);
@@ -85,11 +79,11 @@ int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObjec
     List<PhysicalDevice*>* pds = nullptr;
     int status = manager->GetUnassignedPdList(&pds);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapterNumber, "to get unconfig pd list");
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "to get unconfig pd list");
         return status;
     }
     if (pds == nullptr) {
-        PrintMessage(kMsgOperationFailed, adapterNumber, "creating pdListPtr");
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "creating pdListPtr");
         return kStatusNoDrive;
     }
     if (pds->GetCount() == 0) {
@@ -99,7 +93,7 @@ int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObjec
     u8 possible = 0;
     u8 notPiEligible = 0;
     if ((status = manager->CanCreateVd(&possible, &notPiEligible)) != 0) {
-        PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return status;
     }
     if (possible == 0) {
@@ -110,7 +104,7 @@ int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObjec
     if ((status = adapter->IsPiSupported(&piSupported)) != 0)
         return status;
     if (object->IsEnblPI() != 0 && piSupported == 0) {
-        PrintMessage(kMsgText, "Adapter Doesn't support PI\n");
+        PrintMessage(CommonMsg::kText, "Adapter Doesn't support PI\n");
         return -1;
     }
 
@@ -131,7 +125,7 @@ int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObjec
             if (pd->IsPiEligible(&eligible) != 0)
                 return -1;
             if (eligible == 0) {
-                PrintMessage(kMsgText, "PD Doesn't support PI\n");
+                PrintMessage(CommonMsg::kText, "PD Doesn't support PI\n");
                 return -1;
             }
         }
@@ -146,7 +140,7 @@ int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObjec
             std::snprintf(text, sizeof text,
                           "Invalid power savings level input for physical device at Encl-%d:Slot-%d.\n", enclosureId,
                           slot);
-            PrintMessage(kMsgText, text);
+            PrintMessage(CommonMsg::kText, text);
             status = -1;
             if (++position >= pds->GetCount())
                 break;
@@ -162,7 +156,7 @@ int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObjec
         }
         PrintText("Configured physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
         if (added == RaidManager::kStatusOsNotTold)
-            PrintMessage(kMsgOsNotTold);
+            PrintMessage(CommonMsg::kOsUpdateFailed);
         ++configured;
 
         manager->Refresh();
@@ -198,7 +192,7 @@ int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObje
 
     Adapter* adapter = nullptr;
     if (manager->GetAdapter(&adapter) != 0) {
-        PrintMessage(kMsgNoAdapter, adapterNumber);
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;
     }
     u8 spinUp = 0;

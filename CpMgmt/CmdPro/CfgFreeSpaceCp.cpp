@@ -10,16 +10,12 @@
 #include "raidmodel/ArraySpaceInfo.h"
 #include "raidmodel/DiskGroup.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<FreeSpaceInfoCp> kRegisterFreeSpaceInfoCp;
-
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgRefreshFailed = 0x30022;
-constexpr u32 kMsgFailedToGet = 0x35017;
 
 // The blocks as a size text (blocks of 512 bytes, so half as many KB).
 void PrintBlocks(u32 id, u64 blocks)
@@ -52,17 +48,17 @@ int FreeSpaceInfoCp::Process(CpController* cpController, ParsedObject* parsedObj
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
     if (dynamic_cast<FreeSpaceInfoParsedObject*>(parsedObject) == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "FreeSpaceInfoParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "FreeSpaceInfoParsedObject *");
         return -1;
     }
     RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
     if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
         return -1;
     }
     int status = manager->Refresh();
     if (status != 0) {
-        PrintMessage(kMsgRefreshFailed, adapterNumber);
+        PrintMessage(CommonMsg::kRaidManagerInitFailed, adapterNumber);
         return status;
     }
     List<DiskGroup*>* groups = nullptr;
@@ -77,14 +73,14 @@ int FreeSpaceInfoCp::Process(CpController* cpController, ParsedObject* parsedObj
         DiskGroup* group = groups->GetAt(static_cast<u8>(g));
         List<Array*>* arrays = nullptr;
         if (group == nullptr || group->GetArrayList(&arrays) != 0 || arrays == nullptr) {
-            PrintMessage(kMsgFailedToGet, "Array list");
+            PrintMessage(CommonMsg::kFailedToGet, "Array list");
             return -1;
         }
         PrintMessage(CfgMsg::kFreeDiskGroupTitle, g, arrays->GetCount());
         for (unsigned a = 0; a < arrays->GetCount(); ++a) {
             Array* array = arrays->GetAt(static_cast<u8>(a));
             if (array == nullptr) {
-                PrintMessage(kMsgFailedToGet, "Array");
+                PrintMessage(CommonMsg::kFailedToGet, "Array");
                 return -1;
             }
             ArrayList<ArraySpaceInfo*>* extents = nullptr;

@@ -4,12 +4,11 @@
 #include "raidmodel/Adapter.h"
 #include "raidmodel/ArraySpaceInfo.h"
 #include "raidmodel/UnConfiguredVd.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgNewLine = 0x2;
 constexpr u32 kOemModeSecure = 2;
 constexpr u32 kOemModeKeepsSsdCache1 = 7;
 constexpr u32 kOemModeKeepsSsdCache2 = 9;
@@ -85,7 +84,7 @@ int ConfigurationCp::CheckEncryptionForOem(u8 encryptionType, u32 oemMode)
     const bool secureMode = oemMode == kOemModeSecure;
     if ((encryptionType == kEncryptionSecure && !secureMode) ||
         ((encryptionType == kEncryptionFde || encryptionType == kEncryptionCtrlBased) && secureMode)) {
-        PrintMessage(kMsgText, "Invalid input\n");
+        PrintMessage(CommonMsg::kText, "Invalid input\n");
         return -1;
     }
     return 0;
@@ -96,8 +95,8 @@ int ConfigurationCp::ApplySsdDriveCacheRule(Adapter* adapter, u32 oemMode, UnCon
     u8 blocked = 0;
     int status = adapter->GetBlockSsdWriteCacheChange(&blocked);
     if (status != 0) {
-        PrintMessage(kMsgText, "Fail To Get Adapter blockSSDWriteCacheChange bit.");
-        PrintMessage(kMsgNewLine);
+        PrintMessage(CommonMsg::kText, "Fail To Get Adapter blockSSDWriteCacheChange bit.");
+        PrintMessage(CommonMsg::kLineEnd);
         return status;
     }
     if (oemMode != kOemModeKeepsSsdCache1 && oemMode != kOemModeKeepsSsdCache2 && blocked != 0 && anySsd_ != 0)

@@ -10,12 +10,11 @@
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgVdNotExist = 0x32005;
 constexpr const char* kNoFlashTier = "Failed to associate the VD as there is no FlashTier\n";
 
 }  // namespace
@@ -30,13 +29,13 @@ int ConfigurationCp::AssociateVdToCache(CpController* cpController, u8 targetId,
     if (adapter->IsSscSupported(&supported) != 0)
         return -1;
     if (supported == 0) {
-        PrintMessage(kMsgText, "FlashTier is not supported \n");
+        PrintMessage(CommonMsg::kText, "FlashTier is not supported \n");
         return -1;
     }
     supported = 0;
     adapter->IsSscVdAssociationSupported(&supported);
     if (supported != 1) {
-        PrintMessage(kMsgText, "Vd association is not supported \n");
+        PrintMessage(CommonMsg::kText, "Vd association is not supported \n");
         return -1;
     }
 
@@ -51,7 +50,7 @@ int ConfigurationCp::AssociateVdToCache(CpController* cpController, u8 targetId,
     // An unreadable count counts as no cache.
     u16 caches = 0;
     if (cache == nullptr || adapter->GetSscCount(&caches) != 0 || caches == 0) {
-        PrintMessage(kMsgText, kNoFlashTier);
+        PrintMessage(CommonMsg::kText, kNoFlashTier);
         return -1;
     }
 
@@ -59,12 +58,12 @@ int ConfigurationCp::AssociateVdToCache(CpController* cpController, u8 targetId,
     if (ssc::ReadAssociation(cpController->GetController(), cache->GetId()->GetTargetId(), &targets) != 0)
         return 1;
     if (!manager->IsTargetIdInUse(targetId, 1)) {
-        PrintMessage(kMsgVdNotExist, object->GetAdapterNumber(), targetId);
+        PrintMessage(CommonMsg::kVdNotFound, object->GetAdapterNumber(), targetId);
         return -1;
     }
     if (std::find(targets.begin(), targets.end(), targetId) == targets.end())
         targets.push_back(targetId);
     const int status = ssc::WriteAssociation(cpController->GetController(), targets);
-    PrintMessage(kMsgText, status == 0 ? "Successfully assigned VD to Cache  \n" : "Association failed ! \n");
+    PrintMessage(CommonMsg::kText, status == 0 ? "Successfully assigned VD to Cache  \n" : "Association failed ! \n");
     return status;
 }

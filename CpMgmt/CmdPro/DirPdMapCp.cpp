@@ -8,13 +8,12 @@
 #include "controller/DpParams.h"
 #include "fwdata/LeBytes.h"
 #include "parsers/DirectPdMappingParsedObject.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<PdMappingCp> kRegisterPdMappingCp;
-
-constexpr u32 kMsgDynamicCastFailed = 0x11;
 
 constexpr u32 kOpReadDefaults = 0x010E0201;
 constexpr u32 kOpWriteDefaults = 0x010E0202;
@@ -47,7 +46,7 @@ int PdMappingCp::Process(CpController* cpController, ParsedObject* parsedObject)
     const u8 adapter = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<PdMappingParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapter, "PdMappingParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "PdMappingParsedObject *");
         return -1;
     }
     Controller* controller = cpController ? cpController->GetController() : nullptr;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
@@ -16,22 +17,12 @@
 #include "raidmodel/VirtualDisk.h"
 #include "raidmodel/ids/EnclSlotId.h"
 #include "raidmodel/ids/VdId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<LdAddCp> kRegisterLdAddCp;
-
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgNewLine = 0x2;
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgAllocFailed = 0x14;
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgNoAdapter = 0x30023;
-constexpr u32 kMsgPdNotFound = 0x33005;
-constexpr u32 kMsgHotSpare = 0x33405;
-constexpr u32 kMsgOperationFailed = 0x36017;
-constexpr u32 kMsgOsNotTold = 0x36067;
 
 constexpr u8 kMediaSsd = 1;
 constexpr u8 kHighestPlainLevel = 9;
@@ -62,7 +53,6 @@ bool IsSsd(PhysicalDevice* pd)
     return pd->GetMediaType(&media) == 0 && media == kMediaSsd;
 }
 
-
 }  // namespace
 
 bool LdAddCp::Created(int status)
@@ -76,7 +66,7 @@ int LdAddCp::CheckVdPossible(u8 adapterNumber)
     u8 notPiEligible = 0;
     const int status = raidManager_->CanCreateVd(&possible, &notPiEligible);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return status;
     }
     if (possible == 0) {
@@ -123,19 +113,19 @@ int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
     const u8 adapterNumber = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<CfgAddParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "CfgAddParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "CfgAddParsedObject *");
         return -1;
     }
     lastGroupAllSsd_ = 0;
     raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
     if (raidManager_ == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
         return -1;
     }
     raidManager_->Refresh();
     Adapter* adapter = nullptr;
     if (raidManager_->GetAdapter(&adapter) != 0) {
-        PrintMessage(kMsgNoAdapter, adapterNumber);
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;
     }
 
@@ -147,7 +137,7 @@ int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
     if (status != 0)
         return status;
     if (object->IsEnblPI() != 0 && piSupported == 0) {
-        PrintMessage(kMsgText, "Adapter Doesn't support PI\n");
+        PrintMessage(CommonMsg::kText, "Adapter Doesn't support PI\n");
         return -1;
     }
 
@@ -173,7 +163,7 @@ int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
     }
     const u8 psPolicy = object->GetPsPolicy();
     if (lastGroupAllSsd_ != 0 && (psPolicy == kPsMaximum || psPolicy == kPsMaximumWithoutCaching)) {
-        PrintMessage(kMsgText, "Invalid power savings level input.\n");
+        PrintMessage(CommonMsg::kText, "Invalid power savings level input.\n");
         return -1;
     }
     DiskGroup* dg = nullptr;
@@ -197,7 +187,7 @@ int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
             return status;
         }
         if (status == RaidManager::kStatusOsNotTold)
-            PrintMessage(kMsgOsNotTold);
+            PrintMessage(CommonMsg::kOsUpdateFailed);
         else if (status == kStatusAssociationFailed)
             status = -1;
         index = 1;
@@ -261,7 +251,7 @@ int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
             return status;
         }
         if (status == RaidManager::kStatusOsNotTold)
-            PrintMessage(kMsgOsNotTold);
+            PrintMessage(CommonMsg::kOsUpdateFailed);
         else if (status == kStatusAssociationFailed)
             status = -1;
         if (index == 0 && withHotSpares) {
@@ -284,7 +274,7 @@ int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
 int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* object)
 {
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "CfgSpanAddParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "CfgSpanAddParsedObject *");
         return -1;
     }
     DeleteSpanLists();
@@ -301,7 +291,7 @@ int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* ob
         auto* drives = new ArrayList<PhysicalDevice*>(4);
         if (spanLists_->Add(drives) != 0) {
             delete drives;
-            PrintMessage(kMsgAllocFailed, "Pd List");
+            PrintMessage(CommonMsg::kNoMemory, "Pd List");
             return -1;
         }
         const unsigned named = group != nullptr ? group->GetCount() : 0;
@@ -326,7 +316,7 @@ int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* ob
             if (IsSsd(pd))
                 ++ssdCount;
             if (IsShielded(pd)) {
-                PrintMessage(kMsgText, "Cannot create configuration with disks in Shielded state. \n");
+                PrintMessage(CommonMsg::kText, "Cannot create configuration with disks in Shielded state. \n");
                 return -1;
             }
             drives->Add(pd);
@@ -391,21 +381,21 @@ int LdAddCp::AddDedicatedHotSpares(CpController* cpController, const DriveEntryL
             break;
         PhysicalDevice* pd = raidManager_->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
         if (pd == nullptr) {
-            PrintMessage(kMsgNewLine);
-            PrintMessage(kMsgNewLine);
-            PrintMessage(kMsgPdNotFound, adapterNumber, EnclosureIdText(enclosureId), slot);
-            PrintMessage(kMsgHotSpare, adapterNumber, "Set", EnclosureIdText(enclosureId), slot, "Failed");
+            PrintMessage(CommonMsg::kLineEnd);
+            PrintMessage(CommonMsg::kLineEnd);
+            PrintMessage(CommonMsg::kPdNotFound, adapterNumber, EnclosureIdText(enclosureId), slot);
+            PrintMessage(PdMsg::kHotSpareResult, adapterNumber, "Set", EnclosureIdText(enclosureId), slot, "Failed");
             // A hot spare that could not be made is a failure of the command.
             status = kStatusNotFound;
             break;
         }
         if (IsShielded(pd)) {
-            PrintMessage(kMsgText, "Cannot set a disk in Shielded state as hotspare.\n");
+            PrintMessage(CommonMsg::kText, "Cannot set a disk in Shielded state as hotspare.\n");
             status = -1;
             break;
         }
         status = pd->MakeHsp(arrays.get(), 1, 0);
-        PrintMessage(kMsgHotSpare, adapterNumber, "Set", EnclosureIdText(enclosureId), slot,
+        PrintMessage(PdMsg::kHotSpareResult, adapterNumber, "Set", EnclosureIdText(enclosureId), slot,
                      status == 0 ? "Success" : "Failed");
         if (status != 0)
             break;

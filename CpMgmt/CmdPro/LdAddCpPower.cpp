@@ -10,13 +10,11 @@
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/UnConfiguredVd.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 
 namespace {
-
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgNoAdapter = 0x30023;
 
 constexpr u32 kDcmdGetDefaults = 0x010E0201;
 constexpr u32 kDefaultsSize = 72;
@@ -45,7 +43,7 @@ int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObje
     DcmdFwiDpParams request(kDcmdGetDefaults, mbox, defaults, kDefaultsSize);
     const int status = controller != nullptr ? controller->Execute(request) : -1;
     if (status != 0) {
-        PrintMessage(kMsgText, "\nFailed to read MFC default data from adapter\n");
+        PrintMessage(CommonMsg::kText, "\nFailed to read MFC default data from adapter\n");
         LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdGetDefaults,
                       static_cast<u32>(status));
         return -1;
@@ -55,7 +53,7 @@ int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObje
     u8 maximumWithCaching = 0;
     if (raidManager_->GetAdapter(&adapter) != 0 || adapter->IsLdPowerSavingSupported(&vdPowerSaving) != 0 ||
         adapter->IsMaxPowerSavingUncached(&maximumWithCaching) != 0) {
-        PrintMessage(kMsgNoAdapter, AdapterNumberOf(cpController));
+        PrintMessage(CommonMsg::kAdapterUnreachable, AdapterNumberOf(cpController));
         return -1;
     }
 
@@ -63,20 +61,20 @@ int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObje
     const bool given = level != CfgParsedObject::kPsNotGiven;
     const u8 flags = defaults[kPowerSaveFlags];
     if (vdPowerSaving == 0 && given) {
-        PrintMessage(kMsgText, "Adapter does not support Power savings on logical drives.\n");
+        PrintMessage(CommonMsg::kText, "Adapter does not support Power savings on logical drives.\n");
         return -1;
     }
     if (flags != kFlagsNotSet && (flags & kNoPerVdLevel) != 0 && given) {
-        PrintMessage(kMsgText, "Power savings level cannot be selected on per logical drive basis.\n");
+        PrintMessage(CommonMsg::kText, "Power savings level cannot be selected on per logical drive basis.\n");
         return -1;
     }
     if ((flags & kNoMaximumOnVd) != 0 && (level == kPsMaximum || level == kPsMaximumWithoutCaching)) {
-        PrintMessage(kMsgText, "Maximum power saving on logical drives is not allowed\n");
+        PrintMessage(CommonMsg::kText, "Maximum power saving on logical drives is not allowed\n");
         return -1;
     }
     if (maximumWithCaching == 0) {
         if (level == kPsMaximumWithoutCaching) {
-            PrintMessage(kMsgText, "Invalid power savings level input.\n");
+            PrintMessage(CommonMsg::kText, "Invalid power savings level input.\n");
             return -1;
         }
         if (level == kPsMaximum)

@@ -16,13 +16,10 @@
 #include "raidmodel/UnCfgdVdOnFreshPd.h"
 #include "raidmodel/VirtualDisk.h"
 #include "raidmodel/ids/VdId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
-
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgNoAdapter = 0x30023;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 constexpr int kStatusNoExtent = 3;
 constexpr int kStatusSpans = 3;
@@ -134,7 +131,7 @@ int LdAddCp::FillPlanSpans(CpController* cpController, CfgAddParsedObject* objec
                 stopped = true;
                 // A drive the user named must not be dropped from the virtual drive silently.
                 if (drivesNamed_) {
-                    PrintMessage(kMsgOperationFailed, AdapterNumberOf(cpController), "configuration");
+                    PrintMessage(CommonMsg::kOperationFailed, AdapterNumberOf(cpController), "configuration");
                     return kStatusSpans;
                 }
                 continue;
@@ -166,7 +163,7 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
     if ((status = adapter->IsPiSupported(&piSupported)) != 0)
         return status;
     if (object->IsEnblPI() != 0 && piSupported == 0) {
-        PrintMessage(kMsgText, "Adapter Doesn't support PI\n");
+        PrintMessage(CommonMsg::kText, "Adapter Doesn't support PI\n");
         return -1;
     }
     if (!supported)
@@ -180,7 +177,7 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
     const u8 perSpan = spanLists_->GetAt(0)->GetCount();
     std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(raidManager_));
     if (!plan) {
-        PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return kStatusSpans;
     }
     plan->BuildUnconfiguredPdList();
@@ -207,7 +204,7 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
     if ((status = FillPlanSpans(cpController, object, plan.get(), planSpans.spans)) != 0)
         return status;
     if (planSpans.spans->GetCount() < spanLists_->GetCount()) {
-        PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return kStatusSpans;
     }
     // Drives left out (not PI-eligible, or refused for a virtual drive of the tool's choosing)
@@ -217,7 +214,7 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
         const unsigned count = planSpans.spans->GetAt(static_cast<u8>(s))->GetCount();
         if (count != built || count < minimum || count > maximum) {
             if (drivesNamed_)
-                PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+                PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
             return kStatusSpans;
         }
     }
@@ -293,7 +290,7 @@ int LdAddCp::AddVdOnFreeSpace(CpController* cpController, CfgAddParsedObject* ob
 
     std::unique_ptr<UnCfgdVdOnFreeSpOnPd> plan(UnCfgdVdOnFreeSpOnPd::Create(raidManager_, dg));
     if (!plan) {
-        PrintMessage(kMsgOperationFailed, adapterNumber, "configuration");
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return kStatusNoExtent;
     }
     ArrayList<ArraySpaceInfo*>* usableList = nullptr;
@@ -340,7 +337,7 @@ int LdAddCp::AddVdOnFreeSpace(CpController* cpController, CfgAddParsedObject* ob
     SetPolicies(object, plan.get());
     Adapter* adapter = nullptr;
     if (raidManager_->GetAdapter(&adapter) != 0) {
-        PrintMessage(kMsgNoAdapter, adapterNumber);
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;
     }
     if ((status = ApplySsdDriveCacheRule(adapter, oemMode_, plan.get())) != 0)

@@ -11,16 +11,12 @@
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/VdId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<LdAutoCp> kRegisterLdAutoCp;
-
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgNoAdapter = 0x30023;
-constexpr u32 kMsgOsNotTold = 0x36067;
 
 constexpr u8 kHighestPlainLevel = 9;
 constexpr int kStatusTwoArraysNeeded = 30;
@@ -58,18 +54,18 @@ int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
     const u8 adapterNumber = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<CfgAutoParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "CfgAutoParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "CfgAutoParsedObject *");
         return -1;
     }
     raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
     if (raidManager_ == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
         return -1;
     }
     raidManager_->Refresh();
     Adapter* adapter = nullptr;
     if (raidManager_->GetAdapter(&adapter) != 0) {
-        PrintMessage(kMsgNoAdapter, adapterNumber);
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;
     }
 
@@ -117,7 +113,7 @@ int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
         return status != 0 ? status : kStatusNoDivision;
     }
     if (status == RaidManager::kStatusOsNotTold)
-        PrintMessage(kMsgOsNotTold);
+        PrintMessage(CommonMsg::kOsUpdateFailed);
     else if (status == kStatusAssociationFailed)
         status = -1;
 

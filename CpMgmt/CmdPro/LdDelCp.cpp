@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/SscAssociation.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -14,20 +15,13 @@
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
 #include "raidmodel/ids/VdIdFwi.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/CtPrint.h"
 
 namespace {
 
 const CpRegistration<LdDelCp> kRegisterLdDelCp;
-
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgNoRaidManager = 0x30021;
-constexpr u32 kMsgVdCountFailed = 0x32001;
-constexpr u32 kMsgVdNotExist = 0x32005;
-constexpr u32 kMsgFailedToGet = 0x35017;
-constexpr u32 kMsgOsNotTold = 0x36067;
 
 // Printed on standard output whatever the console settings, and not logged.
 void PrintSnapshotRefusal(u8 targetId)
@@ -54,12 +48,12 @@ int LdDelCp::Process(CpController* cpController, ParsedObject* parsedObject)
     const u8 adapterNumber = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<LdDelParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapterNumber, "LdDelParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "LdDelParsedObject *");
         return -1;
     }
     RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
     if (manager == nullptr) {
-        PrintMessage(kMsgNoRaidManager, adapterNumber);
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
         return -1;
     }
     manager->Refresh();
@@ -68,7 +62,7 @@ int LdDelCp::Process(CpController* cpController, ParsedObject* parsedObject)
         return -1;
     u8 vdCount = 0;
     if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(kMsgVdCountFailed, adapterNumber);
+        PrintMessage(AdpMsg::kVdCountFailed, adapterNumber);
         return -1;
     }
     List<VirtualDisk*>* vds = nullptr;
@@ -89,14 +83,14 @@ int LdDelCp::Process(CpController* cpController, ParsedObject* parsedObject)
         } else {
             target = object->GetLd(static_cast<u8>(i));
             if (!manager->IsTargetIdInUse(target, 0)) {
-                PrintMessage(kMsgVdNotExist, adapterNumber, target);
+                PrintMessage(CommonMsg::kVdNotFound, adapterNumber, target);
                 continue;
             }
         }
         VdIdFwi id(target, target, VdIdFwi::kAnySeqNum);
         VirtualDisk* vd = nullptr;
         if (manager->GetVd(&id, &vd) != 0 || vd == nullptr) {
-            PrintMessage(kMsgFailedToGet, "VD object");
+            PrintMessage(CommonMsg::kFailedToGet, "VD object");
             result = -1;
             continue;
         }
@@ -112,27 +106,27 @@ int LdDelCp::Process(CpController* cpController, ParsedObject* parsedObject)
 
         if (flashTierCommand) {
             if (cacheSupported == 0) {
-                PrintMessage(kMsgText, "FlashTier is not supported \n");
+                PrintMessage(CommonMsg::kText, "FlashTier is not supported \n");
                 return -1;
             }
             if (!isCache) {
                 if (all)
                     continue;
-                PrintMessage(kMsgText, "VD is not FlashTier\n");
+                PrintMessage(CommonMsg::kText, "VD is not FlashTier\n");
                 return -1;
             }
         } else if (cacheSupported != 0) {
             if (isCache) {
                 if (all)
                     continue;
-                PrintMessage(kMsgText, " Virtual Disk is an FlashTier. Please Use FlashTier Command for Deleting the VD \n");
+                PrintMessage(CommonMsg::kText, " Virtual Disk is an FlashTier. Please Use FlashTier Command for Deleting the VD \n");
                 return -1;
             }
             std::vector<u8> served;
             result = ssc::ReadAssociation(cpController->GetController(), target, &served);
             const bool isServed = result == 0 && std::find(served.begin(), served.end(), fwTarget) != served.end();
             if (isServed && object->GetForce() != 1) {
-                PrintMessage(kMsgText, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n");
+                PrintMessage(CommonMsg::kText, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n");
                 return -1;
             }
         }
@@ -142,7 +136,7 @@ int LdDelCp::Process(CpController* cpController, ParsedObject* parsedObject)
         if (deleted == 0 || deleted == RaidManager::kStatusOsNotTold) {
             PrintMessage(LdMsg::kDeleted, adapterNumber, target, fwTarget);
             if (deleted == RaidManager::kStatusOsNotTold)
-                PrintMessage(kMsgOsNotTold);
+                PrintMessage(CommonMsg::kOsUpdateFailed);
             continue;
         }
         PrintMessage(LdMsg::kDeleteFailed, adapterNumber, target);

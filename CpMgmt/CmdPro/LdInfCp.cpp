@@ -13,18 +13,12 @@
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/Spare.h"
 #include "raidmodel/VirtualDisk.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<LdInfoCp> kRegisterLdInfoCp;
-
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgLineEnd = 0x2;
-constexpr u32 kMsgNumber = 0x3;
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgVdNotFound = 0x32005;
-constexpr u32 kMsgFailedToGet = 0x35017;
 
 // The first drive of the list with that 8-bit target id, or null.
 VirtualDisk* FindByTargetId(const List<VirtualDisk*>& vds, u8 targetId)
@@ -53,7 +47,7 @@ int LdInfoCp::PrintDedicatedSpares(VirtualDisk* vd)
     List<Spare*>* spares = nullptr;
     int status = vd->GetSpareList(&spares);
     if (status != 0) {
-        PrintMessage(kMsgFailedToGet, "Hot Spare");
+        PrintMessage(CommonMsg::kFailedToGet, "Hot Spare");
         return status;
     }
     if (spares == nullptr || spares->GetCount() == 0)
@@ -67,7 +61,7 @@ int LdInfoCp::PrintDedicatedSpares(VirtualDisk* vd)
         if (status == 0 && pd == nullptr)
             status = -1;
         if (status != 0) {
-            PrintMessage(kMsgFailedToGet, "PD object");
+            PrintMessage(CommonMsg::kFailedToGet, "PD object");
             return status;
         }
         u16 enclosureId = 0;
@@ -76,12 +70,12 @@ int LdInfoCp::PrintDedicatedSpares(VirtualDisk* vd)
         if (status == 0)
             status = pd->GetSlotNumber(&slot);
         if (status != 0) {
-            PrintMessage(kMsgFailedToGet, "PD ID");
+            PrintMessage(CommonMsg::kFailedToGet, "PD ID");
             return status;
         }
-        PrintMessage(kMsgText, "    ");
-        PrintMessage(kMsgNumber, static_cast<int>(j));
-        PrintMessage(kMsgText, ": ");
+        PrintMessage(CommonMsg::kText, "    ");
+        PrintMessage(CommonMsg::kNumber, static_cast<int>(j));
+        PrintMessage(CommonMsg::kText, ": ");
         PrintMessage(PdMsg::kEnclSlot, EnclosureIdText(enclosureId), slot);
     }
     return 0;
@@ -92,7 +86,7 @@ int LdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
     const u8 adapter = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<LdInfoParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapter, "LdInfoParsedObject *...");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "LdInfoParsedObject *...");
         return -1;
     }
 
@@ -133,7 +127,7 @@ int LdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
             if (manager->IsTargetIdInUse(targetId, 0))
                 vd = FindByTargetId(*vds, targetId);
             if (vd == nullptr) {
-                PrintMessage(kMsgVdNotFound, adapter, targetId);
+                PrintMessage(CommonMsg::kVdNotFound, adapter, targetId);
                 status = -1;
                 continue;
             }
@@ -145,8 +139,8 @@ int LdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
 
         ReportPrint::VdHeading(vd);
         ReportPrint::Text(vd->Print());
-        PrintMessage(kMsgLineEnd);
-        PrintMessage(kMsgLineEnd);
+        PrintMessage(CommonMsg::kLineEnd);
+        PrintMessage(CommonMsg::kLineEnd);
 
         status = PrintDedicatedSpares(vd);
         if (status != 0)

@@ -11,18 +11,12 @@
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/Span.h"
 #include "raidmodel/VirtualDisk.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<LdPdInfoCp> kRegisterLdPdInfoCp;
-
-constexpr u32 kMsgLineEnd = 0x2;
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgAdapterTitle = 0x12;
-constexpr u32 kMsgRefreshFailed = 0x30022;
-constexpr u32 kMsgFailedToGet = 0x35017;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 constexpr const char* kLdPdOperation = "to get LD/PD information";
 constexpr const char* kPdListOperation = "to get PD list";
@@ -46,7 +40,7 @@ int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd)
     List<Span*>* spans = nullptr;
     int status = vd->GetSpanList(&spans);
     if (status != 0 || spans == nullptr) {
-        PrintMessage(kMsgOperationFailed, adapter, kLdPdOperation);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kLdPdOperation);
         return FailureStatus(status);
     }
     ReportPrint::VdHeading(vd);
@@ -58,18 +52,18 @@ int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd)
         Array* array = nullptr;
         status = span != nullptr ? span->GetArray(&array) : -1;
         if (status != 0 || array == nullptr) {
-            PrintMessage(kMsgOperationFailed, adapter, kLdPdOperation);
+            PrintMessage(CommonMsg::kOperationFailed, adapter, kLdPdOperation);
             return FailureStatus(status);
         }
         List<PhysicalDevice*>* pds = nullptr;
         status = array->GetPdList(&pds);
         if (status != 0 || pds == nullptr) {
-            PrintMessage(kMsgOperationFailed, adapter, kPdListOperation);
+            PrintMessage(CommonMsg::kOperationFailed, adapter, kPdListOperation);
             return FailureStatus(status);
         }
         PrintMessage(LdMsg::kSpanPdCount, static_cast<int>(s), pds->GetCount());
         for (unsigned k = 0; k < pds->GetCount(); ++k) {
-            PrintMessage(kMsgLineEnd);
+            PrintMessage(CommonMsg::kLineEnd);
             PrintMessage(LdMsg::kPdTitle, static_cast<int>(k));
             ReportPrint::DriveBlocks(pds->GetAt(static_cast<u8>(k)));
         }
@@ -81,7 +75,7 @@ int LdPdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     const u8 adapter = AdapterNumberOf(cpController);
     if (parsedObject == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapter, "LdPdInfoParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "LdPdInfoParsedObject *");
         return -1;
     }
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
@@ -89,23 +83,23 @@ int LdPdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
         return -1;
     int status = manager->Refresh();
     if (status != 0) {
-        PrintMessage(kMsgRefreshFailed, adapter);
+        PrintMessage(CommonMsg::kRaidManagerInitFailed, adapter);
         return status;
     }
     List<VirtualDisk*>* vds = nullptr;
     status = manager->GetVdList(&vds);
     if (status != 0 || vds == nullptr) {
-        PrintMessage(kMsgFailedToGet, "Disk Group list");
+        PrintMessage(CommonMsg::kFailedToGet, "Disk Group list");
         return FailureStatus(status);
     }
     manager->SortVdList(vds);
 
-    PrintMessage(kMsgAdapterTitle, adapter);
+    PrintMessage(CommonMsg::kAdapterTitle, adapter);
     PrintMessage(LdMsg::kVirtualDiskCount, vds->GetCount());
     for (unsigned i = 0; i < vds->GetCount(); ++i) {
         VirtualDisk* vd = vds->GetAt(static_cast<u8>(i));
         if (vd == nullptr) {
-            PrintMessage(kMsgOperationFailed, adapter, kLdPdOperation);
+            PrintMessage(CommonMsg::kOperationFailed, adapter, kLdPdOperation);
             return -1;
         }
         status = PrintVd(adapter, vd);

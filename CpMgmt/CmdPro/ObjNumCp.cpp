@@ -6,12 +6,12 @@
 #include "CpMgmt/CpController.h"
 #include "cmdtool/ParsedObject.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<ObjNumberCp> kRegisterObjNumberCp;
-
 
 }  // namespace
 
@@ -29,7 +29,7 @@ int ObjNumberCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     const u8 adapter = AdapterNumberOf(cpController);
     if (parsedObject == nullptr) {
-        PrintMessage(AdpMsg::kDynamicCastFailed, adapter, "ObjNumberParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "ObjNumberParsedObject *");
         return -1;
     }
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
@@ -56,7 +56,7 @@ int ObjNumberCp::Process(CpController* cpController, ParsedObject* parsedObject)
         return count;
     }
     default:
-        PrintMessage(AdpMsg::kText, "ObjNumberCp called incorrectly...");
+        PrintMessage(CommonMsg::kText, "ObjNumberCp called incorrectly...");
         return 0;
     }
 }

@@ -10,15 +10,12 @@
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<PdClrCp> kRegisterPdClrCp;
-
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgPdNotFound = 0x33005;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 }  // namespace
 
@@ -35,7 +32,7 @@ int PdClrCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     auto* object = dynamic_cast<PdClrParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdClrParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdClrParsedObject *");
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
@@ -60,7 +57,7 @@ int PdClrCp::Process(CpController* cpController, ParsedObject* parsedObject)
         PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
         if (pd == nullptr) {
             // Named as the user wrote it.
-            PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(named->GetEnclId()), slot);
+            PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(named->GetEnclId()), slot);
             return -1;
         }
 
@@ -92,7 +89,7 @@ int PdClrCp::ShowProgress(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 sl
     u8 block[PdProgress::kSize] = {};
     const int status = pd->GetProgress(block);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, "to get progress on PD");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "to get progress on PD");
         return status;
     }
     if (!LeBit(block, PdProgress::kRunning, PdProgress::kClearBit))

@@ -12,16 +12,12 @@
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<PdCopyBackCp> kRegisterPdCopyBackCp;
-
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgAdapterFailed = 0x30023;
-constexpr u32 kMsgPdNotFound = 0x33005;
 
 constexpr PdSuspendResume::Texts kSuspendTexts = {
     .queryFailed = "Failed to get copyback suspend allowed. pdid = ",
@@ -54,7 +50,7 @@ int PdCopyBackCp::FindDrive(CpController* cpController, RaidManager* manager, u8
     *resolvedEnclosureId = enclosureId;
     *pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
     if (*pd == nullptr) {
-        PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+        PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
         return -1;
     }
     return 0;
@@ -64,7 +60,7 @@ int PdCopyBackCp::Process(CpController* cpController, ParsedObject* parsedObject
 {
     auto* object = dynamic_cast<PdCopyBackParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdCopyBackParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdCopyBackParsedObject *");
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
@@ -83,7 +79,7 @@ int PdCopyBackCp::Process(CpController* cpController, ParsedObject* parsedObject
         return -1;
     Adapter* adapterElement = nullptr;
     if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr) {
-        PrintMessage(kMsgAdapterFailed, adapter);
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
         return -1;
     }
 
@@ -94,7 +90,7 @@ int PdCopyBackCp::Process(CpController* cpController, ParsedObject* parsedObject
         if (status != 0)
             return status;
         if (supported != 1) {
-            PrintMessage(kMsgText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
+            PrintMessage(CommonMsg::kText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
             return -1;
         }
     }
@@ -144,7 +140,7 @@ int PdCopyBackCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
     if (!LeBit(block, PdProgress::kRunning, PdProgress::kCopybackBit))
         PrintMessage(PdMsg::kCpyBkNotRunning);
     else if (LeBit(block, PdProgress::kSuspended, PdProgress::kCopybackBit))
-        PrintMessage(kMsgText, "PD-Copyback is in Suspend Stage\n");
+        PrintMessage(CommonMsg::kText, "PD-Copyback is in Suspend Stage\n");
     else
         PrintMessage(PdMsg::kCpyBkProgress, EnclosureIdText(enclosureId), slot,
                      PdProgress::Percent(block, PdProgress::kProgress),

@@ -12,15 +12,13 @@
 #include "controller/DpParams.h"
 #include "fwdata/LeBytes.h"
 #include "parsers/PdHspParsedObject.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<PdHspCp> kRegisterPdHspCp;
 
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgPdNotFound = 0x33005;
-constexpr u32 kMsgOperationFailed = 0x36017;
 constexpr const char* kOperation = "PD hotspare";
 
 constexpr u32 kOpCtrlInfo = 0x01010000;
@@ -213,14 +211,14 @@ int PdHspCp::Process(CpController* cpController, ParsedObject* parsedObject)
     const u8 adapter = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<PdHspParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapter, "PdHspParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "PdHspParsedObject *");
         return -1;
     }
     Controller* controller = cpController ? cpController->GetController() : nullptr;
 
     // The record holds 16 array references: a longer list is refused before anything is sent.
     if (object->GetSet() != 0 && object->GetDedicated() != 0 && object->GetArrayList().GetCount() > kMaxArrayRefs) {
-        PrintMessage(kMsgOperationFailed, adapter, kOperation);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
         return -1;
     }
 
@@ -228,7 +226,7 @@ int PdHspCp::Process(CpController* cpController, ParsedObject* parsedObject)
     if (status == 0)
         status = ReadConfig(controller);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, kOperation);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
         FreeBuffers();
         return status;
     }
@@ -249,20 +247,20 @@ int PdHspCp::Process(CpController* cpController, ParsedObject* parsedObject)
 int PdHspCp::HandleDrive(Controller* controller, const PdHspParsedObject& object, u8 adapter, u16 enclosureId, u8 slot)
 {
     if (!IsPdPresent(enclosureId, slot)) {
-        PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+        PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
         return kStatusNotFound;
     }
     if (!IsDiskPresent(enclosureId, slot)) {
-        PrintMessage(kMsgOperationFailed, adapter, kOperation);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
         return kStatusNotFound;
     }
     if (IsPdInArray(enclosureId, slot)) {
-        PrintMessage(kMsgOperationFailed, adapter, kOperation);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
         return kStatusInArray;
     }
     const int deviceId = GetDeviceId(enclosureId, slot);
     if (deviceId < 0) {
-        PrintMessage(kMsgOperationFailed, adapter, kOperation);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
         return kStatusNotFound;
     }
 
@@ -289,7 +287,7 @@ int PdHspCp::SetHotSpare(Controller* controller, const PdHspParsedObject& object
     const u8 noMbox[12] = {};
     int status = ExecuteDcmd(controller, kOpCtrlInfo, noMbox, ctrlInfo.data(), kCtrlInfoSize);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, kOperation);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
         return status;
     }
 
@@ -308,7 +306,7 @@ int PdHspCp::SetHotSpare(Controller* controller, const PdHspParsedObject& object
         for (unsigned i = 0; i < arrays.GetCount() && i < kMaxArrayRefs; ++i) {
             u16 arrayRef = 0;
             if (GetArrayRef(arrays.GetAt(static_cast<u8>(i)), &arrayRef) != 0) {
-                PrintMessage(kMsgOperationFailed, adapter, kOperation);
+                PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
                 return kStatusNoArray;
             }
             PutLeU16(hotSpareRecord_, kHspArrayRefs + 2 * i, arrayRef);

@@ -9,15 +9,12 @@
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<PdInfoCp> kRegisterPdInfoCp;
-
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgPdNotFound = 0x33005;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 }  // namespace
 
@@ -34,7 +31,7 @@ int PdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     auto* object = dynamic_cast<PdInfoParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdInfoParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdInfoParsedObject *");
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
@@ -47,7 +44,7 @@ int PdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
     u16 deviceCount = 0;
     int status = manager->GetPdCount(&deviceCount);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, "get PD list");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "get PD list");
         return status;
     }
 
@@ -65,7 +62,7 @@ int PdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
 
         PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
         if (pd == nullptr) {
-            PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+            PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
             continue;
         }
         ReportPrint::DriveBlocks(pd);

@@ -9,16 +9,12 @@
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<PdListCp> kRegisterPdListCp;
-
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgAdapterTitle = 0x12;
-constexpr u32 kMsgRefreshFailed = 0x30022;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 // A drive with its sort keys, read once before sorting so that the order is consistent.
 struct SortEntry {
@@ -72,7 +68,7 @@ std::vector<PhysicalDevice*> PdListCp::SortByEnclSlot(const List<PhysicalDevice*
 int PdListCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     if (parsedObject == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdListParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdListParsedObject *");
         return -1;
     }
     const u8 adapter = parsedObject->GetAdapterNumber();
@@ -81,18 +77,18 @@ int PdListCp::Process(CpController* cpController, ParsedObject* parsedObject)
     if (manager == nullptr)
         return -1;
     if (manager->Refresh() != 0) {
-        PrintMessage(kMsgRefreshFailed, adapter);
+        PrintMessage(CommonMsg::kRaidManagerInitFailed, adapter);
         return -1;
     }
     List<PhysicalDevice*>* drives = nullptr;
     int status = manager->GetPdList(&drives);
     if (status != 0 || drives == nullptr) {
-        PrintMessage(kMsgOperationFailed, adapter, "get PD list");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "get PD list");
         return status != 0 ? status : -1;
     }
 
     const std::vector<PhysicalDevice*> sorted = SortByEnclSlot(*drives);
-    PrintMessage(kMsgAdapterTitle, adapter);
+    PrintMessage(CommonMsg::kAdapterTitle, adapter);
     for (PhysicalDevice* pd : sorted)
         ReportPrint::DriveBlocks(pd);
     return 0;

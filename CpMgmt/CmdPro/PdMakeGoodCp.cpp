@@ -9,12 +9,12 @@
 #include "parsers/PdOffLineParsedObject.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 const CpRegistration<PdMakeGoodCp> kRegisterPdMakeGoodCp;
 
-constexpr u32 kMsgDynamicCastFailed = 0x11;
 // The controller's answer when its limit of system-drive conversions is reached.
 constexpr int kConversionLimit = 95;
 }  // namespace
@@ -32,7 +32,7 @@ int PdMakeGoodCp::Process(CpController* cpController, ParsedObject* parsedObject
 {
     auto* object = dynamic_cast<PdOffLineParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();

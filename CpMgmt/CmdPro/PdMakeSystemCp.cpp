@@ -9,12 +9,12 @@
 #include "parsers/PdOffLineParsedObject.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 const CpRegistration<PdMakeSystemCp> kRegisterPdMakeSystemCp;
 
-constexpr u32 kMsgDynamicCastFailed = 0x11;
 }  // namespace
 
 ArrayList<u16>* PdMakeSystemCp::GetCommandCodes()
@@ -30,7 +30,7 @@ int PdMakeSystemCp::Process(CpController* cpController, ParsedObject* parsedObje
 {
     auto* object = dynamic_cast<PdOffLineParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();

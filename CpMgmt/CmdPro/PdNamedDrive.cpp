@@ -4,12 +4,8 @@
 #include "ZepUtil/TextHelpers.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
-
-namespace {
-constexpr u32 kMsgPdNotFound = 0x33005;
-constexpr u32 kMsgOperationFailed = 0x36017;
-}  // namespace
 
 int FindNamedDrive(CpController* cpController, RaidManager* manager, u16 enclosureId, u8 slot, NamedDrive* drive)
 {
@@ -28,9 +24,9 @@ int ReportPdNotFound(RaidManager* manager, u8 adapter, const NamedDrive& drive)
     u16 count = 0;
     int status = manager->GetPdCount(&count);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, "get PD list");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "get PD list");
         return status;
     }
-    PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(drive.enclosureId), drive.slot);
+    PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(drive.enclosureId), drive.slot);
     return -1;
 }

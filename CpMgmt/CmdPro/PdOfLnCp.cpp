@@ -9,12 +9,12 @@
 #include "parsers/PdOffLineParsedObject.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 const CpRegistration<PdOfLnCp> kRegisterPdOfLnCp;
 
-constexpr u32 kMsgDynamicCastFailed = 0x11;
 }  // namespace
 
 ArrayList<u16>* PdOfLnCp::GetCommandCodes()
@@ -30,7 +30,7 @@ int PdOfLnCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     auto* object = dynamic_cast<PdOffLineParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();

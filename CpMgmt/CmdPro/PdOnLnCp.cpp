@@ -9,12 +9,11 @@
 #include "parsers/PdOnLineParsedObject.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 const CpRegistration<PdOnLnCp> kRegisterPdOnLnCp;
-
-constexpr u32 kMsgDynamicCastFailed = 0x11;
 
 // Starts or stops the locate indication of the drive and says so.
 int Locate(NamedDrive& drive, u8 adapter, u8 option)
@@ -53,7 +52,7 @@ int PdOnLnCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     auto* object = dynamic_cast<PdOnLineParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdOnLineParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdOnLineParsedObject *");
         return -1;
     }
     const u8 operation = object->GetOperation();

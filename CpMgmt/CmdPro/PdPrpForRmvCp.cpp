@@ -8,13 +8,12 @@
 #include "parsers/PdPrpRmvParsedObject.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 const CpRegistration<PdPrpForRmvCp> kRegisterPdPrpForRmvCp;
 
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgOperationFailed = 0x36017;
 }  // namespace
 
 ArrayList<u16>* PdPrpForRmvCp::GetCommandCodes()
@@ -30,7 +29,7 @@ int PdPrpForRmvCp::Process(CpController* cpController, ParsedObject* parsedObjec
 {
     auto* object = dynamic_cast<PdPrpRmvParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdPrpRmvParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdPrpRmvParsedObject *");
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
@@ -48,7 +47,7 @@ int PdPrpForRmvCp::Process(CpController* cpController, ParsedObject* parsedObjec
         if (status != 0)
             return status;
         if (drive.pd == nullptr) {
-            PrintMessage(kMsgOperationFailed, adapter, "prepare for removal");
+            PrintMessage(CommonMsg::kOperationFailed, adapter, "prepare for removal");
             return -1;
         }
         status = undo ? drive.pd->UndoPrepareForRemoval() : drive.pd->PrepareForRemoval();

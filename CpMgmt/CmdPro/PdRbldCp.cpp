@@ -12,16 +12,12 @@
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/EnclSlotId.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
 const CpRegistration<PdRbldCp> kRegisterPdRbldCp;
-
-constexpr u32 kMsgText = 0x1;
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgPdNotFound = 0x33005;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 constexpr int kStatusInvalidSeqNum = 4;
 constexpr int kStatusNotFound = 12;
@@ -53,7 +49,7 @@ int PdRbldCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     auto* object = dynamic_cast<PdRebuildParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, AdapterNumberOf(cpController), "PdRebuildParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdRebuildParsedObject *");
         return -1;
     }
     const u8 adapter = object->GetAdapterNumber();
@@ -67,7 +63,7 @@ int PdRbldCp::Process(CpController* cpController, ParsedObject* parsedObject)
     Adapter* adapterElement = nullptr;
     int status = manager->GetAdapter(&adapterElement);
     if (status != 0 || adapterElement == nullptr) {
-        PrintMessage(kMsgText, "Fail To Get Adapter.");
+        PrintMessage(CommonMsg::kText, "Fail To Get Adapter.");
         return status != 0 ? status : -1;
     }
 
@@ -76,12 +72,12 @@ int PdRbldCp::Process(CpController* cpController, ParsedObject* parsedObject)
         u8 supported = 0;
         status = adapterElement->IsBgOpSuspendResumeSupported(&supported);
         if (status != 0) {
-            PrintMessage(kMsgText, "Fail To Get Adapter allowed  Operations.");
+            PrintMessage(CommonMsg::kText, "Fail To Get Adapter allowed  Operations.");
             return status;
         }
         // A refusal is a failure of the command, not a success.
         if (supported != 1) {
-            PrintMessage(kMsgText, "FW not Supported BG Suspend Resume Operations.");
+            PrintMessage(CommonMsg::kText, "FW not Supported BG Suspend Resume Operations.");
             return -1;
         }
     }
@@ -100,7 +96,7 @@ int PdRbldCp::Process(CpController* cpController, ParsedObject* parsedObject)
             return result != 0 ? result : status;
         PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
         if (pd == nullptr) {
-            PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+            PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
             return result != 0 ? result : -1;
         }
         pd->GetDeviceId(&deviceId);
@@ -118,7 +114,7 @@ int PdRbldCp::Process(CpController* cpController, ParsedObject* parsedObject)
             status = StartOrStop(pd, adapter, enclosureId, slot, action == TOKEN_START);
             break;
         default:
-            PrintMessage(kMsgOperationFailed, adapter, "rebuild");
+            PrintMessage(CommonMsg::kOperationFailed, adapter, "rebuild");
             return -1;
         }
         if (result == 0)
@@ -136,7 +132,7 @@ int PdRbldCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
     if (!LeBit(block, PdProgress::kRunning, PdProgress::kRebuildBit))
         PrintMessage(PdMsg::kRbldNotRunning, EnclosureIdText(enclosureId), slot);
     else if (LeBit(block, PdProgress::kSuspended, PdProgress::kRebuildBit))
-        PrintMessage(kMsgText, "PD-Rebuild is in Suspend Stage\n");
+        PrintMessage(CommonMsg::kText, "PD-Rebuild is in Suspend Stage\n");
     else
         PrintMessage(PdMsg::kRbldProgress, EnclosureIdText(enclosureId), slot,
                      PdProgress::Percent(block, PdProgress::kProgress),
@@ -160,7 +156,7 @@ int PdRbldCp::StartOrStop(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 sl
         PrintMessage(start ? PdMsg::kRbldStarted : PdMsg::kRbldStopped, EnclosureIdText(enclosureId), slot);
         break;
     case kStatusNotFound:
-        PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+        PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
         break;
     case kStatusWrongState:
         PrintMessage(start ? PdMsg::kRbldCannotStart : PdMsg::kRbldNotRebuilding, EnclosureIdText(enclosureId), slot);
@@ -170,7 +166,7 @@ int PdRbldCp::StartOrStop(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 sl
         break;
     default:
         // Any other refusal or transport failure is reported as a failure, never as done.
-        PrintMessage(kMsgOperationFailed, adapter, "rebuild");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "rebuild");
         break;
     }
     return status;

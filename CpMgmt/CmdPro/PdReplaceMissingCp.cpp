@@ -15,14 +15,11 @@
 #include "fwdata/PdRecordLayout.h"
 #include "parsers/PdReplaceMissingParsedObject.h"
 #include "raidmodel/CfgData.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 const CpRegistration<PdReplaceMissingCp> kRegisterPdReplaceMissingCp;
-
-constexpr u32 kMsgDynamicCastFailed = 0x11;
-constexpr u32 kMsgPdNotFound = 0x33005;
-constexpr u32 kMsgOperationFailed = 0x36017;
 
 constexpr u32 kDcmdPdReplaceMissing = 0x02080200;
 
@@ -87,12 +84,12 @@ int PdReplaceMissingCp::Process(CpController* cpController, ParsedObject* parsed
     const u8 adapter = AdapterNumberOf(cpController);
     auto* object = dynamic_cast<PdReplaceMissingParsedObject*>(parsedObject);
     if (object == nullptr) {
-        PrintMessage(kMsgDynamicCastFailed, adapter, "PdReplaceMissingParsedObject *");
+        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "PdReplaceMissingParsedObject *");
         return -1;
     }
     Controller* controller = cpController ? cpController->GetController() : nullptr;
     if (controller == nullptr || ReadPdList(controller) != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, "read PD list");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "read PD list");
         return -1;
     }
 
@@ -107,14 +104,14 @@ int PdReplaceMissingCp::Process(CpController* cpController, ParsedObject* parsed
         return status;
     const int deviceId = FindDeviceId(enclosureId, slot);
     if (deviceId < 0) {
-        PrintMessage(kMsgPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+        PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
         return -1;
     }
 
     u8 info[pdrec::kSize] = {};
     status = SendDcmdWords(controller, kDcmdPdGetInfo, static_cast<u32>(deviceId), 0, info, 0);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, "get PD info");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "get PD info");
         return status;
     }
 
@@ -123,7 +120,7 @@ int PdReplaceMissingCp::Process(CpController* cpController, ParsedObject* parsed
     if (status == 0 && cfg.GetArrayCount() > 1)
         status = cfg.ReadWhole(controller);
     if (status != 0) {
-        PrintMessage(kMsgOperationFailed, adapter, "read configuration");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "read configuration");
         return status;
     }
 

@@ -3,27 +3,26 @@
 #include <cstdio>
 
 #include "raidmodel/PhysicalDevice.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace PdSuspendResume {
 
 namespace {
 
-constexpr u32 kMsgText = 0x1;
-
 // One line without a line end: the text and the device id, and a failed request's status.
 void PrintOutcome(const char* text, u16 deviceId)
 {
     char line[100];
     std::snprintf(line, sizeof line, "%s %d", text, deviceId);
-    PrintMessage(kMsgText, line);
+    PrintMessage(CommonMsg::kText, line);
 }
 
 void PrintFailure(const char* text, u16 deviceId, int status)
 {
     char line[100];
     std::snprintf(line, sizeof line, "%s %d retCode = 0x%X", text, deviceId, static_cast<unsigned>(status));
-    PrintMessage(kMsgText, line);
+    PrintMessage(CommonMsg::kText, line);
 }
 
 }  // namespace

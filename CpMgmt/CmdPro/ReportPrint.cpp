@@ -7,12 +7,12 @@
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/VirtualDisk.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace ReportPrint {
 
 namespace {
-constexpr u32 kMsgText = 0x1;
 // Well below the catalogue's 2048-byte print buffer.
 constexpr std::size_t kChunkSize = 1024;
 }  // namespace
@@ -24,7 +24,7 @@ void Text(const char* text)
     const std::size_t length = std::strlen(text);
     for (std::size_t at = 0; at < length; at += kChunkSize) {
         const std::string chunk(text + at, std::min(kChunkSize, length - at));
-        PrintMessage(kMsgText, chunk.c_str());
+        PrintMessage(CommonMsg::kText, chunk.c_str());
     }
 }
 
