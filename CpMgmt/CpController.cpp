@@ -9,14 +9,6 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
-namespace {
-
-bool IsExemptFromPreChecks(u16 commandId)
-{
-    return commandId == kCmdAdpFwFlash || commandId == 25 || commandId == 137;
-}
-}  // namespace
-
 CpController::CpController(Controller* controller, ParsedObject* parsedObject, u16 commandId)
     : controller_(controller), parsedObject_(parsedObject), commandId_(commandId)
 {
@@ -47,7 +39,7 @@ int CpController::PreChecks()
 int CpController::Execute()
 {
     if (processor_ == nullptr) {
-        if (controller_ != nullptr && !IsExemptFromPreChecks(commandId_)) {
+        if (controller_ != nullptr && !SkipsPreChecks(commandId_)) {
             int status = PreChecks();
             if (status != 0)
                 return status;

@@ -77,7 +77,7 @@ int CpControllerMgmt::ProcessCommands(ArrayList<ParsedObject*>* parsedObjects)
     delete parsedObjects;
 
     int result = 0;
-    if (!objects.empty() && objects.front()->GetCommandId() == kCmdAdpCount) {
+    if (!objects.empty() && objects.front()->GetCommandId() == TOKEN_ADPCOUNT) {
         ArrayList<CpController*>* all = GetAllCpControllers(objects.front());
         int count = all ? all->GetCount() : 0;
         if (all) {

@@ -5,9 +5,9 @@
 #include "CpMgmt/CmdPro/AdAlInPostDelay.h"
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
-#include "CpMgmt/CommandIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "fwdata/FwOpcodes.h"
@@ -35,7 +35,7 @@ constexpr const char* kSectionIndent = "                ";  // 16 blanks
 ArrayList<u16>* AdpAllInfoCp::GetCommandCodes()
 {
     auto* codes = new ArrayList<u16>(1);
-    codes->Add(kCmdAdpAllInfo);
+    codes->Add(TOKEN_ADPALLINFO);
     return codes;
 }
 

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
-#include "CpMgmt/CommandIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "fwdata/LeBytes.h"
@@ -30,7 +30,7 @@ constexpr std::size_t kProductNameSize = 80;
 ArrayList<u16>* AdpFwFlashCp::GetCommandCodes()
 {
     auto* codes = new ArrayList<u16>(1);
-    codes->Add(kCmdAdpFwFlash);
+    codes->Add(TOKEN_ADPFWFLASH);
     return codes;
 }
 

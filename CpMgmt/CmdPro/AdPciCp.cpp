@@ -4,9 +4,9 @@
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
-#include "CpMgmt/CommandIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "fwdata/LeBytes.h"
 #include "parsers/AdpGetPciInfoParsedObject.h"
@@ -27,7 +27,7 @@ constexpr int kNoPciInfo = 255;
 ArrayList<u16>* AdpGetPciInfoCp::GetCommandCodes()
 {
     auto* codes = new ArrayList<u16>(1);
-    codes->Add(kCmdAdpGetPciInfo);
+    codes->Add(TOKEN_ADPGETPCIINFO);
     return codes;
 }
 

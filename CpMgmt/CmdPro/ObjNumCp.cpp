@@ -1,10 +1,10 @@
 #include "CpMgmt/CmdPro/ObjNumCp.h"
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
-#include "CpMgmt/CommandIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 #include "raidmodel/RaidManager.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -18,8 +18,8 @@ const CpRegistration<ObjNumberCp> kRegisterObjNumberCp;
 ArrayList<u16>* ObjNumberCp::GetCommandCodes()
 {
     auto* codes = new ArrayList<u16>(2);
-    codes->Add(kCmdLdGetNum);
-    codes->Add(kCmdPdGetNum);
+    codes->Add(TOKEN_LDGETNUM);
+    codes->Add(TOKEN_PDGETNUM);
     return codes;
 }
 
@@ -37,7 +37,7 @@ int ObjNumberCp::Process(CpController* cpController, ParsedObject* parsedObject)
         return -1;
 
     switch (parsedObject->GetCommandId()) {
-    case kCmdLdGetNum: {
+    case TOKEN_LDGETNUM: {
         u8 count = 0;
         if (manager->GetVdCount(&count) != 0) {
             PrintMessage(AdpMsg::kVdCountFailed, adapter);
@@ -46,7 +46,7 @@ int ObjNumberCp::Process(CpController* cpController, ParsedObject* parsedObject)
         PrintMessage(AdpMsg::kVdCount, adapter, count);
         return count;
     }
-    case kCmdPdGetNum: {
+    case TOKEN_PDGETNUM: {
         u16 count = 0;
         if (manager->GetPdCount(&count) != 0) {
             PrintMessage(AdpMsg::kPdCountFailed, adapter);
