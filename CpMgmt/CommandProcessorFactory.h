@@ -1,11 +1,12 @@
 // Processor creators keyed by command id. The factory calls the creators registered for an id
 // with 0 and uses the first that answers a processor.
 #pragma once
+#include <initializer_list>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "CpMgmt/CommandProcessor.h"
-#include "runtime/ArrayList.h"
 
 class CommandProcessorFactory {
 public:
@@ -15,7 +16,7 @@ public:
 
     void Register(u16 commandId, Creator creator);
     // A new processor, or null when no creator answers for the id.
-    CommandProcessor* Create(u16 commandId) const;
+    std::unique_ptr<CommandProcessor> Create(u16 commandId) const;
     bool Has(u16 commandId) const { return creators_.count(commandId) != 0; }
 
     // Test seam: puts these creators in place of the id's own and answers the ones replaced.
@@ -30,15 +31,17 @@ private:
     std::map<u16, std::vector<Creator>> creators_;
 };
 
-// Static registration of a processor class for every code of its GetCommandCodes().
+// Static registration of a processor class for the command ids it serves, in its own .cpp:
+//   const CpRegistration<LdInfoCp> kRegisterCp{TOKEN_LDINFO};
 template <typename C>
 class CpRegistration {
 public:
-    CpRegistration()
+    CpRegistration(std::initializer_list<u16> commandIds)
     {
-        ArrayList<u16>* codes = C::GetCommandCodes();
-        for (unsigned i = 0; codes && i < codes->GetCount(); ++i)
-            CommandProcessorFactory::Instance().Register(codes->GetAt(static_cast<u8>(i)), &C::Create);
-        delete codes;
+        for (u16 id : commandIds)
+            CommandProcessorFactory::Instance().Register(id, &Create);
     }
+
+private:
+    static CommandProcessor* Create(u16) { return new C(); }
 };

@@ -14,12 +14,6 @@ CpController::CpController(Controller* controller, ParsedObject* parsedObject, u
 {
 }
 
-CpController::~CpController()
-{
-    delete processor_;
-    delete parsedObject_;
-}
-
 int CpController::PreChecks()
 {
     u8 adapter = controller_->GetControllerId().GetAdapterNumber();
@@ -50,7 +44,7 @@ int CpController::Execute()
             return -1;
         }
     }
-    return processor_->Process(this, parsedObject_);
+    return processor_->Process(this, parsedObject_.get());
 }
 
 int CpController::IsDone() const { return processor_ ? processor_->IsDone() : 1; }

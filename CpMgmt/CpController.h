@@ -1,23 +1,25 @@
 // Runs one parsed object on one controller (or, for the help commands, on none). Owns the
 // parsed object and the processor it creates.
 #pragma once
-#include "ZepUtil/Types.h"
+#include <memory>
 
-class CommandProcessor;
+#include "CpMgmt/CommandProcessor.h"
+#include "ZepUtil/Types.h"
+#include "cmdtool/ParsedObject.h"
+
 class Controller;
-class ParsedObject;
 
 class CpController {
 public:
     // Takes ownership of the parsed object (which may be null: a class whose Clone answers
     // null still runs, and its processor gets null).
     CpController(Controller* controller, ParsedObject* parsedObject, u16 commandId);
-    ~CpController();
+    ~CpController() = default;
     CpController(const CpController&) = delete;
     CpController& operator=(const CpController&) = delete;
 
     Controller* GetController() const { return controller_; }
-    ParsedObject* GetParsedObject() const { return parsedObject_; }
+    ParsedObject* GetParsedObject() const { return parsedObject_.get(); }
     u16 GetCommandId() const { return commandId_; }
 
     // The pre-checks (unless the command id is exempt or there is no controller), then the
@@ -31,7 +33,7 @@ private:
     int PreChecks();
 
     Controller* controller_;
-    ParsedObject* parsedObject_;
+    std::unique_ptr<ParsedObject> parsedObject_;
     u16 commandId_;
-    CommandProcessor* processor_ = nullptr;
+    std::unique_ptr<CommandProcessor> processor_;
 };

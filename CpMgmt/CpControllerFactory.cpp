@@ -2,7 +2,8 @@
 
 #include "CpMgmt/CpController.h"
 
-CpController* CpControllerFactory::Create(Controller* controller, ParsedObject* parsedObject, u16 commandId)
+std::unique_ptr<CpController> CpControllerFactory::Create(Controller* controller,
+                                                          std::unique_ptr<ParsedObject> parsedObject, u16 commandId)
 {
-    return new CpController(controller, parsedObject, commandId);
+    return std::make_unique<CpController>(controller, parsedObject.release(), commandId);
 }

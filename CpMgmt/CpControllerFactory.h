@@ -11,5 +11,7 @@ class ParsedObject;
 
 class CpControllerFactory {
 public:
-    static CpController* Create(Controller* controller, ParsedObject* parsedObject, u16 commandId);
+    // The CpController owns the parsed object (which may be null).
+    static std::unique_ptr<CpController> Create(Controller* controller, std::unique_ptr<ParsedObject> parsedObject,
+                                                u16 commandId);
 };

@@ -17,35 +17,31 @@ CpControllerMgmt& CpControllerMgmt::Instance()
     return mgmt;
 }
 
-ArrayList<CpController*>* CpControllerMgmt::GetAllCpControllers(ParsedObject* parsedObject)
+std::vector<std::unique_ptr<CpController>> CpControllerMgmt::GetAllCpControllers(const ParsedObject* parsedObject)
 {
     ControllerMgmt& controllers = ControllerMgmt::Instance();
     controllers.Discover();
     const u16 commandId = parsedObject ? parsedObject->GetCommandId() : 0;
-    ArrayList<CpController*>* list = nullptr;
-    if (controllers.GetControllerCount() != 0) {
-        list = new ArrayList<CpController*>(controllers.GetControllerCount());
-        for (const auto& controller : controllers.GetControllers()) {
-            ParsedObject* clone = parsedObject ? parsedObject->Clone() : nullptr;
-            if (clone)
-                clone->SetAdapterNumber(controller->GetControllerId().GetAdapterNumber());
-            list->Add(CpControllerFactory::Create(controller.get(), clone, commandId));
-        }
+    std::vector<std::unique_ptr<CpController>> list;
+    for (const auto& controller : controllers.GetControllers()) {
+        std::unique_ptr<ParsedObject> clone(parsedObject ? parsedObject->Clone() : nullptr);
+        if (clone)
+            clone->SetAdapterNumber(controller->GetControllerId().GetAdapterNumber());
+        list.push_back(CpControllerFactory::Create(controller.get(), std::move(clone), commandId));
     }
-    delete parsedObject;
     return list;
 }
 
-CpController* CpControllerMgmt::GetCpController(ParsedObject* parsedObject)
+std::unique_ptr<CpController> CpControllerMgmt::GetCpController(std::unique_ptr<ParsedObject> parsedObject)
 {
     ControllerMgmt& controllers = ControllerMgmt::Instance();
     controllers.Discover();
     const u16 commandId = parsedObject->GetCommandId();
     Controller* controller = controllers.GetController(parsedObject->GetAdapterNumber());
     if (controller != nullptr || RunsWithoutController(commandId))
-        return CpControllerFactory::Create(controller, parsedObject, commandId);
-    PrintMessage(controllers.GetControllerCount() == 0 ? CommonMsg::kNoControllerList : CommonMsg::kControllerNotPresent);
-    delete parsedObject;
+        return CpControllerFactory::Create(controller, std::move(parsedObject), commandId);
+    PrintMessage(controllers.GetControllerCount() == 0 ? CommonMsg::kNoControllerList
+                                                       : CommonMsg::kControllerNotPresent);
     return nullptr;
 }
 
@@ -67,25 +63,11 @@ Policy PolicyOf(const ParsedObject* po)
 }
 }  // namespace
 
-int CpControllerMgmt::ProcessCommands(ArrayList<ParsedObject*>* parsedObjects)
+int CpControllerMgmt::ProcessCommands(ParsedObjectList parsedObjects)
 {
-    if (parsedObjects == nullptr)
-        return -1;
-    std::vector<ParsedObject*> objects;
-    for (unsigned i = 0; i < parsedObjects->GetCount(); ++i)
-        objects.push_back(parsedObjects->GetAt(static_cast<u8>(i)));
-    delete parsedObjects;
-
     int result = 0;
-    if (!objects.empty() && objects.front()->GetCommandId() == TOKEN_ADPCOUNT) {
-        ArrayList<CpController*>* all = GetAllCpControllers(objects.front());
-        int count = all ? all->GetCount() : 0;
-        if (all) {
-            DeleteElements(*all);
-            delete all;
-        }
-        for (std::size_t i = 1; i < objects.size(); ++i)
-            delete objects[i];
+    if (!parsedObjects.IsEmpty() && parsedObjects.GetAt(0)->GetCommandId() == TOKEN_ADPCOUNT) {
+        const int count = static_cast<int>(GetAllCpControllers(parsedObjects.GetAt(0)).size());
         PrintMessage(CommonMsg::kControllerCount, count);
         result = count;
     } else {
@@ -105,27 +87,21 @@ int CpControllerMgmt::ProcessCommands(ArrayList<ParsedObject*>* parsedObjects)
             }
         };
 
-        for (ParsedObject* po : objects) {
-            if (stop) {
-                delete po;
-                continue;
-            }
-            const Policy policy = PolicyOf(po);
+        for (unsigned i = 0; i < parsedObjects.GetCount() && !stop; ++i) {
+            std::unique_ptr<ParsedObject> po = parsedObjects.Take(i);
+            const Policy policy = PolicyOf(po.get());
             const u16 commandId = po->GetCommandId();
             std::vector<std::unique_ptr<CpController>> selected;
             if (po->GetAdapterNumber() == ParsedObject::kAllAdapters) {
                 ControllerMgmt::Instance().Discover();
-                if (ControllerMgmt::Instance().GetControllerCount() == 0 && RunsWithoutController(commandId)) {
-                    selected.emplace_back(CpControllerFactory::Create(nullptr, po, commandId));
-                } else if (ArrayList<CpController*>* list = GetAllCpControllers(po)) {
-                    for (unsigned k = 0; k < list->GetCount(); ++k)
-                        selected.emplace_back(list->GetAt(static_cast<u8>(k)));
-                    delete list;
-                } else {
+                if (ControllerMgmt::Instance().GetControllerCount() == 0 && RunsWithoutController(commandId))
+                    selected.push_back(CpControllerFactory::Create(nullptr, std::move(po), commandId));
+                else
+                    selected = GetAllCpControllers(po.get());
+                if (selected.empty())
                     PrintMessage(CommonMsg::kNoControllerList);
-                }
-            } else if (CpController* cp = GetCpController(po)) {
-                selected.emplace_back(cp);
+            } else if (std::unique_ptr<CpController> cp = GetCpController(std::move(po))) {
+                selected.push_back(std::move(cp));
             }
             if (selected.empty()) {
                 record(-1, policy);

@@ -25,14 +25,14 @@ int CmdToolManager::Run(const char* commandLine)
         return -1;
     }
     ArrayList<Token*>& tokens = tokenizer.GetTokens();
-    std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokens.GetAt(0)->GetId()));
+    std::unique_ptr<Parser> parser = ParserFactory::Instance().Create(tokens.GetAt(0)->GetId());
     if (!parser)
         return -1;
     ApplyGlobalOptions(tokens);
-    ArrayList<ParsedObject*>* parsed = parser->ParseCommand(&tokens);
-    if (parsed == nullptr) {
+    ParsedObjects parsed = parser->ParseCommand(&tokens);
+    if (!parsed) {
         PrintMessage(CommonMsg::kParseFailed);
         return -1;
     }
-    return CpControllerMgmt::Instance().ProcessCommands(parsed);
+    return CpControllerMgmt::Instance().ProcessCommands(std::move(*parsed));
 }

@@ -49,6 +49,3 @@ protected:
 private:
     ArrayList<u8> ids_;
 };
-
-// Deletes the parsed objects of a list and the list itself.
-void DeleteParsedObjects(ArrayList<ParsedObject*>* list);

@@ -28,14 +28,6 @@ int TakeFollowingNumbers(ArrayList<Token*>* tokens, u8 index, Take take)
 }
 }  // namespace
 
-void DeleteParsedObjects(ArrayList<ParsedObject*>* list)
-{
-    if (list == nullptr)
-        return;
-    DeleteElements(*list);
-    delete list;
-}
-
 Parser::Parser(u16 commandId) : commandId_(commandId), keywords_(8), adapters_(4)
 {
     if (commandId != kOwnCommandHandler)
@@ -48,7 +40,9 @@ Parser::~Parser() { DeleteElements(keywords_); }
 
 void Parser::AddKeyword(u16 tokenId, const char* text) { keywords_.Add(new Token(tokenId, new TokenValueStr(text), text)); }
 
-void Parser::AddHandler(u16 tokenId, const TokenHandler& handler) { handlers_.push_back({tokenId, handler}); }
+void Parser::AddHandler(u16 tokenId, const TokenHandler& handler) { handlers_.push_back({tokenId, handler, nullptr}); }
+
+void Parser::AddFlag(u16 tokenId, u8* flag) { handlers_.push_back({tokenId, TokenHandler(), flag}); }
 
 bool Parser::IsParseAllowed(const ArrayList<Token*>*, const ArrayList<Token*>*) const { return true; }
 
@@ -60,14 +54,22 @@ int Parser::ParseTokens(ArrayList<Token*>* tokens)
         Token* token = tokens->GetAt(static_cast<u8>(i));
         if (token == nullptr || token->IsConsumed())
             continue;
-        const TokenHandler* handler = nullptr;
+        const HandlerEntry* entry = nullptr;
         for (auto it = handlers_.rbegin(); it != handlers_.rend(); ++it) {
             if (it->tokenId == token->GetId()) {
-                handler = &it->handler;
+                entry = &*it;
                 break;
             }
         }
-        int status = handler ? (*handler)(tokens, static_cast<u8>(i)) : OnUnexpectedToken(tokens, static_cast<u8>(i));
+        int status = 0;
+        if (entry == nullptr) {
+            status = OnUnexpectedToken(tokens, static_cast<u8>(i));
+        } else if (entry->flag != nullptr) {
+            *entry->flag = 1;
+            token->SetConsumed();
+        } else {
+            status = entry->handler(tokens, static_cast<u8>(i));
+        }
         if (status != 0)
             return status;
     }

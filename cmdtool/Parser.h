@@ -1,10 +1,12 @@
 // The base of every command parser: a keyword list (display texts), a handler table keyed by
 // token id, and the adapter list that the adapter options fill.
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "ZepUtil/Types.h"
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/ParsedObjectList.h"
 #include "cmdtool/Token.h"
 #include "runtime/ArrayList.h"
 #include "runtime/CBFunctor.h"
@@ -20,11 +22,13 @@ public:
     Parser(const Parser&) = delete;
     Parser& operator=(const Parser&) = delete;
 
-    // A new list with one parsed object per selected adapter, or null when the parse fails.
-    virtual ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) = 0;
+    // The list with one parsed object per selected adapter, or null when the parse fails.
+    virtual ParsedObjects ParseCommand(ArrayList<Token*>* tokens) = 0;
 
     // Appends a handler; the newest registration for an id is found first.
     void AddHandler(u16 tokenId, const TokenHandler& handler);
+    // Appends the handler of a flag option: it consumes its token and sets the flag to 1.
+    void AddFlag(u16 tokenId, u8* flag);
 
     // Hands every unconsumed token, in order, to its handler (or the unexpected-token handler)
     // with the token list and its index. Stops at the first non-zero result and returns it.
@@ -48,12 +52,12 @@ protected:
     void SetCommandId(u16 commandId) { commandId_ = commandId; }
     ArrayList<Token*>* GetKeywords() { return &keywords_; }
 
-    // One new parsed object per adapter of the adapter list, made by `make`; null when the
-    // list is empty. Deletes what it made when an Add fails.
+    // One parsed object per adapter of the adapter list, in its order, made by `make` (adapter
+    // number -> std::unique_ptr of the object). An empty adapter list gives an empty list.
     template <typename Make>
-    ArrayList<ParsedObject*>* MakePerAdapter(Make make)
+    ParsedObjects MakePerAdapter(Make make) const
     {
-        auto* list = new ArrayList<ParsedObject*>(adapters_.GetCount() ? adapters_.GetCount() : 1);
+        auto list = std::make_unique<ParsedObjectList>();
         for (unsigned i = 0; i < adapters_.GetCount(); ++i)
             list->Add(make(adapters_.GetAt(static_cast<u8>(i))));
         return list;
@@ -63,6 +67,7 @@ private:
     struct HandlerEntry {
         u16 tokenId;
         TokenHandler handler;
+        u8* flag;  // a flag option's flag (then there is no handler), else null
     };
 
     u16 commandId_;

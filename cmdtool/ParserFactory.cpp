@@ -8,8 +8,8 @@ ParserFactory& ParserFactory::Instance()
 
 void ParserFactory::Register(u16 commandToken, Creator creator) { creators_[commandToken] = creator; }
 
-Parser* ParserFactory::Create(u16 commandToken) const
+std::unique_ptr<Parser> ParserFactory::Create(u16 commandToken) const
 {
     auto it = creators_.find(commandToken);
-    return it == creators_.end() ? nullptr : it->second(commandToken);
+    return std::unique_ptr<Parser>(it == creators_.end() ? nullptr : it->second(commandToken));
 }

@@ -77,7 +77,7 @@ ArrayList<EnclSlotId*>* ParserUtil::ParseEnclSlotList(const char* text)
 {
     if (text == nullptr)
         return nullptr;
-    auto* list = new ArrayList<EnclSlotId*>(4);
+    OwnedList<EnclSlotId> list(new ArrayList<EnclSlotId*>(4));
     std::string all(text);
     std::size_t start = 0;
     while (true) {
@@ -85,17 +85,14 @@ ArrayList<EnclSlotId*>* ParserUtil::ParseEnclSlotList(const char* text)
         std::string element = all.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         u16 encl = 0;
         u8 slot = 0;
-        if (!ParseElement(element, &encl, &slot) || list->IsFull()) {
-            DeleteElements(*list);
-            delete list;
+        if (!ParseElement(element, &encl, &slot) || list->IsFull())
             return nullptr;
-        }
         list->Add(new EnclSlotId(encl, slot));
         if (comma == std::string::npos)
             break;
         start = comma + 1;
     }
-    return list;
+    return list.release();
 }
 
 int ParserUtil::ParseEnclSlot(const char* text, u16* enclosureId, u8* slot)

@@ -2,17 +2,9 @@
 
 namespace {
 u32 g_owners = 0;
-
-void DeleteList(ArrayList<EnclSlotId*>* list)
-{
-    if (list == nullptr)
-        return;
-    DeleteElements(*list);
-    delete list;
-}
 }  // namespace
 
-SharedDriveList::SharedDriveList(ArrayList<EnclSlotId*>* list) : list_(list, &DeleteList) { ++g_owners; }
+SharedDriveList::SharedDriveList(ArrayList<EnclSlotId*>* list) : list_(list, &DeleteList<EnclSlotId>) { ++g_owners; }
 
 SharedDriveList::SharedDriveList(const SharedDriveList& other) : list_(other.list_) { ++g_owners; }
 

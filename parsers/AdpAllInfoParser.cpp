@@ -1,23 +1,16 @@
 #include "parsers/AdpAllInfoParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpAllInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpAllInfoParser> kRegisterParser;
+const ParserFactoryRegistration<AdpAllInfoParser> kRegisterParser{TOKEN_ADPALLINFO};
 const GrammarRegistration kRegisterGrammar(TOKEN_ADPALLINFO, {"ADPALLINFO SEL"});
 }  // namespace
-
-ArrayList<u16>* AdpAllInfoParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_ADPALLINFO);
-    return tokens;
-}
-
-Parser* AdpAllInfoParser::Create(u16) { return new AdpAllInfoParser(); }
 
 AdpAllInfoParser::AdpAllInfoParser() : Parser(kOwnCommandHandler)
 {
@@ -37,9 +30,9 @@ int AdpAllInfoParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* AdpAllInfoParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects AdpAllInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
-    return MakePerAdapter([](u8 adapter) -> ParsedObject* { return new AdpAllInfoParsedObject(TOKEN_ADPALLINFO, adapter); });
+    return MakePerAdapter([](u8 adapter) { return std::make_unique<AdpAllInfoParsedObject>(TOKEN_ADPALLINFO, adapter); });
 }

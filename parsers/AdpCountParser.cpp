@@ -1,23 +1,16 @@
 #include "parsers/AdpCountParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpCountParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpCountParser> kRegisterParser;
+const ParserFactoryRegistration<AdpCountParser> kRegisterParser{TOKEN_ADPCOUNT};
 const GrammarRegistration kRegisterGrammar(TOKEN_ADPCOUNT, {"ADPCOUNT [SEL]"});
 }  // namespace
-
-ArrayList<u16>* AdpCountParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_ADPCOUNT);
-    return tokens;
-}
-
-Parser* AdpCountParser::Create(u16 commandToken) { return new AdpCountParser(commandToken); }
 
 AdpCountParser::AdpCountParser(u16 commandToken) : Parser(kOwnCommandHandler)
 {
@@ -34,12 +27,12 @@ int AdpCountParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* AdpCountParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects AdpCountParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     // The adapter options are taken and ignored: the count is always of every controller.
-    auto* list = new ArrayList<ParsedObject*>(1);
-    list->Add(new AdpCountParsedObject(TOKEN_ADPCOUNT));
+    auto list = std::make_unique<ParsedObjectList>();
+    list->Add(std::make_unique<AdpCountParsedObject>(TOKEN_ADPCOUNT));
     return list;
 }

@@ -4,12 +4,9 @@
 
 class AdpCountParser : public Parser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit AdpCountParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Takes the command word: -1 unless the token is -AdpCount.
     int OnCommandToken(ArrayList<Token*>* tokens, u8 index);

@@ -1,12 +1,14 @@
 #include "parsers/AdpEventLogParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpEventLogPo.h"
 
 namespace {
-const ParserFactoryRegistration<AdpEventLogParser> kRegisterParser;
+const ParserFactoryRegistration<AdpEventLogParser> kRegisterParser{TOKEN_ADPEVENTLOG};
 
 // Class filters may be given in any order, before or after -f.
 const GrammarRegistration kRegisterGrammar(
@@ -45,15 +47,6 @@ Token* NextToken(ArrayList<Token*>* tokens, u8 index)
     return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
 }
 }  // namespace
-
-ArrayList<u16>* AdpEventLogParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_ADPEVENTLOG);
-    return tokens;
-}
-
-Parser* AdpEventLogParser::Create(u16) { return new AdpEventLogParser(); }
 
 // Without a sub-command word the sub-command stays outside 0-7 and the command fails.
 AdpEventLogParser::AdpEventLogParser() : LdObjectsParser(TOKEN_ADPEVENTLOG), subCommand_(AdpEventLogPo::kNoSubCommand)
@@ -119,15 +112,16 @@ int AdpEventLogParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* AdpEventLogParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects AdpEventLogParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
+    // The first adapter writes the output file afresh, every later one appends to it.
     const ArrayList<u8>& adapters = GetAdapterList();
-    auto* list = new ArrayList<ParsedObject*>(adapters.GetCount() ? adapters.GetCount() : 1);
+    auto list = std::make_unique<ParsedObjectList>();
     for (unsigned i = 0; i < adapters.GetCount(); ++i) {
-        list->Add(new AdpEventLogPo(TOKEN_ADPEVENTLOG, fileName_, subCommand_, classFilter_, latestCount_, GetLdList(),
-                                    i == 0 ? 0 : 1, adapters.GetAt(static_cast<u8>(i))));
+        list->Add(std::make_unique<AdpEventLogPo>(TOKEN_ADPEVENTLOG, fileName_, subCommand_, classFilter_, latestCount_,
+                                                  GetLdList(), i == 0 ? 0 : 1, adapters.GetAt(static_cast<u8>(i))));
     }
     return list;
 }

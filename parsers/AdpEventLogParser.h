@@ -9,12 +9,9 @@
 
 class AdpEventLogParser : public LdObjectsParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     AdpEventLogParser();
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // A sub-command word (the last one given wins; -GetLatest takes the number after it) or
     // a class filter word.

@@ -1,10 +1,5 @@
 #include "parsers/AdpEventLogPo.h"
 
-namespace {
-// Set until the first clone of the run is made.
-bool firstCloneOfRun = true;
-}  // namespace
-
 AdpEventLogPo::AdpEventLogPo(u16 commandId, const string& fileName, u8 subCommand, u8 classFilter, u16 latestCount,
                              const ArrayList<u8>& vds, u8 appendFlag, u8 adapterNumber)
     : ParsedObject(commandId, adapterNumber), fileName_(fileName), subCommand_(subCommand), classFilter_(classFilter),
@@ -15,7 +10,8 @@ AdpEventLogPo::AdpEventLogPo(u16 commandId, const string& fileName, u8 subComman
 ParsedObject* AdpEventLogPo::Clone() const
 {
     auto* copy = new AdpEventLogPo(*this);
-    copy->appendFlag_ = firstCloneOfRun ? 0 : 1;
-    firstCloneOfRun = false;
+    copy->appendFlag_ = copied_ ? 1 : 0;
+    copy->copied_ = false;
+    copied_ = true;
     return copy;
 }

@@ -27,8 +27,8 @@ public:
     AdpEventLogPo(u16 commandId, const string& fileName, u8 subCommand, u8 classFilter, u16 latestCount,
                   const ArrayList<u8>& vds, u8 appendFlag, u8 adapterNumber);
 
-    // A copy for another adapter of an all-adapters command: the first copy of the run writes
-    // the output file afresh, every later one appends to it.
+    // A copy for one adapter of an all-adapters command: the first copy made of this object
+    // writes the output file afresh, every later one appends to it.
     ParsedObject* Clone() const override;
 
     u8 GetSubCommand() const { return subCommand_; }
@@ -49,4 +49,6 @@ private:
     u8 appendFlag_;
     u16 latestCount_;
     ArrayList<u8> vds_;
+    // Set once a copy has been made of this object (the dispatcher makes one per controller).
+    mutable bool copied_ = false;
 };

@@ -1,12 +1,14 @@
 #include "parsers/AdpFwFlashParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpFwFlashPo.h"
 
 namespace {
-const ParserFactoryRegistration<AdpFlashParser> kRegisterParser;
+const ParserFactoryRegistration<AdpFlashParser> kRegisterParser{TOKEN_ADPFWFLASH};
 const GrammarRegistration kRegisterGrammar(TOKEN_ADPFWFLASH,
                                            {"ADPFWFLASH V(F) [NOSIGCHK] [NOVERCHK] [FWTYPE NUM] SEL"});
 
@@ -16,15 +18,6 @@ Token* NextToken(ArrayList<Token*>* tokens, u8 index)
     return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
 }
 }  // namespace
-
-ArrayList<u16>* AdpFlashParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_ADPFWFLASH);
-    return tokens;
-}
-
-Parser* AdpFlashParser::Create(u16) { return new AdpFlashParser(); }
 
 AdpFlashParser::AdpFlashParser() : Parser(kOwnCommandHandler)
 {
@@ -89,11 +82,11 @@ int AdpFlashParser::OnFwType(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* AdpFlashParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects AdpFlashParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
-    return MakePerAdapter([this](u8 adapter) -> ParsedObject* {
-        return new AdpFwFlashPo(TOKEN_ADPFWFLASH, fileName_, noSigChk_, noVerChk_, adapter, fwType_);
+    return MakePerAdapter([this](u8 adapter) {
+        return std::make_unique<AdpFwFlashPo>(TOKEN_ADPFWFLASH, fileName_, noSigChk_, noVerChk_, adapter, fwType_);
     });
 }

@@ -6,12 +6,9 @@
 
 class AdpFlashParser : public Parser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     AdpFlashParser();
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Takes the command word, then the -NoSigChk and -NoVerChk switches wherever they stand.
     int OnCommandToken(ArrayList<Token*>* tokens, u8 index);

@@ -1,23 +1,16 @@
 #include "parsers/AdpGetPciInfoParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpGetPciInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpGetPciInfoParser> kRegisterParser;
+const ParserFactoryRegistration<AdpGetPciInfoParser> kRegisterParser{TOKEN_ADPGETPCIINFO};
 const GrammarRegistration kRegisterGrammar(TOKEN_ADPGETPCIINFO, {"ADPGETPCIINFO SEL"});
 }  // namespace
-
-ArrayList<u16>* AdpGetPciInfoParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_ADPGETPCIINFO);
-    return tokens;
-}
-
-Parser* AdpGetPciInfoParser::Create(u16) { return new AdpGetPciInfoParser(); }
 
 AdpGetPciInfoParser::AdpGetPciInfoParser() : Parser(kOwnCommandHandler)
 {
@@ -37,10 +30,10 @@ int AdpGetPciInfoParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* AdpGetPciInfoParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects AdpGetPciInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     return MakePerAdapter(
-        [](u8 adapter) -> ParsedObject* { return new AdpGetPciInfoParsedObject(TOKEN_ADPGETPCIINFO, adapter); });
+        [](u8 adapter) { return std::make_unique<AdpGetPciInfoParsedObject>(TOKEN_ADPGETPCIINFO, adapter); });
 }

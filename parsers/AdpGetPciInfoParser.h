@@ -4,12 +4,9 @@
 
 class AdpGetPciInfoParser : public Parser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     AdpGetPciInfoParser();
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Takes the command word: -1 unless the token is -AdpGetPciInfo.
     int OnCommandToken(ArrayList<Token*>* tokens, u8 index);

@@ -44,13 +44,7 @@ SizeList* CfgAddParsedObject::CopySizes(const SizeList* sizes)
     return copy;
 }
 
-void CfgAddParsedObject::DeleteDrives(DriveEntryList* drives)
-{
-    if (drives == nullptr)
-        return;
-    DeleteElements(*drives);
-    delete drives;
-}
+void CfgAddParsedObject::DeleteDrives(DriveEntryList* drives) { DeleteList(drives); }
 
 void CfgAddParsedObject::DeleteDriveGroups(DriveGroupList* groups)
 {
@@ -61,13 +55,7 @@ void CfgAddParsedObject::DeleteDriveGroups(DriveGroupList* groups)
     delete groups;
 }
 
-void CfgAddParsedObject::DeleteSizes(SizeList* sizes)
-{
-    if (sizes == nullptr)
-        return;
-    DeleteElements(*sizes);
-    delete sizes;
-}
+void CfgAddParsedObject::DeleteSizes(SizeList* sizes) { DeleteList(sizes); }
 
 CfgAddParsedObject::CfgAddParsedObject(u16 commandId, u8 raidLevel, u8 force, u8 enblPi, u8 readPolicy,
                                        u8 writePolicy, u8 ioPolicy, u8 cachedBadBbu, u16 stripSize,

@@ -1,12 +1,14 @@
 #include "parsers/CfgAddParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 
 namespace {
 
-const ParserFactoryRegistration<CfgAddParser> kRegisterParser;
+const ParserFactoryRegistration<CfgAddParser> kRegisterParser{TOKEN_CFGLDADD, TOKEN_CFGEACHDSKRAID0};
 
 const GrammarRegistration kRegisterLdAddGrammar(
     TOKEN_CFGLDADD,
@@ -20,16 +22,6 @@ const GrammarRegistration kRegisterEachDiskGrammar(
      "([STRPSZ NUM] | [FDE|CTRLBASED|SECURE]) [DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] SEL"});
 
 }  // namespace
-
-ArrayList<u16>* CfgAddParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(2);
-    tokens->Add(TOKEN_CFGLDADD);
-    tokens->Add(TOKEN_CFGEACHDSKRAID0);
-    return tokens;
-}
-
-Parser* CfgAddParser::Create(u16 commandToken) { return new CfgAddParser(commandToken); }
 
 CfgAddParser::CfgAddParser(u16 commandToken) : CfgParser(commandToken)
 {
@@ -76,13 +68,13 @@ int CfgAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* CfgAddParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects CfgAddParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     const u16 commandId = GetCommandId();
-    return MakePerAdapter([&](u8 adapter) -> ParsedObject* {
-        return new CfgAddParsedObject(commandId, raidLevel_, force_, enblPi_, readPolicy_, writePolicy_, ioPolicy_,
+    return MakePerAdapter([&](u8 adapter) {
+        return std::make_unique<CfgAddParsedObject>(commandId, raidLevel_, force_, enblPi_, readPolicy_, writePolicy_, ioPolicy_,
                                       cachedBadBbu_, stripSize_, &sizes_, driveGroups_, &hotSpares_, encryptionType_,
                                       psPolicy_, useCache_, afterLd_, adapter);
     });

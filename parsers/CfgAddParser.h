@@ -6,12 +6,9 @@
 
 class CfgAddParser : public CfgParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit CfgAddParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     int OnLdAddToken(ArrayList<Token*>* tokens, u8 index);
     int OnEachDiskToken(ArrayList<Token*>* tokens, u8 index);

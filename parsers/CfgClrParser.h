@@ -4,14 +4,9 @@
 
 class CfgClrParser : public Parser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit CfgClrParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
-
-    int OnForce(ArrayList<Token*>* tokens, u8 index);
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
 private:
     u8 force_ = 0;

@@ -1,25 +1,17 @@
 #include "parsers/CfgDsplyParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/CfgDsplyParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<CfgDsplyParser> kRegisterParser;
+const ParserFactoryRegistration<CfgDsplyParser> kRegisterParser{TOKEN_CFGDSPLY, TOKEN_CFGFLASHTIERDSPLY};
 const GrammarRegistration kRegisterCfgDsplyGrammar(TOKEN_CFGDSPLY, {"CFGDSPLY SEL"});
 const GrammarRegistration kRegisterFlashTierGrammar(TOKEN_CFGFLASHTIERDSPLY, {"CFGFLASHTIERDSPLY SEL"});
 }  // namespace
-
-ArrayList<u16>* CfgDsplyParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(2);
-    tokens->Add(TOKEN_CFGDSPLY);
-    tokens->Add(TOKEN_CFGFLASHTIERDSPLY);
-    return tokens;
-}
-
-Parser* CfgDsplyParser::Create(u16 commandToken) { return new CfgDsplyParser(commandToken); }
 
 CfgDsplyParser::CfgDsplyParser(u16 commandToken) : Parser(kOwnCommandHandler)
 {
@@ -41,11 +33,11 @@ int CfgDsplyParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* CfgDsplyParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects CfgDsplyParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     const u16 commandId = GetCommandId();
     return MakePerAdapter(
-        [commandId](u8 adapter) -> ParsedObject* { return new CfgDsplyParsedObject(commandId, adapter); });
+        [commandId](u8 adapter) { return std::make_unique<CfgDsplyParsedObject>(commandId, adapter); });
 }

@@ -5,12 +5,9 @@
 
 class CfgDsplyParser : public Parser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit CfgDsplyParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Takes either command word: -1 for any other token.
     int OnCommandToken(ArrayList<Token*>* tokens, u8 index);

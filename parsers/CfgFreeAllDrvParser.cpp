@@ -1,5 +1,7 @@
 #include "parsers/CfgFreeAllDrvParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
@@ -7,7 +9,7 @@
 
 namespace {
 
-const ParserFactoryRegistration<CfgFreeAllDrvParser> kRegisterParser;
+const ParserFactoryRegistration<CfgFreeAllDrvParser> kRegisterParser{TOKEN_CFGALLFREEDRV};
 
 const GrammarRegistration kRegisterGrammar(
     TOKEN_CFGALLFREEDRV,
@@ -20,15 +22,6 @@ constexpr int kMaxCount = 0xFF;
 constexpr u8 kHighestPlainLevel = 9;
 
 }  // namespace
-
-ArrayList<u16>* CfgFreeAllDrvParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_CFGALLFREEDRV);
-    return tokens;
-}
-
-Parser* CfgFreeAllDrvParser::Create(u16 commandToken) { return new CfgFreeAllDrvParser(commandToken); }
 
 CfgFreeAllDrvParser::CfgFreeAllDrvParser(u16 commandToken) : CfgParser(commandToken)
 {
@@ -112,15 +105,15 @@ int CfgFreeAllDrvParser::OnEnblPi(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* CfgFreeAllDrvParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects CfgFreeAllDrvParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     if (spanCount_ > 1 && raidLevel_ <= kHighestPlainLevel)
         raidLevel_ = static_cast<u8>(raidLevel_ * 10);
     const u16 commandId = GetCommandId();
-    return MakePerAdapter([&](u8 adapter) -> ParsedObject* {
-        return new CfgAutoParsedObject(commandId, raidLevel_, readPolicy_, writePolicy_, ioPolicy_, cachedBadBbu_,
+    return MakePerAdapter([&](u8 adapter) {
+        return std::make_unique<CfgAutoParsedObject>(commandId, raidLevel_, readPolicy_, writePolicy_, ioPolicy_, cachedBadBbu_,
                                        stripSize_, sataOnly_, spanCount_, hspCount_, dedicated_, enclAffinity_,
                                        revertible_, encryptionType_, psPolicy_, enblPi_, useCache_, adapter);
     });

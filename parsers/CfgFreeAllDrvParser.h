@@ -7,12 +7,9 @@
 
 class CfgFreeAllDrvParser : public CfgParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit CfgFreeAllDrvParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     int OnAllFreeDrvToken(ArrayList<Token*>* tokens, u8 index);
     int OnSpanCount(ArrayList<Token*>* tokens, u8 index);

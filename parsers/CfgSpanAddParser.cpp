@@ -1,5 +1,7 @@
 #include "parsers/CfgSpanAddParser.h"
 
+#include <memory>
+
 #include <climits>
 
 #include "cmdtool/Grammar.h"
@@ -8,7 +10,7 @@
 
 namespace {
 
-const ParserFactoryRegistration<CfgSpanAddParser> kRegisterParser;
+const ParserFactoryRegistration<CfgSpanAddParser> kRegisterParser{TOKEN_CFGSPANADD};
 
 // One array list is admitted by the grammar: the processor answers it with its own message.
 const GrammarRegistration kRegisterGrammar(
@@ -18,15 +20,6 @@ const GrammarRegistration kRegisterGrammar(
      "[DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] [ENBLPI] SEL"});
 
 }  // namespace
-
-ArrayList<u16>* CfgSpanAddParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_CFGSPANADD);
-    return tokens;
-}
-
-Parser* CfgSpanAddParser::Create(u16 commandToken) { return new CfgSpanAddParser(commandToken); }
 
 CfgSpanAddParser::CfgSpanAddParser(u16 commandToken) : CfgParser(commandToken)
 {
@@ -65,14 +58,14 @@ int CfgSpanAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* CfgSpanAddParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects CfgSpanAddParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     if (raidLevel_ < kLowestSpannedLevel || raidLevel_ == CfgParsedObject::kNotGiven)
         return nullptr;
-    return MakePerAdapter([&](u8 adapter) -> ParsedObject* {
-        return new CfgAddParsedObject(TOKEN_CFGSPANADD, raidLevel_, force_, enblPi_, readPolicy_, writePolicy_,
+    return MakePerAdapter([&](u8 adapter) {
+        return std::make_unique<CfgAddParsedObject>(TOKEN_CFGSPANADD, raidLevel_, force_, enblPi_, readPolicy_, writePolicy_,
                                       ioPolicy_, cachedBadBbu_, stripSize_, &sizes_, driveGroups_, &hotSpares_,
                                       encryptionType_, psPolicy_, useCache_, afterLd_, adapter);
     });

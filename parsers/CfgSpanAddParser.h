@@ -7,12 +7,9 @@
 
 class CfgSpanAddParser : public CfgParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit CfgSpanAddParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     int OnSpanAddToken(ArrayList<Token*>* tokens, u8 index);
     // -ArrayN: the keyword and its number, which is not kept.

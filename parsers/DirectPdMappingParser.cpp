@@ -1,23 +1,16 @@
 #include "parsers/DirectPdMappingParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/DirectPdMappingParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdMappingParser> kRegisterParser;
+const ParserFactoryRegistration<PdMappingParser> kRegisterParser{TOKEN_DIRECTPDMAPPING};
 const GrammarRegistration kRegisterGrammar(TOKEN_DIRECTPDMAPPING, {"DIRECTPDMAPPING (ENBL | DSBL | DSPLY) SEL"});
 }  // namespace
-
-ArrayList<u16>* PdMappingParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_DIRECTPDMAPPING);
-    return tokens;
-}
-
-Parser* PdMappingParser::Create(u16 commandToken) { return new PdMappingParser(commandToken); }
 
 PdMappingParser::PdMappingParser(u16 commandToken) : Parser(kOwnCommandHandler)
 {
@@ -54,11 +47,11 @@ int PdMappingParser::OnAction(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* PdMappingParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects PdMappingParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || action_ == 0)
         return nullptr;
-    return MakePerAdapter([this](u8 adapter) -> ParsedObject* {
-        return new PdMappingParsedObject(TOKEN_DIRECTPDMAPPING, adapter, action_);
+    return MakePerAdapter([this](u8 adapter) {
+        return std::make_unique<PdMappingParsedObject>(TOKEN_DIRECTPDMAPPING, adapter, action_);
     });
 }

@@ -6,12 +6,9 @@
 
 class PdMappingParser : public Parser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit PdMappingParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     int OnCommandWord(ArrayList<Token*>* tokens, u8 index);
     // -Dsply, -Enbl or -Dsbl: becomes the action.

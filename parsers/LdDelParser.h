@@ -6,14 +6,9 @@
 
 class LdDelParser : public LdObjectsParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit LdDelParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
-
-    int OnForce(ArrayList<Token*>* tokens, u8 index);
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
 private:
     u8 force_ = 0;

@@ -6,15 +6,9 @@
 
 class LdInfoParser : public LdObjectsParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit LdInfoParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
-
-    // Takes -force: sets the flag.
-    int OnForce(ArrayList<Token*>* tokens, u8 index);
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
 private:
     u8 force_ = 0;

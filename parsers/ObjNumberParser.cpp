@@ -1,25 +1,17 @@
 #include "parsers/ObjNumberParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/ObjNumberParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<ObjNumberParser> kRegisterParser;
+const ParserFactoryRegistration<ObjNumberParser> kRegisterParser{TOKEN_LDGETNUM, TOKEN_PDGETNUM};
 const GrammarRegistration kRegisterLdGrammar(TOKEN_LDGETNUM, {"LDGETNUM SEL"});
 const GrammarRegistration kRegisterPdGrammar(TOKEN_PDGETNUM, {"PDGETNUM SEL"});
 }  // namespace
-
-ArrayList<u16>* ObjNumberParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(2);
-    tokens->Add(TOKEN_LDGETNUM);
-    tokens->Add(TOKEN_PDGETNUM);
-    return tokens;
-}
-
-Parser* ObjNumberParser::Create(u16 commandToken) { return new ObjNumberParser(commandToken); }
 
 ObjNumberParser::ObjNumberParser(u16 commandToken) : Parser(kOwnCommandHandler)
 {
@@ -41,11 +33,11 @@ int ObjNumberParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* ObjNumberParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects ObjNumberParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     const u16 commandId = GetCommandId();
     return MakePerAdapter(
-        [commandId](u8 adapter) -> ParsedObject* { return new ObjNumberParsedObject(commandId, adapter); });
+        [commandId](u8 adapter) { return std::make_unique<ObjNumberParsedObject>(commandId, adapter); });
 }

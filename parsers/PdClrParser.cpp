@@ -1,5 +1,7 @@
 #include "parsers/PdClrParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/SharedDriveList.h"
@@ -7,18 +9,9 @@
 #include "parsers/PdClrParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdClearParser> kRegisterParser;
+const ParserFactoryRegistration<PdClearParser> kRegisterParser{TOKEN_PDCLEAR};
 const GrammarRegistration kRegisterGrammar(TOKEN_PDCLEAR, {"PDCLEAR (START | STOP | SHOWPROG | PROGDSPLY) DRV SEL"});
 }  // namespace
-
-ArrayList<u16>* PdClearParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_PDCLEAR);
-    return tokens;
-}
-
-Parser* PdClearParser::Create(u16 commandToken) { return new PdClearParser(commandToken); }
 
 PdClearParser::PdClearParser(u16 commandToken) : PdDriveListParser(commandToken)
 {
@@ -57,13 +50,13 @@ int PdClearParser::OnAction(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* PdClearParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects PdClearParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList() ||
         action_ == kNoAction)
         return nullptr;
     const SharedDriveList drives = TakeDriveList();
-    return MakePerAdapter([this, &drives](u8 adapter) -> ParsedObject* {
-        return new PdClrParsedObject(TOKEN_PDCLEAR, action_, drives, adapter);
+    return MakePerAdapter([this, &drives](u8 adapter) {
+        return std::make_unique<PdClrParsedObject>(TOKEN_PDCLEAR, action_, drives, adapter);
     });
 }

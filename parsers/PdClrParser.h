@@ -7,12 +7,9 @@
 
 class PdClearParser : public PdDriveListParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit PdClearParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // One handler for the four action words; the last one given would win.
     int OnAction(ArrayList<Token*>* tokens, u8 index);

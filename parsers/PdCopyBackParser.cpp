@@ -1,5 +1,7 @@
 #include "parsers/PdCopyBackParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
@@ -7,20 +9,11 @@
 #include "parsers/PdRbldParser.h"
 
 namespace {
-const ParserFactoryRegistration<PdCopyBackParser> kRegisterParser;
+const ParserFactoryRegistration<PdCopyBackParser> kRegisterParser{TOKEN_PDCPYBK};
 const GrammarRegistration kRegisterGrammar(TOKEN_PDCPYBK,
                                            {"PDCPYBK START DRV SEL",
                                             "PDCPYBK (STOP | SUSPEND | RESUME | SHOWPROG | PROGDSPLY) DRV SEL"});
 }  // namespace
-
-ArrayList<u16>* PdCopyBackParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_PDCPYBK);
-    return tokens;
-}
-
-Parser* PdCopyBackParser::Create(u16 commandToken) { return new PdCopyBackParser(commandToken); }
 
 PdCopyBackParser::PdCopyBackParser(u16 commandToken) : PdIdListParser(kOwnCommandHandler)
 {
@@ -43,11 +36,11 @@ int PdCopyBackParser::OnPdCopyBack(ArrayList<Token*>* tokens, u8 index)
     return PdRbldParser::TakeCommandAndAction(tokens, index, TOKEN_PDCPYBK, action_);
 }
 
-ArrayList<ParsedObject*>* PdCopyBackParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects PdCopyBackParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
-    return MakePerAdapter([this](u8 adapter) -> ParsedObject* {
-        return new PdCopyBackParsedObject(TOKEN_PDCPYBK, drives_, action_, adapter);
+    return MakePerAdapter([this](u8 adapter) {
+        return std::make_unique<PdCopyBackParsedObject>(TOKEN_PDCPYBK, drives_, action_, adapter);
     });
 }

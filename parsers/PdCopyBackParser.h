@@ -9,12 +9,9 @@
 
 class PdCopyBackParser : public PdIdListParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit PdCopyBackParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // The command word: takes it and the one action word after it; -1 with none or two.
     int OnPdCopyBack(ArrayList<Token*>* tokens, u8 index);

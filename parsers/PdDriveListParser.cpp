@@ -3,14 +3,6 @@
 #include "cmdtool/ParserUtil.h"
 #include "cmdtool/TokenIds.h"
 
-void PdDriveListParser::ListDeleter::operator()(ArrayList<EnclSlotId*>* list) const
-{
-    if (list == nullptr)
-        return;
-    DeleteElements(*list);
-    delete list;
-}
-
 PdDriveListParser::PdDriveListParser(u16 commandId) : Parser(commandId)
 {
     AddHandler(TOKEN_CHANNEL_TARGET_LIST, TokenHandler(this, &PdDriveListParser::OnPhysDrvList));

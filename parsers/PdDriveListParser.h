@@ -21,11 +21,7 @@ protected:
     SharedDriveList TakeDriveList() { return SharedDriveList(drives_.release()); }
 
 private:
-    struct ListDeleter {
-        void operator()(ArrayList<EnclSlotId*>* list) const;
-    };
-
     // Null until a list has been parsed (or when an element named no drive); a later list
     // replaces an earlier one.
-    std::unique_ptr<ArrayList<EnclSlotId*>, ListDeleter> drives_;
+    OwnedList<EnclSlotId> drives_;
 };

@@ -1,12 +1,14 @@
 #include "parsers/PdHspParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/PdHspParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdHspParser> kRegisterParser;
+const ParserFactoryRegistration<PdHspParser> kRegisterParser{TOKEN_PDHSP};
 const GrammarRegistration kRegisterGrammar(TOKEN_PDHSP,
                                            {"PDHSP SET [DEDICATED ARRAY NUM+] [ENCLAFFINITY] [NONREVERTIBLE] DRV SEL",
                                             "PDHSP RMV DRV SEL"});
@@ -29,15 +31,6 @@ int ConsumeIfId(ArrayList<Token*>* tokens, u8 index, u16 id)
     return 0;
 }
 }  // namespace
-
-ArrayList<u16>* PdHspParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_PDHSP);
-    return tokens;
-}
-
-Parser* PdHspParser::Create(u16 commandToken) { return new PdHspParser(commandToken); }
 
 PdHspParser::PdHspParser(u16 commandToken) : PdIdListParser(commandToken)
 {
@@ -106,12 +99,12 @@ int PdHspParser::OnArray(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* PdHspParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects PdHspParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
-    return MakePerAdapter([this](u8 adapter) -> ParsedObject* {
-        return new PdHspParsedObject(TOKEN_PDHSP, drives_, arrays_, enclAffinity_, dedicated_, revertible_, set_,
+    return MakePerAdapter([this](u8 adapter) {
+        return std::make_unique<PdHspParsedObject>(TOKEN_PDHSP, drives_, arrays_, enclAffinity_, dedicated_, revertible_, set_,
                                      adapter);
     });
 }

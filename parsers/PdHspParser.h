@@ -9,12 +9,9 @@
 
 class PdHspParser : public PdIdListParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit PdHspParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Option handlers: 0 when the token was taken, -1 when it is refused.
     int OnSetOrRemove(ArrayList<Token*>* tokens, u8 index);

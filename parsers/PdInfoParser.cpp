@@ -1,23 +1,16 @@
 #include "parsers/PdInfoParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/PdInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdInfoParser> kRegisterParser;
+const ParserFactoryRegistration<PdInfoParser> kRegisterParser{TOKEN_PDINFO};
 const GrammarRegistration kRegisterGrammar(TOKEN_PDINFO, {"PDINFO DRV SEL"});
 }  // namespace
-
-ArrayList<u16>* PdInfoParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_PDINFO);
-    return tokens;
-}
-
-Parser* PdInfoParser::Create(u16 commandToken) { return new PdInfoParser(commandToken); }
 
 PdInfoParser::PdInfoParser(u16 commandToken) : PdDriveListParser(kOwnCommandHandler)
 {
@@ -38,11 +31,11 @@ int PdInfoParser::OnPdInfo(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* PdInfoParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects PdInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList())
         return nullptr;
     const SharedDriveList drives = TakeDriveList();
     return MakePerAdapter(
-        [&drives](u8 adapter) -> ParsedObject* { return new PdInfoParsedObject(TOKEN_PDINFO, drives, adapter); });
+        [&drives](u8 adapter) { return std::make_unique<PdInfoParsedObject>(TOKEN_PDINFO, drives, adapter); });
 }

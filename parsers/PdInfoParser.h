@@ -5,12 +5,9 @@
 
 class PdInfoParser : public PdDriveListParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit PdInfoParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Option handlers: 0 when the token was taken, -1 when it is refused.
     int OnPdInfo(ArrayList<Token*>* tokens, u8 index);

@@ -9,7 +9,7 @@
 #include "parsers/PdOnLineParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdOnLnParser> kRegisterParser;
+const ParserFactoryRegistration<PdOnLnParser> kRegisterParser{TOKEN_PDONLINE, TOKEN_PDMARKMISSING, TOKEN_PDGETMISSING, TOKEN_PDLOCATE};
 const GrammarRegistration kRegisterOnlineGrammar(TOKEN_PDONLINE, {"PDONLINE DRV SEL"});
 const GrammarRegistration kRegisterMarkMissingGrammar(TOKEN_PDMARKMISSING, {"PDMARKMISSING DRV SEL"});
 const GrammarRegistration kRegisterGetMissingGrammar(TOKEN_PDGETMISSING, {"PDGETMISSING SEL"});
@@ -19,27 +19,7 @@ const GrammarRegistration kRegisterLocateGrammar(TOKEN_PDLOCATE, {"PDLOCATE [STA
 constexpr u32 kUnused = 0xFFFFFFFFu;
 // A command line names at most as many drives as the tool's lists hold.
 constexpr std::size_t kMaxDrives = 255;
-
-void DeleteList(ArrayList<EnclSlotId*>* list)
-{
-    if (list == nullptr)
-        return;
-    DeleteElements(*list);
-    delete list;
-}
 }  // namespace
-
-ArrayList<u16>* PdOnLnParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(4);
-    tokens->Add(TOKEN_PDONLINE);
-    tokens->Add(TOKEN_PDMARKMISSING);
-    tokens->Add(TOKEN_PDGETMISSING);
-    tokens->Add(TOKEN_PDLOCATE);
-    return tokens;
-}
-
-Parser* PdOnLnParser::Create(u16) { return new PdOnLnParser(); }
 
 PdOnLnParser::PdOnLnParser() : Parser(kOwnCommandHandler)
 {
@@ -90,8 +70,7 @@ int PdOnLnParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
     Token* token = tokens->GetAt(index);
     if (token == nullptr || token->GetId() != TOKEN_CHANNEL_TARGET_LIST || token->GetText() == nullptr)
         return -1;
-    std::unique_ptr<ArrayList<EnclSlotId*>, void (*)(ArrayList<EnclSlotId*>*)> parsed(
-        ParserUtil::ParseEnclSlotList(token->GetText()), &DeleteList);
+    OwnedList<EnclSlotId> parsed(ParserUtil::ParseEnclSlotList(token->GetText()));
     if (parsed == nullptr || drives_.size() + parsed->GetCount() > kMaxDrives)
         return -1;
     for (unsigned i = 0; i < parsed->GetCount(); ++i) {
@@ -111,11 +90,11 @@ int PdOnLnParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* PdOnLnParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects PdOnLnParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
-    return MakePerAdapter([this](u8 adapter) -> ParsedObject* {
-        return new PdOnLineParsedObject(TOKEN_PDONLINE, drives_, operation_, locateOption_, adapter);
+    return MakePerAdapter([this](u8 adapter) {
+        return std::make_unique<PdOnLineParsedObject>(TOKEN_PDONLINE, drives_, operation_, locateOption_, adapter);
     });
 }

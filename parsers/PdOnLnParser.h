@@ -13,12 +13,9 @@
 
 class PdOnLnParser : public Parser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     PdOnLnParser();
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Option handlers: 0 when the token was taken, -1 when it is refused.
     int OnCommand(ArrayList<Token*>* tokens, u8 index);

@@ -5,14 +5,9 @@
 
 class PdPrpRmvParser : public PdDriveListParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit PdPrpRmvParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
-
-    int OnUndo(ArrayList<Token*>* tokens, u8 index);
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
 private:
     u8 undo_ = 0;

@@ -7,14 +7,6 @@
 
 namespace {
 constexpr u32 kUnused = static_cast<u32>(-1);
-
-struct EnclSlotListDeleter {
-    void operator()(ArrayList<EnclSlotId*>* list) const
-    {
-        DeleteElements(*list);
-        delete list;
-    }
-};
 }  // namespace
 
 PdIdList::PdIdList(const PdIdList& other) { *this = other; }
@@ -47,7 +39,7 @@ int PdIdList::AppendEnclSlotText(const char* text)
 {
     if (text == nullptr)
         return -1;
-    std::unique_ptr<ArrayList<EnclSlotId*>, EnclSlotListDeleter> parsed(ParserUtil::ParseEnclSlotList(text));
+    OwnedList<EnclSlotId> parsed(ParserUtil::ParseEnclSlotList(text));
     if (!parsed || GetCount() + parsed->GetCount() > ArrayList<PdIdListObject*>::kMaxCount)
         return -1;
     for (unsigned i = 0; i < parsed->GetCount(); ++i) {

@@ -1,24 +1,17 @@
 #include "parsers/PdRbldParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/PdRbldParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdRbldParser> kRegisterParser;
+const ParserFactoryRegistration<PdRbldParser> kRegisterParser{TOKEN_PDRBLD};
 const GrammarRegistration kRegisterGrammar(TOKEN_PDRBLD,
                                            {"PDRBLD (START | STOP | SUSPEND | RESUME | SHOWPROG | PROGDSPLY) DRV SEL"});
 }  // namespace
-
-ArrayList<u16>* PdRbldParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_PDRBLD);
-    return tokens;
-}
-
-Parser* PdRbldParser::Create(u16 commandToken) { return new PdRbldParser(commandToken); }
 
 PdRbldParser::PdRbldParser(u16 commandToken) : PdIdListParser(kOwnCommandHandler)
 {
@@ -74,10 +67,10 @@ int PdRbldParser::OnPdRbld(ArrayList<Token*>* tokens, u8 index)
     return TakeCommandAndAction(tokens, index, TOKEN_PDRBLD, action_);
 }
 
-ArrayList<ParsedObject*>* PdRbldParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects PdRbldParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     return MakePerAdapter(
-        [this](u8 adapter) -> ParsedObject* { return new PdRebuildParsedObject(TOKEN_PDRBLD, drives_, action_, adapter); });
+        [this](u8 adapter) { return std::make_unique<PdRebuildParsedObject>(TOKEN_PDRBLD, drives_, action_, adapter); });
 }

@@ -7,12 +7,9 @@
 
 class PdRbldParser : public PdIdListParser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit PdRbldParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // The command word: takes it and then the one action word among the tokens after it
     // (other tokens are left to their handlers); -1 with no action word or a second one.

@@ -1,23 +1,16 @@
 #include "parsers/PdReplaceMissingParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/PdReplaceMissingParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdReplaceMissingParser> kRegisterParser;
+const ParserFactoryRegistration<PdReplaceMissingParser> kRegisterParser{TOKEN_PDREPLACEMISSING};
 const GrammarRegistration kRegisterGrammar(TOKEN_PDREPLACEMISSING, {"PDREPLACEMISSING DRV ARRAY NUM ROW NUM SEL1"});
 }  // namespace
-
-ArrayList<u16>* PdReplaceMissingParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(1);
-    tokens->Add(TOKEN_PDREPLACEMISSING);
-    return tokens;
-}
-
-Parser* PdReplaceMissingParser::Create(u16 commandToken) { return new PdReplaceMissingParser(commandToken); }
 
 PdReplaceMissingParser::PdReplaceMissingParser(u16 commandToken) : PdInfoParser(commandToken)
 {
@@ -56,7 +49,7 @@ int PdReplaceMissingParser::OnArrayRow(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-ArrayList<ParsedObject*>* PdReplaceMissingParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects PdReplaceMissingParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList() || array_ < 0 ||
         row_ < 0)
@@ -66,7 +59,7 @@ ArrayList<ParsedObject*>* PdReplaceMissingParser::ParseCommand(ArrayList<Token*>
         return nullptr;
     const u8 array = static_cast<u8>(array_);
     const u8 row = static_cast<u8>(row_);
-    return MakePerAdapter([&drives, array, row](u8 adapter) -> ParsedObject* {
-        return new PdReplaceMissingParsedObject(TOKEN_PDREPLACEMISSING, drives, array, row, adapter);
+    return MakePerAdapter([&drives, array, row](u8 adapter) {
+        return std::make_unique<PdReplaceMissingParsedObject>(TOKEN_PDREPLACEMISSING, drives, array, row, adapter);
     });
 }

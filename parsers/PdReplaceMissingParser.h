@@ -8,12 +8,9 @@ public:
     static constexpr int kMaxArray = 127;
     static constexpr int kMaxRow = 31;
 
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit PdReplaceMissingParser(u16 commandToken);
 
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Handler of -Array and -Row with the number that follows; 0 or -1.
     int OnArrayRow(ArrayList<Token*>* tokens, u8 index);

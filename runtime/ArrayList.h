@@ -7,6 +7,7 @@
 #pragma once
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -78,6 +79,27 @@ void DeleteElements(ArrayList<T*>& list)
         delete list.GetAt(static_cast<u8>(i));
     list.Clear();
 }
+
+// Deletes every element of a list of owned pointers and then the list; nothing for null.
+template <typename T>
+void DeleteList(ArrayList<T*>* list)
+{
+    if (list == nullptr)
+        return;
+    DeleteElements(*list);
+    delete list;
+}
+
+// A list that owns its elements, freed with them.
+struct OwnedListDeleter {
+    template <typename T>
+    void operator()(ArrayList<T*>* list) const
+    {
+        DeleteList(list);
+    }
+};
+template <typename T>
+using OwnedList = std::unique_ptr<ArrayList<T*>, OwnedListDeleter>;
 
 template <typename T>
 class ArrayListIterator {

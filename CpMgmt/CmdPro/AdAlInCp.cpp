@@ -18,7 +18,7 @@
 
 namespace {
 
-const CpRegistration<AdpAllInfoCp> kRegisterAdpAllInfoCp;
+const CpRegistration<AdpAllInfoCp> kRegisterAdpAllInfoCp{TOKEN_ADPALLINFO};
 
 constexpr const char* kSourceName = "CpMgmt/CmdPro/AdAlInCp";
 constexpr const char* kOperationText = "AdpAll information";
@@ -31,15 +31,6 @@ constexpr std::size_t kOemSasDisableOffset = 2;
 constexpr const char* kSectionIndent = "                ";  // 16 blanks
 
 }  // namespace
-
-ArrayList<u16>* AdpAllInfoCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_ADPALLINFO);
-    return codes;
-}
-
-CommandProcessor* AdpAllInfoCp::Create(u16) { return new AdpAllInfoCp(); }
 
 AdpAllInfoCp::AdpAllInfoCp()
 {
@@ -70,11 +61,9 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
     controller_ = cpController ? cpController->GetController() : nullptr;
     const u8 adapter = AdapterNumberOf(cpController);
 
-    auto* object = dynamic_cast<AdpAllInfoParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "AdpAllInfoParsedObject *");
+    auto* object = ParsedObjectAs<AdpAllInfoParsedObject>(cpController, parsedObject, "AdpAllInfoParsedObject *");
+    if (object == nullptr)
         return -1;
-    }
 
     // Manufacturing data: a failure is reported, and the report shows zeros and empty texts.
     if (Fetch(kDcmdCtrlGetMfgData, mfgData_, sizeof mfgData_) != 0) {

@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "CpMgmt/CmdPro/AdAlInPostDelay.h"
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
 #include "runtime/ArrayList.h"
 
@@ -20,9 +20,6 @@ public:
     static constexpr std::size_t kBatteryFruSize = 32;
     static constexpr std::size_t kKeyValuesSize = 1024;
     static constexpr std::size_t kOemDataSize = 24;
-
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
 
     AdpAllInfoCp();
 

@@ -14,26 +14,12 @@
 
 namespace {
 
-const CpRegistration<AdpEventLogCp> kRegisterAdpEventLogCp;
+const CpRegistration<AdpEventLogCp> kRegisterAdpEventLogCp{TOKEN_ADPEVENTLOG};
 
 }  // namespace
 
-ArrayList<u16>* AdpEventLogCp::GetCommandCodes()
+int AdpEventLogCp::ProcessParsed(CpController* cpController, AdpEventLogPo* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_ADPEVENTLOG);
-    return codes;
-}
-
-CommandProcessor* AdpEventLogCp::Create(u16 id) { return id == 0 ? new AdpEventLogCp() : nullptr; }
-
-int AdpEventLogCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<AdpEventLogPo*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpEventLogPo *");
-        return -1;
-    }
     int result = -1;
     switch (object->GetSubCommand()) {
     case AdpEventLogPo::kClear:

@@ -6,16 +6,16 @@
 #pragma once
 #include <cstddef>
 
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/AdpEventLogPo.h"
 #include "runtime/ArrayList.h"
 
 class Adapter;
-class AdpEventLogPo;
 class FileHandle;
 class RaidManager;
 
-class AdpEventLogCp : public CommandProcessor {
+class AdpEventLogCp : public TypedProcessor<AdpEventLogPo, "AdpEventLogPo *"> {
 public:
     // Event list replies: a u32 record count, four unused bytes, then 256-byte records.
     static constexpr std::size_t kRecordSize = 256;
@@ -32,10 +32,7 @@ public:
     // The count request's status when no event lies from the start number on.
     static constexpr int kStatusNoEvents = 35;
 
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, AdpEventLogPo* object) override;
 
     // The sub-commands.
     int ClearLog(CpController* cpController, AdpEventLogPo* object);

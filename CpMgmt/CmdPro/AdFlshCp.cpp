@@ -16,7 +16,7 @@
 
 namespace {
 
-const CpRegistration<AdpFwFlashCp> kRegisterAdpFwFlashCp;
+const CpRegistration<AdpFwFlashCp> kRegisterAdpFwFlashCp{TOKEN_ADPFWFLASH};
 
 // Controller information offsets.
 constexpr std::size_t kVendorId = 0;       // u16
@@ -26,15 +26,6 @@ constexpr std::size_t kProductName = 1344;
 constexpr std::size_t kProductNameSize = 80;
 
 }  // namespace
-
-ArrayList<u16>* AdpFwFlashCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_ADPFWFLASH);
-    return codes;
-}
-
-CommandProcessor* AdpFwFlashCp::Create(u16 id) { return id == 0 ? new AdpFwFlashCp() : nullptr; }
 
 AdpFwFlashCp::AdpFwFlashCp() { std::memset(info_, 0, sizeof info_); }
 
@@ -48,14 +39,9 @@ int AdpFwFlashCp::SendDcmd(u32 opcode, u32 mbox0, void* data, CpController* cpCo
     return controller->Execute(request);
 }
 
-int AdpFwFlashCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int AdpFwFlashCp::ProcessParsed(CpController* cpController, AdpFwFlashPo* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<AdpFwFlashPo*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "AdpFwFlashPo *");
-        return -1;
-    }
     const string fileName = object->GetFileName();
     const char* name = fileName.GetCStr();
 

@@ -6,13 +6,14 @@
 #include <cstddef>
 
 #include "CpMgmt/CmdPro/AdFlshCpImage.h"
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/AdpFwFlashPo.h"
 #include "runtime/ArrayList.h"
 
 class FileHandle;
 
-class AdpFwFlashCp : public CommandProcessor, public FlashImageReader {
+class AdpFwFlashCp : public TypedProcessor<AdpFwFlashPo, "AdpFwFlashPo *">, public FlashImageReader {
 public:
     static constexpr std::size_t kInfoSize = 2048;
     static constexpr std::size_t kBatteryDesignSize = 64;
@@ -28,12 +29,9 @@ public:
     static constexpr u32 kOpcodeCommitFlash = 0x010F0300;
     static constexpr u32 kOpcodeAbortFlash = 0x010F0400;
 
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
     AdpFwFlashCp();
 
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, AdpFwFlashPo* object) override;
 
     // A firmware command with mailbox word 0 and the data; length 0 leaves the transfer to the
     // opcode's row. -1 without a controller.

@@ -15,7 +15,7 @@
 
 namespace {
 
-const CpRegistration<AdpGetPciInfoCp> kRegisterAdpGetPciInfoCp;
+const CpRegistration<AdpGetPciInfoCp> kRegisterAdpGetPciInfoCp{TOKEN_ADPGETPCIINFO};
 
 constexpr std::size_t kBusOffset = 0;
 constexpr std::size_t kDeviceOffset = 4;
@@ -24,24 +24,10 @@ constexpr int kNoPciInfo = 255;
 
 }  // namespace
 
-ArrayList<u16>* AdpGetPciInfoCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_ADPGETPCIINFO);
-    return codes;
-}
-
-CommandProcessor* AdpGetPciInfoCp::Create(u16) { return new AdpGetPciInfoCp(); }
-
 AdpGetPciInfoCp::AdpGetPciInfoCp() { std::memset(pciInfo_, 0, sizeof pciInfo_); }
 
-int AdpGetPciInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int AdpGetPciInfoCp::ProcessParsed(CpController* cpController, AdpGetPciInfoParsedObject* object)
 {
-    auto* object = dynamic_cast<AdpGetPciInfoParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpGetPciInfoParsedObject *");
-        return -1;
-    }
     Controller* controller = cpController ? cpController->GetController() : nullptr;
 
     std::memset(pciInfo_, 0, sizeof pciInfo_);

@@ -3,20 +3,18 @@
 #pragma once
 #include <cstddef>
 
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/AdpGetPciInfoParsedObject.h"
 #include "runtime/ArrayList.h"
 
-class AdpGetPciInfoCp : public CommandProcessor {
+class AdpGetPciInfoCp : public TypedProcessor<AdpGetPciInfoParsedObject, "AdpGetPciInfoParsedObject *"> {
 public:
     static constexpr std::size_t kPciInfoSize = 112;
 
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
     AdpGetPciInfoCp();
 
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, AdpGetPciInfoParsedObject* object) override;
 
 private:
     u8 pciInfo_[kPciInfoSize];

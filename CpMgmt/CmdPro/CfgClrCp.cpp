@@ -11,26 +11,12 @@
 
 namespace {
 
-const CpRegistration<AdpCfgClrCp> kRegisterAdpCfgClrCp;
+const CpRegistration<AdpCfgClrCp> kRegisterAdpCfgClrCp{TOKEN_CFGCLR};
 
 }  // namespace
 
-ArrayList<u16>* AdpCfgClrCp::GetCommandCodes()
+int AdpCfgClrCp::ProcessParsed(CpController* cpController, AdpCfgClrParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_CFGCLR);
-    return codes;
-}
-
-CommandProcessor* AdpCfgClrCp::Create(u16) { return new AdpCfgClrCp(); }
-
-int AdpCfgClrCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<AdpCfgClrParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "AdpCfgClrParsedObject *");
-        return -1;
-    }
     const u8 adapterNumber = object->GetAdapterNumber();
     RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
     if (manager == nullptr) {

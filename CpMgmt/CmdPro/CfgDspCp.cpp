@@ -24,7 +24,7 @@
 
 namespace {
 
-const CpRegistration<CfgDsplyCp> kRegisterCfgDsplyCp;
+const CpRegistration<CfgDsplyCp> kRegisterCfgDsplyCp{TOKEN_CFGDSPLY, TOKEN_CFGFLASHTIERDSPLY};
 
 // Controller information fields of the summary.
 constexpr std::size_t kProductNameOffset = 1344;
@@ -52,16 +52,6 @@ std::string FieldText(const u8* block, std::size_t offset, std::size_t width)
 
 }  // namespace
 
-ArrayList<u16>* CfgDsplyCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(2);
-    codes->Add(TOKEN_CFGDSPLY);
-    codes->Add(TOKEN_CFGFLASHTIERDSPLY);
-    return codes;
-}
-
-CommandProcessor* CfgDsplyCp::Create(u16) { return new CfgDsplyCp(); }
-
 CfgDsplyCp::CfgDsplyCp() { std::memset(info_, 0, sizeof info_); }
 
 int CfgDsplyCp::PrintAdapterSummary(u8 adapterNumber, CpController* cpController)
@@ -85,14 +75,9 @@ int CfgDsplyCp::PrintAdapterSummary(u8 adapterNumber, CpController* cpController
     return 0;
 }
 
-int CfgDsplyCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int CfgDsplyCp::ProcessParsed(CpController* cpController, CfgDsplyParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<CfgDsplyParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "CfgDsplyParsedObject *");
-        return -1;
-    }
     if (PrintAdapterSummary(object->GetAdapterNumber(), cpController) != 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, "get/print controller properties");
         return -1;

@@ -4,25 +4,23 @@
 #pragma once
 #include <cstddef>
 
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/CfgDsplyParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class Array;
 class DiskGroup;
 class VirtualDisk;
 
-class CfgDsplyCp : public CommandProcessor {
+class CfgDsplyCp : public TypedProcessor<CfgDsplyParsedObject, "CfgDsplyParsedObject *"> {
 public:
     static constexpr std::size_t kInfoSize = 2048;
-
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
 
     CfgDsplyCp();
 
     // 0, or -1 / the status of the failing model operation.
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, CfgDsplyParsedObject* object) override;
 
     // Reads the controller information and prints the summary: 0, or -1 (nothing printed)
     // when the information cannot be read.

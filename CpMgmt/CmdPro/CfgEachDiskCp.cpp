@@ -19,7 +19,7 @@
 
 namespace {
 
-const CpRegistration<CfgEachDiskCp> kRegisterCfgEachDiskCp;
+const CpRegistration<CfgEachDiskCp> kRegisterCfgEachDiskCp{TOKEN_CFGEACHDSKRAID0};
 
 constexpr u8 kMediaSsd = 1;
 constexpr u8 kPsMaximum = 2;
@@ -42,23 +42,9 @@ void PrintText(const char* format, Args... args)
 
 }  // namespace
 
-ArrayList<u16>* CfgEachDiskCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_CFGEACHDSKRAID0);
-    return codes;
-}
-
-CommandProcessor* CfgEachDiskCp::Create(u16) { return new CfgEachDiskCp(); }
-
-int CfgEachDiskCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* object)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<CfgAddParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "CfgAddParsedObject *");
-        return -1;
-    }
     RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
     if (manager == nullptr) {
         PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);

@@ -3,17 +3,15 @@
 // drive is left or the adapter takes no further virtual drive; then the number configured.
 #pragma once
 #include "CpMgmt/CmdPro/ConfigurationCp.h"
+#include "CpMgmt/TypedProcessor.h"
+#include "parsers/CfgAddParsedObject.h"
 
-class CfgAddParsedObject;
 class PhysicalDevice;
 class RaidManager;
 
-class CfgEachDiskCp : public ConfigurationCp {
+class CfgEachDiskCp : public TypedProcessor<CfgAddParsedObject, "CfgAddParsedObject *", ConfigurationCp> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, CfgAddParsedObject* object) override;
     int IsDone() override { return 1; }
 
     // 0 created; -2 created, the operating system not told; otherwise not created (38: the

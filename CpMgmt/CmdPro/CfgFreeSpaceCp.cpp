@@ -15,7 +15,7 @@
 
 namespace {
 
-const CpRegistration<FreeSpaceInfoCp> kRegisterFreeSpaceInfoCp;
+const CpRegistration<FreeSpaceInfoCp> kRegisterFreeSpaceInfoCp{TOKEN_CFGFREESPACEINFO};
 
 // The blocks as a size text (blocks of 512 bytes, so half as many KB).
 void PrintBlocks(u32 id, u64 blocks)
@@ -27,15 +27,6 @@ void PrintBlocks(u32 id, u64 blocks)
 
 }  // namespace
 
-ArrayList<u16>* FreeSpaceInfoCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_CFGFREESPACEINFO);
-    return codes;
-}
-
-CommandProcessor* FreeSpaceInfoCp::Create(u16) { return new FreeSpaceInfoCp(); }
-
 void FreeSpaceInfoCp::DeleteFreeSpaceList(ArrayList<ArraySpaceInfo*>* list)
 {
     if (list == nullptr)
@@ -44,13 +35,9 @@ void FreeSpaceInfoCp::DeleteFreeSpaceList(ArrayList<ArraySpaceInfo*>* list)
     delete list;
 }
 
-int FreeSpaceInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int FreeSpaceInfoCp::ProcessParsed(CpController* cpController, FreeSpaceInfoParsedObject*)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    if (dynamic_cast<FreeSpaceInfoParsedObject*>(parsedObject) == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "FreeSpaceInfoParsedObject *");
-        return -1;
-    }
     RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
     if (manager == nullptr) {
         PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);

@@ -13,7 +13,7 @@
 
 namespace {
 
-const CpRegistration<PdMappingCp> kRegisterPdMappingCp;
+const CpRegistration<PdMappingCp> kRegisterPdMappingCp{TOKEN_DIRECTPDMAPPING};
 
 constexpr u32 kOpReadDefaults = 0x010E0201;
 constexpr u32 kOpWriteDefaults = 0x010E0202;
@@ -31,24 +31,10 @@ int ExecuteDcmd(Controller* controller, u32 opcode, u8* block)
 
 }  // namespace
 
-ArrayList<u16>* PdMappingCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_DIRECTPDMAPPING);
-    return codes;
-}
-
-CommandProcessor* PdMappingCp::Create(u16) { return new PdMappingCp(); }
-
-int PdMappingCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int PdMappingCp::ProcessParsed(CpController* cpController, PdMappingParsedObject* object)
 {
     u8 defaults[kDefaultsSize] = {};
     const u8 adapter = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<PdMappingParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "PdMappingParsedObject *");
-        return -1;
-    }
     Controller* controller = cpController ? cpController->GetController() : nullptr;
 
     if (ExecuteDcmd(controller, kOpReadDefaults, defaults) != 0) {

@@ -2,15 +2,13 @@
 // mapping setting, or switches it on or off in the controller defaults block (the change
 // takes effect after a reboot).
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/DirectPdMappingParsedObject.h"
 #include "runtime/ArrayList.h"
 
-class PdMappingCp : public CommandProcessor {
+class PdMappingCp : public TypedProcessor<PdMappingParsedObject, "PdMappingParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
     // 0, or -1 when the defaults block cannot be read or written.
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, PdMappingParsedObject* object) override;
 };

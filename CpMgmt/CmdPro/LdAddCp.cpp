@@ -22,7 +22,7 @@
 
 namespace {
 
-const CpRegistration<LdAddCp> kRegisterLdAddCp;
+const CpRegistration<LdAddCp> kRegisterLdAddCp{TOKEN_CFGLDADD, TOKEN_CFGSPANADD};
 
 constexpr u8 kMediaSsd = 1;
 constexpr u8 kHighestPlainLevel = 9;
@@ -76,16 +76,6 @@ int LdAddCp::CheckVdPossible(u8 adapterNumber)
     return 0;
 }
 
-ArrayList<u16>* LdAddCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(2);
-    codes->Add(TOKEN_CFGLDADD);
-    codes->Add(TOKEN_CFGSPANADD);
-    return codes;
-}
-
-CommandProcessor* LdAddCp::Create(u16) { return new LdAddCp(); }
-
 LdAddCp::~LdAddCp() { DeleteSpanLists(); }
 
 void LdAddCp::DeleteSpanLists()
@@ -108,14 +98,9 @@ int LdAddCp::SpanCheckFailure(CpController* cpController, int status)
     return status;
 }
 
-int LdAddCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int LdAddCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* object)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<CfgAddParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "CfgAddParsedObject *");
-        return -1;
-    }
     lastGroupAllSsd_ = 0;
     raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
     if (raidManager_ == nullptr) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "CpMgmt/CmdPro/ConfigurationCp.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "parsers/CfgAddParsedObject.h"
 
 class Adapter;
@@ -17,15 +18,12 @@ class UnCfgdVdOnFreshPd;
 class UnConfiguredVd;
 class VdId;
 
-class LdAddCp : public ConfigurationCp {
+class LdAddCp : public TypedProcessor<CfgAddParsedObject, "CfgAddParsedObject *", ConfigurationCp> {
 public:
     using SpanLists = ArrayList<ArrayList<PhysicalDevice*>*>;
 
     // The builders' status when the virtual drive was written but its cache association failed.
     static constexpr int kStatusAssociationFailed = -3;
-
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
 
     // True for the builders' statuses after which the new virtual drive exists.
     static bool Created(int status);
@@ -33,7 +31,7 @@ public:
     LdAddCp() = default;
     ~LdAddCp() override;
 
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, CfgAddParsedObject* object) override;
 
     // Rebuilds the span lists from the command's drive groups and sets the SSD flags. 0; 9 for
     // groups of unequal size; 12 (after its message) for a drive that is not found; -1 for a

@@ -16,7 +16,7 @@
 
 namespace {
 
-const CpRegistration<LdAutoCp> kRegisterLdAutoCp;
+const CpRegistration<LdAutoCp> kRegisterLdAutoCp{TOKEN_CFGALLFREEDRV};
 
 constexpr u8 kHighestPlainLevel = 9;
 constexpr int kStatusTwoArraysNeeded = 30;
@@ -25,15 +25,6 @@ constexpr int kStatusNoDivision = 3;
 using PdList = ArrayList<PhysicalDevice*>;
 
 }  // namespace
-
-ArrayList<u16>* LdAutoCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_CFGALLFREEDRV);
-    return codes;
-}
-
-CommandProcessor* LdAutoCp::Create(u16) { return new LdAutoCp(); }
 
 void LdAutoCp::BuildAutoSpans(const PdList* candidates, unsigned last, unsigned spans, unsigned perSpan)
 {
@@ -51,12 +42,10 @@ void LdAutoCp::BuildAutoSpans(const PdList* candidates, unsigned last, unsigned 
 
 int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
-    const u8 adapterNumber = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<CfgAutoParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "CfgAutoParsedObject *");
+    auto* object = ParsedObjectAs<CfgAutoParsedObject>(cpController, parsedObject, "CfgAutoParsedObject *");
+    if (object == nullptr)
         return -1;
-    }
+    const u8 adapterNumber = AdapterNumberOf(cpController);
     raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
     if (raidManager_ == nullptr) {
         PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);

@@ -9,11 +9,9 @@ class CfgAutoParsedObject;
 
 class LdAutoCp : public LdAddCp {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
     LdAutoCp() { SetDrivesChosenByTool(); }
 
+    // Casts to the CfgAutoParsedObject itself (the base processor takes its base class).
     int Process(CpController* cpController, ParsedObject* parsedObject) override;
 
     // Makes every drive of the list a hot spare: dedicated to the arrays of the virtual drive

@@ -21,7 +21,7 @@
 
 namespace {
 
-const CpRegistration<LdDelCp> kRegisterLdDelCp;
+const CpRegistration<LdDelCp> kRegisterLdDelCp{TOKEN_CFGLDDEL, TOKEN_CFGFLASHTIERDEL};
 
 // Printed on standard output whatever the console settings, and not logged.
 void PrintSnapshotRefusal(u8 targetId)
@@ -33,24 +33,9 @@ void PrintSnapshotRefusal(u8 targetId)
 
 }  // namespace
 
-ArrayList<u16>* LdDelCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(2);
-    codes->Add(TOKEN_CFGLDDEL);
-    codes->Add(TOKEN_CFGFLASHTIERDEL);
-    return codes;
-}
-
-CommandProcessor* LdDelCp::Create(u16) { return new LdDelCp(); }
-
-int LdDelCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<LdDelParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapterNumber, "LdDelParsedObject *");
-        return -1;
-    }
     RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
     if (manager == nullptr) {
         PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);

@@ -2,15 +2,13 @@
 // FlashTier (SSD-cache) virtual drives. Drives with snapshots are refused; a drive the cache
 // serves is deleted only with -Force.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/LdDelParsedObject.h"
 #include "runtime/ArrayList.h"
 
-class LdDelCp : public CommandProcessor {
+class LdDelCp : public TypedProcessor<LdDelParsedObject, "LdDelParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, LdDelParsedObject* object) override;
     int IsDone() override { return 1; }
 };

@@ -18,7 +18,7 @@
 
 namespace {
 
-const CpRegistration<LdInfoCp> kRegisterLdInfoCp;
+const CpRegistration<LdInfoCp> kRegisterLdInfoCp{TOKEN_LDINFO};
 
 // The first drive of the list with that 8-bit target id, or null.
 VirtualDisk* FindByTargetId(const List<VirtualDisk*>& vds, u8 targetId)
@@ -32,15 +32,6 @@ VirtualDisk* FindByTargetId(const List<VirtualDisk*>& vds, u8 targetId)
 }
 
 }  // namespace
-
-ArrayList<u16>* LdInfoCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_LDINFO);
-    return codes;
-}
-
-CommandProcessor* LdInfoCp::Create(u16) { return new LdInfoCp(); }
 
 int LdInfoCp::PrintDedicatedSpares(VirtualDisk* vd)
 {
@@ -81,14 +72,9 @@ int LdInfoCp::PrintDedicatedSpares(VirtualDisk* vd)
     return 0;
 }
 
-int LdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<LdInfoParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "LdInfoParsedObject *...");
-        return -1;
-    }
 
     unsigned toShow = object->GetLdCount();
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);

@@ -1,19 +1,17 @@
 // The virtual-drive information command (-LDInfo): for each selected virtual drive its heading,
 // its information block and its dedicated hot spares.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/LdInfoParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class VirtualDisk;
 
-class LdInfoCp : public CommandProcessor {
+class LdInfoCp : public TypedProcessor<LdInfoParsedObject, "LdInfoParsedObject *..."> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
     // The status of the last drive handled: -1 when it does not exist, else that of its spares.
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, LdInfoParsedObject* object) override;
 
 private:
     // The dedicated hot spares of the drive: their count, then each spare's enclosure and slot.

@@ -16,7 +16,7 @@
 
 namespace {
 
-const CpRegistration<LdPdInfoCp> kRegisterLdPdInfoCp;
+const CpRegistration<LdPdInfoCp> kRegisterLdPdInfoCp{TOKEN_LDPDINFO};
 
 constexpr const char* kLdPdOperation = "to get LD/PD information";
 constexpr const char* kPdListOperation = "to get PD list";
@@ -25,15 +25,6 @@ constexpr const char* kPdListOperation = "to get PD list";
 int FailureStatus(int status) { return status != 0 ? status : -1; }
 
 }  // namespace
-
-ArrayList<u16>* LdPdInfoCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_LDPDINFO);
-    return codes;
-}
-
-CommandProcessor* LdPdInfoCp::Create(u16) { return new LdPdInfoCp(); }
 
 int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd)
 {
@@ -71,13 +62,9 @@ int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd)
     return 0;
 }
 
-int LdPdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int LdPdInfoCp::ProcessParsed(CpController* cpController, LdPdInfoParsedObject*)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    if (parsedObject == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "LdPdInfoParsedObject *");
-        return -1;
-    }
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr)
         return -1;

@@ -1,18 +1,16 @@
 // The virtual-drive member report (-LdPdInfo): every virtual drive with its information block
 // and, span by span, the full information of each member drive.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/LdPdInfoParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class VirtualDisk;
 
-class LdPdInfoCp : public CommandProcessor {
+class LdPdInfoCp : public TypedProcessor<LdPdInfoParsedObject, "LdPdInfoParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, LdPdInfoParsedObject* object) override;
 
 private:
     // One virtual drive with its spans and member drives; 0, or the status of the failing step

@@ -11,32 +11,18 @@
 
 namespace {
 
-const CpRegistration<ObjNumberCp> kRegisterObjNumberCp;
+const CpRegistration<ObjNumberCp> kRegisterObjNumberCp{TOKEN_LDGETNUM, TOKEN_PDGETNUM};
 
 }  // namespace
 
-ArrayList<u16>* ObjNumberCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(2);
-    codes->Add(TOKEN_LDGETNUM);
-    codes->Add(TOKEN_PDGETNUM);
-    return codes;
-}
-
-CommandProcessor* ObjNumberCp::Create(u16) { return new ObjNumberCp(); }
-
-int ObjNumberCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int ObjNumberCp::ProcessParsed(CpController* cpController, ObjNumberParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    if (parsedObject == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "ObjNumberParsedObject *");
-        return -1;
-    }
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr)
         return -1;
 
-    switch (parsedObject->GetCommandId()) {
+    switch (object->GetCommandId()) {
     case TOKEN_LDGETNUM: {
         u8 count = 0;
         if (manager->GetVdCount(&count) != 0) {

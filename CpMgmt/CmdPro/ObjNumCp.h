@@ -1,15 +1,13 @@
 // The object counts (-LDGetNum, -PDGetNum): the number of virtual drives or of physical drives
 // of the adapter, which is also the status.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/ObjNumberParsedObject.h"
 #include "runtime/ArrayList.h"
 
-class ObjNumberCp : public CommandProcessor {
+class ObjNumberCp : public TypedProcessor<ObjNumberParsedObject, "ObjNumberParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
     // The count, or -1.
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, ObjNumberParsedObject* object) override;
 };

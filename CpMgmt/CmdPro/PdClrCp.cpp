@@ -15,26 +15,12 @@
 
 namespace {
 
-const CpRegistration<PdClrCp> kRegisterPdClrCp;
+const CpRegistration<PdClrCp> kRegisterPdClrCp{TOKEN_PDCLEAR};
 
 }  // namespace
 
-ArrayList<u16>* PdClrCp::GetCommandCodes()
+int PdClrCp::ProcessParsed(CpController* cpController, PdClrParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDCLEAR);
-    return codes;
-}
-
-CommandProcessor* PdClrCp::Create(u16) { return new PdClrCp(); }
-
-int PdClrCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<PdClrParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdClrParsedObject *");
-        return -1;
-    }
     const u8 adapter = object->GetAdapterNumber();
 
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);

@@ -2,18 +2,16 @@
 // its progress, in the order listed. The first drive that fails or is not found ends the
 // command; drives before it keep what they were given.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/PdClrParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class PhysicalDevice;
 
-class PdClrCp : public CommandProcessor {
+class PdClrCp : public TypedProcessor<PdClrParsedObject, "PdClrParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, PdClrParsedObject* object) override;
 
 private:
     static int ShowProgress(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 slot);

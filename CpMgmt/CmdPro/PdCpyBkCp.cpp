@@ -17,7 +17,7 @@
 
 namespace {
 
-const CpRegistration<PdCopyBackCp> kRegisterPdCopyBackCp;
+const CpRegistration<PdCopyBackCp> kRegisterPdCopyBackCp{TOKEN_PDCPYBK};
 
 constexpr PdSuspendResume::Texts kSuspendTexts = {
     .queryFailed = "Failed to get copyback suspend allowed. pdid = ",
@@ -31,15 +31,6 @@ constexpr PdSuspendResume::Texts kResumeTexts = {
     .done = "Resume Copy Back Operation Successfull. PdId = "};
 
 }  // namespace
-
-ArrayList<u16>* PdCopyBackCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDCPYBK);
-    return codes;
-}
-
-CommandProcessor* PdCopyBackCp::Create(u16) { return new PdCopyBackCp(); }
 
 int PdCopyBackCp::FindDrive(CpController* cpController, RaidManager* manager, u8 adapter, u16 enclosureId, u8 slot,
                             PhysicalDevice** pd, u16* resolvedEnclosureId)
@@ -56,13 +47,8 @@ int PdCopyBackCp::FindDrive(CpController* cpController, RaidManager* manager, u8
     return 0;
 }
 
-int PdCopyBackCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int PdCopyBackCp::ProcessParsed(CpController* cpController, PdCopyBackParsedObject* object)
 {
-    auto* object = dynamic_cast<PdCopyBackParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdCopyBackParsedObject *");
-        return -1;
-    }
     const u8 adapter = object->GetAdapterNumber();
     const u16 action = object->GetAction();
     const PdIdList& drives = object->GetPdList();

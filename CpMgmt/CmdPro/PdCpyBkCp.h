@@ -1,19 +1,17 @@
 // The copyback command (-PDCpyBk): starts a copyback from the first listed drive to the
 // second, or stops, suspends, resumes or shows the copyback of the one listed drive.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/PdCopyBackParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class PhysicalDevice;
 class RaidManager;
 
-class PdCopyBackCp : public CommandProcessor {
+class PdCopyBackCp : public TypedProcessor<PdCopyBackParsedObject, "PdCopyBackParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, PdCopyBackParsedObject* object) override;
 
 private:
     // The drive of the listed enclosure and slot: 0 and the drive, the resolver's status, or -1

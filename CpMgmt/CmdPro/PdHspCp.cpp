@@ -17,7 +17,7 @@
 
 namespace {
 
-const CpRegistration<PdHspCp> kRegisterPdHspCp;
+const CpRegistration<PdHspCp> kRegisterPdHspCp{TOKEN_PDHSP};
 
 constexpr const char* kOperation = "PD hotspare";
 
@@ -106,15 +106,6 @@ int ReadWhole(Controller* controller, u32 opcode, u32 headLength, u64 maxLength,
 }
 
 }  // namespace
-
-ArrayList<u16>* PdHspCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDHSP);
-    return codes;
-}
-
-CommandProcessor* PdHspCp::Create(u16) { return new PdHspCp(); }
 
 int PdHspCp::ReadPdList(Controller* controller)
 {
@@ -206,14 +197,9 @@ int PdHspCp::GetArrayRef(u8 arrayNumber, u16* arrayRef) const
     return 0;
 }
 
-int PdHspCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int PdHspCp::ProcessParsed(CpController* cpController, PdHspParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<PdHspParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "PdHspParsedObject *");
-        return -1;
-    }
     Controller* controller = cpController ? cpController->GetController() : nullptr;
 
     // The record holds 16 array references: a longer list is refused before anything is sent.

@@ -6,22 +6,19 @@
 #pragma once
 #include <vector>
 
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/PdHspParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class Controller;
-class PdHspParsedObject;
 
-class PdHspCp : public CommandProcessor {
+class PdHspCp : public TypedProcessor<PdHspParsedObject, "PdHspParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
     // 0 all drives done; -1 no parsed object or too many arrays; 9 an array number that names
     // no array; 11 a drive that belongs to an array; 12 a drive that is not found, not a disk or
     // without a device id; else the failing request's status (or ResolveEnclosureId's).
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, PdHspParsedObject* object) override;
 
 private:
     // Read the drive list and the configuration, each head first and then whole: 0, the

@@ -14,26 +14,12 @@
 
 namespace {
 
-const CpRegistration<PdInfoCp> kRegisterPdInfoCp;
+const CpRegistration<PdInfoCp> kRegisterPdInfoCp{TOKEN_PDINFO};
 
 }  // namespace
 
-ArrayList<u16>* PdInfoCp::GetCommandCodes()
+int PdInfoCp::ProcessParsed(CpController* cpController, PdInfoParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDINFO);
-    return codes;
-}
-
-CommandProcessor* PdInfoCp::Create(u16) { return new PdInfoCp(); }
-
-int PdInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<PdInfoParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdInfoParsedObject *");
-        return -1;
-    }
     const u8 adapter = object->GetAdapterNumber();
 
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);

@@ -14,7 +14,7 @@
 
 namespace {
 
-const CpRegistration<PdListCp> kRegisterPdListCp;
+const CpRegistration<PdListCp> kRegisterPdListCp{TOKEN_PDLIST};
 
 // A drive with its sort keys, read once before sorting so that the order is consistent.
 struct SortEntry {
@@ -37,15 +37,6 @@ bool Before(const SortEntry& a, const SortEntry& b)
 
 }  // namespace
 
-ArrayList<u16>* PdListCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDLIST);
-    return codes;
-}
-
-CommandProcessor* PdListCp::Create(u16) { return new PdListCp(); }
-
 std::vector<PhysicalDevice*> PdListCp::SortByEnclSlot(const List<PhysicalDevice*>& drives)
 {
     std::vector<SortEntry> entries;
@@ -65,13 +56,9 @@ std::vector<PhysicalDevice*> PdListCp::SortByEnclSlot(const List<PhysicalDevice*
     return sorted;
 }
 
-int PdListCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int PdListCp::ProcessParsed(CpController* cpController, PdListParsedObject* object)
 {
-    if (parsedObject == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdListParsedObject *");
-        return -1;
-    }
-    const u8 adapter = parsedObject->GetAdapterNumber();
+    const u8 adapter = object->GetAdapterNumber();
 
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr)

@@ -3,18 +3,16 @@
 #pragma once
 #include <vector>
 
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/PdListParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class PhysicalDevice;
 
-class PdListCp : public CommandProcessor {
+class PdListCp : public TypedProcessor<PdListParsedObject, "PdListParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, PdListParsedObject* object) override;
 
     // The drives in print order: enclosure device id, then slot, both ascending (drives without
     // an enclosure, id 0xFFFF, after every enclosure); drives whose enclosure or slot cannot be

@@ -13,28 +13,14 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const CpRegistration<PdMakeGoodCp> kRegisterPdMakeGoodCp;
+const CpRegistration<PdMakeGoodCp> kRegisterPdMakeGoodCp{TOKEN_PDMAKEGOOD};
 
 // The controller's answer when its limit of system-drive conversions is reached.
 constexpr int kConversionLimit = 95;
 }  // namespace
 
-ArrayList<u16>* PdMakeGoodCp::GetCommandCodes()
+int PdMakeGoodCp::ProcessParsed(CpController* cpController, PdOffLineParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDMAKEGOOD);
-    return codes;
-}
-
-CommandProcessor* PdMakeGoodCp::Create(u16) { return new PdMakeGoodCp(); }
-
-int PdMakeGoodCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<PdOffLineParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
-        return -1;
-    }
     const u8 adapter = object->GetAdapterNumber();
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr)

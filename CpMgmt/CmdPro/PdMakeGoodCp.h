@@ -3,14 +3,12 @@
 // with -Force; the controller refuses the conversion (status 95) once its limit is reached. The
 // first drive that is not found or not changed ends the command.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/PdOffLineParsedObject.h"
 #include "runtime/ArrayList.h"
 
-class PdMakeGoodCp : public CommandProcessor {
+class PdMakeGoodCp : public TypedProcessor<PdOffLineParsedObject, "PdOffLineParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, PdOffLineParsedObject* object) override;
 };

@@ -13,26 +13,12 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const CpRegistration<PdMakeSystemCp> kRegisterPdMakeSystemCp;
+const CpRegistration<PdMakeSystemCp> kRegisterPdMakeSystemCp{TOKEN_PDMAKEJBOD};
 
 }  // namespace
 
-ArrayList<u16>* PdMakeSystemCp::GetCommandCodes()
+int PdMakeSystemCp::ProcessParsed(CpController* cpController, PdOffLineParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDMAKEJBOD);
-    return codes;
-}
-
-CommandProcessor* PdMakeSystemCp::Create(u16) { return new PdMakeSystemCp(); }
-
-int PdMakeSystemCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<PdOffLineParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
-        return -1;
-    }
     const u8 adapter = object->GetAdapterNumber();
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr)

@@ -13,26 +13,12 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const CpRegistration<PdOfLnCp> kRegisterPdOfLnCp;
+const CpRegistration<PdOfLnCp> kRegisterPdOfLnCp{TOKEN_PDOFFLINE};
 
 }  // namespace
 
-ArrayList<u16>* PdOfLnCp::GetCommandCodes()
+int PdOfLnCp::ProcessParsed(CpController* cpController, PdOffLineParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDOFFLINE);
-    return codes;
-}
-
-CommandProcessor* PdOfLnCp::Create(u16) { return new PdOfLnCp(); }
-
-int PdOfLnCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<PdOffLineParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdOffLineParsedObject *");
-        return -1;
-    }
     const u8 adapter = object->GetAdapterNumber();
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr)

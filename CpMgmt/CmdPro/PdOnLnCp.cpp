@@ -13,7 +13,7 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const CpRegistration<PdOnLnCp> kRegisterPdOnLnCp;
+const CpRegistration<PdOnLnCp> kRegisterPdOnLnCp{TOKEN_PDONLINE};
 
 // Starts or stops the locate indication of the drive and says so.
 int Locate(NamedDrive& drive, u8 adapter, u8 option)
@@ -39,22 +39,8 @@ int ChangeState(NamedDrive& drive, u8 adapter, u8 operation)
 }
 }  // namespace
 
-ArrayList<u16>* PdOnLnCp::GetCommandCodes()
+int PdOnLnCp::ProcessParsed(CpController* cpController, PdOnLineParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDONLINE);
-    return codes;
-}
-
-CommandProcessor* PdOnLnCp::Create(u16) { return new PdOnLnCp(); }
-
-int PdOnLnCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<PdOnLineParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdOnLineParsedObject *");
-        return -1;
-    }
     const u8 operation = object->GetOperation();
     if (operation == PdOnLineParsedObject::kGetMissing)
         return GetMissing(cpController);

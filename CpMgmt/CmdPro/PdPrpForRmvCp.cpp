@@ -12,26 +12,12 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const CpRegistration<PdPrpForRmvCp> kRegisterPdPrpForRmvCp;
+const CpRegistration<PdPrpForRmvCp> kRegisterPdPrpForRmvCp{TOKEN_PDPRPRMV};
 
 }  // namespace
 
-ArrayList<u16>* PdPrpForRmvCp::GetCommandCodes()
+int PdPrpForRmvCp::ProcessParsed(CpController* cpController, PdPrpRmvParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDPRPRMV);
-    return codes;
-}
-
-CommandProcessor* PdPrpForRmvCp::Create(u16) { return new PdPrpForRmvCp(); }
-
-int PdPrpForRmvCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<PdPrpRmvParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdPrpRmvParsedObject *");
-        return -1;
-    }
     const u8 adapter = object->GetAdapterNumber();
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr)

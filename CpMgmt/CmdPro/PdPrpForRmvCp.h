@@ -2,14 +2,12 @@
 // prepared for removal from its slot, or with -UnDo the preparation is taken back. The first
 // drive that is not found or refused ends the command; the drives before it stay prepared.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/PdPrpRmvParsedObject.h"
 #include "runtime/ArrayList.h"
 
-class PdPrpForRmvCp : public CommandProcessor {
+class PdPrpForRmvCp : public TypedProcessor<PdPrpRmvParsedObject, "PdPrpRmvParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, PdPrpRmvParsedObject* object) override;
 };

@@ -17,7 +17,7 @@
 
 namespace {
 
-const CpRegistration<PdRbldCp> kRegisterPdRbldCp;
+const CpRegistration<PdRbldCp> kRegisterPdRbldCp{TOKEN_PDRBLD};
 
 constexpr int kStatusInvalidSeqNum = 4;
 constexpr int kStatusNotFound = 12;
@@ -36,22 +36,8 @@ constexpr PdSuspendResume::Texts kResumeTexts = {
 
 }  // namespace
 
-ArrayList<u16>* PdRbldCp::GetCommandCodes()
+int PdRbldCp::ProcessParsed(CpController* cpController, PdRebuildParsedObject* object)
 {
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDRBLD);
-    return codes;
-}
-
-CommandProcessor* PdRbldCp::Create(u16) { return new PdRbldCp(); }
-
-int PdRbldCp::Process(CpController* cpController, ParsedObject* parsedObject)
-{
-    auto* object = dynamic_cast<PdRebuildParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "PdRebuildParsedObject *");
-        return -1;
-    }
     const u8 adapter = object->GetAdapterNumber();
     const u16 action = object->GetAction();
     if (action == TOKEN_PROGDSPLY)

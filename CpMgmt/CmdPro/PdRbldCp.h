@@ -2,18 +2,16 @@
 // drive, or shows its progress. Every drive is tried in the order listed (a drive that is not
 // found ends the command); the result is the first failure, or 0.
 #pragma once
-#include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "parsers/PdRbldParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class PhysicalDevice;
 
-class PdRbldCp : public CommandProcessor {
+class PdRbldCp : public TypedProcessor<PdRebuildParsedObject, "PdRebuildParsedObject *"> {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, PdRebuildParsedObject* object) override;
 
 private:
     // One action on one found drive; its status.

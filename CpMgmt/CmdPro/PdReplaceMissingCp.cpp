@@ -19,7 +19,7 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const CpRegistration<PdReplaceMissingCp> kRegisterPdReplaceMissingCp;
+const CpRegistration<PdReplaceMissingCp> kRegisterPdReplaceMissingCp{TOKEN_PDREPLACEMISSING};
 
 constexpr u32 kDcmdPdReplaceMissing = 0x02080200;
 
@@ -41,15 +41,6 @@ int SendDcmdWords(Controller* controller, u32 opcode, u32 word0, u32 word1, void
     return controller->Execute(request);
 }
 }  // namespace
-
-ArrayList<u16>* PdReplaceMissingCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(1);
-    codes->Add(TOKEN_PDREPLACEMISSING);
-    return codes;
-}
-
-CommandProcessor* PdReplaceMissingCp::Create(u16) { return new PdReplaceMissingCp(); }
 
 int PdReplaceMissingCp::ReadPdList(Controller* controller)
 {
@@ -81,12 +72,10 @@ int PdReplaceMissingCp::FindDeviceId(u16 enclosureId, u8 slot) const
 
 int PdReplaceMissingCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
-    const u8 adapter = AdapterNumberOf(cpController);
-    auto* object = dynamic_cast<PdReplaceMissingParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, adapter, "PdReplaceMissingParsedObject *");
+    auto* object = ParsedObjectAs<PdReplaceMissingParsedObject>(cpController, parsedObject, "PdReplaceMissingParsedObject *");
+    if (object == nullptr)
         return -1;
-    }
+    const u8 adapter = AdapterNumberOf(cpController);
     Controller* controller = cpController ? cpController->GetController() : nullptr;
     if (controller == nullptr || ReadPdList(controller) != 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, "read PD list");

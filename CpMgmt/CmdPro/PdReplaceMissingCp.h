@@ -9,13 +9,13 @@
 #include "ZepUtil/Types.h"
 #include "runtime/ArrayList.h"
 
+class PdReplaceMissingParsedObject;
+
 class Controller;
 
 class PdReplaceMissingCp : public PdInfoCp {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 id);
-
+    // Casts to the PdReplaceMissingParsedObject itself (the base processor takes its base class).
     int Process(CpController* cpController, ParsedObject* parsedObject) override;
 
 private:

@@ -32,9 +32,8 @@ private:
 };
 
 struct ParsedList {
-    explicit ParsedList(ArrayList<ParsedObject*>* l) : list(l) {}
-    ~ParsedList() { DeleteParsedObjects(list); }
-    ArrayList<ParsedObject*>* list;
+    explicit ParsedList(ParsedObjects l) : list(std::move(l)) {}
+    ParsedObjects list;
 };
 
 class AdpInfoParsersTest : public ::testing::Test {
@@ -53,7 +52,7 @@ protected:
     }
 
     // Parses with the parser registered for the first token.
-    ArrayList<ParsedObject*>* Parse(Tokens& tokens)
+    ParsedObjects Parse(Tokens& tokens)
     {
         std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokens.list.GetAt(0)->GetId()));
         return parser ? parser->ParseCommand(&tokens.list) : nullptr;

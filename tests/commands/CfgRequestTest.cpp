@@ -50,14 +50,13 @@ protected:
         EXPECT_EQ(tokenizer.Scan(line.c_str()), 0) << line;
         EXPECT_EQ(Grammar::Check(tokenizer.GetTokens()), 0) << line;
         std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
-        ArrayList<ParsedObject*>* parsed = parser ? parser->ParseCommand(&tokenizer.GetTokens()) : nullptr;
+        ParsedObjects parsed = parser ? parser->ParseCommand(&tokenizer.GetTokens()) : nullptr;
         if (parsed == nullptr || parsed->GetCount() == 0) {
-            DeleteParsedObjects(parsed);
             ADD_FAILURE() << line;
             return -100;
         }
         ParsedObject* object = parsed->GetAt(0)->Clone();
-        DeleteParsedObjects(parsed);
+        parsed.reset();
         CpController cp(&rig.controller, object, object->GetCommandId());
         Processor processor;
         return processor.Process(&cp, object);

@@ -20,7 +20,7 @@
 
 namespace {
 
-using ParsedPtr = std::unique_ptr<ArrayList<ParsedObject*>, void (*)(ArrayList<ParsedObject*>*)>;
+using ParsedPtr = ParsedObjects;
 
 class PdBgOpParsersTest : public ScreenTest {
 protected:
@@ -33,12 +33,12 @@ protected:
     // Scans, checks the grammar (unless told not to) and parses with the registered parser.
     static ParsedPtr Parse(const std::string& line, bool checkGrammar = true)
     {
-        ParsedPtr none(nullptr, DeleteParsedObjects);
+        ParsedPtr none;
         Tokenizer tokenizer;
         if (tokenizer.Scan(line.c_str()) != 0 || (checkGrammar && Grammar::Check(tokenizer.GetTokens()) != 0))
             return none;
         std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
-        return parser ? ParsedPtr(parser->ParseCommand(&tokenizer.GetTokens()), DeleteParsedObjects) : std::move(none);
+        return parser ? parser->ParseCommand(&tokenizer.GetTokens()) : std::move(none);
     }
 
     template <typename T>

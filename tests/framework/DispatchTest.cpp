@@ -91,10 +91,10 @@ protected:
 
     int Process(std::vector<ParsedObject*> objects)
     {
-        auto* list = new ArrayList<ParsedObject*>();
+        ParsedObjectList list;
         for (auto* o : objects)
-            list->Add(o);
-        return CpControllerMgmt::Instance().ProcessCommands(list);
+            list.Add(std::unique_ptr<ParsedObject>(o));
+        return CpControllerMgmt::Instance().ProcessCommands(std::move(list));
     }
 
     std::vector<std::pair<u16, std::vector<CommandProcessorFactory::Creator>>> saved_;
