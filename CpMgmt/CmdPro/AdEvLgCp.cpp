@@ -15,7 +15,6 @@
 namespace {
 
 const CpRegistration<AdpEventLogCp> kRegisterAdpEventLogCp{TOKEN_ADPEVENTLOG};
-
 }  // namespace
 
 int AdpEventLogCp::ProcessParsed(CpController* cpController, AdpEventLogPo* object)

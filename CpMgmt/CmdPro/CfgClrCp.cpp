@@ -12,7 +12,6 @@
 namespace {
 
 const CpRegistration<AdpCfgClrCp> kRegisterAdpCfgClrCp{TOKEN_CFGCLR};
-
 }  // namespace
 
 int AdpCfgClrCp::ProcessParsed(CpController* cpController, AdpCfgClrParsedObject* object)

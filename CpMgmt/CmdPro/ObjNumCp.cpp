@@ -12,7 +12,6 @@
 namespace {
 
 const CpRegistration<ObjNumberCp> kRegisterObjNumberCp{TOKEN_LDGETNUM, TOKEN_PDGETNUM};
-
 }  // namespace
 
 int ObjNumberCp::ProcessParsed(CpController* cpController, ObjNumberParsedObject* object)

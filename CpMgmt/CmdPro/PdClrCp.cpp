@@ -16,7 +16,6 @@
 namespace {
 
 const CpRegistration<PdClrCp> kRegisterPdClrCp{TOKEN_PDCLEAR};
-
 }  // namespace
 
 int PdClrCp::ProcessParsed(CpController* cpController, PdClrParsedObject* object)

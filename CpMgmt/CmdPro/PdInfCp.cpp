@@ -15,7 +15,6 @@
 namespace {
 
 const CpRegistration<PdInfoCp> kRegisterPdInfoCp{TOKEN_PDINFO};
-
 }  // namespace
 
 int PdInfoCp::ProcessParsed(CpController* cpController, PdInfoParsedObject* object)

@@ -14,7 +14,6 @@
 
 namespace {
 const CpRegistration<PdMakeSystemCp> kRegisterPdMakeSystemCp{TOKEN_PDMAKEJBOD};
-
 }  // namespace
 
 int PdMakeSystemCp::ProcessParsed(CpController* cpController, PdOffLineParsedObject* object)

@@ -14,7 +14,6 @@
 
 namespace {
 const CpRegistration<PdOfLnCp> kRegisterPdOfLnCp{TOKEN_PDOFFLINE};
-
 }  // namespace
 
 int PdOfLnCp::ProcessParsed(CpController* cpController, PdOffLineParsedObject* object)

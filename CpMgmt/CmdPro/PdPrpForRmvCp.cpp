@@ -13,7 +13,6 @@
 
 namespace {
 const CpRegistration<PdPrpForRmvCp> kRegisterPdPrpForRmvCp{TOKEN_PDPRPRMV};
-
 }  // namespace
 
 int PdPrpForRmvCp::ProcessParsed(CpController* cpController, PdPrpRmvParsedObject* object)

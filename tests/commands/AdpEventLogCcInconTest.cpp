@@ -10,9 +10,9 @@ const std::string kNoCcErrors = "There are no CC errors logged. \n\n";
 
 // An inconsistency event of the virtual drive with that target id (the default topology has
 // target ids 0 and 1).
-EventSpec Inconsistency(unsigned seq, int targetId, unsigned strip)
+EventRow Inconsistency(unsigned seq, int targetId, unsigned strip)
 {
-    EventSpec e{seq};
+    EventRow e{seq};
     e.code = 0x3F;
     e.eventClass = 1;
     e.locale = "0x0001";
@@ -37,11 +37,11 @@ protected:
 
 TEST_F(AdpEventLogCcInconTest, EachDrivesEventsSinceTheReboot)
 {
-    EventSpec otherCode = Inconsistency(4, 0, 1);
+    EventRow otherCode = Inconsistency(4, 0, 1);
     otherCode.code = 0x38;
-    EventSpec otherLayout = Inconsistency(7, 0, 0);
+    EventRow otherLayout = Inconsistency(7, 0, 0);
     otherLayout.args = Json{{"type", "ld"}, {"ld", Ld(0)}};
-    EventSpec otherLocale = Inconsistency(8, 1, 4);
+    EventRow otherLocale = Inconsistency(8, 1, 4);
     otherLocale.locale = "0x0002";
     SetEvents({Inconsistency(1, 0, 1), Inconsistency(2, 1, 2), Inconsistency(3, 1, 5), otherCode,
                Inconsistency(5, 0, 9), Inconsistency(6, 0, 10), otherLayout, otherLocale});
@@ -73,7 +73,7 @@ TEST_F(AdpEventLogCcInconTest, NothingSinceTheRebootLeavesTheFileAlone)
 
 TEST_F(AdpEventLogCcInconTest, EventsButNoInconsistencies)
 {
-    EventSpec other = Inconsistency(1, 0, 1);
+    EventRow other = Inconsistency(1, 0, 1);
     other.code = 0x39;
     SetEvents({other});
     RunResult r = CcIncon("-L0");
@@ -83,7 +83,7 @@ TEST_F(AdpEventLogCcInconTest, EventsButNoInconsistencies)
 
 TEST_F(AdpEventLogCcInconTest, ManyEventsAreFetchedInBatches)
 {
-    std::vector<EventSpec> events;
+    std::vector<EventRow> events;
     std::string expected = kAdapterTitle;
     for (unsigned seq = 1; seq <= 200; ++seq) {
         events.push_back(Inconsistency(seq, 1, seq * 3));

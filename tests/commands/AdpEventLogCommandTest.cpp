@@ -122,7 +122,7 @@ TEST_F(AdpEventLogTest, LatestWritesTheNewestFirst)
 
 TEST_F(AdpEventLogTest, LatestWritesEachEventOnceAcrossMissingNumbers)
 {
-    SetEvents({EventSpec{5}, EventSpec{6}, EventSpec{9}, EventSpec{10}});
+    SetEvents({EventRow{5}, EventRow{6}, EventRow{9}, EventRow{10}});
     Events()["max_records"] = 4;
     RunResult r = EventLog({"-GetLatest", "4", "-f", "out.txt", "-a0"});
     EXPECT_EQ(r.exitCode, 0);

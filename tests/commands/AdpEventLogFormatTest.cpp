@@ -109,10 +109,10 @@ class AdpEventLogFormatTest : public EventLogToolTest {};
 TEST_F(AdpEventLogFormatTest, EveryArgumentTypeIsWrittenInItsTextForm)
 {
     const std::vector<Layout> layouts = EveryLayout();
-    std::vector<EventSpec> events;
+    std::vector<EventRow> events;
     std::string expected = FileHeader(0, static_cast<unsigned>(layouts.size()));
     for (std::size_t i = 0; i < layouts.size(); ++i) {
-        EventSpec e{static_cast<unsigned>(i + 1)};
+        EventRow e{static_cast<unsigned>(i + 1)};
         e.args = layouts[i].args;
         events.push_back(e);
         expected += DefaultHead(e.seq) + layouts[i].lines;
@@ -126,18 +126,18 @@ TEST_F(AdpEventLogFormatTest, EveryArgumentTypeIsWrittenInItsTextForm)
 
 TEST_F(AdpEventLogFormatTest, TimeStampsCodesAndDescriptions)
 {
-    EventSpec sinceReboot{1};
+    EventRow sinceReboot{1};
     sinceReboot.time = 0xFF000000;
-    EventSpec sinceRebootLater{2};
+    EventRow sinceRebootLater{2};
     sinceRebootLater.time = 0xFF00003C;
-    EventSpec epoch{3};
+    EventRow epoch{3};
     epoch.time = 0;
-    EventSpec wide{4};
+    EventRow wide{4};
     wide.code = 0x1234ABCD;
     wide.locale = "0x0102";
     wide.eventClass = 3;
     wide.description = std::string(128, 'x');  // fills its field: no NUL
-    EventSpec progress{5};
+    EventRow progress{5};
     progress.eventClass = -1;
     SetEvents({sinceReboot, sinceRebootLater, epoch, wide, progress});
     RunResult r = EventLog({"-GetLatest", "5", "-f", "latest.txt", "-a0"});
@@ -162,7 +162,7 @@ TEST_F(AdpEventLogFormatTest, SpareArrayCountBeyondTheRecordWritesTheReferencesI
         raw += ref;
         arrays += std::to_string(i) + " ";
     }
-    EventSpec e{1};
+    EventRow e{1};
     e.args = Json{{"type", "pd_spare"}, {"raw", raw}};
     SetEvents({e});
     RunResult r = EventLog({"-GetEvents", "-f", "spare.txt", "-a0"});

@@ -33,7 +33,7 @@ inline Json Pd(int deviceId, int index, int slot)
 }
 inline Json Ld(int targetId) { return Json{{"target_id", targetId}}; }
 
-struct EventSpec {
+struct EventRow {
     unsigned seq;
     Json args = Json{{"type", "none"}};
     int eventClass = 0;
@@ -43,7 +43,7 @@ struct EventSpec {
     std::string locale = "0x0020";
 };
 
-inline Json Record(const EventSpec& e)
+inline Json Record(const EventRow& e)
 {
     return Json{{"seq", e.seq},   {"time", e.time},     {"code", e.code},
                 {"class", e.eventClass}, {"locale", e.locale}, {"args", e.args}, {"description", e.description}};
@@ -61,7 +61,7 @@ inline std::string Head(unsigned seq, const std::string& timeLines, unsigned cod
     return text;
 }
 inline std::string TimeLine(const std::string& asctimeText) { return "Time: " + asctimeText + "\n\n"; }
-// The head of an event made by EventSpec's defaults.
+// The head of an event made by EventRow's defaults.
 inline std::string DefaultHead(unsigned seq, int eventClass = 0)
 {
     return Head(seq, TimeLine(kNowText), 0x20, eventClass, 0x20, "Test event");
@@ -81,10 +81,10 @@ protected:
     }
 
     Json& Events(unsigned controller = 0) { return state["controllers"][controller]["events"]; }
-    void SetEvents(const std::vector<EventSpec>& events, unsigned controller = 0)
+    void SetEvents(const std::vector<EventRow>& events, unsigned controller = 0)
     {
         Json records = Json::array();
-        for (const EventSpec& e : events)
+        for (const EventRow& e : events)
             records.push_back(Record(e));
         Events(controller)["records"] = records;
     }
@@ -92,9 +92,9 @@ protected:
     template <typename ClassOf>
     void SetRange(unsigned first, unsigned last, ClassOf classOf, unsigned controller = 0)
     {
-        std::vector<EventSpec> events;
+        std::vector<EventRow> events;
         for (unsigned seq = first; seq <= last; ++seq) {
-            EventSpec e{seq};
+            EventRow e{seq};
             e.eventClass = classOf(seq);
             events.push_back(e);
         }

@@ -81,19 +81,19 @@ TEST_F(FlashImageReaderTest, AtMost255Components)
 }
 
 // The header of a one-component image, as the reader copies it.
-_FLASH_HDR HeaderOf(const Header& spec)
+_FLASH_HDR HeaderOf(const Header& fields)
 {
-    const std::string bytes = Image(fwimage::kHeaderSize).Put(0, spec).Bytes();
+    const std::string bytes = Image(fwimage::kHeaderSize).Put(0, fields).Bytes();
     _FLASH_HDR header;
     std::memcpy(header.bytes, bytes.data(), sizeof header.bytes);
     return header;
 }
 
-std::string Package(Header spec)
+std::string Package(Header fields)
 {
-    spec.length = 0x10000;
+    fields.length = 0x10000;
     string value;
-    return HeaderOf(spec).PackageVersion(&value) ? std::string("[") + value.GetCStr() + "]" : "none";
+    return HeaderOf(fields).PackageVersion(&value) ? std::string("[") + value.GetCStr() + "]" : "none";
 }
 
 Header WithBlock(std::vector<std::string> entries)

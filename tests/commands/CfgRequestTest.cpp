@@ -154,7 +154,7 @@ TEST_F(CfgRequestTest, CacheOptionAddsTheNewDriveToTheFlashTierList)
     rig.provider->Reply(kCtrlInfo, info);
     rig.SetDrives({{10, 0}, {11, 1}, {13, 3, 0x18}});
     // Target 1 is the FlashTier drive on slot 3 and serves target 0 (not configured here).
-    model_test::VdSpec cache{1, 0, {{5, 0, 1000}}, 1, true};
+    model_test::VdShape cache{1, 0, {{5, 0, 1000}}, 1, true};
     const Bytes before = model_test::CfgImage({{5, {13}, 2000000}}, {cache}, {});
     const Bytes after = model_test::CfgImage({{5, {13}, 2000000}, {0, {10, 11}, 2000000}},
                                              {cache, {2, 1, {{0, 0, 1000}}, 2}}, {});
@@ -190,7 +190,7 @@ TEST_F(CfgRequestTest, DriveServedByTheCacheIsDeletedOnlyWithForce)
     Put16(info, 1936, 1);
     rig.provider->Reply(kCtrlInfo, info);
     rig.SetDrives({{10, 0, 0x18}, {13, 3, 0x18}});
-    model_test::VdSpec cache{1, 0, {{5, 0, 1000}}, 1, true};
+    model_test::VdShape cache{1, 0, {{5, 0, 1000}}, 1, true};
     rig.SetCfg(model_test::CfgImage({{5, {13}, 2000000}, {0, {10}, 2000000}}, {{0, 0, {{0, 0, 1000}}, 1}, cache}, {}));
     rig.provider->Reply(kVdList, VdList({0, 1}));
     Bytes served(12, 0);

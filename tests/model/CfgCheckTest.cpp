@@ -21,9 +21,9 @@ protected:
     }
 
     // The configuration above plus further virtual drives.
-    void SetCfg(std::vector<model_test::VdSpec> more)
+    void SetCfg(std::vector<model_test::VdShape> more)
     {
-        std::vector<model_test::VdSpec> vds{{0, 5, {{0, 0, 400000}}, 3}, {1, 1, {{1, 0, 500000}, {2, 0, 500000}}, 2}};
+        std::vector<model_test::VdShape> vds{{0, 5, {{0, 0, 400000}}, 3}, {1, 1, {{1, 0, 500000}, {2, 0, 500000}}, 2}};
         vds.insert(vds.end(), more.begin(), more.end());
         rig.SetCfg(model_test::CfgImage(
             {{0, {10, 11, 12}, 2000000}, {1, {13, 14}, 2000000}, {2, {15, 16}, 2000000}}, vds, {{18, {}}}));
@@ -203,7 +203,7 @@ TEST_F(CanCreateTest, RebuildingMemberOrFullArray)
 TEST_F(CanCreateTest, SixteenVirtualDrivesInAGroupIsOnlyAWarning)
 {
     Limits(64, 64);
-    std::vector<model_test::VdSpec> vds;
+    std::vector<model_test::VdShape> vds;
     std::vector<u8> targets;
     for (u8 t = 0; t < 16; ++t) {
         vds.push_back({t, 1, {{0, 100000u * t, 100000}}, 2});

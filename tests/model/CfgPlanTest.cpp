@@ -203,8 +203,8 @@ protected:
     void SetUp() override
     {
         rig.SetDrives({{10, 0, 0x18}, {11, 1, 0x18}, {12, 2, 0x18}});
-        model_test::VdSpec later{1, 5, {{0, 404096, 200000}}, 3};
-        model_test::VdSpec first{0, 5, {{0, 0, 400000}}, 3};
+        model_test::VdShape later{1, 5, {{0, 404096, 200000}}, 3};
+        model_test::VdShape first{0, 5, {{0, 0, 400000}}, 3};
         Bytes image = model_test::CfgImage({{0, {10, 11, 12}, 2000000}}, {later, first}, {});
         image[32 + 288 + 27] = 1;  // the first listed drive is encrypted
         rig.SetCfg(image);

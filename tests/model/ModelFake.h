@@ -147,34 +147,34 @@ inline Bytes EnclosureList(const std::vector<u16>& ids)
     return b;
 }
 
-struct ArraySpec {
+struct ArrayShape {
     u16 ref;
     std::vector<u16> rows;  // 0xFFFF: missing
     u64 blocks = 1000000;
 };
-struct SpanSpec {
+struct SpanShape {
     u16 arrayRef;
     u64 start = 0;
     u64 blocks = 1000;
 };
-struct VdSpec {
+struct VdShape {
     u8 targetId;
     u8 level;
-    std::vector<SpanSpec> spans;
+    std::vector<SpanShape> spans;
     u8 drivesPerSpan = 2;
     bool sscd = false;
     u16 seq = 1;
 };
-struct SpareSpec {
+struct SpareShape {
     u16 deviceId;
     std::vector<u16> arrays;  // empty: global
     bool revertible = false;
     bool affinity = false;
 };
 
-// A configuration image with the records of the specs.
-inline Bytes CfgImage(const std::vector<ArraySpec>& arrays, const std::vector<VdSpec>& vds,
-                      const std::vector<SpareSpec>& spares)
+// A configuration image with the records of the shapes.
+inline Bytes CfgImage(const std::vector<ArrayShape>& arrays, const std::vector<VdShape>& vds,
+                      const std::vector<SpareShape>& spares)
 {
     Bytes b(32 + 288 * arrays.size() + 256 * vds.size() + 40 * spares.size(), 0);
     Put32(b, 0, static_cast<u32>(b.size()));
@@ -185,7 +185,7 @@ inline Bytes CfgImage(const std::vector<ArraySpec>& arrays, const std::vector<Vd
     Put16(b, 12, static_cast<u16>(spares.size()));
     Put16(b, 14, 40);
     std::size_t at = 32;
-    for (const ArraySpec& a : arrays) {
+    for (const ArrayShape& a : arrays) {
         Put64(b, at, a.blocks);
         b[at + 8] = static_cast<u8>(a.rows.size());
         Put16(b, at + 10, a.ref);
@@ -193,7 +193,7 @@ inline Bytes CfgImage(const std::vector<ArraySpec>& arrays, const std::vector<Vd
             Put16(b, at + 32 + 8 * r, a.rows[r]);
         at += 288;
     }
-    for (const VdSpec& v : vds) {
+    for (const VdShape& v : vds) {
         b[at] = v.targetId;
         Put16(b, at + 2, v.seq);
         b[at + 32] = v.level;
@@ -208,7 +208,7 @@ inline Bytes CfgImage(const std::vector<ArraySpec>& arrays, const std::vector<Vd
         }
         at += 256;
     }
-    for (const SpareSpec& s : spares) {
+    for (const SpareShape& s : spares) {
         Put16(b, at, s.deviceId);
         b[at + 4] = static_cast<u8>((s.arrays.empty() ? 0 : 1) | (s.revertible ? 2 : 0) | (s.affinity ? 4 : 0));
         b[at + 7] = static_cast<u8>(s.arrays.size());
