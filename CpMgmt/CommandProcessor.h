@@ -1,5 +1,6 @@
-// The interface of every command processor. Each processor class has a static
-// GetCommandCodes() (a new list) and a static Create(u16), and a static CpRegistration.
+// The interface of every command processor. A processor of one parsed-object class derives
+// from TypedProcessor (TypedProcessor.h); each class is registered for its command ids by a
+// static CpRegistration in its own .cpp (CommandProcessorFactory.h).
 #pragma once
 #include "ZepUtil/Types.h"
 
