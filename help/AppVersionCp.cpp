@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "CpMgmt/CommandIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "fwdata/AdapterDataFwi.h"
@@ -12,14 +11,15 @@
 #include "help/HelpTable.h"
 #include "help/QxHelp.h"
 #include "help/VersionString.h"
+#include "cmdtool/TokenIds.h"
 #include "parsers/AppVersionParsedObject.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
-const CpRegistration<AppVersionCp> kRegisterAppVersionCp;
+const CpRegistration<AppVersionCp> kRegisterAppVersionCp{TOKEN_APPVERSION, TOKEN_HELP, TOKEN_HELP_SHT, TOKEN_Q_MARK};
 
-constexpr u32 kMsgText = 0x1;
 constexpr u8 kNoControllerOemMode = 1;
 // The longest name the help command compares; no keyword comes near it.
 constexpr std::size_t kMaxHelpName = 51;
@@ -27,7 +27,7 @@ constexpr const char* kDefaultName = "DEFAULT";
 // The banner names this tool whatever the OEM mode.
 constexpr char kBanner[] = "\n      Tarnbek SAS RAID Management Tool  Ver %s\n\n";
 
-bool IsHelp(u16 commandId) { return commandId == kCmdHelp || commandId == kCmdHelpShort || commandId == kCmdQuestionMark; }
+bool IsHelp(u16 commandId) { return commandId == TOKEN_HELP || commandId == TOKEN_HELP_SHT || commandId == TOKEN_Q_MARK; }
 
 // What remains of an adapter selector typed after a help keyword: "A" and a digit (-a0, a12).
 bool IsAdapterSelectorRest(const std::string& name)
@@ -45,18 +45,6 @@ std::string NormaliseName(const std::string& name)
 }
 
 }  // namespace
-
-ArrayList<u16>* AppVersionCp::GetCommandCodes()
-{
-    auto* codes = new ArrayList<u16>(4);
-    codes->Add(kCmdAppVersion);
-    codes->Add(kCmdHelp);
-    codes->Add(kCmdHelpShort);
-    codes->Add(kCmdQuestionMark);
-    return codes;
-}
-
-CommandProcessor* AppVersionCp::Create(u16) { return new AppVersionCp(); }
 
 int AppVersionCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
@@ -109,8 +97,8 @@ void AppVersionCp::PrintHelp(const std::string& commandName) const
     if (name.size() > 3) {
         std::vector<char> line(name.size() + 64);
         std::snprintf(line.data(), line.size(), "Invalid input at or near tokan     %s\n", name.c_str());
-        PrintMessage(kMsgText, line.data());
-        PrintMessage(kMsgText, "Use -help to know command name\n");
+        PrintMessage(CommonMsg::kText, line.data());
+        PrintMessage(CommonMsg::kText, "Use -help to know command name\n");
     } else if (IsAdapterSelectorRest(name)) {
         PrintUsage(*this, oemMode_);
     }

@@ -11,9 +11,6 @@
 
 class AppVersionCp : public CommandProcessor {
 public:
-    static ArrayList<u16>* GetCommandCodes();
-    static CommandProcessor* Create(u16 commandId);
-
     // -1 without a parsed object; 0 otherwise, whatever the name after a help keyword.
     int Process(CpController* cpController, ParsedObject* parsedObject) override;
 

@@ -1,11 +1,11 @@
 #include "help/UsageText.h"
 
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace usage {
 
 namespace {
-constexpr u32 kMsgText = 0x1;
 constexpr u8 kOemModeOtherName = 8;
 }  // namespace
 
@@ -34,7 +34,7 @@ void Print(const Piece* text, u8 oemMode, const char* programName)
     for (const Piece* piece = text; piece->text != nullptr; ++piece) {
         std::string line = Compose(*piece, oemMode, programName);
         if (!line.empty())
-            PrintMessage(kMsgText, line.c_str());
+            PrintMessage(CommonMsg::kText, line.c_str());
     }
 }
 

@@ -1,12 +1,15 @@
 #include "parsers/AppVersionParser.h"
 
+#include <memory>
+
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AppVersionParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AppVersionParser> kRegisterParser;
+const ParserFactoryRegistration<AppVersionParser> kRegisterParser{TOKEN_APPVERSION, TOKEN_HELP, TOKEN_HELP_SHT,
+                                                                    TOKEN_Q_MARK};
 const GrammarRegistration kRegisterVersion(TOKEN_APPVERSION, {"V [SEL]"});
 const GrammarRegistration kRegisterHelp(TOKEN_HELP, {"HELP [STR] [SEL]"});
 const GrammarRegistration kRegisterHelpShort(TOKEN_HELP_SHT, {"H [STR] [SEL]"});
@@ -16,18 +19,6 @@ constexpr const char* kDefaultName = "default";
 
 bool IsVersionOrHelp(u16 id) { return id >= TOKEN_APPVERSION && id <= TOKEN_Q_MARK; }
 }  // namespace
-
-ArrayList<u16>* AppVersionParser::GetCommandTokens()
-{
-    auto* tokens = new ArrayList<u16>(4);
-    tokens->Add(TOKEN_APPVERSION);
-    tokens->Add(TOKEN_HELP);
-    tokens->Add(TOKEN_HELP_SHT);
-    tokens->Add(TOKEN_Q_MARK);
-    return tokens;
-}
-
-Parser* AppVersionParser::Create(u16 commandToken) { return new AppVersionParser(commandToken); }
 
 AppVersionParser::AppVersionParser(u16 commandToken) : Parser(kOwnCommandHandler)
 {
@@ -58,7 +49,14 @@ int AppVersionParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
     return -1;
 }
 
-ArrayList<ParsedObject*>* AppVersionParser::ParseCommand(ArrayList<Token*>* tokens)
+ParsedObjects AppVersionParser::OneObject(u16 commandId, u8 adapter) const
+{
+    auto list = std::make_unique<ParsedObjectList>();
+    list->Add(std::make_unique<AppVersionParsedObject>(commandId, commandName_, adapter));
+    return list;
+}
+
+ParsedObjects AppVersionParser::ParseCommand(ArrayList<Token*>* tokens)
 {
     if (!IsParseAllowed(GetKeywords(), tokens))
         return nullptr;
@@ -68,17 +66,12 @@ ArrayList<ParsedObject*>* AppVersionParser::ParseCommand(ArrayList<Token*>* toke
         // still prints the banner.
         ParseTokens(tokens);
         const ArrayList<u8>& adapters = GetAdapterList();
-        if (adapters.GetCount() == 0) {
-            auto* list = new ArrayList<ParsedObject*>(1);
-            list->Add(new AppVersionParsedObject(commandId, commandName_, 0));
-            return list;
-        }
+        if (adapters.GetCount() == 0)
+            return OneObject(commandId, 0);
         return MakePerAdapter(
-            [&](u8 adapter) -> ParsedObject* { return new AppVersionParsedObject(commandId, commandName_, adapter); });
+            [&](u8 adapter) { return std::make_unique<AppVersionParsedObject>(commandId, commandName_, adapter); });
     }
     if (ParseTokens(tokens) == -1)
         commandName_ = kDefaultName;
-    auto* list = new ArrayList<ParsedObject*>(1);
-    list->Add(new AppVersionParsedObject(commandId, commandName_, 0));
-    return list;
+    return OneObject(commandId, 0);
 }

@@ -7,19 +7,19 @@
 
 class AppVersionParser : public Parser {
 public:
-    static ArrayList<u16>* GetCommandTokens();
-    static Parser* Create(u16 commandToken);
-
     explicit AppVersionParser(u16 commandToken);
 
     // Version: one parsed object per selected adapter (adapter 0 when none is selected).
     // Help: one parsed object for adapter 0 whatever the selection.
-    ArrayList<ParsedObject*>* ParseCommand(ArrayList<Token*>* tokens) override;
+    ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     // Takes the command word and the command name after it: 0, or -1 when the command word is
     // the last token or is followed by anything but a name or an adapter selection.
     int OnCommandToken(ArrayList<Token*>* tokens, u8 index);
 
 private:
+    // A list of one parsed object with the command name.
+    ParsedObjects OneObject(u16 commandId, u8 adapter) const;
+
     std::string commandName_;
 };

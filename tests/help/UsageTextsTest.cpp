@@ -8,8 +8,8 @@
 #include <map>
 #include <sstream>
 
-#include "CpMgmt/CommandIds.h"
 #include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
 #include "help/AppVersionCp.h"
 #include "help/HelpTable.h"
 #include "help/QxHelp.h"
@@ -128,7 +128,7 @@ class UsageTextsTest : public ScreenTest {
 protected:
     // What a help command prints after its banner for the name, on a controller whose OEM query
     // answers `mode` (or fails with `failure`).
-    std::string Text(const std::string& name, u8 mode, int failure = 0, u16 commandId = kCmdHelpShort)
+    std::string Text(const std::string& name, u8 mode, int failure = 0, u16 commandId = TOKEN_HELP_SHT)
     {
         model_test::ModelRig rig;
         model_test::Bytes oem(24, 0);
@@ -206,7 +206,7 @@ TEST_F(UsageTextsTest, NamesAfterTheHelpKeyword)
     EXPECT_EQ(Text("-adpbbucmd", 1), Text("ADPBBUCMD", 1));
     // A failed OEM query is the standard wording; the version prints its banner alone.
     EXPECT_EQ(Text("VerifySecurityKey", 2, 3), Text("VerifySecurityKey", 1));
-    EXPECT_EQ(Text("AdpBbuCmd", 8, 0, kCmdAppVersion), "");
+    EXPECT_EQ(Text("AdpBbuCmd", 8, 0, TOKEN_APPVERSION), "");
     // The Qx table is searched as it is given: whole words in upper case.
     const std::size_t before = Screen().size();
     printQxHelp(AppVersionCp(), "Tarnbek", "addvd");
