@@ -259,7 +259,7 @@ int LdAddCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* objec
 int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* object)
 {
     if (object == nullptr) {
-        PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), "CfgSpanAddParsedObject *");
+        ReportParsedObjectCastFailure(cpController, "CfgSpanAddParsedObject *");
         return -1;
     }
     DeleteSpanLists();
