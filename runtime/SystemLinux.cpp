@@ -1,6 +1,8 @@
 #include "runtime/System.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -28,6 +30,29 @@ std::time_t SystemLinux::Now() { return std::time(nullptr); }
 int SystemLinux::Access(const char* path, int mode) { return access(path, mode); }
 
 int SystemLinux::Unlink(const char* path) { return unlink(path); }
+
+namespace {
+
+constexpr const char* kDriverNode = "/dev/quorvant_sas_ioctl";
+// Read direction, type 'M', number 7, the size of the record.
+constexpr unsigned long kDriverVersionRequest = _IOR('M', 7, u8[System::kDriverRecordSize]);
+static_assert(kDriverVersionRequest == 0x80604D07);
+
+}  // namespace
+
+const char* SystemLinux::OsVersionFile() { return "/proc/version"; }
+
+const char* SystemLinux::DriverVersionFile() { return "/sys/bus/pci/drivers/quorvant_sas/version"; }
+
+int SystemLinux::ReadDriverVersionRecord(u8 record[kDriverRecordSize])
+{
+    const int fd = open(kDriverNode, O_RDONLY);
+    if (fd < 0)
+        return -1;
+    const int result = ioctl(fd, kDriverVersionRequest, record);
+    close(fd);
+    return result == -1 ? -1 : 0;
+}
 
 namespace {
 System* g_override = nullptr;
