@@ -77,6 +77,22 @@ public:
         for (std::size_t i = 0; i < width; ++i)
             data_[offset + i] = i < text.size() ? static_cast<u8>(text[i]) : 0;
     }
+    // A text field of SCSI data: the text padded with blanks.
+    void PutAscii(std::size_t offset, std::size_t width, std::string_view text)
+    {
+        if (!Fits(offset, width))
+            return;
+        for (std::size_t i = 0; i < width; ++i)
+            data_[offset + i] = i < text.size() ? static_cast<u8>(text[i]) : ' ';
+    }
+    // A big-endian field, as SCSI data carries them.
+    void PutBe(std::size_t offset, std::size_t width, u64 value)
+    {
+        if (!Fits(offset, width))
+            return;
+        for (std::size_t i = width; i > 0; --i, value >>= 8)
+            data_[offset + i - 1] = static_cast<u8>(value & 0xFF);
+    }
     // The text of a field: up to its first NUL or its width.
     std::string Text(std::size_t offset, std::size_t width) const
     {

@@ -205,16 +205,24 @@ void AddTopology(Controller& c)
     Enclosure e;
     e.deviceId = kEnclosureId;
     e.slots = 12;
-    e.powerSupplies = 2;
-    e.fans = 3;
-    e.temperatureSensors = 1;
-    e.alarms = 1;
-    e.sims = 1;
+    // Two power supplies, three fans turning at medium speed, a sensor at the front and one at the
+    // back, an alarm and one services module.
+    e.powerSupplies.resize(2);
+    EnclosureElement fan;
+    fan.speed = 4;
+    e.fans.assign(3, fan);
+    EnclosureElement front, back;
+    front.celsius = 27;
+    back.celsius = 34;
+    e.temperatureSensors = {front, back};
+    e.alarms.resize(1);
+    e.sims.resize(1);
     e.connector = 0;
-    e.type = 2;  // SES
+    e.type = kEnclosureTypeSes;
     e.position = 1;
     e.sasAddress = kSesSasAddress;
     e.inquiry = {"QRV", "SAS12 BP 12-Bay", "0210"};
+    e.fru = EnclosureFru{"QB12K041", "QRV-BP12", "ES0417", "NONE"};
     c.enclosures.push_back(e);
 
     for (u8 slot = 0; slot <= 5; ++slot)

@@ -15,7 +15,6 @@ constexpr u32 kSize = 512;
 constexpr u32 kDeviceId = 0;  // u16
 constexpr u32 kSeq = 2;       // u16
 constexpr u32 kInquiry = 4;   // 96 bytes of standard SCSI INQUIRY data
-constexpr u32 kInquirySize = 96;
 constexpr u32 kPorts = 164;      // u8: bit n answers on port n
 constexpr u32 kScsiType = 165;   // u8
 constexpr u32 kDeviceSpeed = 166;
@@ -50,33 +49,15 @@ constexpr u32 kMediaType = 370;   // 0 hard disk, 1 solid state
 constexpr u32 kSectorSize = 372;  // u16
 constexpr u32 kBridge = 400;
 
-// Within the inquiry data.
-constexpr u32 kInqDeviceType = 0;
-constexpr u32 kInqVersion = 2;
-constexpr u32 kInqResponseFormat = 3;
-constexpr u32 kInqAdditionalLength = 4;
-constexpr u32 kInqVendor = 8;
-constexpr u32 kInqProduct = 16;
-constexpr u32 kInqRevision = 32;
-constexpr u32 kInqSerial = 36;
-constexpr u8 kSpc4 = 6;
-
-constexpr u8 kTypeDisk = 0;
-constexpr u8 kTypeEnclosure = 13;
 constexpr u8 kInterfaceSas = 2;
 constexpr u8 kInterfaceSata = 3;
 
-void PutInquiry(Block& block, u8 type, const Inquiry& inquiry, const std::string& serial)
+void PutInquiry(Block& block, u8 type, const Inquiry& inquiry, const std::string& serial, bool enclosureServices = false)
 {
-    ByteSpan inq = block.Slice(kInquiry, kInquirySize);
-    inq.PutU8(kInqDeviceType, type);
-    inq.PutU8(kInqVersion, kSpc4);
-    inq.PutU8(kInqResponseFormat, 2);
-    inq.PutU8(kInqAdditionalLength, kInquirySize - 5);
-    inq.PutText(kInqVendor, 8, inquiry.vendor);
-    inq.PutText(kInqProduct, 16, inquiry.product);
-    inq.PutText(kInqRevision, 4, inquiry.revision);
-    inq.PutText(kInqSerial, 20, serial);
+    const Block data = EncodeInquiryData(type, inquiry, serial, enclosureServices);
+    ByteSpan inq = block.Slice(kInquiry, kInquiryDataSize);
+    for (std::size_t i = 0; i < data.Size(); ++i)
+        inq.PutU8(i, data.U8(i));
 }
 
 void PutProgress(Block& block, u32 offset, unsigned bit, const std::optional<OperationProgress>& op)
@@ -168,7 +149,7 @@ Block EncodeEnclosureRecord(const Controller& c, const Enclosure& e)
 {
     Block block(kSize);
     block.PutU16(kDeviceId, e.deviceId);
-    PutInquiry(block, kTypeEnclosure, e.inquiry, "");
+    PutInquiry(block, kTypeEnclosure, e.inquiry, "", e.type == kEnclosureTypeSes);
     block.PutU8(kScsiType, kTypeEnclosure);
     block.PutU8(kInterface, kInterfaceSas << 4);
     block.PutU8(kConnector, e.connector);

@@ -16,8 +16,6 @@ constexpr u32 kEnclosureId = 2;  // u16, 0xFFFF without enclosure
 constexpr u32 kSlot = 5;      // u8
 constexpr u32 kScsiType = 6;  // u8: 0 disk, 13 enclosure
 
-constexpr u8 kTypeDisk = 0;
-constexpr u8 kTypeEnclosure = 13;
 
 struct Entry {
     u16 deviceId;

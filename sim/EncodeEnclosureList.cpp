@@ -2,6 +2,7 @@
 // at most 32.
 #include <algorithm>
 
+#include "EnclosureElements.h"
 #include "TopologyEncoders.h"
 
 namespace sim {
@@ -26,6 +27,7 @@ constexpr u32 kType = 10;  // 1 SAFTE, 2 SES, 3 SGPIO
 constexpr u32 kPosition = 12;
 constexpr u32 kConnector = 13;  // index in the connector list, 255 none
 constexpr u32 kDrives = 15;
+constexpr u32 kPartner = 16;  // u16, 0xFFFF none
 
 }  // namespace
 
@@ -41,16 +43,17 @@ Block EncodeEnclosureList(const Controller& controller)
         ByteSpan entry = block.Slice(kEntries + kEntrySize * i, kEntrySize);
         entry.PutU16(kDeviceId, e.deviceId);
         entry.PutU8(kSlots, e.slots);
-        entry.PutU8(kPowerSupplies, e.powerSupplies);
-        entry.PutU8(kFans, e.fans);
-        entry.PutU8(kTemperatureSensors, e.temperatureSensors);
-        entry.PutU8(kAlarms, e.alarms);
-        entry.PutU8(kSims, e.sims);
-        entry.PutU8(kFault, e.fault);
+        entry.PutU8(kPowerSupplies, e.powerSupplies.size());
+        entry.PutU8(kFans, e.fans.size());
+        entry.PutU8(kTemperatureSensors, e.temperatureSensors.size());
+        entry.PutU8(kAlarms, e.alarms.size());
+        entry.PutU8(kSims, e.sims.size());
+        entry.PutU8(kFault, EnclosureFaulty(e));
         entry.PutU8(kType, e.type);
         entry.PutU8(kPosition, e.position);
         entry.PutU8(kConnector, e.connector);
         entry.PutU8(kDrives, static_cast<u64>(drives));
+        entry.PutU16(kPartner, e.partner);
     }
     return block;
 }

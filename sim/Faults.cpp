@@ -11,7 +11,7 @@ std::optional<InjectedFault> FaultCounter::Check(const std::vector<Fault>& fault
     for (std::size_t i = 0; i < faults.size(); ++i) {
         const Fault& f = faults[i];
         if (!FunctionMatches(f.function, key.kind) || (f.controller && f.controller != key.controller) ||
-            (f.opcode && f.opcode != key.opcode))
+            (f.opcode && f.opcode != key.opcode) || !PassThruMatches(f.target, f.cdb, key))
             continue;
         if (calls_[i] < UINT32_MAX)
             ++calls_[i];

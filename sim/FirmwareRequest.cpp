@@ -38,7 +38,7 @@ Outcome RunFirmwareRequest(Packet& packet, RequestKind kind)
     if (controller == nullptr)
         return {kLibUnknownController, 0, 0};
 
-    const RequestKey key{kind, packet.ControllerId(), packet.Opcode(), packet.GetMailbox()};
+    const RequestKey key{kind, packet.ControllerId(), packet.Opcode(), packet.GetMailbox(), 0, {}};
     if (const auto fault = session.CheckFault(key))
         return {fault->libError, fault->status, 0};
     const DcmdRoute* route = FindRoute(kind, packet.Opcode());

@@ -228,6 +228,14 @@ u64 AsUnsigned(const JsonValue& value, const std::string& path, u64 max)
     return n;
 }
 
+std::int64_t AsSigned(const JsonValue& value, const std::string& path, std::int64_t min, std::int64_t max)
+{
+    const auto number = value.get_int64();
+    if (number.error() != simdjson::SUCCESS || number.value_unsafe() < min || number.value_unsafe() > max)
+        Fail(path, "expected a whole number from " + std::to_string(min) + " to " + std::to_string(max));
+    return number.value_unsafe();
+}
+
 u64 AsHex(const JsonValue& value, const std::string& path, u64 max)
 {
     if (value.type() != element_type::STRING)
@@ -351,6 +359,12 @@ u64 ObjectReader::Unsigned(const char* key, u64 max, u64 fallback)
         return fallback;
     u64 n = 0;
     return IsUnsignedUpTo(*value, max, n) ? n : AsUnsigned(*value, PathOf(key), max);
+}
+
+std::int64_t ObjectReader::Signed(const char* key, std::int64_t min, std::int64_t max, std::int64_t fallback)
+{
+    const auto value = Take(key);
+    return value ? AsSigned(*value, PathOf(key), min, max) : fallback;
 }
 
 u64 ObjectReader::Hex(const char* key, u64 max, u64 fallback)

@@ -19,6 +19,7 @@
 // fault of the reader's own, with r.PathOf(key) as the path.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -51,6 +52,8 @@ void ReadPaddedJson(std::string_view text, const std::function<void(const JsonVa
 
 // Single values; `path` names the value in messages.
 u64 AsUnsigned(const JsonValue& value, const std::string& path, u64 max);
+// A whole number from `min` to `max`, which may be negative.
+std::int64_t AsSigned(const JsonValue& value, const std::string& path, std::int64_t min, std::int64_t max);
 // A number, or a text "0x..." of hexadecimal digits.
 u64 AsHex(const JsonValue& value, const std::string& path, u64 max);
 bool AsBool(const JsonValue& value, const std::string& path);
@@ -73,6 +76,7 @@ public:
 
     u64 Unsigned(const char* key, u64 max, u64 fallback);
     u64 Hex(const char* key, u64 max, u64 fallback);
+    std::int64_t Signed(const char* key, std::int64_t min, std::int64_t max, std::int64_t fallback);
     bool Bool(const char* key, bool fallback);
     std::string Text(const char* key, std::size_t maxLength, const std::string& fallback = "");
 

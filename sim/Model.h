@@ -49,6 +49,8 @@ struct Fault {
     u32 status = 0;                       // firmware (or SCSI) status, or
     u32 libError = 0;                     // a library error
     u32 nth = 0;                          // 0: every call; n: only the n-th matching call of a run
+    std::optional<u8> target;             // SCSI: the pass-through's target
+    std::vector<u8> cdb;                  // SCSI: the CDB's first bytes
 };
 
 struct Patch {
@@ -59,6 +61,8 @@ struct Patch {
     std::vector<u8> bytes;
     std::optional<u8> mailboxByte0;
     std::optional<u16> deviceId;  // mailbox bytes 0-1
+    std::optional<u8> target;     // SCSI: the pass-through's target
+    std::vector<u8> cdb;          // SCSI: the CDB's first bytes
 };
 
 struct SimModel {

@@ -12,6 +12,7 @@ namespace sim {
 // A block count not given in the state file; resolved from the topology when it is read.
 constexpr u64 kDerivedBlocks = ~u64{0};
 constexpr u8 kNoConnector = 0xFF;
+constexpr u8 kEnclosureTypeSes = 2;  // an enclosure with an enclosure services device
 
 struct Inquiry {
     std::string vendor;
@@ -19,20 +20,47 @@ struct Inquiry {
     std::string revision;
 };
 
+// Field-replaceable-unit data of an enclosure.
+struct EnclosureFru {
+    std::string serial;      // enclosure serial number [8]
+    std::string partNumber;  // FRU part number [8]
+    std::string esmSerial;   // serial number of its services module [6]
+    std::string zoningMode;  // [4]
+};
+
+// One element of an enclosure as its enclosure services report it (SES status element): the
+// status code and the element's own readings. Which readings apply follows the element's kind.
+struct EnclosureElement {
+    bool operator==(const EnclosureElement&) const = default;
+
+    u8 status = 1;       // SES element status: 0 unsupported, 1 OK, 2 critical, 3 non-critical,
+                         // 4 unrecoverable, 5 not installed, 6 unknown, 7 not available
+    NameSet conditions;  // named condition bits of the kind (EnclosureElementBits.h)
+    u8 speed = 0;        // fans: the actual speed code, 0 stopped ... 7 highest
+    int celsius = 0;     // temperature sensors, -20 to 235
+    int millivolts = 0;  // voltage sensors, in steps of 10 mV
+};
+
 struct Enclosure {
     u16 deviceId = 0;
     u8 slots = 0;
-    u8 powerSupplies = 0;
-    u8 fans = 0;
-    u8 temperatureSensors = 0;
-    u8 alarms = 0;
-    u8 sims = 0;
+    // The elements the enclosure services report beside the slots (whose state follows the
+    // drives in them), in element order.
+    std::vector<EnclosureElement> powerSupplies;
+    std::vector<EnclosureElement> fans;
+    std::vector<EnclosureElement> temperatureSensors;
+    std::vector<EnclosureElement> alarms;
+    std::vector<EnclosureElement> sims;  // enclosure services controller electronics
+    std::vector<EnclosureElement> voltageSensors;
+    bool arrayDeviceSlots = true;  // slots reported as array device slots (else as device slots)
     u8 connector = 0;  // index in the controller's connector list; kNoConnector for none
     bool fault = false;
     u8 type = 0;  // 1 SAFTE, 2 SES, 3 SGPIO, 0 unknown
     u8 position = 0;
+    u16 partner = kNoEnclosure;  // device id of the partner enclosure (the same shelf by its other path)
     u64 sasAddress = 0;
     Inquiry inquiry;
+    std::optional<EnclosureFru> fru;  // answered in a vital product data page when present
 };
 
 // Firmware drive states, by their firmware codes.

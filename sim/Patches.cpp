@@ -10,7 +10,7 @@ void ApplyPatches(const std::vector<Patch>& patches, const RequestKey& key, Bloc
     for (const Patch& p : patches) {
         if (!FunctionMatches(p.function, key.kind) || (p.controller && p.controller != key.controller) ||
             p.opcode != key.opcode || (p.mailboxByte0 && *p.mailboxByte0 != key.mailbox[0]) ||
-            (p.deviceId && *p.deviceId != deviceId))
+            (p.deviceId && *p.deviceId != deviceId) || !PassThruMatches(p.target, p.cdb, key))
             continue;
         if (!reply.Fits(p.offset, p.bytes.size()))
             continue;

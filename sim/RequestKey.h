@@ -1,8 +1,10 @@
 // What a fault or a patch is matched against: the kind of request, its controller, its opcode
-// (the CDB's operation code for a SCSI pass-through) and its mailbox.
+// (the CDB's operation code for a SCSI pass-through) and its mailbox; for a pass-through also
+// its target and its CDB.
 #pragma once
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "Model.h"
 
@@ -15,9 +17,14 @@ struct RequestKey {
     std::optional<u32> controller;
     std::optional<u32> opcode;
     Mailbox mailbox{};
+    u8 target = 0;
+    std::vector<u8> cdb;
 };
 
 // A rule without a function names DCMD, private DCMD and driver requests by opcode.
 bool FunctionMatches(std::optional<RequestKind> function, RequestKind kind);
+// A rule's pass-through conditions: the target when it names one, and a CDB that begins with the
+// rule's bytes.
+bool PassThruMatches(const std::optional<u8>& target, const std::vector<u8>& cdb, const RequestKey& key);
 
 }  // namespace sim

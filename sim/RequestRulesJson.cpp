@@ -10,6 +10,7 @@ namespace {
 constexpr std::size_t kMaxRules = 4096;
 constexpr u64 kMaxPatchOffset = 1u << 24;
 constexpr std::size_t kMaxPatchBytes = 65536;
+constexpr std::size_t kCdbBytes = 16;
 
 constexpr EnumName kFunctions[] = {
     {"init", static_cast<u8>(RequestKind::Init)},
@@ -53,6 +54,33 @@ Json OpcodeJson(std::optional<RequestKind> function, u32 opcode)
     return function == RequestKind::ScsiPassThru ? HexText(opcode, 2) : HexText(opcode, 8);
 }
 
+std::vector<u8> ReadHexBytes(ObjectReader& r, const char* key, std::size_t maxBytes = kMaxPatchBytes);
+
+// The pass-through conditions of a rule ("target", "cdb"); only rules of scsi_passthru take them.
+template <class Rule>
+void ReadPassThruConditions(ObjectReader& r, Rule& rule)
+{
+    if (const auto target = ReadOptional(r, "target", 0xFF, false))
+        rule.target = static_cast<u8>(*target);
+    if (r.Take("cdb"))
+        rule.cdb = ReadHexBytes(r, "cdb", kCdbBytes);
+    if ((rule.target || !rule.cdb.empty()) && rule.function != RequestKind::ScsiPassThru)
+        Fail(r.Path(), "\"target\" and \"cdb\" name pass-through requests (\"function\": \"scsi_passthru\")");
+}
+
+template <class Rule>
+void PutPassThruConditions(Json& out, const Rule& rule)
+{
+    if (rule.target)
+        out["target"] = *rule.target;
+    if (!rule.cdb.empty()) {
+        std::string hex;
+        for (u8 b : rule.cdb)
+            hex += HexText(b, 2).substr(2);
+        out["cdb"] = hex;
+    }
+}
+
 Fault ReadFault(const JsonValue& item, const std::string& path)
 {
     ObjectReader r(item, path);
@@ -64,6 +92,7 @@ Fault ReadFault(const JsonValue& item, const std::string& path)
     f.libError = static_cast<u32>(r.Unsigned("lib_error", 0xFFFFFFFF, 0));
     const bool nthGiven = r.Take("nth").has_value();
     f.nth = static_cast<u32>(r.Unsigned("nth", 0xFFFFFFFF, 0));
+    ReadPassThruConditions(r, f);
     r.Finish();
 
     const bool beforeController = f.function == RequestKind::Init || f.function == RequestKind::ListControllers;
@@ -78,9 +107,9 @@ Fault ReadFault(const JsonValue& item, const std::string& path)
     return f;
 }
 
-std::vector<u8> ReadHexBytes(ObjectReader& r, const char* key)
+std::vector<u8> ReadHexBytes(ObjectReader& r, const char* key, std::size_t maxBytes)
 {
-    const std::string text = r.Text(key, 2 * kMaxPatchBytes);
+    const std::string text = r.Text(key, 2 * maxBytes);
     std::vector<u8> bytes;
     const auto digit = [](char c) {
         return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
@@ -115,6 +144,7 @@ Patch ReadPatch(const JsonValue& item, const std::string& path)
         p.mailboxByte0 = static_cast<u8>(*byte0);
     if (const auto deviceId = ReadOptional(r, "device_id", 0xFFFF, false))
         p.deviceId = static_cast<u16>(*deviceId);
+    ReadPassThruConditions(r, p);
     r.Finish();
     return p;
 }
@@ -144,6 +174,7 @@ Json WriteFaults(const std::vector<Fault>& faults)
             item["lib_error"] = f.libError;
         if (f.nth != 0)
             item["nth"] = f.nth;
+        PutPassThruConditions(item, f);
         out.push_back(std::move(item));
     }
     return out;
@@ -174,6 +205,7 @@ Json WritePatches(const std::vector<Patch>& patches)
             item["mailbox_byte0"] = *p.mailboxByte0;
         if (p.deviceId)
             item["device_id"] = *p.deviceId;
+        PutPassThruConditions(item, p);
         out.push_back(std::move(item));
     }
     return out;

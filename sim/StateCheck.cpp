@@ -26,6 +26,12 @@ void CheckDevices(const Controller& c, const std::string& path)
         if (!slotsOf.emplace(c.enclosures[i].deviceId, c.enclosures[i].slots).second)
             Fail(path + ".enclosures[" + std::to_string(i) + "].device_id", "device id used twice");
     }
+    for (std::size_t i = 0; i < c.enclosures.size(); ++i) {
+        const Enclosure& e = c.enclosures[i];
+        if (e.partner != kNoEnclosure && (e.partner == e.deviceId || slotsOf.count(e.partner) == 0))
+            Fail(path + ".enclosures[" + std::to_string(i) + "].partner",
+                 "no other enclosure with device id " + std::to_string(e.partner));
+    }
     std::set<u16> ids;
     std::set<std::pair<u16, u8>> slots;
     for (std::size_t i = 0; i < c.drives.size(); ++i) {

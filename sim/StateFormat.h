@@ -21,6 +21,8 @@ void ReadControllerSettings(ObjectReader& reader, Controller& controller);  // C
 void WriteControllerSettings(const Controller& controller, Json& out);
 void ReadTopology(ObjectReader& reader, Controller& controller);  // TopologyJson.cpp
 void WriteTopology(const Controller& controller, Json& out);
+Enclosure ReadEnclosure(ObjectReader& reader);  // EnclosureJson.cpp
+Json WriteEnclosure(const Enclosure& enclosure);
 Inquiry ReadInquiry(ObjectReader& parent);
 Json WriteInquiry(const Inquiry& inquiry);
 Drive ReadDrive(ObjectReader& reader);  // DriveJson.cpp

@@ -15,4 +15,11 @@ Block EncodeEnclosureList(const Controller& controller);  // 0x09010000, 4616
 Block EncodePhyList(const Controller& controller);        // 0x07010000, 264
 Block EncodeConnectorList(const Controller& controller);  // 0x07030000, 168
 
+// Standard SCSI INQUIRY data (96 bytes) of a device: its peripheral device type, identification
+// and serial number; `enclosureServices` marks a device with enclosure services (ENCSERV).
+constexpr u32 kInquiryDataSize = 96;
+constexpr u8 kTypeDisk = 0;
+constexpr u8 kTypeEnclosure = 13;
+Block EncodeInquiryData(u8 deviceType, const Inquiry& inquiry, const std::string& serial, bool enclosureServices);
+
 }  // namespace sim

@@ -16,7 +16,6 @@ constexpr std::size_t kMaxDrives = 1024;
 constexpr std::size_t kMaxConnectors = 8;
 constexpr std::size_t kMaxPhys = 16;
 
-constexpr EnumName kEnclosureTypes[] = {{"unknown", 0}, {"safte", 1}, {"ses", 2}, {"sgpio", 3}};
 constexpr EnumName kConnectorLocations[] = {{"unknown", 0}, {"internal", 2}, {"external", 3}};
 constexpr EnumName kPhyDeviceTypes[] = {{"none", 0}, {"end_device", 1}, {"edge_expander", 2}, {"fanout_expander", 3}};
 constexpr EnumName kPhyLinkSpeeds[] = {{"no_limit", 0}, {"1.5g", 1}, {"3g", 2}, {"6g", 4}};
@@ -27,44 +26,6 @@ constexpr const char* kBatteryConditions[] = {
     "learn_cycle_timeout", "i2c_errors",            "replace_pack",        "capacity_low",
     "periodic_learn_required",
 };
-
-Enclosure ReadEnclosure(ObjectReader& r)
-{
-    Enclosure e;
-    e.deviceId = static_cast<u16>(r.Unsigned("device_id", 0xFFFE, 0));
-    e.slots = static_cast<u8>(r.Unsigned("slots", 0xFF, 0));
-    e.powerSupplies = static_cast<u8>(r.Unsigned("power_supplies", 0xFF, 0));
-    e.fans = static_cast<u8>(r.Unsigned("fans", 0xFF, 0));
-    e.temperatureSensors = static_cast<u8>(r.Unsigned("temperature_sensors", 0xFF, 0));
-    e.alarms = static_cast<u8>(r.Unsigned("alarms", 0xFF, 0));
-    e.sims = static_cast<u8>(r.Unsigned("sims", 0xFF, 0));
-    e.connector = static_cast<u8>(r.Unsigned("connector", 0xFF, 0));
-    e.fault = r.Bool("fault", false);
-    e.type = static_cast<u8>(ReadChoice(r, "type", kEnclosureTypes, 0));
-    e.position = static_cast<u8>(r.Unsigned("position", 0xFF, 0));
-    e.sasAddress = r.Hex("sas_address", ~u64{0}, 0);
-    e.inquiry = ReadInquiry(r);
-    return e;
-}
-
-Json WriteEnclosure(const Enclosure& e)
-{
-    Json out = Json::object();
-    out["device_id"] = e.deviceId;
-    out["slots"] = e.slots;
-    out["power_supplies"] = e.powerSupplies;
-    out["fans"] = e.fans;
-    out["temperature_sensors"] = e.temperatureSensors;
-    out["alarms"] = e.alarms;
-    out["sims"] = e.sims;
-    out["connector"] = e.connector;
-    out["fault"] = e.fault;
-    out["type"] = FieldValueJson(e.type, FieldKind::Enum, kEnclosureTypes);
-    out["position"] = e.position;
-    out["sas_address"] = HexText(e.sasAddress, 16);
-    out["inquiry"] = WriteInquiry(e.inquiry);
-    return out;
-}
 
 Connector ReadConnector(ObjectReader& r)
 {

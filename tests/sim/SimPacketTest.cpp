@@ -9,7 +9,7 @@ protected:
     void SetUp() override
     {
         SimTest::SetUp();
-        WriteState(State({Json{{"pci", Pci(1, 3)}, {"kv", {{"delaySOD", "90"}}}}}));
+        WriteState(State({Json{{"pci", Pci(1, 3)}, {"kv", {{"delaySOD", "90"}}}, {"drives", {{{"device_id", 8}}}}}}));
     }
 };
 
@@ -133,7 +133,7 @@ TEST_F(SimPacketTest, ReplyIsCutToTheCallersLength)
     EXPECT_TRUE(none.GuardIntact());
 }
 
-TEST_F(SimPacketTest, ScsiPassThroughEndsInCheckCondition)
+TEST_F(SimPacketTest, ScsiPassThroughThatTheDeviceDoesNotAnswerEndsInCheckCondition)
 {
     ASSERT_EQ(Init(), lp::kLibOk);
     Request inquiry(lp::kFnScsiPassThru, 0, 36, lp::kDirFromController, 32);
@@ -150,6 +150,11 @@ TEST_F(SimPacketTest, ScsiPassThroughEndsInCheckCondition)
     EXPECT_EQ(inquiry.bytes[sense + 2], 0x05);
     EXPECT_EQ(inquiry.bytes[sense + 12], 0x20);
     EXPECT_TRUE(inquiry.GuardIntact());
+
+    // No device at the target: the controller's "not found".
+    inquiry.bytes[lp::kOffTarget] = 9;
+    EXPECT_EQ(inquiry.Send(), 0);
+    EXPECT_EQ(inquiry.Fw(), 12u);
 
     Request noCdb(lp::kFnScsiPassThru, 0, 0, lp::kDirNone, 18);
     EXPECT_EQ(noCdb.Send(), static_cast<int>(lp::kLibBadPacket));

@@ -138,7 +138,7 @@ TEST_F(SimRulesTest, TraceHasOneLinePerRequest)
               "DCMD ctrl=0 opcode=0x01010000 mbox=ab00000000000000000000cd len=2048 dir=from lib=0 fw=0 count=2048\n"
               "DCMD ctrl=0 opcode=0x010E0301 mbox=000000000000000000000000 len=32 dir=from lib=0 fw=12 count=0\n"
               "DCMD ctrl=9 opcode=0x01010000 mbox=000000000000000000000000 len=2048 dir=from lib=3 fw=0 count=0\n"
-              "SCSI_PASSTHRU ctrl=0 frame=4 target=8 lun=0 cdb=120000002400 len=36 dir=from lib=0 fw=2 count=0\n"
+              "SCSI_PASSTHRU ctrl=0 frame=4 target=8 lun=0 cdb=120000002400 len=36 dir=from lib=0 fw=12 count=0\n"
               "CLOSE lib=0 fw=0 count=0\n"
               "BAD_PACKET lib=1 fw=0 count=0\n");
 }

@@ -1,0 +1,105 @@
+// INQUIRY (operation code 0x12) to an enclosure services device: the standard inquiry data, and
+// the vital product data pages 0x00 (the pages supported) and, for an enclosure that carries
+// field-replaceable-unit data, 0xC0 (that data). CDB: byte 1 bit 0 EVPD, byte 2 the page code,
+// bytes 3-4 the allocation length.
+#include "FwStatus.h"
+#include "Scsi.h"
+#include "TopologyEncoders.h"
+
+namespace sim {
+namespace {
+
+// Standard inquiry data.
+constexpr u32 kDeviceType = 0;
+constexpr u32 kVersion = 2;
+constexpr u32 kResponseFormat = 3;
+constexpr u32 kAdditionalLength = 4;
+constexpr u32 kFlags = 6;  // bit 6: enclosure services
+constexpr u32 kVendor = 8;
+constexpr u32 kProduct = 16;
+constexpr u32 kRevision = 32;
+constexpr u32 kSerial = 36;  // vendor specific, 20 bytes
+constexpr u8 kSpc4 = 6;
+
+// CDB.
+constexpr u32 kCdbEvpd = 1;  // bit 0
+constexpr u32 kCdbPage = 2;
+constexpr u32 kCdbAllocation = 3;
+
+// Vital product data pages: byte 0 the device type, byte 1 the page code, bytes 2-3 the length
+// of what follows (big-endian).
+constexpr u8 kPageSupported = 0x00;
+constexpr u8 kPageFru = 0xC0;
+constexpr u32 kPageHeader = 4;
+// Field-replaceable-unit data, from byte 4: enclosure serial number [8], reserved [6], FRU part
+// number [8], services module serial number [6], zoning mode [4]; texts padded with blanks.
+constexpr u32 kFruSerial = 4;
+constexpr u32 kFruPartNumber = 18;
+constexpr u32 kFruEsmSerial = 26;
+constexpr u32 kFruZoningMode = 32;
+constexpr u32 kFruPageSize = 36;
+
+Block VpdPage(u8 deviceType, u8 page, u32 size)
+{
+    Block block(size);
+    block.PutU8(0, deviceType);
+    block.PutU8(1, page);
+    block.PutBe(2, 2, size - kPageHeader);
+    return block;
+}
+
+void AnswerInquiry(ScsiCall& call)
+{
+    const Enclosure& e = *call.device.enclosure;
+    const bool evpd = call.cdb.Bit(kCdbEvpd, 0);
+    const u8 page = call.cdb.U8(kCdbPage);
+    call.allocationLength = AllocationLength(call.cdb, kCdbAllocation);
+    if (!evpd) {
+        if (page != 0)
+            return call.CheckCondition(kSenseIllegalRequest, kAscInvalidFieldInCdb);
+        call.reply = EncodeInquiryData(kTypeEnclosure, e.inquiry, "", e.type == kEnclosureTypeSes);
+        return;
+    }
+    if (page == kPageSupported) {
+        const bool fru = e.fru.has_value();
+        call.reply = VpdPage(kTypeEnclosure, page, kPageHeader + (fru ? 2 : 1));
+        call.reply.PutU8(kPageHeader, kPageSupported);
+        if (fru)
+            call.reply.PutU8(kPageHeader + 1, kPageFru);
+        return;
+    }
+    if (page == kPageFru && e.fru) {
+        call.reply = VpdPage(kTypeEnclosure, page, kFruPageSize);
+        call.reply.PutAscii(kFruSerial, 8, e.fru->serial);
+        call.reply.PutAscii(kFruPartNumber, 8, e.fru->partNumber);
+        call.reply.PutAscii(kFruEsmSerial, 6, e.fru->esmSerial);
+        call.reply.PutAscii(kFruZoningMode, 4, e.fru->zoningMode);
+        return;
+    }
+    call.CheckCondition(kSenseIllegalRequest, kAscInvalidFieldInCdb);
+}
+
+constexpr ScsiRoute kRoutes[] = {
+    {0x12, kScsiEnclosures, 6, DataFlow::FromController, AnswerInquiry},
+};
+
+}  // namespace
+
+Block EncodeInquiryData(u8 deviceType, const Inquiry& inquiry, const std::string& serial, bool enclosureServices)
+{
+    Block data(kInquiryDataSize);
+    data.PutU8(kDeviceType, deviceType);
+    data.PutU8(kVersion, kSpc4);
+    data.PutU8(kResponseFormat, 2);
+    data.PutU8(kAdditionalLength, kInquiryDataSize - 5);
+    data.PutBit(kFlags, 6, enclosureServices);
+    data.PutText(kVendor, 8, inquiry.vendor);
+    data.PutText(kProduct, 16, inquiry.product);
+    data.PutText(kRevision, 4, inquiry.revision);
+    data.PutText(kSerial, 20, serial);
+    return data;
+}
+
+std::span<const ScsiRoute> InquiryRoutes() { return kRoutes; }
+
+}  // namespace sim
