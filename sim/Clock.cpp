@@ -76,4 +76,11 @@ Block EncodeControllerTime(const SimClock& clock)
     return block;
 }
 
+SimClock ClockAt(u64 time)
+{
+    SimClock clock;
+    clock.now = time;
+    return clock;
+}
+
 }  // namespace sim

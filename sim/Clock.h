@@ -19,6 +19,9 @@ struct CivilTime {
 CivilTime ToCivil(u64 secondsSince2000);
 u64 FromCivil(const CivilTime& time);
 
+// A clock reading `time`, for events logged at that time (work that ended before the run).
+SimClock ClockAt(u64 time);
+
 // The clock of a new run: `now` moves on by `advance_per_run` (and stops at kClockMax).
 // True when it moved.
 bool AdvanceForRun(SimClock& clock);

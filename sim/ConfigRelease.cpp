@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "Clock.h"
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
@@ -10,13 +11,6 @@
 
 namespace sim {
 namespace {
-
-SimClock ClockAt(u64 now)
-{
-    SimClock clock;
-    clock.now = now;
-    return clock;
-}
 
 bool InUse(const Controller& controller, u16 arrayRef)
 {

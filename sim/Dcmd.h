@@ -28,6 +28,14 @@ struct DcmdCall {
     u32 status = 0;        // firmware status
     Block reply;           // what a read returns, before it is cut to the caller's length
     bool changed = false;  // the request changed the state
+
+    u64 Now() const { return model.clock.now; }
+    // The answer of a request that changes the state when it succeeds.
+    void Done(u32 answer)
+    {
+        status = answer;
+        changed = answer == 0;
+    }
 };
 
 using DcmdHandler = void (*)(DcmdCall&);

@@ -31,14 +31,6 @@ constexpr std::size_t kRecClass = 15;
 constexpr std::size_t kRecArgType = 16;
 constexpr std::size_t kRecDescription = 128;
 
-u32 MailboxWord(const Mailbox& mailbox, std::size_t word)
-{
-    u32 value = 0;
-    for (std::size_t i = 4; i > 0; --i)
-        value = (value << 8) | mailbox[4 * word + i - 1];
-    return value;
-}
-
 EventFilter RequestFilter(const DcmdCall& call)
 {
     return EventFilter::FromMailbox(MailboxWord(call.mailbox, 0), MailboxWord(call.mailbox, 1));

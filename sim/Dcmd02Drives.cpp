@@ -12,7 +12,7 @@
 namespace sim {
 namespace {
 
-u16 MailboxDeviceId(const DcmdCall& call) { return static_cast<u16>(call.mailbox[0] | (call.mailbox[1] << 8)); }
+u16 MailboxDeviceId(const DcmdCall& call) { return MailboxU16(call.mailbox, 0); }
 
 bool DeviceExists(const DcmdCall& call)
 {
@@ -54,58 +54,44 @@ void GetDriveAllowedOps(DcmdCall& call)
 // Locating lights the drive's (or enclosure's) indicator; nothing the controller reports changes.
 void Locate(DcmdCall& call) { call.status = DeviceExists(call) ? kFwOk : kFwNotFound; }
 
-u32 MailboxWord(const DcmdCall& call, unsigned index)
-{
-    const std::size_t at = 4u * index;
-    return static_cast<u32>(call.mailbox[at] | (call.mailbox[at + 1] << 8) | (call.mailbox[at + 2] << 16) |
-                            (static_cast<u32>(call.mailbox[at + 3]) << 24));
-}
-
-DriveRef MailboxDrive(const DcmdCall& call, unsigned index = 0) { return DriveRefFrom(MailboxWord(call, index)); }
-u64 Now(const DcmdCall& call) { return call.model.clock.now; }
-
-void Done(DcmdCall& call, u32 status)
-{
-    call.status = status;
-    call.changed = status == kFwOk;
-}
+DriveRef MailboxDrive(const DcmdCall& call, unsigned index = 0) { return DriveRefFrom(MailboxWord(call.mailbox, index)); }
 
 void SetState(DcmdCall& call)
 {
-    Done(call, SetDriveState(call.controller, Now(call), MailboxDrive(call), MailboxWord(call, 1)));
+    call.Done(SetDriveState(call.controller, call.Now(), MailboxDrive(call), MailboxWord(call.mailbox, 1)));
 }
-void RebuildStart(DcmdCall& call) { Done(call, StartRebuild(call.controller, Now(call), MailboxDrive(call))); }
-void RebuildStop(DcmdCall& call) { Done(call, StopRebuild(call.controller, Now(call), MailboxDrive(call))); }
-void ClearStart(DcmdCall& call) { Done(call, StartClear(call.controller, Now(call), MailboxDrive(call))); }
-void ClearStop(DcmdCall& call) { Done(call, StopClear(call.controller, Now(call), MailboxDrive(call))); }
-void Missing(DcmdCall& call) { Done(call, MarkMissing(call.controller, Now(call), MailboxDrive(call))); }
-void RemovalPrepare(DcmdCall& call) { Done(call, PrepareForRemoval(call.controller, Now(call), MailboxDrive(call), false)); }
-void RemovalUndo(DcmdCall& call) { Done(call, PrepareForRemoval(call.controller, Now(call), MailboxDrive(call), true)); }
-void CopybackStop(DcmdCall& call) { Done(call, StopCopyback(call.controller, Now(call), MailboxDrive(call))); }
+void RebuildStart(DcmdCall& call) { call.Done(StartRebuild(call.controller, call.Now(), MailboxDrive(call))); }
+void RebuildStop(DcmdCall& call) { call.Done(StopRebuild(call.controller, call.Now(), MailboxDrive(call))); }
+void ClearStart(DcmdCall& call) { call.Done(StartClear(call.controller, call.Now(), MailboxDrive(call))); }
+void ClearStop(DcmdCall& call) { call.Done(StopClear(call.controller, call.Now(), MailboxDrive(call))); }
+void Missing(DcmdCall& call) { call.Done(MarkMissing(call.controller, call.Now(), MailboxDrive(call))); }
+void RemovalPrepare(DcmdCall& call) { call.Done(PrepareForRemoval(call.controller, call.Now(), MailboxDrive(call), false)); }
+void RemovalUndo(DcmdCall& call) { call.Done(PrepareForRemoval(call.controller, call.Now(), MailboxDrive(call), true)); }
+void CopybackStop(DcmdCall& call) { call.Done(StopCopyback(call.controller, call.Now(), MailboxDrive(call))); }
 
 // Word 1: the array reference in bits 0-15, the row in bits 16-23.
 void Replace(DcmdCall& call)
 {
-    const u32 place = MailboxWord(call, 1);
-    Done(call, ReplaceMissing(call.controller, Now(call), MailboxDrive(call), static_cast<u16>(place & 0xFFFF),
+    const u32 place = MailboxWord(call.mailbox, 1);
+    call.Done(ReplaceMissing(call.controller, call.Now(), MailboxDrive(call), static_cast<u16>(place & 0xFFFF),
                               static_cast<u8>(place >> 16)));
 }
 
 // Word 0 names the target, word 1 the source.
 void CopybackStart(DcmdCall& call)
 {
-    Done(call, StartCopyback(call.controller, Now(call), MailboxDrive(call, 0), MailboxDrive(call, 1)));
+    call.Done(StartCopyback(call.controller, call.Now(), MailboxDrive(call, 0), MailboxDrive(call, 1)));
 }
 
 // Mailbox byte 4: 0 suspend, 1 resume.
 void RebuildSuspendResume(DcmdCall& call)
 {
-    Done(call, SuspendResume(call.controller, Now(call), MailboxDrive(call), OperationKind::Rebuild, call.mailbox[4]));
+    call.Done(SuspendResume(call.controller, call.Now(), MailboxDrive(call), OperationKind::Rebuild, call.mailbox[4]));
 }
 
 void CopybackSuspendResume(DcmdCall& call)
 {
-    Done(call, SuspendResume(call.controller, Now(call), MailboxDrive(call), OperationKind::Copyback, call.mailbox[4]));
+    call.Done(SuspendResume(call.controller, call.Now(), MailboxDrive(call), OperationKind::Copyback, call.mailbox[4]));
 }
 
 constexpr DcmdRoute kRoutes[] = {

@@ -16,13 +16,6 @@ namespace {
 constexpr u32 kImageHeaderSize = 32;
 constexpr u32 kSpareRecordSize = 40;
 
-u64 Now(const DcmdCall& call) { return call.model.clock.now; }
-
-void Done(DcmdCall& call, u32 status)
-{
-    call.status = status;
-    call.changed = status == kFwOk;
-}
 
 // The whole image; the reply is cut at the caller's length.
 void GetConfiguration(DcmdCall& call) { call.reply = EncodeConfiguration(call.controller, call.model.clock.now); }
@@ -35,8 +28,8 @@ void AddConfiguration(DcmdCall& call)
     std::vector<u8> newTargets;
     u32 status = DecodeConfigImage(call.data, image);
     if (status == kFwOk)
-        status = ApplyConfigWrite(call.controller, Now(call), image, newTargets);
-    Done(call, status);
+        status = ApplyConfigWrite(call.controller, call.Now(), image, newTargets);
+    call.Done(status);
     call.changed = status == kFwOk && !(image.arrays.empty() && image.virtualDrives.empty() && image.spares.empty());
     const VirtualDrive* vd = newTargets.empty() ? nullptr : FindVirtualDrive(call.controller, newTargets.front());
     if (vd != nullptr) {
@@ -51,22 +44,22 @@ void AddConfiguration(DcmdCall& call)
 void ClearRequest(DcmdCall& call)
 {
     const u8 force = call.mailbox[0];
-    Done(call, force > 1 ? kFwInvalidParameter : ClearConfiguration(call.controller, Now(call), force == 1));
+    call.Done(force > 1 ? kFwInvalidParameter : ClearConfiguration(call.controller, call.Now(), force == 1));
 }
 
 void MakeSpareRequest(DcmdCall& call)
 {
     ImageSpare request;
-    Done(call, DecodeSpareRecord(call.data, 0, request) ? MakeHotSpare(call.controller, Now(call), request)
+    call.Done(DecodeSpareRecord(call.data, 0, request) ? MakeHotSpare(call.controller, call.Now(), request)
                                                         : kFwInvalidParameter);
 }
 
 // Mailbox bytes 0-1 device id, 2-3 sequence number.
 void RemoveSpareRequest(DcmdCall& call)
 {
-    const u16 deviceId = static_cast<u16>(call.mailbox[0] | (call.mailbox[1] << 8));
+    const u16 deviceId = MailboxU16(call.mailbox, 0);
     const u16 seq = static_cast<u16>(call.mailbox[2] | (call.mailbox[3] << 8));
-    Done(call, RemoveHotSpare(call.controller, Now(call), deviceId, seq));
+    call.Done(RemoveHotSpare(call.controller, call.Now(), deviceId, seq));
 }
 
 constexpr DcmdRoute kRoutes[] = {

@@ -6,7 +6,7 @@ namespace sim {
 
 void ApplyPatches(const std::vector<Patch>& patches, const RequestKey& key, Block& reply)
 {
-    const u16 deviceId = static_cast<u16>(key.mailbox[0] | (key.mailbox[1] << 8));
+    const u16 deviceId = MailboxU16(key.mailbox, 0);
     for (const Patch& p : patches) {
         if (!FunctionMatches(p.function, key.kind) || (p.controller && p.controller != key.controller) ||
             p.opcode != key.opcode || (p.mailboxByte0 && *p.mailboxByte0 != key.mailbox[0]) ||

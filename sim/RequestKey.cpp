@@ -4,6 +4,19 @@
 
 namespace sim {
 
+u32 MailboxWord(const Mailbox& mailbox, std::size_t index)
+{
+    u32 value = 0;
+    for (std::size_t i = 4; i > 0; --i)
+        value = (value << 8) | mailbox[4 * index + i - 1];
+    return value;
+}
+
+u16 MailboxU16(const Mailbox& mailbox, std::size_t offset)
+{
+    return static_cast<u16>(mailbox[offset] | (mailbox[offset + 1] << 8));
+}
+
 bool FunctionMatches(std::optional<RequestKind> function, RequestKind kind)
 {
     if (function)

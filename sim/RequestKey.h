@@ -12,6 +12,10 @@ namespace sim {
 
 using Mailbox = std::array<u8, 12>;
 
+// Little-endian fields of a mailbox: the u32 word `index` (0-2), the u16 at byte `offset`.
+u32 MailboxWord(const Mailbox& mailbox, std::size_t index);
+u16 MailboxU16(const Mailbox& mailbox, std::size_t offset);
+
 struct RequestKey {
     RequestKind kind = RequestKind::Dcmd;
     std::optional<u32> controller;
