@@ -33,7 +33,8 @@ bool DropRefs(std::vector<u16>& refs, const std::set<u16>& removed)
 void LeaveArray(Controller& controller, u64 now, Drive& drive)
 {
     std::erase_if(controller.operations, [&](const Operation& op) {
-        return (op.kind == OperationKind::Rebuild && op.deviceId == drive.deviceId) ||
+        return ((op.kind == OperationKind::Rebuild || op.kind == OperationKind::PatrolRead) &&
+                op.deviceId == drive.deviceId) ||
                (op.kind == OperationKind::Copyback && (op.deviceId == drive.deviceId || op.sourceId == drive.deviceId));
     });
     drive.formerSpare.reset();
@@ -48,6 +49,10 @@ void RemoveVirtualDrive(Controller& controller, u64 now, u8 targetId)
     std::erase_if(controller.config.virtualDrives, [&](const VirtualDrive& vd) { return vd.targetId == targetId; });
     std::erase_if(controller.operations,
                   [&](const Operation& op) { return !IsDriveOperation(op.kind) && op.targetId == targetId; });
+    // The schedule and the BIOS forget the virtual drive.
+    std::erase(controller.ccSchedule.excluded, targetId);
+    if (!controller.bios.bootIsDrive && controller.bios.bootDevice == targetId)
+        controller.bios.bootDevice = kNoBootDevice;
     AppendEvent(controller, ClockAt(now), kEvLdDeleted, EventArgs::Ld(EventLd{targetId}));
 }
 

@@ -230,6 +230,7 @@ void ReadControllerSettings(ObjectReader& r, Controller& c)
         c.jbodConversions.done = j.Unsigned("done", 0xFFFFFFFF, 0);
         c.jbodConversions.limit = j.Unsigned("limit", 0xFFFFFFFF, 0);
     });
+    ReadControllerBlocks(r, c);
 }
 
 void WriteControllerSettings(const Controller& c, Json& out)
@@ -249,6 +250,7 @@ void WriteControllerSettings(const Controller& c, Json& out)
     out["oem"] = Json{{"mode", c.oem.mode}, {"cluster_disable", c.oem.clusterDisable}, {"sas_disable", c.oem.sasDisable}};
     out["flash"] = WriteFlash(c.flash);
     out["jbod_conversions"] = Json{{"done", c.jbodConversions.done}, {"limit", c.jbodConversions.limit}};
+    WriteControllerBlocks(c, out);
 }
 
 }  // namespace sim

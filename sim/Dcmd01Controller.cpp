@@ -2,6 +2,7 @@
 #include "DefaultsFields.h"
 #include "Dcmd.h"
 #include "Dcmd01Events.h"
+#include "Dcmd01Settings.h"
 #include "Encoders.h"
 #include "FlashRequests.h"
 #include "FwStatus.h"
@@ -42,12 +43,24 @@ constexpr DcmdRoute kRoutes[] = {
     {0x01010000, DataFlow::FromController, 0, GetControllerInfo},
     {0x01020100, DataFlow::FromController, 0, GetControllerProperties},
     {0x01020200, DataFlow::ToController, kPropertiesSize, SetControllerProperties},
+    {0x01030100, DataFlow::FromController, 0, GetAlarmRequest},
+    {0x01030200, DataFlow::None, 0, EnableAlarmRequest},
+    {0x01030300, DataFlow::None, 0, DisableAlarmRequest},
+    {0x01030400, DataFlow::None, 0, SilenceAlarmRequest},
     {0x01040100, DataFlow::FromController, 0, GetEventLogInfoRequest},
     {0x01040200, DataFlow::None, 0, ClearEventLogRequest},
     {0x01040300, DataFlow::FromController, 0, GetEventsRequest},
     {0x01040400, DataFlow::FromController, 0, GetEventCountRequest},
+    {0x01070100, DataFlow::FromController, 0, GetPatrolReadStatusRequest},
+    {0x01070200, DataFlow::FromController, 0, GetPatrolReadPropertiesRequest},
+    {0x01070300, DataFlow::ToController, kPatrolReadPropertiesSize, SetPatrolReadPropertiesRequest},
+    {0x01070400, DataFlow::None, 0, StartPatrolReadRequest},
+    {0x01070500, DataFlow::None, 0, StopPatrolReadRequest},
+    {0x01070600, DataFlow::None, 0, SuspendResumePatrolReadRequest},
     {0x01080101, DataFlow::FromController, 0, GetControllerTime},
     {0x010B0100, DataFlow::FromController, 0, GetKeyValues},
+    {0x010C0100, DataFlow::FromController, 0, GetBiosRequest},
+    {0x010C0200, DataFlow::ToController, kBiosSize, SetBiosRequest},
     {0x010E0201, DataFlow::FromController, 0, GetDefaults},
     {0x010E0202, DataFlow::ToController, kDefaultsSize, SetDefaults},
     {0x010E0301, DataFlow::FromController, 0, GetManufacturingData},
@@ -57,6 +70,9 @@ constexpr DcmdRoute kRoutes[] = {
     {0x010F0200, DataFlow::ToController, 1, FlashChunkRequest},
     {0x010F0300, DataFlow::None, 0, CommitFlashRequest},
     {0x010F0400, DataFlow::None, 0, AbortFlashRequest},
+    {0x01140100, DataFlow::FromController, 0, GetCcStatusRequest},
+    {0x01140200, DataFlow::FromController, 0, GetCcScheduleRequest},
+    {0x01140300, DataFlow::ToController, kCcScheduleSize, SetCcScheduleRequest},
 };
 
 }  // namespace

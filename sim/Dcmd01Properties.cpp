@@ -2,6 +2,7 @@
 // controller's current settings; the controller information block reports the same bytes.
 #include "Dcmd.h"
 #include "Encoders.h"
+#include "EventCodes.h"
 #include "FwStatus.h"
 
 namespace sim {
@@ -16,8 +17,11 @@ void SetControllerProperties(DcmdCall& call)
         call.status = kFwInvalidParameter;
         return;
     }
-    call.changed = !(updated == call.controller.properties);
+    if (updated == call.controller.properties)
+        return;
     call.controller.properties = updated;
+    AppendEvent(call.controller, call.model.clock, kEvPropertiesChanged, EventArgs::None());
+    call.changed = true;
 }
 
 }  // namespace sim

@@ -1,6 +1,7 @@
 // One controller with one 12-slot enclosure: eight SAS disks and two SATA SSDs in slots 0-9,
 // slots 10 and 11 empty; a RAID 5 virtual drive on slots 0-3 and a RAID 1 on slots 4-5, a
-// global hot spare in slot 6, unconfigured drives in slots 7-9, a battery backup unit.
+// global hot spare in slot 6, unconfigured drives in slots 7-9, a battery backup unit; patrol read
+// and the consistency check on weekly schedules.
 #include "Clock.h"
 #include "DefaultTopology.h"
 #include "Sizes.h"
@@ -185,7 +186,7 @@ DriveArray MakeArray(u16 ref, std::vector<u16> rows)
 
 void AddPorts(Controller& c)
 {
-    c.connectors = {{2, "Port 0 - 3"}, {2, "Port 4 - 7"}};
+    c.connectors = {{2, "Port 0 - 3", 1}, {2, "Port 4 - 7", 3}};  // internal, automatic
     // PHYs 0-3 form the wide port to the backplane's expander; 4-7 are free.
     for (u8 phy = 0; phy < 8; ++phy) {
         Phy p;
@@ -241,6 +242,26 @@ void AddTopology(Controller& c)
     c.battery.deviceName = "QBU-300";
 }
 
+// Patrol read runs weekly on its own and has done so for a while; the consistency check is
+// scheduled weekly, in turn, at night; the BIOS boots the "system" virtual drive.
+void AddSchedules(Controller& c)
+{
+    constexpr u64 kWeek = 7 * 24 * 3600;
+    c.patrolRead.mode = 0;  // automatic
+    c.patrolRead.maxConcurrent = 8;
+    c.patrolRead.delaySeconds = kWeek;
+    c.patrolRead.iterations = 36;
+    c.ccSchedule.mode = 1;  // sequential
+    c.ccSchedule.nextStart = FromCivil({2024, 3, 16, 2, 0, 0});
+    c.ccSchedule.delaySeconds = kWeek;
+    c.ccSchedule.iterations = 36;
+    c.bios.bootDevice = 1;
+    c.bios.autoSelectBootLd = true;
+    c.dpm.averagedCommands = 1024;
+    c.dpm.longestCommands = 16;
+    c.dpm.ticksPerSecond = 1000000;
+}
+
 }  // namespace
 
 SimModel DefaultModel()
@@ -260,6 +281,7 @@ SimModel DefaultModel()
     c.batteryFru = "QBU300A";
     c.keyValues = {{"delaySOD", "90"}};
     c.oem = {0, true, false};
+    AddSchedules(c);
     c.flash.boardSignature = "QV40";
     AddTopology(c);
     ResolveSizes(c);

@@ -23,13 +23,6 @@ EventPd PdOf(const Controller& controller, const Drive& drive)
     return pd;
 }
 
-SimClock ClockAt(u64 time)
-{
-    SimClock clock;
-    clock.now = time;
-    return clock;
-}
-
 }  // namespace
 
 DriveRef DriveRefFrom(u32 word) { return {static_cast<u16>(word & 0xFFFF), static_cast<u16>(word >> 16)}; }

@@ -7,6 +7,10 @@
 namespace sim {
 
 constexpr u32 kPropertiesSize = 64;  // the controller properties block
+constexpr u32 kPatrolReadPropertiesSize = 208;
+constexpr u32 kCcScheduleSize = 168;
+constexpr u32 kMaxCcExcluded = 74;  // target ids the schedule block holds
+constexpr u32 kBiosSize = 64;
 
 Block EncodeControllerInfo(const Controller& controller);         // 0x01010000, 2048 bytes
 Block EncodeDefaults(const ControllerDefaults& defaults);          // 0x010E0201, 72 bytes
@@ -17,10 +21,20 @@ Block EncodeBatteryFru(const std::string& fru);                    // 0x010E0302
 Block EncodeKeyValues(const Controller& controller, std::size_t length);  // 0x010B0100
 Block EncodeOemFlags(const OemFlags& oem);                         // 0x010E8481, 24 bytes
 Block EncodeDriverPciInfo(const PciIdentity& pci);                 // driver 0xF0010200, 112 bytes
+Block EncodePatrolReadProperties(const PatrolRead& pr);            // 0x01070200, 208 bytes
+Block EncodePatrolReadStatus(const Controller& controller);        // 0x01070100, 16 bytes
+Block EncodeCcSchedule(const CcSchedule& schedule);                // 0x01140200, 168 bytes
+Block EncodeCcStatus(const CcSchedule& schedule);                  // 0x01140100, 16 bytes
+Block EncodeBios(const BiosSettings& bios);                        // 0x010C0100, 64 bytes
+Block EncodeBatteryStatus(const Battery& battery);                 // 0x05010000, 64 bytes
+Block EncodeDpmState(const PerformanceMonitor& dpm);               // 0x0A010000, 16 bytes
 
 // Decoders of the blocks the controller accepts. False when a field holds a value the
 // controller does not define; `out` is then unchanged.
 bool DecodeDefaults(const ByteSpan& block, ControllerDefaults& out);  // 0x010E0202
 bool DecodeControllerProperties(const ByteSpan& block, ControllerProperties& out);  // 0x01020200
+bool DecodePatrolReadProperties(const ByteSpan& block, PatrolRead& out);           // 0x01070300
+bool DecodeCcSchedule(const ByteSpan& block, CcSchedule& out);                      // 0x01140300
+bool DecodeBios(const ByteSpan& block, BiosSettings& out);                          // 0x010C0200
 
 }  // namespace sim

@@ -20,7 +20,6 @@ constexpr u32 kFwFlashNoMemory = 14;      // the image does not fit the flash me
 constexpr u32 kFwFlashInProgress = 15;    // a download is already open
 constexpr u32 kFwFlashImageInvalid = 16;  // incomplete, no component header, or a broken layout
 constexpr u32 kFwFlashWrongBoard = 17;    // the image is built for another board
-constexpr u32 kFwNoOperation = 37;        // no download is open
 
 constexpr std::size_t kBoardSignatureSize = 4;
 

@@ -6,9 +6,15 @@ namespace sim {
 
 constexpr u32 kFwOk = 0;
 constexpr u32 kFwInvalidOpcode = 1;     // the controller knows no such request
+constexpr u32 kFwNotSupported = 2;      // the controller lacks what the request needs
 constexpr u32 kFwInvalidParameter = 3;  // a data transfer that does not fit the request, or a bad value
 constexpr u32 kFwInvalidSequence = 4;   // the request names an older sequence number of the object
 constexpr u32 kFwNotFound = 12;         // no device or virtual drive with the id the request names
+constexpr u32 kFwDeviceAbsent = 34;       // the hardware the request addresses is not fitted
+constexpr u32 kFwInProgress = 36;         // the operation runs already
+constexpr u32 kFwNoOperation = 37;        // no operation that the request could act on
+constexpr u32 kFwPatrolReadDisabled = 39; // patrol read is disabled
+constexpr u32 kFwNoPatrolReadDrives = 88; // no drive can be read by patrol read
 constexpr u32 kFwWrongState = 50;       // the object is not in a state that allows the request
 constexpr u32 kFwJbodLimit = 95;        // no more system drives may be made unconfigured good
 // Configuration changes (docs/firmware-interface.md, "Configuration changes").

@@ -18,6 +18,10 @@ struct Controller {
     ControllerInfo info;
     ControllerProperties properties;
     ControllerDefaults defaults;
+    PatrolRead patrolRead;
+    CcSchedule ccSchedule;
+    BiosSettings bios;
+    PerformanceMonitor dpm;
     ManufacturingData mfg;
     std::string batteryFru;
     std::vector<std::pair<std::string, std::string>> keyValues;  // in file order

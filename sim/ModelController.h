@@ -198,6 +198,62 @@ struct ControllerDefaults {
     u64 cmeDetectSeconds = 0;
 };
 
+// Patrol read: the settings of the 208-byte patrol-read properties and the controller's runs. A
+// run reads every drive that was eligible when it started (online, idle, its virtual drives
+// idle; solid state drives only with `ssd`), at most `maxConcurrent` at a time (0: all at once);
+// the drives not started yet wait in `waiting`, in order. Each drive's read is a `patrol_read`
+// operation; the run ends when the last one does.
+struct PatrolRead {
+    bool operator==(const PatrolRead&) const = default;
+
+    u64 mode = 0;           // 0 automatic, 1 manual, 2 disabled
+    u64 maxConcurrent = 0;  // drives read at once; 0 no limit
+    u64 ssd = 0;            // solid state drives are read too
+    u64 nextStart = 0;      // clock time of the next automatic run; 0 none
+    u64 delaySeconds = 0;   // from the end of a run to the next automatic one; 0xFFFFFFFF no delay
+    u64 iterations = 0;     // runs completed
+    u64 drivesDone = 0;     // drives read by the run in progress, or by the last run
+    bool aborted = false;   // the last run was stopped before it completed
+    std::vector<u16> waiting;
+};
+
+constexpr u64 kNoDelay = 0xFFFFFFFF;  // a delay field: none (the next run follows at once)
+
+// The consistency-check schedule (the 168-byte block) and its status.
+struct CcSchedule {
+    bool operator==(const CcSchedule&) const = default;
+
+    bool unsupported = false;    // the controller has no schedule: its requests answer status 2
+    u64 mode = 0;                // 0 disabled, 1 sequential, 2 concurrent
+    std::vector<u16> excluded;   // target ids of the virtual drives left out, at most 74
+    u64 nextStart = 0;           // clock time of the next run
+    u64 delaySeconds = 0;        // between runs; 0xFFFFFFFF none
+    u64 iterations = 0;          // runs completed
+};
+
+constexpr u64 kNoBootDevice = 0xFFFF;
+
+// The BIOS settings the 64-byte BIOS data carries.
+struct BiosSettings {
+    bool operator==(const BiosSettings&) const = default;
+
+    u64 bootDevice = kNoBootDevice;  // a virtual drive's target id or a drive's device id
+    bool bootIsDrive = false; // the boot device is a (system) drive, not a virtual drive
+    bool disabled = false;
+    bool bypassErrors = false;   // the BIOS goes on past errors instead of stopping
+    bool autoSelectBootLd = false;
+};
+
+// Drive performance monitoring: whether it runs and how the statistics are taken.
+struct PerformanceMonitor {
+    bool operator==(const PerformanceMonitor&) const = default;
+
+    bool enabled = false;
+    u64 averagedCommands = 0;  // commands a running average covers
+    u64 longestCommands = 0;   // slowest commands kept per drive
+    u64 ticksPerSecond = 0;    // of the statistics' time counts
+};
+
 struct ManufacturingData {
     u16 date = 0;  // packed: day bits 0-4, month bits 5-8, years since 2000 bits 9-15
     std::string serial;

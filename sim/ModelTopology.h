@@ -169,6 +169,7 @@ struct Configuration {
 struct Connector {
     u8 location = 0;  // 0 unknown, 2 internal, 3 external
     std::string name;
+    u8 mode = 0;  // the mode set for the next boot: 1 internal, 2 external, 3 automatic; 0 fixed
 };
 
 struct Phy {

@@ -19,6 +19,8 @@ Json WriteState(const SimModel& model);
 // Sections, each in its own file.
 void ReadControllerSettings(ObjectReader& reader, Controller& controller);  // ControllerJson.cpp
 void WriteControllerSettings(const Controller& controller, Json& out);
+void ReadControllerBlocks(ObjectReader& reader, Controller& controller);  // ControllerBlocksJson.cpp
+void WriteControllerBlocks(const Controller& controller, Json& out);
 void ReadTopology(ObjectReader& reader, Controller& controller);  // TopologyJson.cpp
 void WriteTopology(const Controller& controller, Json& out);
 Enclosure ReadEnclosure(ObjectReader& reader);  // EnclosureJson.cpp

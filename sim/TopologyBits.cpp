@@ -14,9 +14,20 @@ constexpr NamedBit kProtocols[] = {
     {"ssp_target", 1, 1, false},
 };
 
+constexpr NamedBit kBatteryConditions[] = {
+    {"pack_missing", 0, 0, false},         {"voltage_low", 0, 1, false},
+    {"temperature_high", 0, 2, false},     {"charge_active", 0, 3, false},
+    {"discharge_active", 0, 4, false},     {"learn_cycle_requested", 0, 5, false},
+    {"learn_cycle_active", 0, 6, false},   {"learn_cycle_failed", 0, 7, false},
+    {"learn_cycle_timeout", 1, 0, false},  {"i2c_errors", 1, 1, false},
+    {"replace_pack", 1, 2, false},         {"capacity_low", 1, 3, false},
+    {"periodic_learn_required", 1, 4, false},
+};
+
 }  // namespace
 
 std::span<const NamedBit> DriveSecurityBits() { return kSecurity; }
 std::span<const NamedBit> PhyProtocolBits() { return kProtocols; }
+std::span<const NamedBit> BatteryConditionBits() { return kBatteryConditions; }
 
 }  // namespace sim

@@ -1,4 +1,5 @@
-// Named bits of the topology's records: a drive's security flags and a PHY's protocols. The
+// Named bits of the topology's records: a drive's security flags, a PHY's protocols and the
+// battery's conditions. The
 // state file lists the names; the encoders set the bits (offsets within the field's bytes).
 #pragma once
 #include <span>
@@ -9,5 +10,6 @@ namespace sim {
 
 std::span<const NamedBit> DriveSecurityBits();  // drive record byte 368
 std::span<const NamedBit> PhyProtocolBits();    // PHY list entry bytes 12 (bits 3-7) and 13
+std::span<const NamedBit> BatteryConditionBits();  // battery status u32 at byte 8 (bits 0-12)
 
 }  // namespace sim

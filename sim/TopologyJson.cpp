@@ -17,28 +17,25 @@ constexpr std::size_t kMaxConnectors = 8;
 constexpr std::size_t kMaxPhys = 16;
 
 constexpr EnumName kConnectorLocations[] = {{"unknown", 0}, {"internal", 2}, {"external", 3}};
+constexpr EnumName kConnectorModes[] = {{"fixed", 0}, {"internal", 1}, {"external", 2}, {"auto", 3}};
 constexpr EnumName kPhyDeviceTypes[] = {{"none", 0}, {"end_device", 1}, {"edge_expander", 2}, {"fanout_expander", 3}};
 constexpr EnumName kPhyLinkSpeeds[] = {{"no_limit", 0}, {"1.5g", 1}, {"3g", 2}, {"6g", 4}};
 
-constexpr const char* kBatteryConditions[] = {
-    "pack_missing",        "voltage_low",           "temperature_high",    "charge_active",
-    "discharge_active",    "learn_cycle_requested", "learn_cycle_active",  "learn_cycle_failed",
-    "learn_cycle_timeout", "i2c_errors",            "replace_pack",        "capacity_low",
-    "periodic_learn_required",
-};
 
 Connector ReadConnector(ObjectReader& r)
 {
     Connector connector;
     connector.location = static_cast<u8>(ReadChoice(r, "location", kConnectorLocations, 0));
     connector.name = r.Text("name", 16);
+    connector.mode = static_cast<u8>(ReadChoice(r, "mode", kConnectorModes, 0));
     return connector;
 }
 
 Json WriteConnector(const Connector& connector)
 {
     return Json{{"location", FieldValueJson(connector.location, FieldKind::Enum, kConnectorLocations)},
-                {"name", connector.name}};
+                {"name", connector.name},
+                {"mode", FieldValueJson(connector.mode, FieldKind::Enum, kConnectorModes)}};
 }
 
 Phy ReadPhy(ObjectReader& r)
@@ -89,27 +86,17 @@ void ReadBattery(ObjectReader& r, Battery& battery)
     battery.present = r.Bool("present", false);
     battery.type = static_cast<u8>(r.Unsigned("type", 0xFF, 0));
     battery.qualifier = static_cast<u8>(r.Unsigned("qualifier", 0xFF, 0));
-    ReadList(r, "conditions", std::size(kBatteryConditions), [&](const JsonValue& item, const std::string& path) {
-        const std::string name = AsText(item, path, 64);
-        if (std::find_if(std::begin(kBatteryConditions), std::end(kBatteryConditions),
-                         [&](const char* known) { return name == known; }) == std::end(kBatteryConditions))
-            Fail(path, "unknown battery condition \"" + name + "\"");
-        battery.conditions.insert(name);
-    });
+    if (const auto conditions = r.Take("conditions"))
+        battery.conditions = ReadNameSet(*conditions, r.PathOf("conditions"), BatteryConditionBits());
     battery.deviceName = r.Text("device_name", 32);
 }
 
 Json WriteBattery(const Battery& battery)
 {
-    Json conditions = Json::array();
-    for (const char* name : kBatteryConditions) {
-        if (battery.conditions.count(name) != 0)
-            conditions.push_back(name);
-    }
     return Json{{"present", battery.present},
                 {"type", battery.type},
                 {"qualifier", battery.qualifier},
-                {"conditions", std::move(conditions)},
+                {"conditions", WriteNameSet(battery.conditions, BatteryConditionBits())},
                 {"device_name", battery.deviceName}};
 }
 

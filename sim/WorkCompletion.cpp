@@ -1,10 +1,12 @@
-// The completion of rebuilds, clears and copybacks: when a run starts, every piece of work
-// whose end the controller clock has passed completes, in the order the pieces ended, and its
-// changes and events carry its end time.
+// The completion of rebuilds, clears, copybacks and patrol reads: when a run starts, every piece
+// of work whose end the controller clock has passed completes, in the order the pieces ended,
+// and its changes and events carry its end time. Automatic patrol reads that fell due in that
+// time start in their place in that order.
 #include <algorithm>
 
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
+#include "PatrolRead.h"
 #include "Topology.h"
 
 namespace sim {
@@ -24,9 +26,14 @@ std::optional<u64> EndOf(const Operation& op, u64 now)
     return std::nullopt;
 }
 
+// The automatic patrol reads one run starts at most: a clock that moved on by years lets the rest
+// start in later runs.
+constexpr unsigned kMaxAutomaticRuns = 64;
+
 bool IsDriveWork(OperationKind kind)
 {
-    return kind == OperationKind::Rebuild || kind == OperationKind::Clear || kind == OperationKind::Copyback;
+    return kind == OperationKind::Rebuild || kind == OperationKind::Clear || kind == OperationKind::Copyback ||
+           kind == OperationKind::PatrolRead;
 }
 
 // The copyback's target takes the source's row and comes online; the source goes back to the
@@ -81,6 +88,9 @@ void Finish(Controller& controller, u64 end, const Operation& op)
     case OperationKind::Copyback:
         FinishCopyback(controller, end, op);
         break;
+    case OperationKind::PatrolRead:
+        FinishPatrolReadDrive(controller, end);
+        break;
     default:
         break;
     }
@@ -91,6 +101,7 @@ void Finish(Controller& controller, u64 end, const Operation& op)
 bool CompleteBackgroundWork(Controller& controller, u64 now)
 {
     bool changed = false;
+    unsigned automaticRuns = 0;
     for (;;) {
         // The earliest finished piece of work first, so that the log keeps time order.
         const Operation* next = nullptr;
@@ -101,6 +112,13 @@ bool CompleteBackgroundWork(Controller& controller, u64 now)
                 next = &op;
                 nextEnd = *end;
             }
+        }
+        const auto due = automaticRuns < kMaxAutomaticRuns ? DueAutomaticPatrolRead(controller, now) : std::nullopt;
+        if (due && (next == nullptr || *due <= nextEnd)) {
+            StartAutomaticPatrolRead(controller, *due);
+            ++automaticRuns;
+            changed = true;
+            continue;
         }
         if (next == nullptr)
             break;

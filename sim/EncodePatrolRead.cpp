@@ -1,0 +1,58 @@
+// The patrol-read blocks: the properties (0x01070200 read, 0x01070300 write, 208 bytes) and the
+// status (0x01070100, 16 bytes).
+#include "Encoders.h"
+#include "PatrolRead.h"
+
+namespace sim {
+namespace {
+
+// Properties.
+constexpr u32 kMode = 0;            // u8: 0 automatic, 1 manual, 2 disabled
+constexpr u32 kMaxConcurrent = 1;   // u8
+constexpr u32 kSsd = 2;             // u8: 0 off, 1 on
+constexpr u32 kNextStart = 196;     // u32, seconds since 2000-01-01 00:00:00
+constexpr u32 kDelay = 200;         // u32, seconds; 0xFFFFFFFF none
+
+// Status.
+constexpr u32 kStatusSize = 16;
+constexpr u32 kIterations = 0;      // u32
+constexpr u32 kState = 4;           // u8
+constexpr u32 kDrivesDone = 5;      // u8, while the state is active
+
+}  // namespace
+
+Block EncodePatrolReadProperties(const PatrolRead& pr)
+{
+    Block block(kPatrolReadPropertiesSize);
+    block.PutU8(kMode, pr.mode);
+    block.PutU8(kMaxConcurrent, pr.maxConcurrent);
+    block.PutU8(kSsd, pr.ssd);
+    block.PutU32(kNextStart, pr.nextStart);
+    block.PutU32(kDelay, pr.delaySeconds);
+    return block;
+}
+
+bool DecodePatrolReadProperties(const ByteSpan& block, PatrolRead& out)
+{
+    if (block.Size() < kPatrolReadPropertiesSize || block.U8(kMode) > kPrModeDisabled || block.U8(kSsd) > 1)
+        return false;
+    out.mode = block.U8(kMode);
+    out.maxConcurrent = block.U8(kMaxConcurrent);
+    out.ssd = block.U8(kSsd);
+    out.nextStart = block.U32(kNextStart);
+    out.delaySeconds = block.U32(kDelay);
+    return true;
+}
+
+Block EncodePatrolReadStatus(const Controller& controller)
+{
+    Block block(kStatusSize);
+    const u8 state = PatrolReadState(controller);
+    block.PutU32(kIterations, controller.patrolRead.iterations);
+    block.PutU8(kState, state);
+    if (state == kPrStateActive)
+        block.PutU8(kDrivesDone, controller.patrolRead.drivesDone);
+    return block;
+}
+
+}  // namespace sim
