@@ -193,6 +193,28 @@ TEST_F(SimSettingsBlocksTest, ConnectorModesKeepFixedConnectorsFixed)
     EXPECT_EQ(saved["connectors"][4]["mode"], "auto");
 }
 
+TEST_F(SimSettingsBlocksTest, PropertiesTurnOnOnlyTheFeaturesTheControllerHas)
+{
+    Json c = Controller();
+    c["properties"]["spin_down_time"] = 60;  // kept although the controller cannot spin drives down
+    Start(c);
+    Bytes block = Dcmd(0x01020100, 64).Slice(0, 64);
+    block[8] = 55;  // rebuild rate
+    EXPECT_EQ(Write(0x01020200, block).Fw(), 0u);
+    Bytes pi = block;
+    pi[34] |= 0x01;
+    EXPECT_EQ(Write(0x01020200, pi).Fw(), 3u);
+    Bytes spinDown = block;
+    spinDown[38] = 90;
+    EXPECT_EQ(Write(0x01020200, spinDown).Fw(), 3u);
+    Close();
+    const Json saved = Saved();
+    EXPECT_EQ(saved["properties"]["rebuild_rate"], 55);
+    EXPECT_EQ(saved["properties"]["enable_pi"], false);
+    EXPECT_EQ(saved["properties"]["spin_down_time"], 60);
+    EXPECT_EQ(EventCodes(), std::vector<std::string>{"0x00000040"});
+}
+
 TEST_F(SimSettingsBlocksTest, AlarmFollowsThePropertiesAndNeedsItsHardware)
 {
     Start(Controller());
