@@ -101,6 +101,25 @@ void ScheduleNext(Controller& controller, u64 end)
     pr.nextStart = std::min(end + delay, kClockMax);
 }
 
+// Suspends the reads that run, or resumes the suspended ones (their suspended time moves their
+// end on). False when there is none.
+bool SetSuspended(Controller& controller, u64 now, bool suspend)
+{
+    bool any = false;
+    for (Operation& op : controller.operations) {
+        if (!IsRead(op) || op.suspendedAt.has_value() == suspend)
+            continue;
+        if (suspend) {
+            op.suspendedAt = now;
+        } else {
+            op.pausedSeconds += now > *op.suspendedAt ? now - *op.suspendedAt : 0;
+            op.suspendedAt.reset();
+        }
+        any = true;
+    }
+    return any;
+}
+
 void EndRun(Controller& controller)
 {
     std::erase_if(controller.operations, IsRead);
@@ -151,14 +170,7 @@ u32 StopPatrolRead(Controller& controller, u64 now)
 
 u32 SuspendPatrolRead(Controller& controller, u64 now)
 {
-    bool reading = false;
-    for (Operation& op : controller.operations) {
-        if (IsRead(op) && !op.suspendedAt) {
-            op.suspendedAt = now;
-            reading = true;
-        }
-    }
-    if (!reading)
+    if (!SetSuspended(controller, now, true))
         return kFwNoOperation;
     Log(controller, now, kEvPrSuspended);
     return kFwOk;
@@ -166,15 +178,7 @@ u32 SuspendPatrolRead(Controller& controller, u64 now)
 
 u32 ResumePatrolRead(Controller& controller, u64 now)
 {
-    bool suspended = false;
-    for (Operation& op : controller.operations) {
-        if (IsRead(op) && op.suspendedAt) {
-            op.pausedSeconds += now > *op.suspendedAt ? now - *op.suspendedAt : 0;
-            op.suspendedAt.reset();
-            suspended = true;
-        }
-    }
-    if (!suspended)
+    if (!SetSuspended(controller, now, false))
         return kFwNoOperation;
     Log(controller, now, kEvPrResumed);
     return kFwOk;

@@ -2,12 +2,12 @@
 // BIOS data, connector modes) and the small requests beside them (alarm, battery status, drive
 // performance monitor): each block at its offsets, written back whole, and refused whole when
 // it holds what the controller does not define.
-#include "SimHarness.h"
+#include "DriveRulesFixture.h"
 
 namespace simtest {
 namespace {
 
-class SimSettingsBlocksTest : public SimTest {
+class SimSettingsBlocksTest : public DriveRulesTest {
 protected:
     Json Controller()
     {
@@ -26,28 +26,6 @@ protected:
             {"connectors", {{{"name", "A"}, {"mode", "internal"}}, {{"name", "B"}, {"mode", "fixed"}}}},
             {"battery", {{"present", true}, {"type", 2}, {"qualifier", 1}, {"conditions", {"voltage_low", "replace_pack"}}}},
             {"bios", {{"boot_device", 0}, {"bypass_errors", true}}}};
-    }
-    void Start(const Json& controller)
-    {
-        WriteState(State({controller}));
-        ASSERT_EQ(Init(), lp::kLibOk);
-    }
-    Json Saved() { return ReadState()["controllers"][0]; }
-    std::vector<std::string> EventCodes()
-    {
-        std::vector<std::string> codes;
-        const Json saved = Saved();
-        for (const Json& e : saved["events"]["records"])
-            codes.push_back(e["code"].get<std::string>());
-        return codes;
-    }
-    Request NoData(std::uint32_t opcode, std::uint8_t mailbox0 = 0, std::uint32_t word1 = 0)
-    {
-        Request r(lp::kFnDcmd, 0, 0, lp::kDirNone);
-        r.Mailbox(0, mailbox0);
-        r.Put(lp::kOffMailbox + 4, 4, word1);
-        r.Opcode(opcode).Send();
-        return r;
     }
     static Bytes Copy(const Request& r, std::size_t size) { return r.Slice(0, size); }
 };
@@ -219,10 +197,10 @@ TEST_F(SimSettingsBlocksTest, AlarmFollowsThePropertiesAndNeedsItsHardware)
 {
     Start(Controller());
     EXPECT_EQ(Dcmd(0x01030100, 4).At(0), 1u);
-    EXPECT_EQ(NoData(0x01030300).Fw(), 0u);
+    EXPECT_EQ(Send(0x01030300, 0).Fw(), 0u);
     EXPECT_EQ(Dcmd(0x01030100, 4).At(0), 0u);
     EXPECT_EQ(Dcmd(0x01020100, 64).At(18), 0u);
-    EXPECT_EQ(NoData(0x01030400).Fw(), 0u);
+    EXPECT_EQ(Send(0x01030400, 0).Fw(), 0u);
     Close();
     EXPECT_EQ(EventCodes(), (std::vector<std::string>{"0x00000042", "0x00000043"}));
 
@@ -231,7 +209,7 @@ TEST_F(SimSettingsBlocksTest, AlarmFollowsThePropertiesAndNeedsItsHardware)
     Start(c);
     EXPECT_EQ(Dcmd(0x01030100, 4).Fw(), 34u);
     for (std::uint32_t op : {0x01030200u, 0x01030300u, 0x01030400u})
-        EXPECT_EQ(NoData(op).Fw(), 34u);
+        EXPECT_EQ(Send(op, 0).Fw(), 34u);
 }
 
 TEST_F(SimSettingsBlocksTest, BatteryStatusAndPerformanceMonitor)
@@ -242,11 +220,11 @@ TEST_F(SimSettingsBlocksTest, BatteryStatusAndPerformanceMonitor)
     EXPECT_EQ(battery.At(1), 1u);
     EXPECT_EQ(battery.At(8, 4), (1u << 1) | (1u << 10));
 
-    EXPECT_EQ(NoData(0x0A030000, 1).Fw(), 0u);
+    EXPECT_EQ(Send(0x0A030000, 1).Fw(), 0u);
     EXPECT_EQ(Dcmd(0x0A010000, 16).At(0), 1u);
-    EXPECT_EQ(NoData(0x0A030000, 2, 0x06).Fw(), 0u);
-    EXPECT_EQ(NoData(0x0A030000, 2, 0x01).Fw(), 3u);
-    EXPECT_EQ(NoData(0x0A030000, 3).Fw(), 3u);
+    EXPECT_EQ(Send(0x0A030000, 2, 0x06).Fw(), 0u);
+    EXPECT_EQ(Send(0x0A030000, 2, 0x01).Fw(), 3u);
+    EXPECT_EQ(Send(0x0A030000, 3).Fw(), 3u);
     Close();
     EXPECT_EQ(EventCodes(), (std::vector<std::string>{"0x00000047", "0x00000049"}));
 
