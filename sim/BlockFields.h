@@ -64,6 +64,7 @@ bool DecodeBlockFields(const ByteSpan& block, T& out, std::span<const BlockField
                 return false;
             break;
         case FieldKind::Number:
+        case FieldKind::ByteFlag:
             if (value > row.field.max)
                 return false;
             break;

@@ -9,6 +9,14 @@ namespace {
 // the leap day is the last day of its year.
 constexpr std::int64_t kDaysTo2000 = 730425;  // days from 0000-03-01 to 2000-01-01
 
+// The controller time block.
+constexpr std::size_t kTimeYear = 0;  // u16
+constexpr std::size_t kTimeMonth = 2;
+constexpr std::size_t kTimeDay = 3;
+constexpr std::size_t kTimeHour = 4;
+constexpr std::size_t kTimeMinute = 5;
+constexpr std::size_t kTimeSecond = 6;
+
 std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d)
 {
     y -= m <= 2;
@@ -20,6 +28,13 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d)
 }
 
 }  // namespace
+
+unsigned DaysInMonth(unsigned year, unsigned month)
+{
+    constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
 
 CivilTime ToCivil(u64 secondsSince2000)
 {
@@ -59,21 +74,31 @@ bool AdvanceForRun(SimClock& clock)
 // The controller time block, 8 bytes.
 Block EncodeControllerTime(const SimClock& clock)
 {
-    constexpr u32 kYear = 0;    // u16
-    constexpr u32 kMonth = 2;   // u8
-    constexpr u32 kDay = 3;     // u8
-    constexpr u32 kHour = 4;    // u8
-    constexpr u32 kMinute = 5;  // u8
-    constexpr u32 kSecond = 6;  // u8
     const CivilTime t = ToCivil(clock.now);
-    Block block(8);
-    block.PutU16(kYear, t.year);
-    block.PutU8(kMonth, t.month);
-    block.PutU8(kDay, t.day);
-    block.PutU8(kHour, t.hour);
-    block.PutU8(kMinute, t.minute);
-    block.PutU8(kSecond, t.second);
+    Block block(kTimeBlockSize);
+    block.PutU16(kTimeYear, t.year);
+    block.PutU8(kTimeMonth, t.month);
+    block.PutU8(kTimeDay, t.day);
+    block.PutU8(kTimeHour, t.hour);
+    block.PutU8(kTimeMinute, t.minute);
+    block.PutU8(kTimeSecond, t.second);
     return block;
+}
+
+bool DecodeControllerTime(const ByteSpan& block, u64& now)
+{
+    CivilTime t;
+    t.year = block.U16(kTimeYear);
+    t.month = block.U8(kTimeMonth);
+    t.day = block.U8(kTimeDay);
+    t.hour = block.U8(kTimeHour);
+    t.minute = block.U8(kTimeMinute);
+    t.second = block.U8(kTimeSecond);
+    if (block.Size() < kTimeBlockSize || t.year < 2000 || t.month < 1 || t.month > 12 || t.day < 1 ||
+        t.day > DaysInMonth(t.year, t.month) || t.hour > 23 || t.minute > 59 || t.second > 59 || FromCivil(t) > kClockMax)
+        return false;
+    now = FromCivil(t);
+    return true;
 }
 
 SimClock ClockAt(u64 time)

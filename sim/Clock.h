@@ -16,6 +16,9 @@ struct CivilTime {
     u32 second = 0;
 };
 
+// Days of the month in the Gregorian calendar (month 1-12).
+unsigned DaysInMonth(unsigned year, unsigned month);
+
 CivilTime ToCivil(u64 secondsSince2000);
 u64 FromCivil(const CivilTime& time);
 

@@ -1,12 +1,14 @@
-// The controller's own fields in the state file: info, properties, defaults, manufacturing data,
-// battery FRU, key=value settings and OEM flags.
+// The controller's own fields in the state file: info, properties, defaults (and the factory's),
+// manufacturing data, battery FRU, key=value settings and OEM flags.
 #include <algorithm>
 #include <cstdio>
 
+#include "Clock.h"
 #include "DefaultsFields.h"
 #include "FlashJson.h"
 #include "InfoFlags.h"
 #include "InfoLayout.h"
+#include "OemFields.h"
 #include "PropertiesFields.h"
 #include "StateFormat.h"
 
@@ -31,13 +33,6 @@ const FieldDef<L> kLimitFields[] = {
 };
 
 constexpr std::size_t kMaxKeyValues = 256;
-
-unsigned DaysInMonth(unsigned year, unsigned month)
-{
-    constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
 
 // A packed date: day bits 0-4, month bits 5-8, years since 2000 bits 9-15. "" is no date.
 u16 ReadPackedDate(ObjectReader& r, const char* key)
@@ -212,6 +207,10 @@ void ReadControllerSettings(ObjectReader& r, Controller& c)
                [&](ObjectReader& p) { ReadBlockFields<ControllerProperties>(p, c.properties, PropertiesFields()); });
     ReadObject(r, "defaults",
                [&](ObjectReader& d) { ReadBlockFields<ControllerDefaults>(d, c.defaults, DefaultsFields()); });
+    ReadObject(r, "factory_defaults", [&](ObjectReader& d) {
+        c.factoryDefaults.emplace();
+        ReadBlockFields<ControllerDefaults>(d, *c.factoryDefaults, DefaultsFields());
+    });
     ReadObject(r, "mfg", [&](ObjectReader& m) {
         c.mfg.date = ReadPackedDate(m, "date");
         c.mfg.serial = m.Text("serial", 16);
@@ -220,11 +219,7 @@ void ReadControllerSettings(ObjectReader& r, Controller& c)
     });
     c.batteryFru = r.Text("battery_fru", 8);
     ReadKeyValues(r, c);
-    ReadObject(r, "oem", [&](ObjectReader& o) {
-        c.oem.mode = static_cast<u8>(o.Unsigned("mode", 0xFF, 0));
-        c.oem.clusterDisable = o.Bool("cluster_disable", false);
-        c.oem.sasDisable = o.Bool("sas_disable", false);
-    });
+    ReadObject(r, "oem", [&](ObjectReader& o) { ReadBlockFields<OemFlags>(o, c.oem, OemFields()); });
     ReadObject(r, "flash", [&](ObjectReader& f) { ReadFlash(f, c.flash); });
     ReadObject(r, "jbod_conversions", [&](ObjectReader& j) {
         c.jbodConversions.done = j.Unsigned("done", 0xFFFFFFFF, 0);
@@ -238,6 +233,8 @@ void WriteControllerSettings(const Controller& c, Json& out)
     out["info"] = WriteInfo(c.info);
     out["properties"] = WriteBlockFields<ControllerProperties>(c.properties, PropertiesFields());
     out["defaults"] = WriteBlockFields<ControllerDefaults>(c.defaults, DefaultsFields());
+    if (c.factoryDefaults)
+        out["factory_defaults"] = WriteBlockFields<ControllerDefaults>(*c.factoryDefaults, DefaultsFields());
     out["mfg"] = Json{{"date", PackedDateText(c.mfg.date)},
                       {"serial", c.mfg.serial},
                       {"rework_date", PackedDateText(c.mfg.reworkDate)},
@@ -247,7 +244,7 @@ void WriteControllerSettings(const Controller& c, Json& out)
     for (const auto& [key, value] : c.keyValues)
         kv[key] = value;
     out["kv"] = std::move(kv);
-    out["oem"] = Json{{"mode", c.oem.mode}, {"cluster_disable", c.oem.clusterDisable}, {"sas_disable", c.oem.sasDisable}};
+    out["oem"] = WriteBlockFields<OemFlags>(c.oem, OemFields());
     out["flash"] = WriteFlash(c.flash);
     out["jbod_conversions"] = Json{{"done", c.jbodConversions.done}, {"limit", c.jbodConversions.limit}};
     WriteControllerBlocks(c, out);

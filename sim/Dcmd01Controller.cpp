@@ -1,7 +1,9 @@
 // DCMDs of family 0x01: the controller's own blocks.
 #include "DefaultsFields.h"
 #include "Dcmd.h"
+#include "Dcmd01Capture.h"
 #include "Dcmd01Events.h"
+#include "Dcmd01Maintenance.h"
 #include "Dcmd01Settings.h"
 #include "Encoders.h"
 #include "FlashRequests.h"
@@ -18,18 +20,6 @@ void GetControllerTime(DcmdCall& call) { call.reply = EncodeControllerTime(call.
 void GetKeyValues(DcmdCall& call) { call.reply = EncodeKeyValues(call.controller, call.data.Size()); }
 
 void GetDefaults(DcmdCall& call) { call.reply = EncodeDefaults(call.controller.defaults); }
-
-// A defaults block holding a code the controller does not define is refused as a whole.
-void SetDefaults(DcmdCall& call)
-{
-    ControllerDefaults updated = call.controller.defaults;
-    if (!DecodeDefaults(call.data, updated)) {
-        call.status = kFwInvalidParameter;
-        return;
-    }
-    call.changed = !(updated == call.controller.defaults);
-    call.controller.defaults = updated;
-}
 
 void GetManufacturingData(DcmdCall& call) { call.reply = EncodeManufacturingData(call.controller.mfg); }
 
@@ -51,6 +41,7 @@ constexpr DcmdRoute kRoutes[] = {
     {0x01040200, DataFlow::None, 0, ClearEventLogRequest},
     {0x01040300, DataFlow::FromController, 0, GetEventsRequest},
     {0x01040400, DataFlow::FromController, 0, GetEventCountRequest},
+    {0x01050000, DataFlow::None, 0, ShutdownRequest},
     {0x01070100, DataFlow::FromController, 0, GetPatrolReadStatusRequest},
     {0x01070200, DataFlow::FromController, 0, GetPatrolReadPropertiesRequest},
     {0x01070300, DataFlow::ToController, kPatrolReadPropertiesSize, SetPatrolReadPropertiesRequest},
@@ -58,11 +49,14 @@ constexpr DcmdRoute kRoutes[] = {
     {0x01070500, DataFlow::None, 0, StopPatrolReadRequest},
     {0x01070600, DataFlow::None, 0, SuspendResumePatrolReadRequest},
     {0x01080101, DataFlow::FromController, 0, GetControllerTime},
+    {0x01080102, DataFlow::ToController, kTimeBlockSize, SetTimeRequest},
     {0x010B0100, DataFlow::FromController, 0, GetKeyValues},
     {0x010C0100, DataFlow::FromController, 0, GetBiosRequest},
     {0x010C0200, DataFlow::ToController, kBiosSize, SetBiosRequest},
+    {0x010D0000, DataFlow::None, 0, FactoryDefaultsRequest},
+    {0x010E0100, DataFlow::FromController, 0, GetPciDataRequest},
     {0x010E0201, DataFlow::FromController, 0, GetDefaults},
-    {0x010E0202, DataFlow::ToController, kDefaultsSize, SetDefaults},
+    {0x010E0202, DataFlow::ToController, kDefaultsSize, SetDefaultsRequest},
     {0x010E0301, DataFlow::FromController, 0, GetManufacturingData},
     {0x010E0302, DataFlow::FromController, 0, GetBatteryFru},
     {0x010E8481, DataFlow::FromController, 0, GetOemFlags},
@@ -70,9 +64,14 @@ constexpr DcmdRoute kRoutes[] = {
     {0x010F0200, DataFlow::ToController, 1, FlashChunkRequest},
     {0x010F0300, DataFlow::None, 0, CommitFlashRequest},
     {0x010F0400, DataFlow::None, 0, AbortFlashRequest},
+    {0x01101000, DataFlow::None, 0, FlushCacheRequest},
+    {0x01120100, DataFlow::FromController, 0, DiagnosticRequest},
     {0x01140100, DataFlow::FromController, 0, GetCcStatusRequest},
     {0x01140200, DataFlow::FromController, 0, GetCcScheduleRequest},
     {0x01140300, DataFlow::ToController, kCcScheduleSize, SetCcScheduleRequest},
+    {0x01180100, DataFlow::None, 0, CaptureControlRequest},
+    {0x01180200, DataFlow::FromController, 0, CaptureSegmentRequest},
+    {0x01180300, DataFlow::FromController, 0, CaptureSettingsRequest},
 };
 
 }  // namespace

@@ -21,8 +21,7 @@ constexpr std::size_t kInfoSize = 20;
 constexpr std::size_t kListCount = 0;
 constexpr std::size_t kListRecords = 8;
 
-// Event record, 256 bytes.
-constexpr std::size_t kRecordSize = 256;
+// Event record, kEventRecordSize bytes.
 constexpr std::size_t kRecSeq = 0;
 constexpr std::size_t kRecTime = 4;
 constexpr std::size_t kRecCode = 8;
@@ -36,7 +35,9 @@ EventFilter RequestFilter(const DcmdCall& call)
     return EventFilter::FromMailbox(MailboxWord(call.mailbox, 0), MailboxWord(call.mailbox, 1));
 }
 
-void PutRecord(ByteSpan out, const EventRecord& record)
+}  // namespace
+
+void PutEventRecord(ByteSpan out, const EventRecord& record)
 {
     out.PutU32(kRecSeq, record.seq);
     out.PutU32(kRecTime, record.time);
@@ -49,8 +50,6 @@ void PutRecord(ByteSpan out, const EventRecord& record)
         out.PutU8(kEventArgsOffset + i, area[i]);
     out.PutText(kRecDescription, kEventDescriptionSize, record.description);
 }
-
-}  // namespace
 
 void GetEventLogInfoRequest(DcmdCall& call)
 {
@@ -75,12 +74,12 @@ void GetEventsRequest(DcmdCall& call)
     const std::size_t length = call.data.Size();
     if (length < kListRecords)
         return;
-    const std::size_t room = (length - kListRecords) / kRecordSize;
+    const std::size_t room = (length - kListRecords) / kEventRecordSize;
     const std::vector<const EventRecord*> records = SelectEvents(call.controller.events, RequestFilter(call), room);
-    call.reply = Block(kListRecords + records.size() * kRecordSize);
+    call.reply = Block(kListRecords + records.size() * kEventRecordSize);
     call.reply.PutU32(kListCount, records.size());
     for (std::size_t i = 0; i < records.size(); ++i)
-        PutRecord(call.reply.Slice(kListRecords + i * kRecordSize, kRecordSize), *records[i]);
+        PutEventRecord(call.reply.Slice(kListRecords + i * kEventRecordSize, kEventRecordSize), *records[i]);
 }
 
 void GetEventCountRequest(DcmdCall& call)

@@ -3,6 +3,7 @@
 // class/locale filter of the list and count requests.
 #pragma once
 #include "Dcmd.h"
+#include "EventLog.h"
 
 namespace sim {
 
@@ -10,5 +11,9 @@ void GetEventLogInfoRequest(DcmdCall& call);  // 0x01040100
 void ClearEventLogRequest(DcmdCall& call);    // 0x01040200
 void GetEventsRequest(DcmdCall& call);        // 0x01040300
 void GetEventCountRequest(DcmdCall& call);    // 0x01040400
+
+// One 256-byte event record as the event list and the event capture segments carry it.
+constexpr std::size_t kEventRecordSize = 256;
+void PutEventRecord(ByteSpan out, const EventRecord& record);
 
 }  // namespace sim

@@ -1,5 +1,5 @@
-// DCMDs of family 0x07: the controller's PHYs and connectors, and the modes the connectors run
-// in from the next boot.
+// DCMDs of family 0x07: the controller's PHYs (their list and link speeds) and connectors, and
+// the modes the connectors run in from the next boot.
 #include "Dcmd.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
@@ -31,11 +31,30 @@ void SetConnectorModes(DcmdCall& call)
         AppendEvent(call.controller, call.model.clock, kEvConnectorModesChanged, EventArgs::None());
 }
 
+// Mailbox byte 0 names the PHY, byte 1 the link speed code it is limited to: 0 no limit, 1 1.5
+// Gb/s, 2 3 Gb/s, 4 6 Gb/s, 8 12 Gb/s (only on a controller with 12 Gb/s drive interfaces).
+void SetPhyLinkSpeed(DcmdCall& call)
+{
+    constexpr u8 kNoLimit = 0, k1_5g = 1, k3g = 2, k6g = 4, k12g = 8;
+    const u8 index = call.mailbox[0];
+    const u8 speed = call.mailbox[1];
+    const bool known = speed == kNoLimit || speed == k1_5g || speed == k3g || speed == k6g || speed == k12g;
+    const bool offered = speed != k12g || call.controller.info.deviceInterface.count("sas_12g") != 0;
+    if (index >= call.controller.phys.size() || !known || !offered) {
+        call.status = kFwInvalidParameter;
+        return;
+    }
+    call.controller.phys[index].linkSpeed = speed;
+    AppendEvent(call.controller, call.model.clock, kEvPhyLinkSpeedChanged, EventArgs::PortPhy(index, index));
+    call.changed = true;
+}
+
 constexpr DcmdRoute kRoutes[] = {
     {0x07010000, DataFlow::FromController, 0, GetPhyList},
     {0x07020100, DataFlow::FromController, 0, GetConnectorModes},
     {0x07020200, DataFlow::ToController, kConnectorModesSize, SetConnectorModes},
     {0x07030000, DataFlow::FromController, 0, GetConnectorList},
+    {0x07050000, DataFlow::None, 0, SetPhyLinkSpeed},
 };
 
 }  // namespace

@@ -1,9 +1,11 @@
 // One controller with one 12-slot enclosure: eight SAS disks and two SATA SSDs in slots 0-9,
 // slots 10 and 11 empty; a RAID 5 virtual drive on slots 0-3 and a RAID 1 on slots 4-5, a
 // global hot spare in slot 6, unconfigured drives in slots 7-9, a battery backup unit; patrol read
-// and the consistency check on weekly schedules.
+// and the consistency check on weekly schedules; an event capture with the events of a few days
+// before.
 #include "Clock.h"
 #include "DefaultTopology.h"
+#include "EventCodes.h"
 #include "Sizes.h"
 
 namespace sim {
@@ -262,6 +264,31 @@ void AddSchedules(Controller& c)
     c.dpm.ticksPerSecond = 1000000;
 }
 
+// A capture of the days before, stopped, with its events in the buffer: the hot spare made and
+// a consistency check of the RAID 5.
+void AddEventCapture(Controller& c, u64 now)
+{
+    constexpr u64 kDay = 86400;
+    const auto captured = [](u32 seq, u64 time, u32 code, const EventArgs& args) {
+        const EventCode* row = FindEventCode(code);
+        EventRecord record;
+        record.seq = seq;
+        record.time = static_cast<u32>(time);
+        record.code = code;
+        record.locale = row->locale;
+        record.eventClass = row->eventClass;
+        record.args = args;
+        record.description = row->description;
+        return record;
+    };
+    c.capture.enabled = true;
+    c.capture.events = {
+        captured(1, now - 3 * kDay, kEvHotSpareCreated, EventArgs::PdSpare(EventPd{14, 0, 6}, EventSpare{})),
+        captured(2, now - 2 * kDay, kEvCcStarted, EventArgs::Ld(EventLd{0})),
+        captured(3, now - 2 * kDay + 5400, kEvCcComplete, EventArgs::Ld(EventLd{0})),
+    };
+}
+
 }  // namespace
 
 SimModel DefaultModel()
@@ -280,10 +307,15 @@ SimModel DefaultModel()
     c.mfg.revision = "03B";
     c.batteryFru = "QBU300A";
     c.keyValues = {{"delaySOD", "90"}};
-    c.oem = {0, true, false};
     AddSchedules(c);
+    c.oem.clusterDisable = 1;
+    c.oem.maxDisks = 240;
+    c.oem.enableRaid6 = 1;
+    c.oem.enableSecurity = 1;
+    c.oem.enableSsc = 1;
     c.flash.boardSignature = "QV40";
     AddTopology(c);
+    AddEventCapture(c, model.clock.now);
     ResolveSizes(c);
     model.controllers.push_back(std::move(c));
     return model;

@@ -11,6 +11,7 @@ constexpr u32 kPatrolReadPropertiesSize = 208;
 constexpr u32 kCcScheduleSize = 168;
 constexpr u32 kMaxCcExcluded = 74;  // target ids the schedule block holds
 constexpr u32 kBiosSize = 64;
+constexpr u32 kTimeBlockSize = 8;    // the controller time block
 
 Block EncodeControllerInfo(const Controller& controller);         // 0x01010000, 2048 bytes
 Block EncodeDefaults(const ControllerDefaults& defaults);          // 0x010E0201, 72 bytes
@@ -36,5 +37,7 @@ bool DecodeControllerProperties(const ByteSpan& block, ControllerProperties& out
 bool DecodePatrolReadProperties(const ByteSpan& block, PatrolRead& out);           // 0x01070300
 bool DecodeCcSchedule(const ByteSpan& block, CcSchedule& out);                      // 0x01140300
 bool DecodeBios(const ByteSpan& block, BiosSettings& out);                          // 0x010C0200
+// A date and time that exists and lies in the clock's range, as clock seconds.
+bool DecodeControllerTime(const ByteSpan& block, u64& now);  // 0x01080102
 
 }  // namespace sim

@@ -55,6 +55,18 @@ constexpr EventCode kCodes[] = {
     {kEvPdReplacedMissing, kEventInfo, kLocalePd | kLocaleConfig, kArgPdArrayRow, "Drive replaced a missing drive"},
     {kEvPdPreparedForRemoval, kEventInfo, kLocalePd, kArgPd, "Drive prepared for removal"},
     {kEvPdRemovalUndone, kEventInfo, kLocalePd, kArgPd, "Drive spun up again after prepare for removal"},
+    {kEvTimeSet, kEventInfo, kLocaleController, kArgTime, "Controller time set"},
+    {kEvDefaultsChanged, kEventInfo, kLocaleController, kArgNone, "Controller default settings changed"},
+    {kEvFactoryDefaults, kEventInfo, kLocaleController, kArgNone, "Factory default settings restored"},
+    {kEvCacheFlushed, kEventInfo, kLocaleController, kArgNone, "Controller cache flushed"},
+    {kEvShutdown, kEventInfo, kLocaleController, kArgNone, "Controller shut down"},
+    {kEvDiagnosticsPassed, kEventInfo, kLocaleController, kArgDiagPass, "Controller diagnostics passed"},
+    {kEvPhyLinkSpeedChanged, kEventInfo, kLocaleSas, kArgPortPhy, "PHY link speed changed"},
+    {kEvCaptureStarted, kEventInfo, kLocaleController, kArgNone, "Advanced event capture started"},
+    {kEvCaptureStopped, kEventInfo, kLocaleController, kArgNone, "Advanced event capture stopped"},
+    {kEvCaptureDisabled, kEventInfo, kLocaleController, kArgNone, "Advanced event capture disabled"},
+    {kEvCaptureModeChanged, kEventInfo, kLocaleController, kArgNone, "Advanced event capture mode changed"},
+    {kEvCaptureFilterChanged, kEventInfo, kLocaleController, kArgNone, "Advanced event capture filter changed"},
 };
 
 }  // namespace

@@ -58,6 +58,20 @@ constexpr u32 kEvPdMarkedMissing = 0x007C;
 constexpr u32 kEvPdReplacedMissing = 0x007D;
 constexpr u32 kEvPdPreparedForRemoval = 0x007E;
 constexpr u32 kEvPdRemovalUndone = 0x007F;
+// Controller settings and maintenance (Dcmd01Maintenance.cpp, Dcmd07Phy.cpp).
+constexpr u32 kEvTimeSet = 0x00D0;
+constexpr u32 kEvDefaultsChanged = 0x00D1;
+constexpr u32 kEvFactoryDefaults = 0x00D2;
+constexpr u32 kEvCacheFlushed = 0x00D3;
+constexpr u32 kEvShutdown = 0x00D4;
+constexpr u32 kEvDiagnosticsPassed = 0x00D5;
+constexpr u32 kEvPhyLinkSpeedChanged = 0x00D6;
+// Advanced event capture (Dcmd01Capture.cpp).
+constexpr u32 kEvCaptureStarted = 0x00D8;
+constexpr u32 kEvCaptureStopped = 0x00D9;
+constexpr u32 kEvCaptureDisabled = 0x00DA;
+constexpr u32 kEvCaptureModeChanged = 0x00DB;
+constexpr u32 kEvCaptureFilterChanged = 0x00DC;
 
 struct EventCode {
     u32 code;

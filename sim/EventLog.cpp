@@ -23,6 +23,7 @@ u32 AppendEvent(Controller& controller, const SimClock& clock, u32 code, i8 even
             break;
         record.description.push_back(c >= 0x20 && c <= 0x7E ? c : '?');
     }
+    CaptureEvent(controller.capture, record);
     log.records.push_back(std::move(record));
     const std::size_t limit = log.maxRecords == 0 ? 1 : log.maxRecords;
     if (log.records.size() > limit)

@@ -18,7 +18,9 @@ i8 AsClass(const JsonValue& value, const std::string& path)
     return static_cast<i8>(number.value_unsafe());
 }
 
-EventRecord ReadRecord(const JsonValue& value, const std::string& path)
+}  // namespace
+
+EventRecord ReadEventRecord(const JsonValue& value, const std::string& path)
 {
     ObjectReader r(value, path);
     EventRecord record;
@@ -34,7 +36,7 @@ EventRecord ReadRecord(const JsonValue& value, const std::string& path)
     return record;
 }
 
-Json WriteRecord(const EventRecord& record)
+Json WriteEventRecord(const EventRecord& record)
 {
     return Json{{"seq", record.seq},
                 {"time", record.time},
@@ -45,10 +47,12 @@ Json WriteRecord(const EventRecord& record)
                 {"description", record.description}};
 }
 
+namespace {
+
 void ReadRecords(const JsonValue& value, const std::string& path, EventLog& log)
 {
     ReadItems(value, path, kMaxEventLogSize, [&](const JsonValue& item, const std::string& itemPath) {
-        EventRecord record = ReadRecord(item, itemPath);
+        EventRecord record = ReadEventRecord(item, itemPath);
         if (!log.records.empty() && record.seq <= log.records.back().seq)
             Fail(itemPath + ".seq", "sequence numbers must rise from one event to the next");
         log.records.push_back(std::move(record));
@@ -82,7 +86,7 @@ Json WriteEventLog(const EventLog& log)
 {
     Json records = Json::array();
     for (const EventRecord& record : log.records)
-        records.push_back(WriteRecord(record));
+        records.push_back(WriteEventRecord(record));
     return Json{{"max_records", log.maxRecords},
                 {"clear_seq", log.clearSeq},
                 {"shutdown_seq", log.shutdownSeq},

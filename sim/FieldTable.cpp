@@ -61,6 +61,12 @@ u64 ReadFieldValue(const JsonValue& value, const std::string& path, FieldKind ki
         return AsUnsigned(value, path, max);
     case FieldKind::Bool:
         return AsBool(value, path) ? 1 : 0;
+    case FieldKind::ByteFlag:
+        if (value.is_bool())
+            return AsBool(value, path) ? 1 : 0;
+        if (!value.is_int64() && !value.is_uint64())
+            Fail(path, "expected true, false or a whole number from 0 to " + std::to_string(max));
+        return AsUnsigned(value, path, max);
     case FieldKind::Hex:
         return AsHex(value, path, max);
     case FieldKind::StripKb:
@@ -93,6 +99,8 @@ Json FieldValueJson(u64 value, FieldKind kind, std::span<const EnumName> names)
         return value;
     case FieldKind::Bool:
         return value != 0;
+    case FieldKind::ByteFlag:
+        return value <= 1 ? Json(value != 0) : Json(value);
     case FieldKind::Hex:
         return HexText(value, 16);
     case FieldKind::StripKb:

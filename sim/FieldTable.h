@@ -15,6 +15,7 @@ enum class FieldKind : u8 {
     Enum,     // one of the names of `names`, held as its code
     StripKb,  // a strip size in KB (0.5 for 512 bytes), held as its code: 0 = 512 bytes, n = 2^(n-1) KB
     Hex,      // a number, written as hexadecimal text
+    ByteFlag, // a byte mostly used as a flag: true or false (1 or 0), or a number up to `max`
 };
 
 struct EnumName {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "EventCapture.h"
 #include "EventLog.h"
 #include "FlashRegion.h"
 #include "ModelController.h"
@@ -22,6 +23,9 @@ struct Controller {
     CcSchedule ccSchedule;
     BiosSettings bios;
     PerformanceMonitor dpm;
+    // The defaults block as it left the factory, which a factory reset restores; absent until
+    // the defaults block is first written (the defaults are then still the factory's).
+    std::optional<ControllerDefaults> factoryDefaults;
     ManufacturingData mfg;
     std::string batteryFru;
     std::vector<std::pair<std::string, std::string>> keyValues;  // in file order
@@ -35,6 +39,7 @@ struct Controller {
     std::vector<Operation> operations;
     Battery battery;
     EventLog events;
+    EventCapture capture;
     FlashRegion flash;
 };
 

@@ -173,6 +173,7 @@ struct ControllerDefaults {
     u64 disablePuncturing = 0;
     u64 zeroBasedEnclosureEnumeration = 0;
     u64 prebootCliDisabled = 0;
+    u64 quadPortConnectorMap = 0;
     u64 ledShowsDriveActivity = 0;
     u64 backplaneDetect = 0;
     u64 useFdeOnly = 0;
@@ -185,16 +186,31 @@ struct ControllerDefaults {
     u64 uncertifiedDrives = 0;
     u64 treatR1eAsR10 = 0;
     u64 maxVdsPerArray = 0;
+    u64 failPdOnSmartError = 0;
+    u64 nonRevertibleSpares = 0;
     u64 disableOnlineControllerReset = 0;
     u64 powerSavingOption = 0;
     u64 defaultSpinDownMinutes = 0;
+    u64 snapshotSpace = 0;
+    u64 autoSnapshotSpace = 0;
+    u64 viewSpace = 0;
     u64 defaultsExtent = 0;
     u64 enableJbod = 0;
     u64 ttyLogInFlash = 0;
     u64 autoEnhancedImport = 0;
     u64 breakMirrorRaidSupport = 0;
     u64 disableJoinMirror = 0;
+    u64 enablePi = 0;
+    u64 preventPiImport = 0;
     u64 enableShieldState = 0;
+    u64 driveWriteCacheForRebuild = 0;
+    u64 emergencySpare = 0;
+    u64 globalSparesForEmergency = 0;
+    u64 unconfiguredGoodForEmergency = 0;
+    u64 blockSsdWriteCacheChange = 0;
+    u64 disableHii = 0;
+    u64 smartErrorHandling = 0;
+    u64 ssdSmartErrorHandling = 0;
     u64 cmeDetectSeconds = 0;
 };
 
@@ -268,10 +284,24 @@ struct JbodConversions {
     u64 limit = 0;
 };
 
+// The OEM feature block: the OEM mode and the features the maker enabled (OemFields.cpp).
 struct OemFlags {
-    u8 mode = 0;
-    bool clusterDisable = false;
-    bool sasDisable = false;
+    bool operator==(const OemFlags&) const = default;
+
+    u64 mode = 0;
+    u64 clusterDisable = 0;
+    u64 sasDisable = 0;
+    u64 maxDisks = 0;
+    u64 enableRaid6 = 0;
+    u64 disableWideCache = 0;
+    u64 disableRaid5 = 0;
+    u64 enableSecurity = 0;
+    u64 enableCtio = 0;
+    u64 enableSnapshot = 0;
+    u64 enableSsc = 0;
+    u64 enableReducedFeatureSet = 0;
+    u64 enableCacheOffload = 0;
+    u64 enableSscWriteBack = 0;
 };
 
 }  // namespace sim

@@ -178,7 +178,7 @@ struct Phy {
     bool disabled = false;
     u8 deviceType = 0;  // 0 none, 1 end device, 2 edge expander, 3 fanout expander
     NameSet protocols;  // see PhyProtocolBits()
-    u8 linkSpeed = 0;  // 0 no limit, 1 1.5 Gb/s, 2 3 Gb/s, 4 6 Gb/s
+    u8 linkSpeed = 0;  // 0 no limit, 1 1.5 Gb/s, 2 3 Gb/s, 4 6 Gb/s, 8 12 Gb/s
 };
 
 // Background work on a drive or a virtual drive. Its progress follows the clock: it has run

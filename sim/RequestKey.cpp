@@ -12,6 +12,12 @@ u32 MailboxWord(const Mailbox& mailbox, std::size_t index)
     return value;
 }
 
+void PutMailboxWord(Mailbox& mailbox, std::size_t index, u32 value)
+{
+    for (std::size_t i = 0; i < 4; ++i, value >>= 8)
+        mailbox[4 * index + i] = static_cast<u8>(value & 0xFF);
+}
+
 u16 MailboxU16(const Mailbox& mailbox, std::size_t offset)
 {
     return static_cast<u16>(mailbox[offset] | (mailbox[offset + 1] << 8));

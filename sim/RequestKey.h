@@ -15,6 +15,8 @@ using Mailbox = std::array<u8, 12>;
 // Little-endian fields of a mailbox: the u32 word `index` (0-2), the u16 at byte `offset`.
 u32 MailboxWord(const Mailbox& mailbox, std::size_t index);
 u16 MailboxU16(const Mailbox& mailbox, std::size_t offset);
+// Sets the u32 word `index` (0-2) of a mailbox that goes back to the caller.
+void PutMailboxWord(Mailbox& mailbox, std::size_t index, u32 value);
 
 struct RequestKey {
     RequestKind kind = RequestKind::Dcmd;

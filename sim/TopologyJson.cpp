@@ -19,7 +19,7 @@ constexpr std::size_t kMaxPhys = 16;
 constexpr EnumName kConnectorLocations[] = {{"unknown", 0}, {"internal", 2}, {"external", 3}};
 constexpr EnumName kConnectorModes[] = {{"fixed", 0}, {"internal", 1}, {"external", 2}, {"auto", 3}};
 constexpr EnumName kPhyDeviceTypes[] = {{"none", 0}, {"end_device", 1}, {"edge_expander", 2}, {"fanout_expander", 3}};
-constexpr EnumName kPhyLinkSpeeds[] = {{"no_limit", 0}, {"1.5g", 1}, {"3g", 2}, {"6g", 4}};
+constexpr EnumName kPhyLinkSpeeds[] = {{"no_limit", 0}, {"1.5g", 1}, {"3g", 2}, {"6g", 4}, {"12g", 8}};
 
 
 Connector ReadConnector(ObjectReader& r)
@@ -130,6 +130,7 @@ void ReadTopology(ObjectReader& r, Controller& c)
     ReadObject(r, "battery", [&](ObjectReader& b) { ReadBattery(b, c.battery); });
     if (const auto events = r.Take("events"))
         ReadEventLog(*events, r.PathOf("events"), c.events);
+    ReadObject(r, "aec", [&](ObjectReader& aec) { ReadEventCapture(aec, c.capture); });
 }
 
 void WriteTopology(const Controller& c, Json& out)
@@ -142,6 +143,7 @@ void WriteTopology(const Controller& c, Json& out)
     out["operations"] = WriteOperations(c.operations);
     out["battery"] = WriteBattery(c.battery);
     out["events"] = WriteEventLog(c.events);
+    out["aec"] = WriteEventCapture(c.capture);
 }
 
 }  // namespace sim

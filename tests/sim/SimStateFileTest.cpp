@@ -118,7 +118,7 @@ TEST_F(SimStateFileTest, HandWrittenFaultsNameTheField)
         {R"({"format":1,"controllers":[{"enclosures":[{"type":"sata"}]}]})", "controllers[0].enclosures[0].type"},
         {R"({"format":1,"controllers":[{"connectors":[{"name":"12345678901234567"}]}]})",
          "controllers[0].connectors[0].name: text longer than 16 bytes"},
-        {R"({"format":1,"controllers":[{"phys":[{"link_speed":"3g"},{"link_speed":"12g"}]}]})",
+        {R"({"format":1,"controllers":[{"phys":[{"link_speed":"3g"},{"link_speed":"24g"}]}]})",
          "controllers[0].phys[1].link_speed"},
         {R"({"format":1,"controllers":[{"drives":[{"state":"online"}],"config":{"arrays":[{"drives":[0]}],
             "virtual_drives":[{"arrays":[0],"power_save_policy":"sometimes"}]}}]})",
@@ -289,12 +289,12 @@ TEST_F(SimStateFileTest, StateThatCannotBeSavedEndsTheSession)
 
 TEST_F(SimStateFileTest, DefaultsBlockWrittenBackReadsTheSame)
 {
-    // Every field set to a value other than its default, then the block moved byte for byte to
-    // a controller with default settings.
+    // Every field set to a value other than its default (flag bytes also to other numbers), then
+    // the block moved byte for byte to a controller with default settings and the same extent.
     WriteState(State({Json{{"defaults",
                             {{"sas_address", "0x0102030405060708"}, {"phy_polarity", 9}, {"background_rate", 10},
                              {"strip_size_kb", 0.5}, {"cache_flush_time_s", 11}, {"write_policy", "adaptive"},
-                             {"read_policy", "adaptive"}, {"cache_when_bbu_bad", true}, {"cached_io", true},
+                             {"read_policy", "adaptive"}, {"cache_when_bbu_bad", true}, {"cached_io", 7},
                              {"smart_mode", "disabled"}, {"alarm", true}, {"coercion_mode", "1gb"}, {"zcr_config", 17},
                              {"dirty_led_shows_activity", true}, {"bios_continue_on_error", true},
                              {"spin_down_mode", "external"}, {"allowed_device_type", "sas_only"},
@@ -304,8 +304,15 @@ TEST_F(SimStateFileTest, DefaultsBlockWrittenBackReadsTheSame)
                              {"bios_enumerate_vds", true}, {"restore_hot_spare_on_insertion", true},
                              {"expose_enclosure_devices", true}, {"maintain_pd_fail_history", true},
                              {"disable_puncturing", true}, {"zero_based_enclosure_enumeration", true},
-                             {"preboot_cli_disabled", true}, {"led_shows_drive_activity", true},
-                             {"backplane_detect", "sgpio"}, {"use_fde_only", true}, {"enable_led_header", true},
+                             {"preboot_cli_disabled", true}, {"quad_port_connector_map", 200},
+                             {"led_shows_drive_activity", true}, {"fail_pd_on_smart_error", true},
+                             {"non_revertible_spares", true}, {"snapshot_space", 16}, {"auto_snapshot_space", 17},
+                             {"view_space", 18}, {"enable_pi", true}, {"prevent_pi_import", true},
+                             {"drive_write_cache_for_rebuild", true}, {"emergency_spare", true},
+                             {"global_spares_for_emergency", true}, {"unconfigured_good_for_emergency", true},
+                             {"block_ssd_write_cache_change", true}, {"disable_hii", true},
+                             {"smart_error_handling", true}, {"ssd_smart_error_handling", true},
+                             {"backplane_detect", "sgpio"}, {"use_fde_only", 3}, {"enable_led_header", true},
                              {"allow_ssd_sas_sata_mix_in_vd", true}, {"allow_hdd_ssd_mix_in_vd", true}, {"post_delay", 14},
                              {"enable_crash_dump", true}, {"enable_ld_bbm", true}, {"uncertified_drives", "allow"},
                              {"treat_r1e_as_r10", true}, {"max_vds_per_array", "64"},
@@ -313,7 +320,7 @@ TEST_F(SimStateFileTest, DefaultsBlockWrittenBackReadsTheSame)
                              {"default_spin_down_min", 65535}, {"defaults_extent", 64}, {"enable_jbod", true},
                              {"tty_log_in_flash", true}, {"auto_enhanced_import", true}, {"break_mirror_raid_support", 3},
                              {"disable_join_mirror", true}, {"enable_shield_state", true}, {"cme_detect_s", 15}}}},
-                      Json::object()}));
+                      Json{{"defaults", {{"defaults_extent", 64}}}}}));
     ASSERT_EQ(Init(), lp::kLibOk);
     Request set = Dcmd(0x010E0201, 72, 0);
     Request write(lp::kFnDcmd, 1, 72, lp::kDirToController);
