@@ -4,12 +4,11 @@
 
 #include "controller/FwiDpErrors.h"
 #include "controller/VqCddp.h"
+#include "fwdata/layout/PciInfo.h"
 #include "runtime/CtError.h"
 #include "runtime/QuendalLog.h"
 
 namespace {
-
-constexpr int kPciBlockSize = 112;
 
 // The opcode a failed request is logged with: the DCMD or driver opcode, or the operation code
 // of a pass-through CDB.
@@ -60,7 +59,7 @@ int Controller::Execute(DpParams& request)
 
 int Controller::GetPciInfo(u8* block112)
 {
-    u8 block[kPciBlockSize] = {};
+    u8 block[pciinfo::kSize] = {};
     VqCddp detector;
     const int status = detector.GetPciInformation(id_, block);
     if (status == 0 && block112 != nullptr)

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "ZepUtil/ByteView.h"
 #include "controller/LibPacket.h"
 
 using namespace libpacket;
@@ -18,15 +19,15 @@ bool FwiFrame::Init(u16 function, u32 controllerId, u32 dataLength, DpDirection 
     senseLength_ = senseLength;
     direction_ = direction;
 
-    u8* p = packet_.data();
-    packet_le::Put32(p + kOffSignature, kSignature);
-    packet_le::Put16(p + kOffVersion, kVersion);
-    packet_le::Put16(p + kOffFunction, function);
-    packet_le::Put32(p + kOffControllerId, controllerId);
-    packet_le::Put32(p + kOffTotalLength, static_cast<u32>(size));
-    packet_le::Put32(p + kOffDataLength, dataLength);
-    p[kOffDirection] = direction;
-    p[kOffSenseLength] = senseLength;
+    ByteWriter p(packet_);
+    p.PutU32(kOffSignature, kSignature);
+    p.PutU16(kOffVersion, kVersion);
+    p.PutU16(kOffFunction, function);
+    p.PutU32(kOffControllerId, controllerId);
+    p.PutU32(kOffTotalLength, static_cast<u32>(size));
+    p.PutU32(kOffDataLength, dataLength);
+    p.PutU8(kOffDirection, direction);
+    p.PutU8(kOffSenseLength, senseLength);
     return true;
 }
 
@@ -59,33 +60,33 @@ bool FwiFrame::Build(const DpParams& request)
     if (!Init(function, request.GetControllerId(), request.GetTransferLength(), request.GetDirection(), senseLength))
         return false;
 
-    u8* p = packet_.data();
+    ByteWriter p(packet_);
     if (dcmd != nullptr) {
-        packet_le::Put32(p + kOffOpcode, dcmd->GetOpcode());
-        std::memcpy(p + kOffMailbox, dcmd->GetMailbox(), 12);
+        p.PutU32(kOffOpcode, dcmd->GetOpcode());
+        p.PutBytes(kOffMailbox, dcmd->GetMailbox(), kMailboxSize);
     } else {
-        p[kOffFrameCmd] = static_cast<u8>(dcdb->GetFrameCommand());
-        p[kOffTarget] = dcdb->GetTarget();
-        p[kOffLun] = dcdb->GetLun();
-        p[kOffCdbLength] = dcdb->GetCdbLength();
-        packet_le::Put16(p + kOffTimeout, dcdb->GetTimeout());
-        std::memcpy(p + PayloadCdbOffset(), dcdb->GetCdb(), dcdb->GetCdbLength());
+        p.PutU8(kOffFrameCmd, static_cast<u8>(dcdb->GetFrameCommand()));
+        p.PutU8(kOffTarget, dcdb->GetTarget());
+        p.PutU8(kOffLun, dcdb->GetLun());
+        p.PutU8(kOffCdbLength, dcdb->GetCdbLength());
+        p.PutU16(kOffTimeout, dcdb->GetTimeout());
+        p.PutBytes(PayloadCdbOffset(), dcdb->GetCdb(), dcdb->GetCdbLength());
     }
 
     if ((direction_ & kDpToController) && request.GetBuffer() != nullptr && dataLength_ > 0)
-        std::memcpy(p + PayloadDataOffset(), request.GetBuffer(), dataLength_);
-    return true;
+        p.PutBytes(PayloadDataOffset(), static_cast<const u8*>(request.GetBuffer()), dataLength_);
+    return p.Ok();
 }
 
-u32 FwiFrame::LibStatus() const { return packet_.size() >= kHeaderSize ? packet_le::Get32(packet_.data() + kOffLibStatus) : 0; }
+u32 FwiFrame::LibStatus() const { return packet_.size() >= kHeaderSize ? ByteView(packet_).U32(kOffLibStatus) : 0; }
 
-u32 FwiFrame::FwStatus() const { return packet_.size() >= kHeaderSize ? packet_le::Get32(packet_.data() + kOffFwStatus) : 0; }
+u32 FwiFrame::FwStatus() const { return packet_.size() >= kHeaderSize ? ByteView(packet_).U32(kOffFwStatus) : 0; }
 
 u32 FwiFrame::ReplyDataCount() const
 {
     if (packet_.size() < kHeaderSize)
         return 0;
-    return std::min(packet_le::Get32(packet_.data() + kOffDataCount), dataLength_);
+    return std::min(ByteView(packet_).U32(kOffDataCount), dataLength_);
 }
 
 const u8* FwiFrame::Data() const
@@ -100,7 +101,7 @@ void FwiFrame::CopyReplyTo(DpParams& request) const
     const u8* p = packet_.data();
 
     if (auto* dcmd = dynamic_cast<DcmdFwiDpParams*>(&request))
-        std::memcpy(dcmd->MutableMailbox(), p + kOffMailbox, 12);
+        std::memcpy(dcmd->MutableMailbox(), p + kOffMailbox, kMailboxSize);
 
     // The data area is the request's transfer length, which never exceeds the caller's buffer;
     // bytes the library did not place leave the caller's buffer as it was.

@@ -1,32 +1,12 @@
 // One library packet (LibPacket.h): built from a request or for a bare library function, handed
-// to the library, and read back. The packet's fields are written and read through the
-// little-endian accessors below; the reply is copied into the request without ever writing
-// past what the request's transfer length allows.
+// to the library, and read back. The packet's fields are written and read through the bounded
+// byte reader; the reply is copied into the request without ever writing past what the
+// request's transfer length allows.
 #pragma once
 #include <vector>
 
 #include "ZepUtil/Types.h"
 #include "controller/DpParams.h"
-
-// Little-endian accessors for packet bytes; the caller keeps the offset inside the buffer.
-namespace packet_le {
-inline u16 Get16(const u8* p) { return static_cast<u16>(p[0] | (p[1] << 8)); }
-inline u32 Get32(const u8* p)
-{
-    return static_cast<u32>(p[0]) | (static_cast<u32>(p[1]) << 8) | (static_cast<u32>(p[2]) << 16) |
-           (static_cast<u32>(p[3]) << 24);
-}
-inline void Put16(u8* p, u16 v)
-{
-    p[0] = static_cast<u8>(v);
-    p[1] = static_cast<u8>(v >> 8);
-}
-inline void Put32(u8* p, u32 v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<u8>(v >> (8 * i));
-}
-}  // namespace packet_le
 
 class FwiFrame {
 public:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ZepUtil/ByteView.h"
 #include "controller/DrivekitDp.h"
 #include "controller/FwiFrame.h"
 #include "controller/LibPacket.h"
@@ -29,21 +30,21 @@ int VqControllerExplorer::ListControllers(std::vector<ListedController>& control
     const u32 replied = frame.ReplyDataCount();
     if (replied < kListEntriesOffset)
         return 0;
-    const u8* data = frame.Data();
+    const ByteView data(frame.Data(), replied);
     const u32 fitting = (replied - kListEntriesOffset) / kListEntrySize;
-    const u32 count = std::min(packet_le::Get32(data + kListOffCount), fitting);
+    const u32 count = std::min(data.U32(kListOffCount), fitting);
 
     for (u32 i = 0; i < count; ++i) {
-        const u8* entry = data + kListEntriesOffset + i * kListEntrySize;
+        const ByteView entry = data.Sub(kListEntriesOffset + i * kListEntrySize, kListEntrySize);
         ListedController listed;
-        listed.libraryId = packet_le::Get32(entry + kListEntryOffControllerId);
-        listed.pci.vendor = packet_le::Get16(entry + kListEntryOffVendor);
-        listed.pci.device = packet_le::Get16(entry + kListEntryOffDevice);
-        listed.pci.subVendor = packet_le::Get16(entry + kListEntryOffSubVendor);
-        listed.pci.subDevice = packet_le::Get16(entry + kListEntryOffSubDevice);
-        listed.pci.bus = entry[kListEntryOffBus];
-        listed.pci.dev = entry[kListEntryOffDev];
-        listed.pci.fn = entry[kListEntryOffFn];
+        listed.libraryId = entry.U32(kListEntryOffControllerId);
+        listed.pci.vendor = entry.U16(kListEntryOffVendor);
+        listed.pci.device = entry.U16(kListEntryOffDevice);
+        listed.pci.subVendor = entry.U16(kListEntryOffSubVendor);
+        listed.pci.subDevice = entry.U16(kListEntryOffSubDevice);
+        listed.pci.bus = entry.U8(kListEntryOffBus);
+        listed.pci.dev = entry.U8(kListEntryOffDev);
+        listed.pci.fn = entry.U8(kListEntryOffFn);
         controllers.push_back(listed);
     }
     return 0;

@@ -5,70 +5,72 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/CtrlInfoLayout.h"
-#include "fwdata/FwOpcodes.h"
-#include "fwdata/LeBytes.h"
+#include "dataif/RaidLevels.h"
+#include "fwdata/layout/ConnectorList.h"
+#include "fwdata/layout/CtrlDefaults.h"
+#include "fwdata/layout/CtrlInfo.h"
+#include "fwdata/layout/CtrlProps.h"
+#include "fwdata/layout/DpmState.h"
+#include "fwdata/layout/OemData.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PhyList.h"
+#include "fwdata/layout/VdRecord.h"
 
 namespace {
 
 struct InfoBit {
     AdpInfoFlag flag;
-    u32 offset;
-    unsigned bit;
+    BitField field;
 };
 
 constexpr InfoBit kInfoBits[] = {
-    {AdpInfoFlag::SscRaid5, ctrlinfo::kOffSscRaid5, 6},
-    {AdpInfoFlag::ConnectorInfo, ctrlinfo::kOffCaps1506, 5},
-    {AdpInfoFlag::AllowedOps, ctrlinfo::kOffCaps1506, 6},
-    {AdpInfoFlag::EncryptionEnabled, ctrlinfo::kOffCaps1507, 2},
-    {AdpInfoFlag::MoreThan8Phys, ctrlinfo::kOffCaps1507, 3},
-    {AdpInfoFlag::LdExpansion, ctrlinfo::kOffCaps1507, 4},
-    {AdpInfoFlag::Ekm, ctrlinfo::kOffCaps1507, 5},
-    {AdpInfoFlag::Snapshot, ctrlinfo::kOffCaps1507, 6},
-    {AdpInfoFlag::LdDiskCachePolicy, ctrlinfo::kOffCaps1508, 4},
-    {AdpInfoFlag::LdBbm, ctrlinfo::kOffCaps1509, 1},
-    {AdpInfoFlag::LdPowerSaving, ctrlinfo::kOffCaps1509, 4},
-    {AdpInfoFlag::MaxPowerSavingUncached, ctrlinfo::kOffCaps1509, 5},
-    {AdpInfoFlag::LdMirror, ctrlinfo::kOffCaps1509, 6},
-    {AdpInfoFlag::SscWriteBack, ctrlinfo::kOffCaps1509, 7},
-    {AdpInfoFlag::SscVdAssociation, ctrlinfo::kOffCaps1510, 0},
-    {AdpInfoFlag::SpinDown, ctrlinfo::kOffCaps1517, 0},
-    {AdpInfoFlag::HasSecurityKey, ctrlinfo::kOffStatus1528, 1},
-    {AdpInfoFlag::SecurityKeyFailedAtBoot, ctrlinfo::kOffStatus1528, 2},
-    {AdpInfoFlag::RebootRequired, ctrlinfo::kOffStatus1528, 6},
-    {AdpInfoFlag::Pi, ctrlinfo::kOffCaps1956, 0},
-    {AdpInfoFlag::BlockSsdWriteCacheChange, ctrlinfo::kOffCaps1956, 6},
-    {AdpInfoFlag::BgOpSuspendResume, ctrlinfo::kOffCaps1956, 7},
-    {AdpInfoFlag::EmergencySpare, ctrlinfo::kOffCaps1957, 0},
-    {AdpInfoFlag::PerfTuning, ctrlinfo::kOffCaps1957, 5},
-    {AdpInfoFlag::SsdPatrolRead, ctrlinfo::kOffCaps1957, 6},
-    {AdpInfoFlag::RealTimeScheduling, ctrlinfo::kOffCaps1957, 7},
-    {AdpInfoFlag::SpinUpBeforeCfg, ctrlinfo::kOffCaps1517, 1},
-    {AdpInfoFlag::HddSasSataMixInVd, ctrlinfo::kOffDriveSupport, 3},
-    {AdpInfoFlag::SsdSasSataMixInVd, ctrlinfo::kOffDriveSupport, 5},
-    {AdpInfoFlag::SsdHddMixInVd, ctrlinfo::kOffDriveSupport, 6},
+    {AdpInfoFlag::SscRaid5, ctrlinfo::kSscRaid5},
+    {AdpInfoFlag::ConnectorInfo, ctrlinfo::kConnectorInfo},
+    {AdpInfoFlag::AllowedOps, ctrlinfo::kAllowedOps},
+    {AdpInfoFlag::EncryptionEnabled, ctrlinfo::kEncryption},
+    {AdpInfoFlag::MoreThan8Phys, ctrlinfo::kMoreThan8Phys},
+    {AdpInfoFlag::LdExpansion, ctrlinfo::kLdExpansion},
+    {AdpInfoFlag::Ekm, ctrlinfo::kEkm},
+    {AdpInfoFlag::Snapshot, ctrlinfo::kSnapshot},
+    {AdpInfoFlag::LdDiskCachePolicy, ctrlinfo::kLdDiskCachePolicy},
+    {AdpInfoFlag::LdBbm, ctrlinfo::kLdBbm},
+    {AdpInfoFlag::LdPowerSaving, ctrlinfo::kLdPowerSaving},
+    {AdpInfoFlag::MaxPowerSavingUncached, ctrlinfo::kMaxPowerSavingUncached},
+    {AdpInfoFlag::LdMirror, ctrlinfo::kLdMirror},
+    {AdpInfoFlag::SscWriteBack, ctrlinfo::kSscWriteBack},
+    {AdpInfoFlag::SscVdAssociation, ctrlinfo::kSscVdAssociation},
+    {AdpInfoFlag::SpinDown, ctrlinfo::kSpinDown},
+    {AdpInfoFlag::HasSecurityKey, ctrlinfo::kKeyAssigned},
+    {AdpInfoFlag::SecurityKeyFailedAtBoot, ctrlinfo::kKeyFailedAtBoot},
+    {AdpInfoFlag::RebootRequired, ctrlinfo::kRebootRequired},
+    {AdpInfoFlag::Pi, ctrlinfo::kPi},
+    {AdpInfoFlag::BlockSsdWriteCacheChange, ctrlinfo::kBlockSsdWriteCacheChange},
+    {AdpInfoFlag::BgOpSuspendResume, ctrlinfo::kBgOpSuspendResume},
+    {AdpInfoFlag::EmergencySpare, ctrlinfo::kEmergencySpares},
+    {AdpInfoFlag::PerfTuning, ctrlinfo::kPerfTuning},
+    {AdpInfoFlag::SsdPatrolRead, ctrlinfo::kSsdPatrolRead},
+    {AdpInfoFlag::RealTimeScheduling, ctrlinfo::kRealTimeScheduling},
+    {AdpInfoFlag::SpinUpBeforeCfg, ctrlinfo::kSpinUpBeforeCfg},
+    {AdpInfoFlag::HddSasSataMixInVd, ctrlinfo::kHddSasSataMix},
+    {AdpInfoFlag::SsdSasSataMixInVd, ctrlinfo::kSsdSasSataMix},
+    {AdpInfoFlag::SsdHddMixInVd, ctrlinfo::kSsdHddMix},
 };
 
 // The position of a RAID level code in the table of drive limits per array.
 int ArrayLimitIndex(u8 levelCode)
 {
-    constexpr u8 kCodes[ctrlinfo::kArrayDriveLimitLevels] = {0, 1, 5, 6, 32, 33, 34};
+    constexpr u8 kCodes[ctrlinfo::kArrayDriveLimitLevels] = {
+        raidlevel::kRaid0, raidlevel::kRaid1, raidlevel::kRaid5, raidlevel::kRaid6,
+        raidlevel::kRaid10, raidlevel::kRaid50, raidlevel::kRaid60,
+    };
     for (u32 i = 0; i < ctrlinfo::kArrayDriveLimitLevels; ++i)
         if (kCodes[i] == levelCode)
             return static_cast<int>(i);
     return -1;
 }
 
-// Bits of the default cache policy byte of a configuration record.
-constexpr u8 kCacheWriteBack = 0x01;
-constexpr u8 kCacheReadAhead = 0x04;
-constexpr u8 kCacheReadAdaptive = 0x0C;
-constexpr u8 kCacheBadBbu = 0x10;
-constexpr u8 kCacheCachedIo = 0x60;
-
-// How a property is stored in the 64-byte block.
-enum class PropKind { Byte, Word, Bit, NonZero, LowTwoBits };
+// How a property is stored in the properties block.
+enum class PropKind { Byte, Word, Bit, NonZero, PerfMode };
 
 struct PropField {
     AdpProperty field;
@@ -79,61 +81,61 @@ struct PropField {
 
 constexpr PropField Byte(AdpProperty f, u32 off) { return {f, off, PropKind::Byte, 0}; }
 constexpr PropField Word(AdpProperty f, u32 off) { return {f, off, PropKind::Word, 0}; }
-constexpr PropField Bit(AdpProperty f, u32 off, unsigned bit) { return {f, off, PropKind::Bit, bit}; }
+constexpr PropField Bit(AdpProperty f, BitField b) { return {f, b.offset, PropKind::Bit, b.bit}; }
 
 constexpr PropField kPropFields[] = {
-    Word(AdpProperty::PredFailPollInterval, 2),
-    Byte(AdpProperty::RebuildRate, 8),
-    Byte(AdpProperty::PatrolReadRate, 9),
-    Byte(AdpProperty::BgiRate, 10),
-    Byte(AdpProperty::CcRate, 11),
-    Byte(AdpProperty::ReconRate, 12),
-    Byte(AdpProperty::CacheFlushInterval, 13),
-    Byte(AdpProperty::SpinupDriveCount, 14),
-    Byte(AdpProperty::SpinupDelay, 15),
-    {AdpProperty::ClusterEnable, 16, PropKind::NonZero, 0},
-    Byte(AdpProperty::CoercionMode, 17),
-    Byte(AdpProperty::Alarm, 18),
-    Byte(AdpProperty::AutoRbldDsbl, 19),
-    Byte(AdpProperty::BatWarnDsbl, 20),
-    Byte(AdpProperty::EccBucketSize, 21),
-    Word(AdpProperty::EccBucketLeakRate, 22),
-    Byte(AdpProperty::RstrHotSpareOnInsert, 24),
-    Byte(AdpProperty::ExposeEnclDevices, 25),
-    Byte(AdpProperty::MaintainPdFailHistory, 26),
-    Byte(AdpProperty::AbortCcOnError, 28),
-    Byte(AdpProperty::LoadBalanceMode, 29),
-    Byte(AdpProperty::AutoDetectBackplaneDsbl, 30),
-    Byte(AdpProperty::DefaultSnapshotSpace, 31),
-    Bit(AdpProperty::CopyBackDsbl, 32, 0),
-    Bit(AdpProperty::SmartCpybkEnbl, 32, 1),
-    Bit(AdpProperty::PrCorrectUncfgdAreas, 32, 2),
-    Bit(AdpProperty::UseFdeOnlyEncrypt, 32, 3),
-    Bit(AdpProperty::NcqDsbl, 32, 4),
-    Bit(AdpProperty::SsdSmartCpybkEnbl, 32, 5),
-    Bit(AdpProperty::SupportSsdPatrolRead, 32, 6),
-    Bit(AdpProperty::EnblSpinDownUnconfigDrvs, 32, 7),
-    Bit(AdpProperty::AutoEnhancedImport, 33, 0),
-    Bit(AdpProperty::DisableOcr, 33, 2),
-    Bit(AdpProperty::BootWithPinnedCache, 33, 3),
-    Bit(AdpProperty::DsblSpinDownHsp, 33, 4),
-    Bit(AdpProperty::EnableJbod, 33, 5),
-    Bit(AdpProperty::UseDiskActivityForLocate, 33, 7),
-    Bit(AdpProperty::EnblPi, 34, 0),
-    Bit(AdpProperty::PreventPiImport, 34, 1),
-    Bit(AdpProperty::EnableEGhsp, 34, 2),
-    Bit(AdpProperty::EnableEUg, 34, 3),
-    Bit(AdpProperty::EnableESmarter, 34, 4),
-    Bit(AdpProperty::ForceSgpio, 34, 5),
-    Byte(AdpProperty::AutoSnapshotSpace, 36),
-    Byte(AdpProperty::DefaultViewSpace, 37),
-    Word(AdpProperty::SpinDownTime, 38),
-    Byte(AdpProperty::DefaultLdPsPolicy, 40),
-    Byte(AdpProperty::DisableLdPsInterval, 41),
-    Word(AdpProperty::DisableLdPsTime, 42),
-    Byte(AdpProperty::SpinUpEncDrvCnt, 44),
-    Byte(AdpProperty::SpinUpEncDelay, 45),
-    {AdpProperty::PerfMode, 47, PropKind::LowTwoBits, 0},
+    Word(AdpProperty::PredFailPollInterval, ctrlprops::kOffPredFailPollInterval),
+    Byte(AdpProperty::RebuildRate, ctrlprops::kOffRebuildRate),
+    Byte(AdpProperty::PatrolReadRate, ctrlprops::kOffPatrolReadRate),
+    Byte(AdpProperty::BgiRate, ctrlprops::kOffBgiRate),
+    Byte(AdpProperty::CcRate, ctrlprops::kOffCcRate),
+    Byte(AdpProperty::ReconRate, ctrlprops::kOffReconRate),
+    Byte(AdpProperty::CacheFlushInterval, ctrlprops::kOffCacheFlushInterval),
+    Byte(AdpProperty::SpinupDriveCount, ctrlprops::kOffSpinupDriveCount),
+    Byte(AdpProperty::SpinupDelay, ctrlprops::kOffSpinupDelay),
+    {AdpProperty::ClusterEnable, ctrlprops::kOffClusterEnable, PropKind::NonZero, 0},
+    Byte(AdpProperty::CoercionMode, ctrlprops::kOffCoercionMode),
+    Byte(AdpProperty::Alarm, ctrlprops::kOffAlarm),
+    Byte(AdpProperty::AutoRbldDsbl, ctrlprops::kOffAutoRbldDisabled),
+    Byte(AdpProperty::BatWarnDsbl, ctrlprops::kOffBatWarnDisabled),
+    Byte(AdpProperty::EccBucketSize, ctrlprops::kOffEccBucketSize),
+    Word(AdpProperty::EccBucketLeakRate, ctrlprops::kOffEccBucketLeakRate),
+    Byte(AdpProperty::RstrHotSpareOnInsert, ctrlprops::kOffRestoreHspOnInsert),
+    Byte(AdpProperty::ExposeEnclDevices, ctrlprops::kOffExposeEnclDevices),
+    Byte(AdpProperty::MaintainPdFailHistory, ctrlprops::kOffMaintainPdFailHistory),
+    Byte(AdpProperty::AbortCcOnError, ctrlprops::kOffAbortCcOnError),
+    Byte(AdpProperty::LoadBalanceMode, ctrlprops::kOffLoadBalanceMode),
+    Byte(AdpProperty::AutoDetectBackplaneDsbl, ctrlprops::kOffBackplaneMode),
+    Byte(AdpProperty::DefaultSnapshotSpace, ctrlprops::kOffDefaultSnapshotSpace),
+    Bit(AdpProperty::CopyBackDsbl, ctrlprops::kCopyBackDisabled),
+    Bit(AdpProperty::SmartCpybkEnbl, ctrlprops::kSmartCopyBack),
+    Bit(AdpProperty::PrCorrectUncfgdAreas, ctrlprops::kPrCorrectUncfgdAreas),
+    Bit(AdpProperty::UseFdeOnlyEncrypt, ctrlprops::kUseFdeOnlyEncrypt),
+    Bit(AdpProperty::NcqDsbl, ctrlprops::kNcqDisabled),
+    Bit(AdpProperty::SsdSmartCpybkEnbl, ctrlprops::kSsdSmartCopyBack),
+    Bit(AdpProperty::SupportSsdPatrolRead, ctrlprops::kSsdPatrolRead),
+    Bit(AdpProperty::EnblSpinDownUnconfigDrvs, ctrlprops::kSpinDownUnconfigured),
+    Bit(AdpProperty::AutoEnhancedImport, ctrlprops::kAutoEnhancedImport),
+    Bit(AdpProperty::DisableOcr, ctrlprops::kDisableOcr),
+    Bit(AdpProperty::BootWithPinnedCache, ctrlprops::kBootWithPinnedCache),
+    Bit(AdpProperty::DsblSpinDownHsp, ctrlprops::kSpinDownHspDisabled),
+    Bit(AdpProperty::EnableJbod, ctrlprops::kEnableJbod),
+    Bit(AdpProperty::UseDiskActivityForLocate, ctrlprops::kDiskActivityForLocate),
+    Bit(AdpProperty::EnblPi, ctrlprops::kEnablePi),
+    Bit(AdpProperty::PreventPiImport, ctrlprops::kPreventPiImport),
+    Bit(AdpProperty::EnableEGhsp, ctrlprops::kEmergencyGhsp),
+    Bit(AdpProperty::EnableEUg, ctrlprops::kEmergencyUg),
+    Bit(AdpProperty::EnableESmarter, ctrlprops::kEmergencySmarter),
+    Bit(AdpProperty::ForceSgpio, ctrlprops::kForceSgpio),
+    Byte(AdpProperty::AutoSnapshotSpace, ctrlprops::kOffAutoSnapshotSpace),
+    Byte(AdpProperty::DefaultViewSpace, ctrlprops::kOffDefaultViewSpace),
+    Word(AdpProperty::SpinDownTime, ctrlprops::kOffSpinDownTime),
+    Byte(AdpProperty::DefaultLdPsPolicy, ctrlprops::kOffDefaultLdPsPolicy),
+    Byte(AdpProperty::DisableLdPsInterval, ctrlprops::kOffDisableLdPsInterval),
+    Word(AdpProperty::DisableLdPsTime, ctrlprops::kOffDisableLdPsTime),
+    Byte(AdpProperty::SpinUpEncDrvCnt, ctrlprops::kOffSpinUpEnclDriveCount),
+    Byte(AdpProperty::SpinUpEncDelay, ctrlprops::kOffSpinUpEnclDelay),
+    {AdpProperty::PerfMode, ctrlprops::kOffPerfMode, PropKind::PerfMode, 0},
 };
 
 }  // namespace
@@ -155,7 +157,7 @@ int AdapterDataFwi::ReadControllerInfo(bool refresh)
         info_.clear();
     if (!info_.empty())
         return 0;
-    return ReadBlock(kDcmdCtrlGetInfo, kControllerInfoSize, &info_);
+    return ReadBlock(kDcmdCtrlGetInfo, ctrlinfo::kSize, &info_);
 }
 
 int AdapterDataFwi::GetInfoFlag(AdpInfoFlag flag, u8* value)
@@ -165,7 +167,7 @@ int AdapterDataFwi::GetInfoFlag(AdpInfoFlag flag, u8* value)
         return status;
     for (const InfoBit& entry : kInfoBits) {
         if (entry.flag == flag) {
-            *value = LeBit(info_.data(), entry.offset, entry.bit) ? 1 : 0;
+            *value = ByteView(info_).Bit(entry.field) ? 1 : 0;
             return 0;
         }
     }
@@ -177,28 +179,28 @@ int AdapterDataFwi::GetInfoValue(AdpInfoValue field, u32* value)
     int status = ReadControllerInfo(false);
     if (status != 0)
         return status;
-    const u8* b = info_.data();
+    const ByteView b(info_);
     switch (field) {
     case AdpInfoValue::MaxLdCount:
-        *value = LeU8(b, ctrlinfo::kOffMaxLdCount);
+        *value = b.U8(ctrlinfo::kOffMaxLdCount);
         return 0;
     case AdpInfoValue::EccBucketCount:
-        *value = LeU16(b, ctrlinfo::kOffEccBucketCount);
+        *value = b.U16(ctrlinfo::kOffEccBucketCount);
         return 0;
     case AdpInfoValue::SecurityKeyMode:
-        *value = LeU8(b, ctrlinfo::kOffSecurityKeyMode);
+        *value = b.U8(ctrlinfo::kOffSecurityKeyMode);
         return 0;
     case AdpInfoValue::MaxSscCount:
-        *value = LeU16(b, ctrlinfo::kOffMaxSscCount);
+        *value = b.U16(ctrlinfo::kOffMaxSscCount);
         return 0;
     case AdpInfoValue::SscCount:
-        *value = LeU16(b, ctrlinfo::kOffSscCount);
+        *value = b.U16(ctrlinfo::kOffSscCount);
         return 0;
     case AdpInfoValue::MaxVdsPerArray:
-        *value = LeU8(b, ctrlinfo::kOffMaxVdsPerArray);
+        *value = b.U8(ctrlinfo::kOffMaxVdsPerArray);
         return 0;
     case AdpInfoValue::RaidLevelBits:
-        *value = LeU8(b, ctrlinfo::kOffRaidLevels);
+        *value = b.U8(ctrlinfo::kOffRaidLevels);
         return 0;
     }
     return -1;
@@ -206,14 +208,15 @@ int AdapterDataFwi::GetInfoValue(AdpInfoValue field, u32* value)
 
 int AdapterDataFwi::GetPerfModeValues(u8 mode, u8* maxFlushLines, u8* orderIos)
 {
-    const u32 offset = ctrlinfo::kOffPerfModes + 2u * mode;
-    if (offset + 1 >= ctrlinfo::kSize)
+    const u32 offset = ctrlinfo::kOffPerfModes + ctrlinfo::kPerfModeSize * mode;
+    if (offset + ctrlinfo::kPerfModeSize > ctrlinfo::kSize)
         return -1;
     int status = ReadControllerInfo(false);
     if (status != 0)
         return status;
-    *maxFlushLines = LeU8(info_.data(), offset);
-    *orderIos = LeU8(info_.data(), offset + 1);
+    const ByteView pair = ByteView(info_).Sub(offset, ctrlinfo::kPerfModeSize);
+    *maxFlushLines = pair.U8(ctrlinfo::kPerfModeOffMaxFlushLines);
+    *orderIos = pair.U8(ctrlinfo::kPerfModeOffOrderedIos);
     return 0;
 }
 
@@ -225,9 +228,11 @@ int AdapterDataFwi::GetArrayDriveLimits(u8 levelCode, u8* minimum, u8* maximum)
     int status = ReadControllerInfo(false);
     if (status != 0)
         return status;
-    const u32 at = ctrlinfo::kOffArrayDriveLimits + 2u * static_cast<u32>(index);
-    *minimum = LeU8(info_.data(), at);
-    *maximum = LeU8(info_.data(), at + 1);
+    const ByteView pair = ByteView(info_).Sub(
+        ctrlinfo::kOffArrayDriveLimits + ctrlinfo::kArrayDriveLimitSize * static_cast<u32>(index),
+        ctrlinfo::kArrayDriveLimitSize);
+    *minimum = pair.U8(ctrlinfo::kArrayDriveLimitOffMin);
+    *maximum = pair.U8(ctrlinfo::kArrayDriveLimitOffMax);
     return 0;
 }
 
@@ -238,21 +243,21 @@ int AdapterDataFwi::GetVdDefaults(u8* stripCode, u8* cachePolicy)
         if (status != 0)
             return status;
     }
-    const u8* b = defaults_.data();
+    const ByteView b(defaults_);
     u8 cache = 0;
     // Adaptive write back is planned as write back.
-    if (LeU8(b, ctrldefaults::kOffWritePolicy) != 0)
-        cache |= kCacheWriteBack;
-    switch (LeU8(b, ctrldefaults::kOffReadPolicy)) {
-    case 1: cache |= kCacheReadAhead; break;
-    case 2: cache |= kCacheReadAdaptive; break;
+    if (b.U8(ctrldefaults::kOffWritePolicy) != 0)
+        cache |= vdrec::kCacheWriteBack;
+    switch (b.U8(ctrldefaults::kOffReadPolicy)) {
+    case 1: cache |= vdrec::kCacheReadAhead; break;
+    case 2: cache |= vdrec::kCacheReadAdaptive; break;
     default: break;
     }
-    if (LeU8(b, ctrldefaults::kOffCacheWhenBbuBad) != 0)
-        cache |= kCacheBadBbu;
-    if (LeU8(b, ctrldefaults::kOffCachedIo) != 0)
-        cache |= kCacheCachedIo;
-    *stripCode = LeU8(b, ctrldefaults::kOffStripCode);
+    if (b.U8(ctrldefaults::kOffCacheWhenBbuBad) != 0)
+        cache |= vdrec::kCacheBadBbu;
+    if (b.U8(ctrldefaults::kOffCachedIo) != 0)
+        cache |= vdrec::kCacheCachedIo;
+    *stripCode = b.U8(ctrldefaults::kOffStripCode);
     *cachePolicy = cache;
     return 0;
 }
@@ -273,22 +278,22 @@ int AdapterDataFwi::GetProperty(AdpProperty field, u32* value)
         std::find_if(std::begin(kPropFields), std::end(kPropFields), [field](const PropField& f) { return f.field == field; });
     if (entry == std::end(kPropFields))
         return -1;
-    const u8* b = properties_.data();
+    const ByteView b(properties_);
     switch (entry->kind) {
     case PropKind::Byte:
-        *value = LeU8(b, entry->offset);
+        *value = b.U8(entry->offset);
         break;
     case PropKind::Word:
-        *value = LeU16(b, entry->offset);
+        *value = b.U16(entry->offset);
         break;
     case PropKind::Bit:
-        *value = LeBit(b, entry->offset, entry->bit) ? 1 : 0;
+        *value = b.Bit(entry->offset, entry->bit) ? 1 : 0;
         break;
     case PropKind::NonZero:
-        *value = LeU8(b, entry->offset) != 0 ? 1 : 0;
+        *value = b.U8(entry->offset) != 0 ? 1 : 0;
         break;
-    case PropKind::LowTwoBits:
-        *value = LeU8(b, entry->offset) & 0x03u;
+    case PropKind::PerfMode:
+        *value = b.U8(entry->offset) & ctrlprops::kPerfModeMask;
         break;
     }
     return 0;
@@ -302,7 +307,7 @@ int AdapterDataFwi::GetOemMode(u32* mode)
     int status = controller_->Execute(request);
     if (status != 0)
         return status;
-    *mode = LeU8(block, oemdata::kOffMode);
+    *mode = ByteView(block).U8(oemdata::kOffMode);
     return 0;
 }
 
@@ -319,7 +324,7 @@ int AdapterDataFwi::GetConnectorCount(u8* count)
     if (status != 0)
         return status;
     // The block holds kMaxEntries entries; a larger count is not believed past them.
-    *count = static_cast<u8>(std::min<u32>(LeU8(connectors_.data(), connlist::kOffCount), connlist::kMaxEntries));
+    *count = static_cast<u8>(std::min<u32>(ByteView(connectors_).U8(connlist::kOffCount), connlist::kMaxEntries));
     return 0;
 }
 
@@ -331,9 +336,9 @@ int AdapterDataFwi::GetConnectorName(u8 index, string* name)
         return status;
     if (index >= count)
         return -1;
-    const u32 offset = connlist::kOffEntries + index * connlist::kEntrySize + connlist::kEntryOffName;
-    const char* text = reinterpret_cast<const char*>(connectors_.data() + offset);
-    *name = string(text, FieldTextLength(connectors_.data(), offset, connlist::kNameWidth));
+    const ByteView entry =
+        ByteView(connectors_).Sub(connlist::kOffEntries + index * connlist::kEntrySize, connlist::kEntrySize);
+    *name = string(entry.Text(connlist::kEntryName).c_str());
     return 0;
 }
 
@@ -345,7 +350,8 @@ int AdapterDataFwi::GetConnectorLocation(u8 index, u8* location)
         return status;
     if (index >= count)
         return -1;
-    *location = LeU8(connectors_.data(), connlist::kOffEntries + index * connlist::kEntrySize + connlist::kEntryOffLocation);
+    const u32 entry = connlist::kOffEntries + index * connlist::kEntrySize;
+    *location = ByteView(connectors_).U8(entry + connlist::kEntryOffLocation);
     return 0;
 }
 
@@ -361,7 +367,7 @@ int AdapterDataFwi::GetPhyCount(u32* count)
     int status = ReadPhys();
     if (status != 0)
         return status;
-    *count = std::min<u32>(LeU32(phys_.data(), phylist::kOffCount), phylist::kMaxEntries);
+    *count = std::min<u32>(ByteView(phys_).U32(phylist::kOffCount), phylist::kMaxEntries);
     return 0;
 }
 
@@ -373,10 +379,8 @@ int AdapterDataFwi::IsPhyDisabled(u32 phy, u8* disabled)
         return status;
     if (phy >= count)
         return -1;
-    *disabled = LeU8(phys_.data(), phylist::kOffEntries + phy * phylist::kEntrySize + phylist::kEntryOffState) ==
-                        phylist::kStateDisabled
-                    ? 1
-                    : 0;
+    const u8 state = ByteView(phys_).U8(phylist::kOffEntries + phy * phylist::kEntrySize + phylist::kEntryOffState);
+    *disabled = state == phylist::kStateDisabled ? 1 : 0;
     return 0;
 }
 
@@ -388,9 +392,10 @@ int AdapterDataFwi::GetDpmState(u8* state, u32* words)
     int status = controller_->Execute(request);
     if (status != 0)
         return status;
-    *state = LeU8(block, 0);
+    const ByteView reply(block);
+    *state = reply.U8(dpmstate::kOffState);
     if (words != nullptr)
         for (u32 i = 0; i < dpmstate::kWords; ++i)
-            words[i] = LeU32(block, 4 * i);
+            words[i] = reply.U32(dpmstate::kOffWords + sizeof(u32) * i);
     return 0;
 }

@@ -3,7 +3,7 @@
 #pragma once
 #include <vector>
 
-#include "raidmodel/AdapterData.h"
+#include "dataif/AdapterData.h"
 
 class Controller;
 
@@ -12,7 +12,7 @@ public:
     explicit AdapterDataFwi(Controller* controller) : controller_(controller) {}
 
     int ReadControllerInfo(bool refresh) override;
-    const u8* GetControllerInfo() const override { return info_.empty() ? nullptr : info_.data(); }
+    ByteView GetControllerInfo() const override { return ByteView(info_); }
 
     int GetInfoFlag(AdpInfoFlag flag, u8* value) override;
     int GetInfoValue(AdpInfoValue field, u32* value) override;

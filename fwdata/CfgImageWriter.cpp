@@ -1,54 +1,55 @@
 #include "fwdata/CfgImageWriter.h"
 
-#include "fwdata/CfgImageLayout.h"
-#include "fwdata/LeBytes.h"
-#include "raidmodel/RaidLevels.h"
+#include "ZepUtil/ByteView.h"
+#include "dataif/RaidLevels.h"
+#include "fwdata/layout/ArrayRecord.h"
+#include "fwdata/layout/CfgImage.h"
+#include "fwdata/layout/VdRecord.h"
 
 namespace {
 // Target id and sequence number of a new virtual drive: the controller assigns them.
 constexpr u8 kAssignedByController = 0xFF;
 // RAID level qualifier of the parity levels.
 constexpr u8 kParityQualifier = 3;
-constexpr std::size_t kNameMax = vdrec::kNameWidth - 1;
+constexpr std::size_t kNameMax = vdrec::kName.width - 1;
 
-void PutArray(u8* rec, const ArrayData& array)
+void PutArray(ByteWriter rec, const ArrayData& array)
 {
-    PutLeU64(rec, arrayrec::kOffBlocks, array.blocks);
-    PutLeU8(rec, arrayrec::kOffRowCount, static_cast<u8>(array.rows.size()));
-    PutLeU16(rec, arrayrec::kOffRef, array.ref);
+    rec.PutU64(arrayrec::kOffBlocks, array.blocks);
+    rec.PutU8(arrayrec::kOffRowCount, static_cast<u8>(array.rows.size()));
+    rec.PutU16(arrayrec::kOffRef, array.ref);
     for (std::size_t r = 0; r < array.rows.size(); ++r) {
-        const std::size_t at = arrayrec::kOffRows + r * arrayrec::kRowSize;
-        PutLeU16(rec, at + arrayrec::kRowOffDeviceId, array.rows[r].deviceId);
-        PutLeU16(rec, at + arrayrec::kRowOffSeqNum, array.rows[r].seqNum);
+        ByteWriter row = rec.Sub(arrayrec::kOffRows + r * arrayrec::kRowSize, arrayrec::kRowSize);
+        row.PutU16(arrayrec::kRowOffDeviceId, array.rows[r].deviceId);
+        row.PutU16(arrayrec::kRowOffSeqNum, array.rows[r].seqNum);
     }
 }
 
-void PutVd(u8* rec, const NewVdData& vd)
+void PutVd(ByteWriter rec, const NewVdData& vd)
 {
-    PutLeU8(rec, vdrec::kOffTargetId, kAssignedByController);
-    PutLeU16(rec, vdrec::kOffSeqNum, 0);
-    for (std::size_t i = 0; i < vd.name.size(); ++i)
-        PutLeU8(rec, vdrec::kOffName + i, static_cast<u8>(vd.name[i]));
-    PutLeU8(rec, vdrec::kOffDefaultCache, vd.cachePolicy);
-    PutLeU8(rec, vdrec::kOffDefaultAccess, vd.accessPolicy);
-    PutLeU8(rec, vdrec::kOffDiskCache, vd.diskCachePolicy);
-    PutLeU8(rec, vdrec::kOffDefaultPs, vd.psPolicy);
-    PutLeU8(rec, vdrec::kOffEncryption, vd.encryption);
-    PutLeU8(rec, vdrec::kOffPiType, vd.piType);
-    PutLeU8(rec, vdrec::kOffPrimaryLevel, vd.primaryLevel);
+    rec.PutU8(vdrec::kOffTargetId, kAssignedByController);
+    rec.PutU16(vdrec::kOffSeqNum, 0);
+    rec.PutText(vdrec::kName.offset, vdrec::kName.width, vd.name);
+    rec.PutU8(vdrec::kOffDefaultCache, vd.cachePolicy);
+    rec.PutU8(vdrec::kOffDefaultAccess, vd.accessPolicy);
+    rec.PutU8(vdrec::kOffDiskCache, vd.diskCachePolicy);
+    rec.PutU8(vdrec::kOffDefaultPs, vd.psPolicy);
+    rec.PutU8(vdrec::kOffEncryption, vd.encryption);
+    rec.PutU8(vdrec::kOffPiType, vd.piType);
+    rec.PutU8(vdrec::kOffPrimaryLevel, vd.primaryLevel);
     const bool parity = vd.primaryLevel == raidlevel::kRaid5 || vd.primaryLevel == raidlevel::kRaid6;
-    PutLeU8(rec, vdrec::kOffLevelQualifier, parity ? kParityQualifier : 0);
-    PutLeU8(rec, vdrec::kOffSecondaryLevel, 0);
-    PutLeU8(rec, vdrec::kOffStripExponent, vd.stripExponent);
-    PutLeU8(rec, vdrec::kOffDrivesPerSpan, vd.drivesPerSpan);
-    PutLeU8(rec, vdrec::kOffSpanDepth, static_cast<u8>(vd.spans.size()));
-    PutLeU8(rec, vdrec::kOffSscd, vd.sscd ? 1 : 0);
-    PutLeU64(rec, vdrec::kOffSizeBlocks, vd.blocks);
+    rec.PutU8(vdrec::kOffLevelQualifier, parity ? kParityQualifier : 0);
+    rec.PutU8(vdrec::kOffSecondaryLevel, 0);
+    rec.PutU8(vdrec::kOffStripExponent, vd.stripExponent);
+    rec.PutU8(vdrec::kOffDrivesPerSpan, vd.drivesPerSpan);
+    rec.PutU8(vdrec::kOffSpanDepth, static_cast<u8>(vd.spans.size()));
+    rec.PutU8(vdrec::kOffSscd, vd.sscd ? 1 : 0);
+    rec.PutU64(vdrec::kOffSizeBlocks, vd.blocks);
     for (std::size_t s = 0; s < vd.spans.size(); ++s) {
-        const std::size_t at = vdrec::kOffSpans + s * vdrec::kSpanSize;
-        PutLeU64(rec, at + vdrec::kSpanOffStart, vd.spans[s].startBlock);
-        PutLeU64(rec, at + vdrec::kSpanOffBlocks, vd.spans[s].blocks);
-        PutLeU16(rec, at + vdrec::kSpanOffArrayRef, vd.spans[s].arrayRef);
+        ByteWriter span = rec.Sub(vdrec::kOffSpans + s * vdrec::kSpanSize, vdrec::kSpanSize);
+        span.PutU64(vdrec::kSpanOffStart, vd.spans[s].startBlock);
+        span.PutU64(vdrec::kSpanOffBlocks, vd.spans[s].blocks);
+        span.PutU16(vdrec::kSpanOffArrayRef, vd.spans[s].arrayRef);
     }
 }
 }  // namespace
@@ -63,22 +64,22 @@ int BuildCfgImage(const CfgWrite& write, std::vector<u8>* image)
             return -1;
 
     const u32 arrays = static_cast<u32>(write.arrays.size());
-    const u32 size = cfgimg::kHeaderSize + arrays * cfgimg::kArrayRecordSize + cfgimg::kVdRecordSize;
+    const u32 size = static_cast<u32>(cfgimg::ImageSize(arrays, 1, 0));
     std::vector<u8> out(size, 0);
-    u8* b = out.data();
-    PutLeU32(b, cfgimg::kOffFullSize, size);
-    PutLeU16(b, cfgimg::kOffArrayCount, static_cast<u16>(arrays));
-    PutLeU16(b, cfgimg::kOffArraySize, static_cast<u16>(cfgimg::kArrayRecordSize));
-    PutLeU16(b, cfgimg::kOffVdCount, 1);
-    PutLeU16(b, cfgimg::kOffVdSize, static_cast<u16>(cfgimg::kVdRecordSize));
-    PutLeU16(b, cfgimg::kOffSpareCount, 0);
-    PutLeU16(b, cfgimg::kOffSpareSize, static_cast<u16>(cfgimg::kSpareRecordSize));
+    ByteWriter b(out);
+    b.PutU32(cfgimg::kOffFullSize, size);
+    b.PutU16(cfgimg::kOffArrayCount, static_cast<u16>(arrays));
+    b.PutU16(cfgimg::kOffArraySize, static_cast<u16>(cfgimg::kArrayRecordSize));
+    b.PutU16(cfgimg::kOffVdCount, 1);
+    b.PutU16(cfgimg::kOffVdSize, static_cast<u16>(cfgimg::kVdRecordSize));
+    b.PutU16(cfgimg::kOffSpareCount, 0);
+    b.PutU16(cfgimg::kOffSpareSize, static_cast<u16>(cfgimg::kSpareRecordSize));
     u32 at = cfgimg::kHeaderSize;
     for (const ArrayData& array : write.arrays) {
-        PutArray(b + at, array);
+        PutArray(b.Sub(at, cfgimg::kArrayRecordSize), array);
         at += cfgimg::kArrayRecordSize;
     }
-    PutVd(b + at, write.vd);
+    PutVd(b.Sub(at, cfgimg::kVdRecordSize), write.vd);
     *image = std::move(out);
     return 0;
 }

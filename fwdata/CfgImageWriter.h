@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ZepUtil/Types.h"
-#include "raidmodel/CfgWrite.h"
+#include "dataif/CfgWrite.h"
 
 // 0 and the image; -1 (image untouched) when the records do not fit the layout: more than 8
 // spans or arrays, more than 32 rows, a name longer than 15 characters.

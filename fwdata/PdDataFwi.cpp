@@ -4,28 +4,25 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/FwOpcodes.h"
-#include "fwdata/LeBytes.h"
-#include "fwdata/PdRecordLayout.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PdAllowedOps.h"
+#include "fwdata/layout/PdRecord.h"
 
-namespace {
-// Mailbox with the device id in bytes 0-1.
-void DeviceIdMailbox(u16 deviceId, u8 mbox[12])
+int PdDataFwi::ReadBlock(u32 opcode, u8* reply, u32 length)
 {
-    std::memset(mbox, 0, 12);
-    PutLeU16(mbox, 0, deviceId);
+    u8 mbox[mailbox::kSize] = {};
+    ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, entry_.deviceId);
+    DcmdFwiDpParams request(opcode, mbox, reply, length);
+    return controller_->Execute(request);
 }
-}  // namespace
 
 int PdDataFwi::LoadRecord()
 {
     if (loaded_)
         return 0;
     std::vector<u8> block(pdrec::kSize, 0);
-    u8 mbox[12];
-    DeviceIdMailbox(entry_.deviceId, mbox);
-    DcmdFwiDpParams request(kDcmdPdGetInfo, mbox, block.data(), pdrec::kSize);
-    int status = controller_->Execute(request);
+    int status = ReadBlock(kDcmdPdGetInfo, block.data(), pdrec::kSize);
     if (status != 0)
         return status;
     // A record read again goes into the buffer already handed out.
@@ -37,11 +34,11 @@ int PdDataFwi::LoadRecord()
     return 0;
 }
 
-int PdDataFwi::Bit(u32 offset, unsigned bit, u8* flag)
+int PdDataFwi::Bit(BitField field, u8* flag)
 {
     int status = LoadRecord();
     if (status == 0)
-        *flag = LeBit(record_.data(), offset, bit) ? 1 : 0;
+        *flag = Record().Bit(field) ? 1 : 0;
     return status;
 }
 
@@ -49,7 +46,7 @@ int PdDataFwi::GetSeqNum(u16* seqNum)
 {
     int status = LoadRecord();
     if (status == 0)
-        *seqNum = LeU16(record_.data(), pdrec::kOffSeqNum);
+        *seqNum = Record().U16(pdrec::kOffSeqNum);
     return status;
 }
 
@@ -57,7 +54,7 @@ int PdDataFwi::GetFwState(u16* state)
 {
     int status = LoadRecord();
     if (status == 0)
-        *state = LeU16(record_.data(), pdrec::kOffFwState);
+        *state = Record().U16(pdrec::kOffFwState);
     return status;
 }
 
@@ -65,7 +62,7 @@ int PdDataFwi::GetPdType(u8* type)
 {
     int status = LoadRecord();
     if (status == 0)
-        *type = static_cast<u8>(LeU8(record_.data(), pdrec::kOffInterface) >> 4);
+        *type = static_cast<u8>(Record().U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift);
     return status;
 }
 
@@ -73,7 +70,7 @@ int PdDataFwi::IsSasSataBridge(u8* flag)
 {
     int status = LoadRecord();
     if (status == 0)
-        *flag = LeU8(record_.data(), pdrec::kOffBridge) != 0 ? 1 : 0;
+        *flag = Record().U8(pdrec::kOffBridge) != 0 ? 1 : 0;
     return status;
 }
 
@@ -89,7 +86,7 @@ int PdDataFwi::GetMediaType(u8* type)
 {
     int status = LoadRecord();
     if (status == 0)
-        *type = LeU8(record_.data(), pdrec::kOffMediaType);
+        *type = Record().U8(pdrec::kOffMediaType);
     return status;
 }
 
@@ -97,7 +94,7 @@ int PdDataFwi::GetCoercedSize(u64* blocks)
 {
     int status = LoadRecord();
     if (status == 0)
-        *blocks = LeU64(record_.data(), pdrec::kOffCoercedBlocks);
+        *blocks = Record().U64(pdrec::kOffCoercedBlocks);
     return status;
 }
 
@@ -105,14 +102,14 @@ int PdDataFwi::GetPowerState(u8* state)
 {
     int status = LoadRecord();
     if (status == 0)
-        *state = LeU8(record_.data(), pdrec::kOffPowerState);
+        *state = Record().U8(pdrec::kOffPowerState);
     return status;
 }
 
 int PdDataFwi::IsPiEligible(u16* flag)
 {
     u8 bit = 0;
-    int status = Bit(pdrec::kOffPi, 0, &bit);
+    int status = Bit(pdrec::kPiEligible, &bit);
     if (status == 0)
         *flag = bit;
     return status;
@@ -121,28 +118,25 @@ int PdDataFwi::IsPiEligible(u16* flag)
 int PdDataFwi::IsSecured(u16* flag)
 {
     u8 bit = 0;
-    int status = Bit(pdrec::kOffSecurity, 2, &bit);
+    int status = Bit(pdrec::kSecured, &bit);
     if (status == 0)
         *flag = bit;
     return status;
 }
 
-int PdDataFwi::IsForeignSecured(u8* flag) { return Bit(pdrec::kOffSecurity, 4, flag); }
-int PdDataFwi::IsLocked(u8* flag) { return Bit(pdrec::kOffSecurity, 3, flag); }
-int PdDataFwi::IsReprovisionAllowed(u8* flag) { return Bit(pdrec::kOffAllowed, 1, flag); }
-int PdDataFwi::IsRbldSuspendAllowed(u8* flag) { return Bit(pdrec::kOffAllowed, 4, flag); }
-int PdDataFwi::IsRbldResumeAllowed(u8* flag) { return Bit(pdrec::kOffAllowed, 5, flag); }
-int PdDataFwi::IsCopyBackSuspendAllowed(u8* flag) { return Bit(pdrec::kOffAllowed, 6, flag); }
-int PdDataFwi::IsCopyBackResumeAllowed(u8* flag) { return Bit(pdrec::kOffAllowed, 7, flag); }
+int PdDataFwi::IsForeignSecured(u8* flag) { return Bit(pdrec::kForeignKey, flag); }
+int PdDataFwi::IsLocked(u8* flag) { return Bit(pdrec::kLocked, flag); }
+int PdDataFwi::IsReprovisionAllowed(u8* flag) { return Bit(pdrec::kReprovisionAllowed, flag); }
+int PdDataFwi::IsRbldSuspendAllowed(u8* flag) { return Bit(pdrec::kRbldSuspendAllowed, flag); }
+int PdDataFwi::IsRbldResumeAllowed(u8* flag) { return Bit(pdrec::kRbldResumeAllowed, flag); }
+int PdDataFwi::IsCopyBackSuspendAllowed(u8* flag) { return Bit(pdrec::kCopyBackSuspendAllowed, flag); }
+int PdDataFwi::IsCopyBackResumeAllowed(u8* flag) { return Bit(pdrec::kCopyBackResumeAllowed, flag); }
 
 int PdDataFwi::IsSpare(u8* flag)
 {
     int status = LoadRecord();
     if (status == 0)
-        *flag = (LeBit(record_.data(), pdrec::kOffFlags, pdrec::kFlagDedicatedSpare) ||
-                 LeBit(record_.data(), pdrec::kOffFlags, pdrec::kFlagGlobalSpare))
-                    ? 1
-                    : 0;
+        *flag = (Record().Bit(pdrec::kDedicatedSpare) || Record().Bit(pdrec::kGlobalSpare)) ? 1 : 0;
     return status;
 }
 
@@ -150,17 +144,14 @@ int PdDataFwi::GetConnectorIndex(u8* index)
 {
     int status = LoadRecord();
     if (status == 0)
-        *index = LeU8(record_.data(), pdrec::kOffConnector);
+        *index = Record().U8(pdrec::kOffConnector);
     return status;
 }
 
-int PdDataFwi::GetProgress(u8 block[32])
+int PdDataFwi::GetProgress(u8 block[pdprogress::kSize])
 {
     u8 reply[pdprogress::kSize] = {};
-    u8 mbox[12];
-    DeviceIdMailbox(entry_.deviceId, mbox);
-    DcmdFwiDpParams request(kDcmdPdGetProgress, mbox, reply, sizeof reply);
-    int status = controller_->Execute(request);
+    int status = ReadBlock(kDcmdPdGetProgress, reply, sizeof reply);
     if (status == 0)
         std::memcpy(block, reply, sizeof reply);
     return status;
@@ -169,11 +160,8 @@ int PdDataFwi::GetProgress(u8 block[32])
 int PdDataFwi::ReadAllowedOps(u32* word)
 {
     u8 reply[pdallowed::kSize] = {};
-    u8 mbox[12];
-    DeviceIdMailbox(entry_.deviceId, mbox);
-    DcmdFwiDpParams request(kDcmdPdGetAllowedOps, mbox, reply, sizeof reply);
-    int status = controller_->Execute(request);
+    int status = ReadBlock(kDcmdPdGetAllowedOps, reply, sizeof reply);
     if (status == 0)
-        *word = LeU32(reply, 0);
+        *word = ByteView(reply).U32(pdallowed::kOffWord);
     return status;
 }

@@ -3,8 +3,8 @@
 #pragma once
 #include <vector>
 
-#include "raidmodel/PdData.h"
-#include "raidmodel/RmData.h"
+#include "dataif/PdData.h"
+#include "dataif/RmData.h"
 
 class Controller;
 
@@ -37,7 +37,7 @@ public:
     int IsSpare(u8* flag) override;
     int GetConnectorIndex(u8* index) override;
 
-    int GetProgress(u8 block[32]) override;
+    int GetProgress(u8 block[pdprogress::kSize]) override;
     int ReadAllowedOps(u32* word) override;
 
     int SetFwState(u8 state) override;
@@ -53,13 +53,16 @@ public:
 
     // The record, read when not held: 0, or the read status (nothing held then).
     int LoadRecord();
-    const u8* Record() const { return loaded_ ? record_.data() : nullptr; }
+    // The held record; empty when none is held.
+    ByteView Record() const { return loaded_ ? ByteView(record_) : ByteView(); }
     // Marks the record stale after a change: the next field read reads it again. The buffer
     // stays where it is, so the inquiry data pointer handed out earlier stays valid.
     void DropRecord() override { loaded_ = false; }
 
 private:
-    int Bit(u32 offset, unsigned bit, u8* flag);
+    int Bit(BitField field, u8* flag);
+    // A read of a block of the drive's, named by its device id, into `reply`.
+    int ReadBlock(u32 opcode, u8* reply, u32 length);
     // The drive reference of the held record (device id low, sequence number high).
     u32 Ref() const;
     // Sends a change request that carries the drive reference; drops the record when it succeeds.

@@ -45,9 +45,8 @@
 
 #include "ZepUtil/QuickFormat.h"
 #include "ZepUtil/TextHelpers.h"
-#include "fwdata/LeBytes.h"
 #include "fwdata/PdDataFwi.h"
-#include "fwdata/PdRecordLayout.h"
+#include "fwdata/layout/PdRecord.h"
 
 namespace {
 
@@ -128,12 +127,14 @@ const char* SpeedText(u8 code)
 
 const char* YesNo(bool flag) { return flag ? "Yes" : "No"; }
 
-// A fixed field of the record as text, non-printable characters shown as blanks.
-std::string FieldText(const u8* record, u32 offset, u32 width)
+// A fixed field of the inquiry data as text, every byte of it, non-printable characters shown
+// as blanks.
+std::string InquiryText(const ByteView& record, TextField field)
 {
+    const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
     std::string text;
-    for (u32 i = 0; i < width; ++i) {
-        const u8 c = record[offset + i];
+    for (u32 i = 0; i < field.width; ++i) {
+        const u8 c = inquiry.U8(field.offset + i);
         text += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : ' ';
     }
     return text;
@@ -146,9 +147,9 @@ std::string SizeLine(const char* label, u64 blocks)
     return Format("%s: %s [0x%" PRIx64 " Sectors]\n", label, size, blocks);
 }
 
-u8 PathCount(const u8* record)
+u8 PathCount(const ByteView& record)
 {
-    const u8 count = LeU8(record, pdrec::kOffPathCount);
+    const u8 count = record.U8(pdrec::kOffPathCount);
     return count < pdrec::kMaxPaths ? count : static_cast<u8>(pdrec::kMaxPaths);
 }
 
@@ -160,14 +161,15 @@ string PdDataFwi::Print()
     text += Format("Slot Number: %d\n", entry_.slot);
     if (LoadRecord() != 0)
         return string(text.c_str());
-    const u8* r = record_.data();
-    text += Format("Device Id: %d\n", LeU16(r, pdrec::kOffDeviceId));
-    text += Format("Sequence Number: %d\n", LeU16(r, pdrec::kOffSeqNum));
-    text += Format("Media Error Count: %u\n", LeU32(r, pdrec::kOffMediaErrors));
-    text += Format("Other Error Count: %u\n", LeU32(r, pdrec::kOffOtherErrors));
-    text += Format("Predictive Failure Count: %u\n", LeU32(r, pdrec::kOffPredFailures));
-    text += Format("Last Predictive Failure Event Seq Number: %u\n", LeU32(r, pdrec::kOffLastPredFailSeq));
-    text += Format("PD Type: %s\n", InterfaceText(static_cast<u8>(LeU8(r, pdrec::kOffInterface) >> 4)));
+    const ByteView r = Record();
+    text += Format("Device Id: %d\n", r.U16(pdrec::kOffDeviceId));
+    text += Format("Sequence Number: %d\n", r.U16(pdrec::kOffSeqNum));
+    text += Format("Media Error Count: %u\n", r.U32(pdrec::kOffMediaErrors));
+    text += Format("Other Error Count: %u\n", r.U32(pdrec::kOffOtherErrors));
+    text += Format("Predictive Failure Count: %u\n", r.U32(pdrec::kOffPredFailures));
+    text += Format("Last Predictive Failure Event Seq Number: %u\n", r.U32(pdrec::kOffLastPredFailSeq));
+    const u8 pdType = static_cast<u8>(r.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift);
+    text += Format("PD Type: %s\n", InterfaceText(pdType));
     return string(text.c_str());
 }
 
@@ -175,20 +177,19 @@ string PdDataFwi::PrintFirmwareState()
 {
     if (LoadRecord() != 0)
         return string();
-    const u8* r = record_.data();
+    const ByteView r = Record();
     std::string text = Format("Firmware state: %s\n",
-                              StateText(LeU16(r, pdrec::kOffFwState), LeU8(r, pdrec::kOffPowerState) != 0));
-    text += SizeLine("Raw Size", LeU64(r, pdrec::kOffRawBlocks));
-    text += SizeLine("Non Coerced Size", LeU64(r, pdrec::kOffNonCoercedBlocks));
-    text += SizeLine("Coerced Size", LeU64(r, pdrec::kOffCoercedBlocks));
-    text += "Device Firmware Level: " +
-            FieldText(r, pdrec::kOffInquiry + pdrec::kInqOffRevision, pdrec::kInqRevisionWidth) + "\n";
+                              StateText(r.U16(pdrec::kOffFwState), r.U8(pdrec::kOffPowerState) != 0));
+    text += SizeLine("Raw Size", r.U64(pdrec::kOffRawBlocks));
+    text += SizeLine("Non Coerced Size", r.U64(pdrec::kOffNonCoercedBlocks));
+    text += SizeLine("Coerced Size", r.U64(pdrec::kOffCoercedBlocks));
+    text += "Device Firmware Level: " + InquiryText(r, pdrec::kInqRevision) + "\n";
     const u8 paths = PathCount(r);
     for (u8 i = 0; i < paths; ++i)
-        text += Format("SAS Address(%d): 0x%" PRIx64 "\n", i, LeU64(r, pdrec::kOffSasAddresses + 8u * i));
+        text += Format("SAS Address(%d): 0x%" PRIx64 "\n", i, r.U64(pdrec::kOffSasAddresses + sizeof(u64) * i));
     std::string ports;
-    const u8 portBits = LeU8(r, pdrec::kOffConnectedPorts);
-    for (unsigned port = 0; port < 8; ++port) {
+    const u8 portBits = r.U8(pdrec::kOffConnectedPorts);
+    for (unsigned port = 0; port < pdrec::kConnectedPortBits; ++port) {
         if ((portBits >> port) & 1u) {
             if (!ports.empty())
                 ports += ",";
@@ -196,9 +197,8 @@ string PdDataFwi::PrintFirmwareState()
         }
     }
     text += "Connected Port Number: " + (ports.empty() ? std::string("None") : ports) + "\n";
-    std::string inquiry = FieldText(r, pdrec::kOffInquiry + pdrec::kInqOffVendor, pdrec::kInqVendorWidth) +
-                          FieldText(r, pdrec::kOffInquiry + pdrec::kInqOffProduct, pdrec::kInqProductWidth) +
-                          FieldText(r, pdrec::kOffInquiry + pdrec::kInqOffSerial, pdrec::kInqSerialWidth);
+    std::string inquiry = InquiryText(r, pdrec::kInqVendor) + InquiryText(r, pdrec::kInqProduct) +
+                          InquiryText(r, pdrec::kInqSerial);
     inquiry.erase(inquiry.find_last_not_of(' ') + 1);
     text += "Inquiry Data: " + inquiry + "\n";
     return string(text.c_str());
@@ -208,31 +208,31 @@ string PdDataFwi::PrintSecurity()
 {
     if (LoadRecord() != 0)
         return string();
-    const u8* r = record_.data();
-    std::string text = Format("FDE Capable: %s\n", LeBit(r, pdrec::kOffSecurity, 0) ? "Capable" : "Not Capable");
-    text += Format("FDE Enable: %s\n", LeBit(r, pdrec::kOffSecurity, 1) ? "Enable" : "Disable");
-    text += Format("Secured: %s\n", LeBit(r, pdrec::kOffSecurity, 2) ? "Secured" : "Unsecured");
-    text += Format("Locked: %s\n", LeBit(r, pdrec::kOffSecurity, 3) ? "Locked" : "Unlocked");
-    text += Format("Secured by Foreign Key: %s\n", YesNo(LeBit(r, pdrec::kOffSecurity, 4)));
-    text += Format("Device Speed: %s\n", SpeedText(LeU8(r, pdrec::kOffDeviceSpeed)));
-    const char* linkSpeed = SpeedText(LeU8(r, pdrec::kOffLinkSpeed));
+    const ByteView r = Record();
+    std::string text = Format("FDE Capable: %s\n", r.Bit(pdrec::kFdeCapable) ? "Capable" : "Not Capable");
+    text += Format("FDE Enable: %s\n", r.Bit(pdrec::kFdeEnabled) ? "Enable" : "Disable");
+    text += Format("Secured: %s\n", r.Bit(pdrec::kSecured) ? "Secured" : "Unsecured");
+    text += Format("Locked: %s\n", r.Bit(pdrec::kLocked) ? "Locked" : "Unlocked");
+    text += Format("Secured by Foreign Key: %s\n", YesNo(r.Bit(pdrec::kForeignKey)));
+    text += Format("Device Speed: %s\n", SpeedText(r.U8(pdrec::kOffDeviceSpeed)));
+    const char* linkSpeed = SpeedText(r.U8(pdrec::kOffLinkSpeed));
     text += Format("Link Speed: %s\n", linkSpeed);
-    text += Format("Media Type: %s\n", LeU8(r, pdrec::kOffMediaType) == 1 ? "Solid State Device" : "Hard Disk Device");
-    const u8 celsius = LeU8(r, pdrec::kOffTemperature);
+    text += Format("Media Type: %s\n", r.U8(pdrec::kOffMediaType) == 1 ? "Solid State Device" : "Hard Disk Device");
+    const u8 celsius = r.U8(pdrec::kOffTemperature);
     if (celsius == 0) {
         text += "Drive Temperature : N/A\n";
     } else {
         const unsigned tenthsF = celsius * 18u + 320u;  // F x 10 = C x 18 + 320
         text += Format("Drive Temperature : %dC (%u.%u F)\n", celsius, tenthsF / 10, tenthsF % 10);
     }
-    text += Format("PI Eligible: %s\n", YesNo(LeBit(r, pdrec::kOffPi, 0)));
+    text += Format("PI Eligible: %s\n", YesNo(r.Bit(pdrec::kPiEligible)));
     const u8 paths = PathCount(r);
-    const u8 portBits = LeU8(r, pdrec::kOffConnectedPorts);
+    const u8 portBits = r.U8(pdrec::kOffConnectedPorts);
     for (u8 i = 0; i < paths; ++i) {
         text += Format("Port-%d :\n", i);
         text += Format("Port status: %s\n", ((portBits >> i) & 1u) ? "Active" : "Inactive");
         text += Format("Port's Linkspeed: %s\n", linkSpeed);
     }
-    text += Format("Drive has flagged a S.M.A.R.T alert : %s\n\n\n", YesNo(LeBit(r, pdrec::kOffFlags, pdrec::kFlagSmartAlert)));
+    text += Format("Drive has flagged a S.M.A.R.T alert : %s\n\n\n", YesNo(r.Bit(pdrec::kSmartAlert)));
     return string(text.c_str());
 }

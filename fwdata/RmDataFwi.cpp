@@ -4,21 +4,14 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/CfgImageLayout.h"
-#include "fwdata/FwOpcodes.h"
-#include "fwdata/LeBytes.h"
 #include "fwdata/PdDataFwi.h"
+#include "fwdata/layout/CfgImage.h"
+#include "fwdata/layout/EnclList.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PdList.h"
+#include "fwdata/layout/VdList.h"
 
 namespace {
-// Enclosure list: u32 count at 0, 144-byte entries from byte 8 (at most 32 in the block),
-// u16 device id at entry byte 0.
-constexpr u32 kEnclListSize = 4616;
-constexpr u32 kEnclListOffCount = 0;
-constexpr u32 kEnclListEntries = 8;
-constexpr u32 kEnclEntrySize = 144;
-constexpr u32 kEnclEntryOffDeviceId = 0;
-constexpr u32 kEnclListMaxEntries = (kEnclListSize - kEnclListEntries) / kEnclEntrySize;
-
 // The largest counts of a configuration image the model takes (its lists hold 255 elements).
 constexpr u32 kMaxCfgRecords = 255;
 }  // namespace
@@ -40,14 +33,17 @@ int RmDataFwi::Read(u32 opcode, u32 length, std::vector<u8>* block)
 int RmDataFwi::GetEnclosureDeviceIds(std::vector<u16>* ids)
 {
     std::vector<u8> block;
-    int status = Read(kDcmdEnclGetList, kEnclListSize, &block);
+    int status = Read(kDcmdEnclGetList, encllist::kSize, &block);
     if (status != 0)
         return status;
-    const u32 fits = block.size() < kEnclListEntries ? 0 : static_cast<u32>((block.size() - kEnclListEntries) / kEnclEntrySize);
-    const u32 count = block.size() < 4 ? 0 : std::min({LeU32(block.data(), kEnclListOffCount), kEnclListMaxEntries, fits});
+    const ByteView list(block);
+    const u32 fits = block.size() < encllist::kOffEntries
+                         ? 0
+                         : static_cast<u32>((block.size() - encllist::kOffEntries) / encllist::kEntrySize);
+    const u32 count = std::min({list.U32(encllist::kOffCount), encllist::kMaxEntries, fits});
     ids->clear();
     for (u32 i = 0; i < count; ++i)
-        ids->push_back(LeU16(block.data(), kEnclListEntries + i * kEnclEntrySize + kEnclEntryOffDeviceId));
+        ids->push_back(list.U16(encllist::kOffEntries + i * encllist::kEntrySize + encllist::kEntryOffDeviceId));
     return 0;
 }
 
@@ -59,10 +55,10 @@ int RmDataFwi::GetPdListEntries(std::vector<PdListEntry>* entries)
         return status;
     if (block.size() < pdlist::kOffEntries)
         return -1;
-    const u32 announced = LeU32(block.data(), pdlist::kOffCount);
+    const u32 announced = ByteView(block).U32(pdlist::kOffCount);
     if (announced > pdlist::kMaxEntries)
         return -1;
-    const u32 length = announced * pdlist::kEntrySize + pdlist::kOffEntries;
+    const u32 length = static_cast<u32>(pdlist::ListSize(announced));
     // The head already holds a list of one entry; a longer one is read whole.
     if (length > block.size()) {
         status = Read(kDcmdPdGetList, length, &block);
@@ -71,17 +67,18 @@ int RmDataFwi::GetPdListEntries(std::vector<PdListEntry>* entries)
     }
     // The whole list must fit the bytes received: a count that grew between the two reads does
     // not.
-    const u32 count = LeU32(block.data(), pdlist::kOffCount);
-    if (count > announced || count * pdlist::kEntrySize + pdlist::kOffEntries > block.size())
+    const ByteView list(block);
+    const u32 count = list.U32(pdlist::kOffCount);
+    if (count > announced || pdlist::ListSize(count) > block.size())
         return -1;
     entries->clear();
     for (u32 i = 0; i < count; ++i) {
-        const u32 at = pdlist::kOffEntries + i * pdlist::kEntrySize;
+        const ByteView at = list.Sub(pdlist::kOffEntries + i * pdlist::kEntrySize, pdlist::kEntrySize);
         PdListEntry entry;
-        entry.deviceId = LeU16(block.data(), at + pdlist::kEntryOffDeviceId);
-        entry.enclDeviceId = LeU16(block.data(), at + pdlist::kEntryOffEnclDeviceId);
-        entry.slot = LeU8(block.data(), at + pdlist::kEntryOffSlot);
-        entry.scsiType = LeU8(block.data(), at + pdlist::kEntryOffScsiType);
+        entry.deviceId = at.U16(pdlist::kEntryOffDeviceId);
+        entry.enclDeviceId = at.U16(pdlist::kEntryOffEnclDeviceId);
+        entry.slot = at.U8(pdlist::kEntryOffSlot);
+        entry.scsiType = at.U8(pdlist::kEntryOffScsiType);
         entries->push_back(entry);
     }
     return 0;
@@ -95,17 +92,18 @@ int RmDataFwi::GetVdListEntries(std::vector<VdListEntry>* entries)
         return status;
     if (block.size() < vdlist::kOffEntries)
         return -1;
-    const u32 count = LeU32(block.data(), vdlist::kOffCount);
+    const ByteView list(block);
+    const u32 count = list.U32(vdlist::kOffCount);
     if (count > vdlist::kMaxEntries || vdlist::kOffEntries + count * vdlist::kEntrySize > block.size())
         return -1;
     entries->clear();
     for (u32 i = 0; i < count; ++i) {
-        const u32 at = vdlist::kOffEntries + i * vdlist::kEntrySize;
+        const ByteView at = list.Sub(vdlist::kOffEntries + i * vdlist::kEntrySize, vdlist::kEntrySize);
         VdListEntry entry;
-        entry.targetId = LeU8(block.data(), at + vdlist::kEntryOffTargetId);
-        entry.seqNum = LeU16(block.data(), at + vdlist::kEntryOffSeqNum);
-        entry.state = LeU8(block.data(), at + vdlist::kEntryOffState);
-        entry.blocks = LeU64(block.data(), at + vdlist::kEntryOffBlocks);
+        entry.targetId = at.U8(vdlist::kEntryOffTargetId);
+        entry.seqNum = at.U16(vdlist::kEntryOffSeqNum);
+        entry.state = at.U8(vdlist::kEntryOffState);
+        entry.blocks = at.U64(vdlist::kEntryOffBlocks);
         entries->push_back(entry);
     }
     return 0;
@@ -118,13 +116,13 @@ int RmDataFwi::ReadCfgImage(std::vector<u8>* image)
         return status;
     if (image->size() < cfgimg::kHeaderSize)
         return -1;
-    const u32 arrays = LeU16(image->data(), cfgimg::kOffArrayCount);
-    const u32 vds = LeU16(image->data(), cfgimg::kOffVdCount);
-    const u32 spares = LeU16(image->data(), cfgimg::kOffSpareCount);
+    const ByteView header(*image);
+    const u32 arrays = header.U16(cfgimg::kOffArrayCount);
+    const u32 vds = header.U16(cfgimg::kOffVdCount);
+    const u32 spares = header.U16(cfgimg::kOffSpareCount);
     if (arrays > kMaxCfgRecords || vds > kMaxCfgRecords || spares > kMaxCfgRecords)
         return -1;
-    const u32 full = cfgimg::kHeaderSize + arrays * cfgimg::kArrayRecordSize + vds * cfgimg::kVdRecordSize +
-                     spares * cfgimg::kSpareRecordSize;
+    const u32 full = static_cast<u32>(cfgimg::ImageSize(arrays, vds, spares));
     if (full <= image->size()) {
         image->resize(full);
         return 0;

@@ -4,14 +4,14 @@
 #pragma once
 #include <vector>
 
-#include "raidmodel/VdData.h"
+#include "dataif/VdData.h"
 
 class Controller;
 
 class VdDataFwi : public VdData {
 public:
-    // `record` holds the 256 bytes of the drive's configuration record.
-    VdDataFwi(Controller* controller, const u8* record);
+    // `record` is the drive's record of the configuration image (copied).
+    VdDataFwi(Controller* controller, ByteView record);
 
     u16 GetTargetId() const override;
     u16 GetSeqNum() const override;
@@ -32,8 +32,8 @@ public:
     bool HasProperties() const override { return !properties_.empty(); }
     u8 GetProperty(VdProperty field) const override;
 
-    int GetProgress(u8 block[36]) override;
-    int GetAllowedOps(u8 ops[4]) override;
+    int GetProgress(u8 block[vdprogress::kSize]) override;
+    int GetAllowedOps(u8 ops[vdallowed::kSize]) override;
 
     string Print() override;
 
@@ -41,7 +41,13 @@ public:
     int LoadInfo();
 
 private:
-    void Mailbox(u8 mbox[12]) const;
+    // The record's fields; until the property record is read the changeable ones come from the
+    // configuration record.
+    ByteView Record() const { return ByteView(record_); }
+    ByteView Props() const { return ByteView(properties_.empty() ? record_ : properties_); }
+    // A read of a block of the drive's into `reply`: the mailbox names the target id (and with
+    // `withSeqNum` the sequence number).
+    int ReadBlock(u32 opcode, u8* reply, u32 length, bool withSeqNum = false);
 
     Controller* controller_;
     std::vector<u8> record_;

@@ -31,9 +31,10 @@
 
 #include "ZepUtil/QuickFormat.h"
 #include "ZepUtil/TextHelpers.h"
-#include "fwdata/CfgImageLayout.h"
-#include "fwdata/LeBytes.h"
+#include "dataif/RaidLevels.h"
 #include "fwdata/VdDataFwi.h"
+#include "fwdata/layout/VdInfo.h"
+#include "fwdata/layout/VdRecord.h"
 
 namespace {
 
@@ -66,15 +67,15 @@ const char* StateText(u8 state)
 
 std::string CachePolicyText(u8 policy)
 {
-    std::string text = (policy & 0x01) ? "WriteBack" : "WriteThrough";
-    if ((policy & 0x0C) == 0x0C)
+    std::string text = (policy & vdrec::kCacheWriteBack) ? "WriteBack" : "WriteThrough";
+    if ((policy & vdrec::kCacheReadAdaptive) == vdrec::kCacheReadAdaptive)
         text += ", ReadAdaptive";
-    else if (policy & 0x04)
+    else if (policy & vdrec::kCacheReadAhead)
         text += ", ReadAhead";
     else
         text += ", ReadAheadNone";
-    text += (policy & 0x60) == 0x60 ? ", Cached" : ", Direct";
-    text += (policy & 0x10) ? ", Write Cache OK if Bad BBU" : ", No Write Cache if Bad BBU";
+    text += (policy & vdrec::kCacheCachedIo) == vdrec::kCacheCachedIo ? ", Cached" : ", Direct";
+    text += (policy & vdrec::kCacheBadBbu) ? ", Write Cache OK if Bad BBU" : ", No Write Cache if Bad BBU";
     return text;
 }
 
@@ -152,10 +153,10 @@ std::string StripSizeText(u8 exponent)
 
 const char* YesNo(bool flag) { return flag ? "Yes" : "No"; }
 
-std::string ProgressLine(const char* label, const u8* info, u32 offset)
+std::string ProgressLine(const char* label, const ByteView& info, u32 offset)
 {
-    const unsigned percent = static_cast<unsigned>(LeU16(info, offset) * 100u / 65535u);
-    const unsigned minutes = LeU16(info, offset + 2) / 60u;
+    const unsigned percent = static_cast<unsigned>(info.U16(offset) * 100u / vdinfo::kProgressFull);
+    const unsigned minutes = info.U16(offset + vdinfo::kProgressOffSeconds) / 60u;
     return Format("  %s: Completed %u%%, Taken %u min.\n", label, percent, minutes);
 }
 
@@ -163,18 +164,18 @@ std::string ProgressLine(const char* label, const u8* info, u32 offset)
 
 string VdDataFwi::Print()
 {
-    const u8* r = record_.data();
+    const ByteView r = Record();
     std::string text = "Name: " + std::string(GetName().GetCStr()) + "\n";
-    u8 primary = LeU8(r, vdrec::kOffPrimaryLevel);
-    if (primary == 17)
-        primary = 1;
+    u8 primary = r.U8(vdrec::kOffPrimaryLevel);
+    if (primary == raidlevel::kRaid1Alt)
+        primary = raidlevel::kRaid1;
     text += Format("RAID Level: Primary-%d, Secondary-%d, RAID Level Qualifier-%d\n", primary,
-                   LeU8(r, vdrec::kOffSecondaryLevel), LeU8(r, vdrec::kOffLevelQualifier));
+                   r.U8(vdrec::kOffSecondaryLevel), r.U8(vdrec::kOffLevelQualifier));
     char size[32];
     KBToSizeText(GetSizeBlocks() / 2, size);
     text += Format("Size: %s\n", size);
     text += Format("State: %s\n", StateText(GetState()));
-    text += "Strip Size: " + StripSizeText(LeU8(r, vdrec::kOffStripExponent)) + "\n";
+    text += "Strip Size: " + StripSizeText(r.U8(vdrec::kOffStripExponent)) + "\n";
     const u8 depth = GetSpanDepth();
     text += Format(depth > 1 ? "Number Of Drives per span: %d\n" : "Number Of Drives: %d\n", GetDrivesPerSpan());
     text += Format("Span Depth: %d\n", depth);
@@ -189,20 +190,21 @@ string VdDataFwi::Print()
     text += pi == 0 ? std::string("PI type: No PI\n") : Format("PI type: Type %d Protection\n", pi);
     text += Format("Default Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::DefaultPsPolicy)));
     text += Format("Current Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::CurrentPsPolicy)));
-    text += Format("Preserved Cache Present: %s\n", YesNo(LeU8(r, vdrec::kOffPreservedCache) != 0));
+    text += Format("Preserved Cache Present: %s\n", YesNo(r.U8(vdrec::kOffPreservedCache) != 0));
     text += Format("SSD Cache Virtual Drive: %s\n", YesNo(IsSscd()));
     if (LoadInfo() == 0) {
-        const u8* info = info_.data();
-        const u32 running = LeU32(info, vdinfo::kOffRunning);
-        if ((running & 0x0Fu) != 0) {
+        const ByteView info(info_);
+        const u32 running = info.U32(vdinfo::kOffRunning);
+        constexpr u32 kShown = vdinfo::kRunningCc | vdinfo::kRunningBgi | vdinfo::kRunningInit | vdinfo::kRunningRecon;
+        if ((running & kShown) != 0) {
             text += "Ongoing Progresses:\n";
-            if (running & 0x01u)
+            if (running & vdinfo::kRunningCc)
                 text += ProgressLine("Check Consistency", info, vdinfo::kOffCcProgress);
-            if (running & 0x02u)
+            if (running & vdinfo::kRunningBgi)
                 text += ProgressLine("Background Initialization", info, vdinfo::kOffBgiProgress);
-            if (running & 0x04u)
+            if (running & vdinfo::kRunningInit)
                 text += ProgressLine("Initialization", info, vdinfo::kOffInitProgress);
-            if (running & 0x08u)
+            if (running & vdinfo::kRunningRecon)
                 text += ProgressLine("Reconstruction", info, vdinfo::kOffReconProgress);
         }
     }

@@ -1,6 +1,9 @@
 #include "raidmodel/Adapter.h"
 
-int Adapter::GetControllerInfo(const u8** block)
+#include "dataif/RaidLevels.h"
+#include "fwdata/layout/CtrlInfo.h"
+
+int Adapter::GetControllerInfo(ByteView* block)
 {
     int status = data_->ReadControllerInfo(false);
     if (status != 0)
@@ -160,12 +163,16 @@ int Adapter::GetSupportedRaidLevels(ArrayList<u8>** levels)
     int status = data_->GetInfoValue(AdpInfoValue::RaidLevelBits, &bits);
     if (status != 0)
         return status;
-    // Bit 3 (RAID 1E) has no code of its own here.
     struct LevelBit {
         unsigned bit;
         u8 code;
     };
-    constexpr LevelBit kLevels[] = {{0, 0}, {1, 1}, {2, 5}, {4, 6}, {5, 32}, {6, 33}, {7, 34}};
+    constexpr LevelBit kLevels[] = {
+        {ctrlinfo::kRaid0Bit, raidlevel::kRaid0},   {ctrlinfo::kRaid1Bit, raidlevel::kRaid1},
+        {ctrlinfo::kRaid5Bit, raidlevel::kRaid5},   {ctrlinfo::kRaid6Bit, raidlevel::kRaid6},
+        {ctrlinfo::kRaid10Bit, raidlevel::kRaid10}, {ctrlinfo::kRaid50Bit, raidlevel::kRaid50},
+        {ctrlinfo::kRaid60Bit, raidlevel::kRaid60},
+    };
     auto* list = new ArrayList<u8>(8);
     for (const LevelBit& level : kLevels)
         if ((bits >> level.bit) & 1u)

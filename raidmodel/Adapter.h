@@ -8,7 +8,7 @@
 
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
-#include "raidmodel/AdapterData.h"
+#include "dataif/AdapterData.h"
 #include "raidmodel/RaidElement.h"
 #include "runtime/ArrayList.h"
 
@@ -18,8 +18,8 @@ public:
 
     // Drops the kept controller information and reads it again.
     int Refresh() { return data_->ReadControllerInfo(true); }
-    // 0 and the 2048-byte controller information (read once), or the read status.
-    int GetControllerInfo(const u8** block);
+    // 0 and the controller information block (read once), or the read status.
+    int GetControllerInfo(ByteView* block);
 
     AdapterData* GetData() const { return data_.get(); }
 

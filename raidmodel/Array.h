@@ -3,7 +3,7 @@
 #pragma once
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
-#include "raidmodel/CfgData.h"
+#include "dataif/CfgData.h"
 #include "raidmodel/RaidElement.h"
 #include "runtime/ArrayList.h"
 

@@ -1,7 +1,7 @@
 #include "raidmodel/ArrayHmg.h"
 
+#include "dataif/RaidLevels.h"
 #include "raidmodel/ArraySpaceInfo.h"
-#include "raidmodel/RaidLevels.h"
 #include "raidmodel/VirtualDisk.h"
 
 int ArrayHmg::GetVdCapacity(const ArraySpaceInfo* extent, u64* blocks)

@@ -1,15 +1,11 @@
 #include "raidmodel/PhysicalDevice.h"
 
+#include "dataif/RmData.h"
+#include "fwdata/layout/PdAllowedOps.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/RmCfg.h"
-#include "raidmodel/RmData.h"
 #include "raidmodel/Spare.h"
-
-namespace {
-// Bit 16 of a drive's allowed-operations word: drive firmware download.
-constexpr u32 kAllowedFwDownload = 1u << 16;
-}  // namespace
 
 bool PhysicalDevice::IsEnclosure() const { return data_->GetScsiType() == PdListEntry::kScsiTypeEnclosure; }
 
@@ -91,7 +87,7 @@ int PhysicalDevice::IsFwDownloadAllowed(u8* flag)
     u32 word = 0;
     status = data_->ReadAllowedOps(&word);
     if (status == 0)
-        *flag = (word & kAllowedFwDownload) != 0 ? 1 : 0;
+        *flag = (word & pdallowed::kFwDownload) != 0 ? 1 : 0;
     return status;
 }
 

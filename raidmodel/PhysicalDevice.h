@@ -8,7 +8,7 @@
 
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
-#include "raidmodel/PdData.h"
+#include "dataif/PdData.h"
 #include "raidmodel/RaidElement.h"
 #include "runtime/ArrayList.h"
 
@@ -71,7 +71,7 @@ public:
     int IsMissing(u8* flag);               // 0 (a listed device is present)
 
     // The 32-byte drive progress block (active operations, progress, elapsed seconds).
-    int GetProgress(u8 block[32]) { return data_->GetProgress(block); }
+    int GetProgress(u8 block[pdprogress::kSize]) { return data_->GetProgress(block); }
     // The firmware-download bit of the drive's allowed operations; 1 without a request when the
     // controller does not report allowed operations. -1 without a manager or adapter.
     int IsFwDownloadAllowed(u8* flag);

@@ -3,8 +3,9 @@
 #include <memory>
 #include <vector>
 
-#include "fwdata/AdapterDataFwi.h"
-#include "fwdata/RmDataFwi.h"
+#include "dataif/AdapterData.h"
+#include "dataif/DataLayer.h"
+#include "dataif/RmData.h"
 #include "raidmodel/SnapShotRaidManager.h"
 
 namespace {
@@ -23,10 +24,11 @@ RaidManager* RaidManager::GetRaidManager(Controller* controller)
     for (auto& manager : table)
         if (manager->GetController() == controller)
             return manager.get();
-    if (table.size() >= kMaxManagers)
+    const DataLayer* layer = DataLayer::Get();
+    if (table.size() >= kMaxManagers || layer == nullptr)
         return nullptr;
-    table.push_back(std::make_unique<SnapShotRaidManager>(controller, std::make_unique<RmDataFwi>(controller),
-                                                          std::make_unique<AdapterDataFwi>(controller)));
+    table.push_back(std::make_unique<SnapShotRaidManager>(controller, layer->CreateRmData(controller),
+                                                          layer->CreateAdapterData(controller)));
     return table.back().get();
 }
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "dataif/VdData.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/ArrayHmg.h"
 #include "raidmodel/DiskGroup.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/Span.h"
 #include "raidmodel/Spare.h"
-#include "raidmodel/VdData.h"
 #include "raidmodel/VirtualDisk.h"
 
 RmCfg::RmCfg() = default;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ZepUtil/Types.h"
-#include "raidmodel/CfgData.h"
+#include "dataif/CfgData.h"
 #include "runtime/ArrayList.h"
 
 class Array;

@@ -26,11 +26,24 @@ void SnapShotRaidManager::RetireSnapshot()
     vdCount_ = 0;
 }
 
+int SnapShotRaidManager::WritePlan(UnConfiguredVd* plan)
+{
+    CfgWrite write;
+    if (!plan->IsValid() || plan->BuildCfgWrite(&write) != 0)
+        return -1;
+    u16 targetId = 0;
+    u16 seqNum = 0;
+    int status = data_->AddCfg(write, !plan->IsSscd(), &targetId, &seqNum);
+    if (ControllerChanged(status))
+        plan->SetVdId(targetId, seqNum);
+    return status;
+}
+
 int SnapShotRaidManager::AddCfgForNewVd(UnConfiguredVd* plan)
 {
     if (dynamic_cast<UnCfgdVdOnFreshPd*>(plan) == nullptr)
         return -1;
-    int status = data_->AddCfgForNewVd(plan);
+    int status = WritePlan(plan);
     if (ControllerChanged(status))
         RetireSnapshot();
     return status;
@@ -40,7 +53,7 @@ int SnapShotRaidManager::AddCfgForFreeSpaceVd(UnConfiguredVd* plan)
 {
     if (dynamic_cast<UnCfgdVdOnFreeSpOnPd*>(plan) == nullptr)
         return -1;
-    int status = data_->AddCfgForFreeSpaceVd(plan);
+    int status = WritePlan(plan);
     if (ControllerChanged(status))
         RetireSnapshot();
     return status;
@@ -55,7 +68,50 @@ int SnapShotRaidManager::SendSpanPdList(ArrayList<ArrayList<PhysicalDevice*>*>* 
         status = adapter->IsSpinUpBeforeCfgRequired(&required);
     if (status != 0)
         return status;
-    return data_->SendSpanPdList(spans, required != 0, spunUp, total);
+    *spunUp = 0;
+    *total = 0;
+    if (required == 0)
+        return 0;
+    if (!spinUpCollected_) {
+        std::vector<u16> ids;
+        for (unsigned s = 0; spans != nullptr && s < spans->GetCount(); ++s) {
+            ArrayList<PhysicalDevice*>* span = spans->GetAt(static_cast<u8>(s));
+            for (unsigned i = 0; span != nullptr && i < span->GetCount(); ++i) {
+                PhysicalDevice* pd = span->GetAt(static_cast<u8>(i));
+                u8 power = 0;
+                u16 id = 0;
+                if (pd == nullptr)
+                    continue;
+                status = pd->GetPowerState(&power);
+                if (status == 0)
+                    status = pd->GetDeviceId(&id);
+                if (status != 0)
+                    return status;
+                if (power != 0)
+                    ids.push_back(id);
+            }
+        }
+        spinUpIds_ = std::move(ids);
+        spinUpCollected_ = true;
+    }
+    if (spinUpIds_.empty()) {
+        spinUpCollected_ = false;
+        return 0;
+    }
+
+    const u32 count = static_cast<u32>(spinUpIds_.size());
+    u32 reported = 0;
+    status = data_->SpinUpDrives(spinUpIds_, &reported);
+    if (status != 0 && status != kStatusSpinningUp)
+        return status;
+    // A spun-up count above the drives asked for is not believed past them.
+    *spunUp = reported < count ? reported : count;
+    *total = count;
+    if (status == 0) {
+        spinUpIds_.clear();
+        spinUpCollected_ = false;
+    }
+    return status;
 }
 
 int SnapShotRaidManager::DeleteVd(VdId* id, u8 hostStep, u8 option)

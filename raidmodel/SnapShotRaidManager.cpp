@@ -45,7 +45,7 @@ int SnapShotRaidManager::GetAdapter(Adapter** adapter)
 {
     if (AdapterElement() == nullptr)
         return -1;
-    const u8* info = nullptr;
+    ByteView info;
     int status = adapter_->GetControllerInfo(&info);
     if (status != 0)
         return status;
@@ -119,7 +119,7 @@ int SnapShotRaidManager::BuildRmCfg(const u8* image, u32 length)
     pdList_.Clear();
     unassigned_.reset();
     CfgData parsed;
-    if (data_->ParseCfgImage(image, length, &parsed) != 0)
+    if (data_->ParseCfgImage(ByteView(image, length), &parsed) != 0)
         return -1;
     auto cfg = std::make_unique<RmCfg>();
     if (cfg->Build(this, std::move(parsed)) != 0)

@@ -4,11 +4,11 @@
 #include <memory>
 #include <vector>
 
+#include "dataif/RmData.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/RmCfg.h"
-#include "raidmodel/RmData.h"
 
 class SnapShotRaidManager : public RaidManager {
 public:
@@ -53,6 +53,10 @@ private:
     // After a change the controller made: the snapshot is read again when next needed, while
     // the elements handed out so far stay alive (stale) until the next Refresh.
     void RetireSnapshot();
+    // Writes a valid plan and gives it the new virtual drive's id; the operating system is told
+    // unless the drive is an SSD cache. 0, kStatusOsNotTold, or the write's status (-1 for a
+    // plan that is not valid).
+    int WritePlan(UnConfiguredVd* plan);
     int CheckConfiguredSpans(ArrayList<ArrayList<PhysicalDevice*>*>* spans, DiskGroup** dg);
 
     Adapter* AdapterElement();
@@ -87,4 +91,8 @@ private:
         std::unique_ptr<ArrayList<PhysicalDevice*>> unassigned;
     };
     std::vector<Retired> retired_;
+
+    // Device ids of the spun-down drives of a pending spin-up, kept until a request succeeds.
+    bool spinUpCollected_ = false;
+    std::vector<u16> spinUpIds_;
 };

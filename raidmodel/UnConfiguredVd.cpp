@@ -2,16 +2,16 @@
 
 #include <cstring>
 
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 
 namespace {
-// Bits of the default cache policy byte of a configuration record.
-constexpr u8 kCacheWriteBack = 0x01;
-constexpr u8 kCacheReadAhead = 0x04;
-constexpr u8 kCacheReadAdaptive = 0x0C;
-constexpr u8 kCacheReadMask = 0x0C;
-constexpr u8 kCacheBadBbu = 0x10;
-constexpr u8 kCacheCachedIo = 0x60;
+using vdrec::kCacheBadBbu;
+using vdrec::kCacheCachedIo;
+using vdrec::kCacheReadAdaptive;
+using vdrec::kCacheReadAhead;
+using vdrec::kCacheReadMask;
+using vdrec::kCacheWriteBack;
 
 // Without the controller's defaults: 64 KB strips, write through, no read ahead, direct I/O.
 constexpr u8 kBuiltInStripCode = 7;

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "ZepUtil/Types.h"
-#include "raidmodel/CfgWrite.h"
-#include "raidmodel/RaidLevels.h"
+#include "dataif/CfgWrite.h"
+#include "dataif/RaidLevels.h"
 #include "raidmodel/ids/VdIdFwi.h"
 #include "runtime/ArrayList.h"
 

@@ -2,20 +2,13 @@
 
 #include <cstring>
 
+#include "dataif/RaidLevels.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/Span.h"
 #include "raidmodel/Spare.h"
 
-namespace {
-constexpr u8 kFirmwareRaid1 = 17;  // the firmware's other code for RAID 1
-// Allowed-operations bitmap: byte 0 bit 2 start CC, bit 4 expansion; byte 2 bit 0 mirror.
-constexpr unsigned kOpsStartCcBit = 2;
-constexpr unsigned kOpsExpansionBit = 4;
-constexpr unsigned kOpsMirrorByte = 2;
-constexpr unsigned kOpsMirrorBit = 0;
-}  // namespace
 
 VirtualDisk::VirtualDisk(RaidManager* manager, std::unique_ptr<VdData> data)
     : manager_(manager), data_(std::move(data)), id_(0, data_->GetTargetId(), data_->GetSeqNum())
@@ -55,7 +48,7 @@ int VirtualDisk::GetSpareList(List<Spare*>** list)
 int VirtualDisk::GetRaidLevel(u8* level)
 {
     const u8 recorded = data_->GetRaidLevel();
-    *level = recorded == kFirmwareRaid1 ? 1 : recorded;
+    *level = recorded == raidlevel::kRaid1Alt ? raidlevel::kRaid1 : recorded;
     return 0;
 }
 
@@ -153,7 +146,7 @@ int VirtualDisk::BitmapSupported(u8* supported)
     return adapter->IsAllowedOpsSupported(supported);
 }
 
-int VirtualDisk::GetAllowedOps(u8 ops[4])
+int VirtualDisk::GetAllowedOps(u8 ops[vdallowed::kSize])
 {
     u8 supported = 0;
     int status = BitmapSupported(&supported);
@@ -162,7 +155,7 @@ int VirtualDisk::GetAllowedOps(u8 ops[4])
     return data_->GetAllowedOps(ops);
 }
 
-int VirtualDisk::IsStartCcAllowed(u8* flag)
+int VirtualDisk::IsOpAllowed(BitField op, u8* flag)
 {
     u8 supported = 0;
     int status = BitmapSupported(&supported);
@@ -172,35 +165,22 @@ int VirtualDisk::IsStartCcAllowed(u8* flag)
         *flag = 1;
         return 0;
     }
-    u8 ops[4] = {};
+    u8 ops[vdallowed::kSize] = {};
     status = data_->GetAllowedOps(ops);
     if (status == 0)
-        *flag = (ops[0] >> kOpsStartCcBit) & 1u;
+        *flag = ByteView(ops).Bit(op) ? 1 : 0;
     return status;
 }
 
-int VirtualDisk::IsExpansionAllowed(u8* flag)
-{
-    u8 supported = 0;
-    int status = BitmapSupported(&supported);
-    if (status != 0)
-        return status;
-    if (!supported) {
-        *flag = 1;
-        return 0;
-    }
-    u8 ops[4] = {};
-    status = data_->GetAllowedOps(ops);
-    if (status == 0)
-        *flag = (ops[0] >> kOpsExpansionBit) & 1u;
-    return status;
-}
+int VirtualDisk::IsStartCcAllowed(u8* flag) { return IsOpAllowed(vdallowed::kStartCc, flag); }
+
+int VirtualDisk::IsExpansionAllowed(u8* flag) { return IsOpAllowed(vdallowed::kExpansion, flag); }
 
 bool VirtualDisk::HasMirror()
 {
     u8 supported = 0;
-    u8 ops[4] = {};
+    u8 ops[vdallowed::kSize] = {};
     if (BitmapSupported(&supported) != 0 || !supported || data_->GetAllowedOps(ops) != 0)
         return true;
-    return ((ops[kOpsMirrorByte] >> kOpsMirrorBit) & 1u) != 0;
+    return ByteView(ops).Bit(vdallowed::kMirror);
 }

@@ -6,8 +6,8 @@
 
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
+#include "dataif/VdData.h"
 #include "raidmodel/RaidElement.h"
-#include "raidmodel/VdData.h"
 #include "raidmodel/ids/VdIdFwi.h"
 #include "runtime/ArrayList.h"
 
@@ -69,10 +69,10 @@ public:
     int GetCurrentPsPolicy(u8* v) { return Prop(VdProperty::CurrentPsPolicy, v); }
 
     // The 36-byte progress record.
-    int GetProgress(u8 block[36]) { return data_->GetProgress(block); }
+    int GetProgress(u8 block[vdprogress::kSize]) { return data_->GetProgress(block); }
     // The 4-byte allowed-operations bitmap when the controller reports one; otherwise 0 and the
     // buffer unchanged. -1 without a manager or adapter.
-    int GetAllowedOps(u8 ops[4]);
+    int GetAllowedOps(u8 ops[vdallowed::kSize]);
     int IsStartCcAllowed(u8* flag);         // 1 when the controller reports no bitmap
     int IsExpansionAllowed(u8* flag);
     bool HasMirror();                       // true also when the bitmap cannot be read
@@ -84,6 +84,8 @@ private:
     int Prop(VdProperty field, u8* out);
     // 0 and 1 when the controller reports an allowed-operations bitmap.
     int BitmapSupported(u8* supported);
+    // An operation's bit of the allowed-operations bitmap (1 when there is no bitmap).
+    int IsOpAllowed(BitField op, u8* flag);
 
     RaidManager* manager_;
     std::unique_ptr<VdData> data_;

@@ -10,7 +10,8 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/FwOpcodes.h"
+#include "fwdata/layout/OemData.h"
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpAllInfoParsedObject.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
@@ -23,10 +24,7 @@ const CpRegistration<AdpAllInfoCp> kRegisterAdpAllInfoCp{TOKEN_ADPALLINFO};
 constexpr const char* kSourceName = "CpMgmt/CmdPro/AdAlInCp";
 constexpr const char* kOperationText = "AdpAll information";
 
-constexpr std::size_t kDefaultsExtentOffset = 62;
 constexpr int kMinimumDefaultsExtent = 64;
-constexpr std::size_t kOemClusterDisableOffset = 1;
-constexpr std::size_t kOemSasDisableOffset = 2;
 
 constexpr const char* kSectionIndent = "                ";  // 16 blanks
 
@@ -77,13 +75,13 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
         std::memset(keyValues_, 0, sizeof keyValues_);
     postDelay_ = ReadPostDelay(keyValues_, sizeof keyValues_);
 
-    u8 oemData[kOemDataSize] = {};
+    u8 oemData[oemdata::kSize] = {};
     if (Fetch(kDcmdCtrlGetOemData, oemData, sizeof oemData, true) != 0) {
         clusterDisable_ = 1;
         sasDisable_ = 0;
     } else {
-        clusterDisable_ = oemData[kOemClusterDisableOffset];
-        sasDisable_ = oemData[kOemSasDisableOffset];
+        clusterDisable_ = ByteView(oemData).U8(oemdata::kOffClusterDisable);
+        sasDisable_ = ByteView(oemData).U8(oemdata::kOffSasDisable);
     }
 
     // Without the defaults or the controller information there is no report.
@@ -93,7 +91,7 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
         PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
         return status;
     }
-    int defaultsExtent = defaults_[kDefaultsExtentOffset];
+    int defaultsExtent = ByteView(defaults_).U8(ctrldefaults::kOffExtent);
     if (defaultsExtent == 0)
         defaultsExtent = kMinimumDefaultsExtent;
 

@@ -7,19 +7,18 @@
 #include "CpMgmt/CmdPro/AdAlInPostDelay.h"
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/BatteryFru.h"
+#include "fwdata/layout/CtrlDefaults.h"
+#include "fwdata/layout/CtrlInfo.h"
+#include "fwdata/layout/CtrlTime.h"
+#include "fwdata/layout/KeyValues.h"
+#include "fwdata/layout/MfgData.h"
 #include "runtime/ArrayList.h"
 
 class Controller;
 
 class AdpAllInfoCp : public CommandProcessor {
 public:
-    static constexpr std::size_t kInfoSize = 2048;
-    static constexpr std::size_t kDefaultsSize = 72;
-    static constexpr std::size_t kTimeSize = 8;
-    static constexpr std::size_t kMfgDataSize = 32;
-    static constexpr std::size_t kBatteryFruSize = 32;
-    static constexpr std::size_t kKeyValuesSize = 1024;
-    static constexpr std::size_t kOemDataSize = 24;
 
     AdpAllInfoCp();
 
@@ -46,12 +45,12 @@ private:
 
     Controller* controller_ = nullptr;
 
-    u8 info_[kInfoSize];
-    u8 defaults_[kDefaultsSize];
-    u8 time_[kTimeSize];
-    u8 mfgData_[kMfgDataSize];
-    u8 batteryFru_[kBatteryFruSize];
-    u8 keyValues_[kKeyValuesSize];
+    u8 info_[ctrlinfo::kSize];
+    u8 defaults_[ctrldefaults::kSize];
+    u8 time_[ctrltime::kSize];
+    u8 mfgData_[mfgdata::kSize];
+    u8 batteryFru_[batteryfru::kSize];
+    u8 keyValues_[keyvalues::kSize];
     u8 clusterDisable_ = 1;  // from the OEM flags; "Yes" when they cannot be read
     u8 sasDisable_ = 0;
     int batteryFruStatus_ = -1;  // 0 when the battery FRU block was read

@@ -2,70 +2,45 @@
 #include "CpMgmt/CmdPro/AdAlInCp.h"
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
-#include "fwdata/LeBytes.h"
 #include "runtime/CtMessage.h"
-
-namespace {
-
-// Controller defaults.
-constexpr std::size_t kSasAddressOffset = 0;
-
-// Controller information.
-constexpr std::size_t kHardwareOffset = 1456;
-constexpr unsigned kBbuBit = 0;
-constexpr unsigned kAlarmBit = 1;
-constexpr unsigned kNvramBit = 2;
-constexpr unsigned kSerialDebuggerBit = 3;
-constexpr unsigned kMemoryBit = 4;
-constexpr unsigned kFlashBit = 5;
-constexpr unsigned kTpmBit = 6;
-constexpr unsigned kExpanderBit = 7;
-constexpr std::size_t kSensorsOffset = 1457;
-constexpr unsigned kRocSensorBit = 2;
-constexpr unsigned kControllerSensorBit = 3;
-constexpr std::size_t kMemorySizeOffset = 1488;
-constexpr std::size_t kExpanderFwOffset = 1940;
-constexpr std::size_t kExpanderFwWidth = 16;  // the flags at 1956 follow the text
-constexpr std::size_t kRocTemperatureOffset = 1993;
-constexpr std::size_t kControllerTemperatureOffset = 1994;
-
-}  // namespace
 
 void AdpAllInfoCp::PrintHwConfiguration() const
 {
     using AdpPrint::Formatted;
     using AdpPrint::PresentAbsent;
 
-    PrintMessage(AdpMsg::kSasAddress, static_cast<unsigned long long>(LeU64(defaults_, kSasAddressOffset)));
+    PrintMessage(AdpMsg::kSasAddress,
+                 static_cast<unsigned long long>(ByteView(defaults_).U64(ctrldefaults::kOffSasAddress)));
 
-    auto present = [this](std::size_t offset, unsigned bit) { return PresentAbsent(LeBit(info_, offset, bit)); };
-    Formatted("BBU              : %s\n", present(kHardwareOffset, kBbuBit));
-    Formatted("Alarm            : %s\n", present(kHardwareOffset, kAlarmBit));
-    Formatted("NVRAM            : %s\n", present(kHardwareOffset, kNvramBit));
-    Formatted("Serial Debugger  : %s\n", present(kHardwareOffset, kSerialDebuggerBit));
-    Formatted("Memory           : %s\n", present(kHardwareOffset, kMemoryBit));
-    Formatted("Flash            : %s\n", present(kHardwareOffset, kFlashBit));
-    Formatted("Memory Size      : %dMB\n", static_cast<int>(LeU16(info_, kMemorySizeOffset)));
-    Formatted("TPM              : %s\n", present(kHardwareOffset, kTpmBit));
-    Formatted("On board Expander: %s\n", present(kHardwareOffset, kExpanderBit));
-    Formatted("Temperature sensor for ROC    : %s\n", present(kSensorsOffset, kRocSensorBit));
-    Formatted("Temperature sensor for controller    : %s\n", present(kSensorsOffset, kControllerSensorBit));
+    const ByteView info(info_);
+    auto present = [&info](BitField field) { return PresentAbsent(info.Bit(field)); };
+    Formatted("BBU              : %s\n", present(ctrlinfo::kBbuPresent));
+    Formatted("Alarm            : %s\n", present(ctrlinfo::kAlarmPresent));
+    Formatted("NVRAM            : %s\n", present(ctrlinfo::kNvramPresent));
+    Formatted("Serial Debugger  : %s\n", present(ctrlinfo::kSerialDebuggerPresent));
+    Formatted("Memory           : %s\n", present(ctrlinfo::kMemoryPresent));
+    Formatted("Flash            : %s\n", present(ctrlinfo::kFlashPresent));
+    Formatted("Memory Size      : %dMB\n", static_cast<int>(info.U16(ctrlinfo::kOffMemorySizeMb)));
+    Formatted("TPM              : %s\n", present(ctrlinfo::kTpmPresent));
+    Formatted("On board Expander: %s\n", present(ctrlinfo::kExpanderPresent));
+    Formatted("Temperature sensor for ROC    : %s\n", present(ctrlinfo::kRocSensorPresent));
+    Formatted("Temperature sensor for controller    : %s\n", present(ctrlinfo::kControllerSensorPresent));
     AdpPrint::LineEnd();
 
-    if (LeBit(info_, kHardwareOffset, kExpanderBit)) {
+    if (info.Bit(ctrlinfo::kExpanderPresent)) {
         AdpPrint::Text("On board Expander FW version : ");
-        AdpPrint::Text(AdpPrint::FieldText(info_, kExpanderFwOffset, kExpanderFwWidth).c_str());
+        AdpPrint::Text(info.Text(ctrlinfo::kExpanderFw).c_str());
         AdpPrint::LineEnd();
     }
-    if (LeBit(info_, kSensorsOffset, kRocSensorBit)) {
+    if (info.Bit(ctrlinfo::kRocSensorPresent)) {
         AdpPrint::Text("ROC temperature : ");
-        AdpPrint::Number(info_[kRocTemperatureOffset]);
+        AdpPrint::Number(info.U8(ctrlinfo::kOffRocTemperature));
         AdpPrint::Text(" degree Celcius");
         AdpPrint::LineEnd();
     }
-    if (LeBit(info_, kSensorsOffset, kControllerSensorBit)) {
+    if (info.Bit(ctrlinfo::kControllerSensorPresent)) {
         AdpPrint::Text("Controller temperature : ");
-        AdpPrint::Number(info_[kControllerTemperatureOffset]);
+        AdpPrint::Number(info.U8(ctrlinfo::kOffControllerTemperature));
         AdpPrint::Text(" degree Celcius");
         AdpPrint::LineEnd();
     }

@@ -1,92 +1,62 @@
 // Adapter report: product identity, manufacturing data and the firmware images in flash.
-#include <cstring>
 #include <string>
 
 #include "CpMgmt/CmdPro/AdAlInCp.h"
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
-#include "fwdata/LeBytes.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 
-// Controller information.
-constexpr std::size_t kImageCountOffset = 180;
-constexpr std::size_t kImageTableOffset = 184;
-constexpr std::size_t kPendingCountOffset = 760;
-constexpr std::size_t kPendingTableOffset = 764;
-constexpr std::size_t kImageEntrySize = 72;
-constexpr u32 kImageTableEntries = 8;  // both tables hold eight entries, whatever the counts say
-constexpr std::size_t kImageNameWidth = 8;
-constexpr std::size_t kImageVersionOffset = 8;
-constexpr std::size_t kImageVersionWidth = kImageEntrySize - kImageVersionOffset;
-constexpr std::size_t kProductNameOffset = 1344;
-constexpr std::size_t kProductNameWidth = 80;
-constexpr std::size_t kPackageBuildOffset = 1600;
-constexpr std::size_t kPackageBuildWidth = 96;
-
-// Manufacturing data.
-constexpr std::size_t kMfgDateOffset = 0;
-constexpr std::size_t kSerialOffset = 2;
-constexpr std::size_t kSerialWidth = 16;
-constexpr std::size_t kReworkDateOffset = 18;
-constexpr std::size_t kRevisionOffset = 20;
-constexpr std::size_t kRevisionWidth = 8;
-
-// Battery FRU.
-constexpr std::size_t kBatteryFruWidth = 8;
-
 struct ImageLabel {
-    const char* code;
-    std::size_t compared;  // leading bytes of the name that must match
+    const char* code;  // the leading characters of the image name
     const char* format;
 };
 
 // Tried in this order; the first match names the line.
 const ImageLabel kImageLabels[] = {
-    {"APP", 3, "FW Version         : %s\n"},
-    {"BIOS", 4, "BIOS Version       : %s\n"},
-    {"CTLR", 4, "Ctrl-R Version     : %s\n"},
-    {"CTLM", 4, "Ctrl-M Version     : %s\n"},
-    {"BTBL", 4, "Boot Block Version : %s\n"},
-    {"QMX1", 4, "QMX Version        : %s\n"},
-    {"BCON", 4, "PanelUI Version    : %s\n"},
-    {"PCLI", 4, "Preboot CLI Version: %s\n"},
-    {"NVDT", 4, "NVDATA Version     : %s\n"},
-    {"BOOT", 4, "BOOT Version       : %s\n"},
+    {"APP", "FW Version         : %s\n"},
+    {"BIOS", "BIOS Version       : %s\n"},
+    {"CTLR", "Ctrl-R Version     : %s\n"},
+    {"CTLM", "Ctrl-M Version     : %s\n"},
+    {"BTBL", "Boot Block Version : %s\n"},
+    {"QMX1", "QMX Version        : %s\n"},
+    {"BCON", "PanelUI Version    : %s\n"},
+    {"PCLI", "Preboot CLI Version: %s\n"},
+    {"NVDT", "NVDATA Version     : %s\n"},
+    {"BOOT", "BOOT Version       : %s\n"},
 };
 
-// A packed date: day in bits 0-4, month in bits 5-8, year in bits 9-15.
 void PrintPackedDate(u32 messageId, u16 packed)
 {
-    const int day = packed & 0x1F;
-    const int month = (packed >> 5) & 0x0F;
-    const int year = packed >> 9;
-    PrintMessage(messageId, month, day, year);
+    PrintMessage(messageId, mfgdata::PackedMonth(packed), mfgdata::PackedDay(packed), mfgdata::PackedYear(packed));
 }
 
-u32 BoundedCount(u32 count) { return count < kImageTableEntries ? count : kImageTableEntries; }
+// Both image tables hold kMaxImages entries, whatever the counts say.
+u32 BoundedCount(u32 count) { return count < ctrlinfo::kMaxImages ? count : ctrlinfo::kMaxImages; }
 
 }  // namespace
 
 void AdpAllInfoCp::PrintVersions() const
 {
-    const std::string productName = AdpPrint::FieldText(info_, kProductNameOffset, kProductNameWidth);
-    const std::string serial = AdpPrint::FieldText(mfgData_, kSerialOffset, kSerialWidth);
+    const ByteView info(info_);
+    const std::string productName = info.Text(ctrlinfo::kProductName);
+    const std::string serial = ByteView(mfgData_).Text(mfgdata::kSerial);
     PrintMessage(AdpMsg::kProductNameSerial, productName.c_str(), serial.c_str());
-    const std::string packageBuild = AdpPrint::FieldText(info_, kPackageBuildOffset, kPackageBuildWidth);
+    const std::string packageBuild = info.Text(ctrlinfo::kPackageBuild);
     PrintMessage(AdpMsg::kPackageBuild, packageBuild.c_str());
     AdpPrint::LineEnd();
 }
 
 void AdpAllInfoCp::PrintMfgData() const
 {
-    PrintPackedDate(AdpMsg::kMfgDate, LeU16(mfgData_, kMfgDateOffset));
-    PrintPackedDate(AdpMsg::kReworkDate, LeU16(mfgData_, kReworkDateOffset));
-    const std::string revision = AdpPrint::FieldText(mfgData_, kRevisionOffset, kRevisionWidth);
+    const ByteView mfg(mfgData_);
+    PrintPackedDate(AdpMsg::kMfgDate, mfg.U16(mfgdata::kOffMfgDate));
+    PrintPackedDate(AdpMsg::kReworkDate, mfg.U16(mfgdata::kOffReworkDate));
+    const std::string revision = mfg.Text(mfgdata::kRevision);
     PrintMessage(AdpMsg::kRevision, revision.c_str());
-    if (batteryFruStatus_ == 0 && batteryFru_[0] != 0) {
-        const std::string fru = AdpPrint::FieldText(batteryFru_, 0, kBatteryFruWidth);
+    const std::string fru = ByteView(batteryFru_).Text(batteryfru::kFru);
+    if (batteryFruStatus_ == 0 && !fru.empty()) {
         PrintMessage(AdpMsg::kBatteryFru, fru.c_str());
     } else {
         PrintMessage(AdpMsg::kBatteryFru, "N/A");
@@ -96,13 +66,13 @@ void AdpAllInfoCp::PrintMfgData() const
 
 void AdpAllInfoCp::PrintImageVersions() const
 {
-    const u32 count = BoundedCount(LeU32(info_, kImageCountOffset));
+    const ByteView info(info_);
+    const u32 count = BoundedCount(info.U32(ctrlinfo::kOffImageCount));
     for (u32 i = 0; i < count; ++i) {
-        const std::size_t entry = kImageTableOffset + kImageEntrySize * i;
+        const ByteView entry = ctrlinfo::ImageEntry(info, ctrlinfo::kOffImages, i);
         for (const ImageLabel& label : kImageLabels) {
-            if (std::memcmp(info_ + entry, label.code, label.compared) == 0) {
-                const std::string version =
-                    AdpPrint::FieldText(info_, entry + kImageVersionOffset, kImageVersionWidth);
+            if (entry.Holds(ctrlinfo::kImageName.offset, label.code)) {
+                const std::string version = entry.Text(ctrlinfo::kImageVersion);
                 AdpPrint::Formatted(label.format, version.c_str());
                 break;
             }
@@ -113,13 +83,14 @@ void AdpAllInfoCp::PrintImageVersions() const
 
 void AdpAllInfoCp::PrintPendingImages() const
 {
-    const u32 count = BoundedCount(LeU32(info_, kPendingCountOffset));
-    if (LeU32(info_, kPendingCountOffset) == 0) {
+    const ByteView info(info_);
+    const u32 count = BoundedCount(info.U32(ctrlinfo::kOffPendingImageCount));
+    if (info.U32(ctrlinfo::kOffPendingImageCount) == 0) {
         AdpPrint::Text("None\n");
     } else {
         for (u32 i = 0; i < count; ++i) {
-            const std::string name =
-                AdpPrint::FieldText(info_, kPendingTableOffset + kImageEntrySize * i, kImageNameWidth);
+            const ByteView entry = ctrlinfo::ImageEntry(info, ctrlinfo::kOffPendingImages, i);
+            const std::string name = entry.Text(ctrlinfo::kImageName);
             AdpPrint::Text(name.c_str());
         }
     }

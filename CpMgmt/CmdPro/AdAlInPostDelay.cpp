@@ -4,9 +4,10 @@
 #include <climits>
 #include <string_view>
 
+#include "fwdata/layout/KeyValues.h"
+
 namespace {
 
-constexpr std::size_t kFirstString = 4;
 constexpr std::string_view kPostDelayKey = "delaySOD";
 
 // Leading white space, an optional sign and the digits up to the first other character; the
@@ -53,7 +54,7 @@ int ReadPostDelay(const u8* block, std::size_t size)
     if (block == nullptr)
         return kDefaultPostDelay;
     const char* text = reinterpret_cast<const char*>(block);
-    std::size_t pos = kFirstString;
+    std::size_t pos = keyvalues::kOffFirstString;
     while (pos < size && text[pos] != '\0') {
         std::size_t length = 0;
         while (pos + length < size && text[pos + length] != '\0')

@@ -4,7 +4,6 @@
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
-#include "fwdata/LeBytes.h"
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
@@ -65,10 +64,10 @@ int AdpEventLogCp::OpenLog(CpController* cpController, u8 adapterNumber, bool re
     return readInfo ? access->adapter->GetEventLogInfo(&access->info) : 0;
 }
 
-bool AdpEventLogCp::TakeByClass(u8 classFilter, const u8* record)
+bool AdpEventLogCp::TakeByClass(u8 classFilter, const ByteView& record)
 {
     if (classFilter != 0) {
-        const s8 eventClass = static_cast<s8>(LeU8(record, evlog::kClass));
+        const s8 eventClass = static_cast<s8>(record.U8(evrec::kOffClass));
         const bool passes = (eventClass == 0 && (classFilter & AdpEventLogPo::kFilterInfo) != 0) ||
                             (eventClass == 1 && (classFilter & AdpEventLogPo::kFilterWarning) != 0) ||
                             (eventClass == 2 && (classFilter & AdpEventLogPo::kFilterCritical) != 0) ||
@@ -80,9 +79,9 @@ bool AdpEventLogCp::TakeByClass(u8 classFilter, const u8* record)
     return true;
 }
 
-int AdpEventLogCp::WriteOrReport(const u8* record, FileHandle* file)
+int AdpEventLogCp::WriteOrReport(const ByteView& record, FileHandle* file)
 {
-    if (WriteEvent(record, file) == 0)
+    if (record.Size() == evrec::kSize && WriteEvent(record.Data(), file) == 0)
         return 0;
     PrintMessage(MaintMsg::kFileWriteFailed);
     return -1;
@@ -109,9 +108,9 @@ int AdpEventLogCp::ShowLogInfo(CpController* cpController, AdpEventLogPo* object
         return status;
     const u32* info = access.info;
     PrintMessage(CommonMsg::kAdapterTitle, object->GetAdapterNumber());
-    PrintMessage(MaintMsg::kEventLogInfo, static_cast<unsigned long>(info[evlog::kNewest]),
-                 static_cast<unsigned long>(info[evlog::kOldest]), static_cast<unsigned long>(info[evlog::kClear]),
-                 static_cast<unsigned long>(info[evlog::kShutdown]), static_cast<unsigned long>(info[evlog::kBoot]));
+    auto number = [info](u32 index) { return static_cast<unsigned long>(info[index]); };
+    PrintMessage(MaintMsg::kEventLogInfo, number(evloginfo::kNewest), number(evloginfo::kOldest),
+                 number(evloginfo::kClear), number(evloginfo::kShutdown), number(evloginfo::kBoot));
     PrintMessage(CommonMsg::kLineEnd);
     return 0;
 }

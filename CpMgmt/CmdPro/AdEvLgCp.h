@@ -8,6 +8,9 @@
 
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/EventList.h"
+#include "fwdata/layout/EventLogInfo.h"
+#include "fwdata/layout/EventRecord.h"
 #include "parsers/AdpEventLogPo.h"
 #include "runtime/ArrayList.h"
 
@@ -17,18 +20,15 @@ class RaidManager;
 
 class AdpEventLogCp : public TypedProcessor<AdpEventLogPo, "AdpEventLogPo *"> {
 public:
-    // Event list replies: a u32 record count, four unused bytes, then 256-byte records.
-    static constexpr std::size_t kRecordSize = 256;
-    static constexpr std::size_t kListHeaderSize = 8;
+    // Event list replies are read in batches of this many records, or one at a time.
     static constexpr u32 kRecordsPerBatch = 128;
-    static constexpr u32 kListBufferSize = kListHeaderSize + kRecordsPerBatch * kRecordSize;  // 32776
-    static constexpr u32 kOneRecordBufferSize = 264;
+    static constexpr u32 kListBufferSize = evlist::ListSize(kRecordsPerBatch);
+    static constexpr u32 kOneRecordBufferSize = evlist::ListSize(1);
 
-    static constexpr u32 kOpcodeGetEvents = 0x01040300;
-    // Class/locale words: u16 locale bits, a zero byte, the signed class in the top byte.
-    static constexpr u32 kListClassLocale = 0x0000FFFF;    // every locale, class 0 and above
-    static constexpr u32 kLatestClassLocale = 0xFE00FFFF;  // every locale, class -2 and above
-    static constexpr u32 kCcClassLocale = 0x00000001;      // virtual-drive locale, class 0 and above
+    // The selections of the event requests.
+    static constexpr u32 kListClassLocale = evlist::ClassLocale(0, evlist::kAllLocales);
+    static constexpr u32 kLatestClassLocale = evlist::ClassLocale(-2, evlist::kAllLocales);
+    static constexpr u32 kCcClassLocale = evlist::ClassLocale(0, evlist::kLocaleVd);
     // The count request's status when no event lies from the start number on.
     static constexpr int kStatusNoEvents = 35;
 
@@ -41,13 +41,13 @@ public:
     int WriteLatestEvents(CpController* cpController, AdpEventLogPo* object);
     int WriteCcInconsistencies(CpController* cpController, AdpEventLogPo* object);  // AdEvLgCpCcIncon.cpp
 
-    // The text form of one 256-byte event record (AdEvLgCpFormat.cpp): 0 when every write
-    // succeeded, -1 at the first failed write.
+    // The text form of one event record (evrec::kSize bytes; AdEvLgCpFormat.cpp): 0 when every
+    // write succeeded, -1 at the first failed write.
     static int WriteEvent(const u8* record, FileHandle* file);
     // The drive lines of the drive reference and the target line of the virtual-drive reference
     // at a record offset.
-    static int WritePdRef(const u8* record, std::size_t offset, FileHandle* file);
-    static int WriteLdRef(const u8* record, std::size_t offset, FileHandle* file);
+    static int WritePdRef(const ByteView& record, std::size_t offset, FileHandle* file);
+    static int WriteLdRef(const ByteView& record, std::size_t offset, FileHandle* file);
     // The daylight-saving offset of the local time zone in seconds.
     static int GetDstOffset();
 
@@ -62,32 +62,15 @@ private:
     static int OpenLog(CpController* cpController, u8 adapterNumber, bool readInfo, LogAccess* access);
     // True when the record passes the class filter (always without one); clears the
     // no-matching-event flag when it does.
-    bool TakeByClass(u8 classFilter, const u8* record);
+    bool TakeByClass(u8 classFilter, const ByteView& record);
     // Writes one record; a failed write is reported on the console. 0 or -1.
-    static int WriteOrReport(const u8* record, FileHandle* file);
+    static int WriteOrReport(const ByteView& record, FileHandle* file);
     // Opens the output file: truncated for the first adapter of a command, appended to after.
     static FileHandle* OpenOutput(const AdpEventLogPo& object);
 
     u32 noMatchingEvent_ = 1;
 };
 
-// Event log information: the index of each number.
 namespace evlog {
-constexpr int kNewest = 0;
-constexpr int kOldest = 1;
-constexpr int kClear = 2;
-constexpr int kShutdown = 3;
-constexpr int kBoot = 4;
-
-// Event record offsets.
-constexpr std::size_t kSeqNum = 0;
-constexpr std::size_t kTimeStamp = 4;
-constexpr std::size_t kCode = 8;
-constexpr std::size_t kLocale = 12;
-constexpr std::size_t kClass = 15;
-constexpr std::size_t kArgType = 16;
-constexpr std::size_t kArgs = 32;
-constexpr std::size_t kDescription = 128;
-
 constexpr const char* kSourceName = "CpMgmt/CmdPro/AdEvLgCp";
 }  // namespace evlog

@@ -9,7 +9,7 @@
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "cmdtool/ParsedObject.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/EventArgs.h"
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
@@ -21,10 +21,8 @@
 
 namespace {
 
-// An inconsistency event: its code, and its arguments (u64 strip at 32, the virtual drive at 40).
+// An inconsistency event: its code, and its arguments (the strip and the virtual drive).
 constexpr u32 kCcInconsistencyCode = 0x3F;
-constexpr u8 kCcInconsistencyArgs = 9;
-constexpr std::size_t kCcTargetId = 40;
 
 // The controller's event count sizes the buffer that holds every event fetched; beyond this
 // many the buffer is not had.
@@ -38,23 +36,24 @@ public:
         if (capacity > kMaxHeldEvents)
             return false;
         capacity_ = capacity;
-        bytes_.reset(new (std::nothrow) u8[AdpEventLogCp::kListHeaderSize + capacity * AdpEventLogCp::kRecordSize]());
+        bytes_.reset(new (std::nothrow) u8[evlist::ListSize(capacity)]());
         return bytes_ != nullptr;
     }
     u32 Count() const { return count_; }
-    const u8* Record(u32 index) const
+    ByteView Record(u32 index) const
     {
-        return bytes_.get() + AdpEventLogCp::kListHeaderSize + index * AdpEventLogCp::kRecordSize;
+        const ByteView list(bytes_.get(), evlist::ListSize(capacity_));
+        return list.Sub(evlist::RecordOffset(index), evlist::kRecordSize);
     }
     // Appends the records of a batch reply, never more than there is room for.
     void Append(const u8* reply, u32 records)
     {
         if (records > capacity_ - count_)
             records = capacity_ - count_;
-        std::memcpy(bytes_.get() + AdpEventLogCp::kListHeaderSize + count_ * AdpEventLogCp::kRecordSize,
-                    reply + AdpEventLogCp::kListHeaderSize, records * AdpEventLogCp::kRecordSize);
+        std::memcpy(bytes_.get() + evlist::RecordOffset(count_), reply + evlist::kHeaderSize,
+                    records * evlist::kRecordSize);
         count_ += records;
-        PutLeU32(bytes_.get(), 0, count_);
+        ByteWriter(bytes_.get(), evlist::ListSize(capacity_)).PutU32(evlist::kOffCount, count_);
     }
 
 private:
@@ -69,18 +68,18 @@ int FetchEvents(Adapter* adapter, u32 start, u32 remaining, u8* batch, HeldEvent
 {
     while (remaining != 0) {
         const u32 asked = remaining < AdpEventLogCp::kRecordsPerBatch ? remaining : AdpEventLogCp::kRecordsPerBatch;
-        int status = adapter->GetEvents(start, batch, asked * AdpEventLogCp::kRecordSize + AdpEventLogCp::kListHeaderSize,
-                                        AdpEventLogCp::kCcClassLocale);
+        int status = adapter->GetEvents(start, batch, evlist::ListSize(asked), AdpEventLogCp::kCcClassLocale);
         if (status != 0)
             return status;
-        u32 records = LeU32(batch, 0);
+        const ByteView reply(batch, AdpEventLogCp::kListBufferSize);
+        u32 records = reply.U32(evlist::kOffCount);
         if (records > asked)
             records = asked;
         if (records == 0)
             break;
         held.Append(batch, records);
         remaining -= asked;
-        const u32 last = LeU32(batch, AdpEventLogCp::kListHeaderSize + (records - 1) * AdpEventLogCp::kRecordSize);
+        const u32 last = reply.U32(evlist::RecordOffset(records - 1) + evrec::kOffSeqNum);
         if (last < start || last == 0xFFFFFFFF)
             break;
         start = last + 1;
@@ -125,7 +124,7 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
         return -1;
     }
 
-    const u32 start = access.info[evlog::kBoot];
+    const u32 start = access.info[evloginfo::kBoot];
     u32 count = 0;
     status = access.adapter->GetEventCount(&count, start, kCcClassLocale);
     if (status != 0 && status != kStatusNoEvents)
@@ -183,11 +182,12 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
         }
         const u16 fwTargetId = vd->GetId()->GetFwTargetId();
         for (u32 e = 0; e < held.Count() && !writeFailed; ++e) {
-            const u8* record = held.Record(e);
-            if (LeU32(record, evlog::kCode) != kCcInconsistencyCode || LeU8(record, evlog::kArgType) != kCcInconsistencyArgs ||
-                LeU16(record, kCcTargetId) != fwTargetId)
+            const ByteView record = held.Record(e);
+            if (record.U32(evrec::kOffCode) != kCcInconsistencyCode ||
+                record.U8(evrec::kOffArgType) != evargs::kLdStrip ||
+                record.U16(evargs::ldstrip::kOffLd + evargs::kLdRefOffTargetId) != fwTargetId)
                 continue;
-            writeFailed = WriteEvent(record, file) != 0;
+            writeFailed = !record.Ok() || WriteEvent(record.Data(), file) != 0;
             anyWritten = true;
         }
     }

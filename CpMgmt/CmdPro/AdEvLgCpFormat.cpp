@@ -6,7 +6,7 @@
 
 #include "CpMgmt/CmdPro/AdEvLgCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/EventArgs.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -14,25 +14,7 @@ namespace {
 
 using namespace MaintMsg;
 
-constexpr u32 kSinceRebootMark = 0xFF000000;
-constexpr std::size_t kCdbBytes = 16;
-constexpr std::size_t kSenseBytes = 64;
-// The spare block: the type bits, the array count and the array references, which the
-// argument area holds at most 42 of.
-constexpr std::size_t kSpareType = 40;
-constexpr std::size_t kSpareArrayCount = 43;
-constexpr std::size_t kSpareArrays = 44;
-constexpr unsigned kSpareMaxArrays = (evlog::kDescription - kSpareArrays) / 2;  // 42
-// A properties block: name and policies from its first byte.
-constexpr std::size_t kPropName = 4;
-constexpr std::size_t kPropDefaultCache = 20;
-constexpr std::size_t kPropAccess = 21;
-constexpr std::size_t kPropDiskCache = 22;
-constexpr std::size_t kPropCurrentCache = 23;
-constexpr std::size_t kPropNoBgi = 24;
-
-// A text field of the record, for "%.Ns" (never read past its width).
-const char* Chars(const u8* record, std::size_t offset) { return reinterpret_cast<const char*>(record + offset); }
+namespace ev = evargs;
 
 int AsInt(u32 value) { return static_cast<int>(value); }
 long AsLong(u32 value) { return static_cast<long>(static_cast<s32>(value)); }
@@ -51,23 +33,24 @@ public:
             ok_ = false;
         return *this;
     }
-    Writer& Pd(const u8* record, std::size_t offset)
+    Writer& Pd(const ByteView& record, std::size_t offset)
     {
         if (ok_ && AdpEventLogCp::WritePdRef(record, offset, file_) != 0)
             ok_ = false;
         return *this;
     }
-    Writer& Ld(const u8* record, std::size_t offset)
+    Writer& Ld(const ByteView& record, std::size_t offset)
     {
         if (ok_ && AdpEventLogCp::WriteLdRef(record, offset, file_) != 0)
             ok_ = false;
         return *this;
     }
-    Writer& Properties(const u8* record, std::size_t offset)
+    Writer& Properties(const ByteView& record, std::size_t offset)
     {
-        return Line(kEventProperties, LeU8(record, offset + kPropAccess), LeU8(record, offset + kPropCurrentCache),
-                    LeU8(record, offset + kPropDefaultCache), LeU8(record, offset + kPropDiskCache),
-                    Chars(record, offset + kPropName), LeU8(record, offset + kPropNoBgi));
+        const ByteView block = record.From(offset);
+        return Line(kEventProperties, block.U8(ev::ldprops::kOffAccess), block.U8(ev::ldprops::kOffCurrentCache),
+                    block.U8(ev::ldprops::kOffDefaultCache), block.U8(ev::ldprops::kOffDiskCache),
+                    block.Text(ev::ldprops::kName).c_str(), block.U8(ev::ldprops::kOffNoBgi));
     }
     int Result() const { return ok_ ? 0 : -1; }
 
@@ -113,114 +96,136 @@ int WriteTimeLine(u32 seconds, FileHandle* file)
     return FPrintMessage(file, kEventTime, text);
 }
 
-int WriteArguments(const u8* record, FileHandle* file)
+int WriteArguments(const ByteView& r, FileHandle* file)
 {
     Writer w(file);
-    switch (LeU8(record, evlog::kArgType)) {
-    case 0:
+    switch (r.U8(evrec::kOffArgType)) {
+    case ev::kNone:
         return w.Line(kEventArgNone).Result();
-    case 1:
-        w.Pd(record, 32).Line(kEventCdb, LeU8(record, 36));
-        for (std::size_t i = 0; i < kCdbBytes; ++i)
-            w.Line(CommonMsg::kHex16, static_cast<unsigned>(LeU8(record, 40 + i)));
-        w.Line(kEventSense, LeU8(record, 37));
-        for (std::size_t i = 0; i < kSenseBytes; ++i)
-            w.Line(CommonMsg::kHex16, static_cast<unsigned>(LeU8(record, 56 + i)));
+    case ev::kCdbSense:
+        w.Pd(r, ev::cdbsense::kOffPd).Line(kEventCdb, r.U8(ev::cdbsense::kOffCdbLength));
+        for (std::size_t i = 0; i < ev::cdbsense::kCdbBytes; ++i)
+            w.Line(CommonMsg::kHex16, static_cast<unsigned>(r.U8(ev::cdbsense::kOffCdb + i)));
+        w.Line(kEventSense, r.U8(ev::cdbsense::kOffSenseLength));
+        for (std::size_t i = 0; i < ev::cdbsense::kSenseBytes; ++i)
+            w.Line(CommonMsg::kHex16, static_cast<unsigned>(r.U8(ev::cdbsense::kOffSense + i)));
         return w.Result();
-    case 2:
-        return w.Ld(record, 32).Result();
-    case 3:
-        return w.Line(kEventLdCount, AsInt(LeU32(record, 36))).Ld(record, 32).Result();
-    case 4:
-        return w.Line(kEventLba, AsULongLong(LeU64(record, 32))).Ld(record, 40).Result();
-    case 5:
-        return w.Line(kEventOwner, AsInt(LeU32(record, 36)), AsInt(LeU32(record, 40))).Ld(record, 32).Result();
-    case 6:
-        return w.Line(kEventVdLba, AsULongLong(LeU64(record, 32)))
-            .Line(kEventPdLba, AsULongLong(LeU64(record, 40)))
-            .Ld(record, 48)
-            .Pd(record, 52)
+    case ev::kLd:
+        return w.Ld(r, ev::ld::kOffLd).Result();
+    case ev::kLdCount:
+        return w.Line(kEventLdCount, AsInt(r.U32(ev::ldcount::kOffCount))).Ld(r, ev::ldcount::kOffLd).Result();
+    case ev::kLdLba:
+        return w.Line(kEventLba, AsULongLong(r.U64(ev::ldlba::kOffLba))).Ld(r, ev::ldlba::kOffLd).Result();
+    case ev::kLdOwner:
+        return w.Line(kEventOwner, AsInt(r.U32(ev::ldowner::kOffPrevious)), AsInt(r.U32(ev::ldowner::kOffNew)))
+            .Ld(r, ev::ldowner::kOffLd)
             .Result();
-    case 8:
-        return w.Ld(record, 32).Line(kEventState, AsInt(LeU32(record, 36)), AsInt(LeU32(record, 40))).Result();
-    case 9:
-        return w.Ld(record, 40).Line(kEventStrip, AsULongLong(LeU64(record, 32))).Result();
-    case 10:
-        return w.Pd(record, 32).Result();
-    case 11:
-        return w.Pd(record, 32).Line(kEventError, AsInt(LeU32(record, 36))).Result();
-    case 12:
-        return w.Pd(record, 40).Line(kEventLba, AsULongLong(LeU64(record, 32))).Result();
-    case 13:
-        return w.Pd(record, 40).Ld(record, 44).Line(kEventLba, AsULongLong(LeU64(record, 32))).Result();
-    case 14:
+    case ev::kLdLbaPdLba:
+        return w.Line(kEventVdLba, AsULongLong(r.U64(ev::ldlbapdlba::kOffLdLba)))
+            .Line(kEventPdLba, AsULongLong(r.U64(ev::ldlbapdlba::kOffPdLba)))
+            .Ld(r, ev::ldlbapdlba::kOffLd)
+            .Pd(r, ev::ldlbapdlba::kOffPd)
+            .Result();
+    case ev::kLdState:
+        return w.Ld(r, ev::ldstate::kOffLd)
+            .Line(kEventState, AsInt(r.U32(ev::ldstate::kOffPrevious)), AsInt(r.U32(ev::ldstate::kOffNew)))
+            .Result();
+    case ev::kLdStrip:
+        return w.Ld(r, ev::ldstrip::kOffLd).Line(kEventStrip, AsULongLong(r.U64(ev::ldstrip::kOffStrip))).Result();
+    case ev::kPd:
+        return w.Pd(r, ev::pd::kOffPd).Result();
+    case ev::kPdError:
+        return w.Pd(r, ev::pderror::kOffPd).Line(kEventError, AsInt(r.U32(ev::pderror::kOffError))).Result();
+    case ev::kPdLba:
+        return w.Pd(r, ev::pdlba::kOffPd).Line(kEventLba, AsULongLong(r.U64(ev::pdlba::kOffLba))).Result();
+    case ev::kPdLbaLd:
+        return w.Pd(r, ev::pdlbald::kOffPd)
+            .Ld(r, ev::pdlbald::kOffLd)
+            .Line(kEventLba, AsULongLong(r.U64(ev::pdlbald::kOffLba)))
+            .Result();
+    case ev::kQuiet:
         return 0;
-    case 15:
-        return w.Pd(record, 32).Line(kEventState, AsInt(LeU32(record, 36)), AsInt(LeU32(record, 40))).Result();
-    case 16:
-        return w
-            .Line(kEventPci, static_cast<unsigned>(LeU16(record, 32)), static_cast<unsigned>(LeU16(record, 34)),
-                  static_cast<unsigned>(LeU16(record, 36)), static_cast<unsigned>(LeU16(record, 38)))
+    case ev::kPdState:
+        return w.Pd(r, ev::pdstate::kOffPd)
+            .Line(kEventState, AsInt(r.U32(ev::pdstate::kOffPrevious)), AsInt(r.U32(ev::pdstate::kOffNew)))
             .Result();
-    case 17:
-        return w.Line(kEventRate, AsInt(LeU32(record, 32))).Result();
-    case 18:
-        return w.Line(kEventString, Chars(record, 32)).Result();
-    case 19:
-        w.Line(kEventPowerOnTime, AsInt(LeU32(record, 36)));
-        if (w.Result() != 0 || WriteTimeLine(LeU32(record, 32), file) != 0)
+    case ev::kPci:
+        return w
+            .Line(kEventPci, static_cast<unsigned>(r.U16(ev::pci::kOffVendorId)),
+                  static_cast<unsigned>(r.U16(ev::pci::kOffDeviceId)),
+                  static_cast<unsigned>(r.U16(ev::pci::kOffSubVendorId)),
+                  static_cast<unsigned>(r.U16(ev::pci::kOffSubDeviceId)))
+            .Result();
+    case ev::kRate:
+        return w.Line(kEventRate, AsInt(r.U32(ev::rate::kOffRate))).Result();
+    case ev::kText:
+        return w.Line(kEventString, r.Text(ev::text::kText).c_str()).Result();
+    case ev::kTime:
+        w.Line(kEventPowerOnTime, AsInt(r.U32(ev::timestamp::kOffSincePowerOn)));
+        if (w.Result() != 0 || WriteTimeLine(r.U32(ev::timestamp::kOffTime), file) != 0)
             return -1;
         return 0;
-    case 20:
+    case ev::kEcc:
         return w
-            .Line(kEventEcc, static_cast<unsigned>(LeU32(record, 32)), static_cast<unsigned>(LeU32(record, 36)),
-                  Chars(record, 40))
+            .Line(kEventEcc, static_cast<unsigned>(r.U32(ev::ecc::kOffEcar)),
+                  static_cast<unsigned>(r.U32(ev::ecc::kOffElog)),
+                  r.Text(ev::ecc::kText).c_str())
             .Result();
-    case 21:
-        return w.Ld(record, 32)
+    case ev::kLdProperties:
+        return w.Ld(r, ev::ldprops::kOffLd)
             .Line(kEventPreviousProperties)
-            .Properties(record, 36)
+            .Properties(r, ev::ldprops::kOffPrevious)
             .Line(kEventNewProperties)
-            .Properties(record, 68)
+            .Properties(r, ev::ldprops::kOffNew)
             .Result();
-    case 22: {
-        const u8 type = LeU8(record, kSpareType);
-        w.Pd(record, 32).Line(kEventSpare, (type & 0x01) != 0 ? "Dedicated" : "", (type & 0x02) != 0 ? "Revertible" : "",
-                              (type & 0x04) != 0 ? "Enclosure Affinity" : "");
+    case ev::kPdSpare: {
+        const u8 type = r.U8(ev::pdspare::kOffType);
+        w.Pd(r, ev::pdspare::kOffPd)
+            .Line(kEventSpare, (type & ev::pdspare::kTypeDedicated) != 0 ? "Dedicated" : "",
+                  (type & ev::pdspare::kTypeRevertible) != 0 ? "Revertible" : "",
+                  (type & ev::pdspare::kTypeEnclAffinity) != 0 ? "Enclosure Affinity" : "");
         // The count is the controller's; only the references inside the record are written.
-        unsigned arrays = LeU8(record, kSpareArrayCount);
-        if (arrays > kSpareMaxArrays)
-            arrays = kSpareMaxArrays;
+        unsigned arrays = r.U8(ev::pdspare::kOffArrayCount);
+        if (arrays > ev::pdspare::kMaxArrays)
+            arrays = ev::pdspare::kMaxArrays;
         for (unsigned i = 0; i < arrays; ++i)
-            w.Line(CommonMsg::kNumber, static_cast<int>(LeU16(record, kSpareArrays + 2 * i)));
+            w.Line(CommonMsg::kNumber,
+                   static_cast<int>(r.U16(ev::pdspare::kOffArrays + ev::pdspare::kArrayRefSize * i)));
         return w.Line(CommonMsg::kLineEnd).Result();
     }
-    case 23:
-        return w.Pd(record, 32).Line(kEventIndex, AsLong(LeU32(record, 36))).Result();
-    case 24:
-        return w.Line(kEventDiagPass, AsLong(LeU32(record, 32)), Chars(record, 36)).Result();
-    case 25:
+    case ev::kPdIndex:
+        return w.Pd(r, ev::pdindex::kOffPd).Line(kEventIndex, AsLong(r.U32(ev::pdindex::kOffIndex))).Result();
+    case ev::kDiagPass:
+        return w.Line(kEventDiagPass, AsLong(r.U32(ev::diagpass::kOffPassCount)), r.Text(ev::diagpass::kName).c_str())
+            .Result();
+    case ev::kDiagFail:
         return w
-            .Line(kEventDiagFail, AsLong(LeU32(record, 32)), AsLong(LeU32(record, 36)), LeU8(record, 40),
-                  LeU8(record, 41), Chars(record, 44))
+            .Line(kEventDiagFail, AsLong(r.U32(ev::diagfail::kOffPassCount)),
+                  AsLong(r.U32(ev::diagfail::kOffFailureOffset)), r.U8(ev::diagfail::kOffGoodData),
+                  r.U8(ev::diagfail::kOffBadData), r.Text(ev::diagfail::kName).c_str())
             .Result();
-    case 26:
-        return w.Pd(record, 48)
-            .Line(kEventLbaRemap, AsULongLong(LeU64(record, 32)), AsULongLong(LeU64(record, 40)))
+    case ev::kPdLbaRemap:
+        return w.Pd(r, ev::pdlbaremap::kOffPd)
+            .Line(kEventLbaRemap, AsULongLong(r.U64(ev::pdlbaremap::kOffBadLba)),
+                  AsULongLong(r.U64(ev::pdlbaremap::kOffRemappedLba)))
             .Result();
-    case 27:
-        return w.Line(kEventPortPhy, AsULong(LeU32(record, 32)), AsULong(LeU32(record, 36))).Result();
-    case 28:
-        return w.Pd(record, 32).Line(kEventArrayRow, AsULong(LeU32(record, 36)), AsULong(LeU32(record, 40))).Result();
-    case 29:
+    case ev::kPortPhy:
+        return w.Line(kEventPortPhy, AsULong(r.U32(ev::portphy::kOffPort)), AsULong(r.U32(ev::portphy::kOffPhy)))
+            .Result();
+    case ev::kPdArrayRow:
+        return w.Pd(r, ev::pdarrayrow::kOffPd)
+            .Line(kEventArrayRow, AsULong(r.U32(ev::pdarrayrow::kOffArray)), AsULong(r.U32(ev::pdarrayrow::kOffRow)))
+            .Result();
+    case ev::kPdAddress:
         return w
-            .Line(kEventPdAddress, static_cast<int>(LeU16(record, 32)), static_cast<int>(LeU16(record, 34)),
-                  static_cast<int>(LeU8(record, 36)), static_cast<int>(LeU8(record, 37)),
-                  AsULongLong(LeU64(record, 40)))
-            .Line(kEventSasAddress2, AsULongLong(LeU64(record, 48)))
+            .Line(kEventPdAddress, static_cast<int>(r.U16(ev::pdaddress::kOffDeviceId)),
+                  static_cast<int>(r.U16(ev::pdaddress::kOffEnclDeviceId)),
+                  static_cast<int>(r.U8(ev::pdaddress::kOffEnclIndex)),
+                  static_cast<int>(r.U8(ev::pdaddress::kOffSlot)), AsULongLong(r.U64(ev::pdaddress::kOffSasAddress1)))
+            .Line(kEventSasAddress2, AsULongLong(r.U64(ev::pdaddress::kOffSasAddress2)))
             .Result();
-    case 34:
-        return w.Line(kEventRedundantPath, AsInt(LeU32(record, 36))).Result();
+    case ev::kRedundantPath:
+        return w.Line(kEventRedundantPath, AsInt(r.U32(ev::redundantpath::kOffValue))).Result();
     default:
         return w.Line(kEventNone).Result();
     }
@@ -235,34 +240,36 @@ int AdpEventLogCp::GetDstOffset()
     return static_cast<int>(std::llabs(static_cast<long long>(standard) - static_cast<long long>(summer)));
 }
 
-int AdpEventLogCp::WritePdRef(const u8* record, std::size_t offset, FileHandle* file)
+int AdpEventLogCp::WritePdRef(const ByteView& record, std::size_t offset, FileHandle* file)
 {
-    return FPrintMessage(file, kEventPdRef, static_cast<int>(LeU16(record, offset)),
-                         static_cast<int>(LeU8(record, offset + 2)), static_cast<int>(LeU8(record, offset + 3)));
+    return FPrintMessage(file, kEventPdRef, static_cast<int>(record.U16(offset + ev::kPdRefOffDeviceId)),
+                         static_cast<int>(record.U8(offset + ev::kPdRefOffEnclIndex)),
+                         static_cast<int>(record.U8(offset + ev::kPdRefOffSlot)));
 }
 
-int AdpEventLogCp::WriteLdRef(const u8* record, std::size_t offset, FileHandle* file)
+int AdpEventLogCp::WriteLdRef(const ByteView& record, std::size_t offset, FileHandle* file)
 {
-    return FPrintMessage(file, kEventLdRef, static_cast<int>(LeU16(record, offset)));
+    return FPrintMessage(file, kEventLdRef, static_cast<int>(record.U16(offset + ev::kLdRefOffTargetId)));
 }
 
 int AdpEventLogCp::WriteEvent(const u8* record, FileHandle* file)
 {
-    if (FPrintMessage(file, kEventSeqNum, static_cast<unsigned>(LeU32(record, evlog::kSeqNum))) != 0)
+    const ByteView r(record, evrec::kSize);
+    if (FPrintMessage(file, kEventSeqNum, static_cast<unsigned>(r.U32(evrec::kOffSeqNum))) != 0)
         return -1;
-    const u32 stamp = LeU32(record, evlog::kTimeStamp);
-    const int timeWritten = (stamp & kSinceRebootMark) == kSinceRebootMark
-                                ? FPrintMessage(file, kEventSinceReboot, static_cast<int>(stamp & 0x00FFFFFF))
-                                : WriteTimeLine(stamp, file);
+    const u32 stamp = r.U32(evrec::kOffTimeStamp);
+    const int timeWritten =
+        (stamp & evrec::kSinceRebootMark) == evrec::kSinceRebootMark
+            ? FPrintMessage(file, kEventSinceReboot, static_cast<int>(stamp & evrec::kSinceRebootSeconds))
+            : WriteTimeLine(stamp, file);
     if (timeWritten != 0)
         return -1;
     Writer w(file);
-    w.Line(kEventCodeClassLocale, static_cast<unsigned>(LeU32(record, evlog::kCode)),
-           static_cast<int>(static_cast<s8>(LeU8(record, evlog::kClass))),
-           static_cast<unsigned>(LeU16(record, evlog::kLocale)))
-        .Line(kEventDescription, Chars(record, evlog::kDescription))
+    w.Line(kEventCodeClassLocale, static_cast<unsigned>(r.U32(evrec::kOffCode)),
+           static_cast<int>(static_cast<s8>(r.U8(evrec::kOffClass))), static_cast<unsigned>(r.U16(evrec::kOffLocale)))
+        .Line(kEventDescription, r.Text(evrec::kDescription).c_str())
         .Line(kEventDataBanner);
     if (w.Result() != 0)
         return -1;
-    return WriteArguments(record, file);
+    return WriteArguments(r, file);
 }

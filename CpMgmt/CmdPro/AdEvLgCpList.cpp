@@ -5,7 +5,7 @@
 
 #include "CpMgmt/CmdPro/AdEvLgCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
 #include "runtime/CommonMessageIds.h"
@@ -16,21 +16,26 @@
 
 namespace {
 
-constexpr u32 kOpcodeGetEventCount = 0x01040400;
 
 // One debug-log line around an event request: the opcode, the start number, the request's
 // status and the records of its reply.
-void LogEventRequest(int line, u32 seqNum, int status, u32 count, u32 opcode = AdpEventLogCp::kOpcodeGetEvents)
+void LogEventRequest(int line, u32 seqNum, int status, u32 count, u32 opcode = kDcmdCtrlEventGetList)
 {
     LogDebugMessage(evlog::kSourceName, line, kModuleCommandTool, kLevelDebug, kDbgEventOpcode, opcode,
                     static_cast<int>(seqNum), status, static_cast<int>(count));
 }
 
 // The records of a reply, never more than the buffer holds.
-u32 RecordsIn(const u8* reply, u32 capacity)
+u32 RecordsIn(const ByteView& reply, u32 capacity)
 {
-    const u32 count = LeU32(reply, 0);
+    const u32 count = reply.U32(evlist::kOffCount);
     return count < capacity ? count : capacity;
+}
+
+// Record `index` of a reply.
+ByteView RecordAt(const ByteView& reply, u32 index)
+{
+    return reply.Sub(evlist::RecordOffset(index), evlist::kRecordSize);
 }
 
 void CloseIfOpen(FileHandle* file)
@@ -61,15 +66,15 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
     if (status != 0)
         return status;
 
-    u32 start = access.info[evlog::kOldest];
+    u32 start = access.info[evloginfo::kOldest];
     if (subCommand == AdpEventLogPo::kSinceReboot)
-        start = access.info[evlog::kBoot];
+        start = access.info[evloginfo::kBoot];
     else if (subCommand == AdpEventLogPo::kSinceShutdown)
-        start = access.info[evlog::kShutdown];
+        start = access.info[evloginfo::kShutdown];
     else if (subCommand == AdpEventLogPo::kSinceClear)
-        start = access.info[evlog::kClear];
-    if (access.info[evlog::kOldest] > start)
-        start = access.info[evlog::kOldest];
+        start = access.info[evloginfo::kClear];
+    if (access.info[evloginfo::kOldest] > start)
+        start = access.info[evloginfo::kOldest];
 
     std::unique_ptr<u8[]> reply(new (std::nothrow) u8[kListBufferSize]());
     if (!reply) {
@@ -80,7 +85,7 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
     u32 count = 0;
     status = access.adapter->GetEventCount(&count, start, kListClassLocale);
     if (status != 0 && status != kStatusNoEvents) {
-        LogEventRequest(__LINE__, start, status, 0, kOpcodeGetEventCount);
+        LogEventRequest(__LINE__, start, status, 0, kDcmdCtrlEventGetCount);
         return -1;
     }
 
@@ -113,13 +118,14 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
             result = status;
             break;
         }
-        records = RecordsIn(reply.get(), kRecordsPerBatch);
+        const ByteView list(reply.get(), kListBufferSize);
+        records = RecordsIn(list, kRecordsPerBatch);
         LogEventRequest(__LINE__, start, 0, records);
         // A reply without records ends the listing.
         if (records == 0)
             break;
         for (u32 i = 0; i < records; ++i) {
-            const u8* record = reply.get() + kListHeaderSize + i * kRecordSize;
+            const ByteView record = RecordAt(list, i);
             if (!TakeByClass(object->GetClassFilter(), record))
                 continue;
             if (file == nullptr)
@@ -135,7 +141,7 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
             break;
         // The next batch starts after the last record; a controller whose records do not move
         // the start on would be asked the same again and again.
-        const u32 last = LeU32(reply.get() + kListHeaderSize + (records - 1) * kRecordSize, evlog::kSeqNum);
+        const u32 last = RecordAt(list, records - 1).U32(evrec::kOffSeqNum);
         if (last < start || last == 0xFFFFFFFF)
             break;
         start = last + 1;
@@ -151,8 +157,8 @@ int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* 
         return status;
 
     const u16 wanted = object->GetLatestCount();
-    u32 current = access.info[evlog::kNewest];
-    const u32 oldest = access.info[evlog::kOldest];
+    u32 current = access.info[evloginfo::kNewest];
+    const u32 oldest = access.info[evloginfo::kOldest];
 
     const string fileName = object->GetFileName();
     FileHandle* file = nullptr;
@@ -183,12 +189,13 @@ int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* 
             break;
         }
         // A reply without a record has nothing at this number: the walk steps down.
-        const u8* record = reply.get() + kListHeaderSize;
-        if (RecordsIn(reply.get(), 1) != 0 && TakeByClass(object->GetClassFilter(), record)) {
+        const ByteView list(reply.get(), kOneRecordBufferSize);
+        const ByteView record = RecordAt(list, 0);
+        if (RecordsIn(list, 1) != 0 && TakeByClass(object->GetClassFilter(), record)) {
             if (file == nullptr)
                 break;
             // A number that no longer exists answers with a record already written.
-            const u32 seqNum = LeU32(record, evlog::kSeqNum);
+            const u32 seqNum = record.U32(evrec::kOffSeqNum);
             if (seqNum != lastWritten) {
                 if (WriteOrReport(record, file) != 0) {
                     result = -1;

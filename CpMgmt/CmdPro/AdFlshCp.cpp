@@ -8,7 +8,7 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpFwFlashPo.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -17,13 +17,6 @@
 namespace {
 
 const CpRegistration<AdpFwFlashCp> kRegisterAdpFwFlashCp{TOKEN_ADPFWFLASH};
-
-// Controller information offsets.
-constexpr std::size_t kVendorId = 0;       // u16
-constexpr std::size_t kDeviceId = 2;       // u16
-constexpr std::size_t kImageCheckWord = 176;  // u32: the board signature the controller accepts
-constexpr std::size_t kProductName = 1344;
-constexpr std::size_t kProductNameSize = 80;
 
 }  // namespace
 
@@ -68,15 +61,14 @@ int AdpFwFlashCp::ProcessParsed(CpController* cpController, AdpFwFlashPo* object
     }
 
     std::memset(info_, 0, sizeof info_);
-    int status = SendDcmd(kOpcodeGetInfo, 0, info_, cpController, sizeof info_);
+    int status = SendDcmd(kDcmdCtrlGetInfo, 0, info_, cpController, sizeof info_);
     if (status != 0) {
         PrintMessage(MaintMsg::kNoControllerInfo);
         return status;
     }
-    const string productName(reinterpret_cast<const char*>(info_ + kProductName),
-                             FieldTextLength(info_, kProductName, kProductNameSize));
-    PrintMessage(CommonMsg::kAdapterText, adapter, productName.GetCStr());
-    PrintMessage(MaintMsg::kPciIds, LeU16(info_, kVendorId), LeU16(info_, kDeviceId));
+    const ByteView info(info_);
+    PrintMessage(CommonMsg::kAdapterText, adapter, info.Text(ctrlinfo::kProductName).c_str());
+    PrintMessage(MaintMsg::kPciIds, info.U16(ctrlinfo::kOffVendorId), info.U16(ctrlinfo::kOffDeviceId));
 
     const bool noSigChk = object->GetNoSigChk() != 0;
     const bool noVerChk = object->GetNoVerChk() != 0;
@@ -84,7 +76,7 @@ int AdpFwFlashCp::ProcessParsed(CpController* cpController, AdpFwFlashPo* object
         bool valid = CollectFlashHeaders(image.Get(), imageSize) == 0;
         if (!valid)
             PrintMessage(MaintMsg::kImageInvalid);
-        if (valid && !noSigChk && GetHeaders()->GetAt(0)->Signature() != LeU32(info_, kImageCheckWord)) {
+        if (valid && !noSigChk && GetHeaders()->GetAt(0)->Signature() != info.U32(ctrlinfo::kOffImageCheckWord)) {
             PrintMessage(MaintMsg::kImageInvalid);
             valid = false;
         }

@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/AdFlshCpImage.h"
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/CtrlInfo.h"
 #include "parsers/AdpFwFlashPo.h"
 #include "runtime/ArrayList.h"
 
@@ -15,19 +16,11 @@ class FileHandle;
 
 class AdpFwFlashCp : public TypedProcessor<AdpFwFlashPo, "AdpFwFlashPo *">, public FlashImageReader {
 public:
-    static constexpr std::size_t kInfoSize = 2048;
-    static constexpr std::size_t kBatteryDesignSize = 64;
     static constexpr u32 kChunkSize = 32768;
     static constexpr int kImageInvalidStatus = 17;
     // Work copies of version texts hold at most this many characters.
     static constexpr std::size_t kMaxVersionText = 127;
 
-    static constexpr u32 kOpcodeGetInfo = 0x01010000;
-    static constexpr u32 kOpcodeGetBatteryDesign = 0x05030000;
-    static constexpr u32 kOpcodeOpenFlash = 0x010F0100;
-    static constexpr u32 kOpcodeDownloadChunk = 0x010F0200;
-    static constexpr u32 kOpcodeCommitFlash = 0x010F0300;
-    static constexpr u32 kOpcodeAbortFlash = 0x010F0400;
 
     AdpFwFlashCp();
 
@@ -55,5 +48,5 @@ private:
     VersionCheck CheckBatteryVersion(CpController* cpController, const _FLASH_HDR& header);
     VersionCheck CheckApplicationVersion(const _FLASH_HDR& header) const;
 
-    u8 info_[kInfoSize];
+    u8 info_[ctrlinfo::kSize];
 };

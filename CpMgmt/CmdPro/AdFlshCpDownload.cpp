@@ -7,6 +7,7 @@
 
 #include "CpMgmt/CmdPro/AdFlshCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
@@ -42,8 +43,8 @@ void PrintProgress(unsigned percent)
 int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 imageSize)
 {
     const u32 size = imageSize > 0 ? static_cast<u32>(imageSize) : 0;
-    SendDcmd(kOpcodeAbortFlash, 0, nullptr, cpController, 0);
-    int status = SendDcmd(kOpcodeOpenFlash, size, nullptr, cpController, 0);
+    SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
+    int status = SendDcmd(kDcmdCtrlFlashOpen, size, nullptr, cpController, 0);
     if (status != 0) {
         PrintOpenFailure(status);
         return status;
@@ -54,7 +55,7 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
     if (chunk == nullptr) {
         image.Close();
         PrintMessage(MaintMsg::kDownloadFailed);
-        SendDcmd(kOpcodeAbortFlash, 0, nullptr, cpController, 0);
+        SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
         return -1;
     }
     io->Seek(image.Get(), 0, kFromStart);
@@ -77,7 +78,7 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
             }
             break;
         }
-        status = SendDcmd(kOpcodeDownloadChunk, index * kChunkSize, chunk.get(), cpController, static_cast<u32>(got));
+        status = SendDcmd(kDcmdCtrlFlashChunk, index * kChunkSize, chunk.get(), cpController, static_cast<u32>(got));
         if (status != 0) {
             PrintMessage(MaintMsg::kDownloadFailed);
             break;
@@ -94,15 +95,15 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
     image.Close();
     chunk.reset();
     if (status != 0) {
-        SendDcmd(kOpcodeAbortFlash, 0, nullptr, cpController, 0);
+        SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
         return status;
     }
 
     PrintMessage(MaintMsg::kFlashing);
-    status = SendDcmd(kOpcodeCommitFlash, 0, nullptr, cpController, 0);
+    status = SendDcmd(kDcmdCtrlFlashCommit, 0, nullptr, cpController, 0);
     if (status != 0) {
         PrintMessage(MaintMsg::kCommitFailed);
-        SendDcmd(kOpcodeAbortFlash, 0, nullptr, cpController, 0);
+        SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
         return status;
     }
     PrintMessage(MaintMsg::kFlashCompleted, AdapterNumberOf(cpController));

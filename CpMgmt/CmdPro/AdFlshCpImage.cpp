@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
-#include "fwdata/LeBytes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
@@ -24,38 +23,37 @@ constexpr char kBoardSignatures[16][5] = {
     "QV48", "QV80", "QV81", "QV82", "QV84", "QV88", "QVE1", "QVE2",
 };
 
-// Where a header may begin within each 64 KB step, in the order they are tried.
-constexpr u16 kProbeOffsets[4] = {0, 32, 8224, 65408};
-
 constexpr std::size_t kMaxHeaders = 255;
 
 // The NUL-terminated text at the offset, when its terminator lies inside the header.
-bool TextInHeader(const u8* bytes, std::size_t offset, string* out)
+bool TextInHeader(const ByteView& header, std::size_t offset, string* out)
 {
-    if (offset >= _FLASH_HDR::kSize)
+    if (offset >= header.Size())
         return false;
-    const void* nul = std::memchr(bytes + offset, 0, _FLASH_HDR::kSize - offset);
-    if (nul == nullptr)
+    const std::size_t width = header.Size() - offset;
+    const std::string text = header.Text(offset, width);
+    if (text.size() == width)
         return false;
-    *out = string(reinterpret_cast<const char*>(bytes + offset));
+    *out = string(text.c_str());
     return true;
 }
 
 }  // namespace
 
-u32 _FLASH_HDR::Signature() const { return LeU32(bytes, kSignature); }
+u32 _FLASH_HDR::Signature() const { return ByteView(bytes).U32(flashimg::kOffSignature); }
 
-u32 _FLASH_HDR::ComponentLength() const { return LeU32(bytes, kComponentLength); }
+u32 _FLASH_HDR::ComponentLength() const { return ByteView(bytes).U32(flashimg::kOffComponentLength); }
 
 bool _FLASH_HDR::HasType(const char* type) const
 {
-    return std::memcmp(bytes + kComponentType, type, kComponentTypeSize) == 0;
+    return ByteView(bytes).Holds(flashimg::kOffComponentType, std::string_view(type, flashimg::kComponentTypeSize));
 }
 
 string _FLASH_HDR::Version() const
 {
+    const ByteView header(bytes);
     string text;
-    if (!TextInHeader(bytes, LeU32(bytes, kVersionOffset), &text))
+    if (!TextInHeader(header, header.U32(flashimg::kOffVersionOffset), &text))
         return string();
     return text;
 }
@@ -65,17 +63,18 @@ bool _FLASH_HDR::PackageVersion(string* out) const
     static constexpr char kKey[] = "PACKAGE=";
     static constexpr std::size_t kKeyLength = sizeof kKey - 1;
 
-    const u32 blockOffset = LeU32(bytes, kKeyValueOffset);
+    const ByteView header(bytes);
+    const u32 blockOffset = header.U32(flashimg::kOffKeyValueOffset);
     if (blockOffset >= ComponentLength())
         return false;
-    if (blockOffset > kSize - 4)
+    if (blockOffset > kSize - flashimg::kKeyValueOffStrings)
         return false;
-    const u32 blockLength = LeU32(bytes, blockOffset);
-    const std::size_t first = blockOffset + 4u;
+    const u32 blockLength = header.U32(blockOffset + flashimg::kKeyValueOffLength);
+    const std::size_t first = blockOffset + flashimg::kKeyValueOffStrings;
     std::size_t at = first;
-    while (at < kSize && bytes[at] != 0) {
+    while (at < kSize && header.U8(at) != 0) {
         string entry;
-        if (!TextInHeader(bytes, at, &entry))
+        if (!TextInHeader(header, at, &entry))
             return false;  // the string runs past the header
         if (std::strncmp(entry.GetCStr(), kKey, kKeyLength) == 0) {
             *out = string(entry.GetCStr() + kKeyLength);
@@ -91,7 +90,7 @@ bool _FLASH_HDR::PackageVersion(string* out) const
 bool IsBoardSignature(u32 word)
 {
     for (const char* code : kBoardSignatures)
-        if (LeU32(reinterpret_cast<const u8*>(code), 0) == word)
+        if (ByteView(reinterpret_cast<const u8*>(code), flashimg::kSignatureSize).U32(flashimg::kOffSignature) == word)
             return true;
     return false;
 }
@@ -127,12 +126,12 @@ _FLASH_HDR* FlashImageReader::FindFlashHeader(FileHandle* image, u32 start, u32 
     FileIO* io = GetFileIO();
     const u64 end = static_cast<u64>(start) + remaining;
     for (u64 step = start; step < end; step += kSearchStep) {
-        for (u16 probe : kProbeOffsets) {
+        for (u32 probe : flashimg::kProbeOffsets) {
             const u64 at = step + probe;
-            u8 word[4] = {};
+            u8 word[flashimg::kSignatureSize] = {};
             if (io->Seek(image, static_cast<long>(at), kFromStart) != 0 || io->Read(word, sizeof word, 1, image) != 1)
                 continue;
-            if (!IsBoardSignature(LeU32(word, 0)))
+            if (!IsBoardSignature(ByteView(word).U32(flashimg::kOffSignature)))
                 continue;
             auto* header = ZepNew<_FLASH_HDR>();
             if (header == nullptr)

@@ -7,19 +7,14 @@
 
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/FlashImage.h"
 #include "runtime/ArrayList.h"
 
 class FileHandle;
 
 // One component header: a copy of the 1084 header bytes as the file holds them.
 struct _FLASH_HDR {
-    static constexpr std::size_t kSize = 1084;
-    static constexpr std::size_t kSignature = 0;        // four ASCII characters
-    static constexpr std::size_t kComponentType = 16;   // four ASCII characters and a zero byte
-    static constexpr std::size_t kComponentTypeSize = 5;
-    static constexpr std::size_t kComponentLength = 24; // u32
-    static constexpr std::size_t kVersionOffset = 28;   // u32, from the first byte of the header
-    static constexpr std::size_t kKeyValueOffset = 40;  // u32, from the first byte of the header
+    static constexpr std::size_t kSize = flashimg::kHeaderSize;
 
     u8 bytes[kSize] = {};
 
@@ -45,7 +40,7 @@ bool IsBoardSignature(u32 word);
 // it collects for as long as it lives.
 class FlashImageReader {
 public:
-    static constexpr u32 kSearchStep = 65536;
+    static constexpr u32 kSearchStep = flashimg::kSearchStep;
 
     FlashImageReader() = default;
     ~FlashImageReader();

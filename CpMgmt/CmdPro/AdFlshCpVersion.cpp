@@ -4,7 +4,8 @@
 
 #include "CpMgmt/CmdPro/AdFlshCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/BatteryDesign.h"
+#include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
@@ -15,23 +16,10 @@ namespace {
 constexpr const char* kSourceName = "CpMgmt/CmdPro/AdFlshCp";
 constexpr int kBatteryDesignFailureLine = 391;
 
-// Controller information: the image components running in flash and the package version.
-constexpr std::size_t kImageCount = 180;  // s32
-constexpr std::size_t kImages = 184;
-constexpr std::size_t kImageEntrySize = 72;
-constexpr std::size_t kImageVersion = 8;  // within an entry, to the entry's end
-constexpr s32 kMaxImages = 8;             // the table holds 8 entries; pending images follow it
-constexpr std::size_t kPackageVersion = 1600;
-constexpr std::size_t kPackageVersionSize = 96;
-
-// Battery design information: the battery module's firmware version.
-constexpr std::size_t kBatteryVersion = 49;
+// The leading characters of the battery module's version that decide.
 constexpr std::size_t kBatteryVersionCompared = 6;
 
-string FieldText(const u8* block, std::size_t offset, std::size_t width)
-{
-    return string(reinterpret_cast<const char*>(block + offset), FieldTextLength(block, offset, width));
-}
+string AsString(const std::string& text) { return string(text.c_str()); }
 
 }  // namespace
 
@@ -50,15 +38,15 @@ AdpFwFlashCp::VersionCheck AdpFwFlashCp::CheckVersions(CpController* cpControlle
 
 AdpFwFlashCp::VersionCheck AdpFwFlashCp::CheckBatteryVersion(CpController* cpController, const _FLASH_HDR& header)
 {
-    u8 design[kBatteryDesignSize] = {};
-    const int status = SendDcmd(kOpcodeGetBatteryDesign, 0, design, cpController, sizeof design);
+    u8 design[bbudesign::kSize] = {};
+    const int status = SendDcmd(kDcmdBbuGetDesign, 0, design, cpController, sizeof design);
     if (status != 0) {
         LogDebugMessage(kSourceName, kBatteryDesignFailureLine, kModuleCommandTool, kLevelError, kDbgFwiFailed,
-                        kOpcodeGetBatteryDesign, static_cast<u32>(status));
+                        kDcmdBbuGetDesign, static_cast<u32>(status));
         PrintMessage(CommonMsg::kAdapterText, AdapterNumberOf(cpController), "Get BBU Design Info Failed.");
         return VersionCheck::kFailed;
     }
-    const string battery = FieldText(design, kBatteryVersion, sizeof design - kBatteryVersion);
+    const string battery = AsString(ByteView(design).Text(bbudesign::kVersion));
     const string image = header.Version();
     PrintMessage(MaintMsg::kFwVersionController, battery.GetCStr());
     PrintMessage(MaintMsg::kFwVersionImage, image.GetCStr());
@@ -69,20 +57,22 @@ AdpFwFlashCp::VersionCheck AdpFwFlashCp::CheckBatteryVersion(CpController* cpCon
 
 AdpFwFlashCp::VersionCheck AdpFwFlashCp::CheckApplicationVersion(const _FLASH_HDR& header) const
 {
-    const s32 count = static_cast<s32>(LeU32(info_, kImageCount));
-    const s32 listed = count < kMaxImages ? count : kMaxImages;
+    const ByteView info(info_);
+    // The image count is signed; the table holds kMaxImages entries, the pending images follow it.
+    const s32 count = static_cast<s32>(info.U32(ctrlinfo::kOffImageCount));
+    const s32 listed = count < static_cast<s32>(ctrlinfo::kMaxImages) ? count : static_cast<s32>(ctrlinfo::kMaxImages);
     bool hasApplication = false;
     string running;
     for (s32 i = 0; i < listed; ++i) {
-        const std::size_t entry = kImages + kImageEntrySize * static_cast<std::size_t>(i);
-        if (std::memcmp(info_ + entry, "APP", 3) == 0) {
-            running = FieldText(info_, entry + kImageVersion, kImageEntrySize - kImageVersion);
+        const ByteView entry = ctrlinfo::ImageEntry(info, ctrlinfo::kOffImages, static_cast<u32>(i));
+        if (entry.Holds(ctrlinfo::kImageName.offset, "APP")) {
+            running = AsString(entry.Text(ctrlinfo::kImageVersion));
             hasApplication = true;
             break;
         }
     }
 
-    const string controllerPackage = FieldText(info_, kPackageVersion, kPackageVersionSize);
+    const string controllerPackage = AsString(info.Text(ctrlinfo::kPackageBuild));
     string imagePackage;
     if (!controllerPackage.IsEmpty() && header.PackageVersion(&imagePackage)) {
         PrintMessage(MaintMsg::kPackageController, controllerPackage.GetCStr());

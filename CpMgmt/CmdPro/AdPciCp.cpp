@@ -8,7 +8,6 @@
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
-#include "fwdata/LeBytes.h"
 #include "parsers/AdpGetPciInfoParsedObject.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -17,9 +16,6 @@ namespace {
 
 const CpRegistration<AdpGetPciInfoCp> kRegisterAdpGetPciInfoCp{TOKEN_ADPGETPCIINFO};
 
-constexpr std::size_t kBusOffset = 0;
-constexpr std::size_t kDeviceOffset = 4;
-constexpr std::size_t kFunctionOffset = 5;
 constexpr int kNoPciInfo = 255;
 
 }  // namespace
@@ -41,11 +37,12 @@ int AdpGetPciInfoCp::ProcessParsed(CpController* cpController, AdpGetPciInfoPars
     AdpPrint::LineEnd();
     AdpPrint::Text("--------------------------------");
     AdpPrint::LineEnd();
-    AdpPrint::Formatted("Bus Number      : %x", LeU32(pciInfo_, kBusOffset));
+    const ByteView pci(pciInfo_);
+    AdpPrint::Formatted("Bus Number      : %x", pci.U32(pciinfo::kOffBus));
     AdpPrint::LineEnd();
-    AdpPrint::Formatted("Device Number   : %x", static_cast<unsigned>(pciInfo_[kDeviceOffset]));
+    AdpPrint::Formatted("Device Number   : %x", static_cast<unsigned>(pci.U8(pciinfo::kOffDevice)));
     AdpPrint::LineEnd();
-    AdpPrint::Formatted("Function Number : %x", static_cast<unsigned>(pciInfo_[kFunctionOffset]));
+    AdpPrint::Formatted("Function Number : %x", static_cast<unsigned>(pci.U8(pciinfo::kOffFunction)));
     AdpPrint::LineEnd();
     AdpPrint::LineEnd();
     return 0;

@@ -5,17 +5,17 @@
 
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/PciInfo.h"
 #include "parsers/AdpGetPciInfoParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class AdpGetPciInfoCp : public TypedProcessor<AdpGetPciInfoParsedObject, "AdpGetPciInfoParsedObject *"> {
 public:
-    static constexpr std::size_t kPciInfoSize = 112;
 
     AdpGetPciInfoCp();
 
     int ProcessParsed(CpController* cpController, AdpGetPciInfoParsedObject* object) override;
 
 private:
-    u8 pciInfo_[kPciInfoSize];
+    u8 pciInfo_[pciinfo::kSize];
 };

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
-#include "fwdata/LeBytes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -28,11 +27,6 @@ void Formatted(const char* format, ...)
     std::vsnprintf(line, sizeof line, format, args);
     va_end(args);
     Text(line);
-}
-
-std::string FieldText(const u8* block, std::size_t offset, std::size_t width)
-{
-    return std::string(reinterpret_cast<const char*>(block + offset), FieldTextLength(block, offset, width));
 }
 
 }  // namespace AdpPrint

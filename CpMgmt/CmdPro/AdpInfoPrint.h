@@ -20,7 +20,4 @@ inline const char* YesNo(bool value) { return value ? "Yes" : "No"; }
 inline const char* EnabledDisabled(bool enabled) { return enabled ? "Enabled" : "Disabled"; }
 inline const char* PresentAbsent(bool present) { return present ? "Present" : "Absent"; }
 
-// A fixed text field of a firmware block: up to its first NUL, never past `width` bytes.
-std::string FieldText(const u8* block, std::size_t offset, std::size_t width);
-
 }  // namespace AdpPrint

@@ -10,8 +10,7 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/FwOpcodes.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/CfgDsplyParsedObject.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/DiskGroup.h"
@@ -26,15 +25,6 @@ namespace {
 
 const CpRegistration<CfgDsplyCp> kRegisterCfgDsplyCp{TOKEN_CFGDSPLY, TOKEN_CFGFLASHTIERDSPLY};
 
-// Controller information fields of the summary.
-constexpr std::size_t kProductNameOffset = 1344;
-constexpr std::size_t kProductNameWidth = 80;
-constexpr std::size_t kSerialOffset = 1424;
-constexpr std::size_t kSerialWidth = 32;
-constexpr std::size_t kHardwarePresentOffset = 1456;
-constexpr unsigned kBatteryPresentBit = 0;
-constexpr std::size_t kMemorySizeOffset = 1488;
-
 constexpr const char* kSpannedPrefix = "SPANNED ";
 constexpr const char* kFlashTierGroupPrefix = "FLASHTIER ";
 
@@ -43,11 +33,6 @@ int Fail(const char* what, int status)
 {
     PrintMessage(CommonMsg::kFailedToGet, what);
     return status != 0 ? status : -1;
-}
-
-std::string FieldText(const u8* block, std::size_t offset, std::size_t width)
-{
-    return std::string(reinterpret_cast<const char*>(block + offset), FieldTextLength(block, offset, width));
 }
 
 }  // namespace
@@ -65,12 +50,14 @@ int CfgDsplyCp::PrintAdapterSummary(u8 adapterNumber, CpController* cpController
     if (controller->Execute(request) != 0)
         return -1;
 
-    const std::string productName = FieldText(info_, kProductNameOffset, kProductNameWidth);
-    const std::string serial = FieldText(info_, kSerialOffset, kSerialWidth);
-    const bool battery = LeBit(info_, kHardwarePresentOffset, kBatteryPresentBit);
+    const ByteView info(info_);
+    const std::string productName = info.Text(ctrlinfo::kProductName);
+    const std::string serial = info.Text(ctrlinfo::kSerial);
+    const bool battery = info.Bit(ctrlinfo::kBbuPresent);
     PrintMessage(CommonMsg::kRuler);
-    PrintMessage(CfgMsg::kAdapterSummary, adapterNumber, productName.c_str(),
-                 static_cast<int>(LeU16(info_, kMemorySizeOffset)), battery ? "Present" : "Absent", serial.c_str());
+    const int memoryMb = info.U16(ctrlinfo::kOffMemorySizeMb);
+    PrintMessage(CfgMsg::kAdapterSummary, adapterNumber, productName.c_str(), memoryMb, battery ? "Present" : "Absent",
+                 serial.c_str());
     PrintMessage(CommonMsg::kRuler);
     return 0;
 }

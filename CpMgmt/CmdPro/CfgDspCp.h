@@ -6,6 +6,7 @@
 
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/CtrlInfo.h"
 #include "parsers/CfgDsplyParsedObject.h"
 #include "runtime/ArrayList.h"
 
@@ -15,7 +16,6 @@ class VirtualDisk;
 
 class CfgDsplyCp : public TypedProcessor<CfgDsplyParsedObject, "CfgDsplyParsedObject *"> {
 public:
-    static constexpr std::size_t kInfoSize = 2048;
 
     CfgDsplyCp();
 
@@ -49,5 +49,5 @@ private:
     // The first virtual drive of the array, or null after the failure message.
     static int FirstVd(Array* array, List<VirtualDisk*>** vds, VirtualDisk** first);
 
-    u8 info_[kInfoSize];
+    u8 info_[ctrlinfo::kSize];
 };

@@ -6,7 +6,9 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/CtrlDefaults.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/DirectPdMappingParsedObject.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -15,17 +17,12 @@ namespace {
 
 const CpRegistration<PdMappingCp> kRegisterPdMappingCp{TOKEN_DIRECTPDMAPPING};
 
-constexpr u32 kOpReadDefaults = 0x010E0201;
-constexpr u32 kOpWriteDefaults = 0x010E0202;
-constexpr u32 kDefaultsSize = 72;
-constexpr std::size_t kDirectPdMapping = 31;
-
 int ExecuteDcmd(Controller* controller, u32 opcode, u8* block)
 {
     if (controller == nullptr)
         return -1;
-    const u8 mbox[12] = {};
-    DcmdFwiDpParams request(opcode, mbox, block, kDefaultsSize);
+    const u8 mbox[mailbox::kSize] = {};
+    DcmdFwiDpParams request(opcode, mbox, block, ctrldefaults::kSize);
     return controller->Execute(request);
 }
 
@@ -33,22 +30,23 @@ int ExecuteDcmd(Controller* controller, u32 opcode, u8* block)
 
 int PdMappingCp::ProcessParsed(CpController* cpController, PdMappingParsedObject* object)
 {
-    u8 defaults[kDefaultsSize] = {};
+    u8 defaults[ctrldefaults::kSize] = {};
     const u8 adapter = AdapterNumberOf(cpController);
     Controller* controller = cpController ? cpController->GetController() : nullptr;
 
-    if (ExecuteDcmd(controller, kOpReadDefaults, defaults) != 0) {
+    if (ExecuteDcmd(controller, kDcmdCtrlGetDefaults, defaults) != 0) {
         PrintMessage(PdMsg::kGetDataFailed, adapter);
         return -1;
     }
     if (object->GetAction() == TOKEN_DSPLY) {
-        PrintMessage(PdMsg::kDirectPdMappingIs, adapter, LeU8(defaults, kDirectPdMapping) != 0 ? "Enabled" : "Disabled");
+        const bool enabled = ByteView(defaults).U8(ctrldefaults::kOffDirectPdMapping) != 0;
+        PrintMessage(PdMsg::kDirectPdMappingIs, adapter, enabled ? "Enabled" : "Disabled");
         return 0;
     }
 
     // The rest of the block goes back as it was read.
-    PutLeU8(defaults, kDirectPdMapping, object->GetAction() == TOKEN_ENBL ? 1 : 0);
-    if (ExecuteDcmd(controller, kOpWriteDefaults, defaults) != 0) {
+    ByteWriter(defaults).PutU8(ctrldefaults::kOffDirectPdMapping, object->GetAction() == TOKEN_ENBL ? 1 : 0);
+    if (ExecuteDcmd(controller, kDcmdCtrlSetDefaults, defaults) != 0) {
         PrintMessage(PdMsg::kSetDataFailed, adapter);
         return -1;
     }

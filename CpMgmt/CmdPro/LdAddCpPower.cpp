@@ -7,6 +7,8 @@
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
+#include "fwdata/layout/CtrlDefaults.h"
+#include "fwdata/layout/Opcodes.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/UnConfiguredVd.h"
@@ -16,13 +18,6 @@
 
 namespace {
 
-constexpr u32 kDcmdGetDefaults = 0x010E0201;
-constexpr u32 kDefaultsSize = 72;
-// Defaults byte 55: the power-save flags (0xFF: not set).
-constexpr std::size_t kPowerSaveFlags = 55;
-constexpr u8 kFlagsNotSet = 0xFF;
-constexpr u8 kNoPerVdLevel = 1u << 3;
-constexpr u8 kNoMaximumOnVd = 1u << 4;
 
 constexpr u8 kPsDefault = 0;
 constexpr u8 kPsMaximum = 2;
@@ -38,13 +33,13 @@ constexpr unsigned kMaxSpinUpRequests = 120;
 int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObject* object, UnConfiguredVd* plan)
 {
     Controller* controller = cpController->GetController();
-    u8 defaults[kDefaultsSize] = {};
+    u8 defaults[ctrldefaults::kSize] = {};
     const u32 mbox[3] = {0, 0, 0};
-    DcmdFwiDpParams request(kDcmdGetDefaults, mbox, defaults, kDefaultsSize);
+    DcmdFwiDpParams request(kDcmdCtrlGetDefaults, mbox, defaults, sizeof defaults);
     const int status = controller != nullptr ? controller->Execute(request) : -1;
     if (status != 0) {
         PrintMessage(CommonMsg::kText, "\nFailed to read MFC default data from adapter\n");
-        LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdGetDefaults,
+        LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdCtrlGetDefaults,
                       static_cast<u32>(status));
         return -1;
     }
@@ -59,16 +54,18 @@ int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObje
 
     u8 level = object->GetPsPolicy();
     const bool given = level != CfgParsedObject::kPsNotGiven;
-    const u8 flags = defaults[kPowerSaveFlags];
+    const u8 flags = ByteView(defaults).U8(ctrldefaults::kOffPowerSaveFlags);
     if (vdPowerSaving == 0 && given) {
         PrintMessage(CommonMsg::kText, "Adapter does not support Power savings on logical drives.\n");
         return -1;
     }
-    if (flags != kFlagsNotSet && (flags & kNoPerVdLevel) != 0 && given) {
+    const bool flagsSet = flags != ctrldefaults::kPowerSaveFlagsNotSet;
+    if (flagsSet && (flags & ctrldefaults::kPowerSaveNoPerVdLevel) != 0 && given) {
         PrintMessage(CommonMsg::kText, "Power savings level cannot be selected on per logical drive basis.\n");
         return -1;
     }
-    if ((flags & kNoMaximumOnVd) != 0 && (level == kPsMaximum || level == kPsMaximumWithoutCaching)) {
+    const bool maximum = level == kPsMaximum || level == kPsMaximumWithoutCaching;
+    if ((flags & ctrldefaults::kPowerSaveNoMaximumOnVd) != 0 && maximum) {
         PrintMessage(CommonMsg::kText, "Maximum power saving on logical drives is not allowed\n");
         return -1;
     }

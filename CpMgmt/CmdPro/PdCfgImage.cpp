@@ -4,9 +4,8 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/CfgImageLayout.h"
-#include "fwdata/FwOpcodes.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/CfgImage.h"
+#include "fwdata/layout/Opcodes.h"
 
 int PdCfgImage::Read(Controller* controller, u32 length)
 {
@@ -27,16 +26,16 @@ int PdCfgImage::ReadWhole(Controller* controller)
 {
     if (image_.size() < cfgimg::kHeaderSize)
         return -1;
-    // Computed from the 16-bit counts, the size cannot overflow.
-    const u32 size = cfgimg::kHeaderSize + LeU16(image_.data(), cfgimg::kOffArrayCount) * cfgimg::kArrayRecordSize +
-                     LeU16(image_.data(), cfgimg::kOffVdCount) * cfgimg::kVdRecordSize +
-                     LeU16(image_.data(), cfgimg::kOffSpareCount) * cfgimg::kSpareRecordSize;
-    return Read(controller, size);
+    // Computed from the 16-bit counts, the size always fits a request.
+    const ByteView header(image_);
+    const u64 size = cfgimg::ImageSize(header.U16(cfgimg::kOffArrayCount), header.U16(cfgimg::kOffVdCount),
+                                       header.U16(cfgimg::kOffSpareCount));
+    return Read(controller, static_cast<u32>(size));
 }
 
 u16 PdCfgImage::GetVdCount() const
 {
-    return image_.size() < cfgimg::kHeaderSize ? 0 : LeU16(image_.data(), cfgimg::kOffVdCount);
+    return image_.size() < cfgimg::kHeaderSize ? 0 : ByteView(image_).U16(cfgimg::kOffVdCount);
 }
 
 u16 PdCfgImage::GetArrayCount() const
@@ -44,24 +43,25 @@ u16 PdCfgImage::GetArrayCount() const
     if (image_.size() < cfgimg::kHeaderSize)
         return 0;
     const std::size_t fit = (image_.size() - cfgimg::kHeaderSize) / cfgimg::kArrayRecordSize;
-    return static_cast<u16>(std::min<std::size_t>(LeU16(image_.data(), cfgimg::kOffArrayCount), fit));
+    return static_cast<u16>(std::min<std::size_t>(ByteView(image_).U16(cfgimg::kOffArrayCount), fit));
 }
 
-const u8* PdCfgImage::ArrayRecord(u16 a) const
+ByteView PdCfgImage::ArrayRecord(u16 a) const
 {
-    return image_.data() + cfgimg::kHeaderSize + static_cast<std::size_t>(a) * cfgimg::kArrayRecordSize;
+    return ByteView(image_).Sub(cfgimg::kHeaderSize + static_cast<std::size_t>(a) * cfgimg::kArrayRecordSize,
+                                cfgimg::kArrayRecordSize);
 }
 
 u8 PdCfgImage::GetRowCount(u16 a) const
 {
-    return static_cast<u8>(std::min<u32>(LeU8(ArrayRecord(a), arrayrec::kOffRowCount), arrayrec::kMaxRows));
+    return static_cast<u8>(std::min<u32>(ArrayRecord(a).U8(arrayrec::kOffRowCount), arrayrec::kMaxRows));
 }
 
 u16 PdCfgImage::GetRowDeviceId(u16 a, u8 row) const
 {
-    return LeU16(ArrayRecord(a), arrayrec::kOffRows + row * arrayrec::kRowSize + arrayrec::kRowOffDeviceId);
+    return ArrayRecord(a).U16(arrayrec::kOffRows + row * arrayrec::kRowSize + arrayrec::kRowOffDeviceId);
 }
 
-u16 PdCfgImage::GetArrayRef(u16 a) const { return LeU16(ArrayRecord(a), arrayrec::kOffRef); }
+u16 PdCfgImage::GetArrayRef(u16 a) const { return ArrayRecord(a).U16(arrayrec::kOffRef); }
 
-u64 PdCfgImage::GetArrayBlocks(u16 a) const { return LeU64(ArrayRecord(a), arrayrec::kOffBlocks); }
+u64 PdCfgImage::GetArrayBlocks(u16 a) const { return ArrayRecord(a).U64(arrayrec::kOffBlocks); }

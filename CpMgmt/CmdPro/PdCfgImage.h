@@ -5,6 +5,7 @@
 #pragma once
 #include <vector>
 
+#include "ZepUtil/ByteView.h"
 #include "ZepUtil/Types.h"
 
 class Controller;
@@ -28,7 +29,7 @@ public:
 
 private:
     int Read(Controller* controller, u32 length);
-    const u8* ArrayRecord(u16 a) const;
+    ByteView ArrayRecord(u16 a) const;
 
     std::vector<u8> image_;
 };

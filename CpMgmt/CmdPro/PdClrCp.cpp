@@ -71,17 +71,18 @@ int PdClrCp::ProcessParsed(CpController* cpController, PdClrParsedObject* object
 
 int PdClrCp::ShowProgress(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 slot)
 {
-    u8 block[PdProgress::kSize] = {};
+    u8 block[pdprogress::kSize] = {};
     const int status = pd->GetProgress(block);
+    const ByteView progress(block);
     if (status != 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, "to get progress on PD");
         return status;
     }
-    if (!LeBit(block, PdProgress::kRunning, PdProgress::kClearBit))
+    if (!progress.Bit(pdprogress::kOffRunning, pdprogress::kOpClear))
         PrintMessage(PdMsg::kClrNotRunning, EnclosureIdText(enclosureId), slot);
     else
         PrintMessage(PdMsg::kClrProgress, EnclosureIdText(enclosureId), slot,
-                     PdProgress::Percent(block, PdProgress::kClearProgress),
-                     PdProgress::Minutes(block, PdProgress::kClearSeconds));
+                     PdProgress::Percent(progress, pdprogress::kOffClearProgress),
+                     PdProgress::Minutes(progress, pdprogress::kOffClearSeconds));
     return 0;
 }

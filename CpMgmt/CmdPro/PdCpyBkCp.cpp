@@ -119,18 +119,19 @@ int PdCopyBackCp::ProcessParsed(CpController* cpController, PdCopyBackParsedObje
 
 int PdCopyBackCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
 {
-    u8 block[PdProgress::kSize] = {};
+    u8 block[pdprogress::kSize] = {};
     const int status = pd->GetProgress(block);
+    const ByteView progress(block);
     if (status != 0)
         return status;
-    if (!LeBit(block, PdProgress::kRunning, PdProgress::kCopybackBit))
+    if (!progress.Bit(pdprogress::kOffRunning, pdprogress::kOpCopyBack))
         PrintMessage(PdMsg::kCpyBkNotRunning);
-    else if (LeBit(block, PdProgress::kSuspended, PdProgress::kCopybackBit))
+    else if (progress.Bit(pdprogress::kOffSuspended, pdprogress::kOpCopyBack))
         PrintMessage(CommonMsg::kText, "PD-Copyback is in Suspend Stage\n");
     else
         PrintMessage(PdMsg::kCpyBkProgress, EnclosureIdText(enclosureId), slot,
-                     PdProgress::Percent(block, PdProgress::kProgress),
-                     PdProgress::Minutes(block, PdProgress::kSeconds));
+                     PdProgress::Percent(progress, pdprogress::kOffProgress),
+                     PdProgress::Minutes(progress, pdprogress::kOffSeconds));
     return 0;
 }
 

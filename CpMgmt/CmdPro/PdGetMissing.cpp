@@ -6,7 +6,7 @@
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CmdPro/PdOnLnCp.h"
 #include "CpMgmt/CpController.h"
-#include "raidmodel/CfgData.h"
+#include "dataif/CfgData.h"
 #include "runtime/CtMessage.h"
 
 namespace {

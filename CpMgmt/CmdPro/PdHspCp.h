@@ -4,10 +4,12 @@
 // drive, in the order listed; the first drive that fails ends the command (drives before it
 // keep their new state).
 #pragma once
-#include <vector>
-
+#include "CpMgmt/CmdPro/PdCfgImage.h"
+#include "CpMgmt/CmdPro/PdListImage.h"
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/PdRecord.h"
+#include "fwdata/layout/SpareRecord.h"
 #include "parsers/PdHspParsedObject.h"
 #include "runtime/ArrayList.h"
 
@@ -42,12 +44,8 @@ private:
     int SetHotSpare(Controller* controller, const PdHspParsedObject& object, u8 adapter, u16 enclosureId, u8 slot);
     int RemoveHotSpare(Controller* controller, u8 adapter, u16 enclosureId, u8 slot);
 
-    unsigned EntryCount() const;
-    const u8* EntryAt(unsigned index) const;
-    unsigned ArrayCount() const;
-
-    std::vector<u8> pdList_;
-    std::vector<u8> config_;
-    u8 pdInfo_[512] = {};
-    u8 hotSpareRecord_[40] = {};
+    PdListImage pdList_;
+    PdCfgImage config_;
+    u8 pdInfo_[pdrec::kSize] = {};
+    u8 hotSpareRecord_[sparerec::kSize] = {};
 };

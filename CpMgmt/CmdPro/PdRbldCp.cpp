@@ -111,18 +111,19 @@ int PdRbldCp::ProcessParsed(CpController* cpController, PdRebuildParsedObject* o
 
 int PdRbldCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
 {
-    u8 block[PdProgress::kSize] = {};
+    u8 block[pdprogress::kSize] = {};
     const int status = pd->GetProgress(block);
+    const ByteView progress(block);
     if (status != 0)
         return status;
-    if (!LeBit(block, PdProgress::kRunning, PdProgress::kRebuildBit))
+    if (!progress.Bit(pdprogress::kOffRunning, pdprogress::kOpRebuild))
         PrintMessage(PdMsg::kRbldNotRunning, EnclosureIdText(enclosureId), slot);
-    else if (LeBit(block, PdProgress::kSuspended, PdProgress::kRebuildBit))
+    else if (progress.Bit(pdprogress::kOffSuspended, pdprogress::kOpRebuild))
         PrintMessage(CommonMsg::kText, "PD-Rebuild is in Suspend Stage\n");
     else
         PrintMessage(PdMsg::kRbldProgress, EnclosureIdText(enclosureId), slot,
-                     PdProgress::Percent(block, PdProgress::kProgress),
-                     PdProgress::Minutes(block, PdProgress::kSeconds));
+                     PdProgress::Percent(progress, pdprogress::kOffProgress),
+                     PdProgress::Minutes(progress, pdprogress::kOffSeconds));
     return 0;
 }
 

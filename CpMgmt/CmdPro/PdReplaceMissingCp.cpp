@@ -1,7 +1,5 @@
 #include "CpMgmt/CmdPro/PdReplaceMissingCp.h"
 
-#include <algorithm>
-
 #include "CpMgmt/CmdPro/PdCfgImage.h"
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -10,27 +8,16 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/FwOpcodes.h"
-#include "fwdata/LeBytes.h"
-#include "fwdata/PdRecordLayout.h"
+#include "dataif/CfgData.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PdRecord.h"
 #include "parsers/PdReplaceMissingParsedObject.h"
-#include "raidmodel/CfgData.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace {
 const CpRegistration<PdReplaceMissingCp> kRegisterPdReplaceMissingCp{TOKEN_PDREPLACEMISSING};
 
-constexpr u32 kDcmdPdReplaceMissing = 0x02080200;
-
-// The drive list: u32 size, u32 count, 24-byte entries.
-constexpr u32 kListHeadSize = 32;
-constexpr u32 kListOffCount = 4;
-constexpr u32 kListEntries = 8;
-constexpr u32 kEntrySize = 24;
-constexpr u32 kEntryOffDeviceId = 0;
-constexpr u32 kEntryOffEnclId = 2;
-constexpr u32 kEntryOffSlot = 5;
 // More entries than device ids exist means the reply is not a drive list.
 constexpr u32 kMaxEntries = 0xFFFF;
 
@@ -44,30 +31,13 @@ int SendDcmdWords(Controller* controller, u32 opcode, u32 word0, u32 word1, void
 
 int PdReplaceMissingCp::ReadPdList(Controller* controller)
 {
-    pdList_.assign(kListHeadSize, 0);
-    pdCount_ = 0;
-    if (SendDcmdWords(controller, kDcmdPdGetList, 0, 0, pdList_.data(), kListHeadSize) != 0)
-        return -1;
-    const u32 count = LeU32(pdList_.data(), kListOffCount);
-    if (count > kMaxEntries)
-        return -1;
-    const u32 size = count * kEntrySize + kListEntries;
-    pdList_.assign(size, 0);
-    if (SendDcmdWords(controller, kDcmdPdGetList, 0, 0, pdList_.data(), size) != 0)
-        return -1;
-    // The second reply may claim more entries than were asked for: only those received count.
-    pdCount_ = std::min(LeU32(pdList_.data(), kListOffCount), count);
-    return 0;
+    return pdList_.Read(controller, kMaxEntries) == 0 ? 0 : -1;
 }
 
 int PdReplaceMissingCp::FindDeviceId(u16 enclosureId, u8 slot) const
 {
-    for (u32 i = 0; i < pdCount_; ++i) {
-        const u8* entry = pdList_.data() + kListEntries + i * kEntrySize;
-        if (LeU16(entry, kEntryOffEnclId) == enclosureId && LeU8(entry, kEntryOffSlot) == slot)
-            return LeU16(entry, kEntryOffDeviceId);
-    }
-    return -1;
+    const int index = pdList_.Find(enclosureId, slot, false);
+    return index < 0 ? -1 : pdList_.GetDeviceId(static_cast<u32>(index));
 }
 
 int PdReplaceMissingCp::Process(CpController* cpController, ParsedObject* parsedObject)
@@ -124,7 +94,7 @@ int PdReplaceMissingCp::Process(CpController* cpController, ParsedObject* parsed
         return -1;
     }
 
-    const u32 ref = LeU32(info, pdrec::kOffDeviceId);
+    const u32 ref = ByteView(info).U32(pdrec::kOffRef);
     const u32 place = cfg.GetArrayRef(array) | (static_cast<u32>(row) << 16);
     status = SendDcmdWords(controller, kDcmdPdReplaceMissing, ref, place, nullptr, 0);
     PrintMessage(status == 0 ? PdMsg::kMissingReplaced : PdMsg::kMissingReplaceFailed, adapter, array, row);

@@ -3,9 +3,8 @@
 // configuration itself and checks that the row exists and is empty; the controller decides
 // whether the drive may take it.
 #pragma once
-#include <vector>
-
 #include "CpMgmt/CmdPro/PdInfCp.h"
+#include "CpMgmt/CmdPro/PdListImage.h"
 #include "ZepUtil/Types.h"
 #include "runtime/ArrayList.h"
 
@@ -24,6 +23,5 @@ private:
     // The device id of the list entry with that enclosure and slot; -1 when there is none.
     int FindDeviceId(u16 enclosureId, u8 slot) const;
 
-    std::vector<u8> pdList_;
-    u32 pdCount_ = 0;  // entries that lie inside pdList_
+    PdListImage pdList_;
 };

@@ -2,28 +2,20 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/LeBytes.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/SscAssociation.h"
 
 namespace ssc {
 
 namespace {
 
-constexpr u32 kDcmdSetAssociation = 0x03100100;
-constexpr u32 kDcmdGetAssociation = 0x03100200;
-constexpr std::size_t kEntrySize = 12;
-constexpr std::size_t kTotalLength = 0;
-constexpr std::size_t kCount = 4;
-constexpr std::size_t kTargetIds = 11;
-constexpr u8 kAllTargets = 0xFF;
-// Target ids are 8-bit: a longer list is a controller fault.
-constexpr u32 kMaxEntries = 256;
-
-int Execute(Controller* controller, u32 opcode, u8 mailboxByte0, std::vector<u8>& block)
+int Execute(Controller* controller, u32 opcode, u8 target, std::vector<u8>& block)
 {
     if (controller == nullptr)
         return -1;
-    u8 mbox[12] = {};
-    mbox[0] = mailboxByte0;
+    u8 mbox[mailbox::kSize] = {};
+    ByteWriter(mbox).PutU8(mailbox::kOffSscTarget, target);
     DcmdFwiDpParams request(opcode, mbox, block.data(), static_cast<u32>(block.size()));
     return controller->Execute(request);
 }
@@ -33,34 +25,36 @@ int Execute(Controller* controller, u32 opcode, u8 mailboxByte0, std::vector<u8>
 int ReadAssociation(Controller* controller, u8 targetId, std::vector<u8>* targets)
 {
     targets->clear();
-    std::vector<u8> head(kEntrySize, 0);
-    int status = Execute(controller, kDcmdGetAssociation, targetId, head);
+    std::vector<u8> head(sscassoc::ListSize(1), 0);
+    int status = Execute(controller, kDcmdLdGetSscAssociation, targetId, head);
     if (status != 0)
         return status;
-    const u32 count = LeU32(head.data(), kCount);
+    const u32 count = ByteView(head).U32(sscassoc::kOffCount);
     if (count == 0)
         return 0;
-    if (count > kMaxEntries)
+    if (count > sscassoc::kMaxEntries)
         return -1;
-    std::vector<u8> block(count * kEntrySize, 0);
-    if ((status = Execute(controller, kDcmdGetAssociation, targetId, block)) != 0)
+    std::vector<u8> block(sscassoc::ListSize(count), 0);
+    if ((status = Execute(controller, kDcmdLdGetSscAssociation, targetId, block)) != 0)
         return status;
     // The second reply is read as it stands; its ids follow the reserved bytes.
-    for (u32 i = 0; i < count && kTargetIds + i < block.size(); ++i)
-        targets->push_back(block[kTargetIds + i]);
+    const ByteView list(block);
+    for (u32 i = 0; i < count && list.Fits(sscassoc::kOffTargetIds + i, 1); ++i)
+        targets->push_back(list.U8(sscassoc::kOffTargetIds + i));
     return 0;
 }
 
 int WriteAssociation(Controller* controller, const std::vector<u8>& targets)
 {
-    if (targets.empty() || targets.size() > kMaxEntries)
+    if (targets.empty() || targets.size() > sscassoc::kMaxEntries)
         return -1;
-    std::vector<u8> block(targets.size() * kEntrySize, 0);
-    PutLeU32(block.data(), kTotalLength, static_cast<u32>(block.size()));
-    PutLeU32(block.data(), kCount, static_cast<u32>(targets.size()));
+    std::vector<u8> block(sscassoc::ListSize(static_cast<u32>(targets.size())), 0);
+    ByteWriter list(block);
+    list.PutU32(sscassoc::kOffTotalLength, static_cast<u32>(block.size()));
+    list.PutU32(sscassoc::kOffCount, static_cast<u32>(targets.size()));
     for (std::size_t i = 0; i < targets.size(); ++i)
-        block[kTargetIds + i] = targets[i];
-    return Execute(controller, kDcmdSetAssociation, kAllTargets, block);
+        list.PutU8(sscassoc::kOffTargetIds + i, targets[i]);
+    return Execute(controller, kDcmdLdSetSscAssociation, mailbox::kAllTargets, block);
 }
 
 }  // namespace ssc

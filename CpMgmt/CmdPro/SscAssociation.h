@@ -1,7 +1,6 @@
 // The list of virtual drives a FlashTier (SSD-cache) virtual drive serves, as the controller
-// keeps it: read per virtual drive (DCMD 0x03100200, mailbox byte 0 = target id) and written
-// whole (DCMD 0x03100100, mailbox byte 0 = 0xFF). Block: u32 total length (12 per entry) at 0,
-// u32 number of entries n at 4, three reserved bytes, the n target ids from byte 11.
+// keeps it (fwdata/layout/SscAssociation.h): read per virtual drive (the mailbox names its
+// target id) and written whole (the mailbox names all targets).
 #pragma once
 #include <vector>
 

@@ -9,8 +9,8 @@
 
 #include "CpMgmt/CmdPro/AdAlInCp.h"
 #include "CpMgmt/CpController.h"
-#include "fwdata/FwOpcodes.h"
 #include "framework/FakeController.h"
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpAllInfoParsedObject.h"
 #include "parsers/AdpCountParsedObject.h"
 #include "runtime/RuntimeTestDir.h"

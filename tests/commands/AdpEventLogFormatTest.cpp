@@ -8,8 +8,8 @@
 
 #include "AdpEventLogTestSupport.h"
 #include "CpMgmt/CmdPro/AdEvLgCp.h"
-#include "fwdata/LeBytes.h"
 #include "runtime/FileIO.h"
+#include "support/LeBytes.h"
 
 namespace evtest {
 namespace {

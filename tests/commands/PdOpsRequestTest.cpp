@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "controller/Controller.h"
-#include "fwdata/LeBytes.h"
 #include "fwdata/PdDataFwi.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/PhysicalDevice.h"
+#include "support/LeBytes.h"
 
 namespace {
 

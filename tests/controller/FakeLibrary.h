@@ -7,6 +7,7 @@
 #include "controller/DrivekitDp.h"
 #include "controller/FwiFrame.h"
 #include "controller/LibPacket.h"
+#include "support/LeBytes.h"
 
 struct FakeLibrary {
     std::vector<u16> functions;       // every function called, in order

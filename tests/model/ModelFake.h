@@ -13,9 +13,9 @@
 
 #include "controller/Controller.h"
 #include "fwdata/AdapterDataFwi.h"
-#include "fwdata/LeBytes.h"
 #include "fwdata/RmDataFwi.h"
 #include "raidmodel/SnapShotRaidManager.h"
+#include "support/LeBytes.h"
 
 namespace model_test {
 

@@ -4,18 +4,18 @@
 #include <memory>
 #include <vector>
 
+#include "ZepUtil/ByteView.h"
 #include "ZepUtil/Types.h"
-#include "raidmodel/CfgData.h"
-#include "runtime/ArrayList.h"
+#include "dataif/CfgData.h"
+#include "dataif/CfgWrite.h"
+#include "fwdata/layout/PdList.h"
 
 class PdData;
-class PhysicalDevice;
-class UnConfiguredVd;
 
 // One entry of the controller's device list (drives and enclosures).
 struct PdListEntry {
-    static constexpr u8 kScsiTypeDisk = 0;
-    static constexpr u8 kScsiTypeEnclosure = 13;
+    static constexpr u8 kScsiTypeDisk = pdlist::kScsiTypeDisk;
+    static constexpr u8 kScsiTypeEnclosure = pdlist::kScsiTypeEnclosure;
     u16 deviceId = 0;
     u16 enclDeviceId = 0xFFFF;
     u8 slot = 0;
@@ -42,28 +42,25 @@ public:
     virtual int GetVdListEntries(std::vector<VdListEntry>* entries) = 0;
     // 0 and the controller's whole configuration image; else the read status.
     virtual int ReadCfgImage(std::vector<u8>* image) = 0;
-    // Parses a configuration image of `length` bytes. 0, or -1 when the image is truncated or
-    // inconsistent (nothing past `length` is read).
-    virtual int ParseCfgImage(const u8* image, u32 length, CfgData* cfg) = 0;
+    // Parses a configuration image. 0, or -1 when the image is truncated or inconsistent.
+    virtual int ParseCfgImage(ByteView image, CfgData* cfg) = 0;
     // The data object of a device of the list.
     virtual std::unique_ptr<PdData> CreatePdData(const PdListEntry& entry) = 0;
 
     // Configuration changes. -2 means that the controller made the change but the operating
     // system could not be told.
     //
-    // Write a valid plan (-1 otherwise), give it the new virtual drive's id, then tell the
-    // operating system unless it is an SSD-cache drive. 0, -2, or the write's status.
-    virtual int AddCfgForNewVd(UnConfiguredVd* plan) = 0;
-    virtual int AddCfgForFreeSpaceVd(UnConfiguredVd* plan) = 0;
+    // Writes the configuration image of the records (-1 when they do not fit its layout) and
+    // gives the new virtual drive's target id and sequence number; then, with `tellOs`, tells
+    // the operating system. 0, -2 (the ids are given then too), or the write's status.
+    virtual int AddCfg(const CfgWrite& write, bool tellOs, u16* targetId, u16* seqNum) = 0;
     // Deletes the virtual drive with that reference (target id, sequence number); hostStep 0
     // first tells the operating system the drive goes away. The status, or -2.
     virtual int DeleteVd(u32 vdRef, u8 hostStep, u8 option) = 0;
     // Clears the configuration; with force the operating system is told first. The status, or -2.
     virtual int ClearCfg(u8 force) = 0;
-    // Spins up the spun-down drives of the spans (when `required`; else 0 with nothing done).
-    // The drives are collected once and kept until a request succeeds. The request's status
-    // (0, 85 still spinning up, 86 another set spinning up, ...), the drives spun up so far and
-    // the drives that were spun down.
-    virtual int SendSpanPdList(ArrayList<ArrayList<PhysicalDevice*>*>* spans, bool required, u32* spunUp,
-                               u32* total) = 0;
+    // Asks the controller to spin up the drives with these device ids and waits a while for
+    // them. The request's status (0, 85 still spinning up, 86 another set spinning up, ...) and
+    // the number of drives the controller reports spun up so far (as it reports it).
+    virtual int SpinUpDrives(const std::vector<u16>& deviceIds, u32* spunUp) = 0;
 };

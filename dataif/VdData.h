@@ -4,6 +4,8 @@
 #pragma once
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/VdAllowedOps.h"
+#include "fwdata/layout/VdProgress.h"
 
 // Fields of the property record; until it is read they come from the configuration record,
 // which holds them at the same places.
@@ -38,8 +40,8 @@ public:
     virtual u8 GetProperty(VdProperty field) const = 0;
 
     // Requests.
-    virtual int GetProgress(u8 block[36]) = 0;    // copied only on success
-    virtual int GetAllowedOps(u8 ops[4]) = 0;     // copied only on success
+    virtual int GetProgress(u8 block[vdprogress::kSize]) = 0;  // copied only on success
+    virtual int GetAllowedOps(u8 ops[vdallowed::kSize]) = 0;  // copied only on success
 
     // The information block as text (prints nothing); reads the information block once. A
     // failed read leaves out the lines that need it.

@@ -1,5 +1,5 @@
-// Little-endian accessors for firmware blocks: every field is read and written at its byte
-// offset, never by overlaying a struct. Callers keep offsets inside the block.
+// Little-endian accessors with which the tests build and inspect firmware blocks on their own,
+// apart from the tool's reader. Callers keep offsets inside the block.
 #pragma once
 #include <cstring>
 
@@ -41,3 +41,11 @@ inline std::size_t FieldTextLength(const u8* b, std::size_t off, std::size_t wid
     const void* nul = std::memchr(b + off, 0, width);
     return nul ? static_cast<std::size_t>(static_cast<const u8*>(nul) - (b + off)) : width;
 }
+
+// The same for the library packet's fields, at a pointer.
+namespace packet_le {
+inline u16 Get16(const u8* p) { return LeU16(p, 0); }
+inline u32 Get32(const u8* p) { return LeU32(p, 0); }
+inline void Put16(u8* p, u16 v) { PutLeU16(p, 0, v); }
+inline void Put32(u8* p, u32 v) { PutLeU32(p, 0, v); }
+}  // namespace packet_le

@@ -1,6 +1,7 @@
 // The data behind the Adapter element: the controller's information block, its properties and
 // the other controller-wide blocks, each read once and kept for the rest of the run.
 #pragma once
+#include "ZepUtil/ByteView.h"
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 
@@ -65,14 +66,12 @@ enum class AdpProperty {
 
 class AdapterData {
 public:
-    static constexpr u32 kControllerInfoSize = 2048;
-
     virtual ~AdapterData() = default;
     // Reads the controller information block once and keeps it; with `refresh` the kept copy is
     // dropped and read again. 0, or the request's status (nothing kept then).
     virtual int ReadControllerInfo(bool refresh) = 0;
-    // The kept block, or null when it has not been read.
-    virtual const u8* GetControllerInfo() const = 0;
+    // The kept block, or an empty view when it has not been read.
+    virtual ByteView GetControllerInfo() const = 0;
 
     // A flag (0/1) or a number of the controller information (read once). 0, or the read status.
     virtual int GetInfoFlag(AdpInfoFlag flag, u8* value) = 0;

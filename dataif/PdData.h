@@ -4,6 +4,8 @@
 #pragma once
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/PdProgress.h"
+#include "fwdata/layout/SpareRecord.h"
 
 // The requests that name the drive by its reference alone and carry no data.
 enum class PdRequest : u8 {
@@ -39,7 +41,7 @@ public:
     virtual int GetFwState(u16* state) = 0;
     virtual int GetPdType(u8* type) = 0;                  // 1 parallel SCSI, 2 SAS, 3 SATA, 4 FC
     virtual int IsSasSataBridge(u8* flag) = 0;
-    virtual int GetInquiryData(const u8** inquiry) = 0;   // kInquirySize bytes, valid while the data lives
+    virtual int GetInquiryData(const u8** inquiry) = 0;   // pdrec::kInquirySize bytes, valid while the data lives
     virtual int GetMediaType(u8* type) = 0;               // 0 hard disk, 1 solid state
     virtual int GetCoercedSize(u64* blocks) = 0;
     virtual int GetPowerState(u8* state) = 0;             // 0 spun up
@@ -56,7 +58,7 @@ public:
     virtual int GetConnectorIndex(u8* index) = 0;         // kNoConnector when attached to none
 
     // Requests.
-    virtual int GetProgress(u8 block[32]) = 0;            // copied only on success
+    virtual int GetProgress(u8 block[pdprogress::kSize]) = 0;  // copied only on success
     virtual int ReadAllowedOps(u32* word) = 0;            // the allowed-operations word
 
     // Requests that change the drive. Each reads the record first (for the drive reference) and
@@ -72,7 +74,7 @@ public:
     // or global when there are none.
     virtual int MakeHsp(const u16* arrayRefs, u8 arrayCount, bool revertible, bool enclAffinity) = 0;
     virtual int SpinUp() = 0;
-    static constexpr u8 kMaxSpareArrays = 16;
+    static constexpr u8 kMaxSpareArrays = sparerec::kMaxArrays;
     // Marks the record stale (another drive's request changed this one): the next field read
     // reads it again.
     virtual void DropRecord() = 0;
@@ -83,6 +85,4 @@ public:
     virtual string Print() = 0;
     virtual string PrintFirmwareState() = 0;
     virtual string PrintSecurity() = 0;
-
-    static constexpr unsigned kInquirySize = 96;
 };

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ZepUtil/Types.h"
-#include "raidmodel/CfgData.h"
+#include "dataif/CfgData.h"
 
 struct NewVdData {
     std::string name;                  // at most 15 characters

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/ArrayRecord.h"
+#include "fwdata/layout/SpareRecord.h"
 
 class VdData;
 
@@ -18,7 +20,7 @@ struct ArrayRowData {
 };
 
 struct ArrayData {
-    static constexpr unsigned kMaxRows = 32;
+    static constexpr unsigned kMaxRows = arrayrec::kMaxRows;
     u64 blocks = 0;                    // blocks used on each member drive
     u16 ref = 0;                       // array reference (spans and spares name arrays by it)
     std::vector<ArrayRowData> rows;    // at most kMaxRows
@@ -31,7 +33,7 @@ struct SpanData {
 };
 
 struct SpareData {
-    static constexpr unsigned kMaxArrays = 16;
+    static constexpr unsigned kMaxArrays = sparerec::kMaxArrays;
     u16 deviceId = 0;
     u16 seqNum = 0;
     bool dedicated = false;

@@ -1,0 +1,29 @@
+// The configuration image (kDcmdCfgRead, kDcmdCfgAdd): a 32-byte header with the counts and
+// record sizes, then the array records (ArrayRecord.h), the virtual-drive records
+// (VdRecord.h) and the spare records (SpareRecord.h), in that order.
+#pragma once
+#include "ZepUtil/ByteView.h"
+#include "fwdata/layout/ArrayRecord.h"
+#include "fwdata/layout/SpareRecord.h"
+#include "fwdata/layout/VdRecord.h"
+
+namespace cfgimg {
+constexpr u32 kHeaderSize = 32;
+constexpr u32 kOffFullSize = 0;          // u32
+constexpr u32 kOffArrayCount = 4;        // u16
+constexpr u32 kOffArraySize = 6;         // u16, kArrayRecordSize (or 0)
+constexpr u32 kOffVdCount = 8;           // u16
+constexpr u32 kOffVdSize = 10;           // u16, kVdRecordSize (or 0)
+constexpr u32 kOffSpareCount = 12;       // u16
+constexpr u32 kOffSpareSize = 14;        // u16, kSpareRecordSize (or 0)
+constexpr u32 kArrayRecordSize = arrayrec::kSize;
+constexpr u32 kVdRecordSize = vdrec::kSize;
+constexpr u32 kSpareRecordSize = sparerec::kSize;
+constexpr u32 kDefaultReadSize = 616;    // the first read: the header and room for small images
+
+// The bytes of an image with these counts.
+constexpr u64 ImageSize(u64 arrays, u64 vds, u64 spares)
+{
+    return kHeaderSize + arrays * kArrayRecordSize + vds * kVdRecordSize + spares * kSpareRecordSize;
+}
+}  // namespace cfgimg

@@ -1,0 +1,157 @@
+// The controller information block (2048 bytes, kDcmdCtrlGetInfo): PCI identity, interfaces and
+// ports, the firmware images in flash, limits, the hardware present, what the controller
+// supports, its status and, from kOffSettings, a copy of its current properties (CtrlProps.h).
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace ctrlinfo {
+constexpr u32 kSize = 2048;
+
+// PCI identity.
+constexpr u32 kOffVendorId = 0;         // u16
+constexpr u32 kOffDeviceId = 2;         // u16
+constexpr u32 kOffSubVendorId = 4;      // u16
+constexpr u32 kOffSubDeviceId = 6;      // u16
+constexpr u32 kOffControllerId = 8;     // u16
+constexpr u32 kOffChipRevision = 10;    // two characters
+constexpr u32 kChipRevisionWidth = 2;
+
+// Host interface: the first set bit names it.
+constexpr BitField kHostPcix{32, 0};
+constexpr BitField kHostPcie{32, 1};
+constexpr BitField kHostIscsi{32, 2};
+constexpr BitField kHostSas3g{32, 3};
+constexpr u32 kOffHostPortCount = 39;   // u8
+constexpr u32 kOffHostPorts = 40;       // u64 address per port
+constexpr u32 kMaxHostPorts = 8;
+
+// Device interface.
+constexpr BitField kDeviceSpi{104, 0};
+constexpr BitField kDeviceSas3g{104, 1};
+constexpr BitField kDeviceSata15g{104, 2};
+constexpr BitField kDeviceSata3g{104, 3};
+constexpr BitField kDeviceSas6g{104, 4};
+constexpr BitField kDeviceSas12g{104, 5};
+constexpr u32 kOffDevicePortCount = 111;  // u8
+constexpr u32 kOffDevicePorts = 112;      // u64 address per port, ports 0-7
+constexpr u32 kOffDevicePortsHigh = 1696; // u64 address per port, ports 8-15
+constexpr u32 kDevicePortsPerTable = 8;
+constexpr u32 kMaxDevicePorts = 16;
+
+// The board signature an image must carry to be flashed (four characters, read as a u32).
+constexpr u32 kOffImageCheckWord = 176;
+
+// The images in flash and the images waiting to be activated: a u32 count, then a table of
+// kMaxImages entries whatever the count says.
+constexpr u32 kOffImageCount = 180;
+constexpr u32 kOffImages = 184;
+constexpr u32 kOffPendingImageCount = 760;
+constexpr u32 kOffPendingImages = 764;
+constexpr u32 kMaxImages = 8;
+constexpr u32 kImageEntrySize = 72;
+constexpr TextField kImageName{0, 8};   // within an entry
+constexpr TextField kImageVersion{8, kImageEntrySize - 8};
+// Entry `index` of the image table at `table` (kOffImages or kOffPendingImages).
+inline ByteView ImageEntry(const ByteView& info, u32 table, u32 index)
+{
+    return info.Sub(table + index * kImageEntrySize, kImageEntrySize);
+}
+
+constexpr u32 kOffMaxLdCount = 1343;    // u8
+constexpr TextField kProductName{1344, 80};
+constexpr TextField kSerial{1424, 32};
+
+// Hardware present.
+constexpr BitField kBbuPresent{1456, 0};
+constexpr BitField kAlarmPresent{1456, 1};
+constexpr BitField kNvramPresent{1456, 2};
+constexpr BitField kSerialDebuggerPresent{1456, 3};
+constexpr BitField kMemoryPresent{1456, 4};
+constexpr BitField kFlashPresent{1456, 5};
+constexpr BitField kTpmPresent{1456, 6};
+constexpr BitField kExpanderPresent{1456, 7};
+constexpr BitField kRocSensorPresent{1457, 2};
+constexpr BitField kControllerSensorPresent{1457, 3};
+constexpr u32 kOffMemorySizeMb = 1488;  // u16
+
+// RAID levels offered, a bit per level (bit 3, RAID 1E, has no level of its own here).
+constexpr u32 kOffRaidLevels = 1500;    // u8
+constexpr unsigned kRaid0Bit = 0;
+constexpr unsigned kRaid1Bit = 1;
+constexpr unsigned kRaid5Bit = 2;
+constexpr unsigned kRaid6Bit = 4;
+constexpr unsigned kRaid10Bit = 5;
+constexpr unsigned kRaid50Bit = 6;
+constexpr unsigned kRaid60Bit = 7;
+constexpr BitField kSscRaid5{1501, 6};
+
+// Supported adapter operations.
+constexpr BitField kRevertibleSpares{1505, 2};
+constexpr BitField kConnectorInfo{1506, 5};
+constexpr BitField kAllowedOps{1506, 6};
+constexpr BitField kEncryption{1507, 2};
+constexpr BitField kMoreThan8Phys{1507, 3};
+constexpr BitField kLdExpansion{1507, 4};
+constexpr BitField kEkm{1507, 5};
+constexpr BitField kSnapshot{1507, 6};
+// Supported virtual-drive operations.
+constexpr BitField kLdDiskCachePolicy{1508, 4};
+constexpr BitField kLdBbm{1509, 1};
+constexpr BitField kLdPowerSaving{1509, 4};
+constexpr BitField kMaxPowerSavingUncached{1509, 5};
+constexpr BitField kLdMirror{1509, 6};
+constexpr BitField kSscWriteBack{1509, 7};
+constexpr BitField kSscVdAssociation{1510, 0};
+// Supported drive operations.
+constexpr BitField kSpinDown{1517, 0};
+constexpr BitField kSpinUpBeforeCfg{1517, 1};  // spun-down drives are spun up before a configuration
+// Drive mixes allowed in one virtual drive.
+constexpr BitField kHddSasSataMix{1520, 3};
+constexpr BitField kSsdSasSataMix{1520, 5};
+constexpr BitField kSsdHddMix{1520, 6};
+
+constexpr u32 kOffEccBucketCount = 1524;  // u16
+
+// Status.
+constexpr BitField kKeyAssigned{1528, 1};
+constexpr BitField kKeyFailedAtBoot{1528, 2};
+constexpr BitField kKeyNotBackedUp{1528, 3};
+constexpr BitField kOfflineCachePreserved{1528, 5};
+constexpr BitField kRebootRequired{1528, 6};
+
+// The controller's current properties, laid out as the properties block (CtrlProps.h).
+constexpr u32 kOffSettings = 1536;
+
+// A pair per performance mode: the maximum flush lines and the ordered I/Os.
+constexpr u32 kOffPerfModes = 1584;
+constexpr u32 kPerfModeSize = 2;
+constexpr u32 kPerfModeOffMaxFlushLines = 0;
+constexpr u32 kPerfModeOffOrderedIos = 1;
+constexpr TextField kPackageBuild{1600, 96};
+
+constexpr u32 kOffMaxVdsPerArray = 1928;  // u8
+constexpr u32 kOffSecurityKeyMode = 1930; // u8
+constexpr u32 kOffMaxSscCount = 1936;     // u16
+constexpr u32 kOffSscCount = 1938;        // u16
+constexpr TextField kExpanderFw{1940, 16};
+
+constexpr BitField kPi{1956, 0};
+constexpr BitField kBlockSsdWriteCacheChange{1956, 6};
+constexpr BitField kBgOpSuspendResume{1956, 7};
+constexpr BitField kEmergencySpares{1957, 0};
+constexpr BitField kPerfTuning{1957, 5};
+constexpr BitField kSsdPatrolRead{1957, 6};
+constexpr BitField kRealTimeScheduling{1957, 7};
+
+// Fewest and most drives of an array per RAID level, a pair for each of the levels 0, 1, 5, 6,
+// 10, 50, 60.
+constexpr u32 kOffArrayDriveLimits = 1960;
+constexpr u32 kArrayDriveLimitLevels = 7;
+constexpr u32 kArrayDriveLimitSize = 2;
+constexpr u32 kArrayDriveLimitOffMin = 0;
+constexpr u32 kArrayDriveLimitOffMax = 1;
+
+constexpr u32 kOffMaxSpinupPerMinute = 1992;    // u8
+constexpr u32 kOffRocTemperature = 1993;        // u8, degrees Celsius
+constexpr u32 kOffControllerTemperature = 1994; // u8, degrees Celsius
+}  // namespace ctrlinfo

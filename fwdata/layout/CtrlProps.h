@@ -1,0 +1,68 @@
+// The controller properties block (64 bytes, kDcmdCtrlGetProperties / kDcmdCtrlSetProperties);
+// the controller information carries a copy of it (ctrlinfo::kOffSettings).
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace ctrlprops {
+constexpr u32 kSize = 64;
+
+constexpr u32 kOffPredFailPollInterval = 2;  // u16, seconds
+constexpr u32 kOffThrottleCount = 4;         // u16, interrupt throttle active count
+constexpr u32 kOffThrottleCompletion = 6;    // u16, interrupt throttle completion
+constexpr u32 kOffRebuildRate = 8;
+constexpr u32 kOffPatrolReadRate = 9;
+constexpr u32 kOffBgiRate = 10;
+constexpr u32 kOffCcRate = 11;
+constexpr u32 kOffReconRate = 12;
+constexpr u32 kOffCacheFlushInterval = 13;
+constexpr u32 kOffSpinupDriveCount = 14;
+constexpr u32 kOffSpinupDelay = 15;
+constexpr u32 kOffClusterEnable = 16;        // non-zero: enabled
+constexpr u32 kOffCoercionMode = 17;         // 0 none, 1 128 MB, 2 1 GB
+constexpr u32 kOffAlarm = 18;
+constexpr u32 kOffAutoRbldDisabled = 19;
+constexpr u32 kOffBatWarnDisabled = 20;
+constexpr u32 kOffEccBucketSize = 21;
+constexpr u32 kOffEccBucketLeakRate = 22;    // u16
+constexpr u32 kOffRestoreHspOnInsert = 24;
+constexpr u32 kOffExposeEnclDevices = 25;
+constexpr u32 kOffMaintainPdFailHistory = 26;
+constexpr u32 kOffReorderingDisabled = 27;
+constexpr u32 kOffAbortCcOnError = 28;
+constexpr u32 kOffLoadBalanceMode = 29;      // non-zero: load balancing disabled
+constexpr u32 kOffBackplaneMode = 30;        // 0 auto, 1 i2c SEP, 2 SGPIO, 3 none
+constexpr u32 kOffDefaultSnapshotSpace = 31;
+
+constexpr BitField kCopyBackDisabled{32, 0};
+constexpr BitField kSmartCopyBack{32, 1};
+constexpr BitField kPrCorrectUncfgdAreas{32, 2};
+constexpr BitField kUseFdeOnlyEncrypt{32, 3};
+constexpr BitField kNcqDisabled{32, 4};
+constexpr BitField kSsdSmartCopyBack{32, 5};
+constexpr BitField kSsdPatrolRead{32, 6};
+constexpr BitField kSpinDownUnconfigured{32, 7};
+constexpr BitField kAutoEnhancedImport{33, 0};
+constexpr BitField kDisableOcr{33, 2};
+constexpr BitField kBootWithPinnedCache{33, 3};
+constexpr BitField kSpinDownHspDisabled{33, 4};
+constexpr BitField kEnableJbod{33, 5};
+constexpr BitField kDiskActivityForLocate{33, 7};
+constexpr BitField kEnablePi{34, 0};
+constexpr BitField kPreventPiImport{34, 1};
+constexpr BitField kEmergencyGhsp{34, 2};
+constexpr BitField kEmergencyUg{34, 3};
+constexpr BitField kEmergencySmarter{34, 4};
+constexpr BitField kForceSgpio{34, 5};
+
+constexpr u32 kOffAutoSnapshotSpace = 36;
+constexpr u32 kOffDefaultViewSpace = 37;
+constexpr u32 kOffSpinDownTime = 38;         // u16
+// 0 controller defined, 1 or 5 automatic, 2 maximum, 6 maximum without caching, 255 none.
+constexpr u32 kOffDefaultLdPsPolicy = 40;
+constexpr u32 kOffDisableLdPsInterval = 41;
+constexpr u32 kOffDisableLdPsTime = 42;      // u16
+constexpr u32 kOffSpinUpEnclDriveCount = 44;
+constexpr u32 kOffSpinUpEnclDelay = 45;
+constexpr u32 kOffPerfMode = 47;             // low two bits
+constexpr u8 kPerfModeMask = 0x03;
+}  // namespace ctrlprops

@@ -1,0 +1,31 @@
+// The 12-byte mailbox of a firmware command, byte by byte (byte 0 is the low byte of word 0),
+// for the requests that place fields in it rather than whole u32 words.
+#pragma once
+#include "ZepUtil/ByteView.h"
+#include "controller/LibPacket.h"
+
+namespace mailbox {
+constexpr u32 kSize = libpacket::kMailboxSize;
+
+// A drive named by its device id (drive information, progress, allowed operations, locate).
+constexpr u32 kOffDeviceId = 0;          // u16
+constexpr u32 kOffLocateValue = 2;       // u16, locate start
+// A drive named by its reference: the u32 of device id and sequence number (remove hot spare).
+constexpr u32 kOffPdRef = 0;
+constexpr u32 kPdRefSize = 4;
+
+// A virtual drive named by its target id (information, properties, progress, allowed operations).
+constexpr u32 kOffTargetId = 0;          // u8
+constexpr u32 kOffVdSeqNum = 2;          // u16, property read
+// Virtual-drive delete: the u32 reference (target id, sequence number) and the option byte.
+constexpr u32 kOffVdRef = 0;
+constexpr u32 kOffDeleteOption = 4;      // u8
+// Configuration clear: 1 with force.
+constexpr u32 kOffClearForce = 0;        // u8
+// SSD-cache association: the target id read, or kAllTargets for the write.
+constexpr u32 kOffSscTarget = 0;         // u8
+constexpr u8 kAllTargets = 0xFF;
+// The configuration add returns the new virtual drive here.
+constexpr u32 kOffNewTargetId = 0;       // u8
+constexpr u32 kOffNewSeqNum = 2;         // u16
+}  // namespace mailbox

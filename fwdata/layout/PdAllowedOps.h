@@ -1,0 +1,9 @@
+// The drive's allowed operations (4 bytes, kDcmdPdGetAllowedOps), read as one u32 word.
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace pdallowed {
+constexpr u32 kSize = 4;
+constexpr u32 kOffWord = 0;
+constexpr u32 kFwDownload = 1u << 16;  // bit of the word
+}  // namespace pdallowed

@@ -1,0 +1,20 @@
+// The drive progress block (32 bytes, kDcmdPdGetProgress): which operations run and are
+// suspended (a bit per operation), and how far each has come. Progress 0..65535 stands for
+// 0..100 %.
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace pdprogress {
+constexpr u32 kSize = 32;
+constexpr u32 kOffRunning = 0;          // a bit per running operation
+constexpr u32 kOffSuspended = 16;       // a bit per suspended operation
+constexpr unsigned kOpRebuild = 0;
+constexpr unsigned kOpClear = 2;
+constexpr unsigned kOpCopyBack = 3;
+// Progress and elapsed seconds (u16 each) of a rebuild or copyback, and of a clear.
+constexpr u32 kOffProgress = 4;
+constexpr u32 kOffSeconds = 6;
+constexpr u32 kOffClearProgress = 12;
+constexpr u32 kOffClearSeconds = 14;
+constexpr unsigned kProgressFull = 65535;
+}  // namespace pdprogress

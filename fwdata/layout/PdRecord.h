@@ -1,0 +1,63 @@
+// The drive information record (512 bytes, kDcmdPdGetInfo), with the drive's SCSI inquiry data
+// inside it. The drive reference, by which most drive requests name the drive, is the u32 of
+// the device id and the sequence number at kOffRef.
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace pdrec {
+constexpr u32 kSize = 512;
+constexpr u32 kOffRef = 0;               // u32: device id low, sequence number high
+constexpr u32 kOffDeviceId = 0;          // u16
+constexpr u32 kOffSeqNum = 2;            // u16
+constexpr u32 kOffInquiry = 4;           // SCSI INQUIRY data
+constexpr u32 kInquirySize = 96;
+// Within the inquiry data.
+constexpr TextField kInqVendor{8, 8};
+constexpr TextField kInqProduct{16, 16};
+constexpr TextField kInqRevision{32, 4};
+constexpr TextField kInqSerial{36, 20};
+
+constexpr u32 kOffConnectedPorts = 164;  // bit n: the device answers on port n
+constexpr u32 kConnectedPortBits = 8;
+constexpr u32 kOffScsiType = 165;
+constexpr u32 kOffDeviceSpeed = 166;     // 1 1.5Gb/s, 2 3.0Gb/s, 3 6.0Gb/s, 4 12.0Gb/s
+constexpr u32 kOffLinkSpeed = 167;
+constexpr u32 kOffMediaErrors = 168;     // u32
+constexpr u32 kOffOtherErrors = 172;     // u32
+constexpr u32 kOffPredFailures = 176;    // u32
+constexpr u32 kOffLastPredFailSeq = 180; // u32
+constexpr u32 kOffFwState = 184;         // u16
+constexpr u32 kOffTemperature = 187;     // degrees Celsius, 0 unknown
+constexpr BitField kDedicatedSpare{188, 0};
+constexpr BitField kGlobalSpare{188, 2};
+constexpr BitField kForeign{188, 4};
+constexpr BitField kSmartAlert{188, 5};
+constexpr u32 kOffInterface = 189;       // bits 4-7: 1 parallel SCSI, 2 SAS, 3 SATA, 4 FC
+constexpr unsigned kInterfaceShift = 4;
+constexpr BitField kPiEligible{190, 0};
+constexpr BitField kPiFormatted{190, 1};
+constexpr u32 kOffPathCount = 192;
+constexpr u32 kMaxPaths = 4;
+constexpr u32 kOffConnector = 194;       // 255 none
+constexpr u32 kOffSasAddresses = 200;    // u64 per path
+constexpr u32 kOffRawBlocks = 232;       // u64
+constexpr u32 kOffNonCoercedBlocks = 240;// u64
+constexpr u32 kOffCoercedBlocks = 248;   // u64
+constexpr u32 kOffEnclDeviceId = 256;    // u16
+constexpr u32 kOffEnclIndex = 258;
+constexpr u32 kOffSlot = 259;
+constexpr u32 kOffPowerState = 358;      // 0 active
+constexpr BitField kReprovisionAllowed{362, 1};
+constexpr BitField kRbldSuspendAllowed{362, 4};
+constexpr BitField kRbldResumeAllowed{362, 5};
+constexpr BitField kCopyBackSuspendAllowed{362, 6};
+constexpr BitField kCopyBackResumeAllowed{362, 7};
+constexpr BitField kFdeCapable{368, 0};
+constexpr BitField kFdeEnabled{368, 1};
+constexpr BitField kSecured{368, 2};
+constexpr BitField kLocked{368, 3};
+constexpr BitField kForeignKey{368, 4};
+constexpr u32 kOffMediaType = 370;       // 0 hard disk, 1 solid state
+constexpr u32 kOffSectorSize = 372;      // u16, 0 means 512
+constexpr u32 kOffBridge = 400;          // non-zero: behind a SAS-SATA bridge
+}  // namespace pdrec

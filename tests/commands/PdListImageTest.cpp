@@ -1,0 +1,54 @@
+// The drive list as the hot-spare and replace-missing commands read it themselves: the head,
+// then the whole list of the announced size, and only the entries that lie inside it.
+#include <gtest/gtest.h>
+
+#include "CpMgmt/CmdPro/PdListImage.h"
+#include "fwdata/layout/Opcodes.h"
+#include "model/ModelFake.h"
+
+namespace model_test {
+namespace {
+
+TEST(PdListImage, FindsEntriesByEnclosureAndSlotAndDisksOnlyWhenAsked)
+{
+    ModelRig rig;
+    rig.provider->Reply(kDcmdPdGetList, DeviceList({{9, 252, 0, 13}, {10, 252, 0}, {11, 0xFFFF, 4}}));
+    PdListImage list;
+    ASSERT_EQ(list.Read(&rig.controller, 16), 0);
+    EXPECT_EQ(rig.provider->Count(kDcmdPdGetList), 2);  // the head, then the whole list
+    EXPECT_EQ(list.GetCount(), 3u);
+    EXPECT_EQ(list.Find(252, 0, false), 0);             // the enclosure's own entry comes first
+    EXPECT_EQ(list.Find(252, 0, true), 1);              // the disk in that slot
+    EXPECT_EQ(list.GetDeviceId(1), 10);
+    EXPECT_EQ(list.Find(0xFFFF, 4, true), 2);
+    EXPECT_EQ(list.Find(252, 4, false), -1);
+}
+
+TEST(PdListImage, NeverWalksPastTheListTheHeadAnnounced)
+{
+    ModelRig rig;
+    // The second reply claims five entries; only the two the head announced were read.
+    rig.provider->ReplySequence(kDcmdPdGetList, {DeviceList({{20, 252, 1}, {21, 252, 2}}),
+                                                 DeviceList({{20, 252, 1}, {21, 252, 2}, {22, 252, 3},
+                                                             {23, 252, 4}, {24, 252, 5}})});
+    PdListImage list;
+    ASSERT_EQ(list.Read(&rig.controller, 16), 0);
+    EXPECT_EQ(list.GetCount(), 2u);
+    EXPECT_EQ(list.Find(252, 3, false), -1);
+
+    // A head that announces more than the caller takes is refused before the second read.
+    ModelRig big;
+    big.provider->Reply(kDcmdPdGetList, DeviceList({{1, 252, 1}, {2, 252, 2}, {3, 252, 3}}));
+    EXPECT_EQ(list.Read(&big.controller, 2), -1);
+    EXPECT_EQ(big.provider->Count(kDcmdPdGetList), 1);
+    EXPECT_EQ(list.GetCount(), 0u);
+
+    ModelRig failing;
+    failing.provider->Fail(kDcmdPdGetList, 12);
+    EXPECT_EQ(list.Read(&failing.controller, 16), 12);
+    EXPECT_EQ(list.GetCount(), 0u);
+    EXPECT_EQ(list.Read(nullptr, 16), -1);
+}
+
+}  // namespace
+}  // namespace model_test
