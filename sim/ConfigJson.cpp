@@ -75,7 +75,12 @@ VirtualDrive ReadVirtualDrive(ObjectReader& v)
     vd.piType = static_cast<u8>(v.Unsigned("pi_type", 3, 0));
     vd.consistent = v.Bool("consistent", false);
     vd.badBlocks = v.Bool("bad_blocks", false);
+    ReadObject(v, "bad_block_table", [&](ObjectReader& t) {
+        vd.badBlocksCorrected = t.Unsigned("corrected", ~u64{0}, 0);
+        vd.badBlocksUncorrected = t.Unsigned("uncorrected", ~u64{0}, 0);
+    });
     vd.preservedCache = v.Bool("preserved_cache", false);
+    vd.blockedByOfflineCache = v.Bool("blocked_by_offline_cache", false);
     vd.snapshot = v.Bool("snapshot", false);
     vd.ssdCache = v.Bool("ssd_cache", false);
     return vd;
@@ -104,7 +109,9 @@ Json WriteVirtualDrive(const VirtualDrive& v)
     out["pi_type"] = v.piType;
     out["consistent"] = v.consistent;
     out["bad_blocks"] = v.badBlocks;
+    out["bad_block_table"] = Json{{"corrected", v.badBlocksCorrected}, {"uncorrected", v.badBlocksUncorrected}};
     out["preserved_cache"] = v.preservedCache;
+    out["blocked_by_offline_cache"] = v.blockedByOfflineCache;
     out["snapshot"] = v.snapshot;
     out["ssd_cache"] = v.ssdCache;
     return out;

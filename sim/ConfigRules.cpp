@@ -4,6 +4,7 @@
 
 #include "FieldTable.h"
 #include "FwStatus.h"
+#include "VdRules.h"
 
 namespace sim {
 namespace {
@@ -132,11 +133,13 @@ std::size_t MaxVdsPerArray(const Controller& controller)
     return reported == 0 ? byDefaults : static_cast<std::size_t>(std::min<u64>(reported, byDefaults));
 }
 
-u32 CheckFreeDrive(const Drive& drive)
+u32 CheckFreeDrive(const Controller& controller, const Drive& drive)
 {
     switch (drive.state) {
     case DriveState::UnconfiguredGood:
-        return drive.foreign ? kFwForeignDrive : kFwOk;
+        if (drive.foreign)
+            return kFwForeignDrive;
+        return IsReservedForReconstruction(controller, drive.deviceId) ? kFwWrongState : kFwOk;
     case DriveState::HotSpare:
         return kFwDriveIsSpare;
     case DriveState::Online:

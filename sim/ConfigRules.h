@@ -41,8 +41,9 @@ std::size_t MaxVdsPerArray(const Controller& controller);
 
 // Whether a drive may join a new array or become a hot spare: 0 for an unconfigured-good,
 // non-foreign drive; 52 a drive in an array (or a system drive); 53 a hot spare; 30 a foreign
-// drive; 50 any other state (unconfigured bad, shielded, ...).
-u32 CheckFreeDrive(const Drive& drive);
+// drive; 50 any other state (unconfigured bad, shielded, ...) and a drive that a running
+// reconstruction adds to its virtual drive.
+u32 CheckFreeDrive(const Controller& controller, const Drive& drive);
 
 // 0, or 49 when the drives mix media or interfaces the controller does not mix in one virtual
 // drive (information "drive_support").

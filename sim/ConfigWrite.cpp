@@ -95,7 +95,7 @@ u32 Writer::TakeArray(const ImageArray& in, std::set<u16>& drivesSeen)
         const Drive* drive = NamedDrive(work_, {row.deviceId, row.seq}, status);
         if (drive == nullptr)
             return status;
-        if ((status = CheckFreeDrive(*drive)) != kFwOk)
+        if ((status = CheckFreeDrive(work_, *drive)) != kFwOk)
             return status;
         if (drive->spunDown && work_.info.capabilities.count("spin_up_before_config") != 0)
             return kFwWrongState;

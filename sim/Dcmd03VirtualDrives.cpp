@@ -1,24 +1,20 @@
 // DCMDs of family 0x03: virtual drives (list, information, property record, progress, allowed
-// operations, delete, SSD-cache associations). A request that names a virtual drive by the
-// target id in mailbox byte 0 gets status 12 when there is none.
+// operations, delete, SSD-cache associations; background work, reconstruction and maintenance
+// in VdRequests.h). A request that names a virtual drive by the target id in mailbox byte 0
+// gets status 12 when there is none.
 #include "ConfigRelease.h"
 #include "Dcmd.h"
+#include "EventCodes.h"
 #include "FwStatus.h"
 #include "VdEncoders.h"
 #include "VdRecord.h"
+#include "VdRequests.h"
+#include "VdRules.h"
 
 namespace sim {
 namespace {
 
-VirtualDrive* MailboxVd(DcmdCall& call)
-{
-    for (VirtualDrive& vd : call.controller.config.virtualDrives) {
-        if (vd.targetId == call.mailbox[0])
-            return &vd;
-    }
-    call.status = kFwNotFound;
-    return nullptr;
-}
+VirtualDrive* MailboxVd(DcmdCall& call) { return NamedVd(call.controller, call.mailbox[0], call.status); }
 
 void GetVdList(DcmdCall& call) { call.reply = EncodeVdList(call.controller); }
 
@@ -41,7 +37,7 @@ void SetVdProperties(DcmdCall& call)
     VirtualDrive* vd = MailboxVd(call);
     if (vd == nullptr)
         return;
-    if (static_cast<u16>(call.mailbox[2] | (call.mailbox[3] << 8)) != vd->seq) {
+    if (MailboxU16(call.mailbox, 2) != vd->seq) {
         call.status = kFwInvalidSequence;
         return;
     }
@@ -54,7 +50,13 @@ void SetVdProperties(DcmdCall& call)
     if (EncodeVdProperties(call.controller, updated).Bytes() == EncodeVdProperties(call.controller, *vd).Bytes())
         return;
     updated.seq = static_cast<u16>(vd->seq + 1);
+    const EventLdProperties before = VdEventProperties(call.controller, *vd);
+    const bool bgiChanged = updated.bgiDisabled != vd->bgiDisabled;
     *vd = updated;
+    AppendEvent(call.controller, call.model.clock, kEvLdPropertiesChange,
+                EventArgs::LdProperties(EventLd{vd->targetId}, before, VdEventProperties(call.controller, *vd)));
+    if (bgiChanged)
+        BgiSettingChanged(call.controller, call.Now(), vd->targetId);
     call.changed = true;
 }
 
@@ -66,7 +68,7 @@ void DeleteVd(DcmdCall& call)
     const VirtualDrive* vd = MailboxVd(call);
     if (vd == nullptr)
         return;
-    if (static_cast<u16>(call.mailbox[2] | (call.mailbox[3] << 8)) != vd->seq) {
+    if (MailboxU16(call.mailbox, 2) != vd->seq) {
         call.status = kFwInvalidSequence;
         return;
     }
@@ -100,15 +102,33 @@ void GetVdAllowedOps(DcmdCall& call)
         call.reply = EncodeVdAllowedOps(call.controller, call.model.clock.now, *vd);
 }
 
+constexpr u32 kReconstructionSize = 136;
+
 constexpr DcmdRoute kRoutes[] = {
     {0x03010000, DataFlow::FromController, 0, GetVdList},
     {0x03020000, DataFlow::FromController, 0, GetVdInfo},
     {0x03030000, DataFlow::FromController, 0, GetVdProperties},
     {0x03040000, DataFlow::ToController, kVdPropertiesSize, SetVdProperties},
+    {0x03040010, DataFlow::None, 0, RemoveBlockedAccessRequest},
+    {0x03050100, DataFlow::None, 0, StartCheckRequest},
+    {0x03050200, DataFlow::None, 0, AbortCheckRequest},
+    {0x03060100, DataFlow::None, 0, StartInitRequest},
+    {0x03060200, DataFlow::None, 0, AbortInitRequest},
+    {0x03070100, DataFlow::ToController, kReconstructionSize, ReconstructRequest},
     {0x03080000, DataFlow::FromController, 0, GetVdProgress},
     {0x03090000, DataFlow::None, 0, DeleteVd},
     {0x030B0000, DataFlow::FromController, 0, GetVdAllowedOps},
+    {0x030D0000, DataFlow::FromController, 0, GetPreservedCacheRequest},
+    {0x030D0100, DataFlow::None, 0, DiscardPreservedCacheRequest},
+    {0x030E0000, DataFlow::None, 0, ClearBadBlocksRequest},
+    {0x030E0100, DataFlow::FromController, 0, GetBadBlocksRequest},
+    {0x030E0200, DataFlow::FromController, 0, GetAllBadBlocksRequest},
     {0x03100200, DataFlow::FromController, 0, GetAssociations},
+    {0x03110200, DataFlow::FromController, 0, GetMirrorRequest},
+    {0x03110300, DataFlow::None, 0, JoinMirrorRequest},
+    {0x03120100, DataFlow::None, 0, SuspendResumeReconRequest},
+    {0x03120200, DataFlow::None, 0, SuspendResumeCheckRequest},
+    {0x03140100, DataFlow::None, 0, DisablePiRequest},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "FwStatus.h"
 #include "Sizes.h"
 #include "Topology.h"
+#include "VdRules.h"
 
 namespace sim {
 namespace {
@@ -98,7 +99,7 @@ bool IsBusy(const Controller& controller, u16 deviceId)
         default:
             return false;
         }
-    });
+    }) || IsReservedForReconstruction(controller, deviceId);
 }
 
 u64 WorkSeconds(u64 blocks, u64 ratePercent)

@@ -33,7 +33,8 @@ void RemoveWork(Controller& controller, const Operation* work);
 void StopHopelessRebuilds(Controller& controller, u64 now, const DriveArray& array);
 // Ends a copyback before its time: its target goes back to unconfigured good (BackgroundOps.cpp).
 void AbortCopyback(Controller& controller, u64 now, const Operation* work);
-// The drive takes part in a rebuild, clear, copyback or secure erase.
+// The drive takes part in a rebuild, clear, copyback or secure erase, or a running reconstruction
+// adds it to a virtual drive.
 bool IsBusy(const Controller& controller, u16 deviceId);
 
 // How long work over `blocks` takes at `ratePercent` of the controller's full speed (see

@@ -44,9 +44,9 @@ u32 SuspendResume(Controller& controller, u64 now, DriveRef drive, OperationKind
 // and when a hot spare is made. True when anything changed.
 bool StartSpareRebuilds(Controller& controller, u64 now);
 
-// Completes the rebuilds, clears, copybacks and patrol reads that the clock has passed, in the
-// order they ended, and starts the automatic patrol reads that fell due. True when anything
-// changed.
+// Completes the rebuilds, clears, copybacks and patrol reads, and the virtual drives' checks,
+// initializations and reconstructions (VdRules.h), that the clock has passed, in the order they
+// ended, and starts the automatic patrol reads that fell due. True when anything changed.
 bool CompleteBackgroundWork(Controller& controller, u64 now);
 
 }  // namespace sim

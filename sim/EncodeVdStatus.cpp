@@ -1,11 +1,10 @@
 // What runs and what may run on a virtual drive: the progress block (DCMD 0x03080000, 36
 // bytes) and the allowed-operations bitmap (DCMD 0x030B0000, 4 bytes).
-#include <algorithm>
-
 #include "Operations.h"
 #include "Sizes.h"
 #include "Topology.h"
 #include "VdEncoders.h"
+#include "VdRules.h"
 
 namespace sim {
 namespace {
@@ -24,24 +23,6 @@ constexpr unsigned kSlotCc = 0;
 constexpr unsigned kSlotBgi = 1;
 constexpr unsigned kSlotInit = 2;
 constexpr unsigned kSlotReconstruction = 3;
-
-// Free blocks on each member after the virtual drive, when no other virtual drive follows it
-// on its arrays.
-bool HasRoomToGrow(const Controller& c, const VirtualDrive& vd)
-{
-    const u64 end = vd.startBlock + BlocksPerDrive(c, vd);
-    for (u16 ref : vd.arrays) {
-        const DriveArray* array = FindArray(c, ref);
-        if (array == nullptr || array->blocks <= end)
-            return false;
-        for (const VirtualDrive& other : c.config.virtualDrives) {
-            if (&other != &vd && std::count(other.arrays.begin(), other.arrays.end(), ref) != 0 &&
-                other.startBlock >= end)
-                return false;
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -72,7 +53,7 @@ Block EncodeVdAllowedOps(const Controller& c, u64 now, const VirtualDrive& vd)
 
     Block block(kAllowedSize);
     block.PutBit(kStartOps, 2, optimal && !busy && FailuresTolerated(vd.raidLevel) > 0);
-    block.PutBit(kStartOps, 4, optimal && !busy && HasRoomToGrow(c, vd));
+    block.PutBit(kStartOps, 4, optimal && !busy && ExpansionRoom(c, vd) > 0);
     block.PutBit(kRunningOps, 0, vd.raidLevel == 1 || vd.raidLevel == 10);
     block.PutBit(kRunningOps, 1, (cc && !cc->suspended) || (bgi && !bgi->suspended));
     block.PutBit(kRunningOps, 2, (cc && cc->suspended) || (bgi && bgi->suspended));

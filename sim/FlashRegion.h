@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FwStatus.h"
 #include "ModelBasics.h"
 
 namespace sim {
@@ -15,7 +16,7 @@ namespace sim {
 struct Controller;
 struct SimClock;
 
-// Statuses of the flash requests beyond the common ones.
+// Statuses of the flash requests beyond the common ones (37: no download is open).
 constexpr u32 kFwFlashNoMemory = 14;      // the image does not fit the flash memory
 constexpr u32 kFwFlashInProgress = 15;    // a download is already open
 constexpr u32 kFwFlashImageInvalid = 16;  // incomplete, no component header, or a broken layout

@@ -7,6 +7,7 @@ namespace sim {
 constexpr u32 kFwOk = 0;
 constexpr u32 kFwInvalidOpcode = 1;     // the controller knows no such request
 constexpr u32 kFwNotSupported = 2;      // the controller lacks what the request needs
+constexpr u32 kFwFeatureOff = 1;        // bad-block management or protection information is not on
 constexpr u32 kFwInvalidParameter = 3;  // a data transfer that does not fit the request, or a bad value
 constexpr u32 kFwInvalidSequence = 4;   // the request names an older sequence number of the object
 constexpr u32 kFwNotFound = 12;         // no device or virtual drive with the id the request names
@@ -16,6 +17,13 @@ constexpr u32 kFwNoOperation = 37;        // no operation that the request could
 constexpr u32 kFwPatrolReadDisabled = 39; // patrol read is disabled
 constexpr u32 kFwNoPatrolReadDrives = 88; // no drive can be read by patrol read
 constexpr u32 kFwWrongState = 50;       // the object is not in a state that allows the request
+// Virtual drives (docs/firmware-interface.md, "Virtual drives: background work and maintenance").
+constexpr u32 kFwOperationRunning = 36;   // work of that kind runs on the virtual drive already
+constexpr u32 kFwNoOperation = 37;        // no such work runs (or is suspended) to stop, suspend, resume or continue
+constexpr u32 kFwVdBusy = 41;             // other work runs on the virtual drive
+constexpr u32 kFwVdStateNotAllowed = 42;  // the virtual drive's level or state does not allow the request
+constexpr u32 kFwNoPreservedCache = 92;   // the target id holds no preserved cache
+constexpr u32 kFwMirrorNotAllowed = 94;   // the virtual drive has no mirror, or joining is turned off
 constexpr u32 kFwJbodLimit = 95;        // no more system drives may be made unconfigured good
 // Configuration changes (docs/firmware-interface.md, "Configuration changes").
 constexpr u32 kFwNotEnoughDrives = 11;    // too few drives for the RAID level (or an odd count for a mirror)

@@ -40,7 +40,7 @@ u32 MakeHotSpare(Controller& controller, u64 now, const ImageSpare& request)
     Drive* drive = NamedDrive(controller, {request.deviceId, request.seq}, status);
     if (drive == nullptr)
         return status;
-    if ((status = CheckFreeDrive(*drive)) != kFwOk || (status = CheckArrays(controller, *drive, request)) != kFwOk)
+    if ((status = CheckFreeDrive(controller, *drive)) != kFwOk || (status = CheckArrays(controller, *drive, request)) != kFwOk)
         return status;
 
     Spare spare;

@@ -37,6 +37,9 @@ struct Controller {
     std::vector<Connector> connectors;
     std::vector<Phy> phys;
     std::vector<Operation> operations;
+    // Target ids of virtual drives that are gone while the controller still holds their
+    // preserved cache (the cache of a present virtual drive is marked on the drive).
+    std::vector<u8> preservedCacheMissingVds;
     Battery battery;
     EventLog events;
     EventCapture capture;

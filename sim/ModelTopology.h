@@ -147,8 +147,14 @@ struct VirtualDrive {
     u8 encryption = 0;  // 0 none, 1 full-disk encryption, 2 controller based
     u8 piType = 0;
     bool consistent = false;
-    bool badBlocks = false;
+    bool badBlocks = false;  // bad blocks exist on the virtual drive
+    // The bad-block table: entries the controller corrected and could not correct.
+    u64 badBlocksCorrected = 0;
+    u64 badBlocksUncorrected = 0;
     bool preservedCache = false;
+    // Access blocked because the SSD-cache virtual drive that serves it went offline: the
+    // current access policy is blocked (reason 1) until the block is removed.
+    bool blockedByOfflineCache = false;
     bool snapshot = false;
     bool ssdCache = false;
 };
@@ -196,6 +202,9 @@ enum class OperationKind : u8 {
     Reconstruction,
 };
 
+// What a reconstruction changes when it completes.
+enum class ReconstructionChange : u8 { None = 0, AddDrives = 1, RemoveDrives = 2 };
+
 struct Operation {
     OperationKind kind = OperationKind::Rebuild;
     u16 deviceId = 0;  // drive operations (a copyback's target)
@@ -205,6 +214,13 @@ struct Operation {
     u64 seconds = 0;   // how long it runs
     u64 pausedSeconds = 0;  // time spent suspended before the present suspension
     std::optional<u64> suspendedAt;  // set while suspended
+    // A reconstruction: the RAID level it leads to, the drives it adds or removes (added drives
+    // are reserved for it while it runs), and for an expansion the percentage of the free room
+    // after the virtual drive that it takes.
+    u8 raidLevel = 0;
+    ReconstructionChange change = ReconstructionChange::None;
+    std::vector<u16> drives;
+    u8 expandPercent = 0;
 };
 
 struct Battery {

@@ -1,5 +1,8 @@
 // Background operations in the state file. A drive operation names its drive by `device_id`, a
 // virtual-drive operation its virtual drive by `target_id`.
+#include <algorithm>
+#include <iterator>
+
 #include "Clock.h"
 #include "FieldTable.h"
 #include "Operations.h"
@@ -9,6 +12,14 @@ namespace sim {
 namespace {
 
 constexpr std::size_t kMaxOperations = 2048;
+constexpr std::size_t kMaxReconstructionDrives = 32;
+constexpr u64 kRaidLevels[] = {0, 1, 5, 6, 10, 50, 60};
+
+constexpr EnumName kChanges[] = {
+    {"none", static_cast<u8>(ReconstructionChange::None)},
+    {"add", static_cast<u8>(ReconstructionChange::AddDrives)},
+    {"remove", static_cast<u8>(ReconstructionChange::RemoveDrives)},
+};
 
 constexpr EnumName kKinds[] = {
     {"rebuild", static_cast<u8>(OperationKind::Rebuild)},
@@ -45,6 +56,17 @@ Operation ReadOperation(ObjectReader& r)
             Fail(r.PathOf("source_id"), "missing");
         op.sourceId = static_cast<u16>(r.Unsigned("source_id", 0xFFFE, 0));
     }
+    // A reconstruction names the level it leads to and the drives it adds or removes.
+    if (op.kind == OperationKind::Reconstruction) {
+        op.raidLevel = static_cast<u8>(r.Unsigned("raid_level", 60, 0));
+        if (std::find(std::begin(kRaidLevels), std::end(kRaidLevels), op.raidLevel) == std::end(kRaidLevels))
+            Fail(r.PathOf("raid_level"), "expected one of 0, 1, 5, 6, 10, 50, 60");
+        op.change = static_cast<ReconstructionChange>(ReadChoice(r, "change", kChanges, 0));
+        ReadList(r, "drives", kMaxReconstructionDrives, [&](const JsonValue& item, const std::string& path) {
+            op.drives.push_back(static_cast<u16>(AsUnsigned(item, path, 0xFFFE)));
+        });
+        op.expandPercent = static_cast<u8>(r.Unsigned("expand_percent", 100, 0));
+    }
     op.started = r.Unsigned("started", kClockMax, 0);
     op.seconds = r.Unsigned("seconds", kClockMax, 0);
     op.pausedSeconds = r.Unsigned("paused_seconds", kClockMax, 0);
@@ -79,6 +101,12 @@ Json WriteOperations(const std::vector<Operation>& operations)
             item["target_id"] = op.targetId;
         if (op.kind == OperationKind::Copyback)
             item["source_id"] = op.sourceId;
+        if (op.kind == OperationKind::Reconstruction) {
+            item["raid_level"] = op.raidLevel;
+            item["change"] = FieldValueJson(static_cast<u8>(op.change), FieldKind::Enum, kChanges);
+            item["drives"] = op.drives;
+            item["expand_percent"] = op.expandPercent;
+        }
         item["started"] = op.started;
         item["seconds"] = op.seconds;
         item["paused_seconds"] = op.pausedSeconds;

@@ -127,6 +127,23 @@ void CheckOperations(const Controller& c, const std::string& path)
             Fail(at + ".target_id", "no virtual drive with target id " + std::to_string(op.targetId));
         if (!running.insert({static_cast<u8>(op.kind), op.deviceId, op.targetId}).second)
             Fail(at, "an operation of this kind already runs there");
+        for (u16 id : op.drives) {
+            if (FindDrive(c, id) == nullptr)
+                Fail(at + ".drives", "no drive with device id " + std::to_string(id));
+        }
+    }
+}
+
+// Preserved cache of a missing virtual drive: once per target id, and not of a present one.
+void CheckPreservedCache(const Controller& c, const std::string& path)
+{
+    std::set<u8> seen;
+    for (u8 targetId : c.preservedCacheMissingVds) {
+        const std::string at = path + ".preserved_cache_missing_vds";
+        if (!seen.insert(targetId).second)
+            Fail(at, "target id " + std::to_string(targetId) + " listed twice");
+        if (FindVirtualDrive(c, targetId) != nullptr)
+            Fail(at, "virtual drive " + std::to_string(targetId) + " is present: its cache is marked on the drive");
     }
 }
 
@@ -137,6 +154,7 @@ void CheckTopology(const Controller& controller, const std::string& path)
     CheckDevices(controller, path);
     CheckConfig(controller, path);
     CheckOperations(controller, path);
+    CheckPreservedCache(controller, path);
 }
 
 }  // namespace sim

@@ -15,6 +15,7 @@ constexpr std::size_t kMaxEnclosures = 32;
 constexpr std::size_t kMaxDrives = 1024;
 constexpr std::size_t kMaxConnectors = 8;
 constexpr std::size_t kMaxPhys = 16;
+constexpr std::size_t kMaxTargetIds = 64;  // the preserved-cache bitmap's target ids
 
 constexpr EnumName kConnectorLocations[] = {{"unknown", 0}, {"internal", 2}, {"external", 3}};
 constexpr EnumName kConnectorModes[] = {{"fixed", 0}, {"internal", 1}, {"external", 2}, {"auto", 3}};
@@ -127,6 +128,9 @@ void ReadTopology(ObjectReader& r, Controller& c)
     ReadObjects(r, "phys", kMaxPhys, c.phys, ReadPhy);
     if (const auto operations = r.Take("operations"))
         c.operations = ReadOperations(*operations, r.PathOf("operations"));
+    ReadList(r, "preserved_cache_missing_vds", kMaxTargetIds, [&](const JsonValue& item, const std::string& path) {
+        c.preservedCacheMissingVds.push_back(static_cast<u8>(AsUnsigned(item, path, kMaxTargetIds - 1)));
+    });
     ReadObject(r, "battery", [&](ObjectReader& b) { ReadBattery(b, c.battery); });
     if (const auto events = r.Take("events"))
         ReadEventLog(*events, r.PathOf("events"), c.events);
@@ -141,6 +145,7 @@ void WriteTopology(const Controller& c, Json& out)
     out["connectors"] = WriteObjects(c.connectors, WriteConnector);
     out["phys"] = WriteObjects(c.phys, WritePhy);
     out["operations"] = WriteOperations(c.operations);
+    out["preserved_cache_missing_vds"] = c.preservedCacheMissingVds;
     out["battery"] = WriteBattery(c.battery);
     out["events"] = WriteEventLog(c.events);
     out["aec"] = WriteEventCapture(c.capture);

@@ -53,6 +53,8 @@ constexpr u8 kCachedIo = 0x60;
 constexpr u8 kReservedCacheBits = 0x82;
 
 constexpr u8 kAccessCodes[] = {0, 2, 3};
+constexpr u8 kAccessBlocked = 3;
+constexpr u8 kReasonCacheOffline = 1;
 constexpr u8 kDiskCacheCodes[] = {0, 1, 2};
 constexpr u8 kPowerSaveCodes[] = {0, 1, 2, 6, 0xFE};
 
@@ -173,8 +175,9 @@ void PutVdRecord(ByteSpan record, const Controller& c, u64 now, const VirtualDri
     PutProperties(record, c, vd);
     record.PutU8(kEncryption, vd.encryption);
     record.PutU8(kPiType, vd.piType);
-    record.PutU8(kCurrentAccessPolicy, vd.accessPolicy);
-    record.PutU8(kAccessPolicyReason, 0);
+    // A virtual drive whose SSD cache went offline is blocked whatever its own policy says.
+    record.PutU8(kCurrentAccessPolicy, vd.blockedByOfflineCache ? kAccessBlocked : vd.accessPolicy);
+    record.PutU8(kAccessPolicyReason, vd.blockedByOfflineCache ? kReasonCacheOffline : 0);
     const u8 primary = PrimaryLevel(vd.raidLevel);
     record.PutU8(kPrimaryLevel, primary);
     record.PutU8(kQualifier, Qualifier(primary));
@@ -233,6 +236,18 @@ bool DecodeVdProperties(const ByteSpan& record, VirtualDrive& vd)
     vd.bgiDisabled = record.U8(kBgiDisabled) != 0;
     vd.powerSavePolicy = powerSave;
     return true;
+}
+
+EventLdProperties VdEventProperties(const Controller& c, const VirtualDrive& vd)
+{
+    EventLdProperties p;
+    p.name = vd.name;
+    p.defaultCachePolicy = CachePolicy(vd);
+    p.accessPolicy = vd.accessPolicy;
+    p.diskCachePolicy = vd.diskCachePolicy;
+    p.currentCachePolicy = CurrentCachePolicy(c, vd);
+    p.noBgi = vd.bgiDisabled;
+    return p;
 }
 
 }  // namespace sim

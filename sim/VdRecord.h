@@ -2,6 +2,7 @@
 // and the virtual-drive information block begins with it. The property record (32 bytes, DCMD
 // 0x03030000 read, 0x03040000 write) holds its changeable fields at the same offsets.
 #pragma once
+#include "EventArgs.h"
 #include "Model.h"
 
 namespace sim {
@@ -17,5 +18,8 @@ Block EncodeVdProperties(const Controller& controller, const VirtualDrive& vd);
 // and power-save policies, BGI flag. False when one holds a code the controller does not define
 // or the name is not printable text of at most 15 characters; `vd` is then unchanged.
 bool DecodeVdProperties(const ByteSpan& record, VirtualDrive& vd);
+
+// The properties as the "properties changed" event carries them.
+EventLdProperties VdEventProperties(const Controller& controller, const VirtualDrive& vd);
 
 }  // namespace sim

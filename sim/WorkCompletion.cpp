@@ -1,13 +1,15 @@
-// The completion of rebuilds, clears, copybacks and patrol reads: when a run starts, every piece
-// of work whose end the controller clock has passed completes, in the order the pieces ended,
-// and its changes and events carry its end time. Automatic patrol reads that fell due in that
-// time start in their place in that order.
+// The completion of background work (rebuilds, clears, copybacks, patrol reads; checks,
+// initializations and reconstructions of virtual drives): when a run starts, every piece of work
+// whose end the controller clock has passed completes, in the order the pieces ended, and its
+// changes and events carry its end time. Automatic patrol reads that fell due in that time start
+// in their place in that order.
 #include <algorithm>
 
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
 #include "PatrolRead.h"
 #include "Topology.h"
+#include "VdRules.h"
 
 namespace sim {
 namespace {
@@ -30,10 +32,24 @@ std::optional<u64> EndOf(const Operation& op, u64 now)
 // start in later runs.
 constexpr unsigned kMaxAutomaticRuns = 64;
 
-bool IsDriveWork(OperationKind kind)
+// The work completed here: rebuilds, clears, copybacks and patrol reads, and the virtual drives'
+// checks, initializations and reconstructions.
+bool CompletesHere(OperationKind kind)
 {
-    return kind == OperationKind::Rebuild || kind == OperationKind::Clear || kind == OperationKind::Copyback ||
-           kind == OperationKind::PatrolRead;
+    switch (kind) {
+    case OperationKind::Rebuild:
+    case OperationKind::Clear:
+    case OperationKind::Copyback:
+    case OperationKind::PatrolRead:
+    case OperationKind::ConsistencyCheck:
+    case OperationKind::BackgroundInit:
+    case OperationKind::FastInit:
+    case OperationKind::FullInit:
+    case OperationKind::Reconstruction:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // The copyback's target takes the source's row and comes online; the source goes back to the
@@ -92,6 +108,7 @@ void Finish(Controller& controller, u64 end, const Operation& op)
         FinishPatrolReadDrive(controller, end);
         break;
     default:
+        FinishVdWork(controller, end, op);
         break;
     }
 }
@@ -107,7 +124,7 @@ bool CompleteBackgroundWork(Controller& controller, u64 now)
         const Operation* next = nullptr;
         u64 nextEnd = 0;
         for (const Operation& op : controller.operations) {
-            const auto end = IsDriveWork(op.kind) ? EndOf(op, now) : std::nullopt;
+            const auto end = CompletesHere(op.kind) ? EndOf(op, now) : std::nullopt;
             if (end && (next == nullptr || *end < nextEnd)) {
                 next = &op;
                 nextEnd = *end;
