@@ -3,6 +3,7 @@
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
+#include "Operations.h"
 
 namespace sim {
 namespace {
@@ -13,11 +14,8 @@ constexpr u64 kClearRatePercent = 100;  // a clear runs at full speed
 
 Operation NewWork(OperationKind kind, u16 deviceId, u64 now, u64 seconds)
 {
-    Operation op;
-    op.kind = kind;
+    Operation op = NewOperation(kind, now, seconds);
     op.deviceId = deviceId;
-    op.started = now;
-    op.seconds = seconds;
     return op;
 }
 

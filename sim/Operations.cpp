@@ -22,6 +22,15 @@ std::optional<OperationProgress> ProgressAt(const Operation& op, u64 now)
 
 }  // namespace
 
+Operation NewOperation(OperationKind kind, u64 now, u64 seconds)
+{
+    Operation op;
+    op.kind = kind;
+    op.started = now;
+    op.seconds = seconds;
+    return op;
+}
+
 bool IsDriveOperation(OperationKind kind)
 {
     switch (kind) {

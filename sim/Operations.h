@@ -16,6 +16,9 @@ struct OperationProgress {
 
 bool IsDriveOperation(OperationKind kind);
 
+// Work of the kind that starts at `now` and runs `seconds`; the caller names what it runs on.
+Operation NewOperation(OperationKind kind, u64 now, u64 seconds);
+
 // The progress at `now` of the operation of the kind on the drive or virtual drive; nothing
 // when none runs. A copyback runs on its target and on its source.
 std::optional<OperationProgress> DriveOperation(const Controller& controller, u64 now, u16 deviceId, OperationKind kind);

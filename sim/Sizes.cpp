@@ -61,8 +61,6 @@ unsigned DataDrives(u8 raidLevel, std::size_t rows)
     }
 }
 
-namespace {
-
 u64 TotalDataDrives(const Controller& controller, const VirtualDrive& vd)
 {
     u64 total = 0;
@@ -72,8 +70,6 @@ u64 TotalDataDrives(const Controller& controller, const VirtualDrive& vd)
     }
     return total;
 }
-
-}  // namespace
 
 u64 BlocksPerDrive(const Controller& controller, const VirtualDrive& vd)
 {

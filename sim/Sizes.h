@@ -18,6 +18,8 @@ u64 SmallestMemberBlocks(const Controller& controller, const DriveArray& array);
 
 // Drives of a span of `rows` drives that hold data (not mirror copies or parity).
 unsigned DataDrives(u8 raidLevel, std::size_t rows);
+// Data drives of all the virtual drive's spans.
+u64 TotalDataDrives(const Controller& controller, const VirtualDrive& vd);
 // Blocks the virtual drive uses on each member drive of each span.
 u64 BlocksPerDrive(const Controller& controller, const VirtualDrive& vd);
 

@@ -4,6 +4,7 @@
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
+#include "Operations.h"
 #include "Sizes.h"
 #include "Topology.h"
 #include "VdRules.h"
@@ -18,11 +19,8 @@ constexpr u64 kFastInitBlocks = 16384;  // a fast initialization writes the firs
 
 Operation NewVdWork(OperationKind kind, u8 targetId, u64 now, u64 seconds)
 {
-    Operation op;
-    op.kind = kind;
+    Operation op = NewOperation(kind, now, seconds);
     op.targetId = targetId;
-    op.started = now;
-    op.seconds = seconds;
     return op;
 }
 
@@ -59,7 +57,25 @@ u32 SuspendOrResume(Controller& c, u64 now, Operation* work, u8 action, u32 susp
     return kFwOk;
 }
 
-bool HasCapability(const Controller& c, const char* name) { return c.info.capabilities.count(name) != 0; }
+// A check (else a background initialization), or a reconstruction: 1 without the capability.
+u32 SuspendResumeWork(Controller& c, u64 now, VdRef ref, u8 action, bool reconstruction)
+{
+    if (c.info.capabilities.count("bg_op_suspend_resume") == 0)
+        return kFwNotSupported;
+    u32 status = 0;
+    VirtualDrive* vd = NamedVd(c, ref.targetId, status, ref.seq);
+    if (vd == nullptr)
+        return status;
+    if (action != kSuspend && action != kResume)
+        return kFwInvalidParameter;
+    if (reconstruction)
+        return SuspendOrResume(c, now, FindVdWork(c, vd->targetId, OperationKind::Reconstruction), action,
+                               kEvReconSuspended, kEvReconResumed);
+    if (Operation* cc = FindVdWork(c, vd->targetId, OperationKind::ConsistencyCheck))
+        return SuspendOrResume(c, now, cc, action, kEvCcSuspended, kEvCcResumed);
+    return SuspendOrResume(c, now, FindVdWork(c, vd->targetId, OperationKind::BackgroundInit), action,
+                           kEvBgiSuspended, kEvBgiResumed);
+}
 
 }  // namespace
 
@@ -137,32 +153,12 @@ u32 AbortInitialization(Controller& c, u64 now, VdRef ref)
 
 u32 SuspendResumeCheck(Controller& c, u64 now, VdRef ref, u8 action)
 {
-    if (!HasCapability(c, "bg_op_suspend_resume"))
-        return kFwNotSupported;
-    u32 status = 0;
-    VirtualDrive* vd = NamedVd(c, ref.targetId, status, ref.seq);
-    if (vd == nullptr)
-        return status;
-    if (action != kSuspend && action != kResume)
-        return kFwInvalidParameter;
-    if (Operation* cc = FindVdWork(c, vd->targetId, OperationKind::ConsistencyCheck))
-        return SuspendOrResume(c, now, cc, action, kEvCcSuspended, kEvCcResumed);
-    return SuspendOrResume(c, now, FindVdWork(c, vd->targetId, OperationKind::BackgroundInit), action,
-                           kEvBgiSuspended, kEvBgiResumed);
+    return SuspendResumeWork(c, now, ref, action, false);
 }
 
 u32 SuspendResumeReconstruction(Controller& c, u64 now, VdRef ref, u8 action)
 {
-    if (!HasCapability(c, "bg_op_suspend_resume"))
-        return kFwNotSupported;
-    u32 status = 0;
-    VirtualDrive* vd = NamedVd(c, ref.targetId, status, ref.seq);
-    if (vd == nullptr)
-        return status;
-    if (action != kSuspend && action != kResume)
-        return kFwInvalidParameter;
-    return SuspendOrResume(c, now, FindVdWork(c, vd->targetId, OperationKind::Reconstruction), action,
-                           kEvReconSuspended, kEvReconResumed);
+    return SuspendResumeWork(c, now, ref, action, true);
 }
 
 void BgiSettingChanged(Controller& c, u64 now, u8 targetId)

@@ -8,6 +8,7 @@
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
+#include "Operations.h"
 #include "Sizes.h"
 #include "Topology.h"
 #include "VdRules.h"
@@ -26,16 +27,6 @@ DriveArray* MutableArray(Controller& c, u16 ref)
     return nullptr;
 }
 
-u64 DataDrivesOf(const Controller& c, const VirtualDrive& vd)
-{
-    u64 total = 0;
-    for (u16 ref : vd.arrays) {
-        if (const DriveArray* array = FindArray(c, ref))
-            total += DataDrives(vd.raidLevel, array->rows.size());
-    }
-    return total;
-}
-
 // 36 when a reconstruction runs already, 41 when other work runs, 42 unless optimal.
 u32 CheckReady(Controller& c, const VirtualDrive& vd)
 {
@@ -48,12 +39,9 @@ u32 CheckReady(Controller& c, const VirtualDrive& vd)
 
 Operation NewReconstruction(const VirtualDrive& vd, u64 now, u64 seconds)
 {
-    Operation op;
-    op.kind = OperationKind::Reconstruction;
+    Operation op = NewOperation(OperationKind::Reconstruction, now, seconds);
     op.targetId = vd.targetId;
     op.raidLevel = vd.raidLevel;
-    op.started = now;
-    op.seconds = seconds;
     return op;
 }
 
@@ -200,7 +188,7 @@ void FinishExpansion(Controller& c, u64 end, VirtualDrive& vd, u8 percent)
         if (DriveArray* array = MutableArray(c, ref))
             array->blocks = std::max(array->blocks, vd.startBlock + perDrive);
     }
-    vd.blocks = perDrive * DataDrivesOf(c, vd);
+    vd.blocks = perDrive * TotalDataDrives(c, vd);
     vd.seq = static_cast<u16>(vd.seq + 1);
     LogVdEvent(c, end, kEvExpansionComplete, vd.targetId);
 }
