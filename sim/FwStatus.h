@@ -17,9 +17,8 @@ constexpr u32 kFwNoOperation = 37;        // no operation that the request could
 constexpr u32 kFwPatrolReadDisabled = 39; // patrol read is disabled
 constexpr u32 kFwNoPatrolReadDrives = 88; // no drive can be read by patrol read
 constexpr u32 kFwWrongState = 50;       // the object is not in a state that allows the request
-// Virtual drives (docs/firmware-interface.md, "Virtual drives: background work and maintenance").
-constexpr u32 kFwOperationRunning = 36;   // work of that kind runs on the virtual drive already
-constexpr u32 kFwNoOperation = 37;        // no such work runs (or is suspended) to stop, suspend, resume or continue
+// Virtual drives (docs/firmware-interface.md, "Virtual drives: background work and maintenance"),
+// besides 36 and 37 for their work.
 constexpr u32 kFwVdBusy = 41;             // other work runs on the virtual drive
 constexpr u32 kFwVdStateNotAllowed = 42;  // the virtual drive's level or state does not allow the request
 constexpr u32 kFwNoPreservedCache = 92;   // the target id holds no preserved cache

@@ -31,7 +31,7 @@ bool Optimal(const Controller& c, const VirtualDrive& vd) { return StateOf(c, vd
 u32 CheckIdle(Controller& c, const VirtualDrive& vd, OperationKind kind)
 {
     if (FindVdWork(c, vd.targetId, kind) != nullptr)
-        return kFwOperationRunning;
+        return kFwInProgress;
     return IsVdBusy(c, vd.targetId) ? kFwVdBusy : kFwOk;
 }
 

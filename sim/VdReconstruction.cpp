@@ -31,7 +31,7 @@ DriveArray* MutableArray(Controller& c, u16 ref)
 u32 CheckReady(Controller& c, const VirtualDrive& vd)
 {
     if (FindVdWork(c, vd.targetId, OperationKind::Reconstruction) != nullptr)
-        return kFwOperationRunning;
+        return kFwInProgress;
     if (IsVdBusy(c, vd.targetId))
         return kFwVdBusy;
     return StateOf(c, vd) == VdState::Optimal ? kFwOk : kFwVdStateNotAllowed;

@@ -116,8 +116,8 @@ TEST_F(VdWorkTest, WithoutTheCapabilityNothingIsSuspended)
     Start(c);
     const std::uint32_t ref = VdRef(0);
     ASSERT_EQ(Op(kStartCc, ref), 0u);
-    EXPECT_EQ(Op(kSuspendCc, ref, 0), 1u);
-    EXPECT_EQ(Op(kSuspendRecon, ref, 0), 1u);
+    EXPECT_EQ(Op(kSuspendCc, ref, 0), 2u);
+    EXPECT_EQ(Op(kSuspendRecon, ref, 0), 2u);
     EXPECT_EQ(VdProgress(0).At(24), 0u);
 }
 
@@ -145,7 +145,7 @@ TEST_F(VdWorkTest, InitializationsLeaveTheDriveInconsistentUntilTheyComplete)
     NextRun(kNow + 1);
     EXPECT_EQ(Info(0).At(39), 0u);
     EXPECT_EQ(Info(0).At(40), 1u);
-    for (const char* code : {"0x00000045", "0x00000047", "0x00000046"})
+    for (const char* code : {"0x000000B5", "0x000000B7", "0x000000B6"})
         EXPECT_TRUE(Logged(code)) << code;
 }
 
@@ -179,7 +179,7 @@ TEST_F(VdWorkTest, BackgroundInitializationFollowsItsSettingAndStopsWithTheCheck
 
     NextRun(kNow + 100);
     EXPECT_EQ(Info(0).At(40), 1u);
-    EXPECT_EQ(Saved()["events"]["records"].back()["code"], "0x00000041");
+    EXPECT_EQ(Saved()["events"]["records"].back()["code"], "0x000000B1");
 }
 
 TEST_F(VdWorkTest, AMigrationWithAnAddedDriveChangesLevelRowsAndSizeWhenItCompletes)
@@ -214,8 +214,8 @@ TEST_F(VdWorkTest, AMigrationWithAnAddedDriveChangesLevelRowsAndSizeWhenItComple
     EXPECT_EQ(info.At(2, 2), (ref >> 16) + 1);
     EXPECT_EQ(FwState(23), 0x18u);
     EXPECT_EQ(Saved()["config"]["arrays"][2]["drives"], Json({29, 30, 23}));
-    EXPECT_TRUE(Logged("0x00000048"));
-    EXPECT_TRUE(Logged("0x00000049"));
+    EXPECT_TRUE(Logged("0x000000B8"));
+    EXPECT_TRUE(Logged("0x000000B9"));
 
     // Removing a drive of the RAID 5 again, back to RAID 0 on two drives: the data fits.
     ASSERT_EQ(Reconstruct(VdRef(2), 2, 0, {23}).Fw(), 0u);
@@ -255,8 +255,8 @@ TEST_F(VdWorkTest, MigrationRefusalsChangeNothing)
 
     c["info"]["capabilities"] = {"bg_op_suspend_resume"};
     Start(c);
-    EXPECT_EQ(Reconstruct(VdRef(0), 1, 5, {23}).Fw(), 1u);
-    EXPECT_EQ(Reconstruct(VdRef(1), 0, 0, {28}, 50).Fw(), 1u);
+    EXPECT_EQ(Reconstruct(VdRef(0), 1, 5, {23}).Fw(), 2u);
+    EXPECT_EQ(Reconstruct(VdRef(1), 0, 0, {28}, 50).Fw(), 2u);
 }
 
 TEST_F(VdWorkTest, AnExpansionGrowsIntoTheRoomAfterTheVirtualDrive)
@@ -280,7 +280,7 @@ TEST_F(VdWorkTest, AnExpansionGrowsIntoTheRoomAfterTheVirtualDrive)
     EXPECT_EQ(Info(1).At(48, 8), 1000000u);
     NextRun(kNow + 38);
     EXPECT_EQ(Info(1).At(48, 8), 2548000u);
-    EXPECT_EQ(Saved()["events"]["records"].back()["code"], "0x0000004E");
+    EXPECT_EQ(Saved()["events"]["records"].back()["code"], "0x000000BE");
 }
 
 TEST_F(VdWorkTest, PreservedCacheOfPresentAndMissingDrivesIsDiscarded)
