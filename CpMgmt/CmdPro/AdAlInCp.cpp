@@ -134,9 +134,6 @@ void AdpAllInfoCp::PrintSectionHeader(const char* title)
 
 void AdpAllInfoCp::PrintAdapterInfo(u8 adapterNumber, int defaultsExtent)
 {
-    // The extent decides how many default-settings lines the controller's defaults carry.
-    static_cast<void>(defaultsExtent);
-
     PrintMessage(CommonMsg::kAdapterTitle, adapterNumber);
     PrintMessage(CommonMsg::kRuler);
 
@@ -155,13 +152,23 @@ void AdpAllInfoCp::PrintAdapterInfo(u8 adapterNumber, int defaultsExtent)
     PrintSectionHeader(AdpMsg::kTitleSettings);
     PrintSettings();
     PrintSectionHeader(AdpMsg::kTitleCapabilities);
+    PrintCapabilities();
     PrintSectionHeader(AdpMsg::kTitleStatus);
+    PrintStatus();
     PrintSectionHeader("Limitations\n");
+    PrintLimitations();
     PrintSectionHeader("Device Present\n");
+    PrintDevicesPresent();
     PrintSectionHeader("Supported Adapter Operations\n");
+    PrintAdapterOperations();
     PrintSectionHeader("Supported VD Operations\n");
+    PrintVdOperations();
     PrintSectionHeader("Supported PD Operations\n");
+    PrintPdOperations();
     PrintSectionHeader("Error Counters\n");
+    PrintErrorCounters();
     PrintSectionHeader("Cluster Information\n");
+    PrintClusterInfo();
     PrintSectionHeader("Default Settings\n");
+    PrintDefaultSettings(defaultsExtent);
 }

@@ -42,6 +42,17 @@ private:
     void PrintPciInfo() const;
     void PrintHwConfiguration() const;
     void PrintSettings() const;
+    void PrintCapabilities() const;
+    void PrintStatus() const;
+    void PrintLimitations() const;
+    void PrintDevicesPresent() const;
+    void PrintAdapterOperations() const;
+    void PrintVdOperations() const;
+    void PrintPdOperations() const;
+    void PrintErrorCounters() const;
+    void PrintClusterInfo() const;
+    // The extended settings only when the defaults reach past the basic 64 bytes.
+    void PrintDefaultSettings(int defaultsExtent) const;
 
     Controller* controller_ = nullptr;
 

@@ -24,6 +24,8 @@ constexpr u32 kSasAddress = 0x31109;
 constexpr u32 kRates = 0x3110C;
 constexpr u32 kSpinupAndModes = 0x3110D;
 constexpr u32 kEccAndPolicies = 0x3110E;
+constexpr u32 kRaidLevelsAndDrives = 0x31110;
+constexpr u32 kEccBucketCount = 0x31112;
 constexpr u32 kCurrentTime = 0x31113;
 constexpr u32 kRevision = 0x36020;
 constexpr u32 kMfgDate = 0x36021;
@@ -37,6 +39,24 @@ constexpr u32 kBootWithPreservedCache = 0x3607A;
 constexpr u32 kDisableOnlineReset = 0x3607B;
 constexpr u32 kCharacter = 0x37203;
 constexpr u32 kDiskActivityLocate = 0x37206;
+
+// Summary: the controller lines.
+constexpr u32 kSummaryProduct = 0x37200;
+constexpr u32 kSummarySasAddress = 0x37201;
+constexpr u32 kSummaryPackage = 0x37202;
+
+// Enclosures.
+constexpr u32 kEnclListFailed = 0x36008;     // "Failed to get Enclosure List...\n"
+constexpr u32 kEnclCount = 0x36009;          // "    Number of enclosures on adapter %d -- %d\n\n"
+constexpr u32 kEnclEntry = 0x3600A;          // the enclosure's lines, from "    Enclosure %d:\n"
+constexpr u32 kNoFwiInstance = 0x36016;      // "Adapter #%d: Failed to Get FWI instance\n"
+constexpr u32 kDiagPageFailed = 0x36025;     // "Receive Diagnostic for page code %d failed!!! ..."
+constexpr u32 kVoltageSensorCount = 0x36026;
+constexpr u32 kVoltageValue = 0x36027;
+constexpr u32 kVoltageNegative = 0x36028;
+constexpr u32 kVoltageSensor = 0x36029;
+constexpr u32 kPartnerId = 0x36052;          // "    Partner Device Id             : %d\n\n"
+constexpr u32 kPartnerText = 0x36053;        // "    Partner Device Id             : %s\n\n"
 
 // Object counts.
 constexpr u32 kVdCountFailed = 0x32001;   // "Failed to get VD count on adapter %d.\n"

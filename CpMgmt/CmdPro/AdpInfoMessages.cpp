@@ -36,7 +36,9 @@ const MessageEntry kAdapterInfoMessages[] = {
      "Restore HotSpare on Insertion    : %s\nExpose Enclosure Devices         : %s\n"
      "Maintain PD Fail History         : %s\nHost Request Reordering          : %s\n"},
     {kTitleCapabilities, "Capabilities\n"},
+    {kRaidLevelsAndDrives, "RAID Level Supported             : %s\nSupported Drives                 : %s\n\n"},
     {kTitleStatus, "Status\n"},
+    {kEccBucketCount, "ECC Bucket Count                 : %d\n\n"},
     {kCurrentTime, "Current Time                     : %s\n"},
     {kRevision, "Revision No     : %.8s\n"},
     {kMfgDate, "Mfg. Date       : %.2d/%.2d/%.2d\n"},
@@ -53,6 +55,26 @@ const MessageEntry kAdapterInfoMessages[] = {
     {kDisableOnlineReset, "Disable Online Controller Reset  : %s\n"},
     {kCharacter, "%c"},
     {kDiskActivityLocate, "Use disk activity for locate     : %s\n"},
+    {kSummaryProduct, "                 ProductName       : %s(Bus %d, Dev %d)\n"},
+    {kSummarySasAddress, "                 SAS Address       : %llx\n"},
+    {kSummaryPackage, "                 FW Package Version: %.96s\n"},
+    {kEnclListFailed, "Failed to get Enclosure List...\n"},
+    {kEnclCount, "    Number of enclosures on adapter %d -- %d\n\n"},
+    {kEnclEntry,
+     "    Enclosure %d:\n    Device ID                     : %d\n    Number of Slots               : %d\n"
+     "    Number of Power Supplies      : %d\n    Number of Fans                : %d\n"
+     "    Number of Temperature Sensors : %d\n    Number of Alarms              : %d\n"
+     "    Number of SIM Modules         : %d\n    Number of Physical Drives     : %d\n"
+     "    Status                        : %s\n    Position                      : %s\n"
+     "    Connector Name                : %.16s\n"},
+    {kNoFwiInstance, "Adapter #%d: Failed to Get FWI instance\n"},
+    {kDiagPageFailed, "Receive Diagnostic for page code %d failed!!! Encl Dev Id %d, rval 0x%X\n"},
+    {kVoltageSensorCount, "Number of Voltage Sensors         :%d\n\n"},
+    {kVoltageValue, "Voltage Value                     :%u milli volts\n\n"},
+    {kVoltageNegative, "Voltage Value                     :-%u milli volts\n\n"},
+    {kVoltageSensor, "Voltage Sensor                    :%d\n"},
+    {kPartnerId, "    Partner Device Id             : %d\n\n"},
+    {kPartnerText, "    Partner Device Id             : %s\n\n"},
     {kVdCountFailed, "Failed to get VD count on adapter %d.\n"},
     {kVdCount, " Number of Virtual Drives Configured on Adapter %d: %d\n"},
     {kPdCountFailed, "Adapter %d: Failed to get PD Count\n"},

@@ -19,6 +19,22 @@ void LineEnd() { PrintMessage(CommonMsg::kLineEnd); }
 
 void Number(int value) { PrintMessage(CommonMsg::kNumber, value); }
 
+void LabelText(const char* label, const char* value)
+{
+    Text(label);
+    Text(value);
+    LineEnd();
+}
+
+void LabelNumber(const char* label, int value, const char* unit)
+{
+    Text(label);
+    Number(value);
+    if (*unit != '\0')
+        Text(unit);
+    LineEnd();
+}
+
 void Formatted(const char* format, ...)
 {
     char line[kLineBufferSize] = {};

@@ -16,6 +16,11 @@ void Number(int value);
 // Formats into a local buffer (a longer text is cut) and prints it unchanged.
 void Formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// A label line: the label (with its blanks and colon), the value, a line end.
+void LabelText(const char* label, const char* value);
+// A label line whose value is a number, followed by one blank and the unit.
+void LabelNumber(const char* label, int value, const char* unit = "");
+
 inline const char* YesNo(bool value) { return value ? "Yes" : "No"; }
 inline const char* EnabledDisabled(bool enabled) { return enabled ? "Enabled" : "Disabled"; }
 inline const char* PresentAbsent(bool present) { return present ? "Present" : "Absent"; }

@@ -57,6 +57,10 @@ inline ByteView ImageEntry(const ByteView& info, u32 table, u32 index)
     return info.Sub(table + index * kImageEntrySize, kImageEntrySize);
 }
 
+// Limits of the configuration.
+constexpr u32 kOffMaxArmsPerVd = 1340;  // u8
+constexpr u32 kOffMaxSpansPerVd = 1341; // u8
+constexpr u32 kOffMaxArrays = 1342;     // u8
 constexpr u32 kOffMaxLdCount = 1343;    // u8
 constexpr TextField kProductName{1344, 80};
 constexpr TextField kSerial{1424, 32};
@@ -74,19 +78,63 @@ constexpr BitField kRocSensorPresent{1457, 2};
 constexpr BitField kControllerSensorPresent{1457, 3};
 constexpr u32 kOffMemorySizeMb = 1488;  // u16
 
+// Limits of the I/O path.
+constexpr u32 kOffMaxParallelCmds = 1464;     // u16
+constexpr u32 kOffMaxSgeCount = 1466;         // u16
+constexpr u32 kOffMaxTransferSectors = 1468;  // u32
+constexpr u32 kOffMaxStripsPerIo = 1498;      // u16
+
+// Devices present (u16 counts).
+constexpr u32 kOffVdsPresent = 1472;
+constexpr u32 kOffVdsDegraded = 1474;
+constexpr u32 kOffVdsOffline = 1476;
+constexpr u32 kOffPdsPresent = 1478;
+constexpr u32 kOffDisksPresent = 1480;
+constexpr u32 kOffCriticalDisks = 1482;
+constexpr u32 kOffFailedDisks = 1484;
+
+// Memory errors (u16 counts) and cluster state.
+constexpr u32 kOffMemCorrectableErrors = 1492;
+constexpr u32 kOffMemUncorrectableErrors = 1494;
+constexpr u32 kOffClusterPermitted = 1496;  // non-zero: yes
+constexpr u32 kOffClusterActive = 1497;     // non-zero: yes
+
 // RAID levels offered, a bit per level (bit 3, RAID 1E, has no level of its own here).
 constexpr u32 kOffRaidLevels = 1500;    // u8
 constexpr unsigned kRaid0Bit = 0;
 constexpr unsigned kRaid1Bit = 1;
 constexpr unsigned kRaid5Bit = 2;
+constexpr unsigned kRaid1eBit = 3;
 constexpr unsigned kRaid6Bit = 4;
 constexpr unsigned kRaid10Bit = 5;
 constexpr unsigned kRaid50Bit = 6;
 constexpr unsigned kRaid60Bit = 7;
+// Qualifiers of the RAID levels.
+constexpr BitField kSrl3{1501, 0};
+constexpr BitField kNoRaid00{1501, 1};      // RAID 00 is offered while this bit is clear
+constexpr BitField kPrl11{1501, 2};
+constexpr BitField kPrl11Spanned{1501, 3};
 constexpr BitField kSscRaid5{1501, 6};
 
 // Supported adapter operations.
+constexpr BitField kRebuildRateOp{1504, 0};
+constexpr BitField kCcRateOp{1504, 1};
+constexpr BitField kBgiRateOp{1504, 2};
+constexpr BitField kReconRateOp{1504, 3};
+constexpr BitField kPatrolReadRateOp{1504, 4};
+constexpr BitField kAlarmControl{1504, 5};
+constexpr BitField kClusterSupport{1504, 6};
+constexpr BitField kBbuOp{1504, 7};
+constexpr BitField kSpanning{1505, 0};
+constexpr BitField kDedicatedSpares{1505, 1};
 constexpr BitField kRevertibleSpares{1505, 2};
+constexpr BitField kForeignImport{1505, 3};
+constexpr BitField kSelfDiagnostic{1505, 4};
+constexpr BitField kMixedRedundancy{1505, 5};
+constexpr BitField kGlobalSpares{1505, 6};
+constexpr BitField kDenyScsiPassThru{1505, 7};
+constexpr BitField kDenySmpPassThru{1506, 0};
+constexpr BitField kDenyStpPassThru{1506, 1};
 constexpr BitField kConnectorInfo{1506, 5};
 constexpr BitField kAllowedOps{1506, 6};
 constexpr BitField kEncryption{1507, 2};
@@ -95,18 +143,43 @@ constexpr BitField kLdExpansion{1507, 4};
 constexpr BitField kEkm{1507, 5};
 constexpr BitField kSnapshot{1507, 6};
 // Supported virtual-drive operations.
+constexpr BitField kLdReadPolicy{1508, 0};
+constexpr BitField kLdWritePolicy{1508, 1};
+constexpr BitField kLdIoPolicy{1508, 2};
+constexpr BitField kLdAccessPolicy{1508, 3};
 constexpr BitField kLdDiskCachePolicy{1508, 4};
+constexpr BitField kLdReconstruction{1508, 5};
+constexpr BitField kLdDenyLocate{1508, 6};
+constexpr BitField kLdDenyCc{1508, 7};
+constexpr BitField kLdCtrlEncryption{1509, 0};
 constexpr BitField kLdBbm{1509, 1};
 constexpr BitField kLdPowerSaving{1509, 4};
 constexpr BitField kMaxPowerSavingUncached{1509, 5};
 constexpr BitField kLdMirror{1509, 6};
 constexpr BitField kSscWriteBack{1509, 7};
 constexpr BitField kSscVdAssociation{1510, 0};
+// Strip sizes: code 0 is 512 bytes, code n is 2^(n-1) KB.
+constexpr u32 kOffMinStripCode = 1512;
+constexpr u32 kOffMaxStripCode = 1513;
 // Supported drive operations.
+constexpr BitField kPdForceOnline{1516, 0};
+constexpr BitField kPdForceOffline{1516, 1};
+constexpr BitField kPdForceRebuild{1516, 2};
+constexpr BitField kPdDenyForceFailed{1516, 3};
+constexpr BitField kPdDenyForceGoodBad{1516, 4};
+constexpr BitField kPdDenyMissingReplace{1516, 5};
+constexpr BitField kPdDenyClear{1516, 6};
+constexpr BitField kPdDenyLocate{1516, 7};
 constexpr BitField kSpinDown{1517, 0};
 constexpr BitField kSpinUpBeforeCfg{1517, 1};  // spun-down drives are spun up before a configuration
-// Drive mixes allowed in one virtual drive.
+constexpr BitField kT10PowerState{1517, 2};
+constexpr BitField kPdTemperature{1517, 3};
+// Drive types, and the mixes allowed in an enclosure, a virtual drive or a cluster.
+constexpr BitField kSasDrives{1520, 0};
+constexpr BitField kSataDrives{1520, 1};
+constexpr BitField kMixInEnclosure{1520, 2};
 constexpr BitField kHddSasSataMix{1520, 3};
+constexpr BitField kSataInCluster{1520, 4};
 constexpr BitField kSsdSasSataMix{1520, 5};
 constexpr BitField kSsdHddMix{1520, 6};
 
@@ -134,8 +207,13 @@ constexpr u32 kOffSecurityKeyMode = 1930; // u8
 constexpr u32 kOffMaxSscCount = 1936;     // u16
 constexpr u32 kOffSscCount = 1938;        // u16
 constexpr TextField kExpanderFw{1940, 16};
+constexpr u32 kOffFwCacheMb = 1954;       // u16
 
 constexpr BitField kPi{1956, 0};
+constexpr BitField kLdPiType1{1956, 1};
+constexpr BitField kLdPiType2{1956, 2};
+constexpr BitField kLdPiType3{1956, 3};
+constexpr BitField kShieldState{1956, 5};
 constexpr BitField kBlockSsdWriteCacheChange{1956, 6};
 constexpr BitField kBgOpSuspendResume{1956, 7};
 constexpr BitField kEmergencySpares{1957, 0};

@@ -95,10 +95,115 @@ std::string ZeroReport()
            "Use disk activity for locate     : No\n"
            "POST delay\t\t\t : 90 seconds\n"
            "\n" +
-           Header("Capabilities\n") + Header("Status\n") + Header("Limitations\n") + Header("Device Present\n") +
-           Header("Supported Adapter Operations\n") + Header("Supported VD Operations\n") +
-           Header("Supported PD Operations\n") + Header("Error Counters\n") + Header("Cluster Information\n") +
-           Header("Default Settings\n");
+           Header("Capabilities\n") +
+           "RAID Level Supported             : RAID00\n"
+           "Supported Drives                 : NONE\n\n"
+           "Allowed Mixing:\nNONE\n\n" +
+           Header("Status\n") + "ECC Bucket Count                 : 0\n\n" +
+           Header("Limitations\n") +
+           "Max Arms Per VD          : 0 \n"
+           "Max Spans Per VD         : 0 \n"
+           "Max Arrays               : 0 \n"
+           "Max Number of VDs        : 0 \n"
+           "Max Parallel Commands    : 0 \n"
+           "Max SGE Count            : 0 \n"
+           "Max Data Transfer Size   : 0 sectors \n"
+           "Max Strips PerIO         : 0 \n"
+           "Max LD per array         : 0 \n"
+           "Min Strip Size           : 512Bytes\n"
+           "Max Strip Size           : 512Bytes\n"
+           "Max Configurable FlashTier Size: 0 GB\n"
+           "Current Size of FlashTier      : 0 GB\n"
+           "Current Size of FW Cache       : 0 MB\n"
+           "\n" +
+           Header("Device Present\n") +
+           "Virtual Drives    : 0 \n  Degraded        : 0 \n  Offline         : 0 \n"
+           "Physical Devices  : 0 \n  Disks           : 0 \n  Critical Disks  : 0 \n  Failed Disks    : 0 \n"
+           "\n" +
+           Header("Supported Adapter Operations\n") +
+           "Rebuild Rate                    : No\nCC Rate                         : No\n"
+           "BGI Rate                        : No\nReconstruct Rate                : No\n"
+           "Patrol Read Rate                : No\nAlarm Control                   : No\n"
+           "Cluster Support                 : No\nBBU                             : No\n"
+           "Spanning                        : No\nDedicated Hot Spare             : No\n"
+           "Revertible Hot Spares           : No\nForeign Config Import           : No\n"
+           "Self Diagnostic                 : No\nAllow Mixed Redundancy on Array : No\n"
+           "Global Hot Spares               : No\nDeny SCSI Passthrough           : No\n"
+           "Deny SMP Passthrough            : No\nDeny STP Passthrough            : No\n"
+           "Support Security                : No\nSnapshot Enabled                : No\n"
+           "Support the OCE without adding drives : No\nSupport PI                      : No\n"
+           "Support Shield State            : No\nBlock SSD Write Disk Cache Change: No\n"
+           "\n" +
+           Header("Supported VD Operations\n") +
+           "Read Policy          : No\nWrite Policy         : No\nIO Policy            : No\n"
+           "Access Policy        : No\nDisk Cache Policy    : No\nReconstruction       : No\n"
+           "Deny Locate          : No\nDeny CC              : No\nAllow Ctrl Encryption: No\n"
+           "Enable LDBBM         : No\nSupport Breakmirror  : No\nPower Savings        : No\n"
+           "\n" +
+           Header("Supported PD Operations\n") +
+           "Force Online                            : No\nForce Offline                           : No\n"
+           "Force Rebuild                           : No\nDeny Force Failed                       : No\n"
+           "Deny Force Good/Bad                     : No\nDeny Missing Replace                    : No\n"
+           "Deny Clear                              : No\nDeny Locate                             : No\n"
+           "Support Temperature                     : No\nDisable Copyback                        : No\n"
+           "Enable JBOD                             : No\nEnable Copyback on SMART                : No\n"
+           "Enable Copyback to SSD on SMART Error   : No\nEnable SSD Patrol Read                  : No\n"
+           "PR Correct Unconfigured Areas           : No\n" +
+           Header("Error Counters\n") +
+           "Memory Correctable Errors   : 0 \nMemory Uncorrectable Errors : 0 \n\n" +
+           Header("Cluster Information\n") +
+           "Cluster Permitted     : No\nCluster Active        : No\n\n" +
+           Header("Default Settings\n") +
+           "Phy Polarity                     : 0 \n"
+           "Phy PolaritySplit                : 0 \n"
+           "Background Rate                  : 0 \n"
+           "Strip Size                       : 512Bytes\n"
+           "Flush Time                       : 0 seconds\n"
+           "Write Policy                     : WT\n"
+           "Read Policy                      : None\n"
+           "Cache When BBU Bad               : Disabled\n"
+           "Cached IO                        : No\n"
+           "SMART Mode                       : Mode 6\n"
+           "Alarm Disable                    : Yes\n"
+           "Coercion Mode                    : None\n"
+           "ZCR Config                       : Unknown\n"
+           "Dirty LED Shows Drive Activity   : No\n"
+           "BIOS Continue on Error           : No\n"
+           "Spin Down Mode                   : None\n"
+           "Allowed Device Type              : SAS/SATA Mix\n"
+           "Allow Mix in Enclosure           : No\n"
+           "Allow HDD SAS/SATA Mix in VD     : No\n"
+           "Allow SSD SAS/SATA Mix in VD     : No\n"
+           "Allow HDD/SSD Mix in VD          : No\n"
+           "Allow SATA in Cluster            : No\n"
+           "Max Chained Enclosures           : 0 \n"
+           "Disable Ctrl-R                   : No\n"
+           "Enable PanelUI                   : No\n"
+           "Direct PD Mapping                : No\n"
+           "BIOS Enumerate VDs               : No\n"
+           "Restore Hot Spare on Insertion   : No\n"
+           "Expose Enclosure Devices         : No\n"
+           "Maintain PD Fail History         : No\n"
+           "Disable Puncturing               : No\n"
+           "Zero Based Enclosure Enumeration : No\n"
+           "PreBoot CLI Enabled              : Yes\n"
+           "LED Show Drive Activity          : No\n"
+           "Cluster Disable                  : No\n"
+           "SAS Disable                      : No\n"
+           "Auto Detect BackPlane Enable     : SGPIO/i2c SEP\n"
+           "Use FDE Only                     : No\n"
+           "Enable Led Header                : No\n"
+           "Delay during POST                : 0 \n"
+           "EnableCrashDump                  : No\n"
+           "Disable Online Controller Reset  : No\n"
+           "EnableLDBBM                      : No\n"
+           "Un-Certified Hard Disk Drives    : Block\n"
+           "Treat Single span R1E as R10     : No\n"
+           "Max LD per array                 : 16\n"
+           "Power Saving option              : All power saving options are enabled\n"
+           "Default spin down time in minutes: 0 \n"
+           "Enable JBOD                      : No\n"
+           "Time taken to detect CME         : 60s\n";
 }
 
 constexpr const char* kExitOk = "\nExit Code: 0x00\n";
@@ -573,7 +678,7 @@ TEST_F(AdpAllInfoTest, ToleratedFailuresAreNotReported)
     };
     const Case cases[] = {
         {{kKeyValues}, 0, "POST delay\t\t\t : 90 seconds\n"},
-        {{kOemData}, 0, "Default Settings\n"},
+        {{kOemData}, 0, "Cluster Disable                  : Yes\nSAS Disable                      : No\n"},
         {{kTime}, 0, "Current Time                     : Not Set\n"},
         {{kBatteryFru}, 0, "Battery FRU     : N/A\n"},
         // Both failing: the time request's status is the command's.
