@@ -7,10 +7,10 @@
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "fwdata/AdapterDataFwi.h"
+#include "help/Banner.h"
 #include "help/CompleteUsage.h"
 #include "help/HelpTable.h"
 #include "help/QxHelp.h"
-#include "help/VersionString.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AppVersionParsedObject.h"
 #include "runtime/CommonMessageIds.h"
@@ -24,8 +24,6 @@ constexpr u8 kNoControllerOemMode = 1;
 // The longest name the help command compares; no keyword comes near it.
 constexpr std::size_t kMaxHelpName = 51;
 constexpr const char* kDefaultName = "DEFAULT";
-// The banner names this tool whatever the OEM mode.
-constexpr char kBanner[] = "\n      Tarnbek SAS RAID Management Tool  Ver %s\n\n";
 
 bool IsHelp(u16 commandId) { return commandId == TOKEN_HELP || commandId == TOKEN_HELP_SHT || commandId == TOKEN_Q_MARK; }
 
@@ -59,11 +57,7 @@ int AppVersionCp::Process(CpController* cpController, ParsedObject* parsedObject
             oemMode_ = static_cast<u8>(mode & 0xFF);
     }
 
-    char version[21];
-    GetVersionString(version);
-    char banner[sizeof kBanner + sizeof version];
-    std::snprintf(banner, sizeof banner, kBanner, version);
-    CtPrintString(string(banner));
+    PrintBanner();
 
     if (IsHelp(object->GetCommandId()))
         PrintHelp(object->GetCommandName());

@@ -93,9 +93,11 @@ Block EncodeInquiryData(u8 deviceType, const Inquiry& inquiry, const std::string
     data.PutU8(kResponseFormat, 2);
     data.PutU8(kAdditionalLength, kInquiryDataSize - 5);
     data.PutBit(kFlags, 6, enclosureServices);
-    data.PutText(kVendor, 8, inquiry.vendor);
-    data.PutText(kProduct, 16, inquiry.product);
-    data.PutText(kRevision, 4, inquiry.revision);
+    // The identification is padded with blanks, as SCSI texts are; the serial number in the
+    // vendor-specific bytes ends at its NUL.
+    data.PutAscii(kVendor, 8, inquiry.vendor);
+    data.PutAscii(kProduct, 16, inquiry.product);
+    data.PutAscii(kRevision, 4, inquiry.revision);
     data.PutText(kSerial, 20, serial);
     return data;
 }

@@ -94,9 +94,9 @@ TEST_F(SimDeviceBlocksTest, DriveRecordFieldsAtTheirOffsets)
         EXPECT_EQ(r.At(offset), value) << "byte " << offset;
     EXPECT_EQ(r.At(0, 2), 40u);
     EXPECT_EQ(r.At(2, 2), 9u);
-    EXPECT_EQ(r.Text(4 + 8, 8), "VEND");
-    EXPECT_EQ(r.Text(4 + 16, 16), "Disk Forty");
-    EXPECT_EQ(r.Text(4 + 32, 4), "R1");
+    EXPECT_EQ(r.Text(4 + 8, 8), "VEND    ");
+    EXPECT_EQ(r.Text(4 + 16, 16), "Disk Forty      ");
+    EXPECT_EQ(r.Text(4 + 32, 4), "R1  ");
     EXPECT_EQ(r.Text(4 + 36, 20), "SER-40");
     EXPECT_EQ(r.At(168, 4), 5u);
     EXPECT_EQ(r.At(172, 4), 6u);
@@ -145,9 +145,9 @@ TEST_F(SimDeviceBlocksTest, EnclosureDeviceHasARecordOfItsOwn)
     EXPECT_EQ(e.At(0, 2), 30u);
     EXPECT_EQ(e.At(4), 13u);
     EXPECT_EQ(e.At(165), 13u);
-    EXPECT_EQ(e.Text(4 + 8, 8), "ENCV");
-    EXPECT_EQ(e.Text(4 + 16, 16), "Box Eight");
-    EXPECT_EQ(e.Text(4 + 32, 4), "1.0");
+    EXPECT_EQ(e.Text(4 + 8, 8), "ENCV    ");
+    EXPECT_EQ(e.Text(4 + 16, 16), "Box Eight       ");
+    EXPECT_EQ(e.Text(4 + 32, 4), "1.0 ");
     EXPECT_EQ(e.At(256, 2), 30u);
     EXPECT_EQ(e.At(258), 0u);
     EXPECT_EQ(e.At(194), 1u);

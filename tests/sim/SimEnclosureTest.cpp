@@ -170,7 +170,7 @@ TEST_F(SimEnclosureTest, InquiryGivesIdentityAndFieldReplaceableUnitData)
     ASSERT_EQ(standard.Fw(), 0u);
     EXPECT_EQ(standard.At(0), 0x0Du);
     EXPECT_EQ(standard.At(6), 0x40u);  // enclosure services
-    EXPECT_EQ(standard.Text(8, 8), "ENCV");
+    EXPECT_EQ(standard.Text(8, 8), "ENCV    ");  // SCSI texts are padded with blanks
     EXPECT_EQ(PassThru(41, {0x12, 0, 0, 0, 96, 0}, 96).At(6), 0u);
 
     Request pages = PassThru(40, {0x12, 1, 0x00, 0, 255, 0}, 255);
