@@ -100,6 +100,12 @@ public:
     virtual int GetConnectorName(u8 index, string* name) = 0;
     virtual int GetConnectorLocation(u8 index, u8* location) = 0;
 
+    // Enclosure list (read once; a failed read is not kept): an enclosure's position on its
+    // connector and the device id of its partner enclosure (0xFFFF: none). -1 for an enclosure
+    // the list does not hold.
+    virtual int GetEnclPosition(u16 enclDeviceId, u8* position) = 0;
+    virtual int GetEnclPartner(u16 enclDeviceId, u16* partner) = 0;
+
     // PHY list (read once): the number of PHYs and whether one is disabled. -1 for a PHY not
     // below the count.
     virtual int GetPhyCount(u32* count) = 0;

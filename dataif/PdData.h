@@ -23,6 +23,16 @@ enum class PdRequest : u8 {
     StopCopyBack,
 };
 
+// Field-replaceable-unit data of an enclosure: fixed texts, not NUL-terminated.
+struct EnclFruInfo {
+    u8 valid = 0;
+    char serial[8] = {};
+    u8 reserved[6] = {};
+    char partNumber[8] = {};
+    char esmSerial[6] = {};
+    char zoningMode[4] = {};
+};
+
 class PdData {
 public:
     static constexpr u16 kNoEnclosure = 0xFFFF;
@@ -56,6 +66,11 @@ public:
     virtual int IsCopyBackResumeAllowed(u8* flag) = 0;
     virtual int IsSpare(u8* flag) = 0;                    // dedicated or global hot spare
     virtual int GetConnectorIndex(u8* index) = 0;         // kNoConnector when attached to none
+
+    // The field-replaceable-unit data of an enclosure device, read from its vital product data
+    // by pass-through: `valid` is 1 only when the device offers that data. 0, or the status of
+    // a request that failed; -1 for a device whose id a pass-through cannot name.
+    virtual int GetEnclFruInfo(EnclFruInfo* fru) = 0;
 
     // Requests.
     virtual int GetProgress(u8 block[pdprogress::kSize]) = 0;  // copied only on success

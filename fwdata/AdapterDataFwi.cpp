@@ -11,6 +11,7 @@
 #include "fwdata/layout/CtrlInfo.h"
 #include "fwdata/layout/CtrlProps.h"
 #include "fwdata/layout/DpmState.h"
+#include "fwdata/layout/EnclList.h"
 #include "fwdata/layout/OemData.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PhyList.h"
@@ -353,6 +354,44 @@ int AdapterDataFwi::GetConnectorLocation(u8 index, u8* location)
     const u32 entry = connlist::kOffEntries + index * connlist::kEntrySize;
     *location = ByteView(connectors_).U8(entry + connlist::kEntryOffLocation);
     return 0;
+}
+
+int AdapterDataFwi::FindEnclosure(u16 enclDeviceId, ByteView* entry)
+{
+    if (enclosures_.empty()) {
+        int status = ReadBlock(kDcmdEnclGetList, encllist::kSize, &enclosures_);
+        if (status != 0)
+            return status;
+    }
+    const ByteView list(enclosures_);
+    // The block holds kMaxEntries entries; a larger count is not believed past them.
+    const u32 count = std::min(list.U32(encllist::kOffCount), encllist::kMaxEntries);
+    for (u32 i = 0; i < count; ++i) {
+        const ByteView candidate = encllist::Entry(list, i);
+        if (candidate.U16(encllist::kEntryOffDeviceId) == enclDeviceId) {
+            *entry = candidate;
+            return 0;
+        }
+    }
+    return -1;
+}
+
+int AdapterDataFwi::GetEnclPosition(u16 enclDeviceId, u8* position)
+{
+    ByteView entry;
+    int status = FindEnclosure(enclDeviceId, &entry);
+    if (status == 0)
+        *position = entry.U8(encllist::kEntryOffPosition);
+    return status;
+}
+
+int AdapterDataFwi::GetEnclPartner(u16 enclDeviceId, u16* partner)
+{
+    ByteView entry;
+    int status = FindEnclosure(enclDeviceId, &entry);
+    if (status == 0)
+        *partner = entry.U16(encllist::kEntryOffPartner);
+    return status;
 }
 
 int AdapterDataFwi::ReadPhys()

@@ -28,6 +28,8 @@ public:
     int GetConnectorCount(u8* count) override;
     int GetConnectorName(u8 index, string* name) override;
     int GetConnectorLocation(u8 index, u8* location) override;
+    int GetEnclPosition(u16 enclDeviceId, u8* position) override;
+    int GetEnclPartner(u16 enclDeviceId, u16* partner) override;
 
     int GetPhyCount(u32* count) override;
     int IsPhyDisabled(u32 phy, u8* disabled) override;
@@ -45,12 +47,15 @@ private:
     int ReadBlock(u32 opcode, u32 length, std::vector<u8>* block);
     int ReadConnectors();
     int ReadPhys();
+    // The enclosure list entry of the enclosure, or an empty view (the read status or -1).
+    int FindEnclosure(u16 enclDeviceId, ByteView* entry);
 
     Controller* controller_;
     std::vector<u8> info_;
     std::vector<u8> properties_;
     std::vector<u8> connectors_;
     std::vector<u8> phys_;
+    std::vector<u8> enclosures_;
     std::vector<u8> defaults_;
     std::vector<u32> eventLogInfo_;  // the five numbers of the last log information read
 };

@@ -36,6 +36,7 @@ public:
     int IsCopyBackResumeAllowed(u8* flag) override;
     int IsSpare(u8* flag) override;
     int GetConnectorIndex(u8* index) override;
+    int GetEnclFruInfo(EnclFruInfo* fru) override;
 
     int GetProgress(u8 block[pdprogress::kSize]) override;
     int ReadAllowedOps(u32* word) override;

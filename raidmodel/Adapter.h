@@ -148,6 +148,11 @@ public:
     // the count; the read status.
     int GetConnectorType(u8 index, u8* type) { return data_->GetConnectorLocation(index, type); }
 
+    // Enclosure list (read once): an enclosure's position on its connector and its partner
+    // enclosure (0xFFFF: none); -1 for an enclosure the list does not hold.
+    int GetEnclPosition(u16 enclDeviceId, u8* position) { return data_->GetEnclPosition(enclDeviceId, position); }
+    int GetEnclPartner(u16 enclDeviceId, u16* partner) { return data_->GetEnclPartner(enclDeviceId, partner); }
+
     // PHY list (read once).
     int GetPhyCount(u32* count) { return data_->GetPhyCount(count); }
     int IsPhyDisabled(u32 phy, u8* disabled) { return data_->IsPhyDisabled(phy, disabled); }

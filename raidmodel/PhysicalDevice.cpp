@@ -137,6 +137,26 @@ int PhysicalDevice::GetConnectorType(u8* type)
     return 0;
 }
 
+int PhysicalDevice::GetEnclPosition(u8* position)
+{
+    Adapter* adapter = nullptr;
+    if (manager_ == nullptr || manager_->GetAdapter(&adapter) != 0)
+        return -1;
+    return adapter->GetEnclPosition(data_->GetEnclDeviceId(), position);
+}
+
+int PhysicalDevice::GetEnclPartnerDeviceId(u16* partner)
+{
+    constexpr u16 kNoPartner = 0xFFFF;
+    Adapter* adapter = nullptr;
+    u16 id = kNoPartner;
+    if (manager_ == nullptr || manager_->GetAdapter(&adapter) != 0 ||
+        adapter->GetEnclPartner(data_->GetEnclDeviceId(), &id) != 0 || id == kNoPartner)
+        return -1;
+    *partner = id;
+    return 0;
+}
+
 string PhysicalDevice::ToString()
 {
     string text = data_->Print();

@@ -114,6 +114,14 @@ public:
     int GetConnectorName(string** name);   // a new string the caller deletes
     int GetConnectorType(u8* type);        // -1, out untouched, when it cannot be determined
 
+    // The device's enclosure (an enclosure device is its own): its position on its connector,
+    // and the device id of its partner enclosure (-1 when it has none or the list cannot tell).
+    int GetEnclPosition(u8* position);
+    int GetEnclPartnerDeviceId(u16* partner);
+    // An enclosure's field-replaceable-unit data (valid 1 only for models that keep it); the
+    // caller zeroes `fru` first.
+    int GetEnclFruInfo(EnclFruInfo* fru) { return data_->GetEnclFruInfo(fru); }
+
     // The information block followed by the hot-spare text when the drive is a hot spare, else "\n".
     string ToString() override;
     string PrintFirmwareState() { return data_->PrintFirmwareState(); }

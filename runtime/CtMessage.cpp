@@ -96,6 +96,14 @@ int FPrintMessage(FileHandle* handle, u32 id, ...)
 
 void CtPrintString(const string& text) { CtPrint::Instance().Print(text.GetCStr()); }
 
+void PrintDirect(const char* format, ...)
+{
+    std::va_list args;
+    va_start(args, format);
+    std::vfprintf(stdout, format, args);
+    va_end(args);
+}
+
 std::vector<DuplicateMessageId> FindDuplicateMessageIds()
 {
     std::vector<DuplicateMessageId> duplicates;

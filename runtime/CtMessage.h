@@ -40,6 +40,11 @@ int FPrintMessage(FileHandle* handle, u32 id, ...);
 // Prints the text unchanged through CtPrint (paging, silence, output log).
 void CtPrintString(const string& text);
 
+// Formats the text and writes it straight to standard output, after what the console printer
+// has written there: neither paged nor silenced nor copied to the output log. The diagnostic
+// lines a few commands print beside their reports go this way.
+void PrintDirect(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
 // For the catalogue check: one entry per id that is defined a second time, by another table
 // or by the same one (then both names are that table's).
 struct DuplicateMessageId {

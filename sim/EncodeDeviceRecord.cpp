@@ -149,7 +149,7 @@ Block EncodeEnclosureRecord(const Controller& c, const Enclosure& e)
 {
     Block block(kSize);
     block.PutU16(kDeviceId, e.deviceId);
-    PutInquiry(block, kTypeEnclosure, e.inquiry, "", e.type == kEnclosureTypeSes);
+    PutInquiry(block, kTypeEnclosure, e.inquiry, e.fru ? e.fru->serial : "", e.type == kEnclosureTypeSes);
     block.PutU8(kScsiType, kTypeEnclosure);
     block.PutU8(kInterface, kInterfaceSas << 4);
     block.PutU8(kConnector, e.connector);

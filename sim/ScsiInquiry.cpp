@@ -57,7 +57,7 @@ void AnswerInquiry(ScsiCall& call)
     if (!evpd) {
         if (page != 0)
             return call.CheckCondition(kSenseIllegalRequest, kAscInvalidFieldInCdb);
-        call.reply = EncodeInquiryData(kTypeEnclosure, e.inquiry, "", e.type == kEnclosureTypeSes);
+        call.reply = EncodeInquiryData(kTypeEnclosure, e.inquiry, e.fru ? e.fru->serial : "", e.type == kEnclosureTypeSes);
         return;
     }
     if (page == kPageSupported) {

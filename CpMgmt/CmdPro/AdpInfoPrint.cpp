@@ -1,5 +1,6 @@
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
 
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 
@@ -33,6 +34,24 @@ void LabelNumber(const char* label, int value, const char* unit)
     if (*unit != '\0')
         Text(unit);
     LineEnd();
+}
+
+std::string PrintableText(const u8* bytes, std::size_t width)
+{
+    std::string text;
+    for (std::size_t i = 0; i < width; ++i)
+        text += std::isprint(bytes[i]) ? static_cast<char>(bytes[i]) : ' ';
+    return text;
+}
+
+std::string PrintableText(const ByteView& block, TextField field)
+{
+    std::string text;
+    for (u32 i = 0; i < field.width; ++i) {
+        const u8 c = block.U8(field.offset + i);
+        text += std::isprint(c) ? static_cast<char>(c) : ' ';
+    }
+    return text;
 }
 
 void Formatted(const char* format, ...)

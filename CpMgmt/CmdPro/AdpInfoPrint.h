@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "ZepUtil/ByteView.h"
 #include "ZepUtil/Types.h"
 
 namespace AdpPrint {
@@ -20,6 +21,10 @@ void Formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void LabelText(const char* label, const char* value);
 // A label line whose value is a number, followed by one blank and the unit.
 void LabelNumber(const char* label, int value, const char* unit = "");
+
+// Every byte of a fixed field, each unprintable one shown as a blank.
+std::string PrintableText(const u8* bytes, std::size_t width);
+std::string PrintableText(const ByteView& block, TextField field);
 
 inline const char* YesNo(bool value) { return value ? "Yes" : "No"; }
 inline const char* EnabledDisabled(bool enabled) { return enabled ? "Enabled" : "Disabled"; }

@@ -1,4 +1,4 @@
-// The enclosure list (4616 bytes, kDcmdEnclGetList).
+// The enclosure list (4616 bytes, kDcmdEnclGetList): a u32 count, then one entry per enclosure.
 #pragma once
 #include "ZepUtil/ByteView.h"
 
@@ -7,6 +7,25 @@ constexpr u32 kSize = 4616;
 constexpr u32 kOffCount = 0;             // u32
 constexpr u32 kOffEntries = 8;
 constexpr u32 kEntrySize = 144;
-constexpr u32 kEntryOffDeviceId = 0;     // u16
 constexpr u32 kMaxEntries = (kSize - kOffEntries) / kEntrySize;
+
+// Within an entry.
+constexpr u32 kEntryOffDeviceId = 0;     // u16, also the enclosure's device id in the drive list
+constexpr u32 kEntryOffSlots = 3;
+constexpr u32 kEntryOffPowerSupplies = 4;
+constexpr u32 kEntryOffFans = 5;
+constexpr u32 kEntryOffTempSensors = 6;
+constexpr u32 kEntryOffAlarms = 7;
+constexpr u32 kEntryOffSims = 8;
+constexpr u32 kEntryOffStatus = 9;       // non-zero: faulty
+constexpr u32 kEntryOffType = 10;        // 1 SAFTE, 2 SES, 3 SGPIO, other unknown
+constexpr u32 kEntryOffPosition = 12;    // on its connector
+constexpr u32 kEntryOffConnector = 13;   // index in the connector list
+constexpr u8 kNoConnector = 255;
+constexpr u32 kEntryOffDrives = 15;
+constexpr u32 kEntryOffPartner = 16;     // u16, device id of the partner enclosure
+constexpr u16 kNoPartner = 0xFFFF;
+
+// Entry `index` of the list.
+inline ByteView Entry(const ByteView& list, u32 index) { return list.Sub(kOffEntries + index * kEntrySize, kEntrySize); }
 }  // namespace encllist

@@ -159,6 +159,10 @@ constexpr u32 kDcmdPhySetLinkSpeed = 0x07050000;
 // Enclosures.
 constexpr u32 kDcmdEnclGetList = 0x09010000;
 
+// SCSI commands the tool sends to devices by pass-through (operation codes).
+constexpr u8 kScsiInquiry = 0x12;
+constexpr u8 kScsiReceiveDiagnostic = 0x1C;
+
 // Drive performance monitoring.
 constexpr u32 kDcmdDpmGetState = 0x0A010000;
 constexpr u32 kDcmdDpmGetStats = 0x0A020000;

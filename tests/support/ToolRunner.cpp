@@ -145,6 +145,24 @@ void ToolTest::AddFault(nlohmann::json& state, unsigned controller, unsigned opc
     state["faults"].push_back(f);
 }
 
+void ToolTest::AddPassThruFault(nlohmann::json& state, const std::string& cdbHex, int status, int nth)
+{
+    nlohmann::json f = {{"function", "scsi_passthru"}, {"cdb", cdbHex}, {"status", status}};
+    if (nth > 0)
+        f["nth"] = nth;
+    state["faults"].push_back(f);
+}
+
+void ToolTest::AddPassThruPatch(nlohmann::json& state, const std::string& cdbHex, unsigned offset,
+                                const std::string& hex)
+{
+    state["patches"].push_back({{"function", "scsi_passthru"},
+                                {"opcode", "0x" + cdbHex.substr(0, 2)},
+                                {"cdb", cdbHex},
+                                {"offset", offset},
+                                {"hex", hex}});
+}
+
 void ToolTest::AddPatch(nlohmann::json& state, unsigned controller, unsigned opcode, unsigned offset,
                         const std::string& hex)
 {

@@ -37,6 +37,11 @@ protected:
     static void AddPatch(nlohmann::json& state, unsigned controller, unsigned opcode, unsigned offset,
                          const std::string& hex);
 
+    // The same for SCSI pass-through requests whose CDB begins with the bytes of `cdbHex`.
+    static void AddPassThruFault(nlohmann::json& state, const std::string& cdbHex, int status, int nth = 0);
+    static void AddPassThruPatch(nlohmann::json& state, const std::string& cdbHex, unsigned offset,
+                                 const std::string& hex);
+
     const std::string& Dir() const { return dir_; }
     std::string StatePath() const { return dir_ + "/drivekit-sim.json"; }
 

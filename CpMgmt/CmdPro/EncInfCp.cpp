@@ -1,0 +1,181 @@
+#include "CpMgmt/CmdPro/EncInfCp.h"
+
+#include <memory>
+#include <string>
+
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/AdpInfoPrint.h"
+#include "CpMgmt/CmdPro/EnclSes.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "fwdata/layout/EnclList.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PdRecord.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+#include "runtime/Memory.h"
+
+namespace {
+
+const CpRegistration<EncInfoCp> kRegisterEncInfoCp{TOKEN_ENCINFO, TOKEN_ENCSTATUS};
+
+constexpr const char* kUnavailable = "Unavailable";
+
+const char* EnclosureTypeText(u8 type)
+{
+    switch (type) {
+    case 1:
+        return "SAFTE";
+    case 2:
+        return "SES";
+    case 3:
+        return "SGPIO";
+    default:
+        return "Unknown";
+    }
+}
+
+// A label line of a fixed field: every byte, unprintable ones as blanks.
+void FieldLine(const char* label, const char* bytes, std::size_t width, const char* end = "\n")
+{
+    AdpPrint::Text(label);
+    AdpPrint::Text(AdpPrint::PrintableText(reinterpret_cast<const u8*>(bytes), width).c_str());
+    AdpPrint::Text(end);
+}
+
+}  // namespace
+
+int EncInfoCp::ProcessParsed(CpController* cpController, EncInfoParsedObject* object)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    const bool info = object->GetCommandId() == TOKEN_ENCINFO;
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
+        return -1;
+    Adapter* adapterElement = nullptr;
+    u8 connectorInfo = 0;
+    u8 connectors = 0;
+    if (manager->GetAdapter(&adapterElement) != 0 || adapterElement->IsConnectorInfoSupported(&connectorInfo) != 0 ||
+        (connectorInfo == 1 && adapterElement->GetConnectorInfoCount(&connectors) != 0)) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
+        return -1;
+    }
+
+    std::unique_ptr<u8[]> list(ZepNewArray<u8>(encllist::kSize));
+    if (list == nullptr) {
+        PrintMessage(CommonMsg::kNoMemory, "Enclosure list");
+        return -1;
+    }
+    if (SendDcmd(cpController, kDcmdEnclGetList, list.get(), encllist::kSize) != 0) {
+        PrintMessage(AdpMsg::kEnclListFailed);
+        return -1;
+    }
+    const ByteView enclosures(list.get(), encllist::kSize);
+    const u32 count = enclosures.U32(encllist::kOffCount);
+    if (info)
+        PrintMessage(AdpMsg::kEnclCount, adapter, static_cast<int>(count));
+
+    int status = 0;
+    int reported = 0;
+    // The list holds kMaxEntries entries; a larger count is not believed past them.
+    for (u32 i = 0; i < count && i < encllist::kMaxEntries; ++i) {
+        const ByteView entry = encllist::Entry(enclosures, i);
+        PhysicalDevice* device = manager->GetPdByDeviceId(entry.U16(encllist::kEntryOffDeviceId));
+        if (device == nullptr)
+            continue;
+        if (info) {
+            status = PrintEnclosure(cpController, adapter, i, entry, device, adapterElement, connectorInfo);
+            if (status != 0)
+                return status;
+        }
+        // Without a connector the enclosure's services are not asked.
+        if (entry.U8(encllist::kEntryOffConnector) == encllist::kNoConnector)
+            continue;
+        const u16 deviceId = entry.U16(encllist::kEntryOffDeviceId);
+        if (info) {
+            EnclStatusEx record;
+            status = GetEnclStatusExFunc(adapter, deviceId, &record, cpController);
+            if (status != 0)
+                return status;
+            PrintEnclStatusEx(record);
+        } else {
+            EnclStatus record;
+            status = GetEnclStatusFunc(adapter, deviceId, &record, cpController);
+            if (status != 0)
+                return status;
+            AdpPrint::Text("Enclosure ");
+            AdpPrint::Number(reported++);
+            PrintEnclStatus(record);
+        }
+    }
+    return status;
+}
+
+int EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index, const ByteView& entry,
+                              PhysicalDevice* device, Adapter* adapterElement, u8 connectorInfo)
+{
+    using namespace encllist;
+    u16 partner = 0;
+    const bool partnerKnown = device->GetEnclPartnerDeviceId(&partner) == 0;
+
+    std::string position = kUnavailable;
+    std::string connector = kUnavailable;
+    if (connectorInfo != 0) {
+        position = std::to_string(entry.U8(kEntryOffPosition));
+        string* name = nullptr;
+        if (adapterElement->GetConnectorName(entry.U8(kEntryOffConnector), &name) == 0 && name != nullptr)
+            connector = name->GetCStr();
+        delete name;
+    }
+    const auto count = [&entry](u32 offset) { return static_cast<int>(entry.U8(offset)); };
+    PrintMessage(AdpMsg::kEnclEntry, static_cast<int>(index), static_cast<int>(entry.U16(kEntryOffDeviceId)),
+                 count(kEntryOffSlots), count(kEntryOffPowerSupplies), count(kEntryOffFans),
+                 count(kEntryOffTempSensors), count(kEntryOffAlarms), count(kEntryOffSims), count(kEntryOffDrives),
+                 entry.U8(kEntryOffStatus) != 0 ? "Fault" : "Normal", position.c_str(), connector.c_str());
+    AdpPrint::Text("    Enclosure type                : ");
+    AdpPrint::Text(EnclosureTypeText(entry.U8(kEntryOffType)));
+    AdpPrint::LineEnd();
+
+    EnclFruInfo fru;
+    if (device->GetEnclFruInfo(&fru) != 0 || fru.valid != 1) {
+        AdpPrint::Text("    FRU Part Number               : N/A\n");
+        AdpPrint::Text("    Enclosure Serial Number       : N/A \n");
+        AdpPrint::Text("    ESM Serial Number             : N/A \n");
+        AdpPrint::Text("    Enclosure Zoning Mode         : N/A \n");
+    } else {
+        FieldLine("    FRU Part Number               : ", fru.partNumber, sizeof fru.partNumber);
+        FieldLine("    Enclosure Serial Number       : ", fru.serial, sizeof fru.serial);
+        FieldLine("    ESM Serial Number             : ", fru.esmSerial, sizeof fru.esmSerial);
+        FieldLine("    Enclosure Zoning Mode         : ", fru.zoningMode, sizeof fru.zoningMode);
+    }
+    if (partnerKnown)
+        PrintMessage(AdpMsg::kPartnerId, static_cast<int>(partner));
+    else
+        PrintMessage(AdpMsg::kPartnerText, kUnavailable);
+
+    u8 record[pdrec::kSize] = {};
+    u8 mbox[mailbox::kSize] = {};
+    ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, entry.U16(kEntryOffDeviceId));
+    const int status = SendDcmd(cpController, kDcmdPdGetInfo, record, sizeof record, mbox);
+    if (status != 0) {
+        PrintMessage(CommonMsg::kAdapterText, adapter, "Failed to get Inquiry data of the Enclosure\n");
+        return status;
+    }
+    const ByteView inquiry = ByteView(record).Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
+    AdpPrint::Text("    Inquiry data                  :\n");
+    const auto line = [&inquiry](const char* label, TextField field, const char* end) {
+        AdpPrint::Text(label);
+        AdpPrint::Text(AdpPrint::PrintableText(inquiry, field).c_str());
+        AdpPrint::Text(end);
+    };
+    line("        Vendor Identification     : ", pdrec::kInqVendor, "\n");
+    line("        Product Identification    : ", pdrec::kInqProduct, "\n");
+    line("        Product Revision Level    : ", pdrec::kInqRevision, "\n");
+    line("        Vendor Specific           : ", pdrec::kInqSerial, "\n\n");
+    return 0;
+}

@@ -1,0 +1,34 @@
+// SCSI INQUIRY as the tool sends it to a device by pass-through (kScsiInquiry), and the vital
+// product data pages it reads: the list of pages, and the field-replaceable-unit data of an
+// enclosure. Multi-byte fields of SCSI data are big-endian.
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace inquiry {
+// The CDB.
+constexpr u32 kCdbSize = 6;
+constexpr u32 kCdbOffOpcode = 0;
+constexpr BitField kCdbEvpd{1, 0};       // a vital product data page is asked for
+constexpr u32 kCdbOffPage = 2;
+constexpr u32 kCdbOffAllocHigh = 3;
+constexpr u32 kCdbOffAllocLow = 4;
+
+// Every vital product data page: the page code, then the length of what follows byte 3.
+constexpr u32 kVpdOffPage = 1;
+constexpr u32 kVpdOffLengthHigh = 2;
+constexpr u32 kVpdOffLengthLow = 3;
+constexpr u32 kVpdOffData = 4;
+constexpr u32 kVpdMaxSize = 255;
+
+// The page that lists the pages supported, a code per byte.
+constexpr u8 kPageSupported = 0x00;
+// The field-replaceable-unit data of an enclosure (texts padded with blanks).
+constexpr u8 kPageFru = 0xC0;
+constexpr u32 kFruPageSize = 36;
+constexpr TextField kFruSerial{4, 8};
+constexpr u32 kFruOffReserved = 12;
+constexpr u32 kFruReservedSize = 6;
+constexpr TextField kFruPartNumber{18, 8};
+constexpr TextField kFruEsmSerial{26, 6};
+constexpr TextField kFruZoningMode{32, 4};
+}  // namespace inquiry

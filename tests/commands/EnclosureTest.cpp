@@ -1,0 +1,386 @@
+// -EncInfo and -EncStatus end to end: the enclosure's lines, the element reports read from its
+// enclosure services pages, pages that are odd or short, and failures of every request.
+#include <string>
+#include <vector>
+
+#include "commands/AdpInfoTestSupport.h"
+
+namespace {
+
+using adp_test::U8;
+using nlohmann::json;
+
+const std::string kExitOk = "\nExit Code: 0x00\n";
+constexpr const char* kConfigPage = "1c0101";
+constexpr const char* kStatusPage = "1c0102";
+
+class EnclosureTest : public adp_test::AdpInfoTest {
+protected:
+    // The built-in default state, as the simulator first writes it.
+    json Default()
+    {
+        if (pristine_.is_null())
+            pristine_ = DefaultState();
+        return pristine_;
+    }
+    // The default controller; its enclosure as `change` leaves it.
+    template <typename Change>
+    json StateWith(Change change)
+    {
+        json state = Default();
+        change(state["controllers"][0]["enclosures"][0]);
+        return state;
+    }
+    RunResult Run2(const json& state, const char* command)
+    {
+        WriteState(state);
+        return Run({command, "-a0"});
+    }
+
+private:
+    json pristine_;
+};
+
+// The element report of the default enclosure, after its counts line.
+const std::string kDefaultPowerFansTemperatures =
+    "Number of Power Supplies     : 2 \n\n"
+    "Power Supply                 : 0 \nPower Supply Status          : OK\n"
+    "Power Supply                 : 1 \nPower Supply Status          : OK\n"
+    "Number of Fans               : 3 \n\n"
+    "Fan                          : 0 \nFan Speed              :Medium Speed\nFan Status                   : OK\n"
+    "Fan                          : 1 \nFan Speed              :Medium Speed\nFan Status                   : OK\n"
+    "Fan                          : 2 \nFan Speed              :Medium Speed\nFan Status                   : OK\n"
+    "Number of Temperature Sensors : 2 \n\n"
+    "Temp Sensor                  : 0 \nTemperature                  : 27 \nTemperature Sensor Status    : OK\n"
+    "Temp Sensor                  : 1 \nTemperature                  : 34 \nTemperature Sensor Status    : OK\n";
+
+TEST_F(EnclosureTest, DefaultEnclosureInFull)
+{
+    WriteState(Default());
+    RunResult info = Run({"-EncInfo", "-a0"});
+    EXPECT_EQ(info.out,
+              "    Number of enclosures on adapter 0 -- 1\n\n"
+              "    Enclosure 0:\n"
+              "    Device ID                     : 252\n"
+              "    Number of Slots               : 12\n"
+              "    Number of Power Supplies      : 2\n"
+              "    Number of Fans                : 3\n"
+              "    Number of Temperature Sensors : 2\n"
+              "    Number of Alarms              : 1\n"
+              "    Number of SIM Modules         : 1\n"
+              "    Number of Physical Drives     : 10\n"
+              "    Status                        : Normal\n"
+              "    Position                      : 1\n"
+              "    Connector Name                : Port 0 - 3\n"
+              "    Enclosure type                : SES\n"
+              "    FRU Part Number               : QRV-BP12\n"
+              "    Enclosure Serial Number       : QB12K041\n"
+              "    ESM Serial Number             : ES0417\n"
+              "    Enclosure Zoning Mode         : NONE\n"
+              "    Partner Device Id             : Unavailable\n\n"
+              "    Inquiry data                  :\n"
+              "        Vendor Identification     : QRV     \n"
+              "        Product Identification    : SAS12 BP 12-Bay \n"
+              "        Product Revision Level    : 0210\n"
+              "        Vendor Specific           : QB12K041            \n\n"
+              "Number of Voltage Sensors         :0\n\n" +
+                  kDefaultPowerFansTemperatures +
+                  "Number of Chassis             : 1 \n\n"
+                  "Chassis                      : 0 \nChassis Status               : OK\n" + kExitOk);
+    EXPECT_EQ(info.exitCode, 0);
+
+    RunResult status = Run({"-EncStatus", "-a0"});
+    std::string slots;
+    for (int s = 0; s < 12; ++s)
+        slots += "Slot                         : " + std::to_string(s) + " \nSlot Status                  : " +
+                 (s < 10 ? "OK\n" : "Not Installed\n");
+    EXPECT_EQ(status.out, "Enclosure 0 \n\nNumber of Slots              : 12 \n\n" + slots +
+                              kDefaultPowerFansTemperatures +
+                              "Number of Alarms             : 1 \n\nAlarm                        : 0 \n"
+                              "Alarm Status                 : OK\n"
+                              "Number of SIM Modules        : 1 \n\nSIM Module                   : 0 \n"
+                              "SIM Module Status            :OK\n" + kExitOk);
+}
+
+TEST_F(EnclosureTest, ElementConditionsAndReadings)
+{
+    json state = StateWith([](json& e) {
+        e["power_supplies"] = json::array({{{"status", "critical"},
+                                            {"conditions", {"dc_failed", "ac_failed", "off", "over_temperature",
+                                                            "dc_over_current", "dc_under_voltage", "dc_over_voltage"}}}});
+        e["fans"] = json::array({{{"speed", 1}}, {{"speed", 7}}, {{"status", "critical"}, {"speed", 2}}});
+        e["temperature_sensors"] = json::array({{{"status", "non_critical"}, {"celsius", 58}},
+                                                {{"status", "not_installed"}, {"celsius", -20}},
+                                                {{"status", "unknown"}, {"celsius", -5}}});
+        e["alarms"] = json::array({{{"conditions", {"muted", "critical_sound", "non_critical_sound"}}}});
+        e["sims"] = json::array({{{"status", "not_available"}, {"conditions", {"report"}}}});
+        e["voltage_sensors"] = json::array({{{"millivolts", -1200}, {"conditions", {"critical_over", "warning_under"}}},
+                                            {{"status", "unrecoverable"}, {"millivolts", 12000},
+                                             {"conditions", {"critical_under", "warning_over"}}}});
+        e["fault"] = true;
+    });
+    RunResult status = Run2(state, "-EncStatus");
+    EXPECT_NE(status.out.find("Number of Power Supplies     : 1 \n\n"
+                              "Power Supply                 : 0 \n"
+                              "Power Supply           : DC Failed \n"
+                              "Power Supply           : AC Failed \n"
+                              "Power Supply           : Device is Off \n"
+                              "Power Supply           : Over Temperature Failed \n"
+                              "Power Supply           : DC Over Current \n"
+                              "Power Supply           : DC Under Voltage \n"
+                              "Power Supply           : DC Over Voltage \n"
+                              "Power Supply Status          : Critical\n"
+                              "Number of Fans               : 3 \n\n"
+                              "Fan                          : 0 \nFan Speed              :Low Speed\n"
+                              "Fan Status                   : OK\n"
+                              "Fan                          : 1 \nFan Speed              :High Speed\n"
+                              "Fan Status                   : OK\n"
+                              "Fan                          : 2 \nFan Status                   : Critical\n"
+                              "Number of Temperature Sensors : 3 \n\n"
+                              "Temp Sensor                  : 0 \nTemperature                  : 58 \n"
+                              "Temperature Sensor Status    : Non Critical\n"
+                              "Temp Sensor                  : 1 \nTemperature                  : 0 \n"
+                              "Temperature Sensor Status    : Not Installed\n"
+                              "Temp Sensor                  : 2 \nTemperature                  : -5 \n"
+                              "Temperature Sensor Status    : Unknown\n"
+                              "Number of Alarms             : 1 \n\n"
+                              "Alarm                        : 0 \n"
+                              "Alarm Status             :Alarm Muted\n"
+                              "Alarm Status             :Critical Sound if Alarm Not Muted\n"
+                              "Alarm Status             :Non Critical Sound if Alarm Not Muted\n"
+                              "Alarm Status                 : OK\n"
+                              "Number of SIM Modules        : 1 \n\n"
+                              "SIM Module                   : 0 \nSIM                          :Report set\n"
+                              "SIM Module Status            :Not Available\n"),
+              std::string::npos)
+        << status.out;
+
+    RunResult info = Run({"-EncInfo", "-a0"});
+    EXPECT_NE(info.out.find("    Status                        : Fault\n"), std::string::npos);
+    EXPECT_NE(info.out.find("Number of Voltage Sensors         :2\n\n"
+                            "Voltage Sensor                    :0\n"
+                            "Voltage Sensor                :Crit Over\n"
+                            "Voltage Sensor                :Warn Under\n"
+                            "Voltage Sensor Status             :OK\n"
+                            "Voltage Value                     :-1200 milli volts\n\n"
+                            "Voltage Sensor                    :1\n"
+                            "Voltage Sensor                :Crit Under\n"
+                            "voltage Sensor                :Warn Over\n"
+                            "Voltage Sensor Status             :Unrecoverable\n"
+                            "Voltage Value                     :12000 milli volts\n\n"),
+              std::string::npos)
+        << info.out;
+    EXPECT_NE(info.out.find("Chassis                      : 0 \nChassis Status               : Critical\n"),
+              std::string::npos);
+}
+
+TEST_F(EnclosureTest, EnclosuresWithoutDeviceOrConnectorArePassedOver)
+{
+    // A second enclosure (its partner, without a connector), and a third the drive list does not
+    // know (a list entry patched in).
+    json state = Default();
+    json second = state["controllers"][0]["enclosures"][0];
+    second["device_id"] = 200;
+    second["connector"] = 255;
+    second["partner"] = 252;
+    second["fru"] = nullptr;
+    state["controllers"][0]["enclosures"].push_back(second);
+    state["controllers"][0]["enclosures"][0]["partner"] = 200;
+    AddPatch(state, 0, adp_test::kEnclList, 0, "03");
+    AddPatch(state, 0, adp_test::kEnclList, 8 + 2 * 144, adp_test::HexLe(777, 2));
+    WriteState(state);
+
+    RunResult status = Run({"-EncStatus", "-a0"});
+    EXPECT_EQ(status.out.find("Enclosure 1"), std::string::npos);
+    EXPECT_EQ(status.out.rfind("Enclosure 0 \n\nNumber of Slots              : 12 \n\n", 0), 0u);
+
+    RunResult info = Run({"-EncInfo", "-a0"});
+    EXPECT_NE(info.out.find("    Number of enclosures on adapter 0 -- 3\n\n"), std::string::npos);
+    EXPECT_NE(info.out.find("    Partner Device Id             : 200\n\n"), std::string::npos);
+    const std::size_t at = info.out.find("    Enclosure 1:\n    Device ID                     : 200\n");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NE(info.out.find("    Connector Name                : Unavailable\n    Enclosure type                : SES\n"
+                            "    FRU Part Number               : N/A\n"
+                            "    Enclosure Serial Number       : N/A \n"
+                            "    ESM Serial Number             : N/A \n"
+                            "    Enclosure Zoning Mode         : N/A \n"
+                            "    Partner Device Id             : 252\n\n",
+                            at),
+              std::string::npos);
+    // Without a connector, no element report follows the second enclosure's lines.
+    EXPECT_EQ(info.out.find("Number of Voltage Sensors", at), std::string::npos);
+    EXPECT_EQ(info.out.find("Enclosure 2:"), std::string::npos);
+    EXPECT_EQ(info.exitCode, 0);
+}
+
+TEST_F(EnclosureTest, WithoutConnectorInformationPositionAndConnectorAreUnavailable)
+{
+    json state = Default();
+    AddPatch(state, 0, adp_test::kInfo, 1506, "00");
+    WriteState(state);
+    RunResult info = Run({"-EncInfo", "-a0"});
+    EXPECT_NE(info.out.find("    Position                      : Unavailable\n"
+                            "    Connector Name                : Unavailable\n"),
+              std::string::npos)
+        << info.out;
+}
+
+TEST_F(EnclosureTest, OddConfigurationPages)
+{
+    // Page code other than 1: no element has a place.
+    json state = Default();
+    AddPassThruPatch(state, kConfigPage, 0, "05");
+    RunResult info = Run2(state, "-EncInfo");
+    EXPECT_NE(info.out.find("FillEnclStatus: SESEnclGetElemOffset returned 0 for PowerSupply 0!!!\n"
+                            "FillEnclStatus: SESEnclGetElemOffset returned 0 for Cooling fans 0!!!\n"
+                            "FillEnclStatus: SESEnclGetElemOffset returned 0 for temp sensor 0!!!\n"
+                            "FillEnclStatus: SESEnclGetElemOffset returned 0 for SES Ctrl Electronics 0!!!\n"),
+              std::string::npos)
+        << info.out;
+    EXPECT_NE(info.out.find("Power Supply                 : 0 \nPower Supply Status          : Unsupported\n"),
+              std::string::npos);
+    EXPECT_EQ(info.exitCode, 0);
+    RunResult status = Run({"-EncStatus", "-a0"});
+    EXPECT_NE(status.out.find("Slot                         : 11 \nSlot Status                  : Unsupported\n"),
+              std::string::npos);
+
+    // Both kinds of slot headers: the later one counts (headers from byte 48: slots, power
+    // supplies, ...; the second becomes device slots of 3).
+    json both = Default();
+    AddPassThruPatch(both, kConfigPage, 52, "0103");
+    RunResult warned = Run2(both, "-EncStatus");
+    EXPECT_NE(warned.out.find("GetEnclStatusFunc: Both Array Device and Device Elements were found!! One will "
+                              "override the other depending upon occurrence in config structEnclosure 0 \n\n"
+                              "Number of Slots              : 3 \n\n"),
+              std::string::npos)
+        << warned.out;
+
+    // Headers claimed far beyond the page read, and a descriptor length pointing near its end.
+    json beyond = Default();
+    AddPassThruPatch(beyond, kConfigPage, 10, "ffff");
+    RunResult far = Run2(beyond, "-EncInfo");
+    EXPECT_NE(far.out.find("Number of Voltage Sensors         :0\n\nNumber of Power Supplies     : 0 \n\n"),
+              std::string::npos)
+        << far.out;
+    EXPECT_EQ(far.exitCode, 0);
+}
+
+TEST_F(EnclosureTest, ElementsThatDoNotFitTheRecordShowOnlyTheirCounts)
+{
+    // 200 power supplies and 200 fans: more than either record holds.
+    json state = Default();
+    AddPassThruPatch(state, kConfigPage, 52 + 1, "c8");
+    AddPassThruPatch(state, kConfigPage, 56 + 1, "c8");
+    RunResult status = Run2(state, "-EncStatus");
+    EXPECT_NE(status.out.find("Number of Slots              : 12 \n\n"
+                              "Number of Power Supplies     : 200 \n\n"
+                              "Number of Fans               : 200 \n\n"
+                              "Number of Temperature Sensors : 2 \n\n"
+                              "Number of Alarms             : 1 \n\n"
+                              "Number of SIM Modules        : 1 \n\n"),
+              std::string::npos)
+        << status.out;
+    EXPECT_EQ(status.exitCode, 0);
+    RunResult info = Run({"-EncInfo", "-a0"});
+    EXPECT_NE(info.out.find("Number of Voltage Sensors         :0\n\nNumber of Power Supplies     : 200 \n\n"
+                            "Number of Fans               : 200 \n\nNumber of Temperature Sensors : 2 \n\n"
+                            "Number of Chassis             : 1 \n\n"),
+              std::string::npos)
+        << info.out;
+}
+
+TEST_F(EnclosureTest, FailedRequestsEndWithTheirStatus)
+{
+    struct Case {
+        const char* command;
+        std::function<void(json&)> fail;
+        std::string expected;
+        int exitCode;
+    };
+    const std::string header = "    Number of enclosures on adapter 0 -- 1\n\n";
+    const Case cases[] = {
+        // The command fails with -1; the exit code is the firmware's status.
+        {"-EncInfo", [](json& s) { AddFault(s, 0, adp_test::kEnclList, 12); }, "Failed to get Enclosure List...\n", 12},
+        {"-EncStatus", [](json& s) { AddFault(s, 0, adp_test::kEnclList, 12); }, "Failed to get Enclosure List...\n",
+         12},
+        // The field-replaceable-unit data: "N/A", and the command goes on.
+        {"-EncInfo", [](json& s) { AddPassThruFault(s, "1201", 2); }, "    FRU Part Number               : N/A\n", 0},
+        {"-EncInfo", [](json& s) { AddFault(s, 0, adp_test::kPdInfo, 12); },
+         "    Partner Device Id             : Unavailable\n\nAdapter 0: Failed to get Inquiry data of the Enclosure\n\n",
+         12},
+        {"-EncInfo", [](json& s) { AddPassThruFault(s, kConfigPage, 8); },
+         "Receive Diagnostic for page code 1 failed!!! Encl Dev Id 252, rval 0x8\n"
+         "Receive Diagnostic for page code 1 failed!!! Encl Dev Id 252, rval 0x8\n",
+         8},
+        {"-EncInfo", [](json& s) { AddPassThruFault(s, kStatusPage, 8); },
+         "Receive Diagnostic for page code 2 failed!!! Encl Dev Id 252, rval 0x8\n", 8},
+        {"-EncStatus", [](json& s) { AddPassThruFault(s, kConfigPage, 8); },
+         "Receive Diagnostic for page code 1 failed!!! Encl Dev Id 252, rval 0x8\n"
+         "GetEnclStatusFunc: Receive Diagnostic for page code 1 failed!!! Encl Dev Id 252, rval 0x8\n",
+         8},
+        {"-EncStatus", [](json& s) { AddPassThruFault(s, kStatusPage, 8); },
+         "GetEnclStatusFunc: Receive Diagnostic for page code 2 failed!!! Encl Dev Id 252, rval 0x8\n", 8},
+    };
+    for (const Case& c : cases) {
+        json state = Default();
+        c.fail(state);
+        WriteState(state);
+        const std::string before = ReadFile(StatePath());
+        RunResult r = Run({c.command, "-a0"});
+        EXPECT_NE(r.out.find(c.expected), std::string::npos) << c.command << "\n" << r.out;
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.command << " " << c.expected;
+        EXPECT_EQ(ReadFile(StatePath()), before);
+    }
+}
+
+TEST_F(EnclosureTest, EnclosureWithoutServicesFailsItsPageRead)
+{
+    json state = StateWith([](json& e) { e["type"] = "sgpio"; });
+    RunResult status = Run2(state, "-EncStatus");
+    EXPECT_EQ(status.out.rfind("Receive Diagnostic for page code 1 failed!!! Encl Dev Id 252, rval 0x2\n"
+                               "GetEnclStatusFunc: Receive Diagnostic for page code 1 failed!!! Encl Dev Id 252, "
+                               "rval 0x2\n",
+                               0),
+              0u)
+        << status.out;
+    EXPECT_EQ(status.exitCode, 2);
+    RunResult info = Run({"-EncInfo", "-a0"});
+    EXPECT_NE(info.out.find("    Enclosure type                : SGPIO\n"), std::string::npos);
+    EXPECT_EQ(info.exitCode, 2);
+}
+
+// A pass-through names its target by 8 bits: an enclosure whose device id is above 255 is not
+// asked at all (another device would answer).
+TEST_F(EnclosureTest, EnclosureBeyondThePassThroughTargetsIsNotAsked)
+{
+    json state = Default();
+    auto& c = state["controllers"][0];
+    c["enclosures"][0]["device_id"] = 300;
+    for (auto& d : c["drives"])
+        d["enclosure"] = 300;
+    WriteState(state);
+    const std::string trace = Dir() + "/trace.txt";
+    setenv("DRIVEKIT_SIM_TRACE", trace.c_str(), 1);
+    RunResult info = Run({"-EncInfo", "-a0"});
+    unsetenv("DRIVEKIT_SIM_TRACE");
+    EXPECT_NE(info.out.find("    FRU Part Number               : N/A\n"), std::string::npos);
+    EXPECT_NE(info.out.find("Receive Diagnostic for page code 1 failed!!! Encl Dev Id 300, rval 0xFFFFFFFF\n"),
+              std::string::npos)
+        << info.out;
+    EXPECT_EQ(info.exitCode, 1);
+    EXPECT_EQ(ReadFile(trace).find("SCSI_PASSTHRU"), std::string::npos);
+}
+
+TEST_F(EnclosureTest, NoEnclosures)
+{
+    json state = Default();
+    auto& c = state["controllers"][0];
+    c["enclosures"] = json::array();
+    for (auto& d : c["drives"])
+        d["enclosure"] = nullptr;
+    WriteState(state);
+    EXPECT_EQ(Run({"-EncInfo", "-a0"}).out, "    Number of enclosures on adapter 0 -- 0\n\n" + kExitOk);
+    EXPECT_EQ(Run({"-EncStatus", "-a0"}).out, kExitOk);
+}
+
+}  // namespace
