@@ -28,6 +28,7 @@ Block EncodeCcSchedule(const CcSchedule& schedule);                // 0x01140200
 Block EncodeCcStatus(const CcSchedule& schedule);                  // 0x01140100, 16 bytes
 Block EncodeBios(const BiosSettings& bios);                        // 0x010C0100, 64 bytes
 Block EncodeBatteryStatus(const Battery& battery);                 // 0x05010000, 64 bytes
+Block EncodeBatteryDesign(const Battery& battery);                 // 0x05030000, 64 bytes
 Block EncodeDpmState(const PerformanceMonitor& dpm);               // 0x0A010000, 16 bytes
 
 // Decoders of the blocks the controller accepts. False when a field holds a value the

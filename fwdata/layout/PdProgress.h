@@ -9,6 +9,7 @@ constexpr u32 kSize = 32;
 constexpr u32 kOffRunning = 0;          // a bit per running operation
 constexpr u32 kOffSuspended = 16;       // a bit per suspended operation
 constexpr unsigned kOpRebuild = 0;
+constexpr unsigned kOpPatrolRead = 1;
 constexpr unsigned kOpClear = 2;
 constexpr unsigned kOpCopyBack = 3;
 // Progress and elapsed seconds (u16 each) of a rebuild or copyback, and of a clear.

@@ -1,10 +1,11 @@
-// The virtual-drive information block (384 bytes, kDcmdLdGetInfo): the drive's record followed
-// by its sizes and the operations that run on it.
+// The virtual-drive information block (384 bytes, kDcmdLdGetInfo): the drive's record (its
+// first vdrec::kSize bytes, VdRecord.h) followed by its sizes and the operations that run on it.
 #pragma once
 #include "ZepUtil/ByteView.h"
 
 namespace vdinfo {
 constexpr u32 kSize = 384;
+constexpr u32 kOffSizeBlocks = 256;      // u64
 constexpr u32 kOffRunning = 264;         // u32, bits below
 constexpr u32 kRunningCc = 0x01;
 constexpr u32 kRunningBgi = 0x02;

@@ -1,0 +1,171 @@
+#include "CpMgmt/CmdPro/ShowSumCp.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PdList.h"
+#include "fwdata/layout/PdRecord.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/VirtualDisk.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+#include "runtime/FileIO.h"
+
+namespace {
+
+const CpRegistration<ShowSummaryCp> kRegisterShowSummaryCp{TOKEN_SHOWSUMMARY};
+
+constexpr const char* kOperationText = "AdpAll information";
+// The controller's answer to the battery status when no battery is attached.
+constexpr int kFwNoBattery = 34;
+
+// Drive states that need attention.
+bool Unhealthy(u16 state)
+{
+    return state == PhysicalDevice::kStateUnconfiguredBad || state == PhysicalDevice::kStateOffline ||
+           state == PhysicalDevice::kStateFailed;
+}
+
+// The open report file, closed however the command ends (what was written stays).
+struct FileCloser {
+    void operator()(FileHandle* file) const { GetFileIO()->Close(file); }
+};
+
+}  // namespace
+
+int ShowSummaryCp::ProcessParsed(CpController* cpController, ShowSummaryPo* object)
+{
+    return PrintSummary(cpController, object);
+}
+
+int ShowSummaryCp::PrintSummary(CpController* cpController, ShowSummaryPo* object)
+{
+    const u8 adapter = object->GetAdapterNumber();
+    std::unique_ptr<FileHandle, FileCloser> file;
+    if (object->GetFileOutput() != 0) {
+        file.reset(GetFileIO()->Open(object->GetFileName().c_str(), "w"));
+        if (file == nullptr) {
+            PrintMessage(CommonMsg::kText, "Failed to open the file\n");
+            return -1;
+        }
+    }
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
+        return -1;
+    Adapter* adapterElement = nullptr;
+    if (manager->GetAdapter(&adapterElement) != 0) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
+        return -1;
+    }
+    const SummaryOut out(file.get());
+    PrintSystem(out);
+    int status = Gather(cpController, adapter, adapterElement);
+    if (status != 0)
+        return status;
+
+    PrintController(out);
+    if (batteryPresent_)
+        PrintBattery(out);
+    status = PrintEnclosures(out, cpController, adapter, manager);
+    if (status != 0)
+        return status;
+    const bool enclosureHeading = ByteView(enclosures_).U32(encllist::kOffCount) != 0;
+    status = PrintDrives(out, cpController, manager, enclosureHeading);
+    if (status != 0)
+        return status;
+    return PrintStorage(out, cpController, adapterElement);
+}
+
+int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapterElement)
+{
+    int status = SendDcmd(cpController, kDcmdCtrlGetInfo, info_, sizeof info_);
+    if (status != 0) {
+        std::memset(info_, 0, sizeof info_);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
+        return status;
+    }
+    // Without the driver's answer, bus and device show as 0.
+    if (SendDriverRequest(cpController, kDriverGetPciInfo, pciInfo_, sizeof pciInfo_) != 0)
+        std::memset(pciInfo_, 0, sizeof pciInfo_);
+    status = SendDcmd(cpController, kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
+    if (status != 0) {
+        std::memset(defaults_, 0, sizeof defaults_);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
+        return status;
+    }
+
+    batteryPresent_ = true;
+    status = SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, sizeof batteryStatus_);
+    if (status == kFwNoBattery) {
+        batteryPresent_ = false;
+        std::memset(batteryStatus_, 0, sizeof batteryStatus_);
+    } else if (status != 0) {
+        PrintMessage(CommonMsg::kText, "Failed to get BBU Information\n");
+        return status;
+    } else if (SendDcmd(cpController, kDcmdBbuGetDesign, batteryDesign_, sizeof batteryDesign_) != 0) {
+        std::memset(batteryDesign_, 0, sizeof batteryDesign_);
+    }
+
+    // The drives: any unconfigured bad, offline or failed one needs attention.
+    u8 head[pdlist::kHeadSize] = {};
+    status = SendDcmd(cpController, kDcmdPdGetList, head, sizeof head);
+    if (status != 0)
+        return status;
+    const u32 count = std::min(ByteView(head).U32(pdlist::kOffCount), pdlist::kMaxEntries);
+    driveList_.assign(pdlist::ListSize(count), 0);
+    status = SendDcmd(cpController, kDcmdPdGetList, driveList_.data(), static_cast<u32>(driveList_.size()));
+    if (status != 0)
+        return status;
+    const ByteView list(driveList_);
+    // The second answer may count more drives than the first: only those the buffer holds count.
+    const u32 listed = std::min<u32>(list.U32(pdlist::kOffCount), count);
+    for (u32 i = 0; i < listed; ++i) {
+        u8 record[pdrec::kSize] = {};
+        u8 mbox[mailbox::kSize] = {};
+        ByteWriter(mbox).PutU16(mailbox::kOffDeviceId,
+                                list.U16(pdlist::kOffEntries + i * pdlist::kEntrySize + pdlist::kEntryOffDeviceId));
+        status = SendDcmd(cpController, kDcmdPdGetInfo, record, sizeof record, mbox);
+        if (status != 0)
+            return status;
+        if (Unhealthy(ByteView(record).U16(pdrec::kOffFwState)))
+            drivesHealthy_ = false;
+    }
+
+    u8 connectorInfo = 0;
+    u8 connectors = 0;
+    if (adapterElement->IsConnectorInfoSupported(&connectorInfo) != 0 ||
+        (connectorInfo != 0 && adapterElement->GetConnectorInfoCount(&connectors) != 0)) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
+        return -1;
+    }
+
+    status = SendDcmd(cpController, kDcmdEnclGetList, enclosures_, sizeof enclosures_);
+    if (status != 0) {
+        PrintMessage(AdpMsg::kEnclListFailed);
+        return status;
+    }
+    const ByteView enclosures(enclosures_);
+    for (u32 i = 0; i < enclosures.U32(encllist::kOffCount) && i < encllist::kMaxEntries; ++i) {
+        if (encllist::Entry(enclosures, i).U8(encllist::kEntryOffStatus) != 0)
+            enclosuresHealthy_ = false;
+    }
+
+    status = SendDcmd(cpController, kDcmdLdGetList, vdList_, sizeof vdList_);
+    if (status != 0)
+        return status;
+    const ByteView vds(vdList_);
+    for (u32 i = 0; i < vds.U32(vdlist::kOffCount) && i < vdlist::kMaxEntries; ++i) {
+        if (vds.U8(vdlist::kOffEntries + i * vdlist::kEntrySize + vdlist::kEntryOffState) != VirtualDisk::kStateOptimal)
+            vdsOptimal_ = false;
+    }
+    return 0;
+}

@@ -1,0 +1,277 @@
+// Summary: the enclosures and the drives of the Hardware section.
+#include <memory>
+#include <string>
+
+#include "CpMgmt/CmdPro/AdpInfoPrint.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
+#include "CpMgmt/CmdPro/ShowSumCp.h"
+#include "ZepUtil/TextHelpers.h"
+#include "fwdata/layout/ConnectorList.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PdList.h"
+#include "fwdata/layout/PdProgress.h"
+#include "fwdata/layout/PdRecord.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const char* EnclosureTypeName(u8 type)
+{
+    static constexpr const char* kNames[] = {"Unknown", "SAFTE", "SES", "SGPIO"};
+    return type < std::size(kNames) ? kNames[type] : "Unknown";
+}
+
+const char* LocationName(u8 location)
+{
+    static constexpr const char* kNames[] = {"Unknown", "", "Internal", "External"};
+    return location < std::size(kNames) ? kNames[location] : "Unknown";
+}
+
+const char* StateText(const ByteView& record)
+{
+    if (record.Bit(pdrec::kForeign))
+        return "Foreign";
+    switch (record.U16(pdrec::kOffFwState)) {
+    case PhysicalDevice::kStateUnconfiguredGood:
+        return "Unconfigured Good";
+    case PhysicalDevice::kStateUnconfiguredBad:
+        return "Unconfigured Bad";
+    case PhysicalDevice::kStateHotSpare:
+        return record.Bit(pdrec::kGlobalSpare) ? "Global HotSpare" : "Dedicated HotSpare";
+    case PhysicalDevice::kStateOffline:
+        return "Offline";
+    case PhysicalDevice::kStateFailed:
+        return "Failed";
+    case PhysicalDevice::kStateRebuild:
+        return "Rebuild";
+    case PhysicalDevice::kStateOnline:
+        return "Online";
+    case PhysicalDevice::kStateCopyback:
+        return "Copyback";
+    case PhysicalDevice::kStateSystem:
+        return "System";
+    default:
+        return "Unknown";
+    }
+}
+
+const char* InterfaceText(u8 type)
+{
+    static constexpr const char* kNames[] = {"Unknown,", "Parallel SCSI,", "SAS,", "SATA,", "FC,"};
+    return type < std::size(kNames) ? kNames[type] : "Unknown,";
+}
+
+// The first running operation, in the order rebuild, clear, copyback, patrol read; null for none.
+const char* OperationText(const ByteView& progress)
+{
+    if (progress.Bit(pdprogress::kOffRunning, pdprogress::kOpRebuild))
+        return "Rebuild";
+    if (progress.Bit(pdprogress::kOffRunning, pdprogress::kOpClear))
+        return "Clear";
+    if (progress.Bit(pdprogress::kOffRunning, pdprogress::kOpCopyBack))
+        return "Copyback";
+    if (progress.Bit(pdprogress::kOffRunning, pdprogress::kOpPatrolRead))
+        return "Patrol Read";
+    return nullptr;
+}
+
+// The drive information record of a device: 0, or the request's status.
+int ReadRecord(CpController* cpController, u16 deviceId, u8 record[pdrec::kSize])
+{
+    u8 mbox[mailbox::kSize] = {};
+    ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, deviceId);
+    return SendDcmd(cpController, kDcmdPdGetInfo, record, pdrec::kSize, mbox);
+}
+
+}  // namespace
+
+int ShowSummaryCp::PrintEnclosures(const SummaryOut& out, CpController* cpController, u8 adapter,
+                                   RaidManager* manager) const
+{
+    const ByteView list(enclosures_);
+    const u32 count = list.U32(encllist::kOffCount);
+    if (count == 0)
+        return 0;
+    out.Text("\n        Enclosure\n");
+    // The list holds kMaxEntries entries; a larger count is not believed past them.
+    for (u32 i = 0; i < count && i < encllist::kMaxEntries; ++i) {
+        const ByteView entry = encllist::Entry(list, i);
+        const u16 deviceId = entry.U16(encllist::kEntryOffDeviceId);
+        if (manager->GetPdByDeviceId(deviceId) == nullptr)
+            continue;
+        u8 record[pdrec::kSize] = {};
+        const int status = ReadRecord(cpController, deviceId, record);
+        if (status != 0) {
+            PrintMessage(CommonMsg::kAdapterText, adapter, "Failed to get Inquiry data of the Enclosure\n");
+            return status;
+        }
+        const ByteView inquiry = ByteView(record).Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
+        out.Text("                 Product Id        : " + AdpPrint::PrintableText(inquiry, pdrec::kInqProduct));
+        out.Text("\n");
+        const char* type = EnclosureTypeName(entry.U8(encllist::kEntryOffType));
+        const char* enclosureStatus = entry.U8(encllist::kEntryOffStatus) != 0 ? "Faulty" : "OK";
+        if (out.ToFile()) {
+            out.Printf("                 Type              : %s\n", type);
+            out.Printf("                 Status            : %s\n\n", enclosureStatus);
+        } else {
+            out.Text("                 Type              : ");
+            out.Text(type);
+            out.Text("\n");
+            out.Text("                 Status            : ");
+            out.Text(enclosureStatus);
+            out.Text("\n");
+            out.Text("\n");
+        }
+    }
+    return 0;
+}
+
+int ShowSummaryCp::PrintDrives(const SummaryOut& out, CpController* cpController, RaidManager* manager,
+                               bool enclosureHeading) const
+{
+    const ByteView list(driveList_);
+    // Only the entries that the list read holds.
+    const u32 fits = static_cast<u32>((driveList_.size() - pdlist::kOffEntries) / pdlist::kEntrySize);
+    const u32 count = std::min(list.U32(pdlist::kOffCount), fits);
+    if (out.ToFile()) {
+        if (count != 0)
+            out.Text("        PD \n");
+    } else if (count != 0) {
+        // The drive heading ends the controller's (or battery's) open status line.
+        if (!enclosureHeading)
+            out.LineEnd();
+        out.Text("        PD ");
+        out.Text("\n");
+    } else {
+        out.Text("\n");
+    }
+    for (u32 i = 0; i < count; ++i) {
+        const u16 deviceId = list.U16(pdlist::kOffEntries + i * pdlist::kEntrySize + pdlist::kEntryOffDeviceId);
+        const int status = PrintDrive(out, cpController, manager, deviceId);
+        if (status != 0)
+            return status;
+    }
+    return 0;
+}
+
+int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController, RaidManager* manager,
+                              u16 deviceId) const
+{
+    u8 buffer[pdrec::kSize] = {};
+    int status = ReadRecord(cpController, deviceId, buffer);
+    if (status != 0)
+        return status;
+    PhysicalDevice* drive = manager->GetPdByDeviceId(deviceId);
+    if (drive == nullptr)
+        return -1;
+    const ByteView record(buffer);
+    // An enclosure is its own enclosure: it is no drive.
+    if (record.U16(pdrec::kOffEnclDeviceId) == deviceId)
+        return 0;
+
+    out.Text("                Connector          : ");
+    if (drive->HasConnector()) {
+        // What cannot be told shows as an empty name, an unknown location and position 0.
+        string* name = nullptr;
+        u8 location = 0;
+        u8 position = 0;
+        drive->GetConnectorName(&name);
+        drive->GetConnectorType(&location);
+        drive->GetEnclPosition(&position);
+        const std::string nameText = name != nullptr ? name->GetCStr() : "";
+        delete name;
+        out.Text(nameText);
+        if (out.ToFile()) {
+            out.Printf("<%s>", LocationName(location));
+            out.Printf("<Encl Pos %d>", position);
+        } else {
+            out.Text("<");
+            out.Text(LocationName(location));
+            out.Text(">");
+            out.Text("<");
+            out.Text("Encl Pos ");
+            out.Number(position);
+            out.Text(">");
+        }
+    } else {
+        u8 connectors[connlist::kSize] = {};
+        status = SendDcmd(cpController, kDcmdConnectorGetList, connectors, sizeof connectors);
+        if (status != 0)
+            return status;
+        // A connector index beyond the list's entries names none.
+        const u8 index = record.U8(pdrec::kOffConnector);
+        std::string name;
+        u8 location = 0;
+        if (index < connlist::kMaxEntries) {
+            const ByteView entry =
+                ByteView(connectors).Sub(connlist::kOffEntries + index * connlist::kEntrySize, connlist::kEntrySize);
+            name = entry.Text(connlist::kEntryName);
+            location = entry.U8(connlist::kEntryOffLocation);
+        }
+        out.Text(name);
+        if (out.ToFile()) {
+            out.Printf("<%s> ", LocationName(location));
+        } else {
+            out.Text("<");
+            out.Text(LocationName(location));
+            out.Text(">");
+        }
+    }
+    const int slot = record.U8(pdrec::kOffSlot);
+    if (out.ToFile()) {
+        out.Printf(": Slot %d\n", slot);
+    } else {
+        out.Text(":");
+        out.Text(" Slot ");
+        out.Number(slot);
+        out.Text("\n");
+    }
+
+    const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
+    out.Text("                Vendor Id          : " + AdpPrint::PrintableText(inquiry, pdrec::kInqVendor) + "\n");
+    out.Text("                Product Id         : " + AdpPrint::PrintableText(inquiry, pdrec::kInqProduct));
+    if (out.ToFile()) {
+        out.Text("\n                State              : ");
+    } else {
+        out.Text("\n");
+        out.Text("                State              : ");
+    }
+    out.Text(StateText(record));
+    out.Text("\n");
+
+    out.Text("                Disk Type          : ");
+    out.Text(InterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift));
+    if (record.Bit(pdrec::kFdeCapable))
+        out.Text("FDE,");
+    out.Text(record.U8(pdrec::kOffMediaType) != 0 ? "Solid State Device" : "Hard Disk Device");
+    out.Text("\n");
+
+    char size[32] = {};
+    KBToSizeText(record.U64(pdrec::kOffCoercedBlocks) / 2, size);
+    if (out.ToFile()) {
+        out.Printf("                Capacity           : %s\n", size);
+    } else {
+        out.Text("                Capacity           : ");
+        out.Text(size);
+        out.Text("\n");
+    }
+    out.Text("                Power State        : ");
+    out.Text(record.U8(pdrec::kOffPowerState) != 0 ? "Spun down" : "Active");
+    out.Text("\n");
+
+    // A progress block that cannot be read shows no operation.
+    u8 progress[pdprogress::kSize] = {};
+    if (drive->GetProgress(progress) == 0) {
+        if (const char* operation = OperationText(ByteView(progress))) {
+            out.Text("                Operation In Progress : ");
+            out.Text(operation);
+            out.Text("\n");
+        }
+    }
+    out.Text("\n");
+    return 0;
+}

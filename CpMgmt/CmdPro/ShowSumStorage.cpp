@@ -1,0 +1,141 @@
+// Summary: the Storage section, a block per virtual drive.
+#include <string>
+
+#include "CpMgmt/CmdPro/FwRequest.h"
+#include "CpMgmt/CmdPro/ShowSumCp.h"
+#include "ZepUtil/TextHelpers.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/VdInfo.h"
+#include "fwdata/layout/VdRecord.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/VirtualDisk.h"
+
+namespace {
+
+const char* StateText(u8 state)
+{
+    switch (state) {
+    case VirtualDisk::kStateOffline:
+        return "Offline";
+    case VirtualDisk::kStatePartiallyDegraded:
+        return "Partially Degraded";
+    case VirtualDisk::kStateDegraded:
+        return "Degraded";
+    default:
+        return "Optimal";
+    }
+}
+
+// Primary level 17 is another code for RAID 1.
+constexpr u8 kRaid1Alias = 17;
+
+}  // namespace
+
+int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpController, Adapter* adapterElement) const
+{
+    const ByteView list(vdList_);
+    const u32 count = list.U32(vdlist::kOffCount);
+    if (count != 0) {
+        out.Text("Storage\n\n");
+        out.Text(out.ToFile() ? "       Virtual Drives\n" : "       Virtual Drives");
+    }
+    if (!out.ToFile())
+        out.Text("\n");
+    // A snapshot capability that cannot be read counts as none.
+    u8 snapshots = 0;
+    if (adapterElement->IsSnapshotSupported(&snapshots) != 0)
+        snapshots = 0;
+
+    // The list holds kMaxEntries entries; a larger count is not believed past them.
+    for (u32 i = 0; i < count && i < vdlist::kMaxEntries; ++i) {
+        const u8 targetId = list.U8(vdlist::kOffEntries + i * vdlist::kEntrySize + vdlist::kEntryOffTargetId);
+        u8 buffer[vdinfo::kSize] = {};
+        u8 mbox[mailbox::kSize] = {};
+        ByteWriter(mbox).PutU8(mailbox::kOffTargetId, targetId);
+        const int status = SendDcmd(cpController, kDcmdLdGetInfo, buffer, sizeof buffer, mbox);
+        if (status != 0)
+            return status;
+        const ByteView info(buffer);
+        const int target = info.U8(vdrec::kOffTargetId);
+        const std::string name = info.Text(vdrec::kName);
+        if (out.ToFile()) {
+            out.Printf("                Virtual drive      : Target Id %d,VD name %s\n", target, name.c_str());
+        } else {
+            out.Text("                Virtual drive      : Target Id ");
+            out.Number(target);
+            out.Text(",VD name ");
+            out.Text(name);
+            out.Text("\n");
+        }
+
+        char size[32] = {};
+        KBToSizeText(info.U64(vdinfo::kOffSizeBlocks) / 2, size);
+        if (out.ToFile()) {
+            out.Printf("                Size               : %s\n", size);
+        } else {
+            out.Text("                Size               : ");
+            out.Text(size);
+            out.Text("\n");
+        }
+        out.Text("                State              : ");
+        out.Text(StateText(info.U8(vdrec::kOffState)));
+        out.Text("\n");
+
+        // The running operations: in the file a line each, on the console joined on one line.
+        static constexpr std::pair<u32, const char*> kOperations[] = {
+            {vdinfo::kRunningCc, "Consistency Check"},
+            {vdinfo::kRunningBgi, "Background Initialization"},
+            {vdinfo::kRunningInit, "Initialization"},
+            {vdinfo::kRunningRecon, "Reconstruction"},
+        };
+        const u32 running = info.U32(vdinfo::kOffRunning);
+        if ((running & (vdinfo::kRunningCc | vdinfo::kRunningBgi | vdinfo::kRunningInit | vdinfo::kRunningRecon)) != 0) {
+            out.Text("                Operation In Progress : ");
+            for (const auto& [bit, text] : kOperations) {
+                if ((running & bit) != 0) {
+                    out.Text(text);
+                    if (out.ToFile())
+                        out.Text("\n");
+                }
+            }
+            if (!out.ToFile())
+                out.Text("\n");
+        }
+
+        out.Text("                RAID Level         : ");
+        if (info.U8(vdrec::kOffSscd) != 0) {
+            out.Text(out.ToFile() ? "FlashTier\n" : "FlashTier \n");
+        } else {
+            u8 level = info.U8(vdrec::kOffPrimaryLevel);
+            if (level == kRaid1Alias)
+                level = 1;
+            // A spanned level shows as its digits followed by 0: RAID 1, 5 and 6 spanned are 10, 50, 60.
+            const bool spanned = info.U8(vdrec::kOffSpanDepth) > 1;
+            if (spanned) {
+                char digits[11] = {};
+                UIntToDecimalText(level, digits);
+                out.Text(digits);
+            }
+            if (out.ToFile()) {
+                out.Printf("%d\n", spanned ? 0 : level);
+            } else {
+                out.Number(spanned ? 0 : level);
+                out.Text("\n");
+            }
+        }
+        if (snapshots != 0) {
+            const bool enabled = info.U8(vdrec::kOffSnapshot) != 0;
+            if (out.ToFile()) {
+                out.Text(enabled ? "                Snapshot State     : Enabled\n"
+                                 : "                Snapshot State     : Disabled\n");
+            } else {
+                out.Text("                Snapshot State     : ");
+                out.Text(enabled ? "Enabled" : "Disabled");
+                out.Text("\n");
+            }
+        }
+        out.Text("\n");
+    }
+    return 0;
+}
