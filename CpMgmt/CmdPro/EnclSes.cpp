@@ -1,6 +1,8 @@
 #include "CpMgmt/CmdPro/EnclSes.h"
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CpController.h"
@@ -46,6 +48,27 @@ std::vector<TypeHeader> TypeHeaders(const EnclConfig& config)
         headers.push_back({header.U8(ses::kHeaderOffType), header.U8(ses::kHeaderOffCount)});
     }
     return headers;
+}
+
+// The element types of the standard record; a later slot header overrides an earlier one.
+constexpr std::pair<u8, EnclStatus::Category> kStandardTypes[] = {
+    {ses::kTypeDeviceSlot, EnclStatus::kSlots},      {ses::kTypeArrayDeviceSlot, EnclStatus::kSlots},
+    {ses::kTypePowerSupply, EnclStatus::kPowerSupplies}, {ses::kTypeCooling, EnclStatus::kFans},
+    {ses::kTypeTemperature, EnclStatus::kTemperatureSensors}, {ses::kTypeAlarm, EnclStatus::kAlarms},
+    {ses::kTypeServicesController, EnclStatus::kSims},
+};
+
+// Slots named both as device slots and as array device slots: one kind overrides the other.
+void WarnOfBothSlotKinds(const std::vector<TypeHeader>& headers, const char* function)
+{
+    const auto has = [&headers](u8 type) {
+        return std::any_of(headers.begin(), headers.end(), [type](const TypeHeader& h) { return h.type == type; });
+    };
+    if (has(ses::kTypeDeviceSlot) && has(ses::kTypeArrayDeviceSlot))
+        PrintMessage(CommonMsg::kText, (std::string(function) + ": Both Array Device and Device Elements were found!! One "
+                                                                "will override the other depending upon occurrence in "
+                                                                "config struct")
+                                           .c_str());
 }
 
 int ReceiveDiagnosticResults(u8 adapter, u16 enclDeviceId, u8 pageCode, u16 allocation, u8* destination,
@@ -195,37 +218,14 @@ int GetEnclStatusFunc(u8 adapter, u16 enclDeviceId, EnclStatus* status, CpContro
                     ses::kPageConfiguration, enclDeviceId, static_cast<unsigned>(result));
         return result;
     }
-    bool deviceSlots = false;
-    bool arraySlots = false;
-    for (const TypeHeader& header : TypeHeaders(config)) {
-        switch (header.type) {
-        case ses::kTypeDeviceSlot:
-        case ses::kTypeArrayDeviceSlot:
-            (header.type == ses::kTypeDeviceSlot ? deviceSlots : arraySlots) = true;
-            status->counts[EnclStatus::kSlots] = header.count;
-            break;
-        case ses::kTypePowerSupply:
-            status->counts[EnclStatus::kPowerSupplies] = header.count;
-            break;
-        case ses::kTypeCooling:
-            status->counts[EnclStatus::kFans] = header.count;
-            break;
-        case ses::kTypeTemperature:
-            status->counts[EnclStatus::kTemperatureSensors] = header.count;
-            break;
-        case ses::kTypeAlarm:
-            status->counts[EnclStatus::kAlarms] = header.count;
-            break;
-        case ses::kTypeServicesController:
-            status->counts[EnclStatus::kSims] = header.count;
-            break;
-        default:
-            break;
+    const std::vector<TypeHeader> headers = TypeHeaders(config);
+    for (const TypeHeader& header : headers) {
+        for (const auto& [type, category] : kStandardTypes) {
+            if (header.type == type)
+                status->counts[category] = header.count;
         }
     }
-    if (deviceSlots && arraySlots)
-        PrintMessage(CommonMsg::kText, "GetEnclStatusFunc: Both Array Device and Device Elements were found!! One will "
-                                       "override the other depending upon occurrence in config struct");
+    WarnOfBothSlotKinds(headers, "GetEnclStatusFunc");
     u32 elements = 0;
     for (u32 count : status->counts)
         elements += count;
@@ -256,18 +256,12 @@ int GetEnclStatusExFunc(u8 adapter, u16 enclDeviceId, EnclStatusEx* status, CpCo
         PrintMessage(AdpMsg::kDiagPageFailed, ses::kPageConfiguration, enclDeviceId, result);
         return result;
     }
-    bool deviceSlots = false;
-    bool arraySlots = false;
-    for (const TypeHeader& header : TypeHeaders(config)) {
-        if (header.type == 0 || header.type > EnclStatusEx::kLastType)
-            continue;
-        status->counts[header.type] = header.count;
-        deviceSlots |= header.type == ses::kTypeDeviceSlot;
-        arraySlots |= header.type == ses::kTypeArrayDeviceSlot;
+    const std::vector<TypeHeader> headers = TypeHeaders(config);
+    for (const TypeHeader& header : headers) {
+        if (header.type != 0 && header.type <= EnclStatusEx::kLastType)
+            status->counts[header.type] = header.count;
     }
-    if (deviceSlots && arraySlots)
-        PrintMessage(CommonMsg::kText, "GetEnclStatusExFunc: Both Array Device and Device Elements were found!! One "
-                                       "will override the other depending upon occurrence in config struct");
+    WarnOfBothSlotKinds(headers, "GetEnclStatusExFunc");
     u32 elements = 0;
     for (u8 count : status->counts)
         elements += count;

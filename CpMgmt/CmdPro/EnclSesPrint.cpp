@@ -22,6 +22,14 @@ void PrintSesStatus(u32 code)
 
 bool Set(const EnclElement& e, BitField field) { return ((e.bytes[field.offset] >> field.bit) & 1u) != 0; }
 
+// The first line of an element: its label and its index.
+void IndexLine(const char* label, u32 index)
+{
+    Text(label);
+    Number(static_cast<int>(index));
+    Text("\n");
+}
+
 // The count line of a category: its label, the count and an empty line.
 void CountLine(const char* label, u32 count)
 {
@@ -44,9 +52,7 @@ void ForEach(u32 count, Lookup lookup, Print print)
 
 void PrintPowerSupply(const EnclElement& e, u32 index)
 {
-    Text("Power Supply                 : ");
-    Number(static_cast<int>(index));
-    Text("\n");
+    IndexLine("Power Supply                 : ", index);
     const std::pair<BitField, const char*> kConditions[] = {
         {ses::kPsDcFailed, "Power Supply           : DC Failed \n"},
         {ses::kPsAcFailed, "Power Supply           : AC Failed \n"},
@@ -66,9 +72,7 @@ void PrintPowerSupply(const EnclElement& e, u32 index)
 
 void PrintFan(const EnclElement& e, u32 index)
 {
-    Text("Fan                          : ");
-    Number(static_cast<int>(index));
-    Text("\n");
+    IndexLine("Fan                          : ", index);
     switch (e.bytes[ses::kElemOffFanSpeed] & ses::kFanSpeedMask) {
     case 1:
         Text("Fan Speed              :Low Speed\n");
@@ -88,9 +92,7 @@ void PrintFan(const EnclElement& e, u32 index)
 
 void PrintTemperatureSensor(const EnclElement& e, u32 index)
 {
-    Text("Temp Sensor                  : ");
-    Number(static_cast<int>(index));
-    Text("\n");
+    IndexLine("Temp Sensor                  : ", index);
     // The reading is offset by 20 degrees; a sensor that is not installed shows the raw byte.
     const int raw = e.bytes[ses::kElemOffTemperature];
     Text("Temperature                  : ");
@@ -121,9 +123,7 @@ void PrintEnclStatus(const EnclStatus& status)
     CountLine("Number of Slots              : ", counts[EnclStatus::kSlots]);
     ForEach(counts[EnclStatus::kSlots], [&](u32 i) { return status.Element(EnclStatus::kSlots, i); },
             [](const EnclElement& e, u32 i) {
-                Text("Slot                         : ");
-                Number(static_cast<int>(i));
-                Text("\n");
+                IndexLine("Slot                         : ", i);
                 Text("Slot Status                  : ");
                 PrintSesStatus(e.status);
             });
@@ -137,9 +137,7 @@ void PrintEnclStatus(const EnclStatus& status)
     CountLine("Number of Alarms             : ", counts[EnclStatus::kAlarms]);
     ForEach(counts[EnclStatus::kAlarms], [&](u32 i) { return status.Element(EnclStatus::kAlarms, i); },
             [](const EnclElement& e, u32 i) {
-                Text("Alarm                        : ");
-                Number(static_cast<int>(i));
-                Text("\n");
+                IndexLine("Alarm                        : ", i);
                 if (Set(e, ses::kAlarmMuted))
                     Text("Alarm Status             :Alarm Muted\n");
                 if (Set(e, ses::kAlarmCritical))
@@ -153,9 +151,7 @@ void PrintEnclStatus(const EnclStatus& status)
     CountLine("Number of SIM Modules        : ", counts[EnclStatus::kSims]);
     ForEach(counts[EnclStatus::kSims], [&](u32 i) { return status.Element(EnclStatus::kSims, i); },
             [](const EnclElement& e, u32 i) {
-                Text("SIM Module                   : ");
-                Number(static_cast<int>(i));
-                Text("\n");
+                IndexLine("SIM Module                   : ", i);
                 if (Set(e, ses::kSimReport))
                     Text("SIM                          :Report set\n");
                 Text("SIM Module Status            :");
@@ -194,9 +190,7 @@ void PrintEnclStatusEx(const EnclStatusEx& status)
     CountLine("Number of Chassis             : ", counts[ses::kTypeEnclosure]);
     ForEach(counts[ses::kTypeEnclosure], [&](u32 i) { return status.Element(ses::kTypeEnclosure, i); },
             [](const EnclElement& e, u32 i) {
-                Text("Chassis                      : ");
-                Number(static_cast<int>(i));
-                Text("\n");
+                IndexLine("Chassis                      : ", i);
                 Text("Chassis Status               : ");
                 PrintSesStatus(e.status);
             });

@@ -110,22 +110,11 @@ int ShowSummaryCp::PrintEnclosures(const SummaryOut& out, CpController* cpContro
             return status;
         }
         const ByteView inquiry = ByteView(record).Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
-        out.Text("                 Product Id        : " + AdpPrint::PrintableText(inquiry, pdrec::kInqProduct));
+        out.Line("                 Product Id        : ", AdpPrint::PrintableText(inquiry, pdrec::kInqProduct));
+        out.Line("                 Type              : ", EnclosureTypeName(entry.U8(encllist::kEntryOffType)));
+        out.Line("                 Status            : ",
+                 entry.U8(encllist::kEntryOffStatus) != 0 ? "Faulty" : "OK");
         out.Text("\n");
-        const char* type = EnclosureTypeName(entry.U8(encllist::kEntryOffType));
-        const char* enclosureStatus = entry.U8(encllist::kEntryOffStatus) != 0 ? "Faulty" : "OK";
-        if (out.ToFile()) {
-            out.Printf("                 Type              : %s\n", type);
-            out.Printf("                 Status            : %s\n\n", enclosureStatus);
-        } else {
-            out.Text("                 Type              : ");
-            out.Text(type);
-            out.Text("\n");
-            out.Text("                 Status            : ");
-            out.Text(enclosureStatus);
-            out.Text("\n");
-            out.Text("\n");
-        }
     }
     return 0;
 }
@@ -232,7 +221,7 @@ int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController,
     }
 
     const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
-    out.Text("                Vendor Id          : " + AdpPrint::PrintableText(inquiry, pdrec::kInqVendor) + "\n");
+    out.Line("                Vendor Id          : ", AdpPrint::PrintableText(inquiry, pdrec::kInqVendor));
     out.Text("                Product Id         : " + AdpPrint::PrintableText(inquiry, pdrec::kInqProduct));
     if (out.ToFile()) {
         out.Text("\n                State              : ");
@@ -240,8 +229,7 @@ int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController,
         out.Text("\n");
         out.Text("                State              : ");
     }
-    out.Text(StateText(record));
-    out.Text("\n");
+    out.Line("", StateText(record));
 
     out.Text("                Disk Type          : ");
     out.Text(InterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift));
@@ -252,25 +240,14 @@ int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController,
 
     char size[32] = {};
     KBToSizeText(record.U64(pdrec::kOffCoercedBlocks) / 2, size);
-    if (out.ToFile()) {
-        out.Printf("                Capacity           : %s\n", size);
-    } else {
-        out.Text("                Capacity           : ");
-        out.Text(size);
-        out.Text("\n");
-    }
-    out.Text("                Power State        : ");
-    out.Text(record.U8(pdrec::kOffPowerState) != 0 ? "Spun down" : "Active");
-    out.Text("\n");
+    out.Line("                Capacity           : ", size);
+    out.Line("                Power State        : ", record.U8(pdrec::kOffPowerState) != 0 ? "Spun down" : "Active");
 
     // A progress block that cannot be read shows no operation.
     u8 progress[pdprogress::kSize] = {};
     if (drive->GetProgress(progress) == 0) {
-        if (const char* operation = OperationText(ByteView(progress))) {
-            out.Text("                Operation In Progress : ");
-            out.Text(operation);
-            out.Text("\n");
-        }
+        if (const char* operation = OperationText(ByteView(progress)))
+            out.Line("                Operation In Progress : ", operation);
     }
     out.Text("\n");
     return 0;

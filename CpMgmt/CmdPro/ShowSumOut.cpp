@@ -15,6 +15,13 @@ void SummaryOut::Text(const char* text) const
         PrintMessage(CommonMsg::kText, text);
 }
 
+void SummaryOut::Line(const char* label, const std::string& value) const
+{
+    Text(label);
+    Text(value);
+    Text("\n");
+}
+
 void SummaryOut::LineEnd() const { PrintMessage(CommonMsg::kLineEnd); }
 
 void SummaryOut::Number(int value) const { PrintMessage(CommonMsg::kNumber, value); }

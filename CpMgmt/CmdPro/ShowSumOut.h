@@ -17,6 +17,8 @@ public:
     // A text as it stands: message 1 on the console, the text in the file.
     void Text(const char* text) const;
     void Text(const std::string& text) const { Text(text.c_str()); }
+    // A line whose forms agree: the label, the value and a line end.
+    void Line(const char* label, const std::string& value) const;
     // Console pieces: a line end (message 2) and a number followed by one blank (message 3).
     void LineEnd() const;
     void Number(int value) const;

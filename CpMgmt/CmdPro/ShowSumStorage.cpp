@@ -71,16 +71,8 @@ int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpControlle
 
         char size[32] = {};
         KBToSizeText(info.U64(vdinfo::kOffSizeBlocks) / 2, size);
-        if (out.ToFile()) {
-            out.Printf("                Size               : %s\n", size);
-        } else {
-            out.Text("                Size               : ");
-            out.Text(size);
-            out.Text("\n");
-        }
-        out.Text("                State              : ");
-        out.Text(StateText(info.U8(vdrec::kOffState)));
-        out.Text("\n");
+        out.Line("                Size               : ", size);
+        out.Line("                State              : ", StateText(info.U8(vdrec::kOffState)));
 
         // The running operations: in the file a line each, on the console joined on one line.
         static constexpr std::pair<u32, const char*> kOperations[] = {
@@ -124,17 +116,8 @@ int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpControlle
                 out.Text("\n");
             }
         }
-        if (snapshots != 0) {
-            const bool enabled = info.U8(vdrec::kOffSnapshot) != 0;
-            if (out.ToFile()) {
-                out.Text(enabled ? "                Snapshot State     : Enabled\n"
-                                 : "                Snapshot State     : Disabled\n");
-            } else {
-                out.Text("                Snapshot State     : ");
-                out.Text(enabled ? "Enabled" : "Disabled");
-                out.Text("\n");
-            }
-        }
+        if (snapshots != 0)
+            out.Line("                Snapshot State     : ", info.U8(vdrec::kOffSnapshot) != 0 ? "Enabled" : "Disabled");
         out.Text("\n");
     }
     return 0;

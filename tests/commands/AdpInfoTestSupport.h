@@ -19,8 +19,6 @@ constexpr unsigned kDefaults = 0x010E0201;
 constexpr unsigned kMfgData = 0x010E0301;
 constexpr unsigned kBatteryFru = 0x010E0302;
 constexpr unsigned kOemData = 0x010E8481;
-constexpr unsigned kEnclList = 0x09010000;
-constexpr unsigned kPdInfo = 0x02020000;
 
 struct Patch {
     unsigned opcode;

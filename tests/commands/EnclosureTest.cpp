@@ -4,25 +4,19 @@
 #include <vector>
 
 #include "commands/AdpInfoTestSupport.h"
+#include "commands/ReportTestSupport.h"
 
 namespace {
 
-using adp_test::U8;
+using namespace report_test;
 using nlohmann::json;
 
-const std::string kExitOk = "\nExit Code: 0x00\n";
 constexpr const char* kConfigPage = "1c0101";
 constexpr const char* kStatusPage = "1c0102";
 
-class EnclosureTest : public adp_test::AdpInfoTest {
+class EnclosureTest : public ReportTest {
 protected:
-    // The built-in default state, as the simulator first writes it.
-    json Default()
-    {
-        if (pristine_.is_null())
-            pristine_ = DefaultState();
-        return pristine_;
-    }
+    json Default() { return State(); }
     // The default controller; its enclosure as `change` leaves it.
     template <typename Change>
     json StateWith(Change change)
@@ -36,9 +30,6 @@ protected:
         WriteState(state);
         return Run({command, "-a0"});
     }
-
-private:
-    json pristine_;
 };
 
 // The element report of the default enclosure, after its counts line.
@@ -174,6 +165,21 @@ TEST_F(EnclosureTest, ElementConditionsAndReadings)
               std::string::npos);
 }
 
+TEST_F(EnclosureTest, EveryControllerReportsItsOwnEnclosures)
+{
+    WriteState(State(2));
+    RunResult info = Run({"-EncInfo", "-aALL"});
+    const std::size_t second = info.out.find("    Number of enclosures on adapter 1 -- 1\n\n    Enclosure 0:\n");
+    EXPECT_NE(second, std::string::npos) << info.out;
+    EXPECT_EQ(info.out.rfind("    Number of enclosures on adapter 0 -- 1\n\n    Enclosure 0:\n", 0), 0u);
+    EXPECT_NE(info.out.find("Chassis Status               : OK\n", second), std::string::npos);
+    // Each controller numbers the enclosures it reports from 0.
+    RunResult status = Run({"-EncStatus", "-a0,1"});
+    const std::size_t first = status.out.find("Enclosure 0 \n");
+    EXPECT_NE(status.out.find("Enclosure 0 \n", first + 1), std::string::npos) << status.out;
+    EXPECT_EQ(status.exitCode, 0);
+}
+
 TEST_F(EnclosureTest, EnclosuresWithoutDeviceOrConnectorArePassedOver)
 {
     // A second enclosure (its partner, without a connector), and a third the drive list does not
@@ -186,8 +192,8 @@ TEST_F(EnclosureTest, EnclosuresWithoutDeviceOrConnectorArePassedOver)
     second["fru"] = nullptr;
     state["controllers"][0]["enclosures"].push_back(second);
     state["controllers"][0]["enclosures"][0]["partner"] = 200;
-    AddPatch(state, 0, adp_test::kEnclList, 0, "03");
-    AddPatch(state, 0, adp_test::kEnclList, 8 + 2 * 144, adp_test::HexLe(777, 2));
+    AddPatch(state, 0, kEnclList, 0, "03");
+    AddPatch(state, 0, kEnclList, 8 + 2 * 144, adp_test::HexLe(777, 2));
     WriteState(state);
 
     RunResult status = Run({"-EncStatus", "-a0"});
@@ -300,12 +306,12 @@ TEST_F(EnclosureTest, FailedRequestsEndWithTheirStatus)
     const std::string header = "    Number of enclosures on adapter 0 -- 1\n\n";
     const Case cases[] = {
         // The command fails with -1; the exit code is the firmware's status.
-        {"-EncInfo", [](json& s) { AddFault(s, 0, adp_test::kEnclList, 12); }, "Failed to get Enclosure List...\n", 12},
-        {"-EncStatus", [](json& s) { AddFault(s, 0, adp_test::kEnclList, 12); }, "Failed to get Enclosure List...\n",
+        {"-EncInfo", [](json& s) { AddFault(s, 0, kEnclList, 12); }, "Failed to get Enclosure List...\n", 12},
+        {"-EncStatus", [](json& s) { AddFault(s, 0, kEnclList, 12); }, "Failed to get Enclosure List...\n",
          12},
         // The field-replaceable-unit data: "N/A", and the command goes on.
         {"-EncInfo", [](json& s) { AddPassThruFault(s, "1201", 2); }, "    FRU Part Number               : N/A\n", 0},
-        {"-EncInfo", [](json& s) { AddFault(s, 0, adp_test::kPdInfo, 12); },
+        {"-EncInfo", [](json& s) { AddFault(s, 0, kPdRecord, 12); },
          "    Partner Device Id             : Unavailable\n\nAdapter 0: Failed to get Inquiry data of the Enclosure\n\n",
          12},
         {"-EncInfo", [](json& s) { AddPassThruFault(s, kConfigPage, 8); },

@@ -6,20 +6,21 @@
 #include <vector>
 
 #include "commands/AdpInfoTestSupport.h"
+#include "commands/ReportTestSupport.h"
 
 namespace {
 
-using namespace adp_test;
+using namespace report_test;
+using adp_test::HexLe;
+using adp_test::kDefaults;
+using adp_test::kInfo;
 using nlohmann::json;
 
 constexpr unsigned kDriverPci = 0xF0010200;
 constexpr unsigned kBatteryStatus = 0x05010000;
 constexpr unsigned kBatteryDesign = 0x05030000;
-constexpr unsigned kPdList = 0x02010000;
 constexpr unsigned kConnectors = 0x07030000;
-constexpr unsigned kVdList = 0x03010000;
-constexpr unsigned kVdInfo = 0x03020000;
-const std::string kExitOk = "\nExit Code: 0x00\n";
+constexpr unsigned kPdProgress = 0x02060000;
 
 // The host's operating-system line as the summary shows it.
 std::string OsLine()
@@ -33,14 +34,9 @@ std::string OsLine()
     return "\tOperating System:  " + text + "\n";
 }
 
-class SummaryTest : public AdpInfoTest {
+class SummaryTest : public ReportTest {
 protected:
-    json Default()
-    {
-        if (pristine_.is_null())
-            pristine_ = DefaultState();
-        return pristine_;
-    }
+    json Default() { return State(); }
     // A default controller with only drives 8 (online, slot 0) and 9 (hot spare, slot 1): no
     // configuration, no virtual drives.
     json Small()
@@ -54,6 +50,12 @@ protected:
         c["config"] = json::object();
         return state;
     }
+    // Bytes of a drive's progress block.
+    static void PatchProgress(json& state, unsigned deviceId, const std::string& hex)
+    {
+        AddPatch(state, 0, kPdProgress, 0, hex);
+        state["patches"].back()["device_id"] = deviceId;
+    }
     RunResult Console(const json& state)
     {
         WriteState(state);
@@ -66,9 +68,6 @@ protected:
         EXPECT_EQ(r.out, kExitOk);
         return ReadFile("summary.txt");
     }
-
-private:
-    json pristine_;
 };
 
 const std::string kEnclosureFile =
@@ -201,18 +200,13 @@ TEST_F(SummaryTest, DriveLinesFromTheirBytes)
     AddPatch(state, 0, kConnectors, 0, "01");
     drives[1]["spun_down"] = true;
     drives[1]["security"] = {"fde_capable"};
-    AddPatch(state, 0, kPdInfo, 194, "01");
-    state["patches"].back()["device_id"] = 9;
+    PatchRecord(state, 9, 194, "01");
     // Drive 8: a foreign SATA solid state drive with a tab in its product name, rebuilding and
     // under patrol read.
-    AddPatch(state, 0, kPdInfo, 4 + 16, "51520953");
-    state["patches"].back()["device_id"] = 8;
-    AddPatch(state, 0, kPdInfo, 188, "1030");
-    state["patches"].back()["device_id"] = 8;
-    AddPatch(state, 0, kPdInfo, 370, "01");
-    state["patches"].back()["device_id"] = 8;
-    AddPatch(state, 0, 0x02060000, 0, "03");
-    state["patches"].back()["device_id"] = 8;
+    PatchRecord(state, 8, 4 + 16, "51520953");
+    PatchRecord(state, 8, 188, "1030");
+    PatchRecord(state, 8, 370, "01");
+    PatchProgress(state, 8, "03");
     const std::string file = InFile(state);
     EXPECT_NE(file.find("                Product Id         : QR S00SAS12     \n"
                         "                State              : Foreign\n"
@@ -233,8 +227,7 @@ TEST_F(SummaryTest, DriveLinesFromTheirBytes)
         << console.out;
 
     // A connector index beyond the list names none.
-    AddPatch(state, 0, kPdInfo, 194, "09");
-    state["patches"].back()["device_id"] = 9;
+    PatchRecord(state, 9, 194, "09");
     EXPECT_NE(InFile(state).find("                Connector          : <Unknown> : Slot 1\n"), std::string::npos);
 }
 
@@ -256,11 +249,9 @@ TEST_F(SummaryTest, DriveStatesAndOperationsInTheirOrder)
     for (const Case& c : cases) {
         json state = Small();
         for (const auto& [offset, hex] : std::vector<std::pair<unsigned, const char*>>{{184, c.state}, {188, c.flags}}) {
-            AddPatch(state, 0, kPdInfo, offset, hex);
-            state["patches"].back()["device_id"] = 8;
+            PatchRecord(state, 8, offset, hex);
         }
-        AddPatch(state, 0, 0x02060000, 0, c.running);
-        state["patches"].back()["device_id"] = 8;
+        PatchProgress(state, 8, c.running);
         const std::string file = InFile(state);
         std::string expected = std::string("                State              : ") + c.text + "\n";
         const std::size_t at = file.find(expected);
@@ -278,10 +269,8 @@ TEST_F(SummaryTest, VirtualDriveLevelsOperationsAndSnapshots)
 {
     json state = Default();
     // Virtual drive 0 (RAID 5): check and reconstruction running; drive 1 (RAID 1) of two spans.
-    AddPatch(state, 0, kVdInfo, 264, "09000000");
-    state["patches"].back()["mailbox_byte0"] = 0;
-    AddPatch(state, 0, kVdInfo, 37, "02");
-    state["patches"].back()["mailbox_byte0"] = 1;
+    PatchVdInfo(state, 0, 264, "09000000");
+    PatchVdInfo(state, 1, 37, "02");
     const std::string file = InFile(state);
     EXPECT_NE(file.find("                State              : Optimal\n"
                         "                Operation In Progress : Consistency Check\nReconstruction\n"
@@ -298,12 +287,9 @@ TEST_F(SummaryTest, VirtualDriveLevelsOperationsAndSnapshots)
 
     // Level 17 is RAID 1; an SSD cache shows its own text; snapshots only where supported.
     json other = Default();
-    AddPatch(other, 0, kVdInfo, 32, "11");
-    other["patches"].back()["mailbox_byte0"] = 0;
-    AddPatch(other, 0, kVdInfo, 47, "01");
-    other["patches"].back()["mailbox_byte0"] = 1;
-    AddPatch(other, 0, kVdInfo, 45, "01");
-    other["patches"].back()["mailbox_byte0"] = 1;
+    PatchVdInfo(other, 0, 32, "11");
+    PatchVdInfo(other, 1, 47, "01");
+    PatchVdInfo(other, 1, 45, "01");
     const std::string noSnapshots = InFile(other);
     EXPECT_NE(noSnapshots.find("                RAID Level         : 1\n\n"), std::string::npos) << noSnapshots;
     EXPECT_NE(noSnapshots.find("                RAID Level         : FlashTier\n\n"), std::string::npos);
@@ -322,8 +308,7 @@ TEST_F(SummaryTest, VirtualDriveLevelsOperationsAndSnapshots)
 TEST_F(SummaryTest, EnclosureLines)
 {
     json state = Small();
-    AddPatch(state, 0, kPdInfo, 4 + 16, "00536865096c66");
-    state["patches"].back()["device_id"] = 252;
+    PatchRecord(state, 252, 4 + 16, "00536865096c66");
     AddPatch(state, 0, kEnclList, 8 + 9, "0207");
     const std::string file = InFile(state);
     EXPECT_NE(file.find("                 Product Id        :  She lfP 12-Bay \n"
@@ -348,7 +333,7 @@ TEST_F(SummaryTest, FailedRequestsEndTheCommandWithTheirStatus)
         {kPdList, 0, nullptr, 12},
         {kPdList, 2, nullptr, 12},  // the second read of the list, sized by the first
         {kConnectors, 0, "Adapter #0: Failed communicating to adapter...", 12},
-        {kPdInfo, 0, nullptr, 12},
+        {kPdRecord, 0, nullptr, 12},
         {kEnclList, 0, "Failed to get Enclosure List...\n", 12},
         {kVdList, 0, nullptr, 12},
         {kVdInfo, 0, nullptr, 12},
