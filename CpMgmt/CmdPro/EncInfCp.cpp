@@ -82,8 +82,7 @@ int EncInfoCp::ProcessParsed(CpController* cpController, EncInfoParsedObject* ob
 
     int status = 0;
     int reported = 0;
-    // The list holds kMaxEntries entries; a larger count is not believed past them.
-    for (u32 i = 0; i < count && i < encllist::kMaxEntries; ++i) {
+    for (u32 i = 0; i < encllist::EntryCount(enclosures); ++i) {
         const ByteView entry = encllist::Entry(enclosures, i);
         PhysicalDevice* device = manager->GetPdByDeviceId(entry.U16(encllist::kEntryOffDeviceId));
         if (device == nullptr)

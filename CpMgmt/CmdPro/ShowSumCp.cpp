@@ -154,7 +154,7 @@ int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapt
         return status;
     }
     const ByteView enclosures(enclosures_);
-    for (u32 i = 0; i < enclosures.U32(encllist::kOffCount) && i < encllist::kMaxEntries; ++i) {
+    for (u32 i = 0; i < encllist::EntryCount(enclosures); ++i) {
         if (encllist::Entry(enclosures, i).U8(encllist::kEntryOffStatus) != 0)
             enclosuresHealthy_ = false;
     }

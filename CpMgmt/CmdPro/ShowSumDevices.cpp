@@ -93,12 +93,10 @@ int ShowSummaryCp::PrintEnclosures(const SummaryOut& out, CpController* cpContro
                                    RaidManager* manager) const
 {
     const ByteView list(enclosures_);
-    const u32 count = list.U32(encllist::kOffCount);
-    if (count == 0)
+    if (list.U32(encllist::kOffCount) == 0)
         return 0;
     out.Text("\n        Enclosure\n");
-    // The list holds kMaxEntries entries; a larger count is not believed past them.
-    for (u32 i = 0; i < count && i < encllist::kMaxEntries; ++i) {
+    for (u32 i = 0; i < encllist::EntryCount(list); ++i) {
         const ByteView entry = encllist::Entry(list, i);
         const u16 deviceId = entry.U16(encllist::kEntryOffDeviceId);
         if (manager->GetPdByDeviceId(deviceId) == nullptr)

@@ -1,5 +1,7 @@
 // The enclosure list (4616 bytes, kDcmdEnclGetList): a u32 count, then one entry per enclosure.
 #pragma once
+#include <algorithm>
+
 #include "ZepUtil/ByteView.h"
 
 namespace encllist {
@@ -25,6 +27,14 @@ constexpr u8 kNoConnector = 255;
 constexpr u32 kEntryOffDrives = 15;
 constexpr u32 kEntryOffPartner = 16;     // u16, device id of the partner enclosure
 constexpr u16 kNoPartner = 0xFFFF;
+
+// The entries the list holds: its count read as a signed number (none when negative), never more
+// than the block has room for.
+inline u32 EntryCount(const ByteView& list)
+{
+    const auto count = static_cast<s32>(list.U32(kOffCount));
+    return count <= 0 ? 0 : std::min(static_cast<u32>(count), kMaxEntries);
+}
 
 // Entry `index` of the list.
 inline ByteView Entry(const ByteView& list, u32 index) { return list.Sub(kOffEntries + index * kEntrySize, kEntrySize); }

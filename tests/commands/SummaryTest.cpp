@@ -316,6 +316,12 @@ TEST_F(SummaryTest, EnclosureLines)
                         "                 Status            : Faulty\n\n"),
               std::string::npos)
         << file;
+
+    // A count that reads as negative lists no enclosure: the heading stands alone.
+    json negative = Small();
+    AddPatch(negative, 0, kEnclList, 0, "ffffffff");
+    const std::string alone = InFile(negative);
+    EXPECT_NE(alone.find("\n        Enclosure\n        PD \n"), std::string::npos) << alone;
 }
 
 TEST_F(SummaryTest, FailedRequestsEndTheCommandWithTheirStatus)
