@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "cmdtool/TokenIds.h"
+
 namespace {
 
 string& FileNameStore()
@@ -107,6 +109,17 @@ int ParserUtil::ParseEnclSlot(const char* text, u16* enclosureId, u8* slot)
     *enclosureId = e;
     *slot = s;
     return 0;
+}
+
+bool ParserUtil::TakeNumber(ArrayList<Token*>* tokens, unsigned index, int* value)
+{
+    if (index >= tokens->GetCount())
+        return false;
+    Token* token = tokens->GetAt(static_cast<u8>(index));
+    if (token == nullptr || token->GetId() != TOKEN_NUMBER || !token->GetInt(value))
+        return false;
+    token->SetConsumed();
+    return true;
 }
 
 int ParserUtil::OnFileName(ArrayList<Token*>* tokens, u8 index)

@@ -17,6 +17,10 @@ public:
     // One "E:S" text, strictly: 0, or 1 when the text is not of that form.
     static int ParseEnclSlot(const char* text, u16* enclosureId, u8* slot);
 
+    // The number token at `index`: true with its value, the token consumed; false (nothing
+    // consumed) when the list ends before it or it is not a number.
+    static bool TakeNumber(ArrayList<Token*>* tokens, unsigned index, int* value);
+
     // Handler of -f (364): consumes it and the following token and keeps that token's text as
     // the file name of the run. -1 when no token follows or it carries no text.
     static int OnFileName(ArrayList<Token*>* tokens, u8 index);

@@ -34,6 +34,8 @@ constexpr u32 kExitCode = 0x80002;          // "\nExit Code: 0x%.2x\n"
 // Controller selection and access.
 constexpr u32 kNoControllerList = 0x30002;     // "Failed to get ControllerId List.\n"
 constexpr u32 kControllerNotPresent = 0x30003; // "User specified controller is not present.\n"
+constexpr u32 kGetDataFailed = 0x30007;        // "Failed to get data on Adapter %d\n"
+constexpr u32 kSetDataFailed = 0x30008;        // "Failed to Set data on Adapter %d\n"
 constexpr u32 kOpenFileFailed = 0x30009;       // "ERROR: Failed to open file %s.\n"
 constexpr u32 kNoRaidManager = 0x30021;        // "\nAdapter #%d: Failed to get RM instance\n"
 constexpr u32 kRaidManagerInitFailed = 0x30022; // "\nAdapter #%d: Failed to initialize RM\n"
@@ -46,6 +48,7 @@ constexpr u32 kPdNotFound = 0x33005;           // "Adapter %d: Device at Enclosu
 constexpr u32 kMultipleEnclosures = 0x33008;   // enclosure id "?" with several enclosures
 constexpr u32 kDirectConnected = 0x33009;      // enclosure id "?" with a directly connected drive
 constexpr u32 kFailedToGet = 0x35017;          // "Failed to get %s\n"
+constexpr u32 kPhyInfoFailed = 0x3600D;        // "Failed to Get Phy Information on Adapter %d\n"
 constexpr u32 kOperationFailed = 0x36017;      // "Adapter #%d: Failed to Perform %s Operation.\n"
 constexpr u32 kOsUpdateFailed = 0x36067;       // "Failed while adding the configuration to OS.\n"
 constexpr u32 kDataLossWarning = 0x3610D;      // "... use -force option if you are sure ..."

@@ -44,7 +44,10 @@ const MessageEntry kCommonMessages[] = {
     {kParseFailed, "Failed to parse command. Use -h option for usage.\n"},
     {kExitCode, "\nExit Code: 0x%.2x\n"},
     {kAdapterText, "Adapter %d: %s\n"},
+    {kGetDataFailed, "Failed to get data on Adapter %d\n"},
+    {kSetDataFailed, "Failed to Set data on Adapter %d\n"},
     {kOpenFileFailed, "ERROR: Failed to open file %s.\n"},
+    {kPhyInfoFailed, "Failed to Get Phy Information on Adapter %d\n"},
     {kRebootNeeded, "Please reboot the system for the changes to take effect\n"},
 };
 

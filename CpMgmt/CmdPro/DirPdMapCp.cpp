@@ -35,7 +35,7 @@ int PdMappingCp::ProcessParsed(CpController* cpController, PdMappingParsedObject
     Controller* controller = cpController ? cpController->GetController() : nullptr;
 
     if (ExecuteDcmd(controller, kDcmdCtrlGetDefaults, defaults) != 0) {
-        PrintMessage(PdMsg::kGetDataFailed, adapter);
+        PrintMessage(CommonMsg::kGetDataFailed, adapter);
         return -1;
     }
     if (object->GetAction() == TOKEN_DSPLY) {
@@ -47,7 +47,7 @@ int PdMappingCp::ProcessParsed(CpController* cpController, PdMappingParsedObject
     // The rest of the block goes back as it was read.
     ByteWriter(defaults).PutU8(ctrldefaults::kOffDirectPdMapping, object->GetAction() == TOKEN_ENBL ? 1 : 0);
     if (ExecuteDcmd(controller, kDcmdCtrlSetDefaults, defaults) != 0) {
-        PrintMessage(PdMsg::kSetDataFailed, adapter);
+        PrintMessage(CommonMsg::kSetDataFailed, adapter);
         return -1;
     }
     PrintMessage(PdMsg::kDirectPdMappingSet, adapter);

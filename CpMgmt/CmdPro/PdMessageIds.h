@@ -32,8 +32,6 @@ constexpr u32 kCpyBkStarted = 0x36049;
 constexpr u32 kCpyBkStopped = 0x36050;
 constexpr u32 kCpyBkInvalidDrives = 0x36057;
 // Direct drive mapping (and the settings block it reads and writes).
-constexpr u32 kGetDataFailed = 0x30007;
-constexpr u32 kSetDataFailed = 0x30008;
 constexpr u32 kDirectPdMappingSet = 0x31703;
 constexpr u32 kDirectPdMappingIs = 0x31704;
 constexpr u32 kRebootRequired = 0x31705;

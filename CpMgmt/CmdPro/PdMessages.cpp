@@ -30,8 +30,6 @@ const MessageEntry kPhysicalDriveMessages[] = {
     {kCpyBkStarted, "Started Copyback Operation Successfully. \n"},
     {kCpyBkStopped, "Stopped Copyback Operation Successfully. \n"},
     {kCpyBkInvalidDrives, "Invalid Physical drive(s) specified.\n"},
-    {kGetDataFailed, "Failed to get data on Adapter %d\n"},
-    {kSetDataFailed, "Failed to Set data on Adapter %d\n"},
     {kDirectPdMappingSet, "Adapter %d: Direct Pd Mapping is Set Successfully. \n"},
     {kDirectPdMappingIs, "Adapter %d: Direct Pd Mapping is: %s \n"},
     {kRebootRequired, "This change requires reboot.\n"},
