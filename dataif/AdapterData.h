@@ -122,4 +122,19 @@ public:
     virtual int GetEvents(u32 startSeq, u8* buffer, u32 length, u32 classLocale) = 0;
     virtual int GetEventCount(u32* count, u32 startSeq, u32 classLocale) = 0;
     virtual int ClearEventLog() = 0;
+
+    // Maintenance requests, each answering the firmware status: the self diagnostic (answers
+    // when it has run for `seconds`), the flush of every cache and the shutdown of the given kind.
+    virtual int PerformDiagnostic(u32 seconds) = 0;
+    virtual int FlushCache() = 0;
+    virtual int ShutDown(u8 kind) = 0;
+
+    // Advanced event capture (AdapterDataFwiAec.cpp). A control operation with its arguments
+    // (mailbox words 1 and 2; the word 2 the controller returns goes to `returnedWord2`); one
+    // segment of the capture buffer into `buffer` (aec::kSegmentSize bytes; `length` the bytes it
+    // holds, left alone when the status is 3); the settings block into `block` (aec::kSize bytes,
+    // zeroed first).
+    virtual int ControlAec(u32 operation, u32 word1, u32 word2, u32* returnedWord2) = 0;
+    virtual int ReadAecSegment(u32 index, u8* buffer, u32* length) = 0;
+    virtual int GetAecSettings(u8* block) = 0;
 };

@@ -42,6 +42,15 @@ public:
     int GetEventCount(u32* count, u32 startSeq, u32 classLocale) override;
     int ClearEventLog() override;
 
+    int PerformDiagnostic(u32 seconds) override;
+    int FlushCache() override;
+    int ShutDown(u8 kind) override;
+
+    // Advanced event capture (AdapterDataFwiAec.cpp).
+    int ControlAec(u32 operation, u32 word1, u32 word2, u32* returnedWord2) override;
+    int ReadAecSegment(u32 index, u8* buffer, u32* length) override;
+    int GetAecSettings(u8* block) override;
+
 private:
     // Reads a block from the controller into `block` (sized to `length`), kept on success.
     int ReadBlock(u32 opcode, u32 length, std::vector<u8>* block);

@@ -1,6 +1,7 @@
 #include "raidmodel/Adapter.h"
 
 #include "dataif/RaidLevels.h"
+#include "fwdata/layout/AecSettings.h"
 #include "fwdata/layout/CtrlInfo.h"
 
 int Adapter::GetControllerInfo(ByteView* block)
@@ -188,4 +189,26 @@ int Adapter::GetMaxVdsPerArray(u8* count)
     if (status == 0)
         *count = static_cast<u8>(value);
     return status;
+}
+
+int Adapter::StartAec(u32 events) { return data_->ControlAec(aec::kOpStart, events, 0, nullptr); }
+
+int Adapter::StopAec() { return data_->ControlAec(aec::kOpStop, 0, 0, nullptr); }
+
+int Adapter::DisableAec() { return data_->ControlAec(aec::kOpDisable, 0, 0, nullptr); }
+
+int Adapter::SetAecMode(u8 mode) { return data_->ControlAec(aec::kOpSetMode, mode, 0, nullptr); }
+
+int Adapter::SetAecFilterMask(u32 mask, u8 group)
+{
+    u32 returned = 0;
+    const int status = data_->ControlAec(aec::kOpSetFilter, group, mask, &returned);
+    return status == 0 && returned != mask ? -1 : status;
+}
+
+int Adapter::ClearAecFilterMask(u32 mask, u8 group)
+{
+    u32 returned = 0;
+    const int status = data_->ControlAec(aec::kOpClearFilter, group, mask, &returned);
+    return status == 0 && returned != mask ? -1 : status;
 }

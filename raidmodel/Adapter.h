@@ -173,6 +173,24 @@ public:
     int GetEventCount(u32* count, u32 startSeq, u32 classLocale) { return data_->GetEventCount(count, startSeq, classLocale); }
     int ClearEventLog() { return data_->ClearEventLog(); }
 
+    // Maintenance: the self diagnostic (returns when it has run), the cache flush and the
+    // shutdown of the given kind; each answers the firmware status.
+    int PerformDiagnostic(u32 seconds) { return data_->PerformDiagnostic(seconds); }
+    int FlushCache() { return data_->FlushCache(); }
+    int ShutDown(u8 kind) { return data_->ShutDown(kind); }
+
+    // Advanced event capture; each answers 0 or the failing status. A filter request whose
+    // returned mask differs from the one sent fails with -1. ReadAecEvents reads segment
+    // `index` into a buffer of a whole segment; GetAecSettings fills the settings block.
+    int StartAec(u32 events);
+    int StopAec();
+    int DisableAec();
+    int SetAecMode(u8 mode);
+    int SetAecFilterMask(u32 mask, u8 group);
+    int ClearAecFilterMask(u32 mask, u8 group);
+    int ReadAecEvents(u8* buffer, u32 index, u32* length) { return data_->ReadAecSegment(index, buffer, length); }
+    int GetAecSettings(u8* block) { return data_->GetAecSettings(block); }
+
 private:
     int Flag(AdpInfoFlag flag, u8* out);
     int Prop(AdpProperty field, u8* out);

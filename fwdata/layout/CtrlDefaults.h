@@ -1,5 +1,6 @@
 // The controller defaults block (72 bytes, kDcmdCtrlGetDefaults / kDcmdCtrlSetDefaults): the
-// policies new virtual drives start from and controller-wide settings kept with them.
+// policies new virtual drives start from and controller-wide settings kept with them. Fields are
+// bytes unless their comment gives a width.
 #pragma once
 #include "ZepUtil/ByteView.h"
 
@@ -37,6 +38,7 @@ constexpr u32 kOffMaintainPdFailHistory = 35;
 constexpr u32 kOffDisablePuncturing = 36;
 constexpr u32 kOffZeroBasedEnclosures = 37;
 constexpr u32 kOffPrebootCliDisabled = 38;
+constexpr u32 kOffQuadPortConnectorMap = 39;
 constexpr u32 kOffLedShowsActivity = 40;
 constexpr u32 kOffBackplaneMode = 41;      // 1 i2c SEP, 2 SGPIO, 3 none, other both
 constexpr u32 kOffUseFdeOnly = 42;
@@ -49,16 +51,23 @@ constexpr u32 kOffEnableLdBbm = 48;
 constexpr u32 kOffUncertifiedDrives = 49;  // 0 block, 1 allow, 2 warn and allow
 constexpr u32 kOffTreatR1eAsR10 = 50;
 constexpr u32 kOffMaxVdsPerArray = 51;     // 0 sixteen, 1 sixty-four
+constexpr u32 kOffFailPdOnSmartEr = 52;
+constexpr u32 kOffNonRevertibleSpares = 53;
 constexpr u32 kOffDisableOcr = 54;
 // Power-save limits of virtual drives: 0 every option enabled, 0xFF all disabled (not set),
-// otherwise bits 0-6.
+// otherwise bits 0-6. The settings file writes the byte whole (the disablePowerSavings setting).
 constexpr u32 kOffPowerSaveFlags = 55;
 constexpr u8 kPowerSaveFlagsNotSet = 0xFF;
 constexpr u8 kPowerSaveNoPerVdLevel = 1u << 3;
 constexpr u8 kPowerSaveNoMaximumOnVd = 1u << 4;
 constexpr u32 kOffDefaultSpinDownMin = 56; // u16
-// How many bytes of default settings the controller carries; 0 stands for 64.
+constexpr u32 kOffSnapVdSpace = 58;
+constexpr u32 kOffAutoSnapVdSpace = 59;
+constexpr u32 kOffViewSpace = 60;
+// How many bytes of default settings the controller carries; 0 stands for 64. The firmware sets
+// it: the settings of byte 64 (and bits 0-5 of byte 65) exist only above 64.
 constexpr u32 kOffExtent = 62;
+constexpr u8 kBaseExtent = 64;
 constexpr u32 kOffEnableJbod = 63;
 // Settings a controller carries from extent 65 on.
 constexpr BitField kTtyLogInFlash{64, 0};
@@ -66,6 +75,17 @@ constexpr BitField kAutoEnhancedImport{64, 1};
 constexpr BitField kBreakMirrorRaid0{64, 2};
 constexpr BitField kBreakMirrorRaid1{64, 3};
 constexpr BitField kDisableJoinMirror{64, 4};
+constexpr BitField kEnablePi{64, 5};
+constexpr BitField kPreventPiImport{64, 6};
 constexpr BitField kEnableShieldState{64, 7};
+// Spares and drive error handling.
+constexpr BitField kDriveWceForRebuild{65, 0};
+constexpr BitField kEmergencySpare{65, 1};
+constexpr BitField kGlobalSparesForEmergency{65, 2};
+constexpr BitField kUnconfGoodForEmergency{65, 3};
+constexpr BitField kBlockSsdWriteCacheChange{65, 4};
+constexpr BitField kDisableHii{65, 5};
+constexpr BitField kSmartErHandling{65, 6};
+constexpr BitField kSsdSmartErHandling{65, 7};
 constexpr u32 kOffCmeDetectTime = 68;      // seconds, 0 stands for 60
 }  // namespace ctrldefaults

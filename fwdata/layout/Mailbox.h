@@ -25,6 +25,13 @@ constexpr u32 kOffClearForce = 0;        // u8
 // SSD-cache association: the target id read, or kAllTargets for the write.
 constexpr u32 kOffSscTarget = 0;         // u8
 constexpr u8 kAllTargets = 0xFF;
+// PHY link speed: the PHY and the speed code.
+constexpr u32 kOffPhy = 0;               // u8
+constexpr u32 kOffLinkSpeed = 1;         // u8
+// Cache flush (word 0): bit 0 the controller's cache, bit 1 the drives' caches.
+constexpr u32 kFlushAllCaches = 3;
+// Shutdown: the kind of shutdown.
+constexpr u32 kOffShutdownKind = 0;      // u8
 // The configuration add returns the new virtual drive here.
 constexpr u32 kOffNewTargetId = 0;       // u8
 constexpr u32 kOffNewSeqNum = 2;         // u16

@@ -1,10 +1,23 @@
-// The OEM data (24 bytes, kDcmdCtrlGetOemData, also sent as a private request).
+// The OEM data (24 bytes, kDcmdCtrlGetOemData, also sent as a private request): the OEM mode and
+// the features the maker enabled. Bytes 8 and 15-23 carry nothing the tool reads.
 #pragma once
 #include "ZepUtil/ByteView.h"
 
 namespace oemdata {
 constexpr u32 kSize = 24;
 constexpr u32 kOffMode = 0;
+constexpr u8 kModeSettingsFile = 8;  // the mode in which the default settings file may be applied
 constexpr u32 kOffClusterDisable = 1;
 constexpr u32 kOffSasDisable = 2;
+constexpr u32 kOffMaxDisks = 3;
+constexpr u32 kOffEnableRaid6 = 4;
+constexpr u32 kOffDisableWideCache = 5;
+constexpr u32 kOffDisableRaid5 = 6;
+constexpr u32 kOffEnableSecurity = 7;
+constexpr u32 kOffEnableCtio = 9;
+constexpr u32 kOffEnableSnapShot = 10;
+constexpr u32 kOffEnableSsc = 11;
+constexpr u32 kOffEnableReducedFeatureSet = 12;
+constexpr u32 kOffEnableCacheOffload = 13;
+constexpr u32 kOffEnableSscWb = 14;
 }  // namespace oemdata

@@ -1,0 +1,25 @@
+#include "CpMgmt/CmdPro/AdFacDefCp.h"
+
+#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "fwdata/layout/Opcodes.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+const CpRegistration<AdpFacDefSetCp> kRegisterAdpFacDefSetCp{TOKEN_ADPFACDEFSET};
+}  // namespace
+
+int AdpFacDefSetCp::ProcessParsed(CpController* cpController, AdpFacDefSetPo* object)
+{
+    const u8 adapterNumber = object->GetAdapterNumber();
+    const int status = SendDcmd(cpController, kDcmdCtrlFactoryDefaults, nullptr, 0);
+    if (status != 0) {
+        PrintMessage(AdpSetMsg::kFactoryDefaultsFailed, adapterNumber);
+        return status;
+    }
+    PrintMessage(AdpSetMsg::kFactoryDefaultsSet, adapterNumber);
+    PrintMessage(CommonMsg::kRebootNeeded);
+    return 0;
+}

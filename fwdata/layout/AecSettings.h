@@ -1,0 +1,29 @@
+// Advanced event capture: the settings block (40 bytes, kDcmdCtrlAecGetSettings), the operations
+// of the control request (kDcmdCtrlAecControl, mailbox word 0, its arguments in words 1 and 2)
+// and the segments of the capture buffer (kDcmdCtrlAecGetSegment, mailbox word 0 the index; word
+// 1 comes back with the bytes the segment holds).
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace aec {
+constexpr u32 kSize = 40;
+constexpr u32 kOffEnabled = 0;         // non-zero: capture enabled
+constexpr u32 kOffStarted = 1;         // non-zero: capture running
+constexpr u32 kOffMode = 2;            // non-zero: full, else continuous
+constexpr u32 kOffEventsToCapture = 4; // u32
+constexpr u32 kOffEventsCaptured = 8;  // u32
+constexpr u32 kOffSegments = 12;       // u32, segments in the buffer
+constexpr u32 kOffHostMask = 16;       // u32
+constexpr u32 kOffFirmwareMask = 20;   // u32
+
+// Control operations (mailbox word 0).
+constexpr u32 kOpDisable = 0;
+constexpr u32 kOpStop = 1;
+constexpr u32 kOpStart = 2;        // word 1: the number of events
+constexpr u32 kOpSetMode = 3;      // word 1: 0 continuous, 1 full
+constexpr u32 kOpSetFilter = 4;    // word 1: the group, word 2: the mask (returned as applied)
+constexpr u32 kOpClearFilter = 5;  // as kOpSetFilter
+
+constexpr u32 kSegmentSize = 32768;
+constexpr u32 kStatusRunning = 97;  // a segment read while capture runs
+}  // namespace aec
