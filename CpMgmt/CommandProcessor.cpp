@@ -2,8 +2,6 @@
 
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
-#include "controller/DpParams.h"
-#include "fwdata/layout/Mailbox.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/EnclSlotId.h"
 #include "runtime/CommonMessageIds.h"
@@ -21,26 +19,6 @@ RaidManager* RaidManagerOrReport(CpController* cpController, u8 adapter)
     if (manager == nullptr)
         PrintMessage(CommonMsg::kNoRaidManager, adapter);
     return manager;
-}
-
-int SendDcmd(CpController* cpController, u32 opcode, void* data, u32 length, const u8* mbox)
-{
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u8 zero[mailbox::kSize] = {};
-    DcmdFwiDpParams request(opcode, mbox != nullptr ? mbox : zero, data, length);
-    return controller->Execute(request);
-}
-
-int SendPrivateDcmd(CpController* cpController, u32 opcode, void* data, u32 length)
-{
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u8 zero[mailbox::kSize] = {};
-    DcmdFwiDpPrvParams request(opcode, zero, data, length);
-    return controller->Execute(request);
 }
 
 Adapter* AdapterOrReport(CpController* cpController, u8 adapter, bool refresh)

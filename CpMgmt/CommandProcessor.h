@@ -34,13 +34,6 @@ u8 AdapterNumberOf(CpController* cpController);
 // `adapter`).
 RaidManager* RaidManagerOrReport(CpController* cpController, u8 adapter);
 
-// A firmware command sent straight to the CpController's controller (for the commands that talk
-// to the firmware themselves): the data buffer of `length` bytes (null and 0 for none) and the
-// 12-byte mailbox (null: all zero). The request's status; -1 without a controller. The private
-// form sends a private firmware command.
-int SendDcmd(CpController* cpController, u32 opcode, void* data, u32 length, const u8* mbox = nullptr);
-int SendPrivateDcmd(CpController* cpController, u32 opcode, void* data, u32 length);
-
 class Adapter;
 
 // The Adapter element of the CpController's controller, its RaidManager refreshed first when

@@ -1,6 +1,7 @@
 #include "CpMgmt/CmdPro/AdFacDefCp.h"
 
 #include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/Opcodes.h"

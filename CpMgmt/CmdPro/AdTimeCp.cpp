@@ -1,6 +1,7 @@
 #include "CpMgmt/CmdPro/AdTimeCp.h"
 
 #include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/CtrlTime.h"

@@ -15,6 +15,16 @@ int SendDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, c
     return controller->Execute(request);
 }
 
+int SendPrivateDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length)
+{
+    Controller* controller = cpController != nullptr ? cpController->GetController() : nullptr;
+    if (controller == nullptr)
+        return -1;
+    const u8 none[mailbox::kSize] = {};
+    DcmdFwiDpPrvParams request(opcode, none, buffer, length);
+    return controller->Execute(request);
+}
+
 int SendDriverRequest(CpController* cpController, u32 opcode, void* buffer, u32 length)
 {
     Controller* controller = cpController != nullptr ? cpController->GetController() : nullptr;

@@ -7,4 +7,6 @@ class CpController;
 
 // The request's status; -1 without a controller.
 int SendDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const u8* mailbox = nullptr);
+// The private form of a DCMD, with a zero mailbox.
+int SendPrivateDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length);
 int SendDriverRequest(CpController* cpController, u32 opcode, void* buffer, u32 length);

@@ -1,5 +1,6 @@
 #include "CpMgmt/CmdPro/PhyLnkSpdCp.h"
 
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/CtrlInfo.h"
