@@ -14,6 +14,8 @@ constexpr unsigned kSizeUnitCount = sizeof(kSizeUnits) / sizeof(kSizeUnits[0]);
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+}  // namespace
+
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -24,7 +26,6 @@ int HexDigitValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-}  // namespace
 
 const char* EnclosureIdText(u16 enclosureId)
 {

@@ -28,6 +28,9 @@ int ParseDecimalNumber(const char* text, u64* whole, u32* thousandths);
 // untouched) for another unit.
 int SizeToBlocks(u16 unit, u64 whole, u32 thousandths, u8 hasFraction, u64* blocks);
 
+// The value of a hexadecimal digit, or -1 for another character.
+int HexDigitValue(char c);
+
 // Skips blanks and an optional 0x/0X, then reads hex digits up to the first other character;
 // 0 when there is none. Of a longer run than 16 digits the last 16 count.
 u64 HexTextToU64(const char* text);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "ZepUtil/TextHelpers.h"
 #include "runtime/FileIO.h"
 
 namespace settingsfile {
@@ -14,17 +15,6 @@ constexpr unsigned kMaxSasPieces = 8;
 constexpr u64 kMaxSasPiece = 0xFF;
 
 bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // The text from `from` up to the next '=' (or its end); `from` moves past that '='.
 std::string Token(const std::string& text, std::size_t* from)
@@ -129,7 +119,7 @@ bool ParseHex(const std::string& text, u64 max, u64* value)
         return false;
     u64 number = 0;
     for (; at < text.size(); ++at) {
-        const int digit = HexDigit(text[at]);
+        const int digit = HexDigitValue(text[at]);
         if (digit < 0)
             return false;
         number = number * 16 + static_cast<u64>(digit);

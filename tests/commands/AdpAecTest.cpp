@@ -1,7 +1,6 @@
 // -AdpAEC end to end: each sub-command's request, the settings report read from the bytes at
 // their places, and the captured-data file checked byte by byte, also when the controller still
 // captures, a read fails or the file cannot be created.
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -22,13 +21,6 @@ const std::string kParseFailed = "Failed to parse command. Use -h option for usa
 
 class AdpAecTest : public BgOpTest {
 protected:
-    static std::string Mailbox(const std::string& trace, unsigned opcode)
-    {
-        char key[32];
-        std::snprintf(key, sizeof key, "opcode=0x%08X mbox=", opcode);
-        const std::size_t at = trace.find(key);
-        return at == std::string::npos ? "<none>" : trace.substr(at + std::strlen(key), 24);
-    }
     // The default controller's capture buffer filled with `events` copies of its first event.
     nlohmann::json WithEvents(unsigned events)
     {

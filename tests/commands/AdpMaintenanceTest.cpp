@@ -1,7 +1,6 @@
 // The one-shot adapter commands end to end: the diagnostic, cache flush, shutdown, factory
 // defaults, the controller time and the PHY link speed; each request's mailbox, the refusals
 // made before any request, and a failure injected on each request.
-#include <cstring>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,14 +27,6 @@ const std::string kInvalidParameter = "\nFW error description: Invalid parameter
 
 class AdpMaintenanceTest : public BgOpTest {
 protected:
-    // The mailbox (24 hex digits) of the first request of the opcode in a request log.
-    static std::string Mailbox(const std::string& trace, unsigned opcode)
-    {
-        char key[32];
-        std::snprintf(key, sizeof key, "opcode=0x%08X mbox=", opcode);
-        const std::size_t at = trace.find(key);
-        return at == std::string::npos ? "<none>" : trace.substr(at + std::strlen(key), 24);
-    }
     RunResult Faulted(unsigned opcode, const std::vector<std::string>& args, unsigned controllers = 1)
     {
         nlohmann::json state = State(controllers);

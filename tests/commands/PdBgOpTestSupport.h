@@ -53,6 +53,14 @@ protected:
         *trace = ReadFile(path);
         return r;
     }
+    // The mailbox (24 hex digits) of the first request of the DCMD opcode in a request log.
+    static std::string Mailbox(const std::string& trace, unsigned opcode)
+    {
+        char key[32];
+        std::snprintf(key, sizeof key, "opcode=0x%08X mbox=", opcode);
+        const std::size_t at = trace.find(key);
+        return at == std::string::npos ? "<none>" : trace.substr(at + std::char_traits<char>::length(key), 24);
+    }
     // How many requests of the DCMD opcode a request log holds.
     static unsigned CountRequests(const std::string& trace, unsigned opcode)
     {
