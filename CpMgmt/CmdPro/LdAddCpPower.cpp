@@ -4,6 +4,7 @@
 
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CmdPro/LdAddCp.h"
+#include "CpMgmt/CmdPro/SpinUpDrives.h"
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
@@ -23,10 +24,6 @@ constexpr u8 kPsDefault = 0;
 constexpr u8 kPsMaximum = 2;
 constexpr u8 kPsMaximumWithoutCaching = 6;
 constexpr u8 kPsNone = 0xFE;
-
-// A controller that keeps answering "still spinning up" is given up on after this many
-// requests (each one waits in the data layer).
-constexpr unsigned kMaxSpinUpRequests = 120;
 
 }  // namespace
 
@@ -85,37 +82,5 @@ int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObje
 
 int LdAddCp::WaitForSpinUp(CpController*, CfgAddParsedObject*, SpanLists* spans)
 {
-    u32 spunUp = 0;
-    u32 total = 0;
-    bool announced = false;
-    int status = 0;
-    for (unsigned requests = 0;; ++requests) {
-        if (requests == kMaxSpinUpRequests) {
-            PrintMessage(CfgMsg::kSpinUpFailed);
-            return -1;
-        }
-        status = raidManager_->SendSpanPdList(spans, &spunUp, &total);
-        if (status == 0)
-            break;
-        if (status == RaidManager::kStatusOtherSetSpinning) {
-            PrintMessage(CfgMsg::kSpinUpOtherSet);
-        } else if (status == RaidManager::kStatusSpinningUp) {
-            if (!announced)
-                PrintMessage(CfgMsg::kSpinUpStarted);
-            announced = true;
-            PrintMessage(CfgMsg::kSpinUpProgress, total, spunUp);
-        } else {
-            PrintMessage(CfgMsg::kSpinUpFailed);
-            return status;
-        }
-    }
-    if (total == 0)
-        return 0;
-    if (spunUp < total) {
-        PrintMessage(CfgMsg::kSpinUpPartial, spunUp, total);
-        PrintMessage(CfgMsg::kSpinUpFailed);
-        return -1;
-    }
-    PrintMessage(CfgMsg::kSpinUpDone, spunUp);
-    return 0;
+    return SpinUpDrives(raidManager_, spans);
 }
