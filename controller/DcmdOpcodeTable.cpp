@@ -116,7 +116,6 @@ constexpr OpcodeRow kDcmdRows[] = {
     NoData(kDcmdLdRemoveBlockedAccess),
     NoData(kDcmdLdCcStart),                         // consistency check, initialization
     NoData(kDcmdLdCcAbort),
-    NoData(kDcmdLdSetConsistent),
     NoData(kDcmdLdInitStart),
     NoData(kDcmdLdInitAbort),
     Fixed(kDcmdLdReconstruct, 136, kOut),           // reconstruction / expansion
@@ -187,6 +186,7 @@ constexpr OpcodeRow kDcmdRows[] = {
 constexpr OpcodeRow kPrivateRows[] = {
     Fixed(kDcmdCtrlGetOemData, 24, kIn),
     Callers(kDcmdCtrlGetGasGaugeData, 0, kIn),      // the byte count travels in the mailbox
+    NoData(kDcmdLdSetConsistent),                   // a virtual drive's consistency flag
 };
 
 // A second row for one opcode would silently shadow the first.

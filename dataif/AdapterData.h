@@ -4,6 +4,7 @@
 #include "ZepUtil/ByteView.h"
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/PreservedCache.h"
 
 // Capability and status flags of the controller information.
 enum class AdpInfoFlag {
@@ -137,4 +138,9 @@ public:
     virtual int ControlAec(u32 operation, u32 word1, u32 word2, u32* returnedWord2) = 0;
     virtual int ReadAecSegment(u32 index, u8* buffer, u32* length) = 0;
     virtual int GetAecSettings(u8* block) = 0;
+
+    // Preserved cache: the bitmap of the target ids holding it (8 bytes, bit n for target id n;
+    // copied only on success) and the discard of one target id's.
+    virtual int GetPreservedCacheList(u8 bitmap[pinnedcache::kSize]) = 0;
+    virtual int DiscardPreservedCache(u8 targetId) = 0;
 };

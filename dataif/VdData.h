@@ -2,10 +2,33 @@
 // number, name, policies, RAID level, spans ...), its information block (read once, when first
 // needed), its property record (read by ReadProperties) and the virtual-drive requests.
 #pragma once
+#include <vector>
+
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 #include "fwdata/layout/VdAllowedOps.h"
+#include "fwdata/layout/VdBadBlocks.h"
 #include "fwdata/layout/VdProgress.h"
+
+// Requests on a virtual drive that carry no data; some take an option (below).
+enum class VdRequest {
+    StartCc, AbortCc,                 // the abort also ends a background initialization
+    StartInit,                        // option 1 full, 0 fast
+    AbortInit,
+    SuspendResumeCcBgi,               // option 0 suspend, 1 resume
+    SuspendResumeRecon,               // option 0 suspend, 1 resume
+    ClearBbmLog,
+    JoinMirror,                       // option: the data source
+    DisablePi,
+    SetConsistent,                    // option: the flag
+    RemoveBlockedAccess,              // option 1: every blocked virtual drive
+};
+
+// A drive of a reconstruction request: its device id and sequence number.
+struct VdReconDrive {
+    u16 deviceId;
+    u16 seqNum;
+};
 
 // Fields of the property record; until it is read they come from the configuration record,
 // which holds them at the same places.
@@ -38,10 +61,24 @@ public:
     virtual int ReadProperties() = 0;
     virtual bool HasProperties() const = 0;
     virtual u8 GetProperty(VdProperty field) const = 0;
+    // Changes of the kept property record (after ReadProperties; ignored before). The name is
+    // cut to the 15 characters the record holds and always ends with a NUL.
+    virtual void SetProperty(VdProperty field, u8 value) = 0;
+    virtual void SetName(const char* name) = 0;
+    // Writes the kept property record back when a field changed since it was read: 0 (also
+    // when nothing changed), or the request's status.
+    virtual int WriteProperties() = 0;
 
     // Requests.
     virtual int GetProgress(u8 block[vdprogress::kSize]) = 0;  // copied only on success
     virtual int GetAllowedOps(u8 ops[vdallowed::kSize]) = 0;  // copied only on success
+    virtual int Send(VdRequest request, u8 option) = 0;
+    // The reconstruction request: level, kind of change (0 none, 1 add, 2 remove), the drives
+    // (at most 32; -1 for more, nothing sent) and the expansion percentage.
+    virtual int Reconstruct(u8 level, u8 change, const VdReconDrive* drives, unsigned count, u8 percent) = 0;
+    virtual int GetBadBlockCounts(u8 reply[vdbbt::kSize]) = 0;               // copied only on success
+    // The mirror as a configuration image, read whole (the header tells its size).
+    virtual int GetMirrorInfo(std::vector<u8>* image) = 0;
 
     // The information block as text (prints nothing); reads the information block once. A
     // failed read leaves out the lines that need it.

@@ -40,6 +40,10 @@ public:
     int GetEventLogInfo(const u32** numbers) override;
     int GetEvents(u32 startSeq, u8* buffer, u32 length, u32 classLocale) override;
     int GetEventCount(u32* count, u32 startSeq, u32 classLocale) override;
+
+    // Preserved cache (AdapterDataFwiCache.cpp).
+    int GetPreservedCacheList(u8 bitmap[pinnedcache::kSize]) override;
+    int DiscardPreservedCache(u8 targetId) override;
     int ClearEventLog() override;
 
     int PerformDiagnostic(u32 seconds) override;

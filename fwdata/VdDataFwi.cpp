@@ -46,8 +46,10 @@ int VdDataFwi::ReadProperties()
 {
     std::vector<u8> block(vdprops::kSize, 0);
     int status = ReadBlock(kDcmdLdGetProperties, block.data(), vdprops::kSize, true);
-    if (status == 0)
+    if (status == 0) {
         properties_ = std::move(block);
+        propertiesRead_ = properties_;
+    }
     return status;
 }
 

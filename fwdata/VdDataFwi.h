@@ -31,9 +31,16 @@ public:
     int ReadProperties() override;
     bool HasProperties() const override { return !properties_.empty(); }
     u8 GetProperty(VdProperty field) const override;
+    void SetProperty(VdProperty field, u8 value) override;
+    void SetName(const char* name) override;
+    int WriteProperties() override;
 
     int GetProgress(u8 block[vdprogress::kSize]) override;
     int GetAllowedOps(u8 ops[vdallowed::kSize]) override;
+    int Send(VdRequest request, u8 option) override;
+    int Reconstruct(u8 level, u8 change, const VdReconDrive* drives, unsigned count, u8 percent) override;
+    int GetBadBlockCounts(u8 reply[vdbbt::kSize]) override;
+    int GetMirrorInfo(std::vector<u8>* image) override;
 
     string Print() override;
 
@@ -48,9 +55,14 @@ private:
     // A read of a block of the drive's into `reply`: the mailbox names the target id (and with
     // `withSeqNum` the sequence number).
     int ReadBlock(u32 opcode, u8* reply, u32 length, bool withSeqNum = false);
+    // The u32 reference of mailbox word 0: target id in byte 0, sequence number in bytes 2-3.
+    u32 Reference() const;
+    // The property record's offset of a changeable field (0 for the read-only ones).
+    static u32 PropertyOffset(VdProperty field);
 
     Controller* controller_;
     std::vector<u8> record_;
     std::vector<u8> info_;
     std::vector<u8> properties_;
+    std::vector<u8> propertiesRead_;  // as read, to tell whether a write is needed
 };

@@ -191,6 +191,10 @@ public:
     int ReadAecEvents(u8* buffer, u32 index, u32* length) { return data_->ReadAecSegment(index, buffer, length); }
     int GetAecSettings(u8* block) { return data_->GetAecSettings(block); }
 
+    // Preserved cache: the bitmap of the target ids holding it, and the discard of one's.
+    int GetPreservedCacheList(u8 bitmap[pinnedcache::kSize]) { return data_->GetPreservedCacheList(bitmap); }
+    int DiscardPreservedCache(u8 targetId) { return data_->DiscardPreservedCache(targetId); }
+
 private:
     int Flag(AdpInfoFlag flag, u8* out);
     int Prop(AdpProperty field, u8* out);

@@ -1,6 +1,10 @@
 #include "raidmodel/Array.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+
+#include "raidmodel/PhysicalDevice.h"
 
 u16 Array::GetRowDeviceId(u8 row) const
 {
@@ -53,6 +57,31 @@ int Array::GetSize(u64* blocks)
 {
     *blocks = data_.blocks;
     return 0;
+}
+
+int Array::GetMinPdSize(u64* blocks)
+{
+    if (pds_.GetCount() == 0)
+        return -1;
+    u64 smallest = UINT64_MAX;
+    for (unsigned i = 0; i < pds_.GetCount(); ++i) {
+        PhysicalDevice* pd = pds_.GetAt(static_cast<u8>(i));
+        u64 size = 0;
+        if (pd == nullptr || pd->GetCoercedSize(&size) != 0)
+            return -1;
+        smallest = std::min(smallest, size);
+    }
+    *blocks = smallest;
+    return 0;
+}
+
+int Array::ExpandToMinPdSize()
+{
+    u64 smallest = 0;
+    const int status = GetMinPdSize(&smallest);
+    if (status == 0 && smallest > data_.blocks)
+        data_.blocks = smallest;
+    return status;
 }
 
 int Array::IsMissing(u8* flag)

@@ -33,6 +33,12 @@ public:
     int GetSpareList(List<Spare*>** list);
     // 0 and the blocks the array uses on each member drive.
     int GetSize(u64* blocks);
+    // 0 and the smallest coerced size of the present members; -1 without members or when a
+    // size cannot be read.
+    int GetMinPdSize(u64* blocks);
+    // Takes the array (in this snapshot only) to its smallest member's size, so that room left
+    // on the members counts as free space; an array already that large stays as it is.
+    int ExpandToMinPdSize();
     // 0 and 0: an array built from a configuration record is not missing.
     int IsMissing(u8* flag);
 

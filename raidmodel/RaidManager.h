@@ -7,6 +7,7 @@
 // the manager (callers may reorder them in place, never free them) unless said otherwise, and
 // stay valid until the next Refresh.
 #pragma once
+#include <memory>
 #include "ZepUtil/Types.h"
 #include "runtime/ArrayList.h"
 
@@ -119,6 +120,9 @@ public:
     // non-zero (the snapshot then holds no configuration) when the image is truncated or
     // inconsistent.
     virtual int BuildRmCfg(const u8* image, u32 length) = 0;
+    // A snapshot of its own from a configuration image (a virtual drive's mirror, ...), the
+    // manager's own left as it is; drives are the manager's. 0, or non-zero as BuildRmCfg.
+    virtual int BuildSeparateCfg(const u8* image, u32 length, std::unique_ptr<RmCfg>* cfg) = 0;
 
     // Configuration changes. After a change the controller made, the manager's snapshot is
     // stale: the next operation that needs it reads it again, while the elements handed out

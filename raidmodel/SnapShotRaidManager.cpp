@@ -118,13 +118,18 @@ int SnapShotRaidManager::BuildRmCfg(const u8* image, u32 length)
     listsBuilt_ = false;
     pdList_.Clear();
     unassigned_.reset();
+    return BuildSeparateCfg(image, length, &cfg_);
+}
+
+int SnapShotRaidManager::BuildSeparateCfg(const u8* image, u32 length, std::unique_ptr<RmCfg>* cfg)
+{
     CfgData parsed;
     if (data_->ParseCfgImage(ByteView(image, length), &parsed) != 0)
         return -1;
-    auto cfg = std::make_unique<RmCfg>();
-    if (cfg->Build(this, std::move(parsed)) != 0)
+    auto built = std::make_unique<RmCfg>();
+    if (built->Build(this, std::move(parsed)) != 0)
         return -1;
-    cfg_ = std::move(cfg);
+    *cfg = std::move(built);
     return 0;
 }
 

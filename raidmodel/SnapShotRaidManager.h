@@ -39,6 +39,7 @@ public:
     int GetDiskGroupList(List<DiskGroup*>** list) override;
     int GetRmCfg(RmCfg** cfg) override;
     int BuildRmCfg(const u8* image, u32 length) override;
+    int BuildSeparateCfg(const u8* image, u32 length, std::unique_ptr<RmCfg>* cfg) override;
 
     int CheckSpanPdLists(ArrayList<ArrayList<PhysicalDevice*>*>* spans, DiskGroup** dg) override;
     int CanCreateVd(u8* possible, u8* pdNotPiEligible) override;

@@ -1,10 +1,12 @@
 #include "raidmodel/VirtualDisk.h"
 
 #include <cstring>
+#include <vector>
 
 #include "dataif/RaidLevels.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
+#include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/Span.h"
 #include "raidmodel/Spare.h"
@@ -136,6 +138,38 @@ int VirtualDisk::Prop(VdProperty field, u8* out)
 {
     *out = data_->GetProperty(field);
     return 0;
+}
+
+int VirtualDisk::SetProp(VdProperty field, u8 value)
+{
+    if (!data_->HasProperties())
+        return -1;
+    data_->SetProperty(field, value);
+    return 0;
+}
+
+int VirtualDisk::SetName(const char* name)
+{
+    if (!data_->HasProperties())
+        return -1;
+    data_->SetName(name);
+    return 0;
+}
+
+int VirtualDisk::StartReconstruction(u8 level, u8 change, List<PhysicalDevice*>* drives, u8 percent)
+{
+    std::vector<VdReconDrive> list;
+    for (unsigned i = 0; drives != nullptr && i < drives->GetCount(); ++i) {
+        PhysicalDevice* pd = drives->GetAt(static_cast<u8>(i));
+        if (pd == nullptr)
+            return -1;
+        u16 deviceId = 0;
+        u16 seqNum = 0;
+        if (pd->GetDeviceId(&deviceId) != 0 || pd->GetSeqNum(&seqNum) != 0)
+            return -1;
+        list.push_back({deviceId, seqNum});
+    }
+    return data_->Reconstruct(level, change, list.data(), static_cast<unsigned>(list.size()), percent);
 }
 
 int VirtualDisk::BitmapSupported(u8* supported)

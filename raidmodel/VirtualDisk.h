@@ -11,6 +11,7 @@
 #include "raidmodel/ids/VdIdFwi.h"
 #include "runtime/ArrayList.h"
 
+class PhysicalDevice;
 class RaidManager;
 class Span;
 class Spare;
@@ -68,6 +69,39 @@ public:
     int GetDefaultPsPolicy(u8* v) { return Prop(VdProperty::DefaultPsPolicy, v); }
     int GetCurrentPsPolicy(u8* v) { return Prop(VdProperty::CurrentPsPolicy, v); }
 
+    // Changes of the property record read by BeginUpdate; EndUpdate writes it when one changed.
+    // A setter before BeginUpdate answers -1.
+    int SetDefaultCachePolicy(u8 v) { return SetProp(VdProperty::DefaultCachePolicy, v); }
+    int SetAccessPolicy(u8 v) { return SetProp(VdProperty::AccessPolicy, v); }
+    int SetDiskCachePolicy(u8 v) { return SetProp(VdProperty::DiskCachePolicy, v); }
+    int SetBgiDisabled(u8 v) { return SetProp(VdProperty::BgiDisabled, v); }
+    int SetDefaultPsPolicy(u8 v) { return SetProp(VdProperty::DefaultPsPolicy, v); }
+    // The name is cut to the 15 characters of the record.
+    int SetName(const char* name);
+    int EndUpdate() { return data_->WriteProperties(); }
+
+    // Requests of their own (no property record).
+    int SetConsistent(u8 flag) { return data_->Send(VdRequest::SetConsistent, flag); }
+    int RemoveBlockedAccess(u8 all) { return data_->Send(VdRequest::RemoveBlockedAccess, all); }
+    int DisablePi() { return data_->Send(VdRequest::DisablePi, 0); }
+    int StartCc() { return data_->Send(VdRequest::StartCc, 0); }
+    int AbortCc() { return data_->Send(VdRequest::AbortCc, 0); }
+    int StartFastInit() { return data_->Send(VdRequest::StartInit, 0); }
+    int StartFullInit() { return data_->Send(VdRequest::StartInit, 1); }
+    int AbortInit() { return data_->Send(VdRequest::AbortInit, 0); }
+    int SuspendCcBgi() { return data_->Send(VdRequest::SuspendResumeCcBgi, 0); }
+    int ResumeCcBgi() { return data_->Send(VdRequest::SuspendResumeCcBgi, 1); }
+    int SuspendReconstruction() { return data_->Send(VdRequest::SuspendResumeRecon, 0); }
+    int ResumeReconstruction() { return data_->Send(VdRequest::SuspendResumeRecon, 1); }
+    int ClearBbmLog() { return data_->Send(VdRequest::ClearBbmLog, 0); }
+    int JoinMirror(u8 dataSource) { return data_->Send(VdRequest::JoinMirror, dataSource); }
+    // One reconstruction request: the level, the kind of change (0 none, 1 add, 2 remove), the
+    // drives added or removed (or the members of an array to expand) and the expansion
+    // percentage. -1 without sending for more drives than the request holds.
+    int StartReconstruction(u8 level, u8 change, List<PhysicalDevice*>* drives, u8 percent);
+    int GetBadBlockCounts(u8 reply[vdbbt::kSize]) { return data_->GetBadBlockCounts(reply); }
+    int GetMirrorInfo(std::vector<u8>* image) { return data_->GetMirrorInfo(image); }
+
     // The 36-byte progress record.
     int GetProgress(u8 block[vdprogress::kSize]) { return data_->GetProgress(block); }
     // The 4-byte allowed-operations bitmap when the controller reports one; otherwise 0 and the
@@ -82,6 +116,7 @@ public:
 
 private:
     int Prop(VdProperty field, u8* out);
+    int SetProp(VdProperty field, u8 value);
     // 0 and 1 when the controller reports an allowed-operations bitmap.
     int BitmapSupported(u8* supported);
     // An operation's bit of the allowed-operations bitmap (1 when there is no bitmap).

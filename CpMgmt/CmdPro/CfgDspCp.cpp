@@ -158,7 +158,7 @@ int CfgDsplyCp::PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays,
     return 0;
 }
 
-int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups)
+int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups, bool mirrorView)
 {
     PrintMessage(CfgMsg::kDiskGroupCount, diskGroups->GetCount());
     Counters counters;
@@ -183,9 +183,11 @@ int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups)
                 ReportPrint::VdHeading(ReportPrint::kFlashTierPrefix, 0, ReportPrint::TargetIdOf(vd));
                 ReportPrint::Text(vd->Print());
                 ReportPrint::Text(" \n");
-                status = PrintDrives(array);
+                if (!mirrorView)
+                    status = PrintDrives(array);
             } else {
-                status = PrintSpan(diskGroup, array, j, vds, nullptr);
+                u16 number = 0;
+                status = PrintSpan(diskGroup, array, j, vds, mirrorView ? &number : nullptr);
             }
             if (status != 0)
                 return status;

@@ -26,6 +26,12 @@ public:
     // when the information cannot be read.
     int PrintAdapterSummary(u8 adapterNumber, CpController* cpController);
 
+    // The disk groups with their spans, virtual drives and drives. The view of a virtual drive's
+    // mirror numbers the virtual drives of each array from 0 and shows no drives under an
+    // SSD-cache drive. 0 when complete, else the status of the step that failed (after its
+    // message).
+    static int PrintFullDisplay(List<DiskGroup*>* diskGroups, bool mirrorView = false);
+
 private:
     // Disk-group counters of the headings, one per kind.
     struct Counters {
@@ -35,7 +41,6 @@ private:
     };
 
     // The walks: 0 when complete, else the status of the step that failed (after its message).
-    static int PrintFullDisplay(List<DiskGroup*>* diskGroups);
     static int PrintFlashTierDisplay(List<DiskGroup*>* diskGroups);
     // The disk group's array list and its heading (spanned, flash tier, or a plain group when
     // `titlePlain`): 0, or the failed step's status after its message.

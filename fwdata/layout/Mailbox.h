@@ -20,6 +20,10 @@ constexpr u32 kOffVdSeqNum = 2;          // u16, property read
 // Virtual-drive delete: the u32 reference (target id, sequence number) and the option byte.
 constexpr u32 kOffVdRef = 0;
 constexpr u32 kOffDeleteOption = 4;      // u8
+// Virtual-drive requests by reference: the option byte after it (initialization kind, suspend
+// or resume, join direction); the consistency flag in word 1.
+constexpr u32 kOffVdOption = 4;          // u8
+constexpr u32 kOffWord1 = 4;             // u32
 // Configuration clear: 1 with force.
 constexpr u32 kOffClearForce = 0;        // u8
 // SSD-cache association: the target id read, or kAllTargets for the write.

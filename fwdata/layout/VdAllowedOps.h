@@ -7,4 +7,8 @@ constexpr u32 kSize = 4;
 constexpr BitField kStartCc{0, 2};
 constexpr BitField kExpansion{0, 4};
 constexpr BitField kMirror{2, 0};
+constexpr BitField kSuspendCcBgi{2, 1};
+constexpr BitField kResumeCcBgi{2, 2};
+constexpr BitField kSuspendRecon{2, 3};
+constexpr BitField kResumeRecon{2, 4};
 }  // namespace vdallowed

@@ -2,20 +2,22 @@
 // first vdrec::kSize bytes, VdRecord.h) followed by its sizes and the operations that run on it.
 #pragma once
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/VdProgress.h"
 
 namespace vdinfo {
 constexpr u32 kSize = 384;
 constexpr u32 kOffSizeBlocks = 256;      // u64
-constexpr u32 kOffRunning = 264;         // u32, bits below
-constexpr u32 kRunningCc = 0x01;
-constexpr u32 kRunningBgi = 0x02;
-constexpr u32 kRunningInit = 0x04;
-constexpr u32 kRunningRecon = 0x08;
-// Per operation a u16 progress (0-65535) and the u16 elapsed seconds after it.
-constexpr u32 kOffCcProgress = 268;
-constexpr u32 kOffBgiProgress = 272;
-constexpr u32 kOffInitProgress = 276;
-constexpr u32 kOffReconProgress = 280;
-constexpr u32 kProgressOffSeconds = 2;   // from a progress field
-constexpr unsigned kProgressFull = 65535;
+// The running operations and their progress, laid out as in the progress block.
+constexpr u32 kOffProgressFields = 264;
+constexpr u32 kOffRunning = kOffProgressFields + vdprogress::kOffRunning;  // u32
+constexpr u32 kRunningCc = vdprogress::kRunningCc;
+constexpr u32 kRunningBgi = vdprogress::kRunningBgi;
+constexpr u32 kRunningInit = vdprogress::kRunningInit;
+constexpr u32 kRunningRecon = vdprogress::kRunningRecon;
+constexpr u32 kOffCcProgress = kOffProgressFields + vdprogress::kOffCcProgress;
+constexpr u32 kOffBgiProgress = kOffProgressFields + vdprogress::kOffBgiProgress;
+constexpr u32 kOffInitProgress = kOffProgressFields + vdprogress::kOffInitProgress;
+constexpr u32 kOffReconProgress = kOffProgressFields + vdprogress::kOffReconProgress;
+constexpr u32 kProgressOffSeconds = vdprogress::kProgressOffSeconds;
+constexpr unsigned kProgressFull = vdprogress::kProgressFull;
 }  // namespace vdinfo

@@ -1,7 +1,23 @@
-// The virtual-drive progress block (36 bytes, kDcmdLdGetProgress).
+// The virtual-drive progress block (36 bytes, kDcmdLdGetProgress): the operations running on the
+// drive, the progress and elapsed time of each, and the suspended ones. The information block
+// (VdInfo.h) carries the same fields from its byte 264.
 #pragma once
 #include "ZepUtil/ByteView.h"
 
 namespace vdprogress {
 constexpr u32 kSize = 36;
+constexpr u32 kOffRunning = 0;           // u32, bits below
+constexpr u32 kRunningCc = 0x01;
+constexpr u32 kRunningBgi = 0x02;
+constexpr u32 kRunningInit = 0x04;
+constexpr u32 kRunningRecon = 0x08;
+// Per operation a u16 progress (0-65535) and the u16 elapsed seconds after it.
+constexpr u32 kOffCcProgress = 4;
+constexpr u32 kOffBgiProgress = 8;
+constexpr u32 kOffInitProgress = 12;
+constexpr u32 kOffReconProgress = 16;
+constexpr u32 kProgressOffSeconds = 2;   // from a progress field
+constexpr unsigned kProgressFull = 65535;
+constexpr BitField kSuspendedCc{24, 0};
+constexpr BitField kSuspendedBgi{24, 1};
 }  // namespace vdprogress
