@@ -122,6 +122,11 @@ LdObjectsParser::LdObjectsParser(u16 commandId) : Parser(commandId), lds_(4)
     AddHandler(TOKEN_LALL, TokenHandler(this, &LdObjectsParser::OnAllLds));
 }
 
+bool LdObjectsParser::ParseLdTokens(ArrayList<Token*>* tokens)
+{
+    return IsParseAllowed(GetKeywords(), tokens) && ParseTokens(tokens) == 0 && lds_.GetCount() != 0;
+}
+
 int LdObjectsParser::OnLdList(ArrayList<Token*>* tokens, u8 index)
 {
     return TakeFollowingNumbers(tokens, index, [this](int number) {

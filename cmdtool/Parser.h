@@ -82,6 +82,9 @@ public:
     explicit LdObjectsParser(u16 commandId);
 
     const ArrayList<u8>& GetLdList() const { return lds_; }
+    // Hands the tokens to the handlers (ParseTokens); true when they all took their tokens and
+    // the line named at least one virtual drive.
+    bool ParseLdTokens(ArrayList<Token*>* tokens);
 
     int OnLdList(ArrayList<Token*>* tokens, u8 index);
     int OnAllLds(ArrayList<Token*>* tokens, u8 index);

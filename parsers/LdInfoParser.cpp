@@ -28,7 +28,7 @@ LdInfoParser::LdInfoParser(u16 commandToken) : LdObjectsParser(commandToken)
 
 ParsedObjects LdInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || GetLdList().GetCount() == 0)
+    if (!ParseLdTokens(tokens))
         return nullptr;
     const u16 commandId = GetCommandId();
     const ArrayList<u8>& ids = GetLdList();

@@ -12,6 +12,7 @@ constexpr u32 kLineEnd = 0x2;               // "\n"
 constexpr u32 kNumber = 0x3;                // "%d "
 constexpr u32 kHex16 = 0x4;                 // "%.4x "
 constexpr u32 kHex64 = 0x6;                 // "%.16llx "
+constexpr u32 kDecimal64 = 0x7;             // "%.16lld "
 constexpr u32 kUnderline = 0xA;             // 16 "=" and a line end
 constexpr u32 kRuler = 0xB;                 // 78 "=" and a line end
 constexpr u32 kColumn10 = 0x32;             // "%-10s"
@@ -23,9 +24,11 @@ constexpr u32 kLeftText = 0x36;             // "%-s"
 constexpr u32 kDynamicCastFailed = 0x11;    // "Adapter #%d: Dynamic cast failed on %s.\n"
 constexpr u32 kAdapterTitle = 0x12;         // "Adapter #%d\n\n"
 constexpr u32 kNoMemory = 0x14;             // "Could not allocate memory for %s.\n"
+constexpr u32 kInvalidOption = 0x13;        // "Invalid option specified.\n"
 constexpr u32 kAdapterText = 0x18;          // "Adapter %d: %s\n"
 
 // Command line.
+constexpr u32 kInvalidOptionWord = 0x20001; // "\nInvalid option specified.\n": a word of another command's family
 constexpr u32 kUnexpectedNumber = 0x20002;  // "Unexpected parameter %d given in the command line.\n"
 constexpr u32 kUnexpectedText = 0x20003;    // "Unexpected parameter %s given in the command line.\n"
 constexpr u32 kParseFailed = 0x80001;       // "Failed to parse command. Use -h option for usage.\n"

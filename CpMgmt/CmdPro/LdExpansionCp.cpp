@@ -1,0 +1,296 @@
+#include "CpMgmt/CmdPro/LdExpansionCp.h"
+
+#include <functional>
+
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/LdSelection.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "fwdata/layout/VdReconstruct.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/Array.h"
+#include "raidmodel/ArraySpaceInfo.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/Span.h"
+#include "raidmodel/VirtualDisk.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<LdExpansionInfoCp> kRegisterInfoCp{TOKEN_GETLDEXPANSIONINFO};
+const CpRegistration<LdExpansionCp> kRegisterExpansionCp{TOKEN_LDEXPANSION};
+
+constexpr u32 kMaxPercent = 100;
+
+using Visit = std::function<int(VirtualDisk* vd, u8 target, bool* end)>;
+
+// The opening both commands share, then `visit` for each selected drive. `percent` is given
+// for the expansion (checked after the count is read). The status of the last step.
+int VisitDrives(CpController* cpController, LdParsedObject* object, const u32* percent, const Visit& visit)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
+        return -1;
+    Adapter* adapterElement = nullptr;
+    u8 supported = 0;
+    if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr ||
+        adapterElement->IsLdExpansionSupported(&supported) != 0) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
+        return -1;
+    }
+    if (supported == 0) {
+        PrintMessage(LdMsg::kNoExpansion);
+        return -1;
+    }
+    u8 vdCount = 0;
+    if (manager->GetVdCount(&vdCount) != 0) {
+        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+        return -1;
+    }
+    if (percent != nullptr && *percent > kMaxPercent) {
+        // Checked on the number as typed, before it is cut to the request's byte.
+        PrintMessage(CommonMsg::kText, "Invalid input, Percentage of expansion cannot be more than 100 \n");
+        return -1;
+    }
+    if (vdCount == 0) {
+        PrintMessage(LdMsg::kNoVirtualDrive, adapter);
+        return 0;
+    }
+    LdSelection selection(manager, *object, adapter);
+    if (selection.ReadList() != 0)
+        return -1;
+    int status = 0;
+    const unsigned count = selection.Count(vdCount);
+    for (unsigned i = 0; i < count; ++i) {
+        u8 target = 0;
+        if (!selection.TargetAt(i, &target)) {
+            status = -1;
+            continue;
+        }
+        VirtualDisk* vd = selection.Find(target);
+        if (vd == nullptr) {
+            status = -1;
+            continue;
+        }
+        bool end = false;
+        status = visit(vd, target, &end);
+        if (end)
+            return status;
+    }
+    return status;
+}
+
+// The span's array, when it is not missing: 0 and the array (null for a missing one), or the
+// failing status.
+int SpanArray(Span* span, Array** array)
+{
+    *array = nullptr;
+    if (span == nullptr)
+        return -1;
+    Array* found = nullptr;
+    int status = span->GetArray(&found);
+    if (status != 0)
+        return status;
+    if (found == nullptr)
+        return -1;
+    u8 missing = 0;
+    status = found->IsMissing(&missing);
+    if (status != 0)
+        return status;
+    if (missing == 0)
+        *array = found;
+    return 0;
+}
+
+// The blocks a virtual drive of the level holds on `drives` members of `perDrive` blocks.
+bool PotentialSize(u8 level, u64 drives, u64 perDrive, u64* blocks)
+{
+    switch (level) {
+    case 0: *blocks = drives * perDrive; return true;
+    case 1: *blocks = drives * perDrive / 2; return true;
+    case 5: *blocks = drives > 1 ? (drives - 1) * perDrive : 0; return true;
+    case 6: *blocks = drives > 2 ? (drives - 2) * perDrive : 0; return true;
+    default: return false;
+    }
+}
+
+void PrintSize(u32 messageId, u64 blocks)
+{
+    char text[32] = {};
+    KBToSizeText(blocks / 2, text);
+    PrintMessage(messageId, text);
+}
+
+}  // namespace
+
+int LdExpansionInfoCp::FreeSpaceInfoList(ArrayList<ArraySpaceInfo*>* list)
+{
+    if (list == nullptr)
+        return 0;
+    for (unsigned i = 0; i < list->GetCount(); ++i)
+        delete list->GetAt(static_cast<u8>(i));
+    delete list;
+    return 0;
+}
+
+int LdExpansionInfoCp::ProcessParsed(CpController* cpController, LdExpansionInfoParsedObject* object)
+{
+    return VisitDrives(cpController, object, nullptr, &LdExpansionInfoCp::Report);
+}
+
+int LdExpansionInfoCp::Report(VirtualDisk* vd, u8 target, bool* end)
+{
+    const u16 targetId = vd->GetId()->GetTargetId();
+    u8 allowed = 0;
+    vd->IsExpansionAllowed(&allowed);
+    if (allowed == 0) {
+        PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
+        return 0;
+    }
+    List<Span*>* spans = nullptr;
+    int status = vd->GetSpanList(&spans);
+    if (status != 0 || spans == nullptr) {
+        *end = true;
+        return status != 0 ? status : -1;
+    }
+    for (unsigned s = 0; s < spans->GetCount(); ++s) {
+        Array* array = nullptr;
+        status = SpanArray(spans->GetAt(static_cast<u8>(s)), &array);
+        if (status != 0) {
+            *end = true;
+            return status;
+        }
+        if (array == nullptr)
+            continue;
+        ArrayList<ArraySpaceInfo*>* free = nullptr;
+        status = array->GetFreeSpaceList(&free);
+        if (status == Array::kStatusNoFreeSpace) {
+            FreeSpaceInfoList(free);
+            PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
+            status = 0;
+            continue;
+        }
+        if (status != 0) {
+            FreeSpaceInfoList(free);
+            continue;
+        }
+        if (free == nullptr || free->GetCount() == 0) {
+            FreeSpaceInfoList(free);
+            PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
+            *end = true;
+            return 0;
+        }
+        PrintMessage(LdMsg::kExpansionPossible, target, targetId);
+        u64 capacity = 0;
+        status = array->GetVdCapacity(free->GetAt(static_cast<u8>(free->GetCount() - 1)), &capacity);
+        FreeSpaceInfoList(free);
+        if (status != 0)
+            continue;
+        PrintSize(LdMsg::kRoomInArray, capacity);
+
+        u64 arraySize = 0;
+        u64 smallest = 0;
+        if (array->GetSize(&arraySize) != 0 || array->GetMinPdSize(&smallest) != 0) {
+            *end = true;
+            return -1;
+        }
+        u64 room = 0;
+        if (arraySize < smallest) {
+            u8 level = 0;
+            u8 drives = 0;
+            u64 size = 0;
+            u64 potential = 0;
+            vd->GetRaidLevel(&level);
+            vd->GetNumDrives(&drives);
+            vd->GetCapacity(&size);
+            if (!PotentialSize(level, drives, smallest, &potential)) {
+                *end = true;
+                return -1;
+            }
+            // A drive of several spans holds more than one array's share: no room then.
+            room = potential > size ? potential - size : 0;
+        }
+        PrintSize(LdMsg::kRoomInDisks, room);
+    }
+    return status;
+}
+
+int LdExpansionCp::ProcessParsed(CpController* cpController, LdExpansionParsedObject* object)
+{
+    object_ = object;
+    adapter_ = AdapterNumberOf(cpController);
+    const u32 percent = object->GetPercent();
+    return VisitDrives(cpController, object, &percent,
+                       [this](VirtualDisk* vd, u8 target, bool* end) { return Expand(vd, target, end); });
+}
+
+int LdExpansionCp::Expand(VirtualDisk* vd, u8 target, bool* end)
+{
+    u8 allowed = 0;
+    int status = vd->IsExpansionAllowed(&allowed);
+    if (status != 0) {
+        *end = true;
+        return status;
+    }
+    if (allowed == 0)
+        PrintMessage(LdMsg::kExpansionNotAllowed, target, adapter_);
+    List<Span*>* spans = nullptr;
+    status = vd->GetSpanList(&spans);
+    if (status != 0 || spans == nullptr) {
+        *end = true;
+        return status != 0 ? status : -1;
+    }
+    for (unsigned s = 0; s < spans->GetCount(); ++s) {
+        Array* array = nullptr;
+        status = SpanArray(spans->GetAt(static_cast<u8>(s)), &array);
+        if (status != 0) {
+            *end = true;
+            return status;
+        }
+        if (array == nullptr)
+            continue;
+        if (object_->GetDontExpandArray() != 1) {
+            status = array->ExpandToMinPdSize();
+            if (status != 0) {
+                *end = true;
+                return status;
+            }
+        }
+        ArrayList<ArraySpaceInfo*>* free = nullptr;
+        status = array->GetFreeSpaceList(&free);
+        if (status == Array::kStatusNoFreeSpace) {
+            FreeSpaceInfoList(free);
+            PrintMessage(LdMsg::kNoRoom, target, adapter_);
+            status = 0;
+            continue;
+        }
+        if (status != 0) {
+            FreeSpaceInfoList(free);
+            continue;
+        }
+        const bool empty = free == nullptr || free->GetCount() == 0;
+        FreeSpaceInfoList(free);
+        if (empty) {
+            PrintMessage(LdMsg::kNoRoom, target, adapter_);
+            *end = true;
+            return 0;
+        }
+        u8 level = 0;
+        vd->GetRaidLevel(&level);
+        List<PhysicalDevice*>* members = nullptr;
+        status = array->GetPdList(&members);
+        if (status != 0) {
+            PrintMessage(CommonMsg::kOperationFailed, adapter_, "to get PD list");
+            *end = true;
+            return status;
+        }
+        status = vd->StartReconstruction(level, vdrecon::kChangeNone, members, static_cast<u8>(object_->GetPercent()));
+        PrintMessage(status != 0 ? LdMsg::kExpandFailed : LdMsg::kExpanded, target, adapter_);
+    }
+    return status;
+}

@@ -1,0 +1,40 @@
+// The virtual-drive property commands (-LDGetProp, -LDSetProp): show one property of each
+// selected virtual drive, or change one through its property record or a request of its own.
+#pragma once
+#include "CpMgmt/TypedProcessor.h"
+#include "ZepUtil/Types.h"
+#include "parsers/LdPropParsedObject.h"
+
+class Adapter;
+class CpController;
+class RaidManager;
+class VirtualDisk;
+
+class LdPropertyCp : public TypedProcessor<LdPropParsedObject, "ldPropPoPtr"> {
+public:
+    int ProcessParsed(CpController* cpController, LdPropParsedObject* object) override;
+
+    // 0 when a switch to write back takes effect now; else -1 after the reason (no battery, a
+    // battery to replace or low, a learn cycle, a reconstruction).
+    static int CheckWriteBackNow(RaidManager* manager, CpController* cpController);
+    // A DCMD with an all-zero mailbox into the caller's buffer; the request's status.
+    static int SendDcmd(u32 opcode, u8* buffer, u32 length, CpController* cpController);
+
+private:
+    // One property of one drive (T the selected number). The query's status, or -1 for a
+    // property no query shows.
+    int Query(VirtualDisk* vd, u8 target);
+    // One change: the drive's status; stop_ tells whether the command ends with it.
+    int Change(VirtualDisk* vd, u8 target);
+    int ChangeDiskCacheAllowed(VirtualDisk* vd);
+    int RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* done);
+    int DisablePi(VirtualDisk* vd);
+
+    CpController* cpController_ = nullptr;
+    RaidManager* manager_ = nullptr;
+    Adapter* adapter_ = nullptr;
+    LdPropParsedObject* object_ = nullptr;
+    u8 adapterNumber_ = 0;
+    bool all_ = false;
+    bool stop_ = false;
+};

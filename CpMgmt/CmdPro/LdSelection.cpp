@@ -1,0 +1,68 @@
+#include "CpMgmt/CmdPro/LdSelection.h"
+
+#include <algorithm>
+
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/VirtualDisk.h"
+#include "raidmodel/ids/VdIdFwi.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+LdSelection::LdSelection(RaidManager* manager, const LdParsedObject& object, u8 adapter)
+    : manager_(manager), object_(object), adapter_(adapter), all_(object.GetLd(0) == LdParsedObject::kAllLds)
+{
+}
+
+int LdSelection::ReadList()
+{
+    if (manager_->GetVdList(&vds_) != 0 || vds_ == nullptr) {
+        vds_ = nullptr;
+        return -1;
+    }
+    manager_->SortVdList(vds_);
+    return 0;
+}
+
+unsigned LdSelection::Count(unsigned vdCount) const
+{
+    if (!all_)
+        return object_.GetLdCount();
+    return std::min<unsigned>(vdCount, vds_ != nullptr ? vds_->GetCount() : 0);
+}
+
+bool LdSelection::TargetAt(unsigned i, u8* target) const
+{
+    if (all_) {
+        VirtualDisk* vd = vds_ != nullptr && i < vds_->GetCount() ? vds_->GetAt(static_cast<u8>(i)) : nullptr;
+        if (vd == nullptr)
+            return false;
+        *target = vd->GetId()->GetTargetId();
+        return true;
+    }
+    *target = object_.GetLd(static_cast<u8>(i));
+    if (manager_->IsTargetIdInUse(*target, 0))
+        return true;
+    PrintMessage(CommonMsg::kVdNotFound, adapter_, *target);
+    return false;
+}
+
+VirtualDisk* LdSelection::Find(u8 target) const
+{
+    for (unsigned i = 0; vds_ != nullptr && i < vds_->GetCount(); ++i) {
+        VirtualDisk* vd = vds_->GetAt(static_cast<u8>(i));
+        if (vd != nullptr && vd->GetId()->GetTargetId() == target)
+            return vd;
+    }
+    return nullptr;
+}
+
+VirtualDisk* GetVdOrReport(RaidManager* manager, u8 target)
+{
+    VdIdFwi id(target, target, VdIdFwi::kAnySeqNum);
+    VirtualDisk* vd = nullptr;
+    if (manager->GetVd(&id, &vd) != 0 || vd == nullptr) {
+        PrintMessage(CommonMsg::kFailedToGet, "VD object");
+        return nullptr;
+    }
+    return vd;
+}

@@ -1,0 +1,40 @@
+// The virtual drives a command names with -L or -LALL: with the marker 64 first, every
+// configured virtual drive in ascending target-id order; otherwise the listed target ids in the
+// order given, each checked against the configuration.
+#pragma once
+#include "ZepUtil/Types.h"
+#include "cmdtool/ParsedObject.h"
+#include "runtime/ArrayList.h"
+
+class RaidManager;
+class VirtualDisk;
+
+class LdSelection {
+public:
+    LdSelection(RaidManager* manager, const LdParsedObject& object, u8 adapter);
+
+    // Reads the virtual-drive list and sorts it by target id: 0, or -1 when there is none.
+    int ReadList();
+    bool IsAll() const { return all_; }
+    // The drives to visit: with -LALL `vdCount` (never more than the list holds), else the
+    // number of listed ids.
+    unsigned Count(unsigned vdCount) const;
+    // The target id of the i-th drive to visit. False for a listed id that names no virtual drive,
+    // after message 0x32005 with the adapter and the id.
+    bool TargetAt(unsigned i, u8* target) const;
+    // The sorted list (null before ReadList or without one).
+    List<VirtualDisk*>* GetList() const { return vds_; }
+    // The drive of the list with that target id, or null.
+    VirtualDisk* Find(u8 target) const;
+
+private:
+    RaidManager* manager_;
+    const LdParsedObject& object_;
+    u8 adapter_;
+    bool all_;
+    List<VirtualDisk*>* vds_ = nullptr;
+};
+
+// The virtual drive with the target id (any sequence number), or null after message 0x35017
+// "Failed to get VD object".
+VirtualDisk* GetVdOrReport(RaidManager* manager, u8 target);

@@ -1,0 +1,195 @@
+#include "CpMgmt/CmdPro/PreservedCacheCp.h"
+
+#include <cstdio>
+
+#include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
+#include "fwdata/layout/PreservedCache.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/VirtualDisk.h"
+#include "raidmodel/ids/VdIdFwi.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<PreservedCacheListCp> kRegisterListCp{TOKEN_GETPRESERVEDCACHELIST};
+const CpRegistration<DiscardPreservedCacheCp> kRegisterDiscardCp{TOKEN_DISCARDPRESERVEDCACHE};
+
+constexpr u8 kAccessBlocked = 3;
+constexpr u8 kReasonSscdOffline = 1;
+const char kRemoveBlockedText[] = "Remove Blocked access ";
+
+// The bitmap names target ids 0-63 only; a higher target id holds no preserved cache.
+bool HasCache(const u8 (&bitmap)[pinnedcache::kSize], unsigned target)
+{
+    return target < pinnedcache::kTargets && ByteView(bitmap).Bit(pinnedcache::kOffBitmap + target / 8, target % 8);
+}
+
+bool IsEmpty(const u8 (&bitmap)[pinnedcache::kSize])
+{
+    return ByteView(bitmap).U64(pinnedcache::kOffBitmap) == 0;
+}
+
+// The RaidManager and its Adapter of the command, after the messages of a failure.
+bool OpenAdapter(CpController* cpController, u8 adapter, RaidManager** manager, Adapter** adapterElement)
+{
+    *manager = RaidManagerOrReport(cpController, adapter);
+    if (*manager == nullptr)
+        return false;
+    if ((*manager)->GetAdapter(adapterElement) != 0 || *adapterElement == nullptr) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
+        return false;
+    }
+    return true;
+}
+
+VirtualDisk* FindTarget(List<VirtualDisk*>* vds, unsigned target, unsigned* position)
+{
+    for (unsigned j = 0; vds != nullptr && j < vds->GetCount(); ++j) {
+        VirtualDisk* vd = vds->GetAt(static_cast<u8>(j));
+        if (vd != nullptr && vd->GetId()->GetTargetId() == target) {
+            if (position != nullptr)
+                *position = j;
+            return vd;
+        }
+    }
+    return nullptr;
+}
+
+bool IsBlockedBySscd(VirtualDisk* vd, u8* current, u8* reason)
+{
+    vd->GetCurrentAccessPolicy(current);
+    vd->GetAccessPolicyReason(reason);
+    return *current == kAccessBlocked || *reason == kReasonSscdOffline;
+}
+
+}  // namespace
+
+int PreservedCacheListCp::ProcessParsed(CpController* cpController, PdListParsedObject*)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    RaidManager* manager = nullptr;
+    Adapter* adapterElement = nullptr;
+    if (!OpenAdapter(cpController, adapter, &manager, &adapterElement))
+        return -1;
+    u8 bitmap[pinnedcache::kSize] = {};
+    adapterElement->GetPreservedCacheList(bitmap);
+    if (IsEmpty(bitmap)) {
+        PrintMessage(LdMsg::kNoPreservedCache, adapter);
+        return 0;
+    }
+    PrintMessage(CommonMsg::kAdapterTitle, adapter);
+    List<VirtualDisk*>* vds = nullptr;
+    if (manager->GetVdList(&vds) != 0 || vds == nullptr)
+        return -1;
+    u8 maxLds = 0;
+    adapterElement->GetMaxLdCount(&maxLds);
+    for (unsigned t = 0; t < maxLds; ++t) {
+        if (!HasCache(bitmap, t))
+            continue;
+        unsigned position = 0;
+        VirtualDisk* vd = FindTarget(vds, t, &position);
+        if (vd == nullptr) {
+            PrintMessage(LdMsg::kTargetLine, t, "Missing");
+            continue;
+        }
+        string name;
+        vd->GetName(&name);
+        u64 blocks = 0;
+        vd->GetSize(&blocks);
+        char line[80] = {};
+        std::snprintf(line, sizeof line, "%s%sSize:%lluMB, Offline ", name.GetCStr(), name.GetLength() != 0 ? ", " : "",
+                      static_cast<unsigned long long>(blocks >> 11));
+        PrintMessage(LdMsg::kVdLine, position, t, line);
+    }
+    return 0;
+}
+
+int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* object)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    RaidManager* manager = nullptr;
+    Adapter* adapterElement = nullptr;
+    if (!OpenAdapter(cpController, adapter, &manager, &adapterElement))
+        return -1;
+    u8 bitmap[pinnedcache::kSize] = {};
+    adapterElement->GetPreservedCacheList(bitmap);
+    if (IsEmpty(bitmap)) {
+        PrintMessage(LdMsg::kNoPreservedCache, adapter);
+        return 0;
+    }
+    const bool all = object->GetLd(0) == LdParsedObject::kAllLds;
+    u8 maxLds = 0;
+    adapterElement->GetMaxLdCount(&maxLds);
+    const unsigned count = all ? maxLds : object->GetLdCount();
+    auto targetAt = [&](unsigned i) -> unsigned { return all ? i : object->GetLd(static_cast<u8>(i)); };
+
+    PrintMessage(CommonMsg::kAdapterTitle, adapter);
+    List<VirtualDisk*>* vds = nullptr;
+    manager->GetVdList(&vds);
+
+    int status = 0;
+    for (unsigned i = 0; i < count; ++i) {
+        const unsigned t = targetAt(i);
+        VirtualDisk* vd = HasCache(bitmap, t) ? FindTarget(vds, t, nullptr) : nullptr;
+        if (vd == nullptr)
+            continue;
+        u8 state = 0;
+        u8 current = 0;
+        u8 reason = 0;
+        vd->GetState(&state);
+        IsBlockedBySscd(vd, &current, &reason);
+        if (current == kAccessBlocked && reason == kReasonSscdOffline) {
+            status = vd->RemoveBlockedAccess(all ? 1 : 0);
+            if (status != 0) {
+                PrintMessage(LdMsg::kSetFailed, kRemoveBlockedText, adapter, t);
+                return status;
+            }
+            if (all)
+                PrintMessage(CommonMsg::kAdapterText, adapter, "Remove Blocked access is Success");
+            else
+                PrintMessage(LdMsg::kSetSuccess, kRemoveBlockedText, adapter, t, t);
+        }
+        if (state == VirtualDisk::kStateOffline && object->GetForce() != 1 && current != kAccessBlocked &&
+            reason != kReasonSscdOffline) {
+            PrintMessage(CommonMsg::kText,
+                         "\n One or more virtual drives are Offline. In order to discard preserved cache use -force "
+                         "option. This will discard the preserved cache & delete the offline virtual drives.\n");
+            return 0;
+        }
+    }
+
+    for (unsigned i = 0; i < count; ++i) {
+        const unsigned t = targetAt(i);
+        if (!HasCache(bitmap, t)) {
+            if (!all)
+                PrintMessage(LdMsg::kNoCacheOnVd, t);
+            continue;
+        }
+        VirtualDisk* vd = FindTarget(vds, t, nullptr);
+        u8 current = 0;
+        u8 reason = 0;
+        if (vd != nullptr && IsBlockedBySscd(vd, &current, &reason))
+            continue;
+        const int discarded = adapterElement->DiscardPreservedCache(static_cast<u8>(t));
+        if (discarded != 0) {
+            PrintMessage(LdMsg::kCacheNotCleared, t);
+            return discarded;
+        }
+        PrintMessage(LdMsg::kCacheCleared, t);
+        u8 state = 0;
+        if (vd == nullptr || vd->GetState(&state) != 0 || state != VirtualDisk::kStateOffline)
+            continue;
+        VdIdFwi id(0, vd->GetId()->GetTargetId(), vd->GetId()->GetSeqNum());
+        const int deleted = manager->DeleteVd(&id, vd->IsSscd() ? 1 : 0, 0);
+        if (deleted != 0) {
+            PrintMessage(CommonMsg::kText, "Deletion of offline virtual drive failed. \n");
+            return deleted;
+        }
+    }
+    return status;
+}

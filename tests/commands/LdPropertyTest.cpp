@@ -1,0 +1,139 @@
+// -LDSetProp and -LDGetProp end to end: each change lands in the property record the
+// controller keeps (and shows in -LDInfo), the queries read it back, the write-back check looks
+// at the battery, and every refusal leaves the state file as it was.
+#include <string>
+#include <vector>
+
+#include "commands/PdBgOpTestSupport.h"
+
+namespace {
+
+using namespace bgop_test;
+
+constexpr unsigned kSetProperties = 0x03040000;
+constexpr unsigned kBatteryStatus = 0x05010000;
+
+class LdPropertyTest : public BgOpTest {
+protected:
+    nlohmann::json Vd(unsigned targetId)
+    {
+        const nlohmann::json controller = Controller0();
+        for (const auto& vd : controller["config"]["virtual_drives"])
+            if (vd["target_id"] == targetId)
+                return vd;
+        return nullptr;
+    }
+    // The command refused: its output, exit status 1 and the state file unchanged.
+    std::string Refused(const std::vector<std::string>& args)
+    {
+        const nlohmann::json before = ReadState();
+        RunResult r = Tool(args);
+        EXPECT_EQ(r.exitCode, 1) << r.out;
+        EXPECT_EQ(ReadState()["controllers"], before["controllers"]) << args[1];
+        return r.out;
+    }
+};
+
+TEST_F(LdPropertyTest, ChangesAreKeptAndShownBackByTheQueriesAndLdInfo)
+{
+    WriteState(State());
+    RunResult r = Tool({"-LDSetProp", "WT", "-L0", "-a0"});
+    EXPECT_EQ(r.out, "Set Write Policy to WriteThrough on Adapter 0, VD 0 (target id: 0) success\n" + kExitOk);
+    EXPECT_EQ(Vd(0)["write_policy"], "write_through");
+
+    r = Tool({"-LDSetProp", "-NORA", "-LALL", "-a0"});
+    EXPECT_EQ(r.out, "Set Read Policy to NoReadAhead on Adapter 0, VD 0 (target id: 0) success\n"
+                     "Set Read Policy to NoReadAhead on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
+    EXPECT_EQ(Vd(1)["read_policy"], "none");
+
+    EXPECT_EQ(Tool({"-LDSetProp", "Cached", "-L1", "-a0"}).exitCode, 0);
+    EXPECT_EQ(Tool({"-LDSetProp", "CachedBadBBU", "-L1", "-a0"}).exitCode, 0);
+    EXPECT_EQ(Tool({"-LDSetProp", "RO", "-L1", "-a0"}).exitCode, 0);
+    EXPECT_EQ(Tool({"-LDSetProp", "DisDskCache", "-L1", "-a0"}).exitCode, 0);
+    r = Tool({"-LDSetProp", "-Name", "Archive", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Set name to Archive on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
+
+    const nlohmann::json vd1 = Vd(1);
+    EXPECT_EQ(vd1["io_policy"], "cached");
+    EXPECT_EQ(vd1["write_back_with_bad_bbu"], true);
+    EXPECT_EQ(vd1["access_policy"], "read_only");
+    EXPECT_EQ(vd1["disk_cache_policy"], "disabled");
+    EXPECT_EQ(vd1["name"], "Archive");
+    // Neighbouring fields of the record stay as they were.
+    EXPECT_EQ(vd1["write_policy"], "write_back");
+    EXPECT_EQ(Vd(0)["name"], DefaultState()["controllers"][0]["config"]["virtual_drives"][0]["name"]);
+
+    r = Tool({"-LDGetProp", "-Cache", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0-VD 1(target id: 1): Cache Policy:WriteBack, ReadAheadNone, Cached, "
+                     "Write Cache OK if bad BBU\n" + kExitOk);
+    r = Tool({"-LDGetProp", "-Access", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0-VD 1(target id: 1): Access Policy: ReadOnly\nCurrent Access Policy: ReadOnly\n\n" +
+                         kExitOk);
+    r = Tool({"-LDGetProp", "-DskCache", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0-VD 1(target id: 1): Disk Write Cache : Disabled\n" + kExitOk);
+    // The word after -Name is its value, which the query does not use.
+    r = Tool({"-LDGetProp", "-Name", "-", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0-VD 1(target id: 1): Name: Archive\n" + kExitOk);
+
+    const std::string info = Tool({"-LDInfo", "-L1", "-a0"}).out;
+    EXPECT_NE(info.find("Archive"), std::string::npos) << info;
+}
+
+TEST_F(LdPropertyTest, ConsistencyIsItsOwnRequestAndLeavesTheRecord)
+{
+    WriteState(State());
+    RunResult r = Tool({"-LDSetProp", "INCONSISTENT", "-L0", "-a0"});
+    EXPECT_EQ(r.out, "Set target Inconsistent on Adapter 0, VD 0 (target id: 0) success\n" + kExitOk);
+    EXPECT_EQ(Vd(0)["consistent"], false);
+    r = Tool({"-LDGetProp", "-Consistency", "-L0", "-a0"});
+    EXPECT_EQ(r.out, "Virtual Drive:00(Target ID 00): Inconsistent.\n" + kExitOk);
+}
+
+TEST_F(LdPropertyTest, WriteBackWaitsForAHealthyBattery)
+{
+    nlohmann::json state = State();
+    Ctrl(state)["config"]["virtual_drives"][0]["write_policy"] = "write_through";
+    AddPatch(state, 0, kBatteryStatus, 8, "00040000");  // the pack must be replaced
+    WriteState(state);
+    // Without -Immediate the policy is set and takes effect once the battery allows.
+    RunResult r = Tool({"-LDSetProp", "WB", "-L0", "-a0"});
+    EXPECT_EQ(r.out, "Battery needs replacement\n\nSo policy Change to WB will not come into effect immediately\n\n"
+                     "Set Write Policy to WriteBack on Adapter 0, VD 0 (target id: 0) success\n" + kExitOk);
+    EXPECT_EQ(Vd(0)["write_policy"], "write_back");
+
+    state = ReadState();
+    Ctrl(state)["config"]["virtual_drives"][0]["write_policy"] = "write_through";
+    state["patches"] = nlohmann::json::array();
+    Ctrl(state)["battery"]["present"] = false;
+    WriteState(state);
+    const std::string out = Refused({"-LDSetProp", "WB", "-Immediate", "-L0", "-a0"});
+    EXPECT_EQ(out, "No battery present\n\nAdapter 0: Set Property Failed on Vd object\n\nExit Code: 0x01\n");
+}
+
+TEST_F(LdPropertyTest, RefusalsLeaveTheStateAlone)
+{
+    nlohmann::json state = State();
+    WriteState(state);
+    // The record holds 15 characters: a longer name is refused, not cut.
+    EXPECT_EQ(Refused({"-LDSetProp", "-Name", "ABCDEFGHIJKLMNOP", "-L0", "-a0"}),
+              "\nAdapter 0: Set Property Failed on Vd object\n\nExit Code: 0x01\n");
+    EXPECT_EQ(Refused({"-LDGetProp", "WB", "-L0", "-a0"}),
+              "\nInvalid option specified.\nFailed to parse command. Use -h option for usage.\n\nExit Code: 0x01\n");
+
+    for (auto& vd : Ctrl(state)["config"]["virtual_drives"])
+        vd["blocked_by_offline_cache"] = false;
+    WriteState(state);
+    RunResult r = Tool({"-LDSetProp", "RemoveBlocked", "-L0", "-a0"});
+    EXPECT_EQ(r.out, "Access Policy is not Blocked on Vd object or SSCD is not Offline \n" + kExitOk);
+
+    // A failed write is reported for its drive and the next drive still follows.
+    AddFault(state, 0, kSetProperties, 4, 1);
+    WriteState(state);
+    r = Tool({"-LDSetProp", "RO", "-L0,1", "-a0"});
+    EXPECT_EQ(r.out, "Failed to set Access Policy to Read Only on Adapter 0, VD 0.\n"
+                     "Set Access Policy to Read Only on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
+    EXPECT_EQ(Vd(0)["access_policy"], "read_write");
+    EXPECT_EQ(Vd(1)["access_policy"], "read_only");
+}
+
+}  // namespace
