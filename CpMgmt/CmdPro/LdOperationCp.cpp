@@ -9,7 +9,6 @@
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/VdAllowedOps.h"
 #include "fwdata/layout/VdProgress.h"
-#include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
 #include "runtime/CommonMessageIds.h"
@@ -47,20 +46,9 @@ int LdOperationCp::ProcessParsed(CpController* cpController, LdOperationParsedOb
         return -1;
     }
     if (operation == TOKEN_SUSPEND || operation == TOKEN_RESUME) {
-        Adapter* adapter = nullptr;
-        int status = manager->GetAdapter(&adapter);
-        if (status != 0 || adapter == nullptr) {
-            PrintMessage(CommonMsg::kText, "Failed To Get Adapter.\n");
-            return status != 0 ? status : -1;
-        }
-        u8 supported = 0;
-        status = adapter->IsBgOpSuspendResumeSupported(&supported);
+        const int status = CheckBgOpSuspendResume(manager);
         if (status != 0)
             return status;
-        if (supported != 1) {
-            PrintMessage(CommonMsg::kText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
-            return -1;
-        }
     }
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapterNumber_);
@@ -246,13 +234,9 @@ int LdOperationCp::ShowBgiSetting(VirtualDisk* vd, u8 target)
 int LdOperationCp::SuspendResume(VirtualDisk* vd, u8 target)
 {
     u8 ops[vdallowed::kSize] = {};
-    int status = vd->GetAllowedOps(ops);
-    if (status != 0) {
-        PrintMessage(CommonMsg::kText, "Fail to Get VD Allowed operation. VD = ");
-        PrintMessage(CommonMsg::kNumber, target);
-        PrintMessage(CommonMsg::kLineEnd);
+    int status = ReadAllowedOps(vd, target, ops);
+    if (status != 0)
         return status;
-    }
     if (object_->GetCommandId() == TOKEN_LDINIT)
         return status;
     const bool suspend = object_->GetOperation() == TOKEN_SUSPEND;

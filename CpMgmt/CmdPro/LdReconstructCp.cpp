@@ -13,7 +13,6 @@
 #include "fwdata/layout/VdAllowedOps.h"
 #include "fwdata/layout/VdProgress.h"
 #include "fwdata/layout/VdReconstruct.h"
-#include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
@@ -49,20 +48,9 @@ int LdReconstructCp::ProcessParsed(CpController* cpController, LdReconstructPars
         status = -1;
     }
     if (action == TOKEN_SUSPEND || action == TOKEN_RESUME) {
-        Adapter* adapterElement = nullptr;
-        int result = manager->GetAdapter(&adapterElement);
-        if (result != 0 || adapterElement == nullptr) {
-            PrintMessage(CommonMsg::kText, "Failed To Get Adapter.\n");
-            return result != 0 ? result : -1;
-        }
-        u8 supported = 0;
-        result = adapterElement->IsBgOpSuspendResumeSupported(&supported);
+        const int result = CheckBgOpSuspendResume(manager);
         if (result != 0)
             return result;
-        if (supported == 0) {
-            PrintMessage(CommonMsg::kText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
-            return -1;
-        }
     }
     const u8 target = object->GetVdId();
     if (!manager->IsTargetIdInUse(target, 0)) {
@@ -103,13 +91,9 @@ int LdReconstructCp::ShowProgress(VirtualDisk* vd, u8 target)
 int LdReconstructCp::SuspendResume(VirtualDisk* vd, u8 target, bool suspend)
 {
     u8 ops[vdallowed::kSize] = {};
-    int status = vd->GetAllowedOps(ops);
-    if (status != 0) {
-        PrintMessage(CommonMsg::kText, "Fail to Get VD Allowed operation. VD = ");
-        PrintMessage(CommonMsg::kNumber, target);
-        PrintMessage(CommonMsg::kLineEnd);
+    int status = ReadAllowedOps(vd, target, ops);
+    if (status != 0)
         return status;
-    }
     if (!ByteView(ops).Bit(suspend ? vdallowed::kSuspendRecon : vdallowed::kResumeRecon)) {
         PrintMessage(CommonMsg::kText, suspend ? "Reconstrution Suspend not allowed operation on VD = "
                                                : "Reconstrution Resume not allowed operation on  VD = ");

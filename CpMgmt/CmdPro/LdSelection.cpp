@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
 #include "raidmodel/ids/VdIdFwi.h"
@@ -65,4 +66,34 @@ VirtualDisk* GetVdOrReport(RaidManager* manager, u8 target)
         return nullptr;
     }
     return vd;
+}
+
+int CheckBgOpSuspendResume(RaidManager* manager)
+{
+    Adapter* adapter = nullptr;
+    int status = manager->GetAdapter(&adapter);
+    if (status != 0 || adapter == nullptr) {
+        PrintMessage(CommonMsg::kText, "Failed To Get Adapter.\n");
+        return status != 0 ? status : -1;
+    }
+    u8 supported = 0;
+    status = adapter->IsBgOpSuspendResumeSupported(&supported);
+    if (status != 0)
+        return status;
+    if (supported != 1) {
+        PrintMessage(CommonMsg::kText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
+        return -1;
+    }
+    return 0;
+}
+
+int ReadAllowedOps(VirtualDisk* vd, u8 target, u8 ops[vdallowed::kSize])
+{
+    const int status = vd->GetAllowedOps(ops);
+    if (status != 0) {
+        PrintMessage(CommonMsg::kText, "Fail to Get VD Allowed operation. VD = ");
+        PrintMessage(CommonMsg::kNumber, target);
+        PrintMessage(CommonMsg::kLineEnd);
+    }
+    return status;
 }

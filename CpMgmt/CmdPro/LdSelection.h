@@ -4,6 +4,7 @@
 #pragma once
 #include "ZepUtil/Types.h"
 #include "cmdtool/ParsedObject.h"
+#include "fwdata/layout/VdAllowedOps.h"
 #include "runtime/ArrayList.h"
 
 class RaidManager;
@@ -38,3 +39,11 @@ private:
 // The virtual drive with the target id (any sequence number), or null after message 0x35017
 // "Failed to get VD object".
 VirtualDisk* GetVdOrReport(RaidManager* manager, u8 target);
+
+// 0 when the controller suspends and resumes background work; else the failing status, or -1
+// after the refusal's text.
+int CheckBgOpSuspendResume(RaidManager* manager);
+
+// The drive's allowed-operations bitmap (all zero when the controller keeps none): 0, or the
+// read's status after its text naming the drive's number.
+int ReadAllowedOps(VirtualDisk* vd, u8 target, u8 ops[vdallowed::kSize]);

@@ -34,14 +34,24 @@ bool IsEmpty(const u8 (&bitmap)[pinnedcache::kSize])
     return ByteView(bitmap).U64(pinnedcache::kOffBitmap) == 0;
 }
 
-// The RaidManager and its Adapter of the command, after the messages of a failure.
-bool OpenAdapter(CpController* cpController, u8 adapter, RaidManager** manager, Adapter** adapterElement)
+// The RaidManager and its Adapter of the command and the bitmap (unread: all zero). False
+// after the message of a failure (`*status` -1), or after the message that no drive holds
+// preserved cache (`*status` 0).
+bool OpenBitmap(CpController* cpController, u8 adapter, RaidManager** manager, Adapter** adapterElement,
+                u8 (&bitmap)[pinnedcache::kSize], int* status)
 {
+    *status = -1;
     *manager = RaidManagerOrReport(cpController, adapter);
     if (*manager == nullptr)
         return false;
     if ((*manager)->GetAdapter(adapterElement) != 0 || *adapterElement == nullptr) {
         PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
+        return false;
+    }
+    (*adapterElement)->GetPreservedCacheList(bitmap);
+    if (IsEmpty(bitmap)) {
+        PrintMessage(LdMsg::kNoPreservedCache, adapter);
+        *status = 0;
         return false;
     }
     return true;
@@ -74,14 +84,10 @@ int PreservedCacheListCp::ProcessParsed(CpController* cpController, PdListParsed
     const u8 adapter = AdapterNumberOf(cpController);
     RaidManager* manager = nullptr;
     Adapter* adapterElement = nullptr;
-    if (!OpenAdapter(cpController, adapter, &manager, &adapterElement))
-        return -1;
     u8 bitmap[pinnedcache::kSize] = {};
-    adapterElement->GetPreservedCacheList(bitmap);
-    if (IsEmpty(bitmap)) {
-        PrintMessage(LdMsg::kNoPreservedCache, adapter);
-        return 0;
-    }
+    int opened = 0;
+    if (!OpenBitmap(cpController, adapter, &manager, &adapterElement, bitmap, &opened))
+        return opened;
     PrintMessage(CommonMsg::kAdapterTitle, adapter);
     List<VirtualDisk*>* vds = nullptr;
     if (manager->GetVdList(&vds) != 0 || vds == nullptr)
@@ -114,14 +120,10 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
     const u8 adapter = AdapterNumberOf(cpController);
     RaidManager* manager = nullptr;
     Adapter* adapterElement = nullptr;
-    if (!OpenAdapter(cpController, adapter, &manager, &adapterElement))
-        return -1;
     u8 bitmap[pinnedcache::kSize] = {};
-    adapterElement->GetPreservedCacheList(bitmap);
-    if (IsEmpty(bitmap)) {
-        PrintMessage(LdMsg::kNoPreservedCache, adapter);
-        return 0;
-    }
+    int opened = 0;
+    if (!OpenBitmap(cpController, adapter, &manager, &adapterElement, bitmap, &opened))
+        return opened;
     const bool all = object->GetLd(0) == LdParsedObject::kAllLds;
     u8 maxLds = 0;
     adapterElement->GetMaxLdCount(&maxLds);

@@ -15,14 +15,6 @@ constexpr unsigned kDefaults = 0x010E0201;
 
 class LdMaintenanceTest : public BgOpTest {
 protected:
-    nlohmann::json Vd(unsigned targetId)
-    {
-        const nlohmann::json controller = Controller0();
-        for (const auto& vd : controller["config"]["virtual_drives"])
-            if (vd["target_id"] == targetId)
-                return vd;
-        return nullptr;
-    }
     static void AddCapability(nlohmann::json& state, const std::string& name)
     {
         Ctrl(state)["info"]["capabilities"].push_back(name);
@@ -60,7 +52,7 @@ TEST_F(LdMaintenanceTest, PreservedCacheIsListedAndDiscarded)
     r = Tool({"-DiscardPreservedCache", "-L0,1", "-force", "-a0"});
     EXPECT_EQ(r.out, "Adapter #0\n\nVirtual Drive(Target ID 00): Doesn't have Preserved Cache Data.\n"
                      "Virtual Drive(Target ID 01): Preserved Cache Data Cleared.\n" + kExitOk);
-    EXPECT_TRUE(Vd(1).is_null());
+    EXPECT_TRUE(VdOf(1).is_null());
     EXPECT_TRUE(Controller0()["preserved_cache_missing_vds"].empty());
 }
 
@@ -83,7 +75,7 @@ TEST_F(LdMaintenanceTest, BadBlockTablesAreShownAndCleared)
 
     r = Tool({"-LDBBMClr", "-L0,1", "-a0"});
     EXPECT_EQ(r.out, "\nThere is no Bad Block to clear.\n\nSuccessfully cleared BBM Log.\n" + kExitOk);
-    EXPECT_EQ(Vd(1)["bad_blocks"], false);
+    EXPECT_EQ(VdOf(1)["bad_blocks"], false);
 
     state = ReadState();
     auto& caps = Ctrl(state)["info"]["capabilities"];
@@ -134,7 +126,7 @@ TEST_F(LdMaintenanceTest, PowerPolicyWithinTheControllersLimits)
     RunResult r = Tool({"-LDSetPowerPolicy", "-Maximum", "-L1,4", "-a0"});
     EXPECT_EQ(r.out, "Set LdPowerPolicy on Adapter 0, VD 1 (target id: 1) success\n"
                      "Adapter 0: Virtual Drive 4 Does not Exist.\n" + kExitOk);
-    EXPECT_EQ(Vd(1)["power_save_policy"], "maximum");
+    EXPECT_EQ(VdOf(1)["power_save_policy"], "maximum");
 
     // Manufacturing defaults not set (0xFF): maximum levels are refused on virtual drives.
     AddPatch(state, 0, kDefaults, 55, "ff");
@@ -145,7 +137,7 @@ TEST_F(LdMaintenanceTest, PowerPolicyWithinTheControllersLimits)
     EXPECT_EQ(ReadState()["controllers"], before["controllers"]);
     r = Tool({"-LDSetPowerPolicy", "-Automatic", "-LALL", "-a0"});
     EXPECT_EQ(r.exitCode, 0) << r.out;
-    EXPECT_EQ(Vd(0)["power_save_policy"], "automatic");
+    EXPECT_EQ(VdOf(0)["power_save_policy"], "automatic");
 }
 
 }  // namespace

@@ -16,14 +16,7 @@ constexpr unsigned kProgress = 0x03080000;
 
 class LdOperationTest : public BgOpTest {
 protected:
-    bool Consistent(unsigned targetId)
-    {
-        const nlohmann::json controller = Controller0();
-        for (const auto& vd : controller["config"]["virtual_drives"])
-            if (vd["target_id"] == targetId)
-                return vd["consistent"];
-        return false;
-    }
+    bool Consistent(unsigned targetId) { return VdOf(targetId)["consistent"] == true; }
     std::string CcProgress() { return Tool({"-LDCC", "-ShowProg", "-L1", "-a0"}).out; }
 };
 

@@ -15,14 +15,6 @@ constexpr unsigned kBatteryStatus = 0x05010000;
 
 class LdPropertyTest : public BgOpTest {
 protected:
-    nlohmann::json Vd(unsigned targetId)
-    {
-        const nlohmann::json controller = Controller0();
-        for (const auto& vd : controller["config"]["virtual_drives"])
-            if (vd["target_id"] == targetId)
-                return vd;
-        return nullptr;
-    }
     // The command refused: its output, exit status 1 and the state file unchanged.
     std::string Refused(const std::vector<std::string>& args)
     {
@@ -39,12 +31,12 @@ TEST_F(LdPropertyTest, ChangesAreKeptAndShownBackByTheQueriesAndLdInfo)
     WriteState(State());
     RunResult r = Tool({"-LDSetProp", "WT", "-L0", "-a0"});
     EXPECT_EQ(r.out, "Set Write Policy to WriteThrough on Adapter 0, VD 0 (target id: 0) success\n" + kExitOk);
-    EXPECT_EQ(Vd(0)["write_policy"], "write_through");
+    EXPECT_EQ(VdOf(0)["write_policy"], "write_through");
 
     r = Tool({"-LDSetProp", "-NORA", "-LALL", "-a0"});
     EXPECT_EQ(r.out, "Set Read Policy to NoReadAhead on Adapter 0, VD 0 (target id: 0) success\n"
                      "Set Read Policy to NoReadAhead on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
-    EXPECT_EQ(Vd(1)["read_policy"], "none");
+    EXPECT_EQ(VdOf(1)["read_policy"], "none");
 
     EXPECT_EQ(Tool({"-LDSetProp", "Cached", "-L1", "-a0"}).exitCode, 0);
     EXPECT_EQ(Tool({"-LDSetProp", "CachedBadBBU", "-L1", "-a0"}).exitCode, 0);
@@ -53,7 +45,7 @@ TEST_F(LdPropertyTest, ChangesAreKeptAndShownBackByTheQueriesAndLdInfo)
     r = Tool({"-LDSetProp", "-Name", "Archive", "-L1", "-a0"});
     EXPECT_EQ(r.out, "Set name to Archive on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
 
-    const nlohmann::json vd1 = Vd(1);
+    const nlohmann::json vd1 = VdOf(1);
     EXPECT_EQ(vd1["io_policy"], "cached");
     EXPECT_EQ(vd1["write_back_with_bad_bbu"], true);
     EXPECT_EQ(vd1["access_policy"], "read_only");
@@ -61,7 +53,7 @@ TEST_F(LdPropertyTest, ChangesAreKeptAndShownBackByTheQueriesAndLdInfo)
     EXPECT_EQ(vd1["name"], "Archive");
     // Neighbouring fields of the record stay as they were.
     EXPECT_EQ(vd1["write_policy"], "write_back");
-    EXPECT_EQ(Vd(0)["name"], DefaultState()["controllers"][0]["config"]["virtual_drives"][0]["name"]);
+    EXPECT_EQ(VdOf(0)["name"], DefaultState()["controllers"][0]["config"]["virtual_drives"][0]["name"]);
 
     r = Tool({"-LDGetProp", "-Cache", "-L1", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0-VD 1(target id: 1): Cache Policy:WriteBack, ReadAheadNone, Cached, "
@@ -84,7 +76,7 @@ TEST_F(LdPropertyTest, ConsistencyIsItsOwnRequestAndLeavesTheRecord)
     WriteState(State());
     RunResult r = Tool({"-LDSetProp", "INCONSISTENT", "-L0", "-a0"});
     EXPECT_EQ(r.out, "Set target Inconsistent on Adapter 0, VD 0 (target id: 0) success\n" + kExitOk);
-    EXPECT_EQ(Vd(0)["consistent"], false);
+    EXPECT_EQ(VdOf(0)["consistent"], false);
     r = Tool({"-LDGetProp", "-Consistency", "-L0", "-a0"});
     EXPECT_EQ(r.out, "Virtual Drive:00(Target ID 00): Inconsistent.\n" + kExitOk);
 }
@@ -99,7 +91,7 @@ TEST_F(LdPropertyTest, WriteBackWaitsForAHealthyBattery)
     RunResult r = Tool({"-LDSetProp", "WB", "-L0", "-a0"});
     EXPECT_EQ(r.out, "Battery needs replacement\n\nSo policy Change to WB will not come into effect immediately\n\n"
                      "Set Write Policy to WriteBack on Adapter 0, VD 0 (target id: 0) success\n" + kExitOk);
-    EXPECT_EQ(Vd(0)["write_policy"], "write_back");
+    EXPECT_EQ(VdOf(0)["write_policy"], "write_back");
 
     state = ReadState();
     Ctrl(state)["config"]["virtual_drives"][0]["write_policy"] = "write_through";
@@ -132,8 +124,8 @@ TEST_F(LdPropertyTest, RefusalsLeaveTheStateAlone)
     r = Tool({"-LDSetProp", "RO", "-L0,1", "-a0"});
     EXPECT_EQ(r.out, "Failed to set Access Policy to Read Only on Adapter 0, VD 0.\n"
                      "Set Access Policy to Read Only on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
-    EXPECT_EQ(Vd(0)["access_policy"], "read_write");
-    EXPECT_EQ(Vd(1)["access_policy"], "read_only");
+    EXPECT_EQ(VdOf(0)["access_policy"], "read_write");
+    EXPECT_EQ(VdOf(1)["access_policy"], "read_only");
 }
 
 }  // namespace

@@ -15,14 +15,6 @@ constexpr unsigned kReconstruct = 0x03070100;
 
 class LdReconstructTest : public BgOpTest {
 protected:
-    nlohmann::json Vd(unsigned targetId)
-    {
-        const nlohmann::json controller = Controller0();
-        for (const auto& vd : controller["config"]["virtual_drives"])
-            if (vd["target_id"] == targetId)
-                return vd;
-        return nullptr;
-    }
     std::string Outline(unsigned targetId)
     {
         return report_test::Outline(Tool({"-LDInfo", "-L" + std::to_string(targetId), "-a0"}).out,
@@ -51,7 +43,7 @@ TEST_F(LdReconstructTest, RaidOneBecomesRaidFiveWithAnAddedDrive)
     SetClock(start, 700);
     r = Tool({"-LDRecon", "-ShowProg", "-L1", "-a0"});
     EXPECT_EQ(r.out, "Reconstruction on VD #1 is not in Progress.\n" + kExitOk);
-    EXPECT_EQ(Vd(1)["raid_level"], 5);
+    EXPECT_EQ(VdOf(1)["raid_level"], 5);
     EXPECT_NE(Outline(1), before);
     EXPECT_NE(Outline(1).find("Primary-5"), std::string::npos) << Outline(1);
     EXPECT_EQ(DriveState(15), "online");
@@ -115,7 +107,7 @@ TEST_F(LdReconstructTest, ExpansionGrowsIntoTheRoomLeftOnTheMembers)
     r = Tool({"-getLdExpansionInfo", "-L1", "-a0"});
     EXPECT_EQ(r.out, "\nVirtual Disk: 1 (Target Id: 1)\nExpansion                                                     : "
                      "Not Possible\n" + kExitOk);
-    EXPECT_GT(Vd(1)["blocks"].get<unsigned long long>(), 2ull * 1024 * 1024);
+    EXPECT_GT(VdOf(1)["blocks"].get<unsigned long long>(), 2ull * 1024 * 1024);
 }
 
 }  // namespace

@@ -41,6 +41,15 @@ protected:
         return rows;
     }
     nlohmann::json Operations() { return Controller0()["operations"]; }
+    // The state file's virtual drive with that target id, or null.
+    nlohmann::json VdOf(unsigned targetId)
+    {
+        const nlohmann::json controller = Controller0();
+        for (const auto& vd : controller["config"]["virtual_drives"])
+            if (vd["target_id"] == targetId)
+                return vd;
+        return nullptr;
+    }
 
     // Runs the tool with the simulator's request log on; `trace` receives the log of the run.
     RunResult TracedTool(const std::vector<std::string>& args, std::string* trace)
