@@ -10,6 +10,7 @@ namespace {
 
 using namespace bgop_test;
 
+constexpr unsigned kGetProperties = 0x03030000;
 constexpr unsigned kSetProperties = 0x03040000;
 constexpr unsigned kBatteryStatus = 0x05010000;
 
@@ -69,6 +70,23 @@ TEST_F(LdPropertyTest, ChangesAreKeptAndShownBackByTheQueriesAndLdInfo)
 
     const std::string info = Tool({"-LDInfo", "-L1", "-a0"}).out;
     EXPECT_NE(info.find("Archive"), std::string::npos) << info;
+}
+
+TEST_F(LdPropertyTest, AChangeKeepsTheOtherBitsOfTheRecordAsRead)
+{
+    // The record read for VD 1 says: write back, adaptive read ahead, write back with a bad
+    // battery, cached I/O (0x7D at byte 20). NORA clears only the read bits.
+    nlohmann::json state = State();
+    AddPatch(state, 0, kGetProperties, 20, "7d");
+    state["patches"].back()["mailbox_byte0"] = 1;
+    WriteState(state);
+    EXPECT_EQ(Tool({"-LDSetProp", "NORA", "-L1", "-a0"}).exitCode, 0);
+    const nlohmann::json vd = VdOf(1);
+    EXPECT_EQ(vd["write_policy"], "write_back");
+    EXPECT_EQ(vd["read_policy"], "none");
+    EXPECT_EQ(vd["write_back_with_bad_bbu"], true);
+    EXPECT_EQ(vd["io_policy"], "cached");
+    EXPECT_EQ(VdOf(0)["io_policy"], "direct");
 }
 
 TEST_F(LdPropertyTest, ConsistencyIsItsOwnRequestAndLeavesTheRecord)
