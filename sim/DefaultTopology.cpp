@@ -2,7 +2,8 @@
 // slots 10 and 11 empty; a RAID 5 virtual drive on slots 0-3 and a RAID 1 on slots 4-5, a
 // global hot spare in slot 6, unconfigured drives in slots 7-9, a battery backup unit; patrol read
 // and the consistency check on weekly schedules; an event capture with the events of a few days
-// before.
+// before. The controller expands virtual drives without added drives and keeps the mirrors of
+// RAID 1 drives.
 #include "Clock.h"
 #include "DefaultTopology.h"
 #include "EventCodes.h"
@@ -48,7 +49,7 @@ ControllerInfo DefaultInfo()
         "vd_access_policy", "vd_disk_cache_policy", "vd_reconstruction", "vd_bbm", "perf_monitor",
         "vd_power_savings", "max_power_saving_without_caching", "pd_force_online", "pd_force_offline",
         "pd_force_rebuild", "spin_down", "pd_temperature", "pi", "bg_op_suspend_resume", "emergency_spares",
-        "ssd_patrol_read_support"};
+        "ssd_patrol_read_support", "oce_without_adding_drives", "vd_break_mirror"};
     ControllerLimits& l = info.limits;
     l.maxArmsPerVd = 32;
     l.maxSpansPerVd = 8;

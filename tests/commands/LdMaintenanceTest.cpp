@@ -15,9 +15,14 @@ constexpr unsigned kDefaults = 0x010E0201;
 
 class LdMaintenanceTest : public BgOpTest {
 protected:
-    static void AddCapability(nlohmann::json& state, const std::string& name)
+    static void RemoveCapability(nlohmann::json& state, const std::string& name)
     {
-        Ctrl(state)["info"]["capabilities"].push_back(name);
+        auto& caps = Ctrl(state)["info"]["capabilities"];
+        for (auto it = caps.begin(); it != caps.end(); ++it)
+            if (*it == name) {
+                caps.erase(it);
+                return;
+            }
     }
 };
 
@@ -78,12 +83,7 @@ TEST_F(LdMaintenanceTest, BadBlockTablesAreShownAndCleared)
     EXPECT_EQ(VdOf(1)["bad_blocks"], false);
 
     state = ReadState();
-    auto& caps = Ctrl(state)["info"]["capabilities"];
-    for (auto it = caps.begin(); it != caps.end(); ++it)
-        if (*it == "vd_bbm") {
-            caps.erase(it);
-            break;
-        }
+    RemoveCapability(state, "vd_bbm");
     WriteState(state);
     r = Tool({"-GetBbtEntries", "-L1", "-a0"});
     EXPECT_EQ(r.out, "\nAdapter 0 -- Virtual Drive Information:\nAdapter 0: LD bad block management is not enabled.\n"
@@ -95,12 +95,12 @@ TEST_F(LdMaintenanceTest, BadBlockTablesAreShownAndCleared)
 TEST_F(LdMaintenanceTest, MirrorIsShownAndJoinedButNotBroken)
 {
     nlohmann::json state = State();
+    RemoveCapability(state, "vd_break_mirror");
     WriteState(state);
     RunResult r = Tool({"-LDViewMirror", "-L1", "-a0"});
     EXPECT_EQ(r.out, "\nThis feature is not supported\n\nExit Code: 0x01\n");
 
-    AddCapability(state, "vd_break_mirror");
-    WriteState(state);
+    WriteState(State());
     r = Tool({"-LDBreakMirror", "-L1", "-a0"});
     EXPECT_EQ(r.out, "\nInvalid operation!! \nBreak mirror is an offline operation.\n\nExit Code: 0x01\n");
     r = Tool({"-LDViewMirror", "-L0", "-a0"});

@@ -86,7 +86,6 @@ TEST_F(LdReconstructTest, TheRequestCarriesTheLevelTheKindAndTheDrives)
 TEST_F(LdReconstructTest, ExpansionGrowsIntoTheRoomLeftOnTheMembers)
 {
     nlohmann::json state = State();
-    Ctrl(state)["info"]["capabilities"].push_back("oce_without_adding_drives");
     auto& vd1 = Ctrl(state)["config"]["virtual_drives"][1];
     vd1["blocks"] = 2 * 1024 * 1024;  // 1 GB of the RAID 1's drives
     WriteState(state);
