@@ -66,7 +66,7 @@ int LdPropertyCp::CheckWriteBackNow(RaidManager* manager, CpController* cpContro
     }
     const ByteView block(battery);
     const u8 type = block.U8(bbustatus::kOffType);
-    const u32 conditions = block.U32(bbustatus::kOffConditions);
+    const u32 conditions = block.U32(bbustatus::kOffState);
     if (type == bbustatus::kTypeNone) {
         PrintMessage(LdMsg::kNoBattery);
         return -1;
