@@ -4,6 +4,7 @@
 #include <set>
 
 #include "ArraySpace.h"
+#include "Clock.h"
 #include "ConfigRules.h"
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
@@ -68,11 +69,8 @@ u32 Writer::Run(const ConfigImage& image)
             return kFwInvalidParameter;
     }
     BringOnline();
-    for (u8 targetId : newTargets_) {
-        SimClock clock;
-        clock.now = now_;
-        AppendEvent(work_, clock, kEvLdCreated, EventArgs::Ld(EventLd{targetId}));
-    }
+    for (u8 targetId : newTargets_)
+        AppendEvent(work_, ClockAt(now_), kEvLdCreated, EventArgs::Ld(EventLd{targetId}));
     for (const ImageSpare& spare : image.spares) {
         if (const u32 status = MakeHotSpare(work_, now_, spare))
             return status;
