@@ -145,6 +145,9 @@ void ReadConfig(ObjectReader& r, Configuration& config)
         s.Finish();
         config.spares.push_back(spare);
     });
+    ReadList(r, "ssd_cache_associations", kMaxVirtualDrives, [&](const JsonValue& item, const std::string& path) {
+        config.ssdCacheAssociations.push_back(static_cast<u8>(AsUnsigned(item, path, 0xFF)));
+    });
 }
 
 Json WriteConfig(const Configuration& config)
@@ -161,7 +164,13 @@ Json WriteConfig(const Configuration& config)
                               {"arrays", WriteIds(s.arrays)},
                               {"revertible", s.revertible},
                               {"enclosure_affinity", s.enclosureAffinity}});
-    return Json{{"arrays", std::move(arrays)}, {"virtual_drives", std::move(vds)}, {"spares", std::move(spares)}};
+    Json associations = Json::array();
+    for (u8 targetId : config.ssdCacheAssociations)
+        associations.push_back(targetId);
+    return Json{{"arrays", std::move(arrays)},
+                {"virtual_drives", std::move(vds)},
+                {"spares", std::move(spares)},
+                {"ssd_cache_associations", std::move(associations)}};
 }
 
 }  // namespace sim

@@ -8,6 +8,7 @@
 #include "EventCodes.h"
 #include "FwStatus.h"
 #include "Operations.h"
+#include "SsdCache.h"
 
 namespace sim {
 namespace {
@@ -54,6 +55,7 @@ void RemoveVirtualDrive(Controller& controller, u64 now, u8 targetId)
     if (!controller.bios.bootIsDrive && controller.bios.bootDevice == targetId)
         controller.bios.bootDevice = kNoBootDevice;
     AppendEvent(controller, ClockAt(now), kEvLdDeleted, EventArgs::Ld(EventLd{targetId}));
+    DropAssociations(controller, now);
 }
 
 void ReleaseUnusedArrays(Controller& controller, u64 now)

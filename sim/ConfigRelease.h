@@ -7,8 +7,9 @@
 
 namespace sim {
 
-// Deletes the virtual drive (and its background operations) and logs it. The arrays it leaves
-// stay until ReleaseUnusedArrays.
+// Deletes the virtual drive (and its background operations) and logs it; the SSD cache no longer
+// serves it (nor anything, when it was the last SSD cache). The arrays it leaves stay until
+// ReleaseUnusedArrays.
 void RemoveVirtualDrive(Controller& controller, u64 now, u8 targetId);
 
 // Removes every array no virtual drive uses: its online, offline, rebuilding and copyback

@@ -6,6 +6,7 @@
 #include "Dcmd.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
+#include "SsdCache.h"
 #include "VdEncoders.h"
 #include "VdRecord.h"
 #include "VdRequests.h"
@@ -78,16 +79,19 @@ void DeleteVd(DcmdCall& call)
     call.changed = true;
 }
 
-// SSD-cache associations are not modelled: a cache serves no virtual drive. The list (mailbox
-// byte 0 = the cache's target id): u32 length (12 x entries, 12 when empty), u32 entries, then
-// the target ids from byte 11.
+// The SSD cache's association list, whichever virtual drive mailbox byte 0 names.
 void GetAssociations(DcmdCall& call)
 {
-    constexpr u32 kEmptyList = 12;
-    if (MailboxVd(call) == nullptr)
-        return;
-    call.reply = Block(kEmptyList);
-    call.reply.PutU32(0, kEmptyList);
+    if (MailboxVd(call) != nullptr)
+        call.reply = EncodeAssociations(call.controller);
+}
+
+// Replaces the association list; mailbox byte 0 is 0xFF (the whole cache).
+void SetAssociations(DcmdCall& call)
+{
+    constexpr u8 kWholeCache = 0xFF;
+    call.Done(call.mailbox[0] != kWholeCache ? kFwInvalidParameter
+                                             : ReplaceAssociations(call.controller, call.Now(), call.data));
 }
 
 void GetVdProgress(DcmdCall& call)
@@ -123,6 +127,7 @@ constexpr DcmdRoute kRoutes[] = {
     {0x030E0000, DataFlow::None, 0, ClearBadBlocksRequest},
     {0x030E0100, DataFlow::FromController, 0, GetBadBlocksRequest},
     {0x030E0200, DataFlow::FromController, 0, GetAllBadBlocksRequest},
+    {0x03100100, DataFlow::ToController, kAssociationEntrySize, SetAssociations},
     {0x03100200, DataFlow::FromController, 0, GetAssociations},
     {0x03110200, DataFlow::FromController, 0, GetMirrorRequest},
     {0x03110300, DataFlow::None, 0, JoinMirrorRequest},

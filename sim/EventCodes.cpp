@@ -80,6 +80,8 @@ constexpr EventCode kCodes[] = {
     {kEvPdReplacedMissing, kEventInfo, kLocalePd | kLocaleConfig, kArgPdArrayRow, "Drive replaced a missing drive"},
     {kEvPdPreparedForRemoval, kEventInfo, kLocalePd, kArgPd, "Drive prepared for removal"},
     {kEvPdRemovalUndone, kEventInfo, kLocalePd, kArgPd, "Drive spun up again after prepare for removal"},
+    {kEvSsdCacheAssociated, kEventInfo, kLocaleLd | kLocaleConfig, kArgLd, "Virtual drive now served by the SSD cache"},
+    {kEvSsdCacheDissociated, kEventInfo, kLocaleLd | kLocaleConfig, kArgLd, "Virtual drive no longer served by the SSD cache"},
     {kEvTimeSet, kEventInfo, kLocaleController, kArgTime, "Controller time set"},
     {kEvDefaultsChanged, kEventInfo, kLocaleController, kArgNone, "Controller default settings changed"},
     {kEvFactoryDefaults, kEventInfo, kLocaleController, kArgNone, "Factory default settings restored"},

@@ -84,6 +84,9 @@ constexpr u32 kEvPdMarkedMissing = 0x007C;
 constexpr u32 kEvPdReplacedMissing = 0x007D;
 constexpr u32 kEvPdPreparedForRemoval = 0x007E;
 constexpr u32 kEvPdRemovalUndone = 0x007F;
+// The SSD cache (SsdCache.h) and foreign configurations (Foreign.h).
+constexpr u32 kEvSsdCacheAssociated = 0x00B0;
+constexpr u32 kEvSsdCacheDissociated = 0x00B1;
 // Controller settings and maintenance (Dcmd01Maintenance.cpp, Dcmd07Phy.cpp).
 constexpr u32 kEvTimeSet = 0x00D0;
 constexpr u32 kEvDefaultsChanged = 0x00D1;

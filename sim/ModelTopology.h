@@ -170,6 +170,9 @@ struct Configuration {
     std::vector<DriveArray> arrays;
     std::vector<VirtualDrive> virtualDrives;
     std::vector<Spare> spares;
+    // The virtual drives the SSD cache (every SSD-cache virtual drive together) serves, by
+    // target id, in the order they were given.
+    std::vector<u8> ssdCacheAssociations;
 };
 
 struct Connector {

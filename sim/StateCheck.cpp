@@ -2,6 +2,7 @@
 // every id is unique, every reference names something that exists, every drive sits in a slot
 // of its enclosure, a drive's state agrees with its place in the configuration, and background
 // operations run on what exists.
+#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
@@ -48,6 +49,26 @@ void CheckDevices(const Controller& c, const std::string& path)
         }
         if (!slots.insert({d.enclosure, d.slot}).second)
             Fail(at + ".slot", "two drives in one slot");
+    }
+}
+
+// The SSD cache serves virtual drives that exist and are no SSD caches themselves, each once,
+// and only while there is an SSD-cache virtual drive.
+void CheckAssociations(const Configuration& config, const std::string& at)
+{
+    const std::string listAt = at + ".ssd_cache_associations";
+    const bool hasCache = std::any_of(config.virtualDrives.begin(), config.virtualDrives.end(),
+                                      [](const VirtualDrive& vd) { return vd.ssdCache; });
+    if (!config.ssdCacheAssociations.empty() && !hasCache)
+        Fail(listAt, "no SSD-cache virtual drive serves the list");
+    std::set<u8> seen;
+    for (u8 targetId : config.ssdCacheAssociations) {
+        const auto vd = std::find_if(config.virtualDrives.begin(), config.virtualDrives.end(),
+                                     [&](const VirtualDrive& v) { return v.targetId == targetId; });
+        if (vd == config.virtualDrives.end() || vd->ssdCache)
+            Fail(listAt, "target id " + std::to_string(targetId) + " is no virtual drive the SSD cache can serve");
+        if (!seen.insert(targetId).second)
+            Fail(listAt, "target id " + std::to_string(targetId) + " listed twice");
     }
 }
 
@@ -102,6 +123,7 @@ void CheckConfig(const Controller& c, const std::string& path)
                 Fail(spareAt + ".arrays", "no array with reference " + std::to_string(ref));
         }
     }
+    CheckAssociations(c.config, at);
     for (std::size_t i = 0; i < c.drives.size(); ++i) {
         const Drive& d = c.drives[i];
         const std::string driveAt = path + ".drives[" + std::to_string(i) + "].state";

@@ -2,6 +2,7 @@
 
 #include "Operations.h"
 #include "Sizes.h"
+#include "SsdCache.h"
 #include "Topology.h"
 
 namespace sim {
@@ -35,6 +36,7 @@ constexpr u32 kConsistent = 40;
 constexpr u32 kBadBlocks = 41;
 constexpr u32 kPreservedCache = 43;
 constexpr u32 kSnapshot = 45;
+constexpr u32 kCacheServed = 46;  // the SSD cache serves the virtual drive
 constexpr u32 kSsdCache = 47;
 constexpr u32 kBlocks = 48;  // u64
 constexpr u32 kSpans = 64;
@@ -175,9 +177,11 @@ void PutVdRecord(ByteSpan record, const Controller& c, u64 now, const VirtualDri
     PutProperties(record, c, vd);
     record.PutU8(kEncryption, vd.encryption);
     record.PutU8(kPiType, vd.piType);
-    // A virtual drive whose SSD cache went offline is blocked whatever its own policy says.
-    record.PutU8(kCurrentAccessPolicy, vd.blockedByOfflineCache ? kAccessBlocked : vd.accessPolicy);
-    record.PutU8(kAccessPolicyReason, vd.blockedByOfflineCache ? kReasonCacheOffline : 0);
+    // A virtual drive whose SSD cache is offline, or went offline (until the block is removed), is
+    // blocked whatever its own policy says (reason 1).
+    const bool blocked = vd.blockedByOfflineCache || IsBlockedByCache(c, vd.targetId);
+    record.PutU8(kCurrentAccessPolicy, blocked ? kAccessBlocked : vd.accessPolicy);
+    record.PutU8(kAccessPolicyReason, blocked && vd.accessPolicy != kAccessBlocked ? kReasonCacheOffline : 0);
     const u8 primary = PrimaryLevel(vd.raidLevel);
     record.PutU8(kPrimaryLevel, primary);
     record.PutU8(kQualifier, Qualifier(primary));
@@ -190,6 +194,7 @@ void PutVdRecord(ByteSpan record, const Controller& c, u64 now, const VirtualDri
     record.PutU8(kBadBlocks, vd.badBlocks);
     record.PutU8(kPreservedCache, vd.preservedCache);
     record.PutU8(kSnapshot, vd.snapshot);
+    record.PutU8(kCacheServed, IsCacheServed(c, vd.targetId));
     record.PutU8(kSsdCache, vd.ssdCache);
     record.PutU64(kBlocks, vd.blocks);
 }
