@@ -15,6 +15,8 @@ constexpr std::size_t kMaxVirtualDrives = 64;
 constexpr std::size_t kMaxSpans = 8;
 constexpr std::size_t kMaxSpareArrays = 16;
 constexpr std::size_t kMaxSpares = 1024;
+constexpr std::size_t kMaxForeignConfigs = 64;
+constexpr std::size_t kMaxKeyLength = 103;  // a key travels NUL-terminated in 104 bytes
 constexpr u64 kRaidLevels[] = {0, 1, 5, 6, 10, 50, 60};
 
 constexpr EnumName kWritePolicies[] = {{"write_through", 0}, {"write_back", 1}};
@@ -171,6 +173,32 @@ Json WriteConfig(const Configuration& config)
                 {"virtual_drives", std::move(vds)},
                 {"spares", std::move(spares)},
                 {"ssd_cache_associations", std::move(associations)}};
+}
+
+std::vector<ForeignConfig> ReadForeign(ObjectReader& r)
+{
+    std::vector<ForeignConfig> foreign;
+    ReadList(r, "foreign", kMaxForeignConfigs, [&](const JsonValue& item, const std::string& path) {
+        ObjectReader f(item, path);
+        ForeignConfig fc;
+        ReadConfig(f, fc.config);
+        fc.lockKey = f.Text("lock_key", kMaxKeyLength);
+        f.Finish();
+        foreign.push_back(std::move(fc));
+    });
+    return foreign;
+}
+
+Json WriteForeign(const std::vector<ForeignConfig>& foreign)
+{
+    Json out = Json::array();
+    for (const ForeignConfig& fc : foreign) {
+        Json config = WriteConfig(fc.config);
+        config.erase("ssd_cache_associations");  // the cache's list is the controller's own
+        config["lock_key"] = fc.lockKey;
+        out.push_back(std::move(config));
+    }
+    return out;
 }
 
 }  // namespace sim

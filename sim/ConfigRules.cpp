@@ -4,6 +4,7 @@
 
 #include "FieldTable.h"
 #include "FwStatus.h"
+#include "Topology.h"
 #include "VdRules.h"
 
 namespace sim {
@@ -131,6 +132,33 @@ std::size_t MaxVdsPerArray(const Controller& controller)
     const std::size_t byDefaults = controller.defaults.maxVdsPerArray == 1 ? 64 : 16;
     const u64 reported = controller.info.limits.maxVdsPerArray;
     return reported == 0 ? byDefaults : static_cast<std::size_t>(std::min<u64>(reported, byDefaults));
+}
+
+std::optional<u8> FreeTargetId(const Controller& controller)
+{
+    if (controller.config.virtualDrives.size() >= MaxVirtualDrives(controller))
+        return std::nullopt;
+    for (std::size_t id = 0; id < kListVirtualDrives; ++id) {
+        if (FindVirtualDrive(controller, static_cast<u8>(id)) == nullptr)
+            return static_cast<u8>(id);
+    }
+    return std::nullopt;
+}
+
+u16 NextVdSequence(const Controller& controller)
+{
+    u16 highest = 0;
+    for (const VirtualDrive& vd : controller.config.virtualDrives)
+        highest = std::max(highest, vd.seq);
+    return static_cast<u16>(highest + 1);
+}
+
+u16 FreeArrayRef(const Controller& controller)
+{
+    u16 ref = 0;
+    while (FindArray(controller, ref) != nullptr)
+        ++ref;
+    return ref;
 }
 
 u32 CheckFreeDrive(const Controller& controller, const Drive& drive)

@@ -39,6 +39,13 @@ u32 CheckStrip(const Controller& controller, u8 exponent);
 std::size_t MaxVirtualDrives(const Controller& controller);
 std::size_t MaxVdsPerArray(const Controller& controller);
 
+// Where a new virtual drive goes in the configuration: the lowest target id no virtual drive has
+// (nothing when the controller holds its most virtual drives), the sequence number above the
+// highest of the virtual drives, the lowest array reference no array has.
+std::optional<u8> FreeTargetId(const Controller& controller);
+u16 NextVdSequence(const Controller& controller);
+u16 FreeArrayRef(const Controller& controller);
+
 // Whether a drive may join a new array or become a hot spare: 0 for an unconfigured-good,
 // non-foreign drive; 52 a drive in an array (or a system drive); 53 a hot spare; 30 a foreign
 // drive; 50 any other state (unconfigured bad, shielded, ...) and a drive that a running

@@ -20,7 +20,6 @@ namespace {
 constexpr u8 kPiControllerChooses = 8;  // the controller's own protection type (type 1)
 constexpr u8 kMaxPiType = 3;
 constexpr u8 kMaxEncryption = 2;
-constexpr std::size_t kTargetIds = 64;
 constexpr u64 kMaxDataDrives = 8 * 32;  // spans x rows a record holds
 
 u64 CeilDiv(u64 a, u64 b) { return a / b + (a % b != 0 ? 1 : 0); }
@@ -41,8 +40,6 @@ private:
     u32 CheckMembers(const std::vector<const DriveArray*>& arrays, u8 level, const ImageVd& in) const;
     u32 CheckLimits(const std::vector<const DriveArray*>& arrays) const;
     u32 Place(const std::vector<const DriveArray*>& arrays, u8 level, const ImageVd& in, VirtualDrive& vd) const;
-    u8 NextTargetId() const;
-    u16 NextSequence() const;
     bool IsNew(u16 ref) const { return newArrays_.count(ref) != 0; }
     void BringOnline();
 
@@ -145,8 +142,8 @@ u32 Writer::TakeVirtualDrive(const ImageVd& in)
     VirtualDrive vd = in.properties;
     if ((status = Place(arrays, *level, in, vd)) != kFwOk)
         return status;
-    vd.targetId = NextTargetId();
-    vd.seq = NextSequence();
+    vd.targetId = FreeTargetId(work_).value_or(0);  // CheckLimits left a free target id
+    vd.seq = NextVdSequence(work_);
     vd.raidLevel = *level;
     for (const DriveArray* array : arrays)
         vd.arrays.push_back(array->ref);
@@ -258,23 +255,6 @@ u32 Writer::Place(const std::vector<const DriveArray*>& arrays, u8 level, const 
     vd.startBlock = start;
     vd.blocks = size;
     return kFwOk;
-}
-
-u8 Writer::NextTargetId() const
-{
-    for (std::size_t id = 0; id < kTargetIds; ++id) {
-        if (FindVirtualDrive(work_, static_cast<u8>(id)) == nullptr)
-            return static_cast<u8>(id);
-    }
-    return 0;  // not reached: the limit leaves a free target id
-}
-
-u16 Writer::NextSequence() const
-{
-    u16 highest = 0;
-    for (const VirtualDrive& vd : work_.config.virtualDrives)
-        highest = std::max(highest, vd.seq);
-    return static_cast<u16>(highest + 1);
 }
 
 // The drives of the new arrays go online; one that is spun down spins up first.

@@ -7,6 +7,7 @@
 #include "Dcmd01Settings.h"
 #include "Encoders.h"
 #include "FlashRequests.h"
+#include "Foreign.h"
 #include "FwStatus.h"
 
 namespace sim {
@@ -27,6 +28,20 @@ void GetManufacturingData(DcmdCall& call) { call.reply = EncodeManufacturingData
 void GetBatteryFru(DcmdCall& call)
 {
     call.reply = EncodeBatteryFru(call.controller.battery.present ? call.controller.batteryFru : std::string());
+}
+
+// The escrow key (104 bytes, the key NUL-terminated at byte 0) unlocks foreign drives locked
+// with it.
+constexpr u32 kEscrowKeySize = 104;
+
+void SetEscrowKey(DcmdCall& call)
+{
+    const std::string key = call.data.Text(0, kEscrowKeySize);
+    if (key.empty() || key.size() == kEscrowKeySize) {
+        call.status = kFwInvalidParameter;
+        return;
+    }
+    call.Done(UnlockForeign(call.controller, call.Now(), key));
 }
 
 constexpr DcmdRoute kRoutes[] = {
@@ -69,6 +84,7 @@ constexpr DcmdRoute kRoutes[] = {
     {0x01140100, DataFlow::FromController, 0, GetCcStatusRequest},
     {0x01140200, DataFlow::FromController, 0, GetCcScheduleRequest},
     {0x01140300, DataFlow::ToController, kCcScheduleSize, SetCcScheduleRequest},
+    {0x01150800, DataFlow::ToController, kEscrowKeySize, SetEscrowKey},
     {0x01180100, DataFlow::None, 0, CaptureControlRequest},
     {0x01180200, DataFlow::FromController, 0, CaptureSegmentRequest},
     {0x01180300, DataFlow::FromController, 0, CaptureSettingsRequest},

@@ -1,10 +1,12 @@
 // DCMDs of family 0x04: the configuration (arrays, virtual drives, spares): read, add, clear,
-// make and remove hot spares. The rules are documented in docs/firmware-interface.md,
-// "Configuration changes".
+// make and remove hot spares; foreign configurations: scan, read, preview, import, clear. The
+// rules are documented in docs/firmware-interface.md, "Configuration changes" and "Foreign
+// configurations".
 #include "ConfigImageDecode.h"
 #include "ConfigRelease.h"
 #include "ConfigWrite.h"
 #include "Dcmd.h"
+#include "Foreign.h"
 #include "FwStatus.h"
 #include "HotSpares.h"
 #include "Topology.h"
@@ -15,7 +17,6 @@ namespace {
 
 constexpr u32 kImageHeaderSize = 32;
 constexpr u32 kSpareRecordSize = 40;
-
 
 // The whole image; the reply is cut at the caller's length.
 void GetConfiguration(DcmdCall& call) { call.reply = EncodeConfiguration(call.controller, call.model.clock.now); }
@@ -62,12 +63,40 @@ void RemoveSpareRequest(DcmdCall& call)
     call.Done(RemoveHotSpare(call.controller, call.Now(), deviceId, seq));
 }
 
+// Foreign configurations: mailbox byte 0 is the index (0xFF all of them, where allowed).
+constexpr u32 kForeignScanSize = 196;
+
+void ScanForeign(DcmdCall& call)
+{
+    call.reply = Block(kForeignScanSize);
+    call.reply.PutU32(0, ForeignSets(call.controller).size());
+}
+
+void GetForeignAsFound(DcmdCall& call)
+{
+    call.status = EncodeForeignAsFound(call.controller, call.Now(), call.mailbox[0], call.reply);
+}
+
+void GetForeignPreview(DcmdCall& call)
+{
+    call.status = EncodeForeignPreview(call.controller, call.Now(), call.mailbox[0], call.reply);
+}
+
+void ImportForeignRequest(DcmdCall& call) { call.Done(ImportForeign(call.controller, call.Now(), call.mailbox[0])); }
+
+void ClearForeignRequest(DcmdCall& call) { call.Done(ClearForeign(call.controller, call.Now(), call.mailbox[0])); }
+
 constexpr DcmdRoute kRoutes[] = {
     {0x04010000, DataFlow::FromController, 0, GetConfiguration},
     {0x04020000, DataFlow::ToController, kImageHeaderSize, AddConfiguration},
     {0x04030000, DataFlow::None, 0, ClearRequest},
     {0x04040000, DataFlow::ToController, kSpareRecordSize, MakeSpareRequest},
     {0x04050000, DataFlow::None, 0, RemoveSpareRequest},
+    {0x04060100, DataFlow::FromController, 0, ScanForeign},
+    {0x04060200, DataFlow::FromController, 0, GetForeignAsFound},
+    {0x04060300, DataFlow::FromController, 0, GetForeignPreview},
+    {0x04060400, DataFlow::None, 0, ImportForeignRequest},
+    {0x04060500, DataFlow::None, 0, ClearForeignRequest},
 };
 
 }  // namespace

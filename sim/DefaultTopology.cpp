@@ -48,9 +48,9 @@ ControllerInfo DefaultInfo()
         "global_hot_spares", "connector_info", "allowed_operations", "vd_read_policy", "vd_write_policy", "vd_io_policy",
         "vd_access_policy", "vd_disk_cache_policy", "vd_reconstruction", "vd_bbm", "perf_monitor",
         "vd_power_savings", "max_power_saving_without_caching", "ssc_write_back", "ssc_vd_association",
-        "pd_force_online", "pd_force_offline", "pd_force_rebuild", "spin_down", "pd_temperature", "pi",
-        "bg_op_suspend_resume", "emergency_spares", "ssd_patrol_read_support", "oce_without_adding_drives",
-        "vd_break_mirror"};
+        "foreign_import_all", "pd_force_online", "pd_force_offline", "pd_force_rebuild", "spin_down",
+        "pd_temperature", "pi", "bg_op_suspend_resume", "emergency_spares", "ssd_patrol_read_support",
+        "oce_without_adding_drives", "vd_break_mirror"};
     ControllerLimits& l = info.limits;
     l.maxArmsPerVd = 32;
     l.maxSpansPerVd = 8;

@@ -87,6 +87,13 @@ constexpr u32 kEvPdRemovalUndone = 0x007F;
 // The SSD cache (SsdCache.h) and foreign configurations (Foreign.h).
 constexpr u32 kEvSsdCacheAssociated = 0x00B0;
 constexpr u32 kEvSsdCacheDissociated = 0x00B1;
+constexpr u32 kEvForeignImported = 0x00B2;
+constexpr u32 kEvLdImported = 0x00B3;
+constexpr u32 kEvForeignCleared = 0x00B4;
+constexpr u32 kEvPdUnlocked = 0x00B5;
+constexpr u32 kEvForeignDetected = 0x00B6;
+constexpr u32 kEvPdRemoved = 0x00B7;
+constexpr u32 kEvPdInserted = 0x00B8;
 // Controller settings and maintenance (Dcmd01Maintenance.cpp, Dcmd07Phy.cpp).
 constexpr u32 kEvTimeSet = 0x00D0;
 constexpr u32 kEvDefaultsChanged = 0x00D1;

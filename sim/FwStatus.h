@@ -24,6 +24,13 @@ constexpr u32 kFwVdStateNotAllowed = 42;  // the virtual drive's level or state 
 constexpr u32 kFwNoPreservedCache = 92;   // the target id holds no preserved cache
 constexpr u32 kFwMirrorNotAllowed = 94;   // the virtual drive has no mirror, or joining is turned off
 constexpr u32 kFwJbodLimit = 95;        // no more system drives may be made unconfigured good
+// Foreign configurations and the escrow key (docs/firmware-interface.md, "Foreign configurations").
+constexpr u32 kFwNoSuchConfig = 31;         // no foreign configuration has the index
+constexpr u32 kFwKeyInvalid = 66;           // the key unlocks no drive
+constexpr u32 kFwNoSecurityKey = 68;        // secured drives, and the controller holds no key
+constexpr u32 kFwDriveLocked = 69;          // a drive is locked by a key the controller does not have
+constexpr u32 kFwEncryptionDisabled = 73;   // the controller does not do drive security
+constexpr u32 kFwPiImportRefused = 255;     // protection information the controller does not import
 // Configuration changes (docs/firmware-interface.md, "Configuration changes").
 constexpr u32 kFwNotEnoughDrives = 11;    // too few drives for the RAID level (or an odd count for a mirror)
 constexpr u32 kFwNoSpace = 26;            // no free space there, or a virtual-drive limit reached

@@ -95,6 +95,7 @@ constexpr NamedBit kCapabilitiesTable[] = {
     {"vd_break_mirror", kVdOps + 1, 6, false},
     {"ssc_write_back", kVdOps + 1, 7, false},
     {"ssc_vd_association", kVdOps + 2, 0, false},
+    {"foreign_import_all", kVdOps + 2, 1, false},
     {"ssc_raid5", kRaidQualifiers, 6, false},
     // Supported physical-drive operations.
     {"pd_force_online", kPdOps, 0, false},

@@ -34,6 +34,7 @@ struct Controller {
     std::vector<Enclosure> enclosures;
     std::vector<Drive> drives;
     Configuration config;
+    std::vector<ForeignConfig> foreign;
     std::vector<Connector> connectors;
     std::vector<Phy> phys;
     std::vector<Operation> operations;

@@ -175,6 +175,14 @@ struct Configuration {
     std::vector<u8> ssdCacheAssociations;
 };
 
+// A configuration that drives of the controller carry from another controller. Its arrays name
+// the drives here by device id (kMissingRow for a member that is not here); a span whose array
+// has no record here is a missing span. References and target ids are the other controller's.
+struct ForeignConfig {
+    Configuration config;
+    std::string lockKey;  // the key its secured drives are locked with; empty for none
+};
+
 struct Connector {
     u8 location = 0;  // 0 unknown, 2 internal, 3 external
     std::string name;

@@ -61,14 +61,23 @@ unsigned DataDrives(u8 raidLevel, std::size_t rows)
     }
 }
 
+// A span whose array is missing (in a foreign configuration) counts the rows of the first span
+// that is present: every span of a virtual drive has the same number of drives.
 u64 TotalDataDrives(const Controller& controller, const VirtualDrive& vd)
 {
+    std::size_t presentRows = 0;
+    for (u16 ref : vd.arrays) {
+        if (const DriveArray* array = FindArray(controller, ref)) {
+            presentRows = array->rows.size();
+            break;
+        }
+    }
     u64 total = 0;
     for (u16 ref : vd.arrays) {
-        if (const DriveArray* array = FindArray(controller, ref))
-            total += DataDrives(vd.raidLevel, array->rows.size());
+        const DriveArray* array = FindArray(controller, ref);
+        total += DataDrives(vd.raidLevel, array != nullptr ? array->rows.size() : presentRows);
     }
-    return total;
+    return presentRows == 0 ? 0 : total;
 }
 
 u64 BlocksPerDrive(const Controller& controller, const VirtualDrive& vd)
@@ -93,15 +102,26 @@ void ResolveSizes(Controller& controller)
         if (vd.blocks == kDerivedBlocks) {
             u64 free = kDerivedBlocks;
             for (u16 ref : vd.arrays) {
-                const DriveArray* array = FindArray(controller, ref);
-                const u64 size = array != nullptr ? array->blocks : 0;
-                free = std::min(free, size > vd.startBlock ? size - vd.startBlock : 0);
+                if (const DriveArray* array = FindArray(controller, ref))
+                    free = std::min(free, array->blocks > vd.startBlock ? array->blocks - vd.startBlock : 0);
             }
-            vd.blocks = vd.arrays.empty() ? 0 : free * TotalDataDrives(controller, vd);
+            vd.blocks = free == kDerivedBlocks ? 0 : free * TotalDataDrives(controller, vd);
         }
         const u64 end = vd.startBlock + BlocksPerDrive(controller, vd);
         for (u16 ref : vd.arrays)
             used[ref] = std::max(used[ref], end);
+    }
+}
+
+void ResolveForeignSizes(Controller& controller)
+{
+    for (ForeignConfig& foreign : controller.foreign) {
+        Controller carried;
+        carried.drives = controller.drives;
+        carried.properties = controller.properties;
+        carried.config = std::move(foreign.config);
+        ResolveSizes(carried);
+        foreign.config = std::move(carried.config);
     }
 }
 

@@ -27,5 +27,8 @@ u64 BlocksPerDrive(const Controller& controller, const VirtualDrive& vd);
 // coerced size of its members; a virtual drive starts after the virtual drives listed before it
 // on its arrays and, without a size, takes the rest of them.
 void ResolveSizes(Controller& controller);
+// The same for the configurations the controller's foreign drives carry; a missing span counts
+// the rows of the virtual drive's present spans.
+void ResolveForeignSizes(Controller& controller);
 
 }  // namespace sim

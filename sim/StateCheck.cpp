@@ -134,6 +134,64 @@ void CheckConfig(const Controller& c, const std::string& path)
     }
 }
 
+// A foreign configuration names drives here that are foreign and not configured, each in one
+// foreign configuration only; every virtual drive has a span whose array is here.
+void CheckForeign(const Controller& c, const std::string& path)
+{
+    std::set<u16> carried;
+    const auto checkDrive = [&](u16 id, const std::string& at) {
+        const Drive* d = FindDrive(c, id);
+        if (d == nullptr)
+            Fail(at, "no drive with device id " + std::to_string(id));
+        if (!d->foreign || (d->state != DriveState::UnconfiguredGood && d->state != DriveState::UnconfiguredBad))
+            Fail(at, "drive " + std::to_string(id) + " must be foreign and unconfigured good or bad");
+        if (!carried.insert(id).second)
+            Fail(at, "drive " + std::to_string(id) + " is named twice");
+    };
+    for (std::size_t i = 0; i < c.foreign.size(); ++i) {
+        const Configuration& config = c.foreign[i].config;
+        const std::string at = path + ".foreign[" + std::to_string(i) + "]";
+        if (!config.ssdCacheAssociations.empty())
+            Fail(at + ".ssd_cache_associations", "a foreign configuration carries no SSD-cache list");
+        std::set<u16> refs;
+        for (std::size_t a = 0; a < config.arrays.size(); ++a) {
+            const DriveArray& array = config.arrays[a];
+            const std::string arrayAt = at + ".arrays[" + std::to_string(a) + "]";
+            if (!refs.insert(array.ref).second)
+                Fail(arrayAt + ".ref", "array reference used twice");
+            if (std::all_of(array.rows.begin(), array.rows.end(), [](u16 row) { return row == kMissingRow; }))
+                Fail(arrayAt + ".drives", "an array needs at least one of its drives here");
+            for (u16 row : array.rows) {
+                if (row != kMissingRow)
+                    checkDrive(row, arrayAt + ".drives");
+            }
+        }
+        std::set<u16> spanned = refs;
+        std::set<u8> targets;
+        for (std::size_t v = 0; v < config.virtualDrives.size(); ++v) {
+            const VirtualDrive& vd = config.virtualDrives[v];
+            const std::string vdAt = at + ".virtual_drives[" + std::to_string(v) + "]";
+            if (!targets.insert(vd.targetId).second)
+                Fail(vdAt + ".target_id", "target id used twice");
+            std::set<u16> spans(vd.arrays.begin(), vd.arrays.end());
+            if (spans.size() != vd.arrays.size())
+                Fail(vdAt + ".arrays", "an array is named twice");
+            if (std::none_of(vd.arrays.begin(), vd.arrays.end(), [&](u16 ref) { return refs.count(ref) != 0; }))
+                Fail(vdAt + ".arrays", "a virtual drive needs an array here");
+            spanned.insert(spans.begin(), spans.end());
+        }
+        for (std::size_t s = 0; s < config.spares.size(); ++s) {
+            const Spare& spare = config.spares[s];
+            const std::string spareAt = at + ".spares[" + std::to_string(s) + "]";
+            checkDrive(spare.deviceId, spareAt + ".device_id");
+            for (u16 ref : spare.arrays) {
+                if (spanned.count(ref) == 0)
+                    Fail(spareAt + ".arrays", "no array with reference " + std::to_string(ref));
+            }
+        }
+    }
+}
+
 // Every operation runs on a drive or virtual drive that exists, at most one of a kind on each.
 void CheckOperations(const Controller& c, const std::string& path)
 {
@@ -175,6 +233,7 @@ void CheckTopology(const Controller& controller, const std::string& path)
 {
     CheckDevices(controller, path);
     CheckConfig(controller, path);
+    CheckForeign(controller, path);
     CheckOperations(controller, path);
     CheckPreservedCache(controller, path);
 }

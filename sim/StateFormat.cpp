@@ -39,6 +39,7 @@ Controller ReadController(const JsonValue& value, const std::string& path)
     r.Finish();
     CheckTopology(controller, path);
     ResolveSizes(controller);
+    ResolveForeignSizes(controller);
     return controller;
 }
 

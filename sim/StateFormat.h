@@ -31,6 +31,8 @@ Drive ReadDrive(ObjectReader& reader);  // DriveJson.cpp
 Json WriteDrive(const Drive& drive);
 void ReadConfig(ObjectReader& reader, Configuration& config);  // ConfigJson.cpp
 Json WriteConfig(const Configuration& config);
+std::vector<ForeignConfig> ReadForeign(ObjectReader& reader);  // the list field "foreign"
+Json WriteForeign(const std::vector<ForeignConfig>& foreign);
 std::vector<Operation> ReadOperations(const JsonValue& value, const std::string& path);  // OperationsJson.cpp
 Json WriteOperations(const std::vector<Operation>& operations);
 std::vector<Fault> ReadFaults(const JsonValue& value, const std::string& path);  // RequestRulesJson.cpp

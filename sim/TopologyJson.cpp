@@ -124,6 +124,7 @@ void ReadTopology(ObjectReader& r, Controller& c)
     ReadObjects(r, "enclosures", kMaxEnclosures, c.enclosures, ReadEnclosure);
     ReadObjects(r, "drives", kMaxDrives, c.drives, ReadDrive);
     ReadObject(r, "config", [&](ObjectReader& config) { ReadConfig(config, c.config); });
+    c.foreign = ReadForeign(r);
     ReadObjects(r, "connectors", kMaxConnectors, c.connectors, ReadConnector);
     ReadObjects(r, "phys", kMaxPhys, c.phys, ReadPhy);
     if (const auto operations = r.Take("operations"))
@@ -142,6 +143,7 @@ void WriteTopology(const Controller& c, Json& out)
     out["enclosures"] = WriteObjects(c.enclosures, WriteEnclosure);
     out["drives"] = WriteObjects(c.drives, WriteDrive);
     out["config"] = WriteConfig(c.config);
+    out["foreign"] = WriteForeign(c.foreign);
     out["connectors"] = WriteObjects(c.connectors, WriteConnector);
     out["phys"] = WriteObjects(c.phys, WritePhy);
     out["operations"] = WriteOperations(c.operations);

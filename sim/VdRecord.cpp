@@ -159,7 +159,11 @@ void PutProperties(ByteSpan& record, const Controller& c, const VirtualDrive& vd
 void PutSpans(ByteSpan& record, const Controller& c, const VirtualDrive& vd)
 {
     const u64 perDrive = BlocksPerDrive(c, vd);
-    const DriveArray* first = vd.arrays.empty() ? nullptr : FindArray(c, vd.arrays.front());
+    // Every span has as many drives as the first one present (a foreign configuration may lack
+    // the record of a span).
+    const DriveArray* first = nullptr;
+    for (std::size_t s = 0; s < vd.arrays.size() && first == nullptr; ++s)
+        first = FindArray(c, vd.arrays[s]);
     record.PutU8(kDrivesPerSpan, first != nullptr ? first->rows.size() : 0);
     record.PutU8(kSpanCount, vd.arrays.size());
     for (std::size_t s = 0; s < vd.arrays.size() && s < kMaxSpans; ++s) {
