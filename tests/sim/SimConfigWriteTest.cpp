@@ -170,14 +170,7 @@ protected:
               {"spares", {{{"device_id", 15}}}}}}};
     }
 
-    void Start(const std::function<void(Json&)>& change = {})
-    {
-        Json c = Controller();
-        if (change)
-            change(c);
-        WriteState(State({c}));
-        ASSERT_EQ(Init(), lp::kLibOk);
-    }
+    void Start(const std::function<void(Json&)>& change = {}) { StartController(Controller(), change); }
 
     Request Add(const Image& image) { return Write(0x04020000, image.Build()); }
     Request NoData(std::uint32_t opcode, std::initializer_list<std::uint8_t> mailbox,
@@ -202,26 +195,6 @@ protected:
         return Write(0x04040000, Bytes(all.begin() + 32, all.end()));
     }
 
-    // The state as saved: the session is closed first.
-    Json Saved()
-    {
-        Close();
-        return ReadState()["controllers"][0];
-    }
-    static Json FindDrive(const Json& c, int id)
-    {
-        for (const Json& d : c["drives"])
-            if (d["device_id"] == id)
-                return d;
-        return Json();
-    }
-    static std::vector<std::string> EventCodes(const Json& c)
-    {
-        std::vector<std::string> codes;
-        for (const Json& e : c["events"]["records"])
-            codes.push_back(e["code"].get<std::string>());
-        return codes;
-    }
 };
 
 TEST_F(SimConfigWriteTest, Raid5OnFourDrivesIsCreatedAndKept)

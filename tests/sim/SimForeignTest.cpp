@@ -47,14 +47,7 @@ protected:
                 {{{"target_id", 3}, {"seq", 2}, {"name", "second"}, {"raid_level", 0}, {"arrays", {0}}}}}}}}};
     }
 
-    void Start(const std::function<void(Json&)>& change = {})
-    {
-        Json c = Controller();
-        if (change)
-            change(c);
-        WriteState(State({c}));
-        ASSERT_EQ(Init(), lp::kLibOk);
-    }
+    void Start(const std::function<void(Json&)>& change = {}) { StartController(Controller(), change); }
 
     Request Scan() { return Dcmd(0x04060100, 196); }
     Request AsFound(std::uint8_t index) { return DcmdTo(0x04060200, 4096, {index}); }
@@ -76,23 +69,12 @@ protected:
         return Write(0x01150800, block);
     }
 
-    Json Saved()
-    {
-        Close();
-        return ReadState()["controllers"][0];
-    }
-    static Json DriveOf(const Json& c, int id)
-    {
-        for (const Json& d : c["drives"])
-            if (d["device_id"] == id)
-                return d;
-        return Json();
-    }
+    // The event codes in short: "0060" for 0x00000060.
     static std::vector<std::string> Codes(const Json& c)
     {
-        std::vector<std::string> codes;
-        for (const Json& e : c["events"]["records"])
-            codes.push_back(e["code"].get<std::string>().substr(6));
+        std::vector<std::string> codes = EventCodes(c);
+        for (std::string& code : codes)
+            code = code.substr(6);
         return codes;
     }
 };
@@ -155,10 +137,10 @@ TEST_F(SimForeignTest, ImportMakesTheDrivesTheControllersOwn)
     ASSERT_EQ(Import(0).Fw(), 0u);
     EXPECT_EQ(Scan().At(0, 4), 2u);
     const Json c = Saved();
-    EXPECT_EQ(DriveOf(c, 3)["state"], "online");
-    EXPECT_EQ(DriveOf(c, 3)["foreign"], false);
-    EXPECT_EQ(DriveOf(c, 3)["seq"], 2);
-    EXPECT_EQ(DriveOf(c, 5)["state"], "hot_spare");
+    EXPECT_EQ(FindDrive(c, 3)["state"], "online");
+    EXPECT_EQ(FindDrive(c, 3)["foreign"], false);
+    EXPECT_EQ(FindDrive(c, 3)["seq"], 2);
+    EXPECT_EQ(FindDrive(c, 5)["state"], "hot_spare");
     const Json& vd = c["config"]["virtual_drives"][1];
     EXPECT_EQ(vd["target_id"], 1);
     EXPECT_EQ(vd["seq"], 5);
@@ -243,8 +225,8 @@ TEST_F(SimForeignTest, ImportOfAllLeavesTheRefusedForeign)
     const Json c = Saved();
     ASSERT_EQ(c["foreign"].size(), 1u);
     EXPECT_EQ(c["foreign"][0]["virtual_drives"][0]["name"], "second");
-    EXPECT_EQ(DriveOf(c, 6)["foreign"], false);  // the lone drive forgot its foreign data
-    EXPECT_EQ(DriveOf(c, 7)["foreign"], true);
+    EXPECT_EQ(FindDrive(c, 6)["foreign"], false);  // the lone drive forgot its foreign data
+    EXPECT_EQ(FindDrive(c, 7)["foreign"], true);
 
     // With every one refused, the first refusal answers.
     Start([](Json& c) {
@@ -264,8 +246,8 @@ TEST_F(SimForeignTest, ClearingOneMovesTheOthersUp)
     EXPECT_EQ(Scan().At(0, 4), 0u);
     const Json c = Saved();
     EXPECT_EQ(c["foreign"], Json::array());
-    EXPECT_EQ(DriveOf(c, 3)["foreign"], false);
-    EXPECT_EQ(DriveOf(c, 3)["state"], "unconfigured_good");
+    EXPECT_EQ(FindDrive(c, 3)["foreign"], false);
+    EXPECT_EQ(FindDrive(c, 3)["state"], "unconfigured_good");
     EXPECT_EQ(Codes(c), (std::vector<std::string>{"00B4", "00B4", "00B4"}));
 }
 
@@ -289,7 +271,7 @@ TEST_F(SimForeignTest, EscrowKeyUnlocksTheDrivesLockedWithIt)
     ASSERT_EQ(Escrow("Key-of-the-other-controller").Fw(), 0u);
     ASSERT_EQ(Import(0).Fw(), 0u);
     const Json c = Saved();
-    EXPECT_EQ(DriveOf(c, 3)["security"], Json({"secured"}));
+    EXPECT_EQ(FindDrive(c, 3)["security"], Json({"secured"}));
     EXPECT_EQ(Codes(c)[0], "00B5");
 
     Start([&](Json& c) {
@@ -350,9 +332,9 @@ TEST_F(SimForeignTest, MovedDrivesCarryTheirConfigurationToTheOtherController)
     EXPECT_EQ(from["config"]["spares"], Json::array());
     EXPECT_EQ(from["drives"].size(), 2u);
     const Json& to = moved["controllers"][1];
-    EXPECT_EQ(DriveOf(to, 0)["slot"], 5);  // device id 1 was taken there
-    EXPECT_EQ(DriveOf(to, 0)["foreign"], true);
-    EXPECT_EQ(DriveOf(to, 4)["state"], "unconfigured_good");
+    EXPECT_EQ(FindDrive(to, 0)["slot"], 5);  // device id 1 was taken there
+    EXPECT_EQ(FindDrive(to, 0)["foreign"], true);
+    EXPECT_EQ(FindDrive(to, 4)["state"], "unconfigured_good");
     ASSERT_EQ(to["foreign"].size(), 1u);
     EXPECT_EQ(to["foreign"][0]["arrays"][0]["drives"], Json({0, nullptr, nullptr}));
     EXPECT_EQ(to["foreign"][0]["virtual_drives"][0]["name"], "r5");
@@ -369,7 +351,7 @@ TEST_F(SimForeignTest, MovedDrivesCarryTheirConfigurationToTheOtherController)
     Close();
     const Json imported = ReadState()["controllers"][1];
     EXPECT_EQ(imported["config"]["virtual_drives"][0]["name"], "r5");
-    EXPECT_EQ(DriveOf(imported, 0)["state"], "online");
+    EXPECT_EQ(FindDrive(imported, 0)["state"], "online");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -201,6 +202,35 @@ protected:
             r.Mailbox(i++, b);
         r.Opcode(opcode).Send();
         return r;
+    }
+
+    // Writes a state of the one controller (changed by `change` first) and opens the library on it.
+    void StartController(Json controller, const std::function<void(Json&)>& change)
+    {
+        if (change)
+            change(controller);
+        WriteState(State({controller}));
+        ASSERT_EQ(Init(), lp::kLibOk);
+    }
+    // The first controller as the state file holds it: the session is closed first.
+    Json Saved()
+    {
+        Close();
+        return ReadState()["controllers"][0];
+    }
+    static Json FindDrive(const Json& controller, int id)
+    {
+        for (const Json& d : controller["drives"])
+            if (d["device_id"] == id)
+                return d;
+        return Json();
+    }
+    static std::vector<std::string> EventCodes(const Json& controller)
+    {
+        std::vector<std::string> codes;
+        for (const Json& e : controller["events"]["records"])
+            codes.push_back(e["code"].get<std::string>());
+        return codes;
     }
 
     std::string dir_;

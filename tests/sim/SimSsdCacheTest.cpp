@@ -34,14 +34,7 @@ protected:
                 {{"target_id", 2}, {"seq", 1}, {"raid_level", 0}, {"arrays", {2}}, {"ssd_cache", true}}}}}}};
     }
 
-    void Start(const std::function<void(Json&)>& change = {})
-    {
-        Json c = Controller();
-        if (change)
-            change(c);
-        WriteState(State({c}));
-        ASSERT_EQ(Init(), lp::kLibOk);
-    }
+    void Start(const std::function<void(Json&)>& change = {}) { StartController(Controller(), change); }
 
     static Bytes List(std::vector<std::uint8_t> ids)
     {
@@ -54,11 +47,6 @@ protected:
     Request Replace(const Bytes& block, std::uint8_t mailbox = 0xFF) { return Write(0x03100100, block, {mailbox}); }
     Request Read(std::uint8_t target, std::uint32_t length = 64) { return DcmdTo(0x03100200, length, {target}); }
 
-    Json Saved()
-    {
-        Close();
-        return ReadState()["controllers"][0];
-    }
     // The events about virtual drives: code/target id.
     static std::vector<std::string> Events(const Json& c)
     {
