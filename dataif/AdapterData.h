@@ -23,6 +23,7 @@ enum class AdpInfoFlag {
     LdMirror,
     SscWriteBack,
     SscVdAssociation,
+    ForeignImportAll,         // every foreign configuration imported at once
     SpinDown,
     HasSecurityKey,
     SecurityKeyFailedAtBoot,
@@ -94,6 +95,9 @@ public:
 
     // Byte 0 of the OEM data. 0, or the request's status (value untouched).
     virtual int GetOemMode(u32* mode) = 0;
+    // Hands the controller the key of foreign secured drives (at most 103 characters; a longer
+    // key is refused with -1 before anything is sent). 0, or the request's status.
+    virtual int SetEscrowKey(const char* key) = 0;
 
     // Connector list (read once; a failed read is not kept). Count, a connector's name and its
     // location code (0 unknown, 2 internal, 3 external). -1 for an index not below the count.

@@ -58,6 +58,8 @@ public:
     virtual int IsPiEligible(u16* flag) = 0;
     virtual int IsSecured(u16* flag) = 0;
     virtual int IsForeignSecured(u8* flag) = 0;
+    // The drive carries a foreign configuration (or is foreign without one).
+    virtual int IsForeign(u8* flag) = 0;
     virtual int IsLocked(u8* flag) = 0;
     virtual int IsReprovisionAllowed(u8* flag) = 0;
     virtual int IsRbldSuspendAllowed(u8* flag) = 0;

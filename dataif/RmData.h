@@ -1,6 +1,7 @@
 // The data behind a RaidManager: the controller-wide lists read from the firmware, the parser
 // of configuration images, and the creation of the data objects of drives.
 #pragma once
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -63,4 +64,26 @@ public:
     // them. The request's status (0, 85 still spinning up, 86 another set spinning up, ...) and
     // the number of drives the controller reports spun up so far (as it reports it).
     virtual int SpinUpDrives(const std::vector<u16>& deviceIds, u32* spunUp) = 0;
+
+    // Parses an image that is not the controller's own configuration (a foreign configuration,
+    // a saved one): its virtual drives send no request of their own. 0, or -1 as ParseCfgImage.
+    virtual int ParseDetachedCfgImage(ByteView image, CfgData* cfg) = 0;
+
+    // Foreign configurations (index 0xFF: all of them). The number the controller finds; an
+    // image as the drives carry it, or (preview) as importing it would add it; import (then the
+    // operating system is told: -2 when that fails); clear. 0 or the request's status (-1 for a
+    // reply that is not an image).
+    virtual int ScanForeign(u32* count) = 0;
+    virtual int ReadForeignImage(u8 index, bool preview, std::vector<u8>* image) = 0;
+    virtual int ImportForeign(u8 index) = 0;
+    virtual int ClearForeign(u8 index) = 0;
+
+    // The saved-configuration file. Save: the controller's configuration image into the file.
+    // Restore: the file's image written back to the controller, its drives named by the
+    // sequence numbers `currentSeq` gives (false: no such drive here), then the operating
+    // system told. 0, -2, -1 for a file that cannot be had or read back, or a drive it names
+    // that is missing, or the failing request's status.
+    using SeqLookup = std::function<bool(u16 deviceId, u16* seqNum)>;
+    virtual int SaveCfgToFile(const char* fileName) = 0;
+    virtual int RestoreCfgFromFile(const char* fileName, const SeqLookup& currentSeq) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
@@ -12,6 +13,7 @@
 #include "fwdata/layout/CtrlProps.h"
 #include "fwdata/layout/DpmState.h"
 #include "fwdata/layout/EnclList.h"
+#include "fwdata/layout/EscrowKey.h"
 #include "fwdata/layout/OemData.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PhyList.h"
@@ -40,6 +42,7 @@ constexpr InfoBit kInfoBits[] = {
     {AdpInfoFlag::LdMirror, ctrlinfo::kLdMirror},
     {AdpInfoFlag::SscWriteBack, ctrlinfo::kSscWriteBack},
     {AdpInfoFlag::SscVdAssociation, ctrlinfo::kSscVdAssociation},
+    {AdpInfoFlag::ForeignImportAll, ctrlinfo::kForeignImportAll},
     {AdpInfoFlag::SpinDown, ctrlinfo::kSpinDown},
     {AdpInfoFlag::HasSecurityKey, ctrlinfo::kKeyAssigned},
     {AdpInfoFlag::SecurityKeyFailedAtBoot, ctrlinfo::kKeyFailedAtBoot},
@@ -310,6 +313,18 @@ int AdapterDataFwi::GetOemMode(u32* mode)
         return status;
     *mode = ByteView(block).U8(oemdata::kOffMode);
     return 0;
+}
+
+int AdapterDataFwi::SetEscrowKey(const char* key)
+{
+    const std::string_view text(key != nullptr ? key : "");
+    if (text.size() > escrowkey::kMaxKeyLength)
+        return -1;
+    u8 block[escrowkey::kSize] = {};
+    ByteWriter(block).PutText(escrowkey::kOffKey, escrowkey::kSize, text);
+    const u32 mbox[3] = {0, 0, 0};
+    DcmdFwiDpParams request(kDcmdCtrlKeyEscrow, mbox, block, sizeof block);
+    return controller_->Execute(request);
 }
 
 int AdapterDataFwi::ReadConnectors()

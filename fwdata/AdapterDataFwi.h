@@ -24,6 +24,7 @@ public:
     int GetProperty(AdpProperty field, u32* value) override;
 
     int GetOemMode(u32* mode) override;
+    int SetEscrowKey(const char* key) override;
 
     int GetConnectorCount(u8* count) override;
     int GetConnectorName(u8 index, string* name) override;

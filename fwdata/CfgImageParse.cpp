@@ -70,7 +70,11 @@ bool ParseSpare(const ByteView& rec, SpareData* spare)
 
 }  // namespace
 
-int RmDataFwi::ParseCfgImage(ByteView image, CfgData* cfg)
+int RmDataFwi::ParseCfgImage(ByteView image, CfgData* cfg) { return ParseImage(image, cfg, controller_); }
+
+int RmDataFwi::ParseDetachedCfgImage(ByteView image, CfgData* cfg) { return ParseImage(image, cfg, nullptr); }
+
+int RmDataFwi::ParseImage(ByteView image, CfgData* cfg, Controller* asker)
 {
     if (image.Size() < cfgimg::kHeaderSize)
         return -1;
@@ -99,7 +103,7 @@ int RmDataFwi::ParseCfgImage(ByteView image, CfgData* cfg)
         VdCfgData vd;
         if (!ParseSpans(rec, &vd.spans))
             return -1;
-        vd.data = std::make_unique<VdDataFwi>(controller_, rec);
+        vd.data = std::make_unique<VdDataFwi>(asker, rec);
         parsed.vds.push_back(std::move(vd));
     }
     for (u32 i = 0; i < spares; ++i, at += cfgimg::kSpareRecordSize) {

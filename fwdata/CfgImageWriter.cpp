@@ -7,8 +7,6 @@
 #include "fwdata/layout/VdRecord.h"
 
 namespace {
-// Target id and sequence number of a new virtual drive: the controller assigns them.
-constexpr u8 kAssignedByController = 0xFF;
 // RAID level qualifier of the parity levels.
 constexpr u8 kParityQualifier = 3;
 constexpr std::size_t kNameMax = vdrec::kName.width - 1;
@@ -27,7 +25,7 @@ void PutArray(ByteWriter rec, const ArrayData& array)
 
 void PutVd(ByteWriter rec, const NewVdData& vd)
 {
-    rec.PutU8(vdrec::kOffTargetId, kAssignedByController);
+    rec.PutU8(vdrec::kOffTargetId, vdrec::kTargetIdAssigned);
     rec.PutU16(vdrec::kOffSeqNum, 0);
     rec.PutText(vdrec::kName.offset, vdrec::kName.width, vd.name);
     rec.PutU8(vdrec::kOffDefaultCache, vd.cachePolicy);

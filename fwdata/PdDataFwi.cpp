@@ -125,6 +125,7 @@ int PdDataFwi::IsSecured(u16* flag)
 }
 
 int PdDataFwi::IsForeignSecured(u8* flag) { return Bit(pdrec::kForeignKey, flag); }
+int PdDataFwi::IsForeign(u8* flag) { return Bit(pdrec::kForeign, flag); }
 int PdDataFwi::IsLocked(u8* flag) { return Bit(pdrec::kLocked, flag); }
 int PdDataFwi::IsReprovisionAllowed(u8* flag) { return Bit(pdrec::kReprovisionAllowed, flag); }
 int PdDataFwi::IsRbldSuspendAllowed(u8* flag) { return Bit(pdrec::kRbldSuspendAllowed, flag); }

@@ -28,6 +28,7 @@ public:
     int IsPiEligible(u16* flag) override;
     int IsSecured(u16* flag) override;
     int IsForeignSecured(u8* flag) override;
+    int IsForeign(u8* flag) override;
     int IsLocked(u8* flag) override;
     int IsReprovisionAllowed(u8* flag) override;
     int IsRbldSuspendAllowed(u8* flag) override;

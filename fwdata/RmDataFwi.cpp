@@ -11,10 +11,6 @@
 #include "fwdata/layout/PdList.h"
 #include "fwdata/layout/VdList.h"
 
-namespace {
-// The largest counts of a configuration image the model takes (its lists hold 255 elements).
-constexpr u32 kMaxCfgRecords = 255;
-}  // namespace
 
 int RmDataFwi::Read(u32 opcode, u32 length, std::vector<u8>* block)
 {
@@ -109,26 +105,7 @@ int RmDataFwi::GetVdListEntries(std::vector<VdListEntry>* entries)
     return 0;
 }
 
-int RmDataFwi::ReadCfgImage(std::vector<u8>* image)
-{
-    int status = Read(kDcmdCfgRead, cfgimg::kDefaultReadSize, image);
-    if (status != 0)
-        return status;
-    if (image->size() < cfgimg::kHeaderSize)
-        return -1;
-    const ByteView header(*image);
-    const u32 arrays = header.U16(cfgimg::kOffArrayCount);
-    const u32 vds = header.U16(cfgimg::kOffVdCount);
-    const u32 spares = header.U16(cfgimg::kOffSpareCount);
-    if (arrays > kMaxCfgRecords || vds > kMaxCfgRecords || spares > kMaxCfgRecords)
-        return -1;
-    const u32 full = static_cast<u32>(cfgimg::ImageSize(arrays, vds, spares));
-    if (full <= image->size()) {
-        image->resize(full);
-        return 0;
-    }
-    return Read(kDcmdCfgRead, full, image);
-}
+int RmDataFwi::ReadCfgImage(std::vector<u8>* image) { return ReadImage(kDcmdCfgRead, 0, image); }
 
 std::unique_ptr<PdData> RmDataFwi::CreatePdData(const PdListEntry& entry)
 {

@@ -10,13 +10,6 @@
 #include "fwdata/layout/SpinUpList.h"
 #include "runtime/System.h"
 
-namespace {
-constexpr u32 kOsVdAdded = 1;
-constexpr u32 kOsVdRemoved = 2;
-constexpr u32 kOsAllVds = 0xFF;
-constexpr int kOsNotTold = -2;
-}  // namespace
-
 int RmDataFwi::TellOs(u32 event, u32 targetId)
 {
     const u32 mbox[3] = {event, targetId, 0};

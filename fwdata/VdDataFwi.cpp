@@ -33,6 +33,9 @@ string VdDataFwi::GetName() const { return string(Props().Text(vdrec::kName).c_s
 
 int VdDataFwi::ReadBlock(u32 opcode, u8* reply, u32 length, bool withSeqNum)
 {
+    // A drive of an image that is not the controller's own configuration has nobody to ask.
+    if (controller_ == nullptr)
+        return -1;
     u8 mbox[mailbox::kSize] = {};
     ByteWriter fields(mbox);
     fields.PutU8(mailbox::kOffTargetId, static_cast<u8>(GetTargetId()));

@@ -10,7 +10,8 @@ class Controller;
 
 class VdDataFwi : public VdData {
 public:
-    // `record` is the drive's record of the configuration image (copied).
+    // `record` is the drive's record of the configuration image (copied). Without a controller
+    // (the drive of a foreign or saved image) every request of the drive's fails with -1.
     VdDataFwi(Controller* controller, ByteView record);
 
     u16 GetTargetId() const override;

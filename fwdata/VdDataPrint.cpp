@@ -192,6 +192,8 @@ string VdDataFwi::Print()
     text += Format("Current Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::CurrentPsPolicy)));
     text += Format("Preserved Cache Present: %s\n", YesNo(r.U8(vdrec::kOffPreservedCache) != 0));
     text += Format("SSD Cache Virtual Drive: %s\n", YesNo(IsSscd()));
+    if (!IsSscd())
+        text += Format("Cached by the SSD Cache: %s\n", YesNo(r.U8(vdrec::kOffSscServed) != 0));
     if (LoadInfo() == 0) {
         const ByteView info(info_);
         const u32 running = info.U32(vdinfo::kOffRunning);

@@ -47,6 +47,7 @@ public:
     int IsLdMirrorSupported(u8* flag) { return Flag(AdpInfoFlag::LdMirror, flag); }
     int IsSscWriteBackSupported(u8* flag) { return Flag(AdpInfoFlag::SscWriteBack, flag); }
     int IsSscVdAssociationSupported(u8* flag) { return Flag(AdpInfoFlag::SscVdAssociation, flag); }
+    int IsForeignCfgImportAllSupported(u8* flag) { return Flag(AdpInfoFlag::ForeignImportAll, flag); }
     int IsSpinDownSupported(u8* flag) { return Flag(AdpInfoFlag::SpinDown, flag); }
     int HasSecurityKey(u8* flag) { return Flag(AdpInfoFlag::HasSecurityKey, flag); }
     int IsSecurityKeyFailedAtBoot(u8* flag) { return Flag(AdpInfoFlag::SecurityKeyFailedAtBoot, flag); }
@@ -138,6 +139,7 @@ public:
 
     // Byte 0 of the OEM data (private request), zero-extended; on failure the status, mode untouched.
     int GetOemMode(u32* mode) { return data_->GetOemMode(mode); }
+    int SetEscrowKey(const char* key) { return data_->SetEscrowKey(key); }
 
     // Connector list (read once; a failed read is not kept).
     int GetConnectorInfoCount(u8* count) { return data_->GetConnectorCount(count); }

@@ -11,6 +11,11 @@ u16 Array::GetRowDeviceId(u8 row) const
     return row < data_.rows.size() ? data_.rows[row].deviceId : ArrayRowData::kMissingDevice;
 }
 
+bool Array::IsRowOutdated(u8 row) const
+{
+    return row < data_.rows.size() && data_.rows[row].fwState == PhysicalDevice::kStateFailed;
+}
+
 void Array::SetRowPd(u8 row, PhysicalDevice* pd)
 {
     if (row >= data_.rows.size())

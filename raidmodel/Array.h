@@ -22,6 +22,8 @@ public:
     u8 GetRowCount() const { return static_cast<u8>(data_.rows.size()); }
     // The row's device id (ArrayRowData::kMissingDevice for a missing drive or a row past the count).
     u16 GetRowDeviceId(u8 row) const;
+    // True when the row's member was failed when the image was made: its data is outdated.
+    bool IsRowOutdated(u8 row) const;
     // The row's drive, or null when it is missing.
     PhysicalDevice* GetRowPd(u8 row) const { return row < rowPds_.size() ? rowPds_[row] : nullptr; }
 

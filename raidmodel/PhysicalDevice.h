@@ -62,6 +62,7 @@ public:
     int IsSecured(u16* flag) { return data_->IsSecured(flag); }
     // These two answer 1 (not the read status) when the record cannot be read.
     int IsForeignSecured(u8* flag);
+    int IsForeign(u8* flag) { return data_->IsForeign(flag); }
     int IsLocked(u8* flag);
     int IsReprovisionAllowed(u8* flag) { return data_->IsReprovisionAllowed(flag); }
     int IsRbldSuspendAllowed(u8* flag) { return data_->IsRbldSuspendAllowed(flag); }

@@ -159,4 +159,22 @@ public:
     // virtual drive goes away. 0; kStatusOsNotTold; or the controller's status
     // (kStatusDataLoss: an unforced clear refused because data would be lost).
     virtual int ClearCfg(u8 force) = 0;
+
+    // Foreign configurations (index 255: all of them at once, which the controller must support,
+    // else -1). The number the controller finds: 0, or the scan's status. A snapshot of one as
+    // found or, with `preview`, as importing it would add it: 0 and a new snapshot (the caller
+    // deletes it; none for a configuration without virtual drives and spares), or the failing
+    // status. The drives that stay foreign after importing all (appended; they are the
+    // manager's). Import: 0, kStatusOsNotTold, or the controller's status. Clear: -1 for an index
+    // not below the count, else 0 or the controller's status.
+    virtual int GetForeignCfgCount(u8* count) = 0;
+    virtual int GetForeignCfg(RmCfg** cfg, u8 index, u8 preview) = 0;
+    virtual int GetForeignCfgPdList(ArrayList<PhysicalDevice*>* list) = 0;
+    virtual int ImportForeignCfg(u8 index) = 0;
+    virtual int ClearForeignCfg(u8 index) = 0;
+
+    // The configuration saved to a file, and written back from one onto the drives it was saved
+    // from. 0, or the failing status.
+    virtual int SaveConfigToFile(const char* fileName) = 0;
+    virtual int RestoreConfigFromFile(const char* fileName) = 0;
 };

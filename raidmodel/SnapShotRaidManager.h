@@ -50,6 +50,14 @@ public:
     int DeleteVd(VdId* id, u8 hostStep, u8 option) override;
     int ClearCfg(u8 force) override;
 
+    int GetForeignCfgCount(u8* count) override;
+    int GetForeignCfg(RmCfg** cfg, u8 index, u8 preview) override;
+    int GetForeignCfgPdList(ArrayList<PhysicalDevice*>* list) override;
+    int ImportForeignCfg(u8 index) override;
+    int ClearForeignCfg(u8 index) override;
+    int SaveConfigToFile(const char* fileName) override;
+    int RestoreConfigFromFile(const char* fileName) override;
+
 private:
     // After a change the controller made: the snapshot is read again when next needed, while
     // the elements handed out so far stay alive (stale) until the next Refresh.

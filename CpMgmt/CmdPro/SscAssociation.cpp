@@ -46,7 +46,7 @@ int ReadAssociation(Controller* controller, u8 targetId, std::vector<u8>* target
 
 int WriteAssociation(Controller* controller, const std::vector<u8>& targets)
 {
-    if (targets.empty() || targets.size() > sscassoc::kMaxEntries)
+    if (targets.size() > sscassoc::kMaxEntries)
         return -1;
     std::vector<u8> block(sscassoc::ListSize(static_cast<u32>(targets.size())), 0);
     ByteWriter list(block);

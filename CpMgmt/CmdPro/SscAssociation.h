@@ -13,7 +13,8 @@ namespace ssc {
 // The target ids of the association list read for the virtual drive: 0, or the failing
 // status (-1 for a reply whose count cannot be a list of target ids).
 int ReadAssociation(Controller* controller, u8 targetId, std::vector<u8>* targets);
-// Writes the list as the cache's association list: 0 or the failing status.
+// Writes the list as the cache's association list (an empty list takes every virtual drive
+// from the cache): 0 or the failing status.
 int WriteAssociation(Controller* controller, const std::vector<u8>& targets);
 
 }  // namespace ssc

@@ -158,6 +158,7 @@ constexpr BitField kMaxPowerSavingUncached{1509, 5};
 constexpr BitField kLdMirror{1509, 6};
 constexpr BitField kSscWriteBack{1509, 7};
 constexpr BitField kSscVdAssociation{1510, 0};
+constexpr BitField kForeignImportAll{1510, 1};
 // Strip sizes: code 0 is 512 bytes, code n is 2^(n-1) KB.
 constexpr u32 kOffMinStripCode = 1512;
 constexpr u32 kOffMaxStripCode = 1513;

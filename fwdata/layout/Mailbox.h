@@ -36,6 +36,8 @@ constexpr u32 kOffLinkSpeed = 1;         // u8
 constexpr u32 kFlushAllCaches = 3;
 // Shutdown: the kind of shutdown.
 constexpr u32 kOffShutdownKind = 0;      // u8
+// Foreign configurations: the index of the configuration (0xFF: all of them).
+constexpr u32 kOffCfgIndex = 0;          // u8
 // The configuration add returns the new virtual drive here.
 constexpr u32 kOffNewTargetId = 0;       // u8
 constexpr u32 kOffNewSeqNum = 2;         // u16

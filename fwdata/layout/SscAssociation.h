@@ -12,5 +12,6 @@ constexpr u32 kOffTargetIds = 11;        // u8 each
 // Target ids are 8-bit: a longer list is a controller fault.
 constexpr u32 kMaxEntries = 256;
 
-constexpr u32 ListSize(u32 entries) { return entries * kEntrySize; }
+// An empty list is one entry long.
+constexpr u32 ListSize(u32 entries) { return (entries != 0 ? entries : 1) * kEntrySize; }
 }  // namespace sscassoc

@@ -7,6 +7,7 @@
 namespace vdrec {
 constexpr u32 kSize = 256;
 constexpr u32 kOffTargetId = 0;          // u8
+constexpr u8 kTargetIdAssigned = 0xFF;   // written: the controller assigns target id and sequence number
 constexpr u32 kOffSeqNum = 2;            // u16
 constexpr TextField kName{4, 16};
 constexpr u32 kOffDefaultCache = 20;     // cache policy bits below
@@ -32,6 +33,7 @@ constexpr u32 kOffConsistent = 40;
 constexpr u32 kOffBadBlocks = 41;
 constexpr u32 kOffPreservedCache = 43;
 constexpr u32 kOffSnapshot = 45;
+constexpr u32 kOffSscServed = 46;       // non-zero: the SSD cache serves the drive
 constexpr u32 kOffSscd = 47;
 constexpr u32 kOffSizeBlocks = 48;       // u64
 constexpr u32 kOffSpans = 64;
