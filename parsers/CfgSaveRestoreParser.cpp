@@ -1,0 +1,60 @@
+#include "parsers/CfgSaveRestoreParser.h"
+
+#include <memory>
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/CfgSaveRestorePo.h"
+
+namespace {
+const ParserFactoryRegistration<CfgSaveRestoreParser> kRegisterParser{TOKEN_CFGSAVE, TOKEN_CFGRESTORE};
+const GrammarRegistration kRegisterSaveGrammar(TOKEN_CFGSAVE, {"CFGSAVE V(F) SEL"});
+const GrammarRegistration kRegisterRestoreGrammar(TOKEN_CFGRESTORE, {"CFGRESTORE V(F) SEL"});
+}  // namespace
+
+CfgSaveRestoreParser::CfgSaveRestoreParser(u16 commandToken) : Parser(kOwnCommandHandler)
+{
+    SetCommandId(commandToken);
+    AddKeyword(TOKEN_CFGSAVE, "CfgSave");
+    AddKeyword(TOKEN_CFGRESTORE, "CfgRestore");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddKeyword(TOKEN_F, "f");
+    AddHandler(TOKEN_CFGSAVE, TokenHandler(this, &CfgSaveRestoreParser::OnCommandToken));
+    AddHandler(TOKEN_CFGRESTORE, TokenHandler(this, &CfgSaveRestoreParser::OnCommandToken));
+    AddHandler(TOKEN_F, TokenHandler(this, &CfgSaveRestoreParser::OnFileName));
+}
+
+int CfgSaveRestoreParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* token = tokens->GetAt(index);
+    if (token == nullptr || (token->GetId() != TOKEN_CFGSAVE && token->GetId() != TOKEN_CFGRESTORE))
+        return -1;
+    token->SetConsumed();
+    return 0;
+}
+
+int CfgSaveRestoreParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
+{
+    tokens->GetAt(index)->SetConsumed();
+    if (index + 1u >= tokens->GetCount())
+        return -1;
+    Token* value = tokens->GetAt(static_cast<u8>(index + 1));
+    value->SetConsumed();
+    if (value->GetId() != TOKEN_STRING || value->GetText() == nullptr)
+        return -1;
+    fileName_ = value->GetText();
+    return 0;
+}
+
+ParsedObjects CfgSaveRestoreParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    const u16 command = GetCommandId();
+    const std::string fileName = fileName_;
+    return MakePerAdapter([command, &fileName](u8 adapter) {
+        return std::make_unique<CfgSaveRestorePo>(command, fileName, adapter);
+    });
+}
