@@ -1,0 +1,278 @@
+#include "CpMgmt/CmdPro/ForeignCfgCp.h"
+
+#include <memory>
+#include <string>
+
+#include "CpMgmt/CmdPro/CfgForeignMessageIds.h"
+#include "CpMgmt/CmdPro/PdMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/RmCfg.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<ForeignCfgCp> kRegisterForeignCfgCp{TOKEN_CFGFOREIGN};
+
+// The longest key the controller's key block carries with its terminating zero.
+constexpr std::size_t kMaxKeyLength = 103;
+constexpr u32 kOemModePassphrase = 2;
+constexpr int kStatusPiRefused = 255;
+
+using CfgPtr = std::unique_ptr<RmCfg>;
+
+}  // namespace
+
+int ForeignCfgCp::ProcessParsed(CpController* cpController, ForeignCfgParsedObject* object)
+{
+    const u8 adapterNumber = object->GetAdapterNumber();
+    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
+    if (manager == nullptr) {
+        PrintMessage(CommonMsg::kText, "\nFailed to get RM instance\n");
+        return -1;
+    }
+    manager->Refresh();
+    Adapter* adapter = nullptr;
+    int status = manager->GetAdapter(&adapter);
+    if (status != 0) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
+        return status;
+    }
+    if (adapter == nullptr) {
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "Foreign Config");
+        return -1;
+    }
+
+    u32 oemMode = 0;
+    adapter->GetOemMode(&oemMode);
+    const std::string key = object->GetKey();
+    // A key longer than the controller's key block holds would reach it cut, as another key.
+    if ((object->keyType == ForeignCfgParsedObject::kPassphrase && oemMode != kOemModePassphrase) ||
+        (object->keyType == ForeignCfgParsedObject::kSecurityKey && oemMode == kOemModePassphrase) ||
+        key.size() > kMaxKeyLength) {
+        PrintMessage(CommonMsg::kText, "Invalid input\n");
+        return -1;
+    }
+
+    Walk walk{cpController, adapterNumber, 0, object->GetCfgIndex(), false, false, false, false};
+    u8 flag = 0;
+    adapter->IsEncryptionEnabled(&flag);
+    walk.encryption = flag != 0;
+    if (walk.encryption) {
+        flag = 0;
+        adapter->HasSecurityKey(&flag);
+        walk.hasKey = flag != 0;
+        flag = 0;
+        adapter->IsSecurityKeyFailedAtBoot(&flag);
+        walk.keyFailedAtBoot = flag != 0;
+    }
+    flag = 0;
+    if ((status = adapter->IsForeignCfgImportAllSupported(&flag)) != 0) {
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "Foreign Config");
+        return status;
+    }
+    walk.importAll = flag != 0;
+
+    if (!key.empty()) {
+        if (!walk.encryption) {
+            PrintMessage(CfgForeignMsg::kEncryptionDisabled, adapterNumber);
+            return -1;
+        }
+        if ((status = adapter->SetEscrowKey(key.c_str())) != 0) {
+            PrintMessage(CfgForeignMsg::kEscrowKeyFailed, adapterNumber);
+            return status;
+        }
+        manager->Refresh();
+    }
+
+    // A scan that fails is reported as such, not as a controller without foreign configurations.
+    if ((status = manager->GetForeignCfgCount(&walk.count)) != 0) {
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "Foreign Config");
+        return status;
+    }
+    if (walk.count == 0) {
+        PrintMessage(CfgForeignMsg::kNoForeignCfg, adapterNumber);
+        return 0;
+    }
+    const u16 operation = object->GetOperation();
+    if (operation == TOKEN_SCAN) {
+        PrintMessage(CfgForeignMsg::kForeignCount, walk.count, adapterNumber);
+        return 0;
+    }
+    if (walk.index != ForeignCfgParsedObject::kAllCfgs && walk.index >= walk.count) {
+        PrintMessage(CfgForeignMsg::kNoSuchCfg, walk.index, adapterNumber);
+        return 0;
+    }
+    switch (operation) {
+    case TOKEN_DSPLY:
+        return Display(walk);
+    case TOKEN_PREVIEW:
+        return Preview(walk);
+    case TOKEN_IMPORT:
+        return Import(walk);
+    case TOKEN_CLEAR:
+        return Clear(walk);
+    default:
+        return -1;
+    }
+}
+
+namespace {
+
+// The indexes the walk visits: every one, or the one named.
+bool Visits(u8 named, u8 i) { return named == ForeignCfgParsedObject::kAllCfgs || named == i; }
+
+RaidManager* ManagerOf(CpController* cpController)
+{
+    return RaidManager::GetRaidManager(cpController->GetController());
+}
+
+// A drive that would stay foreign after importing every configuration; a drive whose enclosure
+// or slot cannot be read is passed over.
+void ReportStayingDrive(PhysicalDevice* pd)
+{
+    u16 enclosure = 0;
+    u8 slot = 0;
+    if (pd == nullptr || pd->GetEnclDeviceId(&enclosure) != 0 || pd->GetSlotNumber(&slot) != 0)
+        return;
+    PrintMessage(PdMsg::kEnclSlot, EnclosureIdText(enclosure), slot);
+    PrintMessage(CfgForeignMsg::kPdConflict);
+}
+
+}  // namespace
+
+int ForeignCfgCp::Display(const Walk& walk)
+{
+    RaidManager* manager = ManagerOf(walk.cpController);
+    int status = 0;
+    for (u8 i = 0; i < walk.count; ++i) {
+        if (!Visits(walk.index, i))
+            continue;
+        RmCfg* raw = nullptr;
+        status = manager->GetForeignCfg(&raw, i, 0);
+        CfgPtr cfg(raw);
+        if (status != 0) {
+            PrintMessage(CfgForeignMsg::kGetCfgFailed, i, walk.adapterNumber);
+            return status;
+        }
+        PrintMessage(CfgForeignMsg::kCfgTitle, i, walk.adapterNumber);
+        PrintForeignCfg(cfg.get(), walk.cpController, 0);
+    }
+    return status;
+}
+
+int ForeignCfgCp::Preview(const Walk& walk)
+{
+    RaidManager* manager = ManagerOf(walk.cpController);
+    int status = 0;
+    for (u8 i = 0; i < walk.count; ++i) {
+        if (!Visits(walk.index, i))
+            continue;
+        RmCfg* raw = nullptr;
+        if (walk.importAll && walk.index == ForeignCfgParsedObject::kAllCfgs) {
+            status = manager->GetForeignCfg(&raw, ForeignCfgParsedObject::kAllCfgs, 1);
+            CfgPtr cfg(raw);
+            if (status != 0) {
+                PrintMessage(CfgForeignMsg::kGetAllFailed, walk.adapterNumber);
+                continue;
+            }
+            PrintMessage(CfgForeignMsg::kAllPreviewTitle, walk.adapterNumber);
+            PrintForeignCfg(cfg.get(), walk.cpController, 1);
+            cfg.reset();
+            ArrayList<PhysicalDevice*> staying(4);
+            if (manager->GetForeignCfgPdList(&staying) == 0) {
+                for (unsigned k = 0; k < staying.GetCount(); ++k)
+                    ReportStayingDrive(staying.GetAt(static_cast<u8>(k)));
+            }
+            break;
+        }
+        status = manager->GetForeignCfg(&raw, i, 1);
+        CfgPtr cfg(raw);
+        if (status != 0) {
+            PrintMessage(CfgForeignMsg::kGetCfgFailed, i, walk.adapterNumber);
+            continue;
+        }
+        PrintMessage(CfgForeignMsg::kPreviewTitle, i, walk.adapterNumber);
+        PrintForeignCfg(cfg.get(), walk.cpController, 0);
+    }
+    return status;
+}
+
+void ForeignCfgCp::ReportImport(const Walk& walk, int status, bool all, u8 index)
+{
+    if (status == 0 || status == RaidManager::kStatusOsNotTold) {
+        if (all)
+            PrintMessage(CfgForeignMsg::kAllImported, walk.adapterNumber);
+        else
+            PrintMessage(CfgForeignMsg::kImported, index, walk.adapterNumber);
+        if (status != 0)
+            PrintMessage(CommonMsg::kOsUpdateFailed);
+        return;
+    }
+    if (status == kStatusPiRefused) {
+        PrintMessage(CommonMsg::kText, "Controller is unable to import PI enable foreign configuration \n");
+        return;
+    }
+    if (walk.encryption) {
+        if (walk.keyFailedAtBoot)
+            PrintMessage(CfgForeignMsg::kKeyFailedAtBoot, walk.adapterNumber);
+        else if (!walk.hasKey)
+            PrintMessage(CfgForeignMsg::kNoSecurityKey);
+    }
+    if (all)
+        PrintMessage(CfgForeignMsg::kImportAllFailed, walk.adapterNumber);
+    else
+        PrintMessage(CfgForeignMsg::kImportFailed, index, walk.adapterNumber);
+}
+
+int ForeignCfgCp::Import(const Walk& walk)
+{
+    RaidManager* manager = ManagerOf(walk.cpController);
+    int status = 0;
+    for (u8 i = 0; i < walk.count; ++i) {
+        if (!Visits(walk.index, i))
+            continue;
+        RmCfg* raw = nullptr;
+        status = manager->GetForeignCfg(&raw, walk.index, 1);
+        CfgPtr cfg(raw);
+        if (status != 0) {
+            PrintMessage(CfgForeignMsg::kGetAllFailed, walk.adapterNumber);
+            continue;
+        }
+        if ((status = CheckImport(cfg.get(), walk.cpController)) != 0)
+            return status;
+        if (walk.importAll && walk.index == ForeignCfgParsedObject::kAllCfgs) {
+            status = manager->ImportForeignCfg(ForeignCfgParsedObject::kAllCfgs);
+            ReportImport(walk, status, true, i);
+            break;
+        }
+        status = manager->ImportForeignCfg(i);
+        ReportImport(walk, status, false, i);
+    }
+    return status;
+}
+
+int ForeignCfgCp::Clear(const Walk& walk)
+{
+    RaidManager* manager = ManagerOf(walk.cpController);
+    int status = 0;
+    u8 cleared = 0;
+    for (u8 i = 0; i < walk.count; ++i) {
+        if (!Visits(walk.index, i))
+            continue;
+        status = manager->ClearForeignCfg(static_cast<u8>(i - cleared));
+        if (status != 0) {
+            PrintMessage(CfgForeignMsg::kClearFailed, i, walk.adapterNumber);
+            continue;
+        }
+        PrintMessage(CfgForeignMsg::kCleared, i, walk.adapterNumber);
+        ++cleared;
+    }
+    return status;
+}
