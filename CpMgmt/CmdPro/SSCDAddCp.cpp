@@ -1,0 +1,288 @@
+#include "CpMgmt/CmdPro/SSCDAddCp.h"
+
+#include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CmdPro/CfgForeignMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/TextHelpers.h"
+#include "cmdtool/TokenIds.h"
+#include "dataif/RaidLevels.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/DiskGroup.h"
+#include "raidmodel/PhysicalDevice.h"
+#include "raidmodel/RaidManager.h"
+#include "raidmodel/UnCfgdVdOnFreshPd.h"
+#include "raidmodel/UnConfiguredVd.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<SSCDAddCp> kRegisterSSCDAddCp{TOKEN_CFGFLASHTIERADD, TOKEN_FLASHTIER};
+
+constexpr unsigned kMaxRowSize = 32;
+constexpr u8 kSolidState = 1;
+constexpr int kStatusNotBuilt = 3;
+
+void Text(const char* text) { PrintMessage(CommonMsg::kText, text); }
+
+// The plan's level code for the number given with -r.
+u8 LevelCode(u8 raidLevel)
+{
+    switch (raidLevel) {
+    case 0: return raidlevel::kRaid0;
+    case 1: return raidlevel::kRaid1;
+    case 5: return raidlevel::kRaid5;
+    default: return raidlevel::kUnset;
+    }
+}
+
+// The plan's span list and its inner lists (the plan frees neither).
+struct PlanSpans {
+    ~PlanSpans()
+    {
+        if (spans != nullptr) {
+            DeleteElements(*spans);
+            delete spans;
+        }
+    }
+    UnCfgdVdOnFreshPd::SpanLists* spans = nullptr;
+};
+
+}  // namespace
+
+SSCDAddCp::~SSCDAddCp() { DeleteSpanLists(); }
+
+void SSCDAddCp::DeleteSpanLists()
+{
+    if (spanLists_ == nullptr)
+        return;
+    DeleteElements(*spanLists_);
+    delete spanLists_;
+    spanLists_ = nullptr;
+}
+
+int SSCDAddCp::ProcessParsed(CpController* cpController, CfgSSCDAddParsedObject* object)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
+    if (manager == nullptr) {
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
+        return -1;
+    }
+    manager->Refresh();
+    Adapter* adapter = nullptr;
+    if (manager->GetAdapter(&adapter) != 0 || adapter == nullptr)
+        return -1;
+
+    u16 maximum = 0;
+    u16 current = 0;
+    int status = adapter->GetMaxSscCount(&maximum);
+    if (status == 0)
+        status = adapter->GetSscCount(&current);
+    if (status != 0)
+        return status;
+    if (maximum == 0 || current > maximum) {
+        Text("SSC is not supported \n");
+        return -1;
+    }
+    if (current == maximum) {
+        Text("Maximum SSC is already configured to ");
+        PrintMessage(CommonMsg::kNumber, static_cast<int>(maximum));
+        PrintMessage(CommonMsg::kLineEnd);
+        return -1;
+    }
+    if (object->IsEnblPI() != 0) {
+        u8 pi = 0;
+        if (adapter->IsPiSupported(&pi) != 0 || pi == 0) {
+            Text("Adapter Doesn't support PI\n");
+            return -1;
+        }
+    }
+    if (object->GetCommandId() == TOKEN_FLASHTIER)
+        return AssociateVds(cpController, object, manager);
+
+    if (object->GetPdList() == nullptr)
+        return -1;
+    if (object->GetWritePolicy() == CfgSSCDAddParsedObject::kWriteBack) {
+        u8 writeBack = 0;
+        if (adapter->IsSscWriteBackSupported(&writeBack) != 0 || writeBack == 0) {
+            Text("SSC is not supported WriteBack Mode \n");
+            return -1;
+        }
+    }
+    if ((status = BuildCacheDriveList(cpController, object, manager)) != 0)
+        return status;
+    return CreateAfterChecks(cpController, object, manager);
+}
+
+int SSCDAddCp::BuildCacheDriveList(CpController* cpController, CfgSSCDAddParsedObject* object, RaidManager* manager)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    DeleteSpanLists();
+    spanLists_ = new SpanLists(4);
+    auto* drives = new ArrayList<PhysicalDevice*>(4);
+    if (spanLists_->Add(drives) != 0) {
+        delete drives;
+        PrintMessage(CommonMsg::kNoMemory, "Pd List");
+        return -1;
+    }
+    ArrayList<EnclSlotId*>* named = object->GetPdList();
+    for (unsigned i = 0; i < named->GetCount(); ++i) {
+        EnclSlotId id = *named->GetAt(static_cast<u8>(i));
+        u16 enclosure = id.GetEnclId();
+        const int status = ResolveEnclosureId(cpController, &enclosure);
+        if (status != 0)
+            return status;
+        id = EnclSlotId(enclosure, id.GetSlot());
+        PhysicalDevice* pd = manager->GetPdByEnclSlot(id);
+        if (pd == nullptr) {
+            PrintMessage(CommonMsg::kPdNotFound, adapterNumber, EnclosureIdText(enclosure), id.GetSlot());
+            return -1;
+        }
+        u8 media = 0;
+        if (pd->GetMediaType(&media) != 0 || media != kSolidState) {
+            PrintMessage(CfgForeignMsg::kNotSolidState, adapterNumber, EnclosureIdText(enclosure), id.GetSlot());
+            return -1;
+        }
+        if (drives->Add(pd) != 0) {
+            PrintMessage(CommonMsg::kNoMemory, "Pd List");
+            return -1;
+        }
+    }
+    return 0;
+}
+
+int SSCDAddCp::CreateAfterChecks(CpController* cpController, CfgSSCDAddParsedObject* object, RaidManager* manager)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    DiskGroup* dg = nullptr;
+    int status = manager->CheckSpanPdLists(spanLists_, &dg);
+    if (status != 0) {
+        if (status >= 1 && status <= 12)
+            PrintMessage(CfgMsg::kSpanCheckBase + static_cast<u32>(status));
+        else
+            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+        return -1;
+    }
+    if (dg != nullptr) {
+        Text("\n error in configuration ");
+        PrintMessage(CommonMsg::kLineEnd);
+    } else {
+        u8 possible = 0;
+        if ((status = manager->CanCreateVd(&possible, nullptr)) != 0) {
+            PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
+            return status;
+        }
+    }
+    if ((status = CreateCacheVd(cpController, object, manager)) != 0) {
+        PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+        return status;
+    }
+    if (object->assignMode == CfgSSCDAddParsedObject::kAssign)
+        return AssociateVds(cpController, object, manager);
+    return 0;
+}
+
+int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject* object, RaidManager* manager)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    Adapter* adapter = nullptr;
+    if (object == nullptr || spanLists_ == nullptr || spanLists_->GetCount() == 0 || spanLists_->GetAt(0) == nullptr ||
+        manager->GetAdapter(&adapter) != 0 || adapter == nullptr)
+        return -1;
+    u8 writeBack = 0;
+    u8 raid5 = 0;
+    adapter->IsSscWriteBackSupported(&writeBack);
+    adapter->IsSscRaid5Supported(&raid5);
+
+    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(manager));
+    if (!plan) {
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
+        return kStatusNotBuilt;
+    }
+    plan->BuildUnconfiguredPdList();
+    const u8 perSpan = spanLists_->GetAt(0)->GetCount();
+
+    const u8 level = object->GetRaidLevel();
+    const bool allowed = level == 0 || (writeBack != 0 && (level == 1 || (level == 5 && raid5 != 0)));
+    if (!allowed) {
+        Text("Unsupported RAID level \n");
+        return -1;
+    }
+    plan->SetRaidLevel(LevelCode(level));
+    if (object->GetWritePolicy() == CfgSSCDAddParsedObject::kWriteThrough) {
+        plan->SetWritePolicy(UnConfiguredVd::kWriteThrough);
+    } else {
+        plan->SetWritePolicy(UnConfiguredVd::kWriteBack);
+        // Forced write back stays write back also while the battery cannot protect it.
+        if (object->GetWritePolicy() == CfgSSCDAddParsedObject::kForcedWriteBack)
+            plan->SetCachedBadBbu(1);
+    }
+    plan->SetPdPerSpan(perSpan);
+    PlanSpans planSpans;
+    planSpans.spans = new UnCfgdVdOnFreshPd::SpanLists(1);
+    plan->GetSpanList() = planSpans.spans;
+
+    for (unsigned s = 0; s < spanLists_->GetCount(); ++s) {
+        ArrayList<PhysicalDevice*>* named = spanLists_->GetAt(static_cast<u8>(s));
+        if (named->GetCount() > kMaxRowSize) {
+            Text("Can't Configure more than Max Row Size =");
+            PrintMessage(CommonMsg::kNumber, static_cast<int>(kMaxRowSize));
+            PrintMessage(CommonMsg::kLineEnd);
+            return -1;
+        }
+        // The list joins the plan first, so that the plan sees the drives taken so far.
+        auto* drives = new ArrayList<PhysicalDevice*>(named->GetCount() > 0 ? named->GetCount() : 1);
+        if (planSpans.spans->Add(drives) != 0) {
+            delete drives;
+            break;
+        }
+        for (unsigned i = 0; i < named->GetCount(); ++i) {
+            PhysicalDevice* pd = named->GetAt(static_cast<u8>(i));
+            if (!plan->HasEnoughMixablePds(pd) || !plan->CanAddPd(pd))
+                break;
+            drives->Add(pd);
+        }
+        if (drives->GetCount() != named->GetCount()) {
+            planSpans.spans->RemoveAt(static_cast<u8>(planSpans.spans->GetCount() - 1));
+            delete drives;
+            break;
+        }
+        if (object->IsEnblPI() != 0 && drives->GetCount() > 0) {
+            u16 eligible = 0;
+            if (drives->GetAt(static_cast<u8>(drives->GetCount() - 1))->IsPiEligible(&eligible) != 0)
+                return -1;
+            if (eligible == 0) {
+                Text("PD Doesn't support PI\n");
+                return -1;
+            }
+        }
+    }
+    if (planSpans.spans->GetCount() < spanLists_->GetCount()) {
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
+        return kStatusNotBuilt;
+    }
+
+    plan->SetName(object->GetName());
+    u64 capacity = 0;
+    int status = plan->ComputeCapacity(&capacity);
+    if (status != 0)
+        return status;
+    plan->SetSize(capacity);
+    u64 size = 0;
+    if ((status = plan->GetVdSize(&size)) != 0)
+        return status;
+    plan->SetSize(size);
+    plan->SetIsSscd(1);
+    status = manager->AddCfgForNewVd(plan.get());
+
+    VdId* id = nullptr;
+    plan->GetVdId(&id);
+    cacheVdId_.reset(id);
+    if (!cacheVdId_)
+        return status != 0 ? status : kStatusNotBuilt;
+    if (status == 0)
+        PrintMessage(CfgMsg::kCreatedVd, adapterNumber, static_cast<int>(cacheVdId_->GetTargetId()));
+    return status;
+}
