@@ -122,6 +122,23 @@ TEST_F(ForeignCfgTest, OneConfigurationByIndexAndAllClearedInTurn)
     EXPECT_TRUE(VdNames(1).empty());
 }
 
+TEST_F(ForeignCfgTest, MembersLeftBehindAreShownMissingAndWarnedOf)
+{
+    // Half of the RAID 5 "data" moves: its other rows are missing on the second controller.
+    nlohmann::json state = State(2);
+    WriteState(MoveDrives(state, 0, 1, {{8, 252, 10}, {9, 252, 11}}));
+    RunResult r = Run({"-CfgForeign", "-Dsply", "-a1"});
+    EXPECT_EQ(Outline(r.out, {"Virtual Drive:", "Physical Disk:", "This Physical", "Slot Number", "Drives of"}),
+              "Virtual Drive: 0 (Target Id: 0)\nPhysical Disk: 0\nSlot Number: 10\nPhysical Disk: 1\nSlot Number: 11\n"
+              "Physical Disk: 2\nThis Physical Disk is Missing.\nPhysical Disk: 3\nThis Physical Disk is Missing.\n");
+    // Only the preview of all checks: the drives-missing warning once for the virtual drive.
+    r = Run({"-CfgForeign", "-Preview", "-a1"});
+    EXPECT_EQ(Outline(r.out, {"Drives of", "A drive of", "This Physical"}),
+              "Drives of this virtual drive are missing: its data may be lost if it is imported.\n"
+              "This Physical Disk is Missing.\nThis Physical Disk is Missing.\n");
+    EXPECT_EQ(r.exitCode, 0);
+}
+
 TEST_F(ForeignCfgTest, RefusedImportsAndFailedRequestsChangeNothing)
 {
     nlohmann::json state = MovedState();
