@@ -47,6 +47,14 @@ TEST_F(LdReconstructTest, RaidOneBecomesRaidFiveWithAnAddedDrive)
     EXPECT_NE(Outline(1), before);
     EXPECT_NE(Outline(1).find("Primary-5"), std::string::npos) << Outline(1);
     EXPECT_EQ(DriveState(15), "online");
+    // The configuration display shows both virtual drives at RAID 5 now, the second one on an
+    // array of three drives.
+    const std::string cfg = Tool({"-CfgDsply", "-a0"}).out;
+    std::size_t raid5 = 0;
+    for (std::size_t at = cfg.find("Primary-5"); at != std::string::npos; at = cfg.find("Primary-5", at + 1))
+        ++raid5;
+    EXPECT_EQ(raid5, 2u) << cfg;
+    EXPECT_NE(cfg.find("Number of PDs: 3\n"), std::string::npos) << cfg;
 }
 
 TEST_F(LdReconstructTest, TheRequestCarriesTheLevelTheKindAndTheDrives)
