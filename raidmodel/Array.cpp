@@ -91,7 +91,7 @@ int Array::ExpandToMinPdSize()
 
 int Array::IsMissing(u8* flag)
 {
-    *flag = 0;
+    *flag = missing_ ? 1 : 0;
     return 0;
 }
 

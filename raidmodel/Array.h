@@ -41,8 +41,10 @@ public:
     // Takes the array (in this snapshot only) to its smallest member's size, so that room left
     // on the members counts as free space; an array already that large stays as it is.
     int ExpandToMinPdSize();
-    // 0 and 0: an array built from a configuration record is not missing.
+    // 0 and 1 for the array of a span whose drives are not here (a foreign configuration's
+    // missing span), else 0 and 0.
     int IsMissing(u8* flag);
+    void SetMissing() { missing_ = true; }
 
     // Extents on each member drive, in start order: the spans of the array's virtual drives and
     // the free extents between and after them. 0 and a new list (the caller deletes its extents
@@ -66,6 +68,7 @@ public:
 private:
     ArrayData data_;
     u8 index_;
+    bool missing_ = false;
     std::vector<PhysicalDevice*> rowPds_;
     ArrayList<PhysicalDevice*> pds_;
     ArrayList<VirtualDisk*> vds_;

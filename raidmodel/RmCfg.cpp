@@ -62,7 +62,14 @@ bool RmCfg::IsArrayMember(u16 deviceId) const
     return false;
 }
 
-int RmCfg::Build(RaidManager* manager, CfgData&& cfg)
+int RmCfg::Build(RaidManager* manager, CfgData&& cfg) { return BuildImage(manager, std::move(cfg), false); }
+
+int RmCfg::BuildWithMissingSpans(RaidManager* manager, CfgData&& cfg)
+{
+    return BuildImage(manager, std::move(cfg), true);
+}
+
+int RmCfg::BuildImage(RaidManager* manager, CfgData&& cfg, bool missingSpans)
 {
     Clear();
     if (cfg.arrays.size() > List<Array*>::kMaxCount || cfg.vds.size() > List<VirtualDisk*>::kMaxCount ||
@@ -93,6 +100,13 @@ int RmCfg::Build(RaidManager* manager, CfgData&& cfg)
         vds_.Add(vd);
         for (const SpanData& spanData : vdCfg.spans) {
             Array* array = FindArray(spanData.arrayRef);
+            if (array == nullptr && missingSpans && arrays_.GetCount() < List<Array*>::kMaxCount) {
+                ArrayData missing;
+                missing.ref = spanData.arrayRef;
+                array = new ArrayHmg(missing, arrays_.GetCount());
+                array->SetMissing();
+                arrays_.Add(array);
+            }
             if (array == nullptr) {
                 Clear();
                 return -1;

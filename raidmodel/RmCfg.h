@@ -29,6 +29,9 @@ public:
     // inconsistent (a span or spare naming an array the image does not hold, two arrays with
     // one reference, more elements than a list holds); nothing is kept then.
     int Build(RaidManager* manager, CfgData&& cfg);
+    // As Build, for an image that drives carry from another controller: a span naming an array
+    // the image does not hold lies on a missing array (Array::IsMissing), made for it.
+    int BuildWithMissingSpans(RaidManager* manager, CfgData&& cfg);
 
     List<DiskGroup*>* GetDgList() { return &dgs_; }
     List<VirtualDisk*>* GetVdList() { return &vds_; }
@@ -42,6 +45,7 @@ public:
     bool IsArrayMember(u16 deviceId) const;
 
 private:
+    int BuildImage(RaidManager* manager, CfgData&& cfg, bool missingSpans);
     void Clear();
     void BuildDiskGroups();
 

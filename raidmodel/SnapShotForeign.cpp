@@ -46,7 +46,7 @@ int SnapShotRaidManager::GetForeignCfg(RmCfg** cfg, u8 index, u8 preview)
     if (parsed.vds.empty() && parsed.spares.empty())
         return 0;
     auto snapshot = std::make_unique<RmCfg>();
-    if (snapshot->Build(this, std::move(parsed)) != 0)
+    if (snapshot->BuildWithMissingSpans(this, std::move(parsed)) != 0)
         return -1;
     *cfg = snapshot.release();
     return 0;

@@ -139,6 +139,24 @@ TEST_F(ForeignCfgTest, MembersLeftBehindAreShownMissingAndWarnedOf)
     EXPECT_EQ(r.exitCode, 0);
 }
 
+TEST_F(ForeignCfgTest, ASpanLeftBehindIsShownAsAMissingSpan)
+{
+    // The first controller's RAID 5 made a RAID 10 of two spans; the drives of the second span move.
+    nlohmann::json state = State(2);
+    nlohmann::json& config = Ctrl(state)["config"];
+    config["arrays"][0] = {{"ref", 0}, {"drives", {8, 9}}};
+    config["arrays"].push_back({{"ref", 2}, {"drives", {10, 11}}});
+    config["virtual_drives"][0]["raid_level"] = 10;
+    config["virtual_drives"][0]["arrays"] = {0, 2};
+    config["virtual_drives"][0].erase("blocks");
+    WriteState(MoveDrives(state, 0, 1, {{10, 252, 10}, {11, 252, 11}}));
+    RunResult r = Run({"-CfgForeign", "-Dsply", "-a1"});
+    EXPECT_EQ(Outline(r.out, {"SPAN", "(Missing", "Virtual Drive:", "Physical Disk:", "Slot Number"}),
+              "SPANNED DISK GROUP: 0\nSPAN: 0\nVirtual Drive: 0 (Target Id: 0)\nPhysical Disk: 0\nSlot Number: 10\n"
+              "Physical Disk: 1\nSlot Number: 11\nSPAN: 1\n(Missing Span)\nVirtual Drive: 0 (Target Id: 0)\n");
+    EXPECT_EQ(r.exitCode, 0);
+}
+
 TEST_F(ForeignCfgTest, RefusedImportsAndFailedRequestsChangeNothing)
 {
     nlohmann::json state = MovedState();
