@@ -68,6 +68,9 @@ void GetOemFlags(DcmdCall& call);  // 0x010E8481, a DCMD and a private DCMD
 // Spinning drives up (SpinUpDrives.cpp), routed with the family 0x02.
 void SpinUpDrives(DcmdCall& call);  // 0x020D0200
 
+// The error log of one PHY (PhyErrorLog.cpp), routed with the family 0x07.
+void ReadPhyErrorLog(DcmdCall& call);  // 0x07040000
+
 // Controller properties (Dcmd01Properties.cpp), routed with the family 0x01.
 void GetControllerProperties(DcmdCall& call);  // 0x01020100
 void SetControllerProperties(DcmdCall& call);  // 0x01020200

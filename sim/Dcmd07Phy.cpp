@@ -1,5 +1,5 @@
-// DCMDs of family 0x07: the controller's PHYs (their list and link speeds) and connectors, and
-// the modes the connectors run in from the next boot.
+// DCMDs of family 0x07: the controller's PHYs (their list, link speeds and error logs) and
+// connectors, and the modes the connectors run in from the next boot.
 #include "Dcmd.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
@@ -54,6 +54,7 @@ constexpr DcmdRoute kRoutes[] = {
     {0x07020100, DataFlow::FromController, 0, GetConnectorModes},
     {0x07020200, DataFlow::ToController, kConnectorModesSize, SetConnectorModes},
     {0x07030000, DataFlow::FromController, 0, GetConnectorList},
+    {0x07040000, DataFlow::Both, 59, ReadPhyErrorLog},
     {0x07050000, DataFlow::None, 0, SetPhyLinkSpeed},
 };
 

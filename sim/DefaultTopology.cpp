@@ -201,6 +201,8 @@ void AddPorts(Controller& c)
             p.protocols = {"smp_target"};
             p.linkSpeed = 4;  // 6 Gb/s
         }
+        if (phy == 2)
+            p.errors = {14, 9, 2, 1};  // a marginal lane of the wide port
         c.phys.push_back(p);
     }
 }

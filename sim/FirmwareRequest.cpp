@@ -58,6 +58,8 @@ Outcome RunFirmwareRequest(Packet& packet, RequestKind kind)
         ApplyPatches(session.Model().patches, key, call.reply);
         outcome.count = packet.PutData(call.reply);
     } else if (route->flow == DataFlow::Both && call.reply.Size() != 0) {
+        if (call.status == kFwOk)
+            ApplyPatches(session.Model().patches, key, call.reply);
         outcome.count = packet.PutData(call.reply);
     }
     if (call.changed && session.Save() != kLibOk) {

@@ -189,6 +189,14 @@ struct Connector {
     u8 mode = 0;  // the mode set for the next boot: 1 internal, 2 external, 3 automatic; 0 fixed
 };
 
+// The link error counters the controller keeps for one PHY.
+struct PhyErrorCounters {
+    u32 invalidDwords = 0;
+    u32 disparityErrors = 0;   // running disparity errors
+    u32 dwordSyncLosses = 0;   // losses of dword synchronisation
+    u32 resetProblems = 0;     // PHY reset problems
+};
+
 struct Phy {
     u64 attachedSasAddress = 0;
     u8 phyId = 0;  // the PHY identifier of the attached device
@@ -196,6 +204,7 @@ struct Phy {
     u8 deviceType = 0;  // 0 none, 1 end device, 2 edge expander, 3 fanout expander
     NameSet protocols;  // see PhyProtocolBits()
     u8 linkSpeed = 0;  // 0 no limit, 1 1.5 Gb/s, 2 3 Gb/s, 4 6 Gb/s, 8 12 Gb/s
+    PhyErrorCounters errors;
 };
 
 // Background work on a drive or a virtual drive. Its progress follows the clock: it has run

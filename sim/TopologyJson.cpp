@@ -49,6 +49,12 @@ Phy ReadPhy(ObjectReader& r)
     if (const auto protocols = r.Take("protocols"))
         phy.protocols = ReadNameSet(*protocols, r.PathOf("protocols"), PhyProtocolBits());
     phy.linkSpeed = static_cast<u8>(ReadChoice(r, "link_speed", kPhyLinkSpeeds, 0));
+    ReadObject(r, "error_counters", [&](ObjectReader& e) {
+        phy.errors.invalidDwords = static_cast<u32>(e.Unsigned("invalid_dwords", 0xFFFFFFFF, 0));
+        phy.errors.disparityErrors = static_cast<u32>(e.Unsigned("disparity_errors", 0xFFFFFFFF, 0));
+        phy.errors.dwordSyncLosses = static_cast<u32>(e.Unsigned("dword_sync_losses", 0xFFFFFFFF, 0));
+        phy.errors.resetProblems = static_cast<u32>(e.Unsigned("reset_problems", 0xFFFFFFFF, 0));
+    });
     return phy;
 }
 
@@ -59,7 +65,11 @@ Json WritePhy(const Phy& phy)
                 {"disabled", phy.disabled},
                 {"device_type", FieldValueJson(phy.deviceType, FieldKind::Enum, kPhyDeviceTypes)},
                 {"protocols", WriteNameSet(phy.protocols, PhyProtocolBits())},
-                {"link_speed", FieldValueJson(phy.linkSpeed, FieldKind::Enum, kPhyLinkSpeeds)}};
+                {"link_speed", FieldValueJson(phy.linkSpeed, FieldKind::Enum, kPhyLinkSpeeds)},
+                {"error_counters", Json{{"invalid_dwords", phy.errors.invalidDwords},
+                                        {"disparity_errors", phy.errors.disparityErrors},
+                                        {"dword_sync_losses", phy.errors.dwordSyncLosses},
+                                        {"reset_problems", phy.errors.resetProblems}}}};
 }
 
 // Reads the list field `key` item by item as objects.
