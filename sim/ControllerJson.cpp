@@ -6,6 +6,7 @@
 #include "Clock.h"
 #include "DefaultsFields.h"
 #include "FlashJson.h"
+#include "PerfMonitorJson.h"
 #include "InfoFlags.h"
 #include "InfoLayout.h"
 #include "OemFields.h"
@@ -226,6 +227,7 @@ void ReadControllerSettings(ObjectReader& r, Controller& c)
         c.jbodConversions.limit = j.Unsigned("limit", 0xFFFFFFFF, 0);
     });
     ReadControllerBlocks(r, c);
+    ReadObject(r, "perf_monitor", [&](ObjectReader& p) { ReadPerfMonitor(p, c.perfMonitor); });
 }
 
 void WriteControllerSettings(const Controller& c, Json& out)
@@ -248,6 +250,7 @@ void WriteControllerSettings(const Controller& c, Json& out)
     out["flash"] = WriteFlash(c.flash);
     out["jbod_conversions"] = Json{{"done", c.jbodConversions.done}, {"limit", c.jbodConversions.limit}};
     WriteControllerBlocks(c, out);
+    out["perf_monitor"] = WritePerfMonitor(c.perfMonitor);
 }
 
 }  // namespace sim

@@ -68,6 +68,10 @@ void GetOemFlags(DcmdCall& call);  // 0x010E8481, a DCMD and a private DCMD
 // Spinning drives up (SpinUpDrives.cpp), routed with the family 0x02.
 void SpinUpDrives(DcmdCall& call);  // 0x020D0200
 
+// The performance monitor (Dcmd01PerfMonitor.cpp), routed with the family 0x01.
+void StartStopPerfMonitor(DcmdCall& call);  // 0x01170100
+void GetPerfResults(DcmdCall& call);        // 0x01170200
+
 // The error log of one PHY (PhyErrorLog.cpp), routed with the family 0x07.
 void ReadPhyErrorLog(DcmdCall& call);  // 0x07040000
 

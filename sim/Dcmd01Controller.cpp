@@ -85,6 +85,8 @@ constexpr DcmdRoute kRoutes[] = {
     {0x01140200, DataFlow::FromController, 0, GetCcScheduleRequest},
     {0x01140300, DataFlow::ToController, kCcScheduleSize, SetCcScheduleRequest},
     {0x01150800, DataFlow::ToController, kEscrowKeySize, SetEscrowKey},
+    {0x01170100, DataFlow::None, 0, StartStopPerfMonitor},
+    {0x01170200, DataFlow::FromController, 0, GetPerfResults},
     {0x01180100, DataFlow::None, 0, CaptureControlRequest},
     {0x01180200, DataFlow::FromController, 0, CaptureSegmentRequest},
     {0x01180300, DataFlow::FromController, 0, CaptureSettingsRequest},

@@ -293,6 +293,40 @@ void AddEventCapture(Controller& c, u64 now)
     };
 }
 
+// A collection started an hour before the clock, five minutes a sample, over a busy RAID 5 and
+// a quieter RAID 1.
+PerfMonitor DefaultPerfMonitor(u64 now)
+{
+    PerfMonitor m;
+    m.intervalMinutes = 5;
+    m.started = now - 3600;
+    m.cache = {23, 61, 512, 0, 88, 0, 4};
+    PerfVdSample data;
+    data.targetId = 0;
+    data.idleSeconds = 12;
+    data.readMb = 1830;
+    data.writeMb = 742;
+    data.reads = {310, 5210, 2480, 3120, 1460, 96};
+    data.writes = {122, 2630, 1370, 980, 412, 31};
+    data.readRandomness = {5120, 2210, 1640, 2980, 410, 220, 96};
+    data.writeRandomness = {2460, 1120, 880, 690, 250, 120, 25};
+    data.cacheReads = {92, 1640, 710, 820, 240, 12};
+    data.cacheWrites = {122, 2630, 1370, 980, 412, 31};
+    PerfVdSample system;
+    system.targetId = 1;
+    system.idleSeconds = 171;
+    system.readMb = 96;
+    system.writeMb = 58;
+    system.reads = {40, 920, 210, 64, 8, 0};
+    system.writes = {66, 1140, 130, 22, 3, 0};
+    system.readRandomness = {310, 540, 220, 130, 30, 12, 0};
+    system.writeRandomness = {420, 610, 190, 110, 22, 19, 0};
+    system.cacheReads = {12, 380, 51, 9, 1, 0};
+    system.cacheWrites = {66, 1140, 130, 22, 3, 0};
+    m.vdSamples = {data, system};
+    return m;
+}
+
 }  // namespace
 
 SimModel DefaultModel()
@@ -320,6 +354,7 @@ SimModel DefaultModel()
     c.flash.boardSignature = "QV40";
     AddTopology(c);
     AddEventCapture(c, model.clock.now);
+    c.perfMonitor = DefaultPerfMonitor(model.clock.now);
     ResolveSizes(c);
     model.controllers.push_back(std::move(c));
     return model;

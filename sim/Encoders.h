@@ -30,6 +30,7 @@ Block EncodeBios(const BiosSettings& bios);                        // 0x010C0100
 Block EncodeBatteryStatus(const Battery& battery);                 // 0x05010000, 64 bytes
 Block EncodeBatteryDesign(const Battery& battery);                 // 0x05030000, 64 bytes
 Block EncodeDpmState(const PerformanceMonitor& dpm);               // 0x0A010000, 16 bytes
+Block EncodePerfResults(const Controller& controller, u64 now);    // 0x01170200, as long as its entries
 
 // Decoders of the blocks the controller accepts. False when a field holds a value the
 // controller does not define; `out` is then unchanged.

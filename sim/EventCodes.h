@@ -94,6 +94,11 @@ constexpr u32 kEvPdUnlocked = 0x00B5;
 constexpr u32 kEvForeignDetected = 0x00B6;
 constexpr u32 kEvPdRemoved = 0x00B7;
 constexpr u32 kEvPdInserted = 0x00B8;
+// Drive firmware downloads (DriveFirmware.h) and the performance monitor (PerfMonitor.h).
+constexpr u32 kEvPdFirmwareUpdated = 0x00C0;
+constexpr u32 kEvPdFirmwareRefused = 0x00C1;
+constexpr u32 kEvPerfMonitorStarted = 0x00C4;
+constexpr u32 kEvPerfMonitorStopped = 0x00C5;
 // Controller settings and maintenance (Dcmd01Maintenance.cpp, Dcmd07Phy.cpp).
 constexpr u32 kEvTimeSet = 0x00D0;
 constexpr u32 kEvDefaultsChanged = 0x00D1;

@@ -11,6 +11,7 @@
 #include "FlashRegion.h"
 #include "ModelController.h"
 #include "ModelTopology.h"
+#include "PerfMonitor.h"
 
 namespace sim {
 
@@ -45,6 +46,7 @@ struct Controller {
     EventLog events;
     EventCapture capture;
     FlashRegion flash;
+    PerfMonitor perfMonitor;
 };
 
 struct SimClock {
