@@ -72,6 +72,12 @@ void SpinUpDrives(DcmdCall& call);  // 0x020D0200
 void StartStopPerfMonitor(DcmdCall& call);  // 0x01170100
 void GetPerfResults(DcmdCall& call);        // 0x01170200
 
+// The drive performance monitor's statistics (DriveStatistics.cpp), routed with the family 0x0A.
+void GetDriveStatistics(DcmdCall& call);  // 0x0A020000
+// Clears the statistics the mask names (2 longest commands, 4 histogram, 8 running averages,
+// 16 extended counters) on every drive; true when something changed.
+bool ClearDriveStatistics(Controller& controller, u32 mask);
+
 // The error log of one PHY (PhyErrorLog.cpp), routed with the family 0x07.
 void ReadPhyErrorLog(DcmdCall& call);  // 0x07040000
 

@@ -1,6 +1,6 @@
-// DCMDs of family 0x0A: drive performance monitoring. The monitor's configuration and its
-// control (mailbox word 0: 0 stop, 1 start, 2 clear the statistics named by the mask in word 1:
-// 2 LCT, 4 HIST, 8 RA, 16 EXT); the statistics themselves get "invalid opcode".
+// DCMDs of family 0x0A: drive performance monitoring. The monitor's configuration, the drives'
+// statistics (DriveStatistics.cpp) and the control (mailbox word 0: 0 stop, 1 start, 2 clear the
+// statistics named by the mask in word 1: 2 LCT, 4 HIST, 8 RA, 16 EXT).
 #include "Dcmd.h"
 #include "Encoders.h"
 #include "EventCodes.h"
@@ -34,12 +34,14 @@ void ControlDpm(DcmdCall& call)
         call.status = kFwInvalidParameter;
         return;
     }
+    ClearDriveStatistics(call.controller, mask);
     AppendEvent(call.controller, call.model.clock, kEvDpmCleared, EventArgs::None());
     call.changed = true;
 }
 
 constexpr DcmdRoute kRoutes[] = {
     {0x0A010000, DataFlow::FromController, 0, GetDpmState},
+    {0x0A020000, DataFlow::FromController, 0, GetDriveStatistics},
     {0x0A030000, DataFlow::None, 0, ControlDpm},
 };
 

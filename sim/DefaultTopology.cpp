@@ -293,6 +293,33 @@ void AddEventCapture(Controller& c, u64 now)
     };
 }
 
+// What the drive performance monitor gathered on the first disk of the RAID 5 (its timer counts
+// microseconds): a steady mixed load with a few slow commands during the morning.
+DriveStatistics DefaultDriveStatistics(u64 now)
+{
+    DriveStatistics s;
+    s.iops = 182;
+    s.transferRate = 23552;
+    s.responseTicks = 4200;
+    s.queueDepth = 3;
+    s.sectorsRead = 912384512;
+    s.sectorsWritten = 301967360;
+    s.sectorsWrittenFua = 1204224;
+    s.readCommands = 3564012;
+    s.writeCommands = 1179560;
+    s.writeFuaCommands = 4704;
+    s.flushCommands = 2210;
+    s.histogram = {2104, 18830, 41200, 30115, 12040, 5210, 2301, 1106, 512, 240, 380, 96, 41, 22, 9,
+                   5, 3, 2, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const u32 t = static_cast<u32>(now);
+    s.longestCommands = {
+        {812000000, 812187400, t - 5400, {0x28, 0, 0x1A, 0x2B, 0x3C, 0x00, 0, 0, 0x80, 0}},
+        {955000000, 955142100, t - 3120, {0x2A, 0, 0x04, 0x11, 0x20, 0x00, 0, 0, 0x40, 0}},
+        {1201000000, 1201098800, t - 610, {0x35, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+    };
+    return s;
+}
+
 // A collection started an hour before the clock, five minutes a sample, over a busy RAID 5 and
 // a quieter RAID 1.
 PerfMonitor DefaultPerfMonitor(u64 now)
@@ -355,6 +382,7 @@ SimModel DefaultModel()
     AddTopology(c);
     AddEventCapture(c, model.clock.now);
     c.perfMonitor = DefaultPerfMonitor(model.clock.now);
+    c.drives.front().statistics = DefaultDriveStatistics(model.clock.now);
     ResolveSizes(c);
     model.controllers.push_back(std::move(c));
     return model;

@@ -99,6 +99,9 @@ Drive ReadDrive(ObjectReader& r)
         f.Finish();
         d.formerSpare = spare;
     }
+    const auto statistics = r.Take("statistics");
+    if (statistics && !statistics->is_null())
+        d.statistics = ReadDriveStatistics(*statistics, r.PathOf("statistics"));
     return d;
 }
 
@@ -144,6 +147,7 @@ Json WriteDrive(const Drive& d)
     } else {
         out["former_spare"] = nullptr;
     }
+    out["statistics"] = d.statistics.Empty() ? Json(nullptr) : WriteDriveStatistics(d.statistics);
     return out;
 }
 

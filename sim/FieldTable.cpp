@@ -1,5 +1,6 @@
 #include "FieldTable.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace sim {
@@ -42,6 +43,35 @@ std::string HexText(u64 value, int digits)
 {
     char text[32];
     std::snprintf(text, sizeof text, "0x%0*llX", digits, static_cast<unsigned long long>(value));
+    return text;
+}
+
+std::vector<u8> ReadHexBytes(ObjectReader& r, const char* key, std::size_t maxBytes)
+{
+    const std::string text = r.Text(key, 2 * maxBytes);
+    const auto digit = [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+    };
+    for (char c : text) {
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            Fail(r.PathOf(key), "expected pairs of hexadecimal digits");
+    }
+    if (text.empty() || text.size() % 2 != 0)
+        Fail(r.PathOf(key), "expected pairs of hexadecimal digits");
+    std::vector<u8> bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2)
+        bytes.push_back(static_cast<u8>(digit(text[i]) * 16 + digit(text[i + 1])));
+    return bytes;
+}
+
+std::string HexDigits(const u8* bytes, std::size_t count)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text.push_back(kDigits[bytes[i] >> 4]);
+        text.push_back(kDigits[bytes[i] & 0xF]);
+    }
     return text;
 }
 

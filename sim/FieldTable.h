@@ -56,6 +56,11 @@ u64 ReadChoice(ObjectReader& reader, const char* key, std::span<const EnumName> 
 Json FieldValueJson(u64 value, FieldKind kind, std::span<const EnumName> names);
 // "0x" and `digits` upper-case hexadecimal digits.
 std::string HexText(u64 value, int digits);
+// A field of bytes written as pairs of hexadecimal digits (either case), at most `maxBytes`;
+// an empty text or one with an odd digit count or another character is refused.
+std::vector<u8> ReadHexBytes(ObjectReader& reader, const char* key, std::size_t maxBytes);
+// The bytes as pairs of upper-case hexadecimal digits.
+std::string HexDigits(const u8* bytes, std::size_t count);
 // True when the code has a name in the list.
 bool IsNamedCode(u64 code, std::span<const EnumName> names);
 

@@ -1,6 +1,7 @@
 // The topology part of the model: enclosures, drives, configuration, the controller's ports,
 // background operations and the battery.
 #pragma once
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -88,6 +89,40 @@ struct FormerSpare {
     bool enclosureAffinity = false;
 };
 
+// One of the slowest commands the drive performance monitor kept for a drive.
+struct LongestCommand {
+    bool operator==(const LongestCommand&) const = default;
+
+    u32 startTicks = 0;
+    u32 endTicks = 0;
+    u32 time = 0;  // event-log time stamp: seconds since 2000, or 0xFF and seconds since boot
+    std::array<u8, 16> command{};  // the CDB or ATA task file
+};
+
+constexpr std::size_t kMaxLongestCommands = 10;
+constexpr std::size_t kHistogramBins = 38;
+
+// What the drive performance monitor keeps for a drive: running averages, extended counters,
+// the response-time histogram and the slowest commands.
+struct DriveStatistics {
+    bool operator==(const DriveStatistics&) const = default;
+    bool Empty() const { return *this == DriveStatistics{}; }
+
+    u32 iops = 0;
+    u32 transferRate = 0;   // divided by 1024 the tool shows MB/s
+    u32 responseTicks = 0;  // in the monitor's timer ticks
+    u32 queueDepth = 0;
+    u64 sectorsRead = 0;
+    u64 sectorsWritten = 0;
+    u64 sectorsWrittenFua = 0;
+    u32 readCommands = 0;
+    u32 writeCommands = 0;
+    u32 writeFuaCommands = 0;
+    u32 flushCommands = 0;
+    std::array<u32, kHistogramBins> histogram{};
+    std::vector<LongestCommand> longestCommands;  // at most kMaxLongestCommands
+};
+
 struct Drive {
     u16 deviceId = 0;
     u16 seq = 0;
@@ -118,6 +153,7 @@ struct Drive {
     u16 sectorSize = 0;  // 0 means 512
     bool bridge = false;  // behind a SAS-SATA bridge
     std::optional<FormerSpare> formerSpare;  // while a revertible spare holds an array row
+    DriveStatistics statistics;
 };
 
 struct DriveArray {

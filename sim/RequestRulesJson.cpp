@@ -54,8 +54,6 @@ Json OpcodeJson(std::optional<RequestKind> function, u32 opcode)
     return function == RequestKind::ScsiPassThru ? HexText(opcode, 2) : HexText(opcode, 8);
 }
 
-std::vector<u8> ReadHexBytes(ObjectReader& r, const char* key, std::size_t maxBytes = kMaxPatchBytes);
-
 // The pass-through conditions of a rule ("target", "cdb"); only rules of scsi_passthru take them.
 template <class Rule>
 void ReadPassThruConditions(ObjectReader& r, Rule& rule)
@@ -73,12 +71,8 @@ void PutPassThruConditions(Json& out, const Rule& rule)
 {
     if (rule.target)
         out["target"] = *rule.target;
-    if (!rule.cdb.empty()) {
-        std::string hex;
-        for (u8 b : rule.cdb)
-            hex += HexText(b, 2).substr(2);
-        out["cdb"] = hex;
-    }
+    if (!rule.cdb.empty())
+        out["cdb"] = HexDigits(rule.cdb.data(), rule.cdb.size());
 }
 
 Fault ReadFault(const JsonValue& item, const std::string& path)
@@ -107,24 +101,6 @@ Fault ReadFault(const JsonValue& item, const std::string& path)
     return f;
 }
 
-std::vector<u8> ReadHexBytes(ObjectReader& r, const char* key, std::size_t maxBytes)
-{
-    const std::string text = r.Text(key, 2 * maxBytes);
-    std::vector<u8> bytes;
-    const auto digit = [](char c) {
-        return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
-    };
-    for (char c : text) {
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            Fail(r.PathOf(key), "expected pairs of hexadecimal digits");
-    }
-    if (text.empty() || text.size() % 2 != 0)
-        Fail(r.PathOf(key), "expected pairs of hexadecimal digits");
-    for (std::size_t i = 0; i < text.size(); i += 2)
-        bytes.push_back(static_cast<u8>(digit(text[i]) * 16 + digit(text[i + 1])));
-    return bytes;
-}
-
 Patch ReadPatch(const JsonValue& item, const std::string& path)
 {
     ObjectReader r(item, path);
@@ -139,7 +115,7 @@ Patch ReadPatch(const JsonValue& item, const std::string& path)
     if (!r.Take("offset"))
         Fail(r.PathOf("offset"), "missing");
     p.offset = static_cast<u32>(r.Unsigned("offset", kMaxPatchOffset, 0));
-    p.bytes = ReadHexBytes(r, "hex");
+    p.bytes = ReadHexBytes(r, "hex", kMaxPatchBytes);
     if (const auto byte0 = ReadOptional(r, "mailbox_byte0", 0xFF, false))
         p.mailboxByte0 = static_cast<u8>(*byte0);
     if (const auto deviceId = ReadOptional(r, "device_id", 0xFFFF, false))
@@ -197,10 +173,7 @@ Json WritePatches(const std::vector<Patch>& patches)
         PutCommon(item, p.function, p.controller);
         item["opcode"] = OpcodeJson(p.function, p.opcode);
         item["offset"] = p.offset;
-        std::string hex;
-        for (u8 b : p.bytes)
-            hex += HexText(b, 2).substr(2);
-        item["hex"] = hex;
+        item["hex"] = HexDigits(p.bytes.data(), p.bytes.size());
         if (p.mailboxByte0)
             item["mailbox_byte0"] = *p.mailboxByte0;
         if (p.deviceId)

@@ -29,6 +29,8 @@ Inquiry ReadInquiry(ObjectReader& parent);
 Json WriteInquiry(const Inquiry& inquiry);
 Drive ReadDrive(ObjectReader& reader);  // DriveJson.cpp
 Json WriteDrive(const Drive& drive);
+DriveStatistics ReadDriveStatistics(const JsonValue& value, const std::string& path);  // DriveStatisticsJson.cpp
+Json WriteDriveStatistics(const DriveStatistics& statistics);
 void ReadConfig(ObjectReader& reader, Configuration& config);  // ConfigJson.cpp
 Json WriteConfig(const Configuration& config);
 std::vector<ForeignConfig> ReadForeign(ObjectReader& reader);  // the list field "foreign"
