@@ -10,7 +10,7 @@ namespace sim {
 
 void StartStopPerfMonitor(DcmdCall& call)
 {
-    const u32 interval = static_cast<u32>(call.mailbox[0] | (call.mailbox[1] << 8));
+    const u32 interval = MailboxU16(call.mailbox, 0);
     call.status = StartOrStopPerfMonitor(call.controller, call.model.clock, interval, &call.changed);
 }
 

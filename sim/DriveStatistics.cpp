@@ -84,22 +84,14 @@ Block EncodeCounters(const DriveStatistics& s)
     return block;
 }
 
-u32 Word(const Mailbox& mailbox, std::size_t index)
-{
-    u32 value = 0;
-    for (std::size_t i = 4; i > 0; --i)
-        value = (value << 8) | mailbox[4 * index + i - 1];
-    return value;
-}
-
 }  // namespace
 
 void GetDriveStatistics(DcmdCall& call)
 {
-    const Drive* drive = NamedDrive(call.controller, DriveRefFrom(Word(call.mailbox, 0)), call.status);
+    const Drive* drive = NamedDrive(call.controller, DriveRefFrom(MailboxWord(call.mailbox, 0)), call.status);
     if (drive == nullptr)
         return;
-    switch (Word(call.mailbox, 1)) {
+    switch (MailboxWord(call.mailbox, 1)) {
     case kLongestCommands:
         call.reply = EncodeLongestCommands(drive->statistics);
         break;

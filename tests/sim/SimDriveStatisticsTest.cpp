@@ -103,6 +103,23 @@ TEST_F(SimDriveStatisticsTest, RequestsThatNameNoDriveOrKindAreRefused)
     EXPECT_EQ(Read(252, 4, 56).Fw(), 12u);  // the enclosure keeps no statistics
 }
 
+TEST_F(SimDriveStatisticsTest, ClearingEmptiesWhatTheMaskNames)
+{
+    const std::uint32_t ref = Ref(21);
+    EXPECT_EQ(Send(0x0A030000, 2, 4 | 16).Fw(), 0u);  // histogram and extended counters
+    EXPECT_EQ(Read(ref, 3, 152).Slice(0, 152), Bytes(152, 0));
+    const Request counters = Read(ref, 4, 56);
+    EXPECT_EQ(counters.At(0, 4), 1u);  // running averages stay
+    EXPECT_EQ(counters.At(12, 4), 4u);
+    EXPECT_EQ(counters.Slice(16, 40), Bytes(40, 0));
+    EXPECT_EQ(Read(ref, 2, 400).At(12, 4), 100u);
+    EXPECT_EQ(Send(0x0A030000, 2, 2 | 8).Fw(), 0u);
+    EXPECT_EQ(Read(ref, 4, 56).Slice(0, 56), Bytes(56, 0));
+    EXPECT_EQ(Read(ref, 2, 400).Slice(0, 400), Bytes(400, 0));
+    Close();
+    EXPECT_EQ(Saved()["drives"][1]["statistics"], nullptr);
+}
+
 TEST_F(SimDriveStatisticsTest, StatisticsAreKeptInTheStateFile)
 {
     Close();
