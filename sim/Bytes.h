@@ -85,7 +85,16 @@ public:
         for (std::size_t i = 0; i < width; ++i)
             data_[offset + i] = i < text.size() ? static_cast<u8>(text[i]) : ' ';
     }
-    // A big-endian field, as SCSI data carries them.
+    // A big-endian field, as SCSI data and CDBs carry them.
+    u64 Be(std::size_t offset, std::size_t width) const
+    {
+        if (!Fits(offset, width))
+            return 0;
+        u64 value = 0;
+        for (std::size_t i = 0; i < width; ++i)
+            value = (value << 8) | data_[offset + i];
+        return value;
+    }
     void PutBe(std::size_t offset, std::size_t width, u64 value)
     {
         if (!Fits(offset, width))

@@ -68,6 +68,9 @@ void GetOemFlags(DcmdCall& call);  // 0x010E8481, a DCMD and a private DCMD
 // Spinning drives up (SpinUpDrives.cpp), routed with the family 0x02.
 void SpinUpDrives(DcmdCall& call);  // 0x020D0200
 
+// A device's firmware download prepared (Dcmd01DeviceDownload.cpp), routed with the family 0x01.
+void PrepareDeviceDownloadRequest(DcmdCall& call);  // 0x01130200
+
 // The performance monitor (Dcmd01PerfMonitor.cpp), routed with the family 0x01.
 void StartStopPerfMonitor(DcmdCall& call);  // 0x01170100
 void GetPerfResults(DcmdCall& call);        // 0x01170200

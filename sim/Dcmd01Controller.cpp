@@ -81,6 +81,7 @@ constexpr DcmdRoute kRoutes[] = {
     {0x010F0400, DataFlow::None, 0, AbortFlashRequest},
     {0x01101000, DataFlow::None, 0, FlushCacheRequest},
     {0x01120100, DataFlow::FromController, 0, DiagnosticRequest},
+    {0x01130200, DataFlow::ToController, 40, PrepareDeviceDownloadRequest},
     {0x01140100, DataFlow::FromController, 0, GetCcStatusRequest},
     {0x01140200, DataFlow::FromController, 0, GetCcScheduleRequest},
     {0x01140300, DataFlow::ToController, kCcScheduleSize, SetCcScheduleRequest},

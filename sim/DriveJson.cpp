@@ -102,6 +102,7 @@ Drive ReadDrive(ObjectReader& r)
     const auto statistics = r.Take("statistics");
     if (statistics && !statistics->is_null())
         d.statistics = ReadDriveStatistics(*statistics, r.PathOf("statistics"));
+    ReadDeviceFirmware(r, d.firmware);
     return d;
 }
 
@@ -148,6 +149,7 @@ Json WriteDrive(const Drive& d)
         out["former_spare"] = nullptr;
     }
     out["statistics"] = d.statistics.Empty() ? Json(nullptr) : WriteDriveStatistics(d.statistics);
+    out["firmware"] = WriteDeviceFirmware(d.firmware);
     return out;
 }
 

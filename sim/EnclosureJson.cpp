@@ -128,6 +128,7 @@ Enclosure ReadEnclosure(ObjectReader& r)
     e.sasAddress = r.Hex("sas_address", ~u64{0}, 0);
     e.inquiry = ReadInquiry(r);
     e.fru = ReadFru(r);
+    ReadDeviceFirmware(r, e.firmware);
     return e;
 }
 
@@ -147,6 +148,7 @@ Json WriteEnclosure(const Enclosure& e)
     out["sas_address"] = HexText(e.sasAddress, 16);
     out["inquiry"] = WriteInquiry(e.inquiry);
     out["fru"] = WriteFru(e.fru);
+    out["firmware"] = WriteDeviceFirmware(e.firmware);
     return out;
 }
 

@@ -1,5 +1,6 @@
 // What runs and what may run on a drive: the drive progress block (DCMD 0x02060000, 32 bytes)
 // and the drive allowed-operations word (DCMD 0x020A0000, 4 bytes).
+#include "DriveRuleSupport.h"
 #include "Operations.h"
 #include "Topology.h"
 #include "TopologyEncoders.h"
@@ -58,7 +59,8 @@ Block EncodeDriveAllowedOps(const Controller& controller, u64 now, u16 deviceId)
     Block block(kAllowedSize);
     if (FindDrive(controller, deviceId) == nullptr)
         return block;
-    u32 word = u32{1} << kFirmwareDownloadBit;
+    // New firmware is taken only while no rebuild, clear, copyback or erase runs on the drive.
+    u32 word = IsBusy(controller, deviceId) ? 0 : u32{1} << kFirmwareDownloadBit;
     if (DriveOperation(controller, now, deviceId, OperationKind::SecureErase))
         word |= u32{1} << kStopSecureEraseBit;
     block.PutU32(0, word);

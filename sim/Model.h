@@ -10,6 +10,7 @@
 #include "EventLog.h"
 #include "FlashRegion.h"
 #include "ModelController.h"
+#include "DeviceFirmware.h"
 #include "ModelTopology.h"
 #include "PerfMonitor.h"
 
@@ -47,6 +48,7 @@ struct Controller {
     EventCapture capture;
     FlashRegion flash;
     PerfMonitor perfMonitor;
+    std::optional<PreparedDownload> deviceDownload;  // not saved
 };
 
 struct SimClock {

@@ -21,6 +21,26 @@ struct Inquiry {
     std::string revision;
 };
 
+// One command of a firmware download as the device received it (DeviceFirmware.h).
+struct FirmwareReceipt {
+    bool operator==(const FirmwareReceipt&) const = default;
+
+    std::vector<u8> cdb;
+    u32 offset = 0;  // the buffer offset a WRITE BUFFER names
+    u32 length = 0;  // data bytes sent
+    u8 result = 0;   // FirmwareResult
+};
+
+// A device's side of firmware downloads: how many prepare requests it still answers busy, and
+// the commands it received (newest last).
+struct DeviceFirmware {
+    bool operator==(const DeviceFirmware&) const = default;
+    bool Empty() const { return *this == DeviceFirmware{}; }
+
+    u32 busyAnswers = 0;
+    std::vector<FirmwareReceipt> received;
+};
+
 // Field-replaceable-unit data of an enclosure.
 struct EnclosureFru {
     std::string serial;      // enclosure serial number [8]
@@ -62,6 +82,7 @@ struct Enclosure {
     u64 sasAddress = 0;
     Inquiry inquiry;
     std::optional<EnclosureFru> fru;  // answered in a vital product data page when present
+    DeviceFirmware firmware;
 };
 
 // Firmware drive states, by their firmware codes.
@@ -154,6 +175,7 @@ struct Drive {
     bool bridge = false;  // behind a SAS-SATA bridge
     std::optional<FormerSpare> formerSpare;  // while a revertible spare holds an array row
     DriveStatistics statistics;
+    DeviceFirmware firmware;
 };
 
 struct DriveArray {

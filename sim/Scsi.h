@@ -18,6 +18,9 @@ constexpr u8 kSenseIllegalRequest = 0x05;
 constexpr u8 kAscInvalidOpcode = 0x20;
 constexpr u8 kAscInvalidFieldInCdb = 0x24;
 constexpr u8 kAscLunNotSupported = 0x25;
+constexpr u8 kAscInvalidFieldInParameters = 0x26;
+constexpr u8 kAscCommandSequenceError = 0x2C;
+constexpr u8 kSenseAbortedCommand = 0x0B;  // with ASC 0: an ATA command the device aborted
 
 // The device a pass-through request addresses: a drive or an enclosure services device.
 struct ScsiDevice {
@@ -68,6 +71,7 @@ struct ScsiRoute {
 // Routes by command set.
 std::span<const ScsiRoute> InquiryRoutes();            // INQUIRY, ScsiInquiry.cpp
 std::span<const ScsiRoute> EnclosureServicesRoutes();  // RECEIVE DIAGNOSTIC RESULTS, SesPages.cpp
+std::span<const ScsiRoute> FirmwareDownloadRoutes();   // WRITE BUFFER, ATA PASS-THROUGH(12), ScsiFirmware.cpp
 
 // The big-endian allocation length of a CDB at the offset (2 bytes).
 u32 AllocationLength(const ByteSpan& cdb, std::size_t offset);

@@ -31,6 +31,8 @@ Drive ReadDrive(ObjectReader& reader);  // DriveJson.cpp
 Json WriteDrive(const Drive& drive);
 DriveStatistics ReadDriveStatistics(const JsonValue& value, const std::string& path);  // DriveStatisticsJson.cpp
 Json WriteDriveStatistics(const DriveStatistics& statistics);
+void ReadDeviceFirmware(ObjectReader& parent, DeviceFirmware& firmware);  // DeviceFirmwareJson.cpp
+Json WriteDeviceFirmware(const DeviceFirmware& firmware);
 void ReadConfig(ObjectReader& reader, Configuration& config);  // ConfigJson.cpp
 Json WriteConfig(const Configuration& config);
 std::vector<ForeignConfig> ReadForeign(ObjectReader& reader);  // the list field "foreign"

@@ -10,15 +10,7 @@ namespace {
 Request PassThru(std::uint8_t target, std::initializer_list<std::uint8_t> cdb, std::uint32_t length,
                  std::uint8_t frame = 4)
 {
-    Request r(lp::kFnScsiPassThru, 0, length, lp::kDirFromController, 18);
-    r.bytes[lp::kOffFrameCmd] = frame;
-    r.bytes[lp::kOffTarget] = target;
-    r.bytes[lp::kOffCdbLength] = static_cast<std::uint8_t>(cdb.size());
-    std::size_t i = 0;
-    for (std::uint8_t b : cdb)
-        r.bytes[lp::PayloadCdbOffset() + i++] = b;
-    r.Send();
-    return r;
+    return simtest::PassThru(target, Bytes(cdb), length, lp::kDirFromController, {}, frame);
 }
 
 Request Page(std::uint8_t target, std::uint8_t page, std::uint16_t allocation = 1024)
@@ -27,8 +19,6 @@ Request Page(std::uint8_t target, std::uint8_t page, std::uint16_t allocation = 
                              static_cast<std::uint8_t>(allocation & 0xFF), 0},
                     allocation);
 }
-
-std::uint8_t SenseCode(const Request& r) { return r.bytes[lp::PayloadSenseOffset(r.Get(lp::kOffDataLength, 4)) + 12]; }
 
 std::uint64_t BigEndian(const Request& r, std::size_t offset, std::size_t width)
 {

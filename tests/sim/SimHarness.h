@@ -121,6 +121,25 @@ struct Request {
     }
 };
 
+// A SCSI pass-through request to a device: `data` goes to the device, or (when empty and the
+// direction is from the controller) `length` bytes come from it. 18 bytes of sense.
+inline Request PassThru(std::uint8_t target, const Bytes& cdb, std::uint32_t length, std::uint8_t direction,
+                        const Bytes& data = {}, std::uint8_t frame = 4)
+{
+    Request r(lp::kFnScsiPassThru, 0, data.empty() ? length : static_cast<std::uint32_t>(data.size()), direction, 18);
+    r.bytes[lp::kOffFrameCmd] = frame;
+    r.bytes[lp::kOffTarget] = target;
+    r.bytes[lp::kOffCdbLength] = static_cast<std::uint8_t>(cdb.size());
+    std::copy(cdb.begin(), cdb.end(), r.bytes.begin() + lp::PayloadCdbOffset());
+    std::copy(data.begin(), data.end(), r.Data());
+    r.Send();
+    return r;
+}
+
+// The sense key and additional sense code of a refused pass-through.
+inline std::uint8_t SenseKey(const Request& r) { return r.bytes[lp::PayloadSenseOffset(r.Get(lp::kOffDataLength, 4)) + 2]; }
+inline std::uint8_t SenseCode(const Request& r) { return r.bytes[lp::PayloadSenseOffset(r.Get(lp::kOffDataLength, 4)) + 12]; }
+
 // Each test gets a state file of its own; the library session is closed after every test.
 class SimTest : public ::testing::Test {
 public:
