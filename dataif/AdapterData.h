@@ -115,9 +115,18 @@ public:
     // below the count.
     virtual int GetPhyCount(u32* count) = 0;
     virtual int IsPhyDisabled(u32 phy, u8* disabled) = 0;
+    // The PHY error log of one PHY below the count: its seven counter words (see
+    // fwdata/layout/PhyErrorLog.h). `direct` numbers the PHY among all of the controller's
+    // rather than within its group of eight. -1 without a PHY of that number or without the
+    // data provider; else the request's status.
+    virtual int GetPhyErrorCounters(u32 phy, bool direct, u32 words[7]) = 0;
 
-    // Drive performance monitoring state: byte 0 and, when `words` is given, the four u32 words.
-    virtual int GetDpmState(u8* state, u32* words) = 0;
+    // Drive performance monitoring state: byte 0 and, when `block` is given, the whole block
+    // (dpmstate::kSize bytes).
+    virtual int GetDpmState(u8* state, u8* block) = 0;
+    // Drive performance monitoring control: operation 0 off, 1 on, 2 clear the statistics
+    // `mask` names; another operation sends nothing and answers 0.
+    virtual int ControlDpm(u32 operation, u32 mask) = 0;
 
     // Event log. The log information (newest, oldest, clear, shutdown and boot sequence
     // numbers) is kept until the next such read; a failed read releases it and returns the

@@ -77,6 +77,9 @@ public:
     // Requests.
     virtual int GetProgress(u8 block[pdprogress::kSize]) = 0;  // copied only on success
     virtual int ReadAllowedOps(u32* word) = 0;            // the allowed-operations word
+    // The drive performance monitor's statistics of one kind (dpmstats::kType...), `length`
+    // bytes into `buffer`; named by the drive reference, so the record is read first.
+    virtual int ReadDpmStats(u32 type, u8* buffer, u32 length) = 0;
 
     // Requests that change the drive. Each reads the record first (for the drive reference) and
     // returns the read status or the request's status; after a request that succeeded the record

@@ -6,16 +6,19 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
+#include "controller/DrivekitDp.h"
 #include "dataif/RaidLevels.h"
 #include "fwdata/layout/ConnectorList.h"
 #include "fwdata/layout/CtrlDefaults.h"
 #include "fwdata/layout/CtrlInfo.h"
 #include "fwdata/layout/CtrlProps.h"
 #include "fwdata/layout/DpmState.h"
+#include "fwdata/layout/DpmStats.h"
 #include "fwdata/layout/EnclList.h"
 #include "fwdata/layout/EscrowKey.h"
 #include "fwdata/layout/OemData.h"
 #include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PhyErrorLog.h"
 #include "fwdata/layout/PhyList.h"
 #include "fwdata/layout/VdRecord.h"
 
@@ -438,7 +441,50 @@ int AdapterDataFwi::IsPhyDisabled(u32 phy, u8* disabled)
     return 0;
 }
 
-int AdapterDataFwi::GetDpmState(u8* state, u32* words)
+int AdapterDataFwi::GetPhyErrorCounters(u32 phy, bool direct, u32 words[7])
+{
+    u32 count = 0;
+    int status = GetPhyCount(&count);
+    if (status != 0)
+        return status;
+    if (phy >= count || DrivekitDp::Instance(0xFF) == nullptr)
+        return -1;
+
+    u8 frame[phyerrlog::kSize] = {};
+    ByteWriter request(frame);
+    request.PutU8(phyerrlog::kOffRequest, phyerrlog::kRequestErrorLog);
+    request.PutU16(phyerrlog::kOffReplyLength, phyerrlog::kReplyLength);
+    request.PutU8(phyerrlog::kOffFunction, phyerrlog::kFunction);
+    request.PutU8(phyerrlog::kOffFlags, phyerrlog::kFlags);
+    request.PutU8(phyerrlog::kOffAllocation, phyerrlog::kAllocation);
+    if (direct) {
+        request.PutU8(phyerrlog::kOffDirect, 1);
+        request.PutU32(phyerrlog::kOffPhy, phy);
+    } else {
+        request.PutU32(phyerrlog::kOffPhy, phy % phyerrlog::kPhysPerGroup);
+        request.PutU8(phyerrlog::kOffGroup, static_cast<u8>(phy / phyerrlog::kPhysPerGroup));
+    }
+    const u32 mbox[3] = {0, 0, 0};
+    DcmdFwiDpParams dcmd(kDcmdPhyGetErrorCounters, mbox, frame, sizeof frame);
+    status = controller_->Execute(dcmd);
+    if (status != 0)
+        return status;
+    const ByteView reply(frame);
+    for (u32 i = 0; i < phyerrlog::kCounterWords; ++i)
+        words[i] = reply.U32(phyerrlog::kOffCounters + sizeof(u32) * i);
+    return 0;
+}
+
+int AdapterDataFwi::ControlDpm(u32 operation, u32 mask)
+{
+    if (operation > dpmstats::kControlClear)
+        return 0;
+    const u32 mbox[3] = {operation, operation == dpmstats::kControlClear ? mask : 0, 0};
+    DcmdFwiDpParams request(kDcmdDpmControl, mbox, nullptr, 0);
+    return controller_->Execute(request);
+}
+
+int AdapterDataFwi::GetDpmState(u8* state, u8* configuration)
 {
     u8 block[dpmstate::kSize] = {};
     const u32 mbox[3] = {0, 0, 0};
@@ -448,8 +494,7 @@ int AdapterDataFwi::GetDpmState(u8* state, u32* words)
         return status;
     const ByteView reply(block);
     *state = reply.U8(dpmstate::kOffState);
-    if (words != nullptr)
-        for (u32 i = 0; i < dpmstate::kWords; ++i)
-            words[i] = reply.U32(dpmstate::kOffWords + sizeof(u32) * i);
+    if (configuration != nullptr)
+        std::copy(std::begin(block), std::end(block), configuration);
     return 0;
 }

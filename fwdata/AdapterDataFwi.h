@@ -34,8 +34,10 @@ public:
 
     int GetPhyCount(u32* count) override;
     int IsPhyDisabled(u32 phy, u8* disabled) override;
+    int GetPhyErrorCounters(u32 phy, bool direct, u32 words[7]) override;
 
-    int GetDpmState(u8* state, u32* words) override;
+    int GetDpmState(u8* state, u8* block) override;
+    int ControlDpm(u32 operation, u32 mask) override;
 
     // Event log (AdapterDataFwiEvents.cpp).
     int GetEventLogInfo(const u32** numbers) override;

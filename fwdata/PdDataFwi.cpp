@@ -158,6 +158,16 @@ int PdDataFwi::GetProgress(u8 block[pdprogress::kSize])
     return status;
 }
 
+int PdDataFwi::ReadDpmStats(u32 type, u8* buffer, u32 length)
+{
+    int status = LoadRecord();
+    if (status != 0)
+        return status;
+    const u32 words[3] = {Ref(), type, 0};
+    DcmdFwiDpParams request(kDcmdDpmGetStats, words, buffer, length);
+    return controller_->Execute(request);
+}
+
 int PdDataFwi::ReadAllowedOps(u32* word)
 {
     u8 reply[pdallowed::kSize] = {};

@@ -41,6 +41,7 @@ public:
 
     int GetProgress(u8 block[pdprogress::kSize]) override;
     int ReadAllowedOps(u32* word) override;
+    int ReadDpmStats(u32 type, u8* buffer, u32 length) override;
 
     int SetFwState(u8 state) override;
     int Request(PdRequest request) override;

@@ -158,10 +158,17 @@ public:
     // PHY list (read once).
     int GetPhyCount(u32* count) { return data_->GetPhyCount(count); }
     int IsPhyDisabled(u32 phy, u8* disabled) { return data_->IsPhyDisabled(phy, disabled); }
+    // The seven error counter words of a PHY: numbered within its group of eight (PHYs above 7
+    // as the second group), or among all the controller's PHYs (Direct).
+    int GetPhyErrorCounters(u32 phy, u32 words[7]) { return data_->GetPhyErrorCounters(phy, false, words); }
+    int GetPhyErrorCountersDirect(u32 phy, u32 words[7]) { return data_->GetPhyErrorCounters(phy, true, words); }
 
-    // Drive performance monitoring: byte 0 to the state and, when `block` is given, the four
-    // u32 words of the state.
-    int GetDpmState(u8* state, u32* block) { return data_->GetDpmState(state, block); }
+    // Drive performance monitoring: byte 0 to the state and, when `block` is given, the whole
+    // configuration block (dpmstate::kSize bytes).
+    int GetDpmState(u8* state, u8* block) { return data_->GetDpmState(state, block); }
+    // Operation 0 disable, 1 enable, 2 clear the statistics of `mask` (2 longest commands, 4
+    // histogram, 8 running averages, 16 extended counters); another operation sends nothing.
+    int ControlDpm(u32 operation, u32 mask) { return data_->ControlDpm(operation, mask); }
 
     // Event log. GetEventLogInfo: 0 and a pointer on the five sequence numbers (newest, oldest,
     // last clear, last shutdown, current boot), valid until the next call; on failure the

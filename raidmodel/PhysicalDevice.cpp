@@ -1,6 +1,9 @@
 #include "raidmodel/PhysicalDevice.h"
 
+#include <cstring>
+
 #include "dataif/RmData.h"
+#include "fwdata/layout/DpmStats.h"
 #include "fwdata/layout/PdAllowedOps.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
@@ -68,6 +71,22 @@ int PhysicalDevice::IsMissing(u8* flag)
 {
     *flag = 0;
     return 0;
+}
+
+int PhysicalDevice::GetDpmStat(u32 type, u8* block)
+{
+    return data_->ReadDpmStats(type, block, dpmstats::kCountersSize);
+}
+
+int PhysicalDevice::GetDpmStatData(u32 type, u8* block)
+{
+    return data_->ReadDpmStats(type, block, type == dpmstats::kTypeLongest ? dpmstats::kLongestSize : dpmstats::kDataSize);
+}
+
+int PhysicalDevice::GetDpmHistogram(u8* block)
+{
+    std::memset(block, 0, dpmstats::kHistogramSize);
+    return data_->ReadDpmStats(dpmstats::kTypeHistogram, block, dpmstats::kHistogramSize);
 }
 
 int PhysicalDevice::IsFwDownloadAllowed(u8* flag)

@@ -73,6 +73,12 @@ public:
 
     // The 32-byte drive progress block (active operations, progress, elapsed seconds).
     int GetProgress(u8 block[pdprogress::kSize]) { return data_->GetProgress(block); }
+    // Drive performance statistics (fwdata/layout/DpmStats.h): the counter block of a kind
+    // (dpmstats::kCountersSize bytes), its data block (dpmstats::kLongestSize bytes for the
+    // longest commands, else dpmstats::kDataSize) and the histogram (zeroed first).
+    int GetDpmStat(u32 type, u8* block);
+    int GetDpmStatData(u32 type, u8* block);
+    int GetDpmHistogram(u8* block);
     // The firmware-download bit of the drive's allowed operations; 1 without a request when the
     // controller does not report allowed operations. -1 without a manager or adapter.
     int IsFwDownloadAllowed(u8* flag);

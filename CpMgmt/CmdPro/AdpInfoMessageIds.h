@@ -64,4 +64,19 @@ constexpr u32 kVdCount = 0x32003;         // " Number of Virtual Drives Configur
 constexpr u32 kPdCountFailed = 0x33001;   // "Adapter %d: Failed to get PD Count\n"
 constexpr u32 kPdCount = 0x33003;         // " Number of Physical Drives on Adapter %d: %d\n"
 
+// PHYs.
+constexpr u32 kPhyTitle = 0x3600C;             // "    Phy %d Information:\n"
+constexpr u32 kPhySasAddress = 0x36039;
+constexpr u32 kPhyIdAndType = 0x36038;
+constexpr u32 kPhyNumber = 0x36034;            // "Phy No: %d \n"
+constexpr u32 kPhyInvalidDwords = 0x36030;
+constexpr u32 kPhyDisparityErrors = 0x36031;
+constexpr u32 kPhyDwordSyncLosses = 0x36032;
+constexpr u32 kPhyResetProblems = 0x36033;
+constexpr u32 kPhyCountersFailed = 0x36035;    // "Adapter #%d: Failed to perform Display Phy Error Counters operation.\n"
+constexpr u32 kPhyDisabled = 0x36040;          // "Phy No. %d is Disabled.\n"
+
+// Requests that need the controller-access library's data provider.
+constexpr u32 kNoFwiInstance = 0x36016;        // "Adapter #%d: Failed to Get FWI instance\n"
+
 }  // namespace AdpMsg

@@ -79,6 +79,17 @@ const MessageEntry kAdapterInfoMessages[] = {
     {kVdCount, " Number of Virtual Drives Configured on Adapter %d: %d\n"},
     {kPdCountFailed, "Adapter %d: Failed to get PD Count\n"},
     {kPdCount, " Number of Physical Drives on Adapter %d: %d\n"},
+    {kPhyTitle, "    Phy %d Information:\n"},
+    {kPhySasAddress, "    SAS Address   : 0x%.16llX\n"},
+    {kPhyIdAndType, "    Phy Identifier: %d\n    Device Type   : %s\n"},
+    {kPhyNumber, "Phy No: %d \n"},
+    {kPhyInvalidDwords, "Invalid DWord Count           : %d \n"},
+    {kPhyDisparityErrors, "Running Disparity Error Count : %d \n"},
+    {kPhyDwordSyncLosses, "Loss of DWord Synch Count     : %d \n"},
+    {kPhyResetProblems, "Phy Reset problem Count       : %d \n"},
+    {kPhyCountersFailed, "Adapter #%d: Failed to perform Display Phy Error Counters operation.\n"},
+    {kPhyDisabled, "Phy No. %d is Disabled.\n"},
+    {kNoFwiInstance, "Adapter #%d: Failed to Get FWI instance\n"},
 };
 
 const MessageTableRegistration kRegisterAdapterInfo("Adapter information", kAdapterInfoMessages,

@@ -59,4 +59,9 @@ constexpr u32 kMissingReplaceFailed = 0x33507;
 constexpr u32 kRemovalFailed = 0x33600;
 constexpr u32 kRemovalDone = 0x33601;
 
+// Drive firmware download.
+constexpr u32 kNotSasSataBridge = 0x33409;
+constexpr u32 kFwDownloadNotAllowed = 0x33602;
+constexpr u32 kFwDownloadFailed = 0x33605;
+
 }  // namespace PdMsg

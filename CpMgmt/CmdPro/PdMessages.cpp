@@ -59,6 +59,9 @@ const MessageEntry kPhysicalDriveMessages[] = {
     {kMissingReplaceFailed, "Adapter: %d: Failed to replace Missing PD at Array %d, Row %d.\n"},
     {kRemovalFailed, "\nAdapter: %d: %sPrepare for removal Failed\n"},
     {kRemovalDone, "\n%sPrepare for removal Success\n"},
+    {kNotSasSataBridge, "Adapter %d: Device at Enclosure - %s, Slot - %d is not SAS SATA Bridge .\n"},
+    {kFwDownloadNotAllowed, "Firmware Download on Device at Enclosure - %s, Slot - %d in Adapter %d is not allowed\n"},
+    {kFwDownloadFailed, "Firmware Download on Device at Enclosure - %s, Slot - %d in Adapter %d Failed \n"},
 };
 
 const MessageTableRegistration kRegisterPhysicalDrive("Physical drive", kPhysicalDriveMessages,

@@ -153,6 +153,7 @@ constexpr BitField kLdDenyLocate{1508, 6};
 constexpr BitField kLdDenyCc{1508, 7};
 constexpr BitField kLdCtrlEncryption{1509, 0};
 constexpr BitField kLdBbm{1509, 1};
+constexpr BitField kPerfMonitor{1509, 3};
 constexpr BitField kLdPowerSaving{1509, 4};
 constexpr BitField kMaxPowerSavingUncached{1509, 5};
 constexpr BitField kLdMirror{1509, 6};

@@ -41,4 +41,6 @@ constexpr u32 kOffCfgIndex = 0;          // u8
 // The configuration add returns the new virtual drive here.
 constexpr u32 kOffNewTargetId = 0;       // u8
 constexpr u32 kOffNewSeqNum = 2;         // u16
+// Performance monitor start: the interval in minutes (all zero stops the monitor).
+constexpr u32 kOffMonitorInterval = 0;   // u16
 }  // namespace mailbox

@@ -1,0 +1,261 @@
+// The drive firmware image and its transfer: the image file's size and kind, and the
+// pass-through commands that carry it to the device, in pieces or whole.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/PdFwDwnLdCp.h"
+#include "CpMgmt/CpController.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "controller/DrivekitDp.h"
+#include "fwdata/layout/PdFwDownload.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+#include "runtime/FileIO.h"
+
+namespace {
+
+constexpr u8 kToDevice = 1;
+constexpr u8 kModePieces = 7;
+
+// The image file, opened for reading and closed when it goes.
+class ImageFile {
+public:
+    explicit ImageFile(const string& name) : io_(GetFileIO()), handle_(io_->Open(name.GetCStr(), "rb")) {}
+    ~ImageFile()
+    {
+        if (handle_ != nullptr)
+            io_->Close(handle_);
+    }
+    ImageFile(const ImageFile&) = delete;
+    ImageFile& operator=(const ImageFile&) = delete;
+
+    bool IsOpen() const { return handle_ != nullptr; }
+    // Up to `count` bytes; the number read.
+    u32 Read(u8* buffer, u32 count) { return static_cast<u32>(io_->Read(buffer, 1, count, handle_)); }
+
+private:
+    FileIO* io_;
+    FileHandle* handle_;
+};
+
+void Put24(u8* cdb, u32 offset, u32 value)
+{
+    cdb[offset] = static_cast<u8>(value >> 16);
+    cdb[offset + 1] = static_cast<u8>(value >> 8);
+    cdb[offset + 2] = static_cast<u8>(value);
+}
+
+// ATA PASS-THROUGH(12) with DOWNLOAD MICROCODE for `length` bytes (the block count truncated).
+void AtaCdb(u8 (&cdb)[16], u32 length)
+{
+    std::memset(cdb, 0, sizeof cdb);
+    const u32 blocks = length / fwcdb::kAtaBlockSize;
+    cdb[fwcdb::kOffOperation] = fwcdb::kAtaPassThrough;
+    cdb[fwcdb::kAtaOffProtocol] = fwcdb::kAtaPioDataOut;
+    cdb[fwcdb::kAtaOffFlags] = fwcdb::kAtaFlags;
+    cdb[fwcdb::kAtaOffFeatures] = fwcdb::kAtaDownloadAndSave;
+    cdb[fwcdb::kAtaOffCountLow] = static_cast<u8>(blocks);
+    cdb[fwcdb::kAtaOffCountHigh] = static_cast<u8>(blocks >> 8);
+    cdb[fwcdb::kAtaOffDevice] = fwcdb::kAtaDevice;
+    cdb[fwcdb::kAtaOffCommand] = fwcdb::kAtaDownloadMicrocode;
+}
+
+void WriteBufferCdb(u8 (&cdb)[16], u8 mode, u8 bufferId, u32 offset, u32 length)
+{
+    std::memset(cdb, 0, sizeof cdb);
+    cdb[fwcdb::kOffOperation] = fwcdb::kWriteBuffer;
+    cdb[fwcdb::kOffMode] = mode;
+    cdb[fwcdb::kOffBufferId] = bufferId;
+    Put24(cdb, fwcdb::kOffBufferOffset, offset);
+    Put24(cdb, fwcdb::kOffLength, length);
+}
+
+}  // namespace
+
+int PdRawFwDwnLdCp::GetImageFileSize(const string& fileName, u32* size)
+{
+    FileIO* io = GetFileIO();
+    FileHandle* file = io->Open(fileName.GetCStr(), "rb");
+    if (file == nullptr)
+        return -1;
+    constexpr int kFromEnd = -1;
+    const bool atEnd = io->Seek(file, 0, kFromEnd) == 0;
+    const long end = atEnd ? io->Tell(file) : -1;
+    io->Close(file);
+    if (end < 0 || end > 0x7FFFFFFFL)
+        return -1;
+    *size = static_cast<u32>(end);
+    return 0;
+}
+
+int PdRawFwDwnLdCp::GetDownloadCommandCount(const string& fileName, u32* size, u32* count, u8 mode, u8 forceActivate)
+{
+    if (GetImageFileSize(fileName, size) != 0) {
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+        return -1;
+    }
+    const u32 pieces = *size / fwcdb::kPieceSize + (*size % fwcdb::kPieceSize != 0 ? 1 : 0);
+    *count = mode == kModePieces ? pieces + (forceActivate != 0 ? 1 : 0) : 1;
+    return 0;
+}
+
+int PdRawFwDwnLdCp::CheckImageFits(const string& fileName, u32 size, u8 mode, u8 forceActivate, u8 driveType)
+{
+    char line[512];
+    if (size == 0) {
+        std::snprintf(line, sizeof line, "ERROR: Firmware image file %s is empty.\n", fileName.GetCStr());
+        PrintMessage(CommonMsg::kText, line);
+        return -1;
+    }
+    const u32 pieces = size / fwcdb::kPieceSize + (size % fwcdb::kPieceSize != 0 ? 1 : 0);
+    const bool sata = driveType == kTypeSata;
+    // Pieces: the prepare request counts them in a byte. The whole image: WRITE BUFFER carries
+    // a 24-bit length, ATA a 16-bit block count. Pieces that fail are sent whole as well.
+    const bool piecesFit = pieces + (forceActivate != 0 ? 1 : 0) <= pdfwprep::kMaxRequestCount;
+    const bool wholeFits = sata ? size / fwcdb::kAtaBlockSize <= fwcdb::kAtaMaxBlocks : size <= fwcdb::kMax24Bit;
+    if (mode == kModePieces ? piecesFit : wholeFits)
+        return 0;
+    std::snprintf(line, sizeof line, "ERROR: Firmware image file %s is too large to download.\n", fileName.GetCStr());
+    PrintMessage(CommonMsg::kText, line);
+    return -1;
+}
+
+int PdRawFwDwnLdCp::GetFirmwareImageType(const string& fileName, u8* imageType)
+{
+    struct Extension {
+        const char* lower;
+        const char* upper;
+        u8 type;
+    };
+    static constexpr Extension kExtensions[] = {
+        {".dfw", ".DFW", 0x01},
+        {".dab", ".DAB", 0xEF},
+        {".dao", ".DAO", 0x03},
+        {".dpk", ".DPK", 0x0A},
+    };
+    const char* name = fileName.GetCStr();
+    const char* dot = std::strchr(name, '.');
+    const char* from = dot != nullptr ? dot : name;
+    for (const Extension& e : kExtensions) {
+        if (std::strncmp(from, e.lower, 4) == 0 || std::strncmp(from, e.upper, 4) == 0) {
+            *imageType = e.type;
+            return 0;
+        }
+    }
+    PrintMessage(CommonMsg::kText, "Invalid firmware type for Pelmar device -- valid Pelmar firmware required\n");
+    return -1;
+}
+
+int PdRawFwDwnLdCp::SendFirmwareChunk(CpController* cp, u8 target, u8 cdbLength, const u8* cdb, u32 length,
+                                      u8* data)
+{
+    if (DrivekitDp::Instance(0xFF) == nullptr) {
+        PrintMessage(AdpMsg::kNoFwiInstance, AdapterNumberOf(cp));
+        return -1;
+    }
+    // Straight to standard output, past the message printer (which writes to the same stream).
+    std::fprintf(stdout, "Flashing firmware image size 0x%x (0x%x 0x%x 0x%x). Please wait...\n", length,
+                 cdb[fwcdb::kOffLength], cdb[fwcdb::kOffLength + 1], cdb[fwcdb::kOffLength + 2]);
+    std::fflush(stdout);
+    u8 sense[fwcdb::kSenseSize] = {};
+    DcdbFwiDpParams request(fwcdb::kFrameCommandPd, target, 0, cdbLength, cdb, length, length != 0 ? data : nullptr,
+                            kToDevice, sizeof sense, sense, 0);
+    Controller* controller = cp != nullptr ? cp->GetController() : nullptr;
+    return controller != nullptr ? controller->Execute(request) : -1;
+}
+
+int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const string& fileName, u8 bridge,
+                                         u8 driveType, u8 forceActivate)
+{
+    u32 size = 0;
+    if (GetImageFileSize(fileName, &size) != 0) {
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+        return -1;
+    }
+    ImageFile file(fileName);
+    if (!file.IsOpen()) {
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+        return -1;
+    }
+    u8 bufferId = 0;
+    if (bridge != 0 && forceActivate != 1 && GetFirmwareImageType(fileName, &bufferId) != 0)
+        return -1;
+
+    std::vector<u8> piece(fwcdb::kPieceSize);
+    const u8 target = static_cast<u8>(deviceId);
+    u32 offset = 0;
+    u32 length = fwcdb::kPieceSize;
+    do {
+        std::fill(piece.begin(), piece.end(), 0);
+        const u32 wanted = std::min(length, size - offset);
+        const u32 got = file.Read(piece.data(), length);
+        // A file that gives fewer bytes than its size promised ends the transfer.
+        if (got < wanted)
+            return -1;
+        length = got;
+        u8 cdb[16];
+        u8 cdbLength = 0;
+        if (driveType == kTypeSata) {
+            AtaCdb(cdb, length);
+            cdbLength = fwcdb::kAtaCdbLength;
+        } else {
+            const u8 mode = forceActivate == 1 ? fwcdb::kModeDeferred : fwcdb::kModeOffsets;
+            WriteBufferCdb(cdb, mode, mode == fwcdb::kModeOffsets ? bufferId : 0, offset, length);
+            cdbLength = fwcdb::kWriteBufferLength;
+        }
+        const int status = SendFirmwareChunk(cp, target, cdbLength, cdb, length, piece.data());
+        if (status != 0)
+            return status;
+        offset += length;
+        length = std::min<u32>(size - offset, fwcdb::kPieceSize);
+    } while (offset < size);
+
+    if (forceActivate != 0 && driveType != kTypeSata) {
+        u8 cdb[16] = {};
+        cdb[fwcdb::kOffOperation] = fwcdb::kWriteBuffer;
+        cdb[fwcdb::kOffMode] = fwcdb::kModeActivate;
+        const int status = SendFirmwareChunk(cp, target, fwcdb::kWriteBufferLength, cdb, 0, nullptr);
+        if (status != 0)
+            return status;
+    }
+    return 0;
+}
+
+int PdRawFwDwnLdCp::DownloadWholeImage(CpController* cp, u16 deviceId, const string& fileName, u8 driveType)
+{
+    u32 size = 0;
+    if (GetImageFileSize(fileName, &size) != 0) {
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+        return -1;
+    }
+    ImageFile file(fileName);
+    if (!file.IsOpen()) {
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+        return -1;
+    }
+    std::vector<u8> image;
+    try {
+        image.assign(size, 0);
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
+    // An image that cannot be read whole is not sent.
+    if (file.Read(image.data(), size) != size)
+        return -1;
+    u8 cdb[16];
+    u8 cdbLength = 0;
+    if (driveType == kTypeSata) {
+        AtaCdb(cdb, size);
+        cdbLength = fwcdb::kAtaCdbLength;
+    } else {
+        WriteBufferCdb(cdb, fwcdb::kModeWholeImage, 0, 0, size);
+        cdbLength = fwcdb::kWholeImageCdbLength;
+    }
+    return SendFirmwareChunk(cp, static_cast<u8>(deviceId), cdbLength, cdb, size, image.data());
+}

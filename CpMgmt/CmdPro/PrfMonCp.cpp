@@ -1,0 +1,123 @@
+#include "CpMgmt/CmdPro/PrfMonCp.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+#include "CpMgmt/CmdPro/AdpInfoPrint.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "fwdata/layout/CtrlInfo.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PerfResults.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+#include "runtime/QuendalLog.h"
+
+namespace {
+
+const CpRegistration<PerfMonCp> kRegisterPerfMonCp{TOKEN_PERFMON};
+
+constexpr u16 kDefaultInterval = 5;
+constexpr int kModuleCommandProcessor = 3;
+constexpr int kLevelError = 3;
+
+int Dcmd(CpController* cpController, u32 opcode, const u8 (&mbox)[mailbox::kSize], u8* data, u32 length)
+{
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+    if (controller == nullptr)
+        return -1;
+    DcmdFwiDpParams request(opcode, mbox, data, length);
+    return controller->Execute(request);
+}
+
+}  // namespace
+
+int PerfMonCp::ProcessParsed(CpController* cpController, PerfMonParsedObject* object)
+{
+    const u8 adapter = AdapterNumberOf(cpController);
+    const u8 noMailbox[mailbox::kSize] = {};
+    std::vector<u8> info(ctrlinfo::kSize, 0);
+    int status = Dcmd(cpController, kDcmdCtrlGetInfo, noMailbox, info.data(), ctrlinfo::kSize);
+    if (status != 0) {
+        PrintMessage(CommonMsg::kOperationFailed, adapter, "PerfMon");
+        return status;
+    }
+    if (!ByteView(info).Bit(ctrlinfo::kPerfMonitor)) {
+        AdpPrint::Text("Performance Monitor is not supported\n");
+        return -1;
+    }
+
+    switch (object->GetAction()) {
+    case PerfMonParsedObject::kStart: {
+        const u16 interval = object->GetInterval() != 0 ? object->GetInterval() : kDefaultInterval;
+        u8 mbox[mailbox::kSize] = {};
+        ByteWriter(mbox).PutU16(mailbox::kOffMonitorInterval, interval);
+        status = Dcmd(cpController, kDcmdCtrlMonitorControl, mbox, nullptr, 0);
+        break;
+    }
+    case PerfMonParsedObject::kStop: status = Dcmd(cpController, kDcmdCtrlMonitorControl, noMailbox, nullptr, 0); break;
+    case PerfMonParsedObject::kGetResults:
+        status = GetResults(cpController, object, adapter);
+        if (status == -1)
+            return -1;
+        break;
+    default: AdpPrint::Text("Invalid sub-option"); return -1;
+    }
+    if (status == 0)
+        return 0;
+    PrintMessage(CommonMsg::kOperationFailed, adapter, "PerfMonCp");
+    return status;
+}
+
+// -1 for a failure reported here (file, manager, memory); else the results request's status.
+int PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* object, u8 adapter)
+{
+    const string fileName = object->GetFileName();
+    FileIO* io = GetFileIO();
+    FileHandle* file = io->Open(fileName.GetCStr(), "a+");
+    if (file == nullptr) {
+        LogDebugMessage("CpMgmt/CmdPro/PrfMonCp", 217, kModuleCommandProcessor, kLevelError, kDbgOpenFailed,
+                        fileName.GetCStr());
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+        return -1;
+    }
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr) {
+        io->Close(file);
+        return -1;
+    }
+    u8 vds = 0;
+    u8 sscs = 0;
+    manager->GetVdCount(&vds);
+    manager->GetSscdCount(&sscs);
+    // A controller that counts more SSD caches than virtual drives has no plain ones.
+    const u32 plain = vds > sscs ? static_cast<u32>(vds - sscs) : 0;
+    const u32 length = perfresults::kBaseSize + perfresults::kSizePerVd * plain + perfresults::kSizePerSsc * sscs;
+    std::vector<u8> reply;
+    try {
+        reply.assign(length, 0);
+    } catch (const std::bad_alloc&) {
+        io->Close(file);
+        AdpPrint::Text("PerfMon GetResults : Memory Alloc failed\n");
+        return -1;
+    }
+    const u8 noMailbox[mailbox::kSize] = {};
+    const int status = Dcmd(cpController, kDcmdCtrlMonitorGetResults, noMailbox, reply.data(), length);
+    // A failed request leaves the buffer zeroed: the file gets the "None to Report" report.
+    if (status != 0)
+        std::fill(reply.begin(), reply.end(), 0);
+    WriteResultsCsv(ByteView(reply), file);
+    const bool written = io->Error(file) == 0;
+    const bool closed = io->Close(file) == 0;
+    if (!written || !closed) {
+        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+        return -1;
+    }
+    return status;
+}

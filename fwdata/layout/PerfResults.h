@@ -1,0 +1,62 @@
+// The performance monitor's results (kDcmdCtrlMonitorGetResults): a 40-byte header with the
+// controller cache figures, one cache entry per virtual drive, one SSD-cache entry per SSD-cache
+// virtual drive, and the virtual drives' overall section at the offset the header gives.
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace perfresults {
+// The reply's length for v virtual drives that are no SSD cache and c SSD-cache virtual drives.
+constexpr u32 kBaseSize = 48;
+constexpr u32 kSizePerVd = 224;
+constexpr u32 kSizePerSsc = 116;
+
+constexpr u32 kHeaderSize = 40;
+constexpr u32 kOffOverallOffset = 0;    // u32, from the start of the reply
+constexpr u32 kOffCachePeriod = 4;      // u32 seconds; 0: no cache figures
+constexpr u32 kOffAvgDirty = 8;         // u32 percent of the cache
+constexpr u32 kOffAvgUsed = 12;         // u32 percent of the cache
+constexpr u32 kOffReadAheadCache = 16;  // u32 MB
+constexpr u32 kOffReadAheadSsc = 20;    // u32 MB
+constexpr u32 kOffUnusedReadAheadCache = 24;  // u32 MB
+constexpr u32 kOffUnusedReadAheadSsc = 28;    // u32 MB
+constexpr u32 kOffFlushBlockTime = 32;  // u32 ms
+constexpr u32 kOffSscCount = 36;        // u16
+constexpr u32 kOffCacheCount = 38;      // u16
+
+// Cache entries, from kHeaderSize.
+constexpr u32 kCacheEntrySize = 104;
+constexpr u32 kCacheOffTarget = 0;
+constexpr u32 kCacheOffReads = 8;       // kSizeBuckets u32 each
+constexpr u32 kCacheOffWrites = 32;
+constexpr u32 kCacheOffSscReads = 56;
+constexpr u32 kCacheOffSscWrites = 80;
+constexpr u32 kSizeBuckets = 6;
+
+// SSD-cache entries, right after the cache entries.
+constexpr u32 kSscEntrySize = 116;
+constexpr u32 kSscOffTarget = 0;
+constexpr u32 kSscOffWindows = 4;       // i32
+constexpr u32 kSscOffNewWindows = 8;    // i32
+constexpr u32 kSscOffLinesInUse = 12;   // u8
+constexpr u32 kSscOffWindowsWithLines = 16;  // i32
+constexpr u32 kSscOffReads = 20;        // i32
+constexpr u32 kSscOffWrites = 24;       // i32
+constexpr u32 kSscOffReadAccess = 28;   // kAccessBuckets i32 each
+constexpr u32 kSscOffWriteAccess = 72;
+constexpr u32 kAccessBuckets = 11;
+
+// The overall section, at kOffOverallOffset.
+constexpr u32 kOverallOffEntriesSize = 0;  // u32 bytes of the entries
+constexpr u32 kOverallOffPeriod = 4;       // u32 seconds; 0: nothing to report
+constexpr u32 kOverallOffEntries = 8;
+constexpr u32 kOverallEntrySize = 120;
+constexpr u32 kOverallOffTarget = 0;
+constexpr u32 kOverallOffIdle = 2;         // u16 seconds
+constexpr u32 kOverallOffReadMb = 8;       // u32
+constexpr u32 kOverallOffWriteMb = 12;     // u32
+constexpr u32 kOverallOffReads = 16;       // kSizeBuckets u32
+constexpr u32 kOverallOffWrites = 40;      // kSizeBuckets u32
+constexpr u32 kOverallOffReadRandomness = 64;   // kRandomnessBuckets u32
+constexpr u32 kOverallOffWriteRandomness = 92;  // kRandomnessBuckets u32
+constexpr u32 kRandomnessBuckets = 7;
+}  // namespace perfresults
