@@ -36,6 +36,25 @@ Adapter* AdapterOrReport(CpController* cpController, u8 adapter, bool refresh)
     return element;
 }
 
+Adapter* RefreshedAdapterOrReport(CpController* cpController, u8 adapter, RaidManager** manager)
+{
+    RaidManager* rm = RaidManagerOrReport(cpController, adapter);
+    if (rm == nullptr)
+        return nullptr;
+    if (rm->Refresh() != 0) {
+        PrintMessage(CommonMsg::kRaidManagerInitFailed, adapter);
+        return nullptr;
+    }
+    Adapter* element = nullptr;
+    if (rm->GetAdapter(&element) != 0 || element == nullptr) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
+        return nullptr;
+    }
+    if (manager != nullptr)
+        *manager = rm;
+    return element;
+}
+
 int CommandProcessor::ResolveEnclosureId(CpController* cpController, u16* enclosureId)
 {
     if (*enclosureId != EnclSlotId::kUnresolved)

@@ -7,7 +7,6 @@
 #include "fwdata/layout/PhyErrorLog.h"
 #include "fwdata/layout/PhyList.h"
 #include "raidmodel/Adapter.h"
-#include "raidmodel/RaidManager.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -26,18 +25,9 @@ int CountersFailed(u8 adapter, int status)
 int AdpPhyErrorCtsCp::ProcessParsed(CpController* cpController, PhyErrCtParsedObject* /*object*/)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
-    if (manager == nullptr)
+    Adapter* adapterElement = RefreshedAdapterOrReport(cpController, adapter);
+    if (adapterElement == nullptr)
         return -1;
-    if (manager->Refresh() != 0) {
-        PrintMessage(CommonMsg::kRaidManagerInitFailed, adapter);
-        return -1;
-    }
-    Adapter* adapterElement = nullptr;
-    if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
-        return -1;
-    }
 
     u8 direct = 0;
     adapterElement->IsMoreThan8PhysSupported(&direct);

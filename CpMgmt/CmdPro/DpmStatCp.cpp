@@ -1,10 +1,7 @@
 #include "CpMgmt/CmdPro/DpmStatCp.h"
 
-#include <algorithm>
-#include <tuple>
-#include <vector>
-
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
+#include "CpMgmt/CmdPro/PdLstCp.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
@@ -23,51 +20,15 @@ const CpRegistration<DpmStatCp> kRegisterDpmStatCp{TOKEN_DPMSTAT};
 
 constexpr int kPassedOver = 1;
 
-// A drive with the keys it is ordered by; drives whose keys cannot be read come last.
-struct SortedDrive {
-    bool readable;
-    u16 enclosure;
-    u8 slot;
-    PhysicalDevice* pd;
-};
-
-std::vector<PhysicalDevice*> ByEnclosureAndSlot(List<PhysicalDevice*>* list)
-{
-    std::vector<SortedDrive> drives;
-    for (unsigned i = 0; list != nullptr && i < list->GetCount(); ++i) {
-        PhysicalDevice* pd = list->GetAt(static_cast<u8>(i));
-        if (pd == nullptr)
-            continue;
-        SortedDrive d{false, 0, 0, pd};
-        d.readable = pd->GetEnclDeviceId(&d.enclosure) == 0 && pd->GetSlotNumber(&d.slot) == 0;
-        drives.push_back(d);
-    }
-    std::stable_sort(drives.begin(), drives.end(), [](const SortedDrive& a, const SortedDrive& b) {
-        return std::make_tuple(!a.readable, a.enclosure, a.slot) < std::make_tuple(!b.readable, b.enclosure, b.slot);
-    });
-    std::vector<PhysicalDevice*> ordered;
-    for (const SortedDrive& d : drives)
-        ordered.push_back(d.pd);
-    return ordered;
-}
-
 }  // namespace
 
 int DpmStatCp::ProcessParsed(CpController* cpController, DpmStatParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
-    if (manager == nullptr)
+    RaidManager* manager = nullptr;
+    Adapter* adapterElement = RefreshedAdapterOrReport(cpController, adapter, &manager);
+    if (adapterElement == nullptr)
         return -1;
-    if (manager->Refresh() != 0) {
-        PrintMessage(CommonMsg::kRaidManagerInitFailed, adapter);
-        return -1;
-    }
-    Adapter* adapterElement = nullptr;
-    if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
-        return -1;
-    }
     if (object->GetAction() == TOKEN_DSPLY)
         return Show(cpController, manager, adapterElement, object, adapter);
     if (object->GetAction() == TOKEN_CLEAR)
@@ -105,11 +66,11 @@ int DpmStatCp::Show(CpController* cpController, RaidManager* manager, Adapter* a
     if (!object->HasDriveList()) {
         List<PhysicalDevice*>* list = nullptr;
         const int status = manager->GetPdList(&list);
-        if (status != 0) {
+        if (status != 0 || list == nullptr) {
             PrintMessage(CommonMsg::kOperationFailed, object->GetAdapterNumber(), "get PD list");
-            return status;
+            return status != 0 ? status : -1;
         }
-        for (PhysicalDevice* pd : ByEnclosureAndSlot(list)) {
+        for (PhysicalDevice* pd : PdListCp::SortByEnclSlot(*list)) {
             if (DriveBlock(pd, kind, ticksPerSecond) < 0) {
                 PrintMessage(CommonMsg::kOperationFailed, adapter, "get DPM data");
                 return -1;

@@ -44,6 +44,15 @@ private:
     FileHandle* handle_;
 };
 
+// The image's size and the file open for reading; false after message 0x30009.
+bool OpenImage(const string& fileName, const ImageFile& file, u32* size)
+{
+    if (PdRawFwDwnLdCp::GetImageFileSize(fileName, size) == 0 && file.IsOpen())
+        return true;
+    PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+    return false;
+}
+
 void Put24(u8* cdb, u32 offset, u32 value)
 {
     cdb[offset] = static_cast<u8>(value >> 16);
@@ -174,15 +183,9 @@ int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const s
                                          u8 driveType, u8 forceActivate)
 {
     u32 size = 0;
-    if (GetImageFileSize(fileName, &size) != 0) {
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
-        return -1;
-    }
     ImageFile file(fileName);
-    if (!file.IsOpen()) {
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+    if (!OpenImage(fileName, file, &size))
         return -1;
-    }
     u8 bufferId = 0;
     if (bridge != 0 && forceActivate != 1 && GetFirmwareImageType(fileName, &bufferId) != 0)
         return -1;
@@ -230,15 +233,9 @@ int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const s
 int PdRawFwDwnLdCp::DownloadWholeImage(CpController* cp, u16 deviceId, const string& fileName, u8 driveType)
 {
     u32 size = 0;
-    if (GetImageFileSize(fileName, &size) != 0) {
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
-        return -1;
-    }
     ImageFile file(fileName);
-    if (!file.IsOpen()) {
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+    if (!OpenImage(fileName, file, &size))
         return -1;
-    }
     std::vector<u8> image;
     try {
         image.assign(size, 0);
