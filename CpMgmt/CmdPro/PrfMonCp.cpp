@@ -63,8 +63,7 @@ int PerfMonCp::ProcessParsed(CpController* cpController, PerfMonParsedObject* ob
     }
     case PerfMonParsedObject::kStop: status = Dcmd(cpController, kDcmdCtrlMonitorControl, noMailbox, nullptr, 0); break;
     case PerfMonParsedObject::kGetResults:
-        status = GetResults(cpController, object, adapter);
-        if (status == -1)
+        if (!GetResults(cpController, object, adapter, &status))
             return -1;
         break;
     default: AdpPrint::Text("Invalid sub-option"); return -1;
@@ -75,8 +74,9 @@ int PerfMonCp::ProcessParsed(CpController* cpController, PerfMonParsedObject* ob
     return status;
 }
 
-// -1 for a failure reported here (file, manager, memory); else the results request's status.
-int PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* object, u8 adapter)
+// False for a failure reported here (file, manager, memory); else true with the results
+// request's status.
+bool PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* object, u8 adapter, int* requestStatus)
 {
     const string fileName = object->GetFileName();
     FileIO* io = GetFileIO();
@@ -85,12 +85,12 @@ int PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* objec
         LogDebugMessage("CpMgmt/CmdPro/PrfMonCp", 217, kModuleCommandProcessor, kLevelError, kDbgOpenFailed,
                         fileName.GetCStr());
         PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
-        return -1;
+        return false;
     }
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr) {
         io->Close(file);
-        return -1;
+        return false;
     }
     u8 vds = 0;
     u8 sscs = 0;
@@ -105,10 +105,11 @@ int PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* objec
     } catch (const std::bad_alloc&) {
         io->Close(file);
         AdpPrint::Text("PerfMon GetResults : Memory Alloc failed\n");
-        return -1;
+        return false;
     }
     const u8 noMailbox[mailbox::kSize] = {};
     const int status = Dcmd(cpController, kDcmdCtrlMonitorGetResults, noMailbox, reply.data(), length);
+    *requestStatus = status;
     // A failed request leaves the buffer zeroed: the file gets the "None to Report" report.
     if (status != 0)
         std::fill(reply.begin(), reply.end(), 0);
@@ -117,7 +118,7 @@ int PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* objec
     const bool closed = io->Close(file) == 0;
     if (!written || !closed) {
         PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
-        return -1;
+        return false;
     }
-    return status;
+    return true;
 }

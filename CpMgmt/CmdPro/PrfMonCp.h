@@ -14,5 +14,5 @@ public:
     static int WriteResultsCsv(const ByteView& reply, FileHandle* file);
 
 private:
-    static int GetResults(CpController* cpController, PerfMonParsedObject* object, u8 adapter);
+    static bool GetResults(CpController* cpController, PerfMonParsedObject* object, u8 adapter, int* requestStatus);
 };
