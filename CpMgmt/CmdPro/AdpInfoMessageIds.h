@@ -76,7 +76,4 @@ constexpr u32 kPhyResetProblems = 0x36033;
 constexpr u32 kPhyCountersFailed = 0x36035;    // "Adapter #%d: Failed to perform Display Phy Error Counters operation.\n"
 constexpr u32 kPhyDisabled = 0x36040;          // "Phy No. %d is Disabled.\n"
 
-// Requests that need the controller-access library's data provider.
-constexpr u32 kNoFwiInstance = 0x36016;        // "Adapter #%d: Failed to Get FWI instance\n"
-
 }  // namespace AdpMsg

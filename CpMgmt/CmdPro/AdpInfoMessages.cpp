@@ -89,7 +89,6 @@ const MessageEntry kAdapterInfoMessages[] = {
     {kPhyResetProblems, "Phy Reset problem Count       : %d \n"},
     {kPhyCountersFailed, "Adapter #%d: Failed to perform Display Phy Error Counters operation.\n"},
     {kPhyDisabled, "Phy No. %d is Disabled.\n"},
-    {kNoFwiInstance, "Adapter #%d: Failed to Get FWI instance\n"},
 };
 
 const MessageTableRegistration kRegisterAdapterInfo("Adapter information", kAdapterInfoMessages,
