@@ -53,9 +53,10 @@ int VisitDrives(CpController* cpController, LdParsedObject* object, const u32* p
         return -1;
     }
     if (percent != nullptr && *percent > kMaxPercent) {
-        // Checked on the number as typed, before it is cut to the request's byte.
+        // Checked on the number as typed, before it is cut to the request's byte; the refusal ends
+        // with status 0, as the command has always ended it.
         PrintMessage(CommonMsg::kText, "Invalid input, Percentage of expansion cannot be more than 100 \n");
-        return -1;
+        return 0;
     }
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter);

@@ -107,7 +107,8 @@ TEST_F(LdReconstructTest, ExpansionGrowsIntoTheRoomLeftOnTheMembers)
         << r.out;
 
     r = Tool({"-LdExpansion", "-p300", "-L1", "-a0"});
-    EXPECT_EQ(r.out, "Invalid input, Percentage of expansion cannot be more than 100 \n\nExit Code: 0x01\n");
+    EXPECT_EQ(r.out, "Invalid input, Percentage of expansion cannot be more than 100 \n" + kExitOk);
+    EXPECT_EQ(r.exitCode, 0);
     r = Tool({"-LdExpansion", "-p100", "-L1", "-a0"});
     EXPECT_EQ(r.out, "Expansion of Virtual Drive 1 on Adapter 0 Success.\n" + kExitOk);
     SetClock(Now(), 1000000);
