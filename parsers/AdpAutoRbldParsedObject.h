@@ -1,0 +1,17 @@
+// The parsed automatic rebuild command (-AdpAutoRbld) for one adapter: the operation word given (its token id), 0 for none.
+#pragma once
+#include "cmdtool/ParsedObject.h"
+
+class AdpAutoRbldParsedObject : public ParsedObject {
+public:
+    AdpAutoRbldParsedObject(u16 commandId, u16 operation, u8 adapterNumber) : ParsedObject(commandId, adapterNumber), operation_(operation) {}
+    ParsedObject* Clone() const override { return new AdpAutoRbldParsedObject(*this); }
+
+    u16 GetOperation() const { return operation_; }
+
+protected:
+    AdpAutoRbldParsedObject(const AdpAutoRbldParsedObject&) = default;
+
+private:
+    u16 operation_;
+};

@@ -1,0 +1,132 @@
+#include "parsers/AdpCCSchedParser.h"
+
+#include <memory>
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+#include "parsers/AdpCCSchedParsedObject.h"
+#include "parsers/AdpStartTime.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+const ParserFactoryRegistration<AdpCCSchedParser> kRegisterParser{TOKEN_ADPCCSCHED};
+const GrammarRegistration kRegisterGrammar(
+    TOKEN_ADPCCSCHED, {"ADPCCSCHED (DSBL | INFO) SEL",
+                       "ADPCCSCHED (MODECONC | MODESEQ) [EXCLUDELD L NUM+] [SETSTARTTIME NUM NUM] [SETDELAY NUM] SEL",
+                       "ADPCCSCHED SETSTARTTIME NUM NUM SEL", "ADPCCSCHED SETDELAY NUM SEL"});
+
+constexpr u32 kMaxDelayHours = 1193046;  // the most hours whose seconds fit 32 bits
+
+using Po = AdpCCSchedParsedObject;
+
+// The token after the one at `index`, or null at the end.
+Token* Next(ArrayList<Token*>* tokens, unsigned index)
+{
+    return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
+}
+
+// The number token after the one at `index`, consumed; false when there is none.
+bool TakeNumber(ArrayList<Token*>* tokens, unsigned index, int* number)
+{
+    Token* token = Next(tokens, index);
+    if (token == nullptr || token->GetId() != TOKEN_NUMBER || !token->GetInt(number))
+        return false;
+    token->SetConsumed();
+    return true;
+}
+}  // namespace
+
+AdpCCSchedParser::AdpCCSchedParser()
+    : LdObjectsParser(TOKEN_ADPCCSCHED), operation_(Po::kNothing), mode_(Po::kNoMode), delay_(Po::kNoDelay)
+{
+    AddKeyword(TOKEN_ADPCCSCHED, "AdpCcSched");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddKeyword(TOKEN_A, "a");
+    AddHandler(TOKEN_ADPCCSCHED, TokenHandler(this, &AdpCCSchedParser::OnAdpCcSched));
+    AddHandler(TOKEN_MODESEQ, TokenHandler(this, &AdpCCSchedParser::OnMode));
+    AddHandler(TOKEN_MODECONC, TokenHandler(this, &AdpCCSchedParser::OnMode));
+    AddHandler(TOKEN_SETSTARTTIME, TokenHandler(this, &AdpCCSchedParser::OnSetStartTime));
+    AddHandler(TOKEN_SETDELAY, TokenHandler(this, &AdpCCSchedParser::OnSetDelay));
+    AddHandler(TOKEN_EXCLUDELD, TokenHandler(this, &AdpCCSchedParser::OnExcludeLd));
+}
+
+int AdpCCSchedParser::OnAdpCcSched(ArrayList<Token*>* tokens, u8 index)
+{
+    if (tokens->GetAt(index)->GetId() != TOKEN_ADPCCSCHED)
+        return -1;
+    tokens->GetAt(index)->SetConsumed();
+    Token* next = Next(tokens, index);
+    if (next == nullptr)
+        return -1;
+    if (next->GetId() == TOKEN_INFO) {
+        next->SetConsumed();
+        operation_ = Po::kReport;
+    } else if (next->GetId() == TOKEN_DSBL) {
+        next->SetConsumed();
+        operation_ = Po::kSetMode;
+        mode_ = 0;
+    }
+    return 0;
+}
+
+int AdpCCSchedParser::OnMode(ArrayList<Token*>* tokens, u8 index)
+{
+    const u16 id = tokens->GetAt(index)->GetId();
+    if (id != TOKEN_MODESEQ && id != TOKEN_MODECONC)
+        return -1;
+    tokens->GetAt(index)->SetConsumed();
+    operation_ = Po::kSetMode;
+    mode_ = id == TOKEN_MODESEQ ? 1 : 2;
+    return 0;
+}
+
+int AdpCCSchedParser::OnSetStartTime(ArrayList<Token*>* tokens, u8 index)
+{
+    if (tokens->GetAt(index)->GetId() != TOKEN_SETSTARTTIME)
+        return -1;
+    tokens->GetAt(index)->SetConsumed();
+    if (operation_ == Po::kNothing)
+        operation_ = Po::kSetStartTime;
+    int date = 0;
+    int hour = 0;
+    if (!TakeNumber(tokens, index, &date) || !TakeNumber(tokens, index + 1u, &hour))
+        return -1;
+    return ParseStartTime(date, hour, &startTime_) ? 0 : -1;
+}
+
+int AdpCCSchedParser::OnSetDelay(ArrayList<Token*>* tokens, u8 index)
+{
+    if (tokens->GetAt(index)->GetId() != TOKEN_SETDELAY)
+        return -1;
+    tokens->GetAt(index)->SetConsumed();
+    if (operation_ == Po::kNothing)
+        operation_ = Po::kSetDelay;
+    int hours = 0;
+    if (!TakeNumber(tokens, index, &hours) || hours < 0)
+        return -1;
+    if (static_cast<u32>(hours) > kMaxDelayHours) {
+        PrintMessage(CommonMsg::kText, "Invalid Delay Value \n");
+        return -1;
+    }
+    delay_ = static_cast<u32>(hours);
+    return 0;
+}
+
+int AdpCCSchedParser::OnExcludeLd(ArrayList<Token*>* tokens, u8 index)
+{
+    if (tokens->GetAt(index)->GetId() != TOKEN_EXCLUDELD)
+        return -1;
+    tokens->GetAt(index)->SetConsumed();
+    return 0;
+}
+
+ParsedObjects AdpCCSchedParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+        return nullptr;
+    return MakePerAdapter([this](u8 adapter) {
+        return std::make_unique<Po>(TOKEN_ADPCCSCHED, operation_, mode_, delay_, startTime_, GetLdList(), adapter);
+    });
+}
