@@ -21,6 +21,7 @@ const MessageEntry kCommonMessages[] = {
     {kAdapterTitle, "Adapter #%d\n\n"},
     {kInvalidOption, "Invalid option specified.\n"},
     {kNoMemory, "Could not allocate memory for %s.\n"},
+    {kNoVdConfigured, "Adapter %d: No virtual drive is configured.\n"},
     {kColumn10, "%-10s"},
     {kColumn20, "%-20s"},
     {kColumn25, "%-25s"},
