@@ -21,18 +21,20 @@ RaidManager* RaidManagerOrReport(CpController* cpController, u8 adapter)
     return manager;
 }
 
-Adapter* AdapterOrReport(CpController* cpController, u8 adapter, bool refresh)
+Adapter* AdapterOrReport(CpController* cpController, u8 adapter, bool refresh, RaidManager** manager)
 {
-    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
-    if (manager == nullptr)
+    RaidManager* raidManager = RaidManagerOrReport(cpController, adapter);
+    if (raidManager == nullptr)
         return nullptr;
     if (refresh)
-        manager->Refresh();
+        raidManager->Refresh();
     Adapter* element = nullptr;
-    if (manager->GetAdapter(&element) != 0 || element == nullptr) {
+    if (raidManager->GetAdapter(&element) != 0 || element == nullptr) {
         PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
         return nullptr;
     }
+    if (manager != nullptr)
+        *manager = raidManager;
     return element;
 }
 

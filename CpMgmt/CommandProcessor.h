@@ -38,8 +38,9 @@ class Adapter;
 
 // The Adapter element of the CpController's controller, its RaidManager refreshed first when
 // `refresh` is set (the refresh's own result does not count); null after message 0x30021 (no
-// RaidManager) or 0x30023 (no adapter), naming `adapter`.
-Adapter* AdapterOrReport(CpController* cpController, u8 adapter, bool refresh);
+// RaidManager) or 0x30023 (no adapter), naming `adapter`. `manager`, when given, receives the
+// RaidManager.
+Adapter* AdapterOrReport(CpController* cpController, u8 adapter, bool refresh, RaidManager** manager = nullptr);
 // The RaidManager refreshed and its Adapter element, or null after the message of the step that
 // failed: 0x30021 (no RaidManager), 0x30022 (the refresh), 0x30023 (the adapter).
 Adapter* RefreshedAdapterOrReport(CpController* cpController, u8 adapter, RaidManager** manager = nullptr);

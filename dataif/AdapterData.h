@@ -1,6 +1,8 @@
 // The data behind the Adapter element: the controller's information block, its properties and
 // the other controller-wide blocks, each read once and kept for the rest of the run.
 #pragma once
+#include <vector>
+
 #include "ZepUtil/ByteView.h"
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
@@ -50,7 +52,41 @@ enum class AdpInfoValue {
     SscCount,          // u16
     MaxVdsPerArray,    // u8
     RaidLevelBits,     // u8: bit 0 RAID 0, 1 RAID 1, 2 RAID 5, 4 RAID 6, 5 RAID 10, 6 RAID 50, 7 RAID 60
+    CurrentPerfMode,   // u8: the performance mode in use (0 best IOPS, 1 least latency)
 };
+
+// The patrol-read properties: mode (0 automatic, 1 manual, 2 disabled), the most drives read at
+// once, whether solid state drives are read, the next start (seconds since 2000-01-01 00:00:00
+// local time) and the delay between runs (seconds; kNoDelay for none).
+struct PatrolReadSettings {
+    u8 mode = 0;
+    u8 maxConcurrent = 0;
+    u8 onSsd = 0;
+    u32 nextStart = 0;
+    u32 execDelay = 0;
+};
+
+// The consistency-check schedule: mode (0 disabled, 1 sequential, 2 concurrent), the target ids
+// left out, the next start and the delay between runs as for patrol read.
+struct CcScheduleSettings {
+    u8 mode = 0;
+    std::vector<u16> excluded;
+    u32 nextStart = 0;
+    u32 execDelay = 0;
+};
+
+constexpr u32 kNoDelay = 0xFFFFFFFF;
+constexpr u32 kMaxCcExcluded = 74;  // target ids the schedule holds
+
+// The state of patrol read or of the scheduled check: runs completed, the state (0 stopped, 1
+// ready, 2 active, 255 aborted) and the drives or virtual drives done in the run.
+struct ScheduleStatus {
+    u32 iterations = 0;
+    u8 state = 0;
+    u8 completed = 0;
+};
+
+enum class PatrolReadAction { Start, Stop, Suspend, Resume };
 
 // Fields of the 64-byte controller properties.
 enum class AdpProperty {
@@ -92,6 +128,61 @@ public:
     virtual int ReadProperties() = 0;
     // A property's value (bits as 0/1). 0, or the status of reading the properties.
     virtual int GetProperty(AdpProperty field, u32* value) = 0;
+
+    // Changes a property in the kept copy (read first when needed) and marks it changed. 0, or
+    // the status of reading the properties.
+    virtual int SetProperty(AdpProperty field, u32 value) = 0;
+    // The maximum flush lines and the second value (ordered I/Os or latency) of performance mode
+    // 0 or 1, the same way; -1 for another mode.
+    virtual int SetPerfModeValues(u8 mode, u8 maxFlushLines, u8 second) = 0;
+    // Writes the kept properties when they were changed: 0 when nothing changed, -1 when none
+    // are kept, else the write's status.
+    virtual int WriteProperties() = 0;
+
+    // The alarm: 1 enabled, 0 disabled, 3 when the controller has none (its status 34, taken
+    // as an answer). Setting it: 0 disable, 1 enable, 2 silence (-1 for another value); on
+    // success the kept properties carry the new state, without being marked changed.
+    virtual int GetAlarmStatus(u8* state) = 0;
+    virtual int SetAlarm(u8 value) = 0;
+
+    // Drive performance monitoring: 0 stop, 1 start, 2 clear the statistics of the mask; other
+    // operations send nothing and answer 0.
+    virtual int ControlDpm(u8 operation, u8 mask) = 0;
+
+    // Patrol read: the properties are read once and kept; a write sends them whole (and keeps
+    // them). The status is read on every call.
+    virtual int GetPatrolReadSettings(PatrolReadSettings* settings) = 0;
+    virtual int WritePatrolReadSettings(const PatrolReadSettings& settings) = 0;
+    virtual int GetPatrolReadStatus(ScheduleStatus* status) = 0;
+    virtual int ControlPatrolRead(PatrolReadAction action) = 0;
+
+    // The consistency-check schedule: read once (again with `refresh`) and kept; a write sends
+    // it whole. -1 for more excluded ids than the schedule holds. The status is read on every
+    // call.
+    virtual int ReadCcSchedule(bool refresh) = 0;
+    virtual int GetCcSchedule(CcScheduleSettings* schedule) = 0;
+    virtual int WriteCcSchedule(const CcScheduleSettings& schedule) = 0;
+    virtual int GetCcStatus(ScheduleStatus* status) = 0;
+
+    // The BIOS data, read once and kept: the boot device (a virtual drive's target id or a
+    // drive's device id, with the flag of a drive); setting it marks the copy changed (-1 when
+    // none is kept); the write sends it (with its checksum) only when changed: 0 when unchanged,
+    // -1 when none is kept.
+    virtual int ReadBiosData() = 0;
+    virtual int GetBootDevice(u16* device, u8* isDrive) = 0;
+    virtual int SetBootDevice(u16 device, u8 isDrive) = 0;
+    virtual int WriteBiosData() = 0;
+
+    // The connector modes, read once and kept: the number of connectors, the mode of connector
+    // n (1 internal, 2 external, 3 automatic, 0 fixed; -1 for a connector the block does not
+    // hold), a new mode for it (marks the copy changed; -1 when nothing is kept, for a connector
+    // the block does not hold, a mode of 0 or a fixed connector), and the write of a changed
+    // copy (0 when unchanged, -1 when nothing is kept).
+    virtual int ReadConnectorModes() = 0;
+    virtual int GetConnectorModeCount(u8* count) = 0;
+    virtual int GetConnectorMode(u8 n, u8* mode) = 0;
+    virtual int SetConnectorMode(u8 n, u8 mode) = 0;
+    virtual int WriteConnectorModes() = 0;
 
     // Byte 0 of the OEM data. 0, or the request's status (value untouched).
     virtual int GetOemMode(u32* mode) = 0;

@@ -145,6 +145,13 @@ constexpr PropField kPropFields[] = {
     {AdpProperty::PerfMode, ctrlprops::kOffPerfMode, PropKind::PerfMode, 0},
 };
 
+const PropField* FindPropField(AdpProperty field)
+{
+    const PropField* entry =
+        std::find_if(std::begin(kPropFields), std::end(kPropFields), [field](const PropField& f) { return f.field == field; });
+    return entry == std::end(kPropFields) ? nullptr : entry;
+}
+
 }  // namespace
 
 int AdapterDataFwi::ReadBlock(u32 opcode, u32 length, std::vector<u8>* block)
@@ -156,6 +163,13 @@ int AdapterDataFwi::ReadBlock(u32 opcode, u32 length, std::vector<u8>* block)
     if (status == 0)
         *block = std::move(buffer);
     return status;
+}
+
+int AdapterDataFwi::WriteBlock(u32 opcode, std::vector<u8>* block)
+{
+    const u32 mbox[3] = {0, 0, 0};
+    DcmdFwiDpParams request(opcode, mbox, block->data(), static_cast<u32>(block->size()));
+    return controller_->Execute(request);
 }
 
 int AdapterDataFwi::ReadControllerInfo(bool refresh)
@@ -208,6 +222,9 @@ int AdapterDataFwi::GetInfoValue(AdpInfoValue field, u32* value)
         return 0;
     case AdpInfoValue::RaidLevelBits:
         *value = b.U8(ctrlinfo::kOffRaidLevels);
+        return 0;
+    case AdpInfoValue::CurrentPerfMode:
+        *value = b.Sub(ctrlinfo::kOffSettings, ctrlprops::kSize).U8(ctrlprops::kOffPerfMode) & ctrlprops::kPerfModeMask;
         return 0;
     }
     return -1;
@@ -281,9 +298,8 @@ int AdapterDataFwi::GetProperty(AdpProperty field, u32* value)
     int status = ReadProperties();
     if (status != 0)
         return status;
-    const PropField* entry =
-        std::find_if(std::begin(kPropFields), std::end(kPropFields), [field](const PropField& f) { return f.field == field; });
-    if (entry == std::end(kPropFields))
+    const PropField* entry = FindPropField(field);
+    if (entry == nullptr)
         return -1;
     const ByteView b(properties_);
     switch (entry->kind) {
@@ -304,6 +320,61 @@ int AdapterDataFwi::GetProperty(AdpProperty field, u32* value)
         break;
     }
     return 0;
+}
+
+int AdapterDataFwi::SetProperty(AdpProperty field, u32 value)
+{
+    int status = ReadProperties();
+    if (status != 0)
+        return status;
+    const PropField* entry = FindPropField(field);
+    if (entry == nullptr)
+        return -1;
+    ByteWriter b(properties_);
+    switch (entry->kind) {
+    case PropKind::Byte:
+    case PropKind::NonZero:
+        b.PutU8(entry->offset, static_cast<u8>(value));
+        break;
+    case PropKind::Word:
+        b.PutU16(entry->offset, static_cast<u16>(value));
+        break;
+    case PropKind::Bit:
+        b.PutBit(BitField{entry->offset, entry->bit}, value != 0);
+        break;
+    case PropKind::PerfMode: {
+        const u8 kept = static_cast<u8>(b.View().U8(entry->offset) & ~ctrlprops::kPerfModeMask);
+        b.PutU8(entry->offset, static_cast<u8>(kept | (value & ctrlprops::kPerfModeMask)));
+        break;
+    }
+    }
+    propertiesChanged_ = true;
+    return 0;
+}
+
+int AdapterDataFwi::SetPerfModeValues(u8 mode, u8 maxFlushLines, u8 second)
+{
+    if (mode >= ctrlprops::kPerfModes)
+        return -1;
+    int status = ReadProperties();
+    if (status != 0)
+        return status;
+    ByteWriter pair = ByteWriter(properties_).Sub(ctrlprops::kOffPerfModeValues + ctrlprops::kPerfModeValueSize * mode,
+                                                  ctrlprops::kPerfModeValueSize);
+    pair.PutU8(ctrlprops::kPerfModeOffMaxFlushLines, maxFlushLines);
+    pair.PutU8(ctrlprops::kPerfModeOffSecond, second);
+    propertiesChanged_ = true;
+    return 0;
+}
+
+int AdapterDataFwi::WriteProperties()
+{
+    if (properties_.empty())
+        return -1;
+    if (!propertiesChanged_)
+        return 0;
+    propertiesChanged_ = false;
+    return WriteBlock(kDcmdCtrlSetProperties, &properties_);
 }
 
 int AdapterDataFwi::GetOemMode(u32* mode)

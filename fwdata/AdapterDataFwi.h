@@ -22,6 +22,32 @@ public:
 
     int ReadProperties() override;
     int GetProperty(AdpProperty field, u32* value) override;
+    int SetProperty(AdpProperty field, u32 value) override;
+    int SetPerfModeValues(u8 mode, u8 maxFlushLines, u8 second) override;
+    int WriteProperties() override;
+
+    // Alarm, drive performance monitoring, patrol read, consistency-check schedule, BIOS data
+    // and connector modes (AdapterDataFwiSettings.cpp).
+    int GetAlarmStatus(u8* state) override;
+    int SetAlarm(u8 value) override;
+    int ControlDpm(u8 operation, u8 mask) override;
+    int GetPatrolReadSettings(PatrolReadSettings* settings) override;
+    int WritePatrolReadSettings(const PatrolReadSettings& settings) override;
+    int GetPatrolReadStatus(ScheduleStatus* status) override;
+    int ControlPatrolRead(PatrolReadAction action) override;
+    int ReadCcSchedule(bool refresh) override;
+    int GetCcSchedule(CcScheduleSettings* schedule) override;
+    int WriteCcSchedule(const CcScheduleSettings& schedule) override;
+    int GetCcStatus(ScheduleStatus* status) override;
+    int ReadBiosData() override;
+    int GetBootDevice(u16* device, u8* isDrive) override;
+    int SetBootDevice(u16 device, u8 isDrive) override;
+    int WriteBiosData() override;
+    int ReadConnectorModes() override;
+    int GetConnectorModeCount(u8* count) override;
+    int GetConnectorMode(u8 n, u8* mode) override;
+    int SetConnectorMode(u8 n, u8 mode) override;
+    int WriteConnectorModes() override;
 
     int GetOemMode(u32* mode) override;
     int SetEscrowKey(const char* key) override;
@@ -61,6 +87,8 @@ public:
 private:
     // Reads a block from the controller into `block` (sized to `length`), kept on success.
     int ReadBlock(u32 opcode, u32 length, std::vector<u8>* block);
+    // Sends the whole block to the controller.
+    int WriteBlock(u32 opcode, std::vector<u8>* block);
     int ReadConnectors();
     int ReadPhys();
     // The enclosure list entry of the enclosure, or an empty view (the read status or -1).
@@ -69,6 +97,13 @@ private:
     Controller* controller_;
     std::vector<u8> info_;
     std::vector<u8> properties_;
+    bool propertiesChanged_ = false;
+    std::vector<u8> patrolRead_;   // the patrol-read properties
+    std::vector<u8> ccSchedule_;
+    std::vector<u8> bios_;
+    bool biosChanged_ = false;
+    std::vector<u8> connectorModes_;
+    bool connectorModesChanged_ = false;
     std::vector<u8> connectors_;
     std::vector<u8> phys_;
     std::vector<u8> enclosures_;

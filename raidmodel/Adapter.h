@@ -4,6 +4,7 @@
 // Each operation returns 0 or the status of the read behind it; an out value is written only on
 // success.
 #pragma once
+#include <ctime>
 #include <memory>
 
 #include "ZepUtil/CppStr/apstring.h"
@@ -136,6 +137,79 @@ public:
     int GetSpinUpEncDrvCnt(u8* v) { return Prop(AdpProperty::SpinUpEncDrvCnt, v); }
     int GetSpinUpEncDelay(u8* v) { return Prop(AdpProperty::SpinUpEncDelay, v); }
     int GetPerfMode(u8* v) { return Prop(AdpProperty::PerfMode, v); }
+    // Any property as a number (bits as 0/1).
+    int GetProperty(AdpProperty field, u32* v) { return Prop(field, v); }
+    // The performance mode in use, from the controller information.
+    int GetCurrentPerfMode(u8* mode);
+
+    // Changes to the kept properties (read first when needed; the read status): a field, or the
+    // values of performance mode 0 or 1. Nothing reaches the controller before
+    // WriteAdpProperties, which writes the whole block when something changed (0 when nothing
+    // did, -1 when nothing is kept).
+    int SetProperty(AdpProperty field, u32 value) { return data_->SetProperty(field, value); }
+    int SetPerfModeValues(u8 mode, u8 maxFlushLines, u8 second)
+    {
+        return data_->SetPerfModeValues(mode, maxFlushLines, second);
+    }
+    int WriteAdpProperties() { return data_->WriteProperties(); }
+
+    // Alarm: 1 enabled, 0 disabled, 3 missing; set 0 disable, 1 enable, 2 silence.
+    int GetAlarmStatus(u8* state) { return data_->GetAlarmStatus(state); }
+    int SetAlarm(u8 value) { return data_->SetAlarm(value); }
+    // Drive performance monitoring: 0 stop, 1 start, 2 clear the statistics of the mask.
+    int ControlDpm(u8 operation, u8 mask) { return data_->ControlDpm(operation, mask); }
+
+    // Patrol read (AdapterSchedules.cpp). The value getters answer 0 (the state 3) when the
+    // block cannot be read. Each setter reads the properties when needed and writes them whole;
+    // -1 when they cannot be read, else the write's status.
+    u8 GetPatrolReadMode();
+    u32 GetPatrolReadExecDelay();
+    u8 GetPatrolReadState();
+    u32 GetPatrolReadIterations();
+    u8 GetPatrolReadPdsCompleted();  // while a run is active, else 0
+    int SetPatrolReadMode(u8 mode);
+    int SetPatrolReadMaxConcurrentPd(u8 count);
+    int SetPatrolReadExecDelay(u32 seconds);
+    // -1 as well for a start time that cannot be converted (nothing is written then).
+    int SetPatrolReadStartTime(const std::tm* start);
+    // -1 unless the controller properties let solid state drives be read.
+    int SetPatrolReadOnSsd(u8 on);
+    int GetPatrolReadOnSsd(u8* on);
+    int StartPatrolRead() { return data_->ControlPatrolRead(PatrolReadAction::Start); }
+    int StopPatrolRead() { return data_->ControlPatrolRead(PatrolReadAction::Stop); }
+    int SuspendPatrolRead() { return data_->ControlPatrolRead(PatrolReadAction::Suspend); }
+    int ResumePatrolRead() { return data_->ControlPatrolRead(PatrolReadAction::Resume); }
+
+    // Consistency-check schedule (AdapterSchedules.cpp). IsCcScheduleSupported reads the
+    // schedule again and is false only when the controller answers status 2.
+    bool IsCcScheduleSupported();
+    // The mode, the excluded target ids when given (more than the schedule holds: -1), the start
+    // time when its day or year is set (one that cannot be converted: -1), the delay in seconds
+    // unless it is kNoDelay (0 is kept as kNoDelay); then one write. Nothing is written when a
+    // part is refused.
+    int SetCcSchedule(u8 mode, const ArrayList<u16>* excluded, const std::tm* start, u32 delay);
+    int SetCcStartTime(const std::tm* start);
+    int SetCcDelay(u32 seconds);
+    int GetCcMode(u8* mode);
+    int GetCcDelay(u32* seconds);  // kNoDelay is answered as 0
+    int GetCcStartTime(std::tm* start);
+    int GetCcExcludedLds(ArrayList<u16>* ids);
+    int GetCcState(u8* state);
+    int GetCcIterationCount(u32* count);
+    int GetCcCompletedLdCount(u8* count);
+
+    // The BIOS data's boot device (kept after the first read; written when changed).
+    int ReadBiosData() { return data_->ReadBiosData(); }
+    int WriteBiosData() { return data_->WriteBiosData(); }
+    int GetBootDevice(u16* device, u8* isDrive) { return data_->GetBootDevice(device, isDrive); }
+    int SetBootDevice(u16 device, u8 isDrive) { return data_->SetBootDevice(device, isDrive); }
+
+    // Connector modes (kept after the first read; written when changed).
+    int ReadConnectorModes() { return data_->ReadConnectorModes(); }
+    int WriteConnectorModes() { return data_->WriteConnectorModes(); }
+    int GetConnectorModeCount(u8* count) { return data_->GetConnectorModeCount(count); }
+    int GetConnectorMode(u8* mode, u8 n) { return data_->GetConnectorMode(n, mode); }
+    int SetConnectorMode(u8 mode, u8 n) { return data_->SetConnectorMode(n, mode); }
 
     // Byte 0 of the OEM data (private request), zero-extended; on failure the status, mode untouched.
     int GetOemMode(u32* mode) { return data_->GetOemMode(mode); }
@@ -205,6 +279,10 @@ public:
     int DiscardPreservedCache(u8 targetId) { return data_->DiscardPreservedCache(targetId); }
 
 private:
+    // A change of one field of the patrol-read properties, written whole.
+    template <typename Change>
+    int ChangePatrolRead(Change change);
+
     int Flag(AdpInfoFlag flag, u8* out);
     int Prop(AdpProperty field, u8* out);
     int Prop(AdpProperty field, u16* out);

@@ -17,7 +17,7 @@ constexpr u32 kDelay = 200;         // u32, seconds; 0xFFFFFFFF none
 constexpr u32 kStatusSize = 16;
 constexpr u32 kIterations = 0;      // u32
 constexpr u32 kState = 4;           // u8
-constexpr u32 kDrivesDone = 5;      // u8, while the state is active
+constexpr u32 kDrivesDone = 5;      // u8, while a run goes on
 
 }  // namespace
 
@@ -50,7 +50,7 @@ Block EncodePatrolReadStatus(const Controller& controller)
     const u8 state = PatrolReadState(controller);
     block.PutU32(kIterations, controller.patrolRead.iterations);
     block.PutU8(kState, state);
-    if (state == kPrStateActive)
+    if (state == kPrStateActive || state == kPrStateSuspended)
         block.PutU8(kDrivesDone, controller.patrolRead.drivesDone);
     return block;
 }

@@ -137,8 +137,13 @@ bool PatrolReadRuns(const Controller& controller)
 u8 PatrolReadState(const Controller& controller)
 {
     const PatrolRead& pr = controller.patrolRead;
-    if (PatrolReadRuns(controller))
-        return kPrStateActive;
+    if (PatrolReadRuns(controller)) {
+        const bool reading = std::any_of(controller.operations.begin(), controller.operations.end(),
+                                         [](const Operation& op) { return IsRead(op) && !op.suspendedAt; });
+        const bool suspended = std::any_of(controller.operations.begin(), controller.operations.end(),
+                                           [](const Operation& op) { return IsRead(op) && op.suspendedAt; });
+        return suspended && !reading ? kPrStateSuspended : kPrStateActive;
+    }
     if (pr.mode == kPrModeDisabled)
         return kPrStateStopped;
     if (pr.aborted)

@@ -15,6 +15,7 @@ namespace sim {
 constexpr u8 kPrStateStopped = 0;
 constexpr u8 kPrStateReady = 1;
 constexpr u8 kPrStateActive = 2;
+constexpr u8 kPrStateSuspended = 3;  // every drive of the run that is being read is suspended
 constexpr u8 kPrStateAborted = 255;
 
 constexpr u64 kPrModeAuto = 0;

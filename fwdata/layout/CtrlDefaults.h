@@ -60,6 +60,7 @@ constexpr u32 kOffPowerSaveFlags = 55;
 constexpr u8 kPowerSaveFlagsNotSet = 0xFF;
 constexpr u8 kPowerSaveNoPerVdLevel = 1u << 3;
 constexpr u8 kPowerSaveNoMaximumOnVd = 1u << 4;
+constexpr u8 kPowerSaveScheduleAllowed = 1u << 6;  // a time without power saving may be set
 constexpr u32 kOffDefaultSpinDownMin = 56; // u16
 constexpr u32 kOffSnapVdSpace = 58;
 constexpr u32 kOffAutoSnapVdSpace = 59;

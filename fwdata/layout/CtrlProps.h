@@ -65,4 +65,11 @@ constexpr u32 kOffSpinUpEnclDriveCount = 44;
 constexpr u32 kOffSpinUpEnclDelay = 45;
 constexpr u32 kOffPerfMode = 47;             // low two bits
 constexpr u8 kPerfModeMask = 0x03;
+// A pair per performance mode (0 best IOPS, 1 least latency): the maximum flush lines and the
+// ordered I/Os (mode 0) or the latency (mode 1).
+constexpr u32 kOffPerfModeValues = 48;
+constexpr u32 kPerfModeValueSize = 2;
+constexpr u32 kPerfModes = 2;
+constexpr u32 kPerfModeOffMaxFlushLines = 0;
+constexpr u32 kPerfModeOffSecond = 1;
 }  // namespace ctrlprops

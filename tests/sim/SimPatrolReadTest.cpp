@@ -113,7 +113,7 @@ TEST_F(SimPatrolReadTest, SuspendedRunHoldsItsProgressWhileTheClockMoves)
     NextRun(kNow + 5000);
     EXPECT_EQ(Reading(true), (std::vector<int>{20, 21, 22, 28}));
     EXPECT_EQ(Progress(20).At(8, 2), 65535u / 2);
-    EXPECT_EQ(Status()[0], 2u);
+    EXPECT_EQ(Status()[0], 3u);  // suspended
     ASSERT_EQ(Op(kSuspendResume, 1), 0u);
     NextRun(kNow + 5049);
     EXPECT_EQ(Status()[0], 2u);

@@ -1,0 +1,21 @@
+// -AdpBootDrive: sets or clears the drive the controller's BIOS boots from (a virtual drive, or
+// a drive the host sees as a system drive), or reports it.
+#pragma once
+#include "CpMgmt/CommandProcessor.h"
+#include "parsers/AdpBootDriveParsedObject.h"
+
+class Adapter;
+class PhysicalDevice;
+class RaidManager;
+class VirtualDisk;
+
+class AdpBootDriveCp : public CommandProcessor {
+public:
+    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+
+private:
+    // Set (`unset` false) or clear the boot device to the named virtual drive or drive.
+    int ChangeVd(CpController* cpController, RaidManager* manager, Adapter* adapter, const AdpBootDriveParsedObject* object, bool unset);
+    int ChangePd(CpController* cpController, RaidManager* manager, Adapter* adapter, const AdpBootDriveParsedObject* object, bool unset);
+    int Report(CpController* cpController, RaidManager* manager, Adapter* adapter);
+};

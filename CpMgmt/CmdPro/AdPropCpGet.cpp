@@ -1,0 +1,218 @@
+// -AdpGetProp: each property is read and printed; a row prints only when its read succeeded,
+// and the read's status becomes the command's.
+#include <cstdio>
+
+#include "CpMgmt/CmdPro/AdPropCp.h"
+#include "CpMgmt/CmdPro/AdPropRows.h"
+#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "cmdtool/TokenIds.h"
+#include "raidmodel/Adapter.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+using namespace SetMsg;
+
+const char* OnOff(bool on, const char* onText, const char* offText) { return on ? onText : offText; }
+
+const char* CoercionText(u32 mode)
+{
+    return mode == 0 ? "Disabled" : mode == 2 ? "1GB" : "128MB";
+}
+
+const char* BackplaneText(u32 mode)
+{
+    constexpr const char* kTexts[] = {"None", "SGPIO", "i2c SEP", "SGPIO/i2c SEP"};
+    return mode < 4 ? kTexts[mode] : "Unknown";
+}
+
+const char* AlarmText(u8 state)
+{
+    switch (state) {
+    case 0:
+        return "Disabled";
+    case 1:
+        return "Enabled";
+    case 3:
+        return "Missing";
+    default:
+        return "Unknown";
+    }
+}
+
+}  // namespace
+
+const char* adprop::PowerSavePolicyName(u32 policy, bool maximumWithoutCaching)
+{
+    switch (policy) {
+    case 1:
+    case 5:
+        return "Automatic";
+    case 2:
+        return "Maximum";
+    case 6:
+        return maximumWithoutCaching ? "Maximum without caching" : "Maximum";
+    case 254:
+        return "None";
+    case 0:
+        return "Controller defined";
+    default:
+        return "";
+    }
+}
+
+int AdpPropertyCp::Get(Context& c, const AdpPropertyPo* object)
+{
+    bool handled = false;
+    const int special = GetSpecial(c, object, &handled);
+    if (handled)
+        return special;
+
+    const adprop::Row* row = adprop::FindRow(object->GetPropertyId());
+    if (row == nullptr || row->getMessage == 0) {
+        PrintMessage(CommonMsg::kInvalidOption);
+        return -1;
+    }
+    u8 supported = 1;
+    if (row->check == adprop::Check::SpinDown || row->check == adprop::Check::Pi) {
+        const int status = row->check == adprop::Check::SpinDown ? c.adapter->IsSpinDownSupported(&supported)
+                                                                 : c.adapter->IsPiSupported(&supported);
+        if (status != 0)
+            return status;
+        if (supported == 0) {
+            PrintMessage(row->check == adprop::Check::SpinDown ? kSpinDownNotSupported : kPiNotSupported, c.number);
+            return 0;
+        }
+    }
+    u32 value = 0;
+    const int status = c.adapter->GetProperty(row->field, &value);
+    if (status != 0)
+        return status;
+    if (row->show == adprop::Show::Number)
+        PrintMessage(row->getMessage, c.number, static_cast<int>(value));
+    else
+        PrintMessage(row->getMessage, c.number, OnOff(value != 0, row->getOn, row->getOff));
+    return 0;
+}
+
+int AdpPropertyCp::GetSpecial(Context& c, const AdpPropertyPo* object, bool* handled)
+{
+    *handled = true;
+    Adapter* adapter = c.adapter;
+    u32 value = 0;
+    int status = 0;
+    switch (object->GetPropertyId()) {
+    case TOKEN_DSBLCACHEBYPASS:
+        PrintMessage(CommonMsg::kText, "Not Supported\n");
+        return c.status;
+    case TOKEN_COERCIONMODE:
+    case TOKEN_AUTODETECTBACKPLANEDSBL: {
+        const bool coercion = object->GetPropertyId() == TOKEN_COERCIONMODE;
+        status = adapter->GetProperty(coercion ? AdpProperty::CoercionMode : AdpProperty::AutoDetectBackplaneDsbl, &value);
+        if (status == 0)
+            PrintMessage(coercion ? kCoercionMode : kBackplaneDetect, c.number,
+                         coercion ? CoercionText(value) : BackplaneText(value));
+        return status;
+    }
+    case AdpPropertyPo::kAlarm: {
+        u8 state = 0;
+        status = adapter->GetAlarmStatus(&state);
+        if (status == 0)
+            PrintMessage(kAlarmStatus, c.number, AlarmText(state));
+        return status;
+    }
+    case TOKEN_ECCBUCKETCOUNT: {
+        u16 count = 0;
+        status = adapter->GetEccBucketCount(&count);
+        if (status == 0)
+            PrintMessage(kEccBucketCount, c.number, static_cast<int>(count));
+        return status;
+    }
+    case TOKEN_WBSUPPORT:
+        PrintMessage(CheckWriteBackPossible(c.cpController) == 0 ? kWriteBackPossible : kWriteBackNotPossible, c.number);
+        return 0;
+    case TOKEN_DEFAULTLDPSPOLICY: {
+        status = adapter->GetProperty(AdpProperty::DefaultLdPsPolicy, &value);
+        u8 uncached = 0;
+        if (status == 0) {
+            adapter->IsMaxPowerSavingUncached(&uncached);
+            PrintMessage(kDefaultPowerSavePolicy, c.number, adprop::PowerSavePolicyName(value, uncached != 0));
+        }
+        return status;
+    }
+    case TOKEN_DISABLELDPSTIME:
+        status = adapter->GetProperty(AdpProperty::DisableLdPsTime, &value);
+        if (status == 0)
+            PrintMessage(kPowerSaveTime, c.number, static_cast<int>(value / 60), static_cast<int>(value % 60));
+        return status;
+    case TOKEN_DPMENABLE: {
+        u8 state = 0;
+        status = adapter->GetDpmState(&state, nullptr);
+        if (status == 0)
+            PrintMessage(kDpm, OnOff(state != 0, "Enabled", "Disabled"), c.number);
+        return status;
+    }
+    case TOKEN_ENABLEEGHSP:
+    case TOKEN_ENABLEEUG: {
+        u32 ghsp = 0;
+        u32 ug = 0;
+        const int ghspStatus = adapter->GetProperty(AdpProperty::EnableEGhsp, &ghsp);
+        const int ugStatus = adapter->GetProperty(AdpProperty::EnableEUg, &ug);
+        if (ghspStatus != 0 && ugStatus != 0)
+            return ugStatus;
+        const char* text = ghsp != 0 && ug != 0 ? "Emergency Spare : Unconfigured Good & Global HotSpare"
+                           : ghsp != 0          ? "Emergency Spare : Global HotSpare"
+                           : ug != 0            ? "Emergency Spare : Unconfigured Good"
+                                                : "Emergency Spare : None";
+        PrintMessage(CommonMsg::kText, text);
+        return ghspStatus != 0 ? ghspStatus : ugStatus;
+    }
+    case TOKEN_ENABLEESMARTER: {
+        status = adapter->GetProperty(AdpProperty::EnableESmarter, &value);
+        if (status != 0)
+            return status;
+        char text[64];
+        std::snprintf(text, sizeof text, "%s %s", "Emergency Spare For SMARTer:", OnOff(value != 0, "Enabled", "Disabled"));
+        PrintMessage(CommonMsg::kText, text);
+        PrintMessage(CommonMsg::kLineEnd);
+        return 0;
+    }
+    case TOKEN_PERFMODE:
+    case TOKEN_PERFMODEVALUES: {
+        u8 tuning = 0;
+        if (adapter->IsPerfTuningSupported(&tuning) != 0 || tuning == 0) {
+            PrintMessage(CommonMsg::kText, "Fw Not Support Perf Tuning\n");
+            return kDirect;
+        }
+        if (object->GetPropertyId() == TOKEN_PERFMODE) {
+            u8 mode = 0;
+            status = adapter->GetCurrentPerfMode(&mode);
+            if (status == 0)
+                PrintMessage(CommonMsg::kText, mode == 0   ? "Perf Tuned Mode : Best IOPS\n"
+                                               : mode == 1 ? "Perf Tuned Mode : Least Latency\n"
+                                                           : "");
+            return status;
+        }
+        // Under OEM mode 2 the second value is the latency in units of 25 ms, else the number of
+        // ordered I/Os in units of 10.
+        const bool latency = c.oemMode == 2;
+        for (u8 mode = 0; mode <= 1; ++mode) {
+            u8 maxFlushLines = 0xFF;
+            u8 second = 0xFF;
+            status = adapter->GetPerfModeValues(mode, &maxFlushLines, &second);
+            if (status != 0)
+                continue;
+            char text[160];
+            std::snprintf(text, sizeof text, "Perf Tuned Mode : %d, %s = %d, %s = %d\n", mode, " Max Flush lines",
+                          maxFlushLines, latency ? " Max PD I/O Latency(ms)" : " Number Order IOs ",
+                          second * (latency ? 25 : 10));
+            PrintMessage(CommonMsg::kText, text);
+        }
+        return status;
+    }
+    default:
+        *handled = false;
+        return 0;
+    }
+}

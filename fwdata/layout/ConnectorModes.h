@@ -1,0 +1,17 @@
+// The connector modes (5 bytes, kDcmdConnectorGetModes / kDcmdConnectorSetModes): the number of
+// connectors and the mode of each of the first four.
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace connmodes {
+constexpr u32 kSize = 5;
+constexpr u32 kOffCount = 0;
+constexpr u32 kOffModes = 1;          // u8 per connector: 1 internal, 2 external, 3 automatic, 0 fixed
+constexpr u32 kMaxConnectors = kSize - kOffModes;
+}  // namespace connmodes
+
+// The alarm state (4 bytes, kDcmdCtrlGetAlarm).
+namespace alarmstate {
+constexpr u32 kSize = 4;
+constexpr u32 kOffEnabled = 0;
+}  // namespace alarmstate

@@ -1,0 +1,22 @@
+// The patrol-read properties (208 bytes, kDcmdCtrlPrGetProperties / kDcmdCtrlPrSetProperties).
+#pragma once
+#include "ZepUtil/ByteView.h"
+
+namespace prprops {
+constexpr u32 kSize = 208;
+constexpr u32 kOffMode = 0;           // 0 automatic, 1 manual, 2 disabled
+constexpr u32 kOffMaxConcurrent = 1;  // drives read at once
+constexpr u32 kOffOnSsd = 2;          // 1 solid state drives are read too
+constexpr u32 kOffNextStart = 196;    // u32, seconds since 2000-01-01 00:00:00 local time
+constexpr u32 kOffExecDelay = 200;    // u32, seconds
+constexpr u32 kNoDelay = 0xFFFFFFFF;
+}  // namespace prprops
+
+// The patrol-read status (16 bytes, kDcmdCtrlPrGetStatus).
+namespace prstatus {
+constexpr u32 kSize = 16;
+constexpr u32 kOffIterations = 0;     // u32
+constexpr u32 kOffState = 4;          // 0 stopped, 1 ready, 2 active, 255 aborted
+constexpr u8 kStateActive = 2;
+constexpr u32 kOffPdsCompleted = 5;   // while active
+}  // namespace prstatus
