@@ -67,7 +67,7 @@ RunResult ToolTest::Spawn(const std::string& binary, const std::vector<std::stri
     }
     const char* path = std::getenv("PATH");
     env.push_back("PATH=" + dir_ + "/bin:" + (path ? path : "/usr/bin:/bin"));
-    env.push_back("TZ=UTC");
+    env.push_back("TZ=" + timeZone_);
     env.push_back("DRIVEKIT_SIM_STATE=" + StatePath());
     // The tool's run path finds the library next to it, except under the address sanitizer,
     // whose dlopen does not honour the executable's run path: name the folder explicitly.

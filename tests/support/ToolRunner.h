@@ -42,6 +42,9 @@ protected:
     static void AddPassThruPatch(nlohmann::json& state, const std::string& cdbHex, unsigned offset,
                                  const std::string& hex);
 
+    // The time zone of the following runs (UTC unless a test sets another).
+    void SetTimeZone(const std::string& zone) { timeZone_ = zone; }
+
     const std::string& Dir() const { return dir_; }
     std::string StatePath() const { return dir_ + "/drivekit-sim.json"; }
 
@@ -50,6 +53,7 @@ private:
                     bool withLibraryPath);
 
     std::string dir_;
+    std::string timeZone_ = "UTC";
 };
 
 std::string ToolBinary();
