@@ -17,6 +17,7 @@
 #include "parsers/CfgClrParsedObject.h"
 #include "parsers/FreeSpaceInfoParsedObject.h"
 #include "parsers/LdDelParsedObject.h"
+#include "support/ParseLine.h"
 #include "support/ScreenCapture.h"
 
 namespace {
@@ -31,15 +32,7 @@ class CfgParsersTest : public ScreenTest {
 protected:
     // Scans the line, checks the grammar and parses with the registered parser; null when any
     // step refuses the line.
-    static ParsedPtr Parse(const std::string& line)
-    {
-        ParsedPtr none;
-        Tokenizer tokenizer;
-        if (tokenizer.Scan(line.c_str()) != 0 || Grammar::Check(tokenizer.GetTokens()) != 0)
-            return none;
-        std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
-        return parser ? parser->ParseCommand(&tokenizer.GetTokens()) : std::move(none);
-    }
+    static ParsedPtr Parse(const std::string& line) { return ParseLine(line); }
 
     // The one CfgAddParsedObject of a line for adapter 0 (null when the line is refused).
     static std::unique_ptr<CfgAddParsedObject> ParseAdd(const std::string& line)

@@ -42,24 +42,10 @@ protected:
         ScreenTest::TearDown();
     }
 
-    // Parses the line and runs the processor on the rig's controller; the status.
     template <typename Processor>
     int RunLine(const std::string& line)
     {
-        Tokenizer tokenizer;
-        EXPECT_EQ(tokenizer.Scan(line.c_str()), 0) << line;
-        EXPECT_EQ(Grammar::Check(tokenizer.GetTokens()), 0) << line;
-        std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
-        ParsedObjects parsed = parser ? parser->ParseCommand(&tokenizer.GetTokens()) : nullptr;
-        if (parsed == nullptr || parsed->GetCount() == 0) {
-            ADD_FAILURE() << line;
-            return -100;
-        }
-        ParsedObject* object = parsed->GetAt(0)->Clone();
-        parsed.reset();
-        CpController cp(&rig.controller, object, object->GetCommandId());
-        Processor processor;
-        return processor.Process(&cp, object);
+        return RunProcessorLine<Processor>(rig, line);
     }
 
     CfgRig rig;

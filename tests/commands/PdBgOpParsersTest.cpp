@@ -16,6 +16,7 @@
 #include "parsers/PdCopyBackParser.h"
 #include "parsers/PdHspParsedObject.h"
 #include "parsers/PdRbldParsedObject.h"
+#include "support/ParseLine.h"
 #include "support/ScreenCapture.h"
 
 namespace {
@@ -31,15 +32,7 @@ protected:
     }
 
     // Scans, checks the grammar (unless told not to) and parses with the registered parser.
-    static ParsedPtr Parse(const std::string& line, bool checkGrammar = true)
-    {
-        ParsedPtr none;
-        Tokenizer tokenizer;
-        if (tokenizer.Scan(line.c_str()) != 0 || (checkGrammar && Grammar::Check(tokenizer.GetTokens()) != 0))
-            return none;
-        std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
-        return parser ? parser->ParseCommand(&tokenizer.GetTokens()) : std::move(none);
-    }
+    static ParsedPtr Parse(const std::string& line, bool checkGrammar = true) { return ParseLine(line, checkGrammar); }
 
     template <typename T>
     static T* First(const ParsedPtr& parsed)

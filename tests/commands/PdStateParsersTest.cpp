@@ -16,6 +16,7 @@
 #include "parsers/PdOnLineParsedObject.h"
 #include "parsers/PdPrpRmvParsedObject.h"
 #include "parsers/PdReplaceMissingParsedObject.h"
+#include "support/ParseLine.h"
 #include "support/ScreenCapture.h"
 
 namespace {
@@ -26,15 +27,7 @@ class PdStateParsersTest : public ScreenTest {
 protected:
     // Scans the line, checks the grammar and parses with the registered parser; null when any
     // step refuses the line.
-    static ParsedPtr Parse(const std::string& line)
-    {
-        ParsedPtr none;
-        Tokenizer tokenizer;
-        if (tokenizer.Scan(line.c_str()) != 0 || Grammar::Check(tokenizer.GetTokens()) != 0)
-            return none;
-        std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
-        return parser ? parser->ParseCommand(&tokenizer.GetTokens()) : std::move(none);
-    }
+    static ParsedPtr Parse(const std::string& line) { return ParseLine(line); }
 
     template <typename T>
     static T* First(const ParsedPtr& parsed)

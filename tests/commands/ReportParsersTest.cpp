@@ -14,6 +14,7 @@
 #include "parsers/LdInfoParsedObject.h"
 #include "parsers/PdInfoParsedObject.h"
 #include "parsers/PdListParsedObject.h"
+#include "support/ParseLine.h"
 #include "support/ScreenCapture.h"
 
 namespace {
@@ -24,15 +25,7 @@ class ReportParsersTest : public ScreenTest {
 protected:
     // Scans the line, checks the grammar and parses with the registered parser; null when any
     // step refuses the line.
-    static ParsedPtr Parse(const std::string& line)
-    {
-        ParsedPtr none;
-        Tokenizer tokenizer;
-        if (tokenizer.Scan(line.c_str()) != 0 || Grammar::Check(tokenizer.GetTokens()) != 0)
-            return none;
-        std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
-        return parser ? parser->ParseCommand(&tokenizer.GetTokens()) : std::move(none);
-    }
+    static ParsedPtr Parse(const std::string& line) { return ParseLine(line); }
 };
 
 TEST_F(ReportParsersTest, AdapterOnlyCommandsMakeOneObjectPerAdapterWithTheirOwnId)

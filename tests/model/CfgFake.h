@@ -4,9 +4,16 @@
 // by a spin-up request. Blocks for drives with the fields planning reads.
 #pragma once
 #include <memory>
+#include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "CpMgmt/CpController.h"
 #include "ModelFake.h"
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/Tokenizer.h"
 #include "raidmodel/ids/EnclSlotId.h"
 
 namespace cfg_test {
@@ -197,5 +204,25 @@ struct Spans {
         outer.Add(inner.back().get());
     }
 };
+
+// Parses the line as the tool does and runs the processor on the rig's controller; the status
+// (-100 when the line does not parse).
+template <typename Processor>
+int RunProcessorLine(CfgRig& rig, const std::string& line)
+{
+    Tokenizer tokenizer;
+    EXPECT_EQ(tokenizer.Scan(line.c_str()), 0) << line;
+    EXPECT_EQ(Grammar::Check(tokenizer.GetTokens()), 0) << line;
+    std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
+    ParsedObjects parsed = parser ? parser->ParseCommand(&tokenizer.GetTokens()) : nullptr;
+    if (parsed == nullptr || parsed->GetCount() == 0) {
+        ADD_FAILURE() << line;
+        return -100;
+    }
+    ParsedObject* object = parsed->GetAt(0)->Clone();
+    CpController cp(&rig.controller, object, object->GetCommandId());
+    Processor processor;
+    return processor.Process(&cp, object);
+}
 
 }  // namespace cfg_test
