@@ -18,6 +18,26 @@ int Adapter::GetCurrentPerfMode(u8* mode)
     return status;
 }
 
+template <typename Take>
+int Adapter::FromCcSchedule(Take take)
+{
+    CcScheduleSettings schedule;
+    if (data_->GetCcSchedule(&schedule) != 0)
+        return -1;
+    take(schedule);
+    return 0;
+}
+
+template <typename Take>
+int Adapter::FromCcStatus(Take take)
+{
+    ScheduleStatus status;
+    if (data_->GetCcStatus(&status) != 0)
+        return -1;
+    take(status);
+    return 0;
+}
+
 template <typename Change>
 int Adapter::ChangePatrolRead(Change change)
 {
@@ -161,20 +181,13 @@ int Adapter::SetCcDelay(u32 seconds)
 
 int Adapter::GetCcMode(u8* mode)
 {
-    CcScheduleSettings schedule;
-    if (data_->GetCcSchedule(&schedule) != 0)
-        return -1;
-    *mode = schedule.mode;
-    return 0;
+    return FromCcSchedule([mode](const CcScheduleSettings& s) { *mode = s.mode; });
 }
 
 int Adapter::GetCcDelay(u32* seconds)
 {
-    CcScheduleSettings schedule;
-    if (data_->GetCcSchedule(&schedule) != 0)
-        return -1;
-    *seconds = schedule.execDelay == kNoDelay ? 0 : schedule.execDelay;
-    return 0;
+    return FromCcSchedule(
+        [seconds](const CcScheduleSettings& s) { *seconds = s.execDelay == kNoDelay ? 0 : s.execDelay; });
 }
 
 int Adapter::GetCcStartTime(std::tm* start)
@@ -199,27 +212,15 @@ int Adapter::GetCcExcludedLds(ArrayList<u16>* ids)
 
 int Adapter::GetCcState(u8* state)
 {
-    ScheduleStatus status;
-    if (data_->GetCcStatus(&status) != 0)
-        return -1;
-    *state = status.state;
-    return 0;
+    return FromCcStatus([state](const ScheduleStatus& s) { *state = s.state; });
 }
 
 int Adapter::GetCcIterationCount(u32* count)
 {
-    ScheduleStatus status;
-    if (data_->GetCcStatus(&status) != 0)
-        return -1;
-    *count = status.iterations;
-    return 0;
+    return FromCcStatus([count](const ScheduleStatus& s) { *count = s.iterations; });
 }
 
 int Adapter::GetCcCompletedLdCount(u8* count)
 {
-    ScheduleStatus status;
-    if (data_->GetCcStatus(&status) != 0)
-        return -1;
-    *count = status.completed;
-    return 0;
+    return FromCcStatus([count](const ScheduleStatus& s) { *count = s.completed; });
 }

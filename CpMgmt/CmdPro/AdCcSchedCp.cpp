@@ -4,6 +4,7 @@
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/RunStateName.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -28,21 +29,11 @@ const char* ModeName(u32 mode)
     return kNames[mode < 3 ? mode : 3];
 }
 
+// The check's state 3 is an aborted run as well.
 const char* StateName(u8 state)
 {
-    switch (state) {
-    case 0:
-        return "Stopped";
-    case 1:
-        return "Ready";
-    case 2:
-        return "Active";
-    case 3:
-    case 255:
-        return "Aborted";
-    default:
-        return "Unknown";
-    }
+    const char* name = RunStateName(state == 3 ? 255 : state);
+    return name != nullptr ? name : "Unknown";
 }
 
 // Every operation repeats the parsed-object check and the adapter lookups.

@@ -4,6 +4,7 @@
 
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
 #include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "CpMgmt/CmdPro/RunStateName.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -27,22 +28,6 @@ constexpr u8 kStateStopped = 0;
 constexpr u8 kStateActive = 2;
 constexpr u8 kStateUnreadable = 3;
 constexpr u8 kStateAborted = 255;
-
-const char* StateName(u8 state)
-{
-    switch (state) {
-    case 0:
-        return "Stopped";
-    case 1:
-        return "Ready";
-    case kStateActive:
-        return "Active";
-    case kStateAborted:
-        return "Aborted";
-    default:
-        return nullptr;
-    }
-}
 
 // Suspend and resume: the message 1 texts, then a line end.
 int SuspendOrResume(Adapter* adapter, bool suspend)
@@ -198,7 +183,7 @@ int AdpPatrolReadCp::Report(Adapter* adapter, RaidManager* manager, u8 number)
     if (state >= kStateUnreadable && state < kStateAborted && IsSuspended(manager)) {
         PrintMessage(kPrState, "Suspend");
     } else {
-        const char* name = StateName(state);
+        const char* name = RunStateName(state);
         if (name == nullptr) {
             name = "Unknown";
             status = -1;
