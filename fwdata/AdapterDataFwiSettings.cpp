@@ -7,11 +7,14 @@
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "fwdata/AdapterDataFwi.h"
+#include "fwdata/layout/AlarmState.h"
 #include "fwdata/layout/BiosData.h"
 #include "fwdata/layout/CcSchedule.h"
+#include "fwdata/layout/CcStatus.h"
 #include "fwdata/layout/ConnectorModes.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PrProps.h"
+#include "fwdata/layout/PrStatus.h"
 
 namespace {
 

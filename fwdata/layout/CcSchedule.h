@@ -13,11 +13,3 @@ constexpr u32 kOffNextStart = 152;    // u32, seconds since 2000-01-01 00:00:00 
 constexpr u32 kOffExecDelay = 156;    // u32, seconds
 constexpr u32 kNoDelay = 0xFFFFFFFF;
 }  // namespace ccsched
-
-// The consistency-check status (16 bytes, kDcmdCtrlCcGetStatus).
-namespace ccstatus {
-constexpr u32 kSize = 16;
-constexpr u32 kOffIterations = 0;     // u32
-constexpr u32 kOffState = 4;          // 0 stopped, 1 ready, 2 active, 255 aborted
-constexpr u32 kOffLdsCompleted = 5;
-}  // namespace ccstatus

@@ -9,9 +9,3 @@ constexpr u32 kOffCount = 0;
 constexpr u32 kOffModes = 1;          // u8 per connector: 1 internal, 2 external, 3 automatic, 0 fixed
 constexpr u32 kMaxConnectors = kSize - kOffModes;
 }  // namespace connmodes
-
-// The alarm state (4 bytes, kDcmdCtrlGetAlarm).
-namespace alarmstate {
-constexpr u32 kSize = 4;
-constexpr u32 kOffEnabled = 0;
-}  // namespace alarmstate

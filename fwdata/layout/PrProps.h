@@ -11,12 +11,3 @@ constexpr u32 kOffNextStart = 196;    // u32, seconds since 2000-01-01 00:00:00 
 constexpr u32 kOffExecDelay = 200;    // u32, seconds
 constexpr u32 kNoDelay = 0xFFFFFFFF;
 }  // namespace prprops
-
-// The patrol-read status (16 bytes, kDcmdCtrlPrGetStatus).
-namespace prstatus {
-constexpr u32 kSize = 16;
-constexpr u32 kOffIterations = 0;     // u32
-constexpr u32 kOffState = 4;          // 0 stopped, 1 ready, 2 active, 255 aborted
-constexpr u8 kStateActive = 2;
-constexpr u32 kOffPdsCompleted = 5;   // while active
-}  // namespace prstatus
