@@ -160,13 +160,14 @@ public:
     int ControlDpm(u8 operation, u8 mask) { return data_->ControlDpm(operation, mask); }
 
     // Patrol read (AdapterSchedules.cpp). The value getters answer 0 (the state 3) when the
-    // block cannot be read. Each setter reads the properties when needed and writes them whole;
-    // -1 when they cannot be read, else the write's status.
-    u8 GetPatrolReadMode();
-    u32 GetPatrolReadExecDelay();
-    u8 GetPatrolReadState();
-    u32 GetPatrolReadIterations();
-    u8 GetPatrolReadPdsCompleted();  // while a run is active, else 0
+    // block cannot be read, and then put the read's status in `failed` when it is given and
+    // still 0. Each setter reads the properties when needed and writes them whole; -1 when
+    // they cannot be read, else the write's status.
+    u8 GetPatrolReadMode(int* failed = nullptr);
+    u32 GetPatrolReadExecDelay(int* failed = nullptr);
+    u8 GetPatrolReadState(int* failed = nullptr);
+    u32 GetPatrolReadIterations(int* failed = nullptr);
+    u8 GetPatrolReadPdsCompleted(int* failed = nullptr);  // while a run is active, else 0
     int SetPatrolReadMode(u8 mode);
     int SetPatrolReadMaxConcurrentPd(u8 count);
     int SetPatrolReadExecDelay(u32 seconds);

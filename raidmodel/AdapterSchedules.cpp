@@ -7,6 +7,14 @@ namespace {
 constexpr u8 kUnreadableState = 3;
 constexpr u8 kActive = 2;
 constexpr int kNotSupported = 2;  // the firmware's answer of a controller without a schedule
+
+// A read's status, kept in `failed` (when given) as the first failure.
+int Noted(int status, int* failed)
+{
+    if (status != 0 && failed != nullptr && *failed == 0)
+        *failed = status;
+    return status;
+}
 }  // namespace
 
 int Adapter::GetCurrentPerfMode(u8* mode)
@@ -49,34 +57,34 @@ int Adapter::ChangePatrolRead(Change change)
     return data_->WritePatrolReadSettings(settings);
 }
 
-u8 Adapter::GetPatrolReadMode()
+u8 Adapter::GetPatrolReadMode(int* failed)
 {
     PatrolReadSettings settings;
-    return data_->GetPatrolReadSettings(&settings) == 0 ? settings.mode : 0;
+    return Noted(data_->GetPatrolReadSettings(&settings), failed) == 0 ? settings.mode : 0;
 }
 
-u32 Adapter::GetPatrolReadExecDelay()
+u32 Adapter::GetPatrolReadExecDelay(int* failed)
 {
     PatrolReadSettings settings;
-    return data_->GetPatrolReadSettings(&settings) == 0 ? settings.execDelay : 0;
+    return Noted(data_->GetPatrolReadSettings(&settings), failed) == 0 ? settings.execDelay : 0;
 }
 
-u8 Adapter::GetPatrolReadState()
+u8 Adapter::GetPatrolReadState(int* failed)
 {
     ScheduleStatus status;
-    return data_->GetPatrolReadStatus(&status) == 0 ? status.state : kUnreadableState;
+    return Noted(data_->GetPatrolReadStatus(&status), failed) == 0 ? status.state : kUnreadableState;
 }
 
-u32 Adapter::GetPatrolReadIterations()
+u32 Adapter::GetPatrolReadIterations(int* failed)
 {
     ScheduleStatus status;
-    return data_->GetPatrolReadStatus(&status) == 0 ? status.iterations : 0;
+    return Noted(data_->GetPatrolReadStatus(&status), failed) == 0 ? status.iterations : 0;
 }
 
-u8 Adapter::GetPatrolReadPdsCompleted()
+u8 Adapter::GetPatrolReadPdsCompleted(int* failed)
 {
     ScheduleStatus status;
-    return data_->GetPatrolReadStatus(&status) == 0 && status.state == kActive ? status.completed : 0;
+    return Noted(data_->GetPatrolReadStatus(&status), failed) == 0 && status.state == kActive ? status.completed : 0;
 }
 
 int Adapter::SetPatrolReadMode(u8 mode)

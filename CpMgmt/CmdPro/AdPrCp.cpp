@@ -161,14 +161,17 @@ bool AdpPatrolReadCp::IsSuspended(RaidManager* manager)
 int AdpPatrolReadCp::Report(Adapter* adapter, RaidManager* manager, u8 number)
 {
     int status = 0;
+    // A block that cannot be read still gives the report its placeholder values, but the
+    // command does not end as if everything had been read.
+    int readFailed = 0;
     PrintMessage(kPrInfoTitle, number);
-    const u8 mode = adapter->GetPatrolReadMode();
+    const u8 mode = adapter->GetPatrolReadMode(&readFailed);
     const char* modeName = mode == 0 ? "Auto" : mode == 1 ? "Manual" : mode == 2 ? "Disabled" : "Unknown";
     if (mode > 2)
         status = -1;
     PrintMessage(kPrMode, modeName);
 
-    const u32 delay = adapter->GetPatrolReadExecDelay();
+    const u32 delay = adapter->GetPatrolReadExecDelay(&readFailed);
     if (delay == 0) {
         PrintMessage(kPrDelayText, "Unknown");
         status = -1;
@@ -177,9 +180,9 @@ int AdpPatrolReadCp::Report(Adapter* adapter, RaidManager* manager, u8 number)
     } else {
         PrintMessage(kPrDelayHours, static_cast<int>(delay / kSecondsPerHour));
     }
-    PrintMessage(kPrIterations, static_cast<unsigned long>(adapter->GetPatrolReadIterations()));
+    PrintMessage(kPrIterations, static_cast<unsigned long>(adapter->GetPatrolReadIterations(&readFailed)));
 
-    const u8 state = adapter->GetPatrolReadState();
+    const u8 state = adapter->GetPatrolReadState(&readFailed);
     if (state >= kStateUnreadable && state < kStateAborted && IsSuspended(manager)) {
         PrintMessage(kPrState, "Suspend");
     } else {
@@ -190,10 +193,13 @@ int AdpPatrolReadCp::Report(Adapter* adapter, RaidManager* manager, u8 number)
         }
         PrintMessage(kPrState, name);
         if (state == kStateActive)
-            PrintMessage(kPrPdsCompleted, number, static_cast<int>(adapter->GetPatrolReadPdsCompleted()));
+            PrintMessage(kPrPdsCompleted, number, static_cast<int>(adapter->GetPatrolReadPdsCompleted(&readFailed)));
     }
     u8 onSsd = 0;
-    if (adapter->GetPatrolReadOnSsd(&onSsd) == 0)
+    const int ssdRead = adapter->GetPatrolReadOnSsd(&onSsd);
+    if (ssdRead == 0)
         PrintMessage(kPrOnSsd, onSsd != 0 ? "Enabled" : "Disabled");
-    return status;
+    else if (readFailed == 0)
+        readFailed = ssdRead;
+    return status != 0 ? status : readFailed;
 }

@@ -129,9 +129,12 @@ int AdpPropertyCp::GetSpecial(Context& c, const AdpPropertyPo* object, bool* han
             PrintMessage(kEccBucketCount, c.number, static_cast<int>(count));
         return status;
     }
-    case TOKEN_WBSUPPORT:
-        PrintMessage(CheckWriteBackPossible(c.cpController) == 0 ? kWriteBackPossible : kWriteBackNotPossible, c.number);
-        return 0;
+    case TOKEN_WBSUPPORT: {
+        // "Not possible" is an answer; a request that failed on the way is not.
+        const int check = CheckWriteBackPossible(c.cpController);
+        PrintMessage(check == 0 ? kWriteBackPossible : kWriteBackNotPossible, c.number);
+        return check == kWriteBackUnknown ? -1 : 0;
+    }
     case TOKEN_DEFAULTLDPSPOLICY: {
         status = adapter->GetProperty(AdpProperty::DefaultLdPsPolicy, &value);
         u8 uncached = 0;

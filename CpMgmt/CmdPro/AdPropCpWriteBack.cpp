@@ -6,6 +6,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "fwdata/layout/BatteryStatus.h"
 #include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/VdProgress.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
 #include "runtime/CommonMessageIds.h"
@@ -15,8 +16,6 @@
 namespace {
 
 using namespace SetMsg;
-
-constexpr unsigned kReconstructionRunning = 3;  // bit of byte 0 of a virtual drive's progress
 
 bool LearnCycleActive(u32 state)
 {
@@ -39,7 +38,7 @@ int AdpPropertyCp::CheckWriteBackPossible(CpController* cpController)
         LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdBbuGetStatus,
                       static_cast<u32>(read));
         PrintMessage(CommonMsg::kAdapterText, number, "Get BBU Status Failed.");
-        return -1;
+        return kWriteBackUnknown;
     }
     const ByteView view(battery);
     const u8 type = view.U8(bbustatus::kOffType);
@@ -64,9 +63,13 @@ int AdpPropertyCp::CheckWriteBackPossible(CpController* cpController)
     if (manager->GetVdList(&vds) != 0 || vds == nullptr)
         return 0;
     for (unsigned i = 0; i < vds->GetCount(); ++i) {
-        u8 progress[36] = {};
-        if (vds->GetAt(static_cast<u8>(i))->GetProgress(progress) == 0 &&
-            ((progress[0] >> kReconstructionRunning) & 1u) != 0) {
+        u8 progress[vdprogress::kSize] = {};
+        const int read = vds->GetAt(static_cast<u8>(i))->GetProgress(progress);
+        // A drive whose progress cannot be read may be reconstructing: write back is not
+        // known to be possible.
+        if (read != 0)
+            return kWriteBackUnknown;
+        if ((ByteView(progress).U32(vdprogress::kOffRunning) & vdprogress::kRunningRecon) != 0) {
             PrintMessage(kReconstructionRuns);
             return -1;
         }

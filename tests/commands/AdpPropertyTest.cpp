@@ -275,10 +275,21 @@ TEST_F(AdpPropertyTest, WriteBackIsPossibleOnlyWithAReadyBatteryAndNoReconstruct
     WriteState(state);
     EXPECT_EQ(RunLine("-AdpGetProp WBSupport -a0").out, "Reconstruction is in progress\n" + notPossible);
 
+    // A request that fails on the way is no answer: the get fails with its status.
+    const std::string unknown = "\nAdapter 0: Write Back is not possible now\nAdapter 0: Failed to Get Adapter "
+                                "Properties.\n\nFW error description: Device not found\n\nExit Code: 0x0c\n";
     state = State();
     AddFault(state, 0, 0x05010000, 12);
     WriteState(state);
-    EXPECT_EQ(RunLine("-AdpGetProp WBSupport -a0").out, "Adapter 0: Get BBU Status Failed.\n" + notPossible);
+    RunResult r = RunLine("-AdpGetProp WBSupport -a0");
+    EXPECT_EQ(r.out, "Adapter 0: Get BBU Status Failed.\n" + unknown);
+    EXPECT_EQ(r.exitCode, 12);
+    state = State();
+    AddFault(state, 0, 0x03080000, 12, 2);
+    WriteState(state);
+    r = RunLine("-AdpGetProp WBSupport -a0");
+    EXPECT_EQ(r.out, unknown);
+    EXPECT_EQ(r.exitCode, 12);
 }
 
 }  // namespace

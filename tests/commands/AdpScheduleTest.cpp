@@ -105,6 +105,17 @@ TEST_F(AdpScheduleTest, PatrolReadRefusalsOfTheController)
               "Patrol Read Execution Delay: Unknown\nCurrent State: Stopped\n");
     EXPECT_EQ(report.exitCode, 1);
 
+    // A block of the report that cannot be read gives its placeholder, and the report fails.
+    for (const auto& [opcode, shown] : {std::pair<unsigned, const char*>{0x01070100, "Number of iterations completed: 0 \n"},
+                                        {0x01020100, "Current State: Ready\n\nFW error description"}}) {
+        state = State();
+        AddFault(state, 0, opcode, 12, 1);
+        WriteState(state);
+        const RunResult partial = RunLine("-AdpPR -Info -a0");
+        EXPECT_NE(partial.out.find(shown), std::string::npos) << partial.out;
+        EXPECT_EQ(partial.exitCode, 12) << std::hex << opcode;
+    }
+
     state = State();
     AddFault(state, 0, 0x01070300, 12);
     WriteState(state);
