@@ -25,7 +25,6 @@ constexpr u32 kDynamicCastFailed = 0x11;    // "Adapter #%d: Dynamic cast failed
 constexpr u32 kAdapterTitle = 0x12;         // "Adapter #%d\n\n"
 constexpr u32 kInvalidOption = 0x13;        // "Invalid option specified.\n"
 constexpr u32 kNoMemory = 0x14;             // "Could not allocate memory for %s.\n"
-constexpr u32 kInvalidOption = 0x13;        // "Invalid option specified.\n"
 constexpr u32 kAdapterText = 0x18;          // "Adapter %d: %s\n"
 constexpr u32 kNoVdConfigured = 0x19;       // "Adapter %d: No virtual drive is configured.\n"
 

@@ -14,11 +14,6 @@ class AdpPropertyCp : public TypedProcessor<AdpPropertyPo, "AdpPropertyPo *"> {
 public:
     int ProcessParsed(CpController* cpController, AdpPropertyPo* object) override;
 
-    // 0 when the battery and the virtual drives allow write back now; otherwise -1 after the
-    // message that says why, or kWriteBackUnknown when the battery status or a virtual drive's
-    // progress could not be read.
-    static constexpr int kWriteBackUnknown = -2;
-    static int CheckWriteBackPossible(CpController* cpController);
 
 private:
     // What the rows need besides the parsed object.

@@ -5,6 +5,8 @@
 #include "CpMgmt/CmdPro/AdPropCp.h"
 #include "CpMgmt/CmdPro/AdPropRows.h"
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/WriteBackCheck.h"
+#include "CpMgmt/CommandProcessor.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
 #include "runtime/CommonMessageIds.h"
@@ -131,7 +133,7 @@ int AdpPropertyCp::GetSpecial(Context& c, const AdpPropertyPo* object, bool* han
     }
     case TOKEN_WBSUPPORT: {
         // "Not possible" is an answer; a request that failed on the way is not.
-        const int check = CheckWriteBackPossible(c.cpController);
+        const int check = CheckWriteBackNow(RaidManagerOrReport(c.cpController, c.number), c.cpController);
         PrintMessage(check == 0 ? kWriteBackPossible : kWriteBackNotPossible, c.number);
         return check == kWriteBackUnknown ? -1 : 0;
     }

@@ -99,13 +99,6 @@ constexpr u32 kPi = 0x31f0a;
 constexpr u32 kPiNotSupported = 0x31f0b;
 constexpr u32 kPreventPiImport = 0x31f10;
 
-// Write-back check.
-constexpr u32 kNoBattery = 0x32408;
-constexpr u32 kBatteryReplace = 0x32409;
-constexpr u32 kBatteryLow = 0x3240a;
-constexpr u32 kLearnCycleActive = 0x3240b;
-constexpr u32 kReconstructionRuns = 0x3240c;
-
 // Boot drive (physical drives).
 constexpr u32 kBootPdSetFailed = 0x33607;
 constexpr u32 kBootPdSet = 0x33608;

@@ -14,9 +14,6 @@ class LdPropertyCp : public TypedProcessor<LdPropParsedObject, "ldPropPoPtr"> {
 public:
     int ProcessParsed(CpController* cpController, LdPropParsedObject* object) override;
 
-    // 0 when a switch to write back takes effect now; else -1 after the reason (no battery, a
-    // battery to replace or low, a learn cycle, a reconstruction).
-    static int CheckWriteBackNow(RaidManager* manager, CpController* cpController);
     // A DCMD with an all-zero mailbox into the caller's buffer; the request's status.
     static int SendDcmd(u32 opcode, u8* buffer, u32 length, CpController* cpController);
 

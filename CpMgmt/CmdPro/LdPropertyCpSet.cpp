@@ -3,6 +3,7 @@
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdPropertyCp.h"
+#include "CpMgmt/CmdPro/WriteBackCheck.h"
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
@@ -47,60 +48,6 @@ int LdPropertyCp::SendDcmd(u32 opcode, u8* buffer, u32 length, CpController* cpC
     const u32 mbox[3] = {0, 0, 0};
     DcmdFwiDpParams request(opcode, mbox, buffer, length);
     return controller->Execute(request);
-}
-
-int LdPropertyCp::CheckWriteBackNow(RaidManager* manager, CpController* cpController)
-{
-    const u8 adapter = AdapterNumberOf(cpController);
-    if (manager == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapter);
-        return -1;
-    }
-    u8 battery[bbustatus::kSize] = {};
-    const int status = SendDcmd(kDcmdBbuGetStatus, battery, sizeof battery, cpController);
-    if (status != 0) {
-        LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdBbuGetStatus,
-                      static_cast<u32>(status));
-        PrintMessage(CommonMsg::kAdapterText, adapter, "Get BBU Status Failed.");
-        return -1;
-    }
-    const ByteView block(battery);
-    const u8 type = block.U8(bbustatus::kOffType);
-    const u32 conditions = block.U32(bbustatus::kOffState);
-    if (type == bbustatus::kTypeNone) {
-        PrintMessage(LdMsg::kNoBattery);
-        return -1;
-    }
-    if ((conditions & bbustatus::kReplacePack) != 0) {
-        PrintMessage(LdMsg::kBatteryReplace);
-        return -1;
-    }
-    if ((conditions & bbustatus::kCapacityLow) != 0) {
-        PrintMessage(LdMsg::kBatteryLow);
-        return -1;
-    }
-    if (type != bbustatus::kTypeNoLearnCycle &&
-        ((conditions & bbustatus::kLearnCycleActive) != 0 ||
-         ((conditions & bbustatus::kLearnCycleRequested) != 0 && (conditions & bbustatus::kPeriodicLearnRequired) == 0) ||
-         (conditions & bbustatus::kDischargeActive) != 0 || (conditions & bbustatus::kVoltageLow) != 0)) {
-        PrintMessage(LdMsg::kLearnCycle);
-        return -1;
-    }
-    List<VirtualDisk*>* vds = nullptr;
-    if (manager->GetVdList(&vds) != 0 || vds == nullptr)
-        return 0;
-    manager->SortVdList(vds);
-    for (unsigned i = 0; i < vds->GetCount(); ++i) {
-        VirtualDisk* vd = vds->GetAt(static_cast<u8>(i));
-        u8 progress[vdprogress::kSize] = {};
-        if (vd == nullptr || vd->GetProgress(progress) != 0)
-            continue;
-        if ((ByteView(progress).U32(vdprogress::kOffRunning) & vdprogress::kRunningRecon) != 0) {
-            PrintMessage(LdMsg::kReconRunning);
-            return -1;
-        }
-    }
-    return 0;
 }
 
 int LdPropertyCp::RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* done)
