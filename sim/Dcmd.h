@@ -84,6 +84,15 @@ bool ClearDriveStatistics(Controller& controller, u32 mask);
 // The error log of one PHY (PhyErrorLog.cpp), routed with the family 0x07.
 void ReadPhyErrorLog(DcmdCall& call);  // 0x07040000
 
+// The battery's gas gauge memory (Dcmd05Battery.cpp), a private DCMD.
+void GetGasGaugeData(DcmdCall& call);  // 0x010EE100
+
+// The terminal log (Dcmd01TermLog.cpp), routed with the family 0x01.
+void ClearTermLogRequest(DcmdCall& call);      // 0x01090100
+void ReadTermLogRequest(DcmdCall& call);       // 0x01090200
+void GetTermLogBbuRequest(DcmdCall& call);     // 0x010A0100
+void SetTermLogBbuRequest(DcmdCall& call);     // 0x010A0200, 0x010A0300, 0x010A0400
+
 // Controller properties (Dcmd01Properties.cpp), routed with the family 0x01.
 void GetControllerProperties(DcmdCall& call);  // 0x01020100
 void SetControllerProperties(DcmdCall& call);  // 0x01020200

@@ -17,6 +17,13 @@ void GetControllerInfo(DcmdCall& call) { call.reply = EncodeControllerInfo(call.
 
 void GetControllerTime(DcmdCall& call) { call.reply = EncodeControllerTime(call.model.clock); }
 
+// The clock as its count of seconds since 2000-01-01 (u32).
+void GetControllerSeconds(DcmdCall& call)
+{
+    call.reply = Block(4);
+    call.reply.PutU32(0, call.Now());
+}
+
 // The block is as long as the caller's transfer.
 void GetKeyValues(DcmdCall& call) { call.reply = EncodeKeyValues(call.controller, call.data.Size()); }
 
@@ -27,7 +34,8 @@ void GetManufacturingData(DcmdCall& call) { call.reply = EncodeManufacturingData
 // Without a battery the FRU block is empty.
 void GetBatteryFru(DcmdCall& call)
 {
-    call.reply = EncodeBatteryFru(call.controller.battery.present ? call.controller.batteryFru : std::string());
+    const Battery& battery = call.controller.battery;
+    call.reply = battery.present ? EncodeBatteryFru(call.controller.batteryFru, battery.moduleFru) : EncodeBatteryFru({}, {});
 }
 
 // The escrow key (104 bytes, the key NUL-terminated at byte 0) unlocks foreign drives locked
@@ -65,6 +73,13 @@ constexpr DcmdRoute kRoutes[] = {
     {0x01070600, DataFlow::None, 0, SuspendResumePatrolReadRequest},
     {0x01080101, DataFlow::FromController, 0, GetControllerTime},
     {0x01080102, DataFlow::ToController, kTimeBlockSize, SetTimeRequest},
+    {0x01080201, DataFlow::FromController, 0, GetControllerSeconds},
+    {0x01090100, DataFlow::None, 0, ClearTermLogRequest},
+    {0x01090200, DataFlow::FromController, 0, ReadTermLogRequest},
+    {0x010A0100, DataFlow::FromController, 0, GetTermLogBbuRequest},
+    {0x010A0200, DataFlow::None, 0, SetTermLogBbuRequest},
+    {0x010A0300, DataFlow::None, 0, SetTermLogBbuRequest},
+    {0x010A0400, DataFlow::None, 0, SetTermLogBbuRequest},
     {0x010B0100, DataFlow::FromController, 0, GetKeyValues},
     {0x010C0100, DataFlow::FromController, 0, GetBiosRequest},
     {0x010C0200, DataFlow::ToController, kBiosSize, SetBiosRequest},

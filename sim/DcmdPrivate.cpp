@@ -8,6 +8,7 @@ namespace {
 constexpr DcmdRoute kRoutes[] = {
     {0x010E8481, DataFlow::FromController, 0, GetOemFlags},
     {0x0305E100, DataFlow::None, 0, SetConsistentRequest},
+    {0x010EE100, DataFlow::FromController, 0, GetGasGaugeData},
 };
 
 }  // namespace

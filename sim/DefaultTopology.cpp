@@ -3,7 +3,7 @@
 // global hot spare in slot 6, unconfigured drives in slots 7-9, a battery backup unit; patrol read
 // and the consistency check on weekly schedules; an event capture with the events of a few days
 // before. The controller expands virtual drives without added drives and keeps the mirrors of
-// RAID 1 drives.
+// RAID 1 drives. It keeps the event log of its boot and its terminal log.
 #include "Clock.h"
 #include "DefaultTopology.h"
 #include "EventCodes.h"
@@ -20,6 +20,21 @@ constexpr u64 kControllerSasAddress = 0x500A4B0000C0A000;
 constexpr u64 kExpanderSasAddress = 0x500A4B0000C0A0FF;  // the backplane's expander
 constexpr u64 kSesSasAddress = 0x500A4B0000C0A0FD;       // its enclosure services device
 constexpr u8 kStrip64Kb = 7;
+
+// An event of the code table's row, as the log keeps it.
+EventRecord RecordOf(u32 seq, u32 time, u32 code, const EventArgs& args)
+{
+    const EventCode* row = FindEventCode(code);
+    EventRecord record;
+    record.seq = seq;
+    record.time = time;
+    record.code = code;
+    record.locale = row->locale;
+    record.eventClass = row->eventClass;
+    record.args = args;
+    record.description = row->description;
+    return record;
+}
 
 ControllerInfo DefaultInfo()
 {
@@ -243,9 +258,64 @@ void AddTopology(Controller& c)
     c.config.spares = {{14, {}, false, false}};
     AddPorts(c);
 
-    c.battery.present = true;
-    c.battery.type = 3;
-    c.battery.deviceName = "QBU-300";
+    c.drives[2].grownDefects = 3;  // a disk that has remapped a few sectors
+}
+
+// A charged type 3 pack, its automatic learn cycle due in a week; the terminal log of the boot.
+void AddBattery(Controller& c, u64 now)
+{
+    Battery& b = c.battery;
+    b.present = true;
+    b.type = 3;
+    b.deviceName = "QBU-300";
+    b.voltageMv = 4058;
+    b.temperature = 29;
+    b.charge = 100;
+    b.chargeTimeHours = 48;
+    b.fullCapacityMah = 1188;
+    b.designCapacityMah = 1215;
+    b.designVoltageMv = 3700;
+    b.cycleCount = 14;
+    b.maxError = 2;
+    b.capacityAlarmMah = 120;
+    b.timeAlarmMinutes = 10;
+    b.manufactured = (2023u << 9) | (9u << 5) | 18u;
+    b.serial = 4127;
+    b.specificationInfo = 0x31;
+    b.packStat = 0x0A1C;
+    b.manufacturer = "QRV Power";
+    b.chemistry = "LION";
+    b.moduleVersion = "2.4.1";
+    b.moduleFru = "QBM300B";
+    b.gasGauge = {0x02, 0x31, 0x0F, 0xA0, 0xBF, 0x04, 0x9E, 0x0E, 0x00, 0x00, 0x64, 0x1D};
+    b.learn.next = now + 7 * 86400;
+
+    c.termLog.lines = {"T0: Firmware 4.720.00-0047 starting",
+                       "T0: ROC temperature 58 C, memory 4096 MB, ECC enabled",
+                       "T1: Battery present, type 3, charge 100%",
+                       "T2: Port 0-3: expander 0x500a4b0000c0a0ff found, 12 slots",
+                       "T5: 10 drives found, 2 virtual drives, 1 hot spare",
+                       "T6: VD 0 optimal, VD 1 optimal",
+                       "T7: Controller ready"};
+}
+
+// What the controller logged as it booted two days before: its start (before it knew the time,
+// so counted from the boot), the drives found, the battery, and the virtual drives optimal.
+void AddBootHistory(Controller& c, u64 now)
+{
+    const u64 boot = now - 2 * 86400;
+    u32 seq = 0;
+    const auto log = [&](u32 time, u32 code, const EventArgs& args) {
+        c.events.records.push_back(RecordOf(++seq, time, code, args));
+    };
+    log(kTimeSinceReboot | 0, kEvFirmwareStarted, EventArgs::None());
+    u32 second = 2;
+    for (const Drive& d : c.drives)
+        log(kTimeSinceReboot | second++, kEvPdFound, EventArgs::Pd(EventPd{d.deviceId, 0, d.slot}));
+    log(static_cast<u32>(boot + second), kEvBbuPresent, EventArgs::None());
+    for (const VirtualDrive& vd : c.config.virtualDrives)
+        log(static_cast<u32>(boot + second + 1), kEvLdStateChange, EventArgs::LdState(EventLd{vd.targetId}, 0, 3));
+    c.events.bootSeq = 1;
 }
 
 // Patrol read runs weekly on its own and has done so for a while; the consistency check is
@@ -274,16 +344,7 @@ void AddEventCapture(Controller& c, u64 now)
 {
     constexpr u64 kDay = 86400;
     const auto captured = [](u32 seq, u64 time, u32 code, const EventArgs& args) {
-        const EventCode* row = FindEventCode(code);
-        EventRecord record;
-        record.seq = seq;
-        record.time = static_cast<u32>(time);
-        record.code = code;
-        record.locale = row->locale;
-        record.eventClass = row->eventClass;
-        record.args = args;
-        record.description = row->description;
-        return record;
+        return RecordOf(seq, static_cast<u32>(time), code, args);
     };
     c.capture.enabled = true;
     c.capture.events = {
@@ -380,6 +441,8 @@ SimModel DefaultModel()
     c.oem.enableSsc = 1;
     c.flash.boardSignature = "QV40";
     AddTopology(c);
+    AddBattery(c, model.clock.now);
+    AddBootHistory(c, model.clock.now);
     AddEventCapture(c, model.clock.now);
     c.perfMonitor = DefaultPerfMonitor(model.clock.now);
     c.drives.front().statistics = DefaultDriveStatistics(model.clock.now);

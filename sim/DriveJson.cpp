@@ -88,6 +88,8 @@ Drive ReadDrive(ObjectReader& r)
         d.security = ReadNameSet(*security, r.PathOf("security"), DriveSecurityBits());
     d.sectorSize = static_cast<u16>(r.Unsigned("sector_size", 0xFFFF, 0));
     d.bridge = r.Bool("bridge", false);
+    d.primaryDefects = static_cast<u32>(r.Unsigned("primary_defects", 0xFFFFFFFF, 0));
+    d.grownDefects = static_cast<u32>(r.Unsigned("grown_defects", 0xFFFFFFFF, 0));
     const auto former = r.Take("former_spare");
     if (former && !former->is_null()) {
         ObjectReader f(*former, r.PathOf("former_spare"));
@@ -140,6 +142,8 @@ Json WriteDrive(const Drive& d)
     out["security"] = WriteNameSet(d.security, DriveSecurityBits());
     out["sector_size"] = d.sectorSize;
     out["bridge"] = d.bridge;
+    out["primary_defects"] = d.primaryDefects;
+    out["grown_defects"] = d.grownDefects;
     if (d.formerSpare) {
         Json arrays = Json::array();
         for (u16 ref : d.formerSpare->arrays)

@@ -19,12 +19,14 @@ Block EncodeManufacturingData(const ManufacturingData& mfg)
     return block;
 }
 
-Block EncodeBatteryFru(const std::string& fru)
+Block EncodeBatteryFru(const std::string& fru, const std::string& moduleFru)
 {
     constexpr u32 kFru = 0;  // char[8]; empty when the battery has no FRU text
+    constexpr u32 kModuleFru = 8;  // char[8], the battery module's
     constexpr u32 kFruSize = 8;
     Block block(32);
     block.PutText(kFru, kFruSize, fru);
+    block.PutText(kModuleFru, kFruSize, moduleFru);
     return block;
 }
 

@@ -105,6 +105,17 @@ constexpr EventCode kCodes[] = {
     {kEvCaptureDisabled, kEventInfo, kLocaleController, kArgNone, "Advanced event capture disabled"},
     {kEvCaptureModeChanged, kEventInfo, kLocaleController, kArgNone, "Advanced event capture mode changed"},
     {kEvCaptureFilterChanged, kEventInfo, kLocaleController, kArgNone, "Advanced event capture filter changed"},
+    {kEvFirmwareStarted, kEventInfo, kLocaleController, kArgNone, "Firmware initialization started"},
+    {kEvPdFound, kEventInfo, kLocalePd, kArgPd, "Drive found"},
+    {kEvBbuPresent, kEventInfo, kLocaleBattery, kArgNone, "Battery present"},
+    {kEvBbuLearnStarted, kEventInfo, kLocaleBattery, kArgNone, "Battery relearn started"},
+    {kEvBbuLearnComplete, kEventInfo, kLocaleBattery, kArgNone, "Battery relearn completed"},
+    {kEvBbuLearnPending, kEventWarning, kLocaleBattery, kArgNone, "Battery relearn required"},
+    {kEvBbuPropertiesChanged, kEventInfo, kLocaleBattery, kArgNone, "Battery properties changed"},
+    {kEvBbuMfgSleep, kEventInfo, kLocaleBattery, kArgNone, "Battery put into manufacturing sleep"},
+    {kEvBbuSealed, kEventInfo, kLocaleBattery, kArgNone, "Battery sealed"},
+    {kEvTermLogCleared, kEventInfo, kLocaleController, kArgNone, "Firmware terminal log cleared"},
+    {kEvTermLogBbuChanged, kEventInfo, kLocaleController, kArgNone, "Battery backing of the terminal log changed"},
 };
 
 }  // namespace

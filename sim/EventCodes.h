@@ -113,6 +113,18 @@ constexpr u32 kEvCaptureStopped = 0x00D9;
 constexpr u32 kEvCaptureDisabled = 0x00DA;
 constexpr u32 kEvCaptureModeChanged = 0x00DB;
 constexpr u32 kEvCaptureFilterChanged = 0x00DC;
+// The controller's start-up, the battery and the terminal log.
+constexpr u32 kEvFirmwareStarted = 0x00E0;
+constexpr u32 kEvPdFound = 0x00E1;
+constexpr u32 kEvBbuPresent = 0x00E2;
+constexpr u32 kEvBbuLearnStarted = 0x00E3;
+constexpr u32 kEvBbuLearnComplete = 0x00E4;
+constexpr u32 kEvBbuLearnPending = 0x00E5;
+constexpr u32 kEvBbuPropertiesChanged = 0x00E6;
+constexpr u32 kEvBbuMfgSleep = 0x00E7;
+constexpr u32 kEvBbuSealed = 0x00E8;
+constexpr u32 kEvTermLogCleared = 0x00E9;
+constexpr u32 kEvTermLogBbuChanged = 0x00EA;
 
 struct EventCode {
     u32 code;

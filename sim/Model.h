@@ -44,6 +44,7 @@ struct Controller {
     // preserved cache (the cache of a present virtual drive is marked on the drive).
     std::vector<u8> preservedCacheMissingVds;
     Battery battery;
+    TermLog termLog;
     EventLog events;
     EventCapture capture;
     FlashRegion flash;

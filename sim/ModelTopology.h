@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ModelBasics.h"
+#include "ModelBattery.h"
 
 namespace sim {
 
@@ -173,6 +174,8 @@ struct Drive {
     NameSet security;  // see DriveSecurityBits()
     u16 sectorSize = 0;  // 0 means 512
     bool bridge = false;  // behind a SAS-SATA bridge
+    u32 primaryDefects = 0;  // entries of the manufacturer's defect list
+    u32 grownDefects = 0;    // entries of the grown defect list
     std::optional<FormerSpare> formerSpare;  // while a revertible spare holds an array row
     DriveStatistics statistics;
     DeviceFirmware firmware;
@@ -299,14 +302,6 @@ struct Operation {
     ReconstructionChange change = ReconstructionChange::None;
     std::vector<u16> drives;
     u8 expandPercent = 0;
-};
-
-struct Battery {
-    bool present = false;
-    u8 type = 0;
-    u8 qualifier = 0;
-    NameSet conditions;  // named state bits, see TopologyJson.cpp
-    std::string deviceName;
 };
 
 }  // namespace sim

@@ -72,6 +72,7 @@ struct ScsiRoute {
 std::span<const ScsiRoute> InquiryRoutes();            // INQUIRY, ScsiInquiry.cpp
 std::span<const ScsiRoute> EnclosureServicesRoutes();  // RECEIVE DIAGNOSTIC RESULTS, SesPages.cpp
 std::span<const ScsiRoute> FirmwareDownloadRoutes();   // WRITE BUFFER, ATA PASS-THROUGH(12), ScsiFirmware.cpp
+std::span<const ScsiRoute> DefectDataRoutes();         // READ DEFECT DATA, ScsiDefects.cpp
 
 // The big-endian allocation length of a CDB at the offset (2 bytes).
 u32 AllocationLength(const ByteSpan& cdb, std::size_t offset);

@@ -37,7 +37,7 @@ ScsiDevice FindDevice(const Controller& controller, u8 frame, u8 target)
 
 const ScsiRoute* FindScsiRoute(u8 operationCode)
 {
-    for (const auto routes : {InquiryRoutes(), EnclosureServicesRoutes(), FirmwareDownloadRoutes()}) {
+    for (const auto routes : {InquiryRoutes(), EnclosureServicesRoutes(), FirmwareDownloadRoutes(), DefectDataRoutes()}) {
         for (const ScsiRoute& route : routes) {
             if (route.operationCode == operationCode)
                 return &route;

@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include "BatteryRules.h"
 #include "Clock.h"
 #include "DriveRules.h"
 #include "Requests.h"
@@ -32,8 +33,10 @@ u32 Session::Init()
 
     // Background work that the clock has passed completes before the run sees the controller.
     bool changed = AdvanceForRun(model.clock);
-    for (Controller& controller : model.controllers)
+    for (Controller& controller : model.controllers) {
         changed = CompleteBackgroundWork(controller, model.clock.now) || changed;
+        changed = CompleteBatteryWork(controller, model.clock.now) || changed;
+    }
     if (changed && !file->Save(model))
         return kLibStateError;
     file_ = std::move(file);

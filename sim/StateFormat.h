@@ -27,6 +27,10 @@ Enclosure ReadEnclosure(ObjectReader& reader);  // EnclosureJson.cpp
 Json WriteEnclosure(const Enclosure& enclosure);
 Inquiry ReadInquiry(ObjectReader& parent);
 Json WriteInquiry(const Inquiry& inquiry);
+void ReadBattery(ObjectReader& reader, Battery& battery);  // BatteryJson.cpp
+Json WriteBattery(const Battery& battery);
+void ReadTermLog(ObjectReader& reader, TermLog& log);
+Json WriteTermLog(const TermLog& log);
 Drive ReadDrive(ObjectReader& reader);  // DriveJson.cpp
 Json WriteDrive(const Drive& drive);
 DriveStatistics ReadDriveStatistics(const JsonValue& value, const std::string& path);  // DriveStatisticsJson.cpp

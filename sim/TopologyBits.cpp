@@ -21,7 +21,9 @@ constexpr NamedBit kBatteryConditions[] = {
     {"learn_cycle_active", 0, 6, false},   {"learn_cycle_failed", 0, 7, false},
     {"learn_cycle_timeout", 1, 0, false},  {"i2c_errors", 1, 1, false},
     {"replace_pack", 1, 2, false},         {"capacity_low", 1, 3, false},
-    {"periodic_learn_required", 1, 4, false},
+    {"periodic_learn_required", 1, 4, false}, {"transparent_learn", 1, 5, false},
+    {"no_offload_space", 1, 6, false},      {"pack_about_to_fail", 1, 7, false},
+    {"offload_feature_required", 2, 0, false}, {"microcode_update_required", 2, 1, false},
 };
 
 }  // namespace

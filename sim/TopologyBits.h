@@ -10,6 +10,6 @@ namespace sim {
 
 std::span<const NamedBit> DriveSecurityBits();  // drive record byte 368
 std::span<const NamedBit> PhyProtocolBits();    // PHY list entry bytes 12 (bits 3-7) and 13
-std::span<const NamedBit> BatteryConditionBits();  // battery status u32 at byte 8 (bits 0-12)
+std::span<const NamedBit> BatteryConditionBits();  // battery status u32 at byte 8 (bits 0-17)
 
 }  // namespace sim

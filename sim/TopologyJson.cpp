@@ -92,25 +92,6 @@ Json WriteObjects(const std::vector<T>& items, Write write)
     return out;
 }
 
-void ReadBattery(ObjectReader& r, Battery& battery)
-{
-    battery.present = r.Bool("present", false);
-    battery.type = static_cast<u8>(r.Unsigned("type", 0xFF, 0));
-    battery.qualifier = static_cast<u8>(r.Unsigned("qualifier", 0xFF, 0));
-    if (const auto conditions = r.Take("conditions"))
-        battery.conditions = ReadNameSet(*conditions, r.PathOf("conditions"), BatteryConditionBits());
-    battery.deviceName = r.Text("device_name", 32);
-}
-
-Json WriteBattery(const Battery& battery)
-{
-    return Json{{"present", battery.present},
-                {"type", battery.type},
-                {"qualifier", battery.qualifier},
-                {"conditions", WriteNameSet(battery.conditions, BatteryConditionBits())},
-                {"device_name", battery.deviceName}};
-}
-
 }  // namespace
 
 Inquiry ReadInquiry(ObjectReader& parent)
@@ -143,6 +124,7 @@ void ReadTopology(ObjectReader& r, Controller& c)
         c.preservedCacheMissingVds.push_back(static_cast<u8>(AsUnsigned(item, path, kMaxTargetIds - 1)));
     });
     ReadObject(r, "battery", [&](ObjectReader& b) { ReadBattery(b, c.battery); });
+    ReadObject(r, "term_log", [&](ObjectReader& t) { ReadTermLog(t, c.termLog); });
     if (const auto events = r.Take("events"))
         ReadEventLog(*events, r.PathOf("events"), c.events);
     ReadObject(r, "aec", [&](ObjectReader& aec) { ReadEventCapture(aec, c.capture); });
@@ -159,6 +141,7 @@ void WriteTopology(const Controller& c, Json& out)
     out["operations"] = WriteOperations(c.operations);
     out["preserved_cache_missing_vds"] = c.preservedCacheMissingVds;
     out["battery"] = WriteBattery(c.battery);
+    out["term_log"] = WriteTermLog(c.termLog);
     out["events"] = WriteEventLog(c.events);
     out["aec"] = WriteEventCapture(c.capture);
 }

@@ -78,6 +78,7 @@ protected:
     {
         ToolTest::SetUp();
         state = DefaultState();
+        Events() = Json{{"records", Json::array()}};  // the tests write the events they need
     }
 
     Json& Events(unsigned controller = 0) { return state["controllers"][controller]["events"]; }

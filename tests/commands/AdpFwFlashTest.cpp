@@ -50,6 +50,7 @@ protected:
     {
         ToolTest::SetUp();
         state = DefaultState();
+        state["controllers"][0]["events"] = {{"records", nlohmann::json::array()}};  // only the flash's events
     }
 
     // Writes the state, runs -AdpFwFlash -f fw.rom with the options and keeps the firmware

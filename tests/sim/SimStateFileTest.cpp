@@ -59,7 +59,16 @@ TEST_F(SimStateFileTest, MissingFileIsCreatedWithTheDefaultTopology)
     EXPECT_EQ(config["spares"][0]["device_id"], 14);
     EXPECT_EQ(config["spares"][0]["arrays"], Json::array());
     EXPECT_TRUE(c["battery"]["present"]);
-    EXPECT_EQ(c["events"]["records"], Json::array());
+    // The boot's events: the firmware's start counted from the boot, the ten drives found, the
+    // battery, then both virtual drives optimal; the boot is the first event.
+    const Json& records = c["events"]["records"];
+    ASSERT_EQ(records.size(), 14u);
+    EXPECT_EQ(records[0]["time"], 0xFF000000u);
+    EXPECT_EQ(records[1]["args"]["pd"]["device_id"], 8);
+    EXPECT_EQ(records[11]["description"], "Battery present");
+    EXPECT_EQ(records[13]["args"]["new_state"], 3);
+    EXPECT_EQ(c["events"]["boot_seq"], 1);
+    EXPECT_EQ(c["term_log"]["lines"].size(), 7u);
 
     // The controller reports what the topology holds: two optimal virtual drives, ten disks
     // and the enclosure among the physical devices, and a battery.
