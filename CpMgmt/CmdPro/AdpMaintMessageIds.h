@@ -70,4 +70,12 @@ constexpr u32 kEventPdLba = 0x36064;
 constexpr u32 kFileWriteFailed = 0x36078;
 constexpr u32 kNoCcErrors = 0x36202;
 
+// Terminal log.
+constexpr u32 kSendCommandFailed = 0x3000a;
+constexpr u32 kTermLogReadFailed = 0x36006;
+constexpr u32 kTermLogTitle = 0x36007;
+constexpr u32 kTermLogCleared = 0x31a10;
+constexpr u32 kTermLogBbuSet = 0x31a11;
+constexpr u32 kTermLogBbu = 0x31a12;
+
 }  // namespace MaintMsg

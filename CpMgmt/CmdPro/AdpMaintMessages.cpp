@@ -76,6 +76,12 @@ const MessageEntry kMaintenanceMessages[] = {
     {kEventPdLba, "PD LBA: %llu\n"},
     {kFileWriteFailed, "\n File write failed \n"},
     {kNoCcErrors, "There are no CC errors logged. \n\n"},
+    {kSendCommandFailed, "Failed sending command to Adapter %d\n"},
+    {kTermLogReadFailed, "Error reading firmware term log data.\n"},
+    {kTermLogTitle, "Firmware Term Log Information on controller %d:\n"},
+    {kTermLogCleared, "Firmware termlog is cleared on Adapter %d\n"},
+    {kTermLogBbuSet, "Battery is set to %s for TTY history on Adapter %d\n"},
+    {kTermLogBbu, "Battery is %s for TTY history on Adapter %d\n"},
 };
 
 const MessageTableRegistration kRegisterMaintenance("Adapter maintenance", kMaintenanceMessages,

@@ -117,6 +117,20 @@ RunResult ToolTest::RunWithoutLibrary(const std::vector<std::string>& args)
     return Spawn(dir_ + "/alone/tarnbek", args, "", false);
 }
 
+RunResult ToolTest::RunTraced(const std::vector<std::string>& args, std::vector<std::string>& requests)
+{
+    const std::string trace = dir_ + "/trace.txt";
+    std::remove(trace.c_str());
+    setenv("DRIVEKIT_SIM_TRACE", trace.c_str(), 1);
+    RunResult result = Run(args);
+    unsetenv("DRIVEKIT_SIM_TRACE");
+    requests.clear();
+    std::istringstream lines(FileExists("trace.txt") ? ReadFile("trace.txt") : std::string());
+    for (std::string line; std::getline(lines, line);)
+        requests.push_back(line);
+    return result;
+}
+
 nlohmann::json ToolTest::DefaultState()
 {
     if (!fs::exists(StatePath()))

@@ -20,6 +20,10 @@ protected:
 
     // Runs `tarnbek args...` in the test folder; `input` is fed to standard input.
     RunResult Run(const std::vector<std::string>& args, const std::string& input = "");
+    // Runs the tool with the simulated controller's request log on; `requests` gets its lines in
+    // the order sent ("DCMD ctrl=0 opcode=0x01090200 mbox=000000000000000000000000 len=1024
+    // dir=from lib=0 fw=0 count=1024"; docs/firmware-interface.md, "Request log").
+    RunResult RunTraced(const std::vector<std::string>& args, std::vector<std::string>& requests);
     // Runs a binary copied alone into a folder without the library.
     RunResult RunWithoutLibrary(const std::vector<std::string>& args);
 

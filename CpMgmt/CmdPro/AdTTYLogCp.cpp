@@ -1,0 +1,132 @@
+#include "CpMgmt/CmdPro/AdTTYLogCp.h"
+
+#include <cstring>
+
+#include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "cmdtool/TokenIds.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/TermLog.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+const CpRegistration<AdpTTYLogCp> kRegisterAdpTTYLogCp{TOKEN_FWTERMLOG};
+
+// Room for a piece and four zero bytes after it, so that its text always ends.
+constexpr u32 kBufferSize = termlog::kSize + 4;
+
+int SendDcmd(CpController* cpController, u32 opcode, u32 mbox0, void* buffer, u32 length)
+{
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+    if (controller == nullptr)
+        return -1;
+    const u32 mbox[3] = {mbox0, 0, 0};
+    DcmdFwiDpParams request(opcode, mbox, buffer, length);
+    return controller->Execute(request);
+}
+
+const char* BbuText(u8 setting)
+{
+    switch (setting) {
+    case termlog::kBbuOff:
+        return "OFF";
+    case termlog::kBbuOn:
+        return "ON";
+    case termlog::kBbuOffThisBoot:
+        return "temporarily off for this boot";
+    default:
+        return "Unknown";
+    }
+}
+
+}  // namespace
+
+int AdpTTYLogCp::ReadTermLog(u32 length, u32 offset, u8* buffer, CpController* cpController)
+{
+    return SendDcmd(cpController, kDcmdCtrlTermLogRead, offset, buffer, length);
+}
+
+int AdpTTYLogCp::PrintTermLog(CpController* cpController)
+{
+    u8 buffer[kBufferSize];
+    u32 offset = 0;
+    for (u32 piece = 0; piece < kMaxPieces; ++piece) {
+        std::memset(buffer, 0, sizeof buffer);
+        const int status = ReadTermLog(termlog::kSize, offset, buffer, cpController);
+        if (status != 0) {
+            PrintMessage(MaintMsg::kTermLogReadFailed);
+            return status;
+        }
+        const ByteView reply(buffer, termlog::kSize);
+        PrintMessage(CommonMsg::kText, reply.Text(termlog::kOffText, termlog::kTextSize).c_str());
+        const u32 count = reply.U32(termlog::kOffCount);
+        // A piece that is not full is the last; so is one after which the offset would wrap.
+        if (count < termlog::kFullPiece || offset + count < offset)
+            return 0;
+        offset += count;
+    }
+    return 0;
+}
+
+int AdpTTYLogCp::SendTermLogCommand(CpController* cpController, u8 option)
+{
+    u32 opcode = 0;
+    switch (option) {
+    case AdpTTYLogPo::kClear:
+        opcode = kDcmdCtrlTermLogClear;
+        break;
+    case AdpTTYLogPo::kBbuOn:
+        opcode = kDcmdCtrlTermLogBbuOn;
+        break;
+    case AdpTTYLogPo::kBbuOff:
+        opcode = kDcmdCtrlTermLogBbuOff;
+        break;
+    case AdpTTYLogPo::kBbuOffTemp:
+        opcode = kDcmdCtrlTermLogBbuOffTemp;
+        break;
+    case AdpTTYLogPo::kBbuGet:
+        opcode = kDcmdCtrlTermLogGetBbu;
+        break;
+    default:
+        return -1;
+    }
+    const u8 adapter = AdapterNumberOf(cpController);
+    u8 setting = 0;
+    const bool read = option == AdpTTYLogPo::kBbuGet;
+    const int status = SendDcmd(cpController, opcode, 0, read ? &setting : nullptr, read ? termlog::kBbuSize : 0);
+    if (status != 0) {
+        PrintMessage(MaintMsg::kSendCommandFailed, adapter);
+        return status;
+    }
+    switch (option) {
+    case AdpTTYLogPo::kClear:
+        PrintMessage(MaintMsg::kTermLogCleared, adapter);
+        break;
+    case AdpTTYLogPo::kBbuOn:
+        PrintMessage(MaintMsg::kTermLogBbuSet, BbuText(termlog::kBbuOn), adapter);
+        break;
+    case AdpTTYLogPo::kBbuOff:
+        PrintMessage(MaintMsg::kTermLogBbuSet, BbuText(termlog::kBbuOff), adapter);
+        break;
+    case AdpTTYLogPo::kBbuOffTemp:
+        PrintMessage(MaintMsg::kTermLogBbuSet, BbuText(termlog::kBbuOffThisBoot), adapter);
+        break;
+    default:
+        PrintMessage(MaintMsg::kTermLogBbu, BbuText(setting), adapter);
+        break;
+    }
+    return 0;
+}
+
+int AdpTTYLogCp::ProcessParsed(CpController* cpController, AdpTTYLogPo* object)
+{
+    if (object->GetOption() != AdpTTYLogPo::kDisplay)
+        return SendTermLogCommand(cpController, object->GetOption());
+    PrintMessage(MaintMsg::kTermLogTitle, AdapterNumberOf(cpController));
+    return PrintTermLog(cpController);
+}
