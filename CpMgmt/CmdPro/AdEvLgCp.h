@@ -5,6 +5,7 @@
 // events of the named classes; with a filter that no event passed the command ends with 1.
 #pragma once
 #include <cstddef>
+#include <ctime>
 
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
@@ -50,6 +51,9 @@ public:
     static int WriteLdRef(const ByteView& record, std::size_t offset, FileHandle* file);
     // The daylight-saving offset of the local time zone in seconds.
     static int GetDstOffset();
+    // 2000-01-01 00:00:00 local time with the daylight-saving flag given: the base that
+    // controller times count from.
+    static std::time_t Base2000(int isDst);
 
 private:
     // The common start of the routines: the manager and the adapter (messages 0x30021 and

@@ -71,21 +71,11 @@ void FormatAscTime(const std::tm& t, char* text, std::size_t size)
                   t.tm_min, t.tm_sec, 1900 + t.tm_year);
 }
 
-// 2000-01-01 00:00:00 local time with the daylight-saving flag given.
-std::time_t Base2000(int isDst)
-{
-    std::tm base{};
-    base.tm_year = 100;
-    base.tm_mday = 1;
-    base.tm_isdst = isDst;
-    return std::mktime(&base);
-}
-
 // The time line of a count of seconds since 2000-01-01, local time: a time that falls in
 // daylight-saving time is shown one offset earlier.
 int WriteTimeLine(u32 seconds, FileHandle* file)
 {
-    const std::time_t when = Base2000(0) + static_cast<std::time_t>(seconds);
+    const std::time_t when = AdpEventLogCp::Base2000(0) + static_cast<std::time_t>(seconds);
     std::tm local{};
     if (localtime_r(&when, &local) != nullptr && local.tm_isdst == 1) {
         const std::time_t corrected = when - AdpEventLogCp::GetDstOffset();
@@ -233,10 +223,19 @@ int WriteArguments(const ByteView& r, FileHandle* file)
 
 }  // namespace
 
+std::time_t AdpEventLogCp::Base2000(int isDst)
+{
+    std::tm base{};
+    base.tm_year = 100;
+    base.tm_mday = 1;
+    base.tm_isdst = isDst;
+    return std::mktime(&base);
+}
+
 int AdpEventLogCp::GetDstOffset()
 {
-    const std::time_t standard = Base2000(0);
-    const std::time_t summer = Base2000(1);
+    const std::time_t standard = AdpEventLogCp::Base2000(0);
+    const std::time_t summer = AdpEventLogCp::Base2000(1);
     return static_cast<int>(std::llabs(static_cast<long long>(standard) - static_cast<long long>(summer)));
 }
 

@@ -13,4 +13,7 @@ constexpr u32 kOffSecond = 6;
 // The block as two words, for telling a clock that is not set.
 constexpr u32 kOffLowWord = 0;
 constexpr u32 kOffHighWord = 4;
+// The clock as seconds since 2000-01-01 00:00:00 (4 bytes, kDcmdCtrlGetTimeSeconds).
+constexpr u32 kSecondsSize = 4;
+constexpr u32 kOffSeconds = 0;           // u32
 }  // namespace ctrltime

@@ -1,0 +1,136 @@
+#include "CpMgmt/CmdPro/AdBbuCp.h"
+
+#include <algorithm>
+
+#include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/ByteView.h"
+#include "cmdtool/TokenIds.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "fwdata/layout/Opcodes.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtError.h"
+#include "runtime/CtMessage.h"
+#include "runtime/QuendalLog.h"
+
+namespace {
+
+const CpRegistration<AdpBbuCp> kRegisterAdpBbuCp{TOKEN_ADPBBUCMD};
+
+// The model names of the battery module types; entry 0 is no battery.
+constexpr const char* kBatteryTypes[] = {"No Battery", "QBU-100", "QBU-200", "QBU-300", "QBU-400", "QBU-500"};
+constexpr u8 kLastNamedType = 5;
+
+}  // namespace
+
+int AdpBbuCp::SendBbuDcmd(u32 opcode, void* buffer, CpController* cpController, u32 length)
+{
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+    if (controller == nullptr)
+        return -1;
+    const u32 mbox[3] = {0, 0, 0};
+    DcmdFwiDpParams request(opcode, mbox, buffer, length);
+    return controller->Execute(request);
+}
+
+int AdpBbuCp::GetBatteryType(CpController* cpController, u8* type)
+{
+    u8 status[bbustatus::kSize] = {};
+    if (SendBbuDcmd(kDcmdBbuGetStatus, status, cpController) != 0)
+        return -1;
+    *type = status[bbustatus::kOffType];
+    return 0;
+}
+
+void AdpBbuCp::LogDebugFailure(int line, u32 opcode, int status)
+{
+    LogDebugMessage(bbucp::kSourceName, line, kModuleCommandTool, kLevelError, kDbgFwiFailed, opcode,
+                    static_cast<u32>(status));
+}
+
+void AdpBbuCp::ReportFailure(CpController* cpController, int line, u32 opcode, int status, const char* text)
+{
+    LogDebugFailure(line, opcode, status);
+    ReportText(cpController, text);
+}
+
+void AdpBbuCp::ReportText(CpController* cpController, const char* text)
+{
+    PrintMessage(CommonMsg::kAdapterText, AdapterNumberOf(cpController), text);
+}
+
+std::string AdpBbuCp::BatteryTypeText(u8 type, u8 variant, const u8* design)
+{
+    if (type < kLastNamedType || (type == kLastNamedType && variant == 0))
+        return kBatteryTypes[type];
+    return ByteView(design, bbudesign::kSize).Text(bbudesign::kDeviceName);
+}
+
+int AdpBbuCp::StartBbuOperation(CpController* cpController, AdpBbuPo* object)
+{
+    u32 opcode = 0;
+    const char* label = nullptr;
+    switch (object->GetSubCommand()) {
+    case AdpBbuPo::kLearn:
+        opcode = kDcmdBbuLearn;
+        label = "BBU Learn";
+        break;
+    case AdpBbuPo::kMfgSleep:
+        opcode = kDcmdBbuMfgSleep;
+        label = "BBU MFG Sleep";
+        break;
+    case AdpBbuPo::kMfgSeal:
+        opcode = kDcmdBbuMfgSeal;
+        label = "BBU MFG SEAL";
+        break;
+    default:
+        return -1;
+    }
+    const int status = SendBbuDcmd(opcode, nullptr, cpController);
+    if (status != 0) {
+        ReportFailure(cpController, __LINE__, opcode, status, (std::string(label) + " Failed").c_str());
+        return -1;
+    }
+    ReportText(cpController, (std::string(label) + " Succeeded.").c_str());
+    return 0;
+}
+
+int AdpBbuCp::ProcessParsed(CpController* cpController, AdpBbuPo* object)
+{
+    u8 type = 0;
+    GetBatteryType(cpController, &type);
+    switch (object->GetSubCommand()) {
+    case AdpBbuPo::kFullReport:
+        // Every part is printed whatever became of the one before.
+        GetBbuStatus(cpController, object);
+        PrintChargeTime(cpController);
+        if (type != 6)
+            GetBbuCapacityInfo(cpController, object);
+        GetBbuDesignInfo(cpController, object);
+        GetBbuProperties(cpController, object);
+        return 0;
+    case AdpBbuPo::kStatus:
+        return GetBbuStatus(cpController, object);
+    case AdpBbuPo::kCapacity:
+        return GetBbuCapacityInfo(cpController, object);
+    case AdpBbuPo::kDesign:
+        return GetBbuDesignInfo(cpController, object);
+    case AdpBbuPo::kGetProperties:
+        return GetBbuProperties(cpController, object);
+    case AdpBbuPo::kSetProperties:
+        return SetBbuProperties(cpController, object);
+    case AdpBbuPo::kGasGauge:
+        return GetGgEepData(cpController, object);
+    case AdpBbuPo::kModes:
+        return GetBbuModes(cpController, object);
+    case AdpBbuPo::kScheduleLearn:
+        return ScheduleLearn(cpController, object);
+    case AdpBbuPo::kLearn:
+    case AdpBbuPo::kMfgSleep:
+    case AdpBbuPo::kMfgSeal:
+        return StartBbuOperation(cpController, object);
+    default:
+        return -1;
+    }
+}

@@ -1,0 +1,71 @@
+// The battery command (-AdpBbuCmd): the battery's status, capacity, design and properties
+// reports (all of them when no sub-command is given), a learn cycle, manufacturing sleep and
+// seal, the properties set from a KEY=VALUE file, the learn schedule, the battery modes and the
+// gas gauge memory.
+#pragma once
+#include <string>
+
+#include "CpMgmt/TypedProcessor.h"
+#include "ZepUtil/Types.h"
+#include "fwdata/layout/BatteryDesign.h"
+#include "fwdata/layout/BatteryProps.h"
+#include "fwdata/layout/BatteryStatus.h"
+#include "parsers/AdpBbuPo.h"
+
+class AdpBbuCp : public TypedProcessor<AdpBbuPo, "AdpBbuPo *"> {
+public:
+    int ProcessParsed(CpController* cpController, AdpBbuPo* object) override;
+
+    // One battery request with an all-zero mailbox (the opcode table gives length and direction
+    // when `length` is 0): the status.
+    static int SendBbuDcmd(u32 opcode, void* buffer, CpController* cpController, u32 length = 0);
+    // Byte 0 of the status block; -1 (the type unchanged) when it cannot be read.
+    static int GetBatteryType(CpController* cpController, u8* type);
+
+    // Sub-commands 1 to 4, 7 and 8 and the full report's charge time (AdBbuCpReports.cpp).
+    static int GetBbuStatus(CpController* cpController, AdpBbuPo* object);
+    static void PrintBbuStatus(AdpBbuPo* object, const u8* status, const u8* design);
+    static int GetBbuCapacityInfo(CpController* cpController, AdpBbuPo* object);
+    static int PrintBbuCapacityInfo(CpController* cpController, AdpBbuPo* object, const u8* capacity);
+    static void FormatMinutes(u32 minutes, std::string& text);
+    static int GetBbuDesignInfo(CpController* cpController, AdpBbuPo* object);
+    static void PrintBbuDesignInfo(AdpBbuPo* object, const u8* design, const u8* fru, u8 type);
+    static int PrintChargeTime(CpController* cpController);
+    static int StartBbuOperation(CpController* cpController, AdpBbuPo* object);
+
+    // Sub-commands 5 and 6 (AdBbuCpProperties.cpp).
+    static int GetBbuProperties(CpController* cpController, AdpBbuPo* object);
+    static void PrintBbuProperties(AdpBbuPo* object, const u8* properties, u8 type, bool transparentLearn,
+                                   bool modesSupported);
+    static int SetBbuProperties(CpController* cpController, AdpBbuPo* object);
+    static void Trim(char* text);
+    static void TrimRight(char* text);
+    static void TrimLeft(char* text);
+
+    // Sub-commands 9, 11 and 12 (AdBbuCpSchedule.cpp, AdBbuCpModes.cpp).
+    static int GetGgEepData(CpController* cpController, AdpBbuPo* object);
+    static int GetBbuModes(CpController* cpController, AdpBbuPo* object);
+    static void PrintBbuModes(AdpBbuPo* object, const u8* modes, u32 length);
+    static int ScheduleLearn(CpController* cpController, AdpBbuPo* object);
+    static int PrintLearnSchedule(const u8* properties, const u8* design);
+    static int GetFwTime(CpController* cpController, u32* time);
+    static int GetDstOffset();
+    // The calendar form of a controller time, "Mon d yyyy hh:mm:ss " (no time zone applied).
+    static std::string FormatFwTime(u32 time);
+    // The auto learn mode's text.
+    static const char* AutoLearnModeText(u8 mode, bool transparentLearn);
+
+    // A failed request: the debug-log entry (at the caller's line) and message 0x18 with `text`.
+    static void ReportFailure(CpController* cpController, int line, u32 opcode, int status, const char* text);
+    // The debug-log entry alone.
+    static void LogDebugFailure(int line, u32 opcode, int status);
+    // Message 0x18 with `text`, without a debug-log entry.
+    static void ReportText(CpController* cpController, const char* text);
+    // The text of battery type `type` (status byte 0) with its variant flag: a type name, or the
+    // design block's device name.
+    static std::string BatteryTypeText(u8 type, u8 variant, const u8* design);
+};
+
+namespace bbucp {
+constexpr const char* kSourceName = "CpMgmt/CmdPro/AdBbuCp";
+}  // namespace bbucp

@@ -1,0 +1,89 @@
+// The battery modes list and the gas gauge memory read.
+#include <algorithm>
+#include <vector>
+
+#include "CpMgmt/CmdPro/AdBbuCp.h"
+#include "CpMgmt/CmdPro/BbuMessageIds.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/ByteView.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "fwdata/layout/BatteryModes.h"
+#include "fwdata/layout/GasGauge.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+constexpr int kModesNotAvailable = 2;
+
+// A failed modes read: status 2 says the battery has no modes.
+int ReportModesFailure(CpController* cpController, int line, int status)
+{
+    AdpBbuCp::ReportFailure(cpController, line, kDcmdBbuGetModes, status,
+                            status == kModesNotAvailable ? "BBU Mode Information not available." : "Get BBU Modes Failed.");
+    return status;
+}
+
+}  // namespace
+
+int AdpBbuCp::GetBbuModes(CpController* cpController, AdpBbuPo* object)
+{
+    u8 head[bbumodes::kHeadSize] = {};
+    int status = SendBbuDcmd(kDcmdBbuGetModes, head, cpController, sizeof head);
+    if (status != 0)
+        return ReportModesFailure(cpController, __LINE__, status);
+    // The whole list, in a length that holds every entry up to the most that are read.
+    const u32 count = std::min<u32>(ByteView(head).U32(bbumodes::kOffCount), bbumodes::kMaxEntries);
+    const u32 length = bbumodes::kOffEntries + bbumodes::kEntrySize * count;
+    std::vector<u8> modes(length, 0);
+    status = SendBbuDcmd(kDcmdBbuGetModes, modes.data(), cpController, length);
+    if (status != 0)
+        return ReportModesFailure(cpController, __LINE__, status);
+    PrintBbuModes(object, modes.data(), length);
+    return 0;
+}
+
+void AdpBbuCp::PrintBbuModes(AdpBbuPo* object, const u8* block, u32 length)
+{
+    using namespace bbumodes;
+    const ByteView modes(block, length);
+    PrintMessage(CommonMsg::kText, "Adapter-ID :");
+    PrintMessage(CommonMsg::kAdapterTitle, object->GetAdapterNumber());
+    const u32 count = modes.U32(kOffCount);
+    if (count == 0) {
+        PrintMessage(CommonMsg::kText, "No BBU Modes supported\n");
+        return;
+    }
+    PrintMessage(CommonMsg::kText,
+                 "\nBbuMode-ID Retention-Time(Hrs) Service-Life(Yrs) Temperature(Dg-Centi) TransparentLearn\n");
+    const u32 held = (length - std::min(length, kOffEntries)) / kEntrySize;
+    for (u32 i = 0; i < std::min(count, held); ++i) {
+        const ByteView entry = modes.Sub(kOffEntries + i * kEntrySize, kEntrySize);
+        PrintMessage(BbuMsg::kModeRow, entry.U8(kEntryOffModeId), entry.U8(kEntryOffRetention),
+                     entry.U8(kEntryOffServiceLife), entry.U8(kEntryOffTemperature),
+                     entry.Bit(kEntryOffFlags, kEntryTransparentLearn) ? 1u : 0u);
+    }
+}
+
+int AdpBbuCp::GetGgEepData(CpController* cpController, AdpBbuPo* object)
+{
+    u8 mbox[mailbox::kSize] = {};
+    ByteWriter fields(mbox);
+    fields.PutU8(gasgauge::kMboxOffSubCommand, gasgauge::kRead);
+    fields.PutU16(gasgauge::kMboxOffOffset, object->GetOffset() & 0xFFFF);
+    fields.PutU32(gasgauge::kMboxOffCount, object->GetNumBytes());
+    u8 reply[gasgauge::kSize] = {};
+    int status = -1;
+    if (Controller* controller = cpController ? cpController->GetController() : nullptr) {
+        DcmdFwiDpPrvParams request(kDcmdCtrlGetGasGaugeData, mbox, reply, gasgauge::kSize);
+        status = controller->Execute(request);
+    }
+    PrintMessage(CommonMsg::kAdapterTitle, AdapterNumberOf(cpController));
+    PrintMessage(CommonMsg::kText, "Data Received (in decimal) = ");
+    PrintMessage(CommonMsg::kNumber, ByteView(reply).U16(gasgauge::kOffValue));
+    PrintMessage(CommonMsg::kLineEnd);
+    return status;
+}
