@@ -76,7 +76,9 @@ constexpr BitField kTpmPresent{1456, 6};
 constexpr BitField kExpanderPresent{1456, 7};
 constexpr BitField kRocSensorPresent{1457, 2};
 constexpr BitField kControllerSensorPresent{1457, 3};
+constexpr u32 kOffNvramKb = 1486;       // u16
 constexpr u32 kOffMemorySizeMb = 1488;  // u16
+constexpr u32 kOffFlashMb = 1490;       // u16
 
 // Limits of the I/O path.
 constexpr u32 kOffMaxParallelCmds = 1464;     // u16

@@ -54,6 +54,7 @@ constexpr u32 kOffCdb = 40;
 constexpr u32 kCdbBytes = 16;
 constexpr u32 kOffSense = 56;
 constexpr u32 kSenseBytes = 64;
+constexpr u32 kSenseRoom = 72;          // the bytes between the sense data and the description
 }  // namespace cdbsense
 
 namespace ld {

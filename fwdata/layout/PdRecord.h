@@ -46,6 +46,15 @@ constexpr u32 kOffCoercedBlocks = 248;   // u64
 constexpr u32 kOffEnclDeviceId = 256;    // u16
 constexpr u32 kOffEnclIndex = 258;
 constexpr u32 kOffSlot = 259;
+constexpr u32 kOffRunning = 260;         // running operations, bits below
+constexpr u8 kRunningRebuild = 0x01;
+constexpr u8 kRunningPatrolRead = 0x02;
+constexpr u8 kRunningClear = 0x04;
+constexpr u32 kOffRebuildProgress = 264;    // u16 progress, then u16 elapsed seconds
+constexpr u32 kOffPatrolReadProgress = 268;
+constexpr u32 kOffClearProgress = 272;
+constexpr u32 kProgressOffSeconds = 2;
+constexpr unsigned kProgressFull = 65535;
 constexpr u32 kOffPowerState = 358;      // 0 active
 constexpr BitField kReprovisionAllowed{362, 1};
 constexpr BitField kRbldSuspendAllowed{362, 4};

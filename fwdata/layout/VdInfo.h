@@ -20,4 +20,5 @@ constexpr u32 kOffInitProgress = kOffProgressFields + vdprogress::kOffInitProgre
 constexpr u32 kOffReconProgress = kOffProgressFields + vdprogress::kOffReconProgress;
 constexpr u32 kProgressOffSeconds = vdprogress::kProgressOffSeconds;
 constexpr unsigned kProgressFull = vdprogress::kProgressFull;
+constexpr u32 kOffOwner = 300;           // u16, device id of the owner
 }  // namespace vdinfo

@@ -247,7 +247,7 @@ TEST_F(AdpBbuCmdTest, PropertiesFromAFile)
     // Refusals write nothing.
     state["controllers"][0]["battery"] = before;
     struct Case {
-        const char* text;
+        std::string text;
         const char* output;
     } cases[] = {
         {"LearnDelayInterval=3\n", "Adapter 0: No Property match found in File. Set BBU Properties Failed.\n"},
@@ -255,7 +255,7 @@ TEST_F(AdpBbuCmdTest, PropertiesFromAFile)
         {"autoLearnMode=258\n", "Adapter 0: Set BBU Properties Failed.\n\nInvalid AutoLearn mode \n"},
         {"autoLearnMode=3\n", "Adapter 0: Set BBU Properties Failed.\n\nInvalid AutoLearn mode \n"},
         // The tail of an over-long line is not a line of its own.
-        {(std::string(255, 'x') + "autoLearnMode=1\n").c_str(),
+        {std::string(255, 'x') + "autoLearnMode=1\n",
          "Adapter 0: No Property match found in File. Set BBU Properties Failed.\n"},
     };
     for (const Case& c : cases) {

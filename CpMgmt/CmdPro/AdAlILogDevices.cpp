@@ -1,0 +1,259 @@
+// The device section of the diagnostic log: every device the controller reports, with its
+// identity, paths, error counters, state, sizes, defect counts and running operations.
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <vector>
+
+#include "CpMgmt/CmdPro/AdAlILogCp.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/ByteView.h"
+#include "controller/Controller.h"
+#include "controller/DpParams.h"
+#include "controller/DrivekitDp.h"
+#include "fwdata/layout/DefectData.h"
+#include "fwdata/layout/Mailbox.h"
+#include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PdList.h"
+#include "fwdata/layout/PdRecord.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+using namespace alilog;
+
+namespace {
+
+constexpr u32 kFwiInstanceFailed = 0x36016;  // "Adapter #%d: Failed to Get FWI instance\n"
+
+const char* StateText(u16 state, bool spunDown)
+{
+    switch (state) {
+    case 0x00:
+        return spunDown ? "Unconfigured(good), Spun down" : "Unconfigured(good), Spun Up";
+    case 0x01:
+        return "Unconfigured(bad)";
+    case 0x02:
+        return "Hotspare";
+    case 0x10:
+        return "Offline";
+    case 0x11:
+        return "Failed";
+    case 0x14:
+        return "Rebuild";
+    case 0x18:
+        return "Online";
+    case 0x20:
+        return "Copyback";
+    default:
+        return "Unknown";
+    }
+}
+
+const char* SpeedText(u8 code)
+{
+    static constexpr const char* kSpeeds[] = {"Unknown", "1.5Gb/s", "3.0Gb/s", "6.0Gb/s", "12.0Gb/s"};
+    return code < 5 ? kSpeeds[code] : "Unknown";
+}
+
+const char* InterfaceText(u8 type)
+{
+    static constexpr const char* kInterfaces[] = {"Unknown", "Parallel SCSI", "SAS", "SATA", "FC"};
+    return type < 5 ? kInterfaces[type] : "Unknown";
+}
+
+const char* DeviceTypeText(u8 type)
+{
+    switch (type) {
+    case 0:
+        return "DISK";
+    case 1:
+        return "TAPE";
+    case 3:
+        return "PROCESSOR";
+    case 5:
+        return "CDROM";
+    case 13:
+        return "SES ENCLOSURE";
+    default:
+        return "UNKNOWN";
+    }
+}
+
+// An inquiry text with every character that does not print shown as a blank.
+std::string Printable(const ByteView& inquiry, u32 from, u32 to)
+{
+    std::string text;
+    for (u32 i = from; i < to; ++i) {
+        const u8 c = inquiry.U8(i);
+        text += std::isprint(c) ? static_cast<char>(c) : ' ';
+    }
+    return text;
+}
+
+// The SAS addresses in pairs; only the address slots of the record are read.
+void PrintSasAddresses(const ByteView& record)
+{
+    const u32 paths = std::min<u32>(record.U8(pdrec::kOffPathCount), pdrec::kMaxPaths);
+    for (u32 i = 0; i < paths; i += 2) {
+        Text(Format("\n%s %d%s0x%-23llx", "SAS Address", static_cast<int>(i), ":     ",
+                    static_cast<unsigned long long>(record.U64(pdrec::kOffSasAddresses + 8 * i))));
+        Text(Format("%s %d%s0x%llx", "SAS Address", static_cast<int>(i + 1), ":       ",
+                    static_cast<unsigned long long>(record.U64(pdrec::kOffSasAddresses + 8 * (i + 1)))));
+    }
+}
+
+// The number of defects of one list, or the status of a request that failed.
+int DefectCount(Controller* controller, u8 target, u8 list, u32* count)
+{
+    u8 cdb[defectdata::kCdbSize] = {};
+    cdb[0] = defectdata::kOperationCode;
+    cdb[defectdata::kCdbOffLists] = list;
+    cdb[defectdata::kCdbOffAllocation] = defectdata::kHeaderOnly;
+    u8 data[defectdata::kDataSize] = {};
+    u8 sense[defectdata::kSenseSize] = {};
+    DcdbFwiDpParams request(defectdata::kFrameCommand, target, 0, sizeof cdb, cdb, sizeof data, data, kDpFromController,
+                            sizeof sense, sense, 0);
+    const int status = controller->Execute(request);
+    if (status != 0)
+        return status;
+    *count = (data[defectdata::kOffListLengthHigh] * 256u + data[defectdata::kOffListLengthLow]) / defectdata::kEntrySize;
+    return 0;
+}
+
+void PrintDisk(CpController* cpController, const ByteView& record)
+{
+    const u16 deviceId = record.U16(pdrec::kOffDeviceId);
+    PrintMessage(CommonMsg::kText, "\nDevice Type:       ");
+    Value("DISK");
+    Text("Device ID:           ");
+    PrintMessage(CommonMsg::kNumber, deviceId);
+    PrintSasAddresses(record);
+    Text(Format("%-s%-25d", "\nMedia Error:       ", static_cast<int>(record.U32(pdrec::kOffMediaErrors))));
+    Text(Format("%-s%d", "Other Error:         ", static_cast<int>(record.U32(pdrec::kOffOtherErrors))));
+    Text(Format("%-s%-25d", "\nPredictiveFail:    ", static_cast<int>(record.U32(pdrec::kOffPredFailures))));
+    Text("Firmware State:      ");
+    Text(StateText(record.U16(pdrec::kOffFwState), record.U8(pdrec::kOffPowerState) != 0));
+    Text("\nSpeed:             ");
+    Value(SpeedText(record.U8(pdrec::kOffLinkSpeed)));
+    Text("DDF State:           ");
+    Text(InterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift));
+    AdpAlIInLogCp::PrintDefectCounts(cpController, deviceId);
+    const auto megabytes = [&](u32 offset) {
+        return Format("%lld MB", static_cast<long long>(record.U64(offset) / 2048));
+    };
+    Text("\nRaw size:          ");
+    Value(megabytes(pdrec::kOffRawBlocks));
+    Text("Non-coerced size:    ");
+    Text(megabytes(pdrec::kOffNonCoercedBlocks));
+    Text("\nCoerced size:      ");
+    Value(megabytes(pdrec::kOffCoercedBlocks));
+    Text("Enclosure index:     ");
+    PrintMessage(CommonMsg::kNumber, record.U8(pdrec::kOffEnclIndex));
+    Text(Format("\n%s%-25d", "Path Count:        ", record.U8(pdrec::kOffPathCount)));
+    Text("Slot Number          ");
+    PrintMessage(CommonMsg::kNumber, record.U8(pdrec::kOffSlot));
+
+    const u8 running = record.U8(pdrec::kOffRunning);
+    if ((running & 0x07) == 0)
+        return;
+    Text(Format("\n%-35s :", "Drive Progress Information"));
+    const struct {
+        u8 bit;
+        const char* name;
+        u32 offset;
+    } operations[] = {{pdrec::kRunningRebuild, "Rebuild in progress", pdrec::kOffRebuildProgress},
+                      {pdrec::kRunningPatrolRead, "Patrol Read in progress", pdrec::kOffPatrolReadProgress},
+                      {pdrec::kRunningClear, "Clear in progress", pdrec::kOffClearProgress}};
+    for (const auto& op : operations) {
+        if ((running & op.bit) == 0)
+            continue;
+        Text(Format("%-35s : Progress = %d; Elapsed Seconds = %d\n", op.name,
+                    static_cast<int>(record.U16(op.offset) * 100u / pdrec::kProgressFull),
+                    record.U16(op.offset + pdrec::kProgressOffSeconds) / 60));
+    }
+}
+
+void PrintOtherDevice(const ByteView& record)
+{
+    Text(Format("%-s%-25d", "\nDevice ID:         ", record.U16(pdrec::kOffDeviceId)));
+    Text(Format("%s%d\n", "Sequence Number:     ", record.U16(pdrec::kOffSeqNum)));
+    Text(Format("%s%-25d", "Enclosure's ID:    ", record.U16(pdrec::kOffEnclDeviceId)));
+    Text(Format("%s%d", "Enclosure index:     ", record.U8(pdrec::kOffEnclIndex)));
+    Text("\nDevice Type:       ");
+    Value(DeviceTypeText(record.U8(pdrec::kOffScsiType)));
+    Text(Format("%s%d\n", "Path Count:          ", record.U8(pdrec::kOffPathCount)));
+    PrintSasAddresses(record);
+}
+
+}  // namespace
+
+int AdpAlIInLogCp::PrintDefectCounts(CpController* cpController, u16 deviceId)
+{
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+    if (DrivekitDp::Instance() == nullptr || controller == nullptr) {
+        PrintMessage(kFwiInstanceFailed, AdapterNumberOf(cpController));
+        return -1;
+    }
+    // A device id beyond a byte cannot be named by the pass-through: its counts are not known.
+    u32 primary = 0;
+    int status = deviceId > defectdata::kMaxTarget ? -1 : DefectCount(controller, static_cast<u8>(deviceId), defectdata::kPrimaryList, &primary);
+    if (status != 0) {
+        Text(Format("\n%-19s%-25s%-21s---", "Primary Defect:", "---", "Grown Defect:"));
+        return status;
+    }
+    Text(Format("\n%-19s%-25d", "Primary Defect:", static_cast<int>(primary)));
+    u32 grown = 0;
+    status = DefectCount(controller, static_cast<u8>(deviceId), defectdata::kGrownList, &grown);
+    if (status != 0)
+        Text(Format("%-21s---", "Grown Defect:"));
+    else
+        Text(Format("%-21s%-25d", "Grown Defect:", static_cast<int>(grown)));
+    return status;
+}
+
+int AdpAlIInLogCp::PrintDeviceSection(CpController* cpController, u8 adapterNumber)
+{
+    (void)adapterNumber;
+    u8 head[pdlist::kHeadSize] = {};
+    int status = SendDcmd(cpController, kDcmdPdGetList, 0, head, sizeof head);
+    if (status != 0)
+        return status;
+    const u32 count = std::min<u32>(ByteView(head).U32(pdlist::kOffCount), pdlist::kMaxEntries);
+    std::vector<u8> list(pdlist::ListSize(count), 0);
+    status = SendDcmd(cpController, kDcmdPdGetList, 0, list.data(), static_cast<u32>(list.size()));
+    if (status != 0)
+        return status;
+    Text("\n                              Device Information");
+    Text("\n                              ==================");
+    LineEnd();
+    const ByteView entries(list);
+    const u32 listed = std::min(count, entries.U32(pdlist::kOffCount));
+    for (u32 i = 0; i < listed; ++i) {
+        const u16 deviceId = entries.U16(pdlist::kOffEntries + i * pdlist::kEntrySize + pdlist::kEntryOffDeviceId);
+        u8 block[pdrec::kSize] = {};
+        u8 mbox[mailbox::kSize] = {};
+        ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, deviceId);
+        Controller* controller = cpController->GetController();
+        DcmdFwiDpParams request(kDcmdPdGetInfo, mbox, block, sizeof block);
+        status = controller != nullptr ? controller->Execute(request) : -1;
+        if (status != 0)
+            return status;
+        const ByteView record(block);
+        const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
+        Text("\nDevice Name:       ");
+        Value(Printable(inquiry, 8, 16));
+        Text("Product Id:          ");
+        Text(Printable(inquiry, 16, 32));
+        Text("\nRev:               ");
+        Value(Printable(inquiry, 32, 36));
+        Text("Vendor Specific:     ");
+        Text(Printable(inquiry, 36, 56));
+        if (record.U8(pdrec::kOffScsiType) == 0)
+            PrintDisk(cpController, record);
+        else
+            PrintOtherDevice(record);
+        LineEnd();
+        LineEnd();
+    }
+    return 0;
+}

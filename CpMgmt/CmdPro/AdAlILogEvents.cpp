@@ -1,0 +1,139 @@
+// The event history of the diagnostic log: the log's sequence numbers, then every event the
+// controller holds, oldest first, one line each.
+#include <algorithm>
+#include <vector>
+
+#include "CpMgmt/CmdPro/AdAlILogCp.h"
+#include "CpMgmt/CpController.h"
+#include "ZepUtil/ByteView.h"
+#include "fwdata/layout/EventArgs.h"
+#include "fwdata/layout/EventList.h"
+#include "fwdata/layout/EventLogInfo.h"
+#include "fwdata/layout/EventRecord.h"
+#include "raidmodel/Adapter.h"
+#include "raidmodel/RaidManager.h"
+#include "runtime/CommonMessageIds.h"
+#include "runtime/CtMessage.h"
+
+using namespace alilog;
+
+namespace {
+
+constexpr u32 kRecordsPerBatch = 32;
+
+std::string ClassText(s8 eventClass)
+{
+    static constexpr const char* kClasses[] = {"DEBUG", "BG Work", "Info", "WARNING", "CRITICAL", "FATAL", "DEAD"};
+    if (eventClass >= -2 && eventClass <= 4)
+        return std::string(kClasses[eventClass + 2]) + ":";
+    return Format("%s %-2X:", "UNDEF-", static_cast<unsigned>(static_cast<int>(eventClass)));
+}
+
+std::string EventLine(const ByteView& record, u32 seq)
+{
+    std::string line = Format("%d: ", static_cast<int>(seq));
+    line += AdpAlIInLogCp::FormatEventTime(record.U32(evrec::kOffTimeStamp));
+    line += ClassText(static_cast<s8>(record.U8(evrec::kOffClass)));
+    std::string description = record.Text(evrec::kDescription);
+    if (record.U8(evrec::kOffArgType) != evargs::kCdbSense)
+        return line + description + "\n";
+    const std::size_t sense = description.find("Sense:");
+    if (sense != std::string::npos)
+        description = description.substr(0, std::min(description.size(), sense + 7));
+    line += description;
+    const u32 length = std::min<u32>(record.U8(evargs::cdbsense::kOffSenseLength), evargs::cdbsense::kSenseRoom);
+    for (u32 i = 0; i < length; ++i)
+        line += Format("%.2X ", record.U8(evargs::cdbsense::kOffSense + i));
+    return line + "\n";
+}
+
+}  // namespace
+
+bool AdpAlIInLogCp::IsLeapYear(int year) { return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0); }
+
+std::string AdpAlIInLogCp::FormatEventTime(u32 stamp)
+{
+    if ((stamp & evrec::kSinceRebootMark) == evrec::kSinceRebootMark) {
+        const u32 value = stamp & evrec::kSinceRebootSeconds;
+        const u32 rest = value % 86400;
+        return Format("%d:%d:%d ", static_cast<int>(value / 86400), static_cast<int>(rest / 3600),
+                      static_cast<int>(rest % 3600 / 60));
+    }
+    u32 days = stamp / 86400;
+    const u32 rest = stamp % 86400;
+    int year = 2000;
+    while (days >= (IsLeapYear(year) ? 366u : 365u)) {
+        days -= IsLeapYear(year) ? 366 : 365;
+        ++year;
+    }
+    static constexpr u32 kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int month = 0;
+    while (month < 11) {
+        const u32 length = month == 1 && IsLeapYear(year) ? 29 : kMonthDays[month];
+        if (days < length)
+            break;
+        days -= length;
+        ++month;
+    }
+    return Format("%02d-%02d-%02d,%02d:%02d:%02d ", year - 2000, month + 1, static_cast<int>(days + 1),
+                  static_cast<int>(rest / 3600), static_cast<int>(rest % 3600 / 60), static_cast<int>(rest % 60));
+}
+
+int AdpAlIInLogCp::PrintEventHistory(CpController* cpController)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapterNumber);
+    if (manager == nullptr)
+        return -1;
+    if (manager->Refresh() != 0) {
+        PrintMessage(CommonMsg::kRaidManagerInitFailed, adapterNumber);
+        return -1;
+    }
+    Adapter* adapter = nullptr;
+    if (manager->GetAdapter(&adapter) != 0 || adapter == nullptr) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
+        return -1;
+    }
+    const u32* info = nullptr;
+    int status = adapter->GetEventLogInfo(&info);
+    if (status != 0)
+        return status;
+
+    Text("                            NVRAM Event History");
+    Text("\n                           ===================");
+    LineEnd();
+    LineEnd();
+    Text("EVENT SEQUENCE INFORMATION");
+    Text("\n--------------------------");
+    const char* labels[] = {"Sequence # of newest event in the log", "Sequence # of oldest event in the log",
+                            "Sequence # of last log clear", "Sequence # of last clean shutdown",
+                            "Sequence # of this session boot"};
+    for (u32 i = 0; i < evloginfo::kNumbers; ++i)
+        Text(Format("\n%-40s : %ld", labels[i], static_cast<long>(info[i])));
+    const u32 newest = info[evloginfo::kNewest];
+    const u32 oldest = info[evloginfo::kOldest];
+    LineEnd();
+    Text("EVENT DETAILS");
+    Text("\n------------\n");
+
+    s32 remaining = static_cast<s32>(newest - oldest + 1);
+    u32 start = oldest;
+    while (remaining > 0) {
+        const u32 asked = std::min<u32>(static_cast<u32>(remaining), kRecordsPerBatch);
+        std::vector<u8> batch(evlist::ListSize(asked), 0);
+        status = adapter->GetEvents(start, batch.data(), static_cast<u32>(batch.size()), evlist::ClassLocale(0, evlist::kAllLocales));
+        if (status != 0)
+            return status;
+        const ByteView list(batch);
+        // Never more records than the batch holds.
+        const u32 delivered = std::min(list.U32(evlist::kOffCount), asked);
+        const u32 first = delivered > 0 ? list.U32(evlist::RecordOffset(0) + evrec::kOffSeqNum) : start;
+        for (u32 j = 0; j < delivered; ++j)
+            Text(EventLine(list.Sub(evlist::RecordOffset(j), evrec::kSize), first + j));
+        if (delivered < kRecordsPerBatch)
+            break;
+        remaining -= static_cast<s32>(delivered);
+        start += delivered;
+    }
+    return 0;
+}

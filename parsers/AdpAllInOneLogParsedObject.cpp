@@ -1,0 +1,3 @@
+#include "parsers/AdpAllInOneLogParsedObject.h"
+
+ParsedObject* AdpAllInOneLogParsedObject::Clone() const { return new AdpAllInOneLogParsedObject(*this); }

@@ -1,0 +1,188 @@
+// The all-in-one diagnostic log end to end on the default controller: each section with the
+// host's lines masked, and a failure injected on each kind of request (the report goes on or
+// stops as it should).
+#include <algorithm>
+#include <sstream>
+
+#include "support/ToolRunner.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+// The report with the lines that depend on the host (and the clock of the run) taken out.
+std::string Masked(const std::string& out)
+{
+    static const char* kHostLabels[] = {"Date/Time:", "Operating System:", "Operating Version:", "Physical Memory:",
+                                        "Processor:", "Driver Name:", "Driver Version:"};
+    std::istringstream lines(out);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);) {
+        bool host = false;
+        for (const char* label : kHostLabels)
+            host = host || line.rfind(label, 0) == 0;
+        if (!host)
+            kept += line + "\n";
+    }
+    return kept;
+}
+
+const std::string kController =
+    "     RAID Controller QRV SAS RAID Controller 4000 Information \n"
+    "     =======================================================\n\n"
+    "RAID Type:          QRV SAS RAID Controller 4000\n"
+    "Host Intr:          PCIE                     Device Intr:        SAS-12G\n"
+    "Port Count:         8                        Serial #            QV40A2311004\n"
+    "APP  Version:       4.720.00-0047            BIOS Version:       7.20.01.0\n"
+    "CTLR Version:       6.12.04                  BTBL Version:       2.07.00.00-0003\n"
+    "NVDT Version:       4.1720.00-0031           BOOT Version:       09.250.01.219\n"
+    "NVRAM Size:         32 KB                    RAID Level:         0 1 5 6 00 10 50 60\n"
+    "Cache Size:         4096 MB                  Flash Size:         16 MB               \n"
+    "RCV Error:          0                        Un-RCV Error:       0\n"
+    "Support Cluster:    No                       Cluster Mode:       Inactive            \n\n"
+    "Controller Properties\n---------------------\n"
+    "Rebuild Rate                                  : 30 \n";
+
+const std::string kBattery = "BBU Properties\n--------------\n"
+                             "BBU Battery Type:                             QBU-300\n"
+                             "BBU Voltage:                                  4058 mV\n"
+                             "BBU Current:                                  0 mA\n"
+                             "BBU Temperature:                              29 C\n"
+                             "Vorb Relative State Of Charge:                100 \n"
+                             "Vorb Charging Current:                        0 mA\n"
+                             "Vorb Absolute State Of Charge:                97\n\n"
+                             "BBU Firmware Status\n-------------------\n"
+                             "voltageLow:                                   OK        \n";
+
+const std::string kDisk10 = "Device Name:       QRV                      Product Id:          HS1200SAS12     \n"
+                            "Rev:               A3C0                     Vendor Specific:     QH12K10072          \n"
+                            "Device Type:       DISK                     Device ID:           10 \n"
+                            "SAS Address 0:     0x500a4b0000c0b009       SAS Address 1:       0x500a4b0000c0b00a\n"
+                            "Media Error:       0                        Other Error:         0\n"
+                            "PredictiveFail:    0                        Firmware State:      Online\n"
+                            "Speed:             12.0Gb/s                 DDF State:           SAS\n"
+                            "Primary Defect:    0                        Grown Defect:        3                        \n";
+
+const std::string kEvents = "EVENT SEQUENCE INFORMATION\n--------------------------\n"
+                            "Sequence # of newest event in the log    : 14\n"
+                            "Sequence # of oldest event in the log    : 1\n"
+                            "Sequence # of last log clear             : 0\n"
+                            "Sequence # of last clean shutdown        : 0\n"
+                            "Sequence # of this session boot          : 1\n"
+                            "EVENT DETAILS\n------------\n"
+                            "1: 0:0:0 Info:Firmware initialization started\n"
+                            "2: 0:0:0 Info:Drive found\n";
+
+class AdpAlILogTest : public ToolTest {
+protected:
+    void SetUp() override
+    {
+        ToolTest::SetUp();
+        state = DefaultState();
+    }
+    RunResult Log()
+    {
+        WriteState(state);
+        return RunTraced({"-AdpAlILog", "-a0"}, requests);
+    }
+    Json state;
+    std::vector<std::string> requests;
+};
+
+TEST_F(AdpAlILogTest, DefaultControllerSectionBySection)
+{
+    RunResult r = Log();
+    ASSERT_EQ(r.exitCode, 0);
+    const std::string out = Masked(r.out);
+    EXPECT_EQ(out.rfind("\n      SAS RAID Management Tool Command Line Utilities \n"
+                        "     ===================================================\n\nAdapter #0\n\n",
+                        0),
+              0u);
+    const std::size_t controller = out.find(kController);
+    const std::size_t battery = out.find(kBattery);
+    const std::size_t disk = out.find(kDisk10);
+    const std::size_t vd = out.find("Logical Drive name             : data\nTotal Redudent space(MB)       : 1143808\n");
+    const std::size_t events = out.find(kEvents);
+    const std::size_t online = out.find("                              Online History\n"
+                                        "                            ===============\n\n\n\n"
+                                        "Firmware Term Log Information on controller 0:\n\n"
+                                        "T0: Firmware 4.720.00-0047 starting\n");
+    for (std::size_t at : {controller, battery, disk, vd, events, online})
+        EXPECT_NE(at, std::string::npos);
+    EXPECT_TRUE(controller < battery && battery < disk && disk < vd && vd < events && events < online);
+    EXPECT_NE(out.find("Expose Enclosure Devices                      : YES\n"), std::string::npos);
+    EXPECT_NE(out.find("Strip Size per DDF            : 7 (64K)\n"), std::string::npos);
+    EXPECT_NE(out.find("Number of Physical Devices  : 4 \nDevice IDs:     8 \nDevice IDs:     9 \n"), std::string::npos);
+    EXPECT_NE(out.find("12: 24-03-13,09:30:12 Info:Battery present\n"), std::string::npos);
+    EXPECT_NE(out.find("Device Type:       SES ENCLOSURE            Path Count:          1\n"), std::string::npos);
+    EXPECT_TRUE(out.ends_with("T7: Controller ready\n\n\n\n\n\nExit Code: 0x00\n"));
+    // Every disk was asked for both defect lists, by its device id.
+    EXPECT_EQ(std::count_if(requests.begin(), requests.end(),
+                            [](const std::string& line) { return line.find("cdb=37001500000000000400") != std::string::npos; }),
+              10);
+    EXPECT_NE(std::find_if(requests.begin(), requests.end(),
+                           [](const std::string& line) {
+                               return line.find("target=10 lun=0 cdb=37000d00000000000400 len=512") != std::string::npos;
+                           }),
+              requests.end());
+}
+
+TEST_F(AdpAlILogTest, FailuresEndTheReportOrAreShownInPlace)
+{
+    struct Case {
+        unsigned opcode;
+        int nth;
+        const char* expected;  // in the report
+        const char* absent;    // not in the report
+        int exitCode;
+    } cases[] = {
+        {0x01010000, 2, "Adapter #0: Failed to Perform AdpAll information Operation.\n", "Adapter #0\n", 3},
+        {0x05010000, 0, "BBU Battery Type:                             No Battery\n\n\n", "BBU Voltage", 0},
+        {0x02010000, 1, "voltageLow", "Device Information", 3},
+        {0x02020000, 2, "Device ID:           8 ", "Device ID:           9 ", 3},
+        {0x03020000, 2, "Logical Drive name             : data", "Logical Drive name             : system", 3},
+        {0x01040300, 1, "EVENT DETAILS\n------------\n", "Online History", 3},
+        {0x01090200, 1, "Firmware Term Log Information on controller 0:\n\nError reading firmware term log data.\n",
+         "T0: Firmware", 0},
+    };
+    const Json pristine = state;
+    for (const Case& c : cases) {
+        state = pristine;
+        AddFault(state, 0, c.opcode, 3, c.nth);
+        RunResult r = Log();
+        EXPECT_NE(r.out.find(c.expected), std::string::npos) << std::hex << c.opcode;
+        EXPECT_EQ(r.out.find(c.absent), std::string::npos) << std::hex << c.opcode;
+        EXPECT_EQ(r.exitCode, c.exitCode) << std::hex << c.opcode;
+    }
+
+    // A drive that does not answer the defect request shows dashes; the report goes on.
+    state = pristine;
+    state["faults"].push_back(Json{{"function", "scsi_passthru"}, {"opcode", "0x37"}, {"status", 2}, {"nth", 1}});
+    RunResult r = Log();
+    EXPECT_NE(r.out.find("Primary Defect:    ---                      Grown Defect:        ---\n"), std::string::npos);
+    EXPECT_EQ(r.exitCode, 0);
+}
+
+TEST_F(AdpAlILogTest, EventLinesAndTimeStamps)
+{
+    Json& events = state["controllers"][0]["events"];
+    const auto record = [](unsigned seq, unsigned time, int eventClass, Json args, const std::string& text) {
+        return Json{{"seq", seq},          {"time", time},   {"code", 0x20}, {"class", eventClass},
+                    {"locale", "0x0020"}, {"args", args}, {"description", text}};
+    };
+    Json sense = {{"type", "cdb_sense"}, {"pd", {{"device_id", 8}, {"enclosure_index", 0}, {"slot", 0}}},
+                  {"cdb_length", 10}, {"sense_length", 15}, {"cdb", "28000000000000000800"},
+                  {"sense", "700003000000000A00000000110000"}};
+    events = Json{{"records", Json::array({record(1, 0, 0, {{"type", "none"}}, "First"),
+                                           record(2, 60 * 86400, 5, {{"type", "none"}}, "Later"),
+                                           record(3, 366 * 86400, 1, sense, "Unexpected sense: Sense: 3/11"),
+                                           record(4, 0xFF000E10, 4, {{"type", "none"}}, "An hour after boot")})}};
+    RunResult r = Log();
+    EXPECT_NE(r.out.find("1: 00-01-01,00:00:00 Info:First\n"
+                         "2: 00-03-01,00:00:00 UNDEF- 5 :Later\n"
+                         "3: 01-01-01,00:00:00 WARNING:Unexpected sense: Sense: 70 00 03 00 00 00 00 0A 00 00 00 00 11 00 00 \n"
+                         "4: 0:1:0 DEAD:An hour after boot\n"),
+              std::string::npos);
+}
+
+}  // namespace
