@@ -11,8 +11,6 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "fwdata/layout/CtrlProps.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
@@ -68,12 +66,7 @@ using namespace alilog;
 
 int AdpAlIInLogCp::SendDcmd(CpController* cpController, u32 opcode, u32 mbox0, void* buffer, u32 length)
 {
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u32 mbox[3] = {mbox0, 0, 0};
-    DcmdFwiDpParams request(opcode, mbox, buffer, length);
-    return controller->Execute(request);
+    return SendControllerDcmd(cpController, opcode, mbox0, buffer, length);
 }
 
 int AdpAlIInLogCp::ProcessParsed(CpController* cpController, AdpAllInOneLogParsedObject* object)

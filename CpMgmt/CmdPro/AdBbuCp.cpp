@@ -6,8 +6,6 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
@@ -26,12 +24,7 @@ constexpr u8 kLastNamedType = 5;
 
 int AdpBbuCp::SendBbuDcmd(u32 opcode, void* buffer, CpController* cpController, u32 length)
 {
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u32 mbox[3] = {0, 0, 0};
-    DcmdFwiDpParams request(opcode, mbox, buffer, length);
-    return controller->Execute(request);
+    return SendControllerDcmd(cpController, opcode, 0, buffer, length);
 }
 
 int AdpBbuCp::GetBatteryType(CpController* cpController, u8* type)

@@ -6,8 +6,6 @@
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/TermLog.h"
 #include "runtime/CommonMessageIds.h"
@@ -19,16 +17,6 @@ const CpRegistration<AdpTTYLogCp> kRegisterAdpTTYLogCp{TOKEN_FWTERMLOG};
 
 // Room for a piece and four zero bytes after it, so that its text always ends.
 constexpr u32 kBufferSize = termlog::kSize + 4;
-
-int SendDcmd(CpController* cpController, u32 opcode, u32 mbox0, void* buffer, u32 length)
-{
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u32 mbox[3] = {mbox0, 0, 0};
-    DcmdFwiDpParams request(opcode, mbox, buffer, length);
-    return controller->Execute(request);
-}
 
 const char* BbuText(u8 setting)
 {
@@ -48,7 +36,7 @@ const char* BbuText(u8 setting)
 
 int AdpTTYLogCp::ReadTermLog(u32 length, u32 offset, u8* buffer, CpController* cpController)
 {
-    return SendDcmd(cpController, kDcmdCtrlTermLogRead, offset, buffer, length);
+    return SendControllerDcmd(cpController, kDcmdCtrlTermLogRead, offset, buffer, length);
 }
 
 int AdpTTYLogCp::PrintTermLog(CpController* cpController)
@@ -98,7 +86,7 @@ int AdpTTYLogCp::SendTermLogCommand(CpController* cpController, u8 option)
     const u8 adapter = AdapterNumberOf(cpController);
     u8 setting = 0;
     const bool read = option == AdpTTYLogPo::kBbuGet;
-    const int status = SendDcmd(cpController, opcode, 0, read ? &setting : nullptr, read ? termlog::kBbuSize : 0);
+    const int status = SendControllerDcmd(cpController, opcode, 0, read ? &setting : nullptr, read ? termlog::kBbuSize : 0);
     if (status != 0) {
         PrintMessage(MaintMsg::kSendCommandFailed, adapter);
         return status;
