@@ -71,7 +71,7 @@ std::string ConsistencyText(u8 state)
 // none.
 void PrintRedundantSpace(const ByteView& vd)
 {
-    const u64 size = vd.U64(vdinfo::kOffSize);
+    const u64 size = vd.U64(vdinfo::kOffSizeBlocks);
     const u64 perSpan = vd.U8(vdrec::kOffDrivesPerSpan);
     const u64 spans = vd.U8(vdrec::kOffSpanDepth);
     u64 space = 0;
@@ -166,7 +166,7 @@ void PrintDetail(const ByteView& vd)
                     static_cast<int>(s), static_cast<long long>(span.U64(vdrec::kSpanOffStart) / 2048),
                     static_cast<long long>(span.U64(vdrec::kSpanOffBlocks) / 2048), span.U16(vdrec::kSpanOffArrayRef)));
     }
-    Text(Format("\n\nTotal size of the logical drive: %lldMB", static_cast<long long>(vd.U64(vdinfo::kOffSize) / 2048)));
+    Text(Format("\n\nTotal size of the logical drive: %lldMB", static_cast<long long>(vd.U64(vdinfo::kOffSizeBlocks) / 2048)));
     PrintProgress(vd);
     Text(Format("\n%-30s: %d\n", "Logical Drive owner's Device ID", vd.U16(vdinfo::kOffOwner)));
 }

@@ -1,5 +1,7 @@
 #include "CpMgmt/CmdPro/AdBbuCp.h"
 
+#include "CpMgmt/CmdPro/BatteryTypes.h"
+
 #include <algorithm>
 
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -16,9 +18,6 @@ namespace {
 
 const CpRegistration<AdpBbuCp> kRegisterAdpBbuCp{TOKEN_ADPBBUCMD};
 
-// The model names of the battery module types; entry 0 is no battery.
-constexpr const char* kBatteryTypes[] = {"No Battery", "QBU-100", "QBU-200", "QBU-300", "QBU-400", "QBU-500"};
-constexpr u8 kLastNamedType = 5;
 
 }  // namespace
 
@@ -55,8 +54,8 @@ void AdpBbuCp::ReportText(CpController* cpController, const char* text)
 
 std::string AdpBbuCp::BatteryTypeText(u8 type, u8 variant, const u8* design)
 {
-    if (type < kLastNamedType || (type == kLastNamedType && variant == 0))
-        return kBatteryTypes[type];
+    if (type < battery::kLastNamedType || (type == battery::kLastNamedType && variant == 0))
+        return battery::kTypeNames[type];
     return ByteView(design, bbudesign::kSize).Text(bbudesign::kDeviceName);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/BatteryTypes.h"
 #include "CpMgmt/CmdPro/ShowSumCp.h"
 #include "help/VersionString.h"
 #include "runtime/CtMessage.h"
@@ -17,8 +18,8 @@ constexpr std::size_t kDriverLineSize = 100;
 constexpr std::size_t kDriverVersionLength = 19;
 
 // The battery types by their code; 0 is no battery.
-constexpr const char* kBatteryTypes[] = {"No Battery", "QBU-100", "QBU-200", "QBU-300", "QBU-400", "QBU-500"};
-constexpr u8 kNamedTypes = 5;
+constexpr const auto& kBatteryTypes = battery::kTypeNames;
+constexpr u8 kNamedTypes = battery::kLastNamedType;
 
 // The state of the battery: "Healthy" without a condition, else the first condition's text;
 // conditions beyond the named ones have none (null).
