@@ -301,10 +301,10 @@ void AdpAlIInLogCp::PrintBattery()
         Text(label);
         PrintMessage(CommonMsg::kColumn10, text);
     };
-    flag("\nvoltageLow:                                   ", bit(kVoltageLow) ? "Low" : "OK");
-    flag("\ntemperatureHigh                               ", bit(kTemperatureHigh) ? "High" : "OK");
-    flag("\nlearnCycleRequested:                          ", bit(kLearnRequested) ? "Yes" : "No");
-    flag("\nlearnCycleActive:                             ", bit(kLearnActive) ? "Yes" : "No");
-    flag("\nlearnCycleFailed                              ", bit(kLearnFailed) ? "Failed" : "OK");
-    flag("\nlearnCycleTimeout:                            ", bit(kLearnTimeout) ? "Yes" : "No");
+    flag("\nvoltageLow:                                   ", bit(kBitVoltageLow) ? "Low" : "OK");
+    flag("\ntemperatureHigh                               ", bit(kBitTemperatureHigh) ? "High" : "OK");
+    flag("\nlearnCycleRequested:                          ", bit(kBitLearnRequested) ? "Yes" : "No");
+    flag("\nlearnCycleActive:                             ", bit(kBitLearnActive) ? "Yes" : "No");
+    flag("\nlearnCycleFailed                              ", bit(kBitLearnFailed) ? "Failed" : "OK");
+    flag("\nlearnCycleTimeout:                            ", bit(kBitLearnTimeout) ? "Yes" : "No");
 }

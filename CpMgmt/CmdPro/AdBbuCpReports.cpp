@@ -33,21 +33,6 @@ const char* YesNo(bool on) { return on ? "Yes" : "No"; }
 
 bool StateBit(u32 state, unsigned bit) { return ((state >> bit) & 1u) != 0; }
 
-// The RaidManager refreshed and its adapter; null after message 0x30021 or 0x30023.
-Adapter* AdapterOrReport(CpController* cpController)
-{
-    const u8 adapter = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
-    if (manager == nullptr)
-        return nullptr;
-    Adapter* object = nullptr;
-    if (manager->Refresh() != 0 || manager->GetAdapter(&object) != 0 || object == nullptr) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
-        return nullptr;
-    }
-    return object;
-}
-
 u32 OemMode(Adapter* adapter)
 {
     u32 mode = 0;
@@ -96,16 +81,16 @@ void AdpBbuCp::PrintBbuStatus(AdpBbuPo* object, const u8* statusBlock, const u8*
         const bool down = type == 2 ? state == kType2NonOperational : (state & kNonOperationalMask) != 0;
         PrintText(down ? "Battery State     : Non Operational\n\n" : "Battery State     : Operational\n\n");
     }
-    const char* charging = StateBit(state, kCharging)      ? "Charging"
-                           : StateBit(state, kDischarging) ? "Discharging"
+    const char* charging = StateBit(state, kBitCharging)      ? "Charging"
+                           : StateBit(state, kBitDischarging) ? "Discharging"
                                                            : "None";
     PrintText(std::string("BBU Firmware Status:\n\n  Charging Status              : ") + charging + "\n");
     const auto bit = [&](unsigned b) { return YesNo(StateBit(state, b)); };
-    PrintMessage(BbuMsg::kFirmwareStatus, StateBit(state, kVoltageLow) ? "Low" : "OK",
-                 StateBit(state, kTemperatureHigh) ? "High" : "OK", bit(kLearnRequested), bit(kLearnActive),
-                 StateBit(state, kLearnFailed) ? "Failed" : "OK", bit(kLearnTimeout), bit(kI2cErrors), bit(kPackMissing),
-                 bit(kReplacePack), bit(kCapacityLow), bit(kPeriodicLearn), bit(kTransparentLearn),
-                 bit(kNoOffloadSpace), bit(kAboutToFail), bit(kOffloadRequired), bit(kMicrocodeUpdate));
+    PrintMessage(BbuMsg::kFirmwareStatus, StateBit(state, kBitVoltageLow) ? "Low" : "OK",
+                 StateBit(state, kBitTemperatureHigh) ? "High" : "OK", bit(kBitLearnRequested), bit(kBitLearnActive),
+                 StateBit(state, kBitLearnFailed) ? "Failed" : "OK", bit(kBitLearnTimeout), bit(kBitI2cErrors), bit(kBitPackMissing),
+                 bit(kBitReplacePack), bit(kBitCapacityLow), bit(kBitPeriodicLearn), bit(kBitTransparentLearn),
+                 bit(kBitNoOffloadSpace), bit(kBitAboutToFail), bit(kBitOffloadRequired), bit(kBitMicrocodeUpdate));
 
     const u16 gasGauge = status.U16(kOffGasGauge);
     if (type == 5 || type == 6 || (type == 2 && variant != 0)) {
@@ -169,7 +154,7 @@ int AdpBbuCp::GetBbuCapacityInfo(CpController* cpController, AdpBbuPo* object)
 
 int AdpBbuCp::PrintBbuCapacityInfo(CpController* cpController, AdpBbuPo* object, const u8* block)
 {
-    Adapter* adapter = AdapterOrReport(cpController);
+    Adapter* adapter = AdapterOrReport(cpController, AdapterNumberOf(cpController), true);
     if (adapter == nullptr)
         return -1;
     const u32 oemMode = OemMode(adapter);
@@ -274,7 +259,7 @@ void AdpBbuCp::PrintBbuDesignInfo(AdpBbuPo* object, const u8* designBlock, const
 
 int AdpBbuCp::PrintChargeTime(CpController* cpController)
 {
-    Adapter* adapter = AdapterOrReport(cpController);
+    Adapter* adapter = AdapterOrReport(cpController, AdapterNumberOf(cpController), true);
     if (adapter == nullptr)
         return -1;
     const u32 oemMode = OemMode(adapter);
