@@ -50,8 +50,6 @@ protected:
     void SetTimeZone(const std::string& zone) { timeZone_ = zone; }
 
     const std::string& Dir() const { return dir_; }
-    // The time zone the tool runs in (UTC unless a test sets another).
-    void SetTimeZone(const std::string& zone) { timeZone_ = zone; }
     std::string StatePath() const { return dir_ + "/drivekit-sim.json"; }
 
 private:
