@@ -17,6 +17,10 @@
 // glued to it ("-PhysDrv[252:0]") and one written apart both match the same way.
 // Every form implicitly ends with any number of global options
 // (PAGE [NUM], SILENT, NOLOG, NEWFILE, SETDBGLEVEL NUM, LOGFILE STR, APPLOGFILE STR).
+//
+// Between a form's leading words (the command keyword and the action words right after it) and
+// its adapter selector, its options are accepted in any order; a group in parentheses keeps its
+// own order. GrammarForm.h gives the whole rule, docs/command-line.md the user's view of it.
 #pragma once
 #include <initializer_list>
 #include <map>
@@ -44,6 +48,8 @@ public:
     bool HasErrors(const char** message = nullptr) const;
 
     bool HasForms(u16 commandTokenId) const { return forms_.count(commandTokenId) != 0; }
+    // Every command token id with its compiled forms.
+    const std::map<u16, std::vector<GrammarForm>>& AllForms() const { return forms_; }
 
 private:
     std::map<u16, std::vector<GrammarForm>> forms_;
@@ -62,6 +68,9 @@ public:
 
     // True when a registered form failed to compile; `message` names it.
     static bool HasErrors(const char** message = nullptr);
+
+    // The registered forms.
+    static const GrammarSet& Registered() { return Forms(); }
 
 private:
     static GrammarSet& Forms();

@@ -1,251 +1,23 @@
-// Turns a form written in the notation of Grammar.h into the program of a GrammarForm.
+// Lays a form written in the notation of Grammar.h out into leading words, options and trailing
+// words (GrammarForm.h) and compiles each part into the program of a GrammarForm.
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cmdtool/GrammarForm.h"
-#include "cmdtool/KeywordTable.h"
-#include "cmdtool/TokenIds.h"
+#include "cmdtool/GrammarNotation.h"
 
 namespace {
 
-// Forms are short; these bounds only keep a mistyped form from exhausting the stack or memory.
-constexpr int kMaxNesting = 64;
-constexpr int kMaxCount = 255;
+// These bounds only keep a mistyped form from exhausting memory or the matcher's state.
 constexpr std::size_t kMaxInstructions = 50000;
+constexpr std::size_t kMaxLayouts = 64;
+constexpr std::size_t kMaxOptions = 32;
 
 // The tail that every form accepts after its own words.
 constexpr const char* kGlobalOptionTail =
     "(PAGE [NUM] | SILENT | NOLOG | NEWFILE | SETDBGLEVEL NUM | V(LOGFILE) | V(APPLOGFILE))*";
-
-struct Node {
-    enum Kind { kToken, kSeq, kAlt, kRepeat };
-    Kind kind = kSeq;
-    u16 token = 0;
-    int min = 0;
-    int max = 0;  // -1: no upper bound
-    std::vector<Node> children;
-};
-
-Node TokenNode(u16 id) { return {Node::kToken, id, 0, 0, {}}; }
-Node SeqNode(std::vector<Node> children) { return {Node::kSeq, 0, 0, 0, std::move(children)}; }
-Node AltNode(std::vector<Node> children) { return {Node::kAlt, 0, 0, 0, std::move(children)}; }
-Node RepeatNode(Node child, int min, int max) { return {Node::kRepeat, 0, min, max, {std::move(child)}}; }
-
-bool IsNameChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// Recursive descent over the notation:
-//   alt := seq ('|' seq)*      seq := postfix+      postfix := atom ('+' | '*' | '{n,}' | '{n,m}' | '{n}')*
-//   atom := '[' alt ']' | '(' alt ')' | 'V(' KEYWORD ')' | name | '?' | '%'
-class NotationParser {
-public:
-    explicit NotationParser(const char* text) : text_(text) {}
-
-    bool Parse(Node& out, std::string& error)
-    {
-        bool ok = Alt(out) && (SkipBlanks(), Peek() == '\0' || Fail("unexpected character"));
-        if (!ok)
-            error = error_;
-        return ok;
-    }
-
-private:
-    bool Alt(Node& out)
-    {
-        if (++depth_ > kMaxNesting)
-            return Fail("groups nested too deeply");
-        std::vector<Node> choices(1);
-        if (!Seq(choices.back()))
-            return false;
-        while (SkipBlanks(), Peek() == '|') {
-            ++at_;
-            choices.emplace_back();
-            if (!Seq(choices.back()))
-                return false;
-        }
-        --depth_;
-        out = choices.size() == 1 ? std::move(choices[0]) : AltNode(std::move(choices));
-        return true;
-    }
-
-    bool Seq(Node& out)
-    {
-        std::vector<Node> items;
-        while (SkipBlanks(), Peek() != '\0' && Peek() != '|' && Peek() != ')' && Peek() != ']') {
-            items.emplace_back();
-            if (!Postfix(items.back()))
-                return false;
-        }
-        if (items.empty())
-            return Fail("empty alternative or group");
-        out = items.size() == 1 ? std::move(items[0]) : SeqNode(std::move(items));
-        return true;
-    }
-
-    bool Postfix(Node& out)
-    {
-        if (!Atom(out))
-            return false;
-        for (int marks = 0;; ++marks) {
-            if (marks > kMaxNesting)
-                return Fail("too many repetition marks");
-            SkipBlanks();
-            char c = Peek();
-            int min = 0;
-            int max = -1;
-            if (c == '+') {
-                ++at_;
-                min = 1;
-            } else if (c == '*') {
-                ++at_;
-            } else if (c == '{') {
-                if (!Counts(min, max))
-                    return false;
-            } else {
-                return true;
-            }
-            out = RepeatNode(std::move(out), min, max);
-        }
-    }
-
-    // "{n}", "{n,}" or "{n,m}".
-    bool Counts(int& min, int& max)
-    {
-        ++at_;
-        if (!Count(min))
-            return false;
-        max = min;
-        if (Peek() == ',') {
-            ++at_;
-            max = -1;
-            if (Peek() != '}' && !Count(max))
-                return false;
-        }
-        if (Peek() != '}')
-            return Fail("'}' expected");
-        ++at_;
-        if (max != -1 && (max < min || max == 0))
-            return Fail("bad repetition bounds");
-        return true;
-    }
-
-    bool Count(int& out)
-    {
-        std::size_t start = at_;
-        out = 0;
-        while (Peek() >= '0' && Peek() <= '9') {
-            out = out * 10 + (Peek() - '0');
-            ++at_;
-            if (out > kMaxCount)
-                return Fail("repetition count above 255");
-        }
-        return at_ > start || Fail("number expected");
-    }
-
-    bool Atom(Node& out)
-    {
-        char c = Peek();
-        if (c == '[' || c == '(') {
-            ++at_;
-            Node inner;
-            if (!Alt(inner))
-                return false;
-            SkipBlanks();
-            char close = c == '[' ? ']' : ')';
-            if (Peek() != close)
-                return Fail(std::string("'") + close + "' expected");
-            ++at_;
-            out = c == '[' ? RepeatNode(std::move(inner), 0, 1) : std::move(inner);
-            return true;
-        }
-        std::size_t start = at_;
-        if (c == '?' || c == '%') {
-            ++at_;
-        } else {
-            while (IsNameChar(Peek()))
-                ++at_;
-        }
-        if (at_ == start)
-            return Fail("keyword or group expected");
-        std::string name(text_ + start, at_ - start);
-        if (name == "V" && Peek() == '(')
-            return ValueKeyword(out);
-        return Name(name, start, out);
-    }
-
-    // V(KEYWORD): the keyword and the word after it.
-    bool ValueKeyword(Node& out)
-    {
-        ++at_;
-        std::size_t start = at_;
-        while (IsNameChar(Peek()))
-            ++at_;
-        const KeywordEntry* entry = KeywordTable::Find(text_ + start, at_ - start);
-        if (entry == nullptr || !entry->takesValue)
-            return Fail("V() needs a keyword whose next word is a value", start);
-        if (Peek() != ')')
-            return Fail("')' expected");
-        ++at_;
-        out = SeqNode({TokenNode(entry->id), TokenNode(TOKEN_STRING)});
-        return true;
-    }
-
-    bool Name(const std::string& name, std::size_t start, Node& out)
-    {
-        if (name == "NUM") {
-            out = TokenNode(TOKEN_NUMBER);
-        } else if (name == "DEC") {
-            out = TokenNode(TOKEN_DECIMAL);
-        } else if (name == "STR" || name == "STRING") {
-            out = TokenNode(TOKEN_STRING);
-        } else if (name == "BRK") {
-            out = TokenNode(TOKEN_CHANNEL_TARGET_LIST);
-        } else if (name == "BRK589") {
-            out = TokenNode(TOKEN_ENCDEVID_LIST);
-        } else if (name == "SEL") {
-            out = AltNode({SeqNode({TokenNode(TOKEN_A), RepeatNode(TokenNode(TOKEN_NUMBER), 1, -1)}), TokenNode(TOKEN_AALL)});
-        } else if (name == "SEL1") {
-            out = SeqNode({TokenNode(TOKEN_A), TokenNode(TOKEN_NUMBER)});
-        } else if (name == "LDS") {
-            out = AltNode({SeqNode({TokenNode(TOKEN_L), RepeatNode(TokenNode(TOKEN_NUMBER), 1, -1)}), TokenNode(TOKEN_LALL)});
-        } else if (name == "DRV") {
-            out = SeqNode({TokenNode(TOKEN_PHYSDRV), TokenNode(TOKEN_CHANNEL_TARGET_LIST)});
-        } else {
-            const KeywordEntry* entry = KeywordTable::Find(name.c_str());
-            if (entry == nullptr)
-                return Fail("unknown keyword " + name, start);
-            // PHYSDRV always comes with its drive list, glued or not.
-            if (entry->id == TOKEN_PHYSDRV)
-                return Fail("write DRV for PHYSDRV and its list", start);
-            out = TokenNode(entry->id);
-        }
-        return true;
-    }
-
-    void SkipBlanks()
-    {
-        while (Peek() == ' ' || Peek() == '\t')
-            ++at_;
-    }
-    char Peek() const { return text_[at_]; }
-
-    bool Fail(const std::string& what) { return Fail(what, at_); }
-    bool Fail(const std::string& what, std::size_t where)
-    {
-        if (error_.empty())
-            error_ = what + " at offset " + std::to_string(where);
-        return false;
-    }
-
-    const char* text_;
-    std::size_t at_ = 0;
-    int depth_ = 0;
-    std::string error_;
-};
 
 // The token ids a match of the node can start with, and whether it can match nothing.
 struct FirstSet {
@@ -253,16 +25,16 @@ struct FirstSet {
     bool empty = false;
 };
 
-FirstSet First(const Node& node)
+FirstSet First(const GrammarNode& node)
 {
     FirstSet result;
     switch (node.kind) {
-    case Node::kToken:
+    case GrammarNode::kToken:
         result.ids.insert(node.token);
         break;
-    case Node::kSeq:
+    case GrammarNode::kSeq:
         result.empty = true;
-        for (const Node& child : node.children) {
+        for (const GrammarNode& child : node.children) {
             FirstSet first = First(child);
             result.ids.insert(first.ids.begin(), first.ids.end());
             if (!first.empty) {
@@ -271,19 +43,86 @@ FirstSet First(const Node& node)
             }
         }
         break;
-    case Node::kAlt:
-        for (const Node& child : node.children) {
+    case GrammarNode::kAlt:
+        for (const GrammarNode& child : node.children) {
             FirstSet first = First(child);
             result.ids.insert(first.ids.begin(), first.ids.end());
             result.empty = result.empty || first.empty;
         }
         break;
-    case Node::kRepeat:
+    case GrammarNode::kRepeat:
         result = First(node.children[0]);
         result.empty = result.empty || node.min == 0;
         break;
     }
     return result;
+}
+
+
+// A top-level item of a form with the values written after it.
+using Unit = std::vector<GrammarNode>;
+
+std::vector<Unit> UnitsOf(const GrammarNode& form)
+{
+    std::vector<GrammarNode> items;
+    if (form.kind == GrammarNode::kSeq && form.origin == GrammarNode::kWritten)
+        items = form.children;
+    else
+        items.push_back(form);
+    std::vector<Unit> units;
+    for (GrammarNode& item : items) {
+        if (!units.empty() && item.IsValueOnly())
+            units.back().push_back(std::move(item));
+        else
+            units.push_back({std::move(item)});
+    }
+    return units;
+}
+
+GrammarNode NodeOf(const Unit& unit) { return unit.size() == 1 ? unit[0] : GrammarNode::Seq(unit); }
+
+bool IsSelector(const GrammarNode& head)
+{
+    return head.origin == GrammarNode::kSelector ||
+           (head.kind == GrammarNode::kRepeat && head.children[0].origin == GrammarNode::kSelector);
+}
+
+GrammarForm::Option OptionOf(const GrammarNode& node)
+{
+    GrammarForm::Option option;
+    if (node.kind == GrammarNode::kRepeat && node.origin == GrammarNode::kWritten) {
+        option.node = node.children[0];
+        option.min = node.min;
+        option.max = node.max;
+    } else {
+        option.node = node;
+        option.min = 1;
+        option.max = 1;
+    }
+    // An occurrence always takes a word; one that may be empty need not be written.
+    if (option.node.CanBeEmpty())
+        option.min = 0;
+    return option;
+}
+
+// The options a unit stands for: one, or one per member of a choice whose members repeat on
+// their own.
+std::vector<GrammarForm::Option> OptionChoices(const Unit& unit)
+{
+    const GrammarNode node = NodeOf(unit);
+    bool membersRepeat = false;
+    if (unit.size() == 1 && node.kind == GrammarNode::kAlt && node.origin == GrammarNode::kWritten) {
+        for (const GrammarNode& member : node.children)
+            membersRepeat = membersRepeat || member.kind == GrammarNode::kRepeat;
+    }
+    std::vector<GrammarForm::Option> choices;
+    if (!membersRepeat) {
+        choices.push_back(OptionOf(node));
+        return choices;
+    }
+    for (const GrammarNode& member : node.children)
+        choices.push_back(OptionOf(member));
+    return choices;
 }
 
 }  // namespace
@@ -292,62 +131,137 @@ class GrammarCompiler {
 public:
     static bool Compile(u16 commandTokenId, const char* text, GrammarForm& out, std::string& error)
     {
-        error.clear();
-        if (text == nullptr) {
-            error = "no form";
-            return false;
-        }
-        Node form;
-        if (!NotationParser(text).Parse(form, error))
+        GrammarNode form;
+        if (!ParseGrammarNotation(text, form, error))
             return false;
         FirstSet first = First(form);
         if (first.empty || first.ids.size() != 1 || *first.ids.begin() != commandTokenId) {
             error = "the form does not start with the keyword of command " + std::to_string(commandTokenId);
             return false;
         }
+        std::vector<GrammarNode> variants;
+        if (form.kind == GrammarNode::kAlt && form.origin == GrammarNode::kWritten)
+            variants = form.children;
+        else
+            variants.push_back(form);
 
-        std::vector<GrammarForm::Instruction> code;
-        Emit(form, code);
-        Emit(Tail(), code);
-        code.push_back({GrammarForm::Instruction::kMatch, 0, 0, 0});
-        if (code.size() > kMaxInstructions) {
+        std::vector<GrammarForm::Layout> layouts;
+        for (const GrammarNode& variant : variants) {
+            if (!LayOut(commandTokenId, variant, layouts, error))
+                return false;
+        }
+        std::size_t size = 0;
+        for (GrammarForm::Layout& layout : layouts) {
+            Build(layout.leading, nullptr, layout.leadingCode);
+            Build(layout.trailing, &Tail(), layout.trailingCode);
+            size += layout.leadingCode.size() + layout.trailingCode.size();
+            for (GrammarForm::Option& option : layout.options) {
+                Build(option.node, nullptr, option.code);
+                size += option.code.size();
+            }
+        }
+        if (size > kMaxInstructions) {
             error = "the form is too large";
             return false;
         }
-        out.code_ = std::move(code);
+        out.layouts_ = std::move(layouts);
         out.text_ = text;
         return true;
     }
 
 private:
-    static const Node& Tail()
+    // Adds the layouts of one top-level member of the form.
+    static bool LayOut(u16 commandTokenId, const GrammarNode& variant, std::vector<GrammarForm::Layout>& layouts,
+                       std::string& error)
     {
-        static const Node tail = [] {
-            Node node;
+        std::vector<Unit> units = UnitsOf(variant);
+        GrammarForm::Layout base;
+        // A form that does not begin with the bare command keyword keeps its written order.
+        const GrammarNode& head = units[0][0];
+        if (head.kind != GrammarNode::kToken || head.token != commandTokenId) {
+            base.leading = GrammarNode::Seq({variant});
+            layouts.push_back(std::move(base));
+            return true;
+        }
+        std::size_t at = 1;
+        while (at < units.size() && units[at][0].IsKeywordChoice())
+            ++at;
+        std::vector<GrammarNode> leading;
+        for (std::size_t u = 0; u < at; ++u)
+            leading.insert(leading.end(), units[u].begin(), units[u].end());
+        base.leading = GrammarNode::Seq(std::move(leading));
+
+        std::size_t selector = at;
+        while (selector < units.size() && !IsSelector(units[selector][0]))
+            ++selector;
+        std::vector<GrammarNode> trailing;
+        for (std::size_t u = selector; u < units.size(); ++u)
+            trailing.insert(trailing.end(), units[u].begin(), units[u].end());
+        base.trailing = GrammarNode::Seq(std::move(trailing));
+        if (selector - at > kMaxOptions) {
+            error = "the form has more than " + std::to_string(kMaxOptions) + " options";
+            return false;
+        }
+
+        std::vector<GrammarForm::Layout> made;
+        made.push_back(std::move(base));
+        for (std::size_t u = at; u < selector; ++u) {
+            std::vector<GrammarForm::Option> choices = OptionChoices(units[u]);
+            std::vector<GrammarForm::Layout> next;
+            for (const GrammarForm::Layout& layout : made) {
+                for (const GrammarForm::Option& choice : choices) {
+                    next.push_back(layout);
+                    next.back().options.push_back(choice);
+                }
+            }
+            made = std::move(next);
+            if (layouts.size() + made.size() > kMaxLayouts) {
+                error = "the form has too many choices among repeating options";
+                return false;
+            }
+        }
+        for (GrammarForm::Layout& layout : made)
+            layouts.push_back(std::move(layout));
+        return true;
+    }
+
+    static const GrammarNode& Tail()
+    {
+        static const GrammarNode tail = [] {
+            GrammarNode node;
             std::string error;
-            NotationParser(kGlobalOptionTail).Parse(node, error);
+            ParseGrammarNotation(kGlobalOptionTail, node, error);
             return node;
         }();
         return tail;
     }
 
-    static int Here(const std::vector<GrammarForm::Instruction>& code) { return static_cast<int>(code.size()); }
+    static void Build(const GrammarNode& node, const GrammarNode* tail, GrammarForm::Program& code)
+    {
+        code.clear();
+        Emit(node, code);
+        if (tail != nullptr)
+            Emit(*tail, code);
+        code.push_back({GrammarForm::Instruction::kMatch, 0, 0, 0});
+    }
 
-    static void Emit(const Node& node, std::vector<GrammarForm::Instruction>& code)
+    static int Here(const GrammarForm::Program& code) { return static_cast<int>(code.size()); }
+
+    static void Emit(const GrammarNode& node, GrammarForm::Program& code)
     {
         // Stop growing once the program is too large; Compile refuses it.
         if (code.size() > kMaxInstructions)
             return;
         using I = GrammarForm::Instruction;
         switch (node.kind) {
-        case Node::kToken:
+        case GrammarNode::kToken:
             code.push_back({I::kToken, node.token, 0, 0});
             break;
-        case Node::kSeq:
-            for (const Node& child : node.children)
+        case GrammarNode::kSeq:
+            for (const GrammarNode& child : node.children)
                 Emit(child, code);
             break;
-        case Node::kAlt: {
+        case GrammarNode::kAlt: {
             // split L1, next; L1: a; jump end; next: split L2, next2; ... last: z; end:
             std::vector<int> jumps;
             for (std::size_t i = 0; i + 1 < node.children.size(); ++i) {
@@ -363,11 +277,11 @@ private:
                 code[static_cast<std::size_t>(jump)].next = Here(code);
             break;
         }
-        case Node::kRepeat: {
-            const Node& child = node.children[0];
+        case GrammarNode::kRepeat: {
+            const GrammarNode& child = node.children[0];
             for (int i = 0; i < node.min; ++i)
                 Emit(child, code);
-            if (node.max == -1) {
+            if (node.max == GrammarNode::kUnbounded) {
                 // loop: split body, end; body: x; jump loop; end:
                 int loop = Here(code);
                 code.push_back({I::kSplit, 0, loop + 1, 0});

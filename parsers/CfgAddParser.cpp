@@ -10,16 +10,18 @@ namespace {
 
 const ParserFactoryRegistration<CfgAddParser> kRegisterParser{TOKEN_CFGLDADD, TOKEN_CFGEACHDSKRAID0};
 
+// The policy, encryption and power-save words may be written more than once: the later one has the
+// last word.
 const GrammarRegistration kRegisterLdAddGrammar(
     TOKEN_CFGLDADD,
-    {"CFGLDADD R NUM BRK [WT|WB] [NORA|RA] [DIRECT|CACHED] [CACHEDBADBBU|NOCACHEDBADBBU] (SZ (NUM|DEC) [MB|GB|TB])* "
-     "[STRPSZ NUM] [HSP BRK] [AFTERLD NUM] ([FORCE] | [FDE|CTRLBASED|SECURE]) "
-     "[DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] [ENBLPI] SEL"});
+    {"CFGLDADD R NUM BRK (WT|WB)* (NORA|RA)* (DIRECT|CACHED)* (CACHEDBADBBU|NOCACHEDBADBBU)* (SZ (NUM|DEC) [MB|GB|TB])* "
+     "[STRPSZ NUM] [HSP BRK] [AFTERLD NUM] ([FORCE] | (FDE|CTRLBASED|SECURE)*) "
+     "(DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING)* [CACHE] [ENBLPI] SEL"});
 
 const GrammarRegistration kRegisterEachDiskGrammar(
     TOKEN_CFGEACHDSKRAID0,
-    {"CFGEACHDSKRAID0 [WT|WB] [NORA|RA] [DIRECT|CACHED] [ENBLPI] [CACHEDBADBBU|NOCACHEDBADBBU] "
-     "([STRPSZ NUM] | [FDE|CTRLBASED|SECURE]) [DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] SEL"});
+    {"CFGEACHDSKRAID0 (WT|WB)* (NORA|RA)* (DIRECT|CACHED)* [ENBLPI] (CACHEDBADBBU|NOCACHEDBADBBU)* "
+     "([STRPSZ NUM] | (FDE|CTRLBASED|SECURE)*) (DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING)* [CACHE] SEL"});
 
 }  // namespace
 
@@ -64,7 +66,7 @@ int CfgAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
     if (TakeKeyword(tokens, index, {TOKEN_FORCE}) != 0)
         return -1;
     force_ = 1;
-    SetHspListPending();
+    TakeForce(tokens, index);
     return 0;
 }
 

@@ -11,12 +11,14 @@ namespace {
 
 const ParserFactoryRegistration<CfgFreeAllDrvParser> kRegisterParser{TOKEN_CFGALLFREEDRV};
 
+// The policy, encryption and power-save words may be written more than once: the later one has the
+// last word.
 const GrammarRegistration kRegisterGrammar(
     TOKEN_CFGALLFREEDRV,
-    {"CFGALLFREEDRV R NUM [SATAONLY] [SPANCOUNT NUM] [WT|WB] [NORA|RA] [DIRECT|CACHED] "
-     "[CACHEDBADBBU|NOCACHEDBADBBU] [STRPSZ NUM] "
-     "([HSPCOUNT NUM [HSPTYPE (DEDICATED|ENCLAFFINITY|NONREVERTIBLE)+]] | [FDE|CTRLBASED|SECURE]) "
-     "[DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] [ENBLPI] SEL1"});
+    {"CFGALLFREEDRV R NUM [SATAONLY] [SPANCOUNT NUM] (WT|WB)* (NORA|RA)* (DIRECT|CACHED)* "
+     "(CACHEDBADBBU|NOCACHEDBADBBU)* [STRPSZ NUM] "
+     "([HSPCOUNT NUM [HSPTYPE (DEDICATED|ENCLAFFINITY|NONREVERTIBLE)+]] | (FDE|CTRLBASED|SECURE)*) "
+     "(DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING)* [CACHE] [ENBLPI] SEL1"});
 
 constexpr int kMaxCount = 0xFF;
 constexpr u8 kHighestPlainLevel = 9;

@@ -298,3 +298,10 @@ int CfgParser::OnDriveGroup(ArrayList<Token*>* tokens, u8 index)
     token->SetConsumed();
     return 0;
 }
+
+void CfgParser::TakeForce(ArrayList<Token*>* tokens, u8 index)
+{
+    Token* next = index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
+    if (next != nullptr && next->GetId() == TOKEN_CHANNEL_TARGET_LIST)
+        SetHspListPending();
+}

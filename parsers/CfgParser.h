@@ -38,6 +38,10 @@ protected:
 
     // The next bracketed list belongs to the hot spares.
     void SetHspListPending() { hspListPending_ = 1; }
+    // -Force: a bracketed list written right after it belongs to the hot spares. Options come
+    // in any order, so a list further on (an -ArrayN list written after -Force) stays a drive
+    // group.
+    void TakeForce(ArrayList<Token*>* tokens, u8 index);
 
     u8 raidLevel_ = CfgParsedObject::kNotGiven;
     u8 readPolicy_ = CfgParsedObject::kNotGiven;

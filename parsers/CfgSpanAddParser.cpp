@@ -12,12 +12,14 @@ namespace {
 
 const ParserFactoryRegistration<CfgSpanAddParser> kRegisterParser{TOKEN_CFGSPANADD};
 
-// One array list is admitted by the grammar: the processor answers it with its own message.
+// One array list is admitted by the grammar: the processor answers it with its own message. The
+// policy, encryption and power-save words may be written more than once: the later one has the
+// last word.
 const GrammarRegistration kRegisterGrammar(
     TOKEN_CFGSPANADD,
-    {"CFGSPANADD R NUM (ARRAY NUM BRK)+ [ENBLPI] [WT|WB] [NORA|RA] [DIRECT|CACHED] [CACHEDBADBBU|NOCACHEDBADBBU] "
-     "(SZ (NUM|DEC) [MB|GB|TB])* [STRPSZ NUM] [AFTERLD NUM] ([FORCE] | [FDE|CTRLBASED|SECURE]) "
-     "[DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] [CACHE] [ENBLPI] SEL"});
+    {"CFGSPANADD R NUM (ARRAY NUM BRK)+ [ENBLPI] (WT|WB)* (NORA|RA)* (DIRECT|CACHED)* (CACHEDBADBBU|NOCACHEDBADBBU)* "
+     "(SZ (NUM|DEC) [MB|GB|TB])* [STRPSZ NUM] [AFTERLD NUM] ([FORCE] | (FDE|CTRLBASED|SECURE)*) "
+     "(DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING)* [CACHE] [ENBLPI] SEL"});
 
 }  // namespace
 
@@ -54,7 +56,7 @@ int CfgSpanAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
     if (TakeKeyword(tokens, index, {TOKEN_FORCE}) != 0)
         return -1;
     force_ = 1;
-    SetHspListPending();
+    TakeForce(tokens, index);
     return 0;
 }
 

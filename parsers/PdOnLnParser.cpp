@@ -13,7 +13,8 @@ const ParserFactoryRegistration<PdOnLnParser> kRegisterParser{TOKEN_PDONLINE, TO
 const GrammarRegistration kRegisterOnlineGrammar(TOKEN_PDONLINE, {"PDONLINE DRV SEL"});
 const GrammarRegistration kRegisterMarkMissingGrammar(TOKEN_PDMARKMISSING, {"PDMARKMISSING DRV SEL"});
 const GrammarRegistration kRegisterGetMissingGrammar(TOKEN_PDGETMISSING, {"PDGETMISSING SEL"});
-const GrammarRegistration kRegisterLocateGrammar(TOKEN_PDLOCATE, {"PDLOCATE [START | STOP] DRV SEL"});
+// -start and -stop count only as the word right after the command word, so they keep their place.
+const GrammarRegistration kRegisterLocateGrammar(TOKEN_PDLOCATE, {"PDLOCATE ([START | STOP] DRV) SEL"});
 
 // A list entry carries -1 in both of its extra values.
 constexpr u32 kUnused = 0xFFFFFFFFu;

@@ -34,7 +34,7 @@ GrammarSet BuildSampleGrammar()
                        "( [FORCE] | [FDE|CTRLBASED|SECURE] ) [DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING] "
                        "[CACHE] [ENBLPI] SEL"});
     ok &= grammar.Add(TOKEN_LDRECON,
-                      {"LDRECON ( START R NUM [(ADD|RMV) DRV] | SHOWPROG | PROGDSPLY | SUSPEND | RESUME ) L NUM [FORCE] SEL1"});
+                      {"LDRECON (( START R NUM [(ADD|RMV) DRV] | SHOWPROG | PROGDSPLY | SUSPEND | RESUME ) L NUM [FORCE]) SEL1"});
     ok &= grammar.Add(TOKEN_ADPCCSCHED,
                       {"ADPCCSCHED ( DSBL | INFO | (MODECONC|MODESEQ) [EXCLUDELD L NUM+] [SETSTARTTIME NUM NUM] "
                        "[SETDELAY NUM] | SETSTARTTIME NUM NUM | SETDELAY NUM ) SEL"});
@@ -177,7 +177,9 @@ TEST(Grammar, ConfigurationForms)
         {"-CfgLdAdd -r5[252:0,252:1,252:2] -FDE -Maximum -enblPI -a0,1 ", true},
         {"-CfgLdAdd -r1[252:0] -sz 100 -sz 2 -aALL ", true},
         {"-CfgLdAdd -r1[252:0] -Force -FDE -a0 ", false},
-        {"-CfgLdAdd -r1[252:0] -RA -WB -a0 ", false},
+        {"-CfgLdAdd -r1[252:0] -RA -WB -a0 ", true},  // options in any order
+        {"-CfgLdAdd -r1[252:0] -WB -WT -a0 ", false},  // one member of a choice
+        {"-CfgLdAdd -WB -r1[252:0] -a0 ", false},     // the leading words come first
         {"-CfgLdAdd -r1 -a0 ", false},
         {"-CfgSpanAdd -r10 -Array0[252:0,252:1] -Array1[252:2,252:3] -a0 ", true},
         {"-CfgSpanAdd -r10 -Array0[252:0,252:1] -Array1[252:2,252:3] -Array2[252:4,252:5] -enblPI -sz10GB -a0 ", true},
@@ -197,6 +199,44 @@ TEST(Grammar, ConfigurationForms)
         {"-AdpCcSched -Dsbl -Info -a0 ", false},
         {"-AdpCcSched -a0 -Dsbl ", false},
     });
+}
+
+TEST(Grammar, OptionsStandInAnyOrderBetweenLeadingWordsAndSelector)
+{
+    ExpectChecks({
+        {"-PDHSP -Set -PhysDrv[252:1] -NonRevertible -Dedicated -Array0,1 -EnclAffinity -a0 ", true},
+        {"-PDHSP -Set -Array0 -Dedicated -PhysDrv[252:1] -a0 ", false},  // a group keeps its order
+        {"-PDHSP -PhysDrv[252:1] -Set -a0 ", false},                     // leading words come first
+        {"-PDHSP -Set -EnclAffinity -EnclAffinity -PhysDrv[252:1] -a0 ", false},
+        {"-PDHSP -Set -a0 -PhysDrv[252:1] ", false},                     // the selector ends the options
+        {"-PdFwDownload -f fw.rom -mode 7 -Offline -EncdevId[252:0] -a0 ", true},
+        {"-PdFwDownload -EncdevId[252:0] -ForceActivate -f fw.rom -a0 ", false},
+        {"-SecureErase -Start -L0 -DeleteVd -ErasePattern 1 -ErasePattern 2 -Thorough -a0 ", true},
+        {"-SecureErase -Start -ErasePattern 1 -L0 -ErasePattern 2 -a0 ", false},
+        // Repeated options (at least two arrays) may be spread among the others.
+        {"-CfgSpanAdd -r10 -Array0[252:0,252:1] -WB -sz10GB -Array1[252:2,252:3] -enblPI -a0 ", true},
+        {"-CfgSpanAdd -r10 -WB -Array0[252:0,252:1] -a0 ", false},
+        {"-CfgLdAdd -r1[252:0] -Hsp[252:2] -FDE -strpsz64 -sz10 -sz20GB -WB -a0 ", true},
+        // A form that keeps its words in their written order writes them as one group.
+        {"-LDRecon -Start -r5 -L0 -Force -a0 ", true},
+        {"-LDRecon -L0 -Start -r5 -a0 ", false},
+        {"-LDRecon -Start -r5 -Force -L0 -a0 ", false},
+        {"-AdpCcSched -ModeConc -SetDelay 24 -ExcludeLD -L0 -a0 ", false},
+    });
+
+    // A choice whose members repeat on their own admits one member, as often as it repeats.
+    GrammarSet grammar;
+    ASSERT_TRUE(grammar.Add(TOKEN_CFGEACHDSKRAID0,
+                            {"CFGEACHDSKRAID0 (WT|WB)* ([STRPSZ NUM] | (FDE|CTRLBASED|SECURE)*) [CACHE] SEL"}));
+    for (const GrammarCase& c : std::initializer_list<GrammarCase>{
+             {"-CfgEachDskRaid0 WB -Cache WT WB -a0 ", true},
+             {"-CfgEachDskRaid0 -FDE -WT -CtrlBased -Secure -a0 ", true},
+             {"-CfgEachDskRaid0 -strpsz64 -WT -a0 ", true},
+             {"-CfgEachDskRaid0 -FDE -strpsz64 -a0 ", false},
+             {"-CfgEachDskRaid0 -strpsz64 -strpsz128 -a0 ", false},
+             {"-CfgEachDskRaid0 -Cache -Cache -a0 ", false},
+         })
+        EXPECT_EQ(CheckLine(grammar, c.line), c.accepted ? 0 : -1) << c.line;
 }
 
 TEST(Grammar, ValueKeywordForms)

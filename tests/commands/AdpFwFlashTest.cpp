@@ -206,10 +206,10 @@ TEST_F(AdpFwFlashTest, RefusalsBeforeTheController)
     EXPECT_EQ(r.out, "Invalid FW Type\n" + Exit(1));
     EXPECT_TRUE(requests.empty());
 
-    // A type that does not fit 8 bits, options out of order or a missing number fail the parse.
+    // A type that does not fit 8 bits, a missing file name or a missing number fail the parse.
     const std::string parseFailed = "Failed to parse command. Use -h option for usage.\n" + Exit(1);
     for (const auto& args : std::vector<std::vector<std::string>>{{"-AdpFwFlash", "-f", "fw.rom", "-FWTYPE", "257", "-a0"},
-                                                                 {"-AdpFwFlash", "-f", "fw.rom", "-NoVerChk", "-NoSigChk", "-a0"},
+                                                                 {"-AdpFwFlash", "-NoVerChk", "-NoSigChk", "-a0"},
                                                                  {"-AdpFwFlash", "-f", "fw.rom", "-FWTYPE", "-a0"}}) {
         r = Run(args);
         EXPECT_EQ(r.out, parseFailed);

@@ -229,6 +229,44 @@ TEST_F(CfgParsersTest, SpanAddTakesOneGroupPerArrayInTheOrderWritten)
     EXPECT_EQ(single->GetDriveGroups()->GetCount(), 1);
 }
 
+TEST_F(CfgParsersTest, ThePolicyWrittenLastHasTheLastWord)
+{
+    auto object = ParseAdd("-CfgLdAdd -r0[252:0] WB WT RA -strpsz64 NORA Cached Direct -CachedBadBBU -NoCachedBadBBU "
+                           "-FDE -CtrlBased -Maximum -Default -a0");
+    ASSERT_TRUE(object);
+    EXPECT_EQ(object->GetWritePolicy(), 1);
+    EXPECT_EQ(object->GetReadPolicy(), 2);
+    EXPECT_EQ(object->GetIoPolicy(), 1);
+    EXPECT_EQ(object->GetCachedBadBbu(), 0);
+    EXPECT_EQ(object->GetEncryptionType(), 2);
+    EXPECT_EQ(object->GetPsPolicy(), 0);
+    auto same = ParseAdd("-CfgLdAdd -r0[252:0] WT WT -a0");
+    ASSERT_TRUE(same);
+    EXPECT_EQ(same->GetWritePolicy(), 1);
+
+    // A word of one meaning still stands once, and -Force still excludes encryption.
+    EXPECT_FALSE(ParseAdd("-CfgLdAdd -r0[252:0] -strpsz64 -strpsz128 -a0"));
+    EXPECT_FALSE(ParseAdd("-CfgLdAdd -r0[252:0] -FDE -Force -a0"));
+    EXPECT_FALSE(ParseAdd("-CfgLdAdd -r0[252:0] -Cache -Cache -a0"));
+}
+
+TEST_F(CfgParsersTest, ForceBeforeTheArraysLeavesTheirListsDriveGroups)
+{
+    auto object = ParseAdd("-CfgSpanAdd -r10 -Force -Array0[252:0,252:1] -Array1[252:2,252:3] -a0");
+    ASSERT_TRUE(object);
+    EXPECT_EQ(object->GetForce(), 1);
+    ASSERT_NE(object->GetDriveGroups(), nullptr);
+    EXPECT_EQ(object->GetDriveGroups()->GetCount(), 2);
+    EXPECT_EQ(object->GetHspList()->GetCount(), 0);
+
+    auto added = ParseAdd("-CfgLdAdd -Force -r1[252:0,252:1] -a0");
+    EXPECT_FALSE(added);  // the level and its drives lead the line
+    added = ParseAdd("-CfgLdAdd -r1[252:0,252:1] -Force -Hsp[252:2] -a0");
+    ASSERT_TRUE(added);
+    EXPECT_EQ(Drives(added->GetHspList()), (std::vector<Drive>{{252, 2}}));
+    EXPECT_EQ(added->GetDriveGroups()->GetCount(), 1);
+}
+
 TEST_F(CfgParsersTest, AllFreeDrivesTurnsPlainLevelsSpannedForSeveralSpans)
 {
     auto parseAuto = [](const std::string& line) -> std::unique_ptr<CfgAutoParsedObject> {

@@ -56,6 +56,7 @@ TEST_F(PdBgOpParsersTest, GrammarAdmitsOnlyTheCommandForms)
         "-PDCpyBk -Resume -PhysDrv[252:6] -a0",
         "-DirectPdMapping -Dsply -aALL",
         "-DirectPdMapping -Disable -a0",
+        "-PDHSP -Set -nonRevertible -PhysDrv[252:7] -EnclAffinity -a0",  // options in any order
     };
     for (const char* line : accepted)
         EXPECT_TRUE(GrammarAccepts(line)) << line;
@@ -63,7 +64,6 @@ TEST_F(PdBgOpParsersTest, GrammarAdmitsOnlyTheCommandForms)
     const char* refused[] = {
         "-PDHSP -Set -Array0 -PhysDrv[252:7] -a0",               // -Array without -Dedicated
         "-PDHSP -Set -Dedicated -PhysDrv[252:7] -a0",            // -Dedicated without -Array
-        "-PDHSP -Set -nonRevertible -EnclAffinity -PhysDrv[252:7] -a0",  // order
         "-PDHSP -Rmv -EnclAffinity -PhysDrv[252:7] -a0",
         "-PDHSP -Set -Rmv -PhysDrv[252:7] -a0",
         "-PDHSP -PhysDrv[252:7] -a0",

@@ -87,9 +87,10 @@ TEST_F(ReportParsersTest, DriveInformationObjectsAndClonesShareOneListUntilTheLa
 
 TEST_F(ReportParsersTest, VirtualDriveInformationKeepsIdsAndForce)
 {
-    // -L or -LALL is required; -force only after it.
+    // -L or -LALL is required; -force may stand before or after it.
     EXPECT_FALSE(Parse("-LDInfo -a0 "));
-    EXPECT_FALSE(Parse("-LDInfo -force -L0 -a0 "));
+    EXPECT_FALSE(Parse("-LDInfo -force -force -L0 -a0 "));
+    EXPECT_EQ(dynamic_cast<LdInfoParsedObject*>(Parse("-LDInfo -force -L0 -a0 ")->GetAt(0))->GetForce(), 1);
     EXPECT_EQ(dynamic_cast<LdInfoParsedObject*>(Parse("-LDInfo -L5,0 -a0 ")->GetAt(0))->GetForce(), 0);
 
     // The discard command shares the parser; a clone keeps every field.

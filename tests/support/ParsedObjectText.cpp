@@ -1,0 +1,181 @@
+#include "support/ParsedObjectText.h"
+
+#include <typeinfo>
+
+#include "parsers/AdpAllInfoParsedObject.h"
+#include "parsers/AdpCountParsedObject.h"
+#include "parsers/AdpEventLogPo.h"
+#include "parsers/AdpFwFlashPo.h"
+#include "parsers/AdpGetPciInfoParsedObject.h"
+#include "parsers/CfgAddParsedObject.h"
+#include "parsers/CfgAutoParsedObject.h"
+#include "parsers/CfgClrParsedObject.h"
+#include "parsers/CfgDsplyParsedObject.h"
+#include "parsers/DirectPdMappingParsedObject.h"
+#include "parsers/FreeSpaceInfoParsedObject.h"
+#include "parsers/LdDelParsedObject.h"
+#include "parsers/LdInfoParsedObject.h"
+#include "parsers/LdPdInfoParsedObject.h"
+#include "parsers/ObjNumberParsedObject.h"
+#include "parsers/PdClrParsedObject.h"
+#include "parsers/PdCopyBackParsedObject.h"
+#include "parsers/PdHspParsedObject.h"
+#include "parsers/PdInfoParsedObject.h"
+#include "parsers/PdListParsedObject.h"
+#include "parsers/PdOffLineParsedObject.h"
+#include "parsers/PdOnLineParsedObject.h"
+#include "parsers/PdPrpRmvParsedObject.h"
+#include "parsers/PdRbldParsedObject.h"
+#include "parsers/PdReplaceMissingParsedObject.h"
+
+namespace {
+
+constexpr const char* kNoDescriber = "(no describer)";
+
+class Text {
+public:
+    Text& Field(const char* name, unsigned long long value)
+    {
+        text_ += std::string(" ") + name + "=" + std::to_string(value);
+        return *this;
+    }
+    Text& Field(const char* name, const std::string& value)
+    {
+        text_ += std::string(" ") + name + "='" + value + "'";
+        return *this;
+    }
+    template <typename List>
+    Text& Numbers(const char* name, const List& list)
+    {
+        text_ += std::string(" ") + name + "=[";
+        for (unsigned i = 0; i < list.GetCount(); ++i)
+            text_ += (i ? "," : "") + std::to_string(list.GetAt(static_cast<u8>(i)));
+        text_ += "]";
+        return *this;
+    }
+    // Any list of entries with an enclosure id and a slot (null: "-").
+    template <typename List>
+    Text& Drives(const char* name, const List* list)
+    {
+        text_ += std::string(" ") + name + "=";
+        if (list == nullptr) {
+            text_ += "-";
+            return *this;
+        }
+        text_ += "[";
+        for (unsigned i = 0; i < list->GetCount(); ++i) {
+            const auto* drive = list->GetAt(static_cast<u8>(i));
+            text_ += (i ? "," : "") + std::to_string(drive->GetEnclId()) + ":" + std::to_string(drive->GetSlot());
+        }
+        text_ += "]";
+        return *this;
+    }
+    Text& Raw(const std::string& text)
+    {
+        text_ += text;
+        return *this;
+    }
+    const std::string& Get() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+void DescribeCfg(const CfgAddParsedObject& o, Text& t)
+{
+    t.Field("level", o.GetRaidLevel()).Field("read", o.GetReadPolicy()).Field("write", o.GetWritePolicy());
+    t.Field("io", o.GetIoPolicy()).Field("badBbu", o.GetCachedBadBbu()).Field("strip", o.GetStripSize());
+    t.Field("encryption", o.GetEncryptionType()).Field("ps", o.GetPsPolicy()).Field("force", o.GetForce());
+    t.Field("pi", o.IsEnblPI()).Field("cache", o.GetUseCache()).Field("afterLd", o.GetAfterLd());
+    t.Raw(" sizes=[");
+    for (unsigned i = 0; o.GetSizeList() != nullptr && i < o.GetSizeList()->GetCount(); ++i)
+        t.Raw(std::to_string(*o.GetSizeList()->GetAt(static_cast<u8>(i))) + ",");
+    t.Raw("]");
+    const DriveGroupList* groups = o.GetDriveGroups();
+    for (unsigned i = 0; groups != nullptr && i < groups->GetCount(); ++i)
+        t.Drives("group", groups->GetAt(static_cast<u8>(i)));
+    t.Drives("hsp", o.GetHspList());
+}
+
+bool Describe(const ParsedObject* object, Text& t)
+{
+    if (auto* o = dynamic_cast<const CfgAutoParsedObject*>(object)) {
+        DescribeCfg(*o, t);
+        t.Field("spans", o->GetSpanCount()).Field("hsps", o->GetHspCount()).Field("affinity", o->IsEnclAffinity());
+        t.Field("dedicated", o->IsDedicated()).Field("revertible", o->IsRevertible()).Field("sata", o->IsSataOnly());
+        t.Field("autoPi", o->IsEnblPI()).Field("autoCache", o->GetAutoUseCache());
+    } else if (auto* o = dynamic_cast<const CfgAddParsedObject*>(object)) {
+        DescribeCfg(*o, t);
+    } else if (auto* o = dynamic_cast<const AdpEventLogPo*>(object)) {
+        t.Field("file", std::string(o->GetFileName().GetCStr())).Field("sub", o->GetSubCommand()).Field("filter", o->GetClassFilter());
+        t.Field("latest", o->GetLatestCount()).Field("append", o->GetAppendFlag()).Numbers("vds", o->GetVdList());
+    } else if (auto* o = dynamic_cast<const AdpFwFlashPo*>(object)) {
+        t.Field("file", std::string(o->GetFileName().GetCStr())).Field("type", o->GetFwType()).Field("noSig", o->GetNoSigChk());
+        t.Field("noVer", o->GetNoVerChk());
+    } else if (auto* o = dynamic_cast<const AdpCfgClrParsedObject*>(object)) {
+        t.Field("force", o->GetForce());
+    } else if (auto* o = dynamic_cast<const PdMappingParsedObject*>(object)) {
+        t.Field("action", o->GetAction());
+    } else if (auto* o = dynamic_cast<const LdDelParsedObject*>(object)) {
+        t.Numbers("lds", o->GetLdList()).Field("force", o->GetForce());
+    } else if (auto* o = dynamic_cast<const LdInfoParsedObject*>(object)) {
+        t.Numbers("lds", o->GetLdList()).Field("force", o->GetForce());
+    } else if (auto* o = dynamic_cast<const PdClrParsedObject*>(object)) {
+        t.Field("action", o->GetAction()).Drives("drives", o->GetPdList());
+    } else if (auto* o = dynamic_cast<const PdCopyBackParsedObject*>(object)) {
+        t.Field("action", o->GetAction()).Drives("drives", &o->GetPdList());
+    } else if (auto* o = dynamic_cast<const PdRebuildParsedObject*>(object)) {
+        t.Field("action", o->GetAction()).Drives("drives", &o->GetPdList());
+    } else if (auto* o = dynamic_cast<const PdHspParsedObject*>(object)) {
+        t.Drives("drives", &o->GetPdList()).Numbers("arrays", o->GetArrayList()).Field("affinity", o->GetEnclAffinity());
+        t.Field("dedicated", o->GetDedicated()).Field("revertible", o->GetRevertible()).Field("set", o->GetSet());
+    } else if (auto* o = dynamic_cast<const PdReplaceMissingParsedObject*>(object)) {
+        t.Drives("drives", o->GetPdList()).Field("array", o->GetArray()).Field("row", o->GetRow());
+    } else if (auto* o = dynamic_cast<const PdInfoParsedObject*>(object)) {
+        t.Drives("drives", o->GetPdList());
+    } else if (auto* o = dynamic_cast<const PdOffLineParsedObject*>(object)) {
+        t.Drives("drives", o->GetPdList()).Field("force", o->GetForce());
+    } else if (auto* o = dynamic_cast<const PdOnLineParsedObject*>(object)) {
+        t.Field("operation", o->GetOperation()).Field("locate", o->GetLocateOption()).Raw(" drives=[");
+        for (const PdIdListObject& drive : o->GetPdList())
+            t.Raw(std::to_string(drive.GetEnclId()) + ":" + std::to_string(drive.GetSlot()) + ",");
+        t.Raw("]");
+    } else if (auto* o = dynamic_cast<const PdPrpRmvParsedObject*>(object)) {
+        t.Drives("drives", o->GetPdList()).Field("undo", o->GetUndo());
+    } else if (dynamic_cast<const AdpAllInfoParsedObject*>(object) || dynamic_cast<const AdpCountParsedObject*>(object) ||
+               dynamic_cast<const AdpGetPciInfoParsedObject*>(object) ||
+               dynamic_cast<const CfgDsplyParsedObject*>(object) ||
+               dynamic_cast<const FreeSpaceInfoParsedObject*>(object) ||
+               dynamic_cast<const LdPdInfoParsedObject*>(object) || dynamic_cast<const ObjNumberParsedObject*>(object) ||
+               dynamic_cast<const PdListParsedObject*>(object)) {
+        // Nothing beyond the command id and the adapter.
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ParsedObjectText(const ParsedObject* object)
+{
+    if (object == nullptr)
+        return "(null)";
+    Text t;
+    t.Raw(typeid(*object).name()).Field("cmd", object->GetCommandId()).Field("adapter", object->GetAdapterNumber());
+    if (!Describe(object, t))
+        t.Raw(std::string(" ") + kNoDescriber);
+    return t.Get();
+}
+
+std::string ParsedListText(const ArrayList<ParsedObject*>* list)
+{
+    if (list == nullptr)
+        return "(refused)";
+    std::string text;
+    for (unsigned i = 0; i < list->GetCount(); ++i)
+        text += ParsedObjectText(list->GetAt(static_cast<u8>(i))) + "\n";
+    return text;
+}
+
+bool LacksDescriber(const std::string& text) { return text.find(kNoDescriber) != std::string::npos; }
