@@ -1,5 +1,9 @@
 #include "cmdtool/Entry.h"
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <new>
 #include <string>
 
@@ -14,6 +18,24 @@
 #include "runtime/CtPrint.h"
 
 namespace {
+
+// A report that could not be written is a failed run: says so once on standard error and turns
+// a status of 0 into 1. A closed pipe ends the run the way it ends any command-line tool, by
+// SIGPIPE (raised here when the signal was ignored and the write failed instead).
+int CheckStandardOutput(int exitStatus, bool& reported)
+{
+    const int fault = CtPrint::Instance().ScreenFault();
+    if (fault == 0)
+        return exitStatus;
+    if (fault == EPIPE) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
+    if (!reported)
+        std::fprintf(stderr, "tarnbek: cannot write standard output: %s\n", std::strerror(fault));
+    reported = true;
+    return exitStatus == 0 ? 1 : exitStatus;
+}
 
 // Releases controller management and the controller-access library at the end of the run,
 // while everything they use is still alive.
@@ -41,9 +63,12 @@ int FinishRun(int status)
     }
     // The process keeps the low eight bits; the Exit Code line shows what the shell sees.
     exitStatus &= 0xFF;
+    bool reported = false;
+    CtPrint::Instance().Flush();
+    exitStatus = CheckStandardOutput(exitStatus, reported);
     PrintMessage(CommonMsg::kExitCode, exitStatus);
     CtPrint::Instance().Flush();
-    return exitStatus;
+    return CheckStandardOutput(exitStatus, reported);
 }
 
 int TarnbekMain(int argc, char** argv)

@@ -1,5 +1,6 @@
 #include "runtime/CtPrint.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "runtime/FileLogger.h"
@@ -72,14 +73,30 @@ void CtPrint::Reset()
     outputLog_ = nullptr;
     screen_ = stdout;
     input_ = stdin;
+    screenError_ = 0;
 }
 
 void CtPrint::Flush()
 {
-    if (screen_ != nullptr)
-        std::fflush(screen_);
+    if (screen_ != nullptr) {
+        errno = 0;
+        NoteScreenResult(std::fflush(screen_) != 0);
+    }
     if (outputLog_ != nullptr)
         outputLog_->Flush();
+}
+
+int CtPrint::ScreenFault() const
+{
+    if (screenError_ != 0)
+        return screenError_;
+    return screen_ != nullptr && std::ferror(screen_) ? EIO : 0;
+}
+
+void CtPrint::NoteScreenResult(bool failed)
+{
+    if (failed && screenError_ == 0)
+        screenError_ = errno != 0 ? errno : EIO;
 }
 
 void CtPrint::WriteScreen(const char* text)
@@ -89,7 +106,8 @@ void CtPrint::WriteScreen(const char* text)
     // The screen stream is flushed before the paging prompt waits and at the end of the run;
     // lines written straight to standard output use the same stream, so the order is kept.
     if (!paging_) {
-        std::fputs(text, screen_);
+        errno = 0;
+        NoteScreenResult(std::fputs(text, screen_) == EOF);
         return;
     }
     // Write line by line; once a page is full, the next text waits for the user first.
@@ -101,7 +119,8 @@ void CtPrint::WriteScreen(const char* text)
         }
         const char* lineEnd = std::strchr(rest, '\n');
         std::size_t length = lineEnd ? static_cast<std::size_t>(lineEnd - rest) + 1 : std::strlen(rest);
-        std::fwrite(rest, 1, length, screen_);
+        errno = 0;
+        NoteScreenResult(std::fwrite(rest, 1, length, screen_) != length);
         if (lineEnd != nullptr)
             ++linesOnPage_;
         rest += length;
@@ -110,8 +129,9 @@ void CtPrint::WriteScreen(const char* text)
 
 void CtPrint::WaitForEnter()
 {
-    std::fputs(kPagePrompt, screen_);
-    std::fflush(screen_);
+    errno = 0;
+    NoteScreenResult(std::fputs(kPagePrompt, screen_) == EOF);
+    NoteScreenResult(std::fflush(screen_) != 0);
     if (input_ == nullptr)
         return;
     for (int c = std::fgetc(input_); c != EOF && c != '\n'; c = std::fgetc(input_)) {

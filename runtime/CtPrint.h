@@ -31,8 +31,16 @@ public:
     bool IsNoLog() const { return noLog_; }
     const std::string& OutputLogName() const { return outputLogName_; }
 
+    // 0 while every write and flush of the screen stream has succeeded; else the error number
+    // of the first one that failed (EIO when the stream failed in a write made past the printer).
+    int ScreenFault() const;
+
     // Test seams: where the screen output goes and where the paging prompt reads its answer.
-    void SetScreen(std::FILE* screen) { screen_ = screen; }
+    void SetScreen(std::FILE* screen)
+    {
+        screen_ = screen;
+        screenError_ = 0;
+    }
     void SetInput(std::FILE* input) { input_ = input; }
     // Back to the start-up settings (used between tests).
     void Reset();
@@ -45,6 +53,8 @@ private:
     CtPrint& operator=(const CtPrint&) = delete;
 
     void WriteScreen(const char* text);
+    // Keeps the error number of the first failed write or flush of the screen stream.
+    void NoteScreenResult(bool failed);
     void WaitForEnter();
     void WriteLog(const char* text);
 
@@ -59,4 +69,5 @@ private:
     FileLogger* outputLog_ = nullptr;
     std::FILE* screen_ = stdout;
     std::FILE* input_ = stdin;
+    int screenError_ = 0;
 };

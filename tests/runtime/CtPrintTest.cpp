@@ -1,6 +1,7 @@
 // The console printer: screen, silence, paging and the console output log.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -152,3 +153,21 @@ TEST_F(CtPrintTest, SilentPagingNeitherPromptsNorReads)
 }
 
 }  // namespace
+
+TEST(CtPrintScreenFault, TheFirstFailedWriteIsKeptUntilTheScreenChanges)
+{
+    CtPrint& printer = CtPrint::Instance();
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    printer.SetScreen(full);
+    printer.SetNoLog(true);
+    printer.Print("a report\n");
+    EXPECT_EQ(printer.ScreenFault(), 0);  // still in the buffer
+    printer.Flush();
+    EXPECT_EQ(printer.ScreenFault(), ENOSPC);
+    printer.Print(std::string(8192, 'x').c_str());  // a write that fails on its own
+    EXPECT_EQ(printer.ScreenFault(), ENOSPC);
+    printer.Reset();
+    EXPECT_EQ(printer.ScreenFault(), 0);
+    std::fclose(full);
+}

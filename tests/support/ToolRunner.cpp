@@ -54,7 +54,7 @@ void ToolTest::WriteFile(const std::string& name, const std::string& content) co
 bool ToolTest::FileExists(const std::string& name) const { return fs::exists(dir_ + "/" + name); }
 
 RunResult ToolTest::Spawn(const std::string& binary, const std::vector<std::string>& args, const std::string& input,
-                          bool withLibraryPath)
+                          bool withLibraryPath, int stdoutFd)
 {
     WriteFile(".stdin", input);
     std::vector<std::string> env;
@@ -87,7 +87,10 @@ RunResult ToolTest::Spawn(const std::string& binary, const std::vector<std::stri
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, dir_.c_str());
     posix_spawn_file_actions_addopen(&actions, 0, ".stdin", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, ".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (stdoutFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
+    else
+        posix_spawn_file_actions_addopen(&actions, 1, ".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, ".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
     int rc = posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), envp.data());
@@ -100,7 +103,8 @@ RunResult ToolTest::Spawn(const std::string& binary, const std::vector<std::stri
     int wstatus = 0;
     waitpid(pid, &wstatus, 0);
     result.exitCode = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
-    result.out = ReadFile(".stdout");
+    if (stdoutFd < 0)
+        result.out = ReadFile(".stdout");
     result.err = ReadFile(".stderr");
     return result;
 }
@@ -108,6 +112,11 @@ RunResult ToolTest::Spawn(const std::string& binary, const std::vector<std::stri
 RunResult ToolTest::Run(const std::vector<std::string>& args, const std::string& input)
 {
     return Spawn(ToolBinary(), args, input, true);
+}
+
+RunResult ToolTest::RunWithStdout(const std::vector<std::string>& args, int stdoutFd)
+{
+    return Spawn(ToolBinary(), args, "", true, stdoutFd);
 }
 
 RunResult ToolTest::RunWithoutLibrary(const std::vector<std::string>& args)

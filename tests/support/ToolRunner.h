@@ -24,6 +24,9 @@ protected:
     // the order sent ("DCMD ctrl=0 opcode=0x01090200 mbox=000000000000000000000000 len=1024
     // dir=from lib=0 fw=0 count=1024"; docs/firmware-interface.md, "Request log").
     RunResult RunTraced(const std::vector<std::string>& args, std::vector<std::string>& requests);
+    // Runs with standard output on an open file descriptor of the test (a full device, the
+    // write end of a pipe); `out` stays empty. A run ended by a signal has 128 + the signal.
+    RunResult RunWithStdout(const std::vector<std::string>& args, int stdoutFd);
     // Runs a binary copied alone into a folder without the library.
     RunResult RunWithoutLibrary(const std::vector<std::string>& args);
 
@@ -54,7 +57,7 @@ protected:
 
 private:
     RunResult Spawn(const std::string& binary, const std::vector<std::string>& args, const std::string& input,
-                    bool withLibraryPath);
+                    bool withLibraryPath, int stdoutFd = -1);
 
     std::string dir_;
     std::string timeZone_ = "UTC";
