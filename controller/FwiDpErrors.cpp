@@ -16,3 +16,13 @@ int FwiDpErrors::LastClass() { return g_class; }
 int FwiDpErrors::LastStatus() { return g_status; }
 
 void FwiDpErrors::Reset() { Record(kSuccess, 0); }
+
+void FwiDpErrors::TakeAsAnswer(int status)
+{
+    if (status != 0 && g_class != kSuccess && g_status == status)
+        Reset();
+}
+
+FwiDpErrors::KeepLast::KeepLast() : class_(g_class), status_(g_status) {}
+
+FwiDpErrors::KeepLast::~KeepLast() { Record(class_, status_); }

@@ -10,6 +10,7 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
+#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/OemData.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpAllInfoParsedObject.h"
@@ -53,6 +54,12 @@ int AdpAllInfoCp::Fetch(u32 opcode, u8* buffer, std::size_t length, bool private
     return controller_->Execute(request);
 }
 
+int AdpAllInfoCp::FetchOptional(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode)
+{
+    FwiDpErrors::KeepLast keep;
+    return Fetch(opcode, buffer, length, privateOpcode);
+}
+
 int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     LogAppMessage(kSourceName, __LINE__, kModuleCommandTool, kLevelInfo, kAppLogAdpAllInfoStarted);
@@ -71,12 +78,12 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
 
     // Key=value settings: the status does not matter; a block that could not be read is empty.
     std::memset(keyValues_, 0, sizeof keyValues_);
-    if (Fetch(kDcmdCtrlGetKeyValues, keyValues_, sizeof keyValues_) != 0)
+    if (FetchOptional(kDcmdCtrlGetKeyValues, keyValues_, sizeof keyValues_) != 0)
         std::memset(keyValues_, 0, sizeof keyValues_);
     postDelay_ = ReadPostDelay(keyValues_, sizeof keyValues_);
 
     u8 oemData[oemdata::kSize] = {};
-    if (Fetch(kDcmdCtrlGetOemData, oemData, sizeof oemData, true) != 0) {
+    if (FetchOptional(kDcmdCtrlGetOemData, oemData, sizeof oemData, true) != 0) {
         clusterDisable_ = 1;
         sasDisable_ = 0;
     } else {
@@ -108,7 +115,8 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
     if (result != 0)
         std::memset(time_, 0, sizeof time_);
 
-    batteryFruStatus_ = Fetch(kDcmdCtrlGetBatteryFru, batteryFru_, sizeof batteryFru_);
+    // A battery without FRU data shows "N/A".
+    batteryFruStatus_ = FetchOptional(kDcmdCtrlGetBatteryFru, batteryFru_, sizeof batteryFru_);
     if (batteryFruStatus_ == 0)
         result = 0;
 

@@ -30,6 +30,9 @@ public:
 private:
     // Runs one DCMD with an all-zero mailbox into the buffer; -1 without a controller.
     int Fetch(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode = false);
+    // A read whose failure the report takes as an answer (the block is shown empty): it names
+    // no failure of the run.
+    int FetchOptional(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode = false);
 
     static void PrintSectionHeader(u32 titleId);
     static void PrintSectionHeader(const char* title);

@@ -9,6 +9,7 @@
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "cmdtool/ParsedObject.h"
+#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/EventArgs.h"
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
@@ -129,6 +130,7 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
     status = access.adapter->GetEventCount(&count, start, kCcClassLocale);
     if (status != 0 && status != kStatusNoEvents)
         return status;
+    FwiDpErrors::TakeAsAnswer(status);  // no record from that number on: the count stays 0
     if (count == 0) {
         PrintMessage(MaintMsg::kEventNoneLogged, adapterNumber, "VD");
         return 0;

@@ -5,6 +5,7 @@
 
 #include "CpMgmt/CmdPro/AdEvLgCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
@@ -88,6 +89,7 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
         LogEventRequest(__LINE__, start, status, 0, kDcmdCtrlEventGetCount);
         return -1;
     }
+    FwiDpErrors::TakeAsAnswer(status);  // no record from that number on: the count stays 0
 
     const string fileName = object->GetFileName();
     FileHandle* file = nullptr;

@@ -8,6 +8,7 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
+#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpFwFlashPo.h"
 #include "runtime/CommonMessageIds.h"
@@ -30,6 +31,12 @@ int AdpFwFlashCp::SendDcmd(u32 opcode, u32 mbox0, void* data, CpController* cpCo
     const u32 mbox[3] = {mbox0, 0, 0};
     DcmdFwiDpParams request(opcode, mbox, data, length);
     return controller->Execute(request);
+}
+
+void AdpFwFlashCp::AbortFlash(CpController* cpController)
+{
+    FwiDpErrors::KeepLast keep;
+    SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
 }
 
 int AdpFwFlashCp::ProcessParsed(CpController* cpController, AdpFwFlashPo* object)

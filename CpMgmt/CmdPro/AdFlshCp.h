@@ -29,6 +29,8 @@ public:
     // A firmware command with mailbox word 0 and the data; length 0 leaves the transfer to the
     // opcode's row. -1 without a controller.
     int SendDcmd(u32 opcode, u32 mbox0, void* data, CpController* cpController, u32 length);
+    // Abandons any flash download; its status is not acted on and names no failure.
+    void AbortFlash(CpController* cpController);
 
     // Positive when the image version is newer, 0 when equal, negative when older: the texts
     // are compared field by field, a field being a run of digits taken modulo 65536 and any

@@ -43,7 +43,7 @@ void PrintProgress(unsigned percent)
 int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 imageSize)
 {
     const u32 size = imageSize > 0 ? static_cast<u32>(imageSize) : 0;
-    SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
+    AbortFlash(cpController);
     int status = SendDcmd(kDcmdCtrlFlashOpen, size, nullptr, cpController, 0);
     if (status != 0) {
         PrintOpenFailure(status);
@@ -55,7 +55,7 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
     if (chunk == nullptr) {
         image.Close();
         PrintMessage(MaintMsg::kDownloadFailed);
-        SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
+        AbortFlash(cpController);
         return -1;
     }
     io->Seek(image.Get(), 0, kFromStart);
@@ -95,7 +95,7 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
     image.Close();
     chunk.reset();
     if (status != 0) {
-        SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
+        AbortFlash(cpController);
         return status;
     }
 
@@ -103,7 +103,7 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
     status = SendDcmd(kDcmdCtrlFlashCommit, 0, nullptr, cpController, 0);
     if (status != 0) {
         PrintMessage(MaintMsg::kCommitFailed);
-        SendDcmd(kDcmdCtrlFlashAbort, 0, nullptr, cpController, 0);
+        AbortFlash(cpController);
         return status;
     }
     PrintMessage(MaintMsg::kFlashCompleted, AdapterNumberOf(cpController));

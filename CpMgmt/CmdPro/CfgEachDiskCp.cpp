@@ -8,6 +8,7 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "controller/FwiDpErrors.h"
 #include "parsers/CfgAddParsedObject.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -57,7 +58,11 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;
     }
-    adapter->GetOemMode(&oemMode_);
+    {
+        // Without the OEM block the mode keeps its starting value.
+        FwiDpErrors::KeepLast keep;
+        adapter->GetOemMode(&oemMode_);
+    }
     if (CheckEncryptionForOem(object->GetEncryptionType(), oemMode_) != 0)
         return -1;
     const u8 psPolicy = object->GetPsPolicy();

@@ -8,6 +8,7 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "controller/FwiDpErrors.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/DiskGroup.h"
@@ -114,7 +115,11 @@ int LdAddCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* objec
         return -1;
     }
 
-    adapter->GetOemMode(&oemMode_);
+    {
+        // Without the OEM block the mode keeps its starting value.
+        FwiDpErrors::KeepLast keep;
+        adapter->GetOemMode(&oemMode_);
+    }
     if (CheckEncryptionForOem(object->GetEncryptionType(), oemMode_) != 0)
         return -1;
     u8 piSupported = 0;

@@ -172,6 +172,12 @@ TEST_F(AdpEventLogTest, AnEmptyLog)
     EXPECT_EQ(r.out, kSuccess + Exit(0));
     EXPECT_EQ(ReadFile("out.txt"), "");
     EXPECT_EQ(CountRequests(0x01040300), 1u);
+
+    // The 35 is an answer, not a failure: a file that cannot be made is not blamed on it.
+    r = EventLog({"-GetEvents", "-f", Dir() + "/no-such-folder/out.txt", "-a0"});
+    EXPECT_EQ(requests.back(), "c0 01040400 00000000 0000FFFF len=4 fw=35");
+    EXPECT_EQ(r.out, kFailed + Exit(1));
+    EXPECT_EQ(r.exitCode, 1);
 }
 
 TEST_F(AdpEventLogTest, EventsComeInBatchesOf128)

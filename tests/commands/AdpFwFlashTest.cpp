@@ -137,7 +137,7 @@ TEST_F(AdpFwFlashTest, InterruptedDownloadKeepsTheOldFirmware)
     RunResult r = Flash({"-a0"});
     EXPECT_EQ(r.out, kHead + PackageLines("24.12.0-0047", kNewPackage) +
                          "\r5%   Completed\r5 %  Download Completed" + "ERROR: Failed to Download Flash. Stop!!!\n" +
-                         Exit(7));
+                         "\nFW error description: Flash memory programming failed\n" + Exit(7));
     EXPECT_EQ(r.exitCode, 7);
     EXPECT_EQ(std::vector<std::string>(requests.end() - 3, requests.end()),
               (std::vector<std::string>{"c0 010F0200 w0=0 len=32768 fw=0", "c0 010F0200 w0=32768 len=32768 fw=7",
@@ -250,7 +250,8 @@ TEST_F(AdpFwFlashTest, FirmwareChecksTheImageItselfWhenTheToolDoesNot)
     RunResult r = Flash({"-NoSigChk", "-a0"});
     EXPECT_EQ(r.out, kHead + PackageLines("24.12.0-0047", "99.0") + "\r5%   Completed\r5 %  Download Completed" +
                          "\r10%   Completed\r10 %  Download Completed\rDownload Completed.     \n"
-                         "Flashing image to adapter...\nFirmware Failed to FLASH flash. Stop!!!\n" + Exit(17));
+                         "Flashing image to adapter...\nFirmware Failed to FLASH flash. Stop!!!\n"
+                         "\nFW error description: Firmware image does not match the controller\n" + Exit(17));
     EXPECT_EQ(std::vector<std::string>(requests.end() - 2, requests.end()),
               (std::vector<std::string>{"c0 010F0300 w0=0 len=0 fw=17", "c0 010F0400 w0=0 len=0 fw=0"}));
     EXPECT_EQ(ReadState()["controllers"][0]["info"]["package_build"], "24.12.0-0047");
@@ -324,7 +325,9 @@ TEST_F(AdpFwFlashTest, FailedRequestsEndWithTheirFirmwareStatus)
     state = pristine;
     AddFault(state, 0, 0x010F0300, 7);
     r = Flash({"-a0"});
-    EXPECT_NE(r.out.find("Flashing image to adapter...\nFirmware Failed to FLASH flash. Stop!!!\n" + Exit(7)),
+    // The abort that follows the failure names no failure: the description is the commit's.
+    EXPECT_NE(r.out.find("Flashing image to adapter...\nFirmware Failed to FLASH flash. Stop!!!\n"
+                         "\nFW error description: Flash memory programming failed\n" + Exit(7)),
               std::string::npos);
     EXPECT_EQ(requests.back(), "c0 010F0400 w0=0 len=0 fw=0");
 

@@ -51,6 +51,32 @@ TEST_F(ExitPathTest, ToleratedFirmwareFailureDoesNotTurnSuccessIntoFailure)
     EXPECT_EQ(Screen(), "\nExit Code: 0x00\n");
 }
 
+TEST_F(ExitPathTest, AStatusTakenAsAnAnswerIsNotBlamedForALaterFailure)
+{
+    FwiDpErrors::Record(FwiDpErrors::kFirmware, 35);
+    FwiDpErrors::TakeAsAnswer(35);
+    EXPECT_EQ(FinishRun(-1), 1);
+    EXPECT_EQ(Screen(), "\nExit Code: 0x01\n");
+
+    // Only the status that was taken as an answer is cleared.
+    FwiDpErrors::Record(FwiDpErrors::kFirmware, 12);
+    FwiDpErrors::TakeAsAnswer(35);
+    FwiDpErrors::TakeAsAnswer(0);
+    EXPECT_EQ(FwiDpErrors::LastStatus(), 12);
+}
+
+TEST_F(ExitPathTest, RequestsAsideLeaveTheFailureThatCameBefore)
+{
+    FwiDpErrors::Record(FwiDpErrors::kFirmware, 12);
+    {
+        FwiDpErrors::KeepLast keep;
+        FwiDpErrors::Record(FwiDpErrors::kSuccess, 0);  // a clean-up that succeeds
+        FwiDpErrors::Record(FwiDpErrors::kFirmware, 3);  // and one that fails
+    }
+    EXPECT_EQ(FinishRun(12), 12);
+    EXPECT_EQ(Screen(), "\nFW error description: Device not found\n\nExit Code: 0x0c\n");
+}
+
 TEST_F(ExitPathTest, TransportFailureIsNotDescribedAsFirmware)
 {
     FwiDpErrors::Record(FwiDpErrors::kTransport, -1);
