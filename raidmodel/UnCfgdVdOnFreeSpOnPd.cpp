@@ -1,5 +1,7 @@
 #include "raidmodel/UnCfgdVdOnFreeSpOnPd.h"
 
+#include <memory>
+
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/DiskGroup.h"
@@ -32,24 +34,31 @@ UnCfgdVdOnFreeSpOnPd::UnCfgdVdOnFreeSpOnPd(RaidManager* manager, Adapter* adapte
 {
 }
 
-UnCfgdVdOnFreeSpOnPd* UnCfgdVdOnFreeSpOnPd::Create(Controller* controller, DiskGroup* dg)
+UnCfgdVdOnFreeSpOnPd* UnCfgdVdOnFreeSpOnPd::Create(Controller* controller, DiskGroup* dg, int* defaultsStatus)
 {
-    return Create(RaidManager::GetRaidManager(controller), dg);
+    return Create(RaidManager::GetRaidManager(controller), dg, defaultsStatus);
 }
 
-UnCfgdVdOnFreeSpOnPd* UnCfgdVdOnFreeSpOnPd::Create(RaidManager* manager, DiskGroup* dg)
+UnCfgdVdOnFreeSpOnPd* UnCfgdVdOnFreeSpOnPd::Create(RaidManager* manager, DiskGroup* dg, int* defaultsStatus)
 {
+    if (defaultsStatus != nullptr)
+        *defaultsStatus = 0;
     Adapter* adapter = nullptr;
     if (dg == nullptr || manager == nullptr || manager->GetAdapter(&adapter) != 0)
         return nullptr;
-    auto* plan = new UnCfgdVdOnFreeSpOnPd(manager, adapter, dg);
-    plan->LoadControllerDefaults();
+    std::unique_ptr<UnCfgdVdOnFreeSpOnPd> plan(new UnCfgdVdOnFreeSpOnPd(manager, adapter, dg));
+    const int status = plan->LoadControllerDefaults();
+    if (status != 0) {
+        if (defaultsStatus != nullptr)
+            *defaultsStatus = status;
+        return nullptr;
+    }
     u8 code = 0, encryption = 0;
     if (plan->GroupVdFacts(&code, &encryption)) {
         plan->level_ = code;
         plan->encryption_ = encryption;
     }
-    return plan;
+    return plan.release();
 }
 
 bool UnCfgdVdOnFreeSpOnPd::GroupVdFacts(u8* code, u8* encryption)

@@ -14,9 +14,10 @@ public:
     static constexpr u64 kMinExtentBlocks = 0x32000;
 
     // A new plan for the controller and disk group (the caller deletes it); null without a
-    // disk group, without a RaidManager, or when the adapter cannot be read.
-    static UnCfgdVdOnFreeSpOnPd* Create(Controller* controller, DiskGroup* dg);
-    static UnCfgdVdOnFreeSpOnPd* Create(RaidManager* manager, DiskGroup* dg);
+    // disk group, without a RaidManager, or when the adapter cannot be read, and null with the
+    // status in `defaultsStatus` when the controller's defaults cannot be read.
+    static UnCfgdVdOnFreeSpOnPd* Create(Controller* controller, DiskGroup* dg, int* defaultsStatus = nullptr);
+    static UnCfgdVdOnFreeSpOnPd* Create(RaidManager* manager, DiskGroup* dg, int* defaultsStatus = nullptr);
 
     // 0 and a new list (the caller deletes its extents and the list) of the free extents of
     // the group's first array of at least kMinExtentBlocks, in start order (possibly empty);

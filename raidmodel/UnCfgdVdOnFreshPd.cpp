@@ -1,6 +1,7 @@
 #include "raidmodel/UnCfgdVdOnFreshPd.h"
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "raidmodel/Adapter.h"
@@ -14,19 +15,26 @@ constexpr u8 kMediaSsd = 1;
 constexpr unsigned kMaxSpans = 8;
 }  // namespace
 
-UnCfgdVdOnFreshPd* UnCfgdVdOnFreshPd::Create(Controller* controller)
+UnCfgdVdOnFreshPd* UnCfgdVdOnFreshPd::Create(Controller* controller, int* defaultsStatus)
 {
-    return Create(RaidManager::GetRaidManager(controller));
+    return Create(RaidManager::GetRaidManager(controller), defaultsStatus);
 }
 
-UnCfgdVdOnFreshPd* UnCfgdVdOnFreshPd::Create(RaidManager* manager)
+UnCfgdVdOnFreshPd* UnCfgdVdOnFreshPd::Create(RaidManager* manager, int* defaultsStatus)
 {
+    if (defaultsStatus != nullptr)
+        *defaultsStatus = 0;
     Adapter* adapter = nullptr;
     if (manager == nullptr || manager->GetAdapter(&adapter) != 0)
         return nullptr;
-    auto* plan = new UnCfgdVdOnFreshPd(manager, adapter);
-    plan->LoadControllerDefaults();
-    return plan;
+    std::unique_ptr<UnCfgdVdOnFreshPd> plan(new UnCfgdVdOnFreshPd(manager, adapter));
+    const int status = plan->LoadControllerDefaults();
+    if (status != 0) {
+        if (defaultsStatus != nullptr)
+            *defaultsStatus = status;
+        return nullptr;
+    }
+    return plan.release();
 }
 
 int UnCfgdVdOnFreshPd::BuildUnconfiguredPdList()

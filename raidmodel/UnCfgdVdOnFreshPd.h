@@ -12,9 +12,10 @@ public:
     using SpanLists = ArrayList<ArrayList<PhysicalDevice*>*>;
 
     // A new plan for the controller (the caller deletes it); null when the controller has no
-    // RaidManager or its adapter cannot be read.
-    static UnCfgdVdOnFreshPd* Create(Controller* controller);
-    static UnCfgdVdOnFreshPd* Create(RaidManager* manager);
+    // RaidManager or its adapter cannot be read, and null with the status in `defaultsStatus`
+    // when the controller's defaults cannot be read.
+    static UnCfgdVdOnFreshPd* Create(Controller* controller, int* defaultsStatus = nullptr);
+    static UnCfgdVdOnFreshPd* Create(RaidManager* manager, int* defaultsStatus = nullptr);
 
     // The candidate drives: the controller's unassigned unconfigured-good drives. 0, the
     // manager's 12 when there is none (the plan then accepts no drive), or a failing status.

@@ -13,7 +13,7 @@ using vdrec::kCacheReadAhead;
 using vdrec::kCacheReadMask;
 using vdrec::kCacheWriteBack;
 
-// Without the controller's defaults: 64 KB strips, write through, no read ahead, direct I/O.
+// Until the controller's defaults are read: 64 KB strips, write through, no read ahead, direct I/O.
 constexpr u8 kBuiltInStripCode = 7;
 constexpr u8 kBuiltInCachePolicy = 0;
 
@@ -27,14 +27,20 @@ UnConfiguredVd::UnConfiguredVd(RaidManager* manager, Adapter* adapter)
 
 UnConfiguredVd::~UnConfiguredVd() = default;
 
-void UnConfiguredVd::LoadControllerDefaults()
+int UnConfiguredVd::LoadControllerDefaults()
 {
     u8 strip = 0;
     u8 cache = 0;
-    if (adapter_ == nullptr || adapter_->GetVdDefaults(&strip, &cache) != 0 || strip > kMaxStripCode)
-        return;
+    if (adapter_ == nullptr)
+        return -1;
+    const int status = adapter_->GetVdDefaults(&strip, &cache);
+    if (status != 0)
+        return status;
+    if (strip > kMaxStripCode)
+        return -1;
     stripCode_ = strip;
     cachePolicy_ = cache;
+    return 0;
 }
 
 int UnConfiguredVd::SetRaidLevel(u8 code)

@@ -5,7 +5,9 @@
 //
 // A new plan carries the controller's default virtual-drive policies (its defaults block:
 // strip size, write, read and I/O policy, write back with a bad battery), power-save policy 0
-// (the controller's default), no encryption, no protection information, no name.
+// (the controller's default), no encryption, no protection information, no name. Without the
+// defaults there is no plan: a drive made with other policies than the controller's would not
+// be the drive the administrator asked for.
 //
 // Setters return 0, or -1 for a value outside their codes (nothing changes then).
 #pragma once
@@ -88,9 +90,9 @@ public:
 protected:
     UnConfiguredVd(RaidManager* manager, Adapter* adapter);
 
-    // Reads the controller's default virtual-drive policies into the plan (a failed read
-    // leaves the built-in defaults: 64 KB strips, write through, no read ahead, direct I/O).
-    void LoadControllerDefaults();
+    // Reads the controller's default virtual-drive policies into the plan: 0, the status of
+    // the failed read, or -1 for a strip size outside the codes.
+    int LoadControllerDefaults();
     // Drives that carry data summed over the spans; 0 when unknown.
     virtual u32 DataDriveCount() = 0;
     // The blocks used on each member drive for the size set.

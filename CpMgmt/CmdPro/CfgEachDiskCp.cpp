@@ -138,6 +138,8 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
             continue;
         }
         const int added = AddSingleDriveVd(cpController, object, manager, pd);
+        if (defaultsUnreadable_)
+            return added;
         status = added;
         if (added != 0 && added != RaidManager::kStatusOsNotTold) {
             PrintText("Failed to configure physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
@@ -173,7 +175,10 @@ int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObje
                                     PhysicalDevice* pd)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(manager));
+    int defaultsStatus = 0;
+    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(manager, &defaultsStatus));
+    if (!plan && defaultsStatus != 0)
+        return ReportDefaultsUnreadable(defaultsStatus);
     if (!plan)
         return -1;
     plan->SetRaidLevel(raidlevel::kRaid0);

@@ -15,7 +15,8 @@ public:
     int IsDone() override { return 1; }
 
     // 0 created; -2 created, the operating system not told; otherwise not created (38: the
-    // plan refuses the drive).
+    // plan refuses the drive). Without the controller's defaults nothing is created, for this
+    // drive or any other: the status of that read.
     int AddSingleDriveVd(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
                          PhysicalDevice* pd);
     // Spins the drive up when it is spun down: 0, or the failing status.

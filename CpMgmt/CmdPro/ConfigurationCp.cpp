@@ -1,10 +1,12 @@
 #include "CpMgmt/CmdPro/ConfigurationCp.h"
 
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/CfgParsedObject.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/ArraySpaceInfo.h"
 #include "raidmodel/UnConfiguredVd.h"
 #include "runtime/CommonMessageIds.h"
+#include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 
 namespace {
@@ -102,4 +104,13 @@ int ConfigurationCp::ApplySsdDriveCacheRule(Adapter* adapter, u32 oemMode, UnCon
     if (oemMode != kOemModeKeepsSsdCache1 && oemMode != kOemModeKeepsSsdCache2 && blocked != 0 && anySsd_ != 0)
         plan->SetDiskCachePolicy(0);
     return 0;
+}
+
+int ConfigurationCp::ReportDefaultsUnreadable(int status)
+{
+    defaultsUnreadable_ = true;
+    PrintMessage(CommonMsg::kText, "\nFailed to read MFC default data from adapter\n");
+    LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdCtrlGetDefaults,
+                  static_cast<u32>(status));
+    return status;
 }

@@ -40,6 +40,11 @@ public:
     static int FreeSpaceInfoList(ArrayList<ArraySpaceInfo*>* list);
 
 protected:
+    // "Failed to read MFC default data from adapter" with its error-log line naming the
+    // defaults request and the status; returns the status. Nothing may be created after it:
+    // `defaultsUnreadable_` ends the commands that would try another virtual drive.
+    int ReportDefaultsUnreadable(int status);
+
     // Secure (3) needs OEM mode 2; FDE (1) and CtrlBased (2) are refused in OEM mode 2. 0, or
     // -1 after "Invalid input".
     static int CheckEncryptionForOem(u8 encryptionType, u32 oemMode);
@@ -55,6 +60,7 @@ protected:
                            RaidManager* manager);
 
     RaidManager* raidManager_ = nullptr;
+    bool defaultsUnreadable_ = false;
     // Every drive of the last drive group built into a span list is a solid state device.
     u8 lastGroupAllSsd_ = 0;
     // A drive group built into a span list holds a solid state device.

@@ -35,9 +35,7 @@ int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObje
     DcmdFwiDpParams request(kDcmdCtrlGetDefaults, mbox, defaults, sizeof defaults);
     const int status = controller != nullptr ? controller->Execute(request) : -1;
     if (status != 0) {
-        PrintMessage(CommonMsg::kText, "\nFailed to read MFC default data from adapter\n");
-        LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdCtrlGetDefaults,
-                      static_cast<u32>(status));
+        ReportDefaultsUnreadable(status);
         return -1;
     }
     Adapter* adapter = nullptr;

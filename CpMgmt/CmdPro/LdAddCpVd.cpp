@@ -175,7 +175,10 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
     if (spanLists_ == nullptr || spanLists_->GetCount() == 0 || spanLists_->GetAt(0) == nullptr)
         return -1;
     const u8 perSpan = spanLists_->GetAt(0)->GetCount();
-    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(raidManager_));
+    int defaultsStatus = 0;
+    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(raidManager_, &defaultsStatus));
+    if (!plan && defaultsStatus != 0)
+        return ReportDefaultsUnreadable(defaultsStatus);
     if (!plan) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return kStatusSpans;
@@ -288,7 +291,10 @@ int LdAddCp::AddVdOnFreeSpace(CpController* cpController, CfgAddParsedObject* ob
     if (chosen == nullptr)
         return kStatusNoExtent;
 
-    std::unique_ptr<UnCfgdVdOnFreeSpOnPd> plan(UnCfgdVdOnFreeSpOnPd::Create(raidManager_, dg));
+    int defaultsStatus = 0;
+    std::unique_ptr<UnCfgdVdOnFreeSpOnPd> plan(UnCfgdVdOnFreeSpOnPd::Create(raidManager_, dg, &defaultsStatus));
+    if (!plan && defaultsStatus != 0)
+        return ReportDefaultsUnreadable(defaultsStatus);
     if (!plan) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return kStatusNoExtent;

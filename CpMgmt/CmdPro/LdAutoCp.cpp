@@ -93,6 +93,11 @@ int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
                 break;
             delete vdId;
             vdId = nullptr;
+            // Fewer spans are no answer to defaults that cannot be read.
+            if (defaultsUnreadable_) {
+                PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+                return status;
+            }
         }
         if (spans > 2) {
             --spans;

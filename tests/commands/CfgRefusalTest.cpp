@@ -199,6 +199,23 @@ TEST_F(CfgRefusalTest, ControllerFailuresAreReportedAndChangeNothing)
               std::string::npos)
         << ReadFile("CmdTool.log");
 
+    // The defaults failing only for the plan: nothing is created with other policies than the
+    // controller's, by any of the creation commands.
+    const std::string kUnreadable = "\nFailed to read MFC default data from adapter\n";
+    const std::string kDescribed = "\nFW error description: Device not found\n" + Exit(12);
+    for (const auto& [args, out] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"-CfgLdAdd", "-r1[252:0,252:1]", "-a0"}, kUnreadable + kFailed + kDescribed},
+             {{"-CfgSpanAdd", "-r10", "-Array0[252:0,252:1]", "-Array1[252:2,252:3]", "-a0"},
+              kUnreadable + kFailed + kDescribed},
+             // Four spans of two drives; fewer spans are not tried.
+             {{"-CfgAllFreeDrv", "-r1", "-SpanCount", "4", "-HspCount", "2", "-a0"}, kUnreadable + kFailed + kDescribed},
+             {{"-CfgEachDskRaid0", "-a0"}, kUnreadable + kDescribed}}) {
+        state = AllHddState();
+        AddFault(state, 0, 0x010E0201, 12, 1);
+        WriteState(state);
+        ExpectRefused(args, out, 12);
+    }
+
     state = EmptyState();
     AddFault(state, 0, 0x04020000, 50);
     WriteState(state);

@@ -181,15 +181,19 @@ TEST_F(FreshPlanTest, PoliciesChangeOnlyTheirOwnBits)
     EXPECT_EQ(plan->SetName("fifteen-letters"), 0);
 }
 
-TEST(PlanDefaultsTest, BuiltInDefaultsWithoutTheControllerDefaults)
+TEST(PlanDefaultsTest, NoPlanWithoutTheControllerDefaults)
 {
     CfgRig rig;
-    rig.provider->Fail(kDefaults, 1);
-    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(rig.manager.get()));
-    ASSERT_NE(plan, nullptr);
-    EXPECT_EQ(plan->GetStripSize(), 7);
-    EXPECT_EQ(plan->GetCachePolicy(), 0);
-    // Without the controller information there is no plan.
+    rig.provider->Fail(kDefaults, 12);
+    int defaultsStatus = 0;
+    EXPECT_EQ(UnCfgdVdOnFreshPd::Create(rig.manager.get(), &defaultsStatus), nullptr);
+    EXPECT_EQ(defaultsStatus, 12);
+    rig.provider->statuses.erase({kDefaults, 0});
+    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(rig.manager.get(), &defaultsStatus));
+    ASSERT_NE(plan, nullptr);  // a failed read is asked again, and answers this time
+    EXPECT_EQ(defaultsStatus, 0);
+    EXPECT_EQ(plan->GetStripSize(), 9);
+    // Without the controller information there is no plan either, and no defaults status.
     CfgRig blind;
     blind.provider->Fail(kCtrlInfo, 1);
     EXPECT_EQ(UnCfgdVdOnFreshPd::Create(blind.manager.get()), nullptr);
