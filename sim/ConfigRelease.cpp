@@ -105,7 +105,10 @@ void RemoveSpare(Controller& controller, u64 now, u16 deviceId)
     if (drive == nullptr)
         return;
     LogSpareEvent(controller, now, kEvHotSpareRemoved, *drive, spare);
-    ChangeState(controller, now, *drive, DriveState::UnconfiguredGood);
+    // A shielded spare stays shielded.
+    ChangeState(controller, now, *drive,
+                drive->state == DriveState::HotSpareShielded ? DriveState::UnconfiguredShielded
+                                                            : DriveState::UnconfiguredGood);
 }
 
 u32 ClearConfiguration(Controller& controller, u64 now, bool force)

@@ -10,6 +10,7 @@ constexpr EnumName kDriveStates[] = {
     {"unconfigured_good", 0x00}, {"unconfigured_bad", 0x01}, {"hot_spare", 0x02},
     {"offline", 0x10},           {"failed", 0x11},           {"rebuild", 0x14},
     {"online", 0x18},            {"copyback", 0x20},         {"jbod", 0x40},
+    {"shielded", 0x80},          {"unconfigured_shielded", 0x82}, {"hot_spare_shielded", 0x90},
 };
 constexpr EnumName kInterfaces[] = {{"sas", 0}, {"sata", 1}};
 constexpr EnumName kMedia[] = {{"hdd", 0}, {"ssd", 1}};

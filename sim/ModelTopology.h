@@ -97,6 +97,11 @@ enum class DriveState : u8 {
     Online = 0x18,
     Copyback = 0x20,
     Jbod = 0x40,
+    // Kept out of use while the controller examines the drive: no request changes its state,
+    // it joins no array and a shielded spare takes no row.
+    Shielded = 0x80,
+    UnconfiguredShielded = 0x82,
+    HotSpareShielded = 0x90,
 };
 
 enum class DriveInterface : u8 { Sas, Sata };

@@ -20,6 +20,8 @@ bool IsMemberState(DriveState s)
            s == DriveState::Rebuild || s == DriveState::Copyback;
 }
 
+bool IsSpareState(DriveState s) { return s == DriveState::HotSpare || s == DriveState::HotSpareShielded; }
+
 void CheckDevices(const Controller& c, const std::string& path)
 {
     std::map<u16, u8> slotsOf;  // enclosure device id -> slots
@@ -116,8 +118,8 @@ void CheckConfig(const Controller& c, const std::string& path)
         const Drive* d = FindDrive(c, s.deviceId);
         if (d == nullptr)
             Fail(spareAt + ".device_id", "no drive with device id " + std::to_string(s.deviceId));
-        if (d->state != DriveState::HotSpare || !spares.insert(s.deviceId).second)
-            Fail(spareAt + ".device_id", "a spare's drive must be in state hot_spare and listed once");
+        if (!IsSpareState(d->state) || !spares.insert(s.deviceId).second)
+            Fail(spareAt + ".device_id", "a spare's drive must be in state hot_spare (or hot_spare_shielded) and listed once");
         for (u16 ref : s.arrays) {
             if (refs.count(ref) == 0)
                 Fail(spareAt + ".arrays", "no array with reference " + std::to_string(ref));
@@ -127,7 +129,7 @@ void CheckConfig(const Controller& c, const std::string& path)
     for (std::size_t i = 0; i < c.drives.size(); ++i) {
         const Drive& d = c.drives[i];
         const std::string driveAt = path + ".drives[" + std::to_string(i) + "].state";
-        if (d.state == DriveState::HotSpare && spares.count(d.deviceId) == 0)
+        if (IsSpareState(d.state) && spares.count(d.deviceId) == 0)
             Fail(driveAt, "a hot spare must be listed in config.spares");
         if ((d.state == DriveState::Online || d.state == DriveState::Rebuild) && members.count(d.deviceId) == 0)
             Fail(driveAt, "an online or rebuilding drive must be in an array row");

@@ -48,8 +48,8 @@ TEST_F(CfgRefusalTest, DrivesThatCannotFormTheVirtualDrive)
 TEST_F(CfgRefusalTest, ShieldedAndSecuredDrives)
 {
     nlohmann::json state = EmptyState();
-    // Slot 7 (device 15) reports a shielded state.
-    PatchRecord(state, 15, 184, "8000");
+    // Slot 7 (device 15) is shielded.
+    DriveOf(state, 15)["state"] = "shielded";
     DriveOf(state, 14)["security"] = {"fde_capable", "secured"};
     WriteState(state);
     ExpectRefused({"-CfgLdAdd", "-r1[252:6,252:7]", "-a0"},

@@ -69,6 +69,31 @@ TEST_F(DriveRulesTest, RefusedTransitionsChangeNothing)
     EXPECT_EQ(ReadText(), before);
 }
 
+TEST_F(DriveRulesTest, ShieldedDrivesStayOutOfUse)
+{
+    Json c = Controller();
+    c["drives"].push_back(Drive(26, 6, "hot_spare_shielded"));
+    c["drives"].push_back(Drive(29, 9, "unconfigured_shielded"));
+    c["drives"].push_back(Drive(30, 10, "shielded"));
+    c["config"]["spares"] = {{{"device_id", 26}}};
+    Start(c);
+    EXPECT_EQ(FwState(26), 0x90u);
+    EXPECT_EQ(FwState(29), 0x82u);
+    EXPECT_EQ(FwState(30), 0x80u);
+    for (int id : {26, 29, 30}) {
+        for (std::uint32_t state : {kGood, kOnline, kOffline, kJbod})
+            EXPECT_EQ(SetState(id, state), 50u) << "drive " << id << " to 0x" << std::hex << state;
+    }
+    // A shielded spare takes no row, and stays shielded when its spare entry goes.
+    ASSERT_EQ(SetState(21, kOffline), 0u);
+    EXPECT_EQ(Rows(0), Json({20, 21, 22}));
+    EXPECT_EQ(FwState(26), 0x90u);
+    ASSERT_EQ(Send(0x04030000, 1).Fw(), 0u);  // the configuration cleared
+    EXPECT_EQ(FwState(26), 0x82u);
+    EXPECT_EQ(Saved()["drives"][8]["state"], "unconfigured_shielded");
+    EXPECT_EQ(Saved()["drives"][10]["state"], "shielded");
+}
+
 TEST_F(DriveRulesTest, SystemDriveConversionsStopAtTheLimit)
 {
     Json c = Controller();
