@@ -48,11 +48,6 @@ bool IsShielded(PhysicalDevice* pd)
                                            state == PhysicalDevice::kStateShieldedHotSpare);
 }
 
-bool IsSsd(PhysicalDevice* pd)
-{
-    u8 media = 0;
-    return pd->GetMediaType(&media) == 0 && media == kMediaSsd;
-}
 
 }  // namespace
 
@@ -303,7 +298,13 @@ int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* ob
                 stoppedSlot = entry->GetSlot();
                 break;
             }
-            if (IsSsd(pd))
+            // A drive whose media cannot be read would be planned as a hard disk.
+            u8 media = 0;
+            if ((status = pd->GetMediaType(&media)) != 0) {
+                PrintMessage(CommonMsg::kOperationFailed, AdapterNumberOf(cpController), "configuration");
+                return status;
+            }
+            if (media == kMediaSsd)
                 ++ssdCount;
             if (IsShielded(pd)) {
                 PrintMessage(CommonMsg::kText, "Cannot create configuration with disks in Shielded state. \n");

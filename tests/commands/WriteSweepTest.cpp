@@ -1,0 +1,185 @@
+// The write sweep (tests/support/WriteSweep.h) over every command that writes to the controller.
+// The default state: enclosure 252 with a RAID 5 of slots 0-3 (devices 8-11, virtual drive 0),
+// a RAID 1 of slots 4-5 (virtual drive 1), a global hot spare in slot 6 and unconfigured drives
+// in slots 7-9 (devices 15-17).
+#include <gtest/gtest.h>
+
+#include "support/FwImageBuilder.h"
+#include "support/WriteSweep.h"
+
+namespace {
+
+using Json = nlohmann::json;
+using Line = std::vector<std::string>;
+using Prepare = std::function<void(WriteSweepTest&, Json&)>;
+
+Json& Drive(Json& state, unsigned deviceId)
+{
+    for (Json& drive : state["controllers"][0]["drives"]) {
+        if (drive["device_id"] == deviceId)
+            return drive;
+    }
+    return state["controllers"][0]["drives"][0];
+}
+
+void EmptyConfig(WriteSweepTest&, Json& state)
+{
+    Json& controller = state["controllers"][0];
+    controller["config"] = {{"arrays", Json::array()}, {"virtual_drives", Json::array()}, {"spares", Json::array()}};
+    for (Json& drive : controller["drives"])
+        drive["state"] = "unconfigured_good";
+}
+
+// No configuration, and every drive a SAS hard disk like slot 0.
+void AllHdd(WriteSweepTest& t, Json& state)
+{
+    EmptyConfig(t, state);
+    Json& controller = state["controllers"][0];
+    for (Json& drive : controller["drives"]) {
+        drive["media"] = "hdd";
+        drive["interface"] = "sas";
+        drive["blocks"] = controller["drives"][0]["blocks"];
+    }
+}
+
+// Slot 8 (device 16) a FlashTier cache: virtual drive 2.
+void FlashTier(WriteSweepTest&, Json& state)
+{
+    Json& controller = state["controllers"][0];
+    Drive(state, 16)["state"] = "online";
+    controller["config"]["arrays"].push_back({{"ref", 2}, {"drives", {16}}});
+    Json cache = controller["config"]["virtual_drives"][1];
+    cache["target_id"] = 2;
+    cache["name"] = "cache";
+    cache["raid_level"] = 0;
+    cache["arrays"] = {2};
+    cache["ssd_cache"] = true;
+    cache.erase("blocks");
+    controller["config"]["virtual_drives"].push_back(cache);
+}
+
+// The RAID 5 degraded: its hot spare gone and slot 1 offline.
+void Degraded(WriteSweepTest& t, Json& state)
+{
+    t.Setup(state, {Line{"-PDHSP", "-Rmv", "-PhysDrv[252:6]", "-a0"}, Line{"-PDOffline", "-PhysDrv[252:1]", "-a0"}});
+}
+
+void FlashImage(WriteSweepTest& t, Json&)
+{
+    ASSERT_TRUE(fwimage::ApplicationImage("4.730.00-0050", "24.12.1-0010").WriteTo(t.Folder() + "/fw.rom"));
+}
+
+
+// Runs the lines on the state `first` prepares (the default state without it).
+Prepare After(Prepare first, std::vector<Line> lines)
+{
+    return [first, lines](WriteSweepTest& t, Json& state) {
+        if (first)
+            first(t, state);
+        t.Setup(state, lines);
+    };
+}
+Prepare Lines(std::vector<Line> lines) { return After(nullptr, std::move(lines)); }
+
+const Line kStartClear = {"-PDClear", "-Start", "-PhysDrv[252:7]", "-a0"};
+const Line kStartRebuild = {"-PDRbld", "-Start", "-PhysDrv[252:1]", "-a0"};
+const Line kStartCopyback = {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0"};
+
+// What the creation and deletion commands go on past.
+const SweepGoesOn kRefreshUnchecked[] = {
+    {0x02010000, "the refresh at the start is not checked: the model reads the drive list again"},
+    {0x04010000, "the refresh at the start is not checked: the model reads the configuration again"},
+};
+const SweepGoesOn kNoOemBlock = {0x010E8481, "without the OEM block the OEM mode keeps its starting value"};
+
+std::vector<SweepGoesOn> Refresh(std::vector<SweepGoesOn> more = {})
+{
+    more.insert(more.begin(), std::begin(kRefreshUnchecked), std::end(kRefreshUnchecked));
+    return more;
+}
+
+const std::vector<WriteSweepCase>& Cases()
+{
+    static const std::vector<WriteSweepCase> cases = {
+        // Configuration.
+        {"CfgLdAdd", {"-CfgLdAdd", "-r1[252:8,252:9]", "-a0"}, nullptr, Refresh({kNoOemBlock})},
+        {"CfgLdAddSizesAndHotSpare",
+         {"-CfgLdAdd", "-r1[252:8,252:9]", "-sz10GB", "-sz10GB", "-Hsp[252:7]", "-a0"},
+         nullptr,
+         Refresh({kNoOemBlock})},
+        {"CfgSpanAdd",
+         {"-CfgSpanAdd", "-r10", "-Array0[252:0,252:1]", "-Array1[252:2,252:3]", "-a0"},
+         EmptyConfig,
+         Refresh({kNoOemBlock})},
+        {"CfgAllFreeDrv", {"-CfgAllFreeDrv", "-r1", "-HspCount", "1", "-a0"}, nullptr, Refresh()},
+        // Four spans of two; fewer spans are tried only when four cannot be made.
+        {"CfgAllFreeDrvSpans", {"-CfgAllFreeDrv", "-r1", "-SpanCount", "4", "-HspCount", "2", "-a0"}, AllHdd, Refresh()},
+        {"CfgEachDskRaid0", {"-CfgEachDskRaid0", "-a0"}, nullptr, {kNoOemBlock}},
+        {"CfgEachDskRaid0Options", {"-CfgEachDskRaid0", "WB", "RA", "-strpsz128", "-a0"}, AllHdd, {kNoOemBlock}},
+        {"CfgClr", {"-CfgClr", "-Force", "-a0"}, nullptr, {}},
+        {"CfgLdDel",
+         {"-CfgLdDel", "-L1", "-a0"},
+         nullptr,
+         Refresh({{0x03100200, "a cache association that cannot be read counts as none: the drive is deleted"}})},
+        {"CfgFlashTierDel", {"-CfgFlashTierDel", "-L2", "-a0"}, FlashTier, Refresh()},
+        // Adapter.
+        {"DirectPdMappingEnbl", {"-DirectPdMapping", "-Enbl", "-a0"}, nullptr, {}},
+        {"DirectPdMappingDsbl", {"-DirectPdMapping", "-Dsbl", "-a0"}, nullptr, {}},
+        {"AdpEventLogClear", {"-AdpEventLog", "-Clear", "-a0"}, nullptr, {}},
+        {"AdpFwFlash", {"-AdpFwFlash", "-f", "fw.rom", "-a0"}, FlashImage, {}},
+        // Drive states.
+        {"PdHspSet", {"-PDHSP", "-Set", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
+        {"PdHspSetDedicated", {"-PDHSP", "-Set", "-Dedicated", "-Array0", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
+        {"PdHspRmv", {"-PDHSP", "-Rmv", "-PhysDrv[252:6]", "-a0"}, nullptr, {}},
+        {"PdOffline", {"-PDOffline", "-PhysDrv[252:1]", "-a0"}, nullptr, {}},
+        {"PdOnline", {"-PDOnline", "-PhysDrv[252:1]", "-a0"}, Degraded, {}},
+        {"PdMarkMissing", {"-PdMarkMissing", "-PhysDrv[252:1]", "-a0"}, Degraded, {}},
+        {"PdReplaceMissing",
+         {"-PdReplaceMissing", "-PhysDrv[252:7]", "-Array0", "-Row1", "-a0"},
+         After(Degraded, {Line{"-PdMarkMissing", "-PhysDrv[252:1]", "-a0"}}),
+         {}},
+        {"PdMakeGood",
+         {"-PDMakeGood", "-PhysDrv[252:7]", "-a0"},
+         [](WriteSweepTest&, Json& state) { Drive(state, 15)["state"] = "unconfigured_bad"; },
+         {}},
+        {"PdMakeJbod",
+         {"-PDMakeJBOD", "-PhysDrv[252:7]", "-a0"},
+         [](WriteSweepTest&, Json& state) { state["controllers"][0]["properties"]["jbod_enabled"] = true; },
+         {}},
+        {"PdPrpRmv", {"-PdPrpRmv", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
+        {"PdPrpRmvUndo",
+         {"-PdPrpRmv", "-UnDo", "-PhysDrv[252:7]", "-a0"},
+         [](WriteSweepTest&, Json& state) { Drive(state, 15)["spun_down"] = true; },
+         {}},
+        {"PdLocateStart", {"-PdLocate", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
+        {"PdLocateStop", {"-PdLocate", "-Stop", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
+        // Background work.
+        {"PdClearStart", {"-PDClear", "-Start", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
+        {"PdClearStop", {"-PDClear", "-Stop", "-PhysDrv[252:7]", "-a0"},
+         Lines({kStartClear}), {}},
+        {"PdRbldStart", {"-PDRbld", "-Start", "-PhysDrv[252:1]", "-a0"}, Degraded, {}},
+        {"PdRbldStop", {"-PDRbld", "-Stop", "-PhysDrv[252:1]", "-a0"},
+         After(Degraded, {kStartRebuild}), {}},
+        {"PdRbldSuspend", {"-PDRbld", "-Suspend", "-PhysDrv[252:1]", "-a0"},
+         After(Degraded, {kStartRebuild}), {}},
+        {"PdRbldResume", {"-PDRbld", "-Resume", "-PhysDrv[252:1]", "-a0"},
+         After(Degraded, {kStartRebuild, Line{"-PDRbld", "-Suspend", "-PhysDrv[252:1]", "-a0"}}), {}},
+        {"PdCpyBkStart", {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0"}, nullptr, {}},
+        {"PdCpyBkStop", {"-PDCpyBk", "-Stop", "-PhysDrv[252:7]", "-a0"},
+         Lines({kStartCopyback}), {}},
+        {"PdCpyBkSuspend", {"-PDCpyBk", "-Suspend", "-PhysDrv[252:7]", "-a0"},
+         Lines({kStartCopyback}), {}},
+        {"PdCpyBkResume", {"-PDCpyBk", "-Resume", "-PhysDrv[252:7]", "-a0"},
+         Lines({kStartCopyback, Line{"-PDCpyBk", "-Suspend", "-PhysDrv[252:7]", "-a0"}}), {}},
+    };
+    return cases;
+}
+
+class WriteSweep : public WriteSweepTest, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(WriteSweep, FailsBeforeWritingOrGoesOnAsItsRuleSays) { Sweep(Cases()[GetParam()]); }
+
+INSTANTIATE_TEST_SUITE_P(EveryWritingCommand, WriteSweep, ::testing::Range<std::size_t>(0, Cases().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info) { return Cases()[info.param].name; });
+
+}  // namespace

@@ -1,0 +1,66 @@
+// The write sweep: a command that writes to the controller is run once on a state where it
+// succeeds, with the simulated controller's request trace, and then once for every request that
+// comes before its first write, with that request failed (firmware status 3). Each failed run
+// either
+//  - fails before writing: a non-zero exit status, a message, no write request, and the
+//    controllers in the state file as they were; or
+//  - goes on, for a request the case names in `goesOn` with the rule of the command that says so;
+//    a run that goes on and then succeeds prints what the good run printed and leaves the state
+//    the good run left.
+// No run ends with 0 on a result other than the good run's.
+//
+// Adding a command (every issue that builds a command that writes to the controller does):
+// append a case to the list in tests/commands/WriteSweepTest.cpp:
+//     {"Name", {"-Command", "-option", "-a0"}, Prepare, {{0x01234567, "the rule that goes on"}}}
+//  - `args` is a line that succeeds and writes on the state `prepare` makes;
+//  - `prepare` (optional) changes the default state, or runs lines that set it up (Setup());
+//  - `goesOn` names each request (by opcode) whose failure the command goes on past, with the
+//    rule in words: an optional read, a status taken as an answer, a drive skipped in a list.
+// Requests are writes when they send data to the controller or none at all (direction "to" or
+// "none"); the rest are reads.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/ToolRunner.h"
+
+struct SweepGoesOn {
+    unsigned opcode;
+    const char* rule;
+};
+
+class WriteSweepTest;
+
+struct WriteSweepCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::function<void(WriteSweepTest&, nlohmann::json& state)> prepare;
+    std::vector<SweepGoesOn> goesOn;
+};
+
+// One request of a trace.
+struct TracedRequest {
+    std::string function;  // DCMD, DCMD_PRIVATE, DRIVER_REQUEST, SCSI_PASSTHRU
+    unsigned controller = 0;
+    unsigned opcode = 0;  // for a pass-through: the CDB's operation code
+    bool write = false;
+    std::string text;
+};
+
+class WriteSweepTest : public ToolTest {
+public:
+    // For `prepare`: runs the lines on the state, each of which must end with 0, and takes the
+    // state they leave.
+    void Setup(nlohmann::json& state, const std::vector<std::vector<std::string>>& lines);
+
+    // The sweep of one case.
+    void Sweep(const WriteSweepCase& sweep);
+
+    // The test's own folder, where the runs start.
+    const std::string& Folder() const { return Dir(); }
+
+protected:
+    // Runs the line with the request trace; the requests sent.
+    RunResult Traced(const std::vector<std::string>& args, std::vector<TracedRequest>& requests);
+};
