@@ -20,17 +20,7 @@ protected:
     nlohmann::json FlashTierState()
     {
         nlohmann::json state = State();
-        nlohmann::json& c = Ctrl(state);
-        DriveOf(state, 16)["state"] = "online";
-        c["config"]["arrays"].push_back({{"ref", 2}, {"drives", {16}}});
-        nlohmann::json cache = c["config"]["virtual_drives"][1];
-        cache["target_id"] = 2;
-        cache["name"] = "cache";
-        cache["raid_level"] = 0;
-        cache["arrays"] = {2};
-        cache["ssd_cache"] = true;
-        cache.erase("blocks");
-        c["config"]["virtual_drives"].push_back(cache);
+        AddFlashTierCache(state);
         return state;
     }
 };

@@ -22,6 +22,25 @@ inline std::string Exit(unsigned code)
     return text;
 }
 
+// Makes slot 8 (device 16) of the default controller a FlashTier cache: virtual drive 2 on a
+// RAID 0 array of its own (array 2).
+inline void AddFlashTierCache(nlohmann::json& state)
+{
+    nlohmann::json& c = state["controllers"][0];
+    for (auto& drive : c["drives"])
+        if (drive["device_id"] == 16)
+            drive["state"] = "online";
+    c["config"]["arrays"].push_back({{"ref", 2}, {"drives", {16}}});
+    nlohmann::json cache = c["config"]["virtual_drives"][1];
+    cache["target_id"] = 2;
+    cache["name"] = "cache";
+    cache["raid_level"] = 0;
+    cache["arrays"] = {2};
+    cache["ssd_cache"] = true;
+    cache.erase("blocks");
+    c["config"]["virtual_drives"].push_back(cache);
+}
+
 class CfgTest : public report_test::ReportTest {
 protected:
     // The default controller without configuration: every drive unconfigured good, no FlashTier

@@ -4,6 +4,7 @@
 // in slots 7-9 (devices 15-17).
 #include <gtest/gtest.h>
 
+#include "commands/CfgTestSupport.h"
 #include "support/FwImageBuilder.h"
 #include "support/WriteSweep.h"
 
@@ -40,22 +41,6 @@ void AllHdd(WriteSweepTest& t, Json& state)
         drive["interface"] = "sas";
         drive["blocks"] = controller["drives"][0]["blocks"];
     }
-}
-
-// Slot 8 (device 16) a FlashTier cache: virtual drive 2.
-void FlashTier(WriteSweepTest&, Json& state)
-{
-    Json& controller = state["controllers"][0];
-    Drive(state, 16)["state"] = "online";
-    controller["config"]["arrays"].push_back({{"ref", 2}, {"drives", {16}}});
-    Json cache = controller["config"]["virtual_drives"][1];
-    cache["target_id"] = 2;
-    cache["name"] = "cache";
-    cache["raid_level"] = 0;
-    cache["arrays"] = {2};
-    cache["ssd_cache"] = true;
-    cache.erase("blocks");
-    controller["config"]["virtual_drives"].push_back(cache);
 }
 
 // The RAID 5 degraded: its hot spare gone and slot 1 offline.
@@ -121,7 +106,9 @@ const std::vector<WriteSweepCase>& Cases()
          {"-CfgLdDel", "-L1", "-a0"},
          nullptr,
          Refresh({{0x03100200, "a cache association that cannot be read counts as none: the drive is deleted"}})},
-        {"CfgFlashTierDel", {"-CfgFlashTierDel", "-L2", "-a0"}, FlashTier, Refresh()},
+        {"CfgFlashTierDel", {"-CfgFlashTierDel", "-L2", "-a0"},
+         [](WriteSweepTest&, Json& state) { cfg_e2e::AddFlashTierCache(state); },
+         Refresh()},
         // Adapter.
         {"DirectPdMappingEnbl", {"-DirectPdMapping", "-Enbl", "-a0"}, nullptr, {}},
         {"DirectPdMappingDsbl", {"-DirectPdMapping", "-Dsbl", "-a0"}, nullptr, {}},
