@@ -7,6 +7,7 @@
 #include "parsers/AdpEventLogPo.h"
 #include "parsers/AdpFwFlashPo.h"
 #include "parsers/AdpGetPciInfoParsedObject.h"
+#include "parsers/AppVersionParsedObject.h"
 #include "parsers/CfgAddParsedObject.h"
 #include "parsers/CfgAutoParsedObject.h"
 #include "parsers/CfgClrParsedObject.h"
@@ -112,6 +113,8 @@ bool Describe(const ParsedObject* object, Text& t)
     } else if (auto* o = dynamic_cast<const AdpFwFlashPo*>(object)) {
         t.Field("file", std::string(o->GetFileName().GetCStr())).Field("type", o->GetFwType()).Field("noSig", o->GetNoSigChk());
         t.Field("noVer", o->GetNoVerChk());
+    } else if (auto* o = dynamic_cast<const AppVersionParsedObject*>(object)) {
+        t.Field("name", o->GetCommandName());
     } else if (auto* o = dynamic_cast<const AdpCfgClrParsedObject*>(object)) {
         t.Field("force", o->GetForce());
     } else if (auto* o = dynamic_cast<const PdMappingParsedObject*>(object)) {
