@@ -123,10 +123,8 @@ protected:
         std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
         if (!parser)
             return "(no parser)";
-        ArrayList<ParsedObject*>* parsed = parser->ParseCommand(&tokenizer.GetTokens());
-        std::string text = ParsedListText(parsed);
-        DeleteParsedObjects(parsed);
-        return text + Screen().substr(printed);
+        const ParsedObjects parsed = parser->ParseCommand(&tokenizer.GetTokens());
+        return ParsedListText(parsed.get()) + Screen().substr(printed);
     }
 
     // Orders of the occurrences to try: all of them for a few, else a fixed set of shuffles.

@@ -171,13 +171,13 @@ std::string ParsedObjectText(const ParsedObject* object)
     return t.Get();
 }
 
-std::string ParsedListText(const ArrayList<ParsedObject*>* list)
+std::string ParsedListText(const ParsedObjectList* list)
 {
     if (list == nullptr)
         return "(refused)";
     std::string text;
     for (unsigned i = 0; i < list->GetCount(); ++i)
-        text += ParsedObjectText(list->GetAt(static_cast<u8>(i))) + "\n";
+        text += ParsedObjectText(list->GetAt(i)) + "\n";
     return text;
 }
 

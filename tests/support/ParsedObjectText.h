@@ -5,11 +5,12 @@
 #include <string>
 
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/ParsedObjectList.h"
 
 std::string ParsedObjectText(const ParsedObject* object);
 
 // The texts of every object of a parse result, one a line; "(refused)" for a null result.
-std::string ParsedListText(const ArrayList<ParsedObject*>* list);
+std::string ParsedListText(const ParsedObjectList* list);
 
 // True when the text names a parsed-object class without a describer.
 bool LacksDescriber(const std::string& text);
