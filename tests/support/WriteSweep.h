@@ -17,7 +17,7 @@
 //  - `goesOn` names each request (by opcode) whose failure the command goes on past, with the
 //    rule in words: an optional read, a status taken as an answer, a drive skipped in a list.
 // Requests are writes when they send data to the controller or none at all (direction "to" or
-// "none"); the rest are reads.
+// "none"); the rest are reads. SATA pass-throughs are not failed (no fault rule names them).
 #pragma once
 #include <functional>
 #include <string>
