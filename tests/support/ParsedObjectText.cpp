@@ -12,7 +12,9 @@
 #include "parsers/CfgAutoParsedObject.h"
 #include "parsers/CfgClrParsedObject.h"
 #include "parsers/CfgDsplyParsedObject.h"
+#include "parsers/CliVersionPo.h"
 #include "parsers/DirectPdMappingParsedObject.h"
+#include "parsers/EncInfoParsedObject.h"
 #include "parsers/FreeSpaceInfoParsedObject.h"
 #include "parsers/LdDelParsedObject.h"
 #include "parsers/LdInfoParsedObject.h"
@@ -28,6 +30,7 @@
 #include "parsers/PdPrpRmvParsedObject.h"
 #include "parsers/PdRbldParsedObject.h"
 #include "parsers/PdReplaceMissingParsedObject.h"
+#include "parsers/ShowSummaryPo.h"
 
 namespace {
 
@@ -145,9 +148,14 @@ bool Describe(const ParsedObject* object, Text& t)
         t.Raw("]");
     } else if (auto* o = dynamic_cast<const PdPrpRmvParsedObject*>(object)) {
         t.Drives("drives", o->GetPdList()).Field("undo", o->GetUndo());
+    } else if (auto* o = dynamic_cast<const CliVersionPo*>(object)) {
+        t.Field("component", o->GetComponent());
+    } else if (auto* o = dynamic_cast<const ShowSummaryPo*>(object)) {
+        t.Field("file", o->GetFileName()).Field("toFile", o->GetFileOutput());
     } else if (dynamic_cast<const AdpAllInfoParsedObject*>(object) || dynamic_cast<const AdpCountParsedObject*>(object) ||
                dynamic_cast<const AdpGetPciInfoParsedObject*>(object) ||
                dynamic_cast<const CfgDsplyParsedObject*>(object) ||
+               dynamic_cast<const EncInfoParsedObject*>(object) ||
                dynamic_cast<const FreeSpaceInfoParsedObject*>(object) ||
                dynamic_cast<const LdPdInfoParsedObject*>(object) || dynamic_cast<const ObjNumberParsedObject*>(object) ||
                dynamic_cast<const PdListParsedObject*>(object)) {
