@@ -22,8 +22,9 @@
 
 namespace {
 
-// A value word that the parsers accept after the keyword it follows.
-std::string SampleValue(u16 command, u16 keyword, u16 value)
+// A value word that the parsers accept after the keyword it follows (`position`: how many value
+// words stand between them).
+std::string SampleValue(u16 command, u16 keyword, u16 value, unsigned position)
 {
     switch (value) {
     case TOKEN_CHANNEL_TARGET_LIST:
@@ -48,6 +49,8 @@ std::string SampleValue(u16 command, u16 keyword, u16 value)
         return "7";
     case TOKEN_A:
         return "0";
+    case TOKEN_ADPSETTIME:  // a date, then the hour, minute and second
+        return position == 0 ? "20240315" : "2";
     default:
         return "2";
     }
@@ -72,9 +75,10 @@ private:
         switch (node.kind) {
         case GrammarNode::kToken:
             if (IsValueToken(node.token)) {
-                words += " " + SampleValue(command_, keyword_, node.token);
+                words += " " + SampleValue(command_, keyword_, node.token, values_++);
             } else {
                 keyword_ = node.token;
+                values_ = 0;
                 const KeywordEntry* entry = KeywordTable::FindById(node.token);
                 words += std::string(" -") + (entry != nullptr ? entry->word : "?");
             }
@@ -103,6 +107,7 @@ public:
 private:
     u16 command_;
     u16 keyword_ = 0;
+    unsigned values_ = 0;  // value words written since the keyword
 };
 
 struct Occurrence {

@@ -2,11 +2,17 @@
 
 #include <typeinfo>
 
+#include "parsers/AdAECPo.h"
 #include "parsers/AdpAllInfoParsedObject.h"
 #include "parsers/AdpCountParsedObject.h"
+#include "parsers/AdpDiagParsedObject.h"
 #include "parsers/AdpEventLogPo.h"
 #include "parsers/AdpFwFlashPo.h"
 #include "parsers/AdpGetPciInfoParsedObject.h"
+#include "parsers/AdpOneShotParsedObjects.h"
+#include "parsers/AdpPhySetLinkSpeedParsedObject.h"
+#include "parsers/AdpSettingsPo.h"
+#include "parsers/AdpTimeParsedObject.h"
 #include "parsers/AppVersionParsedObject.h"
 #include "parsers/CfgAddParsedObject.h"
 #include "parsers/CfgAutoParsedObject.h"
@@ -148,12 +154,32 @@ bool Describe(const ParsedObject* object, Text& t)
         t.Raw("]");
     } else if (auto* o = dynamic_cast<const PdPrpRmvParsedObject*>(object)) {
         t.Drives("drives", o->GetPdList()).Field("undo", o->GetUndo());
+    } else if (auto* o = dynamic_cast<const AdAECPo*>(object)) {
+        t.Field("file", std::string(o->GetFileName().GetCStr())).Field("operation", o->GetOperation());
+        t.Field("events", o->GetNumEvents()).Field("mode", o->GetCaptureMode()).Field("filter", o->GetFilterValue());
+        t.Field("group", o->GetGroup());
+    } else if (auto* o = dynamic_cast<const AdpDiagParsedObject*>(object)) {
+        t.Field("seconds", o->GetSeconds());
+    } else if (auto* o = dynamic_cast<const AdpPhySetLinkSpeedParsedObject*>(object)) {
+        t.Field("phy", o->GetPhy()).Field("speed", o->GetLinkSpeed());
+    } else if (auto* o = dynamic_cast<const AdpSettingsPo*>(object)) {
+        t.Field("file", std::string(o->GetFileName().GetCStr())).Field("write", o->IsWrite());
+    } else if (auto* o = dynamic_cast<const AdpSetVerifyPo*>(object)) {
+        t.Field("file", std::string(o->GetFileName().GetCStr()));
+    } else if (auto* o = dynamic_cast<const AdpTimeParsedObject*>(object)) {
+        ControllerDateTime when;
+        if (o->GetDateTime(&when) == 0) {
+            t.Field("year", when.year).Field("month", when.month).Field("day", when.day);
+            t.Field("hour", when.hour).Field("minute", when.minute).Field("second", when.second);
+        }
     } else if (auto* o = dynamic_cast<const CliVersionPo*>(object)) {
         t.Field("component", o->GetComponent());
     } else if (auto* o = dynamic_cast<const ShowSummaryPo*>(object)) {
         t.Field("file", o->GetFileName()).Field("toFile", o->GetFileOutput());
     } else if (dynamic_cast<const AdpAllInfoParsedObject*>(object) || dynamic_cast<const AdpCountParsedObject*>(object) ||
                dynamic_cast<const AdpGetPciInfoParsedObject*>(object) ||
+               dynamic_cast<const AdpCacheFlushParsedObject*>(object) ||
+               dynamic_cast<const AdpShutDownParsedObject*>(object) || dynamic_cast<const AdpFacDefSetPo*>(object) ||
                dynamic_cast<const CfgDsplyParsedObject*>(object) ||
                dynamic_cast<const EncInfoParsedObject*>(object) ||
                dynamic_cast<const FreeSpaceInfoParsedObject*>(object) ||
