@@ -18,13 +18,23 @@
 #include "parsers/CfgAutoParsedObject.h"
 #include "parsers/CfgClrParsedObject.h"
 #include "parsers/CfgDsplyParsedObject.h"
+#include "parsers/CfgSSCDAddParsedObject.h"
+#include "parsers/CfgSaveRestorePo.h"
 #include "parsers/CliVersionPo.h"
 #include "parsers/DirectPdMappingParsedObject.h"
 #include "parsers/EncInfoParsedObject.h"
+#include "parsers/ForeignCfgParsedObject.h"
 #include "parsers/FreeSpaceInfoParsedObject.h"
 #include "parsers/LdDelParsedObject.h"
+#include "parsers/LdBbtParsedObject.h"
+#include "parsers/LdExpansionParsedObject.h"
 #include "parsers/LdInfoParsedObject.h"
+#include "parsers/LdMirrorParsedObject.h"
+#include "parsers/LdOperationParsedObject.h"
+#include "parsers/LdReconstructParsedObject.h"
 #include "parsers/LdPdInfoParsedObject.h"
+#include "parsers/LdPowerPolicyParsedObject.h"
+#include "parsers/LdPropParsedObject.h"
 #include "parsers/ObjNumberParsedObject.h"
 #include "parsers/PdClrParsedObject.h"
 #include "parsers/PdCopyBackParsedObject.h"
@@ -172,6 +182,32 @@ bool Describe(const ParsedObject* object, Text& t)
             t.Field("year", when.year).Field("month", when.month).Field("day", when.day);
             t.Field("hour", when.hour).Field("minute", when.minute).Field("second", when.second);
         }
+    } else if (auto* o = dynamic_cast<const CfgSSCDAddParsedObject*>(object)) {
+        t.Field("name", std::string(o->GetName())).Field("pi", o->IsEnblPI()).Field("level", o->GetRaidLevel());
+        t.Field("write", o->GetWritePolicy()).Drives("drives", o->GetPdList()).Numbers("lds", *o->GetLdList());
+    } else if (auto* o = dynamic_cast<const CfgSaveRestorePo*>(object)) {
+        t.Field("file", o->GetFileName());
+    } else if (auto* o = dynamic_cast<const ForeignCfgParsedObject*>(object)) {
+        t.Field("operation", o->GetOperation()).Field("index", o->GetCfgIndex()).Field("key", o->GetKey());
+    } else if (auto* o = dynamic_cast<const LdOperationParsedObject*>(object)) {
+        t.Numbers("lds", o->GetLdList()).Field("operation", o->GetOperation()).Field("full", o->GetFull());
+        t.Field("force", o->GetForce());
+    } else if (auto* o = dynamic_cast<const LdReconstructParsedObject*>(object)) {
+        t.Field("action", o->GetAction()).Field("addRemove", o->GetAddRemove()).Field("vd", o->GetVdId());
+        t.Field("level", o->GetRaidLevel()).Drives("drives", o->GetPdList().Get()).Field("force", o->GetForce());
+    } else if (auto* o = dynamic_cast<const LdExpansionParsedObject*>(object)) {
+        t.Numbers("lds", o->GetLdList()).Field("percent", o->GetPercent()).Field("keepArray", o->GetDontExpandArray());
+    } else if (auto* o = dynamic_cast<const LdPropParsedObject*>(object)) {
+        t.Numbers("lds", o->GetLdList()).Field("property", o->GetProperty()).Field("immediate", o->GetImmediate());
+        t.Field("name", std::string(o->GetName()));
+    } else if (auto* o = dynamic_cast<const LdPowerPolicyParsedObject*>(object)) {
+        t.Numbers("lds", o->GetLdList()).Field("policy", o->GetPolicy());
+    } else if (auto* o = dynamic_cast<const LdMirrorParsedObject*>(object)) {
+        t.Numbers("lds", o->GetLdList()).Field("source", o->GetDataSrc()).Field("force", o->GetForce());
+    } else if (dynamic_cast<const LdExpansionInfoParsedObject*>(object) ||
+               dynamic_cast<const LdBbtEntriesParsedObject*>(object) ||
+               dynamic_cast<const LdBBMClearParsedObject*>(object)) {
+        t.Numbers("lds", static_cast<const LdParsedObject*>(object)->GetLdList());
     } else if (auto* o = dynamic_cast<const CliVersionPo*>(object)) {
         t.Field("component", o->GetComponent());
     } else if (auto* o = dynamic_cast<const ShowSummaryPo*>(object)) {
