@@ -37,7 +37,11 @@
 #include "parsers/LdPropParsedObject.h"
 #include "parsers/ObjNumberParsedObject.h"
 #include "parsers/PdClrParsedObject.h"
+#include "parsers/DpmStatParsedObject.h"
 #include "parsers/PdCopyBackParsedObject.h"
+#include "parsers/PdFwDownloadPo.h"
+#include "parsers/PerfMonParsedObject.h"
+#include "parsers/PhyParsedObjects.h"
 #include "parsers/PdHspParsedObject.h"
 #include "parsers/PdInfoParsedObject.h"
 #include "parsers/PdListParsedObject.h"
@@ -208,6 +212,19 @@ bool Describe(const ParsedObject* object, Text& t)
                dynamic_cast<const LdBbtEntriesParsedObject*>(object) ||
                dynamic_cast<const LdBBMClearParsedObject*>(object)) {
         t.Numbers("lds", static_cast<const LdParsedObject*>(object)->GetLdList());
+    } else if (auto* o = dynamic_cast<const PdFwDownloadPo*>(object)) {
+        t.Field("file", std::string(o->GetFileName().GetCStr())).Field("mode", o->GetMode());
+        t.Field("bridge", o->IsSataBridge()).Field("offline", o->IsOffline()).Field("activate", o->IsForceActivate());
+        t.Field("encDevId", o->IsEncDevId()).Drives("devices", o->GetDeviceList().Get());
+    } else if (auto* o = dynamic_cast<const AdpPhyInfoParsedObject*>(object)) {
+        t.Field("phy", static_cast<unsigned long long>(o->GetPhyNumber() + 1));
+    } else if (auto* o = dynamic_cast<const PerfMonParsedObject*>(object)) {
+        t.Field("file", std::string(o->GetFileName().GetCStr())).Field("action", o->GetAction());
+        t.Field("interval", o->GetInterval()).Field("csv", o->IsCsv());
+    } else if (auto* o = dynamic_cast<const DpmStatParsedObject*>(object)) {
+        t.Field("action", o->GetAction()).Field("kind", o->GetStatType()).Field("list", o->HasDriveList());
+        if (o->GetDrive())
+            t.Field("drive", std::to_string(o->GetDrive()->GetEnclId()) + ":" + std::to_string(o->GetDrive()->GetSlot()));
     } else if (auto* o = dynamic_cast<const CliVersionPo*>(object)) {
         t.Field("component", o->GetComponent());
     } else if (auto* o = dynamic_cast<const ShowSummaryPo*>(object)) {
@@ -217,7 +234,7 @@ bool Describe(const ParsedObject* object, Text& t)
                dynamic_cast<const AdpCacheFlushParsedObject*>(object) ||
                dynamic_cast<const AdpShutDownParsedObject*>(object) || dynamic_cast<const AdpFacDefSetPo*>(object) ||
                dynamic_cast<const CfgDsplyParsedObject*>(object) ||
-               dynamic_cast<const EncInfoParsedObject*>(object) ||
+               dynamic_cast<const EncInfoParsedObject*>(object) || dynamic_cast<const PhyErrCtParsedObject*>(object) ||
                dynamic_cast<const FreeSpaceInfoParsedObject*>(object) ||
                dynamic_cast<const LdPdInfoParsedObject*>(object) || dynamic_cast<const ObjNumberParsedObject*>(object) ||
                dynamic_cast<const PdListParsedObject*>(object)) {
