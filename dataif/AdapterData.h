@@ -2,6 +2,7 @@
 // the other controller-wide blocks, each read once and kept for the rest of the run.
 #pragma once
 #include <vector>
+#include <string>
 
 #include "ZepUtil/ByteView.h"
 #include "ZepUtil/CppStr/apstring.h"
@@ -247,4 +248,18 @@ public:
     // copied only on success) and the discard of one target id's.
     virtual int GetPreservedCacheList(u8 bitmap[pinnedcache::kSize]) = 0;
     virtual int DiscardPreservedCache(u8 targetId) = 0;
+    // Drive security (AdapterDataFwiSecurity.cpp), each answering the firmware status. The OEM
+    // mode as the whole first word of the OEM data; the agents byte of the BIOS data; the key
+    // block with the given flags (texts cut at their fields); a key text (at most 103 bytes) to
+    // verify or to authorize a change, empty for a zeroed block; the key id of the controller
+    // (target 0xFFFF) or of a drive, bounded by its 256-byte block.
+    virtual int GetOemModeWord(u32* mode) = 0;
+    virtual int GetEkmAgents(u8* agents) = 0;
+    virtual int SetSecurityKey(const std::string& key, const std::string& passphrase, const std::string& keyId,
+                               u8 flags) = 0;
+    virtual int VerifySecurityKey(const std::string& key, u8 flag) = 0;
+    virtual int SendOldSecurityKey(const std::string& key) = 0;
+    virtual int DestroySecurityKey() = 0;
+    virtual int GetKeyId(u16 target, std::string* keyId) = 0;
+    virtual int SetKeyId(const std::string& keyId) = 0;
 };

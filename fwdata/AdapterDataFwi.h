@@ -77,6 +77,15 @@ public:
 
     int PerformDiagnostic(u32 seconds) override;
     int FlushCache() override;
+    int GetOemModeWord(u32* mode) override;
+    int GetEkmAgents(u8* agents) override;
+    int SetSecurityKey(const std::string& key, const std::string& passphrase, const std::string& keyId,
+                       u8 flags) override;
+    int VerifySecurityKey(const std::string& key, u8 flag) override;
+    int SendOldSecurityKey(const std::string& key) override;
+    int DestroySecurityKey() override;
+    int GetKeyId(u16 target, std::string* keyId) override;
+    int SetKeyId(const std::string& keyId) override;
     int ShutDown(u8 kind) override;
 
     // Advanced event capture (AdapterDataFwiAec.cpp).

@@ -1,5 +1,7 @@
 #include "raidmodel/Adapter.h"
 
+#include "fwdata/layout/SecurityKey.h"
+
 #include "dataif/RaidLevels.h"
 #include "fwdata/layout/AecSettings.h"
 #include "fwdata/layout/CtrlInfo.h"
@@ -212,3 +214,5 @@ int Adapter::ClearAecFilterMask(u32 mask, u8 group)
     const int status = data_->ControlAec(aec::kOpClearFilter, group, mask, &returned);
     return status == 0 && returned != mask ? -1 : status;
 }
+
+int Adapter::GetKeyId(std::string* keyId) { return data_->GetKeyId(seckey::kIdOfController, keyId); }

@@ -6,6 +6,7 @@
 #pragma once
 #include <ctime>
 #include <memory>
+#include <string>
 
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
@@ -278,6 +279,25 @@ public:
     // Preserved cache: the bitmap of the target ids holding it, and the discard of one's.
     int GetPreservedCacheList(u8 bitmap[pinnedcache::kSize]) { return data_->GetPreservedCacheList(bitmap); }
     int DiscardPreservedCache(u8 targetId) { return data_->DiscardPreservedCache(targetId); }
+
+    // Drive security; each answers 0 or the firmware status, out values written on success.
+    // The OEM mode of the security commands is the whole first word of the OEM data.
+    int GetSecurityOemMode(u32* mode) { return data_->GetOemModeWord(mode); }
+    // Bit 0: the key-management client is available; bit 4: the boot agent is.
+    int GetEkmAgentFlags(u8* flags) { return data_->GetEkmAgents(flags); }
+    int SetSecurityKey(const std::string& key, const std::string& passphrase, const std::string& keyId, u8 flags)
+    {
+        return data_->SetSecurityKey(key, passphrase, keyId, flags);
+    }
+    int SetSecurityKeyByEkm(u8 flags) { return data_->SetSecurityKey({}, {}, {}, flags); }
+    int VerifySecurityKey(const std::string& key, u8 flag) { return data_->VerifySecurityKey(key, flag); }
+    int SendOldSecurityKey(const std::string& key) { return data_->SendOldSecurityKey(key); }
+    int SendEmptyOldSecurityKey() { return data_->SendOldSecurityKey({}); }
+    int DestroySecurityKey() { return data_->DestroySecurityKey(); }
+    int GetKeyId(std::string* keyId);
+    // The id of the key that locks the drive with this device id.
+    int GetDriveKeyId(u16 deviceId, std::string* keyId) { return data_->GetKeyId(deviceId, keyId); }
+    int SetKeyId(const std::string& keyId) { return data_->SetKeyId(keyId); }
 
 private:
     // A change of one field of the patrol-read properties, written whole.

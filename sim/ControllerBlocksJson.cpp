@@ -118,6 +118,36 @@ Json WriteDpm(const PerformanceMonitor& dpm)
                 {"ticks_per_second", dpm.ticksPerSecond}};
 }
 
+constexpr std::size_t kKeyTextMax = 35;     // the key field of the key block, less its NUL
+constexpr std::size_t kPassphraseMax = 71;
+constexpr std::size_t kKeyIdMax = 256;
+
+void ReadSecurity(ObjectReader& r, SecurityKeyState& s)
+{
+    s.key = r.Text("key", kKeyTextMax);
+    s.passphrase = r.Text("passphrase", kPassphraseMax);
+    s.keyId = r.Text("key_id", kKeyIdMax);
+    s.keyMode = r.Unsigned("key_mode", 0xFF, 0);
+    ReadObject(r, "pending_change", [&](ObjectReader& p) {
+        s.changePending = true;
+        s.pendingKey = p.Text("key", kKeyTextMax);
+        s.pendingPassphrase = p.Text("passphrase", kPassphraseMax);
+        s.pendingKeyId = p.Text("key_id", kKeyIdMax);
+        s.pendingByEkm = p.Bool("by_ekm", false);
+    });
+}
+
+Json WriteSecurity(const SecurityKeyState& s)
+{
+    Json out{{"key", s.key}, {"passphrase", s.passphrase}, {"key_id", s.keyId}, {"key_mode", s.keyMode}};
+    if (s.changePending)
+        out["pending_change"] = Json{{"key", s.pendingKey},
+                                     {"passphrase", s.pendingPassphrase},
+                                     {"key_id", s.pendingKeyId},
+                                     {"by_ekm", s.pendingByEkm}};
+    return out;
+}
+
 }  // namespace
 
 void ReadControllerBlocks(ObjectReader& r, Controller& c)
@@ -126,6 +156,7 @@ void ReadControllerBlocks(ObjectReader& r, Controller& c)
     ReadObject(r, "cc_schedule", [&](ObjectReader& cc) { ReadCcSchedule(cc, c.ccSchedule); });
     ReadObject(r, "bios", [&](ObjectReader& bios) { ReadBios(bios, c.bios); });
     ReadObject(r, "dpm", [&](ObjectReader& dpm) { ReadDpm(dpm, c.dpm); });
+    ReadObject(r, "security", [&](ObjectReader& s) { ReadSecurity(s, c.security); });
 }
 
 void WriteControllerBlocks(const Controller& c, Json& out)
@@ -134,6 +165,9 @@ void WriteControllerBlocks(const Controller& c, Json& out)
     out["cc_schedule"] = WriteCcSchedule(c.ccSchedule);
     out["bios"] = WriteBios(c.bios);
     out["dpm"] = WriteDpm(c.dpm);
+    // A controller that never held a key keeps its state file free of the block.
+    if (c.security != SecurityKeyState{})
+        out["security"] = WriteSecurity(c.security);
 }
 
 }  // namespace sim

@@ -4,6 +4,7 @@
 #include "Dcmd01Capture.h"
 #include "Dcmd01Events.h"
 #include "Dcmd01Maintenance.h"
+#include "Dcmd01Security.h"
 #include "Dcmd01Settings.h"
 #include "Encoders.h"
 #include "FlashRequests.h"
@@ -100,6 +101,12 @@ constexpr DcmdRoute kRoutes[] = {
     {0x01140100, DataFlow::FromController, 0, GetCcStatusRequest},
     {0x01140200, DataFlow::FromController, 0, GetCcScheduleRequest},
     {0x01140300, DataFlow::ToController, kCcScheduleSize, SetCcScheduleRequest},
+    {0x01150100, DataFlow::ToController, kKeyBlockSize, SetSecurityKeyRequest},
+    {0x01150301, DataFlow::FromController, 0, GetKeyIdRequest},
+    {0x01150302, DataFlow::ToController, kKeyIdBlockSize, SetKeyIdRequest},
+    {0x01150500, DataFlow::ToController, kKeyTextBlockSize, VerifySecurityKeyRequest},
+    {0x01150700, DataFlow::ToController, kKeyTextBlockSize, OldSecurityKeyRequest},
+    {0x01150900, DataFlow::None, 0, DestroySecurityKeyRequest},
     {0x01150800, DataFlow::ToController, kEscrowKeySize, SetEscrowKey},
     {0x01170100, DataFlow::None, 0, StartStopPerfMonitor},
     {0x01170200, DataFlow::FromController, 0, GetPerfResults},

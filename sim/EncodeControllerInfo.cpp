@@ -100,6 +100,7 @@ void PutCapabilities(Block& block, const ControllerInfo& info)
     EncodeNameSet(block, info.statusFlags, StatusFlagBits());
 }
 
+
 void PutDeviceCounts(Block& block, const Controller& c)
 {
     const DeviceCounts counts = CountDevices(c);
@@ -147,6 +148,7 @@ Block EncodeControllerInfo(const Controller& controller)
     PutHardware(block, controller);
     PutLimits(block, controller.info.limits);
     PutCapabilities(block, controller.info);
+    block.PutU8(kSecurityKeyMode, controller.security.keyMode);
     PutDeviceCounts(block, controller);
     PutDrivesPerLevel(block, controller);
     PutSettings(block, controller.properties);

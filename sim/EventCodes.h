@@ -125,6 +125,12 @@ constexpr u32 kEvBbuMfgSleep = 0x00E7;
 constexpr u32 kEvBbuSealed = 0x00E8;
 constexpr u32 kEvTermLogCleared = 0x00E9;
 constexpr u32 kEvTermLogBbuChanged = 0x00EA;
+// Drive security (Dcmd01Security.cpp).
+constexpr u32 kEvSecurityKeyCreated = 0x00F0;
+constexpr u32 kEvSecurityKeyChanged = 0x00F1;
+constexpr u32 kEvSecurityKeyDestroyed = 0x00F2;
+constexpr u32 kEvSecurityKeyIdChanged = 0x00F3;
+constexpr u32 kEvSecurityKeyVerifyFailed = 0x00F4;
 
 struct EventCode {
     u32 code;

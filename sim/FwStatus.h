@@ -47,6 +47,13 @@ constexpr u32 kFwDriveConfigured = 52;    // the drive is in an array (or a syst
 constexpr u32 kFwDriveIsSpare = 53;       // the drive is a hot spare
 constexpr u32 kFwSpinningUp = 85;         // drives are still spinning up
 constexpr u32 kFwDataWouldBeLost = 102;   // an unforced clear while virtual drives exist
+// Drive security (docs/firmware-interface.md, "Drive security").
+constexpr u32 kFwKeyInvalid = 66;         // the key given is not the controller's key
+constexpr u32 kFwKeyExists = 67;          // the controller holds a key already
+constexpr u32 kFwKeyNotSet = 68;          // the controller holds no key
+constexpr u32 kFwEncryptionOff = 73;      // encryption is not enabled on the controller
+constexpr u32 kFwKeyManagement = 74;      // external key management is not available
+constexpr u32 kFwSecureVdPresent = 75;    // a secured virtual drive still needs the key
 
 constexpr u32 kScsiCheckCondition = 2;  // SCSI status of a pass-through
 

@@ -81,6 +81,7 @@ constexpr u32 kSettings = 1536;
 constexpr u32 kPackageBuild = 1600;  // char[96]
 constexpr u32 kPackageBuildSize = 96;
 constexpr u32 kMaxVdsPerArray = 1928;        // u8
+constexpr u32 kSecurityKeyMode = 1930;       // u8
 constexpr u32 kMaxFlashTierGb = 1936;        // u16
 constexpr u32 kSsdCacheVds = 1938;           // u16, SSD-cache virtual drives present
 constexpr u32 kExpanderFirmware = 1940;      // char[14]

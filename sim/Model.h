@@ -32,6 +32,7 @@ struct Controller {
     std::string batteryFru;
     std::vector<std::pair<std::string, std::string>> keyValues;  // in file order
     OemFlags oem;
+    SecurityKeyState security;
     JbodConversions jbodConversions;
     std::vector<Enclosure> enclosures;
     std::vector<Drive> drives;

@@ -284,6 +284,23 @@ struct JbodConversions {
     u64 limit = 0;
 };
 
+// The drive-security key the controller holds (its presence is the `security_key_assigned`
+// status flag), the pass phrase and id given with it, the key mode the controller reports, and a
+// new key that waits for the old key to authorize the change.
+struct SecurityKeyState {
+    bool operator==(const SecurityKeyState&) const = default;
+
+    std::string key;
+    std::string passphrase;
+    std::string keyId;
+    u64 keyMode = 0;
+    bool changePending = false;
+    std::string pendingKey;
+    std::string pendingPassphrase;
+    std::string pendingKeyId;
+    bool pendingByEkm = false;
+};
+
 // The OEM feature block: the OEM mode and the features the maker enabled (OemFields.cpp).
 struct OemFlags {
     bool operator==(const OemFlags&) const = default;

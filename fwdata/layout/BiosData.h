@@ -1,5 +1,6 @@
 // The BIOS data (64 bytes, kDcmdCtrlGetBiosData / kDcmdCtrlSetBiosData). Byte 63 makes the 8-bit
 // sum of all 64 bytes 0.
+// Byte 9 names the agents of external key management.
 #pragma once
 #include "ZepUtil/ByteView.h"
 
@@ -13,4 +14,7 @@ constexpr u32 kOffBypassErrors = 3;  // 1 the BIOS goes on past errors, 0 it sto
 constexpr u32 kOffBootIsPd = 8;      // 1 the boot device is a drive, 0 a virtual drive
 constexpr u32 kOffAutoSelectBootLd = 10;
 constexpr u32 kOffChecksum = 63;
+constexpr u32 kOffEkmAgents = 9;
+constexpr u8 kEkmClient = 0x01;
+constexpr u8 kEkmBootAgent = 0x10;
 }  // namespace biosdata

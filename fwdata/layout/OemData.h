@@ -6,6 +6,9 @@
 namespace oemdata {
 constexpr u32 kSize = 24;
 constexpr u32 kOffMode = 0;
+// The security commands take the whole first word as the mode; 2 selects pass phrases.
+constexpr u32 kOffModeWord = 0;
+constexpr u32 kModePassphrase = 2;
 constexpr u8 kModeSettingsFile = 8;  // the mode in which the default settings file may be applied
 constexpr u32 kOffClusterDisable = 1;
 constexpr u32 kOffSasDisable = 2;

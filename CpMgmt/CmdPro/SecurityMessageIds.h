@@ -1,0 +1,36 @@
+// Catalogue ids printed by the drive-security commands (the "Drive security" table,
+// SecurityMessages.cpp). The data-loss warning and the reboot notice are in the common table.
+#pragma once
+#include "ZepUtil/Types.h"
+
+namespace SecMsg {
+
+constexpr u32 kEncryptionDisabled = 0x36101;
+constexpr u32 kKeyExists = 0x36102;
+constexpr u32 kNoKey = 0x36103;
+constexpr u32 kKeyIdTooLong = 0x36104;
+constexpr u32 kOperationDone = 0x36105;
+constexpr u32 kKeyRules = 0x36106;
+constexpr u32 kNoKeyToDestroy = 0x3610C;
+constexpr u32 kDestroyFailed = 0x3610E;
+constexpr u32 kDestroyed = 0x3610F;
+constexpr u32 kOperationFailed = 0x36113;
+constexpr u32 kVerified = 0x36115;
+constexpr u32 kVerifyFailed = 0x36116;
+constexpr u32 kSecureVdsPresent = 0x36118;
+constexpr u32 kEkmNotSupported = 0x3611D;
+constexpr u32 kNoEkmAgent = 0x3611F;
+
+}  // namespace SecMsg
+
+namespace SecMsg {
+
+// Key ids.
+constexpr u32 kAdapterKeyId = 0x31F05;
+constexpr u32 kAdapterKeyIdFailed = 0x31F06;
+constexpr u32 kKeyIdSet = 0x31F07;
+constexpr u32 kKeyIdSetFailed = 0x31F08;
+constexpr u32 kDriveKeyId = 0x33508;
+constexpr u32 kDriveKeyIdFailed = 0x33509;
+
+}  // namespace SecMsg

@@ -1,0 +1,41 @@
+// The "Drive security" message table: the texts of the security-key commands.
+#include "CpMgmt/CmdPro/SecurityMessageIds.h"
+#include "runtime/CtMessage.h"
+
+namespace {
+
+using namespace SecMsg;
+
+const MessageEntry kSecurityMessages[] = {
+    {kEncryptionDisabled, "Encryption is disabled on adapter %d \n"},
+    {kKeyExists, "FW already has Security key.  Can not create key but change Security key is possible. \n"},
+    {kNoKey, "FW does not have Security key, create Security key first. \n"},
+    {kKeyIdTooLong, "KeyID must not exceed 256 characters. \n"},
+    {kOperationDone, "Adapter %d: Operation successfully done.\n"},
+    {kKeyRules,
+     "%s is case-sensitive.  It must be between eight and thirty-two \n"
+     "characters and contain at least one number, one lowercase letter, one \n"
+     "uppercase letter and one non-alphanumeric character(e.g. < > @ +). \n"},
+    {kNoKeyToDestroy, "Security key is not assigned, can not destroy. \n"},
+    {kDestroyFailed, "Unable to destroy Security Key on adapter %d \n"},
+    {kDestroyed, "Security key has been destroyed on adapter %d \n"},
+    {kOperationFailed, "Adapter %d: Operation failed.\n"},
+    {kVerified, "Adapter %d: Security Key verification completed successfully.\n"},
+    {kVerifyFailed, "Adapter %d: Security Key verification failed.\n"},
+    {kSecureVdsPresent, "Unable to destroy Security Key as one or more secure VDs are present.\n"},
+    {kEkmNotSupported, "External Key Management Server is not supported\n"},
+    {kNoEkmAgent,
+     "Neither External Key Management Client nor boot agent are availbale in the system.\n"
+     " Hence the requested operation can not be performed.\n"},
+    {kAdapterKeyId, "Key ID on Adapter-%d: %s\n"},
+    {kAdapterKeyIdFailed, "Failed to get the Key ID on Adapter-%d\n"},
+    {kKeyIdSet, "Creation of Key ID on Adapter %d Successful\n"},
+    {kKeyIdSetFailed, "Failed to Create the Key ID on Adapter %d \n"},
+    {kDriveKeyId, "Key ID on Device(Encl-%s Slot-%d): %s\n"},
+    {kDriveKeyIdFailed, "Failed to get the Key ID on Device (Encl-%s Slot-%d)\n"},
+};
+
+const MessageTableRegistration kRegisterSecurity("Drive security", kSecurityMessages,
+                                                 sizeof(kSecurityMessages) / sizeof(kSecurityMessages[0]));
+
+}  // namespace
