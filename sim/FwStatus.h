@@ -26,7 +26,7 @@ constexpr u32 kFwMirrorNotAllowed = 94;   // the virtual drive has no mirror, or
 constexpr u32 kFwJbodLimit = 95;        // no more system drives may be made unconfigured good
 // Foreign configurations and the escrow key (docs/firmware-interface.md, "Foreign configurations").
 constexpr u32 kFwNoSuchConfig = 31;         // no foreign configuration has the index
-constexpr u32 kFwKeyInvalid = 66;           // the key unlocks no drive
+constexpr u32 kFwKeyInvalid = 66;           // the key unlocks no drive, or is not the controller's key
 constexpr u32 kFwNoSecurityKey = 68;        // secured drives, and the controller holds no key
 constexpr u32 kFwDriveLocked = 69;          // a drive is locked by a key the controller does not have
 constexpr u32 kFwEncryptionDisabled = 73;   // the controller does not do drive security
@@ -48,7 +48,6 @@ constexpr u32 kFwDriveIsSpare = 53;       // the drive is a hot spare
 constexpr u32 kFwSpinningUp = 85;         // drives are still spinning up
 constexpr u32 kFwDataWouldBeLost = 102;   // an unforced clear while virtual drives exist
 // Drive security (docs/firmware-interface.md, "Drive security").
-constexpr u32 kFwKeyInvalid = 66;         // the key given is not the controller's key
 constexpr u32 kFwKeyExists = 67;          // the controller holds a key already
 constexpr u32 kFwKeyNotSet = 68;          // the controller holds no key
 constexpr u32 kFwEncryptionOff = 73;      // encryption is not enabled on the controller

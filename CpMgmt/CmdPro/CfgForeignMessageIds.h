@@ -1,6 +1,7 @@
 // Catalogue ids of the table of foreign configurations, saved configurations and the SSD cache
 // (CfgForeignMessages.cpp).
 #pragma once
+#include "CpMgmt/CmdPro/SecurityMessageIds.h"
 #include "ZepUtil/Types.h"
 
 namespace CfgForeignMsg {
@@ -36,8 +37,8 @@ constexpr u32 kEscrowKeyFailed = 0x35067;   // "\nAdapter %d: Could not set escr
 constexpr u32 kNoVdList = 0x30025;          // "Failed to get Virtual Drive list\n"
 constexpr u32 kPdMissing = 0x3501E;         // "This Physical Disk is Missing.\n"
 constexpr u32 kKeyFailedAtBoot = 0x36084;   // "Failed to get lock key on bootup on controller %d.\n"
-constexpr u32 kEncryptionDisabled = 0x36101; // "Encryption is disabled on adapter %d \n"
-constexpr u32 kNoSecurityKey = 0x36103;     // "FW does not have Security key, create Security key first. \n"
+constexpr u32 kEncryptionDisabled = SecMsg::kEncryptionDisabled;  // in the drive-security table
+constexpr u32 kNoSecurityKey = SecMsg::kNoKey;                     // in the drive-security table
 
 // The SSD cache.
 constexpr u32 kNotSolidState = 0x33307;     // "Adapter %d: Device at Enclosure - %s, Slot - %d is not Solid State Device.\n"

@@ -35,8 +35,6 @@ const MessageEntry kForeignMessages[] = {
     {kNoVdList, "Failed to get Virtual Drive list\n"},
     {kPdMissing, "This Physical Disk is Missing.\n"},
     {kKeyFailedAtBoot, "Failed to get lock key on bootup on controller %d.\n"},
-    {kEncryptionDisabled, "Encryption is disabled on adapter %d \n"},
-    {kNoSecurityKey, "FW does not have Security key, create Security key first. \n"},
     {kNotSolidState, "Adapter %d: Device at Enclosure - %s, Slot - %d is not Solid State Device.\n"},
 };
 
