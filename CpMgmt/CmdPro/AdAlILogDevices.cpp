@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CpMgmt/CmdPro/AdAlILogCp.h"
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "controller/Controller.h"
@@ -22,8 +23,6 @@
 using namespace alilog;
 
 namespace {
-
-constexpr u32 kFwiInstanceFailed = 0x36016;  // "Adapter #%d: Failed to Get FWI instance\n"
 
 const char* StateText(u16 state, bool spunDown)
 {
@@ -191,7 +190,7 @@ int AdpAlIInLogCp::PrintDefectCounts(CpController* cpController, u16 deviceId)
 {
     Controller* controller = cpController ? cpController->GetController() : nullptr;
     if (DrivekitDp::Instance() == nullptr || controller == nullptr) {
-        PrintMessage(kFwiInstanceFailed, AdapterNumberOf(cpController));
+        PrintMessage(AdpMsg::kNoFwiInstance, AdapterNumberOf(cpController));
         return -1;
     }
     // A device id beyond a byte cannot be named by the pass-through: its counts are not known.
