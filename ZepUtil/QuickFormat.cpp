@@ -7,28 +7,6 @@ namespace {
 
 enum class Width { Int, Long, LongLong };
 
-// True when every conversion of the format is one this formatter writes itself.
-bool IsPlain(const char* format)
-{
-    for (const char* p = std::strchr(format, '%'); p != nullptr; p = std::strchr(p, '%')) {
-        ++p;
-        if (*p == '%') {
-            ++p;
-            continue;
-        }
-        if (*p == 'l')
-            ++p;
-        if (*p == 'l')
-            ++p;
-        if (*p != 'd' && *p != 'i' && *p != 'u' && *p != 'x' && *p != 'X' && *p != 's')
-            return false;
-        if (*p == 's' && p[-1] == 'l')
-            return false;  // a wide-character text
-        ++p;
-    }
-    return true;
-}
-
 // Collects the output, keeping what fits in `size` - 1 bytes and counting the rest.
 class Output {
 public:
@@ -73,20 +51,22 @@ void PutUnsigned(Output& output, unsigned long long value, unsigned base, bool u
 
 }  // namespace
 
+// Formats in one pass over the format; a conversion it does not write itself (anything but d, i,
+// u, x, X and s, with l or ll before the numbers) hands the whole format to vsnprintf instead.
 int QuickVFormat(char* out, std::size_t size, const char* format, va_list args)
 {
-    if (!IsPlain(format))
-        return std::vsnprintf(out, size, format, args);
+    va_list original;
+    va_copy(original, args);
     Output output(out, size);
     const char* p = format;
-    while (*p != '\0') {
-        const char* percent = std::strchr(p, '%');
-        if (percent == nullptr) {
-            output.Put(p, std::strlen(p));
+    for (;;) {
+        const char* run = p;
+        while (*p != '\0' && *p != '%')
+            ++p;
+        output.Put(run, static_cast<std::size_t>(p - run));
+        if (*p == '\0')
             break;
-        }
-        output.Put(p, static_cast<std::size_t>(percent - p));
-        p = percent + 1;
+        ++p;
         if (*p == '%') {
             output.Put("%", 1);
             ++p;
@@ -101,7 +81,15 @@ int QuickVFormat(char* out, std::size_t size, const char* format, va_list args)
                 ++p;
             }
         }
-        const char conversion = *p++;
+        const char conversion = *p;
+        const bool plain = conversion == 'd' || conversion == 'i' || conversion == 'u' || conversion == 'x' ||
+                           conversion == 'X' || (conversion == 's' && width == Width::Int);
+        if (!plain) {
+            const int length = std::vsnprintf(out, size, format, original);
+            va_end(original);
+            return length;
+        }
+        ++p;
         if (conversion == 's') {
             const char* text = va_arg(args, const char*);
             if (text == nullptr)
@@ -121,6 +109,7 @@ int QuickVFormat(char* out, std::size_t size, const char* format, va_list args)
             PutUnsigned(output, value, conversion == 'u' ? 10 : 16, conversion == 'X', false);
         }
     }
+    va_end(original);
     return output.Finish();
 }
 

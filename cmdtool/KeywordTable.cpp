@@ -370,10 +370,11 @@ constexpr KeywordEntry kEntries[] = {
     {"NEWFILE", TOKEN_NEWFILE, kOpt, false},
 };
 
-bool EqualsIgnoreCase(const char* word, const char* text, std::size_t length)
+// `upper` is the text already in upper case.
+bool Equals(const char* word, const char* upper, std::size_t length)
 {
     for (std::size_t i = 0; i < length; ++i) {
-        if (word[i] == '\0' || word[i] != std::toupper(static_cast<unsigned char>(text[i])))
+        if (word[i] == '\0' || word[i] != upper[i])
             return false;
     }
     return word[length] == '\0';
@@ -385,8 +386,14 @@ const KeywordEntry* KeywordTable::Find(const char* text, std::size_t length)
 {
     if (text == nullptr || length == 0)
         return nullptr;
+    // The text is put in upper case once; no keyword is as long as the buffer.
+    char upper[64];
+    if (length >= sizeof upper)
+        return nullptr;
+    for (std::size_t i = 0; i < length; ++i)
+        upper[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
     for (const KeywordEntry& entry : kEntries) {
-        if (EqualsIgnoreCase(entry.word, text, length))
+        if (entry.word[0] == upper[0] && Equals(entry.word, upper, length))
             return &entry;
     }
     return nullptr;

@@ -296,6 +296,8 @@ ObjectReader::ObjectReader(const JsonValue& object, std::string path) : path_(st
     count_ = CountFields(object_);
     cursor_ = object_.begin();
     last_ = count_;
+    for (auto it = object_.begin(); it != object_.end(); ++it)
+        keyBits_ |= KeyBit(it.key());
     if (count_ > kInlineFlags)
         moreTaken_.assign(count_, false);
 }
@@ -315,8 +317,19 @@ void ObjectReader::MarkTaken(std::size_t i)
 
 std::string ObjectReader::PathOf(const char* key) const { return path_.empty() ? key : path_ + "." + key; }
 
+std::uint64_t ObjectReader::KeyBit(std::string_view key)
+{
+    if (key.empty())
+        return 1;
+    const unsigned hash = static_cast<unsigned>(key.size()) * 7u + static_cast<unsigned char>(key.front()) * 3u +
+                          static_cast<unsigned char>(key.back());
+    return std::uint64_t{1} << (hash % 64);
+}
+
 std::optional<JsonValue> ObjectReader::Take(std::string_view key)
 {
+    if ((keyBits_ & KeyBit(key)) == 0)
+        return std::nullopt;
     if (last_ < count_ && lastAt_.key_equals(key))
         return lastAt_.value();
     if (!t_firstFound)

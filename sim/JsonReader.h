@@ -89,6 +89,9 @@ private:
     bool Taken(std::size_t i) const;
     void MarkTaken(std::size_t i);
     std::optional<JsonValue> TakeLast(std::string_view key);
+    // A bit per key of the object, by its length and end letters: a key whose bit is clear is
+    // absent, and so optional fields that are not given cost no search.
+    static std::uint64_t KeyBit(std::string_view key);
 
     simdjson::dom::object object_;
     std::string path_;
@@ -101,6 +104,7 @@ private:
     simdjson::dom::object::iterator lastAt_;
     std::uint64_t inlineTaken_[kInlineFlags / 64] = {};
     std::vector<bool> moreTaken_;  // objects of more fields
+    std::uint64_t keyBits_ = 0;
 };
 
 // Reads the optional object field `key` with `read(ObjectReader&)` and checks it for unknown fields.

@@ -220,6 +220,9 @@ TEST(KeywordTable, EntriesAreConsistent)
     EXPECT_EQ(KeywordTable::Find("PDLISTX"), nullptr);
     EXPECT_EQ(KeywordTable::Find("PDLIS"), nullptr);
     EXPECT_EQ(KeywordTable::Find(""), nullptr);
+    EXPECT_EQ(KeywordTable::Find("pDlIsT"), KeywordTable::Find("PDLIST"));
+    EXPECT_EQ(KeywordTable::Find(std::string(200, 'A').c_str()), nullptr);
+    EXPECT_EQ(KeywordTable::Find(std::string("PDLIST\0", 7).c_str(), 7), nullptr);
 }
 
 TEST(KeywordTable, IdsAndValueFlagsOfNamedKeywords)

@@ -52,6 +52,7 @@ TEST(QuickFormatTest, OtherFormatsAreHandedToSnprintf)
     ExpectSame("%.3f", 1.0 / 3);
     ExpectSame("%hhu %hu", 300, 70000);
     ExpectSame("%d then %5s", 1, "x");
+    ExpectSame("%s %llu %x then %-3d|", "a", ULLONG_MAX, 255u, 9);  // begun, then handed on whole
     ExpectSame("ends in %", 0);
 }
 

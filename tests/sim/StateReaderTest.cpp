@@ -218,6 +218,21 @@ TEST(StateReaderTest, AKeyGivenTwiceHasItsLastValueInWhateverOrderFieldsAreRead)
     EXPECT_EQ(ReadObjectText(R"({"a\n":1})", ab), "o: unknown field \"a\\u000A\"");
 }
 
+TEST(StateReaderTest, AbsentKeysGiveTheFallbackWhateverTheKeysTheyResemble)
+{
+    // Keys of the same length and end letters as present ones, the empty key, and keys present
+    // only as a prefix or inside a longer key.
+    const auto read = [](sim::ObjectReader& r) {
+        std::string out;
+        for (const char* key : {"ab", "bb", "axb", "abc", "", "a", "b", "ba", "xab"})
+            out += std::to_string(r.Unsigned(key, 99, 9)) + " ";
+        return out;
+    };
+    EXPECT_EQ(ReadObjectText(R"({"ab":1,"ba":2,"abc":3})", read), "1 9 9 3 9 9 9 2 9 ");
+    EXPECT_EQ(ReadObjectText(R"({"":4,"ab":1})", read), "1 9 9 9 4 9 9 9 9 ");
+    EXPECT_EQ(ReadObjectText(R"({})", read), "9 9 9 9 9 9 9 9 9 ");
+}
+
 TEST(StateReaderTest, LargeObjectsAreCheckedForUnknownFields)
 {
     std::string text = "{";
