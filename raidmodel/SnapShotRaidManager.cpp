@@ -1,6 +1,7 @@
 #include "raidmodel/SnapShotRaidManager.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 #include "raidmodel/Array.h"
@@ -148,16 +149,27 @@ void SnapShotRaidManager::BuildMergedLists()
         return;
     pdList_.Clear();
     // Drives in no array, in device-list order, then the members of the arrays, array by
-    // array and row by row.
-    for (const auto& device : devices_)
-        if (!device->IsEnclosure() && !cfg_->IsArrayMember(device->GetData()->GetDeviceId()))
-            pdList_.Add(device.get());
+    // array and row by row. The members' ids are gathered once rather than searched for each
+    // drive, which counts on large configurations.
     List<Array*>* arrays = cfg_->GetArrayList();
+    std::vector<bool> member(0x10000, false);
+    for (unsigned a = 0; a < arrays->GetCount(); ++a) {
+        const Array* array = arrays->GetAt(static_cast<u8>(a));
+        for (u8 row = 0; row < array->GetRowCount(); ++row)
+            member[array->GetRowDeviceId(row)] = true;
+    }
+    member[ArrayRowData::kMissingDevice] = false;
+    std::unordered_set<const PhysicalDevice*> listed;
+    for (const auto& device : devices_)
+        if (!device->IsEnclosure() && !member[device->GetData()->GetDeviceId()]) {
+            pdList_.Add(device.get());
+            listed.insert(device.get());
+        }
     for (unsigned a = 0; a < arrays->GetCount(); ++a) {
         Array* array = arrays->GetAt(static_cast<u8>(a));
         for (u8 row = 0; row < array->GetRowCount(); ++row) {
             PhysicalDevice* pd = array->GetRowPd(row);
-            if (pd != nullptr && !pd->IsEnclosure() && !pdList_.Contains(pd))
+            if (pd != nullptr && !pd->IsEnclosure() && listed.insert(pd).second)
                 pdList_.Add(pd);
         }
     }
