@@ -315,7 +315,18 @@ void ObjectReader::MarkTaken(std::size_t i)
         inlineTaken_[i / 64] |= std::uint64_t{1} << (i % 64);
 }
 
-std::string ObjectReader::PathOf(const char* key) const { return path_.empty() ? key : path_ + "." + key; }
+std::string ObjectReader::PathOf(const char* key) const
+{
+    if (path_.empty())
+        return key;
+    const std::size_t length = std::strlen(key);
+    std::string path;
+    path.reserve(path_.size() + 1 + length);
+    path += path_;
+    path += '.';
+    path.append(key, length);
+    return path;
+}
 
 std::uint64_t ObjectReader::KeyBit(std::string_view key)
 {

@@ -39,18 +39,19 @@ void CheckDevices(const Controller& c, const std::string& path)
     std::set<std::pair<u16, u8>> slots;
     for (std::size_t i = 0; i < c.drives.size(); ++i) {
         const Drive& d = c.drives[i];
-        const std::string at = path + ".drives[" + std::to_string(i) + "]";
+        // The paths are built only for a fault: a large state has thousands of drives.
+        const auto at = [&] { return path + ".drives[" + std::to_string(i) + "]"; };
         if (!ids.insert(d.deviceId).second || slotsOf.count(d.deviceId) != 0)
-            Fail(at + ".device_id", "device id used twice");
+            Fail(at() + ".device_id", "device id used twice");
         if (d.enclosure != kNoEnclosure) {
             const auto enclosure = slotsOf.find(d.enclosure);
             if (enclosure == slotsOf.end())
-                Fail(at + ".enclosure", "no enclosure with device id " + std::to_string(d.enclosure));
+                Fail(at() + ".enclosure", "no enclosure with device id " + std::to_string(d.enclosure));
             if (d.slot >= enclosure->second)
-                Fail(at + ".slot", "the enclosure has " + std::to_string(enclosure->second) + " slots");
+                Fail(at() + ".slot", "the enclosure has " + std::to_string(enclosure->second) + " slots");
         }
         if (!slots.insert({d.enclosure, d.slot}).second)
-            Fail(at + ".slot", "two drives in one slot");
+            Fail(at() + ".slot", "two drives in one slot");
     }
 }
 
@@ -81,58 +82,58 @@ void CheckConfig(const Controller& c, const std::string& path)
     std::set<u16> members;
     for (std::size_t i = 0; i < c.config.arrays.size(); ++i) {
         const DriveArray& a = c.config.arrays[i];
-        const std::string arrayAt = at + ".arrays[" + std::to_string(i) + "]";
+        const auto arrayAt = [&] { return at + ".arrays[" + std::to_string(i) + "]"; };
         if (!refs.insert(a.ref).second)
-            Fail(arrayAt + ".ref", "array reference used twice");
+            Fail(arrayAt() + ".ref", "array reference used twice");
         if (a.rows.empty())
-            Fail(arrayAt + ".drives", "an array needs at least one row");
+            Fail(arrayAt() + ".drives", "an array needs at least one row");
         for (u16 row : a.rows) {
             if (row == kMissingRow)
                 continue;
             const Drive* d = FindDrive(c, row);
             if (d == nullptr)
-                Fail(arrayAt + ".drives", "no drive with device id " + std::to_string(row));
+                Fail(arrayAt() + ".drives", "no drive with device id " + std::to_string(row));
             if (!members.insert(row).second)
-                Fail(arrayAt + ".drives", "drive " + std::to_string(row) + " is in two array rows");
+                Fail(arrayAt() + ".drives", "drive " + std::to_string(row) + " is in two array rows");
             if (!IsMemberState(d->state))
-                Fail(arrayAt + ".drives", "drive " + std::to_string(row) + " is in an array but not in a member state");
+                Fail(arrayAt() + ".drives", "drive " + std::to_string(row) + " is in an array but not in a member state");
         }
     }
     std::set<u8> targets;
     for (std::size_t i = 0; i < c.config.virtualDrives.size(); ++i) {
         const VirtualDrive& v = c.config.virtualDrives[i];
-        const std::string vdAt = at + ".virtual_drives[" + std::to_string(i) + "]";
+        const auto vdAt = [&] { return at + ".virtual_drives[" + std::to_string(i) + "]"; };
         if (!targets.insert(v.targetId).second)
-            Fail(vdAt + ".target_id", "target id used twice");
+            Fail(vdAt() + ".target_id", "target id used twice");
         if (v.arrays.empty())
-            Fail(vdAt + ".arrays", "a virtual drive needs at least one array");
+            Fail(vdAt() + ".arrays", "a virtual drive needs at least one array");
         for (u16 ref : v.arrays) {
             if (refs.count(ref) == 0)
-                Fail(vdAt + ".arrays", "no array with reference " + std::to_string(ref));
+                Fail(vdAt() + ".arrays", "no array with reference " + std::to_string(ref));
         }
     }
     std::set<u16> spares;
     for (std::size_t i = 0; i < c.config.spares.size(); ++i) {
         const Spare& s = c.config.spares[i];
-        const std::string spareAt = at + ".spares[" + std::to_string(i) + "]";
+        const auto spareAt = [&] { return at + ".spares[" + std::to_string(i) + "]"; };
         const Drive* d = FindDrive(c, s.deviceId);
         if (d == nullptr)
-            Fail(spareAt + ".device_id", "no drive with device id " + std::to_string(s.deviceId));
+            Fail(spareAt() + ".device_id", "no drive with device id " + std::to_string(s.deviceId));
         if (!IsSpareState(d->state) || !spares.insert(s.deviceId).second)
-            Fail(spareAt + ".device_id", "a spare's drive must be in state hot_spare (or hot_spare_shielded) and listed once");
+            Fail(spareAt() + ".device_id", "a spare's drive must be in state hot_spare (or hot_spare_shielded) and listed once");
         for (u16 ref : s.arrays) {
             if (refs.count(ref) == 0)
-                Fail(spareAt + ".arrays", "no array with reference " + std::to_string(ref));
+                Fail(spareAt() + ".arrays", "no array with reference " + std::to_string(ref));
         }
     }
     CheckAssociations(c.config, at);
     for (std::size_t i = 0; i < c.drives.size(); ++i) {
         const Drive& d = c.drives[i];
-        const std::string driveAt = path + ".drives[" + std::to_string(i) + "].state";
+        const auto driveAt = [&] { return path + ".drives[" + std::to_string(i) + "].state"; };
         if (IsSpareState(d.state) && spares.count(d.deviceId) == 0)
-            Fail(driveAt, "a hot spare must be listed in config.spares");
+            Fail(driveAt(), "a hot spare must be listed in config.spares");
         if ((d.state == DriveState::Online || d.state == DriveState::Rebuild) && members.count(d.deviceId) == 0)
-            Fail(driveAt, "an online or rebuilding drive must be in an array row");
+            Fail(driveAt(), "an online or rebuilding drive must be in an array row");
     }
 }
 
