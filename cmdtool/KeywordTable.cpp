@@ -1,7 +1,9 @@
 #include "cmdtool/KeywordTable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <vector>
 
 #include "cmdtool/TokenIds.h"
 
@@ -370,14 +372,19 @@ constexpr KeywordEntry kEntries[] = {
     {"NEWFILE", TOKEN_NEWFILE, kOpt, false},
 };
 
-// `upper` is the text already in upper case.
-bool Equals(const char* word, const char* upper, std::size_t length)
+// The entries sorted by word, entries of one word in table order: a lookup is a binary search.
+const std::vector<const KeywordEntry*>& SortedEntries()
 {
-    for (std::size_t i = 0; i < length; ++i) {
-        if (word[i] == '\0' || word[i] != upper[i])
-            return false;
-    }
-    return word[length] == '\0';
+    static const std::vector<const KeywordEntry*> sorted = [] {
+        std::vector<const KeywordEntry*> entries;
+        for (const KeywordEntry& entry : kEntries)
+            entries.push_back(&entry);
+        std::stable_sort(entries.begin(), entries.end(), [](const KeywordEntry* a, const KeywordEntry* b) {
+            return std::strcmp(a->word, b->word) < 0;
+        });
+        return entries;
+    }();
+    return sorted;
 }
 
 }  // namespace
@@ -386,17 +393,18 @@ const KeywordEntry* KeywordTable::Find(const char* text, std::size_t length)
 {
     if (text == nullptr || length == 0)
         return nullptr;
-    // The text is put in upper case once; no keyword is as long as the buffer.
+    // The text is put in upper case once; no keyword is as long as the buffer, nor holds a NUL.
     char upper[64];
-    if (length >= sizeof upper)
+    if (length >= sizeof upper || std::memchr(text, '\0', length) != nullptr)
         return nullptr;
     for (std::size_t i = 0; i < length; ++i)
         upper[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
-    for (const KeywordEntry& entry : kEntries) {
-        if (entry.word[0] == upper[0] && Equals(entry.word, upper, length))
-            return &entry;
-    }
-    return nullptr;
+    upper[length] = '\0';
+    const auto& sorted = SortedEntries();
+    const auto found = std::lower_bound(sorted.begin(), sorted.end(), upper, [](const KeywordEntry* entry, const char* word) {
+        return std::strcmp(entry->word, word) < 0;
+    });
+    return found != sorted.end() && std::strcmp((*found)->word, upper) == 0 ? *found : nullptr;
 }
 
 const KeywordEntry* KeywordTable::Find(const char* text) { return text ? Find(text, std::strlen(text)) : nullptr; }
