@@ -121,3 +121,14 @@ int QuickFormat(char* out, std::size_t size, const char* format, ...)
     va_end(args);
     return length;
 }
+
+void AppendFormat(std::string& text, const char* format, ...)
+{
+    char line[256];
+    line[0] = '\0';
+    va_list args;
+    va_start(args, format);
+    QuickVFormat(line, sizeof line, format, args);
+    va_end(args);
+    text += line;
+}

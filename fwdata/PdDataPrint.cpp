@@ -158,18 +158,18 @@ u8 PathCount(const ByteView& record)
 string PdDataFwi::Print()
 {
     std::string text = Format("Enclosure Device ID: %s\n", EnclosureIdText(entry_.enclDeviceId));
-    text += Format("Slot Number: %d\n", entry_.slot);
+    AppendFormat(text, "Slot Number: %d\n", entry_.slot);
     if (LoadRecord() != 0)
         return string(text.c_str());
     const ByteView r = Record();
-    text += Format("Device Id: %d\n", r.U16(pdrec::kOffDeviceId));
-    text += Format("Sequence Number: %d\n", r.U16(pdrec::kOffSeqNum));
-    text += Format("Media Error Count: %u\n", r.U32(pdrec::kOffMediaErrors));
-    text += Format("Other Error Count: %u\n", r.U32(pdrec::kOffOtherErrors));
-    text += Format("Predictive Failure Count: %u\n", r.U32(pdrec::kOffPredFailures));
-    text += Format("Last Predictive Failure Event Seq Number: %u\n", r.U32(pdrec::kOffLastPredFailSeq));
+    AppendFormat(text, "Device Id: %d\n", r.U16(pdrec::kOffDeviceId));
+    AppendFormat(text, "Sequence Number: %d\n", r.U16(pdrec::kOffSeqNum));
+    AppendFormat(text, "Media Error Count: %u\n", r.U32(pdrec::kOffMediaErrors));
+    AppendFormat(text, "Other Error Count: %u\n", r.U32(pdrec::kOffOtherErrors));
+    AppendFormat(text, "Predictive Failure Count: %u\n", r.U32(pdrec::kOffPredFailures));
+    AppendFormat(text, "Last Predictive Failure Event Seq Number: %u\n", r.U32(pdrec::kOffLastPredFailSeq));
     const u8 pdType = static_cast<u8>(r.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift);
-    text += Format("PD Type: %s\n", InterfaceText(pdType));
+    AppendFormat(text, "PD Type: %s\n", InterfaceText(pdType));
     return string(text.c_str());
 }
 
@@ -186,7 +186,7 @@ string PdDataFwi::PrintFirmwareState()
     text += "Device Firmware Level: " + InquiryText(r, pdrec::kInqRevision) + "\n";
     const u8 paths = PathCount(r);
     for (u8 i = 0; i < paths; ++i)
-        text += Format("SAS Address(%d): 0x%" PRIx64 "\n", i, r.U64(pdrec::kOffSasAddresses + sizeof(u64) * i));
+        AppendFormat(text, "SAS Address(%d): 0x%" PRIx64 "\n", i, r.U64(pdrec::kOffSasAddresses + sizeof(u64) * i));
     std::string ports;
     const u8 portBits = r.U8(pdrec::kOffConnectedPorts);
     for (unsigned port = 0; port < pdrec::kConnectedPortBits; ++port) {
@@ -210,29 +210,29 @@ string PdDataFwi::PrintSecurity()
         return string();
     const ByteView r = Record();
     std::string text = Format("FDE Capable: %s\n", r.Bit(pdrec::kFdeCapable) ? "Capable" : "Not Capable");
-    text += Format("FDE Enable: %s\n", r.Bit(pdrec::kFdeEnabled) ? "Enable" : "Disable");
-    text += Format("Secured: %s\n", r.Bit(pdrec::kSecured) ? "Secured" : "Unsecured");
-    text += Format("Locked: %s\n", r.Bit(pdrec::kLocked) ? "Locked" : "Unlocked");
-    text += Format("Secured by Foreign Key: %s\n", YesNo(r.Bit(pdrec::kForeignKey)));
-    text += Format("Device Speed: %s\n", SpeedText(r.U8(pdrec::kOffDeviceSpeed)));
+    AppendFormat(text, "FDE Enable: %s\n", r.Bit(pdrec::kFdeEnabled) ? "Enable" : "Disable");
+    AppendFormat(text, "Secured: %s\n", r.Bit(pdrec::kSecured) ? "Secured" : "Unsecured");
+    AppendFormat(text, "Locked: %s\n", r.Bit(pdrec::kLocked) ? "Locked" : "Unlocked");
+    AppendFormat(text, "Secured by Foreign Key: %s\n", YesNo(r.Bit(pdrec::kForeignKey)));
+    AppendFormat(text, "Device Speed: %s\n", SpeedText(r.U8(pdrec::kOffDeviceSpeed)));
     const char* linkSpeed = SpeedText(r.U8(pdrec::kOffLinkSpeed));
-    text += Format("Link Speed: %s\n", linkSpeed);
-    text += Format("Media Type: %s\n", r.U8(pdrec::kOffMediaType) == 1 ? "Solid State Device" : "Hard Disk Device");
+    AppendFormat(text, "Link Speed: %s\n", linkSpeed);
+    AppendFormat(text, "Media Type: %s\n", r.U8(pdrec::kOffMediaType) == 1 ? "Solid State Device" : "Hard Disk Device");
     const u8 celsius = r.U8(pdrec::kOffTemperature);
     if (celsius == 0) {
         text += "Drive Temperature : N/A\n";
     } else {
         const unsigned tenthsF = celsius * 18u + 320u;  // F x 10 = C x 18 + 320
-        text += Format("Drive Temperature : %dC (%u.%u F)\n", celsius, tenthsF / 10, tenthsF % 10);
+        AppendFormat(text, "Drive Temperature : %dC (%u.%u F)\n", celsius, tenthsF / 10, tenthsF % 10);
     }
-    text += Format("PI Eligible: %s\n", YesNo(r.Bit(pdrec::kPiEligible)));
+    AppendFormat(text, "PI Eligible: %s\n", YesNo(r.Bit(pdrec::kPiEligible)));
     const u8 paths = PathCount(r);
     const u8 portBits = r.U8(pdrec::kOffConnectedPorts);
     for (u8 i = 0; i < paths; ++i) {
-        text += Format("Port-%d :\n", i);
-        text += Format("Port status: %s\n", ((portBits >> i) & 1u) ? "Active" : "Inactive");
-        text += Format("Port's Linkspeed: %s\n", linkSpeed);
+        AppendFormat(text, "Port-%d :\n", i);
+        AppendFormat(text, "Port status: %s\n", ((portBits >> i) & 1u) ? "Active" : "Inactive");
+        AppendFormat(text, "Port's Linkspeed: %s\n", linkSpeed);
     }
-    text += Format("Drive has flagged a S.M.A.R.T alert : %s\n\n\n", YesNo(r.Bit(pdrec::kSmartAlert)));
+    AppendFormat(text, "Drive has flagged a S.M.A.R.T alert : %s\n\n\n", YesNo(r.Bit(pdrec::kSmartAlert)));
     return string(text.c_str());
 }

@@ -169,31 +169,31 @@ string VdDataFwi::Print()
     u8 primary = r.U8(vdrec::kOffPrimaryLevel);
     if (primary == raidlevel::kRaid1Alt)
         primary = raidlevel::kRaid1;
-    text += Format("RAID Level: Primary-%d, Secondary-%d, RAID Level Qualifier-%d\n", primary,
+    AppendFormat(text, "RAID Level: Primary-%d, Secondary-%d, RAID Level Qualifier-%d\n", primary,
                    r.U8(vdrec::kOffSecondaryLevel), r.U8(vdrec::kOffLevelQualifier));
     char size[32];
     KBToSizeText(GetSizeBlocks() / 2, size);
-    text += Format("Size: %s\n", size);
-    text += Format("State: %s\n", StateText(GetState()));
+    AppendFormat(text, "Size: %s\n", size);
+    AppendFormat(text, "State: %s\n", StateText(GetState()));
     text += "Strip Size: " + StripSizeText(r.U8(vdrec::kOffStripExponent)) + "\n";
     const u8 depth = GetSpanDepth();
-    text += Format(depth > 1 ? "Number Of Drives per span: %d\n" : "Number Of Drives: %d\n", GetDrivesPerSpan());
-    text += Format("Span Depth: %d\n", depth);
+    AppendFormat(text, depth > 1 ? "Number Of Drives per span: %d\n" : "Number Of Drives: %d\n", GetDrivesPerSpan());
+    AppendFormat(text, "Span Depth: %d\n", depth);
     text += "Default Cache Policy: " + CachePolicyText(GetProperty(VdProperty::DefaultCachePolicy)) + "\n";
     text += "Current Cache Policy: " + CachePolicyText(GetProperty(VdProperty::CurrentCachePolicy)) + "\n";
-    text += Format("Default Access Policy: %s\n", AccessText(GetProperty(VdProperty::AccessPolicy)));
-    text += Format("Current Access Policy: %s\n", AccessText(GetProperty(VdProperty::CurrentAccessPolicy)));
-    text += Format("Disk Cache Policy: %s\n", DiskCacheText(GetProperty(VdProperty::DiskCachePolicy)));
-    text += Format("Encryption Type: %s\n", EncryptionText(GetEncryptionType()));
-    text += Format("Bad Blocks Exist: %s\n", YesNo(GetBadBlocksExist() != 0));
+    AppendFormat(text, "Default Access Policy: %s\n", AccessText(GetProperty(VdProperty::AccessPolicy)));
+    AppendFormat(text, "Current Access Policy: %s\n", AccessText(GetProperty(VdProperty::CurrentAccessPolicy)));
+    AppendFormat(text, "Disk Cache Policy: %s\n", DiskCacheText(GetProperty(VdProperty::DiskCachePolicy)));
+    AppendFormat(text, "Encryption Type: %s\n", EncryptionText(GetEncryptionType()));
+    AppendFormat(text, "Bad Blocks Exist: %s\n", YesNo(GetBadBlocksExist() != 0));
     const u8 pi = GetPiType();
     text += pi == 0 ? std::string("PI type: No PI\n") : Format("PI type: Type %d Protection\n", pi);
-    text += Format("Default Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::DefaultPsPolicy)));
-    text += Format("Current Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::CurrentPsPolicy)));
-    text += Format("Preserved Cache Present: %s\n", YesNo(r.U8(vdrec::kOffPreservedCache) != 0));
-    text += Format("SSD Cache Virtual Drive: %s\n", YesNo(IsSscd()));
+    AppendFormat(text, "Default Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::DefaultPsPolicy)));
+    AppendFormat(text, "Current Power Savings Policy: %s\n", PowerSavingText(GetProperty(VdProperty::CurrentPsPolicy)));
+    AppendFormat(text, "Preserved Cache Present: %s\n", YesNo(r.U8(vdrec::kOffPreservedCache) != 0));
+    AppendFormat(text, "SSD Cache Virtual Drive: %s\n", YesNo(IsSscd()));
     if (!IsSscd())
-        text += Format("Cached by the SSD Cache: %s\n", YesNo(r.U8(vdrec::kOffSscServed) != 0));
+        AppendFormat(text, "Cached by the SSD Cache: %s\n", YesNo(r.U8(vdrec::kOffSscServed) != 0));
     if (LoadInfo() == 0) {
         const ByteView info(info_);
         const u32 running = info.U32(vdinfo::kOffRunning);

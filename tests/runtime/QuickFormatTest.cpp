@@ -56,4 +56,16 @@ TEST(QuickFormatTest, OtherFormatsAreHandedToSnprintf)
     ExpectSame("ends in %", 0);
 }
 
+TEST(QuickFormatTest, AppendFormatAddsTheLineCutAt255Bytes)
+{
+    std::string text = "Slot Number: ";
+    AppendFormat(text, "%d\n", 7);
+    AppendFormat(text, "%s|%5s|", "a", "b");  // handed to vsnprintf
+    EXPECT_EQ(text, "Slot Number: 7\na|    b|");
+    const std::string longText(300, 'x');
+    std::string cut = "<";
+    AppendFormat(cut, "%s>", longText.c_str());
+    EXPECT_EQ(cut, "<" + std::string(255, 'x'));
+}
+
 }  // namespace
