@@ -61,8 +61,7 @@ int QuickVFormat(char* out, std::size_t size, const char* format, va_list args)
     const char* p = format;
     for (;;) {
         const char* run = p;
-        while (*p != '\0' && *p != '%')
-            ++p;
+        p = strchrnul(p, '%');
         output.Put(run, static_cast<std::size_t>(p - run));
         if (*p == '\0')
             break;
