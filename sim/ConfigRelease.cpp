@@ -5,6 +5,7 @@
 
 #include "Clock.h"
 #include "DriveRuleSupport.h"
+#include "DriveSecurity.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
 #include "Operations.h"
@@ -39,6 +40,9 @@ void LeaveArray(Controller& controller, u64 now, Drive& drive)
                (op.kind == OperationKind::Copyback && (op.deviceId == drive.deviceId || op.sourceId == drive.deviceId));
     });
     drive.formerSpare.reset();
+    // The controller erases a member of a secured drive group as it leaves it.
+    if (drive.security.count("secured") != 0)
+        ForgetDriveSecurity(drive);
     ChangeState(controller, now, drive,
                 drive.state == DriveState::Failed ? DriveState::UnconfiguredBad : DriveState::UnconfiguredGood);
 }

@@ -14,8 +14,9 @@ void RemoveVirtualDrive(Controller& controller, u64 now, u8 targetId);
 
 // Removes every array no virtual drive uses: its online, offline, rebuilding and copyback
 // drives become unconfigured good, a failed drive unconfigured bad; rebuilds and copybacks on
-// them stop. A dedicated spare drops the removed arrays; one left dedicated to no array is no
-// longer a spare and becomes unconfigured good.
+// them stop; a secured drive is erased (it keeps only its ability to encrypt). A dedicated
+// spare drops the removed arrays; one left dedicated to no array is no longer a spare and
+// becomes unconfigured good.
 void ReleaseUnusedArrays(Controller& controller, u64 now);
 
 // Removes the spare entry of the drive and makes it unconfigured good (logged).

@@ -6,6 +6,7 @@
 #include "ArraySpace.h"
 #include "Clock.h"
 #include "ConfigRules.h"
+#include "DriveSecurity.h"
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
@@ -149,6 +150,9 @@ u32 Writer::TakeVirtualDrive(const ImageVd& in)
         vd.arrays.push_back(array->ref);
     vd.stripCode = in.stripExponent;
     vd.encryption = in.encryption;
+    if ((status = CheckVdEncryption(work_, vd)) != kFwOk)
+        return status;
+    SecureMembers(work_, vd);
     vd.piType = in.piType == kPiControllerChooses ? 1 : in.piType;
     vd.ssdCache = in.ssdCache;
     work_.config.virtualDrives.push_back(vd);

@@ -1,10 +1,11 @@
 // DCMDs of family 0x02: drives (drive list, drive information, progress, allowed operations,
 // locate) and the requests that change a drive (firmware state, missing rows, removal, rebuild,
-// clear, copyback). A request that names a device by the device id in mailbox bytes 0-1 gets
-// status 12 when no drive or enclosure device has it; one that names a drive by its reference
+// clear, copyback, instant secure erase, reprovisioning). A request that names a device by the
+// device id in mailbox bytes 0-1 gets status 12 when no drive or enclosure device has it; one that names a drive by its reference
 // (mailbox word 0: device id, sequence number) goes to the drive rules (DriveRules.h).
 #include "Dcmd.h"
 #include "DriveRules.h"
+#include "DriveSecurity.h"
 #include "FwStatus.h"
 #include "Topology.h"
 #include "TopologyEncoders.h"
@@ -68,6 +69,8 @@ void Missing(DcmdCall& call) { call.Done(MarkMissing(call.controller, call.Now()
 void RemovalPrepare(DcmdCall& call) { call.Done(PrepareForRemoval(call.controller, call.Now(), MailboxDrive(call), false)); }
 void RemovalUndo(DcmdCall& call) { call.Done(PrepareForRemoval(call.controller, call.Now(), MailboxDrive(call), true)); }
 void CopybackStop(DcmdCall& call) { call.Done(StopCopyback(call.controller, call.Now(), MailboxDrive(call))); }
+void InstantErase(DcmdCall& call) { call.Done(InstantSecureErase(call.controller, call.Now(), MailboxDrive(call))); }
+void ReprovisionDrive(DcmdCall& call) { call.Done(Reprovision(call.controller, call.Now(), MailboxDrive(call))); }
 
 // Word 1: the array reference in bits 0-15, the row in bits 16-23.
 void Replace(DcmdCall& call)
@@ -112,6 +115,8 @@ constexpr DcmdRoute kRoutes[] = {
     {0x020A0000, DataFlow::FromController, 0, GetDriveAllowedOps},
     {0x020B0100, DataFlow::None, 0, CopybackStart},
     {0x020B0200, DataFlow::None, 0, CopybackStop},
+    {0x020C0100, DataFlow::None, 0, InstantErase},
+    {0x020C0300, DataFlow::None, 0, ReprovisionDrive},
     {0x020D0200, DataFlow::Both, 0, SpinUpDrives},
     {0x020D0200, DataFlow::Both, 10, SpinUpDrives},
     {0x020E0100, DataFlow::None, 0, RebuildSuspendResume},

@@ -1,9 +1,10 @@
 // DCMDs of family 0x03: virtual drives (list, information, property record, progress, allowed
-// operations, delete, SSD-cache associations; background work, reconstruction and maintenance
+// operations, delete, securing, SSD-cache associations; background work, reconstruction and maintenance
 // in VdRequests.h). A request that names a virtual drive by the target id in mailbox byte 0
 // gets status 12 when there is none.
 #include "ConfigRelease.h"
 #include "Dcmd.h"
+#include "DriveSecurity.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
 #include "SsdCache.h"
@@ -106,6 +107,12 @@ void GetVdAllowedOps(DcmdCall& call)
         call.reply = EncodeVdAllowedOps(call.controller, call.model.clock.now, *vd);
 }
 
+// Securing (mailbox byte 0 target id, bytes 2-3 sequence number): the virtual drive's drive group.
+void MakeSecureRequest(DcmdCall& call)
+{
+    call.Done(SecureVd(call.controller, call.Now(), VdRefFrom(MailboxWord(call.mailbox, 0))));
+}
+
 constexpr u32 kReconstructionSize = 136;
 
 constexpr DcmdRoute kRoutes[] = {
@@ -122,6 +129,7 @@ constexpr DcmdRoute kRoutes[] = {
     {0x03080000, DataFlow::FromController, 0, GetVdProgress},
     {0x03090000, DataFlow::None, 0, DeleteVd},
     {0x030B0000, DataFlow::FromController, 0, GetVdAllowedOps},
+    {0x030C0000, DataFlow::None, 0, MakeSecureRequest},
     {0x030D0000, DataFlow::FromController, 0, GetPreservedCacheRequest},
     {0x030D0100, DataFlow::None, 0, DiscardPreservedCacheRequest},
     {0x030E0000, DataFlow::None, 0, ClearBadBlocksRequest},

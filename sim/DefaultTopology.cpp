@@ -65,7 +65,7 @@ ControllerInfo DefaultInfo()
         "vd_power_savings", "max_power_saving_without_caching", "ssc_write_back", "ssc_vd_association",
         "foreign_import_all", "pd_force_online", "pd_force_offline", "pd_force_rebuild", "spin_down",
         "pd_temperature", "pi", "bg_op_suspend_resume", "emergency_spares", "ssd_patrol_read_support",
-        "oce_without_adding_drives", "vd_break_mirror", "real_time_scheduling"};
+        "oce_without_adding_drives", "vd_break_mirror", "real_time_scheduling", "security"};
     ControllerLimits& l = info.limits;
     l.maxArmsPerVd = 32;
     l.maxSpansPerVd = 8;
@@ -173,6 +173,7 @@ Drive MakeDrive(u8 slot, DriveState state)
         d.deviceSpeed = d.linkSpeed = 4;  // 12 Gb/s
         d.temperature = static_cast<u8>(33 + slot % 4);
         d.piCapable = true;
+        d.security = {"fde_capable"};  // self-encrypting, secured by no key yet
     }
     return d;
 }

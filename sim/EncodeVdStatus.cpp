@@ -1,5 +1,6 @@
 // What runs and what may run on a virtual drive: the progress block (DCMD 0x03080000, 36
 // bytes) and the allowed-operations bitmap (DCMD 0x030B0000, 4 bytes).
+#include "DriveSecurity.h"
 #include "Operations.h"
 #include "Sizes.h"
 #include "Topology.h"
@@ -15,7 +16,7 @@ constexpr u32 kProgress = 4;   // u16 progress and u16 seconds per slot
 constexpr u32 kSuspended = 24;  // bit 0 consistency check, bit 1 background initialization
 
 constexpr u32 kAllowedSize = 4;
-constexpr u32 kStartOps = 0;   // bit 2 start consistency check, bit 4 expansion
+constexpr u32 kStartOps = 0;   // bit 2 start consistency check, bit 4 expansion, bit 6 secure
 constexpr u32 kRunningOps = 2;  // bit 0 has mirror, bits 1/2 suspend/resume CC or BGI, bits 3/4
                                 // suspend/resume reconstruction
 
@@ -54,6 +55,7 @@ Block EncodeVdAllowedOps(const Controller& c, u64 now, const VirtualDrive& vd)
     Block block(kAllowedSize);
     block.PutBit(kStartOps, 2, optimal && !busy && FailuresTolerated(vd.raidLevel) > 0);
     block.PutBit(kStartOps, 4, optimal && !busy && ExpansionRoom(c, vd) > 0);
+    block.PutBit(kStartOps, 6, CanSecureVd(c, vd));
     block.PutBit(kRunningOps, 0, vd.raidLevel == 1 || vd.raidLevel == 10);
     block.PutBit(kRunningOps, 1, (cc && !cc->suspended) || (bgi && !bgi->suspended));
     block.PutBit(kRunningOps, 2, (cc && cc->suspended) || (bgi && bgi->suspended));

@@ -131,6 +131,10 @@ constexpr u32 kEvSecurityKeyChanged = 0x00F1;
 constexpr u32 kEvSecurityKeyDestroyed = 0x00F2;
 constexpr u32 kEvSecurityKeyIdChanged = 0x00F3;
 constexpr u32 kEvSecurityKeyVerifyFailed = 0x00F4;
+// Self-encrypting drives and secured virtual drives (DriveSecurity.cpp).
+constexpr u32 kEvLdSecured = 0x00F5;
+constexpr u32 kEvPdInstantErased = 0x00F6;
+constexpr u32 kEvPdReprovisioned = 0x00F7;
 
 struct EventCode {
     u32 code;

@@ -53,6 +53,8 @@ constexpr u32 kFwKeyNotSet = 68;          // the controller holds no key
 constexpr u32 kFwEncryptionOff = 73;      // encryption is not enabled on the controller
 constexpr u32 kFwKeyManagement = 74;      // external key management is not available
 constexpr u32 kFwSecureVdPresent = 75;    // a secured virtual drive still needs the key
+constexpr u32 kFwNotSecurityCapable = 70; // the drive (or a member drive) cannot encrypt
+constexpr u32 kFwSecureEraseRunning = 71; // a secure erase runs on the drive
 
 constexpr u32 kScsiCheckCondition = 2;  // SCSI status of a pass-through
 

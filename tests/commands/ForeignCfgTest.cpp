@@ -162,7 +162,9 @@ TEST_F(ForeignCfgTest, RefusedImportsAndFailedRequestsChangeNothing)
     nlohmann::json state = MovedState();
     AddFault(state, 1, kForeignImport, 26);
     WriteState(state);
+    // With drive security on and no key, the failure names the missing key first.
     ExpectRefused1({"-CfgForeign", "-Import", "-a1"},
+                   "FW does not have Security key, create Security key first. \n"
                    "Failed to import foreign configuration on controller 1.\n\nFW error description: "
                    "No free space or virtual drive limit reached\n" + Exit(26),
                    26);
@@ -205,6 +207,7 @@ TEST_F(ForeignCfgTest, KeysAreCheckedBeforeAnythingIsSent)
 {
     nlohmann::json state = MovedState();
     AddFault(state, 1, kEscrowKey, 66);
+    WithoutDriveSecurity(state, 1);
     WriteState(state);
     // Encryption is off: the key is refused before it is sent.
     ExpectRefused1({"-CfgForeign", "-Scan", "-SecurityKey", "k", "-a1"}, "Encryption is disabled on adapter 1 \n" + Exit(1),

@@ -35,12 +35,11 @@ std::string FwError(const std::string& text, const std::string& code)
 
 class SecurityKeyTest : public BgOpTest {
 protected:
-    // The default controller with encryption on; in OEM mode 2 the first OEM word is 2.
+    // The default controller (encryption on); in OEM mode 2 the first OEM word is 2.
     nlohmann::json SecureState(bool passphraseMode = false)
     {
         nlohmann::json state = State();
         nlohmann::json& c = state["controllers"][0];
-        c["info"]["capabilities"].push_back("security");
         if (passphraseMode)
             c["oem"]["mode"] = 2, c["oem"]["cluster_disable"] = 0, c["oem"]["sas_disable"] = 0,
             c["oem"]["max_disks"] = 0;
@@ -159,6 +158,7 @@ TEST_F(SecurityKeyTest, KeyLifeAcrossRuns)
 TEST_F(SecurityKeyTest, GatesInOrderEncryptionThenKeyword)
 {
     nlohmann::json state = State();
+    WithoutDriveSecurity(state, 0);
     WriteState(state);
     EXPECT_EQ(Refused({"-CreateSecurityKey", "-SecurityKey", kKey, "-a0"}).out,
               "Encryption is disabled on adapter 0 \n" + kExitMinus1);

@@ -84,7 +84,7 @@ std::string DriveBlock(int slot, bool file, const char* state = "Unconfigured Go
            "                Vendor Id          : QRV     \n"
            "                Product Id         : HS1200SAS12     \n"
            "                State              : " + state + "\n"
-           "                Disk Type          : SAS,Hard Disk Device\n"
+           "                Disk Type          : SAS,FDE,Hard Disk Device\n"
            "                Capacity           : 1.09 TB\n"
            "                Power State        : Active\n\n";
 }
@@ -202,7 +202,8 @@ TEST_F(SummaryTest, DriveLinesFromTheirBytes)
     drives[1]["security"] = {"fde_capable"};
     PatchRecord(state, 9, 194, "01");
     // Drive 8: a foreign SATA solid state drive with a tab in its product name, rebuilding and
-    // under patrol read.
+    // under patrol read, that cannot encrypt.
+    drives[0]["security"] = json::array();
     PatchRecord(state, 8, 4 + 16, "51520953");
     PatchRecord(state, 8, 188, "1030");
     PatchRecord(state, 8, 370, "01");

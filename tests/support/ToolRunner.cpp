@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -166,6 +167,12 @@ void ToolTest::AddFault(nlohmann::json& state, unsigned controller, unsigned opc
     if (nth > 0)
         f["nth"] = nth;
     state["faults"].push_back(f);
+}
+
+void ToolTest::WithoutDriveSecurity(nlohmann::json& state, unsigned controller)
+{
+    nlohmann::json& capabilities = state["controllers"][controller]["info"]["capabilities"];
+    capabilities.erase(std::remove(capabilities.begin(), capabilities.end(), "security"), capabilities.end());
 }
 
 void ToolTest::AddPassThruFault(nlohmann::json& state, const std::string& cdbHex, int status, int nth)

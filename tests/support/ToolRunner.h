@@ -44,6 +44,9 @@ protected:
     static void AddPatch(nlohmann::json& state, unsigned controller, unsigned opcode, unsigned offset,
                          const std::string& hex);
 
+    // Turns drive security (encryption) off on a controller of the state.
+    static void WithoutDriveSecurity(nlohmann::json& state, unsigned controller);
+
     // The same for SCSI pass-through requests whose CDB begins with the bytes of `cdbHex`.
     static void AddPassThruFault(nlohmann::json& state, const std::string& cdbHex, int status, int nth = 0);
     static void AddPassThruPatch(nlohmann::json& state, const std::string& cdbHex, unsigned offset,
