@@ -21,6 +21,8 @@ enum class PdRequest : u8 {
     SuspendCopyBack,
     ResumeCopyBack,
     StopCopyBack,
+    InstantSecureErase,
+    Reprovision,
 };
 
 // Field-replaceable-unit data of an enclosure: fixed texts, not NUL-terminated.

@@ -22,6 +22,7 @@ enum class VdRequest {
     DisablePi,
     SetConsistent,                    // option: the flag
     RemoveBlockedAccess,              // option 1: every blocked virtual drive
+    MakeSecure,                       // secures the drive's group with the controller's key
 };
 
 // A drive of a reconstruction request: its device id and sequence number.

@@ -1,5 +1,5 @@
 // The requests that change a drive: firmware state, locate, missing, removal, rebuild, clear,
-// copyback, hot spare and spin-up. Each reads the drive information record first, since most
+// copyback, instant secure erase, reprovisioning, hot spare and spin-up. Each reads the drive information record first, since most
 // name the drive by its reference (device id and sequence number); the controller gives the
 // drive a new sequence number with every change, so a request that succeeded drops the record
 // and the next field read fetches the new one.
@@ -41,6 +41,8 @@ RefRequest RequestOf(PdRequest request)
     case PdRequest::SuspendCopyBack: return {kDcmdPdCopyBackSuspendResume, kSuspend};
     case PdRequest::ResumeCopyBack: return {kDcmdPdCopyBackSuspendResume, kResume};
     case PdRequest::StopCopyBack: return {kDcmdPdCopyBackStop, 0};
+    case PdRequest::InstantSecureErase: return {kDcmdPdInstantSecureErase, 0};
+    case PdRequest::Reprovision: return {kDcmdPdReprovision, 0};
     }
     return {0, 0};
 }

@@ -35,6 +35,7 @@ RequestRow RowOf(VdRequest request)
     case VdRequest::SuspendResumeRecon: return {kDcmdLdReconSuspendResume, Naming::Reference, false};
     case VdRequest::ClearBbmLog: return {kDcmdLdBbmClear, Naming::Reference, false};
     case VdRequest::JoinMirror: return {kDcmdLdJoinMirror, Naming::Reference, false};
+    case VdRequest::MakeSecure: return {kDcmdLdMakeSecure, Naming::Reference, false};
     case VdRequest::DisablePi: return {kDcmdLdDisablePi, Naming::TargetId, false};
     case VdRequest::RemoveBlockedAccess: return {kDcmdLdRemoveBlockedAccess, Naming::TargetId, false};
     case VdRequest::SetConsistent: return {kDcmdLdSetConsistent, Naming::TargetIdWord, true};

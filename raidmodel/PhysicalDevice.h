@@ -110,6 +110,10 @@ public:
     // without a target).
     int StartCopyBack(PhysicalDevice* target);
     int StopCopyBack();
+    // Self-encrypting drives: erasing by a new media key, and reprovisioning (both destroy the
+    // drive's data).
+    int InstantSecureErase();
+    int Reprovision();
     // Makes the drive a hot spare: dedicated to the arrays of `arrays`, or global when it is
     // null; revertible and enclosure affinity are 0 or 1. More than 16 arrays: -1, no request.
     int MakeHsp(List<Array*>* arrays, u8 revertible, u8 enclAffinity);

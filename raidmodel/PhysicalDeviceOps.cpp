@@ -21,6 +21,8 @@ int PhysicalDevice::ResumeRbld() { return data_->Request(PdRequest::ResumeRbld);
 int PhysicalDevice::SuspendCopyBack() { return data_->Request(PdRequest::SuspendCopyBack); }
 int PhysicalDevice::ResumeCopyBack() { return data_->Request(PdRequest::ResumeCopyBack); }
 int PhysicalDevice::StopCopyBack() { return data_->Request(PdRequest::StopCopyBack); }
+int PhysicalDevice::InstantSecureErase() { return data_->Request(PdRequest::InstantSecureErase); }
+int PhysicalDevice::Reprovision() { return data_->Request(PdRequest::Reprovision); }
 
 int PhysicalDevice::StartCopyBack(PhysicalDevice* target)
 {

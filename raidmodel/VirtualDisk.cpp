@@ -210,6 +210,8 @@ int VirtualDisk::IsStartCcAllowed(u8* flag) { return IsOpAllowed(vdallowed::kSta
 
 int VirtualDisk::IsExpansionAllowed(u8* flag) { return IsOpAllowed(vdallowed::kExpansion, flag); }
 
+int VirtualDisk::IsMakeSecureAllowed(u8* flag) { return IsOpAllowed(vdallowed::kMakeSecure, flag); }
+
 bool VirtualDisk::HasMirror()
 {
     u8 supported = 0;

@@ -95,6 +95,7 @@ public:
     int ResumeReconstruction() { return data_->Send(VdRequest::SuspendResumeRecon, 1); }
     int ClearBbmLog() { return data_->Send(VdRequest::ClearBbmLog, 0); }
     int JoinMirror(u8 dataSource) { return data_->Send(VdRequest::JoinMirror, dataSource); }
+    int MakeSecure() { return data_->Send(VdRequest::MakeSecure, 0); }
     // One reconstruction request: the level, the kind of change (0 none, 1 add, 2 remove), the
     // drives added or removed (or the members of an array to expand) and the expansion
     // percentage. -1 without sending for more drives than the request holds.
@@ -109,6 +110,7 @@ public:
     int GetAllowedOps(u8 ops[vdallowed::kSize]);
     int IsStartCcAllowed(u8* flag);         // 1 when the controller reports no bitmap
     int IsExpansionAllowed(u8* flag);
+    int IsMakeSecureAllowed(u8* flag);
     bool HasMirror();                       // true also when the bitmap cannot be read
 
     // Building (by the configuration snapshot).

@@ -21,6 +21,15 @@ constexpr u32 kSecureVdsPresent = 0x36118;
 constexpr u32 kEkmNotSupported = 0x3611D;
 constexpr u32 kNoEkmAgent = 0x3611F;
 
+// Securing virtual drives, instant secure erase and reprovisioning.
+constexpr u32 kMakeSecureFailed = 0x36109;
+constexpr u32 kMadeSecure = 0x3610A;
+constexpr u32 kMakeSecureNotAllowed = 0x3610B;
+constexpr u32 kEraseNotAllowed = 0x36110;
+constexpr u32 kEraseDone = 0x36111;
+constexpr u32 kEraseFailed = 0x36112;
+constexpr u32 kReprovisionDeprecated = 0x3611A;
+
 }  // namespace SecMsg
 
 namespace SecMsg {

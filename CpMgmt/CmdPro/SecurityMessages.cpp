@@ -1,4 +1,5 @@
-// The "Drive security" message table: the texts of the security-key commands.
+// The "Drive security" message table: the texts of the security-key commands, of securing
+// virtual drives and of erasing self-encrypting drives.
 #include "CpMgmt/CmdPro/SecurityMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -27,6 +28,13 @@ const MessageEntry kSecurityMessages[] = {
     {kNoEkmAgent,
      "Neither External Key Management Client nor boot agent are availbale in the system.\n"
      " Hence the requested operation can not be performed.\n"},
+    {kMakeSecureFailed, "\nUnable to secure specified LD. \n"},
+    {kMadeSecure, "\nMaking LD secure is successfully done. \n"},
+    {kMakeSecureNotAllowed, "\nMaking LD Secure is not allowed. \n"},
+    {kEraseNotAllowed, "Adapter %d: Secure Erase is not allowed on device at Enclosure - %s, Slot - %d. \n"},
+    {kEraseDone, "Adapter %d: Pd Secure Erase is successfully done on device at Enclosure - %s, Slot - %d.\n"},
+    {kEraseFailed, "Adapter %d: Pd Secure Erase failed on device at Enclosure - %s, Slot - %d.\n"},
+    {kReprovisionDeprecated, "This option is deprecated So please use PdInstantSecureErase option.\n "},
     {kAdapterKeyId, "Key ID on Adapter-%d: %s\n"},
     {kAdapterKeyIdFailed, "Failed to get the Key ID on Adapter-%d\n"},
     {kKeyIdSet, "Creation of Key ID on Adapter %d Successful\n"},

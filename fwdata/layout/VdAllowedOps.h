@@ -6,6 +6,7 @@ namespace vdallowed {
 constexpr u32 kSize = 4;
 constexpr BitField kStartCc{0, 2};
 constexpr BitField kExpansion{0, 4};
+constexpr BitField kMakeSecure{0, 6};
 constexpr BitField kMirror{2, 0};
 constexpr BitField kSuspendCcBgi{2, 1};
 constexpr BitField kResumeCcBgi{2, 2};

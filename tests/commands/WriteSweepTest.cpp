@@ -66,6 +66,16 @@ Prepare After(Prepare first, std::vector<Line> lines)
 }
 Prepare Lines(std::vector<Line> lines) { return After(nullptr, std::move(lines)); }
 
+const Line kCreateKey = {"-CreateSecurityKey", "-SecurityKey", "Abcdef1!", "-a0"};
+
+// Slot 7 (device 15) locked by the key of another controller.
+void LockedForeignDrive(WriteSweepTest&, Json& state)
+{
+    Json& drive = Drive(state, 15);
+    drive["security"] = {"fde_capable", "encryption_enabled", "secured", "locked", "foreign_secured"};
+    drive["foreign"] = true;
+}
+
 const Line kStartClear = {"-PDClear", "-Start", "-PhysDrv[252:7]", "-a0"};
 const Line kStartRebuild = {"-PDRbld", "-Start", "-PhysDrv[252:1]", "-a0"};
 const Line kStartCopyback = {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0"};
@@ -140,6 +150,15 @@ const std::vector<WriteSweepCase>& Cases()
          {}},
         {"PdLocateStart", {"-PdLocate", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
         {"PdLocateStop", {"-PdLocate", "-Stop", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
+        // Drive security.
+        {"CreateSecurityKey", kCreateKey, nullptr, Refresh({kNoOemBlock})},
+        {"ChangeSecurityKey", {"-ChangeSecurityKey", "-OldSecurityKey", "Abcdef1!", "-SecurityKey", "Zyxwvu9#", "-a0"},
+         Lines({kCreateKey}), Refresh({kNoOemBlock})},
+        {"SetKeyID", {"-SetKeyID", "-KeyID", "rack-7", "-a0"}, Lines({kCreateKey}), Refresh()},
+        {"DestroySecurityKey", {"-DestroySecurityKey", "-Force", "-a0"}, Lines({kCreateKey}), Refresh({kNoOemBlock})},
+        {"LDMakeSecure", {"-LDMakeSecure", "-L1", "-a0"}, Lines({kCreateKey}), {}},
+        {"PDInstantSecureErase", {"-PDInstantSecureErase", "-PhysDrv[252:7]", "-Force", "-a0"}, LockedForeignDrive,
+         {{0x02020000, "a reprovision flag that cannot be read counts as clear; the erase flags read the record again"}}},
         // Background work.
         {"PdClearStart", {"-PDClear", "-Start", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
         {"PdClearStop", {"-PDClear", "-Stop", "-PhysDrv[252:7]", "-a0"},

@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::uint32_t kErase = 0x020C0100, kReprovision = 0x020C0300, kMakeSecure = 0x030C0000;
 
-class DriveSecurityTest : public DriveRulesTest {
+class SimDriveSecurityTest : public DriveRulesTest {
 protected:
     // Drive security on and a key held; drive 23 locked by the key of a foreign configuration
     // that also names drive 24; drive 26 a hot spare.
@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(DriveSecurityTest, InstantEraseRefusalsChangeNothing)
+TEST_F(SimDriveSecurityTest, InstantEraseRefusalsChangeNothing)
 {
     Json c = SecureController();
     c["drives"][5]["security"] = Json::array();  // 25 cannot encrypt
@@ -59,7 +59,7 @@ TEST_F(DriveSecurityTest, InstantEraseRefusalsChangeNothing)
     EXPECT_EQ(Erase(23), 73u);
 }
 
-TEST_F(DriveSecurityTest, ALockedForeignDriveIsErasedAndUsableAgain)
+TEST_F(SimDriveSecurityTest, ALockedForeignDriveIsErasedAndUsableAgain)
 {
     Start(SecureController());
     EXPECT_EQ(SecurityByte(23), 0x1Fu);
@@ -78,7 +78,7 @@ TEST_F(DriveSecurityTest, ALockedForeignDriveIsErasedAndUsableAgain)
     EXPECT_EQ(EventCodes(), expected);
 }
 
-TEST_F(DriveSecurityTest, ReprovisioningOnlyWhatTheControllerMarks)
+TEST_F(SimDriveSecurityTest, ReprovisioningOnlyWhatTheControllerMarks)
 {
     Json c = SecureController();
     c["drives"][4]["reprovision_allowed"] = true;
@@ -97,7 +97,7 @@ TEST_F(DriveSecurityTest, ReprovisioningOnlyWhatTheControllerMarks)
     EXPECT_EQ(EventCodes().back(), "0x000000F7");
 }
 
-TEST_F(DriveSecurityTest, SecuringCoversTheDriveGroupAndDeletingErasesItsDrives)
+TEST_F(SimDriveSecurityTest, SecuringCoversTheDriveGroupAndDeletingErasesItsDrives)
 {
     Json c = SecureController();
     c["config"]["virtual_drives"].push_back({{"target_id", 2}, {"raid_level", 5}, {"arrays", {1}}, {"seq", 7}});
@@ -125,7 +125,7 @@ TEST_F(DriveSecurityTest, SecuringCoversTheDriveGroupAndDeletingErasesItsDrives)
     EXPECT_EQ(FwState(20), 0u);
 }
 
-TEST_F(DriveSecurityTest, SecuringNeedsDriveSecurityAndAKey)
+TEST_F(SimDriveSecurityTest, SecuringNeedsDriveSecurityAndAKey)
 {
     Json c = SecureController();
     c["info"]["status_flags"] = Json::array();

@@ -28,6 +28,7 @@
 #include "parsers/LdDelParsedObject.h"
 #include "parsers/LdBbtParsedObject.h"
 #include "parsers/LdExpansionParsedObject.h"
+#include "parsers/LdMakeSecureParser.h"
 #include "parsers/LdInfoParsedObject.h"
 #include "parsers/LdMirrorParsedObject.h"
 #include "parsers/LdOperationParsedObject.h"
@@ -210,7 +211,8 @@ bool Describe(const ParsedObject* object, Text& t)
         t.Numbers("lds", o->GetLdList()).Field("source", o->GetDataSrc()).Field("force", o->GetForce());
     } else if (dynamic_cast<const LdExpansionInfoParsedObject*>(object) ||
                dynamic_cast<const LdBbtEntriesParsedObject*>(object) ||
-               dynamic_cast<const LdBBMClearParsedObject*>(object)) {
+               dynamic_cast<const LdBBMClearParsedObject*>(object) ||
+               dynamic_cast<const LdMakeSecureParsedObject*>(object)) {
         t.Numbers("lds", static_cast<const LdParsedObject*>(object)->GetLdList());
     } else if (auto* o = dynamic_cast<const PdFwDownloadPo*>(object)) {
         t.Field("file", std::string(o->GetFileName().GetCStr())).Field("mode", o->GetMode());

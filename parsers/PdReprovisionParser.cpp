@@ -1,0 +1,36 @@
+#include "parsers/PdReprovisionParser.h"
+
+#include <memory>
+
+#include "cmdtool/Grammar.h"
+#include "cmdtool/ParserFactory.h"
+#include "cmdtool/TokenIds.h"
+
+namespace {
+const ParserFactoryRegistration<PdReprovisionParser> kRegisterParser{TOKEN_PDINSTANTSECUREERASE, TOKEN_PDREPROVISION};
+const GrammarRegistration kRegisterEraseGrammar(TOKEN_PDINSTANTSECUREERASE, {"PDINSTANTSECUREERASE DRV [FORCE] SEL"});
+const GrammarRegistration kRegisterReprovisionGrammar(TOKEN_PDREPROVISION, {"PDREPROVISION DRV [FORCE] SEL"});
+}  // namespace
+
+PdReprovisionParser::PdReprovisionParser(u16 commandToken) : PdDriveListParser(commandToken)
+{
+    AddKeyword(TOKEN_PDINSTANTSECUREERASE, "PDInstantSecureErase");
+    AddKeyword(TOKEN_PDREPROVISION, "PdReprovision");
+    AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
+    AddKeyword(TOKEN_FORCE, "Force");
+    AddKeyword(TOKEN_A, "a");
+    AddKeyword(TOKEN_AALL, "aAll");
+    AddFlag(TOKEN_FORCE, &force_);
+}
+
+ParsedObjects PdReprovisionParser::ParseCommand(ArrayList<Token*>* tokens)
+{
+    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList())
+        return nullptr;
+    const SharedDriveList drives = TakeDriveList();
+    const u16 commandId = GetCommandId();
+    const u8 force = force_;
+    return MakePerAdapter([&drives, commandId, force](u8 adapter) {
+        return std::make_unique<PdReprovisionParsedObject>(commandId, drives, force, adapter);
+    });
+}
