@@ -3,10 +3,14 @@
 // destroyed), a locked foreign drive erased and used again, the flags read from the bytes the
 // controller reports, refusals that send nothing, and failed requests.
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "cmdtool/SharedDriveList.h"
 #include "commands/SecurityTestSupport.h"
+#include "parsers/PdReprovisionParser.h"
+#include "support/ParseLine.h"
 
 namespace {
 
@@ -279,6 +283,25 @@ TEST_F(DriveSecurityTest, MakeSecureWithoutVirtualDrivesAndTheAllMarker)
     // 64 is no virtual drive of the user's: it does not stand for all of them.
     EXPECT_EQ(Tool({"-LDMakeSecure", "-L64", "-a0"}).out,
               "Failed to parse command. Use -h option for usage.\n" + kExitMinus1);
+}
+
+TEST(PdInstantSecureEraseParse, EveryObjectAndCloneSharesOneDriveList)
+{
+    const u32 before = SharedDriveList::OwnerCount();
+    {
+        ParsedObjects parsed = ParseLine("-PDInstantSecureErase -PhysDrv[252:1,?:2] -Force -aALL");
+        auto* object = FirstParsed<PdReprovisionParsedObject>(parsed);
+        ASSERT_NE(object, nullptr);
+        std::unique_ptr<ParsedObject> clone(object->Clone());
+        auto* copy = dynamic_cast<PdReprovisionParsedObject*>(clone.get());
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(copy->GetPdList(), object->GetPdList());
+        EXPECT_EQ(copy->GetForce(), 1);
+        EXPECT_EQ(copy->GetPdList()->GetAt(1)->GetEnclId(), 0xCCCC);
+        EXPECT_EQ(SharedDriveList::OwnerCount(), before + 2);
+    }
+    EXPECT_EQ(SharedDriveList::OwnerCount(), before);
+    EXPECT_EQ(ParseLine("-PDInstantSecureErase -Force -a0"), nullptr);
 }
 
 }  // namespace
