@@ -1,6 +1,7 @@
 // The printers of the drive performance statistics: the longest commands, the response-time
 // histogram, the running-average row and the extended counters, with the conversion of the
 // controller's time stamps.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -203,5 +204,7 @@ void DpmStatCp::FormatTimestamp(u32 stamp, char text[32])
             break;
         days -= length;
     }
-    std::snprintf(text, 32, "%02d-%02u-%02u,%02u:%02u:%02u ", year - 2000, month + 1, days + 1, hours, minutes, secs);
+    // Past the month walk fewer than 31 days are left; the bound tells the compiler so too.
+    const u32 day = std::min<u32>(days, 30) + 1;
+    std::snprintf(text, 32, "%02d-%02u-%02u,%02u:%02u:%02u ", year - 2000, month + 1, day, hours, minutes, secs);
 }
