@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 bool GrammarSet::Add(u16 commandTokenId, std::initializer_list<const char*> forms)
 {
@@ -44,19 +46,61 @@ bool GrammarSet::HasErrors(const char** message) const
     return !firstError_.empty();
 }
 
+namespace {
+
+// Forms registered and not compiled yet, in the order of registration.
+struct PendingForms {
+    u16 commandTokenId;
+    std::vector<const char*> forms;
+};
+
+std::vector<PendingForms>& Pending()
+{
+    static std::vector<PendingForms> pending;
+    return pending;
+}
+
+}  // namespace
+
 GrammarSet& Grammar::Forms()
 {
     static GrammarSet forms;
     return forms;
 }
 
-int Grammar::Check(const ArrayList<Token*>& tokens) { return Forms().Check(tokens); }
+void Grammar::CompilePending(u16 commandTokenId, bool all)
+{
+    std::vector<PendingForms>& pending = Pending();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        PendingForms& entry = pending[i];
+        if (all || entry.commandTokenId == commandTokenId) {
+            const std::vector<const char*> forms = std::move(entry.forms);
+            for (const char* form : forms)
+                Forms().Add(entry.commandTokenId, {form});
+            continue;
+        }
+        if (kept != i)
+            pending[kept] = std::move(entry);
+        ++kept;
+    }
+    pending.resize(kept);
+}
+
+int Grammar::Check(const ArrayList<Token*>& tokens)
+{
+    if (tokens.GetCount() != 0 && tokens.GetAt(0) != nullptr && !Pending().empty())
+        CompilePending(tokens.GetAt(0)->GetId(), false);
+    return Forms().Check(tokens);
+}
 
 void Grammar::Register(u16 commandTokenId, std::initializer_list<const char*> forms)
 {
+#ifdef NDEBUG
+    Pending().push_back({commandTokenId, std::vector<const char*>(forms)});
+#else
     if (Forms().Add(commandTokenId, forms))
         return;
-#ifndef NDEBUG
     const char* message = nullptr;
     Forms().HasErrors(&message);
     std::fprintf(stderr, "Grammar: %s\n", message ? message : "a form does not compile");
@@ -64,4 +108,10 @@ void Grammar::Register(u16 commandTokenId, std::initializer_list<const char*> fo
 #endif
 }
 
-bool Grammar::HasErrors(const char** message) { return Forms().HasErrors(message); }
+bool Grammar::HasErrors(const char** message) { return Registered().HasErrors(message); }
+
+const GrammarSet& Grammar::Registered()
+{
+    CompilePending(0, true);
+    return Forms();
+}

@@ -62,18 +62,22 @@ public:
     // -1 otherwise (also for a first token without forms).
     static int Check(const ArrayList<Token*>& tokens);
 
-    // Registers forms for a command token id. A form that does not compile aborts start-up in
-    // debug builds and is reported by HasErrors() (a test checks it).
+    // Registers forms for a command token id. The texts are kept as they are (string literals)
+    // and compiled when a line of that command is first checked, so a run compiles only its
+    // own command's forms. A form that does not compile aborts start-up in debug builds and is
+    // reported by HasErrors() (a test checks it).
     static void Register(u16 commandTokenId, std::initializer_list<const char*> forms);
 
-    // True when a registered form failed to compile; `message` names it.
+    // True when a registered form failed to compile; `message` names it. Compiles every form.
     static bool HasErrors(const char** message = nullptr);
 
-    // The registered forms.
-    static const GrammarSet& Registered() { return Forms(); }
+    // The registered forms, all compiled.
+    static const GrammarSet& Registered();
 
 private:
     static GrammarSet& Forms();
+    // Compiles the registered forms of one command id, or of every id when `all`.
+    static void CompilePending(u16 commandTokenId, bool all);
 };
 
 // Static registration of a command's forms beside its parser.
