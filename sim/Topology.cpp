@@ -6,9 +6,18 @@ namespace sim {
 
 const Drive* FindDrive(const Controller& controller, u16 deviceId)
 {
-    for (const Drive& d : controller.drives) {
-        if (d.deviceId == deviceId)
-            return &d;
+    // Device ids are unique within a controller, and reports ask for drive after drive in list
+    // order: the drive after the one found last is tried first. The library serves one session
+    // on the caller's thread (see JsonReader.cpp), so a plain variable does.
+    static std::size_t next = 0;
+    const std::vector<Drive>& drives = controller.drives;
+    if (next < drives.size() && drives[next].deviceId == deviceId)
+        return &drives[next++];
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        if (drives[i].deviceId == deviceId) {
+            next = i + 1;
+            return &drives[i];
+        }
     }
     return nullptr;
 }
