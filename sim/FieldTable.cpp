@@ -113,7 +113,7 @@ u64 ReadFieldValue(const JsonValue& value, const std::string& path, FieldKind ki
     Fail(path, "expected one of " + choices);
 }
 
-u64 ReadChoice(ObjectReader& reader, const char* key, std::span<const EnumName> names, u64 fallback)
+u64 ReadChoice(ObjectReader& reader, std::string_view key, std::span<const EnumName> names, u64 fallback)
 {
     const auto value = reader.Take(key);
     if (!value)

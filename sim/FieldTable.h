@@ -52,7 +52,7 @@ constexpr u64 kMaxStripCode = 31;
 
 u64 ReadFieldValue(const JsonValue& value, const std::string& path, FieldKind kind, u64 max, std::span<const EnumName> names);
 // The optional field `key` as one of the names; `fallback` when it is absent.
-u64 ReadChoice(ObjectReader& reader, const char* key, std::span<const EnumName> names, u64 fallback);
+u64 ReadChoice(ObjectReader& reader, std::string_view key, std::span<const EnumName> names, u64 fallback);
 Json FieldValueJson(u64 value, FieldKind kind, std::span<const EnumName> names);
 // "0x" and `digits` upper-case hexadecimal digits.
 std::string HexText(u64 value, int digits);

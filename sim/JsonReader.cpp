@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <new>
+#include <type_traits>
 
 namespace sim {
 
@@ -138,17 +140,6 @@ JsonValue Parse(simdjson::dom::parser& parser, std::string_view text, std::strin
             return parsed.value_unsafe();
     }
     throw StateError(std::string("parse error: ") + simdjson::error_message(parsed.error()));
-}
-
-std::size_t CountFields(const simdjson::dom::object& object)
-{
-    std::size_t count = object.size();
-    if (count == 0xFFFFFF) {  // the count saturates there
-        count = 0;
-        for (auto it = object.begin(); it != object.end(); ++it)
-            ++count;
-    }
-    return count;
 }
 
 // A text "0x..." of at most 16 hexadecimal digits whose value is at most `max`.
@@ -292,72 +283,64 @@ ObjectReader::ObjectReader(const JsonValue& object, std::string path) : path_(st
 {
     if (object.type() != element_type::OBJECT)
         Fail(path_.empty() ? "state" : path_, "expected an object");
-    object_ = object.get_object().value_unsafe();
-    count_ = CountFields(object_);
-    cursor_ = object_.begin();
+    const simdjson::dom::object fields = object.get_object().value_unsafe();
+    const std::size_t size = fields.size();  // saturates at 0xFFFFFF; then the walk below counts
+    if (size > kInlineFields) {
+        more_.reserve(size);
+        for (auto it = fields.begin(); it != fields.end(); ++it)
+            more_.push_back({it.key(), it, false});
+        fields_ = more_.data();
+        count_ = more_.size();
+    } else {
+        static_assert(std::is_trivially_destructible_v<Field>);
+        fields_ = reinterpret_cast<Field*>(inline_);
+        for (auto it = fields.begin(); it != fields.end(); ++it)
+            new (&fields_[count_++]) Field{it.key(), it, false};
+    }
+    for (std::size_t i = 0; i < count_; ++i) {
+        const std::size_t bit = KeyBit(fields_[i].key);
+        keyBits_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
     last_ = count_;
-    for (auto it = object_.begin(); it != object_.end(); ++it)
-        keyBits_ |= KeyBit(it.key());
-    if (count_ > kInlineFlags)
-        moreTaken_.assign(count_, false);
 }
 
-bool ObjectReader::Taken(std::size_t i) const
-{
-    return count_ > kInlineFlags ? bool(moreTaken_[i]) : ((inlineTaken_[i / 64] >> (i % 64)) & 1) != 0;
-}
-
-void ObjectReader::MarkTaken(std::size_t i)
-{
-    if (count_ > kInlineFlags)
-        moreTaken_[i] = true;
-    else
-        inlineTaken_[i / 64] |= std::uint64_t{1} << (i % 64);
-}
-
-std::string ObjectReader::PathOf(const char* key) const
+std::string ObjectReader::PathOf(std::string_view key) const
 {
     if (path_.empty())
-        return key;
-    const std::size_t length = std::strlen(key);
+        return std::string(key);
     std::string path;
-    path.reserve(path_.size() + 1 + length);
+    path.reserve(path_.size() + 1 + key.size());
     path += path_;
     path += '.';
-    path.append(key, length);
+    path += key;
     return path;
 }
 
-std::uint64_t ObjectReader::KeyBit(std::string_view key)
+std::size_t ObjectReader::KeyBit(std::string_view key)
 {
     if (key.empty())
-        return 1;
-    const unsigned hash = static_cast<unsigned>(key.size()) * 7u + static_cast<unsigned char>(key.front()) * 3u +
-                          static_cast<unsigned char>(key.back());
-    return std::uint64_t{1} << (hash % 64);
+        return 0;
+    const auto at = [&](std::size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(key[i])); };
+    const unsigned hash = static_cast<unsigned>(key.size()) * 61u + at(0) * 7u + at(key.size() / 2) * 3u +
+                          at(key.size() - 1);
+    return hash % kKeyBits;
 }
 
 std::optional<JsonValue> ObjectReader::Take(std::string_view key)
 {
-    if ((keyBits_ & KeyBit(key)) == 0)
+    if (!MayHold(key))
         return std::nullopt;
-    if (last_ < count_ && lastAt_.key_equals(key))
-        return lastAt_.value();
+    if (last_ < count_ && Equal(last_, key))
+        return fields_[last_].at.value();
     if (!t_firstFound)
         return TakeLast(key);
     for (std::size_t k = 0; k < count_; ++k) {
-        if (next_ == count_) {
-            next_ = 0;
-            cursor_ = object_.begin();
-        }
-        const std::size_t i = next_++;
-        const auto at = cursor_;
-        ++cursor_;
-        if (at.key_equals(key)) {
-            MarkTaken(i);
+        const std::size_t i = next_;
+        next_ = next_ + 1 == count_ ? 0 : next_ + 1;
+        if (Equal(i, key)) {
+            fields_[i].taken = true;
             last_ = i;
-            lastAt_ = at;
-            return at.value();
+            return fields_[i].at.value();
         }
     }
     return std::nullopt;
@@ -366,20 +349,18 @@ std::optional<JsonValue> ObjectReader::Take(std::string_view key)
 // Every occurrence of the key is taken; the last one counts.
 std::optional<JsonValue> ObjectReader::TakeLast(std::string_view key)
 {
-    std::size_t i = 0;
-    for (auto it = object_.begin(); it != object_.end(); ++it, ++i) {
-        if (it.key_equals(key)) {
-            MarkTaken(i);
+    for (std::size_t i = 0; i < count_; ++i) {
+        if (Equal(i, key)) {
+            fields_[i].taken = true;
             last_ = i;
-            lastAt_ = it;
         }
     }
-    if (last_ < count_ && lastAt_.key_equals(key))
-        return lastAt_.value();
+    if (last_ < count_ && Equal(last_, key))
+        return fields_[last_].at.value();
     return std::nullopt;
 }
 
-u64 ObjectReader::Unsigned(const char* key, u64 max, u64 fallback)
+u64 ObjectReader::Unsigned(std::string_view key, u64 max, u64 fallback)
 {
     const auto value = Take(key);
     if (!value)
@@ -388,13 +369,13 @@ u64 ObjectReader::Unsigned(const char* key, u64 max, u64 fallback)
     return IsUnsignedUpTo(*value, max, n) ? n : AsUnsigned(*value, PathOf(key), max);
 }
 
-std::int64_t ObjectReader::Signed(const char* key, std::int64_t min, std::int64_t max, std::int64_t fallback)
+std::int64_t ObjectReader::Signed(std::string_view key, std::int64_t min, std::int64_t max, std::int64_t fallback)
 {
     const auto value = Take(key);
     return value ? AsSigned(*value, PathOf(key), min, max) : fallback;
 }
 
-u64 ObjectReader::Hex(const char* key, u64 max, u64 fallback)
+u64 ObjectReader::Hex(std::string_view key, u64 max, u64 fallback)
 {
     const auto value = Take(key);
     if (!value)
@@ -407,7 +388,7 @@ u64 ObjectReader::Hex(const char* key, u64 max, u64 fallback)
     return AsHex(*value, PathOf(key), max);
 }
 
-bool ObjectReader::Bool(const char* key, bool fallback)
+bool ObjectReader::Bool(std::string_view key, bool fallback)
 {
     const auto value = Take(key);
     if (!value)
@@ -415,7 +396,7 @@ bool ObjectReader::Bool(const char* key, bool fallback)
     return value->type() == element_type::BOOL ? value->get_bool().value_unsafe() : AsBool(*value, PathOf(key));
 }
 
-std::string ObjectReader::Text(const char* key, std::size_t maxLength, const std::string& fallback)
+std::string ObjectReader::Text(std::string_view key, std::size_t maxLength, const std::string& fallback)
 {
     const auto value = Take(key);
     if (!value)
@@ -425,17 +406,16 @@ std::string ObjectReader::Text(const char* key, std::size_t maxLength, const std
 
 void ObjectReader::Finish() const
 {
-    std::size_t i = 0;
-    for (auto it = object_.begin(); it != object_.end(); ++it, ++i) {
-        if (Taken(i))
+    for (std::size_t i = 0; i < count_; ++i) {
+        if (fields_[i].taken)
             continue;
         if (t_firstFound) {  // a field given twice, of which the other one was taken?
-            for (auto other = object_.begin(); other != object_.end(); ++other) {
-                if (other != it && other.key_equals(it.key()))
+            for (std::size_t other = 0; other < count_; ++other) {
+                if (other != i && Equal(other, fields_[i].key))
                     throw RepeatedKey{};
             }
         }
-        Fail(path_.empty() ? "state" : path_, "unknown field \"" + std::string(it.key()) + "\"");
+        Fail(path_.empty() ? "state" : path_, "unknown field \"" + std::string(fields_[i].key) + "\"");
     }
 }
 

@@ -20,11 +20,13 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <simdjson.h>
 
@@ -67,49 +69,64 @@ bool IsFraction(const JsonValue& value, double& number);
 class ObjectReader {
 public:
     ObjectReader(const JsonValue& object, std::string path);
+    ObjectReader(const ObjectReader&) = delete;
+    ObjectReader& operator=(const ObjectReader&) = delete;
 
     // The value of a field, or nothing when it is absent. Marks the field as read; taking the same
     // key again right away gives the same field.
     std::optional<JsonValue> Take(std::string_view key);
-    std::string PathOf(const char* key) const;
+    std::string PathOf(std::string_view key) const;
     const std::string& Path() const { return path_; }
 
-    u64 Unsigned(const char* key, u64 max, u64 fallback);
-    u64 Hex(const char* key, u64 max, u64 fallback);
-    std::int64_t Signed(const char* key, std::int64_t min, std::int64_t max, std::int64_t fallback);
-    bool Bool(const char* key, bool fallback);
-    std::string Text(const char* key, std::size_t maxLength, const std::string& fallback = "");
+    u64 Unsigned(std::string_view key, u64 max, u64 fallback);
+    u64 Hex(std::string_view key, u64 max, u64 fallback);
+    std::int64_t Signed(std::string_view key, std::int64_t min, std::int64_t max, std::int64_t fallback);
+    bool Bool(std::string_view key, bool fallback);
+    std::string Text(std::string_view key, std::size_t maxLength, const std::string& fallback = "");
 
     // Fails when the object holds a field that was not read.
     void Finish() const;
 
 private:
-    static constexpr std::size_t kInlineFlags = 128;
+    // A field of the object, found once when the reader is made.
+    struct Field {
+        std::string_view key;
+        simdjson::dom::object::iterator at;
+        bool taken = false;
+    };
+    static constexpr std::size_t kInlineFields = 40;
+    static constexpr std::size_t kKeyBits = 256;
 
-    bool Taken(std::size_t i) const;
-    void MarkTaken(std::size_t i);
+    bool Equal(std::size_t i, std::string_view key) const
+    {
+        return fields_[i].key.size() == key.size() && std::memcmp(fields_[i].key.data(), key.data(), key.size()) == 0;
+    }
     std::optional<JsonValue> TakeLast(std::string_view key);
-    // A bit per key of the object, by its length and end letters: a key whose bit is clear is
-    // absent, and so optional fields that are not given cost no search.
-    static std::uint64_t KeyBit(std::string_view key);
+    // A bit per key of the object, by its length and letters: a key whose bit is clear is absent,
+    // and so optional fields that are not given cost no search.
+    static std::size_t KeyBit(std::string_view key);
+    bool MayHold(std::string_view key) const
+    {
+        const std::size_t bit = KeyBit(key);
+        return ((keyBits_[bit / 64] >> (bit % 64)) & 1) != 0;
+    }
 
-    simdjson::dom::object object_;
     std::string path_;
     std::size_t count_ = 0;
     // Fields are mostly read in file order: the search for the next starts after the one found
-    // last, at `next_` (its iterator `cursor_`), and wraps around.
+    // last, at `next_`, and wraps around.
     std::size_t next_ = 0;
-    simdjson::dom::object::iterator cursor_;
     std::size_t last_ = 0;  // the field found last (count_ when none)
-    simdjson::dom::object::iterator lastAt_;
-    std::uint64_t inlineTaken_[kInlineFlags / 64] = {};
-    std::vector<bool> moreTaken_;  // objects of more fields
-    std::uint64_t keyBits_ = 0;
+    Field* fields_;
+    // The fields of a small object, made as they are found (no work for the unused ones).
+    alignas(Field) unsigned char inline_[kInlineFields * sizeof(Field)];
+    std::vector<Field> more_;  // objects of more fields
+    std::uint64_t keyBits_[kKeyBits / 64] = {};
 };
 
 // Reads the optional object field `key` with `read(ObjectReader&)` and checks it for unknown fields.
 template <class Read>
-void ReadObject(ObjectReader& parent, const char* key, Read read)
+void ReadObject(ObjectReader& parent, std::string_view key, Read read)
 {
     if (const auto value = parent.Take(key)) {
         ObjectReader reader(*value, parent.PathOf(key));
@@ -137,7 +154,7 @@ void ReadItems(const JsonValue& value, const std::string& path, std::size_t maxI
 // Reads the optional list field `key` (at most `maxItems` entries) item by item with
 // `read(const JsonValue& item, const std::string& itemPath)`.
 template <class Read>
-void ReadList(ObjectReader& parent, const char* key, std::size_t maxItems, Read read)
+void ReadList(ObjectReader& parent, std::string_view key, std::size_t maxItems, Read read)
 {
     if (const auto value = parent.Take(key))
         ReadItems(*value, parent.PathOf(key), maxItems, read);
