@@ -235,23 +235,30 @@ TEST(StateReaderTest, AbsentKeysGiveTheFallbackWhateverTheKeysTheyResemble)
 
 TEST(StateReaderTest, LargeObjectsAreCheckedForUnknownFields)
 {
-    std::string text = "{";
-    for (int i = 0; i < 300; ++i)
-        text += (i ? ",\"k" : "\"k") + std::to_string(i) + "\":" + std::to_string(i);
-    text += "}";
-    const auto readAllBut = [](int skipped) {
-        return [skipped](sim::ObjectReader& r) {
-            std::uint64_t sum = 0;
-            for (int i = 299; i >= 0; --i) {  // against the file's order
-                if (i != skipped)
-                    sum += r.Unsigned(("k" + std::to_string(i)).c_str(), 1000, 0);
-            }
-            return std::to_string(sum);
+    // Sizes around the number of fields a reader keeps without allocating, and far past it.
+    for (const int size : {40, 41, 300}) {
+        std::string text = "{";
+        for (int i = 0; i < size; ++i)
+            text += (i ? ",\"k" : "\"k") + std::to_string(i) + "\":" + std::to_string(i);
+        const std::string repeated = text + ",\"k7\":1000}";
+        text += "}";
+        const auto readAllBut = [size](int skipped) {
+            return [size, skipped](sim::ObjectReader& r) {
+                std::uint64_t sum = 0;
+                for (int i = size - 1; i >= 0; --i) {  // against the file's order
+                    if (i != skipped)
+                        sum += r.Unsigned(("k" + std::to_string(i)).c_str(), 1000, 0);
+                }
+                return std::to_string(sum);
+            };
         };
-    };
-    EXPECT_EQ(ReadObjectText(text, readAllBut(-1)), std::to_string(299 * 300 / 2));
-    EXPECT_EQ(ReadObjectText(text, readAllBut(77)), "o: unknown field \"k77\"");
-    EXPECT_EQ(ReadObjectText(text, readAllBut(250)), "o: unknown field \"k250\"");
+        const std::string all = std::to_string(size * (size - 1) / 2);
+        EXPECT_EQ(ReadObjectText(text, readAllBut(-1)), all) << size;
+        EXPECT_EQ(ReadObjectText(text, readAllBut(7)), "o: unknown field \"k7\"") << size;
+        EXPECT_EQ(ReadObjectText(text, readAllBut(size - 1)), "o: unknown field \"k" + std::to_string(size - 1) + "\"")
+            << size;
+        EXPECT_EQ(ReadObjectText(repeated, readAllBut(-1)), std::to_string(size * (size - 1) / 2 - 7 + 1000)) << size;
+    }
 }
 
 // A small state of every kind of field: controller settings, topology, configuration, background
