@@ -62,7 +62,7 @@ Drive ReadDrive(ObjectReader& r)
     const auto enclosure = r.Take("enclosure");
     d.enclosure = !enclosure || enclosure->is_null()
                       ? kNoEnclosure
-                      : static_cast<u16>(AsUnsigned(*enclosure, r.PathOf("enclosure"), 0xFFFE));
+                      : static_cast<u16>(r.UnsignedOf(*enclosure, "enclosure", 0xFFFE));
     d.slot = static_cast<u8>(r.Unsigned("slot", 0xFF, 0));
     d.state = static_cast<DriveState>(ReadChoice(r, "state", kDriveStates, 0));
     d.interface = static_cast<DriveInterface>(ReadChoice(r, "interface", kInterfaces, 0));
@@ -85,7 +85,8 @@ Drive ReadDrive(ObjectReader& r)
     d.piFormatted = r.Bool("pi_formatted", false);
     d.spunDown = r.Bool("spun_down", false);
     d.reprovisionAllowed = r.Bool("reprovision_allowed", false);
-    if (const auto security = r.Take("security"))
+    const auto security = r.Take("security");
+    if (security && !(security->is_array() && security->get_array().value_unsafe().size() == 0))
         d.security = ReadNameSet(*security, r.PathOf("security"), DriveSecurityBits());
     d.sectorSize = static_cast<u16>(r.Unsigned("sector_size", 0xFFFF, 0));
     d.bridge = r.Bool("bridge", false);

@@ -149,12 +149,17 @@ bool ParseHexText(std::string_view text, u64 max, u64& n)
     n = 0;
     bool fits = prefixed && text.size() <= 2 + 16;
     for (std::size_t i = 2; fits && i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (!std::isxdigit(c)) {
+        const char c = text[i];
+        unsigned digit = 0;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<unsigned>(c - '0');
+        else if (c >= 'a' && c <= 'f')
+            digit = static_cast<unsigned>(c - 'a' + 10);
+        else if (c >= 'A' && c <= 'F')
+            digit = static_cast<unsigned>(c - 'A' + 10);
+        else
             fits = false;
-            break;
-        }
-        n = (n << 4) | static_cast<u64>(std::isdigit(c) ? c - '0' : std::tolower(c) - 'a' + 10);
+        n = (n << 4) | digit;
     }
     return fits && n <= max;
 }
@@ -279,10 +284,27 @@ bool IsFraction(const JsonValue& value, double& number)
     return true;
 }
 
-ObjectReader::ObjectReader(const JsonValue& object, std::string path) : path_(std::move(path))
+ObjectReader::ObjectReader(const JsonValue& object, std::string path) : path_(std::move(path)) { Gather(object); }
+
+ObjectReader::ObjectReader(const JsonValue& object, const ObjectReader& parent, std::string_view key)
+    : parent_(&parent), key_(key)
+{
+    Gather(object);
+}
+
+const std::string& ObjectReader::Path() const
+{
+    if (parent_ != nullptr) {
+        path_ = parent_->PathOf(key_);
+        parent_ = nullptr;
+    }
+    return path_;
+}
+
+void ObjectReader::Gather(const JsonValue& object)
 {
     if (object.type() != element_type::OBJECT)
-        Fail(path_.empty() ? "state" : path_, "expected an object");
+        Fail(Path().empty() ? "state" : Path(), "expected an object");
     const simdjson::dom::object fields = object.get_object().value_unsafe();
     const std::size_t size = fields.size();  // saturates at 0xFFFFFF; then the walk below counts
     if (size > kInlineFields) {
@@ -306,11 +328,12 @@ ObjectReader::ObjectReader(const JsonValue& object, std::string path) : path_(st
 
 std::string ObjectReader::PathOf(std::string_view key) const
 {
-    if (path_.empty())
+    const std::string& at = Path();
+    if (at.empty())
         return std::string(key);
     std::string path;
-    path.reserve(path_.size() + 1 + key.size());
-    path += path_;
+    path.reserve(at.size() + 1 + key.size() + 16);  // room for an item's index
+    path += at;
     path += '.';
     path += key;
     return path;
@@ -363,10 +386,13 @@ std::optional<JsonValue> ObjectReader::TakeLast(std::string_view key)
 u64 ObjectReader::Unsigned(std::string_view key, u64 max, u64 fallback)
 {
     const auto value = Take(key);
-    if (!value)
-        return fallback;
+    return value ? UnsignedOf(*value, key, max) : fallback;
+}
+
+u64 ObjectReader::UnsignedOf(const JsonValue& value, std::string_view key, u64 max) const
+{
     u64 n = 0;
-    return IsUnsignedUpTo(*value, max, n) ? n : AsUnsigned(*value, PathOf(key), max);
+    return IsUnsignedUpTo(value, max, n) ? n : AsUnsigned(value, PathOf(key), max);
 }
 
 std::int64_t ObjectReader::Signed(std::string_view key, std::int64_t min, std::int64_t max, std::int64_t fallback)
@@ -415,7 +441,7 @@ void ObjectReader::Finish() const
                     throw RepeatedKey{};
             }
         }
-        Fail(path_.empty() ? "state" : path_, "unknown field \"" + std::string(fields_[i].key) + "\"");
+        Fail(Path().empty() ? "state" : Path(), "unknown field \"" + std::string(fields_[i].key) + "\"");
     }
 }
 

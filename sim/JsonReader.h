@@ -69,6 +69,9 @@ bool IsFraction(const JsonValue& value, double& number);
 class ObjectReader {
 public:
     ObjectReader(const JsonValue& object, std::string path);
+    // The object field `key` of `parent`, which outlives it: its path is built only when a
+    // fault names it.
+    ObjectReader(const JsonValue& object, const ObjectReader& parent, std::string_view key);
     ObjectReader(const ObjectReader&) = delete;
     ObjectReader& operator=(const ObjectReader&) = delete;
 
@@ -76,13 +79,15 @@ public:
     // key again right away gives the same field.
     std::optional<JsonValue> Take(std::string_view key);
     std::string PathOf(std::string_view key) const;
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const;
 
     u64 Unsigned(std::string_view key, u64 max, u64 fallback);
     u64 Hex(std::string_view key, u64 max, u64 fallback);
     std::int64_t Signed(std::string_view key, std::int64_t min, std::int64_t max, std::int64_t fallback);
     bool Bool(std::string_view key, bool fallback);
     std::string Text(std::string_view key, std::size_t maxLength, const std::string& fallback = "");
+    // A value taken from the field `key` as a whole number up to `max`.
+    u64 UnsignedOf(const JsonValue& value, std::string_view key, u64 max) const;
 
     // Fails when the object holds a field that was not read.
     void Finish() const;
@@ -111,7 +116,11 @@ private:
         return ((keyBits_[bit / 64] >> (bit % 64)) & 1) != 0;
     }
 
-    std::string path_;
+    void Gather(const JsonValue& object);
+
+    mutable std::string path_;
+    mutable const ObjectReader* parent_ = nullptr;  // while the path is not built
+    std::string_view key_;
     std::size_t count_ = 0;
     // Fields are mostly read in file order: the search for the next starts after the one found
     // last, at `next_`, and wraps around.
@@ -129,7 +138,7 @@ template <class Read>
 void ReadObject(ObjectReader& parent, std::string_view key, Read read)
 {
     if (const auto value = parent.Take(key)) {
-        ObjectReader reader(*value, parent.PathOf(key));
+        ObjectReader reader(*value, parent, key);
         read(reader);
         reader.Finish();
     }
@@ -140,9 +149,13 @@ void ReadObject(ObjectReader& parent, std::string_view key, Read read)
 template <class Read>
 void ReadItems(const JsonValue& value, const std::string& path, std::size_t maxItems, Read read)
 {
-    std::string itemPath = path;  // one text for all items, so that long lists build no new ones
+    std::string itemPath;  // one text for all items, so that long lists build no new ones
     std::size_t i = 0;
     for (const JsonValue item : AsArray(value, path, maxItems)) {
+        if (i == 0) {
+            itemPath.reserve(path.size() + 16);
+            itemPath = path;
+        }
         itemPath.resize(path.size());
         itemPath += '[';
         itemPath += std::to_string(i++);

@@ -261,6 +261,34 @@ TEST(StateReaderTest, LargeObjectsAreCheckedForUnknownFields)
     }
 }
 
+TEST(StateReaderTest, HexadecimalTextsAreReadDigitByDigit)
+{
+    const auto hex = [](sim::ObjectReader& r) { return std::to_string(r.Hex("h", 0xFFFF, 7)); };
+    EXPECT_EQ(ReadObjectText(R"({"h":"0xAbC9"})", hex), "43977");
+    EXPECT_EQ(ReadObjectText(R"({"h":"0XfF"})", hex), "255");
+    EXPECT_EQ(ReadObjectText(R"({"h":12})", hex), "12");
+    const std::string refused = "o.h: expected a number or a hexadecimal text \"0x...\" up to 65535";
+    for (const char* text : {R"({"h":"0x"})", R"({"h":"0xg1"})", R"({"h":"0x1G"})", R"({"h":"0x1:"})", R"({"h":"0x/"})",
+                             R"({"h":"0x 1"})", R"({"h":"12"})", R"({"h":"0x10000"})"})
+        EXPECT_EQ(ReadObjectText(text, hex), refused) << text;
+}
+
+TEST(StateReaderTest, FaultsInNestedObjectsNameTheWholePath)
+{
+    const auto nested = [](sim::ObjectReader& r) {
+        std::string out;
+        sim::ReadObject(r, "a", [&](sim::ObjectReader& a) {
+            sim::ReadObject(a, "b", [&](sim::ObjectReader& b) { out = std::to_string(b.Unsigned("n", 9, 0)); });
+        });
+        return out;
+    };
+    EXPECT_EQ(ReadObjectText(R"({"a":{"b":{"n":3}}})", nested), "3");
+    EXPECT_EQ(ReadObjectText(R"({"a":{"b":{"n":30}}})", nested), "o.a.b.n: expected a whole number from 0 to 9");
+    EXPECT_EQ(ReadObjectText(R"({"a":{"b":{"n":3,"x":1}}})", nested), "o.a.b: unknown field \"x\"");
+    EXPECT_EQ(ReadObjectText(R"({"a":{"b":[1]}})", nested), "o.a.b: expected an object");
+    EXPECT_EQ(ReadObjectText(R"({"a":{"y":1,"b":{"n":3}}})", nested), "o.a: unknown field \"y\"");
+}
+
 // A small state of every kind of field: controller settings, topology, configuration, background
 // work, events, faults and patches.
 const char* const kSmallState = R"({"format": 1, "clock": {"now": 763810200, "advance_per_run": 0},
