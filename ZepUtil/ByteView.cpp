@@ -2,18 +2,6 @@
 
 #include <cstring>
 
-u64 ByteView::Get(std::size_t offset, std::size_t width) const
-{
-    if (!Fits(offset, width)) {
-        faulted_ = true;
-        return 0;
-    }
-    u64 value = 0;
-    for (std::size_t i = width; i > 0; --i)
-        value = (value << 8) | data_[offset + i - 1];
-    return value;
-}
-
 std::string ByteView::Text(std::size_t offset, std::size_t width) const
 {
     if (!Fits(offset, width)) {

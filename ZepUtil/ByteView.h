@@ -59,7 +59,17 @@ public:
     ByteView From(std::size_t offset) const { return Sub(offset, offset <= size_ ? size_ - offset : 0); }
 
 private:
-    u64 Get(std::size_t offset, std::size_t width) const;
+    u64 Get(std::size_t offset, std::size_t width) const
+    {
+        if (!Fits(offset, width)) {
+            faulted_ = true;
+            return 0;
+        }
+        u64 value = 0;
+        for (std::size_t i = width; i > 0; --i)
+            value = (value << 8) | data_[offset + i - 1];
+        return value;
+    }
 
     const u8* data_ = nullptr;
     std::size_t size_ = 0;

@@ -1,5 +1,6 @@
 #include "ZepUtil/QuickFormat.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -127,7 +128,8 @@ void AppendFormat(std::string& text, const char* format, ...)
     line[0] = '\0';
     va_list args;
     va_start(args, format);
-    QuickVFormat(line, sizeof line, format, args);
+    const int length = QuickVFormat(line, sizeof line, format, args);
     va_end(args);
-    text += line;
+    if (length > 0)
+        text.append(line, std::min(static_cast<std::size_t>(length), sizeof line - 1));
 }

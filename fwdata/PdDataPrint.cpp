@@ -129,22 +129,20 @@ const char* YesNo(bool flag) { return flag ? "Yes" : "No"; }
 
 // A fixed field of the inquiry data as text, every byte of it, non-printable characters shown
 // as blanks.
-std::string InquiryText(const ByteView& record, TextField field)
+void AppendInquiry(std::string& text, const ByteView& record, TextField field)
 {
     const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
-    std::string text;
     for (u32 i = 0; i < field.width; ++i) {
         const u8 c = inquiry.U8(field.offset + i);
         text += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : ' ';
     }
-    return text;
 }
 
-std::string SizeLine(const char* label, u64 blocks)
+void AppendSizeLine(std::string& text, const char* label, u64 blocks)
 {
     char size[32];
     KBToSizeText(blocks / 2, size);
-    return Format("%s: %s [0x%" PRIx64 " Sectors]\n", label, size, blocks);
+    AppendFormat(text, "%s: %s [0x%" PRIx64 " Sectors]\n", label, size, blocks);
 }
 
 u8 PathCount(const ByteView& record)
@@ -180,10 +178,12 @@ string PdDataFwi::PrintFirmwareState()
     const ByteView r = Record();
     std::string text = Format("Firmware state: %s\n",
                               StateText(r.U16(pdrec::kOffFwState), r.U8(pdrec::kOffPowerState) != 0));
-    text += SizeLine("Raw Size", r.U64(pdrec::kOffRawBlocks));
-    text += SizeLine("Non Coerced Size", r.U64(pdrec::kOffNonCoercedBlocks));
-    text += SizeLine("Coerced Size", r.U64(pdrec::kOffCoercedBlocks));
-    text += "Device Firmware Level: " + InquiryText(r, pdrec::kInqRevision) + "\n";
+    AppendSizeLine(text, "Raw Size", r.U64(pdrec::kOffRawBlocks));
+    AppendSizeLine(text, "Non Coerced Size", r.U64(pdrec::kOffNonCoercedBlocks));
+    AppendSizeLine(text, "Coerced Size", r.U64(pdrec::kOffCoercedBlocks));
+    text += "Device Firmware Level: ";
+    AppendInquiry(text, r, pdrec::kInqRevision);
+    text += '\n';
     const u8 paths = PathCount(r);
     for (u8 i = 0; i < paths; ++i)
         AppendFormat(text, "SAS Address(%d): 0x%" PRIx64 "\n", i, r.U64(pdrec::kOffSasAddresses + sizeof(u64) * i));
@@ -197,10 +197,14 @@ string PdDataFwi::PrintFirmwareState()
         }
     }
     text += "Connected Port Number: " + (ports.empty() ? std::string("None") : ports) + "\n";
-    std::string inquiry = InquiryText(r, pdrec::kInqVendor) + InquiryText(r, pdrec::kInqProduct) +
-                          InquiryText(r, pdrec::kInqSerial);
-    inquiry.erase(inquiry.find_last_not_of(' ') + 1);
-    text += "Inquiry Data: " + inquiry + "\n";
+    text += "Inquiry Data: ";
+    const std::size_t inquiry = text.size();
+    AppendInquiry(text, r, pdrec::kInqVendor);
+    AppendInquiry(text, r, pdrec::kInqProduct);
+    AppendInquiry(text, r, pdrec::kInqSerial);
+    const std::size_t last = text.find_last_not_of(' ');  // trailing blanks are dropped
+    text.erase(last == std::string::npos || last < inquiry ? inquiry : last + 1);
+    text += '\n';
     return string(text.c_str());
 }
 
