@@ -39,7 +39,6 @@
 //   Drive has flagged a S.M.A.R.T alert : Yes | No
 //   (two empty lines follow, so drives printed one after another stand apart)
 #include <cinttypes>
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -49,17 +48,6 @@
 #include "fwdata/layout/PdRecord.h"
 
 namespace {
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...)
-{
-    char line[256];
-    va_list args;
-    va_start(args, format);
-    QuickVFormat(line, sizeof line, format, args);
-    va_end(args);
-    return line;
-}
 
 const char* StateText(u16 state, bool spunDown)
 {
@@ -127,6 +115,9 @@ const char* SpeedText(u8 code)
 
 const char* YesNo(bool flag) { return flag ? "Yes" : "No"; }
 
+// Room for a block of lines, so that it is not copied as it grows.
+constexpr std::size_t kBlockReserve = 1024;
+
 // A fixed field of the inquiry data as text, every byte of it, non-printable characters shown
 // as blanks.
 void AppendInquiry(std::string& text, const ByteView& record, TextField field)
@@ -155,7 +146,9 @@ u8 PathCount(const ByteView& record)
 
 string PdDataFwi::Print()
 {
-    std::string text = Format("Enclosure Device ID: %s\n", EnclosureIdText(entry_.enclDeviceId));
+    std::string text;
+    text.reserve(kBlockReserve);
+    AppendFormat(text, "Enclosure Device ID: %s\n", EnclosureIdText(entry_.enclDeviceId));
     AppendFormat(text, "Slot Number: %d\n", entry_.slot);
     if (LoadRecord() != 0)
         return string(text.c_str());
@@ -176,8 +169,9 @@ string PdDataFwi::PrintFirmwareState()
     if (LoadRecord() != 0)
         return string();
     const ByteView r = Record();
-    std::string text = Format("Firmware state: %s\n",
-                              StateText(r.U16(pdrec::kOffFwState), r.U8(pdrec::kOffPowerState) != 0));
+    std::string text;
+    text.reserve(kBlockReserve);
+    AppendFormat(text, "Firmware state: %s\n", StateText(r.U16(pdrec::kOffFwState), r.U8(pdrec::kOffPowerState) != 0));
     AppendSizeLine(text, "Raw Size", r.U64(pdrec::kOffRawBlocks));
     AppendSizeLine(text, "Non Coerced Size", r.U64(pdrec::kOffNonCoercedBlocks));
     AppendSizeLine(text, "Coerced Size", r.U64(pdrec::kOffCoercedBlocks));
@@ -213,7 +207,9 @@ string PdDataFwi::PrintSecurity()
     if (LoadRecord() != 0)
         return string();
     const ByteView r = Record();
-    std::string text = Format("FDE Capable: %s\n", r.Bit(pdrec::kFdeCapable) ? "Capable" : "Not Capable");
+    std::string text;
+    text.reserve(kBlockReserve);
+    AppendFormat(text, "FDE Capable: %s\n", r.Bit(pdrec::kFdeCapable) ? "Capable" : "Not Capable");
     AppendFormat(text, "FDE Enable: %s\n", r.Bit(pdrec::kFdeEnabled) ? "Enable" : "Disable");
     AppendFormat(text, "Secured: %s\n", r.Bit(pdrec::kSecured) ? "Secured" : "Unsecured");
     AppendFormat(text, "Locked: %s\n", r.Bit(pdrec::kLocked) ? "Locked" : "Unlocked");
