@@ -284,7 +284,9 @@ bool IsFraction(const JsonValue& value, double& number)
     return true;
 }
 
-ObjectReader::ObjectReader(const JsonValue& object, std::string path) : path_(std::move(path)) { Gather(object); }
+ObjectReader::ObjectReader(const JsonValue& object, const std::string& path) : borrowed_(&path) { Gather(object); }
+
+ObjectReader::ObjectReader(const JsonValue& object, std::string&& path) : path_(std::move(path)) { Gather(object); }
 
 ObjectReader::ObjectReader(const JsonValue& object, const ObjectReader& parent, std::string_view key)
     : parent_(&parent), key_(key)
@@ -294,6 +296,8 @@ ObjectReader::ObjectReader(const JsonValue& object, const ObjectReader& parent, 
 
 const std::string& ObjectReader::Path() const
 {
+    if (borrowed_ != nullptr)
+        return *borrowed_;
     if (parent_ != nullptr) {
         path_ = parent_->PathOf(key_);
         parent_ = nullptr;

@@ -68,7 +68,10 @@ bool IsFraction(const JsonValue& value, double& number);
 
 class ObjectReader {
 public:
-    ObjectReader(const JsonValue& object, std::string path);
+    // `path` names the object in faults. A path given as a string that outlives the reader is
+    // used where it stands (a list's items are read with one path text); a temporary is kept.
+    ObjectReader(const JsonValue& object, const std::string& path);
+    ObjectReader(const JsonValue& object, std::string&& path);
     // The object field `key` of `parent`, which outlives it: its path is built only when a
     // fault names it.
     ObjectReader(const JsonValue& object, const ObjectReader& parent, std::string_view key);
@@ -119,6 +122,7 @@ private:
     void Gather(const JsonValue& object);
 
     mutable std::string path_;
+    const std::string* borrowed_ = nullptr;  // the caller's path, when it outlives the reader
     mutable const ObjectReader* parent_ = nullptr;  // while the path is not built
     std::string_view key_;
     std::size_t count_ = 0;

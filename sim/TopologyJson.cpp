@@ -76,6 +76,8 @@ Json WritePhy(const Phy& phy)
 template <class T, class Read>
 void ReadObjects(ObjectReader& r, const char* key, std::size_t maxItems, std::vector<T>& out, Read read)
 {
+    if (const auto list = r.Take(key); list && list->is_array())
+        out.reserve(out.size() + std::min<std::size_t>(list->get_array().value_unsafe().size(), maxItems));
     ReadList(r, key, maxItems, [&](const JsonValue& item, const std::string& path) {
         ObjectReader reader(item, path);
         out.push_back(read(reader));
