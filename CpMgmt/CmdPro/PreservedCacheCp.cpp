@@ -34,9 +34,10 @@ bool IsEmpty(const u8 (&bitmap)[pinnedcache::kSize])
     return ByteView(bitmap).U64(pinnedcache::kOffBitmap) == 0;
 }
 
-// The RaidManager and its Adapter of the command and the bitmap (unread: all zero). False
-// after the message of a failure (`*status` -1), or after the message that no drive holds
-// preserved cache (`*status` 0).
+// The RaidManager and its Adapter of the command and the bitmap. False after the message of a
+// failure (`*status` -1, or the status of a bitmap that could not be read: a failed read is not
+// taken for an empty bitmap), or after the message that no drive holds preserved cache
+// (`*status` 0).
 bool OpenBitmap(CpController* cpController, u8 adapter, RaidManager** manager, Adapter** adapterElement,
                 u8 (&bitmap)[pinnedcache::kSize], int* status)
 {
@@ -48,7 +49,12 @@ bool OpenBitmap(CpController* cpController, u8 adapter, RaidManager** manager, A
         PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
         return false;
     }
-    (*adapterElement)->GetPreservedCacheList(bitmap);
+    const int read = (*adapterElement)->GetPreservedCacheList(bitmap);
+    if (read != 0) {
+        PrintMessage(CommonMsg::kGetDataFailed, adapter);
+        *status = read;
+        return false;
+    }
     if (IsEmpty(bitmap)) {
         PrintMessage(LdMsg::kNoPreservedCache, adapter);
         *status = 0;
@@ -131,8 +137,14 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
     auto targetAt = [&](unsigned i) -> unsigned { return all ? i : object->GetLd(static_cast<u8>(i)); };
 
     PrintMessage(CommonMsg::kAdapterTitle, adapter);
+    // Without the list a drive holding preserved cache would look missing: its cache would be
+    // discarded and the drive, offline, kept.
     List<VirtualDisk*>* vds = nullptr;
-    manager->GetVdList(&vds);
+    const int listed = manager->GetVdList(&vds);
+    if (listed != 0 || vds == nullptr) {
+        PrintMessage(CommonMsg::kGetDataFailed, adapter);
+        return listed != 0 ? listed : -1;
+    }
 
     int status = 0;
     for (unsigned i = 0; i < count; ++i) {

@@ -11,17 +11,7 @@
 namespace {
 
 using Json = nlohmann::json;
-using Line = std::vector<std::string>;
-using Prepare = std::function<void(WriteSweepTest&, Json&)>;
-
-Json& Drive(Json& state, unsigned deviceId)
-{
-    for (Json& drive : state["controllers"][0]["drives"]) {
-        if (drive["device_id"] == deviceId)
-            return drive;
-    }
-    return state["controllers"][0]["drives"][0];
-}
+using Line = SweepLine;
 
 void EmptyConfig(WriteSweepTest&, Json& state)
 {
@@ -54,24 +44,12 @@ void FlashImage(WriteSweepTest& t, Json&)
     ASSERT_TRUE(fwimage::ApplicationImage("4.730.00-0050", "24.12.1-0010").WriteTo(t.Folder() + "/fw.rom"));
 }
 
-
-// Runs the lines on the state `first` prepares (the default state without it).
-Prepare After(Prepare first, std::vector<Line> lines)
-{
-    return [first, lines](WriteSweepTest& t, Json& state) {
-        if (first)
-            first(t, state);
-        t.Setup(state, lines);
-    };
-}
-Prepare Lines(std::vector<Line> lines) { return After(nullptr, std::move(lines)); }
-
 const Line kCreateKey = {"-CreateSecurityKey", "-SecurityKey", "Abcdef1!", "-a0"};
 
 // Slot 7 (device 15) locked by the key of another controller.
 void LockedForeignDrive(WriteSweepTest&, Json& state)
 {
-    Json& drive = Drive(state, 15);
+    Json& drive = SweepDrive(state, 15);
     drive["security"] = {"fde_capable", "encryption_enabled", "secured", "locked", "foreign_secured"};
     drive["foreign"] = true;
 }
@@ -80,45 +58,32 @@ const Line kStartClear = {"-PDClear", "-Start", "-PhysDrv[252:7]", "-a0"};
 const Line kStartRebuild = {"-PDRbld", "-Start", "-PhysDrv[252:1]", "-a0"};
 const Line kStartCopyback = {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0"};
 
-// What the creation and deletion commands go on past.
-const SweepGoesOn kRefreshUnchecked[] = {
-    {0x02010000, "the refresh at the start is not checked: the model reads the drive list again"},
-    {0x04010000, "the refresh at the start is not checked: the model reads the configuration again"},
-};
-const SweepGoesOn kNoOemBlock = {0x010E8481, "without the OEM block the OEM mode keeps its starting value"};
-
-std::vector<SweepGoesOn> Refresh(std::vector<SweepGoesOn> more = {})
-{
-    more.insert(more.begin(), std::begin(kRefreshUnchecked), std::end(kRefreshUnchecked));
-    return more;
-}
-
 const std::vector<WriteSweepCase>& Cases()
 {
     static const std::vector<WriteSweepCase> cases = {
         // Configuration.
-        {"CfgLdAdd", {"-CfgLdAdd", "-r1[252:8,252:9]", "-a0"}, nullptr, Refresh({kNoOemBlock})},
+        {"CfgLdAdd", {"-CfgLdAdd", "-r1[252:8,252:9]", "-a0"}, nullptr, ModelReads({kNoOemBlock})},
         {"CfgLdAddSizesAndHotSpare",
          {"-CfgLdAdd", "-r1[252:8,252:9]", "-sz10GB", "-sz10GB", "-Hsp[252:7]", "-a0"},
          nullptr,
-         Refresh({kNoOemBlock})},
+         ModelReads({kNoOemBlock})},
         {"CfgSpanAdd",
          {"-CfgSpanAdd", "-r10", "-Array0[252:0,252:1]", "-Array1[252:2,252:3]", "-a0"},
          EmptyConfig,
-         Refresh({kNoOemBlock})},
-        {"CfgAllFreeDrv", {"-CfgAllFreeDrv", "-r1", "-HspCount", "1", "-a0"}, nullptr, Refresh()},
+         ModelReads({kNoOemBlock})},
+        {"CfgAllFreeDrv", {"-CfgAllFreeDrv", "-r1", "-HspCount", "1", "-a0"}, nullptr, ModelReads()},
         // Four spans of two; fewer spans are tried only when four cannot be made.
-        {"CfgAllFreeDrvSpans", {"-CfgAllFreeDrv", "-r1", "-SpanCount", "4", "-HspCount", "2", "-a0"}, AllHdd, Refresh()},
+        {"CfgAllFreeDrvSpans", {"-CfgAllFreeDrv", "-r1", "-SpanCount", "4", "-HspCount", "2", "-a0"}, AllHdd, ModelReads()},
         {"CfgEachDskRaid0", {"-CfgEachDskRaid0", "-a0"}, nullptr, {kNoOemBlock}},
         {"CfgEachDskRaid0Options", {"-CfgEachDskRaid0", "WB", "RA", "-strpsz128", "-a0"}, AllHdd, {kNoOemBlock}},
         {"CfgClr", {"-CfgClr", "-Force", "-a0"}, nullptr, {}},
         {"CfgLdDel",
          {"-CfgLdDel", "-L1", "-a0"},
          nullptr,
-         Refresh({{0x03100200, "a cache association that cannot be read counts as none: the drive is deleted"}})},
+         ModelReads({{0x03100200, "a cache association that cannot be read counts as none: the drive is deleted"}})},
         {"CfgFlashTierDel", {"-CfgFlashTierDel", "-L2", "-a0"},
          [](WriteSweepTest&, Json& state) { cfg_e2e::AddFlashTierCache(state); },
-         Refresh()},
+         ModelReads()},
         // Adapter.
         {"DirectPdMappingEnbl", {"-DirectPdMapping", "-Enbl", "-a0"}, nullptr, {}},
         {"DirectPdMappingDsbl", {"-DirectPdMapping", "-Dsbl", "-a0"}, nullptr, {}},
@@ -137,7 +102,7 @@ const std::vector<WriteSweepCase>& Cases()
          {}},
         {"PdMakeGood",
          {"-PDMakeGood", "-PhysDrv[252:7]", "-a0"},
-         [](WriteSweepTest&, Json& state) { Drive(state, 15)["state"] = "unconfigured_bad"; },
+         [](WriteSweepTest&, Json& state) { SweepDrive(state, 15)["state"] = "unconfigured_bad"; },
          {}},
         {"PdMakeJbod",
          {"-PDMakeJBOD", "-PhysDrv[252:7]", "-a0"},
@@ -146,16 +111,16 @@ const std::vector<WriteSweepCase>& Cases()
         {"PdPrpRmv", {"-PdPrpRmv", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
         {"PdPrpRmvUndo",
          {"-PdPrpRmv", "-UnDo", "-PhysDrv[252:7]", "-a0"},
-         [](WriteSweepTest&, Json& state) { Drive(state, 15)["spun_down"] = true; },
+         [](WriteSweepTest&, Json& state) { SweepDrive(state, 15)["spun_down"] = true; },
          {}},
         {"PdLocateStart", {"-PdLocate", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
         {"PdLocateStop", {"-PdLocate", "-Stop", "-PhysDrv[252:7]", "-a0"}, nullptr, {}},
         // Drive security.
-        {"CreateSecurityKey", kCreateKey, nullptr, Refresh({kNoOemBlock})},
+        {"CreateSecurityKey", kCreateKey, nullptr, ModelReads({kNoOemBlock})},
         {"ChangeSecurityKey", {"-ChangeSecurityKey", "-OldSecurityKey", "Abcdef1!", "-SecurityKey", "Zyxwvu9#", "-a0"},
-         Lines({kCreateKey}), Refresh({kNoOemBlock})},
-        {"SetKeyID", {"-SetKeyID", "-KeyID", "rack-7", "-a0"}, Lines({kCreateKey}), Refresh()},
-        {"DestroySecurityKey", {"-DestroySecurityKey", "-Force", "-a0"}, Lines({kCreateKey}), Refresh({kNoOemBlock})},
+         Lines({kCreateKey}), ModelReads({kNoOemBlock})},
+        {"SetKeyID", {"-SetKeyID", "-KeyID", "rack-7", "-a0"}, Lines({kCreateKey}), ModelReads()},
+        {"DestroySecurityKey", {"-DestroySecurityKey", "-Force", "-a0"}, Lines({kCreateKey}), ModelReads({kNoOemBlock})},
         {"LDMakeSecure", {"-LDMakeSecure", "-L1", "-a0"}, Lines({kCreateKey}), {}},
         {"PDInstantSecureErase", {"-PDInstantSecureErase", "-PhysDrv[252:7]", "-Force", "-a0"}, LockedForeignDrive,
          {{0x02020000, "a reprovision flag that cannot be read counts as clear; the erase flags read the record again"}}},

@@ -87,6 +87,31 @@ const SweepGoesOn* GoesOnFor(const WriteSweepCase& sweep, unsigned opcode)
 
 }  // namespace
 
+std::vector<SweepGoesOn> ModelReads(std::vector<SweepGoesOn> more)
+{
+    more.insert(more.begin(), {{0x02010000, "the drive list of the model: not checked at the refresh, read again when needed"},
+                               {0x04010000, "the configuration of the model: not checked at the refresh, read again when needed"}});
+    return more;
+}
+
+SweepPrepare After(SweepPrepare first, std::vector<SweepLine> lines)
+{
+    return [first, lines](WriteSweepTest& t, nlohmann::json& state) {
+        if (first)
+            first(t, state);
+        t.Setup(state, lines);
+    };
+}
+
+nlohmann::json& SweepDrive(nlohmann::json& state, unsigned deviceId)
+{
+    for (nlohmann::json& drive : state["controllers"][0]["drives"]) {
+        if (drive["device_id"] == deviceId)
+            return drive;
+    }
+    return state["controllers"][0]["drives"][0];
+}
+
 void WriteSweepTest::Setup(nlohmann::json& state, const std::vector<std::vector<std::string>>& lines)
 {
     WriteState(state);

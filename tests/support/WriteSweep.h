@@ -10,7 +10,8 @@
 // No run ends with 0 on a result other than the good run's.
 //
 // Adding a command (every issue that builds a command that writes to the controller does):
-// append a case to the list in tests/commands/WriteSweepTest.cpp:
+// append a case to the list of its family in tests/commands/WriteSweep*Test.cpp (configuration
+// and drives, adapter settings, virtual drives):
 //     {"Name", {"-Command", "-option", "-a0"}, Prepare, {{0x01234567, "the rule that goes on"}}}
 //  - `args` is a line that succeeds and writes on the state `prepare` makes;
 //  - `prepare` (optional) changes the default state, or runs lines that set it up (Setup());
@@ -32,12 +33,26 @@ struct SweepGoesOn {
 
 class WriteSweepTest;
 
+using SweepLine = std::vector<std::string>;
+using SweepPrepare = std::function<void(WriteSweepTest&, nlohmann::json& state)>;
+
 struct WriteSweepCase {
     const char* name;
-    std::vector<std::string> args;
-    std::function<void(WriteSweepTest&, nlohmann::json& state)> prepare;
+    SweepLine args;
+    SweepPrepare prepare;
     std::vector<SweepGoesOn> goesOn;
 };
+
+// What most commands go on past: the model's drive list and configuration, whose refresh at the
+// start is not checked and whose failed load the next query that needs it makes again.
+std::vector<SweepGoesOn> ModelReads(std::vector<SweepGoesOn> more = {});
+inline constexpr SweepGoesOn kNoOemBlock = {0x010E8481, "without the OEM block the OEM mode keeps its starting value"};
+
+// Preparations shared by the case lists: the lines run on the state `first` prepares (the
+// default state without it), and a drive of controller 0 by device id.
+SweepPrepare After(SweepPrepare first, std::vector<SweepLine> lines);
+inline SweepPrepare Lines(std::vector<SweepLine> lines) { return After(nullptr, std::move(lines)); }
+nlohmann::json& SweepDrive(nlohmann::json& state, unsigned deviceId);
 
 // One request of a trace.
 struct TracedRequest {
@@ -57,8 +72,9 @@ public:
     // The sweep of one case.
     void Sweep(const WriteSweepCase& sweep);
 
-    // The test's own folder, where the runs start.
+    // The test's own folder, where the runs start, and a file written there.
     const std::string& Folder() const { return Dir(); }
+    void PutFile(const std::string& name, const std::string& content) const { WriteFile(name, content); }
 
 protected:
     // Runs the line with the request trace; the requests sent.
