@@ -1,12 +1,14 @@
 // DCMDs of family 0x02: drives (drive list, drive information, progress, allowed operations,
 // locate) and the requests that change a drive (firmware state, missing rows, removal, rebuild,
-// clear, copyback, instant secure erase, reprovisioning). A request that names a device by the
-// device id in mailbox bytes 0-1 gets status 12 when no drive or enclosure device has it; one that names a drive by its reference
-// (mailbox word 0: device id, sequence number) goes to the drive rules (DriveRules.h).
+// clear, copyback, instant secure erase, reprovisioning, secure erase). A request that names a
+// device by the device id in mailbox bytes 0-1 gets status 12 when no drive or enclosure device
+// has it; one that names a drive by its reference (mailbox word 0: device id, sequence number)
+// goes to the drive rules (DriveRules.h).
 #include "Dcmd.h"
 #include "DriveRules.h"
 #include "DriveSecurity.h"
 #include "FwStatus.h"
+#include "SecureErase.h"
 #include "Topology.h"
 #include "TopologyEncoders.h"
 
@@ -97,6 +99,14 @@ void CopybackSuspendResume(DcmdCall& call)
     call.Done(SuspendResume(call.controller, call.Now(), MailboxDrive(call), OperationKind::Copyback, call.mailbox[4]));
 }
 
+// Byte 4 the erase type, bytes 5 and 6 the patterns; bytes 7-11 are not used (7 must be 0).
+void SecureEraseStart(DcmdCall& call)
+{
+    const EraseRequest request{call.mailbox[4], call.mailbox[5], call.mailbox[6], call.mailbox[7]};
+    call.Done(StartDriveErase(call.controller, call.Now(), MailboxDrive(call), request));
+}
+void SecureEraseStop(DcmdCall& call) { call.Done(StopDriveErase(call.controller, call.Now(), MailboxDrive(call))); }
+
 constexpr DcmdRoute kRoutes[] = {
     {0x02010000, DataFlow::FromController, 0, GetDriveList},
     {0x02020000, DataFlow::FromController, 0, GetDriveRecord},
@@ -121,6 +131,8 @@ constexpr DcmdRoute kRoutes[] = {
     {0x020D0200, DataFlow::Both, 10, SpinUpDrives},
     {0x020E0100, DataFlow::None, 0, RebuildSuspendResume},
     {0x020E0200, DataFlow::None, 0, CopybackSuspendResume},
+    {0x020F0100, DataFlow::None, 0, SecureEraseStart},
+    {0x020F0200, DataFlow::None, 0, SecureEraseStop},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // drive is named by its reference in mailbox word 0 (target id in byte 0, sequence number in
 // bytes 2-3) or by its target id alone; the rules are in VdRules.h.
 #include "FwStatus.h"
+#include "SecureErase.h"
 #include "VdRequests.h"
 #include "VdRules.h"
 
@@ -65,6 +66,15 @@ void ReconstructRequest(DcmdCall& call)
     }
     call.Done(StartReconstruction(call.controller, call.Now(), MailboxVd(call), request));
 }
+
+// Byte 4 the erase type, bytes 5 and 6 the patterns, byte 7 1 to delete the drive afterwards.
+void StartSecureEraseRequest(DcmdCall& call)
+{
+    const EraseRequest request{call.mailbox[kOptionByte], call.mailbox[5], call.mailbox[6], call.mailbox[7]};
+    call.Done(StartVdErase(call.controller, call.Now(), MailboxVd(call), request));
+}
+
+void StopSecureEraseRequest(DcmdCall& call) { call.Done(StopVdErase(call.controller, call.Now(), MailboxVd(call))); }
 
 void RemoveBlockedAccessRequest(DcmdCall& call)
 {

@@ -141,6 +141,8 @@ constexpr DcmdRoute kRoutes[] = {
     {0x03110300, DataFlow::None, 0, JoinMirrorRequest},
     {0x03120100, DataFlow::None, 0, SuspendResumeReconRequest},
     {0x03120200, DataFlow::None, 0, SuspendResumeCheckRequest},
+    {0x03130100, DataFlow::None, 0, StartSecureEraseRequest},
+    {0x03130200, DataFlow::None, 0, StopSecureEraseRequest},
     {0x03140100, DataFlow::None, 0, DisablePiRequest},
 };
 

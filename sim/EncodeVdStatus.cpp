@@ -2,6 +2,7 @@
 // bytes) and the allowed-operations bitmap (DCMD 0x030B0000, 4 bytes).
 #include "DriveSecurity.h"
 #include "Operations.h"
+#include "SecureErase.h"
 #include "Sizes.h"
 #include "Topology.h"
 #include "VdEncoders.h"
@@ -18,12 +19,17 @@ constexpr u32 kSuspended = 24;  // bit 0 consistency check, bit 1 background ini
 constexpr u32 kAllowedSize = 4;
 constexpr u32 kStartOps = 0;   // bit 2 start consistency check, bit 4 expansion, bit 6 secure
 constexpr u32 kRunningOps = 2;  // bit 0 has mirror, bits 1/2 suspend/resume CC or BGI, bits 3/4
-                                // suspend/resume reconstruction
+                                // suspend/resume reconstruction, bits 5/6 start/stop secure erase
 
 constexpr unsigned kSlotCc = 0;
 constexpr unsigned kSlotBgi = 1;
 constexpr unsigned kSlotInit = 2;
 constexpr unsigned kSlotReconstruction = 3;
+// A secure erase runs alone on the virtual drive: it reports at bit 4 in the check's bytes.
+constexpr unsigned kEraseBit = 4;
+constexpr u32 kEraseProgress = kProgress;
+constexpr unsigned kStartEraseBit = 5;  // of byte 2
+constexpr unsigned kStopEraseBit = 6;
 
 }  // namespace
 
@@ -40,6 +46,11 @@ Block EncodeVdProgress(const Controller& c, u64 now, const VirtualDrive& vd)
         if (slot == kSlotCc || slot == kSlotBgi)
             block.PutBit(kSuspended, slot, op->suspended);
     }
+    if (const auto erase = VdOperation(c, now, vd.targetId, OperationKind::VdSecureErase)) {
+        block.PutU32(kRunning, block.U32(kRunning) | (u32{1} << kEraseBit));
+        block.PutU16(kEraseProgress, erase->progress);
+        block.PutU16(kEraseProgress + 2, erase->elapsed);
+    }
     return block;
 }
 
@@ -49,8 +60,9 @@ Block EncodeVdAllowedOps(const Controller& c, u64 now, const VirtualDrive& vd)
     const auto bgi = VdProgressSlot(c, now, vd.targetId, kSlotBgi);
     const auto init = VdProgressSlot(c, now, vd.targetId, kSlotInit);
     const auto reconstruction = VdProgressSlot(c, now, vd.targetId, kSlotReconstruction);
+    const auto erase = VdOperation(c, now, vd.targetId, OperationKind::VdSecureErase);
     const bool optimal = StateOf(c, vd) == VdState::Optimal;
-    const bool busy = cc || bgi || init || reconstruction;
+    const bool busy = cc || bgi || init || reconstruction || erase;
 
     Block block(kAllowedSize);
     block.PutBit(kStartOps, 2, optimal && !busy && FailuresTolerated(vd.raidLevel) > 0);
@@ -61,6 +73,8 @@ Block EncodeVdAllowedOps(const Controller& c, u64 now, const VirtualDrive& vd)
     block.PutBit(kRunningOps, 2, (cc && cc->suspended) || (bgi && bgi->suspended));
     block.PutBit(kRunningOps, 3, reconstruction && !reconstruction->suspended);
     block.PutBit(kRunningOps, 4, reconstruction && reconstruction->suspended);
+    block.PutBit(kRunningOps, kStartEraseBit, VdEraseAllowed(c, vd));
+    block.PutBit(kRunningOps, kStopEraseBit, erase.has_value());
     return block;
 }
 

@@ -135,6 +135,13 @@ constexpr u32 kEvSecurityKeyVerifyFailed = 0x00F4;
 constexpr u32 kEvLdSecured = 0x00F5;
 constexpr u32 kEvPdInstantErased = 0x00F6;
 constexpr u32 kEvPdReprovisioned = 0x00F7;
+// Secure erase by overwriting (SecureErase.cpp).
+constexpr u32 kEvPdEraseStarted = 0x0100;
+constexpr u32 kEvPdEraseStopped = 0x0101;
+constexpr u32 kEvPdEraseComplete = 0x0102;
+constexpr u32 kEvLdEraseStarted = 0x0104;
+constexpr u32 kEvLdEraseStopped = 0x0105;
+constexpr u32 kEvLdEraseComplete = 0x0106;
 
 struct EventCode {
     u32 code;

@@ -286,6 +286,7 @@ enum class OperationKind : u8 {
     FastInit,
     FullInit,
     Reconstruction,
+    VdSecureErase,
 };
 
 // What a reconstruction changes when it completes.
@@ -307,6 +308,13 @@ struct Operation {
     ReconstructionChange change = ReconstructionChange::None;
     std::vector<u16> drives;
     u8 expandPercent = 0;
+    // A secure erase of a drive or a virtual drive: its erase type (0 simple, 1 normal, 2
+    // thorough), the two pattern bytes it writes, and for a virtual drive whether the drive is
+    // deleted when the erase completes.
+    u8 eraseType = 0;
+    u8 patternA = 0;
+    u8 patternB = 0;
+    bool deleteVd = false;
 };
 
 }  // namespace sim

@@ -32,7 +32,19 @@ constexpr EnumName kKinds[] = {
     {"fast_init", static_cast<u8>(OperationKind::FastInit)},
     {"full_init", static_cast<u8>(OperationKind::FullInit)},
     {"reconstruction", static_cast<u8>(OperationKind::Reconstruction)},
+    {"vd_secure_erase", static_cast<u8>(OperationKind::VdSecureErase)},
 };
+
+constexpr EnumName kEraseTypes[] = {
+    {"simple", 0},
+    {"normal", 1},
+    {"thorough", 2},
+};
+
+bool IsSecureErase(OperationKind kind)
+{
+    return kind == OperationKind::SecureErase || kind == OperationKind::VdSecureErase;
+}
 
 Operation ReadOperation(ObjectReader& r)
 {
@@ -66,6 +78,14 @@ Operation ReadOperation(ObjectReader& r)
             op.drives.push_back(static_cast<u16>(AsUnsigned(item, path, 0xFFFE)));
         });
         op.expandPercent = static_cast<u8>(r.Unsigned("expand_percent", 100, 0));
+    }
+    // A secure erase keeps what it writes; a virtual drive's also whether the drive goes after it.
+    if (IsSecureErase(op.kind)) {
+        op.eraseType = static_cast<u8>(ReadChoice(r, "erase_type", kEraseTypes, 0));
+        op.patternA = static_cast<u8>(r.Unsigned("pattern_a", 0xFF, 0xAA));
+        op.patternB = static_cast<u8>(r.Unsigned("pattern_b", 0xFF, 0x55));
+        if (op.kind == OperationKind::VdSecureErase)
+            op.deleteVd = r.Bool("delete_vd", false);
     }
     op.started = r.Unsigned("started", kClockMax, 0);
     op.seconds = r.Unsigned("seconds", kClockMax, 0);
@@ -106,6 +126,13 @@ Json WriteOperations(const std::vector<Operation>& operations)
             item["change"] = FieldValueJson(static_cast<u8>(op.change), FieldKind::Enum, kChanges);
             item["drives"] = op.drives;
             item["expand_percent"] = op.expandPercent;
+        }
+        if (IsSecureErase(op.kind)) {
+            item["erase_type"] = FieldValueJson(op.eraseType, FieldKind::Enum, kEraseTypes);
+            item["pattern_a"] = op.patternA;
+            item["pattern_b"] = op.patternB;
+            if (op.kind == OperationKind::VdSecureErase)
+                item["delete_vd"] = op.deleteVd;
         }
         item["started"] = op.started;
         item["seconds"] = op.seconds;

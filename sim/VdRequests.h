@@ -14,6 +14,8 @@ void AbortInitRequest(DcmdCall& call);              // 0x03060200
 void SuspendResumeCheckRequest(DcmdCall& call);     // 0x03120200, byte 4: 0 suspend, 1 resume
 void SuspendResumeReconRequest(DcmdCall& call);     // 0x03120100, byte 4: 0 suspend, 1 resume
 void ReconstructRequest(DcmdCall& call);            // 0x03070100, 136 bytes to the controller
+void StartSecureEraseRequest(DcmdCall& call);       // 0x03130100, bytes 4-7 type, patterns, delete
+void StopSecureEraseRequest(DcmdCall& call);        // 0x03130200
 void RemoveBlockedAccessRequest(DcmdCall& call);    // 0x03040010, byte 0 target id or 0xFF
 void DisablePiRequest(DcmdCall& call);              // 0x03140100, byte 0 target id
 void SetConsistentRequest(DcmdCall& call);          // private 0x0305E100: word 0 target id, word 1 flag

@@ -1,13 +1,14 @@
-// The completion of background work (rebuilds, clears, copybacks, patrol reads; checks,
-// initializations and reconstructions of virtual drives): when a run starts, every piece of work
-// whose end the controller clock has passed completes, in the order the pieces ended, and its
-// changes and events carry its end time. Automatic patrol reads that fell due in that time start
-// in their place in that order.
+// The completion of background work (rebuilds, clears, copybacks, patrol reads, secure erases;
+// checks, initializations, reconstructions and secure erases of virtual drives): when a run
+// starts, every piece of work whose end the controller clock has passed completes, in the order
+// the pieces ended, and its changes and events carry its end time. Automatic patrol reads that
+// fell due in that time start in their place in that order.
 #include <algorithm>
 
 #include "DriveRuleSupport.h"
 #include "EventCodes.h"
 #include "PatrolRead.h"
+#include "SecureErase.h"
 #include "Topology.h"
 #include "VdRules.h"
 
@@ -32,8 +33,8 @@ std::optional<u64> EndOf(const Operation& op, u64 now)
 // start in later runs.
 constexpr unsigned kMaxAutomaticRuns = 64;
 
-// The work completed here: rebuilds, clears, copybacks and patrol reads, and the virtual drives'
-// checks, initializations and reconstructions.
+// The work completed here: rebuilds, clears, copybacks, patrol reads and secure erases, and the
+// virtual drives' checks, initializations, reconstructions and secure erases.
 bool CompletesHere(OperationKind kind)
 {
     switch (kind) {
@@ -46,6 +47,8 @@ bool CompletesHere(OperationKind kind)
     case OperationKind::FastInit:
     case OperationKind::FullInit:
     case OperationKind::Reconstruction:
+    case OperationKind::SecureErase:
+    case OperationKind::VdSecureErase:
         return true;
     default:
         return false;
@@ -106,6 +109,10 @@ void Finish(Controller& controller, u64 end, const Operation& op)
         break;
     case OperationKind::PatrolRead:
         FinishPatrolReadDrive(controller, end);
+        break;
+    case OperationKind::SecureErase:
+    case OperationKind::VdSecureErase:
+        FinishErase(controller, end, op);
         break;
     default:
         FinishVdWork(controller, end, op);
