@@ -23,6 +23,7 @@ enum class PdRequest : u8 {
     StopCopyBack,
     InstantSecureErase,
     Reprovision,
+    StopSecureErase,
 };
 
 // Field-replaceable-unit data of an enclosure: fixed texts, not NUL-terminated.
@@ -88,6 +89,8 @@ public:
     // is dropped, since the drive's state and sequence number have moved on.
     virtual int SetFwState(u8 state) = 0;
     virtual int Request(PdRequest request) = 0;
+    // An overwrite erase: the erase type and the two pattern bytes, sent as given.
+    virtual int StartSecureErase(u8 eraseType, u8 patternA, u8 patternB) = 0;
     // Locate on (value passed on) or off; named by the device id alone.
     virtual int Locate(bool start, u16 value) = 0;
     // A copyback from this drive to the drive with the reference `targetRef`.

@@ -23,6 +23,7 @@ enum class VdRequest {
     SetConsistent,                    // option: the flag
     RemoveBlockedAccess,              // option 1: every blocked virtual drive
     MakeSecure,                       // secures the drive's group with the controller's key
+    StopSecureErase,
 };
 
 // A drive of a reconstruction request: its device id and sequence number.
@@ -74,6 +75,9 @@ public:
     virtual int GetProgress(u8 block[vdprogress::kSize]) = 0;  // copied only on success
     virtual int GetAllowedOps(u8 ops[vdallowed::kSize]) = 0;  // copied only on success
     virtual int Send(VdRequest request, u8 option) = 0;
+    // An overwrite erase: the erase type, the delete option (1: the drive goes when the erase
+    // completes) and the two pattern bytes, sent as given.
+    virtual int StartSecureErase(u8 eraseType, u8 deleteVd, u8 patternA, u8 patternB) = 0;
     // The reconstruction request: level, kind of change (0 none, 1 add, 2 remove), the drives
     // (at most 32; -1 for more, nothing sent) and the expansion percentage.
     virtual int Reconstruct(u8 level, u8 change, const VdReconDrive* drives, unsigned count, u8 percent) = 0;

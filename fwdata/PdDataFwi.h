@@ -45,6 +45,7 @@ public:
 
     int SetFwState(u8 state) override;
     int Request(PdRequest request) override;
+    int StartSecureErase(u8 eraseType, u8 patternA, u8 patternB) override;
     int Locate(bool start, u16 value) override;
     int StartCopyBack(u32 targetRef) override;
     int MakeHsp(const u16* arrayRefs, u8 arrayCount, bool revertible, bool enclAffinity) override;

@@ -1,8 +1,8 @@
 // The requests that change a drive: firmware state, locate, missing, removal, rebuild, clear,
-// copyback, instant secure erase, reprovisioning, hot spare and spin-up. Each reads the drive information record first, since most
-// name the drive by its reference (device id and sequence number); the controller gives the
-// drive a new sequence number with every change, so a request that succeeded drops the record
-// and the next field read fetches the new one.
+// copyback, instant secure erase, reprovisioning, secure erase, hot spare and spin-up. Each reads
+// the drive information record first, since most name the drive by its reference (device id and
+// sequence number); the controller gives the drive a new sequence number with every change, so a
+// request that succeeded drops the record and the next field read fetches the new one.
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "fwdata/PdDataFwi.h"
@@ -43,6 +43,7 @@ RefRequest RequestOf(PdRequest request)
     case PdRequest::StopCopyBack: return {kDcmdPdCopyBackStop, 0};
     case PdRequest::InstantSecureErase: return {kDcmdPdInstantSecureErase, 0};
     case PdRequest::Reprovision: return {kDcmdPdReprovision, 0};
+    case PdRequest::StopSecureErase: return {kDcmdPdSecureEraseStop, 0};
     }
     return {0, 0};
 }
@@ -85,6 +86,24 @@ int PdDataFwi::Request(PdRequest request)
         return -1;
     const u32 words[3] = {Ref(), r.word1, 0};
     return SendChange(r.opcode, words);
+}
+
+int PdDataFwi::StartSecureErase(u8 eraseType, u8 patternA, u8 patternB)
+{
+    int status = LoadRecord();
+    if (status != 0)
+        return status;
+    u8 mbox[mailbox::kSize] = {};
+    ByteWriter fields(mbox);
+    fields.PutU32(mailbox::kOffPdRef, Ref());
+    fields.PutU8(mailbox::kOffEraseType, eraseType);
+    fields.PutU8(mailbox::kOffErasePatternA, patternA);
+    fields.PutU8(mailbox::kOffErasePatternB, patternB);
+    DcmdFwiDpParams request(kDcmdPdSecureEraseStart, mbox, nullptr, 0);
+    status = controller_->Execute(request);
+    if (status == 0)
+        DropRecord();
+    return status;
 }
 
 int PdDataFwi::Locate(bool start, u16 value)

@@ -39,6 +39,7 @@ public:
     int GetProgress(u8 block[vdprogress::kSize]) override;
     int GetAllowedOps(u8 ops[vdallowed::kSize]) override;
     int Send(VdRequest request, u8 option) override;
+    int StartSecureErase(u8 eraseType, u8 deleteVd, u8 patternA, u8 patternB) override;
     int Reconstruct(u8 level, u8 change, const VdReconDrive* drives, unsigned count, u8 percent) override;
     int GetBadBlockCounts(u8 reply[vdbbt::kSize]) override;
     int GetMirrorInfo(std::vector<u8>* image) override;

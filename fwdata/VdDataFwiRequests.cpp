@@ -1,5 +1,5 @@
 // The requests that change a virtual drive: its property record, its background work, its
-// reconstruction, its bad-block log and its mirror. Those that name the drive by its reference
+// reconstruction, its secure erase, its bad-block log and its mirror. Those that name the drive by its reference
 // carry target id and sequence number in mailbox word 0.
 #include <algorithm>
 
@@ -39,6 +39,7 @@ RequestRow RowOf(VdRequest request)
     case VdRequest::DisablePi: return {kDcmdLdDisablePi, Naming::TargetId, false};
     case VdRequest::RemoveBlockedAccess: return {kDcmdLdRemoveBlockedAccess, Naming::TargetId, false};
     case VdRequest::SetConsistent: return {kDcmdLdSetConsistent, Naming::TargetIdWord, true};
+    case VdRequest::StopSecureErase: return {kDcmdLdSecureEraseStop, Naming::Reference, false};
     }
     return {0, Naming::Reference, false};
 }
@@ -122,6 +123,19 @@ int VdDataFwi::Send(VdRequest which, u8 option)
         return controller_->Execute(request);
     }
     DcmdFwiDpParams request(row.opcode, mbox, nullptr, 0);
+    return controller_->Execute(request);
+}
+
+int VdDataFwi::StartSecureErase(u8 eraseType, u8 deleteVd, u8 patternA, u8 patternB)
+{
+    u8 mbox[mailbox::kSize] = {};
+    ByteWriter fields(mbox);
+    fields.PutU32(mailbox::kOffVdRef, Reference());
+    fields.PutU8(mailbox::kOffEraseType, eraseType);
+    fields.PutU8(mailbox::kOffErasePatternA, patternA);
+    fields.PutU8(mailbox::kOffErasePatternB, patternB);
+    fields.PutU8(mailbox::kOffEraseDeleteVd, deleteVd);
+    DcmdFwiDpParams request(kDcmdLdSecureEraseStart, mbox, nullptr, 0);
     return controller_->Execute(request);
 }
 

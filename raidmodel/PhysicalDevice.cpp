@@ -89,7 +89,11 @@ int PhysicalDevice::GetDpmHistogram(u8* block)
     return data_->ReadDpmStats(dpmstats::kTypeHistogram, block, dpmstats::kHistogramSize);
 }
 
-int PhysicalDevice::IsFwDownloadAllowed(u8* flag)
+int PhysicalDevice::IsFwDownloadAllowed(u8* flag) { return IsAllowed(pdallowed::kFwDownload, flag); }
+
+int PhysicalDevice::IsSecureEraseStopAllowed(u8* flag) { return IsAllowed(pdallowed::kStopSecureErase, flag); }
+
+int PhysicalDevice::IsAllowed(u32 mask, u8* flag)
 {
     Adapter* adapter = nullptr;
     if (manager_ == nullptr || manager_->GetAdapter(&adapter) != 0 || adapter == nullptr)
@@ -106,7 +110,7 @@ int PhysicalDevice::IsFwDownloadAllowed(u8* flag)
     u32 word = 0;
     status = data_->ReadAllowedOps(&word);
     if (status == 0)
-        *flag = (word & pdallowed::kFwDownload) != 0 ? 1 : 0;
+        *flag = (word & mask) == mask ? 1 : 0;
     return status;
 }
 

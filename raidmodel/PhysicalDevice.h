@@ -114,6 +114,13 @@ public:
     // drive's data).
     int InstantSecureErase();
     int Reprovision();
+    // An overwrite erase with the erase type code (0 simple, 1 normal, 2 thorough) and the two
+    // pattern bytes; a pattern of 0 is sent as the default pattern (0xAA, 0x55).
+    int StartSecureErase(u8 eraseType, u8 patternA, u8 patternB);
+    int StopSecureErase();
+    // The stop bit of the drive's allowed operations; 1 without a request when the controller
+    // does not report allowed operations. -1 without a manager or adapter.
+    int IsSecureEraseStopAllowed(u8* flag);
     // Makes the drive a hot spare: dedicated to the arrays of `arrays`, or global when it is
     // null; revertible and enclosure affinity are 0 or 1. More than 16 arrays: -1, no request.
     int MakeHsp(List<Array*>* arrays, u8 revertible, u8 enclAffinity);
@@ -140,6 +147,9 @@ public:
 
 private:
     int GetConnectorIndex(u8* index);
+    // Whether the bits of `mask` are set in the drive's allowed-operations word (1 when the
+    // controller does not report the word).
+    int IsAllowed(u32 mask, u8* flag);
 
     RaidManager* manager_;
     std::unique_ptr<PdData> data_;

@@ -1,5 +1,6 @@
 // The operations that change a drive. The drive's data object builds and sends the request;
 // here the arguments are checked and put into its terms.
+#include "fwdata/layout/Mailbox.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/PhysicalDevice.h"
 
@@ -58,3 +59,11 @@ int PhysicalDevice::MakeHsp(List<Array*>* arrays, u8 revertible, u8 enclAffinity
 }
 
 int PhysicalDevice::SpinUp() { return data_->SpinUp(); }
+
+int PhysicalDevice::StartSecureErase(u8 eraseType, u8 patternA, u8 patternB)
+{
+    return data_->StartSecureErase(eraseType, patternA != 0 ? patternA : mailbox::kDefaultErasePatternA,
+                                   patternB != 0 ? patternB : mailbox::kDefaultErasePatternB);
+}
+
+int PhysicalDevice::StopSecureErase() { return data_->Request(PdRequest::StopSecureErase); }

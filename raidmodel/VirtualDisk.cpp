@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dataif/RaidLevels.h"
+#include "fwdata/layout/Mailbox.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -211,6 +212,15 @@ int VirtualDisk::IsStartCcAllowed(u8* flag) { return IsOpAllowed(vdallowed::kSta
 int VirtualDisk::IsExpansionAllowed(u8* flag) { return IsOpAllowed(vdallowed::kExpansion, flag); }
 
 int VirtualDisk::IsMakeSecureAllowed(u8* flag) { return IsOpAllowed(vdallowed::kMakeSecure, flag); }
+int VirtualDisk::IsStartSecureEraseAllowed(u8* flag) { return IsOpAllowed(vdallowed::kStartSecureErase, flag); }
+
+int VirtualDisk::IsStopSecureEraseAllowed(u8* flag) { return IsOpAllowed(vdallowed::kStopSecureErase, flag); }
+
+int VirtualDisk::StartSecureErase(u8 eraseType, u8 deleteVd, u8 patternA, u8 patternB)
+{
+    return data_->StartSecureErase(eraseType, deleteVd, patternA != 0 ? patternA : mailbox::kDefaultErasePatternA,
+                                   patternB != 0 ? patternB : mailbox::kDefaultErasePatternB);
+}
 
 bool VirtualDisk::HasMirror()
 {

@@ -96,6 +96,11 @@ public:
     int ClearBbmLog() { return data_->Send(VdRequest::ClearBbmLog, 0); }
     int JoinMirror(u8 dataSource) { return data_->Send(VdRequest::JoinMirror, dataSource); }
     int MakeSecure() { return data_->Send(VdRequest::MakeSecure, 0); }
+    // An overwrite erase with the erase type code (0 simple, 1 normal, 2 thorough), the delete
+    // option (1: the drive goes when the erase completes) and the two pattern bytes; a pattern
+    // of 0 is sent as the default pattern (0xAA, 0x55).
+    int StartSecureErase(u8 eraseType, u8 deleteVd, u8 patternA, u8 patternB);
+    int StopSecureErase() { return data_->Send(VdRequest::StopSecureErase, 0); }
     // One reconstruction request: the level, the kind of change (0 none, 1 add, 2 remove), the
     // drives added or removed (or the members of an array to expand) and the expansion
     // percentage. -1 without sending for more drives than the request holds.
@@ -111,6 +116,8 @@ public:
     int IsStartCcAllowed(u8* flag);         // 1 when the controller reports no bitmap
     int IsExpansionAllowed(u8* flag);
     int IsMakeSecureAllowed(u8* flag);
+    int IsStartSecureEraseAllowed(u8* flag);  // 1 when the controller reports no bitmap
+    int IsStopSecureEraseAllowed(u8* flag);
     bool HasMirror();                       // true also when the bitmap cannot be read
 
     // Building (by the configuration snapshot).

@@ -43,3 +43,28 @@ constexpr u32 kDriveKeyId = 0x33508;
 constexpr u32 kDriveKeyIdFailed = 0x33509;
 
 }  // namespace SecMsg
+
+namespace SecMsg {
+
+// Secure erase of drives (enclosure text and slot) and of virtual drives (number).
+constexpr u32 kPdEraseWrongState = 0x3360B;
+constexpr u32 kPdEraseStartFailed = 0x3360D;
+constexpr u32 kPdEraseStopFailed = 0x3360E;
+constexpr u32 kPdEraseStarted = 0x3360F;
+constexpr u32 kPdEraseStopped = 0x33610;
+constexpr u32 kPdEraseProgressFailed = 0x33611;
+constexpr u32 kPdEraseNotRunning = 0x33612;
+constexpr u32 kPdEraseProgress = 0x33613;
+constexpr u32 kPdEraseStopNotAllowed = 0x33614;
+constexpr u32 kVdEraseWrongState = 0x3700A;
+constexpr u32 kVdEraseStartNotAllowed = 0x3700B;
+constexpr u32 kVdEraseStartFailed = 0x3700C;
+constexpr u32 kVdEraseStarted = 0x3700D;
+constexpr u32 kVdEraseStopNotAllowed = 0x3700E;
+constexpr u32 kVdEraseStopFailed = 0x3700F;
+constexpr u32 kVdEraseStopped = 0x37010;
+constexpr u32 kVdEraseNotRunning = 0x37011;
+constexpr u32 kVdEraseProgress = 0x37012;
+constexpr u32 kVdEraseProgressFailed = 0x37013;
+
+}  // namespace SecMsg

@@ -1,5 +1,5 @@
 // The "Drive security" message table: the texts of the security-key commands, of securing
-// virtual drives and of erasing self-encrypting drives.
+// virtual drives, of erasing self-encrypting drives and of overwriting drives and virtual drives.
 #include "CpMgmt/CmdPro/SecurityMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -41,6 +41,30 @@ const MessageEntry kSecurityMessages[] = {
     {kKeyIdSetFailed, "Failed to Create the Key ID on Adapter %d \n"},
     {kDriveKeyId, "Key ID on Device(Encl-%s Slot-%d): %s\n"},
     {kDriveKeyIdFailed, "Failed to get the Key ID on Device (Encl-%s Slot-%d)\n"},
+    {kPdEraseWrongState,
+     "Adapter: %d: Physical Device at EnclId-%s SlotId-%d is not in appropriate state to start the requested "
+     "operation\n"},
+    {kPdEraseStartFailed, "Adapter: %d: Failed to start Secure Erase on Physical Device at EnclId-%s SlotId-%d \n"},
+    {kPdEraseStopFailed, "Adapter: %d: Failed to stop Secure Erase on Physical Device at EnclId-%s SlotId-%d \n"},
+    {kPdEraseStarted, "Adapter %d: Secure Erase is started on Physical Device at EnclId-%s SlotId-%d.\n"},
+    {kPdEraseStopped, "Adapter %d: Secure Erase is stopped on Physical Device at EnclId-%s SlotId-%d.\n"},
+    {kPdEraseProgressFailed,
+     "Adapter: %d: Failed to get Secure Erase progress on Physical Device at EnclId-%s SlotId-%d \n"},
+    {kPdEraseNotRunning, "Secure Erase is not in progress on Device(Encl-%s Slot-%d)\n"},
+    {kPdEraseProgress, "Secure Erase Progress on Device at Enclosure %s, Slot %d Completed %d%% in %d Minutes.\n"},
+    {kPdEraseStopNotAllowed,
+     "Adapter: %d: Secure Erase can not be stopped on Physical Device at EnclId-%s SlotId-%d \n"},
+    {kVdEraseWrongState,
+     "Adapter: %d: Virtual Drive %d is not in appropriate state to start the requested operation\n"},
+    {kVdEraseStartNotAllowed, "Adapter: %d: Failed to start Secure Erase on Virtual Drive %d \n"},
+    {kVdEraseStartFailed, "Adapter: %d: Failed to start Secure Erase on Virtual Drive %d \n"},
+    {kVdEraseStarted, "Adapter %d: Secure Erase is started on Virtual Drive %d.\n"},
+    {kVdEraseStopNotAllowed, "Adapter: %d: Secure Erase can not be stopped on Virtual Drive %d \n"},
+    {kVdEraseStopFailed, "Adapter: %d: Failed to stop Secure Erase on Virtual Drive %d \n"},
+    {kVdEraseStopped, "Adapter %d: Secure Erase is stopped on Virtual Drive %d.\n"},
+    {kVdEraseNotRunning, "Secure Erase on VD #%d is not in progress.\n"},
+    {kVdEraseProgress, "Secure Erase on VD #%d (target id #%d) Completed %d%% in %d Minutes.\n"},
+    {kVdEraseProgressFailed, "Adapter: %d: Failed to get Secure Erase progress on Virtual Drive %d \n"},
 };
 
 const MessageTableRegistration kRegisterSecurity("Drive security", kSecurityMessages,

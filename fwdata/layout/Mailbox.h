@@ -43,4 +43,13 @@ constexpr u32 kOffNewTargetId = 0;       // u8
 constexpr u32 kOffNewSeqNum = 2;         // u16
 // Performance monitor start: the interval in minutes (all zero stops the monitor).
 constexpr u32 kOffMonitorInterval = 0;   // u16
+// Secure erase start, after the drive's or the virtual drive's reference: the erase type (0
+// simple, 1 normal, 2 thorough), the two pattern bytes (a pattern not given is sent as the
+// default), and for a virtual drive the delete option.
+constexpr u32 kOffEraseType = 4;         // u8
+constexpr u32 kOffErasePatternA = 5;     // u8
+constexpr u32 kOffErasePatternB = 6;     // u8
+constexpr u32 kOffEraseDeleteVd = 7;     // u8
+constexpr u8 kDefaultErasePatternA = 0xAA;
+constexpr u8 kDefaultErasePatternB = 0x55;
 }  // namespace mailbox

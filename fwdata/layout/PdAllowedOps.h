@@ -6,4 +6,5 @@ namespace pdallowed {
 constexpr u32 kSize = 4;
 constexpr u32 kOffWord = 0;
 constexpr u32 kFwDownload = 1u << 16;  // bit of the word
+constexpr u32 kStopSecureErase = 1u << 25;
 }  // namespace pdallowed

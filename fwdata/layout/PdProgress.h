@@ -12,10 +12,14 @@ constexpr unsigned kOpRebuild = 0;
 constexpr unsigned kOpPatrolRead = 1;
 constexpr unsigned kOpClear = 2;
 constexpr unsigned kOpCopyBack = 3;
+constexpr unsigned kOpSecureErase = 4;
 // Progress and elapsed seconds (u16 each) of a rebuild or copyback, and of a clear.
 constexpr u32 kOffProgress = 4;
 constexpr u32 kOffSeconds = 6;
 constexpr u32 kOffClearProgress = 12;
 constexpr u32 kOffClearSeconds = 14;
+// A secure erase reports in the clear's bytes (a drive runs one or the other).
+constexpr u32 kOffEraseProgress = 12;
+constexpr u32 kOffEraseSeconds = 14;
 constexpr unsigned kProgressFull = 65535;
 }  // namespace pdprogress

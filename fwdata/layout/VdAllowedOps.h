@@ -12,4 +12,6 @@ constexpr BitField kSuspendCcBgi{2, 1};
 constexpr BitField kResumeCcBgi{2, 2};
 constexpr BitField kSuspendRecon{2, 3};
 constexpr BitField kResumeRecon{2, 4};
+constexpr BitField kStartSecureErase{2, 5};
+constexpr BitField kStopSecureErase{2, 6};
 }  // namespace vdallowed

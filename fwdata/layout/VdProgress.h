@@ -11,11 +11,13 @@ constexpr u32 kRunningCc = 0x01;
 constexpr u32 kRunningBgi = 0x02;
 constexpr u32 kRunningInit = 0x04;
 constexpr u32 kRunningRecon = 0x08;
+constexpr u32 kRunningSecureErase = 0x10;
 // Per operation a u16 progress (0-65535) and the u16 elapsed seconds after it.
 constexpr u32 kOffCcProgress = 4;
 constexpr u32 kOffBgiProgress = 8;
 constexpr u32 kOffInitProgress = 12;
 constexpr u32 kOffReconProgress = 16;
+constexpr u32 kOffEraseProgress = 4;     // a secure erase runs alone, in the check's bytes
 constexpr u32 kProgressOffSeconds = 2;   // from a progress field
 constexpr unsigned kProgressFull = 65535;
 constexpr BitField kSuspendedCc{24, 0};

@@ -51,6 +51,7 @@
 #include "parsers/PdPrpRmvParsedObject.h"
 #include "parsers/PdRbldParsedObject.h"
 #include "parsers/PdReplaceMissingParsedObject.h"
+#include "parsers/SecureErasePo.h"
 #include "parsers/ShowSummaryPo.h"
 
 namespace {
@@ -200,6 +201,10 @@ bool Describe(const ParsedObject* object, Text& t)
     } else if (auto* o = dynamic_cast<const LdReconstructParsedObject*>(object)) {
         t.Field("action", o->GetAction()).Field("addRemove", o->GetAddRemove()).Field("vd", o->GetVdId());
         t.Field("level", o->GetRaidLevel()).Drives("drives", o->GetPdList().Get()).Field("force", o->GetForce());
+    } else if (auto* o = dynamic_cast<const SecureErasePo*>(object)) {
+        t.Field("action", o->GetAction()).Field("type", o->GetEraseType()).Field("a", o->GetErasePatternA());
+        t.Field("b", o->GetErasePatternB()).Field("deleteVd", o->GetDeleteVd()).Numbers("lds", o->GetLdList());
+        t.Drives("drives", o->GetPdList());
     } else if (auto* o = dynamic_cast<const LdExpansionParsedObject*>(object)) {
         t.Numbers("lds", o->GetLdList()).Field("percent", o->GetPercent()).Field("keepArray", o->GetDontExpandArray());
     } else if (auto* o = dynamic_cast<const LdPropParsedObject*>(object)) {
