@@ -92,8 +92,11 @@ int SecureEraseCp::EraseDrive(PhysicalDevice* pd, u16 enclosureId, u8 slot, bool
         return status;
     }
     case TOKEN_STOP: {
-        // A progress block that cannot be read reads as an erase that is not running.
-        pd->GetProgress(block);
+        // A progress block that cannot be read fails the stop: the erase may well be running.
+        if (const int status = pd->GetProgress(block); status != 0) {
+            PrintMessage(SecMsg::kPdEraseProgressFailed, adapter_, enclosure, slot);
+            return status;
+        }
         if (!progress.Bit(pdprogress::kOffRunning, pdprogress::kOpSecureErase)) {
             PrintMessage(SecMsg::kPdEraseNotRunning, enclosure, slot);
             return 0;
@@ -184,8 +187,11 @@ int SecureEraseCp::EraseVd(VirtualDisk* vd, u8 id, bool* refused)
         return status;
     }
     case TOKEN_STOP: {
-        // A record that cannot be read reads as an erase that is not running.
-        vd->GetProgress(block);
+        // A record that cannot be read fails the stop: the erase may well be running.
+        if (const int status = vd->GetProgress(block); status != 0) {
+            PrintMessage(SecMsg::kVdEraseProgressFailed, adapter_, id);
+            return status;
+        }
         if ((progress.U32(vdprogress::kOffRunning) & vdprogress::kRunningSecureErase) == 0) {
             PrintMessage(SecMsg::kVdEraseNotRunning, id);
             return 0;

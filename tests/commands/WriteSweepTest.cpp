@@ -57,6 +57,8 @@ void LockedForeignDrive(WriteSweepTest&, Json& state)
 const Line kStartClear = {"-PDClear", "-Start", "-PhysDrv[252:7]", "-a0"};
 const Line kStartRebuild = {"-PDRbld", "-Start", "-PhysDrv[252:1]", "-a0"};
 const Line kStartCopyback = {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0"};
+const Line kStartPdErase = {"-SecureErase", "Start", "-PhysDrv[252:7]", "-a0"};
+const Line kStartVdErase = {"-SecureErase", "Start", "-L1", "-a0"};
 
 const std::vector<WriteSweepCase>& Cases()
 {
@@ -142,6 +144,16 @@ const std::vector<WriteSweepCase>& Cases()
          Lines({kStartCopyback}), {}},
         {"PdCpyBkResume", {"-PDCpyBk", "-Resume", "-PhysDrv[252:7]", "-a0"},
          Lines({kStartCopyback, Line{"-PDCpyBk", "-Suspend", "-PhysDrv[252:7]", "-a0"}}), {}},
+        {"SecureEraseStart",
+         {"-SecureErase", "Start", "Thorough", "ErasePattern", "11110000", "-PhysDrv[252:7,252:8]", "-a0"},
+         nullptr,
+         {{0x02020000, "a drive whose state cannot be read is skipped as not ready for the erase; the next starts"}}},
+        {"SecureEraseStop", {"-SecureErase", "Stop", "-PhysDrv[252:7]", "-a0"}, Lines({kStartPdErase}), {}},
+        {"SecureEraseVdStart",
+         {"-SecureErase", "Start", "DeleteVd", "-L0,1", "-a0"},
+         nullptr,
+         {{0x030B0000, "a virtual drive whose allowed operations cannot be read is skipped; the next starts"}}},
+        {"SecureEraseVdStop", {"-SecureErase", "Stop", "-LALL", "-a0"}, Lines({kStartVdErase}), {}},
     };
     return cases;
 }

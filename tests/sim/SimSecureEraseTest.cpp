@@ -14,7 +14,7 @@ constexpr std::uint32_t Erase(std::uint32_t type, std::uint32_t a = 0xAA, std::u
     return type | a << 8 | b << 16 | del << 24;
 }
 
-class SecureEraseTest : public DriveRulesTest {
+class SimEraseTest : public DriveRulesTest {
 protected:
     std::uint32_t VdRef(int target)
     {
@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(SecureEraseTest, DriveEraseRunsItsPassesWithTheClockAndCompletes)
+TEST_F(SimEraseTest, DriveEraseRunsItsPassesWithTheClockAndCompletes)
 {
     Json c = Controller();
     c["drives"][6]["security"] = {"fde_capable", "locked"};  // drive 27
@@ -81,7 +81,7 @@ TEST_F(SecureEraseTest, DriveEraseRunsItsPassesWithTheClockAndCompletes)
     EXPECT_EQ(FwState(23), 0u);
 }
 
-TEST_F(SecureEraseTest, VirtualDriveEraseRefusalsProgressAndStop)
+TEST_F(SimEraseTest, VirtualDriveEraseRefusalsProgressAndStop)
 {
     Json c = Controller();
     c["config"]["virtual_drives"][1]["encryption"] = "fde";
@@ -118,7 +118,7 @@ TEST_F(SecureEraseTest, VirtualDriveEraseRefusalsProgressAndStop)
     EXPECT_TRUE(Logged("0x00000105"));
 }
 
-TEST_F(SecureEraseTest, CompletedVirtualDriveEraseDeletesTheDriveWhenAsked)
+TEST_F(SimEraseTest, CompletedVirtualDriveEraseDeletesTheDriveWhenAsked)
 {
     Start(Controller());
     ASSERT_EQ(Send(kVdStart, VdRef(1), Erase(1, 0xAA, 0x55, 0)).Fw(), 0u);
