@@ -180,9 +180,10 @@ TEST_F(SimConfigBlocksTest, VirtualDriveProgressAndAllowedOperations)
     EXPECT_EQ(DcmdTo(0x03080000, 36, {4}).Slice(0, 36), Bytes(36, 0));
 
     // Target 3: a mirror whose suspended check may resume. Target 4: a mirror with nothing
-    // running may start a check; it fills its array, so it cannot grow. Target 2: degraded.
+    // running may start a check and a secure erase; it fills its array, so it cannot grow.
+    // Target 2: degraded.
     EXPECT_EQ(DcmdTo(0x030B0000, 4, {3}).At(0, 4), 0x050000u);
-    EXPECT_EQ(DcmdTo(0x030B0000, 4, {4}).At(0, 4), 0x010004u);
+    EXPECT_EQ(DcmdTo(0x030B0000, 4, {4}).At(0, 4), 0x210004u);
     EXPECT_EQ(DcmdTo(0x030B0000, 4, {2}).At(0, 4), 0u);
 }
 
