@@ -49,18 +49,23 @@ u32 StartClear(Controller& controller, u64 now, DriveRef ref)
     return kFwOk;
 }
 
-u32 StopClear(Controller& controller, u64 now, DriveRef ref)
+u32 EndDriveWork(Controller& controller, u64 now, DriveRef ref, OperationKind kind, u32 event)
 {
     u32 status = 0;
     Drive* drive = NamedDrive(controller, ref, status);
     if (drive == nullptr)
         return status;
-    const Operation* clear = FindWork(controller, drive->deviceId, OperationKind::Clear);
-    if (clear == nullptr)
+    const Operation* work = FindWork(controller, drive->deviceId, kind);
+    if (work == nullptr)
         return kFwWrongState;
-    RemoveWork(controller, clear);
-    LogDriveEvent(controller, now, kEvClearStopped, *drive);
+    RemoveWork(controller, work);
+    LogDriveEvent(controller, now, event, *drive);
     return kFwOk;
+}
+
+u32 StopClear(Controller& controller, u64 now, DriveRef ref)
+{
+    return EndDriveWork(controller, now, ref, OperationKind::Clear, kEvClearStopped);
 }
 
 // The source is an idle online member; the target an idle unconfigured good drive without a

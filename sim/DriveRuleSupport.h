@@ -28,6 +28,9 @@ std::optional<RowPlace> RowOf(Controller& controller, u16 deviceId);
 // The rebuild, clear or copyback running on a drive (a copyback on its target or its source).
 Operation* FindWork(Controller& controller, u16 deviceId, OperationKind kind);
 void RemoveWork(Controller& controller, const Operation* work);
+// Ends the work of the kind on the drive a request names before its time and logs `event`: 12 / 4
+// for the reference, 50 when no such work runs (BackgroundOps.cpp).
+u32 EndDriveWork(Controller& controller, u64 now, DriveRef drive, OperationKind kind, u32 event);
 // Stops the rebuilds of an array that has lost more rows than it can rebuild from: their drives
 // go offline (Rebuild.cpp).
 void StopHopelessRebuilds(Controller& controller, u64 now, const DriveArray& array);

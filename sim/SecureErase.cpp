@@ -57,16 +57,7 @@ u32 StartDriveErase(Controller& controller, u64 now, DriveRef ref, const EraseRe
 
 u32 StopDriveErase(Controller& controller, u64 now, DriveRef ref)
 {
-    u32 status = 0;
-    Drive* drive = NamedDrive(controller, ref, status);
-    if (drive == nullptr)
-        return status;
-    const Operation* erase = FindWork(controller, drive->deviceId, OperationKind::SecureErase);
-    if (erase == nullptr)
-        return kFwWrongState;
-    RemoveWork(controller, erase);
-    LogDriveEvent(controller, now, kEvPdEraseStopped, *drive);
-    return kFwOk;
+    return EndDriveWork(controller, now, ref, OperationKind::SecureErase, kEvPdEraseStopped);
 }
 
 bool VdEraseAllowed(const Controller& controller, const VirtualDrive& vd)
@@ -99,16 +90,7 @@ u32 StartVdErase(Controller& controller, u64 now, VdRef ref, const EraseRequest&
 
 u32 StopVdErase(Controller& controller, u64 now, VdRef ref)
 {
-    u32 status = 0;
-    VirtualDrive* vd = NamedVd(controller, ref.targetId, status, ref.seq);
-    if (vd == nullptr)
-        return status;
-    const Operation* erase = FindVdWork(controller, vd->targetId, OperationKind::VdSecureErase);
-    if (erase == nullptr)
-        return kFwNoOperation;
-    RemoveWork(controller, erase);
-    LogVdEvent(controller, now, kEvLdEraseStopped, vd->targetId);
-    return kFwOk;
+    return EndVdWork(controller, now, ref, OperationKind::VdSecureErase, kEvLdEraseStopped);
 }
 
 void FinishErase(Controller& controller, u64 end, const Operation& op)

@@ -137,18 +137,23 @@ u32 StartInitialization(Controller& c, u64 now, VdRef ref, u8 full)
     return kFwOk;
 }
 
-u32 AbortInitialization(Controller& c, u64 now, VdRef ref)
+u32 EndVdWork(Controller& c, u64 now, VdRef ref, OperationKind kind, u32 event)
 {
     u32 status = 0;
     VirtualDrive* vd = NamedVd(c, ref.targetId, status, ref.seq);
     if (vd == nullptr)
         return status;
-    const Operation* work = FindVdWork(c, vd->targetId, OperationKind::FullInit);
+    const Operation* work = FindVdWork(c, vd->targetId, kind);
     if (work == nullptr)
         return kFwNoOperation;
     RemoveWork(c, work);
-    LogVdEvent(c, now, kEvInitAborted, vd->targetId);
+    LogVdEvent(c, now, event, vd->targetId);
     return kFwOk;
+}
+
+u32 AbortInitialization(Controller& c, u64 now, VdRef ref)
+{
+    return EndVdWork(c, now, ref, OperationKind::FullInit, kEvInitAborted);
 }
 
 u32 SuspendResumeCheck(Controller& c, u64 now, VdRef ref, u8 action)

@@ -32,6 +32,10 @@ bool IsVdBusy(const Controller& controller, u8 targetId);
 bool IsReservedForReconstruction(const Controller& controller, u16 deviceId);
 
 void LogVdEvent(Controller& controller, u64 time, u32 code, u8 targetId);
+// Ends the work of the kind (either initialization for one) on the virtual drive a request names
+// before its time and logs `event`: 12 / 4 for the reference, 37 when no such work runs
+// (VdBackgroundOps.cpp).
+u32 EndVdWork(Controller& controller, u64 now, VdRef vd, OperationKind kind, u32 event);
 
 // Background work (VdBackgroundOps.cpp). `action` 0 suspends, 1 resumes.
 u32 StartConsistencyCheck(Controller& controller, u64 now, VdRef vd);

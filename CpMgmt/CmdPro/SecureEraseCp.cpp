@@ -2,6 +2,7 @@
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
+#include "CpMgmt/CmdPro/PdNamedDrive.h"
 #include "CpMgmt/CmdPro/PdRbldProgress.h"
 #include "CpMgmt/CmdPro/SecurityMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -13,7 +14,6 @@
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
-#include "raidmodel/ids/EnclSlotId.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -52,24 +52,11 @@ int SecureEraseCp::ProcessParsed(CpController* cpController, SecureErasePo* obje
 int SecureEraseCp::EraseDrives(CpController* cpController, RaidManager* manager)
 {
     bool refused = false;
-    const ArrayList<EnclSlotId*>* drives = object_->GetPdList();
-    for (unsigned i = 0; drives != nullptr && i < drives->GetCount(); ++i) {
-        const EnclSlotId* named = drives->GetAt(static_cast<u8>(i));
-        // "?" is resolved for this adapter only: the list is shared with the other adapters.
-        u16 enclosureId = named->GetEnclId();
-        const u8 slot = named->GetSlot();
-        int status = ResolveEnclosureId(cpController, &enclosureId);
-        if (status != 0)
-            return status;
-        PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
-        if (pd == nullptr) {
-            PrintMessage(CommonMsg::kPdNotFound, adapter_, EnclosureIdText(named->GetEnclId()), slot);
-            return -1;
-        }
-        status = EraseDrive(pd, enclosureId, slot, &refused);
-        if (status != 0)
-            return status;
-    }
+    const int status = ChangeNamedDrives(cpController, manager, adapter_, object_->GetPdList(), [&](NamedDrive& drive) {
+        return EraseDrive(drive.pd, drive.enclosureId, drive.slot, &refused);
+    });
+    if (status != 0)
+        return status;
     return refused ? -1 : 0;
 }
 
