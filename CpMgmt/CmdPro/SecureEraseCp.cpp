@@ -9,6 +9,7 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/PdProgress.h"
 #include "fwdata/layout/VdProgress.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -21,19 +22,14 @@ namespace {
 
 const CpRegistration<SecureEraseCp> kRegisterSecureEraseCp{TOKEN_SECUREERASE};
 
-// The erase type codes of the start requests.
-constexpr u8 kSimple = 0;
-constexpr u8 kNormal = 1;
-constexpr u8 kThorough = 2;
-
 }  // namespace
 
 u8 SecureEraseCp::EraseTypeCode() const
 {
     switch (object_->GetEraseType()) {
-    case TOKEN_NORMAL: return kNormal;
-    case TOKEN_THOROUGH: return kThorough;
-    default: return kSimple;
+    case TOKEN_NORMAL: return mailbox::kEraseNormal;
+    case TOKEN_THOROUGH: return mailbox::kEraseThorough;
+    default: return mailbox::kEraseSimple;
     }
 }
 

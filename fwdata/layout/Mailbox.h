@@ -47,6 +47,9 @@ constexpr u32 kOffMonitorInterval = 0;   // u16
 // simple, 1 normal, 2 thorough), the two pattern bytes (a pattern not given is sent as the
 // default), and for a virtual drive the delete option.
 constexpr u32 kOffEraseType = 4;         // u8
+constexpr u8 kEraseSimple = 0;
+constexpr u8 kEraseNormal = 1;
+constexpr u8 kEraseThorough = 2;
 constexpr u32 kOffErasePatternA = 5;     // u8
 constexpr u32 kOffErasePatternB = 6;     // u8
 constexpr u32 kOffEraseDeleteVd = 7;     // u8
