@@ -2,6 +2,8 @@
 #pragma once
 #include "ZepUtil/Types.h"
 
+inline const char* YesNo(bool value) { return value ? "Yes" : "No"; }
+
 // The id in decimal, or "N/A" for 0xFFFF, in one process-wide buffer that the next call
 // overwrites.
 const char* EnclosureIdText(u16 enclosureId);

@@ -51,6 +51,11 @@ protected:
     void AddKeyword(u16 tokenId, const char* text);
     void SetCommandId(u16 commandId) { commandId_ = commandId; }
     ArrayList<Token*>* GetKeywords() { return &keywords_; }
+    // The token after the one at `index`, or null at the end of the list.
+    static Token* NextToken(ArrayList<Token*>* tokens, unsigned index)
+    {
+        return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
+    }
 
     // One parsed object per adapter of the adapter list, in its order, made by `make` (adapter
     // number -> std::unique_ptr of the object). An empty adapter list gives an empty list.

@@ -5,6 +5,8 @@
 
 class PdIdListObject {
 public:
+    static constexpr u32 kUnusedValue = 0xFFFFFFFFu;  // the value the drive commands pass
+
     PdIdListObject(u16 enclosureId, u8 slot, u32 value1, u32 value2)
         : enclosureId_(enclosureId), slot_(slot), value1_(value1), value2_(value2)
     {

@@ -113,7 +113,6 @@ const char* SpeedText(u8 code)
     }
 }
 
-const char* YesNo(bool flag) { return flag ? "Yes" : "No"; }
 
 // Room for a block of lines, so that it is not copied as it grows.
 constexpr std::size_t kBlockReserve = 1024;

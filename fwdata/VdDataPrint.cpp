@@ -151,7 +151,6 @@ std::string StripSizeText(u8 exponent)
     return size;
 }
 
-const char* YesNo(bool flag) { return flag ? "Yes" : "No"; }
 
 std::string ProgressLine(const char* label, const ByteView& info, u32 offset)
 {

@@ -37,7 +37,7 @@ constexpr char kRstrHotSpareOnInsert[] =
 constexpr char kEnblSpinDownUnConfigDrvs[] = "        EnblSpinDownUnConfigDrvs: Spins down unconfigured drives.\n";
 constexpr char kDisableOcr[] = "        DisableOCR: Disables the online controller reset.\n";
 constexpr char kBootWithPinnedCache[] = "        BootWithPinnedCache: Boots the adapter while pinned cache is present.\n";
-constexpr char kEnblPi[] = "        enblPI: Protection information on the adapter.\n";
+constexpr char kAdapterEnblPi[] = "        enblPI: Protection information on the adapter.\n";
 constexpr char kPreventPiImportLine[] =
     "        PreventPIImport: Prevents the import of virtual drives with protection information.\n";
 constexpr char kExposeEnclDevicesEnbl[] = "        ExposeEnclDevicesEnbl: Exposes the enclosure devices to the host.\n";
@@ -133,7 +133,7 @@ const Piece kAdpSetProp[] = {
     {kAutoSnapshotSpace},
     {kDisableOcr}, {kValuesSwitch},
     {kBootWithPinnedCache}, {kValuesSwitch},
-    {kEnblPi}, {kValuesSwitch},
+    {kAdapterEnblPi}, {kValuesSwitch},
     {kPreventPiImportLine}, {kValuesSwitch},
     {"        AutoEnhancedImportEnbl: Enables the automatic import of foreign configurations.\n"},
     {"        AutoEnhancedImportDsbl: Disables the automatic import of foreign configurations.\n"},
@@ -209,7 +209,7 @@ const Piece kAdpGetProp[] = {
     {kEnableJbod}, {kValuesSwitch},
     {kDsblCacheBypass}, {kValuesSwitch},
     {kBootWithPinnedCache}, {kValuesSwitch},
-    {kEnblPi}, {kValuesSwitch},
+    {kAdapterEnblPi}, {kValuesSwitch},
     {kPreventPiImportLine}, {kValuesSwitch},
     {"        AutoEnhancedImportDsply: Automatic import of foreign configurations.\n"}, {kValuesSwitch},
     {kAutoDetectBackPlaneDsbl}, {kValues3},

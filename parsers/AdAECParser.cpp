@@ -8,8 +8,8 @@
 #include "cmdtool/TokenIds.h"
 
 namespace {
-const ParserFactoryRegistration<AdAECParser> kRegisterParser{TOKEN_ADPAEC};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<AdAECParser> kRegisterAdAECParser{TOKEN_ADPAEC};
+const GrammarRegistration kRegisterAdAECGrammar(
     TOKEN_ADPAEC, {"ADPAEC (START [NUMEVENTS NUM] | STOP | DSBL | CAPTUREMODE (CONTINUOUS | FULL) | SHOW | "
                    "GET [V(F)] | (FILTER | CLEAR) NUM GROUP NUM) SEL"});
 

@@ -8,8 +8,8 @@
 #include "parsers/AdpAllInOneLogParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpAllInOneLogParser> kRegisterParser{TOKEN_ADPALILOG};
-const GrammarRegistration kRegisterGrammar(TOKEN_ADPALILOG, {"ADPALILOG SEL"});
+const ParserFactoryRegistration<AdpAllInOneLogParser> kRegisterAdpAllInOneLogParser{TOKEN_ADPALILOG};
+const GrammarRegistration kRegisterAdpAllInOneLogGrammar(TOKEN_ADPALILOG, {"ADPALILOG SEL"});
 }  // namespace
 
 AdpAllInOneLogParser::AdpAllInOneLogParser() : Parser(TOKEN_ADPALILOG)

@@ -8,8 +8,8 @@
 #include "parsers/AdpAllInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpAllInfoParser> kRegisterParser{TOKEN_ADPALLINFO};
-const GrammarRegistration kRegisterGrammar(TOKEN_ADPALLINFO, {"ADPALLINFO SEL"});
+const ParserFactoryRegistration<AdpAllInfoParser> kRegisterAdpAllInfoParser{TOKEN_ADPALLINFO};
+const GrammarRegistration kRegisterAdpAllInfoGrammar(TOKEN_ADPALLINFO, {"ADPALLINFO SEL"});
 }  // namespace
 
 AdpAllInfoParser::AdpAllInfoParser() : Parser(kOwnCommandHandler)

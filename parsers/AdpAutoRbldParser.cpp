@@ -9,9 +9,9 @@
 #include "parsers/SingleOption.h"
 
 namespace {
-const ParserFactoryRegistration<AdpAutoRbldParser> kRegisterParser{TOKEN_ADPAUTORBLD};
+const ParserFactoryRegistration<AdpAutoRbldParser> kRegisterAdpAutoRbldParser{TOKEN_ADPAUTORBLD};
 // Without an operation word the command parses; the processor refuses it.
-const GrammarRegistration kRegisterGrammar(TOKEN_ADPAUTORBLD, {"ADPAUTORBLD [ENBL | DSBL | DSPLY] SEL",
+const GrammarRegistration kRegisterAdpAutoRbldGrammar(TOKEN_ADPAUTORBLD, {"ADPAUTORBLD [ENBL | DSBL | DSPLY] SEL",
                                                                "ADPAUTORBLD SEL (ENBL | DSBL | DSPLY)"});
 }  // namespace
 

@@ -14,8 +14,8 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const ParserFactoryRegistration<AdpBbuParser> kRegisterParser{TOKEN_ADPBBUCMD};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<AdpBbuParser> kRegisterAdpBbuParser{TOKEN_ADPBBUCMD};
+const GrammarRegistration kRegisterAdpBbuGrammar(
     TOKEN_ADPBBUCMD,
     {"ADPBBUCMD [GETBBUSTATUS | GETBBUCAPACITYINFO | GETBBUDESIGNINFO | BBULEARN | GETBBUPROPERTIES | BBUMFGSLEEP | "
      "BBUMFGSEAL | GETBBUMODES] SEL",

@@ -9,8 +9,8 @@
 #include "parsers/SingleOption.h"
 
 namespace {
-const ParserFactoryRegistration<AdpBiosParser> kRegisterParser{TOKEN_ADPBIOS};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<AdpBiosParser> kRegisterAdpBiosParser{TOKEN_ADPBIOS};
+const GrammarRegistration kRegisterAdpBiosGrammar(
     TOKEN_ADPBIOS,
     {"ADPBIOS [ENBL | DSBL | SOE | BE | ENBLAUTOSELECTBOOTLD | DSBLAUTOSELECTBOOTLD | DSPLY] SEL",
      "ADPBIOS SEL (ENBL | DSBL | SOE | BE | ENBLAUTOSELECTBOOTLD | DSBLAUTOSELECTBOOTLD | DSPLY)"});

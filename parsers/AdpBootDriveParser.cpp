@@ -9,8 +9,8 @@
 #include "parsers/AdpBootDriveParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpBootDriveParser> kRegisterParser{TOKEN_ADPBOOTDRIVE};
-const GrammarRegistration kRegisterGrammar(TOKEN_ADPBOOTDRIVE,
+const ParserFactoryRegistration<AdpBootDriveParser> kRegisterAdpBootDriveParser{TOKEN_ADPBOOTDRIVE};
+const GrammarRegistration kRegisterAdpBootDriveGrammar(TOKEN_ADPBOOTDRIVE,
                                            {"ADPBOOTDRIVE (SET | UNSET) (L NUM | DRV) SEL", "ADPBOOTDRIVE GET SEL"});
 }  // namespace
 

@@ -11,8 +11,8 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const ParserFactoryRegistration<AdpCCSchedParser> kRegisterParser{TOKEN_ADPCCSCHED};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<AdpCCSchedParser> kRegisterAdpCCSchedParser{TOKEN_ADPCCSCHED};
+const GrammarRegistration kRegisterAdpCCSchedGrammar(
     TOKEN_ADPCCSCHED, {"ADPCCSCHED (DSBL | INFO) SEL",
                        "ADPCCSCHED (MODECONC | MODESEQ) [EXCLUDELD L NUM+] [SETSTARTTIME NUM NUM] [SETDELAY NUM] SEL",
                        "ADPCCSCHED SETSTARTTIME NUM NUM SEL", "ADPCCSCHED SETDELAY NUM SEL"});

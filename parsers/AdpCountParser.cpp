@@ -8,8 +8,8 @@
 #include "parsers/AdpCountParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpCountParser> kRegisterParser{TOKEN_ADPCOUNT};
-const GrammarRegistration kRegisterGrammar(TOKEN_ADPCOUNT, {"ADPCOUNT [SEL]"});
+const ParserFactoryRegistration<AdpCountParser> kRegisterAdpCountParser{TOKEN_ADPCOUNT};
+const GrammarRegistration kRegisterAdpCountGrammar(TOKEN_ADPCOUNT, {"ADPCOUNT [SEL]"});
 }  // namespace
 
 AdpCountParser::AdpCountParser(u16 commandToken) : Parser(kOwnCommandHandler)

@@ -9,8 +9,8 @@
 #include "parsers/AdpDiagParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpDiagParser> kRegisterParser{TOKEN_ADPDIAG};
-const GrammarRegistration kRegisterGrammar(TOKEN_ADPDIAG, {"ADPDIAG [NUM] SEL"});
+const ParserFactoryRegistration<AdpDiagParser> kRegisterAdpDiagParser{TOKEN_ADPDIAG};
+const GrammarRegistration kRegisterAdpDiagGrammar(TOKEN_ADPDIAG, {"ADPDIAG [NUM] SEL"});
 }  // namespace
 
 AdpDiagParser::AdpDiagParser() : Parser(kOwnCommandHandler)

@@ -8,10 +8,10 @@
 #include "parsers/AdpEventLogPo.h"
 
 namespace {
-const ParserFactoryRegistration<AdpEventLogParser> kRegisterParser{TOKEN_ADPEVENTLOG};
+const ParserFactoryRegistration<AdpEventLogParser> kRegisterAdpEventLogParser{TOKEN_ADPEVENTLOG};
 
 // Class filters may be given in any order, before or after -f.
-const GrammarRegistration kRegisterGrammar(
+const GrammarRegistration kRegisterAdpEventLogGrammar(
     TOKEN_ADPEVENTLOG,
     {"ADPEVENTLOG GETEVENTLOGINFO SEL",
      "ADPEVENTLOG (GETEVENTS | GETSINCESHUTDOWN | GETSINCEREBOOT | INCLUDEDELETED) "
@@ -41,11 +41,6 @@ constexpr OptionEffect kOptions[] = {
     {TOKEN_FATAL, AdpEventLogPo::kNoSubCommand, AdpEventLogPo::kFilterFatal},
 };
 
-// The token after the one at `index`, or null at the end of the list.
-Token* NextToken(ArrayList<Token*>* tokens, u8 index)
-{
-    return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
-}
 }  // namespace
 
 // Without a sub-command word the sub-command stays outside 0-7 and the command fails.

@@ -8,15 +8,10 @@
 #include "parsers/AdpFwFlashPo.h"
 
 namespace {
-const ParserFactoryRegistration<AdpFlashParser> kRegisterParser{TOKEN_ADPFWFLASH};
-const GrammarRegistration kRegisterGrammar(TOKEN_ADPFWFLASH,
+const ParserFactoryRegistration<AdpFlashParser> kRegisterAdpFlashParser{TOKEN_ADPFWFLASH};
+const GrammarRegistration kRegisterAdpFwFlashGrammar(TOKEN_ADPFWFLASH,
                                            {"ADPFWFLASH V(F) [NOSIGCHK] [NOVERCHK] [FWTYPE NUM] SEL"});
 
-// The token after the one at `index`, or null at the end of the list.
-Token* NextToken(ArrayList<Token*>* tokens, u8 index)
-{
-    return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
-}
 }  // namespace
 
 AdpFlashParser::AdpFlashParser() : Parser(kOwnCommandHandler)

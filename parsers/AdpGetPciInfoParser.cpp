@@ -8,8 +8,8 @@
 #include "parsers/AdpGetPciInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AdpGetPciInfoParser> kRegisterParser{TOKEN_ADPGETPCIINFO};
-const GrammarRegistration kRegisterGrammar(TOKEN_ADPGETPCIINFO, {"ADPGETPCIINFO SEL"});
+const ParserFactoryRegistration<AdpGetPciInfoParser> kRegisterAdpGetPciInfoParser{TOKEN_ADPGETPCIINFO};
+const GrammarRegistration kRegisterAdpGetPciInfoGrammar(TOKEN_ADPGETPCIINFO, {"ADPGETPCIINFO SEL"});
 }  // namespace
 
 AdpGetPciInfoParser::AdpGetPciInfoParser() : Parser(kOwnCommandHandler)

@@ -13,8 +13,8 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const ParserFactoryRegistration<AdpPrParser> kRegisterParser{TOKEN_ADPPR};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<AdpPrParser> kRegisterAdpPrParser{TOKEN_ADPPR};
+const GrammarRegistration kRegisterAdpPrGrammar(
     TOKEN_ADPPR, {"ADPPR (DSBL | ENBLAUTO | ENBLMAN | START | STOP | SUSPEND | RESUME | INFO | SSDPATROLREADENBL | "
                   "SSDPATROLREADDSBL | SETDELAY NUM | SETSTARTTIME NUM NUM | MAXCONCURRENTPD NUM) SEL"});
 

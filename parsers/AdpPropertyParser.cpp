@@ -179,11 +179,11 @@ const std::string& GetForm()
     return form;
 }
 
-const ParserFactoryRegistration<AdpPropertyParser> kRegisterParser{TOKEN_ADPSETPROP, TOKEN_ADPGETPROP};
-const GrammarRegistration kRegisterSet(TOKEN_ADPSETPROP, {SetForms()[0].c_str(), SetForms()[1].c_str(),
+const ParserFactoryRegistration<AdpPropertyParser> kRegisterAdpPropertyParser{TOKEN_ADPSETPROP, TOKEN_ADPGETPROP};
+const GrammarRegistration kRegisterAdpPropertySet(TOKEN_ADPSETPROP, {SetForms()[0].c_str(), SetForms()[1].c_str(),
                                                           SetForms()[2].c_str(), SetForms()[3].c_str(),
                                                           SetForms()[4].c_str()});
-const GrammarRegistration kRegisterGet(TOKEN_ADPGETPROP, {GetForm().c_str()});
+const GrammarRegistration kRegisterAdpPropertyGet(TOKEN_ADPGETPROP, {GetForm().c_str()});
 
 // The token at `index`, or null past the end.
 Token* At(ArrayList<Token*>* tokens, unsigned index)

@@ -9,10 +9,10 @@
 #include "parsers/AdpSettingsPo.h"
 
 namespace {
-const ParserFactoryRegistration<AdpSettingsParser> kRegisterSettings{TOKEN_ADPSETTINGS};
+const ParserFactoryRegistration<AdpSettingsParser> kRegisterAdpSettingsSettings{TOKEN_ADPSETTINGS};
 const ParserFactoryRegistration<AdpVerifyParser> kRegisterVerify{TOKEN_ADPSETVERIFY};
 const GrammarRegistration kRegisterSettingsGrammar(TOKEN_ADPSETTINGS, {"ADPSETTINGS [READ | WRITE] V(F) SEL"});
-const GrammarRegistration kRegisterVerifyGrammar(TOKEN_ADPSETVERIFY, {"ADPSETVERIFY V(F) SEL"});
+const GrammarRegistration kRegisterAdpSettingsVerifyGrammar(TOKEN_ADPSETVERIFY, {"ADPSETVERIFY V(F) SEL"});
 }  // namespace
 
 AdpSettingsParser::AdpSettingsParser() : Parser(TOKEN_ADPSETTINGS)

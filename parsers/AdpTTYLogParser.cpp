@@ -7,8 +7,8 @@
 #include "cmdtool/TokenIds.h"
 
 namespace {
-const ParserFactoryRegistration<AdpTTYLogParser> kRegisterParser{TOKEN_FWTERMLOG};
-const GrammarRegistration kRegisterGrammar(TOKEN_FWTERMLOG,
+const ParserFactoryRegistration<AdpTTYLogParser> kRegisterAdpTTYLogParser{TOKEN_FWTERMLOG};
+const GrammarRegistration kRegisterAdpTTYLogGrammar(TOKEN_FWTERMLOG,
                                            {"FWTERMLOG (BBUOFF | BBUOFFTEMP | BBUON | BBUGET | DSPLY | CLEAR) SEL"});
 
 struct OptionCode {
@@ -16,7 +16,7 @@ struct OptionCode {
     u8 option;
 };
 
-constexpr OptionCode kOptions[] = {
+constexpr OptionCode kLogOptions[] = {
     {TOKEN_CLEAR, AdpTTYLogPo::kClear},   {TOKEN_BBUON, AdpTTYLogPo::kBbuOn},
     {TOKEN_BBUOFF, AdpTTYLogPo::kBbuOff}, {TOKEN_BBUGET, AdpTTYLogPo::kBbuGet},
     {TOKEN_BBUOFFTEMP, AdpTTYLogPo::kBbuOffTemp},
@@ -33,7 +33,7 @@ AdpTTYLogParser::AdpTTYLogParser() : Parser(TOKEN_FWTERMLOG)
     AddKeyword(TOKEN_DSPLY, "Dsply");
     AddKeyword(TOKEN_AALL, "aAll");
     AddKeyword(TOKEN_A, "a");
-    for (const OptionCode& option : kOptions)
+    for (const OptionCode& option : kLogOptions)
         AddHandler(option.token, TokenHandler(this, &AdpTTYLogParser::OnOption));
     AddHandler(TOKEN_DSPLY, TokenHandler(this, &AdpTTYLogParser::OnDsply));
 }
@@ -43,7 +43,7 @@ int AdpTTYLogParser::OnOption(ArrayList<Token*>* tokens, u8 index)
     Token* token = tokens->GetAt(index);
     if (token == nullptr)
         return -1;
-    for (const OptionCode& option : kOptions) {
+    for (const OptionCode& option : kLogOptions) {
         if (option.token == token->GetId()) {
             token->SetConsumed();
             option_ = option.option;

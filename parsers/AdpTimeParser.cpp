@@ -8,9 +8,9 @@
 #include "cmdtool/TokenIds.h"
 
 namespace {
-const ParserFactoryRegistration<AdpTimeParser> kRegisterParser{TOKEN_ADPSETTIME, TOKEN_ADPGETTIME};
-const GrammarRegistration kRegisterSetGrammar(TOKEN_ADPSETTIME, {"ADPSETTIME NUM{4} SEL"});
-const GrammarRegistration kRegisterGetGrammar(TOKEN_ADPGETTIME, {"ADPGETTIME SEL"});
+const ParserFactoryRegistration<AdpTimeParser> kRegisterAdpTimeParser{TOKEN_ADPSETTIME, TOKEN_ADPGETTIME};
+const GrammarRegistration kRegisterAdpTimeSetGrammar(TOKEN_ADPSETTIME, {"ADPSETTIME NUM{4} SEL"});
+const GrammarRegistration kRegisterAdpTimeGetGrammar(TOKEN_ADPGETTIME, {"ADPGETTIME SEL"});
 
 constexpr int kFirstDateValue = 24;  // a smaller first number is an hour
 constexpr int kMaxMinuteOrSecond = 59;

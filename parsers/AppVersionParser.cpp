@@ -8,7 +8,7 @@
 #include "parsers/AppVersionParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<AppVersionParser> kRegisterParser{TOKEN_APPVERSION, TOKEN_HELP, TOKEN_HELP_SHT,
+const ParserFactoryRegistration<AppVersionParser> kRegisterAppVersionParser{TOKEN_APPVERSION, TOKEN_HELP, TOKEN_HELP_SHT,
                                                                     TOKEN_Q_MARK};
 const GrammarRegistration kRegisterVersion(TOKEN_APPVERSION, {"V [SEL]"});
 const GrammarRegistration kRegisterHelp(TOKEN_HELP, {"HELP [STR] [SEL]"});

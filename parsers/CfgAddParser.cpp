@@ -8,7 +8,7 @@
 
 namespace {
 
-const ParserFactoryRegistration<CfgAddParser> kRegisterParser{TOKEN_CFGLDADD, TOKEN_CFGEACHDSKRAID0};
+const ParserFactoryRegistration<CfgAddParser> kRegisterCfgAddParser{TOKEN_CFGLDADD, TOKEN_CFGEACHDSKRAID0};
 
 // The policy, encryption and power-save words may be written more than once: the later one has the
 // last word.

@@ -8,8 +8,8 @@
 #include "parsers/CfgClrParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<CfgClrParser> kRegisterParser{TOKEN_CFGCLR};
-const GrammarRegistration kRegisterGrammar(TOKEN_CFGCLR, {"CFGCLR [FORCE] SEL"});
+const ParserFactoryRegistration<CfgClrParser> kRegisterCfgClrParser{TOKEN_CFGCLR};
+const GrammarRegistration kRegisterCfgClrGrammar(TOKEN_CFGCLR, {"CFGCLR [FORCE] SEL"});
 }  // namespace
 
 // The base handles the command word and the adapter options.

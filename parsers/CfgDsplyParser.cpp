@@ -8,7 +8,7 @@
 #include "parsers/CfgDsplyParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<CfgDsplyParser> kRegisterParser{TOKEN_CFGDSPLY, TOKEN_CFGFLASHTIERDSPLY};
+const ParserFactoryRegistration<CfgDsplyParser> kRegisterCfgDsplyParser{TOKEN_CFGDSPLY, TOKEN_CFGFLASHTIERDSPLY};
 const GrammarRegistration kRegisterCfgDsplyGrammar(TOKEN_CFGDSPLY, {"CFGDSPLY SEL"});
 const GrammarRegistration kRegisterFlashTierGrammar(TOKEN_CFGFLASHTIERDSPLY, {"CFGFLASHTIERDSPLY SEL"});
 }  // namespace

@@ -9,11 +9,11 @@
 
 namespace {
 
-const ParserFactoryRegistration<CfgFreeAllDrvParser> kRegisterParser{TOKEN_CFGALLFREEDRV};
+const ParserFactoryRegistration<CfgFreeAllDrvParser> kRegisterCfgFreeAllDrvParser{TOKEN_CFGALLFREEDRV};
 
 // The policy, encryption and power-save words may be written more than once: the later one has the
 // last word.
-const GrammarRegistration kRegisterGrammar(
+const GrammarRegistration kRegisterCfgFreeAllDrvGrammar(
     TOKEN_CFGALLFREEDRV,
     {"CFGALLFREEDRV R NUM [SATAONLY] [SPANCOUNT NUM] (WT|WB)* (NORA|RA)* (DIRECT|CACHED)* "
      "(CACHEDBADBBU|NOCACHEDBADBBU)* [STRPSZ NUM] "

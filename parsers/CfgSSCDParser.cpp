@@ -7,16 +7,11 @@
 #include "cmdtool/TokenIds.h"
 
 namespace {
-const ParserFactoryRegistration<CfgSSCDParser> kRegisterParser{TOKEN_CFGFLASHTIERADD, TOKEN_FLASHTIER};
+const ParserFactoryRegistration<CfgSSCDParser> kRegisterCfgSSCDParser{TOKEN_CFGFLASHTIERADD, TOKEN_FLASHTIER};
 const GrammarRegistration kRegisterAddGrammar(
     TOKEN_CFGFLASHTIERADD, {"CFGFLASHTIERADD [R NUM] DRV [V(NAME)] [WT|WB|FORCEDWB] [ASSIGN LDS] [ENBLPI] SEL"});
 const GrammarRegistration kRegisterAssociationGrammar(TOKEN_FLASHTIER, {"FLASHTIER (ASSIGN|REMOVE) [LDS] SEL"});
 
-// The token after the one at `index`, or null at the end of the list.
-Token* NextToken(ArrayList<Token*>* tokens, unsigned index)
-{
-    return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
-}
 }  // namespace
 
 CfgSSCDParser::CfgSSCDParser(u16 commandToken) : PdDriveListParser(kOwnCommandHandler)

@@ -8,7 +8,7 @@
 #include "parsers/CfgSaveRestorePo.h"
 
 namespace {
-const ParserFactoryRegistration<CfgSaveRestoreParser> kRegisterParser{TOKEN_CFGSAVE, TOKEN_CFGRESTORE};
+const ParserFactoryRegistration<CfgSaveRestoreParser> kRegisterCfgSaveRestoreParser{TOKEN_CFGSAVE, TOKEN_CFGRESTORE};
 const GrammarRegistration kRegisterSaveGrammar(TOKEN_CFGSAVE, {"CFGSAVE V(F) SEL"});
 const GrammarRegistration kRegisterRestoreGrammar(TOKEN_CFGRESTORE, {"CFGRESTORE V(F) SEL"});
 }  // namespace

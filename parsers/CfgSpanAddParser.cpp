@@ -10,12 +10,12 @@
 
 namespace {
 
-const ParserFactoryRegistration<CfgSpanAddParser> kRegisterParser{TOKEN_CFGSPANADD};
+const ParserFactoryRegistration<CfgSpanAddParser> kRegisterCfgSpanAddParser{TOKEN_CFGSPANADD};
 
 // One array list is admitted by the grammar: the processor answers it with its own message. The
 // policy, encryption and power-save words may be written more than once: the later one has the
 // last word.
-const GrammarRegistration kRegisterGrammar(
+const GrammarRegistration kRegisterCfgSpanAddGrammar(
     TOKEN_CFGSPANADD,
     {"CFGSPANADD R NUM (ARRAY NUM BRK)+ [ENBLPI] (WT|WB)* (NORA|RA)* (DIRECT|CACHED)* (CACHEDBADBBU|NOCACHEDBADBBU)* "
      "(SZ (NUM|DEC) [MB|GB|TB])* [STRPSZ NUM] [AFTERLD NUM] ([FORCE] | (FDE|CTRLBASED|SECURE)*) "

@@ -8,8 +8,8 @@
 #include "parsers/CliVersionPo.h"
 
 namespace {
-const ParserFactoryRegistration<CliVersionParser> kRegisterParser{TOKEN_VERSION};
-const GrammarRegistration kRegisterGrammar(TOKEN_VERSION, {"VERSION [CTRL | CLI | UEFI | DRIVER | PD] SEL"});
+const ParserFactoryRegistration<CliVersionParser> kRegisterCliVersionParser{TOKEN_VERSION};
+const GrammarRegistration kRegisterCliVersionGrammar(TOKEN_VERSION, {"VERSION [CTRL | CLI | UEFI | DRIVER | PD] SEL"});
 
 struct ComponentOption {
     u16 token;

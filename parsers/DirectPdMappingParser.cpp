@@ -8,8 +8,8 @@
 #include "parsers/DirectPdMappingParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdMappingParser> kRegisterParser{TOKEN_DIRECTPDMAPPING};
-const GrammarRegistration kRegisterGrammar(TOKEN_DIRECTPDMAPPING, {"DIRECTPDMAPPING (ENBL | DSBL | DSPLY) SEL"});
+const ParserFactoryRegistration<PdMappingParser> kRegisterPdMappingParser{TOKEN_DIRECTPDMAPPING};
+const GrammarRegistration kRegisterDirectPdMappingGrammar(TOKEN_DIRECTPDMAPPING, {"DIRECTPDMAPPING (ENBL | DSBL | DSPLY) SEL"});
 }  // namespace
 
 PdMappingParser::PdMappingParser(u16 commandToken) : Parser(kOwnCommandHandler)

@@ -10,8 +10,8 @@
 #include "parsers/DpmStatParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<DpmStatParser> kRegisterParser{TOKEN_DPMSTAT};
-const GrammarRegistration kRegisterGrammar(TOKEN_DPMSTAT, {"DPMSTAT DSPLY (LCT | HIST | RA | EXT) [DRV] SEL",
+const ParserFactoryRegistration<DpmStatParser> kRegisterDpmStatParser{TOKEN_DPMSTAT};
+const GrammarRegistration kRegisterDpmStatGrammar(TOKEN_DPMSTAT, {"DPMSTAT DSPLY (LCT | HIST | RA | EXT) [DRV] SEL",
                                                            "DPMSTAT CLEAR (LCT | HIST | RA | EXT) SEL"});
 
 // Consumes the token at the index when its id is one of `ids` and stores the id: 0, else -1.

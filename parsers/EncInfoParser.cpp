@@ -8,8 +8,8 @@
 #include "parsers/EncInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<EncInfoParser> kRegisterParser{TOKEN_ENCINFO, TOKEN_ENCSTATUS};
-const GrammarRegistration kRegisterInfoGrammar(TOKEN_ENCINFO, {"ENCINFO SEL"});
+const ParserFactoryRegistration<EncInfoParser> kRegisterEncInfoParser{TOKEN_ENCINFO, TOKEN_ENCSTATUS};
+const GrammarRegistration kRegisterEncInfoInfoGrammar(TOKEN_ENCINFO, {"ENCINFO SEL"});
 const GrammarRegistration kRegisterStatusGrammar(TOKEN_ENCSTATUS, {"ENCSTATUS SEL"});
 }  // namespace
 

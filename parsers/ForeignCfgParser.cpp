@@ -7,8 +7,8 @@
 #include "cmdtool/TokenIds.h"
 
 namespace {
-const ParserFactoryRegistration<ForeignCfgParser> kRegisterParser{TOKEN_CFGFOREIGN};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<ForeignCfgParser> kRegisterForeignCfgParser{TOKEN_CFGFOREIGN};
+const GrammarRegistration kRegisterForeignCfgGrammar(
     TOKEN_CFGFOREIGN, {"CFGFOREIGN SCAN [V(SECURITYKEY) | V(PASSPHRASE)] SEL",
                        "CFGFOREIGN (DSPLY | PREVIEW | IMPORT | CLEAR) [NUM] [V(SECURITYKEY) | V(PASSPHRASE)] SEL"});
 }  // namespace

@@ -8,8 +8,8 @@
 #include "parsers/FreeSpaceInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<FreeSpaceInfoParser> kRegisterParser{TOKEN_CFGFREESPACEINFO};
-const GrammarRegistration kRegisterGrammar(TOKEN_CFGFREESPACEINFO, {"CFGFREESPACEINFO SEL"});
+const ParserFactoryRegistration<FreeSpaceInfoParser> kRegisterFreeSpaceInfoParser{TOKEN_CFGFREESPACEINFO};
+const GrammarRegistration kRegisterFreeSpaceInfoGrammar(TOKEN_CFGFREESPACEINFO, {"CFGFREESPACEINFO SEL"});
 }  // namespace
 
 // The base handles the command word and the adapter options.

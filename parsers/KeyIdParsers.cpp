@@ -8,9 +8,9 @@
 #include "parsers/LockKeyParsers.h"
 
 namespace {
-const ParserFactoryRegistration<AdPdKeyIDGetSetParser> kRegisterParser{TOKEN_GETKEYID, TOKEN_SETKEYID};
-const GrammarRegistration kRegisterGetGrammar(TOKEN_GETKEYID, {"GETKEYID [DRV] SEL1"});
-const GrammarRegistration kRegisterSetGrammar(TOKEN_SETKEYID, {"SETKEYID V(KEYID) SEL1"});
+const ParserFactoryRegistration<AdPdKeyIDGetSetParser> kRegisterAdPdKeyIDGetSetParser{TOKEN_GETKEYID, TOKEN_SETKEYID};
+const GrammarRegistration kRegisterKeyIdGetGrammar(TOKEN_GETKEYID, {"GETKEYID [DRV] SEL1"});
+const GrammarRegistration kRegisterKeyIdSetGrammar(TOKEN_SETKEYID, {"SETKEYID V(KEYID) SEL1"});
 }  // namespace
 
 AdPdKeyIDGetSetParser::AdPdKeyIDGetSetParser(u16 commandToken) : PdDriveListParser(commandToken)

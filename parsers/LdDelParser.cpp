@@ -8,7 +8,7 @@
 #include "parsers/LdDelParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<LdDelParser> kRegisterParser{TOKEN_CFGLDDEL, TOKEN_CFGFLASHTIERDEL};
+const ParserFactoryRegistration<LdDelParser> kRegisterLdDelParser{TOKEN_CFGLDDEL, TOKEN_CFGFLASHTIERDEL};
 const GrammarRegistration kRegisterLdDelGrammar(TOKEN_CFGLDDEL, {"CFGLDDEL [LDS] [FORCE] SEL"});
 const GrammarRegistration kRegisterFlashTierDelGrammar(TOKEN_CFGFLASHTIERDEL, {"CFGFLASHTIERDEL [LDS] [FORCE] SEL"});
 }  // namespace

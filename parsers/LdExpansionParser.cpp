@@ -9,9 +9,9 @@
 
 namespace {
 const ParserFactoryRegistration<LdExpansionInfoParser> kRegisterInfoParser{TOKEN_GETLDEXPANSIONINFO};
-const ParserFactoryRegistration<LdExpansionParser> kRegisterParser{TOKEN_LDEXPANSION};
-const GrammarRegistration kRegisterInfoGrammar(TOKEN_GETLDEXPANSIONINFO, {"GETLDEXPANSIONINFO LDS SEL"});
-const GrammarRegistration kRegisterGrammar(TOKEN_LDEXPANSION, {"LDEXPANSION P NUM [DONTEXPANDARRAY] LDS SEL"});
+const ParserFactoryRegistration<LdExpansionParser> kRegisterLdExpansionParser{TOKEN_LDEXPANSION};
+const GrammarRegistration kRegisterLdExpansionInfoGrammar(TOKEN_GETLDEXPANSIONINFO, {"GETLDEXPANSIONINFO LDS SEL"});
+const GrammarRegistration kRegisterLdExpansionGrammar(TOKEN_LDEXPANSION, {"LDEXPANSION P NUM [DONTEXPANDARRAY] LDS SEL"});
 }  // namespace
 
 LdExpansionInfoParser::LdExpansionInfoParser(u16 commandToken) : LdObjectsParser(commandToken)

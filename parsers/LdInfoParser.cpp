@@ -8,7 +8,7 @@
 #include "parsers/LdInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<LdInfoParser> kRegisterParser{TOKEN_LDINFO, TOKEN_DISCARDPRESERVEDCACHE};
+const ParserFactoryRegistration<LdInfoParser> kRegisterLdInfoParser{TOKEN_LDINFO, TOKEN_DISCARDPRESERVEDCACHE};
 const GrammarRegistration kRegisterLdInfoGrammar(TOKEN_LDINFO, {"LDINFO LDS [FORCE] SEL"});
 const GrammarRegistration kRegisterDiscardGrammar(TOKEN_DISCARDPRESERVEDCACHE,
                                                   {"DISCARDPRESERVEDCACHE LDS [FORCE] SEL"});

@@ -7,8 +7,8 @@
 #include "cmdtool/TokenIds.h"
 
 namespace {
-const ParserFactoryRegistration<LdMakeSecureParser> kRegisterParser{TOKEN_LDMAKESECURE};
-const GrammarRegistration kRegisterGrammar(TOKEN_LDMAKESECURE, {"LDMAKESECURE LDS SEL"});
+const ParserFactoryRegistration<LdMakeSecureParser> kRegisterLdMakeSecureParser{TOKEN_LDMAKESECURE};
+const GrammarRegistration kRegisterLdMakeSecureGrammar(TOKEN_LDMAKESECURE, {"LDMAKESECURE LDS SEL"});
 }  // namespace
 
 LdMakeSecureParser::LdMakeSecureParser(u16 commandToken) : LdObjectsParser(commandToken)

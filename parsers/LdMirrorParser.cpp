@@ -7,7 +7,7 @@
 #include "cmdtool/TokenIds.h"
 
 namespace {
-const ParserFactoryRegistration<LdMirrorParser> kRegisterParser{TOKEN_LDBREAKMIRROR, TOKEN_LDVIEWMIRROR,
+const ParserFactoryRegistration<LdMirrorParser> kRegisterLdMirrorParser{TOKEN_LDBREAKMIRROR, TOKEN_LDVIEWMIRROR,
                                                                 TOKEN_LDJOINMIRROR};
 const GrammarRegistration kRegisterBreakGrammar(TOKEN_LDBREAKMIRROR, {"LDBREAKMIRROR LDS SEL"});
 const GrammarRegistration kRegisterViewGrammar(TOKEN_LDVIEWMIRROR, {"LDVIEWMIRROR LDS SEL"});

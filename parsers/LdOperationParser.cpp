@@ -11,7 +11,7 @@
 
 namespace {
 
-const ParserFactoryRegistration<LdOperationParser> kRegisterParser{TOKEN_LDCC, TOKEN_LDINIT, TOKEN_LDBI};
+const ParserFactoryRegistration<LdOperationParser> kRegisterLdOperationParser{TOKEN_LDCC, TOKEN_LDINIT, TOKEN_LDBI};
 
 #define LDINIT_WORDS "(START | STOP | SHOWPROG | PROGDSPLY | SUSPEND | RESUME | FULL | FORCE)*"
 #define LDBI_WORDS "(STOP | ENBL | DSBL | SHOWPROG | PROGDSPLY | GETSETTING | SUSPEND | RESUME | FULL | FORCE)*"

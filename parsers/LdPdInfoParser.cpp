@@ -8,8 +8,8 @@
 #include "parsers/LdPdInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<LdPdInfoParser> kRegisterParser{TOKEN_LDPDINFO};
-const GrammarRegistration kRegisterGrammar(TOKEN_LDPDINFO, {"LDPDINFO SEL"});
+const ParserFactoryRegistration<LdPdInfoParser> kRegisterLdPdInfoParser{TOKEN_LDPDINFO};
+const GrammarRegistration kRegisterLdPdInfoGrammar(TOKEN_LDPDINFO, {"LDPDINFO SEL"});
 }  // namespace
 
 // The base handles the command word and the adapter options.

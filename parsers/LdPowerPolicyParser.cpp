@@ -8,8 +8,8 @@
 #include "parsers/LdPowerPolicyParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<LdPowerPolicyParser> kRegisterParser{TOKEN_LDSETPOWERPOLICY};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<LdPowerPolicyParser> kRegisterLdPowerPolicyParser{TOKEN_LDSETPOWERPOLICY};
+const GrammarRegistration kRegisterLdPowerPolicyGrammar(
     TOKEN_LDSETPOWERPOLICY, {"LDSETPOWERPOLICY (DEFAULT | AUTOMATIC | NONE | MAXIMUM | MAXIMUMWITHOUTCACHING) LDS SEL"});
 }  // namespace
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-const ParserFactoryRegistration<LdPropParser> kRegisterParser{TOKEN_LDGETPROP, TOKEN_LDSETPROP};
+const ParserFactoryRegistration<LdPropParser> kRegisterLdPropParser{TOKEN_LDGETPROP, TOKEN_LDSETPROP};
 
 // The grammar takes every property word after either command, so that the parser can say which
 // family a word belongs to; -Name and -DsblPI may also come later on the line.
@@ -22,9 +22,9 @@ const ParserFactoryRegistration<LdPropParser> kRegisterParser{TOKEN_LDGETPROP, T
     "CACHEDBADBBU | NOCACHEDBADBBU | CACHED | DIRECT | CONSISTENT | INCONSISTENT | CACHE | ACCESS | "   \
     "DSKCACHE | CONSISTENCY | PSPOLICY)"
 #define LDPROP_OPTIONS "(IMMEDIATE | FORCE | NAME [STR] | DSBLPI [NUM])*"
-const GrammarRegistration kRegisterSetGrammar(TOKEN_LDSETPROP, {"LDSETPROP [" LDPROP_WORDS "] " LDPROP_OPTIONS
+const GrammarRegistration kRegisterLdPropSetGrammar(TOKEN_LDSETPROP, {"LDSETPROP [" LDPROP_WORDS "] " LDPROP_OPTIONS
                                                                 " LDS " LDPROP_OPTIONS " SEL"});
-const GrammarRegistration kRegisterGetGrammar(TOKEN_LDGETPROP, {"LDGETPROP [" LDPROP_WORDS "] " LDPROP_OPTIONS
+const GrammarRegistration kRegisterLdPropGetGrammar(TOKEN_LDGETPROP, {"LDGETPROP [" LDPROP_WORDS "] " LDPROP_OPTIONS
                                                                 " LDS " LDPROP_OPTIONS " SEL"});
 
 constexpr u16 kSettingWords[] = {TOKEN_CONSISTENT,     TOKEN_INCONSISTENT, TOKEN_NOCACHEDBADBBU, TOKEN_WB,

@@ -10,8 +10,8 @@
 #include "parsers/LdReconstructParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<LdReconstructParser> kRegisterParser{TOKEN_LDRECON};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<LdReconstructParser> kRegisterLdReconstructParser{TOKEN_LDRECON};
+const GrammarRegistration kRegisterLdReconstructGrammar(
     TOKEN_LDRECON, {"LDRECON (START R NUM [(ADD | RMV) DRV] | SHOWPROG | PROGDSPLY | SUSPEND | RESUME) L NUM [FORCE] SEL1"});
 
 constexpr int kMaxRaidLevel = 0xFF;

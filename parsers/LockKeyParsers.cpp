@@ -16,7 +16,7 @@ const ParserFactoryRegistration<DestroyLockKeyParser> kRegisterDestroy{TOKEN_DES
 const GrammarRegistration kRegisterCreateGrammar(
     TOKEN_CREATESECURITYKEY,
     {"CREATESECURITYKEY ( V(SECURITYKEY) [V(PASSPHRASE)] [V(KEYID)] | V(PASSPHRASE) [V(KEYID)] | USEEKMS ) SEL1"});
-const GrammarRegistration kRegisterVerifyGrammar(TOKEN_VERIFYSECURITYKEY,
+const GrammarRegistration kRegisterLockKeyVerifyGrammar(TOKEN_VERIFYSECURITYKEY,
                                                  {"VERIFYSECURITYKEY ( V(SECURITYKEY) | V(PASSPHRASE) ) SEL1"});
 const GrammarRegistration kRegisterChangeGrammar(
     TOKEN_CHANGESECURITYKEY,

@@ -8,10 +8,10 @@
 #include "parsers/MuxModeParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<MuxModeParser> kRegisterParser{TOKEN_ADPSETCONNECTORMODE, TOKEN_ADPGETCONNECTORMODE};
-const GrammarRegistration kRegisterGet(TOKEN_ADPGETCONNECTORMODE,
+const ParserFactoryRegistration<MuxModeParser> kRegisterMuxModeParser{TOKEN_ADPSETCONNECTORMODE, TOKEN_ADPGETCONNECTORMODE};
+const GrammarRegistration kRegisterMuxModeGet(TOKEN_ADPGETCONNECTORMODE,
                                        {"ADPGETCONNECTORMODE (CONNECTOR NUM+ | CONNECTORALL) SEL"});
-const GrammarRegistration kRegisterSet(
+const GrammarRegistration kRegisterMuxModeSet(
     TOKEN_ADPSETCONNECTORMODE, {"ADPSETCONNECTORMODE (INTERNAL | EXTERNAL | AUTO) (CONNECTOR NUM+ | CONNECTORALL) SEL"});
 }  // namespace
 

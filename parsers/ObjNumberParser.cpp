@@ -8,7 +8,7 @@
 #include "parsers/ObjNumberParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<ObjNumberParser> kRegisterParser{TOKEN_LDGETNUM, TOKEN_PDGETNUM};
+const ParserFactoryRegistration<ObjNumberParser> kRegisterObjNumberParser{TOKEN_LDGETNUM, TOKEN_PDGETNUM};
 const GrammarRegistration kRegisterLdGrammar(TOKEN_LDGETNUM, {"LDGETNUM SEL"});
 const GrammarRegistration kRegisterPdGrammar(TOKEN_PDGETNUM, {"PDGETNUM SEL"});
 }  // namespace

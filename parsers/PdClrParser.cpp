@@ -9,8 +9,8 @@
 #include "parsers/PdClrParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdClearParser> kRegisterParser{TOKEN_PDCLEAR};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDCLEAR, {"PDCLEAR (START | STOP | SHOWPROG | PROGDSPLY) DRV SEL"});
+const ParserFactoryRegistration<PdClearParser> kRegisterPdClearParser{TOKEN_PDCLEAR};
+const GrammarRegistration kRegisterPdClrGrammar(TOKEN_PDCLEAR, {"PDCLEAR (START | STOP | SHOWPROG | PROGDSPLY) DRV SEL"});
 }  // namespace
 
 PdClearParser::PdClearParser(u16 commandToken) : PdDriveListParser(commandToken)

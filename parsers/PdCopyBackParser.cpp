@@ -9,8 +9,8 @@
 #include "parsers/PdRbldParser.h"
 
 namespace {
-const ParserFactoryRegistration<PdCopyBackParser> kRegisterParser{TOKEN_PDCPYBK};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDCPYBK,
+const ParserFactoryRegistration<PdCopyBackParser> kRegisterPdCopyBackParser{TOKEN_PDCPYBK};
+const GrammarRegistration kRegisterPdCopyBackGrammar(TOKEN_PDCPYBK,
                                            {"PDCPYBK START DRV SEL",
                                             "PDCPYBK (STOP | SUSPEND | RESUME | SHOWPROG | PROGDSPLY) DRV SEL"});
 }  // namespace

@@ -13,8 +13,8 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const ParserFactoryRegistration<PdFwDownloadParser> kRegisterParser{TOKEN_PDFWDOWNLOAD};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<PdFwDownloadParser> kRegisterPdFwDownloadParser{TOKEN_PDFWDOWNLOAD};
+const GrammarRegistration kRegisterPdFwDownloadGrammar(
     TOKEN_PDFWDOWNLOAD, {"PDFWDOWNLOAD [OFFLINE] ( [SATABRIDGE] DRV | [FORCEACTIVATE] ENCDEVID BRK589 ) V(F) "
                          "[MODE NUM] SEL"});
 

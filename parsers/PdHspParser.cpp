@@ -8,8 +8,8 @@
 #include "parsers/PdHspParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdHspParser> kRegisterParser{TOKEN_PDHSP};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDHSP,
+const ParserFactoryRegistration<PdHspParser> kRegisterPdHspParser{TOKEN_PDHSP};
+const GrammarRegistration kRegisterPdHspGrammar(TOKEN_PDHSP,
                                            {"PDHSP SET [DEDICATED ARRAY NUM+] [ENCLAFFINITY] [NONREVERTIBLE] DRV SEL",
                                             "PDHSP RMV DRV SEL"});
 

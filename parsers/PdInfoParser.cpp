@@ -8,8 +8,8 @@
 #include "parsers/PdInfoParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdInfoParser> kRegisterParser{TOKEN_PDINFO};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDINFO, {"PDINFO DRV SEL"});
+const ParserFactoryRegistration<PdInfoParser> kRegisterPdInfoParser{TOKEN_PDINFO};
+const GrammarRegistration kRegisterPdInfoGrammar(TOKEN_PDINFO, {"PDINFO DRV SEL"});
 }  // namespace
 
 PdInfoParser::PdInfoParser(u16 commandToken) : PdDriveListParser(kOwnCommandHandler)

@@ -8,7 +8,7 @@
 #include "parsers/PdListParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdListParser> kRegisterParser{TOKEN_PDLIST, TOKEN_GETPRESERVEDCACHELIST};
+const ParserFactoryRegistration<PdListParser> kRegisterPdListParser{TOKEN_PDLIST, TOKEN_GETPRESERVEDCACHELIST};
 const GrammarRegistration kRegisterPdListGrammar(TOKEN_PDLIST, {"PDLIST SEL"});
 const GrammarRegistration kRegisterPreservedCacheListGrammar(TOKEN_GETPRESERVEDCACHELIST,
                                                             {"GETPRESERVEDCACHELIST SEL"});

@@ -8,8 +8,8 @@
 #include "parsers/PdOffLineParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdMakeGoodParser> kRegisterParser{TOKEN_PDMAKEGOOD};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDMAKEGOOD, {"PDMAKEGOOD DRV [FORCE] SEL"});
+const ParserFactoryRegistration<PdMakeGoodParser> kRegisterPdMakeGoodParser{TOKEN_PDMAKEGOOD};
+const GrammarRegistration kRegisterPdMakeGoodGrammar(TOKEN_PDMAKEGOOD, {"PDMAKEGOOD DRV [FORCE] SEL"});
 }  // namespace
 
 PdMakeGoodParser::PdMakeGoodParser(u16 commandToken) : PdDriveListParser(commandToken)

@@ -8,8 +8,8 @@
 #include "parsers/PdOffLineParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdMakeSystemParser> kRegisterParser{TOKEN_PDMAKEJBOD};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDMAKEJBOD, {"PDMAKEJBOD DRV SEL"});
+const ParserFactoryRegistration<PdMakeSystemParser> kRegisterPdMakeSystemParser{TOKEN_PDMAKEJBOD};
+const GrammarRegistration kRegisterPdMakeSystemGrammar(TOKEN_PDMAKEJBOD, {"PDMAKEJBOD DRV SEL"});
 }  // namespace
 
 PdMakeSystemParser::PdMakeSystemParser(u16 commandToken) : PdDriveListParser(commandToken)

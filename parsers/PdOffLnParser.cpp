@@ -8,8 +8,8 @@
 #include "parsers/PdOffLineParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdOffLnParser> kRegisterParser{TOKEN_PDOFFLINE};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDOFFLINE, {"PDOFFLINE DRV SEL"});
+const ParserFactoryRegistration<PdOffLnParser> kRegisterPdOffLnParser{TOKEN_PDOFFLINE};
+const GrammarRegistration kRegisterPdOffLnGrammar(TOKEN_PDOFFLINE, {"PDOFFLINE DRV SEL"});
 }  // namespace
 
 PdOffLnParser::PdOffLnParser() : PdDriveListParser(TOKEN_PDOFFLINE)

@@ -9,7 +9,7 @@
 #include "parsers/PdOnLineParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdOnLnParser> kRegisterParser{TOKEN_PDONLINE, TOKEN_PDMARKMISSING, TOKEN_PDGETMISSING, TOKEN_PDLOCATE};
+const ParserFactoryRegistration<PdOnLnParser> kRegisterPdOnLnParser{TOKEN_PDONLINE, TOKEN_PDMARKMISSING, TOKEN_PDGETMISSING, TOKEN_PDLOCATE};
 const GrammarRegistration kRegisterOnlineGrammar(TOKEN_PDONLINE, {"PDONLINE DRV SEL"});
 const GrammarRegistration kRegisterMarkMissingGrammar(TOKEN_PDMARKMISSING, {"PDMARKMISSING DRV SEL"});
 const GrammarRegistration kRegisterGetMissingGrammar(TOKEN_PDGETMISSING, {"PDGETMISSING SEL"});
@@ -17,7 +17,6 @@ const GrammarRegistration kRegisterGetMissingGrammar(TOKEN_PDGETMISSING, {"PDGET
 const GrammarRegistration kRegisterLocateGrammar(TOKEN_PDLOCATE, {"PDLOCATE ([START | STOP] DRV) SEL"});
 
 // A list entry carries -1 in both of its extra values.
-constexpr u32 kUnused = 0xFFFFFFFFu;
 // A command line names at most as many drives as the tool's lists hold.
 constexpr std::size_t kMaxDrives = 255;
 }  // namespace
@@ -76,7 +75,7 @@ int PdOnLnParser::OnPhysDrvList(ArrayList<Token*>* tokens, u8 index)
         return -1;
     for (unsigned i = 0; i < parsed->GetCount(); ++i) {
         const EnclSlotId* id = parsed->GetAt(static_cast<u8>(i));
-        drives_.emplace_back(id->GetEnclId(), id->GetSlot(), kUnused, kUnused);
+        drives_.emplace_back(id->GetEnclId(), id->GetSlot(), PdIdListObject::kUnusedValue, PdIdListObject::kUnusedValue);
     }
     token->SetConsumed();
     return 0;

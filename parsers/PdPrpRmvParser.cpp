@@ -8,8 +8,8 @@
 #include "parsers/PdPrpRmvParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdPrpRmvParser> kRegisterParser{TOKEN_PDPRPRMV};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDPRPRMV, {"PDPRPRMV [UNDO] DRV SEL"});
+const ParserFactoryRegistration<PdPrpRmvParser> kRegisterPdPrpRmvParser{TOKEN_PDPRPRMV};
+const GrammarRegistration kRegisterPdPrpRmvGrammar(TOKEN_PDPRPRMV, {"PDPRPRMV [UNDO] DRV SEL"});
 }  // namespace
 
 PdPrpRmvParser::PdPrpRmvParser(u16 commandToken) : PdDriveListParser(commandToken)

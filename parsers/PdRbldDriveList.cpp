@@ -5,9 +5,6 @@
 #include "cmdtool/ParserUtil.h"
 #include "raidmodel/ids/EnclSlotId.h"
 
-namespace {
-constexpr u32 kUnused = static_cast<u32>(-1);
-}  // namespace
 
 PdIdList::PdIdList(const PdIdList& other) { *this = other; }
 
@@ -27,7 +24,7 @@ PdIdList::~PdIdList() { DeleteElements(list_); }
 
 int PdIdList::Append(u16 enclosureId, u8 slot)
 {
-    auto* entry = new PdIdListObject(enclosureId, slot, kUnused, kUnused);
+    auto* entry = new PdIdListObject(enclosureId, slot, PdIdListObject::kUnusedValue, PdIdListObject::kUnusedValue);
     if (list_.Add(entry) != 0) {
         delete entry;
         return -1;

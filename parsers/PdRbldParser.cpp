@@ -8,8 +8,8 @@
 #include "parsers/PdRbldParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdRbldParser> kRegisterParser{TOKEN_PDRBLD};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDRBLD,
+const ParserFactoryRegistration<PdRbldParser> kRegisterPdRbldParser{TOKEN_PDRBLD};
+const GrammarRegistration kRegisterPdRbldGrammar(TOKEN_PDRBLD,
                                            {"PDRBLD (START | STOP | SUSPEND | RESUME | SHOWPROG | PROGDSPLY) DRV SEL"});
 }  // namespace
 

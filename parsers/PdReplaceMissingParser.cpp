@@ -8,8 +8,8 @@
 #include "parsers/PdReplaceMissingParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PdReplaceMissingParser> kRegisterParser{TOKEN_PDREPLACEMISSING};
-const GrammarRegistration kRegisterGrammar(TOKEN_PDREPLACEMISSING, {"PDREPLACEMISSING DRV ARRAY NUM ROW NUM SEL1"});
+const ParserFactoryRegistration<PdReplaceMissingParser> kRegisterPdReplaceMissingParser{TOKEN_PDREPLACEMISSING};
+const GrammarRegistration kRegisterPdReplaceMissingGrammar(TOKEN_PDREPLACEMISSING, {"PDREPLACEMISSING DRV ARRAY NUM ROW NUM SEL1"});
 }  // namespace
 
 PdReplaceMissingParser::PdReplaceMissingParser(u16 commandToken) : PdInfoParser(commandToken)

@@ -7,7 +7,7 @@
 #include "cmdtool/TokenIds.h"
 
 namespace {
-const ParserFactoryRegistration<PdReprovisionParser> kRegisterParser{TOKEN_PDINSTANTSECUREERASE, TOKEN_PDREPROVISION};
+const ParserFactoryRegistration<PdReprovisionParser> kRegisterPdReprovisionParser{TOKEN_PDINSTANTSECUREERASE, TOKEN_PDREPROVISION};
 const GrammarRegistration kRegisterEraseGrammar(TOKEN_PDINSTANTSECUREERASE, {"PDINSTANTSECUREERASE DRV [FORCE] SEL"});
 const GrammarRegistration kRegisterReprovisionGrammar(TOKEN_PDREPROVISION, {"PDREPROVISION DRV [FORCE] SEL"});
 }  // namespace

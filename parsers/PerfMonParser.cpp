@@ -9,8 +9,8 @@
 #include "parsers/PerfMonParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PerfMonParser> kRegisterParser{TOKEN_PERFMON};
-const GrammarRegistration kRegisterGrammar(TOKEN_PERFMON, {"PERFMON START [INTERVAL NUM] [FORMAT CSV] SEL1",
+const ParserFactoryRegistration<PerfMonParser> kRegisterPerfMonParser{TOKEN_PERFMON};
+const GrammarRegistration kRegisterPerfMonGrammar(TOKEN_PERFMON, {"PERFMON START [INTERVAL NUM] [FORMAT CSV] SEL1",
                                                            "PERFMON START FORMAT CSV INTERVAL NUM SEL1",
                                                            "PERFMON STOP [FORMAT CSV] SEL1",
                                                            "PERFMON GETRESULTS V(F) [FORMAT CSV] SEL1"});

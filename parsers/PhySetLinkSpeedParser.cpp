@@ -9,8 +9,8 @@
 #include "parsers/AdpPhySetLinkSpeedParsedObject.h"
 
 namespace {
-const ParserFactoryRegistration<PhySetLinkSpeedParser> kRegisterParser{TOKEN_PHYSETLINKSPEED};
-const GrammarRegistration kRegisterGrammar(TOKEN_PHYSETLINKSPEED, {"PHYSETLINKSPEED PHY NUM NUM SEL"});
+const ParserFactoryRegistration<PhySetLinkSpeedParser> kRegisterPhySetLinkSpeedParser{TOKEN_PHYSETLINKSPEED};
+const GrammarRegistration kRegisterPhySetLinkSpeedGrammar(TOKEN_PHYSETLINKSPEED, {"PHYSETLINKSPEED PHY NUM NUM SEL"});
 
 constexpr int kMaxByte = 255;
 }  // namespace

@@ -10,8 +10,8 @@
 #include "runtime/CtMessage.h"
 
 namespace {
-const ParserFactoryRegistration<SecureEraseParser> kRegisterParser{TOKEN_SECUREERASE};
-const GrammarRegistration kRegisterGrammar(
+const ParserFactoryRegistration<SecureEraseParser> kRegisterSecureEraseParser{TOKEN_SECUREERASE};
+const GrammarRegistration kRegisterSecureEraseGrammar(
     TOKEN_SECUREERASE, {"SECUREERASE [(START [SIMPLE | NORMAL | THOROUGH]) | STOP | SHOWPROG | PROGDSPLY] "
                         "V(ERASEPATTERN)* [DELETEVD] [DRV] [LDS] SEL"});
 

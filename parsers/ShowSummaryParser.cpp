@@ -9,8 +9,8 @@
 #include "parsers/ShowSummaryPo.h"
 
 namespace {
-const ParserFactoryRegistration<ShowSummaryParser> kRegisterParser{TOKEN_SHOWSUMMARY};
-const GrammarRegistration kRegisterGrammar(TOKEN_SHOWSUMMARY, {"SHOWSUMMARY [V(F)] SEL"});
+const ParserFactoryRegistration<ShowSummaryParser> kRegisterShowSummaryParser{TOKEN_SHOWSUMMARY};
+const GrammarRegistration kRegisterShowSummaryGrammar(TOKEN_SHOWSUMMARY, {"SHOWSUMMARY [V(F)] SEL"});
 }  // namespace
 
 ShowSummaryParser::ShowSummaryParser() : LdObjectsParser(TOKEN_SHOWSUMMARY)

@@ -5,10 +5,10 @@
 #include "raidmodel/UnCfgdVdOnFreshPd.h"
 #include "raidmodel/VirtualDisk.h"
 
-namespace {
-// The controller made the change (the operating system may not have been told).
-bool ControllerChanged(int status) { return status == 0 || status == RaidManager::kStatusOsNotTold; }
-}  // namespace
+bool SnapShotRaidManager::ControllerChanged(int status)
+{
+    return status == 0 || status == RaidManager::kStatusOsNotTold;
+}
 
 void SnapShotRaidManager::RetireSnapshot()
 {

@@ -10,8 +10,6 @@ namespace {
 
 constexpr u8 kAllForeign = 255;
 
-bool ControllerChanged(int status) { return status == 0 || status == RaidManager::kStatusOsNotTold; }
-
 }  // namespace
 
 int SnapShotRaidManager::GetForeignCfgCount(u8* count)

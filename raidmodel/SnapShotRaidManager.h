@@ -59,6 +59,8 @@ public:
     int RestoreConfigFromFile(const char* fileName) override;
 
 private:
+    // The controller made the change (the operating system may not have been told).
+    static bool ControllerChanged(int status);
     // After a change the controller made: the snapshot is read again when next needed, while
     // the elements handed out so far stay alive (stale) until the next Refresh.
     void RetireSnapshot();

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/DiskGroup.h"
@@ -9,7 +10,6 @@
 #include "raidmodel/VirtualDisk.h"
 
 namespace {
-constexpr unsigned kMaxSpans = 8;
 
 // True when [start, start + blocks) lies inside one free extent of the array.
 bool FreeOnArray(Array* array, u64 start, u64 blocks)
@@ -141,7 +141,7 @@ bool UnCfgdVdOnFreeSpOnPd::IsValid()
     u8 code = 0, encryption = 0;
     List<Array*>* arrays = nullptr;
     if (!extentSet_ || extentBlocks_ == 0 || !GroupVdFacts(&code, &encryption) || code != level_ ||
-        dg_->GetArrayList(&arrays) != 0 || arrays->GetCount() == 0 || arrays->GetCount() > kMaxSpans ||
+        dg_->GetArrayList(&arrays) != 0 || arrays->GetCount() == 0 || arrays->GetCount() > vdrec::kMaxSpans ||
         raidlevel::IsSpanned(level_) != (arrays->GetCount() > 1))
         return false;
     const u8 rows = arrays->GetAt(0)->GetRowCount();

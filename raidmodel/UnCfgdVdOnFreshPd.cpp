@@ -4,16 +4,14 @@
 #include <memory>
 #include <set>
 
+#include "fwdata/layout/PdRecord.h"
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/RmCfg.h"
 
-namespace {
-constexpr u8 kMediaSsd = 1;
-constexpr unsigned kMaxSpans = 8;
-}  // namespace
 
 UnCfgdVdOnFreshPd* UnCfgdVdOnFreshPd::Create(Controller* controller, int* defaultsStatus)
 {
@@ -85,8 +83,8 @@ bool UnCfgdVdOnFreshPd::Mixable(PhysicalDevice* a, PhysicalDevice* b)
     if (typeA == typeB)
         return true;
     // Different interfaces: each kind of media involved must allow the mix.
-    const bool hdd = mediaA != kMediaSsd || mediaB != kMediaSsd;
-    const bool ssd = mediaA == kMediaSsd || mediaB == kMediaSsd;
+    const bool hdd = mediaA != pdrec::kMediaSsd || mediaB != pdrec::kMediaSsd;
+    const bool ssd = mediaA == pdrec::kMediaSsd || mediaB == pdrec::kMediaSsd;
     if (hdd && (adapter_->IsHddSasSataMixAllowed(&allowed) != 0 || !allowed))
         return false;
     if (ssd && (adapter_->IsSsdSasSataMixAllowed(&allowed) != 0 || !allowed))
@@ -162,7 +160,7 @@ int UnCfgdVdOnFreshPd::GetPossibleRaidLevels(ArrayList<u8>** levels)
 
 bool UnCfgdVdOnFreshPd::SpansWellFormed() const
 {
-    if (spans_ == nullptr || spans_->GetCount() == 0 || spans_->GetCount() > kMaxSpans)
+    if (spans_ == nullptr || spans_->GetCount() == 0 || spans_->GetCount() > vdrec::kMaxSpans)
         return false;
     std::set<PhysicalDevice*> seen;
     const ArrayList<PhysicalDevice*>* first = spans_->GetAt(0);

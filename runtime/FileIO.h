@@ -24,6 +24,8 @@ public:
     virtual std::size_t Write(const void* buffer, std::size_t size, std::size_t count, FileHandle* handle) = 0;
     // whence -2 = from the start, -1 = from the end, other values are fseek's own. 0 on success.
     virtual int Seek(FileHandle* handle, long offset, int whence) = 0;
+    static constexpr int kSeekFromStart = -2;
+    static constexpr int kSeekFromEnd = -1;
     virtual long Tell(FileHandle* handle) = 0;
     // vfprintf on the stream: the text is a format. Text that the caller did not compose
     // itself goes through "%s".

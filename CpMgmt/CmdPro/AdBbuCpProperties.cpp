@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/BbuMessageIds.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/BatteryStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr int kLineSize = 256;  // a line of at most 255 characters
 constexpr u32 kSecondsPerDay = 86400;
 constexpr u8 kModulesWithModes = 5;
-constexpr u8 kKorvType = 6;
 
 // The three blocks a properties command reads first, with the texts of their failures.
 struct BatteryBlocks {
@@ -170,7 +170,7 @@ int AdpBbuCp::SetBbuProperties(CpController* cpController, AdpBbuPo* object)
         ReportText(cpController, "Failed open file.");
         return -1;
     }
-    if (blocks.TransparentLearn() && blocks.Type() == kKorvType) {
+    if (blocks.TransparentLearn() && blocks.Type() == bbustatus::kTypeKorv) {
         io->Close(file);
         ReportText(cpController, "Can not set bbu properties for KORV Battery with Transparent Learn.");
         return -1;

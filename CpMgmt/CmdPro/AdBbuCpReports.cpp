@@ -7,6 +7,7 @@
 #include "CpMgmt/CmdPro/BbuMessageIds.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
+#include "ZepUtil/TextHelpers.h"
 #include "fwdata/layout/BatteryCapacity.h"
 #include "fwdata/layout/BatteryFru.h"
 #include "fwdata/layout/Opcodes.h"
@@ -29,7 +30,6 @@ constexpr u32 kType2NonOperational = 0x00000C01;
 constexpr u32 kOemModeNoChargeTime = 6;
 constexpr u8 kMaxChargeHours = 48;
 
-const char* YesNo(bool on) { return on ? "Yes" : "No"; }
 
 bool StateBit(u32 state, unsigned bit) { return ((state >> bit) & 1u) != 0; }
 

@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/BbuMessageIds.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/BatteryStatus.h"
 #include "fwdata/layout/CtrlTime.h"
 #include "fwdata/layout/Opcodes.h"
 #include "raidmodel/Adapter.h"
@@ -25,7 +26,6 @@ constexpr const char* kMonthAbbreviations[] = {"Jan", "Feb", "Mar", "Apr", "May"
 constexpr std::time_t kUnixTimeOf2000 = 946684800;  // 2000-01-01 00:00:00 UTC
 constexpr long kWeek = 604800;
 constexpr long kDay = 86400;
-constexpr u8 kKorvType = 6;
 
 std::tm LocalTime(std::time_t when)
 {
@@ -121,7 +121,7 @@ int AdpBbuCp::ScheduleLearn(CpController* cpController, AdpBbuPo* object)
     const u8 option = object->GetScheduleOption();
     u8 type = 0;
     GetBatteryType(cpController, &type);
-    if (design[bbudesign::kOffTransparentLearn] != 0 && type == kKorvType && option != AdpBbuPo::kScheduleInfo) {
+    if (design[bbudesign::kOffTransparentLearn] != 0 && type == bbustatus::kTypeKorv && option != AdpBbuPo::kScheduleInfo) {
         ReportText(cpController, "Can not set bbu Schedule Learn for KORV Battery with Transparent Learn.");
         return -1;
     }

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kFromStart = -2;
 constexpr int kOpenStatusNoMemory = 14;
 constexpr int kOpenStatusInProgress = 15;
 constexpr unsigned kProgressStep = 5;
@@ -58,7 +57,7 @@ int AdpFwFlashCp::Download(CpController* cpController, ImageFile& image, s32 ima
         AbortFlash(cpController);
         return -1;
     }
-    io->Seek(image.Get(), 0, kFromStart);
+    io->Seek(image.Get(), 0, FileIO::kSeekFromStart);
     u32 index = 0;
     u64 sent = 0;
     unsigned percent = 0;

@@ -14,8 +14,6 @@ const char kComponentBattery[5] = {'K', 'O', 'R', 'V', '\0'};
 
 namespace {
 
-constexpr int kFromStart = -2;
-constexpr int kFromEnd = -1;
 
 // One four-character code per supported board family.
 constexpr char kBoardSignatures[16][5] = {
@@ -110,7 +108,7 @@ s32 FlashImageReader::GetImageSize(const char* fileName)
         PrintMessage(CommonMsg::kOpenFileFailed, fileName);
         return -1;
     }
-    if (io->Seek(file, 0, kFromEnd) != 0) {
+    if (io->Seek(file, 0, FileIO::kSeekFromEnd) != 0) {
         io->Close(file);
         return -1;
     }
@@ -129,14 +127,14 @@ _FLASH_HDR* FlashImageReader::FindFlashHeader(FileHandle* image, u32 start, u32 
         for (u32 probe : flashimg::kProbeOffsets) {
             const u64 at = step + probe;
             u8 word[flashimg::kSignatureSize] = {};
-            if (io->Seek(image, static_cast<long>(at), kFromStart) != 0 || io->Read(word, sizeof word, 1, image) != 1)
+            if (io->Seek(image, static_cast<long>(at), FileIO::kSeekFromStart) != 0 || io->Read(word, sizeof word, 1, image) != 1)
                 continue;
             if (!IsBoardSignature(ByteView(word).U32(flashimg::kOffSignature)))
                 continue;
             auto* header = ZepNew<_FLASH_HDR>();
             if (header == nullptr)
                 return nullptr;
-            if (io->Seek(image, static_cast<long>(at), kFromStart) != 0 ||
+            if (io->Seek(image, static_cast<long>(at), FileIO::kSeekFromStart) != 0 ||
                 io->Read(header->bytes, _FLASH_HDR::kSize, 1, image) != 1) {
                 delete header;
                 if (truncated != nullptr)
@@ -160,7 +158,7 @@ int FlashImageReader::CollectFlashHeaders(FileHandle* image, s32 imageSize)
     }
     if (image == nullptr || imageSize <= 0)
         return 1;
-    GetFileIO()->Seek(image, 0, kFromStart);
+    GetFileIO()->Seek(image, 0, FileIO::kSeekFromStart);
 
     // Each search starts where the previous component ends; a component must end inside the
     // file and move the search on, so the walk ends after at most one search per component.

@@ -3,9 +3,8 @@
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace AdpMsg {
 namespace {
-
-using namespace AdpMsg;
 
 const MessageEntry kAdapterInfoMessages[] = {
     {kTitleVersions, "    Versions\n"},
@@ -95,3 +94,4 @@ const MessageTableRegistration kRegisterAdapterInfo("Adapter information", kAdap
                                                     sizeof(kAdapterInfoMessages) / sizeof(kAdapterInfoMessages[0]));
 
 }  // namespace
+}  // namespace AdpMsg

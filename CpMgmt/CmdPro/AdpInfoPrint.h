@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ZepUtil/ByteView.h"
+#include "ZepUtil/TextHelpers.h"
 #include "ZepUtil/Types.h"
 
 namespace AdpPrint {
@@ -26,7 +27,7 @@ void LabelNumber(const char* label, int value, const char* unit = "");
 std::string PrintableText(const u8* bytes, std::size_t width);
 std::string PrintableText(const ByteView& block, TextField field);
 
-inline const char* YesNo(bool value) { return value ? "Yes" : "No"; }
+using ::YesNo;
 inline const char* EnabledDisabled(bool enabled) { return enabled ? "Enabled" : "Disabled"; }
 inline const char* PresentAbsent(bool present) { return present ? "Present" : "Absent"; }
 

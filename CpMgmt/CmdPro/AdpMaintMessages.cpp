@@ -5,9 +5,8 @@
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace MaintMsg {
 namespace {
-
-using namespace MaintMsg;
 
 const MessageEntry kMaintenanceMessages[] = {
     {kPciIds, "Vendor ID: 0x%0.4X, Device ID: 0x%0.4X\n\n"},
@@ -88,3 +87,4 @@ const MessageTableRegistration kRegisterMaintenance("Adapter maintenance", kMain
                                                     sizeof(kMaintenanceMessages) / sizeof(kMaintenanceMessages[0]));
 
 }  // namespace
+}  // namespace MaintMsg

@@ -2,9 +2,8 @@
 #include "CpMgmt/CmdPro/AdpSetMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace AdpSetMsg {
 namespace {
-
-using namespace AdpSetMsg;
 
 const MessageEntry kSettingsMessages[] = {
     {kCacheFlushed, "Cache Flush is successfully done on adapter %d.\n"},
@@ -36,3 +35,4 @@ const MessageTableRegistration kRegisterSettings("Adapter settings", kSettingsMe
                                                  sizeof kSettingsMessages / sizeof kSettingsMessages[0]);
 
 }  // namespace
+}  // namespace AdpSetMsg

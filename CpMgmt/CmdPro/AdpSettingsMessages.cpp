@@ -3,9 +3,8 @@
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace SetMsg {
 namespace {
-
-using namespace SetMsg;
 
 const MessageEntry kSettingsMessages[] = {
     {kAutoRebuildIs, "Adapter %d: AutoRebuild is %s.\n"},
@@ -144,3 +143,4 @@ const MessageTableRegistration kRegisterSettings("Adapter settings", kSettingsMe
                                                  sizeof(kSettingsMessages) / sizeof(kSettingsMessages[0]));
 
 }  // namespace
+}  // namespace SetMsg

@@ -2,9 +2,8 @@
 #include "CpMgmt/CmdPro/BbuMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace BbuMsg {
 namespace {
-
-using namespace BbuMsg;
 
 const MessageEntry kBatteryMessages[] = {
     {kStatusTitle, "BBU status for Adapter: %d\n\n"},
@@ -54,3 +53,4 @@ const MessageTableRegistration kRegisterBattery("Battery", kBatteryMessages,
                                                 sizeof(kBatteryMessages) / sizeof(kBatteryMessages[0]));
 
 }  // namespace
+}  // namespace BbuMsg

@@ -9,6 +9,8 @@
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/FwiDpErrors.h"
+#include "fwdata/layout/PdRecord.h"
+#include "fwdata/layout/VdRecord.h"
 #include "parsers/CfgAddParsedObject.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -22,9 +24,6 @@ namespace {
 
 const CpRegistration<CfgEachDiskCp> kRegisterCfgEachDiskCp{TOKEN_CFGEACHDSKRAID0};
 
-constexpr u8 kMediaSsd = 1;
-constexpr u8 kPsMaximum = 2;
-constexpr u8 kPsMaximumWithoutCaching = 6;
 constexpr int kStatusNoDrive = 12;
 constexpr int kStatusNotPossible = 11;
 constexpr int kStatusRefused = 38;
@@ -126,7 +125,7 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         pd->GetEnclDeviceId(&enclosureId);
         pd->GetSlotNumber(&slot);
         pd->GetMediaType(&media);
-        if (media == kMediaSsd && (psPolicy == kPsMaximum || psPolicy == kPsMaximumWithoutCaching)) {
+        if (media == pdrec::kMediaSsd && (psPolicy == vdrec::kPsMaximum || psPolicy == vdrec::kPsMaximumWithoutCaching)) {
             char text[128];
             std::snprintf(text, sizeof text,
                           "Invalid power savings level input for physical device at Encl-%d:Slot-%d.\n", enclosureId,
@@ -227,7 +226,7 @@ int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObje
 
     u8 media = 0;
     pd->GetMediaType(&media);
-    anySsd_ = media == kMediaSsd ? 1 : 0;
+    anySsd_ = media == pdrec::kMediaSsd ? 1 : 0;
     if ((status = ApplySsdDriveCacheRule(adapter, oemMode_, plan.get())) != 0)
         return status;
     plan->SetPiType(object->IsEnblPI() != 0 ? UnConfiguredVd::kPiOn : 0);

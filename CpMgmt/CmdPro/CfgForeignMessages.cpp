@@ -2,9 +2,8 @@
 #include "CpMgmt/CmdPro/CfgForeignMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace CfgForeignMsg {
 namespace {
-
-using namespace CfgForeignMsg;
 
 const MessageEntry kForeignMessages[] = {
     {kSaveFailed, "Failed to get config data.\n"},
@@ -42,3 +41,4 @@ const MessageTableRegistration kRegisterForeign("Foreign configuration", kForeig
                                                 sizeof(kForeignMessages) / sizeof(kForeignMessages[0]));
 
 }  // namespace
+}  // namespace CfgForeignMsg

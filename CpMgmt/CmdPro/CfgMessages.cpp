@@ -3,9 +3,8 @@
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace CfgMsg {
 namespace {
-
-using namespace CfgMsg;
 
 const MessageEntry kConfigurationMessages[] = {
     {kNoDiskGroupList, "Failed to get Disk Group list\n"},
@@ -69,3 +68,4 @@ const MessageTableRegistration kRegisterConfiguration("Configuration", kConfigur
                                                       sizeof(kConfigurationMessages) / sizeof(kConfigurationMessages[0]));
 
 }  // namespace
+}  // namespace CfgMsg

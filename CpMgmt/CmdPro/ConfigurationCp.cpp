@@ -1,6 +1,7 @@
 #include "CpMgmt/CmdPro/ConfigurationCp.h"
 
 #include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/VdRecord.h"
 #include "parsers/CfgParsedObject.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/ArraySpaceInfo.h"
@@ -14,8 +15,6 @@ namespace {
 constexpr u32 kOemModeSecure = 2;
 constexpr u32 kOemModeKeepsSsdCache1 = 7;
 constexpr u32 kOemModeKeepsSsdCache2 = 9;
-constexpr u8 kEncryptionFde = 1;
-constexpr u8 kEncryptionCtrlBased = 2;
 constexpr u8 kEncryptionSecure = 3;
 constexpr u8 kPsNotGivenReply = 255;
 // A strip size whose double no longer fits 16 bits.
@@ -85,7 +84,7 @@ int ConfigurationCp::CheckEncryptionForOem(u8 encryptionType, u32 oemMode)
 {
     const bool secureMode = oemMode == kOemModeSecure;
     if ((encryptionType == kEncryptionSecure && !secureMode) ||
-        ((encryptionType == kEncryptionFde || encryptionType == kEncryptionCtrlBased) && secureMode)) {
+        ((encryptionType == vdrec::kEncryptionFde || encryptionType == vdrec::kEncryptionCtrlBased) && secureMode)) {
         PrintMessage(CommonMsg::kText, "Invalid input\n");
         return -1;
     }

@@ -10,7 +10,6 @@
 namespace {
 const CpRegistration<DestroyLockKeyCp> kRegisterDestroyLockKeyCp{TOKEN_DESTROYSECURITYKEY};
 
-constexpr u32 kOemModePassphrase = oemdata::kModePassphrase;
 constexpr int kStatusSecureVdPresent = 75;
 }  // namespace
 
@@ -23,7 +22,7 @@ int DestroyLockKeyCp::ProcessParsed(CpController* cpController, DestroyLockKeyPa
         return -1;
     u32 oemMode = 0;  // unreadable: -DestroySecurityKey is the keyword
     adapter->GetSecurityOemMode(&oemMode);
-    if ((object->DeleteKeyword() != 0) != (oemMode == kOemModePassphrase)) {
+    if ((object->DeleteKeyword() != 0) != (oemMode == oemdata::kModePassphrase)) {
         PrintMessage(CommonMsg::kText, "Invalid input\n");
         return -1;
     }

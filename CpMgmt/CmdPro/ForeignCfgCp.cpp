@@ -9,6 +9,7 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/OemData.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
@@ -22,7 +23,6 @@ const CpRegistration<ForeignCfgCp> kRegisterForeignCfgCp{TOKEN_CFGFOREIGN};
 
 // The longest key the controller's key block carries with its terminating zero.
 constexpr std::size_t kMaxKeyLength = 103;
-constexpr u32 kOemModePassphrase = 2;
 constexpr int kStatusPiRefused = 255;
 
 using CfgPtr = std::unique_ptr<RmCfg>;
@@ -53,8 +53,8 @@ int ForeignCfgCp::ProcessParsed(CpController* cpController, ForeignCfgParsedObje
     adapter->GetOemMode(&oemMode);
     const std::string key = object->GetKey();
     // A key longer than the controller's key block holds would reach it cut, as another key.
-    if ((object->keyType == ForeignCfgParsedObject::kPassphrase && oemMode != kOemModePassphrase) ||
-        (object->keyType == ForeignCfgParsedObject::kSecurityKey && oemMode == kOemModePassphrase) ||
+    if ((object->keyType == ForeignCfgParsedObject::kPassphrase && oemMode != oemdata::kModePassphrase) ||
+        (object->keyType == ForeignCfgParsedObject::kSecurityKey && oemMode == oemdata::kModePassphrase) ||
         key.size() > kMaxKeyLength) {
         PrintMessage(CommonMsg::kText, "Invalid input\n");
         return -1;

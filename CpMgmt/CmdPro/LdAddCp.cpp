@@ -9,6 +9,8 @@
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/FwiDpErrors.h"
+#include "fwdata/layout/PdRecord.h"
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/DiskGroup.h"
@@ -25,16 +27,11 @@ namespace {
 
 const CpRegistration<LdAddCp> kRegisterLdAddCp{TOKEN_CFGLDADD, TOKEN_CFGSPANADD};
 
-constexpr u8 kMediaSsd = 1;
-constexpr u8 kHighestPlainLevel = 9;
-constexpr u8 kPsMaximum = 2;
-constexpr u8 kPsMaximumWithoutCaching = 6;
 
 constexpr int kStatusUnequalGroups = 9;
 constexpr int kStatusNotPossible = 11;
 constexpr int kStatusNotFound = 12;
 constexpr int kStatusNoSlicing = 3;
-constexpr int kStatusTwoArraysNeeded = 30;
 constexpr int kStatusNoArray = 3;
 
 // Command statuses of the drive-list check's statuses 1 to 12.
@@ -147,7 +144,7 @@ int LdAddCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* objec
         return status;
     }
     const u8 psPolicy = object->GetPsPolicy();
-    if (lastGroupAllSsd_ != 0 && (psPolicy == kPsMaximum || psPolicy == kPsMaximumWithoutCaching)) {
+    if (lastGroupAllSsd_ != 0 && (psPolicy == vdrec::kPsMaximum || psPolicy == vdrec::kPsMaximumWithoutCaching)) {
         PrintMessage(CommonMsg::kText, "Invalid power savings level input.\n");
         return -1;
     }
@@ -304,7 +301,7 @@ int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* ob
                 PrintMessage(CommonMsg::kOperationFailed, AdapterNumberOf(cpController), "configuration");
                 return status;
             }
-            if (media == kMediaSsd)
+            if (media == pdrec::kMediaSsd)
                 ++ssdCount;
             if (IsShielded(pd)) {
                 PrintMessage(CommonMsg::kText, "Cannot create configuration with disks in Shielded state. \n");

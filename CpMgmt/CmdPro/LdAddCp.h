@@ -55,6 +55,10 @@ public:
     int WaitForSpinUp(CpController* cpController, CfgAddParsedObject* object, SpanLists* spans);
 
 protected:
+    // Levels above this one span arrays (10, 50, 60); the status of such a level with one array.
+    static constexpr u8 kHighestPlainLevel = 9;
+    static constexpr int kStatusTwoArraysNeeded = 30;
+
     // Whether the controller can take the planned virtual drive: 0, or the status after its
     // message (11 when it cannot).
     int CheckVdPossible(u8 adapterNumber);

@@ -10,6 +10,7 @@
 #include "controller/DpParams.h"
 #include "fwdata/layout/CtrlDefaults.h"
 #include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/UnConfiguredVd.h"
@@ -17,15 +18,6 @@
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 
-namespace {
-
-
-constexpr u8 kPsDefault = 0;
-constexpr u8 kPsMaximum = 2;
-constexpr u8 kPsMaximumWithoutCaching = 6;
-constexpr u8 kPsNone = 0xFE;
-
-}  // namespace
 
 int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObject* object, UnConfiguredVd* plan)
 {
@@ -59,21 +51,21 @@ int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObje
         PrintMessage(CommonMsg::kText, "Power savings level cannot be selected on per logical drive basis.\n");
         return -1;
     }
-    const bool maximum = level == kPsMaximum || level == kPsMaximumWithoutCaching;
+    const bool maximum = level == vdrec::kPsMaximum || level == vdrec::kPsMaximumWithoutCaching;
     if ((flags & ctrldefaults::kPowerSaveNoMaximumOnVd) != 0 && maximum) {
         PrintMessage(CommonMsg::kText, "Maximum power saving on logical drives is not allowed\n");
         return -1;
     }
     if (maximumWithCaching == 0) {
-        if (level == kPsMaximumWithoutCaching) {
+        if (level == vdrec::kPsMaximumWithoutCaching) {
             PrintMessage(CommonMsg::kText, "Invalid power savings level input.\n");
             return -1;
         }
-        if (level == kPsMaximum)
-            level = kPsMaximumWithoutCaching;
+        if (level == vdrec::kPsMaximum)
+            level = vdrec::kPsMaximumWithoutCaching;
     }
     if (!given)
-        level = vdPowerSaving != 0 ? kPsDefault : kPsNone;
+        level = vdPowerSaving != 0 ? vdrec::kPsDefault : vdrec::kPsNone;
     plan->SetPsPolicy(level);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "CpMgmt/CmdPro/LdAddCp.h"
 #include "CpMgmt/CpController.h"
 #include "dataif/RaidLevels.h"
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/ArraySpaceInfo.h"
@@ -26,7 +27,6 @@ constexpr int kStatusSpans = 3;
 constexpr int kStatusTooLarge = 13;
 constexpr int kStatusLevel = 30;
 constexpr int kStatusPiReadFailed = 1;
-constexpr u8 kEncryptionFde = 1;
 
 // The plan's level code for the number given with -r.
 u8 LevelCode(u8 raidLevel)
@@ -136,7 +136,7 @@ int LdAddCp::FillPlanSpans(CpController* cpController, CfgAddParsedObject* objec
                 }
                 continue;
             }
-            if (secured != 0 && encryption != kEncryptionFde && object->GetForce() != 1) {
+            if (secured != 0 && encryption != vdrec::kEncryptionFde && object->GetForce() != 1) {
                 PrintMessage(CfgMsg::kSecuredDrive);
                 stopped = true;
                 if (drivesNamed_)

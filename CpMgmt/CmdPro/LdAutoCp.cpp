@@ -18,8 +18,6 @@ namespace {
 
 const CpRegistration<LdAutoCp> kRegisterLdAutoCp{TOKEN_CFGALLFREEDRV};
 
-constexpr u8 kHighestPlainLevel = 9;
-constexpr int kStatusTwoArraysNeeded = 30;
 constexpr int kStatusNoDivision = 3;
 
 using PdList = ArrayList<PhysicalDevice*>;

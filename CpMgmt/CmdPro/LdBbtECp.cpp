@@ -21,8 +21,8 @@ namespace {
 const CpRegistration<LdBbtEntriesCp> kRegisterEntriesCp{TOKEN_GETBBTENTRIES};
 const CpRegistration<LdBBMClearCp> kRegisterClearCp{TOKEN_LDBBMCLR};
 
-constexpr int kFwFeatureOff = 1;
-constexpr int kFwNotFound = 12;
+constexpr int kBbmFeatureOff = 1;
+constexpr int kBbmNotFound = 12;
 
 void PrintHeader()
 {
@@ -44,11 +44,11 @@ void PrintRow(const ByteView& entry, unsigned targetId)
 
 void ReportFailure(u8 adapter, int status, u32 opcode, const char* text)
 {
-    if (status == kFwFeatureOff) {
+    if (status == kBbmFeatureOff) {
         PrintMessage(CommonMsg::kAdapterText, adapter, "LD bad block management is not enabled.");
         return;
     }
-    if (status == kFwNotFound && opcode == kDcmdLdBbmGetOne) {
+    if (status == kBbmNotFound && opcode == kDcmdLdBbmGetOne) {
         PrintMessage(CommonMsg::kAdapterText, adapter, "TargetId is invalid.");
         return;
     }

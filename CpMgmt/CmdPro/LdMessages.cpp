@@ -2,9 +2,8 @@
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace LdMsg {
 namespace {
-
-using namespace LdMsg;
 
 const MessageEntry kVirtualDriveMessages[] = {
     {kVirtualDiskCount, "Number of Virtual Disks: %d\n"},
@@ -84,3 +83,4 @@ const MessageTableRegistration kRegisterVirtualDrive("Virtual drive", kVirtualDr
                                                      sizeof(kVirtualDriveMessages) / sizeof(kVirtualDriveMessages[0]));
 
 }  // namespace
+}  // namespace LdMsg

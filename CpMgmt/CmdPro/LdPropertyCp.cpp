@@ -17,10 +17,6 @@ namespace {
 
 const CpRegistration<LdPropertyCp> kRegisterLdPropertyCp{TOKEN_LDSETPROP, TOKEN_LDGETPROP};
 
-constexpr u8 kAccessReadWrite = 0;
-constexpr u8 kAccessReadOnly = 2;
-constexpr u8 kAccessBlocked = 3;
-constexpr u8 kReasonSscdOffline = 1;
 
 void PrintCachePolicy(u8 policy)
 {
@@ -39,9 +35,9 @@ void PrintCachePolicy(u8 policy)
 const char* AccessText(u8 policy)
 {
     switch (policy) {
-    case kAccessReadWrite: return "Read/Write\n";
-    case kAccessReadOnly: return "ReadOnly\n";
-    case kAccessBlocked: return "Blocked\n";
+    case vdrec::kAccessReadWrite: return "Read/Write\n";
+    case vdrec::kAccessReadOnly: return "ReadOnly\n";
+    case vdrec::kAccessBlocked: return "Blocked\n";
     default: return nullptr;
     }
 }
@@ -167,7 +163,7 @@ int LdPropertyCp::Query(VirtualDisk* vd, u8 target)
             PrintMessage(CommonMsg::kText, "Current Access Policy: ");
             PrintMessage(CommonMsg::kText, text);
         }
-        if (!vd->IsSscd() && current == kAccessBlocked && value != kAccessBlocked && reason == kReasonSscdOffline)
+        if (!vd->IsSscd() && current == vdrec::kAccessBlocked && value != vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline)
             PrintMessage(CommonMsg::kText,
                          "Reason for difference in Access Policy: Associated FlashTier - SSD Caching virtual drive "
                          "is offline\n");

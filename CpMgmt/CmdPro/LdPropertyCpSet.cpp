@@ -22,10 +22,6 @@
 
 namespace {
 
-constexpr u8 kAccessReadWrite = 0;
-constexpr u8 kAccessReadOnly = 2;
-constexpr u8 kAccessBlocked = 3;
-constexpr u8 kReasonSscdOffline = 1;
 constexpr u8 kDiskCacheEnabled = 1;
 constexpr u8 kDiskCacheDisabled = 2;
 constexpr u8 kMediaSolidState = 1;
@@ -58,7 +54,7 @@ int LdPropertyCp::RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* don
     vd->GetAccessPolicyReason(&reason);
     vd->GetAccessPolicy(&policy);
     vd->GetCurrentAccessPolicy(&current);
-    if (policy != kAccessBlocked && current == kAccessBlocked && reason == kReasonSscdOffline) {
+    if (policy != vdrec::kAccessBlocked && current == vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline) {
         *done = true;
         const int status = vd->RemoveBlockedAccess(all_ ? 1 : 0);
         if (status != 0)
@@ -209,15 +205,15 @@ int LdPropertyCp::Change(VirtualDisk* vd, u8 target)
         break;
     case TOKEN_RW:
         text = "Access Policy to Read/Write";
-        status = vd->SetAccessPolicy(kAccessReadWrite);
+        status = vd->SetAccessPolicy(vdrec::kAccessReadWrite);
         break;
     case TOKEN_RO:
         text = "Access Policy to Read Only";
-        status = vd->SetAccessPolicy(kAccessReadOnly);
+        status = vd->SetAccessPolicy(vdrec::kAccessReadOnly);
         break;
     case TOKEN_BLOCKED:
         text = "Access Policy to Blocked";
-        status = vd->SetAccessPolicy(kAccessBlocked);
+        status = vd->SetAccessPolicy(vdrec::kAccessBlocked);
         break;
     case TOKEN_ENDSKCACHE:
         text = "Disk Cache Policy to Enabled";

@@ -9,6 +9,7 @@
 #include "controller/DpParams.h"
 #include "fwdata/layout/CtrlDefaults.h"
 #include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
@@ -20,20 +21,15 @@ namespace {
 
 const CpRegistration<LdPowerPolicyCp> kRegisterLdPowerPolicyCp{TOKEN_LDSETPOWERPOLICY};
 
-constexpr u8 kPsDefault = 0;
-constexpr u8 kPsAutomatic = 1;
-constexpr u8 kPsMaximum = 2;
-constexpr u8 kPsMaximumWithoutCaching = 6;
-constexpr u8 kPsNone = 0xFE;
 
 u8 PolicyValue(u16 word, bool uncachedLevel)
 {
     switch (word) {
-    case TOKEN_AUTOMATIC: return kPsAutomatic;
-    case TOKEN_MAXIMUM: return uncachedLevel ? kPsMaximum : kPsMaximumWithoutCaching;
-    case TOKEN_MAXIMUMWITHOUTCACHING: return kPsMaximumWithoutCaching;
-    case TOKEN_NONE: return kPsNone;
-    default: return kPsDefault;
+    case TOKEN_AUTOMATIC: return vdrec::kPsAutomatic;
+    case TOKEN_MAXIMUM: return uncachedLevel ? vdrec::kPsMaximum : vdrec::kPsMaximumWithoutCaching;
+    case TOKEN_MAXIMUMWITHOUTCACHING: return vdrec::kPsMaximumWithoutCaching;
+    case TOKEN_NONE: return vdrec::kPsNone;
+    default: return vdrec::kPsDefault;
     }
 }
 
@@ -104,7 +100,7 @@ int LdPowerPolicyCp::ProcessParsed(CpController* cpController, LdPowerPolicyPars
             PrintMessage(CommonMsg::kText, "\nbeginUpdate() failed on Vd object\n");
             return -1;
         }
-        if ((value == kPsMaximum || value == kPsMaximumWithoutCaching) &&
+        if ((value == vdrec::kPsMaximum || value == vdrec::kPsMaximumWithoutCaching) &&
             (flags & ctrldefaults::kPowerSaveNoMaximumOnVd) != 0) {
             PrintMessage(CommonMsg::kText, "Maximum power saving on logical drives is not allowed\n");
             return -1;

@@ -13,6 +13,7 @@
 #include "fwdata/layout/VdAllowedOps.h"
 #include "fwdata/layout/VdProgress.h"
 #include "fwdata/layout/VdReconstruct.h"
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
@@ -23,7 +24,6 @@ namespace {
 
 const CpRegistration<LdReconstructCp> kRegisterLdReconstructCp{TOKEN_LDRECON};
 
-constexpr u8 kEncryptionFde = 1;
 constexpr unsigned kListRoom = 4;
 
 }  // namespace
@@ -162,7 +162,7 @@ int LdReconstructCp::Start(CpController* cpController, LdReconstructParsedObject
             // A drive whose security state cannot be read is not taken for an unsecured one: its
             // data would be lost without the warning.
             u16 secured = 0;
-            if (adding && encryption != kEncryptionFde) {
+            if (adding && encryption != vdrec::kEncryptionFde) {
                 const int read = pd->IsSecured(&secured);
                 if (read != 0) {
                     PrintMessage(CommonMsg::kOperationFailed, adapter, "LD reconstruction");

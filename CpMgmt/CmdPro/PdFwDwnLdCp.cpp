@@ -26,8 +26,6 @@ namespace {
 
 const CpRegistration<PdRawFwDwnLdCp> kRegisterPdRawFwDwnLdCp{TOKEN_PDFWDOWNLOAD};
 
-constexpr u8 kModeWholeImage = 5;
-constexpr u8 kModePieces = 7;
 
 // Prepare answers with a meaning of their own.
 constexpr int kFwNoMultiPd = 1;
@@ -78,7 +76,7 @@ int PdRawFwDwnLdCp::DownloadFirmware(CpController* cp, const string& fileName, c
         u16 deviceId = 0;
         if (encDevId != 0) {
             deviceId = enclosure;
-            mode = kModePieces;
+            mode = fwcdb::kModeOffsets;
         } else {
             int status = ResolveEnclosureId(cp, &enclosure);
             if (status != 0)
@@ -96,7 +94,7 @@ int PdRawFwDwnLdCp::DownloadFirmware(CpController* cp, const string& fileName, c
                     PrintMessage(PdMsg::kNotSasSataBridge, adapter, EnclosureIdText(enclosure), slot);
                     return -1;
                 }
-                mode = kModePieces;
+                mode = fwcdb::kModeOffsets;
                 u8 imageType = 0;
                 status = GetFirmwareImageType(fileName, &imageType);
                 if (status != 0)
@@ -136,10 +134,10 @@ int PdRawFwDwnLdCp::DownloadFirmware(CpController* cp, const string& fileName, c
         r = ReadControllerInfo(cp);
         if (r != 0)
             return r;
-        if (mode == kModePieces)
+        if (mode == fwcdb::kModeOffsets)
             r = DownloadFirmwareToPd(cp, deviceId, fileName, bridge != 0 ? 1 : 0, driveType, forceActivate);
         // Pieces that fail are sent again as one image, unless the activation is deferred.
-        if ((r != 0 || mode == kModeWholeImage) && forceActivate != 1)
+        if ((r != 0 || mode == fwcdb::kModeWholeImage) && forceActivate != 1)
             r = DownloadWholeImage(cp, deviceId, fileName, driveType);
         if (r != 0)
             return r;

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr u8 kToDevice = 1;
-constexpr u8 kModePieces = 7;
 
 // The image file, opened for reading and closed when it goes.
 class ImageFile {
@@ -93,8 +92,7 @@ int PdRawFwDwnLdCp::GetImageFileSize(const string& fileName, u32* size)
     FileHandle* file = io->Open(fileName.GetCStr(), "rb");
     if (file == nullptr)
         return -1;
-    constexpr int kFromEnd = -1;
-    const bool atEnd = io->Seek(file, 0, kFromEnd) == 0;
+    const bool atEnd = io->Seek(file, 0, FileIO::kSeekFromEnd) == 0;
     const long end = atEnd ? io->Tell(file) : -1;
     io->Close(file);
     if (end < 0 || end > 0x7FFFFFFFL)
@@ -110,7 +108,7 @@ int PdRawFwDwnLdCp::GetDownloadCommandCount(const string& fileName, u32* size, u
         return -1;
     }
     const u32 pieces = *size / fwcdb::kPieceSize + (*size % fwcdb::kPieceSize != 0 ? 1 : 0);
-    *count = mode == kModePieces ? pieces + (forceActivate != 0 ? 1 : 0) : 1;
+    *count = mode == fwcdb::kModeOffsets ? pieces + (forceActivate != 0 ? 1 : 0) : 1;
     return 0;
 }
 
@@ -128,7 +126,7 @@ int PdRawFwDwnLdCp::CheckImageFits(const string& fileName, u32 size, u8 mode, u8
     // a 24-bit length, ATA a 16-bit block count. Pieces that fail are sent whole as well.
     const bool piecesFit = pieces + (forceActivate != 0 ? 1 : 0) <= pdfwprep::kMaxRequestCount;
     const bool wholeFits = sata ? size / fwcdb::kAtaBlockSize <= fwcdb::kAtaMaxBlocks : size <= fwcdb::kMax24Bit;
-    if (mode == kModePieces ? piecesFit : wholeFits)
+    if (mode == fwcdb::kModeOffsets ? piecesFit : wholeFits)
         return 0;
     std::snprintf(line, sizeof line, "ERROR: Firmware image file %s is too large to download.\n", fileName.GetCStr());
     PrintMessage(CommonMsg::kText, line);

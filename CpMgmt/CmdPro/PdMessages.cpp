@@ -3,9 +3,8 @@
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace PdMsg {
 namespace {
-
-using namespace PdMsg;
 
 const MessageEntry kPhysicalDriveMessages[] = {
     {kEnclSlot, "EnclId - %s SlotId - %d \n"},
@@ -68,3 +67,4 @@ const MessageTableRegistration kRegisterPhysicalDrive("Physical drive", kPhysica
                                                       sizeof(kPhysicalDriveMessages) / sizeof(kPhysicalDriveMessages[0]));
 
 }  // namespace
+}  // namespace PdMsg

@@ -7,6 +7,7 @@
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/PreservedCache.h"
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
@@ -19,8 +20,6 @@ namespace {
 const CpRegistration<PreservedCacheListCp> kRegisterListCp{TOKEN_GETPRESERVEDCACHELIST};
 const CpRegistration<DiscardPreservedCacheCp> kRegisterDiscardCp{TOKEN_DISCARDPRESERVEDCACHE};
 
-constexpr u8 kAccessBlocked = 3;
-constexpr u8 kReasonSscdOffline = 1;
 const char kRemoveBlockedText[] = "Remove Blocked access ";
 
 // The bitmap names target ids 0-63 only; a higher target id holds no preserved cache.
@@ -80,7 +79,7 @@ bool IsBlockedBySscd(VirtualDisk* vd, u8* current, u8* reason)
 {
     vd->GetCurrentAccessPolicy(current);
     vd->GetAccessPolicyReason(reason);
-    return *current == kAccessBlocked || *reason == kReasonSscdOffline;
+    return *current == vdrec::kAccessBlocked || *reason == vdrec::kAccessReasonSscdOffline;
 }
 
 }  // namespace
@@ -157,7 +156,7 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
         u8 reason = 0;
         vd->GetState(&state);
         IsBlockedBySscd(vd, &current, &reason);
-        if (current == kAccessBlocked && reason == kReasonSscdOffline) {
+        if (current == vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline) {
             status = vd->RemoveBlockedAccess(all ? 1 : 0);
             if (status != 0) {
                 PrintMessage(LdMsg::kSetFailed, kRemoveBlockedText, adapter, t);
@@ -168,8 +167,8 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
             else
                 PrintMessage(LdMsg::kSetSuccess, kRemoveBlockedText, adapter, t, t);
         }
-        if (state == VirtualDisk::kStateOffline && object->GetForce() != 1 && current != kAccessBlocked &&
-            reason != kReasonSscdOffline) {
+        if (state == VirtualDisk::kStateOffline && object->GetForce() != 1 && current != vdrec::kAccessBlocked &&
+            reason != vdrec::kAccessReasonSscdOffline) {
             PrintMessage(CommonMsg::kText,
                          "\n One or more virtual drives are Offline. In order to discard preserved cache use -force "
                          "option. This will discard the preserved cache & delete the offline virtual drives.\n");

@@ -2,6 +2,7 @@
 
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CmdPro/CfgForeignMessageIds.h"
+#include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
@@ -24,7 +25,6 @@ constexpr unsigned kMaxRowSize = 32;
 constexpr u8 kSolidState = 1;
 constexpr int kStatusNotBuilt = 3;
 
-void Text(const char* text) { PrintMessage(CommonMsg::kText, text); }
 
 // The plan's level code for the number given with -r.
 u8 LevelCode(u8 raidLevel)
@@ -83,11 +83,11 @@ int SSCDAddCp::ProcessParsed(CpController* cpController, CfgSSCDAddParsedObject*
     if (status != 0)
         return status;
     if (maximum == 0 || current > maximum) {
-        Text("SSC is not supported \n");
+        ReportPrint::Text("SSC is not supported \n");
         return -1;
     }
     if (current == maximum) {
-        Text("Maximum SSC is already configured to ");
+        ReportPrint::Text("Maximum SSC is already configured to ");
         PrintMessage(CommonMsg::kNumber, static_cast<int>(maximum));
         PrintMessage(CommonMsg::kLineEnd);
         return -1;
@@ -95,7 +95,7 @@ int SSCDAddCp::ProcessParsed(CpController* cpController, CfgSSCDAddParsedObject*
     if (object->IsEnblPI() != 0) {
         u8 pi = 0;
         if (adapter->IsPiSupported(&pi) != 0 || pi == 0) {
-            Text("Adapter Doesn't support PI\n");
+            ReportPrint::Text("Adapter Doesn't support PI\n");
             return -1;
         }
     }
@@ -107,7 +107,7 @@ int SSCDAddCp::ProcessParsed(CpController* cpController, CfgSSCDAddParsedObject*
     if (object->GetWritePolicy() == CfgSSCDAddParsedObject::kWriteBack) {
         u8 writeBack = 0;
         if (adapter->IsSscWriteBackSupported(&writeBack) != 0 || writeBack == 0) {
-            Text("SSC is not supported WriteBack Mode \n");
+            ReportPrint::Text("SSC is not supported WriteBack Mode \n");
             return -1;
         }
     }
@@ -166,7 +166,7 @@ int SSCDAddCp::CreateAfterChecks(CpController* cpController, CfgSSCDAddParsedObj
         return -1;
     }
     if (dg != nullptr) {
-        Text("\n error in configuration ");
+        ReportPrint::Text("\n error in configuration ");
         PrintMessage(CommonMsg::kLineEnd);
     } else {
         u8 possible = 0;
@@ -207,7 +207,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
     const u8 level = object->GetRaidLevel();
     const bool allowed = level == 0 || (writeBack != 0 && (level == 1 || (level == 5 && raid5 != 0)));
     if (!allowed) {
-        Text("Unsupported RAID level \n");
+        ReportPrint::Text("Unsupported RAID level \n");
         return -1;
     }
     plan->SetRaidLevel(LevelCode(level));
@@ -227,7 +227,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
     for (unsigned s = 0; s < spanLists_->GetCount(); ++s) {
         ArrayList<PhysicalDevice*>* named = spanLists_->GetAt(static_cast<u8>(s));
         if (named->GetCount() > kMaxRowSize) {
-            Text("Can't Configure more than Max Row Size =");
+            ReportPrint::Text("Can't Configure more than Max Row Size =");
             PrintMessage(CommonMsg::kNumber, static_cast<int>(kMaxRowSize));
             PrintMessage(CommonMsg::kLineEnd);
             return -1;
@@ -254,7 +254,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
             if (drives->GetAt(static_cast<u8>(drives->GetCount() - 1))->IsPiEligible(&eligible) != 0)
                 return -1;
             if (eligible == 0) {
-                Text("PD Doesn't support PI\n");
+                ReportPrint::Text("PD Doesn't support PI\n");
                 return -1;
             }
         }

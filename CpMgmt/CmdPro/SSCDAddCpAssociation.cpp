@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CmdPro/SSCDAddCp.h"
 #include "CpMgmt/CmdPro/SscAssociation.h"
 #include "CpMgmt/CpController.h"
@@ -15,13 +16,12 @@
 
 namespace {
 
-void Text(const char* text) { PrintMessage(CommonMsg::kText, text); }
 
 void ReportSsdCacheVd(u8 targetId)
 {
-    Text(" VD : ");
+    ReportPrint::Text(" VD : ");
     PrintMessage(CommonMsg::kNumber, static_cast<int>(targetId));
-    Text(" is SSCD VD, Can't associate to FlashTier Pool\n");
+    ReportPrint::Text(" is SSCD VD, Can't associate to FlashTier Pool\n");
 }
 
 // The first SSD-cache virtual drive by target id, or null.
@@ -50,7 +50,7 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
         return -1;
     u8 manual = 0;
     if (adapter->IsSscVdAssociationSupported(&manual) != 0 || manual == 0) {
-        Text("Manual SSC Association is not allowed\n");
+        ReportPrint::Text("Manual SSC Association is not allowed\n");
         return -1;
     }
     // The count of SSD-cache virtual drives as the controller reports it now (a drive may have
@@ -62,13 +62,13 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
     if (!cacheVdId_) {
         VirtualDisk* cache = FirstCacheVd(manager);
         if (cache == nullptr) {
-            Text("Failed to associate the VD as there is no FlashTier\n");
+            ReportPrint::Text("Failed to associate the VD as there is no FlashTier\n");
             return -1;
         }
         cacheVdId_ = std::make_unique<VdId>(cache->GetId()->GetFwTargetId());
     }
     if (caches == 0) {
-        Text(remove ? "NO VD is associated with FlashTier\n" : "Failed to associate the VD as there is no FlashTier\n");
+        ReportPrint::Text(remove ? "NO VD is associated with FlashTier\n" : "Failed to associate the VD as there is no FlashTier\n");
         return -1;
     }
 
@@ -131,7 +131,7 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
             if (previous == 0)
                 break;
             if (found == working.end()) {
-                Text("VD is not associated with FlashTier\n");
+                ReportPrint::Text("VD is not associated with FlashTier\n");
                 return -1;
             }
             working.erase(found);
@@ -140,11 +140,11 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
 
     if (working.size() == previous) {
         if (!remove) {
-            Text("failed to add VD to Cache \n");
+            ReportPrint::Text("failed to add VD to Cache \n");
             return -1;
         }
         if (!removeAll) {
-            Text("failed to remove VD from Cache\n");
+            ReportPrint::Text("failed to remove VD from Cache\n");
             return -1;
         }
     }
@@ -152,8 +152,8 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
         working.clear();
     const int status = ssc::WriteAssociation(cpController->GetController(), working);
     if (status != 0)
-        Text(remove ? "Dis-association failed ! \n" : "Association failed ! \n");
+        ReportPrint::Text(remove ? "Dis-association failed ! \n" : "Association failed ! \n");
     else
-        Text(remove ? "Successfully removed VD from Cache  \n" : "Successfully assigned VD to Cache  \n");
+        ReportPrint::Text(remove ? "Successfully removed VD from Cache  \n" : "Successfully assigned VD to Cache  \n");
     return status;
 }

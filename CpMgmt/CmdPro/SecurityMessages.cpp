@@ -3,9 +3,8 @@
 #include "CpMgmt/CmdPro/SecurityMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace SecMsg {
 namespace {
-
-using namespace SecMsg;
 
 const MessageEntry kSecurityMessages[] = {
     {kEncryptionDisabled, "Encryption is disabled on adapter %d \n"},
@@ -71,3 +70,4 @@ const MessageTableRegistration kRegisterSecurity("Drive security", kSecurityMess
                                                  sizeof(kSecurityMessages) / sizeof(kSecurityMessages[0]));
 
 }  // namespace
+}  // namespace SecMsg

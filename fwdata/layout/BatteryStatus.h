@@ -15,6 +15,7 @@ constexpr unsigned kNamedStateBits = 13;
 
 constexpr u8 kTypeNone = 0;
 constexpr u8 kTypeNoLearnCycle = 2;      // a battery whose learn cycles never hold back write back
+constexpr u8 kTypeKorv = 6;
 // State bits that decide whether write back may take effect now.
 constexpr u32 kVoltageLow = 1u << 1;
 constexpr u32 kDischargeActive = 1u << 4;

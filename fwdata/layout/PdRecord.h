@@ -67,6 +67,7 @@ constexpr BitField kSecured{368, 2};
 constexpr BitField kLocked{368, 3};
 constexpr BitField kForeignKey{368, 4};
 constexpr u32 kOffMediaType = 370;       // 0 hard disk, 1 solid state
+constexpr u8 kMediaSsd = 1;
 constexpr u32 kOffSectorSize = 372;      // u16, 0 means 512
 constexpr u32 kOffBridge = 400;          // non-zero: behind a SAS-SATA bridge
 }  // namespace pdrec

@@ -50,4 +50,21 @@ constexpr u8 kCacheReadAdaptive = 0x0C;  // both read bits
 constexpr u8 kCacheReadMask = 0x0C;
 constexpr u8 kCacheBadBbu = 0x10;        // write back also with a bad battery
 constexpr u8 kCacheCachedIo = 0x60;      // both I/O bits
+
+// Access policies (default and current) and the reason a drive is blocked.
+constexpr u8 kAccessReadWrite = 0;
+constexpr u8 kAccessReadOnly = 2;
+constexpr u8 kAccessBlocked = 3;
+constexpr u8 kAccessReasonSscdOffline = 1;
+
+// Power-save policies (default and current).
+constexpr u8 kPsDefault = 0;
+constexpr u8 kPsAutomatic = 1;
+constexpr u8 kPsMaximum = 2;
+constexpr u8 kPsMaximumWithoutCaching = 6;
+constexpr u8 kPsNone = 0xFE;
+
+// Encryption types.
+constexpr u8 kEncryptionFde = 1;
+constexpr u8 kEncryptionCtrlBased = 2;
 }  // namespace vdrec
