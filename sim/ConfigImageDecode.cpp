@@ -25,7 +25,6 @@ constexpr std::size_t kRows = 32;
 constexpr std::size_t kRowSize = 8;
 constexpr std::size_t kRowDeviceId = 0;  // u16, within a row
 constexpr std::size_t kRowSeq = 2;       // u16
-constexpr std::size_t kMaxRows = 32;
 
 // Virtual-drive record (the property fields are read by DecodeVdProperties).
 constexpr std::size_t kEncryption = 27;
@@ -42,7 +41,6 @@ constexpr std::size_t kSpanSize = 24;
 constexpr std::size_t kSpanStart = 0;      // u64, within a span
 constexpr std::size_t kSpanBlocks = 8;     // u64
 constexpr std::size_t kSpanArrayRef = 16;  // u16
-constexpr std::size_t kMaxSpans = 8;
 
 // Spare record.
 constexpr std::size_t kSpareSize = 40;
@@ -51,7 +49,6 @@ constexpr std::size_t kSpareSeq = 2;       // u16
 constexpr std::size_t kSpareFlags = 4;     // bit 0 dedicated, 1 revertible, 2 enclosure affinity
 constexpr std::size_t kSpareArrayCount = 7;
 constexpr std::size_t kSpareArrays = 8;  // u16 x 16
-constexpr std::size_t kMaxSpareArrays = 16;
 
 bool DecodeArray(const ByteSpan& data, std::size_t at, ImageArray& out)
 {

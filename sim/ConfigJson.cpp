@@ -10,10 +10,7 @@ namespace sim {
 namespace {
 
 constexpr std::size_t kMaxArrays = 256;
-constexpr std::size_t kMaxRows = 32;
 constexpr std::size_t kMaxVirtualDrives = 64;
-constexpr std::size_t kMaxSpans = 8;
-constexpr std::size_t kMaxSpareArrays = 16;
 constexpr std::size_t kMaxSpares = 1024;
 constexpr std::size_t kMaxForeignConfigs = 64;
 constexpr std::size_t kMaxKeyLength = 103;  // a key travels NUL-terminated in 104 bytes
@@ -26,7 +23,7 @@ constexpr EnumName kAccessPolicies[] = {{"read_write", 0}, {"read_only", 2}, {"b
 constexpr EnumName kDiskCachePolicies[] = {{"unchanged", 0}, {"enabled", 1}, {"disabled", 2}};
 constexpr EnumName kPowerSavePolicies[] = {
     {"default", 0}, {"automatic", 1}, {"maximum", 2}, {"maximum_without_caching", 6}, {"none", 0xFE}};
-constexpr EnumName kEncryption[] = {{"none", 0}, {"fde", 1}, {"controller", 2}};
+constexpr EnumName kEncryptionTypes[] = {{"none", 0}, {"fde", 1}, {"controller", 2}};
 
 std::vector<u16> ReadIds(ObjectReader& r, const char* key, std::size_t maxItems, bool allowMissing)
 {
@@ -73,7 +70,7 @@ VirtualDrive ReadVirtualDrive(ObjectReader& v)
     vd.diskCachePolicy = static_cast<u8>(ReadChoice(v, "disk_cache_policy", kDiskCachePolicies, 0));
     vd.bgiDisabled = v.Bool("bgi_disabled", false);
     vd.powerSavePolicy = static_cast<u8>(ReadChoice(v, "power_save_policy", kPowerSavePolicies, 0));
-    vd.encryption = static_cast<u8>(ReadChoice(v, "encryption", kEncryption, 0));
+    vd.encryption = static_cast<u8>(ReadChoice(v, "encryption", kEncryptionTypes, 0));
     vd.piType = static_cast<u8>(v.Unsigned("pi_type", 3, 0));
     vd.consistent = v.Bool("consistent", false);
     vd.badBlocks = v.Bool("bad_blocks", false);
@@ -107,7 +104,7 @@ Json WriteVirtualDrive(const VirtualDrive& v)
     out["disk_cache_policy"] = Name(v.diskCachePolicy, kDiskCachePolicies);
     out["bgi_disabled"] = v.bgiDisabled;
     out["power_save_policy"] = Name(v.powerSavePolicy, kPowerSavePolicies);
-    out["encryption"] = Name(v.encryption, kEncryption);
+    out["encryption"] = Name(v.encryption, kEncryptionTypes);
     out["pi_type"] = v.piType;
     out["consistent"] = v.consistent;
     out["bad_blocks"] = v.badBlocks;

@@ -53,7 +53,7 @@ void SetEscrowKey(DcmdCall& call)
     call.Done(UnlockForeign(call.controller, call.Now(), key));
 }
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kControllerRoutes[] = {
     {0x01010000, DataFlow::FromController, 0, GetControllerInfo},
     {0x01020100, DataFlow::FromController, 0, GetControllerProperties},
     {0x01020200, DataFlow::ToController, kPropertiesSize, SetControllerProperties},
@@ -119,6 +119,6 @@ constexpr DcmdRoute kRoutes[] = {
 
 void GetOemFlags(DcmdCall& call) { call.reply = EncodeOemFlags(call.controller.oem); }
 
-std::span<const DcmdRoute> ControllerRoutes() { return kRoutes; }
+std::span<const DcmdRoute> ControllerRoutes() { return kControllerRoutes; }
 
 }  // namespace sim

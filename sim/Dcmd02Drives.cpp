@@ -107,7 +107,7 @@ void SecureEraseStart(DcmdCall& call)
 }
 void SecureEraseStop(DcmdCall& call) { call.Done(StopDriveErase(call.controller, call.Now(), MailboxDrive(call))); }
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kDriveRoutes[] = {
     {0x02010000, DataFlow::FromController, 0, GetDriveList},
     {0x02020000, DataFlow::FromController, 0, GetDriveRecord},
     {0x02030100, DataFlow::None, 0, SetState},
@@ -137,6 +137,6 @@ constexpr DcmdRoute kRoutes[] = {
 
 }  // namespace
 
-std::span<const DcmdRoute> DriveRoutes() { return kRoutes; }
+std::span<const DcmdRoute> DriveRoutes() { return kDriveRoutes; }
 
 }  // namespace sim

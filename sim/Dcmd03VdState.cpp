@@ -21,10 +21,6 @@ constexpr u32 kAllCountsNumber = 0;  // u32
 constexpr u32 kAllCountsEntries = 8;
 constexpr u8 kAllCountsTargets = 64;
 
-constexpr std::size_t kOptionByte = 4;
-
-VdRef MailboxVd(const DcmdCall& call) { return VdRefFrom(MailboxWord(call.mailbox, 0)); }
-
 void PutCounts(ByteSpan entry, const VirtualDrive& vd)
 {
     entry.PutU64(kCountsCorrected, vd.badBlocksCorrected);
@@ -32,6 +28,8 @@ void PutCounts(ByteSpan entry, const VirtualDrive& vd)
 }
 
 }  // namespace
+
+VdRef MailboxVdRef(const DcmdCall& call) { return VdRefFrom(MailboxWord(call.mailbox, 0)); }
 
 void GetPreservedCacheRequest(DcmdCall& call)
 {
@@ -44,7 +42,7 @@ void DiscardPreservedCacheRequest(DcmdCall& call)
     call.Done(DiscardPreservedCache(call.controller, call.Now(), call.mailbox[0], call.mailbox[1]));
 }
 
-void ClearBadBlocksRequest(DcmdCall& call) { call.Done(ClearBadBlockTable(call.controller, call.Now(), MailboxVd(call))); }
+void ClearBadBlocksRequest(DcmdCall& call) { call.Done(ClearBadBlockTable(call.controller, call.Now(), MailboxVdRef(call))); }
 
 void GetBadBlocksRequest(DcmdCall& call)
 {
@@ -52,7 +50,7 @@ void GetBadBlocksRequest(DcmdCall& call)
         call.status = kFwFeatureOff;
         return;
     }
-    const VdRef ref = MailboxVd(call);
+    const VdRef ref = MailboxVdRef(call);
     if (const VirtualDrive* vd = NamedVd(call.controller, ref.targetId, call.status, ref.seq)) {
         call.reply = Block(kCountsSize);
         PutCounts(call.reply, *vd);
@@ -80,7 +78,7 @@ void GetAllBadBlocksRequest(DcmdCall& call)
 void GetMirrorRequest(DcmdCall& call)
 {
     Configuration mirror;
-    call.status = MirrorConfiguration(call.controller, MailboxVd(call), mirror);
+    call.status = MirrorConfiguration(call.controller, MailboxVdRef(call), mirror);
     if (call.status != kFwOk)
         return;
     Controller view = call.controller;
@@ -90,7 +88,7 @@ void GetMirrorRequest(DcmdCall& call)
 
 void JoinMirrorRequest(DcmdCall& call)
 {
-    call.Done(JoinMirror(call.controller, call.Now(), MailboxVd(call), call.mailbox[kOptionByte]));
+    call.Done(JoinMirror(call.controller, call.Now(), MailboxVdRef(call), call.mailbox[kMailboxOptionByte]));
 }
 
 }  // namespace sim

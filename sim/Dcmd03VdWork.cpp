@@ -10,8 +10,6 @@
 namespace sim {
 namespace {
 
-constexpr std::size_t kOptionByte = 4;
-
 // The reconstruction block (136 bytes).
 constexpr u32 kReconSize = 136;
 constexpr u32 kReconVdRef = 0;  // u32, as in the mailbox
@@ -23,28 +21,26 @@ constexpr u32 kReconDrives = 8;  // u16 device id, u16 sequence number each
 constexpr u32 kReconDriveSize = 4;
 constexpr std::size_t kReconMaxDrives = 32;
 
-VdRef MailboxVd(const DcmdCall& call) { return VdRefFrom(MailboxWord(call.mailbox, 0)); }
-
 }  // namespace
 
-void StartCheckRequest(DcmdCall& call) { call.Done(StartConsistencyCheck(call.controller, call.Now(), MailboxVd(call))); }
-void AbortCheckRequest(DcmdCall& call) { call.Done(AbortConsistencyCheck(call.controller, call.Now(), MailboxVd(call))); }
+void StartCheckRequest(DcmdCall& call) { call.Done(StartConsistencyCheck(call.controller, call.Now(), MailboxVdRef(call))); }
+void AbortCheckRequest(DcmdCall& call) { call.Done(AbortConsistencyCheck(call.controller, call.Now(), MailboxVdRef(call))); }
 
 void StartInitRequest(DcmdCall& call)
 {
-    call.Done(StartInitialization(call.controller, call.Now(), MailboxVd(call), call.mailbox[kOptionByte]));
+    call.Done(StartInitialization(call.controller, call.Now(), MailboxVdRef(call), call.mailbox[kMailboxOptionByte]));
 }
 
-void AbortInitRequest(DcmdCall& call) { call.Done(AbortInitialization(call.controller, call.Now(), MailboxVd(call))); }
+void AbortInitRequest(DcmdCall& call) { call.Done(AbortInitialization(call.controller, call.Now(), MailboxVdRef(call))); }
 
 void SuspendResumeCheckRequest(DcmdCall& call)
 {
-    call.Done(SuspendResumeCheck(call.controller, call.Now(), MailboxVd(call), call.mailbox[kOptionByte]));
+    call.Done(SuspendResumeCheck(call.controller, call.Now(), MailboxVdRef(call), call.mailbox[kMailboxOptionByte]));
 }
 
 void SuspendResumeReconRequest(DcmdCall& call)
 {
-    call.Done(SuspendResumeReconstruction(call.controller, call.Now(), MailboxVd(call), call.mailbox[kOptionByte]));
+    call.Done(SuspendResumeReconstruction(call.controller, call.Now(), MailboxVdRef(call), call.mailbox[kMailboxOptionByte]));
 }
 
 void ReconstructRequest(DcmdCall& call)
@@ -64,17 +60,17 @@ void ReconstructRequest(DcmdCall& call)
         const u32 at = kReconDrives + kReconDriveSize * static_cast<u32>(i);
         request.drives.emplace_back(block.U16(at), block.U16(at + 2));
     }
-    call.Done(StartReconstruction(call.controller, call.Now(), MailboxVd(call), request));
+    call.Done(StartReconstruction(call.controller, call.Now(), MailboxVdRef(call), request));
 }
 
 // Byte 4 the erase type, bytes 5 and 6 the patterns, byte 7 1 to delete the drive afterwards.
 void StartSecureEraseRequest(DcmdCall& call)
 {
-    const EraseRequest request{call.mailbox[kOptionByte], call.mailbox[5], call.mailbox[6], call.mailbox[7]};
-    call.Done(StartVdErase(call.controller, call.Now(), MailboxVd(call), request));
+    const EraseRequest request{call.mailbox[kMailboxOptionByte], call.mailbox[5], call.mailbox[6], call.mailbox[7]};
+    call.Done(StartVdErase(call.controller, call.Now(), MailboxVdRef(call), request));
 }
 
-void StopSecureEraseRequest(DcmdCall& call) { call.Done(StopVdErase(call.controller, call.Now(), MailboxVd(call))); }
+void StopSecureEraseRequest(DcmdCall& call) { call.Done(StopVdErase(call.controller, call.Now(), MailboxVdRef(call))); }
 
 void RemoveBlockedAccessRequest(DcmdCall& call)
 {

@@ -115,7 +115,7 @@ void MakeSecureRequest(DcmdCall& call)
 
 constexpr u32 kReconstructionSize = 136;
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kVirtualDriveRoutes[] = {
     {0x03010000, DataFlow::FromController, 0, GetVdList},
     {0x03020000, DataFlow::FromController, 0, GetVdInfo},
     {0x03030000, DataFlow::FromController, 0, GetVdProperties},
@@ -148,6 +148,6 @@ constexpr DcmdRoute kRoutes[] = {
 
 }  // namespace
 
-std::span<const DcmdRoute> VirtualDriveRoutes() { return kRoutes; }
+std::span<const DcmdRoute> VirtualDriveRoutes() { return kVirtualDriveRoutes; }
 
 }  // namespace sim

@@ -86,7 +86,7 @@ void ImportForeignRequest(DcmdCall& call) { call.Done(ImportForeign(call.control
 
 void ClearForeignRequest(DcmdCall& call) { call.Done(ClearForeign(call.controller, call.Now(), call.mailbox[0])); }
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kConfigurationRoutes[] = {
     {0x04010000, DataFlow::FromController, 0, GetConfiguration},
     {0x04020000, DataFlow::ToController, kImageHeaderSize, AddConfiguration},
     {0x04030000, DataFlow::None, 0, ClearRequest},
@@ -101,6 +101,6 @@ constexpr DcmdRoute kRoutes[] = {
 
 }  // namespace
 
-std::span<const DcmdRoute> ConfigurationRoutes() { return kRoutes; }
+std::span<const DcmdRoute> ConfigurationRoutes() { return kConfigurationRoutes; }
 
 }  // namespace sim

@@ -118,7 +118,7 @@ void GetBatteryModes(DcmdCall& call)
     call.reply = EncodeBatteryModes(b);
 }
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kBatteryRoutes[] = {
     {0x05010000, DataFlow::FromController, 0, GetBatteryStatus},
     {0x05020000, DataFlow::FromController, 0, GetBatteryCapacity},
     {0x05030000, DataFlow::FromController, 0, GetBatteryDesign},
@@ -132,7 +132,7 @@ constexpr DcmdRoute kRoutes[] = {
 
 }  // namespace
 
-std::span<const DcmdRoute> BatteryRoutes() { return kRoutes; }
+std::span<const DcmdRoute> BatteryRoutes() { return kBatteryRoutes; }
 
 // Private 0x010EE100: mailbox byte 0 = 1 (read), u16 offset at bytes 4-5, u32 byte count at 8-11.
 void GetGasGaugeData(DcmdCall& call)

@@ -49,7 +49,7 @@ void SetPhyLinkSpeed(DcmdCall& call)
     call.changed = true;
 }
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kPhyRoutes[] = {
     {0x07010000, DataFlow::FromController, 0, GetPhyList},
     {0x07020100, DataFlow::FromController, 0, GetConnectorModes},
     {0x07020200, DataFlow::ToController, kConnectorModesSize, SetConnectorModes},
@@ -60,6 +60,6 @@ constexpr DcmdRoute kRoutes[] = {
 
 }  // namespace
 
-std::span<const DcmdRoute> PhyRoutes() { return kRoutes; }
+std::span<const DcmdRoute> PhyRoutes() { return kPhyRoutes; }
 
 }  // namespace sim

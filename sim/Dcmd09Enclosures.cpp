@@ -7,12 +7,12 @@ namespace {
 
 void GetEnclosureList(DcmdCall& call) { call.reply = EncodeEnclosureList(call.controller); }
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kEnclosureRoutes[] = {
     {0x09010000, DataFlow::FromController, 0, GetEnclosureList},
 };
 
 }  // namespace
 
-std::span<const DcmdRoute> EnclosureRoutes() { return kRoutes; }
+std::span<const DcmdRoute> EnclosureRoutes() { return kEnclosureRoutes; }
 
 }  // namespace sim

@@ -39,7 +39,7 @@ void ControlDpm(DcmdCall& call)
     call.changed = true;
 }
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kDpmRoutes[] = {
     {0x0A010000, DataFlow::FromController, 0, GetDpmState},
     {0x0A020000, DataFlow::FromController, 0, GetDriveStatistics},
     {0x0A030000, DataFlow::None, 0, ControlDpm},
@@ -47,6 +47,6 @@ constexpr DcmdRoute kRoutes[] = {
 
 }  // namespace
 
-std::span<const DcmdRoute> DpmRoutes() { return kRoutes; }
+std::span<const DcmdRoute> DpmRoutes() { return kDpmRoutes; }
 
 }  // namespace sim

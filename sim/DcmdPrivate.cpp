@@ -5,7 +5,7 @@
 namespace sim {
 namespace {
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kPrivateRoutes[] = {
     {0x010E8481, DataFlow::FromController, 0, GetOemFlags},
     {0x0305E100, DataFlow::None, 0, SetConsistentRequest},
     {0x010EE100, DataFlow::FromController, 0, GetGasGaugeData},
@@ -13,6 +13,6 @@ constexpr DcmdRoute kRoutes[] = {
 
 }  // namespace
 
-std::span<const DcmdRoute> PrivateRoutes() { return kRoutes; }
+std::span<const DcmdRoute> PrivateRoutes() { return kPrivateRoutes; }
 
 }  // namespace sim

@@ -16,7 +16,6 @@ constexpr EnumName kInterfaces[] = {{"sas", 0}, {"sata", 1}};
 constexpr EnumName kMedia[] = {{"hdd", 0}, {"ssd", 1}};
 constexpr EnumName kSpeeds[] = {{"unknown", 0}, {"1.5g", 1}, {"3g", 2}, {"6g", 3}, {"12g", 4}};
 constexpr unsigned kPorts = 8;
-constexpr std::size_t kMaxSpareArrays = 16;
 
 // The path addresses: `sas_addresses` (a list), or `sas_address` for a drive with one path.
 std::vector<u64> ReadSasAddresses(ObjectReader& r)

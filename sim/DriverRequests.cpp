@@ -12,13 +12,13 @@ void GetPciInfo(DcmdCall& call) { call.reply = EncodeDriverPciInfo(call.controll
 // Faults make it fail for the tool's "not told" paths.
 void TellOs(DcmdCall& call) { call.status = 0; }
 
-constexpr DcmdRoute kRoutes[] = {
+constexpr DcmdRoute kDriverRoutes[] = {
     {0xF0010200, DataFlow::FromController, 0, GetPciInfo},
     {0xF0010300, DataFlow::None, 0, TellOs},
 };
 
 }  // namespace
 
-std::span<const DcmdRoute> DriverRoutes() { return kRoutes; }
+std::span<const DcmdRoute> DriverRoutes() { return kDriverRoutes; }
 
 }  // namespace sim

@@ -9,9 +9,9 @@ namespace {
 // Within a status element.
 constexpr u32 kStatusByte = 0;  // bits 0-3: the element status code
 constexpr u32 kSlotAddress = 1;  // device slots
-constexpr u32 kTemperature = 2;  // degrees Celsius + 20
+constexpr u32 kTemperatureByte = 2;  // degrees Celsius + 20
 constexpr u32 kSpeedByte = 3;    // fans: bits 0-2 the actual speed code
-constexpr u32 kVoltage = 2;      // signed 16 bits, big-endian, in 10 mV
+constexpr u32 kVoltageBytes = 2;      // signed 16 bits, big-endian, in 10 mV
 constexpr int kTemperatureOffset = 20;
 
 constexpr NamedBit kPowerSupplyBits[] = {
@@ -66,12 +66,12 @@ void EncodeElement(ByteSpan element, const ElementKindInfo& kind, const Enclosur
         element.PutU8(kSpeedByte, (element.U8(kSpeedByte) & ~7u) | (e.speed & 7u));
         break;
     case ElementKind::TemperatureSensor:
-        element.PutU8(kTemperature, static_cast<u8>(e.celsius + kTemperatureOffset));
+        element.PutU8(kTemperatureByte, static_cast<u8>(e.celsius + kTemperatureOffset));
         break;
     case ElementKind::VoltageSensor: {
         const u16 tens = static_cast<u16>(static_cast<std::int16_t>(e.millivolts / 10));
-        element.PutU8(kVoltage, tens >> 8);
-        element.PutU8(kVoltage + 1, tens & 0xFF);
+        element.PutU8(kVoltageBytes, tens >> 8);
+        element.PutU8(kVoltageBytes + 1, tens & 0xFF);
         break;
     }
     default:

@@ -9,14 +9,14 @@
 namespace sim {
 namespace {
 
-constexpr u32 kSize = 64;
-constexpr u32 kType = 0;       // u8: 0 no battery
-constexpr u32 kQualifier = 1;  // u8
-constexpr u32 kVoltage = 2;    // u16 mV
-constexpr u32 kCurrent = 4;    // i16 mA
-constexpr u32 kTemperature = 6;  // u16 degrees Celsius
-constexpr u32 kState = 8;      // u32: the condition bits
-constexpr u32 kStateSize = 4;
+constexpr u32 kStatusBlockSize = 64;
+constexpr u32 kStatusType = 0;       // u8: 0 no battery
+constexpr u32 kStatusQualifier = 1;  // u8
+constexpr u32 kStatusVoltage = 2;    // u16 mV
+constexpr u32 kStatusCurrent = 4;    // i16 mA
+constexpr u32 kStatusTemperature = 6;  // u16 degrees Celsius
+constexpr u32 kStatusState = 8;      // u32: the condition bits
+constexpr u32 kStatusStateSize = 4;
 constexpr u32 kChargeTime = 46;  // u8 hours
 
 // The detail area from byte 32, by module type.
@@ -133,16 +133,16 @@ Block EncodeBatteryDesign(const Battery& b)
 
 Block EncodeBatteryStatus(const Battery& battery, u64 now)
 {
-    Block block(kSize);
+    Block block(kStatusBlockSize);
     if (!battery.present)
         return block;
     const BatteryReadings r = ReadingsAt(battery, now);
-    block.PutU8(kType, battery.type);
-    block.PutU8(kQualifier, battery.qualifier);
-    block.PutU16(kVoltage, r.voltageMv);
-    block.PutU16(kCurrent, static_cast<u16>(static_cast<std::int16_t>(std::clamp<std::int64_t>(r.currentMa, -32768, 32767))));
-    block.PutU16(kTemperature, r.temperature);
-    ByteSpan state = block.Slice(kState, kStateSize);
+    block.PutU8(kStatusType, battery.type);
+    block.PutU8(kStatusQualifier, battery.qualifier);
+    block.PutU16(kStatusVoltage, r.voltageMv);
+    block.PutU16(kStatusCurrent, static_cast<u16>(static_cast<std::int16_t>(std::clamp<std::int64_t>(r.currentMa, -32768, 32767))));
+    block.PutU16(kStatusTemperature, r.temperature);
+    ByteSpan state = block.Slice(kStatusState, kStatusStateSize);
     EncodeNameSet(state, r.conditions, BatteryConditionBits());
     EncodeDetail(block, battery, r);
     block.PutU8(kChargeTime, battery.chargeTimeHours);

@@ -33,7 +33,6 @@ constexpr u32 kSpareSeq = 2;       // u16
 constexpr u32 kSpareFlags = 4;     // bit 0 dedicated, 1 revertible, 2 enclosure affinity
 constexpr u32 kSpareArrayCount = 7;
 constexpr u32 kSpareArrays = 8;  // u16 x 16
-constexpr std::size_t kMaxSpareArrays = 16;
 
 void PutArray(ByteSpan record, const Controller& c, const DriveArray& a)
 {

@@ -10,10 +10,9 @@
 #include "InfoLayout.h"
 #include "Topology.h"
 
-namespace sim {
+// The block's fields are named in the layout's own namespace.
+namespace sim::info {
 namespace {
-
-using namespace info;
 
 void PutImages(Block& block, u32 countOffset, u32 tableOffset, const std::vector<ImageComponent>& images)
 {
@@ -139,19 +138,22 @@ void PutSettings(Block& block, const ControllerProperties& p)
 }
 
 }  // namespace
+}  // namespace sim::info
+
+namespace sim {
 
 Block EncodeControllerInfo(const Controller& controller)
 {
-    Block block(kSize);
-    PutIdentity(block, controller);
-    PutPorts(block, controller.info);
-    PutHardware(block, controller);
-    PutLimits(block, controller.info.limits);
-    PutCapabilities(block, controller.info);
-    block.PutU8(kSecurityKeyMode, controller.security.keyMode);
-    PutDeviceCounts(block, controller);
-    PutDrivesPerLevel(block, controller);
-    PutSettings(block, controller.properties);
+    Block block(info::kSize);
+    info::PutIdentity(block, controller);
+    info::PutPorts(block, controller.info);
+    info::PutHardware(block, controller);
+    info::PutLimits(block, controller.info.limits);
+    info::PutCapabilities(block, controller.info);
+    block.PutU8(info::kSecurityKeyMode, controller.security.keyMode);
+    info::PutDeviceCounts(block, controller);
+    info::PutDrivesPerLevel(block, controller);
+    info::PutSettings(block, controller.properties);
     return block;
 }
 

@@ -7,14 +7,14 @@
 namespace sim {
 namespace {
 
-constexpr u32 kSize = 0;      // u32 bytes of the whole list
-constexpr u32 kCount = 4;     // u32
+constexpr u32 kListSize = 0;      // u32 bytes of the whole list
+constexpr u32 kListCount = 4;     // u32
 constexpr u32 kEntries = 8;
 constexpr u32 kEntrySize = 24;
-constexpr u32 kDeviceId = 0;  // u16, within an entry
-constexpr u32 kEnclosureId = 2;  // u16, 0xFFFF without enclosure
-constexpr u32 kSlot = 5;      // u8
-constexpr u32 kScsiType = 6;  // u8: 0 disk, 13 enclosure
+constexpr u32 kEntryDeviceId = 0;  // u16, within an entry
+constexpr u32 kEntryEnclosureId = 2;  // u16, 0xFFFF without enclosure
+constexpr u32 kEntrySlot = 5;      // u8
+constexpr u32 kEntryScsiType = 6;  // u8: 0 disk, 13 enclosure
 
 
 struct Entry {
@@ -36,14 +36,14 @@ Block EncodeDriveList(const Controller& controller)
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.deviceId < b.deviceId; });
 
     Block block(kEntries + kEntrySize * entries.size());
-    block.PutU32(kSize, block.Size());
-    block.PutU32(kCount, entries.size());
+    block.PutU32(kListSize, block.Size());
+    block.PutU32(kListCount, entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         ByteSpan entry = block.Slice(kEntries + kEntrySize * i, kEntrySize);
-        entry.PutU16(kDeviceId, entries[i].deviceId);
-        entry.PutU16(kEnclosureId, entries[i].enclosureId);
-        entry.PutU8(kSlot, entries[i].slot);
-        entry.PutU8(kScsiType, entries[i].type);
+        entry.PutU16(kEntryDeviceId, entries[i].deviceId);
+        entry.PutU16(kEntryEnclosureId, entries[i].enclosureId);
+        entry.PutU8(kEntrySlot, entries[i].slot);
+        entry.PutU8(kEntryScsiType, entries[i].type);
     }
     return block;
 }

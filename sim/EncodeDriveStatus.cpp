@@ -9,11 +9,11 @@ namespace sim {
 namespace {
 
 constexpr u32 kProgressSize = 32;
-constexpr u32 kRunning = 0;  // bit 0 rebuild, 1 patrol read, 2 clear, 3 copyback, 4 secure erase
+constexpr u32 kRunningBits = 0;  // bit 0 rebuild, 1 patrol read, 2 clear, 3 copyback, 4 secure erase
 constexpr u32 kRebuildOrCopyback = 4;  // u16 progress (0-65535), u16 seconds
 constexpr u32 kPatrolRead = 8;
 constexpr u32 kClearOrErase = 12;
-constexpr u32 kSuspended = 16;  // bit 0 rebuild, 1 patrol read, 3 copyback
+constexpr u32 kSuspendedBits = 16;  // bit 0 rebuild, 1 patrol read, 3 copyback
 
 constexpr u32 kAllowedSize = 4;
 constexpr unsigned kFirmwareDownloadBit = 16;  // of the u32 word
@@ -45,10 +45,10 @@ Block EncodeDriveProgress(const Controller& controller, u64 now, u16 deviceId)
         const auto op = DriveOperation(controller, now, deviceId, slot.kind);
         if (!op)
             continue;
-        block.PutBit(kRunning, slot.bit, true);
+        block.PutBit(kRunningBits, slot.bit, true);
         block.PutU16(slot.offset, op->progress);
         block.PutU16(slot.offset + 2, op->elapsed);
-        block.PutBit(kSuspended, slot.bit, slot.suspendable && op->suspended);
+        block.PutBit(kSuspendedBits, slot.bit, slot.suspendable && op->suspended);
     }
     return block;
 }

@@ -27,8 +27,6 @@ constexpr std::size_t kMaxComponents = 255;
 constexpr const char* kBoards[16] = {"QV20", "QV21", "QV22", "QV24", "QV40", "QV41", "QV42", "QV44",
                                      "QV48", "QV80", "QV81", "QV82", "QV84", "QV88", "QVE1", "QVE2"};
 
-constexpr const char* kBatteryModule = "KORV";
-
 class Image {
 public:
     explicit Image(const std::vector<u8>& bytes) : bytes_(bytes) {}

@@ -12,7 +12,6 @@ namespace sim {
 namespace {
 
 constexpr u64 kBytesPerMb = 1024 * 1024;
-constexpr const char* kBatteryModule = "KORV";
 
 // Texts from an image go into the state file and the controller information: printable
 // characters only, cut to the field.

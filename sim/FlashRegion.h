@@ -23,6 +23,8 @@ constexpr u32 kFwFlashImageInvalid = 16;  // incomplete, no component header, or
 constexpr u32 kFwFlashWrongBoard = 17;    // the image is built for another board
 
 constexpr std::size_t kBoardSignatureSize = 4;
+// The component type of the battery module's image.
+constexpr const char* kBatteryModule = "KORV";
 
 struct FlashDownload {
     u32 size = 0;          // announced at the open

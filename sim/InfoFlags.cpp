@@ -2,10 +2,9 @@
 
 #include "InfoLayout.h"
 
-namespace sim {
+// The block's fields are named in the layout's own namespace.
+namespace sim::info {
 namespace {
-
-using namespace info;
 
 constexpr NamedBit kHostInterfaceTable[] = {
     {"pcix", kHostInterface, 0, false},
@@ -133,13 +132,16 @@ constexpr NamedBit kStatusFlagsTable[] = {
 };
 
 }  // namespace
+}  // namespace sim::info
 
-std::span<const NamedBit> HostInterfaceBits() { return kHostInterfaceTable; }
-std::span<const NamedBit> DeviceInterfaceBits() { return kDeviceInterfaceTable; }
-std::span<const NamedBit> HardwarePresentBits() { return kHardwarePresentTable; }
-std::span<const NamedBit> RaidLevelBits() { return kRaidLevelsTable; }
-std::span<const NamedBit> DriveSupportBits() { return kDriveSupportTable; }
-std::span<const NamedBit> CapabilityBits() { return kCapabilitiesTable; }
-std::span<const NamedBit> StatusFlagBits() { return kStatusFlagsTable; }
+namespace sim {
+
+std::span<const NamedBit> HostInterfaceBits() { return info::kHostInterfaceTable; }
+std::span<const NamedBit> DeviceInterfaceBits() { return info::kDeviceInterfaceTable; }
+std::span<const NamedBit> HardwarePresentBits() { return info::kHardwarePresentTable; }
+std::span<const NamedBit> RaidLevelBits() { return info::kRaidLevelsTable; }
+std::span<const NamedBit> DriveSupportBits() { return info::kDriveSupportTable; }
+std::span<const NamedBit> CapabilityBits() { return info::kCapabilitiesTable; }
+std::span<const NamedBit> StatusFlagBits() { return info::kStatusFlagsTable; }
 
 }  // namespace sim

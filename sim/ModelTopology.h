@@ -186,6 +186,10 @@ struct Drive {
     DeviceFirmware firmware;
 };
 
+constexpr std::size_t kMaxRows = 32;          // drives of an array
+constexpr std::size_t kMaxSpans = 8;          // arrays of a virtual drive
+constexpr std::size_t kMaxSpareArrays = 16;   // arrays a dedicated spare serves
+
 struct DriveArray {
     u16 ref = 0;
     std::vector<u16> rows;  // device ids, kMissingRow for a missing drive

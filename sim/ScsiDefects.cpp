@@ -60,12 +60,12 @@ void ReadDefectData(ScsiCall& call)
     }
 }
 
-constexpr ScsiRoute kRoutes[] = {
+constexpr ScsiRoute kDefectDataRoutes[] = {
     {0x37, kScsiDrives, 10, DataFlow::FromController, ReadDefectData},
 };
 
 }  // namespace
 
-std::span<const ScsiRoute> DefectDataRoutes() { return kRoutes; }
+std::span<const ScsiRoute> DefectDataRoutes() { return kDefectDataRoutes; }
 
 }  // namespace sim

@@ -179,13 +179,13 @@ void AtaPassThrough(ScsiCall& call)
     TakeImage(call, target, std::vector<u8>(bytes, bytes + u64{blocks} * kBlock), false, 0, kSenseAbortedCommand, 0);
 }
 
-constexpr ScsiRoute kRoutes[] = {
+constexpr ScsiRoute kFirmwareDownloadRoutes[] = {
     {0x3B, kScsiDrives | kScsiEnclosures, 10, DataFlow::ToController, WriteBuffer},
     {0xA1, kScsiDrives, 12, DataFlow::ToController, AtaPassThrough},
 };
 
 }  // namespace
 
-std::span<const ScsiRoute> FirmwareDownloadRoutes() { return kRoutes; }
+std::span<const ScsiRoute> FirmwareDownloadRoutes() { return kFirmwareDownloadRoutes; }
 
 }  // namespace sim

@@ -14,7 +14,7 @@ constexpr u32 kDeviceType = 0;
 constexpr u32 kVersion = 2;
 constexpr u32 kResponseFormat = 3;
 constexpr u32 kAdditionalLength = 4;
-constexpr u32 kFlags = 6;  // bit 6: enclosure services
+constexpr u32 kInquiryFlags = 6;  // bit 6: enclosure services
 constexpr u32 kVendor = 8;
 constexpr u32 kProduct = 16;
 constexpr u32 kRevision = 32;
@@ -79,7 +79,7 @@ void AnswerInquiry(ScsiCall& call)
     call.CheckCondition(kSenseIllegalRequest, kAscInvalidFieldInCdb);
 }
 
-constexpr ScsiRoute kRoutes[] = {
+constexpr ScsiRoute kInquiryRoutes[] = {
     {0x12, kScsiEnclosures, 6, DataFlow::FromController, AnswerInquiry},
 };
 
@@ -92,7 +92,7 @@ Block EncodeInquiryData(u8 deviceType, const Inquiry& inquiry, const std::string
     data.PutU8(kVersion, kSpc4);
     data.PutU8(kResponseFormat, 2);
     data.PutU8(kAdditionalLength, kInquiryDataSize - 5);
-    data.PutBit(kFlags, 6, enclosureServices);
+    data.PutBit(kInquiryFlags, 6, enclosureServices);
     // The identification is padded with blanks, as SCSI texts are; the serial number in the
     // vendor-specific bytes ends at its NUL.
     data.PutAscii(kVendor, 8, inquiry.vendor);
@@ -102,6 +102,6 @@ Block EncodeInquiryData(u8 deviceType, const Inquiry& inquiry, const std::string
     return data;
 }
 
-std::span<const ScsiRoute> InquiryRoutes() { return kRoutes; }
+std::span<const ScsiRoute> InquiryRoutes() { return kInquiryRoutes; }
 
 }  // namespace sim

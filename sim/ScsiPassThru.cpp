@@ -21,7 +21,7 @@ constexpr u8 kFramePhysicalDevice = 4;
 constexpr u32 kSenseSize = 18;
 constexpr u32 kResponseCode = 0;     // 0x70: current error, fixed format
 constexpr u32 kSenseKey = 2;
-constexpr u32 kAdditionalLength = 7;
+constexpr u32 kSenseAdditionalLength = 7;
 constexpr u32 kAsc = 12;
 
 ScsiDevice FindDevice(const Controller& controller, u8 frame, u8 target)
@@ -70,7 +70,7 @@ void PutSense(Packet& packet, u8 key, u8 asc)
     Block sense(kSenseSize);
     sense.PutU8(kResponseCode, 0x70);
     sense.PutU8(kSenseKey, key);
-    sense.PutU8(kAdditionalLength, kSenseSize - 8);
+    sense.PutU8(kSenseAdditionalLength, kSenseSize - 8);
     sense.PutU8(kAsc, asc);
     ByteSpan area = packet.Sense();
     for (std::size_t i = 0; i < area.Size() && i < sense.Size(); ++i)

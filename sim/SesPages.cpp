@@ -169,12 +169,12 @@ void ReceiveDiagnosticResults(ScsiCall& call)
     }
 }
 
-constexpr ScsiRoute kRoutes[] = {
+constexpr ScsiRoute kEnclosureServicesRoutes[] = {
     {0x1C, kScsiEnclosures, 6, DataFlow::FromController, ReceiveDiagnosticResults},
 };
 
 }  // namespace
 
-std::span<const ScsiRoute> EnclosureServicesRoutes() { return kRoutes; }
+std::span<const ScsiRoute> EnclosureServicesRoutes() { return kEnclosureServicesRoutes; }
 
 }  // namespace sim

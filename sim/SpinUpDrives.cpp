@@ -13,8 +13,8 @@
 namespace sim {
 namespace {
 
-constexpr std::size_t kLength = 0;  // u32
-constexpr std::size_t kCount = 4;   // u32
+constexpr std::size_t kListLength = 0;  // u32
+constexpr std::size_t kListCount = 4;   // u32
 constexpr std::size_t kIds = 10;    // u16 each
 
 }  // namespace
@@ -22,8 +22,8 @@ constexpr std::size_t kIds = 10;    // u16 each
 void SpinUpDrives(DcmdCall& call)
 {
     const ByteSpan& data = call.data;
-    const u64 count = data.U32(kCount);
-    if (!data.Fits(0, kIds) || data.U32(kLength) != 2 * count + kIds || !data.Fits(kIds, 2 * count)) {
+    const u64 count = data.U32(kListCount);
+    if (!data.Fits(0, kIds) || data.U32(kListLength) != 2 * count + kIds || !data.Fits(kIds, 2 * count)) {
         call.status = kFwInvalidParameter;
         return;
     }
@@ -50,7 +50,7 @@ void SpinUpDrives(DcmdCall& call)
     call.reply = Block(data.Size());
     for (std::size_t i = 0; i < data.Size(); ++i)
         call.reply.PutU8(i, data.U8(i));
-    call.reply.PutU32(kCount, up);
+    call.reply.PutU32(kListCount, up);
     call.status = up == listed.size() ? kFwOk : kFwSpinningUp;
 }
 

@@ -10,7 +10,7 @@
 namespace sim {
 namespace {
 
-constexpr u32 kLength = 0;   // u32: 12 x entries, 12 when there is none
+constexpr u32 kAssociationsLength = 0;   // u32: 12 x entries, 12 when there is none
 constexpr u32 kEntries = 4;  // u32
 constexpr u32 kTargetIds = 11;
 constexpr u32 kMaxEntries = 64;
@@ -50,7 +50,7 @@ Block EncodeAssociations(const Controller& controller)
 {
     const std::vector<u8>& list = controller.config.ssdCacheAssociations;
     Block block(kAssociationEntrySize * std::max<std::size_t>(list.size(), 1));
-    block.PutU32(kLength, block.Size());
+    block.PutU32(kAssociationsLength, block.Size());
     block.PutU32(kEntries, list.size());
     for (std::size_t i = 0; i < list.size(); ++i)
         block.PutU8(kTargetIds + i, list[i]);
@@ -63,7 +63,7 @@ u32 ReplaceAssociations(Controller& controller, u64 now, const ByteSpan& block)
         return kFwInvalidOpcode;
     const u32 entries = block.U32(kEntries);
     const u64 length = u64{kAssociationEntrySize} * std::max<u32>(entries, 1);
-    if (entries > kMaxEntries || block.U32(kLength) != length || length > block.Size())
+    if (entries > kMaxEntries || block.U32(kAssociationsLength) != length || length > block.Size())
         return kFwInvalidParameter;
     if (!HasSsdCache(controller))
         return kFwNotFound;

@@ -41,7 +41,6 @@ constexpr u32 kSsdCache = 47;
 constexpr u32 kBlocks = 48;  // u64
 constexpr u32 kSpans = 64;
 constexpr u32 kSpanSize = 24;
-constexpr std::size_t kMaxSpans = 8;
 constexpr u32 kSpanStart = 0;      // u64, within a span
 constexpr u32 kSpanBlocks = 8;     // u64
 constexpr u32 kSpanArrayRef = 16;  // u16

@@ -4,8 +4,14 @@
 // (Dcmd03VirtualDrives.cpp) and, for the consistency flag, with the private DCMDs.
 #pragma once
 #include "Dcmd.h"
+#include "VdRules.h"
 
 namespace sim {
+
+// The virtual drive named by a request's first mailbox word, and the mailbox byte that carries a
+// request's option (fast or full, suspend or resume, the mirror's data source).
+VdRef MailboxVdRef(const DcmdCall& call);
+constexpr std::size_t kMailboxOptionByte = 4;
 
 void StartCheckRequest(DcmdCall& call);             // 0x03050100
 void AbortCheckRequest(DcmdCall& call);             // 0x03050200
