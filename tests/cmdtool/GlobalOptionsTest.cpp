@@ -36,8 +36,6 @@ protected:
     Tokenizer tokenizer_;
 };
 
-}  // namespace
-
 TEST_F(GlobalOptionsTest, AppliesEveryOptionAndConsumesIt)
 {
     ASSERT_EQ(tokenizer_.Scan("-PDList -a0 -page 30 -Silent -NoLog -NewFile -AppLogFile out.log "
@@ -101,3 +99,5 @@ TEST_F(GlobalOptionsTest, OptionWithoutItsValueFails)
     EXPECT_EQ(CtError::ErrorLog().Path(), "./CmdTool.log");
     EXPECT_EQ(CtPrint::Instance().OutputLogName(), "Dravlix.log");
 }
+
+}  // namespace

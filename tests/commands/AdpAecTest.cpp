@@ -17,7 +17,6 @@ constexpr unsigned kSettings = 0x01180300;
 constexpr std::size_t kSegmentSize = 32768;
 constexpr std::size_t kRecordSize = 256;
 
-const std::string kParseFailed = "Failed to parse command. Use -h option for usage.\n\nExit Code: 0x01\n";
 
 class AdpAecTest : public BgOpTest {
 protected:

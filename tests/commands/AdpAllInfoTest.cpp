@@ -206,7 +206,6 @@ std::string ZeroReport()
            "Time taken to detect CME         : 60s\n";
 }
 
-constexpr const char* kExitOk = "\nExit Code: 0x00\n";
 constexpr const char* kFetchFailed = "Adapter #0: Failed to Perform AdpAll information Operation.\n";
 
 // A 72-byte image table entry: the name padded to 8 bytes, then the version text.

@@ -15,6 +15,7 @@
 #include "CpMgmt/CmdPro/AdFlshCp.h"
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpFwFlashPo.h"
 #include "runtime/CtPrint.h"
 #include "runtime/FileIO.h"
@@ -24,9 +25,7 @@
 
 namespace {
 
-constexpr u32 kInfo = 0x01010000;
 constexpr u32 kDesign = 0x05030000;
-constexpr u32 kChunk = 0x010F0200;
 
 struct Sent {
     u32 opcode;
@@ -44,7 +43,7 @@ public:
         auto* dcmd = dynamic_cast<DcmdFwiDpParams*>(&request);
         const u32 opcode = dcmd ? dcmd->GetOpcode() : 0;
         sent.push_back({opcode, dcmd ? dcmd->GetMailboxWord(0) : 0, request.GetTransferLength()});
-        if (opcode == kChunk && markChunks)
+        if (opcode == kDcmdCtrlFlashChunk && markChunks)
             CtPrint::Instance().Print("|");
         if (auto s = statuses.find(opcode); s != statuses.end())
             return s->second;
@@ -84,7 +83,7 @@ protected:
         auto owned = std::make_unique<FlashProvider>();
         provider = owned.get();
         provider->statuses = statuses;
-        provider->replies = {{kInfo, info}, {kDesign, design}};
+        provider->replies = {{kDcmdCtrlGetInfo, info}, {kDesign, design}};
         provider->markChunks = markChunks;
         controller = std::make_unique<Controller>(ControllerId(9, 3), PciIdentity{});
         controller->AddDataProvider(std::move(owned));
@@ -127,7 +126,7 @@ fwimage::Image BatteryImage(const std::string& version)
     return fwimage::Image(0x20000).Put(0, korv).Put(0x10000, app);
 }
 
-const std::string kHead = "Adapter 3: Board 3\nVendor ID: 0x0000, Device ID: 0x0000\n\n";
+const std::string kBoardHead = "Adapter 3: Board 3\nVendor ID: 0x0000, Device ID: 0x0000\n\n";
 
 TEST_F(AdpFwFlashCpTest, BatteryModuleImageIsComparedWithTheModuleOnly)
 {
@@ -136,18 +135,18 @@ TEST_F(AdpFwFlashCpTest, BatteryModuleImageIsComparedWithTheModuleOnly)
 
     ASSERT_TRUE(BatteryImage("1.20.07").WriteTo("same.rom"));
     EXPECT_EQ(Run("same.rom"), 0);
-    EXPECT_EQ(Screen().rfind(kHead + "FW version on the controller: 1.20.07-extra \n"
+    EXPECT_EQ(Screen().rfind(kBoardHead + "FW version on the controller: 1.20.07-extra \n"
                                      "FW version of the image file: 1.20.07 \n",
                              0),
               0u);
-    EXPECT_EQ(Opcodes().front(), kInfo);
+    EXPECT_EQ(Opcodes().front(), kDcmdCtrlGetInfo);
     EXPECT_EQ(Opcodes()[1], kDesign);
 
     ASSERT_TRUE(BatteryImage("1.19.99").WriteTo("older.rom"));
     EXPECT_EQ(Run("older.rom"), -1);
     EXPECT_NE(Screen().find("FW version of the image file: 1.19.99 \nERROR: The image file has older version than"),
               std::string::npos);
-    EXPECT_EQ(Opcodes(), (std::vector<u32>{kInfo, kDesign}));
+    EXPECT_EQ(Opcodes(), (std::vector<u32>{kDcmdCtrlGetInfo, kDesign}));
 }
 
 TEST_F(AdpFwFlashCpTest, BatteryDesignFailureIsLoggedAndEndsTheCommand)
@@ -156,7 +155,7 @@ TEST_F(AdpFwFlashCpTest, BatteryDesignFailureIsLoggedAndEndsTheCommand)
     statuses[kDesign] = 12;
     ASSERT_TRUE(BatteryImage("1.0").WriteTo("korv.rom"));
     EXPECT_EQ(Run("korv.rom"), -1);
-    EXPECT_EQ(Screen(), kHead + "Adapter 3: Get BBU Design Info Failed.\n");
+    EXPECT_EQ(Screen(), kBoardHead + "Adapter 3: Get BBU Design Info Failed.\n");
     const std::string log = runtime_test::ReadFile("CtDbg.log");
     EXPECT_NE(log.find("CpMgmt/CmdPro/AdFlshCp 391 : Fwi opcode 0x05030000 returned with error code 0x0000000c"),
               std::string::npos)
@@ -254,7 +253,7 @@ TEST_F(AdpFwFlashCpTest, DownloadNeverExceedsTheAnnouncedSize)
     }
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(Opcodes(), (std::vector<u32>{0x010F0400, 0x010F0100, kChunk, kChunk, 0x010F0300}));
+    EXPECT_EQ(Opcodes(), (std::vector<u32>{0x010F0400, 0x010F0100, kDcmdCtrlFlashChunk, kDcmdCtrlFlashChunk, 0x010F0300}));
     EXPECT_EQ(provider->sent[2].length + provider->sent[3].length, 65536u);
     EXPECT_EQ(provider->sent[3].mbox0, 32768u);
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "fwdata/layout/Opcodes.h"
 #include "sim/SimHarness.h"
 #include "support/FwImageBuilder.h"
 
@@ -11,7 +12,6 @@ namespace {
 using namespace simtest;
 
 constexpr std::uint32_t kOpen = 0x010F0100;
-constexpr std::uint32_t kChunk = 0x010F0200;
 constexpr std::uint32_t kCommit = 0x010F0300;
 constexpr std::uint32_t kAbort = 0x010F0400;
 
@@ -46,7 +46,7 @@ protected:
         EXPECT_EQ(Send(kOpen, static_cast<std::uint32_t>(image.size())), 0u);
         for (std::size_t at = 0; at < image.size(); at += 32768) {
             const std::size_t n = std::min<std::size_t>(32768, image.size() - at);
-            EXPECT_EQ(Send(kChunk, static_cast<std::uint32_t>(at), Bytes(image.begin() + at, image.begin() + at + n)), 0u);
+            EXPECT_EQ(Send(kDcmdCtrlFlashChunk, static_cast<std::uint32_t>(at), Bytes(image.begin() + at, image.begin() + at + n)), 0u);
         }
         return Send(kCommit, 0);
     }
@@ -59,15 +59,15 @@ protected:
 TEST_F(SimFlashTest, DownloadMustBeOpenedAndSentInOrder)
 {
     EXPECT_EQ(Send(kCommit, 0), 37u);
-    EXPECT_EQ(Send(kChunk, 0, Bytes(16)), 37u);
+    EXPECT_EQ(Send(kDcmdCtrlFlashChunk, 0, Bytes(16)), 37u);
     EXPECT_EQ(Send(kAbort, 0), 0u);
     EXPECT_EQ(Send(kOpen, 0), 3u);
     EXPECT_EQ(Send(kOpen, 1024 * 1024 + 1), 14u);  // larger than the 1 MB flash
     EXPECT_EQ(Send(kOpen, 65536), 0u);
     EXPECT_EQ(Send(kOpen, 65536), 15u);
-    EXPECT_EQ(Send(kChunk, 4, Bytes(16)), 3u);
-    EXPECT_EQ(Send(kChunk, 0, Bytes(32768)), 0u);
-    EXPECT_EQ(Send(kChunk, 32768, Bytes(32769)), 3u);  // past the announced size
+    EXPECT_EQ(Send(kDcmdCtrlFlashChunk, 4, Bytes(16)), 3u);
+    EXPECT_EQ(Send(kDcmdCtrlFlashChunk, 0, Bytes(32768)), 0u);
+    EXPECT_EQ(Send(kDcmdCtrlFlashChunk, 32768, Bytes(32769)), 3u);  // past the announced size
     EXPECT_EQ(Send(kCommit, 0), 16u);                  // incomplete
     EXPECT_EQ(Send(kCommit, 0), 37u);                  // the refused commit ended the download
     Close();

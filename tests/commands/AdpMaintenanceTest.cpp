@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands/PdBgOpTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
@@ -18,11 +19,9 @@ constexpr unsigned kShutdown = 0x01050000;
 constexpr unsigned kFactoryDefaults = 0x010D0000;
 constexpr unsigned kGetTime = 0x01080101;
 constexpr unsigned kSetTime = 0x01080102;
-constexpr unsigned kCtrlInfo = 0x01010000;
 constexpr unsigned kPhySpeed = 0x07050000;
-constexpr unsigned kSetDefaults = 0x010E0202;
 
-const std::string kParseFailed = "Failed to parse command. Use -h option for usage.\n";
+const std::string kParseFailedLine = "Failed to parse command. Use -h option for usage.\n";
 const std::string kInvalidParameter = "\nFW error description: Invalid parameter\n\nExit Code: 0x03\n";
 
 class AdpMaintenanceTest : public BgOpTest {
@@ -60,7 +59,7 @@ TEST_F(AdpMaintenanceTest, DiagnosticSendsItsDurationAndRefusesMoreThan180Second
     EXPECT_EQ(r.out, "Running Diagnostics on Controller 0 for more than 180 Seconds\ncan result in driver disconnect.\n"
                      "\nFailed to Start Diagnostic on Controller 0\n\nExit Code: 0x01\n");
     EXPECT_EQ(CountRequests(trace, kDiagnostic), 0u);
-    EXPECT_EQ(Tool({"-AdpDiag", "4294967477", "-a0"}).out, kParseFailed + "\nExit Code: 0x01\n");
+    EXPECT_EQ(Tool({"-AdpDiag", "4294967477", "-a0"}).out, kParseFailedLine + "\nExit Code: 0x01\n");
 }
 
 TEST_F(AdpMaintenanceTest, DiagnosticFailureStopsTheAdapterList)
@@ -108,7 +107,7 @@ TEST_F(AdpMaintenanceTest, FactoryDefaultsRestoreTheDefaultsBlock)
 
     r = Faulted(kFactoryDefaults, {"-AdpFacDefSet", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0: Factory Default Set FAILED. \n" + kInvalidParameter);
-    EXPECT_EQ(CountRequests(trace, kSetDefaults), 0u);
+    EXPECT_EQ(CountRequests(trace, kDcmdCtrlSetDefaults), 0u);
 }
 
 TEST_F(AdpMaintenanceTest, TimeSetInEitherOrderIsReadBackInLaterRuns)
@@ -146,7 +145,7 @@ TEST_F(AdpMaintenanceTest, BadDatesNeverReachTheController)
         line.insert(line.end(), args.begin(), args.end());
         line.push_back("-a0");
         RunResult r = Tool(line);
-        EXPECT_EQ(r.out, kParseFailed + "\nExit Code: 0x01\n") << args[0];
+        EXPECT_EQ(r.out, kParseFailedLine + "\nExit Code: 0x01\n") << args[0];
     }
     EXPECT_EQ(ReadState()["clock"], before["clock"]);
     EXPECT_EQ(Tool({"-AdpSetTime", "21000229", "00:00:00", "-a0"}).exitCode, 3);  // the parser's leap rule
@@ -178,16 +177,16 @@ TEST_F(AdpMaintenanceTest, LinkSpeedIsSetOnTheNamedPhy)
         EXPECT_NE(r.exitCode, 0);
         EXPECT_EQ(CountRequests(trace, kPhySpeed), 0u);
     }
-    EXPECT_EQ(r.out, kParseFailed + "\nExit Code: 0x01\n");
+    EXPECT_EQ(r.out, kParseFailedLine + "\nExit Code: 0x01\n");
     r = Tool({"-PhySetLinkSpeed", "-phy1", "-3", "-a0"});
     EXPECT_EQ(r.out, "Phy-Link-Speed can have only 5 values(0,1,2,4 and 8).\n\nExit Code: 0x01\n");
-    EXPECT_EQ(Tool({"-PhySetLinkSpeed", "-phy1", "-a0"}).out, kParseFailed + "\nExit Code: 0x01\n");
+    EXPECT_EQ(Tool({"-PhySetLinkSpeed", "-phy1", "-a0"}).out, kParseFailedLine + "\nExit Code: 0x01\n");
 }
 
 TEST_F(AdpMaintenanceTest, TwelveGigabitsOnlyWhereTheControllerAnnouncesThem)
 {
     nlohmann::json state = State();
-    AddPatch(state, 0, kCtrlInfo, 104, "df");  // every interface bit but 12 Gb/s
+    AddPatch(state, 0, kDcmdCtrlGetInfo, 104, "df");  // every interface bit but 12 Gb/s
     WriteState(state);
     std::string trace;
     RunResult r = TracedTool({"-PhySetLinkSpeed", "-phy0", "-8", "-a0"}, &trace);
@@ -195,7 +194,7 @@ TEST_F(AdpMaintenanceTest, TwelveGigabitsOnlyWhereTheControllerAnnouncesThem)
     EXPECT_EQ(CountRequests(trace, kPhySpeed), 0u);
 
     state = State();
-    AddPatch(state, 0, kCtrlInfo, 104, "20");
+    AddPatch(state, 0, kDcmdCtrlGetInfo, 104, "20");
     Ctrl(state)["phys"][0]["link_speed"] = "no_limit";
     WriteState(state);
     EXPECT_EQ(Tool({"-PhySetLinkSpeed", "-phy0", "-8", "-a0"}).out, kExitOk);
@@ -203,7 +202,7 @@ TEST_F(AdpMaintenanceTest, TwelveGigabitsOnlyWhereTheControllerAnnouncesThem)
 
     // The controller information read is the processor's second; the first is the framework's.
     state = State();
-    AddFault(state, 0, kCtrlInfo, 3, 2);
+    AddFault(state, 0, kDcmdCtrlGetInfo, 3, 2);
     WriteState(state);
     r = Tool({"-PhySetLinkSpeed", "-phy0", "-4", "-a0"});
     EXPECT_EQ(r.out, "Adapter #0: Failed to Perform Controller information Operation.\n" + kInvalidParameter);

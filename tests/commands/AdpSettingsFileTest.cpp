@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/PdBgOpTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
@@ -14,12 +15,9 @@ using namespace bgop_test;
 
 constexpr unsigned kOemData = 0x010E8481;
 constexpr unsigned kGetDefaults = 0x010E0201;
-constexpr unsigned kSetDefaults = 0x010E0202;
 constexpr unsigned kPciData = 0x010E0100;
-constexpr unsigned kCtrlInfo = 0x01010000;
 
-const std::string kInvalidParameter = "\nFW error description: Invalid parameter\n\nExit Code: 0x03\n";
-const std::string kFailed = "\nExit Code: 0x01\n";
+const std::string kFwInvalidParameter = "\nFW error description: Invalid parameter\n\nExit Code: 0x03\n";
 
 class AdpSettingsFileTest : public BgOpTest {
 protected:
@@ -30,7 +28,7 @@ protected:
         nlohmann::json state = State();
         Ctrl(state)["oem"]["mode"] = 8;
         Ctrl(state)["defaults"]["defaults_extent"] = extent;
-        AddPatch(state, 0, kCtrlInfo, 1512, "0309");
+        AddPatch(state, 0, kDcmdCtrlGetInfo, 1512, "0309");
         return state;
     }
     RunResult Apply(const std::string& file, std::string* trace)
@@ -76,7 +74,7 @@ TEST_F(AdpSettingsFileTest, AGoodFileChangesOnlyTheFieldsItNames)
     std::string trace;
     RunResult r = Apply(file, &trace);
     EXPECT_EQ(r.out, "OEM =8\n\nInvalid Key:  WRITEBACK\n" + kExitOk);
-    EXPECT_EQ(CountRequests(trace, kSetDefaults), 1u);
+    EXPECT_EQ(CountRequests(trace, kDcmdCtrlSetDefaults), 1u);
 
     nlohmann::json expected = before;
     expected["write_policy"] = "adaptive";
@@ -134,7 +132,7 @@ TEST_F(AdpSettingsFileTest, ABadValueWritesNothing)
                              ".\n\nExit Code: 0x03\n")
             << line;
         EXPECT_EQ(r.exitCode, 3);
-        EXPECT_EQ(CountRequests(trace, kSetDefaults), 0u) << line;
+        EXPECT_EQ(CountRequests(trace, kDcmdCtrlSetDefaults), 0u) << line;
         EXPECT_EQ(ReadFile(StatePath()), before) << line;
     }
 
@@ -172,24 +170,24 @@ TEST_F(AdpSettingsFileTest, GatesAndUnreadableFiles)
     WriteFile(Dir() + "/set.txt", "WRITEBACK=0\n");
     std::string trace;
     RunResult r = TracedTool({"-AdpSettings", "-Read", "-f", "set.txt", "-a0"}, &trace);
-    EXPECT_EQ(r.out, kFailed);
+    EXPECT_EQ(r.out, kExitFailed);
     EXPECT_EQ(CountRequests(trace, kGetDefaults), 0u);
     WriteState(SettingsState());
     for (const std::vector<std::string>& args : {std::vector<std::string>{"-AdpSettings", "-Write", "-f", "set.txt", "-a0"},
                                                  {"-AdpSettings", "-Read", "-f", "missing.txt", "-a0"},
                                                  {"-AdpSettings", "-Read", "-f", ".", "-a0"}}) {
         r = TracedTool(args, &trace);
-        EXPECT_EQ(r.out, kFailed) << args[3];
-        EXPECT_EQ(CountRequests(trace, kSetDefaults), 0u) << args[3];
+        EXPECT_EQ(r.out, kExitFailed) << args[3];
+        EXPECT_EQ(CountRequests(trace, kDcmdCtrlSetDefaults), 0u) << args[3];
     }
 }
 
 TEST_F(AdpSettingsFileTest, FailedRequestsOfTheProgramming)
 {
     for (const auto& [opcode, nth, out] : std::vector<std::tuple<unsigned, int, std::string>>{
-             {kGetDefaults, 0, "\nFailed to get current setting on the adapter\n" + kInvalidParameter},
-             {kCtrlInfo, 2, kInvalidParameter},
-             {kSetDefaults, 0, kInvalidParameter}}) {
+             {kGetDefaults, 0, "\nFailed to get current setting on the adapter\n" + kFwInvalidParameter},
+             {kDcmdCtrlGetInfo, 2, kFwInvalidParameter},
+             {kDcmdCtrlSetDefaults, 0, kFwInvalidParameter}}) {
         nlohmann::json state = SettingsState();
         AddFault(state, 0, opcode, 3, nth);
         WriteState(state);
@@ -224,10 +222,10 @@ TEST_F(AdpSettingsFileTest, VerifyNamesEachDifferenceInFileOrder)
     EXPECT_EQ(r.out, "Adapter #0\n\n\nDifferences Found:\n"
                      "DeviceId\nOEM\nbackGroundRate\nwriteBack\nenableRaid6\n"
                      "\nInvalid Key: NOSUCHKEY\nVendorId\n" +
-                         kFailed);
+                         kExitFailed);
 
     EXPECT_EQ(Verify("").out, "Adapter #0\n\n\nDifferences Found:\nNone\n" + kExitOk);
-    EXPECT_EQ(Tool({"-AdpSetVerify", "-f", "missing.txt", "-a0"}).out, "Adapter #0\n\n" + kFailed);
+    EXPECT_EQ(Tool({"-AdpSetVerify", "-f", "missing.txt", "-a0"}).out, "Adapter #0\n\n" + kExitFailed);
 
     for (const auto& [opcode, text] : std::vector<std::pair<unsigned, std::string>>{
              {kOemData, "\nFailed to read MFC feature data from adapter\n"},
@@ -236,7 +234,7 @@ TEST_F(AdpSettingsFileTest, VerifyNamesEachDifferenceInFileOrder)
         state = SettingsState();
         AddFault(state, 0, opcode, 3);
         WriteState(state);
-        EXPECT_EQ(Verify("OEM=8\n").out, text + kInvalidParameter);
+        EXPECT_EQ(Verify("OEM=8\n").out, text + kFwInvalidParameter);
     }
 }
 

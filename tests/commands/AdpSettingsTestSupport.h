@@ -8,10 +8,7 @@
 
 namespace settings_test {
 
-using report_test::kExitOk;
 using report_test::Outline;
-const std::string kExitFailed = "\nExit Code: 0x01\n";
-const std::string kParseFailed = "Failed to parse command. Use -h option for usage.\n" + kExitFailed;
 
 class SettingsTest : public report_test::ReportTest {
 protected:

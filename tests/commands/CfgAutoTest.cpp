@@ -11,7 +11,6 @@ using namespace cfg_e2e;
 using Spans = std::vector<std::vector<unsigned>>;
 
 const std::string kConfigured = "\nAdapter 0: Configured the Adapter!!\n";
-const std::string kFailed = "\nAdapter 0: Configure Adapter Failed\n";
 
 class CfgAutoTest : public CfgTest {
 protected:
@@ -69,10 +68,10 @@ TEST_F(CfgAutoTest, AllFreeDrivesRefusals)
     ExpectRefused({"-CfgAllFreeDrv", "-r10", "-SpanCount", "1", "-a0"},
                   "\nAt least two arrays must be specified to configure spanned VD.\n" + Exit(30), 30);
     // No span, and no drive left after the hot spares: nothing can be divided.
-    ExpectRefused({"-CfgAllFreeDrv", "-r1", "-SpanCount", "0", "-a0"}, kFailed + Exit(3), 3);
-    ExpectRefused({"-CfgAllFreeDrv", "-r1", "-HspCount", "10", "-a0"}, kFailed + Exit(3), 3);
+    ExpectRefused({"-CfgAllFreeDrv", "-r1", "-SpanCount", "0", "-a0"}, kConfigureFailed + Exit(3), 3);
+    ExpectRefused({"-CfgAllFreeDrv", "-r1", "-HspCount", "10", "-a0"}, kConfigureFailed + Exit(3), 3);
     // Seven usable drives cannot be split in two spans.
-    ExpectRefused({"-CfgAllFreeDrv", "-r1", "-SpanCount", "2", "-HspCount", "3", "-a0"}, kFailed + Exit(3), 3);
+    ExpectRefused({"-CfgAllFreeDrv", "-r1", "-SpanCount", "2", "-HspCount", "3", "-a0"}, kConfigureFailed + Exit(3), 3);
     ExpectRefused({"-CfgAllFreeDrv", "-r5", "-SATAOnly", "-a0"},
                   "\nNo Configurable Disk Available for Configuraiton on Adapter 0.\n" + Exit(12), 12);
 }

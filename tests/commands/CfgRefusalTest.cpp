@@ -9,7 +9,6 @@ namespace {
 
 using namespace cfg_e2e;
 
-const std::string kFailed = "\nAdapter 0: Configure Adapter Failed\n";
 const std::string kCfgOpFailed = "Adapter #0: Failed to Perform configuration Operation.\n";
 
 class CfgRefusalTest : public CfgTest {};
@@ -22,7 +21,7 @@ TEST_F(CfgRefusalTest, DrivesThatCannotFormTheVirtualDrive)
     WriteState(state);
 
     // Too few drives for the level.
-    ExpectRefused({"-CfgLdAdd", "-r5[252:7]", "-a0"}, kFailed + Exit(3), 3);
+    ExpectRefused({"-CfgLdAdd", "-r5[252:7]", "-a0"}, kConfigureFailed + Exit(3), 3);
     // A drive in use beside free ones; a hot spare; a drive named twice.
     ExpectRefused({"-CfgLdAdd", "-r1[252:0,252:7]", "-a0"},
                   "Mix of configured and unconfigured drives are not possible.\n" + Exit(11), 11);
@@ -38,11 +37,11 @@ TEST_F(CfgRefusalTest, DrivesThatCannotFormTheVirtualDrive)
     ExpectRefused({"-CfgLdAdd", "-r5[252:0,252:1,252:2]", "-a0"}, "Pd count is not consistent with Array.\n" + Exit(3),
                   3);
     // An empty slot: the group stops there.
-    ExpectRefused({"-CfgLdAdd", "-r1[252:7,252:11]", "-a0"}, "\nDevice at [252 : 11] is not Disk\n" + kFailed + Exit(12),
+    ExpectRefused({"-CfgLdAdd", "-r1[252:7,252:11]", "-a0"}, "\nDevice at [252 : 11] is not Disk\n" + kConfigureFailed + Exit(12),
                   12);
     // A hard disk and solid state drives the controller does not mix: the plan refuses a named
     // drive, and nothing smaller than named is created.
-    ExpectRefused({"-CfgLdAdd", "-r5[252:7,252:8,252:9]", "-a0"}, kCfgOpFailed + kFailed + Exit(3), 3);
+    ExpectRefused({"-CfgLdAdd", "-r5[252:7,252:8,252:9]", "-a0"}, kCfgOpFailed + kConfigureFailed + Exit(3), 3);
 }
 
 TEST_F(CfgRefusalTest, ShieldedAndSecuredDrives)
@@ -53,13 +52,13 @@ TEST_F(CfgRefusalTest, ShieldedAndSecuredDrives)
     DriveOf(state, 14)["security"] = {"fde_capable", "secured"};
     WriteState(state);
     ExpectRefused({"-CfgLdAdd", "-r1[252:6,252:7]", "-a0"},
-                  "Cannot create configuration with disks in Shielded state. \n" + kFailed + Exit(1), 1);
+                  "Cannot create configuration with disks in Shielded state. \n" + kConfigureFailed + Exit(1), 1);
 
     // A drive secured by full-disk encryption needs FDE or -Force; a secured drive is never
     // left out silently.
     ExpectRefused({"-CfgLdAdd", "-r1[252:5,252:6]", "-a0"},
                   "\nAtleast one drive in the disk group selected is secured by FDE.\nAny data on the drives will be "
-                  "permanently lost. use -force option if you are sure to perform this operation\n" + kFailed + Exit(1),
+                  "permanently lost. use -force option if you are sure to perform this operation\n" + kConfigureFailed + Exit(1),
                   1);
     RunResult r = Run({"-CfgLdAdd", "-r1[252:5,252:6]", "-Force", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0: Created VD 0\n\nAdapter 0: Configured the Adapter!!\n" + kExitOk);
@@ -70,20 +69,20 @@ TEST_F(CfgRefusalTest, SpansLevelsAndStripSizes)
 {
     WriteState(AllHddState());
     ExpectRefused({"-CfgSpanAdd", "-r10", "-Array0[252:0,252:1]", "-Array1[252:2,252:3,252:4]", "-a0"},
-                  kFailed + Exit(9), 9);
+                  kConfigureFailed + Exit(9), 9);
     ExpectRefused({"-CfgSpanAdd", "-r10", "-Array0[252:0,252:1]", "-a0"},
                   "\nAt least two arrays must be specified to configure spanned VD.\n" + Exit(30), 30);
     ExpectRefused({"-CfgLdAdd", "-r10[252:0,252:1]", "-a0"},
                   "\nAt least two arrays must be specified to configure spanned VD.\n" + Exit(30), 30);
     // Levels the controller has no code for.
-    ExpectRefused({"-CfgLdAdd", "-r3[252:0,252:1,252:2]", "-a0"}, kFailed + Exit(30), 30);
-    ExpectRefused({"-CfgSpanAdd", "-r20", "-Array0[252:0,252:1]", "-Array1[252:2,252:3]", "-a0"}, kFailed + Exit(30),
+    ExpectRefused({"-CfgLdAdd", "-r3[252:0,252:1,252:2]", "-a0"}, kConfigureFailed + Exit(30), 30);
+    ExpectRefused({"-CfgSpanAdd", "-r20", "-Array0[252:0,252:1]", "-Array1[252:2,252:3]", "-a0"}, kConfigureFailed + Exit(30),
                   30);
     // A strip size that is no power of two, one of 32 MB or more, one the controller refuses.
-    ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-strpsz48", "-a0"}, kFailed + Exit(3), 3);
-    ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-strpsz32768", "-a0"}, kFailed + Exit(3), 3);
+    ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-strpsz48", "-a0"}, kConfigureFailed + Exit(3), 3);
+    ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-strpsz32768", "-a0"}, kConfigureFailed + Exit(3), 3);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-strpsz2048", "-a0"},
-                  kFailed + "\nFW error description: Invalid strip size\n" + Exit(44), 44);
+                  kConfigureFailed + "\nFW error description: Invalid strip size\n" + Exit(44), 44);
     // With -enblPI a drive without protection information is left out, but what is left must
     // still make the level.
     nlohmann::json state = AllHddState();
@@ -91,13 +90,13 @@ TEST_F(CfgRefusalTest, SpansLevelsAndStripSizes)
         DriveOf(state, id)["pi_capable"] = true;
     DriveOf(state, 11)["pi_capable"] = false;
     WriteState(state);
-    ExpectRefused({"-CfgLdAdd", "-r1[252:2,252:3]", "-enblPI", "-a0"}, kCfgOpFailed + kFailed + Exit(3), 3);
+    ExpectRefused({"-CfgLdAdd", "-r1[252:2,252:3]", "-enblPI", "-a0"}, kCfgOpFailed + kConfigureFailed + Exit(3), 3);
     RunResult r = Run({"-CfgLdAdd", "-r5[252:0,252:1,252:2,252:3]", "-enblPI", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0: Created VD 0\n\nAdapter 0: Configured the Adapter!!\n" + kExitOk);
     EXPECT_EQ(SpanDrives(0), (std::vector<std::vector<unsigned>>{{8, 9, 10}}));
     WriteState(AllHddState());
     // More than the drives hold.
-    ExpectRefused({"-CfgLdAdd", "-r1[252:0,252:1]", "-sz100TB", "-a0"}, kFailed + Exit(13), 13);
+    ExpectRefused({"-CfgLdAdd", "-r1[252:0,252:1]", "-sz100TB", "-a0"}, kConfigureFailed + Exit(13), 13);
     // A line the parser refuses changes nothing either.
     ExpectRefused({"-CfgLdAdd", "-r261[252:0,252:1,252:2]", "-a0"},
                   "Failed to parse command. Use -h option for usage.\n" + Exit(1), 1);
@@ -121,7 +120,7 @@ TEST_F(CfgRefusalTest, AdapterLimitsAndCapabilities)
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-enblPI", "-a0"}, "Adapter Doesn't support PI\n" + Exit(1), 1);
     ExpectRefused({"-CfgEachDskRaid0", "-enblPI", "-a0"}, "Adapter Doesn't support PI\n" + Exit(1), 1);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-Automatic", "-a0"},
-                  "Adapter does not support Power savings on logical drives.\n" + kFailed + Exit(1), 1);
+                  "Adapter does not support Power savings on logical drives.\n" + kConfigureFailed + Exit(1), 1);
     // Without a power-save option the level is none on such an adapter.
     ASSERT_EQ(Run({"-CfgLdAdd", "-r0[252:0]", "-a0"}).exitCode, 0);
     EXPECT_EQ(Vd(0)["power_save_policy"], "none");
@@ -132,7 +131,7 @@ TEST_F(CfgRefusalTest, AdapterLimitsAndCapabilities)
     WriteState(state);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "FDE", "-a0"}, "Invalid input\n" + Exit(1), 1);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-MaximumWithoutCaching", "-a0"},
-                  "Invalid power savings level input.\n" + kFailed + Exit(1), 1);
+                  "Invalid power savings level input.\n" + kConfigureFailed + Exit(1), 1);
     // Maximum is planned as maximum without caching; the default on an adapter with power saving.
     ASSERT_EQ(Run({"-CfgLdAdd", "-r0[252:0]", "-Maximum", "-a0"}).exitCode, 0);
     EXPECT_EQ(Vd(0)["power_save_policy"], "maximum_without_caching");
@@ -147,11 +146,11 @@ TEST_F(CfgRefusalTest, AdapterLimitsAndCapabilities)
     Ctrl(state)["defaults"]["power_saving_option"] = 0x10;
     WriteState(state);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-Maximum", "-a0"},
-                  "Maximum power saving on logical drives is not allowed\n" + kFailed + Exit(1), 1);
+                  "Maximum power saving on logical drives is not allowed\n" + kConfigureFailed + Exit(1), 1);
     Ctrl(state)["defaults"]["power_saving_option"] = 0x08;
     WriteState(state);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-Default", "-a0"},
-                  "Power savings level cannot be selected on per logical drive basis.\n" + kFailed + Exit(1), 1);
+                  "Power savings level cannot be selected on per logical drive basis.\n" + kConfigureFailed + Exit(1), 1);
 }
 
 TEST_F(CfgRefusalTest, VirtualDrivesPerDiskGroup)
@@ -192,7 +191,7 @@ TEST_F(CfgRefusalTest, ControllerFailuresAreReportedAndChangeNothing)
     AddFault(state, 0, 0x010E0201, 3);
     WriteState(state);
     ExpectRefused({"-CfgLdAdd", "-r0[252:0]", "-a0"},
-                  "\nFailed to read MFC default data from adapter\n" + kFailed +
+                  "\nFailed to read MFC default data from adapter\n" + kConfigureFailed +
                       "\nFW error description: Invalid parameter\n" + Exit(3),
                   3);
     EXPECT_NE(ReadFile("CmdTool.log").find("Fwi opcode 0x010e0201 returned with error code 0x00000003"),
@@ -204,11 +203,11 @@ TEST_F(CfgRefusalTest, ControllerFailuresAreReportedAndChangeNothing)
     const std::string kUnreadable = "\nFailed to read MFC default data from adapter\n";
     const std::string kDescribed = "\nFW error description: Device not found\n" + Exit(12);
     for (const auto& [args, out] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{"-CfgLdAdd", "-r1[252:0,252:1]", "-a0"}, kUnreadable + kFailed + kDescribed},
+             {{"-CfgLdAdd", "-r1[252:0,252:1]", "-a0"}, kUnreadable + kConfigureFailed + kDescribed},
              {{"-CfgSpanAdd", "-r10", "-Array0[252:0,252:1]", "-Array1[252:2,252:3]", "-a0"},
-              kUnreadable + kFailed + kDescribed},
+              kUnreadable + kConfigureFailed + kDescribed},
              // Four spans of two drives; fewer spans are not tried.
-             {{"-CfgAllFreeDrv", "-r1", "-SpanCount", "4", "-HspCount", "2", "-a0"}, kUnreadable + kFailed + kDescribed},
+             {{"-CfgAllFreeDrv", "-r1", "-SpanCount", "4", "-HspCount", "2", "-a0"}, kUnreadable + kConfigureFailed + kDescribed},
              {{"-CfgEachDskRaid0", "-a0"}, kUnreadable + kDescribed}}) {
         state = AllHddState();
         AddFault(state, 0, 0x010E0201, 12, 1);
@@ -221,7 +220,7 @@ TEST_F(CfgRefusalTest, ControllerFailuresAreReportedAndChangeNothing)
     WriteState(state);
     RunResult r = Run({"-CfgLdAdd", "-r0[252:0]", "-a0"});
     EXPECT_EQ(r.exitCode, 50);
-    EXPECT_EQ(r.out.rfind(kFailed, 0), 0u) << r.out;
+    EXPECT_EQ(r.out.rfind(kConfigureFailed, 0), 0u) << r.out;
     EXPECT_TRUE(Vds().empty());
 }
 

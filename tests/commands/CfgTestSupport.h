@@ -11,7 +11,8 @@
 
 namespace cfg_e2e {
 
-using report_test::kExitOk;
+const std::string kConfigureFailed = "\nAdapter 0: Configure Adapter Failed\n";
+
 
 constexpr unsigned kGbBlocks = 2097152;
 

@@ -5,6 +5,7 @@
 
 #include "commands/AdpInfoTestSupport.h"
 #include "commands/ReportTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
@@ -83,10 +84,10 @@ TEST_F(ConfigReportTest, FullDisplayNumbersDiskGroupsPerKind)
     // serial number, no battery, 512 MB.
     const std::string name(80, 'N');
     const std::string serial(32, 'S');
-    AddPatch(state, 0, kCtrlInfo, 1344, HexText(name));
-    AddPatch(state, 0, kCtrlInfo, 1424, HexText(serial));
-    AddPatch(state, 0, kCtrlInfo, 1456, "00");
-    AddPatch(state, 0, kCtrlInfo, 1488, HexLe(512, 2));
+    AddPatch(state, 0, kDcmdCtrlGetInfo, 1344, HexText(name));
+    AddPatch(state, 0, kDcmdCtrlGetInfo, 1424, HexText(serial));
+    AddPatch(state, 0, kDcmdCtrlGetInfo, 1456, "00");
+    AddPatch(state, 0, kDcmdCtrlGetInfo, 1488, HexLe(512, 2));
     RunResult r = RunState(state, {"-CfgDsply", "-a0"});
     const std::string ruler = std::string(78, '=') + "\n";
     const std::string summary = ruler + "Adapter: 0\nProduct Name: " + name + "\nMemory: 512MB\nBBU: Absent\nSerial No: " +
@@ -146,13 +147,13 @@ TEST_F(ConfigReportTest, FirmwareFailures)
 {
     // The summary's own read of the controller information (the second, after the adapter check).
     nlohmann::json state = State();
-    AddFault(state, 0, kCtrlInfo, 12, 2);
+    AddFault(state, 0, kDcmdCtrlGetInfo, 12, 2);
     RunResult r = RunState(state, {"-CfgDsply", "-a0"});
     EXPECT_EQ(r.out.rfind("Adapter #0: Failed to Perform get/print controller properties Operation.\n", 0), 0u) << r.out;
     EXPECT_EQ(r.exitCode, 12);
 
     // The snapshot cannot be read.
-    for (unsigned opcode : {kPdList, kCfgRead}) {
+    for (unsigned opcode : {kDcmdPdGetList, kCfgRead}) {
         state = State();
         AddFault(state, 0, opcode, 12);
         WriteState(state);

@@ -32,7 +32,7 @@ std::string EraseLine(const char* outcome, unsigned slot)
            (std::string(outcome) == "Secure Erase is not allowed" ? ". \n" : ".\n");
 }
 const char* const kDone = "Pd Secure Erase is successfully done";
-const char* const kFailed = "Pd Secure Erase failed";
+const char* const kEraseFailed = "Pd Secure Erase failed";
 const char* const kNotAllowed = "Secure Erase is not allowed";
 
 std::string VdLine(unsigned id) { return "Virtual Drive: " + std::to_string(id) + " (Target Id: " + std::to_string(id) + ")\n"; }
@@ -176,7 +176,7 @@ TEST_F(DriveSecurityTest, EraseFlagsComeFromTheirBits)
     EXPECT_EQ(CountRequests(trace, kReprovision), 1u);
     EXPECT_EQ(CountRequests(trace, kErase), 0u);
     // The controller itself does not mark the drive: it refuses, and the command fails there.
-    EXPECT_EQ(r.out, EraseLine(kFailed, 8) + FwError("Drive is in an unsuitable state", "0x32"));
+    EXPECT_EQ(r.out, EraseLine(kEraseFailed, 8) + FwError("Drive is in an unsuitable state", "0x32"));
 }
 
 TEST_F(DriveSecurityTest, DriveListWalkAndItsStops)
@@ -216,7 +216,7 @@ TEST_F(DriveSecurityTest, FailedRequestsEndTheCommand)
     AddFault(state, 0, kErase, 3);
     WriteState(state);
     RunResult r = Tool({"-PDInstantSecureErase", "-PhysDrv[252:7]", "-Force", "-a0"});
-    EXPECT_EQ(r.out, EraseLine(kFailed, 7) + FwError("Invalid parameter", "0x03"));
+    EXPECT_EQ(r.out, EraseLine(kEraseFailed, 7) + FwError("Invalid parameter", "0x03"));
     EXPECT_EQ(Drive(15)["foreign"], true);
 
     // The drive record cannot be read: no flag is set, and nothing is erased.

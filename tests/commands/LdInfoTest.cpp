@@ -5,6 +5,7 @@
 
 #include "commands/AdpInfoTestSupport.h"
 #include "commands/ReportTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
@@ -104,14 +105,14 @@ TEST_F(LdInfoTest, FirmwareFailuresAndInconsistentReplies)
 {
     // The virtual-drive list claims three drives; the configuration holds two.
     nlohmann::json state = State();
-    AddPatch(state, 0, kVdList, 0, HexLe(3, 4));
+    AddPatch(state, 0, kDcmdLdGetList, 0, HexLe(3, 4));
     RunResult r = RunState(state, {"-LDInfo", "-LALL", "-a0"});
     EXPECT_EQ(Outline(r.out, {"Virtual Drive:"}), "Virtual Drive: 0 (Target Id: 0)\nVirtual Drive: 1 (Target Id: 1)\n");
     EXPECT_EQ(r.exitCode, 0);
 
     // No count: nothing else is printed.
     state = State();
-    AddFault(state, 0, kVdList, 12);
+    AddFault(state, 0, kDcmdLdGetList, 12);
     r = RunState(state, {"-LDInfo", "-LALL", "-a0"});
     EXPECT_EQ(r.out.rfind("Failed to get VD count on adapter 0.\n", 0), 0u) << r.out;
     EXPECT_EQ(r.exitCode, 12);

@@ -12,7 +12,6 @@
 
 namespace bgop_test {
 
-using report_test::kExitOk;
 
 // The default controller: enclosure 252; a RAID 5 on slots 0-3 (device ids 8-11, array 0), a
 // RAID 1 on slots 4-5 (ids 12-13, array 1), a global hot spare in slot 6 (id 14) and

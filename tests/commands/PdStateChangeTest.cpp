@@ -11,7 +11,6 @@ namespace {
 
 using namespace report_test;
 
-const std::string kExitFailed = "\nExit Code: 0x01\n";
 
 class PdStateChangeTest : public ReportTest {
 protected:

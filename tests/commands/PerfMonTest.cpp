@@ -6,13 +6,13 @@
 
 #include "CpMgmt/CmdPro/PrfMonCp.h"
 #include "commands/AdpInfoTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 #include "support/LeBytes.h"
 
 namespace {
 
 using namespace adp_test;
 
-constexpr unsigned kInfo = 0x01010000;
 constexpr unsigned kResults = 0x01170200;
 constexpr unsigned kControl = 0x01170100;
 
@@ -115,14 +115,14 @@ TEST_F(PerfMonTest, FailuresAndTheFeatureBit)
     EXPECT_EQ(r.exitCode, 3);
 
     s = state;
-    AddPatch(s, 0, kInfo, 1509, "00");
+    AddPatch(s, 0, kDcmdCtrlGetInfo, 1509, "00");
     WriteState(s);
     for (const char* action : {"-start", "-stop"}) {
         r = Run({"-PerfMon", action, "-a0"});
         EXPECT_EQ(r.out, "Performance Monitor is not supported\n\nExit Code: 0x01\n");
     }
     s = state;
-    AddFault(s, 0, kInfo, 4);
+    AddFault(s, 0, kDcmdCtrlGetInfo, 4);
     WriteState(s);
     EXPECT_EQ(Run({"-PerfMon", "-start", "-a0"}).exitCode, 4);
 }

@@ -19,7 +19,6 @@ constexpr unsigned kVdInfo = 0x03020000;
 constexpr unsigned kCfgRead = 0x04010000;
 constexpr unsigned kEnclList = 0x09010000;
 
-const std::string kExitOk = "\nExit Code: 0x00\n";
 
 class ReportTest : public ToolTest {
 protected:

@@ -7,6 +7,7 @@
 
 #include "commands/AdpInfoTestSupport.h"
 #include "commands/ReportTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
@@ -20,7 +21,6 @@ constexpr unsigned kDriverPci = 0xF0010200;
 constexpr unsigned kBatteryStatus = 0x05010000;
 constexpr unsigned kBatteryDesign = 0x05030000;
 constexpr unsigned kConnectors = 0x07030000;
-constexpr unsigned kPdProgress = 0x02060000;
 
 // The host's operating-system line as the summary shows it.
 std::string OsLine()
@@ -53,7 +53,7 @@ protected:
     // Bytes of a drive's progress block.
     static void PatchProgress(json& state, unsigned deviceId, const std::string& hex)
     {
-        AddPatch(state, 0, kPdProgress, 0, hex);
+        AddPatch(state, 0, kDcmdPdGetProgress, 0, hex);
         state["patches"].back()["device_id"] = deviceId;
     }
     RunResult Console(const json& state)

@@ -13,7 +13,6 @@ namespace {
 
 using namespace adp_test;
 
-const std::string kExitOk = "\nExit Code: 0x00\n";
 const std::string kBanner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
 
 class VersionTest : public AdpInfoTest {};

@@ -51,7 +51,7 @@ void PassphraseMode(WriteSweepTest&, Json& state)
     oem["mode"] = 2, oem["cluster_disable"] = 0, oem["sas_disable"] = 0, oem["max_disks"] = 0;
 }
 
-const std::vector<WriteSweepCase>& Cases()
+const std::vector<WriteSweepCase>& AdapterCases()
 {
     static const std::vector<WriteSweepCase> cases = {
         // Maintenance and clock.
@@ -126,9 +126,9 @@ const std::vector<WriteSweepCase>& Cases()
 
 class WriteSweepAdapter : public WriteSweepTest, public ::testing::WithParamInterface<std::size_t> {};
 
-TEST_P(WriteSweepAdapter, FailsBeforeWritingOrGoesOnAsItsRuleSays) { Sweep(Cases()[GetParam()]); }
+TEST_P(WriteSweepAdapter, FailsBeforeWritingOrGoesOnAsItsRuleSays) { Sweep(AdapterCases()[GetParam()]); }
 
-INSTANTIATE_TEST_SUITE_P(EveryAdapterWrite, WriteSweepAdapter, ::testing::Range<std::size_t>(0, Cases().size()),
-                         [](const ::testing::TestParamInfo<std::size_t>& info) { return Cases()[info.param].name; });
+INSTANTIATE_TEST_SUITE_P(EveryAdapterWrite, WriteSweepAdapter, ::testing::Range<std::size_t>(0, AdapterCases().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info) { return AdapterCases()[info.param].name; });
 
 }  // namespace

@@ -56,7 +56,7 @@ const Line kCcStart = {"-LDCC", "-Start", "-L1", "-a0"};
 const Line kInitStart = {"-LDInit", "-Start", "-L1", "-a0"};
 const Line kReconStart = {"-LDRecon", "-Start", "-r5", "-Add", "-PhysDrv[252:7]", "-L1", "-a0"};
 
-const std::vector<WriteSweepCase>& Cases()
+const std::vector<WriteSweepCase>& LdCases()
 {
     static const std::vector<WriteSweepCase> cases = {
         // Properties.
@@ -103,9 +103,9 @@ const std::vector<WriteSweepCase>& Cases()
 
 class WriteSweepLd : public WriteSweepTest, public ::testing::WithParamInterface<std::size_t> {};
 
-TEST_P(WriteSweepLd, FailsBeforeWritingOrGoesOnAsItsRuleSays) { Sweep(Cases()[GetParam()]); }
+TEST_P(WriteSweepLd, FailsBeforeWritingOrGoesOnAsItsRuleSays) { Sweep(LdCases()[GetParam()]); }
 
-INSTANTIATE_TEST_SUITE_P(EveryVirtualDriveWrite, WriteSweepLd, ::testing::Range<std::size_t>(0, Cases().size()),
-                         [](const ::testing::TestParamInfo<std::size_t>& info) { return Cases()[info.param].name; });
+INSTANTIATE_TEST_SUITE_P(EveryVirtualDriveWrite, WriteSweepLd, ::testing::Range<std::size_t>(0, LdCases().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info) { return LdCases()[info.param].name; });
 
 }  // namespace

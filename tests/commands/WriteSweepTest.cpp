@@ -60,7 +60,7 @@ const Line kStartCopyback = {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0
 const Line kStartPdErase = {"-SecureErase", "Start", "-PhysDrv[252:7]", "-a0"};
 const Line kStartVdErase = {"-SecureErase", "Start", "-L1", "-a0"};
 
-const std::vector<WriteSweepCase>& Cases()
+const std::vector<WriteSweepCase>& DriveCases()
 {
     static const std::vector<WriteSweepCase> cases = {
         // Configuration.
@@ -160,9 +160,9 @@ const std::vector<WriteSweepCase>& Cases()
 
 class WriteSweep : public WriteSweepTest, public ::testing::WithParamInterface<std::size_t> {};
 
-TEST_P(WriteSweep, FailsBeforeWritingOrGoesOnAsItsRuleSays) { Sweep(Cases()[GetParam()]); }
+TEST_P(WriteSweep, FailsBeforeWritingOrGoesOnAsItsRuleSays) { Sweep(DriveCases()[GetParam()]); }
 
-INSTANTIATE_TEST_SUITE_P(EveryWritingCommand, WriteSweep, ::testing::Range<std::size_t>(0, Cases().size()),
-                         [](const ::testing::TestParamInfo<std::size_t>& info) { return Cases()[info.param].name; });
+INSTANTIATE_TEST_SUITE_P(EveryWritingCommand, WriteSweep, ::testing::Range<std::size_t>(0, DriveCases().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info) { return DriveCases()[info.param].name; });
 
 }  // namespace

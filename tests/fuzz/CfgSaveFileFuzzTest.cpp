@@ -10,6 +10,7 @@
 #include "CfgSaveFileFuzz.h"
 #include "fwdata/CfgSaveFile.h"
 #include "model/ModelFake.h"
+#include "support/LeBytes.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 int Feed(const Bytes& input) { return cfgfilefuzz::CfgSaveFileFuzzInput(input.data(), input.size()); }
 
-std::vector<Bytes> Seeds()
+std::vector<Bytes> SaveFileSeeds()
 {
     using namespace model_test;
     const Bytes images[] = {
@@ -32,13 +33,7 @@ std::vector<Bytes> Seeds()
     return seeds;
 }
 
-void PutU32(Bytes& b, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4 && at + i < b.size(); ++i)
-        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-Bytes Mutate(const Bytes& seed, std::mt19937& rng)
+Bytes MutateSaveFile(const Bytes& seed, std::mt19937& rng)
 {
     Bytes b = seed;
     auto pick = [&](std::size_t n) { return n ? std::uniform_int_distribution<std::size_t>(0, n - 1)(rng) : 0; };
@@ -48,7 +43,7 @@ Bytes Mutate(const Bytes& seed, std::mt19937& rng)
     for (int edits = 1 + static_cast<int>(pick(3)); edits > 0; --edits) {
         switch (pick(4)) {
         case 0:  // a header field set to an edge value
-            PutU32(b, fields[pick(std::size(fields))], values[pick(std::size(values))]);
+            PutLeU32Clipped(b, fields[pick(std::size(fields))], values[pick(std::size(values))]);
             break;
         case 1:  // a byte changed
             if (!b.empty())
@@ -72,10 +67,10 @@ Bytes Mutate(const Bytes& seed, std::mt19937& rng)
 TEST(CfgSaveFileFuzzTest, SeedsAndTheirMutationsAreReadOrRefused)
 {
     std::mt19937 rng(17);
-    for (const Bytes& seed : Seeds()) {
+    for (const Bytes& seed : SaveFileSeeds()) {
         EXPECT_EQ(Feed(seed), 0);
         for (int i = 0; i < 1500; ++i)
-            EXPECT_EQ(Feed(Mutate(seed, rng)), 0);
+            EXPECT_EQ(Feed(MutateSaveFile(seed, rng)), 0);
     }
     for (int i = 0; i < 500; ++i) {
         Bytes random(std::uniform_int_distribution<std::size_t>(0, 2000)(rng));

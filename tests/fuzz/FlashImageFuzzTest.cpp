@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/FwImageBuilder.h"
+#include "support/LeBytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
@@ -17,7 +18,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::vector<Bytes> Seeds()
+std::vector<Bytes> ImageSeeds()
 {
     using fwimage::Header;
     using fwimage::Image;
@@ -39,13 +40,7 @@ std::vector<Bytes> Seeds()
     };
 }
 
-void PutU32(Bytes& b, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4 && at + i < b.size(); ++i)
-        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-Bytes Mutate(const Bytes& seed, std::mt19937& rng)
+Bytes MutateImage(const Bytes& seed, std::mt19937& rng)
 {
     Bytes b = seed;
     auto pick = [&](std::size_t n) { return n ? std::uniform_int_distribution<std::size_t>(0, n - 1)(rng) : 0; };
@@ -55,7 +50,7 @@ Bytes Mutate(const Bytes& seed, std::mt19937& rng)
     for (int edits = 1 + static_cast<int>(pick(4)); edits > 0; --edits) {
         switch (pick(5)) {
         case 0:  // a header field set to an edge value
-            PutU32(b, probes[pick(std::size(probes))] + fields[pick(std::size(fields))],
+            PutLeU32Clipped(b, probes[pick(std::size(probes))] + fields[pick(std::size(fields))],
                    values[pick(std::size(values))]);
             break;
         case 1:  // random bytes, most often inside a header
@@ -84,11 +79,11 @@ Bytes Mutate(const Bytes& seed, std::mt19937& rng)
 TEST(FlashImageFuzz, MutatedAndRandomImages)
 {
     std::mt19937 rng(20240315);
-    const std::vector<Bytes> seeds = Seeds();
+    const std::vector<Bytes> seeds = ImageSeeds();
     for (const Bytes& seed : seeds)
         EXPECT_EQ(LLVMFuzzerTestOneInput(seed.data(), seed.size()), 0);
     for (int round = 0; round < 3000; ++round) {
-        const Bytes input = Mutate(seeds[static_cast<std::size_t>(round) % seeds.size()], rng);
+        const Bytes input = MutateImage(seeds[static_cast<std::size_t>(round) % seeds.size()], rng);
         ASSERT_EQ(LLVMFuzzerTestOneInput(input.data(), input.size()), 0) << "round " << round;
     }
     for (int round = 0; round < 300; ++round) {

@@ -11,8 +11,6 @@
 namespace {
 
 const std::string kBanner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
-const std::string kExitOk = "\nExit Code: 0x00\n";
-const std::string kParseFailed = "Failed to parse command. Use -h option for usage.\n\nExit Code: 0x01\n";
 
 // The standard wording of a help table entry's text, as the tool prints it.
 std::string StandardText(const HelpEntry& entry)

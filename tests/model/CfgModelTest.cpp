@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ModelFake.h"
+#include "fwdata/layout/Opcodes.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/DiskGroup.h"
 #include "raidmodel/RmCfg.h"
@@ -14,8 +15,6 @@ using namespace model_test;
 
 namespace {
 
-constexpr u32 kPdList = 0x02010000;
-constexpr u32 kCfg = 0x04010000;
 
 // Eight drives in enclosure 252, slots 0-7, device ids 10-17, and the enclosure itself.
 std::vector<DevEntry> EightDrives()
@@ -28,7 +27,7 @@ std::vector<DevEntry> EightDrives()
 
 class CfgModelTest : public ::testing::Test {
 protected:
-    void SetUp() override { rig.provider->Reply(kPdList, DeviceList(EightDrives())); }
+    void SetUp() override { rig.provider->Reply(kDcmdPdGetList, DeviceList(EightDrives())); }
 
     // Builds the snapshot from exactly `image` (a heap block of its own size) and returns the status.
     int Build(const Bytes& image) { return rig.manager->BuildRmCfg(image.data(), static_cast<u32>(image.size())); }
@@ -185,18 +184,18 @@ TEST_F(CfgModelTest, ReadsTheWholeImageWhenTheFirstReadIsTooShort)
     // Three arrays and two drives are more than the first 616 bytes.
     const Bytes image = CfgImage({{1, {10}}, {2, {11}}, {3, {12}}}, {{0, 0, {{1}}, 1}, {1, 0, {{2}}, 1}}, {});
     ASSERT_GT(image.size(), 616u);
-    rig.provider->Reply(kCfg, image);
+    rig.provider->Reply(kDcmdCfgRead, image);
     List<VirtualDisk*>* vds = nullptr;
     ASSERT_EQ(rig.manager->GetVdList(&vds), 0);
     EXPECT_EQ(vds->GetCount(), 2);
-    EXPECT_EQ(rig.provider->Count(kCfg), 2);
+    EXPECT_EQ(rig.provider->Count(kDcmdCfgRead), 2);
 
     // A small image is read once.
     ModelRig small;
-    small.provider->Reply(kPdList, DeviceList(EightDrives()));
-    small.provider->Reply(kCfg, CfgImage({{1, {10}}}, {{0, 0, {{1}}, 1}}, {}));
+    small.provider->Reply(kDcmdPdGetList, DeviceList(EightDrives()));
+    small.provider->Reply(kDcmdCfgRead, CfgImage({{1, {10}}}, {{0, 0, {{1}}, 1}}, {}));
     ASSERT_EQ(small.manager->GetVdList(&vds), 0);
-    EXPECT_EQ(small.provider->Count(kCfg), 1);
+    EXPECT_EQ(small.provider->Count(kDcmdCfgRead), 1);
 }
 
 TEST_F(CfgModelTest, AnImageWhoseCountsGrowBetweenReadsIsRefused)
@@ -206,10 +205,10 @@ TEST_F(CfgModelTest, AnImageWhoseCountsGrowBetweenReadsIsRefused)
     const Bytes first = CfgImage({{1, {10}}, {2, {11}}, {3, {12}}}, {}, {});
     Bytes second = first;
     Put16(second, 4, 5);
-    rig.provider->ReplySequence(kCfg, {first, second});
+    rig.provider->ReplySequence(kDcmdCfgRead, {first, second});
     List<VirtualDisk*>* vds = nullptr;
     EXPECT_EQ(rig.manager->GetVdList(&vds), -1);
-    EXPECT_EQ(rig.provider->Count(kCfg), 2);
+    EXPECT_EQ(rig.provider->Count(kDcmdCfgRead), 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ModelFake.h"
+#include "fwdata/layout/Opcodes.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/VirtualDisk.h"
 
@@ -12,10 +13,6 @@ using namespace model_test;
 
 namespace {
 
-constexpr u32 kPdList = 0x02010000;
-constexpr u32 kPdInfo = 0x02020000;
-constexpr u32 kVdInfo = 0x03020000;
-constexpr u32 kCfg = 0x04010000;
 
 bool HasLine(const std::string& text, const std::string& line)
 {
@@ -30,8 +27,8 @@ protected:
     std::string Blocks()
     {
         ModelRig rig;
-        rig.provider->Reply(kPdList, DeviceList({{10, enclosure, 4}}));
-        rig.provider->Reply(kPdInfo, record, 10);
+        rig.provider->Reply(kDcmdPdGetList, DeviceList({{10, enclosure, 4}}));
+        rig.provider->Reply(kDcmdPdGetInfo, record, 10);
         PhysicalDevice* pd = rig.manager->GetPdByDeviceId(10);
         return std::string(pd->ToString().GetCStr()) + pd->PrintFirmwareState().GetCStr() + pd->PrintSecurity().GetCStr();
     }
@@ -139,8 +136,8 @@ TEST_F(PdPrinterTest, SecurityBlock)
 TEST(PdPrinterFailureTest, AnUnreadableRecordLeavesOnlyTheListFields)
 {
     ModelRig rig;
-    rig.provider->Reply(kPdList, DeviceList({{10, 252, 4}}));
-    rig.provider->Fail(kPdInfo, 12, 10);
+    rig.provider->Reply(kDcmdPdGetList, DeviceList({{10, 252, 4}}));
+    rig.provider->Fail(kDcmdPdGetInfo, 12, 10);
     PhysicalDevice* pd = rig.manager->GetPdByDeviceId(10);
     EXPECT_EQ(std::string(pd->ToString().GetCStr()), "Enclosure Device ID: 252\nSlot Number: 4\n\n");
     EXPECT_EQ(std::string(pd->PrintFirmwareState().GetCStr()), "");
@@ -154,13 +151,13 @@ protected:
     std::string Block()
     {
         ModelRig rig;
-        rig.provider->Reply(kPdList, DeviceList({{10, 252, 0}, {11, 252, 1}}));
+        rig.provider->Reply(kDcmdPdGetList, DeviceList({{10, 252, 0}, {11, 252, 1}}));
         Bytes image = CfgImage({{1, {10, 11}}}, {{2, 1, {{1}}, 2}}, {});
         std::copy(record.begin(), record.end(), image.begin() + 32 + 288);
-        rig.provider->Reply(kCfg, image);
+        rig.provider->Reply(kDcmdCfgRead, image);
         Bytes block(record);
         block.insert(block.end(), info.begin(), info.end());
-        rig.provider->Reply(kVdInfo, block, 2);
+        rig.provider->Reply(kDcmdLdGetInfo, block, 2);
         List<VirtualDisk*>* vds = nullptr;
         EXPECT_EQ(rig.manager->GetVdList(&vds), 0);
         return vds->GetAt(0)->Print().GetCStr();
@@ -227,14 +224,14 @@ TEST_F(VdPrinterTest, SpannedDrivesAndRunningOperations)
     std::string text;
     // Two spans are needed for a span depth of 2 in the image.
     ModelRig rig;
-    rig.provider->Reply(kPdList, DeviceList({{10, 252, 0}, {11, 252, 1}, {12, 252, 2}, {13, 252, 3}}));
+    rig.provider->Reply(kDcmdPdGetList, DeviceList({{10, 252, 0}, {11, 252, 1}, {12, 252, 2}, {13, 252, 3}}));
     Bytes image = CfgImage({{1, {10, 11}}, {4, {12, 13}}}, {{2, 1, {{1}, {4}}, 2}}, {});
     image[32 + 2 * 288 + 38] = 1;
     image[32 + 2 * 288 + 35] = 0;
-    rig.provider->Reply(kCfg, image);
+    rig.provider->Reply(kDcmdCfgRead, image);
     Bytes block(image.begin() + 32 + 2 * 288, image.end());
     block.insert(block.end(), info.begin(), info.end());
-    rig.provider->Reply(kVdInfo, block, 2);
+    rig.provider->Reply(kDcmdLdGetInfo, block, 2);
     List<VirtualDisk*>* vds = nullptr;
     ASSERT_EQ(rig.manager->GetVdList(&vds), 0);
     text = vds->GetAt(0)->Print().GetCStr();

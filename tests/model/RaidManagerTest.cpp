@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ModelFake.h"
+#include "fwdata/layout/Opcodes.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/VirtualDisk.h"
 #include "raidmodel/ids/EnclSlotId.h"
@@ -12,11 +13,6 @@ using namespace model_test;
 
 namespace {
 
-constexpr u32 kPdList = 0x02010000;
-constexpr u32 kPdInfo = 0x02020000;
-constexpr u32 kVdList = 0x03010000;
-constexpr u32 kVdInfo = 0x03020000;
-constexpr u32 kCfg = 0x04010000;
 constexpr u32 kEnclList = 0x09010000;
 
 std::vector<u16> Ids(List<PhysicalDevice*>* pds)
@@ -37,10 +33,10 @@ TEST(DeviceListTest, CountsThatDoNotFitTheReplyAreRefused)
         ModelRig rig;
         Bytes head = DeviceList({{10, 252, 0}});
         Put32(head, 4, 1000000);
-        rig.provider->Reply(kPdList, head);
+        rig.provider->Reply(kDcmdPdGetList, head);
         u16 count = 0;
         EXPECT_NE(rig.manager->GetPdCount(&count), 0);
-        EXPECT_EQ(rig.provider->Count(kPdList), 1);
+        EXPECT_EQ(rig.provider->Count(kDcmdPdGetList), 1);
         EXPECT_EQ(rig.manager->GetPdByDeviceId(10), nullptr);
     }
     {
@@ -48,17 +44,17 @@ TEST(DeviceListTest, CountsThatDoNotFitTheReplyAreRefused)
         ModelRig rig;
         const Bytes three = DeviceList({{10, 252, 0}, {11, 252, 1}, {12, 252, 2}});
         const Bytes four = DeviceList({{10, 252, 0}, {11, 252, 1}, {12, 252, 2}, {13, 252, 3}});
-        rig.provider->ReplySequence(kPdList, {three, four});
+        rig.provider->ReplySequence(kDcmdPdGetList, {three, four});
         List<PhysicalDevice*>* pds = nullptr;
         EXPECT_NE(rig.manager->GetPdList(&pds), 0);
-        EXPECT_EQ(rig.provider->Count(kPdList), 2);
+        EXPECT_EQ(rig.provider->Count(kDcmdPdGetList), 2);
     }
     {
         // Fewer in the full reply than announced: the reply's own count holds.
         ModelRig rig;
         const Bytes three = DeviceList({{10, 252, 0}, {11, 252, 1}, {12, 252, 2}});
         const Bytes two = DeviceList({{10, 252, 0}, {11, 252, 1}});
-        rig.provider->ReplySequence(kPdList, {three, two});
+        rig.provider->ReplySequence(kDcmdPdGetList, {three, two});
         u16 count = 0;
         ASSERT_EQ(rig.manager->GetPdCount(&count), 0);
         EXPECT_EQ(count, 2);
@@ -66,18 +62,18 @@ TEST(DeviceListTest, CountsThatDoNotFitTheReplyAreRefused)
     {
         // A list of one device fits the head: one request.
         ModelRig rig;
-        rig.provider->Reply(kPdList, DeviceList({{10, 0xFFFF, 3}}));
+        rig.provider->Reply(kDcmdPdGetList, DeviceList({{10, 0xFFFF, 3}}));
         u16 count = 0;
         ASSERT_EQ(rig.manager->GetPdCount(&count), 0);
         EXPECT_EQ(count, 1);
-        EXPECT_EQ(rig.provider->Count(kPdList), 1);
+        EXPECT_EQ(rig.provider->Count(kDcmdPdGetList), 1);
     }
 }
 
 TEST(DeviceListTest, CountsDisksAndTapesAndFindsEnclosuresById)
 {
     ModelRig rig;
-    rig.provider->Reply(kPdList, DeviceList({{252, 252, 0, 13}, {10, 252, 0, 0}, {11, 252, 1, 1}, {12, 252, 2, 5}}));
+    rig.provider->Reply(kDcmdPdGetList, DeviceList({{252, 252, 0, 13}, {10, 252, 0, 0}, {11, 252, 1, 1}, {12, 252, 2, 5}}));
     u16 count = 0;
     ASSERT_EQ(rig.manager->GetPdCount(&count), 0);
     EXPECT_EQ(count, 2);
@@ -111,7 +107,7 @@ TEST(SingleEnclosureTest, FollowsTheEnclosureAndDriveCounts)
     for (const Case& c : cases) {
         ModelRig rig;
         rig.provider->Reply(kEnclList, EnclosureList(c.enclosures));
-        rig.provider->Reply(kPdList, DeviceList(c.devices));
+        rig.provider->Reply(kDcmdPdGetList, DeviceList(c.devices));
         u16 id = 0;
         EXPECT_EQ(rig.manager->GetSingleEnclDeviceId(&id), c.status) << c.what;
         if (c.status == 0) {
@@ -130,19 +126,19 @@ protected:
     {
         // Enclosure 252; drives 10-15 in slots 5,4,3,2,1,0; a RAID 1 (target 3) on 12+13, a
         // RAID 0 (target 1) on 14; drive 10 a global spare, 11 unconfigured, 15 a JBOD.
-        rig.provider->Reply(kPdList, DeviceList({{252, 252, 0, 13}, {10, 252, 5}, {11, 252, 4}, {12, 252, 3},
+        rig.provider->Reply(kDcmdPdGetList, DeviceList({{252, 252, 0, 13}, {10, 252, 5}, {11, 252, 4}, {12, 252, 3},
                                                  {13, 252, 2}, {14, 252, 1}, {15, 252, 0}}));
-        rig.provider->Reply(kCfg, CfgImage({{7, {12, 13}}, {8, {14}}}, {{3, 1, {{7}}, 2, false, 44}, {1, 0, {{8}}, 1}},
+        rig.provider->Reply(kDcmdCfgRead, CfgImage({{7, {12, 13}}, {8, {14}}}, {{3, 1, {{7}}, 2, false, 44}, {1, 0, {{8}}, 1}},
                                            {{10, {}}}));
         Bytes vdList(1032, 0);
         Put32(vdList, 0, 2);
-        rig.provider->Reply(kVdList, vdList);
+        rig.provider->Reply(kDcmdLdGetList, vdList);
         const u16 states[] = {0x02, 0x00, 0x18, 0x18, 0x18, 0x40};
         for (u16 i = 0; i < 6; ++i) {
             Bytes record = PdRecord(static_cast<u16>(10 + i), 252, static_cast<u8>(5 - i));
             Put16(record, 184, states[i]);
             record[188] = i == 0 ? 0x04 : 0;  // drive 10: global spare
-            rig.provider->Reply(kPdInfo, record, static_cast<u16>(10 + i));
+            rig.provider->Reply(kDcmdPdGetInfo, record, static_cast<u16>(10 + i));
         }
     }
     ModelRig rig;
@@ -194,8 +190,8 @@ TEST_F(ConfiguredRig, FindsVirtualDrivesByTargetIdAndSequenceNumber)
 TEST_F(ConfiguredRig, ReadsEachBlockOnceAndDriveRecordsOnlyWhenNeeded)
 {
     ASSERT_EQ(rig.manager->Refresh(), 0);
-    EXPECT_EQ(rig.provider->Count(kPdList), 2);  // head, then the whole list
-    EXPECT_EQ(rig.provider->Count(kCfg), 2);     // the first 616 bytes, then the whole image
+    EXPECT_EQ(rig.provider->Count(kDcmdPdGetList), 2);  // head, then the whole list
+    EXPECT_EQ(rig.provider->Count(kDcmdCfgRead), 2);     // the first 616 bytes, then the whole image
 
     // Enclosure and slot come from the device list: no drive record is read.
     List<PhysicalDevice*>* pds = nullptr;
@@ -206,7 +202,7 @@ TEST_F(ConfiguredRig, ReadsEachBlockOnceAndDriveRecordsOnlyWhenNeeded)
         pds->GetAt(static_cast<u8>(i))->GetEnclDeviceId(&encl);
         pds->GetAt(static_cast<u8>(i))->GetSlotNumber(&slot);
     }
-    EXPECT_EQ(rig.provider->Count(kPdInfo), 0);
+    EXPECT_EQ(rig.provider->Count(kDcmdPdGetInfo), 0);
 
     // Printing every drive twice reads each record once; the spare's text needs no new
     // configuration read.
@@ -217,43 +213,43 @@ TEST_F(ConfiguredRig, ReadsEachBlockOnceAndDriveRecordsOnlyWhenNeeded)
             pd->PrintFirmwareState();
             pd->PrintSecurity();
         }
-    EXPECT_EQ(rig.provider->Count(kPdInfo), 6);
-    EXPECT_EQ(rig.provider->Count(kCfg), 2);
+    EXPECT_EQ(rig.provider->Count(kDcmdPdGetInfo), 6);
+    EXPECT_EQ(rig.provider->Count(kDcmdCfgRead), 2);
 
     // Virtual drives: the information block once per drive; the count once.
     List<VirtualDisk*>* vds = nullptr;
     ASSERT_EQ(rig.manager->GetVdList(&vds), 0);
     Bytes info(384, 0);
-    rig.provider->Reply(kVdInfo, info, 3);
-    rig.provider->Reply(kVdInfo, info, 1);
+    rig.provider->Reply(kDcmdLdGetInfo, info, 3);
+    rig.provider->Reply(kDcmdLdGetInfo, info, 1);
     u8 count = 0;
     for (int pass = 0; pass < 2; ++pass) {
         rig.manager->GetVdCount(&count);
         for (unsigned i = 0; i < vds->GetCount(); ++i)
             vds->GetAt(static_cast<u8>(i))->Print();
     }
-    EXPECT_EQ(rig.provider->Count(kVdInfo), 2);
-    EXPECT_EQ(rig.provider->Count(kVdList), 1);
+    EXPECT_EQ(rig.provider->Count(kDcmdLdGetInfo), 2);
+    EXPECT_EQ(rig.provider->Count(kDcmdLdGetList), 1);
     EXPECT_EQ(rig.provider->Count(0x01010000), 0);  // the controller information is not re-read
 
     // Refresh reads the snapshot again.
     ASSERT_EQ(rig.manager->Refresh(), 0);
-    EXPECT_EQ(rig.provider->Count(kPdList), 4);
-    EXPECT_EQ(rig.provider->Count(kCfg), 4);
+    EXPECT_EQ(rig.provider->Count(kDcmdPdGetList), 4);
+    EXPECT_EQ(rig.provider->Count(kDcmdCfgRead), 4);
 }
 
 TEST_F(ConfiguredRig, AFailedDriveRecordReadIsTriedAgain)
 {
     PhysicalDevice* pd = rig.manager->GetPdByDeviceId(11);
     ASSERT_NE(pd, nullptr);
-    rig.provider->Fail(kPdInfo, 45, 11);
+    rig.provider->Fail(kDcmdPdGetInfo, 45, 11);
     u16 state = 0xABCD;
     EXPECT_EQ(pd->GetFwState(&state), 45);
     EXPECT_EQ(state, 0xABCD);
     rig.provider->statuses.clear();
     ASSERT_EQ(pd->GetFwState(&state), 0);
     EXPECT_EQ(state, 0x00);
-    EXPECT_EQ(rig.provider->Count(kPdInfo), 2);
+    EXPECT_EQ(rig.provider->Count(kDcmdPdGetInfo), 2);
 }
 
 TEST(VdListTest, MoreThanSixtyFourVirtualDrivesIsRefused)
@@ -261,7 +257,7 @@ TEST(VdListTest, MoreThanSixtyFourVirtualDrivesIsRefused)
     ModelRig rig;
     Bytes list(1032, 0);
     Put32(list, 0, 65);
-    rig.provider->Reply(kVdList, list);
+    rig.provider->Reply(kDcmdLdGetList, list);
     u8 count = 0;
     EXPECT_NE(rig.manager->GetVdCount(&count), 0);
 }

@@ -11,7 +11,6 @@ namespace simtest {
 
 class DriveRulesTest : public SimTest {
 protected:
-    static constexpr std::uint64_t kNow = 700000000;
     static constexpr std::uint64_t kBlocks = 4096000 + 2048;  // coerced: 4096000
 
     static Json Drive(int id, int slot, const char* state, std::uint64_t blocks = kBlocks, int enclosure = 252)

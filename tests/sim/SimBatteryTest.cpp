@@ -14,8 +14,6 @@ constexpr std::uint32_t kSetProps = 0x05050200;
 constexpr std::uint32_t kModes = 0x05070100;
 constexpr std::uint32_t kFru = 0x010E0302;
 constexpr std::uint32_t kSeconds = 0x01080201;
-constexpr std::uint64_t kNow = 700000000;
-
 Json Pack()
 {
     return Json{{"present", true},       {"type", 3},           {"device_name", "QBU-300"}, {"voltage_mv", 4058},

@@ -6,8 +6,6 @@
 namespace simtest {
 namespace {
 
-constexpr std::uint64_t kNow = 700000000;
-constexpr std::size_t kArrays = 32;           // array records from here
 constexpr std::size_t kVds = 32 + 3 * 288;    // virtual-drive records
 constexpr std::size_t kSpares = kVds + 3 * 256;
 constexpr std::size_t kFullSize = kSpares + 40;
@@ -80,9 +78,9 @@ TEST_F(SimConfigBlocksTest, ConfigurationImageIsCutAtTheCallersLength)
     EXPECT_EQ(all.Slice(0, 616), head.Slice(0, 616));
 
     // Arrays: size on each member = the smallest present member; a missing row is 0xFFFF.
-    const std::size_t second = kArrays + 288;
-    EXPECT_EQ(all.At(kArrays, 8), 1000000u);
-    EXPECT_EQ(all.At(kArrays + 8), 3u);
+    const std::size_t second = kImageArrays + 288;
+    EXPECT_EQ(all.At(kImageArrays, 8), 1000000u);
+    EXPECT_EQ(all.At(kImageArrays + 8), 3u);
     EXPECT_EQ(all.At(second, 8), 1100000u);
     EXPECT_EQ(all.At(second + 10, 2), 1u);
     EXPECT_EQ(all.At(second + 32, 2), 4u);
@@ -90,7 +88,7 @@ TEST_F(SimConfigBlocksTest, ConfigurationImageIsCutAtTheCallersLength)
     EXPECT_EQ(all.At(second + 36), 0x18u);
     EXPECT_EQ(all.At(second + 40, 2), 0xFFFFu);
     EXPECT_EQ(all.At(second + 48, 2), 6u);
-    EXPECT_EQ(all.At(kArrays + 2 * 288, 8), 500000u);
+    EXPECT_EQ(all.At(kImageArrays + 2 * 288, 8), 500000u);
 
     // The spare record of the global spare.
     EXPECT_EQ(all.At(kSpares, 2), 5u);

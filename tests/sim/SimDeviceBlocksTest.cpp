@@ -6,8 +6,6 @@
 namespace simtest {
 namespace {
 
-constexpr std::uint64_t kNow = 700000000;
-
 class SimDeviceBlocksTest : public SimTest {
 protected:
     static Json Devices()

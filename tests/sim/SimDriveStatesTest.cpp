@@ -6,8 +6,6 @@
 namespace simtest {
 namespace {
 
-constexpr std::uint32_t kGood = 0x00, kOffline = 0x10, kOnline = 0x18, kJbod = 0x40;
-
 TEST_F(DriveRulesTest, OfflineDegradesAndOnlineRestoresWithNewSequenceNumbers)
 {
     Start(Controller());

@@ -6,8 +6,6 @@
 namespace simtest {
 namespace {
 
-constexpr std::uint32_t kOffline = 0x10, kRebuild = 0x14, kOnline = 0x18, kCopyback = 0x20;
-
 // The rebuild's progress fields: running bit, progress, seconds, suspended bit.
 struct Shown {
     bool running;

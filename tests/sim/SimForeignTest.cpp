@@ -79,9 +79,7 @@ protected:
     }
 };
 
-// Offsets of the configuration image.
-constexpr std::size_t kArrays = 32;
-std::size_t VdAt(const Request& image) { return kArrays + 288 * image.At(4, 2); }
+std::size_t VdAt(const Request& image) { return kImageArrays + 288 * image.At(4, 2); }
 std::size_t SpareAt(const Request& image) { return VdAt(image) + 256 * image.At(8, 2); }
 
 TEST_F(SimForeignTest, ConfigurationsAreNumberedAndReadAsTheirDrivesCarryThem)
@@ -92,9 +90,9 @@ TEST_F(SimForeignTest, ConfigurationsAreNumberedAndReadAsTheirDrivesCarryThem)
     Request found = AsFound(0);
     ASSERT_EQ(found.Fw(), 0u);
     EXPECT_EQ(found.At(0, 4), 32u + 288 + 256 + 40);
-    EXPECT_EQ(found.At(kArrays + 10, 2), 5u);            // the other controller's reference
-    EXPECT_EQ(found.At(kArrays + 32, 2), 3u);
-    EXPECT_EQ(found.At(kArrays + 36), 0x18u);            // a member as its configuration has it
+    EXPECT_EQ(found.At(kImageArrays + 10, 2), 5u);            // the other controller's reference
+    EXPECT_EQ(found.At(kImageArrays + 32, 2), 3u);
+    EXPECT_EQ(found.At(kImageArrays + 36), 0x18u);            // a member as its configuration has it
     EXPECT_EQ(found.At(VdAt(found)), 0u);                // and its target id
     EXPECT_EQ(found.Text(VdAt(found) + 4, 16), "moved");
     EXPECT_EQ(found.At(VdAt(found) + 38), 3u);           // optimal
@@ -114,7 +112,7 @@ TEST_F(SimForeignTest, PreviewShowsTheRecordsUnderTheControllersNumbers)
     Request one = Preview(0);
     ASSERT_EQ(one.Fw(), 0u);
     EXPECT_EQ(one.At(4, 2), 1u);
-    EXPECT_EQ(one.At(kArrays + 10, 2), 1u);   // the lowest free reference
+    EXPECT_EQ(one.At(kImageArrays + 10, 2), 1u);   // the lowest free reference
     EXPECT_EQ(one.At(VdAt(one)), 1u);         // the lowest free target id
     EXPECT_EQ(one.At(VdAt(one) + 64 + 16, 2), 1u);
     EXPECT_EQ(one.At(SpareAt(one) + 8, 2), 1u);
@@ -164,7 +162,7 @@ TEST_F(SimForeignTest, MissingSpansAndRowsComeInAsMissing)
     });
     Request found = AsFound(0);
     ASSERT_EQ(found.At(4, 2), 1u);
-    EXPECT_EQ(found.At(kArrays + 40, 2), 0xFFFFu);   // the row that is not here
+    EXPECT_EQ(found.At(kImageArrays + 40, 2), 0xFFFFu);   // the row that is not here
     EXPECT_EQ(found.At(VdAt(found) + 36), 2u);         // drives per span
     EXPECT_EQ(found.At(VdAt(found) + 37), 2u);         // two spans, one without record
     EXPECT_EQ(found.At(VdAt(found) + 64 + 24 + 16, 2), 6u);

@@ -27,6 +27,12 @@ using Json = nlohmann::ordered_json;
 using Bytes = std::vector<std::uint8_t>;
 namespace lp = libpacket;
 
+// The clock of a test run (seconds), the firmware states of a drive, and where the configuration
+// image's array records begin.
+constexpr std::uint64_t kNow = 700000000;
+constexpr std::uint32_t kGood = 0x00, kOffline = 0x10, kRebuild = 0x14, kOnline = 0x18, kCopyback = 0x20, kJbod = 0x40;
+constexpr std::size_t kImageArrays = 32;
+
 inline std::uint64_t GetLe(const std::uint8_t* p, std::size_t width)
 {
     std::uint64_t v = 0;

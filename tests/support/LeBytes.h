@@ -2,6 +2,7 @@
 // apart from the tool's reader. Callers keep offsets inside the block.
 #pragma once
 #include <cstring>
+#include <vector>
 
 #include "ZepUtil/Types.h"
 
@@ -33,6 +34,12 @@ inline void PutLeU64(u8* b, std::size_t off, u64 v)
 {
     PutLeU32(b, off, static_cast<u32>(v));
     PutLeU32(b, off + 4, static_cast<u32>(v >> 32));
+}
+// The bytes of v that fall inside the block (a field cut off by a shortened block's end).
+inline void PutLeU32Clipped(std::vector<u8>& b, std::size_t off, u32 v)
+{
+    for (std::size_t i = 0; i < 4 && off + i < b.size(); ++i)
+        b[off + i] = static_cast<u8>(v >> (8 * i));
 }
 
 // A fixed text field as a string: up to its first NUL, never past `width` bytes.

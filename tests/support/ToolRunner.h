@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+// What the tool prints last when a command succeeds, when it fails, and for a line it cannot
+// parse.
+const std::string kExitOk = "\nExit Code: 0x00\n";
+const std::string kExitFailed = "\nExit Code: 0x01\n";
+const std::string kParseFailed = "Failed to parse command. Use -h option for usage.\n" + kExitFailed;
+
 struct RunResult {
     int exitCode = -1;
     std::string out;
