@@ -113,6 +113,7 @@ public:
         EXPECT_EQ(r.err.find("Sanitizer"), std::string::npos) << line << "\n" << r.err;
         EXPECT_EQ(r.err.find("runtime error"), std::string::npos) << line << "\n" << r.err;
         EXPECT_EQ(r.out.find("Failed to parse command."), std::string::npos) << line << " is refused\n" << r.out;
+        EXPECT_EQ(r.out.find("Un-supported command"), std::string::npos) << line << " has no processor\n" << r.out;
         EXPECT_EQ(r.exitCode, c.status) << line << "\n" << r.out << r.err;
         EXPECT_NE(r.out.find(c.shows), std::string::npos) << line << " does not print \"" << c.shows << "\"\n" << r.out;
     }
