@@ -11,7 +11,9 @@ namespace {
 const ParserFactoryRegistration<LdExpansionInfoParser> kRegisterInfoParser{TOKEN_GETLDEXPANSIONINFO};
 const ParserFactoryRegistration<LdExpansionParser> kRegisterLdExpansionParser{TOKEN_LDEXPANSION};
 const GrammarRegistration kRegisterLdExpansionInfoGrammar(TOKEN_GETLDEXPANSIONINFO, {"GETLDEXPANSIONINFO LDS SEL"});
-const GrammarRegistration kRegisterLdExpansionGrammar(TOKEN_LDEXPANSION, {"LDEXPANSION P NUM [DONTEXPANDARRAY] LDS SEL"});
+// -DontExpandArray counts only right after the percentage, before the drive list: the two keep
+// their order.
+const GrammarRegistration kRegisterLdExpansionGrammar(TOKEN_LDEXPANSION, {"LDEXPANSION P NUM ([DONTEXPANDARRAY] LDS) SEL"});
 }  // namespace
 
 LdExpansionInfoParser::LdExpansionInfoParser(u16 commandToken) : LdObjectsParser(commandToken)

@@ -15,17 +15,20 @@ namespace {
 
 const ParserFactoryRegistration<LdPropParser> kRegisterLdPropParser{TOKEN_LDGETPROP, TOKEN_LDSETPROP};
 
-// The grammar takes every property word after either command, so that the parser can say which
-// family a word belongs to; -Name and -DsblPI may also come later on the line.
+// The property word is the command's action word: it stands right after the command word, and a
+// property word anywhere else does not fit the line. Both commands' forms take every property
+// word there, so that the parser can say which family a word belongs to. -Name and -DsblPI
+// choose their property from anywhere after the command word (the later one counts), like the
+// flags; a line may also name its property only through them.
 #define LDPROP_WORDS                                                                                    \
     "(RW | RO | REMOVEBLOCKED | BLOCKED | ENDSKCACHE | DISDSKCACHE | WB | FORCEDWB | WT | RA | NORA | " \
     "CACHEDBADBBU | NOCACHEDBADBBU | CACHED | DIRECT | CONSISTENT | INCONSISTENT | CACHE | ACCESS | "   \
     "DSKCACHE | CONSISTENCY | PSPOLICY)"
-#define LDPROP_OPTIONS "(IMMEDIATE | FORCE | NAME [STR] | DSBLPI [NUM])*"
-const GrammarRegistration kRegisterLdPropSetGrammar(TOKEN_LDSETPROP, {"LDSETPROP [" LDPROP_WORDS "] " LDPROP_OPTIONS
-                                                                " LDS " LDPROP_OPTIONS " SEL"});
-const GrammarRegistration kRegisterLdPropGetGrammar(TOKEN_LDGETPROP, {"LDGETPROP [" LDPROP_WORDS "] " LDPROP_OPTIONS
-                                                                " LDS " LDPROP_OPTIONS " SEL"});
+#define LDPROP_REST "(IMMEDIATE | FORCE | NAME [STR] | DSBLPI [NUM])* LDS SEL"
+const GrammarRegistration kRegisterLdPropSetGrammar(TOKEN_LDSETPROP, {"LDSETPROP " LDPROP_WORDS " " LDPROP_REST,
+                                                                      "LDSETPROP " LDPROP_REST});
+const GrammarRegistration kRegisterLdPropGetGrammar(TOKEN_LDGETPROP, {"LDGETPROP " LDPROP_WORDS " " LDPROP_REST,
+                                                                      "LDGETPROP " LDPROP_REST});
 
 constexpr u16 kSettingWords[] = {TOKEN_CONSISTENT,     TOKEN_INCONSISTENT, TOKEN_NOCACHEDBADBBU, TOKEN_WB,
                                  TOKEN_WT,             TOKEN_CACHED,       TOKEN_DIRECT,         TOKEN_RA,

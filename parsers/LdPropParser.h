@@ -1,7 +1,7 @@
 // Parser of -LDSetProp and -LDGetProp: the command word directly followed by one property
 // keyword (setting words for -LDSetProp, query words for -LDGetProp; -Name and -DsblPI, which
-// have handlers of their own, for both), -Immediate and -Force anywhere after the command word,
-// then -L/-LALL and the adapters. One LdPropParsedObject per selected adapter.
+// have handlers of their own, for both, and may stand anywhere after it), then -Immediate, -Force
+// and -L/-LALL in any order, and the adapters. One LdPropParsedObject per selected adapter.
 #pragma once
 #include "ZepUtil/CppStr/apstring.h"
 #include "cmdtool/Parser.h"
