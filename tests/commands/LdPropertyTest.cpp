@@ -146,4 +146,30 @@ TEST_F(LdPropertyTest, RefusalsLeaveTheStateAlone)
     EXPECT_EQ(VdOf(1)["access_policy"], "read_only");
 }
 
+// The property word stands right after the command word; the other options and the drive list
+// may come in any order before the adapters, and -Name chooses its property from anywhere.
+TEST_F(LdPropertyTest, OptionsMoveButThePropertyWordFollowsTheCommand)
+{
+    nlohmann::json state = State();
+    Ctrl(state)["config"]["virtual_drives"][0]["write_policy"] = "write_through";
+    Ctrl(state)["battery"]["present"] = false;
+    WriteState(state);
+    EXPECT_EQ(Refused({"-LDSetProp", "WB", "-L0", "-Immediate", "-a0"}),
+              "No battery present\n\nAdapter 0: Set Property Failed on Vd object\n\nExit Code: 0x01\n");
+    const std::string misplaced = "Failed to parse command. Use -h option for usage.\n\nExit Code: 0x01\n";
+    EXPECT_EQ(Refused({"-LDSetProp", "-L0", "WB", "-a0"}), misplaced);
+    EXPECT_EQ(Refused({"-LDSetProp", "-Name", "Scratch", "WT", "-L0", "-a0"}), misplaced);
+    EXPECT_EQ(Refused({"-LDGetProp", "-L0", "-Cache", "-a0"}), misplaced);
+
+    RunResult r = Tool({"-LDSetProp", "-L1", "-Name", "Archive", "-Force", "-a0"});
+    EXPECT_EQ(r.out, "Set name to Archive on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
+    // A property word followed by -Name: the name is what changes.
+    r = Tool({"-LDSetProp", "RO", "-L1", "-Name", "Backup", "-a0"});
+    EXPECT_EQ(r.out, "Set name to Backup on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
+    EXPECT_EQ(VdOf(1)["access_policy"], "read_write");
+    r = Tool({"-LDGetProp", "-Access", "-Force", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0-VD 1(target id: 1): Access Policy: Read/Write\nCurrent Access Policy: Read/Write\n\n" +
+                         kExitOk);
+}
+
 }  // namespace

@@ -118,4 +118,28 @@ TEST_F(LdReconstructTest, ExpansionGrowsIntoTheRoomLeftOnTheMembers)
     EXPECT_GT(VdOf(1)["blocks"].get<unsigned long long>(), 2ull * 1024 * 1024);
 }
 
+// -DontExpandArray keeps the array at the blocks it has; it counts only between the percentage
+// and the drive list, and a line that puts it elsewhere is refused rather than run without it.
+TEST_F(LdReconstructTest, AnExpansionThatKeepsTheArrayFindsNoRoomWithinIt)
+{
+    nlohmann::json state = State();
+    const unsigned long long blocks = 2ull * 1024 * 1024;
+    Ctrl(state)["config"]["virtual_drives"][1]["blocks"] = blocks;
+    Ctrl(state)["config"]["arrays"][1]["blocks"] = blocks;
+    WriteState(state);
+    const nlohmann::json before = ReadState()["controllers"];
+
+    RunResult r = Tool({"-LdExpansion", "-p100", "-L1", "-DontExpandArray", "-a0"});
+    EXPECT_EQ(r.out, "Failed to parse command. Use -h option for usage.\n\nExit Code: 0x01\n");
+    r = Tool({"-LdExpansion", "-L1", "-p100", "-a0"});
+    EXPECT_EQ(r.out, "Failed to parse command. Use -h option for usage.\n\nExit Code: 0x01\n");
+    EXPECT_EQ(ReadState()["controllers"], before);
+
+    r = Tool({"-LdExpansion", "-p100", "-DontExpandArray", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Expansion of Virtual Drive 1 on Adapter 0 is not possible due to space limitation.\n" + kExitOk);
+    EXPECT_EQ(VdOf(1)["blocks"].get<unsigned long long>(), blocks);
+    r = Tool({"-LdExpansion", "-p100", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Expansion of Virtual Drive 1 on Adapter 0 Success.\n" + kExitOk);
+}
+
 }  // namespace
