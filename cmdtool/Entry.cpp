@@ -7,6 +7,9 @@
 #include <new>
 #include <string>
 
+#include <malloc.h>
+#include <unistd.h>
+
 #include "cmdtool/CmdToolManager.h"
 #include "cmdtool/FwErrorTexts.h"
 #include "controller/ControllerMgmt.h"
@@ -35,6 +38,28 @@ int CheckStandardOutput(int exitStatus, bool& reported)
         std::fprintf(stderr, "tarnbek: cannot write standard output: %s\n", std::strerror(fault));
     reported = true;
     return exitStatus == 0 ? 1 : exitStatus;
+}
+
+// A report written to a file or a pipe goes out in large pieces rather than the C library's
+// 4 KB ones (a drive report of a large controller is about a megabyte); a terminal keeps its
+// line-by-line output. Called before anything is written to standard output.
+void UseLargeOutputBuffer()
+{
+    static char buffer[64 * 1024];
+    if (::isatty(STDOUT_FILENO) == 0)
+        std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+}
+
+// Large blocks come from the heap and stay there when freed, rather than being mapped for each
+// request and handed back to the system: the controller library's start-up takes megabytes for
+// a moment (a large state is parsed), and the report that follows reuses those pages instead of
+// faulting in fresh ones.
+void KeepFreedMemory()
+{
+    constexpr int kLargestHeapBlock = 32 << 20;  // the C library's upper limit
+    constexpr int kKeptFreeMemory = 256 << 20;
+    ::mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
+    ::mallopt(M_TRIM_THRESHOLD, kKeptFreeMemory);
 }
 
 // Releases controller management and the controller-access library at the end of the run,
@@ -73,6 +98,8 @@ int FinishRun(int status)
 
 int TarnbekMain(int argc, char** argv)
 {
+    UseLargeOutputBuffer();
+    KeepFreedMemory();
     RunCleanup cleanup;
     int status = 0;
     if (argc < 2) {

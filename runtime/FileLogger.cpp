@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <ctime>
+#include <new>
 
 #include "runtime/System.h"
 
@@ -36,34 +37,42 @@ void FileLogger::Flush()
         std::fflush(file_);
 }
 
+namespace {
+constexpr std::size_t kBufferSize = 64 * 1024;
+}  // namespace
+
+std::FILE* FileLogger::Open(const char* mode)
+{
+    file_ = std::fopen(path_.c_str(), mode);
+    if (file_ == nullptr)
+        return nullptr;
+    if (!buffer_)
+        buffer_.reset(new (std::nothrow) char[kBufferSize]);  // left as it is: only written before read
+    if (buffer_)
+        std::setvbuf(file_, buffer_.get(), _IOFBF, kBufferSize);
+    std::fseek(file_, 0, SEEK_END);
+    size_ = std::ftell(file_);
+    if (size_ < 0)
+        size_ = 0;
+    return file_;
+}
+
 std::FILE* FileLogger::Stream(bool truncateFirst)
 {
     if (path_.empty())
         return nullptr;
     if (truncateFirst)
         Close();
-    if (file_ == nullptr) {
-        file_ = std::fopen(path_.c_str(), truncateFirst ? "w" : "a");
-        if (file_ == nullptr)
-            return nullptr;
-        std::fseek(file_, 0, SEEK_END);
-        size_ = std::ftell(file_);
-        if (size_ < 0)
-            size_ = 0;
-    }
+    if (file_ == nullptr && Open(truncateFirst ? "w" : "a") == nullptr)
+        return nullptr;
     if (size_ >= kRotateSize) {
         Close();
         const std::string aside = path_ + ".1";
         std::remove(aside.c_str());
         // When the move fails the line still goes to the full file rather than being lost.
         std::rename(path_.c_str(), aside.c_str());
-        file_ = std::fopen(path_.c_str(), "a");
-        if (file_ == nullptr)
+        if (Open("a") == nullptr)
             return nullptr;
-        std::fseek(file_, 0, SEEK_END);
-        size_ = std::ftell(file_);
-        if (size_ < 0)
-            size_ = 0;
     }
     return file_;
 }

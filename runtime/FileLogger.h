@@ -2,6 +2,7 @@
 // 0x80000 bytes (an older "<name>.1" is removed first), before the next line is written.
 #pragma once
 #include <cstdio>
+#include <memory>
 #include <string>
 
 class FileLogger {
@@ -33,10 +34,14 @@ private:
     // The stream for the next write (opened on first use, moved aside when full); null when the
     // file cannot be opened.
     std::FILE* Stream(bool truncateFirst);
+    // Opens the file with `mode` and counts what it holds; null when it cannot be opened.
+    std::FILE* Open(const char* mode);
     void Close();
 
     std::string path_;
     std::string logName_;
     std::FILE* file_ = nullptr;
     long size_ = 0;
+    // The stream's buffer: a large report is appended in 64 KB writes rather than 4 KB ones.
+    std::unique_ptr<char[]> buffer_;
 };

@@ -1,31 +1,19 @@
 #include "CpMgmt/CmdPro/ReportPrint.h"
 
-#include <algorithm>
-#include <cstring>
-#include <string>
-
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/VirtualDisk.h"
-#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
+#include "runtime/CtPrint.h"
 
 namespace ReportPrint {
 
-namespace {
-// Well below the catalogue's 2048-byte print buffer.
-constexpr std::size_t kChunkSize = 1024;
-}  // namespace
-
+// A block goes to the printer as it stands, however long: it is already formatted, so it takes
+// neither the message catalogue's print buffer nor a copy of its own.
 void Text(const char* text)
 {
-    if (text == nullptr)
-        return;
-    const std::size_t length = std::strlen(text);
-    for (std::size_t at = 0; at < length; at += kChunkSize) {
-        const std::string chunk(text + at, std::min(kChunkSize, length - at));
-        PrintMessage(CommonMsg::kText, chunk.c_str());
-    }
+    if (text != nullptr)
+        CtPrint::Instance().Print(text);
 }
 
 void Text(const string& text) { Text(text.GetCStr()); }

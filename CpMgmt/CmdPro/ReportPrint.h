@@ -1,5 +1,5 @@
-// Printing helpers shared by the drive, virtual-drive and configuration reports. Everything goes
-// through the message catalogue.
+// Printing helpers shared by the drive, virtual-drive and configuration reports. Lines are
+// formatted through the message catalogue; blocks already formatted go to the printer whole.
 #pragma once
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
@@ -11,8 +11,7 @@ namespace ReportPrint {
 
 constexpr const char* kFlashTierPrefix = "FlashTier ";
 
-// Prints a text unchanged through message 1 ("%s"), in chunks that each fit the catalogue's
-// print buffer, so a long information block is never cut.
+// Prints a text unchanged, however long (a long information block is never cut).
 void Text(const char* text);
 void Text(const string& text);
 
