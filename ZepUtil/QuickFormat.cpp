@@ -41,10 +41,19 @@ void PutUnsigned(Output& output, unsigned long long value, unsigned base, bool u
     char text[24];
     char* end = text + sizeof text;
     char* p = end;
-    do {
-        *--p = digits[value % base];
-        value /= base;
-    } while (value != 0);
+    // Each base by its own loop: a division by a known 10 or 16 is a multiplication or a shift,
+    // one by a variable base a slow divide per digit.
+    if (base == 16) {
+        do {
+            *--p = digits[value & 0xF];
+            value >>= 4;
+        } while (value != 0);
+    } else {
+        do {
+            *--p = digits[value % 10];
+            value /= 10;
+        } while (value != 0);
+    }
     if (negative)
         *--p = '-';
     output.Put(p, static_cast<std::size_t>(end - p));

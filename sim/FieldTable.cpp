@@ -28,8 +28,9 @@ bool FindName(const JsonValue& value, std::span<const EnumName> names, u64& code
     if (!value.is_string())
         return false;
     const std::string_view text = TextOf(value);
+    const char first = text.empty() ? '\0' : text[0];
     for (const EnumName& n : names) {
-        if (text == n.name) {
+        if (n.name[0] == first && text == n.name) {  // the first letter rules out most names cheaply
             code = n.code;
             return true;
         }

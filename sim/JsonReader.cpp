@@ -355,6 +355,15 @@ std::size_t ObjectReader::KeyBit(std::string_view key)
 
 std::optional<JsonValue> ObjectReader::Take(std::string_view key)
 {
+    // Fields are mostly read in file order: the next one is the key sought, unless the key was
+    // taken last (which gives that field again).
+    if (t_firstFound && next_ < count_ && Equal(next_, key) && !(last_ < count_ && Equal(last_, key))) {
+        const std::size_t i = next_;
+        next_ = next_ + 1 == count_ ? 0 : next_ + 1;
+        fields_[i].taken = true;
+        last_ = i;
+        return fields_[i].at.value();
+    }
     if (!MayHold(key))
         return std::nullopt;
     if (last_ < count_ && Equal(last_, key))
