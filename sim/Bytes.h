@@ -5,6 +5,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,17 @@ public:
     void PutU16(std::size_t offset, u64 value) { Put(offset, 2, value); }
     void PutU32(std::size_t offset, u64 value) { Put(offset, 4, value); }
     void PutU64(std::size_t offset, u64 value) { Put(offset, 8, value); }
+
+    // Copies `bytes` to `offset`, as many as fit; returns how many were copied.
+    std::size_t PutBytes(std::size_t offset, const ByteSpan& bytes)
+    {
+        if (offset > size_)
+            return 0;
+        const std::size_t count = bytes.Size() < size_ - offset ? bytes.Size() : size_ - offset;
+        if (count > 0)
+            std::memcpy(data_ + offset, bytes.Data(), count);
+        return count;
+    }
 
     // The `width` bytes from `offset` as a view of their own (offsets within it count from its
     // start); an empty view when they do not fit.

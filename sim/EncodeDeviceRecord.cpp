@@ -54,10 +54,7 @@ constexpr u8 kInterfaceSata = 3;
 
 void PutInquiry(Block& block, u8 type, const Inquiry& inquiry, const std::string& serial, bool enclosureServices = false)
 {
-    const Block data = EncodeInquiryData(type, inquiry, serial, enclosureServices);
-    ByteSpan inq = block.Slice(kInquiry, kInquiryDataSize);
-    for (std::size_t i = 0; i < data.Size(); ++i)
-        inq.PutU8(i, data.U8(i));
+    block.Slice(kInquiry, kInquiryDataSize).PutBytes(0, EncodeInquiryData(type, inquiry, serial, enclosureServices));
 }
 
 void PutProgress(Block& block, u32 offset, unsigned bit, const std::optional<OperationProgress>& op)

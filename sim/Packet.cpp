@@ -53,11 +53,7 @@ ByteSpan Packet::Area(u32 offset, u32 length)
 
 u32 Packet::PutData(const ByteSpan& reply)
 {
-    ByteSpan area = Data();
-    const std::size_t count = std::min(area.Size(), reply.Size());
-    if (count > 0)
-        std::memcpy(area.Data(), reply.Data(), count);
-    return static_cast<u32>(count);
+    return static_cast<u32>(Data().PutBytes(0, reply));
 }
 
 void Packet::SetResult(u32 libStatus, u32 fwStatus, u32 dataCount)

@@ -112,6 +112,22 @@ TEST_F(LogsTest, LogJustBelowTheLimitIsAppended)
     EXPECT_EQ(ReadFile("test.log.1"), almost + "tail\n");
 }
 
+TEST_F(LogsTest, LongReportInOneRunIsSplitAtTheLimitWithNothingLostOrReordered)
+{
+    // Pieces still buffered when the file fills up are on disk in the moved-aside file.
+    FileLogger log("test.log", "");
+    std::string written;
+    for (int i = 0; written.size() < FileLogger::kRotateSize + 40000; ++i) {
+        const std::string piece = "line " + std::to_string(i) + std::string(static_cast<std::size_t>(i % 97), '.') + "\n";
+        log.WriteRaw(piece.c_str());
+        written += piece;
+    }
+    log.Flush();
+    const std::string aside = ReadFile("test.log.1");
+    EXPECT_GE(aside.size(), static_cast<std::size_t>(FileLogger::kRotateSize));
+    EXPECT_EQ(aside + ReadFile("test.log"), written);
+}
+
 TEST_F(LogsTest, UnwritableLogIsSkipped)
 {
     FileLogger log("missing-dir/test.log", "CmdTool");

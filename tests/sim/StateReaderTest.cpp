@@ -200,7 +200,8 @@ TEST(StateReaderTest, AKeyGivenTwiceHasItsLastValueInWhateverOrderFieldsAreRead)
         const std::uint64_t b = r.Unsigned("b", 99, 0);
         return std::to_string(r.Unsigned("a", 99, 0)) + "," + std::to_string(b);
     };
-    for (const char* text : {R"({"a":1,"b":2,"a":3})", R"({"b":2,"a":1,"a":3})", R"({"a":0,"a":1,"b":2,"a":3})"}) {
+    for (const char* text : {R"({"a":1,"b":2,"a":3})", R"({"b":2,"a":1,"a":3})", R"({"a":0,"a":1,"b":2,"a":3})",
+                             R"({"a":1,"a":3,"b":2})", R"({"b":2,"b":2,"a":3})"}) {
         EXPECT_EQ(ReadObjectText(text, ab), "3,2") << text;
         EXPECT_EQ(ReadObjectText(text, ba), "3,2") << text;
     }
