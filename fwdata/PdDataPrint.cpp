@@ -122,9 +122,11 @@ constexpr std::size_t kBlockReserve = 1024;
 void AppendInquiry(std::string& text, const ByteView& record, TextField field)
 {
     const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
+    const std::size_t at = text.size();
+    text.resize(at + field.width);
     for (u32 i = 0; i < field.width; ++i) {
         const u8 c = inquiry.U8(field.offset + i);
-        text += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : ' ';
+        text[at + i] = (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : ' ';
     }
 }
 
