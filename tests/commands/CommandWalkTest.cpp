@@ -24,7 +24,7 @@
 #include "support/SimDriveMove.h"
 #include "support/ToolRunner.h"
 
-namespace {
+namespace command_walk {
 
 using Json = nlohmann::json;
 using Line = std::vector<std::string>;
@@ -361,4 +361,4 @@ TEST(CommandWalkList, EveryLineNamesACommandWordOfTheTable)
     }
 }
 
-}  // namespace
+}  // namespace command_walk
