@@ -166,7 +166,7 @@ bool ParseHexText(std::string_view text, u64 max, u64& n)
 
 // The common cases of the readers below, checked without building the field's path (which
 // only a fault needs).
-bool IsUnsignedUpTo(const JsonValue& value, u64 max, u64& n)
+[[gnu::always_inline]] inline bool IsUnsignedUpTo(const JsonValue& value, u64 max, u64& n)
 {
     switch (value.type()) {
     case element_type::INT64: {
@@ -182,7 +182,7 @@ bool IsUnsignedUpTo(const JsonValue& value, u64 max, u64& n)
     }
 }
 
-bool IsTextUpTo(const JsonValue& value, std::size_t maxLength)
+[[gnu::always_inline]] inline bool IsTextUpTo(const JsonValue& value, std::size_t maxLength)
 {
     if (value.type() != element_type::STRING)
         return false;
@@ -305,7 +305,9 @@ const std::string& ObjectReader::Path() const
     return path_;
 }
 
-void ObjectReader::Gather(const JsonValue& object)
+// Flattened: the parser's accessors stay inlined in this loop over every field of the state,
+// also where the compiler would stop inlining (a unity build's large translation units).
+[[gnu::flatten]] void ObjectReader::Gather(const JsonValue& object)
 {
     if (object.type() != element_type::OBJECT)
         Fail(Path().empty() ? "state" : Path(), "expected an object");
@@ -399,7 +401,10 @@ std::optional<JsonValue> ObjectReader::TakeLast(std::string_view key)
 u64 ObjectReader::Unsigned(std::string_view key, u64 max, u64 fallback)
 {
     const auto value = Take(key);
-    return value ? UnsignedOf(*value, key, max) : fallback;
+    u64 n = 0;
+    if (!value)
+        return fallback;
+    return IsUnsignedUpTo(*value, max, n) ? n : AsUnsigned(*value, PathOf(key), max);
 }
 
 u64 ObjectReader::UnsignedOf(const JsonValue& value, std::string_view key, u64 max) const
