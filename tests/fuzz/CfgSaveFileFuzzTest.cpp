@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CfgSaveFileFuzz.h"
+#include "FuzzSeeds.h"
 #include "fwdata/CfgSaveFile.h"
 #include "model/ModelFake.h"
 #include "support/LeBytes.h"
@@ -66,8 +67,10 @@ Bytes MutateSaveFile(const Bytes& seed, std::mt19937& rng)
 
 TEST(CfgSaveFileFuzzTest, SeedsAndTheirMutationsAreReadOrRefused)
 {
+    const std::vector<Bytes> seeds = SaveFileSeeds();
+    fuzzseeds::KeepSeeds("fuzz_cfg_save_file", seeds);
     std::mt19937 rng(17);
-    for (const Bytes& seed : SaveFileSeeds()) {
+    for (const Bytes& seed : seeds) {
         EXPECT_EQ(Feed(seed), 0);
         for (int i = 0; i < 1500; ++i)
             EXPECT_EQ(Feed(MutateSaveFile(seed, rng)), 0);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzSeeds.h"
 #include "support/FwImageBuilder.h"
 #include "support/LeBytes.h"
 
@@ -80,6 +81,7 @@ TEST(FlashImageFuzz, MutatedAndRandomImages)
 {
     std::mt19937 rng(20240315);
     const std::vector<Bytes> seeds = ImageSeeds();
+    fuzzseeds::KeepSeeds("fuzz_flash_image", seeds);
     for (const Bytes& seed : seeds)
         EXPECT_EQ(LLVMFuzzerTestOneInput(seed.data(), seed.size()), 0);
     for (int round = 0; round < 3000; ++round) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzSeeds.h"
 #include "StateReaderFuzz.h"
 #include "sim/DefaultTopology.h"
 #include "sim/StateFormat.h"
@@ -53,6 +54,7 @@ std::string Mutate(const std::string& seed, std::mt19937& rng)
 TEST(StateReaderFuzz, MutatedAndRandomStates)
 {
     std::vector<std::string> seeds = {sim::WriteState(sim::DefaultModel()).dump(2), sim::WriteState(sim::DefaultModel()).dump()};
+    fuzzseeds::KeepSeeds("fuzz_state_reader", seeds);
     std::mt19937 rng(20240315);
     for (const std::string& seed : seeds)
         ASSERT_EQ(Feed(seed), 0);
