@@ -13,6 +13,7 @@
 
 #include "runtime/CtError.h"
 #include "runtime/CtPrint.h"
+#include "runtime/FileLogger.h"
 #include "runtime/QuendalLog.h"
 
 namespace runtime_test {
@@ -76,6 +77,9 @@ protected:
         CtPrint::Instance().Reset();
         CtError::Reset();
         QuendalLog::Disable();
+        // The debug log keeps its file open once written: closed here, the next test's lines go
+        // to the debug log of its own folder.
+        QuendalLog::DebugLog().SetPath("./CtDbg.log");
     }
 
     std::string Screen() { return ReadStream(screen_); }
