@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/AdEvLgCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/LdSelection.h"
 #include "cmdtool/ParsedObject.h"
 #include "controller/FwiDpErrors.h"
 #include "fwdata/layout/EventArgs.h"
@@ -110,10 +111,8 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
     RaidManager* manager = access.manager;
 
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "VD count");
+    if (!ReadVdCountOrReport(manager, adapterNumber, &vdCount, "VD count"))
         return -1;
-    }
     // A command line without virtual drives selects none: nothing is fetched or written.
     const ArrayList<u8>& selection = object->GetVdList();
     if (selection.GetCount() == 0)

@@ -1,6 +1,5 @@
 #include "CpMgmt/CmdPro/LdBbtECp.h"
 
-#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -117,10 +116,8 @@ int LdBbtEntriesCp::ProcessParsed(CpController* cpController, LdBbtEntriesParsed
     if (manager == nullptr)
         return -1;
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
         return -1;
-    }
     PrintMessage(LdMsg::kInfoTitle, adapter);
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter);
@@ -163,10 +160,8 @@ int LdBBMClearCp::ProcessParsed(CpController* cpController, LdBBMClearParsedObje
     u8 supported = 0;
     adapterElement->IsLdBbmSupported(&supported);
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
         return -1;
-    }
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter);
         return 0;

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CmdPro/SscAssociation.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
@@ -46,10 +46,8 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
     if (manager->GetAdapter(&adapter) != 0)
         return -1;
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapterNumber);
+    if (!ReadVdCountOrReport(manager, adapterNumber, &vdCount))
         return -1;
-    }
     List<VirtualDisk*>* vds = nullptr;
     if (manager->GetVdList(&vds) != 0)
         vds = nullptr;

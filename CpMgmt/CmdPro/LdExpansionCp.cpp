@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -48,10 +47,8 @@ int VisitDrives(CpController* cpController, LdParsedObject* object, const u32* p
         return -1;
     }
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
         return -1;
-    }
     if (percent != nullptr && *percent > kMaxPercent) {
         // Checked on the number as typed, before it is cut to the request's byte; the refusal ends
         // with status 0, as the command has always ended it.

@@ -1,7 +1,7 @@
 #include "CpMgmt/CmdPro/LdInfCp.h"
 
-#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -81,10 +81,8 @@ int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* obje
     if (manager == nullptr)
         return -1;
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
         return -1;
-    }
     const bool allDrives = object->GetLd(0) == LdParsedObject::kAllLds;
     if (allDrives)
         toShow = vdCount;

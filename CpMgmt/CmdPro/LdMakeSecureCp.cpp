@@ -1,6 +1,5 @@
 #include "CpMgmt/CmdPro/LdMakeSecureCp.h"
 
-#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CmdPro/ReportPrint.h"
@@ -23,10 +22,8 @@ int LdMakeSecureCp::ProcessParsed(CpController* cpController, LdMakeSecureParsed
     if (manager == nullptr)
         return -1;
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
         return -1;
-    }
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter);
         return 0;

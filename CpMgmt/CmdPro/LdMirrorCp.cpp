@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/CfgDspCp.h"
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
@@ -54,10 +53,8 @@ int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* 
         return -1;
     }
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
         return -1;
-    }
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter);
         return 0;

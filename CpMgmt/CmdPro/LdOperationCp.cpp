@@ -41,10 +41,8 @@ int LdOperationCp::ProcessParsed(CpController* cpController, LdOperationParsedOb
     if (manager == nullptr)
         return -1;
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapterNumber_, "LD");
+    if (!ReadVdCountOrReport(manager, adapterNumber_, &vdCount, "LD"))
         return -1;
-    }
     if (operation == TOKEN_SUSPEND || operation == TOKEN_RESUME) {
         const int status = CheckBgOpSuspendResume(manager);
         if (status != 0)

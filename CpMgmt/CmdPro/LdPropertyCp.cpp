@@ -1,6 +1,5 @@
 #include "CpMgmt/CmdPro/LdPropertyCp.h"
 
-#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -98,10 +97,8 @@ int LdPropertyCp::ProcessParsed(CpController* cpController, LdPropParsedObject* 
     }
 
     u8 vdCount = 0;
-    if (manager_->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapterNumber_);
+    if (!ReadVdCountOrReport(manager_, adapterNumber_, &vdCount))
         return -1;
-    }
     if (vdCount == 0) {
         PrintMessage(CommonMsg::kText, "No Logical drive configured.\n");
         return -1;

@@ -76,10 +76,8 @@ int LdPowerPolicyCp::ProcessParsed(CpController* cpController, LdPowerPolicyPars
         return -1;
     }
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapter, "LD");
+    if (!ReadVdCountOrReport(manager, adapter, &vdCount, "LD"))
         return -1;
-    }
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter);
         return -1;

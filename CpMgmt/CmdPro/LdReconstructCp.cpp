@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
@@ -38,10 +37,8 @@ int LdReconstructCp::ProcessParsed(CpController* cpController, LdReconstructPars
     if (manager == nullptr)
         return -1;
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
         return -1;
-    }
     int status = 0;
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
@@ -55,6 +56,17 @@ VirtualDisk* LdSelection::Find(u8 target) const
             return vd;
     }
     return nullptr;
+}
+
+bool ReadVdCountOrReport(RaidManager* manager, u8 adapter, u8* count, const char* operation)
+{
+    if (manager->GetVdCount(count) == 0)
+        return true;
+    if (operation == nullptr)
+        PrintMessage(AdpMsg::kVdCountFailed, adapter);
+    else
+        PrintMessage(CommonMsg::kOperationFailed, adapter, operation);
+    return false;
 }
 
 VirtualDisk* GetVdOrReport(RaidManager* manager, u8 target)

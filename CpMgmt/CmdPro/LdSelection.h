@@ -36,6 +36,10 @@ private:
     List<VirtualDisk*>* vds_ = nullptr;
 };
 
+// Reads the number of virtual drives: true, or false after the failure's message: 0x32001 "Failed
+// to get VD count on adapter %d." when `operation` is null, else 0x36017 naming the operation.
+bool ReadVdCountOrReport(RaidManager* manager, u8 adapter, u8* count, const char* operation = nullptr);
+
 // The virtual drive with the target id (any sequence number), or null after message 0x35017
 // "Failed to get VD object".
 VirtualDisk* GetVdOrReport(RaidManager* manager, u8 target);

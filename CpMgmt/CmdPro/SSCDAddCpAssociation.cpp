@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CmdPro/SSCDAddCp.h"
 #include "CpMgmt/CmdPro/SscAssociation.h"
@@ -81,10 +82,8 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
         return 0;
 
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "LD");
+    if (!ReadVdCountOrReport(manager, adapterNumber, &vdCount, "LD"))
         return -1;
-    }
     const bool all = listed->GetCount() == 1 && listed->GetAt(0) == CfgSSCDAddParsedObject::kAllLds;
     const bool removeAll = all && remove;
 

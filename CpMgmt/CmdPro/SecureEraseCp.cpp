@@ -116,10 +116,8 @@ int SecureEraseCp::EraseDrive(PhysicalDevice* pd, u16 enclosureId, u8 slot, bool
 int SecureEraseCp::EraseVds(RaidManager* manager)
 {
     u8 vdCount = 0;
-    if (manager->GetVdCount(&vdCount) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapter_, "LD");
+    if (!ReadVdCountOrReport(manager, adapter_, &vdCount, "LD"))
         return -1;
-    }
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter_);
         return -1;
