@@ -107,7 +107,7 @@ TEST_F(ForeignCfgTest, OneConfigurationByIndexAndAllClearedInTurn)
     RunResult r = Run({"-CfgForeign", "-Scan", "-a1"});
     EXPECT_EQ(r.out, "There are 2 foreign configuration(s) on controller 1.\n" + kExitOk);
     r = Run({"-CfgForeign", "-Dsply", "3", "-a1"});
-    EXPECT_EQ(r.out, "Foreign configuration 3 does not exist on controller 1.\n" + kExitOk);
+    EXPECT_EQ(r.out, "Foreign configuration 3 does not exist on controller 1.\n" + kExitFailed);
 
     r = Run({"-CfgForeign", "-Import", "1", "-a1"});
     EXPECT_EQ(r.out, "Foreign configuration 1 is imported on controller 1.\n" + kExitOk);
