@@ -169,22 +169,22 @@ int ForeignCfgCp::Display(const Walk& walk)
 }
 
 // A configuration that could not be read is reported and the walk goes on; the first failure
-// stays the command's status.
+// stays the command's status. The combined preview is asked for again at each step until it is
+// had: the last answer is the status then.
 int ForeignCfgCp::Preview(const Walk& walk)
 {
     RaidManager* manager = ManagerOf(walk.cpController);
     int result = 0;
+    int status = 0;
     for (u8 i = 0; i < walk.count; ++i) {
         if (!Visits(walk.index, i))
             continue;
         RmCfg* raw = nullptr;
         if (walk.importAll && walk.index == ForeignCfgParsedObject::kAllCfgs) {
-            const int status = manager->GetForeignCfg(&raw, ForeignCfgParsedObject::kAllCfgs, 1);
+            status = manager->GetForeignCfg(&raw, ForeignCfgParsedObject::kAllCfgs, 1);
             CfgPtr cfg(raw);
             if (status != 0) {
                 PrintMessage(CfgForeignMsg::kGetAllFailed, walk.adapterNumber);
-                if (result == 0)
-                    result = status;
                 continue;
             }
             PrintMessage(CfgForeignMsg::kAllPreviewTitle, walk.adapterNumber);
@@ -197,7 +197,7 @@ int ForeignCfgCp::Preview(const Walk& walk)
             }
             break;
         }
-        const int status = manager->GetForeignCfg(&raw, i, 1);
+        status = manager->GetForeignCfg(&raw, i, 1);
         CfgPtr cfg(raw);
         if (status != 0) {
             PrintMessage(CfgForeignMsg::kGetCfgFailed, i, walk.adapterNumber);
@@ -208,7 +208,7 @@ int ForeignCfgCp::Preview(const Walk& walk)
         PrintMessage(CfgForeignMsg::kPreviewTitle, i, walk.adapterNumber);
         PrintForeignCfg(cfg.get(), walk.cpController, 0);
     }
-    return result;
+    return result != 0 ? result : status;
 }
 
 void ForeignCfgCp::ReportImport(const Walk& walk, int status, bool all, u8 index)

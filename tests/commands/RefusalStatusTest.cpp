@@ -5,19 +5,16 @@
 // status although the drives after it were handled. Answers that are no refusal (nothing to do,
 // a report of what is not possible) keep status 0.
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "commands/CfgTestSupport.h"
-#include "support/SimDriveMove.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace cfg_e2e;
-
-constexpr unsigned kReconstructRequest = 0x03070100;
-constexpr unsigned kForeignClearRequest = 0x04060500;
-constexpr unsigned kForeignPreviewRequest = 0x04060300;
 
 const std::string kDoesNotExist5 = "Adapter 0: Virtual Drive 5 Does not Exist.\n";
 const std::string kSlot11NotFound = "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n";
@@ -34,7 +31,7 @@ class RefusalStatusTest : public CfgTest {
 protected:
     // Runs a line the tool must refuse: exactly `out` and exit status 1, every controller as it
     // was, and none of the `unsent` requests sent.
-    void ExpectRefused(const std::vector<std::string>& args, const std::string& out,
+    void ExpectRefusal(const std::vector<std::string>& args, const std::string& out,
                        const std::vector<unsigned>& unsent = {})
     {
         const nlohmann::json before = ReadState()["controllers"];
@@ -65,35 +62,21 @@ protected:
         for (const std::string& name : names)
             RemoveCapability(state, name);
     }
-
-    // Two controllers; the second holds two foreign configurations: the first controller's
-    // RAID 1 (drives 12, 13) and its RAID 5 (drives 8-11), moved into its free slots.
-    nlohmann::json TwoForeignConfigurations()
-    {
-        nlohmann::json state = State(2);
-        nlohmann::json& second = Ctrl(state, 1);
-        ClearConfig(second);
-        auto& drives = second["drives"];
-        for (auto it = drives.begin(); it != drives.end();)
-            it = (*it)["slot"].get<unsigned>() < 4 ? drives.erase(it) : it + 1;
-        state = MoveDrives(state, 0, 1, {{12, 252, 10}, {13, 252, 11}});
-        return MoveDrives(state, 0, 1, {{8, 252, 0}, {9, 252, 1}, {10, 252, 2}, {11, 252, 3}});
-    }
 };
 
 // -AdpSetProp and -AdpGetProp of a property that the tool or the controller does not support.
 TEST_F(RefusalStatusTest, UnsupportedPropertiesAreRefused)
 {
     WriteState(State());
-    ExpectRefused({"-AdpSetProp", "DsblCacheBypass", "1", "-a0"}, "Not Supported\n");
-    ExpectRefused({"-AdpGetProp", "DsblCacheBypass", "-a0"}, "Not Supported\n");
+    ExpectRefusal({"-AdpSetProp", "DsblCacheBypass", "1", "-a0"}, "Not Supported\n");
+    ExpectRefusal({"-AdpGetProp", "DsblCacheBypass", "-a0"}, "Not Supported\n");
 
     nlohmann::json state = State();
     WithoutCapabilities(state, {"pi", "spin_down"});
     WriteState(state);
-    ExpectRefused({"-AdpGetProp", "EnblPI", "-a0"}, "Adapter 0: PI is not supported.\n");
+    ExpectRefusal({"-AdpGetProp", "EnblPI", "-a0"}, "Adapter 0: PI is not supported.\n");
     for (const char* property : {"SpinDownTime", "EnblSpinDownUnConfigDrvs", "DsblSpinDownHsp"})
-        ExpectRefused({"-AdpGetProp", property, "-a0"},
+        ExpectRefusal({"-AdpGetProp", property, "-a0"},
                       "\nAdapter 0: Spin Down of UnConfigured drive option is not supported.\n");
 }
 
@@ -103,13 +86,13 @@ TEST_F(RefusalStatusTest, NumbersAndNamesOutOfRangeAreRefused)
     WriteState(State());
     // The percentage is checked as typed: 300 is not taken for the 44 of its low byte.
     for (const char* percent : {"-p101", "-p300"})
-        ExpectRefused({"-LdExpansion", percent, "-L1", "-a0"},
-                      "Invalid input, Percentage of expansion cannot be more than 100 \n", {kReconstructRequest});
+        ExpectRefusal({"-LdExpansion", percent, "-L1", "-a0"},
+                      "Invalid input, Percentage of expansion cannot be more than 100 \n", {kDcmdLdReconstruct});
 
-    WriteState(TwoForeignConfigurations());
+    WriteState(MovedState(true));
     for (const char* operation : {"-Dsply", "-Preview", "-Import", "-Clear"})
-        ExpectRefused({"-CfgForeign", operation, "2", "-a1"}, "Foreign configuration 2 does not exist on controller 1.\n",
-                      {kForeignClearRequest, 0x04060400});
+        ExpectRefusal({"-CfgForeign", operation, "2", "-a1"}, "Foreign configuration 2 does not exist on controller 1.\n",
+                      {kDcmdCfgForeignClear, kDcmdCfgForeignImport});
 
     const std::string banner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
     RunResult r = Run({"-h", "AdpFoo"});
@@ -132,18 +115,18 @@ TEST_F(RefusalStatusTest, OperationsTheDrivesDoNotAllowAreRefused)
     const std::string offline =
         "Adapter #0\n\n\n One or more virtual drives are Offline. In order to discard preserved cache use -force "
         "option. This will discard the preserved cache & delete the offline virtual drives.\n";
-    ExpectRefused({"-DiscardPreservedCache", "-L1", "-a0"}, offline);
-    ExpectRefused({"-DiscardPreservedCache", "-LALL", "-a0"}, offline);
+    ExpectRefusal({"-DiscardPreservedCache", "-L1", "-a0"}, offline);
+    ExpectRefusal({"-DiscardPreservedCache", "-LALL", "-a0"}, offline);
     // Nothing preserved on the drive named: nothing to do.
     RunResult r = Run({"-DiscardPreservedCache", "-L0", "-a0"});
     EXPECT_EQ(r.out, "Adapter #0\n\nVirtual Drive(Target ID 00): Doesn't have Preserved Cache Data.\n" + kExitOk);
 
     // The RAID 5 fills its array: no room to grow. The report of it is an answer.
     WriteState(State());
-    ExpectRefused({"-LdExpansion", "-p10", "-L0", "-a0"},
+    ExpectRefusal({"-LdExpansion", "-p10", "-L0", "-a0"},
                   "Expansion of Virtual Drive 0 on Adapter 0 is not Allowed.\n"
                   "Expansion of Virtual Drive 0 on Adapter 0 is not possible due to space limitation.\n",
-                  {kReconstructRequest});
+                  {kDcmdLdReconstruct});
     r = Run({"-getLdExpansionInfo", "-L0", "-a0"});
     EXPECT_EQ(r.out, "\nVirtual Disk: 0 (Target Id: 0)\nExpansion                                                     : "
                      "Not Possible\n" + kExitOk);
@@ -176,7 +159,7 @@ TEST_F(RefusalStatusTest, ANamedDriveThatDoesNotExistFailsTheCommand)
         << r.out;
     EXPECT_EQ(r.exitCode, 1);
     // Nothing deleted.
-    ExpectRefused({"-CfgLdDel", "-L5", "-a0"}, kDoesNotExist5);
+    ExpectRefusal({"-CfgLdDel", "-L5", "-a0"}, kDoesNotExist5);
     ExpectFailed({"-CfgLdDel", "-L5,1", "-a0"}, kDoesNotExist5 + "Adapter 0: Deleted Virtual Drive-1(target id-1)\n");
     EXPECT_TRUE(Vd(1).is_null());
 
@@ -185,10 +168,10 @@ TEST_F(RefusalStatusTest, ANamedDriveThatDoesNotExistFailsTheCommand)
     r = Run({"-PDInfo", "-PhysDrv[252:11,252:0]", "-a0"});
     EXPECT_EQ(r.out.find(kSlot11NotFound + "Enclosure Device ID: 252\nSlot Number: 0\n"), 0u) << r.out;
     EXPECT_EQ(r.exitCode, 1);
-    ExpectRefused({"-DpmStat", "-Dsply", "lct", "-PhysDrv[252:11]", "-a0"},
+    ExpectRefusal({"-DpmStat", "-Dsply", "lct", "-PhysDrv[252:11]", "-a0"},
                   "Drive Performance Monitor Configuration for 0\nPerformance Monitor: OFF\n"
                   "Max commands for averaging: 1024\nMax latency commands to save: 16\n\n" + kSlot11NotFound);
-    ExpectRefused({"-PdFwDownload", "-PhysDrv[252:11]", "-f", "fw.bin", "-a0"}, kSlot11NotFound);
+    ExpectRefusal({"-PdFwDownload", "-PhysDrv[252:11]", "-f", "fw.bin", "-a0"}, kSlot11NotFound);
 
     // Securing: the drive that exists is secured, the command fails.
     ASSERT_EQ(Run({"-CreateSecurityKey", "-SecurityKey", "Abcdef1!", "-a0"}).exitCode, 0);
@@ -245,8 +228,8 @@ TEST_F(RefusalStatusTest, ALaterDriveDoesNotHideAnEarlierRefusal)
 // stays the command's status.
 TEST_F(RefusalStatusTest, AForeignConfigurationThatFailedStaysTheStatus)
 {
-    nlohmann::json state = TwoForeignConfigurations();
-    AddFault(state, 1, kForeignClearRequest, 3, 1);
+    nlohmann::json state = MovedState(true);
+    AddFault(state, 1, kDcmdCfgForeignClear, 3, 1);
     WriteState(state);
     ExpectFailed({"-CfgForeign", "-Clear", "-a1"},
                  "Failed to clear Foreign configuration 0 on controller 1.\n"
@@ -254,10 +237,10 @@ TEST_F(RefusalStatusTest, AForeignConfigurationThatFailedStaysTheStatus)
                  3);
     EXPECT_EQ(ReadState()["controllers"][1]["foreign"].size(), 1u);
 
-    state = TwoForeignConfigurations();
+    state = MovedState(true);
     auto& capabilities = Ctrl(state, 1)["info"]["capabilities"];
     capabilities.erase(std::find(capabilities.begin(), capabilities.end(), "foreign_import_all"));
-    AddFault(state, 1, kForeignPreviewRequest, 3, 1);
+    AddFault(state, 1, kDcmdCfgForeignPreview, 3, 1);
     WriteState(state);
     RunResult r = Run({"-CfgForeign", "-Preview", "-a1"});
     EXPECT_EQ(r.out.find("Failed to get foreign configuration 0 on controller 1.\n"
