@@ -16,10 +16,10 @@ namespace {
 
 using namespace cfg_e2e;
 
-const std::string kDoesNotExist5 = "Adapter 0: Virtual Drive 5 Does not Exist.\n";
-const std::string kSlot11NotFound = "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n";
+const std::string kRefusalVd5Missing = "Adapter 0: Virtual Drive 5 Does not Exist.\n";
+const std::string kRefusalSlot11Missing = "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n";
 
-std::string LineOf(const std::vector<std::string>& args)
+std::string RefusalLine(const std::vector<std::string>& args)
 {
     std::string line;
     for (const std::string& word : args)
@@ -37,14 +37,14 @@ protected:
         const nlohmann::json before = ReadState()["controllers"];
         std::vector<std::string> requests;
         const RunResult r = RunTraced(args, requests);
-        EXPECT_EQ(r.out, out + kExitFailed) << LineOf(args);
-        EXPECT_EQ(r.exitCode, 1) << LineOf(args);
-        EXPECT_EQ(ReadState()["controllers"], before) << LineOf(args);
+        EXPECT_EQ(r.out, out + kExitFailed) << RefusalLine(args);
+        EXPECT_EQ(r.exitCode, 1) << RefusalLine(args);
+        EXPECT_EQ(ReadState()["controllers"], before) << RefusalLine(args);
         for (unsigned opcode : unsent) {
             char key[32];
             std::snprintf(key, sizeof key, "opcode=0x%08X ", opcode);
             for (const std::string& request : requests)
-                EXPECT_EQ(request.find(key), std::string::npos) << LineOf(args) << ": " << request;
+                EXPECT_EQ(request.find(key), std::string::npos) << RefusalLine(args) << ": " << request;
         }
     }
 
@@ -53,8 +53,8 @@ protected:
     void ExpectFailed(const std::vector<std::string>& args, const std::string& out, unsigned exitCode = 1)
     {
         const RunResult r = Run(args);
-        EXPECT_EQ(r.out, out + Exit(exitCode)) << LineOf(args);
-        EXPECT_EQ(r.exitCode, static_cast<int>(exitCode)) << LineOf(args);
+        EXPECT_EQ(r.out, out + Exit(exitCode)) << RefusalLine(args);
+        EXPECT_EQ(r.exitCode, static_cast<int>(exitCode)) << RefusalLine(args);
     }
 
     static void WithoutCapabilities(nlohmann::json& state, const std::vector<std::string>& names)
@@ -139,44 +139,44 @@ TEST_F(RefusalStatusTest, ANamedDriveThatDoesNotExistFailsTheCommand)
     Ctrl(state)["info"]["limits"]["max_flash_tier_gb"] = 0;
     WriteState(state);
     ExpectFailed({"-LDSetProp", "WT", "-L5,0", "-a0"},
-                 kDoesNotExist5 + "Set Write Policy to WriteThrough on Adapter 0, VD 0 (target id: 0) success\n");
+                 kRefusalVd5Missing + "Set Write Policy to WriteThrough on Adapter 0, VD 0 (target id: 0) success\n");
     ExpectFailed({"-LDSetPowerPolicy", "-Automatic", "-L5,1", "-a0"},
-                 kDoesNotExist5 + "Set LdPowerPolicy on Adapter 0, VD 1 (target id: 1) success\n");
+                 kRefusalVd5Missing + "Set LdPowerPolicy on Adapter 0, VD 1 (target id: 1) success\n");
     ExpectFailed({"-LDBI", "-GetSetting", "-L5,0", "-a0"},
-                 kDoesNotExist5 + "Background Initialization is Enabled on VD 0 (target id: 0) on Adapter 0\n");
+                 kRefusalVd5Missing + "Background Initialization is Enabled on VD 0 (target id: 0) on Adapter 0\n");
     ExpectFailed({"-GetBbtEntries", "-L5,0", "-a0"},
-                 "\nAdapter 0 -- Virtual Drive Information:\n" + kDoesNotExist5 +
+                 "\nAdapter 0 -- Virtual Drive Information:\n" + kRefusalVd5Missing +
                      "TargetID        Corrected Entries        UnCorrected Entries\n"
                      "0               0000000000000000                       0000000000000000 \n");
-    ExpectFailed({"-LDBBMClr", "-L5,0", "-a0"}, kDoesNotExist5 + "\nThere is no Bad Block to clear.\n");
-    ExpectFailed({"-LDJoinMirror", "-DataSrc", "0", "-L5,1", "-a0"}, kDoesNotExist5);
+    ExpectFailed({"-LDBBMClr", "-L5,0", "-a0"}, kRefusalVd5Missing + "\nThere is no Bad Block to clear.\n");
+    ExpectFailed({"-LDJoinMirror", "-DataSrc", "0", "-L5,1", "-a0"}, kRefusalVd5Missing);
     ExpectFailed({"-getLdExpansionInfo", "-L5,0", "-a0"},
-                 kDoesNotExist5 + "\nVirtual Disk: 0 (Target Id: 0)\nExpansion                                     "
+                 kRefusalVd5Missing + "\nVirtual Disk: 0 (Target Id: 0)\nExpansion                                     "
                                   "                : Not Possible\n");
     RunResult r = Run({"-LDInfo", "-L5,0", "-a0"});
-    EXPECT_EQ(r.out.find("Adapter 0 -- Virtual Drive Information:\n" + kDoesNotExist5 + "Virtual Drive: 0 (Target Id: 0)"),
+    EXPECT_EQ(r.out.find("Adapter 0 -- Virtual Drive Information:\n" + kRefusalVd5Missing + "Virtual Drive: 0 (Target Id: 0)"),
               1u)
         << r.out;
     EXPECT_EQ(r.exitCode, 1);
     // Nothing deleted.
-    ExpectRefusal({"-CfgLdDel", "-L5", "-a0"}, kDoesNotExist5);
-    ExpectFailed({"-CfgLdDel", "-L5,1", "-a0"}, kDoesNotExist5 + "Adapter 0: Deleted Virtual Drive-1(target id-1)\n");
+    ExpectRefusal({"-CfgLdDel", "-L5", "-a0"}, kRefusalVd5Missing);
+    ExpectFailed({"-CfgLdDel", "-L5,1", "-a0"}, kRefusalVd5Missing + "Adapter 0: Deleted Virtual Drive-1(target id-1)\n");
     EXPECT_TRUE(Vd(1).is_null());
 
     // The drive commands that report or download drive by drive.
     WriteState(State());
     r = Run({"-PDInfo", "-PhysDrv[252:11,252:0]", "-a0"});
-    EXPECT_EQ(r.out.find(kSlot11NotFound + "Enclosure Device ID: 252\nSlot Number: 0\n"), 0u) << r.out;
+    EXPECT_EQ(r.out.find(kRefusalSlot11Missing + "Enclosure Device ID: 252\nSlot Number: 0\n"), 0u) << r.out;
     EXPECT_EQ(r.exitCode, 1);
     ExpectRefusal({"-DpmStat", "-Dsply", "lct", "-PhysDrv[252:11]", "-a0"},
                   "Drive Performance Monitor Configuration for 0\nPerformance Monitor: OFF\n"
-                  "Max commands for averaging: 1024\nMax latency commands to save: 16\n\n" + kSlot11NotFound);
-    ExpectRefusal({"-PdFwDownload", "-PhysDrv[252:11]", "-f", "fw.bin", "-a0"}, kSlot11NotFound);
+                  "Max commands for averaging: 1024\nMax latency commands to save: 16\n\n" + kRefusalSlot11Missing);
+    ExpectRefusal({"-PdFwDownload", "-PhysDrv[252:11]", "-f", "fw.bin", "-a0"}, kRefusalSlot11Missing);
 
     // Securing: the drive that exists is secured, the command fails.
     ASSERT_EQ(Run({"-CreateSecurityKey", "-SecurityKey", "Abcdef1!", "-a0"}).exitCode, 0);
     ExpectFailed({"-LDMakeSecure", "-L5,0", "-a0"},
-                 kDoesNotExist5 + "Virtual Drive: 0 (Target Id: 0)\n\nMaking LD secure is successfully done. \n");
+                 kRefusalVd5Missing + "Virtual Drive: 0 (Target Id: 0)\n\nMaking LD secure is successfully done. \n");
     EXPECT_EQ(Vd(0)["encryption"], "fde");
 }
 
