@@ -91,12 +91,14 @@ TEST_F(RefusalStatusTest, NumbersAndNamesOutOfRangeAreRefused)
 
     WriteState(MovedState(true));
     for (const char* operation : {"-Dsply", "-Preview", "-Import", "-Clear"})
-        ExpectRefusal({"-CfgForeign", operation, "2", "-a1"}, "Foreign configuration 2 does not exist on controller 1.\n",
+        ExpectRefusal({"-CfgForeign", operation, "2", "-a1"},
+                      "Foreign configuration 2 does not exist on controller 1.\n",
                       {kDcmdCfgForeignClear, kDcmdCfgForeignImport});
 
     const std::string banner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
     RunResult r = Run({"-h", "AdpFoo"});
-    EXPECT_EQ(r.out, banner + "Invalid input at or near tokan     ADPFOO\nUse -help to know command name\n" + kExitFailed);
+    EXPECT_EQ(r.out,
+              banner + "Invalid input at or near tokan     ADPFOO\nUse -help to know command name\n" + kExitFailed);
     EXPECT_EQ(r.exitCode, 1);
     // A short name is no refusal: the banner alone.
     r = Run({"-h", "xy"});
@@ -128,8 +130,8 @@ TEST_F(RefusalStatusTest, OperationsTheDrivesDoNotAllowAreRefused)
                   "Expansion of Virtual Drive 0 on Adapter 0 is not possible due to space limitation.\n",
                   {kDcmdLdReconstruct});
     r = Run({"-getLdExpansionInfo", "-L0", "-a0"});
-    EXPECT_EQ(r.out, "\nVirtual Disk: 0 (Target Id: 0)\nExpansion                                                     : "
-                     "Not Possible\n" + kExitOk);
+    EXPECT_EQ(r.out, "\nVirtual Disk: 0 (Target Id: 0)\nExpansion                                           "
+                     "          : Not Possible\n" + kExitOk);
 }
 
 // A drive of the list that does not exist: the drives after it are handled, the command fails.
@@ -154,13 +156,15 @@ TEST_F(RefusalStatusTest, ANamedDriveThatDoesNotExistFailsTheCommand)
                  kRefusalVd5Missing + "\nVirtual Disk: 0 (Target Id: 0)\nExpansion                                     "
                                   "                : Not Possible\n");
     RunResult r = Run({"-LDInfo", "-L5,0", "-a0"});
-    EXPECT_EQ(r.out.find("Adapter 0 -- Virtual Drive Information:\n" + kRefusalVd5Missing + "Virtual Drive: 0 (Target Id: 0)"),
+    EXPECT_EQ(r.out.find("Adapter 0 -- Virtual Drive Information:\n" + kRefusalVd5Missing +
+                         "Virtual Drive: 0 (Target Id: 0)"),
               1u)
         << r.out;
     EXPECT_EQ(r.exitCode, 1);
     // Nothing deleted.
     ExpectRefusal({"-CfgLdDel", "-L5", "-a0"}, kRefusalVd5Missing);
-    ExpectFailed({"-CfgLdDel", "-L5,1", "-a0"}, kRefusalVd5Missing + "Adapter 0: Deleted Virtual Drive-1(target id-1)\n");
+    ExpectFailed({"-CfgLdDel", "-L5,1", "-a0"},
+                 kRefusalVd5Missing + "Adapter 0: Deleted Virtual Drive-1(target id-1)\n");
     EXPECT_TRUE(Vd(1).is_null());
 
     // The drive commands that report or download drive by drive.
