@@ -16,7 +16,7 @@ namespace {
 const CpRegistration<AdpTTYLogCp> kRegisterAdpTTYLogCp{TOKEN_FWTERMLOG};
 
 // Room for a piece and four zero bytes after it, so that its text always ends.
-constexpr u32 kBufferSize = termlog::kSize + 4;
+constexpr u32 kTermLogBufferSize = termlog::kSize + 4;
 
 const char* BbuText(u8 setting)
 {
@@ -41,7 +41,7 @@ int AdpTTYLogCp::ReadTermLog(u32 length, u32 offset, u8* buffer, CpController* c
 
 int AdpTTYLogCp::PrintTermLog(CpController* cpController)
 {
-    u8 buffer[kBufferSize];
+    u8 buffer[kTermLogBufferSize];
     u32 offset = 0;
     for (u32 piece = 0; piece < kMaxPieces; ++piece) {
         std::memset(buffer, 0, sizeof buffer);

@@ -23,16 +23,16 @@ namespace {
 constexpr u8 kToDevice = 1;
 
 // The image file, opened for reading and closed when it goes.
-class ImageFile {
+class DriveImageFile {
 public:
-    explicit ImageFile(const string& name) : io_(GetFileIO()), handle_(io_->Open(name.GetCStr(), "rb")) {}
-    ~ImageFile()
+    explicit DriveImageFile(const string& name) : io_(GetFileIO()), handle_(io_->Open(name.GetCStr(), "rb")) {}
+    ~DriveImageFile()
     {
         if (handle_ != nullptr)
             io_->Close(handle_);
     }
-    ImageFile(const ImageFile&) = delete;
-    ImageFile& operator=(const ImageFile&) = delete;
+    DriveImageFile(const DriveImageFile&) = delete;
+    DriveImageFile& operator=(const DriveImageFile&) = delete;
 
     bool IsOpen() const { return handle_ != nullptr; }
     // Up to `count` bytes; the number read.
@@ -44,7 +44,7 @@ private:
 };
 
 // The image's size and the file open for reading; false after message 0x30009.
-bool OpenImage(const string& fileName, const ImageFile& file, u32* size)
+bool OpenImage(const string& fileName, const DriveImageFile& file, u32* size)
 {
     if (PdRawFwDwnLdCp::GetImageFileSize(fileName, size) == 0 && file.IsOpen())
         return true;
@@ -181,7 +181,7 @@ int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const s
                                          u8 driveType, u8 forceActivate)
 {
     u32 size = 0;
-    ImageFile file(fileName);
+    DriveImageFile file(fileName);
     if (!OpenImage(fileName, file, &size))
         return -1;
     u8 bufferId = 0;
@@ -231,7 +231,7 @@ int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const s
 int PdRawFwDwnLdCp::DownloadWholeImage(CpController* cp, u16 deviceId, const string& fileName, u8 driveType)
 {
     u32 size = 0;
-    ImageFile file(fileName);
+    DriveImageFile file(fileName);
     if (!OpenImage(fileName, file, &size))
         return -1;
     std::vector<u8> image;
