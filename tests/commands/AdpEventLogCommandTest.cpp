@@ -50,6 +50,16 @@ TEST_F(AdpEventLogTest, ClearMarksWhereTheLogWasCleared)
     EXPECT_EQ(Listed({"-IncludeDeleted"}), (Seqs{1, 2, 3, 4}));
 }
 
+TEST_F(AdpEventLogTest, OfSeveralSubCommandsTheLastOneGivenDecides)
+{
+    SetRange(1, 3);
+    RunResult r = EventLog({"-GetEventLogInfo", "-GetEvents", "-Clear", "-a0"});
+    EXPECT_EQ(r.out, kSuccess + Exit(0));
+    EXPECT_EQ(requests, (std::vector<std::string>{"c0 01040200 00000000 00000000 len=0 fw=0"}));
+    state = ReadState();
+    EXPECT_EQ(Listed({"-Clear", "-GetEvents"}), (Seqs{4}));
+}
+
 TEST_F(AdpEventLogTest, EachListingStartsAtItsNumberAndNeverBeforeTheOldest)
 {
     SetRange(5, 12);
@@ -360,7 +370,7 @@ TEST_F(AdpEventLogTest, ConfigurationAndDriveChangesOfSeveralRunsComeInOrder)
 TEST_F(AdpEventLogTest, CommandLinesTheGrammarRefuses)
 {
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"-a0"}, {"-GetLatest", "-a0"}, {"-GetEvents", "-Clear", "-a0"},
+         {std::vector<std::string>{"-a0"}, {"-GetLatest", "-a0"}, {"-GetEvents", "-info", "-Clear", "-a0"},
           {"-GetEvents", "-f", "-a0"}, {"-Clear", "-info", "-a0"}, {"-GetCCIncon", "-f", "x", "-a0"}}) {
         RunResult r = EventLog(args);
         EXPECT_EQ(r.out, "Failed to parse command. Use -h option for usage.\n" + Exit(1)) << args[0];
