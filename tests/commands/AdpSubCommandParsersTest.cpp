@@ -3,45 +3,27 @@
 // takes.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <utility>
 
-#include "cmdtool/Grammar.h"
-#include "cmdtool/ParserFactory.h"
-#include "cmdtool/Tokenizer.h"
 #include "parsers/AdpBbuPo.h"
 #include "parsers/AdpEventLogPo.h"
+#include "support/ParseLine.h"
 #include "support/ScreenCapture.h"
 
 namespace {
 
 class AdpSubCommandParsersTest : public ScreenTest {
 protected:
-    static ParsedObjects Parse(const std::string& line)
-    {
-        ParsedObjects none;
-        Tokenizer tokenizer;
-        if (tokenizer.Scan(line.c_str()) != 0 || Grammar::Check(tokenizer.GetTokens()) != 0)
-            return none;
-        std::unique_ptr<Parser> parser(ParserFactory::Instance().Create(tokenizer.GetTokens().GetAt(0)->GetId()));
-        return parser ? parser->ParseCommand(&tokenizer.GetTokens()) : std::move(none);
-    }
-    template <typename T>
-    static T* First(const ParsedObjects& parsed)
-    {
-        return parsed && parsed->GetCount() > 0 ? dynamic_cast<T*>(parsed->GetAt(0)) : nullptr;
-    }
     static u8 BbuSubCommand(const std::string& line)
     {
-        const ParsedObjects parsed = Parse(line);
-        const AdpBbuPo* object = First<AdpBbuPo>(parsed);
+        const ParsedObjects parsed = ParseLine(line);
+        const AdpBbuPo* object = FirstParsed<AdpBbuPo>(parsed);
         return object != nullptr ? object->GetSubCommand() : 0;
     }
     static u8 EventLogSubCommand(const std::string& line)
     {
-        const ParsedObjects parsed = Parse(line);
-        const AdpEventLogPo* object = First<AdpEventLogPo>(parsed);
+        const ParsedObjects parsed = ParseLine(line);
+        const AdpEventLogPo* object = FirstParsed<AdpEventLogPo>(parsed);
         return object != nullptr ? object->GetSubCommand() : 0xEE;
     }
 };
@@ -55,39 +37,39 @@ TEST_F(AdpSubCommandParsersTest, TheLastBatterySubCommandDecides)
     EXPECT_EQ(BbuSubCommand("-AdpBbuCmd -a0"), AdpBbuPo::kFullReport);
 
     // Sub-commands with values, before and after others.
-    ParsedObjects parsed = Parse("-AdpBbuCmd -GetGGEEPData Offset 0x10 NumBytes 4 -GetBbuStatus -a0");
-    ASSERT_NE(First<AdpBbuPo>(parsed), nullptr);
-    EXPECT_EQ(First<AdpBbuPo>(parsed)->GetSubCommand(), AdpBbuPo::kStatus);
+    ParsedObjects parsed = ParseLine("-AdpBbuCmd -GetGGEEPData Offset 0x10 NumBytes 4 -GetBbuStatus -a0");
+    ASSERT_NE(FirstParsed<AdpBbuPo>(parsed), nullptr);
+    EXPECT_EQ(FirstParsed<AdpBbuPo>(parsed)->GetSubCommand(), AdpBbuPo::kStatus);
 
-    parsed = Parse("-AdpBbuCmd -GetBbuStatus -GetGGEEPData Offset 0x10 NumBytes 4 -a0");
-    const AdpBbuPo* gasGauge = First<AdpBbuPo>(parsed);
+    parsed = ParseLine("-AdpBbuCmd -GetBbuStatus -GetGGEEPData Offset 0x10 NumBytes 4 -a0");
+    const AdpBbuPo* gasGauge = FirstParsed<AdpBbuPo>(parsed);
     ASSERT_NE(gasGauge, nullptr);
     EXPECT_EQ(gasGauge->GetSubCommand(), AdpBbuPo::kGasGauge);
     EXPECT_EQ(gasGauge->GetOffset(), 0x10u);
     EXPECT_EQ(gasGauge->GetNumBytes(), 4u);
 
-    parsed = Parse("-AdpBbuCmd -GetGGEEPData Offset 0x10 NumBytes 4 -GetGGEEPData Offset 0x2 NumBytes 8 -a0");
-    gasGauge = First<AdpBbuPo>(parsed);
+    parsed = ParseLine("-AdpBbuCmd -GetGGEEPData Offset 0x10 NumBytes 4 -GetGGEEPData Offset 0x2 NumBytes 8 -a0");
+    gasGauge = FirstParsed<AdpBbuPo>(parsed);
     ASSERT_NE(gasGauge, nullptr);
     EXPECT_EQ(gasGauge->GetOffset(), 0x2u);
     EXPECT_EQ(gasGauge->GetNumBytes(), 8u);
 
-    parsed = Parse("-AdpBbuCmd -ScheduleLearn -Info -SetBbuProperties -f bbu.txt -a0");
-    ASSERT_NE(First<AdpBbuPo>(parsed), nullptr);
-    EXPECT_EQ(First<AdpBbuPo>(parsed)->GetSubCommand(), AdpBbuPo::kSetProperties);
-    EXPECT_EQ(std::string(First<AdpBbuPo>(parsed)->GetFileName().GetCStr()), "bbu.txt");
+    parsed = ParseLine("-AdpBbuCmd -ScheduleLearn -Info -SetBbuProperties -f bbu.txt -a0");
+    ASSERT_NE(FirstParsed<AdpBbuPo>(parsed), nullptr);
+    EXPECT_EQ(FirstParsed<AdpBbuPo>(parsed)->GetSubCommand(), AdpBbuPo::kSetProperties);
+    EXPECT_EQ(std::string(FirstParsed<AdpBbuPo>(parsed)->GetFileName().GetCStr()), "bbu.txt");
 
-    parsed = Parse("-AdpBbuCmd -SetBbuProperties -f bbu.txt -ScheduleLearn -STARTTIME tue 5 -a0");
-    const AdpBbuPo* schedule = First<AdpBbuPo>(parsed);
+    parsed = ParseLine("-AdpBbuCmd -SetBbuProperties -f bbu.txt -ScheduleLearn -STARTTIME tue 5 -a0");
+    const AdpBbuPo* schedule = FirstParsed<AdpBbuPo>(parsed);
     ASSERT_NE(schedule, nullptr);
     EXPECT_EQ(schedule->GetSubCommand(), AdpBbuPo::kScheduleLearn);
     EXPECT_EQ(schedule->GetScheduleOption(), AdpBbuPo::kScheduleStart);
     EXPECT_EQ(schedule->GetWeekday(), 2);
     EXPECT_EQ(schedule->GetScheduleHour(), 5);
 
-    parsed = Parse("-AdpBbuCmd -ScheduleLearn -STARTTIME tue 5 -ScheduleLearn -Dsbl -a0");
-    ASSERT_NE(First<AdpBbuPo>(parsed), nullptr);
-    EXPECT_EQ(First<AdpBbuPo>(parsed)->GetScheduleOption(), AdpBbuPo::kScheduleDisable);
+    parsed = ParseLine("-AdpBbuCmd -ScheduleLearn -STARTTIME tue 5 -ScheduleLearn -Dsbl -a0");
+    ASSERT_NE(FirstParsed<AdpBbuPo>(parsed), nullptr);
+    EXPECT_EQ(FirstParsed<AdpBbuPo>(parsed)->GetScheduleOption(), AdpBbuPo::kScheduleDisable);
 }
 
 TEST_F(AdpSubCommandParsersTest, ARepeatedBatterySubCommandKeepsItsValuesBesideIt)
@@ -113,8 +95,8 @@ TEST_F(AdpSubCommandParsersTest, TheLastEventLogSubCommandDecidesWithItsOptions)
     EXPECT_EQ(EventLogSubCommand("-AdpEventLog -GetEventLogInfo -GetCCIncon -f cc.txt -L0 -a0"),
               AdpEventLogPo::kCcInconsistencies);
 
-    ParsedObjects parsed = Parse("-AdpEventLog -GetLatest 5 -GetEvents -GetLatest 7 -warning -f ev.txt -a0");
-    const AdpEventLogPo* latest = First<AdpEventLogPo>(parsed);
+    ParsedObjects parsed = ParseLine("-AdpEventLog -GetLatest 5 -GetEvents -GetLatest 7 -warning -f ev.txt -a0");
+    const AdpEventLogPo* latest = FirstParsed<AdpEventLogPo>(parsed);
     ASSERT_NE(latest, nullptr);
     EXPECT_EQ(latest->GetSubCommand(), AdpEventLogPo::kLatest);
     EXPECT_EQ(latest->GetLatestCount(), 7);
