@@ -103,7 +103,8 @@ TEST_F(GuardReadTest, AnUnreadableDriveStateKeepsTheSystemDriveGuard)
     // -Force changes the drive: its state is read again for the request.
     r = RunWithFault({"-PDMakeGood", "-PhysDrv[252:7]", "-Force", "-a0"}, kDriveRecordRead, 1);
     EXPECT_EQ(r.out, "Adapter: 0: EnclId-252 SlotId-7 state changed to Unconfigured-Good.\n" + kExitOk);
-    for (const Json& drive : Saved()["controllers"][0]["drives"]) {
+    const Json saved = Saved();
+    for (const Json& drive : saved["controllers"][0]["drives"]) {
         if (drive["device_id"] == 15) {
             EXPECT_EQ(drive["state"], "unconfigured_good");
         }
