@@ -8,10 +8,8 @@
 
 namespace {
 
-using Json = nlohmann::json;
-
-constexpr unsigned kAssociationRead = 0x03100200;
-constexpr unsigned kDriveRecordRead = 0x02020000;
+constexpr unsigned kGuardAssociationRead = 0x03100200;
+constexpr unsigned kGuardDriveRecordRead = 0x02020000;
 
 const std::string kServedRefusal = " Virtual Disk is associate with FlashTier. Please Use force option to delete \n";
 const std::string kSystemDriveRefusal =
@@ -28,10 +26,10 @@ protected:
         ToolTest::SetUp();
         state = DefaultState();
     }
-    Json& Controller() { return state["controllers"][0]; }
-    Json& Drive(unsigned deviceId)
+    nlohmann::json& Controller() { return state["controllers"][0]; }
+    nlohmann::json& Drive(unsigned deviceId)
     {
-        for (Json& drive : Controller()["drives"])
+        for (nlohmann::json& drive : Controller()["drives"])
             if (drive["device_id"] == deviceId)
                 return drive;
         ADD_FAILURE() << "no drive " << deviceId;
@@ -40,40 +38,40 @@ protected:
     // Runs the line on the state with the fault (the n-th call of the opcode, 0: every call).
     RunResult RunWithFault(const std::vector<std::string>& args, unsigned opcode, int nth = 0)
     {
-        Json faulted = state;
+        nlohmann::json faulted = state;
         AddFault(faulted, 0, opcode, 3, nth);
         WriteState(faulted);
         return Run(args);
     }
     // What the controller holds, without the fault rules the run was given.
-    Json Saved()
+    nlohmann::json Saved()
     {
-        Json saved = ReadState();
+        nlohmann::json saved = ReadState();
         saved.erase("faults");
         return saved;
     }
-    Json Pristine()
+    nlohmann::json Pristine()
     {
-        Json pristine = state;
+        nlohmann::json pristine = state;
         pristine.erase("faults");
         return pristine;
     }
 
-    Json state;
+    nlohmann::json state;
 };
 
 TEST_F(GuardReadTest, AnUnreadableCacheAssociationKeepsTheServedDrive)
 {
     // The SSD cache (virtual drive 2) serves the RAID 5.
     cfg_e2e::AddFlashTierCache(state);
-    Controller()["config"]["ssd_cache_associations"] = Json::array({0});
+    Controller()["config"]["ssd_cache_associations"] = nlohmann::json::array({0});
     WriteState(state);
     RunResult r = Run({"-CfgLdDel", "-L0", "-a0"});
     EXPECT_EQ(r.out, kServedRefusal + kExitFailed);
 
     for (const std::vector<std::string>& line :
          {std::vector<std::string>{"-CfgLdDel", "-L0", "-a0"}, {"-CfgLdDel", "-LALL", "-a0"}}) {
-        r = RunWithFault(line, kAssociationRead);
+        r = RunWithFault(line, kGuardAssociationRead);
         EXPECT_EQ(r.out.rfind(kServedRefusal, 0), 0u) << r.out;
         EXPECT_EQ(r.out.find("Deleted"), std::string::npos) << line[1];
         EXPECT_NE(r.exitCode, 0);
@@ -81,13 +79,13 @@ TEST_F(GuardReadTest, AnUnreadableCacheAssociationKeepsTheServedDrive)
     }
 
     // A drive no cache serves is kept too while the association cannot be read.
-    Controller()["config"]["ssd_cache_associations"] = Json::array();
-    r = RunWithFault({"-CfgLdDel", "-L1", "-a0"}, kAssociationRead);
+    Controller()["config"]["ssd_cache_associations"] = nlohmann::json::array();
+    r = RunWithFault({"-CfgLdDel", "-L1", "-a0"}, kGuardAssociationRead);
     EXPECT_EQ(r.out.rfind(kServedRefusal, 0), 0u) << r.out;
     EXPECT_EQ(Saved(), Pristine());
 
     // -Force deletes it.
-    r = RunWithFault({"-CfgLdDel", "-L1", "-Force", "-a0"}, kAssociationRead);
+    r = RunWithFault({"-CfgLdDel", "-L1", "-Force", "-a0"}, kGuardAssociationRead);
     EXPECT_EQ(r.out.rfind("Adapter 0: Deleted Virtual Drive-1(target id-1)\n", 0), 0u) << r.out;
     EXPECT_EQ(Saved()["controllers"][0]["config"]["virtual_drives"].size(), 2u);
 }
@@ -95,16 +93,16 @@ TEST_F(GuardReadTest, AnUnreadableCacheAssociationKeepsTheServedDrive)
 TEST_F(GuardReadTest, AnUnreadableDriveStateKeepsTheSystemDriveGuard)
 {
     Drive(15)["state"] = "unconfigured_bad";
-    RunResult r = RunWithFault({"-PDMakeGood", "-PhysDrv[252:7]", "-a0"}, kDriveRecordRead);
+    RunResult r = RunWithFault({"-PDMakeGood", "-PhysDrv[252:7]", "-a0"}, kGuardDriveRecordRead);
     EXPECT_EQ(r.out.rfind(kSystemDriveRefusal, 0), 0u) << r.out;
     EXPECT_NE(r.exitCode, 0);
     EXPECT_EQ(Saved(), Pristine());
 
     // -Force changes the drive: its state is read again for the request.
-    r = RunWithFault({"-PDMakeGood", "-PhysDrv[252:7]", "-Force", "-a0"}, kDriveRecordRead, 1);
+    r = RunWithFault({"-PDMakeGood", "-PhysDrv[252:7]", "-Force", "-a0"}, kGuardDriveRecordRead, 1);
     EXPECT_EQ(r.out, "Adapter: 0: EnclId-252 SlotId-7 state changed to Unconfigured-Good.\n" + kExitOk);
-    const Json saved = Saved();
-    for (const Json& drive : saved["controllers"][0]["drives"]) {
+    const nlohmann::json saved = Saved();
+    for (const nlohmann::json& drive : saved["controllers"][0]["drives"]) {
         if (drive["device_id"] == 15) {
             EXPECT_EQ(drive["state"], "unconfigured_good");
         }
@@ -113,7 +111,7 @@ TEST_F(GuardReadTest, AnUnreadableDriveStateKeepsTheSystemDriveGuard)
 
 TEST_F(GuardReadTest, AnUnreadableSecurityStateKeepsADriveOutOfAReconstruction)
 {
-    RunResult r = RunWithFault({"-LDRecon", "-Start", "-r5", "-Add", "-PhysDrv[252:7]", "-L1", "-a0"}, kDriveRecordRead);
+    RunResult r = RunWithFault({"-LDRecon", "-Start", "-r5", "-Add", "-PhysDrv[252:7]", "-L1", "-a0"}, kGuardDriveRecordRead);
     EXPECT_EQ(r.out.rfind(kSecuredRefusal, 0), 0u) << r.out;
     EXPECT_NE(r.exitCode, 0);
     EXPECT_EQ(Saved(), Pristine());
