@@ -98,8 +98,15 @@ TEST_F(CfgDeleteTest, AssociationReadFailureIsTheStatusOfTheCommand)
     nlohmann::json state = State();
     AddFault(state, 0, kAssociationRead, 12);
     WriteState(state);
-    // The drive counts as served by no cache and is deleted; the failed read is the status.
+    // The drive may be served by a cache: it counts as served and is kept without -Force (the
+    // failed read is named).
     RunResult r = Run({"-CfgLdDel", "-L1", "-a0"});
+    EXPECT_EQ(r.out, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n"
+                     "\nFW error description: Device not found\n" + Exit(12));
+    EXPECT_EQ(r.exitCode, 12);
+    EXPECT_FALSE(Vd(1).is_null());
+    // -Force deletes it; the failed read is the status.
+    r = Run({"-CfgLdDel", "-L1", "-Force", "-a0"});
     EXPECT_EQ(r.out.rfind("Adapter 0: Deleted Virtual Drive-1(target id-1)\n", 0), 0u) << r.out;
     EXPECT_EQ(r.exitCode, 12);
     EXPECT_TRUE(Vd(1).is_null());
