@@ -59,6 +59,10 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
     // In all-drives mode the drives of the snapshot taken at the start; never more than it holds.
     const unsigned count = all ? std::min<unsigned>(vdCount, vds != nullptr ? vds->GetCount() : 0) : object->GetLdCount();
     int result = 0;
+    // A listed drive that does not exist or cannot be had, and a drive with a snapshot, are
+    // refused and the loop goes on; the command then ends with -1, whatever the drives after them
+    // give.
+    bool refused = false;
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
         if (all) {
@@ -67,6 +71,7 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
             target = object->GetLd(static_cast<u8>(i));
             if (!manager->IsTargetIdInUse(target, 0)) {
                 PrintMessage(CommonMsg::kVdNotFound, adapterNumber, target);
+                refused = true;
                 continue;
             }
         }
@@ -74,18 +79,21 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
         VirtualDisk* vd = nullptr;
         if (manager->GetVd(&id, &vd) != 0 || vd == nullptr) {
             PrintMessage(CommonMsg::kFailedToGet, "VD object");
-            result = -1;
+            refused = true;
             continue;
         }
         const u16 fwTarget = vd->GetId()->GetFwTargetId();
         if (vd->IsSnapshotEnabled()) {
             PrintSnapshotRefusal(target);
-            result = -1;
+            refused = true;
             continue;
         }
         const bool isCache = vd->IsSscd();
+        // A support flag that cannot be read counts as support: the checks below keep their
+        // guards (a controller that holds a cache drive supports caching anyway).
         u8 cacheSupported = 0;
-        adapter->IsSscSupported(&cacheSupported);
+        if (adapter->IsSscSupported(&cacheSupported) != 0)
+            cacheSupported = 1;
 
         if (flashTierCommand) {
             if (cacheSupported == 0) {
@@ -105,9 +113,11 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
                 PrintMessage(CommonMsg::kText, " Virtual Disk is an FlashTier. Please Use FlashTier Command for Deleting the VD \n");
                 return -1;
             }
+            // An association that cannot be read may hold the drive: it counts as served, so
+            // that only -Force deletes it (the read's status stays the command's).
             std::vector<u8> served;
             result = ssc::ReadAssociation(cpController->GetController(), target, &served);
-            const bool isServed = result == 0 && std::find(served.begin(), served.end(), fwTarget) != served.end();
+            const bool isServed = result != 0 || std::find(served.begin(), served.end(), fwTarget) != served.end();
             if (isServed && object->GetForce() != 1) {
                 PrintMessage(CommonMsg::kText, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n");
                 return -1;
@@ -125,5 +135,5 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
         PrintMessage(LdMsg::kDeleteFailed, adapterNumber, target);
         return deleted;
     }
-    return result;
+    return result == 0 && refused ? -1 : result;
 }

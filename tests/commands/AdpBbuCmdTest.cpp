@@ -369,6 +369,23 @@ TEST_F(AdpBbuCmdTest, ModesGasGaugeAndTheParser)
     EXPECT_EQ(Bbu({"-ScheduleLearn", "-STARTTIME", "mon", "23", "-a0"}).exitCode, 0);
 }
 
+TEST_F(AdpBbuCmdTest, OfSeveralSubCommandsTheLastDecides)
+{
+    RunResult r = Bbu({"-GetBbuStatus", "-GetBbuDesignInfo", "-a0"});
+    EXPECT_EQ(r.out, kDesignReport + Exit(0));
+    EXPECT_EQ(r.exitCode, 0);
+
+    r = Bbu({"-GetBbuDesignInfo", "-GetGGEEPData", "Offset", "3", "NumBytes", "2", "-a0"});
+    EXPECT_EQ(r.out, "Adapter #0\n\nData Received (in decimal) = 49056 \n" + Exit(0));
+
+    // A write given first and overridden is not made.
+    r = Bbu({"-BbuLearn", "-GetBbuStatus", "-a0"});
+    EXPECT_EQ(r.out.find(kStatusReport), 0u);
+    EXPECT_EQ(r.out.find("Learn Succeeded"), std::string::npos);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(SavedBattery()["learn"]["started"].is_null());
+}
+
 TEST_F(AdpBbuCmdTest, EveryAdapterGetsItsReport)
 {
     Json second = state["controllers"][0];

@@ -31,11 +31,12 @@ TEST_F(CfgDeleteTest, NamedAndAllVirtualDrives)
     Ctrl(state)["info"]["limits"]["max_flash_tier_gb"] = 0;
     WriteState(state);
 
-    // Missing ids are reported and passed over; the others are deleted in the order named.
+    // Missing ids are reported and passed over, the others are deleted in the order named, and the
+    // command then fails.
     RunResult r = Run({"-CfgLdDel", "-L5,1", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0: Virtual Drive 5 Does not Exist.\nAdapter 0: Deleted Virtual Drive-1(target id-1)\n" +
-                         kExitOk);
-    EXPECT_EQ(r.exitCode, 0);
+                         kExitFailed);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Vd(1).is_null());
     EXPECT_EQ(DriveState(12), "unconfigured_good");
     EXPECT_EQ(DriveState(8), "online");
@@ -55,7 +56,7 @@ TEST_F(CfgDeleteTest, NamedAndAllVirtualDrives)
     EXPECT_EQ(DriveState(14), "hot_spare");
 
     r = Run({"-CfgLdDel", "-L0", "-a0"});
-    EXPECT_EQ(r.out, "Adapter 0: Virtual Drive 0 Does not Exist.\n" + kExitOk);
+    EXPECT_EQ(r.out, "Adapter 0: Virtual Drive 0 Does not Exist.\n" + kExitFailed);
 }
 
 TEST_F(CfgDeleteTest, SnapshotsAreRefusedOnStandardOutput)
@@ -97,8 +98,15 @@ TEST_F(CfgDeleteTest, AssociationReadFailureIsTheStatusOfTheCommand)
     nlohmann::json state = State();
     AddFault(state, 0, kDcmdLdGetSscAssociation, 12);
     WriteState(state);
-    // The drive counts as served by no cache and is deleted; the failed read is the status.
+    // The drive may be served by a cache: it counts as served and is kept without -Force (the
+    // failed read is named).
     RunResult r = Run({"-CfgLdDel", "-L1", "-a0"});
+    EXPECT_EQ(r.out, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n"
+                     "\nFW error description: Device not found\n" + Exit(12));
+    EXPECT_EQ(r.exitCode, 12);
+    EXPECT_FALSE(Vd(1).is_null());
+    // -Force deletes it; the failed read is the status.
+    r = Run({"-CfgLdDel", "-L1", "-Force", "-a0"});
     EXPECT_EQ(r.out.rfind("Adapter 0: Deleted Virtual Drive-1(target id-1)\n", 0), 0u) << r.out;
     EXPECT_EQ(r.exitCode, 12);
     EXPECT_TRUE(Vd(1).is_null());

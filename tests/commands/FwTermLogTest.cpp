@@ -88,6 +88,22 @@ TEST_F(FwTermLogTest, FailedReadStopsAfterThePiecesPrinted)
     EXPECT_EQ(r.exitCode, 12);
 }
 
+TEST_F(FwTermLogTest, APieceCountThatCannotBeRightEndsTheDisplayAsAFailure)
+{
+    // A piece's byte count above what a piece holds: nothing of it is printed.
+    for (const char* count : {"ffffffff", "f9030000"}) {  // 0xFFFFFFFF, 1017
+        Json patched = state;
+        patched["patches"] = Json::array({{{"controller", 0}, {"opcode", "0x01090200"}, {"offset", 4}, {"hex", count}}});
+        WriteState(patched);
+        RunResult r = RunTraced({"-FwTermLog", "-Dsply", "-a0"}, requests);
+        EXPECT_EQ(r.out, "Firmware Term Log Information on controller 0:\nError reading firmware term log data.\n" +
+                             Exit(1))
+            << count;
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(ReadOffsets(), std::vector<unsigned>{0});
+    }
+}
+
 TEST_F(FwTermLogTest, BatterySettingIsSetAndShownAcrossRuns)
 {
     const Json before = state;
