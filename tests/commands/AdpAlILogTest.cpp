@@ -8,7 +8,6 @@
 
 namespace {
 
-using Json = nlohmann::json;
 
 // The report with the lines that depend on the host (and the clock of the run) taken out.
 std::string Masked(const std::string& out)

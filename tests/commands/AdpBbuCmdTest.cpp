@@ -7,17 +7,9 @@
 
 namespace {
 
-using Json = nlohmann::json;
 
 constexpr unsigned kNow = 763810200;  // the default clock, Fri 2024-03-15 09:30:00
 constexpr unsigned kJuly12 = 774091800;  // Fri 2024-07-12 09:30:00
-
-std::string Exit(int code)
-{
-    char line[32];
-    std::snprintf(line, sizeof line, "\nExit Code: 0x%.2x\n", code & 0xFF);
-    return line;
-}
 
 const std::string kStatusReport = "BBU status for Adapter: 0\n\n"
                                   "BatteryType: QBU-300\n"

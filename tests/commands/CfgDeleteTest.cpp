@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "commands/CfgTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace cfg_e2e;
 
-constexpr unsigned kAssociationRead = 0x03100200;
 const std::string kOsNotTold = "Failed while adding the configuration to OS.\n";
 
 class CfgDeleteTest : public CfgTest {
@@ -96,7 +96,7 @@ TEST_F(CfgDeleteTest, FlashTierDrivesAreKeptApart)
 TEST_F(CfgDeleteTest, AssociationReadFailureIsTheStatusOfTheCommand)
 {
     nlohmann::json state = State();
-    AddFault(state, 0, kAssociationRead, 12);
+    AddFault(state, 0, kDcmdLdGetSscAssociation, 12);
     WriteState(state);
     // The drive may be served by a cache: it counts as served and is kept without -Force (the
     // failed read is named).

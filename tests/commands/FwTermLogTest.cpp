@@ -4,14 +4,6 @@
 
 namespace {
 
-using Json = nlohmann::json;
-
-std::string Exit(int code)
-{
-    char line[32];
-    std::snprintf(line, sizeof line, "\nExit Code: 0x%.2x\n", code & 0xFF);
-    return line;
-}
 
 class FwTermLogTest : public ToolTest {
 protected:
