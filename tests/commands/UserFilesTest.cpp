@@ -60,14 +60,14 @@ private:
         if (wake_.wait_for(lock, kUserFilesFifoPatience, [this] { return stopped_; }))
             return;
         rescued_ = true;
-        // A reader frees a writer that waits; a writer closed at once frees a reader with the end
-        // of the file.
+        // A reader held open frees every writer that waits; a writer opened and closed again
+        // frees a reader that waits, with the end of the file, as often as the run opens it.
         const int reader = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
-        const int writer = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0)
-            ::close(writer);
         char buffer[4096];
         while (!stopped_) {
+            const int writer = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
             while (reader >= 0 && ::read(reader, buffer, sizeof buffer) > 0) {
             }
             wake_.wait_for(lock, std::chrono::milliseconds(10), [this] { return stopped_; });
