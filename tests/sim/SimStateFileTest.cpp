@@ -159,31 +159,23 @@ TEST_F(SimStateFileTest, HandWrittenFaultsNameTheField)
 
 TEST_F(SimStateFileTest, StatePathThatIsNoFileIsReported)
 {
-    std::filesystem::create_directory(statePath_);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(Init(), lp::kLibStateError);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "drivekit: cannot read state file " + statePath_ + ": not a regular file\n");
-    EXPECT_TRUE(std::filesystem::is_directory(statePath_));
-}
-
-TEST_F(SimStateFileTest, StatePathsThatAreNoFileAreReportedWithoutWaiting)
-{
-    // A FIFO nobody writes and a link to a device are refused as they are, never opened to wait.
-    ASSERT_EQ(::mkfifo(statePath_.c_str(), 0600), 0);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(Init(), lp::kLibStateError);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "drivekit: cannot read state file " + statePath_ + ": not a regular file\n");
-    EXPECT_EQ(std::filesystem::symlink_status(statePath_).type(), std::filesystem::file_type::fifo);
-
-    std::filesystem::remove(statePath_);
-    std::filesystem::create_symlink("/dev/null", statePath_);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(Init(), lp::kLibStateError);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "drivekit: cannot read state file " + statePath_ + ": not a regular file\n");
-    EXPECT_TRUE(std::filesystem::is_symlink(statePath_));
+    // A directory, a FIFO nobody writes (never waited on) and a link to a device are refused as
+    // they are.
+    namespace fs = std::filesystem;
+    const std::vector<std::pair<std::function<void()>, fs::file_type>> kinds = {
+        {[&] { fs::create_directory(statePath_); }, fs::file_type::directory},
+        {[&] { ASSERT_EQ(::mkfifo(statePath_.c_str(), 0600), 0); }, fs::file_type::fifo},
+        {[&] { fs::create_symlink("/dev/null", statePath_); }, fs::file_type::symlink},
+    };
+    for (const auto& [make, kind] : kinds) {
+        make();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(Init(), lp::kLibStateError);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "drivekit: cannot read state file " + statePath_ + ": not a regular file\n");
+        EXPECT_EQ(fs::symlink_status(statePath_).type(), kind);
+        fs::remove(statePath_);
+    }
 }
 
 TEST_F(SimStateFileTest, ALinkedStateFileStaysALinkAndItsTargetIsSaved)
