@@ -59,16 +59,14 @@ int AppVersionCp::Process(CpController* cpController, ParsedObject* parsedObject
 
     PrintBanner();
 
-    if (IsHelp(object->GetCommandId()))
-        PrintHelp(object->GetCommandName());
-    return 0;
+    return IsHelp(object->GetCommandId()) ? PrintHelp(object->GetCommandName()) : 0;
 }
 
-void AppVersionCp::PrintHelp(const std::string& commandName) const
+int AppVersionCp::PrintHelp(const std::string& commandName) const
 {
     if (commandName.empty()) {
         PrintUsage(*this, oemMode_);
-        return;
+        return 0;
     }
     const std::string name = NormaliseName(commandName);
     const char* program = usage::ProgramName(oemMode_);
@@ -77,23 +75,26 @@ void AppVersionCp::PrintHelp(const std::string& commandName) const
     if (comparable) {
         if (const HelpEntry* entry = HelpTable::Find(name.c_str())) {
             usage::Print(entry->usage, oemMode_, program);
-            return;
+            return 0;
         }
         if (IsQxKeyword(name.c_str())) {
             printQxHelp(*this, program, name.c_str());
-            return;
+            return 0;
         }
         if (name == kDefaultName) {
             PrintUsage(*this, oemMode_);
-            return;
+            return 0;
         }
     }
     if (name.size() > 3) {
+        // A name that no help text has is refused: a script must not take it for help given.
         std::vector<char> line(name.size() + 64);
         std::snprintf(line.data(), line.size(), "Invalid input at or near tokan     %s\n", name.c_str());
         PrintMessage(CommonMsg::kText, line.data());
         PrintMessage(CommonMsg::kText, "Use -help to know command name\n");
-    } else if (IsAdapterSelectorRest(name)) {
-        PrintUsage(*this, oemMode_);
+        return -1;
     }
+    if (IsAdapterSelectorRest(name))
+        PrintUsage(*this, oemMode_);
+    return 0;
 }

@@ -11,15 +11,17 @@
 
 class AppVersionCp : public CommandProcessor {
 public:
-    // -1 without a parsed object; 0 otherwise, whatever the name after a help keyword.
+    // -1 without a parsed object or when a help command refuses the name after its keyword
+    // ("Invalid input at or near tokan"); 0 otherwise.
     int Process(CpController* cpController, ParsedObject* parsedObject) override;
 
     // The OEM mode that Process read (1 without a controller or when the query fails).
     u8 GetOemMode() const { return oemMode_; }
 
 private:
-    // Prints what a help command asks for by the name after its keyword.
-    void PrintHelp(const std::string& commandName) const;
+    // Prints what a help command asks for by the name after its keyword: 0, or -1 after the
+    // refusal of a name that no help text has.
+    int PrintHelp(const std::string& commandName) const;
 
     u8 oemMode_ = 1;
 };

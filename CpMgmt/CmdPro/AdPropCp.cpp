@@ -26,12 +26,12 @@ bool NeedsEmergencySpares(u16 property)
 
 int AdpPropertyCp::ProcessParsed(CpController* cpController, AdpPropertyPo* object)
 {
-    Context c{cpController, nullptr, AdapterNumberOf(cpController), 0, 0};
+    Context c{cpController, nullptr, AdapterNumberOf(cpController), 0};
     c.adapter = AdapterOrReport(cpController, c.number, true);
     if (c.adapter == nullptr)
         return -1;
     // The capability bits count as clear when the controller information cannot be read.
-    c.status = c.adapter->Refresh();
+    c.adapter->Refresh();
     c.adapter->GetOemMode(&c.oemMode);
 
     const u16 property = object->GetPropertyId();

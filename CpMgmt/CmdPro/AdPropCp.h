@@ -22,7 +22,6 @@ private:
         Adapter* adapter;
         u8 number;    // the adapter number the messages name
         u32 oemMode;
-        int status;   // the status so far
     };
     static constexpr int kDirect = -1000;  // a refusal that ends the command at once with -1
 

@@ -82,9 +82,10 @@ int AdpPropertyCp::Get(Context& c, const AdpPropertyPo* object)
                                                                  : c.adapter->IsPiSupported(&supported);
         if (status != 0)
             return status;
+        // A property the controller does not support has no value to show: a refusal.
         if (supported == 0) {
             PrintMessage(row->check == adprop::Check::SpinDown ? kSpinDownNotSupported : kPiNotSupported, c.number);
-            return 0;
+            return kDirect;
         }
     }
     u32 value = 0;
@@ -107,7 +108,7 @@ int AdpPropertyCp::GetSpecial(Context& c, const AdpPropertyPo* object, bool* han
     switch (object->GetPropertyId()) {
     case TOKEN_DSBLCACHEBYPASS:
         PrintMessage(CommonMsg::kText, "Not Supported\n");
-        return c.status;
+        return kDirect;
     case TOKEN_COERCIONMODE:
     case TOKEN_AUTODETECTBACKPLANEDSBL: {
         const bool coercion = object->GetPropertyId() == TOKEN_COERCIONMODE;

@@ -68,8 +68,7 @@ int AdpPropertyCp::Set(Context& c, const AdpPropertyPo* object)
         PrintMessage(kSetFailed, c.number);
         return -1;
     }
-    if (object->GetPropertyId() != TOKEN_DSBLCACHEBYPASS)
-        PrintMessage(kSetSuccess, c.number, text);
+    PrintMessage(kSetSuccess, c.number, text);
     return 0;
 }
 
@@ -121,8 +120,9 @@ int AdpPropertyCp::SetSpecial(Context& c, const AdpPropertyPo* object, char* tex
     int status = 0;
     switch (object->GetPropertyId()) {
     case TOKEN_DSBLCACHEBYPASS:
+        // Nothing is written: the refusal is a failure of the command.
         PrintMessage(CommonMsg::kText, "Not Supported\n");
-        return 0;
+        return kDirect;
     case AdpPropertyPo::kAlarm:
         if (value > 2) {
             PrintMessage(CommonMsg::kInvalidOption);

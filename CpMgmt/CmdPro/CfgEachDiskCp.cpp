@@ -98,6 +98,9 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         return -1;
     }
 
+    // Every drive is tried; the first one refused or not configured decides the command's status
+    // (a drive configured after it does not hide it).
+    int result = 0;
     unsigned configured = 0;
     unsigned position = 0;
     for (unsigned attempt = 0; pds != nullptr && pds->GetCount() > 0 && attempt < kMaxAttempts; ++attempt) {
@@ -131,7 +134,8 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
                           "Invalid power savings level input for physical device at Encl-%d:Slot-%d.\n", enclosureId,
                           slot);
             PrintMessage(CommonMsg::kText, text);
-            status = -1;
+            if (result == 0)
+                result = -1;
             if (++position >= pds->GetCount())
                 break;
             continue;
@@ -139,7 +143,8 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         const int added = AddSingleDriveVd(cpController, object, manager, pd);
         if (defaultsUnreadable_)
             return added;
-        status = added;
+        if (result == 0)
+            result = added;
         if (added != 0 && added != RaidManager::kStatusOsNotTold) {
             PrintText("Failed to configure physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
             if (++position >= pds->GetCount())
@@ -167,7 +172,7 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         position = 0;
     }
     PrintText("\n%d physical devices are Configured on adapter %d.\n", configured, adapterNumber);
-    return status;
+    return result;
 }
 
 int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,

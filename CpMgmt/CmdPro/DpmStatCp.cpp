@@ -89,7 +89,7 @@ int DpmStatCp::Show(CpController* cpController, RaidManager* manager, Adapter* a
     PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosure, slot));
     if (pd == nullptr) {
         PrintMessage(CommonMsg::kPdNotFound, object->GetAdapterNumber(), EnclosureIdText(enclosure), slot);
-        return 0;
+        return -1;
     }
     if (DriveBlock(pd, kind, ticksPerSecond) < 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, "get DPM data");

@@ -105,9 +105,10 @@ int ForeignCfgCp::ProcessParsed(CpController* cpController, ForeignCfgParsedObje
         PrintMessage(CfgForeignMsg::kForeignCount, walk.count, adapterNumber);
         return 0;
     }
+    // An index that names no foreign configuration is refused.
     if (walk.index != ForeignCfgParsedObject::kAllCfgs && walk.index >= walk.count) {
         PrintMessage(CfgForeignMsg::kNoSuchCfg, walk.index, adapterNumber);
-        return 0;
+        return -1;
     }
     switch (operation) {
     case TOKEN_DSPLY:
@@ -167,9 +168,13 @@ int ForeignCfgCp::Display(const Walk& walk)
     return status;
 }
 
+// A configuration that could not be read is reported and the walk goes on; the first failure
+// stays the command's status. The combined preview is asked for again at each step until it is
+// had: the last answer is the status then.
 int ForeignCfgCp::Preview(const Walk& walk)
 {
     RaidManager* manager = ManagerOf(walk.cpController);
+    int result = 0;
     int status = 0;
     for (u8 i = 0; i < walk.count; ++i) {
         if (!Visits(walk.index, i))
@@ -196,12 +201,14 @@ int ForeignCfgCp::Preview(const Walk& walk)
         CfgPtr cfg(raw);
         if (status != 0) {
             PrintMessage(CfgForeignMsg::kGetCfgFailed, i, walk.adapterNumber);
+            if (result == 0)
+                result = status;
             continue;
         }
         PrintMessage(CfgForeignMsg::kPreviewTitle, i, walk.adapterNumber);
         PrintForeignCfg(cfg.get(), walk.cpController, 0);
     }
-    return status;
+    return result != 0 ? result : status;
 }
 
 void ForeignCfgCp::ReportImport(const Walk& walk, int status, bool all, u8 index)
@@ -258,21 +265,25 @@ int ForeignCfgCp::Import(const Walk& walk)
     return status;
 }
 
+// A configuration that could not be cleared is reported and the walk goes on; the first failure
+// stays the command's status.
 int ForeignCfgCp::Clear(const Walk& walk)
 {
     RaidManager* manager = ManagerOf(walk.cpController);
-    int status = 0;
+    int result = 0;
     u8 cleared = 0;
     for (u8 i = 0; i < walk.count; ++i) {
         if (!Visits(walk.index, i))
             continue;
-        status = manager->ClearForeignCfg(static_cast<u8>(i - cleared));
+        const int status = manager->ClearForeignCfg(static_cast<u8>(i - cleared));
         if (status != 0) {
             PrintMessage(CfgForeignMsg::kClearFailed, i, walk.adapterNumber);
+            if (result == 0)
+                result = status;
             continue;
         }
         PrintMessage(CfgForeignMsg::kCleared, i, walk.adapterNumber);
         ++cleared;
     }
-    return status;
+    return result;
 }

@@ -128,21 +128,23 @@ int LdBbtEntriesCp::ProcessParsed(CpController* cpController, LdBbtEntriesParsed
         return -1;
     if (selection.IsAll())
         return GetAllBbtEntries(cpController, object, selection.GetList());
-    int status = 0;
+    // A listed drive that does not exist is reported and the others are shown; the command then
+    // ends with -1.
+    int result = 0;
     for (unsigned i = 0; i < object->GetLdCount(); ++i) {
         u8 target = 0;
         if (!selection.TargetAt(i, &target)) {
-            status = -1;
+            result = -1;
             continue;
         }
         VirtualDisk* vd = selection.Find(target);
         if (vd == nullptr)
             continue;
-        status = GetVdBbtEntries(cpController, vd);
+        const int status = GetVdBbtEntries(cpController, vd);
         if (status != 0)
             return status;
     }
-    return status;
+    return result;
 }
 
 int LdBBMClearCp::ProcessParsed(CpController* cpController, LdBBMClearParsedObject* object)
@@ -169,12 +171,18 @@ int LdBBMClearCp::ProcessParsed(CpController* cpController, LdBBMClearParsedObje
     LdSelection selection(manager, *object, adapter);
     if (selection.ReadList() != 0)
         return -1;
+    // The status of the last bad-block query (-1 when no drive got there), unless a listed drive
+    // did not exist or a query failed: the first of those stays the command's status.
     int status = -1;
+    int failure = 0;
     const unsigned count = selection.Count(vdCount);
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
-        if (!selection.TargetAt(i, &target))
+        if (!selection.TargetAt(i, &target)) {
+            if (failure == 0)
+                failure = -1;
             continue;
+        }
         VirtualDisk* vd = selection.Find(target);
         if (vd == nullptr)
             continue;
@@ -184,6 +192,8 @@ int LdBBMClearCp::ProcessParsed(CpController* cpController, LdBBMClearParsedObje
         }
         u8 exist = 0;
         status = vd->GetBadBlocksExist(&exist);
+        if (status != 0 && failure == 0)
+            failure = status;
         if (status == 0 && exist != 0) {
             const int cleared = vd->ClearBbmLog();
             if (cleared != 0) {
@@ -195,5 +205,5 @@ int LdBBMClearCp::ProcessParsed(CpController* cpController, LdBBMClearParsedObje
             PrintMessage(LdMsg::kNoBadBlocks);
         }
     }
-    return status;
+    return failure != 0 ? failure : status;
 }

@@ -59,6 +59,10 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
     // In all-drives mode the drives of the snapshot taken at the start; never more than it holds.
     const unsigned count = all ? std::min<unsigned>(vdCount, vds != nullptr ? vds->GetCount() : 0) : object->GetLdCount();
     int result = 0;
+    // A listed drive that does not exist or cannot be had, and a drive with a snapshot, are
+    // refused and the loop goes on; the command then ends with -1, whatever the drives after them
+    // give.
+    bool refused = false;
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
         if (all) {
@@ -67,6 +71,7 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
             target = object->GetLd(static_cast<u8>(i));
             if (!manager->IsTargetIdInUse(target, 0)) {
                 PrintMessage(CommonMsg::kVdNotFound, adapterNumber, target);
+                refused = true;
                 continue;
             }
         }
@@ -74,13 +79,13 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
         VirtualDisk* vd = nullptr;
         if (manager->GetVd(&id, &vd) != 0 || vd == nullptr) {
             PrintMessage(CommonMsg::kFailedToGet, "VD object");
-            result = -1;
+            refused = true;
             continue;
         }
         const u16 fwTarget = vd->GetId()->GetFwTargetId();
         if (vd->IsSnapshotEnabled()) {
             PrintSnapshotRefusal(target);
-            result = -1;
+            refused = true;
             continue;
         }
         const bool isCache = vd->IsSscd();
@@ -125,5 +130,5 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
         PrintMessage(LdMsg::kDeleteFailed, adapterNumber, target);
         return deleted;
     }
-    return result;
+    return result == 0 && refused ? -1 : result;
 }

@@ -28,7 +28,9 @@ constexpr u32 kMaxPercent = 100;
 using Visit = std::function<int(VirtualDisk* vd, u8 target, bool* end)>;
 
 // The opening both commands share, then `visit` for each selected drive. `percent` is given
-// for the expansion (checked after the count is read). The status of the last step.
+// for the expansion (checked after the count is read). The first failure of a drive, a listed
+// drive that does not exist included, stays the command's status: a later drive that succeeds
+// does not hide it.
 int VisitDrives(CpController* cpController, LdParsedObject* object, const u32* percent, const Visit& visit)
 {
     const u8 adapter = AdapterNumberOf(cpController);
@@ -50,10 +52,9 @@ int VisitDrives(CpController* cpController, LdParsedObject* object, const u32* p
     if (!ReadVdCountOrReport(manager, adapter, &vdCount))
         return -1;
     if (percent != nullptr && *percent > kMaxPercent) {
-        // Checked on the number as typed, before it is cut to the request's byte; the refusal ends
-        // with status 0, as the command has always ended it.
+        // Checked on the number as typed, before it is cut to the request's byte.
         PrintMessage(CommonMsg::kText, "Invalid input, Percentage of expansion cannot be more than 100 \n");
-        return 0;
+        return -1;
     }
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapter);
@@ -62,25 +63,24 @@ int VisitDrives(CpController* cpController, LdParsedObject* object, const u32* p
     LdSelection selection(manager, *object, adapter);
     if (selection.ReadList() != 0)
         return -1;
-    int status = 0;
+    int result = 0;
     const unsigned count = selection.Count(vdCount);
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
-        if (!selection.TargetAt(i, &target)) {
-            status = -1;
-            continue;
-        }
-        VirtualDisk* vd = selection.Find(target);
+        VirtualDisk* vd = selection.TargetAt(i, &target) ? selection.Find(target) : nullptr;
         if (vd == nullptr) {
-            status = -1;
+            if (result == 0)
+                result = -1;
             continue;
         }
         bool end = false;
-        status = visit(vd, target, &end);
+        const int status = visit(vd, target, &end);
+        if (result == 0)
+            result = status;
         if (end)
-            return status;
+            return result;
     }
-    return status;
+    return result;
 }
 
 // The span's array, when it is not missing: 0 and the array (null for a missing one), or the
@@ -156,6 +156,9 @@ int LdExpansionInfoCp::Report(VirtualDisk* vd, u8 target, bool* end)
         *end = true;
         return status != 0 ? status : -1;
     }
+    // "Not possible" is an answer of the report; a span whose free space or capacity could not
+    // be read is a failure that a later span does not hide.
+    int result = 0;
     for (unsigned s = 0; s < spans->GetCount(); ++s) {
         Array* array = nullptr;
         status = SpanArray(spans->GetAt(static_cast<u8>(s)), &array);
@@ -170,25 +173,29 @@ int LdExpansionInfoCp::Report(VirtualDisk* vd, u8 target, bool* end)
         if (status == Array::kStatusNoFreeSpace) {
             FreeSpaceInfoList(free);
             PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
-            status = 0;
             continue;
         }
         if (status != 0) {
             FreeSpaceInfoList(free);
+            if (result == 0)
+                result = status;
             continue;
         }
         if (free == nullptr || free->GetCount() == 0) {
             FreeSpaceInfoList(free);
             PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
             *end = true;
-            return 0;
+            return result;
         }
         PrintMessage(LdMsg::kExpansionPossible, target, targetId);
         u64 capacity = 0;
         status = array->GetVdCapacity(free->GetAt(static_cast<u8>(free->GetCount() - 1)), &capacity);
         FreeSpaceInfoList(free);
-        if (status != 0)
+        if (status != 0) {
+            if (result == 0)
+                result = status;
             continue;
+        }
         PrintSize(LdMsg::kRoomInArray, capacity);
 
         u64 arraySize = 0;
@@ -215,7 +222,7 @@ int LdExpansionInfoCp::Report(VirtualDisk* vd, u8 target, bool* end)
         }
         PrintSize(LdMsg::kRoomInDisks, room);
     }
-    return status;
+    return result;
 }
 
 int LdExpansionCp::ProcessParsed(CpController* cpController, LdExpansionParsedObject* object)
@@ -243,6 +250,9 @@ int LdExpansionCp::Expand(VirtualDisk* vd, u8 target, bool* end)
         *end = true;
         return status != 0 ? status : -1;
     }
+    // An array without room refuses the expansion; that refusal, and a span that failed, stay
+    // the drive's status whatever the spans after it give.
+    int result = 0;
     for (unsigned s = 0; s < spans->GetCount(); ++s) {
         Array* array = nullptr;
         status = SpanArray(spans->GetAt(static_cast<u8>(s)), &array);
@@ -264,11 +274,14 @@ int LdExpansionCp::Expand(VirtualDisk* vd, u8 target, bool* end)
         if (status == Array::kStatusNoFreeSpace) {
             FreeSpaceInfoList(free);
             PrintMessage(LdMsg::kNoRoom, target, adapter_);
-            status = 0;
+            if (result == 0)
+                result = -1;
             continue;
         }
         if (status != 0) {
             FreeSpaceInfoList(free);
+            if (result == 0)
+                result = status;
             continue;
         }
         const bool empty = free == nullptr || free->GetCount() == 0;
@@ -276,7 +289,7 @@ int LdExpansionCp::Expand(VirtualDisk* vd, u8 target, bool* end)
         if (empty) {
             PrintMessage(LdMsg::kNoRoom, target, adapter_);
             *end = true;
-            return 0;
+            return result != 0 ? result : -1;
         }
         u8 level = 0;
         vd->GetRaidLevel(&level);
@@ -289,6 +302,8 @@ int LdExpansionCp::Expand(VirtualDisk* vd, u8 target, bool* end)
         }
         status = vd->StartReconstruction(level, vdrecon::kChangeNone, members, static_cast<u8>(object_->GetPercent()));
         PrintMessage(status != 0 ? LdMsg::kExpandFailed : LdMsg::kExpanded, target, adapter_);
+        if (result == 0)
+            result = status;
     }
-    return status;
+    return result;
 }

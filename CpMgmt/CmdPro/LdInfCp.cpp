@@ -101,7 +101,9 @@ int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* obje
     if (allDrives && toShow > vds->GetCount())
         toShow = vds->GetCount();
 
-    int status = 0;
+    // A listed drive that does not exist is reported and the others are shown; the command
+    // then ends with -1, whatever drive follows it.
+    int result = 0;
     for (unsigned i = 0; i < toShow; ++i) {
         VirtualDisk* vd = nullptr;
         if (allDrives) {
@@ -110,14 +112,11 @@ int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* obje
             const u8 targetId = object->GetLd(static_cast<u8>(i));
             if (manager->IsTargetIdInUse(targetId, 0))
                 vd = FindByTargetId(*vds, targetId);
-            if (vd == nullptr) {
+            if (vd == nullptr)
                 PrintMessage(CommonMsg::kVdNotFound, adapter, targetId);
-                status = -1;
-                continue;
-            }
         }
         if (vd == nullptr) {
-            status = -1;
+            result = -1;
             continue;
         }
 
@@ -126,9 +125,9 @@ int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* obje
         PrintMessage(CommonMsg::kLineEnd);
         PrintMessage(CommonMsg::kLineEnd);
 
-        status = PrintDedicatedSpares(vd);
+        const int status = PrintDedicatedSpares(vd);
         if (status != 0)
             return status;
     }
-    return status;
+    return result;
 }

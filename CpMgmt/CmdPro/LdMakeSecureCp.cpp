@@ -32,17 +32,20 @@ int LdMakeSecureCp::ProcessParsed(CpController* cpController, LdMakeSecureParsed
     if (selection.ReadList() != 0)
         return -1;
     int status = -1;
-    // A drive that may not be secured is reported and skipped; the command then ends with -1 so
-    // that a script does not take the refusal for success.
+    // A drive that does not exist or may not be secured is reported and skipped; the command
+    // then ends with -1 so that a script does not take the refusal for success.
     bool refused = false;
     const unsigned count = selection.Count(vdCount);
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
-        if (!selection.TargetAt(i, &target))
+        if (!selection.TargetAt(i, &target)) {
+            refused = true;
             continue;
+        }
         VirtualDisk* vd = selection.Find(target);
         if (vd == nullptr) {
             PrintMessage(CommonMsg::kVdNotFound, adapter, target);
+            refused = true;
             continue;
         }
         ReportPrint::VdHeading("", target, ReportPrint::TargetIdOf(vd));

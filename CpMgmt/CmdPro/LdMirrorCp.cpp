@@ -61,17 +61,15 @@ int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* 
     }
     LdSelection selection(manager, *object, adapter);
     selection.ReadList();
-    int status = 0;
+    // A listed drive that does not exist or cannot be had is reported and the next one handled;
+    // the command then ends with -1, whatever drive follows it.
+    int result = 0;
     const unsigned count = selection.Count(vdCount);
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
-        if (!selection.TargetAt(i, &target)) {
-            status = -1;
-            continue;
-        }
-        VirtualDisk* vd = GetVdOrReport(manager, target);
+        VirtualDisk* vd = selection.TargetAt(i, &target) ? GetVdOrReport(manager, target) : nullptr;
         if (vd == nullptr) {
-            status = -1;
+            result = -1;
             continue;
         }
         const u16 command = object->GetCommandId();
@@ -87,7 +85,7 @@ int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* 
         }
         if (command == TOKEN_LDVIEWMIRROR) {
             std::vector<u8> image;
-            status = vd->GetMirrorInfo(&image);
+            int status = vd->GetMirrorInfo(&image);
             if (status != 0)
                 return status;
             status = PrintMirrorConfig(manager, image);
@@ -100,11 +98,11 @@ int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* 
             PrintMessage(CommonMsg::kText, " use -force option if you are sure to perform this operation\n");
             return -1;
         }
-        status = vd->JoinMirror(object->GetDataSrc());
+        const int status = vd->JoinMirror(object->GetDataSrc());
         if (status != 0) {
             PrintMessage(CommonMsg::kText, "Failed to Join the mirror\n");
             return status;
         }
     }
-    return status;
+    return result;
 }

@@ -56,32 +56,31 @@ int LdOperationCp::ProcessParsed(CpController* cpController, LdOperationParsedOb
     if (selection.ReadList() != 0)
         return -1;
 
-    int status = 0;
+    // Every drive is handled; the first one refused or failed decides the command's status (a
+    // later drive that succeeds does not hide it).
+    int result = 0;
     const unsigned count = selection.Count(vdCount);
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
-        if (!selection.TargetAt(i, &target)) {
-            status = -1;
-            continue;
+        VirtualDisk* vd = selection.TargetAt(i, &target) ? GetVdOrReport(manager, target) : nullptr;
+        int status = -1;
+        if (vd != nullptr) {
+            switch (operation) {
+            case TOKEN_START: status = Start(vd, target); break;
+            case TOKEN_ABORT: status = Abort(vd, target); break;
+            case TOKEN_SHOWPROG: status = ShowProgress(vd, target); break;
+            case TOKEN_ENBL:
+            case TOKEN_DSBL: status = SetBgi(vd, target); break;
+            case TOKEN_GETSETTING: status = ShowBgiSetting(vd, target); break;
+            case TOKEN_SUSPEND:
+            case TOKEN_RESUME: status = SuspendResume(vd, target); break;
+            default: status = 0; break;
+            }
         }
-        VirtualDisk* vd = GetVdOrReport(manager, target);
-        if (vd == nullptr) {
-            status = -1;
-            continue;
-        }
-        switch (operation) {
-        case TOKEN_START: status = Start(vd, target); break;
-        case TOKEN_ABORT: status = Abort(vd, target); break;
-        case TOKEN_SHOWPROG: status = ShowProgress(vd, target); break;
-        case TOKEN_ENBL:
-        case TOKEN_DSBL: status = SetBgi(vd, target); break;
-        case TOKEN_GETSETTING: status = ShowBgiSetting(vd, target); break;
-        case TOKEN_SUSPEND:
-        case TOKEN_RESUME: status = SuspendResume(vd, target); break;
-        default: break;
-        }
+        if (result == 0)
+            result = status;
     }
-    return status;
+    return result;
 }
 
 int LdOperationCp::Start(VirtualDisk* vd, u8 target)

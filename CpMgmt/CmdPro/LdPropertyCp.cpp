@@ -108,33 +108,39 @@ int LdPropertyCp::ProcessParsed(CpController* cpController, LdPropParsedObject* 
         return -1;
     all_ = selection.IsAll();
 
-    int status = 0;
+    // A listed drive that does not exist is reported and the next one handled, and so is a
+    // drive whose record could not be written; the first of them decides the command's status.
+    int result = 0;
+    const auto first = [&result](int status) { return result != 0 ? result : status; };
     const unsigned count = selection.Count(vdCount);
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
-        if (!selection.TargetAt(i, &target))
+        if (!selection.TargetAt(i, &target)) {
+            result = first(-1);
             continue;
+        }
         VirtualDisk* vd = GetVdOrReport(manager_, target);
         if (vd == nullptr)
-            return -1;
+            return first(-1);
         if (object->GetCommandId() == TOKEN_LDGETPROP) {
-            status = Query(vd, target);
+            const int status = Query(vd, target);
             if (status != 0)
-                return status;
+                return first(status);
             continue;
         }
         bool done = false;
         if (property == TOKEN_REMOVEBLOCKED) {
-            status = RemoveBlocked(vd, target, i + 1 == count, &done);
+            const int status = RemoveBlocked(vd, target, i + 1 == count, &done);
             if (done)
-                return status;
+                return first(status);
             continue;
         }
-        status = Change(vd, target);
+        const int status = Change(vd, target);
         if (stop_)
-            return status;
+            return first(status);
+        result = first(status);
     }
-    return status;
+    return result;
 }
 
 int LdPropertyCp::Query(VirtualDisk* vd, u8 target)

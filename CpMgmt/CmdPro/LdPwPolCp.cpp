@@ -85,12 +85,17 @@ int LdPowerPolicyCp::ProcessParsed(CpController* cpController, LdPowerPolicyPars
     LdSelection selection(manager, *object, adapter);
     selection.ReadList();
     const u8 value = PolicyValue(object->GetPolicy(), uncachedLevel != 0);
-    int status = 0;
+    // A listed drive that does not exist, and a drive whose record could not be written, are
+    // reported and the next one handled; the first of them decides the command's status.
+    int result = 0;
     const unsigned count = selection.Count(vdCount);
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
-        if (!selection.TargetAt(i, &target))
+        if (!selection.TargetAt(i, &target)) {
+            if (result == 0)
+                result = -1;
             continue;
+        }
         VirtualDisk* vd = GetVdOrReport(manager, target);
         if (vd == nullptr)
             return -1;
@@ -107,11 +112,13 @@ int LdPowerPolicyCp::ProcessParsed(CpController* cpController, LdPowerPolicyPars
             PrintMessage(LdMsg::kSetPropertyFailed, adapter);
             return -1;
         }
-        status = vd->EndUpdate();
+        const int status = vd->EndUpdate();
         if (status == 0)
             PrintMessage(LdMsg::kSetSuccess, "LdPowerPolicy", adapter, target, vd->GetId()->GetTargetId());
         else
             PrintMessage(LdMsg::kSetFailed, "LdPowerPolicy", adapter, target);
+        if (result == 0)
+            result = status;
     }
-    return status;
+    return result;
 }

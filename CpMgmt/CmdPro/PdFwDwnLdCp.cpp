@@ -67,6 +67,9 @@ int PdRawFwDwnLdCp::DownloadFirmware(CpController* cp, const string& fileName, c
     // to 7 stays for the following targets.
     u8 bridge = 0;
     u8 driveType = 0;
+    // A drive that is not found is reported and the next one downloaded; the command then ends
+    // with -1.
+    bool missing = false;
     for (unsigned i = 0; i < devices.GetCount(); ++i) {
         const EnclSlotId* element = devices.GetAt(static_cast<u8>(i));
         if (element == nullptr)
@@ -84,6 +87,7 @@ int PdRawFwDwnLdCp::DownloadFirmware(CpController* cp, const string& fileName, c
             PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosure, slot));
             if (pd == nullptr) {
                 PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosure), slot);
+                missing = true;
                 continue;
             }
             if (sataBridge != 0) {
@@ -142,7 +146,7 @@ int PdRawFwDwnLdCp::DownloadFirmware(CpController* cp, const string& fileName, c
         if (r != 0)
             return r;
     }
-    return 0;
+    return missing ? -1 : 0;
 }
 
 int PdRawFwDwnLdCp::PrepareFirmwareDownload(CpController* cp, u16 deviceId, const string& fileName, u8 mode,

@@ -33,6 +33,9 @@ int PdInfoCp::ProcessParsed(CpController* cpController, PdInfoParsedObject* obje
         return status;
     }
 
+    // A drive that is not found is reported and the others are shown; the command then ends with
+    // -1.
+    int result = 0;
     const ArrayList<EnclSlotId*>* drives = object->GetPdList();
     for (unsigned i = 0; drives != nullptr && i < drives->GetCount(); ++i) {
         const EnclSlotId* named = drives->GetAt(static_cast<u8>(i));
@@ -48,9 +51,10 @@ int PdInfoCp::ProcessParsed(CpController* cpController, PdInfoParsedObject* obje
         PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
         if (pd == nullptr) {
             PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
+            result = -1;
             continue;
         }
         ReportPrint::DriveBlocks(pd);
     }
-    return 0;
+    return result;
 }

@@ -167,12 +167,13 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
             else
                 PrintMessage(LdMsg::kSetSuccess, kRemoveBlockedText, adapter, t, t);
         }
+        // Nothing is discarded without -force: the command is refused.
         if (state == VirtualDisk::kStateOffline && object->GetForce() != 1 && current != vdrec::kAccessBlocked &&
             reason != vdrec::kAccessReasonSscdOffline) {
             PrintMessage(CommonMsg::kText,
                          "\n One or more virtual drives are Offline. In order to discard preserved cache use -force "
                          "option. This will discard the preserved cache & delete the offline virtual drives.\n");
-            return 0;
+            return -1;
         }
     }
 

@@ -87,6 +87,9 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
     const bool all = listed->GetCount() == 1 && listed->GetAt(0) == CfgSSCDAddParsedObject::kAllLds;
     const bool removeAll = all && remove;
 
+    // A listed SSD-cache drive is refused and passed over; the others are still associated, and
+    // the command then ends with -1. With -LALL the cache drive is only passed over.
+    bool refused = false;
     if (vdCount == 0) {
         PrintMessage(LdMsg::kNoVirtualDrive, adapterNumber);
     } else if (!removeAll) {
@@ -119,6 +122,7 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
             }
             if (vd != nullptr && vd->IsSscd()) {
                 ReportSsdCacheVd(targetId);
+                refused = refused || !all;
                 continue;
             }
             const auto found = std::find(working.begin(), working.end(), targetId);
@@ -154,5 +158,5 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
         ReportPrint::Text(remove ? "Dis-association failed ! \n" : "Association failed ! \n");
     else
         ReportPrint::Text(remove ? "Successfully removed VD from Cache  \n" : "Successfully assigned VD to Cache  \n");
-    return status;
+    return status == 0 && refused ? -1 : status;
 }

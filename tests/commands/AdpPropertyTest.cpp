@@ -166,8 +166,8 @@ TEST_F(AdpPropertyTest, ValuesAndFormsWithoutAWriteLeaveTheControllerAsItWas)
                   invalid + "Adapter 0: Failed to Get Adapter Properties.\n" + kExitFailed);
     ExpectRefused(Words("-AdpSetProp Perfmode 1 MaxFlushLines 8 MaxPDLatencyMs 100 -a0"),
                   "maxPDLatency is an Invalid option\n" + kExitFailed);
-    ExpectRefused(Words("-AdpSetProp DsblCacheBypass 1 -a0"), "Not Supported\n" + kExitOk, 0);
-    ExpectRefused(Words("-AdpGetProp DsblCacheBypass -a0"), "Not Supported\n" + kExitOk, 0);
+    ExpectRefused(Words("-AdpSetProp DsblCacheBypass 1 -a0"), "Not Supported\n" + kExitFailed);
+    ExpectRefused(Words("-AdpGetProp DsblCacheBypass -a0"), "Not Supported\n" + kExitFailed);
 
     nlohmann::json state = FullState();
     Ctrl(state)["defaults"]["power_saving_option"] = 0xFF;
@@ -186,7 +186,7 @@ TEST_F(AdpPropertyTest, PropertiesACapabilityGuardsAreRefusedWithoutIt)
     for (const char* args : {"-AdpSetProp EnableEUG 1 -a0", "-AdpGetProp EnableESMARTer -a0"})
         ExpectRefused(Words(args), "Adapter does not support Emergency Spare.\n" + kExitFailed);
     ExpectRefused(Words("-AdpSetProp EnblPI 1 -a0"), "Adapter 0: PI is not supported.\n" + failedSet);
-    ExpectRefused(Words("-AdpGetProp EnblPI -a0"), "Adapter 0: PI is not supported.\n" + kExitOk, 0);
+    ExpectRefused(Words("-AdpGetProp EnblPI -a0"), "Adapter 0: PI is not supported.\n" + kExitFailed);
     ExpectRefused(Words("-AdpSetProp SpinDownTime 60 -a0"),
                   "\nAdapter 0: Spin Down of UnConfigured drive option is not supported.\n" + failedSet);
     ExpectRefused(Words("-AdpSetProp SupportSSDPatrolRead 1 -a0"), "\nAdapter 0: Operation not supported \n" + failedSet);

@@ -31,11 +31,12 @@ TEST_F(CfgDeleteTest, NamedAndAllVirtualDrives)
     Ctrl(state)["info"]["limits"]["max_flash_tier_gb"] = 0;
     WriteState(state);
 
-    // Missing ids are reported and passed over; the others are deleted in the order named.
+    // Missing ids are reported and passed over, the others are deleted in the order named, and the
+    // command then fails.
     RunResult r = Run({"-CfgLdDel", "-L5,1", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0: Virtual Drive 5 Does not Exist.\nAdapter 0: Deleted Virtual Drive-1(target id-1)\n" +
-                         kExitOk);
-    EXPECT_EQ(r.exitCode, 0);
+                         kExitFailed);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(Vd(1).is_null());
     EXPECT_EQ(DriveState(12), "unconfigured_good");
     EXPECT_EQ(DriveState(8), "online");
@@ -55,7 +56,7 @@ TEST_F(CfgDeleteTest, NamedAndAllVirtualDrives)
     EXPECT_EQ(DriveState(14), "hot_spare");
 
     r = Run({"-CfgLdDel", "-L0", "-a0"});
-    EXPECT_EQ(r.out, "Adapter 0: Virtual Drive 0 Does not Exist.\n" + kExitOk);
+    EXPECT_EQ(r.out, "Adapter 0: Virtual Drive 0 Does not Exist.\n" + kExitFailed);
 }
 
 TEST_F(CfgDeleteTest, SnapshotsAreRefusedOnStandardOutput)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commands/ReportTestSupport.h"
+#include "support/SimDriveMove.h"
 
 namespace cfg_e2e {
 
@@ -78,6 +79,26 @@ protected:
         auto it = std::find(caps.begin(), caps.end(), name);
         if (it != caps.end())
             caps.erase(it);
+    }
+
+    // Two default controllers; the RAID 1 "system" (drives 12, 13) of the first moved into the
+    // empty slots 10 and 11 of the second and, with `both`, then the RAID 5 "data" (8-11) into
+    // its slots 0-3, emptied first. Each move carries a foreign configuration of its own.
+    nlohmann::json MovedState(bool both = false)
+    {
+        nlohmann::json state = State(2);
+        if (both) {
+            // The second controller keeps only its RAID 1 and spare, so that four slots are free.
+            nlohmann::json& second = Ctrl(state, 1);
+            ClearConfig(second);
+            auto& drives = second["drives"];
+            for (auto it = drives.begin(); it != drives.end();)
+                it = (*it)["slot"].get<unsigned>() < 4 ? drives.erase(it) : it + 1;
+        }
+        state = MoveDrives(state, 0, 1, {{12, 252, 10}, {13, 252, 11}});
+        if (both)
+            state = MoveDrives(state, 0, 1, {{8, 252, 0}, {9, 252, 1}, {10, 252, 2}, {11, 252, 3}});
+        return state;
     }
 
     nlohmann::json Config() { return ReadState()["controllers"][0]["config"]; }

@@ -96,8 +96,8 @@ TEST_F(DpmStatTest, NamedDrivesAndClearing)
     Drives()[0]["statistics"] = {{"histogram", {5, 6}}, {"iops", 7}};
     WriteState(state);
     RunResult r = Run({"-DpmStat", "-Dsply", "lct", "-PhysDrv[252:11]", "-a0"});
-    EXPECT_EQ(r.out, kConfig + "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n\nExit Code: 0x00\n");
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, kConfig + "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n" + kExitFailed);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(Run({"-DpmStat", "-Dsply", "lct", "-PhysDrv[252:0,252:1]", "-a0"}).exitCode, 1);
     EXPECT_EQ(Run({"-DpmStat", "-Dsply", "-a0"}).exitCode, 1);
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "commands/CfgTestSupport.h"
-#include "support/SimDriveMove.h"
 
 namespace {
 
@@ -22,26 +21,6 @@ constexpr unsigned kEscrowKey = 0x01150800;
 
 class ForeignCfgTest : public CfgTest {
 protected:
-    // Two default controllers; the RAID 1 "system" (drives 12, 13) of the first moved into the
-    // empty slots 10 and 11 of the second and, with `both`, then the RAID 5 "data" (8-11) into
-    // its slots 0-3, emptied first.
-    nlohmann::json MovedState(bool both = false)
-    {
-        nlohmann::json state = State(2);
-        if (both) {
-            // The second controller keeps only its RAID 1 and spare, so that four slots are free.
-            nlohmann::json& second = Ctrl(state, 1);
-            ClearConfig(second);
-            auto& drives = second["drives"];
-            for (auto it = drives.begin(); it != drives.end();)
-                it = (*it)["slot"].get<unsigned>() < 4 ? drives.erase(it) : it + 1;
-        }
-        // Each move carries a configuration of its own.
-        state = MoveDrives(state, 0, 1, {{12, 252, 10}, {13, 252, 11}});
-        if (both)
-            state = MoveDrives(state, 0, 1, {{8, 252, 0}, {9, 252, 1}, {10, 252, 2}, {11, 252, 3}});
-        return state;
-    }
     nlohmann::json Controller1() { return ReadState()["controllers"][1]; }
     std::vector<std::string> VdNames(unsigned controller)
     {
@@ -107,7 +86,7 @@ TEST_F(ForeignCfgTest, OneConfigurationByIndexAndAllClearedInTurn)
     RunResult r = Run({"-CfgForeign", "-Scan", "-a1"});
     EXPECT_EQ(r.out, "There are 2 foreign configuration(s) on controller 1.\n" + kExitOk);
     r = Run({"-CfgForeign", "-Dsply", "3", "-a1"});
-    EXPECT_EQ(r.out, "Foreign configuration 3 does not exist on controller 1.\n" + kExitOk);
+    EXPECT_EQ(r.out, "Foreign configuration 3 does not exist on controller 1.\n" + kExitFailed);
 
     r = Run({"-CfgForeign", "-Import", "1", "-a1"});
     EXPECT_EQ(r.out, "Foreign configuration 1 is imported on controller 1.\n" + kExitOk);

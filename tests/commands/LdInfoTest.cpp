@@ -40,7 +40,7 @@ TEST_F(LdInfoTest, AllDrivesInTargetIdOrderEachWithItsOwnBlock)
     EXPECT_EQ(r.exitCode, 0);
 }
 
-TEST_F(LdInfoTest, NamedDrivesInTheOrderGivenAndTheLastOneDecidesTheStatus)
+TEST_F(LdInfoTest, NamedDrivesInTheOrderGivenAndAMissingOneFailsTheCommand)
 {
     WriteState(State());
     RunResult r = Run({"-LDInfo", "-L1,5,1", "-a0"});
@@ -49,7 +49,7 @@ TEST_F(LdInfoTest, NamedDrivesInTheOrderGivenAndTheLastOneDecidesTheStatus)
               "Virtual Drive: 1 (Target Id: 1)\nName: system\n"
               "Adapter 0: Virtual Drive 5 Does not Exist.\n"
               "Virtual Drive: 1 (Target Id: 1)\nName: system\n");
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 1);
 
     r = Run({"-LDInfo", "-L0,5", "-a0"});
     EXPECT_EQ(Outline(r.out, kLines),

@@ -49,7 +49,7 @@ TEST_F(LdMaintenanceTest, PreservedCacheIsListedAndDiscarded)
     r = Tool({"-DiscardPreservedCache", "-L1", "-a0"});
     EXPECT_EQ(r.out, "Adapter #0\n\n\n One or more virtual drives are Offline. In order to discard preserved cache "
                      "use -force option. This will discard the preserved cache & delete the offline virtual "
-                     "drives.\n" + kExitOk);
+                     "drives.\n" + kExitFailed);
     EXPECT_EQ(ReadState()["controllers"], before["controllers"]);
 
     r = Tool({"-DiscardPreservedCache", "-L5", "-a0"});
@@ -125,7 +125,7 @@ TEST_F(LdMaintenanceTest, PowerPolicyWithinTheControllersLimits)
     WriteState(state);
     RunResult r = Tool({"-LDSetPowerPolicy", "-Maximum", "-L1,4", "-a0"});
     EXPECT_EQ(r.out, "Set LdPowerPolicy on Adapter 0, VD 1 (target id: 1) success\n"
-                     "Adapter 0: Virtual Drive 4 Does not Exist.\n" + kExitOk);
+                     "Adapter 0: Virtual Drive 4 Does not Exist.\n" + kExitFailed);
     EXPECT_EQ(VdOf(1)["power_save_policy"], "maximum");
 
     // Manufacturing defaults not set (0xFF): maximum levels are refused on virtual drives.

@@ -136,12 +136,13 @@ TEST_F(LdPropertyTest, RefusalsLeaveTheStateAlone)
     RunResult r = Tool({"-LDSetProp", "RemoveBlocked", "-L0", "-a0"});
     EXPECT_EQ(r.out, "Access Policy is not Blocked on Vd object or SSCD is not Offline \n" + kExitOk);
 
-    // A failed write is reported for its drive and the next drive still follows.
+    // A failed write is reported for its drive and the next drive still follows; the failure
+    // stays the command's status.
     AddFault(state, 0, kSetProperties, 4, 1);
     WriteState(state);
     r = Tool({"-LDSetProp", "RO", "-L0,1", "-a0"});
     EXPECT_EQ(r.out, "Failed to set Access Policy to Read Only on Adapter 0, VD 0.\n"
-                     "Set Access Policy to Read Only on Adapter 0, VD 1 (target id: 1) success\n" + kExitOk);
+                     "Set Access Policy to Read Only on Adapter 0, VD 1 (target id: 1) success\n\nExit Code: 0x04\n");
     EXPECT_EQ(VdOf(0)["access_policy"], "read_write");
     EXPECT_EQ(VdOf(1)["access_policy"], "read_only");
 }

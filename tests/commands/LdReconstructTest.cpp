@@ -107,8 +107,8 @@ TEST_F(LdReconstructTest, ExpansionGrowsIntoTheRoomLeftOnTheMembers)
         << r.out;
 
     r = Tool({"-LdExpansion", "-p300", "-L1", "-a0"});
-    EXPECT_EQ(r.out, "Invalid input, Percentage of expansion cannot be more than 100 \n" + kExitOk);
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "Invalid input, Percentage of expansion cannot be more than 100 \n" + kExitFailed);
+    EXPECT_EQ(r.exitCode, 1);
     r = Tool({"-LdExpansion", "-p100", "-L1", "-a0"});
     EXPECT_EQ(r.out, "Expansion of Virtual Drive 1 on Adapter 0 Success.\n" + kExitOk);
     SetClock(Now(), 1000000);
@@ -136,7 +136,7 @@ TEST_F(LdReconstructTest, AnExpansionThatKeepsTheArrayFindsNoRoomWithinIt)
     EXPECT_EQ(ReadState()["controllers"], before);
 
     r = Tool({"-LdExpansion", "-p100", "-DontExpandArray", "-L1", "-a0"});
-    EXPECT_EQ(r.out, "Expansion of Virtual Drive 1 on Adapter 0 is not possible due to space limitation.\n" + kExitOk);
+    EXPECT_EQ(r.out, "Expansion of Virtual Drive 1 on Adapter 0 is not possible due to space limitation.\n" + kExitFailed);
     EXPECT_EQ(VdOf(1)["blocks"].get<unsigned long long>(), blocks);
     r = Tool({"-LdExpansion", "-p100", "-L1", "-a0"});
     EXPECT_EQ(r.out, "Expansion of Virtual Drive 1 on Adapter 0 Success.\n" + kExitOk);

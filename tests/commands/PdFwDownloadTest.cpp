@@ -149,7 +149,7 @@ TEST_F(PdFwDownloadTest, BadImagesAndRefusedDrivesSendNothing)
          1},
         {{"-EncdevId[300]", "-f", "fw.bin"},
          "Firmware Download on Device at Enclosure - 300, Slot - 0 in Adapter 0 Failed \n", 1},
-        {{"-PhysDrv[252:11]", "-f", "fw.bin"}, "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n", 0},
+        {{"-PhysDrv[252:11]", "-f", "fw.bin"}, "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n", 1},
         {{"-SataBridge", "-PhysDrv[252:0]", "-f", "fw.bin"},
          "Adapter 0: Device at Enclosure - 252, Slot - 0 is not SAS SATA Bridge .\n", 1},
     };

@@ -25,8 +25,9 @@ TEST_F(PdInfoTest, NamedDrivesInTheOrderGivenAndMissingOnesReported)
               "Adapter 0: Device at Enclosure - N/A, Slot - 4 is not found.\n");
     const std::string block = DriveBlock(r.out, 0);
     EXPECT_LT(block.find("Firmware state: Online\n"), block.find("FDE Capable: "));
-    EXPECT_TRUE(r.out.ends_with("is not found.\n" + kExitOk));
-    EXPECT_EQ(r.exitCode, 0);
+    // The drives that are not found fail the command, after every drive has been reported.
+    EXPECT_TRUE(r.out.ends_with("is not found.\n" + kExitFailed));
+    EXPECT_EQ(r.exitCode, 1);
 }
 
 TEST_F(PdInfoTest, UnknownEnclosureIsTheAdaptersOnlyOne)
@@ -43,7 +44,7 @@ TEST_F(PdInfoTest, UnknownEnclosureIsTheAdaptersOnlyOne)
     r = RunState(state, {"-PDInfo", "-PhysDrv[?:4,?:11]", "-a0"});
     EXPECT_EQ(Outline(r.out, kLines), "Enclosure Device ID: N/A\nSlot Number: 4\nDevice Id: 12\n"
                                       "Adapter 0: Device at Enclosure - N/A, Slot - 11 is not found.\n");
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 1);
 
     // Two enclosures: status 1, after the drives named before.
     state = State();
@@ -84,7 +85,7 @@ TEST_F(PdInfoTest, EveryAdapterLooksUpTheSameListItself)
     RunResult r = RunState(state, {"-PDInfo", "-PhysDrv[?:5,?:6]", "-aALL"});
     EXPECT_EQ(DriveIds(r.out), (std::vector<std::string>{"252:5", "252:6", "40:6"}));
     EXPECT_NE(r.out.find("Adapter 1: Device at Enclosure - 40, Slot - 5 is not found.\n"), std::string::npos);
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 1);
 }
 
 TEST_F(PdInfoTest, FirmwareFailuresAreNotReportedAsMissingDrives)

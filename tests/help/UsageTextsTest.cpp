@@ -127,8 +127,9 @@ std::string Mismatch(const Section& s, const std::string& text, const std::strin
 class UsageTextsTest : public ScreenTest {
 protected:
     // What a help command prints after its banner for the name, on a controller whose OEM query
-    // answers `mode` (or fails with `failure`).
-    std::string Text(const std::string& name, u8 mode, int failure = 0, u16 commandId = TOKEN_HELP_SHT)
+    // answers `mode` (or fails with `failure`); the command ends with `status`.
+    std::string Text(const std::string& name, u8 mode, int failure = 0, u16 commandId = TOKEN_HELP_SHT,
+                     int status = 0)
     {
         model_test::ModelRig rig;
         model_test::Bytes oem(24, 0);
@@ -139,12 +140,15 @@ protected:
         CpController cp(&rig.controller, nullptr, commandId);
         AppVersionParsedObject object(commandId, name, 0);
         const std::size_t before = Screen().size();
-        EXPECT_EQ(AppVersionCp().Process(&cp, &object), 0);
+        EXPECT_EQ(AppVersionCp().Process(&cp, &object), status);
         const std::string banner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
         const std::string out = Screen().substr(before);
         EXPECT_EQ(out.substr(0, banner.size()), banner);
         return out.substr(std::min(out.size(), banner.size()));
     }
+
+    // The same for a name that the help command refuses.
+    std::string Refused(const std::string& name) { return Text(name, 1, 0, TOKEN_HELP_SHT, -1); }
 };
 
 TEST_F(UsageTextsTest, TextsHoldTheirExpectedPiecesInEveryMode)
@@ -192,12 +196,12 @@ TEST_F(UsageTextsTest, NamesAfterTheHelpKeyword)
     const std::string complete = Text("", 1);
     const std::string invalid = "Invalid input at or near tokan     ";
     const std::string hint = "\nUse -help to know command name\n";
-    // One leading dash is dropped; a longer name that matches nothing is named back.
-    EXPECT_EQ(Text("--AdpBbuCmd", 1), invalid + "-ADPBBUCMD" + hint);
-    EXPECT_EQ(Text("a250", 1), invalid + "A250" + hint);
-    EXPECT_EQ(Text("AddVdX", 1), invalid + "ADDVDX" + hint);
+    // One leading dash is dropped; a longer name that matches nothing is named back and refused.
+    EXPECT_EQ(Refused("--AdpBbuCmd"), invalid + "-ADPBBUCMD" + hint);
+    EXPECT_EQ(Refused("a250"), invalid + "A250" + hint);
+    EXPECT_EQ(Refused("AddVdX"), invalid + "ADDVDX" + hint);
     // A name longer than the help command compares matches nothing, whatever it starts with.
-    EXPECT_EQ(Text("AdpBbuCmd" + std::string(60, 'x'), 1), invalid + "ADPBBUCMD" + std::string(60, 'X') + hint);
+    EXPECT_EQ(Refused("AdpBbuCmd" + std::string(60, 'x')), invalid + "ADPBBUCMD" + std::string(60, 'X') + hint);
     // Short names print nothing, unless they are what is left of an adapter selector.
     EXPECT_EQ(Text("xy", 1) + Text("h", 1), "");
     EXPECT_EQ(Text("a12", 1), complete);
