@@ -26,7 +26,7 @@ void ReportUserFileFault(u32 id, const std::string& name, const std::string& rea
     PrintMessage(CommonMsg::kFileFaultReason, reason.c_str());
 }
 
-std::string SystemReason(int error) { return std::strerror(error != 0 ? error : EIO); }
+std::string UserFileReason(int error) { return std::strerror(error != 0 ? error : EIO); }
 
 // A FileIO handle over the descriptor, which it then owns; null (the descriptor closed) when
 // no stream can be made.
@@ -126,7 +126,7 @@ std::string KindRefusal(const struct stat& status)
     if (S_ISREG(status.st_mode))
         return {};
     if (S_ISDIR(status.st_mode))
-        return SystemReason(EISDIR);
+        return UserFileReason(EISDIR);
     if (S_ISFIFO(status.st_mode))
         return "it is a FIFO, not a regular file";
     if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
@@ -170,7 +170,7 @@ bool OutputFile::Open(const char* path, Mode mode)
     std::string refusal;
     struct stat status {};
     if (name_.empty()) {
-        refusal = SystemReason(ENOENT);
+        refusal = UserFileReason(ENOENT);
     } else if (mode == Mode::kAppend) {
         // The kind is looked at before the open, so that no device is opened at all; the open
         // itself cannot wait on a FIFO put there in the meantime, and its kind is checked again.
@@ -179,22 +179,22 @@ bool OutputFile::Open(const char* path, Mode mode)
         if (refusal.empty()) {
             const int fd = OpenWithoutWaiting(name_.c_str(), O_WRONLY | O_APPEND | O_CREAT, 0666, &status);
             if (fd < 0)
-                refusal = SystemReason(errno);
+                refusal = UserFileReason(errno);
             else if (!(refusal = KindRefusal(status)).empty())
                 ::close(fd);
             else if (!MakeStream(fd))
-                refusal = SystemReason(ENOMEM);
+                refusal = UserFileReason(ENOMEM);
         }
     } else {
         const int error = FollowLinks(name_, &target_);
         bool replacing = false;
         if (error != 0) {
-            refusal = SystemReason(error);
+            refusal = UserFileReason(error);
         } else if (::lstat(target_.c_str(), &status) == 0) {
             refusal = KindRefusal(status);
             replacing = true;
         } else if (errno != ENOENT) {
-            refusal = SystemReason(errno);
+            refusal = UserFileReason(errno);
         }
         if (refusal.empty()) {
             std::vector<char> name(target_.begin(), target_.end());
@@ -202,7 +202,7 @@ bool OutputFile::Open(const char* path, Mode mode)
             name.insert(name.end(), suffix, suffix + sizeof suffix);
             const int fd = ::mkostemp(name.data(), O_CLOEXEC);
             if (fd < 0) {
-                refusal = SystemReason(errno);
+                refusal = UserFileReason(errno);
             } else {
                 temporary_ = name.data();
                 // The replacement keeps the owner and the permissions of the file it replaces
@@ -212,11 +212,11 @@ bool OutputFile::Open(const char* path, Mode mode)
                     static_cast<void>(owned);
                 }
                 if (::fchmod(fd, replacing ? status.st_mode & 07777 : NewUserFileMode()) != 0) {
-                    refusal = SystemReason(errno);
+                    refusal = UserFileReason(errno);
                     ::close(fd);
                     Drop();
                 } else if (!MakeStream(fd)) {
-                    refusal = SystemReason(ENOMEM);
+                    refusal = UserFileReason(ENOMEM);
                     Drop();
                 }
             }
@@ -251,7 +251,7 @@ bool OutputFile::Finish()
     }
     if (error == 0)
         return true;
-    ReportUserFileFault(CommonMsg::kWriteFileFailed, name_, SystemReason(error));
+    ReportUserFileFault(CommonMsg::kWriteFileFailed, name_, UserFileReason(error));
     return false;
 }
 
@@ -287,12 +287,12 @@ FileHandle* OpenForReading(const char* path, const char* mode)
 
 void ReportOpenFailed(const char* path, int error)
 {
-    ReportUserFileFault(CommonMsg::kOpenFileFailed, path != nullptr ? path : "", SystemReason(error));
+    ReportUserFileFault(CommonMsg::kOpenFileFailed, path != nullptr ? path : "", UserFileReason(error));
 }
 
 void ReportReadFailed(const char* path, int error)
 {
-    ReportUserFileFault(CommonMsg::kReadFileFailed, path != nullptr ? path : "", SystemReason(error));
+    ReportUserFileFault(CommonMsg::kReadFileFailed, path != nullptr ? path : "", UserFileReason(error));
 }
 
 }  // namespace userfiles

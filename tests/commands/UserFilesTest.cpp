@@ -33,12 +33,12 @@ constexpr long kUserFilesDiskRoom = 1024;
 // Watches a FIFO while a run goes on: when the run has not ended within the patience, opens the
 // FIFO's other ends (which never waits) and drains it, so that a run waiting on the FIFO ends and
 // the test fails instead of hanging.
-class FifoRescue {
+class UserFilesFifoRescue {
 public:
-    explicit FifoRescue(std::string path) : path_(std::move(path)), thread_([this] { Watch(); }) {}
-    ~FifoRescue() { Stop(); }
-    FifoRescue(const FifoRescue&) = delete;
-    FifoRescue& operator=(const FifoRescue&) = delete;
+    explicit UserFilesFifoRescue(std::string path) : path_(std::move(path)), thread_([this] { Watch(); }) {}
+    ~UserFilesFifoRescue() { Stop(); }
+    UserFilesFifoRescue(const UserFilesFifoRescue&) = delete;
+    UserFilesFifoRescue& operator=(const UserFilesFifoRescue&) = delete;
 
     // Ends the watch; true when the run had to be freed.
     bool Stop()
@@ -113,9 +113,9 @@ protected:
     // Runs the tool while the FIFOs named are watched; a run that had to be freed from one fails.
     RunResult RunBeside(const std::vector<std::string>& fifos, const std::vector<std::string>& args)
     {
-        std::vector<std::unique_ptr<FifoRescue>> watches;
+        std::vector<std::unique_ptr<UserFilesFifoRescue>> watches;
         for (const std::string& fifo : fifos)
-            watches.push_back(std::make_unique<FifoRescue>(Path(fifo)));
+            watches.push_back(std::make_unique<UserFilesFifoRescue>(Path(fifo)));
         RunResult result = Run(args);
         for (std::size_t i = 0; i < watches.size(); ++i)
             EXPECT_FALSE(watches[i]->Stop()) << "the run waited on " << fifos[i];
