@@ -56,8 +56,8 @@ std::FILE* FileLogger::Open(const char* mode)
     if (::stat(path_.c_str(), &status) == 0 && !loggable(status))
         return nullptr;
     const bool truncate = mode[0] == 'w';
-    const int fd = userfiles::OpenWithoutWaiting(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | (truncate ? O_TRUNC : 0),
-                                                 0666, &status);
+    const int flags = O_WRONLY | O_CREAT | O_APPEND | (truncate ? O_TRUNC : 0);
+    const int fd = userfiles::OpenWithoutWaiting(path_.c_str(), flags, 0666, &status);
     if (fd < 0)
         return nullptr;
     if (!loggable(status) || (file_ = ::fdopen(fd, "a")) == nullptr) {

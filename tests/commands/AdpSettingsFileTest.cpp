@@ -178,7 +178,8 @@ TEST_F(AdpSettingsFileTest, GatesAndUnreadableFiles)
              {{"-AdpSettings", "-Write", "-f", "set.txt", "-a0"}, ""},
              {{"-AdpSettings", "-Read", "-f", "missing.txt", "-a0"},
               "ERROR: Failed to open file missing.txt.\nReason: No such file or directory.\n"},
-             {{"-AdpSettings", "-Read", "-f", ".", "-a0"}, "ERROR: Failed to open file ..\nReason: Is a directory.\n"}}) {
+             {{"-AdpSettings", "-Read", "-f", ".", "-a0"},
+              "ERROR: Failed to open file ..\nReason: Is a directory.\n"}}) {
         r = TracedTool(args, &trace);
         EXPECT_EQ(r.out, out + kExitFailed) << args[3];
         EXPECT_EQ(CountRequests(trace, kDcmdCtrlSetDefaults), 0u) << args[3];
@@ -229,7 +230,8 @@ TEST_F(AdpSettingsFileTest, VerifyNamesEachDifferenceInFileOrder)
 
     EXPECT_EQ(Verify("").out, "Adapter #0\n\n\nDifferences Found:\nNone\n" + kExitOk);
     EXPECT_EQ(Tool({"-AdpSetVerify", "-f", "missing.txt", "-a0"}).out,
-              "Adapter #0\n\nERROR: Failed to open file missing.txt.\nReason: No such file or directory.\n" + kExitFailed);
+              "Adapter #0\n\nERROR: Failed to open file missing.txt.\nReason: No such file or directory.\n" +
+                  kExitFailed);
 
     for (const auto& [opcode, text] : std::vector<std::pair<unsigned, std::string>>{
              {kOemData, "\nFailed to read MFC feature data from adapter\n"},

@@ -107,7 +107,9 @@ TEST_F(CfgSaveRestoreTest, FilesThatAreNotAWholeSavedConfigurationAreRefused)
         EXPECT_TRUE(Vds().empty()) << what;
     }
     ExpectRefused({"-CfgRestore", "-f", "missing.cfg", "-a0"},
-                  "ERROR: Failed to open file missing.cfg.\nReason: No such file or directory.\n" + kRestoreFailed + Exit(1), 1);
+                  "ERROR: Failed to open file missing.cfg.\nReason: No such file or directory.\n" + kRestoreFailed +
+                      Exit(1),
+                  1);
     std::filesystem::create_directory(Dir() + "/folder.cfg");
     ExpectRefused({"-CfgRestore", "-f", "folder.cfg", "-a0"},
                   "ERROR: Failed to open file folder.cfg.\nReason: Is a directory.\n" + kRestoreFailed + Exit(1), 1);

@@ -22,7 +22,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 
 // How long a run may wait on a FIFO before the test opens the FIFO's other end for it.
 constexpr auto kUserFilesFifoPatience = std::chrono::seconds(20);
@@ -123,15 +122,20 @@ protected:
     }
 
     // The kind of file at the name, links not followed.
-    fs::file_type Kind(const std::string& name) const { return fs::symlink_status(Path(name)).type(); }
+    std::filesystem::file_type Kind(const std::string& name) const
+    {
+        return std::filesystem::symlink_status(Path(name)).type();
+    }
 
     // The names in a folder of the test (its own files aside): a temporary file left behind shows.
     std::vector<std::string> Names(const std::string& folder = "") const
     {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder.empty() ? Dir() : Path(folder))) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? Dir() : Path(folder))) {
             const std::string name = entry.path().filename().string();
-            if (name.rfind("drivekit-sim.json", 0) != 0 && name[0] != '.' && name != "bin" && name.find(".log") == std::string::npos)
+            const bool own = name.rfind("drivekit-sim.json", 0) == 0 || name[0] == '.' || name == "bin" ||
+                             name.find(".log") != std::string::npos;
+            if (!own)
                 names.push_back(name);
         }
         std::sort(names.begin(), names.end());
@@ -155,23 +159,24 @@ TEST_F(UserFilesTest, ASavedConfigurationFollowsLinksToTheirTarget)
     ASSERT_FALSE(saved.empty());
 
     // A link whose target does not exist yet, relative to the link's folder, and a link to it.
-    fs::create_directory(Path("cfgs"));
-    fs::create_symlink("cfgs/kept.cfg", Path("link.cfg"));
-    fs::create_symlink("link.cfg", Path("chain.cfg"));
+    std::filesystem::create_directory(Path("cfgs"));
+    std::filesystem::create_symlink("cfgs/kept.cfg", Path("link.cfg"));
+    std::filesystem::create_symlink("link.cfg", Path("chain.cfg"));
     RunResult r = Run({"-CfgSave", "-f", "chain.cfg", "-a0"});
     EXPECT_EQ(r.out, "Config data is saved to the file.\n" + kExitOk);
-    EXPECT_EQ(Kind("chain.cfg"), fs::file_type::symlink);
-    EXPECT_EQ(Kind("link.cfg"), fs::file_type::symlink);
-    EXPECT_EQ(fs::read_symlink(Path("link.cfg")), "cfgs/kept.cfg");
+    EXPECT_EQ(Kind("chain.cfg"), std::filesystem::file_type::symlink);
+    EXPECT_EQ(Kind("link.cfg"), std::filesystem::file_type::symlink);
+    EXPECT_EQ(std::filesystem::read_symlink(Path("link.cfg")), "cfgs/kept.cfg");
     EXPECT_EQ(ReadFile("cfgs/kept.cfg"), saved);
 
     // The file replaced keeps its permissions; the link is read through as well.
-    fs::permissions(Path("cfgs/kept.cfg"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::filesystem::perms kept =
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read;
+    std::filesystem::permissions(Path("cfgs/kept.cfg"), kept);
     WriteFile("cfgs/kept.cfg", "older");
     ASSERT_EQ(Run({"-CfgSave", "-f", "link.cfg", "-a0"}).exitCode, 0);
     EXPECT_EQ(ReadFile("cfgs/kept.cfg"), saved);
-    EXPECT_EQ(fs::status(Path("cfgs/kept.cfg")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::filesystem::status(Path("cfgs/kept.cfg")).permissions(), kept);
     ASSERT_EQ(Run({"-CfgClr", "-Force", "-a0"}).exitCode, 0);
     EXPECT_EQ(Run({"-CfgRestore", "-f", "link.cfg", "-a0"}).exitCode, 0);
 
@@ -181,26 +186,26 @@ TEST_F(UserFilesTest, ASavedConfigurationFollowsLinksToTheirTarget)
 
 TEST_F(UserFilesTest, ASavedConfigurationReplacesNothingButARegularFile)
 {
-    fs::create_directory(Path("folder.cfg"));
+    std::filesystem::create_directory(Path("folder.cfg"));
     MakeFifo("fifo.cfg");
     MakeSocket("socket.cfg");
-    fs::create_symlink("/dev/null", Path("device.cfg"));
-    fs::create_symlink("loop.cfg", Path("loop.cfg"));
+    std::filesystem::create_symlink("/dev/null", Path("device.cfg"));
+    std::filesystem::create_symlink("loop.cfg", Path("loop.cfg"));
     struct Case {
         std::string name;
         std::string reason;
-        fs::file_type kind;
+        std::filesystem::file_type kind;
     };
     std::vector<Case> cases = {
-        {"folder.cfg", "Is a directory", fs::file_type::directory},
-        {"fifo.cfg", "it is a FIFO, not a regular file", fs::file_type::fifo},
-        {"socket.cfg", "it is a socket, not a regular file", fs::file_type::socket},
-        {"device.cfg", "it is a device, not a regular file", fs::file_type::symlink},
-        {"loop.cfg", "Too many levels of symbolic links", fs::file_type::symlink},
+        {"folder.cfg", "Is a directory", std::filesystem::file_type::directory},
+        {"fifo.cfg", "it is a FIFO, not a regular file", std::filesystem::file_type::fifo},
+        {"socket.cfg", "it is a socket, not a regular file", std::filesystem::file_type::socket},
+        {"device.cfg", "it is a device, not a regular file", std::filesystem::file_type::symlink},
+        {"loop.cfg", "Too many levels of symbolic links", std::filesystem::file_type::symlink},
     };
     // A device node of the test's own where the system lets the test make one (as root).
     if (::mknod(Path("node.cfg").c_str(), S_IFCHR | 0600, makedev(1, 7)) == 0)
-        cases.push_back({"node.cfg", "it is a device, not a regular file", fs::file_type::character});
+        cases.push_back({"node.cfg", "it is a device, not a regular file", std::filesystem::file_type::character});
     const std::vector<std::string> before = Names();
     for (const Case& c : cases) {
         RunResult r = RunBeside({"fifo.cfg"}, {"-CfgSave", "-f", c.name, "-a0"});
@@ -209,7 +214,7 @@ TEST_F(UserFilesTest, ASavedConfigurationReplacesNothingButARegularFile)
         EXPECT_EQ(Kind(c.name), c.kind) << c.name;
     }
     EXPECT_EQ(Names(), before);
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 TEST_F(UserFilesTest, AReportReplacesItsFileOnlyWhenWrittenWhole)
@@ -222,11 +227,11 @@ TEST_F(UserFilesTest, AReportReplacesItsFileOnlyWhenWrittenWhole)
     EXPECT_EQ(Names(), (std::vector<std::string>{"sum.txt"}));
 
     // Written whole, it replaces the file a link leads to.
-    fs::create_symlink("sum.txt", Path("link.txt"));
+    std::filesystem::create_symlink("sum.txt", Path("link.txt"));
     r = Run({"-ShowSummary", "-f", "link.txt", "-a0"});
     EXPECT_EQ(r.out, kExitOk);
     EXPECT_EQ(ReadFile("sum.txt").rfind("System\n", 0), 0u);
-    EXPECT_EQ(Kind("link.txt"), fs::file_type::symlink);
+    EXPECT_EQ(Kind("link.txt"), std::filesystem::file_type::symlink);
 
     // A device is refused before anything is asked of the controller.
     r = Run({"-ShowSummary", "-f", "/dev/full", "-a0"});
@@ -243,7 +248,7 @@ TEST_F(UserFilesTest, AReportReplacesItsFileOnlyWhenWrittenWhole)
     char byte = 0;
     EXPECT_LE(::read(reader, &byte, 1), 0);
     ::close(reader);
-    EXPECT_EQ(Kind("fifo.txt"), fs::file_type::fifo);
+    EXPECT_EQ(Kind("fifo.txt"), std::filesystem::file_type::fifo);
 }
 
 TEST_F(UserFilesTest, EveryFileWrittenOnAFullDiskIsNamed)
@@ -266,8 +271,10 @@ TEST_F(UserFilesTest, EveryFileWrittenOnAFullDiskIsNamed)
          WriteFailed("events.txt", "File too large") + eventsFailed},
         {{"-AdpEventLog", "-GetLatest", "20", "-f", "events.txt", "-a0"}, "events.txt", earlier,
          WriteFailed("events.txt", "File too large") + eventsFailed},
-        {{"-AdpAEC", "-get", "-f", "capture.dat", "-a0"}, "capture.dat", earlier, WriteFailed("capture.dat", "File too large")},
-        {{"-PerfMon", "-getresults", "-f", "perf.csv", "-a0"}, "perf.csv", full, WriteFailed("perf.csv", "File too large")},
+        {{"-AdpAEC", "-get", "-f", "capture.dat", "-a0"}, "capture.dat", earlier,
+         WriteFailed("capture.dat", "File too large")},
+        {{"-PerfMon", "-getresults", "-f", "perf.csv", "-a0"}, "perf.csv", full,
+         WriteFailed("perf.csv", "File too large")},
     };
     for (const Case& c : cases) {
         WriteFile(c.file, c.before);
@@ -278,15 +285,15 @@ TEST_F(UserFilesTest, EveryFileWrittenOnAFullDiskIsNamed)
         EXPECT_EQ(r.exitCode, 1) << c.args[0];
         EXPECT_EQ(ReadFile(c.file), c.before) << c.args[0];
         EXPECT_EQ(Names(), (std::vector<std::string>{c.file})) << c.args[0];
-        fs::remove(Path(c.file));
+        std::filesystem::remove(Path(c.file));
     }
 }
 
 TEST_F(UserFilesTest, AFileAppendedToMustBeARegularFile)
 {
-    fs::create_directory(Path("folder.csv"));
+    std::filesystem::create_directory(Path("folder.csv"));
     MakeFifo("fifo.csv");
-    fs::create_symlink("/dev/null", Path("device.csv"));
+    std::filesystem::create_symlink("/dev/null", Path("device.csv"));
     for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
              {"folder.csv", "Is a directory"},
              {"fifo.csv", "it is a FIFO, not a regular file"},
@@ -294,20 +301,20 @@ TEST_F(UserFilesTest, AFileAppendedToMustBeARegularFile)
         RunResult r = RunBeside({"fifo.csv"}, {"-PerfMon", "-getresults", "-f", name, "-a0"});
         EXPECT_EQ(r.out, OpenFailed(name, reason) + kExitFailed);
     }
-    EXPECT_EQ(Kind("fifo.csv"), fs::file_type::fifo);
+    EXPECT_EQ(Kind("fifo.csv"), std::filesystem::file_type::fifo);
 
     // Through a link, the results are appended to its target.
     WriteFile("perf.csv", "earlier\n");
-    fs::create_symlink("perf.csv", Path("link.csv"));
+    std::filesystem::create_symlink("perf.csv", Path("link.csv"));
     ASSERT_EQ(Run({"-PerfMon", "-getresults", "-f", "link.csv", "-a0"}).exitCode, 0);
     EXPECT_EQ(ReadFile("perf.csv").rfind("earlier\n", 0), 0u);
     EXPECT_GT(ReadFile("perf.csv").size(), 8u);
-    EXPECT_EQ(Kind("link.csv"), fs::file_type::symlink);
+    EXPECT_EQ(Kind("link.csv"), std::filesystem::file_type::symlink);
 }
 
 TEST_F(UserFilesTest, AFileThatCannotBeReadIsNamedWithTheReason)
 {
-    fs::create_directory(Path("folder"));
+    std::filesystem::create_directory(Path("folder"));
     struct Case {
         std::vector<std::string> args;
         std::string out;
@@ -332,7 +339,7 @@ TEST_F(UserFilesTest, AFileThatCannotBeReadIsNamedWithTheReason)
 
     // A file the user may not read (a run as root reads every file).
     WriteFile("locked.txt", "BACKGROUNDRATE=30\n");
-    fs::permissions(Path("locked.txt"), fs::perms::none);
+    std::filesystem::permissions(Path("locked.txt"), std::filesystem::perms::none);
     if (::geteuid() != 0) {
         RunResult r = Run({"-AdpSetVerify", "-f", "locked.txt", "-a0"});
         EXPECT_EQ(r.out, "Adapter #0\n\n" + OpenFailed("locked.txt", "Permission denied") + kExitFailed);
@@ -368,7 +375,7 @@ TEST_F(UserFilesTest, TheToolsOwnLogsSkipWhatIsNoRegularFile)
         char byte = 0;
         EXPECT_LE(::read(readers[i], &byte, 1), 0) << logs[i];
         ::close(readers[i]);
-        EXPECT_EQ(Kind(logs[i]), fs::file_type::fifo);
+        EXPECT_EQ(Kind(logs[i]), std::filesystem::file_type::fifo);
     }
 
     // A character device is a log like a file.

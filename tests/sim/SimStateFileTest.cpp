@@ -191,9 +191,9 @@ TEST_F(SimStateFileTest, ALinkedStateFileStaysALinkAndItsTargetIsSaved)
     EXPECT_EQ(Json::parse(ReadText(dir_ + "/states/first.json"))["format"], 1);
 
     // A change is saved to the target, which keeps its permissions.
-    std::filesystem::permissions(dir_ + "/states/first.json", std::filesystem::perms::owner_read |
-                                                                   std::filesystem::perms::owner_write |
-                                                                   std::filesystem::perms::group_read);
+    const std::filesystem::perms kept =
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read;
+    std::filesystem::permissions(dir_ + "/states/first.json", kept);
     Request write(lp::kFnDcmd, 0, 72, lp::kDirToController);
     std::copy_n(Dcmd(0x010E0201, 72).Data(), 72, write.Data());
     write.Data()[31] = 1;  // direct drive mapping
@@ -201,15 +201,16 @@ TEST_F(SimStateFileTest, ALinkedStateFileStaysALinkAndItsTargetIsSaved)
     EXPECT_EQ(write.Fw(), 0u);
     Close();
     EXPECT_TRUE(std::filesystem::is_symlink(statePath_));
-    EXPECT_EQ(Json::parse(ReadText(dir_ + "/states/first.json"))["controllers"][0]["defaults"]["direct_pd_mapping"], true);
-    EXPECT_EQ(std::filesystem::status(dir_ + "/states/first.json").permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
+    const Json saved = Json::parse(ReadText(dir_ + "/states/first.json"));
+    EXPECT_EQ(saved["controllers"][0]["defaults"]["direct_pd_mapping"], true);
+    EXPECT_EQ(std::filesystem::status(dir_ + "/states/first.json").permissions(), kept);
     // Nothing else is left in either folder.
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_))
         names.push_back(entry.path().lexically_relative(dir_).string());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"link.json", "state.json", "state.json.lock", "states", "states/first.json"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"link.json", "state.json", "state.json.lock", "states", "states/first.json"}));
 }
 
 TEST_F(SimStateFileTest, AStateThatIsNoLongerARegularFileIsNotReplaced)
