@@ -81,6 +81,33 @@ std::vector<Unit> UnitsOf(const GrammarNode& form)
 
 GrammarNode NodeOf(const Unit& unit) { return unit.size() == 1 ? unit[0] : GrammarNode::Seq(unit); }
 
+// A choice among action words written to repeat ("(CLEAR | GETLATEST NUM)*") right before an
+// action word: the action words a command takes more than once, the last one given deciding.
+// They are leading words: they stand first, before the action word that decides.
+bool IsRepeatedActionChoice(const std::vector<Unit>& units, std::size_t at)
+{
+    if (at + 1 >= units.size() || units[at].size() != 1 || !units[at + 1][0].IsKeywordChoice())
+        return false;
+    const GrammarNode& node = units[at][0];
+    if (node.kind != GrammarNode::kRepeat || node.origin != GrammarNode::kWritten || node.max != GrammarNode::kUnbounded)
+        return false;
+    const GrammarNode& choice = node.children[0];
+    if (choice.kind != GrammarNode::kAlt || choice.origin != GrammarNode::kWritten)
+        return false;
+    for (const GrammarNode& member : choice.children) {
+        if (member.kind == GrammarNode::kToken && member.IsKeywordChoice())
+            continue;
+        if (member.kind != GrammarNode::kSeq || member.origin != GrammarNode::kWritten ||
+            member.children[0].kind != GrammarNode::kToken || !member.children[0].IsKeywordChoice())
+            return false;
+        for (std::size_t i = 1; i < member.children.size(); ++i) {
+            if (!member.children[i].IsValueOnly())
+                return false;
+        }
+    }
+    return true;
+}
+
 bool IsSelector(const GrammarNode& head)
 {
     return head.origin == GrammarNode::kSelector ||
@@ -184,7 +211,7 @@ private:
             return true;
         }
         std::size_t at = 1;
-        while (at < units.size() && units[at][0].IsKeywordChoice())
+        while (at < units.size() && (units[at][0].IsKeywordChoice() || IsRepeatedActionChoice(units, at)))
             ++at;
         std::vector<GrammarNode> leading;
         for (std::size_t u = 0; u < at; ++u)

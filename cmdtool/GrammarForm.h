@@ -3,7 +3,10 @@
 // A form is laid out in three parts: its leading words, its options and its trailing words.
 //  - The leading words are the command keyword and the action words written right after it: a
 //    keyword, or a choice among keywords, each with the values written after it ("PDHSP SET",
-//    "PDRBLD (START|STOP)", "ADPEVENTLOG GETLATEST NUM", "CFGLDADD R NUM BRK").
+//    "PDRBLD (START|STOP)", "ADPEVENTLOG GETLATEST NUM", "CFGLDADD R NUM BRK"). A choice among
+//    action words written to repeat right before an action word ("ADPEVENTLOG (CLEAR |
+//    GETLATEST NUM)* GETEVENTS") is a leading word too: earlier action words that the last one
+//    given overrides.
 //  - The trailing words are the adapter selector (SEL, SEL1, [SEL]), what the form writes after
 //    it, and the global options that end every form.
 //  - Everything between them are the options. An option is an item written at the top level of

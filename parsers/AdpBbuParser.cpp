@@ -15,13 +15,13 @@
 
 namespace {
 const ParserFactoryRegistration<AdpBbuParser> kRegisterAdpBbuParser{TOKEN_ADPBBUCMD};
+// No sub-command is the full report. Several sub-commands may be given, each with its own
+// values: the last one decides (the parser's walk sets the sub-command at each).
 const GrammarRegistration kRegisterAdpBbuGrammar(
     TOKEN_ADPBBUCMD,
-    {"ADPBBUCMD [GETBBUSTATUS | GETBBUCAPACITYINFO | GETBBUDESIGNINFO | BBULEARN | GETBBUPROPERTIES | BBUMFGSLEEP | "
-     "BBUMFGSEAL | GETBBUMODES] SEL",
-     "ADPBBUCMD SETBBUPROPERTIES V(F) SEL",
-     "ADPBBUCMD GETGGEEPDATA V(OFFSET) NUMBYTES NUM SEL",
-     "ADPBBUCMD SCHEDULELEARN (DSBL | INFO | V(STARTTIME) NUM) SEL"});
+    {"ADPBBUCMD (GETBBUSTATUS | GETBBUCAPACITYINFO | GETBBUDESIGNINFO | BBULEARN | GETBBUPROPERTIES | BBUMFGSLEEP | "
+     "BBUMFGSEAL | GETBBUMODES | SETBBUPROPERTIES V(F) | GETGGEEPDATA V(OFFSET) NUMBYTES NUM | "
+     "SCHEDULELEARN (DSBL | INFO | V(STARTTIME) NUM))* SEL"});
 
 struct SubCommand {
     u16 token;

@@ -10,15 +10,21 @@
 namespace {
 const ParserFactoryRegistration<AdpEventLogParser> kRegisterAdpEventLogParser{TOKEN_ADPEVENTLOG};
 
-// Class filters may be given in any order, before or after -f.
+// Class filters may be given in any order, before or after -f. Sub-command words may be given
+// more than once: the last one given decides, and the options are those it takes.
+#define ADPEVENTLOG_EARLIER_WORDS                                                                           \
+    "ADPEVENTLOG (CLEAR | GETEVENTLOGINFO | GETEVENTS | GETSINCESHUTDOWN | GETSINCEREBOOT | INCLUDEDELETED | " \
+    "GETLATEST NUM | GETCCINCON)* "
 const GrammarRegistration kRegisterAdpEventLogGrammar(
     TOKEN_ADPEVENTLOG,
-    {"ADPEVENTLOG GETEVENTLOGINFO SEL",
-     "ADPEVENTLOG (GETEVENTS | GETSINCESHUTDOWN | GETSINCEREBOOT | INCLUDEDELETED) "
-     "(INFO | WARNING | CRITICAL | FATAL)* [V(F) (INFO | WARNING | CRITICAL | FATAL)*] SEL",
-     "ADPEVENTLOG GETLATEST NUM (INFO | WARNING | CRITICAL | FATAL)* [V(F) (INFO | WARNING | CRITICAL | FATAL)*] SEL",
-     "ADPEVENTLOG GETCCINCON V(F) LDS SEL",
-     "ADPEVENTLOG CLEAR SEL"});
+    {ADPEVENTLOG_EARLIER_WORDS "GETEVENTLOGINFO SEL",
+     ADPEVENTLOG_EARLIER_WORDS "(GETEVENTS | GETSINCESHUTDOWN | GETSINCEREBOOT | INCLUDEDELETED) "
+                               "(INFO | WARNING | CRITICAL | FATAL)* [V(F) (INFO | WARNING | CRITICAL | FATAL)*] SEL",
+     ADPEVENTLOG_EARLIER_WORDS "GETLATEST NUM (INFO | WARNING | CRITICAL | FATAL)* "
+                               "[V(F) (INFO | WARNING | CRITICAL | FATAL)*] SEL",
+     ADPEVENTLOG_EARLIER_WORDS "GETCCINCON V(F) LDS SEL",
+     ADPEVENTLOG_EARLIER_WORDS "CLEAR SEL"});
+#undef ADPEVENTLOG_EARLIER_WORDS
 
 struct OptionEffect {
     u16 token;

@@ -8,8 +8,6 @@
 namespace sim {
 namespace {
 
-constexpr u32 kSuspend = 0;
-constexpr u32 kResume = 1;
 constexpr u64 kClearRatePercent = 100;  // a clear runs at full speed
 
 Operation NewWork(OperationKind kind, u16 deviceId, u64 now, u64 seconds)
@@ -119,13 +117,13 @@ u32 SuspendResume(Controller& controller, u64 now, DriveRef ref, OperationKind k
     Drive* drive = NamedDrive(controller, ref, status);
     if (drive == nullptr)
         return status;
-    if (action != kSuspend && action != kResume)
+    if (action != kSuspendWork && action != kResumeWork)
         return kFwInvalidParameter;
     Operation* work = FindWork(controller, drive->deviceId, kind);
-    if (work == nullptr || work->suspendedAt.has_value() == (action == kSuspend))
+    if (work == nullptr || work->suspendedAt.has_value() == (action == kSuspendWork))
         return kFwWrongState;
     const bool rebuild = kind == OperationKind::Rebuild;
-    if (action == kSuspend) {
+    if (action == kSuspendWork) {
         work->suspendedAt = now;
         LogDriveEvent(controller, now, rebuild ? kEvRebuildSuspended : kEvCopybackSuspended, *drive);
     } else {

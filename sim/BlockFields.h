@@ -21,6 +21,61 @@ struct BlockField {
     bool inverted;  // a true/false setting the block carries negated ("disabled" for "enabled")
 };
 
+// The rows of the tables, by the kind of field.
+template <class T>
+constexpr BlockField<T> ByteField(const char* name, u64 T::*member, u32 offset, u64 max = 0xFF)
+{
+    return {NumberField(name, member, max), offset, 1, 0, 0, false};
+}
+template <class T>
+constexpr BlockField<T> PercentField(const char* name, u64 T::*member, u32 offset)
+{
+    return ByteField(name, member, offset, 100);
+}
+template <class T>
+constexpr BlockField<T> WordField(const char* name, u64 T::*member, u32 offset)
+{
+    return {NumberField(name, member, 0xFFFF), offset, 2, 0, 0, false};
+}
+// A 64-bit address, written in hexadecimal.
+template <class T>
+constexpr BlockField<T> AddressField(const char* name, u64 T::*member, u32 offset)
+{
+    return {{name, member, FieldKind::Hex, ~u64{0}, {}}, offset, 8, 0, 0, false};
+}
+template <class T>
+constexpr BlockField<T> FlagField(const char* name, u64 T::*member, u32 offset)
+{
+    return {BoolField(name, member), offset, 1, 0, 0, false};
+}
+// A setting the block carries as its "disabled" flag.
+template <class T>
+constexpr BlockField<T> NotFlagField(const char* name, u64 T::*member, u32 offset)
+{
+    return {BoolField(name, member), offset, 1, 0, 0, true};
+}
+template <class T>
+constexpr BlockField<T> FlagBitField(const char* name, u64 T::*member, u32 offset, u8 bit)
+{
+    return {BoolField(name, member), offset, 1, bit, 1, false};
+}
+// A byte the controller reads as a flag but keeps whole (any number may be programmed into it).
+template <class T>
+constexpr BlockField<T> FlagByteField(const char* name, u64 T::*member, u32 offset)
+{
+    return {{name, member, FieldKind::ByteFlag, 0xFF, {}}, offset, 1, 0, 0, false};
+}
+template <class T>
+constexpr BlockField<T> ChoiceField(const char* name, u64 T::*member, u32 offset, std::span<const EnumName> names)
+{
+    return {EnumField(name, member, names), offset, 1, 0, 0, false};
+}
+template <class T>
+constexpr BlockField<T> StripField(const char* name, u64 T::*member, u32 offset)
+{
+    return {{name, member, FieldKind::StripKb, kMaxStripCode, {}}, offset, 1, 0, 0, false};
+}
+
 template <class T>
 void EncodeBlockFields(ByteSpan& block, const T& source, std::span<const BlockField<T>> rows)
 {

@@ -14,7 +14,6 @@ constexpr std::size_t kMaxVirtualDrives = 64;
 constexpr std::size_t kMaxSpares = 1024;
 constexpr std::size_t kMaxForeignConfigs = 64;
 constexpr std::size_t kMaxKeyLength = 103;  // a key travels NUL-terminated in 104 bytes
-constexpr u64 kRaidLevels[] = {0, 1, 5, 6, 10, 50, 60};
 
 constexpr EnumName kWritePolicies[] = {{"write_through", 0}, {"write_back", 1}};
 constexpr EnumName kReadPolicies[] = {{"none", 0}, {"read_ahead", 1}, {"adaptive", 2}};
@@ -53,9 +52,7 @@ VirtualDrive ReadVirtualDrive(ObjectReader& v)
     vd.targetId = static_cast<u8>(v.Unsigned("target_id", 0xFF, 0));
     vd.seq = static_cast<u16>(v.Unsigned("seq", 0xFFFF, 0));
     vd.name = v.Text("name", 15);
-    vd.raidLevel = static_cast<u8>(v.Unsigned("raid_level", 60, 0));
-    if (std::find(std::begin(kRaidLevels), std::end(kRaidLevels), vd.raidLevel) == std::end(kRaidLevels))
-        Fail(v.PathOf("raid_level"), "expected one of 0, 1, 5, 6, 10, 50, 60");
+    vd.raidLevel = ReadRaidLevel(v);
     vd.arrays = ReadIds(v, "arrays", kMaxSpans, false);
     vd.blocks = v.Unsigned("blocks", kMaxBlocks, kDerivedBlocks);
     vd.startBlock = v.Unsigned("start_block", kMaxBlocks, kDerivedBlocks);
@@ -117,6 +114,15 @@ Json WriteVirtualDrive(const VirtualDrive& v)
 }
 
 }  // namespace
+
+u8 ReadRaidLevel(ObjectReader& reader)
+{
+    constexpr u64 kLevels[] = {0, 1, 5, 6, 10, 50, 60};
+    const u8 level = static_cast<u8>(reader.Unsigned("raid_level", 60, 0));
+    if (std::find(std::begin(kLevels), std::end(kLevels), level) == std::end(kLevels))
+        Fail(reader.PathOf("raid_level"), "expected one of 0, 1, 5, 6, 10, 50, 60");
+    return level;
+}
 
 void ReadConfig(ObjectReader& r, Configuration& config)
 {

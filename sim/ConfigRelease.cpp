@@ -41,7 +41,7 @@ void LeaveArray(Controller& controller, u64 now, Drive& drive)
     });
     drive.formerSpare.reset();
     // The controller erases a member of a secured drive group as it leaves it.
-    if (drive.security.count("secured") != 0)
+    if (drive.security.count(security_flag::kSecured) != 0)
         ForgetDriveSecurity(drive);
     ChangeState(controller, now, drive,
                 drive.state == DriveState::Failed ? DriveState::UnconfiguredBad : DriveState::UnconfiguredGood);

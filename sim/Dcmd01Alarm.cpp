@@ -6,8 +6,12 @@
 namespace sim {
 namespace {
 
-constexpr u32 kAlarmStatusSize = 4;
+namespace alarm_status {
+
+constexpr u32 kSize = 4;
 constexpr u32 kEnabled = 0;  // u8
+
+}  // namespace alarm_status
 
 bool HasAlarm(DcmdCall& call)
 {
@@ -32,8 +36,8 @@ void GetAlarmRequest(DcmdCall& call)
 {
     if (!HasAlarm(call))
         return;
-    call.reply = Block(kAlarmStatusSize);
-    call.reply.PutU8(kEnabled, call.controller.properties.alarmEnable);
+    call.reply = Block(alarm_status::kSize);
+    call.reply.PutU8(alarm_status::kEnabled, call.controller.properties.alarmEnable);
 }
 
 void EnableAlarmRequest(DcmdCall& call) { SetAlarm(call, 1); }

@@ -7,15 +7,20 @@
 namespace sim {
 namespace {
 
+namespace download_request {
+
 constexpr u32 kCount = 0;  // u8
 constexpr u32 kSize = 4;   // u32
+
+}  // namespace download_request
 
 }  // namespace
 
 void PrepareDeviceDownloadRequest(DcmdCall& call)
 {
-    call.status = PrepareDeviceDownload(call.controller, MailboxU16(call.mailbox, 0), call.data.U8(kCount),
-                                        call.data.U32(kSize), &call.changed);
+    call.status = PrepareDeviceDownload(call.controller, MailboxU16(call.mailbox, 0),
+                                        call.data.U8(download_request::kCount), call.data.U32(download_request::kSize),
+                                        &call.changed);
 }
 
 }  // namespace sim

@@ -10,16 +10,24 @@ namespace {
 constexpr u32 kFwNoSuchObject = 35;  // no event matches the request
 
 // Log information, 20 bytes.
-constexpr std::size_t kInfoNewest = 0;
-constexpr std::size_t kInfoOldest = 4;
-constexpr std::size_t kInfoClear = 8;
-constexpr std::size_t kInfoShutdown = 12;
-constexpr std::size_t kInfoBoot = 16;
-constexpr std::size_t kInfoSize = 20;
+namespace log_info {
+
+constexpr std::size_t kNewest = 0;
+constexpr std::size_t kOldest = 4;
+constexpr std::size_t kClear = 8;
+constexpr std::size_t kShutdown = 12;
+constexpr std::size_t kBoot = 16;
+constexpr std::size_t kSize = 20;
+
+}  // namespace log_info
 
 // Event list: a count, four unused bytes, then the records.
-constexpr std::size_t kListCount = 0;
-constexpr std::size_t kListRecords = 8;
+namespace event_list {
+
+constexpr std::size_t kCount = 0;
+constexpr std::size_t kRecords = 8;
+
+}  // namespace event_list
 
 // Event record, kEventRecordSize bytes.
 constexpr std::size_t kRecSeq = 0;
@@ -54,12 +62,12 @@ void PutEventRecord(ByteSpan out, const EventRecord& record)
 void GetEventLogInfoRequest(DcmdCall& call)
 {
     const EventLogInfo info = GetEventLogInfo(call.controller.events);
-    call.reply = Block(kInfoSize);
-    call.reply.PutU32(kInfoNewest, info.newest);
-    call.reply.PutU32(kInfoOldest, info.oldest);
-    call.reply.PutU32(kInfoClear, info.clear);
-    call.reply.PutU32(kInfoShutdown, info.shutdown);
-    call.reply.PutU32(kInfoBoot, info.boot);
+    call.reply = Block(log_info::kSize);
+    call.reply.PutU32(log_info::kNewest, info.newest);
+    call.reply.PutU32(log_info::kOldest, info.oldest);
+    call.reply.PutU32(log_info::kClear, info.clear);
+    call.reply.PutU32(log_info::kShutdown, info.shutdown);
+    call.reply.PutU32(log_info::kBoot, info.boot);
 }
 
 void ClearEventLogRequest(DcmdCall& call)
@@ -72,14 +80,14 @@ void ClearEventLogRequest(DcmdCall& call)
 void GetEventsRequest(DcmdCall& call)
 {
     const std::size_t length = call.data.Size();
-    if (length < kListRecords)
+    if (length < event_list::kRecords)
         return;
-    const std::size_t room = (length - kListRecords) / kEventRecordSize;
+    const std::size_t room = (length - event_list::kRecords) / kEventRecordSize;
     const std::vector<const EventRecord*> records = SelectEvents(call.controller.events, RequestFilter(call), room);
-    call.reply = Block(kListRecords + records.size() * kEventRecordSize);
-    call.reply.PutU32(kListCount, records.size());
+    call.reply = Block(event_list::kRecords + records.size() * kEventRecordSize);
+    call.reply.PutU32(event_list::kCount, records.size());
     for (std::size_t i = 0; i < records.size(); ++i)
-        PutEventRecord(call.reply.Slice(kListRecords + i * kEventRecordSize, kEventRecordSize), *records[i]);
+        PutEventRecord(call.reply.Slice(event_list::kRecords + i * kEventRecordSize, kEventRecordSize), *records[i]);
 }
 
 void GetEventCountRequest(DcmdCall& call)

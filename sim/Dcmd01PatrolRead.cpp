@@ -3,15 +3,10 @@
 #include "Encoders.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
+#include "Operations.h"
 #include "PatrolRead.h"
 
 namespace sim {
-namespace {
-
-constexpr u8 kSuspend = 0;
-constexpr u8 kResume = 1;
-
-}  // namespace
 
 void GetPatrolReadStatusRequest(DcmdCall& call) { call.reply = EncodePatrolReadStatus(call.controller); }
 
@@ -41,10 +36,10 @@ void StopPatrolReadRequest(DcmdCall& call) { call.Done(StopPatrolRead(call.contr
 void SuspendResumePatrolReadRequest(DcmdCall& call)
 {
     switch (call.mailbox[0]) {
-    case kSuspend:
+    case kSuspendWork:
         call.Done(SuspendPatrolRead(call.controller, call.Now()));
         break;
-    case kResume:
+    case kResumeWork:
         call.Done(ResumePatrolRead(call.controller, call.Now()));
         break;
     default:

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "DriveSecurity.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
 #include "Topology.h"
@@ -24,10 +25,6 @@ constexpr u8 kFlagByEkm = 16;
 constexpr u16 kWholeController = 0xFFFF;
 constexpr u64 kEmptyOldKeyMode = 4;
 
-const char* const kKeyAssigned = "security_key_assigned";
-
-bool HasKey(const Controller& c) { return c.info.statusFlags.count(kKeyAssigned) != 0; }
-
 // Encryption must be on for every key request.
 bool EncryptionOn(DcmdCall& call)
 {
@@ -43,7 +40,7 @@ bool SecuredVdPresent(const Controller& c)
                        [](const VirtualDrive& vd) { return vd.encryption != 0; });
 }
 
-void Log(DcmdCall& call, u32 code) { AppendEvent(call.controller, call.model.clock, code, EventArgs::None()); }
+void LogKeyEvent(DcmdCall& call, u32 code) { AppendEvent(call.controller, call.model.clock, code, EventArgs::None()); }
 
 }  // namespace
 
@@ -66,7 +63,7 @@ void SetSecurityKeyRequest(DcmdCall& call)
         return;
     }
     if ((flags & kFlagChange) != 0) {
-        if (!HasKey(call.controller)) {
+        if (!HasSecurityKey(call.controller)) {
             call.status = kFwKeyNotSet;
             return;
         }
@@ -78,15 +75,15 @@ void SetSecurityKeyRequest(DcmdCall& call)
         call.Done(kFwOk);
         return;
     }
-    if (HasKey(call.controller)) {
+    if (HasSecurityKey(call.controller)) {
         call.status = kFwKeyExists;
         return;
     }
     s.key = key;
     s.passphrase = passphrase;
     s.keyId = keyId;
-    call.controller.info.statusFlags.insert(kKeyAssigned);
-    Log(call, kEvSecurityKeyCreated);
+    call.controller.info.statusFlags.insert(kSecurityKeyAssigned);
+    LogKeyEvent(call, kEvSecurityKeyCreated);
     call.Done(kFwOk);
 }
 
@@ -97,7 +94,7 @@ void OldSecurityKeyRequest(DcmdCall& call)
     if (!EncryptionOn(call))
         return;
     SecurityKeyState& s = call.controller.security;
-    if (!HasKey(call.controller)) {
+    if (!HasSecurityKey(call.controller)) {
         call.status = kFwKeyNotSet;
         return;
     }
@@ -113,7 +110,7 @@ void OldSecurityKeyRequest(DcmdCall& call)
         s.pendingPassphrase.clear();
         s.pendingKeyId.clear();
         s.pendingByEkm = false;
-        Log(call, kEvSecurityKeyVerifyFailed);
+        LogKeyEvent(call, kEvSecurityKeyVerifyFailed);
         call.changed = true;
         call.status = kFwKeyInvalid;
         return;
@@ -126,7 +123,7 @@ void OldSecurityKeyRequest(DcmdCall& call)
     s.pendingPassphrase.clear();
     s.pendingKeyId.clear();
     s.pendingByEkm = false;
-    Log(call, kEvSecurityKeyChanged);
+    LogKeyEvent(call, kEvSecurityKeyChanged);
     call.Done(kFwOk);
 }
 
@@ -134,13 +131,13 @@ void VerifySecurityKeyRequest(DcmdCall& call)
 {
     if (!EncryptionOn(call))
         return;
-    if (!HasKey(call.controller)) {
+    if (!HasSecurityKey(call.controller)) {
         call.status = kFwKeyNotSet;
         return;
     }
     const SecurityKeyState& s = call.controller.security;
     if (s.key.empty() || call.data.Text(0, kKeyTextBlockSize) != s.key) {
-        Log(call, kEvSecurityKeyVerifyFailed);
+        LogKeyEvent(call, kEvSecurityKeyVerifyFailed);
         call.changed = true;
         call.status = kFwKeyInvalid;
         return;
@@ -152,7 +149,7 @@ void DestroySecurityKeyRequest(DcmdCall& call)
 {
     if (!EncryptionOn(call))
         return;
-    if (!HasKey(call.controller)) {
+    if (!HasSecurityKey(call.controller)) {
         call.status = kFwKeyNotSet;
         return;
     }
@@ -161,8 +158,8 @@ void DestroySecurityKeyRequest(DcmdCall& call)
         return;
     }
     call.controller.security = SecurityKeyState{};
-    call.controller.info.statusFlags.erase(kKeyAssigned);
-    Log(call, kEvSecurityKeyDestroyed);
+    call.controller.info.statusFlags.erase(kSecurityKeyAssigned);
+    LogKeyEvent(call, kEvSecurityKeyDestroyed);
     call.Done(kFwOk);
 }
 
@@ -175,7 +172,7 @@ void GetKeyIdRequest(DcmdCall& call)
     const u16 target = static_cast<u16>(call.mailbox[0] | (call.mailbox[1] << 8));
     std::string id;
     if (target == kWholeController) {
-        if (!HasKey(call.controller)) {
+        if (!HasSecurityKey(call.controller)) {
             call.status = kFwKeyNotSet;
             return;
         }
@@ -186,7 +183,8 @@ void GetKeyIdRequest(DcmdCall& call)
             call.status = kFwNotFound;
             return;
         }
-        if (drive->security.count("secured") != 0 && drive->security.count("foreign_secured") == 0)
+        if (drive->security.count(security_flag::kSecured) != 0 &&
+            drive->security.count(security_flag::kForeignSecured) == 0)
             id = call.controller.security.keyId;
     }
     call.reply = Block(kKeyIdBlockSize);
@@ -197,7 +195,7 @@ void SetKeyIdRequest(DcmdCall& call)
 {
     if (!EncryptionOn(call))
         return;
-    if (!HasKey(call.controller)) {
+    if (!HasSecurityKey(call.controller)) {
         call.status = kFwKeyNotSet;
         return;
     }
@@ -206,7 +204,7 @@ void SetKeyIdRequest(DcmdCall& call)
         return;
     }
     call.controller.security.keyId = call.data.Text(0, kKeyIdBlockSize);
-    Log(call, kEvSecurityKeyIdChanged);
+    LogKeyEvent(call, kEvSecurityKeyIdChanged);
     call.Done(kFwOk);
 }
 

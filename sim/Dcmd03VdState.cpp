@@ -21,7 +21,7 @@ constexpr u32 kAllCountsNumber = 0;  // u32
 constexpr u32 kAllCountsEntries = 8;
 constexpr u8 kAllCountsTargets = 64;
 
-void PutCounts(ByteSpan entry, const VirtualDrive& vd)
+void PutBadBlockCounts(ByteSpan entry, const VirtualDrive& vd)
 {
     entry.PutU64(kCountsCorrected, vd.badBlocksCorrected);
     entry.PutU64(kCountsUncorrected, vd.badBlocksUncorrected);
@@ -53,7 +53,7 @@ void GetBadBlocksRequest(DcmdCall& call)
     const VdRef ref = MailboxVdRef(call);
     if (const VirtualDrive* vd = NamedVd(call.controller, ref.targetId, call.status, ref.seq)) {
         call.reply = Block(kCountsSize);
-        PutCounts(call.reply, *vd);
+        PutBadBlockCounts(call.reply, *vd);
     }
 }
 
@@ -68,7 +68,7 @@ void GetAllBadBlocksRequest(DcmdCall& call)
     for (const VirtualDrive& vd : call.controller.config.virtualDrives) {
         if (vd.targetId >= kAllCountsTargets)
             continue;
-        PutCounts(call.reply.Slice(kAllCountsEntries + kCountsSize * vd.targetId, kCountsSize), vd);
+        PutBadBlockCounts(call.reply.Slice(kAllCountsEntries + kCountsSize * vd.targetId, kCountsSize), vd);
         ++reported;
     }
     call.reply.PutU32(kAllCountsNumber, reported);

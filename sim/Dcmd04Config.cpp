@@ -3,6 +3,7 @@
 // rules are documented in docs/firmware-interface.md, "Configuration changes" and "Foreign
 // configurations".
 #include "ConfigImageDecode.h"
+#include "ConfigImageLayout.h"
 #include "ConfigRelease.h"
 #include "ConfigWrite.h"
 #include "Dcmd.h"
@@ -14,9 +15,6 @@
 
 namespace sim {
 namespace {
-
-constexpr u32 kImageHeaderSize = 32;
-constexpr u32 kSpareRecordSize = 40;
 
 // The whole image; the reply is cut at the caller's length.
 void GetConfiguration(DcmdCall& call) { call.reply = EncodeConfiguration(call.controller, call.model.clock.now); }
@@ -88,9 +86,9 @@ void ClearForeignRequest(DcmdCall& call) { call.Done(ClearForeign(call.controlle
 
 constexpr DcmdRoute kConfigurationRoutes[] = {
     {0x04010000, DataFlow::FromController, 0, GetConfiguration},
-    {0x04020000, DataFlow::ToController, kImageHeaderSize, AddConfiguration},
+    {0x04020000, DataFlow::ToController, config_image::kHeaderSize, AddConfiguration},
     {0x04030000, DataFlow::None, 0, ClearRequest},
-    {0x04040000, DataFlow::ToController, kSpareRecordSize, MakeSpareRequest},
+    {0x04040000, DataFlow::ToController, spare_record::kSize, MakeSpareRequest},
     {0x04050000, DataFlow::None, 0, RemoveSpareRequest},
     {0x04060100, DataFlow::FromController, 0, ScanForeign},
     {0x04060200, DataFlow::FromController, 0, GetForeignAsFound},

@@ -9,7 +9,9 @@ namespace sim {
 namespace {
 
 // The image's header.
-constexpr std::size_t kImageHeaderSize = 32;
+namespace device_image {
+
+constexpr std::size_t kHeaderSize = 32;
 constexpr u32 kSignature = 0;     // "QVDF"
 constexpr u32 kProduct = 4;       // char[16], blank padded
 constexpr u32 kProductSize = 16;
@@ -17,6 +19,8 @@ constexpr u32 kRevision = 20;     // char[4]
 constexpr u32 kRevisionSize = 4;
 constexpr u32 kLength = 24;       // u32
 constexpr u32 kChecksum = 28;     // u32: the sum of all bytes, these four counted as zero
+
+}  // namespace device_image
 
 std::string Trimmed(std::string text)
 {
@@ -80,17 +84,20 @@ u32 PrepareDeviceDownload(Controller& controller, u16 deviceId, u32 count, u32 s
 
 std::optional<std::string> CheckDeviceImage(const Inquiry& inquiry, const u8* image, std::size_t size)
 {
-    if (size < kImageHeaderSize || std::string(reinterpret_cast<const char*>(image + kSignature), 4) != "QVDF")
+    if (size < device_image::kHeaderSize ||
+        std::string(reinterpret_cast<const char*>(image + device_image::kSignature), 4) != "QVDF")
         return std::nullopt;
-    const std::string product(reinterpret_cast<const char*>(image + kProduct), kProductSize);
-    if (Trimmed(product) != Trimmed(inquiry.product) || LeU32(image + kLength) != size)
+    const std::string product(reinterpret_cast<const char*>(image + device_image::kProduct),
+                              device_image::kProductSize);
+    if (Trimmed(product) != Trimmed(inquiry.product) || LeU32(image + device_image::kLength) != size)
         return std::nullopt;
     u32 sum = 0;
     for (std::size_t i = 0; i < size; ++i)
-        sum += (i >= kChecksum && i < kChecksum + 4) ? 0 : image[i];
-    if (sum != LeU32(image + kChecksum))
+        sum += (i >= device_image::kChecksum && i < device_image::kChecksum + 4) ? 0 : image[i];
+    if (sum != LeU32(image + device_image::kChecksum))
         return std::nullopt;
-    return Trimmed(std::string(reinterpret_cast<const char*>(image + kRevision), kRevisionSize));
+    return Trimmed(
+        std::string(reinterpret_cast<const char*>(image + device_image::kRevision), device_image::kRevisionSize));
 }
 
 void ActivateDeviceImage(Controller& controller, const SimClock& clock, FirmwareDevice device,

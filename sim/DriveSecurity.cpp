@@ -11,16 +11,10 @@
 namespace sim {
 namespace {
 
-const char* const kCapable = "fde_capable";
-const char* const kEnabled = "encryption_enabled";
-const char* const kSecured = "secured";
-const char* const kKeyAssigned = "security_key_assigned";
-
 constexpr u8 kFullDiskEncryption = 1;
 
 bool SecurityOn(const Controller& c) { return c.info.capabilities.count("security") != 0; }
-bool HasKey(const Controller& c) { return c.info.statusFlags.count(kKeyAssigned) != 0; }
-bool Capable(const Drive& d) { return d.security.count(kCapable) != 0; }
+bool Capable(const Drive& d) { return d.security.count(security_flag::kFdeCapable) != 0; }
 
 // The foreign configurations forget the drive: its rows go missing, its spare entries go, and a
 // configuration that names no drive any more goes too.
@@ -84,7 +78,7 @@ void ForgetDriveSecurity(Drive& drive)
     const bool capable = Capable(drive);
     drive.security.clear();
     if (capable)
-        drive.security.insert(kCapable);
+        drive.security.insert(security_flag::kFdeCapable);
     drive.reprovisionAllowed = false;
 }
 
@@ -130,7 +124,7 @@ u32 Reprovision(Controller& controller, u64 now, DriveRef ref)
 
 bool CanSecureVd(const Controller& controller, const VirtualDrive& vd)
 {
-    return SecurityOn(controller) && HasKey(controller) && vd.encryption == 0 && MembersCapable(controller, vd);
+    return SecurityOn(controller) && HasSecurityKey(controller) && vd.encryption == 0 && MembersCapable(controller, vd);
 }
 
 u32 SecureVd(Controller& controller, u64 now, VdRef ref)
@@ -141,7 +135,7 @@ u32 SecureVd(Controller& controller, u64 now, VdRef ref)
         return status;
     if (!SecurityOn(controller))
         return kFwEncryptionOff;
-    if (!HasKey(controller))
+    if (!HasSecurityKey(controller))
         return kFwKeyNotSet;
     if (named->encryption != 0)
         return kFwWrongState;
@@ -164,7 +158,7 @@ u32 CheckVdEncryption(const Controller& controller, const VirtualDrive& vd)
         return kFwOk;
     if (!SecurityOn(controller))
         return kFwEncryptionOff;
-    if (!HasKey(controller))
+    if (!HasSecurityKey(controller))
         return kFwKeyNotSet;
     if (vd.encryption == kFullDiskEncryption && !MembersCapable(controller, vd))
         return kFwNotSecurityCapable;
@@ -179,8 +173,8 @@ void SecureMembers(Controller& controller, const VirtualDrive& vd)
     ForEachMember(controller, vd, [&members](const Drive& d) { members.push_back(d.deviceId); });
     for (u16 id : members) {
         Drive* drive = MutableDrive(controller, id);
-        drive->security.insert(kEnabled);
-        drive->security.insert(kSecured);
+        drive->security.insert(security_flag::kEncryptionEnabled);
+        drive->security.insert(security_flag::kSecured);
     }
 }
 

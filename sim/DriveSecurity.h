@@ -11,7 +11,26 @@
 #include "DriveRules.h"
 #include "VdRules.h"
 
+// The names of the drive security flags the rules test and set (Drive::security).
+namespace sim::security_flag {
+
+constexpr const char* kFdeCapable = "fde_capable";
+constexpr const char* kEncryptionEnabled = "encryption_enabled";
+constexpr const char* kSecured = "secured";
+constexpr const char* kLocked = "locked";
+constexpr const char* kForeignSecured = "foreign_secured";
+
+}  // namespace sim::security_flag
+
 namespace sim {
+
+// The controller's status flag (ControllerInfo::statusFlags) while it holds a drive-security key.
+constexpr const char* kSecurityKeyAssigned = "security_key_assigned";
+
+inline bool HasSecurityKey(const Controller& controller)
+{
+    return controller.info.statusFlags.count(kSecurityKeyAssigned) != 0;
+}
 
 // The flags of a drive whose data is gone: it can still encrypt when it could before.
 void ForgetDriveSecurity(Drive& drive);

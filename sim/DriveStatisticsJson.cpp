@@ -8,8 +8,6 @@ namespace {
 
 constexpr std::size_t kCommandSize = 16;
 
-u32 ReadU32(ObjectReader& r, const char* key) { return static_cast<u32>(r.Unsigned(key, 0xFFFFFFFF, 0)); }
-
 LongestCommand ReadLongestCommand(ObjectReader& r)
 {
     LongestCommand c;

@@ -30,7 +30,7 @@ constexpr NamedBit kVoltageBits[] = {
     {"critical_under", 1, 0, false}, {"critical_over", 1, 1, false}, {"warning_under", 1, 2, false},
     {"warning_over", 1, 3, false}};
 
-const ElementKindInfo kKinds[] = {
+const ElementKindInfo kElementKinds[] = {
     {ElementKind::PowerSupply, "power_supplies", kSesPowerSupply, "Power Supplies", &Enclosure::powerSupplies,
      kPowerSupplyBits},
     {ElementKind::Fan, "fans", kSesCooling, "Cooling Fans", &Enclosure::fans, {}},
@@ -47,7 +47,7 @@ constexpr const char* kStatusNames[kElementStatusCount] = {
 
 }  // namespace
 
-std::span<const ElementKindInfo> ElementKinds() { return kKinds; }
+std::span<const ElementKindInfo> ElementKinds() { return kElementKinds; }
 
 const char* ElementStatusName(u8 status) { return status < kElementStatusCount ? kStatusNames[status] : "unknown"; }
 
@@ -99,7 +99,7 @@ bool EnclosureFaulty(const Enclosure& enclosure)
 {
     if (enclosure.fault)
         return true;
-    for (const ElementKindInfo& kind : kKinds) {
+    for (const ElementKindInfo& kind : kElementKinds) {
         for (const EnclosureElement& e : enclosure.*kind.elements) {
             if (e.status == kElementCritical || e.status == kElementUnrecoverable)
                 return true;

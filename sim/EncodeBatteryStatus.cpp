@@ -79,7 +79,7 @@ u16 GasGaugeStatus(const Battery& battery, const BatteryReadings& r)
     return bits;
 }
 
-u64 Percent(u64 part, u64 whole) { return whole == 0 ? 0 : std::min<u64>(part * 100 / whole, 0xFFFF); }
+u64 PercentOf(u64 part, u64 whole) { return whole == 0 ? 0 : std::min<u64>(part * 100 / whole, 0xFFFF); }
 
 void EncodeDetail(Block& block, const Battery& b, const BatteryReadings& r)
 {
@@ -88,7 +88,7 @@ void EncodeDetail(Block& block, const Battery& b, const BatteryReadings& r)
         const u64 energy = std::min<u64>(b.fullCapacityMah * r.charge / 100, 0xFFFF);
         block.PutU8(kEnergyLow, energy & 0xFF);
         block.PutU8(kEnergyHigh, energy >> 8);
-        block.PutU8(kCapacitance, std::min<u64>(Percent(b.fullCapacityMah, b.designCapacityMah), 100));
+        block.PutU8(kCapacitance, std::min<u64>(PercentOf(b.fullCapacityMah, b.designCapacityMah), 100));
         block.PutU8(kReserveSpace, r.charge);
         return;
     }
@@ -104,7 +104,7 @@ void EncodeDetail(Block& block, const Battery& b, const BatteryReadings& r)
     block.PutU16(kChargerState, charging ? 1 : 0);
     block.PutU16(kChargerControl, charging ? 1 : 0);
     block.PutU16(kChargingCurrent, charging ? std::min<u64>(static_cast<u64>(r.currentMa), 0xFFFF) : 0);
-    block.PutU16(kAbsoluteCharge, Percent(r.remainingMah, b.designCapacityMah));
+    block.PutU16(kAbsoluteCharge, PercentOf(r.remainingMah, b.designCapacityMah));
     block.PutU16(kMaxError, b.maxError);
 }
 

@@ -5,6 +5,8 @@
 namespace sim {
 namespace {
 
+namespace bios_block {
+
 constexpr u32 kBootDevice = 0;     // u16: target id or device id; 0xFFFF (and 0x00FF) none
 constexpr u32 kDisabled = 2;       // u8: 1 the BIOS is disabled
 constexpr u32 kBypassErrors = 3;   // u8: 1 the BIOS goes on past errors
@@ -12,6 +14,8 @@ constexpr u32 kBootIsDrive = 8;    // u8: 1 the boot device is a drive, 0 a virt
 constexpr u32 kAutoSelect = 10;    // u8: 1 the boot virtual drive is chosen automatically
 constexpr u32 kChecksum = 63;
 constexpr u16 kBootNone = 0x00FF;  // read as none as well
+
+}  // namespace bios_block
 
 u8 Sum(const ByteSpan& block, u32 count)
 {
@@ -28,26 +32,27 @@ bool IsFlag(u8 value) { return value <= 1; }
 Block EncodeBios(const BiosSettings& bios)
 {
     Block block(kBiosSize);
-    block.PutU16(kBootDevice, bios.bootDevice);
-    block.PutU8(kDisabled, bios.disabled);
-    block.PutU8(kBypassErrors, bios.bypassErrors);
-    block.PutU8(kBootIsDrive, bios.bootIsDrive);
-    block.PutU8(kAutoSelect, bios.autoSelectBootLd);
-    block.PutU8(kChecksum, static_cast<u8>(0x100 - Sum(block, kChecksum)));
+    block.PutU16(bios_block::kBootDevice, bios.bootDevice);
+    block.PutU8(bios_block::kDisabled, bios.disabled);
+    block.PutU8(bios_block::kBypassErrors, bios.bypassErrors);
+    block.PutU8(bios_block::kBootIsDrive, bios.bootIsDrive);
+    block.PutU8(bios_block::kAutoSelect, bios.autoSelectBootLd);
+    block.PutU8(bios_block::kChecksum, static_cast<u8>(0x100 - Sum(block, bios_block::kChecksum)));
     return block;
 }
 
 bool DecodeBios(const ByteSpan& block, BiosSettings& out)
 {
-    if (block.Size() < kBiosSize || Sum(block, kBiosSize) != 0 || !IsFlag(block.U8(kDisabled)) ||
-        !IsFlag(block.U8(kBypassErrors)) || !IsFlag(block.U8(kBootIsDrive)) || !IsFlag(block.U8(kAutoSelect)))
+    if (block.Size() < kBiosSize || Sum(block, kBiosSize) != 0 || !IsFlag(block.U8(bios_block::kDisabled)) ||
+        !IsFlag(block.U8(bios_block::kBypassErrors)) || !IsFlag(block.U8(bios_block::kBootIsDrive)) ||
+        !IsFlag(block.U8(bios_block::kAutoSelect)))
         return false;
-    const u16 device = block.U16(kBootDevice);
-    out.bootDevice = device == kBootNone ? kNoBootDevice : device;
-    out.bootIsDrive = out.bootDevice != kNoBootDevice && block.U8(kBootIsDrive) != 0;
-    out.disabled = block.U8(kDisabled) != 0;
-    out.bypassErrors = block.U8(kBypassErrors) != 0;
-    out.autoSelectBootLd = block.U8(kAutoSelect) != 0;
+    const u16 device = block.U16(bios_block::kBootDevice);
+    out.bootDevice = device == bios_block::kBootNone ? kNoBootDevice : device;
+    out.bootIsDrive = out.bootDevice != kNoBootDevice && block.U8(bios_block::kBootIsDrive) != 0;
+    out.disabled = block.U8(bios_block::kDisabled) != 0;
+    out.bypassErrors = block.U8(bios_block::kBypassErrors) != 0;
+    out.autoSelectBootLd = block.U8(bios_block::kAutoSelect) != 0;
     return true;
 }
 

@@ -10,6 +10,8 @@
 namespace sim {
 namespace {
 
+namespace drive_info {
+
 constexpr u32 kSize = 512;
 
 constexpr u32 kDeviceId = 0;  // u16
@@ -52,16 +54,19 @@ constexpr u32 kBridge = 400;
 constexpr u8 kInterfaceSas = 2;
 constexpr u8 kInterfaceSata = 3;
 
+}  // namespace drive_info
+
 void PutInquiry(Block& block, u8 type, const Inquiry& inquiry, const std::string& serial, bool enclosureServices = false)
 {
-    block.Slice(kInquiry, kInquiryDataSize).PutBytes(0, EncodeInquiryData(type, inquiry, serial, enclosureServices));
+    block.Slice(drive_info::kInquiry, kInquiryDataSize)
+        .PutBytes(0, EncodeInquiryData(type, inquiry, serial, enclosureServices));
 }
 
 void PutProgress(Block& block, u32 offset, unsigned bit, const std::optional<OperationProgress>& op)
 {
     if (!op)
         return;
-    block.PutBit(kRunning, bit, true);
+    block.PutBit(drive_info::kRunning, bit, true);
     block.PutU16(offset, op->progress);
     block.PutU16(offset + 2, op->elapsed);
 }
@@ -69,93 +74,96 @@ void PutProgress(Block& block, u32 offset, unsigned bit, const std::optional<Ope
 void PutFlags(Block& block, const Controller& c, const Drive& d)
 {
     if (const Spare* spare = FindSpare(c, d.deviceId)) {
-        block.PutBit(kFlags, 0, !spare->arrays.empty());
-        block.PutBit(kFlags, 1, spare->revertible);
-        block.PutBit(kFlags, 2, spare->arrays.empty());
-        block.PutBit(kFlags, 3, spare->enclosureAffinity);
+        block.PutBit(drive_info::kFlags, 0, !spare->arrays.empty());
+        block.PutBit(drive_info::kFlags, 1, spare->revertible);
+        block.PutBit(drive_info::kFlags, 2, spare->arrays.empty());
+        block.PutBit(drive_info::kFlags, 3, spare->enclosureAffinity);
     }
-    block.PutBit(kFlags, 4, d.foreign);
-    block.PutBit(kFlags, 5, d.smartAlert);
+    block.PutBit(drive_info::kFlags, 4, d.foreign);
+    block.PutBit(drive_info::kFlags, 5, d.smartAlert);
 }
 
 void PutPlace(Block& block, const Controller& c, const Drive& d)
 {
     const int index = d.enclosure == kNoEnclosure ? -1 : EnclosureIndex(c, d.enclosure);
-    block.PutU16(kEnclosureId, d.enclosure);
-    block.PutU8(kEnclosureIndex, index < 0 ? 0xFF : index);
-    block.PutU8(kSlot, d.slot);
-    block.PutU8(kConnector, index < 0 ? kNoConnector : c.enclosures[static_cast<std::size_t>(index)].connector);
-    block.PutU8(kPorts, d.ports);
-    block.PutU8(kPathCount, d.sasAddresses.size());
+    block.PutU16(drive_info::kEnclosureId, d.enclosure);
+    block.PutU8(drive_info::kEnclosureIndex, index < 0 ? 0xFF : index);
+    block.PutU8(drive_info::kSlot, d.slot);
+    block.PutU8(drive_info::kConnector,
+                index < 0 ? kNoConnector : c.enclosures[static_cast<std::size_t>(index)].connector);
+    block.PutU8(drive_info::kPorts, d.ports);
+    block.PutU8(drive_info::kPathCount, d.sasAddresses.size());
     for (std::size_t i = 0; i < d.sasAddresses.size() && i < kMaxDrivePaths; ++i)
-        block.PutU64(kSasAddresses + 8 * i, d.sasAddresses[i]);
+        block.PutU64(drive_info::kSasAddresses + 8 * i, d.sasAddresses[i]);
 }
 
 void PutRunning(Block& block, const Controller& c, u64 now, const Drive& d)
 {
-    PutProgress(block, kRebuildProgress, 0, DriveOperation(c, now, d.deviceId, OperationKind::Rebuild));
-    PutProgress(block, kPatrolProgress, 1, DriveOperation(c, now, d.deviceId, OperationKind::PatrolRead));
-    PutProgress(block, kClearProgress, 2, DriveOperation(c, now, d.deviceId, OperationKind::Clear));
+    PutProgress(block, drive_info::kRebuildProgress, 0, DriveOperation(c, now, d.deviceId, OperationKind::Rebuild));
+    PutProgress(block, drive_info::kPatrolProgress, 1, DriveOperation(c, now, d.deviceId, OperationKind::PatrolRead));
+    PutProgress(block, drive_info::kClearProgress, 2, DriveOperation(c, now, d.deviceId, OperationKind::Clear));
 
-    block.PutBit(kAllowed, 1, d.reprovisionAllowed);
+    block.PutBit(drive_info::kAllowed, 1, d.reprovisionAllowed);
     const auto rebuild = DriveOperation(c, now, d.deviceId, OperationKind::Rebuild);
     const auto copyback = DriveOperation(c, now, d.deviceId, OperationKind::Copyback);
-    block.PutBit(kAllowed, 4, rebuild && !rebuild->suspended);
-    block.PutBit(kAllowed, 5, rebuild && rebuild->suspended);
-    block.PutBit(kAllowed, 6, copyback && !copyback->suspended);
-    block.PutBit(kAllowed, 7, copyback && copyback->suspended);
+    block.PutBit(drive_info::kAllowed, 4, rebuild && !rebuild->suspended);
+    block.PutBit(drive_info::kAllowed, 5, rebuild && rebuild->suspended);
+    block.PutBit(drive_info::kAllowed, 6, copyback && !copyback->suspended);
+    block.PutBit(drive_info::kAllowed, 7, copyback && copyback->suspended);
 }
 
 }  // namespace
 
 Block EncodeDriveRecord(const Controller& c, u64 now, const Drive& d)
 {
-    Block block(kSize);
-    block.PutU16(kDeviceId, d.deviceId);
-    block.PutU16(kSeq, d.seq);
+    Block block(drive_info::kSize);
+    block.PutU16(drive_info::kDeviceId, d.deviceId);
+    block.PutU16(drive_info::kSeq, d.seq);
     PutInquiry(block, kTypeDisk, d.inquiry, d.serial);
-    block.PutU8(kScsiType, kTypeDisk);
-    block.PutU8(kDeviceSpeed, d.deviceSpeed);
-    block.PutU8(kLinkSpeed, d.linkSpeed);
-    block.PutU32(kMediaErrors, d.mediaErrors);
-    block.PutU32(kOtherErrors, d.otherErrors);
-    block.PutU32(kPredictiveFailures, d.predictiveFailures);
-    block.PutU32(kLastPredictiveSeq, d.lastPredictiveFailureSeq);
-    block.PutU16(kFwState, static_cast<u8>(d.state));
-    block.PutU8(kTemperature, d.temperature);
+    block.PutU8(drive_info::kScsiType, kTypeDisk);
+    block.PutU8(drive_info::kDeviceSpeed, d.deviceSpeed);
+    block.PutU8(drive_info::kLinkSpeed, d.linkSpeed);
+    block.PutU32(drive_info::kMediaErrors, d.mediaErrors);
+    block.PutU32(drive_info::kOtherErrors, d.otherErrors);
+    block.PutU32(drive_info::kPredictiveFailures, d.predictiveFailures);
+    block.PutU32(drive_info::kLastPredictiveSeq, d.lastPredictiveFailureSeq);
+    block.PutU16(drive_info::kFwState, static_cast<u8>(d.state));
+    block.PutU8(drive_info::kTemperature, d.temperature);
     PutFlags(block, c, d);
-    block.PutU8(kInterface, (d.interface == DriveInterface::Sata ? kInterfaceSata : kInterfaceSas) << 4);
-    block.PutBit(kPi, 0, d.piCapable);
-    block.PutBit(kPi, 1, d.piFormatted);
+    const u8 interfaceCode =
+        d.interface == DriveInterface::Sata ? drive_info::kInterfaceSata : drive_info::kInterfaceSas;
+    block.PutU8(drive_info::kInterface, interfaceCode << 4);
+    block.PutBit(drive_info::kPi, 0, d.piCapable);
+    block.PutBit(drive_info::kPi, 1, d.piFormatted);
     PutPlace(block, c, d);
-    block.PutU64(kRawBlocks, d.blocks);
-    block.PutU64(kNonCoercedBlocks, NonCoercedBlocks(d));
-    block.PutU64(kCoercedBlocks, CoercedBlocks(d, c.properties.coercionMode));
+    block.PutU64(drive_info::kRawBlocks, d.blocks);
+    block.PutU64(drive_info::kNonCoercedBlocks, NonCoercedBlocks(d));
+    block.PutU64(drive_info::kCoercedBlocks, CoercedBlocks(d, c.properties.coercionMode));
     PutRunning(block, c, now, d);
-    block.PutU8(kPowerState, d.spunDown);
-    ByteSpan security = block.Slice(kSecurity, 1);
+    block.PutU8(drive_info::kPowerState, d.spunDown);
+    ByteSpan security = block.Slice(drive_info::kSecurity, 1);
     EncodeNameSet(security, d.security, DriveSecurityBits());
-    block.PutU8(kMediaType, d.media == DriveMedia::Ssd);
-    block.PutU16(kSectorSize, d.sectorSize);
-    block.PutU8(kBridge, d.bridge);
+    block.PutU8(drive_info::kMediaType, d.media == DriveMedia::Ssd);
+    block.PutU16(drive_info::kSectorSize, d.sectorSize);
+    block.PutU8(drive_info::kBridge, d.bridge);
     return block;
 }
 
 // An enclosure device is its own enclosure; it has no slot, size or state of its own.
 Block EncodeEnclosureRecord(const Controller& c, const Enclosure& e)
 {
-    Block block(kSize);
-    block.PutU16(kDeviceId, e.deviceId);
+    Block block(drive_info::kSize);
+    block.PutU16(drive_info::kDeviceId, e.deviceId);
     PutInquiry(block, kTypeEnclosure, e.inquiry, e.fru ? e.fru->serial : "", e.type == kEnclosureTypeSes);
-    block.PutU8(kScsiType, kTypeEnclosure);
-    block.PutU8(kInterface, kInterfaceSas << 4);
-    block.PutU8(kConnector, e.connector);
+    block.PutU8(drive_info::kScsiType, kTypeEnclosure);
+    block.PutU8(drive_info::kInterface, drive_info::kInterfaceSas << 4);
+    block.PutU8(drive_info::kConnector, e.connector);
     if (e.sasAddress != 0) {
-        block.PutU8(kPathCount, 1);
-        block.PutU64(kSasAddresses, e.sasAddress);
+        block.PutU8(drive_info::kPathCount, 1);
+        block.PutU64(drive_info::kSasAddresses, e.sasAddress);
     }
-    block.PutU16(kEnclosureId, e.deviceId);
-    block.PutU8(kEnclosureIndex, EnclosureIndex(c, e.deviceId));
+    block.PutU16(drive_info::kEnclosureId, e.deviceId);
+    block.PutU8(drive_info::kEnclosureIndex, EnclosureIndex(c, e.deviceId));
     return block;
 }
 

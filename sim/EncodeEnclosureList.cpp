@@ -8,6 +8,8 @@
 namespace sim {
 namespace {
 
+namespace enclosure_list {
+
 constexpr u32 kSize = 4616;
 constexpr u32 kCount = 0;  // u32
 constexpr u32 kEntries = 8;
@@ -29,31 +31,34 @@ constexpr u32 kConnector = 13;  // index in the connector list, 255 none
 constexpr u32 kDrives = 15;
 constexpr u32 kPartner = 16;  // u16, 0xFFFF none
 
+}  // namespace enclosure_list
+
 }  // namespace
 
 Block EncodeEnclosureList(const Controller& controller)
 {
-    Block block(kSize);
-    const std::size_t count = std::min(controller.enclosures.size(), kMaxEntries);
-    block.PutU32(kCount, count);
+    Block block(enclosure_list::kSize);
+    const std::size_t count = std::min(controller.enclosures.size(), enclosure_list::kMaxEntries);
+    block.PutU32(enclosure_list::kCount, count);
     for (std::size_t i = 0; i < count; ++i) {
         const Enclosure& e = controller.enclosures[i];
         const auto drives = std::count_if(controller.drives.begin(), controller.drives.end(),
                                           [&](const Drive& d) { return d.enclosure == e.deviceId; });
-        ByteSpan entry = block.Slice(kEntries + kEntrySize * i, kEntrySize);
-        entry.PutU16(kDeviceId, e.deviceId);
-        entry.PutU8(kSlots, e.slots);
-        entry.PutU8(kPowerSupplies, e.powerSupplies.size());
-        entry.PutU8(kFans, e.fans.size());
-        entry.PutU8(kTemperatureSensors, e.temperatureSensors.size());
-        entry.PutU8(kAlarms, e.alarms.size());
-        entry.PutU8(kSims, e.sims.size());
-        entry.PutU8(kFault, EnclosureFaulty(e));
-        entry.PutU8(kType, e.type);
-        entry.PutU8(kPosition, e.position);
-        entry.PutU8(kConnector, e.connector);
-        entry.PutU8(kDrives, static_cast<u64>(drives));
-        entry.PutU16(kPartner, e.partner);
+        ByteSpan entry =
+            block.Slice(enclosure_list::kEntries + enclosure_list::kEntrySize * i, enclosure_list::kEntrySize);
+        entry.PutU16(enclosure_list::kDeviceId, e.deviceId);
+        entry.PutU8(enclosure_list::kSlots, e.slots);
+        entry.PutU8(enclosure_list::kPowerSupplies, e.powerSupplies.size());
+        entry.PutU8(enclosure_list::kFans, e.fans.size());
+        entry.PutU8(enclosure_list::kTemperatureSensors, e.temperatureSensors.size());
+        entry.PutU8(enclosure_list::kAlarms, e.alarms.size());
+        entry.PutU8(enclosure_list::kSims, e.sims.size());
+        entry.PutU8(enclosure_list::kFault, EnclosureFaulty(e));
+        entry.PutU8(enclosure_list::kType, e.type);
+        entry.PutU8(enclosure_list::kPosition, e.position);
+        entry.PutU8(enclosure_list::kConnector, e.connector);
+        entry.PutU8(enclosure_list::kDrives, static_cast<u64>(drives));
+        entry.PutU16(enclosure_list::kPartner, e.partner);
     }
     return block;
 }

@@ -70,7 +70,7 @@ u32 Times(u32 perSample, u64 samples, u64 max = 0xFFFFFFFF)
 }
 
 template <std::size_t N>
-void PutCounts(ByteSpan entry, u32 offset, const std::array<u32, N>& perSample, u64 samples)
+void PutScaledCounts(ByteSpan entry, u32 offset, const std::array<u32, N>& perSample, u64 samples)
 {
     for (std::size_t i = 0; i < N; ++i)
         entry.PutU32(offset + 4 * i, Times(perSample[i], samples));
@@ -129,10 +129,10 @@ Block EncodePerfResults(const Controller& controller, u64 now)
         const PerfVdSample& sample = s != nullptr ? *s : kIdleVd;
         ByteSpan entry = block.Slice(at, kCacheEntrySize);
         entry.PutU8(0, vd->targetId);
-        PutCounts(entry, kCacheReads, sample.cacheReads, samples);
-        PutCounts(entry, kCacheWrites, sample.cacheWrites, samples);
-        PutCounts(entry, kSscReads, sample.sscReads, samples);
-        PutCounts(entry, kSscWrites, sample.sscWrites, samples);
+        PutScaledCounts(entry, kCacheReads, sample.cacheReads, samples);
+        PutScaledCounts(entry, kCacheWrites, sample.cacheWrites, samples);
+        PutScaledCounts(entry, kSscReads, sample.sscReads, samples);
+        PutScaledCounts(entry, kSscWrites, sample.sscWrites, samples);
         at += kCacheEntrySize;
     }
     for (const VirtualDrive* vd : caches) {
@@ -162,10 +162,10 @@ Block EncodePerfResults(const Controller& controller, u64 now)
         entry.PutU16(kIdle, Times(sample.idleSeconds, samples, 0xFFFF));
         entry.PutU32(kReadMb, Times(sample.readMb, samples));
         entry.PutU32(kWriteMb, Times(sample.writeMb, samples));
-        PutCounts(entry, kReadsBySize, sample.reads, samples);
-        PutCounts(entry, kWritesBySize, sample.writes, samples);
-        PutCounts(entry, kReadsByRandomness, sample.readRandomness, samples);
-        PutCounts(entry, kWritesByRandomness, sample.writeRandomness, samples);
+        PutScaledCounts(entry, kReadsBySize, sample.reads, samples);
+        PutScaledCounts(entry, kWritesBySize, sample.writes, samples);
+        PutScaledCounts(entry, kReadsByRandomness, sample.readRandomness, samples);
+        PutScaledCounts(entry, kWritesByRandomness, sample.writeRandomness, samples);
         at += kOverallEntrySize;
     }
     return block;

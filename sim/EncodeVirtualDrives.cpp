@@ -11,21 +11,29 @@
 namespace sim {
 namespace {
 
-constexpr u32 kListSize = 1032;
-constexpr u32 kListCount = 0;  // u32
-constexpr u32 kListEntries = 8;
-constexpr u32 kListEntrySize = 16;
-constexpr std::size_t kMaxListEntries = (kListSize - kListEntries) / kListEntrySize;
+namespace vd_list {
+
+constexpr u32 kSize = 1032;
+constexpr u32 kCount = 0;  // u32
+constexpr u32 kEntries = 8;
+constexpr u32 kEntrySize = 16;
+constexpr std::size_t kMaxEntries = (kSize - kEntries) / kEntrySize;
 constexpr u32 kEntryTargetId = 0;
 constexpr u32 kEntrySeq = 2;     // u16
 constexpr u32 kEntryState = 4;
 constexpr u32 kEntryBlocks = 8;  // u64
 
-constexpr u32 kInfoSize = 384;
-constexpr u32 kInfoBlocks = 256;   // u64
-constexpr u32 kInfoRunning = 264;  // u32 bits, by progress slot
-constexpr u32 kInfoProgress = 268;  // u16 progress and u16 seconds per slot
-constexpr u32 kInfoOwner = 300;     // u16 device id of the owner: 0, this controller
+}  // namespace vd_list
+
+namespace vd_info {
+
+constexpr u32 kSize = 384;
+constexpr u32 kBlocks = 256;   // u64
+constexpr u32 kRunning = 264;  // u32 bits, by progress slot
+constexpr u32 kProgress = 268;  // u16 progress and u16 seconds per slot
+constexpr u32 kOwner = 300;     // u16 device id of the owner: 0, this controller
+
+}  // namespace vd_info
 
 }  // namespace
 
@@ -35,34 +43,34 @@ Block EncodeVdList(const Controller& c)
     for (const VirtualDrive& vd : c.config.virtualDrives)
         vds.push_back(&vd);
     std::sort(vds.begin(), vds.end(), [](const VirtualDrive* a, const VirtualDrive* b) { return a->targetId < b->targetId; });
-    const std::size_t count = std::min(vds.size(), kMaxListEntries);
+    const std::size_t count = std::min(vds.size(), vd_list::kMaxEntries);
 
-    Block block(kListSize);
-    block.PutU32(kListCount, count);
+    Block block(vd_list::kSize);
+    block.PutU32(vd_list::kCount, count);
     for (std::size_t i = 0; i < count; ++i) {
-        ByteSpan entry = block.Slice(kListEntries + kListEntrySize * i, kListEntrySize);
-        entry.PutU8(kEntryTargetId, vds[i]->targetId);
-        entry.PutU16(kEntrySeq, vds[i]->seq);
-        entry.PutU8(kEntryState, static_cast<u8>(StateOf(c, *vds[i])));
-        entry.PutU64(kEntryBlocks, vds[i]->blocks);
+        ByteSpan entry = block.Slice(vd_list::kEntries + vd_list::kEntrySize * i, vd_list::kEntrySize);
+        entry.PutU8(vd_list::kEntryTargetId, vds[i]->targetId);
+        entry.PutU16(vd_list::kEntrySeq, vds[i]->seq);
+        entry.PutU8(vd_list::kEntryState, static_cast<u8>(StateOf(c, *vds[i])));
+        entry.PutU64(vd_list::kEntryBlocks, vds[i]->blocks);
     }
     return block;
 }
 
 Block EncodeVdInfo(const Controller& c, u64 now, const VirtualDrive& vd)
 {
-    Block block(kInfoSize);
+    Block block(vd_info::kSize);
     PutVdRecord(block.Slice(0, kVdRecordSize), c, now, vd);
-    block.PutU64(kInfoBlocks, vd.blocks);
+    block.PutU64(vd_info::kBlocks, vd.blocks);
     for (unsigned slot = 0; slot < kVdProgressSlots; ++slot) {
         const auto op = VdProgressSlot(c, now, vd.targetId, slot);
         if (!op)
             continue;
-        block.PutU32(kInfoRunning, block.U32(kInfoRunning) | (u32{1} << slot));
-        block.PutU16(kInfoProgress + 4 * slot, op->progress);
-        block.PutU16(kInfoProgress + 4 * slot + 2, op->elapsed);
+        block.PutU32(vd_info::kRunning, block.U32(vd_info::kRunning) | (u32{1} << slot));
+        block.PutU16(vd_info::kProgress + 4 * slot, op->progress);
+        block.PutU16(vd_info::kProgress + 4 * slot + 2, op->elapsed);
     }
-    block.PutU16(kInfoOwner, 0);
+    block.PutU16(vd_info::kOwner, 0);
     return block;
 }
 

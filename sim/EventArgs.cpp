@@ -29,12 +29,16 @@ constexpr u8 kSpareDedicated = 0x01;
 constexpr u8 kSpareRevertible = 0x02;
 constexpr u8 kSpareEnclosureAffinity = 0x04;
 
+namespace cdb_sense_args {
+
 constexpr std::size_t kCdbLength = 36;
 constexpr std::size_t kSenseLength = 37;
 constexpr std::size_t kCdb = 40;
 constexpr std::size_t kCdbSize = 16;
 constexpr std::size_t kSense = 56;
 constexpr std::size_t kSenseSize = 64;
+
+}  // namespace cdb_sense_args
 
 }  // namespace
 
@@ -108,14 +112,14 @@ EventArgs EventArgs::CdbSense(EventPd pd, const std::vector<u8>& cdb, const std:
 {
     EventArgs args(kArgCdbSense);
     args.PutPd(32, pd);
-    const std::size_t cdbLength = std::min(cdb.size(), kCdbSize);
-    const std::size_t senseLength = std::min(sense.size(), kSenseSize);
-    args.Put(kCdbLength, 1, cdbLength);
-    args.Put(kSenseLength, 1, senseLength);
+    const std::size_t cdbLength = std::min(cdb.size(), cdb_sense_args::kCdbSize);
+    const std::size_t senseLength = std::min(sense.size(), cdb_sense_args::kSenseSize);
+    args.Put(cdb_sense_args::kCdbLength, 1, cdbLength);
+    args.Put(cdb_sense_args::kSenseLength, 1, senseLength);
     for (std::size_t i = 0; i < cdbLength; ++i)
-        args.Put(kCdb + i, 1, cdb[i]);
+        args.Put(cdb_sense_args::kCdb + i, 1, cdb[i]);
     for (std::size_t i = 0; i < senseLength; ++i)
-        args.Put(kSense + i, 1, sense[i]);
+        args.Put(cdb_sense_args::kSense + i, 1, sense[i]);
     return args;
 }
 

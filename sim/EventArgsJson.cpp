@@ -143,7 +143,7 @@ std::string HexBytes(const u8* bytes, std::size_t count)
     return text;
 }
 
-std::vector<u8> ReadHexBytes(const JsonValue& value, const std::string& path, std::size_t maxBytes)
+std::vector<u8> ReadArgBytes(const JsonValue& value, const std::string& path, std::size_t maxBytes)
 {
     const std::string text = AsText(value, path, 2 * maxBytes);
     auto digit = [](char c) -> int {
@@ -233,7 +233,7 @@ void ReadField(ObjectReader& r, const ArgField& field, EventArgs& args)
         args.PutText(field.offset, field.width, AsText(*value, path, field.width));
         break;
     case ArgKind::Bytes:
-        PutBytes(args, field.offset, ReadHexBytes(*value, path, field.width));
+        PutBytes(args, field.offset, ReadArgBytes(*value, path, field.width));
         break;
     case ArgKind::Flag: {
         const u64 byte = args.Get(field.offset, 1);
@@ -355,7 +355,7 @@ EventArgs ReadEventArgs(ObjectReader& r)
     }
     std::vector<u8> raw;
     if (const auto value = r.Take("raw"))
-        raw = ReadHexBytes(*value, r.PathOf("raw"), kEventArgsSize);
+        raw = ReadArgBytes(*value, r.PathOf("raw"), kEventArgsSize);
     EventArgs args = EventArgs::Raw(type, raw);
     if (const ArgLayout* layout = FindLayout(type)) {
         for (const ArgField& field : layout->fields) {

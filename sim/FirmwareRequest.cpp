@@ -11,7 +11,7 @@ namespace {
 
 using namespace libpacket;
 
-bool TransferFits(const DcmdRoute& route, Packet& packet)
+bool DcmdTransferFits(const DcmdRoute& route, Packet& packet)
 {
     const u8 direction = packet.Direction();
     switch (route.flow) {
@@ -44,7 +44,7 @@ Outcome RunFirmwareRequest(Packet& packet, RequestKind kind)
     const DcmdRoute* route = FindRoute(kind, packet.Opcode());
     if (route == nullptr)
         return {kLibOk, kFwInvalidOpcode, 0};
-    if (!TransferFits(*route, packet))
+    if (!DcmdTransferFits(*route, packet))
         return {kLibOk, kFwInvalidParameter, 0};
 
     Mailbox mailbox = key.mailbox;

@@ -14,12 +14,17 @@ namespace {
 // the start of the search that found the header to the start of the next search), u32 offset
 // of the version text at 28 and u32 offset of the key=value block at 40, both counted from the
 // header's first byte.
+namespace component_header {
+
 constexpr std::size_t kHeaderSize = 1084;
 constexpr std::size_t kTypeAt = 16;
 constexpr std::size_t kTypeSize = 4;
 constexpr std::size_t kLengthAt = 24;
 constexpr std::size_t kVersionAt = 28;
 constexpr std::size_t kBlockAt = 40;
+
+}  // namespace component_header
+
 constexpr u64 kStep = 0x10000;
 constexpr std::array<u64, 4> kProbes = {0x0, 0x20, 0x2020, 0xFF80};
 constexpr std::size_t kMaxComponents = 255;
@@ -75,18 +80,18 @@ u64 FindHeader(const Image& image, u64 from)
 FlashComponent ReadComponent(const Image& image, u64 header)
 {
     FlashComponent component;
-    component.type = image.Chars(header + kTypeAt, kTypeSize);
+    component.type = image.Chars(header + component_header::kTypeAt, component_header::kTypeSize);
     component.type.erase(component.type.find_last_not_of(std::string(" \0", 2)) + 1);
-    const u64 end = header + kHeaderSize;
+    const u64 end = header + component_header::kHeaderSize;
 
-    const u64 version = image.U32(header + kVersionAt);
-    if (version < kHeaderSize)
+    const u64 version = image.U32(header + component_header::kVersionAt);
+    if (version < component_header::kHeaderSize)
         image.TextBefore(header + version, end, &component.version);
 
     // The block: u32 length, then zero-terminated KEY=VALUE texts up to an empty one or past
     // the length. It exists only below the component length and inside the header.
-    const u64 block = image.U32(header + kBlockAt);
-    if (block < image.U32(header + kLengthAt) && block + 4 <= kHeaderSize) {
+    const u64 block = image.U32(header + component_header::kBlockAt);
+    if (block < image.U32(header + component_header::kLengthAt) && block + 4 <= component_header::kHeaderSize) {
         const u64 length = image.U32(header + block);
         const u64 first = header + block + 4;
         std::string entry;
@@ -120,11 +125,11 @@ FlashImageScan ScanFlashImage(const std::vector<u8>& bytes, const std::string& b
         const u64 header = FindHeader(image, offset);
         if (header == image.Size())
             break;
-        if (!image.Holds(header, kHeaderSize) || scan.components.size() == kMaxComponents) {
+        if (!image.Holds(header, component_header::kHeaderSize) || scan.components.size() == kMaxComponents) {
             scan.status = kFwFlashImageInvalid;
             return scan;
         }
-        const u64 length = image.U32(header + kLengthAt);
+        const u64 length = image.U32(header + component_header::kLengthAt);
         if (length == 0 || length > image.Size() - offset) {
             scan.status = kFwFlashImageInvalid;
             return scan;

@@ -8,6 +8,7 @@
 #include "ConfigRules.h"
 #include "DriveRuleSupport.h"
 #include "DriveRules.h"
+#include "DriveSecurity.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
 #include "Topology.h"
@@ -17,9 +18,6 @@ namespace sim {
 namespace {
 
 constexpr u8 kNoTargetId = 0xFF;  // a virtual drive the controller has no target id left for
-const char* const kLocked = "locked";
-const char* const kSecured = "secured";
-const char* const kForeignKey = "foreign_secured";
 
 // How many records of each kind a configuration held before an import added its own.
 struct Marks {
@@ -59,11 +57,11 @@ u32 CheckImportable(const Controller& controller, const ForeignSet& set)
     bool secured = false;
     for (u16 id : DrivesOf(controller, set)) {
         const Drive* drive = FindDrive(controller, id);
-        if (drive->security.count(kLocked) != 0)
+        if (drive->security.count(security_flag::kLocked) != 0)
             return kFwDriveLocked;
-        secured = secured || drive->security.count(kSecured) != 0;
+        secured = secured || drive->security.count(security_flag::kSecured) != 0;
     }
-    if (secured && controller.info.statusFlags.count("security_key_assigned") == 0)
+    if (secured && !HasSecurityKey(controller))
         return kFwNoSecurityKey;
     if (!set.entry)
         return kFwOk;
@@ -135,7 +133,7 @@ void TakeDrives(Controller& work, u64 now, const ForeignSet& set, const Marks& m
     for (u16 id : DrivesOf(work, set)) {
         Drive* drive = MutableDrive(work, id);
         drive->foreign = false;
-        drive->security.erase(kForeignKey);
+        drive->security.erase(security_flag::kForeignSecured);
     }
     for (std::size_t a = marks.arrays; a < work.config.arrays.size(); ++a) {
         for (u16 row : work.config.arrays[a].rows) {
@@ -337,7 +335,7 @@ u32 UnlockForeign(Controller& controller, u64 now, const std::string& key)
         set.entry = i;
         for (u16 id : DrivesOf(controller, set)) {
             Drive* drive = MutableDrive(controller, id);
-            if (drive->security.erase(kLocked) != 0)
+            if (drive->security.erase(security_flag::kLocked) != 0)
                 LogDriveEvent(controller, now, kEvPdUnlocked, *drive);
         }
     }

@@ -463,4 +463,9 @@ void ObjectReader::Finish() const
     }
 }
 
+u32 ReadU32(ObjectReader& reader, std::string_view key)
+{
+    return static_cast<u32>(reader.Unsigned(key, 0xFFFFFFFF, 0));
+}
+
 }  // namespace sim

@@ -137,6 +137,9 @@ private:
     std::uint64_t keyBits_[kKeyBits / 64] = {};
 };
 
+// A whole number up to 0xFFFFFFFF, 0 when the field is absent.
+u32 ReadU32(ObjectReader& reader, std::string_view key);
+
 // Reads the optional object field `key` with `read(ObjectReader&)` and checks it for unknown fields.
 template <class Read>
 void ReadObject(ObjectReader& parent, std::string_view key, Read read)

@@ -1,7 +1,10 @@
 // Building blocks shared by the model headers.
 #pragma once
+#include <algorithm>
 #include <set>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -18,5 +21,12 @@ constexpr u16 kMissingRow = 0xFFFF;   // an array row whose drive is missing
 
 // Sets of named bits (capabilities, interfaces, conditions, ...), written as lists of names.
 using NameSet = std::set<std::string>;
+
+// Whether the list holds the value (a list of array references, of target ids, ...).
+template <class T>
+bool Contains(const std::vector<T>& list, const std::type_identity_t<T>& value)
+{
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
 
 }  // namespace sim

@@ -8,6 +8,10 @@
 
 namespace sim {
 
+// The action byte of a request that suspends or resumes background work.
+constexpr u8 kSuspendWork = 0;
+constexpr u8 kResumeWork = 1;
+
 struct OperationProgress {
     bool suspended = false;
     u16 progress = 0;  // 0-65535 for 0-100 %

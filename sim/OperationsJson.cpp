@@ -1,7 +1,5 @@
 // Background operations in the state file. A drive operation names its drive by `device_id`, a
 // virtual-drive operation its virtual drive by `target_id`.
-#include <algorithm>
-#include <iterator>
 
 #include "Clock.h"
 #include "FieldTable.h"
@@ -13,7 +11,6 @@ namespace {
 
 constexpr std::size_t kMaxOperations = 2048;
 constexpr std::size_t kMaxReconstructionDrives = 32;
-constexpr u64 kRaidLevels[] = {0, 1, 5, 6, 10, 50, 60};
 
 constexpr EnumName kChanges[] = {
     {"none", static_cast<u8>(ReconstructionChange::None)},
@@ -21,7 +18,7 @@ constexpr EnumName kChanges[] = {
     {"remove", static_cast<u8>(ReconstructionChange::RemoveDrives)},
 };
 
-constexpr EnumName kKinds[] = {
+constexpr EnumName kOperationKinds[] = {
     {"rebuild", static_cast<u8>(OperationKind::Rebuild)},
     {"patrol_read", static_cast<u8>(OperationKind::PatrolRead)},
     {"clear", static_cast<u8>(OperationKind::Clear)},
@@ -51,7 +48,7 @@ Operation ReadOperation(ObjectReader& r)
     Operation op;
     if (!r.Take("kind"))
         Fail(r.PathOf("kind"), "missing");
-    op.kind = static_cast<OperationKind>(ReadChoice(r, "kind", kKinds, 0));
+    op.kind = static_cast<OperationKind>(ReadChoice(r, "kind", kOperationKinds, 0));
     const char* own = IsDriveOperation(op.kind) ? "device_id" : "target_id";
     const char* other = IsDriveOperation(op.kind) ? "target_id" : "device_id";
     if (r.Take(other).has_value())
@@ -70,9 +67,7 @@ Operation ReadOperation(ObjectReader& r)
     }
     // A reconstruction names the level it leads to and the drives it adds or removes.
     if (op.kind == OperationKind::Reconstruction) {
-        op.raidLevel = static_cast<u8>(r.Unsigned("raid_level", 60, 0));
-        if (std::find(std::begin(kRaidLevels), std::end(kRaidLevels), op.raidLevel) == std::end(kRaidLevels))
-            Fail(r.PathOf("raid_level"), "expected one of 0, 1, 5, 6, 10, 50, 60");
+        op.raidLevel = ReadRaidLevel(r);
         op.change = static_cast<ReconstructionChange>(ReadChoice(r, "change", kChanges, 0));
         ReadList(r, "drives", kMaxReconstructionDrives, [&](const JsonValue& item, const std::string& path) {
             op.drives.push_back(static_cast<u16>(AsUnsigned(item, path, 0xFFFE)));
@@ -114,7 +109,7 @@ Json WriteOperations(const std::vector<Operation>& operations)
     Json out = Json::array();
     for (const Operation& op : operations) {
         Json item = Json::object();
-        item["kind"] = FieldValueJson(static_cast<u8>(op.kind), FieldKind::Enum, kKinds);
+        item["kind"] = FieldValueJson(static_cast<u8>(op.kind), FieldKind::Enum, kOperationKinds);
         if (IsDriveOperation(op.kind))
             item["device_id"] = op.deviceId;
         else

@@ -11,7 +11,10 @@
 namespace sim {
 namespace {
 
-void Log(Controller& controller, u64 time, u32 code) { AppendEvent(controller, ClockAt(time), code, EventArgs::None()); }
+void LogPatrolReadEvent(Controller& controller, u64 time, u32 code)
+{
+    AppendEvent(controller, ClockAt(time), code, EventArgs::None());
+}
 
 bool IsRead(const Operation& op) { return op.kind == OperationKind::PatrolRead; }
 
@@ -87,7 +90,7 @@ bool BeginRun(Controller& controller, u64 at)
     pr.drivesDone = 0;
     pr.aborted = false;
     StartWaiting(controller, at);
-    Log(controller, at, kEvPrStarted);
+    LogPatrolReadEvent(controller, at, kEvPrStarted);
     return true;
 }
 
@@ -169,7 +172,7 @@ u32 StopPatrolRead(Controller& controller, u64 now)
     EndRun(controller);
     controller.patrolRead.aborted = true;
     ScheduleNext(controller, now);
-    Log(controller, now, kEvPrStopped);
+    LogPatrolReadEvent(controller, now, kEvPrStopped);
     return kFwOk;
 }
 
@@ -177,7 +180,7 @@ u32 SuspendPatrolRead(Controller& controller, u64 now)
 {
     if (!SetSuspended(controller, now, true))
         return kFwNoOperation;
-    Log(controller, now, kEvPrSuspended);
+    LogPatrolReadEvent(controller, now, kEvPrSuspended);
     return kFwOk;
 }
 
@@ -185,7 +188,7 @@ u32 ResumePatrolRead(Controller& controller, u64 now)
 {
     if (!SetSuspended(controller, now, false))
         return kFwNoOperation;
-    Log(controller, now, kEvPrResumed);
+    LogPatrolReadEvent(controller, now, kEvPrResumed);
     return kFwOk;
 }
 
@@ -194,7 +197,7 @@ void PatrolReadSettingsChanged(Controller& controller, u64 now)
     if (controller.patrolRead.mode == kPrModeDisabled && PatrolReadRuns(controller)) {
         EndRun(controller);
         controller.patrolRead.aborted = true;
-        Log(controller, now, kEvPrStopped);
+        LogPatrolReadEvent(controller, now, kEvPrStopped);
         return;
     }
     if (DueAutomaticPatrolRead(controller, now))
@@ -209,7 +212,7 @@ void FinishPatrolReadDrive(Controller& controller, u64 end)
     if (PatrolReadRuns(controller))
         return;
     pr.iterations = std::min<u64>(pr.iterations + 1, 0xFFFFFFFF);
-    Log(controller, end, kEvPrComplete);
+    LogPatrolReadEvent(controller, end, kEvPrComplete);
     ScheduleNext(controller, end);
 }
 

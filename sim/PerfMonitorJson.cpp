@@ -25,8 +25,6 @@ Json WriteCounts(const std::array<u32, N>& counts)
     return out;
 }
 
-u32 ReadU32(ObjectReader& r, const char* key) { return static_cast<u32>(r.Unsigned(key, 0xFFFFFFFF, 0)); }
-
 std::optional<u64> ReadTime(ObjectReader& r, const char* key)
 {
     const auto value = r.Take(key);

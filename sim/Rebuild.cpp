@@ -12,8 +12,6 @@
 namespace sim {
 namespace {
 
-bool Contains(const std::vector<u16>& refs, u16 ref) { return std::find(refs.begin(), refs.end(), ref) != refs.end(); }
-
 // A row can be rebuilt when every virtual drive on the array is redundant and the array has not
 // lost more rows (this one included) than the least redundant of them survives.
 bool RowCanBeRebuilt(const Controller& controller, const DriveArray& array)

@@ -19,11 +19,16 @@ constexpr u8 kFormatBlock = 0;
 constexpr u8 kFormatBytesFromIndex = 4;
 constexpr u8 kFormatPhysicalSector = 5;
 
+namespace defect_list {
+
 constexpr u32 kHeaderSize = 4;
 constexpr u32 kHeaderLists = 1;   // the lists and format of the data returned
 constexpr u32 kHeaderLength = 2;  // u16, big-endian: bytes of entries that follow
 constexpr u32 kEntrySize = 8;
 constexpr u32 kMaxEntries = 0xFFFF / kEntrySize;  // what the 16-bit length can describe
+
+}  // namespace defect_list
+
 constexpr u32 kSectorsPerTrack = 1024;
 constexpr u32 kHeads = 8;
 
@@ -41,15 +46,16 @@ void ReadDefectData(ScsiCall& call)
         count += drive.primaryDefects;
     if (lists & kGrownList)
         count += drive.grownDefects;
-    const u32 entries = static_cast<u32>(std::min<u64>(count, kMaxEntries));
+    const u32 entries = static_cast<u32>(std::min<u64>(count, defect_list::kMaxEntries));
     call.allocationLength = AllocationLength(call.cdb, kCdbAllocationLength);
-    const u32 wanted = std::min<u32>(entries, (std::max(call.allocationLength, kHeaderSize) - kHeaderSize) / kEntrySize);
-    call.reply = Block(kHeaderSize + kEntrySize * wanted);
-    call.reply.PutU8(kHeaderLists, lists & (kPrimaryList | kGrownList | kFormatMask));
-    call.reply.PutBe(kHeaderLength, 2, u64{entries} * kEntrySize);
+    const u32 room = std::max(call.allocationLength, defect_list::kHeaderSize) - defect_list::kHeaderSize;
+    const u32 wanted = std::min<u32>(entries, room / defect_list::kEntrySize);
+    call.reply = Block(defect_list::kHeaderSize + defect_list::kEntrySize * wanted);
+    call.reply.PutU8(defect_list::kHeaderLists, lists & (kPrimaryList | kGrownList | kFormatMask));
+    call.reply.PutBe(defect_list::kHeaderLength, 2, u64{entries} * defect_list::kEntrySize);
     // The defects lie spread over the drive, one per track from the start.
     for (u32 i = 0; i < wanted; ++i) {
-        const u32 at = kHeaderSize + kEntrySize * i;
+        const u32 at = defect_list::kHeaderSize + defect_list::kEntrySize * i;
         if (format == kFormatBlock) {
             call.reply.PutBe(at, 4, u64{i} * kSectorsPerTrack * kHeads);
         } else {

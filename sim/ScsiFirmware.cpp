@@ -28,10 +28,15 @@
 namespace sim {
 namespace {
 
+namespace write_buffer_cdb {
+
 constexpr u32 kMode = 1;        // bits 0-4
 constexpr u32 kBufferId = 2;
 constexpr u32 kOffset = 3;      // 24-bit big-endian
 constexpr u32 kLength = 6;      // 24-bit big-endian
+
+}  // namespace write_buffer_cdb
+
 constexpr u8 kModeWhole = 0x05;
 constexpr u8 kModeOffsetsActivate = 0x07;
 constexpr u8 kModeOffsetsDefer = 0x0E;
@@ -121,15 +126,15 @@ void WriteBuffer(ScsiCall& call)
     if (drive != nullptr && drive->interface == DriveInterface::Sata && !drive->bridge)
         return call.CheckCondition(kSenseIllegalRequest, kAscInvalidOpcode);
     Target target = TargetOf(call);
-    const u8 mode = call.cdb.U8(kMode) & 0x1F;
-    const u32 offset = static_cast<u32>(call.cdb.Be(kOffset, 3));
-    const u32 length = static_cast<u32>(call.cdb.Be(kLength, 3));
+    const u8 mode = call.cdb.U8(write_buffer_cdb::kMode) & 0x1F;
+    const u32 offset = static_cast<u32>(call.cdb.Be(write_buffer_cdb::kOffset, 3));
+    const u32 length = static_cast<u32>(call.cdb.Be(write_buffer_cdb::kLength, 3));
     if (target.download == nullptr)
         return Answer(call, target, offset, kFirmwareRefused, kSenseIllegalRequest, kAscCommandSequenceError);
     PreparedDownload& download = *target.download;
     const bool known = mode == kModeWhole || mode == kModeOffsetsActivate || mode == kModeOffsetsDefer ||
                        mode == kModeActivateDeferred;
-    if (!known || !BufferIdFits(call, mode, call.cdb.U8(kBufferId)))
+    if (!known || !BufferIdFits(call, mode, call.cdb.U8(write_buffer_cdb::kBufferId)))
         return Answer(call, target, offset, kFirmwareRefused, kSenseIllegalRequest, kAscInvalidFieldInCdb);
 
     if (mode == kModeActivateDeferred) {

@@ -18,11 +18,15 @@ using namespace libpacket;
 constexpr u8 kFramePhysicalDevice = 4;
 
 // Fixed-format sense data.
-constexpr u32 kSenseSize = 18;
+namespace sense_data {
+
+constexpr u32 kSize = 18;
 constexpr u32 kResponseCode = 0;     // 0x70: current error, fixed format
 constexpr u32 kSenseKey = 2;
-constexpr u32 kSenseAdditionalLength = 7;
+constexpr u32 kAdditionalLength = 7;
 constexpr u32 kAsc = 12;
+
+}  // namespace sense_data
 
 ScsiDevice FindDevice(const Controller& controller, u8 frame, u8 target)
 {
@@ -52,7 +56,7 @@ bool Answers(const ScsiRoute& route, const ScsiDevice& device)
            (device.enclosure != nullptr && (route.devices & kScsiEnclosures) != 0);
 }
 
-bool TransferFits(DataFlow flow, Packet& packet)
+bool ScsiTransferFits(DataFlow flow, Packet& packet)
 {
     const u8 direction = packet.Direction();
     switch (flow) {
@@ -67,11 +71,11 @@ bool TransferFits(DataFlow flow, Packet& packet)
 
 void PutSense(Packet& packet, u8 key, u8 asc)
 {
-    Block sense(kSenseSize);
-    sense.PutU8(kResponseCode, 0x70);
-    sense.PutU8(kSenseKey, key);
-    sense.PutU8(kSenseAdditionalLength, kSenseSize - 8);
-    sense.PutU8(kAsc, asc);
+    Block sense(sense_data::kSize);
+    sense.PutU8(sense_data::kResponseCode, 0x70);
+    sense.PutU8(sense_data::kSenseKey, key);
+    sense.PutU8(sense_data::kAdditionalLength, sense_data::kSize - 8);
+    sense.PutU8(sense_data::kAsc, asc);
     ByteSpan area = packet.Sense();
     for (std::size_t i = 0; i < area.Size() && i < sense.Size(); ++i)
         area.PutU8(i, sense.U8(i));
@@ -115,7 +119,7 @@ Outcome RunScsiPassThru(Packet& packet)
     const ScsiRoute* route = FindScsiRoute(cdb.U8(0));
     if (route == nullptr || !Answers(*route, device))
         return CheckCondition(packet, kSenseIllegalRequest, kAscInvalidOpcode);
-    if (!TransferFits(route->flow, packet))
+    if (!ScsiTransferFits(route->flow, packet))
         return {kLibOk, kFwInvalidParameter, 0};
     if (cdb.Size() < route->minCdbLength)
         return CheckCondition(packet, kSenseIllegalRequest, kAscInvalidFieldInCdb);

@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "ConfigRelease.h"
 #include "DriveRuleSupport.h"
+#include "DriveSecurity.h"
 #include "EventCodes.h"
 #include "FwStatus.h"
 #include "Operations.h"
@@ -18,7 +19,7 @@ constexpr u64 kEraseRatePercent = 100;  // an erase writes at full speed
 constexpr u8 kMaxEraseType = 2;
 constexpr u64 kPasses[] = {1, 3, 9};    // simple, normal, thorough
 
-bool Locked(const Drive& drive) { return drive.security.count("locked") != 0; }
+bool Locked(const Drive& drive) { return drive.security.count(security_flag::kLocked) != 0; }
 
 // 3 for an erase type or a delete option the request does not define.
 bool Valid(const EraseRequest& request) { return request.eraseType <= kMaxEraseType && request.deleteVd <= 1; }

@@ -13,22 +13,32 @@ namespace sim {
 namespace {
 
 // CDB.
-constexpr u32 kCdbPcv = 1;  // bit 0
-constexpr u32 kCdbPage = 2;
-constexpr u32 kCdbAllocation = 3;
+namespace diagnostic_cdb {
 
-constexpr u8 kPageSupported = 0x00;
-constexpr u8 kPageConfiguration = 0x01;
-constexpr u8 kPageStatus = 0x02;
+constexpr u32 kPcv = 1;  // bit 0
+constexpr u32 kPage = 2;
+constexpr u32 kAllocationLength = 3;
+
+}  // namespace diagnostic_cdb
+
+namespace diagnostic_page {
+
+constexpr u8 kSupportedPages = 0x00;
+constexpr u8 kConfiguration = 0x01;
+constexpr u8 kStatus = 0x02;
 
 // Every page: byte 0 the page code, bytes 2-3 the length of what follows byte 3 (big-endian),
 // bytes 4-7 the generation code (pages 1 and 2).
-constexpr u32 kPageCode = 0;
-constexpr u32 kPageLength = 2;
-constexpr u32 kPageHeader = 8;
+constexpr u32 kCode = 0;
+constexpr u32 kLength = 2;
+constexpr u32 kHeaderSize = 8;
+
+}  // namespace diagnostic_page
 
 // Configuration page: the enclosure descriptor of the one (primary) subenclosure from byte 8,
 // then its type descriptor headers, then their texts.
+namespace configuration_page {
+
 constexpr u32 kProcesses = 8;  // relative process id 1 of 1
 constexpr u32 kHeaderCount = 10;
 constexpr u32 kDescriptorLength = 11;  // of bytes 12 on
@@ -39,11 +49,17 @@ constexpr u32 kRevision = 44;
 constexpr u32 kDescriptorSize = 36;
 constexpr u32 kTypeHeaderSize = 4;  // element type, possible elements, subenclosure, text length
 
+}  // namespace configuration_page
+
 // Status page byte 1: the worst element states present.
-constexpr u32 kStatusFlags = 1;
+namespace status_page {
+
+constexpr u32 kFlags = 1;
 constexpr unsigned kFlagUnrecoverable = 0;
 constexpr unsigned kFlagCritical = 1;
 constexpr unsigned kFlagNonCritical = 2;
+
+}  // namespace status_page
 
 constexpr const char* kSlotText = "Drive Slots";
 constexpr const char* kEnclosureText = "Enclosure";
@@ -70,15 +86,15 @@ std::vector<ElementType> TypesOf(const Enclosure& e)
     return types;
 }
 
-void PutPageLength(Block& page) { page.PutBe(kPageLength, 2, page.Size() - 4); }
+void PutPageLength(Block& page) { page.PutBe(diagnostic_page::kLength, 2, page.Size() - 4); }
 
 Block SupportedPages()
 {
     Block page(4 + 3);
-    page.PutU8(kPageCode, kPageSupported);
-    page.PutU8(4, kPageSupported);
-    page.PutU8(5, kPageConfiguration);
-    page.PutU8(6, kPageStatus);
+    page.PutU8(diagnostic_page::kCode, diagnostic_page::kSupportedPages);
+    page.PutU8(4, diagnostic_page::kSupportedPages);
+    page.PutU8(5, diagnostic_page::kConfiguration);
+    page.PutU8(6, diagnostic_page::kStatus);
     PutPageLength(page);
     return page;
 }
@@ -86,23 +102,24 @@ Block SupportedPages()
 Block ConfigurationPage(const Enclosure& e)
 {
     const std::vector<ElementType> types = TypesOf(e);
-    const u32 headers = kLogicalId + kDescriptorSize;
-    std::size_t size = headers + kTypeHeaderSize * types.size();
+    const u32 headers = configuration_page::kLogicalId + configuration_page::kDescriptorSize;
+    std::size_t size = headers + configuration_page::kTypeHeaderSize * types.size();
     for (const ElementType& t : types)
         size += std::string(t.text).size();
     Block page(size);
-    page.PutU8(kPageCode, kPageConfiguration);
-    page.PutU8(kProcesses, 0x11);
-    page.PutU8(kHeaderCount, types.size());
-    page.PutU8(kDescriptorLength, kDescriptorSize);
-    page.PutBe(kLogicalId, 8, e.sasAddress);
-    page.PutAscii(kVendor, 8, e.inquiry.vendor);
-    page.PutAscii(kProduct, 16, e.inquiry.product);
-    page.PutAscii(kRevision, 4, e.inquiry.revision);
-    u32 text = headers + kTypeHeaderSize * static_cast<u32>(types.size());
+    page.PutU8(diagnostic_page::kCode, diagnostic_page::kConfiguration);
+    page.PutU8(configuration_page::kProcesses, 0x11);
+    page.PutU8(configuration_page::kHeaderCount, types.size());
+    page.PutU8(configuration_page::kDescriptorLength, configuration_page::kDescriptorSize);
+    page.PutBe(configuration_page::kLogicalId, 8, e.sasAddress);
+    page.PutAscii(configuration_page::kVendor, 8, e.inquiry.vendor);
+    page.PutAscii(configuration_page::kProduct, 16, e.inquiry.product);
+    page.PutAscii(configuration_page::kRevision, 4, e.inquiry.revision);
+    u32 text = headers + configuration_page::kTypeHeaderSize * static_cast<u32>(types.size());
     for (std::size_t i = 0; i < types.size(); ++i) {
         const std::string label = types[i].text;
-        ByteSpan header = page.Slice(headers + kTypeHeaderSize * i, kTypeHeaderSize);
+        ByteSpan header =
+            page.Slice(headers + configuration_page::kTypeHeaderSize * i, configuration_page::kTypeHeaderSize);
         header.PutU8(0, types[i].sesType);
         header.PutU8(1, types[i].count);
         header.PutU8(3, label.size());
@@ -119,9 +136,9 @@ Block StatusPage(const Controller& c, const Enclosure& e)
     std::size_t elements = 0;
     for (const ElementType& t : types)
         elements += 1u + t.count;  // the overall element first
-    Block page(kPageHeader + kElementSize * elements);
-    page.PutU8(kPageCode, kPageStatus);
-    u32 at = kPageHeader;
+    Block page(diagnostic_page::kHeaderSize + kElementSize * elements);
+    page.PutU8(diagnostic_page::kCode, diagnostic_page::kStatus);
+    u32 at = diagnostic_page::kHeaderSize;
     for (const ElementType& t : types) {
         at += kElementSize;  // the overall status element, left unsupported
         for (u8 i = 0; i < t.count; ++i, at += kElementSize) {
@@ -134,11 +151,11 @@ Block StatusPage(const Controller& c, const Enclosure& e)
                 EncodeSlotElement(element, c, e, i, t.sesType == kSesDeviceSlot);
             const u8 status = element.U8(0) & 0x0F;
             if (status == kElementUnrecoverable)
-                page.PutBit(kStatusFlags, kFlagUnrecoverable, true);
+                page.PutBit(status_page::kFlags, status_page::kFlagUnrecoverable, true);
             if (status == kElementCritical)
-                page.PutBit(kStatusFlags, kFlagCritical, true);
+                page.PutBit(status_page::kFlags, status_page::kFlagCritical, true);
             if (status == kElementNonCritical)
-                page.PutBit(kStatusFlags, kFlagNonCritical, true);
+                page.PutBit(status_page::kFlags, status_page::kFlagNonCritical, true);
         }
     }
     PutPageLength(page);
@@ -151,17 +168,17 @@ void ReceiveDiagnosticResults(ScsiCall& call)
     if (e.type != kEnclosureTypeSes)
         return call.CheckCondition(kSenseIllegalRequest, kAscInvalidOpcode);
     // Without PCV the device would return the results of its last self-test, which it does not keep.
-    if (!call.cdb.Bit(kCdbPcv, 0))
+    if (!call.cdb.Bit(diagnostic_cdb::kPcv, 0))
         return call.CheckCondition(kSenseIllegalRequest, kAscInvalidFieldInCdb);
-    call.allocationLength = AllocationLength(call.cdb, kCdbAllocation);
-    switch (call.cdb.U8(kCdbPage)) {
-    case kPageSupported:
+    call.allocationLength = AllocationLength(call.cdb, diagnostic_cdb::kAllocationLength);
+    switch (call.cdb.U8(diagnostic_cdb::kPage)) {
+    case diagnostic_page::kSupportedPages:
         call.reply = SupportedPages();
         break;
-    case kPageConfiguration:
+    case diagnostic_page::kConfiguration:
         call.reply = ConfigurationPage(e);
         break;
-    case kPageStatus:
+    case diagnostic_page::kStatus:
         call.reply = StatusPage(call.controller, e);
         break;
     default:

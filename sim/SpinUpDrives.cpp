@@ -13,23 +13,28 @@
 namespace sim {
 namespace {
 
-constexpr std::size_t kListLength = 0;  // u32
-constexpr std::size_t kListCount = 4;   // u32
+namespace spin_up_list {
+
+constexpr std::size_t kLength = 0;  // u32
+constexpr std::size_t kCount = 4;   // u32
 constexpr std::size_t kIds = 10;    // u16 each
+
+}  // namespace spin_up_list
 
 }  // namespace
 
 void SpinUpDrives(DcmdCall& call)
 {
     const ByteSpan& data = call.data;
-    const u64 count = data.U32(kListCount);
-    if (!data.Fits(0, kIds) || data.U32(kListLength) != 2 * count + kIds || !data.Fits(kIds, 2 * count)) {
+    const u64 count = data.U32(spin_up_list::kCount);
+    if (!data.Fits(0, spin_up_list::kIds) || data.U32(spin_up_list::kLength) != 2 * count + spin_up_list::kIds ||
+        !data.Fits(spin_up_list::kIds, 2 * count)) {
         call.status = kFwInvalidParameter;
         return;
     }
     std::vector<Drive*> listed;
     for (u64 i = 0; i < count; ++i) {
-        Drive* drive = MutableDrive(call.controller, data.U16(kIds + 2 * i));
+        Drive* drive = MutableDrive(call.controller, data.U16(spin_up_list::kIds + 2 * i));
         if (drive == nullptr) {
             call.status = kFwNotFound;
             return;
@@ -50,7 +55,7 @@ void SpinUpDrives(DcmdCall& call)
     call.reply = Block(data.Size());
     for (std::size_t i = 0; i < data.Size(); ++i)
         call.reply.PutU8(i, data.U8(i));
-    call.reply.PutU32(kListCount, up);
+    call.reply.PutU32(spin_up_list::kCount, up);
     call.status = up == listed.size() ? kFwOk : kFwSpinningUp;
 }
 

@@ -10,15 +10,14 @@
 namespace sim {
 namespace {
 
-constexpr u32 kAssociationsLength = 0;   // u32: 12 x entries, 12 when there is none
+namespace association_list {
+
+constexpr u32 kLength = 0;   // u32: 12 x entries, 12 when there is none
 constexpr u32 kEntries = 4;  // u32
 constexpr u32 kTargetIds = 11;
 constexpr u32 kMaxEntries = 64;
 
-bool Contains(const std::vector<u8>& list, u8 targetId)
-{
-    return std::find(list.begin(), list.end(), targetId) != list.end();
-}
+}  // namespace association_list
 
 void LogAssociation(Controller& controller, u64 now, u32 code, u8 targetId)
 {
@@ -50,10 +49,10 @@ Block EncodeAssociations(const Controller& controller)
 {
     const std::vector<u8>& list = controller.config.ssdCacheAssociations;
     Block block(kAssociationEntrySize * std::max<std::size_t>(list.size(), 1));
-    block.PutU32(kAssociationsLength, block.Size());
-    block.PutU32(kEntries, list.size());
+    block.PutU32(association_list::kLength, block.Size());
+    block.PutU32(association_list::kEntries, list.size());
     for (std::size_t i = 0; i < list.size(); ++i)
-        block.PutU8(kTargetIds + i, list[i]);
+        block.PutU8(association_list::kTargetIds + i, list[i]);
     return block;
 }
 
@@ -61,15 +60,16 @@ u32 ReplaceAssociations(Controller& controller, u64 now, const ByteSpan& block)
 {
     if (controller.info.capabilities.count("ssc_vd_association") == 0)
         return kFwInvalidOpcode;
-    const u32 entries = block.U32(kEntries);
+    const u32 entries = block.U32(association_list::kEntries);
     const u64 length = u64{kAssociationEntrySize} * std::max<u32>(entries, 1);
-    if (entries > kMaxEntries || block.U32(kAssociationsLength) != length || length > block.Size())
+    if (entries > association_list::kMaxEntries || block.U32(association_list::kLength) != length ||
+        length > block.Size())
         return kFwInvalidParameter;
     if (!HasSsdCache(controller))
         return kFwNotFound;
     std::vector<u8> list;
     for (u32 i = 0; i < entries; ++i) {
-        const u8 targetId = block.U8(kTargetIds + i);
+        const u8 targetId = block.U8(association_list::kTargetIds + i);
         const VirtualDrive* vd = FindVirtualDrive(controller, targetId);
         if (vd == nullptr)
             return kFwNotFound;

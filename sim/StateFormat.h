@@ -48,6 +48,10 @@ Json WriteFaults(const std::vector<Fault>& faults);
 std::vector<Patch> ReadPatches(const JsonValue& value, const std::string& path);
 Json WritePatches(const std::vector<Patch>& patches);
 
+// The field "raid_level" of a virtual drive or a reconstruction: 0, 1, 5, 6, 10, 50 or 60
+// (ConfigJson.cpp).
+u8 ReadRaidLevel(ObjectReader& reader);
+
 // Cross-references within one controller's topology (StateCheck.cpp).
 void CheckTopology(const Controller& controller, const std::string& path);
 

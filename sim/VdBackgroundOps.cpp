@@ -12,8 +12,6 @@
 namespace sim {
 namespace {
 
-constexpr u8 kSuspend = 0;
-constexpr u8 kResume = 1;
 constexpr u64 kInitRatePercent = 100;  // an initialization runs at full speed
 constexpr u64 kFastInitBlocks = 16384;  // a fast initialization writes the first 8 MiB of each member
 
@@ -45,15 +43,15 @@ void StartBgi(Controller& c, u64 now, const VirtualDrive& vd)
 // Suspends (0) or resumes (1) the work: 37 when it is not running, or not suspended to resume.
 u32 SuspendOrResume(Controller& c, u64 now, Operation* work, u8 action, u32 suspended, u32 resumed)
 {
-    if (work == nullptr || work->suspendedAt.has_value() != (action == kResume))
+    if (work == nullptr || work->suspendedAt.has_value() != (action == kResumeWork))
         return kFwNoOperation;
-    if (action == kSuspend) {
+    if (action == kSuspendWork) {
         work->suspendedAt = now;
     } else {
         work->pausedSeconds += now > *work->suspendedAt ? now - *work->suspendedAt : 0;
         work->suspendedAt.reset();
     }
-    LogVdEvent(c, now, action == kSuspend ? suspended : resumed, work->targetId);
+    LogVdEvent(c, now, action == kSuspendWork ? suspended : resumed, work->targetId);
     return kFwOk;
 }
 
@@ -66,7 +64,7 @@ u32 SuspendResumeWork(Controller& c, u64 now, VdRef ref, u8 action, bool reconst
     VirtualDrive* vd = NamedVd(c, ref.targetId, status, ref.seq);
     if (vd == nullptr)
         return status;
-    if (action != kSuspend && action != kResume)
+    if (action != kSuspendWork && action != kResumeWork)
         return kFwInvalidParameter;
     if (reconstruction)
         return SuspendOrResume(c, now, FindVdWork(c, vd->targetId, OperationKind::Reconstruction), action,

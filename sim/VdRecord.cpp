@@ -8,43 +8,6 @@
 namespace sim {
 namespace {
 
-constexpr u32 kTargetId = 0;
-constexpr u32 kSeq = 2;   // u16
-constexpr u32 kName = 4;  // char[16], NUL-terminated
-constexpr u32 kNameSize = 16;
-constexpr u32 kCachePolicy = 20;  // bit 0 write back, bit 2 read ahead, bits 2-3 adaptive, bit 4
-                                  // write back with a bad battery, bits 5-6 cached I/O
-constexpr u32 kAccessPolicy = 21;
-constexpr u32 kDiskCachePolicy = 22;
-constexpr u32 kCurrentCachePolicy = 23;
-constexpr u32 kBgiDisabled = 24;
-constexpr u32 kPowerSavePolicy = 25;
-constexpr u32 kCurrentPowerSavePolicy = 26;
-constexpr u32 kEncryption = 27;
-constexpr u32 kPiType = 28;
-constexpr u32 kCurrentAccessPolicy = 29;
-constexpr u32 kAccessPolicyReason = 30;
-constexpr u32 kPrimaryLevel = 32;
-constexpr u32 kQualifier = 33;
-constexpr u32 kSecondaryLevel = 34;
-constexpr u32 kStripExponent = 35;  // 2^n blocks
-constexpr u32 kDrivesPerSpan = 36;
-constexpr u32 kSpanCount = 37;
-constexpr u32 kState = 38;
-constexpr u32 kInitState = 39;  // 1 fast init running, 2 full init running
-constexpr u32 kConsistent = 40;
-constexpr u32 kBadBlocks = 41;
-constexpr u32 kPreservedCache = 43;
-constexpr u32 kSnapshot = 45;
-constexpr u32 kCacheServed = 46;  // the SSD cache serves the virtual drive
-constexpr u32 kSsdCache = 47;
-constexpr u32 kBlocks = 48;  // u64
-constexpr u32 kSpans = 64;
-constexpr u32 kSpanSize = 24;
-constexpr u32 kSpanStart = 0;      // u64, within a span
-constexpr u32 kSpanBlocks = 8;     // u64
-constexpr u32 kSpanArrayRef = 16;  // u16
-
 constexpr u8 kWriteBack = 0x01;
 constexpr u8 kReadAhead = 0x04;
 constexpr u8 kAdaptiveReadAhead = 0x0C;
@@ -143,16 +106,16 @@ u8 InitState(const Controller& c, u64 now, const VirtualDrive& vd)
 
 void PutProperties(ByteSpan& record, const Controller& c, const VirtualDrive& vd)
 {
-    record.PutU8(kTargetId, vd.targetId);
-    record.PutU16(kSeq, vd.seq);
-    record.PutText(kName, kNameSize, vd.name);
-    record.PutU8(kCachePolicy, CachePolicy(vd));
-    record.PutU8(kAccessPolicy, vd.accessPolicy);
-    record.PutU8(kDiskCachePolicy, vd.diskCachePolicy);
-    record.PutU8(kCurrentCachePolicy, CurrentCachePolicy(c, vd));
-    record.PutU8(kBgiDisabled, vd.bgiDisabled);
-    record.PutU8(kPowerSavePolicy, vd.powerSavePolicy);
-    record.PutU8(kCurrentPowerSavePolicy, CurrentPowerSavePolicy(c, vd));
+    record.PutU8(vd_record::kTargetId, vd.targetId);
+    record.PutU16(vd_record::kSeq, vd.seq);
+    record.PutText(vd_record::kName, vd_record::kNameSize, vd.name);
+    record.PutU8(vd_record::kCachePolicy, CachePolicy(vd));
+    record.PutU8(vd_record::kAccessPolicy, vd.accessPolicy);
+    record.PutU8(vd_record::kDiskCachePolicy, vd.diskCachePolicy);
+    record.PutU8(vd_record::kCurrentCachePolicy, CurrentCachePolicy(c, vd));
+    record.PutU8(vd_record::kBgiDisabled, vd.bgiDisabled);
+    record.PutU8(vd_record::kPowerSavePolicy, vd.powerSavePolicy);
+    record.PutU8(vd_record::kCurrentPowerSavePolicy, CurrentPowerSavePolicy(c, vd));
 }
 
 void PutSpans(ByteSpan& record, const Controller& c, const VirtualDrive& vd)
@@ -163,13 +126,13 @@ void PutSpans(ByteSpan& record, const Controller& c, const VirtualDrive& vd)
     const DriveArray* first = nullptr;
     for (std::size_t s = 0; s < vd.arrays.size() && first == nullptr; ++s)
         first = FindArray(c, vd.arrays[s]);
-    record.PutU8(kDrivesPerSpan, first != nullptr ? first->rows.size() : 0);
-    record.PutU8(kSpanCount, vd.arrays.size());
+    record.PutU8(vd_record::kDrivesPerSpan, first != nullptr ? first->rows.size() : 0);
+    record.PutU8(vd_record::kSpanCount, vd.arrays.size());
     for (std::size_t s = 0; s < vd.arrays.size() && s < kMaxSpans; ++s) {
-        ByteSpan span = record.Slice(kSpans + kSpanSize * s, kSpanSize);
-        span.PutU64(kSpanStart, vd.startBlock);
-        span.PutU64(kSpanBlocks, perDrive);
-        span.PutU16(kSpanArrayRef, vd.arrays[s]);
+        ByteSpan span = record.Slice(vd_record::kSpans + vd_record::kSpanSize * s, vd_record::kSpanSize);
+        span.PutU64(vd_record::kSpanStart, vd.startBlock);
+        span.PutU64(vd_record::kSpanBlocks, perDrive);
+        span.PutU16(vd_record::kSpanArrayRef, vd.arrays[s]);
     }
 }
 
@@ -178,28 +141,29 @@ void PutSpans(ByteSpan& record, const Controller& c, const VirtualDrive& vd)
 void PutVdRecord(ByteSpan record, const Controller& c, u64 now, const VirtualDrive& vd)
 {
     PutProperties(record, c, vd);
-    record.PutU8(kEncryption, vd.encryption);
-    record.PutU8(kPiType, vd.piType);
+    record.PutU8(vd_record::kEncryption, vd.encryption);
+    record.PutU8(vd_record::kPiType, vd.piType);
     // A virtual drive whose SSD cache is offline, or went offline (until the block is removed), is
     // blocked whatever its own policy says (reason 1).
     const bool blocked = vd.blockedByOfflineCache || IsBlockedByCache(c, vd.targetId);
-    record.PutU8(kCurrentAccessPolicy, blocked ? kAccessBlocked : vd.accessPolicy);
-    record.PutU8(kAccessPolicyReason, blocked && vd.accessPolicy != kAccessBlocked ? kReasonCacheOffline : 0);
+    record.PutU8(vd_record::kCurrentAccessPolicy, blocked ? kAccessBlocked : vd.accessPolicy);
+    record.PutU8(vd_record::kAccessPolicyReason,
+                 blocked && vd.accessPolicy != kAccessBlocked ? kReasonCacheOffline : 0);
     const u8 primary = PrimaryLevel(vd.raidLevel);
-    record.PutU8(kPrimaryLevel, primary);
-    record.PutU8(kQualifier, Qualifier(primary));
-    record.PutU8(kSecondaryLevel, 0);
-    record.PutU8(kStripExponent, vd.stripCode);
+    record.PutU8(vd_record::kPrimaryLevel, primary);
+    record.PutU8(vd_record::kQualifier, Qualifier(primary));
+    record.PutU8(vd_record::kSecondaryLevel, 0);
+    record.PutU8(vd_record::kStripExponent, vd.stripCode);
     PutSpans(record, c, vd);
-    record.PutU8(kState, static_cast<u8>(StateOf(c, vd)));
-    record.PutU8(kInitState, InitState(c, now, vd));
-    record.PutU8(kConsistent, vd.consistent);
-    record.PutU8(kBadBlocks, vd.badBlocks);
-    record.PutU8(kPreservedCache, vd.preservedCache);
-    record.PutU8(kSnapshot, vd.snapshot);
-    record.PutU8(kCacheServed, IsCacheServed(c, vd.targetId));
-    record.PutU8(kSsdCache, vd.ssdCache);
-    record.PutU64(kBlocks, vd.blocks);
+    record.PutU8(vd_record::kState, static_cast<u8>(StateOf(c, vd)));
+    record.PutU8(vd_record::kInitState, InitState(c, now, vd));
+    record.PutU8(vd_record::kConsistent, vd.consistent);
+    record.PutU8(vd_record::kBadBlocks, vd.badBlocks);
+    record.PutU8(vd_record::kPreservedCache, vd.preservedCache);
+    record.PutU8(vd_record::kSnapshot, vd.snapshot);
+    record.PutU8(vd_record::kCacheServed, IsCacheServed(c, vd.targetId));
+    record.PutU8(vd_record::kSsdCache, vd.ssdCache);
+    record.PutU64(vd_record::kBlocks, vd.blocks);
 }
 
 Block EncodeVdProperties(const Controller& c, const VirtualDrive& vd)
@@ -215,22 +179,22 @@ bool DecodeVdProperties(const ByteSpan& record, VirtualDrive& vd)
         return false;
     // A name the state file could not hold back (control or non-ASCII bytes, no terminator)
     // is refused.
-    if (record.U8(kName + kNameSize - 1) != 0)
+    if (record.U8(vd_record::kName + vd_record::kNameSize - 1) != 0)
         return false;
-    const std::string name = record.Text(kName, kNameSize);
+    const std::string name = record.Text(vd_record::kName, vd_record::kNameSize);
     for (char ch : name) {
         if (ch < 0x20 || ch > 0x7E)
             return false;
     }
-    const u8 cache = record.U8(kCachePolicy);
+    const u8 cache = record.U8(vd_record::kCachePolicy);
     const u8 read = cache & kReadMask;
     const u8 io = cache & kCachedIo;
     if ((cache & kReservedCacheBits) != 0 || (read != 0 && read != kReadAhead && read != kAdaptiveReadAhead) ||
         (io != 0 && io != kCachedIo))
         return false;
-    const u8 access = record.U8(kAccessPolicy);
-    const u8 diskCache = record.U8(kDiskCachePolicy);
-    const u8 powerSave = record.U8(kPowerSavePolicy);
+    const u8 access = record.U8(vd_record::kAccessPolicy);
+    const u8 diskCache = record.U8(vd_record::kDiskCachePolicy);
+    const u8 powerSave = record.U8(vd_record::kPowerSavePolicy);
     if (!OneOf(access, kAccessCodes) || !OneOf(diskCache, kDiskCacheCodes) || !OneOf(powerSave, kPowerSaveCodes))
         return false;
 
@@ -241,7 +205,7 @@ bool DecodeVdProperties(const ByteSpan& record, VirtualDrive& vd)
     vd.ioPolicy = io == kCachedIo;
     vd.accessPolicy = access;
     vd.diskCachePolicy = diskCache;
-    vd.bgiDisabled = record.U8(kBgiDisabled) != 0;
+    vd.bgiDisabled = record.U8(vd_record::kBgiDisabled) != 0;
     vd.powerSavePolicy = powerSave;
     return true;
 }

@@ -29,9 +29,10 @@ std::string ClassText(s8 eventClass)
     return Format("%s %-2X:", "UNDEF-", static_cast<unsigned>(static_cast<int>(eventClass)));
 }
 
-std::string EventLine(const ByteView& record, u32 seq)
+// One event's line, headed by its own sequence number.
+std::string EventLine(const ByteView& record)
 {
-    std::string line = Format("%d: ", static_cast<int>(seq));
+    std::string line = Format("%d: ", static_cast<int>(record.U32(evrec::kOffSeqNum)));
     line += AdpAlIInLogCp::FormatEventTime(record.U32(evrec::kOffTimeStamp));
     line += ClassText(static_cast<s8>(record.U8(evrec::kOffClass)));
     std::string description = record.Text(evrec::kDescription);
@@ -45,6 +46,13 @@ std::string EventLine(const ByteView& record, u32 seq)
     for (u32 i = 0; i < length; ++i)
         line += Format("%.2X ", record.U8(evargs::cdbsense::kOffSense + i));
     return line + "\n";
+}
+
+// An event list that cannot be right ends the section (and the log) as a failed read does.
+int ReportBadEventList()
+{
+    PrintMessage(CommonMsg::kFailedToGet, "Event List");
+    return -1;
 }
 
 }  // namespace
@@ -116,7 +124,11 @@ int AdpAlIInLogCp::PrintEventHistory(CpController* cpController)
     Text("EVENT DETAILS");
     Text("\n------------\n");
 
+    // The numbers count on modulo 2^32 (the oldest one past the newest is an empty log); a log
+    // of 2^31 events or more cannot be right.
     s32 remaining = static_cast<s32>(newest - oldest + 1);
+    if (remaining < 0)
+        return ReportBadEventList();
     u32 start = oldest;
     while (remaining > 0) {
         const u32 asked = std::min<u32>(static_cast<u32>(remaining), kRecordsPerBatch);
@@ -125,15 +137,23 @@ int AdpAlIInLogCp::PrintEventHistory(CpController* cpController)
         if (status != 0)
             return status;
         const ByteView list(batch);
-        // Never more records than the batch holds.
-        const u32 delivered = std::min(list.U32(evlist::kOffCount), asked);
-        const u32 first = delivered > 0 ? list.U32(evlist::RecordOffset(0) + evrec::kOffSeqNum) : start;
+        // The controller leaves out the records below the class asked for: each record keeps
+        // its own number, and the next batch starts after the last one. A batch of more
+        // records than asked for, or one that ends before its start, cannot be right.
+        const u32 delivered = list.U32(evlist::kOffCount);
+        if (delivered > asked)
+            return ReportBadEventList();
+        if (delivered == 0)
+            break;
+        const u32 last = list.U32(evlist::RecordOffset(delivered - 1) + evrec::kOffSeqNum);
+        if (static_cast<s32>(last - start) < 0)
+            return ReportBadEventList();
         for (u32 j = 0; j < delivered; ++j)
-            Text(EventLine(list.Sub(evlist::RecordOffset(j), evrec::kSize), first + j));
+            Text(EventLine(list.Sub(evlist::RecordOffset(j), evrec::kSize)));
         if (delivered < kRecordsPerBatch)
             break;
-        remaining -= static_cast<s32>(delivered);
-        start += delivered;
+        start = last + 1;
+        remaining = static_cast<s32>(newest - start + 1);
     }
     return 0;
 }

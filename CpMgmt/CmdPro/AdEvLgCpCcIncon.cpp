@@ -65,7 +65,9 @@ private:
 };
 
 // Fetches the events from `start` on, `remaining` of them, 128 at a time. A reply without
-// records ends the fetching (the records held so far are used). 0 or the failed request's status.
+// records ends the fetching (the records held so far are used). 0, the failed request's status,
+// or -1 for a reply that cannot be right (more records than asked for, or records that end
+// before the start).
 int FetchEvents(Adapter* adapter, u32 start, u32 remaining, u8* batch, HeldEvents& held)
 {
     while (remaining != 0) {
@@ -74,15 +76,17 @@ int FetchEvents(Adapter* adapter, u32 start, u32 remaining, u8* batch, HeldEvent
         if (status != 0)
             return status;
         const ByteView reply(batch, AdpEventLogCp::kListBufferSize);
-        u32 records = reply.U32(evlist::kOffCount);
+        const u32 records = reply.U32(evlist::kOffCount);
         if (records > asked)
-            records = asked;
+            return -1;
         if (records == 0)
             break;
+        const u32 last = reply.U32(evlist::RecordOffset(records - 1) + evrec::kOffSeqNum);
+        if (last < start)
+            return -1;
         held.Append(batch, records);
         remaining -= asked;
-        const u32 last = reply.U32(evlist::RecordOffset(records - 1) + evrec::kOffSeqNum);
-        if (last < start || last == 0xFFFFFFFF)
+        if (last == 0xFFFFFFFF)
             break;
         start = last + 1;
     }

@@ -26,11 +26,12 @@ void LogEventRequest(int line, u32 seqNum, int status, u32 count, u32 opcode = k
                     static_cast<int>(seqNum), status, static_cast<int>(count));
 }
 
-// The records of a reply, never more than the buffer holds.
-u32 RecordsIn(const ByteView& reply, u32 capacity)
+// The records of a reply, or false when its count is more than the buffer holds: an answer
+// that cannot be right.
+bool RecordsIn(const ByteView& reply, u32 capacity, u32* records)
 {
-    const u32 count = reply.U32(evlist::kOffCount);
-    return count < capacity ? count : capacity;
+    *records = reply.U32(evlist::kOffCount);
+    return *records <= capacity;
 }
 
 // Record `index` of a reply.
@@ -115,11 +116,22 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
             break;
         }
         const ByteView list(reply.get(), kListBufferSize);
-        records = RecordsIn(list, kRecordsPerBatch);
-        LogEventRequest(__LINE__, start, 0, records);
+        const bool counted = RecordsIn(list, kRecordsPerBatch, &records);
+        LogEventRequest(__LINE__, start, counted ? 0 : -1, records);
+        if (!counted) {
+            result = -1;
+            break;
+        }
         // A reply without records ends the listing.
         if (records == 0)
             break;
+        // Records come from the start number on; a batch that ends before it cannot be right.
+        const u32 last = RecordAt(list, records - 1).U32(evrec::kOffSeqNum);
+        if (last < start) {
+            LogEventRequest(__LINE__, start, -1, records);
+            result = -1;
+            break;
+        }
         for (u32 i = 0; i < records; ++i) {
             const ByteView record = RecordAt(list, i);
             if (!TakeByClass(object->GetClassFilter(), record))
@@ -135,10 +147,8 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
         // Without a file the listing only looks for one event that passes the filter.
         if (done || (file == nullptr && noMatchingEvent_ == 0))
             break;
-        // The next batch starts after the last record; a controller whose records do not move
-        // the start on would be asked the same again and again.
-        const u32 last = RecordAt(list, records - 1).U32(evrec::kOffSeqNum);
-        if (last < start || last == 0xFFFFFFFF)
+        // The next batch starts after the last record; the last number a log can hold ends it.
+        if (last == 0xFFFFFFFF)
             break;
         start = last + 1;
     }
@@ -155,6 +165,12 @@ int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* 
     const u16 wanted = object->GetLatestCount();
     u32 current = access.info[evloginfo::kNewest];
     const u32 oldest = access.info[evloginfo::kOldest];
+    // The walk counts down modulo 2^32 from the newest to the oldest number: a log of 2^31
+    // events or more cannot be right.
+    if (static_cast<s32>(current - oldest) < 0) {
+        LogEventRequest(__LINE__, current, -1, 0);
+        return -1;
+    }
 
     const string fileName = object->GetFileName();
     userfiles::OutputFile output;
@@ -187,7 +203,13 @@ int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* 
         // A reply without a record has nothing at this number: the walk steps down.
         const ByteView list(reply.get(), kOneRecordBufferSize);
         const ByteView record = RecordAt(list, 0);
-        if (RecordsIn(list, 1) != 0 && TakeByClass(object->GetClassFilter(), record)) {
+        u32 records = 0;
+        if (!RecordsIn(list, 1, &records)) {
+            LogEventRequest(__LINE__, current, -1, records);
+            result = -1;
+            break;
+        }
+        if (records != 0 && TakeByClass(object->GetClassFilter(), record)) {
             if (file == nullptr)
                 break;
             // A number that no longer exists answers with a record already written.

@@ -41,6 +41,8 @@ int AdpTTYLogCp::ReadTermLog(u32 length, u32 offset, u8* buffer, CpController* c
 
 int AdpTTYLogCp::PrintTermLog(CpController* cpController)
 {
+    // Full pieces move the offset on by their text's room, so it cannot wrap within the bound.
+    static_assert(u64{kMaxPieces} * termlog::kTextSize < (u64{1} << 32));
     u8 buffer[kBufferSize];
     u32 offset = 0;
     for (u32 piece = 0; piece < kMaxPieces; ++piece) {
@@ -51,14 +53,19 @@ int AdpTTYLogCp::PrintTermLog(CpController* cpController)
             return status;
         }
         const ByteView reply(buffer, termlog::kSize);
-        PrintMessage(CommonMsg::kText, reply.Text(termlog::kOffText, termlog::kTextSize).c_str());
         const u32 count = reply.U32(termlog::kOffCount);
-        // A piece that is not full is the last; so is one after which the offset would wrap.
-        if (count < termlog::kFullPiece || offset + count < offset)
+        // A piece holds no more than its text's room: a larger count cannot be right.
+        if (count > termlog::kTextSize)
+            break;
+        PrintMessage(CommonMsg::kText, reply.Text(termlog::kOffText, termlog::kTextSize).c_str());
+        // A piece that is not full is the last.
+        if (count < termlog::kFullPiece)
             return 0;
         offset += count;
     }
-    return 0;
+    // A piece count that cannot be right, or a log that never ends within the bound.
+    PrintMessage(MaintMsg::kTermLogReadFailed);
+    return -1;
 }
 
 int AdpTTYLogCp::SendTermLogCommand(CpController* cpController, u8 option)

@@ -37,12 +37,12 @@ constexpr int kStatusNoArray = 3;
 // Command statuses of the drive-list check's statuses 1 to 12.
 constexpr int kSpanCheckStatus[13] = {0, 11, 38, 3, 3, 3, 3, 3, 3, 9, 3, 3, 3};
 
+// A drive whose state cannot be read is kept out as a shielded one.
 bool IsShielded(PhysicalDevice* pd)
 {
     u16 state = 0;
-    return pd->GetFwState(&state) == 0 && (state == PhysicalDevice::kStateShielded ||
-                                           state == PhysicalDevice::kStateShieldedUnconfigured ||
-                                           state == PhysicalDevice::kStateShieldedHotSpare);
+    return pd->GetFwState(&state) != 0 || state == PhysicalDevice::kStateShielded ||
+           state == PhysicalDevice::kStateShieldedUnconfigured || state == PhysicalDevice::kStateShieldedHotSpare;
 }
 
 

@@ -118,8 +118,11 @@ int LdAddCp::FillPlanSpans(CpController* cpController, CfgAddParsedObject* objec
         bool stopped = false;
         for (unsigned i = 0; i < namedCount && !stopped; ++i) {
             PhysicalDevice* pd = named->GetAt(static_cast<u8>(i));
+            // A drive whose security cannot be read counts as secured: its data is not given
+            // away without -Force.
             u16 secured = 0;
-            pd->IsSecured(&secured);
+            if (pd->IsSecured(&secured) != 0)
+                secured = 1;
             if (object->IsEnblPI() != 0) {
                 u16 eligible = 0;
                 if (pd->IsPiEligible(&eligible) != 0)

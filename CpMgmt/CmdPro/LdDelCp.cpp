@@ -89,8 +89,11 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
             continue;
         }
         const bool isCache = vd->IsSscd();
+        // A support flag that cannot be read counts as support: the checks below keep their
+        // guards (a controller that holds a cache drive supports caching anyway).
         u8 cacheSupported = 0;
-        adapter->IsSscSupported(&cacheSupported);
+        if (adapter->IsSscSupported(&cacheSupported) != 0)
+            cacheSupported = 1;
 
         if (flashTierCommand) {
             if (cacheSupported == 0) {
@@ -110,9 +113,11 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
                 PrintMessage(CommonMsg::kText, " Virtual Disk is an FlashTier. Please Use FlashTier Command for Deleting the VD \n");
                 return -1;
             }
+            // An association that cannot be read may hold the drive: it counts as served, so
+            // that only -Force deletes it (the read's status stays the command's).
             std::vector<u8> served;
             result = ssc::ReadAssociation(cpController->GetController(), target, &served);
-            const bool isServed = result == 0 && std::find(served.begin(), served.end(), fwTarget) != served.end();
+            const bool isServed = result != 0 || std::find(served.begin(), served.end(), fwTarget) != served.end();
             if (isServed && object->GetForce() != 1) {
                 PrintMessage(CommonMsg::kText, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n");
                 return -1;

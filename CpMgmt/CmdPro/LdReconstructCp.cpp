@@ -156,15 +156,12 @@ int LdReconstructCp::Start(CpController* cpController, LdReconstructParsedObject
                 PrintMessage(CommonMsg::kOperationFailed, adapter, "LD reconstruction");
                 return -1;
             }
-            // A drive whose security state cannot be read is not taken for an unsecured one: its
-            // data would be lost without the warning.
+            // A drive whose security state cannot be read counts as secured: its data would be
+            // lost without the warning.
             u16 secured = 0;
             if (adding && encryption != vdrec::kEncryptionFde) {
-                const int read = pd->IsSecured(&secured);
-                if (read != 0) {
-                    PrintMessage(CommonMsg::kOperationFailed, adapter, "LD reconstruction");
-                    return read;
-                }
+                if (pd->IsSecured(&secured) != 0)
+                    secured = 1;
                 if (secured == 1 && object->GetForce() != 1) {
                     PrintMessage(CfgMsg::kSecuredDrive);
                     return -1;

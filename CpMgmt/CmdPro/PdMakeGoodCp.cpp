@@ -29,18 +29,16 @@ int PdMakeGoodCp::ProcessParsed(CpController* cpController, PdOffLineParsedObjec
     const u8 force = object->GetForce();
     return ChangeNamedDrives(cpController, manager, adapter, object->GetPdList(), [adapter, force](NamedDrive& drive) {
         const char* enclosure = EnclosureIdText(drive.enclosureId);
-        // Without its state the drive cannot be checked for a system drive: nothing is sent.
+        // A drive whose state cannot be read may be a system drive holding data: only -Force
+        // changes it.
         u16 state = 0;
-        int status = drive.pd->GetFwState(&state);
-        if (status != 0) {
-            PrintMessage(PdMsg::kStateChangeFailed, adapter, enclosure, drive.slot);
-            return status;
-        }
+        if (drive.pd->GetFwState(&state) != 0)
+            state = PhysicalDevice::kStateSystem;
         if (state == PhysicalDevice::kStateSystem && force != 1) {
             PrintMessage(PdMsg::kJbodNeedsForce, adapter);
             return -1;
         }
-        status = drive.pd->SetFwState(PhysicalDevice::kStateUnconfiguredGood);
+        const int status = drive.pd->SetFwState(PhysicalDevice::kStateUnconfiguredGood);
         if (status == kConversionLimit)
             PrintMessage(PdMsg::kJbodConversionLimit);
         else

@@ -328,6 +328,30 @@ TEST(Grammar, FormsThatDoNotCompile)
     EXPECT_EQ(message, nullptr);
 }
 
+TEST(Grammar, RepeatedActionWordsStandBeforeTheOneThatDecides)
+{
+    GrammarSet grammar;
+    ASSERT_TRUE(grammar.Add(TOKEN_ADPEVENTLOG, {"ADPEVENTLOG (CLEAR | GETLATEST NUM | GETEVENTS)* GETEVENTS "
+                                                "(INFO | WARNING)* [V(F)] SEL",
+                                                "ADPEVENTLOG (CLEAR | GETLATEST NUM | GETEVENTS)* CLEAR SEL"}));
+    for (const GrammarCase& c : std::initializer_list<GrammarCase>{
+             {"-AdpEventLog -GetEvents -info -a0 ", true},
+             {"-AdpEventLog -Clear -GetLatest 4 -GetEvents -f ev.txt -info -a0 ", true},
+             {"-AdpEventLog -GetEvents -GetEvents -Clear -a0 ", true},
+             {"-AdpEventLog -info -GetEvents -a0 ", false},            // options follow the action words
+             {"-AdpEventLog -Clear -info -GetEvents -a0 ", false},
+             {"-AdpEventLog -GetEvents -info -Clear -a0 ", false},     // the last word's options only
+             {"-AdpEventLog -GetLatest -GetEvents -a0 ", false},       // a word keeps its values
+             {"-AdpEventLog -GetEvents -Clear -f ev.txt -a0 ", false},
+         })
+        EXPECT_EQ(CheckLine(grammar, c.line), c.accepted ? 0 : -1) << c.line;
+
+    // A repeated choice that no action word follows is an option like any other.
+    GrammarSet options;
+    ASSERT_TRUE(options.Add(TOKEN_CFGEACHDSKRAID0, {"CFGEACHDSKRAID0 (WT|WB)* (NORA|RA)* [CACHE] SEL"}));
+    EXPECT_EQ(CheckLine(options, "-CfgEachDskRaid0 -Cache RA WB RA WT -a0 "), 0);
+}
+
 TEST(Grammar, NestedRepetitionStaysFast)
 {
     GrammarSet grammar;

@@ -11,7 +11,7 @@
 namespace {
 
 // "id" per token, with ":n" for a number and "'text'" for a text value.
-std::string Describe(const ArrayList<Token*>& tokens)
+std::string DescribeTokens(const ArrayList<Token*>& tokens)
 {
     std::string out;
     for (unsigned i = 0; i < tokens.GetCount(); ++i) {
@@ -33,7 +33,7 @@ std::string ScanToText(const char* line)
     Tokenizer tokenizer;
     if (tokenizer.Scan(line) != 0)
         return "refused";
-    return Describe(tokenizer.GetTokens());
+    return DescribeTokens(tokenizer.GetTokens());
 }
 
 struct ScanCase {
@@ -198,7 +198,7 @@ TEST(Tokenizer, TokensKeepTheWordAsTyped)
 
     // A new scan replaces the tokens.
     ASSERT_EQ(tokenizer.Scan("-v "), 0);
-    EXPECT_EQ(Describe(tokenizer.GetTokens()), "1");
+    EXPECT_EQ(DescribeTokens(tokenizer.GetTokens()), "1");
 }
 
 TEST(KeywordTable, EntriesAreConsistent)

@@ -5,18 +5,15 @@
 #include <vector>
 
 #include "commands/PdBgOpTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace bgop_test;
 using report_test::Outline;
 
-constexpr unsigned kControl = 0x01180100;
-constexpr unsigned kSegment = 0x01180200;
-constexpr unsigned kSettings = 0x01180300;
 constexpr std::size_t kSegmentSize = 32768;
 constexpr std::size_t kRecordSize = 256;
-
 
 class AdpAecTest : public BgOpTest {
 protected:
@@ -62,7 +59,7 @@ TEST_F(AdpAecTest, ControlRequestsCarryTheirArguments)
         std::string trace;
         RunResult r = TracedTool(args, &trace);
         EXPECT_EQ(r.out, c.out + kExitOk) << c.args[0];
-        EXPECT_EQ(Mailbox(trace, kControl), c.mbox) << c.args[0];
+        EXPECT_EQ(Mailbox(trace, kDcmdCtrlAecControl), c.mbox) << c.args[0];
     }
     const nlohmann::json aec = Controller0()["aec"];
     EXPECT_EQ(aec["enabled"], false);
@@ -82,7 +79,7 @@ TEST_F(AdpAecTest, ControlRequestsCarryTheirArguments)
 
     // A refused request fails without a message.
     nlohmann::json state = State();
-    AddFault(state, 0, kControl, 3);
+    AddFault(state, 0, kDcmdCtrlAecControl, 3);
     WriteState(state);
     RunResult r = Tool({"-AdpAEC", "-stop", "-a0"});
     EXPECT_EQ(r.out.find("Advanced"), std::string::npos);
@@ -92,7 +89,7 @@ TEST_F(AdpAecTest, ControlRequestsCarryTheirArguments)
 TEST_F(AdpAecTest, ShowReadsEachSettingAtItsPlace)
 {
     nlohmann::json state = State();
-    AddPatch(state, 0, kSettings, 0, "00010100" "07000000" "08000000" "09000000" "0a000000" "0b000000");
+    AddPatch(state, 0, kDcmdCtrlAecGetSettings, 0, "00010100" "07000000" "08000000" "09000000" "0a000000" "0b000000");
     WriteState(state);
     RunResult r = Tool({"-AdpAEC", "-show", "-a0"});
     EXPECT_EQ(r.out, "Advanced Event Capture Settings: \n\n"
@@ -102,7 +99,7 @@ TEST_F(AdpAecTest, ShowReadsEachSettingAtItsPlace)
                          kExitOk);
 
     state = State();
-    AddFault(state, 0, kSettings, 3);
+    AddFault(state, 0, kDcmdCtrlAecGetSettings, 3);
     WriteState(state);
     r = Tool({"-AdpAEC", "-show", "-a0"});
     EXPECT_EQ(r.out.find("Advanced"), std::string::npos);
@@ -112,14 +109,14 @@ TEST_F(AdpAecTest, ShowReadsEachSettingAtItsPlace)
 TEST_F(AdpAecTest, GetWritesEverySegmentWhole)
 {
     nlohmann::json state = WithEvents(300);  // segments of 128, 128 and 44 events
-    AddPatch(state, 0, kSegment, 0, "a1a2a3a4");
+    AddPatch(state, 0, kDcmdCtrlAecGetSegment, 0, "a1a2a3a4");
     state["patches"].back()["mailbox_byte0"] = 2;
     WriteState(state);
     WriteFile(Dir() + "/VOVOR.dat", std::string(200000, 'x'));  // an older file is replaced
     std::string trace;
     RunResult r = TracedTool({"-AdpAEC", "-get", "-a0"}, &trace);
     EXPECT_EQ(r.out, "Events are captured in the file VOVOR.dat\n" + kExitOk);
-    EXPECT_EQ(Mailbox(trace, kSegment), "000000000000000000000000");
+    EXPECT_EQ(Mailbox(trace, kDcmdCtrlAecGetSegment), "000000000000000000000000");
     EXPECT_NE(trace.find("opcode=0x01180200 mbox=020000000000000000000000"), std::string::npos);
 
     const std::string data = ReadFile(Dir() + "/VOVOR.dat");
@@ -156,11 +153,11 @@ TEST_F(AdpAecTest, GetFailsWithoutClaimingACapture)
     for (int which = 0; which < 3; ++which) {
         state = WithEvents(200);
         if (which == 0)
-            AddFault(state, 0, kSettings, 3);
+            AddFault(state, 0, kDcmdCtrlAecGetSettings, 3);
         else if (which == 1)
-            AddFault(state, 0, kSegment, 4, 2);
+            AddFault(state, 0, kDcmdCtrlAecGetSegment, 4, 2);
         else
-            AddPatch(state, 0, kSettings, 12, "05000000");
+            AddPatch(state, 0, kDcmdCtrlAecGetSettings, 12, "05000000");
         WriteState(state);
         r = Tool({"-AdpAEC", "-get", "-f", "out.dat", "-a0"});
         EXPECT_EQ(r.out.find("Events are captured"), std::string::npos) << which;
@@ -170,20 +167,20 @@ TEST_F(AdpAecTest, GetFailsWithoutClaimingACapture)
 
     // A count no buffer holds is not believed.
     state = WithEvents(3);
-    AddPatch(state, 0, kSettings, 12, "ffffffff");
+    AddPatch(state, 0, kDcmdCtrlAecGetSettings, 12, "ffffffff");
     WriteState(state);
     std::string trace;
     r = TracedTool({"-AdpAEC", "-get", "-a0"}, &trace);
     EXPECT_EQ(Outline(r.out, {"Failed", "Events"}), "Failed to get Advanced Event Capture settings\n");
-    EXPECT_EQ(CountRequests(trace, kSegment), 0u);
+    EXPECT_EQ(CountRequests(trace, kDcmdCtrlAecGetSegment), 0u);
 
     // A file that cannot be created: no segment is read.
     WriteState(WithEvents(3));
     r = TracedTool({"-AdpAEC", "-get", "-f", Dir() + "/no/such/dir/x.dat", "-a0"}, &trace);
     EXPECT_EQ(r.out, "ERROR: Failed to open file " + Dir() + "/no/such/dir/x.dat.\n"
                      "Reason: No such file or directory.\n\nExit Code: 0x01\n");
-    EXPECT_EQ(CountRequests(trace, kSegment), 0u);
-    EXPECT_EQ(CountRequests(trace, kSettings), 0u);
+    EXPECT_EQ(CountRequests(trace, kDcmdCtrlAecGetSegment), 0u);
+    EXPECT_EQ(CountRequests(trace, kDcmdCtrlAecGetSettings), 0u);
 }
 
 }  // namespace

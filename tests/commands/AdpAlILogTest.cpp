@@ -8,7 +8,6 @@
 
 namespace {
 
-using Json = nlohmann::json;
 
 // The report with the lines that depend on the host (and the clock of the run) taken out.
 std::string Masked(const std::string& out)
@@ -183,6 +182,81 @@ TEST_F(AdpAlILogTest, EventLinesAndTimeStamps)
                          "3: 01-01-01,00:00:00 WARNING:Unexpected sense: Sense: 70 00 03 00 00 00 00 0A 00 00 00 00 11 00 00 \n"
                          "4: 0:1:0 DEAD:An hour after boot\n"),
               std::string::npos);
+}
+
+// 40 events, numbered 1 to 40, of which the controller leaves out the background and debug ones
+// (10 and 20): the batches are not runs of numbers.
+Json SkippingEvents()
+{
+    Json records = Json::array();
+    for (unsigned seq = 1; seq <= 40; ++seq) {
+        const int eventClass = seq == 10 ? -1 : seq == 20 ? -2 : 0;
+        records.push_back(Json{{"seq", seq}, {"time", seq * 60}, {"code", 0x20}, {"class", eventClass},
+                               {"locale", "0x0020"}, {"args", {{"type", "none"}}},
+                               {"description", "Event " + std::to_string(seq)}});
+    }
+    return Json{{"records", records}};
+}
+
+TEST_F(AdpAlILogTest, EachEventKeepsItsOwnNumberWhereTheBatchLeavesSomeOut)
+{
+    state["controllers"][0]["events"] = SkippingEvents();
+    RunResult r = Log();
+    ASSERT_EQ(r.exitCode, 0);
+    std::string expected;
+    for (unsigned seq = 1; seq <= 40; ++seq) {
+        if (seq == 10 || seq == 20)
+            continue;
+        char stamp[32];
+        std::snprintf(stamp, sizeof stamp, "00-01-01,00:%02u:00", seq);
+        expected += std::to_string(seq) + ": " + stamp + " Info:Event " + std::to_string(seq) + "\n";
+    }
+    const std::size_t details = r.out.find("EVENT DETAILS\n------------\n");
+    ASSERT_NE(details, std::string::npos);
+    EXPECT_EQ(r.out.substr(details + 27, expected.size()), expected);
+    EXPECT_EQ(r.out.find("Event 33\n", r.out.find("Event 33\n") + 1), std::string::npos);  // not twice
+    // The second batch starts after the last record of the first: the 32 records run up to 34.
+    EXPECT_EQ(std::count_if(requests.begin(), requests.end(),
+                            [](const std::string& line) {
+                                return line.find("opcode=0x01040300 mbox=23000000") != std::string::npos;
+                            }),
+              1);
+}
+
+TEST_F(AdpAlILogTest, AnEventListThatCannotBeRightEndsTheLogWithAMessage)
+{
+    struct Case {
+        unsigned opcode;
+        unsigned offset;
+        const char* hex;
+    } cases[] = {
+        {0x01040300, 0, "21000000"},             // 33 records in a batch of 32
+        {0x01040300, 8 + 31 * 256, "00000000"},  // a batch ending before its start (on the second)
+        {0x01040100, 4, "00000080"},             // an oldest number 2^31 past the newest
+    };
+    const Json pristine = state;
+    for (const Case& c : cases) {
+        state = pristine;
+        state["controllers"][0]["events"] = SkippingEvents();
+        AddPatch(state, 0, c.opcode, c.offset, c.hex);
+        RunResult r = Log();
+        EXPECT_NE(r.out.find("EVENT DETAILS\n------------\n"), std::string::npos) << c.hex;
+        EXPECT_NE(r.out.find("Failed to get Event List\n"), std::string::npos) << c.hex;
+        EXPECT_EQ(r.out.find("Online History"), std::string::npos) << c.hex;
+        EXPECT_EQ(r.exitCode, 1) << c.hex;
+    }
+}
+
+// The terminal log's piece count that cannot be right is shown as a failed read: the online
+// history ends with it and the log still ends well.
+TEST_F(AdpAlILogTest, ATermLogCountThatCannotBeRightIsShownAsAFailedRead)
+{
+    AddPatch(state, 0, 0x01090200, 4, "ffffffff");
+    RunResult r = Log();
+    EXPECT_NE(r.out.find("Firmware Term Log Information on controller 0:\n\nError reading firmware term log data.\n"),
+              std::string::npos);
+    EXPECT_EQ(r.out.find("T0: Firmware"), std::string::npos);
+    EXPECT_EQ(r.exitCode, 0);
 }
 
 }  // namespace

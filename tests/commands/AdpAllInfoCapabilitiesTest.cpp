@@ -28,7 +28,7 @@ std::string Value(const std::string& out, const std::string& section, const std:
 }
 
 struct Flag {
-    unsigned block;  // kInfo or kDefaults
+    unsigned block;  // kDcmdCtrlGetInfo or kDcmdCtrlGetDefaults
     unsigned offset;
     unsigned bit;
     const char* section;
@@ -44,67 +44,67 @@ const char* const kDefaultsTitle = "Default Settings\n";
 std::vector<Flag> Flags()
 {
     std::vector<Flag> flags = {
-        {kInfo, 1504, 0, kAdapterOps, "Rebuild Rate                    : ", false},
-        {kInfo, 1504, 1, kAdapterOps, "CC Rate                         : ", false},
-        {kInfo, 1504, 2, kAdapterOps, "BGI Rate                        : ", false},
-        {kInfo, 1504, 3, kAdapterOps, "Reconstruct Rate                : ", false},
-        {kInfo, 1504, 4, kAdapterOps, "Patrol Read Rate                : ", false},
-        {kInfo, 1504, 5, kAdapterOps, "Alarm Control                   : ", false},
-        {kInfo, 1504, 6, kAdapterOps, "Cluster Support                 : ", false},
-        {kInfo, 1504, 7, kAdapterOps, "BBU                             : ", false},
-        {kInfo, 1505, 0, kAdapterOps, "Spanning                        : ", false},
-        {kInfo, 1505, 1, kAdapterOps, "Dedicated Hot Spare             : ", false},
-        {kInfo, 1505, 2, kAdapterOps, "Revertible Hot Spares           : ", false},
-        {kInfo, 1505, 3, kAdapterOps, "Foreign Config Import           : ", false},
-        {kInfo, 1505, 4, kAdapterOps, "Self Diagnostic                 : ", false},
-        {kInfo, 1505, 5, kAdapterOps, "Allow Mixed Redundancy on Array : ", false},
-        {kInfo, 1505, 6, kAdapterOps, "Global Hot Spares               : ", false},
-        {kInfo, 1505, 7, kAdapterOps, "Deny SCSI Passthrough           : ", false},
-        {kInfo, 1506, 0, kAdapterOps, "Deny SMP Passthrough            : ", false},
-        {kInfo, 1506, 1, kAdapterOps, "Deny STP Passthrough            : ", false},
-        {kInfo, 1507, 2, kAdapterOps, "Support Security                : ", false},
-        {kInfo, 1507, 6, kAdapterOps, "Snapshot Enabled                : ", false},
-        {kInfo, 1507, 4, kAdapterOps, "Support the OCE without adding drives : ", false},
-        {kInfo, 1956, 1, kAdapterOps, "Support LDPI Type1                      : ", false},
-        {kInfo, 1956, 2, kAdapterOps, "Support LDPI Type2                      : ", false},
-        {kInfo, 1956, 3, kAdapterOps, "Support LDPI Type3                      : ", false},
-        {kInfo, 1956, 5, kAdapterOps, "Support Shield State            : ", false},
-        {kInfo, 1956, 6, kAdapterOps, "Block SSD Write Disk Cache Change: ", false},
-        {kInfo, 1508, 0, kVdOps, "Read Policy          : ", false},
-        {kInfo, 1508, 1, kVdOps, "Write Policy         : ", false},
-        {kInfo, 1508, 2, kVdOps, "IO Policy            : ", false},
-        {kInfo, 1508, 3, kVdOps, "Access Policy        : ", false},
-        {kInfo, 1508, 4, kVdOps, "Disk Cache Policy    : ", false},
-        {kInfo, 1508, 5, kVdOps, "Reconstruction       : ", false},
-        {kInfo, 1508, 6, kVdOps, "Deny Locate          : ", false},
-        {kInfo, 1508, 7, kVdOps, "Deny CC              : ", false},
-        {kInfo, 1509, 0, kVdOps, "Allow Ctrl Encryption: ", false},
-        {kInfo, 1509, 1, kVdOps, "Enable LDBBM         : ", false},
-        {kInfo, 1509, 6, kVdOps, "Support Breakmirror  : ", false},
-        {kInfo, 1509, 4, kVdOps, "Power Savings        : ", false},
-        {kInfo, 1516, 0, kPdOps, "Force Online                            : ", false},
-        {kInfo, 1516, 1, kPdOps, "Force Offline                           : ", false},
-        {kInfo, 1516, 2, kPdOps, "Force Rebuild                           : ", false},
-        {kInfo, 1516, 3, kPdOps, "Deny Force Failed                       : ", false},
-        {kInfo, 1516, 4, kPdOps, "Deny Force Good/Bad                     : ", false},
-        {kInfo, 1516, 5, kPdOps, "Deny Missing Replace                    : ", false},
-        {kInfo, 1516, 6, kPdOps, "Deny Clear                              : ", false},
-        {kInfo, 1516, 7, kPdOps, "Deny Locate                             : ", false},
-        {kInfo, 1517, 3, kPdOps, "Support Temperature                     : ", false},
-        {kInfo, 1568, 0, kPdOps, "Disable Copyback                        : ", false},
-        {kInfo, 1569, 5, kPdOps, "Enable JBOD                             : ", false},
-        {kInfo, 1568, 1, kPdOps, "Enable Copyback on SMART                : ", false},
-        {kInfo, 1568, 5, kPdOps, "Enable Copyback to SSD on SMART Error   : ", false},
-        {kInfo, 1568, 6, kPdOps, "Enable SSD Patrol Read                  : ", false},
-        {kInfo, 1568, 2, kPdOps, "PR Correct Unconfigured Areas           : ", false},
-        {kInfo, 1568, 7, kPdOps, "Enable Spin Down of UnConfigured Drives : ", false},
-        {kInfo, 1569, 4, kPdOps, "Disable Spin Down of hot spares         : ", false},
-        {kInfo, 1517, 2, kPdOps, "T10 Power State                         : ", false},
-        {kDefaults, 64, 0, kDefaultsTitle, "TTY Log In Flash                 : ", false},
-        {kDefaults, 64, 1, kDefaultsTitle, "Auto Enhanced Import             : ", false},
-        {kDefaults, 64, 4, kDefaultsTitle, "Disable Join Mirror              : ", false},
-        {kDefaults, 64, 7, kDefaultsTitle, "Enable Shield State              : ", false},
-        {kDefaults, 64, 3, kDefaultsTitle, "BreakMirror RAID Support         : ", false},
+        {kDcmdCtrlGetInfo, 1504, 0, kAdapterOps, "Rebuild Rate                    : ", false},
+        {kDcmdCtrlGetInfo, 1504, 1, kAdapterOps, "CC Rate                         : ", false},
+        {kDcmdCtrlGetInfo, 1504, 2, kAdapterOps, "BGI Rate                        : ", false},
+        {kDcmdCtrlGetInfo, 1504, 3, kAdapterOps, "Reconstruct Rate                : ", false},
+        {kDcmdCtrlGetInfo, 1504, 4, kAdapterOps, "Patrol Read Rate                : ", false},
+        {kDcmdCtrlGetInfo, 1504, 5, kAdapterOps, "Alarm Control                   : ", false},
+        {kDcmdCtrlGetInfo, 1504, 6, kAdapterOps, "Cluster Support                 : ", false},
+        {kDcmdCtrlGetInfo, 1504, 7, kAdapterOps, "BBU                             : ", false},
+        {kDcmdCtrlGetInfo, 1505, 0, kAdapterOps, "Spanning                        : ", false},
+        {kDcmdCtrlGetInfo, 1505, 1, kAdapterOps, "Dedicated Hot Spare             : ", false},
+        {kDcmdCtrlGetInfo, 1505, 2, kAdapterOps, "Revertible Hot Spares           : ", false},
+        {kDcmdCtrlGetInfo, 1505, 3, kAdapterOps, "Foreign Config Import           : ", false},
+        {kDcmdCtrlGetInfo, 1505, 4, kAdapterOps, "Self Diagnostic                 : ", false},
+        {kDcmdCtrlGetInfo, 1505, 5, kAdapterOps, "Allow Mixed Redundancy on Array : ", false},
+        {kDcmdCtrlGetInfo, 1505, 6, kAdapterOps, "Global Hot Spares               : ", false},
+        {kDcmdCtrlGetInfo, 1505, 7, kAdapterOps, "Deny SCSI Passthrough           : ", false},
+        {kDcmdCtrlGetInfo, 1506, 0, kAdapterOps, "Deny SMP Passthrough            : ", false},
+        {kDcmdCtrlGetInfo, 1506, 1, kAdapterOps, "Deny STP Passthrough            : ", false},
+        {kDcmdCtrlGetInfo, 1507, 2, kAdapterOps, "Support Security                : ", false},
+        {kDcmdCtrlGetInfo, 1507, 6, kAdapterOps, "Snapshot Enabled                : ", false},
+        {kDcmdCtrlGetInfo, 1507, 4, kAdapterOps, "Support the OCE without adding drives : ", false},
+        {kDcmdCtrlGetInfo, 1956, 1, kAdapterOps, "Support LDPI Type1                      : ", false},
+        {kDcmdCtrlGetInfo, 1956, 2, kAdapterOps, "Support LDPI Type2                      : ", false},
+        {kDcmdCtrlGetInfo, 1956, 3, kAdapterOps, "Support LDPI Type3                      : ", false},
+        {kDcmdCtrlGetInfo, 1956, 5, kAdapterOps, "Support Shield State            : ", false},
+        {kDcmdCtrlGetInfo, 1956, 6, kAdapterOps, "Block SSD Write Disk Cache Change: ", false},
+        {kDcmdCtrlGetInfo, 1508, 0, kVdOps, "Read Policy          : ", false},
+        {kDcmdCtrlGetInfo, 1508, 1, kVdOps, "Write Policy         : ", false},
+        {kDcmdCtrlGetInfo, 1508, 2, kVdOps, "IO Policy            : ", false},
+        {kDcmdCtrlGetInfo, 1508, 3, kVdOps, "Access Policy        : ", false},
+        {kDcmdCtrlGetInfo, 1508, 4, kVdOps, "Disk Cache Policy    : ", false},
+        {kDcmdCtrlGetInfo, 1508, 5, kVdOps, "Reconstruction       : ", false},
+        {kDcmdCtrlGetInfo, 1508, 6, kVdOps, "Deny Locate          : ", false},
+        {kDcmdCtrlGetInfo, 1508, 7, kVdOps, "Deny CC              : ", false},
+        {kDcmdCtrlGetInfo, 1509, 0, kVdOps, "Allow Ctrl Encryption: ", false},
+        {kDcmdCtrlGetInfo, 1509, 1, kVdOps, "Enable LDBBM         : ", false},
+        {kDcmdCtrlGetInfo, 1509, 6, kVdOps, "Support Breakmirror  : ", false},
+        {kDcmdCtrlGetInfo, 1509, 4, kVdOps, "Power Savings        : ", false},
+        {kDcmdCtrlGetInfo, 1516, 0, kPdOps, "Force Online                            : ", false},
+        {kDcmdCtrlGetInfo, 1516, 1, kPdOps, "Force Offline                           : ", false},
+        {kDcmdCtrlGetInfo, 1516, 2, kPdOps, "Force Rebuild                           : ", false},
+        {kDcmdCtrlGetInfo, 1516, 3, kPdOps, "Deny Force Failed                       : ", false},
+        {kDcmdCtrlGetInfo, 1516, 4, kPdOps, "Deny Force Good/Bad                     : ", false},
+        {kDcmdCtrlGetInfo, 1516, 5, kPdOps, "Deny Missing Replace                    : ", false},
+        {kDcmdCtrlGetInfo, 1516, 6, kPdOps, "Deny Clear                              : ", false},
+        {kDcmdCtrlGetInfo, 1516, 7, kPdOps, "Deny Locate                             : ", false},
+        {kDcmdCtrlGetInfo, 1517, 3, kPdOps, "Support Temperature                     : ", false},
+        {kDcmdCtrlGetInfo, 1568, 0, kPdOps, "Disable Copyback                        : ", false},
+        {kDcmdCtrlGetInfo, 1569, 5, kPdOps, "Enable JBOD                             : ", false},
+        {kDcmdCtrlGetInfo, 1568, 1, kPdOps, "Enable Copyback on SMART                : ", false},
+        {kDcmdCtrlGetInfo, 1568, 5, kPdOps, "Enable Copyback to SSD on SMART Error   : ", false},
+        {kDcmdCtrlGetInfo, 1568, 6, kPdOps, "Enable SSD Patrol Read                  : ", false},
+        {kDcmdCtrlGetInfo, 1568, 2, kPdOps, "PR Correct Unconfigured Areas           : ", false},
+        {kDcmdCtrlGetInfo, 1568, 7, kPdOps, "Enable Spin Down of UnConfigured Drives : ", false},
+        {kDcmdCtrlGetInfo, 1569, 4, kPdOps, "Disable Spin Down of hot spares         : ", false},
+        {kDcmdCtrlGetInfo, 1517, 2, kPdOps, "T10 Power State                         : ", false},
+        {kDcmdCtrlGetDefaults, 64, 0, kDefaultsTitle, "TTY Log In Flash                 : ", false},
+        {kDcmdCtrlGetDefaults, 64, 1, kDefaultsTitle, "Auto Enhanced Import             : ", false},
+        {kDcmdCtrlGetDefaults, 64, 4, kDefaultsTitle, "Disable Join Mirror              : ", false},
+        {kDcmdCtrlGetDefaults, 64, 7, kDefaultsTitle, "Enable Shield State              : ", false},
+        {kDcmdCtrlGetDefaults, 64, 3, kDefaultsTitle, "BreakMirror RAID Support         : ", false},
     };
     // The defaults' flag bytes: any non-zero value counts.
     const std::vector<std::pair<unsigned, const char*>> bytes = {
@@ -123,9 +123,9 @@ std::vector<Flag> Flags()
         {63, "Enable JBOD                      : "},
     };
     for (const auto& [offset, label] : bytes)
-        flags.push_back({kDefaults, offset, 0, kDefaultsTitle, label, false});
-    flags.push_back({kDefaults, 17, 0, kDefaultsTitle, "Alarm Disable                    : ", true});
-    flags.push_back({kDefaults, 38, 0, kDefaultsTitle, "PreBoot CLI Enabled              : ", true});
+        flags.push_back({kDcmdCtrlGetDefaults, offset, 0, kDefaultsTitle, label, false});
+    flags.push_back({kDcmdCtrlGetDefaults, 17, 0, kDefaultsTitle, "Alarm Disable                    : ", true});
+    flags.push_back({kDcmdCtrlGetDefaults, 38, 0, kDefaultsTitle, "PreBoot CLI Enabled              : ", true});
     return flags;
 }
 
@@ -137,8 +137,8 @@ TEST_F(AdpAllInfoCapabilitiesTest, EveryFlagLineReadsItsOwnBit)
         ++runs;
     for (unsigned run = 0; run < runs; ++run) {
         // The gates of the protection-type and spin-down lines, and extended defaults, stay open.
-        std::map<std::pair<unsigned, unsigned>, unsigned> bytes = {{{kInfo, 1956}, 0x01}, {{kInfo, 1517}, 0x01},
-                                                                   {{kDefaults, 62}, 65}};
+        std::map<std::pair<unsigned, unsigned>, unsigned> bytes = {
+            {{kDcmdCtrlGetInfo, 1956}, 0x01}, {{kDcmdCtrlGetInfo, 1517}, 0x01}, {{kDcmdCtrlGetDefaults, 62}, 65}};
         for (std::size_t i = 0; i < flags.size(); ++i) {
             if (((i + 1) >> run) & 1)
                 bytes[{flags[i].block, flags[i].offset}] |= 1u << flags[i].bit;
@@ -160,8 +160,8 @@ TEST_F(AdpAllInfoCapabilitiesTest, EveryFlagLineReadsItsOwnBit)
 TEST_F(AdpAllInfoCapabilitiesTest, GatedLinesAppearOnlyWithTheirGate)
 {
     // Protection information and spin down supported, extended defaults: the gated lines.
-    RunResult open = Report({U8(kInfo, 1956, 0x01), U8(kInfo, 1517, 0x01), U16(kInfo, 1574, 1574),
-                             U8(kDefaults, 62, 65)});
+    RunResult open = Report({U8(kDcmdCtrlGetInfo, 1956, 0x01), U8(kDcmdCtrlGetInfo, 1517, 0x01),
+                             U16(kDcmdCtrlGetInfo, 1574, 1574), U8(kDcmdCtrlGetDefaults, 62, 65)});
     EXPECT_NE(Section(open.out, kAdapterOps).find("Support PI                      : Yes\n"
                                                   "Support LDPI Type1                      : No\n"
                                                   "Support LDPI Type2                      : No\n"
@@ -184,8 +184,9 @@ TEST_F(AdpAllInfoCapabilitiesTest, GatedLinesAppearOnlyWithTheirGate)
               std::string::npos);
 
     // Closed: the types bits, the spin-down bits and an extent of 64 show nothing.
-    RunResult closed = Report({U8(kInfo, 1956, 0x0E), U8(kInfo, 1517, 0x04), U8(kInfo, 1568, 0x80),
-                               U8(kDefaults, 62, 64), U8(kDefaults, 64, 0xFF)});
+    RunResult closed =
+        Report({U8(kDcmdCtrlGetInfo, 1956, 0x0E), U8(kDcmdCtrlGetInfo, 1517, 0x04), U8(kDcmdCtrlGetInfo, 1568, 0x80),
+                U8(kDcmdCtrlGetDefaults, 62, 64), U8(kDcmdCtrlGetDefaults, 64, 0xFF)});
     EXPECT_EQ(closed.out.find("LDPI"), std::string::npos);
     EXPECT_EQ(closed.out.find("Spin Down of"), std::string::npos);
     EXPECT_EQ(closed.out.find("Spin Down time"), std::string::npos);
@@ -198,13 +199,16 @@ TEST_F(AdpAllInfoCapabilitiesTest, GatedLinesAppearOnlyWithTheirGate)
 TEST_F(AdpAllInfoCapabilitiesTest, NumbersComeFromTheirOffsets)
 {
     RunResult r = Report({
-        U8(kInfo, 1340, 60), U8(kInfo, 1341, 61), U8(kInfo, 1342, 62), U8(kInfo, 1343, 63), U16(kInfo, 1464, 1464),
-        U16(kInfo, 1466, 1466), U32(kInfo, 1468, 1468), U16(kInfo, 1498, 1498), U8(kInfo, 1928, 136),
-        U16(kInfo, 1954, 1954), U16(kInfo, 1524, 1524), U16(kInfo, 1472, 1472), U16(kInfo, 1474, 1474),
-        U16(kInfo, 1476, 1476), U16(kInfo, 1478, 1478), U16(kInfo, 1480, 1480), U16(kInfo, 1482, 1482),
-        U16(kInfo, 1484, 1484), U16(kInfo, 1492, 1492), U16(kInfo, 1494, 1494), U8(kInfo, 1496, 7),
-        U8(kDefaults, 8, 8), U8(kDefaults, 9, 9), U8(kDefaults, 11, 11), U8(kDefaults, 27, 27),
-        U8(kDefaults, 30, 30), U8(kDefaults, 46, 46), U16(kDefaults, 56, 56),
+        U8(kDcmdCtrlGetInfo, 1340, 60),    U8(kDcmdCtrlGetInfo, 1341, 61),    U8(kDcmdCtrlGetInfo, 1342, 62),
+        U8(kDcmdCtrlGetInfo, 1343, 63),    U16(kDcmdCtrlGetInfo, 1464, 1464), U16(kDcmdCtrlGetInfo, 1466, 1466),
+        U32(kDcmdCtrlGetInfo, 1468, 1468), U16(kDcmdCtrlGetInfo, 1498, 1498), U8(kDcmdCtrlGetInfo, 1928, 136),
+        U16(kDcmdCtrlGetInfo, 1954, 1954), U16(kDcmdCtrlGetInfo, 1524, 1524), U16(kDcmdCtrlGetInfo, 1472, 1472),
+        U16(kDcmdCtrlGetInfo, 1474, 1474), U16(kDcmdCtrlGetInfo, 1476, 1476), U16(kDcmdCtrlGetInfo, 1478, 1478),
+        U16(kDcmdCtrlGetInfo, 1480, 1480), U16(kDcmdCtrlGetInfo, 1482, 1482), U16(kDcmdCtrlGetInfo, 1484, 1484),
+        U16(kDcmdCtrlGetInfo, 1492, 1492), U16(kDcmdCtrlGetInfo, 1494, 1494), U8(kDcmdCtrlGetInfo, 1496, 7),
+        U8(kDcmdCtrlGetDefaults, 8, 8),    U8(kDcmdCtrlGetDefaults, 9, 9),    U8(kDcmdCtrlGetDefaults, 11, 11),
+        U8(kDcmdCtrlGetDefaults, 27, 27),  U8(kDcmdCtrlGetDefaults, 30, 30),  U8(kDcmdCtrlGetDefaults, 46, 46),
+        U16(kDcmdCtrlGetDefaults, 56, 56),
     });
     EXPECT_EQ(Section(r.out, "Status\n"), "ECC Bucket Count                 : 1524\n\n");
     EXPECT_EQ(Section(r.out, "Limitations\n"),
@@ -252,22 +256,33 @@ TEST_F(AdpAllInfoCapabilitiesTest, CodedValuesShowTheirTexts)
         const char* texts[4];
     };
     const Coded coded[] = {
-        {kDefaults, 12, "Write Policy                     : ", {0, 1, 2, 7}, {"WT", "WB", "Adaptive", "WB"}},
-        {kDefaults, 13, "Read Policy                      : ", {0, 1, 2, 9}, {"None", "RA", "Adaptive", "RA"}},
-        {kDefaults, 14, "Cache When BBU Bad               : ", {0, 1, 0, 5}, {"Disabled", "Enabled", "Disabled", "Enabled"}},
-        {kDefaults, 16, "SMART Mode                       : ", {0, 1, 2, 3}, {"Mode 6", "Disabled", "Mode 2", "Disabled"}},
-        {kDefaults, 18, "Coercion Mode                    : ", {0, 1, 2, 5}, {"None", "128MB", "1GB", "128MB"}},
-        {kDefaults, 19, "ZCR Config                       : ", {0, 1, 2, 5}, {"Unknown", "RADIOS", "IDSEL", "IDSEL"}},
-        {kDefaults, 22, "Spin Down Mode                   : ", {1, 2, 3, 4},
+        {kDcmdCtrlGetDefaults, 12, "Write Policy                     : ", {0, 1, 2, 7}, {"WT", "WB", "Adaptive", "WB"}},
+        {kDcmdCtrlGetDefaults, 13, "Read Policy                      : ", {0, 1, 2, 9},
+         {"None", "RA", "Adaptive", "RA"}},
+        {kDcmdCtrlGetDefaults, 14, "Cache When BBU Bad               : ", {0, 1, 0, 5},
+         {"Disabled", "Enabled", "Disabled", "Enabled"}},
+        {kDcmdCtrlGetDefaults, 16, "SMART Mode                       : ", {0, 1, 2, 3},
+         {"Mode 6", "Disabled", "Mode 2", "Disabled"}},
+        {kDcmdCtrlGetDefaults, 18, "Coercion Mode                    : ", {0, 1, 2, 5},
+         {"None", "128MB", "1GB", "128MB"}},
+        {kDcmdCtrlGetDefaults, 19, "ZCR Config                       : ", {0, 1, 2, 5},
+         {"Unknown", "RADIOS", "IDSEL", "IDSEL"}},
+        {kDcmdCtrlGetDefaults, 22, "Spin Down Mode                   : ", {1, 2, 3, 4},
          {"Internal Only", "External Only", "Internal & External", "None"}},
-        {kDefaults, 23, "Allowed Device Type              : ", {0, 1, 2, 3}, {"SAS/SATA Mix", "SAS Only", "SATA Only", "SAS Only"}},
-        {kDefaults, 41, "Auto Detect BackPlane Enable     : ", {1, 2, 3, 0}, {"i2c SEP", "SGPIO", "None", "SGPIO/i2c SEP"}},
-        {kDefaults, 49, "Un-Certified Hard Disk Drives    : ", {0, 1, 2, 3}, {"Block", "Allow", "Warn & allow", "Not Defined"}},
-        {kDefaults, 51, "Max LD per array                 : ", {0, 1, 2, 0}, {"16", "64", "Not Defined", "16"}},
-        {kDefaults, 10, "Strip Size                       : ", {0, 7, 31, 32}, {"512Bytes", "64kB", "1073741824kB", "N/A"}},
-        {kDefaults, 68, "Time taken to detect CME         : ", {0, 45, 1, 255}, {"60s", "45s", "1s", "255s"}},
-        {kInfo, 1512, "Min Strip Size           : ", {0, 4, 64, 65}, {"512Bytes", "8 KB", "8.0 ZB", "N/A"}},
-        {kInfo, 1513, "Max Strip Size           : ", {1, 11, 2, 0}, {"1 KB", "1.0 MB", "2 KB", "512Bytes"}},
+        {kDcmdCtrlGetDefaults, 23, "Allowed Device Type              : ", {0, 1, 2, 3},
+         {"SAS/SATA Mix", "SAS Only", "SATA Only", "SAS Only"}},
+        {kDcmdCtrlGetDefaults, 41, "Auto Detect BackPlane Enable     : ", {1, 2, 3, 0},
+         {"i2c SEP", "SGPIO", "None", "SGPIO/i2c SEP"}},
+        {kDcmdCtrlGetDefaults, 49, "Un-Certified Hard Disk Drives    : ", {0, 1, 2, 3},
+         {"Block", "Allow", "Warn & allow", "Not Defined"}},
+        {kDcmdCtrlGetDefaults, 51, "Max LD per array                 : ", {0, 1, 2, 0},
+         {"16", "64", "Not Defined", "16"}},
+        {kDcmdCtrlGetDefaults, 10, "Strip Size                       : ", {0, 7, 31, 32},
+         {"512Bytes", "64kB", "1073741824kB", "N/A"}},
+        {kDcmdCtrlGetDefaults, 68, "Time taken to detect CME         : ", {0, 45, 1, 255},
+         {"60s", "45s", "1s", "255s"}},
+        {kDcmdCtrlGetInfo, 1512, "Min Strip Size           : ", {0, 4, 64, 65}, {"512Bytes", "8 KB", "8.0 ZB", "N/A"}},
+        {kDcmdCtrlGetInfo, 1513, "Max Strip Size           : ", {1, 11, 2, 0}, {"1 KB", "1.0 MB", "2 KB", "512Bytes"}},
     };
     // RAID levels (1500, 1501), drive types and mixes (1520), SSD-cache sizes (1936, 1938).
     const unsigned levels[4][2] = {{0x03, 0x02}, {0xFF, 0x0D}, {0x00, 0x04}, {0x10, 0x02}};
@@ -297,15 +312,16 @@ TEST_F(AdpAllInfoCapabilitiesTest, CodedValuesShowTheirTexts)
         "All power saving options are disabled\n",
     };
     for (unsigned run = 0; run < 4; ++run) {
-        std::vector<Patch> patches = {U8(kInfo, 1500, levels[run][0]), U8(kInfo, 1501, levels[run][1]),
-                                      U8(kInfo, 1520, drives[run]), U16(kInfo, 1936, flashTier[run][0]),
-                                      U16(kInfo, 1938, flashTier[run][1]), U8(kDefaults, 55, powerSaving[run])};
+        std::vector<Patch> patches = {
+            U8(kDcmdCtrlGetInfo, 1500, levels[run][0]),     U8(kDcmdCtrlGetInfo, 1501, levels[run][1]),
+            U8(kDcmdCtrlGetInfo, 1520, drives[run]),        U16(kDcmdCtrlGetInfo, 1936, flashTier[run][0]),
+            U16(kDcmdCtrlGetInfo, 1938, flashTier[run][1]), U8(kDcmdCtrlGetDefaults, 55, powerSaving[run])};
         for (const Coded& c : coded)
             patches.push_back(U8(c.block, c.offset, c.values[run]));
         const RunResult r = Report(patches);
         ASSERT_EQ(r.exitCode, 0);
         for (const Coded& c : coded) {
-            const char* section = c.block == kInfo ? "Limitations\n" : kDefaultsTitle;
+            const char* section = c.block == kDcmdCtrlGetInfo ? "Limitations\n" : kDefaultsTitle;
             EXPECT_EQ(Value(r.out, section, c.label), c.texts[run]) << "run " << run << ": " << c.label;
         }
         EXPECT_EQ(Section(r.out, "Capabilities\n"),

@@ -15,25 +15,25 @@ class AdpAllInfoTest : public AdpInfoTest {};
 const std::string kBlanks(16, ' ');
 const std::string kUnderline = "================\n";
 
-std::string Header(const std::string& title) { return kBlanks + title + kBlanks + kUnderline; }
+std::string SectionHeader(const std::string& title) { return kBlanks + title + kBlanks + kUnderline; }
 
 // The report of adapter 0 when every block reads as zeros.
 std::string ZeroReport()
 {
     return "Adapter #0\n\n" + std::string(78, '=') + "\n" +
-           Header("    Versions\n") +
+           SectionHeader("    Versions\n") +
            "Product Name    : \nSerial No       : \n"
            "FW Package Build: \n"
            "\n" +
-           Header("    Mfg. Data\n") +
+           SectionHeader("    Mfg. Data\n") +
            "Mfg. Date       : 00/00/00\n"
            "Rework Date     : 00/00/00\n"
            "Revision No     : \n"
            "Battery FRU     : N/A\n"
            "\n" +
-           Header("Image Versions in Flash:\n") + "\n" +
-           Header("Pending Images in Flash\n") + "None\n\n" +
-           Header("PCI Info\n") +
+           SectionHeader("Image Versions in Flash:\n") + "\n" +
+           SectionHeader("Pending Images in Flash\n") + "None\n\n" +
+           SectionHeader("PCI Info\n") +
            "Controller Id\t: 0000\nVendor Id       : 0000\nDevice Id       : 0000\nSubVendorId     : 0000\n"
            "SubDeviceId     : 0000\n\n"
            "Host Interface  : UNKNOWN\n\n"
@@ -41,7 +41,7 @@ std::string ZeroReport()
            "Device Interface  : UNKNOWN\n\n"
            "Number of Backend Port: 0 \n"
            "\n" +
-           Header("HW Configuration\n") +
+           SectionHeader("HW Configuration\n") +
            "SAS Address      : 0\n"
            "BBU              : Absent\n"
            "Alarm            : Absent\n"
@@ -56,7 +56,7 @@ std::string ZeroReport()
            "Temperature sensor for controller    : Absent\n"
            "\n"
            "\n" +
-           Header("Settings\n") +
+           SectionHeader("Settings\n") +
            "Current Time                     : Not Set\n"
            "Predictive Fail Poll Interval    : 0sec\n"
            "Interrupt Throttle Active Count  : 0\n"
@@ -95,12 +95,12 @@ std::string ZeroReport()
            "Use disk activity for locate     : No\n"
            "POST delay\t\t\t : 90 seconds\n"
            "\n" +
-           Header("Capabilities\n") +
+           SectionHeader("Capabilities\n") +
            "RAID Level Supported             : RAID00\n"
            "Supported Drives                 : NONE\n\n"
            "Allowed Mixing:\nNONE\n\n" +
-           Header("Status\n") + "ECC Bucket Count                 : 0\n\n" +
-           Header("Limitations\n") +
+           SectionHeader("Status\n") + "ECC Bucket Count                 : 0\n\n" +
+           SectionHeader("Limitations\n") +
            "Max Arms Per VD          : 0 \n"
            "Max Spans Per VD         : 0 \n"
            "Max Arrays               : 0 \n"
@@ -116,11 +116,11 @@ std::string ZeroReport()
            "Current Size of FlashTier      : 0 GB\n"
            "Current Size of FW Cache       : 0 MB\n"
            "\n" +
-           Header("Device Present\n") +
+           SectionHeader("Device Present\n") +
            "Virtual Drives    : 0 \n  Degraded        : 0 \n  Offline         : 0 \n"
            "Physical Devices  : 0 \n  Disks           : 0 \n  Critical Disks  : 0 \n  Failed Disks    : 0 \n"
            "\n" +
-           Header("Supported Adapter Operations\n") +
+           SectionHeader("Supported Adapter Operations\n") +
            "Rebuild Rate                    : No\nCC Rate                         : No\n"
            "BGI Rate                        : No\nReconstruct Rate                : No\n"
            "Patrol Read Rate                : No\nAlarm Control                   : No\n"
@@ -134,13 +134,13 @@ std::string ZeroReport()
            "Support the OCE without adding drives : No\nSupport PI                      : No\n"
            "Support Shield State            : No\nBlock SSD Write Disk Cache Change: No\n"
            "\n" +
-           Header("Supported VD Operations\n") +
+           SectionHeader("Supported VD Operations\n") +
            "Read Policy          : No\nWrite Policy         : No\nIO Policy            : No\n"
            "Access Policy        : No\nDisk Cache Policy    : No\nReconstruction       : No\n"
            "Deny Locate          : No\nDeny CC              : No\nAllow Ctrl Encryption: No\n"
            "Enable LDBBM         : No\nSupport Breakmirror  : No\nPower Savings        : No\n"
            "\n" +
-           Header("Supported PD Operations\n") +
+           SectionHeader("Supported PD Operations\n") +
            "Force Online                            : No\nForce Offline                           : No\n"
            "Force Rebuild                           : No\nDeny Force Failed                       : No\n"
            "Deny Force Good/Bad                     : No\nDeny Missing Replace                    : No\n"
@@ -149,11 +149,11 @@ std::string ZeroReport()
            "Enable JBOD                             : No\nEnable Copyback on SMART                : No\n"
            "Enable Copyback to SSD on SMART Error   : No\nEnable SSD Patrol Read                  : No\n"
            "PR Correct Unconfigured Areas           : No\n" +
-           Header("Error Counters\n") +
+           SectionHeader("Error Counters\n") +
            "Memory Correctable Errors   : 0 \nMemory Uncorrectable Errors : 0 \n\n" +
-           Header("Cluster Information\n") +
+           SectionHeader("Cluster Information\n") +
            "Cluster Permitted     : No\nCluster Active        : No\n\n" +
-           Header("Default Settings\n") +
+           SectionHeader("Default Settings\n") +
            "Phy Polarity                     : 0 \n"
            "Phy PolaritySplit                : 0 \n"
            "Background Rate                  : 0 \n"
@@ -214,7 +214,7 @@ Patch ImageEntry(unsigned tableOffset, unsigned index, const std::string& name, 
     std::string bytes = name;
     bytes.resize(8, '\0');
     bytes += version;
-    return Text(kInfo, tableOffset + 72 * index, bytes);
+    return Text(kDcmdCtrlGetInfo, tableOffset + 72 * index, bytes);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -235,13 +235,13 @@ TEST_F(AdpAllInfoTest, IdentityAndManufacturingFields)
 {
     RunResult r = RunPatched({"-AdpAllInfo", "-a0"},
                              {
-                                 Text(kInfo, 1344, "Tarnbek RAID 9000"),
-                                 Text(kInfo, 1600, "8.4.7-0001"),
-                                 Text(kMfgData, 2, "SN0123456789ABCD"),  // fills all 16 bytes
-                                 U16(kMfgData, 0, (23u << 9) | (9u << 5) | 17u),
-                                 U16(kMfgData, 18, (24u << 9) | (12u << 5) | 3u),
-                                 Text(kMfgData, 20, "REV-B001"),
-                                 Text(kBatteryFru, 0, "FRU12345"),
+                                 Text(kDcmdCtrlGetInfo, 1344, "Tarnbek RAID 9000"),
+                                 Text(kDcmdCtrlGetInfo, 1600, "8.4.7-0001"),
+                                 Text(kDcmdCtrlGetMfgData, 2, "SN0123456789ABCD"),  // fills all 16 bytes
+                                 U16(kDcmdCtrlGetMfgData, 0, (23u << 9) | (9u << 5) | 17u),
+                                 U16(kDcmdCtrlGetMfgData, 18, (24u << 9) | (12u << 5) | 3u),
+                                 Text(kDcmdCtrlGetMfgData, 20, "REV-B001"),
+                                 Text(kDcmdCtrlGetBatteryFru, 0, "FRU12345"),
                              });
     EXPECT_EQ(Section(r.out, "    Versions\n"),
               "Product Name    : Tarnbek RAID 9000\nSerial No       : SN0123456789ABCD\n"
@@ -261,9 +261,9 @@ TEST_F(AdpAllInfoTest, TextsWithoutTerminatorStopAtTheirFieldEnd)
     const std::string longVersion(64, 'v');
     RunResult r = RunPatched({"-AdpAllInfo", "-a0"},
                              {
-                                 Text(kInfo, 1344, name + "XXXX"),   // 1424 onward is another field
-                                 Text(kInfo, 1600, build + "YYYY"),  // 1696: back-end addresses
-                                 U32(kInfo, 180, 2),
+                                 Text(kDcmdCtrlGetInfo, 1344, name + "XXXX"),   // 1424 onward is another field
+                                 Text(kDcmdCtrlGetInfo, 1600, build + "YYYY"),  // 1696: back-end addresses
+                                 U32(kDcmdCtrlGetInfo, 180, 2),
                                  ImageEntry(184, 0, "BIOS", longVersion),
                                  ImageEntry(184, 1, "BOOT", "1.0"),
                              });
@@ -280,7 +280,7 @@ TEST_F(AdpAllInfoTest, ImageComponentsPrintUnderTheirCodes)
 {
     RunResult first = RunPatched({"-AdpAllInfo", "-a0"},
                                  {
-                                     U32(kInfo, 180, 8),
+                                     U32(kDcmdCtrlGetInfo, 180, 8),
                                      ImageEntry(184, 0, "APPL", "2.130.00-1234"),  // three letters compared
                                      ImageEntry(184, 1, "BIOS", "5.40.00"),
                                      ImageEntry(184, 2, "CTLR", "r1"),
@@ -303,7 +303,7 @@ TEST_F(AdpAllInfoTest, ImageComponentsPrintUnderTheirCodes)
 
     RunResult second = RunPatched({"-AdpAllInfo", "-a0"},
                                   {
-                                      U32(kInfo, 180, 4),
+                                      U32(kDcmdCtrlGetInfo, 180, 4),
                                       ImageEntry(184, 0, "NVDT", "n1"),
                                       ImageEntry(184, 1, "XYZW", "x9"),  // no code: nothing printed
                                       ImageEntry(184, 2, "BOOT", "o1"),
@@ -318,15 +318,15 @@ TEST_F(AdpAllInfoTest, ImageComponentsPrintUnderTheirCodes)
 
 TEST_F(AdpAllInfoTest, PendingImagesAreListedWithoutSeparators)
 {
-    RunResult r = RunPatched({"-AdpAllInfo", "-a0"},
-                             {U32(kInfo, 760, 2), ImageEntry(764, 0, "BIOS", "1"), ImageEntry(764, 1, "APP", "2")});
+    RunResult r = RunPatched({"-AdpAllInfo", "-a0"}, {U32(kDcmdCtrlGetInfo, 760, 2), ImageEntry(764, 0, "BIOS", "1"),
+                                                      ImageEntry(764, 1, "APP", "2")});
     EXPECT_EQ(Section(r.out, "Pending Images in Flash\n"), "BIOSAPP\n");
 }
 
 TEST_F(AdpAllInfoTest, ImageCountsBeyondTheTablesListOnlyTheTables)
 {
     // A ninth image entry would start at the pending count, whose bytes here read "APPX".
-    std::vector<Patch> patches = {U32(kInfo, 180, 9), Text(kInfo, 760, "APPX")};
+    std::vector<Patch> patches = {U32(kDcmdCtrlGetInfo, 180, 9), Text(kDcmdCtrlGetInfo, 760, "APPX")};
     std::string images;
     std::string pending;
     for (unsigned i = 0; i < 8; ++i) {
@@ -347,16 +347,24 @@ TEST_F(AdpAllInfoTest, ImageCountsBeyondTheTablesListOnlyTheTables)
 TEST_F(AdpAllInfoTest, PciIdentityInterfacesAndPorts)
 {
     std::vector<Patch> patches = {
-        U16(kInfo, 0, 0x1A2B),   U16(kInfo, 2, 0x3C4D), U16(kInfo, 4, 0x5E6F), U16(kInfo, 6, 0x7081),
-        U16(kInfo, 8, 0x0092),   Text(kInfo, 10, "B2"), U8(kInfo, 32, 0x02),   U8(kInfo, 39, 2),
-        U64(kInfo, 40, 0x5000000000000010ull), U64(kInfo, 48, 0x5000000000000011ull),
-        U64(kInfo, 56, 0x5000000000000012ull),  // beyond the front-end count
-        U8(kInfo, 104, 0x10),    U8(kInfo, 111, 20),
+        U16(kDcmdCtrlGetInfo, 0, 0x1A2B),
+        U16(kDcmdCtrlGetInfo, 2, 0x3C4D),
+        U16(kDcmdCtrlGetInfo, 4, 0x5E6F),
+        U16(kDcmdCtrlGetInfo, 6, 0x7081),
+        U16(kDcmdCtrlGetInfo, 8, 0x0092),
+        Text(kDcmdCtrlGetInfo, 10, "B2"),
+        U8(kDcmdCtrlGetInfo, 32, 0x02),
+        U8(kDcmdCtrlGetInfo, 39, 2),
+        U64(kDcmdCtrlGetInfo, 40, 0x5000000000000010ull),
+        U64(kDcmdCtrlGetInfo, 48, 0x5000000000000011ull),
+        U64(kDcmdCtrlGetInfo, 56, 0x5000000000000012ull),  // beyond the front-end count
+        U8(kDcmdCtrlGetInfo, 104, 0x10),
+        U8(kDcmdCtrlGetInfo, 111, 20),
     };
     std::string backend;
     for (unsigned i = 0; i < 16; ++i) {
         const unsigned offset = i < 8 ? 112 + 8 * i : 1696 + 8 * (i - 8);
-        patches.push_back(U64(kInfo, offset, 0x500605b000000100ull + i));
+        patches.push_back(U64(kDcmdCtrlGetInfo, offset, 0x500605b000000100ull + i));
         char line[64];
         std::snprintf(line, sizeof line, "%u        %.16llx \n", i, 0x500605b000000100ull + i);
         backend += line;
@@ -379,10 +387,10 @@ TEST_F(AdpAllInfoTest, PciIdentityInterfacesAndPorts)
 
 TEST_F(AdpAllInfoTest, FrontendCountBeyondTheTableListsEightPorts)
 {
-    std::vector<Patch> patches = {U8(kInfo, 39, 200)};
+    std::vector<Patch> patches = {U8(kDcmdCtrlGetInfo, 39, 200)};
     std::string listed;
     for (unsigned i = 0; i < 8; ++i) {
-        patches.push_back(U64(kInfo, 40 + 8 * i, 0x1000 + i));
+        patches.push_back(U64(kDcmdCtrlGetInfo, 40 + 8 * i, 0x1000 + i));
         char line[64];
         std::snprintf(line, sizeof line, "%u        %.16llx \n", i, 0x1000ull + i);
         listed += line;
@@ -407,7 +415,8 @@ TEST_F(AdpAllInfoTest, InterfaceTextsFollowTheirBitOrder)
         {0xF0, "UNKNOWN", 0xC0, "UNKNOWN"},
     };
     for (const Case& c : cases) {
-        RunResult r = RunPatched({"-AdpAllInfo", "-a0"}, {U8(kInfo, 32, c.hostBits), U8(kInfo, 104, c.deviceBits)});
+        RunResult r = RunPatched({"-AdpAllInfo", "-a0"},
+                                 {U8(kDcmdCtrlGetInfo, 32, c.hostBits), U8(kDcmdCtrlGetInfo, 104, c.deviceBits)});
         EXPECT_NE(r.out.find(std::string("Host Interface  : ") + c.host + "\n\n"), std::string::npos) << c.hostBits;
         EXPECT_NE(r.out.find(std::string("Device Interface  : ") + c.device + "\n\n"), std::string::npos)
             << c.deviceBits;
@@ -421,14 +430,14 @@ TEST_F(AdpAllInfoTest, HardwarePresentBitsMemoryAndTemperatures)
 {
     RunResult a = RunPatched({"-AdpAllInfo", "-a0"},
                              {
-                                 U64(kDefaults, 0, 0x500605b0deadbeefull),
-                                 U8(kInfo, 1456, 0xA5),  // BBU, NVRAM, flash, expander
-                                 U8(kInfo, 1457, 0x04),  // ROC sensor
-                                 U16(kInfo, 1488, 1024),
-                                 Text(kInfo, 1940, "EXP-FW-1.2.3.456"),  // fills its 16 bytes
-                                 U8(kInfo, 1956, 0xFF),
-                                 U8(kInfo, 1993, 55),
-                                 U8(kInfo, 1994, 47),
+                                 U64(kDcmdCtrlGetDefaults, 0, 0x500605b0deadbeefull),
+                                 U8(kDcmdCtrlGetInfo, 1456, 0xA5),  // BBU, NVRAM, flash, expander
+                                 U8(kDcmdCtrlGetInfo, 1457, 0x04),  // ROC sensor
+                                 U16(kDcmdCtrlGetInfo, 1488, 1024),
+                                 Text(kDcmdCtrlGetInfo, 1940, "EXP-FW-1.2.3.456"),  // fills its 16 bytes
+                                 U8(kDcmdCtrlGetInfo, 1956, 0xFF),
+                                 U8(kDcmdCtrlGetInfo, 1993, 55),
+                                 U8(kDcmdCtrlGetInfo, 1994, 47),
                              });
     EXPECT_EQ(Section(a.out, "HW Configuration\n"),
               "SAS Address      : 500605b0deadbeef\n"
@@ -450,11 +459,11 @@ TEST_F(AdpAllInfoTest, HardwarePresentBitsMemoryAndTemperatures)
 
     RunResult b = RunPatched({"-AdpAllInfo", "-a0"},
                              {
-                                 U8(kInfo, 1456, 0x5A),  // alarm, serial debugger, memory, TPM
-                                 U8(kInfo, 1457, 0x08),  // controller sensor
-                                 Text(kInfo, 1940, "hidden"),
-                                 U8(kInfo, 1993, 55),
-                                 U8(kInfo, 1994, 47),
+                                 U8(kDcmdCtrlGetInfo, 1456, 0x5A),  // alarm, serial debugger, memory, TPM
+                                 U8(kDcmdCtrlGetInfo, 1457, 0x08),  // controller sensor
+                                 Text(kDcmdCtrlGetInfo, 1940, "hidden"),
+                                 U8(kDcmdCtrlGetInfo, 1993, 55),
+                                 U8(kDcmdCtrlGetInfo, 1994, 47),
                              });
     EXPECT_EQ(Section(b.out, "HW Configuration\n"),
               "SAS Address      : 0\n"
@@ -481,18 +490,38 @@ TEST_F(AdpAllInfoTest, SettingsFieldsAtTheirOffsets)
 {
     RunResult r = RunPatched({"-AdpAllInfo", "-a0"},
                              {
-                                 Text(kTime, 0, std::string("\xe8\x07\x03\x07\x0e\x05\x09\x00", 8)),
-                                 Text(kKeyValues, 4, std::string("delaySOD=30\0", 12)),
-                                 U16(kInfo, 1538, 300), U16(kInfo, 1540, 16), U16(kInfo, 1542, 50),
-                                 U8(kInfo, 1544, 30),   U8(kInfo, 1545, 31),  U8(kInfo, 1546, 32),
-                                 U8(kInfo, 1547, 33),   U8(kInfo, 1548, 34),  U8(kInfo, 1549, 4),
-                                 U8(kInfo, 1550, 2),    U8(kInfo, 1551, 12),  U8(kInfo, 1552, 1),
-                                 U8(kInfo, 1553, 2),    U8(kInfo, 1554, 1),   U8(kInfo, 1555, 1),
-                                 U8(kInfo, 1556, 0),    U8(kInfo, 1557, 8),   U16(kInfo, 1558, 1440),
-                                 U8(kInfo, 1560, 1),    U8(kInfo, 1561, 0),   U8(kInfo, 1562, 1),
-                                 U8(kInfo, 1563, 1),    U8(kInfo, 1565, 1),   U8(kInfo, 1566, 2),
-                                 U8(kInfo, 1568, 0x08), U8(kInfo, 1528, 0x2A), U8(kInfo, 1569, 0x89),
-                                 U8(kInfo, 1576, 6),    U8(kInfo, 1509, 0x20), U8(kInfo, 1992, 4),
+                                 Text(kDcmdCtrlGetTime, 0, std::string("\xe8\x07\x03\x07\x0e\x05\x09\x00", 8)),
+                                 Text(kDcmdCtrlGetKeyValues, 4, std::string("delaySOD=30\0", 12)),
+                                 U16(kDcmdCtrlGetInfo, 1538, 300),
+                                 U16(kDcmdCtrlGetInfo, 1540, 16),
+                                 U16(kDcmdCtrlGetInfo, 1542, 50),
+                                 U8(kDcmdCtrlGetInfo, 1544, 30),
+                                 U8(kDcmdCtrlGetInfo, 1545, 31),
+                                 U8(kDcmdCtrlGetInfo, 1546, 32),
+                                 U8(kDcmdCtrlGetInfo, 1547, 33),
+                                 U8(kDcmdCtrlGetInfo, 1548, 34),
+                                 U8(kDcmdCtrlGetInfo, 1549, 4),
+                                 U8(kDcmdCtrlGetInfo, 1550, 2),
+                                 U8(kDcmdCtrlGetInfo, 1551, 12),
+                                 U8(kDcmdCtrlGetInfo, 1552, 1),
+                                 U8(kDcmdCtrlGetInfo, 1553, 2),
+                                 U8(kDcmdCtrlGetInfo, 1554, 1),
+                                 U8(kDcmdCtrlGetInfo, 1555, 1),
+                                 U8(kDcmdCtrlGetInfo, 1556, 0),
+                                 U8(kDcmdCtrlGetInfo, 1557, 8),
+                                 U16(kDcmdCtrlGetInfo, 1558, 1440),
+                                 U8(kDcmdCtrlGetInfo, 1560, 1),
+                                 U8(kDcmdCtrlGetInfo, 1561, 0),
+                                 U8(kDcmdCtrlGetInfo, 1562, 1),
+                                 U8(kDcmdCtrlGetInfo, 1563, 1),
+                                 U8(kDcmdCtrlGetInfo, 1565, 1),
+                                 U8(kDcmdCtrlGetInfo, 1566, 2),
+                                 U8(kDcmdCtrlGetInfo, 1568, 0x08),
+                                 U8(kDcmdCtrlGetInfo, 1528, 0x2A),
+                                 U8(kDcmdCtrlGetInfo, 1569, 0x89),
+                                 U8(kDcmdCtrlGetInfo, 1576, 6),
+                                 U8(kDcmdCtrlGetInfo, 1509, 0x20),
+                                 U8(kDcmdCtrlGetInfo, 1992, 4),
                              });
     EXPECT_EQ(Section(r.out, "Settings\n"),
               "Current Time                     : 14:5:9 3/7, 2024\n"
@@ -537,11 +566,15 @@ TEST_F(AdpAllInfoTest, SettingsFieldsAtTheirOffsets)
 
 TEST_F(AdpAllInfoTest, SettingsFlagsTheOtherWayRound)
 {
-    RunResult r = RunPatched({"-AdpAllInfo", "-a0"},
-                             {
-                                 U8(kInfo, 1555, 0), U8(kInfo, 1556, 1), U8(kInfo, 1561, 1), U8(kInfo, 1566, 1),
-                                 U8(kInfo, 1528, 0x14), U8(kInfo, 1569, 0x04), U8(kInfo, 1576, 2),
-                             });
+    RunResult r = RunPatched({"-AdpAllInfo", "-a0"}, {
+                                                         U8(kDcmdCtrlGetInfo, 1555, 0),
+                                                         U8(kDcmdCtrlGetInfo, 1556, 1),
+                                                         U8(kDcmdCtrlGetInfo, 1561, 1),
+                                                         U8(kDcmdCtrlGetInfo, 1566, 1),
+                                                         U8(kDcmdCtrlGetInfo, 1528, 0x14),
+                                                         U8(kDcmdCtrlGetInfo, 1569, 0x04),
+                                                         U8(kDcmdCtrlGetInfo, 1576, 2),
+                                                     });
     const std::string settings = Section(r.out, "Settings\n");
     for (const char* line : {
              "Auto Rebuild                     : Enabled\n",
@@ -589,9 +622,10 @@ TEST_F(AdpAllInfoTest, CoercionBackplaneAndPowerSaveTexts)
         const Code& c = coercion[k % std::size(coercion)];
         const Code& b = backplane[k % std::size(backplane)];
         const Policy& p = policies[k];
-        RunResult r = RunPatched({"-AdpAllInfo", "-a0"},
-                                 {U8(kInfo, 1553, c.value), U8(kInfo, 1566, b.value), U8(kInfo, 1576, p.code),
-                                  U8(kInfo, 1509, p.uncachedBit ? 0x20 : 0xDF)});
+        RunResult r =
+            RunPatched({"-AdpAllInfo", "-a0"},
+                       {U8(kDcmdCtrlGetInfo, 1553, c.value), U8(kDcmdCtrlGetInfo, 1566, b.value),
+                        U8(kDcmdCtrlGetInfo, 1576, p.code), U8(kDcmdCtrlGetInfo, 1509, p.uncachedBit ? 0x20 : 0xDF)});
         const std::string settings = Section(r.out, "Settings\n");
         EXPECT_NE(settings.find(std::string("Physical Drive Coercion Mode     : ") + c.text + "\n"), std::string::npos)
             << c.value;
@@ -615,7 +649,7 @@ TEST_F(AdpAllInfoTest, PostDelayFromTheKeyValueBlock)
         {std::string(1020, 'x'), "POST delay\t\t\t : 90 seconds\n"},  // no terminator in the block
     };
     for (const Case& c : cases) {
-        RunResult r = RunPatched({"-AdpAllInfo", "-a0"}, {Text(kKeyValues, 4, c.strings)});
+        RunResult r = RunPatched({"-AdpAllInfo", "-a0"}, {Text(kDcmdCtrlGetKeyValues, 4, c.strings)});
         EXPECT_NE(r.out.find(c.line), std::string::npos) << c.line;
         EXPECT_EQ(r.exitCode, 0);
     }
@@ -629,7 +663,7 @@ TEST_F(AdpAllInfoTest, FailedDefaultsOrInformationEndTheCommandWithoutReport)
     // The dispatcher's pre-check reads the controller information first; the report's own read
     // is the last one of the run.
     WriteState(ZeroedState());
-    const int reportRead = static_cast<int>(CountRequests({"-AdpAllInfo", "-a0"}, kInfo));
+    const int reportRead = static_cast<int>(CountRequests({"-AdpAllInfo", "-a0"}, kDcmdCtrlGetInfo));
     ASSERT_GE(reportRead, 2);
 
     struct Case {
@@ -638,9 +672,9 @@ TEST_F(AdpAllInfoTest, FailedDefaultsOrInformationEndTheCommandWithoutReport)
         const char* message;
     };
     const Case cases[] = {
-        {kDefaults, 0, kFetchFailed},
-        {kInfo, reportRead, kFetchFailed},
-        {kInfo, 1, "Adapter #0: Failed communicating to adapter..."},
+        {kDcmdCtrlGetDefaults, 0, kFetchFailed},
+        {kDcmdCtrlGetInfo, reportRead, kFetchFailed},
+        {kDcmdCtrlGetInfo, 1, "Adapter #0: Failed communicating to adapter..."},
     };
     for (const Case& c : cases) {
         nlohmann::json state = ZeroedState();
@@ -658,8 +692,8 @@ TEST_F(AdpAllInfoTest, FailedDefaultsOrInformationEndTheCommandWithoutReport)
 TEST_F(AdpAllInfoTest, FailedManufacturingDataIsReportedAndTheReportFollows)
 {
     nlohmann::json state = ZeroedState();
-    Apply(state, 0, {Text(kMfgData, 2, "SERIAL"), Text(kInfo, 1344, "Named")});
-    AddFault(state, 0, kMfgData, 3);
+    Apply(state, 0, {Text(kDcmdCtrlGetMfgData, 2, "SERIAL"), Text(kDcmdCtrlGetInfo, 1344, "Named")});
+    AddFault(state, 0, kDcmdCtrlGetMfgData, 3);
     WriteState(state);
     RunResult r = Run({"-AdpAllInfo", "-a0"});
     EXPECT_EQ(r.out.rfind(std::string(kFetchFailed) + "Adapter #0\n\n", 0), 0u) << r.out;
@@ -676,18 +710,19 @@ TEST_F(AdpAllInfoTest, ToleratedFailuresAreNotReported)
         const char* line;
     };
     const Case cases[] = {
-        {{kKeyValues}, 0, "POST delay\t\t\t : 90 seconds\n"},
-        {{kOemData}, 0, "Cluster Disable                  : Yes\nSAS Disable                      : No\n"},
-        {{kTime}, 0, "Current Time                     : Not Set\n"},
-        {{kBatteryFru}, 0, "Battery FRU     : N/A\n"},
+        {{kDcmdCtrlGetKeyValues}, 0, "POST delay\t\t\t : 90 seconds\n"},
+        {{kDcmdCtrlGetOemData}, 0, "Cluster Disable                  : Yes\nSAS Disable                      : No\n"},
+        {{kDcmdCtrlGetTime}, 0, "Current Time                     : Not Set\n"},
+        {{kDcmdCtrlGetBatteryFru}, 0, "Battery FRU     : N/A\n"},
         // Both failing: the time request's status is the command's.
-        {{kTime, kBatteryFru}, 5, "Battery FRU     : N/A\n"},
+        {{kDcmdCtrlGetTime, kDcmdCtrlGetBatteryFru}, 5, "Battery FRU     : N/A\n"},
     };
     for (const Case& c : cases) {
         nlohmann::json state = ZeroedState();
         Apply(state, 0,
-              {Text(kTime, 0, std::string("\xe8\x07\x03\x07\x0e\x05\x09\x00", 8)), Text(kBatteryFru, 0, "FRU1"),
-               Text(kKeyValues, 4, std::string("delaySOD=30\0", 12))});
+              {Text(kDcmdCtrlGetTime, 0, std::string("\xe8\x07\x03\x07\x0e\x05\x09\x00", 8)),
+               Text(kDcmdCtrlGetBatteryFru, 0, "FRU1"),
+               Text(kDcmdCtrlGetKeyValues, 4, std::string("delaySOD=30\0", 12))});
         for (unsigned opcode : c.failing)
             AddFault(state, 0, opcode, 5);
         WriteState(state);
@@ -706,7 +741,7 @@ TEST_F(AdpAllInfoTest, AllAdaptersReportEachControllerInTurn)
     for (unsigned count : {2u, 3u}) {
         nlohmann::json state = ZeroedState(count);
         for (unsigned c = 0; c < count; ++c)
-            Apply(state, c, {Text(kInfo, 1344, "Controller " + std::to_string(c))});
+            Apply(state, c, {Text(kDcmdCtrlGetInfo, 1344, "Controller " + std::to_string(c))});
         WriteState(state);
         RunResult r = Run({"-AdpAllInfo", "-aALL"});
         std::size_t at = 0;
@@ -717,7 +752,7 @@ TEST_F(AdpAllInfoTest, AllAdaptersReportEachControllerInTurn)
             const std::string report = r.out.substr(at, next == std::string::npos ? std::string::npos : next - at);
             EXPECT_NE(report.find("Product Name    : Controller " + std::to_string(c) + "\n"), std::string::npos)
                 << report;
-            EXPECT_NE(report.find(Header("Default Settings\n")), std::string::npos);
+            EXPECT_NE(report.find(SectionHeader("Default Settings\n")), std::string::npos);
         }
         EXPECT_EQ(r.exitCode, 0);
     }
@@ -726,7 +761,7 @@ TEST_F(AdpAllInfoTest, AllAdaptersReportEachControllerInTurn)
 TEST_F(AdpAllInfoTest, AllAdaptersStopAtTheFirstFailureAListedSetRunsOn)
 {
     nlohmann::json state = ZeroedState(3);
-    AddFault(state, 1, kDefaults, 3);
+    AddFault(state, 1, kDcmdCtrlGetDefaults, 3);
     WriteState(state);
 
     RunResult all = Run({"-AdpAllInfo", "-aALL"});

@@ -7,17 +7,9 @@
 
 namespace {
 
-using Json = nlohmann::json;
 
 constexpr unsigned kNow = 763810200;  // the default clock, Fri 2024-03-15 09:30:00
 constexpr unsigned kJuly12 = 774091800;  // Fri 2024-07-12 09:30:00
-
-std::string Exit(int code)
-{
-    char line[32];
-    std::snprintf(line, sizeof line, "\nExit Code: 0x%.2x\n", code & 0xFF);
-    return line;
-}
 
 const std::string kStatusReport = "BBU status for Adapter: 0\n\n"
                                   "BatteryType: QBU-300\n"
@@ -376,6 +368,23 @@ TEST_F(AdpBbuCmdTest, ModesGasGaugeAndTheParser)
               "Invalid Day! Check help File.\n");
     EXPECT_EQ(Bbu({"-ScheduleLearn", "-STARTTIME", "mon", "24", "-a0"}).out.substr(0, 14), "Invalid Hour!\n");
     EXPECT_EQ(Bbu({"-ScheduleLearn", "-STARTTIME", "mon", "23", "-a0"}).exitCode, 0);
+}
+
+TEST_F(AdpBbuCmdTest, OfSeveralSubCommandsTheLastDecides)
+{
+    RunResult r = Bbu({"-GetBbuStatus", "-GetBbuDesignInfo", "-a0"});
+    EXPECT_EQ(r.out, kDesignReport + Exit(0));
+    EXPECT_EQ(r.exitCode, 0);
+
+    r = Bbu({"-GetBbuDesignInfo", "-GetGGEEPData", "Offset", "3", "NumBytes", "2", "-a0"});
+    EXPECT_EQ(r.out, "Adapter #0\n\nData Received (in decimal) = 49056 \n" + Exit(0));
+
+    // A write given first and overridden is not made.
+    r = Bbu({"-BbuLearn", "-GetBbuStatus", "-a0"});
+    EXPECT_EQ(r.out.find(kStatusReport), 0u);
+    EXPECT_EQ(r.out.find("Learn Succeeded"), std::string::npos);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(SavedBattery()["learn"]["started"].is_null());
 }
 
 TEST_F(AdpBbuCmdTest, EveryAdapterGetsItsReport)

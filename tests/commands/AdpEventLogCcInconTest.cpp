@@ -124,6 +124,21 @@ TEST_F(AdpEventLogCcInconTest, Failures)
                          Exit(1));
     EXPECT_EQ(ReadFile("cc.txt"), "earlier\n");
 
+    // A batch of more records than asked for, or one ending before its start, cannot be right.
+    for (const char* hex : {"02000000", "FFFFFFFF"}) {
+        state = withEvents;
+        AddPatch(state, 0, 0x01040300, 0, hex);
+        std::remove((Dir() + "/cc.txt").c_str());
+        r = CcIncon("-LALL");
+        EXPECT_EQ(r.out, kFailed + Exit(1)) << hex;
+        EXPECT_FALSE(FileExists("cc.txt"));
+    }
+    state = withEvents;
+    SetEvents({Inconsistency(5, 0, 1)});
+    SetNumbers(0, 0, 3);
+    AddPatch(state, 0, 0x01040300, 8, "02000000");
+    EXPECT_EQ(CcIncon("-LALL").out, kFailed + Exit(1));
+
     for (unsigned opcode : {0x01040100u, 0x01040400u, 0x01040300u}) {
         state = withEvents;
         AddFault(state, 0, opcode, 9);

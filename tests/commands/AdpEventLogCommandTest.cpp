@@ -50,6 +50,16 @@ TEST_F(AdpEventLogTest, ClearMarksWhereTheLogWasCleared)
     EXPECT_EQ(Listed({"-IncludeDeleted"}), (Seqs{1, 2, 3, 4}));
 }
 
+TEST_F(AdpEventLogTest, OfSeveralSubCommandsTheLastOneGivenDecides)
+{
+    SetRange(1, 3);
+    RunResult r = EventLog({"-GetEventLogInfo", "-GetEvents", "-Clear", "-a0"});
+    EXPECT_EQ(r.out, kSuccess + Exit(0));
+    EXPECT_EQ(requests, (std::vector<std::string>{"c0 01040200 00000000 00000000 len=0 fw=0"}));
+    state = ReadState();
+    EXPECT_EQ(Listed({"-Clear", "-GetEvents"}), (Seqs{4}));
+}
+
 TEST_F(AdpEventLogTest, EachListingStartsAtItsNumberAndNeverBeforeTheOldest)
 {
     SetRange(5, 12);
@@ -255,14 +265,50 @@ TEST_F(AdpEventLogTest, RepliesWithoutRecordsOrWithMoreThanFit)
     EXPECT_EQ(ReadFile("out.txt"), "");
     EXPECT_EQ(CountRequests(0x01040300), 3u);
 
-    // A count beyond the buffer: only the records the buffer holds are looked at, and a
-    // record that does not move the start number on ends the listing.
+    // A count beyond the buffer cannot be right: nothing of the reply is written and the
+    // command fails (the debug log names the reply).
     state = clean;
     AddPatch(state, 0, 0x01040300, 0, "FFFFFFFF");
-    const Seqs seqs = Listed({"-GetEvents"});
-    ASSERT_EQ(seqs.size(), 128u);
-    EXPECT_EQ(Seqs(seqs.begin(), seqs.begin() + 3), (Seqs{1, 2, 3}));
+    r = EventLog({"-GetEvents", "-f", "out.txt", "-a0", "-SetDbgLevel", "0"});
+    EXPECT_EQ(r.out, kFailed + Exit(1));
+    EXPECT_EQ(ReadFile("out.txt"), FileHeader(0, 3));
     EXPECT_EQ(CountRequests(0x01040300), 1u);
+    EXPECT_NE(ReadFile("CtDbg.log").find("Event Opcode: 0x01040300, seqNum: 1, retCode: -1, Event Count: -1\n"),
+              std::string::npos);
+}
+
+TEST_F(AdpEventLogTest, RecordsThatCannotBeRightFailTheCommand)
+{
+    SetRange(1, 3);
+    const Json clean = state;
+    struct Case {
+        unsigned opcode;
+        unsigned offset;
+        const char* hex;
+        std::vector<std::string> args;
+    };
+    const Case cases[] = {
+        // The last record of a listing's batch numbered before the batch's start.
+        {0x01040300, 8 + 2 * 256, "00000000", {"-GetEvents"}},
+        {0x01040300, 8 + 2 * 256, "00000000", {"-GetEvents", "-f", "out.txt"}},
+        // Two records in the one-record reply of the latest walk.
+        {0x01040300, 0, "02000000", {"-GetLatest", "2", "-f", "out.txt"}},
+        // An oldest number past the newest: a walk of 2^32 - 1 numbers.
+        {0x01040100, 4, "04000000", {"-GetLatest", "2", "-f", "out.txt"}},
+        {0x01040100, 4, "04000000", {"-GetLatest", "2", "-warning"}},
+    };
+    for (const Case& c : cases) {
+        state = clean;
+        AddPatch(state, 0, c.opcode, c.offset, c.hex);
+        std::remove((Dir() + "/out.txt").c_str());
+        std::vector<std::string> args = c.args;
+        args.push_back("-a0");
+        RunResult r = EventLog(args);
+        EXPECT_EQ(r.out, kFailed + Exit(1)) << c.args[0] << " " << c.hex;
+        if (FileExists("out.txt")) {
+            EXPECT_EQ(ReadFile("out.txt").find("Event Description"), std::string::npos) << c.hex;
+        }
+    }
 }
 
 TEST_F(AdpEventLogTest, AnOutputFileThatCannotBeWrittenFailsTheCommand)
@@ -374,7 +420,7 @@ TEST_F(AdpEventLogTest, ConfigurationAndDriveChangesOfSeveralRunsComeInOrder)
 TEST_F(AdpEventLogTest, CommandLinesTheGrammarRefuses)
 {
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"-a0"}, {"-GetLatest", "-a0"}, {"-GetEvents", "-Clear", "-a0"},
+         {std::vector<std::string>{"-a0"}, {"-GetLatest", "-a0"}, {"-GetEvents", "-info", "-Clear", "-a0"},
           {"-GetEvents", "-f", "-a0"}, {"-Clear", "-info", "-a0"}, {"-GetCCIncon", "-f", "x", "-a0"}}) {
         RunResult r = EventLog(args);
         EXPECT_EQ(r.out, "Failed to parse command. Use -h option for usage.\n" + Exit(1)) << args[0];

@@ -12,20 +12,11 @@
 
 namespace evtest {
 
-using Json = nlohmann::json;
-
 // The default controller's clock, 2024-03-15 09:30:00.
 constexpr unsigned kNow = 763810200;
 const std::string kNowText = "Fri Mar 15 09:30:00 2024";
 const std::string kSuccess = "Success in AdpEventLog\n";
 const std::string kFailed = "AdpEventLog failed\n";
-
-inline std::string Exit(int code)
-{
-    char line[32];
-    std::snprintf(line, sizeof line, "\nExit Code: 0x%.2x\n", code & 0xFF);
-    return line;
-}
 
 inline Json Pd(int deviceId, int index, int slot)
 {

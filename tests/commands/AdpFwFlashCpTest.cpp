@@ -27,7 +27,7 @@ namespace {
 
 constexpr u32 kDesign = 0x05030000;
 
-struct Sent {
+struct SentFlashRequest {
     u32 opcode;
     u32 mbox0;
     u32 length;
@@ -53,7 +53,7 @@ public:
     }
     std::map<u32, int> statuses;
     std::map<u32, std::vector<u8>> replies;
-    std::vector<Sent> sent;
+    std::vector<SentFlashRequest> sent;
     bool markChunks = false;
 };
 
@@ -99,7 +99,7 @@ protected:
     std::vector<u32> Opcodes() const
     {
         std::vector<u32> opcodes;
-        for (const Sent& s : provider->sent)
+        for (const SentFlashRequest& s : provider->sent)
             opcodes.push_back(s.opcode);
         return opcodes;
     }

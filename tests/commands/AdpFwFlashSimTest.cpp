@@ -7,9 +7,8 @@
 #include "sim/SimHarness.h"
 #include "support/FwImageBuilder.h"
 
+namespace simtest {
 namespace {
-
-using namespace simtest;
 
 constexpr std::uint32_t kOpen = 0x010F0100;
 constexpr std::uint32_t kCommit = 0x010F0300;
@@ -110,3 +109,4 @@ TEST_F(SimFlashTest, CommittedImageUpdatesVersionsAndLogsAnEvent)
 }
 
 }  // namespace
+}  // namespace simtest

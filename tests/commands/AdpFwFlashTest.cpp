@@ -16,17 +16,10 @@ using fwimage::Image;
 
 const std::string kHead = "Adapter 0: QRV SAS RAID Controller 4000\nVendor ID: 0x7A4B, Device ID: 0x0001\n\n";
 const std::string kNewPackage = "24.12.1-0010";  // the default controller runs 24.12.0-0047
-const std::string kInvalid = "ERROR: The image file is invalid and could not be flashed to the controller!!!\n";
+const std::string kInvalidImage = "ERROR: The image file is invalid and could not be flashed to the controller!!!\n";
 const std::string kNotNewer =
     "ERROR: The image file has older version than or same as that on the \n"
     "       controller. The controller is not flashed.\n\n";
-
-std::string Exit(int code)
-{
-    char line[32];
-    std::snprintf(line, sizeof line, "\nExit Code: 0x%.2x\n", code);
-    return line;
-}
 
 // The four progress pairs and the end of a 128 KB download that the controller takes.
 std::string Completed(unsigned adapter = 0)
@@ -166,16 +159,16 @@ TEST_F(AdpFwFlashTest, ImagesThatFailValidationEndWith17BeforeAnyFlashRequest)
     korv.length = 65408;
     const std::vector<Case> cases = {
         {"not a multiple of 64 KB", Image(65537), {"-a0"}, "ERROR: Failed to Validate The Image File fw.rom. Stop!!!\n"},
-        {"empty", Image(0), {"-a0"}, kHead + kInvalid},
-        {"no header", Image(65536), {"-a0"}, kHead + kInvalid},
-        {"no header, signature check off", Image(65536), {"-NoSigChk", "-a0"}, kHead + kInvalid},
-        {"no header, type 1", Image(65537), {"-FWTYPE", "1", "-a0"}, kHead + kInvalid},
+        {"empty", Image(0), {"-a0"}, kHead + kInvalidImage},
+        {"no header", Image(65536), {"-a0"}, kHead + kInvalidImage},
+        {"no header, signature check off", Image(65536), {"-NoSigChk", "-a0"}, kHead + kInvalidImage},
+        {"no header, type 1", Image(65537), {"-FWTYPE", "1", "-a0"}, kHead + kInvalidImage},
         {"another board", fwimage::ApplicationImage("9.0", kNewPackage, 65536, "QV41"), {"-NoVerChk", "-a0"},
-         kHead + kInvalid},
-        {"component past the end", Image(0x20000).Put(0, pastEnd), {"-a0"}, kHead + kInvalid},
-        {"component length 0", Image(0x20000).Put(0, zero), {"-a0"}, kHead + kInvalid},
+         kHead + kInvalidImage},
+        {"component past the end", Image(0x20000).Put(0, pastEnd), {"-a0"}, kHead + kInvalidImage},
+        {"component length 0", Image(0x20000).Put(0, zero), {"-a0"}, kHead + kInvalidImage},
         {"header cut short", Image(66000).Put(0, korv).Put(65408, fwimage::Header{}), {"-FWTYPE", "1", "-a0"},
-         kHead + kInvalid},
+         kHead + kInvalidImage},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -351,7 +344,7 @@ TEST_F(AdpFwFlashTest, AdapterListStopsAtTheFirstFailure)
 
     state["controllers"][0]["flash"]["board_signature"] = "QV41";
     RunResult r = Flash({"-a0,1"});
-    EXPECT_EQ(r.out, kHead + kInvalid + Exit(17));
+    EXPECT_EQ(r.out, kHead + kInvalidImage + Exit(17));
     EXPECT_FALSE(touched(1));
 
     state["controllers"][0]["flash"]["board_signature"] = "QV40";
@@ -360,8 +353,8 @@ TEST_F(AdpFwFlashTest, AdapterListStopsAtTheFirstFailure)
         SCOPED_TRACE(adapters);
         r = Flash({adapters});
         EXPECT_EQ(r.out, kHead + PackageLines("24.12.0-0047", kNewPackage) + Completed(0) +
-                             "Adapter 1: QRV SAS RAID Controller 4000\nVendor ID: 0x7A4B, Device ID: 0x0001\n\n" + kInvalid +
-                             Exit(17));
+                             "Adapter 1: QRV SAS RAID Controller 4000\nVendor ID: 0x7A4B, Device ID: 0x0001\n\n" +
+                             kInvalidImage + Exit(17));
         EXPECT_EQ(r.exitCode, 17);
     }
 }

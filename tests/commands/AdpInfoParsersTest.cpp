@@ -13,23 +13,9 @@
 #include "parsers/AdpCountParsedObject.h"
 #include "parsers/AdpGetPciInfoParsedObject.h"
 #include "runtime/CtPrint.h"
+#include "support/TestTokens.h"
 
 namespace {
-
-class Tokens {
-public:
-    Tokens& Word(u16 id) { return Add(new Token(id, nullptr, "word")); }
-    Tokens& Num(int v) { return Add(new Token(TOKEN_NUMBER, new TokenValueInt(v), "n")); }
-    ~Tokens() { DeleteElements(list); }
-    ArrayList<Token*> list;
-
-private:
-    Tokens& Add(Token* t)
-    {
-        list.Add(t);
-        return *this;
-    }
-};
 
 struct ParsedList {
     explicit ParsedList(ParsedObjects l) : list(std::move(l)) {}

@@ -8,17 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "fwdata/layout/Opcodes.h"
 #include "support/ToolRunner.h"
 
 namespace adp_test {
-
-constexpr unsigned kInfo = 0x01010000;
-constexpr unsigned kTime = 0x01080101;
-constexpr unsigned kKeyValues = 0x010B0100;
-constexpr unsigned kDefaults = 0x010E0201;
-constexpr unsigned kMfgData = 0x010E0301;
-constexpr unsigned kBatteryFru = 0x010E0302;
-constexpr unsigned kOemData = 0x010E8481;
 
 struct Patch {
     unsigned opcode;
@@ -68,8 +61,9 @@ protected:
         for (unsigned c = 0; c < controllers; ++c)
             state["controllers"].push_back(first);
         const std::vector<std::pair<unsigned, unsigned>> blocks = {
-            {kInfo, 2048}, {kTime, 8}, {kKeyValues, 1024}, {kDefaults, 72}, {kMfgData, 32}, {kBatteryFru, 32},
-            {kOemData, 24}};
+            {kDcmdCtrlGetInfo, 2048},     {kDcmdCtrlGetTime, 8},          {kDcmdCtrlGetKeyValues, 1024},
+            {kDcmdCtrlGetDefaults, 72},   {kDcmdCtrlGetMfgData, 32},      {kDcmdCtrlGetBatteryFru, 32},
+            {kDcmdCtrlGetOemData, 24}};
         for (unsigned c = 0; c < controllers; ++c)
             for (const auto& [opcode, length] : blocks)
                 AddPatch(state, c, opcode, 0, std::string(2 * length, '0'));

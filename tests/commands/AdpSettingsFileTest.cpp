@@ -13,10 +13,6 @@ namespace {
 
 using namespace bgop_test;
 
-constexpr unsigned kOemData = 0x010E8481;
-constexpr unsigned kGetDefaults = 0x010E0201;
-constexpr unsigned kPciData = 0x010E0100;
-
 const std::string kFwInvalidParameter = "\nFW error description: Invalid parameter\n\nExit Code: 0x03\n";
 
 class AdpSettingsFileTest : public BgOpTest {
@@ -171,7 +167,7 @@ TEST_F(AdpSettingsFileTest, GatesAndUnreadableFiles)
     std::string trace;
     RunResult r = TracedTool({"-AdpSettings", "-Read", "-f", "set.txt", "-a0"}, &trace);
     EXPECT_EQ(r.out, kExitFailed);
-    EXPECT_EQ(CountRequests(trace, kGetDefaults), 0u);
+    EXPECT_EQ(CountRequests(trace, kDcmdCtrlGetDefaults), 0u);
     WriteState(SettingsState());
     // A file that cannot be read is named with the reason.
     for (const auto& [args, out] : std::vector<std::pair<std::vector<std::string>, std::string>>{
@@ -189,7 +185,7 @@ TEST_F(AdpSettingsFileTest, GatesAndUnreadableFiles)
 TEST_F(AdpSettingsFileTest, FailedRequestsOfTheProgramming)
 {
     for (const auto& [opcode, nth, out] : std::vector<std::tuple<unsigned, int, std::string>>{
-             {kGetDefaults, 0, "\nFailed to get current setting on the adapter\n" + kFwInvalidParameter},
+             {kDcmdCtrlGetDefaults, 0, "\nFailed to get current setting on the adapter\n" + kFwInvalidParameter},
              {kDcmdCtrlGetInfo, 2, kFwInvalidParameter},
              {kDcmdCtrlSetDefaults, 0, kFwInvalidParameter}}) {
         nlohmann::json state = SettingsState();
@@ -206,7 +202,7 @@ TEST_F(AdpSettingsFileTest, FailedRequestsOfTheProgramming)
 TEST_F(AdpSettingsFileTest, VerifyNamesEachDifferenceInFileOrder)
 {
     nlohmann::json state = SettingsState();
-    AddPatch(state, 0, kPciData, 0, "3412cdab7a4b0100");
+    AddPatch(state, 0, kDcmdCtrlGetMfcPciData, 0, "3412cdab7a4b0100");
     Ctrl(state)["defaults"]["background_rate"] = 30;
     WriteState(state);
     RunResult r = Verify("  serialnumber = XYZ  \n"
@@ -234,9 +230,9 @@ TEST_F(AdpSettingsFileTest, VerifyNamesEachDifferenceInFileOrder)
                   kExitFailed);
 
     for (const auto& [opcode, text] : std::vector<std::pair<unsigned, std::string>>{
-             {kOemData, "\nFailed to read MFC feature data from adapter\n"},
-             {kGetDefaults, "\nFailed to read MFC default data from adapter\n"},
-             {kPciData, "\nFailed to read PCI data from adapter\n"}}) {
+             {kDcmdCtrlGetOemData, "\nFailed to read MFC feature data from adapter\n"},
+             {kDcmdCtrlGetDefaults, "\nFailed to read MFC default data from adapter\n"},
+             {kDcmdCtrlGetMfcPciData, "\nFailed to read PCI data from adapter\n"}}) {
         state = SettingsState();
         AddFault(state, 0, opcode, 3);
         WriteState(state);

@@ -47,7 +47,7 @@ protected:
         ScreenTest::SetUp();
         rig.SetDrives({{10, 0, 0x18}, {11, 1, 0x18}});
         rig.SetCfg(model_test::CfgImage({{0, {10, 11}, 2000000}}, {{0, 1, {{0, 0, 1000}}, 2}}, {}));
-        rig.provider->Reply(kVdList, VdList({0}));
+        rig.provider->Reply(kDcmdLdGetList, VdList({0}));
         for (u32 opcode : {kPropsWrite, kAlarmEnable, kPrWrite, kBiosWrite, kCcWrite, kModesWrite})
             rig.provider->Reply(opcode, {});
     }
@@ -95,7 +95,7 @@ TEST_F(AdpSettingsRequestTest, PropertiesGoBackWithOnlyTheFieldChanged)
     expected[51] = 4;  // 40 ordered I/Os in units of 10
     Bytes info = CtrlInfo();
     info[1957] |= 1u << 5;  // performance tuning
-    rig.provider->Reply(kCtrlInfo, info);
+    rig.provider->Reply(kDcmdCtrlGetInfo, info);
     EXPECT_EQ(Written<AdpPropertyCp>("-AdpSetProp Perfmode 1 MaxFlushLines 8 NumIOsToOrder 40 -a0", kPropsWrite),
               expected);
 

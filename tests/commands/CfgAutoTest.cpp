@@ -8,7 +8,7 @@
 namespace {
 
 using namespace cfg_e2e;
-using Spans = std::vector<std::vector<unsigned>>;
+using SpanList = std::vector<std::vector<unsigned>>;
 
 const std::string kConfigured = "\nAdapter 0: Configured the Adapter!!\n";
 
@@ -38,7 +38,7 @@ TEST_F(CfgAutoTest, AllFreeDrivesIntoSpansWithTheLargestKeptAsSpares)
     EXPECT_EQ(r.out, "Adapter 0: Created VD 0\n" + kConfigured + kExitOk);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(Vd(0)["raid_level"], 50);
-    EXPECT_EQ(SpanDrives(0), (Spans{{15, 14, 13, 12}, {11, 10, 9, 8}}));
+    EXPECT_EQ(SpanDrives(0), (SpanList{{15, 14, 13, 12}, {11, 10, 9, 8}}));
     EXPECT_EQ(Spares(), (nlohmann::json{{{"device_id", 16}, {"arrays", nlohmann::json::array()}, {"revertible", true},
                                          {"enclosure_affinity", false}},
                                         {{"device_id", 17}, {"arrays", nlohmann::json::array()}, {"revertible", true},
@@ -53,7 +53,7 @@ TEST_F(CfgAutoTest, SpanCountThatDoesNotDivideFallsBackAndDedicatedSpares)
                        "-nonRevertible", "-EnclAffinity", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0: Created VD 0\n" + kConfigured + kExitOk);
     EXPECT_EQ(Vd(0)["raid_level"], 50);
-    EXPECT_EQ(SpanDrives(0), (Spans{{15, 14, 13, 12}, {11, 10, 9, 8}}));
+    EXPECT_EQ(SpanDrives(0), (SpanList{{15, 14, 13, 12}, {11, 10, 9, 8}}));
     ASSERT_EQ(Spares().size(), 2u);
     for (const auto& spare : Spares()) {
         EXPECT_EQ(spare["arrays"], Vd(0)["arrays"]);

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "commands/CfgTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace cfg_e2e;
 
-constexpr unsigned kAssociationRead = 0x03100200;
 const std::string kOsNotTold = "Failed while adding the configuration to OS.\n";
 
 class CfgDeleteTest : public CfgTest {
@@ -96,10 +96,17 @@ TEST_F(CfgDeleteTest, FlashTierDrivesAreKeptApart)
 TEST_F(CfgDeleteTest, AssociationReadFailureIsTheStatusOfTheCommand)
 {
     nlohmann::json state = State();
-    AddFault(state, 0, kAssociationRead, 12);
+    AddFault(state, 0, kDcmdLdGetSscAssociation, 12);
     WriteState(state);
-    // The drive counts as served by no cache and is deleted; the failed read is the status.
+    // The drive may be served by a cache: it counts as served and is kept without -Force (the
+    // failed read is named).
     RunResult r = Run({"-CfgLdDel", "-L1", "-a0"});
+    EXPECT_EQ(r.out, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n"
+                     "\nFW error description: Device not found\n" + Exit(12));
+    EXPECT_EQ(r.exitCode, 12);
+    EXPECT_FALSE(Vd(1).is_null());
+    // -Force deletes it; the failed read is the status.
+    r = Run({"-CfgLdDel", "-L1", "-Force", "-a0"});
     EXPECT_EQ(r.out.rfind("Adapter 0: Deleted Virtual Drive-1(target id-1)\n", 0), 0u) << r.out;
     EXPECT_EQ(r.exitCode, 12);
     EXPECT_TRUE(Vd(1).is_null());

@@ -22,7 +22,6 @@
 
 namespace {
 
-using ParsedPtr = ParsedObjects;
 
 constexpr unsigned long long kMb = 2048;
 constexpr unsigned long long kGb = 2097152;
@@ -32,12 +31,12 @@ class CfgParsersTest : public ScreenTest {
 protected:
     // Scans the line, checks the grammar and parses with the registered parser; null when any
     // step refuses the line.
-    static ParsedPtr Parse(const std::string& line) { return ParseLine(line); }
+    static ParsedObjects Parse(const std::string& line) { return ParseLine(line); }
 
     // The one CfgAddParsedObject of a line for adapter 0 (null when the line is refused).
     static std::unique_ptr<CfgAddParsedObject> ParseAdd(const std::string& line)
     {
-        ParsedPtr parsed = Parse(line);
+        ParsedObjects parsed = Parse(line);
         if (!parsed || parsed->GetCount() != 1)
             return nullptr;
         std::unique_ptr<ParsedObject> clone(parsed->GetAt(0)->Clone());
@@ -71,11 +70,11 @@ protected:
     }
 };
 
-using Drive = std::pair<u16, u8>;
+using DrivePlace = std::pair<u16, u8>;
 
 TEST_F(CfgParsersTest, LdAddCarriesEveryOptionToEachAdapter)
 {
-    ParsedPtr parsed = Parse("-CfgLdAdd -r5[252:0,252:1,252:2] WT NORA Direct CachedBadBBU -sz100 -sz1.5GB "
+    ParsedObjects parsed = Parse("-CfgLdAdd -r5[252:0,252:1,252:2] WT NORA Direct CachedBadBBU -sz100 -sz1.5GB "
                              "-strpsz64 -Hsp[252:4,:7] -AfterLd3 -Force -MaximumWithoutCaching -Cache -enblPI -a0,1");
     ASSERT_TRUE(parsed);
     ASSERT_EQ(parsed->GetCount(), 2);
@@ -99,8 +98,8 @@ TEST_F(CfgParsersTest, LdAddCarriesEveryOptionToEachAdapter)
         ASSERT_NE(object->GetDriveGroups(), nullptr);
         ASSERT_EQ(object->GetDriveGroups()->GetCount(), 1);
         EXPECT_EQ(Drives(object->GetDriveGroups()->GetAt(0)),
-                  (std::vector<Drive>{{252, 0}, {252, 1}, {252, 2}}));
-        EXPECT_EQ(Drives(object->GetHspList()), (std::vector<Drive>{{252, 4}, {0xFFFF, 7}}));
+                  (std::vector<DrivePlace>{{252, 0}, {252, 1}, {252, 2}}));
+        EXPECT_EQ(Drives(object->GetHspList()), (std::vector<DrivePlace>{{252, 4}, {0xFFFF, 7}}));
         EXPECT_EQ(Sizes(*object), (std::vector<unsigned long long>{100 * kMb, kGb + kGb / 2}));
     }
     // The two adapters' objects own separate copies.
@@ -112,14 +111,14 @@ TEST_F(CfgParsersTest, LdAddCarriesEveryOptionToEachAdapter)
 
 TEST_F(CfgParsersTest, AClonedObjectOutlivesItsSource)
 {
-    ParsedPtr parsed = Parse("-CfgLdAdd -r1[252:0,252:1] -sz200GB -Hsp[252:4] -a0");
+    ParsedObjects parsed = Parse("-CfgLdAdd -r1[252:0,252:1] -sz200GB -Hsp[252:4] -a0");
     ASSERT_TRUE(parsed);
     std::unique_ptr<ParsedObject> clone(parsed->GetAt(0)->Clone());
     parsed.reset();
     auto* object = dynamic_cast<CfgAddParsedObject*>(clone.get());
     ASSERT_NE(object, nullptr);
-    EXPECT_EQ(Drives(object->GetDriveGroups()->GetAt(0)), (std::vector<Drive>{{252, 0}, {252, 1}}));
-    EXPECT_EQ(Drives(object->GetHspList()), (std::vector<Drive>{{252, 4}}));
+    EXPECT_EQ(Drives(object->GetDriveGroups()->GetAt(0)), (std::vector<DrivePlace>{{252, 0}, {252, 1}}));
+    EXPECT_EQ(Drives(object->GetHspList()), (std::vector<DrivePlace>{{252, 4}}));
     EXPECT_EQ(Sizes(*object), (std::vector<unsigned long long>{200 * kGb}));
     EXPECT_EQ(object->GetDriveGroups()->GetAt(0)->GetAt(0)->GetValue1(), static_cast<u32>(-1));
 }
@@ -146,7 +145,7 @@ TEST_F(CfgParsersTest, OptionsLeftOutKeepTheirNotGivenValues)
     EXPECT_EQ(ParseAdd("-CfgLdAdd -r0[252:0] -Secure -a0")->GetEncryptionType(), 3);
     EXPECT_EQ(ParseAdd("-CfgLdAdd -r0[252:0] CtrlBased -a0")->GetEncryptionType(), 2);
     EXPECT_EQ(Drives(ParseAdd("-CfgLdAdd -r0[:3,?:4] -a0")->GetDriveGroups()->GetAt(0)),
-              (std::vector<Drive>{{0xFFFF, 3}, {0xCCCC, 4}}));
+              (std::vector<DrivePlace>{{0xFFFF, 3}, {0xCCCC, 4}}));
 }
 
 TEST_F(CfgParsersTest, SizesAreCountedInBlocksByUnitAndThousandths)
@@ -217,9 +216,9 @@ TEST_F(CfgParsersTest, SpanAddTakesOneGroupPerArrayInTheOrderWritten)
     ASSERT_TRUE(object);
     const DriveGroupList* groups = object->GetDriveGroups();
     ASSERT_EQ(groups->GetCount(), 3);
-    EXPECT_EQ(Drives(groups->GetAt(0)), (std::vector<Drive>{{252, 4}, {252, 5}, {252, 6}}));
-    EXPECT_EQ(Drives(groups->GetAt(1)), (std::vector<Drive>{{252, 0}, {252, 1}, {252, 2}}));
-    EXPECT_EQ(Drives(groups->GetAt(2)), (std::vector<Drive>{{252, 8}, {252, 9}, {252, 10}}));
+    EXPECT_EQ(Drives(groups->GetAt(0)), (std::vector<DrivePlace>{{252, 4}, {252, 5}, {252, 6}}));
+    EXPECT_EQ(Drives(groups->GetAt(1)), (std::vector<DrivePlace>{{252, 0}, {252, 1}, {252, 2}}));
+    EXPECT_EQ(Drives(groups->GetAt(2)), (std::vector<DrivePlace>{{252, 8}, {252, 9}, {252, 10}}));
     EXPECT_EQ(object->IsEnblPI(), 1);
     EXPECT_EQ(Sizes(*object), (std::vector<unsigned long long>{10 * kGb}));
 
@@ -263,14 +262,14 @@ TEST_F(CfgParsersTest, ForceBeforeTheArraysLeavesTheirListsDriveGroups)
     EXPECT_FALSE(added);  // the level and its drives lead the line
     added = ParseAdd("-CfgLdAdd -r1[252:0,252:1] -Force -Hsp[252:2] -a0");
     ASSERT_TRUE(added);
-    EXPECT_EQ(Drives(added->GetHspList()), (std::vector<Drive>{{252, 2}}));
+    EXPECT_EQ(Drives(added->GetHspList()), (std::vector<DrivePlace>{{252, 2}}));
     EXPECT_EQ(added->GetDriveGroups()->GetCount(), 1);
 }
 
 TEST_F(CfgParsersTest, AllFreeDrivesTurnsPlainLevelsSpannedForSeveralSpans)
 {
     auto parseAuto = [](const std::string& line) -> std::unique_ptr<CfgAutoParsedObject> {
-        ParsedPtr parsed = Parse(line);
+        ParsedObjects parsed = Parse(line);
         if (!parsed || parsed->GetCount() != 1)
             return nullptr;
         return std::unique_ptr<CfgAutoParsedObject>(dynamic_cast<CfgAutoParsedObject*>(parsed->GetAt(0)->Clone()));
@@ -321,7 +320,7 @@ TEST_F(CfgParsersTest, EachDiskRaid0UsesTheAddObjectWithoutDrives)
     EXPECT_EQ(object->GetWritePolicy(), 1);
     EXPECT_EQ(object->GetDriveGroups(), nullptr);
 
-    ParsedPtr all = Parse("-CfgEachDskRaid0 RA Direct -enblPI NoCachedBadBBU -strpsz256 -Maximum -Cache -aALL");
+    ParsedObjects all = Parse("-CfgEachDskRaid0 RA Direct -enblPI NoCachedBadBBU -strpsz256 -Maximum -Cache -aALL");
     ASSERT_TRUE(all);
     auto* each = dynamic_cast<CfgAddParsedObject*>(all->GetAt(0));
     ASSERT_NE(each, nullptr);
@@ -334,7 +333,7 @@ TEST_F(CfgParsersTest, EachDiskRaid0UsesTheAddObjectWithoutDrives)
 
 TEST_F(CfgParsersTest, DeletionClearAndFreeSpaceObjects)
 {
-    ParsedPtr del = Parse("-CfgLdDel -L0,2,5 -Force -a0");
+    ParsedObjects del = Parse("-CfgLdDel -L0,2,5 -Force -a0");
     ASSERT_TRUE(del);
     auto* named = dynamic_cast<LdDelParsedObject*>(del->GetAt(0));
     ASSERT_NE(named, nullptr);
@@ -346,18 +345,18 @@ TEST_F(CfgParsersTest, DeletionClearAndFreeSpaceObjects)
     std::unique_ptr<ParsedObject> clone(named->Clone());
     EXPECT_EQ(dynamic_cast<LdDelParsedObject*>(clone.get())->GetLd(1), 2);
 
-    ParsedPtr all = Parse("-CfgFlashTierDel -LALL -a0");
+    ParsedObjects all = Parse("-CfgFlashTierDel -LALL -a0");
     ASSERT_TRUE(all);
     auto* cache = dynamic_cast<LdDelParsedObject*>(all->GetAt(0));
     EXPECT_EQ(cache->GetCommandId(), TOKEN_CFGFLASHTIERDEL);
     EXPECT_EQ(cache->IsAllLds(), 1);
     EXPECT_EQ(cache->GetForce(), 0);
 
-    ParsedPtr none = Parse("-CfgLdDel -a0");
+    ParsedObjects none = Parse("-CfgLdDel -a0");
     ASSERT_TRUE(none);
     EXPECT_EQ(dynamic_cast<LdDelParsedObject*>(none->GetAt(0))->GetLdCount(), 0);
 
-    ParsedPtr clear = Parse("-CfgClr -Force -a0,1");
+    ParsedObjects clear = Parse("-CfgClr -Force -a0,1");
     ASSERT_TRUE(clear);
     ASSERT_EQ(clear->GetCount(), 2);
     auto* clr = dynamic_cast<AdpCfgClrParsedObject*>(clear->GetAt(1));
@@ -366,7 +365,7 @@ TEST_F(CfgParsersTest, DeletionClearAndFreeSpaceObjects)
     EXPECT_EQ(clr->GetCommandId(), TOKEN_CFGCLR);
     EXPECT_EQ(dynamic_cast<AdpCfgClrParsedObject*>(Parse("-CfgClr -a0")->GetAt(0))->GetForce(), 0);
 
-    ParsedPtr space = Parse("-CfgFreeSpaceinfo -aALL");
+    ParsedObjects space = Parse("-CfgFreeSpaceinfo -aALL");
     ASSERT_TRUE(space);
     EXPECT_NE(dynamic_cast<FreeSpaceInfoParsedObject*>(space->GetAt(0)), nullptr);
     EXPECT_EQ(space->GetAt(0)->GetCommandId(), TOKEN_CFGFREESPACEINFO);

@@ -32,7 +32,7 @@ protected:
         ScreenTest::SetUp();
         Bytes info = CtrlInfo();
         info[1509] |= 0x30;  // power saving per virtual drive, also the maximum level
-        rig.provider->Reply(kCtrlInfo, info);
+        rig.provider->Reply(kDcmdCtrlGetInfo, info);
         rig.SetDrives({{10, 0}, {11, 1, 0, 2000100}, {12, 2, 0, 1999000}, {13, 3}});
     }
     // The processors find the controller's manager in the process-wide table.
@@ -58,7 +58,7 @@ TEST_F(CfgRequestTest, NewVirtualDriveOnFreshDrivesCarriesTheCommandLine)
               0);
     EXPECT_EQ(Screen(), "Adapter 0: Created VD 2\n\nAdapter 0: Configured the Adapter!!\n");
 
-    const auto writes = rig.provider->Of(kCfgAdd);
+    const auto writes = rig.provider->Of(kDcmdCfgAdd);
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_EQ(writes[0].mailbox, Bytes(12, 0));
     Bytes expected(32 + 288 + 256, 0);
@@ -94,7 +94,7 @@ TEST_F(CfgRequestTest, NewVirtualDriveOnFreshDrivesCarriesTheCommandLine)
     EXPECT_EQ(writes[0].data, expected);
 
     // The operating system is told of the new drive.
-    const auto told = rig.provider->Of(kTellOs);
+    const auto told = rig.provider->Of(kDriverVdChange);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(LeU32(told[0].mailbox.data(), 0), 1u);
     EXPECT_EQ(LeU32(told[0].mailbox.data(), 4), 2u);
@@ -105,10 +105,10 @@ TEST_F(CfgRequestTest, SecondVirtualDriveTakesTheFreeExtentOfTheNamedArray)
     // Array 0 holds slots 0 and 1; RAID 1 target 0 takes blocks 0-999 on each.
     rig.SetDrives({{10, 0, 0x18}, {11, 1, 0x18}, {12, 2}});
     rig.SetCfg(model_test::CfgImage({{0, {10, 11}, 2000000}}, {{0, 1, {{0, 0, 1000}}, 2}}, {}));
-    rig.provider->Reply(kVdList, VdList({0}));
+    rig.provider->Reply(kDcmdLdGetList, VdList({0}));
     ASSERT_EQ(RunLine<LdAddCp>("-CfgLdAdd -r1[252:1,252:0] WB RA Cached -sz100MB -a0"), 0);
 
-    const auto writes = rig.provider->Of(kCfgAdd);
+    const auto writes = rig.provider->Of(kDcmdCfgAdd);
     ASSERT_EQ(writes.size(), 1u);
     Bytes expected(32 + 256, 0);
     Put32(expected, 0, 288);
@@ -137,15 +137,15 @@ TEST_F(CfgRequestTest, CacheOptionAddsTheNewDriveToTheFlashTierList)
     info[1510] |= 1;           // virtual drives may be associated
     Put16(info, 1936, 1);      // one FlashTier drive allowed
     Put16(info, 1938, 1);      // and present
-    rig.provider->Reply(kCtrlInfo, info);
+    rig.provider->Reply(kDcmdCtrlGetInfo, info);
     rig.SetDrives({{10, 0}, {11, 1}, {13, 3, 0x18}});
     // Target 1 is the FlashTier drive on slot 3 and serves target 0 (not configured here).
     model_test::VdShape cache{1, 0, {{5, 0, 1000}}, 1, true};
     const Bytes before = model_test::CfgImage({{5, {13}, 2000000}}, {cache}, {});
     const Bytes after = model_test::CfgImage({{5, {13}, 2000000}, {0, {10, 11}, 2000000}},
                                              {cache, {2, 1, {{0, 0, 1000}}, 2}}, {});
-    rig.provider->ReplySequence(kCfgRead, {before, after});
-    rig.provider->Reply(kVdList, VdList({1}));
+    rig.provider->ReplySequence(kDcmdCfgRead, {before, after});
+    rig.provider->Reply(kDcmdLdGetList, VdList({1}));
     Bytes served(12, 0);
     Put32(served, 0, 12);
     Put32(served, 4, 1);
@@ -174,11 +174,11 @@ TEST_F(CfgRequestTest, DriveServedByTheCacheIsDeletedOnlyWithForce)
 {
     Bytes info = CtrlInfo();
     Put16(info, 1936, 1);
-    rig.provider->Reply(kCtrlInfo, info);
+    rig.provider->Reply(kDcmdCtrlGetInfo, info);
     rig.SetDrives({{10, 0, 0x18}, {13, 3, 0x18}});
     model_test::VdShape cache{1, 0, {{5, 0, 1000}}, 1, true};
     rig.SetCfg(model_test::CfgImage({{5, {13}, 2000000}, {0, {10}, 2000000}}, {{0, 0, {{0, 0, 1000}}, 1}, cache}, {}));
-    rig.provider->Reply(kVdList, VdList({0, 1}));
+    rig.provider->Reply(kDcmdLdGetList, VdList({0, 1}));
     Bytes served(12, 0);
     Put32(served, 0, 12);
     Put32(served, 4, 1);
@@ -187,15 +187,15 @@ TEST_F(CfgRequestTest, DriveServedByTheCacheIsDeletedOnlyWithForce)
 
     EXPECT_EQ(RunLine<LdDelCp>("-CfgLdDel -L0 -a0"), -1);
     EXPECT_EQ(Screen(), " Virtual Disk is associate with FlashTier. Please Use force option to delete \n");
-    EXPECT_TRUE(rig.provider->Of(kVdDelete).empty());
+    EXPECT_TRUE(rig.provider->Of(kDcmdLdDelete).empty());
 
     EXPECT_EQ(RunLine<LdDelCp>("-CfgLdDel -L0 -Force -a0"), 0);
-    const auto deletes = rig.provider->Of(kVdDelete);
+    const auto deletes = rig.provider->Of(kDcmdLdDelete);
     ASSERT_EQ(deletes.size(), 1u);
     // Target 0 with its sequence number (1); option byte 0; the host is not asked first.
     EXPECT_EQ(LeU32(deletes[0].mailbox.data(), 0), 0x00010000u);
     EXPECT_EQ(deletes[0].mailbox[4], 0);
-    EXPECT_TRUE(rig.provider->Of(kTellOs).empty());
+    EXPECT_TRUE(rig.provider->Of(kDriverVdChange).empty());
 }
 
 }  // namespace
@@ -206,10 +206,10 @@ TEST_F(CfgRequestTest, DriveCheckStatusOutsideItsTableIsPassedThrough)
 {
     // The configuration cannot be read when the drives are checked: not one of the check's
     // statuses 1-12, so no table entry is printed; the command fails with it and writes nothing.
-    rig.provider->Fail(kCfgRead, 5);
+    rig.provider->Fail(kDcmdCfgRead, 5);
     EXPECT_EQ(RunLine<LdAddCp>("-CfgLdAdd -r1[252:0,252:1] -a0"), -1);
     EXPECT_EQ(Screen(), "\nAdapter 0: Configure Adapter Failed\n");
-    EXPECT_TRUE(rig.provider->Of(kCfgAdd).empty());
+    EXPECT_TRUE(rig.provider->Of(kDcmdCfgAdd).empty());
 }
 
 }  // namespace

@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "commands/CfgTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace cfg_e2e;
 using report_test::Outline;
 
-constexpr unsigned kCfgRead = 0x04010000;
-constexpr unsigned kCfgWrite = 0x04020000;
 const std::string kSaved = "Config data is saved to the file.\n";
 const std::string kRestored = "Config data is restored to the adapter.\n";
 const std::string kRestoreFailed = "Failed to restore config data.\n";
@@ -135,7 +134,7 @@ TEST_F(CfgSaveRestoreTest, RestoreOntoDrivesThatDoNotMatchIsRefused)
     // A controller that refuses the write.
     state = State();
     ClearConfig(Ctrl(state));
-    AddFault(state, 0, kCfgWrite, 50);
+    AddFault(state, 0, kDcmdCfgAdd, 50);
     WriteState(state);
     RunResult r = Run({"-CfgRestore", "-f", "saved.cfg", "-a0"});
     EXPECT_EQ(Outline(r.out, {"Failed", "Config"}), kRestoreFailed);
@@ -150,7 +149,7 @@ TEST_F(CfgSaveRestoreTest, FailedSaveKeepsAnEarlierFile)
     const std::string earlier = Bytes("saved.cfg");
     nlohmann::json state = ReadState();
     // The configuration read of the save itself fails (the model reads it first, in two parts).
-    AddFault(state, 0, kCfgRead, 3, 3);
+    AddFault(state, 0, kDcmdCfgRead, 3, 3);
     WriteState(state);
     RunResult r = Run({"-CfgSave", "-f", "saved.cfg", "-a0"});
     EXPECT_EQ(Outline(r.out, {"Failed", "Config"}), "Failed to get config data.\n");

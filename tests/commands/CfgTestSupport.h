@@ -17,13 +17,6 @@ const std::string kConfigureFailed = "\nAdapter 0: Configure Adapter Failed\n";
 
 constexpr unsigned kGbBlocks = 2097152;
 
-inline std::string Exit(unsigned code)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "\nExit Code: 0x%.2x\n", code & 0xFF);
-    return text;
-}
-
 // Makes slot 8 (device 16) of the default controller a FlashTier cache: virtual drive 2 on a
 // RAID 0 array of its own (array 2).
 inline void AddFlashTierCache(nlohmann::json& state)

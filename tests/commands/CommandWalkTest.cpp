@@ -26,7 +26,6 @@
 
 namespace command_walk {
 
-using Json = nlohmann::json;
 using Line = std::vector<std::string>;
 
 class CommandWalk;

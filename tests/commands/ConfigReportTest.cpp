@@ -153,7 +153,7 @@ TEST_F(ConfigReportTest, FirmwareFailures)
     EXPECT_EQ(r.exitCode, 12);
 
     // The snapshot cannot be read.
-    for (unsigned opcode : {kDcmdPdGetList, kCfgRead}) {
+    for (unsigned opcode : {kDcmdPdGetList, kDcmdCfgRead}) {
         state = State();
         AddFault(state, 0, opcode, 12);
         WriteState(state);

@@ -126,7 +126,7 @@ TEST_F(DriveSecurityTest, LockedForeignDriveErasedAndUsableAgain)
     WriteState(WithLockedForeignDrive(SecureState()));
     // Without -Force nothing is sent and nothing changes.
     EXPECT_EQ(Refused({"-PDInstantSecureErase", "-PhysDrv[252:7]", "-a0"}, {kErase, kReprovision}).out,
-              kNeedsForce + kExitMinus1);
+              kNeedsForce + kExitFailed);
 
     std::string trace;
     RunResult r = TracedTool({"-PDInstantSecureErase", "-PhysDrv[252:7]", "-Force", "-a0"}, &trace);
@@ -140,7 +140,7 @@ TEST_F(DriveSecurityTest, LockedForeignDriveErasedAndUsableAgain)
 
     // Nothing is left to erase; the drive takes a new virtual drive.
     r = Tool({"-PDInstantSecureErase", "-PhysDrv[252:7]", "-Force", "-a0"});
-    EXPECT_EQ(r.out, EraseLine(kNotAllowed, 7) + kExitMinus1);
+    EXPECT_EQ(r.out, EraseLine(kNotAllowed, 7) + kExitFailed);
     EXPECT_EQ(Tool({"-CfgLdAdd", "-r0[252:7]", "-a0"}).exitCode, 0);
 }
 
@@ -156,7 +156,7 @@ TEST_F(DriveSecurityTest, EraseFlagsComeFromTheirBits)
         PatchRecord(state, 15, 368, c.hex);
         WriteState(state);
         RunResult r = Tool({"-PDInstantSecureErase", "-PhysDrv[252:7]", "-Force", "-a0"});
-        EXPECT_EQ(r.out, EraseLine(c.erased ? kDone : kNotAllowed, 7) + (c.erased ? kExitOk : kExitMinus1)) << c.hex;
+        EXPECT_EQ(r.out, EraseLine(c.erased ? kDone : kNotAllowed, 7) + (c.erased ? kExitOk : kExitFailed)) << c.hex;
     }
     // With encryption off the same drive is not erased.
     nlohmann::json state = SecureState();
@@ -164,7 +164,7 @@ TEST_F(DriveSecurityTest, EraseFlagsComeFromTheirBits)
     WithoutDriveSecurity(state, 0);
     WriteState(state);
     EXPECT_EQ(Refused({"-PDInstantSecureErase", "-PhysDrv[252:7]", "-Force", "-a0"}, {kErase}).out,
-              EraseLine(kNotAllowed, 7) + kExitMinus1);
+              EraseLine(kNotAllowed, 7) + kExitFailed);
 
     // Reprovisionable (byte 362 bit 1) wins over the other flags and sends the reprovision request.
     state = SecureState();
@@ -189,23 +189,24 @@ TEST_F(DriveSecurityTest, DriveListWalkAndItsStops)
     // A drive that may not be erased is reported and passed; -Force is asked for at the first
     // drive that needs it.
     EXPECT_EQ(Refused({"-PDInstantSecureErase", "-PhysDrv[252:0,252:8,252:7]", "-a0"}, {kErase, kReprovision}).out,
-              EraseLine(kNotAllowed, 0) + kNeedsForce + kExitMinus1);
+              EraseLine(kNotAllowed, 0) + kNeedsForce + kExitFailed);
     // A missing drive ends the walk; the drives before it keep their new state.
     RunResult r = Tool({"-PDInstantSecureErase", "-PhysDrv[252:8,252:11,252:7]", "-Force", "-a0"});
-    EXPECT_EQ(r.out, EraseLine(kDone, 8) + "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n" + kExitMinus1);
+    EXPECT_EQ(r.out,
+              EraseLine(kDone, 8) + "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n" + kExitFailed);
     EXPECT_EQ(Drive(16)["reprovision_allowed"], false);
     EXPECT_EQ(Drive(15)["foreign"], true);
     // A refused drive among erased ones still fails the command.
     r = Tool({"-PDInstantSecureErase", "-PhysDrv[252:0,?:7]", "-Force", "-a0"});
-    EXPECT_EQ(r.out, EraseLine(kNotAllowed, 0) + EraseLine(kDone, 7) + kExitMinus1);
+    EXPECT_EQ(r.out, EraseLine(kNotAllowed, 0) + EraseLine(kDone, 7) + kExitFailed);
 }
 
 TEST_F(DriveSecurityTest, OlderKeywordAndMalformedListsAreRefused)
 {
     WriteState(WithLockedForeignDrive(SecureState()));
     EXPECT_EQ(Refused({"-PdReprovision", "-PhysDrv[252:7]", "-Force", "-a0"}, {kErase, kReprovision, 0x02020000}).out,
-              "This option is deprecated So please use PdInstantSecureErase option.\n " + kExitMinus1);
-    const std::string parseFailed = "Failed to parse command. Use -h option for usage.\n" + kExitMinus1;
+              "This option is deprecated So please use PdInstantSecureErase option.\n " + kExitFailed);
+    const std::string parseFailed = "Failed to parse command. Use -h option for usage.\n" + kExitFailed;
     for (const char* list : {"-PhysDrv[252]", "-PhysDrv[252:7,x]", "-PhysDrv[252:263]"})
         EXPECT_EQ(Refused({"-PDInstantSecureErase", list, "-Force", "-a0"}, {kErase}).out, parseFailed) << list;
 }
@@ -230,7 +231,7 @@ TEST_F(DriveSecurityTest, MakeSecureReportsEachDriveAndFailsOnRefusals)
 {
     WriteState(SecureState());
     // Without a key the controller allows no securing: nothing is sent.
-    EXPECT_EQ(Refused({"-LDMakeSecure", "-L0", "-a0"}, {kMakeSecure}).out, VdLine(0) + kNotSecurable + kExitMinus1);
+    EXPECT_EQ(Refused({"-LDMakeSecure", "-L0", "-a0"}, {kMakeSecure}).out, VdLine(0) + kNotSecurable + kExitFailed);
 
     // Virtual drive 0 secured, 5 missing, 1 refused (a member that cannot encrypt): all reported,
     // and the refusal fails the command.
@@ -242,12 +243,12 @@ TEST_F(DriveSecurityTest, MakeSecureReportsEachDriveAndFailsOnRefusals)
     std::string trace;
     RunResult r = TracedTool({"-LDMakeSecure", "-L0,5,1", "-a0"}, &trace);
     EXPECT_EQ(r.out, VdLine(0) + kSecured + "Adapter 0: Virtual Drive 5 Does not Exist.\n" + VdLine(1) + kNotSecurable +
-                         kExitMinus1);
+                         kExitFailed);
     EXPECT_EQ(CountRequests(trace, kMakeSecure), 1u);
     EXPECT_EQ(VdOf(0)["encryption"], "fde");
     EXPECT_EQ(VdOf(1)["encryption"], "none");
     // Secured already: not allowed again.
-    EXPECT_EQ(Tool({"-LDMakeSecure", "-L0", "-a0"}).out, VdLine(0) + kNotSecurable + kExitMinus1);
+    EXPECT_EQ(Tool({"-LDMakeSecure", "-L0", "-a0"}).out, VdLine(0) + kNotSecurable + kExitFailed);
 }
 
 TEST_F(DriveSecurityTest, MakeSecureAllowedBitAndRequestStatus)
@@ -282,7 +283,7 @@ TEST_F(DriveSecurityTest, MakeSecureWithoutVirtualDrivesAndTheAllMarker)
     EXPECT_EQ(Tool({"-LDMakeSecure", "-L0", "-a0"}).out, "Adapter 0: No Virtual Drive Configured.\n" + kExitOk);
     // 64 is no virtual drive of the user's: it does not stand for all of them.
     EXPECT_EQ(Tool({"-LDMakeSecure", "-L64", "-a0"}).out,
-              "Failed to parse command. Use -h option for usage.\n" + kExitMinus1);
+              "Failed to parse command. Use -h option for usage.\n" + kExitFailed);
 }
 
 TEST(PdInstantSecureEraseParse, EveryObjectAndCloneSharesOneDriveList)

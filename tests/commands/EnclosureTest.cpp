@@ -192,8 +192,8 @@ TEST_F(EnclosureTest, EnclosuresWithoutDeviceOrConnectorArePassedOver)
     second["fru"] = nullptr;
     state["controllers"][0]["enclosures"].push_back(second);
     state["controllers"][0]["enclosures"][0]["partner"] = 200;
-    AddPatch(state, 0, kEnclList, 0, "03");
-    AddPatch(state, 0, kEnclList, 8 + 2 * 144, adp_test::HexLe(777, 2));
+    AddPatch(state, 0, kDcmdEnclGetList, 0, "03");
+    AddPatch(state, 0, kDcmdEnclGetList, 8 + 2 * 144, adp_test::HexLe(777, 2));
     WriteState(state);
 
     RunResult status = Run({"-EncStatus", "-a0"});
@@ -222,7 +222,7 @@ TEST_F(EnclosureTest, EnclosuresWithoutDeviceOrConnectorArePassedOver)
 TEST_F(EnclosureTest, WithoutConnectorInformationPositionAndConnectorAreUnavailable)
 {
     json state = Default();
-    AddPatch(state, 0, adp_test::kInfo, 1506, "00");
+    AddPatch(state, 0, kDcmdCtrlGetInfo, 1506, "00");
     WriteState(state);
     RunResult info = Run({"-EncInfo", "-a0"});
     EXPECT_NE(info.out.find("    Position                      : Unavailable\n"
@@ -306,12 +306,12 @@ TEST_F(EnclosureTest, FailedRequestsEndWithTheirStatus)
     const std::string header = "    Number of enclosures on adapter 0 -- 1\n\n";
     const Case cases[] = {
         // The command fails with -1; the exit code is the firmware's status.
-        {"-EncInfo", [](json& s) { AddFault(s, 0, kEnclList, 12); }, "Failed to get Enclosure List...\n", 12},
-        {"-EncStatus", [](json& s) { AddFault(s, 0, kEnclList, 12); }, "Failed to get Enclosure List...\n",
+        {"-EncInfo", [](json& s) { AddFault(s, 0, kDcmdEnclGetList, 12); }, "Failed to get Enclosure List...\n", 12},
+        {"-EncStatus", [](json& s) { AddFault(s, 0, kDcmdEnclGetList, 12); }, "Failed to get Enclosure List...\n",
          12},
         // The field-replaceable-unit data: "N/A", and the command goes on.
         {"-EncInfo", [](json& s) { AddPassThruFault(s, "1201", 2); }, "    FRU Part Number               : N/A\n", 0},
-        {"-EncInfo", [](json& s) { AddFault(s, 0, kPdRecord, 12); },
+        {"-EncInfo", [](json& s) { AddFault(s, 0, kDcmdPdGetInfo, 12); },
          "    Partner Device Id             : Unavailable\n\nAdapter 0: Failed to get Inquiry data of the Enclosure\n\n",
          12},
         {"-EncInfo", [](json& s) { AddPassThruFault(s, kConfigPage, 8); },

@@ -4,14 +4,6 @@
 
 namespace {
 
-using Json = nlohmann::json;
-
-std::string Exit(int code)
-{
-    char line[32];
-    std::snprintf(line, sizeof line, "\nExit Code: 0x%.2x\n", code & 0xFF);
-    return line;
-}
 
 class FwTermLogTest : public ToolTest {
 protected:
@@ -94,6 +86,22 @@ TEST_F(FwTermLogTest, FailedReadStopsAfterThePiecesPrinted)
     EXPECT_NE(r.out.find("\nError reading firmware term log data.\n"), std::string::npos);
     EXPECT_EQ(r.out.find("tail"), std::string::npos);
     EXPECT_EQ(r.exitCode, 12);
+}
+
+TEST_F(FwTermLogTest, APieceCountThatCannotBeRightEndsTheDisplayAsAFailure)
+{
+    // A piece's byte count above what a piece holds: nothing of it is printed.
+    for (const char* count : {"ffffffff", "f9030000"}) {  // 0xFFFFFFFF, 1017
+        Json patched = state;
+        patched["patches"] = Json::array({{{"controller", 0}, {"opcode", "0x01090200"}, {"offset", 4}, {"hex", count}}});
+        WriteState(patched);
+        RunResult r = RunTraced({"-FwTermLog", "-Dsply", "-a0"}, requests);
+        EXPECT_EQ(r.out, "Firmware Term Log Information on controller 0:\nError reading firmware term log data.\n" +
+                             Exit(1))
+            << count;
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(ReadOffsets(), std::vector<unsigned>{0});
+    }
 }
 
 TEST_F(FwTermLogTest, BatterySettingIsSetAndShownAcrossRuns)

@@ -14,7 +14,7 @@ using adp_test::HexLe;
 
 class LdInfoTest : public ReportTest {};
 
-const std::vector<std::string> kLines = {"Adapter", "Virtual Drive", "FlashTier", "Name:", "Number of", "    ",
+const std::vector<std::string> kLdInfoLines = {"Adapter", "Virtual Drive", "FlashTier", "Name:", "Number of", "    ",
                                          "  Check"};
 const std::string kTitle = "\nAdapter 0 -- Virtual Drive Information:\n";
 
@@ -30,7 +30,7 @@ TEST_F(LdInfoTest, AllDrivesInTargetIdOrderEachWithItsOwnBlock)
     // -force is taken and changes nothing.
     RunResult r = RunState(state, {"-LDInfo", "-LALL", "-force", "-a0"});
     EXPECT_EQ(r.out.rfind(kTitle + "Virtual Drive: 0 (Target Id: 0)\nName: data\n", 0), 0u) << r.out;
-    EXPECT_EQ(Outline(r.out, kLines), "Adapter 0 -- Virtual Drive Information:\n"
+    EXPECT_EQ(Outline(r.out, kLdInfoLines), "Adapter 0 -- Virtual Drive Information:\n"
                                       "Virtual Drive: 0 (Target Id: 0)\nName: data\n"
                                       "Virtual Drive: 1 (Target Id: 1)\nName: system\n"
                                       "  Check Consistency: Completed 50%, Taken 10 min.\n");
@@ -44,7 +44,7 @@ TEST_F(LdInfoTest, NamedDrivesInTheOrderGivenAndAMissingOneFailsTheCommand)
 {
     WriteState(State());
     RunResult r = Run({"-LDInfo", "-L1,5,1", "-a0"});
-    EXPECT_EQ(Outline(r.out, kLines),
+    EXPECT_EQ(Outline(r.out, kLdInfoLines),
               "Adapter 0 -- Virtual Drive Information:\n"
               "Virtual Drive: 1 (Target Id: 1)\nName: system\n"
               "Adapter 0: Virtual Drive 5 Does not Exist.\n"
@@ -52,7 +52,7 @@ TEST_F(LdInfoTest, NamedDrivesInTheOrderGivenAndAMissingOneFailsTheCommand)
     EXPECT_EQ(r.exitCode, 1);
 
     r = Run({"-LDInfo", "-L0,5", "-a0"});
-    EXPECT_EQ(Outline(r.out, kLines),
+    EXPECT_EQ(Outline(r.out, kLdInfoLines),
               "Adapter 0 -- Virtual Drive Information:\n"
               "Virtual Drive: 0 (Target Id: 0)\nName: data\n"
               "Adapter 0: Virtual Drive 5 Does not Exist.\n");
@@ -88,7 +88,7 @@ TEST_F(LdInfoTest, DedicatedSparesAndFlashTierHeadings)
     c["config"]["virtual_drives"][1]["ssd_cache"] = true;
 
     RunResult r = RunState(state, {"-LDInfo", "-LALL", "-a0"});
-    EXPECT_EQ(Outline(r.out, kLines),
+    EXPECT_EQ(Outline(r.out, kLdInfoLines),
               "Adapter 0 -- Virtual Drive Information:\n"
               "Virtual Drive: 0 (Target Id: 0)\nName: data\n"
               "Number of Dedicated Hot Spares: 2\n"
@@ -119,7 +119,7 @@ TEST_F(LdInfoTest, FirmwareFailuresAndInconsistentReplies)
 
     // No configuration: the title, then the failure.
     state = State();
-    AddFault(state, 0, kCfgRead, 12);
+    AddFault(state, 0, kDcmdCfgRead, 12);
     r = RunState(state, {"-LDInfo", "-L0", "-a0"});
     EXPECT_EQ(r.out.rfind(kTitle + "\nFW error description: ", 0), 0u) << r.out;
     EXPECT_EQ(r.exitCode, 12);

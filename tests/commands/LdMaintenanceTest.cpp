@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "commands/PdBgOpTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace bgop_test;
-
-constexpr unsigned kDefaults = 0x010E0201;
 
 class LdMaintenanceTest : public BgOpTest {
 protected:
@@ -129,7 +128,7 @@ TEST_F(LdMaintenanceTest, PowerPolicyWithinTheControllersLimits)
     EXPECT_EQ(VdOf(1)["power_save_policy"], "maximum");
 
     // Manufacturing defaults not set (0xFF): maximum levels are refused on virtual drives.
-    AddPatch(state, 0, kDefaults, 55, "ff");
+    AddPatch(state, 0, kDcmdCtrlGetDefaults, 55, "ff");
     WriteState(state);
     const nlohmann::json before = ReadState();
     r = Tool({"-LDSetPowerPolicy", "-MaximumWithoutCaching", "-L0", "-a0"});

@@ -6,13 +6,11 @@
 #include <vector>
 
 #include "commands/PdBgOpTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace bgop_test;
-
-constexpr unsigned kCcStart = 0x03050100;
-constexpr unsigned kProgress = 0x03080000;
 
 class LdOperationTest : public BgOpTest {
 protected:
@@ -112,7 +110,7 @@ TEST_F(LdOperationTest, RefusalsAndFailuresEndWithAFailureStatus)
     // The RAID 5 is degraded: a check may not start now.
     state = State();
     SetDriveState(state, 10, "offline");
-    AddFault(state, 0, kProgress, 4);
+    AddFault(state, 0, kDcmdLdGetProgress, 4);
     WriteState(state);
     r = Tool({"-LDCC", "-Start", "-L0", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0: Check Consistency is not possible on Virtual drive 0 at this time.\n\nExit Code: 0x01\n");
@@ -121,7 +119,7 @@ TEST_F(LdOperationTest, RefusalsAndFailuresEndWithAFailureStatus)
                      "description: Invalid sequence number\n\nExit Code: 0x04\n");
 
     state = State();
-    AddFault(state, 0, kCcStart, 41);
+    AddFault(state, 0, kDcmdLdCcStart, 41);
     WriteState(state);
     r = Tool({"-LDCC", "-Start", "-L1", "-a0"});
     EXPECT_EQ(r.out.rfind("Start Check Consistency on Virtual Drive 1 (target id: 1) Failed.\n", 0), 0u) << r.out;

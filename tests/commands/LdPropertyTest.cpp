@@ -5,14 +5,11 @@
 #include <vector>
 
 #include "commands/PdBgOpTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace bgop_test;
-
-constexpr unsigned kGetProperties = 0x03030000;
-constexpr unsigned kSetProperties = 0x03040000;
-constexpr unsigned kBatteryStatus = 0x05010000;
 
 class LdPropertyTest : public BgOpTest {
 protected:
@@ -77,7 +74,7 @@ TEST_F(LdPropertyTest, AChangeKeepsTheOtherBitsOfTheRecordAsRead)
     // The record read for VD 1 says: write back, adaptive read ahead, write back with a bad
     // battery, cached I/O (0x7D at byte 20). NORA clears only the read bits.
     nlohmann::json state = State();
-    AddPatch(state, 0, kGetProperties, 20, "7d");
+    AddPatch(state, 0, kDcmdLdGetProperties, 20, "7d");
     state["patches"].back()["mailbox_byte0"] = 1;
     WriteState(state);
     EXPECT_EQ(Tool({"-LDSetProp", "NORA", "-L1", "-a0"}).exitCode, 0);
@@ -103,7 +100,7 @@ TEST_F(LdPropertyTest, WriteBackWaitsForAHealthyBattery)
 {
     nlohmann::json state = State();
     Ctrl(state)["config"]["virtual_drives"][0]["write_policy"] = "write_through";
-    AddPatch(state, 0, kBatteryStatus, 8, "00040000");  // the pack must be replaced
+    AddPatch(state, 0, kDcmdBbuGetStatus, 8, "00040000");  // the pack must be replaced
     WriteState(state);
     // Without -Immediate the policy is set and takes effect once the battery allows.
     RunResult r = Tool({"-LDSetProp", "WB", "-L0", "-a0"});
@@ -138,7 +135,7 @@ TEST_F(LdPropertyTest, RefusalsLeaveTheStateAlone)
 
     // A failed write is reported for its drive and the next drive still follows; the failure
     // stays the command's status.
-    AddFault(state, 0, kSetProperties, 4, 1);
+    AddFault(state, 0, kDcmdLdSetProperties, 4, 1);
     WriteState(state);
     r = Tool({"-LDSetProp", "RO", "-L0,1", "-a0"});
     EXPECT_EQ(r.out, "Failed to set Access Policy to Read Only on Adapter 0, VD 0.\n"

@@ -33,8 +33,8 @@ TEST_F(ObjNumTest, EveryAdapterCountsAndTheLastCountIsTheStatus)
 TEST_F(ObjNumTest, ListsThatCannotBeReadFailTheirAdapterOnly)
 {
     nlohmann::json state = State(2);
-    AddFault(state, 0, kVdList, 12);
-    AddFault(state, 0, kPdList, 12);
+    AddFault(state, 0, kDcmdLdGetList, 12);
+    AddFault(state, 0, kDcmdPdGetList, 12);
     RunResult r = RunState(state, {"-LDGetNum", "-aALL"});
     EXPECT_EQ(r.out.rfind("Failed to get VD count on adapter 0.\n"
                           " Number of Virtual Drives Configured on Adapter 1: 2\n",

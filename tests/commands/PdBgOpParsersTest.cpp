@@ -21,7 +21,6 @@
 
 namespace {
 
-using ParsedPtr = ParsedObjects;
 
 class PdBgOpParsersTest : public ScreenTest {
 protected:
@@ -32,10 +31,13 @@ protected:
     }
 
     // Scans, checks the grammar (unless told not to) and parses with the registered parser.
-    static ParsedPtr Parse(const std::string& line, bool checkGrammar = true) { return ParseLine(line, checkGrammar); }
+    static ParsedObjects Parse(const std::string& line, bool checkGrammar = true)
+    {
+        return ParseLine(line, checkGrammar);
+    }
 
     template <typename T>
-    static T* First(const ParsedPtr& parsed)
+    static T* First(const ParsedObjects& parsed)
     {
         return parsed && parsed->GetCount() ? dynamic_cast<T*>(parsed->GetAt(0)) : nullptr;
     }
@@ -85,8 +87,9 @@ TEST_F(PdBgOpParsersTest, GrammarAdmitsOnlyTheCommandForms)
 
 TEST_F(PdBgOpParsersTest, HotSpareChoicesAndListsReachEveryAdaptersObject)
 {
-    ParsedPtr parsed = Parse("-PDHSP -Set -Dedicated -Array2,0,2 -EnclAffinity -nonRevertible -PhysDrv[252:7,?:8,:9] "
-                             "-a0,1");
+    ParsedObjects parsed = Parse(
+        "-PDHSP -Set -Dedicated -Array2,0,2 -EnclAffinity -nonRevertible -PhysDrv[252:7,?:8,:9] "
+        "-a0,1");
     ASSERT_TRUE(parsed);
     ASSERT_EQ(parsed->GetCount(), 2);
     auto* second = dynamic_cast<PdHspParsedObject*>(parsed->GetAt(1));
@@ -135,13 +138,14 @@ TEST_F(PdBgOpParsersTest, RebuildAndCopybackTakeExactlyOneActionWord)
                                                    {"-ProgDsply", TOKEN_PROGDSPLY}, {"-Suspend", TOKEN_SUSPEND},
                                                    {"-Resume", TOKEN_RESUME}};
     for (const auto& [word, id] : actions) {
-        const ParsedPtr rebuildParsed = Parse(std::string("-PDRbld ") + word + " -PhysDrv[252:1,252:2] -a0");
+        const ParsedObjects rebuildParsed = Parse(std::string("-PDRbld ") + word + " -PhysDrv[252:1,252:2] -a0");
         auto* rebuild = First<PdRebuildParsedObject>(rebuildParsed);
         ASSERT_NE(rebuild, nullptr) << word;
         EXPECT_EQ(rebuild->GetAction(), id) << word;
         EXPECT_EQ(rebuild->GetPdList().GetCount(), 2) << word;
         // The copyback parser leaves the drive count to its processor.
-        const ParsedPtr copybackParsed = Parse(std::string("-PDCpyBk ") + word + " -PhysDrv[252:1,252:2] -a0", false);
+        const ParsedObjects copybackParsed =
+            Parse(std::string("-PDCpyBk ") + word + " -PhysDrv[252:1,252:2] -a0", false);
         auto* copyback = First<PdCopyBackParsedObject>(copybackParsed);
         ASSERT_NE(copyback, nullptr) << word;
         EXPECT_EQ(copyback->GetAction(), id) << word;
@@ -152,7 +156,7 @@ TEST_F(PdBgOpParsersTest, RebuildAndCopybackTakeExactlyOneActionWord)
     EXPECT_FALSE(Parse("-PDRbld -Suspend -Resume -PhysDrv[252:1] -a0", false));
     EXPECT_FALSE(Parse("-PDRbld -PhysDrv[252:1] -a0", false));
 
-    ParsedPtr parsed = Parse("-PDCpyBk -Start -PhysDrv[252:6,252:1] -aALL");
+    ParsedObjects parsed = Parse("-PDCpyBk -Start -PhysDrv[252:6,252:1] -aALL");
     std::unique_ptr<ParsedObject> clone(parsed->GetAt(0)->Clone());
     parsed.reset();
     auto* cloned = dynamic_cast<PdCopyBackParsedObject*>(clone.get());
@@ -168,7 +172,7 @@ TEST_F(PdBgOpParsersTest, ClearObjectsShareOneDriveList)
     EXPECT_FALSE(Parse("-PDClear -Start -PhysDrv[252:1,x] -a0,1"));
     EXPECT_EQ(SharedDriveList::OwnerCount(), owners);
 
-    ParsedPtr parsed = Parse("-PDClear -Start -PhysDrv[252:7,252:8] -a0,1");
+    ParsedObjects parsed = Parse("-PDClear -Start -PhysDrv[252:7,252:8] -a0,1");
     ASSERT_TRUE(parsed);
     auto* first = dynamic_cast<PdClrParsedObject*>(parsed->GetAt(0));
     auto* second = dynamic_cast<PdClrParsedObject*>(parsed->GetAt(1));

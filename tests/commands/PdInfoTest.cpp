@@ -11,13 +11,13 @@ using namespace report_test;
 
 class PdInfoTest : public ReportTest {};
 
-const std::vector<std::string> kLines = {"Adapter", "Enclosure Device ID", "Slot Number", "Device Id",
+const std::vector<std::string> kPdInfoLines = {"Adapter", "Enclosure Device ID", "Slot Number", "Device Id",
                                          "Enclosure ID could not", "Multiple", "Enclosure with"};
 
 TEST_F(PdInfoTest, NamedDrivesInTheOrderGivenAndMissingOnesReported)
 {
     RunResult r = RunState(State(), {"-PDInfo", "-PhysDrv[252:3,252:11,252:1,252:3,:4]", "-a0"});
-    EXPECT_EQ(Outline(r.out, kLines),
+    EXPECT_EQ(Outline(r.out, kPdInfoLines),
               "Enclosure Device ID: 252\nSlot Number: 3\nDevice Id: 11\n"
               "Adapter 0: Device at Enclosure - 252, Slot - 11 is not found.\n"
               "Enclosure Device ID: 252\nSlot Number: 1\nDevice Id: 9\n"
@@ -42,7 +42,7 @@ TEST_F(PdInfoTest, UnknownEnclosureIsTheAdaptersOnlyOne)
     for (auto& drive : Ctrl(state)["drives"])
         drive["enclosure"] = nullptr;
     r = RunState(state, {"-PDInfo", "-PhysDrv[?:4,?:11]", "-a0"});
-    EXPECT_EQ(Outline(r.out, kLines), "Enclosure Device ID: N/A\nSlot Number: 4\nDevice Id: 12\n"
+    EXPECT_EQ(Outline(r.out, kPdInfoLines), "Enclosure Device ID: N/A\nSlot Number: 4\nDevice Id: 12\n"
                                       "Adapter 0: Device at Enclosure - N/A, Slot - 11 is not found.\n");
     EXPECT_EQ(r.exitCode, 1);
 
@@ -53,7 +53,7 @@ TEST_F(PdInfoTest, UnknownEnclosureIsTheAdaptersOnlyOne)
     second["sas_address"] = "0x500A4B0000C0A040";
     Ctrl(state)["enclosures"].push_back(second);
     r = RunState(state, {"-PDInfo", "-PhysDrv[252:0,?:4,252:1]", "-a0"});
-    EXPECT_EQ(Outline(r.out, kLines), "Enclosure Device ID: 252\nSlot Number: 0\nDevice Id: 8\n"
+    EXPECT_EQ(Outline(r.out, kPdInfoLines), "Enclosure Device ID: 252\nSlot Number: 0\nDevice Id: 8\n"
                                       "Enclosure ID could not be resolved. \nMultiple enclosures detected.\n");
     EXPECT_EQ(r.exitCode, 1);
 
@@ -92,7 +92,7 @@ TEST_F(PdInfoTest, FirmwareFailuresAreNotReportedAsMissingDrives)
 {
     // Without the device list no drive can be called missing.
     nlohmann::json state = State();
-    AddFault(state, 0, kPdList, 12);
+    AddFault(state, 0, kDcmdPdGetList, 12);
     RunResult r = RunState(state, {"-PDInfo", "-PhysDrv[252:0]", "-a0"});
     EXPECT_EQ(r.out.rfind("Adapter #0: Failed to Perform get PD list Operation.\n", 0), 0u) << r.out;
     EXPECT_EQ(r.out.find("is not found."), std::string::npos);
@@ -100,7 +100,7 @@ TEST_F(PdInfoTest, FirmwareFailuresAreNotReportedAsMissingDrives)
 
     // Enclosures that cannot be read leave "?" unresolved.
     state = State();
-    AddFault(state, 0, kEnclList, 12);
+    AddFault(state, 0, kDcmdEnclGetList, 12);
     r = RunState(state, {"-PDInfo", "-PhysDrv[252:0,?:1]", "-a0"});
     EXPECT_EQ(DriveIds(r.out), std::vector<std::string>{"252:0"});
     EXPECT_NE(r.exitCode, 0);

@@ -90,7 +90,7 @@ TEST_F(PdListTest, AdaptersAreListedAndSortedEachOnItsOwn)
 
 TEST_F(PdListTest, UnreadableDriveListOrConfigurationEndsTheAdapter)
 {
-    for (unsigned opcode : {kPdList, kCfgRead}) {
+    for (unsigned opcode : {kDcmdPdGetList, kDcmdCfgRead}) {
         nlohmann::json state = State(2);
         AddFault(state, 0, opcode, 12);
         // Every listed adapter runs; the first failure is the result (adapter 1's requests

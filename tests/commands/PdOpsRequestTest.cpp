@@ -16,9 +16,7 @@
 
 namespace {
 
-using Bytes = std::vector<u8>;
-
-struct Sent {
+struct SentRequest {
     u32 opcode;
     Bytes mbox;
     Bytes data;  // what the request carried to the controller
@@ -35,7 +33,7 @@ public:
         auto* dcmd = dynamic_cast<DcmdFwiDpParams*>(&request);
         if (dcmd == nullptr)
             return -1;
-        Sent sent{dcmd->GetOpcode(), Bytes(dcmd->GetMailbox(), dcmd->GetMailbox() + 12), {}};
+        SentRequest sent{dcmd->GetOpcode(), Bytes(dcmd->GetMailbox(), dcmd->GetMailbox() + 12), {}};
         if (request.GetDirection() & kDpToController) {
             const u8* data = static_cast<const u8*>(request.GetBuffer());
             sent.data.assign(data, data + request.GetTransferLength());
@@ -65,14 +63,14 @@ public:
     std::vector<u32> Opcodes() const
     {
         std::vector<u32> opcodes;
-        for (const Sent& s : log)
+        for (const SentRequest& s : log)
             opcodes.push_back(s.opcode);
         return opcodes;
     }
 
     std::map<u16, Bytes> records;
     std::map<u32, int> statuses;
-    std::vector<Sent> log;
+    std::vector<SentRequest> log;
 };
 
 Bytes Record(u16 deviceId, u16 seq, u16 state)

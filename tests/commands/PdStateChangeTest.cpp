@@ -151,7 +151,7 @@ TEST_F(PdStateChangeTest, GetMissingPrintsNothingWithoutVirtualDrivesAndListsRow
 
     // A configuration that cannot be read is reported by the status alone.
     state = NoSpareState();
-    AddFault(state, 0, kCfgRead, 3);
+    AddFault(state, 0, kDcmdCfgRead, 3);
     WriteState(state);
     r = Run({"-PdGetMissing", "-a0"});
     EXPECT_EQ(r.out, "\nFW error description: Invalid parameter\n\nExit Code: 0x03\n");
@@ -164,8 +164,8 @@ TEST_F(PdStateChangeTest, MissingRowsAreLookedForOnlyInTheArraysOwnRows)
     nlohmann::json state = NoSpareState();
     Ctrl(state)["config"]["arrays"][0]["drives"][0] = nullptr;
     Ctrl(state)["drives"][0]["state"] = "unconfigured_good";
-    AddPatch(state, 0, kCfgRead, 32 + 8, "ff");    // array 0: 255 rows
-    AddPatch(state, 0, kCfgRead, 32 + 288, "ffff");  // array 1 starts where array 0's row 32 would be
+    AddPatch(state, 0, kDcmdCfgRead, 32 + 8, "ff");    // array 0: 255 rows
+    AddPatch(state, 0, kDcmdCfgRead, 32 + 288, "ffff");  // array 1 starts where array 0's row 32 would be
     WriteState(state);
     const unsigned long long blocks = Ctrl(state)["config"]["arrays"][0]["blocks"];
     RunResult r = Run({"-PdGetMissing", "-a0"});

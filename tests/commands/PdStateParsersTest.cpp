@@ -21,16 +21,15 @@
 
 namespace {
 
-using ParsedPtr = ParsedObjects;
 
 class PdStateParsersTest : public ScreenTest {
 protected:
     // Scans the line, checks the grammar and parses with the registered parser; null when any
     // step refuses the line.
-    static ParsedPtr Parse(const std::string& line) { return ParseLine(line); }
+    static ParsedObjects Parse(const std::string& line) { return ParseLine(line); }
 
     template <typename T>
-    static T* First(const ParsedPtr& parsed)
+    static T* First(const ParsedObjects& parsed)
     {
         return parsed && parsed->GetCount() > 0 ? dynamic_cast<T*>(parsed->GetAt(0)) : nullptr;
     }
@@ -45,7 +44,7 @@ TEST_F(PdStateParsersTest, LocateStopsOnlyWithStopOrAbortRightAfterTheCommandWor
         {"-PdLocate -abort -physdrv[252:3] -a0", PdOnLineParsedObject::kLocateStop},
     };
     for (const auto& [line, option] : lines) {
-        ParsedPtr parsed = Parse(line);
+        ParsedObjects parsed = Parse(line);
         auto* object = First<PdOnLineParsedObject>(parsed);
         ASSERT_NE(object, nullptr) << line;
         EXPECT_EQ(object->GetCommandId(), TOKEN_PDONLINE) << line;
@@ -60,10 +59,10 @@ TEST_F(PdStateParsersTest, SharedDriveListsGoWithTheirLastOwner)
 {
     const u32 owners = SharedDriveList::OwnerCount();
     {
-        ParsedPtr offline = Parse("-PDOffline -PhysDrv[252:1,252:2] -a0,1");
-        ParsedPtr good = Parse("-PDMakeGood -PhysDrv[252:7] -Force -aALL");
-        ParsedPtr jbod = Parse("-PDMakeJBOD -PhysDrv[252:8] -a0");
-        ParsedPtr removal = Parse("-PdPrpRmv -UnDo -physdrv[252:4] -a0,1");
+        ParsedObjects offline = Parse("-PDOffline -PhysDrv[252:1,252:2] -a0,1");
+        ParsedObjects good = Parse("-PDMakeGood -PhysDrv[252:7] -Force -aALL");
+        ParsedObjects jbod = Parse("-PDMakeJBOD -PhysDrv[252:8] -a0");
+        ParsedObjects removal = Parse("-PdPrpRmv -UnDo -physdrv[252:4] -a0,1");
         ASSERT_TRUE(offline && good && jbod && removal);
         EXPECT_EQ(SharedDriveList::OwnerCount(), owners + 6);
 
@@ -120,7 +119,7 @@ TEST_F(PdStateParsersTest, DriveListsLongerThanTheToolsListsFailTheParse)
 
 TEST_F(PdStateParsersTest, ReplaceMissingTakesArrayAndRowOnlyWhereTheyNameOne)
 {
-    ParsedPtr parsed = Parse("-PdReplaceMissing -physdrv[252:1,252:2] -array127 -row31 -a0");
+    ParsedObjects parsed = Parse("-PdReplaceMissing -physdrv[252:1,252:2] -array127 -row31 -a0");
     auto* object = First<PdReplaceMissingParsedObject>(parsed);
     ASSERT_NE(object, nullptr);
     EXPECT_EQ(object->GetCommandId(), TOKEN_PDREPLACEMISSING);

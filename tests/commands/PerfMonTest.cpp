@@ -13,8 +13,6 @@ namespace {
 
 using namespace adp_test;
 
-constexpr unsigned kResults = 0x01170200;
-constexpr unsigned kControl = 0x01170100;
 
 class PerfMonTest : public AdpInfoTest {
 protected:
@@ -65,8 +63,8 @@ TEST_F(PerfMonTest, ResultsAreAppendedLineByLine)
                           {"unused_read_ahead_cache_mb", 5}, {"unused_read_ahead_ssc_mb", 6},
                           {"flush_block_time_ms", 7}};
     // The reply's bytes set here: virtual drive 0's cache reads and its overall figures.
-    AddPatch(state, 0, kResults, 40 + 8, HexLe(11, 4) + HexLe(12, 4) + HexLe(13, 4) + HexLe(14, 4) + HexLe(15, 4) +
-                                             HexLe(16, 4));
+    AddPatch(state, 0, kDcmdCtrlMonitorGetResults, 40 + 8,
+             HexLe(11, 4) + HexLe(12, 4) + HexLe(13, 4) + HexLe(14, 4) + HexLe(15, 4) + HexLe(16, 4));
     WriteState(state);
     RunResult r = Run({"-PerfMon", "-getresults", "-f", "perf.csv", "-a0"});
     EXPECT_EQ(r.out, "\nExit Code: 0x00\n");
@@ -94,7 +92,7 @@ TEST_F(PerfMonTest, ResultsAreAppendedLineByLine)
 TEST_F(PerfMonTest, FailuresAndTheFeatureBit)
 {
     nlohmann::json s = state;
-    AddFault(s, 0, kResults, 4);
+    AddFault(s, 0, kDcmdCtrlMonitorGetResults, 4);
     WriteState(s);
     RunResult r = Run({"-PerfMon", "-getresults", "-f", "perf.csv", "-a0"});
     EXPECT_EQ(r.out.rfind("Adapter #0: Failed to Perform PerfMonCp Operation.\n", 0), 0u);
@@ -109,7 +107,7 @@ TEST_F(PerfMonTest, FailuresAndTheFeatureBit)
     EXPECT_EQ(r.exitCode, 1);
 
     s = state;
-    AddFault(s, 0, kControl, 3);
+    AddFault(s, 0, kDcmdCtrlMonitorControl, 3);
     WriteState(s);
     r = Run({"-PerfMon", "-stop", "-a0"});
     EXPECT_EQ(r.out.rfind("Adapter #0: Failed to Perform PerfMonCp Operation.\n", 0), 0u);

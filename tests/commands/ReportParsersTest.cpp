@@ -19,13 +19,12 @@
 
 namespace {
 
-using ParsedPtr = ParsedObjects;
 
 class ReportParsersTest : public ScreenTest {
 protected:
     // Scans the line, checks the grammar and parses with the registered parser; null when any
     // step refuses the line.
-    static ParsedPtr Parse(const std::string& line) { return ParseLine(line); }
+    static ParsedObjects Parse(const std::string& line) { return ParseLine(line); }
 };
 
 TEST_F(ReportParsersTest, AdapterOnlyCommandsMakeOneObjectPerAdapterWithTheirOwnId)
@@ -37,7 +36,7 @@ TEST_F(ReportParsersTest, AdapterOnlyCommandsMakeOneObjectPerAdapterWithTheirOwn
         {"-CfgFlashTierDsply", TOKEN_CFGFLASHTIERDSPLY}};
     for (const auto& [name, id] : commands) {
         const std::string line = std::string(name) + " -a0,2 ";
-        ParsedPtr parsed = Parse(line);
+        ParsedObjects parsed = Parse(line);
         ASSERT_TRUE(parsed) << line;
         ASSERT_EQ(parsed->GetCount(), 2) << line;
         EXPECT_EQ(parsed->GetAt(0)->GetAdapterNumber(), 0) << line;
@@ -59,7 +58,7 @@ TEST_F(ReportParsersTest, DriveInformationObjectsAndClonesShareOneListUntilTheLa
     EXPECT_FALSE(Parse("-PDInfo -PhysDrv[252:1,252] -a0,1 "));
     EXPECT_EQ(SharedDriveList::OwnerCount(), owners);
 
-    ParsedPtr parsed = Parse("-PDInfo -PhysDrv[252:7,?:1] -a0,1 ");
+    ParsedObjects parsed = Parse("-PDInfo -PhysDrv[252:7,?:1] -a0,1 ");
     ASSERT_TRUE(parsed);
     auto* first = dynamic_cast<PdInfoParsedObject*>(parsed->GetAt(0));
     auto* second = dynamic_cast<PdInfoParsedObject*>(parsed->GetAt(1));
@@ -94,7 +93,7 @@ TEST_F(ReportParsersTest, VirtualDriveInformationKeepsIdsAndForce)
     EXPECT_EQ(dynamic_cast<LdInfoParsedObject*>(Parse("-LDInfo -L5,0 -a0 ")->GetAt(0))->GetForce(), 0);
 
     // The discard command shares the parser; a clone keeps every field.
-    ParsedPtr parsed = Parse("-DiscardPreservedCache -LALL -force -aALL ");
+    ParsedObjects parsed = Parse("-DiscardPreservedCache -LALL -force -aALL ");
     ASSERT_TRUE(parsed);
     std::unique_ptr<ParsedObject> clone(parsed->GetAt(0)->Clone());
     auto* cloned = dynamic_cast<LdInfoParsedObject*>(clone.get());

@@ -7,18 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "fwdata/layout/Opcodes.h"
 #include "support/ToolRunner.h"
 
 namespace report_test {
-
-constexpr unsigned kCtrlInfo = 0x01010000;
-constexpr unsigned kPdList = 0x02010000;
-constexpr unsigned kPdRecord = 0x02020000;
-constexpr unsigned kVdList = 0x03010000;
-constexpr unsigned kVdInfo = 0x03020000;
-constexpr unsigned kCfgRead = 0x04010000;
-constexpr unsigned kEnclList = 0x09010000;
-
 
 class ReportTest : public ToolTest {
 protected:
@@ -66,12 +58,12 @@ protected:
     // Bytes of one drive's information record, or of one virtual drive's information block.
     static void PatchRecord(nlohmann::json& state, unsigned deviceId, unsigned offset, const std::string& hex)
     {
-        AddPatch(state, 0, kPdRecord, offset, hex);
+        AddPatch(state, 0, kDcmdPdGetInfo, offset, hex);
         state["patches"].back()["device_id"] = deviceId;
     }
     static void PatchVdInfo(nlohmann::json& state, unsigned targetId, unsigned offset, const std::string& hex)
     {
-        AddPatch(state, 0, kVdInfo, offset, hex);
+        AddPatch(state, 0, kDcmdLdGetInfo, offset, hex);
         state["patches"].back()["mailbox_byte0"] = targetId;
     }
 

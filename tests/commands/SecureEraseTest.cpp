@@ -9,6 +9,7 @@
 #include "cmdtool/SharedDriveList.h"
 #include "cmdtool/TokenIds.h"
 #include "commands/PdBgOpTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 #include "parsers/SecureErasePo.h"
 #include "support/ParseLine.h"
 
@@ -16,12 +17,7 @@ namespace {
 
 using namespace bgop_test;
 
-constexpr unsigned kPdStart = 0x020F0100, kPdStop = 0x020F0200, kVdStart = 0x03130100, kVdStop = 0x03130200;
-constexpr unsigned kPdProgress = 0x02060000, kPdAllowed = 0x020A0000, kVdProgress = 0x03080000,
-                   kVdAllowed = 0x030B0000, kVdList = 0x03010000;
-
-const std::string kExitMinus1 = "\nExit Code: 0x01\n";
-const std::string kInvalid = "\nFW error description: Invalid parameter\n\nExit Code: 0x03\n";
+const std::string kInvalidParameterEnd = "\nFW error description: Invalid parameter\n\nExit Code: 0x03\n";
 
 std::string PdStarted(int slot)
 {
@@ -33,8 +29,8 @@ protected:
     // The erase requests a run sent.
     unsigned EraseRequests(const std::string& trace)
     {
-        return CountRequests(trace, kPdStart) + CountRequests(trace, kPdStop) + CountRequests(trace, kVdStart) +
-               CountRequests(trace, kVdStop);
+        return CountRequests(trace, kDcmdPdSecureEraseStart) + CountRequests(trace, kDcmdPdSecureEraseStop) +
+               CountRequests(trace, kDcmdLdSecureEraseStart) + CountRequests(trace, kDcmdLdSecureEraseStop);
     }
     // A run that must send no erase request and leave the state file as it was.
     RunResult Unchanged(const std::vector<std::string>& args)
@@ -63,7 +59,7 @@ TEST_F(SecureEraseCmdTest, DriveEraseRunsWithTheClockUntilDoneOrStopped)
                              &trace);
     EXPECT_EQ(r.out, PdStarted(7) + PdStarted(8) + kExitOk);
     // Reference of drive 15 (sequence number 1), type 2, patterns 0xF0 and 0x0F.
-    EXPECT_EQ(Mailbox(trace, kPdStart), "0f000100" "02f00f00" "00000000");
+    EXPECT_EQ(Mailbox(trace, kDcmdPdSecureEraseStart), "0f000100" "02f00f00" "00000000");
     EXPECT_EQ(Operations().size(), 2u);
 
     const u64 start = Now();
@@ -78,13 +74,13 @@ TEST_F(SecureEraseCmdTest, DriveEraseRunsWithTheClockUntilDoneOrStopped)
     EXPECT_EQ(r.out, "Adapter 0: Secure Erase is stopped on Physical Device at EnclId-252 SlotId-7.\n"
                      "Secure Erase is not in progress on Device(Encl-252 Slot-9)\n" +
                          kExitOk);
-    EXPECT_EQ(CountRequests(trace, kPdStop), 1u);  // none for the drive that is not erasing
+    EXPECT_EQ(CountRequests(trace, kDcmdPdSecureEraseStop), 1u);  // none for the drive that is not erasing
     EXPECT_EQ(Operations().size(), 1u);
 
     // Without a type or a pattern: type 0 and the default patterns.
     r = TracedTool({"-SecureErase", "Start", "-PhysDrv[252:7]", "-a0"}, &trace);
     EXPECT_EQ(r.out, PdStarted(7) + kExitOk);
-    EXPECT_EQ(Mailbox(trace, kPdStart), "0f000100" "00aa5500" "00000000");
+    EXPECT_EQ(Mailbox(trace, kDcmdPdSecureEraseStart), "0f000100" "00aa5500" "00000000");
 
     SetClock(start, 100000);  // both erases have completed
     r = Tool({"-SecureErase", "ShowProg", "-PhysDrv[252:7,252:8]", "-a0"});
@@ -103,48 +99,50 @@ TEST_F(SecureEraseCmdTest, DriveRefusalsSkipTheDriveAndFailTheCommand)
     RunResult r = TracedTool({"-SecureErase", "Start", "-PhysDrv[252:0,252:7]", "-a0"}, &trace);
     EXPECT_EQ(r.out, "Adapter: 0: Physical Device at EnclId-252 SlotId-0 is not in appropriate state to start the "
                      "requested operation\n" +
-                         PdStarted(7) + kExitMinus1);
+                         PdStarted(7) + kExitFailed);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(CountRequests(trace, kPdStart), 1u);
+    EXPECT_EQ(CountRequests(trace, kDcmdPdSecureEraseStart), 1u);
 
     // A drive that is not there ends the walk.
     r = Unchanged({"-SecureErase", "Start", "-PhysDrv[252:12,252:8]", "-a0"});
-    EXPECT_EQ(r.out, "Adapter 0: Device at Enclosure - 252, Slot - 12 is not found.\n" + kExitMinus1);
+    EXPECT_EQ(r.out, "Adapter 0: Device at Enclosure - 252, Slot - 12 is not found.\n" + kExitFailed);
     // ProgDsply touches nothing and prints nothing of its own.
     EXPECT_EQ(Unchanged({"-SecureErase", "ProgDsply", "-PhysDrv[252:7]", "-a0"}).out, kExitOk);
 
     // A stop the controller does not allow (its allowed operations cannot be read).
-    Fail(kPdAllowed);
+    Fail(kDcmdPdGetAllowedOps);
     r = Unchanged({"-SecureErase", "Stop", "-PhysDrv[252:7]", "-a0"});
     EXPECT_EQ(r.out, "Adapter: 0: Secure Erase can not be stopped on Physical Device at EnclId-252 SlotId-7 \n" +
-                         kInvalid);
+                         kInvalidParameterEnd);
 }
 
 TEST_F(SecureEraseCmdTest, FailedDriveRequestsEndTheCommandWithTheirStatus)
 {
     WriteState(State());
-    Fail(kPdStart);
+    Fail(kDcmdPdSecureEraseStart);
     RunResult r = Tool({"-SecureErase", "Start", "-PhysDrv[252:7,252:8]", "-a0"});
-    EXPECT_EQ(r.out, "Adapter: 0: Failed to start Secure Erase on Physical Device at EnclId-252 SlotId-7 \n" + kInvalid);
+    EXPECT_EQ(r.out, "Adapter: 0: Failed to start Secure Erase on Physical Device at EnclId-252 SlotId-7 \n" +
+                         kInvalidParameterEnd);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(Operations().empty());
 
     WriteState(State());
     ASSERT_EQ(Tool({"-SecureErase", "Start", "-PhysDrv[252:7]", "-a0"}).exitCode, 0);
-    Fail(kPdStop);
+    Fail(kDcmdPdSecureEraseStop);
     r = Tool({"-SecureErase", "Stop", "-PhysDrv[252:7]", "-a0"});
-    EXPECT_EQ(r.out, "Adapter: 0: Failed to stop Secure Erase on Physical Device at EnclId-252 SlotId-7 \n" + kInvalid);
+    EXPECT_EQ(r.out, "Adapter: 0: Failed to stop Secure Erase on Physical Device at EnclId-252 SlotId-7 \n" +
+                         kInvalidParameterEnd);
     EXPECT_EQ(Operations().size(), 1u);
 
-    Fail(kPdProgress);
+    Fail(kDcmdPdGetProgress);
     r = Tool({"-SecureErase", "ShowProg", "-PhysDrv[252:7]", "-a0"});
     EXPECT_EQ(report_test::Outline(r.out, {"Adapter", "Exit"}),
               "Adapter: 0: Failed to get Secure Erase progress on Physical Device at EnclId-252 SlotId-7 \n"
               "Exit Code: 0x03\n");
     // A stop whose progress read fails does not take the erase for stopped.
     r = Unchanged({"-SecureErase", "Stop", "-PhysDrv[252:7]", "-a0"});
-    EXPECT_EQ(r.out,
-              "Adapter: 0: Failed to get Secure Erase progress on Physical Device at EnclId-252 SlotId-7 \n" + kInvalid);
+    EXPECT_EQ(r.out, "Adapter: 0: Failed to get Secure Erase progress on Physical Device at EnclId-252 SlotId-7 \n" +
+                         kInvalidParameterEnd);
 }
 
 TEST_F(SecureEraseCmdTest, VirtualDriveEraseCompletesAndDeletesTheDriveWhenAsked)
@@ -156,9 +154,9 @@ TEST_F(SecureEraseCmdTest, VirtualDriveEraseCompletesAndDeletesTheDriveWhenAsked
                               "01001101", "DeleteVd", "-PhysDrv[252:7]", "-L1", "-a0"},
                              &trace);
     EXPECT_EQ(r.out, "Adapter 0: Secure Erase is started on Virtual Drive 1.\n" + kExitOk);
-    EXPECT_EQ(CountRequests(trace, kPdStart), 0u);
+    EXPECT_EQ(CountRequests(trace, kDcmdPdSecureEraseStart), 0u);
     // Target 1 (sequence number from the list), type 1, pattern A 0x4D, pattern B default, delete.
-    const std::string mbox = Mailbox(trace, kVdStart);
+    const std::string mbox = Mailbox(trace, kDcmdLdSecureEraseStart);
     EXPECT_EQ(mbox.substr(0, 4), "0100");
     EXPECT_EQ(mbox.substr(8), "014d5501" "00000000");
 
@@ -193,7 +191,7 @@ TEST_F(SecureEraseCmdTest, VirtualDriveRefusalsAndFailures)
     RunResult r = Unchanged({"-SecureErase", "Start", "-L1,5", "-a0"});
     EXPECT_EQ(r.out, "Adapter: 0: Failed to start Secure Erase on Virtual Drive 1 \n"
                      "Adapter 0: Virtual Drive 5 Does not Exist.\n" +
-                         kExitMinus1);
+                         kExitFailed);
     r = Unchanged({"-SecureErase", "Stop", "-L0", "-a0"});
     EXPECT_EQ(r.out, "Secure Erase on VD #0 is not in progress.\n" + kExitOk);
 
@@ -202,27 +200,28 @@ TEST_F(SecureEraseCmdTest, VirtualDriveRefusalsAndFailures)
     WriteState(state);
     r = Unchanged({"-SecureErase", "Start", "-L1", "-a0"});
     EXPECT_EQ(r.out, "Adapter: 0: Virtual Drive 1 is not in appropriate state to start the requested operation\n" +
-                         kExitMinus1);
+                         kExitFailed);
 
     WriteState(State());
-    Fail(kVdStart);
+    Fail(kDcmdLdSecureEraseStart);
     r = Tool({"-SecureErase", "Start", "-L0,1", "-a0"});
-    EXPECT_EQ(r.out, "Adapter: 0: Failed to start Secure Erase on Virtual Drive 0 \n" + kInvalid);
+    EXPECT_EQ(r.out, "Adapter: 0: Failed to start Secure Erase on Virtual Drive 0 \n" + kInvalidParameterEnd);
     EXPECT_TRUE(Operations().empty());
     WriteState(State());
     ASSERT_EQ(Tool({"-SecureErase", "Start", "-L0", "-a0"}).exitCode, 0);
-    Fail(kVdStop);
+    Fail(kDcmdLdSecureEraseStop);
     r = Tool({"-SecureErase", "Stop", "-L0", "-a0"});
-    EXPECT_EQ(r.out, "Adapter: 0: Failed to stop Secure Erase on Virtual Drive 0 \n" + kInvalid);
-    Fail(kVdAllowed);
+    EXPECT_EQ(r.out, "Adapter: 0: Failed to stop Secure Erase on Virtual Drive 0 \n" + kInvalidParameterEnd);
+    Fail(kDcmdLdGetAllowedOps);
     r = Unchanged({"-SecureErase", "Stop", "-L0", "-a0"});
-    EXPECT_EQ(r.out, "Adapter: 0: Secure Erase can not be stopped on Virtual Drive 0 \n" + kInvalid);
-    Fail(kVdProgress);
+    EXPECT_EQ(r.out, "Adapter: 0: Secure Erase can not be stopped on Virtual Drive 0 \n" + kInvalidParameterEnd);
+    Fail(kDcmdLdGetProgress);
     for (const char* action : {"ShowProg", "Stop"}) {
         r = Unchanged({"-SecureErase", action, "-L0", "-a0"});
-        EXPECT_EQ(r.out, "Adapter: 0: Failed to get Secure Erase progress on Virtual Drive 0 \n" + kInvalid) << action;
+        EXPECT_EQ(r.out, "Adapter: 0: Failed to get Secure Erase progress on Virtual Drive 0 \n" + kInvalidParameterEnd)
+            << action;
     }
-    Fail(kVdList);
+    Fail(kDcmdLdGetList);
     r = Unchanged({"-SecureErase", "Start", "-LALL", "-a0"});
     EXPECT_EQ(report_test::Outline(r.out, {"Adapter", "Exit"}),
               "Adapter #0: Failed to Perform LD Operation.\nExit Code: 0x03\n");
@@ -230,7 +229,7 @@ TEST_F(SecureEraseCmdTest, VirtualDriveRefusalsAndFailures)
     WriteState(State());
     ASSERT_EQ(Tool({"-CfgLdDel", "-LALL", "-a0"}).exitCode, 0);
     EXPECT_EQ(Unchanged({"-SecureErase", "Start", "-LALL", "-a0"}).out,
-              "Adapter 0: No Virtual Drive Configured.\n" + kExitMinus1);
+              "Adapter 0: No Virtual Drive Configured.\n" + kExitFailed);
 }
 
 // The parsed object of a line, or null.

@@ -20,15 +20,15 @@ TEST_F(SecurityKeyTest, KeyTextRulesRefuseBeforeAnyRequest)
           std::string("abcdef1!"), std::string("ABCDEF1!"), std::string("Abcdefg!"),
           std::string("Abcdef1\x7f"), std::string("Abcdef1\x80")}) {
         RunResult r = Refused({"-CreateSecurityKey", key, bad, "-a0"});
-        EXPECT_EQ(r.out, Rules("Security Key") + kExitMinus1) << bad;
+        EXPECT_EQ(r.out, Rules("Security Key") + kExitFailed) << bad;
         EXPECT_EQ(r.exitCode, 1);
     }
     // The pass phrase is checked after a good key, under its own label.
     RunResult r = Refused({"-CreateSecurityKey", key, kKey, "-Passphrase", "short", "-a0"});
-    EXPECT_EQ(r.out, Rules("Passphrase") + kExitMinus1);
+    EXPECT_EQ(r.out, Rules("Passphrase") + kExitFailed);
     // The key id comes first: a bad key does not hide its message.
     r = Refused({"-CreateSecurityKey", key, "bad", "-KeyID", std::string(257, 'k'), "-a0"});
-    EXPECT_EQ(r.out, "KeyID must not exceed 256 characters. \n" + kExitMinus1);
+    EXPECT_EQ(r.out, "KeyID must not exceed 256 characters. \n" + kExitFailed);
 }
 
 TEST_F(SecurityKeyTest, EveryBoundaryCharacterCountsAsSpecialAndLengthsEightToThirtyTwoPass)
@@ -50,9 +50,9 @@ TEST_F(SecurityKeyTest, KeyLifeAcrossRuns)
 {
     WriteState(SecureState());
     EXPECT_EQ(Refused({"-VerifySecurityKey", "-SecurityKey", kKey, "-a0"}).out,
-              "FW does not have Security key, create Security key first. \n" + kExitMinus1);
+              "FW does not have Security key, create Security key first. \n" + kExitFailed);
     EXPECT_EQ(Refused({"-DestroySecurityKey", "-Force", "-a0"}).out,
-              "Security key is not assigned, can not destroy. \n" + kExitMinus1);
+              "Security key is not assigned, can not destroy. \n" + kExitFailed);
 
     RunResult r = Tool({"-CreateSecurityKey", "-SecurityKey", kKey, "-Passphrase", "Pass-Phrase9", "-KeyID",
                         "rack-7", "-a0"});
@@ -62,7 +62,7 @@ TEST_F(SecurityKeyTest, KeyLifeAcrossRuns)
     EXPECT_EQ(Security()["key_id"], "rack-7");
     EXPECT_EQ(Refused({"-CreateSecurityKey", "-SecurityKey", kNewKey, "-a0"}).out,
               "FW already has Security key.  Can not create key but change Security key is possible. \n" +
-                  kExitMinus1);
+                  kExitFailed);
 
     EXPECT_EQ(Tool({"-VerifySecurityKey", "-SecurityKey", kKey, "-a0"}).out,
               "Adapter 0: Security Key verification completed successfully.\n" + kExitOk);
@@ -86,7 +86,7 @@ TEST_F(SecurityKeyTest, KeyLifeAcrossRuns)
     WriteState(state);
     EXPECT_EQ(Refused({"-DestroySecurityKey", "-a0"}).out,
               "Performing this operation will result in data corruption or data lost, use -force option if you are "
-              "sure to perform this operation. \n" + kExitMinus1);
+              "sure to perform this operation. \n" + kExitFailed);
     r = Tool({"-DestroySecurityKey", "-Force", "-a0"});
     EXPECT_EQ(r.out, "Unable to destroy Security Key as one or more secure VDs are present.\n" +
                          FwError("A secure virtual drive is present", "0x4b"));
@@ -105,31 +105,31 @@ TEST_F(SecurityKeyTest, GatesInOrderEncryptionThenKeyword)
     WithoutDriveSecurity(state, 0);
     WriteState(state);
     EXPECT_EQ(Refused({"-CreateSecurityKey", "-SecurityKey", kKey, "-a0"}).out,
-              "Encryption is disabled on adapter 0 \n" + kExitMinus1);
-    EXPECT_EQ(Refused({"-DeleteSecurityKey", "-Force", "-a0"}).out, kInvalidInput + kExitMinus1);
+              "Encryption is disabled on adapter 0 \n" + kExitFailed);
+    EXPECT_EQ(Refused({"-DeleteSecurityKey", "-Force", "-a0"}).out, kInvalidInput + kExitFailed);
     EXPECT_EQ(Refused({"-DestroySecurityKey", "-Force", "-a0"}).out,
-              "Encryption is disabled on adapter 0 \n" + kExitMinus1);
+              "Encryption is disabled on adapter 0 \n" + kExitFailed);
     WriteState(SecureState());
-    EXPECT_EQ(Refused({"-CreateSecurityKey", "-Passphrase", "Pass-Phrase9", "-a0"}).out, kInvalidInput + kExitMinus1);
+    EXPECT_EQ(Refused({"-CreateSecurityKey", "-Passphrase", "Pass-Phrase9", "-a0"}).out, kInvalidInput + kExitFailed);
     EXPECT_EQ(Refused({"-ChangeSecurityKey", "-OldPassphrase", kKey, "-Passphrase", kNewKey, "-a0"}).out,
-              kInvalidInput + kExitMinus1);
+              kInvalidInput + kExitFailed);
     // A verified text that does not fit its block is refused, not cut.
     EXPECT_EQ(Refused({"-VerifySecurityKey", "-SecurityKey", std::string(104, 'v'), "-a0"}).out,
-              kInvalidInput + kExitMinus1);
+              kInvalidInput + kExitFailed);
     EXPECT_EQ(Refused({"-CreateSecurityKey", "-SecurityKey", kKey, "-KeyID"}).out,
-              "Failed to parse command. Use -h option for usage.\n" + kExitMinus1);
+              "Failed to parse command. Use -h option for usage.\n" + kExitFailed);
 }
 
 TEST_F(SecurityKeyTest, PassphraseModeSendsThePassphraseAsTheKey)
 {
     WriteState(SecureState(true));
-    EXPECT_EQ(Refused({"-CreateSecurityKey", "-SecurityKey", kKey, "-a0"}).out, kInvalidInput + kExitMinus1);
-    EXPECT_EQ(Refused({"-CreateSecurityKey", "-Passphrase", "weak", "-a0"}).out, Rules("Security Key") + kExitMinus1);
+    EXPECT_EQ(Refused({"-CreateSecurityKey", "-SecurityKey", kKey, "-a0"}).out, kInvalidInput + kExitFailed);
+    EXPECT_EQ(Refused({"-CreateSecurityKey", "-Passphrase", "weak", "-a0"}).out, Rules("Security Key") + kExitFailed);
     RunResult r = Tool({"-CreateSecurityKey", "-Passphrase", kKey, "-KeyID", "id-1", "-a0"});
     EXPECT_EQ(r.out, "Adapter 0: Operation successfully done.\n" + kExitOk);
     EXPECT_EQ(Security()["key"], kKey);
     EXPECT_EQ(Security()["passphrase"], "");
-    EXPECT_EQ(Refused({"-DestroySecurityKey", "-Force", "-a0"}).out, kInvalidInput + kExitMinus1);
+    EXPECT_EQ(Refused({"-DestroySecurityKey", "-Force", "-a0"}).out, kInvalidInput + kExitFailed);
     EXPECT_EQ(Tool({"-DeleteSecurityKey", "-Force", "-a0"}).out, "Security key has been destroyed on adapter 0 \n" + kExitOk);
 }
 
@@ -225,7 +225,7 @@ TEST_F(KeyIdTest, ControllerAndDriveKeyIds)
     EXPECT_EQ(Security()["key_id"], std::string(256, 'k'));
     EXPECT_EQ(Tool({"-GetKeyID", "-a0"}).out, "Key ID on Adapter-0: " + std::string(256, 'k') + "\n" + kExitOk);
     EXPECT_EQ(Refused({"-SetKeyID", "-KeyID", std::string(257, 'k'), "-a0"}).out,
-              "KeyID must not exceed 256 characters. \n" + kExitMinus1);
+              "KeyID must not exceed 256 characters. \n" + kExitFailed);
 
     // A drive secured by this controller's key reports its id; the walk stops at a missing drive.
     state = ReadState();
@@ -235,7 +235,7 @@ TEST_F(KeyIdTest, ControllerAndDriveKeyIds)
     WriteState(state);
     RunResult r = Tool({"-GetKeyID", "-PhysDrv[252:0,252:99,252:1]", "-a0"});
     EXPECT_EQ(r.out, "Key ID on Device(Encl-252 Slot-0): " + std::string(256, 'k') +
-                         "\nAdapter 0: Device at Enclosure - 252, Slot - 99 is not found.\n" + kExitMinus1);
+                         "\nAdapter 0: Device at Enclosure - 252, Slot - 99 is not found.\n" + kExitFailed);
     EXPECT_EQ(Tool({"-GetKeyID", "-PhysDrv[252:1]", "-a0"}).out, "Key ID on Device(Encl-252 Slot-1): \n" + kExitOk);
 
     state = ReadState();

@@ -19,7 +19,6 @@ constexpr unsigned kDestroy = 0x01150900;
 const std::string kKey = "Abcdef1!";
 const std::string kNewKey = "Zyxwvu9#Long";
 const std::string kInvalidInput = "Invalid input\n";
-const std::string kExitMinus1 = "\nExit Code: 0x01\n";
 
 inline std::string Rules(const std::string& label)
 {

@@ -5,15 +5,12 @@
 #include <vector>
 
 #include "commands/CfgTestSupport.h"
+#include "fwdata/layout/Opcodes.h"
 
 namespace {
 
 using namespace cfg_e2e;
 using report_test::Outline;
-
-constexpr unsigned kAssociationWrite = 0x03100100;
-constexpr unsigned kAssociationRead = 0x03100200;
-constexpr unsigned kConfigWrite = 0x04020000;
 
 class SsdCacheTest : public CfgTest {
 protected:
@@ -91,7 +88,7 @@ TEST_F(SsdCacheTest, AListTheControllerHoldsIsKeptInItsOrder)
 
     // A reply whose count is more than the list it sends is refused as unreadable.
     state = ReadState();
-    AddPatch(state, 0, kAssociationRead, 4, "03000000");
+    AddPatch(state, 0, kDcmdLdGetSscAssociation, 4, "03000000");
     WriteState(state);
     r = Run({"-FlashTier", "-assign", "-L1", "-a0"});
     EXPECT_EQ(r.exitCode, 1);
@@ -152,14 +149,14 @@ TEST_F(SsdCacheTest, AssociationRefusalsAndTheMaximum)
 TEST_F(SsdCacheTest, FailedRequestsLeaveTheirMessages)
 {
     nlohmann::json state = CachedState({});
-    AddFault(state, 0, kAssociationWrite, 3);
+    AddFault(state, 0, kDcmdLdSetSscAssociation, 3);
     WriteState(state);
     RunResult r = Run({"-FlashTier", "-assign", "-L0", "-a0"});
     EXPECT_EQ(Outline(r.out, {"Association", "Exit"}), "Association failed ! \nExit Code: 0x03\n");
     EXPECT_EQ(r.exitCode, 3);
 
     state = CachedState({0});
-    AddFault(state, 0, kAssociationRead, 3);
+    AddFault(state, 0, kDcmdLdGetSscAssociation, 3);
     WriteState(state);
     r = Run({"-FlashTier", "-remove", "-L0", "-a0"});
     EXPECT_NE(r.exitCode, 0);
@@ -167,7 +164,7 @@ TEST_F(SsdCacheTest, FailedRequestsLeaveTheirMessages)
 
     // A cache created but not associated stays, with the association's status.
     state = State();
-    AddFault(state, 0, kAssociationWrite, 3);
+    AddFault(state, 0, kDcmdLdSetSscAssociation, 3);
     WriteState(state);
     r = Run({"-CfgFlashTierAdd", "-Physdrv[252:8,252:9]", "-assign", "-L0", "-a0"});
     EXPECT_EQ(Outline(r.out, {"Adapter", "Association"}), "Adapter 0: Created VD 2\nAssociation failed ! \n");
@@ -175,7 +172,7 @@ TEST_F(SsdCacheTest, FailedRequestsLeaveTheirMessages)
     EXPECT_FALSE(Vd(2).is_null());
 
     state = State();
-    AddFault(state, 0, kConfigWrite, 3);
+    AddFault(state, 0, kDcmdCfgAdd, 3);
     WriteState(state);
     ExpectRefused({"-CfgFlashTierAdd", "-Physdrv[252:8,252:9]", "-a0"},
                   "\nAdapter 0: Configure Adapter Failed\n\nFW error description: Invalid parameter\n" + Exit(3), 3);

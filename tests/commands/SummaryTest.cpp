@@ -13,14 +13,8 @@ namespace {
 
 using namespace report_test;
 using adp_test::HexLe;
-using adp_test::kDefaults;
-using adp_test::kInfo;
 using nlohmann::json;
 
-constexpr unsigned kDriverPci = 0xF0010200;
-constexpr unsigned kBatteryStatus = 0x05010000;
-constexpr unsigned kBatteryDesign = 0x05030000;
-constexpr unsigned kConnectors = 0x07030000;
 
 // The host's operating-system line as the summary shows it.
 std::string OsLine()
@@ -76,7 +70,7 @@ const std::string kEnclosureFile =
     "                 Type              : SES\n"
     "                 Status            : OK\n\n";
 
-std::string DriveBlock(int slot, bool file, const char* state = "Unconfigured Good")
+std::string SummaryDriveBlock(int slot, bool file, const char* state = "Unconfigured Good")
 {
     const std::string connector = file ? "Port 0 - 3<Internal><Encl Pos 1>: Slot " + std::to_string(slot) + "\n"
                                        : "Port 0 - 3<Internal><Encl Pos 1 >: Slot " + std::to_string(slot) + " \n";
@@ -101,8 +95,9 @@ TEST_F(SummaryTest, ConsoleAndFileForms)
         "                 BBU Type          : QBU-300\n"
         "                 Status            : Healthy";
     RunResult console = Console(Small());
-    EXPECT_EQ(console.out, "System\n" + OsLine() + "\tCLI Version: 8.04.07\n\nHardware\n" + controller + kEnclosureFile +
-                               "        PD \n" + DriveBlock(0, false) + DriveBlock(1, false) + "\n" + kExitOk);
+    EXPECT_EQ(console.out, "System\n" + OsLine() + "\tCLI Version: 8.04.07\n\nHardware\n" + controller +
+                               kEnclosureFile + "        PD \n" + SummaryDriveBlock(0, false) +
+                               SummaryDriveBlock(1, false) + "\n" + kExitOk);
     EXPECT_EQ(console.exitCode, 0);
 
     // In the file: the controller's and battery's status lines are closed, the slot and the
@@ -113,7 +108,8 @@ TEST_F(SummaryTest, ConsoleAndFileForms)
     c["config"] = {{"arrays", {{{"ref", 0}, {"drives", {8}}}}},
                    {"virtual_drives", {{{"target_id", 0}, {"name", "solo"}, {"raid_level", 0}, {"arrays", {0}}}}}};
     EXPECT_EQ(InFile(state), "System\n" + OsLine() + "\tCLI Version: 8.04.07\n\nHardware\n" + controller + "\n" +
-                                 kEnclosureFile + "        PD \n" + DriveBlock(0, true, "Online") + DriveBlock(1, true) +
+                                 kEnclosureFile + "        PD \n" + SummaryDriveBlock(0, true, "Online") +
+                                 SummaryDriveBlock(1, true) +
                                  "Storage\n\n       Virtual Drives\n"
                                  "                Virtual drive      : Target Id 0,VD name solo\n"
                                  "                Size               : 1.09 TB\n"
@@ -142,10 +138,10 @@ TEST_F(SummaryTest, HealthVerdictFollowsDrivesEnclosuresVirtualDrivesMemoryAndBa
     const std::string attention = "                 Status            : Need Attention\n";
     const std::vector<std::pair<const char*, std::function<void(json&)>>> cases = {
         {"failed drive", [](json& s) { s["controllers"][0]["drives"][7]["state"] = "unconfigured_bad"; }},
-        {"faulty enclosure", [](json& s) { AddPatch(s, 0, kEnclList, 8 + 9, "02"); }},
-        {"degraded virtual drive", [](json& s) { AddPatch(s, 0, kVdList, 8 + 4, "02"); }},
-        {"memory errors", [](json& s) { AddPatch(s, 0, kInfo, 1494, "0100"); }},
-        {"battery condition", [](json& s) { AddPatch(s, 0, kBatteryStatus, 8, "00200000"); }},
+        {"faulty enclosure", [](json& s) { AddPatch(s, 0, kDcmdEnclGetList, 8 + 9, "02"); }},
+        {"degraded virtual drive", [](json& s) { AddPatch(s, 0, kDcmdLdGetList, 8 + 4, "02"); }},
+        {"memory errors", [](json& s) { AddPatch(s, 0, kDcmdCtrlGetInfo, 1494, "0100"); }},
+        {"battery condition", [](json& s) { AddPatch(s, 0, kDcmdBbuGetStatus, 8, "00200000"); }},
     };
     for (const auto& [name, change] : cases) {
         json state = Default();
@@ -158,7 +154,7 @@ TEST_F(SummaryTest, HealthVerdictFollowsDrivesEnclosuresVirtualDrivesMemoryAndBa
 TEST_F(SummaryTest, BatteryLines)
 {
     json absent = Small();
-    AddFault(absent, 0, kBatteryStatus, 34);
+    AddFault(absent, 0, kDcmdBbuGetStatus, 34);
     EXPECT_EQ(InFile(absent).find("BBU"), std::string::npos);
     // On the console the drive heading then ends the controller's open status line.
     RunResult console = Console(absent);
@@ -184,8 +180,8 @@ TEST_F(SummaryTest, BatteryLines)
     };
     for (const Case& c : cases) {
         json state = Small();
-        AddPatch(state, 0, kBatteryStatus, 0, HexLe(c.type, 1) + HexLe(c.qualifier, 1));
-        AddPatch(state, 0, kBatteryStatus, 8, c.state);
+        AddPatch(state, 0, kDcmdBbuGetStatus, 0, HexLe(c.type, 1) + HexLe(c.qualifier, 1));
+        AddPatch(state, 0, kDcmdBbuGetStatus, 8, c.state);
         EXPECT_NE(InFile(state).find(std::string("        BBU\n") + c.file), std::string::npos) << c.type;
         RunResult r = Console(state);
         EXPECT_NE(r.out.find(std::string("\n        BBU\n") + c.console), std::string::npos) << r.out;
@@ -199,7 +195,7 @@ TEST_F(SummaryTest, DriveLinesFromTheirBytes)
     // Drive 9 attached without an enclosure, on connector 1 (its record names it), which the
     // controller's connector count leaves out: its connector comes from the list itself.
     drives[1]["enclosure"] = nullptr;
-    AddPatch(state, 0, kConnectors, 0, "01");
+    AddPatch(state, 0, kDcmdConnectorGetList, 0, "01");
     drives[1]["spun_down"] = true;
     drives[1]["security"] = {"fde_capable"};
     PatchRecord(state, 9, 194, "01");
@@ -297,7 +293,7 @@ TEST_F(SummaryTest, VirtualDriveLevelsOperationsAndSnapshots)
     EXPECT_NE(noSnapshots.find("                RAID Level         : 1\n\n"), std::string::npos) << noSnapshots;
     EXPECT_NE(noSnapshots.find("                RAID Level         : FlashTier\n\n"), std::string::npos);
     EXPECT_EQ(noSnapshots.find("Snapshot"), std::string::npos);
-    AddPatch(other, 0, kInfo, 1507, "40");
+    AddPatch(other, 0, kDcmdCtrlGetInfo, 1507, "40");
     const std::string snapshots = InFile(other);
     EXPECT_NE(snapshots.find("                RAID Level         : 1\n                Snapshot State     : Disabled\n\n"),
               std::string::npos)
@@ -312,7 +308,7 @@ TEST_F(SummaryTest, EnclosureLines)
 {
     json state = Small();
     PatchRecord(state, 252, 4 + 16, "00536865096c66");
-    AddPatch(state, 0, kEnclList, 8 + 9, "0207");
+    AddPatch(state, 0, kDcmdEnclGetList, 8 + 9, "0207");
     const std::string file = InFile(state);
     EXPECT_NE(file.find("                 Product Id        :  She lfP 12-Bay \n"
                         "                 Type              : Unknown\n"
@@ -322,7 +318,7 @@ TEST_F(SummaryTest, EnclosureLines)
 
     // A count that reads as negative lists no enclosure: the heading stands alone.
     json negative = Small();
-    AddPatch(negative, 0, kEnclList, 0, "ffffffff");
+    AddPatch(negative, 0, kDcmdEnclGetList, 0, "ffffffff");
     const std::string alone = InFile(negative);
     EXPECT_NE(alone.find("\n        Enclosure\n        PD \n"), std::string::npos) << alone;
 }
@@ -336,16 +332,16 @@ TEST_F(SummaryTest, FailedRequestsEndTheCommandWithTheirStatus)
         int exitCode;
     };
     const Case cases[] = {
-        {kInfo, 2, "Adapter #0: Failed to Perform AdpAll information Operation.\n", 12},
-        {kDefaults, 0, "Adapter #0: Failed to Perform AdpAll information Operation.\n", 12},
-        {kBatteryStatus, 0, "Failed to get BBU Information\n", 12},
-        {kPdList, 0, nullptr, 12},
-        {kPdList, 2, nullptr, 12},  // the second read of the list, sized by the first
-        {kConnectors, 0, "Adapter #0: Failed communicating to adapter...", 12},
-        {kPdRecord, 0, nullptr, 12},
-        {kEnclList, 0, "Failed to get Enclosure List...\n", 12},
-        {kVdList, 0, nullptr, 12},
-        {kVdInfo, 0, nullptr, 12},
+        {kDcmdCtrlGetInfo, 2, "Adapter #0: Failed to Perform AdpAll information Operation.\n", 12},
+        {kDcmdCtrlGetDefaults, 0, "Adapter #0: Failed to Perform AdpAll information Operation.\n", 12},
+        {kDcmdBbuGetStatus, 0, "Failed to get BBU Information\n", 12},
+        {kDcmdPdGetList, 0, nullptr, 12},
+        {kDcmdPdGetList, 2, nullptr, 12},  // the second read of the list, sized by the first
+        {kDcmdConnectorGetList, 0, "Adapter #0: Failed communicating to adapter...", 12},
+        {kDcmdPdGetInfo, 0, nullptr, 12},
+        {kDcmdEnclGetList, 0, "Failed to get Enclosure List...\n", 12},
+        {kDcmdLdGetList, 0, nullptr, 12},
+        {kDcmdLdGetInfo, 0, nullptr, 12},
     };
     for (const Case& c : cases) {
         json state = Default();
@@ -364,9 +360,9 @@ TEST_F(SummaryTest, FailedRequestsEndTheCommandWithTheirStatus)
 
     // Tolerated: the driver's PCI information (bus and device 0) and the battery design.
     json state = Default();
-    AddFault(state, 0, kDriverPci, 12);
-    AddFault(state, 0, kBatteryDesign, 12);
-    AddPatch(state, 0, kBatteryStatus, 0, "07");
+    AddFault(state, 0, kDriverGetPciInfo, 12);
+    AddFault(state, 0, kDcmdBbuGetDesign, 12);
+    AddPatch(state, 0, kDcmdBbuGetStatus, 0, "07");
     const std::string file = InFile(state);
     EXPECT_NE(file.find("(Bus 0, Dev 0)\n"), std::string::npos);
     EXPECT_NE(file.find("                 BBU Type          : \n"), std::string::npos);
@@ -379,7 +375,7 @@ TEST_F(SummaryTest, EachAdapterWritesTheFileAnew)
     json state = Default();
     state["controllers"].push_back(state["controllers"][0]);
     state["controllers"][1]["info"]["product_name"] = "Second";
-    AddFault(state, 0, kVdList, 12);
+    AddFault(state, 0, kDcmdLdGetList, 12);
     WriteState(state);
     const RunResult r = Run({"-ShowSummary", "-f", "summary.txt", "-a0,1"});
     EXPECT_NE(r.exitCode, 0);

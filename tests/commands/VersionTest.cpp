@@ -13,16 +13,15 @@ namespace {
 
 using namespace adp_test;
 
-const std::string kBanner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
 
 class VersionTest : public AdpInfoTest {};
 
 TEST_F(VersionTest, ControllerVersionsAreTheInformationTextsInTheirFields)
 {
     const std::string name(80, 'N');
-    RunResult r = RunPatched({"-Version", "-Ctrl", "-a0"},
-                             {Text(kInfo, 1344, name + "Z"), Text(kInfo, 1424, std::string(32, 'S') + "Z"),
-                              Text(kInfo, 1600, "25.1.0-0001")});
+    RunResult r = RunPatched({"-Version", "-Ctrl", "-a0"}, {Text(kDcmdCtrlGetInfo, 1344, name + "Z"),
+                                                            Text(kDcmdCtrlGetInfo, 1424, std::string(32, 'S') + "Z"),
+                                                            Text(kDcmdCtrlGetInfo, 1600, "25.1.0-0001")});
     EXPECT_EQ(r.out, "\t\tCTRL VERSION:\n\t\t================\n\nProduct Name : " + name + "\nSerial No : " +
                          std::string(32, 'S') + "\nFw Pakage Build : 25.1.0-0001\n" + kExitOk);
     EXPECT_EQ(r.exitCode, 0);
@@ -51,7 +50,7 @@ TEST_F(VersionTest, BannerDriverAndNothingAsked)
 TEST_F(VersionTest, FailedInformationReadPrintsOnlyItsFailure)
 {
     nlohmann::json state = ZeroedState();
-    AddFault(state, 0, kInfo, 12, 2);  // the first read is the dispatcher's check of the adapter
+    AddFault(state, 0, kDcmdCtrlGetInfo, 12, 2);  // the first read is the dispatcher's check of the adapter
     WriteState(state);
     RunResult r = Run({"-Version", "-Cli", "-a0"});
     EXPECT_EQ(r.out, "Adapter #0: Failed to Perform AdpAll information Operation.\n"

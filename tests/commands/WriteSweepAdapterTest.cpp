@@ -8,8 +8,6 @@
 
 namespace {
 
-using Json = nlohmann::json;
-using Line = SweepLine;
 
 void AddCapability(Json& state, const char* name) { state["controllers"][0]["info"]["capabilities"].push_back(name); }
 
@@ -42,7 +40,7 @@ const SweepGoesOn kPrStateUnread = {0x01070100, "a patrol-read state that cannot
 const SweepGoesOn kDriveTypeIgnored = {0x02020000, "the drive type's read is not checked; the download reads it again"};
 const std::vector<SweepGoesOn> kProperties = ModelReads({kInfoUnchecked, kNoOemBlock});
 
-const char* const kKey = "Abcdef1!";
+const char* const kSweepKey = "Abcdef1!";
 // In OEM mode 2 the key is a pass phrase, and -DeleteSecurityKey is the command that destroys it.
 void PassphraseMode(WriteSweepTest&, Json& state)
 {
@@ -71,18 +69,20 @@ const std::vector<WriteSweepCase>& AdapterCases()
         {"AdpSetPropAlarmSilence", {"-AdpSetProp", "AlarmSilence", "-a0"}, nullptr, kProperties},
         {"AdpSetPropAlarmDsbl", {"-AdpSetProp", "AlarmDsbl", "-a0"}, nullptr, kProperties},
         {"AdpAutoRbldDsbl", {"-AdpAutoRbld", "-Dsbl", "-a0"}, nullptr, {}},
-        {"AdpAutoRbldEnbl", {"-AdpAutoRbld", "-Enbl", "-a0"}, Lines({Line{"-AdpAutoRbld", "-Dsbl", "-a0"}}), {}},
+        {"AdpAutoRbldEnbl", {"-AdpAutoRbld", "-Enbl", "-a0"}, Lines({SweepLine{"-AdpAutoRbld", "-Dsbl", "-a0"}}), {}},
         {"AdpBiosBe", {"-AdpBIOS", "-BE", "-a0"}, nullptr, {}},
         {"AdpBiosDsbl", {"-AdpBIOS", "-Dsbl", "-a0"}, nullptr, {}},
         {"AdpBootDriveSet", {"-AdpBootDrive", "-Set", "-L1", "-a0"}, nullptr, {}},
         {"AdpBootDriveUnset", {"-AdpBootDrive", "-Unset", "-L1", "-a0"},
-         Lines({Line{"-AdpBootDrive", "-Set", "-L1", "-a0"}}), {}},
+         Lines({SweepLine{"-AdpBootDrive", "-Set", "-L1", "-a0"}}), {}},
         {"AdpSetConnectorMode", {"-AdpSetConnectorMode", "-External", "-Connector1", "-a0"}, nullptr, ModelReads()},
         // Patrol read and the consistency-check schedule.
         {"AdpPrStart", {"-AdpPR", "-Start", "-a0"}, nullptr, ModelReads()},
-        {"AdpPrStop", {"-AdpPR", "-Stop", "-a0"}, Lines({Line{"-AdpPR", "-Start", "-a0"}}), ModelReads({kPrStateUnread})},
+        {"AdpPrStop", {"-AdpPR", "-Stop", "-a0"}, Lines({SweepLine{"-AdpPR", "-Start", "-a0"}}),
+         ModelReads({kPrStateUnread})},
         {"AdpPrDsbl", {"-AdpPR", "-Dsbl", "-a0"}, nullptr, ModelReads()},
-        {"AdpPrEnblAuto", {"-AdpPR", "-EnblAuto", "-a0"}, Lines({Line{"-AdpPR", "-EnblMan", "-a0"}}), ModelReads()},
+        {"AdpPrEnblAuto", {"-AdpPR", "-EnblAuto", "-a0"}, Lines({SweepLine{"-AdpPR", "-EnblMan", "-a0"}}),
+         ModelReads()},
         {"AdpPrEnblMan", {"-AdpPR", "-EnblMan", "-a0"}, nullptr, ModelReads()},
         {"AdpPrSetDelay", {"-AdpPR", "-SetDelay", "24", "-a0"}, nullptr, ModelReads()},
         {"AdpPrSetStartTime", {"-AdpPR", "-setStartTime", "20240401", "2", "-a0"}, nullptr, ModelReads()},
@@ -103,11 +103,12 @@ const std::vector<WriteSweepCase>& AdapterCases()
         {"FwTermLogClear", {"-FwTermLog", "-Clear", "-a0"}, nullptr, {}},
         {"FwTermLogBbuOffTemp", {"-FwTermLog", "-BBUoffTemp", "-a0"}, nullptr, {}},
         {"FwTermLogBbuOff", {"-FwTermLog", "-BBUoff", "-a0"}, nullptr, {}},
-        {"FwTermLogBbuOn", {"-FwTermLog", "-BBUon", "-a0"}, Lines({Line{"-FwTermLog", "-BBUoff", "-a0"}}), {}},
+        {"FwTermLogBbuOn", {"-FwTermLog", "-BBUon", "-a0"}, Lines({SweepLine{"-FwTermLog", "-BBUoff", "-a0"}}), {}},
         {"DpmStatClearExt", {"-DpmStat", "-Clear", "ext", "-a0"}, nullptr, {}},
         {"DpmStatClearLct", {"-DpmStat", "-Clear", "lct", "-a0"}, nullptr, {}},
         {"PerfMonStart", {"-PerfMon", "-start", "-interval", "10", "-a0"}, nullptr, {}},
-        {"PerfMonStop", {"-PerfMon", "-stop", "-a0"}, Lines({Line{"-PerfMon", "-start", "-interval", "10", "-a0"}}), {}},
+        {"PerfMonStop", {"-PerfMon", "-stop", "-a0"},
+         Lines({SweepLine{"-PerfMon", "-start", "-interval", "10", "-a0"}}), {}},
         // The battery.
         {"BbuLearn", {"-AdpBbuCmd", "-BbuLearn", "-a0"}, nullptr, {kBatteryType}},
         {"BbuMfgSleep", {"-AdpBbuCmd", "-BbuMfgSleep", "-a0"}, nullptr, {kBatteryType}},
@@ -117,7 +118,8 @@ const std::vector<WriteSweepCase>& AdapterCases()
         {"BbuSetProperties", {"-AdpBbuCmd", "-SetBbuProperties", "-f", "bbu.txt", "-a0"}, BatteryFile, {kBatteryType}},
         // The security key in pass-phrase mode (the other key commands are in the drive list).
         {"DeleteSecurityKey", {"-DeleteSecurityKey", "-Force", "-a0"},
-         After(PassphraseMode, {Line{"-CreateSecurityKey", "-Passphrase", kKey, "-a0"}}), ModelReads({kNoOemBlock})},
+         After(PassphraseMode, {SweepLine{"-CreateSecurityKey", "-Passphrase", kSweepKey, "-a0"}}),
+         ModelReads({kNoOemBlock})},
         // Drive firmware.
         {"PdFwDownload", {"-PdFwDownload", "-PhysDrv[252:0]", "-f", "fw.bin", "-a0"}, DriveFirmware, ModelReads({kDriveTypeIgnored})},
     };

@@ -11,8 +11,6 @@
 
 namespace {
 
-using Json = nlohmann::json;
-using Line = SweepLine;
 
 Json& Vd(Json& state, unsigned index) { return state["controllers"][0]["config"]["virtual_drives"][index]; }
 
@@ -52,9 +50,9 @@ void FlashTier(WriteSweepTest&, Json& state) { cfg_e2e::AddFlashTierCache(state)
 
 const SweepGoesOn kAllowedOpsUnread = {0x030B0000, "a drive whose allowed operations cannot be read has a mirror"};
 
-const Line kCcStart = {"-LDCC", "-Start", "-L1", "-a0"};
-const Line kInitStart = {"-LDInit", "-Start", "-L1", "-a0"};
-const Line kReconStart = {"-LDRecon", "-Start", "-r5", "-Add", "-PhysDrv[252:7]", "-L1", "-a0"};
+const SweepLine kCcStartLine = {"-LDCC", "-Start", "-L1", "-a0"};
+const SweepLine kInitStart = {"-LDInit", "-Start", "-L1", "-a0"};
+const SweepLine kReconStart = {"-LDRecon", "-Start", "-r5", "-Add", "-PhysDrv[252:7]", "-L1", "-a0"};
 
 const std::vector<WriteSweepCase>& LdCases()
 {
@@ -69,19 +67,21 @@ const std::vector<WriteSweepCase>& LdCases()
         {"LdSetPropBlocked", {"-LDSetProp", "-Blocked", "-L1", "-a0"}, nullptr, {}},
         {"LdSetPowerPolicy", {"-LDSetPowerPolicy", "-Automatic", "-L1", "-a0"}, nullptr, ModelReads()},
         // Background work.
-        {"LdCcStart", kCcStart, nullptr, {}},
-        {"LdCcAbort", {"-LDCC", "-Abort", "-L1", "-a0"}, Lines({kCcStart}), {}},
-        {"LdCcSuspend", {"-LDCC", "-Suspend", "-L1", "-a0"}, Lines({kCcStart}), {}},
-        {"LdCcResume", {"-LDCC", "-Resume", "-L1", "-a0"}, Lines({kCcStart, Line{"-LDCC", "-Suspend", "-L1", "-a0"}}), {}},
+        {"LdCcStart", kCcStartLine, nullptr, {}},
+        {"LdCcAbort", {"-LDCC", "-Abort", "-L1", "-a0"}, Lines({kCcStartLine}), {}},
+        {"LdCcSuspend", {"-LDCC", "-Suspend", "-L1", "-a0"}, Lines({kCcStartLine}), {}},
+        {"LdCcResume", {"-LDCC", "-Resume", "-L1", "-a0"},
+         Lines({kCcStartLine, SweepLine{"-LDCC", "-Suspend", "-L1", "-a0"}}), {}},
         {"LdInitStart", {"-LDInit", "-Start", "-Full", "-L0", "-a0"}, nullptr, {}},
         {"LdInitAbort", {"-LDInit", "-Abort", "-L1", "-a0"}, Lines({kInitStart}), {}},
         {"LdBiDsbl", {"-LDBI", "-Dsbl", "-L0", "-a0"}, nullptr, {}},
         {"LdBiEnbl", {"-LDBI", "-Enbl", "-L0", "-a0"}, BgiOff, {}},
-        {"LdBiAbort", {"-LDBI", "-Abort", "-L0", "-a0"}, After(BgiOff, {Line{"-LDBI", "-Enbl", "-L0", "-a0"}}), {}},
+        {"LdBiAbort", {"-LDBI", "-Abort", "-L0", "-a0"}, After(BgiOff, {SweepLine{"-LDBI", "-Enbl", "-L0", "-a0"}}),
+         {}},
         {"LdReconStart", kReconStart, nullptr, {}},
         {"LdReconSuspend", {"-LDRecon", "-Suspend", "-L1", "-a0"}, Lines({kReconStart}), {}},
         {"LdReconResume", {"-LDRecon", "-Resume", "-L1", "-a0"},
-         Lines({kReconStart, Line{"-LDRecon", "-Suspend", "-L1", "-a0"}}), {}},
+         Lines({kReconStart, SweepLine{"-LDRecon", "-Suspend", "-L1", "-a0"}}), {}},
         {"LdExpansion", {"-LdExpansion", "-p100", "-L1", "-a0"}, RoomToGrow, {}},
         // Mirrors, caches and bad blocks.
         {"LdJoinMirror", {"-LDJoinMirror", "-DataSrc", "0", "-L1", "-a0"}, nullptr, ModelReads({kAllowedOpsUnread})},
@@ -92,11 +92,11 @@ const std::vector<WriteSweepCase>& LdCases()
         {"CfgForeignImport", {"-CfgForeign", "-Import", "-a1"}, ForeignConfig, ModelReads({kNoOemBlock})},
         {"CfgForeignClear", {"-CfgForeign", "-Clear", "0", "-a1"}, ForeignConfig, ModelReads({kNoOemBlock})},
         {"CfgRestore", {"-CfgRestore", "-f", "saved.cfg", "-a0"},
-         Lines({Line{"-CfgSave", "-f", "saved.cfg", "-a0"}, Line{"-CfgClr", "-Force", "-a0"}}), {}},
+         Lines({SweepLine{"-CfgSave", "-f", "saved.cfg", "-a0"}, SweepLine{"-CfgClr", "-Force", "-a0"}}), {}},
         {"CfgFlashTierAdd", {"-CfgFlashTierAdd", "-r1", "-Physdrv[252:8,252:9]", "-Name", "cache", "-a0"}, nullptr, ModelReads()},
         {"FlashTierAssign", {"-FlashTier", "-assign", "-L0", "-a0"}, FlashTier, ModelReads()},
         {"FlashTierRemove", {"-FlashTier", "-remove", "-L0", "-a0"},
-         After(FlashTier, {Line{"-FlashTier", "-assign", "-L0", "-a0"}}), ModelReads()},
+         After(FlashTier, {SweepLine{"-FlashTier", "-assign", "-L0", "-a0"}}), ModelReads()},
     };
     return cases;
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-using Json = nlohmann::json;
-using Line = SweepLine;
 
 void EmptyConfig(WriteSweepTest&, Json& state)
 {
@@ -36,7 +34,8 @@ void AllHdd(WriteSweepTest& t, Json& state)
 // The RAID 5 degraded: its hot spare gone and slot 1 offline.
 void Degraded(WriteSweepTest& t, Json& state)
 {
-    t.Setup(state, {Line{"-PDHSP", "-Rmv", "-PhysDrv[252:6]", "-a0"}, Line{"-PDOffline", "-PhysDrv[252:1]", "-a0"}});
+    t.Setup(state,
+            {SweepLine{"-PDHSP", "-Rmv", "-PhysDrv[252:6]", "-a0"}, SweepLine{"-PDOffline", "-PhysDrv[252:1]", "-a0"}});
 }
 
 void FlashImage(WriteSweepTest& t, Json&)
@@ -44,7 +43,7 @@ void FlashImage(WriteSweepTest& t, Json&)
     ASSERT_TRUE(fwimage::ApplicationImage("4.730.00-0050", "24.12.1-0010").WriteTo(t.Folder() + "/fw.rom"));
 }
 
-const Line kCreateKey = {"-CreateSecurityKey", "-SecurityKey", "Abcdef1!", "-a0"};
+const SweepLine kCreateKey = {"-CreateSecurityKey", "-SecurityKey", "Abcdef1!", "-a0"};
 
 // Slot 7 (device 15) locked by the key of another controller.
 void LockedForeignDrive(WriteSweepTest&, Json& state)
@@ -54,11 +53,11 @@ void LockedForeignDrive(WriteSweepTest&, Json& state)
     drive["foreign"] = true;
 }
 
-const Line kStartClear = {"-PDClear", "-Start", "-PhysDrv[252:7]", "-a0"};
-const Line kStartRebuild = {"-PDRbld", "-Start", "-PhysDrv[252:1]", "-a0"};
-const Line kStartCopyback = {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0"};
-const Line kStartPdErase = {"-SecureErase", "Start", "-PhysDrv[252:7]", "-a0"};
-const Line kStartVdErase = {"-SecureErase", "Start", "-L1", "-a0"};
+const SweepLine kStartClear = {"-PDClear", "-Start", "-PhysDrv[252:7]", "-a0"};
+const SweepLine kStartRebuild = {"-PDRbld", "-Start", "-PhysDrv[252:1]", "-a0"};
+const SweepLine kStartCopyback = {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0"};
+const SweepLine kStartPdErase = {"-SecureErase", "Start", "-PhysDrv[252:7]", "-a0"};
+const SweepLine kStartVdErase = {"-SecureErase", "Start", "-L1", "-a0"};
 
 const std::vector<WriteSweepCase>& DriveCases()
 {
@@ -79,10 +78,7 @@ const std::vector<WriteSweepCase>& DriveCases()
         {"CfgEachDskRaid0", {"-CfgEachDskRaid0", "-a0"}, nullptr, {kNoOemBlock}},
         {"CfgEachDskRaid0Options", {"-CfgEachDskRaid0", "WB", "RA", "-strpsz128", "-a0"}, AllHdd, {kNoOemBlock}},
         {"CfgClr", {"-CfgClr", "-Force", "-a0"}, nullptr, {}},
-        {"CfgLdDel",
-         {"-CfgLdDel", "-L1", "-a0"},
-         nullptr,
-         ModelReads({{0x03100200, "a cache association that cannot be read counts as none: the drive is deleted"}})},
+        {"CfgLdDel", {"-CfgLdDel", "-L1", "-a0"}, nullptr, ModelReads()},
         {"CfgFlashTierDel", {"-CfgFlashTierDel", "-L2", "-a0"},
          [](WriteSweepTest&, Json& state) { cfg_e2e::AddFlashTierCache(state); },
          ModelReads()},
@@ -100,7 +96,7 @@ const std::vector<WriteSweepCase>& DriveCases()
         {"PdMarkMissing", {"-PdMarkMissing", "-PhysDrv[252:1]", "-a0"}, Degraded, {}},
         {"PdReplaceMissing",
          {"-PdReplaceMissing", "-PhysDrv[252:7]", "-Array0", "-Row1", "-a0"},
-         After(Degraded, {Line{"-PdMarkMissing", "-PhysDrv[252:1]", "-a0"}}),
+         After(Degraded, {SweepLine{"-PdMarkMissing", "-PhysDrv[252:1]", "-a0"}}),
          {}},
         {"PdMakeGood",
          {"-PDMakeGood", "-PhysDrv[252:7]", "-a0"},
@@ -136,14 +132,14 @@ const std::vector<WriteSweepCase>& DriveCases()
         {"PdRbldSuspend", {"-PDRbld", "-Suspend", "-PhysDrv[252:1]", "-a0"},
          After(Degraded, {kStartRebuild}), {}},
         {"PdRbldResume", {"-PDRbld", "-Resume", "-PhysDrv[252:1]", "-a0"},
-         After(Degraded, {kStartRebuild, Line{"-PDRbld", "-Suspend", "-PhysDrv[252:1]", "-a0"}}), {}},
+         After(Degraded, {kStartRebuild, SweepLine{"-PDRbld", "-Suspend", "-PhysDrv[252:1]", "-a0"}}), {}},
         {"PdCpyBkStart", {"-PDCpyBk", "-Start", "-PhysDrv[252:0,252:7]", "-a0"}, nullptr, {}},
         {"PdCpyBkStop", {"-PDCpyBk", "-Stop", "-PhysDrv[252:7]", "-a0"},
          Lines({kStartCopyback}), {}},
         {"PdCpyBkSuspend", {"-PDCpyBk", "-Suspend", "-PhysDrv[252:7]", "-a0"},
          Lines({kStartCopyback}), {}},
         {"PdCpyBkResume", {"-PDCpyBk", "-Resume", "-PhysDrv[252:7]", "-a0"},
-         Lines({kStartCopyback, Line{"-PDCpyBk", "-Suspend", "-PhysDrv[252:7]", "-a0"}}), {}},
+         Lines({kStartCopyback, SweepLine{"-PDCpyBk", "-Suspend", "-PhysDrv[252:7]", "-a0"}}), {}},
         {"SecureEraseStart",
          {"-SecureErase", "Start", "Thorough", "ErasePattern", "11110000", "-PhysDrv[252:7,252:8]", "-a0"},
          nullptr,

@@ -9,6 +9,7 @@
 #include "cmdtool/SharedDriveList.h"
 #include "cmdtool/TokenIds.h"
 #include "support/ScreenCapture.h"
+#include "support/TestTokens.h"
 
 namespace {
 
@@ -28,22 +29,6 @@ public:
         if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
             return nullptr;
         return MakePerAdapter([this](u8 a) { return std::make_unique<TestObject>(GetCommandId(), a); });
-    }
-};
-
-class Tokens {
-public:
-    Tokens& Word(u16 id) { return Add(new Token(id, nullptr, "word")); }
-    Tokens& Num(int v) { return Add(new Token(TOKEN_NUMBER, new TokenValueInt(v), "n")); }
-    Tokens& Text(const char* t) { return Add(new Token(TOKEN_STRING, new TokenValueStr(t), t)); }
-    ~Tokens() { DeleteElements(list); }
-    ArrayList<Token*> list;
-
-private:
-    Tokens& Add(Token* t)
-    {
-        list.Add(t);
-        return *this;
     }
 };
 

@@ -15,9 +15,7 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-int Feed(const Bytes& input) { return cfgfilefuzz::CfgSaveFileFuzzInput(input.data(), input.size()); }
+int FeedCfgSaveFile(const Bytes& input) { return cfgfilefuzz::CfgSaveFileFuzzInput(input.data(), input.size()); }
 
 std::vector<Bytes> SaveFileSeeds()
 {
@@ -71,15 +69,15 @@ TEST(CfgSaveFileFuzzTest, SeedsAndTheirMutationsAreReadOrRefused)
     fuzzseeds::KeepSeeds("fuzz_cfg_save_file", seeds);
     std::mt19937 rng(17);
     for (const Bytes& seed : seeds) {
-        EXPECT_EQ(Feed(seed), 0);
+        EXPECT_EQ(FeedCfgSaveFile(seed), 0);
         for (int i = 0; i < 1500; ++i)
-            EXPECT_EQ(Feed(MutateSaveFile(seed, rng)), 0);
+            EXPECT_EQ(FeedCfgSaveFile(MutateSaveFile(seed, rng)), 0);
     }
     for (int i = 0; i < 500; ++i) {
         Bytes random(std::uniform_int_distribution<std::size_t>(0, 2000)(rng));
         for (auto& byte : random)
             byte = static_cast<std::uint8_t>(rng());
-        EXPECT_EQ(Feed(random), 0);
+        EXPECT_EQ(FeedCfgSaveFile(random), 0);
     }
 }
 

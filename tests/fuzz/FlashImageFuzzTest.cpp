@@ -17,7 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 
 std::vector<Bytes> ImageSeeds()
 {

@@ -15,7 +15,7 @@
 
 namespace {
 
-int Feed(const std::string& input)
+int FeedStateReader(const std::string& input)
 {
     return statefuzz::StateReaderFuzzInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
 }
@@ -57,16 +57,16 @@ TEST(StateReaderFuzz, MutatedAndRandomStates)
     fuzzseeds::KeepSeeds("fuzz_state_reader", seeds);
     std::mt19937 rng(20240315);
     for (const std::string& seed : seeds)
-        ASSERT_EQ(Feed(seed), 0);
+        ASSERT_EQ(FeedStateReader(seed), 0);
     for (int round = 0; round < 600; ++round) {
         const std::string input = Mutate(seeds[static_cast<std::size_t>(round) % seeds.size()], rng);
-        ASSERT_EQ(Feed(input), 0) << "round " << round;
+        ASSERT_EQ(FeedStateReader(input), 0) << "round " << round;
     }
     for (int round = 0; round < 300; ++round) {
         std::string input(std::uniform_int_distribution<std::size_t>(0, 300)(rng), '\0');
         for (char& c : input)
             c = "{}[]\":,0123456789-.e \\nutrfals"[rng() % 30];
-        ASSERT_EQ(Feed(input), 0);
+        ASSERT_EQ(FeedStateReader(input), 0);
     }
 }
 

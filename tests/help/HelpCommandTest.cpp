@@ -10,7 +10,6 @@
 
 namespace {
 
-const std::string kBanner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
 
 // The standard wording of a help table entry's text, as the tool prints it.
 std::string StandardText(const HelpEntry& entry)

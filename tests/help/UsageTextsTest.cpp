@@ -19,7 +19,7 @@
 
 namespace {
 
-struct Section {
+struct UsageSection {
     std::string name;
     std::vector<int> modes;
     std::vector<std::string> runs;  // pieces that follow each other directly
@@ -44,7 +44,7 @@ std::string Unquote(const std::string& line)
 }
 
 struct Expected {
-    std::vector<Section> sections;
+    std::vector<UsageSection> sections;
     std::map<std::string, std::vector<std::string>> lists;  // "@name" lines
 
     bool Listed(const std::string& list, const std::string& keyword) const
@@ -57,7 +57,7 @@ struct Expected {
 Expected Load()
 {
     Expected expected;
-    std::vector<Section>& sections = expected.sections;
+    std::vector<UsageSection>& sections = expected.sections;
     std::ifstream in(std::string(TARNBEK_TESTS_DIR) + "/help/UsageTexts.expected", std::ios::binary);
     bool gap = false;
     for (std::string line; std::getline(in, line);) {
@@ -80,7 +80,7 @@ Expected Load()
         } else if (line[0] == '!') {
             sections.back().absent.push_back(Unquote(line));
         } else {
-            Section& s = sections.back();
+            UsageSection& s = sections.back();
             if (s.runs.empty() || gap) {
                 s.runs.emplace_back();
                 s.gapBefore.push_back(gap);
@@ -106,7 +106,7 @@ std::string WithProgram(const std::string& piece, const std::string& program)
 
 // Empty when the text holds the section's runs in order, with text between them only where the
 // section allows it; otherwise what is wrong.
-std::string Mismatch(const Section& s, const std::string& text, const std::string& program)
+std::string Mismatch(const UsageSection& s, const std::string& text, const std::string& program)
 {
     std::size_t at = 0;
     for (std::size_t i = 0; i < s.runs.size(); ++i) {
@@ -132,7 +132,7 @@ protected:
                      int status = 0)
     {
         model_test::ModelRig rig;
-        model_test::Bytes oem(24, 0);
+        Bytes oem(24, 0);
         oem[0] = mode;
         rig.provider->Reply(0x010E8481, oem);
         if (failure != 0)
@@ -153,7 +153,7 @@ protected:
 
 TEST_F(UsageTextsTest, TextsHoldTheirExpectedPiecesInEveryMode)
 {
-    for (const Section& section : Load().sections) {
+    for (const UsageSection& section : Load().sections) {
         for (int mode : section.modes) {
             SCOPED_TRACE("-h " + section.name + " in OEM mode " + std::to_string(mode));
             const std::string text = Text(section.name == "*" ? "" : section.name, static_cast<u8>(mode));

@@ -2,20 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "ModelFake.h"
+#include "fwdata/layout/Opcodes.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 
 using namespace model_test;
 
 namespace {
-
-constexpr u32 kInfo = 0x01010000;
-constexpr u32 kProps = 0x01020100;
-constexpr u32 kConnectors = 0x07030000;
-constexpr u32 kPhys = 0x07010000;
-constexpr u32 kPdList = 0x02010000;
-constexpr u32 kPdInfo = 0x02020000;
-constexpr u32 kPdAllowed = 0x020A0000;
 
 Adapter* AdapterOf(ModelRig& rig)
 {
@@ -33,7 +26,7 @@ TEST(AdapterTest, FlagsAndLimitsComeFromTheControllerInformation)
     info[1507] = 0x40;
     info[1956] = 0x80;
     Put16(info, 1936, 2);
-    rig.provider->Reply(kInfo, info);
+    rig.provider->Reply(kDcmdCtrlGetInfo, info);
     Adapter* adapter = AdapterOf(rig);
     u8 flag = 9;
     EXPECT_EQ(adapter->IsConnectorInfoSupported(&flag), 0);
@@ -53,10 +46,10 @@ TEST(AdapterTest, FlagsAndLimitsComeFromTheControllerInformation)
     u8 maximum = 0;
     adapter->GetMaxLdCount(&maximum);
     EXPECT_EQ(maximum, 64);
-    EXPECT_EQ(rig.provider->Count(kInfo), 1);
+    EXPECT_EQ(rig.provider->Count(kDcmdCtrlGetInfo), 1);
 
     ModelRig failing;
-    failing.provider->Fail(kInfo, 7);
+    failing.provider->Fail(kDcmdCtrlGetInfo, 7);
     Adapter* none = nullptr;
     EXPECT_EQ(failing.manager->GetAdapter(&none), 7);
 }
@@ -64,14 +57,14 @@ TEST(AdapterTest, FlagsAndLimitsComeFromTheControllerInformation)
 TEST(AdapterTest, PropertiesAreReadOnceAndDecoded)
 {
     ModelRig rig;
-    rig.provider->Reply(kInfo, Bytes(2048, 0));
+    rig.provider->Reply(kDcmdCtrlGetInfo, Bytes(2048, 0));
     Bytes props(64, 0);
     Put16(props, 2, 300);
     props[8] = 30;
     props[16] = 5;
     props[32] = 0x11;
     props[47] = 0xFE;
-    rig.provider->Reply(kProps, props);
+    rig.provider->Reply(kDcmdCtrlGetProperties, props);
     Adapter* adapter = AdapterOf(rig);
     u16 interval = 0;
     u8 rate = 0;
@@ -91,10 +84,10 @@ TEST(AdapterTest, PropertiesAreReadOnceAndDecoded)
     EXPECT_EQ(ncq, 1u);
     adapter->GetPerfMode(&perfMode);
     EXPECT_EQ(perfMode, 2);
-    EXPECT_EQ(rig.provider->Count(kProps), 1);
+    EXPECT_EQ(rig.provider->Count(kDcmdCtrlGetProperties), 1);
 
     ModelRig failing;
-    failing.provider->Fail(kProps, 4);
+    failing.provider->Fail(kDcmdCtrlGetProperties, 4);
     u8 value = 77;
     Adapter direct(std::make_unique<AdapterDataFwi>(&failing.controller));
     EXPECT_EQ(direct.GetBgiRate(&value), 4);
@@ -104,16 +97,16 @@ TEST(AdapterTest, PropertiesAreReadOnceAndDecoded)
 TEST(AdapterTest, ConnectorAndPhyListsAreBoundedByTheirBlocks)
 {
     ModelRig rig;
-    rig.provider->Reply(kInfo, Bytes(2048, 0));
+    rig.provider->Reply(kDcmdCtrlGetInfo, Bytes(2048, 0));
     Bytes connectors(168, 0);
     connectors[0] = 200;  // more than the eight entries the block holds
     connectors[8 + 20 * 7] = 3;
     std::memcpy(connectors.data() + 8 + 20 * 7 + 4, "Port 7 external!", 16);  // fills its field
-    rig.provider->Reply(kConnectors, connectors);
+    rig.provider->Reply(kDcmdConnectorGetList, connectors);
     Bytes phys(264, 0);
     Put32(phys, 0, 1000);
     phys[8 + 16 * 15 + 11] = 255;
-    rig.provider->Reply(kPhys, phys);
+    rig.provider->Reply(kDcmdPhyGetList, phys);
     Adapter* adapter = AdapterOf(rig);
 
     u8 count = 0;
@@ -136,21 +129,21 @@ TEST(AdapterTest, ConnectorAndPhyListsAreBoundedByTheirBlocks)
     ASSERT_EQ(adapter->IsPhyDisabled(15, &disabled), 0);
     EXPECT_EQ(disabled, 1);
     EXPECT_EQ(adapter->IsPhyDisabled(16, &disabled), -1);
-    EXPECT_EQ(rig.provider->Count(kConnectors), 1);
-    EXPECT_EQ(rig.provider->Count(kPhys), 1);
+    EXPECT_EQ(rig.provider->Count(kDcmdConnectorGetList), 1);
+    EXPECT_EQ(rig.provider->Count(kDcmdPhyGetList), 1);
 }
 
 TEST(AdapterTest, AFailedConnectorReadIsNotKept)
 {
     ModelRig rig;
-    rig.provider->Fail(kConnectors, 3);
+    rig.provider->Fail(kDcmdConnectorGetList, 3);
     Adapter adapter(std::make_unique<AdapterDataFwi>(&rig.controller));
     u8 count = 0;
     EXPECT_EQ(adapter.GetConnectorInfoCount(&count), 3);
     rig.provider->statuses.clear();
     Bytes connectors(168, 0);
     connectors[0] = 2;
-    rig.provider->Reply(kConnectors, connectors);
+    rig.provider->Reply(kDcmdConnectorGetList, connectors);
     ASSERT_EQ(adapter.GetConnectorInfoCount(&count), 0);
     EXPECT_EQ(count, 2);
 }
@@ -172,49 +165,49 @@ TEST(DriveAllowedOpsTest, FirmwareDownloadFollowsBitSixteenOnlyWhenReported)
 {
     ModelRig rig;
     Bytes info(2048, 0);
-    rig.provider->Reply(kInfo, info);
-    rig.provider->Reply(kPdList, DeviceList({{10, 252, 0}}));
-    rig.provider->Reply(kPdInfo, PdRecord(10, 252, 0), 10);
+    rig.provider->Reply(kDcmdCtrlGetInfo, info);
+    rig.provider->Reply(kDcmdPdGetList, DeviceList({{10, 252, 0}}));
+    rig.provider->Reply(kDcmdPdGetInfo, PdRecord(10, 252, 0), 10);
     Bytes word(4, 0);
-    rig.provider->Reply(kPdAllowed, word, 10);
+    rig.provider->Reply(kDcmdPdGetAllowedOps, word, 10);
     PhysicalDevice* pd = rig.manager->GetPdByDeviceId(10);
     u8 allowed = 0;
     // Without allowed-operation support: allowed, and nothing asked.
     ASSERT_EQ(pd->IsFwDownloadAllowed(&allowed), 0);
     EXPECT_EQ(allowed, 1);
-    EXPECT_EQ(rig.provider->Count(kPdAllowed), 0);
+    EXPECT_EQ(rig.provider->Count(kDcmdPdGetAllowedOps), 0);
 
     ModelRig reported;
     info[1506] = 0x40;
-    reported.provider->Reply(kInfo, info);
-    reported.provider->Reply(kPdList, DeviceList({{10, 252, 0}}));
-    reported.provider->Reply(kPdAllowed, word, 10);
+    reported.provider->Reply(kDcmdCtrlGetInfo, info);
+    reported.provider->Reply(kDcmdPdGetList, DeviceList({{10, 252, 0}}));
+    reported.provider->Reply(kDcmdPdGetAllowedOps, word, 10);
     pd = reported.manager->GetPdByDeviceId(10);
     ASSERT_EQ(pd->IsFwDownloadAllowed(&allowed), 0);
     EXPECT_EQ(allowed, 0);
     word[2] = 0x01;
-    reported.provider->Reply(kPdAllowed, word, 10);
+    reported.provider->Reply(kDcmdPdGetAllowedOps, word, 10);
     ASSERT_EQ(pd->IsFwDownloadAllowed(&allowed), 0);
     EXPECT_EQ(allowed, 1);
-    EXPECT_EQ(reported.provider->Count(kPdAllowed), 2);  // read anew on every call
+    EXPECT_EQ(reported.provider->Count(kDcmdPdGetAllowedOps), 2);  // read anew on every call
 }
 
 TEST(DriveConnectorTest, AnIndexOutsideTheListHasNoConnector)
 {
     ModelRig rig;
-    rig.provider->Reply(kInfo, Bytes(2048, 0));
+    rig.provider->Reply(kDcmdCtrlGetInfo, Bytes(2048, 0));
     Bytes connectors(168, 0);
     connectors[0] = 2;
     connectors[8 + 20] = 2;
     std::memcpy(connectors.data() + 8 + 20 + 4, "Int1", 4);
-    rig.provider->Reply(kConnectors, connectors);
-    rig.provider->Reply(kPdList, DeviceList({{10, 252, 0}, {11, 252, 1}}));
+    rig.provider->Reply(kDcmdConnectorGetList, connectors);
+    rig.provider->Reply(kDcmdPdGetList, DeviceList({{10, 252, 0}, {11, 252, 1}}));
     Bytes record = PdRecord(10, 252, 0);
     record[194] = 1;
-    rig.provider->Reply(kPdInfo, record, 10);
+    rig.provider->Reply(kDcmdPdGetInfo, record, 10);
     record = PdRecord(11, 252, 1);
     record[194] = 9;
-    rig.provider->Reply(kPdInfo, record, 11);
+    rig.provider->Reply(kDcmdPdGetInfo, record, 11);
 
     PhysicalDevice* attached = rig.manager->GetPdByDeviceId(10);
     EXPECT_TRUE(attached->HasConnector());

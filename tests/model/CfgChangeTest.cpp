@@ -25,7 +25,7 @@ protected:
     {
         std::vector<u32> opcodes;
         for (const Sent& s : rig.provider->sent)
-            if (s.opcode == kVdDelete || s.opcode == kCfgClear || s.opcode == kTellOs)
+            if (s.opcode == kDcmdLdDelete || s.opcode == kDcmdCfgClear || s.opcode == kDriverVdChange)
                 opcodes.push_back(s.opcode);
         return opcodes;
     }
@@ -37,11 +37,11 @@ TEST_F(CfgChangeTest, DeleteTellsTheOsFirstAndNamesTheDrive)
 {
     VdIdFwi id(1, 1, VdIdFwi::kAnySeqNum);
     ASSERT_EQ(rig.manager->DeleteVd(&id, 0, 0), 0);
-    EXPECT_EQ(Opcodes(), (std::vector<u32>{kTellOs, kVdDelete}));
-    const Sent told = rig.provider->Of(kTellOs).at(0);
+    EXPECT_EQ(Opcodes(), (std::vector<u32>{kDriverVdChange, kDcmdLdDelete}));
+    const Sent told = rig.provider->Of(kDriverVdChange).at(0);
     EXPECT_EQ(LeU32(told.mailbox.data(), 0), 2u);
     EXPECT_EQ(LeU32(told.mailbox.data(), 4), 1u);
-    const Bytes mbox = rig.provider->Of(kVdDelete).at(0).mailbox;
+    const Bytes mbox = rig.provider->Of(kDcmdLdDelete).at(0).mailbox;
     EXPECT_EQ(LeU32(mbox.data(), 0), 0x00090001u);  // target id 1, sequence number 9
     EXPECT_EQ(mbox[4], 0);
 }
@@ -50,8 +50,8 @@ TEST_F(CfgChangeTest, DeleteWithoutHostStepPassesTheOption)
 {
     VdIdFwi id(1, 1, 9);
     ASSERT_EQ(rig.manager->DeleteVd(&id, 1, 1), 0);
-    EXPECT_EQ(Opcodes(), std::vector<u32>{kVdDelete});
-    EXPECT_EQ(rig.provider->Of(kVdDelete).at(0).mailbox[4], 1);
+    EXPECT_EQ(Opcodes(), std::vector<u32>{kDcmdLdDelete});
+    EXPECT_EQ(rig.provider->Of(kDcmdLdDelete).at(0).mailbox[4], 1);
 }
 
 TEST_F(CfgChangeTest, DeleteOfADriveNotInTheConfiguration)
@@ -67,11 +67,11 @@ TEST_F(CfgChangeTest, DeleteOfADriveNotInTheConfiguration)
 TEST_F(CfgChangeTest, DeleteStatusesAndTheOsStep)
 {
     VdIdFwi id(1, 1, VdIdFwi::kAnySeqNum);
-    rig.provider->Fail(kTellOs, 1);
+    rig.provider->Fail(kDriverVdChange, 1);
     EXPECT_EQ(rig.manager->DeleteVd(&id, 0, 0), RaidManager::kStatusOsNotTold);
     // Refused by the controller: its status, whatever the OS step did.
     ASSERT_EQ(rig.manager->Refresh(), 0);
-    rig.provider->Fail(kVdDelete, 50);
+    rig.provider->Fail(kDcmdLdDelete, 50);
     EXPECT_EQ(rig.manager->DeleteVd(&id, 0, 0), 50);
 }
 
@@ -88,26 +88,26 @@ TEST_F(CfgChangeTest, DeleteMakesTheSnapshotStale)
 TEST_F(CfgChangeTest, ClearWithoutForce)
 {
     ASSERT_EQ(rig.manager->ClearCfg(0), 0);
-    EXPECT_EQ(Opcodes(), std::vector<u32>{kCfgClear});
-    EXPECT_EQ(rig.provider->Of(kCfgClear).at(0).mailbox, Bytes(12, 0));
-    rig.provider->Fail(kCfgClear, RaidManager::kStatusDataLoss);
+    EXPECT_EQ(Opcodes(), std::vector<u32>{kDcmdCfgClear});
+    EXPECT_EQ(rig.provider->Of(kDcmdCfgClear).at(0).mailbox, Bytes(12, 0));
+    rig.provider->Fail(kDcmdCfgClear, RaidManager::kStatusDataLoss);
     EXPECT_EQ(rig.manager->ClearCfg(0), RaidManager::kStatusDataLoss);
 }
 
 TEST_F(CfgChangeTest, ForcedClearTellsTheOsFirst)
 {
     ASSERT_EQ(rig.manager->ClearCfg(1), 0);
-    EXPECT_EQ(Opcodes(), (std::vector<u32>{kTellOs, kCfgClear}));
-    const Sent told = rig.provider->Of(kTellOs).at(0);
+    EXPECT_EQ(Opcodes(), (std::vector<u32>{kDriverVdChange, kDcmdCfgClear}));
+    const Sent told = rig.provider->Of(kDriverVdChange).at(0);
     EXPECT_EQ(LeU32(told.mailbox.data(), 0), 2u);
     EXPECT_EQ(LeU32(told.mailbox.data(), 4), 0xFFu);
     Bytes mbox(12, 0);
     mbox[0] = 1;
-    EXPECT_EQ(rig.provider->Of(kCfgClear).at(0).mailbox, mbox);
+    EXPECT_EQ(rig.provider->Of(kDcmdCfgClear).at(0).mailbox, mbox);
 
-    rig.provider->Fail(kTellOs, 1);
+    rig.provider->Fail(kDriverVdChange, 1);
     EXPECT_EQ(rig.manager->ClearCfg(1), RaidManager::kStatusOsNotTold);
-    rig.provider->Fail(kCfgClear, 7);
+    rig.provider->Fail(kDcmdCfgClear, 7);
     EXPECT_EQ(rig.manager->ClearCfg(1), 7);
 }
 
@@ -138,7 +138,7 @@ protected:
     {
         Bytes info = CtrlInfo();
         info[1517] = 0x02;
-        rig.provider->Reply(kCtrlInfo, info);
+        rig.provider->Reply(kDcmdCtrlGetInfo, info);
     }
 
     ShellRecorder shell;
@@ -151,7 +151,7 @@ TEST_F(SpinUpTest, NothingToDoWithoutTheCapability)
     u32 up = 9, total = 9;
     EXPECT_EQ(rig.manager->SendSpanPdList(&spans.outer, &up, &total), 0);
     EXPECT_EQ(total, 0u);
-    EXPECT_TRUE(rig.provider->Of(kSpinUp).empty());
+    EXPECT_TRUE(rig.provider->Of(kDcmdPdSpinUp).empty());
     EXPECT_TRUE(shell.commands.empty());
 }
 
@@ -170,7 +170,7 @@ TEST_F(SpinUpTest, SpunDownDrivesAreSentUntilTheyAreUp)
     Put32(expected, 4, 2);
     Put16(expected, 10, 10);
     Put16(expected, 12, 12);
-    EXPECT_EQ(rig.provider->Of(kSpinUp).at(0).data, expected);
+    EXPECT_EQ(rig.provider->Of(kDcmdPdSpinUp).at(0).data, expected);
     EXPECT_EQ(shell.commands, std::vector<std::string>{"sleep 5"});
 
     // The drives were collected once: the same list goes again, now answered in full.
@@ -179,27 +179,27 @@ TEST_F(SpinUpTest, SpunDownDrivesAreSentUntilTheyAreUp)
     EXPECT_EQ(rig.manager->SendSpanPdList(&spans.outer, &up, &total), 0);
     EXPECT_EQ(up, 2u);
     EXPECT_EQ(total, 2u);
-    EXPECT_EQ(rig.provider->Of(kSpinUp).at(1).data, expected);
+    EXPECT_EQ(rig.provider->Of(kDcmdPdSpinUp).at(1).data, expected);
     EXPECT_EQ(shell.commands.size(), 2u);
 }
 
 TEST_F(SpinUpTest, OtherSetSpinningAndNoSpunDownDrive)
 {
     Require();
-    rig.provider->Fail(kSpinUp, RaidManager::kStatusOtherSetSpinning);
+    rig.provider->Fail(kDcmdPdSpinUp, RaidManager::kStatusOtherSetSpinning);
     u32 up = 0, total = 0;
     EXPECT_EQ(rig.manager->SendSpanPdList(&spans.outer, &up, &total), RaidManager::kStatusOtherSetSpinning);
 
     CfgRig awake;
     Bytes info = CtrlInfo();
     info[1517] = 0x02;
-    awake.provider->Reply(kCtrlInfo, info);
+    awake.provider->Reply(kDcmdCtrlGetInfo, info);
     awake.SetDrives({{10, 0}});
     Spans one;
     one.Add({awake.Pd(0)});
     EXPECT_EQ(awake.manager->SendSpanPdList(&one.outer, &up, &total), 0);
     EXPECT_EQ(total, 0u);
-    EXPECT_TRUE(awake.provider->Of(kSpinUp).empty());
+    EXPECT_TRUE(awake.provider->Of(kDcmdPdSpinUp).empty());
 }
 
 }  // namespace

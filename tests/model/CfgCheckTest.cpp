@@ -99,7 +99,7 @@ TEST_F(SpanCheckTest, MissingListsAndEmptySpans)
     nullDrive.Add({rig.Pd(7), nullptr});
     EXPECT_EQ(rig.manager->CheckSpanPdLists(&nullDrive.outer, &dg), RaidManager::kSpanNoList);
     // The configuration cannot be read: no status of the table.
-    rig.provider->Fail(kCfgRead, 3);
+    rig.provider->Fail(kDcmdCfgRead, 3);
     ASSERT_NE(rig.manager->Refresh(), 0);
     Spans fine;
     fine.Add({rig.Pd(7)});
@@ -122,7 +122,7 @@ protected:
     {
         rig.SetDrives({{10, 0, 0x18}, {11, 1, 0x18}, {12, 2}, {13, 3, 0, 2000000, 2, 0, 3, 0, true}});
         rig.SetCfg(model_test::CfgImage({{0, {10, 11}, 2000000}}, {{0, 1, {{0, 0, 500000}}, 2}}, {}));
-        rig.provider->Reply(kVdList, VdList({0}));
+        rig.provider->Reply(kDcmdLdGetList, VdList({0}));
     }
 
     void Limits(u8 maxVds, u8 perArray)
@@ -130,7 +130,7 @@ protected:
         Bytes info = CtrlInfo();
         info[1343] = maxVds;
         info[1928] = perArray;
-        rig.provider->Reply(kCtrlInfo, info);
+        rig.provider->Reply(kDcmdCtrlGetInfo, info);
         ASSERT_EQ(rig.manager->RefreshAdapter(), 0);
     }
 
@@ -170,7 +170,7 @@ TEST_F(CanCreateTest, AtTheControllersLimit)
     EXPECT_EQ(possible, 0);
     EXPECT_EQ(rig.manager->CanCreateVdOnDiskGroup(Group(), &possible), RaidManager::kStatusVdLimit);
     EXPECT_EQ(possible, 0);
-    rig.provider->Fail(kVdList, 5);
+    rig.provider->Fail(kDcmdLdGetList, 5);
     ASSERT_EQ(rig.manager->Refresh(), 0);
     EXPECT_EQ(rig.manager->CanCreateVd(&possible, nullptr), 5);
 }
@@ -210,7 +210,7 @@ TEST_F(CanCreateTest, SixteenVirtualDrivesInAGroupIsOnlyAWarning)
         targets.push_back(t);
     }
     rig.SetCfg(model_test::CfgImage({{0, {10, 11}, 2000000}}, vds, {}));
-    rig.provider->Reply(kVdList, VdList(targets));
+    rig.provider->Reply(kDcmdLdGetList, VdList(targets));
     ASSERT_EQ(rig.manager->Refresh(), 0);
     u8 possible = 9;
     EXPECT_EQ(rig.manager->CanCreateVdOnDiskGroup(Group(), &possible), RaidManager::kStatus16VdsPerDg);

@@ -14,26 +14,14 @@
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/Tokenizer.h"
+#include "fwdata/layout/Opcodes.h"
 #include "raidmodel/ids/EnclSlotId.h"
 
 namespace cfg_test {
 
-using model_test::Bytes;
 using model_test::Put16;
 using model_test::Put32;
 using model_test::Put64;
-
-constexpr u32 kCtrlInfo = 0x01010000;
-constexpr u32 kDefaults = 0x010E0201;
-constexpr u32 kPdList = 0x02010000;
-constexpr u32 kPdInfo = 0x02020000;
-constexpr u32 kSpinUp = 0x020D0200;
-constexpr u32 kVdList = 0x03010000;
-constexpr u32 kVdDelete = 0x03090000;
-constexpr u32 kCfgRead = 0x04010000;
-constexpr u32 kCfgAdd = 0x04020000;
-constexpr u32 kCfgClear = 0x04030000;
-constexpr u32 kTellOs = 0xF0010300;
 
 struct Sent {
     u32 opcode;
@@ -56,7 +44,7 @@ public:
         sent.push_back(s);
         // A spin-up request answers its list with the count word replaced, also while drives
         // are still spinning up (status 85).
-        if (dcmd->GetOpcode() == kSpinUp && statuses.count({kSpinUp, 0}) == 0) {
+        if (dcmd->GetOpcode() == kDcmdPdSpinUp && statuses.count({kDcmdPdSpinUp, 0}) == 0) {
             if (request.GetTransferLength() >= 8)
                 PutLeU32(static_cast<u8*>(request.GetBuffer()), 4, spunUpReply);
             return spinUpStatus;
@@ -64,7 +52,7 @@ public:
         const int status = ModelProvider::Execute(request);
         if (status != 0)
             return status;
-        if (dcmd->GetOpcode() == kCfgAdd) {
+        if (dcmd->GetOpcode() == kDcmdCfgAdd) {
             dcmd->MutableMailbox()[0] = newTargetId;
             PutLeU16(dcmd->MutableMailbox(), 2, newSeqNum);
         }
@@ -162,14 +150,14 @@ struct CfgRig {
         controller.AddDataProvider(std::move(p));
         manager = std::make_unique<SnapShotRaidManager>(&controller, std::make_unique<RmDataFwi>(&controller),
                                                         std::make_unique<AdapterDataFwi>(&controller));
-        provider->Reply(kCtrlInfo, CtrlInfo());
-        provider->Reply(kDefaults, Defaults());
-        provider->Reply(kCfgAdd, {});
-        provider->Reply(kVdDelete, {});
-        provider->Reply(kCfgClear, {});
-        provider->Reply(kTellOs, {});
-        provider->Reply(kVdList, VdList({}));
-        provider->Reply(kCfgRead, model_test::CfgImage({}, {}, {}));
+        provider->Reply(kDcmdCtrlGetInfo, CtrlInfo());
+        provider->Reply(kDcmdCtrlGetDefaults, Defaults());
+        provider->Reply(kDcmdCfgAdd, {});
+        provider->Reply(kDcmdLdDelete, {});
+        provider->Reply(kDcmdCfgClear, {});
+        provider->Reply(kDriverVdChange, {});
+        provider->Reply(kDcmdLdGetList, VdList({}));
+        provider->Reply(kDcmdCfgRead, model_test::CfgImage({}, {}, {}));
     }
 
     void SetDrives(const std::vector<Drive>& drives)
@@ -177,12 +165,12 @@ struct CfgRig {
         std::vector<model_test::DevEntry> devices{{kEnclosure, kEnclosure, 0, 13}};
         for (const Drive& d : drives) {
             devices.push_back({d.id, kEnclosure, d.slot});
-            provider->Reply(kPdInfo, DriveRecord(d, kEnclosure), d.id);
+            provider->Reply(kDcmdPdGetInfo, DriveRecord(d, kEnclosure), d.id);
         }
-        provider->Reply(kPdList, model_test::DeviceList(devices));
+        provider->Reply(kDcmdPdGetList, model_test::DeviceList(devices));
     }
 
-    void SetCfg(const Bytes& image) { provider->Reply(kCfgRead, image); }
+    void SetCfg(const Bytes& image) { provider->Reply(kDcmdCfgRead, image); }
 
     PhysicalDevice* Pd(u8 slot) { return manager->GetPdByEnclSlot(EnclSlotId(kEnclosure, slot)); }
 

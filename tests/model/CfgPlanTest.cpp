@@ -184,18 +184,18 @@ TEST_F(FreshPlanTest, PoliciesChangeOnlyTheirOwnBits)
 TEST(PlanDefaultsTest, NoPlanWithoutTheControllerDefaults)
 {
     CfgRig rig;
-    rig.provider->Fail(kDefaults, 12);
+    rig.provider->Fail(kDcmdCtrlGetDefaults, 12);
     int defaultsStatus = 0;
     EXPECT_EQ(UnCfgdVdOnFreshPd::Create(rig.manager.get(), &defaultsStatus), nullptr);
     EXPECT_EQ(defaultsStatus, 12);
-    rig.provider->statuses.erase({kDefaults, 0});
+    rig.provider->statuses.erase({kDcmdCtrlGetDefaults, 0});
     std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(rig.manager.get(), &defaultsStatus));
     ASSERT_NE(plan, nullptr);  // a failed read is asked again, and answers this time
     EXPECT_EQ(defaultsStatus, 0);
     EXPECT_EQ(plan->GetStripSize(), 9);
     // Without the controller information there is no plan either, and no defaults status.
     CfgRig blind;
-    blind.provider->Fail(kCtrlInfo, 1);
+    blind.provider->Fail(kDcmdCtrlGetInfo, 1);
     EXPECT_EQ(UnCfgdVdOnFreshPd::Create(blind.manager.get()), nullptr);
     EXPECT_EQ(UnCfgdVdOnFreshPd::Create(static_cast<RaidManager*>(nullptr)), nullptr);
 }
@@ -273,7 +273,7 @@ TEST_F(FreeSpacePlanTest, PlanTakesUsableExtentsAndTheGroupsLevel)
     plan->SetSize(0x32000);
     ASSERT_EQ(rig.manager->AddCfgForFreeSpaceVd(plan.get()), 0);
 
-    const Bytes image = rig.provider->Of(kCfgAdd).at(0).data;
+    const Bytes image = rig.provider->Of(kDcmdCfgAdd).at(0).data;
     ASSERT_EQ(image.size(), 32u + 256);  // no array record
     EXPECT_EQ(LeU16(image.data(), 4), 0);
     const u8* vd = image.data() + 32;
@@ -323,7 +323,7 @@ TEST(SpannedFreeSpaceTest, EveryArrayOfTheGroupGetsASpanAtTheExtent)
     ASSERT_EQ(plan->ComputeCapacity(&capacity), 0);
     EXPECT_EQ(capacity, 3000000u);
     ASSERT_EQ(rig.manager->AddCfgForFreeSpaceVd(plan.get()), 0);
-    const Bytes image = rig.provider->Of(kCfgAdd).at(0).data;
+    const Bytes image = rig.provider->Of(kDcmdCfgAdd).at(0).data;
     ASSERT_EQ(image.size(), 32u + 256);
     const u8* vd = image.data() + 32;
     EXPECT_EQ(vd[37], 2);
@@ -338,7 +338,7 @@ TEST(AdapterLimitsTest, LevelsFromTheirBitsAndLimitsByLevelCode)
     Bytes info = CtrlInfo();
     info[1500] = 0x21;  // RAID 0 and RAID 10
     CfgRig rig;
-    rig.provider->Reply(kCtrlInfo, info);
+    rig.provider->Reply(kDcmdCtrlGetInfo, info);
     Adapter* adapter = nullptr;
     ASSERT_EQ(rig.manager->GetAdapter(&adapter), 0);
     ArrayList<u8>* levels = nullptr;

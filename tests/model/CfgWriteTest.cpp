@@ -25,7 +25,7 @@ protected:
                        {12, 2, 0, 1999000, 2, 0, 5},
                        {13, 3, 0x18, 2000000}});
         rig.SetCfg(model_test::CfgImage({{0, {13}, 2000000}}, {{0, 0, {{0, 0, 2000000}}, 1}}, {}));
-        rig.provider->Reply(kVdList, VdList({0}));
+        rig.provider->Reply(kDcmdLdGetList, VdList({0}));
     }
 
     // A RAID 5 plan over slots 0-2 with every field set.
@@ -64,7 +64,7 @@ TEST_F(CfgWriteTest, NewVirtualDriveImageFollowsTheLayout)
     EXPECT_EQ(used, 1000002u);
     ASSERT_EQ(rig.manager->AddCfgForNewVd(plan.get()), 0);
 
-    const auto writes = rig.provider->Of(kCfgAdd);
+    const auto writes = rig.provider->Of(kDcmdCfgAdd);
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_EQ(writes[0].mailbox, Bytes(12, 0));
 
@@ -111,7 +111,7 @@ TEST_F(CfgWriteTest, NewVirtualDriveImageFollowsTheLayout)
     EXPECT_EQ(id->GetTargetId(), 2);
     EXPECT_EQ(dynamic_cast<VdIdFwi*>(id)->GetSeqNum(), 7);
     delete id;
-    const auto told = rig.provider->Of(kTellOs);
+    const auto told = rig.provider->Of(kDriverVdChange);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].kind, DpKind::Driver);
     EXPECT_EQ(LeU32(told[0].mailbox.data(), 0), 1u);
@@ -133,7 +133,7 @@ TEST_F(CfgWriteTest, SpannedDriveGetsOneArrayPerSpan)
     EXPECT_EQ(capacity, 2u * 2000000u);
     ASSERT_EQ(rig.manager->AddCfgForNewVd(plan.get()), 0);
 
-    const Bytes image = rig.provider->Of(kCfgAdd).at(0).data;
+    const Bytes image = rig.provider->Of(kDcmdCfgAdd).at(0).data;
     ASSERT_EQ(image.size(), 32u + 2 * 288 + 256);
     EXPECT_EQ(LeU16(image.data(), 4), 2);
     EXPECT_EQ(LeU16(image.data(), 32 + 10), 0);
@@ -160,21 +160,21 @@ TEST_F(CfgWriteTest, WriteFailuresAndTheOsStep)
     EXPECT_EQ(rig.manager->AddCfgForNewVd(nullptr), -1);
     auto fresh = Raid5Plan();
     EXPECT_EQ(rig.manager->AddCfgForFreeSpaceVd(fresh.get()), -1);  // a plan of the other kind
-    EXPECT_TRUE(rig.provider->Of(kCfgAdd).empty());
+    EXPECT_TRUE(rig.provider->Of(kDcmdCfgAdd).empty());
     spans = Spans();
 
     // The controller refuses: its status, no id, the OS is not told.
     auto refused = Raid5Plan();
-    rig.provider->Fail(kCfgAdd, 3);
+    rig.provider->Fail(kDcmdCfgAdd, 3);
     EXPECT_EQ(rig.manager->AddCfgForNewVd(refused.get()), 3);
     VdId* id = nullptr;
     refused->GetVdId(&id);
     EXPECT_EQ(id, nullptr);
-    EXPECT_TRUE(rig.provider->Of(kTellOs).empty());
+    EXPECT_TRUE(rig.provider->Of(kDriverVdChange).empty());
 
     // Written, but the OS step fails: -2 and the drive has its id.
     rig.provider->statuses.clear();
-    rig.provider->Fail(kTellOs, 1);
+    rig.provider->Fail(kDriverVdChange, 1);
     EXPECT_EQ(rig.manager->AddCfgForNewVd(refused.get()), RaidManager::kStatusOsNotTold);
     refused->GetVdId(&id);
     ASSERT_NE(id, nullptr);
@@ -186,8 +186,8 @@ TEST_F(CfgWriteTest, SsdCacheDriveIsNotAnnouncedToTheOs)
     auto plan = Raid5Plan();
     plan->SetIsSscd(1);
     ASSERT_EQ(rig.manager->AddCfgForNewVd(plan.get()), 0);
-    EXPECT_EQ(rig.provider->Of(kCfgAdd).at(0).data[32 + 288 + 47], 1);
-    EXPECT_TRUE(rig.provider->Of(kTellOs).empty());
+    EXPECT_EQ(rig.provider->Of(kDcmdCfgAdd).at(0).data[32 + 288 + 47], 1);
+    EXPECT_TRUE(rig.provider->Of(kDriverVdChange).empty());
 }
 
 TEST_F(CfgWriteTest, StateAfterTheWriteIsReadAgainWhileOldElementsStayValid)
@@ -203,7 +203,7 @@ TEST_F(CfgWriteTest, StateAfterTheWriteIsReadAgainWhileOldElementsStayValid)
     auto plan = Raid5Plan();
     ASSERT_EQ(rig.manager->AddCfgForNewVd(plan.get()), 0);
     // The controller now reports the new drive.
-    rig.provider->Reply(kVdList, VdList({0, 2}));
+    rig.provider->Reply(kDcmdLdGetList, VdList({0, 2}));
     rig.SetCfg(model_test::CfgImage({{0, {13}, 2000000}, {1, {10, 11, 12}, 1999000}},
                                     {{0, 0, {{0, 0, 2000000}}, 1}, {2, 5, {{1, 0, 500001}}, 3}}, {}));
 

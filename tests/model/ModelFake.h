@@ -19,8 +19,6 @@
 
 namespace model_test {
 
-using Bytes = std::vector<u8>;
-
 // Per-device opcodes are keyed by mailbox bytes 0-1 (drives) or byte 0 (virtual drives).
 inline bool KeyedByDevice(u32 opcode)
 {

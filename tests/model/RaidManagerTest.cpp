@@ -13,8 +13,6 @@ using namespace model_test;
 
 namespace {
 
-constexpr u32 kEnclList = 0x09010000;
-
 std::vector<u16> Ids(List<PhysicalDevice*>* pds)
 {
     std::vector<u16> ids;
@@ -106,7 +104,7 @@ TEST(SingleEnclosureTest, FollowsTheEnclosureAndDriveCounts)
     };
     for (const Case& c : cases) {
         ModelRig rig;
-        rig.provider->Reply(kEnclList, EnclosureList(c.enclosures));
+        rig.provider->Reply(kDcmdEnclGetList, EnclosureList(c.enclosures));
         rig.provider->Reply(kDcmdPdGetList, DeviceList(c.devices));
         u16 id = 0;
         EXPECT_EQ(rig.manager->GetSingleEnclDeviceId(&id), c.status) << c.what;
@@ -115,7 +113,7 @@ TEST(SingleEnclosureTest, FollowsTheEnclosureAndDriveCounts)
         }
     }
     ModelRig failing;
-    failing.provider->Fail(kEnclList, 3);
+    failing.provider->Fail(kDcmdEnclGetList, 3);
     u16 id = 0;
     EXPECT_EQ(failing.manager->GetSingleEnclDeviceId(&id), -1);
 }

@@ -5,7 +5,7 @@
 namespace simtest {
 namespace {
 
-constexpr std::uint32_t kStatus = 0x05010000;
+constexpr std::uint32_t kBbuStatus = 0x05010000;
 constexpr std::uint32_t kCapacity = 0x05020000;
 constexpr std::uint32_t kDesign = 0x05030000;
 constexpr std::uint32_t kLearn = 0x05040000;
@@ -72,7 +72,7 @@ protected:
 TEST_F(SimBatteryTest, StatusDesignCapacityAndFruCarryThePack)
 {
     Start(Pack());
-    Request status = Dcmd(kStatus, 64);
+    Request status = Dcmd(kBbuStatus, 64);
     ASSERT_EQ(status.Fw(), 0u);
     EXPECT_EQ(status.At(0), 3u);
     EXPECT_EQ(status.At(2, 2), 4058u);
@@ -118,7 +118,7 @@ TEST_F(SimBatteryTest, DetailAreaFollowsTheModuleType)
     two["type"] = 2;
     two["conditions"] = {"replace_pack"};
     Start(two);
-    Request status = Dcmd(kStatus, 64);
+    Request status = Dcmd(kBbuStatus, 64);
     EXPECT_EQ(status.At(36, 2), 0u);     // charger off
     EXPECT_EQ(status.At(38, 2), 900u);   // remaining
     EXPECT_EQ(status.At(40, 2), 1000u);  // full
@@ -130,7 +130,7 @@ TEST_F(SimBatteryTest, DetailAreaFollowsTheModuleType)
     six["full_capacity"] = 400;  // joules
     six["design_capacity"] = 500;
     Start(six);
-    status = Dcmd(kStatus, 64);
+    status = Dcmd(kBbuStatus, 64);
     EXPECT_EQ(status.At(32) + 256 * status.At(35), 360u);
     EXPECT_EQ(status.At(33), 80u);
     EXPECT_EQ(status.At(34), 90u);
@@ -139,7 +139,7 @@ TEST_F(SimBatteryTest, DetailAreaFollowsTheModuleType)
 TEST_F(SimBatteryTest, WithoutABatteryBlocksAreEmptyAndRequestsRefused)
 {
     Start(Json{{"present", false}});
-    EXPECT_EQ(Dcmd(kStatus, 64).At(0, 8), 0u);
+    EXPECT_EQ(Dcmd(kBbuStatus, 64).At(0, 8), 0u);
     EXPECT_EQ(Dcmd(kDesign, 64).Fw(), 0u);
     for (std::uint32_t op : {kCapacity, kGetProps, kModes})
         EXPECT_EQ(Dcmd(op, 48).Fw(), 34u) << std::hex << op;
@@ -159,7 +159,7 @@ TEST_F(SimBatteryTest, LearnCycleDischargesRechargesAndCompletesOnTheClock)
     EXPECT_EQ(Control(kLearn).Fw(), 36u);  // one runs already
 
     NextRun(kNow + 1800);  // a quarter: discharging from 90 % towards 20 %
-    Request status = Dcmd(kStatus, 64);
+    Request status = Dcmd(kBbuStatus, 64);
     EXPECT_EQ(status.At(8, 4) & 0x58u, 0x50u);  // learn active, discharging, not charging
     EXPECT_EQ(status.At(34, 2), 55u);
     EXPECT_EQ(status.At(6, 2), 32u);  // warmer while cycled
@@ -167,13 +167,13 @@ TEST_F(SimBatteryTest, LearnCycleDischargesRechargesAndCompletesOnTheClock)
     EXPECT_NE(Dcmd(kCapacity, 48).At(8, 2), 0xFFFFu);
 
     NextRun(kNow + 5400);  // three quarters: recharging
-    status = Dcmd(kStatus, 64);
+    status = Dcmd(kBbuStatus, 64);
     EXPECT_EQ(status.At(8, 4) & 0x58u, 0x48u);
     EXPECT_EQ(status.At(34, 2), 60u);
     EXPECT_NE(Dcmd(kCapacity, 48).At(12, 2), 0xFFFFu);
 
     NextRun(kNow + 7300);  // done at kNow + 7200
-    status = Dcmd(kStatus, 64);
+    status = Dcmd(kBbuStatus, 64);
     EXPECT_EQ(status.At(8, 4) & 0x58u, 0u);
     EXPECT_EQ(status.At(34, 2), 100u);
     const Json saved = Saved();
@@ -196,7 +196,7 @@ TEST_F(SimBatteryTest, AutomaticLearnStartsWhenDueOrOnlyWarns)
     warn["learn"]["auto_mode"] = "warn";
     Start(warn);
     NextRun(kNow + 4000);
-    EXPECT_NE(Dcmd(kStatus, 64).At(8, 4) & (1u << 12), 0u);  // periodic learn required
+    EXPECT_NE(Dcmd(kBbuStatus, 64).At(8, 4) & (1u << 12), 0u);  // periodic learn required
     saved = Saved();
     EXPECT_EQ(EventTexts(saved), (std::vector<std::string>{"Battery relearn required"}));
     EXPECT_EQ(saved["battery"]["learn"]["next"], kNow + 3600 + 2419200);

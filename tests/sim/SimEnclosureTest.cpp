@@ -7,7 +7,7 @@ namespace simtest {
 namespace {
 
 // A pass-through request of `length` bytes from the device.
-Request PassThru(std::uint8_t target, std::initializer_list<std::uint8_t> cdb, std::uint32_t length,
+Request EnclosurePassThru(std::uint8_t target, std::initializer_list<std::uint8_t> cdb, std::uint32_t length,
                  std::uint8_t frame = 4)
 {
     return simtest::PassThru(target, Bytes(cdb), length, lp::kDirFromController, {}, frame);
@@ -15,7 +15,7 @@ Request PassThru(std::uint8_t target, std::initializer_list<std::uint8_t> cdb, s
 
 Request Page(std::uint8_t target, std::uint8_t page, std::uint16_t allocation = 1024)
 {
-    return PassThru(target, {0x1C, 0x01, page, static_cast<std::uint8_t>(allocation >> 8),
+    return EnclosurePassThru(target, {0x1C, 0x01, page, static_cast<std::uint8_t>(allocation >> 8),
                              static_cast<std::uint8_t>(allocation & 0xFF), 0},
                     allocation);
 }
@@ -135,7 +135,7 @@ TEST_F(SimEnclosureTest, PagesAreCutToTheAllocationLengthAndRefusedWhereNotAnswe
     EXPECT_EQ(unknownPage.Fw(), 2u);
     EXPECT_EQ(SenseCode(unknownPage), 0x24);
     EXPECT_EQ(unknownPage.Count(), 0u);
-    Request noPcv = PassThru(40, {0x1C, 0x00, 0x02, 0x04, 0x00, 0}, 1024);
+    Request noPcv = EnclosurePassThru(40, {0x1C, 0x00, 0x02, 0x04, 0x00, 0}, 1024);
     EXPECT_EQ(SenseCode(noPcv), 0x24);
     Request withoutServices = Page(41, 1);  // an SGPIO enclosure
     EXPECT_EQ(withoutServices.Fw(), 2u);
@@ -143,7 +143,7 @@ TEST_F(SimEnclosureTest, PagesAreCutToTheAllocationLengthAndRefusedWhereNotAnswe
     Request drive = Page(10, 1);
     EXPECT_EQ(SenseCode(drive), 0x20);
     EXPECT_EQ(Page(99, 1).Fw(), 12u);                                  // no such device
-    EXPECT_EQ(PassThru(40, {0x1C, 1, 1, 3, 0xF0, 0}, 1008, 3).Fw(), 12u);  // not a physical device
+    EXPECT_EQ(EnclosurePassThru(40, {0x1C, 1, 1, 3, 0xF0, 0}, 1008, 3).Fw(), 12u);  // not a physical device
     Request wrongWay(lp::kFnScsiPassThru, 0, 64, lp::kDirToController, 18);
     wrongWay.bytes[lp::kOffFrameCmd] = 4;
     wrongWay.bytes[lp::kOffTarget] = 40;
@@ -156,17 +156,17 @@ TEST_F(SimEnclosureTest, PagesAreCutToTheAllocationLengthAndRefusedWhereNotAnswe
 TEST_F(SimEnclosureTest, InquiryGivesIdentityAndFieldReplaceableUnitData)
 {
     ASSERT_EQ(Init(), lp::kLibOk);
-    Request standard = PassThru(40, {0x12, 0, 0, 0, 96, 0}, 96);
+    Request standard = EnclosurePassThru(40, {0x12, 0, 0, 0, 96, 0}, 96);
     ASSERT_EQ(standard.Fw(), 0u);
     EXPECT_EQ(standard.At(0), 0x0Du);
     EXPECT_EQ(standard.At(6), 0x40u);  // enclosure services
     EXPECT_EQ(standard.Text(8, 8), "ENCV    ");  // SCSI texts are padded with blanks
-    EXPECT_EQ(PassThru(41, {0x12, 0, 0, 0, 96, 0}, 96).At(6), 0u);
+    EXPECT_EQ(EnclosurePassThru(41, {0x12, 0, 0, 0, 96, 0}, 96).At(6), 0u);
 
-    Request pages = PassThru(40, {0x12, 1, 0x00, 0, 255, 0}, 255);
+    Request pages = EnclosurePassThru(40, {0x12, 1, 0x00, 0, 255, 0}, 255);
     EXPECT_EQ(pages.Count(), 6u);
     EXPECT_EQ(pages.At(4, 2), 0xC000u);
-    Request fru = PassThru(40, {0x12, 1, 0xC0, 0, 255, 0}, 255);
+    Request fru = EnclosurePassThru(40, {0x12, 1, 0xC0, 0, 255, 0}, 255);
     ASSERT_EQ(fru.Count(), 36u);
     EXPECT_EQ(BigEndian(fru, 2, 2), 32u);
     EXPECT_EQ(fru.Text(4, 8), "SN12    ");
@@ -176,9 +176,9 @@ TEST_F(SimEnclosureTest, InquiryGivesIdentityAndFieldReplaceableUnitData)
     EXPECT_EQ(fru.Text(32, 4), "Z   ");
 
     // Without FRU data the page is not offered and not answered.
-    EXPECT_EQ(PassThru(41, {0x12, 1, 0x00, 0, 255, 0}, 255).Count(), 5u);
-    EXPECT_EQ(SenseCode(PassThru(41, {0x12, 1, 0xC0, 0, 255, 0}, 255)), 0x24);
-    EXPECT_EQ(SenseCode(PassThru(40, {0x12, 0, 0xC0, 0, 255, 0}, 255)), 0x24);  // a page without EVPD
+    EXPECT_EQ(EnclosurePassThru(41, {0x12, 1, 0x00, 0, 255, 0}, 255).Count(), 5u);
+    EXPECT_EQ(SenseCode(EnclosurePassThru(41, {0x12, 1, 0xC0, 0, 255, 0}, 255)), 0x24);
+    EXPECT_EQ(SenseCode(EnclosurePassThru(40, {0x12, 0, 0xC0, 0, 255, 0}, 255)), 0x24);  // a page without EVPD
 }
 
 TEST_F(SimEnclosureTest, EnclosureListCountsElementsAndReportsPartnerAndFault)

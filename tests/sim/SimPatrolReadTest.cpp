@@ -6,7 +6,7 @@
 namespace simtest {
 namespace {
 
-constexpr std::uint32_t kStatus = 0x01070100;
+constexpr std::uint32_t kPrStatus = 0x01070100;
 constexpr std::uint32_t kProperties = 0x01070200;
 constexpr std::uint32_t kSetProperties = 0x01070300;
 constexpr std::uint32_t kStart = 0x01070400;
@@ -31,7 +31,7 @@ protected:
     // State, completed runs and drives read so far.
     std::vector<std::uint64_t> Status()
     {
-        Request s = Dcmd(kStatus, 16);
+        Request s = Dcmd(kPrStatus, 16);
         return {s.At(4), s.At(0, 4), s.At(5)};
     }
     // Drives whose progress block shows a patrol read (bit 1), and those suspended.

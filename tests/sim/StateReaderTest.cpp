@@ -13,23 +13,22 @@
 
 namespace {
 
-using sim::Json;
 using sim::JsonValue;
 using simdjson::dom::element_type;
 
 // The value as nlohmann holds it; a key given twice keeps its first place and its last value.
-Json ToNlohmann(const JsonValue& value)
+sim::Json ToNlohmann(const JsonValue& value)
 {
     switch (value.type()) {
     case element_type::ARRAY: {
-        Json out = Json::array();
+        sim::Json out = sim::Json::array();
         const simdjson::dom::array items = value.get_array().value_unsafe();
         for (const JsonValue item : items)
             out.push_back(ToNlohmann(item));
         return out;
     }
     case element_type::OBJECT: {
-        Json out = Json::object();
+        sim::Json out = sim::Json::object();
         const simdjson::dom::object fields = value.get_object().value_unsafe();
         for (const auto field : fields)
             out[std::string(field.key)] = ToNlohmann(field.value);
@@ -37,7 +36,7 @@ Json ToNlohmann(const JsonValue& value)
     }
     case element_type::INT64: {
         const std::int64_t n = value.get_int64().value_unsafe();
-        return n >= 0 ? Json(static_cast<std::uint64_t>(n)) : Json(n);
+        return n >= 0 ? sim::Json(static_cast<std::uint64_t>(n)) : sim::Json(n);
     }
     case element_type::UINT64:
         return value.get_uint64().value_unsafe();
@@ -54,7 +53,7 @@ Json ToNlohmann(const JsonValue& value)
 }
 
 // Equal values of equal types, objects with their keys in the same order.
-::testing::AssertionResult SameDocument(const Json& a, const Json& b, const std::string& at = "$")
+::testing::AssertionResult SameDocument(const sim::Json& a, const sim::Json& b, const std::string& at = "$")
 {
     // Whole numbers count by value, signed or not ("-0" is 0).
     if (a.is_number_integer() && b.is_number_integer() && a == b)
@@ -91,9 +90,9 @@ Json ToNlohmann(const JsonValue& value)
 std::string NlohmannFault(const std::string& text)
 {
     try {
-        [[maybe_unused]] const Json parsed = Json::parse(text);
+        [[maybe_unused]] const sim::Json parsed = sim::Json::parse(text);
         return "";
-    } catch (const Json::exception& e) {
+    } catch (const sim::Json::exception& e) {
         const std::string what = e.what();
         return what.substr(what.find("] ") + 2);
     }
@@ -101,8 +100,8 @@ std::string NlohmannFault(const std::string& text)
 
 void ExpectReadAsNlohmann(std::string text)
 {
-    const Json reference = Json::parse(text);
-    Json read;
+    const sim::Json reference = sim::Json::parse(text);
+    sim::Json read;
     sim::ReadJson(text, [&](const JsonValue& root) { read = ToNlohmann(root); });
     EXPECT_TRUE(SameDocument(read, reference)) << text;
 }
@@ -357,7 +356,7 @@ TEST(StateReaderTest, DamagedStatesReadAsTheirPlainForm)
             ASSERT_EQ(outcome.text, fault) << text;
             continue;
         }
-        const statefuzz::Outcome plain = statefuzz::ReadStateText(Json::parse(text).dump());
+        const statefuzz::Outcome plain = statefuzz::ReadStateText(sim::Json::parse(text).dump());
         ASSERT_EQ(outcome.read, plain.read) << text << "\n" << outcome.text << "\n" << plain.text;
         ASSERT_EQ(outcome.text, plain.text) << text;
         read += outcome.read ? 1 : 0;

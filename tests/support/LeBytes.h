@@ -6,6 +6,8 @@
 
 #include "ZepUtil/Types.h"
 
+using Bytes = std::vector<u8>;
+
 inline u8 LeU8(const u8* b, std::size_t off) { return b[off]; }
 inline u16 LeU16(const u8* b, std::size_t off) { return static_cast<u16>(b[off] | (b[off + 1] << 8)); }
 inline u32 LeU32(const u8* b, std::size_t off)

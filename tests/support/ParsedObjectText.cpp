@@ -58,20 +58,20 @@ namespace {
 
 constexpr const char* kNoDescriber = "(no describer)";
 
-class Text {
+class ObjectText {
 public:
-    Text& Field(const char* name, unsigned long long value)
+    ObjectText& Field(const char* name, unsigned long long value)
     {
         text_ += std::string(" ") + name + "=" + std::to_string(value);
         return *this;
     }
-    Text& Field(const char* name, const std::string& value)
+    ObjectText& Field(const char* name, const std::string& value)
     {
         text_ += std::string(" ") + name + "='" + value + "'";
         return *this;
     }
     template <typename List>
-    Text& Numbers(const char* name, const List& list)
+    ObjectText& Numbers(const char* name, const List& list)
     {
         text_ += std::string(" ") + name + "=[";
         for (unsigned i = 0; i < list.GetCount(); ++i)
@@ -81,7 +81,7 @@ public:
     }
     // Any list of entries with an enclosure id and a slot (null: "-").
     template <typename List>
-    Text& Drives(const char* name, const List* list)
+    ObjectText& Drives(const char* name, const List* list)
     {
         text_ += std::string(" ") + name + "=";
         if (list == nullptr) {
@@ -96,7 +96,7 @@ public:
         text_ += "]";
         return *this;
     }
-    Text& Raw(const std::string& text)
+    ObjectText& Raw(const std::string& text)
     {
         text_ += text;
         return *this;
@@ -107,7 +107,7 @@ private:
     std::string text_;
 };
 
-void DescribeCfg(const CfgAddParsedObject& o, Text& t)
+void DescribeCfg(const CfgAddParsedObject& o, ObjectText& t)
 {
     t.Field("level", o.GetRaidLevel()).Field("read", o.GetReadPolicy()).Field("write", o.GetWritePolicy());
     t.Field("io", o.GetIoPolicy()).Field("badBbu", o.GetCachedBadBbu()).Field("strip", o.GetStripSize());
@@ -123,7 +123,7 @@ void DescribeCfg(const CfgAddParsedObject& o, Text& t)
     t.Drives("hsp", o.GetHspList());
 }
 
-bool Describe(const ParsedObject* object, Text& t)
+bool DescribeObject(const ParsedObject* object, ObjectText& t)
 {
     if (auto* o = dynamic_cast<const CfgAutoParsedObject*>(object)) {
         DescribeCfg(*o, t);
@@ -258,9 +258,9 @@ std::string ParsedObjectText(const ParsedObject* object)
 {
     if (object == nullptr)
         return "(null)";
-    Text t;
+    ObjectText t;
     t.Raw(typeid(*object).name()).Field("cmd", object->GetCommandId()).Field("adapter", object->GetAdapterNumber());
-    if (!Describe(object, t))
+    if (!DescribeObject(object, t))
         t.Raw(std::string(" ") + kNoDescriber);
     return t.Get();
 }

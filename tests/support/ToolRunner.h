@@ -3,15 +3,30 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
+
+// State files and reports as the tests build and read them.
+using Json = nlohmann::json;
 
 // What the tool prints last when a command succeeds, when it fails, and for a line it cannot
 // parse.
 const std::string kExitOk = "\nExit Code: 0x00\n";
 const std::string kExitFailed = "\nExit Code: 0x01\n";
 const std::string kParseFailed = "Failed to parse command. Use -h option for usage.\n" + kExitFailed;
+
+// The line the tool ends with for the exit status `code`.
+inline std::string Exit(int code)
+{
+    char line[32];
+    std::snprintf(line, sizeof line, "\nExit Code: 0x%.2x\n", code & 0xFF);
+    return line;
+}
+
+// The banner the version and help commands print first.
+const std::string kBanner = "\n      Tarnbek SAS RAID Management Tool  Ver 8.04.07 May 28, 2012\n\n";
 
 struct RunResult {
     int exitCode = -1;
