@@ -1,46 +1,48 @@
 // The saved-configuration file: the controller's configuration image written to a file, and a
 // file's image written back to the controller.
-#include <cstdio>
-#include <string>
+#include <cerrno>
 
 #include "dataif/VdData.h"
 #include "fwdata/CfgSaveFile.h"
 #include "fwdata/RmDataFwi.h"
 #include "fwdata/layout/CfgSaveFile.h"
+#include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
-// The file's bytes, up to one more than `limit` (so that a larger file shows as one). 0, or -1.
+// The file's bytes, up to one more than `limit` (so that a larger file shows as one). 0, or -1
+// after a message naming the file and the reason.
 int ReadFile(const char* name, std::size_t limit, std::vector<u8>* bytes)
 {
-    std::FILE* file = std::fopen(name, "rb");
+    FileIO* io = GetFileIO();
+    FileHandle* file = userfiles::OpenForReading(name, "rb");
     if (file == nullptr)
         return -1;
     bytes->assign(limit + 1, 0);
-    const std::size_t got = std::fread(bytes->data(), 1, bytes->size(), file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed)
+    errno = 0;
+    const std::size_t got = io->Read(bytes->data(), 1, bytes->size(), file);
+    const int error = errno;
+    const bool failed = io->Error(file) != 0;
+    io->Close(file);
+    if (failed) {
+        userfiles::ReportReadFailed(name, error);
         return -1;
+    }
     bytes->resize(got);
     return 0;
 }
 
 // Writes the bytes to a file of their own beside the target, then puts it in the target's place,
-// so that a failed save leaves an earlier file as it was. 0, or -1.
+// so that a failed save leaves an earlier file as it was. 0, or -1 after a message naming the
+// file and the reason.
 int WriteFile(const char* name, const std::vector<u8>& bytes)
 {
-    const std::string temporary = std::string(name) + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr)
+    userfiles::OutputFile file;
+    if (!file.Open(name, userfiles::OutputFile::Mode::kWhole))
         return -1;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), name) != 0) {
-        std::remove(temporary.c_str());
-        return -1;
-    }
-    return 0;
+    GetFileIO()->Write(bytes.data(), 1, bytes.size(), file.Handle());
+    return file.Finish() ? 0 : -1;
 }
 
 }  // namespace

@@ -50,6 +50,9 @@ const MessageEntry kCommonMessages[] = {
     {kGetDataFailed, "Failed to get data on Adapter %d\n"},
     {kSetDataFailed, "Failed to Set data on Adapter %d\n"},
     {kOpenFileFailed, "ERROR: Failed to open file %s.\n"},
+    {kReadFileFailed, "ERROR: Failed to read file %s.\n"},
+    {kWriteFileFailed, "ERROR: Failed to write file %s.\n"},
+    {kFileFaultReason, "Reason: %s.\n"},
     {kPhyInfoFailed, "Failed to Get Phy Information on Adapter %d\n"},
     {kRebootNeeded, "Please reboot the system for the changes to take effect\n"},
 };

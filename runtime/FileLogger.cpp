@@ -1,10 +1,15 @@
 #include "runtime/FileLogger.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <ctime>
 #include <new>
 
 #include "runtime/System.h"
+#include "runtime/UserFiles.h"
 
 // The file stays open for the run and its size is counted as lines are written, so a run that
 // prints many lines opens it once. A file that cannot be opened is skipped silently: logging
@@ -43,9 +48,22 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 std::FILE* FileLogger::Open(const char* mode)
 {
-    file_ = std::fopen(path_.c_str(), mode);
-    if (file_ == nullptr)
+    // A log is a regular file, or a character device such as /dev/null. Anything else (a FIFO,
+    // which could hold the run up, a directory, a disk) is skipped like a file that cannot be
+    // opened; a FIFO put in its place after the look is opened without waiting and skipped too.
+    const auto loggable = [](const struct stat& status) { return S_ISREG(status.st_mode) || S_ISCHR(status.st_mode); };
+    struct stat status {};
+    if (::stat(path_.c_str(), &status) == 0 && !loggable(status))
         return nullptr;
+    const bool truncate = mode[0] == 'w';
+    const int flags = O_WRONLY | O_CREAT | O_APPEND | (truncate ? O_TRUNC : 0);
+    const int fd = userfiles::OpenWithoutWaiting(path_.c_str(), flags, 0666, &status);
+    if (fd < 0)
+        return nullptr;
+    if (!loggable(status) || (file_ = ::fdopen(fd, "a")) == nullptr) {
+        ::close(fd);
+        return nullptr;
+    }
     if (!buffer_)
         buffer_.reset(new (std::nothrow) char[kBufferSize]);  // left as it is: only written before read
     if (buffer_)

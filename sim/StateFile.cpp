@@ -83,6 +83,27 @@ mode_t NewFileMode(const std::string& path)
     return 0666 & ~mask;
 }
 
+// The file a state path stands for: the path, or where its symbolic links lead (a relative link
+// taken from the link's folder), existing or not; the path itself when a link cannot be read,
+// so that the save's own checks report it. A chain of more than 40 links is taken as a loop.
+std::string StateTarget(const std::string& path)
+{
+    std::string at = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return at;
+        std::vector<char> link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1);
+        const ssize_t n = ::readlink(at.c_str(), link.data(), link.size());
+        if (n <= 0 || static_cast<std::size_t>(n) == link.size())
+            return path;
+        std::string next(link.data(), static_cast<std::size_t>(n));
+        const std::size_t slash = at.rfind('/');
+        at = next[0] == '/' || slash == std::string::npos ? next : at.substr(0, slash + 1) + next;
+    }
+    return path;
+}
+
 }  // namespace
 
 std::string StatePathFromEnvironment()
@@ -167,11 +188,16 @@ bool StateFile::Load(SimModel& model)
 
 bool StateFile::Save(const SimModel& model)
 {
+    // A symbolic link stays: the file it leads to is replaced. Only a regular file (or none) is.
+    const std::string target = StateTarget(path_);
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return Report("write", "not a regular file");
     const std::string text = WriteState(model).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
-    std::vector<char> tempPath(path_.begin(), path_.end());
+    std::vector<char> tempPath(target.begin(), target.end());
     const char suffix[] = ".XXXXXX";
     tempPath.insert(tempPath.end(), suffix, suffix + sizeof suffix);
-    const mode_t mode = NewFileMode(path_);
+    const mode_t mode = NewFileMode(target);
 
     const int fd = ::mkstemp(tempPath.data());
     if (fd < 0)
@@ -182,7 +208,7 @@ bool StateFile::Save(const SimModel& model)
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(tempPath.data(), path_.c_str()) != 0) {
+    if (ok && ::rename(tempPath.data(), target.c_str()) != 0) {
         ok = false;
         error = errno;
     }

@@ -1,5 +1,8 @@
 #include "Trace.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -91,7 +94,13 @@ void TraceRequest(Packet* packet, const Mailbox& mailbox, const Outcome& outcome
         return;
     const std::string line = Describe(packet, mailbox) + " lib=" + std::to_string(outcome.lib) + " fw=" +
                              std::to_string(outcome.fw) + " count=" + std::to_string(outcome.count) + "\n";
-    std::FILE* file = std::fopen(path, "a");
+    // Opened without waiting, so that a FIFO nobody reads cannot hold the run up; one that is
+    // read gets the line.
+    const int fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    const int flags = fd >= 0 ? ::fcntl(fd, F_GETFL) : -1;
+    std::FILE* file = flags != -1 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? ::fdopen(fd, "a") : nullptr;
+    if (file == nullptr && fd >= 0)
+        ::close(fd);
     bool written = false;
     if (file != nullptr) {
         written = std::fputs(line.c_str(), file) >= 0;

@@ -12,6 +12,7 @@
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -89,9 +90,8 @@ int AdAECCp::ShowSettings(Adapter* adapter)
 int AdAECCp::CopySegments(Adapter* adapter, const AdAECPo& object)
 {
     const string name = object.GetFileName();
-    FileIO* io = GetFileIO();
-    FileHandle* file = io->Open(name.GetCStr(), "wb");
-    if (file == nullptr) {
+    userfiles::OutputFile file;
+    if (!file.Open(name.GetCStr(), userfiles::OutputFile::Mode::kWhole)) {
         LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogAdpAllInfoStarted, name.GetCStr());
         return -1;
     }
@@ -105,8 +105,10 @@ int AdAECCp::CopySegments(Adapter* adapter, const AdAECPo& object)
         status = -1;
     }
     if (status == 0)
-        status = WriteSegments(adapter, segments, file);
-    if (io->Close(file) != 0 || status != 0)
+        status = WriteSegments(adapter, segments, file.Handle());
+    // The file takes what was read, also after a failed read; a failed write leaves an older
+    // file as it was.
+    if (!file.Finish() || status != 0)
         return -1;
     PrintText("Events are captured in the file ");
     PrintText(name.GetCStr());

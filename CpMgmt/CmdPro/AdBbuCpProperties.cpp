@@ -1,5 +1,6 @@
 // The battery properties: the report and the change from a file of KEY=VALUE lines.
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -165,7 +167,7 @@ int AdpBbuCp::SetBbuProperties(CpController* cpController, AdpBbuPo* object)
         return -1;
     FileIO* io = GetFileIO();
     const string name = object->GetFileName();
-    FileHandle* file = io->Open(name.GetCStr(), "r");
+    FileHandle* file = userfiles::OpenForReading(name.GetCStr(), "r");
     if (file == nullptr) {
         ReportText(cpController, "Failed open file.");
         return -1;
@@ -179,9 +181,14 @@ int AdpBbuCp::SetBbuProperties(CpController* cpController, AdpBbuPo* object)
     u8 properties[bbuprops::kSize];
     std::memcpy(properties, blocks.properties, sizeof properties);
     bool matched = false;
+    errno = 0;
     const int read = ApplyFile(cpController, io, file, blocks, properties, &matched);
+    const int error = errno;
+    const bool readFailed = read == 0 && io->Error(file) != 0;
     io->Close(file);
-    if (read != 0)
+    if (readFailed)
+        userfiles::ReportReadFailed(name.GetCStr(), error);
+    if (read != 0 || readFailed)
         return -1;
     if (!matched) {
         ReportText(cpController, "No Property match found in File. Set BBU Properties Failed.");

@@ -9,7 +9,7 @@
 #include "raidmodel/RaidManager.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
-#include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -87,10 +87,11 @@ int AdpEventLogCp::WriteOrReport(const ByteView& record, FileHandle* file)
     return -1;
 }
 
-FileHandle* AdpEventLogCp::OpenOutput(const AdpEventLogPo& object)
+bool AdpEventLogCp::OpenOutput(const AdpEventLogPo& object, userfiles::OutputFile* file)
 {
     const string name = object.GetFileName();
-    return GetFileIO()->Open(name.GetCStr(), object.GetAppendFlag() == 0 ? "w" : "a+");
+    using Mode = userfiles::OutputFile::Mode;
+    return file->Open(name.GetCStr(), object.GetAppendFlag() == 0 ? Mode::kWhole : Mode::kAppend);
 }
 
 int AdpEventLogCp::ClearLog(CpController* cpController, AdpEventLogPo* object)

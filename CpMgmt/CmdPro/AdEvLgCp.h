@@ -18,6 +18,9 @@
 class Adapter;
 class FileHandle;
 class RaidManager;
+namespace userfiles {
+class OutputFile;
+}
 
 class AdpEventLogCp : public TypedProcessor<AdpEventLogPo, "AdpEventLogPo *"> {
 public:
@@ -69,8 +72,9 @@ private:
     bool TakeByClass(u8 classFilter, const ByteView& record);
     // Writes one record; a failed write is reported on the console. 0 or -1.
     static int WriteOrReport(const ByteView& record, FileHandle* file);
-    // Opens the output file: truncated for the first adapter of a command, appended to after.
-    static FileHandle* OpenOutput(const AdpEventLogPo& object);
+    // Opens the output file: written whole for the first adapter of a command, appended to
+    // after. False after the messages naming the file.
+    static bool OpenOutput(const AdpEventLogPo& object, userfiles::OutputFile* file);
 
     u32 noMatchingEvent_ = 1;
 };

@@ -19,7 +19,7 @@
 #include "raidmodel/ids/VdIdFwi.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
-#include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -148,12 +148,10 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
     if (allDrives && selected > vds->GetCount())
         selected = vds->GetCount();
 
-    const string fileName = object->GetFileName();
-    FileHandle* file = OpenOutput(*object);
-    if (file == nullptr) {
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+    userfiles::OutputFile output;
+    if (!OpenOutput(*object, &output))
         return -1;
-    }
+    FileHandle* file = output.Handle();
     int result = 0;
     bool anyWritten = false;
     bool writeFailed = FPrintMessage(file, CommonMsg::kAdapterTitle, static_cast<int>(adapterNumber)) != 0;
@@ -191,8 +189,9 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
         if (!writeFailed)
             PrintMessage(MaintMsg::kNoCcErrors);
     }
-    // Output that cannot be written out when the file is closed is a failed write too.
-    if (GetFileIO()->Close(file) != 0)
+    // Output that cannot be written out when the file is closed is a failed write too; a file
+    // written whole then leaves the one it was to replace as it was.
+    if (!output.Finish())
         writeFailed = true;
     if (writeFailed) {
         PrintMessage(MaintMsg::kFileWriteFailed);

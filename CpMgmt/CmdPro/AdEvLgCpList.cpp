@@ -12,8 +12,8 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
-#include "runtime/FileIO.h"
 #include "runtime/QuendalLog.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -40,19 +40,13 @@ ByteView RecordAt(const ByteView& reply, u32 index)
     return reply.Sub(evlist::RecordOffset(index), evlist::kRecordSize);
 }
 
-void CloseIfOpen(FileHandle* file)
+// Closes the output file, if one is open, and answers the routine's result. What was written
+// before a failure of another kind stays; output that cannot be written out when the file is
+// closed is a failed write (unless one was reported already), and then a file written whole
+// leaves the one it was to replace as it was.
+int FinishEventFile(userfiles::OutputFile& file, int result)
 {
-    if (file != nullptr)
-        GetFileIO()->Close(file);
-}
-
-// Closes the output file, if one is open, and answers the routine's result. Output that cannot
-// be written out when the file is closed is a failed write (unless one was reported already).
-int Finish(FileHandle* file, int result)
-{
-    if (file == nullptr)
-        return result;
-    if (GetFileIO()->Close(file) == 0 || result == -1)
+    if (!file.IsOpen() || file.Finish() || result == -1)
         return result;
     PrintMessage(MaintMsg::kFileWriteFailed);
     return result != 0 ? result : -1;
@@ -93,20 +87,20 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
     FwiDpErrors::TakeAsAnswer(status);  // no record from that number on: the count stays 0
 
     const string fileName = object->GetFileName();
+    userfiles::OutputFile output;
     FileHandle* file = nullptr;
     if (fileName.GetLength() != 0) {
-        file = OpenOutput(*object);
-        if (file == nullptr) {
+        if (!OpenOutput(*object, &output)) {
             LogDebugMessage(evlog::kSourceName, __LINE__, kModuleCommandTool, kLevelError, kDbgOpenFailed,
                             fileName.GetCStr());
             return -1;
         }
+        file = output.Handle();
         if (FPrintMessage(file, CommonMsg::kLineEnd) != 0 ||
             FPrintMessage(file, MaintMsg::kEventFileHeader, static_cast<int>(adapterNumber),
                           static_cast<unsigned long>(count)) != 0) {
             PrintMessage(MaintMsg::kFileWriteFailed);
-            GetFileIO()->Close(file);
-            return -1;
+            return FinishEventFile(output, -1);
         }
     }
 
@@ -158,7 +152,7 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
             break;
         start = last + 1;
     }
-    return Finish(file, result);
+    return FinishEventFile(output, result);
 }
 
 int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* object)
@@ -179,20 +173,20 @@ int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* 
     }
 
     const string fileName = object->GetFileName();
+    userfiles::OutputFile output;
     FileHandle* file = nullptr;
     if (fileName.GetLength() != 0) {
-        file = OpenOutput(*object);
-        if (file == nullptr) {
+        if (!OpenOutput(*object, &output)) {
             LogDebugMessage(evlog::kSourceName, __LINE__, kModuleCommandTool, kLevelError, kDbgOpenFailed,
                             fileName.GetCStr());
             return -1;
         }
+        file = output.Handle();
     }
     std::unique_ptr<u8[]> reply(new (std::nothrow) u8[kOneRecordBufferSize]());
     if (!reply) {
         PrintMessage(CommonMsg::kNoMemory, "getting events");
-        CloseIfOpen(file);
-        return -1;
+        return FinishEventFile(output, -1);
     }
 
     int result = 0;
@@ -233,5 +227,5 @@ int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* 
             break;
         --current;
     }
-    return Finish(file, result);
+    return FinishEventFile(output, result);
 }

@@ -14,6 +14,7 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -56,11 +57,9 @@ int AdpFwFlashCp::ProcessParsed(CpController* cpController, AdpFwFlashPo* object
         return kImageInvalidStatus;
     }
 
-    ImageFile image(GetFileIO()->Open(name, "rb"));
-    if (!image.IsOpen()) {
-        PrintMessage(CommonMsg::kOpenFileFailed, name);
+    ImageFile image(userfiles::OpenForReading(name, "rb"));
+    if (!image.IsOpen())
         return -1;
-    }
     // A file that opens but whose length could not be had is not downloaded.
     if (imageSize < 0) {
         PrintMessage(MaintMsg::kImageNotValidated, name);

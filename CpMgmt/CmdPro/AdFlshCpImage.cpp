@@ -8,6 +8,7 @@
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
 #include "runtime/Memory.h"
+#include "runtime/UserFiles.h"
 
 const char kComponentApplication[5] = {'A', 'P', 'P', ' ', '\0'};
 const char kComponentBattery[5] = {'K', 'O', 'R', 'V', '\0'};
@@ -103,11 +104,9 @@ FlashImageReader::~FlashImageReader()
 s32 FlashImageReader::GetImageSize(const char* fileName)
 {
     FileIO* io = GetFileIO();
-    FileHandle* file = io->Open(fileName, "r");
-    if (file == nullptr) {
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName);
+    FileHandle* file = userfiles::OpenForReading(fileName, "r");
+    if (file == nullptr)
         return -1;
-    }
     if (io->Seek(file, 0, FileIO::kSeekFromEnd) != 0) {
         io->Close(file);
         return -1;

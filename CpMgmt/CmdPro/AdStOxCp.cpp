@@ -1,5 +1,7 @@
 #include "CpMgmt/CmdPro/AdStOxCp.h"
 
+#include <cerrno>
+
 #include "CpMgmt/CmdPro/AdpSetMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/SettingsFields.h"
@@ -15,6 +17,7 @@
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -64,21 +67,25 @@ int AdpSettingsOrxCp::ApplyOemSettingsFile(CpController* cpController, const Adp
 
     const string name = object.GetFileName();
     FileIO* io = GetFileIO();
-    FileHandle* file = io->Open(name.GetCStr(), "r");
+    FileHandle* file = userfiles::OpenForReading(name.GetCStr(), "r");
     if (file == nullptr)
         return -1;
     std::string line;
     std::string key;
     std::string value;
     int result = 0;
+    errno = 0;
     while (result == 0 && settingsfile::ReadLine(io, file, &line))
         if (settingsfile::SplitLine(line, false, &key, &value))
             result = ApplyLine(key, value);
+    const int error = errno;
     // A file that could not be read to its end programs nothing.
     const bool readFailed = result == 0 && io->Error(file) != 0;
     io->Close(file);
-    if (readFailed)
+    if (readFailed) {
+        userfiles::ReportReadFailed(name.GetCStr(), error);
         return -1;
+    }
     if (result != 0) {
         PrintMessage(AdpSetMsg::kInvalidValue, key.c_str());
         return kInvalidValue;

@@ -1,5 +1,7 @@
 #include "CpMgmt/CmdPro/AdVrfyCp.h"
 
+#include <cerrno>
+
 #include "CpMgmt/CmdPro/SettingsFields.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/SettingsFileText.h"
@@ -11,6 +13,7 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -46,7 +49,7 @@ int AdpSetVerifyCp::CompareWithFile(const AdpSetVerifyPo& object, u8 extent)
 {
     const string name = object.GetFileName();
     FileIO* io = GetFileIO();
-    FileHandle* file = io->Open(name.GetCStr(), "r");
+    FileHandle* file = userfiles::OpenForReading(name.GetCStr(), "r");
     if (file == nullptr)
         return -1;
     PrintMessage(CommonMsg::kText, "\nDifferences Found:\n");
@@ -54,6 +57,7 @@ int AdpSetVerifyCp::CompareWithFile(const AdpSetVerifyPo& object, u8 extent)
     std::string line;
     std::string key;
     std::string value;
+    errno = 0;
     while (settingsfile::ReadLine(io, file, &line)) {
         if (!settingsfile::SplitLine(line, true, &key, &value))
             continue;
@@ -67,11 +71,14 @@ int AdpSetVerifyCp::CompareWithFile(const AdpSetVerifyPo& object, u8 extent)
             differs = true;
         }
     }
+    const int error = errno;
     // A file that could not be read to its end verifies nothing.
     const bool readFailed = io->Error(file) != 0;
     io->Close(file);
-    if (readFailed)
+    if (readFailed) {
+        userfiles::ReportReadFailed(name.GetCStr(), error);
         return -1;
+    }
     if (differs)
         return -1;
     PrintMessage(CommonMsg::kText, "None\n");

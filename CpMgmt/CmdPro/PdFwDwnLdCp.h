@@ -23,7 +23,9 @@ public:
     static int ReadControllerInfo(CpController* cp);
 
     // The image file and its transfer.
-    static int GetImageFileSize(const string& fileName, u32* size);
+    // 0 with the file's size; -1 when it cannot be opened, its size cannot be had or is 2 GB or
+    // more, with the reason (an errno) in `error` when one is given.
+    static int GetImageFileSize(const string& fileName, u32* size, int* error = nullptr);
     static int GetDownloadCommandCount(const string& fileName, u32* size, u32* count, u8 mode, u8 forceActivate);
     static int GetFirmwareImageType(const string& fileName, u8* imageType);
     // Refuses, before anything is sent, an image that is empty or that the requests of its

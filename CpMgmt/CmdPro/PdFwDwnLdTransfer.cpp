@@ -1,6 +1,7 @@
 // The drive firmware image and its transfer: the image file's size and kind, and the
 // pass-through commands that carry it to the device, in pieces or whole.
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -25,7 +27,10 @@ constexpr u8 kToDevice = 1;
 // The image file, opened for reading and closed when it goes.
 class DriveImageFile {
 public:
-    explicit DriveImageFile(const string& name) : io_(GetFileIO()), handle_(io_->Open(name.GetCStr(), "rb")) {}
+    explicit DriveImageFile(const string& name)
+        : io_(GetFileIO()), handle_(userfiles::TryOpenForReading(name.GetCStr(), "rb", &error_))
+    {
+    }
     ~DriveImageFile()
     {
         if (handle_ != nullptr)
@@ -35,21 +40,30 @@ public:
     DriveImageFile& operator=(const DriveImageFile&) = delete;
 
     bool IsOpen() const { return handle_ != nullptr; }
+    // Why the file did not open (an errno).
+    int Error() const { return error_; }
     // Up to `count` bytes; the number read.
     u32 Read(u8* buffer, u32 count) { return static_cast<u32>(io_->Read(buffer, 1, count, handle_)); }
 
 private:
     FileIO* io_;
+    int error_ = 0;
     FileHandle* handle_;
 };
 
-// The image's size and the file open for reading; false after message 0x30009.
+// The image's size and the file open for reading; false after message 0x30009 and the reason.
 bool OpenImage(const string& fileName, const DriveImageFile& file, u32* size)
 {
-    if (PdRawFwDwnLdCp::GetImageFileSize(fileName, size) == 0 && file.IsOpen())
-        return true;
-    PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
-    return false;
+    int error = 0;
+    if (PdRawFwDwnLdCp::GetImageFileSize(fileName, size, &error) != 0) {
+        userfiles::ReportOpenFailed(fileName.GetCStr(), error);
+        return false;
+    }
+    if (!file.IsOpen()) {
+        userfiles::ReportOpenFailed(fileName.GetCStr(), file.Error());
+        return false;
+    }
+    return true;
 }
 
 void Put24(u8* cdb, u32 offset, u32 value)
@@ -86,25 +100,32 @@ void WriteBufferCdb(u8 (&cdb)[16], u8 mode, u8 bufferId, u32 offset, u32 length)
 
 }  // namespace
 
-int PdRawFwDwnLdCp::GetImageFileSize(const string& fileName, u32* size)
+int PdRawFwDwnLdCp::GetImageFileSize(const string& fileName, u32* size, int* error)
 {
+    int fault = 0;
     FileIO* io = GetFileIO();
-    FileHandle* file = io->Open(fileName.GetCStr(), "rb");
-    if (file == nullptr)
+    FileHandle* file = userfiles::TryOpenForReading(fileName.GetCStr(), "rb", &fault);
+    long end = -1;
+    if (file != nullptr) {
+        if (io->Seek(file, 0, FileIO::kSeekFromEnd) == 0)
+            end = io->Tell(file);
+        fault = end < 0 ? errno : EFBIG;
+        io->Close(file);
+    }
+    if (end < 0 || end > 0x7FFFFFFFL) {
+        if (error != nullptr)
+            *error = fault;
         return -1;
-    const bool atEnd = io->Seek(file, 0, FileIO::kSeekFromEnd) == 0;
-    const long end = atEnd ? io->Tell(file) : -1;
-    io->Close(file);
-    if (end < 0 || end > 0x7FFFFFFFL)
-        return -1;
+    }
     *size = static_cast<u32>(end);
     return 0;
 }
 
 int PdRawFwDwnLdCp::GetDownloadCommandCount(const string& fileName, u32* size, u32* count, u8 mode, u8 forceActivate)
 {
-    if (GetImageFileSize(fileName, size) != 0) {
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
+    int error = 0;
+    if (GetImageFileSize(fileName, size, &error) != 0) {
+        userfiles::ReportOpenFailed(fileName.GetCStr(), error);
         return -1;
     }
     const u32 pieces = *size / fwcdb::kPieceSize + (*size % fwcdb::kPieceSize != 0 ? 1 : 0);

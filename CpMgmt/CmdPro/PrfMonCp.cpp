@@ -19,6 +19,7 @@
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 #include "runtime/QuendalLog.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -79,19 +80,15 @@ int PerfMonCp::ProcessParsed(CpController* cpController, PerfMonParsedObject* ob
 bool PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* object, u8 adapter, int* requestStatus)
 {
     const string fileName = object->GetFileName();
-    FileIO* io = GetFileIO();
-    FileHandle* file = io->Open(fileName.GetCStr(), "a+");
-    if (file == nullptr) {
+    userfiles::OutputFile file;
+    if (!file.Open(fileName.GetCStr(), userfiles::OutputFile::Mode::kAppend)) {
         LogDebugMessage("CpMgmt/CmdPro/PrfMonCp", 217, kModuleCommandProcessor, kLevelError, kDbgOpenFailed,
                         fileName.GetCStr());
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
         return false;
     }
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
-    if (manager == nullptr) {
-        io->Close(file);
+    if (manager == nullptr)
         return false;
-    }
     u8 vds = 0;
     u8 sscs = 0;
     manager->GetVdCount(&vds);
@@ -103,7 +100,6 @@ bool PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* obje
     try {
         reply.assign(length, 0);
     } catch (const std::bad_alloc&) {
-        io->Close(file);
         AdpPrint::Text("PerfMon GetResults : Memory Alloc failed\n");
         return false;
     }
@@ -113,12 +109,6 @@ bool PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* obje
     // A failed request leaves the buffer zeroed: the file gets the "None to Report" report.
     if (status != 0)
         std::fill(reply.begin(), reply.end(), 0);
-    WriteResultsCsv(ByteView(reply), file);
-    const bool written = io->Error(file) == 0;
-    const bool closed = io->Close(file) == 0;
-    if (!written || !closed) {
-        PrintMessage(CommonMsg::kOpenFileFailed, fileName.GetCStr());
-        return false;
-    }
-    return true;
+    WriteResultsCsv(ByteView(reply), file.Handle());
+    return file.Finish();
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
@@ -18,7 +17,7 @@
 #include "raidmodel/RaidManager.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
-#include "runtime/FileIO.h"
+#include "runtime/UserFiles.h"
 
 namespace {
 
@@ -34,11 +33,6 @@ bool Unhealthy(u16 state)
            state == PhysicalDevice::kStateFailed;
 }
 
-// The open report file, closed however the command ends (what was written stays).
-struct FileCloser {
-    void operator()(FileHandle* file) const { GetFileIO()->Close(file); }
-};
-
 }  // namespace
 
 int ShowSummaryCp::ProcessParsed(CpController* cpController, ShowSummaryPo* object)
@@ -48,15 +42,25 @@ int ShowSummaryCp::ProcessParsed(CpController* cpController, ShowSummaryPo* obje
 
 int ShowSummaryCp::PrintSummary(CpController* cpController, ShowSummaryPo* object)
 {
-    const u8 adapter = object->GetAdapterNumber();
-    std::unique_ptr<FileHandle, FileCloser> file;
-    if (object->GetFileOutput() != 0) {
-        file.reset(GetFileIO()->Open(object->GetFileName().c_str(), "w"));
-        if (file == nullptr) {
-            PrintMessage(CommonMsg::kText, "Failed to open the file\n");
-            return -1;
-        }
+    if (object->GetFileOutput() == 0)
+        return PrintReport(cpController, object, SummaryOut(nullptr));
+    // The report replaces the file once it is written, also when a failure ends it early (the
+    // file then holds what was written before the failure). A file that could not be written
+    // whole leaves the one it was to replace as it was.
+    userfiles::OutputFile file;
+    if (!file.Open(object->GetFileName().c_str(), userfiles::OutputFile::Mode::kWhole)) {
+        PrintMessage(CommonMsg::kText, "Failed to open the file\n");
+        return -1;
     }
+    const int status = PrintReport(cpController, object, SummaryOut(file.Handle()));
+    if (!file.Finish() && status == 0)
+        return -1;
+    return status;
+}
+
+int ShowSummaryCp::PrintReport(CpController* cpController, ShowSummaryPo* object, const SummaryOut& out)
+{
+    const u8 adapter = object->GetAdapterNumber();
     RaidManager* manager = RaidManagerOrReport(cpController, adapter);
     if (manager == nullptr)
         return -1;
@@ -65,7 +69,6 @@ int ShowSummaryCp::PrintSummary(CpController* cpController, ShowSummaryPo* objec
         PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
         return -1;
     }
-    const SummaryOut out(file.get());
     PrintSystem(out);
     int status = Gather(cpController, adapter, adapterElement);
     if (status != 0)

@@ -26,6 +26,8 @@ public:
     int PrintSummary(CpController* cpController, ShowSummaryPo* object);
 
 private:
+    // The report to the console or the open file: 0, or the status that ends the command.
+    int PrintReport(CpController* cpController, ShowSummaryPo* object, const SummaryOut& out);
     // Reads what the report needs after the System section; the status of a failure that ends
     // the command (its message printed).
     int Gather(CpController* cpController, u8 adapter, Adapter* adapterElement);

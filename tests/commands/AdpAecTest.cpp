@@ -177,7 +177,8 @@ TEST_F(AdpAecTest, GetFailsWithoutClaimingACapture)
     // A file that cannot be created: no segment is read.
     WriteState(WithEvents(3));
     r = TracedTool({"-AdpAEC", "-get", "-f", Dir() + "/no/such/dir/x.dat", "-a0"}, &trace);
-    EXPECT_EQ(r.out, "\nExit Code: 0x01\n");
+    EXPECT_EQ(r.out, "ERROR: Failed to open file " + Dir() + "/no/such/dir/x.dat.\n"
+                     "Reason: No such file or directory.\n\nExit Code: 0x01\n");
     EXPECT_EQ(CountRequests(trace, kDcmdCtrlAecGetSegment), 0u);
     EXPECT_EQ(CountRequests(trace, kDcmdCtrlAecGetSettings), 0u);
 }

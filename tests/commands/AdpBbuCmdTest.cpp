@@ -258,7 +258,8 @@ TEST_F(AdpBbuCmdTest, PropertiesFromAFile)
         EXPECT_EQ(SavedBattery(), before);
     }
     r = Bbu({"-SetBbuProperties", "-f", "none.txt", "-a0"});
-    EXPECT_EQ(r.out, "Adapter 0: Failed open file.\n" + Exit(1));
+    EXPECT_EQ(r.out, "ERROR: Failed to open file none.txt.\nReason: No such file or directory.\n"
+                     "Adapter 0: Failed open file.\n" + Exit(1));
 
     // A type 5 module with modes takes a mode it offers.
     Battery()["type"] = 5;

@@ -111,9 +111,18 @@ TEST_F(AdpEventLogCcInconTest, Failures)
 
     state = withEvents;
     r = CcIncon("-LALL", Dir());
-    EXPECT_EQ(r.out, "ERROR: Failed to open file " + Dir() + ".\n" + kFailed + Exit(1));
+    EXPECT_EQ(r.out, "ERROR: Failed to open file " + Dir() + ".\nReason: Is a directory.\n" + kFailed + Exit(1));
     r = CcIncon("-LALL", "/dev/full");
-    EXPECT_EQ(r.out, "\n File write failed \n" + kFailed + Exit(1));
+    EXPECT_EQ(r.out, "ERROR: Failed to open file /dev/full.\nReason: it is a device, not a regular file.\n" + kFailed +
+                         Exit(1));
+    // A file that cannot be written whole (limited to a size below what is written) leaves an
+    // earlier one as it was.
+    WriteFile("cc.txt", "earlier\n");
+    WriteState(state);
+    r = RunWithFileSizeLimit({"-AdpEventLog", "-GetCCIncon", "-f", "cc.txt", "-LALL", "-a0"}, 160);
+    EXPECT_EQ(r.out, "ERROR: Failed to write file cc.txt.\nReason: File too large.\n\n File write failed \n" + kFailed +
+                         Exit(1));
+    EXPECT_EQ(ReadFile("cc.txt"), "earlier\n");
 
     // A batch of more records than asked for, or one ending before its start, cannot be right.
     for (const char* hex : {"02000000", "FFFFFFFF"}) {

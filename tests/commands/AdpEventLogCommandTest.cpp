@@ -186,7 +186,8 @@ TEST_F(AdpEventLogTest, AnEmptyLog)
     // The 35 is an answer, not a failure: a file that cannot be made is not blamed on it.
     r = EventLog({"-GetEvents", "-f", Dir() + "/no-such-folder/out.txt", "-a0"});
     EXPECT_EQ(requests.back(), "c0 01040400 00000000 0000FFFF len=4 fw=35");
-    EXPECT_EQ(r.out, kFailed + Exit(1));
+    EXPECT_EQ(r.out, "ERROR: Failed to open file " + Dir() + "/no-such-folder/out.txt.\n"
+                     "Reason: No such file or directory.\n" + kFailed + Exit(1));
     EXPECT_EQ(r.exitCode, 1);
 }
 
@@ -313,19 +314,32 @@ TEST_F(AdpEventLogTest, RecordsThatCannotBeRightFailTheCommand)
 TEST_F(AdpEventLogTest, AnOutputFileThatCannotBeWrittenFailsTheCommand)
 {
     SetRange(1, 3);
+    const std::string folder = "ERROR: Failed to open file " + Dir() + ".\nReason: Is a directory.\n";
     RunResult r = EventLog({"-GetEvents", "-f", Dir(), "-a0", "-SetDbgLevel", "0"});
-    EXPECT_EQ(r.out, kFailed + Exit(1));
+    EXPECT_EQ(r.out, folder + kFailed + Exit(1));
     EXPECT_NE(ReadFile("CtDbg.log").find("Fatal error - failed to open file " + Dir()), std::string::npos);
     r = EventLog({"-GetLatest", "1", "-f", Dir(), "-a0"});
-    EXPECT_EQ(r.out, kFailed + Exit(1));
-    // Writes that fail as they are made, and writes that fail only when the file is closed.
+    EXPECT_EQ(r.out, folder + kFailed + Exit(1));
+    // A device is no output file.
     r = EventLog({"-GetEvents", "-f", "/dev/full", "-a0"});
-    EXPECT_EQ(r.out, "\n File write failed \n" + kFailed + Exit(1));
-    r = EventLog({"-GetLatest", "1", "-f", "/dev/full", "-a0"});
-    EXPECT_EQ(r.out, "\n File write failed \n" + kFailed + Exit(1));
+    EXPECT_EQ(r.out, "ERROR: Failed to open file /dev/full.\nReason: it is a device, not a regular file.\n" + kFailed +
+                         Exit(1));
+
+    // Writes that fail only when the file is closed, and writes that fail as they are made (the
+    // files limited to a size below what is written): an earlier file stays as it was.
+    const std::string tooLarge = "ERROR: Failed to write file out.txt.\nReason: File too large.\n";
+    const std::string writeFailed = "\n File write failed \n";
+    WriteFile("out.txt", "earlier\n");
+    WriteState(state);
+    r = RunWithFileSizeLimit({"-AdpEventLog", "-GetEvents", "-f", "out.txt", "-a0"}, 256);
+    EXPECT_EQ(r.out, tooLarge + writeFailed + kFailed + Exit(1));
+    r = RunWithFileSizeLimit({"-AdpEventLog", "-GetLatest", "2", "-f", "out.txt", "-a0"}, 256);
+    EXPECT_EQ(r.out, tooLarge + writeFailed + kFailed + Exit(1));
     SetRange(1, 100);
-    r = EventLog({"-GetEvents", "-f", "/dev/full", "-a0"});
-    EXPECT_EQ(r.out, "\n File write failed \n" + kFailed + Exit(1));
+    WriteState(state);
+    r = RunWithFileSizeLimit({"-AdpEventLog", "-GetEvents", "-f", "out.txt", "-a0"}, 256);
+    EXPECT_EQ(r.out, writeFailed + tooLarge + kFailed + Exit(1));
+    EXPECT_EQ(ReadFile("out.txt"), "earlier\n");
 }
 
 TEST_F(AdpEventLogTest, AFirmwareFlashIsLogged)

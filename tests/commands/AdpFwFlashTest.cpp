@@ -183,15 +183,15 @@ TEST_F(AdpFwFlashTest, ImagesThatFailValidationEndWith17BeforeAnyFlashRequest)
 TEST_F(AdpFwFlashTest, RefusalsBeforeTheController)
 {
     RunResult r = Flash({"-a0"}, "missing.rom");
-    EXPECT_EQ(r.out, "ERROR: Failed to open file missing.rom.\n"
-                     "ERROR: Failed to Validate The Image File missing.rom. Stop!!!\n" + Exit(17));
+    const std::string missing = "ERROR: Failed to open file missing.rom.\nReason: No such file or directory.\n";
+    EXPECT_EQ(r.out, missing + "ERROR: Failed to Validate The Image File missing.rom. Stop!!!\n" + Exit(17));
     r = Flash({"-FWTYPE", "1", "-a0"}, "missing.rom");
-    EXPECT_EQ(r.out, "ERROR: Failed to open file missing.rom.\nERROR: Failed to open file missing.rom.\n" + Exit(1));
+    EXPECT_EQ(r.out, missing + missing + Exit(1));
 
-    // A file that opens but whose size cannot be had (a directory) is never downloaded, even as
-    // a type 1 image with both checks off.
+    // A directory is no image, even as a type 1 image with both checks off.
     r = Flash({"-NoSigChk", "-NoVerChk", "-FWTYPE", "1", "-a0"}, Dir());
-    EXPECT_EQ(r.out, "ERROR: Failed to Validate The Image File " + Dir() + ". Stop!!!\n" + Exit(17));
+    const std::string directory = "ERROR: Failed to open file " + Dir() + ".\nReason: Is a directory.\n";
+    EXPECT_EQ(r.out, directory + directory + Exit(1));
     EXPECT_FALSE(SentAnyFlashRequest());
 
     WriteImage(Image(65536));

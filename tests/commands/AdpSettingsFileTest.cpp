@@ -169,11 +169,15 @@ TEST_F(AdpSettingsFileTest, GatesAndUnreadableFiles)
     EXPECT_EQ(r.out, kExitFailed);
     EXPECT_EQ(CountRequests(trace, kDcmdCtrlGetDefaults), 0u);
     WriteState(SettingsState());
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"-AdpSettings", "-Write", "-f", "set.txt", "-a0"},
-                                                 {"-AdpSettings", "-Read", "-f", "missing.txt", "-a0"},
-                                                 {"-AdpSettings", "-Read", "-f", ".", "-a0"}}) {
+    // A file that cannot be read is named with the reason.
+    for (const auto& [args, out] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"-AdpSettings", "-Write", "-f", "set.txt", "-a0"}, ""},
+             {{"-AdpSettings", "-Read", "-f", "missing.txt", "-a0"},
+              "ERROR: Failed to open file missing.txt.\nReason: No such file or directory.\n"},
+             {{"-AdpSettings", "-Read", "-f", ".", "-a0"},
+              "ERROR: Failed to open file ..\nReason: Is a directory.\n"}}) {
         r = TracedTool(args, &trace);
-        EXPECT_EQ(r.out, kExitFailed) << args[3];
+        EXPECT_EQ(r.out, out + kExitFailed) << args[3];
         EXPECT_EQ(CountRequests(trace, kDcmdCtrlSetDefaults), 0u) << args[3];
     }
 }
@@ -221,7 +225,9 @@ TEST_F(AdpSettingsFileTest, VerifyNamesEachDifferenceInFileOrder)
                          kExitFailed);
 
     EXPECT_EQ(Verify("").out, "Adapter #0\n\n\nDifferences Found:\nNone\n" + kExitOk);
-    EXPECT_EQ(Tool({"-AdpSetVerify", "-f", "missing.txt", "-a0"}).out, "Adapter #0\n\n" + kExitFailed);
+    EXPECT_EQ(Tool({"-AdpSetVerify", "-f", "missing.txt", "-a0"}).out,
+              "Adapter #0\n\nERROR: Failed to open file missing.txt.\nReason: No such file or directory.\n" +
+                  kExitFailed);
 
     for (const auto& [opcode, text] : std::vector<std::pair<unsigned, std::string>>{
              {kDcmdCtrlGetOemData, "\nFailed to read MFC feature data from adapter\n"},

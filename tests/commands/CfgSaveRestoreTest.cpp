@@ -105,7 +105,13 @@ TEST_F(CfgSaveRestoreTest, FilesThatAreNotAWholeSavedConfigurationAreRefused)
         ExpectRefused({"-CfgRestore", "-f", "bad.cfg", "-a0"}, kRestoreFailed + Exit(1), 1);
         EXPECT_TRUE(Vds().empty()) << what;
     }
-    ExpectRefused({"-CfgRestore", "-f", "missing.cfg", "-a0"}, kRestoreFailed + Exit(1), 1);
+    ExpectRefused({"-CfgRestore", "-f", "missing.cfg", "-a0"},
+                  "ERROR: Failed to open file missing.cfg.\nReason: No such file or directory.\n" + kRestoreFailed +
+                      Exit(1),
+                  1);
+    std::filesystem::create_directory(Dir() + "/folder.cfg");
+    ExpectRefused({"-CfgRestore", "-f", "folder.cfg", "-a0"},
+                  "ERROR: Failed to open file folder.cfg.\nReason: Is a directory.\n" + kRestoreFailed + Exit(1), 1);
 }
 
 TEST_F(CfgSaveRestoreTest, RestoreOntoDrivesThatDoNotMatchIsRefused)
@@ -152,7 +158,9 @@ TEST_F(CfgSaveRestoreTest, FailedSaveKeepsAnEarlierFile)
 
     WriteState(State());
     r = Run({"-CfgSave", "-f", "no/such/folder/saved.cfg", "-a0"});
-    EXPECT_EQ(r.out, "Failed to get config data.\n" + Exit(1));
+    EXPECT_EQ(r.out, "ERROR: Failed to open file no/such/folder/saved.cfg.\nReason: No such file or directory.\n"
+                     "Failed to get config data.\n" + Exit(1));
+    EXPECT_FALSE(std::filesystem::exists(Dir() + "/no"));
 }
 
 }  // namespace

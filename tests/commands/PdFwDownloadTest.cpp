@@ -144,7 +144,7 @@ TEST_F(PdFwDownloadTest, BadImagesAndRefusedDrivesSendNothing)
         {{"-EncdevId[8]", "-f", "empty.bin"}, "ERROR: Firmware image file empty.bin is empty.\n", 1},
         {{"-EncdevId[8]", "-f", "huge.bin"}, "ERROR: Firmware image file huge.bin is too large to download.\n", 1},
         {{"-EncdevId[8]", "-f", "missing.bin"},
-         "ERROR: Failed to open file missing.bin.\n"
+         "ERROR: Failed to open file missing.bin.\nReason: No such file or directory.\n"
          "Firmware Download on Device at Enclosure - 8, Slot - 0 in Adapter 0 Failed \n",
          1},
         {{"-EncdevId[300]", "-f", "fw.bin"},

@@ -102,7 +102,8 @@ TEST_F(PerfMonTest, FailuresAndTheFeatureBit)
     WriteState(state);
     const std::string before = ReadFile("drivekit-sim.json");
     r = Run({"-PerfMon", "-getresults", "-f", "no/such/dir/perf.csv", "-a0"});
-    EXPECT_EQ(r.out, "ERROR: Failed to open file no/such/dir/perf.csv.\n\nExit Code: 0x01\n");
+    EXPECT_EQ(r.out, "ERROR: Failed to open file no/such/dir/perf.csv.\nReason: No such file or directory.\n"
+                     "\nExit Code: 0x01\n");
     EXPECT_EQ(r.exitCode, 1);
 
     s = state;

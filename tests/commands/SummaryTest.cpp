@@ -124,7 +124,9 @@ TEST_F(SummaryTest, FileThatCannotBeOpened)
     WriteState(Small());
     const std::string before = ReadFile(StatePath());
     RunResult r = Run({"-ShowSummary", "-f", Dir() + "/missing/summary.txt", "-a0"});
-    EXPECT_EQ(r.out, "Failed to open the file\n\nExit Code: 0x01\n");
+    EXPECT_EQ(r.out, "ERROR: Failed to open file " + Dir() +
+                         "/missing/summary.txt.\nReason: No such file or directory.\n"
+                         "Failed to open the file\n\nExit Code: 0x01\n");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(ReadFile(StatePath()), before);
     EXPECT_EQ(Run({"-ShowSummary"}).exitCode, 1);

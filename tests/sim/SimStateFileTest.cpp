@@ -159,12 +159,88 @@ TEST_F(SimStateFileTest, HandWrittenFaultsNameTheField)
 
 TEST_F(SimStateFileTest, StatePathThatIsNoFileIsReported)
 {
-    std::filesystem::create_directory(statePath_);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(Init(), lp::kLibStateError);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "drivekit: cannot read state file " + statePath_ + ": not a regular file\n");
-    EXPECT_TRUE(std::filesystem::is_directory(statePath_));
+    // A directory, a FIFO nobody writes (never waited on) and a link to a device are refused as
+    // they are.
+    namespace fs = std::filesystem;
+    const std::vector<std::pair<std::function<void()>, fs::file_type>> kinds = {
+        {[&] { fs::create_directory(statePath_); }, fs::file_type::directory},
+        {[&] { ASSERT_EQ(::mkfifo(statePath_.c_str(), 0600), 0); }, fs::file_type::fifo},
+        {[&] { fs::create_symlink("/dev/null", statePath_); }, fs::file_type::symlink},
+    };
+    for (const auto& [make, kind] : kinds) {
+        make();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(Init(), lp::kLibStateError);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "drivekit: cannot read state file " + statePath_ + ": not a regular file\n");
+        EXPECT_EQ(fs::symlink_status(statePath_).type(), kind);
+        fs::remove(statePath_);
+    }
+}
+
+TEST_F(SimStateFileTest, ALinkedStateFileStaysALinkAndItsTargetIsSaved)
+{
+    // A link whose target does not exist yet (relative to the link's folder) gets the default
+    // topology at its target; a link to that link is followed as well.
+    std::filesystem::create_directory(dir_ + "/states");
+    std::filesystem::create_symlink("states/first.json", dir_ + "/link.json");
+    std::filesystem::create_symlink("link.json", statePath_);
+    ASSERT_EQ(Init(), lp::kLibOk);
+    EXPECT_TRUE(std::filesystem::is_symlink(statePath_));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir_ + "/link.json"));
+    EXPECT_EQ(Json::parse(ReadText(dir_ + "/states/first.json"))["format"], 1);
+
+    // A change is saved to the target, which keeps its permissions.
+    const std::filesystem::perms kept =
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read;
+    std::filesystem::permissions(dir_ + "/states/first.json", kept);
+    Request write(lp::kFnDcmd, 0, 72, lp::kDirToController);
+    std::copy_n(Dcmd(0x010E0201, 72).Data(), 72, write.Data());
+    write.Data()[31] = 1;  // direct drive mapping
+    write.Opcode(0x010E0202).Send();
+    EXPECT_EQ(write.Fw(), 0u);
+    Close();
+    EXPECT_TRUE(std::filesystem::is_symlink(statePath_));
+    const Json saved = Json::parse(ReadText(dir_ + "/states/first.json"));
+    EXPECT_EQ(saved["controllers"][0]["defaults"]["direct_pd_mapping"], true);
+    EXPECT_EQ(std::filesystem::status(dir_ + "/states/first.json").permissions(), kept);
+    // Nothing else is left in either folder.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_))
+        names.push_back(entry.path().lexically_relative(dir_).string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"link.json", "state.json", "state.json.lock", "states", "states/first.json"}));
+}
+
+TEST_F(SimStateFileTest, AStateThatIsNoLongerARegularFileIsNotReplaced)
+{
+    const std::string unchanged = State({Json::object()}).dump(2);
+    for (const std::string kind : {"fifo", "device"}) {
+        WriteText(unchanged);
+        ASSERT_EQ(Init(), lp::kLibOk);
+        // Between the load and the save the state's name comes to stand for something else.
+        std::filesystem::remove(statePath_);
+        if (kind == "fifo")
+            ASSERT_EQ(::mkfifo(statePath_.c_str(), 0600), 0);
+        else
+            std::filesystem::create_symlink("/dev/null", statePath_);
+        Request write(lp::kFnDcmd, 0, 72, lp::kDirToController);
+        write.Data()[31] = 1;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(write.Opcode(0x010E0202).Send(), static_cast<int>(lp::kLibStateError)) << kind;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "drivekit: cannot write state file " + statePath_ + ": not a regular file\n");
+        EXPECT_EQ(std::filesystem::symlink_status(statePath_).type(),
+                  kind == "fifo" ? std::filesystem::file_type::fifo : std::filesystem::file_type::symlink);
+        Close();
+        std::filesystem::remove(statePath_);
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"state.json.lock"});
 }
 
 TEST_F(SimStateFileTest, ClockAdvancesOncePerRunAndIsSaved)

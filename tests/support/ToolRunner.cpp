@@ -1,7 +1,9 @@
 #include "support/ToolRunner.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -55,7 +57,7 @@ void ToolTest::WriteFile(const std::string& name, const std::string& content) co
 bool ToolTest::FileExists(const std::string& name) const { return fs::exists(dir_ + "/" + name); }
 
 RunResult ToolTest::Spawn(const std::string& binary, const std::vector<std::string>& args, const std::string& input,
-                          bool withLibraryPath, int stdoutFd)
+                          bool withLibraryPath, int stdoutFd, long fileSizeLimit)
 {
     WriteFile(".stdin", input);
     std::vector<std::string> env;
@@ -93,9 +95,26 @@ RunResult ToolTest::Spawn(const std::string& binary, const std::vector<std::stri
     else
         posix_spawn_file_actions_addopen(&actions, 1, ".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, ".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // The limit and the ignored signal are inherited by the tool; this process has them only
+    // while it starts it.
+    rlimit fileSize{};
+    struct sigaction previousXfsz {};
+    if (fileSizeLimit >= 0) {
+        getrlimit(RLIMIT_FSIZE, &fileSize);
+        rlimit limited = fileSize;
+        limited.rlim_cur = static_cast<rlim_t>(fileSizeLimit);
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, &ignore, &previousXfsz);
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
     pid_t pid = 0;
     int rc = posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
+    if (fileSizeLimit >= 0) {
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        sigaction(SIGXFSZ, &previousXfsz, nullptr);
+    }
     RunResult result;
     if (rc != 0) {
         ADD_FAILURE() << "cannot start " << binary;
@@ -118,6 +137,11 @@ RunResult ToolTest::Run(const std::vector<std::string>& args, const std::string&
 RunResult ToolTest::RunWithStdout(const std::vector<std::string>& args, int stdoutFd)
 {
     return Spawn(ToolBinary(), args, "", true, stdoutFd);
+}
+
+RunResult ToolTest::RunWithFileSizeLimit(const std::vector<std::string>& args, long bytes)
+{
+    return Spawn(ToolBinary(), args, "", true, -1, bytes);
 }
 
 RunResult ToolTest::RunWithoutLibrary(const std::vector<std::string>& args)

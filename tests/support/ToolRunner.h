@@ -48,6 +48,10 @@ protected:
     // Runs with standard output on an open file descriptor of the test (a full device, the
     // write end of a pipe); `out` stays empty. A run ended by a signal has 128 + the signal.
     RunResult RunWithStdout(const std::vector<std::string>& args, int stdoutFd);
+    // Runs with the tool's regular files limited to `bytes` (RLIMIT_FSIZE, SIGXFSZ ignored): a
+    // write past the limit fails with EFBIG, as one on a full disk does. Standard output and
+    // error count too; keep what the run prints below the limit.
+    RunResult RunWithFileSizeLimit(const std::vector<std::string>& args, long bytes);
     // Runs a binary copied alone into a folder without the library.
     RunResult RunWithoutLibrary(const std::vector<std::string>& args);
 
@@ -81,7 +85,7 @@ protected:
 
 private:
     RunResult Spawn(const std::string& binary, const std::vector<std::string>& args, const std::string& input,
-                    bool withLibraryPath, int stdoutFd = -1);
+                    bool withLibraryPath, int stdoutFd = -1, long fileSizeLimit = -1);
 
     std::string dir_;
     std::string timeZone_ = "UTC";
