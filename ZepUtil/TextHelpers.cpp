@@ -12,8 +12,6 @@ char g_enclosureIdText[8];
 const char* const kSizeUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB", "ZB", "YB"};
 constexpr unsigned kSizeUnitCount = sizeof(kSizeUnits) / sizeof(kSizeUnits[0]);
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
 int HexDigitValue(char c)

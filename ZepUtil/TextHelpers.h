@@ -4,6 +4,13 @@
 
 inline const char* YesNo(bool value) { return value ? "Yes" : "No"; }
 
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The schedules' words and units: the weekdays as the schedule commands write and read them, in
+// struct tm's order (Sunday first), and the seconds of an hour, the unit the commands take.
+inline constexpr const char* kWeekdays[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
+inline constexpr u32 kSecondsPerHour = 3600;
+
 // The id in decimal, or "N/A" for 0xFFFF, in one process-wide buffer that the next call
 // overwrites.
 const char* EnclosureIdText(u16 enclosureId);

@@ -11,7 +11,7 @@ namespace {
 
 // Forms are short; these bounds only keep a mistyped form from exhausting the stack or memory.
 constexpr int kMaxNesting = 64;
-constexpr int kMaxCount = 255;
+constexpr int kMaxNotationCount = 255;
 
 bool IsNameChar(char c)
 {
@@ -120,7 +120,7 @@ private:
         while (Peek() >= '0' && Peek() <= '9') {
             out = out * 10 + (Peek() - '0');
             ++at_;
-            if (out > kMaxCount)
+            if (out > kMaxNotationCount)
                 return Fail("repetition count above 255");
         }
         return at_ > start || Fail("number expected");

@@ -14,7 +14,7 @@ constexpr u16 kOpt = KeywordTable::kOptionContext;
 
 // Each row names its id by the token constant of its word (TokenIds.h). Two words of one id
 // (CFGSAVE/ADPCFGSAVE, STOP/ABORT, ...) have an entry each.
-constexpr KeywordEntry kEntries[] = {
+constexpr KeywordEntry kKeywordEntries[] = {
     {"V", TOKEN_V, kCmd, false},
     {"HELP", TOKEN_HELP, kCmd, false},
     {"H", TOKEN_H, kCmd, false},
@@ -377,7 +377,7 @@ const std::vector<const KeywordEntry*>& SortedEntries()
 {
     static const std::vector<const KeywordEntry*> sorted = [] {
         std::vector<const KeywordEntry*> entries;
-        for (const KeywordEntry& entry : kEntries)
+        for (const KeywordEntry& entry : kKeywordEntries)
             entries.push_back(&entry);
         std::stable_sort(entries.begin(), entries.end(), [](const KeywordEntry* a, const KeywordEntry* b) {
             return std::strcmp(a->word, b->word) < 0;
@@ -411,13 +411,13 @@ const KeywordEntry* KeywordTable::Find(const char* text) { return text ? Find(te
 
 const KeywordEntry* KeywordTable::FindById(u16 id)
 {
-    for (const KeywordEntry& entry : kEntries) {
+    for (const KeywordEntry& entry : kKeywordEntries) {
         if (entry.id == id)
             return &entry;
     }
     return nullptr;
 }
 
-const KeywordEntry* KeywordTable::Entries() { return kEntries; }
+const KeywordEntry* KeywordTable::Entries() { return kKeywordEntries; }
 
-std::size_t KeywordTable::Count() { return sizeof(kEntries) / sizeof(kEntries[0]); }
+std::size_t KeywordTable::Count() { return sizeof(kKeywordEntries) / sizeof(kKeywordEntries[0]); }

@@ -40,6 +40,14 @@ public:
     u16 GetCommandId() const { return commandId_; }
     const ArrayList<u8>& GetAdapterList() const { return adapters_; }
 
+    // The token `ahead` places after the one at `index` (the one at `index` itself by default),
+    // or null past the end of the list.
+    static Token* TokenAt(ArrayList<Token*>* tokens, unsigned index, unsigned ahead = 0)
+    {
+        const unsigned at = index + ahead;
+        return at < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(at)) : nullptr;
+    }
+
     // Handlers of the base.
     int OnUnexpectedToken(ArrayList<Token*>* tokens, u8 index);
     int OnCommandToken(ArrayList<Token*>* tokens, u8 index);

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "ZepUtil/TextHelpers.h"
 #include "cmdtool/KeywordTable.h"
 #include "cmdtool/TokenIds.h"
 
@@ -13,7 +14,7 @@ namespace {
 enum class Scanned { kOk, kNoMatch, kError };
 
 // One token to be made; tokens are built only once the whole word has scanned.
-struct Piece {
+struct TokenPiece {
     enum Value { kNone, kInt, kText };
     u16 id;
     Value value;
@@ -21,13 +22,12 @@ struct Piece {
     std::string text;
 };
 
-Piece KeywordPiece(u16 id) { return {id, Piece::kNone, 0, {}}; }
-Piece NumberPiece(int number) { return {TOKEN_NUMBER, Piece::kInt, number, {}}; }
-Piece TextPiece(u16 id, std::string text) { return {id, Piece::kText, 0, std::move(text)}; }
+TokenPiece KeywordPiece(u16 id) { return {id, TokenPiece::kNone, 0, {}}; }
+TokenPiece NumberPiece(int number) { return {TOKEN_NUMBER, TokenPiece::kInt, number, {}}; }
+TokenPiece TextPiece(u16 id, std::string text) { return {id, TokenPiece::kText, 0, std::move(text)}; }
 
-using Pieces = std::vector<Piece>;
+using TokenPieces = std::vector<TokenPiece>;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -69,7 +69,7 @@ class ValueScanner {
 public:
     ValueScanner(const std::string& text, bool first) : s_(text), first_(first) {}
 
-    Scanned Scan(Pieces& out)
+    Scanned Scan(TokenPieces& out)
     {
         Scanned result = ScanShape(out);
         if (result == Scanned::kOk && overflow_)
@@ -78,7 +78,7 @@ public:
     }
 
 private:
-    Scanned ScanShape(Pieces& out)
+    Scanned ScanShape(TokenPieces& out)
     {
         if (s_[0] == '[')
             return Bracket(out);
@@ -106,7 +106,7 @@ private:
     }
 
     // "0,1,2" and "0,1,": one number each; the trailing comma is ignored.
-    Scanned List(int number, Pieces& out)
+    Scanned List(int number, TokenPieces& out)
     {
         out.push_back(NumberPiece(number));
         while (!AtEnd()) {
@@ -123,7 +123,7 @@ private:
     }
 
     // "hh:mm:ss": three numbers.
-    Scanned Time(int hours, Pieces& out)
+    Scanned Time(int hours, TokenPieces& out)
     {
         int minutes = 0;
         int seconds = 0;
@@ -140,7 +140,7 @@ private:
     }
 
     // "1.5", optionally followed by a unit: the decimal stays text.
-    Scanned Decimal(Pieces& out)
+    Scanned Decimal(TokenPieces& out)
     {
         ++at_;
         int ignored = 0;
@@ -152,7 +152,7 @@ private:
     }
 
     // "[...]" up to the end of the word.
-    Scanned Bracket(Pieces& out)
+    Scanned Bracket(TokenPieces& out)
     {
         std::size_t close = s_.find(']', at_ + 1);
         if (close == std::string::npos)
@@ -164,7 +164,7 @@ private:
     }
 
     // The rest of the word is a size unit (MB, GB, TB).
-    Scanned Unit(Pieces& out)
+    Scanned Unit(TokenPieces& out)
     {
         const KeywordEntry* unit = FindKeyword(s_.substr(at_), first_);
         if (unit == nullptr || (unit->id != TOKEN_MB && unit->id != TOKEN_GB && unit->id != TOKEN_TB))
@@ -202,7 +202,7 @@ private:
 
 // Scans one word by the keyword and value rules. `takesValue` is set when the word is a
 // keyword whose next word is a value.
-Scanned ScanWord(const std::string& typed, bool first, Pieces& out, bool& takesValue)
+Scanned ScanWord(const std::string& typed, bool first, TokenPieces& out, bool& takesValue)
 {
     takesValue = false;
     std::string word = !typed.empty() && typed[0] == '-' ? typed.substr(1) : typed;
@@ -252,9 +252,9 @@ bool KeepsTokenAfterHelp(u16 id)
 
 // The word after a help word is the name of a command, a string as typed. A bare number keeps
 // its number token, so that the grammar refuses it.
-Pieces ScanHelpName(const std::string& typed, bool& takesValue)
+TokenPieces ScanHelpName(const std::string& typed, bool& takesValue)
 {
-    Pieces trial;
+    TokenPieces trial;
     bool trialTakesValue = false;
     if (ScanWord(typed, false, trial, trialTakesValue) == Scanned::kOk && !trial.empty() &&
         (KeepsTokenAfterHelp(trial[0].id) || (trial.size() == 1 && trial[0].id == TOKEN_NUMBER))) {
@@ -282,7 +282,7 @@ int Tokenizer::Scan(const char* commandLine)
     bool helpNext = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& typed = words[i];
-        Pieces pieces;
+        TokenPieces pieces;
         bool takesValue = false;
         if (valueNext) {
             pieces.push_back(TextPiece(TOKEN_STRING, typed));
@@ -298,15 +298,15 @@ int Tokenizer::Scan(const char* commandLine)
         }
         valueNext = takesValue;
 
-        for (const Piece& piece : pieces) {
+        for (const TokenPiece& piece : pieces) {
             u16 id = piece.id;
             Token* last = tokens_.GetCount() ? tokens_.GetAt(static_cast<u8>(tokens_.GetCount() - 1)) : nullptr;
             if (id == TOKEN_CHANNEL_TARGET_LIST && last != nullptr && last->GetId() == TOKEN_ENCDEVID)
                 id = TOKEN_ENCDEVID_LIST;
             TokenValue* value = nullptr;
-            if (piece.value == Piece::kInt)
+            if (piece.value == TokenPiece::kInt)
                 value = new TokenValueInt(piece.number);
-            else if (piece.value == Piece::kText)
+            else if (piece.value == TokenPiece::kText)
                 value = new TokenValueStr(piece.text.c_str());
             auto* token = new Token(id, value, typed.c_str());
             if (tokens_.Add(token) != 0) {

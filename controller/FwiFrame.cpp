@@ -7,10 +7,9 @@
 #include "ZepUtil/ByteView.h"
 #include "controller/LibPacket.h"
 
-using namespace libpacket;
-
 bool FwiFrame::Init(u16 function, u32 controllerId, u32 dataLength, DpDirection direction, u8 senseLength)
 {
+    using namespace libpacket;
     const u64 size = static_cast<u64>(kHeaderSize) + kCdbSize + dataLength + senseLength;
     if (size > std::numeric_limits<u32>::max())
         return false;
@@ -33,6 +32,7 @@ bool FwiFrame::Init(u16 function, u32 controllerId, u32 dataLength, DpDirection 
 
 bool FwiFrame::Build(const DpParams& request)
 {
+    using namespace libpacket;
     u16 function = 0;
     switch (request.GetKind()) {
     case DpKind::Dcmd:
@@ -78,12 +78,19 @@ bool FwiFrame::Build(const DpParams& request)
     return p.Ok();
 }
 
-u32 FwiFrame::LibStatus() const { return packet_.size() >= kHeaderSize ? ByteView(packet_).U32(kOffLibStatus) : 0; }
+u32 FwiFrame::LibStatus() const
+{
+    return packet_.size() >= libpacket::kHeaderSize ? ByteView(packet_).U32(libpacket::kOffLibStatus) : 0;
+}
 
-u32 FwiFrame::FwStatus() const { return packet_.size() >= kHeaderSize ? ByteView(packet_).U32(kOffFwStatus) : 0; }
+u32 FwiFrame::FwStatus() const
+{
+    return packet_.size() >= libpacket::kHeaderSize ? ByteView(packet_).U32(libpacket::kOffFwStatus) : 0;
+}
 
 u32 FwiFrame::ReplyDataCount() const
 {
+    using namespace libpacket;
     if (packet_.size() < kHeaderSize)
         return 0;
     return std::min(ByteView(packet_).U32(kOffDataCount), dataLength_);
@@ -91,11 +98,13 @@ u32 FwiFrame::ReplyDataCount() const
 
 const u8* FwiFrame::Data() const
 {
+    using namespace libpacket;
     return dataLength_ > 0 ? packet_.data() + PayloadDataOffset() : nullptr;
 }
 
 void FwiFrame::CopyReplyTo(DpParams& request) const
 {
+    using namespace libpacket;
     if (packet_.size() < kHeaderSize)
         return;
     const u8* p = packet_.data();

@@ -7,6 +7,8 @@ class Controller;
 
 constexpr u8 kFramePhysicalDevice = 4;
 constexpr u8 kPassThruSenseSize = 32;
+// A pass-through names its device by an 8-bit target id: a larger device id cannot be reached.
+constexpr u16 kMaxPassThruTarget = 0xFF;
 
 // Sends the CDB to the device with the target id; up to `length` bytes come back into `buffer`,
 // which is written only when the command succeeded. The request's status (the device's SCSI

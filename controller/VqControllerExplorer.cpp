@@ -8,10 +8,9 @@
 #include "controller/LibPacket.h"
 #include "runtime/CtError.h"
 
-using namespace libpacket;
-
 int VqControllerExplorer::ListControllers(std::vector<ListedController>& controllers)
 {
+    using namespace libpacket;
     controllers.clear();
     DrivekitDp* dp = DrivekitDp::Instance(0);
     if (dp == nullptr)

@@ -17,6 +17,22 @@ constexpr u8 kUnset = 255;
 // The firmware's other code for RAID 1 in a virtual-drive record.
 constexpr u8 kRaid1Alt = 17;
 
+// The code of a level as a command names it (-r0, -r1, -r5, -r6, -r10, -r50, -r60); kUnset for
+// another number.
+constexpr u8 CodeOfNumber(u8 number)
+{
+    switch (number) {
+    case 0: return kRaid0;
+    case 1: return kRaid1;
+    case 5: return kRaid5;
+    case 6: return kRaid6;
+    case 10: return kRaid10;
+    case 50: return kRaid50;
+    case 60: return kRaid60;
+    default: return kUnset;
+    }
+}
+
 // True for 32, 33 and 34.
 constexpr bool IsSpanned(u8 code) { return code == kRaid10 || code == kRaid50 || code == kRaid60; }
 

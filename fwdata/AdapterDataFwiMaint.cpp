@@ -7,12 +7,12 @@
 #include "controller/DpParams.h"
 #include "fwdata/AdapterDataFwi.h"
 #include "fwdata/layout/AecSettings.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 
 namespace {
 constexpr u32 kDiagnosticScratchSize = 204800;
-constexpr int kStatusInvalidParameter = 3;  // a segment read that names no segment
 }  // namespace
 
 int AdapterDataFwi::PerformDiagnostic(u32 seconds)
@@ -53,7 +53,7 @@ int AdapterDataFwi::ReadAecSegment(u32 index, u8* buffer, u32* length)
     const u32 mbox[3] = {index, 0, 0};
     DcmdFwiDpParams request(kDcmdCtrlAecGetSegment, mbox, buffer, aec::kSegmentSize);
     const int status = controller_->Execute(request);
-    if (status != kStatusInvalidParameter)
+    if (status != fwstatus::kInvalidParameter)  // a segment read that names no segment
         *length = request.GetMailboxWord(1);
     return status;
 }

@@ -9,9 +9,6 @@
 
 namespace {
 
-// A pass-through names its device by an 8-bit target id.
-constexpr u16 kLargestTarget = 0xFF;
-
 // Reads a vital product data page of the device into `page` (inquiry::kVpdMaxSize bytes).
 int ReadVpdPage(Controller* controller, u8 target, u8 code, u8* page)
 {
@@ -46,7 +43,7 @@ void CopyText(const ByteView& page, TextField field, char* out)
 
 int PdDataFwi::GetEnclFruInfo(EnclFruInfo* fru)
 {
-    if (GetDeviceId() > kLargestTarget)
+    if (GetDeviceId() > kMaxPassThruTarget)
         return -1;
     const u8 target = static_cast<u8>(GetDeviceId());
     u8 supported[inquiry::kVpdMaxSize] = {};

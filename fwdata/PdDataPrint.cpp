@@ -45,74 +45,43 @@
 #include "ZepUtil/QuickFormat.h"
 #include "ZepUtil/TextHelpers.h"
 #include "fwdata/PdDataFwi.h"
+#include "fwdata/PdValueText.h"
 #include "fwdata/layout/PdRecord.h"
 
 namespace {
 
-const char* StateText(u16 state, bool spunDown)
+// The firmware state as the drive information block names it.
+const char* PdInfoStateText(u16 state, bool spunDown)
 {
     switch (state) {
-    case 0x00:
+    case pdrec::kStateUnconfiguredGood:
         return spunDown ? "Unconfigured(good), Spun down" : "Unconfigured(good), Spun Up";
-    case 0x01:
+    case pdrec::kStateUnconfiguredBad:
         return "Unconfigured(bad)";
-    case 0x02:
+    case pdrec::kStateHotSpare:
         return "Hotspare";
-    case 0x10:
+    case pdrec::kStateOffline:
         return "Offline";
-    case 0x11:
+    case pdrec::kStateFailed:
         return "Failed";
-    case 0x14:
+    case pdrec::kStateRebuild:
         return "Rebuild";
-    case 0x18:
+    case pdrec::kStateOnline:
         return "Online";
-    case 0x20:
+    case pdrec::kStateCopyback:
         return "Copyback";
-    case 0x40:
+    case pdrec::kStateSystem:
         return "JBOD";
-    case 0x80:
+    case pdrec::kStateShielded:
         return "Shielded";
-    case 0x82:
+    case pdrec::kStateShieldedUnconfigured:
         return "Unconfigured(good), Shielded";
-    case 0x90:
+    case pdrec::kStateShieldedHotSpare:
         return "Hotspare, Shielded";
     default:
         return "Unknown";
     }
 }
-
-const char* InterfaceText(u8 type)
-{
-    switch (type) {
-    case 1:
-        return "Parallel SCSI";
-    case 2:
-        return "SAS";
-    case 3:
-        return "SATA";
-    case 4:
-        return "FC";
-    default:
-        return "Unknown";
-    }
-}
-
-const char* SpeedText(u8 code)
-{
-    switch (code) {
-    case 1:
-        return "1.5Gb/s";
-    case 2:
-        return "3.0Gb/s";
-    case 3:
-        return "6.0Gb/s";
-    case 4:
-        return "12.0Gb/s";
-    default:
-        return "Unknown";
-    }
-}
-
 
 // Room for a block of lines, so that it is not copied as it grows.
 constexpr std::size_t kBlockReserve = 1024;
@@ -161,7 +130,7 @@ string PdDataFwi::Print()
     AppendFormat(text, "Predictive Failure Count: %u\n", r.U32(pdrec::kOffPredFailures));
     AppendFormat(text, "Last Predictive Failure Event Seq Number: %u\n", r.U32(pdrec::kOffLastPredFailSeq));
     const u8 pdType = static_cast<u8>(r.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift);
-    AppendFormat(text, "PD Type: %s\n", InterfaceText(pdType));
+    AppendFormat(text, "PD Type: %s\n", PdInterfaceText(pdType));
     return string(text.c_str());
 }
 
@@ -172,7 +141,7 @@ string PdDataFwi::PrintFirmwareState()
     const ByteView r = Record();
     std::string text;
     text.reserve(kBlockReserve);
-    AppendFormat(text, "Firmware state: %s\n", StateText(r.U16(pdrec::kOffFwState), r.U8(pdrec::kOffPowerState) != 0));
+    AppendFormat(text, "Firmware state: %s\n", PdInfoStateText(r.U16(pdrec::kOffFwState), r.U8(pdrec::kOffPowerState) != 0));
     AppendSizeLine(text, "Raw Size", r.U64(pdrec::kOffRawBlocks));
     AppendSizeLine(text, "Non Coerced Size", r.U64(pdrec::kOffNonCoercedBlocks));
     AppendSizeLine(text, "Coerced Size", r.U64(pdrec::kOffCoercedBlocks));
@@ -215,8 +184,8 @@ string PdDataFwi::PrintSecurity()
     AppendFormat(text, "Secured: %s\n", r.Bit(pdrec::kSecured) ? "Secured" : "Unsecured");
     AppendFormat(text, "Locked: %s\n", r.Bit(pdrec::kLocked) ? "Locked" : "Unlocked");
     AppendFormat(text, "Secured by Foreign Key: %s\n", YesNo(r.Bit(pdrec::kForeignKey)));
-    AppendFormat(text, "Device Speed: %s\n", SpeedText(r.U8(pdrec::kOffDeviceSpeed)));
-    const char* linkSpeed = SpeedText(r.U8(pdrec::kOffLinkSpeed));
+    AppendFormat(text, "Device Speed: %s\n", PdSpeedText(r.U8(pdrec::kOffDeviceSpeed)));
+    const char* linkSpeed = PdSpeedText(r.U8(pdrec::kOffLinkSpeed));
     AppendFormat(text, "Link Speed: %s\n", linkSpeed);
     AppendFormat(text, "Media Type: %s\n", r.U8(pdrec::kOffMediaType) == 1 ? "Solid State Device" : "Hard Disk Device");
     const u8 celsius = r.U8(pdrec::kOffTemperature);

@@ -49,16 +49,16 @@ std::string Format(const char* format, ...)
     return line;
 }
 
-const char* StateText(u8 state)
+const char* VdInfoStateText(u8 state)
 {
     switch (state) {
-    case 0:
+    case vdrec::kStateOffline:
         return "Offline";
-    case 1:
+    case vdrec::kStatePartiallyDegraded:
         return "Partially Degraded";
-    case 2:
+    case vdrec::kStateDegraded:
         return "Degraded";
-    case 3:
+    case vdrec::kStateOptimal:
         return "Optimal";
     default:
         return "Unknown";
@@ -79,14 +79,14 @@ std::string CachePolicyText(u8 policy)
     return text;
 }
 
-const char* AccessText(u8 access)
+const char* VdInfoAccessText(u8 access)
 {
     switch (access) {
-    case 0:
+    case vdrec::kAccessReadWrite:
         return "Read/Write";
-    case 2:
+    case vdrec::kAccessReadOnly:
         return "Read Only";
-    case 3:
+    case vdrec::kAccessBlocked:
         return "Blocked";
     default:
         return "Unknown";
@@ -139,7 +139,7 @@ const char* PowerSavingText(u8 policy)
     }
 }
 
-std::string StripSizeText(u8 exponent)
+std::string VdInfoStripSizeText(u8 exponent)
 {
     // The strip is 2^n blocks of 512 bytes; beyond 2^40 blocks no strip size is meant.
     if (exponent == 0)
@@ -173,15 +173,15 @@ string VdDataFwi::Print()
     char size[32];
     KBToSizeText(GetSizeBlocks() / 2, size);
     AppendFormat(text, "Size: %s\n", size);
-    AppendFormat(text, "State: %s\n", StateText(GetState()));
-    text += "Strip Size: " + StripSizeText(r.U8(vdrec::kOffStripExponent)) + "\n";
+    AppendFormat(text, "State: %s\n", VdInfoStateText(GetState()));
+    text += "Strip Size: " + VdInfoStripSizeText(r.U8(vdrec::kOffStripExponent)) + "\n";
     const u8 depth = GetSpanDepth();
     AppendFormat(text, depth > 1 ? "Number Of Drives per span: %d\n" : "Number Of Drives: %d\n", GetDrivesPerSpan());
     AppendFormat(text, "Span Depth: %d\n", depth);
     text += "Default Cache Policy: " + CachePolicyText(GetProperty(VdProperty::DefaultCachePolicy)) + "\n";
     text += "Current Cache Policy: " + CachePolicyText(GetProperty(VdProperty::CurrentCachePolicy)) + "\n";
-    AppendFormat(text, "Default Access Policy: %s\n", AccessText(GetProperty(VdProperty::AccessPolicy)));
-    AppendFormat(text, "Current Access Policy: %s\n", AccessText(GetProperty(VdProperty::CurrentAccessPolicy)));
+    AppendFormat(text, "Default Access Policy: %s\n", VdInfoAccessText(GetProperty(VdProperty::AccessPolicy)));
+    AppendFormat(text, "Current Access Policy: %s\n", VdInfoAccessText(GetProperty(VdProperty::CurrentAccessPolicy)));
     AppendFormat(text, "Disk Cache Policy: %s\n", DiskCacheText(GetProperty(VdProperty::DiskCachePolicy)));
     AppendFormat(text, "Encryption Type: %s\n", EncryptionText(GetEncryptionType()));
     AppendFormat(text, "Bad Blocks Exist: %s\n", YesNo(GetBadBlocksExist() != 0));

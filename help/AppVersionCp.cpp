@@ -23,7 +23,7 @@ const CpRegistration<AppVersionCp> kRegisterAppVersionCp{TOKEN_APPVERSION, TOKEN
 constexpr u8 kNoControllerOemMode = 1;
 // The longest name the help command compares; no keyword comes near it.
 constexpr std::size_t kMaxHelpName = 51;
-constexpr const char* kDefaultName = "DEFAULT";
+constexpr const char* kDefaultHelpWord = "DEFAULT";
 
 bool IsHelp(u16 commandId) { return commandId == TOKEN_HELP || commandId == TOKEN_HELP_SHT || commandId == TOKEN_Q_MARK; }
 
@@ -81,7 +81,7 @@ int AppVersionCp::PrintHelp(const std::string& commandName) const
             printQxHelp(*this, program, name.c_str());
             return 0;
         }
-        if (name == kDefaultName) {
+        if (name == kDefaultHelpWord) {
             PrintUsage(*this, oemMode_);
             return 0;
         }

@@ -5,14 +5,14 @@
 #include "cmdtool/TokenIds.h"
 #include "help/UsageTexts.h"
 
+namespace usage {
 namespace {
 
-using namespace usage;
 constexpr u16 kNone = HelpTable::kNoCommandToken;
 
 // In the order in which the help command compares the keywords. -DeleteSecurityKey shares the
 // text of -DestroySecurityKey, which words itself after the OEM mode.
-constexpr HelpEntry kEntries[] = {
+constexpr HelpEntry kHelpEntries[] = {
     {"ADPALLINFO", TOKEN_ADPALLINFO, kAdpAllInfo},
     {"ADPCOUNT", TOKEN_ADPCOUNT, kAdpCount},
     {"ADPSETPROP", TOKEN_ADPSETPROP, kAdpSetProp},
@@ -119,18 +119,19 @@ constexpr HelpEntry kEntries[] = {
 };
 
 }  // namespace
+}  // namespace usage
 
 const HelpEntry* HelpTable::Find(const char* normalisedName)
 {
     if (normalisedName == nullptr)
         return nullptr;
-    for (const HelpEntry& entry : kEntries) {
+    for (const HelpEntry& entry : usage::kHelpEntries) {
         if (std::strcmp(entry.keyword, normalisedName) == 0)
             return &entry;
     }
     return nullptr;
 }
 
-const HelpEntry* HelpTable::Entries() { return kEntries; }
+const HelpEntry* HelpTable::Entries() { return usage::kHelpEntries; }
 
-std::size_t HelpTable::Count() { return sizeof(kEntries) / sizeof(kEntries[0]); }
+std::size_t HelpTable::Count() { return sizeof(usage::kHelpEntries) / sizeof(usage::kHelpEntries[0]); }

@@ -6,11 +6,8 @@
 #include "help/UsagePieces.h"
 #include "help/UsageText.h"
 
+namespace usage {
 namespace {
-
-using usage::kDescriptionHead;
-using usage::kEnd;
-using usage::Piece;
 
 constexpr char kDevList[] =
     "              <devList>  List of devices seperated by \":\" (without leading/trailing space/tab).\n";
@@ -154,11 +151,12 @@ const QxEntry* FindQx(const char* keyword)
 }
 
 }  // namespace
+}  // namespace usage
 
-bool IsQxKeyword(const char* keyword) { return FindQx(keyword) != nullptr; }
+bool IsQxKeyword(const char* keyword) { return usage::FindQx(keyword) != nullptr; }
 
 void printQxHelp(const AppVersionCp& cp, const char* programName, const char* keyword)
 {
-    if (const QxEntry* entry = FindQx(keyword))
+    if (const usage::QxEntry* entry = usage::FindQx(keyword))
         usage::Print(entry->text, cp.GetOemMode(), programName);
 }

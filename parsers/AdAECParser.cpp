@@ -14,12 +14,6 @@ const GrammarRegistration kRegisterAdAECGrammar(
                    "GET [V(F)] | (FILTER | CLEAR) NUM GROUP NUM) SEL"});
 
 constexpr int kMaxGroup = 255;
-
-// The token at `index`, or null past the end.
-Token* TokenAt(ArrayList<Token*>* tokens, unsigned index)
-{
-    return index < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index)) : nullptr;
-}
 }  // namespace
 
 AdAECParser::AdAECParser() : Parser(kOwnCommandHandler)

@@ -37,15 +37,7 @@ constexpr SubCommand kSubCommands[] = {
     {TOKEN_SCHEDULELEARN, AdpBbuPo::kScheduleLearn},
 };
 
-constexpr const char* kWeekdays[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
 constexpr int kMaxHour = 23;
-
-// The token `ahead` places after `index`, or null past the end.
-Token* TokenAt(ArrayList<Token*>* tokens, u8 index, unsigned ahead)
-{
-    const unsigned at = index + ahead;
-    return at < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(at)) : nullptr;
-}
 }  // namespace
 
 AdpBbuParser::AdpBbuParser() : Parser(TOKEN_ADPBBUCMD)

@@ -4,6 +4,7 @@
 
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
+#include "cmdtool/ParserUtil.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpCCSchedParsedObject.h"
 #include "parsers/AdpStartTime.h"
@@ -19,27 +20,12 @@ const GrammarRegistration kRegisterAdpCCSchedGrammar(
 
 constexpr u32 kMaxDelayHours = 1193046;  // the most hours whose seconds fit 32 bits
 
-using Po = AdpCCSchedParsedObject;
+using CcSchedPo = AdpCCSchedParsedObject;
 
-// The token after the one at `index`, or null at the end.
-Token* Next(ArrayList<Token*>* tokens, unsigned index)
-{
-    return index + 1u < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index + 1)) : nullptr;
-}
-
-// The number token after the one at `index`, consumed; false when there is none.
-bool TakeNumber(ArrayList<Token*>* tokens, unsigned index, int* number)
-{
-    Token* token = Next(tokens, index);
-    if (token == nullptr || token->GetId() != TOKEN_NUMBER || !token->GetInt(number))
-        return false;
-    token->SetConsumed();
-    return true;
-}
 }  // namespace
 
 AdpCCSchedParser::AdpCCSchedParser()
-    : LdObjectsParser(TOKEN_ADPCCSCHED), operation_(Po::kNothing), mode_(Po::kNoMode), delay_(Po::kNoDelay)
+    : LdObjectsParser(TOKEN_ADPCCSCHED), operation_(CcSchedPo::kNothing), mode_(CcSchedPo::kNoMode), delay_(CcSchedPo::kNoDelay)
 {
     AddKeyword(TOKEN_ADPCCSCHED, "AdpCcSched");
     AddKeyword(TOKEN_AALL, "aAll");
@@ -57,15 +43,15 @@ int AdpCCSchedParser::OnAdpCcSched(ArrayList<Token*>* tokens, u8 index)
     if (tokens->GetAt(index)->GetId() != TOKEN_ADPCCSCHED)
         return -1;
     tokens->GetAt(index)->SetConsumed();
-    Token* next = Next(tokens, index);
+    Token* next = NextToken(tokens, index);
     if (next == nullptr)
         return -1;
     if (next->GetId() == TOKEN_INFO) {
         next->SetConsumed();
-        operation_ = Po::kReport;
+        operation_ = CcSchedPo::kReport;
     } else if (next->GetId() == TOKEN_DSBL) {
         next->SetConsumed();
-        operation_ = Po::kSetMode;
+        operation_ = CcSchedPo::kSetMode;
         mode_ = 0;
     }
     return 0;
@@ -77,7 +63,7 @@ int AdpCCSchedParser::OnMode(ArrayList<Token*>* tokens, u8 index)
     if (id != TOKEN_MODESEQ && id != TOKEN_MODECONC)
         return -1;
     tokens->GetAt(index)->SetConsumed();
-    operation_ = Po::kSetMode;
+    operation_ = CcSchedPo::kSetMode;
     mode_ = id == TOKEN_MODESEQ ? 1 : 2;
     return 0;
 }
@@ -87,11 +73,11 @@ int AdpCCSchedParser::OnSetStartTime(ArrayList<Token*>* tokens, u8 index)
     if (tokens->GetAt(index)->GetId() != TOKEN_SETSTARTTIME)
         return -1;
     tokens->GetAt(index)->SetConsumed();
-    if (operation_ == Po::kNothing)
-        operation_ = Po::kSetStartTime;
+    if (operation_ == CcSchedPo::kNothing)
+        operation_ = CcSchedPo::kSetStartTime;
     int date = 0;
     int hour = 0;
-    if (!TakeNumber(tokens, index, &date) || !TakeNumber(tokens, index + 1u, &hour))
+    if (!ParserUtil::TakeNumber(tokens, index + 1u, &date) || !ParserUtil::TakeNumber(tokens, index + 2u, &hour))
         return -1;
     return ParseStartTime(date, hour, &startTime_) ? 0 : -1;
 }
@@ -101,10 +87,10 @@ int AdpCCSchedParser::OnSetDelay(ArrayList<Token*>* tokens, u8 index)
     if (tokens->GetAt(index)->GetId() != TOKEN_SETDELAY)
         return -1;
     tokens->GetAt(index)->SetConsumed();
-    if (operation_ == Po::kNothing)
-        operation_ = Po::kSetDelay;
+    if (operation_ == CcSchedPo::kNothing)
+        operation_ = CcSchedPo::kSetDelay;
     int hours = 0;
-    if (!TakeNumber(tokens, index, &hours) || hours < 0)
+    if (!ParserUtil::TakeNumber(tokens, index + 1u, &hours) || hours < 0)
         return -1;
     if (static_cast<u32>(hours) > kMaxDelayHours) {
         PrintMessage(CommonMsg::kText, "Invalid Delay Value \n");
@@ -127,6 +113,6 @@ ParsedObjects AdpCCSchedParser::ParseCommand(ArrayList<Token*>* tokens)
     if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
-        return std::make_unique<Po>(TOKEN_ADPCCSCHED, operation_, mode_, delay_, startTime_, GetLdList(), adapter);
+        return std::make_unique<CcSchedPo>(TOKEN_ADPCCSCHED, operation_, mode_, delay_, startTime_, GetLdList(), adapter);
     });
 }

@@ -6,6 +6,7 @@
 
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
+#include "cmdtool/ParserUtil.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpPrParsedObject.h"
 #include "parsers/AdpStartTime.h"
@@ -18,23 +19,10 @@ const GrammarRegistration kRegisterAdpPrGrammar(
     TOKEN_ADPPR, {"ADPPR (DSBL | ENBLAUTO | ENBLMAN | START | STOP | SUSPEND | RESUME | INFO | SSDPATROLREADENBL | "
                   "SSDPATROLREADDSBL | SETDELAY NUM | SETSTARTTIME NUM NUM | MAXCONCURRENTPD NUM) SEL"});
 
-constexpr u16 kOptions[] = {TOKEN_ENBLAUTO, TOKEN_ENBLMAN,  TOKEN_INFO,    TOKEN_SETDELAY,          TOKEN_MAXCONCURRENTPD,
-                            TOKEN_START,    TOKEN_STOP,     TOKEN_DSBL,    TOKEN_SETSTARTTIME,      TOKEN_SUSPEND,
-                            TOKEN_RESUME,   TOKEN_SSDPATROLREADENBL, TOKEN_SSDPATROLREADDSBL};
+constexpr u16 kPrOptions[] = {TOKEN_ENBLAUTO, TOKEN_ENBLMAN,  TOKEN_INFO,    TOKEN_SETDELAY,          TOKEN_MAXCONCURRENTPD,
+                              TOKEN_START,    TOKEN_STOP,     TOKEN_DSBL,    TOKEN_SETSTARTTIME,      TOKEN_SUSPEND,
+                              TOKEN_RESUME,   TOKEN_SSDPATROLREADENBL, TOKEN_SSDPATROLREADDSBL};
 constexpr int kMaxValue = 65535;
-
-// The number token after the one at `*index`, consumed; false when there is none.
-bool TakeNumber(ArrayList<Token*>* tokens, unsigned* index, int* number)
-{
-    ++*index;
-    if (*index >= tokens->GetCount())
-        return false;
-    Token* token = tokens->GetAt(static_cast<u8>(*index));
-    if (token->GetId() != TOKEN_NUMBER || !token->GetInt(number))
-        return false;
-    token->SetConsumed();
-    return true;
-}
 }  // namespace
 
 AdpPrParser::AdpPrParser() : Parser(TOKEN_ADPPR), value_(AdpPrParsedObject::kNoValue)
@@ -54,14 +42,14 @@ int AdpPrParser::OnAdpPr(ArrayList<Token*>* tokens, u8 index)
     if (at >= tokens->GetCount())
         return -1;
     Token* option = tokens->GetAt(static_cast<u8>(at));
-    if (std::find(std::begin(kOptions), std::end(kOptions), option->GetId()) == std::end(kOptions))
+    if (std::find(std::begin(kPrOptions), std::end(kPrOptions), option->GetId()) == std::end(kPrOptions))
         return -1;
     option->SetConsumed();
     option_ = option->GetId();
 
     int number = 0;
     if (option_ == TOKEN_SETDELAY || option_ == TOKEN_MAXCONCURRENTPD) {
-        if (!TakeNumber(tokens, &at, &number) || number < 0)
+        if (!ParserUtil::TakeNumber(tokens, ++at, &number) || number < 0)
             return -1;
         if (number > kMaxValue) {
             PrintMessage(CommonMsg::kText, "Invalid value provided! Valid values are 0 ~ 65535.\n");
@@ -72,7 +60,7 @@ int AdpPrParser::OnAdpPr(ArrayList<Token*>* tokens, u8 index)
     }
     if (option_ == TOKEN_SETSTARTTIME) {
         int hour = 0;
-        if (!TakeNumber(tokens, &at, &number) || !TakeNumber(tokens, &at, &hour))
+        if (!ParserUtil::TakeNumber(tokens, at + 1, &number) || !ParserUtil::TakeNumber(tokens, at + 2, &hour))
             return -1;
         return ParseStartTime(number, hour, &startTime_) ? 0 : -1;
     }

@@ -39,7 +39,7 @@ constexpr PropertyWord Implied(const char* word, u16 token, u16 property, u32 va
     return {word, token, property, SetValue::Implied, value};
 }
 
-using Po = AdpPropertyPo;
+using PropertyPo = AdpPropertyPo;
 
 constexpr PropertyWord kProperties[] = {
     Row("ENABLEJBOD", TOKEN_ENABLEJBOD, SetValue::Flag),
@@ -62,18 +62,18 @@ constexpr PropertyWord kProperties[] = {
     Implied("ECCBUCKETCOUNT", TOKEN_ECCBUCKETCOUNT, TOKEN_ECCBUCKETCOUNT, 0),
     Row("ABORTCCONERROR", TOKEN_ABORTCCONERROR, SetValue::Flag),
     Row("AUTODETECTBACKPLANEDSBL", TOKEN_AUTODETECTBACKPLANEDSBL, SetValue::Backplane),
-    Implied("NCQENBL", TOKEN_NCQENBL, Po::kNcq, 0),
-    Implied("NCQDSBL", TOKEN_NCQDSBL, Po::kNcq, 1),
-    Implied("NCQDSPLY", TOKEN_NCQDSPLY, Po::kNcq, 2),
+    Implied("NCQENBL", TOKEN_NCQENBL, PropertyPo::kNcq, 0),
+    Implied("NCQDSBL", TOKEN_NCQDSBL, PropertyPo::kNcq, 1),
+    Implied("NCQDSPLY", TOKEN_NCQDSPLY, PropertyPo::kNcq, 2),
     Row("DISABLEOCR", TOKEN_DISABLEOCR, SetValue::Flag),
     Row("BOOTWITHPINNEDCACHE", TOKEN_BOOTWITHPINNEDCACHE, SetValue::Flag),
-    Implied("ALARMENBL", TOKEN_ALARMENBL, Po::kAlarm, 1),
-    Implied("ALARMDSBL", TOKEN_ALARMDSBL, Po::kAlarm, 0),
-    Implied("ALARMSILENCE", TOKEN_ALARMSILENCE, Po::kAlarm, 2),
-    Implied("ALARMDSPLY", TOKEN_ALARMDSPLY, Po::kAlarm, 3),
-    Implied("AUTOENHANCEDIMPORTENBL", TOKEN_AUTOENHANCEDIMPORTENBL, Po::kAutoEnhancedImport, 1),
-    Implied("AUTOENHANCEDIMPORTDSBL", TOKEN_AUTOENHANCEDIMPORTDSBL, Po::kAutoEnhancedImport, 0),
-    Implied("AUTOENHANCEDIMPORTDSPLY", TOKEN_AUTOENHANCEDIMPORTDSPLY, Po::kAutoEnhancedImport, 2),
+    Implied("ALARMENBL", TOKEN_ALARMENBL, PropertyPo::kAlarm, 1),
+    Implied("ALARMDSBL", TOKEN_ALARMDSBL, PropertyPo::kAlarm, 0),
+    Implied("ALARMSILENCE", TOKEN_ALARMSILENCE, PropertyPo::kAlarm, 2),
+    Implied("ALARMDSPLY", TOKEN_ALARMDSPLY, PropertyPo::kAlarm, 3),
+    Implied("AUTOENHANCEDIMPORTENBL", TOKEN_AUTOENHANCEDIMPORTENBL, PropertyPo::kAutoEnhancedImport, 1),
+    Implied("AUTOENHANCEDIMPORTDSBL", TOKEN_AUTOENHANCEDIMPORTDSBL, PropertyPo::kAutoEnhancedImport, 0),
+    Implied("AUTOENHANCEDIMPORTDSPLY", TOKEN_AUTOENHANCEDIMPORTDSPLY, PropertyPo::kAutoEnhancedImport, 2),
     Row("RSTRHOTSPAREONINSERT", TOKEN_RSTRHOTSPAREONINSERT, SetValue::Flag),
     Row("SSDSMARTCPYBKENBL", TOKEN_SSDSMARTCPYBKENBL, SetValue::Flag),
     Row("ENBLSPINDOWNUNCONFIGDRVS", TOKEN_ENBLSPINDOWNUNCONFIGDRVS, SetValue::Flag),
@@ -185,14 +185,8 @@ const GrammarRegistration kRegisterAdpPropertySet(TOKEN_ADPSETPROP, {SetForms()[
                                                           SetForms()[4].c_str()});
 const GrammarRegistration kRegisterAdpPropertyGet(TOKEN_ADPGETPROP, {GetForm().c_str()});
 
-// The token at `index`, or null past the end.
-Token* At(ArrayList<Token*>* tokens, unsigned index)
-{
-    return index < tokens->GetCount() ? tokens->GetAt(static_cast<u8>(index)) : nullptr;
-}
-
 // A number token's value, as the unsigned number the user typed.
-bool NumberOf(Token* token, u32* value)
+bool UnsignedNumberOf(Token* token, u32* value)
 {
     int number = 0;
     if (token == nullptr || token->GetId() != TOKEN_NUMBER || !token->GetInt(&number) || number < 0)
@@ -201,11 +195,11 @@ bool NumberOf(Token* token, u32* value)
     return true;
 }
 
-// Consumes the number at `index` into `*value`; false when there is none.
-bool TakeNumber(ArrayList<Token*>* tokens, unsigned index, u32* value)
+// Consumes the unsigned number at `index` into `*value`; false when there is none.
+bool TakeUnsigned(ArrayList<Token*>* tokens, unsigned index, u32* value)
 {
-    Token* token = At(tokens, index);
-    if (!NumberOf(token, value))
+    Token* token = Parser::TokenAt(tokens, index);
+    if (!UnsignedNumberOf(token, value))
         return false;
     token->SetConsumed();
     return true;
@@ -232,7 +226,7 @@ int AdpPropertyParser::OnProperty(ArrayList<Token*>* tokens, u8 index)
     if (command->GetId() != TOKEN_ADPSETPROP && command->GetId() != TOKEN_ADPGETPROP)
         return -1;
     command->SetConsumed();
-    Token* keyword = At(tokens, index + 1u);
+    Token* keyword = TokenAt(tokens, index + 1u);
     const PropertyWord* row = keyword != nullptr ? FindProperty(keyword->GetId()) : nullptr;
     if (row == nullptr)
         return -1;
@@ -249,12 +243,12 @@ int AdpPropertyParser::OnProperty(ArrayList<Token*>* tokens, u8 index)
 
 int AdpPropertyParser::ReadSetValue(ArrayList<Token*>* tokens, unsigned index, u16 keyword)
 {
-    Token* token = At(tokens, index);
+    Token* token = TokenAt(tokens, index);
     if (token == nullptr)
         return -1;
     const PropertyWord* row = FindProperty(keyword);
     u32 number = 0;
-    if (NumberOf(token, &number)) {
+    if (UnsignedNumberOf(token, &number)) {
         token->SetConsumed();
         fields_.value = number;
         if (number > MaxValue(row->set))
@@ -282,22 +276,22 @@ int AdpPropertyParser::ReadSetValue(ArrayList<Token*>* tokens, unsigned index, u
 // MAXFLUSHLINES is left for its own handler.
 int AdpPropertyParser::ReadPerfModeOptions(ArrayList<Token*>* tokens, unsigned index)
 {
-    Token* token = At(tokens, index);
+    Token* token = TokenAt(tokens, index);
     if (token == nullptr || token->GetId() != TOKEN_MAXFLUSHLINES)
         return 0;
     token->SetConsumed();
-    if (!TakeNumber(tokens, index + 1u, &fields_.maxFlushLines))
+    if (!TakeUnsigned(tokens, index + 1u, &fields_.maxFlushLines))
         return -1;
-    token = At(tokens, index + 2u);
+    token = TokenAt(tokens, index + 2u);
     if (token == nullptr)
         return 0;
     if (token->GetId() == TOKEN_NUMIOSTOORDER) {
         token->SetConsumed();
-        return TakeNumber(tokens, index + 3u, &fields_.secondValue) ? 0 : -1;
+        return TakeUnsigned(tokens, index + 3u, &fields_.secondValue) ? 0 : -1;
     }
     if (token->GetId() == TOKEN_MAXPDLATENCYMS) {
         token->SetConsumed();
-        return TakeNumber(tokens, index + 3u, &fields_.maxPdLatency) ? 0 : -1;
+        return TakeUnsigned(tokens, index + 3u, &fields_.maxPdLatency) ? 0 : -1;
     }
     return 0;
 }
@@ -306,17 +300,17 @@ int AdpPropertyParser::ReadPerfModeOptions(ArrayList<Token*>* tokens, unsigned i
 // user asked for could be written: the parse fails.
 int AdpPropertyParser::ReadPowerSaveSchedule(ArrayList<Token*>* tokens, unsigned index)
 {
-    Token* token = At(tokens, index);
+    Token* token = TokenAt(tokens, index);
     if (token->GetId() != TOKEN_INTERVAL)
         return -1;
     token->SetConsumed();
-    if (!TakeNumber(tokens, index + 1u, &fields_.value) || fields_.value > MaxValue(SetValue::Word))
+    if (!TakeUnsigned(tokens, index + 1u, &fields_.value) || fields_.value > MaxValue(SetValue::Word))
         return -1;
-    token = At(tokens, index + 2u);
+    token = TokenAt(tokens, index + 2u);
     if (token == nullptr || token->GetId() != TOKEN_TIME)
         return 0;
     token->SetConsumed();
-    return TakeNumber(tokens, index + 3u, &fields_.secondValue) && fields_.secondValue <= 0xFFFF ? 0 : -1;
+    return TakeUnsigned(tokens, index + 3u, &fields_.secondValue) && fields_.secondValue <= 0xFFFF ? 0 : -1;
 }
 
 int AdpPropertyParser::OnPercent(ArrayList<Token*>* tokens, u8 index)

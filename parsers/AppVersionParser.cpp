@@ -15,7 +15,7 @@ const GrammarRegistration kRegisterHelp(TOKEN_HELP, {"HELP [STR] [SEL]"});
 const GrammarRegistration kRegisterHelpShort(TOKEN_HELP_SHT, {"H [STR] [SEL]"});
 const GrammarRegistration kRegisterQuestionMark(TOKEN_Q_MARK, {"? [STR] [SEL]"});
 
-constexpr const char* kDefaultName = "default";
+constexpr const char* kDefaultCommandName = "default";
 
 bool IsVersionOrHelp(u16 id) { return id >= TOKEN_APPVERSION && id <= TOKEN_Q_MARK; }
 }  // namespace
@@ -72,6 +72,6 @@ ParsedObjects AppVersionParser::ParseCommand(ArrayList<Token*>* tokens)
             [&](u8 adapter) { return std::make_unique<AppVersionParsedObject>(commandId, commandName_, adapter); });
     }
     if (ParseTokens(tokens) == -1)
-        commandName_ = kDefaultName;
+        commandName_ = kDefaultCommandName;
     return OneObject(commandId, 0);
 }

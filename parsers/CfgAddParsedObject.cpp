@@ -1,7 +1,6 @@
 #include "parsers/CfgAddParsedObject.h"
 
 namespace {
-constexpr u32 kUnused = static_cast<u32>(-1);
 constexpr u8 kListCapacity = 4;
 }  // namespace
 
@@ -13,7 +12,8 @@ DriveEntryList* CfgAddParsedObject::CopyDrives(const DriveEntryList* drives, u8 
     for (unsigned i = 0; i < drives->GetCount(); ++i) {
         const PdIdListObject* entry = drives->GetAt(static_cast<u8>(i));
         if (entry != nullptr)
-            copy->Add(new PdIdListObject(entry->GetEnclId(), entry->GetSlot(), kUnused, kUnused));
+            copy->Add(new PdIdListObject(entry->GetEnclId(), entry->GetSlot(), PdIdListObject::kUnusedValue,
+                                         PdIdListObject::kUnusedValue));
     }
     return copy;
 }

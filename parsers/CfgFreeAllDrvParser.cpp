@@ -20,7 +20,7 @@ const GrammarRegistration kRegisterCfgFreeAllDrvGrammar(
      "([HSPCOUNT NUM [HSPTYPE (DEDICATED|ENCLAFFINITY|NONREVERTIBLE)+]] | (FDE|CTRLBASED|SECURE)*) "
      "(DEFAULT|AUTOMATIC|NONE|MAXIMUM|MAXIMUMWITHOUTCACHING)* [CACHE] [ENBLPI] SEL1"});
 
-constexpr int kMaxCount = 0xFF;
+constexpr int kMaxSpanOrSpareCount = 0xFF;
 constexpr u8 kHighestPlainLevel = 9;
 
 }  // namespace
@@ -47,7 +47,7 @@ int CfgFreeAllDrvParser::OnAllFreeDrvToken(ArrayList<Token*>* tokens, u8 index)
 int CfgFreeAllDrvParser::OnSpanCount(ArrayList<Token*>* tokens, u8 index)
 {
     int number = 0;
-    if (TakeNumberAfter(tokens, index, kMaxCount, &number) != 0)
+    if (TakeNumberAfter(tokens, index, kMaxSpanOrSpareCount, &number) != 0)
         return -1;
     spanCount_ = static_cast<u8>(number);
     return 0;
@@ -56,7 +56,7 @@ int CfgFreeAllDrvParser::OnSpanCount(ArrayList<Token*>* tokens, u8 index)
 int CfgFreeAllDrvParser::OnHspCount(ArrayList<Token*>* tokens, u8 index)
 {
     int number = 0;
-    if (TakeNumberAfter(tokens, index, kMaxCount, &number) != 0)
+    if (TakeNumberAfter(tokens, index, kMaxSpanOrSpareCount, &number) != 0)
         return -1;
     hspCount_ = static_cast<u8>(number);
     return 0;

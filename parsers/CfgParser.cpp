@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr u32 kUnused = static_cast<u32>(-1);
 // Units of SizeToBlocks.
 constexpr u16 kUnitMb = 0;
 constexpr u16 kUnitGb = 1;
@@ -277,7 +276,7 @@ int CfgParser::OnDriveGroup(ArrayList<Token*>* tokens, u8 index)
             status = -1;
             break;
         }
-        auto* entry = new PdIdListObject(enclosure, slot, kUnused, kUnused);
+        auto* entry = new PdIdListObject(enclosure, slot, PdIdListObject::kUnusedValue, PdIdListObject::kUnusedValue);
         DriveEntryList& target = hspListPending_ ? hotSpares_ : *group;
         if (target.Add(entry) != 0) {
             delete entry;

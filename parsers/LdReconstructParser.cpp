@@ -13,8 +13,6 @@ namespace {
 const ParserFactoryRegistration<LdReconstructParser> kRegisterLdReconstructParser{TOKEN_LDRECON};
 const GrammarRegistration kRegisterLdReconstructGrammar(
     TOKEN_LDRECON, {"LDRECON (START R NUM [(ADD | RMV) DRV] | SHOWPROG | PROGDSPLY | SUSPEND | RESUME) L NUM [FORCE] SEL1"});
-
-constexpr int kMaxRaidLevel = 0xFF;
 }  // namespace
 
 LdReconstructParser::LdReconstructParser(u16 commandToken)
@@ -62,7 +60,7 @@ int LdReconstructParser::OnRaidLevel(ArrayList<Token*>* tokens, u8 index)
         return -1;
     Token* number = tokens->GetAt(static_cast<u8>(index + 1));
     int value = 0;
-    if (number->GetId() != TOKEN_NUMBER || !number->GetInt(&value) || value < 0 || value >= kMaxRaidLevel)
+    if (number->GetId() != TOKEN_NUMBER || !number->GetInt(&value) || value < 0 || value >= LdReconstructParsedObject::kNoRaidLevel)
         return -1;
     raidLevel_ = static_cast<u8>(value);
     token->SetConsumed();

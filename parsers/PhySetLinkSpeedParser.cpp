@@ -1,5 +1,6 @@
 #include "parsers/PhySetLinkSpeedParser.h"
 
+#include <cstdint>
 #include <memory>
 
 #include "cmdtool/Grammar.h"
@@ -11,8 +12,6 @@
 namespace {
 const ParserFactoryRegistration<PhySetLinkSpeedParser> kRegisterPhySetLinkSpeedParser{TOKEN_PHYSETLINKSPEED};
 const GrammarRegistration kRegisterPhySetLinkSpeedGrammar(TOKEN_PHYSETLINKSPEED, {"PHYSETLINKSPEED PHY NUM NUM SEL"});
-
-constexpr int kMaxByte = 255;
 }  // namespace
 
 PhySetLinkSpeedParser::PhySetLinkSpeedParser() : Parser(kOwnCommandHandler)
@@ -44,7 +43,7 @@ int PhySetLinkSpeedParser::OnPhy(ArrayList<Token*>* tokens, u8 index)
     token->SetConsumed();
     if (!ParserUtil::TakeNumber(tokens, index + 1u, &phy_) || !ParserUtil::TakeNumber(tokens, index + 2u, &speed_))
         return -1;
-    return phy_ > kMaxByte || speed_ > kMaxByte ? -1 : 0;
+    return phy_ > UINT8_MAX || speed_ > UINT8_MAX ? -1 : 0;
 }
 
 ParsedObjects PhySetLinkSpeedParser::ParseCommand(ArrayList<Token*>* tokens)

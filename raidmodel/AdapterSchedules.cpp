@@ -1,12 +1,12 @@
 // The Adapter's patrol read and consistency-check schedule: the firmware keeps their start times
 // as seconds since 2000 (StartTime.h) and their delays in seconds, 0xFFFFFFFF standing for none.
+#include "fwdata/layout/FwStatus.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/StartTime.h"
 
 namespace {
 constexpr u8 kUnreadableState = 3;
 constexpr u8 kActive = 2;
-constexpr int kNotSupported = 2;  // the firmware's answer of a controller without a schedule
 
 // A read's status, kept in `failed` (when given) as the first failure.
 int Noted(int status, int* failed)
@@ -147,7 +147,7 @@ int Adapter::GetPatrolReadOnSsd(u8* on)
     return status;
 }
 
-bool Adapter::IsCcScheduleSupported() { return data_->ReadCcSchedule(true) != kNotSupported; }
+bool Adapter::IsCcScheduleSupported() { return data_->ReadCcSchedule(true) != fwstatus::kNotSupported; }
 
 int Adapter::SetCcSchedule(u8 mode, const ArrayList<u16>* excluded, const std::tm* start, u32 delay)
 {

@@ -54,6 +54,9 @@ public:
     // kStatusNoFreeSpace and no list when there is none.
     int GetFreeSpaceList(ArrayList<ArraySpaceInfo*>** list);
     static constexpr int kStatusNoFreeSpace = 26;
+    // True when [start, start + blocks) lies inside one free extent of the array; false also
+    // when the free extents cannot be listed.
+    bool HasFreeExtent(u64 start, u64 blocks);
     // The blocks a virtual drive gets from a free extent of the array; -1 here (ArrayHmg knows).
     virtual int GetVdCapacity(const ArraySpaceInfo* extent, u64* blocks);
 

@@ -74,4 +74,19 @@ int Array::GetFreeSpaceList(ArrayList<ArraySpaceInfo*>** list)
     return 0;
 }
 
+bool Array::HasFreeExtent(u64 start, u64 blocks)
+{
+    ArrayList<ArraySpaceInfo*>* free = nullptr;
+    if (GetFreeSpaceList(&free) != 0)
+        return false;
+    bool inside = false;
+    for (unsigned i = 0; i < free->GetCount() && !inside; ++i) {
+        const ArraySpaceInfo* extent = free->GetAt(static_cast<u8>(i));
+        inside = start >= extent->GetStart() && blocks <= extent->GetSize() &&
+                 start - extent->GetStart() <= extent->GetSize() - blocks;
+    }
+    DeleteList(free);
+    return inside;
+}
+
 int Array::GetVdCapacity(const ArraySpaceInfo* /*extent*/, u64* /*blocks*/) { return -1; }

@@ -9,6 +9,7 @@
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 #include "dataif/PdData.h"
+#include "fwdata/layout/PdRecord.h"
 #include "raidmodel/RaidElement.h"
 #include "runtime/ArrayList.h"
 
@@ -17,22 +18,22 @@ class RaidManager;
 
 class PhysicalDevice : public RaidElement {
 public:
-    // Firmware states.
-    static constexpr u16 kStateUnconfiguredGood = 0x00;
-    static constexpr u16 kStateUnconfiguredBad = 0x01;
-    static constexpr u16 kStateHotSpare = 0x02;
-    static constexpr u16 kStateOffline = 0x10;
-    static constexpr u16 kStateFailed = 0x11;
-    static constexpr u16 kStateRebuild = 0x14;
-    static constexpr u16 kStateOnline = 0x18;
-    static constexpr u16 kStateCopyback = 0x20;
-    static constexpr u16 kStateSystem = 0x40;
-    static constexpr u16 kStateShielded = 0x80;
-    static constexpr u16 kStateShieldedUnconfigured = 0x82;
-    static constexpr u16 kStateShieldedHotSpare = 0x90;
+    // Firmware states (their values are the drive record's, fwdata/layout/PdRecord.h).
+    static constexpr u16 kStateUnconfiguredGood = pdrec::kStateUnconfiguredGood;
+    static constexpr u16 kStateUnconfiguredBad = pdrec::kStateUnconfiguredBad;
+    static constexpr u16 kStateHotSpare = pdrec::kStateHotSpare;
+    static constexpr u16 kStateOffline = pdrec::kStateOffline;
+    static constexpr u16 kStateFailed = pdrec::kStateFailed;
+    static constexpr u16 kStateRebuild = pdrec::kStateRebuild;
+    static constexpr u16 kStateOnline = pdrec::kStateOnline;
+    static constexpr u16 kStateCopyback = pdrec::kStateCopyback;
+    static constexpr u16 kStateSystem = pdrec::kStateSystem;
+    static constexpr u16 kStateShielded = pdrec::kStateShielded;
+    static constexpr u16 kStateShieldedUnconfigured = pdrec::kStateShieldedUnconfigured;
+    static constexpr u16 kStateShieldedHotSpare = pdrec::kStateShieldedHotSpare;
     // Drive types.
-    static constexpr u8 kTypeSas = 2;
-    static constexpr u8 kTypeSata = 3;
+    static constexpr u8 kTypeSas = pdrec::kInterfaceSas;
+    static constexpr u8 kTypeSata = pdrec::kInterfaceSata;
 
     PhysicalDevice(RaidManager* manager, std::unique_ptr<PdData> data) : manager_(manager), data_(std::move(data)) {}
 

@@ -9,6 +9,7 @@
 #pragma once
 #include <memory>
 #include "ZepUtil/Types.h"
+#include "fwdata/layout/FwStatus.h"
 #include "runtime/ArrayList.h"
 
 class Adapter;
@@ -25,7 +26,7 @@ class RaidManager {
 public:
     static constexpr unsigned kMaxManagers = 32;
     // GetUnconfiguredPdList: no unconfigured-good drive.
-    static constexpr int kStatusNoPd = 12;
+    static constexpr int kStatusNoPd = fwstatus::kDeviceNotFound;
 
     // Statuses of the configuration changes.
     static constexpr int kStatusOsNotTold = -2;          // the controller did it; the OS was not told

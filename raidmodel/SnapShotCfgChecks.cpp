@@ -13,31 +13,6 @@ namespace {
 
 using SpanLists = ArrayList<ArrayList<PhysicalDevice*>*>;
 
-// Drops the extents of a list and the list.
-void DeleteExtents(ArrayList<ArraySpaceInfo*>* list)
-{
-    if (list == nullptr)
-        return;
-    DeleteElements(*list);
-    delete list;
-}
-
-// True when [start, start + blocks) lies inside a free extent of the array.
-bool FreeOnArray(Array* array, const ArraySpaceInfo* wanted)
-{
-    ArrayList<ArraySpaceInfo*>* free = nullptr;
-    if (array->GetFreeSpaceList(&free) != 0)
-        return false;
-    bool inside = false;
-    for (unsigned i = 0; i < free->GetCount() && !inside; ++i) {
-        const ArraySpaceInfo* extent = free->GetAt(static_cast<u8>(i));
-        inside = wanted->GetStart() >= extent->GetStart() && wanted->GetSize() <= extent->GetSize() &&
-                 wanted->GetStart() - extent->GetStart() <= extent->GetSize() - wanted->GetSize();
-    }
-    DeleteExtents(free);
-    return inside;
-}
-
 // The disk group that holds the array, or null.
 DiskGroup* GroupOf(List<DiskGroup*>* dgs, Array* array)
 {
@@ -167,10 +142,10 @@ int SnapShotRaidManager::CheckConfiguredSpans(SpanLists* spans, DiskGroup** dg)
             continue;
         usable = true;
         for (unsigned a = 1; a < groupArrays->GetCount(); ++a)
-            if (!FreeOnArray(groupArrays->GetAt(static_cast<u8>(a)), extent))
+            if (!groupArrays->GetAt(static_cast<u8>(a))->HasFreeExtent(extent->GetStart(), extent->GetSize()))
                 consistent = false;
     }
-    DeleteExtents(free);
+    DeleteList(free);
     if (!usable)
         return kSpanNoFreeSpace;
     if (!consistent)
@@ -246,7 +221,7 @@ int SnapShotRaidManager::CanCreateVdOnDiskGroup(DiskGroup* dg, u8* possible)
             return kStatusNoFreeExtent;
         if (status != 0)
             return status;
-        DeleteExtents(free);
+        DeleteList(free);
     }
     Adapter* adapter = nullptr;
     u8 count = 0, maximum = 0, perArray = 0;

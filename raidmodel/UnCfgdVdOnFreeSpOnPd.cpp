@@ -9,26 +9,6 @@
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
 
-namespace {
-
-// True when [start, start + blocks) lies inside one free extent of the array.
-bool FreeOnArray(Array* array, u64 start, u64 blocks)
-{
-    ArrayList<ArraySpaceInfo*>* free = nullptr;
-    if (array->GetFreeSpaceList(&free) != 0)
-        return false;
-    bool inside = false;
-    for (unsigned i = 0; i < free->GetCount(); ++i) {
-        const ArraySpaceInfo* extent = free->GetAt(static_cast<u8>(i));
-        if (start >= extent->GetStart() && blocks <= extent->GetSize() && start - extent->GetStart() <= extent->GetSize() - blocks)
-            inside = true;
-        delete extent;
-    }
-    delete free;
-    return inside;
-}
-}  // namespace
-
 UnCfgdVdOnFreeSpOnPd::UnCfgdVdOnFreeSpOnPd(RaidManager* manager, Adapter* adapter, DiskGroup* dg)
     : UnConfiguredVd(manager, adapter), dg_(dg)
 {
@@ -147,7 +127,7 @@ bool UnCfgdVdOnFreeSpOnPd::IsValid()
     const u8 rows = arrays->GetAt(0)->GetRowCount();
     for (unsigned i = 0; i < arrays->GetCount(); ++i) {
         Array* array = arrays->GetAt(static_cast<u8>(i));
-        if (array->GetRowCount() != rows || !FreeOnArray(array, extentStart_, extentBlocks_))
+        if (array->GetRowCount() != rows || !array->HasFreeExtent(extentStart_, extentBlocks_))
             return false;
     }
     u64 capacity = 0;

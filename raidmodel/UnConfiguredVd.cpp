@@ -6,13 +6,6 @@
 #include "raidmodel/Adapter.h"
 
 namespace {
-using vdrec::kCacheBadBbu;
-using vdrec::kCacheCachedIo;
-using vdrec::kCacheReadAdaptive;
-using vdrec::kCacheReadAhead;
-using vdrec::kCacheReadMask;
-using vdrec::kCacheWriteBack;
-
 // Until the controller's defaults are read: 64 KB strips, write through, no read ahead, direct I/O.
 constexpr u8 kBuiltInStripCode = 7;
 constexpr u8 kBuiltInCachePolicy = 0;
@@ -62,9 +55,9 @@ int UnConfiguredVd::SetStripSize(u8 code)
 int UnConfiguredVd::SetReadPolicy(u8 policy)
 {
     switch (policy) {
-    case kReadAhead: cachePolicy_ = WithBits(cachePolicy_, kCacheReadMask, kCacheReadAhead); return 0;
-    case kReadAdaptive: cachePolicy_ = WithBits(cachePolicy_, kCacheReadMask, kCacheReadAdaptive); return 0;
-    case kNoReadAhead: cachePolicy_ = WithBits(cachePolicy_, kCacheReadMask, 0); return 0;
+    case kReadAhead: cachePolicy_ = WithBits(cachePolicy_, vdrec::kCacheReadMask, vdrec::kCacheReadAhead); return 0;
+    case kReadAdaptive: cachePolicy_ = WithBits(cachePolicy_, vdrec::kCacheReadMask, vdrec::kCacheReadAdaptive); return 0;
+    case kNoReadAhead: cachePolicy_ = WithBits(cachePolicy_, vdrec::kCacheReadMask, 0); return 0;
     default: return -1;
     }
 }
@@ -73,7 +66,7 @@ int UnConfiguredVd::SetWritePolicy(u8 policy)
 {
     if (policy != kWriteBack && policy != kWriteThrough)
         return -1;
-    cachePolicy_ = WithBits(cachePolicy_, kCacheWriteBack, policy == kWriteBack ? kCacheWriteBack : 0);
+    cachePolicy_ = WithBits(cachePolicy_, vdrec::kCacheWriteBack, policy == kWriteBack ? vdrec::kCacheWriteBack : 0);
     return 0;
 }
 
@@ -81,7 +74,7 @@ int UnConfiguredVd::SetIoPolicy(u8 policy)
 {
     if (policy != kIoCached && policy != kIoDirect)
         return -1;
-    cachePolicy_ = WithBits(cachePolicy_, kCacheCachedIo, policy == kIoCached ? kCacheCachedIo : 0);
+    cachePolicy_ = WithBits(cachePolicy_, vdrec::kCacheCachedIo, policy == kIoCached ? vdrec::kCacheCachedIo : 0);
     return 0;
 }
 
@@ -89,7 +82,7 @@ int UnConfiguredVd::SetCachedBadBbu(u8 flag)
 {
     if (flag > 1)
         return -1;
-    cachePolicy_ = WithBits(cachePolicy_, kCacheBadBbu, flag ? kCacheBadBbu : 0);
+    cachePolicy_ = WithBits(cachePolicy_, vdrec::kCacheBadBbu, flag ? vdrec::kCacheBadBbu : 0);
     return 0;
 }
 

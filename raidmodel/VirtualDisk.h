@@ -7,6 +7,7 @@
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 #include "dataif/VdData.h"
+#include "fwdata/layout/VdRecord.h"
 #include "raidmodel/RaidElement.h"
 #include "raidmodel/ids/VdIdFwi.h"
 #include "runtime/ArrayList.h"
@@ -18,11 +19,11 @@ class Spare;
 
 class VirtualDisk : public RaidElement {
 public:
-    // States.
-    static constexpr u8 kStateOffline = 0;
-    static constexpr u8 kStatePartiallyDegraded = 1;
-    static constexpr u8 kStateDegraded = 2;
-    static constexpr u8 kStateOptimal = 3;
+    // States (their values are the virtual-drive record's, fwdata/layout/VdRecord.h).
+    static constexpr u8 kStateOffline = vdrec::kStateOffline;
+    static constexpr u8 kStatePartiallyDegraded = vdrec::kStatePartiallyDegraded;
+    static constexpr u8 kStateDegraded = vdrec::kStateDegraded;
+    static constexpr u8 kStateOptimal = vdrec::kStateOptimal;
 
     VirtualDisk(RaidManager* manager, std::unique_ptr<VdData> data);
     ~VirtualDisk() override;

@@ -4,9 +4,8 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
+namespace CommonMsg {
 namespace {
-
-using namespace CommonMsg;
 
 const MessageEntry kCommonMessages[] = {
     {kText, "%s"},
@@ -62,3 +61,4 @@ const MessageTableRegistration kRegisterCommon("Common", kCommonMessages,
                                                  sizeof(kCommonMessages) / sizeof(kCommonMessages[0]));
 
 }  // namespace
+}  // namespace CommonMsg

@@ -10,7 +10,7 @@
 namespace {
 
 const char kDefaultErrorLog[] = "./CmdTool.log";
-constexpr std::size_t kLineBufferSize = 2048;
+constexpr std::size_t kErrorLineSize = 2048;
 
 // The application-log strings.
 const LogStringTable& AppLogTable()
@@ -57,7 +57,7 @@ void LogAppMessage(const char* sourceFile, int line, int module, int level, u32 
     const char* format = AppLogText(id);
     if (format == nullptr)
         return;
-    char text[kLineBufferSize] = {};
+    char text[kErrorLineSize] = {};
     va_list args;
     va_start(args, id);
     std::vsnprintf(text, sizeof(text), format, args);

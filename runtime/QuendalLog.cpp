@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::size_t kLineBufferSize = 2048;
+constexpr std::size_t kQuendalLineSize = 2048;
 
 // The debug strings.
 const char* DebugText(u32 id)
@@ -58,7 +58,7 @@ void LogDebugMessage(const char* sourceFile, int line, int module, int level, u3
     const char* format = DebugText(id);
     if (format == nullptr)
         return;
-    char text[kLineBufferSize] = {};
+    char text[kQuendalLineSize] = {};
     va_list args;
     va_start(args, id);
     std::vsnprintf(text, sizeof(text), format, args);

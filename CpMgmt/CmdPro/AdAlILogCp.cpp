@@ -6,6 +6,8 @@
 
 #include "CpMgmt/CmdPro/AdBbuCp.h"
 #include "CpMgmt/CmdPro/AdTTYLogCp.h"
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/AdpInfoPrint.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
@@ -28,15 +30,6 @@ struct OemModel {
     const char* name;
 };
 constexpr OemModel kOemModels[] = {{0x4E10, "Orvex RC-1000"}, {0x4E20, "Orvex RC-2000"}, {0x4E40, "Orvex RC-4000"}};
-
-const char* FirstSet(const ByteView& info, std::initializer_list<std::pair<BitField, const char*>> bits)
-{
-    for (const auto& [bit, name] : bits) {
-        if (info.Bit(bit))
-            return name;
-    }
-    return "UNKNOWN";
-}
 
 const char* TrueFalse(u8 value) { return value != 0 ? "TRUE" : "FALSE"; }
 const char* YesNoUpper(u8 value) { return value != 0 ? "YES" : "NO"; }
@@ -62,8 +55,6 @@ std::string Format(const char* format, ...)
 
 }  // namespace alilog
 
-using namespace alilog;
-
 int AdpAlIInLogCp::SendDcmd(CpController* cpController, u32 opcode, u32 mbox0, void* buffer, u32 length)
 {
     return SendControllerDcmd(cpController, opcode, mbox0, buffer, length);
@@ -77,7 +68,7 @@ int AdpAlIInLogCp::ProcessParsed(CpController* cpController, AdpAllInOneLogParse
     const int status = SendDcmd(cpController, kDcmdCtrlGetInfo, 0, info_);
     if (status != 0) {
         std::memset(info_, 0, sizeof info_);
-        PrintMessage(CommonMsg::kOperationFailed, adapter, "AdpAll information");
+        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
     SendDcmd(cpController, kDcmdCtrlGetTime, 0, time_);
@@ -88,6 +79,7 @@ int AdpAlIInLogCp::ProcessParsed(CpController* cpController, AdpAllInOneLogParse
 
 int AdpAlIInLogCp::WriteAllInLog(CpController* cpController, u8 adapterNumber)
 {
+    using namespace alilog;
     const ByteView info(info_);
     if (info.U16(ctrlinfo::kOffVendorId) == kOemVendorId)
         CtPrintString("\n     Orvex(R) RAID Command Line Utilities Version "
@@ -146,6 +138,7 @@ int AdpAlIInLogCp::WriteAllInLog(CpController* cpController, u8 adapterNumber)
 
 void AdpAlIInLogCp::PrintController()
 {
+    using namespace alilog;
     using namespace ctrlinfo;
     const ByteView info(info_);
     const std::string product = info.Text(kProductName);
@@ -163,14 +156,9 @@ void AdpAlIInLogCp::PrintController()
     Text(Format("%-25s", model.c_str()));
     LineEnd();
     Label("Host Intr:");
-    Value(FirstSet(info, {{kHostPcix, "PCIX"}, {kHostPcie, "PCIE"}, {kHostIscsi, "iSCSI"}, {kHostSas3g, "SAS-3G"}}));
+    Value(AdpPrint::HostInterfaceText(info));
     Label("Device Intr:");
-    Text(FirstSet(info, {{kDeviceSpi, "SPI"},
-                         {kDeviceSata15g, "SATA-1-5G"},
-                         {kDeviceSata3g, "SATA-3G"},
-                         {kDeviceSas3g, "SAS-3G"},
-                         {kDeviceSas6g, "SAS-6G"},
-                         {kDeviceSas12g, "SAS-12G"}}));
+    Text(AdpPrint::DeviceInterfaceText(info));
     LineEnd();
     Label("Port Count:");
     Value(Format("%-25d", info.U8(kOffDevicePortCount)));
@@ -235,6 +223,7 @@ void AdpAlIInLogCp::PrintController()
 
 void AdpAlIInLogCp::PrintProperties()
 {
+    using namespace alilog;
     const ByteView props = ByteView(info_).Sub(ctrlinfo::kOffSettings, ctrlprops::kSize);
     Text("Controller Properties\n");
     Text("---------------------\n");
@@ -270,6 +259,7 @@ void AdpAlIInLogCp::PrintProperties()
 
 void AdpAlIInLogCp::PrintBattery()
 {
+    using namespace alilog;
     using namespace bbustatus;
     const ByteView status(batteryStatus_);
     const u8 type = status.U8(kOffType);

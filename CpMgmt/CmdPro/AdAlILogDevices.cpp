@@ -12,6 +12,7 @@
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "controller/DrivekitDp.h"
+#include "fwdata/PdValueText.h"
 #include "fwdata/layout/DefectData.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
@@ -20,47 +21,35 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
-using namespace alilog;
-
 namespace {
 
-const char* StateText(u16 state, bool spunDown)
+// The firmware state as the log names it; the log knows no JBOD or shielded states.
+const char* AlilogDriveStateText(u16 state, bool spunDown)
 {
     switch (state) {
-    case 0x00:
+    case pdrec::kStateUnconfiguredGood:
         return spunDown ? "Unconfigured(good), Spun down" : "Unconfigured(good), Spun Up";
-    case 0x01:
+    case pdrec::kStateUnconfiguredBad:
         return "Unconfigured(bad)";
-    case 0x02:
+    case pdrec::kStateHotSpare:
         return "Hotspare";
-    case 0x10:
+    case pdrec::kStateOffline:
         return "Offline";
-    case 0x11:
+    case pdrec::kStateFailed:
         return "Failed";
-    case 0x14:
+    case pdrec::kStateRebuild:
         return "Rebuild";
-    case 0x18:
+    case pdrec::kStateOnline:
         return "Online";
-    case 0x20:
+    case pdrec::kStateCopyback:
         return "Copyback";
     default:
         return "Unknown";
     }
 }
 
-const char* SpeedText(u8 code)
-{
-    static constexpr const char* kSpeeds[] = {"Unknown", "1.5Gb/s", "3.0Gb/s", "6.0Gb/s", "12.0Gb/s"};
-    return code < 5 ? kSpeeds[code] : "Unknown";
-}
-
-const char* InterfaceText(u8 type)
-{
-    static constexpr const char* kInterfaces[] = {"Unknown", "Parallel SCSI", "SAS", "SATA", "FC"};
-    return type < 5 ? kInterfaces[type] : "Unknown";
-}
-
-const char* DeviceTypeText(u8 type)
+// The SCSI peripheral device type of the inquiry data.
+const char* ScsiDeviceTypeText(u8 type)
 {
     switch (type) {
     case 0:
@@ -92,6 +81,7 @@ std::string Printable(const ByteView& inquiry, u32 from, u32 to)
 // The SAS addresses in pairs; only the address slots of the record are read.
 void PrintSasAddresses(const ByteView& record)
 {
+    using namespace alilog;
     const u32 paths = std::min<u32>(record.U8(pdrec::kOffPathCount), pdrec::kMaxPaths);
     for (u32 i = 0; i < paths; i += 2) {
         Text(Format("\n%s %d%s0x%-23llx", "SAS Address", static_cast<int>(i), ":     ",
@@ -121,6 +111,7 @@ int DefectCount(Controller* controller, u8 target, u8 list, u32* count)
 
 void PrintDisk(CpController* cpController, const ByteView& record)
 {
+    using namespace alilog;
     const u16 deviceId = record.U16(pdrec::kOffDeviceId);
     PrintMessage(CommonMsg::kText, "\nDevice Type:       ");
     Value("DISK");
@@ -131,11 +122,11 @@ void PrintDisk(CpController* cpController, const ByteView& record)
     Text(Format("%-s%d", "Other Error:         ", static_cast<int>(record.U32(pdrec::kOffOtherErrors))));
     Text(Format("%-s%-25d", "\nPredictiveFail:    ", static_cast<int>(record.U32(pdrec::kOffPredFailures))));
     Text("Firmware State:      ");
-    Text(StateText(record.U16(pdrec::kOffFwState), record.U8(pdrec::kOffPowerState) != 0));
+    Text(AlilogDriveStateText(record.U16(pdrec::kOffFwState), record.U8(pdrec::kOffPowerState) != 0));
     Text("\nSpeed:             ");
-    Value(SpeedText(record.U8(pdrec::kOffLinkSpeed)));
+    Value(PdSpeedText(record.U8(pdrec::kOffLinkSpeed)));
     Text("DDF State:           ");
-    Text(InterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift));
+    Text(PdInterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift));
     AdpAlIInLogCp::PrintDefectCounts(cpController, deviceId);
     const auto megabytes = [&](u32 offset) {
         return Format("%lld MB", static_cast<long long>(record.U64(offset) / 2048));
@@ -174,12 +165,13 @@ void PrintDisk(CpController* cpController, const ByteView& record)
 
 void PrintOtherDevice(const ByteView& record)
 {
+    using namespace alilog;
     Text(Format("%-s%-25d", "\nDevice ID:         ", record.U16(pdrec::kOffDeviceId)));
     Text(Format("%s%d\n", "Sequence Number:     ", record.U16(pdrec::kOffSeqNum)));
     Text(Format("%s%-25d", "Enclosure's ID:    ", record.U16(pdrec::kOffEnclDeviceId)));
     Text(Format("%s%d", "Enclosure index:     ", record.U8(pdrec::kOffEnclIndex)));
     Text("\nDevice Type:       ");
-    Value(DeviceTypeText(record.U8(pdrec::kOffScsiType)));
+    Value(ScsiDeviceTypeText(record.U8(pdrec::kOffScsiType)));
     Text(Format("%s%d\n", "Path Count:          ", record.U8(pdrec::kOffPathCount)));
     PrintSasAddresses(record);
 }
@@ -188,6 +180,7 @@ void PrintOtherDevice(const ByteView& record)
 
 int AdpAlIInLogCp::PrintDefectCounts(CpController* cpController, u16 deviceId)
 {
+    using namespace alilog;
     Controller* controller = cpController ? cpController->GetController() : nullptr;
     if (DrivekitDp::Instance() == nullptr || controller == nullptr) {
         PrintMessage(AdpMsg::kNoFwiInstance, AdapterNumberOf(cpController));
@@ -212,6 +205,7 @@ int AdpAlIInLogCp::PrintDefectCounts(CpController* cpController, u16 deviceId)
 
 int AdpAlIInLogCp::PrintDeviceSection(CpController* cpController, u8 adapterNumber)
 {
+    using namespace alilog;
     (void)adapterNumber;
     u8 head[pdlist::kHeadSize] = {};
     int status = SendDcmd(cpController, kDcmdPdGetList, 0, head, sizeof head);

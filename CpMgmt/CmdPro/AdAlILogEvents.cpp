@@ -15,14 +15,13 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
-using namespace alilog;
-
 namespace {
 
 constexpr u32 kRecordsPerBatch = 32;
 
 std::string ClassText(s8 eventClass)
 {
+    using namespace alilog;
     static constexpr const char* kClasses[] = {"DEBUG", "BG Work", "Info", "WARNING", "CRITICAL", "FATAL", "DEAD"};
     if (eventClass >= -2 && eventClass <= 4)
         return std::string(kClasses[eventClass + 2]) + ":";
@@ -32,6 +31,7 @@ std::string ClassText(s8 eventClass)
 // One event's line, headed by its own sequence number.
 std::string EventLine(const ByteView& record)
 {
+    using namespace alilog;
     std::string line = Format("%d: ", static_cast<int>(record.U32(evrec::kOffSeqNum)));
     line += AdpAlIInLogCp::FormatEventTime(record.U32(evrec::kOffTimeStamp));
     line += ClassText(static_cast<s8>(record.U8(evrec::kOffClass)));
@@ -61,6 +61,7 @@ bool AdpAlIInLogCp::IsLeapYear(int year) { return year % 400 == 0 || (year % 4 =
 
 std::string AdpAlIInLogCp::FormatEventTime(u32 stamp)
 {
+    using namespace alilog;
     if ((stamp & evrec::kSinceRebootMark) == evrec::kSinceRebootMark) {
         const u32 value = stamp & evrec::kSinceRebootSeconds;
         const u32 rest = value % 86400;
@@ -89,6 +90,7 @@ std::string AdpAlIInLogCp::FormatEventTime(u32 stamp)
 
 int AdpAlIInLogCp::PrintEventHistory(CpController* cpController)
 {
+    using namespace alilog;
     const u8 adapterNumber = AdapterNumberOf(cpController);
     RaidManager* manager = RaidManagerOrReport(cpController, adapterNumber);
     if (manager == nullptr)

@@ -9,8 +9,6 @@
 #include "runtime/HostFiles.h"
 #include "runtime/System.h"
 
-using namespace alilog;
-
 namespace {
 
 constexpr const char* kMemInfo = "/proc/meminfo";
@@ -53,6 +51,7 @@ std::string FieldOf(const std::string& line, std::size_t offset, std::size_t len
 
 void AdpAlIInLogCp::PrintDateTime()
 {
+    using namespace alilog;
     const std::time_t now = GetSystem().Now();
     std::tm t{};
     localtime_r(&now, &t);
@@ -65,6 +64,7 @@ void AdpAlIInLogCp::PrintDateTime()
 
 void AdpAlIInLogCp::PrintOsInfo(int systemLabel)
 {
+    using namespace alilog;
     std::string version;
     if (!hostfiles::OsVersionText(version))
         return;
@@ -73,6 +73,7 @@ void AdpAlIInLogCp::PrintOsInfo(int systemLabel)
 
 void AdpAlIInLogCp::PrintMemoryInfo()
 {
+    using namespace alilog;
     std::string line;
     if (!FirstLineWith(kMemInfo, "MemTotal", line))
         return;
@@ -81,6 +82,7 @@ void AdpAlIInLogCp::PrintMemoryInfo()
 
 void AdpAlIInLogCp::PrintProcessorInfo()
 {
+    using namespace alilog;
     std::string line;
     if (!FirstLineWith(kCpuInfo, "model name", line))
         return;
@@ -89,6 +91,7 @@ void AdpAlIInLogCp::PrintProcessorInfo()
 
 void AdpAlIInLogCp::PrintDriverInfo()
 {
+    using namespace alilog;
     std::string version;
     if (!hostfiles::DriverVersionLine(version, kMaxLine))
         return;

@@ -19,8 +19,6 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
-using namespace alilog;
-
 namespace {
 
 constexpr u8 kMaxStripExponent = 31;  // larger strips do not occur; the text is held there
@@ -48,20 +46,25 @@ std::string CachePolicy(u8 policy)
     return (policy & vdrec::kCacheCachedIo) == vdrec::kCacheCachedIo ? "Cached IO" : "Direct IO";
 }
 
-std::string StateText(u8 state)
+// The state as the log names it (indexed by vdrec::kState*).
+std::string AlilogVdStateText(u8 state)
 {
+    using namespace alilog;
     static constexpr const char* kStates[] = {"OFFLINE", "PARTIALLY DEGRADED", "DEGRADED", "OPTIMAL"};
-    return state < 4 ? kStates[state] : Format("Undefined; val = 0x%X\n", state);
+    static_assert(vdrec::kStateOffline == 0 && vdrec::kStateOptimal == 3);
+    return state <= vdrec::kStateOptimal ? kStates[state] : Format("Undefined; val = 0x%X\n", state);
 }
 
 std::string InitText(u8 state)
 {
+    using namespace alilog;
     static constexpr const char* kStates[] = {"No init in progress", "Quick init in progress", "Full init in progress"};
     return state < 3 ? kStates[state] : Format("Unknown Init State : %d", state);
 }
 
 std::string ConsistencyText(u8 state)
 {
+    using namespace alilog;
     if (state == 0)
         return "Not Consistent or Not Applicable";
     return state == 1 ? "Consistent" : Format("Unknown State : %d", state);
@@ -71,6 +74,7 @@ std::string ConsistencyText(u8 state)
 // none.
 void PrintRedundantSpace(const ByteView& vd)
 {
+    using namespace alilog;
     const u64 size = vd.U64(vdinfo::kOffSizeBlocks);
     const u64 perSpan = vd.U8(vdrec::kOffDrivesPerSpan);
     const u64 spans = vd.U8(vdrec::kOffSpanDepth);
@@ -92,8 +96,9 @@ void PrintRedundantSpace(const ByteView& vd)
     Text(Format("\n%s %u\n", "Total Redudent space(MB)       :", static_cast<unsigned>(space / 2048)));
 }
 
-void PrintProgress(const ByteView& vd)
+void PrintVdProgress(const ByteView& vd)
 {
+    using namespace alilog;
     const u32 running = vd.U32(vdinfo::kOffRunning);
     if ((running & 0x0F) == 0)
         return;
@@ -116,6 +121,7 @@ void PrintProgress(const ByteView& vd)
 
 void PrintDetail(const ByteView& vd)
 {
+    using namespace alilog;
     const u8 targetId = vd.U8(vdrec::kOffTargetId);
     Text("\n\nDetail Logical Drive Information");
     Text("\n--------------------------------");
@@ -154,7 +160,7 @@ void PrintDetail(const ByteView& vd)
         raid += "\nPreserved Cache Data\t\t   : Yes";
     raid += Format("\nInit Progress State            : %s\nState                          : %s"
                    "\nConsistentcy                   : %s",
-                   InitText(vd.U8(vdrec::kOffInitState)).c_str(), StateText(vd.U8(vdrec::kOffState)).c_str(),
+                   InitText(vd.U8(vdrec::kOffInitState)).c_str(), AlilogVdStateText(vd.U8(vdrec::kOffState)).c_str(),
                    ConsistencyText(vd.U8(vdrec::kOffConsistent)).c_str());
     Text(raid);
 
@@ -167,7 +173,7 @@ void PrintDetail(const ByteView& vd)
                     static_cast<long long>(span.U64(vdrec::kSpanOffBlocks) / 2048), span.U16(vdrec::kSpanOffArrayRef)));
     }
     Text(Format("\n\nTotal size of the logical drive: %lldMB", static_cast<long long>(vd.U64(vdinfo::kOffSizeBlocks) / 2048)));
-    PrintProgress(vd);
+    PrintVdProgress(vd);
     Text(Format("\n%-30s: %d\n", "Logical Drive owner's Device ID", vd.U16(vdinfo::kOffOwner)));
 }
 
@@ -175,6 +181,7 @@ void PrintDetail(const ByteView& vd)
 
 int AdpAlIInLogCp::PrintArrayDeviceIds(CpController* cpController, u8 targetId)
 {
+    using namespace alilog;
     RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
     if (manager == nullptr || manager->Refresh() != 0)
         return -1;
@@ -232,6 +239,7 @@ int AdpAlIInLogCp::PrintArrayDeviceIds(CpController* cpController, u8 targetId)
 
 int AdpAlIInLogCp::PrintLdSection(CpController* cpController, u8 adapterNumber)
 {
+    using namespace alilog;
     (void)adapterNumber;
     u8 listBlock[vdlist::kSize] = {};
     int status = SendDcmd(cpController, kDcmdLdGetList, 0, listBlock);

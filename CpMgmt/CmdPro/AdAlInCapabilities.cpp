@@ -65,7 +65,7 @@ std::string MixingText(const ByteView& info)
 
 // A strip size code: 0 is 512 bytes, n is 2^(n-1) KB; a code whose size has no 64-bit value
 // has no size.
-std::string StripSizeText(u8 code)
+std::string CapabilityStripText(u8 code)
 {
     constexpr u8 kLargestCode = 64;
     if (code == 0)
@@ -111,8 +111,8 @@ void AdpAllInfoCp::PrintLimitations() const
     LabelNumber("Max Data Transfer Size   : ", static_cast<int>(info.U32(ctrlinfo::kOffMaxTransferSectors)), "sectors ");
     LabelNumber("Max Strips PerIO         : ", info.U16(ctrlinfo::kOffMaxStripsPerIo));
     LabelNumber("Max LD per array         : ", info.U8(ctrlinfo::kOffMaxVdsPerArray));
-    LabelText("Min Strip Size           : ", StripSizeText(info.U8(ctrlinfo::kOffMinStripCode)).c_str());
-    LabelText("Max Strip Size           : ", StripSizeText(info.U8(ctrlinfo::kOffMaxStripCode)).c_str());
+    LabelText("Min Strip Size           : ", CapabilityStripText(info.U8(ctrlinfo::kOffMinStripCode)).c_str());
+    LabelText("Max Strip Size           : ", CapabilityStripText(info.U8(ctrlinfo::kOffMaxStripCode)).c_str());
     const u16 maxFlashTier = info.U16(ctrlinfo::kOffMaxSscCount);
     const u16 flashTier = info.U16(ctrlinfo::kOffSscCount);
     LabelNumber("Max Configurable FlashTier Size: ", maxFlashTier, "GB");

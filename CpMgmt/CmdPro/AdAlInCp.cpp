@@ -22,8 +22,7 @@ namespace {
 
 const CpRegistration<AdpAllInfoCp> kRegisterAdpAllInfoCp{TOKEN_ADPALLINFO};
 
-constexpr const char* kSourceName = "CpMgmt/CmdPro/AdAlInCp";
-constexpr const char* kOperationText = "AdpAll information";
+constexpr const char* kAdAlInSourceName = "CpMgmt/CmdPro/AdAlInCp";
 
 constexpr int kMinimumDefaultsExtent = 64;
 
@@ -62,7 +61,7 @@ int AdpAllInfoCp::FetchOptional(u32 opcode, u8* buffer, std::size_t length, bool
 
 int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
-    LogAppMessage(kSourceName, __LINE__, kModuleCommandTool, kLevelInfo, kAppLogAdpAllInfoStarted);
+    LogAppMessage(kAdAlInSourceName, __LINE__, kModuleCommandTool, kLevelInfo, kAppLogAdpAllInfoStarted);
     controller_ = cpController ? cpController->GetController() : nullptr;
     const u8 adapter = AdapterNumberOf(cpController);
 
@@ -72,7 +71,7 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
 
     // Manufacturing data: a failure is reported, and the report shows zeros and empty texts.
     if (Fetch(kDcmdCtrlGetMfgData, mfgData_, sizeof mfgData_) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         std::memset(mfgData_, 0, sizeof mfgData_);
     }
 
@@ -95,7 +94,7 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
     int status = Fetch(kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
     if (status != 0) {
         std::memset(defaults_, 0, sizeof defaults_);
-        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
     int defaultsExtent = ByteView(defaults_).U8(ctrldefaults::kOffExtent);
@@ -105,7 +104,7 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
     status = Fetch(kDcmdCtrlGetInfo, info_, sizeof info_);
     if (status != 0) {
         std::memset(info_, 0, sizeof info_);
-        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
 

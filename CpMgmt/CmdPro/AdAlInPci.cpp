@@ -7,32 +7,6 @@
 
 namespace {
 
-struct InterfaceBit {
-    BitField field;
-    const char* text;
-};
-
-// Tested in this order; the first set bit names the interface.
-const InterfaceBit kHostInterfaces[] = {
-    {ctrlinfo::kHostPcix, "PCIX"},
-    {ctrlinfo::kHostPcie, "PCIE"},
-    {ctrlinfo::kHostIscsi, "iSCSI"},
-    {ctrlinfo::kHostSas3g, "SAS-3G"},
-};
-const InterfaceBit kDeviceInterfaces[] = {
-    {ctrlinfo::kDeviceSpi, "SPI"},       {ctrlinfo::kDeviceSata15g, "SATA-1-5G"}, {ctrlinfo::kDeviceSata3g, "SATA-3G"},
-    {ctrlinfo::kDeviceSas3g, "SAS-3G"},  {ctrlinfo::kDeviceSas6g, "SAS-6G"},      {ctrlinfo::kDeviceSas12g, "SAS-12G"},
-};
-
-template <std::size_t N>
-const char* InterfaceText(const ByteView& info, const InterfaceBit (&bits)[N])
-{
-    for (const InterfaceBit& entry : bits)
-        if (info.Bit(entry.field))
-            return entry.text;
-    return "UNKNOWN";
-}
-
 void PrintPortLine(unsigned port, u64 address)
 {
     AdpPrint::Number(static_cast<int>(port));
@@ -51,7 +25,7 @@ void AdpAllInfoCp::PrintPciInfo() const
                  static_cast<unsigned>(info.U16(ctrlinfo::kOffDeviceId)),
                  static_cast<unsigned>(info.U16(ctrlinfo::kOffSubVendorId)),
                  static_cast<unsigned>(info.U16(ctrlinfo::kOffSubDeviceId)));
-    PrintMessage(AdpMsg::kHostInterface, InterfaceText(info, kHostInterfaces));
+    PrintMessage(AdpMsg::kHostInterface, AdpPrint::HostInterfaceText(info));
 
     if (info.U8(ctrlinfo::kOffChipRevision) != 0) {
         AdpPrint::Text("ChipRevision    : ");
@@ -73,7 +47,7 @@ void AdpAllInfoCp::PrintPciInfo() const
             PrintPortLine(i, info.U64(ctrlinfo::kOffHostPorts + sizeof(u64) * i));
     }
 
-    PrintMessage(AdpMsg::kDeviceInterface, InterfaceText(info, kDeviceInterfaces));
+    PrintMessage(AdpMsg::kDeviceInterface, AdpPrint::DeviceInterfaceText(info));
 
     const unsigned backendCount = info.U8(ctrlinfo::kOffDevicePortCount);
     AdpPrint::Text("Number of Backend Port: ");

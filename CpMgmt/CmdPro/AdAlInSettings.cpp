@@ -9,19 +9,8 @@
 
 namespace {
 
-const char* CoercionText(u8 mode)
-{
-    switch (mode) {
-    case 0:
-        return "Disabled";
-    case 2:
-        return "1GB";
-    default:
-        return "128MB";
-    }
-}
-
-const char* BackplaneText(u8 mode)
+// The backplane auto-detect mode as the report names it.
+const char* AutoDetectBackplaneText(u8 mode)
 {
     switch (mode) {
     case 1:
@@ -78,7 +67,7 @@ void AdpAllInfoCp::PrintSettings() const
                  u8At(ctrlprops::kOffPatrolReadRate), u8At(ctrlprops::kOffBgiRate), u8At(ctrlprops::kOffCcRate));
     PrintMessage(AdpMsg::kSpinupAndModes, u8At(ctrlprops::kOffReconRate), u8At(ctrlprops::kOffCacheFlushInterval),
                  u8At(ctrlprops::kOffSpinupDriveCount), u8At(ctrlprops::kOffSpinupDelay),
-                 CoercionText(props.U8(ctrlprops::kOffCoercionMode)),
+                 AdpPrint::CoercionText(props.U8(ctrlprops::kOffCoercionMode)),
                  EnabledDisabled(set(ctrlprops::kOffClusterEnable)), EnabledDisabled(set(ctrlprops::kOffAlarm)),
                  EnabledDisabled(!set(ctrlprops::kOffAutoRbldDisabled)),
                  EnabledDisabled(!set(ctrlprops::kOffBatWarnDisabled)));
@@ -87,7 +76,7 @@ void AdpAllInfoCp::PrintSettings() const
                  EnabledDisabled(set(ctrlprops::kOffExposeEnclDevices)),
                  EnabledDisabled(set(ctrlprops::kOffMaintainPdFailHistory)),
                  EnabledDisabled(!set(ctrlprops::kOffReorderingDisabled)));
-    PrintMessage(AdpMsg::kBackplane, BackplaneText(props.U8(ctrlprops::kOffBackplaneMode)));
+    PrintMessage(AdpMsg::kBackplane, AutoDetectBackplaneText(props.U8(ctrlprops::kOffBackplaneMode)));
     PrintMessage(AdpMsg::kLoadBalance, set(ctrlprops::kOffLoadBalanceMode) ? "Disabled" : "Auto");
     PrintMessage(AdpMsg::kSecurity, YesNo(props.Bit(ctrlprops::kUseFdeOnlyEncrypt)),
                  YesNo(info.Bit(ctrlinfo::kKeyAssigned)), YesNo(info.Bit(ctrlinfo::kKeyFailedAtBoot)),

@@ -18,8 +18,6 @@
 
 namespace {
 
-using namespace bbustatus;
-
 // States that make a battery of types 1, 3, 4 and 5 non-operational: pack missing, voltage low,
 // discharging, learn requested, active, I2C errors, replacement, capacity low, no offload space,
 // offload feature and microcode update required.
@@ -41,12 +39,13 @@ u32 OemMode(Adapter* adapter)
     return mode;
 }
 
-void PrintText(const std::string& text) { PrintMessage(CommonMsg::kText, text.c_str()); }
+void PrintBbuText(const std::string& text) { PrintMessage(CommonMsg::kText, text.c_str()); }
 
 }  // namespace
 
 int AdpBbuCp::GetBbuStatus(CpController* cpController, AdpBbuPo* object)
 {
+    using namespace bbustatus;
     u8 status[kSize] = {};
     int result = SendBbuDcmd(kDcmdBbuGetStatus, status, cpController);
     if (result != 0) {
@@ -65,6 +64,7 @@ int AdpBbuCp::GetBbuStatus(CpController* cpController, AdpBbuPo* object)
 
 void AdpBbuCp::PrintBbuStatus(AdpBbuPo* object, const u8* statusBlock, const u8* design)
 {
+    using namespace bbustatus;
     const ByteView status(statusBlock, kSize);
     const u8 type = status.U8(kOffType);
     const u8 variant = status.U8(kOffQualifier);
@@ -79,12 +79,12 @@ void AdpBbuCp::PrintBbuStatus(AdpBbuPo* object, const u8* statusBlock, const u8*
     const bool usual = type == 1 || type == 3 || type == 4 || type == 5;
     if (type == 2 || usual) {
         const bool down = type == 2 ? state == kType2NonOperational : (state & kNonOperationalMask) != 0;
-        PrintText(down ? "Battery State     : Non Operational\n\n" : "Battery State     : Operational\n\n");
+        PrintBbuText(down ? "Battery State     : Non Operational\n\n" : "Battery State     : Operational\n\n");
     }
     const char* charging = StateBit(state, kBitCharging)      ? "Charging"
                            : StateBit(state, kBitDischarging) ? "Discharging"
                                                            : "None";
-    PrintText(std::string("BBU Firmware Status:\n\n  Charging Status              : ") + charging + "\n");
+    PrintBbuText(std::string("BBU Firmware Status:\n\n  Charging Status              : ") + charging + "\n");
     const auto bit = [&](unsigned b) { return YesNo(StateBit(state, b)); };
     PrintMessage(BbuMsg::kFirmwareStatus, StateBit(state, kBitVoltageLow) ? "Low" : "OK",
                  StateBit(state, kBitTemperatureHigh) ? "High" : "OK", bit(kBitLearnRequested), bit(kBitLearnActive),
@@ -124,6 +124,7 @@ void AdpBbuCp::PrintBbuStatus(AdpBbuPo* object, const u8* statusBlock, const u8*
 
 int AdpBbuCp::GetBbuCapacityInfo(CpController* cpController, AdpBbuPo* object)
 {
+    using namespace bbustatus;
     u8 capacity[bbucapacity::kSize] = {};
     int result = SendBbuDcmd(kDcmdBbuGetCapacity, capacity, cpController);
     if (result != 0) {
@@ -143,11 +144,11 @@ int AdpBbuCp::GetBbuCapacityInfo(CpController* cpController, AdpBbuPo* object)
         const ByteView c(capacity, bbucapacity::kSize);
         char line[160];
         std::snprintf(line, sizeof line, "%s = %d %%\n", "Max Error", c.U16(bbucapacity::kOffMaxError));
-        PrintText(line);
+        PrintBbuText(line);
         std::snprintf(line, sizeof line, "%s = %d mAh\n", "Remaining Capacity Alarm", c.U16(bbucapacity::kOffCapacityAlarm));
-        PrintText(line);
+        PrintBbuText(line);
         std::snprintf(line, sizeof line, "%s = %d Min\n", "Remining Time Alarm", c.U16(bbucapacity::kOffTimeAlarm));
-        PrintText(line);
+        PrintBbuText(line);
     }
     return 0;
 }
@@ -250,15 +251,16 @@ void AdpBbuCp::PrintBbuDesignInfo(AdpBbuPo* object, const u8* designBlock, const
     }
     const std::string version = design.Text(kModuleVersion);
     if (!version.empty())
-        PrintText("Module Version = " + version + "\n");
+        PrintBbuText("Module Version = " + version + "\n");
     char lines[96];
     std::snprintf(lines, sizeof lines, "%s = %d\n%s = %d\n", "  Transparent Learn", design.U8(kOffTransparentLearn),
                   "  App Data", design.U8(kOffAppData));
-    PrintText(lines);
+    PrintBbuText(lines);
 }
 
 int AdpBbuCp::PrintChargeTime(CpController* cpController)
 {
+    using namespace bbustatus;
     Adapter* adapter = AdapterOrReport(cpController, AdapterNumberOf(cpController), true);
     if (adapter == nullptr)
         return -1;
@@ -278,7 +280,7 @@ int AdpBbuCp::PrintChargeTime(CpController* cpController)
         std::snprintf(line, sizeof line, "  Battery backup charge time : %d hours", hours);
     else
         std::snprintf(line, sizeof line, "  Battery backup charge time : 48 hours +");
-    PrintText(line);
+    PrintBbuText(line);
     PrintMessage(CommonMsg::kLineEnd);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/BbuMessageIds.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
+#include "ZepUtil/TextHelpers.h"
 #include "fwdata/layout/BatteryStatus.h"
 #include "fwdata/layout/CtrlTime.h"
 #include "fwdata/layout/Opcodes.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr const char* kWeekdays[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
 constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
 constexpr const char* kMonthAbbreviations[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

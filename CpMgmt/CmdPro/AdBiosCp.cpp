@@ -12,8 +12,6 @@ namespace {
 
 const CpRegistration<AdpBiosCp> kRegisterAdpBiosCp{TOKEN_ADPBIOS};
 
-using namespace SetMsg;
-
 // One setting: its byte, the value the operation asks for, and the texts of its messages.
 struct Setting {
     u16 operation;
@@ -27,16 +25,18 @@ struct Setting {
 };
 
 constexpr Setting kSettings[] = {
-    {TOKEN_ENBL, biosdata::kOffDisabled, 0, kBiosAlready, "Enabled", kBiosSwitchFailed, "Enable", kBiosIs},
-    {TOKEN_DSBL, biosdata::kOffDisabled, 1, kBiosAlready, "Disabled", kBiosSwitchFailed, "Disable", kBiosIs},
-    {TOKEN_SOE, biosdata::kOffBypassErrors, 0, kBiosAlready, "Stop On Error", kBiosSetToFailed, "Stop On Error",
-     kBiosSetTo},
-    {TOKEN_BE, biosdata::kOffBypassErrors, 1, kBiosAlready, "Bypass Error", kBiosSetToFailed, "Bypass Error",
-     kBiosSetTo},
-    {TOKEN_ENBLAUTOSELECTBOOTLD, biosdata::kOffAutoSelectBootLd, 1, kAutoSelectAlready, "Enabled", kAutoSelectFailed,
-     "Enable", kAutoSelectIs},
-    {TOKEN_DSBLAUTOSELECTBOOTLD, biosdata::kOffAutoSelectBootLd, 0, kAutoSelectAlready, "Disabled", kAutoSelectFailed,
-     "Disable", kAutoSelectIs},
+    {TOKEN_ENBL, biosdata::kOffDisabled, 0, SetMsg::kBiosAlready, "Enabled", SetMsg::kBiosSwitchFailed, "Enable",
+     SetMsg::kBiosIs},
+    {TOKEN_DSBL, biosdata::kOffDisabled, 1, SetMsg::kBiosAlready, "Disabled", SetMsg::kBiosSwitchFailed, "Disable",
+     SetMsg::kBiosIs},
+    {TOKEN_SOE, biosdata::kOffBypassErrors, 0, SetMsg::kBiosAlready, "Stop On Error", SetMsg::kBiosSetToFailed,
+     "Stop On Error", SetMsg::kBiosSetTo},
+    {TOKEN_BE, biosdata::kOffBypassErrors, 1, SetMsg::kBiosAlready, "Bypass Error", SetMsg::kBiosSetToFailed,
+     "Bypass Error", SetMsg::kBiosSetTo},
+    {TOKEN_ENBLAUTOSELECTBOOTLD, biosdata::kOffAutoSelectBootLd, 1, SetMsg::kAutoSelectAlready, "Enabled",
+     SetMsg::kAutoSelectFailed, "Enable", SetMsg::kAutoSelectIs},
+    {TOKEN_DSBLAUTOSELECTBOOTLD, biosdata::kOffAutoSelectBootLd, 0, SetMsg::kAutoSelectAlready, "Disabled",
+     SetMsg::kAutoSelectFailed, "Disable", SetMsg::kAutoSelectIs},
 };
 
 }  // namespace
@@ -55,6 +55,7 @@ int AdpBiosCp::SendBiosDcmd(u32 opcode, u8* block, CpController* cpController)
 
 int AdpBiosCp::ProcessParsed(CpController* cpController, AdpBiosParsedObject* object)
 {
+    using namespace SetMsg;
     const u8 adapter = AdapterNumberOf(cpController);
     if (SendBiosDcmd(kDcmdCtrlGetBiosData, bios_, cpController) != 0) {
         PrintMessage(CommonMsg::kGetDataFailed, adapter);

@@ -17,8 +17,6 @@ namespace {
 
 const CpRegistration<AdpBootDriveCp> kRegisterAdpBootDriveCp{TOKEN_ADPBOOTDRIVE};
 
-using namespace SetMsg;
-
 constexpr u16 kJbodState = 64;
 constexpr u16 kNoBootDevice = 0xFFFF;
 constexpr u16 kBootUnset = 0x00FF;  // read as no boot device as well
@@ -82,6 +80,7 @@ int AdpBootDriveCp::Process(CpController* cpController, ParsedObject* parsedObje
 int AdpBootDriveCp::ChangeVd(CpController* cpController, RaidManager* manager, Adapter* adapter, const AdpBootDriveParsedObject* object,
                              bool unset)
 {
+    using namespace SetMsg;
     const u8 number = AdapterNumberOf(cpController);
     const u8 ld = object->GetLd();
     u8 count = 0;
@@ -117,6 +116,7 @@ int AdpBootDriveCp::ChangeVd(CpController* cpController, RaidManager* manager, A
 int AdpBootDriveCp::ChangePd(CpController* cpController, RaidManager* manager, Adapter* adapter, const AdpBootDriveParsedObject* object,
                              bool unset)
 {
+    using namespace SetMsg;
     const u8 number = AdapterNumberOf(cpController);
     u16 enclosure = object->GetPd()->GetEnclId();
     const u8 slot = object->GetPd()->GetSlot();
@@ -152,6 +152,7 @@ int AdpBootDriveCp::ChangePd(CpController* cpController, RaidManager* manager, A
 
 int AdpBootDriveCp::Report(CpController* cpController, RaidManager* manager, Adapter* adapter)
 {
+    using namespace SetMsg;
     const u8 number = AdapterNumberOf(cpController);
     u16 device = 0;
     u8 isDrive = 0;

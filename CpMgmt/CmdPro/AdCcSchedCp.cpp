@@ -6,6 +6,7 @@
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
 #include "CpMgmt/CmdPro/RunStateName.h"
 #include "CpMgmt/CommandProcessorFactory.h"
+#include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
@@ -17,11 +18,9 @@ namespace {
 
 const CpRegistration<AdpCCSchedulingCp> kRegisterAdpCCSchedulingCp{TOKEN_ADPCCSCHED};
 
-using namespace SetMsg;
-using Po = AdpCCSchedParsedObject;
+using CcSchedObject = AdpCCSchedParsedObject;
 
 constexpr const char* kCastText = "AdpCcScParsedObject *";
-constexpr u32 kSecondsPerHour = 3600;
 
 const char* ModeName(u32 mode)
 {
@@ -37,9 +36,10 @@ const char* StateName(u8 state)
 }
 
 // Every operation repeats the parsed-object check and the adapter lookups.
-Adapter* Prepare(CpController* cpController, ParsedObject* parsedObject, Po** object, RaidManager** manager = nullptr)
+Adapter* Prepare(CpController* cpController, ParsedObject* parsedObject, CcSchedObject** object,
+                 RaidManager** manager = nullptr)
 {
-    *object = ParsedObjectAs<Po>(cpController, parsedObject, kCastText);
+    *object = ParsedObjectAs<CcSchedObject>(cpController, parsedObject, kCastText);
     if (*object == nullptr)
         return nullptr;
     return AdapterOrReport(cpController, AdapterNumberOf(cpController), true, manager);
@@ -49,6 +49,7 @@ Adapter* Prepare(CpController* cpController, ParsedObject* parsedObject, Po** ob
 
 int AdpCCSchedulingCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
+    using namespace SetMsg;
     const u8 number = AdapterNumberOf(cpController);
     Adapter* adapter = AdapterOrReport(cpController, number, true);
     if (adapter == nullptr)
@@ -57,17 +58,17 @@ int AdpCCSchedulingCp::Process(CpController* cpController, ParsedObject* parsedO
         PrintMessage(kCcNotSupported, number);
         return -1;
     }
-    auto* object = ParsedObjectAs<Po>(cpController, parsedObject, kCastText);
+    auto* object = ParsedObjectAs<CcSchedObject>(cpController, parsedObject, kCastText);
     if (object == nullptr)
         return -1;
     switch (object->GetOperation()) {
-    case Po::kReport:
+    case CcSchedObject::kReport:
         return ShowInfo(cpController, object);
-    case Po::kSetMode:
+    case CcSchedObject::kSetMode:
         return SetMode(cpController, object);
-    case Po::kSetStartTime:
+    case CcSchedObject::kSetStartTime:
         return SetStartTime(cpController, object);
-    case Po::kSetDelay:
+    case CcSchedObject::kSetDelay:
         return SetDelay(cpController, object);
     default:
         return -1;
@@ -76,7 +77,8 @@ int AdpCCSchedulingCp::Process(CpController* cpController, ParsedObject* parsedO
 
 int AdpCCSchedulingCp::SetMode(CpController* cpController, AdpCCSchedParsedObject* parsed)
 {
-    Po* object = nullptr;
+    using namespace SetMsg;
+    CcSchedObject* object = nullptr;
     RaidManager* manager = nullptr;
     Adapter* adapter = Prepare(cpController, parsed, &object, &manager);
     if (adapter == nullptr)
@@ -87,7 +89,7 @@ int AdpCCSchedulingCp::SetMode(CpController* cpController, AdpCCSchedParsedObjec
         PrintMessage(kCcModeInvalid);
         return -1;
     }
-    const u32 delay = object->GetDelay() == Po::kNoDelay ? kNoDelay : object->GetDelay() * kSecondsPerHour;
+    const u32 delay = object->GetDelay() == CcSchedObject::kNoDelay ? kNoDelay : object->GetDelay() * kSecondsPerHour;
     const ArrayList<u8>* excluded = object->GetExcludedLdList();
     int status = 0;
     if (mode == 0 || excluded == nullptr) {
@@ -133,7 +135,8 @@ int AdpCCSchedulingCp::SetMode(CpController* cpController, AdpCCSchedParsedObjec
 
 int AdpCCSchedulingCp::SetStartTime(CpController* cpController, AdpCCSchedParsedObject* parsed)
 {
-    Po* object = nullptr;
+    using namespace SetMsg;
+    CcSchedObject* object = nullptr;
     Adapter* adapter = Prepare(cpController, parsed, &object);
     if (adapter == nullptr)
         return -1;
@@ -144,7 +147,8 @@ int AdpCCSchedulingCp::SetStartTime(CpController* cpController, AdpCCSchedParsed
 
 int AdpCCSchedulingCp::SetDelay(CpController* cpController, AdpCCSchedParsedObject* parsed)
 {
-    Po* object = nullptr;
+    using namespace SetMsg;
+    CcSchedObject* object = nullptr;
     Adapter* adapter = Prepare(cpController, parsed, &object);
     if (adapter == nullptr)
         return -1;
@@ -164,7 +168,8 @@ int AdpCCSchedulingCp::SetDelay(CpController* cpController, AdpCCSchedParsedObje
 
 int AdpCCSchedulingCp::ShowInfo(CpController* cpController, AdpCCSchedParsedObject* parsed)
 {
-    Po* object = nullptr;
+    using namespace SetMsg;
+    CcSchedObject* object = nullptr;
     Adapter* adapter = Prepare(cpController, parsed, &object);
     if (adapter == nullptr)
         return -1;

@@ -93,16 +93,6 @@ int FetchEvents(Adapter* adapter, u32 start, u32 remaining, u8* batch, HeldEvent
     return 0;
 }
 
-VirtualDisk* FindByTargetId(List<VirtualDisk*>& vds, u8 targetId)
-{
-    for (unsigned i = 0; i < vds.GetCount(); ++i) {
-        VirtualDisk* vd = vds.GetAt(static_cast<u8>(i));
-        if (vd != nullptr && vd->GetId() != nullptr && vd->GetId()->GetTargetId() == targetId)
-            return vd;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLogPo* object)
@@ -174,7 +164,7 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
         } else {
             targetId = selection.GetAt(static_cast<u8>(i));
             if (manager->IsTargetIdInUse(targetId, 0))
-                vd = FindByTargetId(*vds, targetId);
+                vd = FindVdByTarget(vds, targetId);
         }
         if (vd == nullptr || vd->GetId() == nullptr) {
             PrintMessage(CommonMsg::kVdNotFound, adapterNumber, static_cast<int>(targetId));

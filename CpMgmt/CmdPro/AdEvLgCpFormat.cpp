@@ -12,8 +12,6 @@
 
 namespace {
 
-using namespace MaintMsg;
-
 namespace ev = evargs;
 
 int AsInt(u32 value) { return static_cast<int>(value); }
@@ -48,7 +46,7 @@ public:
     Writer& Properties(const ByteView& record, std::size_t offset)
     {
         const ByteView block = record.From(offset);
-        return Line(kEventProperties, block.U8(ev::ldprops::kOffAccess), block.U8(ev::ldprops::kOffCurrentCache),
+        return Line(MaintMsg::kEventProperties, block.U8(ev::ldprops::kOffAccess), block.U8(ev::ldprops::kOffCurrentCache),
                     block.U8(ev::ldprops::kOffDefaultCache), block.U8(ev::ldprops::kOffDiskCache),
                     block.Text(ev::ldprops::kName).c_str(), block.U8(ev::ldprops::kOffNoBgi));
     }
@@ -75,6 +73,7 @@ void FormatAscTime(const std::tm& t, char* text, std::size_t size)
 // daylight-saving time is shown one offset earlier.
 int WriteTimeLine(u32 seconds, FileHandle* file)
 {
+    using namespace MaintMsg;
     const std::time_t when = AdpEventLogCp::Base2000(0) + static_cast<std::time_t>(seconds);
     std::tm local{};
     if (localtime_r(&when, &local) != nullptr && local.tm_isdst == 1) {
@@ -88,6 +87,7 @@ int WriteTimeLine(u32 seconds, FileHandle* file)
 
 int WriteArguments(const ByteView& r, FileHandle* file)
 {
+    using namespace MaintMsg;
     Writer w(file);
     switch (r.U8(evrec::kOffArgType)) {
     case ev::kNone:
@@ -241,6 +241,7 @@ int AdpEventLogCp::GetDstOffset()
 
 int AdpEventLogCp::WritePdRef(const ByteView& record, std::size_t offset, FileHandle* file)
 {
+    using namespace MaintMsg;
     return FPrintMessage(file, kEventPdRef, static_cast<int>(record.U16(offset + ev::kPdRefOffDeviceId)),
                          static_cast<int>(record.U8(offset + ev::kPdRefOffEnclIndex)),
                          static_cast<int>(record.U8(offset + ev::kPdRefOffSlot)));
@@ -248,11 +249,13 @@ int AdpEventLogCp::WritePdRef(const ByteView& record, std::size_t offset, FileHa
 
 int AdpEventLogCp::WriteLdRef(const ByteView& record, std::size_t offset, FileHandle* file)
 {
+    using namespace MaintMsg;
     return FPrintMessage(file, kEventLdRef, static_cast<int>(record.U16(offset + ev::kLdRefOffTargetId)));
 }
 
 int AdpEventLogCp::WriteEvent(const u8* record, FileHandle* file)
 {
+    using namespace MaintMsg;
     const ByteView r(record, evrec::kSize);
     if (FPrintMessage(file, kEventSeqNum, static_cast<unsigned>(r.U32(evrec::kOffSeqNum))) != 0)
         return -1;

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "CpMgmt/CmdPro/AdFlshCp.h"
+#include "ZepUtil/TextHelpers.h"
 
 namespace {
 
@@ -14,8 +15,6 @@ struct VersionText {
     }
     char chars[AdpFwFlashCp::kMaxVersionText + 1] = {};
 };
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The value of the run of digits at `at` (modulo 65536); `at` moves past the run.
 u16 ReadField(const char* text, std::size_t& at)

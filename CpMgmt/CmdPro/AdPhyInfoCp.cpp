@@ -30,7 +30,7 @@ const char* LinkSpeedText(u8 code)
 }
 
 // The first of the device's type and protocols that applies.
-const char* DeviceTypeText(const ByteView& entry)
+const char* PhyDeviceTypeText(const ByteView& entry)
 {
     switch (entry.U8(phylist::kEntryOffDeviceType) & phylist::kDeviceTypeMask) {
     case phylist::kEndDevice: return "End Device";
@@ -90,7 +90,7 @@ int AdpPhyInfoCp::ProcessParsed(CpController* cpController, AdpPhyInfoParsedObje
     const u8 speed = static_cast<u8>(entry.U8(phylist::kEntryOffLinkSpeed) >> phylist::kLinkSpeedShift);
     PrintMessage(AdpMsg::kPhyTitle, phy);
     PrintMessage(AdpMsg::kPhySasAddress, static_cast<unsigned long long>(entry.U64(phylist::kEntryOffSasAddress)));
-    PrintMessage(AdpMsg::kPhyIdAndType, static_cast<int>(entry.U8(phylist::kEntryOffPhyId)), DeviceTypeText(entry));
+    PrintMessage(AdpMsg::kPhyIdAndType, static_cast<int>(entry.U8(phylist::kEntryOffPhyId)), PhyDeviceTypeText(entry));
     char line[64];
     std::snprintf(line, sizeof line, "    Link Speed is : %s \n", LinkSpeedText(speed));
     PrintMessage(CommonMsg::kText, line);

@@ -6,6 +6,7 @@
 #include "CpMgmt/CmdPro/PdRbldProgress.h"
 #include "CpMgmt/CmdPro/RunStateName.h"
 #include "CpMgmt/CommandProcessorFactory.h"
+#include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -17,13 +18,9 @@ namespace {
 
 const CpRegistration<AdpPatrolReadCp> kRegisterAdpPatrolReadCp{TOKEN_ADPPR};
 
-using namespace SetMsg;
-
 constexpr int kNoDrivesForPatrolRead = 88;
 constexpr int kPatrolReadDisabled = 39;
-constexpr u32 kSecondsPerHour = 3600;
 constexpr u32 kMaxConcurrentDrives = 0xFF;
-constexpr u16 kOnlineState = 24;
 constexpr u8 kStateStopped = 0;
 constexpr u8 kStateActive = 2;
 constexpr u8 kStateUnreadable = 3;
@@ -48,6 +45,7 @@ int SuspendOrResume(Adapter* adapter, bool suspend)
 
 int AdpPatrolReadCp::ProcessParsed(CpController* cpController, AdpPrParsedObject* object)
 {
+    using namespace SetMsg;
     const u8 number = AdapterNumberOf(cpController);
     RaidManager* manager = nullptr;
     Adapter* adapter = AdapterOrReport(cpController, number, true, &manager);
@@ -145,7 +143,7 @@ bool AdpPatrolReadCp::IsSuspended(RaidManager* manager)
     for (unsigned i = 0; i < drives->GetCount(); ++i) {
         PhysicalDevice* drive = drives->GetAt(static_cast<u8>(i));
         u16 state = 0xFF;
-        if (drive == nullptr || drive->GetFwState(&state) != 0 || state != kOnlineState)
+        if (drive == nullptr || drive->GetFwState(&state) != 0 || state != PhysicalDevice::kStateOnline)
             continue;
         u8 block[pdprogress::kSize] = {};
         if (drive->GetProgress(block) != 0)
@@ -160,6 +158,7 @@ bool AdpPatrolReadCp::IsSuspended(RaidManager* manager)
 
 int AdpPatrolReadCp::Report(Adapter* adapter, RaidManager* manager, u8 number)
 {
+    using namespace SetMsg;
     int status = 0;
     // A block that cannot be read still gives the report its placeholder values, but the
     // command does not end as if everything had been read.

@@ -4,6 +4,7 @@
 
 #include "CpMgmt/CmdPro/AdPropCp.h"
 #include "CpMgmt/CmdPro/AdPropRows.h"
+#include "CpMgmt/CmdPro/AdpInfoPrint.h"
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
 #include "CpMgmt/CmdPro/WriteBackCheck.h"
 #include "CpMgmt/CommandProcessor.h"
@@ -14,16 +15,10 @@
 
 namespace {
 
-using namespace SetMsg;
-
 const char* OnOff(bool on, const char* onText, const char* offText) { return on ? onText : offText; }
 
-const char* CoercionText(u32 mode)
-{
-    return mode == 0 ? "Disabled" : mode == 2 ? "1GB" : "128MB";
-}
-
-const char* BackplaneText(u32 mode)
+// The auto-detect backplane property: which detection is disabled.
+const char* BackplaneDsblText(u32 mode)
 {
     constexpr const char* kTexts[] = {"None", "SGPIO", "i2c SEP", "SGPIO/i2c SEP"};
     return mode < 4 ? kTexts[mode] : "Unknown";
@@ -66,6 +61,7 @@ const char* adprop::PowerSavePolicyName(u32 policy, bool maximumWithoutCaching)
 
 int AdpPropertyCp::Get(Context& c, const AdpPropertyPo* object)
 {
+    using namespace SetMsg;
     bool handled = false;
     const int special = GetSpecial(c, object, &handled);
     if (handled)
@@ -101,6 +97,7 @@ int AdpPropertyCp::Get(Context& c, const AdpPropertyPo* object)
 
 int AdpPropertyCp::GetSpecial(Context& c, const AdpPropertyPo* object, bool* handled)
 {
+    using namespace SetMsg;
     *handled = true;
     Adapter* adapter = c.adapter;
     u32 value = 0;
@@ -115,7 +112,7 @@ int AdpPropertyCp::GetSpecial(Context& c, const AdpPropertyPo* object, bool* han
         status = adapter->GetProperty(coercion ? AdpProperty::CoercionMode : AdpProperty::AutoDetectBackplaneDsbl, &value);
         if (status == 0)
             PrintMessage(coercion ? kCoercionMode : kBackplaneDetect, c.number,
-                         coercion ? CoercionText(value) : BackplaneText(value));
+                         coercion ? AdpPrint::CoercionText(value) : BackplaneDsblText(value));
         return status;
     }
     case AdpPropertyPo::kAlarm: {

@@ -18,8 +18,6 @@
 
 namespace {
 
-using namespace SetMsg;
-
 constexpr u32 kMaxByte = 0xFF;
 constexpr u32 kMaxWord = 0xFFFF;
 constexpr u32 kSpinDownMinimum = 30;
@@ -42,6 +40,7 @@ bool Given(u32 value) { return value != AdpPropertyPo::kNotGiven; }
 
 int AdpPropertyCp::Set(Context& c, const AdpPropertyPo* object)
 {
+    using namespace SetMsg;
     int status = c.adapter->ReadAdpProperties();
     if (status != 0)
         return status;
@@ -74,6 +73,7 @@ int AdpPropertyCp::Set(Context& c, const AdpPropertyPo* object)
 
 int AdpPropertyCp::SetRow(Context& c, const adprop::Row& row, u32 value, char* text, std::size_t size)
 {
+    using namespace SetMsg;
     u8 supported = 1;
     switch (row.check) {
     case adprop::Check::SpinDown:
@@ -113,6 +113,7 @@ int AdpPropertyCp::SetRow(Context& c, const adprop::Row& row, u32 value, char* t
 
 int AdpPropertyCp::SetSpecial(Context& c, const AdpPropertyPo* object, char* text, std::size_t size, bool* handled)
 {
+    using namespace SetMsg;
     *handled = true;
     Adapter* adapter = c.adapter;
     const u32 value = object->GetValue();

@@ -16,7 +16,7 @@ namespace {
 const CpRegistration<AdpTTYLogCp> kRegisterAdpTTYLogCp{TOKEN_FWTERMLOG};
 
 // Room for a piece and four zero bytes after it, so that its text always ends.
-constexpr u32 kBufferSize = termlog::kSize + 4;
+constexpr u32 kTermLogBufferSize = termlog::kSize + 4;
 
 const char* BbuText(u8 setting)
 {
@@ -43,7 +43,7 @@ int AdpTTYLogCp::PrintTermLog(CpController* cpController)
 {
     // Full pieces move the offset on by their text's room, so it cannot wrap within the bound.
     static_assert(u64{kMaxPieces} * termlog::kTextSize < (u64{1} << 32));
-    u8 buffer[kBufferSize];
+    u8 buffer[kTermLogBufferSize];
     u32 offset = 0;
     for (u32 piece = 0; piece < kMaxPieces; ++piece) {
         std::memset(buffer, 0, sizeof buffer);

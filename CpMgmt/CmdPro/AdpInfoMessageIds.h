@@ -76,4 +76,8 @@ constexpr u32 kPhyResetProblems = 0x36033;
 constexpr u32 kPhyCountersFailed = 0x36035;    // "Adapter #%d: Failed to perform Display Phy Error Counters operation.\n"
 constexpr u32 kPhyDisabled = 0x36040;          // "Phy No. %d is Disabled.\n"
 
+// The operation that CommonMsg::kOperationFailed names when a report of the adapter information
+// family (-AdpAllInfo, -ShowSummary, -Version) fails.
+constexpr const char* kAdpAllInfoOperation = "AdpAll information";
+
 }  // namespace AdpMsg

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "fwdata/layout/CtrlInfo.h"
+#include "fwdata/layout/CtrlProps.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -12,7 +14,50 @@ namespace AdpPrint {
 
 namespace {
 constexpr std::size_t kLineBufferSize = 512;
+
+struct InterfaceBit {
+    BitField field;
+    const char* text;
+};
+
+// Tested in this order; the first set bit names the interface.
+constexpr InterfaceBit kHostInterfaces[] = {
+    {ctrlinfo::kHostPcix, "PCIX"},
+    {ctrlinfo::kHostPcie, "PCIE"},
+    {ctrlinfo::kHostIscsi, "iSCSI"},
+    {ctrlinfo::kHostSas3g, "SAS-3G"},
+};
+constexpr InterfaceBit kDeviceInterfaces[] = {
+    {ctrlinfo::kDeviceSpi, "SPI"},       {ctrlinfo::kDeviceSata15g, "SATA-1-5G"}, {ctrlinfo::kDeviceSata3g, "SATA-3G"},
+    {ctrlinfo::kDeviceSas3g, "SAS-3G"},  {ctrlinfo::kDeviceSas6g, "SAS-6G"},      {ctrlinfo::kDeviceSas12g, "SAS-12G"},
+};
+
+template <std::size_t N>
+const char* FirstInterface(const ByteView& info, const InterfaceBit (&bits)[N])
+{
+    for (const InterfaceBit& entry : bits)
+        if (info.Bit(entry.field))
+            return entry.text;
+    return "UNKNOWN";
+}
+
 }  // namespace
+
+const char* CoercionText(u32 mode)
+{
+    switch (mode) {
+    case ctrlprops::kCoercionNone:
+        return "Disabled";
+    case ctrlprops::kCoercion1Gb:
+        return "1GB";
+    default:
+        return "128MB";
+    }
+}
+
+const char* HostInterfaceText(const ByteView& info) { return FirstInterface(info, kHostInterfaces); }
+
+const char* DeviceInterfaceText(const ByteView& info) { return FirstInterface(info, kDeviceInterfaces); }
 
 void Text(const char* text) { PrintMessage(CommonMsg::kText, text); }
 

@@ -27,6 +27,15 @@ void LabelNumber(const char* label, int value, const char* unit = "");
 std::string PrintableText(const u8* bytes, std::size_t width);
 std::string PrintableText(const ByteView& block, TextField field);
 
+// The coercion mode (ctrlprops::kCoercion*): "Disabled", "1GB", any other "128MB".
+const char* CoercionText(u32 mode);
+
+// The first of the controller information's interface bits that is set, in the firmware's order:
+// the host interface ("PCIX", "PCIE", "iSCSI", "SAS-3G") and the device interface ("SPI",
+// "SATA-1-5G", "SATA-3G", "SAS-3G", "SAS-6G", "SAS-12G"); "UNKNOWN" when none is.
+const char* HostInterfaceText(const ByteView& info);
+const char* DeviceInterfaceText(const ByteView& info);
+
 using ::YesNo;
 inline const char* EnabledDisabled(bool enabled) { return enabled ? "Enabled" : "Disabled"; }
 inline const char* PresentAbsent(bool present) { return present ? "Present" : "Absent"; }

@@ -8,6 +8,7 @@
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/SecurityKey.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
@@ -15,8 +16,6 @@
 
 namespace {
 const CpRegistration<AdpPdKeyIDSetGetCp> kRegisterKeyIdCp{TOKEN_GETKEYID, TOKEN_SETKEYID};
-
-constexpr std::size_t kMaxKeyIdLength = 256;
 }  // namespace
 
 int AdpPdKeyIDSetGetCp::ProcessParsed(CpController* cpController, AdPdKeyIDGetSetParsedObject* object)
@@ -33,7 +32,7 @@ int AdpPdKeyIDSetGetCp::ProcessParsed(CpController* cpController, AdPdKeyIDGetSe
 
     if (object->GetCommandId() == TOKEN_SETKEYID) {
         const std::string keyId = object->GetKeyId();
-        if (keyId.size() > kMaxKeyIdLength) {
+        if (keyId.size() > seckey::kKeyIdWidth) {
             PrintMessage(SecMsg::kKeyIdTooLong);
             return -1;
         }

@@ -28,13 +28,6 @@ const CpRegistration<CfgDsplyCp> kRegisterCfgDsplyCp{TOKEN_CFGDSPLY, TOKEN_CFGFL
 constexpr const char* kSpannedPrefix = "SPANNED ";
 constexpr const char* kFlashTierGroupPrefix = "FLASHTIER ";
 
-// Stops the walk: "Failed to get <what>" and the status (-1 where a null element was found).
-int Fail(const char* what, int status)
-{
-    PrintMessage(CommonMsg::kFailedToGet, what);
-    return status != 0 ? status : -1;
-}
-
 }  // namespace
 
 CfgDsplyCp::CfgDsplyCp() { std::memset(info_, 0, sizeof info_); }
@@ -92,7 +85,7 @@ int CfgDsplyCp::FirstVd(Array* array, List<VirtualDisk*>** vds, VirtualDisk** fi
 {
     int status = array->GetVdList(vds);
     if (status != 0 || *vds == nullptr || (*first = (*vds)->GetAt(0)) == nullptr)
-        return Fail("VD", status);
+        return ReportPrint::FailedToGet("VD", status);
     return 0;
 }
 
@@ -102,7 +95,7 @@ int CfgDsplyCp::PrintDrives(Array* array)
     List<PhysicalDevice*>* pds = nullptr;
     int status = array->GetPdList(&pds);
     if (status != 0 || pds == nullptr)
-        return Fail("PD", status);
+        return ReportPrint::FailedToGet("PD", status);
     for (unsigned k = 0; k < pds->GetCount(); ++k) {
         PrintMessage(CfgMsg::kPdTitle, static_cast<int>(k));
         ReportPrint::DriveBlocks(pds->GetAt(static_cast<u8>(k)));
@@ -121,13 +114,13 @@ int CfgDsplyCp::PrintSpan(DiskGroup* diskGroup, Array* array, unsigned index, Li
     for (unsigned v = 0; v < vds->GetCount(); ++v) {
         VirtualDisk* vd = vds->GetAt(static_cast<u8>(v));
         if (vd == nullptr)
-            return Fail("VD", -1);
+            return ReportPrint::FailedToGet("VD", -1);
         const u16 targetId = ReportPrint::TargetIdOf(vd);
         ReportPrint::VdHeading("", runningNumber ? (*runningNumber)++ : targetId, targetId);
         List<Span*>* spans = nullptr;
         int status = vd->GetSpanList(&spans);
         if (status != 0 || spans == nullptr)
-            return Fail("Span list", status);
+            return ReportPrint::FailedToGet("Span list", status);
         ReportPrint::Text(vd->Print());
     }
     return PrintDrives(array);
@@ -138,7 +131,7 @@ int CfgDsplyCp::PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays,
 {
     int status = diskGroup != nullptr ? diskGroup->GetArrayList(arrays) : -1;
     if (status != 0 || *arrays == nullptr)
-        return Fail("Array List", status);
+        return ReportPrint::FailedToGet("Array List", status);
 
     if ((*arrays)->GetCount() > 1) {
         PrintMessage(CfgMsg::kDiskGroupTitle, kSpannedPrefix, counters.spanned++);
@@ -146,7 +139,7 @@ int CfgDsplyCp::PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays,
     }
     Array* first = (*arrays)->GetAt(0);
     if (first == nullptr)
-        return Fail("Array", -1);
+        return ReportPrint::FailedToGet("Array", -1);
     List<VirtualDisk*>* vds = nullptr;
     VirtualDisk* vd = nullptr;
     if ((status = FirstVd(first, &vds, &vd)) != 0)
@@ -172,7 +165,7 @@ int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups, bool mirrorView)
         for (unsigned j = 0; j < arrays->GetCount(); ++j) {
             Array* array = arrays->GetAt(static_cast<u8>(j));
             if (array == nullptr)
-                return Fail("Array", -1);
+                return ReportPrint::FailedToGet("Array", -1);
             List<VirtualDisk*>* vds = nullptr;
             VirtualDisk* vd = nullptr;
             if ((status = FirstVd(array, &vds, &vd)) != 0)
@@ -210,7 +203,7 @@ int CfgDsplyCp::PrintFlashTierDisplay(List<DiskGroup*>* diskGroups)
         for (unsigned j = 0; j < arrays->GetCount(); ++j) {
             Array* array = arrays->GetAt(static_cast<u8>(j));
             if (array == nullptr)
-                return Fail("Array", -1);
+                return ReportPrint::FailedToGet("Array", -1);
             List<VirtualDisk*>* vds = nullptr;
             VirtualDisk* vd = nullptr;
             if ((status = FirstVd(array, &vds, &vd)) != 0)

@@ -9,6 +9,7 @@
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/FwiDpErrors.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/PdRecord.h"
 #include "fwdata/layout/VdRecord.h"
 #include "parsers/CfgAddParsedObject.h"
@@ -24,8 +25,6 @@ namespace {
 
 const CpRegistration<CfgEachDiskCp> kRegisterCfgEachDiskCp{TOKEN_CFGEACHDSKRAID0};
 
-constexpr int kStatusNoDrive = 12;
-constexpr int kStatusNotPossible = 11;
 constexpr int kStatusRefused = 38;
 // Every drive tried counts; a controller that keeps a configured drive unassigned cannot hold
 // the command longer than this.
@@ -33,7 +32,7 @@ constexpr unsigned kMaxAttempts = 4096;
 
 // Formats and prints a text that has no message of its own.
 template <typename... Args>
-void PrintText(const char* format, Args... args)
+void PrintEachDiskText(const char* format, Args... args)
 {
     char text[256];
     std::snprintf(text, sizeof text, format, args...);
@@ -74,11 +73,11 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
     }
     if (pds == nullptr) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "creating pdListPtr");
-        return kStatusNoDrive;
+        return fwstatus::kDeviceNotFound;
     }
     if (pds->GetCount() == 0) {
-        PrintText("\nThere is no configurable physical drive available on adapter %d.\n", adapterNumber);
-        return kStatusNoDrive;
+        PrintEachDiskText("\nThere is no configurable physical drive available on adapter %d.\n", adapterNumber);
+        return fwstatus::kDeviceNotFound;
     }
     u8 possible = 0;
     u8 notPiEligible = 0;
@@ -87,8 +86,8 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         return status;
     }
     if (possible == 0) {
-        PrintText("\nConfiguration is currently not possible on adapter %d.\n", adapterNumber);
-        return kStatusNotPossible;
+        PrintEachDiskText("\nConfiguration is currently not possible on adapter %d.\n", adapterNumber);
+        return fwstatus::kNotEnoughDrives;
     }
     u8 piSupported = 0;
     if ((status = adapter->IsPiSupported(&piSupported)) != 0)
@@ -146,12 +145,12 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         if (result == 0)
             result = added;
         if (added != 0 && added != RaidManager::kStatusOsNotTold) {
-            PrintText("Failed to configure physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
+            PrintEachDiskText("Failed to configure physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
             if (++position >= pds->GetCount())
                 break;
             continue;
         }
-        PrintText("Configured physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
+        PrintEachDiskText("Configured physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
         if (added == RaidManager::kStatusOsNotTold)
             PrintMessage(CommonMsg::kOsUpdateFailed);
         ++configured;
@@ -163,7 +162,7 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
             // The adapter's virtual-drive limit ends the command like a refusal of another one.
             const int check = manager->CanCreateVd(&possible, &notPiEligible);
             if (check == RaidManager::kStatusVdLimit || (check == 0 && possible == 0)) {
-                PrintText("\nNo More Configuration is allowed on adapter %d.\n", adapterNumber);
+                PrintEachDiskText("\nNo More Configuration is allowed on adapter %d.\n", adapterNumber);
                 break;
             }
             if (check != 0)
@@ -171,7 +170,7 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         }
         position = 0;
     }
-    PrintText("\n%d physical devices are Configured on adapter %d.\n", configured, adapterNumber);
+    PrintEachDiskText("\n%d physical devices are Configured on adapter %d.\n", configured, adapterNumber);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -20,7 +21,6 @@ namespace {
 
 const CpRegistration<CliVersionCp> kRegisterCliVersionCp{TOKEN_VERSION};
 
-constexpr const char* kOperationText = "AdpAll information";
 
 void PrintHeading(const char* title)
 {
@@ -39,7 +39,7 @@ int CliVersionCp::ProcessParsed(CpController* cpController, CliVersionPo* object
     const int status = SendDcmd(cpController, kDcmdCtrlGetInfo, info_, sizeof info_);
     if (status != 0) {
         std::memset(info_, 0, sizeof info_);
-        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
     switch (object->GetComponent()) {

@@ -18,8 +18,6 @@ namespace {
 
 // Page 1 is read with room for this much of it.
 constexpr u32 kConfigPageRoom = 1008;
-// A pass-through names its device by an 8-bit target id.
-constexpr u16 kLargestTarget = 0xFF;
 constexpr u8 kAnyInterface = 255;
 
 // The configuration page as read.
@@ -78,7 +76,7 @@ int ReceiveDiagnosticResults(u8 adapter, u16 enclDeviceId, u8 pageCode, u16 allo
         PrintMessage(AdpMsg::kNoFwiInstance, adapter);
         return -1;
     }
-    if (enclDeviceId > kLargestTarget)
+    if (enclDeviceId > kMaxPassThruTarget)
         return -1;
     u8 cdb[ses::kCdbSize] = {};
     ByteWriter writer(cdb);

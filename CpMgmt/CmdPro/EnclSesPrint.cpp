@@ -8,16 +8,13 @@
 
 namespace {
 
-using AdpPrint::Number;
-using AdpPrint::Text;
-
 constexpr u32 kNotInstalled = 5;
 
 void PrintSesStatus(u32 code)
 {
     static constexpr const char* kTexts[] = {"Unsupported\n",   "OK\n",           "Critical\n", "Non Critical\n",
                                              "Unrecoverable\n", "Not Installed\n", "Unknown\n",  "Not Available\n"};
-    Text(code < std::size(kTexts) ? kTexts[code] : "INVALID STATUS VALUE\n");
+    AdpPrint::Text(code < std::size(kTexts) ? kTexts[code] : "INVALID STATUS VALUE\n");
 }
 
 bool Set(const EnclElement& e, BitField field) { return ((e.bytes[field.offset] >> field.bit) & 1u) != 0; }
@@ -25,17 +22,17 @@ bool Set(const EnclElement& e, BitField field) { return ((e.bytes[field.offset] 
 // The first line of an element: its label and its index.
 void IndexLine(const char* label, u32 index)
 {
-    Text(label);
-    Number(static_cast<int>(index));
-    Text("\n");
+    AdpPrint::Text(label);
+    AdpPrint::Number(static_cast<int>(index));
+    AdpPrint::Text("\n");
 }
 
 // The count line of a category: its label, the count and an empty line.
 void CountLine(const char* label, u32 count)
 {
-    Text(label);
-    Number(static_cast<int>(count));
-    Text("\n\n");
+    AdpPrint::Text(label);
+    AdpPrint::Number(static_cast<int>(count));
+    AdpPrint::Text("\n\n");
 }
 
 // Each element of a category that the record holds: `print` with the element and its index.
@@ -64,9 +61,9 @@ void PrintPowerSupply(const EnclElement& e, u32 index)
     };
     for (const auto& [field, line] : kConditions) {
         if (Set(e, field))
-            Text(line);
+            AdpPrint::Text(line);
     }
-    Text("Power Supply Status          : ");
+    AdpPrint::Text("Power Supply Status          : ");
     PrintSesStatus(e.status);
 }
 
@@ -75,18 +72,18 @@ void PrintFan(const EnclElement& e, u32 index)
     IndexLine("Fan                          : ", index);
     switch (e.bytes[ses::kElemOffFanSpeed] & ses::kFanSpeedMask) {
     case 1:
-        Text("Fan Speed              :Low Speed\n");
+        AdpPrint::Text("Fan Speed              :Low Speed\n");
         break;
     case 4:
-        Text("Fan Speed              :Medium Speed\n");
+        AdpPrint::Text("Fan Speed              :Medium Speed\n");
         break;
     case 7:
-        Text("Fan Speed              :High Speed\n");
+        AdpPrint::Text("Fan Speed              :High Speed\n");
         break;
     default:
         break;
     }
-    Text("Fan Status                   : ");
+    AdpPrint::Text("Fan Status                   : ");
     PrintSesStatus(e.status);
 }
 
@@ -95,10 +92,10 @@ void PrintTemperatureSensor(const EnclElement& e, u32 index)
     IndexLine("Temp Sensor                  : ", index);
     // The reading is offset by 20 degrees; a sensor that is not installed shows the raw byte.
     const int raw = e.bytes[ses::kElemOffTemperature];
-    Text("Temperature                  : ");
-    Number(e.status == kNotInstalled ? raw : raw - ses::kTemperatureBias);
-    Text("\n");
-    Text("Temperature Sensor Status    : ");
+    AdpPrint::Text("Temperature                  : ");
+    AdpPrint::Number(e.status == kNotInstalled ? raw : raw - ses::kTemperatureBias);
+    AdpPrint::Text("\n");
+    AdpPrint::Text("Temperature Sensor Status    : ");
     PrintSesStatus(e.status);
 }
 
@@ -119,12 +116,12 @@ void PrintPowerFansTemperatures(u32 powerSupplies, u32 fans, u32 sensors, Lookup
 void PrintEnclStatus(const EnclStatus& status)
 {
     const auto& counts = status.counts;
-    Text("\n\n");
+    AdpPrint::Text("\n\n");
     CountLine("Number of Slots              : ", counts[EnclStatus::kSlots]);
     ForEach(counts[EnclStatus::kSlots], [&](u32 i) { return status.Element(EnclStatus::kSlots, i); },
             [](const EnclElement& e, u32 i) {
                 IndexLine("Slot                         : ", i);
-                Text("Slot Status                  : ");
+                AdpPrint::Text("Slot Status                  : ");
                 PrintSesStatus(e.status);
             });
 
@@ -139,12 +136,12 @@ void PrintEnclStatus(const EnclStatus& status)
             [](const EnclElement& e, u32 i) {
                 IndexLine("Alarm                        : ", i);
                 if (Set(e, ses::kAlarmMuted))
-                    Text("Alarm Status             :Alarm Muted\n");
+                    AdpPrint::Text("Alarm Status             :Alarm Muted\n");
                 if (Set(e, ses::kAlarmCritical))
-                    Text("Alarm Status             :Critical Sound if Alarm Not Muted\n");
+                    AdpPrint::Text("Alarm Status             :Critical Sound if Alarm Not Muted\n");
                 if (Set(e, ses::kAlarmNonCritical))
-                    Text("Alarm Status             :Non Critical Sound if Alarm Not Muted\n");
-                Text("Alarm Status                 : ");
+                    AdpPrint::Text("Alarm Status             :Non Critical Sound if Alarm Not Muted\n");
+                AdpPrint::Text("Alarm Status                 : ");
                 PrintSesStatus(e.status);
             });
 
@@ -153,8 +150,8 @@ void PrintEnclStatus(const EnclStatus& status)
             [](const EnclElement& e, u32 i) {
                 IndexLine("SIM Module                   : ", i);
                 if (Set(e, ses::kSimReport))
-                    Text("SIM                          :Report set\n");
-                Text("SIM Module Status            :");
+                    AdpPrint::Text("SIM                          :Report set\n");
+                AdpPrint::Text("SIM Module Status            :");
                 PrintSesStatus(e.status);
             });
 }
@@ -167,14 +164,14 @@ void PrintEnclStatusEx(const EnclStatusEx& status)
             [](const EnclElement& e, u32 i) {
                 PrintMessage(AdpMsg::kVoltageSensor, static_cast<int>(i));
                 if (Set(e, ses::kVoltageCritOver))
-                    Text("Voltage Sensor                :Crit Over\n");
+                    AdpPrint::Text("Voltage Sensor                :Crit Over\n");
                 if (Set(e, ses::kVoltageCritUnder))
-                    Text("Voltage Sensor                :Crit Under\n");
+                    AdpPrint::Text("Voltage Sensor                :Crit Under\n");
                 if (Set(e, ses::kVoltageWarnOver))
-                    Text("voltage Sensor                :Warn Over\n");
+                    AdpPrint::Text("voltage Sensor                :Warn Over\n");
                 if (Set(e, ses::kVoltageWarnUnder))
-                    Text("Voltage Sensor                :Warn Under\n");
-                Text("Voltage Sensor Status             :");
+                    AdpPrint::Text("Voltage Sensor                :Warn Under\n");
+                AdpPrint::Text("Voltage Sensor Status             :");
                 PrintSesStatus(e.status);
                 const auto tens = static_cast<std::int16_t>(e.bytes[ses::kElemOffVoltageHigh] << 8 |
                                                             e.bytes[ses::kElemOffVoltageLow]);
@@ -191,7 +188,7 @@ void PrintEnclStatusEx(const EnclStatusEx& status)
     ForEach(counts[ses::kTypeEnclosure], [&](u32 i) { return status.Element(ses::kTypeEnclosure, i); },
             [](const EnclElement& e, u32 i) {
                 IndexLine("Chassis                      : ", i);
-                Text("Chassis Status               : ");
+                AdpPrint::Text("Chassis Status               : ");
                 PrintSesStatus(e.status);
             });
 }

@@ -9,6 +9,7 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/EscrowKey.h"
 #include "fwdata/layout/OemData.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -21,8 +22,6 @@ namespace {
 
 const CpRegistration<ForeignCfgCp> kRegisterForeignCfgCp{TOKEN_CFGFOREIGN};
 
-// The longest key the controller's key block carries with its terminating zero.
-constexpr std::size_t kMaxKeyLength = 103;
 constexpr int kStatusPiRefused = 255;
 
 using CfgPtr = std::unique_ptr<RmCfg>;
@@ -55,7 +54,7 @@ int ForeignCfgCp::ProcessParsed(CpController* cpController, ForeignCfgParsedObje
     // A key longer than the controller's key block holds would reach it cut, as another key.
     if ((object->keyType == ForeignCfgParsedObject::kPassphrase && oemMode != oemdata::kModePassphrase) ||
         (object->keyType == ForeignCfgParsedObject::kSecurityKey && oemMode == oemdata::kModePassphrase) ||
-        key.size() > kMaxKeyLength) {
+        key.size() > escrowkey::kMaxKeyLength) {
         PrintMessage(CommonMsg::kText, "Invalid input\n");
         return -1;
     }

@@ -21,13 +21,6 @@ namespace {
 constexpr u16 kNoTargetId = 255;
 constexpr u8 kRaid1 = 1;
 
-// Stops the walk: "Failed to get <what>" and the status (-1 where a null element was found).
-int Fail(const char* what, int status)
-{
-    PrintMessage(CommonMsg::kFailedToGet, what);
-    return status != 0 ? status : -1;
-}
-
 // The opening checks both operations share: the snapshot's disk groups, the manager and its
 // adapter. 0, or -1 after the message.
 int Open(RmCfg* cfg, CpController* cpController, Adapter** adapter)
@@ -87,14 +80,14 @@ void CheckMissingMembers(Array* array, u8 raidLevel)
 int OpenSpan(Array* array, u8* missing, List<VirtualDisk*>** vds)
 {
     if (array == nullptr)
-        return Fail("Array", -1);
+        return ReportPrint::FailedToGet("Array", -1);
     int status = array->IsMissing(missing);
     if (status != 0)
         return status;
     if (*missing != 0)
         PrintMessage(CommonMsg::kText, "(Missing Span)\n");
     if ((status = array->GetVdList(vds)) != 0 || *vds == nullptr)
-        return Fail("VD", status);
+        return ReportPrint::FailedToGet("VD", status);
     return 0;
 }
 
@@ -107,12 +100,12 @@ int PrintDiskGroupTitle(List<Array*>* arrays, int* plain, int* spanned, int* fla
     }
     Array* first = arrays->GetAt(0);
     if (first == nullptr)
-        return Fail("Array", -1);
+        return ReportPrint::FailedToGet("Array", -1);
     List<VirtualDisk*>* vds = nullptr;
     int status = first->GetVdList(&vds);
     VirtualDisk* vd = status == 0 && vds != nullptr ? vds->GetAt(0) : nullptr;
     if (vd == nullptr)
-        return Fail("VD", status);
+        return ReportPrint::FailedToGet("VD", status);
     if (vd->IsSscd())
         PrintMessage(CfgMsg::kDiskGroupTitle, "FLASHTIER ", (*flashTier)++);
     else
@@ -159,7 +152,7 @@ int ForeignCfgCp::PrintForeignCfg(RmCfg* cfg, CpController* cpController, u8 che
         List<Array*>* arrays = nullptr;
         status = dg != nullptr ? dg->GetArrayList(&arrays) : -1;
         if (status != 0 || arrays == nullptr)
-            return Fail("Array List", status);
+            return ReportPrint::FailedToGet("Array List", status);
         if ((status = PrintDiskGroupTitle(arrays, &plain, &spanned, &flashTier)) != 0)
             return status;
         ReportPrint::Text(dg->ToString());
@@ -174,7 +167,7 @@ int ForeignCfgCp::PrintForeignCfg(RmCfg* cfg, CpController* cpController, u8 che
             for (unsigned m = 0; m < vds->GetCount(); ++m) {
                 VirtualDisk* vd = vds->GetAt(static_cast<u8>(m));
                 if (vd == nullptr)
-                    return Fail("VD", -1);
+                    return ReportPrint::FailedToGet("VD", -1);
                 const char* prefix = vd->IsSscd() ? ReportPrint::kFlashTierPrefix : "";
                 if (m == 0)
                     PrintMessage(CfgMsg::kVdInfoTitle, prefix);
@@ -218,7 +211,7 @@ int ForeignCfgCp::CheckImport(RmCfg* cfg, CpController* cpController)
         List<Array*>* arrays = nullptr;
         status = dg != nullptr ? dg->GetArrayList(&arrays) : -1;
         if (status != 0 || arrays == nullptr)
-            return Fail("Array List", status);
+            return ReportPrint::FailedToGet("Array List", status);
         for (unsigned j = 0; j < arrays->GetCount(); ++j) {
             Array* array = arrays->GetAt(static_cast<u8>(j));
             u8 missing = 0;
@@ -228,7 +221,7 @@ int ForeignCfgCp::CheckImport(RmCfg* cfg, CpController* cpController)
             for (unsigned m = 0; m < vds->GetCount(); ++m) {
                 VirtualDisk* vd = vds->GetAt(static_cast<u8>(m));
                 if (vd == nullptr)
-                    return Fail("VD", -1);
+                    return ReportPrint::FailedToGet("VD", -1);
                 u8 value = 0;
                 if ((status = vd->GetPiType(&value)) != 0)
                     return status;

@@ -9,6 +9,7 @@
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/FwiDpErrors.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/PdRecord.h"
 #include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
@@ -29,10 +30,8 @@ const CpRegistration<LdAddCp> kRegisterLdAddCp{TOKEN_CFGLDADD, TOKEN_CFGSPANADD}
 
 
 constexpr int kStatusUnequalGroups = 9;
-constexpr int kStatusNotPossible = 11;
-constexpr int kStatusNotFound = 12;
 constexpr int kStatusNoSlicing = 3;
-constexpr int kStatusNoArray = 3;
+constexpr int kStatusNoVdArray = 3;
 
 // Command statuses of the drive-list check's statuses 1 to 12.
 constexpr int kSpanCheckStatus[13] = {0, 11, 38, 3, 3, 3, 3, 3, 3, 9, 3, 3, 3};
@@ -64,7 +63,7 @@ int LdAddCp::CheckVdPossible(u8 adapterNumber)
     }
     if (possible == 0) {
         PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
-        return kStatusNotPossible;
+        return fwstatus::kNotEnoughDrives;
     }
     return 0;
 }
@@ -221,7 +220,7 @@ int LdAddCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* objec
         if (possible == 0) {
             PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
             delete savedVdId;
-            return kStatusNotPossible;
+            return fwstatus::kNotEnoughDrives;
         }
 
         delete savedVdId;
@@ -311,7 +310,7 @@ int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* ob
         }
         if (drives->GetCount() < named) {
             PrintMessage(CfgMsg::kNotDisk, EnclosureIdText(stoppedEnclosure), stoppedSlot);
-            return kStatusNotFound;
+            return fwstatus::kDeviceNotFound;
         }
         if (ssdCount > 0)
             anySsd_ = 1;
@@ -328,18 +327,18 @@ int LdAddCp::GetVdArrays(VdId* vdId, std::unique_ptr<ArrayList<Array*>>* arrays)
     if (status != 0)
         return status;
     if (vd == nullptr)
-        return kStatusNoArray;
+        return kStatusNoVdArray;
     List<Span*>* spans = nullptr;
     if ((status = vd->GetSpanList(&spans)) != 0)
         return status;
     if (spans == nullptr)
-        return kStatusNoArray;
+        return kStatusNoVdArray;
     auto list = std::make_unique<ArrayList<Array*>>(4);
     for (unsigned s = 0; s < spans->GetCount(); ++s) {
         Array* array = nullptr;
         Span* span = spans->GetAt(static_cast<u8>(s));
         if (span == nullptr || span->GetArray(&array) != 0 || array == nullptr)
-            return kStatusNoArray;
+            return kStatusNoVdArray;
         list->Add(array);
     }
     *arrays = std::move(list);
@@ -374,7 +373,7 @@ int LdAddCp::AddDedicatedHotSpares(CpController* cpController, const DriveEntryL
             PrintMessage(CommonMsg::kPdNotFound, adapterNumber, EnclosureIdText(enclosureId), slot);
             PrintMessage(PdMsg::kHotSpareResult, adapterNumber, "Set", EnclosureIdText(enclosureId), slot, "Failed");
             // A hot spare that could not be made is a failure of the command.
-            status = kStatusNotFound;
+            status = fwstatus::kDeviceNotFound;
             break;
         }
         if (IsShielded(pd)) {

@@ -28,36 +28,7 @@ constexpr int kStatusTooLarge = 13;
 constexpr int kStatusLevel = 30;
 constexpr int kStatusPiReadFailed = 1;
 
-// The plan's level code for the number given with -r.
-u8 LevelCode(u8 raidLevel)
-{
-    switch (raidLevel) {
-    case 0: return raidlevel::kRaid0;
-    case 1: return raidlevel::kRaid1;
-    case 5: return raidlevel::kRaid5;
-    case 6: return raidlevel::kRaid6;
-    case 10: return raidlevel::kRaid10;
-    case 50: return raidlevel::kRaid50;
-    case 60: return raidlevel::kRaid60;
-    default: return raidlevel::kUnset;
-    }
-}
-
 bool Contains(const ArrayList<u8>* list, u8 code) { return list != nullptr && list->Contains(code); }
-
-// The plan's span list and its inner lists (the plan frees neither).
-struct PlanSpans {
-    ~PlanSpans()
-    {
-        if (spans != nullptr) {
-            DeleteElements(*spans);
-            delete spans;
-        }
-    }
-    LdAddCp::SpanLists* spans = nullptr;
-};
-
-void DeleteExtents(ArrayList<ArraySpaceInfo*>* list) { ConfigurationCp::FreeSpaceInfoList(list); }
 
 // Sets the policies of the command that are given.
 void SetPolicies(const CfgAddParsedObject* object, UnConfiguredVd* plan)
@@ -171,7 +142,7 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
     }
     if (!supported)
         return kStatusLevel;
-    const u8 level = LevelCode(object->GetRaidLevel());
+    const u8 level = raidlevel::CodeOfNumber(object->GetRaidLevel());
     if (!Contains(supported.get(), level))
         return kStatusLevel;
 
@@ -204,20 +175,20 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
         return kStatusSpans;
     plan->SetPdPerSpan(perSpan);
 
-    PlanSpans planSpans;
-    planSpans.spans = new SpanLists(1);
-    plan->GetSpanList() = planSpans.spans;
-    if ((status = FillPlanSpans(cpController, object, plan.get(), planSpans.spans)) != 0)
+    // The plan's span list and its inner lists (the plan frees neither).
+    const OwnedList<ArrayList<PhysicalDevice*>> planSpans(new SpanLists(1));
+    plan->GetSpanList() = planSpans.get();
+    if ((status = FillPlanSpans(cpController, object, plan.get(), planSpans.get())) != 0)
         return status;
-    if (planSpans.spans->GetCount() < spanLists_->GetCount()) {
+    if (planSpans->GetCount() < spanLists_->GetCount()) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return kStatusSpans;
     }
     // Drives left out (not PI-eligible, or refused for a virtual drive of the tool's choosing)
     // must still leave equal spans within the level's limits.
-    const unsigned built = planSpans.spans->GetAt(0)->GetCount();
-    for (unsigned s = 0; s < planSpans.spans->GetCount(); ++s) {
-        const unsigned count = planSpans.spans->GetAt(static_cast<u8>(s))->GetCount();
+    const unsigned built = planSpans->GetAt(0)->GetCount();
+    for (unsigned s = 0; s < planSpans->GetCount(); ++s) {
+        const unsigned count = planSpans->GetAt(static_cast<u8>(s))->GetCount();
         if (count != built || count < minimum || count > maximum) {
             if (drivesNamed_)
                 PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
@@ -268,7 +239,7 @@ int LdAddCp::AddVdOnFreeSpace(CpController* cpController, CfgAddParsedObject* ob
     Array* first = arrays->GetAt(0);
     if (first == nullptr)
         return -1;
-    const u8 level = LevelCode(object->GetRaidLevel());
+    const u8 level = raidlevel::CodeOfNumber(object->GetRaidLevel());
 
     // The extent: the first free one, or the one right after the named virtual drive.
     ArrayList<ArraySpaceInfo*>* extents = nullptr;
@@ -304,13 +275,13 @@ int LdAddCp::AddVdOnFreeSpace(CpController* cpController, CfgAddParsedObject* ob
     }
     ArrayList<ArraySpaceInfo*>* usableList = nullptr;
     if (plan->GetFreeSpaceList(&usableList) != 0 || usableList == nullptr) {
-        DeleteExtents(usableList);
+        DeleteList(usableList);
         return kStatusNoExtent;
     }
     bool among = false;
     for (unsigned i = 0; i < usableList->GetCount() && !among; ++i)
         among = usableList->GetAt(static_cast<u8>(i))->IsSameExtent(chosen);
-    DeleteExtents(usableList);
+    DeleteList(usableList);
     if (!among)
         return kStatusNoExtent;
 

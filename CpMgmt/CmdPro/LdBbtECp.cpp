@@ -7,6 +7,7 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
@@ -21,7 +22,6 @@ const CpRegistration<LdBbtEntriesCp> kRegisterEntriesCp{TOKEN_GETBBTENTRIES};
 const CpRegistration<LdBBMClearCp> kRegisterClearCp{TOKEN_LDBBMCLR};
 
 constexpr int kBbmFeatureOff = 1;
-constexpr int kBbmNotFound = 12;
 
 void PrintHeader()
 {
@@ -47,7 +47,7 @@ void ReportFailure(u8 adapter, int status, u32 opcode, const char* text)
         PrintMessage(CommonMsg::kAdapterText, adapter, "LD bad block management is not enabled.");
         return;
     }
-    if (status == kBbmNotFound && opcode == kDcmdLdBbmGetOne) {
+    if (status == fwstatus::kDeviceNotFound && opcode == kDcmdLdBbmGetOne) {
         PrintMessage(CommonMsg::kAdapterText, adapter, "TargetId is invalid.");
         return;
     }

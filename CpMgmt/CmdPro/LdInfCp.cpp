@@ -20,17 +20,6 @@ namespace {
 
 const CpRegistration<LdInfoCp> kRegisterLdInfoCp{TOKEN_LDINFO};
 
-// The first drive of the list with that 8-bit target id, or null.
-VirtualDisk* FindByTargetId(const List<VirtualDisk*>& vds, u8 targetId)
-{
-    for (unsigned i = 0; i < vds.GetCount(); ++i) {
-        VirtualDisk* vd = vds.GetAt(static_cast<u8>(i));
-        if (vd != nullptr && vd->GetId()->GetTargetId() == targetId)
-            return vd;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 int LdInfoCp::PrintDedicatedSpares(VirtualDisk* vd)
@@ -111,7 +100,7 @@ int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* obje
         } else {
             const u8 targetId = object->GetLd(static_cast<u8>(i));
             if (manager->IsTargetIdInUse(targetId, 0))
-                vd = FindByTargetId(*vds, targetId);
+                vd = FindVdByTarget(vds, targetId);
             if (vd == nullptr)
                 PrintMessage(CommonMsg::kVdNotFound, adapter, targetId);
         }

@@ -31,7 +31,8 @@ void PrintCachePolicy(u8 policy)
     PrintMessage(CommonMsg::kLineEnd);
 }
 
-const char* AccessText(u8 policy)
+// The access policy as the property report prints it, with its line end; null for another code.
+const char* LdPropAccessLine(u8 policy)
 {
     switch (policy) {
     case vdrec::kAccessReadWrite: return "Read/Write\n";
@@ -160,9 +161,9 @@ int LdPropertyCp::Query(VirtualDisk* vd, u8 target)
         vd->GetCurrentAccessPolicy(&current);
         vd->GetAccessPolicyReason(&reason);
         PrintMessage(LdMsg::kAccessPolicyTitle, adapterNumber_, target, targetId);
-        if (const char* text = AccessText(value))
+        if (const char* text = LdPropAccessLine(value))
             PrintMessage(CommonMsg::kText, text);
-        if (const char* text = AccessText(current)) {
+        if (const char* text = LdPropAccessLine(current)) {
             PrintMessage(CommonMsg::kText, "Current Access Policy: ");
             PrintMessage(CommonMsg::kText, text);
         }

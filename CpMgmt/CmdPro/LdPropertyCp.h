@@ -16,6 +16,10 @@ public:
 
     // A DCMD with an all-zero mailbox into the caller's buffer; the request's status.
     static int SendDcmd(u32 opcode, u8* buffer, u32 length, CpController* cpController);
+    // Removes the blocked access of the drive (with `all`, of every drive the offline SSD cache
+    // blocks) and reports it: message 0x32406 on failure, else "Remove Blocked access is
+    // Success" for all or 0x32405 for the drive. The request's status.
+    static int RemoveBlockedAccess(VirtualDisk* vd, u8 adapter, unsigned target, bool all);
 
 private:
     // One property of one drive (T the selected number). The query's status, or -1 for a

@@ -9,6 +9,7 @@
 #include "controller/DpParams.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/BatteryStatus.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdProgress.h"
 #include "fwdata/layout/VdRecord.h"
@@ -30,9 +31,6 @@ constexpr unsigned kMaxMembers = 32;
 constexpr std::size_t kMaxNameLength = vdrec::kName.width - 1;
 
 constexpr int kFwFeatureOff = 1;
-constexpr int kFwNotFound = 12;
-
-const char kRemoveBlockedText[] = "Remove Blocked access ";
 
 }  // namespace
 
@@ -46,6 +44,19 @@ int LdPropertyCp::SendDcmd(u32 opcode, u8* buffer, u32 length, CpController* cpC
     return controller->Execute(request);
 }
 
+int LdPropertyCp::RemoveBlockedAccess(VirtualDisk* vd, u8 adapter, unsigned target, bool all)
+{
+    constexpr const char* kRemoveBlockedText = "Remove Blocked access ";
+    const int status = vd->RemoveBlockedAccess(all ? 1 : 0);
+    if (status != 0)
+        PrintMessage(LdMsg::kSetFailed, kRemoveBlockedText, adapter, target);
+    else if (all)
+        PrintMessage(CommonMsg::kAdapterText, adapter, "Remove Blocked access is Success");
+    else
+        PrintMessage(LdMsg::kSetSuccess, kRemoveBlockedText, adapter, target, target);
+    return status;
+}
+
 int LdPropertyCp::RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* done)
 {
     u8 reason = 0;
@@ -56,14 +67,7 @@ int LdPropertyCp::RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* don
     vd->GetCurrentAccessPolicy(&current);
     if (policy != vdrec::kAccessBlocked && current == vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline) {
         *done = true;
-        const int status = vd->RemoveBlockedAccess(all_ ? 1 : 0);
-        if (status != 0)
-            PrintMessage(LdMsg::kSetFailed, kRemoveBlockedText, adapterNumber_, target);
-        else if (all_)
-            PrintMessage(CommonMsg::kAdapterText, adapterNumber_, "Remove Blocked access is Success");
-        else
-            PrintMessage(LdMsg::kSetSuccess, kRemoveBlockedText, adapterNumber_, target, target);
-        return status;
+        return RemoveBlockedAccess(vd, adapterNumber_, target, all_);
     }
     if (last) {
         *done = true;
@@ -121,7 +125,7 @@ int LdPropertyCp::DisablePi(VirtualDisk* vd)
         return 0;
     if (status == kFwFeatureOff) {
         PrintMessage(CommonMsg::kAdapterText, adapterNumber_, "PI is not enabled on LD.");
-    } else if (status == kFwNotFound) {
+    } else if (status == fwstatus::kDeviceNotFound) {
         PrintMessage(CommonMsg::kAdapterText, adapterNumber_, "TargetId is invalid.");
     } else {
         LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdLdDisablePi,

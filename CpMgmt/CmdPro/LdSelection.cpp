@@ -48,10 +48,12 @@ bool LdSelection::TargetAt(unsigned i, u8* target) const
     return false;
 }
 
-VirtualDisk* LdSelection::Find(u8 target) const
+VirtualDisk* LdSelection::Find(u8 target) const { return FindVdByTarget(vds_, target); }
+
+VirtualDisk* FindVdByTarget(const List<VirtualDisk*>* vds, unsigned target)
 {
-    for (unsigned i = 0; vds_ != nullptr && i < vds_->GetCount(); ++i) {
-        VirtualDisk* vd = vds_->GetAt(static_cast<u8>(i));
+    for (unsigned i = 0; vds != nullptr && i < vds->GetCount(); ++i) {
+        VirtualDisk* vd = vds->GetAt(static_cast<u8>(i));
         if (vd != nullptr && vd->GetId()->GetTargetId() == target)
             return vd;
     }

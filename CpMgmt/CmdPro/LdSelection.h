@@ -36,6 +36,9 @@ private:
     List<VirtualDisk*>* vds_ = nullptr;
 };
 
+// The drive of the list with that target id, or null (also for a null list).
+VirtualDisk* FindVdByTarget(const List<VirtualDisk*>* vds, unsigned target);
+
 // Reads the number of virtual drives: true, or false after the failure's message: 0x32001 "Failed
 // to get VD count on adapter %d." when `operation` is null, else 0x36017 naming the operation.
 bool ReadVdCountOrReport(RaidManager* manager, u8 adapter, u8* count, const char* operation = nullptr);

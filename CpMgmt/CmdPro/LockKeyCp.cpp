@@ -17,14 +17,7 @@ const CpRegistration<LockKeyCp> kRegisterLockKeyCp{TOKEN_CREATESECURITYKEY, TOKE
 constexpr u32 kOemModePassphrase = oemdata::kModePassphrase;
 constexpr std::size_t kMinKeyLength = 8;
 constexpr std::size_t kMaxKeyLength = 32;
-constexpr std::size_t kMaxKeyIdLength = 256;
 constexpr std::size_t kMaxSentTextBlock = seckey::kMaxText;
-using seckey::kFlagChange;
-using seckey::kFlagCreate;
-using seckey::kFlagEkmChange;
-using seckey::kFlagEkmCreate;
-using biosdata::kEkmBootAgent;
-using biosdata::kEkmClient;
 constexpr u8 kEmptyOldKeyMode = 4;  // the controller takes an empty old key in this key mode
 
 int InvalidInput()
@@ -100,7 +93,7 @@ int LockKeyCp::CheckKeyText(const std::string& text, const char* label)
 int LockKeyCp::ValidateSecurityKeyText(const LockKeyParsedObject& object, u32 oemMode)
 {
     keyId_ = object.GetKeyId();
-    if (keyId_.size() > kMaxKeyIdLength) {
+    if (keyId_.size() > seckey::kKeyIdWidth) {
         PrintMessage(SecMsg::kKeyIdTooLong);
         return -1;
     }
@@ -163,7 +156,7 @@ int LockKeyCp::VerifyKey(u8 adapterNumber)
     return status;
 }
 
-int LockKeyCp::CreateKey() { return adapter_->SetSecurityKey(keyText_, passphrase_, keyId_, kFlagCreate); }
+int LockKeyCp::CreateKey() { return adapter_->SetSecurityKey(keyText_, passphrase_, keyId_, seckey::kFlagCreate); }
 
 // In key mode 4 the controller takes an empty old-key block whatever was typed.
 int LockKeyCp::SendOldKey(const std::string& oldKey, u8 keyMode)
@@ -178,7 +171,7 @@ int LockKeyCp::ChangeKey(const LockKeyParsedObject& object)
     const std::string oldKey = object.GetOldSecurityKey();
     u8 keyMode = 0;
     adapter_->GetSecurityKeyMode(&keyMode);
-    const int status = adapter_->SetSecurityKey(keyText_, passphrase_, keyId_, kFlagChange);
+    const int status = adapter_->SetSecurityKey(keyText_, passphrase_, keyId_, seckey::kFlagChange);
     if (status != 0)
         return status;
     return SendOldKey(oldKey, keyMode);
@@ -194,17 +187,17 @@ int LockKeyCp::ApplyKeyByEkm(const LockKeyParsedObject& object, u8 adapterNumber
     }
     u8 agents = 0;
     adapter_->GetEkmAgentFlags(&agents);
-    if ((agents & (kEkmClient | kEkmBootAgent)) == 0) {
+    if ((agents & (biosdata::kEkmClient | biosdata::kEkmBootAgent)) == 0) {
         PrintMessage(SecMsg::kNoEkmAgent);
         return -1;
     }
     int status = 0;
     if (object.GetCommandId() == TOKEN_CREATESECURITYKEY) {
-        status = adapter_->SetSecurityKeyByEkm(kFlagEkmCreate);
+        status = adapter_->SetSecurityKeyByEkm(seckey::kFlagEkmCreate);
     } else {
         u8 keyMode = 0;
         adapter_->GetSecurityKeyMode(&keyMode);
-        status = adapter_->SetSecurityKeyByEkm(kFlagEkmChange);
+        status = adapter_->SetSecurityKeyByEkm(seckey::kFlagEkmChange);
         if (status == 0)
             status = SendOldKey(object.GetOldSecurityKey(), keyMode);
     }

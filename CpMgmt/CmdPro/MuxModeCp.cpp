@@ -13,8 +13,6 @@ namespace {
 
 const CpRegistration<MuxModeCp> kRegisterMuxModeCp{TOKEN_ADPGETCONNECTORMODE, TOKEN_ADPSETCONNECTORMODE};
 
-using namespace SetMsg;
-
 constexpr u8 kModeConnectors = 4;  // connectors whose mode the controller's block holds
 
 const char* ConnectorModeName(u8 mode)
@@ -35,6 +33,7 @@ const char* ConnectorModeName(u8 mode)
 
 int MuxModeCp::ProcessParsed(CpController* cpController, MuxModeParsedObject* object)
 {
+    using namespace SetMsg;
     const u8 number = AdapterNumberOf(cpController);
     Adapter* adapter = AdapterOrReport(cpController, number, true);
     if (adapter == nullptr)

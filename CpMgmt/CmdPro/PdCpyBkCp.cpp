@@ -19,12 +19,12 @@ namespace {
 
 const CpRegistration<PdCopyBackCp> kRegisterPdCopyBackCp{TOKEN_PDCPYBK};
 
-constexpr PdSuspendResume::Texts kSuspendTexts = {
+constexpr PdSuspendResume::Texts kCopyBackSuspendTexts = {
     .queryFailed = "Failed to get copyback suspend allowed. pdid = ",
     .notAllowed = "PD Copy Back Suspend Operation is not allowed. PDID=",
     .failed = "Suspend Copy Back Operation Failed. PdId = ",
     .done = "Suspend Copy Back Operation Successfull. PdId = "};
-constexpr PdSuspendResume::Texts kResumeTexts = {
+constexpr PdSuspendResume::Texts kCopyBackResumeTexts = {
     .queryFailed = "Failed to get copyback resume allowed. pdid = ",
     .notAllowed = "PD Copy Back Resume Operation is not allowed. PDID=",
     .failed = "Resume Copy Back Operation Failed. PdId = ",
@@ -137,8 +137,8 @@ int PdCopyBackCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
 
 int PdCopyBackCp::SuspendOrResume(PhysicalDevice* pd, u16 deviceId, bool suspend)
 {
-    return suspend ? PdSuspendResume::Run(pd, deviceId, kSuspendTexts, &PhysicalDevice::IsCopyBackSuspendAllowed,
+    return suspend ? PdSuspendResume::Run(pd, deviceId, kCopyBackSuspendTexts, &PhysicalDevice::IsCopyBackSuspendAllowed,
                                           &PhysicalDevice::SuspendCopyBack)
-                   : PdSuspendResume::Run(pd, deviceId, kResumeTexts, &PhysicalDevice::IsCopyBackResumeAllowed,
+                   : PdSuspendResume::Run(pd, deviceId, kCopyBackResumeTexts, &PhysicalDevice::IsCopyBackResumeAllowed,
                                           &PhysicalDevice::ResumeCopyBack);
 }

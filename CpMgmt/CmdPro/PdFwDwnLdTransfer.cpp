@@ -25,19 +25,19 @@ namespace {
 constexpr u8 kToDevice = 1;
 
 // The image file, opened for reading and closed when it goes.
-class ImageFile {
+class DriveImageFile {
 public:
-    explicit ImageFile(const string& name)
+    explicit DriveImageFile(const string& name)
         : io_(GetFileIO()), handle_(userfiles::TryOpenForReading(name.GetCStr(), "rb", &error_))
     {
     }
-    ~ImageFile()
+    ~DriveImageFile()
     {
         if (handle_ != nullptr)
             io_->Close(handle_);
     }
-    ImageFile(const ImageFile&) = delete;
-    ImageFile& operator=(const ImageFile&) = delete;
+    DriveImageFile(const DriveImageFile&) = delete;
+    DriveImageFile& operator=(const DriveImageFile&) = delete;
 
     bool IsOpen() const { return handle_ != nullptr; }
     // Why the file did not open (an errno).
@@ -52,7 +52,7 @@ private:
 };
 
 // The image's size and the file open for reading; false after message 0x30009 and the reason.
-bool OpenImage(const string& fileName, const ImageFile& file, u32* size)
+bool OpenImage(const string& fileName, const DriveImageFile& file, u32* size)
 {
     int error = 0;
     if (PdRawFwDwnLdCp::GetImageFileSize(fileName, size, &error) != 0) {
@@ -202,7 +202,7 @@ int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const s
                                          u8 driveType, u8 forceActivate)
 {
     u32 size = 0;
-    ImageFile file(fileName);
+    DriveImageFile file(fileName);
     if (!OpenImage(fileName, file, &size))
         return -1;
     u8 bufferId = 0;
@@ -252,7 +252,7 @@ int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const s
 int PdRawFwDwnLdCp::DownloadWholeImage(CpController* cp, u16 deviceId, const string& fileName, u8 driveType)
 {
     u32 size = 0;
-    ImageFile file(fileName);
+    DriveImageFile file(fileName);
     if (!OpenImage(fileName, file, &size))
         return -1;
     std::vector<u8> image;

@@ -10,6 +10,7 @@
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "fwdata/layout/CtrlInfo.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/PdHspParsedObject.h"
@@ -22,9 +23,8 @@ const CpRegistration<PdHspCp> kRegisterPdHspCp{TOKEN_PDHSP};
 
 constexpr const char* kOperation = "PD hotspare";
 
-constexpr int kStatusNoArray = 9;
+constexpr int kStatusArrayNotFound = 9;
 constexpr int kStatusInArray = 11;
-constexpr int kStatusNotFound = 12;
 
 // Device ids are 16-bit: a longer drive list than that is a controller fault.
 constexpr u32 kMaxPdEntries = 0x10000;
@@ -124,11 +124,11 @@ int PdHspCp::HandleDrive(Controller* controller, const PdHspParsedObject& object
 {
     if (!IsPdPresent(enclosureId, slot)) {
         PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
-        return kStatusNotFound;
+        return fwstatus::kDeviceNotFound;
     }
     if (!IsDiskPresent(enclosureId, slot)) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
-        return kStatusNotFound;
+        return fwstatus::kDeviceNotFound;
     }
     if (IsPdInArray(enclosureId, slot)) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
@@ -137,7 +137,7 @@ int PdHspCp::HandleDrive(Controller* controller, const PdHspParsedObject& object
     const int deviceId = GetDeviceId(enclosureId, slot);
     if (deviceId < 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
-        return kStatusNotFound;
+        return fwstatus::kDeviceNotFound;
     }
 
     std::memset(pdInfo_, 0, sizeof pdInfo_);
@@ -185,7 +185,7 @@ int PdHspCp::SetHotSpare(Controller* controller, const PdHspParsedObject& object
             u16 arrayRef = 0;
             if (GetArrayRef(arrays.GetAt(static_cast<u8>(i)), &arrayRef) != 0) {
                 PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
-                return kStatusNoArray;
+                return kStatusArrayNotFound;
             }
             record.PutU16(sparerec::kOffArrayRefs + sparerec::kArrayRefSize * i, arrayRef);
         }

@@ -7,6 +7,7 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/FwStatus.h"
 #include "parsers/PdRbldParsedObject.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -19,16 +20,12 @@ namespace {
 
 const CpRegistration<PdRbldCp> kRegisterPdRbldCp{TOKEN_PDRBLD};
 
-constexpr int kStatusInvalidSeqNum = 4;
-constexpr int kStatusNotFound = 12;
-constexpr int kStatusWrongState = 50;
-
-constexpr PdSuspendResume::Texts kSuspendTexts = {
+constexpr PdSuspendResume::Texts kRbldSuspendTexts = {
     .queryFailed = "Failed to Get PD Rebuild Suspend Allowed Operation PDID=",
     .notAllowed = "PD Rebuild Suspend Operation is not allowed. PDID=",
     .failed = "PD Rebuild Suspend Operation is Failed. PDID=",
     .done = "PD Rebuild Suspend Operation is Successfull. PDID="};
-constexpr PdSuspendResume::Texts kResumeTexts = {
+constexpr PdSuspendResume::Texts kRbldResumeTexts = {
     .queryFailed = "Failed to Get PD Rebuild Resume Allowed Operation PDID=",
     .notAllowed = "PD Rebuild Resume Operation is not allowed. PDID=",
     .failed = "PD Rebuild Resume Operation is Failed. PDID=",
@@ -129,9 +126,9 @@ int PdRbldCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
 
 int PdRbldCp::SuspendOrResume(PhysicalDevice* pd, u16 deviceId, bool suspend)
 {
-    return suspend ? PdSuspendResume::Run(pd, deviceId, kSuspendTexts, &PhysicalDevice::IsRbldSuspendAllowed,
+    return suspend ? PdSuspendResume::Run(pd, deviceId, kRbldSuspendTexts, &PhysicalDevice::IsRbldSuspendAllowed,
                                           &PhysicalDevice::SuspendRbld)
-                   : PdSuspendResume::Run(pd, deviceId, kResumeTexts, &PhysicalDevice::IsRbldResumeAllowed,
+                   : PdSuspendResume::Run(pd, deviceId, kRbldResumeTexts, &PhysicalDevice::IsRbldResumeAllowed,
                                           &PhysicalDevice::ResumeRbld);
 }
 
@@ -142,13 +139,13 @@ int PdRbldCp::StartOrStop(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 sl
     case 0:
         PrintMessage(start ? PdMsg::kRbldStarted : PdMsg::kRbldStopped, EnclosureIdText(enclosureId), slot);
         break;
-    case kStatusNotFound:
+    case fwstatus::kDeviceNotFound:
         PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
         break;
-    case kStatusWrongState:
+    case fwstatus::kWrongDriveState:
         PrintMessage(start ? PdMsg::kRbldCannotStart : PdMsg::kRbldNotRebuilding, EnclosureIdText(enclosureId), slot);
         break;
-    case kStatusInvalidSeqNum:
+    case fwstatus::kInvalidSeqNum:
         PrintMessage(PdMsg::kInvalidSeqNum);
         break;
     default:

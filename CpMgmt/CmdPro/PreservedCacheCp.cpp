@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/LdPropertyCp.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
@@ -19,8 +20,6 @@ namespace {
 
 const CpRegistration<PreservedCacheListCp> kRegisterListCp{TOKEN_GETPRESERVEDCACHELIST};
 const CpRegistration<DiscardPreservedCacheCp> kRegisterDiscardCp{TOKEN_DISCARDPRESERVEDCACHE};
-
-const char kRemoveBlockedText[] = "Remove Blocked access ";
 
 // The bitmap names target ids 0-63 only; a higher target id holds no preserved cache.
 bool HasCache(const u8 (&bitmap)[pinnedcache::kSize], unsigned target)
@@ -157,15 +156,9 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
         vd->GetState(&state);
         IsBlockedBySscd(vd, &current, &reason);
         if (current == vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline) {
-            status = vd->RemoveBlockedAccess(all ? 1 : 0);
-            if (status != 0) {
-                PrintMessage(LdMsg::kSetFailed, kRemoveBlockedText, adapter, t);
+            status = LdPropertyCp::RemoveBlockedAccess(vd, adapter, t, all);
+            if (status != 0)
                 return status;
-            }
-            if (all)
-                PrintMessage(CommonMsg::kAdapterText, adapter, "Remove Blocked access is Success");
-            else
-                PrintMessage(LdMsg::kSetSuccess, kRemoveBlockedText, adapter, t, t);
         }
         // Nothing is discarded without -force: the command is refused.
         if (state == VirtualDisk::kStateOffline && object->GetForce() != 1 && current != vdrec::kAccessBlocked &&

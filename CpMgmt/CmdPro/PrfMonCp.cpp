@@ -16,6 +16,7 @@
 #include "fwdata/layout/PerfResults.h"
 #include "raidmodel/RaidManager.h"
 #include "runtime/CommonMessageIds.h"
+#include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 #include "runtime/QuendalLog.h"
 #include "runtime/UserFiles.h"
@@ -26,7 +27,6 @@ const CpRegistration<PerfMonCp> kRegisterPerfMonCp{TOKEN_PERFMON};
 
 constexpr u16 kDefaultInterval = 5;
 constexpr int kModuleCommandProcessor = 3;
-constexpr int kLevelError = 3;
 
 int Dcmd(CpController* cpController, u32 opcode, const u8 (&mbox)[mailbox::kSize], u8* data, u32 length)
 {

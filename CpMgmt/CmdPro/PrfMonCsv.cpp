@@ -9,8 +9,6 @@
 
 namespace {
 
-using namespace perfresults;
-
 // Entries of `entrySize` bytes from `offset` that the reply holds, at most `count`.
 u32 EntriesHeld(const ByteView& reply, u32 offset, u32 entrySize, u32 count)
 {
@@ -24,6 +22,7 @@ const char* const kAccessRange =
 
 void SizeRow(FileIO* io, FileHandle* file, const char* label, const ByteView& entry, u32 offset)
 {
+    using namespace perfresults;
     io->Printf(file, "%s", label);
     for (u32 i = 0; i < kSizeBuckets; ++i)
         io->Printf(file, ",%u", entry.U32(offset + sizeof(u32) * i));
@@ -32,12 +31,14 @@ void SizeRow(FileIO* io, FileHandle* file, const char* label, const ByteView& en
 
 void AccessBuckets(FileIO* io, FileHandle* file, const ByteView& entry, u32 offset)
 {
+    using namespace perfresults;
     for (u32 i = 0; i < kAccessBuckets; ++i)
         io->Printf(file, " ,%d", static_cast<int>(entry.U32(offset + sizeof(u32) * i)));
 }
 
 void CacheSection(FileIO* io, FileHandle* file, const ByteView& reply)
 {
+    using namespace perfresults;
     if (reply.U32(kOffCachePeriod) == 0) {
         io->Printf(file, "CACHE METRICS,None to Report\n");
         return;
@@ -91,6 +92,7 @@ void CacheSection(FileIO* io, FileHandle* file, const ByteView& reply)
 
 void OverallRow(FileIO* io, FileHandle* file, const char* label, const ByteView& entry, u32 sizes, u32 randomness)
 {
+    using namespace perfresults;
     io->Printf(file, ",,,%s", label);
     for (u32 i = 0; i < kSizeBuckets; ++i)
         io->Printf(file, ",%u", entry.U32(sizes + sizeof(u32) * i));
@@ -101,6 +103,7 @@ void OverallRow(FileIO* io, FileHandle* file, const char* label, const ByteView&
 
 void OverallSection(FileIO* io, FileHandle* file, const ByteView& reply)
 {
+    using namespace perfresults;
     const u32 offset = reply.U32(kOffOverallOffset);
     const ByteView section = offset < reply.Size() ? reply.From(offset) : ByteView();
     const u32 count = section.U32(kOverallOffEntriesSize) / kOverallEntrySize;

@@ -3,6 +3,7 @@
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/VirtualDisk.h"
+#include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 #include "runtime/CtPrint.h"
 
@@ -17,6 +18,12 @@ void Text(const char* text)
 }
 
 void Text(const string& text) { Text(text.GetCStr()); }
+
+int FailedToGet(const char* what, int status)
+{
+    PrintMessage(CommonMsg::kFailedToGet, what);
+    return status != 0 ? status : -1;
+}
 
 void DriveBlocks(PhysicalDevice* pd)
 {

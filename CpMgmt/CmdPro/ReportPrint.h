@@ -15,6 +15,9 @@ constexpr const char* kFlashTierPrefix = "FlashTier ";
 void Text(const char* text);
 void Text(const string& text);
 
+// Message 0x35017 "Failed to get %s" naming `what`; answers the status, or -1 for a status of 0.
+int FailedToGet(const char* what, int status);
+
 // The full information of a drive: its information block followed by its hot-spare block (or a
 // line end), then its firmware-state block and its security block.
 void DriveBlocks(PhysicalDevice* pd);

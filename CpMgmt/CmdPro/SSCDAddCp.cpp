@@ -8,6 +8,7 @@
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "dataif/RaidLevels.h"
+#include "fwdata/layout/PdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/DiskGroup.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -22,32 +23,7 @@ namespace {
 const CpRegistration<SSCDAddCp> kRegisterSSCDAddCp{TOKEN_CFGFLASHTIERADD, TOKEN_FLASHTIER};
 
 constexpr unsigned kMaxRowSize = 32;
-constexpr u8 kSolidState = 1;
 constexpr int kStatusNotBuilt = 3;
-
-
-// The plan's level code for the number given with -r.
-u8 LevelCode(u8 raidLevel)
-{
-    switch (raidLevel) {
-    case 0: return raidlevel::kRaid0;
-    case 1: return raidlevel::kRaid1;
-    case 5: return raidlevel::kRaid5;
-    default: return raidlevel::kUnset;
-    }
-}
-
-// The plan's span list and its inner lists (the plan frees neither).
-struct PlanSpans {
-    ~PlanSpans()
-    {
-        if (spans != nullptr) {
-            DeleteElements(*spans);
-            delete spans;
-        }
-    }
-    UnCfgdVdOnFreshPd::SpanLists* spans = nullptr;
-};
 
 }  // namespace
 
@@ -141,7 +117,7 @@ int SSCDAddCp::BuildCacheDriveList(CpController* cpController, CfgSSCDAddParsedO
             return -1;
         }
         u8 media = 0;
-        if (pd->GetMediaType(&media) != 0 || media != kSolidState) {
+        if (pd->GetMediaType(&media) != 0 || media != pdrec::kMediaSsd) {
             PrintMessage(CfgForeignMsg::kNotSolidState, adapterNumber, EnclosureIdText(enclosure), id.GetSlot());
             return -1;
         }
@@ -210,7 +186,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
         ReportPrint::Text("Unsupported RAID level \n");
         return -1;
     }
-    plan->SetRaidLevel(LevelCode(level));
+    plan->SetRaidLevel(raidlevel::CodeOfNumber(level));
     if (object->GetWritePolicy() == CfgSSCDAddParsedObject::kWriteThrough) {
         plan->SetWritePolicy(UnConfiguredVd::kWriteThrough);
     } else {
@@ -220,9 +196,9 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
             plan->SetCachedBadBbu(1);
     }
     plan->SetPdPerSpan(perSpan);
-    PlanSpans planSpans;
-    planSpans.spans = new UnCfgdVdOnFreshPd::SpanLists(1);
-    plan->GetSpanList() = planSpans.spans;
+    // The plan's span list and its inner lists (the plan frees neither).
+    const OwnedList<ArrayList<PhysicalDevice*>> planSpans(new UnCfgdVdOnFreshPd::SpanLists(1));
+    plan->GetSpanList() = planSpans.get();
 
     for (unsigned s = 0; s < spanLists_->GetCount(); ++s) {
         ArrayList<PhysicalDevice*>* named = spanLists_->GetAt(static_cast<u8>(s));
@@ -234,7 +210,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
         }
         // The list joins the plan first, so that the plan sees the drives taken so far.
         auto* drives = new ArrayList<PhysicalDevice*>(named->GetCount() > 0 ? named->GetCount() : 1);
-        if (planSpans.spans->Add(drives) != 0) {
+        if (planSpans->Add(drives) != 0) {
             delete drives;
             break;
         }
@@ -245,7 +221,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
             drives->Add(pd);
         }
         if (drives->GetCount() != named->GetCount()) {
-            planSpans.spans->RemoveAt(static_cast<u8>(planSpans.spans->GetCount() - 1));
+            planSpans->RemoveAt(static_cast<u8>(planSpans->GetCount() - 1));
             delete drives;
             break;
         }
@@ -259,7 +235,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
             }
         }
     }
-    if (planSpans.spans->GetCount() < spanLists_->GetCount()) {
+    if (planSpans->GetCount() < spanLists_->GetCount()) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
         return kStatusNotBuilt;
     }

@@ -23,7 +23,6 @@ namespace {
 
 const CpRegistration<ShowSummaryCp> kRegisterShowSummaryCp{TOKEN_SHOWSUMMARY};
 
-constexpr const char* kOperationText = "AdpAll information";
 // The controller's answer to the battery status when no battery is attached.
 constexpr int kFwNoBattery = 34;
 
@@ -93,7 +92,7 @@ int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapt
     int status = SendDcmd(cpController, kDcmdCtrlGetInfo, info_, sizeof info_);
     if (status != 0) {
         std::memset(info_, 0, sizeof info_);
-        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
     // Without the driver's answer, bus and device show as 0.
@@ -102,7 +101,7 @@ int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapt
     status = SendDcmd(cpController, kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
     if (status != 0) {
         std::memset(defaults_, 0, sizeof defaults_);
-        PrintMessage(CommonMsg::kOperationFailed, adapter, kOperationText);
+        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
 

@@ -6,6 +6,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/ShowSumCp.h"
 #include "ZepUtil/TextHelpers.h"
+#include "fwdata/PdValueText.h"
 #include "fwdata/layout/ConnectorList.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
@@ -31,38 +32,33 @@ const char* LocationName(u8 location)
     return location < std::size(kNames) ? kNames[location] : "Unknown";
 }
 
-const char* StateText(const ByteView& record)
+// The drive's state as the summary names it; a foreign drive is "Foreign" whatever its state.
+const char* SummaryDriveStateText(const ByteView& record)
 {
     if (record.Bit(pdrec::kForeign))
         return "Foreign";
     switch (record.U16(pdrec::kOffFwState)) {
-    case PhysicalDevice::kStateUnconfiguredGood:
+    case pdrec::kStateUnconfiguredGood:
         return "Unconfigured Good";
-    case PhysicalDevice::kStateUnconfiguredBad:
+    case pdrec::kStateUnconfiguredBad:
         return "Unconfigured Bad";
-    case PhysicalDevice::kStateHotSpare:
+    case pdrec::kStateHotSpare:
         return record.Bit(pdrec::kGlobalSpare) ? "Global HotSpare" : "Dedicated HotSpare";
-    case PhysicalDevice::kStateOffline:
+    case pdrec::kStateOffline:
         return "Offline";
-    case PhysicalDevice::kStateFailed:
+    case pdrec::kStateFailed:
         return "Failed";
-    case PhysicalDevice::kStateRebuild:
+    case pdrec::kStateRebuild:
         return "Rebuild";
-    case PhysicalDevice::kStateOnline:
+    case pdrec::kStateOnline:
         return "Online";
-    case PhysicalDevice::kStateCopyback:
+    case pdrec::kStateCopyback:
         return "Copyback";
-    case PhysicalDevice::kStateSystem:
+    case pdrec::kStateSystem:
         return "System";
     default:
         return "Unknown";
     }
-}
-
-const char* InterfaceText(u8 type)
-{
-    static constexpr const char* kNames[] = {"Unknown,", "Parallel SCSI,", "SAS,", "SATA,", "FC,"};
-    return type < std::size(kNames) ? kNames[type] : "Unknown,";
 }
 
 // The first running operation, in the order rebuild, clear, copyback, patrol read; null for none.
@@ -227,10 +223,10 @@ int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController,
         out.Text("\n");
         out.Text("                State              : ");
     }
-    out.Line("", StateText(record));
+    out.Line("", SummaryDriveStateText(record));
 
     out.Text("                Disk Type          : ");
-    out.Text(InterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift));
+    out.Text(std::string(PdInterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift)) + ",");
     if (record.Bit(pdrec::kFdeCapable))
         out.Text("FDE,");
     out.Text(record.U8(pdrec::kOffMediaType) != 0 ? "Solid State Device" : "Hard Disk Device");

@@ -4,6 +4,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/ShowSumCp.h"
 #include "ZepUtil/TextHelpers.h"
+#include "dataif/RaidLevels.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdInfo.h"
@@ -13,22 +14,20 @@
 
 namespace {
 
-const char* StateText(u8 state)
+// The state as the summary names it: a state code beyond the known ones counts as optimal.
+const char* SummaryVdStateText(u8 state)
 {
     switch (state) {
-    case VirtualDisk::kStateOffline:
+    case vdrec::kStateOffline:
         return "Offline";
-    case VirtualDisk::kStatePartiallyDegraded:
+    case vdrec::kStatePartiallyDegraded:
         return "Partially Degraded";
-    case VirtualDisk::kStateDegraded:
+    case vdrec::kStateDegraded:
         return "Degraded";
     default:
         return "Optimal";
     }
 }
-
-// Primary level 17 is another code for RAID 1.
-constexpr u8 kRaid1Alias = 17;
 
 }  // namespace
 
@@ -72,7 +71,7 @@ int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpControlle
         char size[32] = {};
         KBToSizeText(info.U64(vdinfo::kOffSizeBlocks) / 2, size);
         out.Line("                Size               : ", size);
-        out.Line("                State              : ", StateText(info.U8(vdrec::kOffState)));
+        out.Line("                State              : ", SummaryVdStateText(info.U8(vdrec::kOffState)));
 
         // The running operations: in the file a line each, on the console joined on one line.
         static constexpr std::pair<u32, const char*> kOperations[] = {
@@ -100,8 +99,8 @@ int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpControlle
             out.Text(out.ToFile() ? "FlashTier\n" : "FlashTier \n");
         } else {
             u8 level = info.U8(vdrec::kOffPrimaryLevel);
-            if (level == kRaid1Alias)
-                level = 1;
+            if (level == raidlevel::kRaid1Alt)
+                level = raidlevel::kRaid1;
             // A spanned level shows as its digits followed by 0: RAID 1, 5 and 6 spanned are 10, 50, 60.
             const bool spanned = info.U8(vdrec::kOffSpanDepth) > 1;
             if (spanned) {

@@ -20,20 +20,40 @@ constexpr TextField kInqSerial{36, 20};
 constexpr u32 kOffConnectedPorts = 164;  // bit n: the device answers on port n
 constexpr u32 kConnectedPortBits = 8;
 constexpr u32 kOffScsiType = 165;
-constexpr u32 kOffDeviceSpeed = 166;     // 1 1.5Gb/s, 2 3.0Gb/s, 3 6.0Gb/s, 4 12.0Gb/s
+constexpr u32 kOffDeviceSpeed = 166;     // the speeds below
 constexpr u32 kOffLinkSpeed = 167;
+constexpr u8 kSpeed1_5G = 1;
+constexpr u8 kSpeed3G = 2;
+constexpr u8 kSpeed6G = 3;
+constexpr u8 kSpeed12G = 4;
 constexpr u32 kOffMediaErrors = 168;     // u32
 constexpr u32 kOffOtherErrors = 172;     // u32
 constexpr u32 kOffPredFailures = 176;    // u32
 constexpr u32 kOffLastPredFailSeq = 180; // u32
-constexpr u32 kOffFwState = 184;         // u16
+constexpr u32 kOffFwState = 184;         // u16, the firmware states below
+constexpr u16 kStateUnconfiguredGood = 0x00;
+constexpr u16 kStateUnconfiguredBad = 0x01;
+constexpr u16 kStateHotSpare = 0x02;
+constexpr u16 kStateOffline = 0x10;
+constexpr u16 kStateFailed = 0x11;
+constexpr u16 kStateRebuild = 0x14;
+constexpr u16 kStateOnline = 0x18;
+constexpr u16 kStateCopyback = 0x20;
+constexpr u16 kStateSystem = 0x40;       // a drive exposed to the host as it is (JBOD)
+constexpr u16 kStateShielded = 0x80;
+constexpr u16 kStateShieldedUnconfigured = 0x82;
+constexpr u16 kStateShieldedHotSpare = 0x90;
 constexpr u32 kOffTemperature = 187;     // degrees Celsius, 0 unknown
 constexpr BitField kDedicatedSpare{188, 0};
 constexpr BitField kGlobalSpare{188, 2};
 constexpr BitField kForeign{188, 4};
 constexpr BitField kSmartAlert{188, 5};
-constexpr u32 kOffInterface = 189;       // bits 4-7: 1 parallel SCSI, 2 SAS, 3 SATA, 4 FC
+constexpr u32 kOffInterface = 189;       // bits 4-7: the interface types below
 constexpr unsigned kInterfaceShift = 4;
+constexpr u8 kInterfaceParallelScsi = 1;
+constexpr u8 kInterfaceSas = 2;
+constexpr u8 kInterfaceSata = 3;
+constexpr u8 kInterfaceFc = 4;
 constexpr BitField kPiEligible{190, 0};
 constexpr BitField kPiFormatted{190, 1};
 constexpr u32 kOffPathCount = 192;

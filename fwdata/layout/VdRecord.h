@@ -27,7 +27,11 @@ constexpr u32 kOffSecondaryLevel = 34;
 constexpr u32 kOffStripExponent = 35;    // strip = 2^n blocks of 512 bytes
 constexpr u32 kOffDrivesPerSpan = 36;
 constexpr u32 kOffSpanDepth = 37;
-constexpr u32 kOffState = 38;            // 0 offline, 1 partially degraded, 2 degraded, 3 optimal
+constexpr u32 kOffState = 38;            // the states below
+constexpr u8 kStateOffline = 0;
+constexpr u8 kStatePartiallyDegraded = 1;
+constexpr u8 kStateDegraded = 2;
+constexpr u8 kStateOptimal = 3;
 constexpr u32 kOffInitState = 39;
 constexpr u32 kOffConsistent = 40;
 constexpr u32 kOffBadBlocks = 41;
