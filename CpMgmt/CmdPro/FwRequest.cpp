@@ -3,34 +3,76 @@
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
-#include "fwdata/layout/Mailbox.h"
 
-int SendDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const u8* mailbox)
+RequestMailbox::RequestMailbox(u32 word0, u32 word1)
 {
-    Controller* controller = cpController != nullptr ? cpController->GetController() : nullptr;
+    ByteWriter writer(bytes);
+    writer.PutU32(mailbox::kOffWord0, word0);
+    writer.PutU32(mailbox::kOffWord1, word1);
+}
+
+RequestMailbox::RequestMailbox(const u8 (&raw)[mailbox::kSize])
+{
+    for (u32 i = 0; i < mailbox::kSize; ++i)
+        bytes[i] = raw[i];
+}
+
+namespace {
+
+Controller* ControllerOfFwRequest(CpController* cpController)
+{
+    return cpController != nullptr ? cpController->GetController() : nullptr;
+}
+
+}  // namespace
+
+int SendDcmd(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
+{
     if (controller == nullptr)
         return -1;
-    const u8 none[mailbox::kSize] = {};
-    DcmdFwiDpParams request(opcode, mailbox != nullptr ? mailbox : none, buffer, length);
+    DcmdFwiDpParams request(opcode, mbox.bytes, buffer, length);
     return controller->Execute(request);
 }
 
-int SendPrivateDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length)
+int SendDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
 {
-    Controller* controller = cpController != nullptr ? cpController->GetController() : nullptr;
+    return SendDcmd(ControllerOfFwRequest(cpController), opcode, buffer, length, mbox);
+}
+
+int SendPrivateDcmd(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
+{
     if (controller == nullptr)
         return -1;
-    const u8 none[mailbox::kSize] = {};
-    DcmdFwiDpPrvParams request(opcode, none, buffer, length);
+    DcmdFwiDpPrvParams request(opcode, mbox.bytes, buffer, length);
     return controller->Execute(request);
 }
 
-int SendDriverRequest(CpController* cpController, u32 opcode, void* buffer, u32 length)
+int SendPrivateDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
 {
-    Controller* controller = cpController != nullptr ? cpController->GetController() : nullptr;
+    return SendPrivateDcmd(ControllerOfFwRequest(cpController), opcode, buffer, length, mbox);
+}
+
+int SendDriverRequest(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
+{
     if (controller == nullptr)
         return -1;
-    const u32 words[3] = {0, 0, 0};
+    const ByteView view(mbox.bytes);
+    const u32 words[3] = {view.U32(mailbox::kOffWord0), view.U32(mailbox::kOffWord1), view.U32(mailbox::kOffWord2)};
     DriverFwiDPParams request(opcode, words, buffer, length);
     return controller->Execute(request);
+}
+
+int SendDriverRequest(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
+{
+    return SendDriverRequest(ControllerOfFwRequest(cpController), opcode, buffer, length, mbox);
+}
+
+int SendPassThrough(Controller* controller, DcdbFwiDpParams& request)
+{
+    return controller != nullptr ? controller->Execute(request) : -1;
+}
+
+int SendPassThrough(CpController* cpController, DcdbFwiDpParams& request)
+{
+    return SendPassThrough(ControllerOfFwRequest(cpController), request);
 }

@@ -6,6 +6,9 @@
 
 namespace mailbox {
 constexpr u32 kSize = libpacket::kMailboxSize;
+// The mailbox as three u32 words, the form most requests fill.
+constexpr u32 kOffWord0 = 0;             // u32
+constexpr u32 kOffWord2 = 8;             // u32
 
 // A drive named by its device id (drive information, progress, allowed operations, locate).
 constexpr u32 kOffDeviceId = 0;          // u16
