@@ -9,6 +9,7 @@
 #pragma once
 #include <sys/stat.h>
 
+#include <memory>
 #include <string>
 
 class FileHandle;
@@ -43,7 +44,7 @@ public:
 
     // Opens the file; false after message 0x30009 naming it and the reason.
     bool Open(const char* path, Mode mode);
-    FileHandle* Handle() const { return handle_; }
+    FileHandle* Handle() const { return handle_.get(); }
     bool IsOpen() const { return handle_ != nullptr; }
 
     // Writes out what is buffered and closes; a file written whole then takes the target's
@@ -67,7 +68,7 @@ private:
     std::string target_;     // the file replaced (links followed)
     std::string temporary_;  // beside the target, while a file is written whole
     Descriptor descriptor_;
-    FileHandle* handle_ = nullptr;
+    std::unique_ptr<FileHandle> handle_;
 };
 
 // Opens a file the user names for reading ("r" or "rb"); a directory is refused with EISDIR.
