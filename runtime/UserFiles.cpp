@@ -136,6 +136,8 @@ std::string KindRefusal(const struct stat& status)
     return "it is not a regular file";
 }
 
+OutputFile::OutputFile() = default;
+
 OutputFile::~OutputFile() { Drop(); }
 
 bool OutputFile::MakeStream(int fd)

@@ -35,7 +35,7 @@ class OutputFile {
 public:
     enum class Mode { kWhole, kAppend };
 
-    OutputFile() = default;
+    OutputFile();  // in UserFiles.cpp, where the handle's class is complete
     // An unfinished file is dropped: a replacement never reaches its target, so the target stays
     // as it was; an appended file is closed with what was written.
     ~OutputFile();
