@@ -182,20 +182,15 @@ int LdPropertyCp::Query(VirtualDisk* vd, u8 target)
 
 void LdPropertyCp::QueryAccess(VirtualDisk* vd, u8 target, u16 targetId)
 {
-    u8 value = 0;
-    u8 current = 0;
-    u8 reason = 0;
-    vd->GetAccessPolicy(&value);
-    vd->GetCurrentAccessPolicy(&current);
-    vd->GetAccessPolicyReason(&reason);
+    const AccessState access = ReadAccessState(vd);
     PrintMessage(LdMsg::kAccessPolicyTitle, adapterNumber_, target, targetId);
-    if (const char* text = LdPropAccessLine(value))
+    if (const char* text = LdPropAccessLine(access.policy))
         PrintMessage(CommonMsg::kText, text);
-    if (const char* text = LdPropAccessLine(current)) {
+    if (const char* text = LdPropAccessLine(access.current)) {
         PrintMessage(CommonMsg::kText, "Current Access Policy: ");
         PrintMessage(CommonMsg::kText, text);
     }
-    if (!vd->IsSscd() && current == vdrec::kAccessBlocked && value != vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline)
+    if (!vd->IsSscd() && access.BlockedByOfflineCache())
         PrintMessage(CommonMsg::kText,
                      "Reason for difference in Access Policy: Associated FlashTier - SSD Caching virtual drive "
                      "is offline\n");

@@ -23,6 +23,16 @@ public:
     static int RemoveBlockedAccess(VirtualDisk* vd, u8 adapter, unsigned target, bool all);
 
 private:
+    // The drive's access policy, the one in force and the reason they differ.
+    struct AccessState {
+        u8 policy = 0;
+        u8 current = 0;
+        u8 reason = 0;
+        // Blocked only because its SSD cache drive is offline.
+        bool BlockedByOfflineCache() const;
+    };
+    static AccessState ReadAccessState(VirtualDisk* vd);
+
     // One property of one drive (T the selected number). The query's status, or -1 for a
     // property no query shows.
     int Query(VirtualDisk* vd, u8 target);

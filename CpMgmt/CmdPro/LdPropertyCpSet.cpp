@@ -51,15 +51,24 @@ int LdPropertyCp::RemoveBlockedAccess(VirtualDisk* vd, u8 adapter, unsigned targ
     return status;
 }
 
+LdPropertyCp::AccessState LdPropertyCp::ReadAccessState(VirtualDisk* vd)
+{
+    AccessState access;
+    vd->GetAccessPolicy(&access.policy);
+    vd->GetCurrentAccessPolicy(&access.current);
+    vd->GetAccessPolicyReason(&access.reason);
+    return access;
+}
+
+bool LdPropertyCp::AccessState::BlockedByOfflineCache() const
+{
+    return policy != vdrec::kAccessBlocked && current == vdrec::kAccessBlocked &&
+           reason == vdrec::kAccessReasonSscdOffline;
+}
+
 int LdPropertyCp::RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* done)
 {
-    u8 reason = 0;
-    u8 policy = 0;
-    u8 current = 0;
-    vd->GetAccessPolicyReason(&reason);
-    vd->GetAccessPolicy(&policy);
-    vd->GetCurrentAccessPolicy(&current);
-    if (policy != vdrec::kAccessBlocked && current == vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline) {
+    if (ReadAccessState(vd).BlockedByOfflineCache()) {
         *done = true;
         return RemoveBlockedAccess(vd, adapterNumber_, target, all_);
     }
