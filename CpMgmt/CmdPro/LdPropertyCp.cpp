@@ -235,13 +235,8 @@ int LdPropertyCp::QueryPowerPolicy(VirtualDisk* vd, u8 target, u16 targetId)
 
 int LdPropertyCp::QueryPi(VirtualDisk* vd, u8 target, u16 targetId)
 {
-    u8 supported = 0;
-    if (adapter_->IsPiSupported(&supported) != 0 || supported != 1) {
-        PrintMessage(CommonMsg::kLineEnd);
-        PrintMessage(CommonMsg::kText, "This feature is not supported on Adapter");
-        PrintMessage(CommonMsg::kLineEnd);
+    if (!CheckPiSupported())
         return -1;
-    }
     u8 value = 0;
     vd->GetPiType(&value);
     PrintMessage(LdMsg::kVdLine, target, targetId, "");

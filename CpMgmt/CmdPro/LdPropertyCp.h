@@ -53,6 +53,8 @@ private:
     int ChangeDiskCacheAllowed(VirtualDisk* vd);
     int RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* done);
     int DisablePi(VirtualDisk* vd);
+    // Whether the adapter supports protection information; reported when it does not.
+    bool CheckPiSupported() const;
 
     CpController* cpController_ = nullptr;
     RaidManager* manager_ = nullptr;

@@ -114,15 +114,21 @@ int LdPropertyCp::ChangeDiskCacheAllowed(VirtualDisk* vd)
     return 0;
 }
 
-int LdPropertyCp::DisablePi(VirtualDisk* vd)
+bool LdPropertyCp::CheckPiSupported() const
 {
     u8 supported = 0;
-    if (adapter_->IsPiSupported(&supported) != 0 || supported != 1) {
-        PrintMessage(CommonMsg::kLineEnd);
-        PrintMessage(CommonMsg::kText, "This feature is not supported on Adapter");
-        PrintMessage(CommonMsg::kLineEnd);
+    if (adapter_->IsPiSupported(&supported) == 0 && supported == 1)
+        return true;
+    PrintMessage(CommonMsg::kLineEnd);
+    PrintMessage(CommonMsg::kText, "This feature is not supported on Adapter");
+    PrintMessage(CommonMsg::kLineEnd);
+    return false;
+}
+
+int LdPropertyCp::DisablePi(VirtualDisk* vd)
+{
+    if (!CheckPiSupported())
         return -1;
-    }
     const int status = vd->DisablePi();
     if (status == 0)
         return 0;
