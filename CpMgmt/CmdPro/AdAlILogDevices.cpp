@@ -7,6 +7,7 @@
 
 #include "CpMgmt/CmdPro/AdAlILogCp.h"
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "controller/Controller.h"
@@ -208,12 +209,12 @@ int AdpAlIInLogCp::PrintDeviceSection(CpController* cpController, u8 adapterNumb
     using namespace alilog;
     (void)adapterNumber;
     u8 head[pdlist::kHeadSize] = {};
-    int status = SendDcmd(cpController, kDcmdPdGetList, 0, head, sizeof head);
+    int status = SendDcmd(cpController, kDcmdPdGetList, head, sizeof head);
     if (status != 0)
         return status;
     const u32 count = std::min<u32>(ByteView(head).U32(pdlist::kOffCount), pdlist::kMaxEntries);
     std::vector<u8> list(pdlist::ListSize(count), 0);
-    status = SendDcmd(cpController, kDcmdPdGetList, 0, list.data(), static_cast<u32>(list.size()));
+    status = SendDcmd(cpController, kDcmdPdGetList, list.data(), static_cast<u32>(list.size()));
     if (status != 0)
         return status;
     Text("\n                              Device Information");
