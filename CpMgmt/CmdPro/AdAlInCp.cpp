@@ -41,7 +41,9 @@ AdpAllInfoCp::AdpAllInfoCp()
 int AdpAllInfoCp::Fetch(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode)
 {
     const u32 size = static_cast<u32>(length);
-    return privateOpcode ? SendPrivateDcmd(controller_, opcode, buffer, size) : SendDcmd(controller_, opcode, buffer, size);
+    if (privateOpcode)
+        return SendPrivateDcmd(controller_, opcode, buffer, size);
+    return SendDcmd(controller_, opcode, buffer, size);
 }
 
 int AdpAllInfoCp::FetchOptional(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode)

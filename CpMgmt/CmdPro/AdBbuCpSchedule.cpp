@@ -134,7 +134,9 @@ bool AdpBbuCp::ReadLearnSchedule(CpController* cpController, u8 option, u8* prop
 
 bool AdpBbuCp::SecondsToNextLearn(const std::tm& now, int weekday, long hour, long* seconds)
 {
-    const long ahead = now.tm_wday == weekday ? 0 : now.tm_wday < weekday ? weekday - now.tm_wday : 7 - now.tm_wday + weekday;
+    const long ahead = now.tm_wday == weekday  ? 0
+                       : now.tm_wday < weekday ? weekday - now.tm_wday
+                                               : 7 - now.tm_wday + weekday;
     const long intoHour = now.tm_min * 60L + now.tm_sec;
     if (ahead == 0 && now.tm_hour < hour)
         *seconds = (hour - now.tm_hour) * 3600 - intoHour;

@@ -110,7 +110,8 @@ s32 FlashImageReader::GetImageSize(const char* fileName)
     return static_cast<s32>(size);
 }
 
-std::unique_ptr<_FLASH_HDR> FlashImageReader::FindFlashHeader(FileHandle* image, u32 start, u32 remaining, bool* truncated)
+std::unique_ptr<_FLASH_HDR> FlashImageReader::FindFlashHeader(FileHandle* image, u32 start, u32 remaining,
+                                                              bool* truncated)
 {
     FileIO* io = GetFileIO();
     const u64 end = static_cast<u64>(start) + remaining;
@@ -156,7 +157,8 @@ int FlashImageReader::CollectFlashHeaders(FileHandle* image, s32 imageSize)
     u64 offset = 0;
     while (offset < size) {
         bool truncated = false;
-        std::unique_ptr<_FLASH_HDR> header = FindFlashHeader(image, static_cast<u32>(offset), static_cast<u32>(size - offset), &truncated);
+        std::unique_ptr<_FLASH_HDR> header =
+            FindFlashHeader(image, static_cast<u32>(offset), static_cast<u32>(size - offset), &truncated);
         if (truncated)
             return 1;
         if (header == nullptr)
