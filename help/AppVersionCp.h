@@ -12,9 +12,8 @@
 
 class AppVersionCp : public TypedProcessor<AppVersionParsedObject, "AppVersionParsedObject *"> {
 public:
-    // Without an object of its class the command fails with -1 and prints nothing (the copies
-    // that -aALL makes of the version command carry none), unlike the message of other
-    // processors.
+    // Without an object of its class the command fails with -1 and prints nothing: the version
+    // and help commands print no cast message (message 0x11) as the other processors do.
     int Process(CpController* cpController, ParsedObject* parsedObject) override;
     // -1 when a help command refuses the name after its keyword ("Invalid input at or near
     // tokan"); 0 otherwise.
@@ -24,8 +23,8 @@ public:
     u8 GetOemMode() const { return oemMode_; }
 
 private:
-    // The controller's OEM mode through its adapter; 1 without a controller or when the query
-    // fails.
+    // The controller's OEM mode, asked of its adapter data; 1 without a controller or when the
+    // query fails.
     static u8 ReadOemMode(CpController* cpController);
     // Prints what a help command asks for by the name after its keyword: 0, or -1 after the
     // refusal of a name that no help text has.
