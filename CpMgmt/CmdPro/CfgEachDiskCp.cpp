@@ -212,11 +212,8 @@ int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObje
     int status = 0;
     if (adapter->IsSpinUpBeforeCfgRequired(&spinUp) == 0 && spinUp == 1 && (status = SpinUpPd(pd)) != 0)
         return status;
-    u8 code = kNoStripCode;
-    if ((status = stripSizeToLog2(object, &code)) != 0)
+    if ((status = SetGivenStripSize(object, plan.get())) != 0)
         return status;
-    if (code < kNoStripCode)
-        plan->SetStripSize(code);
 
     // The plan's span list: one span holding the drive (the plan frees neither list).
     const OwnedList<ArrayList<PhysicalDevice*>> spans(new UnCfgdVdOnFreshPd::SpanLists(4));

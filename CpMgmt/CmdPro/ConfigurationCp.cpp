@@ -112,6 +112,17 @@ int ConfigurationCp::CheckPiSupport(Adapter* adapter, u8 enablePi)
     return 0;
 }
 
+int ConfigurationCp::SetGivenStripSize(const CfgParsedObject* object, UnConfiguredVd* plan)
+{
+    u8 code = kNoStripCode;
+    const int status = stripSizeToLog2(object, &code);
+    if (status != 0)
+        return status;
+    if (code != kNoStripCode)
+        plan->SetStripSize(code);
+    return 0;
+}
+
 void ConfigurationCp::SetGivenPolicies(const CfgAddParsedObject* object, UnConfiguredVd* plan)
 {
     u8 value = 0;

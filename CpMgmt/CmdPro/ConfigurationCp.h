@@ -54,6 +54,8 @@ protected:
     // With `enablePi` the adapter must support PI: 0; the failing read's status; or -1 after
     // "Adapter Doesn't support PI".
     static int CheckPiSupport(Adapter* adapter, u8 enablePi);
+    // Sets the strip size when one was requested: 0, or stripSizeToLog2's failing status.
+    static int SetGivenStripSize(const CfgParsedObject* object, UnConfiguredVd* plan);
     // Sets the policies the command gives (write, read, I/O, cached with a bad BBU).
     static void SetGivenPolicies(const CfgAddParsedObject* object, UnConfiguredVd* plan);
     // The encryption the plan gets: Secure counts as full-disk encryption.

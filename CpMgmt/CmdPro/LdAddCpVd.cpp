@@ -30,18 +30,6 @@ constexpr int kStatusPiReadFailed = 1;
 
 bool Contains(const ArrayList<u8>* list, u8 code) { return list != nullptr && list->Contains(code); }
 
-// Sets the strip size when one was requested: 0, or 3 for a size that is not a power of two.
-int SetStripSize(const CfgAddParsedObject* object, UnConfiguredVd* plan)
-{
-    u8 code = ConfigurationCp::kNoStripCode;
-    const int status = ConfigurationCp::stripSizeToLog2(object, &code);
-    if (status != 0)
-        return status;
-    if (code != ConfigurationCp::kNoStripCode)
-        plan->SetStripSize(code);
-    return 0;
-}
-
 // Sets the size the command gives for the virtual drive (or the capacity for none or 0), then
 // the size the plan really uses.
 int SetSize(UnConfiguredVd* plan, const CfgAddParsedObject* object, u8 sizeIndex)
@@ -221,7 +209,7 @@ int LdAddCp::SetFreshPlanSettings(CpController* cpController, CfgAddParsedObject
     int status = 0;
     if ((status = WaitForSpinUp(cpController, object, spanLists_.get())) != 0)
         return status;
-    if ((status = SetStripSize(object, plan)) != 0)
+    if ((status = SetGivenStripSize(object, plan)) != 0)
         return status;
     SetGivenPolicies(object, plan);
     if ((status = ApplySsdDriveCacheRule(adapter, oemMode_, plan)) != 0)
@@ -308,7 +296,7 @@ int LdAddCp::SetFreeSpacePlanSettings(CpController* cpController, CfgAddParsedOb
     plan->SetRaidLevel(level);
     plan->SetPiType(object->IsEnblPI() != 0 ? UnConfiguredVd::kPiOn : 0);
     int status = 0;
-    if ((status = SetStripSize(object, plan)) != 0 || (status = SetSize(plan, object, sizeIndex)) != 0)
+    if ((status = SetGivenStripSize(object, plan)) != 0 || (status = SetSize(plan, object, sizeIndex)) != 0)
         return status;
     SetGivenPolicies(object, plan);
     Adapter* adapter = nullptr;
