@@ -53,6 +53,15 @@ bool LdAddCp::Created(int status)
     return status == 0 || status == RaidManager::kStatusOsNotTold || status == kStatusAssociationFailed;
 }
 
+int LdAddCp::StatusAfterCreated(int status)
+{
+    if (status == RaidManager::kStatusOsNotTold)
+        PrintMessage(CommonMsg::kOsUpdateFailed);
+    else if (status == kStatusAssociationFailed)
+        return -1;
+    return status;
+}
+
 int LdAddCp::OpenAdapter(CpController* cpController, Adapter** adapter)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
@@ -205,10 +214,7 @@ bool LdAddCp::SettleNewVd(CpController* cpController, CfgAddParsedObject* object
         PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
         return false;
     }
-    if (*status == RaidManager::kStatusOsNotTold)
-        PrintMessage(CommonMsg::kOsUpdateFailed);
-    else if (*status == kStatusAssociationFailed)
-        *status = -1;
+    *status = StatusAfterCreated(*status);
     const DriveEntryList* hotSpares = object->GetHspList();
     if (!first || hotSpares == nullptr || hotSpares->GetCount() == 0)
         return true;

@@ -29,6 +29,9 @@ public:
 
     // True for the builders' statuses after which the new virtual drive exists.
     static bool Created(int status);
+    // The command's status after a builder created the virtual drive: -2 stays after its
+    // message (the operating system was not told), -3 (the cache association failed) becomes -1.
+    static int StatusAfterCreated(int status);
 
     LdAddCp() = default;
 
@@ -100,7 +103,7 @@ private:
     // The steps of AddVd and AddVdOnFreeSpace.
     int CheckFreshLevel(Adapter* adapter, CfgAddParsedObject* object, u8 level);
     int CreateFreshPlan(CpController* cpController, u8 level, std::unique_ptr<UnCfgdVdOnFreshPd>* plan);
-    // The plan's spans from the span lists within the level's drive limits (AddVd steps 5-7).
+    // The plan's spans from the span lists within the level's drive limits.
     int PlanFreshSpans(CpController* cpController, CfgAddParsedObject* object, Adapter* adapter, u8 level,
                        UnCfgdVdOnFreshPd* plan, SpanLists* planSpans);
     // Spin-up, strip size, policies, drive cache, encryption, size, power saving and PI.

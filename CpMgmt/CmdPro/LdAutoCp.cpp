@@ -52,10 +52,7 @@ int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
     std::unique_ptr<VdId> vdId;
     if (!CreateVdTryingSpans(cpController, object, candidates.get(), &vdId, &status))
         return status;
-    if (status == RaidManager::kStatusOsNotTold)
-        PrintMessage(CommonMsg::kOsUpdateFailed);
-    else if (status == kStatusAssociationFailed)
-        status = -1;
+    status = StatusAfterCreated(status);
     if (object->GetHspCount() != 0)
         status = MakeLeftDrivesHotSpares(cpController, object, vdId.get());
     if (status == 0)
