@@ -5,31 +5,13 @@
 #include "CpMgmt/CmdPro/ShowSumCp.h"
 #include "ZepUtil/TextHelpers.h"
 #include "dataif/RaidLevels.h"
+#include "fwdata/VdValueText.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdInfo.h"
 #include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/VirtualDisk.h"
-
-namespace {
-
-// The state as the summary names it: a state code beyond the known ones counts as optimal.
-const char* SummaryVdStateText(u8 state)
-{
-    switch (state) {
-    case vdrec::kStateOffline:
-        return "Offline";
-    case vdrec::kStatePartiallyDegraded:
-        return "Partially Degraded";
-    case vdrec::kStateDegraded:
-        return "Degraded";
-    default:
-        return "Optimal";
-    }
-}
-
-}  // namespace
 
 int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpController, Adapter* adapterElement) const
 {
@@ -71,7 +53,7 @@ int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpControlle
         char size[32] = {};
         KBToSizeText(info.U64(vdinfo::kOffSizeBlocks) / 2, size);
         out.Line("                Size               : ", size);
-        out.Line("                State              : ", SummaryVdStateText(info.U8(vdrec::kOffState)));
+        out.Line("                State              : ", VdSummaryStateText(info.U8(vdrec::kOffState)));
 
         // The running operations: in the file a line each, on the console joined on one line.
         static constexpr std::pair<u32, const char*> kOperations[] = {
