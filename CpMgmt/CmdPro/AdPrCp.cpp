@@ -8,6 +8,7 @@
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/FwStatus.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
@@ -18,8 +19,6 @@ namespace {
 
 const CpRegistration<AdpPatrolReadCp> kRegisterAdpPatrolReadCp{TOKEN_ADPPR};
 
-constexpr int kNoDrivesForPatrolRead = 88;
-constexpr int kPatrolReadDisabled = 39;
 constexpr u32 kMaxConcurrentDrives = 0xFF;
 constexpr u8 kStateStopped = 0;
 constexpr u8 kStateActive = 2;
@@ -83,7 +82,7 @@ int AdpPatrolReadCp::ProcessParsed(CpController* cpController, AdpPrParsedObject
         if (status == 0)
             PrintMessage(kPrStarted, number);
         else
-            PrintMessage(status == kNoDrivesForPatrolRead ? kPrNoDrives : kPrStartFailed, number);
+            PrintMessage(status == fwstatus::kNoPatrolReadDrives ? kPrNoDrives : kPrStartFailed, number);
         return status;
     case TOKEN_STOP:
         if (adapter->GetPatrolReadState() == kStateStopped) {
@@ -91,7 +90,7 @@ int AdpPatrolReadCp::ProcessParsed(CpController* cpController, AdpPrParsedObject
             return 0;
         }
         status = adapter->StopPatrolRead();
-        PrintMessage(status == 0 || status == kPatrolReadDisabled ? kPrStopped : kPrStopFailed, number);
+        PrintMessage(status == 0 || status == fwstatus::kPatrolReadDisabled ? kPrStopped : kPrStopFailed, number);
         return status;
     case TOKEN_SSDPATROLREADENBL:
     case TOKEN_SSDPATROLREADDSBL: {
