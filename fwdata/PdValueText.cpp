@@ -90,18 +90,14 @@ const char* PdSummaryStateText(u16 state, bool foreign, bool globalSpare)
         return "Unconfigured Bad";
     case pdrec::kStateHotSpare:
         return globalSpare ? "Global HotSpare" : "Dedicated HotSpare";
-    case pdrec::kStateOffline:
-        return "Offline";
-    case pdrec::kStateFailed:
-        return "Failed";
-    case pdrec::kStateRebuild:
-        return "Rebuild";
-    case pdrec::kStateOnline:
-        return "Online";
-    case pdrec::kStateCopyback:
-        return "Copyback";
     case pdrec::kStateSystem:
         return "System";
+    case pdrec::kStateOffline:
+    case pdrec::kStateFailed:
+    case pdrec::kStateRebuild:
+    case pdrec::kStateOnline:
+    case pdrec::kStateCopyback:
+        return PdStateText(state, false);  // the same words as the drive information
     default:
         return "Unknown";
     }

@@ -23,13 +23,11 @@ const char* VdSummaryStateText(u8 state)
 {
     switch (state) {
     case vdrec::kStateOffline:
-        return "Offline";
     case vdrec::kStatePartiallyDegraded:
-        return "Partially Degraded";
     case vdrec::kStateDegraded:
-        return "Degraded";
+        return VdStateText(state);
     default:
-        return "Optimal";
+        return VdStateText(vdrec::kStateOptimal);  // the summary takes an unknown state for optimal
     }
 }
 
