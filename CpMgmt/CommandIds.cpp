@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 bool RunsEveryListedAdapter(u16 commandId)
 {
@@ -19,5 +20,7 @@ bool RunsEveryListedAdapter(u16 commandId)
 
 bool SkipsPreChecks(u16 commandId)
 {
-    return commandId == TOKEN_ADPFWFLASH || commandId == 25 || commandId == 137;
+    return commandId == TOKEN_ADPFWFLASH ||
+           std::find(std::begin(kCommandIdsWithoutKeyword), std::end(kCommandIdsWithoutKeyword), commandId) !=
+               std::end(kCommandIdsWithoutKeyword);
 }

@@ -14,6 +14,10 @@ inline bool IsObjectCount(u16 commandId) { return commandId == TOKEN_LDGETNUM ||
 // adapter runs and the first failure is the result. Other commands stop at the first failure.
 bool RunsEveryListedAdapter(u16 commandId);
 
-// Commands that run without the adapter refresh and pre-checks: the controller flash, and ids
-// 25 and 137, which no keyword has yet.
+// Command ids in the command range that no keyword has (no parser makes them today); the
+// dispatcher exempts them from the pre-checks.
+inline constexpr u16 kCommandIdsWithoutKeyword[] = {25, 137};
+
+// Commands that run without the adapter refresh and pre-checks: the controller flash and the ids
+// without a keyword.
 bool SkipsPreChecks(u16 commandId);

@@ -12,13 +12,13 @@
 #include "fwdata/layout/CcSchedule.h"
 #include "fwdata/layout/CcStatus.h"
 #include "fwdata/layout/ConnectorModes.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PrProps.h"
 #include "fwdata/layout/PrStatus.h"
 
 namespace {
 
-constexpr int kDeviceAbsent = 34;  // the firmware's answer of a controller without an alarm
 constexpr u8 kAlarmMissing = 3;
 constexpr u8 kDpmClear = 2;
 constexpr u8 kPrSuspend = 0;
@@ -38,7 +38,7 @@ int AdapterDataFwi::GetAlarmStatus(u8* state)
 {
     std::vector<u8> block;
     const int status = ReadBlock(kDcmdCtrlGetAlarm, alarmstate::kSize, &block);
-    if (status == kDeviceAbsent) {
+    if (status == fwstatus::kDeviceAbsent) {  // no alarm
         *state = kAlarmMissing;
         return 0;
     }

@@ -6,6 +6,7 @@
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "fwdata/PdDataFwi.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PdRecord.h"
@@ -13,9 +14,6 @@
 #include "fwdata/layout/SpinUpList.h"
 
 namespace {
-
-// The firmware's answer when its limit of system-drive conversions is reached.
-constexpr int kFwConversionLimit = 95;
 
 // Mailbox word 1 of the suspend / resume requests.
 constexpr u32 kSuspend = 0;
@@ -71,7 +69,7 @@ int PdDataFwi::SetFwState(u8 state)
         return -1;
     const u32 words[3] = {Ref(), state, 0};
     status = SendChange(kDcmdPdSetState, words);
-    if (status == 0 || status == kFwConversionLimit)
+    if (status == 0 || status == fwstatus::kJbodConversionLimit)
         return status;
     return -1;
 }

@@ -50,39 +50,6 @@
 
 namespace {
 
-// The firmware state as the drive information block names it.
-const char* PdInfoStateText(u16 state, bool spunDown)
-{
-    switch (state) {
-    case pdrec::kStateUnconfiguredGood:
-        return spunDown ? "Unconfigured(good), Spun down" : "Unconfigured(good), Spun Up";
-    case pdrec::kStateUnconfiguredBad:
-        return "Unconfigured(bad)";
-    case pdrec::kStateHotSpare:
-        return "Hotspare";
-    case pdrec::kStateOffline:
-        return "Offline";
-    case pdrec::kStateFailed:
-        return "Failed";
-    case pdrec::kStateRebuild:
-        return "Rebuild";
-    case pdrec::kStateOnline:
-        return "Online";
-    case pdrec::kStateCopyback:
-        return "Copyback";
-    case pdrec::kStateSystem:
-        return "JBOD";
-    case pdrec::kStateShielded:
-        return "Shielded";
-    case pdrec::kStateShieldedUnconfigured:
-        return "Unconfigured(good), Shielded";
-    case pdrec::kStateShieldedHotSpare:
-        return "Hotspare, Shielded";
-    default:
-        return "Unknown";
-    }
-}
-
 // Room for a block of lines, so that it is not copied as it grows.
 constexpr std::size_t kBlockReserve = 1024;
 
@@ -141,7 +108,7 @@ string PdDataFwi::PrintFirmwareState()
     const ByteView r = Record();
     std::string text;
     text.reserve(kBlockReserve);
-    AppendFormat(text, "Firmware state: %s\n", PdInfoStateText(r.U16(pdrec::kOffFwState), r.U8(pdrec::kOffPowerState) != 0));
+    AppendFormat(text, "Firmware state: %s\n", PdStateText(r.U16(pdrec::kOffFwState), r.U8(pdrec::kOffPowerState) != 0));
     AppendSizeLine(text, "Raw Size", r.U64(pdrec::kOffRawBlocks));
     AppendSizeLine(text, "Non Coerced Size", r.U64(pdrec::kOffNonCoercedBlocks));
     AppendSizeLine(text, "Coerced Size", r.U64(pdrec::kOffCoercedBlocks));

@@ -33,6 +33,7 @@
 #include "ZepUtil/TextHelpers.h"
 #include "dataif/RaidLevels.h"
 #include "fwdata/VdDataFwi.h"
+#include "fwdata/VdValueText.h"
 #include "fwdata/layout/VdInfo.h"
 #include "fwdata/layout/VdRecord.h"
 
@@ -47,22 +48,6 @@ std::string Format(const char* format, ...)
     QuickVFormat(line, sizeof line, format, args);
     va_end(args);
     return line;
-}
-
-const char* VdInfoStateText(u8 state)
-{
-    switch (state) {
-    case vdrec::kStateOffline:
-        return "Offline";
-    case vdrec::kStatePartiallyDegraded:
-        return "Partially Degraded";
-    case vdrec::kStateDegraded:
-        return "Degraded";
-    case vdrec::kStateOptimal:
-        return "Optimal";
-    default:
-        return "Unknown";
-    }
 }
 
 std::string CachePolicyText(u8 policy)
@@ -173,7 +158,7 @@ string VdDataFwi::Print()
     char size[32];
     KBToSizeText(GetSizeBlocks() / 2, size);
     AppendFormat(text, "Size: %s\n", size);
-    AppendFormat(text, "State: %s\n", VdInfoStateText(GetState()));
+    AppendFormat(text, "State: %s\n", VdStateText(GetState()));
     text += "Strip Size: " + VdInfoStripSizeText(r.U8(vdrec::kOffStripExponent)) + "\n";
     const u8 depth = GetSpanDepth();
     AppendFormat(text, depth > 1 ? "Number Of Drives per span: %d\n" : "Number Of Drives: %d\n", GetDrivesPerSpan());

@@ -4,6 +4,7 @@
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 #include "dataif/CfgData.h"
+#include "fwdata/layout/FwStatus.h"
 #include "raidmodel/ArraySpaceInfo.h"
 #include "raidmodel/RaidElement.h"
 #include "runtime/ArrayList.h"
@@ -53,7 +54,7 @@ public:
     // 0 and a new list of the free extents only, in start order (the caller deletes them);
     // kStatusNoFreeSpace and no list when there is none.
     int GetFreeSpaceList(ArrayList<ArraySpaceInfo*>** list);
-    static constexpr int kStatusNoFreeSpace = 26;
+    static constexpr int kStatusNoFreeSpace = fwstatus::kNoFreeSpace;
     // The same extents, owned: all of them (at most a list's worth), or the free ones only.
     ArraySpaceInfos SpaceExtents();
     ArraySpaceInfos FreeExtents();

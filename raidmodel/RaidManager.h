@@ -28,16 +28,19 @@ public:
     // GetUnconfiguredPdList: no unconfigured-good drive.
     static constexpr int kStatusNoPd = fwstatus::kDeviceNotFound;
 
-    // Statuses of the configuration changes.
+    // Statuses of the configuration changes that are the model's own.
     static constexpr int kStatusOsNotTold = -2;          // the controller did it; the OS was not told
-    static constexpr int kStatus16VdsPerDg = 2;          // CanCreateVdOnDiskGroup: more than 16 per group
-    static constexpr int kStatusNoFreeExtent = 3;        // CanCreateVdOnDiskGroup: no VD list or free extent
-    static constexpr int kStatusNoUsablePd = 11;         // CanCreateVd: no unconfigured-good drive
-    static constexpr int kStatusVdLimit = 26;            // the controller's or an array's VD limit
-    static constexpr int kStatusRebuilding = 28;         // CanCreateVdOnDiskGroup: a member is rebuilding
-    static constexpr int kStatusSpinningUp = 85;         // SendSpanPdList: drives still spinning up
-    static constexpr int kStatusOtherSetSpinning = 86;   // SendSpanPdList: another set is spinning up
     static constexpr int kStatusDataLoss = 102;          // ClearCfg: refused without force
+    // Firmware statuses as the model answers them, named for what the model means by each.
+    // CanCreateVd and CanCreateVdOnDiskGroup:
+    static constexpr int kStatus16VdsPerDg = fwstatus::kNotSupported;        // more than 16 per group
+    static constexpr int kStatusNoFreeExtent = fwstatus::kInvalidParameter;  // no VD list or free extent
+    static constexpr int kStatusNoUsablePd = fwstatus::kNotEnoughDrives;     // no unconfigured-good drive
+    static constexpr int kStatusVdLimit = fwstatus::kNoFreeSpace;            // the controller's or an array's
+    static constexpr int kStatusRebuilding = fwstatus::kDriveRebuilding;     // a member is rebuilding
+    // SendSpanPdList, the spin-up request's answers:
+    static constexpr int kStatusSpinningUp = fwstatus::kDrivesSpinningUp;
+    static constexpr int kStatusOtherSetSpinning = fwstatus::kOtherSetSpinningUp;
 
     // CheckSpanPdLists statuses.
     enum SpanCheck : int {

@@ -21,31 +21,6 @@
 
 namespace {
 
-// The firmware state as the log names it; the log knows no JBOD or shielded states.
-const char* AlilogDriveStateText(u16 state, bool spunDown)
-{
-    switch (state) {
-    case pdrec::kStateUnconfiguredGood:
-        return spunDown ? "Unconfigured(good), Spun down" : "Unconfigured(good), Spun Up";
-    case pdrec::kStateUnconfiguredBad:
-        return "Unconfigured(bad)";
-    case pdrec::kStateHotSpare:
-        return "Hotspare";
-    case pdrec::kStateOffline:
-        return "Offline";
-    case pdrec::kStateFailed:
-        return "Failed";
-    case pdrec::kStateRebuild:
-        return "Rebuild";
-    case pdrec::kStateOnline:
-        return "Online";
-    case pdrec::kStateCopyback:
-        return "Copyback";
-    default:
-        return "Unknown";
-    }
-}
-
 // The SCSI peripheral device type of the inquiry data.
 const char* ScsiDeviceTypeText(u8 type)
 {
@@ -120,7 +95,7 @@ void PrintDisk(CpController* cpController, const ByteView& record)
     Text(Format("%-s%d", "Other Error:         ", static_cast<int>(record.U32(pdrec::kOffOtherErrors))));
     Text(Format("%-s%-25d", "\nPredictiveFail:    ", static_cast<int>(record.U32(pdrec::kOffPredFailures))));
     Text("Firmware State:      ");
-    Text(AlilogDriveStateText(record.U16(pdrec::kOffFwState), record.U8(pdrec::kOffPowerState) != 0));
+    Text(PdLogStateText(record.U16(pdrec::kOffFwState), record.U8(pdrec::kOffPowerState) != 0));
     Text("\nSpeed:             ");
     Value(PdSpeedText(record.U8(pdrec::kOffLinkSpeed)));
     Text("DDF State:           ");

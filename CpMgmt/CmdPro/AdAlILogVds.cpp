@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
+#include "fwdata/VdValueText.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdInfo.h"
 #include "fwdata/layout/VdList.h"
@@ -45,15 +46,6 @@ std::string WritePolicy(u8 policy, bool current)
 std::string CachePolicy(u8 policy)
 {
     return (policy & vdrec::kCacheCachedIo) == vdrec::kCacheCachedIo ? "Cached IO" : "Direct IO";
-}
-
-// The state as the log names it (indexed by vdrec::kState*).
-std::string AlilogVdStateText(u8 state)
-{
-    using namespace alilog;
-    static constexpr const char* kStates[] = {"OFFLINE", "PARTIALLY DEGRADED", "DEGRADED", "OPTIMAL"};
-    static_assert(vdrec::kStateOffline == 0 && vdrec::kStateOptimal == 3);
-    return state <= vdrec::kStateOptimal ? kStates[state] : Format("Undefined; val = 0x%X\n", state);
 }
 
 std::string InitText(u8 state)
@@ -161,7 +153,7 @@ void PrintDetail(const ByteView& vd)
         raid += "\nPreserved Cache Data\t\t   : Yes";
     raid += Format("\nInit Progress State            : %s\nState                          : %s"
                    "\nConsistentcy                   : %s",
-                   InitText(vd.U8(vdrec::kOffInitState)).c_str(), AlilogVdStateText(vd.U8(vdrec::kOffState)).c_str(),
+                   InitText(vd.U8(vdrec::kOffInitState)).c_str(), VdLogStateText(vd.U8(vdrec::kOffState)).c_str(),
                    ConsistencyText(vd.U8(vdrec::kOffConsistent)).c_str());
     Text(raid);
 

@@ -7,6 +7,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "ZepUtil/ByteView.h"
 #include "fwdata/layout/BatteryModes.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/GasGauge.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
@@ -14,13 +15,11 @@
 
 namespace {
 
-constexpr int kModesNotAvailable = 2;
-
 // A failed modes read: status 2 says the battery has no modes.
 int ReportModesFailure(CpController* cpController, int line, int status)
 {
     AdpBbuCp::ReportFailure(cpController, line, kDcmdBbuGetModes, status,
-                            status == kModesNotAvailable ? "BBU Mode Information not available." : "Get BBU Modes Failed.");
+                            status == fwstatus::kNotSupported ? "BBU Mode Information not available." : "Get BBU Modes Failed.");
     return status;
 }
 

@@ -17,7 +17,6 @@ namespace {
 
 const CpRegistration<AdpBootDriveCp> kRegisterAdpBootDriveCp{TOKEN_ADPBOOTDRIVE};
 
-constexpr u16 kJbodState = 64;
 constexpr u16 kNoBootDevice = 0xFFFF;
 constexpr u16 kBootUnset = 0x00FF;  // read as no boot device as well
 
@@ -124,7 +123,7 @@ int AdpBootDriveCp::ChangePd(CpController* cpController, RaidManager* manager, A
         return -1;
     }
     u16 state = 0;
-    if (pd->GetFwState(&state) != 0 || state != kJbodState) {
+    if (pd->GetFwState(&state) != 0 || state != PhysicalDevice::kStateSystem) {
         PrintMessage(kNotJbod, object->GetAdapterNumber(), EnclosureIdText(enclosure), static_cast<int>(slot));
         return -1;
     }

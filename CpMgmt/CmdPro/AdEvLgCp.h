@@ -33,8 +33,6 @@ public:
     static constexpr u32 kListClassLocale = evlist::ClassLocale(0, evlist::kAllLocales);
     static constexpr u32 kLatestClassLocale = evlist::ClassLocale(-2, evlist::kAllLocales);
     static constexpr u32 kCcClassLocale = evlist::ClassLocale(0, evlist::kLocaleVd);
-    // The count request's status when no event lies from the start number on.
-    static constexpr int kStatusNoEvents = 35;
 
     int ProcessParsed(CpController* cpController, AdpEventLogPo* object) override;
 

@@ -12,6 +12,7 @@
 #include "cmdtool/ParsedObject.h"
 #include "controller/FwiDpErrors.h"
 #include "fwdata/layout/EventArgs.h"
+#include "fwdata/layout/FwStatus.h"
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
@@ -216,7 +217,7 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
     const u32 start = access.info[evloginfo::kBoot];
     u32 count = 0;
     status = access.adapter->GetEventCount(&count, start, kCcClassLocale);
-    if (status != 0 && status != kStatusNoEvents)
+    if (status != 0 && status != fwstatus::kNoSuchObject)
         return status;
     FwiDpErrors::TakeAsAnswer(status);  // no record from that number on: the count stays 0
     if (count == 0) {

@@ -6,6 +6,7 @@
 #include "CpMgmt/CmdPro/AdEvLgCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "controller/FwiDpErrors.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpEventLogPo.h"
 #include "raidmodel/Adapter.h"
@@ -165,7 +166,7 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
     }
     u32 count = 0;
     status = access.adapter->GetEventCount(&count, start, kListClassLocale);
-    if (status != 0 && status != kStatusNoEvents) {
+    if (status != 0 && status != fwstatus::kNoSuchObject) {
         LogEventRequest(__LINE__, start, status, 0, kDcmdCtrlEventGetCount);
         return -1;
     }

@@ -7,6 +7,7 @@
 
 #include "CpMgmt/CmdPro/AdFlshCp.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -14,15 +15,13 @@
 
 namespace {
 
-constexpr int kOpenStatusNoMemory = 14;
-constexpr int kOpenStatusInProgress = 15;
 constexpr unsigned kProgressStep = 5;
 
 void PrintOpenFailure(int status)
 {
-    if (status == kOpenStatusNoMemory)
+    if (status == fwstatus::kAllocFailed)
         PrintMessage(MaintMsg::kFlashNoMemory);
-    else if (status == kOpenStatusInProgress)
+    else if (status == fwstatus::kFlashInProgress)
         PrintMessage(MaintMsg::kFlashInProgress);
     else
         PrintMessage(MaintMsg::kFlashOpenFailed);

@@ -8,6 +8,7 @@
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/FwStatus.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
@@ -18,8 +19,6 @@ namespace {
 
 const CpRegistration<AdpPatrolReadCp> kRegisterAdpPatrolReadCp{TOKEN_ADPPR};
 
-constexpr int kNoDrivesForPatrolRead = 88;
-constexpr int kPatrolReadDisabled = 39;
 constexpr u32 kMaxConcurrentDrives = 0xFF;
 constexpr u8 kStateStopped = 0;
 constexpr u8 kStateActive = 2;
@@ -74,7 +73,7 @@ int AdPrStart(Adapter* adapter, u8 number)
     if (status == 0)
         PrintMessage(kPrStarted, number);
     else
-        PrintMessage(status == kNoDrivesForPatrolRead ? kPrNoDrives : kPrStartFailed, number);
+        PrintMessage(status == fwstatus::kNoPatrolReadDrives ? kPrNoDrives : kPrStartFailed, number);
     return status;
 }
 
@@ -86,7 +85,7 @@ int AdPrStop(Adapter* adapter, u8 number)
         return 0;
     }
     const int status = adapter->StopPatrolRead();
-    PrintMessage(status == 0 || status == kPatrolReadDisabled ? SetMsg::kPrStopped : SetMsg::kPrStopFailed, number);
+    PrintMessage(status == 0 || status == fwstatus::kPatrolReadDisabled ? SetMsg::kPrStopped : SetMsg::kPrStopFailed, number);
     return status;
 }
 

@@ -1,7 +1,10 @@
-// Catalogue ids printed by the adapter settings commands (the "Adapter settings" table,
-// AdpSetMessages.cpp): the diagnostic, cache flush, shutdown and factory defaults, the
-// controller time, the settings files and the advanced event capture. The building blocks and
-// the texts several families print are in the common table (runtime/CommonMessageIds.h).
+// Catalogue ids of the adapter operations (the "Adapter operations" table, AdpSetMessages.cpp):
+// the one-off actions on a controller (diagnostic, cache flush, shutdown, factory defaults), its
+// clock (-AdpSetTime, -AdpGetTime), the settings files (-AdpSettings -Read/-Write) and the
+// advanced event capture. The controller's properties and the settings that -AdpSetProp and
+// -AdpGetProp and their siblings change are the other family, SetMsg (AdpSettingsMessageIds.h).
+// The building blocks and the texts several families print are in the common table
+// (runtime/CommonMessageIds.h).
 #pragma once
 #include "ZepUtil/Types.h"
 

@@ -1,11 +1,11 @@
-// The "Adapter settings" message table.
+// The "Adapter operations" message table (ids in AdpSetMessageIds.h).
 #include "CpMgmt/CmdPro/AdpSetMessageIds.h"
 #include "runtime/CtMessage.h"
 
 namespace AdpSetMsg {
 namespace {
 
-const MessageEntry kSettingsMessages[] = {
+const MessageEntry kOperationMessages[] = {
     {kCacheFlushed, "Cache Flush is successfully done on adapter %d.\n"},
     {kCacheFlushFailed, "Cache Flush failed on adapter %d.\n"},
     {kDiagRunning, "Performing Diagnostic on Controller %d.\n It will take %ld seconds to complete. Please wait...\n"},
@@ -31,8 +31,8 @@ const MessageEntry kSettingsMessages[] = {
     {kAecMode, "Capture Mode : %s \n"},
 };
 
-const MessageTableRegistration kRegisterSettings("Adapter settings", kSettingsMessages,
-                                                 sizeof kSettingsMessages / sizeof kSettingsMessages[0]);
+const MessageTableRegistration kRegisterOperationMessages("Adapter operations", kOperationMessages,
+                                                          sizeof kOperationMessages / sizeof kOperationMessages[0]);
 
 }  // namespace
 }  // namespace AdpSetMsg

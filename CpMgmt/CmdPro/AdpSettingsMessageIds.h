@@ -1,6 +1,9 @@
-// Catalogue ids printed by the adapter settings commands (the "Adapter settings" table,
-// AdpSettingsMessages.cpp): properties, automatic rebuild, BIOS, boot drive, patrol read,
-// consistency-check schedule and connector modes.
+// Catalogue ids of the adapter properties (the "Adapter properties" table,
+// AdpSettingsMessages.cpp): the controller settings that -AdpSetProp and -AdpGetProp read and
+// change, and the commands that set one setting each: automatic rebuild, BIOS, boot drive,
+// patrol read, consistency-check schedule and connector modes. The one-off actions on a
+// controller and the settings files (-AdpSettings) are the other family, AdpSetMsg
+// (AdpSetMessageIds.h).
 #pragma once
 #include "ZepUtil/Types.h"
 

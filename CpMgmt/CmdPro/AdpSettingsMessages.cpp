@@ -1,4 +1,4 @@
-// The "Adapter settings" message table: the texts of the adapter property, automatic rebuild,
+// The "Adapter properties" message table: the texts of the adapter property, automatic rebuild,
 // BIOS, boot drive, patrol read, consistency-check schedule and connector mode commands.
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -6,7 +6,7 @@
 namespace SetMsg {
 namespace {
 
-const MessageEntry kSettingsMessages[] = {
+const MessageEntry kPropertyMessages[] = {
     {kAutoRebuildIs, "Adapter %d: AutoRebuild is %s.\n"},
     {kBiosIs, "BIOS is %s on Adapter %d.\n"},
     {kBiosAlready, "BIOS is Already %s on Adapter %d.\n"},
@@ -139,8 +139,8 @@ const MessageEntry kSettingsMessages[] = {
     {kForceSgpio, "Adapter %d: ForceSGPIO : %s\n"},
 };
 
-const MessageTableRegistration kRegisterSettings("Adapter settings", kSettingsMessages,
-                                                 sizeof(kSettingsMessages) / sizeof(kSettingsMessages[0]));
+const MessageTableRegistration kRegisterPropertyMessages("Adapter properties", kPropertyMessages,
+                                                         sizeof(kPropertyMessages) / sizeof(kPropertyMessages[0]));
 
 }  // namespace
 }  // namespace SetMsg

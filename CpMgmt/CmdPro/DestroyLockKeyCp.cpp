@@ -2,6 +2,7 @@
 #include "CpMgmt/CmdPro/SecurityMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/OemData.h"
 #include "raidmodel/Adapter.h"
 #include "runtime/CommonMessageIds.h"
@@ -10,7 +11,6 @@
 namespace {
 const CpRegistration<DestroyLockKeyCp> kRegisterDestroyLockKeyCp{TOKEN_DESTROYSECURITYKEY};
 
-constexpr int kStatusSecureVdPresent = 75;
 }  // namespace
 
 // Refusals come in a fixed order (keyword, encryption, key, -Force) and send nothing.
@@ -41,7 +41,7 @@ int DestroyLockKeyCp::ProcessParsed(CpController* cpController, DestroyLockKeyPa
     const int status = adapter->DestroySecurityKey();
     if (status == 0)
         PrintMessage(SecMsg::kDestroyed, adapterNumber);
-    else if (status == kStatusSecureVdPresent)
+    else if (status == fwstatus::kSecureVdPresent)
         PrintMessage(SecMsg::kSecureVdsPresent);
     else
         PrintMessage(SecMsg::kDestroyFailed, adapterNumber);

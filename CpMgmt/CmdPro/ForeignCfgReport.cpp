@@ -180,7 +180,7 @@ int ForeignCfgCp::PrintForeignCfg(RmCfg* cfg, CpController* cpController, u8 che
                 if (!exceeded && targetId == kNoTargetId) {
                     if (vd->GetState(&value) != 0)
                         return -1;
-                    if (value != 0)
+                    if (value != VirtualDisk::kStateOffline)
                         PrintMessage(CfgForeignMsg::kUnsupportedLevel);
                 }
                 if (vd->GetRaidLevel(&value) != 0)

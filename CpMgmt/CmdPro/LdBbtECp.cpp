@@ -20,7 +20,6 @@ namespace {
 const CpRegistration<LdBbtEntriesCp> kRegisterEntriesCp{TOKEN_GETBBTENTRIES};
 const CpRegistration<LdBBMClearCp> kRegisterClearCp{TOKEN_LDBBMCLR};
 
-constexpr int kBbmFeatureOff = 1;
 
 void PrintHeader()
 {
@@ -42,7 +41,7 @@ void PrintRow(const ByteView& entry, unsigned targetId)
 
 void ReportFailure(u8 adapter, int status, u32 opcode, const char* text)
 {
-    if (status == kBbmFeatureOff) {
+    if (status == fwstatus::kInvalidOpcode) {  // bad block management is off
         PrintMessage(CommonMsg::kAdapterText, adapter, "LD bad block management is not enabled.");
         return;
     }

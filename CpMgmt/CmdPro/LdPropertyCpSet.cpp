@@ -29,7 +29,6 @@ constexpr unsigned kMaxMembers = 32;
 // The name field holds 15 characters and a NUL.
 constexpr std::size_t kMaxNameLength = vdrec::kName.width - 1;
 
-constexpr int kFwFeatureOff = 1;
 
 }  // namespace
 
@@ -132,7 +131,7 @@ int LdPropertyCp::DisablePi(VirtualDisk* vd)
     const int status = vd->DisablePi();
     if (status == 0)
         return 0;
-    if (status == kFwFeatureOff) {
+    if (status == fwstatus::kInvalidOpcode) {  // PI is off
         PrintMessage(CommonMsg::kAdapterText, adapterNumber_, "PI is not enabled on LD.");
     } else if (status == fwstatus::kDeviceNotFound) {
         PrintMessage(CommonMsg::kAdapterText, adapterNumber_, "TargetId is invalid.");

@@ -11,6 +11,7 @@
 #include "cmdtool/TokenIds.h"
 #include "controller/DrivekitDp.h"
 #include "fwdata/layout/CtrlInfo.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PdFwDownload.h"
@@ -26,13 +27,6 @@ namespace {
 const CpRegistration<PdRawFwDwnLdCp> kRegisterPdRawFwDwnLdCp{TOKEN_PDFWDOWNLOAD};
 
 
-// Prepare answers with a meaning of their own.
-constexpr int kFwNoMultiPd = 1;
-constexpr int kFwInvalidParameter = 3;
-constexpr int kFwInvalidDevice = 12;
-constexpr int kFwNoMemory = 32;
-constexpr int kFwUpdateInProgress = 50;
-constexpr int kFwOnePdPerArray = 64;
 
 }  // namespace
 
@@ -192,23 +186,23 @@ int PdRawFwDwnLdCp::PrepareFirmwareDownload(CpController* cp, u16 deviceId, cons
         s = SendDcmd(cp, kDcmdCtrlPdFwDownloadPrepare, block, sizeof block, mbox);
         switch (s) {
         case 0: break;
-        case kFwNoMultiPd:
+        case fwstatus::kInvalidOpcode:  // no update of several drives
             PrintMessage(CommonMsg::kText, "\nFw doesnt support microcode update to multiple PDs\n");
             return s;
-        case kFwInvalidParameter:
+        case fwstatus::kInvalidParameter:
             PrintMessage(CommonMsg::kText, "\nOne or more input Parameters is invalid\n");
             return s;
-        case kFwInvalidDevice: PrintMessage(CommonMsg::kText, "\ninvalid device ID\n"); return s;
-        case kFwNoMemory:
+        case fwstatus::kDeviceNotFound: PrintMessage(CommonMsg::kText, "\ninvalid device ID\n"); return s;
+        case fwstatus::kOutOfMemory:
             PrintMessage(CommonMsg::kText, "\nFW can't allocate sufficient memory - try again later\n");
             return s;
-        case kFwUpdateInProgress:
+        case fwstatus::kWrongDriveState:  // an update of the drive runs
             PrintMessage(CommonMsg::kText, "\nMicroCode Update is already in progress. Please wait...");
             ++attempts;
             retry = true;
             GetSystem().RunShell("sleep 30");
             break;
-        case kFwOnePdPerArray:
+        case fwstatus::kOnePdPerArray:
             PrintMessage(CommonMsg::kText, "\nOnly one PD can be updated within an array, at one time\n");
             return s;
         default:

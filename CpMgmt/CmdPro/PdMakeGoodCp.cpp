@@ -6,6 +6,7 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/FwStatus.h"
 #include "parsers/PdOffLineParsedObject.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
@@ -15,8 +16,6 @@
 namespace {
 const CpRegistration<PdMakeGoodCp> kRegisterPdMakeGoodCp{TOKEN_PDMAKEGOOD};
 
-// The controller's answer when its limit of system-drive conversions is reached.
-constexpr int kConversionLimit = 95;
 }  // namespace
 
 int PdMakeGoodCp::ProcessParsed(CpController* cpController, PdOffLineParsedObject* object)
@@ -39,7 +38,7 @@ int PdMakeGoodCp::ProcessParsed(CpController* cpController, PdOffLineParsedObjec
             return -1;
         }
         const int status = drive.pd->SetFwState(PhysicalDevice::kStateUnconfiguredGood);
-        if (status == kConversionLimit)
+        if (status == fwstatus::kJbodConversionLimit)
             PrintMessage(PdMsg::kJbodConversionLimit);
         else
             PrintMessage(status == 0 ? PdMsg::kStateUnconfiguredGood : PdMsg::kStateChangeFailed, adapter, enclosure,

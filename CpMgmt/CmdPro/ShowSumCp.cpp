@@ -7,6 +7,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PdList.h"
 #include "fwdata/layout/PdRecord.h"
@@ -21,9 +22,6 @@
 namespace {
 
 const CpRegistration<ShowSummaryCp> kRegisterShowSummaryCp{TOKEN_SHOWSUMMARY};
-
-// The controller's answer to the battery status when no battery is attached.
-constexpr int kFwNoBattery = 34;
 
 // Drive states that need attention.
 bool Unhealthy(u16 state)
@@ -123,7 +121,7 @@ int ShowSummaryCp::ReadBattery(CpController* cpController)
 {
     batteryPresent_ = true;
     const int status = SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, sizeof batteryStatus_);
-    if (status == kFwNoBattery) {
+    if (status == fwstatus::kDeviceAbsent) {  // no battery
         batteryPresent_ = false;
         std::memset(batteryStatus_, 0, sizeof batteryStatus_);
     } else if (status != 0) {

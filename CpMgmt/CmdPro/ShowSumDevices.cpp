@@ -31,35 +31,6 @@ const char* LocationName(u8 location)
     return location < std::size(kNames) ? kNames[location] : "Unknown";
 }
 
-// The drive's state as the summary names it; a foreign drive is "Foreign" whatever its state.
-const char* SummaryDriveStateText(const ByteView& record)
-{
-    if (record.Bit(pdrec::kForeign))
-        return "Foreign";
-    switch (record.U16(pdrec::kOffFwState)) {
-    case pdrec::kStateUnconfiguredGood:
-        return "Unconfigured Good";
-    case pdrec::kStateUnconfiguredBad:
-        return "Unconfigured Bad";
-    case pdrec::kStateHotSpare:
-        return record.Bit(pdrec::kGlobalSpare) ? "Global HotSpare" : "Dedicated HotSpare";
-    case pdrec::kStateOffline:
-        return "Offline";
-    case pdrec::kStateFailed:
-        return "Failed";
-    case pdrec::kStateRebuild:
-        return "Rebuild";
-    case pdrec::kStateOnline:
-        return "Online";
-    case pdrec::kStateCopyback:
-        return "Copyback";
-    case pdrec::kStateSystem:
-        return "System";
-    default:
-        return "Unknown";
-    }
-}
-
 // The first running operation, in the order rebuild, clear, copyback, patrol read; null for none.
 const char* OperationText(const ByteView& progress)
 {
@@ -154,7 +125,8 @@ void PrintSummaryDriveIdentity(const SummaryOut& out, const ByteView& record)
         out.Text("\n");
         out.Text("                State              : ");
     }
-    out.Line("", SummaryDriveStateText(record));
+    out.Line("", PdSummaryStateText(record.U16(pdrec::kOffFwState), record.Bit(pdrec::kForeign),
+                                    record.Bit(pdrec::kGlobalSpare)));
 }
 
 // Disk type, capacity and power state.

@@ -5,6 +5,7 @@
 #include "CpMgmt/CmdPro/ShowSumCp.h"
 #include "ZepUtil/TextHelpers.h"
 #include "dataif/RaidLevels.h"
+#include "fwdata/VdValueText.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdInfo.h"
@@ -13,21 +14,6 @@
 #include "raidmodel/VirtualDisk.h"
 
 namespace {
-
-// The state as the summary names it: a state code beyond the known ones counts as optimal.
-const char* SummaryVdStateText(u8 state)
-{
-    switch (state) {
-    case vdrec::kStateOffline:
-        return "Offline";
-    case vdrec::kStatePartiallyDegraded:
-        return "Partially Degraded";
-    case vdrec::kStateDegraded:
-        return "Degraded";
-    default:
-        return "Optimal";
-    }
-}
 
 void PrintSummaryVdName(const SummaryOut& out, const ByteView& info)
 {
@@ -100,7 +86,7 @@ void PrintSummaryVd(const SummaryOut& out, const ByteView& info, u8 snapshots)
     char size[32] = {};
     KBToSizeText(info.U64(vdinfo::kOffSizeBlocks) / 2, size);
     out.Line("                Size               : ", size);
-    out.Line("                State              : ", SummaryVdStateText(info.U8(vdrec::kOffState)));
+    out.Line("                State              : ", VdSummaryStateText(info.U8(vdrec::kOffState)));
     PrintSummaryVdOperations(out, info);
     PrintSummaryVdLevel(out, info);
     if (snapshots != 0)

@@ -21,6 +21,8 @@ constexpr u16 kTestCmdListed = 36;     // a drive command id: runs every listed 
 constexpr u16 kTestCmdCount = 26;      // an object count
 constexpr u16 kTestCmdRepeat = 201;    // asks for repeat passes
 constexpr u16 kTestCmdHelp = 2;        // runs without a controller
+constexpr u16 kTestCmdNoKeyword = 25;  // skips the pre-checks, as 137 does
+constexpr u16 kTestCmdNoKeyword2 = 137;
 
 struct Script {
     std::map<int, int> statusByAdapter;  // adapter -> status (0 by default)
@@ -58,7 +60,8 @@ public:
     static ArrayList<u16>* GetCommandCodes()
     {
         auto* codes = new ArrayList<u16>();
-        for (u16 id : {kTestCmdStop, kTestCmdListed, kTestCmdCount, kTestCmdRepeat, kTestCmdHelp})
+        for (u16 id : {kTestCmdStop, kTestCmdListed, kTestCmdCount, kTestCmdRepeat, kTestCmdHelp, kTestCmdNoKeyword,
+                       kTestCmdNoKeyword2})
             codes->Add(id);
         return codes;
     }
@@ -213,6 +216,20 @@ TEST_F(DispatchTest, PreCheckFailureStopsTheCommand)
     EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, ParsedObject::kAllAdapters)}), 12);
     EXPECT_EQ(g_script.calls, (std::vector<int>{0}));
     EXPECT_EQ(Screen(), "Adapter #1: Failed communicating to adapter...");
+}
+
+TEST_F(DispatchTest, IdsWithoutKeywordSkipThePreChecks)
+{
+    // As PreCheckFailureStopsTheCommand, but the exempt ids run on the controller whose pre-check
+    // fails.
+    for (u16 id : {kTestCmdNoKeyword, kTestCmdNoKeyword2}) {
+        SCOPED_TRACE(id);
+        g_script.calls.clear();
+        auto providers = InstallFakeControllers(2);
+        providers[1]->statuses[0x01010000] = 12;
+        EXPECT_EQ(Process({new ScriptedObject(id, ParsedObject::kAllAdapters)}), 0);
+        EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1}));
+    }
 }
 
 TEST_F(DispatchTest, UnsupportedCommandFails)
