@@ -55,6 +55,8 @@ private:
     static int WriteAssociation(CpController* cpController, bool remove, bool removeAll, std::size_t previous,
                                 std::vector<u8>* working, bool refused);
 
+    // The cache drives named with -Physdrv, as one span: the lists are owned, the drives are the
+    // model's.
     OwnedList<ArrayList<PhysicalDevice*>> spanLists_;
     // The SSD-cache virtual drive that virtual drives are associated with: the one just created,
     // or the first found on the controller.
