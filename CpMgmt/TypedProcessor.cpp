@@ -3,7 +3,7 @@
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
-void ReportParsedObjectCastFailure(CpController* cpController, const char* text)
+void ReportParsedObjectCastFailure(CpController* cpController, const char* text, u32 message)
 {
-    PrintMessage(CommonMsg::kDynamicCastFailed, AdapterNumberOf(cpController), text);
+    PrintMessage(message, AdapterNumberOf(cpController), text);
 }

@@ -9,31 +9,43 @@
 //       int ProcessParsed(CpController* cpController, PdInfoParsedObject* object) override;
 //   };
 //
-// A processor built on another processor base (ConfigurationCp, ...) names it third.
+// A processor built on another processor base (ConfigurationCp, ...) names it third. A command
+// whose description reports the wrong object with another message names that message after the
+// text (`CastFailureText("Adapter Boot drive", CommonMsg::kOperationFailed)`); the message takes
+// the same two arguments.
 #pragma once
 #include <algorithm>
 #include <cstddef>
 
 #include "CpMgmt/CommandProcessor.h"
 #include "cmdtool/ParsedObject.h"
+#include "runtime/CommonMessageIds.h"
 
-// A text given as a template argument.
+// A text given as a template argument, and the message that reports a wrong object with it.
 template <std::size_t N>
 struct CastFailureText {
-    constexpr CastFailureText(const char (&text)[N]) { std::copy_n(text, N, chars); }
+    constexpr CastFailureText(const char (&text)[N], u32 messageId = CommonMsg::kDynamicCastFailed)
+        : message(messageId)
+    {
+        std::copy_n(text, N, chars);
+    }
     char chars[N];
+    u32 message;
 };
 
-// Prints message 0x11 for the adapter of the CpController with the text.
-void ReportParsedObjectCastFailure(CpController* cpController, const char* text);
+// Prints the message (0x11 unless another is named) for the adapter of the CpController with
+// the text.
+void ReportParsedObjectCastFailure(CpController* cpController, const char* text,
+                                   u32 message = CommonMsg::kDynamicCastFailed);
 
-// The object as the class, or null after message 0x11 with the text.
+// The object as the class, or null after the message with the text.
 template <typename Po>
-Po* ParsedObjectAs(CpController* cpController, ParsedObject* parsedObject, const char* text)
+Po* ParsedObjectAs(CpController* cpController, ParsedObject* parsedObject, const char* text,
+                   u32 message = CommonMsg::kDynamicCastFailed)
 {
     auto* object = dynamic_cast<Po*>(parsedObject);
     if (object == nullptr)
-        ReportParsedObjectCastFailure(cpController, text);
+        ReportParsedObjectCastFailure(cpController, text, message);
     return object;
 }
 
@@ -42,7 +54,7 @@ class TypedProcessor : public Base {
 public:
     int Process(CpController* cpController, ParsedObject* parsedObject) override
     {
-        Po* object = ParsedObjectAs<Po>(cpController, parsedObject, Text.chars);
+        Po* object = ParsedObjectAs<Po>(cpController, parsedObject, Text.chars, Text.message);
         return object != nullptr ? ProcessParsed(cpController, object) : -1;
     }
 

@@ -124,7 +124,7 @@ LdObjectsParser::LdObjectsParser(u16 commandId) : Parser(commandId), lds_(4)
 
 bool LdObjectsParser::ParseLdTokens(ArrayList<Token*>* tokens)
 {
-    return IsParseAllowed(GetKeywords(), tokens) && ParseTokens(tokens) == 0 && lds_.GetCount() != 0;
+    return ParseCommandTokens(tokens) && lds_.GetCount() != 0;
 }
 
 int LdObjectsParser::OnLdList(ArrayList<Token*>* tokens, u8 index)

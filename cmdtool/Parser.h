@@ -34,7 +34,9 @@ public:
     // with the token list and its index. Stops at the first non-zero result and returns it.
     int ParseTokens(ArrayList<Token*>* tokens);
 
-    // Always true; every ParseCommand asks first.
+    // Whether the line may be parsed with these keywords: always true. The check keeps its
+    // place as the first question of a parse (ParseCommandTokens asks it) so that a rule over the
+    // whole line has one home; no command has one today.
     bool IsParseAllowed(const ArrayList<Token*>* keywords, const ArrayList<Token*>* tokens) const;
 
     u16 GetCommandId() const { return commandId_; }
@@ -55,6 +57,12 @@ public:
     int OnAllAdapters(ArrayList<Token*>* tokens, u8 index);
 
 protected:
+    // The common first step of ParseCommand: IsParseAllowed with the command's keywords, then
+    // ParseTokens. True when both passed.
+    bool ParseCommandTokens(ArrayList<Token*>* tokens)
+    {
+        return IsParseAllowed(GetKeywords(), tokens) && ParseTokens(tokens) == 0;
+    }
     // Adds a keyword display text to the keyword list.
     void AddKeyword(u16 tokenId, const char* text);
     void SetCommandId(u16 commandId) { commandId_ = commandId; }

@@ -1,6 +1,7 @@
 #include "cmdtool/Tokenizer.h"
 
 #include <climits>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -303,17 +304,17 @@ int Tokenizer::Scan(const char* commandLine)
             Token* last = tokens_.GetCount() ? tokens_.GetAt(static_cast<u8>(tokens_.GetCount() - 1)) : nullptr;
             if (id == TOKEN_CHANNEL_TARGET_LIST && last != nullptr && last->GetId() == TOKEN_ENCDEVID)
                 id = TOKEN_ENCDEVID_LIST;
-            TokenValue* value = nullptr;
+            std::unique_ptr<TokenValue> value;
             if (piece.value == TokenPiece::kInt)
-                value = new TokenValueInt(piece.number);
+                value = std::make_unique<TokenValueInt>(piece.number);
             else if (piece.value == TokenPiece::kText)
-                value = new TokenValueStr(piece.text.c_str());
-            auto* token = new Token(id, value, typed.c_str());
-            if (tokens_.Add(token) != 0) {
-                delete token;
+                value = std::make_unique<TokenValueStr>(piece.text.c_str());
+            auto token = std::make_unique<Token>(id, std::move(value), typed.c_str());
+            if (tokens_.Add(token.get()) != 0) {
                 Clear();
                 return -1;
             }
+            token.release();  // the list owns it now
         }
     }
     return 0;

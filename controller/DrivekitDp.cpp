@@ -2,6 +2,8 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 #include "controller/FwiFrame.h"
 #include "controller/LibPacket.h"
@@ -10,15 +12,14 @@
 
 // The one provider, kept until Release or the end of the run.
 struct DrivekitDpSlot {
-    DrivekitDp* dp = nullptr;
+    std::unique_ptr<DrivekitDp> dp;
     bool loadFailed = false;  // not retried until Release
     int (*testEntry)(void*) = nullptr;
 
     ~DrivekitDpSlot() { Drop(); }
     void Drop()
     {
-        delete dp;
-        dp = nullptr;
+        dp.reset();
         loadFailed = false;
     }
 };
@@ -58,15 +59,13 @@ DrivekitDp* DrivekitDp::Instance(u8 type)
         return nullptr;
     DrivekitDpSlot& slot = Slot();
     if (slot.dp == nullptr && !slot.loadFailed) {
-        auto* dp = new DrivekitDp();
-        if (dp->Load() && dp->Initialise()) {
-            slot.dp = dp;
-        } else {
-            delete dp;
+        std::unique_ptr<DrivekitDp> dp(new DrivekitDp());
+        if (dp->Load() && dp->Initialise())
+            slot.dp = std::move(dp);
+        else
             slot.loadFailed = true;
-        }
     }
-    return slot.dp;
+    return slot.dp.get();
 }
 
 void DrivekitDp::Release() { Slot().Drop(); }

@@ -3,6 +3,7 @@
 // "./libdrivekit.so", and its entry point "ProcessLibCommand" is called with the request
 // packet of LibPacket.h. The library stays loaded until the provider is destroyed.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ public:
 
 private:
     friend struct DrivekitDpSlot;
+    friend struct std::default_delete<DrivekitDp>;
     DrivekitDp() = default;
     ~DrivekitDp();
     bool Load();

@@ -122,7 +122,7 @@ int AdAECParser::OnSubCommand(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdAECParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const string fileName = fileFlag_ != 0 ? ParserUtil::GetFileName() : string(kDefaultFileName);
     const AdAECPo::Fields fields = fields_;

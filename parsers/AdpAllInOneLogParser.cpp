@@ -21,7 +21,7 @@ AdpAllInOneLogParser::AdpAllInOneLogParser() : Parser(TOKEN_ADPALILOG)
 
 ParsedObjects AdpAllInOneLogParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([](u8 adapter) { return std::make_unique<AdpAllInOneLogParsedObject>(TOKEN_ADPALILOG, adapter); });
 }

@@ -32,7 +32,7 @@ int AdpAllInfoParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpAllInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([](u8 adapter) { return std::make_unique<AdpAllInfoParsedObject>(TOKEN_ADPALLINFO, adapter); });
 }

@@ -33,7 +33,7 @@ int AdpAutoRbldParser::OnCommand(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpAutoRbldParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<AdpAutoRbldParsedObject>(TOKEN_ADPAUTORBLD, operation_, adapter);

@@ -195,7 +195,7 @@ int AdpBbuParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpBbuParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     if (subCommand_ == 0)
         subCommand_ = AdpBbuPo::kFullReport;

@@ -41,7 +41,7 @@ int AdpBiosParser::OnBiosCommand(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpBiosParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<AdpBiosParsedObject>(TOKEN_ADPBIOS, operation_, adapter);

@@ -64,7 +64,7 @@ int AdpBootDriveParser::OnDriveList(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpBootDriveParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u8 ld = GetLdList().GetCount() != 0 ? GetLdList().GetAt(0) : AdpBootDriveParsedObject::kNoLd;
     return MakePerAdapter([this, ld](u8 adapter) {

@@ -110,7 +110,7 @@ int AdpCCSchedParser::OnExcludeLd(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpCCSchedParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<CcSchedPo>(TOKEN_ADPCCSCHED, operation_, mode_, delay_, startTime_, GetLdList(), adapter);

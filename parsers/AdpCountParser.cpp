@@ -29,7 +29,7 @@ int AdpCountParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpCountParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     // The adapter options are taken and ignored: the count is always of every controller.
     auto list = std::make_unique<ParsedObjectList>();

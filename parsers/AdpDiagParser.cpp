@@ -37,7 +37,7 @@ int AdpDiagParser::OnCommand(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpDiagParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u32 seconds = seconds_;
     return MakePerAdapter(

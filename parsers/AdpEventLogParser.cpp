@@ -115,7 +115,7 @@ int AdpEventLogParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpEventLogParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     // The first adapter writes the output file afresh, every later one appends to it.
     const ArrayList<u8>& adapters = GetAdapterList();

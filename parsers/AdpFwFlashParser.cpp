@@ -79,7 +79,7 @@ int AdpFlashParser::OnFwType(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpFlashParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<AdpFwFlashPo>(TOKEN_ADPFWFLASH, fileName_, noSigChk_, noVerChk_, adapter, fwType_);

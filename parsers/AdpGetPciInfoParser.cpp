@@ -32,7 +32,7 @@ int AdpGetPciInfoParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpGetPciInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter(
         [](u8 adapter) { return std::make_unique<AdpGetPciInfoParsedObject>(TOKEN_ADPGETPCIINFO, adapter); });

@@ -36,7 +36,7 @@ int AdpCacheFlushParser::HandleCommand(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpCacheFlushParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 command = GetCommandId();
     return MakePerAdapter([command](u8 adapter) { return std::make_unique<AdpCacheFlushParsedObject>(command, adapter); });
@@ -51,7 +51,7 @@ AdpShutDownParser::AdpShutDownParser() : Parser(TOKEN_ADPSHUTDOWN)
 
 ParsedObjects AdpShutDownParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter(
         [](u8 adapter) { return std::make_unique<AdpShutDownParsedObject>(TOKEN_ADPSHUTDOWN, adapter); });
@@ -66,7 +66,7 @@ AdpFacDefSetParser::AdpFacDefSetParser() : Parser(TOKEN_ADPFACDEFSET)
 
 ParsedObjects AdpFacDefSetParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 command = GetCommandId();
     return MakePerAdapter([command](u8 adapter) { return std::make_unique<AdpFacDefSetPo>(command, adapter); });

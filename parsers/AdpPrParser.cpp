@@ -69,7 +69,7 @@ int AdpPrParser::OnAdpPr(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpPrParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<AdpPrParsedObject>(TOKEN_ADPPR, option_, value_, &startTime_, adapter);

@@ -323,7 +323,7 @@ int AdpPropertyParser::OnPercent(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpPropertyParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter(
         [this](u8 adapter) { return std::make_unique<AdpPropertyPo>(GetCommandId(), fields_, adapter); });

@@ -41,7 +41,7 @@ int AdpSettingsParser::OnAccessOption(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpSettingsParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const string fileName = ParserUtil::GetFileName();
     const u8 isWrite = isWrite_;
@@ -63,7 +63,7 @@ AdpVerifyParser::AdpVerifyParser() : Parser(TOKEN_ADPSETVERIFY)
 
 ParsedObjects AdpVerifyParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const string fileName = ParserUtil::GetFileName();
     const u16 command = GetCommandId();

@@ -65,7 +65,7 @@ int AdpTTYLogParser::OnDsply(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdpTTYLogParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || option_ == AdpTTYLogPo::kNone)
+    if (!ParseCommandTokens(tokens) || option_ == AdpTTYLogPo::kNone)
         return nullptr;
     const u8 option = option_;
     return MakePerAdapter([option](u8 adapter) { return std::make_unique<AdpTTYLogPo>(TOKEN_FWTERMLOG, option, adapter); });

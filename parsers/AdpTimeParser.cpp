@@ -102,7 +102,7 @@ int AdpTimeParser::TakeDate(int value)
 
 ParsedObjects AdpTimeParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || command_ == 0)
+    if (!ParseCommandTokens(tokens) || command_ == 0)
         return nullptr;
     const u16 command = command_;
     const ControllerDateTime dateTime = dateTime_;

@@ -58,6 +58,8 @@ ParsedObjects AppVersionParser::OneObject(u16 commandId, u8 adapter) const
 
 ParsedObjects AppVersionParser::ParseCommand(ArrayList<Token*>* tokens)
 {
+    // The version forms hand the tokens to their handlers on their own (below), so only the
+    // check is asked here.
     if (!IsParseAllowed(GetKeywords(), tokens))
         return nullptr;
     const u16 commandId = GetCommandId();

@@ -31,7 +31,7 @@ CfgAddParser::CfgAddParser(u16 commandToken) : CfgParser(commandToken)
     AddHandler(TOKEN_CFGLDADD, TokenHandler(this, &CfgAddParser::OnLdAddToken));
     AddHandler(TOKEN_CFGEACHDSKRAID0, TokenHandler(this, &CfgAddParser::OnEachDiskToken));
     AddHandler(TOKEN_HSP, TokenHandler(this, &CfgAddParser::OnHsp));
-    AddHandler(TOKEN_ENBLPI, TokenHandler(this, &CfgAddParser::OnEnblPi));
+    AddFlag(TOKEN_ENBLPI, &enblPi_);
     AddHandler(TOKEN_FORCE, TokenHandler(this, &CfgAddParser::OnForce));
 }
 
@@ -53,14 +53,6 @@ int CfgAddParser::OnHsp(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-int CfgAddParser::OnEnblPi(ArrayList<Token*>* tokens, u8 index)
-{
-    if (TakeKeyword(tokens, index, {TOKEN_ENBLPI}) != 0)
-        return -1;
-    enblPi_ = 1;
-    return 0;
-}
-
 int CfgAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
 {
     if (TakeKeyword(tokens, index, {TOKEN_FORCE}) != 0)
@@ -72,7 +64,7 @@ int CfgAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects CfgAddParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 commandId = GetCommandId();
     return MakePerAdapter([&](u8 adapter) {

@@ -14,7 +14,6 @@ public:
     int OnEachDiskToken(ArrayList<Token*>* tokens, u8 index);
     // -Hsp: the next bracketed list is the hot-spare list.
     int OnHsp(ArrayList<Token*>* tokens, u8 index);
-    int OnEnblPi(ArrayList<Token*>* tokens, u8 index);
     // -Force: sets the flag; a bracketed list written after it is taken as the hot spares.
     int OnForce(ArrayList<Token*>* tokens, u8 index);
 

@@ -24,7 +24,7 @@ CfgClrParser::CfgClrParser(u16 commandToken) : Parser(commandToken)
 
 ParsedObjects CfgClrParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u8 force = force_;
     return MakePerAdapter(

@@ -35,7 +35,7 @@ int CfgDsplyParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects CfgDsplyParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 commandId = GetCommandId();
     return MakePerAdapter(

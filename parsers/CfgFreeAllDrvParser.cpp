@@ -30,13 +30,13 @@ CfgFreeAllDrvParser::CfgFreeAllDrvParser(u16 commandToken) : CfgParser(commandTo
     AddKeyword(TOKEN_CFGALLFREEDRV, "FREEALLDRV");
     AddHandler(TOKEN_CFGALLFREEDRV, TokenHandler(this, &CfgFreeAllDrvParser::OnAllFreeDrvToken));
     AddHandler(TOKEN_SPANCOUNT, TokenHandler(this, &CfgFreeAllDrvParser::OnSpanCount));
-    AddHandler(TOKEN_SATAONLY, TokenHandler(this, &CfgFreeAllDrvParser::OnSataOnly));
+    AddFlag(TOKEN_SATAONLY, &sataOnly_);
     AddHandler(TOKEN_HSPCOUNT, TokenHandler(this, &CfgFreeAllDrvParser::OnHspCount));
     AddHandler(TOKEN_HSPTYPE, TokenHandler(this, &CfgFreeAllDrvParser::OnHspType));
-    AddHandler(TOKEN_ENCLAFFINITY, TokenHandler(this, &CfgFreeAllDrvParser::OnEnclAffinity));
+    AddFlag(TOKEN_ENCLAFFINITY, &enclAffinity_);
     AddHandler(TOKEN_NONREVERTIBLE, TokenHandler(this, &CfgFreeAllDrvParser::OnNonRevertible));
-    AddHandler(TOKEN_DEDICATED, TokenHandler(this, &CfgFreeAllDrvParser::OnDedicated));
-    AddHandler(TOKEN_ENBLPI, TokenHandler(this, &CfgFreeAllDrvParser::OnEnblPi));
+    AddFlag(TOKEN_DEDICATED, &dedicated_);
+    AddFlag(TOKEN_ENBLPI, &enblPi_);
 }
 
 int CfgFreeAllDrvParser::OnAllFreeDrvToken(ArrayList<Token*>* tokens, u8 index)
@@ -62,25 +62,9 @@ int CfgFreeAllDrvParser::OnHspCount(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-int CfgFreeAllDrvParser::OnSataOnly(ArrayList<Token*>* tokens, u8 index)
-{
-    if (TakeKeyword(tokens, index, {TOKEN_SATAONLY}) != 0)
-        return -1;
-    sataOnly_ = 1;
-    return 0;
-}
-
 int CfgFreeAllDrvParser::OnHspType(ArrayList<Token*>* tokens, u8 index)
 {
     return TakeKeyword(tokens, index, {TOKEN_HSPTYPE});
-}
-
-int CfgFreeAllDrvParser::OnEnclAffinity(ArrayList<Token*>* tokens, u8 index)
-{
-    if (TakeKeyword(tokens, index, {TOKEN_ENCLAFFINITY}) != 0)
-        return -1;
-    enclAffinity_ = 1;
-    return 0;
 }
 
 int CfgFreeAllDrvParser::OnNonRevertible(ArrayList<Token*>* tokens, u8 index)
@@ -91,25 +75,9 @@ int CfgFreeAllDrvParser::OnNonRevertible(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-int CfgFreeAllDrvParser::OnDedicated(ArrayList<Token*>* tokens, u8 index)
-{
-    if (TakeKeyword(tokens, index, {TOKEN_DEDICATED}) != 0)
-        return -1;
-    dedicated_ = 1;
-    return 0;
-}
-
-int CfgFreeAllDrvParser::OnEnblPi(ArrayList<Token*>* tokens, u8 index)
-{
-    if (TakeKeyword(tokens, index, {TOKEN_ENBLPI}) != 0)
-        return -1;
-    enblPi_ = 1;
-    return 0;
-}
-
 ParsedObjects CfgFreeAllDrvParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     if (spanCount_ > 1 && raidLevel_ <= kHighestPlainLevel)
         raidLevel_ = static_cast<u8>(raidLevel_ * 10);

@@ -13,13 +13,9 @@ public:
 
     int OnAllFreeDrvToken(ArrayList<Token*>* tokens, u8 index);
     int OnSpanCount(ArrayList<Token*>* tokens, u8 index);
-    int OnSataOnly(ArrayList<Token*>* tokens, u8 index);
     int OnHspCount(ArrayList<Token*>* tokens, u8 index);
     int OnHspType(ArrayList<Token*>* tokens, u8 index);
-    int OnEnclAffinity(ArrayList<Token*>* tokens, u8 index);
     int OnNonRevertible(ArrayList<Token*>* tokens, u8 index);
-    int OnDedicated(ArrayList<Token*>* tokens, u8 index);
-    int OnEnblPi(ArrayList<Token*>* tokens, u8 index);
 
 private:
     u8 enclAffinity_ = 0;

@@ -62,7 +62,7 @@ CfgParser::CfgParser(u16 commandToken) : Parser(kOwnCommandHandler)
         AddHandler(id, TokenHandler(this, &CfgParser::OnEncryption));
     for (u16 id : {TOKEN_DEFAULT, TOKEN_AUTOMATIC, TOKEN_MAXIMUM, TOKEN_MAXIMUMWITHOUTCACHING, TOKEN_NONE})
         AddHandler(id, TokenHandler(this, &CfgParser::OnPsPolicy));
-    AddHandler(TOKEN_CACHE, TokenHandler(this, &CfgParser::OnCache));
+    AddFlag(TOKEN_CACHE, &useCache_);
 }
 
 CfgParser::~CfgParser()
@@ -189,14 +189,6 @@ int CfgParser::OnPsPolicy(ArrayList<Token*>* tokens, u8 index)
         psPolicy_ = 0xFE;
         break;
     }
-    return 0;
-}
-
-int CfgParser::OnCache(ArrayList<Token*>* tokens, u8 index)
-{
-    if (TakeKeyword(tokens, index, {TOKEN_CACHE}) != 0)
-        return -1;
-    useCache_ = 1;
     return 0;
 }
 

@@ -27,7 +27,6 @@ public:
     int OnDriveGroup(ArrayList<Token*>* tokens, u8 index);
     int OnEncryption(ArrayList<Token*>* tokens, u8 index);
     int OnPsPolicy(ArrayList<Token*>* tokens, u8 index);
-    int OnCache(ArrayList<Token*>* tokens, u8 index);
 
 protected:
     // Consumes the keyword at the index and the number token after it: 0 and the number, or

@@ -31,7 +31,7 @@ CfgSSCDParser::CfgSSCDParser(u16 commandToken) : PdDriveListParser(kOwnCommandHa
     AddKeyword(TOKEN_REMOVE, "Remove");
     AddHandler(TOKEN_CFGFLASHTIERADD, TokenHandler(this, &CfgSSCDParser::OnCommandWord));
     AddHandler(TOKEN_FLASHTIER, TokenHandler(this, &CfgSSCDParser::OnCommandWord));
-    AddHandler(TOKEN_ENBLPI, TokenHandler(this, &CfgSSCDParser::OnEnblPi));
+    AddFlag(TOKEN_ENBLPI, &enblPi_);
     AddHandler(TOKEN_NAME, TokenHandler(this, &CfgSSCDParser::OnName));
     AddHandler(TOKEN_R, TokenHandler(this, &CfgSSCDParser::OnRaidLevel));
     for (u16 id : {TOKEN_WT, TOKEN_WB, TOKEN_FORCEDWB})
@@ -43,13 +43,6 @@ CfgSSCDParser::CfgSSCDParser(u16 commandToken) : PdDriveListParser(kOwnCommandHa
 int CfgSSCDParser::OnCommandWord(ArrayList<Token*>* tokens, u8 index)
 {
     tokens->GetAt(index)->SetConsumed();
-    return 0;
-}
-
-int CfgSSCDParser::OnEnblPi(ArrayList<Token*>* tokens, u8 index)
-{
-    tokens->GetAt(index)->SetConsumed();
-    enblPi_ = 1;
     return 0;
 }
 
@@ -132,7 +125,7 @@ int CfgSSCDParser::OnAssign(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects CfgSSCDParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     // A list with an element that names no drive leaves a null list in the objects.
     const SharedDriveList drives = TakeDriveList();

@@ -16,7 +16,6 @@ public:
     ParsedObjects ParseCommand(ArrayList<Token*>* tokens) override;
 
     int OnCommandWord(ArrayList<Token*>* tokens, u8 index);
-    int OnEnblPi(ArrayList<Token*>* tokens, u8 index);
     int OnName(ArrayList<Token*>* tokens, u8 index);
     int OnRaidLevel(ArrayList<Token*>* tokens, u8 index);
     int OnWritePolicy(ArrayList<Token*>* tokens, u8 index);

@@ -50,7 +50,7 @@ int CfgSaveRestoreParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects CfgSaveRestoreParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 command = GetCommandId();
     const std::string fileName = fileName_;

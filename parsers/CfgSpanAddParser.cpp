@@ -28,7 +28,7 @@ CfgSpanAddParser::CfgSpanAddParser(u16 commandToken) : CfgParser(commandToken)
     AddKeyword(TOKEN_CFGSPANADD, "CFGSPANADD");
     AddHandler(TOKEN_CFGSPANADD, TokenHandler(this, &CfgSpanAddParser::OnSpanAddToken));
     AddHandler(TOKEN_ARRAY, TokenHandler(this, &CfgSpanAddParser::OnArray));
-    AddHandler(TOKEN_ENBLPI, TokenHandler(this, &CfgSpanAddParser::OnEnblPi));
+    AddFlag(TOKEN_ENBLPI, &enblPi_);
     AddHandler(TOKEN_FORCE, TokenHandler(this, &CfgSpanAddParser::OnForce));
 }
 
@@ -43,14 +43,6 @@ int CfgSpanAddParser::OnArray(ArrayList<Token*>* tokens, u8 index)
     return TakeNumberAfter(tokens, index, INT_MAX, &ignored);
 }
 
-int CfgSpanAddParser::OnEnblPi(ArrayList<Token*>* tokens, u8 index)
-{
-    if (TakeKeyword(tokens, index, {TOKEN_ENBLPI}) != 0)
-        return -1;
-    enblPi_ = 1;
-    return 0;
-}
-
 int CfgSpanAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
 {
     if (TakeKeyword(tokens, index, {TOKEN_FORCE}) != 0)
@@ -62,7 +54,7 @@ int CfgSpanAddParser::OnForce(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects CfgSpanAddParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     if (raidLevel_ < kLowestSpannedLevel || raidLevel_ == CfgParsedObject::kNotGiven)
         return nullptr;

@@ -14,7 +14,6 @@ public:
     int OnSpanAddToken(ArrayList<Token*>* tokens, u8 index);
     // -ArrayN: the keyword and its number, which is not kept.
     int OnArray(ArrayList<Token*>* tokens, u8 index);
-    int OnEnblPi(ArrayList<Token*>* tokens, u8 index);
     int OnForce(ArrayList<Token*>* tokens, u8 index);
 
 private:

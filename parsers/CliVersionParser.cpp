@@ -53,7 +53,7 @@ int CliVersionParser::OnComponent(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects CliVersionParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u8 component = component_;
     const u16 commandId = GetCommandId();

@@ -49,7 +49,7 @@ int PdMappingParser::OnAction(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PdMappingParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || action_ == 0)
+    if (!ParseCommandTokens(tokens) || action_ == 0)
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<PdMappingParsedObject>(TOKEN_DIRECTPDMAPPING, adapter, action_);

@@ -82,7 +82,7 @@ int DpmStatParser::OnKind(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects DpmStatParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     if (action_ == 0 || kind_ == 0)
         return nullptr;

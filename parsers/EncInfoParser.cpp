@@ -35,7 +35,7 @@ int EncInfoParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects EncInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 commandId = GetCommandId();
     return MakePerAdapter([commandId](u8 adapter) { return std::make_unique<EncInfoParsedObject>(commandId, adapter); });

@@ -70,7 +70,7 @@ int ForeignCfgParser::OnSecurityKey(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects ForeignCfgParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<ForeignCfgParsedObject>(TOKEN_CFGFOREIGN, keyType_, operation_, cfgIndex_, key_,

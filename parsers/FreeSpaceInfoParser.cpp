@@ -22,7 +22,7 @@ FreeSpaceInfoParser::FreeSpaceInfoParser(u16 commandToken) : Parser(commandToken
 
 ParsedObjects FreeSpaceInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([](u8 adapter) {
         return std::make_unique<FreeSpaceInfoParsedObject>(TOKEN_CFGFREESPACEINFO, adapter);

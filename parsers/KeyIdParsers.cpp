@@ -29,7 +29,7 @@ int AdPdKeyIDGetSetParser::OnKeyId(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects AdPdKeyIDGetSetParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 command = GetCommandId();
     const SharedDriveList drives = TakeDriveList();

@@ -25,7 +25,7 @@ LdDelParser::LdDelParser(u16 commandToken) : LdObjectsParser(commandToken)
 
 ParsedObjects LdDelParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 commandId = GetCommandId();
     const ArrayList<u8>& ids = GetLdList();

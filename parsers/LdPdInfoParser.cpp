@@ -22,7 +22,7 @@ LdPdInfoParser::LdPdInfoParser() : Parser(TOKEN_LDPDINFO)
 
 ParsedObjects LdPdInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([](u8 adapter) { return std::make_unique<LdPdInfoParsedObject>(TOKEN_LDPDINFO, adapter); });
 }

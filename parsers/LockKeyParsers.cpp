@@ -94,7 +94,7 @@ int CreateLockKeyParser::OnCommand(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects CreateLockKeyParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 command = GetCommandId();
     const LockKeyTexts texts = texts_;
@@ -109,7 +109,7 @@ ReKeyParser::ReKeyParser() : KeyTextParser(TOKEN_CHANGESECURITYKEY)
 
 ParsedObjects ReKeyParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     LockKeyTexts texts = texts_;
     if (texts.oldKey == " ")
@@ -141,7 +141,7 @@ int DestroyLockKeyParser::OnCommand(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects DestroyLockKeyParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u8 force = force_;
     const u8 deleteKeyword = deleteKeyword_;

@@ -71,7 +71,7 @@ int MuxModeParser::OnAllConnectors(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects MuxModeParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<MuxModeParsedObject>(GetCommandId(), mode_, connectors_, adapter);

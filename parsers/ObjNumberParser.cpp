@@ -35,7 +35,7 @@ int ObjNumberParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects ObjNumberParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 commandId = GetCommandId();
     return MakePerAdapter(

@@ -52,7 +52,7 @@ int PdClearParser::OnAction(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PdClearParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList() ||
+    if (!ParseCommandTokens(tokens) || !HasDriveList() ||
         action_ == kNoAction)
         return nullptr;
     const SharedDriveList drives = TakeDriveList();

@@ -38,7 +38,7 @@ int PdCopyBackParser::OnPdCopyBack(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PdCopyBackParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<PdCopyBackParsedObject>(TOKEN_PDCPYBK, drives_, action_, adapter);

@@ -149,7 +149,7 @@ ArrayList<EnclSlotId*>* PdFwDownloadParser::ParseEncDevIdList(const char* text)
 
 ParsedObjects PdFwDownloadParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     if (offline_ != 0) {
         PrintMessage(CommonMsg::kText, "Invalid command.\n");

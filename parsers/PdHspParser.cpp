@@ -40,9 +40,9 @@ PdHspParser::PdHspParser(u16 commandToken) : PdIdListParser(commandToken)
     AddKeyword(TOKEN_PHYSDRV, "PhysDrv");
     AddHandler(TOKEN_SET, TokenHandler(this, &PdHspParser::OnSetOrRemove));
     AddHandler(TOKEN_RMV, TokenHandler(this, &PdHspParser::OnSetOrRemove));
-    AddHandler(TOKEN_ENCLAFFINITY, TokenHandler(this, &PdHspParser::OnEnclAffinity));
+    AddFlag(TOKEN_ENCLAFFINITY, &enclAffinity_);
     AddHandler(TOKEN_NONREVERTIBLE, TokenHandler(this, &PdHspParser::OnNonRevertible));
-    AddHandler(TOKEN_DEDICATED, TokenHandler(this, &PdHspParser::OnDedicated));
+    AddFlag(TOKEN_DEDICATED, &dedicated_);
     AddHandler(TOKEN_ARRAY, TokenHandler(this, &PdHspParser::OnArray));
 }
 
@@ -56,27 +56,11 @@ int PdHspParser::OnSetOrRemove(ArrayList<Token*>* tokens, u8 index)
     return 0;
 }
 
-int PdHspParser::OnEnclAffinity(ArrayList<Token*>* tokens, u8 index)
-{
-    if (ConsumeIfId(tokens, index, TOKEN_ENCLAFFINITY) != 0)
-        return -1;
-    enclAffinity_ = 1;
-    return 0;
-}
-
 int PdHspParser::OnNonRevertible(ArrayList<Token*>* tokens, u8 index)
 {
     if (ConsumeIfId(tokens, index, TOKEN_NONREVERTIBLE) != 0)
         return -1;
     revertible_ = 0;
-    return 0;
-}
-
-int PdHspParser::OnDedicated(ArrayList<Token*>* tokens, u8 index)
-{
-    if (ConsumeIfId(tokens, index, TOKEN_DEDICATED) != 0)
-        return -1;
-    dedicated_ = 1;
     return 0;
 }
 
@@ -101,7 +85,7 @@ int PdHspParser::OnArray(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PdHspParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<PdHspParsedObject>(TOKEN_PDHSP, drives_, arrays_, enclAffinity_, dedicated_, revertible_, set_,

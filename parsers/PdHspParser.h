@@ -15,9 +15,7 @@ public:
 
     // Option handlers: 0 when the token was taken, -1 when it is refused.
     int OnSetOrRemove(ArrayList<Token*>* tokens, u8 index);
-    int OnEnclAffinity(ArrayList<Token*>* tokens, u8 index);
     int OnNonRevertible(ArrayList<Token*>* tokens, u8 index);
-    int OnDedicated(ArrayList<Token*>* tokens, u8 index);
     // Takes the number tokens that follow -Array; an array number above 255 is refused.
     int OnArray(ArrayList<Token*>* tokens, u8 index);
 

@@ -33,7 +33,7 @@ int PdInfoParser::OnPdInfo(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PdInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList())
+    if (!ParseCommandTokens(tokens) || !HasDriveList())
         return nullptr;
     const SharedDriveList drives = TakeDriveList();
     return MakePerAdapter(

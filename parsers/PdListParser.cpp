@@ -24,7 +24,7 @@ PdListParser::PdListParser(u16 commandToken) : Parser(commandToken)
 
 ParsedObjects PdListParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const u16 commandId = GetCommandId();
     return MakePerAdapter([commandId](u8 adapter) { return std::make_unique<PdListParsedObject>(commandId, adapter); });

@@ -23,7 +23,7 @@ PdMakeGoodParser::PdMakeGoodParser(u16 commandToken) : PdDriveListParser(command
 
 ParsedObjects PdMakeGoodParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList())
+    if (!ParseCommandTokens(tokens) || !HasDriveList())
         return nullptr;
     const SharedDriveList drives = TakeDriveList();
     const u16 commandId = GetCommandId();

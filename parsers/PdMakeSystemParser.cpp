@@ -22,7 +22,7 @@ PdMakeSystemParser::PdMakeSystemParser(u16 commandToken) : PdDriveListParser(com
 
 ParsedObjects PdMakeSystemParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList())
+    if (!ParseCommandTokens(tokens) || !HasDriveList())
         return nullptr;
     const SharedDriveList drives = TakeDriveList();
     const u16 commandId = GetCommandId();

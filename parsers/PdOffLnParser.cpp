@@ -22,7 +22,7 @@ PdOffLnParser::PdOffLnParser() : PdDriveListParser(TOKEN_PDOFFLINE)
 
 ParsedObjects PdOffLnParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList())
+    if (!ParseCommandTokens(tokens) || !HasDriveList())
         return nullptr;
     const SharedDriveList drives = TakeDriveList();
     return MakePerAdapter([&drives](u8 adapter) {

@@ -92,7 +92,7 @@ int PdOnLnParser::OnPhysDrv(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PdOnLnParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter([this](u8 adapter) {
         return std::make_unique<PdOnLineParsedObject>(TOKEN_PDONLINE, drives_, operation_, locateOption_, adapter);

@@ -23,7 +23,7 @@ PdPrpRmvParser::PdPrpRmvParser(u16 commandToken) : PdDriveListParser(commandToke
 
 ParsedObjects PdPrpRmvParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList())
+    if (!ParseCommandTokens(tokens) || !HasDriveList())
         return nullptr;
     const SharedDriveList drives = TakeDriveList();
     const u8 undo = undo_;

@@ -69,7 +69,7 @@ int PdRbldParser::OnPdRbld(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PdRbldParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter(
         [this](u8 adapter) { return std::make_unique<PdRebuildParsedObject>(TOKEN_PDRBLD, drives_, action_, adapter); });

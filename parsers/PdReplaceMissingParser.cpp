@@ -51,7 +51,7 @@ int PdReplaceMissingParser::OnArrayRow(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PdReplaceMissingParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList() || array_ < 0 ||
+    if (!ParseCommandTokens(tokens) || !HasDriveList() || array_ < 0 ||
         row_ < 0)
         return nullptr;
     const SharedDriveList drives = TakeDriveList();

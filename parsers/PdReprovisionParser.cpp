@@ -25,7 +25,7 @@ PdReprovisionParser::PdReprovisionParser(u16 commandToken) : PdDriveListParser(c
 
 ParsedObjects PdReprovisionParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || !HasDriveList())
+    if (!ParseCommandTokens(tokens) || !HasDriveList())
         return nullptr;
     const SharedDriveList drives = TakeDriveList();
     const u16 commandId = GetCommandId();

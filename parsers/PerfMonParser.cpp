@@ -80,7 +80,7 @@ int PerfMonParser::OnOption(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PerfMonParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const string fileName = ParserUtil::GetFileName();
     const u8 action = action_;

@@ -56,7 +56,7 @@ int PhyInfoParser::OnPhy(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PhyInfoParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const int phy = phy_;
     return MakePerAdapter(
@@ -80,7 +80,7 @@ int PhyErrorCtParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PhyErrorCtParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     return MakePerAdapter(
         [](u8 adapter) { return std::make_unique<PhyErrCtParsedObject>(TOKEN_PHYERRORCOUNTERS, adapter); });

@@ -48,7 +48,7 @@ int PhySetLinkSpeedParser::OnPhy(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects PhySetLinkSpeedParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0 || phy_ < 0 || speed_ < 0)
+    if (!ParseCommandTokens(tokens) || phy_ < 0 || speed_ < 0)
         return nullptr;
     const u8 phy = static_cast<u8>(phy_);
     const u8 speed = static_cast<u8>(speed_);

@@ -107,7 +107,7 @@ int SecureEraseParser::OnDriveList(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects SecureEraseParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     if (drives_ == nullptr && GetLdList().GetCount() == 0)
         return nullptr;

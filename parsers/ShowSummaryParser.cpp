@@ -38,7 +38,7 @@ int ShowSummaryParser::OnShowSummary(ArrayList<Token*>* tokens, u8 index)
 
 ParsedObjects ShowSummaryParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!IsParseAllowed(GetKeywords(), tokens) || ParseTokens(tokens) != 0)
+    if (!ParseCommandTokens(tokens))
         return nullptr;
     const std::string fileName = ParserUtil::GetFileName().GetCStr();
     const u8 fileOutput = fileOutput_;

@@ -23,7 +23,6 @@ CtPrint::CtPrint() = default;
 CtPrint::~CtPrint()
 {
     Flush();
-    delete outputLog_;
 }
 
 void CtPrint::Print(const char* text)
@@ -69,8 +68,7 @@ void CtPrint::Reset()
     newFile_ = false;
     logStarted_ = false;
     outputLogName_ = kDefaultOutputLog;
-    delete outputLog_;
-    outputLog_ = nullptr;
+    outputLog_.reset();
     screen_ = stdout;
     input_ = stdin;
     screenError_ = 0;
@@ -141,7 +139,7 @@ void CtPrint::WaitForEnter()
 void CtPrint::WriteLog(const char* text)
 {
     if (outputLog_ == nullptr) {
-        outputLog_ = ZepNew<FileLogger>(outputLogName_.c_str(), "");
+        outputLog_.reset(ZepNew<FileLogger>(outputLogName_.c_str(), ""));
         if (outputLog_ == nullptr)
             return;
     }

@@ -2,6 +2,7 @@
 // appended to the console output log (default "Dravlix.log") unless NOLOG is given.
 #pragma once
 #include <cstdio>
+#include <memory>
 #include <string>
 
 class FileLogger;
@@ -66,7 +67,7 @@ private:
     bool newFile_ = false;
     bool logStarted_ = false;  // the output log has been written to in this run
     std::string outputLogName_ = "Dravlix.log";
-    FileLogger* outputLog_ = nullptr;
+    std::unique_ptr<FileLogger> outputLog_;
     std::FILE* screen_ = stdout;
     std::FILE* input_ = stdin;
     int screenError_ = 0;

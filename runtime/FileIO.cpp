@@ -1,6 +1,7 @@
 #include "runtime/FileIO.h"
 
 #include <cstdarg>
+#include <memory>
 #include <new>
 
 // Every operation tolerates a null handle (a file that could not be opened) and answers it as
@@ -13,19 +14,18 @@ FileHandle* FileIOLibStdC::Open(const char* path, const char* mode)
     std::FILE* stream = std::fopen(path, mode);
     if (stream == nullptr)
         return nullptr;
-    FileHandle* handle = new (std::nothrow) FileHandle(stream);
+    std::unique_ptr<FileHandle> handle(new (std::nothrow) FileHandle(stream));
     if (handle == nullptr)
         std::fclose(stream);
-    return handle;
+    return handle.release();  // the caller's until it hands the handle to Close
 }
 
 int FileIOLibStdC::Close(FileHandle* handle)
 {
-    if (handle == nullptr)
+    const std::unique_ptr<FileHandle> owned(handle);  // Close takes the handle back from the caller
+    if (owned == nullptr)
         return EOF;
-    int result = handle->Stream() ? std::fclose(handle->Stream()) : EOF;
-    delete handle;
-    return result;
+    return owned->Stream() ? std::fclose(owned->Stream()) : EOF;
 }
 
 std::size_t FileIOLibStdC::Read(void* buffer, std::size_t size, std::size_t count, FileHandle* handle)

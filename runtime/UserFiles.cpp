@@ -136,6 +136,8 @@ std::string KindRefusal(const struct stat& status)
     return "it is not a regular file";
 }
 
+OutputFile::OutputFile() = default;
+
 OutputFile::~OutputFile() { Drop(); }
 
 bool OutputFile::MakeStream(int fd)
@@ -143,7 +145,7 @@ bool OutputFile::MakeStream(int fd)
     descriptor_ = Descriptor{fd, 0};
     const cookie_io_functions_t functions = {nullptr, WriteUserFile, nullptr, CloseUserFile};
     std::FILE* stream = ::fopencookie(&descriptor_, "w", functions);
-    handle_ = stream != nullptr ? new (std::nothrow) FileHandle(stream) : nullptr;
+    handle_.reset(stream != nullptr ? new (std::nothrow) FileHandle(stream) : nullptr);
     if (handle_ != nullptr)
         return true;
     if (stream != nullptr)
@@ -156,8 +158,7 @@ bool OutputFile::MakeStream(int fd)
 void OutputFile::Drop()
 {
     if (handle_ != nullptr)
-        GetFileIO()->Close(handle_);
-    handle_ = nullptr;
+        GetFileIO()->Close(handle_.release());
     if (!temporary_.empty())
         ::unlink(temporary_.c_str());
     temporary_.clear();
@@ -240,8 +241,7 @@ bool OutputFile::Finish()
         error = errno;
     if (std::fclose(stream) != 0 && error == 0)
         error = errno;
-    delete handle_;
-    handle_ = nullptr;
+    handle_.reset();
     if (!temporary_.empty()) {
         if (error == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0)
             error = errno;

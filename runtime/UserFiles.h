@@ -9,6 +9,7 @@
 #pragma once
 #include <sys/stat.h>
 
+#include <memory>
 #include <string>
 
 class FileHandle;
@@ -34,7 +35,7 @@ class OutputFile {
 public:
     enum class Mode { kWhole, kAppend };
 
-    OutputFile() = default;
+    OutputFile();  // in UserFiles.cpp, where the handle's class is complete
     // An unfinished file is dropped: a replacement never reaches its target, so the target stays
     // as it was; an appended file is closed with what was written.
     ~OutputFile();
@@ -43,7 +44,7 @@ public:
 
     // Opens the file; false after message 0x30009 naming it and the reason.
     bool Open(const char* path, Mode mode);
-    FileHandle* Handle() const { return handle_; }
+    FileHandle* Handle() const { return handle_.get(); }
     bool IsOpen() const { return handle_ != nullptr; }
 
     // Writes out what is buffered and closes; a file written whole then takes the target's
@@ -67,7 +68,7 @@ private:
     std::string target_;     // the file replaced (links followed)
     std::string temporary_;  // beside the target, while a file is written whole
     Descriptor descriptor_;
-    FileHandle* handle_ = nullptr;
+    std::unique_ptr<FileHandle> handle_;
 };
 
 // Opens a file the user names for reading ("r" or "rb"); a directory is refused with EISDIR.

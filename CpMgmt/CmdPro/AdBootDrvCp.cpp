@@ -43,7 +43,7 @@ bool IsBootDevice(Adapter* adapter, u16 device, u8 isDrive)
 
 }  // namespace
 
-int AdpBootDriveCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int AdpBootDriveCp::ProcessParsed(CpController* cpController, AdpBootDriveParsedObject* object)
 {
     const u8 number = AdapterNumberOf(cpController);
     RaidManager* manager = RaidManagerOrReport(cpController, number);
@@ -56,11 +56,6 @@ int AdpBootDriveCp::Process(CpController* cpController, ParsedObject* parsedObje
     Adapter* adapter = nullptr;
     if (manager->GetAdapter(&adapter) != 0 || adapter == nullptr) {
         PrintMessage(CommonMsg::kAdapterUnreachable, number);
-        return -1;
-    }
-    auto* object = dynamic_cast<AdpBootDriveParsedObject*>(parsedObject);
-    if (object == nullptr) {
-        PrintMessage(CommonMsg::kOperationFailed, number, "Adapter Boot drive");
         return -1;
     }
     switch (object->GetAction()) {

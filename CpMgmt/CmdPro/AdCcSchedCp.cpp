@@ -20,8 +20,6 @@ const CpRegistration<AdpCCSchedulingCp> kRegisterAdpCCSchedulingCp{TOKEN_ADPCCSC
 
 using CcSchedObject = AdpCCSchedParsedObject;
 
-constexpr const char* kCastText = "AdpCcScParsedObject *";
-
 const char* ModeName(u32 mode)
 {
     constexpr const char* kNames[] = {"Disabled", "Sequential", "Concurrent", "Invalid"};
@@ -35,19 +33,15 @@ const char* StateName(u8 state)
     return name != nullptr ? name : "Unknown";
 }
 
-// Every operation repeats the parsed-object check and the adapter lookups.
-Adapter* Prepare(CpController* cpController, ParsedObject* parsedObject, CcSchedObject** object,
-                 RaidManager** manager = nullptr)
+// Every operation repeats the adapter lookups.
+Adapter* ReachCcSchedAdapter(CpController* cpController, RaidManager** manager = nullptr)
 {
-    *object = ParsedObjectAs<CcSchedObject>(cpController, parsedObject, kCastText);
-    if (*object == nullptr)
-        return nullptr;
     return AdapterOrReport(cpController, AdapterNumberOf(cpController), true, manager);
 }
 
 }  // namespace
 
-int AdpCCSchedulingCp::Process(CpController* cpController, ParsedObject* parsedObject)
+int AdpCCSchedulingCp::ProcessParsed(CpController* cpController, AdpCCSchedParsedObject* object)
 {
     using namespace SetMsg;
     const u8 number = AdapterNumberOf(cpController);
@@ -58,9 +52,6 @@ int AdpCCSchedulingCp::Process(CpController* cpController, ParsedObject* parsedO
         PrintMessage(kCcNotSupported, number);
         return -1;
     }
-    auto* object = ParsedObjectAs<CcSchedObject>(cpController, parsedObject, kCastText);
-    if (object == nullptr)
-        return -1;
     switch (object->GetOperation()) {
     case CcSchedObject::kReport:
         return ShowInfo(cpController, object);
@@ -75,12 +66,11 @@ int AdpCCSchedulingCp::Process(CpController* cpController, ParsedObject* parsedO
     }
 }
 
-int AdpCCSchedulingCp::SetMode(CpController* cpController, AdpCCSchedParsedObject* parsed)
+int AdpCCSchedulingCp::SetMode(CpController* cpController, AdpCCSchedParsedObject* object)
 {
     using namespace SetMsg;
-    CcSchedObject* object = nullptr;
     RaidManager* manager = nullptr;
-    Adapter* adapter = Prepare(cpController, parsed, &object, &manager);
+    Adapter* adapter = ReachCcSchedAdapter(cpController, &manager);
     if (adapter == nullptr)
         return -1;
     const u8 number = AdapterNumberOf(cpController);
@@ -133,11 +123,10 @@ int AdpCCSchedulingCp::SetMode(CpController* cpController, AdpCCSchedParsedObjec
     return status;
 }
 
-int AdpCCSchedulingCp::SetStartTime(CpController* cpController, AdpCCSchedParsedObject* parsed)
+int AdpCCSchedulingCp::SetStartTime(CpController* cpController, AdpCCSchedParsedObject* object)
 {
     using namespace SetMsg;
-    CcSchedObject* object = nullptr;
-    Adapter* adapter = Prepare(cpController, parsed, &object);
+    Adapter* adapter = ReachCcSchedAdapter(cpController);
     if (adapter == nullptr)
         return -1;
     const int status = adapter->SetCcStartTime(object->GetStartTime());
@@ -145,11 +134,10 @@ int AdpCCSchedulingCp::SetStartTime(CpController* cpController, AdpCCSchedParsed
     return status;
 }
 
-int AdpCCSchedulingCp::SetDelay(CpController* cpController, AdpCCSchedParsedObject* parsed)
+int AdpCCSchedulingCp::SetDelay(CpController* cpController, AdpCCSchedParsedObject* object)
 {
     using namespace SetMsg;
-    CcSchedObject* object = nullptr;
-    Adapter* adapter = Prepare(cpController, parsed, &object);
+    Adapter* adapter = ReachCcSchedAdapter(cpController);
     if (adapter == nullptr)
         return -1;
     const u8 number = AdapterNumberOf(cpController);
@@ -166,11 +154,10 @@ int AdpCCSchedulingCp::SetDelay(CpController* cpController, AdpCCSchedParsedObje
     return 0;
 }
 
-int AdpCCSchedulingCp::ShowInfo(CpController* cpController, AdpCCSchedParsedObject* parsed)
+int AdpCCSchedulingCp::ShowInfo(CpController* cpController, AdpCCSchedParsedObject*)
 {
     using namespace SetMsg;
-    CcSchedObject* object = nullptr;
-    Adapter* adapter = Prepare(cpController, parsed, &object);
+    Adapter* adapter = ReachCcSchedAdapter(cpController);
     if (adapter == nullptr)
         return -1;
     const u8 number = AdapterNumberOf(cpController);

@@ -6,9 +6,9 @@
 
 class Adapter;
 
-class AdpCCSchedulingCp : public CommandProcessor {
+class AdpCCSchedulingCp : public TypedProcessor<AdpCCSchedParsedObject, "AdpCcScParsedObject *"> {
 public:
-    int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, AdpCCSchedParsedObject* object) override;
 
     int ShowInfo(CpController* cpController, AdpCCSchedParsedObject* object);
     int SetMode(CpController* cpController, AdpCCSchedParsedObject* object);

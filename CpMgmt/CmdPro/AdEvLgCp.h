@@ -75,6 +75,15 @@ private:
     // Opens the output file: written whole for the first adapter of a command, appended to
     // after. False after the messages naming the file.
     static bool OpenOutput(const AdpEventLogPo& object, userfiles::OutputFile* file);
+    // Opens the output file of a listing when the line names one (`file` stays null when it
+    // does not). False after the messages naming the file.
+    static bool OpenListingFile(const AdpEventLogPo& object, userfiles::OutputFile* output, FileHandle** file);
+    // The listing from `start` on in batches, the records that pass the class filter written
+    // (without a file, until one passes): 0, a failed request's status, or -1.
+    int ListEventBatches(Adapter* adapter, u32 start, u8 classFilter, FileHandle* file, u8* reply);
+    // The records of one batch reply that pass the filter; without a file, up to the first that
+    // passes. 0, or -1 after a failed write.
+    int WriteBatchRecords(const ByteView& list, u32 records, u8 classFilter, FileHandle* file);
 
     u32 noMatchingEvent_ = 1;
 };

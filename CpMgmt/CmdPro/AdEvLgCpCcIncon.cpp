@@ -93,6 +93,112 @@ int FetchEvents(Adapter* adapter, u32 start, u32 remaining, u8* batch, HeldEvent
     return 0;
 }
 
+// The virtual drives the command line selects: every drive of the controller, or the listed
+// target ids in their order.
+struct CcInconSelection {
+    const ArrayList<u8>* listed = nullptr;
+    bool allDrives = false;
+    unsigned count = 0;
+};
+
+// The selection, after the controller's drive count is read: false (message for no drive
+// configured) when there is nothing to look at. A line without virtual drives selects none.
+bool SelectCcInconDrives(RaidManager* manager, u8 adapterNumber, const AdpEventLogPo& object,
+                         CcInconSelection* selection)
+{
+    u8 vdCount = 0;
+    if (!ReadVdCountOrReport(manager, adapterNumber, &vdCount, "VD count"))
+        return false;
+    const ArrayList<u8>& listed = object.GetVdList();
+    if (listed.GetCount() == 0)
+        return false;
+    selection->listed = &listed;
+    selection->allDrives = listed.GetAt(0) == LdParsedObject::kAllLds;
+    selection->count = selection->allDrives ? vdCount : listed.GetCount();
+    if (vdCount == 0) {
+        PrintMessage(LdMsg::kNoVirtualDrive, adapterNumber);
+        return false;
+    }
+    return true;
+}
+
+// Holds the `count` inconsistency-class events from `start` on; 0, the failed request's
+// status, or -1 (after the message) when the buffers are not had.
+int HoldCcInconEvents(Adapter* adapter, u32 start, u32 count, HeldEvents* held)
+{
+    std::unique_ptr<u8[]> batch(new (std::nothrow) u8[AdpEventLogCp::kListBufferSize]());
+    if (!held->Allocate(count) || !batch) {
+        PrintMessage(CommonMsg::kNoMemory, "getting events");
+        return -1;
+    }
+    return FetchEvents(adapter, start, count, batch.get(), *held);
+}
+
+// The selected drive at position `i`, or null (its target id in `targetId`) when the
+// configuration has no such drive.
+VirtualDisk* CcInconDriveAt(RaidManager* manager, const List<VirtualDisk*>* vds, const CcInconSelection& selection,
+                            unsigned i, u8* targetId)
+{
+    VirtualDisk* vd = nullptr;
+    if (selection.allDrives) {
+        vd = vds->GetAt(static_cast<u8>(i));
+        *targetId = vd != nullptr && vd->GetId() != nullptr ? vd->GetId()->GetTargetId() : 0;
+    } else {
+        *targetId = selection.listed->GetAt(static_cast<u8>(i));
+        if (manager->IsTargetIdInUse(*targetId, 0))
+            vd = FindVdByTarget(vds, *targetId);
+    }
+    return vd != nullptr && vd->GetId() != nullptr ? vd : nullptr;
+}
+
+// What the report of the drives came to.
+struct CcInconWritten {
+    int result = 0;
+    bool anyWritten = false;
+    bool writeFailed = false;
+};
+
+// Writes the inconsistency events held for one drive (its firmware target id).
+void WriteCcInconEventsOf(const HeldEvents& held, u16 fwTargetId, FileHandle* file, CcInconWritten* written)
+{
+    for (u32 e = 0; e < held.Count() && !written->writeFailed; ++e) {
+        const ByteView record = held.Record(e);
+        if (record.U32(evrec::kOffCode) != kCcInconsistencyCode || record.U8(evrec::kOffArgType) != evargs::kLdStrip ||
+            record.U16(evargs::ldstrip::kOffLd + evargs::kLdRefOffTargetId) != fwTargetId)
+            continue;
+        written->writeFailed = !record.Ok() || AdpEventLogCp::WriteEvent(record.Data(), file) != 0;
+        written->anyWritten = true;
+    }
+}
+
+// The report in the file: the adapter title, per selected drive its events (or, for a drive
+// that is not there, the message on the console and in the file), and the no-errors line when
+// no event was written.
+CcInconWritten WriteCcInconReport(RaidManager* manager, u8 adapterNumber, const CcInconSelection& selection,
+                                  const List<VirtualDisk*>* vds, const HeldEvents& held, FileHandle* file)
+{
+    CcInconWritten written;
+    written.writeFailed = FPrintMessage(file, CommonMsg::kAdapterTitle, static_cast<int>(adapterNumber)) != 0;
+    for (unsigned i = 0; i < selection.count && !written.writeFailed; ++i) {
+        u8 targetId = 0;
+        VirtualDisk* vd = CcInconDriveAt(manager, vds, selection, i, &targetId);
+        if (vd == nullptr) {
+            PrintMessage(CommonMsg::kVdNotFound, adapterNumber, static_cast<int>(targetId));
+            written.writeFailed = FPrintMessage(file, CommonMsg::kVdNotFound, static_cast<int>(adapterNumber),
+                                                static_cast<int>(targetId)) != 0;
+            written.result = -1;
+            continue;
+        }
+        WriteCcInconEventsOf(held, vd->GetId()->GetFwTargetId(), file, &written);
+    }
+    if (!written.writeFailed && !written.anyWritten) {
+        written.writeFailed = FPrintMessage(file, MaintMsg::kNoCcErrors) != 0;
+        if (!written.writeFailed)
+            PrintMessage(MaintMsg::kNoCcErrors);
+    }
+    return written;
+}
+
 }  // namespace
 
 int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLogPo* object)
@@ -103,20 +209,9 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
     if (status != 0)
         return status;
     RaidManager* manager = access.manager;
-
-    u8 vdCount = 0;
-    if (!ReadVdCountOrReport(manager, adapterNumber, &vdCount, "VD count"))
+    CcInconSelection selection;
+    if (!SelectCcInconDrives(manager, adapterNumber, *object, &selection))
         return -1;
-    // A command line without virtual drives selects none: nothing is fetched or written.
-    const ArrayList<u8>& selection = object->GetVdList();
-    if (selection.GetCount() == 0)
-        return -1;
-    const bool allDrives = selection.GetAt(0) == LdParsedObject::kAllLds;
-    unsigned selected = allDrives ? vdCount : selection.GetCount();
-    if (vdCount == 0) {
-        PrintMessage(LdMsg::kNoVirtualDrive, adapterNumber);
-        return -1;
-    }
 
     const u32 start = access.info[evloginfo::kBoot];
     u32 count = 0;
@@ -128,15 +223,8 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
         PrintMessage(MaintMsg::kEventNoneLogged, adapterNumber, "VD");
         return 0;
     }
-
     HeldEvents held;
-    std::unique_ptr<u8[]> batch(new (std::nothrow) u8[kListBufferSize]());
-    if (!held.Allocate(count) || !batch) {
-        PrintMessage(CommonMsg::kNoMemory, "getting events");
-        return -1;
-    }
-    status = FetchEvents(access.adapter, start, count, batch.get(), held);
-    batch.reset();
+    status = HoldCcInconEvents(access.adapter, start, count, &held);
     if (status != 0)
         return status;
 
@@ -145,57 +233,20 @@ int AdpEventLogCp::WriteCcInconsistencies(CpController* cpController, AdpEventLo
         return -1;
     manager->SortVdList(vds);
     // The count is the controller's list, the drives its configuration: never walk past them.
-    if (allDrives && selected > vds->GetCount())
-        selected = vds->GetCount();
+    if (selection.allDrives && selection.count > vds->GetCount())
+        selection.count = vds->GetCount();
 
     userfiles::OutputFile output;
     if (!OpenOutput(*object, &output))
         return -1;
-    FileHandle* file = output.Handle();
-    int result = 0;
-    bool anyWritten = false;
-    bool writeFailed = FPrintMessage(file, CommonMsg::kAdapterTitle, static_cast<int>(adapterNumber)) != 0;
-    for (unsigned i = 0; i < selected && !writeFailed; ++i) {
-        VirtualDisk* vd = nullptr;
-        u8 targetId = 0;
-        if (allDrives) {
-            vd = vds->GetAt(static_cast<u8>(i));
-            targetId = vd != nullptr && vd->GetId() != nullptr ? vd->GetId()->GetTargetId() : 0;
-        } else {
-            targetId = selection.GetAt(static_cast<u8>(i));
-            if (manager->IsTargetIdInUse(targetId, 0))
-                vd = FindVdByTarget(vds, targetId);
-        }
-        if (vd == nullptr || vd->GetId() == nullptr) {
-            PrintMessage(CommonMsg::kVdNotFound, adapterNumber, static_cast<int>(targetId));
-            writeFailed = FPrintMessage(file, CommonMsg::kVdNotFound, static_cast<int>(adapterNumber),
-                                        static_cast<int>(targetId)) != 0;
-            result = -1;
-            continue;
-        }
-        const u16 fwTargetId = vd->GetId()->GetFwTargetId();
-        for (u32 e = 0; e < held.Count() && !writeFailed; ++e) {
-            const ByteView record = held.Record(e);
-            if (record.U32(evrec::kOffCode) != kCcInconsistencyCode ||
-                record.U8(evrec::kOffArgType) != evargs::kLdStrip ||
-                record.U16(evargs::ldstrip::kOffLd + evargs::kLdRefOffTargetId) != fwTargetId)
-                continue;
-            writeFailed = !record.Ok() || WriteEvent(record.Data(), file) != 0;
-            anyWritten = true;
-        }
-    }
-    if (!writeFailed && !anyWritten) {
-        writeFailed = FPrintMessage(file, MaintMsg::kNoCcErrors) != 0;
-        if (!writeFailed)
-            PrintMessage(MaintMsg::kNoCcErrors);
-    }
+    CcInconWritten written = WriteCcInconReport(manager, adapterNumber, selection, vds, held, output.Handle());
     // Output that cannot be written out when the file is closed is a failed write too; a file
     // written whole then leaves the one it was to replace as it was.
     if (!output.Finish())
-        writeFailed = true;
-    if (writeFailed) {
+        written.writeFailed = true;
+    if (written.writeFailed) {
         PrintMessage(MaintMsg::kFileWriteFailed);
         return -1;
     }
-    return result;
+    return written.result;
 }

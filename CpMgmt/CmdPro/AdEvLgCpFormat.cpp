@@ -50,6 +50,33 @@ public:
                     block.U8(ev::ldprops::kOffDefaultCache), block.U8(ev::ldprops::kOffDiskCache),
                     block.Text(ev::ldprops::kName).c_str(), block.U8(ev::ldprops::kOffNoBgi));
     }
+    // The drive, then the command block and the sense data, a byte a line each.
+    Writer& CdbSense(const ByteView& r)
+    {
+        Pd(r, ev::cdbsense::kOffPd).Line(MaintMsg::kEventCdb, r.U8(ev::cdbsense::kOffCdbLength));
+        for (std::size_t i = 0; i < ev::cdbsense::kCdbBytes; ++i)
+            Line(CommonMsg::kHex16, static_cast<unsigned>(r.U8(ev::cdbsense::kOffCdb + i)));
+        Line(MaintMsg::kEventSense, r.U8(ev::cdbsense::kOffSenseLength));
+        for (std::size_t i = 0; i < ev::cdbsense::kSenseBytes; ++i)
+            Line(CommonMsg::kHex16, static_cast<unsigned>(r.U8(ev::cdbsense::kOffSense + i)));
+        return *this;
+    }
+    // The drive, the spare's kind and the arrays it is dedicated to.
+    Writer& Spare(const ByteView& r)
+    {
+        const u8 type = r.U8(ev::pdspare::kOffType);
+        Pd(r, ev::pdspare::kOffPd)
+            .Line(MaintMsg::kEventSpare, (type & ev::pdspare::kTypeDedicated) != 0 ? "Dedicated" : "",
+                  (type & ev::pdspare::kTypeRevertible) != 0 ? "Revertible" : "",
+                  (type & ev::pdspare::kTypeEnclAffinity) != 0 ? "Enclosure Affinity" : "");
+        // The count is the controller's; only the references inside the record are written.
+        unsigned arrays = r.U8(ev::pdspare::kOffArrayCount);
+        if (arrays > ev::pdspare::kMaxArrays)
+            arrays = ev::pdspare::kMaxArrays;
+        for (unsigned i = 0; i < arrays; ++i)
+            Line(CommonMsg::kNumber, static_cast<int>(r.U16(ev::pdspare::kOffArrays + ev::pdspare::kArrayRefSize * i)));
+        return Line(CommonMsg::kLineEnd);
+    }
     int Result() const { return ok_ ? 0 : -1; }
 
 private:
@@ -93,13 +120,7 @@ int WriteArguments(const ByteView& r, FileHandle* file)
     case ev::kNone:
         return w.Line(kEventArgNone).Result();
     case ev::kCdbSense:
-        w.Pd(r, ev::cdbsense::kOffPd).Line(kEventCdb, r.U8(ev::cdbsense::kOffCdbLength));
-        for (std::size_t i = 0; i < ev::cdbsense::kCdbBytes; ++i)
-            w.Line(CommonMsg::kHex16, static_cast<unsigned>(r.U8(ev::cdbsense::kOffCdb + i)));
-        w.Line(kEventSense, r.U8(ev::cdbsense::kOffSenseLength));
-        for (std::size_t i = 0; i < ev::cdbsense::kSenseBytes; ++i)
-            w.Line(CommonMsg::kHex16, static_cast<unsigned>(r.U8(ev::cdbsense::kOffSense + i)));
-        return w.Result();
+        return w.CdbSense(r).Result();
     case ev::kLd:
         return w.Ld(r, ev::ld::kOffLd).Result();
     case ev::kLdCount:
@@ -168,21 +189,8 @@ int WriteArguments(const ByteView& r, FileHandle* file)
             .Line(kEventNewProperties)
             .Properties(r, ev::ldprops::kOffNew)
             .Result();
-    case ev::kPdSpare: {
-        const u8 type = r.U8(ev::pdspare::kOffType);
-        w.Pd(r, ev::pdspare::kOffPd)
-            .Line(kEventSpare, (type & ev::pdspare::kTypeDedicated) != 0 ? "Dedicated" : "",
-                  (type & ev::pdspare::kTypeRevertible) != 0 ? "Revertible" : "",
-                  (type & ev::pdspare::kTypeEnclAffinity) != 0 ? "Enclosure Affinity" : "");
-        // The count is the controller's; only the references inside the record are written.
-        unsigned arrays = r.U8(ev::pdspare::kOffArrayCount);
-        if (arrays > ev::pdspare::kMaxArrays)
-            arrays = ev::pdspare::kMaxArrays;
-        for (unsigned i = 0; i < arrays; ++i)
-            w.Line(CommonMsg::kNumber,
-                   static_cast<int>(r.U16(ev::pdspare::kOffArrays + ev::pdspare::kArrayRefSize * i)));
-        return w.Line(CommonMsg::kLineEnd).Result();
-    }
+    case ev::kPdSpare:
+        return w.Spare(r).Result();
     case ev::kPdIndex:
         return w.Pd(r, ev::pdindex::kOffPd).Line(kEventIndex, AsLong(r.U32(ev::pdindex::kOffIndex))).Result();
     case ev::kDiagPass:

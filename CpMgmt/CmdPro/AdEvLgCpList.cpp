@@ -52,7 +52,102 @@ int FinishEventFile(userfiles::OutputFile& file, int result)
     return result != 0 ? result : -1;
 }
 
+// The first sequence number of a listing: the reboot, shutdown or clear mark the sub-command
+// names (else the oldest record), never one before the oldest record.
+u32 EventListStart(const u32* info, u8 subCommand)
+{
+    u32 start = info[evloginfo::kOldest];
+    if (subCommand == AdpEventLogPo::kSinceReboot)
+        start = info[evloginfo::kBoot];
+    else if (subCommand == AdpEventLogPo::kSinceShutdown)
+        start = info[evloginfo::kShutdown];
+    else if (subCommand == AdpEventLogPo::kSinceClear)
+        start = info[evloginfo::kClear];
+    if (info[evloginfo::kOldest] > start)
+        start = info[evloginfo::kOldest];
+    return start;
+}
+
+// One batch of the listing from `start`: 0 with its records (none ends the listing) and the
+// last record's number, the failed request's status, or -1 for a reply that cannot be right.
+int FetchEventBatch(Adapter* adapter, u32 start, u8* reply, u32* records, u32* last)
+{
+    LogEventRequest(__LINE__, start, 0, 0);
+    const int status =
+        adapter->GetEvents(start, reply, AdpEventLogCp::kListBufferSize, AdpEventLogCp::kListClassLocale);
+    if (status != 0) {
+        LogEventRequest(__LINE__, start, status, 0);
+        return status;
+    }
+    const ByteView list(reply, AdpEventLogCp::kListBufferSize);
+    const bool counted = RecordsIn(list, AdpEventLogCp::kRecordsPerBatch, records);
+    LogEventRequest(__LINE__, start, counted ? 0 : -1, *records);
+    if (!counted)
+        return -1;
+    if (*records == 0)
+        return 0;
+    // Records come from the start number on; a batch that ends before it cannot be right.
+    *last = RecordAt(list, *records - 1).U32(evrec::kOffSeqNum);
+    if (*last < start) {
+        LogEventRequest(__LINE__, start, -1, *records);
+        return -1;
+    }
+    return 0;
+}
+
 }  // namespace
+
+bool AdpEventLogCp::OpenListingFile(const AdpEventLogPo& object, userfiles::OutputFile* output, FileHandle** file)
+{
+    *file = nullptr;
+    const string fileName = object.GetFileName();
+    if (fileName.GetLength() == 0)
+        return true;
+    if (!OpenOutput(object, output)) {
+        LogDebugMessage(evlog::kSourceName, __LINE__, kModuleCommandTool, kLevelError, kDbgOpenFailed,
+                        fileName.GetCStr());
+        return false;
+    }
+    *file = output->Handle();
+    return true;
+}
+
+int AdpEventLogCp::WriteBatchRecords(const ByteView& list, u32 records, u8 classFilter, FileHandle* file)
+{
+    for (u32 i = 0; i < records; ++i) {
+        const ByteView record = RecordAt(list, i);
+        if (!TakeByClass(classFilter, record))
+            continue;
+        if (file == nullptr)
+            break;
+        if (WriteOrReport(record, file) != 0)
+            return -1;
+    }
+    return 0;
+}
+
+int AdpEventLogCp::ListEventBatches(Adapter* adapter, u32 start, u8 classFilter, FileHandle* file, u8* reply)
+{
+    u32 records = kRecordsPerBatch;
+    while (records == kRecordsPerBatch) {
+        u32 last = 0;
+        const int status = FetchEventBatch(adapter, start, reply, &records, &last);
+        if (status != 0)
+            return status;
+        if (records == 0)
+            break;
+        if (WriteBatchRecords(ByteView(reply, kListBufferSize), records, classFilter, file) != 0)
+            return -1;
+        // Without a file the listing only looks for one event that passes the filter.
+        if (file == nullptr && noMatchingEvent_ == 0)
+            break;
+        // The next batch starts after the last record; the last number a log can hold ends it.
+        if (last == 0xFFFFFFFF)
+            break;
+        start = last + 1;
+    }
+    return 0;
+}
 
 int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* object, u8 subCommand)
 {
@@ -61,23 +156,13 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
     int status = OpenLog(cpController, adapterNumber, true, &access);
     if (status != 0)
         return status;
-
-    u32 start = access.info[evloginfo::kOldest];
-    if (subCommand == AdpEventLogPo::kSinceReboot)
-        start = access.info[evloginfo::kBoot];
-    else if (subCommand == AdpEventLogPo::kSinceShutdown)
-        start = access.info[evloginfo::kShutdown];
-    else if (subCommand == AdpEventLogPo::kSinceClear)
-        start = access.info[evloginfo::kClear];
-    if (access.info[evloginfo::kOldest] > start)
-        start = access.info[evloginfo::kOldest];
+    const u32 start = EventListStart(access.info, subCommand);
 
     std::unique_ptr<u8[]> reply(new (std::nothrow) u8[kListBufferSize]());
     if (!reply) {
         PrintMessage(CommonMsg::kNoMemory, "getting events");
         return -1;
     }
-
     u32 count = 0;
     status = access.adapter->GetEventCount(&count, start, kListClassLocale);
     if (status != 0 && status != kStatusNoEvents) {
@@ -86,73 +171,17 @@ int AdpEventLogCp::WriteEventsFrom(CpController* cpController, AdpEventLogPo* ob
     }
     FwiDpErrors::TakeAsAnswer(status);  // no record from that number on: the count stays 0
 
-    const string fileName = object->GetFileName();
     userfiles::OutputFile output;
     FileHandle* file = nullptr;
-    if (fileName.GetLength() != 0) {
-        if (!OpenOutput(*object, &output)) {
-            LogDebugMessage(evlog::kSourceName, __LINE__, kModuleCommandTool, kLevelError, kDbgOpenFailed,
-                            fileName.GetCStr());
-            return -1;
-        }
-        file = output.Handle();
-        if (FPrintMessage(file, CommonMsg::kLineEnd) != 0 ||
-            FPrintMessage(file, MaintMsg::kEventFileHeader, static_cast<int>(adapterNumber),
-                          static_cast<unsigned long>(count)) != 0) {
-            PrintMessage(MaintMsg::kFileWriteFailed);
-            return FinishEventFile(output, -1);
-        }
+    if (!OpenListingFile(*object, &output, &file))
+        return -1;
+    if (file != nullptr && (FPrintMessage(file, CommonMsg::kLineEnd) != 0 ||
+                            FPrintMessage(file, MaintMsg::kEventFileHeader, static_cast<int>(adapterNumber),
+                                          static_cast<unsigned long>(count)) != 0)) {
+        PrintMessage(MaintMsg::kFileWriteFailed);
+        return FinishEventFile(output, -1);
     }
-
-    int result = 0;
-    u32 records = kRecordsPerBatch;
-    bool done = false;
-    while (records == kRecordsPerBatch) {
-        LogEventRequest(__LINE__, start, 0, 0);
-        status = access.adapter->GetEvents(start, reply.get(), kListBufferSize, kListClassLocale);
-        if (status != 0) {
-            LogEventRequest(__LINE__, start, status, 0);
-            result = status;
-            break;
-        }
-        const ByteView list(reply.get(), kListBufferSize);
-        const bool counted = RecordsIn(list, kRecordsPerBatch, &records);
-        LogEventRequest(__LINE__, start, counted ? 0 : -1, records);
-        if (!counted) {
-            result = -1;
-            break;
-        }
-        // A reply without records ends the listing.
-        if (records == 0)
-            break;
-        // Records come from the start number on; a batch that ends before it cannot be right.
-        const u32 last = RecordAt(list, records - 1).U32(evrec::kOffSeqNum);
-        if (last < start) {
-            LogEventRequest(__LINE__, start, -1, records);
-            result = -1;
-            break;
-        }
-        for (u32 i = 0; i < records; ++i) {
-            const ByteView record = RecordAt(list, i);
-            if (!TakeByClass(object->GetClassFilter(), record))
-                continue;
-            if (file == nullptr)
-                break;
-            if (WriteOrReport(record, file) != 0) {
-                result = -1;
-                done = true;
-                break;
-            }
-        }
-        // Without a file the listing only looks for one event that passes the filter.
-        if (done || (file == nullptr && noMatchingEvent_ == 0))
-            break;
-        // The next batch starts after the last record; the last number a log can hold ends it.
-        if (last == 0xFFFFFFFF)
-            break;
-        start = last + 1;
-    }
-    return FinishEventFile(output, result);
+    return FinishEventFile(output, ListEventBatches(access.adapter, start, object->GetClassFilter(), file, reply.get()));
 }
 
 int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* object)
@@ -172,17 +201,10 @@ int AdpEventLogCp::WriteLatestEvents(CpController* cpController, AdpEventLogPo* 
         return -1;
     }
 
-    const string fileName = object->GetFileName();
     userfiles::OutputFile output;
     FileHandle* file = nullptr;
-    if (fileName.GetLength() != 0) {
-        if (!OpenOutput(*object, &output)) {
-            LogDebugMessage(evlog::kSourceName, __LINE__, kModuleCommandTool, kLevelError, kDbgOpenFailed,
-                            fileName.GetCStr());
-            return -1;
-        }
-        file = output.Handle();
-    }
+    if (!OpenListingFile(*object, &output, &file))
+        return -1;
     std::unique_ptr<u8[]> reply(new (std::nothrow) u8[kOneRecordBufferSize]());
     if (!reply) {
         PrintMessage(CommonMsg::kNoMemory, "getting events");

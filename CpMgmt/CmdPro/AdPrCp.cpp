@@ -41,11 +41,93 @@ int SuspendOrResume(Adapter* adapter, bool suspend)
     return status;
 }
 
+// Suspend and resume are asked only where the firmware allows them on background operations.
+int AdPrSuspendOrResumeAllowed(Adapter* adapter, bool suspend)
+{
+    u8 allowed = 0;
+    const int status = adapter->IsBgOpSuspendResumeSupported(&allowed);
+    if (status != 0)
+        return status;
+    if (allowed != 1) {
+        PrintMessage(CommonMsg::kText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
+        return -1;
+    }
+    return SuspendOrResume(adapter, suspend);
+}
+
+// The mode of an -EnblAuto, -EnblMan or -Dsbl option.
+int AdPrSetMode(Adapter* adapter, u8 number, u16 option)
+{
+    const u8 mode = option == TOKEN_ENBLAUTO ? 0 : option == TOKEN_ENBLMAN ? 1 : 2;
+    const int status = adapter->SetPatrolReadMode(mode);
+    if (status == 0)
+        PrintMessage(SetMsg::kPrModeSet, number, mode == 0 ? "AUTO" : mode == 1 ? "MANUAL" : "DISABLED");
+    else
+        PrintMessage(SetMsg::kPrModeFailed, number);
+    return status;
+}
+
+int AdPrStart(Adapter* adapter, u8 number)
+{
+    using namespace SetMsg;
+    const int status = adapter->StartPatrolRead();
+    if (status == 0)
+        PrintMessage(kPrStarted, number);
+    else
+        PrintMessage(status == kNoDrivesForPatrolRead ? kPrNoDrives : kPrStartFailed, number);
+    return status;
+}
+
+// A patrol read that is not running is not stopped: the answer says so.
+int AdPrStop(Adapter* adapter, u8 number)
+{
+    if (adapter->GetPatrolReadState() == kStateStopped) {
+        PrintMessage(CommonMsg::kText, "No Patrol Read is in progress\n");
+        return 0;
+    }
+    const int status = adapter->StopPatrolRead();
+    PrintMessage(status == 0 || status == kPatrolReadDisabled ? SetMsg::kPrStopped : SetMsg::kPrStopFailed, number);
+    return status;
+}
+
+int AdPrSetOnSsd(Adapter* adapter, u8 number, bool on)
+{
+    const int status = adapter->SetPatrolReadOnSsd(on ? 1 : 0);
+    if (status == 0)
+        PrintMessage(SetMsg::kPrOnSsdSet, number, on ? "ENABLED" : "DISABLED");
+    else
+        PrintMessage(SetMsg::kPrOnSsdFailed, number);
+    return status;
+}
+
+// The delay in hours; 0 starts the next patrol read without one.
+int AdPrSetDelay(Adapter* adapter, u8 number, u32 hours)
+{
+    const u32 seconds = hours == 0 ? kNoDelay : hours * kSecondsPerHour;
+    const int status = adapter->SetPatrolReadExecDelay(seconds);
+    if (status != 0) {
+        PrintMessage(SetMsg::kPrDelayFailed, number);
+        return status;
+    }
+    char text[32] = "Immediate";
+    if (seconds != kNoDelay)
+        std::snprintf(text, sizeof text, "%d hours", static_cast<int>(seconds / kSecondsPerHour));
+    PrintMessage(SetMsg::kPrDelaySet, number, text);
+    return 0;
+}
+
+// The firmware keeps one byte: a larger count would be cut to another one.
+int AdPrSetMaxConcurrent(Adapter* adapter, u8 number, u32 count)
+{
+    const int status = count > kMaxConcurrentDrives ? -1 : adapter->SetPatrolReadMaxConcurrentPd(static_cast<u8>(count));
+    PrintMessage(status == 0 ? SetMsg::kPrMaxPdSet : SetMsg::kPrMaxPdFailed, number);
+    return status;
+}
+
 }  // namespace
 
 int AdpPatrolReadCp::ProcessParsed(CpController* cpController, AdpPrParsedObject* object)
 {
-    using namespace SetMsg;
     const u8 number = AdapterNumberOf(cpController);
     RaidManager* manager = nullptr;
     Adapter* adapter = AdapterOrReport(cpController, number, true, &manager);
@@ -53,80 +135,30 @@ int AdpPatrolReadCp::ProcessParsed(CpController* cpController, AdpPrParsedObject
         return -1;
 
     const u16 option = object->GetAction();
-    if (option == TOKEN_SUSPEND || option == TOKEN_RESUME) {
-        u8 allowed = 0;
-        const int status = adapter->IsBgOpSuspendResumeSupported(&allowed);
-        if (status != 0)
-            return status;
-        if (allowed != 1) {
-            PrintMessage(CommonMsg::kText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
-            return -1;
-        }
-        return SuspendOrResume(adapter, option == TOKEN_SUSPEND);
-    }
-
-    int status = 0;
     switch (option) {
+    case TOKEN_SUSPEND:
+    case TOKEN_RESUME:
+        return AdPrSuspendOrResumeAllowed(adapter, option == TOKEN_SUSPEND);
     case TOKEN_ENBLAUTO:
     case TOKEN_ENBLMAN:
-    case TOKEN_DSBL: {
-        const u8 mode = option == TOKEN_ENBLAUTO ? 0 : option == TOKEN_ENBLMAN ? 1 : 2;
-        status = adapter->SetPatrolReadMode(mode);
-        if (status == 0)
-            PrintMessage(kPrModeSet, number, mode == 0 ? "AUTO" : mode == 1 ? "MANUAL" : "DISABLED");
-        else
-            PrintMessage(kPrModeFailed, number);
-        return status;
-    }
+    case TOKEN_DSBL:
+        return AdPrSetMode(adapter, number, option);
     case TOKEN_START:
-        status = adapter->StartPatrolRead();
-        if (status == 0)
-            PrintMessage(kPrStarted, number);
-        else
-            PrintMessage(status == kNoDrivesForPatrolRead ? kPrNoDrives : kPrStartFailed, number);
-        return status;
+        return AdPrStart(adapter, number);
     case TOKEN_STOP:
-        if (adapter->GetPatrolReadState() == kStateStopped) {
-            PrintMessage(CommonMsg::kText, "No Patrol Read is in progress\n");
-            return 0;
-        }
-        status = adapter->StopPatrolRead();
-        PrintMessage(status == 0 || status == kPatrolReadDisabled ? kPrStopped : kPrStopFailed, number);
-        return status;
+        return AdPrStop(adapter, number);
     case TOKEN_SSDPATROLREADENBL:
-    case TOKEN_SSDPATROLREADDSBL: {
-        const bool on = option == TOKEN_SSDPATROLREADENBL;
-        status = adapter->SetPatrolReadOnSsd(on ? 1 : 0);
-        if (status == 0)
-            PrintMessage(kPrOnSsdSet, number, on ? "ENABLED" : "DISABLED");
-        else
-            PrintMessage(kPrOnSsdFailed, number);
+    case TOKEN_SSDPATROLREADDSBL:
+        return AdPrSetOnSsd(adapter, number, option == TOKEN_SSDPATROLREADENBL);
+    case TOKEN_SETDELAY:
+        return AdPrSetDelay(adapter, number, object->GetValue());
+    case TOKEN_SETSTARTTIME: {
+        const int status = adapter->SetPatrolReadStartTime(object->GetStartTime());
+        PrintMessage(status == 0 ? SetMsg::kPrStartTimeSet : SetMsg::kPrStartTimeFailed, number);
         return status;
     }
-    case TOKEN_SETDELAY: {
-        const u32 seconds = object->GetValue() == 0 ? kNoDelay : object->GetValue() * kSecondsPerHour;
-        status = adapter->SetPatrolReadExecDelay(seconds);
-        if (status != 0) {
-            PrintMessage(kPrDelayFailed, number);
-            return status;
-        }
-        char hours[32] = "Immediate";
-        if (seconds != kNoDelay)
-            std::snprintf(hours, sizeof hours, "%d hours", static_cast<int>(seconds / kSecondsPerHour));
-        PrintMessage(kPrDelaySet, number, hours);
-        return 0;
-    }
-    case TOKEN_SETSTARTTIME:
-        status = adapter->SetPatrolReadStartTime(object->GetStartTime());
-        PrintMessage(status == 0 ? kPrStartTimeSet : kPrStartTimeFailed, number);
-        return status;
     case TOKEN_MAXCONCURRENTPD:
-        // The firmware keeps one byte: a larger count would be cut to another one.
-        status = object->GetValue() > kMaxConcurrentDrives
-                     ? -1
-                     : adapter->SetPatrolReadMaxConcurrentPd(static_cast<u8>(object->GetValue()));
-        PrintMessage(status == 0 ? kPrMaxPdSet : kPrMaxPdFailed, number);
-        return status;
+        return AdPrSetMaxConcurrent(adapter, number, object->GetValue());
     case TOKEN_INFO:
         return Report(adapter, manager, number);
     default:

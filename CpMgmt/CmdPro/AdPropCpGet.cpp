@@ -38,6 +38,137 @@ const char* AlarmText(u8 state)
     }
 }
 
+// The coercion mode or the backplane detection that is disabled.
+int AdPropGetModeText(Adapter* adapter, u8 number, bool coercion)
+{
+    using namespace SetMsg;
+    u32 value = 0;
+    const int status =
+        adapter->GetProperty(coercion ? AdpProperty::CoercionMode : AdpProperty::AutoDetectBackplaneDsbl, &value);
+    if (status == 0)
+        PrintMessage(coercion ? kCoercionMode : kBackplaneDetect, number,
+                     coercion ? AdpPrint::CoercionText(value) : BackplaneDsblText(value));
+    return status;
+}
+
+int AdPropGetAlarm(Adapter* adapter, u8 number)
+{
+    u8 state = 0;
+    const int status = adapter->GetAlarmStatus(&state);
+    if (status == 0)
+        PrintMessage(SetMsg::kAlarmStatus, number, AlarmText(state));
+    return status;
+}
+
+int AdPropGetEccBucketCount(Adapter* adapter, u8 number)
+{
+    u16 count = 0;
+    const int status = adapter->GetEccBucketCount(&count);
+    if (status == 0)
+        PrintMessage(SetMsg::kEccBucketCount, number, static_cast<int>(count));
+    return status;
+}
+
+// "Not possible" is an answer; a request that failed on the way is not.
+int AdPropGetWriteBackSupport(CpController* cpController, u8 number)
+{
+    const int check = CheckWriteBackNow(RaidManagerOrReport(cpController, number), cpController);
+    PrintMessage(check == 0 ? SetMsg::kWriteBackPossible : SetMsg::kWriteBackNotPossible, number);
+    return check == kWriteBackUnknown ? -1 : 0;
+}
+
+int AdPropGetDefaultPowerSave(Adapter* adapter, u8 number)
+{
+    u32 value = 0;
+    const int status = adapter->GetProperty(AdpProperty::DefaultLdPsPolicy, &value);
+    u8 uncached = 0;
+    if (status == 0) {
+        adapter->IsMaxPowerSavingUncached(&uncached);
+        PrintMessage(SetMsg::kDefaultPowerSavePolicy, number, adprop::PowerSavePolicyName(value, uncached != 0));
+    }
+    return status;
+}
+
+int AdPropGetPowerSaveTime(Adapter* adapter, u8 number)
+{
+    u32 value = 0;
+    const int status = adapter->GetProperty(AdpProperty::DisableLdPsTime, &value);
+    if (status == 0)
+        PrintMessage(SetMsg::kPowerSaveTime, number, static_cast<int>(value / 60), static_cast<int>(value % 60));
+    return status;
+}
+
+int AdPropGetDpm(Adapter* adapter, u8 number)
+{
+    u8 state = 0;
+    const int status = adapter->GetDpmState(&state, nullptr);
+    if (status == 0)
+        PrintMessage(SetMsg::kDpm, OnOff(state != 0, "Enabled", "Disabled"), number);
+    return status;
+}
+
+// Both emergency-spare properties are read; the line shows when either read succeeded.
+int AdPropGetEmergencySpare(Adapter* adapter)
+{
+    u32 ghsp = 0;
+    u32 ug = 0;
+    const int ghspStatus = adapter->GetProperty(AdpProperty::EnableEGhsp, &ghsp);
+    const int ugStatus = adapter->GetProperty(AdpProperty::EnableEUg, &ug);
+    if (ghspStatus != 0 && ugStatus != 0)
+        return ugStatus;
+    const char* text = ghsp != 0 && ug != 0 ? "Emergency Spare : Unconfigured Good & Global HotSpare"
+                       : ghsp != 0          ? "Emergency Spare : Global HotSpare"
+                       : ug != 0            ? "Emergency Spare : Unconfigured Good"
+                                            : "Emergency Spare : None";
+    PrintMessage(CommonMsg::kText, text);
+    return ghspStatus != 0 ? ghspStatus : ugStatus;
+}
+
+int AdPropGetEmergencySmarter(Adapter* adapter)
+{
+    u32 value = 0;
+    const int status = adapter->GetProperty(AdpProperty::EnableESmarter, &value);
+    if (status != 0)
+        return status;
+    char text[64];
+    std::snprintf(text, sizeof text, "%s %s", "Emergency Spare For SMARTer:", OnOff(value != 0, "Enabled", "Disabled"));
+    PrintMessage(CommonMsg::kText, text);
+    PrintMessage(CommonMsg::kLineEnd);
+    return 0;
+}
+
+int AdPropGetPerfMode(Adapter* adapter)
+{
+    u8 mode = 0;
+    const int status = adapter->GetCurrentPerfMode(&mode);
+    if (status == 0)
+        PrintMessage(CommonMsg::kText, mode == 0   ? "Perf Tuned Mode : Best IOPS\n"
+                                       : mode == 1 ? "Perf Tuned Mode : Least Latency\n"
+                                                   : "");
+    return status;
+}
+
+// The values of both modes; a mode whose read fails is left out, and the last read's status is
+// the answer. With `latency` (OEM mode 2) the second value is the latency in units of 25 ms,
+// else the number of ordered I/Os in units of 10.
+int AdPropGetPerfModeValues(Adapter* adapter, bool latency)
+{
+    int status = 0;
+    for (u8 mode = 0; mode <= 1; ++mode) {
+        u8 maxFlushLines = 0xFF;
+        u8 second = 0xFF;
+        status = adapter->GetPerfModeValues(mode, &maxFlushLines, &second);
+        if (status != 0)
+            continue;
+        char text[160];
+        std::snprintf(text, sizeof text, "Perf Tuned Mode : %d, %s = %d, %s = %d\n", mode, " Max Flush lines",
+                      maxFlushLines, latency ? " Max PD I/O Latency(ms)" : " Number Order IOs ",
+                      second * (latency ? 25 : 10));
+        PrintMessage(CommonMsg::kText, text);
+    }
+    return status;
+}
+
 }  // namespace
 
 const char* adprop::PowerSavePolicyName(u32 policy, bool maximumWithoutCaching)
@@ -97,122 +228,40 @@ int AdpPropertyCp::Get(Context& c, const AdpPropertyPo* object)
 
 int AdpPropertyCp::GetSpecial(Context& c, const AdpPropertyPo* object, bool* handled)
 {
-    using namespace SetMsg;
     *handled = true;
-    Adapter* adapter = c.adapter;
-    u32 value = 0;
-    int status = 0;
-    switch (object->GetPropertyId()) {
+    const auto property = object->GetPropertyId();
+    switch (property) {
     case TOKEN_DSBLCACHEBYPASS:
         PrintMessage(CommonMsg::kText, "Not Supported\n");
         return kDirect;
     case TOKEN_COERCIONMODE:
-    case TOKEN_AUTODETECTBACKPLANEDSBL: {
-        const bool coercion = object->GetPropertyId() == TOKEN_COERCIONMODE;
-        status = adapter->GetProperty(coercion ? AdpProperty::CoercionMode : AdpProperty::AutoDetectBackplaneDsbl, &value);
-        if (status == 0)
-            PrintMessage(coercion ? kCoercionMode : kBackplaneDetect, c.number,
-                         coercion ? AdpPrint::CoercionText(value) : BackplaneDsblText(value));
-        return status;
-    }
-    case AdpPropertyPo::kAlarm: {
-        u8 state = 0;
-        status = adapter->GetAlarmStatus(&state);
-        if (status == 0)
-            PrintMessage(kAlarmStatus, c.number, AlarmText(state));
-        return status;
-    }
-    case TOKEN_ECCBUCKETCOUNT: {
-        u16 count = 0;
-        status = adapter->GetEccBucketCount(&count);
-        if (status == 0)
-            PrintMessage(kEccBucketCount, c.number, static_cast<int>(count));
-        return status;
-    }
-    case TOKEN_WBSUPPORT: {
-        // "Not possible" is an answer; a request that failed on the way is not.
-        const int check = CheckWriteBackNow(RaidManagerOrReport(c.cpController, c.number), c.cpController);
-        PrintMessage(check == 0 ? kWriteBackPossible : kWriteBackNotPossible, c.number);
-        return check == kWriteBackUnknown ? -1 : 0;
-    }
-    case TOKEN_DEFAULTLDPSPOLICY: {
-        status = adapter->GetProperty(AdpProperty::DefaultLdPsPolicy, &value);
-        u8 uncached = 0;
-        if (status == 0) {
-            adapter->IsMaxPowerSavingUncached(&uncached);
-            PrintMessage(kDefaultPowerSavePolicy, c.number, adprop::PowerSavePolicyName(value, uncached != 0));
-        }
-        return status;
-    }
+    case TOKEN_AUTODETECTBACKPLANEDSBL:
+        return AdPropGetModeText(c.adapter, c.number, property == TOKEN_COERCIONMODE);
+    case AdpPropertyPo::kAlarm:
+        return AdPropGetAlarm(c.adapter, c.number);
+    case TOKEN_ECCBUCKETCOUNT:
+        return AdPropGetEccBucketCount(c.adapter, c.number);
+    case TOKEN_WBSUPPORT:
+        return AdPropGetWriteBackSupport(c.cpController, c.number);
+    case TOKEN_DEFAULTLDPSPOLICY:
+        return AdPropGetDefaultPowerSave(c.adapter, c.number);
     case TOKEN_DISABLELDPSTIME:
-        status = adapter->GetProperty(AdpProperty::DisableLdPsTime, &value);
-        if (status == 0)
-            PrintMessage(kPowerSaveTime, c.number, static_cast<int>(value / 60), static_cast<int>(value % 60));
-        return status;
-    case TOKEN_DPMENABLE: {
-        u8 state = 0;
-        status = adapter->GetDpmState(&state, nullptr);
-        if (status == 0)
-            PrintMessage(kDpm, OnOff(state != 0, "Enabled", "Disabled"), c.number);
-        return status;
-    }
+        return AdPropGetPowerSaveTime(c.adapter, c.number);
+    case TOKEN_DPMENABLE:
+        return AdPropGetDpm(c.adapter, c.number);
     case TOKEN_ENABLEEGHSP:
-    case TOKEN_ENABLEEUG: {
-        u32 ghsp = 0;
-        u32 ug = 0;
-        const int ghspStatus = adapter->GetProperty(AdpProperty::EnableEGhsp, &ghsp);
-        const int ugStatus = adapter->GetProperty(AdpProperty::EnableEUg, &ug);
-        if (ghspStatus != 0 && ugStatus != 0)
-            return ugStatus;
-        const char* text = ghsp != 0 && ug != 0 ? "Emergency Spare : Unconfigured Good & Global HotSpare"
-                           : ghsp != 0          ? "Emergency Spare : Global HotSpare"
-                           : ug != 0            ? "Emergency Spare : Unconfigured Good"
-                                                : "Emergency Spare : None";
-        PrintMessage(CommonMsg::kText, text);
-        return ghspStatus != 0 ? ghspStatus : ugStatus;
-    }
-    case TOKEN_ENABLEESMARTER: {
-        status = adapter->GetProperty(AdpProperty::EnableESmarter, &value);
-        if (status != 0)
-            return status;
-        char text[64];
-        std::snprintf(text, sizeof text, "%s %s", "Emergency Spare For SMARTer:", OnOff(value != 0, "Enabled", "Disabled"));
-        PrintMessage(CommonMsg::kText, text);
-        PrintMessage(CommonMsg::kLineEnd);
-        return 0;
-    }
+    case TOKEN_ENABLEEUG:
+        return AdPropGetEmergencySpare(c.adapter);
+    case TOKEN_ENABLEESMARTER:
+        return AdPropGetEmergencySmarter(c.adapter);
     case TOKEN_PERFMODE:
     case TOKEN_PERFMODEVALUES: {
         u8 tuning = 0;
-        if (adapter->IsPerfTuningSupported(&tuning) != 0 || tuning == 0) {
+        if (c.adapter->IsPerfTuningSupported(&tuning) != 0 || tuning == 0) {
             PrintMessage(CommonMsg::kText, "Fw Not Support Perf Tuning\n");
             return kDirect;
         }
-        if (object->GetPropertyId() == TOKEN_PERFMODE) {
-            u8 mode = 0;
-            status = adapter->GetCurrentPerfMode(&mode);
-            if (status == 0)
-                PrintMessage(CommonMsg::kText, mode == 0   ? "Perf Tuned Mode : Best IOPS\n"
-                                               : mode == 1 ? "Perf Tuned Mode : Least Latency\n"
-                                                           : "");
-            return status;
-        }
-        // Under OEM mode 2 the second value is the latency in units of 25 ms, else the number of
-        // ordered I/Os in units of 10.
-        const bool latency = c.oemMode == 2;
-        for (u8 mode = 0; mode <= 1; ++mode) {
-            u8 maxFlushLines = 0xFF;
-            u8 second = 0xFF;
-            status = adapter->GetPerfModeValues(mode, &maxFlushLines, &second);
-            if (status != 0)
-                continue;
-            char text[160];
-            std::snprintf(text, sizeof text, "Perf Tuned Mode : %d, %s = %d, %s = %d\n", mode, " Max Flush lines",
-                          maxFlushLines, latency ? " Max PD I/O Latency(ms)" : " Number Order IOs ",
-                          second * (latency ? 25 : 10));
-            PrintMessage(CommonMsg::kText, text);
-        }
-        return status;
+        return property == TOKEN_PERFMODE ? AdPropGetPerfMode(c.adapter) : AdPropGetPerfModeValues(c.adapter, c.oemMode == 2);
     }
     default:
         *handled = false;

@@ -126,10 +126,11 @@ int EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index,
     std::string connector = kUnavailable;
     if (connectorInfo != 0) {
         position = std::to_string(entry.U8(kEntryOffPosition));
-        string* name = nullptr;
-        if (adapterElement->GetConnectorName(entry.U8(kEntryOffConnector), &name) == 0 && name != nullptr)
+        string* answered = nullptr;
+        const int named = adapterElement->GetConnectorName(entry.U8(kEntryOffConnector), &answered);
+        const std::unique_ptr<string> name(answered);  // the name is the caller's
+        if (named == 0 && name != nullptr)
             connector = name->GetCStr();
-        delete name;
     }
     const auto count = [&entry](u32 offset) { return static_cast<int>(entry.U8(offset)); };
     PrintMessage(AdpMsg::kEnclEntry, static_cast<int>(index), static_cast<int>(entry.U16(kEntryOffDeviceId)),

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "CpMgmt/CmdPro/AdBootDrvCp.h"
+#include "CpMgmt/CmdPro/AdCcSchedCp.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "CpMgmt/TypedProcessor.h"
@@ -68,7 +70,6 @@ protected:
         return processor.Process(&cpController, cpController.GetParsedObject());
     }
 
-private:
     Controller controller_{ControllerId(9, 4), PciIdentity{}};
 };
 
@@ -89,6 +90,22 @@ TEST_F(TypedProcessorTest, AnyOtherObjectIsReportedWithTheProcessorsText)
     EXPECT_EQ(processor.seen, nullptr);
     EXPECT_EQ(Screen(), "Adapter #4: Dynamic cast failed on WantedObject *....\n"
                         "Adapter #4: Dynamic cast failed on WantedObject *....\n");
+}
+
+// The wrong object is reported before the processor asks the controller anything, with the
+// message its command names: the boot drive's operation message, the schedule's cast text.
+TEST_F(TypedProcessorTest, AProcessorReportsAWrongObjectWithItsOwnMessage)
+{
+    const auto runOn = [this](CommandProcessor& processor) {
+        CpController cpController(&controller_, new OtherObject(kTestCmdA, 4), kTestCmdA);
+        return processor.Process(&cpController, cpController.GetParsedObject());
+    };
+    AdpBootDriveCp bootDrive;
+    AdpCCSchedulingCp schedule;
+    EXPECT_EQ(runOn(bootDrive), -1);
+    EXPECT_EQ(runOn(schedule), -1);
+    EXPECT_EQ(Screen(), "Adapter #4: Failed to Perform Adapter Boot drive Operation.\n"
+                        "Adapter #4: Dynamic cast failed on AdpCcScParsedObject *.\n");
 }
 
 TEST(CommandRegistrationTest, AProcessorServesEveryIdItIsRegisteredFor)
