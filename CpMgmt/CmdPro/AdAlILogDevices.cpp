@@ -3,19 +3,17 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <vector>
 
 #include "CpMgmt/CmdPro/AdAlILogCp.h"
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
+#include "CpMgmt/CmdPro/PdListImage.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
-#include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "controller/DrivekitDp.h"
 #include "fwdata/PdValueText.h"
 #include "fwdata/layout/DefectData.h"
-#include "fwdata/layout/Mailbox.h"
-#include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PdList.h"
 #include "fwdata/layout/PdRecord.h"
 #include "runtime/CommonMessageIds.h"
@@ -102,7 +100,7 @@ int DefectCount(Controller* controller, u8 target, u8 list, u32* count)
     u8 sense[defectdata::kSenseSize] = {};
     DcdbFwiDpParams request(defectdata::kFrameCommand, target, 0, sizeof cdb, cdb, sizeof data, data, kDpFromController,
                             sizeof sense, sense, 0);
-    const int status = controller->Execute(request);
+    const int status = SendPassThrough(controller, request);
     if (status != 0)
         return status;
     *count = (data[defectdata::kOffListLengthHigh] * 256u + data[defectdata::kOffListLengthLow]) / defectdata::kEntrySize;
@@ -207,28 +205,16 @@ int AdpAlIInLogCp::PrintDeviceSection(CpController* cpController, u8 adapterNumb
 {
     using namespace alilog;
     (void)adapterNumber;
-    u8 head[pdlist::kHeadSize] = {};
-    int status = SendDcmd(cpController, kDcmdPdGetList, 0, head, sizeof head);
-    if (status != 0)
-        return status;
-    const u32 count = std::min<u32>(ByteView(head).U32(pdlist::kOffCount), pdlist::kMaxEntries);
-    std::vector<u8> list(pdlist::ListSize(count), 0);
-    status = SendDcmd(cpController, kDcmdPdGetList, 0, list.data(), static_cast<u32>(list.size()));
+    PdListImage list;
+    int status = list.ReadUpTo(cpController, pdlist::kMaxEntries);
     if (status != 0)
         return status;
     Text("\n                              Device Information");
     Text("\n                              ==================");
     LineEnd();
-    const ByteView entries(list);
-    const u32 listed = std::min(count, entries.U32(pdlist::kOffCount));
-    for (u32 i = 0; i < listed; ++i) {
-        const u16 deviceId = entries.U16(pdlist::kOffEntries + i * pdlist::kEntrySize + pdlist::kEntryOffDeviceId);
+    for (u32 i = 0; i < list.GetCount(); ++i) {
         u8 block[pdrec::kSize] = {};
-        u8 mbox[mailbox::kSize] = {};
-        ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, deviceId);
-        Controller* controller = cpController->GetController();
-        DcmdFwiDpParams request(kDcmdPdGetInfo, mbox, block, sizeof block);
-        status = controller != nullptr ? controller->Execute(request) : -1;
+        status = ReadPdInfoRecord(cpController, list.GetDeviceId(i), block);
         if (status != 0)
             return status;
         const ByteView record(block);

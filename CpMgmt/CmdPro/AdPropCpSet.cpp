@@ -7,13 +7,12 @@
 #include "CpMgmt/CmdPro/AdPropCp.h"
 #include "CpMgmt/CmdPro/AdPropRows.h"
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/CtrlDefaultsRead.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/CtrlDefaults.h"
-#include "fwdata/layout/Opcodes.h"
 #include "raidmodel/Adapter.h"
 #include "runtime/CommonMessageIds.h"
-#include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 
 namespace {
@@ -185,11 +184,9 @@ int AdpPropertyCp::SetSpecial(Context& c, const AdpPropertyPo* object, char* tex
 int AdpPropertyCp::SetPowerSaveSchedule(Context& c, const AdpPropertyPo* object, char* text, std::size_t size)
 {
     u8 defaults[ctrldefaults::kSize] = {};
-    const int read = SendDcmd(c.cpController, kDcmdCtrlGetDefaults, defaults, sizeof defaults);
+    const int read = ReadCtrlDefaults(c.cpController, defaults);
     if (read != 0) {
-        PrintMessage(CommonMsg::kText, "\nFailed to read MFC default data from adapter\n");
-        LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdCtrlGetDefaults,
-                      static_cast<u32>(read));
+        ReportCtrlDefaultsUnreadable(read);
         return kDirect;
     }
     const u8 flags = ByteView(defaults).U8(ctrldefaults::kOffPowerSaveFlags);

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "CpMgmt/CmdPro/SettingsFields.h"
+#include "CpMgmt/CmdPro/CtrlDefaultsRead.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/SettingsFileText.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -30,7 +31,7 @@ int AdpSetVerifyCp::ProcessParsed(CpController* cpController, AdpSetVerifyPo* ob
         PrintMessage(CommonMsg::kText, "\nFailed to read MFC feature data from adapter\n");
         return status;
     }
-    status = SendDcmd(cpController, kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
+    status = ReadCtrlDefaults(cpController, defaults_);
     if (status != 0) {
         PrintMessage(CommonMsg::kText, "\nFailed to read MFC default data from adapter\n");
         return status;

@@ -1,11 +1,11 @@
 #include "CpMgmt/CmdPro/DirPdMapCp.h"
 
+#include "CpMgmt/CmdPro/CtrlDefaultsRead.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
-#include "fwdata/layout/CtrlDefaults.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/DirectPdMappingParsedObject.h"
 #include "runtime/CommonMessageIds.h"
@@ -20,7 +20,7 @@ int PdMappingCp::ProcessParsed(CpController* cpController, PdMappingParsedObject
     u8 defaults[ctrldefaults::kSize] = {};
     const u8 adapter = AdapterNumberOf(cpController);
 
-    if (SendDcmd(cpController, kDcmdCtrlGetDefaults, defaults, ctrldefaults::kSize) != 0) {
+    if (ReadCtrlDefaults(cpController, defaults) != 0) {
         PrintMessage(CommonMsg::kGetDataFailed, adapter);
         return -1;
     }

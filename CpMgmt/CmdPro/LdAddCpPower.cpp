@@ -3,13 +3,10 @@
 #include <cstddef>
 
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CmdPro/CtrlDefaultsRead.h"
 #include "CpMgmt/CmdPro/LdAddCp.h"
 #include "CpMgmt/CmdPro/SpinUpDrives.h"
 #include "CpMgmt/CpController.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
-#include "fwdata/layout/CtrlDefaults.h"
-#include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdRecord.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
@@ -21,11 +18,8 @@
 
 int LdAddCp::ApplyPowerSaving(CpController* cpController, const CfgAddParsedObject* object, UnConfiguredVd* plan)
 {
-    Controller* controller = cpController->GetController();
     u8 defaults[ctrldefaults::kSize] = {};
-    const u32 mbox[3] = {0, 0, 0};
-    DcmdFwiDpParams request(kDcmdCtrlGetDefaults, mbox, defaults, sizeof defaults);
-    const int status = controller != nullptr ? controller->Execute(request) : -1;
+    const int status = ReadCtrlDefaults(cpController, defaults);
     if (status != 0) {
         ReportDefaultsUnreadable(status);
         return -1;

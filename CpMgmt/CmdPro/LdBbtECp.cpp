@@ -1,12 +1,11 @@
 #include "CpMgmt/CmdPro/LdBbtECp.h"
 
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "raidmodel/Adapter.h"
@@ -98,10 +97,7 @@ int LdBbtEntriesCp::GetVdBbtEntries(CpController* cpController, VirtualDisk* vd)
 int LdBbtEntriesCp::GetAllBbtEntries(CpController* cpController, LdBbtEntriesParsedObject*, List<VirtualDisk*>* sorted)
 {
     u8 reply[vdbbtall::kSize] = {};
-    Controller* controller = cpController->GetController();
-    const u32 mbox[3] = {0, 0, 0};
-    DcmdFwiDpParams request(kDcmdLdBbmGetAll, mbox, reply, sizeof reply);
-    const int status = controller != nullptr ? controller->Execute(request) : -1;
+    const int status = SendDcmd(cpController, kDcmdLdBbmGetAll, reply, sizeof reply);
     if (status == 0)
         PrintAllBbtEntries(reply, sorted);
     else

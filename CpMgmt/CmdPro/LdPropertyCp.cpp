@@ -154,34 +154,12 @@ int LdPropertyCp::Query(VirtualDisk* vd, u8 target)
         vd->GetCurrentCachePolicy(&value);
         PrintCachePolicy(value);
         return 0;
-    case TOKEN_ACCESS: {
-        u8 current = 0;
-        u8 reason = 0;
-        vd->GetAccessPolicy(&value);
-        vd->GetCurrentAccessPolicy(&current);
-        vd->GetAccessPolicyReason(&reason);
-        PrintMessage(LdMsg::kAccessPolicyTitle, adapterNumber_, target, targetId);
-        if (const char* text = LdPropAccessLine(value))
-            PrintMessage(CommonMsg::kText, text);
-        if (const char* text = LdPropAccessLine(current)) {
-            PrintMessage(CommonMsg::kText, "Current Access Policy: ");
-            PrintMessage(CommonMsg::kText, text);
-        }
-        if (!vd->IsSscd() && current == vdrec::kAccessBlocked && value != vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline)
-            PrintMessage(CommonMsg::kText,
-                         "Reason for difference in Access Policy: Associated FlashTier - SSD Caching virtual drive "
-                         "is offline\n");
-        PrintMessage(CommonMsg::kLineEnd);
+    case TOKEN_ACCESS:
+        QueryAccess(vd, target, targetId);
         return 0;
-    }
-    case TOKEN_DSKCACHE: {
-        PrintMessage(LdMsg::kDiskCacheTitle, adapterNumber_, target, targetId);
-        vd->GetDiskCachePolicy(&value);
-        static const char* const kTexts[] = {"Disk's Default\n", "Enabled\n", "Disabled\n"};
-        if (value < 3)
-            PrintMessage(CommonMsg::kText, kTexts[value]);
+    case TOKEN_DSKCACHE:
+        QueryDiskCache(vd, target, targetId);
         return 0;
-    }
     case TOKEN_NAME: {
         string name;
         vd->GetName(&name);
@@ -192,45 +170,77 @@ int LdPropertyCp::Query(VirtualDisk* vd, u8 target)
         vd->GetIsConsistent(&value);
         PrintMessage(LdMsg::kVdLine, target, targetId, value != 0 ? "Consistent" : "Inconsistent");
         return 0;
-    case TOKEN_PSPOLICY: {
-        u8 supported = 0;
-        if (adapter_->IsLdPowerSavingSupported(&supported) != 0 || supported == 0) {
-            PrintMessage(CommonMsg::kText, "Adapter does not support Power savings on logical drives.\n");
-            return -1;
-        }
-        PrintMessage(CommonMsg::kLineEnd);
-        PrintMessage(LdMsg::kVdLine, target, targetId, " ");
-        u8 uncached = 0;
-        adapter_->IsMaxPowerSavingUncached(&uncached);
-        PrintMessage(CommonMsg::kLineEnd);
-        PrintMessage(CommonMsg::kLineEnd);
-        vd->GetDefaultPsPolicy(&value);
-        PrintMessage(CommonMsg::kText, "Default power saving policy : ");
-        PrintMessage(CommonMsg::kText, PowerPolicyName(value, uncached));
-        PrintMessage(CommonMsg::kLineEnd);
-        vd->GetCurrentPsPolicy(&value);
-        PrintMessage(CommonMsg::kText, "Current power saving policy : ");
-        PrintMessage(CommonMsg::kText, PowerPolicyName(value, uncached));
-        PrintMessage(CommonMsg::kLineEnd);
-        PrintMessage(CommonMsg::kLineEnd);
-        return 0;
-    }
-    case TOKEN_DSBLPI: {
-        u8 supported = 0;
-        if (adapter_->IsPiSupported(&supported) != 0 || supported != 1) {
-            PrintMessage(CommonMsg::kLineEnd);
-            PrintMessage(CommonMsg::kText, "This feature is not supported on Adapter");
-            PrintMessage(CommonMsg::kLineEnd);
-            return -1;
-        }
-        vd->GetPiType(&value);
-        PrintMessage(LdMsg::kVdLine, target, targetId, "");
-        PrintMessage(CommonMsg::kText, "PI Enabled : ");
-        PrintMessage(CommonMsg::kText, PiText(value));
-        return 0;
-    }
+    case TOKEN_PSPOLICY:
+        return QueryPowerPolicy(vd, target, targetId);
+    case TOKEN_DSBLPI:
+        return QueryPi(vd, target, targetId);
     default:
         PrintMessage(CommonMsg::kInvalidOption);
         return -1;
     }
+}
+
+void LdPropertyCp::QueryAccess(VirtualDisk* vd, u8 target, u16 targetId)
+{
+    const AccessState access = ReadAccessState(vd);
+    PrintMessage(LdMsg::kAccessPolicyTitle, adapterNumber_, target, targetId);
+    if (const char* text = LdPropAccessLine(access.policy))
+        PrintMessage(CommonMsg::kText, text);
+    if (const char* text = LdPropAccessLine(access.current)) {
+        PrintMessage(CommonMsg::kText, "Current Access Policy: ");
+        PrintMessage(CommonMsg::kText, text);
+    }
+    if (!vd->IsSscd() && access.BlockedByOfflineCache())
+        PrintMessage(CommonMsg::kText,
+                     "Reason for difference in Access Policy: Associated FlashTier - SSD Caching virtual drive "
+                     "is offline\n");
+    PrintMessage(CommonMsg::kLineEnd);
+}
+
+void LdPropertyCp::QueryDiskCache(VirtualDisk* vd, u8 target, u16 targetId)
+{
+    u8 value = 0;
+    PrintMessage(LdMsg::kDiskCacheTitle, adapterNumber_, target, targetId);
+    vd->GetDiskCachePolicy(&value);
+    static const char* const kTexts[] = {"Disk's Default\n", "Enabled\n", "Disabled\n"};
+    if (value < 3)
+        PrintMessage(CommonMsg::kText, kTexts[value]);
+}
+
+int LdPropertyCp::QueryPowerPolicy(VirtualDisk* vd, u8 target, u16 targetId)
+{
+    u8 supported = 0;
+    if (adapter_->IsLdPowerSavingSupported(&supported) != 0 || supported == 0) {
+        PrintMessage(CommonMsg::kText, "Adapter does not support Power savings on logical drives.\n");
+        return -1;
+    }
+    PrintMessage(CommonMsg::kLineEnd);
+    PrintMessage(LdMsg::kVdLine, target, targetId, " ");
+    u8 uncached = 0;
+    adapter_->IsMaxPowerSavingUncached(&uncached);
+    PrintMessage(CommonMsg::kLineEnd);
+    PrintMessage(CommonMsg::kLineEnd);
+    u8 value = 0;
+    vd->GetDefaultPsPolicy(&value);
+    PrintMessage(CommonMsg::kText, "Default power saving policy : ");
+    PrintMessage(CommonMsg::kText, PowerPolicyName(value, uncached));
+    PrintMessage(CommonMsg::kLineEnd);
+    vd->GetCurrentPsPolicy(&value);
+    PrintMessage(CommonMsg::kText, "Current power saving policy : ");
+    PrintMessage(CommonMsg::kText, PowerPolicyName(value, uncached));
+    PrintMessage(CommonMsg::kLineEnd);
+    PrintMessage(CommonMsg::kLineEnd);
+    return 0;
+}
+
+int LdPropertyCp::QueryPi(VirtualDisk* vd, u8 target, u16 targetId)
+{
+    if (!CheckPiSupported())
+        return -1;
+    u8 value = 0;
+    vd->GetPiType(&value);
+    PrintMessage(LdMsg::kVdLine, target, targetId, "");
+    PrintMessage(CommonMsg::kText, "PI Enabled : ");
+    PrintMessage(CommonMsg::kText, PiText(value));
+    return 0;
 }

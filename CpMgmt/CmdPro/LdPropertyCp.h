@@ -2,6 +2,7 @@
 // selected virtual drive, or change one through its property record or a request of its own.
 #pragma once
 #include "CpMgmt/TypedProcessor.h"
+#include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 #include "parsers/LdPropParsedObject.h"
 
@@ -22,14 +23,38 @@ public:
     static int RemoveBlockedAccess(VirtualDisk* vd, u8 adapter, unsigned target, bool all);
 
 private:
+    // The drive's access policy, the one in force and the reason they differ.
+    struct AccessState {
+        u8 policy = 0;
+        u8 current = 0;
+        u8 reason = 0;
+        // Blocked only because its SSD cache drive is offline.
+        bool BlockedByOfflineCache() const;
+    };
+    static AccessState ReadAccessState(VirtualDisk* vd);
+
     // One property of one drive (T the selected number). The query's status, or -1 for a
     // property no query shows.
     int Query(VirtualDisk* vd, u8 target);
+    // The properties whose query takes more than a line (T the selected number, I the target id).
+    void QueryAccess(VirtualDisk* vd, u8 target, u16 targetId);
+    void QueryDiskCache(VirtualDisk* vd, u8 target, u16 targetId);
+    int QueryPowerPolicy(VirtualDisk* vd, u8 target, u16 targetId);
+    int QueryPi(VirtualDisk* vd, u8 target, u16 targetId);
     // One change: the drive's status; stop_ tells whether the command ends with it.
     int Change(VirtualDisk* vd, u8 target);
+    // Its steps: the checks before the record is opened (and opening it), the name a -Name
+    // change gives, and the new value of a cache policy or of another property of the record,
+    // with the text that names the change (false for a property of neither kind).
+    int CheckChange(VirtualDisk* vd);
+    const char* ChangedName() const;
+    bool ChangeCachePolicy(VirtualDisk* vd, u8 policy, string* text, int* status);
+    bool ChangeRecordProperty(VirtualDisk* vd, string* text, int* status);
     int ChangeDiskCacheAllowed(VirtualDisk* vd);
     int RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* done);
     int DisablePi(VirtualDisk* vd);
+    // Whether the adapter supports protection information; reported when it does not.
+    bool CheckPiSupported() const;
 
     CpController* cpController_ = nullptr;
     RaidManager* manager_ = nullptr;

@@ -1,12 +1,11 @@
 // The changes of -LDSetProp and the write-back check.
 #include <cstring>
 
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdPropertyCp.h"
 #include "CpMgmt/CmdPro/WriteBackCheck.h"
 #include "CpMgmt/CpController.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/BatteryStatus.h"
 #include "fwdata/layout/FwStatus.h"
@@ -36,12 +35,7 @@ constexpr int kFwFeatureOff = 1;
 
 int LdPropertyCp::SendDcmd(u32 opcode, u8* buffer, u32 length, CpController* cpController)
 {
-    Controller* controller = cpController != nullptr ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u32 mbox[3] = {0, 0, 0};
-    DcmdFwiDpParams request(opcode, mbox, buffer, length);
-    return controller->Execute(request);
+    return ::SendDcmd(cpController, opcode, buffer, length);
 }
 
 int LdPropertyCp::RemoveBlockedAccess(VirtualDisk* vd, u8 adapter, unsigned target, bool all)
@@ -57,15 +51,24 @@ int LdPropertyCp::RemoveBlockedAccess(VirtualDisk* vd, u8 adapter, unsigned targ
     return status;
 }
 
+LdPropertyCp::AccessState LdPropertyCp::ReadAccessState(VirtualDisk* vd)
+{
+    AccessState access;
+    vd->GetAccessPolicy(&access.policy);
+    vd->GetCurrentAccessPolicy(&access.current);
+    vd->GetAccessPolicyReason(&access.reason);
+    return access;
+}
+
+bool LdPropertyCp::AccessState::BlockedByOfflineCache() const
+{
+    return policy != vdrec::kAccessBlocked && current == vdrec::kAccessBlocked &&
+           reason == vdrec::kAccessReasonSscdOffline;
+}
+
 int LdPropertyCp::RemoveBlocked(VirtualDisk* vd, u8 target, bool last, bool* done)
 {
-    u8 reason = 0;
-    u8 policy = 0;
-    u8 current = 0;
-    vd->GetAccessPolicyReason(&reason);
-    vd->GetAccessPolicy(&policy);
-    vd->GetCurrentAccessPolicy(&current);
-    if (policy != vdrec::kAccessBlocked && current == vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline) {
+    if (ReadAccessState(vd).BlockedByOfflineCache()) {
         *done = true;
         return RemoveBlockedAccess(vd, adapterNumber_, target, all_);
     }
@@ -111,15 +114,21 @@ int LdPropertyCp::ChangeDiskCacheAllowed(VirtualDisk* vd)
     return 0;
 }
 
-int LdPropertyCp::DisablePi(VirtualDisk* vd)
+bool LdPropertyCp::CheckPiSupported() const
 {
     u8 supported = 0;
-    if (adapter_->IsPiSupported(&supported) != 0 || supported != 1) {
-        PrintMessage(CommonMsg::kLineEnd);
-        PrintMessage(CommonMsg::kText, "This feature is not supported on Adapter");
-        PrintMessage(CommonMsg::kLineEnd);
+    if (adapter_->IsPiSupported(&supported) == 0 && supported == 1)
+        return true;
+    PrintMessage(CommonMsg::kLineEnd);
+    PrintMessage(CommonMsg::kText, "This feature is not supported on Adapter");
+    PrintMessage(CommonMsg::kLineEnd);
+    return false;
+}
+
+int LdPropertyCp::DisablePi(VirtualDisk* vd)
+{
+    if (!CheckPiSupported())
         return -1;
-    }
     const int status = vd->DisablePi();
     if (status == 0)
         return 0;
@@ -140,116 +149,19 @@ int LdPropertyCp::DisablePi(VirtualDisk* vd)
 int LdPropertyCp::Change(VirtualDisk* vd, u8 target)
 {
     stop_ = true;
-    const u16 property = object_->GetProperty();
-    if (property == TOKEN_ENDSKCACHE || property == TOKEN_DISDSKCACHE) {
-        const int status = ChangeDiskCacheAllowed(vd);
-        if (status != 0)
-            return status;
-    }
-    const char* name = object_->GetName() != nullptr ? object_->GetName() : "";
-    if (property == TOKEN_NAME && std::strlen(name) > kMaxNameLength) {
-        // The record holds 15 characters; a longer name is refused rather than cut.
-        PrintMessage(LdMsg::kSetPropertyFailed, adapterNumber_);
-        return -1;
-    }
-    if (vd->BeginUpdate() != 0) {
-        PrintMessage(CommonMsg::kText, "\nbeginUpdate() failed on Vd object\n");
-        return -1;
-    }
+    int status = CheckChange(vd);
+    if (status != 0)
+        return status;
     u8 policy = 0;
     vd->GetDefaultCachePolicy(&policy);
-    int status = 0;
     string text;
-    switch (property) {
-    case TOKEN_WB:
-        text = "Write Policy to WriteBack";
-        if (object_->GetImmediate() != 0) {
-            status = CheckWriteBackNow(manager_, cpController_);
-            if (status != 0)
-                status = -1;
-            else
-                status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheWriteBack);
-        } else {
-            status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheWriteBack);
-            if (status == 0 && CheckWriteBackNow(manager_, cpController_) != 0)
-                PrintMessage(LdMsg::kWriteBackLater);
-        }
-        break;
-    case TOKEN_FORCEDWB:
-        text = "Write Policy to Forced WriteBack";
-        status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheWriteBack | vdrec::kCacheBadBbu);
-        break;
-    case TOKEN_WT:
-        text = "Write Policy to WriteThrough";
-        status = vd->SetDefaultCachePolicy(policy & static_cast<u8>(~vdrec::kCacheWriteBack));
-        break;
-    case TOKEN_RA:
-        text = "Read Policy to ReadAhead";
-        status = vd->SetDefaultCachePolicy((policy & static_cast<u8>(~vdrec::kCacheReadMask)) | vdrec::kCacheReadAhead);
-        break;
-    case TOKEN_NORA:
-        text = "Read Policy to NoReadAhead";
-        status = vd->SetDefaultCachePolicy(policy & static_cast<u8>(~vdrec::kCacheReadMask));
-        break;
-    case TOKEN_CACHEDBADBBU:
-        text = "Write Cache OK if bad BBU";
-        status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheBadBbu);
-        break;
-    case TOKEN_NOCACHEDBADBBU:
-        text = "No Write Cache if bad BBU";
-        status = vd->SetDefaultCachePolicy(policy & static_cast<u8>(~vdrec::kCacheBadBbu));
-        break;
-    case TOKEN_CACHED:
-        text = "Cache Policy to Cached";
-        status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheCachedIo);
-        break;
-    case TOKEN_DIRECT:
-        text = "Cache Policy to Direct";
-        status = vd->SetDefaultCachePolicy(policy & static_cast<u8>(~vdrec::kCacheCachedIo));
-        break;
-    case TOKEN_RW:
-        text = "Access Policy to Read/Write";
-        status = vd->SetAccessPolicy(vdrec::kAccessReadWrite);
-        break;
-    case TOKEN_RO:
-        text = "Access Policy to Read Only";
-        status = vd->SetAccessPolicy(vdrec::kAccessReadOnly);
-        break;
-    case TOKEN_BLOCKED:
-        text = "Access Policy to Blocked";
-        status = vd->SetAccessPolicy(vdrec::kAccessBlocked);
-        break;
-    case TOKEN_ENDSKCACHE:
-        text = "Disk Cache Policy to Enabled";
-        status = vd->SetDiskCachePolicy(kDiskCacheEnabled);
-        break;
-    case TOKEN_DISDSKCACHE:
-        text = "Disk Cache Policy to Disabled";
-        status = vd->SetDiskCachePolicy(kDiskCacheDisabled);
-        break;
-    case TOKEN_NAME:
-        text = "name to ";
-        text += name;
-        status = vd->SetName(name);
-        break;
-    case TOKEN_CONSISTENT:
-        text = "target Consistent";
-        status = vd->SetConsistent(1);
-        break;
-    case TOKEN_INCONSISTENT:
-        text = "target Inconsistent";
-        status = vd->SetConsistent(0);
-        break;
-    case TOKEN_DSBLPI:
-        text = "PI Disabled";
-        status = DisablePi(vd);
-        if (status != 0)
-            return status;
-        break;
-    default:
+    if (!ChangeCachePolicy(vd, policy, &text, &status) && !ChangeRecordProperty(vd, &text, &status)) {
         PrintMessage(CommonMsg::kInvalidOption);
         return -1;
     }
+    // A PI disable that failed has reported itself.
+    if (object_->GetProperty() == TOKEN_DSBLPI && status != 0)
+        return status;
     if (status != 0) {
         PrintMessage(LdMsg::kSetPropertyFailed, adapterNumber_);
         return -1;
@@ -261,4 +173,128 @@ int LdPropertyCp::Change(VirtualDisk* vd, u8 target)
     else
         PrintMessage(LdMsg::kSetFailed, text.GetCStr(), adapterNumber_, target);
     return status;
+}
+
+int LdPropertyCp::CheckChange(VirtualDisk* vd)
+{
+    const u16 property = object_->GetProperty();
+    if (property == TOKEN_ENDSKCACHE || property == TOKEN_DISDSKCACHE) {
+        const int status = ChangeDiskCacheAllowed(vd);
+        if (status != 0)
+            return status;
+    }
+    if (property == TOKEN_NAME && std::strlen(ChangedName()) > kMaxNameLength) {
+        // The record holds 15 characters; a longer name is refused rather than cut.
+        PrintMessage(LdMsg::kSetPropertyFailed, adapterNumber_);
+        return -1;
+    }
+    if (vd->BeginUpdate() != 0) {
+        PrintMessage(CommonMsg::kText, "\nbeginUpdate() failed on Vd object\n");
+        return -1;
+    }
+    return 0;
+}
+
+const char* LdPropertyCp::ChangedName() const
+{
+    return object_->GetName() != nullptr ? object_->GetName() : "";
+}
+
+bool LdPropertyCp::ChangeCachePolicy(VirtualDisk* vd, u8 policy, string* text, int* status)
+{
+    switch (object_->GetProperty()) {
+    case TOKEN_WB:
+        *text = "Write Policy to WriteBack";
+        if (object_->GetImmediate() != 0) {
+            *status = CheckWriteBackNow(manager_, cpController_);
+            if (*status != 0)
+                *status = -1;
+            else
+                *status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheWriteBack);
+        } else {
+            *status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheWriteBack);
+            if (*status == 0 && CheckWriteBackNow(manager_, cpController_) != 0)
+                PrintMessage(LdMsg::kWriteBackLater);
+        }
+        return true;
+    case TOKEN_FORCEDWB:
+        *text = "Write Policy to Forced WriteBack";
+        *status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheWriteBack | vdrec::kCacheBadBbu);
+        return true;
+    case TOKEN_WT:
+        *text = "Write Policy to WriteThrough";
+        *status = vd->SetDefaultCachePolicy(policy & static_cast<u8>(~vdrec::kCacheWriteBack));
+        return true;
+    case TOKEN_RA:
+        *text = "Read Policy to ReadAhead";
+        *status = vd->SetDefaultCachePolicy((policy & static_cast<u8>(~vdrec::kCacheReadMask)) | vdrec::kCacheReadAhead);
+        return true;
+    case TOKEN_NORA:
+        *text = "Read Policy to NoReadAhead";
+        *status = vd->SetDefaultCachePolicy(policy & static_cast<u8>(~vdrec::kCacheReadMask));
+        return true;
+    case TOKEN_CACHEDBADBBU:
+        *text = "Write Cache OK if bad BBU";
+        *status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheBadBbu);
+        return true;
+    case TOKEN_NOCACHEDBADBBU:
+        *text = "No Write Cache if bad BBU";
+        *status = vd->SetDefaultCachePolicy(policy & static_cast<u8>(~vdrec::kCacheBadBbu));
+        return true;
+    case TOKEN_CACHED:
+        *text = "Cache Policy to Cached";
+        *status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheCachedIo);
+        return true;
+    case TOKEN_DIRECT:
+        *text = "Cache Policy to Direct";
+        *status = vd->SetDefaultCachePolicy(policy & static_cast<u8>(~vdrec::kCacheCachedIo));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool LdPropertyCp::ChangeRecordProperty(VirtualDisk* vd, string* text, int* status)
+{
+    switch (object_->GetProperty()) {
+    case TOKEN_RW:
+        *text = "Access Policy to Read/Write";
+        *status = vd->SetAccessPolicy(vdrec::kAccessReadWrite);
+        return true;
+    case TOKEN_RO:
+        *text = "Access Policy to Read Only";
+        *status = vd->SetAccessPolicy(vdrec::kAccessReadOnly);
+        return true;
+    case TOKEN_BLOCKED:
+        *text = "Access Policy to Blocked";
+        *status = vd->SetAccessPolicy(vdrec::kAccessBlocked);
+        return true;
+    case TOKEN_ENDSKCACHE:
+        *text = "Disk Cache Policy to Enabled";
+        *status = vd->SetDiskCachePolicy(kDiskCacheEnabled);
+        return true;
+    case TOKEN_DISDSKCACHE:
+        *text = "Disk Cache Policy to Disabled";
+        *status = vd->SetDiskCachePolicy(kDiskCacheDisabled);
+        return true;
+    case TOKEN_NAME:
+        *text = "name to ";
+        *text += ChangedName();
+        *status = vd->SetName(ChangedName());
+        return true;
+    case TOKEN_CONSISTENT:
+        *text = "target Consistent";
+        *status = vd->SetConsistent(1);
+        return true;
+    case TOKEN_INCONSISTENT:
+        *text = "target Inconsistent";
+        *status = vd->SetConsistent(0);
+        return true;
+    case TOKEN_DSBLPI:
+        *text = "PI Disabled";
+        *status = DisablePi(vd);
+        return true;
+    default:
+        return false;
+    }
 }

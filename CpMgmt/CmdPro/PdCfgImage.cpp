@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "fwdata/layout/CfgImage.h"
 #include "fwdata/layout/Opcodes.h"
 
@@ -12,9 +11,7 @@ int PdCfgImage::Read(Controller* controller, u32 length)
     if (controller == nullptr)
         return -1;
     std::vector<u8> block(length, 0);
-    const u32 words[3] = {0, 0, 0};
-    DcmdFwiDpParams request(kDcmdCfgRead, words, block.data(), length);
-    int status = controller->Execute(request);
+    const int status = SendDcmd(controller, kDcmdCfgRead, block.data(), length);
     if (status == 0)
         image_ = std::move(block);
     return status;

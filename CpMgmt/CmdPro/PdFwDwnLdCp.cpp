@@ -3,13 +3,12 @@
 #include <vector>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "controller/DrivekitDp.h"
 #include "fwdata/layout/CtrlInfo.h"
 #include "fwdata/layout/Mailbox.h"
@@ -35,12 +34,6 @@ constexpr int kFwNoMemory = 32;
 constexpr int kFwUpdateInProgress = 50;
 constexpr int kFwOnePdPerArray = 64;
 
-int Execute(CpController* cp, DpParams& request)
-{
-    Controller* controller = cp != nullptr ? cp->GetController() : nullptr;
-    return controller != nullptr ? controller->Execute(request) : -1;
-}
-
 }  // namespace
 
 int PdRawFwDwnLdCp::ProcessParsed(CpController* cpController, PdFwDownloadPo* object)
@@ -63,10 +56,8 @@ int PdRawFwDwnLdCp::DownloadFirmware(CpController* cp, const string& fileName, c
         return -1;
     }
 
-    // The bridge flag and the drive type keep the values of the last drive read; a mode raised
-    // to 7 stays for the following targets.
-    u8 bridge = 0;
-    u8 driveType = 0;
+    DownloadState state;
+    state.mode = mode;
     // A drive that is not found is reported and the next one downloaded; the command then ends
     // with -1.
     bool missing = false;
@@ -74,79 +65,106 @@ int PdRawFwDwnLdCp::DownloadFirmware(CpController* cp, const string& fileName, c
         const EnclSlotId* element = devices.GetAt(static_cast<u8>(i));
         if (element == nullptr)
             continue;
-        u16 enclosure = element->GetEnclId();
-        const u8 slot = element->GetSlot();
-        u16 deviceId = 0;
+        DownloadTarget target;
+        target.enclosure = element->GetEnclId();
+        target.slot = element->GetSlot();
         if (encDevId != 0) {
-            deviceId = enclosure;
-            mode = fwcdb::kModeOffsets;
+            target.deviceId = target.enclosure;
+            state.mode = fwcdb::kModeOffsets;
         } else {
-            int status = ResolveEnclosureId(cp, &enclosure);
+            bool notFound = false;
+            const int status = ResolveDownloadTarget(cp, manager, fileName, sataBridge, &target, &state, &notFound);
             if (status != 0)
                 return status;
-            PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosure, slot));
-            if (pd == nullptr) {
-                PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosure), slot);
+            if (notFound) {
                 missing = true;
                 continue;
             }
-            if (sataBridge != 0) {
-                status = pd->IsSasSataBridge(&bridge);
-                if (status != 0)
-                    return status;
-                if (bridge == 0) {
-                    PrintMessage(PdMsg::kNotSasSataBridge, adapter, EnclosureIdText(enclosure), slot);
-                    return -1;
-                }
-                mode = fwcdb::kModeOffsets;
-                u8 imageType = 0;
-                status = GetFirmwareImageType(fileName, &imageType);
-                if (status != 0)
-                    return status;
-            }
-            // A set permission bit allows the download; a controller without allowed
-            // operations allows it too.
-            u8 allowed = 1;
-            status = pd->IsFwDownloadAllowed(&allowed);
-            if (status != 0)
-                return status;
-            if (allowed == 0) {
-                PrintMessage(PdMsg::kFwDownloadNotAllowed, EnclosureIdText(enclosure), slot, adapter);
-                return -1;
-            }
-            status = pd->GetDeviceId(&deviceId);
-            if (status != 0)
-                return status;
-            pd->GetPdType(&driveType);
         }
-
-        // The pass-through names its target by one byte: a device beyond it is never sent to.
-        u32 size = 0;
-        if (deviceId > fwcdb::kMaxTarget) {
-            PrintMessage(PdMsg::kFwDownloadFailed, EnclosureIdText(enclosure), slot, adapter);
-            return -1;
-        }
-        if (GetImageFileSize(fileName, &size) == 0 &&
-            CheckImageFits(fileName, size, static_cast<u8>(mode), forceActivate, driveType) != 0)
-            return -1;
-
-        int r = PrepareFirmwareDownload(cp, deviceId, fileName, static_cast<u8>(mode), forceActivate);
-        if (r != 0) {
-            PrintMessage(PdMsg::kFwDownloadFailed, EnclosureIdText(enclosure), slot, adapter);
-            return r;
-        }
-        r = ReadControllerInfo(cp);
-        if (r != 0)
-            return r;
-        if (mode == fwcdb::kModeOffsets)
-            r = DownloadFirmwareToPd(cp, deviceId, fileName, bridge != 0 ? 1 : 0, driveType, forceActivate);
-        // Pieces that fail are sent again as one image, unless the activation is deferred.
-        if ((r != 0 || mode == fwcdb::kModeWholeImage) && forceActivate != 1)
-            r = DownloadWholeImage(cp, deviceId, fileName, driveType);
-        if (r != 0)
-            return r;
+        const int status = DownloadToTarget(cp, fileName, target, state, forceActivate);
+        if (status != 0)
+            return status;
     }
     return missing ? -1 : 0;
+}
+
+int PdRawFwDwnLdCp::ResolveDownloadTarget(CpController* cp, RaidManager* manager, const string& fileName,
+                                          u8 sataBridge, DownloadTarget* target, DownloadState* state,
+                                          bool* notFound)
+{
+    const u8 adapter = AdapterNumberOf(cp);
+    int status = ResolveEnclosureId(cp, &target->enclosure);
+    if (status != 0)
+        return status;
+    const u16 enclosure = target->enclosure;
+    const u8 slot = target->slot;
+    PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosure, slot));
+    if (pd == nullptr) {
+        PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosure), slot);
+        *notFound = true;
+        return 0;
+    }
+    if (sataBridge != 0) {
+        status = pd->IsSasSataBridge(&state->bridge);
+        if (status != 0)
+            return status;
+        if (state->bridge == 0) {
+            PrintMessage(PdMsg::kNotSasSataBridge, adapter, EnclosureIdText(enclosure), slot);
+            return -1;
+        }
+        state->mode = fwcdb::kModeOffsets;
+        u8 imageType = 0;
+        status = GetFirmwareImageType(fileName, &imageType);
+        if (status != 0)
+            return status;
+    }
+    // A set permission bit allows the download; a controller without allowed operations allows
+    // it too.
+    u8 allowed = 1;
+    status = pd->IsFwDownloadAllowed(&allowed);
+    if (status != 0)
+        return status;
+    if (allowed == 0) {
+        PrintMessage(PdMsg::kFwDownloadNotAllowed, EnclosureIdText(enclosure), slot, adapter);
+        return -1;
+    }
+    status = pd->GetDeviceId(&target->deviceId);
+    if (status != 0)
+        return status;
+    pd->GetPdType(&state->driveType);
+    return 0;
+}
+
+int PdRawFwDwnLdCp::DownloadToTarget(CpController* cp, const string& fileName, const DownloadTarget& target,
+                                     const DownloadState& state, u8 forceActivate)
+{
+    const u8 adapter = AdapterNumberOf(cp);
+    const u8 mode = static_cast<u8>(state.mode);
+    // The pass-through names its target by one byte: a device beyond it is never sent to.
+    u32 size = 0;
+    if (target.deviceId > fwcdb::kMaxTarget) {
+        PrintMessage(PdMsg::kFwDownloadFailed, EnclosureIdText(target.enclosure), target.slot, adapter);
+        return -1;
+    }
+    if (GetImageFileSize(fileName, &size) == 0 &&
+        CheckImageFits(fileName, size, mode, forceActivate, state.driveType) != 0)
+        return -1;
+
+    int r = PrepareFirmwareDownload(cp, target.deviceId, fileName, mode, forceActivate);
+    if (r != 0) {
+        PrintMessage(PdMsg::kFwDownloadFailed, EnclosureIdText(target.enclosure), target.slot, adapter);
+        return r;
+    }
+    r = ReadControllerInfo(cp);
+    if (r != 0)
+        return r;
+    if (state.mode == fwcdb::kModeOffsets)
+        r = DownloadFirmwareToPd(cp, target.deviceId, fileName, state.bridge != 0 ? 1 : 0, state.driveType,
+                                 forceActivate);
+    // Pieces that fail are sent again as one image, unless the activation is deferred.
+    if ((r != 0 || state.mode == fwcdb::kModeWholeImage) && forceActivate != 1)
+        r = DownloadWholeImage(cp, target.deviceId, fileName, state.driveType);
+    return r;
 }
 
 int PdRawFwDwnLdCp::PrepareFirmwareDownload(CpController* cp, u16 deviceId, const string& fileName, u8 mode,
@@ -169,10 +187,9 @@ int PdRawFwDwnLdCp::PrepareFirmwareDownload(CpController* cp, u16 deviceId, cons
             PrintMessage(AdpMsg::kNoFwiInstance, AdapterNumberOf(cp));
             return -1;
         }
-        u8 mbox[mailbox::kSize] = {};
-        ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, deviceId);
-        DcmdFwiDpParams prepare(kDcmdCtrlPdFwDownloadPrepare, mbox, block, sizeof block);
-        s = Execute(cp, prepare);
+        RequestMailbox mbox;
+        mbox.Writer().PutU16(mailbox::kOffDeviceId, deviceId);
+        s = SendDcmd(cp, kDcmdCtrlPdFwDownloadPrepare, block, sizeof block, mbox);
         switch (s) {
         case 0: break;
         case kFwNoMultiPd:
@@ -213,9 +230,7 @@ int PdRawFwDwnLdCp::ReadControllerInfo(CpController* cp)
         return -1;
     }
     std::vector<u8> info(ctrlinfo::kSize, 0);
-    const u8 mbox[mailbox::kSize] = {};
-    DcmdFwiDpParams request(kDcmdCtrlGetInfo, mbox, info.data(), ctrlinfo::kSize);
-    const int s = Execute(cp, request);
+    const int s = SendDcmd(cp, kDcmdCtrlGetInfo, info.data(), ctrlinfo::kSize);
     if (s != 0)
         PrintMessage(CommonMsg::kOperationFailed, adapter, "Get Controller Info command failed");
     return s;

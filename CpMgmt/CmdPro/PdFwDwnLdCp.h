@@ -9,6 +9,8 @@
 #include "ZepUtil/Types.h"
 #include "parsers/PdFwDownloadPo.h"
 
+class RaidManager;
+
 class PdRawFwDwnLdCp : public TypedProcessor<PdFwDownloadPo, "PdFwDownloadPo *"> {
 public:
     static constexpr u8 kTypeSata = 3;  // drive type of a SATA drive
@@ -35,4 +37,28 @@ public:
     static int DownloadFirmwareToPd(CpController* cp, u16 deviceId, const string& fileName, u8 bridge, u8 driveType,
                                     u8 forceActivate);
     static int DownloadWholeImage(CpController* cp, u16 deviceId, const string& fileName, u8 driveType);
+
+private:
+    // One named drive: its enclosure (resolved), slot and device id.
+    struct DownloadTarget {
+        u16 enclosure = 0;
+        u8 slot = 0;
+        u16 deviceId = 0;
+    };
+    // What the targets share: the bridge flag and the drive type keep the values of the last
+    // drive read; a mode raised to the offsets mode stays for the following targets.
+    struct DownloadState {
+        u8 bridge = 0;
+        u8 driveType = 0;
+        u32 mode = 0;
+    };
+    // Finds the drive of `target` and checks it may take the image: 0 with its device id (or
+    // with `notFound` set when the model has no such drive, reported), else the status that
+    // ends the command.
+    static int ResolveDownloadTarget(CpController* cp, RaidManager* manager, const string& fileName, u8 sataBridge,
+                                     DownloadTarget* target, DownloadState* state, bool* notFound);
+    // Checks the image, announces the download and sends it: 0, or the status that ends the
+    // command.
+    static int DownloadToTarget(CpController* cp, const string& fileName, const DownloadTarget& target,
+                                const DownloadState& state, u8 forceActivate);
 };

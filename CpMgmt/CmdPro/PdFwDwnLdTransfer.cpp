@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdFwDwnLdCp.h"
 #include "CpMgmt/CpController.h"
-#include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "controller/DrivekitDp.h"
 #include "fwdata/layout/PdFwDownload.h"
@@ -194,8 +194,7 @@ int PdRawFwDwnLdCp::SendFirmwareChunk(CpController* cp, u8 target, u8 cdbLength,
     u8 sense[fwcdb::kSenseSize] = {};
     DcdbFwiDpParams request(fwcdb::kFrameCommandPd, target, 0, cdbLength, cdb, length, length != 0 ? data : nullptr,
                             kToDevice, sizeof sense, sense, 0);
-    Controller* controller = cp != nullptr ? cp->GetController() : nullptr;
-    return controller != nullptr ? controller->Execute(request) : -1;
+    return SendPassThrough(cp, request);
 }
 
 int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const string& fileName, u8 bridge,

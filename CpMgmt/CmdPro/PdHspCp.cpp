@@ -2,13 +2,13 @@
 
 #include <cstring>
 
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "fwdata/layout/CtrlInfo.h"
 #include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Mailbox.h"
@@ -28,14 +28,6 @@ constexpr int kStatusInArray = 11;
 
 // Device ids are 16-bit: a longer drive list than that is a controller fault.
 constexpr u32 kMaxPdEntries = 0x10000;
-
-int ExecuteDcmd(Controller* controller, u32 opcode, const u8 mbox[mailbox::kSize], void* buffer, u32 length)
-{
-    if (controller == nullptr)
-        return -1;
-    DcmdFwiDpParams request(opcode, mbox, buffer, length);
-    return controller->Execute(request);
-}
 
 }  // namespace
 
@@ -141,9 +133,7 @@ int PdHspCp::HandleDrive(Controller* controller, const PdHspParsedObject& object
     }
 
     std::memset(pdInfo_, 0, sizeof pdInfo_);
-    u8 mbox[mailbox::kSize] = {};
-    ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, static_cast<u16>(deviceId));
-    const int status = ExecuteDcmd(controller, kDcmdPdGetInfo, mbox, pdInfo_, sizeof pdInfo_);
+    const int status = ReadPdInfoRecord(controller, static_cast<u16>(deviceId), pdInfo_);
     if (status != 0) {
         PrintMessage(PdMsg::kPdInfoFailed, adapter, EnclosureIdText(enclosureId), slot);
         return status;
@@ -162,8 +152,7 @@ int PdHspCp::SetHotSpare(Controller* controller, const PdHspParsedObject& object
     record.PutU16(sparerec::kOffSeqNum, info.U16(pdrec::kOffSeqNum));
 
     std::vector<u8> ctrlInfo(ctrlinfo::kSize, 0);
-    const u8 noMbox[mailbox::kSize] = {};
-    int status = ExecuteDcmd(controller, kDcmdCtrlGetInfo, noMbox, ctrlInfo.data(), ctrlinfo::kSize);
+    int status = SendDcmd(controller, kDcmdCtrlGetInfo, ctrlInfo.data(), ctrlinfo::kSize);
     if (status != 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, kOperation);
         return status;
@@ -191,7 +180,7 @@ int PdHspCp::SetHotSpare(Controller* controller, const PdHspParsedObject& object
         }
     }
 
-    status = ExecuteDcmd(controller, kDcmdCfgMakeHsp, noMbox, hotSpareRecord_, sizeof hotSpareRecord_);
+    status = SendDcmd(controller, kDcmdCfgMakeHsp, hotSpareRecord_, sizeof hotSpareRecord_);
     PrintMessage(PdMsg::kHotSpareResult, adapter, "Set", EnclosureIdText(enclosureId), slot,
                  status == 0 ? "Success" : "Failed");
     return status;
@@ -199,9 +188,9 @@ int PdHspCp::SetHotSpare(Controller* controller, const PdHspParsedObject& object
 
 int PdHspCp::RemoveHotSpare(Controller* controller, u8 adapter, u16 enclosureId, u8 slot)
 {
-    u8 mbox[mailbox::kSize] = {};
-    ByteWriter(mbox).PutU32(mailbox::kOffPdRef, ByteView(pdInfo_).U32(pdrec::kOffRef));
-    const int status = ExecuteDcmd(controller, kDcmdCfgRemoveHsp, mbox, nullptr, 0);
+    RequestMailbox mbox;
+    mbox.Writer().PutU32(mailbox::kOffPdRef, ByteView(pdInfo_).U32(pdrec::kOffRef));
+    const int status = SendDcmd(controller, kDcmdCfgRemoveHsp, nullptr, 0, mbox);
     PrintMessage(PdMsg::kHotSpareResult, adapter, "Remove", EnclosureIdText(enclosureId), slot,
                  status == 0 ? "Success" : "Failed");
     return status;

@@ -2,35 +2,65 @@
 
 #include <algorithm>
 
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "ZepUtil/ByteView.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
+#include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PdList.h"
 
-int PdListImage::ReadBytes(Controller* controller, u32 length)
+namespace {
+
+template <class Handle>
+int ReadPdInfoRecordOf(Handle* handle, u16 deviceId, u8 (&record)[pdrec::kSize])
 {
-    if (controller == nullptr)
-        return -1;
-    list_.assign(length, 0);
-    const u32 words[3] = {0, 0, 0};
-    DcmdFwiDpParams request(kDcmdPdGetList, words, list_.data(), length);
-    return controller->Execute(request);
+    RequestMailbox mbox;
+    mbox.Writer().PutU16(mailbox::kOffDeviceId, deviceId);
+    return SendDcmd(handle, kDcmdPdGetInfo, record, pdrec::kSize, mbox);
 }
 
-int PdListImage::Read(Controller* controller, u32 maxEntries)
+}  // namespace
+
+int ReadPdInfoRecord(Controller* controller, u16 deviceId, u8 (&record)[pdrec::kSize])
+{
+    return ReadPdInfoRecordOf(controller, deviceId, record);
+}
+
+int ReadPdInfoRecord(CpController* cpController, u16 deviceId, u8 (&record)[pdrec::kSize])
+{
+    return ReadPdInfoRecordOf(cpController, deviceId, record);
+}
+
+template <class Handle>
+int PdListImage::ReadBytes(Handle* handle, u32 length)
+{
+    list_.assign(length, 0);
+    return SendDcmd(handle, kDcmdPdGetList, list_.data(), length);
+}
+
+template <class Handle>
+int PdListImage::ReadList(Handle* handle, u32 maxEntries, bool refuseLonger)
 {
     announced_ = 0;
-    int status = ReadBytes(controller, pdlist::kHeadSize);
+    int status = ReadBytes(handle, pdlist::kHeadSize);
     if (status != 0)
         return status;
-    const u32 count = ByteView(list_).U32(pdlist::kOffCount);
-    if (count > maxEntries)
-        return -1;
-    status = ReadBytes(controller, static_cast<u32>(pdlist::ListSize(count)));
+    u32 count = ByteView(list_).U32(pdlist::kOffCount);
+    if (count > maxEntries) {
+        if (refuseLonger)
+            return -1;
+        count = maxEntries;
+    }
+    status = ReadBytes(handle, static_cast<u32>(pdlist::ListSize(count)));
     if (status == 0)
         announced_ = count;
     return status;
+}
+
+int PdListImage::Read(Controller* controller, u32 maxEntries) { return ReadList(controller, maxEntries, true); }
+
+int PdListImage::ReadUpTo(CpController* cpController, u32 maxEntries)
+{
+    return ReadList(cpController, maxEntries, false);
 }
 
 u32 PdListImage::GetCount() const { return std::min(ByteView(list_).U32(pdlist::kOffCount), announced_); }

@@ -1,5 +1,6 @@
 #include "CpMgmt/CmdPro/PdReplaceMissingCp.h"
 
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdCfgImage.h"
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -7,7 +8,6 @@
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "dataif/CfgData.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PdRecord.h"
@@ -20,13 +20,6 @@ const CpRegistration<PdReplaceMissingCp> kRegisterPdReplaceMissingCp{TOKEN_PDREP
 
 // More entries than device ids exist means the reply is not a drive list.
 constexpr u32 kMaxEntries = 0xFFFF;
-
-int SendDcmdWords(Controller* controller, u32 opcode, u32 word0, u32 word1, void* data, u32 length)
-{
-    const u32 words[3] = {word0, word1, 0};
-    DcmdFwiDpParams request(opcode, words, data, length);
-    return controller->Execute(request);
-}
 }  // namespace
 
 int PdReplaceMissingCp::ReadPdList(Controller* controller)
@@ -68,7 +61,7 @@ int PdReplaceMissingCp::Process(CpController* cpController, ParsedObject* parsed
     }
 
     u8 info[pdrec::kSize] = {};
-    status = SendDcmdWords(controller, kDcmdPdGetInfo, static_cast<u32>(deviceId), 0, info, 0);
+    status = SendDcmd(controller, kDcmdPdGetInfo, info, 0, RequestMailbox(static_cast<u32>(deviceId)));
     if (status != 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, "get PD info");
         return status;
@@ -96,7 +89,7 @@ int PdReplaceMissingCp::Process(CpController* cpController, ParsedObject* parsed
 
     const u32 ref = ByteView(info).U32(pdrec::kOffRef);
     const u32 place = cfg.GetArrayRef(array) | (static_cast<u32>(row) << 16);
-    status = SendDcmdWords(controller, kDcmdPdReplaceMissing, ref, place, nullptr, 0);
+    status = SendDcmd(controller, kDcmdPdReplaceMissing, nullptr, 0, RequestMailbox(ref, place));
     PrintMessage(status == 0 ? PdMsg::kMissingReplaced : PdMsg::kMissingReplaceFailed, adapter, array, row);
     return status;
 }

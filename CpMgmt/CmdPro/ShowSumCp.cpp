@@ -1,13 +1,12 @@
 #include "CpMgmt/CmdPro/ShowSumCp.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/CtrlDefaultsRead.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
-#include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PdList.h"
 #include "fwdata/layout/PdRecord.h"
@@ -89,6 +88,20 @@ int ShowSummaryCp::PrintReport(CpController* cpController, ShowSummaryPo* object
 
 int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapterElement)
 {
+    int status = ReadControllerBlocks(cpController, adapter);
+    if (status == 0)
+        status = ReadBattery(cpController);
+    if (status == 0)
+        status = CheckDrives(cpController);
+    if (status == 0)
+        status = CheckEnclosures(cpController, adapter, adapterElement);
+    if (status == 0)
+        status = CheckVds(cpController);
+    return status;
+}
+
+int ShowSummaryCp::ReadControllerBlocks(CpController* cpController, u8 adapter)
+{
     int status = SendDcmd(cpController, kDcmdCtrlGetInfo, info_, sizeof info_);
     if (status != 0) {
         std::memset(info_, 0, sizeof info_);
@@ -98,15 +111,18 @@ int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapt
     // Without the driver's answer, bus and device show as 0.
     if (SendDriverRequest(cpController, kDriverGetPciInfo, pciInfo_, sizeof pciInfo_) != 0)
         std::memset(pciInfo_, 0, sizeof pciInfo_);
-    status = SendDcmd(cpController, kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
+    status = ReadCtrlDefaults(cpController, defaults_);
     if (status != 0) {
         std::memset(defaults_, 0, sizeof defaults_);
         PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
-        return status;
     }
+    return status;
+}
 
+int ShowSummaryCp::ReadBattery(CpController* cpController)
+{
     batteryPresent_ = true;
-    status = SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, sizeof batteryStatus_);
+    const int status = SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, sizeof batteryStatus_);
     if (status == kFwNoBattery) {
         batteryPresent_ = false;
         std::memset(batteryStatus_, 0, sizeof batteryStatus_);
@@ -116,32 +132,29 @@ int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapt
     } else if (SendDcmd(cpController, kDcmdBbuGetDesign, batteryDesign_, sizeof batteryDesign_) != 0) {
         std::memset(batteryDesign_, 0, sizeof batteryDesign_);
     }
+    return 0;
+}
 
-    // The drives: any unconfigured bad, offline or failed one needs attention.
-    u8 head[pdlist::kHeadSize] = {};
-    status = SendDcmd(cpController, kDcmdPdGetList, head, sizeof head);
+// Any unconfigured bad, offline or failed drive needs attention.
+int ShowSummaryCp::CheckDrives(CpController* cpController)
+{
+    int status = driveList_.ReadUpTo(cpController, pdlist::kMaxEntries);
     if (status != 0)
         return status;
-    const u32 count = std::min(ByteView(head).U32(pdlist::kOffCount), pdlist::kMaxEntries);
-    driveList_.assign(pdlist::ListSize(count), 0);
-    status = SendDcmd(cpController, kDcmdPdGetList, driveList_.data(), static_cast<u32>(driveList_.size()));
-    if (status != 0)
-        return status;
-    const ByteView list(driveList_);
     // The second answer may count more drives than the first: only those the buffer holds count.
-    const u32 listed = std::min<u32>(list.U32(pdlist::kOffCount), count);
-    for (u32 i = 0; i < listed; ++i) {
+    for (u32 i = 0; i < driveList_.GetCount(); ++i) {
         u8 record[pdrec::kSize] = {};
-        u8 mbox[mailbox::kSize] = {};
-        ByteWriter(mbox).PutU16(mailbox::kOffDeviceId,
-                                list.U16(pdlist::kOffEntries + i * pdlist::kEntrySize + pdlist::kEntryOffDeviceId));
-        status = SendDcmd(cpController, kDcmdPdGetInfo, record, sizeof record, mbox);
+        status = ReadPdInfoRecord(cpController, driveList_.GetDeviceId(i), record);
         if (status != 0)
             return status;
         if (Unhealthy(ByteView(record).U16(pdrec::kOffFwState)))
             drivesHealthy_ = false;
     }
+    return 0;
+}
 
+int ShowSummaryCp::CheckEnclosures(CpController* cpController, u8 adapter, Adapter* adapterElement)
+{
     u8 connectorInfo = 0;
     u8 connectors = 0;
     if (adapterElement->IsConnectorInfoSupported(&connectorInfo) != 0 ||
@@ -150,7 +163,7 @@ int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapt
         return -1;
     }
 
-    status = SendDcmd(cpController, kDcmdEnclGetList, enclosures_, sizeof enclosures_);
+    const int status = SendDcmd(cpController, kDcmdEnclGetList, enclosures_, sizeof enclosures_);
     if (status != 0) {
         PrintMessage(AdpMsg::kEnclListFailed);
         return status;
@@ -160,8 +173,12 @@ int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapt
         if (encllist::Entry(enclosures, i).U8(encllist::kEntryOffStatus) != 0)
             enclosuresHealthy_ = false;
     }
+    return 0;
+}
 
-    status = SendDcmd(cpController, kDcmdLdGetList, vdList_, sizeof vdList_);
+int ShowSummaryCp::CheckVds(CpController* cpController)
+{
+    const int status = SendDcmd(cpController, kDcmdLdGetList, vdList_, sizeof vdList_);
     if (status != 0)
         return status;
     const ByteView vds(vdList_);

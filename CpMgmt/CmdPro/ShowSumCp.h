@@ -4,6 +4,7 @@
 #pragma once
 #include <vector>
 
+#include "CpMgmt/CmdPro/PdListImage.h"
 #include "CpMgmt/CmdPro/ShowSumOut.h"
 #include "CpMgmt/TypedProcessor.h"
 #include "fwdata/layout/BatteryDesign.h"
@@ -31,6 +32,13 @@ private:
     // Reads what the report needs after the System section; the status of a failure that ends
     // the command (its message printed).
     int Gather(CpController* cpController, u8 adapter, Adapter* adapterElement);
+    // Its steps: the controller's information, PCI data and defaults; the battery; the health of
+    // the drives, the enclosures and the virtual drives.
+    int ReadControllerBlocks(CpController* cpController, u8 adapter);
+    int ReadBattery(CpController* cpController);
+    int CheckDrives(CpController* cpController);
+    int CheckEnclosures(CpController* cpController, u8 adapter, Adapter* adapterElement);
+    int CheckVds(CpController* cpController);
 
     // Sections (ShowSumSystem.cpp, ShowSumDevices.cpp, ShowSumStorage.cpp). Those that read
     // more return 0 or the status that ends the command.
@@ -49,7 +57,7 @@ private:
     u8 batteryDesign_[bbudesign::kSize] = {};
     u8 enclosures_[encllist::kSize] = {};
     u8 vdList_[vdlist::kSize] = {};
-    std::vector<u8> driveList_;
+    PdListImage driveList_;
     bool batteryPresent_ = false;
     bool drivesHealthy_ = true;
     bool enclosuresHealthy_ = true;

@@ -4,13 +4,12 @@
 
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
+#include "CpMgmt/CmdPro/PdListImage.h"
 #include "CpMgmt/CmdPro/ShowSumCp.h"
 #include "ZepUtil/TextHelpers.h"
 #include "fwdata/PdValueText.h"
 #include "fwdata/layout/ConnectorList.h"
-#include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
-#include "fwdata/layout/PdList.h"
 #include "fwdata/layout/PdProgress.h"
 #include "fwdata/layout/PdRecord.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -75,12 +74,113 @@ const char* OperationText(const ByteView& progress)
     return nullptr;
 }
 
-// The drive information record of a device: 0, or the request's status.
-int ReadRecord(CpController* cpController, u16 deviceId, u8 record[pdrec::kSize])
+// The connector the model names for the drive: what cannot be told shows as an empty name, an
+// unknown location and position 0.
+void PrintSummaryModelConnector(const SummaryOut& out, PhysicalDevice* drive)
 {
-    u8 mbox[mailbox::kSize] = {};
-    ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, deviceId);
-    return SendDcmd(cpController, kDcmdPdGetInfo, record, pdrec::kSize, mbox);
+    string* name = nullptr;
+    u8 location = 0;
+    u8 position = 0;
+    drive->GetConnectorName(&name);
+    const std::unique_ptr<string> ownedName(name);
+    drive->GetConnectorType(&location);
+    drive->GetEnclPosition(&position);
+    out.Text(ownedName != nullptr ? std::string(ownedName->GetCStr()) : std::string());
+    if (out.ToFile()) {
+        out.Printf("<%s>", LocationName(location));
+        out.Printf("<Encl Pos %d>", position);
+    } else {
+        out.Text("<");
+        out.Text(LocationName(location));
+        out.Text(">");
+        out.Text("<");
+        out.Text("Encl Pos ");
+        out.Number(position);
+        out.Text(">");
+    }
+}
+
+// The connector of the controller's connector list that the record names: 0, or the status of
+// the list's request.
+int PrintSummaryListedConnector(const SummaryOut& out, CpController* cpController, const ByteView& record)
+{
+    u8 connectors[connlist::kSize] = {};
+    const int status = SendDcmd(cpController, kDcmdConnectorGetList, connectors, sizeof connectors);
+    if (status != 0)
+        return status;
+    // A connector index beyond the list's entries names none.
+    const u8 index = record.U8(pdrec::kOffConnector);
+    std::string name;
+    u8 location = 0;
+    if (index < connlist::kMaxEntries) {
+        const ByteView entry =
+            ByteView(connectors).Sub(connlist::kOffEntries + index * connlist::kEntrySize, connlist::kEntrySize);
+        name = entry.Text(connlist::kEntryName);
+        location = entry.U8(connlist::kEntryOffLocation);
+    }
+    out.Text(name);
+    if (out.ToFile()) {
+        out.Printf("<%s> ", LocationName(location));
+    } else {
+        out.Text("<");
+        out.Text(LocationName(location));
+        out.Text(">");
+    }
+    return 0;
+}
+
+void PrintSummaryDriveSlot(const SummaryOut& out, const ByteView& record)
+{
+    const int slot = record.U8(pdrec::kOffSlot);
+    if (out.ToFile()) {
+        out.Printf(": Slot %d\n", slot);
+    } else {
+        out.Text(":");
+        out.Text(" Slot ");
+        out.Number(slot);
+        out.Text("\n");
+    }
+}
+
+// Vendor, product and state.
+void PrintSummaryDriveIdentity(const SummaryOut& out, const ByteView& record)
+{
+    const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
+    out.Line("                Vendor Id          : ", AdpPrint::PrintableText(inquiry, pdrec::kInqVendor));
+    out.Text("                Product Id         : " + AdpPrint::PrintableText(inquiry, pdrec::kInqProduct));
+    if (out.ToFile()) {
+        out.Text("\n                State              : ");
+    } else {
+        out.Text("\n");
+        out.Text("                State              : ");
+    }
+    out.Line("", SummaryDriveStateText(record));
+}
+
+// Disk type, capacity and power state.
+void PrintSummaryDriveMedia(const SummaryOut& out, const ByteView& record)
+{
+    out.Text("                Disk Type          : ");
+    out.Text(std::string(PdInterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift)) + ",");
+    if (record.Bit(pdrec::kFdeCapable))
+        out.Text("FDE,");
+    out.Text(record.U8(pdrec::kOffMediaType) != 0 ? "Solid State Device" : "Hard Disk Device");
+    out.Text("\n");
+
+    char size[32] = {};
+    KBToSizeText(record.U64(pdrec::kOffCoercedBlocks) / 2, size);
+    out.Line("                Capacity           : ", size);
+    out.Line("                Power State        : ", record.U8(pdrec::kOffPowerState) != 0 ? "Spun down" : "Active");
+}
+
+// The running operation; a progress block that cannot be read shows none.
+void PrintSummaryDriveOperation(const SummaryOut& out, PhysicalDevice* drive)
+{
+    u8 progress[pdprogress::kSize] = {};
+    if (drive->GetProgress(progress) == 0) {
+        if (const char* operation = OperationText(ByteView(progress)))
+            out.Line("                Operation In Progress : ", operation);
+    }
 }
 
 }  // namespace
@@ -98,7 +198,7 @@ int ShowSummaryCp::PrintEnclosures(const SummaryOut& out, CpController* cpContro
         if (manager->GetPdByDeviceId(deviceId) == nullptr)
             continue;
         u8 record[pdrec::kSize] = {};
-        const int status = ReadRecord(cpController, deviceId, record);
+        const int status = ReadPdInfoRecord(cpController, deviceId, record);
         if (status != 0) {
             PrintMessage(CommonMsg::kAdapterText, adapter, "Failed to get Inquiry data of the Enclosure\n");
             return status;
@@ -116,10 +216,8 @@ int ShowSummaryCp::PrintEnclosures(const SummaryOut& out, CpController* cpContro
 int ShowSummaryCp::PrintDrives(const SummaryOut& out, CpController* cpController, RaidManager* manager,
                                bool enclosureHeading) const
 {
-    const ByteView list(driveList_);
     // Only the entries that the list read holds.
-    const u32 fits = static_cast<u32>((driveList_.size() - pdlist::kOffEntries) / pdlist::kEntrySize);
-    const u32 count = std::min(list.U32(pdlist::kOffCount), fits);
+    const u32 count = driveList_.GetCount();
     if (out.ToFile()) {
         if (count != 0)
             out.Text("        PD \n");
@@ -133,8 +231,7 @@ int ShowSummaryCp::PrintDrives(const SummaryOut& out, CpController* cpController
         out.Text("\n");
     }
     for (u32 i = 0; i < count; ++i) {
-        const u16 deviceId = list.U16(pdlist::kOffEntries + i * pdlist::kEntrySize + pdlist::kEntryOffDeviceId);
-        const int status = PrintDrive(out, cpController, manager, deviceId);
+        const int status = PrintDrive(out, cpController, manager, driveList_.GetDeviceId(i));
         if (status != 0)
             return status;
     }
@@ -145,7 +242,7 @@ int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController,
                               u16 deviceId) const
 {
     u8 buffer[pdrec::kSize] = {};
-    int status = ReadRecord(cpController, deviceId, buffer);
+    int status = ReadPdInfoRecord(cpController, deviceId, buffer);
     if (status != 0)
         return status;
     PhysicalDevice* drive = manager->GetPdByDeviceId(deviceId);
@@ -158,91 +255,16 @@ int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController,
 
     out.Text("                Connector          : ");
     if (drive->HasConnector()) {
-        // What cannot be told shows as an empty name, an unknown location and position 0.
-        string* name = nullptr;
-        u8 location = 0;
-        u8 position = 0;
-        drive->GetConnectorName(&name);
-        drive->GetConnectorType(&location);
-        drive->GetEnclPosition(&position);
-        const std::string nameText = name != nullptr ? name->GetCStr() : "";
-        delete name;
-        out.Text(nameText);
-        if (out.ToFile()) {
-            out.Printf("<%s>", LocationName(location));
-            out.Printf("<Encl Pos %d>", position);
-        } else {
-            out.Text("<");
-            out.Text(LocationName(location));
-            out.Text(">");
-            out.Text("<");
-            out.Text("Encl Pos ");
-            out.Number(position);
-            out.Text(">");
-        }
+        PrintSummaryModelConnector(out, drive);
     } else {
-        u8 connectors[connlist::kSize] = {};
-        status = SendDcmd(cpController, kDcmdConnectorGetList, connectors, sizeof connectors);
+        status = PrintSummaryListedConnector(out, cpController, record);
         if (status != 0)
             return status;
-        // A connector index beyond the list's entries names none.
-        const u8 index = record.U8(pdrec::kOffConnector);
-        std::string name;
-        u8 location = 0;
-        if (index < connlist::kMaxEntries) {
-            const ByteView entry =
-                ByteView(connectors).Sub(connlist::kOffEntries + index * connlist::kEntrySize, connlist::kEntrySize);
-            name = entry.Text(connlist::kEntryName);
-            location = entry.U8(connlist::kEntryOffLocation);
-        }
-        out.Text(name);
-        if (out.ToFile()) {
-            out.Printf("<%s> ", LocationName(location));
-        } else {
-            out.Text("<");
-            out.Text(LocationName(location));
-            out.Text(">");
-        }
     }
-    const int slot = record.U8(pdrec::kOffSlot);
-    if (out.ToFile()) {
-        out.Printf(": Slot %d\n", slot);
-    } else {
-        out.Text(":");
-        out.Text(" Slot ");
-        out.Number(slot);
-        out.Text("\n");
-    }
-
-    const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
-    out.Line("                Vendor Id          : ", AdpPrint::PrintableText(inquiry, pdrec::kInqVendor));
-    out.Text("                Product Id         : " + AdpPrint::PrintableText(inquiry, pdrec::kInqProduct));
-    if (out.ToFile()) {
-        out.Text("\n                State              : ");
-    } else {
-        out.Text("\n");
-        out.Text("                State              : ");
-    }
-    out.Line("", SummaryDriveStateText(record));
-
-    out.Text("                Disk Type          : ");
-    out.Text(std::string(PdInterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift)) + ",");
-    if (record.Bit(pdrec::kFdeCapable))
-        out.Text("FDE,");
-    out.Text(record.U8(pdrec::kOffMediaType) != 0 ? "Solid State Device" : "Hard Disk Device");
-    out.Text("\n");
-
-    char size[32] = {};
-    KBToSizeText(record.U64(pdrec::kOffCoercedBlocks) / 2, size);
-    out.Line("                Capacity           : ", size);
-    out.Line("                Power State        : ", record.U8(pdrec::kOffPowerState) != 0 ? "Spun down" : "Active");
-
-    // A progress block that cannot be read shows no operation.
-    u8 progress[pdprogress::kSize] = {};
-    if (drive->GetProgress(progress) == 0) {
-        if (const char* operation = OperationText(ByteView(progress)))
-            out.Line("                Operation In Progress : ", operation);
-    }
+    PrintSummaryDriveSlot(out, record);
+    PrintSummaryDriveIdentity(out, record);
+    PrintSummaryDriveMedia(out, record);
+    PrintSummaryDriveOperation(out, drive);
     out.Text("\n");
     return 0;
 }

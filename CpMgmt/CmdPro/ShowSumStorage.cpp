@@ -29,6 +29,85 @@ const char* SummaryVdStateText(u8 state)
     }
 }
 
+void PrintSummaryVdName(const SummaryOut& out, const ByteView& info)
+{
+    const int target = info.U8(vdrec::kOffTargetId);
+    const std::string name = info.Text(vdrec::kName);
+    if (out.ToFile()) {
+        out.Printf("                Virtual drive      : Target Id %d,VD name %s\n", target, name.c_str());
+    } else {
+        out.Text("                Virtual drive      : Target Id ");
+        out.Number(target);
+        out.Text(",VD name ");
+        out.Text(name);
+        out.Text("\n");
+    }
+}
+
+// The running operations: in the file a line each, on the console joined on one line.
+void PrintSummaryVdOperations(const SummaryOut& out, const ByteView& info)
+{
+    static constexpr std::pair<u32, const char*> kOperations[] = {
+        {vdinfo::kRunningCc, "Consistency Check"},
+        {vdinfo::kRunningBgi, "Background Initialization"},
+        {vdinfo::kRunningInit, "Initialization"},
+        {vdinfo::kRunningRecon, "Reconstruction"},
+    };
+    const u32 running = info.U32(vdinfo::kOffRunning);
+    if ((running & (vdinfo::kRunningCc | vdinfo::kRunningBgi | vdinfo::kRunningInit | vdinfo::kRunningRecon)) == 0)
+        return;
+    out.Text("                Operation In Progress : ");
+    for (const auto& [bit, text] : kOperations) {
+        if ((running & bit) != 0) {
+            out.Text(text);
+            if (out.ToFile())
+                out.Text("\n");
+        }
+    }
+    if (!out.ToFile())
+        out.Text("\n");
+}
+
+void PrintSummaryVdLevel(const SummaryOut& out, const ByteView& info)
+{
+    out.Text("                RAID Level         : ");
+    if (info.U8(vdrec::kOffSscd) != 0) {
+        out.Text(out.ToFile() ? "FlashTier\n" : "FlashTier \n");
+        return;
+    }
+    u8 level = info.U8(vdrec::kOffPrimaryLevel);
+    if (level == raidlevel::kRaid1Alt)
+        level = raidlevel::kRaid1;
+    // A spanned level shows as its digits followed by 0: RAID 1, 5 and 6 spanned are 10, 50, 60.
+    const bool spanned = info.U8(vdrec::kOffSpanDepth) > 1;
+    if (spanned) {
+        char digits[11] = {};
+        UIntToDecimalText(level, digits);
+        out.Text(digits);
+    }
+    if (out.ToFile()) {
+        out.Printf("%d\n", spanned ? 0 : level);
+    } else {
+        out.Number(spanned ? 0 : level);
+        out.Text("\n");
+    }
+}
+
+// The block of one virtual drive; `snapshots` tells whether the controller has snapshots.
+void PrintSummaryVd(const SummaryOut& out, const ByteView& info, u8 snapshots)
+{
+    PrintSummaryVdName(out, info);
+    char size[32] = {};
+    KBToSizeText(info.U64(vdinfo::kOffSizeBlocks) / 2, size);
+    out.Line("                Size               : ", size);
+    out.Line("                State              : ", SummaryVdStateText(info.U8(vdrec::kOffState)));
+    PrintSummaryVdOperations(out, info);
+    PrintSummaryVdLevel(out, info);
+    if (snapshots != 0)
+        out.Line("                Snapshot State     : ", info.U8(vdrec::kOffSnapshot) != 0 ? "Enabled" : "Disabled");
+    out.Text("\n");
+}
+
 }  // namespace
 
 int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpController, Adapter* adapterElement) const
@@ -50,74 +129,12 @@ int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpControlle
     for (u32 i = 0; i < count && i < vdlist::kMaxEntries; ++i) {
         const u8 targetId = list.U8(vdlist::kOffEntries + i * vdlist::kEntrySize + vdlist::kEntryOffTargetId);
         u8 buffer[vdinfo::kSize] = {};
-        u8 mbox[mailbox::kSize] = {};
-        ByteWriter(mbox).PutU8(mailbox::kOffTargetId, targetId);
+        RequestMailbox mbox;
+        mbox.Writer().PutU8(mailbox::kOffTargetId, targetId);
         const int status = SendDcmd(cpController, kDcmdLdGetInfo, buffer, sizeof buffer, mbox);
         if (status != 0)
             return status;
-        const ByteView info(buffer);
-        const int target = info.U8(vdrec::kOffTargetId);
-        const std::string name = info.Text(vdrec::kName);
-        if (out.ToFile()) {
-            out.Printf("                Virtual drive      : Target Id %d,VD name %s\n", target, name.c_str());
-        } else {
-            out.Text("                Virtual drive      : Target Id ");
-            out.Number(target);
-            out.Text(",VD name ");
-            out.Text(name);
-            out.Text("\n");
-        }
-
-        char size[32] = {};
-        KBToSizeText(info.U64(vdinfo::kOffSizeBlocks) / 2, size);
-        out.Line("                Size               : ", size);
-        out.Line("                State              : ", SummaryVdStateText(info.U8(vdrec::kOffState)));
-
-        // The running operations: in the file a line each, on the console joined on one line.
-        static constexpr std::pair<u32, const char*> kOperations[] = {
-            {vdinfo::kRunningCc, "Consistency Check"},
-            {vdinfo::kRunningBgi, "Background Initialization"},
-            {vdinfo::kRunningInit, "Initialization"},
-            {vdinfo::kRunningRecon, "Reconstruction"},
-        };
-        const u32 running = info.U32(vdinfo::kOffRunning);
-        if ((running & (vdinfo::kRunningCc | vdinfo::kRunningBgi | vdinfo::kRunningInit | vdinfo::kRunningRecon)) != 0) {
-            out.Text("                Operation In Progress : ");
-            for (const auto& [bit, text] : kOperations) {
-                if ((running & bit) != 0) {
-                    out.Text(text);
-                    if (out.ToFile())
-                        out.Text("\n");
-                }
-            }
-            if (!out.ToFile())
-                out.Text("\n");
-        }
-
-        out.Text("                RAID Level         : ");
-        if (info.U8(vdrec::kOffSscd) != 0) {
-            out.Text(out.ToFile() ? "FlashTier\n" : "FlashTier \n");
-        } else {
-            u8 level = info.U8(vdrec::kOffPrimaryLevel);
-            if (level == raidlevel::kRaid1Alt)
-                level = raidlevel::kRaid1;
-            // A spanned level shows as its digits followed by 0: RAID 1, 5 and 6 spanned are 10, 50, 60.
-            const bool spanned = info.U8(vdrec::kOffSpanDepth) > 1;
-            if (spanned) {
-                char digits[11] = {};
-                UIntToDecimalText(level, digits);
-                out.Text(digits);
-            }
-            if (out.ToFile()) {
-                out.Printf("%d\n", spanned ? 0 : level);
-            } else {
-                out.Number(spanned ? 0 : level);
-                out.Text("\n");
-            }
-        }
-        if (snapshots != 0)
-            out.Line("                Snapshot State     : ", info.U8(vdrec::kOffSnapshot) != 0 ? "Enabled" : "Disabled");
-        out.Text("\n");
+        PrintSummaryVd(out, ByteView(buffer), snapshots);
     }
     return 0;
 }

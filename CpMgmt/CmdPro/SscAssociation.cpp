@@ -1,7 +1,6 @@
 #include "CpMgmt/CmdPro/SscAssociation.h"
 
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/SscAssociation.h"
@@ -10,14 +9,12 @@ namespace ssc {
 
 namespace {
 
-int Execute(Controller* controller, u32 opcode, u8 target, std::vector<u8>& block)
+// The association request of `target` with the whole block as its data.
+int SendSscAssociationRequest(Controller* controller, u32 opcode, u8 target, std::vector<u8>& block)
 {
-    if (controller == nullptr)
-        return -1;
-    u8 mbox[mailbox::kSize] = {};
-    ByteWriter(mbox).PutU8(mailbox::kOffSscTarget, target);
-    DcmdFwiDpParams request(opcode, mbox, block.data(), static_cast<u32>(block.size()));
-    return controller->Execute(request);
+    RequestMailbox mbox;
+    mbox.Writer().PutU8(mailbox::kOffSscTarget, target);
+    return SendDcmd(controller, opcode, block.data(), static_cast<u32>(block.size()), mbox);
 }
 
 }  // namespace
@@ -26,7 +23,7 @@ int ReadAssociation(Controller* controller, u8 targetId, std::vector<u8>* target
 {
     targets->clear();
     std::vector<u8> head(sscassoc::ListSize(1), 0);
-    int status = Execute(controller, kDcmdLdGetSscAssociation, targetId, head);
+    int status = SendSscAssociationRequest(controller, kDcmdLdGetSscAssociation, targetId, head);
     if (status != 0)
         return status;
     const u32 count = ByteView(head).U32(sscassoc::kOffCount);
@@ -35,7 +32,7 @@ int ReadAssociation(Controller* controller, u8 targetId, std::vector<u8>* target
     if (count > sscassoc::kMaxEntries)
         return -1;
     std::vector<u8> block(sscassoc::ListSize(count), 0);
-    if ((status = Execute(controller, kDcmdLdGetSscAssociation, targetId, block)) != 0)
+    if ((status = SendSscAssociationRequest(controller, kDcmdLdGetSscAssociation, targetId, block)) != 0)
         return status;
     // The second reply is read as it stands; its ids follow the reserved bytes.
     const ByteView list(block);
@@ -54,7 +51,7 @@ int WriteAssociation(Controller* controller, const std::vector<u8>& targets)
     list.PutU32(sscassoc::kOffCount, static_cast<u32>(targets.size()));
     for (std::size_t i = 0; i < targets.size(); ++i)
         list.PutU8(sscassoc::kOffTargetIds + i, targets[i]);
-    return Execute(controller, kDcmdLdSetSscAssociation, mailbox::kAllTargets, block);
+    return SendSscAssociationRequest(controller, kDcmdLdSetSscAssociation, mailbox::kAllTargets, block);
 }
 
 }  // namespace ssc

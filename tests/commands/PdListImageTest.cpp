@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CpMgmt/CmdPro/PdListImage.h"
+#include "CpMgmt/CpController.h"
 #include "fwdata/layout/Opcodes.h"
 #include "model/ModelFake.h"
 
@@ -48,6 +49,43 @@ TEST(PdListImage, NeverWalksPastTheListTheHeadAnnounced)
     EXPECT_EQ(list.Read(&failing.controller, 16), 12);
     EXPECT_EQ(list.GetCount(), 0u);
     EXPECT_EQ(list.Read(nullptr, 16), -1);
+}
+
+// The reports that list every drive (summary, diagnostic log) read at most as many entries as
+// a list can hold and walk only those, where the hot-spare and replace commands refuse.
+TEST(PdListImage, ReadUpToTakesTheFirstEntriesOfALongerList)
+{
+    ModelRig rig;
+    rig.provider->Reply(kDcmdPdGetList, DeviceList({{1, 252, 1}, {2, 252, 2}, {3, 252, 3}}));
+    CpController cp(&rig.controller, nullptr, 0);
+    PdListImage list;
+    ASSERT_EQ(list.ReadUpTo(&cp, 2), 0);
+    EXPECT_EQ(rig.provider->Count(kDcmdPdGetList), 2);
+    EXPECT_EQ(list.GetCount(), 2u);
+    EXPECT_EQ(list.GetDeviceId(1), 2);
+    EXPECT_EQ(list.Find(252, 3, false), -1);
+
+    ModelRig failing;
+    failing.provider->Fail(kDcmdPdGetList, 12);
+    CpController failingCp(&failing.controller, nullptr, 0);
+    EXPECT_EQ(list.ReadUpTo(&failingCp, 2), 12);
+    EXPECT_EQ(list.GetCount(), 0u);
+    EXPECT_EQ(list.ReadUpTo(static_cast<CpController*>(nullptr), 2), -1);
+}
+
+TEST(PdListImage, ReadsTheRecordOfTheDeviceNamedInTheMailbox)
+{
+    ModelRig rig;
+    Bytes record(pdrec::kSize, 0);
+    Put16(record, pdrec::kOffDeviceId, 10);
+    rig.provider->Reply(kDcmdPdGetInfo, record, 10);
+    rig.provider->Fail(kDcmdPdGetInfo, 3, 11);
+    CpController cp(&rig.controller, nullptr, 0);
+    u8 block[pdrec::kSize] = {};
+    ASSERT_EQ(ReadPdInfoRecord(&cp, 10, block), 0);
+    EXPECT_EQ(ByteView(block).U16(pdrec::kOffDeviceId), 10);
+    EXPECT_EQ(ReadPdInfoRecord(&rig.controller, 11, block), 3);
+    EXPECT_EQ(ReadPdInfoRecord(static_cast<Controller*>(nullptr), 10, block), -1);
 }
 
 }  // namespace
