@@ -2,21 +2,10 @@
 
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/ids/EnclSlotId.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
-
-int SendControllerDcmd(CpController* cpController, u32 opcode, u32 mbox0, void* buffer, u32 length)
-{
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u32 mbox[3] = {mbox0, 0, 0};
-    DcmdFwiDpParams request(opcode, mbox, buffer, length);
-    return controller->Execute(request);
-}
 
 u8 AdapterNumberOf(CpController* cpController)
 {

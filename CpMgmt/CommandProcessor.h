@@ -44,8 +44,3 @@ Adapter* AdapterOrReport(CpController* cpController, u8 adapter, bool refresh, R
 // The RaidManager refreshed and its Adapter element, or null after the message of the step that
 // failed: 0x30021 (no RaidManager), 0x30022 (the refresh), 0x30023 (the adapter).
 Adapter* RefreshedAdapterOrReport(CpController* cpController, u8 adapter, RaidManager** manager = nullptr);
-
-// A DCMD to the CpController's controller with mailbox word 0 (the others zero) and the caller's
-// buffer of `length` bytes (0: the opcode table's length): the firmware status, -1 without a
-// controller.
-int SendControllerDcmd(CpController* cpController, u32 opcode, u32 mbox0, void* buffer, u32 length);

@@ -1,10 +1,7 @@
 #include "controller/Controller.h"
 
-#include <cstring>
-
 #include "controller/FwiDpErrors.h"
 #include "controller/VqCddp.h"
-#include "fwdata/layout/PciInfo.h"
 #include "runtime/CtError.h"
 #include "runtime/QuendalLog.h"
 
@@ -59,10 +56,7 @@ int Controller::Execute(DpParams& request)
 
 int Controller::GetPciInfo(u8* block112)
 {
-    u8 block[pciinfo::kSize] = {};
+    // The detector fills the block only when it answers 0.
     VqCddp detector;
-    const int status = detector.GetPciInformation(id_, block);
-    if (status == 0 && block112 != nullptr)
-        std::memcpy(block112, block, sizeof block);
-    return status;
+    return detector.GetPciInformation(id_, block112);
 }

@@ -42,8 +42,8 @@ public:
     // accepts the kind. Records the outcome in FwiDpErrors.
     int Execute(DpParams& request);
 
-    // 0 after copying the 112-byte PCI information block; otherwise the controller detector's
-    // answer (255: the detector offers no PCI information).
+    // 0 after the controller detector filled the 112-byte PCI information block; otherwise its
+    // answer (255: the detector offers no PCI information), the block as it was.
     int GetPciInfo(u8* block112);
 
     void AddDataProvider(std::unique_ptr<DataProvider> provider);

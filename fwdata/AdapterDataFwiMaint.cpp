@@ -7,19 +7,16 @@
 #include "controller/DpParams.h"
 #include "fwdata/AdapterDataFwi.h"
 #include "fwdata/layout/AecSettings.h"
+#include "fwdata/layout/Diagnostic.h"
 #include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 
-namespace {
-constexpr u32 kDiagnosticScratchSize = 204800;
-}  // namespace
-
 int AdapterDataFwi::PerformDiagnostic(u32 seconds)
 {
-    std::vector<u8> scratch(kDiagnosticScratchSize, 0);
+    std::vector<u8> scratch(diagnostic::kSize, 0);
     const u32 mbox[3] = {seconds, 0, 0};
-    DcmdFwiDpParams request(kDcmdCtrlDiagnostic, mbox, scratch.data(), kDiagnosticScratchSize);
+    DcmdFwiDpParams request(kDcmdCtrlDiagnostic, mbox, scratch.data(), diagnostic::kSize);
     return controller_->Execute(request);
 }
 

@@ -2,17 +2,18 @@
 
 #include <cctype>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
-#include "fwdata/AdapterDataFwi.h"
 #include "help/Banner.h"
 #include "help/CompleteUsage.h"
 #include "help/HelpTable.h"
 #include "help/QxHelp.h"
 #include "cmdtool/TokenIds.h"
-#include "parsers/AppVersionParsedObject.h"
+#include "dataif/AdapterData.h"
+#include "dataif/DataLayer.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -46,20 +47,32 @@ std::string NormaliseName(const std::string& name)
 
 int AppVersionCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
-    auto* object = dynamic_cast<AppVersionParsedObject*>(parsedObject);
-    if (object == nullptr)
+    if (dynamic_cast<AppVersionParsedObject*>(parsedObject) == nullptr)
         return -1;
+    return TypedProcessor::Process(cpController, parsedObject);
+}
 
-    oemMode_ = kNoControllerOemMode;
-    if (Controller* controller = cpController ? cpController->GetController() : nullptr) {
-        u32 mode = 0;
-        if (AdapterDataFwi(controller).GetOemMode(&mode) == 0)
-            oemMode_ = static_cast<u8>(mode & 0xFF);
-    }
-
+int AppVersionCp::ProcessParsed(CpController* cpController, AppVersionParsedObject* object)
+{
+    oemMode_ = ReadOemMode(cpController);
     PrintBanner();
 
     return IsHelp(object->GetCommandId()) ? PrintHelp(object->GetCommandName()) : 0;
+}
+
+u8 AppVersionCp::ReadOemMode(CpController* cpController)
+{
+    // The help commands run without a controller too and may run without the adapter checks:
+    // the mode is asked of the controller's adapter data alone, which reads nothing else first.
+    Controller* controller = cpController ? cpController->GetController() : nullptr;
+    const DataLayer* layer = DataLayer::Get();
+    if (controller == nullptr || layer == nullptr)
+        return kNoControllerOemMode;
+    const std::unique_ptr<AdapterData> data = layer->CreateAdapterData(controller);
+    u32 mode = 0;
+    if (data == nullptr || data->GetOemMode(&mode) != 0)
+        return kNoControllerOemMode;
+    return static_cast<u8>(mode & 0xFF);
 }
 
 int AppVersionCp::PrintHelp(const std::string& commandName) const

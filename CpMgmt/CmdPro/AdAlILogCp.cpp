@@ -9,6 +9,7 @@
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
@@ -55,24 +56,127 @@ std::string Format(const char* format, ...)
 
 }  // namespace alilog
 
-int AdpAlIInLogCp::SendDcmd(CpController* cpController, u32 opcode, u32 mbox0, void* buffer, u32 length)
+namespace {
+
+// The controller's title, model, interfaces, ports and serial number.
+void PrintAlILogControllerIdentity(const ByteView& info)
 {
-    return SendControllerDcmd(cpController, opcode, mbox0, buffer, length);
+    using namespace alilog;
+    using namespace ctrlinfo;
+    const std::string product = info.Text(kProductName);
+    Text("     RAID Controller ");
+    Text(product);
+    Text(" Information \n");
+    Text("     =======================================================\n\n");
+
+    Label("RAID Type:");
+    std::string model = product;
+    for (const OemModel& row : kOemModels) {
+        if (row.idWord == info.U16(kOffSubVendorId))
+            model = row.name;
+    }
+    Text(Format("%-25s", model.c_str()));
+    LineEnd();
+    Label("Host Intr:");
+    Value(AdpPrint::HostInterfaceText(info));
+    Label("Device Intr:");
+    Text(AdpPrint::DeviceInterfaceText(info));
+    LineEnd();
+    Label("Port Count:");
+    Value(Format("%-25d", info.U8(kOffDevicePortCount)));
+    Label("Serial #");
+    PrintMessage(CommonMsg::kLeftText, info.Text(kSerial).c_str());
 }
+
+// Firmware components, two to a line; only the running images' table is read.
+void PrintAlILogFirmwareComponents(const ByteView& info)
+{
+    using namespace alilog;
+    using namespace ctrlinfo;
+    const u32 count = std::min<u32>(info.U32(kOffImageCount), kMaxImages);
+    for (u32 i = 0; i < count; i += 2) {
+        LineEnd();
+        const ByteView first = info.Sub(kOffImages + i * kImageEntrySize, kImageEntrySize);
+        Value(Format("%-4s %-15s%-25s", first.Text(kImageName).c_str(), "Version:", first.Text(kImageVersion).c_str()));
+        if (i + 1 < count) {
+            const ByteView second = info.Sub(kOffImages + (i + 1) * kImageEntrySize, kImageEntrySize);
+            Value(Format("%-4s %-15s%s", second.Text(kImageName).c_str(), "Version:", second.Text(kImageVersion).c_str()));
+        }
+    }
+    LineEnd();
+}
+
+// The RAID levels the controller offers, blank-separated ("NONE" for none).
+std::string AlILogRaidLevelsText(const ByteView& info)
+{
+    using namespace ctrlinfo;
+    const u8 low = info.U8(kOffRaidLevels);
+    std::string levels;
+    const auto add = [&](bool on, const char* name) {
+        if (!on)
+            return;
+        if (!levels.empty())
+            levels += ' ';
+        levels += name;
+    };
+    const auto level = [&](unsigned bit) { return ((low >> bit) & 1u) != 0; };
+    add(level(kRaid0Bit), "0");
+    add(level(kRaid1Bit), "1");
+    add(level(kRaid5Bit), "5");
+    add(level(kRaid1eBit), "1E");
+    add(level(kRaid6Bit), "6");
+    add(!info.Bit(kNoRaid00), "00");
+    add(level(kRaid10Bit), "10");
+    add(level(kRaid50Bit), "50");
+    add(level(kRaid60Bit), "60");
+    add(info.Bit(kPrl11), "PRL 11");
+    add(info.Bit(kPrl11Spanned), "PRL 11 with spanning");
+    add(info.Bit(kSrl3), "SRL 3 supported");
+    return levels.empty() ? "NONE" : levels;
+}
+
+// NVRAM, RAID levels, cache and flash sizes, memory errors and the cluster lines.
+void PrintAlILogMemoryAndCluster(const ByteView& info)
+{
+    using namespace alilog;
+    using namespace ctrlinfo;
+    Label("NVRAM Size:");
+    Value(Format("%d KB", info.U16(kOffNvramKb)));
+
+    Label("RAID Level:");
+    Text(AlILogRaidLevelsText(info));
+    LineEnd();
+
+    Label("Cache Size:");
+    Value(Format("%d MB", info.U16(kOffMemorySizeMb)));
+    Label("Flash Size:");
+    Label(Format("%d MB", info.U16(kOffFlashMb)).c_str());
+    LineEnd();
+    Value(Format("%-20s%-25d", "RCV Error:", info.U16(kOffMemCorrectableErrors)));
+    Label(Format("%-20s%d\n", "Un-RCV Error:", info.U16(kOffMemUncorrectableErrors)).c_str());
+    Label("Support Cluster:");
+    Value(info.U8(kOffClusterPermitted) != 0 ? "Yes" : "No");
+    Label("Cluster Mode:");
+    Label(info.U8(kOffClusterActive) != 0 ? "Active" : "Inactive");
+    LineEnd();
+    LineEnd();
+}
+
+}  // namespace
 
 int AdpAlIInLogCp::ProcessParsed(CpController* cpController, AdpAllInOneLogParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    if (SendDcmd(cpController, kDcmdBbuGetStatus, 0, batteryStatus_) != 0)
+    if (SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, 0) != 0)
         std::memset(batteryStatus_, 0, sizeof batteryStatus_);
-    const int status = SendDcmd(cpController, kDcmdCtrlGetInfo, 0, info_);
+    const int status = SendDcmd(cpController, kDcmdCtrlGetInfo, info_, 0);
     if (status != 0) {
         std::memset(info_, 0, sizeof info_);
         PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
-    SendDcmd(cpController, kDcmdCtrlGetTime, 0, time_);
-    if (SendDcmd(cpController, kDcmdBbuGetDesign, 0, batteryDesign_) != 0)
+    SendDcmd(cpController, kDcmdCtrlGetTime, time_, 0);
+    if (SendDcmd(cpController, kDcmdBbuGetDesign, batteryDesign_, 0) != 0)
         std::memset(batteryDesign_, 0, sizeof batteryDesign_);
     return WriteAllInLog(cpController, object->GetAdapterNumber());
 }
@@ -138,87 +242,10 @@ int AdpAlIInLogCp::WriteAllInLog(CpController* cpController, u8 adapterNumber)
 
 void AdpAlIInLogCp::PrintController()
 {
-    using namespace alilog;
-    using namespace ctrlinfo;
     const ByteView info(info_);
-    const std::string product = info.Text(kProductName);
-    Text("     RAID Controller ");
-    Text(product);
-    Text(" Information \n");
-    Text("     =======================================================\n\n");
-
-    Label("RAID Type:");
-    std::string model = product;
-    for (const OemModel& row : kOemModels) {
-        if (row.idWord == info.U16(kOffSubVendorId))
-            model = row.name;
-    }
-    Text(Format("%-25s", model.c_str()));
-    LineEnd();
-    Label("Host Intr:");
-    Value(AdpPrint::HostInterfaceText(info));
-    Label("Device Intr:");
-    Text(AdpPrint::DeviceInterfaceText(info));
-    LineEnd();
-    Label("Port Count:");
-    Value(Format("%-25d", info.U8(kOffDevicePortCount)));
-    Label("Serial #");
-    PrintMessage(CommonMsg::kLeftText, info.Text(kSerial).c_str());
-
-    // Firmware components, two to a line; only the running images' table is read.
-    const u32 count = std::min<u32>(info.U32(kOffImageCount), kMaxImages);
-    for (u32 i = 0; i < count; i += 2) {
-        LineEnd();
-        const ByteView first = info.Sub(kOffImages + i * kImageEntrySize, kImageEntrySize);
-        Value(Format("%-4s %-15s%-25s", first.Text(kImageName).c_str(), "Version:", first.Text(kImageVersion).c_str()));
-        if (i + 1 < count) {
-            const ByteView second = info.Sub(kOffImages + (i + 1) * kImageEntrySize, kImageEntrySize);
-            Value(Format("%-4s %-15s%s", second.Text(kImageName).c_str(), "Version:", second.Text(kImageVersion).c_str()));
-        }
-    }
-    LineEnd();
-    Label("NVRAM Size:");
-    Value(Format("%d KB", info.U16(kOffNvramKb)));
-
-    Label("RAID Level:");
-    const u8 low = info.U8(kOffRaidLevels);
-    std::string levels;
-    const auto add = [&](bool on, const char* name) {
-        if (!on)
-            return;
-        if (!levels.empty())
-            levels += ' ';
-        levels += name;
-    };
-    const auto level = [&](unsigned bit) { return ((low >> bit) & 1u) != 0; };
-    add(level(kRaid0Bit), "0");
-    add(level(kRaid1Bit), "1");
-    add(level(kRaid5Bit), "5");
-    add(level(kRaid1eBit), "1E");
-    add(level(kRaid6Bit), "6");
-    add(!info.Bit(kNoRaid00), "00");
-    add(level(kRaid10Bit), "10");
-    add(level(kRaid50Bit), "50");
-    add(level(kRaid60Bit), "60");
-    add(info.Bit(kPrl11), "PRL 11");
-    add(info.Bit(kPrl11Spanned), "PRL 11 with spanning");
-    add(info.Bit(kSrl3), "SRL 3 supported");
-    Text(levels.empty() ? "NONE" : levels);
-    LineEnd();
-
-    Label("Cache Size:");
-    Value(Format("%d MB", info.U16(kOffMemorySizeMb)));
-    Label("Flash Size:");
-    Label(Format("%d MB", info.U16(kOffFlashMb)).c_str());
-    LineEnd();
-    Value(Format("%-20s%-25d", "RCV Error:", info.U16(kOffMemCorrectableErrors)));
-    Label(Format("%-20s%d\n", "Un-RCV Error:", info.U16(kOffMemUncorrectableErrors)).c_str());
-    Label("Support Cluster:");
-    Value(info.U8(kOffClusterPermitted) != 0 ? "Yes" : "No");
-    Label("Cluster Mode:");
-    Label(info.U8(kOffClusterActive) != 0 ? "Active" : "Inactive");
-    LineEnd();
-    LineEnd();
+    PrintAlILogControllerIdentity(info);
+    PrintAlILogFirmwareComponents(info);
+    PrintAlILogMemoryAndCluster(info);
 }
 
 void AdpAlIInLogCp::PrintProperties()

@@ -36,10 +36,6 @@ public:
     static void PrintDriverInfo();
     static void PrintProcessorInfo();
 
-    // A DCMD of the report with the mailbox's word 0 and the caller's length (0: the opcode
-    // table's): the status.
-    static int SendDcmd(CpController* cpController, u32 opcode, u32 mbox0, void* buffer, u32 length = 0);
-
 private:
     void PrintController();
     void PrintProperties();

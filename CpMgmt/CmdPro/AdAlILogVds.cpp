@@ -5,6 +5,7 @@
 
 #include "CpMgmt/CmdPro/AdAlILogCp.h"
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "fwdata/layout/Opcodes.h"
@@ -242,7 +243,7 @@ int AdpAlIInLogCp::PrintLdSection(CpController* cpController, u8 adapterNumber)
     using namespace alilog;
     (void)adapterNumber;
     u8 listBlock[vdlist::kSize] = {};
-    int status = SendDcmd(cpController, kDcmdLdGetList, 0, listBlock);
+    int status = SendDcmd(cpController, kDcmdLdGetList, listBlock, 0);
     if (status != 0)
         return status;
     const ByteView list(listBlock);
@@ -263,7 +264,7 @@ int AdpAlIInLogCp::PrintLdSection(CpController* cpController, u8 adapterNumber)
         Text(Format("\n        Size                 : %lld MB",
                     static_cast<long long>(entry.U64(vdlist::kEntryOffBlocks) / 2048)));
         u8 block[vdinfo::kSize] = {};
-        status = SendDcmd(cpController, kDcmdLdGetInfo, targetId, block);
+        status = SendDcmd(cpController, kDcmdLdGetInfo, block, 0, RequestMailbox(targetId));
         if (status != 0)
             return status;
         const ByteView vd(block);

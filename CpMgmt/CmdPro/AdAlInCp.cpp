@@ -5,15 +5,13 @@
 #include "CpMgmt/CmdPro/AdAlInPostDelay.h"
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "controller/FwiDpErrors.h"
 #include "fwdata/layout/OemData.h"
 #include "fwdata/layout/Opcodes.h"
-#include "parsers/AdpAllInfoParsedObject.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
@@ -42,15 +40,10 @@ AdpAllInfoCp::AdpAllInfoCp()
 
 int AdpAllInfoCp::Fetch(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode)
 {
-    if (controller_ == nullptr)
-        return -1;
-    const u32 mbox[3] = {0, 0, 0};
-    if (privateOpcode) {
-        DcmdFwiDpPrvParams request(opcode, mbox, buffer, static_cast<u32>(length));
-        return controller_->Execute(request);
-    }
-    DcmdFwiDpParams request(opcode, mbox, buffer, static_cast<u32>(length));
-    return controller_->Execute(request);
+    const u32 size = static_cast<u32>(length);
+    if (privateOpcode)
+        return SendPrivateDcmd(controller_, opcode, buffer, size);
+    return SendDcmd(controller_, opcode, buffer, size);
 }
 
 int AdpAllInfoCp::FetchOptional(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode)
@@ -62,12 +55,13 @@ int AdpAllInfoCp::FetchOptional(u32 opcode, u8* buffer, std::size_t length, bool
 int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject)
 {
     LogAppMessage(kAdAlInSourceName, __LINE__, kModuleCommandTool, kLevelInfo, kAppLogAdpAllInfoStarted);
+    return TypedProcessor::Process(cpController, parsedObject);
+}
+
+int AdpAllInfoCp::ProcessParsed(CpController* cpController, AdpAllInfoParsedObject* object)
+{
     controller_ = cpController ? cpController->GetController() : nullptr;
     const u8 adapter = AdapterNumberOf(cpController);
-
-    auto* object = ParsedObjectAs<AdpAllInfoParsedObject>(cpController, parsedObject, "AdpAllInfoParsedObject *");
-    if (object == nullptr)
-        return -1;
 
     // Manufacturing data: a failure is reported, and the report shows zeros and empty texts.
     if (Fetch(kDcmdCtrlGetMfgData, mfgData_, sizeof mfgData_) != 0) {

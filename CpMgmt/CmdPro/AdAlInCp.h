@@ -13,16 +13,18 @@
 #include "fwdata/layout/CtrlTime.h"
 #include "fwdata/layout/KeyValues.h"
 #include "fwdata/layout/MfgData.h"
+#include "parsers/AdpAllInfoParsedObject.h"
 #include "runtime/ArrayList.h"
 
 class Controller;
 
-class AdpAllInfoCp : public CommandProcessor {
+class AdpAllInfoCp : public TypedProcessor<AdpAllInfoParsedObject, "AdpAllInfoParsedObject *"> {
 public:
-
     AdpAllInfoCp();
 
+    // The start of the run is logged before the object's class is checked.
     int Process(CpController* cpController, ParsedObject* parsedObject) override;
+    int ProcessParsed(CpController* cpController, AdpAllInfoParsedObject* object) override;
 
     // Prints the report from the blocks that Process read.
     void PrintAdapterInfo(u8 adapterNumber, int defaultsExtent);

@@ -54,6 +54,20 @@ void PrintPowerSaving(u8 flags)
     }
 }
 
+// The settings of a defaults block that reaches past the basic 64 bytes.
+void PrintAlInExtendedDefaults(const ByteView& defaults)
+{
+    using namespace ctrldefaults;
+    using AdpPrint::LabelText;
+    using AdpPrint::YesNo;
+    LabelText("TTY Log In Flash                 : ", YesNo(defaults.Bit(kTtyLogInFlash)));
+    LabelText("Auto Enhanced Import             : ", YesNo(defaults.Bit(kAutoEnhancedImport)));
+    LabelText("BreakMirror RAID Support         : ",
+              YesNo(defaults.Bit(kBreakMirrorRaid0) || defaults.Bit(kBreakMirrorRaid1)));
+    LabelText("Disable Join Mirror              : ", YesNo(defaults.Bit(kDisableJoinMirror)));
+    LabelText("Enable Shield State              : ", YesNo(defaults.Bit(kEnableShieldState)));
+}
+
 }  // namespace
 
 void AdpAllInfoCp::PrintDefaultSettings(int defaultsExtent) const
@@ -129,14 +143,8 @@ void AdpAllInfoCp::PrintDefaultSettings(int defaultsExtent) const
 
     // Settings of controllers whose defaults reach past the basic 64 bytes.
     constexpr int kExtendedExtent = 65;
-    if (defaultsExtent >= kExtendedExtent) {
-        LabelText("TTY Log In Flash                 : ", YesNo(defaults.Bit(kTtyLogInFlash)));
-        LabelText("Auto Enhanced Import             : ", YesNo(defaults.Bit(kAutoEnhancedImport)));
-        LabelText("BreakMirror RAID Support         : ",
-                  YesNo(defaults.Bit(kBreakMirrorRaid0) || defaults.Bit(kBreakMirrorRaid1)));
-        LabelText("Disable Join Mirror              : ", YesNo(defaults.Bit(kDisableJoinMirror)));
-        LabelText("Enable Shield State              : ", YesNo(defaults.Bit(kEnableShieldState)));
-    }
+    if (defaultsExtent >= kExtendedExtent)
+        PrintAlInExtendedDefaults(defaults);
     AdpPrint::Text("Time taken to detect CME         : ");
     const u8 cme = defaults.U8(kOffCmeDetectTime);
     AdpPrint::Formatted("%ds", cme == 0 ? 60 : cme);

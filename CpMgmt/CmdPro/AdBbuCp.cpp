@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
@@ -18,12 +19,11 @@ namespace {
 
 const CpRegistration<AdpBbuCp> kRegisterAdpBbuCp{TOKEN_ADPBBUCMD};
 
-
 }  // namespace
 
 int AdpBbuCp::SendBbuDcmd(u32 opcode, void* buffer, CpController* cpController, u32 length)
 {
-    return SendControllerDcmd(cpController, opcode, 0, buffer, length);
+    return SendDcmd(cpController, opcode, buffer, length);
 }
 
 int AdpBbuCp::GetBatteryType(CpController* cpController, u8* type)

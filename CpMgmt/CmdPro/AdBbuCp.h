@@ -3,6 +3,7 @@
 // seal, the properties set from a KEY=VALUE file, the learn schedule, the battery modes and the
 // gas gauge memory.
 #pragma once
+#include <ctime>
 #include <string>
 
 #include "CpMgmt/TypedProcessor.h"
@@ -47,6 +48,16 @@ public:
     static int GetBbuModes(CpController* cpController, AdpBbuPo* object);
     static void PrintBbuModes(AdpBbuPo* object, const u8* modes, u32 length);
     static int ScheduleLearn(CpController* cpController, AdpBbuPo* object);
+    // The steps of the learn schedule: read the properties and design blocks and check that the
+    // option can run (false after the message, with the command's status); the seconds from
+    // `now` to the weekday and hour asked for (false when that hour has only just begun); the
+    // next learn cycle written into the properties; the properties sent and, for a new start,
+    // read back and shown.
+    static bool ReadLearnSchedule(CpController* cpController, u8 option, u8* properties, u8* design, int* status);
+    static bool SecondsToNextLearn(const std::tm& now, int weekday, long hour, long* seconds);
+    static int PlanNextLearn(CpController* cpController, AdpBbuPo* object, u8* properties);
+    static int WriteLearnSchedule(CpController* cpController, u8 option, const std::string& label, u8* properties,
+                                  const u8* design);
     static int PrintLearnSchedule(const u8* properties, const u8* design);
     static int GetFwTime(CpController* cpController, u32* time);
     static int GetDstOffset();

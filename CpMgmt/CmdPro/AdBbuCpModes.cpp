@@ -4,13 +4,10 @@
 
 #include "CpMgmt/CmdPro/AdBbuCp.h"
 #include "CpMgmt/CmdPro/BbuMessageIds.h"
-#include "CpMgmt/CpController.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "ZepUtil/ByteView.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "fwdata/layout/BatteryModes.h"
 #include "fwdata/layout/GasGauge.h"
-#include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -70,17 +67,13 @@ void AdpBbuCp::PrintBbuModes(AdpBbuPo* object, const u8* block, u32 length)
 
 int AdpBbuCp::GetGgEepData(CpController* cpController, AdpBbuPo* object)
 {
-    u8 mbox[mailbox::kSize] = {};
-    ByteWriter fields(mbox);
+    RequestMailbox mbox;
+    ByteWriter fields = mbox.Writer();
     fields.PutU8(gasgauge::kMboxOffSubCommand, gasgauge::kRead);
     fields.PutU16(gasgauge::kMboxOffOffset, object->GetOffset() & 0xFFFF);
     fields.PutU32(gasgauge::kMboxOffCount, object->GetNumBytes());
     u8 reply[gasgauge::kSize] = {};
-    int status = -1;
-    if (Controller* controller = cpController ? cpController->GetController() : nullptr) {
-        DcmdFwiDpPrvParams request(kDcmdCtrlGetGasGaugeData, mbox, reply, gasgauge::kSize);
-        status = controller->Execute(request);
-    }
+    const int status = SendPrivateDcmd(cpController, kDcmdCtrlGetGasGaugeData, reply, gasgauge::kSize, mbox);
     PrintMessage(CommonMsg::kAdapterTitle, AdapterNumberOf(cpController));
     PrintMessage(CommonMsg::kText, "Data Received (in decimal) = ");
     PrintMessage(CommonMsg::kNumber, ByteView(reply).U16(gasgauge::kOffValue));

@@ -91,79 +91,88 @@ int AdpBbuCp::PrintLearnSchedule(const u8* propertiesBlock, const u8* designBloc
     return 0;
 }
 
-int AdpBbuCp::ScheduleLearn(CpController* cpController, AdpBbuPo* object)
+bool AdpBbuCp::ReadLearnSchedule(CpController* cpController, u8 option, u8* properties, u8* design, int* status)
 {
-    u8 properties[bbuprops::kSize] = {};
-    int status = SendBbuDcmd(kDcmdBbuGetProperties, properties, cpController);
-    if (status != 0) {
-        ReportFailure(cpController, __LINE__, kDcmdBbuGetProperties, status, "Get BBU Properties Failed.");
-        return -1;
+    int result = SendBbuDcmd(kDcmdBbuGetProperties, properties, cpController);
+    if (result != 0) {
+        ReportFailure(cpController, __LINE__, kDcmdBbuGetProperties, result, "Get BBU Properties Failed.");
+        *status = -1;
+        return false;
     }
     const u8 adapterNumber = AdapterNumberOf(cpController);
     RaidManager* manager = RaidManagerOrReport(cpController, adapterNumber);
-    if (manager == nullptr)
-        return -1;
+    if (manager == nullptr) {
+        *status = -1;
+        return false;
+    }
     Adapter* adapter = nullptr;
     if (manager->Refresh() != 0 || manager->GetAdapter(&adapter) != 0 || adapter == nullptr) {
         PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
-        return -1;
+        *status = -1;
+        return false;
     }
     if (!adapter->IsRealTimeSchedulingSupported()) {
         PrintMessage(BbuMsg::kNoRealTimeScheduling, adapterNumber);
-        return 1;
+        *status = 1;
+        return false;
     }
-    u8 design[bbudesign::kSize] = {};
-    status = SendBbuDcmd(kDcmdBbuGetDesign, design, cpController);
-    if (status != 0) {
-        ReportFailure(cpController, __LINE__, kDcmdBbuGetDesign, status, "Get BBU Design Info Failed.");
-        return -1;
+    result = SendBbuDcmd(kDcmdBbuGetDesign, design, cpController);
+    if (result != 0) {
+        ReportFailure(cpController, __LINE__, kDcmdBbuGetDesign, result, "Get BBU Design Info Failed.");
+        *status = -1;
+        return false;
     }
-    const u8 option = object->GetScheduleOption();
     u8 type = 0;
     GetBatteryType(cpController, &type);
     if (design[bbudesign::kOffTransparentLearn] != 0 && type == bbustatus::kTypeKorv && option != AdpBbuPo::kScheduleInfo) {
         ReportText(cpController, "Can not set bbu Schedule Learn for KORV Battery with Transparent Learn.");
-        return -1;
+        *status = -1;
+        return false;
     }
+    return true;
+}
 
-    ByteWriter fields(properties);
-    std::string label;
-    if (option == AdpBbuPo::kScheduleInfo)
-        return PrintLearnSchedule(properties, design);
-    if (option == AdpBbuPo::kScheduleDisable) {
-        fields.PutU8(bbuprops::kOffAutoLearnMode, bbuprops::kAutoLearnOff);
-        label = "Disable:";
-    } else if (option == AdpBbuPo::kScheduleStart) {
-        u32 controllerTime = 0;
-        status = GetFwTime(cpController, &controllerTime);
-        if (status != 0)
-            return status;
-        const long hour = object->GetScheduleHour();
-        const int weekday = object->GetWeekday();
-        const std::time_t base = AdpEventLogCp::Base2000(0);
-        const std::time_t now = base + static_cast<std::time_t>(controllerTime);
-        const std::tm t = LocalTime(now);
-        const long ahead = t.tm_wday == weekday ? 0 : t.tm_wday < weekday ? weekday - t.tm_wday : 7 - t.tm_wday + weekday;
-        const long intoHour = t.tm_min * 60L + t.tm_sec;
-        long delta = 0;
-        if (ahead == 0 && t.tm_hour < hour)
-            delta = (hour - t.tm_hour) * 3600 - intoHour;
-        else if (ahead == 0 && t.tm_hour == hour && t.tm_min == 0)
-            return -1;  // the hour has only just begun
-        else if (ahead == 0)
-            delta = kWeek + (hour - t.tm_hour) * 3600 - intoHour;  // the same time next week
-        else
-            delta = ahead * kDay + (hour - t.tm_hour) * 3600 - intoHour;
-        std::time_t next = now + delta;
-        if (LocalTime(next).tm_isdst > 0)
-            next += GetDstOffset();
-        fields.PutU32(bbuprops::kOffNextLearn, static_cast<u32>(next - base));
-        fields.PutU8(bbuprops::kOffAutoLearnMode, bbuprops::kAutoLearnOn);
-    } else {
+bool AdpBbuCp::SecondsToNextLearn(const std::tm& now, int weekday, long hour, long* seconds)
+{
+    const long ahead = now.tm_wday == weekday  ? 0
+                       : now.tm_wday < weekday ? weekday - now.tm_wday
+                                               : 7 - now.tm_wday + weekday;
+    const long intoHour = now.tm_min * 60L + now.tm_sec;
+    if (ahead == 0 && now.tm_hour < hour)
+        *seconds = (hour - now.tm_hour) * 3600 - intoHour;
+    else if (ahead == 0 && now.tm_hour == hour && now.tm_min == 0)
+        return false;  // the hour has only just begun
+    else if (ahead == 0)
+        *seconds = kWeek + (hour - now.tm_hour) * 3600 - intoHour;  // the same time next week
+    else
+        *seconds = ahead * kDay + (hour - now.tm_hour) * 3600 - intoHour;
+    return true;
+}
+
+int AdpBbuCp::PlanNextLearn(CpController* cpController, AdpBbuPo* object, u8* properties)
+{
+    u32 controllerTime = 0;
+    const int status = GetFwTime(cpController, &controllerTime);
+    if (status != 0)
+        return status;
+    const std::time_t base = AdpEventLogCp::Base2000(0);
+    const std::time_t now = base + static_cast<std::time_t>(controllerTime);
+    long delta = 0;
+    if (!SecondsToNextLearn(LocalTime(now), object->GetWeekday(), object->GetScheduleHour(), &delta))
         return -1;
-    }
+    std::time_t next = now + delta;
+    if (LocalTime(next).tm_isdst > 0)
+        next += GetDstOffset();
+    ByteWriter fields(properties, bbuprops::kSize);
+    fields.PutU32(bbuprops::kOffNextLearn, static_cast<u32>(next - base));
+    fields.PutU8(bbuprops::kOffAutoLearnMode, bbuprops::kAutoLearnOn);
+    return 0;
+}
 
-    status = SendBbuDcmd(kDcmdBbuSetProperties, properties, cpController);
+int AdpBbuCp::WriteLearnSchedule(CpController* cpController, u8 option, const std::string& label, u8* properties,
+                                 const u8* design)
+{
+    int status = SendBbuDcmd(kDcmdBbuSetProperties, properties, cpController);
     if (status != 0) {
         ReportFailure(cpController, __LINE__, kDcmdBbuSetProperties, status,
                       (label + " Battery Learn Scheduling Operation Failed.").c_str());
@@ -178,4 +187,29 @@ int AdpBbuCp::ScheduleLearn(CpController* cpController, AdpBbuPo* object)
         return -1;
     }
     return PrintLearnSchedule(properties, design);
+}
+
+int AdpBbuCp::ScheduleLearn(CpController* cpController, AdpBbuPo* object)
+{
+    const u8 option = object->GetScheduleOption();
+    u8 properties[bbuprops::kSize] = {};
+    u8 design[bbudesign::kSize] = {};
+    int status = 0;
+    if (!ReadLearnSchedule(cpController, option, properties, design, &status))
+        return status;
+
+    std::string label;
+    if (option == AdpBbuPo::kScheduleInfo)
+        return PrintLearnSchedule(properties, design);
+    if (option == AdpBbuPo::kScheduleDisable) {
+        ByteWriter(properties).PutU8(bbuprops::kOffAutoLearnMode, bbuprops::kAutoLearnOff);
+        label = "Disable:";
+    } else if (option == AdpBbuPo::kScheduleStart) {
+        status = PlanNextLearn(cpController, object, properties);
+        if (status != 0)
+            return status;
+    } else {
+        return -1;
+    }
+    return WriteLearnSchedule(cpController, option, label, properties, design);
 }

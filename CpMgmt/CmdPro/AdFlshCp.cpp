@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "controller/FwiDpErrors.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/AdpFwFlashPo.h"
@@ -26,12 +26,7 @@ AdpFwFlashCp::AdpFwFlashCp() { std::memset(info_, 0, sizeof info_); }
 
 int AdpFwFlashCp::SendDcmd(u32 opcode, u32 mbox0, void* data, CpController* cpController, u32 length)
 {
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u32 mbox[3] = {mbox0, 0, 0};
-    DcmdFwiDpParams request(opcode, mbox, data, length);
-    return controller->Execute(request);
+    return ::SendDcmd(cpController, opcode, data, length, RequestMailbox(mbox0));
 }
 
 void AdpFwFlashCp::AbortFlash(CpController* cpController)

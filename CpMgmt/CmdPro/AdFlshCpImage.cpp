@@ -15,7 +15,6 @@ const char kComponentBattery[5] = {'K', 'O', 'R', 'V', '\0'};
 
 namespace {
 
-
 // One four-character code per supported board family.
 constexpr char kBoardSignatures[16][5] = {
     "QV20", "QV21", "QV22", "QV24", "QV40", "QV41", "QV42", "QV44",
@@ -94,13 +93,6 @@ bool IsBoardSignature(u32 word)
     return false;
 }
 
-FlashImageReader::~FlashImageReader()
-{
-    if (headers_ != nullptr)
-        DeleteElements(*headers_);
-    delete headers_;
-}
-
 s32 FlashImageReader::GetImageSize(const char* fileName)
 {
     FileIO* io = GetFileIO();
@@ -118,7 +110,8 @@ s32 FlashImageReader::GetImageSize(const char* fileName)
     return static_cast<s32>(size);
 }
 
-_FLASH_HDR* FlashImageReader::FindFlashHeader(FileHandle* image, u32 start, u32 remaining, bool* truncated)
+std::unique_ptr<_FLASH_HDR> FlashImageReader::FindFlashHeader(FileHandle* image, u32 start, u32 remaining,
+                                                              bool* truncated)
 {
     FileIO* io = GetFileIO();
     const u64 end = static_cast<u64>(start) + remaining;
@@ -130,12 +123,11 @@ _FLASH_HDR* FlashImageReader::FindFlashHeader(FileHandle* image, u32 start, u32 
                 continue;
             if (!IsBoardSignature(ByteView(word).U32(flashimg::kOffSignature)))
                 continue;
-            auto* header = ZepNew<_FLASH_HDR>();
+            std::unique_ptr<_FLASH_HDR> header(ZepNew<_FLASH_HDR>());
             if (header == nullptr)
                 return nullptr;
             if (io->Seek(image, static_cast<long>(at), FileIO::kSeekFromStart) != 0 ||
                 io->Read(header->bytes, _FLASH_HDR::kSize, 1, image) != 1) {
-                delete header;
                 if (truncated != nullptr)
                     *truncated = true;
                 return nullptr;
@@ -151,7 +143,7 @@ int FlashImageReader::CollectFlashHeaders(FileHandle* image, s32 imageSize)
     if (fwType_ != 1 && imageSize % static_cast<s32>(kSearchStep) != 0)
         return 1;
     if (headers_ == nullptr) {
-        headers_ = ZepNew<ArrayList<_FLASH_HDR*>>(4);
+        headers_.reset(ZepNew<ArrayList<_FLASH_HDR*>>(4));
         if (headers_ == nullptr)
             return 1;
     }
@@ -165,16 +157,16 @@ int FlashImageReader::CollectFlashHeaders(FileHandle* image, s32 imageSize)
     u64 offset = 0;
     while (offset < size) {
         bool truncated = false;
-        _FLASH_HDR* header = FindFlashHeader(image, static_cast<u32>(offset), static_cast<u32>(size - offset), &truncated);
+        std::unique_ptr<_FLASH_HDR> header =
+            FindFlashHeader(image, static_cast<u32>(offset), static_cast<u32>(size - offset), &truncated);
         if (truncated)
             return 1;
         if (header == nullptr)
             break;
         const u32 length = header->ComponentLength();
-        if (headers_->GetCount() >= kMaxHeaders || headers_->Add(header) != 0) {
-            delete header;
+        if (headers_->GetCount() >= kMaxHeaders || headers_->Add(header.get()) != 0)
             return 1;
-        }
+        header.release();  // the list owns it now
         if (length == 0 || length > size - offset)
             return 1;
         offset += length;

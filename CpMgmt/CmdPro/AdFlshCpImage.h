@@ -4,6 +4,7 @@
 // from a copy of the header, so nothing outside the header and the file is ever looked at.
 #pragma once
 #include <cstddef>
+#include <memory>
 
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
@@ -43,7 +44,6 @@ public:
     static constexpr u32 kSearchStep = flashimg::kSearchStep;
 
     FlashImageReader() = default;
-    ~FlashImageReader();
     FlashImageReader(const FlashImageReader&) = delete;
     FlashImageReader& operator=(const FlashImageReader&) = delete;
 
@@ -54,7 +54,7 @@ public:
     // The first header on the grid from `start` while the step lies below start + remaining,
     // probing each 64 KB step at 0, 32, 8224 and 65408; null when none is found. A signature
     // whose 1084 header bytes the file does not hold sets `truncated` and gives null.
-    _FLASH_HDR* FindFlashHeader(FileHandle* image, u32 start, u32 remaining, bool* truncated = nullptr);
+    std::unique_ptr<_FLASH_HDR> FindFlashHeader(FileHandle* image, u32 start, u32 remaining, bool* truncated = nullptr);
 
     // Collects the headers of the whole image, component by component: 0 when the image holds
     // at least one and every component lies inside the file, 1 otherwise (also for a size
@@ -65,11 +65,11 @@ public:
     void SetFwType(u8 fwType) { fwType_ = fwType; }
     u8 GetFwType() const { return fwType_; }
     // The collected headers in file order, or null before the first scan.
-    const ArrayList<_FLASH_HDR*>* GetHeaders() const { return headers_; }
+    const ArrayList<_FLASH_HDR*>* GetHeaders() const { return headers_.get(); }
 
 private:
     u8 fwType_ = 0;
-    ArrayList<_FLASH_HDR*>* headers_ = nullptr;
+    OwnedList<_FLASH_HDR> headers_;
 };
 
 // An image file opened for reading, closed when it goes out of scope (or earlier by Close).

@@ -4,12 +4,10 @@
 #include <cstring>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
-#include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -63,12 +61,9 @@ const char* PhyDeviceTypeText(const ByteView& entry)
 int AdpPhyInfoCp::ProcessParsed(CpController* cpController, AdpPhyInfoParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
 
     std::memset(phyList_, 0, sizeof phyList_);
-    const u8 mbox[mailbox::kSize] = {};
-    DcmdFwiDpParams request(kDcmdPhyGetList, mbox, phyList_, sizeof phyList_);
-    const int status = controller != nullptr ? controller->Execute(request) : -1;
+    const int status = SendDcmd(cpController, kDcmdPhyGetList, phyList_, sizeof phyList_);
     if (status != 0) {
         PrintMessage(CommonMsg::kPhyInfoFailed, adapter);
         return status;

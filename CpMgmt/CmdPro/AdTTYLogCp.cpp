@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
@@ -36,7 +37,7 @@ const char* BbuText(u8 setting)
 
 int AdpTTYLogCp::ReadTermLog(u32 length, u32 offset, u8* buffer, CpController* cpController)
 {
-    return SendControllerDcmd(cpController, kDcmdCtrlTermLogRead, offset, buffer, length);
+    return SendDcmd(cpController, kDcmdCtrlTermLogRead, buffer, length, RequestMailbox(offset));
 }
 
 int AdpTTYLogCp::PrintTermLog(CpController* cpController)
@@ -93,7 +94,7 @@ int AdpTTYLogCp::SendTermLogCommand(CpController* cpController, u8 option)
     const u8 adapter = AdapterNumberOf(cpController);
     u8 setting = 0;
     const bool read = option == AdpTTYLogPo::kBbuGet;
-    const int status = SendControllerDcmd(cpController, opcode, 0, read ? &setting : nullptr, read ? termlog::kBbuSize : 0);
+    const int status = SendDcmd(cpController, opcode, read ? &setting : nullptr, read ? termlog::kBbuSize : 0);
     if (status != 0) {
         PrintMessage(MaintMsg::kSendCommandFailed, adapter);
         return status;

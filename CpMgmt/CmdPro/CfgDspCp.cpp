@@ -4,12 +4,11 @@
 #include <string>
 
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/CfgDsplyParsedObject.h"
 #include "raidmodel/Array.h"
@@ -35,12 +34,7 @@ CfgDsplyCp::CfgDsplyCp() { std::memset(info_, 0, sizeof info_); }
 int CfgDsplyCp::PrintAdapterSummary(u8 adapterNumber, CpController* cpController)
 {
     std::memset(info_, 0, sizeof info_);
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    const u32 mbox[3] = {0, 0, 0};
-    DcmdFwiDpParams request(kDcmdCtrlGetInfo, mbox, info_, static_cast<u32>(sizeof info_));
-    if (controller->Execute(request) != 0)
+    if (SendDcmd(cpController, kDcmdCtrlGetInfo, info_, sizeof info_) != 0)
         return -1;
 
     const ByteView info(info_);

@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
+#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/Controller.h"
-#include "controller/DpParams.h"
 #include "fwdata/layout/CtrlInfo.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
@@ -28,23 +27,13 @@ const CpRegistration<PerfMonCp> kRegisterPerfMonCp{TOKEN_PERFMON};
 constexpr u16 kDefaultInterval = 5;
 constexpr int kModuleCommandProcessor = 3;
 
-int Dcmd(CpController* cpController, u32 opcode, const u8 (&mbox)[mailbox::kSize], u8* data, u32 length)
-{
-    Controller* controller = cpController ? cpController->GetController() : nullptr;
-    if (controller == nullptr)
-        return -1;
-    DcmdFwiDpParams request(opcode, mbox, data, length);
-    return controller->Execute(request);
-}
-
 }  // namespace
 
 int PerfMonCp::ProcessParsed(CpController* cpController, PerfMonParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    const u8 noMailbox[mailbox::kSize] = {};
     std::vector<u8> info(ctrlinfo::kSize, 0);
-    int status = Dcmd(cpController, kDcmdCtrlGetInfo, noMailbox, info.data(), ctrlinfo::kSize);
+    int status = SendDcmd(cpController, kDcmdCtrlGetInfo, info.data(), ctrlinfo::kSize);
     if (status != 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter, "PerfMon");
         return status;
@@ -57,12 +46,12 @@ int PerfMonCp::ProcessParsed(CpController* cpController, PerfMonParsedObject* ob
     switch (object->GetAction()) {
     case PerfMonParsedObject::kStart: {
         const u16 interval = object->GetInterval() != 0 ? object->GetInterval() : kDefaultInterval;
-        u8 mbox[mailbox::kSize] = {};
-        ByteWriter(mbox).PutU16(mailbox::kOffMonitorInterval, interval);
-        status = Dcmd(cpController, kDcmdCtrlMonitorControl, mbox, nullptr, 0);
+        RequestMailbox mbox;
+        mbox.Writer().PutU16(mailbox::kOffMonitorInterval, interval);
+        status = SendDcmd(cpController, kDcmdCtrlMonitorControl, nullptr, 0, mbox);
         break;
     }
-    case PerfMonParsedObject::kStop: status = Dcmd(cpController, kDcmdCtrlMonitorControl, noMailbox, nullptr, 0); break;
+    case PerfMonParsedObject::kStop: status = SendDcmd(cpController, kDcmdCtrlMonitorControl, nullptr, 0); break;
     case PerfMonParsedObject::kGetResults:
         if (!GetResults(cpController, object, adapter, &status))
             return -1;
@@ -103,8 +92,7 @@ bool PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* obje
         AdpPrint::Text("PerfMon GetResults : Memory Alloc failed\n");
         return false;
     }
-    const u8 noMailbox[mailbox::kSize] = {};
-    const int status = Dcmd(cpController, kDcmdCtrlMonitorGetResults, noMailbox, reply.data(), length);
+    const int status = SendDcmd(cpController, kDcmdCtrlMonitorGetResults, reply.data(), length);
     *requestStatus = status;
     // A failed request leaves the buffer zeroed: the file gets the "None to Report" report.
     if (status != 0)

@@ -7,14 +7,14 @@
 
 namespace aec {
 constexpr u32 kSize = 40;
-constexpr u32 kOffEnabled = 0;         // non-zero: capture enabled
-constexpr u32 kOffStarted = 1;         // non-zero: capture running
-constexpr u32 kOffMode = 2;            // non-zero: full, else continuous
-constexpr u32 kOffEventsToCapture = 4; // u32
-constexpr u32 kOffEventsCaptured = 8;  // u32
-constexpr u32 kOffSegments = 12;       // u32, segments in the buffer
-constexpr u32 kOffHostMask = 16;       // u32
-constexpr u32 kOffFirmwareMask = 20;   // u32
+constexpr Field<u8> kOffEnabled{0};    // non-zero: capture enabled
+constexpr Field<u8> kOffStarted{1};    // non-zero: capture running
+constexpr Field<u8> kOffMode{2};       // non-zero: full, else continuous
+constexpr Field<u32> kOffEventsToCapture{4};
+constexpr Field<u32> kOffEventsCaptured{8};
+constexpr Field<u32> kOffSegments{12};      // segments in the buffer
+constexpr Field<u32> kOffHostMask{16};
+constexpr Field<u32> kOffFirmwareMask{20};
 
 // Control operations (mailbox word 0).
 constexpr u32 kOpDisable = 0;
@@ -26,4 +26,8 @@ constexpr u32 kOpClearFilter = 5;  // as kOpSetFilter
 
 constexpr u32 kSegmentSize = 32768;
 constexpr u32 kStatusRunning = 97;  // a segment read while capture runs
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffEnabled, kOffStarted, kOffMode, kOffEventsToCapture, kOffEventsCaptured,
+                     kOffSegments, kOffHostMask, kOffFirmwareMask));
 }  // namespace aec

@@ -4,5 +4,8 @@
 
 namespace alarmstate {
 constexpr u32 kSize = 4;
-constexpr u32 kOffEnabled = 0;
+constexpr Field<u8> kOffEnabled{0};
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffEnabled));
 }  // namespace alarmstate

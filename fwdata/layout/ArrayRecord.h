@@ -5,14 +5,18 @@
 
 namespace arrayrec {
 constexpr u32 kSize = 288;
-constexpr u32 kOffBlocks = 0;            // u64
-constexpr u32 kOffRowCount = 8;          // u8
-constexpr u32 kOffRef = 10;              // u16
+constexpr Field<u64> kOffBlocks{0};
+constexpr Field<u8> kOffRowCount{8};
+constexpr Field<u16> kOffRef{10};
 constexpr u32 kOffRows = 32;
 constexpr u32 kRowSize = 8;
-constexpr u32 kRowOffDeviceId = 0;       // u16, kMissingDevice missing
-constexpr u32 kRowOffSeqNum = 2;         // u16
-constexpr u32 kRowOffFwState = 4;        // u8
+constexpr Field<u16> kRowOffDeviceId{0};      // kMissingDevice missing
+constexpr Field<u16> kRowOffSeqNum{2};
+constexpr Field<u8> kRowOffFwState{4};
 constexpr u16 kMissingDevice = 0xFFFF;
 constexpr u32 kMaxRows = (kSize - kOffRows) / kRowSize;
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kSize, kOffBlocks, kOffRowCount, kOffRef));
+static_assert(FitsIn(kRowSize, kRowOffDeviceId, kRowOffSeqNum, kRowOffFwState));
 }  // namespace arrayrec

@@ -4,14 +4,18 @@
 
 namespace bbumodes {
 constexpr u32 kHeadSize = 12;            // the first request's length
-constexpr u32 kOffCount = 0;             // u32
+constexpr Field<u32> kOffCount{0};
 constexpr u32 kOffEntries = 4;
 constexpr u32 kEntrySize = 8;
-constexpr u32 kEntryOffModeId = 0;
-constexpr u32 kEntryOffRetention = 1;    // hours
-constexpr u32 kEntryOffServiceLife = 2;  // years
-constexpr u32 kEntryOffTemperature = 3;  // degrees Celsius
+constexpr Field<u8> kEntryOffModeId{0};
+constexpr Field<u8> kEntryOffRetention{1}; // hours
+constexpr Field<u8> kEntryOffServiceLife{2}; // years
+constexpr Field<u8> kEntryOffTemperature{3}; // degrees Celsius
 constexpr u32 kEntryOffFlags = 4;        // bit 0 transparent learn
 constexpr unsigned kEntryTransparentLearn = 0;
 constexpr u32 kMaxEntries = 255;         // read at most
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kHeadSize, kOffCount));
+static_assert(FitsIn(kEntrySize, kEntryOffModeId, kEntryOffRetention, kEntryOffServiceLife, kEntryOffTemperature));
 }  // namespace bbumodes

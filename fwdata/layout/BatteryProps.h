@@ -5,12 +5,15 @@
 
 namespace bbuprops {
 constexpr u32 kSize = 32;
-constexpr u32 kOffLearnPeriod = 0;       // u32, seconds
-constexpr u32 kOffNextLearn = 4;         // u32, controller time
-constexpr u32 kOffLearnDelay = 8;        // u8, hours
-constexpr u32 kOffAutoLearnMode = 9;     // u8
+constexpr Field<u32> kOffLearnPeriod{0};      // seconds
+constexpr Field<u32> kOffNextLearn{4};        // controller time
+constexpr Field<u8> kOffLearnDelay{8};       // hours
+constexpr Field<u8> kOffAutoLearnMode{9};
 constexpr u8 kAutoLearnOn = 0;
 constexpr u8 kAutoLearnOff = 1;
 constexpr u8 kAutoLearnWarn = 2;
-constexpr u32 kOffBatteryMode = 10;      // u8
+constexpr Field<u8> kOffBatteryMode{10};
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffLearnPeriod, kOffNextLearn, kOffLearnDelay, kOffAutoLearnMode, kOffBatteryMode));
 }  // namespace bbuprops

@@ -5,12 +5,12 @@
 
 namespace bbustatus {
 constexpr u32 kSize = 64;
-constexpr u32 kOffType = 0;              // 0 no battery, 1 to 6 the battery module types
-constexpr u32 kOffQualifier = 1;         // a variant of the type
-constexpr u32 kOffVoltage = 2;           // u16, mV
-constexpr u32 kOffCurrent = 4;           // i16, mA
-constexpr u32 kOffTemperature = 6;       // u16, degrees Celsius
-constexpr u32 kOffState = 8;             // u32, a bit per condition
+constexpr Field<u8> kOffType{0};         // 0 no battery, 1 to 6 the battery module types
+constexpr Field<u8> kOffQualifier{1};    // a variant of the type
+constexpr Field<u16> kOffVoltage{2};          // mV
+constexpr Field<u16> kOffCurrent{4};     // i16, mA
+constexpr Field<u16> kOffTemperature{6};      // degrees Celsius
+constexpr Field<u32> kOffState{8};            // a bit per condition
 constexpr unsigned kNamedStateBits = 13;
 
 constexpr u8 kTypeNone = 0;
@@ -24,7 +24,7 @@ constexpr u32 kLearnCycleActive = 1u << 6;
 constexpr u32 kReplacePack = 1u << 10;
 constexpr u32 kCapacityLow = 1u << 11;
 constexpr u32 kPeriodicLearnRequired = 1u << 12;
-constexpr u32 kOffChargeTime = 46;       // u8, hours
+constexpr Field<u8> kOffChargeTime{46};      // hours
 
 // State bits by number (u32 at kOffState).
 constexpr unsigned kBitPackMissing = 0;
@@ -47,24 +47,24 @@ constexpr unsigned kBitOffloadRequired = 16;
 constexpr unsigned kBitMicrocodeUpdate = 17;
 
 // The detail area of battery types 1 to 5.
-constexpr u32 kOffGasGauge = 32;         // u16, gas gauge status bits
-constexpr u32 kOffRelativeCharge = 34;   // u16, %
+constexpr Field<u16> kOffGasGauge{32};        // gas gauge status bits
+constexpr Field<u16> kOffRelativeCharge{34};  // %
 // Types 1, 3, 4 and 5.
-constexpr u32 kOffChargerState = 36;     // u16
-constexpr u32 kOffChargerControl = 38;   // u16
-constexpr u32 kOffChargingCurrent = 40;  // u16, mA
-constexpr u32 kOffAbsoluteCharge = 42;   // u16, %
-constexpr u32 kOffMaxError = 44;         // u16, %
+constexpr Field<u16> kOffChargerState{36};
+constexpr Field<u16> kOffChargerControl{38};
+constexpr Field<u16> kOffChargingCurrent{40}; // mA
+constexpr Field<u16> kOffAbsoluteCharge{42};  // %
+constexpr Field<u16> kOffMaxError{44};        // %
 // Type 2.
-constexpr u32 kOffChargerStatus = 36;    // u16: 0 off, 1 complete, 2 in progress
-constexpr u32 kOffRemaining = 38;        // u16, mAh
-constexpr u32 kOffFullCapacity = 40;     // u16, mAh
-constexpr u32 kOffHealthGood = 42;       // u8, non-zero: good
+constexpr Field<u16> kOffChargerStatus{36};   // 0 off, 1 complete, 2 in progress
+constexpr Field<u16> kOffRemaining{38};       // mAh
+constexpr Field<u16> kOffFullCapacity{40};    // mAh
+constexpr Field<u8> kOffHealthGood{42};      // non-zero: good
 // Type 6.
-constexpr u32 kOffEnergyLow = 32;        // pack energy in joules, low byte
-constexpr u32 kOffCapacitance = 33;
-constexpr u32 kOffReserveSpace = 34;
-constexpr u32 kOffEnergyHigh = 35;
+constexpr Field<u8> kOffEnergyLow{32};   // pack energy in joules, low byte
+constexpr Field<u8> kOffCapacitance{33};
+constexpr Field<u8> kOffReserveSpace{34};
+constexpr Field<u8> kOffEnergyHigh{35};
 
 // Gas gauge status bits (u16 at kOffGasGauge).
 constexpr unsigned kGgFullyDischarged = 4;
@@ -77,4 +77,11 @@ constexpr unsigned kGgDischargeTerminated = 11;
 constexpr unsigned kGgOverTemperature = 12;
 constexpr unsigned kGgChargeTerminated = 14;
 constexpr unsigned kGgOverCharged = 15;
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffType, kOffQualifier, kOffVoltage, kOffCurrent, kOffTemperature, kOffState,
+                     kOffChargeTime, kOffGasGauge, kOffRelativeCharge, kOffChargerState, kOffChargerControl,
+                     kOffChargingCurrent, kOffAbsoluteCharge, kOffMaxError, kOffChargerStatus, kOffRemaining,
+                     kOffFullCapacity, kOffHealthGood, kOffEnergyLow, kOffCapacitance, kOffReserveSpace,
+                     kOffEnergyHigh));
 }  // namespace bbustatus

@@ -4,12 +4,15 @@
 
 namespace ccsched {
 constexpr u32 kSize = 168;
-constexpr u32 kOffMode = 0;           // 0 disabled, 1 sequential, 2 concurrent
-constexpr u32 kOffExcludedCount = 3;  // u8
-constexpr u32 kOffExcluded = 4;       // u16 target ids
+constexpr Field<u8> kOffMode{0};      // 0 disabled, 1 sequential, 2 concurrent
+constexpr Field<u8> kOffExcludedCount{3};
+constexpr Field<u16> kOffExcluded{4}; // u16 target ids
 constexpr u32 kExcludedSize = 2;
 constexpr u32 kMaxExcluded = 74;
-constexpr u32 kOffNextStart = 152;    // u32, seconds since 2000-01-01 00:00:00 local time
-constexpr u32 kOffExecDelay = 156;    // u32, seconds
+constexpr Field<u32> kOffNextStart{152};   // seconds since 2000-01-01 00:00:00 local time
+constexpr Field<u32> kOffExecDelay{156};   // seconds
 constexpr u32 kNoDelay = 0xFFFFFFFF;
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffMode, kOffExcludedCount, kOffExcluded, kOffNextStart, kOffExecDelay));
 }  // namespace ccsched

@@ -9,13 +9,13 @@
 
 namespace cfgimg {
 constexpr u32 kHeaderSize = 32;
-constexpr u32 kOffFullSize = 0;          // u32
-constexpr u32 kOffArrayCount = 4;        // u16
-constexpr u32 kOffArraySize = 6;         // u16, kArrayRecordSize (or 0)
-constexpr u32 kOffVdCount = 8;           // u16
-constexpr u32 kOffVdSize = 10;           // u16, kVdRecordSize (or 0)
-constexpr u32 kOffSpareCount = 12;       // u16
-constexpr u32 kOffSpareSize = 14;        // u16, kSpareRecordSize (or 0)
+constexpr Field<u32> kOffFullSize{0};
+constexpr Field<u16> kOffArrayCount{4};
+constexpr Field<u16> kOffArraySize{6};        // kArrayRecordSize (or 0)
+constexpr Field<u16> kOffVdCount{8};
+constexpr Field<u16> kOffVdSize{10};          // kVdRecordSize (or 0)
+constexpr Field<u16> kOffSpareCount{12};
+constexpr Field<u16> kOffSpareSize{14};       // kSpareRecordSize (or 0)
 constexpr u32 kArrayRecordSize = arrayrec::kSize;
 constexpr u32 kVdRecordSize = vdrec::kSize;
 constexpr u32 kSpareRecordSize = sparerec::kSize;
@@ -26,4 +26,8 @@ constexpr u64 ImageSize(u64 arrays, u64 vds, u64 spares)
 {
     return kHeaderSize + arrays * kArrayRecordSize + vds * kVdRecordSize + spares * kSpareRecordSize;
 }
+
+// Every field lies within its block.
+static_assert(FitsIn(kHeaderSize, kOffFullSize, kOffArrayCount, kOffArraySize, kOffVdCount, kOffVdSize,
+                     kOffSpareCount, kOffSpareSize));
 }  // namespace cfgimg

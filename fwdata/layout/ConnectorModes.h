@@ -5,7 +5,10 @@
 
 namespace connmodes {
 constexpr u32 kSize = 5;
-constexpr u32 kOffCount = 0;
-constexpr u32 kOffModes = 1;          // u8 per connector: 1 internal, 2 external, 3 automatic, 0 fixed
+constexpr Field<u8> kOffCount{0};
+constexpr Field<u8> kOffModes{1};     // u8 per connector: 1 internal, 2 external, 3 automatic, 0 fixed
 constexpr u32 kMaxConnectors = kSize - kOffModes;
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffCount, kOffModes));
 }  // namespace connmodes

@@ -6,68 +6,68 @@
 
 namespace ctrldefaults {
 constexpr u32 kSize = 72;
-constexpr u32 kOffSasAddress = 0;          // u64
-constexpr u32 kOffPhyPolarity = 8;
-constexpr u32 kOffBackgroundRate = 9;
-constexpr u32 kOffStripCode = 10;          // u8, the strip is 2^n blocks
-constexpr u32 kOffFlushTime = 11;          // seconds
-constexpr u32 kOffWritePolicy = 12;        // 0 write through, 1 write back, 2 adaptive
-constexpr u32 kOffReadPolicy = 13;         // 0 none, 1 read ahead, 2 adaptive
-constexpr u32 kOffCacheWhenBbuBad = 14;    // non-zero: write back with a bad battery
-constexpr u32 kOffCachedIo = 15;           // non-zero: cached I/O
-constexpr u32 kOffSmartMode = 16;          // 0 mode 6, 2 mode 2, other disabled
-constexpr u32 kOffAlarm = 17;              // non-zero: enabled
-constexpr u32 kOffCoercionMode = 18;       // 0 none, 2 1 GB, other 128 MB
-constexpr u32 kOffZcrConfig = 19;          // 0 unknown, 1 RADIOS, 2 and above IDSEL
+constexpr Field<u64> kOffSasAddress{0};
+constexpr Field<u8> kOffPhyPolarity{8};
+constexpr Field<u8> kOffBackgroundRate{9};
+constexpr Field<u8> kOffStripCode{10};         // the strip is 2^n blocks
+constexpr Field<u8> kOffFlushTime{11};     // seconds
+constexpr Field<u8> kOffWritePolicy{12};   // 0 write through, 1 write back, 2 adaptive
+constexpr Field<u8> kOffReadPolicy{13};    // 0 none, 1 read ahead, 2 adaptive
+constexpr Field<u8> kOffCacheWhenBbuBad{14}; // non-zero: write back with a bad battery
+constexpr Field<u8> kOffCachedIo{15};      // non-zero: cached I/O
+constexpr Field<u8> kOffSmartMode{16};     // 0 mode 6, 2 mode 2, other disabled
+constexpr Field<u8> kOffAlarm{17};         // non-zero: enabled
+constexpr Field<u8> kOffCoercionMode{18};  // 0 none, 2 1 GB, other 128 MB
+constexpr Field<u8> kOffZcrConfig{19};     // 0 unknown, 1 RADIOS, 2 and above IDSEL
 constexpr u32 kOffDirtyLedActivity = 20;
 constexpr u32 kOffBiosContinueOnError = 21;
-constexpr u32 kOffSpinDownMode = 22;       // 1 internal, 2 external, 3 both, other none
-constexpr u32 kOffAllowedDeviceType = 23;  // 0 SAS/SATA mix, 2 SATA only, other SAS only
+constexpr Field<u8> kOffSpinDownMode{22};  // 1 internal, 2 external, 3 both, other none
+constexpr Field<u8> kOffAllowedDeviceType{23}; // 0 SAS/SATA mix, 2 SATA only, other SAS only
 constexpr u32 kOffAllowMixInEnclosure = 24;
 constexpr u32 kOffAllowHddSasSataMix = 25;
 constexpr u32 kOffAllowSataInCluster = 26;
-constexpr u32 kOffMaxChainedEnclosures = 27;
+constexpr Field<u8> kOffMaxChainedEnclosures{27};
 constexpr u32 kOffDisableCtrlR = 28;
 constexpr u32 kOffEnablePanelUi = 29;
-constexpr u32 kOffPhyPolaritySplit = 30;
-constexpr u32 kOffDirectPdMapping = 31;    // non-zero: enabled
+constexpr Field<u8> kOffPhyPolaritySplit{30};
+constexpr Field<u8> kOffDirectPdMapping{31}; // non-zero: enabled
 constexpr u32 kOffBiosEnumerateVds = 32;
 constexpr u32 kOffRestoreHspOnInsert = 33;
 constexpr u32 kOffExposeEnclDevices = 34;
 constexpr u32 kOffMaintainPdFailHistory = 35;
 constexpr u32 kOffDisablePuncturing = 36;
 constexpr u32 kOffZeroBasedEnclosures = 37;
-constexpr u32 kOffPrebootCliDisabled = 38;
+constexpr Field<u8> kOffPrebootCliDisabled{38};
 constexpr u32 kOffQuadPortConnectorMap = 39;
 constexpr u32 kOffLedShowsActivity = 40;
-constexpr u32 kOffBackplaneMode = 41;      // 1 i2c SEP, 2 SGPIO, 3 none, other both
+constexpr Field<u8> kOffBackplaneMode{41}; // 1 i2c SEP, 2 SGPIO, 3 none, other both
 constexpr u32 kOffUseFdeOnly = 42;
 constexpr u32 kOffEnableLedHeader = 43;
 constexpr u32 kOffAllowSsdSasSataMix = 44;
 constexpr u32 kOffAllowHddSsdMix = 45;
-constexpr u32 kOffPostDelay = 46;
+constexpr Field<u8> kOffPostDelay{46};
 constexpr u32 kOffEnableCrashDump = 47;
 constexpr u32 kOffEnableLdBbm = 48;
-constexpr u32 kOffUncertifiedDrives = 49;  // 0 block, 1 allow, 2 warn and allow
+constexpr Field<u8> kOffUncertifiedDrives{49}; // 0 block, 1 allow, 2 warn and allow
 constexpr u32 kOffTreatR1eAsR10 = 50;
-constexpr u32 kOffMaxVdsPerArray = 51;     // 0 sixteen, 1 sixty-four
+constexpr Field<u8> kOffMaxVdsPerArray{51}; // 0 sixteen, 1 sixty-four
 constexpr u32 kOffFailPdOnSmartEr = 52;
 constexpr u32 kOffNonRevertibleSpares = 53;
 constexpr u32 kOffDisableOcr = 54;
 // Power-save limits of virtual drives: 0 every option enabled, 0xFF all disabled (not set),
 // otherwise bits 0-6. The settings file writes the byte whole (the disablePowerSavings setting).
-constexpr u32 kOffPowerSaveFlags = 55;
+constexpr Field<u8> kOffPowerSaveFlags{55};
 constexpr u8 kPowerSaveFlagsNotSet = 0xFF;
 constexpr u8 kPowerSaveNoPerVdLevel = 1u << 3;
 constexpr u8 kPowerSaveNoMaximumOnVd = 1u << 4;
 constexpr u8 kPowerSaveScheduleAllowed = 1u << 6;  // a time without power saving may be set
-constexpr u32 kOffDefaultSpinDownMin = 56; // u16
+constexpr Field<u16> kOffDefaultSpinDownMin{56};
 constexpr u32 kOffSnapVdSpace = 58;
 constexpr u32 kOffAutoSnapVdSpace = 59;
 constexpr u32 kOffViewSpace = 60;
 // How many bytes of default settings the controller carries; 0 stands for 64. The firmware sets
 // it: the settings of byte 64 (and bits 0-5 of byte 65) exist only above 64.
-constexpr u32 kOffExtent = 62;
+constexpr Field<u8> kOffExtent{62};
 constexpr u8 kBaseExtent = 64;
 constexpr u32 kOffEnableJbod = 63;
 // Settings a controller carries from extent 65 on.
@@ -88,5 +88,13 @@ constexpr BitField kBlockSsdWriteCacheChange{65, 4};
 constexpr BitField kDisableHii{65, 5};
 constexpr BitField kSmartErHandling{65, 6};
 constexpr BitField kSsdSmartErHandling{65, 7};
-constexpr u32 kOffCmeDetectTime = 68;      // seconds, 0 stands for 60
+constexpr Field<u8> kOffCmeDetectTime{68}; // seconds, 0 stands for 60
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffSasAddress, kOffPhyPolarity, kOffBackgroundRate, kOffStripCode, kOffFlushTime,
+                     kOffWritePolicy, kOffReadPolicy, kOffCacheWhenBbuBad, kOffCachedIo, kOffSmartMode, kOffAlarm,
+                     kOffCoercionMode, kOffZcrConfig, kOffSpinDownMode, kOffAllowedDeviceType,
+                     kOffMaxChainedEnclosures, kOffPhyPolaritySplit, kOffDirectPdMapping, kOffPrebootCliDisabled,
+                     kOffBackplaneMode, kOffPostDelay, kOffUncertifiedDrives, kOffMaxVdsPerArray, kOffPowerSaveFlags,
+                     kOffDefaultSpinDownMin, kOffExtent, kOffCmeDetectTime));
 }  // namespace ctrldefaults

@@ -8,12 +8,12 @@ namespace ctrlinfo {
 constexpr u32 kSize = 2048;
 
 // PCI identity.
-constexpr u32 kOffVendorId = 0;         // u16
-constexpr u32 kOffDeviceId = 2;         // u16
-constexpr u32 kOffSubVendorId = 4;      // u16
-constexpr u32 kOffSubDeviceId = 6;      // u16
-constexpr u32 kOffControllerId = 8;     // u16
-constexpr u32 kOffChipRevision = 10;    // two characters
+constexpr Field<u16> kOffVendorId{0};
+constexpr Field<u16> kOffDeviceId{2};
+constexpr Field<u16> kOffSubVendorId{4};
+constexpr Field<u16> kOffSubDeviceId{6};
+constexpr Field<u16> kOffControllerId{8};
+constexpr Field<u8> kOffChipRevision{10}; // two characters
 constexpr u32 kChipRevisionWidth = 2;
 
 // Host interface: the first set bit names it.
@@ -21,8 +21,8 @@ constexpr BitField kHostPcix{32, 0};
 constexpr BitField kHostPcie{32, 1};
 constexpr BitField kHostIscsi{32, 2};
 constexpr BitField kHostSas3g{32, 3};
-constexpr u32 kOffHostPortCount = 39;   // u8
-constexpr u32 kOffHostPorts = 40;       // u64 address per port
+constexpr Field<u8> kOffHostPortCount{39};
+constexpr Field<u64> kOffHostPorts{40}; // u64 address per port
 constexpr u32 kMaxHostPorts = 8;
 
 // Device interface.
@@ -32,20 +32,20 @@ constexpr BitField kDeviceSata15g{104, 2};
 constexpr BitField kDeviceSata3g{104, 3};
 constexpr BitField kDeviceSas6g{104, 4};
 constexpr BitField kDeviceSas12g{104, 5};
-constexpr u32 kOffDevicePortCount = 111;  // u8
-constexpr u32 kOffDevicePorts = 112;      // u64 address per port, ports 0-7
-constexpr u32 kOffDevicePortsHigh = 1696; // u64 address per port, ports 8-15
+constexpr Field<u8> kOffDevicePortCount{111};
+constexpr Field<u64> kOffDevicePorts{112}; // u64 address per port, ports 0-7
+constexpr Field<u64> kOffDevicePortsHigh{1696}; // u64 address per port, ports 8-15
 constexpr u32 kDevicePortsPerTable = 8;
 constexpr u32 kMaxDevicePorts = 16;
 
 // The board signature an image must carry to be flashed (four characters, read as a u32).
-constexpr u32 kOffImageCheckWord = 176;
+constexpr Field<u32> kOffImageCheckWord{176};
 
 // The images in flash and the images waiting to be activated: a u32 count, then a table of
 // kMaxImages entries whatever the count says.
-constexpr u32 kOffImageCount = 180;
+constexpr Field<u32> kOffImageCount{180};
 constexpr u32 kOffImages = 184;
-constexpr u32 kOffPendingImageCount = 760;
+constexpr Field<u32> kOffPendingImageCount{760};
 constexpr u32 kOffPendingImages = 764;
 constexpr u32 kMaxImages = 8;
 constexpr u32 kImageEntrySize = 72;
@@ -58,10 +58,10 @@ inline ByteView ImageEntry(const ByteView& info, u32 table, u32 index)
 }
 
 // Limits of the configuration.
-constexpr u32 kOffMaxArmsPerVd = 1340;  // u8
-constexpr u32 kOffMaxSpansPerVd = 1341; // u8
-constexpr u32 kOffMaxArrays = 1342;     // u8
-constexpr u32 kOffMaxLdCount = 1343;    // u8
+constexpr Field<u8> kOffMaxArmsPerVd{1340};
+constexpr Field<u8> kOffMaxSpansPerVd{1341};
+constexpr Field<u8> kOffMaxArrays{1342};
+constexpr Field<u8> kOffMaxLdCount{1343};
 constexpr TextField kProductName{1344, 80};
 constexpr TextField kSerial{1424, 32};
 
@@ -76,33 +76,33 @@ constexpr BitField kTpmPresent{1456, 6};
 constexpr BitField kExpanderPresent{1456, 7};
 constexpr BitField kRocSensorPresent{1457, 2};
 constexpr BitField kControllerSensorPresent{1457, 3};
-constexpr u32 kOffNvramKb = 1486;       // u16
-constexpr u32 kOffMemorySizeMb = 1488;  // u16
-constexpr u32 kOffFlashMb = 1490;       // u16
+constexpr Field<u16> kOffNvramKb{1486};
+constexpr Field<u16> kOffMemorySizeMb{1488};
+constexpr Field<u16> kOffFlashMb{1490};
 
 // Limits of the I/O path.
-constexpr u32 kOffMaxParallelCmds = 1464;     // u16
-constexpr u32 kOffMaxSgeCount = 1466;         // u16
-constexpr u32 kOffMaxTransferSectors = 1468;  // u32
-constexpr u32 kOffMaxStripsPerIo = 1498;      // u16
+constexpr Field<u16> kOffMaxParallelCmds{1464};
+constexpr Field<u16> kOffMaxSgeCount{1466};
+constexpr Field<u32> kOffMaxTransferSectors{1468};
+constexpr Field<u16> kOffMaxStripsPerIo{1498};
 
 // Devices present (u16 counts).
-constexpr u32 kOffVdsPresent = 1472;
-constexpr u32 kOffVdsDegraded = 1474;
-constexpr u32 kOffVdsOffline = 1476;
-constexpr u32 kOffPdsPresent = 1478;
-constexpr u32 kOffDisksPresent = 1480;
-constexpr u32 kOffCriticalDisks = 1482;
-constexpr u32 kOffFailedDisks = 1484;
+constexpr Field<u16> kOffVdsPresent{1472};
+constexpr Field<u16> kOffVdsDegraded{1474};
+constexpr Field<u16> kOffVdsOffline{1476};
+constexpr Field<u16> kOffPdsPresent{1478};
+constexpr Field<u16> kOffDisksPresent{1480};
+constexpr Field<u16> kOffCriticalDisks{1482};
+constexpr Field<u16> kOffFailedDisks{1484};
 
 // Memory errors (u16 counts) and cluster state.
-constexpr u32 kOffMemCorrectableErrors = 1492;
-constexpr u32 kOffMemUncorrectableErrors = 1494;
-constexpr u32 kOffClusterPermitted = 1496;  // non-zero: yes
-constexpr u32 kOffClusterActive = 1497;     // non-zero: yes
+constexpr Field<u16> kOffMemCorrectableErrors{1492};
+constexpr Field<u16> kOffMemUncorrectableErrors{1494};
+constexpr Field<u8> kOffClusterPermitted{1496}; // non-zero: yes
+constexpr Field<u8> kOffClusterActive{1497}; // non-zero: yes
 
 // RAID levels offered, a bit per level (bit 3, RAID 1E, has no level of its own here).
-constexpr u32 kOffRaidLevels = 1500;    // u8
+constexpr Field<u8> kOffRaidLevels{1500};
 constexpr unsigned kRaid0Bit = 0;
 constexpr unsigned kRaid1Bit = 1;
 constexpr unsigned kRaid5Bit = 2;
@@ -163,8 +163,8 @@ constexpr BitField kSscWriteBack{1509, 7};
 constexpr BitField kSscVdAssociation{1510, 0};
 constexpr BitField kForeignImportAll{1510, 1};
 // Strip sizes: code 0 is 512 bytes, code n is 2^(n-1) KB.
-constexpr u32 kOffMinStripCode = 1512;
-constexpr u32 kOffMaxStripCode = 1513;
+constexpr Field<u8> kOffMinStripCode{1512};
+constexpr Field<u8> kOffMaxStripCode{1513};
 // Supported drive operations.
 constexpr BitField kPdForceOnline{1516, 0};
 constexpr BitField kPdForceOffline{1516, 1};
@@ -187,7 +187,7 @@ constexpr BitField kSataInCluster{1520, 4};
 constexpr BitField kSsdSasSataMix{1520, 5};
 constexpr BitField kSsdHddMix{1520, 6};
 
-constexpr u32 kOffEccBucketCount = 1524;  // u16
+constexpr Field<u16> kOffEccBucketCount{1524};
 
 // Status.
 constexpr BitField kKeyAssigned{1528, 1};
@@ -202,16 +202,16 @@ constexpr u32 kOffSettings = 1536;
 // A pair per performance mode: the maximum flush lines and the ordered I/Os.
 constexpr u32 kOffPerfModes = 1584;
 constexpr u32 kPerfModeSize = 2;
-constexpr u32 kPerfModeOffMaxFlushLines = 0;
-constexpr u32 kPerfModeOffOrderedIos = 1;
+constexpr Field<u8> kPerfModeOffMaxFlushLines{0};
+constexpr Field<u8> kPerfModeOffOrderedIos{1};
 constexpr TextField kPackageBuild{1600, 96};
 
-constexpr u32 kOffMaxVdsPerArray = 1928;  // u8
-constexpr u32 kOffSecurityKeyMode = 1930; // u8
-constexpr u32 kOffMaxSscCount = 1936;     // u16
-constexpr u32 kOffSscCount = 1938;        // u16
+constexpr Field<u8> kOffMaxVdsPerArray{1928};
+constexpr Field<u8> kOffSecurityKeyMode{1930};
+constexpr Field<u16> kOffMaxSscCount{1936};
+constexpr Field<u16> kOffSscCount{1938};
 constexpr TextField kExpanderFw{1940, 16};
-constexpr u32 kOffFwCacheMb = 1954;       // u16
+constexpr Field<u16> kOffFwCacheMb{1954};
 
 constexpr BitField kPi{1956, 0};
 constexpr BitField kLdPiType1{1956, 1};
@@ -230,10 +230,25 @@ constexpr BitField kRealTimeScheduling{1957, 7};
 constexpr u32 kOffArrayDriveLimits = 1960;
 constexpr u32 kArrayDriveLimitLevels = 7;
 constexpr u32 kArrayDriveLimitSize = 2;
-constexpr u32 kArrayDriveLimitOffMin = 0;
-constexpr u32 kArrayDriveLimitOffMax = 1;
+constexpr Field<u8> kArrayDriveLimitOffMin{0};
+constexpr Field<u8> kArrayDriveLimitOffMax{1};
 
-constexpr u32 kOffMaxSpinupPerMinute = 1992;    // u8
-constexpr u32 kOffRocTemperature = 1993;        // u8, degrees Celsius
-constexpr u32 kOffControllerTemperature = 1994; // u8, degrees Celsius
+constexpr Field<u8> kOffMaxSpinupPerMinute{1992};
+constexpr Field<u8> kOffRocTemperature{1993};       // degrees Celsius
+constexpr Field<u8> kOffControllerTemperature{1994}; // degrees Celsius
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kSize, kOffVendorId, kOffDeviceId, kOffSubVendorId, kOffSubDeviceId, kOffControllerId,
+                     kOffChipRevision, kOffHostPortCount, kOffHostPorts, kOffDevicePortCount, kOffDevicePorts,
+                     kOffDevicePortsHigh, kOffImageCheckWord, kOffImageCount, kOffPendingImageCount,
+                     kOffMaxArmsPerVd, kOffMaxSpansPerVd, kOffMaxArrays, kOffMaxLdCount, kOffNvramKb,
+                     kOffMemorySizeMb, kOffFlashMb, kOffMaxParallelCmds, kOffMaxSgeCount, kOffMaxTransferSectors,
+                     kOffMaxStripsPerIo, kOffVdsPresent, kOffVdsDegraded, kOffVdsOffline, kOffPdsPresent,
+                     kOffDisksPresent, kOffCriticalDisks, kOffFailedDisks, kOffMemCorrectableErrors,
+                     kOffMemUncorrectableErrors, kOffClusterPermitted, kOffClusterActive, kOffRaidLevels,
+                     kOffMinStripCode, kOffMaxStripCode, kOffEccBucketCount, kOffMaxVdsPerArray, kOffSecurityKeyMode,
+                     kOffMaxSscCount, kOffSscCount, kOffFwCacheMb, kOffMaxSpinupPerMinute, kOffRocTemperature,
+                     kOffControllerTemperature));
+static_assert(FitsIn(kPerfModeSize, kPerfModeOffMaxFlushLines, kPerfModeOffOrderedIos));
+static_assert(FitsIn(kArrayDriveLimitSize, kArrayDriveLimitOffMin, kArrayDriveLimitOffMax));
 }  // namespace ctrlinfo

@@ -5,8 +5,11 @@
 
 namespace dpmstate {
 constexpr u32 kSize = 16;
-constexpr u32 kOffState = 0;            // non-zero: monitoring on
-constexpr u32 kOffAveragedCommands = 2; // u16, the most commands an average is taken over
-constexpr u32 kOffLongestKept = 4;      // u16, the most longest commands kept
-constexpr u32 kOffTicksPerSecond = 8;   // u32, the rate of the tick counts of the statistics
+constexpr Field<u8> kOffState{0};       // non-zero: monitoring on
+constexpr Field<u16> kOffAveragedCommands{2}; // the most commands an average is taken over
+constexpr Field<u16> kOffLongestKept{4};     // the most longest commands kept
+constexpr Field<u32> kOffTicksPerSecond{8};  // the rate of the tick counts of the statistics
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffState, kOffAveragedCommands, kOffLongestKept, kOffTicksPerSecond));
 }  // namespace dpmstate

@@ -17,26 +17,26 @@ constexpr u32 kDataSize = 40;
 constexpr u32 kHistogramSize = 152;
 
 // Counter block (kTypeCounters).
-constexpr u32 kOffIops = 0;             // u32
-constexpr u32 kOffTransferRate = 4;     // u32, KB/s
-constexpr u32 kOffResponseTicks = 8;    // u32
-constexpr u32 kOffQueueDepth = 12;      // u32
-constexpr u32 kOffSectorsRead = 16;     // u64
-constexpr u32 kOffSectorsWritten = 24;  // u64
-constexpr u32 kOffSectorsWrittenFua = 32;  // u64
-constexpr u32 kOffReadCommands = 40;    // u32, kCountUnknown when not counted
-constexpr u32 kOffWriteCommands = 44;   // u32
-constexpr u32 kOffWriteFuaCommands = 48;  // u32
-constexpr u32 kOffFlushCommands = 52;   // u32
+constexpr Field<u32> kOffIops{0};
+constexpr Field<u32> kOffTransferRate{4};    // KB/s
+constexpr Field<u32> kOffResponseTicks{8};
+constexpr Field<u32> kOffQueueDepth{12};
+constexpr Field<u64> kOffSectorsRead{16};
+constexpr Field<u64> kOffSectorsWritten{24};
+constexpr Field<u64> kOffSectorsWrittenFua{32};
+constexpr Field<u32> kOffReadCommands{40};   // kCountUnknown when not counted
+constexpr Field<u32> kOffWriteCommands{44};
+constexpr Field<u32> kOffWriteFuaCommands{48};
+constexpr Field<u32> kOffFlushCommands{52};
 constexpr u32 kCountUnknown = 0xFFFFFFFF;
 
 // Longest commands (kTypeLongest): kLongestRecords records.
 constexpr u32 kLongestRecords = 10;
 constexpr u32 kRecordSize = 40;
-constexpr u32 kRecordOffStartTicks = 12;   // u32
-constexpr u32 kRecordOffEndTicks = 16;     // u32
-constexpr u32 kRecordOffTimeStamp = 20;    // u32, 0 for an empty record
-constexpr u32 kRecordOffCommand = 24;      // kCommandSize bytes: CDB or ATA task file
+constexpr Field<u32> kRecordOffStartTicks{12};
+constexpr Field<u32> kRecordOffEndTicks{16};
+constexpr Field<u32> kRecordOffTimeStamp{20};   // 0 for an empty record
+constexpr Field<u8> kRecordOffCommand{24}; // kCommandSize bytes: CDB or ATA task file
 constexpr u32 kCommandSize = 16;
 
 // Histogram (kTypeHistogram): one u32 count per response-time bin.
@@ -58,4 +58,10 @@ constexpr u32 kClearHistogram = 4;
 constexpr u32 kClearAverages = 8;
 constexpr u32 kClearExtended = 16;
 constexpr u32 kClearAll = kClearLongest | kClearHistogram | kClearAverages | kClearExtended;
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kCountersSize, kOffIops, kOffTransferRate, kOffResponseTicks, kOffQueueDepth, kOffSectorsRead,
+                     kOffSectorsWritten, kOffSectorsWrittenFua, kOffReadCommands, kOffWriteCommands,
+                     kOffWriteFuaCommands, kOffFlushCommands));
+static_assert(FitsIn(kRecordSize, kRecordOffStartTicks, kRecordOffEndTicks, kRecordOffTimeStamp, kRecordOffCommand));
 }  // namespace dpmstats

@@ -6,26 +6,26 @@
 
 namespace encllist {
 constexpr u32 kSize = 4616;
-constexpr u32 kOffCount = 0;             // u32
+constexpr Field<u32> kOffCount{0};
 constexpr u32 kOffEntries = 8;
 constexpr u32 kEntrySize = 144;
 constexpr u32 kMaxEntries = (kSize - kOffEntries) / kEntrySize;
 
 // Within an entry.
-constexpr u32 kEntryOffDeviceId = 0;     // u16, also the enclosure's device id in the drive list
+constexpr Field<u16> kEntryOffDeviceId{0};    // also the enclosure's device id in the drive list
 constexpr u32 kEntryOffSlots = 3;
 constexpr u32 kEntryOffPowerSupplies = 4;
 constexpr u32 kEntryOffFans = 5;
 constexpr u32 kEntryOffTempSensors = 6;
 constexpr u32 kEntryOffAlarms = 7;
 constexpr u32 kEntryOffSims = 8;
-constexpr u32 kEntryOffStatus = 9;       // non-zero: faulty
-constexpr u32 kEntryOffType = 10;        // 1 SAFTE, 2 SES, 3 SGPIO, other unknown
-constexpr u32 kEntryOffPosition = 12;    // on its connector
-constexpr u32 kEntryOffConnector = 13;   // index in the connector list
+constexpr Field<u8> kEntryOffStatus{9};  // non-zero: faulty
+constexpr Field<u8> kEntryOffType{10};   // 1 SAFTE, 2 SES, 3 SGPIO, other unknown
+constexpr Field<u8> kEntryOffPosition{12}; // on its connector
+constexpr Field<u8> kEntryOffConnector{13}; // index in the connector list
 constexpr u8 kNoConnector = 255;
 constexpr u32 kEntryOffDrives = 15;
-constexpr u32 kEntryOffPartner = 16;     // u16, device id of the partner enclosure
+constexpr Field<u16> kEntryOffPartner{16};    // device id of the partner enclosure
 constexpr u16 kNoPartner = 0xFFFF;
 
 // The entries the list holds: its count read as a signed number (none when negative), never more
@@ -38,4 +38,9 @@ inline u32 EntryCount(const ByteView& list)
 
 // Entry `index` of the list.
 inline ByteView Entry(const ByteView& list, u32 index) { return list.Sub(kOffEntries + index * kEntrySize, kEntrySize); }
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kSize, kOffCount));
+static_assert(FitsIn(kEntrySize, kEntryOffDeviceId, kEntryOffStatus, kEntryOffType, kEntryOffPosition,
+                     kEntryOffConnector, kEntryOffPartner));
 }  // namespace encllist

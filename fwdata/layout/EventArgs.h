@@ -3,14 +3,15 @@
 // virtual-drive reference is the u16 target id.
 #pragma once
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/EventRecord.h"
 
 namespace evargs {
 
 // Within a drive reference and a virtual-drive reference.
-constexpr u32 kPdRefOffDeviceId = 0;     // u16
-constexpr u32 kPdRefOffEnclIndex = 2;    // u8
-constexpr u32 kPdRefOffSlot = 3;         // u8
-constexpr u32 kLdRefOffTargetId = 0;     // u16
+constexpr Field<u16> kPdRefOffDeviceId{0};
+constexpr Field<u8> kPdRefOffEnclIndex{2};
+constexpr Field<u8> kPdRefOffSlot{3};
+constexpr Field<u16> kLdRefOffTargetId{0};
 
 // Argument types with a layout.
 enum ArgType : u8 {
@@ -48,13 +49,16 @@ enum ArgType : u8 {
 
 namespace cdbsense {
 constexpr u32 kOffPd = 32;
-constexpr u32 kOffCdbLength = 36;        // u8
-constexpr u32 kOffSenseLength = 37;      // u8
-constexpr u32 kOffCdb = 40;
+constexpr Field<u8> kOffCdbLength{36};
+constexpr Field<u8> kOffSenseLength{37};
+constexpr Field<u8> kOffCdb{40};
 constexpr u32 kCdbBytes = 16;
-constexpr u32 kOffSense = 56;
+constexpr Field<u8> kOffSense{56};
 constexpr u32 kSenseBytes = 64;
 constexpr u32 kSenseRoom = 72;          // the bytes between the sense data and the description
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffCdbLength, kOffSenseLength, kOffCdb, kOffSense));
 }  // namespace cdbsense
 
 namespace ld {
@@ -63,36 +67,54 @@ constexpr u32 kOffLd = 32;
 
 namespace ldcount {
 constexpr u32 kOffLd = 32;
-constexpr u32 kOffCount = 36;            // u32
+constexpr Field<u32> kOffCount{36};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffCount));
 }  // namespace ldcount
 
 namespace ldlba {
-constexpr u32 kOffLba = 32;              // u64
+constexpr Field<u64> kOffLba{32};
 constexpr u32 kOffLd = 40;
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffLba));
 }  // namespace ldlba
 
 namespace ldowner {
 constexpr u32 kOffLd = 32;
-constexpr u32 kOffPrevious = 36;         // u32
-constexpr u32 kOffNew = 40;              // u32
+constexpr Field<u32> kOffPrevious{36};
+constexpr Field<u32> kOffNew{40};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffPrevious, kOffNew));
 }  // namespace ldowner
 
 namespace ldlbapdlba {
-constexpr u32 kOffLdLba = 32;            // u64
-constexpr u32 kOffPdLba = 40;            // u64
+constexpr Field<u64> kOffLdLba{32};
+constexpr Field<u64> kOffPdLba{40};
 constexpr u32 kOffLd = 48;
 constexpr u32 kOffPd = 52;
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffLdLba, kOffPdLba));
 }  // namespace ldlbapdlba
 
 namespace ldstate {
 constexpr u32 kOffLd = 32;
-constexpr u32 kOffPrevious = 36;         // u32
-constexpr u32 kOffNew = 40;              // u32
+constexpr Field<u32> kOffPrevious{36};
+constexpr Field<u32> kOffNew{40};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffPrevious, kOffNew));
 }  // namespace ldstate
 
 namespace ldstrip {
-constexpr u32 kOffStrip = 32;            // u64
+constexpr Field<u64> kOffStrip{32};
 constexpr u32 kOffLd = 40;
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffStrip));
 }  // namespace ldstrip
 
 namespace pd {
@@ -101,35 +123,54 @@ constexpr u32 kOffPd = 32;
 
 namespace pderror {
 constexpr u32 kOffPd = 32;
-constexpr u32 kOffError = 36;            // u32
+constexpr Field<u32> kOffError{36};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffError));
 }  // namespace pderror
 
 namespace pdlba {
-constexpr u32 kOffLba = 32;              // u64
+constexpr Field<u64> kOffLba{32};
 constexpr u32 kOffPd = 40;
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffLba));
 }  // namespace pdlba
 
 namespace pdlbald {
-constexpr u32 kOffLba = 32;              // u64
+constexpr Field<u64> kOffLba{32};
 constexpr u32 kOffPd = 40;
 constexpr u32 kOffLd = 44;
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffLba));
 }  // namespace pdlbald
 
 namespace pdstate {
 constexpr u32 kOffPd = 32;
-constexpr u32 kOffPrevious = 36;         // u32
-constexpr u32 kOffNew = 40;              // u32
+constexpr Field<u32> kOffPrevious{36};
+constexpr Field<u32> kOffNew{40};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffPrevious, kOffNew));
 }  // namespace pdstate
 
 namespace pci {
-constexpr u32 kOffVendorId = 32;         // u16 each
-constexpr u32 kOffDeviceId = 34;
-constexpr u32 kOffSubVendorId = 36;
-constexpr u32 kOffSubDeviceId = 38;
+constexpr Field<u16> kOffVendorId{32};   // u16 each
+constexpr Field<u16> kOffDeviceId{34};
+constexpr Field<u16> kOffSubVendorId{36};
+constexpr Field<u16> kOffSubDeviceId{38};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffVendorId, kOffDeviceId, kOffSubVendorId,
+                     kOffSubDeviceId));
 }  // namespace pci
 
 namespace rate {
-constexpr u32 kOffRate = 32;             // u32
+constexpr Field<u32> kOffRate{32};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffRate));
 }  // namespace rate
 
 namespace text {
@@ -137,14 +178,20 @@ constexpr TextField kText{32, 96};
 }  // namespace text
 
 namespace timestamp {
-constexpr u32 kOffTime = 32;             // u32, seconds since 2000-01-01
-constexpr u32 kOffSincePowerOn = 36;     // u32, seconds
+constexpr Field<u32> kOffTime{32};            // seconds since 2000-01-01
+constexpr Field<u32> kOffSincePowerOn{36};    // seconds
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffTime, kOffSincePowerOn));
 }  // namespace timestamp
 
 namespace ecc {
-constexpr u32 kOffEcar = 32;             // u32
-constexpr u32 kOffElog = 36;             // u32
+constexpr Field<u32> kOffEcar{32};
+constexpr Field<u32> kOffElog{36};
 constexpr TextField kText{40, 64};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffEcar, kOffElog));
 }  // namespace ecc
 
 // A virtual drive's properties block (32 bytes) within the argument area.
@@ -154,71 +201,103 @@ constexpr u32 kOffPrevious = 36;         // the block before the change
 constexpr u32 kOffNew = 68;              // the block after it
 // Within a block.
 constexpr TextField kName{4, 16};
-constexpr u32 kOffDefaultCache = 20;
-constexpr u32 kOffAccess = 21;
-constexpr u32 kOffDiskCache = 22;
-constexpr u32 kOffCurrentCache = 23;
-constexpr u32 kOffNoBgi = 24;
+constexpr Field<u8> kOffDefaultCache{20};
+constexpr Field<u8> kOffAccess{21};
+constexpr Field<u8> kOffDiskCache{22};
+constexpr Field<u8> kOffCurrentCache{23};
+constexpr Field<u8> kOffNoBgi{24};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffDefaultCache, kOffAccess, kOffDiskCache,
+                     kOffCurrentCache, kOffNoBgi));
 }  // namespace ldprops
 
 namespace pdspare {
 constexpr u32 kOffPd = 32;
-constexpr u32 kOffType = 40;             // bits below
+constexpr Field<u8> kOffType{40};        // bits below
 constexpr u8 kTypeDedicated = 0x01;
 constexpr u8 kTypeRevertible = 0x02;
 constexpr u8 kTypeEnclAffinity = 0x04;
-constexpr u32 kOffArrayCount = 43;       // u8
-constexpr u32 kOffArrays = 44;           // u16 array references
+constexpr Field<u8> kOffArrayCount{43};
+constexpr Field<u16> kOffArrays{44};     // u16 array references
 constexpr u32 kArrayRefSize = 2;
 constexpr u32 kMaxArrays = 42;           // the references the argument area holds
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffType, kOffArrayCount, kOffArrays));
 }  // namespace pdspare
 
 namespace pdindex {
 constexpr u32 kOffPd = 32;
-constexpr u32 kOffIndex = 36;            // u32
+constexpr Field<u32> kOffIndex{36};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffIndex));
 }  // namespace pdindex
 
 namespace diagpass {
-constexpr u32 kOffPassCount = 32;        // u32
+constexpr Field<u32> kOffPassCount{32};
 constexpr TextField kName{36, 64};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffPassCount));
 }  // namespace diagpass
 
 namespace diagfail {
-constexpr u32 kOffPassCount = 32;        // u32
-constexpr u32 kOffFailureOffset = 36;    // u32
-constexpr u32 kOffGoodData = 40;         // u8
-constexpr u32 kOffBadData = 41;          // u8
+constexpr Field<u32> kOffPassCount{32};
+constexpr Field<u32> kOffFailureOffset{36};
+constexpr Field<u8> kOffGoodData{40};
+constexpr Field<u8> kOffBadData{41};
 constexpr TextField kName{44, 64};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffPassCount, kOffFailureOffset, kOffGoodData,
+                     kOffBadData));
 }  // namespace diagfail
 
 namespace pdlbaremap {
-constexpr u32 kOffBadLba = 32;           // u64
-constexpr u32 kOffRemappedLba = 40;      // u64
+constexpr Field<u64> kOffBadLba{32};
+constexpr Field<u64> kOffRemappedLba{40};
 constexpr u32 kOffPd = 48;
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffBadLba, kOffRemappedLba));
 }  // namespace pdlbaremap
 
 namespace portphy {
-constexpr u32 kOffPort = 32;             // u32
-constexpr u32 kOffPhy = 36;              // u32
+constexpr Field<u32> kOffPort{32};
+constexpr Field<u32> kOffPhy{36};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffPort, kOffPhy));
 }  // namespace portphy
 
 namespace pdarrayrow {
 constexpr u32 kOffPd = 32;
-constexpr u32 kOffArray = 36;            // u32
-constexpr u32 kOffRow = 40;              // u32
+constexpr Field<u32> kOffArray{36};
+constexpr Field<u32> kOffRow{40};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffArray, kOffRow));
 }  // namespace pdarrayrow
 
 namespace pdaddress {
-constexpr u32 kOffDeviceId = 32;         // u16
-constexpr u32 kOffEnclDeviceId = 34;     // u16
-constexpr u32 kOffEnclIndex = 36;        // u8
-constexpr u32 kOffSlot = 37;             // u8
-constexpr u32 kOffSasAddress1 = 40;      // u64
-constexpr u32 kOffSasAddress2 = 48;      // u64
+constexpr Field<u16> kOffDeviceId{32};
+constexpr Field<u16> kOffEnclDeviceId{34};
+constexpr Field<u8> kOffEnclIndex{36};
+constexpr Field<u8> kOffSlot{37};
+constexpr Field<u64> kOffSasAddress1{40};
+constexpr Field<u64> kOffSasAddress2{48};
+
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffDeviceId, kOffEnclDeviceId, kOffEnclIndex, kOffSlot,
+                     kOffSasAddress1, kOffSasAddress2));
 }  // namespace pdaddress
 
 namespace redundantpath {
-constexpr u32 kOffValue = 36;            // u32
-}  // namespace redundantpath
+constexpr Field<u32> kOffValue{36};
 
+// Every field lies within its block.
+static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffValue));
+}  // namespace redundantpath
 }  // namespace evargs

@@ -6,11 +6,11 @@
 #include "ZepUtil/ByteView.h"
 
 namespace evlist {
-constexpr u32 kOffCount = 0;             // u32
+constexpr Field<u32> kOffCount{0};
 constexpr u32 kHeaderSize = 8;
 constexpr u32 kRecordSize = 256;
 constexpr u32 kCountReplySize = 4;
-constexpr u32 kCountReplyOffCount = 0;
+constexpr Field<u32> kCountReplyOffCount{0};
 
 constexpr u32 ListSize(u32 records) { return kHeaderSize + records * kRecordSize; }
 constexpr u32 RecordOffset(u32 index) { return kHeaderSize + index * kRecordSize; }
@@ -23,4 +23,8 @@ constexpr u32 ClassLocale(s8 lowestClass, u16 locales)
 {
     return (static_cast<u32>(static_cast<u8>(lowestClass)) << 24) | locales;
 }
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kHeaderSize, kOffCount));
+static_assert(FitsIn(kCountReplySize, kCountReplyOffCount));
 }  // namespace evlist

@@ -11,14 +11,17 @@ constexpr u32 kSearchStep = 65536;
 constexpr u32 kProbeOffsets[] = {0, 32, 8224, 65408};
 
 constexpr u32 kHeaderSize = 1084;
-constexpr u32 kOffSignature = 0;         // four characters, read as a u32
+constexpr Field<u32> kOffSignature{0};   // four characters, read as a u32
 constexpr u32 kSignatureSize = 4;
 constexpr u32 kOffComponentType = 16;    // four characters and a NUL
 constexpr u32 kComponentTypeSize = 5;
-constexpr u32 kOffComponentLength = 24;  // u32
-constexpr u32 kOffVersionOffset = 28;    // u32, from the first byte of the header
-constexpr u32 kOffKeyValueOffset = 40;   // u32, from the first byte of the header
+constexpr Field<u32> kOffComponentLength{24};
+constexpr Field<u32> kOffVersionOffset{28};   // from the first byte of the header
+constexpr Field<u32> kOffKeyValueOffset{40};  // from the first byte of the header
 // Within the key=value block.
-constexpr u32 kKeyValueOffLength = 0;    // u32
+constexpr Field<u32> kKeyValueOffLength{0};
 constexpr u32 kKeyValueOffStrings = 4;
+
+// Every field lies within its block.
+static_assert(FitsIn(kHeaderSize, kOffSignature, kOffComponentLength, kOffVersionOffset, kOffKeyValueOffset));
 }  // namespace flashimg

@@ -5,5 +5,8 @@
 
 namespace foreignscan {
 constexpr u32 kSize = 196;
-constexpr u32 kOffCount = 0;                 // u32
+constexpr Field<u32> kOffCount{0};
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffCount));
 }  // namespace foreignscan

@@ -2,13 +2,18 @@
 // names what to read, the reply's last two bytes carry the value.
 #pragma once
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/Mailbox.h"
 
 namespace gasgauge {
 constexpr u32 kSize = 9;
-constexpr u32 kMboxOffSubCommand = 0;    // u8, kRead
+constexpr Field<u8> kMboxOffSubCommand{0};   // kRead
 constexpr u8 kRead = 1;
-constexpr u32 kMboxOffOffset = 4;        // u16
+constexpr Field<u16> kMboxOffOffset{4};
 constexpr u32 kMaxOffset = 0xFFFF;
-constexpr u32 kMboxOffCount = 8;         // u32
-constexpr u32 kOffValue = 7;             // u16
+constexpr Field<u32> kMboxOffCount{8};
+constexpr Field<u16> kOffValue{7};
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(mailbox::kSize, kMboxOffSubCommand, kMboxOffOffset, kMboxOffCount));
+static_assert(FitsIn(kSize, kOffValue));
 }  // namespace gasgauge

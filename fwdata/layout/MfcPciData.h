@@ -4,8 +4,11 @@
 
 namespace mfcpci {
 constexpr u32 kSize = 8;
-constexpr u32 kOffSubVendorId = 0;  // u16
-constexpr u32 kOffSubDeviceId = 2;  // u16
-constexpr u32 kOffVendorId = 4;     // u16
-constexpr u32 kOffDeviceId = 6;     // u16
+constexpr Field<u16> kOffSubVendorId{0};
+constexpr Field<u16> kOffSubDeviceId{2};
+constexpr Field<u16> kOffVendorId{4};
+constexpr Field<u16> kOffDeviceId{6};
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffSubVendorId, kOffSubDeviceId, kOffVendorId, kOffDeviceId));
 }  // namespace mfcpci

@@ -5,12 +5,15 @@
 
 namespace mfgdata {
 constexpr u32 kSize = 32;
-constexpr u32 kOffMfgDate = 0;       // u16, packed
+constexpr Field<u16> kOffMfgDate{0};      // packed
 constexpr TextField kSerial{2, 16};
-constexpr u32 kOffReworkDate = 18;   // u16, packed
+constexpr Field<u16> kOffReworkDate{18};  // packed
 constexpr TextField kRevision{20, 8};
 
 constexpr int PackedDay(u16 date) { return date & 0x1F; }
 constexpr int PackedMonth(u16 date) { return (date >> 5) & 0x0F; }
 constexpr int PackedYear(u16 date) { return date >> 9; }
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffMfgDate, kOffReworkDate));
 }  // namespace mfgdata

@@ -5,13 +5,13 @@
 
 namespace oemdata {
 constexpr u32 kSize = 24;
-constexpr u32 kOffMode = 0;
+constexpr Field<u8> kOffMode{0};
 // The security commands take the whole first word as the mode; 2 selects pass phrases.
-constexpr u32 kOffModeWord = 0;
+constexpr Field<u32> kOffModeWord{0};
 constexpr u32 kModePassphrase = 2;
 constexpr u8 kModeSettingsFile = 8;  // the mode in which the default settings file may be applied
-constexpr u32 kOffClusterDisable = 1;
-constexpr u32 kOffSasDisable = 2;
+constexpr Field<u8> kOffClusterDisable{1};
+constexpr Field<u8> kOffSasDisable{2};
 constexpr u32 kOffMaxDisks = 3;
 constexpr u32 kOffEnableRaid6 = 4;
 constexpr u32 kOffDisableWideCache = 5;
@@ -23,4 +23,7 @@ constexpr u32 kOffEnableSsc = 11;
 constexpr u32 kOffEnableReducedFeatureSet = 12;
 constexpr u32 kOffEnableCacheOffload = 13;
 constexpr u32 kOffEnableSscWb = 14;
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffMode, kOffModeWord, kOffClusterDisable, kOffSasDisable));
 }  // namespace oemdata

@@ -4,7 +4,10 @@
 
 namespace pciinfo {
 constexpr u32 kSize = 112;
-constexpr u32 kOffBus = 0;               // u32
-constexpr u32 kOffDevice = 4;            // u8
-constexpr u32 kOffFunction = 5;          // u8
+constexpr Field<u32> kOffBus{0};
+constexpr Field<u8> kOffDevice{4};
+constexpr Field<u8> kOffFunction{5};
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffBus, kOffDevice, kOffFunction));
 }  // namespace pciinfo

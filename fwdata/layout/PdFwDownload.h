@@ -6,9 +6,12 @@
 
 namespace pdfwprep {
 constexpr u32 kSize = 40;
-constexpr u32 kOffRequestCount = 0;     // u8, the download requests that follow
-constexpr u32 kOffImageSize = 4;        // u32 bytes
+constexpr Field<u8> kOffRequestCount{0};    // the download requests that follow
+constexpr Field<u32> kOffImageSize{4};  // u32 bytes
 constexpr u32 kMaxRequestCount = 255;
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffRequestCount, kOffImageSize));
 }  // namespace pdfwprep
 
 namespace fwcdb {

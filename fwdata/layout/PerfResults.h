@@ -11,21 +11,21 @@ constexpr u32 kSizePerVd = 224;
 constexpr u32 kSizePerSsc = 116;
 
 constexpr u32 kHeaderSize = 40;
-constexpr u32 kOffOverallOffset = 0;    // u32, from the start of the reply
-constexpr u32 kOffCachePeriod = 4;      // u32 seconds; 0: no cache figures
-constexpr u32 kOffAvgDirty = 8;         // u32 percent of the cache
-constexpr u32 kOffAvgUsed = 12;         // u32 percent of the cache
-constexpr u32 kOffReadAheadCache = 16;  // u32 MB
-constexpr u32 kOffReadAheadSsc = 20;    // u32 MB
-constexpr u32 kOffUnusedReadAheadCache = 24;  // u32 MB
-constexpr u32 kOffUnusedReadAheadSsc = 28;    // u32 MB
-constexpr u32 kOffFlushBlockTime = 32;  // u32 ms
-constexpr u32 kOffSscCount = 36;        // u16
-constexpr u32 kOffCacheCount = 38;      // u16
+constexpr Field<u32> kOffOverallOffset{0};   // from the start of the reply
+constexpr Field<u32> kOffCachePeriod{4}; // u32 seconds; 0: no cache figures
+constexpr Field<u32> kOffAvgDirty{8};   // u32 percent of the cache
+constexpr Field<u32> kOffAvgUsed{12};   // u32 percent of the cache
+constexpr Field<u32> kOffReadAheadCache{16}; // u32 MB
+constexpr Field<u32> kOffReadAheadSsc{20}; // u32 MB
+constexpr Field<u32> kOffUnusedReadAheadCache{24}; // u32 MB
+constexpr Field<u32> kOffUnusedReadAheadSsc{28}; // u32 MB
+constexpr Field<u32> kOffFlushBlockTime{32}; // u32 ms
+constexpr Field<u16> kOffSscCount{36};
+constexpr Field<u16> kOffCacheCount{38};
 
 // Cache entries, from kHeaderSize.
 constexpr u32 kCacheEntrySize = 104;
-constexpr u32 kCacheOffTarget = 0;
+constexpr Field<u8> kCacheOffTarget{0};
 constexpr u32 kCacheOffReads = 8;       // kSizeBuckets u32 each
 constexpr u32 kCacheOffWrites = 32;
 constexpr u32 kCacheOffSscReads = 56;
@@ -34,29 +34,39 @@ constexpr u32 kSizeBuckets = 6;
 
 // SSD-cache entries, right after the cache entries.
 constexpr u32 kSscEntrySize = 116;
-constexpr u32 kSscOffTarget = 0;
-constexpr u32 kSscOffWindows = 4;       // i32
-constexpr u32 kSscOffNewWindows = 8;    // i32
-constexpr u32 kSscOffLinesInUse = 12;   // u8
-constexpr u32 kSscOffWindowsWithLines = 16;  // i32
-constexpr u32 kSscOffReads = 20;        // i32
-constexpr u32 kSscOffWrites = 24;       // i32
+constexpr Field<u8> kSscOffTarget{0};
+constexpr Field<u32> kSscOffWindows{4}; // i32
+constexpr Field<u32> kSscOffNewWindows{8}; // i32
+constexpr Field<u8> kSscOffLinesInUse{12};
+constexpr Field<u32> kSscOffWindowsWithLines{16}; // i32
+constexpr Field<u32> kSscOffReads{20};  // i32
+constexpr Field<u32> kSscOffWrites{24}; // i32
 constexpr u32 kSscOffReadAccess = 28;   // kAccessBuckets i32 each
 constexpr u32 kSscOffWriteAccess = 72;
 constexpr u32 kAccessBuckets = 11;
 
 // The overall section, at kOffOverallOffset.
-constexpr u32 kOverallOffEntriesSize = 0;  // u32 bytes of the entries
-constexpr u32 kOverallOffPeriod = 4;       // u32 seconds; 0: nothing to report
+constexpr Field<u32> kOverallOffEntriesSize{0}; // u32 bytes of the entries
+constexpr Field<u32> kOverallOffPeriod{4}; // u32 seconds; 0: nothing to report
 constexpr u32 kOverallOffEntries = 8;
 constexpr u32 kOverallEntrySize = 120;
-constexpr u32 kOverallOffTarget = 0;
-constexpr u32 kOverallOffIdle = 2;         // u16 seconds
-constexpr u32 kOverallOffReadMb = 8;       // u32
-constexpr u32 kOverallOffWriteMb = 12;     // u32
+constexpr Field<u8> kOverallOffTarget{0};
+constexpr Field<u16> kOverallOffIdle{2};   // u16 seconds
+constexpr Field<u32> kOverallOffReadMb{8};
+constexpr Field<u32> kOverallOffWriteMb{12};
 constexpr u32 kOverallOffReads = 16;       // kSizeBuckets u32
 constexpr u32 kOverallOffWrites = 40;      // kSizeBuckets u32
 constexpr u32 kOverallOffReadRandomness = 64;   // kRandomnessBuckets u32
 constexpr u32 kOverallOffWriteRandomness = 92;  // kRandomnessBuckets u32
 constexpr u32 kRandomnessBuckets = 7;
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kHeaderSize, kOffOverallOffset, kOffCachePeriod, kOffAvgDirty, kOffAvgUsed, kOffReadAheadCache,
+                     kOffReadAheadSsc, kOffUnusedReadAheadCache, kOffUnusedReadAheadSsc, kOffFlushBlockTime,
+                     kOffSscCount, kOffCacheCount));
+static_assert(FitsIn(kCacheEntrySize, kCacheOffTarget));
+static_assert(FitsIn(kSscEntrySize, kSscOffTarget, kSscOffWindows, kSscOffNewWindows, kSscOffLinesInUse,
+                     kSscOffWindowsWithLines, kSscOffReads, kSscOffWrites));
+static_assert(FitsIn(kOverallEntrySize, kOverallOffEntriesSize, kOverallOffPeriod, kOverallOffTarget,
+                     kOverallOffIdle, kOverallOffReadMb, kOverallOffWriteMb));
 }  // namespace perfresults

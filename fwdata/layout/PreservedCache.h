@@ -3,13 +3,18 @@
 // names the target id in mailbox byte 0 and sets byte 1.
 #pragma once
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/Mailbox.h"
 
 namespace pinnedcache {
 constexpr u32 kSize = 8;
-constexpr u32 kOffBitmap = 0;            // u64
+constexpr Field<u64> kOffBitmap{0};
 constexpr u32 kTargets = 64;
 // The discard's mailbox.
-constexpr u32 kMboxOffTargetId = 0;      // u8
-constexpr u32 kMboxOffConfirm = 1;       // u8, kConfirm
+constexpr Field<u8> kMboxOffTargetId{0};
+constexpr Field<u8> kMboxOffConfirm{1};      // kConfirm
 constexpr u8 kConfirm = 1;
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kSize, kOffBitmap));
+static_assert(FitsIn(mailbox::kSize, kMboxOffTargetId, kMboxOffConfirm));
 }  // namespace pinnedcache

@@ -19,11 +19,14 @@ constexpr u32 kMaxText = kTextBlockSize - 1;
 constexpr u32 kIdBlockSize = 256;
 constexpr u16 kIdOfController = 0xFFFF;  // mailbox bytes 0-1 of a key-id request
 
-constexpr u32 kOffMboxFlags = 0;
-constexpr u32 kOffMboxTarget = 0;  // u16
+constexpr Field<u8> kOffMboxFlags{0};
+constexpr Field<u16> kOffMboxTarget{0};
 constexpr u8 kFlagCreate = 0;
 constexpr u8 kFlagChange = 4;
 constexpr u8 kFlagEkmCreate = 16;
 constexpr u8 kFlagEkmChange = 20;
 
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffMboxFlags, kOffMboxTarget));
 }  // namespace seckey

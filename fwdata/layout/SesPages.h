@@ -8,11 +8,11 @@
 namespace ses {
 // The CDB.
 constexpr u32 kCdbSize = 6;
-constexpr u32 kCdbOffOpcode = 0;
+constexpr Field<u8> kCdbOffOpcode{0};
 constexpr BitField kCdbPcv{1, 0};        // a page is asked for
-constexpr u32 kCdbOffPage = 2;
-constexpr u32 kCdbOffAllocHigh = 3;
-constexpr u32 kCdbOffAllocLow = 4;
+constexpr Field<u8> kCdbOffPage{2};
+constexpr Field<u8> kCdbOffAllocHigh{3};
+constexpr Field<u8> kCdbOffAllocLow{4};
 
 constexpr u8 kPageConfiguration = 1;
 constexpr u8 kPageStatus = 2;
@@ -20,13 +20,13 @@ constexpr u8 kPageStatus = 2;
 // Configuration page: the page code, the primary subenclosure's descriptor from byte 8 with the
 // number of its type descriptor headers and the length of the rest of the descriptor; the
 // headers follow the descriptor.
-constexpr u32 kOffPageCode = 0;
-constexpr u32 kOffTypeHeaderCount = 10;
-constexpr u32 kOffDescriptorLength = 11;
+constexpr Field<u8> kOffPageCode{0};
+constexpr Field<u8> kOffTypeHeaderCount{10};
+constexpr Field<u8> kOffDescriptorLength{11};
 constexpr u32 kOffDescriptorRest = 12;   // headers start here plus the descriptor length
 constexpr u32 kTypeHeaderSize = 4;
-constexpr u32 kHeaderOffType = 0;
-constexpr u32 kHeaderOffCount = 1;       // possible elements
+constexpr Field<u8> kHeaderOffType{0};
+constexpr Field<u8> kHeaderOffCount{1};  // possible elements
 
 // Status page: an 8-byte header, then per type an overall status element and one element per
 // possible element.
@@ -46,7 +46,7 @@ constexpr u8 kTypeArrayDeviceSlot = 23;
 constexpr u8 kLastTypeCounted = 25;
 
 // Within a status element.
-constexpr u32 kElemOffStatus = 0;        // bits 0-3: the element status code
+constexpr Field<u8> kElemOffStatus{0};   // bits 0-3: the element status code
 constexpr u8 kStatusMask = 0x0F;
 constexpr BitField kPsDcOverCurrent{2, 1};
 constexpr BitField kPsDcUnderVoltage{2, 2};
@@ -70,4 +70,9 @@ constexpr BitField kVoltageWarnOver{1, 3};
 constexpr u32 kElemOffVoltageHigh = 2;   // signed 16 bits in 10 mV, big-endian
 constexpr u32 kElemOffVoltageLow = 3;
 constexpr unsigned kVoltageStepMv = 10;
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kCdbSize, kCdbOffOpcode, kCdbOffPage, kCdbOffAllocHigh, kCdbOffAllocLow));
+static_assert(FitsIn(kTypeHeaderSize, kHeaderOffType, kHeaderOffCount));
+static_assert(FitsIn(kElementSize, kElemOffStatus));
 }  // namespace ses

@@ -5,9 +5,9 @@
 #include "ZepUtil/ByteView.h"
 
 namespace spinup {
-constexpr u32 kOffLength = 0;
-constexpr u32 kOffCount = 4;
-constexpr u32 kOffIds = 10;
+constexpr Field<u32> kOffLength{0};
+constexpr Field<u32> kOffCount{4};
+constexpr Field<u16> kOffIds{10};
 constexpr u32 kIdSize = 2;
 
 constexpr u32 ListSize(u32 count) { return kOffIds + kIdSize * count; }

@@ -6,14 +6,20 @@
 
 namespace vdbbt {
 constexpr u32 kSize = 32;
-constexpr u32 kOffCorrected = 0;         // u64
-constexpr u32 kOffUncorrected = 8;       // u64
+constexpr Field<u64> kOffCorrected{0};
+constexpr Field<u64> kOffUncorrected{8};
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffCorrected, kOffUncorrected));
 }  // namespace vdbbt
 
 namespace vdbbtall {
 constexpr u32 kSize = 2056;
-constexpr u32 kOffCount = 0;             // u32, virtual drives reported
+constexpr Field<u32> kOffCount{0};            // virtual drives reported
 constexpr u32 kOffEntries = 8;
 constexpr u32 kEntrySize = vdbbt::kSize;
 constexpr u32 kMaxEntries = 64;          // by target id
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffCount));
 }  // namespace vdbbtall

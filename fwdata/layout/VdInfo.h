@@ -6,10 +6,10 @@
 
 namespace vdinfo {
 constexpr u32 kSize = 384;
-constexpr u32 kOffSizeBlocks = 256;      // u64
+constexpr Field<u64> kOffSizeBlocks{256};
 // The running operations and their progress, laid out as in the progress block.
 constexpr u32 kOffProgressFields = 264;
-constexpr u32 kOffRunning = kOffProgressFields + vdprogress::kOffRunning;  // u32
+constexpr Field<u32> kOffRunning{kOffProgressFields + vdprogress::kOffRunning};
 constexpr u32 kRunningCc = vdprogress::kRunningCc;
 constexpr u32 kRunningBgi = vdprogress::kRunningBgi;
 constexpr u32 kRunningInit = vdprogress::kRunningInit;
@@ -18,7 +18,10 @@ constexpr u32 kOffCcProgress = kOffProgressFields + vdprogress::kOffCcProgress;
 constexpr u32 kOffBgiProgress = kOffProgressFields + vdprogress::kOffBgiProgress;
 constexpr u32 kOffInitProgress = kOffProgressFields + vdprogress::kOffInitProgress;
 constexpr u32 kOffReconProgress = kOffProgressFields + vdprogress::kOffReconProgress;
-constexpr u32 kProgressOffSeconds = vdprogress::kProgressOffSeconds;
+constexpr Field<u16> kProgressOffSeconds{vdprogress::kProgressOffSeconds};
 constexpr unsigned kProgressFull = vdprogress::kProgressFull;
-constexpr u32 kOffOwner = 300;           // u16, device id of the owner
+constexpr Field<u16> kOffOwner{300};          // device id of the owner
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffSizeBlocks, kOffRunning, kOffOwner));
 }  // namespace vdinfo

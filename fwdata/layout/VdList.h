@@ -4,12 +4,16 @@
 
 namespace vdlist {
 constexpr u32 kSize = 1032;
-constexpr u32 kOffCount = 0;             // u32
+constexpr Field<u32> kOffCount{0};
 constexpr u32 kOffEntries = 8;
 constexpr u32 kEntrySize = 16;
-constexpr u32 kEntryOffTargetId = 0;     // u8
-constexpr u32 kEntryOffSeqNum = 2;       // u16
-constexpr u32 kEntryOffState = 4;        // u8
-constexpr u32 kEntryOffBlocks = 8;       // u64
+constexpr Field<u8> kEntryOffTargetId{0};
+constexpr Field<u16> kEntryOffSeqNum{2};
+constexpr Field<u8> kEntryOffState{4};
+constexpr Field<u64> kEntryOffBlocks{8};
 constexpr u32 kMaxEntries = 64;
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kSize, kOffCount));
+static_assert(FitsIn(kEntrySize, kEntryOffTargetId, kEntryOffSeqNum, kEntryOffState, kEntryOffBlocks));
 }  // namespace vdlist

@@ -6,7 +6,7 @@
 
 namespace vdprogress {
 constexpr u32 kSize = 36;
-constexpr u32 kOffRunning = 0;           // u32, bits below
+constexpr Field<u32> kOffRunning{0};          // bits below
 constexpr u32 kRunningCc = 0x01;
 constexpr u32 kRunningBgi = 0x02;
 constexpr u32 kRunningInit = 0x04;
@@ -16,10 +16,13 @@ constexpr u32 kRunningSecureErase = 0x10;
 constexpr u32 kOffCcProgress = 4;
 constexpr u32 kOffBgiProgress = 8;
 constexpr u32 kOffInitProgress = 12;
-constexpr u32 kOffReconProgress = 16;
+constexpr Field<u16> kOffReconProgress{16};
 constexpr u32 kOffEraseProgress = 4;     // a secure erase runs alone, in the check's bytes
-constexpr u32 kProgressOffSeconds = 2;   // from a progress field
+constexpr Field<u16> kProgressOffSeconds{2}; // from a progress field
 constexpr unsigned kProgressFull = 65535;
 constexpr BitField kSuspendedCc{24, 0};
 constexpr BitField kSuspendedBgi{24, 1};
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffRunning, kOffReconProgress));
 }  // namespace vdprogress

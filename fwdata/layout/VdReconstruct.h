@@ -6,17 +6,21 @@
 
 namespace vdrecon {
 constexpr u32 kSize = 136;
-constexpr u32 kOffVdRef = 0;             // u32, as in the mailbox
-constexpr u32 kOffChange = 4;            // values below
+constexpr Field<u32> kOffVdRef{0};            // as in the mailbox
+constexpr Field<u8> kOffChange{4};       // values below
 constexpr u8 kChangeNone = 0;
 constexpr u8 kChangeAdd = 1;
 constexpr u8 kChangeRemove = 2;
-constexpr u32 kOffRaidLevel = 5;
-constexpr u32 kOffDriveCount = 6;
-constexpr u32 kOffPercent = 7;           // only with kChangeNone
+constexpr Field<u8> kOffRaidLevel{5};
+constexpr Field<u8> kOffDriveCount{6};
+constexpr Field<u8> kOffPercent{7};      // only with kChangeNone
 constexpr u32 kOffDrives = 8;
 constexpr u32 kDriveSize = 4;
-constexpr u32 kDriveOffDeviceId = 0;     // u16
-constexpr u32 kDriveOffSeqNum = 2;       // u16
+constexpr Field<u16> kDriveOffDeviceId{0};
+constexpr Field<u16> kDriveOffSeqNum{2};
 constexpr u32 kMaxDrives = 32;
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kSize, kOffVdRef, kOffChange, kOffRaidLevel, kOffDriveCount, kOffPercent));
+static_assert(FitsIn(kDriveSize, kDriveOffDeviceId, kDriveOffSeqNum));
 }  // namespace vdrecon

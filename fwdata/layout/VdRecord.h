@@ -6,45 +6,45 @@
 
 namespace vdrec {
 constexpr u32 kSize = 256;
-constexpr u32 kOffTargetId = 0;          // u8
+constexpr Field<u8> kOffTargetId{0};
 constexpr u8 kTargetIdAssigned = 0xFF;   // written: the controller assigns target id and sequence number
-constexpr u32 kOffSeqNum = 2;            // u16
+constexpr Field<u16> kOffSeqNum{2};
 constexpr TextField kName{4, 16};
-constexpr u32 kOffDefaultCache = 20;     // cache policy bits below
-constexpr u32 kOffDefaultAccess = 21;    // 0 read/write, 2 read only, 3 blocked
-constexpr u32 kOffDiskCache = 22;        // 0 unchanged, 1 enabled, 2 disabled
-constexpr u32 kOffCurrentCache = 23;     // cache policy bits below
-constexpr u32 kOffBgiDisabled = 24;
-constexpr u32 kOffDefaultPs = 25;        // 0 default, 1 automatic, 2 maximum, 6 maximum without caching, 0xFE none
-constexpr u32 kOffCurrentPs = 26;
-constexpr u32 kOffEncryption = 27;       // 0 none, 1 full-disk encryption, 2 controller based
-constexpr u32 kOffPiType = 28;
-constexpr u32 kOffCurrentAccess = 29;
-constexpr u32 kOffAccessReason = 30;
-constexpr u32 kOffPrimaryLevel = 32;
-constexpr u32 kOffLevelQualifier = 33;
-constexpr u32 kOffSecondaryLevel = 34;
-constexpr u32 kOffStripExponent = 35;    // strip = 2^n blocks of 512 bytes
-constexpr u32 kOffDrivesPerSpan = 36;
-constexpr u32 kOffSpanDepth = 37;
-constexpr u32 kOffState = 38;            // the states below
+constexpr Field<u8> kOffDefaultCache{20}; // cache policy bits below
+constexpr Field<u8> kOffDefaultAccess{21}; // 0 read/write, 2 read only, 3 blocked
+constexpr Field<u8> kOffDiskCache{22};   // 0 unchanged, 1 enabled, 2 disabled
+constexpr Field<u8> kOffCurrentCache{23}; // cache policy bits below
+constexpr Field<u8> kOffBgiDisabled{24};
+constexpr Field<u8> kOffDefaultPs{25};   // 0 default, 1 automatic, 2 maximum, 6 maximum without caching, 0xFE none
+constexpr Field<u8> kOffCurrentPs{26};
+constexpr Field<u8> kOffEncryption{27};  // 0 none, 1 full-disk encryption, 2 controller based
+constexpr Field<u8> kOffPiType{28};
+constexpr Field<u8> kOffCurrentAccess{29};
+constexpr Field<u8> kOffAccessReason{30};
+constexpr Field<u8> kOffPrimaryLevel{32};
+constexpr Field<u8> kOffLevelQualifier{33};
+constexpr Field<u8> kOffSecondaryLevel{34};
+constexpr Field<u8> kOffStripExponent{35}; // strip = 2^n blocks of 512 bytes
+constexpr Field<u8> kOffDrivesPerSpan{36};
+constexpr Field<u8> kOffSpanDepth{37};
+constexpr Field<u8> kOffState{38};       // the states below
 constexpr u8 kStateOffline = 0;
 constexpr u8 kStatePartiallyDegraded = 1;
 constexpr u8 kStateDegraded = 2;
 constexpr u8 kStateOptimal = 3;
-constexpr u32 kOffInitState = 39;
-constexpr u32 kOffConsistent = 40;
-constexpr u32 kOffBadBlocks = 41;
-constexpr u32 kOffPreservedCache = 43;
-constexpr u32 kOffSnapshot = 45;
-constexpr u32 kOffSscServed = 46;       // non-zero: the SSD cache serves the drive
-constexpr u32 kOffSscd = 47;
-constexpr u32 kOffSizeBlocks = 48;       // u64
+constexpr Field<u8> kOffInitState{39};
+constexpr Field<u8> kOffConsistent{40};
+constexpr Field<u8> kOffBadBlocks{41};
+constexpr Field<u8> kOffPreservedCache{43};
+constexpr Field<u8> kOffSnapshot{45};
+constexpr Field<u8> kOffSscServed{46};  // non-zero: the SSD cache serves the drive
+constexpr Field<u8> kOffSscd{47};
+constexpr Field<u64> kOffSizeBlocks{48};
 constexpr u32 kOffSpans = 64;
 constexpr u32 kSpanSize = 24;
-constexpr u32 kSpanOffStart = 0;         // u64
-constexpr u32 kSpanOffBlocks = 8;        // u64
-constexpr u32 kSpanOffArrayRef = 16;     // u16
+constexpr Field<u64> kSpanOffStart{0};
+constexpr Field<u64> kSpanOffBlocks{8};
+constexpr Field<u16> kSpanOffArrayRef{16};
 constexpr u32 kMaxSpans = 8;
 
 // Bits of a cache policy byte.
@@ -71,4 +71,12 @@ constexpr u8 kPsNone = 0xFE;
 // Encryption types.
 constexpr u8 kEncryptionFde = 1;
 constexpr u8 kEncryptionCtrlBased = 2;
+
+// Every field lies within its block or entry.
+static_assert(FitsIn(kSize, kOffTargetId, kOffSeqNum, kOffDefaultCache, kOffDefaultAccess, kOffDiskCache,
+                     kOffCurrentCache, kOffBgiDisabled, kOffDefaultPs, kOffCurrentPs, kOffEncryption, kOffPiType,
+                     kOffCurrentAccess, kOffAccessReason, kOffPrimaryLevel, kOffLevelQualifier, kOffSecondaryLevel,
+                     kOffStripExponent, kOffDrivesPerSpan, kOffSpanDepth, kOffState, kOffInitState, kOffConsistent,
+                     kOffBadBlocks, kOffPreservedCache, kOffSnapshot, kOffSscServed, kOffSscd, kOffSizeBlocks));
+static_assert(FitsIn(kSpanSize, kSpanOffStart, kSpanOffBlocks, kSpanOffArrayRef));
 }  // namespace vdrec

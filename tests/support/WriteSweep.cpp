@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kInjectedStatus = 3;
 
-std::string Field(const std::string& line, const std::string& name)
+std::string SweepLogField(const std::string& line, const std::string& name)
 {
     const std::size_t at = line.find(" " + name + "=");
     if (at == std::string::npos)
@@ -24,12 +24,12 @@ bool Parse(const std::string& line, TracedRequest& request)
     if (request.function != "DCMD" && request.function != "DCMD_PRIVATE" && request.function != "DRIVER_REQUEST" &&
         request.function != "SCSI_PASSTHRU" && request.function != "SATA_PASSTHRU")
         return false;
-    request.controller = static_cast<unsigned>(std::strtoul(Field(line, "ctrl").c_str(), nullptr, 10));
+    request.controller = static_cast<unsigned>(std::strtoul(SweepLogField(line, "ctrl").c_str(), nullptr, 10));
     if (request.function == "SCSI_PASSTHRU" || request.function == "SATA_PASSTHRU")
-        request.opcode = static_cast<unsigned>(std::strtoul(Field(line, "cdb").substr(0, 2).c_str(), nullptr, 16));
+        request.opcode = static_cast<unsigned>(std::strtoul(SweepLogField(line, "cdb").substr(0, 2).c_str(), nullptr, 16));
     else
-        request.opcode = static_cast<unsigned>(std::strtoul(Field(line, "opcode").c_str(), nullptr, 16));
-    const std::string dir = Field(line, "dir");
+        request.opcode = static_cast<unsigned>(std::strtoul(SweepLogField(line, "opcode").c_str(), nullptr, 16));
+    const std::string dir = SweepLogField(line, "dir");
     request.write = dir == "to" || dir == "none";
     return true;
 }
