@@ -4,10 +4,10 @@
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
 #include "dataif/CfgData.h"
+#include "raidmodel/ArraySpaceInfo.h"
 #include "raidmodel/RaidElement.h"
 #include "runtime/ArrayList.h"
 
-class ArraySpaceInfo;
 class PhysicalDevice;
 class Spare;
 class VirtualDisk;
@@ -54,6 +54,9 @@ public:
     // kStatusNoFreeSpace and no list when there is none.
     int GetFreeSpaceList(ArrayList<ArraySpaceInfo*>** list);
     static constexpr int kStatusNoFreeSpace = 26;
+    // The same extents, owned: all of them (at most a list's worth), or the free ones only.
+    ArraySpaceInfos SpaceExtents();
+    ArraySpaceInfos FreeExtents();
     // True when [start, start + blocks) lies inside one free extent of the array; false also
     // when the free extents cannot be listed.
     bool HasFreeExtent(u64 start, u64 blocks);

@@ -8,7 +8,16 @@
 #include "raidmodel/Span.h"
 #include "raidmodel/VirtualDisk.h"
 
-int Array::GetSpaceInfoList(ArrayList<ArraySpaceInfo*>** list)
+ArrayList<ArraySpaceInfo*>* ReleaseExtentList(ArraySpaceInfos extents)
+{
+    auto* list = new ArrayList<ArraySpaceInfo*>();
+    for (std::unique_ptr<ArraySpaceInfo>& extent : extents)
+        if (list->Add(extent.get()) == 0)
+            extent.release();
+    return list;
+}
+
+ArraySpaceInfos Array::SpaceExtents()
 {
     struct Used {
         u64 start;
@@ -30,11 +39,11 @@ int Array::GetSpaceInfoList(ArrayList<ArraySpaceInfo*>** list)
     }
     std::stable_sort(used.begin(), used.end(), [](const Used& a, const Used& b) { return a.start < b.start; });
 
-    auto* extents = new ArrayList<ArraySpaceInfo*>();
-    auto add = [extents](u64 start, u64 blocks, VirtualDisk* vd) {
-        auto* extent = new ArraySpaceInfo(start, blocks, vd);
-        if (extents->Add(extent) != 0)
-            delete extent;
+    // As many extents as a list holds; the first ones in start order.
+    ArraySpaceInfos extents;
+    auto add = [&extents](u64 start, u64 blocks, VirtualDisk* vd) {
+        if (extents.size() < List<ArraySpaceInfo*>::kMaxCount)
+            extents.push_back(std::make_unique<ArraySpaceInfo>(start, blocks, vd));
     };
     // Free space is what no span covers, up to the blocks the array has on each member.
     u64 cursor = 0;
@@ -47,46 +56,40 @@ int Array::GetSpaceInfoList(ArrayList<ArraySpaceInfo*>** list)
     }
     if (data_.blocks > cursor)
         add(cursor, data_.blocks - cursor, nullptr);
-    *list = extents;
+    return extents;
+}
+
+ArraySpaceInfos Array::FreeExtents()
+{
+    ArraySpaceInfos free;
+    for (std::unique_ptr<ArraySpaceInfo>& extent : SpaceExtents())
+        if (extent->IsFree())
+            free.push_back(std::move(extent));
+    return free;
+}
+
+int Array::GetSpaceInfoList(ArrayList<ArraySpaceInfo*>** list)
+{
+    *list = ReleaseExtentList(SpaceExtents());
     return 0;
 }
 
 int Array::GetFreeSpaceList(ArrayList<ArraySpaceInfo*>** list)
 {
-    ArrayList<ArraySpaceInfo*>* all = nullptr;
-    int status = GetSpaceInfoList(&all);
-    if (status != 0)
-        return status;
-    auto* free = new ArrayList<ArraySpaceInfo*>();
-    for (unsigned i = 0; i < all->GetCount(); ++i) {
-        ArraySpaceInfo* extent = all->GetAt(static_cast<u8>(i));
-        if (extent->IsFree())
-            free->Add(extent);
-        else
-            delete extent;
-    }
-    delete all;
-    if (free->GetCount() == 0) {
-        delete free;
+    ArraySpaceInfos free = FreeExtents();
+    if (free.empty())
         return kStatusNoFreeSpace;
-    }
-    *list = free;
+    *list = ReleaseExtentList(std::move(free));
     return 0;
 }
 
 bool Array::HasFreeExtent(u64 start, u64 blocks)
 {
-    ArrayList<ArraySpaceInfo*>* free = nullptr;
-    if (GetFreeSpaceList(&free) != 0)
-        return false;
-    bool inside = false;
-    for (unsigned i = 0; i < free->GetCount() && !inside; ++i) {
-        const ArraySpaceInfo* extent = free->GetAt(static_cast<u8>(i));
-        inside = start >= extent->GetStart() && blocks <= extent->GetSize() &&
-                 start - extent->GetStart() <= extent->GetSize() - blocks;
-    }
-    DeleteList(free);
-    return inside;
+    for (const std::unique_ptr<ArraySpaceInfo>& extent : FreeExtents())
+        if (start >= extent->GetStart() && blocks <= extent->GetSize() &&
+            start - extent->GetStart() <= extent->GetSize() - blocks)
+            return true;
+    return false;
 }
 
 int Array::GetVdCapacity(const ArraySpaceInfo* /*extent*/, u64* /*blocks*/) { return -1; }

@@ -1,7 +1,11 @@
 // An extent of an array: a start and a length in 512-byte blocks on each member drive, and the
 // virtual drive that occupies it (none for a free extent).
 #pragma once
+#include <memory>
+#include <vector>
+
 #include "ZepUtil/Types.h"
+#include "runtime/ArrayList.h"
 
 class VirtualDisk;
 
@@ -26,3 +30,10 @@ private:
     u64 size_;
     VirtualDisk* vd_;
 };
+
+// Extents held by their owner.
+using ArraySpaceInfos = std::vector<std::unique_ptr<ArraySpaceInfo>>;
+
+// Hands the extents over as a new list (its taker deletes the extents and the list); an extent
+// the list cannot take is freed here.
+ArrayList<ArraySpaceInfo*>* ReleaseExtentList(ArraySpaceInfos extents);

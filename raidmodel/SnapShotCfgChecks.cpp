@@ -1,6 +1,7 @@
 // The checks before a new virtual drive: do the named drives form a new disk group or name one
 // that exists (CheckSpanPdLists), and may the controller or a disk group take another virtual
 // drive (CanCreateVd, CanCreateVdOnDiskGroup).
+#include <memory>
 #include <set>
 
 #include "raidmodel/Array.h"
@@ -131,13 +132,12 @@ int SnapShotRaidManager::CheckConfiguredSpans(SpanLists* spans, DiskGroup** dg)
         return kSpanSlicing;
 
     // The group needs a usable free extent, free alike on all its arrays.
-    ArrayList<ArraySpaceInfo*>* free = nullptr;
-    if (groupArrays->GetAt(0)->GetFreeSpaceList(&free) != 0)
+    const ArraySpaceInfos free = groupArrays->GetAt(0)->FreeExtents();
+    if (free.empty())
         return kSpanNoFreeSpace;
     bool usable = false;
     bool consistent = true;
-    for (unsigned i = 0; i < free->GetCount(); ++i) {
-        const ArraySpaceInfo* extent = free->GetAt(static_cast<u8>(i));
+    for (const std::unique_ptr<ArraySpaceInfo>& extent : free) {
         if (extent->GetSize() < UnCfgdVdOnFreeSpOnPd::kMinExtentBlocks)
             continue;
         usable = true;
@@ -145,7 +145,6 @@ int SnapShotRaidManager::CheckConfiguredSpans(SpanLists* spans, DiskGroup** dg)
             if (!groupArrays->GetAt(static_cast<u8>(a))->HasFreeExtent(extent->GetStart(), extent->GetSize()))
                 consistent = false;
     }
-    DeleteList(free);
     if (!usable)
         return kSpanNoFreeSpace;
     if (!consistent)
@@ -170,8 +169,9 @@ int SnapShotRaidManager::CanCreateVd(u8* possible, u8* pdNotPiEligible)
         return status;
     if (count >= maximum)
         return kStatusVdLimit;
-    ArrayList<PhysicalDevice*>* usable = nullptr;
-    status = GetUnconfiguredPdList(&usable, 0);
+    ArrayList<PhysicalDevice*>* usableList = nullptr;
+    status = GetUnconfiguredPdList(&usableList, 0);
+    const std::unique_ptr<ArrayList<PhysicalDevice*>> usable(usableList);
     if (status == kStatusNoPd)
         return kStatusNoUsablePd;
     if (status != 0)
@@ -183,7 +183,6 @@ int SnapShotRaidManager::CanCreateVd(u8* possible, u8* pdNotPiEligible)
         if (usable->GetAt(static_cast<u8>(i))->IsPiEligible(&eligible) == 0 && eligible != 0)
             anyEligible = true;
     }
-    delete usable;
     if (pdNotPiEligible != nullptr)
         *pdNotPiEligible = anyEligible ? 0 : 1;
     *possible = 1;
@@ -213,15 +212,8 @@ int SnapShotRaidManager::CanCreateVdOnDiskGroup(DiskGroup* dg, u8* possible)
     for (unsigned a = 0; a < arrays->GetCount(); ++a) {
         Array* array = arrays->GetAt(static_cast<u8>(a));
         List<VirtualDisk*>* vds = nullptr;
-        ArrayList<ArraySpaceInfo*>* free = nullptr;
-        if (array->GetVdList(&vds) != 0)
+        if (array->GetVdList(&vds) != 0 || array->FreeExtents().empty())
             return kStatusNoFreeExtent;
-        int status = array->GetFreeSpaceList(&free);
-        if (status == Array::kStatusNoFreeSpace)
-            return kStatusNoFreeExtent;
-        if (status != 0)
-            return status;
-        DeleteList(free);
     }
     Adapter* adapter = nullptr;
     u8 count = 0, maximum = 0, perArray = 0;

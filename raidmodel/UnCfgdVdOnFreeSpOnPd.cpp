@@ -59,19 +59,11 @@ int UnCfgdVdOnFreeSpOnPd::GetFreeSpaceList(ArrayList<ArraySpaceInfo*>** list)
     List<Array*>* arrays = nullptr;
     if (dg_->GetArrayList(&arrays) != 0 || arrays->GetCount() == 0)
         return -1;
-    auto* usable = new ArrayList<ArraySpaceInfo*>();
-    ArrayList<ArraySpaceInfo*>* free = nullptr;
-    if (arrays->GetAt(0)->GetFreeSpaceList(&free) == 0) {
-        for (unsigned i = 0; i < free->GetCount(); ++i) {
-            ArraySpaceInfo* extent = free->GetAt(static_cast<u8>(i));
-            if (extent->GetSize() >= kMinExtentBlocks)
-                usable->Add(extent);
-            else
-                delete extent;
-        }
-        delete free;
-    }
-    *list = usable;
+    ArraySpaceInfos usable;
+    for (std::unique_ptr<ArraySpaceInfo>& extent : arrays->GetAt(0)->FreeExtents())
+        if (extent->GetSize() >= kMinExtentBlocks)
+            usable.push_back(std::move(extent));
+    *list = ReleaseExtentList(std::move(usable));
     return 0;
 }
 

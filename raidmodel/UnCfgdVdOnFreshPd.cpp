@@ -39,13 +39,13 @@ int UnCfgdVdOnFreshPd::BuildUnconfiguredPdList()
 {
     candidates_.Clear();
     candidatesBuilt_ = true;
-    ArrayList<PhysicalDevice*>* list = nullptr;
-    int status = manager_->GetUnconfiguredPdList(&list, 0);
+    ArrayList<PhysicalDevice*>* listed = nullptr;
+    const int status = manager_->GetUnconfiguredPdList(&listed, 0);
+    const std::unique_ptr<ArrayList<PhysicalDevice*>> list(listed);
     if (status != 0)
         return status;
     for (unsigned i = 0; i < list->GetCount(); ++i)
         candidates_.Add(list->GetAt(static_cast<u8>(i)));
-    delete list;
     return 0;
 }
 
@@ -131,30 +131,27 @@ bool UnCfgdVdOnFreshPd::CanAddPd(PhysicalDevice* pd)
 
 int UnCfgdVdOnFreshPd::GetPossibleRaidLevels(ArrayList<u8>** levels)
 {
-    ArrayList<u8>* supported = nullptr;
-    int status = adapter_->GetSupportedRaidLevels(&supported);
+    ArrayList<u8>* supportedList = nullptr;
+    int status = adapter_->GetSupportedRaidLevels(&supportedList);
+    const std::unique_ptr<ArrayList<u8>> supported(supportedList);
     if (status != 0)
         return status;
     if (!candidatesBuilt_)
         BuildUnconfiguredPdList();
-    auto* possible = new ArrayList<u8>();
+    auto possible = std::make_unique<ArrayList<u8>>();
     for (unsigned i = 0; i < supported->GetCount(); ++i) {
         const u8 code = supported->GetAt(static_cast<u8>(i));
         u8 minimum = 0, maximum = 0;
         if ((status = adapter_->GetMinPdsPerArray(&minimum, code)) != 0 ||
-            (status = adapter_->GetMaxPdsPerArray(&maximum, code)) != 0) {
-            delete supported;
-            delete possible;
+            (status = adapter_->GetMaxPdsPerArray(&maximum, code)) != 0)
             return status;
-        }
         if (maximum == 0)
             continue;
         const unsigned spans = raidlevel::IsSpanned(code) ? 2 : 1;
         if (candidates_.GetCount() >= std::max<unsigned>(minimum, 1) * spans)
             possible->Add(code);
     }
-    delete supported;
-    *levels = possible;
+    *levels = possible.release();
     return 0;
 }
 

@@ -97,7 +97,7 @@ public:
     int ClearBbmLog() { return data_->Send(VdRequest::ClearBbmLog, 0); }
     int JoinMirror(u8 dataSource) { return data_->Send(VdRequest::JoinMirror, dataSource); }
     int MakeSecure() { return data_->Send(VdRequest::MakeSecure, 0); }
-    // An overwrite erase with the erase type code (0 simple, 1 normal, 2 thorough), the delete
+    // An overwrite erase with the erase type code (0 simple, 1 normal, 2 thorough), the removal
     // option (1: the drive goes when the erase completes) and the two pattern bytes; a pattern
     // of 0 is sent as the default pattern (0xAA, 0x55).
     int StartSecureErase(u8 eraseType, u8 deleteVd, u8 patternA, u8 patternB);

@@ -8,7 +8,6 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/PdRecord.h"
 #include "fwdata/layout/VdRecord.h"
@@ -56,26 +55,27 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;
     }
-    {
-        // Without the OEM block the mode keeps its starting value.
-        FwiDpErrors::KeepLast keep;
-        adapter->GetOemMode(&oemMode_);
-    }
-    if (CheckEncryptionForOem(object->GetEncryptionType(), oemMode_) != 0)
+    if (ReadOemModeForEncryption(adapter, object->GetEncryptionType()) != 0)
         return -1;
-    const u8 psPolicy = object->GetPsPolicy();
-
     List<PhysicalDevice*>* pds = nullptr;
-    int status = manager->GetUnassignedPdList(&pds);
+    const int status = ListDrives(cpController, object, manager, adapter, &pds);
+    return status != 0 ? status : ConfigureDrives(cpController, object, manager, pds);
+}
+
+int CfgEachDiskCp::ListDrives(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
+                              Adapter* adapter, List<PhysicalDevice*>** pds)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    int status = manager->GetUnassignedPdList(pds);
     if (status != 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "to get unconfig pd list");
         return status;
     }
-    if (pds == nullptr) {
+    if (*pds == nullptr) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "creating pdListPtr");
         return fwstatus::kDeviceNotFound;
     }
-    if (pds->GetCount() == 0) {
+    if ((*pds)->GetCount() == 0) {
         PrintEachDiskText("\nThere is no configurable physical drive available on adapter %d.\n", adapterNumber);
         return fwstatus::kDeviceNotFound;
     }
@@ -89,14 +89,13 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
         PrintEachDiskText("\nConfiguration is currently not possible on adapter %d.\n", adapterNumber);
         return fwstatus::kNotEnoughDrives;
     }
-    u8 piSupported = 0;
-    if ((status = adapter->IsPiSupported(&piSupported)) != 0)
-        return status;
-    if (object->IsEnblPI() != 0 && piSupported == 0) {
-        PrintMessage(CommonMsg::kText, "Adapter Doesn't support PI\n");
-        return -1;
-    }
+    return CheckPiSupport(adapter, object->IsEnblPI());
+}
 
+int CfgEachDiskCp::ConfigureDrives(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
+                                   List<PhysicalDevice*>* pds)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
     // Every drive is tried; the first one refused or not configured decides the command's status
     // (a drive configured after it does not hide it).
     int result = 0;
@@ -104,74 +103,89 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
     unsigned position = 0;
     for (unsigned attempt = 0; pds != nullptr && pds->GetCount() > 0 && attempt < kMaxAttempts; ++attempt) {
         PhysicalDevice* pd = pds->GetAt(static_cast<u8>(position));
-        // A drive whose state cannot be read is passed over like one that is not unconfigured
-        // good.
-        u8 good = 0;
-        if (pd == nullptr || pd->IsUnconfiguredGood(&good) != 0 || good == 0) {
+        const DriveOutcome outcome = ConfigureDrive(cpController, object, manager, pd, &result);
+        if (outcome == DriveOutcome::kEndCommand)
+            return result;
+        if (outcome == DriveOutcome::kPassedOver) {
             if (++position >= pds->GetCount())
                 break;
             continue;
         }
-        if (object->IsEnblPI() != 0) {
-            u16 eligible = 0;
-            if (pd->IsPiEligible(&eligible) != 0)
-                return -1;
-            if (eligible == 0) {
-                PrintMessage(CommonMsg::kText, "PD Doesn't support PI\n");
-                return -1;
-            }
-        }
-        u16 enclosureId = 0;
-        u8 slot = 0;
-        u8 media = 0;
-        pd->GetEnclDeviceId(&enclosureId);
-        pd->GetSlotNumber(&slot);
-        pd->GetMediaType(&media);
-        if (media == pdrec::kMediaSsd && (psPolicy == vdrec::kPsMaximum || psPolicy == vdrec::kPsMaximumWithoutCaching)) {
-            char text[128];
-            std::snprintf(text, sizeof text,
-                          "Invalid power savings level input for physical device at Encl-%d:Slot-%d.\n", enclosureId,
-                          slot);
-            PrintMessage(CommonMsg::kText, text);
-            if (result == 0)
-                result = -1;
-            if (++position >= pds->GetCount())
-                break;
-            continue;
-        }
-        const int added = AddSingleDriveVd(cpController, object, manager, pd);
-        if (defaultsUnreadable_)
-            return added;
-        if (result == 0)
-            result = added;
-        if (added != 0 && added != RaidManager::kStatusOsNotTold) {
-            PrintEachDiskText("Failed to configure physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
-            if (++position >= pds->GetCount())
-                break;
-            continue;
-        }
-        PrintEachDiskText("Configured physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
-        if (added == RaidManager::kStatusOsNotTold)
-            PrintMessage(CommonMsg::kOsUpdateFailed);
         ++configured;
-
-        manager->Refresh();
-        if (manager->GetUnassignedPdList(&pds) != 0 || pds == nullptr)
+        if (!TakesAnotherVd(manager, adapterNumber, &pds))
             break;
-        if (pds->GetCount() > 0) {
-            // The adapter's virtual-drive limit ends the command like a refusal of another one.
-            const int check = manager->CanCreateVd(&possible, &notPiEligible);
-            if (check == RaidManager::kStatusVdLimit || (check == 0 && possible == 0)) {
-                PrintEachDiskText("\nNo More Configuration is allowed on adapter %d.\n", adapterNumber);
-                break;
-            }
-            if (check != 0)
-                break;
-        }
         position = 0;
     }
     PrintEachDiskText("\n%d physical devices are Configured on adapter %d.\n", configured, adapterNumber);
     return result;
+}
+
+CfgEachDiskCp::DriveOutcome CfgEachDiskCp::ConfigureDrive(CpController* cpController, CfgAddParsedObject* object,
+                                                          RaidManager* manager, PhysicalDevice* pd, int* result)
+{
+    // A drive whose state cannot be read is passed over like one that is not unconfigured good.
+    u8 good = 0;
+    if (pd == nullptr || pd->IsUnconfiguredGood(&good) != 0 || good == 0)
+        return DriveOutcome::kPassedOver;
+    if (object->IsEnblPI() != 0) {
+        u16 eligible = 0;
+        const int read = pd->IsPiEligible(&eligible);
+        if (read == 0 && eligible == 0)
+            PrintMessage(CommonMsg::kText, "PD Doesn't support PI\n");
+        if (read != 0 || eligible == 0) {
+            *result = -1;
+            return DriveOutcome::kEndCommand;
+        }
+    }
+    u16 enclosureId = 0;
+    u8 slot = 0;
+    u8 media = 0;
+    pd->GetEnclDeviceId(&enclosureId);
+    pd->GetSlotNumber(&slot);
+    pd->GetMediaType(&media);
+    const u8 psPolicy = object->GetPsPolicy();
+    if (media == pdrec::kMediaSsd && (psPolicy == vdrec::kPsMaximum || psPolicy == vdrec::kPsMaximumWithoutCaching)) {
+        char text[128];
+        std::snprintf(text, sizeof text, "Invalid power savings level input for physical device at Encl-%d:Slot-%d.\n",
+                      enclosureId, slot);
+        PrintMessage(CommonMsg::kText, text);
+        if (*result == 0)
+            *result = -1;
+        return DriveOutcome::kPassedOver;
+    }
+    const int added = AddSingleDriveVd(cpController, object, manager, pd);
+    if (defaultsUnreadable_) {
+        *result = added;
+        return DriveOutcome::kEndCommand;
+    }
+    if (*result == 0)
+        *result = added;
+    if (added != 0 && added != RaidManager::kStatusOsNotTold) {
+        PrintEachDiskText("Failed to configure physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
+        return DriveOutcome::kPassedOver;
+    }
+    PrintEachDiskText("Configured physical device at Encl-%d:Slot-%d.\n", enclosureId, slot);
+    if (added == RaidManager::kStatusOsNotTold)
+        PrintMessage(CommonMsg::kOsUpdateFailed);
+    return DriveOutcome::kConfigured;
+}
+
+bool CfgEachDiskCp::TakesAnotherVd(RaidManager* manager, u8 adapterNumber, List<PhysicalDevice*>** pds)
+{
+    manager->Refresh();
+    if (manager->GetUnassignedPdList(pds) != 0 || *pds == nullptr)
+        return false;
+    if ((*pds)->GetCount() == 0)
+        return true;
+    // The adapter's virtual-drive limit ends the command like a refusal of another one.
+    u8 possible = 0;
+    u8 notPiEligible = 0;
+    const int check = manager->CanCreateVd(&possible, &notPiEligible);
+    if (check == RaidManager::kStatusVdLimit || (check == 0 && possible == 0)) {
+        PrintEachDiskText("\nNo More Configuration is allowed on adapter %d.\n", adapterNumber);
+        return false;
+    }
+    return check == 0;
 }
 
 int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
@@ -198,34 +212,19 @@ int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObje
     int status = 0;
     if (adapter->IsSpinUpBeforeCfgRequired(&spinUp) == 0 && spinUp == 1 && (status = SpinUpPd(pd)) != 0)
         return status;
-    u8 code = kNoStripCode;
-    if ((status = stripSizeToLog2(object, &code)) != 0)
+    if ((status = SetGivenStripSize(object, plan.get())) != 0)
         return status;
-    if (code < kNoStripCode)
-        plan->SetStripSize(code);
 
-    // The plan's span list: one span holding the drive.
-    auto* drives = new ArrayList<PhysicalDevice*>(1);
+    // The plan's span list: one span holding the drive (the plan frees neither list).
+    const OwnedList<ArrayList<PhysicalDevice*>> spans(new UnCfgdVdOnFreshPd::SpanLists(4));
+    auto drives = std::make_unique<ArrayList<PhysicalDevice*>>(1);
     drives->Add(pd);
-    auto* spans = new UnCfgdVdOnFreshPd::SpanLists(4);
-    spans->Add(drives);
-    plan->GetSpanList() = spans;
-    std::unique_ptr<UnCfgdVdOnFreshPd::SpanLists, void (*)(UnCfgdVdOnFreshPd::SpanLists*)> spansOwner(
-        spans, [](UnCfgdVdOnFreshPd::SpanLists* list) {
-            DeleteElements(*list);
-            delete list;
-        });
+    if (spans->Add(drives.get()) == 0)
+        drives.release();  // the span list owns it
+    plan->GetSpanList() = spans.get();
     plan->SetPdPerSpan(1);
 
-    u8 value = 0;
-    if (GetWritePolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
-        plan->SetWritePolicy(value);
-    if (GetReadPolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
-        plan->SetReadPolicy(value);
-    if (GetIoPolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
-        plan->SetIoPolicy(value);
-    if (GetCachedBadBbu(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
-        plan->SetCachedBadBbu(value);
+    SetGivenPolicies(object, plan.get());
     plan->SetEncryptionType(PlanEncryption(object->GetEncryptionType()));
 
     u8 media = 0;

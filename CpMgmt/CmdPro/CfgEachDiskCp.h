@@ -6,6 +6,7 @@
 #include "CpMgmt/TypedProcessor.h"
 #include "parsers/CfgAddParsedObject.h"
 
+class Adapter;
 class PhysicalDevice;
 class RaidManager;
 
@@ -23,5 +24,21 @@ public:
     int SpinUpPd(PhysicalDevice* pd);
 
 private:
-    u32 oemMode_ = 0;
+    // What one drive of the loop came to.
+    enum class DriveOutcome { kPassedOver, kConfigured, kEndCommand };
+
+    // The unassigned drives, once the adapter can take a virtual drive (and PI when asked): 0,
+    // or the command's status after its message.
+    int ListDrives(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager, Adapter* adapter,
+                   List<PhysicalDevice*>** pds);
+    // Tries every drive in turn and reports the number configured; the command's status.
+    int ConfigureDrives(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
+                        List<PhysicalDevice*>* pds);
+    // One drive: its virtual drive and the line on it. `result` is the command's status so far
+    // (the first failure's), with kEndCommand its final status.
+    DriveOutcome ConfigureDrive(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
+                                PhysicalDevice* pd, int* result);
+    // After a configured drive: the drives still unassigned, and whether the adapter takes
+    // another virtual drive.
+    bool TakesAnotherVd(RaidManager* manager, u8 adapterNumber, List<PhysicalDevice*>** pds);
 };

@@ -29,10 +29,7 @@ void PrintBlocks(u32 id, u64 blocks)
 
 void FreeSpaceInfoCp::DeleteFreeSpaceList(ArrayList<ArraySpaceInfo*>* list)
 {
-    if (list == nullptr)
-        return;
-    DeleteElements(*list);
-    delete list;
+    DeleteList(list);
 }
 
 int FreeSpaceInfoCp::ProcessParsed(CpController* cpController, FreeSpaceInfoParsedObject*)
@@ -70,10 +67,11 @@ int FreeSpaceInfoCp::ProcessParsed(CpController* cpController, FreeSpaceInfoPars
                 PrintMessage(CommonMsg::kFailedToGet, "Array");
                 return -1;
             }
-            ArrayList<ArraySpaceInfo*>* extents = nullptr;
-            if (array->GetFreeSpaceList(&extents) != 0 || extents == nullptr) {
+            ArrayList<ArraySpaceInfo*>* extentList = nullptr;
+            const int listed = array->GetFreeSpaceList(&extentList);
+            const OwnedList<ArraySpaceInfo> extents(extentList);
+            if (listed != 0 || !extents) {
                 PrintMessage(CfgMsg::kFreeSpanSlots, a, 0);
-                DeleteFreeSpaceList(extents);
                 continue;
             }
             PrintMessage(CfgMsg::kFreeSpanSlots, a, extents->GetCount());
@@ -89,7 +87,6 @@ int FreeSpaceInfoCp::ProcessParsed(CpController* cpController, FreeSpaceInfoPars
             }
             PrintMessage(CfgMsg::kFreeSpanTotal, a, static_cast<unsigned long long>(total));
             PrintBlocks(CfgMsg::kSpanBlocksTotal, total);
-            DeleteFreeSpaceList(extents);
         }
     }
     return 0;

@@ -1,8 +1,9 @@
 #include "CpMgmt/CmdPro/ConfigurationCp.h"
 
+#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdRecord.h"
-#include "parsers/CfgParsedObject.h"
+#include "parsers/CfgAddParsedObject.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/ArraySpaceInfo.h"
 #include "raidmodel/UnConfiguredVd.h"
@@ -73,10 +74,7 @@ int ConfigurationCp::stripSizeToLog2(const CfgParsedObject* object, u8* code)
 
 int ConfigurationCp::FreeSpaceInfoList(ArrayList<ArraySpaceInfo*>* list)
 {
-    if (list != nullptr) {
-        DeleteElements(*list);
-        delete list;
-    }
+    DeleteList(list);
     return 0;
 }
 
@@ -89,6 +87,53 @@ int ConfigurationCp::CheckEncryptionForOem(u8 encryptionType, u32 oemMode)
         return -1;
     }
     return 0;
+}
+
+int ConfigurationCp::ReadOemModeForEncryption(Adapter* adapter, u8 encryptionType)
+{
+    {
+        // Without the OEM block the mode keeps its starting value.
+        FwiDpErrors::KeepLast keep;
+        adapter->GetOemMode(&oemMode_);
+    }
+    return CheckEncryptionForOem(encryptionType, oemMode_);
+}
+
+int ConfigurationCp::CheckPiSupport(Adapter* adapter, u8 enablePi)
+{
+    u8 piSupported = 0;
+    const int status = adapter->IsPiSupported(&piSupported);
+    if (status != 0)
+        return status;
+    if (enablePi != 0 && piSupported == 0) {
+        PrintMessage(CommonMsg::kText, "Adapter Doesn't support PI\n");
+        return -1;
+    }
+    return 0;
+}
+
+int ConfigurationCp::SetGivenStripSize(const CfgParsedObject* object, UnConfiguredVd* plan)
+{
+    u8 code = kNoStripCode;
+    const int status = stripSizeToLog2(object, &code);
+    if (status != 0)
+        return status;
+    if (code != kNoStripCode)
+        plan->SetStripSize(code);
+    return 0;
+}
+
+void ConfigurationCp::SetGivenPolicies(const CfgAddParsedObject* object, UnConfiguredVd* plan)
+{
+    u8 value = 0;
+    if (GetWritePolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
+        plan->SetWritePolicy(value);
+    if (GetReadPolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
+        plan->SetReadPolicy(value);
+    if (GetIoPolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
+        plan->SetIoPolicy(value);
+    if (GetCachedBadBbu(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
+        plan->SetCachedBadBbu(value);
 }
 
 int ConfigurationCp::ApplySsdDriveCacheRule(Adapter* adapter, u32 oemMode, UnConfiguredVd* plan)

@@ -48,6 +48,16 @@ protected:
     // Secure (3) needs OEM mode 2; FDE (1) and CtrlBased (2) are refused in OEM mode 2. 0, or
     // -1 after "Invalid input".
     static int CheckEncryptionForOem(u8 encryptionType, u32 oemMode);
+    // Reads the adapter's OEM mode into `oemMode_` (unreadable: it keeps its value) and checks
+    // the encryption against it (CheckEncryptionForOem).
+    int ReadOemModeForEncryption(Adapter* adapter, u8 encryptionType);
+    // With `enablePi` the adapter must support PI: 0; the failing read's status; or -1 after
+    // "Adapter Doesn't support PI".
+    static int CheckPiSupport(Adapter* adapter, u8 enablePi);
+    // Sets the strip size when one was requested: 0, or stripSizeToLog2's failing status.
+    static int SetGivenStripSize(const CfgParsedObject* object, UnConfiguredVd* plan);
+    // Sets the policies the command gives (write, read, I/O, cached with a bad BBU).
+    static void SetGivenPolicies(const CfgAddParsedObject* object, UnConfiguredVd* plan);
     // The encryption the plan gets: Secure counts as full-disk encryption.
     static u8 PlanEncryption(u8 encryptionType) { return encryptionType == 3 ? 1 : encryptionType; }
     // Unless the OEM mode is 7 or 9: when the adapter blocks write-cache changes of solid state
@@ -65,4 +75,5 @@ protected:
     u8 lastGroupAllSsd_ = 0;
     // A drive group built into a span list holds a solid state device.
     u8 anySsd_ = 0;
+    u32 oemMode_ = 0;
 };

@@ -8,7 +8,6 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
-#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/PdRecord.h"
 #include "fwdata/layout/VdRecord.h"
@@ -32,6 +31,8 @@ const CpRegistration<LdAddCp> kRegisterLdAddCp{TOKEN_CFGLDADD, TOKEN_CFGSPANADD}
 constexpr int kStatusUnequalGroups = 9;
 constexpr int kStatusNoSlicing = 3;
 constexpr int kStatusNoVdArray = 3;
+// Without -Force: more than 16 virtual drives in the disk group.
+constexpr int kStatusOver16VdsRefused = 3;
 
 // Command statuses of the drive-list check's statuses 1 to 12.
 constexpr int kSpanCheckStatus[13] = {0, 11, 38, 3, 3, 3, 3, 3, 3, 9, 3, 3, 3};
@@ -52,6 +53,31 @@ bool LdAddCp::Created(int status)
     return status == 0 || status == RaidManager::kStatusOsNotTold || status == kStatusAssociationFailed;
 }
 
+int LdAddCp::StatusAfterCreated(int status)
+{
+    if (status == RaidManager::kStatusOsNotTold)
+        PrintMessage(CommonMsg::kOsUpdateFailed);
+    else if (status == kStatusAssociationFailed)
+        return -1;
+    return status;
+}
+
+int LdAddCp::OpenAdapter(CpController* cpController, Adapter** adapter)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
+    if (raidManager_ == nullptr) {
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
+        return -1;
+    }
+    raidManager_->Refresh();
+    if (raidManager_->GetAdapter(adapter) != 0) {
+        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
+        return -1;
+    }
+    return 0;
+}
+
 int LdAddCp::CheckVdPossible(u8 adapterNumber)
 {
     u8 possible = 0;
@@ -68,17 +94,6 @@ int LdAddCp::CheckVdPossible(u8 adapterNumber)
     return 0;
 }
 
-LdAddCp::~LdAddCp() { DeleteSpanLists(); }
-
-void LdAddCp::DeleteSpanLists()
-{
-    if (spanLists_ == nullptr)
-        return;
-    DeleteElements(*spanLists_);
-    delete spanLists_;
-    spanLists_ = nullptr;
-}
-
 int LdAddCp::SpanCheckFailure(CpController* cpController, int status)
 {
     if (status >= 1 && status <= 12) {
@@ -92,36 +107,26 @@ int LdAddCp::SpanCheckFailure(CpController* cpController, int status)
 
 int LdAddCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* object)
 {
-    const u8 adapterNumber = AdapterNumberOf(cpController);
     lastGroupAllSsd_ = 0;
-    raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
-    if (raidManager_ == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
-        return -1;
-    }
-    raidManager_->Refresh();
     Adapter* adapter = nullptr;
-    if (raidManager_->GetAdapter(&adapter) != 0) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
-        return -1;
-    }
-
-    {
-        // Without the OEM block the mode keeps its starting value.
-        FwiDpErrors::KeepLast keep;
-        adapter->GetOemMode(&oemMode_);
-    }
-    if (CheckEncryptionForOem(object->GetEncryptionType(), oemMode_) != 0)
-        return -1;
-    u8 piSupported = 0;
-    int status = adapter->IsPiSupported(&piSupported);
+    int status = OpenAdapter(cpController, &adapter);
     if (status != 0)
         return status;
-    if (object->IsEnblPI() != 0 && piSupported == 0) {
-        PrintMessage(CommonMsg::kText, "Adapter Doesn't support PI\n");
-        return -1;
-    }
+    if ((status = CheckAdapterRules(cpController, object, adapter)) != 0)
+        return status;
+    DiskGroup* dg = nullptr;
+    if ((status = PlanFirstSpans(cpController, object, &dg)) != 0)
+        return status;
+    return WriteVds(cpController, object, dg);
+}
 
+int LdAddCp::CheckAdapterRules(CpController* cpController, CfgAddParsedObject* object, Adapter* adapter)
+{
+    if (ReadOemModeForEncryption(adapter, object->GetEncryptionType()) != 0)
+        return -1;
+    int status = CheckPiSupport(adapter, object->IsEnblPI());
+    if (status != 0)
+        return status;
     const DriveGroupList* groups = object->GetDriveGroups();
     const unsigned groupCount = groups != nullptr ? groups->GetCount() : 0;
     if (object->GetRaidLevel() > kHighestPlainLevel && groupCount < 2) {
@@ -133,122 +138,129 @@ int LdAddCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* objec
     if (sizeCount > 0 && groupCount > 1) {
         u8 slicing = 0;
         if (adapter->IsSpannedArraySlicingSupported(&slicing) != 0 || slicing == 0) {
-            PrintMessage(CfgMsg::kNoSpannedSlicing, adapterNumber);
+            PrintMessage(CfgMsg::kNoSpannedSlicing, AdapterNumberOf(cpController));
             return kStatusNoSlicing;
         }
     }
+    return 0;
+}
 
-    if ((status = BuildSpanPdLists(cpController, object)) != 0) {
-        PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+int LdAddCp::BuildSpansOrReport(CpController* cpController, CfgAddParsedObject* object)
+{
+    const int status = BuildSpanPdLists(cpController, object);
+    if (status != 0)
+        PrintMessage(CfgMsg::kConfigureFailed, AdapterNumberOf(cpController));
+    return status;
+}
+
+int LdAddCp::CheckSpans(CpController* cpController, DiskGroup** dg)
+{
+    const int status = raidManager_->CheckSpanPdLists(spanLists_.get(), dg);
+    return status != 0 ? SpanCheckFailure(cpController, status) : 0;
+}
+
+int LdAddCp::PlanFirstSpans(CpController* cpController, CfgAddParsedObject* object, DiskGroup** dg)
+{
+    const int status = BuildSpansOrReport(cpController, object);
+    if (status != 0)
         return status;
-    }
     const u8 psPolicy = object->GetPsPolicy();
     if (lastGroupAllSsd_ != 0 && (psPolicy == vdrec::kPsMaximum || psPolicy == vdrec::kPsMaximumWithoutCaching)) {
         PrintMessage(CommonMsg::kText, "Invalid power savings level input.\n");
         return -1;
     }
-    DiskGroup* dg = nullptr;
-    if ((status = raidManager_->CheckSpanPdLists(spanLists_, &dg)) != 0)
-        return SpanCheckFailure(cpController, status);
+    return CheckSpans(cpController, dg);
+}
 
-    const unsigned vdCount = sizeCount > 0 ? sizeCount : 1;
-    u8 afterTargetId = object->GetAfterLd();
-    unsigned index = 0;
-    VdId* savedVdId = nullptr;
+int LdAddCp::ReplanSpans(CpController* cpController, CfgAddParsedObject* object, VdId* previousId,
+                         u8* afterTargetId, DiskGroup** dg)
+{
+    raidManager_->Refresh();
+    VirtualDisk* previous = nullptr;
+    if (previousId != nullptr && *afterTargetId != CfgParsedObject::kNotGiven &&
+        raidManager_->GetVd(previousId, &previous) == 0 && previous != nullptr)
+        *afterTargetId = previous->GetId()->GetTargetId();
+    const int status = BuildSpansOrReport(cpController, object);
+    return status != 0 ? status : CheckSpans(cpController, dg);
+}
+
+int LdAddCp::CheckDiskGroupTakesVd(CpController* cpController, CfgAddParsedObject* object, DiskGroup* dg)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    u8 possible = 0;
+    const int check = raidManager_->CanCreateVdOnDiskGroup(dg, &possible);
+    if (check == RaidManager::kStatus16VdsPerDg && object->GetForce() == 0) {
+        PrintMessage(CfgMsg::kNot16VdCompatible, adapterNumber);
+        return kStatusOver16VdsRefused;
+    }
+    if (check == RaidManager::kStatusVdLimit)
+        return check;
+    if (check != 0 && check != RaidManager::kStatus16VdsPerDg) {
+        PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+        return check;
+    }
+    if (possible == 0) {
+        PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
+        return fwstatus::kNotEnoughDrives;
+    }
+    return 0;
+}
+
+bool LdAddCp::SettleNewVd(CpController* cpController, CfgAddParsedObject* object, bool first, VdId* vdId,
+                          int* status)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    if (!Created(*status)) {
+        PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+        return false;
+    }
+    *status = StatusAfterCreated(*status);
     const DriveEntryList* hotSpares = object->GetHspList();
-    const bool withHotSpares = hotSpares != nullptr && hotSpares->GetCount() > 0;
+    if (!first || hotSpares == nullptr || hotSpares->GetCount() == 0)
+        return true;
+    *status = AddDedicatedHotSpares(cpController, hotSpares, vdId);
+    if (*status == 0)
+        return true;
+    PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+    return false;
+}
+
+int LdAddCp::WriteVds(CpController* cpController, CfgAddParsedObject* object, DiskGroup* dg)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    const SizeList* sizes = object->GetSizeList();
+    const unsigned vdCount = sizes != nullptr && sizes->GetCount() > 0 ? sizes->GetCount() : 1;
+    u8 afterTargetId = object->GetAfterLd();
+    // The id of the virtual drive written last.
+    std::unique_ptr<VdId> savedVdId;
+    unsigned index = 0;
+    int status = 0;
 
     if (dg == nullptr) {
         if ((status = CheckVdPossible(adapterNumber)) != 0)
             return status;
-        status = AddVd(cpController, object, &savedVdId);
-        if (!Created(status)) {
-            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-            delete savedVdId;
+        VdId* created = nullptr;
+        status = AddVd(cpController, object, &created);
+        savedVdId.reset(created);
+        if (!SettleNewVd(cpController, object, true, savedVdId.get(), &status))
             return status;
-        }
-        if (status == RaidManager::kStatusOsNotTold)
-            PrintMessage(CommonMsg::kOsUpdateFailed);
-        else if (status == kStatusAssociationFailed)
-            status = -1;
         index = 1;
-        if (withHotSpares) {
-            status = AddDedicatedHotSpares(cpController, hotSpares, savedVdId);
-            if (status != 0) {
-                PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-                delete savedVdId;
-                return status;
-            }
-        }
     }
-
-    while (index < vdCount) {
-        if (index > 0) {
-            raidManager_->Refresh();
-            VirtualDisk* previous = nullptr;
-            if (savedVdId != nullptr && afterTargetId != CfgParsedObject::kNotGiven &&
-                raidManager_->GetVd(savedVdId, &previous) == 0 && previous != nullptr)
-                afterTargetId = previous->GetId()->GetTargetId();
-            int rebuilt = BuildSpanPdLists(cpController, object);
-            if (rebuilt != 0) {
-                PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-                delete savedVdId;
-                return rebuilt;
-            }
-            if ((rebuilt = raidManager_->CheckSpanPdLists(spanLists_, &dg)) != 0) {
-                delete savedVdId;
-                return SpanCheckFailure(cpController, rebuilt);
-            }
-        }
-
-        u8 possible = 0;
-        int check = raidManager_->CanCreateVdOnDiskGroup(dg, &possible);
-        if (check == RaidManager::kStatus16VdsPerDg && object->GetForce() == 0) {
-            PrintMessage(CfgMsg::kNot16VdCompatible, adapterNumber);
-            delete savedVdId;
-            return 3;
-        }
-        if (check == RaidManager::kStatusVdLimit) {
-            delete savedVdId;
-            return check;
-        }
-        if (check != 0 && check != RaidManager::kStatus16VdsPerDg) {
-            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-            delete savedVdId;
-            return check;
-        }
-        if (possible == 0) {
-            PrintMessage(CfgMsg::kCfgNotPossible, adapterNumber);
-            delete savedVdId;
-            return fwstatus::kNotEnoughDrives;
-        }
-
-        delete savedVdId;
-        savedVdId = nullptr;
-        status = AddVdOnFreeSpace(cpController, object, dg, &savedVdId, static_cast<u8>(index), afterTargetId);
-        if (!Created(status)) {
-            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-            delete savedVdId;
+    for (; index < vdCount; ++index) {
+        if (index > 0 && (status = ReplanSpans(cpController, object, savedVdId.get(), &afterTargetId, &dg)) != 0)
             return status;
-        }
-        if (status == RaidManager::kStatusOsNotTold)
-            PrintMessage(CommonMsg::kOsUpdateFailed);
-        else if (status == kStatusAssociationFailed)
-            status = -1;
-        if (index == 0 && withHotSpares) {
-            status = AddDedicatedHotSpares(cpController, hotSpares, savedVdId);
-            if (status != 0) {
-                PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-                delete savedVdId;
-                return status;
-            }
-        }
-        ++index;
+        if ((status = CheckDiskGroupTakesVd(cpController, object, dg)) != 0)
+            return status;
+        savedVdId.reset();
+        VdId* created = nullptr;
+        status = AddVdOnFreeSpace(cpController, object, dg, &created, static_cast<u8>(index), afterTargetId);
+        savedVdId.reset(created);
+        if (!SettleNewVd(cpController, object, index == 0, savedVdId.get(), &status))
+            return status;
     }
 
     if (status == 0)
         PrintMessage(CfgMsg::kConfigured, adapterNumber);
-    delete savedVdId;
     return status;
 }
 
@@ -258,23 +270,23 @@ int LdAddCp::BuildSpanPdLists(CpController* cpController, CfgAddParsedObject* ob
         ReportParsedObjectCastFailure(cpController, "CfgSpanAddParsedObject *");
         return -1;
     }
-    DeleteSpanLists();
+    spanLists_.reset();
     anySsd_ = 0;
     lastGroupAllSsd_ = 0;
     const DriveGroupList* groups = object->GetDriveGroups();
     if (groups == nullptr || raidManager_ == nullptr)
         return -1;
-    spanLists_ = new SpanLists(4);
+    spanLists_.reset(new SpanLists(4));
 
     unsigned previousAccepted = 0;
     for (unsigned g = 0; g < groups->GetCount(); ++g) {
         const DriveEntryList* group = groups->GetAt(static_cast<u8>(g));
-        auto* drives = new ArrayList<PhysicalDevice*>(4);
-        if (spanLists_->Add(drives) != 0) {
-            delete drives;
+        auto newDrives = std::make_unique<ArrayList<PhysicalDevice*>>(4);
+        if (spanLists_->Add(newDrives.get()) != 0) {
             PrintMessage(CommonMsg::kNoMemory, "Pd List");
             return -1;
         }
+        ArrayList<PhysicalDevice*>* drives = newDrives.release();  // the span lists own it
         const unsigned named = group != nullptr ? group->GetCount() : 0;
         if (g > 0 && named != previousAccepted)
             return kStatusUnequalGroups;

@@ -30,44 +30,54 @@ constexpr int kStatusPiReadFailed = 1;
 
 bool Contains(const ArrayList<u8>* list, u8 code) { return list != nullptr && list->Contains(code); }
 
-// Sets the policies of the command that are given.
-void SetPolicies(const CfgAddParsedObject* object, UnConfiguredVd* plan)
+// Sets the size the command gives for the virtual drive (or the capacity for none or 0), then
+// the size the plan really uses.
+int SetSize(UnConfiguredVd* plan, const CfgAddParsedObject* object, u8 sizeIndex)
 {
-    u8 value = 0;
-    if (ConfigurationCp::GetWritePolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
-        plan->SetWritePolicy(value);
-    if (ConfigurationCp::GetReadPolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
-        plan->SetReadPolicy(value);
-    if (ConfigurationCp::GetIoPolicy(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
-        plan->SetIoPolicy(value);
-    if (ConfigurationCp::GetCachedBadBbu(object, &value) == 0 && value != CfgParsedObject::kNotGiven)
-        plan->SetCachedBadBbu(value);
-}
-
-// Sets the strip size when one was requested: 0, or 3 for a size that is not a power of two.
-int SetStripSize(const CfgAddParsedObject* object, UnConfiguredVd* plan)
-{
-    u8 code = ConfigurationCp::kNoStripCode;
-    const int status = ConfigurationCp::stripSizeToLog2(object, &code);
+    u64 capacity = 0;
+    int status = plan->ComputeCapacity(&capacity);
     if (status != 0)
         return status;
-    if (code != ConfigurationCp::kNoStripCode)
-        plan->SetStripSize(code);
-    return 0;
-}
-
-// Sets the size requested (or the capacity for none or 0), then the size the plan really uses.
-int SetSize(UnConfiguredVd* plan, u64 capacity, u64 requested)
-{
+    const SizeList* sizes = object->GetSizeList();
+    const u64 requested = sizes != nullptr && sizeIndex < sizes->GetCount() ? *sizes->GetAt(sizeIndex) : 0;
     if (requested > capacity)
         return kStatusTooLarge;
     plan->SetSize(requested != 0 ? requested : capacity);
     u64 used = 0;
-    int status = plan->GetVdSize(&used);
-    if (status != 0)
+    if ((status = plan->GetVdSize(&used)) != 0)
         return status;
     plan->SetSize(used);
     return 0;
+}
+
+// The extent a virtual drive in the disk group's free space takes: the first free one, or the
+// one right after the named virtual drive. 0, or the status of the failed lookup (3: none).
+int ChooseFreeSpaceExtent(DiskGroup* dg, u8 afterTargetId, std::unique_ptr<ArraySpaceInfo>* chosen)
+{
+    List<Array*>* arrays = nullptr;
+    const int status = dg->GetArrayList(&arrays);
+    if (status != 0)
+        return status;
+    if (arrays == nullptr)
+        return kStatusNoExtent;
+    Array* first = arrays->GetAt(0);
+    if (first == nullptr)
+        return -1;
+    ArraySpaceInfos extents = first->SpaceExtents();
+    for (size_t i = 0; i < extents.size(); ++i) {
+        if (afterTargetId == CfgParsedObject::kNotGiven) {
+            if (extents[i]->IsFree()) {
+                *chosen = std::move(extents[i]);
+                return 0;
+            }
+        } else if (!extents[i]->IsFree() && extents[i]->GetVd()->GetId()->GetTargetId() == afterTargetId) {
+            if (i + 1 >= extents.size() || !extents[i + 1]->IsFree())
+                return kStatusNoExtent;
+            *chosen = std::move(extents[i + 1]);
+            return 0;
+        }
+    }
+    return kStatusNoExtent;
 }
 
 }  // namespace
@@ -79,13 +89,13 @@ int LdAddCp::FillPlanSpans(CpController* cpController, CfgAddParsedObject* objec
     for (unsigned s = 0; s < spanLists_->GetCount(); ++s) {
         ArrayList<PhysicalDevice*>* named = spanLists_->GetAt(static_cast<u8>(s));
         const unsigned namedCount = named != nullptr ? named->GetCount() : 0;
-        auto* drives = new ArrayList<PhysicalDevice*>(namedCount > 0 ? static_cast<u8>(namedCount) : 1);
+        auto newDrives =
+            std::make_unique<ArrayList<PhysicalDevice*>>(namedCount > 0 ? static_cast<u8>(namedCount) : 1);
         // The list joins the plan first, so that the plan sees the span's drives while it is
         // filled.
-        if (planSpans->Add(drives) != 0) {
-            delete drives;
+        if (planSpans->Add(newDrives.get()) != 0)
             break;
-        }
+        ArrayList<PhysicalDevice*>* drives = newDrives.release();  // the plan's span list owns it
         bool stopped = false;
         for (unsigned i = 0; i < namedCount && !stopped; ++i) {
             PhysicalDevice* pd = named->GetAt(static_cast<u8>(i));
@@ -123,51 +133,46 @@ int LdAddCp::FillPlanSpans(CpController* cpController, CfgAddParsedObject* objec
     return 0;
 }
 
-int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId** vdId)
+int LdAddCp::CheckFreshLevel(Adapter* adapter, CfgAddParsedObject* object, u8 level)
 {
-    *vdId = nullptr;
-    const u8 adapterNumber = AdapterNumberOf(cpController);
-    Adapter* adapter = nullptr;
-    if (raidManager_ == nullptr || raidManager_->GetAdapter(&adapter) != 0)
-        return -1;
     ArrayList<u8>* supportedList = nullptr;
     int status = adapter->GetSupportedRaidLevels(&supportedList);
     std::unique_ptr<ArrayList<u8>> supported(status == 0 ? supportedList : nullptr);
-    u8 piSupported = 0;
-    if ((status = adapter->IsPiSupported(&piSupported)) != 0)
+    if ((status = CheckPiSupport(adapter, object->IsEnblPI())) != 0)
         return status;
-    if (object->IsEnblPI() != 0 && piSupported == 0) {
-        PrintMessage(CommonMsg::kText, "Adapter Doesn't support PI\n");
-        return -1;
-    }
-    if (!supported)
-        return kStatusLevel;
-    const u8 level = raidlevel::CodeOfNumber(object->GetRaidLevel());
-    if (!Contains(supported.get(), level))
-        return kStatusLevel;
+    return Contains(supported.get(), level) ? 0 : kStatusLevel;
+}
 
-    if (spanLists_ == nullptr || spanLists_->GetCount() == 0 || spanLists_->GetAt(0) == nullptr)
-        return -1;
-    const u8 perSpan = spanLists_->GetAt(0)->GetCount();
+int LdAddCp::CreateFreshPlan(CpController* cpController, u8 level, std::unique_ptr<UnCfgdVdOnFreshPd>* plan)
+{
     int defaultsStatus = 0;
-    std::unique_ptr<UnCfgdVdOnFreshPd> plan(UnCfgdVdOnFreshPd::Create(raidManager_, &defaultsStatus));
-    if (!plan && defaultsStatus != 0)
+    plan->reset(UnCfgdVdOnFreshPd::Create(raidManager_, &defaultsStatus));
+    if (!*plan && defaultsStatus != 0)
         return ReportDefaultsUnreadable(defaultsStatus);
-    if (!plan) {
-        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
+    if (!*plan) {
+        PrintMessage(CommonMsg::kOperationFailed, AdapterNumberOf(cpController), "configuration");
         return kStatusSpans;
     }
-    plan->BuildUnconfiguredPdList();
+    (*plan)->BuildUnconfiguredPdList();
     ArrayList<u8>* possibleList = nullptr;
-    if ((status = plan->GetPossibleRaidLevels(&possibleList)) != 0)
+    const int status = (*plan)->GetPossibleRaidLevels(&possibleList);
+    if (status != 0)
         return status;
-    std::unique_ptr<ArrayList<u8>> possible(possibleList);
+    const std::unique_ptr<ArrayList<u8>> possible(possibleList);
     if (!Contains(possible.get(), level))
         return kStatusLevel;
+    (*plan)->SetRaidLevel(level);
+    return 0;
+}
 
-    plan->SetRaidLevel(level);
+int LdAddCp::PlanFreshSpans(CpController* cpController, CfgAddParsedObject* object, Adapter* adapter, u8 level,
+                            UnCfgdVdOnFreshPd* plan, SpanLists* planSpans)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    const u8 perSpan = spanLists_->GetAt(0)->GetCount();
     u8 minimum = 0;
     u8 maximum = 0;
+    int status = 0;
     if ((status = adapter->GetMinPdsPerArray(&minimum, level)) != 0 ||
         (status = adapter->GetMaxPdsPerArray(&maximum, level)) != 0)
         return status;
@@ -175,10 +180,8 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
         return kStatusSpans;
     plan->SetPdPerSpan(perSpan);
 
-    // The plan's span list and its inner lists (the plan frees neither).
-    const OwnedList<ArrayList<PhysicalDevice*>> planSpans(new SpanLists(1));
-    plan->GetSpanList() = planSpans.get();
-    if ((status = FillPlanSpans(cpController, object, plan.get(), planSpans.get())) != 0)
+    plan->GetSpanList() = planSpans;
+    if ((status = FillPlanSpans(cpController, object, plan, planSpans)) != 0)
         return status;
     if (planSpans->GetCount() < spanLists_->GetCount()) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
@@ -197,130 +200,127 @@ int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId*
     }
     if (built != perSpan)
         plan->SetPdPerSpan(static_cast<u8>(built));
+    return 0;
+}
 
-    if ((status = WaitForSpinUp(cpController, object, spanLists_)) != 0)
+int LdAddCp::SetFreshPlanSettings(CpController* cpController, CfgAddParsedObject* object, Adapter* adapter,
+                                  UnCfgdVdOnFreshPd* plan)
+{
+    int status = 0;
+    if ((status = WaitForSpinUp(cpController, object, spanLists_.get())) != 0)
         return status;
-    if ((status = SetStripSize(object, plan.get())) != 0)
+    if ((status = SetGivenStripSize(object, plan)) != 0)
         return status;
-    SetPolicies(object, plan.get());
-    if ((status = ApplySsdDriveCacheRule(adapter, oemMode_, plan.get())) != 0)
+    SetGivenPolicies(object, plan);
+    if ((status = ApplySsdDriveCacheRule(adapter, oemMode_, plan)) != 0)
         return status;
     plan->SetEncryptionType(PlanEncryption(object->GetEncryptionType()));
-
-    u64 capacity = 0;
-    if ((status = plan->ComputeCapacity(&capacity)) != 0)
+    if ((status = SetSize(plan, object, 0)) != 0)
         return status;
-    const SizeList* sizes = object->GetSizeList();
-    const u64 requested = sizes != nullptr && sizes->GetCount() > 0 ? *sizes->GetAt(0) : 0;
-    if ((status = SetSize(plan.get(), capacity, requested)) != 0)
-        return status;
-    if (ApplyPowerSaving(cpController, object, plan.get()) != 0)
+    if (ApplyPowerSaving(cpController, object, plan) != 0)
         return -1;
     plan->SetPiType(object->IsEnblPI() != 0 ? UnConfiguredVd::kPiOn : 0);
+    return 0;
+}
+
+int LdAddCp::AddVd(CpController* cpController, CfgAddParsedObject* object, VdId** vdId)
+{
+    *vdId = nullptr;
+    Adapter* adapter = nullptr;
+    if (raidManager_ == nullptr || raidManager_->GetAdapter(&adapter) != 0)
+        return -1;
+    const u8 level = raidlevel::CodeOfNumber(object->GetRaidLevel());
+    int status = CheckFreshLevel(adapter, object, level);
+    if (status != 0)
+        return status;
+    if (spanLists_ == nullptr || spanLists_->GetCount() == 0 || spanLists_->GetAt(0) == nullptr)
+        return -1;
+    std::unique_ptr<UnCfgdVdOnFreshPd> plan;
+    if ((status = CreateFreshPlan(cpController, level, &plan)) != 0)
+        return status;
+    // The plan's span list and its inner lists (the plan frees neither).
+    const OwnedList<ArrayList<PhysicalDevice*>> planSpans(new SpanLists(1));
+    if ((status = PlanFreshSpans(cpController, object, adapter, level, plan.get(), planSpans.get())) != 0 ||
+        (status = SetFreshPlanSettings(cpController, object, adapter, plan.get())) != 0)
+        return status;
 
     status = raidManager_->AddCfgForNewVd(plan.get());
     plan->GetVdId(vdId);
     return ReportNewVd(cpController, object, status, *vdId);
 }
 
-int LdAddCp::AddVdOnFreeSpace(CpController* cpController, CfgAddParsedObject* object, DiskGroup* dg, VdId** vdId,
-                              u8 sizeIndex, u8 afterTargetId)
+int LdAddCp::CreateFreeSpacePlan(CpController* cpController, DiskGroup* dg, const ArraySpaceInfo* extent, u8 level,
+                                 std::unique_ptr<UnCfgdVdOnFreeSpOnPd>* plan)
 {
-    *vdId = nullptr;
-    const u8 adapterNumber = AdapterNumberOf(cpController);
-    if (dg == nullptr || raidManager_ == nullptr)
-        return -1;
-    List<Array*>* arrays = nullptr;
-    int status = dg->GetArrayList(&arrays);
-    if (status != 0)
-        return status;
-    if (arrays == nullptr)
-        return kStatusNoExtent;
-    Array* first = arrays->GetAt(0);
-    if (first == nullptr)
-        return -1;
-    const u8 level = raidlevel::CodeOfNumber(object->GetRaidLevel());
-
-    // The extent: the first free one, or the one right after the named virtual drive.
-    ArrayList<ArraySpaceInfo*>* extents = nullptr;
-    if ((status = first->GetSpaceInfoList(&extents)) != 0)
-        return status;
-    if (extents == nullptr)
-        return kStatusNoExtent;
-    std::unique_ptr<ArrayList<ArraySpaceInfo*>, int (*)(ArrayList<ArraySpaceInfo*>*)> extentsOwner(
-        extents, &ConfigurationCp::FreeSpaceInfoList);
-    const ArraySpaceInfo* chosen = nullptr;
-    for (unsigned i = 0; i < extents->GetCount() && chosen == nullptr; ++i) {
-        const ArraySpaceInfo* extent = extents->GetAt(static_cast<u8>(i));
-        if (afterTargetId == CfgParsedObject::kNotGiven) {
-            if (extent->IsFree())
-                chosen = extent;
-        } else if (!extent->IsFree() && extent->GetVd()->GetId()->GetTargetId() == afterTargetId) {
-            const ArraySpaceInfo* next = extents->GetAt(static_cast<u8>(i + 1));
-            if (next == nullptr || !next->IsFree())
-                return kStatusNoExtent;
-            chosen = next;
-        }
-    }
-    if (chosen == nullptr)
-        return kStatusNoExtent;
-
     int defaultsStatus = 0;
-    std::unique_ptr<UnCfgdVdOnFreeSpOnPd> plan(UnCfgdVdOnFreeSpOnPd::Create(raidManager_, dg, &defaultsStatus));
-    if (!plan && defaultsStatus != 0)
+    plan->reset(UnCfgdVdOnFreeSpOnPd::Create(raidManager_, dg, &defaultsStatus));
+    if (!*plan && defaultsStatus != 0)
         return ReportDefaultsUnreadable(defaultsStatus);
-    if (!plan) {
-        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
+    if (!*plan) {
+        PrintMessage(CommonMsg::kOperationFailed, AdapterNumberOf(cpController), "configuration");
         return kStatusNoExtent;
     }
+    // The extent must be one the plan offers.
     ArrayList<ArraySpaceInfo*>* usableList = nullptr;
-    if (plan->GetFreeSpaceList(&usableList) != 0 || usableList == nullptr) {
-        DeleteList(usableList);
+    const int listed = (*plan)->GetFreeSpaceList(&usableList);
+    const OwnedList<ArraySpaceInfo> usable(usableList);
+    if (listed != 0 || !usable)
         return kStatusNoExtent;
-    }
     bool among = false;
-    for (unsigned i = 0; i < usableList->GetCount() && !among; ++i)
-        among = usableList->GetAt(static_cast<u8>(i))->IsSameExtent(chosen);
-    DeleteList(usableList);
+    for (unsigned i = 0; i < usable->GetCount() && !among; ++i)
+        among = usable->GetAt(static_cast<u8>(i))->IsSameExtent(extent);
     if (!among)
         return kStatusNoExtent;
 
     ArrayList<u8>* possibleList = nullptr;
-    status = plan->GetPossibleRaidLevels(&possibleList);
-    std::unique_ptr<ArrayList<u8>> possible(status == 0 ? possibleList : nullptr);
+    const int status = (*plan)->GetPossibleRaidLevels(&possibleList);
+    const std::unique_ptr<ArrayList<u8>> possible(status == 0 ? possibleList : nullptr);
     if (!Contains(possible.get(), level))
         return kStatusLevel;
-    if (plan->SetArraySpaceInfo(chosen) != 0 || !plan->CheckArraySpaceInfo())
+    if ((*plan)->SetArraySpaceInfo(extent) != 0 || !(*plan)->CheckArraySpaceInfo())
         return kStatusNoExtent;
+    return 0;
+}
 
+int LdAddCp::SetFreeSpacePlanSettings(CpController* cpController, CfgAddParsedObject* object, u8 level,
+                                      u8 sizeIndex, UnCfgdVdOnFreeSpOnPd* plan)
+{
     u8 groupEncryption = 0;
     plan->GetEncryptionType(&groupEncryption);
     if (PlanEncryption(object->GetEncryptionType()) != groupEncryption) {
         PrintMessage(CfgMsg::kEncryptionMismatch);
         return -1;
     }
-    if (ApplyPowerSaving(cpController, object, plan.get()) != 0)
+    if (ApplyPowerSaving(cpController, object, plan) != 0)
         return -1;
     plan->SetRaidLevel(level);
     plan->SetPiType(object->IsEnblPI() != 0 ? UnConfiguredVd::kPiOn : 0);
-    if ((status = SetStripSize(object, plan.get())) != 0)
+    int status = 0;
+    if ((status = SetGivenStripSize(object, plan)) != 0 || (status = SetSize(plan, object, sizeIndex)) != 0)
         return status;
-
-    u64 capacity = 0;
-    if ((status = plan->ComputeCapacity(&capacity)) != 0)
-        return status;
-    const SizeList* sizes = object->GetSizeList();
-    const u64 requested = sizes != nullptr && sizeIndex < sizes->GetCount() ? *sizes->GetAt(sizeIndex) : 0;
-    if ((status = SetSize(plan.get(), capacity, requested)) != 0)
-        return status;
-
-    SetPolicies(object, plan.get());
+    SetGivenPolicies(object, plan);
     Adapter* adapter = nullptr;
     if (raidManager_->GetAdapter(&adapter) != 0) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
+        PrintMessage(CommonMsg::kAdapterUnreachable, AdapterNumberOf(cpController));
         return -1;
     }
-    if ((status = ApplySsdDriveCacheRule(adapter, oemMode_, plan.get())) != 0)
+    return ApplySsdDriveCacheRule(adapter, oemMode_, plan);
+}
+
+int LdAddCp::AddVdOnFreeSpace(CpController* cpController, CfgAddParsedObject* object, DiskGroup* dg, VdId** vdId,
+                              u8 sizeIndex, u8 afterTargetId)
+{
+    *vdId = nullptr;
+    if (dg == nullptr || raidManager_ == nullptr)
+        return -1;
+    const u8 level = raidlevel::CodeOfNumber(object->GetRaidLevel());
+    std::unique_ptr<ArraySpaceInfo> extent;
+    int status = ChooseFreeSpaceExtent(dg, afterTargetId, &extent);
+    if (status != 0)
+        return status;
+    std::unique_ptr<UnCfgdVdOnFreeSpOnPd> plan;
+    if ((status = CreateFreeSpacePlan(cpController, dg, extent.get(), level, &plan)) != 0 ||
+        (status = SetFreeSpacePlanSettings(cpController, object, level, sizeIndex, plan.get())) != 0)
         return status;
 
     status = raidManager_->AddCfgForFreeSpaceVd(plan.get());

@@ -26,15 +26,14 @@ using PdList = ArrayList<PhysicalDevice*>;
 
 void LdAutoCp::BuildAutoSpans(const PdList* candidates, unsigned last, unsigned spans, unsigned perSpan)
 {
-    DeleteSpanLists();
-    spanLists_ = new SpanLists(4);
+    spanLists_.reset(new SpanLists(4));
     int position = static_cast<int>(last);
     for (unsigned s = 0; s < spans; ++s) {
-        auto* drives = new PdList(4);
+        auto drives = std::make_unique<PdList>(4);
         for (unsigned k = 0; k < perSpan && position >= 0; ++k)
             drives->Add(candidates->GetAt(static_cast<u8>(position--)));
-        if (spanLists_->Add(drives) != 0)
-            delete drives;
+        if (spanLists_->Add(drives.get()) == 0)
+            drives.release();  // the span lists own it
     }
 }
 
@@ -43,23 +42,31 @@ int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
     auto* object = ParsedObjectAs<CfgAutoParsedObject>(cpController, parsedObject, "CfgAutoParsedObject *");
     if (object == nullptr)
         return -1;
-    const u8 adapterNumber = AdapterNumberOf(cpController);
-    raidManager_ = RaidManager::GetRaidManager(cpController->GetController());
-    if (raidManager_ == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
-        return -1;
-    }
-    raidManager_->Refresh();
     Adapter* adapter = nullptr;
-    if (raidManager_->GetAdapter(&adapter) != 0) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
+    if (OpenAdapter(cpController, &adapter) != 0)
         return -1;
-    }
+    std::unique_ptr<PdList> candidates;
+    int status = ListCandidates(cpController, object, &candidates);
+    if (status != 0)
+        return status;
+    std::unique_ptr<VdId> vdId;
+    if (!CreateVdTryingSpans(cpController, object, candidates.get(), &vdId, &status))
+        return status;
+    status = StatusAfterCreated(status);
+    if (object->GetHspCount() != 0)
+        status = MakeLeftDrivesHotSpares(cpController, object, vdId.get());
+    if (status == 0)
+        PrintMessage(CfgMsg::kConfigured, AdapterNumberOf(cpController));
+    return status;
+}
 
+int LdAutoCp::ListCandidates(CpController* cpController, CfgAutoParsedObject* object, std::unique_ptr<PdList>* candidates)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
     PdList* candidateList = nullptr;
-    int status = raidManager_->GetUnconfiguredPdList(&candidateList, object->IsSataOnly());
-    std::unique_ptr<PdList> candidates(candidateList);
-    if (!candidates || status != 0) {
+    const int status = raidManager_->GetUnconfiguredPdList(&candidateList, object->IsSataOnly());
+    candidates->reset(candidateList);
+    if (!*candidates || status != 0) {
         PrintMessage(CfgMsg::kNoConfigurableDisk, adapterNumber);
         return status != 0 ? status : RaidManager::kStatusNoPd;
     }
@@ -68,64 +75,58 @@ int LdAutoCp::Process(CpController* cpController, ParsedObject* parsedObject)
         return kStatusTwoArraysNeeded;
     }
     // No span, or no drive left after the hot spares: nothing can be divided.
-    if (object->GetSpanCount() == 0 || object->GetHspCount() >= candidates->GetCount()) {
+    if (object->GetSpanCount() == 0 || object->GetHspCount() >= (*candidates)->GetCount()) {
         PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
         return kStatusNoDivision;
     }
-    const unsigned usable = candidates->GetCount() - object->GetHspCount();
-    unsigned spans = object->GetSpanCount();
+    return 0;
+}
 
-    VdId* vdId = nullptr;
-    status = 0;
-    bool created = false;
-    while (!created) {
+bool LdAutoCp::CreateVdTryingSpans(CpController* cpController, CfgAutoParsedObject* object, const PdList* candidates,
+                                   std::unique_ptr<VdId>* vdId, int* status)
+{
+    const u8 adapterNumber = AdapterNumberOf(cpController);
+    const unsigned usable = candidates->GetCount() - object->GetHspCount();
+    *status = 0;
+    for (unsigned spans = object->GetSpanCount();; --spans) {
         if (spans == 1 || usable % spans == 0) {
-            BuildAutoSpans(candidates.get(), usable - 1, spans, usable / spans);
-            if ((status = CheckVdPossible(adapterNumber)) != 0)
-                return status;
-            status = AddVd(cpController, object, &vdId);
+            BuildAutoSpans(candidates, usable - 1, spans, usable / spans);
+            if ((*status = CheckVdPossible(adapterNumber)) != 0)
+                return false;
+            VdId* created = nullptr;
+            *status = AddVd(cpController, object, &created);
+            vdId->reset(created);
             // The virtual drive exists also when only the operating system was not told or the
             // cache association failed: it must not be created a second time.
-            created = Created(status);
-            if (created)
-                break;
-            delete vdId;
-            vdId = nullptr;
+            if (Created(*status))
+                return true;
+            vdId->reset();
             // Fewer spans are no answer to defaults that cannot be read.
             if (defaultsUnreadable_) {
                 PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-                return status;
+                return false;
             }
         }
-        if (spans > 2) {
-            --spans;
-            continue;
+        if (spans <= 2) {
+            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
+            if (*status == 0)
+                *status = kStatusNoDivision;
+            return false;
         }
-        PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-        return status != 0 ? status : kStatusNoDivision;
     }
-    if (status == RaidManager::kStatusOsNotTold)
-        PrintMessage(CommonMsg::kOsUpdateFailed);
-    else if (status == kStatusAssociationFailed)
-        status = -1;
+}
 
-    if (object->GetHspCount() != 0) {
-        raidManager_->Refresh();
-        PdList* leftList = nullptr;
-        int listed = raidManager_->GetUnconfiguredPdList(&leftList, object->IsSataOnly());
-        std::unique_ptr<PdList> left(leftList);
-        if (!left) {
-            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-            delete vdId;
-            return listed != 0 ? listed : RaidManager::kStatusNoPd;
-        }
+int LdAutoCp::MakeLeftDrivesHotSpares(CpController* cpController, CfgAutoParsedObject* object, VdId* vdId)
+{
+    raidManager_->Refresh();
+    PdList* leftList = nullptr;
+    const int listed = raidManager_->GetUnconfiguredPdList(&leftList, object->IsSataOnly());
+    const std::unique_ptr<PdList> left(leftList);
+    int status = listed != 0 ? listed : RaidManager::kStatusNoPd;
+    if (left)
         status = AddHotSpares(cpController, left.get(), vdId, object);
-        if (status != 0)
-            PrintMessage(CfgMsg::kConfigureFailed, adapterNumber);
-    }
-    if (status == 0)
-        PrintMessage(CfgMsg::kConfigured, adapterNumber);
-    delete vdId;
+    if (status != 0)
+        PrintMessage(CfgMsg::kConfigureFailed, AdapterNumberOf(cpController));
     return status;
 }
 

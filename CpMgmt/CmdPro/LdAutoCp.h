@@ -3,6 +3,8 @@
 // requested number of spans (fewer spans are tried when that fails); the drives left then
 // become hot spares.
 #pragma once
+#include <memory>
+
 #include "CpMgmt/CmdPro/LdAddCp.h"
 
 class CfgAutoParsedObject;
@@ -20,6 +22,16 @@ public:
                      CfgAutoParsedObject* object);
 
 private:
+    // The steps of the command. Each returns 0, or the command's status after its messages.
+    // The unconfigured-good drives to build from, checked against the level and the counts.
+    int ListCandidates(CpController* cpController, CfgAutoParsedObject* object,
+                       std::unique_ptr<ArrayList<PhysicalDevice*>>* candidates);
+    // Creates the virtual drive over the requested spans, fewer when that fails. True when it
+    // was created (`status` its builder's status); false with the command's status.
+    bool CreateVdTryingSpans(CpController* cpController, CfgAutoParsedObject* object,
+                             const ArrayList<PhysicalDevice*>* candidates, std::unique_ptr<VdId>* vdId, int* status);
+    // The drives left unconfigured become hot spares.
+    int MakeLeftDrivesHotSpares(CpController* cpController, CfgAutoParsedObject* object, VdId* vdId);
     // Span lists of `spans` lists of `perSpan` candidates each, taken from `last` downward.
     void BuildAutoSpans(const ArrayList<PhysicalDevice*>* candidates, unsigned last, unsigned spans, unsigned perSpan);
 };
