@@ -1,5 +1,7 @@
 #include "parsers/CfgAddParsedObject.h"
 
+#include <memory>
+
 namespace {
 constexpr u8 kListCapacity = 4;
 }  // namespace
@@ -48,11 +50,10 @@ void CfgAddParsedObject::DeleteDrives(DriveEntryList* drives) { DeleteList(drive
 
 void CfgAddParsedObject::DeleteDriveGroups(DriveGroupList* groups)
 {
-    if (groups == nullptr)
-        return;
-    for (unsigned g = 0; g < groups->GetCount(); ++g)
-        DeleteDrives(groups->GetAt(static_cast<u8>(g)));
-    delete groups;
+    // Each group with its entries, then the list of groups.
+    const std::unique_ptr<DriveGroupList> owned(groups);
+    for (unsigned g = 0; owned && g < owned->GetCount(); ++g)
+        DeleteDrives(owned->GetAt(static_cast<u8>(g)));
 }
 
 void CfgAddParsedObject::DeleteSizes(SizeList* sizes) { DeleteList(sizes); }

@@ -1,6 +1,7 @@
 #include "parsers/CfgParser.h"
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "ZepUtil/TextHelpers.h"
@@ -232,11 +233,10 @@ int CfgParser::OnSize(ArrayList<Token*>* tokens, u8 index)
     u64 blocks = 0;
     if (SizeToBlocks(unitCode, whole, thousandths, hasFraction, &blocks) != 0)
         return -1;
-    auto* size = new unsigned long long(blocks);
-    if (sizes_.Add(size) != 0) {
-        delete size;
+    auto size = std::make_unique<unsigned long long>(blocks);
+    if (sizes_.Add(size.get()) != 0)
         return -1;
-    }
+    size.release();  // the list owns it
     return 0;
 }
 
@@ -251,7 +251,7 @@ int CfgParser::OnDriveGroup(ArrayList<Token*>* tokens, u8 index)
         return -1;
 
     const std::string text(token->GetText());
-    auto* group = new DriveEntryList(4);
+    OwnedList<PdIdListObject> group(new DriveEntryList(4));
     std::size_t start = 0;
     int status = 0;
     while (status == 0 && start <= text.size()) {
@@ -268,22 +268,22 @@ int CfgParser::OnDriveGroup(ArrayList<Token*>* tokens, u8 index)
             status = -1;
             break;
         }
-        auto* entry = new PdIdListObject(enclosure, slot, PdIdListObject::kUnusedValue, PdIdListObject::kUnusedValue);
+        auto entry =
+            std::make_unique<PdIdListObject>(enclosure, slot, PdIdListObject::kUnusedValue, PdIdListObject::kUnusedValue);
         DriveEntryList& target = hspListPending_ ? hotSpares_ : *group;
-        if (target.Add(entry) != 0) {
-            delete entry;
+        if (target.Add(entry.get()) == 0)
+            entry.release();  // the list owns it
+        else
             status = -1;
-        }
     }
     if (status == 0 && hspListPending_ == 0) {
-        if (driveGroups_->Add(group) == 0)
-            group = nullptr;
+        if (driveGroups_->Add(group.get()) == 0)
+            group.release();  // the drive groups own it
         else
             status = -1;
     }
     if (status == 0 && hspListPending_ != 0)
         hspListPending_ = 0;
-    CfgAddParsedObject::DeleteDrives(group);
     if (status != 0)
         return -1;
     token->SetConsumed();

@@ -24,11 +24,11 @@ PdIdList::~PdIdList() { DeleteElements(list_); }
 
 int PdIdList::Append(u16 enclosureId, u8 slot)
 {
-    auto* entry = new PdIdListObject(enclosureId, slot, PdIdListObject::kUnusedValue, PdIdListObject::kUnusedValue);
-    if (list_.Add(entry) != 0) {
-        delete entry;
+    auto entry =
+        std::make_unique<PdIdListObject>(enclosureId, slot, PdIdListObject::kUnusedValue, PdIdListObject::kUnusedValue);
+    if (list_.Add(entry.get()) != 0)
         return -1;
-    }
+    entry.release();  // the list owns it
     return 0;
 }
 

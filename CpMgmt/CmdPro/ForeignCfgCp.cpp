@@ -38,75 +38,107 @@ int ForeignCfgCp::ProcessParsed(CpController* cpController, ForeignCfgParsedObje
     }
     manager->Refresh();
     Adapter* adapter = nullptr;
-    int status = manager->GetAdapter(&adapter);
+    int status = ReadAdapter(manager, adapterNumber, &adapter);
+    if (status != 0)
+        return status;
+    const std::string key = object->GetKey();
+    if (!CheckKeyOption(adapter, object, key))
+        return -1;
+    Walk walk{cpController, adapterNumber, 0, object->GetCfgIndex(), false, false, false, false};
+    if ((status = ReadControllerFlags(adapter, &walk)) != 0)
+        return status;
+    if ((status = HandOverKey(manager, adapter, walk, key)) != 0)
+        return status;
+    return CountAndRun(manager, walk, object->GetOperation());
+}
+
+int ForeignCfgCp::ReadAdapter(RaidManager* manager, u8 adapterNumber, Adapter** adapter)
+{
+    const int status = manager->GetAdapter(adapter);
     if (status != 0) {
         PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return status;
     }
-    if (adapter == nullptr) {
+    if (*adapter == nullptr) {
         PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "Foreign Config");
         return -1;
     }
+    return 0;
+}
 
+bool ForeignCfgCp::CheckKeyOption(Adapter* adapter, const ForeignCfgParsedObject* object, const std::string& key)
+{
     u32 oemMode = 0;
     adapter->GetOemMode(&oemMode);
-    const std::string key = object->GetKey();
     // A key longer than the controller's key block holds would reach it cut, as another key.
     if ((object->keyType == ForeignCfgParsedObject::kPassphrase && oemMode != oemdata::kModePassphrase) ||
         (object->keyType == ForeignCfgParsedObject::kSecurityKey && oemMode == oemdata::kModePassphrase) ||
         key.size() > escrowkey::kMaxKeyLength) {
         PrintMessage(CommonMsg::kText, "Invalid input\n");
-        return -1;
+        return false;
     }
+    return true;
+}
 
-    Walk walk{cpController, adapterNumber, 0, object->GetCfgIndex(), false, false, false, false};
+int ForeignCfgCp::ReadControllerFlags(Adapter* adapter, Walk* walk)
+{
     u8 flag = 0;
     adapter->IsEncryptionEnabled(&flag);
-    walk.encryption = flag != 0;
-    if (walk.encryption) {
+    walk->encryption = flag != 0;
+    if (walk->encryption) {
         flag = 0;
         adapter->HasSecurityKey(&flag);
-        walk.hasKey = flag != 0;
+        walk->hasKey = flag != 0;
         flag = 0;
         adapter->IsSecurityKeyFailedAtBoot(&flag);
-        walk.keyFailedAtBoot = flag != 0;
+        walk->keyFailedAtBoot = flag != 0;
     }
     flag = 0;
-    if ((status = adapter->IsForeignCfgImportAllSupported(&flag)) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "Foreign Config");
+    const int status = adapter->IsForeignCfgImportAllSupported(&flag);
+    if (status != 0) {
+        PrintMessage(CommonMsg::kOperationFailed, walk->adapterNumber, "Foreign Config");
         return status;
     }
-    walk.importAll = flag != 0;
+    walk->importAll = flag != 0;
+    return 0;
+}
 
-    if (!key.empty()) {
-        if (!walk.encryption) {
-            PrintMessage(CfgForeignMsg::kEncryptionDisabled, adapterNumber);
-            return -1;
-        }
-        if ((status = adapter->SetEscrowKey(key.c_str())) != 0) {
-            PrintMessage(CfgForeignMsg::kEscrowKeyFailed, adapterNumber);
-            return status;
-        }
-        manager->Refresh();
+int ForeignCfgCp::HandOverKey(RaidManager* manager, Adapter* adapter, const Walk& walk, const std::string& key)
+{
+    if (key.empty())
+        return 0;
+    if (!walk.encryption) {
+        PrintMessage(CfgForeignMsg::kEncryptionDisabled, walk.adapterNumber);
+        return -1;
     }
+    const int status = adapter->SetEscrowKey(key.c_str());
+    if (status != 0) {
+        PrintMessage(CfgForeignMsg::kEscrowKeyFailed, walk.adapterNumber);
+        return status;
+    }
+    manager->Refresh();
+    return 0;
+}
 
+int ForeignCfgCp::CountAndRun(RaidManager* manager, Walk walk, u16 operation)
+{
     // A scan that fails is reported as such, not as a controller without foreign configurations.
-    if ((status = manager->GetForeignCfgCount(&walk.count)) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "Foreign Config");
+    const int status = manager->GetForeignCfgCount(&walk.count);
+    if (status != 0) {
+        PrintMessage(CommonMsg::kOperationFailed, walk.adapterNumber, "Foreign Config");
         return status;
     }
     if (walk.count == 0) {
-        PrintMessage(CfgForeignMsg::kNoForeignCfg, adapterNumber);
+        PrintMessage(CfgForeignMsg::kNoForeignCfg, walk.adapterNumber);
         return 0;
     }
-    const u16 operation = object->GetOperation();
     if (operation == TOKEN_SCAN) {
-        PrintMessage(CfgForeignMsg::kForeignCount, walk.count, adapterNumber);
+        PrintMessage(CfgForeignMsg::kForeignCount, walk.count, walk.adapterNumber);
         return 0;
     }
     // An index that names no foreign configuration is refused.
     if (walk.index != ForeignCfgParsedObject::kAllCfgs && walk.index >= walk.count) {
-        PrintMessage(CfgForeignMsg::kNoSuchCfg, walk.index, adapterNumber);
+        PrintMessage(CfgForeignMsg::kNoSuchCfg, walk.index, walk.adapterNumber);
         return -1;
     }
     switch (operation) {

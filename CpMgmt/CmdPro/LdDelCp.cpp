@@ -35,105 +35,132 @@ void PrintSnapshotRefusal(u8 targetId)
 
 int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object)
 {
-    const u8 adapterNumber = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
-    if (manager == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
+    cpController_ = cpController;
+    object_ = object;
+    result_ = 0;
+    refused_ = false;
+    adapterNumber_ = AdapterNumberOf(cpController);
+    manager_ = RaidManager::GetRaidManager(cpController->GetController());
+    if (manager_ == nullptr) {
+        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber_);
         return -1;
     }
-    manager->Refresh();
-    Adapter* adapter = nullptr;
-    if (manager->GetAdapter(&adapter) != 0)
+    manager_->Refresh();
+    if (manager_->GetAdapter(&adapter_) != 0)
         return -1;
     u8 vdCount = 0;
-    if (!ReadVdCountOrReport(manager, adapterNumber, &vdCount))
+    if (!ReadVdCountOrReport(manager_, adapterNumber_, &vdCount))
         return -1;
-    List<VirtualDisk*>* vds = nullptr;
-    if (manager->GetVdList(&vds) != 0)
-        vds = nullptr;
-    if (vds != nullptr)
-        manager->SortVdList(vds);
+    if (manager_->GetVdList(&vds_) != 0)
+        vds_ = nullptr;
+    if (vds_ != nullptr)
+        manager_->SortVdList(vds_);
 
-    const bool all = object->IsAllLds() != 0;
-    const bool flashTierCommand = object->GetCommandId() == TOKEN_CFGFLASHTIERDEL;
+    all_ = object->IsAllLds() != 0;
     // In all-drives mode the drives of the snapshot taken at the start; never more than it holds.
-    const unsigned count = all ? std::min<unsigned>(vdCount, vds != nullptr ? vds->GetCount() : 0) : object->GetLdCount();
-    int result = 0;
-    // A listed drive that does not exist or cannot be had, and a drive with a snapshot, are
-    // refused and the loop goes on; the command then ends with -1, whatever the drives after them
-    // give.
-    bool refused = false;
+    const unsigned count = all_ ? std::min<unsigned>(vdCount, vds_ != nullptr ? vds_->GetCount() : 0) : object->GetLdCount();
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
-        if (all) {
-            target = vds->GetAt(static_cast<u8>(i))->GetId()->GetTargetId();
-        } else {
-            target = object->GetLd(static_cast<u8>(i));
-            if (!manager->IsTargetIdInUse(target, 0)) {
-                PrintMessage(CommonMsg::kVdNotFound, adapterNumber, target);
-                refused = true;
-                continue;
-            }
-        }
-        VdIdFwi id(target, target, VdIdFwi::kAnySeqNum);
-        VirtualDisk* vd = nullptr;
-        if (manager->GetVd(&id, &vd) != 0 || vd == nullptr) {
-            PrintMessage(CommonMsg::kFailedToGet, "VD object");
-            refused = true;
+        if (!TargetAt(i, &target)) {
+            refused_ = true;
             continue;
         }
-        const u16 fwTarget = vd->GetId()->GetFwTargetId();
-        if (vd->IsSnapshotEnabled()) {
-            PrintSnapshotRefusal(target);
-            refused = true;
-            continue;
-        }
-        const bool isCache = vd->IsSscd();
-        // A support flag that cannot be read counts as support: the checks below keep their
-        // guards (a controller that holds a cache drive supports caching anyway).
-        u8 cacheSupported = 0;
-        if (adapter->IsSscSupported(&cacheSupported) != 0)
-            cacheSupported = 1;
-
-        if (flashTierCommand) {
-            if (cacheSupported == 0) {
-                PrintMessage(CommonMsg::kText, "FlashTier is not supported \n");
-                return -1;
-            }
-            if (!isCache) {
-                if (all)
-                    continue;
-                PrintMessage(CommonMsg::kText, "VD is not FlashTier\n");
-                return -1;
-            }
-        } else if (cacheSupported != 0) {
-            if (isCache) {
-                if (all)
-                    continue;
-                PrintMessage(CommonMsg::kText, " Virtual Disk is an FlashTier. Please Use FlashTier Command for Deleting the VD \n");
-                return -1;
-            }
-            // An association that cannot be read may hold the drive: it counts as served, so
-            // that only -Force deletes it (the read's status stays the command's).
-            std::vector<u8> served;
-            result = ssc::ReadAssociation(cpController->GetController(), target, &served);
-            const bool isServed = result != 0 || std::find(served.begin(), served.end(), fwTarget) != served.end();
-            if (isServed && object->GetForce() != 1) {
-                PrintMessage(CommonMsg::kText, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n");
-                return -1;
-            }
-        }
-
-        const u8 option = isCache ? 1 : 0;
-        const int deleted = object->GetForce() != 0 ? manager->DeleteVd(&id, 1, option) : manager->DeleteVd(&id, option, 0);
-        if (deleted == 0 || deleted == RaidManager::kStatusOsNotTold) {
-            PrintMessage(LdMsg::kDeleted, adapterNumber, target, fwTarget);
-            if (deleted == RaidManager::kStatusOsNotTold)
-                PrintMessage(CommonMsg::kOsUpdateFailed);
-            continue;
-        }
-        PrintMessage(LdMsg::kDeleteFailed, adapterNumber, target);
-        return deleted;
+        if (const std::optional<int> end = VisitTarget(target))
+            return *end;
     }
-    return result == 0 && refused ? -1 : result;
+    return result_ == 0 && refused_ ? -1 : result_;
+}
+
+bool LdDelCp::TargetAt(unsigned i, u8* target) const
+{
+    if (all_) {
+        *target = vds_->GetAt(static_cast<u8>(i))->GetId()->GetTargetId();
+        return true;
+    }
+    *target = object_->GetLd(static_cast<u8>(i));
+    if (manager_->IsTargetIdInUse(*target, 0))
+        return true;
+    PrintMessage(CommonMsg::kVdNotFound, adapterNumber_, *target);
+    return false;
+}
+
+std::optional<int> LdDelCp::VisitTarget(u8 target)
+{
+    VdIdFwi id(target, target, VdIdFwi::kAnySeqNum);
+    VirtualDisk* vd = nullptr;
+    if (manager_->GetVd(&id, &vd) != 0 || vd == nullptr) {
+        PrintMessage(CommonMsg::kFailedToGet, "VD object");
+        refused_ = true;
+        return std::nullopt;
+    }
+    const u16 fwTarget = vd->GetId()->GetFwTargetId();
+    if (vd->IsSnapshotEnabled()) {
+        PrintSnapshotRefusal(target);
+        refused_ = true;
+        return std::nullopt;
+    }
+    const bool isCache = vd->IsSscd();
+    switch (CheckKind(target, fwTarget, isCache)) {
+    case Verdict::kPassOver:
+        return std::nullopt;
+    case Verdict::kRefuse:
+        return -1;
+    case Verdict::kDelete:
+        break;
+    }
+    return Delete(&id, target, fwTarget, isCache);
+}
+
+LdDelCp::Verdict LdDelCp::CheckKind(u8 target, u16 fwTarget, bool isCache)
+{
+    // A support flag that cannot be read counts as support: the checks below keep their
+    // guards (a controller that holds a cache drive supports caching anyway).
+    u8 cacheSupported = 0;
+    if (adapter_->IsSscSupported(&cacheSupported) != 0)
+        cacheSupported = 1;
+
+    if (object_->GetCommandId() == TOKEN_CFGFLASHTIERDEL) {
+        if (cacheSupported == 0) {
+            PrintMessage(CommonMsg::kText, "FlashTier is not supported \n");
+            return Verdict::kRefuse;
+        }
+        if (isCache)
+            return Verdict::kDelete;
+        if (all_)
+            return Verdict::kPassOver;
+        PrintMessage(CommonMsg::kText, "VD is not FlashTier\n");
+        return Verdict::kRefuse;
+    }
+    if (cacheSupported == 0)
+        return Verdict::kDelete;
+    if (isCache) {
+        if (all_)
+            return Verdict::kPassOver;
+        PrintMessage(CommonMsg::kText, " Virtual Disk is an FlashTier. Please Use FlashTier Command for Deleting the VD \n");
+        return Verdict::kRefuse;
+    }
+    // An association that cannot be read may hold the drive: it counts as served, so that only
+    // -Force deletes it (the read's status stays the command's).
+    std::vector<u8> served;
+    result_ = ssc::ReadAssociation(cpController_->GetController(), target, &served);
+    const bool isServed = result_ != 0 || std::find(served.begin(), served.end(), fwTarget) != served.end();
+    if (isServed && object_->GetForce() != 1) {
+        PrintMessage(CommonMsg::kText, " Virtual Disk is associate with FlashTier. Please Use force option to delete \n");
+        return Verdict::kRefuse;
+    }
+    return Verdict::kDelete;
+}
+
+std::optional<int> LdDelCp::Delete(VdIdFwi* id, u8 target, u16 fwTarget, bool isCache)
+{
+    const u8 option = isCache ? 1 : 0;
+    const int deleted = object_->GetForce() != 0 ? manager_->DeleteVd(id, 1, option) : manager_->DeleteVd(id, option, 0);
+    if (deleted == 0 || deleted == RaidManager::kStatusOsNotTold) {
+        PrintMessage(LdMsg::kDeleted, adapterNumber_, target, fwTarget);
+        if (deleted == RaidManager::kStatusOsNotTold)
+            PrintMessage(CommonMsg::kOsUpdateFailed);
+        return std::nullopt;
+    }
+    PrintMessage(LdMsg::kDeleteFailed, adapterNumber_, target);
+    return deleted;
 }

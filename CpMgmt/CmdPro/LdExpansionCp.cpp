@@ -117,6 +117,32 @@ bool PotentialSize(u8 level, u64 drives, u64 perDrive, u64* blocks)
     }
 }
 
+// The room on the array's drives: what the drive's level would hold on the array's smallest drive
+// beyond the drive's size, when the array is smaller than that drive. False when a size or the
+// level cannot be had.
+bool ExpansionRoomOnDrives(VirtualDisk* vd, Array* array, u64* room)
+{
+    *room = 0;
+    u64 arraySize = 0;
+    u64 smallest = 0;
+    if (array->GetSize(&arraySize) != 0 || array->GetMinPdSize(&smallest) != 0)
+        return false;
+    if (arraySize >= smallest)
+        return true;
+    u8 level = 0;
+    u8 drives = 0;
+    u64 size = 0;
+    u64 potential = 0;
+    vd->GetRaidLevel(&level);
+    vd->GetNumDrives(&drives);
+    vd->GetCapacity(&size);
+    if (!PotentialSize(level, drives, smallest, &potential))
+        return false;
+    // A drive of several spans holds more than one array's share: no room then.
+    *room = potential > size ? potential - size : 0;
+    return true;
+}
+
 void PrintSize(u32 messageId, u64 blocks)
 {
     char text[32] = {};
@@ -128,11 +154,7 @@ void PrintSize(u32 messageId, u64 blocks)
 
 int LdExpansionInfoCp::FreeSpaceInfoList(ArrayList<ArraySpaceInfo*>* list)
 {
-    if (list == nullptr)
-        return 0;
-    for (unsigned i = 0; i < list->GetCount(); ++i)
-        delete list->GetAt(static_cast<u8>(i));
-    delete list;
+    DeleteList(list);
     return 0;
 }
 
@@ -143,11 +165,10 @@ int LdExpansionInfoCp::ProcessParsed(CpController* cpController, LdExpansionInfo
 
 int LdExpansionInfoCp::Report(VirtualDisk* vd, u8 target, bool* end)
 {
-    const u16 targetId = vd->GetId()->GetTargetId();
     u8 allowed = 0;
     vd->IsExpansionAllowed(&allowed);
     if (allowed == 0) {
-        PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
+        PrintMessage(LdMsg::kExpansionImpossible, target, vd->GetId()->GetTargetId());
         return 0;
     }
     List<Span*>* spans = nullptr;
@@ -168,61 +189,45 @@ int LdExpansionInfoCp::Report(VirtualDisk* vd, u8 target, bool* end)
         }
         if (array == nullptr)
             continue;
-        ArrayList<ArraySpaceInfo*>* free = nullptr;
-        status = array->GetFreeSpaceList(&free);
-        if (status == Array::kStatusNoFreeSpace) {
-            FreeSpaceInfoList(free);
-            PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
-            continue;
-        }
-        if (status != 0) {
-            FreeSpaceInfoList(free);
-            if (result == 0)
-                result = status;
-            continue;
-        }
-        if (free == nullptr || free->GetCount() == 0) {
-            FreeSpaceInfoList(free);
-            PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
-            *end = true;
-            return result;
-        }
-        PrintMessage(LdMsg::kExpansionPossible, target, targetId);
-        u64 capacity = 0;
-        status = array->GetVdCapacity(free->GetAt(static_cast<u8>(free->GetCount() - 1)), &capacity);
-        FreeSpaceInfoList(free);
-        if (status != 0) {
-            if (result == 0)
-                result = status;
-            continue;
-        }
-        PrintSize(LdMsg::kRoomInArray, capacity);
-
-        u64 arraySize = 0;
-        u64 smallest = 0;
-        if (array->GetSize(&arraySize) != 0 || array->GetMinPdSize(&smallest) != 0) {
-            *end = true;
-            return -1;
-        }
-        u64 room = 0;
-        if (arraySize < smallest) {
-            u8 level = 0;
-            u8 drives = 0;
-            u64 size = 0;
-            u64 potential = 0;
-            vd->GetRaidLevel(&level);
-            vd->GetNumDrives(&drives);
-            vd->GetCapacity(&size);
-            if (!PotentialSize(level, drives, smallest, &potential)) {
-                *end = true;
-                return -1;
-            }
-            // A drive of several spans holds more than one array's share: no room then.
-            room = potential > size ? potential - size : 0;
-        }
-        PrintSize(LdMsg::kRoomInDisks, room);
+        status = ReportArray(vd, array, target, end);
+        if (*end)
+            return status != 0 ? status : result;
+        if (result == 0)
+            result = status;
     }
     return result;
+}
+
+int LdExpansionInfoCp::ReportArray(VirtualDisk* vd, Array* array, u8 target, bool* end)
+{
+    const u16 targetId = vd->GetId()->GetTargetId();
+    ArrayList<ArraySpaceInfo*>* extents = nullptr;
+    int status = array->GetFreeSpaceList(&extents);
+    const OwnedList<ArraySpaceInfo> free(extents);
+    if (status == Array::kStatusNoFreeSpace) {
+        PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
+        return 0;
+    }
+    if (status != 0)
+        return status;
+    if (!free || free->GetCount() == 0) {
+        PrintMessage(LdMsg::kExpansionImpossible, target, targetId);
+        *end = true;
+        return 0;
+    }
+    PrintMessage(LdMsg::kExpansionPossible, target, targetId);
+    u64 capacity = 0;
+    status = array->GetVdCapacity(free->GetAt(static_cast<u8>(free->GetCount() - 1)), &capacity);
+    if (status != 0)
+        return status;
+    PrintSize(LdMsg::kRoomInArray, capacity);
+    u64 room = 0;
+    if (!ExpansionRoomOnDrives(vd, array, &room)) {
+        *end = true;
+        return -1;
+    }
+    PrintSize(LdMsg::kRoomInDisks, room);
+    return 0;
 }
 
 int LdExpansionCp::ProcessParsed(CpController* cpController, LdExpansionParsedObject* object)
@@ -269,24 +274,21 @@ int LdExpansionCp::Expand(VirtualDisk* vd, u8 target, bool* end)
                 return status;
             }
         }
-        ArrayList<ArraySpaceInfo*>* free = nullptr;
-        status = array->GetFreeSpaceList(&free);
+        ArrayList<ArraySpaceInfo*>* extents = nullptr;
+        status = array->GetFreeSpaceList(&extents);
+        const OwnedList<ArraySpaceInfo> free(extents);
         if (status == Array::kStatusNoFreeSpace) {
-            FreeSpaceInfoList(free);
             PrintMessage(LdMsg::kNoRoom, target, adapter_);
             if (result == 0)
                 result = -1;
             continue;
         }
         if (status != 0) {
-            FreeSpaceInfoList(free);
             if (result == 0)
                 result = status;
             continue;
         }
-        const bool empty = free == nullptr || free->GetCount() == 0;
-        FreeSpaceInfoList(free);
-        if (empty) {
+        if (!free || free->GetCount() == 0) {
             PrintMessage(LdMsg::kNoRoom, target, adapter_);
             *end = true;
             return result != 0 ? result : -1;

@@ -7,6 +7,7 @@
 #include "parsers/LdExpansionParsedObject.h"
 #include "runtime/ArrayList.h"
 
+class Array;
 class ArraySpaceInfo;
 class VirtualDisk;
 
@@ -20,6 +21,10 @@ public:
 private:
     // The drive's report: its status; `*end` when the command ends with it.
     static int Report(VirtualDisk* vd, u8 target, bool* end);
+    // The report of one array of the drive: the room in its free space and on its drives. 0, or
+    // a failure that the arrays after it do not hide; `*end` when the drive's report ends with
+    // it (the status then -1, or 0 after "not possible").
+    static int ReportArray(VirtualDisk* vd, Array* array, u8 target, bool* end);
 };
 
 class LdExpansionCp : public TypedProcessor<LdExpansionParsedObject, "LdExpansionParsedObject"> {

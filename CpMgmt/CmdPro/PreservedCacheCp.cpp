@@ -1,6 +1,8 @@
 #include "CpMgmt/CmdPro/PreservedCacheCp.h"
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdPropertyCp.h"
@@ -81,6 +83,82 @@ bool IsBlockedBySscd(VirtualDisk* vd, u8* current, u8* reason)
     return *current == vdrec::kAccessBlocked || *reason == vdrec::kAccessReasonSscdOffline;
 }
 
+// What the discard works on: the opened bitmap, the drive list and the targets to visit.
+struct PreservedCacheDiscard {
+    RaidManager* manager;
+    Adapter* adapterElement;
+    const u8 (&bitmap)[pinnedcache::kSize];
+    List<VirtualDisk*>* vds;
+    std::vector<unsigned> targets;
+    u8 adapter;
+    bool all;
+};
+
+// Before anything is discarded: the access of a drive blocked by an offline SSD cache is given
+// back, and an offline drive refuses the command without -force. 0 to go on; the failing status
+// or -1 after its message.
+int CheckPreservedCacheDrives(const PreservedCacheDiscard& run, bool force)
+{
+    for (const unsigned t : run.targets) {
+        VirtualDisk* vd = HasCache(run.bitmap, t) ? FindTarget(run.vds, t, nullptr) : nullptr;
+        if (vd == nullptr)
+            continue;
+        u8 state = 0;
+        u8 current = 0;
+        u8 reason = 0;
+        vd->GetState(&state);
+        IsBlockedBySscd(vd, &current, &reason);
+        if (current == vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline) {
+            const int status = LdPropertyCp::RemoveBlockedAccess(vd, run.adapter, t, run.all);
+            if (status != 0)
+                return status;
+        }
+        // Nothing is discarded without -force: the command is refused.
+        if (state == VirtualDisk::kStateOffline && !force && current != vdrec::kAccessBlocked &&
+            reason != vdrec::kAccessReasonSscdOffline) {
+            PrintMessage(CommonMsg::kText,
+                         "\n One or more virtual drives are Offline. In order to discard preserved cache use -force "
+                         "option. This will discard the preserved cache & delete the offline virtual drives.\n");
+            return -1;
+        }
+    }
+    return 0;
+}
+
+// Discards the preserved cache of each target that holds some, and deletes a drive left offline.
+// 0, or the failing status after its message.
+int DiscardPreservedCaches(const PreservedCacheDiscard& run)
+{
+    for (const unsigned t : run.targets) {
+        if (!HasCache(run.bitmap, t)) {
+            if (!run.all)
+                PrintMessage(LdMsg::kNoCacheOnVd, t);
+            continue;
+        }
+        VirtualDisk* vd = FindTarget(run.vds, t, nullptr);
+        u8 current = 0;
+        u8 reason = 0;
+        if (vd != nullptr && IsBlockedBySscd(vd, &current, &reason))
+            continue;
+        const int discarded = run.adapterElement->DiscardPreservedCache(static_cast<u8>(t));
+        if (discarded != 0) {
+            PrintMessage(LdMsg::kCacheNotCleared, t);
+            return discarded;
+        }
+        PrintMessage(LdMsg::kCacheCleared, t);
+        u8 state = 0;
+        if (vd == nullptr || vd->GetState(&state) != 0 || state != VirtualDisk::kStateOffline)
+            continue;
+        VdIdFwi id(0, vd->GetId()->GetTargetId(), vd->GetId()->GetSeqNum());
+        const int deleted = run.manager->DeleteVd(&id, vd->IsSscd() ? 1 : 0, 0);
+        if (deleted != 0) {
+            PrintMessage(CommonMsg::kText, "Deletion of offline virtual drive failed. \n");
+            return deleted;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int PreservedCacheListCp::ProcessParsed(CpController* cpController, PdListParsedObject*)
@@ -131,8 +209,10 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
     const bool all = object->GetLd(0) == LdParsedObject::kAllLds;
     u8 maxLds = 0;
     adapterElement->GetMaxLdCount(&maxLds);
+    std::vector<unsigned> targets;
     const unsigned count = all ? maxLds : object->GetLdCount();
-    auto targetAt = [&](unsigned i) -> unsigned { return all ? i : object->GetLd(static_cast<u8>(i)); };
+    for (unsigned i = 0; i < count; ++i)
+        targets.push_back(all ? i : object->GetLd(static_cast<u8>(i)));
 
     PrintMessage(CommonMsg::kAdapterTitle, adapter);
     // Without the list a drive holding preserved cache would look missing: its cache would be
@@ -143,60 +223,9 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
         PrintMessage(CommonMsg::kGetDataFailed, adapter);
         return listed != 0 ? listed : -1;
     }
-
-    int status = 0;
-    for (unsigned i = 0; i < count; ++i) {
-        const unsigned t = targetAt(i);
-        VirtualDisk* vd = HasCache(bitmap, t) ? FindTarget(vds, t, nullptr) : nullptr;
-        if (vd == nullptr)
-            continue;
-        u8 state = 0;
-        u8 current = 0;
-        u8 reason = 0;
-        vd->GetState(&state);
-        IsBlockedBySscd(vd, &current, &reason);
-        if (current == vdrec::kAccessBlocked && reason == vdrec::kAccessReasonSscdOffline) {
-            status = LdPropertyCp::RemoveBlockedAccess(vd, adapter, t, all);
-            if (status != 0)
-                return status;
-        }
-        // Nothing is discarded without -force: the command is refused.
-        if (state == VirtualDisk::kStateOffline && object->GetForce() != 1 && current != vdrec::kAccessBlocked &&
-            reason != vdrec::kAccessReasonSscdOffline) {
-            PrintMessage(CommonMsg::kText,
-                         "\n One or more virtual drives are Offline. In order to discard preserved cache use -force "
-                         "option. This will discard the preserved cache & delete the offline virtual drives.\n");
-            return -1;
-        }
-    }
-
-    for (unsigned i = 0; i < count; ++i) {
-        const unsigned t = targetAt(i);
-        if (!HasCache(bitmap, t)) {
-            if (!all)
-                PrintMessage(LdMsg::kNoCacheOnVd, t);
-            continue;
-        }
-        VirtualDisk* vd = FindTarget(vds, t, nullptr);
-        u8 current = 0;
-        u8 reason = 0;
-        if (vd != nullptr && IsBlockedBySscd(vd, &current, &reason))
-            continue;
-        const int discarded = adapterElement->DiscardPreservedCache(static_cast<u8>(t));
-        if (discarded != 0) {
-            PrintMessage(LdMsg::kCacheNotCleared, t);
-            return discarded;
-        }
-        PrintMessage(LdMsg::kCacheCleared, t);
-        u8 state = 0;
-        if (vd == nullptr || vd->GetState(&state) != 0 || state != VirtualDisk::kStateOffline)
-            continue;
-        VdIdFwi id(0, vd->GetId()->GetTargetId(), vd->GetId()->GetSeqNum());
-        const int deleted = manager->DeleteVd(&id, vd->IsSscd() ? 1 : 0, 0);
-        if (deleted != 0) {
-            PrintMessage(CommonMsg::kText, "Deletion of offline virtual drive failed. \n");
-            return deleted;
-        }
-    }
-    return status;
+    const PreservedCacheDiscard run{manager, adapterElement, bitmap, vds, std::move(targets), adapter, all};
+    const int status = CheckPreservedCacheDrives(run, object->GetForce() == 1);
+    if (status != 0)
+        return status;
+    return DiscardPreservedCaches(run);
 }

@@ -27,17 +27,6 @@ constexpr int kStatusNotBuilt = 3;
 
 }  // namespace
 
-SSCDAddCp::~SSCDAddCp() { DeleteSpanLists(); }
-
-void SSCDAddCp::DeleteSpanLists()
-{
-    if (spanLists_ == nullptr)
-        return;
-    DeleteElements(*spanLists_);
-    delete spanLists_;
-    spanLists_ = nullptr;
-}
-
 int SSCDAddCp::ProcessParsed(CpController* cpController, CfgSSCDAddParsedObject* object)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
@@ -95,14 +84,13 @@ int SSCDAddCp::ProcessParsed(CpController* cpController, CfgSSCDAddParsedObject*
 int SSCDAddCp::BuildCacheDriveList(CpController* cpController, CfgSSCDAddParsedObject* object, RaidManager* manager)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    DeleteSpanLists();
-    spanLists_ = new SpanLists(4);
-    auto* drives = new ArrayList<PhysicalDevice*>(4);
-    if (spanLists_->Add(drives) != 0) {
-        delete drives;
+    spanLists_.reset(new SpanLists(4));
+    auto owned = std::make_unique<ArrayList<PhysicalDevice*>>(4);
+    if (spanLists_->Add(owned.get()) != 0) {
         PrintMessage(CommonMsg::kNoMemory, "Pd List");
         return -1;
     }
+    ArrayList<PhysicalDevice*>* drives = owned.release();  // the span list owns it from here
     ArrayList<EnclSlotId*>* named = object->GetPdList();
     for (unsigned i = 0; i < named->GetCount(); ++i) {
         EnclSlotId id = *named->GetAt(static_cast<u8>(i));
@@ -133,7 +121,7 @@ int SSCDAddCp::CreateAfterChecks(CpController* cpController, CfgSSCDAddParsedObj
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
     DiskGroup* dg = nullptr;
-    int status = manager->CheckSpanPdLists(spanLists_, &dg);
+    int status = manager->CheckSpanPdLists(spanLists_.get(), &dg);
     if (status != 0) {
         if (status >= 1 && status <= 12)
             PrintMessage(CfgMsg::kSpanCheckBase + static_cast<u32>(status));
@@ -164,7 +152,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
     Adapter* adapter = nullptr;
-    if (object == nullptr || spanLists_ == nullptr || spanLists_->GetCount() == 0 || spanLists_->GetAt(0) == nullptr ||
+    if (object == nullptr || !spanLists_ || spanLists_->GetCount() == 0 || spanLists_->GetAt(0) == nullptr ||
         manager->GetAdapter(&adapter) != 0 || adapter == nullptr)
         return -1;
     u8 writeBack = 0;
@@ -178,7 +166,6 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
         return kStatusNotBuilt;
     }
     plan->BuildUnconfiguredPdList();
-    const u8 perSpan = spanLists_->GetAt(0)->GetCount();
 
     const u8 level = object->GetRaidLevel();
     const bool allowed = level == 0 || (writeBack != 0 && (level == 1 || (level == 5 && raid5 != 0)));
@@ -186,7 +173,22 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
         ReportPrint::Text("Unsupported RAID level \n");
         return -1;
     }
-    plan->SetRaidLevel(raidlevel::CodeOfNumber(level));
+    SetCachePolicies(plan.get(), object, spanLists_->GetAt(0)->GetCount());
+    // The plan's span list and its inner lists (the plan frees neither).
+    const OwnedList<ArrayList<PhysicalDevice*>> planSpans(new UnCfgdVdOnFreshPd::SpanLists(1));
+    plan->GetSpanList() = planSpans.get();
+    if (PlaceCacheDrives(plan.get(), object->IsEnblPI() != 0) != 0)
+        return -1;
+    if (planSpans->GetCount() < spanLists_->GetCount()) {
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
+        return kStatusNotBuilt;
+    }
+    return WriteCacheVd(adapterNumber, object, manager, plan.get());
+}
+
+void SSCDAddCp::SetCachePolicies(UnCfgdVdOnFreshPd* plan, CfgSSCDAddParsedObject* object, u8 perSpan)
+{
+    plan->SetRaidLevel(raidlevel::CodeOfNumber(object->GetRaidLevel()));
     if (object->GetWritePolicy() == CfgSSCDAddParsedObject::kWriteThrough) {
         plan->SetWritePolicy(UnConfiguredVd::kWriteThrough);
     } else {
@@ -196,10 +198,11 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
             plan->SetCachedBadBbu(1);
     }
     plan->SetPdPerSpan(perSpan);
-    // The plan's span list and its inner lists (the plan frees neither).
-    const OwnedList<ArrayList<PhysicalDevice*>> planSpans(new UnCfgdVdOnFreshPd::SpanLists(1));
-    plan->GetSpanList() = planSpans.get();
+}
 
+int SSCDAddCp::PlaceCacheDrives(UnCfgdVdOnFreshPd* plan, bool checkPi)
+{
+    UnCfgdVdOnFreshPd::SpanLists* planSpans = plan->GetSpanList();
     for (unsigned s = 0; s < spanLists_->GetCount(); ++s) {
         ArrayList<PhysicalDevice*>* named = spanLists_->GetAt(static_cast<u8>(s));
         if (named->GetCount() > kMaxRowSize) {
@@ -208,12 +211,11 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
             PrintMessage(CommonMsg::kLineEnd);
             return -1;
         }
-        // The list joins the plan first, so that the plan sees the drives taken so far.
-        auto* drives = new ArrayList<PhysicalDevice*>(named->GetCount() > 0 ? named->GetCount() : 1);
-        if (planSpans->Add(drives) != 0) {
-            delete drives;
+        // The list joins the plan first, so that the plan sees the drives taken so far; it is
+        // released to the plan's span list only when the plan took every drive of the span.
+        auto drives = std::make_unique<ArrayList<PhysicalDevice*>>(named->GetCount() > 0 ? named->GetCount() : 1);
+        if (planSpans->Add(drives.get()) != 0)
             break;
-        }
         for (unsigned i = 0; i < named->GetCount(); ++i) {
             PhysicalDevice* pd = named->GetAt(static_cast<u8>(i));
             if (!plan->HasEnoughMixablePds(pd) || !plan->CanAddPd(pd))
@@ -222,12 +224,12 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
         }
         if (drives->GetCount() != named->GetCount()) {
             planSpans->RemoveAt(static_cast<u8>(planSpans->GetCount() - 1));
-            delete drives;
             break;
         }
-        if (object->IsEnblPI() != 0 && drives->GetCount() > 0) {
+        const ArrayList<PhysicalDevice*>* placed = drives.release();
+        if (checkPi && placed->GetCount() > 0) {
             u16 eligible = 0;
-            if (drives->GetAt(static_cast<u8>(drives->GetCount() - 1))->IsPiEligible(&eligible) != 0)
+            if (placed->GetAt(static_cast<u8>(placed->GetCount() - 1))->IsPiEligible(&eligible) != 0)
                 return -1;
             if (eligible == 0) {
                 ReportPrint::Text("PD Doesn't support PI\n");
@@ -235,11 +237,12 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
             }
         }
     }
-    if (planSpans->GetCount() < spanLists_->GetCount()) {
-        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
-        return kStatusNotBuilt;
-    }
+    return 0;
+}
 
+int SSCDAddCp::WriteCacheVd(u8 adapterNumber, CfgSSCDAddParsedObject* object, RaidManager* manager,
+                            UnCfgdVdOnFreshPd* plan)
+{
     plan->SetName(object->GetName());
     u64 capacity = 0;
     int status = plan->ComputeCapacity(&capacity);
@@ -251,7 +254,7 @@ int SSCDAddCp::CreateCacheVd(CpController* cpController, CfgSSCDAddParsedObject*
         return status;
     plan->SetSize(size);
     plan->SetIsSscd(1);
-    status = manager->AddCfgForNewVd(plan.get());
+    status = manager->AddCfgForNewVd(plan);
 
     VdId* id = nullptr;
     plan->GetVdId(&id);

@@ -59,15 +59,8 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
     u16 caches = 0;
     if (manager->RefreshAdapter() != 0 || adapter->GetSscCount(&caches) != 0)
         caches = 0;
-
-    if (!cacheVdId_) {
-        VirtualDisk* cache = FirstCacheVd(manager);
-        if (cache == nullptr) {
-            ReportPrint::Text("Failed to associate the VD as there is no FlashTier\n");
-            return -1;
-        }
-        cacheVdId_ = std::make_unique<VdId>(cache->GetId()->GetFwTargetId());
-    }
+    if (!FindCacheVd(manager))
+        return -1;
     if (caches == 0) {
         ReportPrint::Text(remove ? "NO VD is associated with FlashTier\n" : "Failed to associate the VD as there is no FlashTier\n");
         return -1;
@@ -87,61 +80,81 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
     const bool all = listed->GetCount() == 1 && listed->GetAt(0) == CfgSSCDAddParsedObject::kAllLds;
     const bool removeAll = all && remove;
 
-    // A listed SSD-cache drive is refused and passed over; the others are still associated, and
-    // the command then ends with -1. With -LALL the cache drive is only passed over.
     bool refused = false;
-    if (vdCount == 0) {
+    if (vdCount == 0)
         PrintMessage(LdMsg::kNoVirtualDrive, adapterNumber);
-    } else if (!removeAll) {
-        List<VirtualDisk*>* vds = nullptr;
-        if (manager->GetVdList(&vds) != 0 || vds == nullptr) {
-            PrintMessage(CommonMsg::kFailedToGet, "VD list");
-            return -1;
-        }
-        manager->SortVdList(vds);
-        const unsigned steps = all ? vds->GetCount() : listed->GetCount();
-        for (unsigned i = 0; i < steps; ++i) {
-            u8 targetId = 0;
-            VirtualDisk* vd = nullptr;
-            if (all) {
-                vd = vds->GetAt(static_cast<u8>(i));
-                if (vd == nullptr)
-                    continue;
-                targetId = vd->GetId()->GetTargetId();
-            } else {
-                targetId = listed->GetAt(static_cast<u8>(i));
-                if (!manager->IsTargetIdInUse(targetId, 0)) {
-                    PrintMessage(CommonMsg::kVdNotFound, adapterNumber, static_cast<int>(targetId));
-                    return -1;
-                }
-                for (unsigned k = 0; k < vds->GetCount() && vd == nullptr; ++k) {
-                    VirtualDisk* candidate = vds->GetAt(static_cast<u8>(k));
-                    if (candidate != nullptr && candidate->GetId()->GetTargetId() == targetId)
-                        vd = candidate;
-                }
-            }
-            if (vd != nullptr && vd->IsSscd()) {
-                ReportSsdCacheVd(targetId);
-                refused = refused || !all;
+    else if (!removeAll && ChangeAssociation(manager, adapterNumber, listed, all, remove, previous, &working, &refused) != 0)
+        return -1;
+    return WriteAssociation(cpController, remove, removeAll, previous, &working, refused);
+}
+
+bool SSCDAddCp::FindCacheVd(RaidManager* manager)
+{
+    if (cacheVdId_)
+        return true;
+    VirtualDisk* cache = FirstCacheVd(manager);
+    if (cache == nullptr) {
+        ReportPrint::Text("Failed to associate the VD as there is no FlashTier\n");
+        return false;
+    }
+    cacheVdId_ = std::make_unique<VdId>(cache->GetId()->GetFwTargetId());
+    return true;
+}
+
+// A listed SSD-cache drive is refused and passed over; the others are still associated, and
+// the command then ends with -1. With -LALL the cache drive is only passed over.
+int SSCDAddCp::ChangeAssociation(RaidManager* manager, u8 adapterNumber, const ArrayList<u8>* listed, bool all,
+                                 bool remove, std::size_t previous, std::vector<u8>* working, bool* refused)
+{
+    List<VirtualDisk*>* vds = nullptr;
+    if (manager->GetVdList(&vds) != 0 || vds == nullptr) {
+        PrintMessage(CommonMsg::kFailedToGet, "VD list");
+        return -1;
+    }
+    manager->SortVdList(vds);
+    const unsigned steps = all ? vds->GetCount() : listed->GetCount();
+    for (unsigned i = 0; i < steps; ++i) {
+        u8 targetId = 0;
+        VirtualDisk* vd = nullptr;
+        if (all) {
+            vd = vds->GetAt(static_cast<u8>(i));
+            if (vd == nullptr)
                 continue;
-            }
-            const auto found = std::find(working.begin(), working.end(), targetId);
-            if (!remove) {
-                if (found == working.end())
-                    working.push_back(targetId);
-                continue;
-            }
-            if (previous == 0)
-                break;
-            if (found == working.end()) {
-                ReportPrint::Text("VD is not associated with FlashTier\n");
+            targetId = vd->GetId()->GetTargetId();
+        } else {
+            targetId = listed->GetAt(static_cast<u8>(i));
+            if (!manager->IsTargetIdInUse(targetId, 0)) {
+                PrintMessage(CommonMsg::kVdNotFound, adapterNumber, static_cast<int>(targetId));
                 return -1;
             }
-            working.erase(found);
+            vd = FindVdByTarget(vds, targetId);
         }
+        if (vd != nullptr && vd->IsSscd()) {
+            ReportSsdCacheVd(targetId);
+            *refused = *refused || !all;
+            continue;
+        }
+        const auto found = std::find(working->begin(), working->end(), targetId);
+        if (!remove) {
+            if (found == working->end())
+                working->push_back(targetId);
+            continue;
+        }
+        if (previous == 0)
+            break;
+        if (found == working->end()) {
+            ReportPrint::Text("VD is not associated with FlashTier\n");
+            return -1;
+        }
+        working->erase(found);
     }
+    return 0;
+}
 
-    if (working.size() == previous) {
+int SSCDAddCp::WriteAssociation(CpController* cpController, bool remove, bool removeAll, std::size_t previous,
+                                std::vector<u8>* working, bool refused)
+{
+    if (working->size() == previous) {
         if (!remove) {
             ReportPrint::Text("failed to add VD to Cache \n");
             return -1;
@@ -152,8 +165,8 @@ int SSCDAddCp::AssociateVds(CpController* cpController, CfgSSCDAddParsedObject* 
         }
     }
     if (removeAll)
-        working.clear();
-    const int status = ssc::WriteAssociation(cpController->GetController(), working);
+        working->clear();
+    const int status = ssc::WriteAssociation(cpController->GetController(), *working);
     if (status != 0)
         ReportPrint::Text(remove ? "Dis-association failed ! \n" : "Association failed ! \n");
     else
