@@ -48,6 +48,8 @@ void DcmdFwiDpParams::ApplyTable(u32 callerLength, bool privateTable)
     // Without a buffer nothing can be sent or received.
     if (buffer_ == nullptr)
         transferLength_ = 0;
+    const OpcodeRow* row = FindOpcodeRow(opcode_, privateTable);
+    needsFullReply_ = row != nullptr && !row->callersLength && (direction_ & kDpFromController) && transferLength_ > 0;
 }
 
 u32 DcmdFwiDpParams::GetMailboxWord(int index) const

@@ -3,6 +3,8 @@
 // buffer; its transfer length and direction come from the opcode tables, so a reply can never
 // be longer than the buffer the caller gave. A request without a buffer moves no data.
 #pragma once
+#include <optional>
+
 #include "ZepUtil/Types.h"
 
 enum class DpKind { Dcmd, DcmdPrivate, ScsiPassThru, SataPassThru, Driver };
@@ -21,6 +23,16 @@ public:
     u32 GetTransferLength() const { return transferLength_; }
     DpDirection GetDirection() const { return direction_; }
 
+    // Data bytes the controller placed in the buffer (after Execute). A provider that does not
+    // say is taken to have filled the transfer length.
+    u32 GetReplyLength() const { return replyLength_.value_or(transferLength_); }
+    void SetReplyLength(u32 length) { replyLength_ = length; }
+
+    // True for a read of a fixed-length block: a successful reply must fill the transfer
+    // length, a shorter one is a failure. Pass-through replies and lists (the caller's length)
+    // may be shorter.
+    bool NeedsFullReply() const { return needsFullReply_; }
+
 protected:
     DpParams(DpKind kind, void* buffer) : kind_(kind), buffer_(buffer) {}
 
@@ -29,6 +41,10 @@ protected:
     void* buffer_;
     u32 transferLength_ = 0;
     DpDirection direction_ = kDpNone;
+    bool needsFullReply_ = false;
+
+private:
+    std::optional<u32> replyLength_;
 };
 
 // A firmware command: u32 opcode, 12-byte mailbox (byte 0 is the low byte of word 0), data.

@@ -51,6 +51,13 @@ void LogLibraryError(int line, const char* format, ...)
 // stored in the packet.
 u32 LibraryError(int rc, const FwiFrame& frame) { return rc != 0 ? static_cast<u32>(rc) : frame.LibStatus(); }
 
+// The opcode a logged request names (0 for a pass-through).
+u32 DrivekitDcmdOpcode(const DpParams& request)
+{
+    const auto* dcmd = dynamic_cast<const DcmdFwiDpParams*>(&request);
+    return dcmd != nullptr ? dcmd->GetOpcode() : 0;
+}
+
 }  // namespace
 
 DrivekitDp* DrivekitDp::Instance(u8 type)
@@ -157,8 +164,15 @@ int DrivekitFwiDp::Execute(DpParams& request)
     }
     const u32 error = LibraryError(dp->Call(frame.Packet()), frame);
     if (error != 0) {
-        const auto* dcmd = dynamic_cast<const DcmdFwiDpParams*>(&request);
-        LogLibraryError(__LINE__, "error %u for opcode 0x%.8x on controller %u", error, dcmd != nullptr ? dcmd->GetOpcode() : 0,
+        LogLibraryError(__LINE__, "error %u for opcode 0x%.8x on controller %u", error, DrivekitDcmdOpcode(request),
+                        request.GetControllerId());
+        return -1;
+    }
+    // A fixed-length block that arrives short would decode as zeros where its bytes are missing:
+    // the request fails as a library error does, and the caller's buffer stays as it was.
+    if (frame.FwStatus() == 0 && request.NeedsFullReply() && frame.ReplyDataCount() < request.GetTransferLength()) {
+        LogLibraryError(__LINE__, "a reply of %u bytes for the %u-byte block of opcode 0x%.8x on controller %u",
+                        frame.ReplyDataCount(), request.GetTransferLength(), DrivekitDcmdOpcode(request),
                         request.GetControllerId());
         return -1;
     }

@@ -118,6 +118,9 @@ void FwiFrame::CopyReplyTo(DpParams& request) const
         const u32 count = ReplyDataCount();
         if (count > 0)
             std::memcpy(request.GetBuffer(), p + PayloadDataOffset(), count);
+        request.SetReplyLength(count);
+    } else {
+        request.SetReplyLength(0);
     }
 
     if (auto* dcdb = dynamic_cast<DcdbFwiDpParams*>(&request)) {

@@ -29,7 +29,7 @@ public:
     u32 DataLength() const { return dataLength_; }
 
     // Copies the reply into the request: the returned mailbox, the data the library placed (when
-    // the request reads), the sense bytes and the SCSI status of a pass-through.
+    // the request reads) and their count, the sense bytes and the SCSI status of a pass-through.
     void CopyReplyTo(DpParams& request) const;
 
 private:

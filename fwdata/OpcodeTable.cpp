@@ -106,7 +106,7 @@ std::span<const OpcodeRow> DcmdOpcodeRows()
         NoData(kDcmdCtrlFlashCommit),
         NoData(kDcmdCtrlFlashAbort),
         NoData(kDcmdCtrlFlushCache),
-        Fixed(kDcmdCtrlDiagnostic, diagnostic::kSize, kIn),
+        Callers(kDcmdCtrlDiagnostic, diagnostic::kSize, kIn),  // a scratch area: nothing comes back
         Fixed(kDcmdCtrlPdFwDownloadPrepare, pdfwprep::kSize, kOut),
         Fixed(kDcmdCtrlCcGetStatus, ccstatus::kSize, kIn),  // consistency-check status
         Fixed(kDcmdCtrlCcGetSchedule, ccsched::kSize, kIn),  // consistency-check schedule

@@ -18,9 +18,10 @@ int RmDataFwi::Read(u32 opcode, u32 length, std::vector<u8>* block)
     const u32 mbox[3] = {0, 0, 0};
     DcmdFwiDpParams request(opcode, mbox, block->data(), length);
     int status = controller_->Execute(request);
-    // The reply is never longer than the transfer the request was given.
+    // The block is what the controller placed: a list shorter than its count says fails its
+    // decode instead of reading zeros.
     if (status == 0)
-        block->resize(std::min<u32>(length, request.GetTransferLength()));
+        block->resize(std::min<u32>(length, request.GetReplyLength()));
     else
         block->clear();
     return status;

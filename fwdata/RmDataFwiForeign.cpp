@@ -25,7 +25,7 @@ int RmDataFwi::ReadImage(u32 opcode, u8 index, std::vector<u8>* image)
             image->clear();
             return status;
         }
-        image->resize(std::min<u32>(length, request.GetTransferLength()));
+        image->resize(std::min<u32>(length, request.GetReplyLength()));
         if (image->size() < cfgimg::kHeaderSize)
             return -1;
         const ByteView header(*image);

@@ -150,6 +150,14 @@ public:
     }
 
     const std::vector<u8>& Bytes() const { return bytes_; }
+    // Drops the bytes from `size` on (nothing when the block is not longer).
+    void Shrink(std::size_t size)
+    {
+        if (size < bytes_.size()) {
+            bytes_.resize(size);
+            Rebind();
+        }
+    }
 
 private:
     void Rebind() { static_cast<ByteSpan&>(*this) = ByteSpan(bytes_.data(), bytes_.size()); }

@@ -78,6 +78,7 @@ struct Patch {
     u32 opcode = 0;
     u32 offset = 0;
     std::vector<u8> bytes;
+    std::optional<u32> cut;  // the reply's length after the patch, when it was longer
     std::optional<u8> mailboxByte0;
     std::optional<u16> deviceId;  // mailbox bytes 0-1
     std::optional<u8> target;     // SCSI: the pass-through's target

@@ -12,9 +12,10 @@ void ApplyPatches(const std::vector<Patch>& patches, const RequestKey& key, Bloc
             p.opcode != key.opcode || (p.mailboxByte0 && *p.mailboxByte0 != key.mailbox[0]) ||
             (p.deviceId && *p.deviceId != deviceId) || !PassThruMatches(p.target, p.cdb, key))
             continue;
-        if (!reply.Fits(p.offset, p.bytes.size()))
-            continue;
-        std::copy(p.bytes.begin(), p.bytes.end(), reply.Data() + p.offset);
+        if (!p.bytes.empty() && reply.Fits(p.offset, p.bytes.size()))
+            std::copy(p.bytes.begin(), p.bytes.end(), reply.Data() + p.offset);
+        if (p.cut && *p.cut < reply.Size())
+            reply.Shrink(*p.cut);
     }
 }
 

@@ -112,10 +112,15 @@ Patch ReadPatch(const JsonValue& item, const std::string& path)
     if (!r.Take("opcode"))
         Fail(r.PathOf("opcode"), "missing");
     p.opcode = static_cast<u32>(r.Hex("opcode", OpcodeMax(p.function), 0));
-    if (!r.Take("offset"))
-        Fail(r.PathOf("offset"), "missing");
-    p.offset = static_cast<u32>(r.Unsigned("offset", kMaxPatchOffset, 0));
-    p.bytes = ReadHexBytes(r, "hex", kMaxPatchBytes);
+    // A patch sets bytes (`offset` and `hex`), cuts the reply (`cut`), or both.
+    p.cut = ReadOptional(r, "cut", kMaxPatchOffset, false);
+    const bool hasOffset = r.Take("offset").has_value();
+    if (!p.cut || hasOffset || r.Take("hex")) {
+        if (!hasOffset)
+            Fail(r.PathOf("offset"), "missing");
+        p.offset = static_cast<u32>(r.Unsigned("offset", kMaxPatchOffset, 0));
+        p.bytes = ReadHexBytes(r, "hex", kMaxPatchBytes);
+    }
     if (const auto byte0 = ReadOptional(r, "mailbox_byte0", 0xFF, false))
         p.mailboxByte0 = static_cast<u8>(*byte0);
     if (const auto deviceId = ReadOptional(r, "device_id", 0xFFFF, false))
@@ -172,8 +177,12 @@ Json WritePatches(const std::vector<Patch>& patches)
         Json item = Json::object();
         PutCommon(item, p.function, p.controller);
         item["opcode"] = OpcodeJson(p.function, p.opcode);
-        item["offset"] = p.offset;
-        item["hex"] = HexDigits(p.bytes.data(), p.bytes.size());
+        if (!p.bytes.empty()) {
+            item["offset"] = p.offset;
+            item["hex"] = HexDigits(p.bytes.data(), p.bytes.size());
+        }
+        if (p.cut)
+            item["cut"] = *p.cut;
         if (p.mailboxByte0)
             item["mailbox_byte0"] = *p.mailboxByte0;
         if (p.deviceId)

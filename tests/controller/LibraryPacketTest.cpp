@@ -65,14 +65,16 @@ TEST_F(LibraryPacket, DcmdReadFillsOnlyTheTransferLength)
 
 TEST_F(LibraryPacket, ReplyIsBoundedByTheDataCountTheLibraryGives)
 {
+    // A list (the caller's length, 0x02010000) may hold fewer bytes than the room given.
     u8 buffer[32];
     std::memset(buffer, 0xEE, sizeof buffer);
-    DcmdFwiDpParams request(0x010E0301, static_cast<const u32*>(nullptr), buffer, sizeof buffer);
+    DcmdFwiDpParams request(0x02010000, static_cast<const u32*>(nullptr), buffer, sizeof buffer);
 
     FakeLibrary::Get().dataCount = 10;
     ASSERT_EQ(controller_.Execute(request), 0);
     EXPECT_EQ(buffer[9], 0xAB);
     EXPECT_EQ(buffer[10], 0xEE);
+    EXPECT_EQ(request.GetReplyLength(), 10u);
 
     // A count past the data area is never believed.
     FakeLibrary::Get().dataCount = 0x10000000;
@@ -82,6 +84,45 @@ TEST_F(LibraryPacket, ReplyIsBoundedByTheDataCountTheLibraryGives)
     DcmdFwiDpParams shortRequest(0x010E0301, static_cast<const u32*>(nullptr), small, sizeof small);
     ASSERT_EQ(controller_.Execute(shortRequest), 0);
     EXPECT_EQ(small[7], 0xAB);
+}
+
+TEST_F(LibraryPacket, ShortReplyOfAFixedBlockIsATransportFailure)
+{
+    u8 buffer[32];
+    std::memset(buffer, 0xEE, sizeof buffer);
+    const u8 mbox[12] = {9};
+    DcmdFwiDpParams request(0x010E0301, mbox, buffer, sizeof buffer);  // 32-byte row
+    FakeLibrary::Get().dataCount = 31;
+
+    EXPECT_EQ(controller_.Execute(request), -1);
+    EXPECT_EQ(FwiDpErrors::LastClass(), FwiDpErrors::kTransport);
+    EXPECT_EQ(buffer[0], 0xEE);  // nothing of the short block is handed on
+    EXPECT_EQ(request.GetMailbox()[0], 9);
+    EXPECT_NE(runtime_test::ReadFile("CmdTool.log")
+                  .find("Controller library: a reply of 31 bytes for the 32-byte block of opcode 0x010e0301"),
+              std::string::npos);
+
+    // The same from the private table, and for a caller's shorter length of a fixed row.
+    DcmdFwiDpPrvParams privateRequest(0x010E8481, static_cast<const u32*>(nullptr), buffer, 24);
+    FakeLibrary::Get().dataCount = 0;
+    EXPECT_EQ(controller_.Execute(privateRequest), -1);
+    DcmdFwiDpParams shorter(0x010E0301, static_cast<const u32*>(nullptr), buffer, 16);
+    FakeLibrary::Get().dataCount = 16;
+    EXPECT_EQ(controller_.Execute(shorter), 0);
+    EXPECT_EQ(shorter.GetReplyLength(), 16u);
+
+    // A firmware failure keeps its status whatever the count; a write and a pass-through are
+    // never refused for it.
+    FakeLibrary::Get().dataCount = 0;
+    FakeLibrary::Get().fwStatus = 12;
+    EXPECT_EQ(controller_.Execute(request), 12);
+    FakeLibrary::Get().fwStatus = 0;
+    DcmdFwiDpParams write(0x010E0202, static_cast<const u32*>(nullptr), buffer, sizeof buffer);
+    EXPECT_EQ(controller_.Execute(write), 0);
+    const u8 cdb[6] = {0x12, 0, 0, 0, 36, 0};
+    DcdbFwiDpParams inquiry(4, 8, 0, sizeof cdb, cdb, sizeof buffer, buffer, 2, 0, nullptr, 30);
+    EXPECT_EQ(controller_.Execute(inquiry), 0);
+    EXPECT_EQ(inquiry.GetReplyLength(), 0u);
 }
 
 TEST_F(LibraryPacket, DataGoesOutForWritesAndBothWaysForBothRows)

@@ -110,6 +110,49 @@ TEST_F(SimRulesTest, PatchesSetBytesOfTheRepliesTheyName)
     EXPECT_EQ(ReadText(), before);
 }
 
+TEST_F(SimRulesTest, CutPatchShortensOnlySuccessfulRepliesItNames)
+{
+    WriteRules({{{"opcode", "0x010E0301"}, {"status", 12}}},
+               {{{"opcode", "0x01010000"}, {"cut", 100}, {"offset", 99}, {"hex", "5a"}},
+                {{"opcode", "0x010E0301"}, {"cut", 4}},
+                {{"opcode", "0x010E0201"}, {"cut", 4096}}});  // longer than the reply
+    const std::string before = ReadText();
+    ASSERT_EQ(Init(), lp::kLibOk);
+    Request info = Dcmd(0x01010000, 2048);
+    EXPECT_EQ(info.Fw(), 0u);
+    EXPECT_EQ(info.Count(), 100u);
+    EXPECT_EQ(info.At(99), 0x5Au);  // bytes are set before the cut
+    EXPECT_EQ(info.At(100, 4), 0u);
+    EXPECT_EQ(Dcmd(0x01010000, 50).Count(), 50u);  // a caller's shorter length still cuts further
+
+    Request failed = Dcmd(0x010E0301, 32);  // a failed request places nothing either way
+    EXPECT_EQ(failed.Fw(), 12u);
+    EXPECT_EQ(failed.Count(), 0u);
+
+    EXPECT_EQ(Dcmd(0x010E0201, 72).Count(), 72u);
+    EXPECT_EQ(ReadText(), before);
+}
+
+TEST_F(SimRulesTest, CutPatchRoundTripsThroughTheStateFile)
+{
+    WriteRules(Json::array(), {{{"opcode", "0x02010000"}, {"cut", 8}},
+                               {{"opcode", "0x01010000"}, {"offset", 4}, {"hex", "41"}, {"cut", 64}}});
+    ASSERT_EQ(Init(), lp::kLibOk);
+    EXPECT_EQ(Dcmd(0x02010000, 1024).Count(), 8u);
+    // A change makes the library write the state again: the patches are written as they were read.
+    Request write(lp::kFnDcmd, 0, 72, lp::kDirToController);
+    std::copy_n(Dcmd(0x010E0201, 72).Data(), 72, write.Data());
+    write.Data()[31] = 1;
+    write.Opcode(0x010E0202).Send();
+    ASSERT_EQ(write.Fw(), 0u);
+    EXPECT_EQ(Json::parse(ReadText())["patches"],
+              Json::parse(R"([{"opcode": "0x02010000", "cut": 8},
+                              {"opcode": "0x01010000", "offset": 4, "hex": "41", "cut": 64}])"));
+    Close();
+    ASSERT_EQ(Init(), lp::kLibOk);
+    EXPECT_EQ(Dcmd(0x02010000, 1024).Count(), 8u);
+}
+
 TEST_F(SimRulesTest, TraceHasOneLinePerRequest)
 {
     const std::string trace = dir_ + "/trace.log";

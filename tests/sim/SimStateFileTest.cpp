@@ -152,6 +152,10 @@ TEST_F(SimStateFileTest, HandWrittenFaultsNameTheField)
         {R"({"format":1,"patches":[{"opcode":"0x01010000","offset":0,"hex":"4"}]})",
          "patches[0].hex: expected pairs of hexadecimal digits"},
         {R"({"format":1,"patches":[{"opcode":"1x01","offset":0,"hex":"40"}]})", "patches[0].opcode"},
+        {R"({"format":1,"patches":[{"opcode":"0x01010000","hex":"40"}]})", "patches[0].offset: missing"},
+        {R"({"format":1,"patches":[{"opcode":"0x01010000","cut":4,"offset":1}]})",
+         "patches[0].hex: expected pairs of hexadecimal digits"},
+        {R"({"format":1,"patches":[{"opcode":"0x01010000","cut":-1}]})", "patches[0].cut"},
     };
     for (const auto& [text, fault] : cases)
         ExpectRefused(text, fault);
