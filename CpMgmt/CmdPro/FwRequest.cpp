@@ -1,5 +1,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 
+#include <algorithm>
+
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
@@ -37,6 +39,23 @@ int SendDcmd(Controller* controller, u32 opcode, void* buffer, u32 length, const
 int SendDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
 {
     return SendDcmd(ControllerOfFwRequest(cpController), opcode, buffer, length, mbox);
+}
+
+int ReadDcmdBlock(Controller* controller, u32 opcode, std::vector<u8>* block, u32 length, const RequestMailbox& mbox)
+{
+    block->assign(length, 0);
+    if (controller == nullptr)
+        return -1;
+    DcmdFwiDpParams request(opcode, mbox.bytes, block->data(), length);
+    const int status = controller->Execute(request);
+    if (status == 0)
+        block->resize(std::min<std::size_t>(request.GetReplyLength(), block->size()));
+    return status;
+}
+
+int ReadDcmdBlock(CpController* cpController, u32 opcode, std::vector<u8>* block, u32 length, const RequestMailbox& mbox)
+{
+    return ReadDcmdBlock(ControllerOfFwRequest(cpController), opcode, block, length, mbox);
 }
 
 int SendPrivateDcmd(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)

@@ -5,6 +5,8 @@
 // `RequestMailbox` through its writer with the offsets of fwdata/layout/Mailbox.h.
 // Every call answers the request's status, -1 without a controller.
 #pragma once
+#include <vector>
+
 #include "ZepUtil/ByteView.h"
 #include "ZepUtil/Types.h"
 #include "fwdata/layout/Mailbox.h"
@@ -27,6 +29,12 @@ struct RequestMailbox {
 
 int SendDcmd(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox = {});
 int SendDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox = {});
+// A read of a block whose length the caller gives (a list, an image): `block` gets `length`
+// bytes and, on success, is cut to the bytes the controller placed, so a decoder never reads
+// past what arrived.
+int ReadDcmdBlock(Controller* controller, u32 opcode, std::vector<u8>* block, u32 length, const RequestMailbox& mbox = {});
+int ReadDcmdBlock(CpController* cpController, u32 opcode, std::vector<u8>* block, u32 length,
+                  const RequestMailbox& mbox = {});
 // The private form of a DCMD (the private opcode table).
 int SendPrivateDcmd(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox = {});
 int SendPrivateDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox = {});

@@ -10,11 +10,21 @@ int PdCfgImage::Read(Controller* controller, u32 length)
 {
     if (controller == nullptr)
         return -1;
-    std::vector<u8> block(length, 0);
-    const int status = SendDcmd(controller, kDcmdCfgRead, block.data(), length);
-    if (status == 0)
-        image_ = std::move(block);
-    return status;
+    std::vector<u8> block;
+    const int status = ReadDcmdBlock(controller, kDcmdCfgRead, &block, length);
+    if (status != 0)
+        return status;
+    // The controller places the whole image, or `length` bytes of a larger one; fewer is a reply
+    // that cannot be read, never records of zeros.
+    if (block.size() < cfgimg::kHeaderSize)
+        return -1;
+    const ByteView header(block);
+    const u64 size = cfgimg::ImageSize(header.U16(cfgimg::kOffArrayCount), header.U16(cfgimg::kOffVdCount),
+                                       header.U16(cfgimg::kOffSpareCount));
+    if (block.size() < std::min<u64>(length, size))
+        return -1;
+    image_ = std::move(block);
+    return 0;
 }
 
 int PdCfgImage::ReadHead(Controller* controller) { return Read(controller, cfgimg::kDefaultReadSize); }

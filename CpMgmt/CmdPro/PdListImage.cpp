@@ -30,11 +30,19 @@ int ReadPdInfoRecord(CpController* cpController, u16 deviceId, u8 (&record)[pdre
     return ReadPdInfoRecordOf(cpController, deviceId, record);
 }
 
+// The list's bytes up to `length`; a reply that holds no count, or fewer bytes than the count it
+// gives needs (as far as `length` reaches), is a failed read, never entries of zeros.
 template <class Handle>
 int PdListImage::ReadBytes(Handle* handle, u32 length)
 {
-    list_.assign(length, 0);
-    return SendDcmd(handle, kDcmdPdGetList, list_.data(), length);
+    const int status = ReadDcmdBlock(handle, kDcmdPdGetList, &list_, length);
+    if (status != 0)
+        return status;
+    const ByteView view(list_);
+    const u32 count = view.U32(pdlist::kOffCount);
+    if (!view.Ok() || list_.size() < std::min<u64>(length, pdlist::ListSize(count)))
+        return -1;
+    return 0;
 }
 
 template <class Handle>

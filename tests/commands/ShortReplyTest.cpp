@@ -103,4 +103,30 @@ TEST_F(ShortReplyTest, CountOfAdaptersNeedsNoControllerInformation)
     EXPECT_EQ(cut.exitCode, full.exitCode);
 }
 
+TEST_F(ShortReplyTest, CommandsReadingTheirOwnListsAndImagesFailOnAShortOne)
+{
+    // The summary reads the drive list itself; the hot-spare and replace-missing commands read
+    // the configuration image themselves. A cut inside an entry or a record fails them as the
+    // library's failure of the same request does.
+    struct Case {
+        std::vector<std::string> args;
+        const char* opcode;
+        unsigned cut;
+    };
+    const Case cases[] = {
+        {{"-ShowSummary", "-a0"}, "0x02010000", 40},
+        {{"-PDHSP", "-Set", "-PhysDrv[252:7]", "-a0"}, "0x04010000", 40},
+        {{"-PdReplaceMissing", "-PhysDrv[252:7]", "-Array0", "-row0", "-a0"}, "0x04010000", 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " cut to " + std::to_string(c.cut));
+        RunResult cut;
+        RunResult failed;
+        RunCutAndFailed(c.args, c.opcode, c.cut, -1, cut, failed);
+        EXPECT_NE(cut.exitCode, 0) << cut.out;
+        EXPECT_EQ(cut.out, failed.out);
+        EXPECT_EQ(cut.exitCode, failed.exitCode);
+    }
+}
+
 }  // namespace
