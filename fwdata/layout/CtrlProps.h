@@ -69,7 +69,7 @@ constexpr Field<u8> kOffSpinUpEnclDelay{45};
 constexpr Field<u8> kOffPerfMode{47};        // low two bits
 constexpr u8 kPerfModeMask = 0x03;
 // A pair per performance mode (0 best IOPS, 1 least latency): the maximum flush lines and the
-// ordered I/Os (mode 0) or the latency (mode 1).
+// ordered I/Os (mode 0) or the latency (mode 1). The table's start:
 constexpr u32 kOffPerfModeValues = 48;
 constexpr u32 kPerfModeValueSize = 2;
 constexpr u32 kPerfModes = 2;
