@@ -86,9 +86,25 @@ struct PropField {
     unsigned bit;
 };
 
-constexpr PropField Byte(AdpProperty f, u32 off) { return {f, off, PropKind::Byte, 0}; }
-constexpr PropField Word(AdpProperty f, u32 off) { return {f, off, PropKind::Word, 0}; }
+// A row takes its field at the width its kind reads, so a property read wider than its layout
+// does not compile.
+constexpr PropField Byte(AdpProperty f, Field<u8> field)
+{
+    return {f, static_cast<u32>(field.offset), PropKind::Byte, 0};
+}
+constexpr PropField Word(AdpProperty f, Field<u16> field)
+{
+    return {f, static_cast<u32>(field.offset), PropKind::Word, 0};
+}
 constexpr PropField Bit(AdpProperty f, BitField b) { return {f, b.offset, PropKind::Bit, b.bit}; }
+constexpr PropField NonZero(AdpProperty f, Field<u8> field)
+{
+    return {f, static_cast<u32>(field.offset), PropKind::NonZero, 0};
+}
+constexpr PropField PerfMode(AdpProperty f, Field<u8> field)
+{
+    return {f, static_cast<u32>(field.offset), PropKind::PerfMode, 0};
+}
 
 constexpr PropField kPropFields[] = {
     Word(AdpProperty::PredFailPollInterval, ctrlprops::kOffPredFailPollInterval),
@@ -100,7 +116,7 @@ constexpr PropField kPropFields[] = {
     Byte(AdpProperty::CacheFlushInterval, ctrlprops::kOffCacheFlushInterval),
     Byte(AdpProperty::SpinupDriveCount, ctrlprops::kOffSpinupDriveCount),
     Byte(AdpProperty::SpinupDelay, ctrlprops::kOffSpinupDelay),
-    {AdpProperty::ClusterEnable, ctrlprops::kOffClusterEnable, PropKind::NonZero, 0},
+    NonZero(AdpProperty::ClusterEnable, ctrlprops::kOffClusterEnable),
     Byte(AdpProperty::CoercionMode, ctrlprops::kOffCoercionMode),
     Byte(AdpProperty::Alarm, ctrlprops::kOffAlarm),
     Byte(AdpProperty::AutoRbldDsbl, ctrlprops::kOffAutoRbldDisabled),
@@ -142,7 +158,7 @@ constexpr PropField kPropFields[] = {
     Word(AdpProperty::DisableLdPsTime, ctrlprops::kOffDisableLdPsTime),
     Byte(AdpProperty::SpinUpEncDrvCnt, ctrlprops::kOffSpinUpEnclDriveCount),
     Byte(AdpProperty::SpinUpEncDelay, ctrlprops::kOffSpinUpEnclDelay),
-    {AdpProperty::PerfMode, ctrlprops::kOffPerfMode, PropKind::PerfMode, 0},
+    PerfMode(AdpProperty::PerfMode, ctrlprops::kOffPerfMode),
 };
 
 const PropField* FindPropField(AdpProperty field)

@@ -137,10 +137,10 @@ std::string VdInfoStripSizeText(u8 exponent)
 }
 
 
-std::string ProgressLine(const char* label, const ByteView& info, u32 offset)
+std::string ProgressLine(const char* label, const ByteView& info, Field<u16> progress)
 {
-    const unsigned percent = static_cast<unsigned>(info.U16(offset) * 100u / vdinfo::kProgressFull);
-    const unsigned minutes = info.U16(offset + vdinfo::kProgressOffSeconds) / 60u;
+    const unsigned percent = static_cast<unsigned>(info.U16(progress) * 100u / vdinfo::kProgressFull);
+    const unsigned minutes = info.U16(progress.offset + vdinfo::kProgressOffSeconds) / 60u;
     return Format("  %s: Completed %u%%, Taken %u min.\n", label, percent, minutes);
 }
 

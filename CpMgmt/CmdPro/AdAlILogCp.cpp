@@ -254,9 +254,9 @@ void AdpAlIInLogCp::PrintProperties()
     const ByteView props = ByteView(info_).Sub(ctrlinfo::kOffSettings, ctrlprops::kSize);
     Text("Controller Properties\n");
     Text("---------------------\n");
-    const auto number = [&](const char* label, u32 offset) {
+    const auto number = [&](const char* label, Field<u8> field) {
         Text(label);
-        PrintMessage(CommonMsg::kNumber, props.U8(offset));
+        PrintMessage(CommonMsg::kNumber, props.U8(field));
     };
     number("Rebuild Rate                                  : ", ctrlprops::kOffRebuildRate);
     number("\nPatrol Read Rate                              : ", ctrlprops::kOffPatrolReadRate);

@@ -68,9 +68,10 @@ void PrintSasAddresses(const ByteView& record)
 int DefectCount(Controller* controller, u8 target, u8 list, u32* count)
 {
     u8 cdb[defectdata::kCdbSize] = {};
-    cdb[0] = defectdata::kOperationCode;
-    cdb[defectdata::kCdbOffLists] = list;
-    cdb[defectdata::kCdbOffAllocation] = defectdata::kHeaderOnly;
+    ByteWriter writer(cdb);
+    writer.PutU8(defectdata::kCdbOffOperation, defectdata::kOperationCode);
+    writer.PutU8(defectdata::kCdbOffLists, list);
+    writer.PutU8(defectdata::kCdbOffAllocation, defectdata::kHeaderOnly);
     u8 data[defectdata::kDataSize] = {};
     u8 sense[defectdata::kSenseSize] = {};
     DcdbFwiDpParams request(defectdata::kFrameCommand, target, 0, sizeof cdb, cdb, sizeof data, data, kDpFromController,
@@ -101,8 +102,8 @@ void PrintDisk(CpController* cpController, const ByteView& record)
     Text("DDF State:           ");
     Text(PdInterfaceText(record.U8(pdrec::kOffInterface) >> pdrec::kInterfaceShift));
     AdpAlIInLogCp::PrintDefectCounts(cpController, deviceId);
-    const auto megabytes = [&](u32 offset) {
-        return Format("%lld MB", static_cast<long long>(record.U64(offset) / 2048));
+    const auto megabytes = [&](Field<u64> blocks) {
+        return Format("%lld MB", static_cast<long long>(record.U64(blocks) / 2048));
     };
     Text("\nRaw size:          ");
     Value(megabytes(pdrec::kOffRawBlocks));
@@ -123,7 +124,7 @@ void PrintDisk(CpController* cpController, const ByteView& record)
     const struct {
         u8 bit;
         const char* name;
-        u32 offset;
+        Field<u16> progress;
     } operations[] = {{pdrec::kRunningRebuild, "Rebuild in progress", pdrec::kOffRebuildProgress},
                       {pdrec::kRunningPatrolRead, "Patrol Read in progress", pdrec::kOffPatrolReadProgress},
                       {pdrec::kRunningClear, "Clear in progress", pdrec::kOffClearProgress}};
@@ -131,8 +132,8 @@ void PrintDisk(CpController* cpController, const ByteView& record)
         if ((running & op.bit) == 0)
             continue;
         Text(Format("%-35s : Progress = %d; Elapsed Seconds = %d\n", op.name,
-                    static_cast<int>(record.U16(op.offset) * 100u / pdrec::kProgressFull),
-                    record.U16(op.offset + pdrec::kProgressOffSeconds) / 60));
+                    static_cast<int>(record.U16(op.progress) * 100u / pdrec::kProgressFull),
+                    record.U16(op.progress.offset + pdrec::kProgressOffSeconds) / 60));
     }
 }
 

@@ -99,7 +99,7 @@ void PrintVdProgress(const ByteView& vd)
     const struct {
         u32 bit;
         const char* name;
-        u32 offset;
+        Field<u16> progress;
     } operations[] = {{vdinfo::kRunningCc, "Check Consistency", vdinfo::kOffCcProgress},
                       {vdinfo::kRunningBgi, "Background Initialization", vdinfo::kOffBgiProgress},
                       {vdinfo::kRunningInit, "Foreground Initialization", vdinfo::kOffInitProgress},
@@ -107,8 +107,8 @@ void PrintVdProgress(const ByteView& vd)
     for (const auto& op : operations) {
         if ((running & op.bit) != 0)
             Text(Format("\t%s in progress : Progress = %d; Elapsed Secs = %d\n", op.name,
-                        static_cast<int>(vd.U16(op.offset) * 100u / vdinfo::kProgressFull),
-                        vd.U16(op.offset + vdinfo::kProgressOffSeconds)));
+                        static_cast<int>(vd.U16(op.progress) * 100u / vdinfo::kProgressFull),
+                        vd.U16(op.progress.offset + vdinfo::kProgressOffSeconds)));
     }
 }
 

@@ -77,7 +77,7 @@ void AdpAllInfoCp::PrintDefaultSettings(int defaultsExtent) const
     using AdpPrint::LabelText;
     using AdpPrint::YesNo;
     const ByteView defaults(defaults_);
-    const auto yes = [&defaults](u32 offset) { return YesNo(defaults.U8(offset) != 0); };
+    const auto yes = [&defaults](Field<u8> field) { return YesNo(defaults.U8(field) != 0); };
 
     LabelNumber("Phy Polarity                     : ", defaults.U8(kOffPhyPolarity));
     LabelNumber("Phy PolaritySplit                : ", defaults.U8(kOffPhyPolaritySplit));

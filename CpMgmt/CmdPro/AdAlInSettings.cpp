@@ -50,9 +50,9 @@ void AdpAllInfoCp::PrintSettings() const
     const ByteView info(info_);
     // The current settings: the controller's properties as the information block carries them.
     const ByteView props = info.Sub(ctrlinfo::kOffSettings, ctrlprops::kSize);
-    auto u8At = [&props](std::size_t offset) { return static_cast<int>(props.U8(offset)); };
-    auto u16At = [&props](std::size_t offset) { return static_cast<int>(props.U16(offset)); };
-    auto set = [&props](std::size_t offset) { return props.U8(offset) != 0; };
+    auto u8At = [&props](Field<u8> field) { return static_cast<int>(props.U8(field)); };
+    auto u16At = [&props](Field<u16> field) { return static_cast<int>(props.U16(field)); };
+    auto set = [&props](Field<u8> field) { return props.U8(field) != 0; };
 
     const ByteView clock(time_);
     char time[64] = "Not Set";

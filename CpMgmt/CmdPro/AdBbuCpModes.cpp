@@ -60,7 +60,7 @@ void AdpBbuCp::PrintBbuModes(AdpBbuPo* object, const u8* block, u32 length)
         const ByteView entry = modes.Sub(kOffEntries + i * kEntrySize, kEntrySize);
         PrintMessage(BbuMsg::kModeRow, entry.U8(kEntryOffModeId), entry.U8(kEntryOffRetention),
                      entry.U8(kEntryOffServiceLife), entry.U8(kEntryOffTemperature),
-                     entry.Bit(kEntryOffFlags, kEntryTransparentLearn) ? 1u : 0u);
+                     entry.Bit(kEntryTransparentLearn) ? 1u : 0u);
     }
 }
 

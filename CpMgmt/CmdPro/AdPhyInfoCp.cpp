@@ -37,7 +37,7 @@ const char* PhyDeviceTypeText(const ByteView& entry)
     default: break;
     }
     struct Protocol {
-        u32 offset;
+        Field<u8> flags;
         unsigned bit;
         const char* text;
     };
@@ -51,7 +51,7 @@ const char* PhyDeviceTypeText(const ByteView& entry)
         {phylist::kEntryOffTargets, phylist::kSspTarget, "SSP Target"},
     };
     for (const Protocol& protocol : kProtocols)
-        if (entry.Bit(protocol.offset, protocol.bit))
+        if (entry.Bit(protocol.flags, protocol.bit))
             return protocol.text;
     return "";
 }

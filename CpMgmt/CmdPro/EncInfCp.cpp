@@ -132,7 +132,7 @@ int EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index,
         if (named == 0 && name != nullptr)
             connector = name->GetCStr();
     }
-    const auto count = [&entry](u32 offset) { return static_cast<int>(entry.U8(offset)); };
+    const auto count = [&entry](Field<u8> field) { return static_cast<int>(entry.U8(field)); };
     PrintMessage(AdpMsg::kEnclEntry, static_cast<int>(index), static_cast<int>(entry.U16(kEntryOffDeviceId)),
                  count(kEntryOffSlots), count(kEntryOffPowerSupplies), count(kEntryOffFans),
                  count(kEntryOffTempSensors), count(kEntryOffAlarms), count(kEntryOffSims), count(kEntryOffDrives),

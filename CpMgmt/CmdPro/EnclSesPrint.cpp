@@ -70,7 +70,7 @@ void PrintPowerSupply(const EnclElement& e, u32 index)
 void PrintFan(const EnclElement& e, u32 index)
 {
     IndexLine("Fan                          : ", index);
-    switch (e.bytes[ses::kElemOffFanSpeed] & ses::kFanSpeedMask) {
+    switch (ByteView(e.bytes).U8(ses::kElemOffFanSpeed) & ses::kFanSpeedMask) {
     case 1:
         AdpPrint::Text("Fan Speed              :Low Speed\n");
         break;
@@ -91,7 +91,7 @@ void PrintTemperatureSensor(const EnclElement& e, u32 index)
 {
     IndexLine("Temp Sensor                  : ", index);
     // The reading is offset by 20 degrees; a sensor that is not installed shows the raw byte.
-    const int raw = e.bytes[ses::kElemOffTemperature];
+    const int raw = ByteView(e.bytes).U8(ses::kElemOffTemperature);
     AdpPrint::Text("Temperature                  : ");
     AdpPrint::Number(e.status == kNotInstalled ? raw : raw - ses::kTemperatureBias);
     AdpPrint::Text("\n");

@@ -19,10 +19,10 @@ namespace {
 const CpRegistration<LdOperationCp> kRegisterLdOperationCp{TOKEN_LDCC, TOKEN_LDINIT, TOKEN_LDBI};
 
 // Percent and whole minutes of a progress field (u16 progress, then u16 elapsed seconds).
-void ProgressOf(const ByteView& block, u32 offset, int* percent, int* minutes)
+void ProgressOf(const ByteView& block, Field<u16> progress, int* percent, int* minutes)
 {
-    *percent = static_cast<int>(block.U16(offset) * 100u / vdprogress::kProgressFull);
-    *minutes = static_cast<int>(block.U16(offset + vdprogress::kProgressOffSeconds) / 60u);
+    *percent = static_cast<int>(block.U16(progress) * 100u / vdprogress::kProgressFull);
+    *minutes = static_cast<int>(block.U16(progress.offset + vdprogress::kProgressOffSeconds) / 60u);
 }
 
 void PrintResult(int status) { PrintMessage(status != 0 ? LdMsg::kOpFailed : LdMsg::kOpSuccess); }

@@ -80,7 +80,7 @@ int LdReconstructCp::ShowProgress(VirtualDisk* vd, u8 target)
         return 0;
     }
     const unsigned percent = block.U16(vdprogress::kOffReconProgress) * 100u / vdprogress::kProgressFull;
-    const unsigned minutes = block.U16(vdprogress::kOffReconProgress + vdprogress::kProgressOffSeconds) / 60u;
+    const unsigned minutes = block.U16(vdprogress::kOffReconProgress.offset + vdprogress::kProgressOffSeconds) / 60u;
     PrintMessage(LdMsg::kReconProgress, target, vd->GetId()->GetTargetId(), percent, minutes);
     return 0;
 }

@@ -78,22 +78,23 @@ void AtaCdb(u8 (&cdb)[16], u32 length)
 {
     std::memset(cdb, 0, sizeof cdb);
     const u32 blocks = length / fwcdb::kAtaBlockSize;
-    cdb[fwcdb::kOffOperation] = fwcdb::kAtaPassThrough;
-    cdb[fwcdb::kAtaOffProtocol] = fwcdb::kAtaPioDataOut;
-    cdb[fwcdb::kAtaOffFlags] = fwcdb::kAtaFlags;
-    cdb[fwcdb::kAtaOffFeatures] = fwcdb::kAtaDownloadAndSave;
-    cdb[fwcdb::kAtaOffCountLow] = static_cast<u8>(blocks);
-    cdb[fwcdb::kAtaOffCountHigh] = static_cast<u8>(blocks >> 8);
-    cdb[fwcdb::kAtaOffDevice] = fwcdb::kAtaDevice;
-    cdb[fwcdb::kAtaOffCommand] = fwcdb::kAtaDownloadMicrocode;
+    ByteWriter writer(cdb);
+    writer.PutU8(fwcdb::kOffOperation, fwcdb::kAtaPassThrough);
+    writer.PutU8(fwcdb::kAtaOffProtocol, fwcdb::kAtaPioDataOut);
+    writer.PutU8(fwcdb::kAtaOffFlags, fwcdb::kAtaFlags);
+    writer.PutU8(fwcdb::kAtaOffFeatures, fwcdb::kAtaDownloadAndSave);
+    writer.PutU16(fwcdb::kAtaOffCount, static_cast<u16>(blocks));
+    writer.PutU8(fwcdb::kAtaOffDevice, fwcdb::kAtaDevice);
+    writer.PutU8(fwcdb::kAtaOffCommand, fwcdb::kAtaDownloadMicrocode);
 }
 
 void WriteBufferCdb(u8 (&cdb)[16], u8 mode, u8 bufferId, u32 offset, u32 length)
 {
     std::memset(cdb, 0, sizeof cdb);
-    cdb[fwcdb::kOffOperation] = fwcdb::kWriteBuffer;
-    cdb[fwcdb::kOffMode] = mode;
-    cdb[fwcdb::kOffBufferId] = bufferId;
+    ByteWriter writer(cdb);
+    writer.PutU8(fwcdb::kOffOperation, fwcdb::kWriteBuffer);
+    writer.PutU8(fwcdb::kOffMode, mode);
+    writer.PutU8(fwcdb::kOffBufferId, bufferId);
     Put24(cdb, fwcdb::kOffBufferOffset, offset);
     Put24(cdb, fwcdb::kOffLength, length);
 }
@@ -239,8 +240,9 @@ int PdRawFwDwnLdCp::DownloadFirmwareToPd(CpController* cp, u16 deviceId, const s
 
     if (forceActivate != 0 && driveType != kTypeSata) {
         u8 cdb[16] = {};
-        cdb[fwcdb::kOffOperation] = fwcdb::kWriteBuffer;
-        cdb[fwcdb::kOffMode] = fwcdb::kModeActivate;
+        ByteWriter writer(cdb);
+        writer.PutU8(fwcdb::kOffOperation, fwcdb::kWriteBuffer);
+        writer.PutU8(fwcdb::kOffMode, fwcdb::kModeActivate);
         const int status = SendFirmwareChunk(cp, target, fwcdb::kWriteBufferLength, cdb, 0, nullptr);
         if (status != 0)
             return status;

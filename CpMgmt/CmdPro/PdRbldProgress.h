@@ -6,14 +6,14 @@
 
 namespace PdProgress {
 
-inline int Percent(const ByteView& block, u32 progressOffset)
+inline int Percent(const ByteView& block, Field<u16> progress)
 {
-    return static_cast<int>(static_cast<unsigned>(block.U16(progressOffset)) * 100u / pdprogress::kProgressFull);
+    return static_cast<int>(static_cast<unsigned>(block.U16(progress)) * 100u / pdprogress::kProgressFull);
 }
 
-inline int Minutes(const ByteView& block, u32 secondsOffset)
+inline int Minutes(const ByteView& block, Field<u16> seconds)
 {
-    return static_cast<int>(block.U16(secondsOffset) / 60u);
+    return static_cast<int>(block.U16(seconds) / 60u);
 }
 
 }  // namespace PdProgress

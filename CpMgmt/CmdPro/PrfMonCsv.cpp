@@ -20,20 +20,20 @@ u32 EntriesHeld(const ByteView& reply, u32 offset, u32 entrySize, u32 count)
 const char* const kAccessRange =
     ",,,Range,No accesses,<=100,<=500,<=1K,<=5K,<=10K,<=50K,<=100K, <=500K, <=1M, >1Million\n,,,";
 
-void SizeRow(FileIO* io, FileHandle* file, const char* label, const ByteView& entry, u32 offset)
+void SizeRow(FileIO* io, FileHandle* file, const char* label, const ByteView& entry, Field<u32> first)
 {
     using namespace perfresults;
     io->Printf(file, "%s", label);
     for (u32 i = 0; i < kSizeBuckets; ++i)
-        io->Printf(file, ",%u", entry.U32(offset + sizeof(u32) * i));
+        io->Printf(file, ",%u", entry.U32(first + sizeof(u32) * i));
     io->Printf(file, "\n");
 }
 
-void AccessBuckets(FileIO* io, FileHandle* file, const ByteView& entry, u32 offset)
+void AccessBuckets(FileIO* io, FileHandle* file, const ByteView& entry, Field<u32> first)
 {
     using namespace perfresults;
     for (u32 i = 0; i < kAccessBuckets; ++i)
-        io->Printf(file, " ,%d", static_cast<int>(entry.U32(offset + sizeof(u32) * i)));
+        io->Printf(file, " ,%d", static_cast<int>(entry.U32(first + sizeof(u32) * i)));
 }
 
 void CacheSection(FileIO* io, FileHandle* file, const ByteView& reply)
@@ -90,7 +90,8 @@ void CacheSection(FileIO* io, FileHandle* file, const ByteView& reply)
     }
 }
 
-void OverallRow(FileIO* io, FileHandle* file, const char* label, const ByteView& entry, u32 sizes, u32 randomness)
+void OverallRow(FileIO* io, FileHandle* file, const char* label, const ByteView& entry, Field<u32> sizes,
+                Field<u32> randomness)
 {
     using namespace perfresults;
     io->Printf(file, ",,,%s", label);

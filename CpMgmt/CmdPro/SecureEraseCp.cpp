@@ -196,7 +196,8 @@ int SecureEraseCp::EraseVd(VirtualDisk* vd, u8 id, bool* refused)
         else
             PrintMessage(SecMsg::kVdEraseProgress, id, vd->GetId()->GetFwTargetId(),
                          PdProgress::Percent(progress, vdprogress::kOffEraseProgress),
-                         PdProgress::Minutes(progress, vdprogress::kOffEraseProgress + vdprogress::kProgressOffSeconds));
+                         PdProgress::Minutes(progress,
+                                             vdprogress::kOffEraseProgress.offset + vdprogress::kProgressOffSeconds));
         return 0;
     }
     default:

@@ -19,16 +19,27 @@ using R = ReadRule;
 using V = VerifyRule;
 namespace cd = ctrldefaults;
 
+// A row whose width is its layout field's: a row is read and written at the field's own width.
+template <class T>
+constexpr Field WholeField(const char* key, const char* label, Block block, ::Field<T> field, ReadRule read, u32 min,
+                           u32 max, VerifyRule verify)
+{
+    return {key, label, block, static_cast<u32>(field.offset), static_cast<u8>(sizeof(T)), 0, read, min, max, verify,
+            false};
+}
 // A defaults byte that both files name.
-constexpr Field Byte(const char* key, const char* label, u32 offset, ReadRule read, u32 max = 0)
+constexpr Field Byte(const char* key, const char* label, ::Field<u8> field, ReadRule read, u32 max = 0)
 {
-    return {key, label, Block::kDefaults, offset, 1, 0, read, 0, max, V::kDecimal, false};
+    return WholeField(key, label, Block::kDefaults, field, read, 0, max, V::kDecimal);
 }
-constexpr Field Range(const char* key, const char* label, u32 offset, u32 max)
+constexpr Field Range(const char* key, const char* label, ::Field<u8> field, u32 max)
 {
-    return Byte(key, label, offset, R::kRange, max);
+    return Byte(key, label, field, R::kRange, max);
 }
-constexpr Field Any(const char* key, const char* label, u32 offset) { return Byte(key, label, offset, R::kAnyNumber); }
+constexpr Field Any(const char* key, const char* label, ::Field<u8> field)
+{
+    return Byte(key, label, field, R::kAnyNumber);
+}
 // A flag of a defaults byte, of one bit or of two neighbouring ones.
 constexpr Field Flag(const char* key, const char* label, BitField low, ReadRule read, bool extended,
                      unsigned bits = 1)
@@ -37,13 +48,13 @@ constexpr Field Flag(const char* key, const char* label, BitField low, ReadRule 
     return {key, label, Block::kDefaults, low.offset, 1, mask, read, 0, read == R::kRange ? 1u : 0u, V::kDecimal,
             extended};
 }
-constexpr Field Feature(const char* key, const char* label, u32 offset)
+constexpr Field Feature(const char* key, const char* label, ::Field<u8> field)
 {
-    return {key, label, Block::kFeatures, offset, 1, 0, R::kUnknown, 0, 0, V::kDecimal, false};
+    return WholeField(key, label, Block::kFeatures, field, R::kUnknown, 0, 0, V::kDecimal);
 }
-constexpr Field Pci(const char* key, const char* label, u32 offset, ReadRule read)
+constexpr Field Pci(const char* key, const char* label, ::Field<u16> field, ReadRule read)
 {
-    return {key, label, Block::kPciData, offset, 2, 0, read, 0, 0, V::kHex, false};
+    return WholeField(key, label, Block::kPciData, field, read, 0, 0, V::kHex);
 }
 // A key the verifier knows and passes over; `read` for the keys the programming reader takes.
 constexpr Field Identity(const char* key, ReadRule read = R::kUnknown)
@@ -52,7 +63,7 @@ constexpr Field Identity(const char* key, ReadRule read = R::kUnknown)
 }
 
 constexpr auto kFields = std::to_array<Field>({
-    {"SASADDRESS", nullptr, Block::kDefaults, cd::kOffSasAddress, 8, 0, R::kSasAddress, 0, 0, V::kSkip, false},
+    WholeField("SASADDRESS", nullptr, Block::kDefaults, cd::kOffSasAddress, R::kSasAddress, 0, 0, V::kSkip),
     Any("PHYPOLARITY", "phyPolarity", cd::kOffPhyPolarity),
     Range("BACKGROUNDRATE", "backGroundRate", cd::kOffBackgroundRate, 100),
     Byte("STRIPESIZE", "stripeSize", cd::kOffStripCode, R::kStripSize),
@@ -101,8 +112,8 @@ constexpr auto kFields = std::to_array<Field>({
     Range("NONREVERTIBLESPARES", "nonRevertibleSpares", cd::kOffNonRevertibleSpares, 1),
     Byte("DISABLEONLINECTRLRESET", "disableOnlineCtrlReset", cd::kOffDisableOcr, R::kUnknown),
     Range("DISABLEPOWERSAVINGS", "disablePowerSavings", cd::kOffPowerSaveFlags, 1),
-    {"SPINDOWNTIME", "spinDownTime", Block::kDefaults, cd::kOffDefaultSpinDownMin, 2, 0, R::kSpinDown, 30, 65535,
-     V::kDecimal, false},
+    WholeField("SPINDOWNTIME", "spinDownTime", Block::kDefaults, cd::kOffDefaultSpinDownMin, R::kSpinDown, 30, 65535,
+               V::kDecimal),
     Any("SNAPVDSPACE", "snapVDSpace", cd::kOffSnapVdSpace),
     Any("AUTOSNAPVDSPACE", "autoSnapVDSpace", cd::kOffAutoSnapVdSpace),
     Any("VIEWSPACE", "viewSpace", cd::kOffViewSpace),
@@ -124,7 +135,7 @@ constexpr auto kFields = std::to_array<Field>({
     Flag("SSDSMARTERENABLED", "SSDSMARTerEnabled", cd::kSsdSmartErHandling, R::kRange, false),
     Any("DETECTCMETIMER", "detectCMETimer", cd::kOffCmeDetectTime),
 
-    {"OEM", "OEM", Block::kFeatures, oemdata::kOffMode, 1, 0, R::kShowValue, 0, 0, V::kOemId, false},
+    WholeField("OEM", "OEM", Block::kFeatures, oemdata::kOffMode, R::kShowValue, 0, 0, V::kOemId),
     Feature("CLUSTERDISABLE", "clusterDisable", oemdata::kOffClusterDisable),
     Feature("DISABLESAS", "disableSAS", oemdata::kOffSasDisable),
     Feature("MAXDISKS", "maxDisks", oemdata::kOffMaxDisks),

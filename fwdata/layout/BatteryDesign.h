@@ -14,7 +14,7 @@ constexpr Field<u16> kOffPackStat{12};
 constexpr TextField kManufacturer{14, 12};
 constexpr TextField kDeviceName{26, 8};
 constexpr TextField kChemistry{34, 5};
-constexpr u32 kOffModesSupported = 47;   // non-zero: yes
+constexpr Field<u8> kOffModesSupported{47}; // non-zero: yes
 constexpr Field<u8> kOffTransparentLearn{48}; // non-zero: yes
 constexpr TextField kVersion{49, kSize - 49};
 constexpr TextField kModuleVersion{49, 8};
@@ -22,5 +22,5 @@ constexpr Field<u8> kOffAppData{57};
 
 // Every field lies within its block.
 static_assert(FitsIn(kSize, kOffManufactured, kOffDesignCapacity, kOffDesignVoltage, kOffSpecificationInfo,
-                     kOffSerial, kOffPackStat, kOffTransparentLearn, kOffAppData));
+                     kOffSerial, kOffPackStat, kOffModesSupported, kOffTransparentLearn, kOffAppData));
 }  // namespace bbudesign

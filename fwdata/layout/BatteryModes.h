@@ -11,11 +11,11 @@ constexpr Field<u8> kEntryOffModeId{0};
 constexpr Field<u8> kEntryOffRetention{1}; // hours
 constexpr Field<u8> kEntryOffServiceLife{2}; // years
 constexpr Field<u8> kEntryOffTemperature{3}; // degrees Celsius
-constexpr u32 kEntryOffFlags = 4;        // bit 0 transparent learn
-constexpr unsigned kEntryTransparentLearn = 0;
+constexpr BitField kEntryTransparentLearn{4, 0};
 constexpr u32 kMaxEntries = 255;         // read at most
 
 // Every field lies within its block or entry.
 static_assert(FitsIn(kHeadSize, kOffCount));
-static_assert(FitsIn(kEntrySize, kEntryOffModeId, kEntryOffRetention, kEntryOffServiceLife, kEntryOffTemperature));
+static_assert(FitsIn(kEntrySize, kEntryOffModeId, kEntryOffRetention, kEntryOffServiceLife, kEntryOffTemperature,
+                     kEntryTransparentLearn));
 }  // namespace bbumodes

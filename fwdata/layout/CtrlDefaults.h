@@ -19,41 +19,41 @@ constexpr Field<u8> kOffSmartMode{16};     // 0 mode 6, 2 mode 2, other disabled
 constexpr Field<u8> kOffAlarm{17};         // non-zero: enabled
 constexpr Field<u8> kOffCoercionMode{18};  // 0 none, 2 1 GB, other 128 MB
 constexpr Field<u8> kOffZcrConfig{19};     // 0 unknown, 1 RADIOS, 2 and above IDSEL
-constexpr u32 kOffDirtyLedActivity = 20;
-constexpr u32 kOffBiosContinueOnError = 21;
+constexpr Field<u8> kOffDirtyLedActivity{20};
+constexpr Field<u8> kOffBiosContinueOnError{21};
 constexpr Field<u8> kOffSpinDownMode{22};  // 1 internal, 2 external, 3 both, other none
 constexpr Field<u8> kOffAllowedDeviceType{23}; // 0 SAS/SATA mix, 2 SATA only, other SAS only
-constexpr u32 kOffAllowMixInEnclosure = 24;
-constexpr u32 kOffAllowHddSasSataMix = 25;
-constexpr u32 kOffAllowSataInCluster = 26;
+constexpr Field<u8> kOffAllowMixInEnclosure{24};
+constexpr Field<u8> kOffAllowHddSasSataMix{25};
+constexpr Field<u8> kOffAllowSataInCluster{26};
 constexpr Field<u8> kOffMaxChainedEnclosures{27};
-constexpr u32 kOffDisableCtrlR = 28;
-constexpr u32 kOffEnablePanelUi = 29;
+constexpr Field<u8> kOffDisableCtrlR{28};
+constexpr Field<u8> kOffEnablePanelUi{29};
 constexpr Field<u8> kOffPhyPolaritySplit{30};
 constexpr Field<u8> kOffDirectPdMapping{31}; // non-zero: enabled
-constexpr u32 kOffBiosEnumerateVds = 32;
-constexpr u32 kOffRestoreHspOnInsert = 33;
-constexpr u32 kOffExposeEnclDevices = 34;
-constexpr u32 kOffMaintainPdFailHistory = 35;
-constexpr u32 kOffDisablePuncturing = 36;
-constexpr u32 kOffZeroBasedEnclosures = 37;
+constexpr Field<u8> kOffBiosEnumerateVds{32};
+constexpr Field<u8> kOffRestoreHspOnInsert{33};
+constexpr Field<u8> kOffExposeEnclDevices{34};
+constexpr Field<u8> kOffMaintainPdFailHistory{35};
+constexpr Field<u8> kOffDisablePuncturing{36};
+constexpr Field<u8> kOffZeroBasedEnclosures{37};
 constexpr Field<u8> kOffPrebootCliDisabled{38};
-constexpr u32 kOffQuadPortConnectorMap = 39;
-constexpr u32 kOffLedShowsActivity = 40;
+constexpr Field<u8> kOffQuadPortConnectorMap{39};
+constexpr Field<u8> kOffLedShowsActivity{40};
 constexpr Field<u8> kOffBackplaneMode{41}; // 1 i2c SEP, 2 SGPIO, 3 none, other both
-constexpr u32 kOffUseFdeOnly = 42;
-constexpr u32 kOffEnableLedHeader = 43;
-constexpr u32 kOffAllowSsdSasSataMix = 44;
-constexpr u32 kOffAllowHddSsdMix = 45;
+constexpr Field<u8> kOffUseFdeOnly{42};
+constexpr Field<u8> kOffEnableLedHeader{43};
+constexpr Field<u8> kOffAllowSsdSasSataMix{44};
+constexpr Field<u8> kOffAllowHddSsdMix{45};
 constexpr Field<u8> kOffPostDelay{46};
-constexpr u32 kOffEnableCrashDump = 47;
-constexpr u32 kOffEnableLdBbm = 48;
+constexpr Field<u8> kOffEnableCrashDump{47};
+constexpr Field<u8> kOffEnableLdBbm{48};
 constexpr Field<u8> kOffUncertifiedDrives{49}; // 0 block, 1 allow, 2 warn and allow
-constexpr u32 kOffTreatR1eAsR10 = 50;
+constexpr Field<u8> kOffTreatR1eAsR10{50};
 constexpr Field<u8> kOffMaxVdsPerArray{51}; // 0 sixteen, 1 sixty-four
-constexpr u32 kOffFailPdOnSmartEr = 52;
-constexpr u32 kOffNonRevertibleSpares = 53;
-constexpr u32 kOffDisableOcr = 54;
+constexpr Field<u8> kOffFailPdOnSmartEr{52};
+constexpr Field<u8> kOffNonRevertibleSpares{53};
+constexpr Field<u8> kOffDisableOcr{54};
 // Power-save limits of virtual drives: 0 every option enabled, 0xFF all disabled (not set),
 // otherwise bits 0-6. The settings file writes the byte whole (the disablePowerSavings setting).
 constexpr Field<u8> kOffPowerSaveFlags{55};
@@ -62,14 +62,14 @@ constexpr u8 kPowerSaveNoPerVdLevel = 1u << 3;
 constexpr u8 kPowerSaveNoMaximumOnVd = 1u << 4;
 constexpr u8 kPowerSaveScheduleAllowed = 1u << 6;  // a time without power saving may be set
 constexpr Field<u16> kOffDefaultSpinDownMin{56};
-constexpr u32 kOffSnapVdSpace = 58;
-constexpr u32 kOffAutoSnapVdSpace = 59;
-constexpr u32 kOffViewSpace = 60;
+constexpr Field<u8> kOffSnapVdSpace{58};
+constexpr Field<u8> kOffAutoSnapVdSpace{59};
+constexpr Field<u8> kOffViewSpace{60};
 // How many bytes of default settings the controller carries; 0 stands for 64. The firmware sets
 // it: the settings of byte 64 (and bits 0-5 of byte 65) exist only above 64.
 constexpr Field<u8> kOffExtent{62};
 constexpr u8 kBaseExtent = 64;
-constexpr u32 kOffEnableJbod = 63;
+constexpr Field<u8> kOffEnableJbod{63};
 // Settings a controller carries from extent 65 on.
 constexpr BitField kTtyLogInFlash{64, 0};
 constexpr BitField kAutoEnhancedImport{64, 1};
@@ -93,8 +93,16 @@ constexpr Field<u8> kOffCmeDetectTime{68}; // seconds, 0 stands for 60
 // Every field lies within its block.
 static_assert(FitsIn(kSize, kOffSasAddress, kOffPhyPolarity, kOffBackgroundRate, kOffStripCode, kOffFlushTime,
                      kOffWritePolicy, kOffReadPolicy, kOffCacheWhenBbuBad, kOffCachedIo, kOffSmartMode, kOffAlarm,
-                     kOffCoercionMode, kOffZcrConfig, kOffSpinDownMode, kOffAllowedDeviceType,
-                     kOffMaxChainedEnclosures, kOffPhyPolaritySplit, kOffDirectPdMapping, kOffPrebootCliDisabled,
-                     kOffBackplaneMode, kOffPostDelay, kOffUncertifiedDrives, kOffMaxVdsPerArray, kOffPowerSaveFlags,
-                     kOffDefaultSpinDownMin, kOffExtent, kOffCmeDetectTime));
+                     kOffCoercionMode, kOffZcrConfig, kOffDirtyLedActivity, kOffBiosContinueOnError,
+                     kOffSpinDownMode, kOffAllowedDeviceType, kOffAllowMixInEnclosure, kOffAllowHddSasSataMix,
+                     kOffAllowSataInCluster, kOffMaxChainedEnclosures, kOffDisableCtrlR, kOffEnablePanelUi,
+                     kOffPhyPolaritySplit, kOffDirectPdMapping, kOffBiosEnumerateVds, kOffRestoreHspOnInsert,
+                     kOffExposeEnclDevices, kOffMaintainPdFailHistory, kOffDisablePuncturing,
+                     kOffZeroBasedEnclosures, kOffPrebootCliDisabled, kOffQuadPortConnectorMap,
+                     kOffLedShowsActivity, kOffBackplaneMode, kOffUseFdeOnly, kOffEnableLedHeader,
+                     kOffAllowSsdSasSataMix, kOffAllowHddSsdMix, kOffPostDelay, kOffEnableCrashDump,
+                     kOffEnableLdBbm, kOffUncertifiedDrives, kOffTreatR1eAsR10, kOffMaxVdsPerArray,
+                     kOffFailPdOnSmartEr, kOffNonRevertibleSpares, kOffDisableOcr, kOffPowerSaveFlags,
+                     kOffDefaultSpinDownMin, kOffSnapVdSpace, kOffAutoSnapVdSpace, kOffViewSpace, kOffExtent,
+                     kOffEnableJbod, kOffCmeDetectTime));
 }  // namespace ctrldefaults

@@ -13,18 +13,18 @@ constexpr u32 kMaxEntries = (kSize - kOffEntries) / kEntrySize;
 
 // Within an entry.
 constexpr Field<u16> kEntryOffDeviceId{0};    // also the enclosure's device id in the drive list
-constexpr u32 kEntryOffSlots = 3;
-constexpr u32 kEntryOffPowerSupplies = 4;
-constexpr u32 kEntryOffFans = 5;
-constexpr u32 kEntryOffTempSensors = 6;
-constexpr u32 kEntryOffAlarms = 7;
-constexpr u32 kEntryOffSims = 8;
+constexpr Field<u8> kEntryOffSlots{3};
+constexpr Field<u8> kEntryOffPowerSupplies{4};
+constexpr Field<u8> kEntryOffFans{5};
+constexpr Field<u8> kEntryOffTempSensors{6};
+constexpr Field<u8> kEntryOffAlarms{7};
+constexpr Field<u8> kEntryOffSims{8};
 constexpr Field<u8> kEntryOffStatus{9};  // non-zero: faulty
 constexpr Field<u8> kEntryOffType{10};   // 1 SAFTE, 2 SES, 3 SGPIO, other unknown
 constexpr Field<u8> kEntryOffPosition{12}; // on its connector
 constexpr Field<u8> kEntryOffConnector{13}; // index in the connector list
 constexpr u8 kNoConnector = 255;
-constexpr u32 kEntryOffDrives = 15;
+constexpr Field<u8> kEntryOffDrives{15};
 constexpr Field<u16> kEntryOffPartner{16};    // device id of the partner enclosure
 constexpr u16 kNoPartner = 0xFFFF;
 
@@ -41,6 +41,7 @@ inline ByteView Entry(const ByteView& list, u32 index) { return list.Sub(kOffEnt
 
 // Every field lies within its block or entry.
 static_assert(FitsIn(kSize, kOffCount));
-static_assert(FitsIn(kEntrySize, kEntryOffDeviceId, kEntryOffStatus, kEntryOffType, kEntryOffPosition,
-                     kEntryOffConnector, kEntryOffPartner));
+static_assert(FitsIn(kEntrySize, kEntryOffDeviceId, kEntryOffSlots, kEntryOffPowerSupplies, kEntryOffFans,
+                     kEntryOffTempSensors, kEntryOffAlarms, kEntryOffSims, kEntryOffStatus, kEntryOffType,
+                     kEntryOffPosition, kEntryOffConnector, kEntryOffDrives, kEntryOffPartner));
 }  // namespace encllist

@@ -1,6 +1,7 @@
 // The argument area of an event record: the argument type selects the layout. Offsets are
 // record offsets. A drive reference is u16 device id, u8 enclosure index, u8 slot; a
-// virtual-drive reference is the u16 target id.
+// virtual-drive reference is the u16 target id. kOffPd and kOffLd are where such a reference
+// starts; its fields are read from there (kOffPd + kPdRefOffDeviceId, ...).
 #pragma once
 #include "ZepUtil/ByteView.h"
 #include "fwdata/layout/EventRecord.h"
@@ -197,8 +198,8 @@ static_assert(FitsIn(evrec::kOffArgs + evrec::kArgsSize, kOffEcar, kOffElog));
 // A virtual drive's properties block (32 bytes) within the argument area.
 namespace ldprops {
 constexpr u32 kOffLd = 32;
-constexpr u32 kOffPrevious = 36;         // the block before the change
-constexpr u32 kOffNew = 68;              // the block after it
+constexpr u32 kOffPrevious = 36;         // the start of the block before the change
+constexpr u32 kOffNew = 68;              // the start of the block after it
 // Within a block.
 constexpr TextField kName{4, 16};
 constexpr Field<u8> kOffDefaultCache{20};

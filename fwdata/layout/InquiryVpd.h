@@ -10,7 +10,7 @@ constexpr u32 kCdbSize = 6;
 constexpr Field<u8> kCdbOffOpcode{0};
 constexpr BitField kCdbEvpd{1, 0};       // a vital product data page is asked for
 constexpr Field<u8> kCdbOffPage{2};
-constexpr u32 kCdbOffAllocHigh = 3;
+constexpr Field<u8> kCdbOffAllocHigh{3};
 constexpr Field<u8> kCdbOffAllocLow{4};
 
 // Every vital product data page: the page code, then the length of what follows byte 3.
@@ -33,5 +33,5 @@ constexpr TextField kFruEsmSerial{26, 6};
 constexpr TextField kFruZoningMode{32, 4};
 
 // Every field lies within its block.
-static_assert(FitsIn(kCdbSize, kCdbOffOpcode, kCdbOffPage, kCdbOffAllocLow));
+static_assert(FitsIn(kCdbSize, kCdbOffOpcode, kCdbOffPage, kCdbOffAllocHigh, kCdbOffAllocLow));
 }  // namespace inquiry

@@ -12,18 +12,21 @@ constexpr u32 kModePassphrase = 2;
 constexpr u8 kModeSettingsFile = 8;  // the mode in which the default settings file may be applied
 constexpr Field<u8> kOffClusterDisable{1};
 constexpr Field<u8> kOffSasDisable{2};
-constexpr u32 kOffMaxDisks = 3;
-constexpr u32 kOffEnableRaid6 = 4;
-constexpr u32 kOffDisableWideCache = 5;
-constexpr u32 kOffDisableRaid5 = 6;
-constexpr u32 kOffEnableSecurity = 7;
-constexpr u32 kOffEnableCtio = 9;
-constexpr u32 kOffEnableSnapShot = 10;
-constexpr u32 kOffEnableSsc = 11;
-constexpr u32 kOffEnableReducedFeatureSet = 12;
-constexpr u32 kOffEnableCacheOffload = 13;
-constexpr u32 kOffEnableSscWb = 14;
+constexpr Field<u8> kOffMaxDisks{3};
+constexpr Field<u8> kOffEnableRaid6{4};
+constexpr Field<u8> kOffDisableWideCache{5};
+constexpr Field<u8> kOffDisableRaid5{6};
+constexpr Field<u8> kOffEnableSecurity{7};
+constexpr Field<u8> kOffEnableCtio{9};
+constexpr Field<u8> kOffEnableSnapShot{10};
+constexpr Field<u8> kOffEnableSsc{11};
+constexpr Field<u8> kOffEnableReducedFeatureSet{12};
+constexpr Field<u8> kOffEnableCacheOffload{13};
+constexpr Field<u8> kOffEnableSscWb{14};
 
 // Every field lies within its block.
-static_assert(FitsIn(kSize, kOffMode, kOffModeWord, kOffClusterDisable, kOffSasDisable));
+static_assert(FitsIn(kSize, kOffMode, kOffModeWord, kOffClusterDisable, kOffSasDisable, kOffMaxDisks,
+                     kOffEnableRaid6, kOffDisableWideCache, kOffDisableRaid5, kOffEnableSecurity, kOffEnableCtio,
+                     kOffEnableSnapShot, kOffEnableSsc, kOffEnableReducedFeatureSet, kOffEnableCacheOffload,
+                     kOffEnableSscWb));
 }  // namespace oemdata

@@ -24,11 +24,12 @@ constexpr u8 kSenseSize = 32;
 constexpr u8 kWriteBuffer = 0x3B;
 constexpr u8 kWriteBufferLength = 10;
 constexpr u8 kWholeImageCdbLength = 16;
-constexpr u32 kOffOperation = 0;
-constexpr u32 kOffMode = 1;
-constexpr u32 kOffBufferId = 2;
-constexpr u32 kOffBufferOffset = 3;     // 24-bit big-endian
-constexpr u32 kOffLength = 6;           // 24-bit big-endian
+constexpr Field<u8> kOffOperation{0};
+constexpr Field<u8> kOffMode{1};
+constexpr Field<u8> kOffBufferId{2};
+// 24-bit big-endian numbers, written byte by byte from these starts.
+constexpr u32 kOffBufferOffset = 3;
+constexpr u32 kOffLength = 6;
 constexpr u32 kMax24Bit = 0xFFFFFF;
 constexpr u8 kModeWholeImage = 0x05;    // download microcode and save
 constexpr u8 kModeOffsets = 0x07;       // download with offsets, save and activate
@@ -38,18 +39,21 @@ constexpr u8 kModeActivate = 0x0F;      // activate the deferred microcode
 // ATA PASS-THROUGH(12) carrying DOWNLOAD MICROCODE.
 constexpr u8 kAtaPassThrough = 0xA1;
 constexpr u8 kAtaCdbLength = 12;
-constexpr u32 kAtaOffProtocol = 1;
+constexpr Field<u8> kAtaOffProtocol{1};
 constexpr u8 kAtaPioDataOut = 0x0A;     // protocol 5
-constexpr u32 kAtaOffFlags = 2;
+constexpr Field<u8> kAtaOffFlags{2};
 constexpr u8 kAtaFlags = 0xC6;          // to the device, length in blocks in the sector count
-constexpr u32 kAtaOffFeatures = 3;
+constexpr Field<u8> kAtaOffFeatures{3};
 constexpr u8 kAtaDownloadAndSave = 0x07;
-constexpr u32 kAtaOffCountLow = 4;
-constexpr u32 kAtaOffCountHigh = 5;
-constexpr u32 kAtaOffDevice = 8;
+constexpr Field<u16> kAtaOffCount{4};   // the sector count, low byte first
+constexpr Field<u8> kAtaOffDevice{8};
 constexpr u8 kAtaDevice = 0xA0;
-constexpr u32 kAtaOffCommand = 9;
+constexpr Field<u8> kAtaOffCommand{9};
 constexpr u8 kAtaDownloadMicrocode = 0x92;
 constexpr u32 kAtaBlockSize = 512;
 constexpr u32 kAtaMaxBlocks = 0xFFFF;
+
+// Every field lies within the CDB field of the request.
+static_assert(FitsIn(kWholeImageCdbLength, kOffOperation, kOffMode, kOffBufferId, kAtaOffProtocol, kAtaOffFlags,
+                     kAtaOffFeatures, kAtaOffCount, kAtaOffDevice, kAtaOffCommand));
 }  // namespace fwcdb

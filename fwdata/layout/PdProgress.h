@@ -6,20 +6,25 @@
 
 namespace pdprogress {
 constexpr u32 kSize = 32;
-constexpr u32 kOffRunning = 0;          // a bit per running operation
-constexpr u32 kOffSuspended = 16;       // a bit per suspended operation
+// The starts of two bit maps, a bit per operation (kOp...): running and suspended.
+constexpr u32 kOffRunning = 0;
+constexpr u32 kOffSuspended = 16;
 constexpr unsigned kOpRebuild = 0;
 constexpr unsigned kOpPatrolRead = 1;
 constexpr unsigned kOpClear = 2;
 constexpr unsigned kOpCopyBack = 3;
 constexpr unsigned kOpSecureErase = 4;
 // Progress and elapsed seconds (u16 each) of a rebuild or copyback, and of a clear.
-constexpr u32 kOffProgress = 4;
-constexpr u32 kOffSeconds = 6;
-constexpr u32 kOffClearProgress = 12;
-constexpr u32 kOffClearSeconds = 14;
+constexpr Field<u16> kOffProgress{4};
+constexpr Field<u16> kOffSeconds{6};
+constexpr Field<u16> kOffClearProgress{12};
+constexpr Field<u16> kOffClearSeconds{14};
 // A secure erase reports in the clear's bytes (a drive runs one or the other).
-constexpr u32 kOffEraseProgress = 12;
-constexpr u32 kOffEraseSeconds = 14;
+constexpr Field<u16> kOffEraseProgress{12};
+constexpr Field<u16> kOffEraseSeconds{14};
 constexpr unsigned kProgressFull = 65535;
+
+// Every field lies within its block.
+static_assert(FitsIn(kSize, kOffProgress, kOffSeconds, kOffClearProgress, kOffClearSeconds, kOffEraseProgress,
+                     kOffEraseSeconds));
 }  // namespace pdprogress

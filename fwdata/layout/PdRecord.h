@@ -71,8 +71,8 @@ constexpr u8 kRunningRebuild = 0x01;
 constexpr u8 kRunningPatrolRead = 0x02;
 constexpr u8 kRunningClear = 0x04;
 constexpr Field<u16> kOffRebuildProgress{264}; // u16 progress, then u16 elapsed seconds
-constexpr u32 kOffPatrolReadProgress = 268;
-constexpr u32 kOffClearProgress = 272;
+constexpr Field<u16> kOffPatrolReadProgress{268};
+constexpr Field<u16> kOffClearProgress{272};
 constexpr Field<u16> kProgressOffSeconds{2};
 constexpr unsigned kProgressFull = 65535;
 constexpr Field<u8> kOffPowerState{358}; // 0 active
@@ -96,6 +96,7 @@ static_assert(FitsIn(kSize, kOffRef, kOffDeviceId, kOffSeqNum, kOffConnectedPort
                      kOffLinkSpeed, kOffMediaErrors, kOffOtherErrors, kOffPredFailures, kOffLastPredFailSeq,
                      kOffFwState, kOffTemperature, kOffInterface, kOffPathCount, kOffConnector, kOffSasAddresses,
                      kOffRawBlocks, kOffNonCoercedBlocks, kOffCoercedBlocks, kOffEnclDeviceId, kOffEnclIndex,
-                     kOffSlot, kOffRunning, kOffRebuildProgress, kOffPowerState, kOffMediaType, kOffSectorSize,
+                     kOffSlot, kOffRunning, kOffRebuildProgress, kOffPatrolReadProgress, kOffClearProgress,
+                     kOffPowerState, kOffMediaType, kOffSectorSize,
                      kOffBridge));
 }  // namespace pdrec

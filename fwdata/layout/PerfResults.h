@@ -26,10 +26,12 @@ constexpr Field<u16> kOffCacheCount{38};
 // Cache entries, from kHeaderSize.
 constexpr u32 kCacheEntrySize = 104;
 constexpr Field<u8> kCacheOffTarget{0};
-constexpr u32 kCacheOffReads = 8;       // kSizeBuckets u32 each
-constexpr u32 kCacheOffWrites = 32;
-constexpr u32 kCacheOffSscReads = 56;
-constexpr u32 kCacheOffSscWrites = 80;
+// Histograms of kSizeBuckets u32 each: the field is the first bucket, bucket i lies
+// sizeof(u32) * i further on.
+constexpr Field<u32> kCacheOffReads{8};
+constexpr Field<u32> kCacheOffWrites{32};
+constexpr Field<u32> kCacheOffSscReads{56};
+constexpr Field<u32> kCacheOffSscWrites{80};
 constexpr u32 kSizeBuckets = 6;
 
 // SSD-cache entries, right after the cache entries.
@@ -41,8 +43,9 @@ constexpr Field<u8> kSscOffLinesInUse{12};
 constexpr Field<u32> kSscOffWindowsWithLines{16}; // i32
 constexpr Field<u32> kSscOffReads{20};  // i32
 constexpr Field<u32> kSscOffWrites{24}; // i32
-constexpr u32 kSscOffReadAccess = 28;   // kAccessBuckets i32 each
-constexpr u32 kSscOffWriteAccess = 72;
+// Histograms of kAccessBuckets i32 each, from their first bucket.
+constexpr Field<u32> kSscOffReadAccess{28};
+constexpr Field<u32> kSscOffWriteAccess{72};
 constexpr u32 kAccessBuckets = 11;
 
 // The overall section, at kOffOverallOffset.
@@ -54,19 +57,29 @@ constexpr Field<u8> kOverallOffTarget{0};
 constexpr Field<u16> kOverallOffIdle{2};   // u16 seconds
 constexpr Field<u32> kOverallOffReadMb{8};
 constexpr Field<u32> kOverallOffWriteMb{12};
-constexpr u32 kOverallOffReads = 16;       // kSizeBuckets u32
-constexpr u32 kOverallOffWrites = 40;      // kSizeBuckets u32
-constexpr u32 kOverallOffReadRandomness = 64;   // kRandomnessBuckets u32
-constexpr u32 kOverallOffWriteRandomness = 92;  // kRandomnessBuckets u32
+// Histograms from their first bucket: kSizeBuckets u32, then kRandomnessBuckets u32.
+constexpr Field<u32> kOverallOffReads{16};
+constexpr Field<u32> kOverallOffWrites{40};
+constexpr Field<u32> kOverallOffReadRandomness{64};
+constexpr Field<u32> kOverallOffWriteRandomness{92};
 constexpr u32 kRandomnessBuckets = 7;
 
 // Every field lies within its block or entry.
 static_assert(FitsIn(kHeaderSize, kOffOverallOffset, kOffCachePeriod, kOffAvgDirty, kOffAvgUsed, kOffReadAheadCache,
                      kOffReadAheadSsc, kOffUnusedReadAheadCache, kOffUnusedReadAheadSsc, kOffFlushBlockTime,
                      kOffSscCount, kOffCacheCount));
-static_assert(FitsIn(kCacheEntrySize, kCacheOffTarget));
+// A histogram fits when its last bucket does.
+constexpr u32 kLastSizeBucket = sizeof(u32) * (kSizeBuckets - 1);
+constexpr u32 kLastAccessBucket = sizeof(u32) * (kAccessBuckets - 1);
+constexpr u32 kLastRandomnessBucket = sizeof(u32) * (kRandomnessBuckets - 1);
+static_assert(FitsIn(kCacheEntrySize, kCacheOffTarget, kCacheOffReads + kLastSizeBucket,
+                     kCacheOffWrites + kLastSizeBucket, kCacheOffSscReads + kLastSizeBucket,
+                     kCacheOffSscWrites + kLastSizeBucket));
 static_assert(FitsIn(kSscEntrySize, kSscOffTarget, kSscOffWindows, kSscOffNewWindows, kSscOffLinesInUse,
-                     kSscOffWindowsWithLines, kSscOffReads, kSscOffWrites));
+                     kSscOffWindowsWithLines, kSscOffReads, kSscOffWrites, kSscOffReadAccess + kLastAccessBucket,
+                     kSscOffWriteAccess + kLastAccessBucket));
 static_assert(FitsIn(kOverallEntrySize, kOverallOffEntriesSize, kOverallOffPeriod, kOverallOffTarget,
-                     kOverallOffIdle, kOverallOffReadMb, kOverallOffWriteMb));
+                     kOverallOffIdle, kOverallOffReadMb, kOverallOffWriteMb, kOverallOffReads + kLastSizeBucket,
+                     kOverallOffWrites + kLastSizeBucket, kOverallOffReadRandomness + kLastRandomnessBucket,
+                     kOverallOffWriteRandomness + kLastRandomnessBucket));
 }  // namespace perfresults

@@ -24,7 +24,7 @@ constexpr unsigned kSmpInitiator = 4;
 constexpr unsigned kStpInitiator = 5;
 constexpr unsigned kSspInitiator = 6;
 constexpr unsigned kSmpTarget = 7;
-constexpr u32 kEntryOffTargets = 13;
+constexpr Field<u8> kEntryOffTargets{13};
 constexpr unsigned kStpTarget = 0;      // bits of byte 13
 constexpr unsigned kSspTarget = 1;
 // Byte 14: the link speed code in bits 2-7.
@@ -39,5 +39,5 @@ constexpr u32 kMaxEntries = (kSize - kOffEntries) / kEntrySize;
 // Every field lies within its block or entry.
 static_assert(FitsIn(kSize, kOffCount));
 static_assert(FitsIn(kEntrySize, kEntryOffSasAddress, kEntryOffPhyId, kEntryOffState, kEntryOffDeviceType,
-                     kEntryOffLinkSpeed));
+                     kEntryOffTargets, kEntryOffLinkSpeed));
 }  // namespace phylist

@@ -6,6 +6,7 @@
 
 namespace seckey {
 constexpr u32 kSize = 364;
+// Three texts: each starts at its offset and takes its width.
 constexpr u32 kOffKey = 0;
 constexpr u32 kKeyWidth = 36;
 constexpr u32 kOffPassphrase = 36;

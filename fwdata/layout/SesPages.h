@@ -23,7 +23,7 @@ constexpr u8 kPageStatus = 2;
 constexpr Field<u8> kOffPageCode{0};
 constexpr Field<u8> kOffTypeHeaderCount{10};
 constexpr Field<u8> kOffDescriptorLength{11};
-constexpr u32 kOffDescriptorRest = 12;   // headers start here plus the descriptor length
+constexpr u32 kOffDescriptorRest = 12;   // the rest of the descriptor; the headers start past it
 constexpr u32 kTypeHeaderSize = 4;
 constexpr Field<u8> kHeaderOffType{0};
 constexpr Field<u8> kHeaderOffCount{1};  // possible elements
@@ -55,9 +55,9 @@ constexpr BitField kPsDcFailed{3, 0};
 constexpr BitField kPsAcFailed{3, 1};
 constexpr BitField kPsOverTemperature{3, 3};
 constexpr BitField kPsOff{3, 4};
-constexpr u32 kElemOffFanSpeed = 3;      // bits 0-2
+constexpr Field<u8> kElemOffFanSpeed{3}; // bits 0-2
 constexpr u8 kFanSpeedMask = 0x07;
-constexpr u32 kElemOffTemperature = 2;   // degrees Celsius + kTemperatureBias
+constexpr Field<u8> kElemOffTemperature{2}; // degrees Celsius + kTemperatureBias
 constexpr int kTemperatureBias = 20;
 constexpr BitField kAlarmCritical{3, 1};
 constexpr BitField kAlarmNonCritical{3, 2};
@@ -67,12 +67,13 @@ constexpr BitField kVoltageCritUnder{1, 0};
 constexpr BitField kVoltageCritOver{1, 1};
 constexpr BitField kVoltageWarnUnder{1, 2};
 constexpr BitField kVoltageWarnOver{1, 3};
-constexpr u32 kElemOffVoltageHigh = 2;   // signed 16 bits in 10 mV, big-endian
+// Signed 16 bits in 10 mV, big-endian, read byte by byte: the high and the low byte.
+constexpr u32 kElemOffVoltageHigh = 2;
 constexpr u32 kElemOffVoltageLow = 3;
 constexpr unsigned kVoltageStepMv = 10;
 
 // Every field lies within its block or entry.
 static_assert(FitsIn(kCdbSize, kCdbOffOpcode, kCdbOffPage, kCdbOffAllocHigh, kCdbOffAllocLow));
 static_assert(FitsIn(kTypeHeaderSize, kHeaderOffType, kHeaderOffCount));
-static_assert(FitsIn(kElementSize, kElemOffStatus));
+static_assert(FitsIn(kElementSize, kElemOffStatus, kElemOffFanSpeed, kElemOffTemperature));
 }  // namespace ses

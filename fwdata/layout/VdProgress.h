@@ -13,16 +13,17 @@ constexpr u32 kRunningInit = 0x04;
 constexpr u32 kRunningRecon = 0x08;
 constexpr u32 kRunningSecureErase = 0x10;
 // Per operation a u16 progress (0-65535) and the u16 elapsed seconds after it.
-constexpr u32 kOffCcProgress = 4;
-constexpr u32 kOffBgiProgress = 8;
-constexpr u32 kOffInitProgress = 12;
+constexpr Field<u16> kOffCcProgress{4};
+constexpr Field<u16> kOffBgiProgress{8};
+constexpr Field<u16> kOffInitProgress{12};
 constexpr Field<u16> kOffReconProgress{16};
-constexpr u32 kOffEraseProgress = 4;     // a secure erase runs alone, in the check's bytes
+constexpr Field<u16> kOffEraseProgress{4}; // a secure erase runs alone, in the check's bytes
 constexpr Field<u16> kProgressOffSeconds{2}; // from a progress field
 constexpr unsigned kProgressFull = 65535;
 constexpr BitField kSuspendedCc{24, 0};
 constexpr BitField kSuspendedBgi{24, 1};
 
 // Every field lies within its block.
-static_assert(FitsIn(kSize, kOffRunning, kOffReconProgress));
+static_assert(FitsIn(kSize, kOffRunning, kOffCcProgress, kOffBgiProgress, kOffInitProgress, kOffReconProgress,
+                     kOffEraseProgress, kOffReconProgress.offset + kProgressOffSeconds, kSuspendedCc, kSuspendedBgi));
 }  // namespace vdprogress
