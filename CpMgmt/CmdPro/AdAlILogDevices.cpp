@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdListImage.h"
+#include "CpMgmt/CmdPro/PdRbldProgress.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "controller/DpParams.h"
@@ -131,8 +132,8 @@ void PrintDisk(CpController* cpController, const ByteView& record)
         if ((running & op.bit) == 0)
             continue;
         Text(Format("%-35s : Progress = %d; Elapsed Seconds = %d\n", op.name,
-                    static_cast<int>(record.U16(op.offset) * 100u / pdrec::kProgressFull),
-                    record.U16(op.offset + pdrec::kProgressOffSeconds) / 60));
+                    PdProgress::Percent(record, op.offset),
+                    PdProgress::Minutes(record, op.offset + pdrec::kProgressOffSeconds)));
     }
 }
 

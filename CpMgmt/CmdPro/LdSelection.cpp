@@ -127,3 +127,11 @@ int ReadAllowedOps(VirtualDisk* vd, u8 target, u8 ops[vdallowed::kSize])
     }
     return status;
 }
+
+int ReadProgressOrReport(VirtualDisk* vd, u8 target, u8 progress[vdprogress::kSize])
+{
+    const int status = vd->GetProgress(progress);
+    if (status != 0)
+        PrintMessage(LdMsg::kProgressFailed, target);
+    return status;
+}

@@ -5,6 +5,7 @@
 #include "ZepUtil/Types.h"
 #include "cmdtool/ParsedObject.h"
 #include "fwdata/layout/VdAllowedOps.h"
+#include "fwdata/layout/VdProgress.h"
 #include "runtime/ArrayList.h"
 
 class Adapter;
@@ -60,3 +61,7 @@ int CheckBgOpSuspendResume(Adapter* adapter);
 // The drive's allowed-operations bitmap (all zero when the controller keeps none): 0, or the
 // read's status after its text naming the drive's number.
 int ReadAllowedOps(VirtualDisk* vd, u8 target, u8 ops[vdallowed::kSize]);
+
+// The drive's progress block: 0, or the read's status after message 0x32317 naming the drive's
+// number.
+int ReadProgressOrReport(VirtualDisk* vd, u8 target, u8 progress[vdprogress::kSize]);
