@@ -10,6 +10,7 @@
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/GasGauge.h"
+#include "parsers/StringOption.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
 
@@ -182,15 +183,7 @@ int AdpBbuParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
     Token* token = tokens->GetAt(index);
     if (token == nullptr || token->GetId() != TOKEN_F)
         return -1;
-    token->SetConsumed();
-    Token* value = TokenAt(tokens, index, 1);
-    if (value == nullptr)
-        return -1;
-    value->SetConsumed();
-    if (value->GetId() != TOKEN_STRING || value->GetText() == nullptr)
-        return -1;
-    fileName_ = value->GetText();
-    return 0;
+    return TakeStringOption(tokens, index, &fileName_);
 }
 
 ParsedObjects AdpBbuParser::ParseCommand(ArrayList<Token*>* tokens)

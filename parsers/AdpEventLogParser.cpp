@@ -6,6 +6,7 @@
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpEventLogPo.h"
+#include "parsers/StringOption.h"
 
 namespace {
 const ParserFactoryRegistration<AdpEventLogParser> kRegisterAdpEventLogParser{TOKEN_ADPEVENTLOG};
@@ -102,15 +103,7 @@ int AdpEventLogParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
     Token* token = tokens->GetAt(index);
     if (token == nullptr || token->GetId() != TOKEN_F)
         return -1;
-    token->SetConsumed();
-    Token* value = NextToken(tokens, index);
-    if (value == nullptr)
-        return -1;
-    value->SetConsumed();
-    if (value->GetId() != TOKEN_STRING || value->GetText() == nullptr)
-        return -1;
-    fileName_ = value->GetText();
-    return 0;
+    return TakeStringOption(tokens, index, &fileName_);
 }
 
 ParsedObjects AdpEventLogParser::ParseCommand(ArrayList<Token*>* tokens)

@@ -6,6 +6,7 @@
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/AdpFwFlashPo.h"
+#include "parsers/StringOption.h"
 
 namespace {
 const ParserFactoryRegistration<AdpFlashParser> kRegisterAdpFlashParser{TOKEN_ADPFWFLASH};
@@ -48,15 +49,7 @@ int AdpFlashParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 int AdpFlashParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
 {
-    tokens->GetAt(index)->SetConsumed();
-    Token* value = NextToken(tokens, index);
-    if (value == nullptr)
-        return -1;
-    value->SetConsumed();
-    if (value->GetId() != TOKEN_STRING || value->GetText() == nullptr)
-        return -1;
-    fileName_ = value->GetText();
-    return 0;
+    return TakeStringOption(tokens, index, &fileName_);
 }
 
 int AdpFlashParser::OnFwType(ArrayList<Token*>* tokens, u8 index)

@@ -6,6 +6,7 @@
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/CfgSaveRestorePo.h"
+#include "parsers/StringOption.h"
 
 namespace {
 const ParserFactoryRegistration<CfgSaveRestoreParser> kRegisterCfgSaveRestoreParser{TOKEN_CFGSAVE, TOKEN_CFGRESTORE};
@@ -37,15 +38,7 @@ int CfgSaveRestoreParser::OnCommandToken(ArrayList<Token*>* tokens, u8 index)
 
 int CfgSaveRestoreParser::OnFileName(ArrayList<Token*>* tokens, u8 index)
 {
-    tokens->GetAt(index)->SetConsumed();
-    if (index + 1u >= tokens->GetCount())
-        return -1;
-    Token* value = tokens->GetAt(static_cast<u8>(index + 1));
-    value->SetConsumed();
-    if (value->GetId() != TOKEN_STRING || value->GetText() == nullptr)
-        return -1;
-    fileName_ = value->GetText();
-    return 0;
+    return TakeStringOption(tokens, index, &fileName_);
 }
 
 ParsedObjects CfgSaveRestoreParser::ParseCommand(ArrayList<Token*>* tokens)

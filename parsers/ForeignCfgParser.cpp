@@ -5,6 +5,7 @@
 #include "cmdtool/Grammar.h"
 #include "cmdtool/ParserFactory.h"
 #include "cmdtool/TokenIds.h"
+#include "parsers/StringOption.h"
 
 namespace {
 const ParserFactoryRegistration<ForeignCfgParser> kRegisterForeignCfgParser{TOKEN_CFGFOREIGN};
@@ -54,18 +55,9 @@ int ForeignCfgParser::OnOperation(ArrayList<Token*>* tokens, u8 index)
 
 int ForeignCfgParser::OnSecurityKey(ArrayList<Token*>* tokens, u8 index)
 {
-    Token* token = tokens->GetAt(index);
-    token->SetConsumed();
-    keyType_ = token->GetId() == TOKEN_PASSPHRASE ? ForeignCfgParsedObject::kPassphrase
-                                                  : ForeignCfgParsedObject::kSecurityKey;
-    if (index + 1u >= tokens->GetCount())
-        return -1;
-    Token* value = tokens->GetAt(static_cast<u8>(index + 1));
-    value->SetConsumed();
-    if (value->GetId() != TOKEN_STRING || value->GetText() == nullptr)
-        return -1;
-    key_ = value->GetText();
-    return 0;
+    keyType_ = tokens->GetAt(index)->GetId() == TOKEN_PASSPHRASE ? ForeignCfgParsedObject::kPassphrase
+                                                                 : ForeignCfgParsedObject::kSecurityKey;
+    return TakeStringOption(tokens, index, &key_);
 }
 
 ParsedObjects ForeignCfgParser::ParseCommand(ArrayList<Token*>* tokens)

@@ -36,19 +36,6 @@ KeyTextParser::KeyTextParser(u16 commandId) : Parser(commandId)
 }
 
 // A value option: its keyword and the string token after it, whose text replaces the value.
-int TakeStringOption(ArrayList<Token*>* tokens, u8 index, std::string* value)
-{
-    tokens->GetAt(index)->SetConsumed();
-    if (index + 1u >= tokens->GetCount())
-        return -1;
-    Token* next = tokens->GetAt(static_cast<u8>(index + 1));
-    next->SetConsumed();
-    if (next->GetId() != TOKEN_STRING || next->GetText() == nullptr)
-        return -1;
-    *value = next->GetText();
-    return 0;
-}
-
 int KeyTextParser::OnValue(ArrayList<Token*>* tokens, u8 index)
 {
     const Token* option = tokens->GetAt(index);

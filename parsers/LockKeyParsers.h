@@ -5,10 +5,7 @@
 
 #include "cmdtool/Parser.h"
 #include "parsers/LockKeyParsedObject.h"
-
-// A value option at `index`: consumes it and the word after it, which must be a string, into
-// `value`. 0, or -1 when no string follows.
-int TakeStringOption(ArrayList<Token*>* tokens, u8 index, std::string* value);
+#include "parsers/StringOption.h"
 
 // The text options every key parser takes; a value option keeps its last value.
 class KeyTextParser : public Parser {

@@ -19,6 +19,21 @@ protected:
     bool HasDriveList() const { return drives_ != nullptr; }
     // Hands the parsed list over to shared ownership (an empty share when none was parsed).
     SharedDriveList TakeDriveList() { return SharedDriveList(drives_.release()); }
+    // ParseCommand of a command whose line is its drive list and one flag: null when the line is
+    // refused or names no drive, else one Object(command id, drives, flag, adapter) a listed
+    // adapter. `flag` is read after the line has been parsed.
+    template <typename Object>
+    ParsedObjects ParseDrivesWithFlag(ArrayList<Token*>* tokens, const u8& flag)
+    {
+        if (!ParseCommandTokens(tokens) || !HasDriveList())
+            return nullptr;
+        const SharedDriveList drives = TakeDriveList();
+        const u16 commandId = GetCommandId();
+        const u8 value = flag;
+        return MakePerAdapter([&drives, commandId, value](u8 adapter) {
+            return std::make_unique<Object>(commandId, drives, value, adapter);
+        });
+    }
 
 private:
     // Null until a list has been parsed (or when an element named no drive); a later list

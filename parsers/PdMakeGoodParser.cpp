@@ -23,12 +23,5 @@ PdMakeGoodParser::PdMakeGoodParser(u16 commandToken) : PdDriveListParser(command
 
 ParsedObjects PdMakeGoodParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!ParseCommandTokens(tokens) || !HasDriveList())
-        return nullptr;
-    const SharedDriveList drives = TakeDriveList();
-    const u16 commandId = GetCommandId();
-    const u8 force = force_;
-    return MakePerAdapter([&drives, commandId, force](u8 adapter) {
-        return std::make_unique<PdOffLineParsedObject>(commandId, drives, force, adapter);
-    });
+    return ParseDrivesWithFlag<PdOffLineParsedObject>(tokens, force_);
 }

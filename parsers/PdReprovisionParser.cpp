@@ -25,12 +25,5 @@ PdReprovisionParser::PdReprovisionParser(u16 commandToken) : PdDriveListParser(c
 
 ParsedObjects PdReprovisionParser::ParseCommand(ArrayList<Token*>* tokens)
 {
-    if (!ParseCommandTokens(tokens) || !HasDriveList())
-        return nullptr;
-    const SharedDriveList drives = TakeDriveList();
-    const u16 commandId = GetCommandId();
-    const u8 force = force_;
-    return MakePerAdapter([&drives, commandId, force](u8 adapter) {
-        return std::make_unique<PdReprovisionParsedObject>(commandId, drives, force, adapter);
-    });
+    return ParseDrivesWithFlag<PdReprovisionParsedObject>(tokens, force_);
 }

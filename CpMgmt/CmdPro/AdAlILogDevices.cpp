@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdListImage.h"
+#include "CpMgmt/CmdPro/PdRbldProgress.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "controller/DpParams.h"
@@ -132,8 +133,8 @@ void PrintDisk(CpController* cpController, const ByteView& record)
         if ((running & op.bit) == 0)
             continue;
         Text(Format("%-35s : Progress = %d; Elapsed Seconds = %d\n", op.name,
-                    static_cast<int>(record.U16(op.progress) * 100u / pdrec::kProgressFull),
-                    record.U16(op.progress.offset + pdrec::kProgressOffSeconds) / 60));
+                    PdProgress::Percent(record, op.progress),
+                    PdProgress::Minutes(record, op.progress.offset + pdrec::kProgressOffSeconds)));
     }
 }
 

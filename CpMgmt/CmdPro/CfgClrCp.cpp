@@ -17,11 +17,9 @@ const CpRegistration<AdpCfgClrCp> kRegisterAdpCfgClrCp{TOKEN_CFGCLR};
 int AdpCfgClrCp::ProcessParsed(CpController* cpController, AdpCfgClrParsedObject* object)
 {
     const u8 adapterNumber = object->GetAdapterNumber();
-    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
-    if (manager == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapterNumber);
+    if (manager == nullptr)
         return -1;
-    }
     const u8 force = object->GetForce() != 0 ? 1 : 0;
     const int status = manager->ClearCfg(force);
     if (force == 0) {

@@ -57,11 +57,9 @@ int CfgDsplyCp::ProcessParsed(CpController* cpController, CfgDsplyParsedObject* 
         return -1;
     }
 
-    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
-    if (manager == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapter);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
+    if (manager == nullptr)
         return -1;
-    }
     if (manager->Refresh() != 0) {
         PrintMessage(CommonMsg::kRaidManagerInitFailed, adapter);
         return -1;

@@ -35,11 +35,9 @@ void FreeSpaceInfoCp::DeleteFreeSpaceList(ArrayList<ArraySpaceInfo*>* list)
 int FreeSpaceInfoCp::ProcessParsed(CpController* cpController, FreeSpaceInfoParsedObject*)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
-    if (manager == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapterNumber);
+    if (manager == nullptr)
         return -1;
-    }
     int status = manager->Refresh();
     if (status != 0) {
         PrintMessage(CommonMsg::kRaidManagerInitFailed, adapterNumber);

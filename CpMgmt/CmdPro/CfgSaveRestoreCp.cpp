@@ -18,11 +18,9 @@ const CpRegistration<CfgSaveRestoreCp> kRegisterCfgSaveRestoreCp{TOKEN_CFGSAVE, 
 int FreshManager(CpController* cpController, RaidManager** manager)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    *manager = RaidManager::GetRaidManager(cpController->GetController());
-    if (*manager == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapter);
+    *manager = RaidManagerOrReport(cpController, adapter);
+    if (*manager == nullptr)
         return -1;
-    }
     const int status = (*manager)->Refresh();
     if (status != 0)
         PrintMessage(CommonMsg::kRaidManagerInitFailed, adapter);

@@ -5,6 +5,7 @@
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CmdPro/ForeignCfgCp.h"
 #include "CpMgmt/CmdPro/ReportPrint.h"
+#include "CpMgmt/CommandProcessor.h"
 #include "CpMgmt/CpController.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
@@ -32,11 +33,9 @@ int Open(RmCfg* cfg, CpController* cpController, Adapter** adapter)
         return -1;
     }
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
-    if (manager == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapterNumber);
+    if (manager == nullptr)
         return -1;
-    }
     if (manager->GetAdapter(adapter) != 0 || *adapter == nullptr) {
         PrintMessage(CommonMsg::kAdapterUnreachable, adapterNumber);
         return -1;

@@ -145,24 +145,17 @@ int LdBbtEntriesCp::ProcessParsed(CpController* cpController, LdBbtEntriesParsed
 int LdBBMClearCp::ProcessParsed(CpController* cpController, LdBBMClearParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
-    if (manager == nullptr)
+    RaidManager* manager = nullptr;
+    Adapter* adapterElement = AdapterOrReport(cpController, adapter, false, &manager);
+    if (adapterElement == nullptr)
         return -1;
-    Adapter* adapterElement = nullptr;
-    if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
-        return -1;
-    }
     // A failed read counts as "not supported": nothing is cleared then.
     u8 supported = 0;
     adapterElement->IsLdBbmSupported(&supported);
     u8 vdCount = 0;
-    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
-        return -1;
-    if (vdCount == 0) {
-        PrintMessage(LdMsg::kNoVirtualDrive, adapter);
-        return 0;
-    }
+    const int found = CountVdsOrReportNone(manager, adapter, &vdCount);
+    if (found <= 0)
+        return found;
     LdSelection selection(manager, *object, adapter);
     if (selection.ReadList() != 0)
         return -1;

@@ -40,11 +40,9 @@ int LdDelCp::ProcessParsed(CpController* cpController, LdDelParsedObject* object
     result_ = 0;
     refused_ = false;
     adapterNumber_ = AdapterNumberOf(cpController);
-    manager_ = RaidManager::GetRaidManager(cpController->GetController());
-    if (manager_ == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber_);
+    manager_ = RaidManagerOrReport(cpController, adapterNumber_);
+    if (manager_ == nullptr)
         return -1;
-    }
     manager_->Refresh();
     if (manager_->GetAdapter(&adapter_) != 0)
         return -1;

@@ -22,12 +22,9 @@ int LdMakeSecureCp::ProcessParsed(CpController* cpController, LdMakeSecureParsed
     if (manager == nullptr)
         return -1;
     u8 vdCount = 0;
-    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
-        return -1;
-    if (vdCount == 0) {
-        PrintMessage(LdMsg::kNoVirtualDrive, adapter);
-        return 0;
-    }
+    const int found = CountVdsOrReportNone(manager, adapter, &vdCount);
+    if (found <= 0)
+        return found;
     LdSelection selection(manager, *object, adapter);
     if (selection.ReadList() != 0)
         return -1;

@@ -37,14 +37,10 @@ int LdMirrorCp::PrintMirrorConfig(RaidManager* manager, const std::vector<u8>& i
 int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
-    if (manager == nullptr)
+    RaidManager* manager = nullptr;
+    Adapter* adapterElement = AdapterOrReport(cpController, adapter, false, &manager);
+    if (adapterElement == nullptr)
         return -1;
-    Adapter* adapterElement = nullptr;
-    if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
-        return -1;
-    }
     u8 supported = 0;
     if (adapterElement->IsLdMirrorSupported(&supported) != 0 || supported != 1) {
         PrintMessage(CommonMsg::kLineEnd);
@@ -53,12 +49,9 @@ int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* 
         return -1;
     }
     u8 vdCount = 0;
-    if (!ReadVdCountOrReport(manager, adapter, &vdCount))
-        return -1;
-    if (vdCount == 0) {
-        PrintMessage(LdMsg::kNoVirtualDrive, adapter);
-        return 0;
-    }
+    const int found = CountVdsOrReportNone(manager, adapter, &vdCount);
+    if (found <= 0)
+        return found;
     LdSelection selection(manager, *object, adapter);
     selection.ReadList();
     // A listed drive that does not exist or cannot be had is reported and the next one handled;

@@ -4,6 +4,7 @@
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
+#include "CpMgmt/CmdPro/PdRbldProgress.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
@@ -21,8 +22,8 @@ const CpRegistration<LdOperationCp> kRegisterLdOperationCp{TOKEN_LDCC, TOKEN_LDI
 // Percent and whole minutes of a progress field (u16 progress, then u16 elapsed seconds).
 void ProgressOf(const ByteView& block, Field<u16> progress, int* percent, int* minutes)
 {
-    *percent = static_cast<int>(block.U16(progress) * 100u / vdprogress::kProgressFull);
-    *minutes = static_cast<int>(block.U16(progress.offset + vdprogress::kProgressOffSeconds) / 60u);
+    *percent = PdProgress::Percent(block, progress);
+    *minutes = PdProgress::Minutes(block, progress.offset + vdprogress::kProgressOffSeconds);
 }
 
 void PrintResult(int status) { PrintMessage(status != 0 ? LdMsg::kOpFailed : LdMsg::kOpSuccess); }
@@ -112,9 +113,8 @@ int LdOperationCp::Start(VirtualDisk* vd, u8 target)
 int LdOperationCp::Abort(VirtualDisk* vd, u8 target)
 {
     u8 progress[vdprogress::kSize] = {};
-    int status = vd->GetProgress(progress);
+    int status = ReadProgressOrReport(vd, target, progress);
     if (status != 0) {
-        PrintMessage(LdMsg::kProgressFailed, target);
         PrintMessage(LdMsg::kOpFailed);
         return status;
     }
@@ -154,11 +154,9 @@ int LdOperationCp::Abort(VirtualDisk* vd, u8 target)
 int LdOperationCp::ShowProgress(VirtualDisk* vd, u8 target)
 {
     u8 progress[vdprogress::kSize] = {};
-    const int status = vd->GetProgress(progress);
-    if (status != 0) {
-        PrintMessage(LdMsg::kProgressFailed, target);
+    const int status = ReadProgressOrReport(vd, target, progress);
+    if (status != 0)
         return status;
-    }
     const ByteView block(progress);
     const u32 running = block.U32(vdprogress::kOffRunning);
     const u16 targetId = vd->GetId()->GetTargetId();

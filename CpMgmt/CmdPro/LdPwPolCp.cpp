@@ -113,12 +113,8 @@ int LdPowerPolicyCp::ProcessParsed(CpController* cpController, LdPowerPolicyPars
     if (!CheckLdPowerPolicyAllowed(cpController, manager, adapter, object->GetPolicy(), &allowance))
         return -1;
     u8 vdCount = 0;
-    if (!ReadVdCountOrReport(manager, adapter, &vdCount, "LD"))
+    if (CountVdsOrReportNone(manager, adapter, &vdCount, "LD") <= 0)
         return -1;
-    if (vdCount == 0) {
-        PrintMessage(LdMsg::kNoVirtualDrive, adapter);
-        return -1;
-    }
     LdSelection selection(manager, *object, adapter);
     selection.ReadList();
     const u8 value = PolicyValue(object->GetPolicy(), allowance.uncachedLevel != 0);

@@ -5,6 +5,7 @@
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
+#include "CpMgmt/CmdPro/PdRbldProgress.h"
 #include "CpMgmt/CmdPro/SpinUpDrives.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
@@ -69,19 +70,17 @@ int LdReconstructCp::ProcessParsed(CpController* cpController, LdReconstructPars
 int LdReconstructCp::ShowProgress(VirtualDisk* vd, u8 target)
 {
     u8 progress[vdprogress::kSize] = {};
-    const int status = vd->GetProgress(progress);
-    if (status != 0) {
-        PrintMessage(LdMsg::kProgressFailed, target);
+    const int status = ReadProgressOrReport(vd, target, progress);
+    if (status != 0)
         return status;
-    }
     const ByteView block(progress);
     if ((block.U32(vdprogress::kOffRunning) & vdprogress::kRunningRecon) == 0) {
         PrintMessage(LdMsg::kReconNotRunning, target);
         return 0;
     }
-    const unsigned percent = block.U16(vdprogress::kOffReconProgress) * 100u / vdprogress::kProgressFull;
-    const unsigned minutes = block.U16(vdprogress::kOffReconProgress.offset + vdprogress::kProgressOffSeconds) / 60u;
-    PrintMessage(LdMsg::kReconProgress, target, vd->GetId()->GetTargetId(), percent, minutes);
+    PrintMessage(LdMsg::kReconProgress, target, vd->GetId()->GetTargetId(),
+                 PdProgress::Percent(block, vdprogress::kOffReconProgress),
+                 PdProgress::Minutes(block, vdprogress::kOffReconProgress.offset + vdprogress::kProgressOffSeconds));
     return 0;
 }
 

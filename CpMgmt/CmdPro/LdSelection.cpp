@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
+#include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/VirtualDisk.h"
@@ -71,6 +72,16 @@ bool ReadVdCountOrReport(RaidManager* manager, u8 adapter, u8* count, const char
     return false;
 }
 
+int CountVdsOrReportNone(RaidManager* manager, u8 adapter, u8* count, const char* operation)
+{
+    if (!ReadVdCountOrReport(manager, adapter, count, operation))
+        return -1;
+    if (*count != 0)
+        return 1;
+    PrintMessage(LdMsg::kNoVirtualDrive, adapter);
+    return 0;
+}
+
 VirtualDisk* GetVdOrReport(RaidManager* manager, u8 target)
 {
     VdIdFwi id(target, target, VdIdFwi::kAnySeqNum);
@@ -90,8 +101,13 @@ int CheckBgOpSuspendResume(RaidManager* manager)
         PrintMessage(CommonMsg::kText, "Failed To Get Adapter.\n");
         return status != 0 ? status : -1;
     }
+    return CheckBgOpSuspendResume(adapter);
+}
+
+int CheckBgOpSuspendResume(Adapter* adapter)
+{
     u8 supported = 0;
-    status = adapter->IsBgOpSuspendResumeSupported(&supported);
+    const int status = adapter->IsBgOpSuspendResumeSupported(&supported);
     if (status != 0)
         return status;
     if (supported != 1) {
@@ -109,5 +125,13 @@ int ReadAllowedOps(VirtualDisk* vd, u8 target, u8 ops[vdallowed::kSize])
         PrintMessage(CommonMsg::kNumber, target);
         PrintMessage(CommonMsg::kLineEnd);
     }
+    return status;
+}
+
+int ReadProgressOrReport(VirtualDisk* vd, u8 target, u8 progress[vdprogress::kSize])
+{
+    const int status = vd->GetProgress(progress);
+    if (status != 0)
+        PrintMessage(LdMsg::kProgressFailed, target);
     return status;
 }

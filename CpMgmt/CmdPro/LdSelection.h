@@ -5,8 +5,10 @@
 #include "ZepUtil/Types.h"
 #include "cmdtool/ParsedObject.h"
 #include "fwdata/layout/VdAllowedOps.h"
+#include "fwdata/layout/VdProgress.h"
 #include "runtime/ArrayList.h"
 
+class Adapter;
 class RaidManager;
 class VirtualDisk;
 
@@ -43,14 +45,23 @@ VirtualDisk* FindVdByTarget(const List<VirtualDisk*>* vds, unsigned target);
 // to get VD count on adapter %d." when `operation` is null, else 0x36017 naming the operation.
 bool ReadVdCountOrReport(RaidManager* manager, u8 adapter, u8* count, const char* operation = nullptr);
 
+// Reads the number of virtual drives as ReadVdCountOrReport does: 1 when there are some, 0 when
+// there is none (after message 0x32004 naming the adapter), -1 when the read failed.
+int CountVdsOrReportNone(RaidManager* manager, u8 adapter, u8* count, const char* operation = nullptr);
+
 // The virtual drive with the target id (any sequence number), or null after message 0x35017
 // "Failed to get VD object".
 VirtualDisk* GetVdOrReport(RaidManager* manager, u8 target);
 
 // 0 when the controller suspends and resumes background work; else the failing status, or -1
-// after the refusal's text.
+// after the refusal's text (and after "Failed To Get Adapter." when the manager has no adapter).
 int CheckBgOpSuspendResume(RaidManager* manager);
+int CheckBgOpSuspendResume(Adapter* adapter);
 
 // The drive's allowed-operations bitmap (all zero when the controller keeps none): 0, or the
 // read's status after its text naming the drive's number.
 int ReadAllowedOps(VirtualDisk* vd, u8 target, u8 ops[vdallowed::kSize]);
+
+// The drive's progress block: 0, or the read's status after message 0x32317 naming the drive's
+// number.
+int ReadProgressOrReport(VirtualDisk* vd, u8 target, u8 progress[vdprogress::kSize]);

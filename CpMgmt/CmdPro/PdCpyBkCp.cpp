@@ -1,5 +1,6 @@
 #include "CpMgmt/CmdPro/PdCpyBkCp.h"
 
+#include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CmdPro/PdRbldProgress.h"
 #include "CpMgmt/CmdPro/PdSuspendResume.h"
@@ -60,25 +61,16 @@ int PdCopyBackCp::ProcessParsed(CpController* cpController, PdCopyBackParsedObje
     if (action == TOKEN_PROGDSPLY)
         return 0;
 
-    RaidManager* manager = RaidManagerOrReport(cpController, adapter);
-    if (manager == nullptr)
+    RaidManager* manager = nullptr;
+    Adapter* adapterElement = AdapterOrReport(cpController, adapter, false, &manager);
+    if (adapterElement == nullptr)
         return -1;
-    Adapter* adapterElement = nullptr;
-    if (manager->GetAdapter(&adapterElement) != 0 || adapterElement == nullptr) {
-        PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
-        return -1;
-    }
 
     int status = 0;
     if (action == TOKEN_SUSPEND || action == TOKEN_RESUME) {
-        u8 supported = 0;
-        status = adapterElement->IsBgOpSuspendResumeSupported(&supported);
+        status = CheckBgOpSuspendResume(adapterElement);
         if (status != 0)
             return status;
-        if (supported != 1) {
-            PrintMessage(CommonMsg::kText, "FW Not Allowed Suspend-Resume on BG Operations.\n");
-            return -1;
-        }
     }
 
     const PdIdListObject* first = drives.GetAt(0);

@@ -30,11 +30,9 @@ constexpr int kStatusNotBuilt = 3;
 int SSCDAddCp::ProcessParsed(CpController* cpController, CfgSSCDAddParsedObject* object)
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
-    RaidManager* manager = RaidManager::GetRaidManager(cpController->GetController());
-    if (manager == nullptr) {
-        PrintMessage(CommonMsg::kNoRaidManager, adapterNumber);
+    RaidManager* manager = RaidManagerOrReport(cpController, adapterNumber);
+    if (manager == nullptr)
         return -1;
-    }
     manager->Refresh();
     Adapter* adapter = nullptr;
     if (manager->GetAdapter(&adapter) != 0 || adapter == nullptr)

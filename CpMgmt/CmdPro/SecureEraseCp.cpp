@@ -116,12 +116,8 @@ int SecureEraseCp::EraseDrive(PhysicalDevice* pd, u16 enclosureId, u8 slot, bool
 int SecureEraseCp::EraseVds(RaidManager* manager)
 {
     u8 vdCount = 0;
-    if (!ReadVdCountOrReport(manager, adapter_, &vdCount, "LD"))
+    if (CountVdsOrReportNone(manager, adapter_, &vdCount, "LD") <= 0)
         return -1;
-    if (vdCount == 0) {
-        PrintMessage(LdMsg::kNoVirtualDrive, adapter_);
-        return -1;
-    }
     LdSelection selection(manager, *object_, adapter_);
     if (selection.ReadList() != 0) {
         PrintMessage(CommonMsg::kOperationFailed, adapter_, "LD");
