@@ -32,6 +32,7 @@
 #include "ZepUtil/QuickFormat.h"
 #include "ZepUtil/TextHelpers.h"
 #include "dataif/RaidLevels.h"
+#include "fwdata/OpProgress.h"
 #include "fwdata/VdDataFwi.h"
 #include "fwdata/VdValueText.h"
 #include "fwdata/layout/VdInfo.h"
@@ -139,8 +140,8 @@ std::string VdInfoStripSizeText(u8 exponent)
 
 std::string ProgressLine(const char* label, const ByteView& info, Field<u16> progress)
 {
-    const unsigned percent = static_cast<unsigned>(info.U16(progress) * 100u / vdinfo::kProgressFull);
-    const unsigned minutes = info.U16(progress.offset + vdinfo::kProgressOffSeconds) / 60u;
+    const auto percent = static_cast<unsigned>(OpProgress::Percent(info, progress));
+    const auto minutes = static_cast<unsigned>(OpProgress::Minutes(info, progress.offset + vdinfo::kProgressOffSeconds));
     return Format("  %s: Completed %u%%, Taken %u min.\n", label, percent, minutes);
 }
 

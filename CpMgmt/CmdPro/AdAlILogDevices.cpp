@@ -8,7 +8,7 @@
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdListImage.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "controller/DpParams.h"
@@ -133,8 +133,8 @@ void PrintDisk(CpController* cpController, const ByteView& record)
         if ((running & op.bit) == 0)
             continue;
         Text(Format("%-35s : Progress = %d; Elapsed Seconds = %d\n", op.name,
-                    PdProgress::Percent(record, op.progress),
-                    PdProgress::Minutes(record, op.progress.offset + pdrec::kProgressOffSeconds)));
+                    OpProgress::Percent(record, op.progress),
+                    OpProgress::Minutes(record, op.progress.offset + pdrec::kProgressOffSeconds)));
     }
 }
 

@@ -6,7 +6,7 @@
 #include "CpMgmt/CmdPro/AdAlILogCp.h"
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "fwdata/VdValueText.h"
@@ -108,7 +108,7 @@ void PrintVdProgress(const ByteView& vd)
     for (const auto& op : operations) {
         if ((running & op.bit) != 0)
             Text(Format("\t%s in progress : Progress = %d; Elapsed Secs = %d\n", op.name,
-                        PdProgress::Percent(vd, op.progress),
+                        OpProgress::Percent(vd, op.progress),
                         vd.U16(op.progress.offset + vdinfo::kProgressOffSeconds)));
     }
 }

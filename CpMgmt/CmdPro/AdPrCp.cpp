@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CmdPro/RunStateName.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "ZepUtil/TextHelpers.h"

@@ -4,7 +4,7 @@
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "cmdtool/TokenIds.h"
@@ -22,8 +22,8 @@ const CpRegistration<LdOperationCp> kRegisterLdOperationCp{TOKEN_LDCC, TOKEN_LDI
 // Percent and whole minutes of a progress field (u16 progress, then u16 elapsed seconds).
 void ProgressOf(const ByteView& block, Field<u16> progress, int* percent, int* minutes)
 {
-    *percent = PdProgress::Percent(block, progress);
-    *minutes = PdProgress::Minutes(block, progress.offset + vdprogress::kProgressOffSeconds);
+    *percent = OpProgress::Percent(block, progress);
+    *minutes = OpProgress::Minutes(block, progress.offset + vdprogress::kProgressOffSeconds);
 }
 
 void PrintResult(int status) { PrintMessage(status != 0 ? LdMsg::kOpFailed : LdMsg::kOpSuccess); }

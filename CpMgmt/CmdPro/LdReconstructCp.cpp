@@ -5,7 +5,7 @@
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CmdPro/SpinUpDrives.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
@@ -79,8 +79,8 @@ int LdReconstructCp::ShowProgress(VirtualDisk* vd, u8 target)
         return 0;
     }
     PrintMessage(LdMsg::kReconProgress, target, vd->GetId()->GetTargetId(),
-                 PdProgress::Percent(block, vdprogress::kOffReconProgress),
-                 PdProgress::Minutes(block, vdprogress::kOffReconProgress.offset + vdprogress::kProgressOffSeconds));
+                 OpProgress::Percent(block, vdprogress::kOffReconProgress),
+                 OpProgress::Minutes(block, vdprogress::kOffReconProgress.offset + vdprogress::kProgressOffSeconds));
     return 0;
 }
 

@@ -1,7 +1,7 @@
 #include "CpMgmt/CmdPro/PdClrCp.h"
 
 #include "CpMgmt/CmdPro/PdMessageIds.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/TextHelpers.h"
@@ -82,7 +82,7 @@ int PdClrCp::ShowProgress(PhysicalDevice* pd, u8 adapter, u16 enclosureId, u8 sl
         PrintMessage(PdMsg::kClrNotRunning, EnclosureIdText(enclosureId), slot);
     else
         PrintMessage(PdMsg::kClrProgress, EnclosureIdText(enclosureId), slot,
-                     PdProgress::Percent(progress, pdprogress::kOffClearProgress),
-                     PdProgress::Minutes(progress, pdprogress::kOffClearSeconds));
+                     OpProgress::Percent(progress, pdprogress::kOffClearProgress),
+                     OpProgress::Minutes(progress, pdprogress::kOffClearSeconds));
     return 0;
 }

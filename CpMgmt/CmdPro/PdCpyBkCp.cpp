@@ -2,7 +2,7 @@
 
 #include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CmdPro/PdMessageIds.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CmdPro/PdSuspendResume.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
@@ -122,8 +122,8 @@ int PdCopyBackCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
         PrintMessage(CommonMsg::kText, "PD-Copyback is in Suspend Stage\n");
     else
         PrintMessage(PdMsg::kCpyBkProgress, EnclosureIdText(enclosureId), slot,
-                     PdProgress::Percent(progress, pdprogress::kOffProgress),
-                     PdProgress::Minutes(progress, pdprogress::kOffSeconds));
+                     OpProgress::Percent(progress, pdprogress::kOffProgress),
+                     OpProgress::Minutes(progress, pdprogress::kOffSeconds));
     return 0;
 }
 

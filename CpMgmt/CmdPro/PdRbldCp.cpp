@@ -1,7 +1,7 @@
 #include "CpMgmt/CmdPro/PdRbldCp.h"
 
 #include "CpMgmt/CmdPro/PdMessageIds.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CmdPro/PdSuspendResume.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
@@ -119,8 +119,8 @@ int PdRbldCp::ShowProgress(PhysicalDevice* pd, u16 enclosureId, u8 slot)
         PrintMessage(CommonMsg::kText, "PD-Rebuild is in Suspend Stage\n");
     else
         PrintMessage(PdMsg::kRbldProgress, EnclosureIdText(enclosureId), slot,
-                     PdProgress::Percent(progress, pdprogress::kOffProgress),
-                     PdProgress::Minutes(progress, pdprogress::kOffSeconds));
+                     OpProgress::Percent(progress, pdprogress::kOffProgress),
+                     OpProgress::Minutes(progress, pdprogress::kOffSeconds));
     return 0;
 }
 

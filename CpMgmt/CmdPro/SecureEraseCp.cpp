@@ -3,7 +3,7 @@
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CmdPro/PdNamedDrive.h"
-#include "CpMgmt/CmdPro/PdRbldProgress.h"
+#include "fwdata/OpProgress.h"
 #include "CpMgmt/CmdPro/SecurityMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
@@ -104,8 +104,8 @@ int SecureEraseCp::EraseDrive(PhysicalDevice* pd, u16 enclosureId, u8 slot, bool
             PrintMessage(SecMsg::kPdEraseNotRunning, enclosure, slot);
         else
             PrintMessage(SecMsg::kPdEraseProgress, enclosure, slot,
-                         PdProgress::Percent(progress, pdprogress::kOffEraseProgress),
-                         PdProgress::Minutes(progress, pdprogress::kOffEraseSeconds));
+                         OpProgress::Percent(progress, pdprogress::kOffEraseProgress),
+                         OpProgress::Minutes(progress, pdprogress::kOffEraseSeconds));
         return 0;
     }
     default:
@@ -191,8 +191,8 @@ int SecureEraseCp::EraseVd(VirtualDisk* vd, u8 id, bool* refused)
             PrintMessage(SecMsg::kVdEraseNotRunning, id);
         else
             PrintMessage(SecMsg::kVdEraseProgress, id, vd->GetId()->GetFwTargetId(),
-                         PdProgress::Percent(progress, vdprogress::kOffEraseProgress),
-                         PdProgress::Minutes(progress,
+                         OpProgress::Percent(progress, vdprogress::kOffEraseProgress),
+                         OpProgress::Minutes(progress,
                                              vdprogress::kOffEraseProgress.offset + vdprogress::kProgressOffSeconds));
         return 0;
     }

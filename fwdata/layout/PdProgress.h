@@ -3,6 +3,7 @@
 // 0..100 %.
 #pragma once
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/ProgressField.h"
 
 namespace pdprogress {
 constexpr u32 kSize = 32;
@@ -22,7 +23,7 @@ constexpr Field<u16> kOffClearSeconds{14};
 // A secure erase reports in the clear's bytes (a drive runs one or the other).
 constexpr Field<u16> kOffEraseProgress{12};
 constexpr Field<u16> kOffEraseSeconds{14};
-constexpr unsigned kProgressFull = 65535;
+constexpr unsigned kProgressFull = progressfield::kFull;
 
 // Every field lies within its block.
 static_assert(FitsIn(kSize, kOffProgress, kOffSeconds, kOffClearProgress, kOffClearSeconds, kOffEraseProgress,

@@ -3,6 +3,7 @@
 // the device id and the sequence number at kOffRef.
 #pragma once
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/ProgressField.h"
 
 namespace pdrec {
 constexpr u32 kSize = 512;
@@ -73,8 +74,8 @@ constexpr u8 kRunningClear = 0x04;
 constexpr Field<u16> kOffRebuildProgress{264}; // u16 progress, then u16 elapsed seconds
 constexpr Field<u16> kOffPatrolReadProgress{268};
 constexpr Field<u16> kOffClearProgress{272};
-constexpr Field<u16> kProgressOffSeconds{2};
-constexpr unsigned kProgressFull = 65535;
+constexpr Field<u16> kProgressOffSeconds = progressfield::kOffSeconds;
+constexpr unsigned kProgressFull = progressfield::kFull;
 constexpr Field<u8> kOffPowerState{358}; // 0 active
 constexpr BitField kReprovisionAllowed{362, 1};
 constexpr BitField kRbldSuspendAllowed{362, 4};

@@ -3,6 +3,7 @@
 // (VdInfo.h) carries the same fields from its byte 264.
 #pragma once
 #include "ZepUtil/ByteView.h"
+#include "fwdata/layout/ProgressField.h"
 
 namespace vdprogress {
 constexpr u32 kSize = 36;
@@ -18,8 +19,8 @@ constexpr Field<u16> kOffBgiProgress{8};
 constexpr Field<u16> kOffInitProgress{12};
 constexpr Field<u16> kOffReconProgress{16};
 constexpr Field<u16> kOffEraseProgress{4}; // a secure erase runs alone, in the check's bytes
-constexpr Field<u16> kProgressOffSeconds{2}; // from a progress field
-constexpr unsigned kProgressFull = 65535;
+constexpr Field<u16> kProgressOffSeconds = progressfield::kOffSeconds;
+constexpr unsigned kProgressFull = progressfield::kFull;
 constexpr BitField kSuspendedCc{24, 0};
 constexpr BitField kSuspendedBgi{24, 1};
 

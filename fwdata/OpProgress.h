@@ -3,18 +3,13 @@
 // own), as the commands show it; both shown values are truncated.
 #pragma once
 #include "ZepUtil/ByteView.h"
-#include "fwdata/layout/PdProgress.h"
-#include "fwdata/layout/PdRecord.h"
-#include "fwdata/layout/VdProgress.h"
+#include "fwdata/layout/ProgressField.h"
 
-namespace PdProgress {
-
-static_assert(pdprogress::kProgressFull == vdprogress::kProgressFull && pdprogress::kProgressFull == pdrec::kProgressFull,
-              "every progress field counts the whole alike");
+namespace OpProgress {
 
 inline int Percent(const ByteView& block, Field<u16> progress)
 {
-    return static_cast<int>(static_cast<unsigned>(block.U16(progress)) * 100u / pdprogress::kProgressFull);
+    return static_cast<int>(static_cast<unsigned>(block.U16(progress)) * 100u / progressfield::kFull);
 }
 
 inline int Minutes(const ByteView& block, Field<u16> seconds)
@@ -22,4 +17,4 @@ inline int Minutes(const ByteView& block, Field<u16> seconds)
     return static_cast<int>(block.U16(seconds) / 60u);
 }
 
-}  // namespace PdProgress
+}  // namespace OpProgress
