@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "ZepUtil/ByteView.h"
 #include "cmdtool/TokenIds.h"
@@ -76,14 +76,14 @@ int AdAECCp::ShowSettings(Adapter* adapter)
         return -1;
     const ByteView settings(block);
     PrintText("Advanced Event Capture Settings: \n\n");
-    PrintMessage(AdpSetMsg::kAecEnabled, settings.U8(aec::kOffEnabled) != 0 ? "Yes" : "No");
-    PrintMessage(AdpSetMsg::kAecState, settings.U8(aec::kOffStarted) != 0 ? "Started" : "Stopped");
-    PrintMessage(AdpSetMsg::kAecMode, settings.U8(aec::kOffMode) != 0 ? "Full" : "Continuous");
-    PrintMessage(AdpSetMsg::kAecEventsToCapture, static_cast<int>(settings.U32(aec::kOffEventsToCapture)));
-    PrintMessage(AdpSetMsg::kAecEventsCaptured, static_cast<int>(settings.U32(aec::kOffEventsCaptured)));
-    PrintMessage(AdpSetMsg::kAecSegments, static_cast<int>(settings.U32(aec::kOffSegments)));
-    PrintMessage(AdpSetMsg::kAecHostMask, static_cast<int>(settings.U32(aec::kOffHostMask)));
-    PrintMessage(AdpSetMsg::kAecFirmwareMask, static_cast<int>(settings.U32(aec::kOffFirmwareMask)));
+    PrintMessage(AdpOpsMsg::kAecEnabled, settings.U8(aec::kOffEnabled) != 0 ? "Yes" : "No");
+    PrintMessage(AdpOpsMsg::kAecState, settings.U8(aec::kOffStarted) != 0 ? "Started" : "Stopped");
+    PrintMessage(AdpOpsMsg::kAecMode, settings.U8(aec::kOffMode) != 0 ? "Full" : "Continuous");
+    PrintMessage(AdpOpsMsg::kAecEventsToCapture, static_cast<int>(settings.U32(aec::kOffEventsToCapture)));
+    PrintMessage(AdpOpsMsg::kAecEventsCaptured, static_cast<int>(settings.U32(aec::kOffEventsCaptured)));
+    PrintMessage(AdpOpsMsg::kAecSegments, static_cast<int>(settings.U32(aec::kOffSegments)));
+    PrintMessage(AdpOpsMsg::kAecHostMask, static_cast<int>(settings.U32(aec::kOffHostMask)));
+    PrintMessage(AdpOpsMsg::kAecFirmwareMask, static_cast<int>(settings.U32(aec::kOffFirmwareMask)));
     return 0;
 }
 

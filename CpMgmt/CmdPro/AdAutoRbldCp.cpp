@@ -1,6 +1,6 @@
 #include "CpMgmt/CmdPro/AdAutoRbldCp.h"
 
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -33,7 +33,7 @@ int AdpAutoRbldCp::ProcessParsed(CpController* cpController, AdpAutoRbldParsedOb
             PrintMessage(CommonMsg::kSetDataFailed, adapterNumber);
             return -1;
         }
-        PrintMessage(SetMsg::kAutoRebuildIs, adapterNumber, disable ? "Disabled" : "Enabled");
+        PrintMessage(AdpPropMsg::kAutoRebuildIs, adapterNumber, disable ? "Disabled" : "Enabled");
         return 0;
     }
     case TOKEN_DSPLY: {
@@ -42,7 +42,7 @@ int AdpAutoRbldCp::ProcessParsed(CpController* cpController, AdpAutoRbldParsedOb
             PrintMessage(CommonMsg::kGetDataFailed, adapterNumber);
             return -1;
         }
-        PrintMessage(SetMsg::kAutoRebuildIs, adapterNumber, disabled != 0 ? "Disabled" : "Enabled");
+        PrintMessage(AdpPropMsg::kAutoRebuildIs, adapterNumber, disabled != 0 ? "Disabled" : "Enabled");
         return 0;
     }
     default:

@@ -1,6 +1,6 @@
 #include "CpMgmt/CmdPro/AdBiosCp.h"
 
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
@@ -25,18 +25,18 @@ struct Setting {
 };
 
 constexpr Setting kSettings[] = {
-    {TOKEN_ENBL, biosdata::kOffDisabled, 0, SetMsg::kBiosAlready, "Enabled", SetMsg::kBiosSwitchFailed, "Enable",
-     SetMsg::kBiosIs},
-    {TOKEN_DSBL, biosdata::kOffDisabled, 1, SetMsg::kBiosAlready, "Disabled", SetMsg::kBiosSwitchFailed, "Disable",
-     SetMsg::kBiosIs},
-    {TOKEN_SOE, biosdata::kOffBypassErrors, 0, SetMsg::kBiosAlready, "Stop On Error", SetMsg::kBiosSetToFailed,
-     "Stop On Error", SetMsg::kBiosSetTo},
-    {TOKEN_BE, biosdata::kOffBypassErrors, 1, SetMsg::kBiosAlready, "Bypass Error", SetMsg::kBiosSetToFailed,
-     "Bypass Error", SetMsg::kBiosSetTo},
-    {TOKEN_ENBLAUTOSELECTBOOTLD, biosdata::kOffAutoSelectBootLd, 1, SetMsg::kAutoSelectAlready, "Enabled",
-     SetMsg::kAutoSelectFailed, "Enable", SetMsg::kAutoSelectIs},
-    {TOKEN_DSBLAUTOSELECTBOOTLD, biosdata::kOffAutoSelectBootLd, 0, SetMsg::kAutoSelectAlready, "Disabled",
-     SetMsg::kAutoSelectFailed, "Disable", SetMsg::kAutoSelectIs},
+    {TOKEN_ENBL, biosdata::kOffDisabled, 0, AdpPropMsg::kBiosAlready, "Enabled", AdpPropMsg::kBiosSwitchFailed, "Enable",
+     AdpPropMsg::kBiosIs},
+    {TOKEN_DSBL, biosdata::kOffDisabled, 1, AdpPropMsg::kBiosAlready, "Disabled", AdpPropMsg::kBiosSwitchFailed, "Disable",
+     AdpPropMsg::kBiosIs},
+    {TOKEN_SOE, biosdata::kOffBypassErrors, 0, AdpPropMsg::kBiosAlready, "Stop On Error", AdpPropMsg::kBiosSetToFailed,
+     "Stop On Error", AdpPropMsg::kBiosSetTo},
+    {TOKEN_BE, biosdata::kOffBypassErrors, 1, AdpPropMsg::kBiosAlready, "Bypass Error", AdpPropMsg::kBiosSetToFailed,
+     "Bypass Error", AdpPropMsg::kBiosSetTo},
+    {TOKEN_ENBLAUTOSELECTBOOTLD, biosdata::kOffAutoSelectBootLd, 1, AdpPropMsg::kAutoSelectAlready, "Enabled",
+     AdpPropMsg::kAutoSelectFailed, "Enable", AdpPropMsg::kAutoSelectIs},
+    {TOKEN_DSBLAUTOSELECTBOOTLD, biosdata::kOffAutoSelectBootLd, 0, AdpPropMsg::kAutoSelectAlready, "Disabled",
+     AdpPropMsg::kAutoSelectFailed, "Disable", AdpPropMsg::kAutoSelectIs},
 };
 
 }  // namespace
@@ -55,7 +55,7 @@ int AdpBiosCp::SendBiosDcmd(u32 opcode, u8* block, CpController* cpController)
 
 int AdpBiosCp::ProcessParsed(CpController* cpController, AdpBiosParsedObject* object)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     const u8 adapter = AdapterNumberOf(cpController);
     if (SendBiosDcmd(kDcmdCtrlGetBiosData, bios_, cpController) != 0) {
         PrintMessage(CommonMsg::kGetDataFailed, adapter);

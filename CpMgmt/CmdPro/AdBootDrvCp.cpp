@@ -1,7 +1,7 @@
 #include "CpMgmt/CmdPro/AdBootDrvCp.h"
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -74,7 +74,7 @@ int AdpBootDriveCp::ProcessParsed(CpController* cpController, AdpBootDriveParsed
 int AdpBootDriveCp::ChangeVd(CpController* cpController, RaidManager* manager, Adapter* adapter, const AdpBootDriveParsedObject* object,
                              bool unset)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     const u8 number = AdapterNumberOf(cpController);
     const u8 ld = object->GetLd();
     u8 count = 0;
@@ -110,7 +110,7 @@ int AdpBootDriveCp::ChangeVd(CpController* cpController, RaidManager* manager, A
 int AdpBootDriveCp::ChangePd(CpController* cpController, RaidManager* manager, Adapter* adapter, const AdpBootDriveParsedObject* object,
                              bool unset)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     const u8 number = AdapterNumberOf(cpController);
     u16 enclosure = object->GetPd()->GetEnclId();
     const u8 slot = object->GetPd()->GetSlot();
@@ -146,7 +146,7 @@ int AdpBootDriveCp::ChangePd(CpController* cpController, RaidManager* manager, A
 
 int AdpBootDriveCp::Report(CpController* cpController, RaidManager* manager, Adapter* adapter)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     const u8 number = AdapterNumberOf(cpController);
     u16 device = 0;
     u8 isDrive = 0;

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "CpMgmt/CmdPro/RunStateName.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "ZepUtil/TextHelpers.h"
@@ -43,7 +43,7 @@ Adapter* ReachCcSchedAdapter(CpController* cpController, RaidManager** manager =
 
 int AdpCCSchedulingCp::ProcessParsed(CpController* cpController, AdpCCSchedParsedObject* object)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     const u8 number = AdapterNumberOf(cpController);
     Adapter* adapter = AdapterOrReport(cpController, number, true);
     if (adapter == nullptr)
@@ -68,7 +68,7 @@ int AdpCCSchedulingCp::ProcessParsed(CpController* cpController, AdpCCSchedParse
 
 int AdpCCSchedulingCp::SetMode(CpController* cpController, AdpCCSchedParsedObject* object)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     RaidManager* manager = nullptr;
     Adapter* adapter = ReachCcSchedAdapter(cpController, &manager);
     if (adapter == nullptr)
@@ -125,7 +125,7 @@ int AdpCCSchedulingCp::SetMode(CpController* cpController, AdpCCSchedParsedObjec
 
 int AdpCCSchedulingCp::SetStartTime(CpController* cpController, AdpCCSchedParsedObject* object)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     Adapter* adapter = ReachCcSchedAdapter(cpController);
     if (adapter == nullptr)
         return -1;
@@ -136,7 +136,7 @@ int AdpCCSchedulingCp::SetStartTime(CpController* cpController, AdpCCSchedParsed
 
 int AdpCCSchedulingCp::SetDelay(CpController* cpController, AdpCCSchedParsedObject* object)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     Adapter* adapter = ReachCcSchedAdapter(cpController);
     if (adapter == nullptr)
         return -1;
@@ -156,7 +156,7 @@ int AdpCCSchedulingCp::SetDelay(CpController* cpController, AdpCCSchedParsedObje
 
 int AdpCCSchedulingCp::ShowInfo(CpController* cpController, AdpCCSchedParsedObject*)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     Adapter* adapter = ReachCcSchedAdapter(cpController);
     if (adapter == nullptr)
         return -1;

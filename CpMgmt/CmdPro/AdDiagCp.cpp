@@ -1,6 +1,6 @@
 #include "CpMgmt/CmdPro/AdDiagCp.h"
 
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -15,15 +15,15 @@ int AdpDiagCp::ProcessParsed(CpController* cpController, AdpDiagParsedObject* ob
     const u8 adapterNumber = AdapterNumberOf(cpController);
     const u32 seconds = object->GetSeconds();
     if (seconds > kMaxSeconds) {
-        PrintMessage(AdpSetMsg::kDiagTooLong, adapterNumber);
-        PrintMessage(AdpSetMsg::kDiagNotStarted, adapterNumber);
+        PrintMessage(AdpOpsMsg::kDiagTooLong, adapterNumber);
+        PrintMessage(AdpOpsMsg::kDiagNotStarted, adapterNumber);
         return -1;
     }
     Adapter* adapter = AdapterOrReport(cpController, adapterNumber, true);
     if (adapter == nullptr)
         return -1;
-    PrintMessage(AdpSetMsg::kDiagRunning, adapterNumber, static_cast<long>(seconds));
+    PrintMessage(AdpOpsMsg::kDiagRunning, adapterNumber, static_cast<long>(seconds));
     const int status = adapter->PerformDiagnostic(seconds);
-    PrintMessage(status == 0 ? AdpSetMsg::kDiagCompleted : AdpSetMsg::kDiagFailed, adapterNumber);
+    PrintMessage(status == 0 ? AdpOpsMsg::kDiagCompleted : AdpOpsMsg::kDiagFailed, adapterNumber);
     return status;
 }

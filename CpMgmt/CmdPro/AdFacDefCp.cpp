@@ -1,6 +1,6 @@
 #include "CpMgmt/CmdPro/AdFacDefCp.h"
 
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
@@ -17,10 +17,10 @@ int AdpFacDefSetCp::ProcessParsed(CpController* cpController, AdpFacDefSetPo* ob
     const u8 adapterNumber = object->GetAdapterNumber();
     const int status = SendDcmd(cpController, kDcmdCtrlFactoryDefaults, nullptr, 0);
     if (status != 0) {
-        PrintMessage(AdpSetMsg::kFactoryDefaultsFailed, adapterNumber);
+        PrintMessage(AdpOpsMsg::kFactoryDefaultsFailed, adapterNumber);
         return status;
     }
-    PrintMessage(AdpSetMsg::kFactoryDefaultsSet, adapterNumber);
+    PrintMessage(AdpOpsMsg::kFactoryDefaultsSet, adapterNumber);
     PrintMessage(CommonMsg::kRebootNeeded);
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "CpMgmt/CmdPro/AdFlushCp.h"
 
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -17,9 +17,9 @@ int AdpCacheFlushCp::ProcessParsed(CpController* cpController, AdpCacheFlushPars
     if (adapter == nullptr)
         return -1;
     if (adapter->FlushCache() != 0) {
-        PrintMessage(AdpSetMsg::kCacheFlushFailed, adapterNumber);
+        PrintMessage(AdpOpsMsg::kCacheFlushFailed, adapterNumber);
         return -1;
     }
-    PrintMessage(AdpSetMsg::kCacheFlushed, adapterNumber);
+    PrintMessage(AdpOpsMsg::kCacheFlushed, adapterNumber);
     return 0;
 }

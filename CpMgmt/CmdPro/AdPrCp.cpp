@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "fwdata/OpProgress.h"
 #include "CpMgmt/CmdPro/RunStateName.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -60,15 +60,15 @@ int AdPrSetMode(Adapter* adapter, u8 number, u16 option)
     const u8 mode = option == TOKEN_ENBLAUTO ? 0 : option == TOKEN_ENBLMAN ? 1 : 2;
     const int status = adapter->SetPatrolReadMode(mode);
     if (status == 0)
-        PrintMessage(SetMsg::kPrModeSet, number, mode == 0 ? "AUTO" : mode == 1 ? "MANUAL" : "DISABLED");
+        PrintMessage(AdpPropMsg::kPrModeSet, number, mode == 0 ? "AUTO" : mode == 1 ? "MANUAL" : "DISABLED");
     else
-        PrintMessage(SetMsg::kPrModeFailed, number);
+        PrintMessage(AdpPropMsg::kPrModeFailed, number);
     return status;
 }
 
 int AdPrStart(Adapter* adapter, u8 number)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     const int status = adapter->StartPatrolRead();
     if (status == 0)
         PrintMessage(kPrStarted, number);
@@ -85,7 +85,7 @@ int AdPrStop(Adapter* adapter, u8 number)
         return 0;
     }
     const int status = adapter->StopPatrolRead();
-    PrintMessage(status == 0 || status == fwstatus::kPatrolReadDisabled ? SetMsg::kPrStopped : SetMsg::kPrStopFailed, number);
+    PrintMessage(status == 0 || status == fwstatus::kPatrolReadDisabled ? AdpPropMsg::kPrStopped : AdpPropMsg::kPrStopFailed, number);
     return status;
 }
 
@@ -93,9 +93,9 @@ int AdPrSetOnSsd(Adapter* adapter, u8 number, bool on)
 {
     const int status = adapter->SetPatrolReadOnSsd(on ? 1 : 0);
     if (status == 0)
-        PrintMessage(SetMsg::kPrOnSsdSet, number, on ? "ENABLED" : "DISABLED");
+        PrintMessage(AdpPropMsg::kPrOnSsdSet, number, on ? "ENABLED" : "DISABLED");
     else
-        PrintMessage(SetMsg::kPrOnSsdFailed, number);
+        PrintMessage(AdpPropMsg::kPrOnSsdFailed, number);
     return status;
 }
 
@@ -105,13 +105,13 @@ int AdPrSetDelay(Adapter* adapter, u8 number, u32 hours)
     const u32 seconds = hours == 0 ? kNoDelay : hours * kSecondsPerHour;
     const int status = adapter->SetPatrolReadExecDelay(seconds);
     if (status != 0) {
-        PrintMessage(SetMsg::kPrDelayFailed, number);
+        PrintMessage(AdpPropMsg::kPrDelayFailed, number);
         return status;
     }
     char text[32] = "Immediate";
     if (seconds != kNoDelay)
         std::snprintf(text, sizeof text, "%d hours", static_cast<int>(seconds / kSecondsPerHour));
-    PrintMessage(SetMsg::kPrDelaySet, number, text);
+    PrintMessage(AdpPropMsg::kPrDelaySet, number, text);
     return 0;
 }
 
@@ -119,7 +119,7 @@ int AdPrSetDelay(Adapter* adapter, u8 number, u32 hours)
 int AdPrSetMaxConcurrent(Adapter* adapter, u8 number, u32 count)
 {
     const int status = count > kMaxConcurrentDrives ? -1 : adapter->SetPatrolReadMaxConcurrentPd(static_cast<u8>(count));
-    PrintMessage(status == 0 ? SetMsg::kPrMaxPdSet : SetMsg::kPrMaxPdFailed, number);
+    PrintMessage(status == 0 ? AdpPropMsg::kPrMaxPdSet : AdpPropMsg::kPrMaxPdFailed, number);
     return status;
 }
 
@@ -153,7 +153,7 @@ int AdpPatrolReadCp::ProcessParsed(CpController* cpController, AdpPrParsedObject
         return AdPrSetDelay(adapter, number, object->GetValue());
     case TOKEN_SETSTARTTIME: {
         const int status = adapter->SetPatrolReadStartTime(object->GetStartTime());
-        PrintMessage(status == 0 ? SetMsg::kPrStartTimeSet : SetMsg::kPrStartTimeFailed, number);
+        PrintMessage(status == 0 ? AdpPropMsg::kPrStartTimeSet : AdpPropMsg::kPrStartTimeFailed, number);
         return status;
     }
     case TOKEN_MAXCONCURRENTPD:
@@ -189,7 +189,7 @@ bool AdpPatrolReadCp::IsSuspended(RaidManager* manager)
 
 int AdpPatrolReadCp::Report(Adapter* adapter, RaidManager* manager, u8 number)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     int status = 0;
     // A block that cannot be read still gives the report its placeholder values, but the
     // command does not end as if everything had been read.

@@ -1,6 +1,6 @@
 #include "CpMgmt/CmdPro/AdPropCp.h"
 
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -50,7 +50,7 @@ int AdpPropertyCp::ProcessParsed(CpController* cpController, AdpPropertyPo* obje
         if (status == kDirect)
             return -1;
         if (status != 0)
-            PrintMessage(SetMsg::kGetFailed, c.number);
+            PrintMessage(AdpPropMsg::kGetFailed, c.number);
         return status;
     }
     return Set(c, object);

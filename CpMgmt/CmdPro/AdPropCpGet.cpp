@@ -5,7 +5,7 @@
 #include "CpMgmt/CmdPro/AdPropCp.h"
 #include "CpMgmt/CmdPro/AdPropRows.h"
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "CpMgmt/CmdPro/WriteBackCheck.h"
 #include "CpMgmt/CommandProcessor.h"
 #include "cmdtool/TokenIds.h"
@@ -41,7 +41,7 @@ const char* AlarmText(u8 state)
 // The coercion mode or the backplane detection that is disabled.
 int AdPropGetModeText(Adapter* adapter, u8 number, bool coercion)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     u32 value = 0;
     const int status =
         adapter->GetProperty(coercion ? AdpProperty::CoercionMode : AdpProperty::AutoDetectBackplaneDsbl, &value);
@@ -56,7 +56,7 @@ int AdPropGetAlarm(Adapter* adapter, u8 number)
     u8 state = 0;
     const int status = adapter->GetAlarmStatus(&state);
     if (status == 0)
-        PrintMessage(SetMsg::kAlarmStatus, number, AlarmText(state));
+        PrintMessage(AdpPropMsg::kAlarmStatus, number, AlarmText(state));
     return status;
 }
 
@@ -65,7 +65,7 @@ int AdPropGetEccBucketCount(Adapter* adapter, u8 number)
     u16 count = 0;
     const int status = adapter->GetEccBucketCount(&count);
     if (status == 0)
-        PrintMessage(SetMsg::kEccBucketCount, number, static_cast<int>(count));
+        PrintMessage(AdpPropMsg::kEccBucketCount, number, static_cast<int>(count));
     return status;
 }
 
@@ -73,7 +73,7 @@ int AdPropGetEccBucketCount(Adapter* adapter, u8 number)
 int AdPropGetWriteBackSupport(CpController* cpController, u8 number)
 {
     const int check = CheckWriteBackNow(RaidManagerOrReport(cpController, number), cpController);
-    PrintMessage(check == 0 ? SetMsg::kWriteBackPossible : SetMsg::kWriteBackNotPossible, number);
+    PrintMessage(check == 0 ? AdpPropMsg::kWriteBackPossible : AdpPropMsg::kWriteBackNotPossible, number);
     return check == kWriteBackUnknown ? -1 : 0;
 }
 
@@ -84,7 +84,7 @@ int AdPropGetDefaultPowerSave(Adapter* adapter, u8 number)
     u8 uncached = 0;
     if (status == 0) {
         adapter->IsMaxPowerSavingUncached(&uncached);
-        PrintMessage(SetMsg::kDefaultPowerSavePolicy, number, adprop::PowerSavePolicyName(value, uncached != 0));
+        PrintMessage(AdpPropMsg::kDefaultPowerSavePolicy, number, adprop::PowerSavePolicyName(value, uncached != 0));
     }
     return status;
 }
@@ -94,7 +94,7 @@ int AdPropGetPowerSaveTime(Adapter* adapter, u8 number)
     u32 value = 0;
     const int status = adapter->GetProperty(AdpProperty::DisableLdPsTime, &value);
     if (status == 0)
-        PrintMessage(SetMsg::kPowerSaveTime, number, static_cast<int>(value / 60), static_cast<int>(value % 60));
+        PrintMessage(AdpPropMsg::kPowerSaveTime, number, static_cast<int>(value / 60), static_cast<int>(value % 60));
     return status;
 }
 
@@ -103,7 +103,7 @@ int AdPropGetDpm(Adapter* adapter, u8 number)
     u8 state = 0;
     const int status = adapter->GetDpmState(&state, nullptr);
     if (status == 0)
-        PrintMessage(SetMsg::kDpm, OnOff(state != 0, "Enabled", "Disabled"), number);
+        PrintMessage(AdpPropMsg::kDpm, OnOff(state != 0, "Enabled", "Disabled"), number);
     return status;
 }
 
@@ -192,7 +192,7 @@ const char* adprop::PowerSavePolicyName(u32 policy, bool maximumWithoutCaching)
 
 int AdpPropertyCp::Get(Context& c, const AdpPropertyPo* object)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     bool handled = false;
     const int special = GetSpecial(c, object, &handled);
     if (handled)

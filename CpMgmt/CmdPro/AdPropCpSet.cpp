@@ -6,7 +6,7 @@
 
 #include "CpMgmt/CmdPro/AdPropCp.h"
 #include "CpMgmt/CmdPro/AdPropRows.h"
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "CpMgmt/CmdPro/CtrlDefaultsRead.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "cmdtool/TokenIds.h"
@@ -39,7 +39,7 @@ bool Given(u32 value) { return value != AdpPropertyPo::kNotGiven; }
 
 int AdpPropertyCp::Set(Context& c, const AdpPropertyPo* object)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     int status = c.adapter->ReadAdpProperties();
     if (status != 0)
         return status;
@@ -72,7 +72,7 @@ int AdpPropertyCp::Set(Context& c, const AdpPropertyPo* object)
 
 int AdpPropertyCp::SetRow(Context& c, const adprop::Row& row, u32 value, char* text, std::size_t size)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     u8 supported = 1;
     switch (row.check) {
     case adprop::Check::SpinDown:
@@ -112,7 +112,7 @@ int AdpPropertyCp::SetRow(Context& c, const adprop::Row& row, u32 value, char* t
 
 int AdpPropertyCp::SetSpecial(Context& c, const AdpPropertyPo* object, char* text, std::size_t size, bool* handled)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     *handled = true;
     Adapter* adapter = c.adapter;
     const u32 value = object->GetValue();

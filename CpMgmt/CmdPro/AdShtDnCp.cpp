@@ -1,6 +1,6 @@
 #include "CpMgmt/CmdPro/AdShtDnCp.h"
 
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -17,6 +17,6 @@ int AdpShutDownCp::ProcessParsed(CpController* cpController, AdpShutDownParsedOb
     if (adapter == nullptr)
         return -1;
     const int status = adapter->ShutDown(kShutdownKind);
-    PrintMessage(status == 0 ? AdpSetMsg::kShutDown : AdpSetMsg::kShutDownFailed, adapterNumber);
+    PrintMessage(status == 0 ? AdpOpsMsg::kShutDown : AdpOpsMsg::kShutDownFailed, adapterNumber);
     return status;
 }

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/SettingsFields.h"
 #include "CpMgmt/CmdPro/SettingsFileText.h"
@@ -87,7 +87,7 @@ int AdpSettingsOrxCp::ApplyOemSettingsFile(CpController* cpController, const Adp
         return -1;
     }
     if (result != 0) {
-        PrintMessage(AdpSetMsg::kInvalidValue, key.c_str());
+        PrintMessage(AdpOpsMsg::kInvalidValue, key.c_str());
         return kInvalidValue;
     }
 

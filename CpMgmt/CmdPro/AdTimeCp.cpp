@@ -1,6 +1,6 @@
 #include "CpMgmt/CmdPro/AdTimeCp.h"
 
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
@@ -29,7 +29,7 @@ int AdpSetGetTimeCp::ProcessParsed(CpController* cpController, AdpTimeParsedObje
             return status;
         }
         const ByteView time(block);
-        PrintMessage(AdpSetMsg::kDateTime, adapterNumber, time.U8(ctrltime::kOffMonth), time.U8(ctrltime::kOffDay),
+        PrintMessage(AdpOpsMsg::kDateTime, adapterNumber, time.U8(ctrltime::kOffMonth), time.U8(ctrltime::kOffDay),
                      time.U16(ctrltime::kOffYear), time.U8(ctrltime::kOffHour), time.U8(ctrltime::kOffMinute),
                      time.U8(ctrltime::kOffSecond));
         return 0;
@@ -49,6 +49,6 @@ int AdpSetGetTimeCp::ProcessParsed(CpController* cpController, AdpTimeParsedObje
         PrintMessage(CommonMsg::kSetDataFailed, adapterNumber);
         return status;
     }
-    PrintMessage(AdpSetMsg::kDateTimeSet, adapterNumber);
+    PrintMessage(AdpOpsMsg::kDateTimeSet, adapterNumber);
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
@@ -33,7 +33,7 @@ const char* ConnectorModeName(u8 mode)
 
 int MuxModeCp::ProcessParsed(CpController* cpController, MuxModeParsedObject* object)
 {
-    using namespace SetMsg;
+    using namespace AdpPropMsg;
     const u8 number = AdapterNumberOf(cpController);
     Adapter* adapter = AdapterOrReport(cpController, number, true);
     if (adapter == nullptr)

@@ -3,7 +3,7 @@
 #include <array>
 #include <bit>
 
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "ZepUtil/ByteView.h"
 #include "fwdata/layout/CtrlDefaults.h"
 #include "fwdata/layout/MfcPciData.h"
@@ -224,7 +224,7 @@ void SetFieldValue(const Field& field, u64 value, u8* block, u32 size)
 
 void ReportInvalidKey(const std::string& key)
 {
-    PrintMessage(AdpSetMsg::kInvalidKey, key.c_str());
+    PrintMessage(AdpOpsMsg::kInvalidKey, key.c_str());
     const std::string text = "Invalid Key: " + key;
     CtError::ErrorLog().WriteLine(LogModuleName(kModuleCommandTool), LogLevelName(kLevelError), __FILE__, __LINE__,
                                   text.c_str());

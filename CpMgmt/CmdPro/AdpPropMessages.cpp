@@ -1,9 +1,9 @@
 // The "Adapter properties" message table: the texts of the adapter property, automatic rebuild,
 // BIOS, boot drive, patrol read, consistency-check schedule and connector mode commands.
-#include "CpMgmt/CmdPro/AdpSettingsMessageIds.h"
+#include "CpMgmt/CmdPro/AdpPropMessageIds.h"
 #include "runtime/CtMessage.h"
 
-namespace SetMsg {
+namespace AdpPropMsg {
 namespace {
 
 const MessageEntry kPropertyMessages[] = {
@@ -143,4 +143,4 @@ const MessageTableRegistration kRegisterPropertyMessages("Adapter properties", k
                                                          sizeof(kPropertyMessages) / sizeof(kPropertyMessages[0]));
 
 }  // namespace
-}  // namespace SetMsg
+}  // namespace AdpPropMsg

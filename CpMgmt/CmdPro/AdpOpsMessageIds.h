@@ -1,14 +1,14 @@
-// Catalogue ids of the adapter operations (the "Adapter operations" table, AdpSetMessages.cpp):
+// Catalogue ids of the adapter operations (the "Adapter operations" table, AdpOpsMessages.cpp):
 // the one-off actions on a controller (diagnostic, cache flush, shutdown, factory defaults), its
 // clock (-AdpSetTime, -AdpGetTime), the settings files (-AdpSettings -Read/-Write) and the
 // advanced event capture. The controller's properties and the settings that -AdpSetProp and
-// -AdpGetProp and their siblings change are the other family, SetMsg (AdpSettingsMessageIds.h).
+// -AdpGetProp and their siblings change are the other family, AdpPropMsg (AdpPropMessageIds.h).
 // The building blocks and the texts several families print are in the common table
 // (runtime/CommonMessageIds.h).
 #pragma once
 #include "ZepUtil/Types.h"
 
-namespace AdpSetMsg {
+namespace AdpOpsMsg {
 
 // Cache flush.
 constexpr u32 kCacheFlushed = 0x31200;
@@ -45,4 +45,4 @@ constexpr u32 kAecEnabled = 0x3720d;
 constexpr u32 kAecState = 0x3720e;
 constexpr u32 kAecMode = 0x3720f;
 
-}  // namespace AdpSetMsg
+}  // namespace AdpOpsMsg

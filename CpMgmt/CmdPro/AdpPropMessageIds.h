@@ -1,13 +1,13 @@
 // Catalogue ids of the adapter properties (the "Adapter properties" table,
-// AdpSettingsMessages.cpp): the controller settings that -AdpSetProp and -AdpGetProp read and
+// AdpPropMessages.cpp): the controller settings that -AdpSetProp and -AdpGetProp read and
 // change, and the commands that set one setting each: automatic rebuild, BIOS, boot drive,
 // patrol read, consistency-check schedule and connector modes. The one-off actions on a
-// controller and the settings files (-AdpSettings) are the other family, AdpSetMsg
-// (AdpSetMessageIds.h).
+// controller and the settings files (-AdpSettings) are the other family, AdpOpsMsg
+// (AdpOpsMessageIds.h).
 #pragma once
 #include "ZepUtil/Types.h"
 
-namespace SetMsg {
+namespace AdpPropMsg {
 
 // Automatic rebuild and BIOS.
 constexpr u32 kAutoRebuildIs = 0x31400;
@@ -158,4 +158,4 @@ constexpr u32 kDpm = 0x3720c;
 constexpr u32 kNotSupported = 0x37215;
 constexpr u32 kForceSgpio = 0x37216;
 
-}  // namespace SetMsg
+}  // namespace AdpPropMsg

@@ -1,8 +1,8 @@
-// The "Adapter operations" message table (ids in AdpSetMessageIds.h).
-#include "CpMgmt/CmdPro/AdpSetMessageIds.h"
+// The "Adapter operations" message table (ids in AdpOpsMessageIds.h).
+#include "CpMgmt/CmdPro/AdpOpsMessageIds.h"
 #include "runtime/CtMessage.h"
 
-namespace AdpSetMsg {
+namespace AdpOpsMsg {
 namespace {
 
 const MessageEntry kOperationMessages[] = {
@@ -35,4 +35,4 @@ const MessageTableRegistration kRegisterOperationMessages("Adapter operations", 
                                                           sizeof kOperationMessages / sizeof kOperationMessages[0]);
 
 }  // namespace
-}  // namespace AdpSetMsg
+}  // namespace AdpOpsMsg
