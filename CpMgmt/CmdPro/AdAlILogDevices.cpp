@@ -80,7 +80,8 @@ int DefectCount(Controller* controller, u8 target, u8 list, u32* count)
     const int status = SendPassThrough(controller, request);
     if (status != 0)
         return status;
-    *count = (data[defectdata::kOffListLengthHigh] * 256u + data[defectdata::kOffListLengthLow]) / defectdata::kEntrySize;
+    const ByteView reply(data);
+    *count = (reply.U8(defectdata::kOffListLengthHigh) * 256u + reply.U8(defectdata::kOffListLengthLow)) / defectdata::kEntrySize;
     return 0;
 }
 

@@ -31,7 +31,7 @@ int AdpBbuCp::GetBatteryType(CpController* cpController, u8* type)
     u8 status[bbustatus::kSize] = {};
     if (SendBbuDcmd(kDcmdBbuGetStatus, status, cpController) != 0)
         return -1;
-    *type = status[bbustatus::kOffType];
+    *type = ByteView(status).U8(bbustatus::kOffType);
     return 0;
 }
 

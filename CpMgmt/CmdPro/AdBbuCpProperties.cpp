@@ -28,9 +28,9 @@ struct BatteryBlocks {
     u8 status[bbustatus::kSize] = {};
     u8 design[bbudesign::kSize] = {};
 
-    u8 Type() const { return status[bbustatus::kOffType]; }
-    bool TransparentLearn() const { return design[bbudesign::kOffTransparentLearn] != 0; }
-    bool ModesSupported() const { return design[bbudesign::kOffModesSupported] != 0; }
+    u8 Type() const { return ByteView(status).U8(bbustatus::kOffType); }
+    bool TransparentLearn() const { return ByteView(design).U8(bbudesign::kOffTransparentLearn) != 0; }
+    bool ModesSupported() const { return ByteView(design).U8(bbudesign::kOffModesSupported) != 0; }
 };
 
 int ReadBlocks(CpController* cpController, BatteryBlocks& blocks)
@@ -98,7 +98,7 @@ int ApplyFile(CpController* cpController, FileIO* io, FileHandle* file, const Ba
             continue;
         const long number = NumberOf(value);
         if (std::strcmp(key, "learnDelayInterval") == 0) {
-            properties[bbuprops::kOffLearnDelay] = static_cast<u8>(number & 0xFF);
+            ByteWriter(properties, bbuprops::kSize).PutU8(bbuprops::kOffLearnDelay, static_cast<u8>(number & 0xFF));
             *matched = true;
         } else if (std::strcmp(key, "bbuMode") == 0) {
             if (!blocks.ModesSupported() || blocks.Type() != kModulesWithModes) {
@@ -109,7 +109,7 @@ int ApplyFile(CpController* cpController, FileIO* io, FileHandle* file, const Ba
                 PrintMessage(CommonMsg::kText, "\nInvalid bbuMode mode \n");
                 return -1;
             }
-            properties[bbuprops::kOffBatteryMode] = static_cast<u8>(number);
+            ByteWriter(properties, bbuprops::kSize).PutU8(bbuprops::kOffBatteryMode, static_cast<u8>(number));
             *matched = true;
         } else if (std::strcmp(key, "autoLearnMode") == 0) {
             // The whole value is checked: a value that only its low byte would make valid is refused.
@@ -119,7 +119,7 @@ int ApplyFile(CpController* cpController, FileIO* io, FileHandle* file, const Ba
                 PrintMessage(CommonMsg::kText, "\nInvalid AutoLearn mode \n");
                 return -1;
             }
-            properties[bbuprops::kOffAutoLearnMode] = static_cast<u8>(number);
+            ByteWriter(properties, bbuprops::kSize).PutU8(bbuprops::kOffAutoLearnMode, static_cast<u8>(number));
             *matched = true;
         }
     }

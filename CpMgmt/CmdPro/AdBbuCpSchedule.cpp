@@ -124,7 +124,7 @@ bool AdpBbuCp::ReadLearnSchedule(CpController* cpController, u8 option, u8* prop
     }
     u8 type = 0;
     GetBatteryType(cpController, &type);
-    if (design[bbudesign::kOffTransparentLearn] != 0 && type == bbustatus::kTypeKorv && option != AdpBbuPo::kScheduleInfo) {
+    if (ByteView(design, bbudesign::kSize).U8(bbudesign::kOffTransparentLearn) != 0 && type == bbustatus::kTypeKorv && option != AdpBbuPo::kScheduleInfo) {
         ReportText(cpController, "Can not set bbu Schedule Learn for KORV Battery with Transparent Learn.");
         *status = -1;
         return false;

@@ -173,8 +173,9 @@ void PrintEnclStatusEx(const EnclStatusEx& status)
                     AdpPrint::Text("Voltage Sensor                :Warn Under\n");
                 AdpPrint::Text("Voltage Sensor Status             :");
                 PrintSesStatus(e.status);
-                const auto tens = static_cast<std::int16_t>(e.bytes[ses::kElemOffVoltageHigh] << 8 |
-                                                            e.bytes[ses::kElemOffVoltageLow]);
+                const ByteView element(e.bytes);
+                const auto tens = static_cast<std::int16_t>(element.U8(ses::kElemOffVoltageHigh) << 8 |
+                                                            element.U8(ses::kElemOffVoltageLow));
                 const unsigned magnitude = static_cast<unsigned>(tens < 0 ? -tens : tens) * ses::kVoltageStepMv;
                 PrintMessage(tens < 0 ? AdpMsg::kVoltageNegative : AdpMsg::kVoltageValue, magnitude);
             });

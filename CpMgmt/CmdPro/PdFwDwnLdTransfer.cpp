@@ -190,7 +190,8 @@ int PdRawFwDwnLdCp::SendFirmwareChunk(CpController* cp, u8 target, u8 cdbLength,
     }
     // Straight to standard output, past the message printer (which writes to the same stream).
     std::fprintf(stdout, "Flashing firmware image size 0x%x (0x%x 0x%x 0x%x). Please wait...\n", length,
-                 cdb[fwcdb::kOffLength], cdb[fwcdb::kOffLength + 1], cdb[fwcdb::kOffLength + 2]);
+                 ByteView(cdb, cdbLength).U8(fwcdb::kOffLength), ByteView(cdb, cdbLength).U8(fwcdb::kOffLength + 1),
+                 ByteView(cdb, cdbLength).U8(fwcdb::kOffLength + 2));
     std::fflush(stdout);
     u8 sense[fwcdb::kSenseSize] = {};
     DcdbFwiDpParams request(fwcdb::kFrameCommandPd, target, 0, cdbLength, cdb, length, length != 0 ? data : nullptr,
