@@ -32,12 +32,13 @@ int AdapterDataFwi::GetEvents(u32 startSeq, u8* buffer, u32 length, u32 classLoc
     const int status = controller_->Execute(request);
     if (status != 0)
         return status;
-    // A reply that holds no count, or fewer records than its count says (as far as `length`
-    // reaches), is a failed read: its missing records would be read as zeros.
+    // A reply that holds no count, or fewer records than its count says, is a failed read: its
+    // missing records would be read as zeros. A count beyond the buffer is the caller's to judge.
     const u32 placed = std::min(length, request.GetReplyLength());
     const ByteView list(buffer, placed);
     const u32 records = list.U32(evlist::kOffCount);
-    if (!list.Ok() || placed < std::min<u64>(length, evlist::kHeaderSize + u64{records} * evlist::kRecordSize))
+    const u64 needed = evlist::kHeaderSize + u64{records} * evlist::kRecordSize;
+    if (!list.Ok() || (needed <= length && placed < needed))
         return -1;
     return 0;
 }
