@@ -556,7 +556,11 @@ int AdapterDataFwi::GetPhyErrorCounters(u32 phy, bool direct, u32 words[7])
     status = controller_->Execute(dcmd);
     if (status != 0)
         return status;
-    const ByteView reply(frame);
+    // The counters are read from the bytes that came back; a frame that stops before them is a
+    // failed read.
+    const ByteView reply(frame, std::min<u32>(sizeof frame, dcmd.GetReplyLength()));
+    if (!reply.Fits(phyerrlog::kOffCounters, sizeof(u32) * phyerrlog::kCounterWords))
+        return -1;
     for (u32 i = 0; i < phyerrlog::kCounterWords; ++i)
         words[i] = reply.U32(phyerrlog::kOffCounters + sizeof(u32) * i);
     return 0;

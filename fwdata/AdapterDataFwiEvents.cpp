@@ -1,5 +1,7 @@
 // The event-log requests of the Adapter's data: log information, event list, event count and
 // clear.
+#include <algorithm>
+
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
 #include "fwdata/AdapterDataFwi.h"
@@ -27,7 +29,18 @@ int AdapterDataFwi::GetEvents(u32 startSeq, u8* buffer, u32 length, u32 classLoc
 {
     const u32 mbox[3] = {startSeq, classLocale, 0};
     DcmdFwiDpParams request(kDcmdCtrlEventGetList, mbox, buffer, length);
-    return controller_->Execute(request);
+    const int status = controller_->Execute(request);
+    if (status != 0)
+        return status;
+    // A reply that holds no count, or fewer records than its count says, is a failed read: its
+    // missing records would be read as zeros. A count beyond the buffer is the caller's to judge.
+    const u32 placed = std::min(length, request.GetReplyLength());
+    const ByteView list(buffer, placed);
+    const u32 records = list.U32(evlist::kOffCount);
+    const u64 needed = evlist::kHeaderSize + u64{records} * evlist::kRecordSize;
+    if (!list.Ok() || (needed <= length && placed < needed))
+        return -1;
+    return 0;
 }
 
 int AdapterDataFwi::GetEventCount(u32* count, u32 startSeq, u32 classLocale)

@@ -165,7 +165,12 @@ int PdDataFwi::ReadDpmStats(u32 type, u8* buffer, u32 length)
         return status;
     const u32 words[3] = {Ref(), type, 0};
     DcmdFwiDpParams request(kDcmdDpmGetStats, words, buffer, length);
-    return controller_->Execute(request);
+    status = controller_->Execute(request);
+    // Each kind of statistics is a block of its own length: one that arrives shorter than asked
+    // is a failed read, never figures of zeros.
+    if (status == 0 && request.GetReplyLength() < length)
+        return -1;
+    return status;
 }
 
 int PdDataFwi::ReadAllowedOps(u32* word)

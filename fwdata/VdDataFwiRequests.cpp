@@ -182,6 +182,11 @@ int VdDataFwi::GetMirrorInfo(std::vector<u8>* image)
     int status = controller_->Execute(first);
     if (status != 0)
         return status;
+    // The image is decoded from the bytes the controller placed: one shorter than its header
+    // says (as far as the read reaches) is a failed read, never records of zeros.
+    block.resize(std::min<u32>(static_cast<u32>(block.size()), first.GetReplyLength()));
+    if (block.size() < cfgimg::kHeaderSize)
+        return -1;
     const ByteView header(block);
     const u32 arrays = header.U16(cfgimg::kOffArrayCount);
     const u32 vds = header.U16(cfgimg::kOffVdCount);
@@ -190,11 +195,15 @@ int VdDataFwi::GetMirrorInfo(std::vector<u8>* image)
         return -1;
     const u32 full = static_cast<u32>(cfgimg::ImageSize(arrays, vds, spares));
     if (full > block.size()) {
+        if (block.size() < cfgimg::kDefaultReadSize)
+            return -1;
         block.assign(full, 0);
         DcmdFwiDpParams second(kDcmdLdGetMirrorInfo, mbox, block.data(), full);
         status = controller_->Execute(second);
         if (status != 0)
             return status;
+        if (second.GetReplyLength() < full)
+            return -1;
     } else {
         block.resize(full);
     }

@@ -1,6 +1,8 @@
 #include "CpMgmt/CmdPro/AdAlInCp.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "CpMgmt/CmdPro/AdAlInPostDelay.h"
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
@@ -25,6 +27,32 @@ constexpr const char* kAdAlInSourceName = "CpMgmt/CmdPro/AdAlInCp";
 constexpr int kMinimumDefaultsExtent = 64;
 
 constexpr const char* kSectionIndent = "                ";  // 16 blanks
+
+// Whether the key=value strings of a block end (with the empty string) within its bytes.
+bool AdAlInKeyValuesEnd(const std::vector<u8>& block)
+{
+    std::size_t pos = keyvalues::kOffFirstString;
+    while (pos < block.size() && block[pos] != 0) {
+        const auto end = std::find(block.begin() + static_cast<std::ptrdiff_t>(pos), block.end(), u8{0});
+        pos = static_cast<std::size_t>(end - block.begin()) + 1;
+    }
+    return pos < block.size();
+}
+
+// The key=value block into `buffer` (`length` bytes). A reply shorter than asked whose strings
+// do not end within the bytes that arrived is a failed read: its last string may be cut.
+int ReadAdAlInKeyValues(Controller* controller, u8* buffer, u32 length)
+{
+    FwiDpErrors::KeepLast keep;
+    std::vector<u8> block;
+    const int status = ReadDcmdBlock(controller, kDcmdCtrlGetKeyValues, &block, length);
+    if (status != 0)
+        return status;
+    if (block.size() < length && !AdAlInKeyValuesEnd(block))
+        return -1;
+    std::copy(block.begin(), block.end(), buffer);
+    return 0;
+}
 
 }  // namespace
 
@@ -71,7 +99,7 @@ int AdpAllInfoCp::ProcessParsed(CpController* cpController, AdpAllInfoParsedObje
 
     // Key=value settings: the status does not matter; a block that could not be read is empty.
     std::memset(keyValues_, 0, sizeof keyValues_);
-    if (FetchOptional(kDcmdCtrlGetKeyValues, keyValues_, sizeof keyValues_) != 0)
+    if (ReadAdAlInKeyValues(controller_, keyValues_, sizeof keyValues_) != 0)
         std::memset(keyValues_, 0, sizeof keyValues_);
     postDelay_ = ReadPostDelay(keyValues_, sizeof keyValues_);
 

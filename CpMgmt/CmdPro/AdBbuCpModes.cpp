@@ -23,22 +23,38 @@ int ReportModesFailure(CpController* cpController, int line, int status)
     return status;
 }
 
+// The modes list read with `length` bytes, cut to the bytes that arrived. A reply that holds no
+// count, or fewer entries than its count says (as far as `length` reaches), is a failed read,
+// never modes of zeros.
+int ReadBbuModesList(CpController* cpController, u32 length, std::vector<u8>* modes)
+{
+    const int status = ReadDcmdBlock(cpController, kDcmdBbuGetModes, modes, length);
+    if (status != 0)
+        return status;
+    const ByteView list(*modes);
+    const u32 count = list.U32(bbumodes::kOffCount);
+    if (!list.Ok() ||
+        modes->size() < std::min<u64>(length, bbumodes::kOffEntries + u64{count} * bbumodes::kEntrySize))
+        return -1;
+    return 0;
+}
+
 }  // namespace
 
 int AdpBbuCp::GetBbuModes(CpController* cpController, AdpBbuPo* object)
 {
-    u8 head[bbumodes::kHeadSize] = {};
-    int status = SendBbuDcmd(kDcmdBbuGetModes, head, cpController, sizeof head);
+    std::vector<u8> head;
+    int status = ReadBbuModesList(cpController, bbumodes::kHeadSize, &head);
     if (status != 0)
         return ReportModesFailure(cpController, __LINE__, status);
     // The whole list, in a length that holds every entry up to the most that are read.
     const u32 count = std::min<u32>(ByteView(head).U32(bbumodes::kOffCount), bbumodes::kMaxEntries);
     const u32 length = bbumodes::kOffEntries + bbumodes::kEntrySize * count;
-    std::vector<u8> modes(length, 0);
-    status = SendBbuDcmd(kDcmdBbuGetModes, modes.data(), cpController, length);
+    std::vector<u8> modes;
+    status = ReadBbuModesList(cpController, length, &modes);
     if (status != 0)
         return ReportModesFailure(cpController, __LINE__, status);
-    PrintBbuModes(object, modes.data(), length);
+    PrintBbuModes(object, modes.data(), static_cast<u32>(modes.size()));
     return 0;
 }
 

@@ -1,6 +1,8 @@
 #include "CpMgmt/CmdPro/AdTTYLogCp.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "CpMgmt/CmdPro/AdpMaintMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
@@ -37,7 +39,18 @@ const char* BbuText(u8 setting)
 
 int AdpTTYLogCp::ReadTermLog(u32 length, u32 offset, u8* buffer, CpController* cpController)
 {
-    return SendDcmd(cpController, kDcmdCtrlTermLogRead, buffer, length, RequestMailbox(offset));
+    std::vector<u8> piece;
+    const int status = ReadDcmdBlock(cpController, kDcmdCtrlTermLogRead, &piece, length, RequestMailbox(offset));
+    if (status != 0)
+        return status;
+    // A piece that holds no count, or less text than its count says (as far as `length`
+    // reaches), is a failed read: its missing text would end the log early.
+    const ByteView reply(piece);
+    const u32 count = reply.U32(termlog::kOffCount);
+    if (!reply.Ok() || piece.size() < std::min<u64>(length, u64{termlog::kOffText} + count))
+        return -1;
+    std::copy(piece.begin(), piece.end(), buffer);
+    return 0;
 }
 
 int AdpTTYLogCp::PrintTermLog(CpController* cpController)

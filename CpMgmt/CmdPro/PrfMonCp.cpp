@@ -27,6 +27,22 @@ const CpRegistration<PerfMonCp> kRegisterPerfMonCp{TOKEN_PERFMON};
 constexpr u16 kDefaultInterval = 5;
 constexpr int kModuleCommandProcessor = 3;
 
+// Whether the results that arrived hold what their own counts and offset say (as far as the
+// asked `length` reaches): the header, the cache and SSD-cache entries, and the overall section
+// with its entries. Results that do not are a failed read, never figures of zeros.
+bool PrfMonResultsArrived(const std::vector<u8>& reply, u32 length)
+{
+    using namespace perfresults;
+    const ByteView results(reply);
+    const u64 entries = kHeaderSize + u64{results.U16(kOffCacheCount)} * kCacheEntrySize +
+                        u64{results.U16(kOffSscCount)} * kSscEntrySize;
+    const u32 offset = results.U32(kOffOverallOffset);
+    if (!results.Ok())
+        return false;
+    const u64 overall = u64{offset} + kOverallOffEntries + results.From(offset).U32(kOverallOffEntriesSize);
+    return reply.size() >= std::min<u64>(length, std::max(entries, overall));
+}
+
 }  // namespace
 
 int PerfMonCp::ProcessParsed(CpController* cpController, PerfMonParsedObject* object)
@@ -92,11 +108,13 @@ bool PerfMonCp::GetResults(CpController* cpController, PerfMonParsedObject* obje
         AdpPrint::Text("PerfMon GetResults : Memory Alloc failed\n");
         return false;
     }
-    const int status = SendDcmd(cpController, kDcmdCtrlMonitorGetResults, reply.data(), length);
+    int status = ReadDcmdBlock(cpController, kDcmdCtrlMonitorGetResults, &reply, length);
+    if (status == 0 && !PrfMonResultsArrived(reply, length))
+        status = -1;
     *requestStatus = status;
     // A failed request leaves the buffer zeroed: the file gets the "None to Report" report.
     if (status != 0)
-        std::fill(reply.begin(), reply.end(), 0);
+        reply.assign(length, 0);
     WriteResultsCsv(ByteView(reply), file.Handle());
     return file.Finish();
 }

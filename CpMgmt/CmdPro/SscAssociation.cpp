@@ -1,5 +1,7 @@
 #include "CpMgmt/CmdPro/SscAssociation.h"
 
+#include <algorithm>
+
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
@@ -17,22 +19,44 @@ int SendSscAssociationRequest(Controller* controller, u32 opcode, u8 target, std
     return SendDcmd(controller, opcode, block.data(), static_cast<u32>(block.size()), mbox);
 }
 
+// The association list of `target` read with `length` bytes, cut to the bytes that arrived, and
+// its count. A reply that holds no count, or fewer ids than `wanted` or its own count say (as far
+// as `length` reaches), is a failed read, never ids of zeros.
+int ReadSscAssociationList(Controller* controller, u8 target, u32 length, u32 wanted, std::vector<u8>* block,
+                           u32* count)
+{
+    RequestMailbox mbox;
+    mbox.Writer().PutU8(mailbox::kOffSscTarget, target);
+    const int status = ReadDcmdBlock(controller, kDcmdLdGetSscAssociation, block, length, mbox);
+    if (status != 0)
+        return status;
+    const ByteView list(*block);
+    *count = list.U32(sscassoc::kOffCount);
+    if (!list.Ok())
+        return -1;
+    const u32 ids = std::max(wanted, *count);
+    if (ids != 0 && block->size() < std::min<u64>(length, sscassoc::kOffTargetIds + u64{ids}))
+        return -1;
+    return 0;
+}
+
 }  // namespace
 
 int ReadAssociation(Controller* controller, u8 targetId, std::vector<u8>* targets)
 {
     targets->clear();
-    std::vector<u8> head(sscassoc::ListSize(1), 0);
-    int status = SendSscAssociationRequest(controller, kDcmdLdGetSscAssociation, targetId, head);
+    std::vector<u8> head;
+    u32 count = 0;
+    int status = ReadSscAssociationList(controller, targetId, sscassoc::ListSize(1), 0, &head, &count);
     if (status != 0)
         return status;
-    const u32 count = ByteView(head).U32(sscassoc::kOffCount);
     if (count == 0)
         return 0;
     if (count > sscassoc::kMaxEntries)
         return -1;
-    std::vector<u8> block(sscassoc::ListSize(count), 0);
-    if ((status = SendSscAssociationRequest(controller, kDcmdLdGetSscAssociation, targetId, block)) != 0)
+    std::vector<u8> block;
+    u32 listed = 0;
+    if ((status = ReadSscAssociationList(controller, targetId, sscassoc::ListSize(count), count, &block, &listed)) != 0)
         return status;
     // The second reply is read as it stands; its ids follow the reserved bytes.
     const ByteView list(block);
