@@ -303,6 +303,9 @@ private:
     // A change of one field of the patrol-read properties, written whole.
     template <typename Change>
     int ChangePatrolRead(Change change);
+    // Whether the adapter allows patrol read on SSDs, and the patrol-read properties: 0, or the
+    // status of the read that failed.
+    int ReadPatrolReadOnSsd(u32* allowed, PatrolReadSettings* settings);
     // A value of a block the data layer reads (the kept schedule, the schedule's status), given
     // to `take`; -1 when it cannot be read.
     template <typename Block, typename Take>

@@ -108,14 +108,19 @@ int Adapter::SetPatrolReadStartTime(const std::tm* start)
     return ChangePatrolRead([start](PatrolReadSettings& s) { return StartTimeToSeconds(*start, &s.nextStart); });
 }
 
+int Adapter::ReadPatrolReadOnSsd(u32* allowed, PatrolReadSettings* settings)
+{
+    const int status = data_->GetProperty(AdpProperty::SupportSsdPatrolRead, allowed);
+    if (status != 0)
+        return status;
+    return data_->GetPatrolReadSettings(settings);
+}
+
 int Adapter::SetPatrolReadOnSsd(u8 on)
 {
     u32 allowed = 0;
-    int status = data_->GetProperty(AdpProperty::SupportSsdPatrolRead, &allowed);
-    if (status != 0)
-        return status;
     PatrolReadSettings settings;
-    status = data_->GetPatrolReadSettings(&settings);
+    const int status = ReadPatrolReadOnSsd(&allowed, &settings);
     if (status != 0)
         return status;
     if (allowed == 0)
@@ -127,11 +132,8 @@ int Adapter::SetPatrolReadOnSsd(u8 on)
 int Adapter::GetPatrolReadOnSsd(u8* on)
 {
     u32 allowed = 0;
-    int status = data_->GetProperty(AdpProperty::SupportSsdPatrolRead, &allowed);
-    if (status != 0)
-        return status;
     PatrolReadSettings settings;
-    status = data_->GetPatrolReadSettings(&settings);
+    const int status = ReadPatrolReadOnSsd(&allowed, &settings);
     if (status == 0)
         *on = settings.onSsd;
     return status;
