@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr u32 kMaxRecords = 255;
-
 // A record size field may be left 0; any other value must be the size this layout knows.
 bool RecordSizeOk(const ByteView& image, u32 offset, u32 expected)
 {
@@ -76,7 +74,7 @@ int RmDataFwi::ParseImage(ByteView image, CfgData* cfg, Controller* asker)
     const u32 arrays = image.U16(cfgimg::kOffArrayCount);
     const u32 vds = image.U16(cfgimg::kOffVdCount);
     const u32 spares = image.U16(cfgimg::kOffSpareCount);
-    if (arrays > kMaxRecords || vds > kMaxRecords || spares > kMaxRecords)
+    if (arrays > cfgimg::kMaxRecords || vds > cfgimg::kMaxRecords || spares > cfgimg::kMaxRecords)
         return -1;
     if (!RecordSizeOk(image, cfgimg::kOffArraySize, cfgimg::kArrayRecordSize) ||
         !RecordSizeOk(image, cfgimg::kOffVdSize, cfgimg::kVdRecordSize) ||
