@@ -2,13 +2,12 @@
 // bytes of the image before a record is read.
 #include <memory>
 
+#include "fwdata/EntryList.h"
 #include "fwdata/RmDataFwi.h"
 #include "fwdata/VdDataFwi.h"
 #include "fwdata/layout/CfgImage.h"
 
 namespace {
-
-constexpr u32 kMaxRecords = 255;
 
 // A record size field may be left 0; any other value must be the size this layout knows.
 bool RecordSizeOk(const ByteView& image, u32 offset, u32 expected)
@@ -25,14 +24,11 @@ bool ParseArray(const ByteView& rec, ArrayData* array)
     array->blocks = rec.U64(arrayrec::kOffBlocks);
     array->ref = rec.U16(arrayrec::kOffRef);
     array->rows.clear();
-    for (u8 r = 0; r < rows; ++r) {
-        const ByteView at = rec.Sub(arrayrec::kOffRows + r * arrayrec::kRowSize, arrayrec::kRowSize);
-        ArrayRowData row;
-        row.deviceId = at.U16(arrayrec::kRowOffDeviceId);
-        row.seqNum = at.U16(arrayrec::kRowOffSeqNum);
-        row.fwState = at.U8(arrayrec::kRowOffFwState);
-        array->rows.push_back(row);
-    }
+    AppendEntries(rec, arrayrec::kOffRows, arrayrec::kRowSize, rows, &array->rows, [](const ByteView& at) {
+        return ArrayRowData{.deviceId = at.U16(arrayrec::kRowOffDeviceId),
+                            .seqNum = at.U16(arrayrec::kRowOffSeqNum),
+                            .fwState = at.U8(arrayrec::kRowOffFwState)};
+    });
     return rec.Ok();
 }
 
@@ -41,14 +37,11 @@ bool ParseSpans(const ByteView& rec, std::vector<SpanData>* spans)
     const u8 depth = rec.U8(vdrec::kOffSpanDepth);
     if (depth > vdrec::kMaxSpans)
         return false;
-    for (u8 s = 0; s < depth; ++s) {
-        const ByteView at = rec.Sub(vdrec::kOffSpans + s * vdrec::kSpanSize, vdrec::kSpanSize);
-        SpanData span;
-        span.startBlock = at.U64(vdrec::kSpanOffStart);
-        span.blocks = at.U64(vdrec::kSpanOffBlocks);
-        span.arrayRef = at.U16(vdrec::kSpanOffArrayRef);
-        spans->push_back(span);
-    }
+    AppendEntries(rec, vdrec::kOffSpans, vdrec::kSpanSize, depth, spans, [](const ByteView& at) {
+        return SpanData{.startBlock = at.U64(vdrec::kSpanOffStart),
+                        .blocks = at.U64(vdrec::kSpanOffBlocks),
+                        .arrayRef = at.U16(vdrec::kSpanOffArrayRef)};
+    });
     return rec.Ok();
 }
 
@@ -81,7 +74,7 @@ int RmDataFwi::ParseImage(ByteView image, CfgData* cfg, Controller* asker)
     const u32 arrays = image.U16(cfgimg::kOffArrayCount);
     const u32 vds = image.U16(cfgimg::kOffVdCount);
     const u32 spares = image.U16(cfgimg::kOffSpareCount);
-    if (arrays > kMaxRecords || vds > kMaxRecords || spares > kMaxRecords)
+    if (arrays > cfgimg::kMaxRecords || vds > cfgimg::kMaxRecords || spares > cfgimg::kMaxRecords)
         return -1;
     if (!RecordSizeOk(image, cfgimg::kOffArraySize, cfgimg::kArrayRecordSize) ||
         !RecordSizeOk(image, cfgimg::kOffVdSize, cfgimg::kVdRecordSize) ||

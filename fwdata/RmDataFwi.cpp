@@ -4,6 +4,7 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
+#include "fwdata/EntryList.h"
 #include "fwdata/PdDataFwi.h"
 #include "fwdata/layout/CfgImage.h"
 #include "fwdata/layout/EnclList.h"
@@ -69,15 +70,12 @@ int RmDataFwi::GetPdListEntries(std::vector<PdListEntry>* entries)
     if (count > announced || pdlist::ListSize(count) > block.size())
         return -1;
     entries->clear();
-    for (u32 i = 0; i < count; ++i) {
-        const ByteView at = list.Sub(pdlist::kOffEntries + i * pdlist::kEntrySize, pdlist::kEntrySize);
-        PdListEntry entry;
-        entry.deviceId = at.U16(pdlist::kEntryOffDeviceId);
-        entry.enclDeviceId = at.U16(pdlist::kEntryOffEnclDeviceId);
-        entry.slot = at.U8(pdlist::kEntryOffSlot);
-        entry.scsiType = at.U8(pdlist::kEntryOffScsiType);
-        entries->push_back(entry);
-    }
+    AppendEntries(list, pdlist::kOffEntries, pdlist::kEntrySize, count, entries, [](const ByteView& at) {
+        return PdListEntry{.deviceId = at.U16(pdlist::kEntryOffDeviceId),
+                           .enclDeviceId = at.U16(pdlist::kEntryOffEnclDeviceId),
+                           .slot = at.U8(pdlist::kEntryOffSlot),
+                           .scsiType = at.U8(pdlist::kEntryOffScsiType)};
+    });
     return 0;
 }
 
@@ -94,15 +92,12 @@ int RmDataFwi::GetVdListEntries(std::vector<VdListEntry>* entries)
     if (count > vdlist::kMaxEntries || vdlist::kOffEntries + count * vdlist::kEntrySize > block.size())
         return -1;
     entries->clear();
-    for (u32 i = 0; i < count; ++i) {
-        const ByteView at = list.Sub(vdlist::kOffEntries + i * vdlist::kEntrySize, vdlist::kEntrySize);
-        VdListEntry entry;
-        entry.targetId = at.U8(vdlist::kEntryOffTargetId);
-        entry.seqNum = at.U16(vdlist::kEntryOffSeqNum);
-        entry.state = at.U8(vdlist::kEntryOffState);
-        entry.blocks = at.U64(vdlist::kEntryOffBlocks);
-        entries->push_back(entry);
-    }
+    AppendEntries(list, vdlist::kOffEntries, vdlist::kEntrySize, count, entries, [](const ByteView& at) {
+        return VdListEntry{.targetId = at.U8(vdlist::kEntryOffTargetId),
+                           .seqNum = at.U16(vdlist::kEntryOffSeqNum),
+                           .state = at.U8(vdlist::kEntryOffState),
+                           .blocks = at.U64(vdlist::kEntryOffBlocks)};
+    });
     return 0;
 }
 

@@ -30,8 +30,6 @@ public:
     int RestoreCfgFromFile(const char* fileName, const SeqLookup& currentSeq) override;
 
 private:
-    // The largest counts of a configuration image the model takes (its lists hold 255 elements).
-    static constexpr u32 kMaxCfgRecords = 255;
     static constexpr u32 kOsVdAdded = 1;
     static constexpr u32 kOsVdRemoved = 2;
     static constexpr u32 kOsAllVds = 0xFF;

@@ -32,7 +32,7 @@ int RmDataFwi::ReadImage(u32 opcode, u8 index, std::vector<u8>* image)
         const u32 arrays = header.U16(cfgimg::kOffArrayCount);
         const u32 vds = header.U16(cfgimg::kOffVdCount);
         const u32 spares = header.U16(cfgimg::kOffSpareCount);
-        if (arrays > kMaxCfgRecords || vds > kMaxCfgRecords || spares > kMaxCfgRecords)
+        if (arrays > cfgimg::kMaxRecords || vds > cfgimg::kMaxRecords || spares > cfgimg::kMaxRecords)
             return -1;
         const u32 full = static_cast<u32>(cfgimg::ImageSize(arrays, vds, spares));
         if (full <= image->size()) {

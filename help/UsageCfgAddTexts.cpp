@@ -41,6 +41,10 @@ constexpr char kSpanAddOptions[] =
 
 }  // namespace
 
+// The cache policy lines that every command here explains, in this order (#undef at the end:
+// the unity build joins files).
+#define USAGE_CFG_ADD_CACHE_POLICIES {kWritePolicy}, {kReadPolicy}, {kIoPolicy}, {kBadBbu}
+
 const Piece kCfgLdAdd[] = {
     {"\n        \tCfgLdAdd\n"},
     {"        \t--------\n\n"},
@@ -52,10 +56,7 @@ const Piece kCfgLdAdd[] = {
     {"        Adds a virtual drive of RAID level X on the given physical drives.\n"},
     {kParametersHead},
     {"        rX: RAID level of the virtual drive, followed by the list of its drives.\n"},
-    {kWritePolicy},
-    {kReadPolicy},
-    {kIoPolicy},
-    {kBadBbu},
+    USAGE_CFG_ADD_CACHE_POLICIES,
     {kSize},
     {kStripSize},
     {"        Hsp: Dedicated hot spares of the virtual drive.\n"},
@@ -81,10 +82,7 @@ const Piece kCfgEachDskRaid0[] = {
     {kDescriptionHead},
     {"        Makes a RAID 0 virtual drive of each unconfigured good drive of the adapter.\n"},
     {kParametersHead},
-    {kWritePolicy},
-    {kReadPolicy},
-    {kIoPolicy},
-    {kBadBbu},
+    USAGE_CFG_ADD_CACHE_POLICIES,
     {kStripSize},
     {kPowerSaving},
     {kCache},
@@ -112,10 +110,7 @@ const Piece kCfgSpanAdd[] = {
     {"        Adds a spanned virtual drive of RAID level 10, 50 or 60 on the given arrays.\n"},
     {kParametersHead},
     {"        ArrayX: The drives of span X.\n"},
-    {kWritePolicy},
-    {kReadPolicy},
-    {kIoPolicy},
-    {kBadBbu},
+    USAGE_CFG_ADD_CACHE_POLICIES,
     {kSize},
     {kStripSize},
     {kAfterLd},
@@ -142,10 +137,7 @@ const Piece kCfgAllFreeDrv[] = {
     {"        rX: RAID level of the virtual drive.\n"},
     {"        SATAOnly: Uses only SATA drives.\n"},
     {"        SpanCount: Number of spans of the virtual drive.\n"},
-    {kWritePolicy},
-    {kReadPolicy},
-    {kIoPolicy},
-    {kBadBbu},
+    USAGE_CFG_ADD_CACHE_POLICIES,
     {kStripSize},
     {"        HspCount: Number of drives kept back as hot spares.\n"},
     {"        HspType: Dedicated, EnclAffinity or nonRevertible hot spares.\n"},
@@ -224,5 +216,7 @@ const Piece kPreventPiImport[] = {
     USAGE_ADAPTERS,
     kEnd,
 };
+
+#undef USAGE_CFG_ADD_CACHE_POLICIES
 
 }  // namespace usage

@@ -79,6 +79,20 @@ constexpr char kForceSgpio[] = "          ForceSGPIO: Forces the SGPIO signals.\
 
 }  // namespace
 
+// The properties that both texts explain first and last, in the same words and order (#undef at
+// the end: the unity build joins files).
+#define USAGE_PROPERTY_FIRST_LINES                                                                  \
+    {kCacheFlushInterval}, {kValues255}, {kRebuildRate}, {kValues100}, {kPatrolReadRate}, {kValues100}, \
+        {kBgiRate}, {kValues100}, {kCcRate}, {kValues100}, {kReconRate}, {kValues100},              \
+        {kSpinupDriveCount}, {kValues255}, {kSpinupDelay}, {kValues255}, {kCoercionMode},           \
+        {kCoercionValues}, {kClusterEnable}, {kValuesSwitch}, {kPredFailPollInterval},              \
+        {kValues65535}, {kBatWarnDsbl}, {kValuesSwitch}, {kEccBucketSize}, {kValues255},            \
+        {kEccBucketLeakRate}, {kValues65535}
+#define USAGE_PROPERTY_LAST_LINES                                                                   \
+    {kDpmEnable}, {kValuesSwitch}, {kSupportSsdPatrolRead}, {kValuesSwitch}, {kConventionHead},     \
+        {kEnableEghsp}, {kValuesSwitch}, {kEnableEug}, {kValuesSwitch}, {kEnableEsmarter},          \
+        {kValuesSwitch}, {kPerfmode}, {kPerfmodeValues}, {kForceSgpio}, {kValuesSwitch}
+
 const Piece kAdpSetProp[] = {
     {"\n        \tAdpSetProp\n"},
     {"        \t----------\n\n"},
@@ -104,20 +118,7 @@ const Piece kAdpSetProp[] = {
     {kDescriptionHead},
     {"        Sets the properties on the selected adapter(s).\n"},
     {kParametersHead},
-    {kCacheFlushInterval}, {kValues255},
-    {kRebuildRate}, {kValues100},
-    {kPatrolReadRate}, {kValues100},
-    {kBgiRate}, {kValues100},
-    {kCcRate}, {kValues100},
-    {kReconRate}, {kValues100},
-    {kSpinupDriveCount}, {kValues255},
-    {kSpinupDelay}, {kValues255},
-    {kCoercionMode}, {kCoercionValues},
-    {kClusterEnable}, {kValuesSwitch},
-    {kPredFailPollInterval}, {kValues65535},
-    {kBatWarnDsbl}, {kValuesSwitch},
-    {kEccBucketSize}, {kValues255},
-    {kEccBucketLeakRate}, {kValues65535},
+    USAGE_PROPERTY_FIRST_LINES,
     {kAbortCcOnError}, {kValuesSwitch},
     {"        AlarmEnbl: Enables the alarm.\n"},
     {"        AlarmDsbl: Disables the alarm.\n"},
@@ -151,14 +152,7 @@ const Piece kAdpSetProp[] = {
     {kSpinUpEncDrvCnt}, {kValues255},
     {kSpinUpEncDelay}, {kValues255},
     {kPrCorrectUncfgdAreas}, {kValuesSwitch},
-    {kDpmEnable}, {kValuesSwitch},
-    {kSupportSsdPatrolRead}, {kValuesSwitch},
-    {kConventionHead},
-    {kEnableEghsp}, {kValuesSwitch},
-    {kEnableEug}, {kValuesSwitch},
-    {kEnableEsmarter}, {kValuesSwitch},
-    {kPerfmode}, {kPerfmodeValues},
-    {kForceSgpio}, {kValuesSwitch},
+    USAGE_PROPERTY_LAST_LINES,
     USAGE_ADAPTERS,
     kEnd,
 };
@@ -182,20 +176,7 @@ const Piece kAdpGetProp[] = {
     {kDescriptionHead},
     {"        Displays the properties of the selected adapter(s).\n"},
     {kParametersHead},
-    {kCacheFlushInterval}, {kValues255},
-    {kRebuildRate}, {kValues100},
-    {kPatrolReadRate}, {kValues100},
-    {kBgiRate}, {kValues100},
-    {kCcRate}, {kValues100},
-    {kReconRate}, {kValues100},
-    {kSpinupDriveCount}, {kValues255},
-    {kSpinupDelay}, {kValues255},
-    {kCoercionMode}, {kCoercionValues},
-    {kClusterEnable}, {kValuesSwitch},
-    {kPredFailPollInterval}, {kValues65535},
-    {kBatWarnDsbl}, {kValuesSwitch},
-    {kEccBucketSize}, {kValues255},
-    {kEccBucketLeakRate}, {kValues65535},
+    USAGE_PROPERTY_FIRST_LINES,
     {"        EccBucketCount: Count of single-bit ECC errors in the current bucket.\n"}, {kValues65535},
     {kAbortCcOnError}, {kValuesSwitch},
     {"        AlarmDsply: Alarm setting of the adapter.\n"},
@@ -229,16 +210,12 @@ const Piece kAdpGetProp[] = {
     {kSpinUpEncDrvCnt},
     {kSpinUpEncDelay},
     {kPrCorrectUncfgdAreas}, {kValuesSwitch},
-    {kDpmEnable}, {kValuesSwitch},
-    {kSupportSsdPatrolRead}, {kValuesSwitch},
-    {kConventionHead},
-    {kEnableEghsp}, {kValuesSwitch},
-    {kEnableEug}, {kValuesSwitch},
-    {kEnableEsmarter}, {kValuesSwitch},
-    {kPerfmode}, {kPerfmodeValues},
-    {kForceSgpio}, {kValuesSwitch},
+    USAGE_PROPERTY_LAST_LINES,
     USAGE_ADAPTERS,
     kEnd,
 };
+
+#undef USAGE_PROPERTY_FIRST_LINES
+#undef USAGE_PROPERTY_LAST_LINES
 
 }  // namespace usage

@@ -22,6 +22,11 @@ constexpr char kUseEkms[] = "        useEKMS: The key is managed by an external 
 
 }  // namespace
 
+// How the key commands end: the key rules and the adapter selector (#undef at the end: the unity
+// build joins files).
+#define USAGE_SECURITY_KEY_RULES                                                                     \
+    {kKeyRules, kKeyRulesSecure}, {kExclamation, kExclamationSecure}, {kConventionHead}, {kAdapterOne}
+
 const Piece kCreateSecurityKey[] = {
     {"\n        \tCreateSecurityKey\n"},
     {"        \t-----------------\n\n"},
@@ -41,10 +46,7 @@ const Piece kCreateSecurityKey[] = {
     {"        -\tSecurity key is mandatory and pass phrase is optional.\n",
      "        -\tPassphrase is mandatory and KeyID is optional.\n"},
     {"        -\tSecurity key and pass phrase have special requirements.\n", ""},
-    {kKeyRules, kKeyRulesSecure},
-    {kExclamation, kExclamationSecure},
-    {kConventionHead},
-    {kAdapterOne},
+    USAGE_SECURITY_KEY_RULES,
     kEnd,
 };
 
@@ -68,10 +70,7 @@ const Piece kChangeSecurityKey[] = {
     {"        Note: \n"},
     {"        -\tSecurity key is mandatory and pass phrase is optional.\n", ""},
     {"        -\tSecurity key and pass phrase have special requirements.\n", ""},
-    {kKeyRules, kKeyRulesSecure},
-    {kExclamation, kExclamationSecure},
-    {kConventionHead},
-    {kAdapterOne},
+    USAGE_SECURITY_KEY_RULES,
     kEnd,
 };
 
@@ -183,5 +182,7 @@ const Piece kSecureErase[] = {
     USAGE_ADAPTERS,
     kEnd,
 };
+
+#undef USAGE_SECURITY_KEY_RULES
 
 }  // namespace usage

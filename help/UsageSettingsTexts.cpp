@@ -12,6 +12,9 @@ constexpr char kConnectorList[] = "          -Connector0,1  Specifies the comman
 constexpr char kConnectorAll[] = "          -ConnectorAll  Specifies the command is for all connectors.\n";
 }  // namespace
 
+// The convention lines of the connector selectors (#undef at the end: the unity build joins files).
+#define USAGE_SETTINGS_CONNECTORS {kConnectorOne}, {kConnectorList}, {kConnectorAll}
+
 const Piece kAdpGetTime[] = {
     {"\n        \tAdpGetTime\n"},
     {"        \t----------\n\n"},
@@ -222,9 +225,7 @@ const Piece kAdpGetConnectorMode[] = {
     {kDescriptionHead},
     {"        Displays the mode (internal, external or auto) of the given connectors.\n"},
     {kConventionHead},
-    {kConnectorOne},
-    {kConnectorList},
-    {kConnectorAll},
+    USAGE_SETTINGS_CONNECTORS,
     USAGE_ADAPTERS,
     kEnd,
 };
@@ -242,9 +243,7 @@ const Piece kAdpSetConnectorMode[] = {
     {"        External: The connector is used for external devices.\n"},
     {"        Auto: The adapter chooses the mode.\n"},
     {kConventionHead},
-    {kConnectorOne},
-    {kConnectorList},
-    {kConnectorAll},
+    USAGE_SETTINGS_CONNECTORS,
     USAGE_ADAPTERS,
     kEnd,
 };
@@ -263,5 +262,7 @@ const Piece kPhySetLinkSpeed[] = {
     USAGE_ADAPTERS,
     kEnd,
 };
+
+#undef USAGE_SETTINGS_CONNECTORS
 
 }  // namespace usage

@@ -303,11 +303,13 @@ private:
     // A change of one field of the patrol-read properties, written whole.
     template <typename Change>
     int ChangePatrolRead(Change change);
-    // A value of the kept schedule, or of the schedule's status; -1 when it cannot be read.
-    template <typename Take>
-    int FromCcSchedule(Take take);
-    template <typename Take>
-    int FromCcStatus(Take take);
+    // Whether the adapter allows patrol read on SSDs, and the patrol-read properties: 0, or the
+    // status of the read that failed.
+    int ReadPatrolReadOnSsd(u32* allowed, PatrolReadSettings* settings);
+    // A value of a block the data layer reads (the kept schedule, the schedule's status), given
+    // to `take`; -1 when it cannot be read.
+    template <typename Block, typename Take>
+    int FromRead(int (AdapterData::*read)(Block*), Take take);
 
     int Flag(AdpInfoFlag flag, u8* out);
     int Prop(AdpProperty field, u8* out);

@@ -26,23 +26,13 @@ int Adapter::GetCurrentPerfMode(u8* mode)
     return status;
 }
 
-template <typename Take>
-int Adapter::FromCcSchedule(Take take)
+template <typename Block, typename Take>
+int Adapter::FromRead(int (AdapterData::*read)(Block*), Take take)
 {
-    CcScheduleSettings schedule;
-    if (data_->GetCcSchedule(&schedule) != 0)
+    Block block;
+    if ((data_.get()->*read)(&block) != 0)
         return -1;
-    take(schedule);
-    return 0;
-}
-
-template <typename Take>
-int Adapter::FromCcStatus(Take take)
-{
-    ScheduleStatus status;
-    if (data_->GetCcStatus(&status) != 0)
-        return -1;
-    take(status);
+    take(block);
     return 0;
 }
 
@@ -118,14 +108,19 @@ int Adapter::SetPatrolReadStartTime(const std::tm* start)
     return ChangePatrolRead([start](PatrolReadSettings& s) { return StartTimeToSeconds(*start, &s.nextStart); });
 }
 
+int Adapter::ReadPatrolReadOnSsd(u32* allowed, PatrolReadSettings* settings)
+{
+    const int status = data_->GetProperty(AdpProperty::SupportSsdPatrolRead, allowed);
+    if (status != 0)
+        return status;
+    return data_->GetPatrolReadSettings(settings);
+}
+
 int Adapter::SetPatrolReadOnSsd(u8 on)
 {
     u32 allowed = 0;
-    int status = data_->GetProperty(AdpProperty::SupportSsdPatrolRead, &allowed);
-    if (status != 0)
-        return status;
     PatrolReadSettings settings;
-    status = data_->GetPatrolReadSettings(&settings);
+    const int status = ReadPatrolReadOnSsd(&allowed, &settings);
     if (status != 0)
         return status;
     if (allowed == 0)
@@ -137,11 +132,8 @@ int Adapter::SetPatrolReadOnSsd(u8 on)
 int Adapter::GetPatrolReadOnSsd(u8* on)
 {
     u32 allowed = 0;
-    int status = data_->GetProperty(AdpProperty::SupportSsdPatrolRead, &allowed);
-    if (status != 0)
-        return status;
     PatrolReadSettings settings;
-    status = data_->GetPatrolReadSettings(&settings);
+    const int status = ReadPatrolReadOnSsd(&allowed, &settings);
     if (status == 0)
         *on = settings.onSsd;
     return status;
@@ -189,13 +181,14 @@ int Adapter::SetCcDelay(u32 seconds)
 
 int Adapter::GetCcMode(u8* mode)
 {
-    return FromCcSchedule([mode](const CcScheduleSettings& s) { *mode = s.mode; });
+    return FromRead(&AdapterData::GetCcSchedule, [mode](const CcScheduleSettings& s) { *mode = s.mode; });
 }
 
 int Adapter::GetCcDelay(u32* seconds)
 {
-    return FromCcSchedule(
-        [seconds](const CcScheduleSettings& s) { *seconds = s.execDelay == kNoDelay ? 0 : s.execDelay; });
+    return FromRead(&AdapterData::GetCcSchedule, [seconds](const CcScheduleSettings& s) {
+        *seconds = s.execDelay == kNoDelay ? 0 : s.execDelay;
+    });
 }
 
 int Adapter::GetCcStartTime(std::tm* start)
@@ -220,15 +213,15 @@ int Adapter::GetCcExcludedLds(ArrayList<u16>* ids)
 
 int Adapter::GetCcState(u8* state)
 {
-    return FromCcStatus([state](const ScheduleStatus& s) { *state = s.state; });
+    return FromRead(&AdapterData::GetCcStatus, [state](const ScheduleStatus& s) { *state = s.state; });
 }
 
 int Adapter::GetCcIterationCount(u32* count)
 {
-    return FromCcStatus([count](const ScheduleStatus& s) { *count = s.iterations; });
+    return FromRead(&AdapterData::GetCcStatus, [count](const ScheduleStatus& s) { *count = s.iterations; });
 }
 
 int Adapter::GetCcCompletedLdCount(u8* count)
 {
-    return FromCcStatus([count](const ScheduleStatus& s) { *count = s.completed; });
+    return FromRead(&AdapterData::GetCcStatus, [count](const ScheduleStatus& s) { *count = s.completed; });
 }

@@ -143,14 +143,14 @@ int CfgDsplyCp::PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays,
     return 0;
 }
 
-int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups, bool mirrorView)
+template <typename ShowArray>
+int CfgDsplyCp::WalkArrays(List<DiskGroup*>* diskGroups, bool titlePlain, ShowArray show)
 {
-    PrintMessage(CfgMsg::kDiskGroupCount, diskGroups->GetCount());
     Counters counters;
     for (unsigned g = 0; g < diskGroups->GetCount(); ++g) {
         DiskGroup* diskGroup = diskGroups->GetAt(static_cast<u8>(g));
         List<Array*>* arrays = nullptr;
-        int status = PrintDiskGroupTitle(diskGroup, &arrays, counters, true);
+        int status = PrintDiskGroupTitle(diskGroup, &arrays, counters, titlePlain);
         if (status != 0)
             return status;
 
@@ -162,49 +162,40 @@ int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups, bool mirrorView)
             VirtualDisk* vd = nullptr;
             if ((status = FirstVd(array, &vds, &vd)) != 0)
                 return status;
-            if (vd->IsSscd()) {
-                // Only the array's first virtual drive is shown, numbered 0.
-                PrintMessage(CfgMsg::kVdInfoTitle, ReportPrint::kFlashTierPrefix);
-                ReportPrint::VdHeading(ReportPrint::kFlashTierPrefix, 0, ReportPrint::TargetIdOf(vd));
-                ReportPrint::Text(vd->Print());
-                ReportPrint::Text(" \n");
-                if (!mirrorView)
-                    status = PrintDrives(array);
-            } else {
-                u16 number = 0;
-                status = PrintSpan(diskGroup, array, j, vds, mirrorView ? &number : nullptr);
-            }
-            if (status != 0)
+            if ((status = show(diskGroup, array, j, vds, vd)) != 0)
                 return status;
         }
     }
     return 0;
 }
 
+int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups, bool mirrorView)
+{
+    PrintMessage(CfgMsg::kDiskGroupCount, diskGroups->GetCount());
+    return WalkArrays(diskGroups, true,
+                      [mirrorView](DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
+                                   VirtualDisk* vd) {
+                          if (vd->IsSscd()) {
+                              // Only the array's first virtual drive is shown, numbered 0.
+                              PrintMessage(CfgMsg::kVdInfoTitle, ReportPrint::kFlashTierPrefix);
+                              ReportPrint::VdHeading(ReportPrint::kFlashTierPrefix, 0, ReportPrint::TargetIdOf(vd));
+                              ReportPrint::Text(vd->Print());
+                              ReportPrint::Text(" \n");
+                              return mirrorView ? 0 : PrintDrives(array);
+                          }
+                          u16 number = 0;
+                          return PrintSpan(diskGroup, array, index, vds, mirrorView ? &number : nullptr);
+                      });
+}
+
 int CfgDsplyCp::PrintFlashTierDisplay(List<DiskGroup*>* diskGroups)
 {
-    Counters counters;
     u16 runningNumber = 0;
-    for (unsigned g = 0; g < diskGroups->GetCount(); ++g) {
-        DiskGroup* diskGroup = diskGroups->GetAt(static_cast<u8>(g));
-        List<Array*>* arrays = nullptr;
-        int status = PrintDiskGroupTitle(diskGroup, &arrays, counters, false);
-        if (status != 0)
-            return status;
-
-        for (unsigned j = 0; j < arrays->GetCount(); ++j) {
-            Array* array = arrays->GetAt(static_cast<u8>(j));
-            if (array == nullptr)
-                return ReportPrint::FailedToGet("Array", -1);
-            List<VirtualDisk*>* vds = nullptr;
-            VirtualDisk* vd = nullptr;
-            if ((status = FirstVd(array, &vds, &vd)) != 0)
-                return status;
-            if (!vd->IsSscd())
-                continue;
-            if ((status = PrintSpan(diskGroup, array, j, vds, &runningNumber)) != 0)
-                return status;
-        }
-    }
-    return 0;
+    return WalkArrays(diskGroups, false,
+                      [&runningNumber](DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
+                                       VirtualDisk* vd) {
+                          if (!vd->IsSscd())
+                              return 0;
+                          return PrintSpan(diskGroup, array, index, vds, &runningNumber);
+                      });
 }

@@ -42,6 +42,10 @@ private:
 
     // The walks: 0 when complete, else the status of the step that failed (after its message).
     static int PrintFlashTierDisplay(List<DiskGroup*>* diskGroups);
+    // Each disk group's heading, then `show(diskGroup, array, index, vds, firstVd)` for each of its
+    // arrays; stops at the first failing step and answers its status.
+    template <typename ShowArray>
+    static int WalkArrays(List<DiskGroup*>* diskGroups, bool titlePlain, ShowArray show);
     // The disk group's array list and its heading (spanned, flash tier, or a plain group when
     // `titlePlain`): 0, or the failed step's status after its message.
     static int PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays, Counters& counters, bool titlePlain);

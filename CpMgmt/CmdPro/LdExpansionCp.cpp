@@ -105,6 +105,36 @@ int SpanArray(Span* span, Array** array)
     return 0;
 }
 
+// Each array of the virtual drive's spans that is not missing, in span order, given to
+// `visit(array, &result)`. A span list or span that cannot be read ends the drive (`*end`) with
+// its status; a visit that sets `*end` ends the walk with the status it answers. Otherwise the
+// answer is `result`, which the visits keep.
+template <typename Visit>
+int LdExpansionWalkArrays(VirtualDisk* vd, bool* end, Visit visit)
+{
+    List<Span*>* spans = nullptr;
+    int status = vd->GetSpanList(&spans);
+    if (status != 0 || spans == nullptr) {
+        *end = true;
+        return status != 0 ? status : -1;
+    }
+    int result = 0;
+    for (unsigned s = 0; s < spans->GetCount(); ++s) {
+        Array* array = nullptr;
+        status = SpanArray(spans->GetAt(static_cast<u8>(s)), &array);
+        if (status != 0) {
+            *end = true;
+            return status;
+        }
+        if (array == nullptr)
+            continue;
+        status = visit(array, &result);
+        if (*end)
+            return status;
+    }
+    return result;
+}
+
 // The blocks a virtual drive of the level holds on `drives` members of `perDrive` blocks.
 bool PotentialSize(u8 level, u64 drives, u64 perDrive, u64* blocks)
 {
@@ -171,31 +201,16 @@ int LdExpansionInfoCp::Report(VirtualDisk* vd, u8 target, bool* end)
         PrintMessage(LdMsg::kExpansionImpossible, target, vd->GetId()->GetTargetId());
         return 0;
     }
-    List<Span*>* spans = nullptr;
-    int status = vd->GetSpanList(&spans);
-    if (status != 0 || spans == nullptr) {
-        *end = true;
-        return status != 0 ? status : -1;
-    }
     // "Not possible" is an answer of the report; a span whose free space or capacity could not
     // be read is a failure that a later span does not hide.
-    int result = 0;
-    for (unsigned s = 0; s < spans->GetCount(); ++s) {
-        Array* array = nullptr;
-        status = SpanArray(spans->GetAt(static_cast<u8>(s)), &array);
-        if (status != 0) {
-            *end = true;
-            return status;
-        }
-        if (array == nullptr)
-            continue;
-        status = ReportArray(vd, array, target, end);
+    return LdExpansionWalkArrays(vd, end, [vd, target, end](Array* array, int* result) {
+        const int status = ReportArray(vd, array, target, end);
         if (*end)
-            return status != 0 ? status : result;
-        if (result == 0)
-            result = status;
-    }
-    return result;
+            return status != 0 ? status : *result;
+        if (*result == 0)
+            *result = status;
+        return 0;
+    });
 }
 
 int LdExpansionInfoCp::ReportArray(VirtualDisk* vd, Array* array, u8 target, bool* end)
@@ -249,63 +264,54 @@ int LdExpansionCp::Expand(VirtualDisk* vd, u8 target, bool* end)
     }
     if (allowed == 0)
         PrintMessage(LdMsg::kExpansionNotAllowed, target, adapter_);
-    List<Span*>* spans = nullptr;
-    status = vd->GetSpanList(&spans);
-    if (status != 0 || spans == nullptr) {
-        *end = true;
-        return status != 0 ? status : -1;
-    }
     // An array without room refuses the expansion; that refusal, and a span that failed, stay
     // the drive's status whatever the spans after it give.
-    int result = 0;
-    for (unsigned s = 0; s < spans->GetCount(); ++s) {
-        Array* array = nullptr;
-        status = SpanArray(spans->GetAt(static_cast<u8>(s)), &array);
+    return LdExpansionWalkArrays(vd, end, [this, vd, target, end](Array* array, int* result) {
+        return ExpandArray(vd, array, target, result, end);
+    });
+}
+
+int LdExpansionCp::ExpandArray(VirtualDisk* vd, Array* array, u8 target, int* result, bool* end)
+{
+    int status = 0;
+    if (object_->GetDontExpandArray() != 1) {
+        status = array->ExpandToMinPdSize();
         if (status != 0) {
             *end = true;
             return status;
         }
-        if (array == nullptr)
-            continue;
-        if (object_->GetDontExpandArray() != 1) {
-            status = array->ExpandToMinPdSize();
-            if (status != 0) {
-                *end = true;
-                return status;
-            }
-        }
-        ArrayList<ArraySpaceInfo*>* extents = nullptr;
-        status = array->GetFreeSpaceList(&extents);
-        const OwnedList<ArraySpaceInfo> free(extents);
-        if (status == Array::kStatusNoFreeSpace) {
-            PrintMessage(LdMsg::kNoRoom, target, adapter_);
-            if (result == 0)
-                result = -1;
-            continue;
-        }
-        if (status != 0) {
-            if (result == 0)
-                result = status;
-            continue;
-        }
-        if (!free || free->GetCount() == 0) {
-            PrintMessage(LdMsg::kNoRoom, target, adapter_);
-            *end = true;
-            return result != 0 ? result : -1;
-        }
-        u8 level = 0;
-        vd->GetRaidLevel(&level);
-        List<PhysicalDevice*>* members = nullptr;
-        status = array->GetPdList(&members);
-        if (status != 0) {
-            PrintMessage(CommonMsg::kOperationFailed, adapter_, "to get PD list");
-            *end = true;
-            return status;
-        }
-        status = vd->StartReconstruction(level, vdrecon::kChangeNone, members, static_cast<u8>(object_->GetPercent()));
-        PrintMessage(status != 0 ? LdMsg::kExpandFailed : LdMsg::kExpanded, target, adapter_);
-        if (result == 0)
-            result = status;
     }
-    return result;
+    ArrayList<ArraySpaceInfo*>* extents = nullptr;
+    status = array->GetFreeSpaceList(&extents);
+    const OwnedList<ArraySpaceInfo> free(extents);
+    if (status == Array::kStatusNoFreeSpace) {
+        PrintMessage(LdMsg::kNoRoom, target, adapter_);
+        if (*result == 0)
+            *result = -1;
+        return 0;
+    }
+    if (status != 0) {
+        if (*result == 0)
+            *result = status;
+        return 0;
+    }
+    if (!free || free->GetCount() == 0) {
+        PrintMessage(LdMsg::kNoRoom, target, adapter_);
+        *end = true;
+        return *result != 0 ? *result : -1;
+    }
+    u8 level = 0;
+    vd->GetRaidLevel(&level);
+    List<PhysicalDevice*>* members = nullptr;
+    status = array->GetPdList(&members);
+    if (status != 0) {
+        PrintMessage(CommonMsg::kOperationFailed, adapter_, "to get PD list");
+        *end = true;
+        return status;
+    }
+    status = vd->StartReconstruction(level, vdrecon::kChangeNone, members, static_cast<u8>(object_->GetPercent()));
+    PrintMessage(status != 0 ? LdMsg::kExpandFailed : LdMsg::kExpanded, target, adapter_);
+    if (*result == 0)
+        *result = status;
+    return 0;
 }

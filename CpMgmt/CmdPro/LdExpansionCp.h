@@ -34,6 +34,9 @@ public:
 
 private:
     int Expand(VirtualDisk* vd, u8 target, bool* end);
+    // Expands one array of the drive: 0 with `*result` kept (a refusal or failure the arrays after
+    // it do not hide), or, with `*end`, the status the drive ends with.
+    int ExpandArray(VirtualDisk* vd, Array* array, u8 target, int* result, bool* end);
 
     LdExpansionParsedObject* object_ = nullptr;
     u8 adapter_ = 0;

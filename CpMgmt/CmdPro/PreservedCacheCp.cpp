@@ -34,28 +34,34 @@ bool IsEmpty(const u8 (&bitmap)[pinnedcache::kSize])
     return ByteView(bitmap).U64(pinnedcache::kOffBitmap) == 0;
 }
 
-// The RaidManager and its Adapter of the command and the bitmap. False after the message of a
-// failure (`*status` -1, or the status of a bitmap that could not be read: a failed read is not
-// taken for an empty bitmap), or after the message that no drive holds preserved cache
-// (`*status` 0).
-bool OpenBitmap(CpController* cpController, u8 adapter, RaidManager** manager, Adapter** adapterElement,
-                u8 (&bitmap)[pinnedcache::kSize], int* status)
+// The RaidManager and its Adapter of the command, and the bitmap of the drives that hold
+// preserved cache.
+struct PreservedCacheBitmap {
+    RaidManager* manager = nullptr;
+    Adapter* adapterElement = nullptr;
+    u8 bitmap[pinnedcache::kSize] = {};
+};
+
+// Opens the command's bitmap. False after the message of a failure (`*status` -1, or the status
+// of a bitmap that could not be read: a failed read is not taken for an empty bitmap), or after
+// the message that no drive holds preserved cache (`*status` 0).
+bool OpenBitmap(CpController* cpController, u8 adapter, PreservedCacheBitmap* opened, int* status)
 {
     *status = -1;
-    *manager = RaidManagerOrReport(cpController, adapter);
-    if (*manager == nullptr)
+    opened->manager = RaidManagerOrReport(cpController, adapter);
+    if (opened->manager == nullptr)
         return false;
-    if ((*manager)->GetAdapter(adapterElement) != 0 || *adapterElement == nullptr) {
+    if (opened->manager->GetAdapter(&opened->adapterElement) != 0 || opened->adapterElement == nullptr) {
         PrintMessage(CommonMsg::kAdapterUnreachable, adapter);
         return false;
     }
-    const int read = (*adapterElement)->GetPreservedCacheList(bitmap);
+    const int read = opened->adapterElement->GetPreservedCacheList(opened->bitmap);
     if (read != 0) {
         PrintMessage(CommonMsg::kGetDataFailed, adapter);
         *status = read;
         return false;
     }
-    if (IsEmpty(bitmap)) {
+    if (IsEmpty(opened->bitmap)) {
         PrintMessage(LdMsg::kNoPreservedCache, adapter);
         *status = 0;
         return false;
@@ -164,20 +170,18 @@ int DiscardPreservedCaches(const PreservedCacheDiscard& run)
 int PreservedCacheListCp::ProcessParsed(CpController* cpController, PdListParsedObject*)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    RaidManager* manager = nullptr;
-    Adapter* adapterElement = nullptr;
-    u8 bitmap[pinnedcache::kSize] = {};
-    int opened = 0;
-    if (!OpenBitmap(cpController, adapter, &manager, &adapterElement, bitmap, &opened))
-        return opened;
+    PreservedCacheBitmap opened;
+    int status = 0;
+    if (!OpenBitmap(cpController, adapter, &opened, &status))
+        return status;
     PrintMessage(CommonMsg::kAdapterTitle, adapter);
     List<VirtualDisk*>* vds = nullptr;
-    if (manager->GetVdList(&vds) != 0 || vds == nullptr)
+    if (opened.manager->GetVdList(&vds) != 0 || vds == nullptr)
         return -1;
     u8 maxLds = 0;
-    adapterElement->GetMaxLdCount(&maxLds);
+    opened.adapterElement->GetMaxLdCount(&maxLds);
     for (unsigned t = 0; t < maxLds; ++t) {
-        if (!HasCache(bitmap, t))
+        if (!HasCache(opened.bitmap, t))
             continue;
         unsigned position = 0;
         VirtualDisk* vd = FindTarget(vds, t, &position);
@@ -200,15 +204,13 @@ int PreservedCacheListCp::ProcessParsed(CpController* cpController, PdListParsed
 int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    RaidManager* manager = nullptr;
-    Adapter* adapterElement = nullptr;
-    u8 bitmap[pinnedcache::kSize] = {};
-    int opened = 0;
-    if (!OpenBitmap(cpController, adapter, &manager, &adapterElement, bitmap, &opened))
-        return opened;
+    PreservedCacheBitmap opened;
+    int status = 0;
+    if (!OpenBitmap(cpController, adapter, &opened, &status))
+        return status;
     const bool all = object->GetLd(0) == LdParsedObject::kAllLds;
     u8 maxLds = 0;
-    adapterElement->GetMaxLdCount(&maxLds);
+    opened.adapterElement->GetMaxLdCount(&maxLds);
     std::vector<unsigned> targets;
     const unsigned count = all ? maxLds : object->GetLdCount();
     for (unsigned i = 0; i < count; ++i)
@@ -218,13 +220,13 @@ int DiscardPreservedCacheCp::ProcessParsed(CpController* cpController, LdInfoPar
     // Without the list a drive holding preserved cache would look missing: its cache would be
     // discarded and the drive, offline, kept.
     List<VirtualDisk*>* vds = nullptr;
-    const int listed = manager->GetVdList(&vds);
+    const int listed = opened.manager->GetVdList(&vds);
     if (listed != 0 || vds == nullptr) {
         PrintMessage(CommonMsg::kGetDataFailed, adapter);
         return listed != 0 ? listed : -1;
     }
-    const PreservedCacheDiscard run{manager, adapterElement, bitmap, vds, std::move(targets), adapter, all};
-    const int status = CheckPreservedCacheDrives(run, object->GetForce() == 1);
+    const PreservedCacheDiscard run{opened.manager, opened.adapterElement, opened.bitmap, vds, std::move(targets), adapter, all};
+    status = CheckPreservedCacheDrives(run, object->GetForce() == 1);
     if (status != 0)
         return status;
     return DiscardPreservedCaches(run);

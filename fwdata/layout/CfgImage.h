@@ -20,6 +20,9 @@ constexpr u32 kArrayRecordSize = arrayrec::kSize;
 constexpr u32 kVdRecordSize = vdrec::kSize;
 constexpr u32 kSpareRecordSize = sparerec::kSize;
 constexpr u32 kDefaultReadSize = 616;    // the first read: the header and room for small images
+// The largest count of each kind of record an image is taken with (the model's lists hold 255
+// elements).
+constexpr u32 kMaxRecords = 255;
 
 // The bytes of an image with these counts.
 constexpr u64 ImageSize(u64 arrays, u64 vds, u64 spares)
