@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "fwdata/EntryList.h"
+#include "fwdata/CfgImageCounts.h"
 #include "fwdata/RmDataFwi.h"
 #include "fwdata/VdDataFwi.h"
 #include "fwdata/layout/CfgImage.h"
@@ -69,18 +70,17 @@ int RmDataFwi::ParseDetachedCfgImage(ByteView image, CfgData* cfg) { return Pars
 
 int RmDataFwi::ParseImage(ByteView image, CfgData* cfg, Controller* asker)
 {
-    if (image.Size() < cfgimg::kHeaderSize)
+    CfgImageCounts counts;
+    if (!ReadCfgImageCounts(image, &counts))
         return -1;
-    const u32 arrays = image.U16(cfgimg::kOffArrayCount);
-    const u32 vds = image.U16(cfgimg::kOffVdCount);
-    const u32 spares = image.U16(cfgimg::kOffSpareCount);
-    if (arrays > cfgimg::kMaxRecords || vds > cfgimg::kMaxRecords || spares > cfgimg::kMaxRecords)
-        return -1;
+    const u32 arrays = counts.arrays;
+    const u32 vds = counts.vds;
+    const u32 spares = counts.spares;
     if (!RecordSizeOk(image, cfgimg::kOffArraySize, cfgimg::kArrayRecordSize) ||
         !RecordSizeOk(image, cfgimg::kOffVdSize, cfgimg::kVdRecordSize) ||
         !RecordSizeOk(image, cfgimg::kOffSpareSize, cfgimg::kSpareRecordSize))
         return -1;
-    if (cfgimg::ImageSize(arrays, vds, spares) > image.Size())
+    if (counts.Size() > image.Size())
         return -1;
 
     CfgData parsed;

@@ -4,6 +4,7 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
+#include "fwdata/CfgImageCounts.h"
 #include "fwdata/RmDataFwi.h"
 #include "fwdata/layout/CfgImage.h"
 #include "fwdata/layout/ForeignScan.h"
@@ -26,15 +27,10 @@ int RmDataFwi::ReadImage(u32 opcode, u8 index, std::vector<u8>* image)
             return status;
         }
         image->resize(std::min<u32>(length, request.GetReplyLength()));
-        if (image->size() < cfgimg::kHeaderSize)
+        CfgImageCounts counts;
+        if (!ReadCfgImageCounts(ByteView(*image), &counts))
             return -1;
-        const ByteView header(*image);
-        const u32 arrays = header.U16(cfgimg::kOffArrayCount);
-        const u32 vds = header.U16(cfgimg::kOffVdCount);
-        const u32 spares = header.U16(cfgimg::kOffSpareCount);
-        if (arrays > cfgimg::kMaxRecords || vds > cfgimg::kMaxRecords || spares > cfgimg::kMaxRecords)
-            return -1;
-        const u32 full = static_cast<u32>(cfgimg::ImageSize(arrays, vds, spares));
+        const u32 full = static_cast<u32>(counts.Size());
         if (full <= image->size()) {
             image->resize(full);
             return 0;

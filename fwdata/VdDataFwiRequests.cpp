@@ -5,6 +5,7 @@
 
 #include "controller/Controller.h"
 #include "controller/DpParams.h"
+#include "fwdata/CfgImageCounts.h"
 #include "fwdata/VdDataFwi.h"
 #include "fwdata/layout/CfgImage.h"
 #include "fwdata/layout/Mailbox.h"
@@ -43,9 +44,6 @@ RequestRow RowOf(VdRequest request)
     }
     return {0, Naming::Reference, false};
 }
-
-// Largest mirror image accepted: every record the configuration image can count.
-constexpr u32 kMaxImageRecords = 255;
 
 }  // namespace
 
@@ -185,15 +183,10 @@ int VdDataFwi::GetMirrorInfo(std::vector<u8>* image)
     // The image is decoded from the bytes the controller placed: one shorter than its header
     // says (as far as the read reaches) is a failed read, never records of zeros.
     block.resize(std::min<u32>(static_cast<u32>(block.size()), first.GetReplyLength()));
-    if (block.size() < cfgimg::kHeaderSize)
+    CfgImageCounts counts;
+    if (!ReadCfgImageCounts(ByteView(block), &counts))
         return -1;
-    const ByteView header(block);
-    const u32 arrays = header.U16(cfgimg::kOffArrayCount);
-    const u32 vds = header.U16(cfgimg::kOffVdCount);
-    const u32 spares = header.U16(cfgimg::kOffSpareCount);
-    if (arrays > kMaxImageRecords || vds > kMaxImageRecords || spares > kMaxImageRecords)
-        return -1;
-    const u32 full = static_cast<u32>(cfgimg::ImageSize(arrays, vds, spares));
+    const u32 full = static_cast<u32>(counts.Size());
     if (full > block.size()) {
         if (block.size() < cfgimg::kDefaultReadSize)
             return -1;
