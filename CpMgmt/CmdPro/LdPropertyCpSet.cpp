@@ -29,7 +29,6 @@ constexpr unsigned kMaxMembers = 32;
 // The name field holds 15 characters and a NUL.
 constexpr std::size_t kMaxNameLength = vdrec::kName.width - 1;
 
-
 }  // namespace
 
 int LdPropertyCp::SendDcmd(u32 opcode, u8* buffer, u32 length, CpController* cpController)

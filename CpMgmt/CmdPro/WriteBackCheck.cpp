@@ -1,7 +1,7 @@
 #include "CpMgmt/CmdPro/WriteBackCheck.h"
 
-#include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/LdMessageIds.h"
+#include "CpMgmt/CmdPro/LdPropertyCp.h"
 #include "CpMgmt/CommandProcessor.h"
 #include "fwdata/layout/BatteryStatus.h"
 #include "fwdata/layout/Opcodes.h"
@@ -32,7 +32,7 @@ int CheckWriteBackNow(RaidManager* manager, CpController* cpController)
         return -1;
     }
     u8 battery[bbustatus::kSize] = {};
-    const int status = SendDcmd(cpController, kDcmdBbuGetStatus, battery, sizeof battery);
+    const int status = LdPropertyCp::SendDcmd(kDcmdBbuGetStatus, battery, sizeof battery, cpController);
     if (status != 0) {
         LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdBbuGetStatus,
                       static_cast<u32>(status));
