@@ -1,6 +1,8 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "CpMgmt/CpController.h"
 #include "controller/Controller.h"
@@ -15,8 +17,7 @@ RequestMailbox::RequestMailbox(u32 word0, u32 word1)
 
 RequestMailbox::RequestMailbox(const u8 (&raw)[mailbox::kSize])
 {
-    for (u32 i = 0; i < mailbox::kSize; ++i)
-        bytes[i] = raw[i];
+    std::copy(std::begin(raw), std::end(raw), bytes);
 }
 
 namespace {
@@ -26,14 +27,21 @@ Controller* ControllerOfFwRequest(CpController* cpController)
     return cpController != nullptr ? cpController->GetController() : nullptr;
 }
 
+// Builds the request and executes it on the controller; -1 without one.
+template <class Request, class... Args>
+int ExecuteFwRequest(Controller* controller, Args&&... args)
+{
+    if (controller == nullptr)
+        return -1;
+    Request request(std::forward<Args>(args)...);
+    return controller->Execute(request);
+}
+
 }  // namespace
 
 int SendDcmd(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
 {
-    if (controller == nullptr)
-        return -1;
-    DcmdFwiDpParams request(opcode, mbox.bytes, buffer, length);
-    return controller->Execute(request);
+    return ExecuteFwRequest<DcmdFwiDpParams>(controller, opcode, mbox.bytes, buffer, length);
 }
 
 int SendDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
@@ -60,10 +68,7 @@ int ReadDcmdBlock(CpController* cpController, u32 opcode, std::vector<u8>* block
 
 int SendPrivateDcmd(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
 {
-    if (controller == nullptr)
-        return -1;
-    DcmdFwiDpPrvParams request(opcode, mbox.bytes, buffer, length);
-    return controller->Execute(request);
+    return ExecuteFwRequest<DcmdFwiDpPrvParams>(controller, opcode, mbox.bytes, buffer, length);
 }
 
 int SendPrivateDcmd(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
@@ -73,12 +78,9 @@ int SendPrivateDcmd(CpController* cpController, u32 opcode, void* buffer, u32 le
 
 int SendDriverRequest(Controller* controller, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
 {
-    if (controller == nullptr)
-        return -1;
     const ByteView view(mbox.bytes);
     const u32 words[3] = {view.U32(mailbox::kOffWord0), view.U32(mailbox::kOffWord1), view.U32(mailbox::kOffWord2)};
-    DriverFwiDPParams request(opcode, words, buffer, length);
-    return controller->Execute(request);
+    return ExecuteFwRequest<DriverFwiDPParams>(controller, opcode, words, buffer, length);
 }
 
 int SendDriverRequest(CpController* cpController, u32 opcode, void* buffer, u32 length, const RequestMailbox& mbox)
