@@ -1,5 +1,6 @@
 #include "CpMgmt/CmdPro/ConfigurationCp.h"
 
+#include "CpMgmt/CmdPro/CtrlDefaultsRead.h"
 #include "controller/FwiDpErrors.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdRecord.h"
@@ -153,8 +154,6 @@ int ConfigurationCp::ApplySsdDriveCacheRule(Adapter* adapter, u32 oemMode, UnCon
 int ConfigurationCp::ReportDefaultsUnreadable(int status)
 {
     defaultsUnreadable_ = true;
-    PrintMessage(CommonMsg::kText, "\nFailed to read MFC default data from adapter\n");
-    LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdCtrlGetDefaults,
-                  static_cast<u32>(status));
+    ReportCtrlDefaultsUnreadable(status);
     return status;
 }
