@@ -9,7 +9,6 @@
 #include "raidmodel/ArraySpaceInfo.h"
 #include "raidmodel/UnConfiguredVd.h"
 #include "runtime/CommonMessageIds.h"
-#include "runtime/CtError.h"
 #include "runtime/CtMessage.h"
 
 namespace {
