@@ -1,5 +1,7 @@
 #include "CpMgmt/CommandIds.h"
 
+#include "cmdtool/ParsedObject.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -16,6 +18,23 @@ bool RunsEveryListedAdapter(u16 commandId)
         TOKEN_DPMSTAT,       TOKEN_VERSION,
     };
     return std::find(kIds.begin(), kIds.end(), commandId) != kIds.end();
+}
+
+bool IsReport(const ParsedObject* parsedObject)
+{
+    static constexpr std::array<u16, 26> kReportIds = {
+        TOKEN_ADPALLINFO,     TOKEN_SHOWSUMMARY,      TOKEN_ADPGETPCIINFO,       TOKEN_ENCINFO,
+        TOKEN_ENCSTATUS,      TOKEN_VERSION,          TOKEN_PHYINFO,             TOKEN_PHYERRORCOUNTERS,
+        TOKEN_PDLIST,         TOKEN_PDINFO,           TOKEN_PDGETMISSING,        TOKEN_LDINFO,
+        TOKEN_LDPDINFO,       TOKEN_LDGETPROP,        TOKEN_GETLDEXPANSIONINFO,  TOKEN_LDVIEWMIRROR,
+        TOKEN_GETBBTENTRIES,  TOKEN_GETPRESERVEDCACHELIST, TOKEN_CFGDSPLY,       TOKEN_CFGFLASHTIERDSPLY,
+        TOKEN_CFGFREESPACEINFO, TOKEN_ADPGETPROP,     TOKEN_ADPGETTIME,          TOKEN_ADPGETCONNECTORMODE,
+        TOKEN_ADPALILOG,      TOKEN_GETKEYID,
+    };
+    if (parsedObject == nullptr)
+        return false;
+    return parsedObject->OnlyReads() ||
+           std::find(kReportIds.begin(), kReportIds.end(), parsedObject->GetCommandId()) != kReportIds.end();
 }
 
 bool SkipsPreChecks(u16 commandId)

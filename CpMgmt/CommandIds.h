@@ -14,6 +14,13 @@ inline bool IsObjectCount(u16 commandId) { return commandId == TOKEN_LDGETNUM ||
 // adapter runs and the first failure is the result. Other commands stop at the first failure.
 bool RunsEveryListedAdapter(u16 commandId);
 
+class ParsedObject;
+
+// A report: a command, or a form of one (ParsedObject::OnlyReads), that only reads the controller
+// and prints what it read. With several adapters every adapter reports, and the first failure is
+// the result: a failed read on one adapter never keeps the others from reporting.
+bool IsReport(const ParsedObject* parsedObject);
+
 // Command ids in the command range that no keyword has (no parser makes them today); the
 // dispatcher exempts them from the pre-checks.
 inline constexpr u16 kCommandIdsWithoutKeyword[] = {25, 137};

@@ -49,7 +49,7 @@ namespace {
 // How a command reacts to a failing adapter.
 enum class Policy {
     StopAtFirstFailure,      // -aALL, and explicit lists of most commands
-    RunAllFirstFailureWins,  // explicit lists of adapter information and drive commands
+    RunAllFirstFailureWins,  // reports; explicit lists of adapter information and drive commands
     RunAllLastStatusWins,    // the object counts
 };
 
@@ -57,6 +57,8 @@ Policy PolicyOf(const ParsedObject* po)
 {
     if (IsObjectCount(po->GetCommandId()))
         return Policy::RunAllLastStatusWins;
+    if (IsReport(po))
+        return Policy::RunAllFirstFailureWins;
     if (po->GetAdapterNumber() != ParsedObject::kAllAdapters && RunsEveryListedAdapter(po->GetCommandId()))
         return Policy::RunAllFirstFailureWins;
     return Policy::StopAtFirstFailure;

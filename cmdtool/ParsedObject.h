@@ -15,6 +15,10 @@ public:
     // A copy with every field (deep copies of owned lists); a class may answer null.
     virtual ParsedObject* Clone() const = 0;
 
+    // A form of a command that also changes the controller which only reads and reports (a
+    // display or progress option): with several adapters each one reports.
+    virtual bool OnlyReads() const { return false; }
+
     u16 GetCommandId() const { return commandId_; }
     u8 GetAdapterNumber() const { return adapterNumber_; }
     void SetAdapterNumber(u8 adapterNumber) { adapterNumber_ = adapterNumber; }

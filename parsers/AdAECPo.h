@@ -35,6 +35,7 @@ public:
     ParsedObject* Clone() const override { return new AdAECPo(*this); }
 
     u8 GetOperation() const { return fields_.operation; }
+    bool OnlyReads() const override { return fields_.operation == kShow; }
     u32 GetNumEvents() const { return fields_.numEvents; }
     u8 GetCaptureMode() const { return fields_.captureMode; }
     u32 GetFilterValue() const { return fields_.filterValue; }

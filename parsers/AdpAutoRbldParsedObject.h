@@ -1,6 +1,7 @@
 // The parsed automatic rebuild command (-AdpAutoRbld) for one adapter: the operation word given (its token id), 0 for none.
 #pragma once
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 
 class AdpAutoRbldParsedObject : public ParsedObject {
 public:
@@ -8,6 +9,7 @@ public:
     ParsedObject* Clone() const override { return new AdpAutoRbldParsedObject(*this); }
 
     u16 GetOperation() const { return operation_; }
+    bool OnlyReads() const override { return operation_ == TOKEN_DSPLY; }
 
 protected:
     AdpAutoRbldParsedObject(const AdpAutoRbldParsedObject&) = default;

@@ -42,6 +42,12 @@ public:
     ParsedObject* Clone() const override;
 
     u8 GetSubCommand() const { return subCommand_; }
+    bool OnlyReads() const override
+    {
+        return subCommand_ == kStatus || subCommand_ == kCapacity || subCommand_ == kDesign ||
+               subCommand_ == kGetProperties || subCommand_ == kGasGauge || subCommand_ == kFullReport ||
+               subCommand_ == kModes;
+    }
     u32 GetOffset() const { return offset_; }
     u32 GetNumBytes() const { return numBytes_; }
     u8 GetScheduleOption() const { return scheduleOption_; }

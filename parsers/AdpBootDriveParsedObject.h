@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 #include "raidmodel/ids/EnclSlotId.h"
 
 class AdpBootDriveParsedObject : public ParsedObject {
@@ -18,6 +19,7 @@ public:
     ParsedObject* Clone() const override { return new AdpBootDriveParsedObject(*this); }
 
     u16 GetAction() const { return action_; }
+    bool OnlyReads() const override { return action_ == TOKEN_GET; }
     u8 GetLd() const { return ld_; }
     void SetLd(u8 ld) { ld_ = ld; }
     // The drive of -PhysDrv, or null when a virtual drive was named.

@@ -19,6 +19,7 @@ public:
     ParsedObject* Clone() const override { return new AdpCCSchedParsedObject(*this); }
 
     u32 GetOperation() const { return operation_; }
+    bool OnlyReads() const override { return operation_ == kReport; }
     u32 GetMode() const { return mode_; }
     u32 GetDelay() const { return delay_; }
     const std::tm* GetStartTime() const { return &startTime_; }

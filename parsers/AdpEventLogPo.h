@@ -32,6 +32,7 @@ public:
     ParsedObject* Clone() const override;
 
     u8 GetSubCommand() const { return subCommand_; }
+    bool OnlyReads() const override { return subCommand_ != kClear; }
     u8 GetClassFilter() const { return classFilter_; }
     // 0: the output file is truncated; 1: appended to.
     u8 GetAppendFlag() const { return appendFlag_; }

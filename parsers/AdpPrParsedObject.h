@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 
 class AdpPrParsedObject : public ParsedObject {
 public:
@@ -14,6 +15,7 @@ public:
     ParsedObject* Clone() const override { return new AdpPrParsedObject(*this); }
 
     u16 GetAction() const { return option_; }
+    bool OnlyReads() const override { return option_ == TOKEN_INFO; }
     u16 GetValue() const { return value_; }
     // Never null.
     const std::tm* GetStartTime() const { return &startTime_; }

@@ -18,6 +18,7 @@ public:
     ParsedObject* Clone() const override;
 
     u8 GetOption() const { return option_; }
+    bool OnlyReads() const override { return option_ == kDisplay || option_ == kBbuGet; }
 
 private:
     u8 option_;

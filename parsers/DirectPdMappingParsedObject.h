@@ -3,6 +3,7 @@
 #pragma once
 #include "ZepUtil/Types.h"
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 
 class PdMappingParsedObject : public ParsedObject {
 public:
@@ -13,6 +14,7 @@ public:
     ParsedObject* Clone() const override { return new PdMappingParsedObject(*this); }
 
     u16 GetAction() const { return action_; }
+    bool OnlyReads() const override { return action_ == TOKEN_DSPLY; }
 
 protected:
     PdMappingParsedObject(const PdMappingParsedObject&) = default;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 #include "raidmodel/ids/EnclSlotId.h"
 
 class DpmStatParsedObject : public ParsedObject {
@@ -19,6 +20,7 @@ public:
     ParsedObject* Clone() const override { return new DpmStatParsedObject(*this); }
 
     u16 GetAction() const { return action_; }
+    bool OnlyReads() const override { return action_ == TOKEN_DSPLY; }
     u16 GetStatType() const { return kind_; }
     void SetStatType(u16 kind) { kind_ = kind; }
     // Whether -PhysDrv was given, and the drive it named (none for an empty list).

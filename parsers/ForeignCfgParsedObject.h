@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 
 class ForeignCfgParsedObject : public ParsedObject {
 public:
@@ -22,6 +23,7 @@ public:
 
     // The token id of the operation word (SCAN, DSPLY, PREVIEW, IMPORT, CLEAR); 0 for none.
     u16 GetOperation() const { return operation_; }
+    bool OnlyReads() const override { return operation_ == TOKEN_SCAN || operation_ == TOKEN_DSPLY || operation_ == TOKEN_PREVIEW; }
     u8 GetCfgIndex() const { return cfgIndex_; }
     std::string GetKey() const { return key_; }
 

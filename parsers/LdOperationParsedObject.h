@@ -2,6 +2,7 @@
 // all), the operation keyword's token id and the -Full and -Force flags.
 #pragma once
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 
 class LdOperationParsedObject : public LdParsedObject {
 public:
@@ -10,6 +11,7 @@ public:
     ParsedObject* Clone() const override;
 
     u16 GetOperation() const { return operation_; }
+    bool OnlyReads() const override { return operation_ == TOKEN_SHOWPROG || operation_ == TOKEN_PROGDSPLY || operation_ == TOKEN_GETSETTING; }
     u8 GetFull() const { return full_; }
     u8 GetForce() const { return force_; }
 

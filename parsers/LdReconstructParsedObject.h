@@ -3,6 +3,7 @@
 // line), the virtual drive, the RAID level of -rX and the -Force flag.
 #pragma once
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 #include "cmdtool/SharedDriveList.h"
 
 class LdReconstructParsedObject : public ParsedObject {
@@ -15,6 +16,7 @@ public:
     ParsedObject* Clone() const override;
 
     u16 GetAction() const { return action_; }
+    bool OnlyReads() const override { return action_ == TOKEN_SHOWPROG || action_ == TOKEN_PROGDSPLY; }
     u16 GetAddRemove() const { return addRemove_; }
     u8 GetVdId() const { return vdNumber_; }
     u8 GetRaidLevel() const { return raidLevel_; }

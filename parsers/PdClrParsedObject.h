@@ -17,6 +17,7 @@ public:
     ParsedObject* Clone() const override;
 
     u8 GetAction() const { return action_; }
+    bool OnlyReads() const override { return action_ == kShowProgress || action_ == kProgressDisplay; }
     // The drives in the order given (enclosure 0xFFFF: none, 0xCCCC: "?"); owned by the list.
     ArrayList<EnclSlotId*>* GetPdList() const { return drives_.Get(); }
 

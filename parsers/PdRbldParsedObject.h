@@ -3,6 +3,7 @@
 #pragma once
 #include "ZepUtil/Types.h"
 #include "cmdtool/ParsedObject.h"
+#include "cmdtool/TokenIds.h"
 #include "parsers/PdRbldDriveList.h"
 
 class PdRebuildParsedObject : public ParsedObject {
@@ -12,6 +13,7 @@ public:
 
     const PdIdList& GetPdList() const { return drives_; }
     u16 GetAction() const { return action_; }
+    bool OnlyReads() const override { return action_ == TOKEN_SHOWPROG || action_ == TOKEN_PROGDSPLY; }
 
 protected:
     PdRebuildParsedObject(const PdRebuildParsedObject&) = default;

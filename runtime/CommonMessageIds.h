@@ -48,6 +48,9 @@ constexpr u32 kNoRaidManager = 0x30021;        // "\nAdapter #%d: Failed to get 
 constexpr u32 kRaidManagerInitFailed = 0x30022; // "\nAdapter #%d: Failed to initialize RM\n"
 constexpr u32 kAdapterUnreachable = 0x30023;   // "Adapter #%d: Failed communicating to adapter..."
 constexpr u32 kControllerCount = 0x31001;      // "\nController Count: %d.\n"
+// A report that goes on past a failed read names what it could not read (CpMgmt/ReportStatus.h).
+constexpr u32 kReadFailed = 0x30034;           // "Adapter %d: Failed to read %s.\n"
+constexpr u32 kDriveReadFailed = 0x30035;      // "... the information of the device at Enclosure - %s, Slot - %d.\n"
 
 // Objects and operations.
 constexpr u32 kVdNotFound = 0x32005;           // "Adapter %d: Virtual Drive %d Does not Exist.\n"

@@ -53,6 +53,8 @@ const MessageEntry kCommonMessages[] = {
     {kReadFileFailed, "ERROR: Failed to read file %s.\n"},
     {kWriteFileFailed, "ERROR: Failed to write file %s.\n"},
     {kFileFaultReason, "Reason: %s.\n"},
+    {kReadFailed, "Adapter %d: Failed to read %s.\n"},
+    {kDriveReadFailed, "Adapter %d: Failed to read the information of the device at Enclosure - %s, Slot - %d.\n"},
     {kPhyInfoFailed, "Failed to Get Phy Information on Adapter %d\n"},
     {kRebootNeeded, "Please reboot the system for the changes to take effect\n"},
 };

@@ -34,8 +34,8 @@ void AllHdd(WriteSweepTest& t, Json& state)
 // The RAID 5 degraded: its hot spare gone and slot 1 offline.
 void Degraded(WriteSweepTest& t, Json& state)
 {
-    t.Setup(state,
-            {SweepLine{"-PDHSP", "-Rmv", "-PhysDrv[252:6]", "-a0"}, SweepLine{"-PDOffline", "-PhysDrv[252:1]", "-a0"}});
+    t.RunOnState(state, {SweepLine{"-PDHSP", "-Rmv", "-PhysDrv[252:6]", "-a0"},
+                         SweepLine{"-PDOffline", "-PhysDrv[252:1]", "-a0"}});
 }
 
 void FlashImage(WriteSweepTest& t, Json&)

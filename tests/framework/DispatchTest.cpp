@@ -19,6 +19,7 @@ namespace {
 constexpr u16 kTestCmdStop = 200;      // stops at the first failure
 constexpr u16 kTestCmdListed = 36;     // a drive command id: runs every listed adapter
 constexpr u16 kTestCmdCount = 26;      // an object count
+constexpr u16 kTestCmdReport = 27;     // a report (-LDInfo): every adapter reports
 constexpr u16 kTestCmdRepeat = 201;    // asks for repeat passes
 constexpr u16 kTestCmdHelp = 2;        // runs without a controller
 constexpr u16 kTestCmdNoKeyword = 25;  // skips the pre-checks, as 137 does
@@ -34,12 +35,17 @@ Script g_script;
 
 class ScriptedObject : public ParsedObject {
 public:
-    ScriptedObject(u16 id, u8 adapter, bool cloneable = true) : ParsedObject(id, adapter), cloneable_(cloneable) {}
+    ScriptedObject(u16 id, u8 adapter, bool cloneable = true, bool onlyReads = false)
+        : ParsedObject(id, adapter), cloneable_(cloneable), onlyReads_(onlyReads)
+    {
+    }
     ParsedObject* Clone() const override { return cloneable_ ? new ScriptedObject(*this) : nullptr; }
+    bool OnlyReads() const override { return onlyReads_; }
 
 private:
     ScriptedObject(const ScriptedObject&) = default;
     bool cloneable_;
+    bool onlyReads_;
 };
 
 class ScriptedCp : public CommandProcessor {
@@ -60,8 +66,8 @@ public:
     static ArrayList<u16>* GetCommandCodes()
     {
         auto* codes = new ArrayList<u16>();
-        for (u16 id : {kTestCmdStop, kTestCmdListed, kTestCmdCount, kTestCmdRepeat, kTestCmdHelp, kTestCmdNoKeyword,
-                       kTestCmdNoKeyword2})
+        for (u16 id : {kTestCmdStop, kTestCmdListed, kTestCmdCount, kTestCmdReport, kTestCmdRepeat, kTestCmdHelp,
+                       kTestCmdNoKeyword, kTestCmdNoKeyword2})
             codes->Add(id);
         return codes;
     }
@@ -136,6 +142,34 @@ TEST_F(DispatchTest, ExplicitListOfDriveCommandsRunsAllAndKeepsFirstFailure)
                        new ScriptedObject(kTestCmdListed, 2)}),
               5);
     EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1, 2}));
+}
+
+// A failed read on one adapter never keeps the others from reporting, with -aALL as with a list,
+// for a report command and for the report form of a command that can also change the controller.
+TEST_F(DispatchTest, ReportsRunOnEveryAdapterAndKeepTheFirstFailure)
+{
+    InstallFakeControllers(3);
+    g_script.statusByAdapter = {{0, 3}, {1, 0}, {2, -1}};
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdReport, ParsedObject::kAllAdapters)}), 3);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1, 2}));
+
+    InstallFakeControllers(3);
+    g_script.calls.clear();
+    g_script.statusByAdapter = {{1, -1}, {2, 3}};
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdReport, 1), new ScriptedObject(kTestCmdReport, 2),
+                       new ScriptedObject(kTestCmdReport, 0)}),
+              -1);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{1, 2, 0}));
+
+    InstallFakeControllers(3);
+    g_script.calls.clear();
+    g_script.statusByAdapter = {{0, 3}};
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, ParsedObject::kAllAdapters, true, true)}), 3);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1, 2}));
+    InstallFakeControllers(3);
+    g_script.calls.clear();
+    EXPECT_EQ(Process({new ScriptedObject(kTestCmdStop, ParsedObject::kAllAdapters, true, false)}), 3);
+    EXPECT_EQ(g_script.calls, (std::vector<int>{0}));
 }
 
 TEST_F(DispatchTest, ExplicitListFailureIsNotHiddenByLaterSuccess)

@@ -8,57 +8,6 @@ namespace {
 
 constexpr int kInjectedStatus = 3;
 
-std::string SweepLogField(const std::string& line, const std::string& name)
-{
-    const std::size_t at = line.find(" " + name + "=");
-    if (at == std::string::npos)
-        return "";
-    const std::size_t start = at + name.size() + 2;
-    return line.substr(start, line.find(' ', start) - start);
-}
-
-bool Parse(const std::string& line, TracedRequest& request)
-{
-    request.function = line.substr(0, line.find(' '));
-    request.text = line;
-    if (request.function != "DCMD" && request.function != "DCMD_PRIVATE" && request.function != "DRIVER_REQUEST" &&
-        request.function != "SCSI_PASSTHRU" && request.function != "SATA_PASSTHRU")
-        return false;
-    request.controller = static_cast<unsigned>(std::strtoul(SweepLogField(line, "ctrl").c_str(), nullptr, 10));
-    if (request.function == "SCSI_PASSTHRU" || request.function == "SATA_PASSTHRU")
-        request.opcode = static_cast<unsigned>(std::strtoul(SweepLogField(line, "cdb").substr(0, 2).c_str(), nullptr, 16));
-    else
-        request.opcode = static_cast<unsigned>(std::strtoul(SweepLogField(line, "opcode").c_str(), nullptr, 16));
-    const std::string dir = SweepLogField(line, "dir");
-    request.write = dir == "to" || dir == "none";
-    return true;
-}
-
-// The simulator counts a fault rule's calls over the requests the rule matches: DCMDs, private
-// DCMDs and driver requests by opcode, pass-throughs by their CDB's operation code.
-bool SameRule(const TracedRequest& a, const TracedRequest& b)
-{
-    const bool passA = a.function == "SCSI_PASSTHRU" || a.function == "SATA_PASSTHRU";
-    const bool passB = b.function == "SCSI_PASSTHRU" || b.function == "SATA_PASSTHRU";
-    return passA == passB && (!passA || a.function == b.function) && a.controller == b.controller &&
-           a.opcode == b.opcode;
-}
-
-nlohmann::json FaultFor(const std::vector<TracedRequest>& requests, std::size_t index)
-{
-    const TracedRequest& failed = requests[index];
-    int nth = 0;
-    for (std::size_t i = 0; i <= index; ++i)
-        nth += SameRule(requests[i], failed) ? 1 : 0;
-    char opcode[16];
-    std::snprintf(opcode, sizeof opcode, "0x%08X", failed.opcode);
-    nlohmann::json fault = {{"controller", failed.controller}, {"opcode", opcode}, {"status", kInjectedStatus},
-                            {"nth", nth}};
-    if (failed.function == "SCSI_PASSTHRU")
-        fault["function"] = "scsi_passthru";
-    return fault;
-}
-
 bool AnyWrite(const std::vector<TracedRequest>& requests)
 {
     for (const TracedRequest& request : requests) {
@@ -66,14 +15,6 @@ bool AnyWrite(const std::vector<TracedRequest>& requests)
             return true;
     }
     return false;
-}
-
-// The output without its Exit Code line holds a message.
-bool SaysSomething(const std::string& out)
-{
-    const std::size_t exitLine = out.rfind("\nExit Code: ");
-    const std::string before = out.substr(0, exitLine == std::string::npos ? out.size() : exitLine);
-    return before.find_first_not_of(" \n\r") != std::string::npos;
 }
 
 const SweepGoesOn* GoesOnFor(const WriteSweepCase& sweep, unsigned opcode)
@@ -99,7 +40,7 @@ SweepPrepare After(SweepPrepare first, std::vector<SweepLine> lines)
     return [first, lines](WriteSweepTest& t, nlohmann::json& state) {
         if (first)
             first(t, state);
-        t.Setup(state, lines);
+        t.RunOnState(state, lines);
     };
 }
 
@@ -112,7 +53,7 @@ nlohmann::json& SweepDrive(nlohmann::json& state, unsigned deviceId)
     return state["controllers"][0]["drives"][0];
 }
 
-void WriteSweepTest::Setup(nlohmann::json& state, const std::vector<std::vector<std::string>>& lines)
+void WriteSweepTest::RunOnState(nlohmann::json& state, const std::vector<std::vector<std::string>>& lines)
 {
     WriteState(state);
     for (const std::vector<std::string>& line : lines) {
@@ -129,13 +70,7 @@ RunResult WriteSweepTest::Traced(const std::vector<std::string>& args, std::vect
     setenv("DRIVEKIT_SIM_TRACE", trace.c_str(), 1);
     RunResult result = Run(args);
     unsetenv("DRIVEKIT_SIM_TRACE");
-    requests.clear();
-    std::istringstream lines(ReadFile(trace));
-    for (std::string line; std::getline(lines, line);) {
-        TracedRequest request;
-        if (Parse(line, request))
-            requests.push_back(request);
-    }
+    requests = ParseTrace(ReadFile(trace));
     return result;
 }
 
@@ -159,11 +94,11 @@ void WriteSweepTest::Sweep(const WriteSweepCase& sweep)
     std::size_t swept = 0;
     for (std::size_t i = 0; i < good.size() && !good[i].write; ++i) {
         // The simulator's fault rules cannot name a SATA pass-through.
-        if (good[i].function == "SATA_PASSTHRU")
+        if (!CanFail(good[i]))
             continue;
         ++swept;
         nlohmann::json faulty = initial;
-        faulty["faults"] = nlohmann::json::array({FaultFor(good, i)});
+        faulty["faults"] = nlohmann::json::array({FaultFor(good, i, kInjectedStatus)});
         WriteState(faulty);
         std::vector<TracedRequest> requests;
         const RunResult r = Traced(sweep.args, requests);

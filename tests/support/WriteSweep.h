@@ -14,7 +14,7 @@
 // and drives, adapter settings, virtual drives):
 //     {"Name", {"-Command", "-option", "-a0"}, Prepare, {{0x01234567, "the rule that goes on"}}}
 //  - `args` is a line that succeeds and writes on the state `prepare` makes;
-//  - `prepare` (optional) changes the default state, or runs lines that set it up (Setup());
+//  - `prepare` (optional) changes the default state, or runs lines that set it up (RunOnState());
 //  - `goesOn` names each request (by opcode) whose failure the command goes on past, with the
 //    rule in words: an optional read, a status taken as an answer, a drive skipped in a list.
 // Requests are writes when they send data to the controller or none at all (direction "to" or
@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "support/RequestTrace.h"
 #include "support/ToolRunner.h"
 
 struct SweepGoesOn {
@@ -54,20 +55,11 @@ SweepPrepare After(SweepPrepare first, std::vector<SweepLine> lines);
 inline SweepPrepare Lines(std::vector<SweepLine> lines) { return After(nullptr, std::move(lines)); }
 nlohmann::json& SweepDrive(nlohmann::json& state, unsigned deviceId);
 
-// One request of a trace.
-struct TracedRequest {
-    std::string function;  // DCMD, DCMD_PRIVATE, DRIVER_REQUEST, SCSI_PASSTHRU
-    unsigned controller = 0;
-    unsigned opcode = 0;  // for a pass-through: the CDB's operation code
-    bool write = false;
-    std::string text;
-};
-
 class WriteSweepTest : public ToolTest {
 public:
     // For `prepare`: runs the lines on the state, each of which must end with 0, and takes the
     // state they leave.
-    void Setup(nlohmann::json& state, const std::vector<std::vector<std::string>>& lines);
+    void RunOnState(nlohmann::json& state, const std::vector<std::vector<std::string>>& lines);
 
     // The sweep of one case.
     void Sweep(const WriteSweepCase& sweep);
