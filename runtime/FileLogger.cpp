@@ -84,11 +84,22 @@ std::FILE* FileLogger::Stream(bool truncateFirst)
     if (file_ == nullptr && Open(truncateFirst ? "w" : "a") == nullptr)
         return nullptr;
     if (size_ >= kRotateSize) {
+        // What is moved aside is the file the name leads to, so that a symbolic link stays and
+        // leads to the fresh file. Only a regular file is moved: when the name has come to lead
+        // to anything else (or into a loop of links), the lines go on to the open file, and the
+        // look is taken again once as much more was written.
+        std::string target;
+        struct stat status {};
+        if (userfiles::FollowLinks(path_, &target) != 0 ||
+            (::lstat(target.c_str(), &status) == 0 && !S_ISREG(status.st_mode))) {
+            size_ = 0;
+            return file_;
+        }
         Close();
-        const std::string aside = path_ + ".1";
+        const std::string aside = target + ".1";
         std::remove(aside.c_str());
         // When the move fails the line still goes to the full file rather than being lost.
-        std::rename(path_.c_str(), aside.c_str());
+        std::rename(target.c_str(), aside.c_str());
         if (Open("a") == nullptr)
             return nullptr;
     }

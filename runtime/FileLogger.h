@@ -1,5 +1,7 @@
 // A log file that is appended line by line and moved aside to "<name>.1" once it has reached
-// 0x80000 bytes (an older "<name>.1" is removed first), before the next line is written.
+// 0x80000 bytes (an older "<name>.1" is removed first), before the next line is written. When
+// the name is a symbolic link, the file it leads to is moved aside beside itself and the link
+// stays.
 #pragma once
 #include <cstdio>
 #include <memory>

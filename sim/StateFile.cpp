@@ -116,6 +116,13 @@ StateFile::StateFile(std::string path) : path_(std::move(path)) {}
 
 StateFile::~StateFile() { Unlock(); }
 
+const std::string& StateFile::Target()
+{
+    if (target_.empty())
+        target_ = StateTarget(path_);
+    return target_;
+}
+
 bool StateFile::Report(const char* action, const std::string& fault) const
 {
     std::fprintf(stderr, "drivekit: cannot %s state file %s: %s\n", action, path_.c_str(), fault.c_str());
@@ -126,7 +133,11 @@ bool StateFile::Lock()
 {
     if (lockFd_ >= 0)
         return true;
-    const std::string lockPath = path_ + ".lock";
+    // Every name that leads to the state shares its lock: the lock sits beside the file the
+    // links lead to, which the read and the saves of this run then use, whatever a link comes
+    // to lead to meanwhile.
+    target_ = StateTarget(path_);
+    const std::string lockPath = target_ + ".lock";
     lockFd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (lockFd_ < 0)
         return Report("lock", lockPath + ": " + ErrnoText(errno));
@@ -155,7 +166,7 @@ void StateFile::Unlock()
 bool StateFile::Load(SimModel& model)
 {
     // Non-blocking, so that a FIFO named as the state file cannot stall the open.
-    const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(Target().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT) {
         model = DefaultModel();
         return Save(model);
@@ -189,7 +200,7 @@ bool StateFile::Load(SimModel& model)
 bool StateFile::Save(const SimModel& model)
 {
     // A symbolic link stays: the file it leads to is replaced. Only a regular file (or none) is.
-    const std::string target = StateTarget(path_);
+    const std::string target = Target();
     struct stat st {};
     if (::lstat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
         return Report("write", "not a regular file");

@@ -19,12 +19,13 @@ public:
     StateFile(const StateFile&) = delete;
     StateFile& operator=(const StateFile&) = delete;
 
-    // Takes the lock file beside the state file ("<path>.lock"), waiting for another run to
-    // release it (at most a minute).
+    // Takes the lock file beside the file the state path leads to ("<target>.lock", symbolic
+    // links followed), waiting for another run to release it (at most a minute).
     bool Lock();
     void Unlock();
 
-    // Reads the model; a missing file is created from the default topology.
+    // Reads the model from the file whose lock is held; a missing file is created from the
+    // default topology.
     bool Load(SimModel& model);
     bool Save(const SimModel& model);
 
@@ -32,8 +33,11 @@ public:
 
 private:
     bool Report(const char* action, const std::string& fault) const;
+    // The file the state path leads to, as found when the lock was taken.
+    const std::string& Target();
 
     std::string path_;
+    std::string target_;
     int lockFd_ = -1;
 };
 

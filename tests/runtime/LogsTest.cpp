@@ -1,12 +1,16 @@
 // The log files: line format, rotation at 0x80000 bytes, the error log with its application
 // strings and the debug log with its threshold.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <regex>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "RuntimeTestDir.h"
 #include "runtime/CtError.h"
@@ -94,6 +98,86 @@ TEST_F(LogsTest, FullLogIsMovedAsideBeforeTheNextLine)
     EXPECT_EQ(fresh.find('Z'), std::string::npos);
     EXPECT_NE(fresh.find(" : new line\n"), std::string::npos);
     EXPECT_EQ(fresh.find('\n'), fresh.size() - 1);  // just the one line
+}
+
+TEST_F(LogsTest, FullLogBehindALinkIsMovedAsideBesideItsTarget)
+{
+    // test.log -> links/test.log -> ../logs/real.log: the second link is taken from its own folder.
+    fs::create_directories("links");
+    fs::create_directories("logs");
+    fs::create_symlink("../logs/real.log", "links/test.log");
+    fs::create_symlink("links/test.log", "test.log");
+    const std::string full(FileLogger::kRotateSize, 'Z');
+    WriteFile("logs/real.log", full);
+    WriteFile("logs/real.log.1", "an older generation\n");
+
+    FileLogger log("test.log", "CmdTool");
+    log.WriteLine("Command Tool", "Error", "f.cpp", 3, "new line");
+
+    EXPECT_TRUE(fs::is_symlink("test.log"));
+    EXPECT_EQ(fs::read_symlink("test.log"), "links/test.log");
+    EXPECT_TRUE(fs::is_symlink("links/test.log"));
+    EXPECT_EQ(fs::read_symlink("links/test.log"), "../logs/real.log");
+    EXPECT_TRUE(ReadFile("logs/real.log.1") == full);
+    const std::string fresh = ReadFile("logs/real.log");
+    EXPECT_EQ(fresh.find('Z'), std::string::npos);
+    EXPECT_NE(fresh.find(" : new line\n"), std::string::npos);
+    EXPECT_EQ(fresh.find('\n'), fresh.size() - 1);  // just the one line
+    EXPECT_FALSE(fs::exists(fs::symlink_status("test.log.1")));
+    EXPECT_FALSE(fs::exists(fs::symlink_status("links/test.log.1")));
+
+    // The next line follows the link into the fresh file.
+    log.WriteLine("Command Tool", "Error", "f.cpp", 4, "another");
+    EXPECT_NE(ReadFile("logs/real.log").find(" : another\n"), std::string::npos);
+}
+
+TEST_F(LogsTest, FullLogWhoseNameNowLeadsToNoRegularFileIsNotMoved)
+{
+    // The log fills up, then its name comes to lead to a FIFO nobody reads or a folder: neither
+    // is moved aside or replaced, nothing waits, and the lines go on to the file already open.
+    const std::string almost(FileLogger::kRotateSize - 1, 'o');
+    const std::vector<std::pair<std::string, std::function<void()>>> changes = {
+        {"link to a FIFO",
+         [] {
+             ASSERT_EQ(::mkfifo("other", 0600), 0);
+             fs::remove("test.log");
+             fs::create_symlink("other", "test.log");
+         }},
+        {"link to a folder",
+         [] {
+             fs::create_directory("other");
+             fs::remove("test.log");
+             fs::create_symlink("other", "test.log");
+         }},
+        {"FIFO in the file's place",
+         [] {
+             fs::rename("real.log", "other");
+             ASSERT_EQ(::mkfifo("real.log", 0600), 0);
+         }},
+    };
+    for (const auto& [change, make] : changes) {
+        SCOPED_TRACE(change);
+        WriteFile("real.log", almost);
+        fs::create_symlink("real.log", "test.log");
+        {
+            FileLogger log("test.log", "");
+            log.WriteRaw("tail\n");
+            log.Flush();
+            make();
+            const fs::file_type kind = fs::status("test.log").type();
+            log.WriteRaw("next\n");
+            log.Flush();
+            EXPECT_EQ(fs::status("test.log").type(), kind);
+        }
+        EXPECT_FALSE(fs::exists(fs::symlink_status("other.1")));
+        EXPECT_FALSE(fs::exists(fs::symlink_status("real.log.1")));
+        EXPECT_FALSE(fs::exists(fs::symlink_status("test.log.1")));
+        // The file open when the name changed holds both texts.
+        const std::string kept = ReadFile(fs::is_regular_file("real.log") ? "real.log" : "other");
+        EXPECT_TRUE(kept == almost + "tail\n" + "next\n") << kept.size() << " bytes";
+        for (const char* name : {"real.log", "test.log", "other"})
+            fs::remove(name);
+    }
 }
 
 TEST_F(LogsTest, LogJustBelowTheLimitIsAppended)

@@ -213,8 +213,8 @@ TEST_F(SimStateFileTest, ALinkedStateFileStaysALinkAndItsTargetIsSaved)
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_))
         names.push_back(entry.path().lexically_relative(dir_).string());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"link.json", "state.json", "state.json.lock", "states", "states/first.json"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"link.json", "state.json", "states", "states/first.json",
+                                               "states/first.json.lock"}));
 }
 
 TEST_F(SimStateFileTest, AStateThatIsNoLongerARegularFileIsNotReplaced)
@@ -355,6 +355,54 @@ TEST_F(SimStateFileTest, ConcurrentRunsEachAdvanceTheClockOnce)
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     EXPECT_EQ(ReadState()["clock"]["now"], 1000 + kRuns);
+}
+
+TEST_F(SimStateFileTest, ConcurrentRunsThroughDifferentLinksShareOneLock)
+{
+    // One state reached by its own path, by an absolute link and by a link to a relative link
+    // (taken from its own folder); runs through all three at once each advance the clock once.
+    namespace fs = std::filesystem;
+    fs::create_directory(dir_ + "/links");
+    fs::create_symlink(statePath_, dir_ + "/links/absolute.json");
+    fs::create_symlink("../state.json", dir_ + "/links/relative.json");
+    fs::create_symlink("links/relative.json", dir_ + "/chained.json");
+    const std::string paths[] = {statePath_, dir_ + "/links/absolute.json", dir_ + "/chained.json"};
+    WriteState(Json{{"format", 1}, {"clock", {{"now", 1000}, {"advance_per_run", 1}}}, {"controllers", {Json::object()}}});
+
+    constexpr int kWritersPerPath = 3;
+    constexpr int kRunsPerWriter = 12;
+    std::vector<pid_t> children;
+    for (int i = 0; i < kWritersPerPath * 3; ++i) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            setenv("DRIVEKIT_SIM_STATE", paths[i % 3].c_str(), 1);
+            bool ok = true;
+            for (int run = 0; run < kRunsPerWriter; ++run) {
+                ok = Init() == lp::kLibOk && ok;
+                Close();
+            }
+            _exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(ReadState()["clock"]["now"], 1000 + kWritersPerPath * 3 * kRunsPerWriter);
+
+    // The links are still links, and the one lock sits beside the state.
+    EXPECT_TRUE(fs::is_symlink(dir_ + "/links/absolute.json"));
+    EXPECT_TRUE(fs::is_symlink(dir_ + "/links/relative.json"));
+    EXPECT_TRUE(fs::is_symlink(dir_ + "/chained.json"));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(dir_))
+        names.push_back(entry.path().lexically_relative(dir_).string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"chained.json", "links", "links/absolute.json", "links/relative.json",
+                                               "state.json", "state.json.lock"}));
 }
 
 TEST_F(SimStateFileTest, StateThatCannotBeSavedEndsTheSession)
