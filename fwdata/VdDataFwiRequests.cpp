@@ -186,17 +186,24 @@ int VdDataFwi::GetMirrorInfo(std::vector<u8>* image)
     CfgImageCounts counts;
     if (!ReadCfgImageCounts(ByteView(block), &counts))
         return -1;
+    // The largest image there is: every kind of record at its limit. The second read's buffer is
+    // never sized past it.
+    constexpr u64 kLargestImage = cfgimg::ImageSize(cfgimg::kMaxRecords, cfgimg::kMaxRecords, cfgimg::kMaxRecords);
+    if (counts.Size() > kLargestImage)
+        return -1;
     const u32 full = static_cast<u32>(counts.Size());
     if (full > block.size()) {
         if (block.size() < cfgimg::kDefaultReadSize)
             return -1;
-        block.assign(full, 0);
-        DcmdFwiDpParams second(kDcmdLdGetMirrorInfo, mbox, block.data(), full);
+        // The whole image is read again into a buffer of its own, sized once.
+        std::vector<u8> whole(full, 0);
+        DcmdFwiDpParams second(kDcmdLdGetMirrorInfo, mbox, whole.data(), full);
         status = controller_->Execute(second);
         if (status != 0)
             return status;
         if (second.GetReplyLength() < full)
             return -1;
+        block = std::move(whole);
     } else {
         block.resize(full);
     }

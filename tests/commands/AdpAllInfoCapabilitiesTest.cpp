@@ -288,8 +288,8 @@ TEST_F(AdpAllInfoCapabilitiesTest, CodedValuesShowTheirTexts)
     const unsigned levels[4][2] = {{0x03, 0x02}, {0xFF, 0x0D}, {0x00, 0x04}, {0x10, 0x02}};
     const char* const levelTexts[4] = {
         "RAID0, RAID1",
-        "RAID0, RAID1, RAID5, RAID1E, RAID6, RAID00, RAID10, RAID50, RAID60, PRL 11, PRL 11 with spanning, "
-        "SRL 3 supported, PRL11-RLQ0 DDF layout with no span, PRL11-RLQ0 DDF layout with span",
+        ("RAID0, RAID1, RAID5, RAID1E, RAID6, RAID00, RAID10, RAID50, RAID60, PRL 11, PRL 11 with spanning, "
+         "SRL 3 supported, PRL11-RLQ0 DDF layout with no span, PRL11-RLQ0 DDF layout with span"),
         "RAID00, PRL 11, PRL11-RLQ0 DDF layout with no span",
         "RAID6",
     };
@@ -297,8 +297,8 @@ TEST_F(AdpAllInfoCapabilitiesTest, CodedValuesShowTheirTexts)
     const char* const driveTexts[4] = {"NONE", "SAS, SATA", "SATA", "SAS"};
     const char* const mixTexts[4] = {
         "NONE",
-        "\nMix in Enclosure Allowed\nMix of SAS/SATA of HDD type in VD Allowed\nMix of SAS/SATA of SSD type in VD "
-        "Allowed\nMix of SSD/HDD in VD Allowed\nSATA in Cluster Allowed",
+        ("\nMix in Enclosure Allowed\nMix of SAS/SATA of HDD type in VD Allowed\nMix of SAS/SATA of SSD type in VD "
+         "Allowed\nMix of SSD/HDD in VD Allowed\nSATA in Cluster Allowed"),
         "\nSATA in Cluster Allowed",
         "NONE",
     };

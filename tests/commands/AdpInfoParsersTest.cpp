@@ -68,7 +68,9 @@ TEST_F(AdpInfoParsersTest, AdapterReportAndPciInfoMakeOneObjectPerAdapter)
         // A clone keeps the class and the fields; the dispatcher then sets its adapter.
         std::unique_ptr<ParsedObject> clone(parsed.list->GetAt(1)->Clone());
         ASSERT_NE(clone, nullptr);
-        EXPECT_EQ(typeid(*clone), typeid(*parsed.list->GetAt(1)));
+        const ParsedObject& copy = *clone;
+        const ParsedObject& original = *parsed.list->GetAt(1);
+        EXPECT_EQ(typeid(copy), typeid(original));
         EXPECT_EQ(clone->GetCommandId(), command);
         EXPECT_EQ(clone->GetAdapterNumber(), 2);
     }

@@ -44,7 +44,9 @@ TEST_F(ReportParsersTest, AdapterOnlyCommandsMakeOneObjectPerAdapterWithTheirOwn
         // A clone keeps the class and every field; the dispatcher then sets its adapter.
         std::unique_ptr<ParsedObject> clone(parsed->GetAt(1)->Clone());
         ASSERT_TRUE(clone) << line;
-        EXPECT_EQ(typeid(*clone), typeid(*parsed->GetAt(1))) << line;
+        const ParsedObject& copy = *clone;
+        const ParsedObject& original = *parsed->GetAt(1);
+        EXPECT_EQ(typeid(copy), typeid(original)) << line;
         EXPECT_EQ(clone->GetCommandId(), id) << line;
         EXPECT_EQ(clone->GetAdapterNumber(), 2) << line;
     }

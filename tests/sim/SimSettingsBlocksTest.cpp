@@ -101,7 +101,7 @@ TEST_F(SimSettingsBlocksTest, ConsistencyCheckScheduleKeepsItsExclusionsAndCheck
     del.Mailbox(0, 3).Opcode(0x03090000).Send();
     ASSERT_EQ(del.Fw(), 0u);
     Close();
-    EXPECT_EQ(Saved()["cc_schedule"]["excluded"], Json({0}));
+    EXPECT_EQ(Saved()["cc_schedule"]["excluded"], Json::array({0}));
 }
 
 TEST_F(SimSettingsBlocksTest, ControllerWithoutAScheduleAnswersNotSupported)
