@@ -49,6 +49,10 @@ public:
     virtual u8 GetSlotNumber() const = 0;
     virtual u8 GetScsiType() const = 0;
 
+    // Reads the drive information record when none is held: 0, or the read's status (nothing is
+    // held then, and the next field read tries again).
+    virtual int LoadRecord() = 0;
+
     // From the drive information record; each returns 0 or the status of reading it.
     virtual int GetSeqNum(u16* seqNum) = 0;
     virtual int GetFwState(u16* state) = 0;
@@ -108,6 +112,9 @@ public:
     // the security block. When the record cannot be read, the information block holds only the
     // enclosure and slot lines and the other two are empty.
     virtual string Print() = 0;
+    // The enclosure and slot lines that begin the information block, from the drive-list entry
+    // alone (no request).
+    virtual string PrintLocation() = 0;
     virtual string PrintFirmwareState() = 0;
     virtual string PrintSecurity() = 0;
 };

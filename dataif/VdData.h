@@ -86,6 +86,7 @@ public:
     virtual int GetMirrorInfo(std::vector<u8>* image) = 0;
 
     // The information block as text (prints nothing); reads the information block once. A
-    // failed read leaves out the lines that need it.
-    virtual string Print() = 0;
+    // failed read leaves out the lines that need it (the running operations' progress), and
+    // `infoStatus`, when given, receives its status.
+    virtual string Print(int* infoStatus) = 0;
 };

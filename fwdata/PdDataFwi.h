@@ -52,11 +52,12 @@ public:
     int SpinUp() override;
 
     string Print() override;
+    string PrintLocation() override;
     string PrintFirmwareState() override;
     string PrintSecurity() override;
 
     // The record, read when not held: 0, or the read status (nothing held then).
-    int LoadRecord();
+    int LoadRecord() override;
     // The held record; empty when none is held.
     ByteView Record() const { return loaded_ ? ByteView(record_) : ByteView(); }
     // Marks the record stale after a change: the next field read reads it again. The buffer

@@ -73,6 +73,13 @@ void AppendSizeLine(std::string& text, const char* label, u64 blocks)
     AppendFormat(text, "%s: %s [0x%" PRIx64 " Sectors]\n", label, size, blocks);
 }
 
+// The enclosure and slot lines, from the drive-list entry.
+void AppendLocation(std::string& text, const PdListEntry& entry)
+{
+    AppendFormat(text, "Enclosure Device ID: %s\n", EnclosureIdText(entry.enclDeviceId));
+    AppendFormat(text, "Slot Number: %d\n", entry.slot);
+}
+
 u8 PathCount(const ByteView& record)
 {
     const u8 count = record.U8(pdrec::kOffPathCount);
@@ -81,12 +88,18 @@ u8 PathCount(const ByteView& record)
 
 }  // namespace
 
+string PdDataFwi::PrintLocation()
+{
+    std::string text;
+    AppendLocation(text, entry_);
+    return string(text.c_str());
+}
+
 string PdDataFwi::Print()
 {
     std::string text;
     text.reserve(kBlockReserve);
-    AppendFormat(text, "Enclosure Device ID: %s\n", EnclosureIdText(entry_.enclDeviceId));
-    AppendFormat(text, "Slot Number: %d\n", entry_.slot);
+    AppendLocation(text, entry_);
     if (LoadRecord() != 0)
         return string(text.c_str());
     const ByteView r = Record();

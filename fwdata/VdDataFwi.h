@@ -44,7 +44,7 @@ public:
     int GetBadBlockCounts(u8 reply[vdbbt::kSize]) override;
     int GetMirrorInfo(std::vector<u8>* image) override;
 
-    string Print() override;
+    string Print(int* infoStatus) override;
 
     // The information block, read when not held: 0, or the read status.
     int LoadInfo();

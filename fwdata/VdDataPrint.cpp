@@ -147,7 +147,7 @@ std::string ProgressLine(const char* label, const ByteView& info, Field<u16> pro
 
 }  // namespace
 
-string VdDataFwi::Print()
+string VdDataFwi::Print(int* infoStatus)
 {
     const ByteView r = Record();
     std::string text = "Name: " + std::string(GetName().GetCStr()) + "\n";
@@ -179,7 +179,10 @@ string VdDataFwi::Print()
     AppendFormat(text, "SSD Cache Virtual Drive: %s\n", YesNo(IsSscd()));
     if (!IsSscd())
         AppendFormat(text, "Cached by the SSD Cache: %s\n", YesNo(r.U8(vdrec::kOffSscServed) != 0));
-    if (LoadInfo() == 0) {
+    const int loaded = LoadInfo();
+    if (infoStatus != nullptr)
+        *infoStatus = loaded;
+    if (loaded == 0) {
         const ByteView info(info_);
         const u32 running = info.U32(vdinfo::kOffRunning);
         constexpr u32 kShown = vdinfo::kRunningCc | vdinfo::kRunningBgi | vdinfo::kRunningInit | vdinfo::kRunningRecon;

@@ -180,15 +180,31 @@ int PhysicalDevice::GetEnclPartnerDeviceId(u16* partner)
     return 0;
 }
 
+int PhysicalDevice::GetSpareText(string* text)
+{
+    u8 spare = 0;
+    int status = data_->IsSpare(&spare);
+    if (status != 0)
+        return status;
+    // Only a drive that says it is a hot spare needs the configuration for its spare text.
+    if (!spare || manager_ == nullptr) {
+        *text = string();
+        return 0;
+    }
+    RmCfg* cfg = nullptr;
+    status = manager_->GetRmCfg(&cfg);
+    if (status != 0)
+        return status;
+    Spare* element = cfg != nullptr ? cfg->FindSpare(data_->GetDeviceId()) : nullptr;
+    *text = element != nullptr ? element->ToString() : string();
+    return 0;
+}
+
 string PhysicalDevice::ToString()
 {
     string text = data_->Print();
-    // Only a drive that says it is a hot spare needs the configuration for its spare text.
-    u8 spare = 0;
-    RmCfg* cfg = nullptr;
-    if (data_->IsSpare(&spare) == 0 && spare && manager_ != nullptr && manager_->GetRmCfg(&cfg) == 0) {
-        if (Spare* element = cfg->FindSpare(data_->GetDeviceId()))
-            return text + element->ToString();
-    }
+    string spare;
+    if (GetSpareText(&spare) == 0 && !spare.IsEmpty())
+        return text + spare;
     return text + "\n";
 }

@@ -143,6 +143,18 @@ public:
 
     // The information block followed by the hot-spare text when the drive is a hot spare, else "\n".
     string ToString() override;
+    // Reads the drive information record when it is not held: 0, or the read's status. A report
+    // reads it before the drive's blocks, so that a read that fails leaves out the drive as a
+    // whole and the blocks print from the one record.
+    int ReadRecord() { return data_->LoadRecord(); }
+    // The information block without the hot-spare text; and its enclosure and slot lines alone,
+    // which need no request.
+    string PrintInfo() { return data_->Print(); }
+    string PrintLocation() { return data_->PrintLocation(); }
+    // The hot-spare text of a drive that is a hot spare, empty for any other drive (or for a
+    // spare that the configuration does not hold); else the status of reading the record or the
+    // configuration.
+    int GetSpareText(string* text);
     string PrintFirmwareState() { return data_->PrintFirmwareState(); }
     string PrintSecurity() { return data_->PrintSecurity(); }
 

@@ -68,8 +68,14 @@ int SnapShotRaidManager::GetForeignCfgPdList(ArrayList<PhysicalDevice*>* list)
     if ((status = LoadDevices()) != 0)
         return status;
     for (const auto& device : devices_) {
+        if (device->IsEnclosure())
+            continue;
+        // A drive whose record cannot be read may be one that stays foreign: the list is not
+        // known without it.
         u8 foreign = 0;
-        if (device->IsEnclosure() || device->IsForeign(&foreign) != 0 || foreign == 0)
+        if ((status = device->IsForeign(&foreign)) != 0)
+            return status;
+        if (foreign == 0)
             continue;
         if (imported.count(device->GetData()->GetDeviceId()) == 0)
             list->Add(device.get());

@@ -32,8 +32,9 @@ public:
     const VdIdFwi* GetId() const override { return &id_; }
     VdData* GetData() const { return data_.get(); }
 
-    // The information block (VdData::Print).
-    string Print() { return data_->Print(); }
+    // The information block (VdData::Print); `infoStatus`, when given, receives the status of
+    // the read of the drive's information block, whose lines are left out when it fails.
+    string Print(int* infoStatus = nullptr) { return data_->Print(infoStatus); }
     string ToString() override { return Print(); }
 
     // 0 and the spans in order; -1 when there are none.

@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/Opcodes.h"
 #include "parsers/CfgDsplyParsedObject.h"
@@ -70,7 +71,11 @@ int CfgDsplyCp::ProcessParsed(CpController* cpController, CfgDsplyParsedObject* 
         PrintMessage(CfgMsg::kNoDiskGroupList);
         return status != 0 ? status : -1;
     }
-    return object->GetCommandId() == TOKEN_CFGDSPLY ? PrintFullDisplay(diskGroups) : PrintFlashTierDisplay(diskGroups);
+    if (object->GetCommandId() == TOKEN_CFGDSPLY)
+        return PrintFullDisplay(adapter, diskGroups);
+    ReportStatus report;
+    report.Check(PrintFlashTierDisplay(adapter, diskGroups, report));
+    return report.Result();
 }
 
 int CfgDsplyCp::FirstVd(Array* array, List<VirtualDisk*>** vds, VirtualDisk** first)
@@ -81,7 +86,7 @@ int CfgDsplyCp::FirstVd(Array* array, List<VirtualDisk*>** vds, VirtualDisk** fi
     return 0;
 }
 
-int CfgDsplyCp::PrintDrives(Array* array)
+int CfgDsplyCp::PrintDrives(u8 adapter, Array* array, ReportStatus& report)
 {
     PrintMessage(CfgMsg::kPdInfoTitle);
     List<PhysicalDevice*>* pds = nullptr;
@@ -90,13 +95,13 @@ int CfgDsplyCp::PrintDrives(Array* array)
         return ReportPrint::FailedToGet("PD", status);
     for (unsigned k = 0; k < pds->GetCount(); ++k) {
         PrintMessage(CfgMsg::kPdTitle, static_cast<int>(k));
-        ReportPrint::DriveBlocks(pds->GetAt(static_cast<u8>(k)));
+        report.Check(ReportPrint::DriveBlocks(adapter, pds->GetAt(static_cast<u8>(k))));
     }
     return 0;
 }
 
-int CfgDsplyCp::PrintSpan(DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
-                          u16* runningNumber)
+int CfgDsplyCp::PrintSpan(u8 adapter, DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
+                          u16* runningNumber, ReportStatus& report)
 {
     if (index == 0)
         ReportPrint::Text(diskGroup->ToString());
@@ -113,9 +118,9 @@ int CfgDsplyCp::PrintSpan(DiskGroup* diskGroup, Array* array, unsigned index, Li
         int status = vd->GetSpanList(&spans);
         if (status != 0 || spans == nullptr)
             return ReportPrint::FailedToGet("Span list", status);
-        ReportPrint::Text(vd->Print());
+        report.Check(ReportPrint::VdBlock(adapter, vd));
     }
-    return PrintDrives(array);
+    return PrintDrives(adapter, array, report);
 }
 
 int CfgDsplyCp::PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays, Counters& counters,
@@ -169,33 +174,41 @@ int CfgDsplyCp::WalkArrays(List<DiskGroup*>* diskGroups, bool titlePlain, ShowAr
     return 0;
 }
 
-int CfgDsplyCp::PrintFullDisplay(List<DiskGroup*>* diskGroups, bool mirrorView)
+int CfgDsplyCp::PrintFullDisplay(u8 adapter, List<DiskGroup*>* diskGroups, bool mirrorView)
+{
+    ReportStatus report;
+    report.Check(PrintFullWalk(adapter, diskGroups, mirrorView, report));
+    return report.Result();
+}
+
+int CfgDsplyCp::PrintFullWalk(u8 adapter, List<DiskGroup*>* diskGroups, bool mirrorView, ReportStatus& report)
 {
     PrintMessage(CfgMsg::kDiskGroupCount, diskGroups->GetCount());
     return WalkArrays(diskGroups, true,
-                      [mirrorView](DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
-                                   VirtualDisk* vd) {
+                      [adapter, mirrorView, &report](DiskGroup* diskGroup, Array* array, unsigned index,
+                                                     List<VirtualDisk*>* vds, VirtualDisk* vd) {
                           if (vd->IsSscd()) {
                               // Only the array's first virtual drive is shown, numbered 0.
                               PrintMessage(CfgMsg::kVdInfoTitle, ReportPrint::kFlashTierPrefix);
                               ReportPrint::VdHeading(ReportPrint::kFlashTierPrefix, 0, ReportPrint::TargetIdOf(vd));
-                              ReportPrint::Text(vd->Print());
+                              report.Check(ReportPrint::VdBlock(adapter, vd));
                               ReportPrint::Text(" \n");
-                              return mirrorView ? 0 : PrintDrives(array);
+                              return mirrorView ? 0 : PrintDrives(adapter, array, report);
                           }
                           u16 number = 0;
-                          return PrintSpan(diskGroup, array, index, vds, mirrorView ? &number : nullptr);
+                          return PrintSpan(adapter, diskGroup, array, index, vds, mirrorView ? &number : nullptr,
+                                           report);
                       });
 }
 
-int CfgDsplyCp::PrintFlashTierDisplay(List<DiskGroup*>* diskGroups)
+int CfgDsplyCp::PrintFlashTierDisplay(u8 adapter, List<DiskGroup*>* diskGroups, ReportStatus& report)
 {
     u16 runningNumber = 0;
     return WalkArrays(diskGroups, false,
-                      [&runningNumber](DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
-                                       VirtualDisk* vd) {
+                      [adapter, &runningNumber, &report](DiskGroup* diskGroup, Array* array, unsigned index,
+                                                         List<VirtualDisk*>* vds, VirtualDisk* vd) {
                           if (!vd->IsSscd())
                               return 0;
-                          return PrintSpan(diskGroup, array, index, vds, &runningNumber);
+                          return PrintSpan(adapter, diskGroup, array, index, vds, &runningNumber, report);
                       });
 }

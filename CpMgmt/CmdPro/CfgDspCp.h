@@ -12,6 +12,7 @@
 
 class Array;
 class DiskGroup;
+class ReportStatus;
 class VirtualDisk;
 
 class CfgDsplyCp : public TypedProcessor<CfgDsplyParsedObject, "CfgDsplyParsedObject *"> {
@@ -26,11 +27,12 @@ public:
     // when the information cannot be read.
     int PrintAdapterSummary(u8 adapterNumber, CpController* cpController);
 
-    // The disk groups with their spans, virtual drives and drives. The view of a virtual drive's
-    // mirror numbers the virtual drives of each array from 0 and shows no drives under an
-    // SSD-cache drive. 0 when complete, else the status of the step that failed (after its
-    // message).
-    static int PrintFullDisplay(List<DiskGroup*>* diskGroups, bool mirrorView = false);
+    // The disk groups with their spans, virtual drives and drives of the adapter. The view of a
+    // virtual drive's mirror numbers the virtual drives of each array from 0 and shows no drives
+    // under an SSD-cache drive. A drive that cannot be read is reported and the display goes on.
+    // 0 when complete, else the status of the first failure (after its message): a drive's read,
+    // or the step that ended the display.
+    static int PrintFullDisplay(u8 adapter, List<DiskGroup*>* diskGroups, bool mirrorView = false);
 
 private:
     // Disk-group counters of the headings, one per kind.
@@ -41,7 +43,9 @@ private:
     };
 
     // The walks: 0 when complete, else the status of the step that failed (after its message).
-    static int PrintFlashTierDisplay(List<DiskGroup*>* diskGroups);
+    // The drives that cannot be read are noted in `report`.
+    static int PrintFlashTierDisplay(u8 adapter, List<DiskGroup*>* diskGroups, ReportStatus& report);
+    static int PrintFullWalk(u8 adapter, List<DiskGroup*>* diskGroups, bool mirrorView, ReportStatus& report);
     // Each disk group's heading, then `show(diskGroup, array, index, vds, firstVd)` for each of its
     // arrays; stops at the first failing step and answers its status.
     template <typename ShowArray>
@@ -50,11 +54,12 @@ private:
     // `titlePlain`): 0, or the failed step's status after its message.
     static int PrintDiskGroupTitle(DiskGroup* diskGroup, List<Array*>** arrays, Counters& counters, bool titlePlain);
     // The array's span lines and its virtual drives, numbered by target id or, when a running
-    // number is given, by it (counted on).
-    static int PrintSpan(DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
-                         u16* runningNumber);
-    // "Physical Disk Information:" and the full information of each member drive.
-    static int PrintDrives(Array* array);
+    // number is given, by it (counted on), then its drives.
+    static int PrintSpan(u8 adapter, DiskGroup* diskGroup, Array* array, unsigned index, List<VirtualDisk*>* vds,
+                         u16* runningNumber, ReportStatus& report);
+    // "Physical Disk Information:" and the full information of each member drive; a drive that
+    // cannot be read is reported, noted in `report`, and the next one shown.
+    static int PrintDrives(u8 adapter, Array* array, ReportStatus& report);
     // The first virtual drive of the array, or null after the failure message.
     static int FirstVd(Array* array, List<VirtualDisk*>** vds, VirtualDisk** first);
 

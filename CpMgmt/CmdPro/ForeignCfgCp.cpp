@@ -7,6 +7,7 @@
 #include "CpMgmt/CmdPro/PdMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/EscrowKey.h"
@@ -179,67 +180,79 @@ void ReportStayingDrive(PhysicalDevice* pd)
 
 }  // namespace
 
+// A configuration that cannot be shown whole is reported and the next one shown; the first
+// failure is the command's status.
 int ForeignCfgCp::Display(const Walk& walk)
 {
     RaidManager* manager = ManagerOf(walk.cpController);
-    int status = 0;
+    ReportStatus report;
     for (u8 i = 0; i < walk.count; ++i) {
         if (!Visits(walk.index, i))
             continue;
         RmCfg* raw = nullptr;
-        status = manager->GetForeignCfg(&raw, i, 0);
+        const int status = manager->GetForeignCfg(&raw, i, 0);
         CfgPtr cfg(raw);
         if (status != 0) {
             PrintMessage(CfgForeignMsg::kGetCfgFailed, i, walk.adapterNumber);
-            return status;
+            report.Fail(status);
+            return report.Result();
         }
         PrintMessage(CfgForeignMsg::kCfgTitle, i, walk.adapterNumber);
-        PrintForeignCfg(cfg.get(), walk.cpController, 0);
+        // A configuration without virtual drives and spares has nothing more to show.
+        if (cfg)
+            report.Check(PrintForeignCfg(cfg.get(), walk.cpController, 0));
     }
-    return status;
+    return report.Result();
 }
 
-// A configuration that could not be read is reported and the walk goes on; the first failure
-// stays the command's status. The combined preview is asked for again at each step until it is
-// had: the last answer is the status then.
+// A configuration that could not be read or shown whole is reported and the walk goes on; the
+// first failure stays the command's status. The combined preview is asked for again at each step
+// until it is had: the last answer is the status of getting it then.
 int ForeignCfgCp::Preview(const Walk& walk)
 {
     RaidManager* manager = ManagerOf(walk.cpController);
-    int result = 0;
-    int status = 0;
+    ReportStatus report;
+    int combinedStatus = 0;
     for (u8 i = 0; i < walk.count; ++i) {
         if (!Visits(walk.index, i))
             continue;
         RmCfg* raw = nullptr;
         if (walk.importAll && walk.index == ForeignCfgParsedObject::kAllCfgs) {
-            status = manager->GetForeignCfg(&raw, ForeignCfgParsedObject::kAllCfgs, 1);
+            combinedStatus = manager->GetForeignCfg(&raw, ForeignCfgParsedObject::kAllCfgs, 1);
             CfgPtr cfg(raw);
-            if (status != 0) {
+            if (combinedStatus != 0) {
                 PrintMessage(CfgForeignMsg::kGetAllFailed, walk.adapterNumber);
                 continue;
             }
             PrintMessage(CfgForeignMsg::kAllPreviewTitle, walk.adapterNumber);
-            PrintForeignCfg(cfg.get(), walk.cpController, 1);
+            if (cfg)
+                report.Check(PrintForeignCfg(cfg.get(), walk.cpController, 1));
             cfg.reset();
             ArrayList<PhysicalDevice*> staying(4);
-            if (manager->GetForeignCfgPdList(&staying) == 0) {
+            const int listStatus = manager->GetForeignCfgPdList(&staying);
+            if (listStatus != 0) {
+                report.Fail(listStatus);
+                PrintReadFailure(walk.adapterNumber, "the drives that would stay foreign");
+            } else {
                 for (unsigned k = 0; k < staying.GetCount(); ++k)
                     ReportStayingDrive(staying.GetAt(static_cast<u8>(k)));
             }
             break;
         }
-        status = manager->GetForeignCfg(&raw, i, 1);
+        const int status = manager->GetForeignCfg(&raw, i, 1);
         CfgPtr cfg(raw);
         if (status != 0) {
             PrintMessage(CfgForeignMsg::kGetCfgFailed, i, walk.adapterNumber);
-            if (result == 0)
-                result = status;
+            report.Fail(status);
             continue;
         }
         PrintMessage(CfgForeignMsg::kPreviewTitle, i, walk.adapterNumber);
-        PrintForeignCfg(cfg.get(), walk.cpController, 0);
+        if (cfg)
+            report.Check(PrintForeignCfg(cfg.get(), walk.cpController, 0));
     }
-    return result != 0 ? result : status;
+    if (combinedStatus != 0)
+        report.Fail(combinedStatus);
+    return report.Result();
 }
 
 void ForeignCfgCp::ReportImport(const Walk& walk, int status, bool all, u8 index)

@@ -7,6 +7,7 @@
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessor.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/DiskGroup.h"
@@ -112,9 +113,11 @@ int PrintDiskGroupTitle(List<Array*>* arrays, int* plain, int* spanned, int* fla
     return 0;
 }
 
-// The drives of a present array, row by row; a missing row is shown as missing.
-void PrintDrives(Array* array, u8 check)
+// The drives of a present array, row by row; a missing row is shown as missing. A drive that
+// cannot be read is reported and the next one shown: 0, or the first such read's status.
+int PrintDrives(u8 adapter, Array* array, u8 check)
 {
+    ReportStatus report;
     PrintMessage(CfgMsg::kPdInfoTitle);
     for (u8 row = 0; row < array->GetRowCount(); ++row) {
         PrintMessage(CfgMsg::kPdTitle, static_cast<int>(row));
@@ -123,10 +126,11 @@ void PrintDrives(Array* array, u8 check)
             PrintMessage(CfgForeignMsg::kPdMissing);
             continue;
         }
-        ReportPrint::DriveBlocks(pd);
+        report.Check(ReportPrint::DriveBlocks(adapter, pd));
         if (check != 0 && array->IsRowOutdated(row))
             PrintMessage(CfgForeignMsg::kOutdatedPd);
     }
+    return report.Result();
 }
 
 }  // namespace
@@ -141,6 +145,9 @@ int ForeignCfgCp::PrintForeignCfg(RmCfg* cfg, CpController* cpController, u8 che
     if (check != 0 && (status = CheckVdCount(cfg, adapter, &exceeded)) != 0)
         return status;
 
+    // A drive that cannot be read is reported and the report goes on; it then ends with the
+    // first such read's status.
+    ReportStatus report;
     List<DiskGroup*>* dgs = cfg->GetDgList();
     PrintMessage(CfgMsg::kDiskGroupCount, dgs->GetCount());
     int plain = 0;
@@ -172,6 +179,8 @@ int ForeignCfgCp::PrintForeignCfg(RmCfg* cfg, CpController* cpController, u8 che
                     PrintMessage(CfgMsg::kVdInfoTitle, prefix);
                 const u16 targetId = ReportPrint::TargetIdOf(vd);
                 ReportPrint::VdHeading(prefix, static_cast<int>(m), targetId);
+                // A foreign virtual drive is not the controller's: it has no information block
+                // there, and its report has no progress lines to leave out.
                 ReportPrint::Text(vd->Print());
                 if (check == 0)
                     continue;
@@ -188,10 +197,10 @@ int ForeignCfgCp::PrintForeignCfg(RmCfg* cfg, CpController* cpController, u8 che
                     CheckMissingMembers(array, value);
             }
             if (missing == 0)
-                PrintDrives(array, check);
+                report.Check(PrintDrives(AdapterNumberOf(cpController), array, check));
         }
     }
-    return 0;
+    return report.Result();
 }
 
 int ForeignCfgCp::CheckImport(RmCfg* cfg, CpController* cpController)

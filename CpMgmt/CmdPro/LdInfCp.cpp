@@ -6,6 +6,7 @@
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/LdInfoParsedObject.h"
@@ -91,8 +92,9 @@ int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* obje
         toShow = vds->GetCount();
 
     // A listed drive that does not exist is reported and the others are shown; the command
-    // then ends with -1, whatever drive follows it.
-    int result = 0;
+    // then ends with -1, whatever drive follows it. So does a drive whose information block
+    // cannot be read (its progress lines), with that read's status.
+    ReportStatus report;
     for (unsigned i = 0; i < toShow; ++i) {
         VirtualDisk* vd = nullptr;
         if (allDrives) {
@@ -105,12 +107,12 @@ int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* obje
                 PrintMessage(CommonMsg::kVdNotFound, adapter, targetId);
         }
         if (vd == nullptr) {
-            result = -1;
+            report.Fail(-1);
             continue;
         }
 
         ReportPrint::VdHeading(vd);
-        ReportPrint::Text(vd->Print());
+        report.Check(ReportPrint::VdBlock(adapter, vd));
         PrintMessage(CommonMsg::kLineEnd);
         PrintMessage(CommonMsg::kLineEnd);
 
@@ -118,5 +120,5 @@ int LdInfoCp::ProcessParsed(CpController* cpController, LdInfoParsedObject* obje
         if (status != 0)
             return status;
     }
-    return result;
+    return report.Result();
 }

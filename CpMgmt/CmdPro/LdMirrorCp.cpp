@@ -1,6 +1,7 @@
 #include "CpMgmt/CmdPro/LdMirrorCp.h"
 
 #include <memory>
+#include <string>
 
 #include "CpMgmt/CmdPro/CfgDspCp.h"
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
@@ -8,6 +9,7 @@
 #include "CpMgmt/CmdPro/LdSelection.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Adapter.h"
 #include "raidmodel/RaidManager.h"
@@ -24,14 +26,14 @@ constexpr u8 kDataFromMirror = 1;
 
 }  // namespace
 
-int LdMirrorCp::PrintMirrorConfig(RaidManager* manager, const std::vector<u8>& image)
+int LdMirrorCp::PrintMirrorConfig(u8 adapter, RaidManager* manager, const std::vector<u8>& image)
 {
     std::unique_ptr<RmCfg> cfg;
     if (manager->BuildSeparateCfg(image.data(), static_cast<u32>(image.size()), &cfg) != 0 || !cfg) {
         PrintMessage(CfgMsg::kNoDiskGroupList);
         return -1;
     }
-    return CfgDsplyCp::PrintFullDisplay(cfg->GetDgList(), true);
+    return CfgDsplyCp::PrintFullDisplay(adapter, cfg->GetDgList(), true);
 }
 
 int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* object)
@@ -52,17 +54,22 @@ int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* 
     const int found = CountVdsOrReportNone(manager, adapter, &vdCount);
     if (found <= 0)
         return found;
+    // A listed drive that does not exist or cannot be had is reported and the next one handled,
+    // and so is a mirror that cannot be shown whole; the command then ends with the first
+    // failure, whatever drive follows it.
+    ReportStatus report;
     LdSelection selection(manager, *object, adapter);
-    selection.ReadList();
-    // A listed drive that does not exist or cannot be had is reported and the next one handled;
-    // the command then ends with -1, whatever drive follows it.
-    int result = 0;
+    if ((selection.IsAll() ? selection.ReadListOrReport() : selection.ReadList()) != 0 && selection.IsAll()) {
+        // -LALL visits the drives of the list: without it there is nothing to visit.
+        report.Fail(-1);
+        return report.Result();
+    }
     const unsigned count = selection.Count(vdCount);
     for (unsigned i = 0; i < count; ++i) {
         u8 target = 0;
         VirtualDisk* vd = selection.TargetAt(i, &target) ? GetVdOrReport(manager, target) : nullptr;
         if (vd == nullptr) {
-            result = -1;
+            report.Fail(-1);
             continue;
         }
         const u16 command = object->GetCommandId();
@@ -78,12 +85,13 @@ int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* 
         }
         if (command == TOKEN_LDVIEWMIRROR) {
             std::vector<u8> image;
-            int status = vd->GetMirrorInfo(&image);
-            if (status != 0)
-                return status;
-            status = PrintMirrorConfig(manager, image);
-            if (status != 0)
-                return status;
+            const int status = vd->GetMirrorInfo(&image);
+            if (status != 0) {
+                report.Fail(status);
+                PrintReadFailure(adapter, ("the mirror of virtual drive " + std::to_string(target)).c_str());
+                continue;
+            }
+            report.Check(PrintMirrorConfig(adapter, manager, image));
             continue;
         }
         if (object->GetDataSrc() == kDataFromMirror && object->GetForce() != 1) {
@@ -97,5 +105,5 @@ int LdMirrorCp::ProcessParsed(CpController* cpController, LdMirrorParsedObject* 
             return status;
         }
     }
-    return result;
+    return report.Result();
 }

@@ -15,6 +15,6 @@ public:
     int ProcessParsed(CpController* cpController, LdMirrorParsedObject* object) override;
 
     // Prints the configuration of the mirror image (built apart from the manager's own, which
-    // later drives of the run still use); 0 or the failing status.
-    static int PrintMirrorConfig(RaidManager* manager, const std::vector<u8>& image);
+    // later drives of the run still use); 0 or the status of the first failure, after its line.
+    static int PrintMirrorConfig(u8 adapter, RaidManager* manager, const std::vector<u8>& image);
 };

@@ -4,6 +4,7 @@
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/ParsedObject.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/Array.h"
@@ -26,7 +27,7 @@ int FailureStatus(int status) { return status != 0 ? status : -1; }
 
 }  // namespace
 
-int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd)
+int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd, ReportStatus& report)
 {
     List<Span*>* spans = nullptr;
     int status = vd->GetSpanList(&spans);
@@ -35,7 +36,7 @@ int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd)
         return FailureStatus(status);
     }
     ReportPrint::VdHeading(vd);
-    ReportPrint::Text(vd->Print());
+    report.Check(ReportPrint::VdBlock(adapter, vd));
     PrintMessage(LdMsg::kSpanCount, spans->GetCount());
 
     for (unsigned s = 0; s < spans->GetCount(); ++s) {
@@ -56,7 +57,7 @@ int LdPdInfoCp::PrintVd(u8 adapter, VirtualDisk* vd)
         for (unsigned k = 0; k < pds->GetCount(); ++k) {
             PrintMessage(CommonMsg::kLineEnd);
             PrintMessage(LdMsg::kPdTitle, static_cast<int>(k));
-            ReportPrint::DriveBlocks(pds->GetAt(static_cast<u8>(k)));
+            report.Check(ReportPrint::DriveBlocks(adapter, pds->GetAt(static_cast<u8>(k))));
         }
     }
     return 0;
@@ -83,15 +84,21 @@ int LdPdInfoCp::ProcessParsed(CpController* cpController, LdPdInfoParsedObject*)
 
     PrintMessage(CommonMsg::kAdapterTitle, adapter);
     PrintMessage(LdMsg::kVirtualDiskCount, vds->GetCount());
+    // The first failure is the command's status, a member drive's read that the report went on
+    // past included.
+    ReportStatus report;
     for (unsigned i = 0; i < vds->GetCount(); ++i) {
         VirtualDisk* vd = vds->GetAt(static_cast<u8>(i));
         if (vd == nullptr) {
             PrintMessage(CommonMsg::kOperationFailed, adapter, kLdPdOperation);
-            return -1;
+            report.Fail(-1);
+            return report.Result();
         }
-        status = PrintVd(adapter, vd);
-        if (status != 0)
-            return status;
+        status = PrintVd(adapter, vd, report);
+        if (status != 0) {
+            report.Fail(status);
+            return report.Result();
+        }
     }
-    return 0;
+    return report.Result();
 }

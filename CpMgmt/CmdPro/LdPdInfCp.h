@@ -6,6 +6,7 @@
 #include "parsers/LdPdInfoParsedObject.h"
 #include "runtime/ArrayList.h"
 
+class ReportStatus;
 class VirtualDisk;
 
 class LdPdInfoCp : public TypedProcessor<LdPdInfoParsedObject, "LdPdInfoParsedObject *"> {
@@ -14,6 +15,7 @@ public:
 
 private:
     // One virtual drive with its spans and member drives; 0, or the status of the failing step
-    // (after its message).
-    static int PrintVd(u8 adapter, VirtualDisk* vd);
+    // that ends the report (after its message). A member drive that cannot be read is reported
+    // in `report` and the drives go on.
+    static int PrintVd(u8 adapter, VirtualDisk* vd, ReportStatus& report);
 };

@@ -1,5 +1,7 @@
 #include "CpMgmt/CmdPro/LdSelection.h"
 
+#include "CpMgmt/ReportStatus.h"
+
 #include <algorithm>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
@@ -24,6 +26,14 @@ int LdSelection::ReadList()
     }
     manager_->SortVdList(vds_);
     return 0;
+}
+
+int LdSelection::ReadListOrReport()
+{
+    if (ReadList() == 0)
+        return 0;
+    PrintReadFailure(adapter_, "the configuration");
+    return -1;
 }
 
 unsigned LdSelection::Count(unsigned vdCount) const

@@ -18,6 +18,9 @@ public:
 
     // Reads the virtual-drive list and sorts it by target id: 0, or -1 when there is none.
     int ReadList();
+    // ReadList, saying when it fails that the configuration could not be read: no drive is then
+    // taken for missing, and -LALL has nothing to visit.
+    int ReadListOrReport();
     bool IsAll() const { return all_; }
     // The drives to visit: with -LALL `vdCount` (never more than the list holds), else the
     // number of listed ids.

@@ -3,6 +3,7 @@
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/TextHelpers.h"
 #include "cmdtool/TokenIds.h"
 #include "parsers/PdInfoParsedObject.h"
@@ -15,6 +16,11 @@
 namespace {
 
 const CpRegistration<PdInfoCp> kRegisterPdInfoCp{TOKEN_PDINFO};
+
+// The answers of ResolveEnclosureId that are not read failures.
+constexpr int kSeveralEnclosures = 1;
+constexpr int kDirectlyAttached = 2;
+
 }  // namespace
 
 int PdInfoCp::ProcessParsed(CpController* cpController, PdInfoParsedObject* object)
@@ -33,9 +39,9 @@ int PdInfoCp::ProcessParsed(CpController* cpController, PdInfoParsedObject* obje
         return status;
     }
 
-    // A drive that is not found is reported and the others are shown; the command then ends with
-    // -1.
-    int result = 0;
+    // A drive that is not found or cannot be read is reported and the others are shown; the
+    // command then fails with the first failure (-1 for a drive not found).
+    ReportStatus report;
     const ArrayList<EnclSlotId*>* drives = object->GetPdList();
     for (unsigned i = 0; drives != nullptr && i < drives->GetCount(); ++i) {
         const EnclSlotId* named = drives->GetAt(static_cast<u8>(i));
@@ -45,16 +51,21 @@ int PdInfoCp::ProcessParsed(CpController* cpController, PdInfoParsedObject* obje
         u16 enclosureId = named->GetEnclId();
         const u8 slot = named->GetSlot();
         status = ResolveEnclosureId(cpController, &enclosureId);
-        if (status != 0)
+        if (status != 0) {
+            // The resolver names several enclosures (1) and a directly attached drive (2) itself;
+            // with the manager had, anything else is an enclosure list that could not be read.
+            if (status != kSeveralEnclosures && status != kDirectlyAttached)
+                PrintReadFailure(adapter, "the enclosure list");
             return status;
+        }
 
         PhysicalDevice* pd = manager->GetPdByEnclSlot(EnclSlotId(enclosureId, slot));
         if (pd == nullptr) {
             PrintMessage(CommonMsg::kPdNotFound, adapter, EnclosureIdText(enclosureId), slot);
-            result = -1;
+            report.Fail(-1);
             continue;
         }
-        ReportPrint::DriveBlocks(pd);
+        report.Check(ReportPrint::DriveBlocks(adapter, pd));
     }
-    return result;
+    return report.Result();
 }

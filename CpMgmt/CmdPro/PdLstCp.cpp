@@ -5,6 +5,7 @@
 #include "CpMgmt/CmdPro/ReportPrint.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/ParsedObject.h"
 #include "cmdtool/TokenIds.h"
 #include "raidmodel/PhysicalDevice.h"
@@ -76,7 +77,9 @@ int PdListCp::ProcessParsed(CpController* cpController, PdListParsedObject* obje
 
     const std::vector<PhysicalDevice*> sorted = SortByEnclSlot(*drives);
     PrintMessage(CommonMsg::kAdapterTitle, adapter);
+    // A drive that cannot be read is reported and the list goes on; the command then fails.
+    ReportStatus report;
     for (PhysicalDevice* pd : sorted)
-        ReportPrint::DriveBlocks(pd);
-    return 0;
+        report.Check(ReportPrint::DriveBlocks(adapter, pd));
+    return report.Result();
 }

@@ -1,6 +1,12 @@
 #include "CpMgmt/CmdPro/ReportPrint.h"
 
+#include <cstdio>
+
+#include <string>
+
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
+#include "CpMgmt/ReportStatus.h"
+#include "ZepUtil/TextHelpers.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/VirtualDisk.h"
 #include "runtime/CommonMessageIds.h"
@@ -25,13 +31,47 @@ int FailedToGet(const char* what, int status)
     return status != 0 ? status : -1;
 }
 
-void DriveBlocks(PhysicalDevice* pd)
+int DriveBlocks(u8 adapter, PhysicalDevice* pd)
 {
     if (pd == nullptr)
-        return;
-    Text(pd->ToString());
+        return -1;
+    u16 enclosureId = 0;
+    u8 slot = 0;
+    pd->GetEnclDeviceId(&enclosureId);
+    pd->GetSlotNumber(&slot);
+    const int status = pd->ReadRecord();
+    if (status != 0) {
+        Text(pd->PrintLocation());
+        PrintDriveReadFailure(adapter, enclosureId, slot);
+        // The empty lines that end a drive's blocks, so that the next drive stands apart.
+        Text("\n\n");
+        return status;
+    }
+    Text(pd->PrintInfo());
+    string spare;
+    const int spareStatus = pd->GetSpareText(&spare);
+    if (spareStatus != 0) {
+        const std::string what = std::string("the hot-spare information of the device at Enclosure - ") +
+                                 EnclosureIdText(enclosureId) + ", Slot - " + std::to_string(slot);
+        PrintReadFailure(adapter, what.c_str());
+    } else {
+        Text(spare.IsEmpty() ? string("\n") : spare);
+    }
     Text(pd->PrintFirmwareState());
     Text(pd->PrintSecurity());
+    return spareStatus;
+}
+
+int VdBlock(u8 adapter, VirtualDisk* vd)
+{
+    int infoStatus = 0;
+    Text(vd->Print(&infoStatus));
+    if (infoStatus != 0) {
+        char what[64];
+        std::snprintf(what, sizeof what, "the information of virtual drive %d", static_cast<int>(TargetIdOf(vd)));
+        PrintReadFailure(adapter, what);
+    }
+    return infoStatus;
 }
 
 u16 TargetIdOf(const VirtualDisk* vd) { return vd->GetId()->GetFwTargetId(); }

@@ -19,8 +19,16 @@ void Text(const string& text);
 int FailedToGet(const char* what, int status);
 
 // The full information of a drive: its information block followed by its hot-spare block (or a
-// line end), then its firmware-state block and its security block.
-void DriveBlocks(PhysicalDevice* pd);
+// line end), then its firmware-state block and its security block, all from one read of its
+// record. A drive whose record cannot be read shows its enclosure and slot lines and the line
+// that says so; a hot spare whose configuration cannot be read shows the line that says so in
+// place of its hot-spare block. 0, or the status of the read that failed.
+int DriveBlocks(u8 adapter, PhysicalDevice* pd);
+
+// The information block of a virtual drive. Its progress lines come from the drive's information
+// block, a read of its own: when that fails, the line that says so stands in their place. 0, or
+// the status of that read.
+int VdBlock(u8 adapter, VirtualDisk* vd);
 
 // The 16-bit target id of a virtual drive.
 u16 TargetIdOf(const VirtualDisk* vd);

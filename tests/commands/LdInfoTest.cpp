@@ -125,4 +125,29 @@ TEST_F(LdInfoTest, FirmwareFailuresAndInconsistentReplies)
     EXPECT_EQ(r.exitCode, 12);
 }
 
+// A drive's information block holds the progress of what runs on it: when it cannot be read, the
+// report says so in place of the progress lines, shows the other drives and ends non-zero.
+TEST_F(LdInfoTest, AnUnreadableInformationBlockIsNamedAndFailsTheReport)
+{
+    for (const bool byLibrary : {false, true}) {
+        nlohmann::json state = State();
+        PatchVdInfo(state, 1, 264, HexLe(1, 4));
+        PatchVdInfo(state, 1, 268, HexLe(32768, 2) + HexLe(600, 2));
+        // The second information block read is target 1's.
+        nlohmann::json fault = {{"controller", 0}, {"opcode", "0x03020000"}, {"nth", 2}};
+        fault[byLibrary ? "lib_error" : "status"] = byLibrary ? 5 : 3;
+        state["faults"].push_back(fault);
+        RunResult r = RunState(state, {"-LDInfo", "-LALL", "-a0"});
+        EXPECT_EQ(Outline(r.out, {"Virtual Drive:", "Adapter 0:", "  Check"}),
+                  "Virtual Drive: 0 (Target Id: 0)\nVirtual Drive: 1 (Target Id: 1)\n"
+                  "Adapter 0: Failed to read the information of virtual drive 1.\n")
+            << r.out;
+        EXPECT_NE(r.out.find("Cached by the SSD Cache: No\nAdapter 0: Failed to read the information of virtual "
+                             "drive 1.\n\n\n"),
+                  std::string::npos)
+            << r.out;
+        EXPECT_EQ(r.exitCode, byLibrary ? 1 : 3) << r.out;
+    }
+}
+
 }  // namespace
