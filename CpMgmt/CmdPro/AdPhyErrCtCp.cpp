@@ -1,8 +1,11 @@
 #include "CpMgmt/CmdPro/AdPhyErrCtCp.h"
 
+#include <string>
+
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/PhyErrorLog.h"
 #include "fwdata/layout/PhyList.h"
@@ -38,11 +41,16 @@ int AdpPhyErrorCtsCp::ProcessParsed(CpController* cpController, PhyErrCtParsedOb
 
     PrintMessage(CommonMsg::kAdapterTitle, adapter);
     PrintMessage(CommonMsg::kUnderline);
+    // A PHY whose counters cannot be read is named in a line, and the report goes on.
+    ReportStatus report;
     for (u32 phy = 0; phy < count && phy < phylist::kMaxEntries; ++phy) {
         u8 disabled = 0;
         status = adapterElement->IsPhyDisabled(phy, &disabled);
-        if (status != 0)
-            return CountersFailed(adapter, status);
+        if (status != 0) {
+            report.Fail(status);
+            CountersFailed(adapter, status);
+            return report.Result();
+        }
         if (disabled != 0) {
             // The report goes on with the next PHY.
             PrintMessage(AdpMsg::kPhyDisabled, static_cast<int>(phy));
@@ -51,8 +59,11 @@ int AdpPhyErrorCtsCp::ProcessParsed(CpController* cpController, PhyErrCtParsedOb
         u32 words[phyerrlog::kCounterWords] = {};
         status = direct != 0 ? adapterElement->GetPhyErrorCountersDirect(phy, words)
                              : adapterElement->GetPhyErrorCounters(phy, words);
-        if (status != 0)
-            return CountersFailed(adapter, status);
+        if (status != 0) {
+            report.Fail(status);
+            PrintReadFailure(adapter, ("the error counters of PHY " + std::to_string(phy)).c_str());
+            continue;
+        }
         PrintMessage(AdpMsg::kPhyNumber, static_cast<int>(phy));
         PrintMessage(AdpMsg::kPhyInvalidDwords, static_cast<int>(words[phyerrlog::kWordInvalidDwords]));
         PrintMessage(AdpMsg::kPhyDisparityErrors, static_cast<int>(words[phyerrlog::kWordDisparityErrors]));
@@ -60,5 +71,5 @@ int AdpPhyErrorCtsCp::ProcessParsed(CpController* cpController, PhyErrCtParsedOb
         PrintMessage(AdpMsg::kPhyResetProblems, static_cast<int>(words[phyerrlog::kWordResetProblems]));
         PrintMessage(CommonMsg::kLineEnd);
     }
-    return 0;
+    return report.Result();
 }

@@ -7,11 +7,14 @@
 #include "CpMgmt/CmdPro/AdpInfoPrint.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/TokenIds.h"
+#include "dataif/PdData.h"
 #include "fwdata/layout/DriverVersion.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/PdRecord.h"
 #include "help/Banner.h"
+#include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "runtime/CommonMessageIds.h"
@@ -95,24 +98,52 @@ int CliVersionCp::PrintPdVersions(CpController* cpController, u8 adapterNumber) 
         return -1;
     AdpPrint::Text("Location\tModel\t\t\tFw Version");
     AdpPrint::LineEnd();
+    ReportStatus report;
     List<PhysicalDevice*>* drives = nullptr;
-    if (manager->GetPdList(&drives) != 0 || drives == nullptr)
-        return 0;
+    const int listStatus = manager->GetPdList(&drives);
+    if (listStatus != 0 || drives == nullptr) {
+        report.Fail(listStatus);
+        PrintReadFailure(adapterNumber, "the drive list");
+        return report.Result();
+    }
+    // The connector list tells the drives' locations: read once, when a drive is on a connector.
+    enum class Connectors { kUnread, kRead, kFailed } connectors = Connectors::kUnread;
     for (unsigned i = 0; i < drives->GetCount(); ++i) {
         PhysicalDevice* drive = drives->GetAt(static_cast<u8>(i));
-        // A location that cannot be told shows as unknown (0).
-        u8 location = 0;
-        drive->GetConnectorType(&location);
-        AdpPrint::Number(location);
-        AdpPrint::Text("\t\t");
+        PdData* data = drive->GetData();
         // The product identification and revision level run together, as far as the inquiry
         // data hold text.
         const u8* inquiry = nullptr;
-        if (drive->GetInquiryData(&inquiry) == 0 && inquiry != nullptr)
-            AdpPrint::Text(ByteView(inquiry, pdrec::kInquirySize).Text(pdrec::kInqProduct.offset,
-                                                                          pdrec::kInquirySize - pdrec::kInqProduct.offset)
-                               .c_str());
+        const int readStatus = drive->GetInquiryData(&inquiry);
+        if (readStatus != 0 || inquiry == nullptr) {
+            report.Fail(readStatus);
+            PrintDriveReadFailure(adapterNumber, data->GetEnclDeviceId(), data->GetSlotNumber());
+            continue;
+        }
+        u8 connector = PdData::kNoConnector;
+        data->GetConnectorIndex(&connector);  // from the record just read
+        if (connector != PdData::kNoConnector && connectors == Connectors::kUnread) {
+            Adapter* adapter = nullptr;
+            u8 count = 0;
+            int status = manager->GetAdapter(&adapter);
+            if (status == 0)
+                status = adapter->GetConnectorInfoCount(&count);
+            connectors = report.Check(status) == 0 ? Connectors::kRead : Connectors::kFailed;
+            if (connectors == Connectors::kFailed)
+                PrintReadFailure(adapterNumber, "the connector list");
+        }
+        // A drive on no connector, or on one the list does not hold, is at an unknown location
+        // (0); without the connector list the location is left out.
+        if (connector == PdData::kNoConnector || connectors != Connectors::kFailed) {
+            u8 location = 0;
+            drive->GetConnectorType(&location);
+            AdpPrint::Number(location);
+        }
+        AdpPrint::Text("\t\t");
+        AdpPrint::Text(ByteView(inquiry, pdrec::kInquirySize)
+                           .Text(pdrec::kInqProduct.offset, pdrec::kInquirySize - pdrec::kInqProduct.offset)
+                           .c_str());
         AdpPrint::LineEnd();
     }
-    return 0;
+    return report.Result();
 }

@@ -8,7 +8,9 @@
 #include "CpMgmt/CmdPro/EnclSes.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/TokenIds.h"
+#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/EnclList.h"
 #include "fwdata/layout/Mailbox.h"
 #include "fwdata/layout/Opcodes.h"
@@ -25,6 +27,9 @@ namespace {
 const CpRegistration<EncInfoCp> kRegisterEncInfoCp{TOKEN_ENCINFO, TOKEN_ENCSTATUS};
 
 constexpr const char* kUnavailable = "Unavailable";
+// The SCSI status of an enclosure that does not answer the command (CHECK CONDITION): for the
+// vital product data pages, an enclosure without field-replaceable-unit data.
+constexpr int kEnclDeviceRefused = 2;
 
 const char* EnclosureTypeText(u8 type)
 {
@@ -79,49 +84,52 @@ int EncInfoCp::ProcessParsed(CpController* cpController, EncInfoParsedObject* ob
     const u32 count = enclosures.U32(encllist::kOffCount);
     if (info)
         PrintMessage(AdpMsg::kEnclCount, adapter, static_cast<int>(count));
+    const u32 entries = encllist::EntryCount(enclosures);
 
-    int status = 0;
+    ReportStatus report;
+    // An enclosure is reported when the drive list holds its device: without the list none is.
+    u16 devices = 0;
+    if (entries > 0 && report.Check(manager->GetPdCount(&devices)) != 0) {
+        PrintReadFailure(adapter, "the drive list");
+        return report.Result();
+    }
     int reported = 0;
-    for (u32 i = 0; i < encllist::EntryCount(enclosures); ++i) {
+    for (u32 i = 0; i < entries; ++i) {
         const ByteView entry = encllist::Entry(enclosures, i);
         PhysicalDevice* device = manager->GetPdByDeviceId(entry.U16(encllist::kEntryOffDeviceId));
         if (device == nullptr)
             continue;
-        if (info) {
-            status = PrintEnclosure(cpController, adapter, i, entry, device, adapterElement, connectorInfo);
-            if (status != 0)
-                return status;
-        }
+        if (info)
+            PrintEnclosure(cpController, adapter, i, entry, device, adapterElement, connectorInfo, &report);
         // Without a connector the enclosure's services are not asked.
         if (entry.U8(encllist::kEntryOffConnector) == encllist::kNoConnector)
             continue;
+        // An enclosure whose pages cannot be read is named by the page read's lines; the next
+        // enclosure follows.
         const u16 deviceId = entry.U16(encllist::kEntryOffDeviceId);
         if (info) {
             EnclStatusEx record;
-            status = GetEnclStatusExFunc(adapter, deviceId, &record, cpController);
-            if (status != 0)
-                return status;
-            PrintEnclStatusEx(record);
+            if (report.Check(GetEnclStatusExFunc(adapter, deviceId, &record, cpController)) == 0)
+                PrintEnclStatusEx(record);
         } else {
+            // The number is the enclosure's place among those asked, read or not.
+            const int number = reported++;
             EnclStatus record;
-            status = GetEnclStatusFunc(adapter, deviceId, &record, cpController);
-            if (status != 0)
-                return status;
-            AdpPrint::Text("Enclosure ");
-            AdpPrint::Number(reported++);
-            PrintEnclStatus(record);
+            if (report.Check(GetEnclStatusFunc(adapter, deviceId, &record, cpController)) == 0) {
+                AdpPrint::Text("Enclosure ");
+                AdpPrint::Number(number);
+                PrintEnclStatus(record);
+            }
         }
     }
-    return status;
+    return report.Result();
 }
 
-int EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index, const ByteView& entry,
-                              PhysicalDevice* device, Adapter* adapterElement, u8 connectorInfo)
+void EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index, const ByteView& entry,
+                               PhysicalDevice* device, Adapter* adapterElement, u8 connectorInfo,
+                               ReportStatus* report)
 {
     using namespace encllist;
-    u16 partner = 0;
-    const bool partnerKnown = device->GetEnclPartnerDeviceId(&partner) == 0;
-
     std::string position = kUnavailable;
     std::string connector = kUnavailable;
     if (connectorInfo != 0) {
@@ -141,8 +149,17 @@ int EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index,
     AdpPrint::Text(EnclosureTypeText(entry.U8(kEntryOffType)));
     AdpPrint::LineEnd();
 
+    // Data the enclosure does not keep (or whose pages it refuses) are "N/A"; data that could not
+    // be read are named as such, never passed off as absent.
     EnclFruInfo fru;
-    if (device->GetEnclFruInfo(&fru) != 0 || fru.valid != 1) {
+    const int fruStatus = device->GetEnclFruInfo(&fru);
+    const bool refused = fruStatus == kEnclDeviceRefused;
+    if (refused)
+        FwiDpErrors::TakeAsAnswer(fruStatus);
+    if (fruStatus != 0 && !refused) {
+        PrintReadFailure(adapter, ("the FRU data of enclosure " + std::to_string(index)).c_str());
+        report->Fail(fruStatus);
+    } else if (refused || fru.valid != 1) {
         AdpPrint::Text("    FRU Part Number               : N/A\n");
         AdpPrint::Text("    Enclosure Serial Number       : N/A \n");
         AdpPrint::Text("    ESM Serial Number             : N/A \n");
@@ -153,7 +170,8 @@ int EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index,
         FieldLine("    ESM Serial Number             : ", fru.esmSerial, sizeof fru.esmSerial);
         FieldLine("    Enclosure Zoning Mode         : ", fru.zoningMode, sizeof fru.zoningMode);
     }
-    if (partnerKnown)
+    const u16 partner = entry.U16(kEntryOffPartner);
+    if (partner != kNoPartner)
         PrintMessage(AdpMsg::kPartnerId, static_cast<int>(partner));
     else
         PrintMessage(AdpMsg::kPartnerText, kUnavailable);
@@ -161,10 +179,9 @@ int EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index,
     u8 record[pdrec::kSize] = {};
     u8 mbox[mailbox::kSize] = {};
     ByteWriter(mbox).PutU16(mailbox::kOffDeviceId, entry.U16(kEntryOffDeviceId));
-    const int status = SendDcmd(cpController, kDcmdPdGetInfo, record, sizeof record, mbox);
-    if (status != 0) {
+    if (report->Check(SendDcmd(cpController, kDcmdPdGetInfo, record, sizeof record, mbox)) != 0) {
         PrintMessage(CommonMsg::kAdapterText, adapter, "Failed to get Inquiry data of the Enclosure\n");
-        return status;
+        return;
     }
     const ByteView inquiry = ByteView(record).Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
     AdpPrint::Text("    Inquiry data                  :\n");
@@ -177,5 +194,4 @@ int EncInfoCp::PrintEnclosure(CpController* cpController, u8 adapter, u32 index,
     line("        Product Identification    : ", pdrec::kInqProduct, "\n");
     line("        Product Revision Level    : ", pdrec::kInqRevision, "\n");
     line("        Vendor Specific           : ", pdrec::kInqSerial, "\n\n");
-    return 0;
 }

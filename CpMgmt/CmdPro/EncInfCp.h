@@ -8,13 +8,15 @@
 
 class Adapter;
 class PhysicalDevice;
+class ReportStatus;
 
 class EncInfoCp : public TypedProcessor<EncInfoParsedObject, "EncInfoParsedObject *"> {
 public:
     int ProcessParsed(CpController* cpController, EncInfoParsedObject* object) override;
 
 private:
-    // The enclosure's own lines (-EncInfo): 0, or the status of its failed inquiry read.
-    int PrintEnclosure(CpController* cpController, u8 adapter, u32 index, const ByteView& entry,
-                       PhysicalDevice* device, Adapter* adapterElement, u8 connectorInfo);
+    // The enclosure's own lines (-EncInfo). A part that cannot be read (its field-replaceable-unit
+    // data, its inquiry data) is named in a line and fails the report; the other lines follow.
+    void PrintEnclosure(CpController* cpController, u8 adapter, u32 index, const ByteView& entry,
+                        PhysicalDevice* device, Adapter* adapterElement, u8 connectorInfo, ReportStatus* report);
 };

@@ -45,6 +45,21 @@ const std::string kDefaultPowerFansTemperatures =
     "Temp Sensor                  : 0 \nTemperature                  : 27 \nTemperature Sensor Status    : OK\n"
     "Temp Sensor                  : 1 \nTemperature                  : 34 \nTemperature Sensor Status    : OK\n";
 
+// The standard element report of the default enclosure, after its "Enclosure N" line; drives
+// are installed in its first slots.
+std::string DefaultStatusReport(int installed = 10)
+{
+    std::string slots;
+    for (int s = 0; s < 12; ++s)
+        slots += "Slot                         : " + std::to_string(s) + " \nSlot Status                  : " +
+                 (s < installed ? "OK\n" : "Not Installed\n");
+    return "\n\nNumber of Slots              : 12 \n\n" + slots + kDefaultPowerFansTemperatures +
+           "Number of Alarms             : 1 \n\nAlarm                        : 0 \n"
+           "Alarm Status                 : OK\n"
+           "Number of SIM Modules        : 1 \n\nSIM Module                   : 0 \n"
+           "SIM Module Status            :OK\n";
+}
+
 TEST_F(EnclosureTest, DefaultEnclosureInFull)
 {
     WriteState(Default());
@@ -81,16 +96,7 @@ TEST_F(EnclosureTest, DefaultEnclosureInFull)
     EXPECT_EQ(info.exitCode, 0);
 
     RunResult status = Run({"-EncStatus", "-a0"});
-    std::string slots;
-    for (int s = 0; s < 12; ++s)
-        slots += "Slot                         : " + std::to_string(s) + " \nSlot Status                  : " +
-                 (s < 10 ? "OK\n" : "Not Installed\n");
-    EXPECT_EQ(status.out, "Enclosure 0 \n\nNumber of Slots              : 12 \n\n" + slots +
-                              kDefaultPowerFansTemperatures +
-                              "Number of Alarms             : 1 \n\nAlarm                        : 0 \n"
-                              "Alarm Status                 : OK\n"
-                              "Number of SIM Modules        : 1 \n\nSIM Module                   : 0 \n"
-                              "SIM Module Status            :OK\n" + kExitOk);
+    EXPECT_EQ(status.out, "Enclosure 0 " + DefaultStatusReport() + kExitOk);
 }
 
 TEST_F(EnclosureTest, ElementConditionsAndReadings)
@@ -295,7 +301,7 @@ TEST_F(EnclosureTest, ElementsThatDoNotFitTheRecordShowOnlyTheirCounts)
         << info.out;
 }
 
-TEST_F(EnclosureTest, FailedRequestsEndWithTheirStatus)
+TEST_F(EnclosureTest, FailedRequestsFailTheRunWithTheirStatus)
 {
     struct Case {
         const char* command;
@@ -309,8 +315,17 @@ TEST_F(EnclosureTest, FailedRequestsEndWithTheirStatus)
         {"-EncInfo", [](json& s) { AddFault(s, 0, kDcmdEnclGetList, 12); }, "Failed to get Enclosure List...\n", 12},
         {"-EncStatus", [](json& s) { AddFault(s, 0, kDcmdEnclGetList, 12); }, "Failed to get Enclosure List...\n",
          12},
-        // The field-replaceable-unit data: "N/A", and the command goes on.
+        // An enclosure that refuses the vital product data pages (CHECK CONDITION) has no
+        // field-replaceable-unit data: "N/A", and the command goes on.
         {"-EncInfo", [](json& s) { AddPassThruFault(s, "1201", 2); }, "    FRU Part Number               : N/A\n", 0},
+        // Data that could not be read are not passed off as absent.
+        {"-EncInfo", [](json& s) { AddPassThruFault(s, "1201c0", 3); },
+         "    Enclosure type                : SES\nAdapter 0: Failed to read the FRU data of enclosure 0.\n"
+         "    Partner Device Id             : Unavailable\n\n    Inquiry data                  :\n",
+         3},
+        {"-EncInfo",
+         [](json& s) { s["faults"].push_back({{"function", "scsi_passthru"}, {"cdb", "120100"}, {"lib_error", 5}}); },
+         "    Enclosure type                : SES\nAdapter 0: Failed to read the FRU data of enclosure 0.\n", 1},
         {"-EncInfo", [](json& s) { AddFault(s, 0, kDcmdPdGetInfo, 12); },
          "    Partner Device Id             : Unavailable\n\nAdapter 0: Failed to get Inquiry data of the Enclosure\n\n",
          12},
@@ -337,6 +352,109 @@ TEST_F(EnclosureTest, FailedRequestsEndWithTheirStatus)
         EXPECT_EQ(r.exitCode, c.exitCode) << c.command << " " << c.expected;
         EXPECT_EQ(ReadFile(StatePath()), before);
     }
+}
+
+// Two enclosures with services on one controller: the default one (252) and a copy of it (200).
+class TwoEnclosuresTest : public EnclosureTest {
+protected:
+    json TwoEnclosures()
+    {
+        json state = Default();
+        json second = state["controllers"][0]["enclosures"][0];
+        second["device_id"] = 200;
+        state["controllers"][0]["enclosures"].push_back(second);
+        return state;
+    }
+    RunResult RunFaulty(const json& fault, const char* command)
+    {
+        json state = TwoEnclosures();
+        state["faults"].push_back(fault);
+        WriteState(state);
+        return Run({command, "-a0"});
+    }
+    static json Fault(unsigned opcode, int status, int nth = 0)
+    {
+        json state;
+        AddFault(state, 0, opcode, status, nth);
+        return state["faults"][0];
+    }
+};
+
+const std::string kEnclInvalidParameter = "\nFW error description: Invalid parameter\n" + Exit(3);
+
+TEST_F(TwoEnclosuresTest, WithoutTheDriveListNoEnclosureIsReportedAndTheRunFails)
+{
+    for (const json& fault : {Fault(kDcmdPdGetList, 3), json{{"opcode", "0x02010000"}, {"lib_error", 5}}}) {
+        const std::string end = fault.contains("lib_error") ? kExitFailed : kEnclInvalidParameter;
+        RunResult info = RunFaulty(fault, "-EncInfo");
+        EXPECT_EQ(info.out, "    Number of enclosures on adapter 0 -- 2\n\nAdapter 0: Failed to read the drive list.\n" + end);
+        EXPECT_EQ(info.exitCode, fault.contains("lib_error") ? 1 : 3);
+        RunResult status = Run({"-EncStatus", "-a0"});
+        EXPECT_EQ(status.out, "Adapter 0: Failed to read the drive list.\n" + end);
+        EXPECT_EQ(status.exitCode, info.exitCode);
+    }
+}
+
+TEST_F(TwoEnclosuresTest, AnEnclosureWhosePagesCannotBeReadIsNamedAndTheNextFollows)
+{
+    RunResult status = RunFaulty(
+        {{"function", "scsi_passthru"}, {"target", 252}, {"cdb", kConfigPage}, {"status", 3}}, "-EncStatus");
+    // The enclosure keeps its number: the second (holding no drive) is enclosure 1 whether the
+    // first was read or not.
+    EXPECT_EQ(status.out, "Receive Diagnostic for page code 1 failed!!! Encl Dev Id 252, rval 0x3\n"
+                          "GetEnclStatusFunc: Receive Diagnostic for page code 1 failed!!! Encl Dev Id 252, rval 0x3\n"
+                          "Enclosure 1 " +
+                              DefaultStatusReport(0) + kEnclInvalidParameter);
+    EXPECT_EQ(status.exitCode, 3);
+
+    RunResult info = RunFaulty({{"function", "scsi_passthru"}, {"target", 252}, {"cdb", kStatusPage}, {"status", 3}},
+                               "-EncInfo");
+    const std::size_t failed = info.out.find("        Vendor Specific           : QB12K041            \n\n"
+                                             "Receive Diagnostic for page code 2 failed!!! Encl Dev Id 252, rval 0x3\n"
+                                             "    Enclosure 1:\n    Device ID                     : 200\n");
+    EXPECT_NE(failed, std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Chassis Status               : OK\n" + kEnclInvalidParameter, failed), std::string::npos)
+        << info.out;
+    EXPECT_EQ(info.exitCode, 3);
+}
+
+TEST_F(TwoEnclosuresTest, AnEnclosureWhoseInquiryOrFruDataCannotBeReadGoesOnWithItsOtherLines)
+{
+    // The first enclosure's inquiry data: its element report and the second enclosure follow.
+    RunResult inquiry = RunFaulty(Fault(kDcmdPdGetInfo, 3, 1), "-EncInfo");
+    const std::size_t failed = inquiry.out.find("    Partner Device Id             : Unavailable\n\n"
+                                                "Adapter 0: Failed to get Inquiry data of the Enclosure\n\n"
+                                                "Number of Voltage Sensors         :0\n\n");
+    EXPECT_NE(failed, std::string::npos) << inquiry.out;
+    EXPECT_NE(inquiry.out.find("    Enclosure 1:\n", failed), std::string::npos);
+    EXPECT_NE(inquiry.out.find("        Product Identification    : SAS12 BP 12-Bay \n", failed), std::string::npos);
+    EXPECT_EQ(inquiry.exitCode, 3);
+    EXPECT_TRUE(inquiry.out.ends_with("Chassis Status               : OK\n" + kEnclInvalidParameter)) << inquiry.out;
+
+    // The second enclosure's FRU data, in place of its four lines; the first keeps its own.
+    RunResult fru = RunFaulty({{"function", "scsi_passthru"}, {"target", 200}, {"cdb", "1201c0"}, {"lib_error", 5}},
+                              "-EncInfo");
+    EXPECT_NE(fru.out.find("    FRU Part Number               : QRV-BP12\n"), std::string::npos);
+    EXPECT_NE(fru.out.find("    Device ID                     : 200\n"), std::string::npos);
+    EXPECT_NE(fru.out.find("    Enclosure type                : SES\n"
+                           "Adapter 0: Failed to read the FRU data of enclosure 1.\n"
+                           "    Partner Device Id             : Unavailable\n\n"
+                           "    Inquiry data                  :\n"),
+              std::string::npos)
+        << fru.out;
+    EXPECT_TRUE(fru.out.ends_with("Chassis Status               : OK\n" + kExitFailed)) << fru.out;
+    EXPECT_EQ(fru.exitCode, 1);
+}
+
+TEST_F(TwoEnclosuresTest, ThePartnerComesFromTheListTheCommandRead)
+{
+    json state = TwoEnclosures();
+    state["controllers"][0]["enclosures"][0]["partner"] = 200;
+    AddFault(state, 0, kDcmdEnclGetList, 3, 2);
+    WriteState(state);
+    RunResult info = Run({"-EncInfo", "-a0"});
+    EXPECT_NE(info.out.find("    Partner Device Id             : 200\n\n"), std::string::npos) << info.out;
+    EXPECT_EQ(info.exitCode, 0);
 }
 
 TEST_F(EnclosureTest, EnclosureWithoutServicesFailsItsPageRead)
@@ -369,7 +487,7 @@ TEST_F(EnclosureTest, EnclosureBeyondThePassThroughTargetsIsNotAsked)
     setenv("DRIVEKIT_SIM_TRACE", trace.c_str(), 1);
     RunResult info = Run({"-EncInfo", "-a0"});
     unsetenv("DRIVEKIT_SIM_TRACE");
-    EXPECT_NE(info.out.find("    FRU Part Number               : N/A\n"), std::string::npos);
+    EXPECT_NE(info.out.find("Adapter 0: Failed to read the FRU data of enclosure 0.\n"), std::string::npos);
     EXPECT_NE(info.out.find("Receive Diagnostic for page code 1 failed!!! Encl Dev Id 300, rval 0xFFFFFFFF\n"),
               std::string::npos)
         << info.out;

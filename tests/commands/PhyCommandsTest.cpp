@@ -127,7 +127,7 @@ TEST_F(PhyCommandsTest, PhysBeyondEightInTheGroupedAndTheDirectForm)
     }
 }
 
-TEST_F(PhyCommandsTest, FailedRequestsEndTheReportWithTheirStatus)
+TEST_F(PhyCommandsTest, FailedRequestsFailTheReportWithTheirStatus)
 {
     nlohmann::json s = state;
     AddFault(s, 0, kPhyList, 4);
@@ -139,15 +139,26 @@ TEST_F(PhyCommandsTest, FailedRequestsEndTheReportWithTheirStatus)
     EXPECT_EQ(r.out.rfind("Adapter #0: Failed to perform Display Phy Error Counters operation.\n", 0), 0u);
     EXPECT_EQ(r.exitCode, 4);
 
+    // A PHY whose counters cannot be read is named; the PHYs after it are reported, and the run
+    // ends with the failed read's status.
+    std::string others;
+    for (int phy = 3; phy < 8; ++phy)
+        others += Counters(phy, 0, 0, 0, 0);
+    const std::string head = "Adapter #0\n\n================\n" + Counters(0, 0, 0, 0, 0) + Counters(1, 0, 0, 0, 0) +
+                             "Adapter 0: Failed to read the error counters of PHY 2.\n" + others;
     s = state;
     AddFault(s, 0, kErrorLog, 4, 3);
     WriteState(s);
     r = Run({"-PhyErrorCounters", "-a0"});
-    EXPECT_EQ(r.out.rfind("Adapter #0\n\n================\n" + Counters(0, 0, 0, 0, 0) + Counters(1, 0, 0, 0, 0) +
-                              "Adapter #0: Failed to perform Display Phy Error Counters operation.\n",
-                          0),
-              0u);
+    EXPECT_EQ(r.out, head + "\nFW error description: Invalid sequence number\n" + Exit(4));
     EXPECT_EQ(r.exitCode, 4);
+
+    s = state;
+    s["faults"].push_back({{"controller", 0}, {"opcode", "0x07040000"}, {"lib_error", 5}, {"nth", 3}});
+    WriteState(s);
+    r = Run({"-PhyErrorCounters", "-a0"});
+    EXPECT_EQ(r.out, head + kExitFailed);
+    EXPECT_EQ(r.exitCode, 1);
 }
 
 }  // namespace

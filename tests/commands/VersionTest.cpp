@@ -58,20 +58,68 @@ TEST_F(VersionTest, FailedInformationReadPrintsOnlyItsFailure)
     EXPECT_EQ(r.exitCode, 12);
 }
 
-TEST_F(VersionTest, DriveModelsFollowTheirLocation)
+// Two drives on connector 2, in no array: the default's slot 0 and an SSD whose product
+// identification fills its field.
+nlohmann::json TwoDrives(nlohmann::json state)
 {
-    nlohmann::json state = DefaultState();
     auto& drives = state["controllers"][0]["drives"];
     drives = nlohmann::json::array({drives[0], drives[8]});
     state["controllers"][0]["config"] = nlohmann::json::object();
     drives[0]["state"] = "unconfigured_good";
-    // A product identification that fills its field runs into the revision and the serial number.
     drives[1]["inquiry"]["product"] = "SSD-0123456789AB";
-    WriteState(state);
+    return state;
+}
+
+TEST_F(VersionTest, DriveModelsFollowTheirLocation)
+{
+    WriteState(TwoDrives(DefaultState()));
     RunResult r = Run({"-Version", "-Pd", "-a0"});
+    // A product identification that fills its field runs into the revision and the serial number.
     EXPECT_EQ(r.out, "Location\tModel\t\t\tFw Version\n"
                      "2 \t\tHS1200SAS12     A3C0QH12K10070\n"
                      "2 \t\tSSD-0123456789ABD210QS96D10078\n" + kExitOk);
+}
+
+TEST_F(VersionTest, DriveVersionsNameWhatCouldNotBeRead)
+{
+    const std::string heading = "Location\tModel\t\t\tFw Version\n";
+    const std::string invalidParameter = "\nFW error description: Invalid parameter\n" + Exit(3);
+    struct Case {
+        nlohmann::json fault;
+        std::string expected;
+        int exitCode;
+    };
+    const auto fault = [](unsigned opcode, int nth) {
+        nlohmann::json state;
+        AddFault(state, 0, opcode, 3, nth);
+        return state["faults"][0];
+    };
+    const Case cases[] = {
+        // The drive list: the drives in no array, and the configuration for the others.
+        {fault(kDcmdPdGetList, 0), heading + "Adapter 0: Failed to read the drive list.\n" + invalidParameter, 3},
+        {{{"controller", 0}, {"opcode", "0x04010000"}, {"lib_error", 5}},
+         heading + "Adapter 0: Failed to read the drive list.\n" + kExitFailed, 1},
+        // A drive's information: the drive is named, the others follow.
+        {fault(kDcmdPdGetInfo, 1),
+         heading + "Adapter 0: Failed to read the information of the device at Enclosure - 252, Slot - 0.\n"
+                   "2 \t\tSSD-0123456789ABD210QS96D10078\n" + invalidParameter,
+         3},
+        // The connector list: the models without a location, never an unknown one (0).
+        {fault(kDcmdConnectorGetList, 1),
+         heading + "Adapter 0: Failed to read the connector list.\n"
+                   "\t\tHS1200SAS12     A3C0QH12K10070\n"
+                   "\t\tSSD-0123456789ABD210QS96D10078\n" + invalidParameter,
+         3},
+    };
+    const nlohmann::json twoDrives = TwoDrives(DefaultState());
+    for (const Case& c : cases) {
+        nlohmann::json state = twoDrives;
+        state["faults"].push_back(c.fault);
+        WriteState(state);
+        RunResult r = Run({"-Version", "-Pd", "-a0"});
+        EXPECT_EQ(r.out, c.expected) << c.fault;
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.fault;
+    }
 }
 
 class VersionDriverTest : public runtime_test::InTempDir {};
