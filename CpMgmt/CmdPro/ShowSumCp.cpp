@@ -1,6 +1,7 @@
 #include "CpMgmt/CmdPro/ShowSumCp.h"
 
 #include <cstring>
+#include <string>
 
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/CtrlDefaultsRead.h"
@@ -67,34 +68,41 @@ int ShowSummaryCp::PrintReport(CpController* cpController, ShowSummaryPo* object
         return -1;
     }
     PrintSystem(out);
-    int status = Gather(cpController, adapter, adapterElement);
+    // A failure that ends the report before its Hardware section decides the status: the reads
+    // that failed before it are named in that section only.
+    const int status = Gather(cpController, adapter, adapterElement, out.ToFile());
     if (status != 0)
         return status;
-
-    PrintController(out);
-    if (batteryPresent_)
-        PrintBattery(out);
-    status = PrintEnclosures(out, cpController, adapter, manager);
-    if (status != 0)
-        return status;
-    const bool enclosureHeading = ByteView(enclosures_).U32(encllist::kOffCount) != 0;
-    status = PrintDrives(out, cpController, manager, enclosureHeading);
-    if (status != 0)
-        return status;
-    return PrintStorage(out, cpController, adapterElement);
+    status_.Check(PrintHardwareAndStorage(cpController, adapter, manager, adapterElement, out));
+    return status_.Result();
 }
 
-int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapterElement)
+int ShowSummaryCp::PrintHardwareAndStorage(CpController* cpController, u8 adapter, RaidManager* manager,
+                                           Adapter* adapterElement, const SummaryOut& out)
+{
+    PrintController(out, adapter);
+    if (batteryPresent_)
+        PrintBattery(out, adapter);
+    PrintEnclosures(out, cpController, adapter, manager);
+    const bool enclosureHeading = ByteView(enclosures_).U32(encllist::kOffCount) != 0;
+    const int status = PrintDrives(out, cpController, adapter, manager, enclosureHeading);
+    if (status != 0)
+        return status;
+    PrintStorage(out, cpController, adapter, adapterElement);
+    return 0;
+}
+
+int ShowSummaryCp::Gather(CpController* cpController, u8 adapter, Adapter* adapterElement, bool toFile)
 {
     int status = ReadControllerBlocks(cpController, adapter);
     if (status == 0)
-        status = ReadBattery(cpController);
+        status = ReadBattery(cpController, toFile);
     if (status == 0)
-        status = CheckDrives(cpController);
+        status = CheckDrives(cpController, adapter);
     if (status == 0)
         status = CheckEnclosures(cpController, adapter, adapterElement);
     if (status == 0)
-        status = CheckVds(cpController);
+        status = CheckVds(cpController, adapter);
     return status;
 }
 
@@ -106,9 +114,13 @@ int ShowSummaryCp::ReadControllerBlocks(CpController* cpController, u8 adapter)
         PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
-    // Without the driver's answer, bus and device show as 0.
-    if (SendDriverRequest(cpController, kDriverGetPciInfo, pciInfo_, sizeof pciInfo_) != 0)
+    // Without the driver's answer the controller is shown without its bus and device.
+    status = SendDriverRequest(cpController, kDriverGetPciInfo, pciInfo_, sizeof pciInfo_);
+    pciRead_ = status == 0;
+    if (!pciRead_) {
         std::memset(pciInfo_, 0, sizeof pciInfo_);
+        status_.Fail(status);
+    }
     status = ReadCtrlDefaults(cpController, defaults_);
     if (status != 0) {
         std::memset(defaults_, 0, sizeof defaults_);
@@ -117,38 +129,59 @@ int ShowSummaryCp::ReadControllerBlocks(CpController* cpController, u8 adapter)
     return status;
 }
 
-int ShowSummaryCp::ReadBattery(CpController* cpController)
+int ShowSummaryCp::ReadBattery(CpController* cpController, bool toFile)
 {
     batteryPresent_ = true;
-    const int status = SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, sizeof batteryStatus_);
+    int status = SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, sizeof batteryStatus_);
     if (status == fwstatus::kDeviceAbsent) {  // no battery
         batteryPresent_ = false;
         std::memset(batteryStatus_, 0, sizeof batteryStatus_);
-    } else if (status != 0) {
+        return 0;
+    }
+    if (status != 0) {
         PrintMessage(CommonMsg::kText, "Failed to get BBU Information\n");
         return status;
-    } else if (SendDcmd(cpController, kDcmdBbuGetDesign, batteryDesign_, sizeof batteryDesign_) != 0) {
+    }
+    status = SendDcmd(cpController, kDcmdBbuGetDesign, batteryDesign_, sizeof batteryDesign_);
+    batteryDesignRead_ = status == 0;
+    if (!batteryDesignRead_) {
         std::memset(batteryDesign_, 0, sizeof batteryDesign_);
+        // Only a type shown by its device name misses it.
+        const ByteView battery(batteryStatus_);
+        if (BatteryTypeByDeviceName(battery.U8(bbustatus::kOffType), battery.U8(bbustatus::kOffQualifier), toFile))
+            status_.Fail(status);
     }
     return 0;
 }
 
 // Any unconfigured bad, offline or failed drive needs attention.
-int ShowSummaryCp::CheckDrives(CpController* cpController)
+int ShowSummaryCp::CheckDrives(CpController* cpController, u8 adapter)
 {
     int status = driveList_.ReadUpTo(cpController, pdlist::kMaxEntries);
-    if (status != 0)
+    if (status != 0) {
+        PrintReadFailure(adapter, "the drive list");
         return status;
+    }
     // The second answer may count more drives than the first: only those the buffer holds count.
     for (u32 i = 0; i < driveList_.GetCount(); ++i) {
         u8 record[pdrec::kSize] = {};
         status = ReadPdInfoRecord(cpController, driveList_.GetDeviceId(i), record);
-        if (status != 0)
+        if (status != 0) {
+            PrintDeviceReadFailure(adapter, i);
             return status;
+        }
         if (Unhealthy(ByteView(record).U16(pdrec::kOffFwState)))
             drivesHealthy_ = false;
     }
     return 0;
+}
+
+void ShowSummaryCp::PrintDeviceReadFailure(u8 adapter, u32 index) const
+{
+    if (driveList_.GetScsiType(index) == pdlist::kScsiTypeEnclosure)
+        PrintReadFailure(adapter, ("the information of enclosure " + std::to_string(driveList_.GetDeviceId(index))).c_str());
+    else
+        PrintDriveReadFailure(adapter, driveList_.GetEnclDeviceId(index), driveList_.GetSlot(index));
 }
 
 int ShowSummaryCp::CheckEnclosures(CpController* cpController, u8 adapter, Adapter* adapterElement)
@@ -174,11 +207,13 @@ int ShowSummaryCp::CheckEnclosures(CpController* cpController, u8 adapter, Adapt
     return 0;
 }
 
-int ShowSummaryCp::CheckVds(CpController* cpController)
+int ShowSummaryCp::CheckVds(CpController* cpController, u8 adapter)
 {
     const int status = SendDcmd(cpController, kDcmdLdGetList, vdList_, sizeof vdList_);
-    if (status != 0)
+    if (status != 0) {
+        PrintReadFailure(adapter, "the virtual drive list");
         return status;
+    }
     const ByteView vds(vdList_);
     for (u32 i = 0; i < vds.U32(vdlist::kOffCount) && i < vdlist::kMaxEntries; ++i) {
         if (vds.U8(vdlist::kOffEntries + i * vdlist::kEntrySize + vdlist::kEntryOffState) != VirtualDisk::kStateOptimal)

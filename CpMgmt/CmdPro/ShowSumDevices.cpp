@@ -1,4 +1,5 @@
 // Summary: the enclosures and the drives of the Hardware section.
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -6,12 +7,15 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/PdListImage.h"
 #include "CpMgmt/CmdPro/ShowSumCp.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/TextHelpers.h"
 #include "fwdata/PdValueText.h"
 #include "fwdata/layout/ConnectorList.h"
 #include "fwdata/layout/Opcodes.h"
+#include "fwdata/layout/PdList.h"
 #include "fwdata/layout/PdProgress.h"
 #include "fwdata/layout/PdRecord.h"
+#include "raidmodel/Adapter.h"
 #include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "runtime/CommonMessageIds.h"
@@ -45,59 +49,106 @@ const char* OperationText(const ByteView& progress)
     return nullptr;
 }
 
-// The connector the model names for the drive: what cannot be told shows as an empty name, an
-// unknown location and position 0.
-void PrintSummaryModelConnector(const SummaryOut& out, PhysicalDevice* drive)
-{
-    string* name = nullptr;
+// What the connector line of a drive shows: the connector's name and location and, for the
+// connector the model names for the drive, the position of its enclosure on it.
+struct SummaryConnector {
+    bool fromModel = false;
+    std::string name;
     u8 location = 0;
     u8 position = 0;
-    drive->GetConnectorName(&name);
-    const std::unique_ptr<string> ownedName(name);
-    drive->GetConnectorType(&location);
-    drive->GetEnclPosition(&position);
-    out.Text(ownedName != nullptr ? std::string(ownedName->GetCStr()) : std::string());
+};
+
+// The position on its connector of the enclosure, as the enclosure list the report read gives it;
+// 0 for an enclosure the list does not hold.
+u8 SummaryEnclosurePosition(const ByteView& enclosures, u16 enclDeviceId)
+{
+    // The block holds kMaxEntries entries; a larger count is not believed past them.
+    const u32 count = std::min(enclosures.U32(encllist::kOffCount), encllist::kMaxEntries);
+    for (u32 i = 0; i < count; ++i) {
+        const ByteView entry = encllist::Entry(enclosures, i);
+        if (entry.U16(encllist::kEntryOffDeviceId) == enclDeviceId)
+            return entry.U8(encllist::kEntryOffPosition);
+    }
+    return 0;
+}
+
+// The drive's connector: the one the model names for it or, for a drive it names none for, the
+// entry of the controller's connector list that the record names (a connector index beyond the
+// list's entries names none). 0, or the status of the read that failed.
+int ReadSummaryConnector(CpController* cpController, RaidManager* manager, PhysicalDevice* drive,
+                         const ByteView& record, const ByteView& enclosures, SummaryConnector* connector)
+{
+    Adapter* adapter = nullptr;
+    int status = manager->GetAdapter(&adapter);
+    if (status != 0)
+        return status;
+    // The model tells whether the drive has a connector from its record and the controller's
+    // connector count: both read first, so that a failed read is not taken for "none".
+    u8 connectorCount = 0;
+    status = drive->ReadRecord();
+    if (status == 0)
+        status = adapter->GetConnectorInfoCount(&connectorCount);
+    if (status != 0)
+        return status;
+    if (drive->HasConnector()) {
+        string* name = nullptr;
+        status = drive->GetConnectorName(&name);
+        const std::unique_ptr<string> ownedName(name);
+        if (status == 0)
+            status = drive->GetConnectorType(&connector->location);
+        if (status != 0)
+            return status;
+        u16 enclDeviceId = 0;
+        drive->GetEnclDeviceId(&enclDeviceId);
+        connector->fromModel = true;
+        connector->name = ownedName != nullptr ? std::string(ownedName->GetCStr()) : std::string();
+        connector->position = SummaryEnclosurePosition(enclosures, enclDeviceId);
+        return 0;
+    }
+
+    u8 connectors[connlist::kSize] = {};
+    status = SendDcmd(cpController, kDcmdConnectorGetList, connectors, sizeof connectors);
+    if (status != 0)
+        return status;
+    const u8 index = record.U8(pdrec::kOffConnector);
+    if (index < connlist::kMaxEntries) {
+        const ByteView entry =
+            ByteView(connectors).Sub(connlist::kOffEntries + index * connlist::kEntrySize, connlist::kEntrySize);
+        connector->name = entry.Text(connlist::kEntryName);
+        connector->location = entry.U8(connlist::kEntryOffLocation);
+    }
+    return 0;
+}
+
+void PrintSummaryConnector(const SummaryOut& out, const SummaryConnector& connector)
+{
+    out.Text(connector.name);
     if (out.ToFile()) {
-        out.Printf("<%s>", LocationName(location));
-        out.Printf("<Encl Pos %d>", position);
-    } else {
-        out.Text("<");
-        out.Text(LocationName(location));
-        out.Text(">");
+        if (connector.fromModel) {
+            out.Printf("<%s>", LocationName(connector.location));
+            out.Printf("<Encl Pos %d>", connector.position);
+        } else {
+            out.Printf("<%s> ", LocationName(connector.location));
+        }
+        return;
+    }
+    out.Text("<");
+    out.Text(LocationName(connector.location));
+    out.Text(">");
+    if (connector.fromModel) {
         out.Text("<");
         out.Text("Encl Pos ");
-        out.Number(position);
+        out.Number(connector.position);
         out.Text(">");
     }
 }
 
-// The connector of the controller's connector list that the record names: 0, or the status of
-// the list's request.
-int PrintSummaryListedConnector(const SummaryOut& out, CpController* cpController, const ByteView& record)
+// "the <what> of the device at Enclosure - 252, Slot - 1": a piece of a drive that could not be
+// read, named as the drive read failure names the drive.
+std::string SummaryDrivePiece(const char* what, u16 enclDeviceId, u8 slot)
 {
-    u8 connectors[connlist::kSize] = {};
-    const int status = SendDcmd(cpController, kDcmdConnectorGetList, connectors, sizeof connectors);
-    if (status != 0)
-        return status;
-    // A connector index beyond the list's entries names none.
-    const u8 index = record.U8(pdrec::kOffConnector);
-    std::string name;
-    u8 location = 0;
-    if (index < connlist::kMaxEntries) {
-        const ByteView entry =
-            ByteView(connectors).Sub(connlist::kOffEntries + index * connlist::kEntrySize, connlist::kEntrySize);
-        name = entry.Text(connlist::kEntryName);
-        location = entry.U8(connlist::kEntryOffLocation);
-    }
-    out.Text(name);
-    if (out.ToFile()) {
-        out.Printf("<%s> ", LocationName(location));
-    } else {
-        out.Text("<");
-        out.Text(LocationName(location));
-        out.Text(">");
-    }
-    return 0;
+    return std::string(what) + " of the device at Enclosure - " + EnclosureIdText(enclDeviceId) +
+           ", Slot - " + std::to_string(slot);
 }
 
 void PrintSummaryDriveSlot(const SummaryOut& out, const ByteView& record)
@@ -145,35 +196,46 @@ void PrintSummaryDriveMedia(const SummaryOut& out, const ByteView& record)
     out.Line("                Power State        : ", record.U8(pdrec::kOffPowerState) != 0 ? "Spun down" : "Active");
 }
 
-// The running operation; a progress block that cannot be read shows none.
-void PrintSummaryDriveOperation(const SummaryOut& out, PhysicalDevice* drive)
+// The running operation: 0, or the status of the progress block's read (nothing printed).
+int PrintSummaryDriveOperation(const SummaryOut& out, PhysicalDevice* drive)
 {
     u8 progress[pdprogress::kSize] = {};
-    if (drive->GetProgress(progress) == 0) {
-        if (const char* operation = OperationText(ByteView(progress)))
-            out.Line("                Operation In Progress : ", operation);
-    }
+    const int status = drive->GetProgress(progress);
+    if (status != 0)
+        return status;
+    if (const char* operation = OperationText(ByteView(progress)))
+        out.Line("                Operation In Progress : ", operation);
+    return 0;
 }
 
 }  // namespace
 
-int ShowSummaryCp::PrintEnclosures(const SummaryOut& out, CpController* cpController, u8 adapter,
-                                   RaidManager* manager) const
+void ShowSummaryCp::PrintEnclosures(const SummaryOut& out, CpController* cpController, u8 adapter,
+                                    RaidManager* manager)
 {
     const ByteView list(enclosures_);
     if (list.U32(encllist::kOffCount) == 0)
-        return 0;
+        return;
     out.Text("\n        Enclosure\n");
+    // An enclosure is shown when the model's drive list holds it.
+    u16 devices = 0;
+    int status = manager->GetPdCount(&devices);
+    if (status != 0) {
+        status_.Fail(status);
+        PrintReadFailure(adapter, "the drive list");
+        return;
+    }
     for (u32 i = 0; i < encllist::EntryCount(list); ++i) {
         const ByteView entry = encllist::Entry(list, i);
         const u16 deviceId = entry.U16(encllist::kEntryOffDeviceId);
         if (manager->GetPdByDeviceId(deviceId) == nullptr)
             continue;
         u8 record[pdrec::kSize] = {};
-        const int status = ReadPdInfoRecord(cpController, deviceId, record);
+        status = ReadPdInfoRecord(cpController, deviceId, record);
         if (status != 0) {
+            status_.Fail(status);
             PrintMessage(CommonMsg::kAdapterText, adapter, "Failed to get Inquiry data of the Enclosure\n");
-            return status;
+            continue;
         }
         const ByteView inquiry = ByteView(record).Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
         out.Line("                 Product Id        : ", AdpPrint::PrintableText(inquiry, pdrec::kInqProduct));
@@ -182,11 +244,10 @@ int ShowSummaryCp::PrintEnclosures(const SummaryOut& out, CpController* cpContro
                  entry.U8(encllist::kEntryOffStatus) != 0 ? "Faulty" : "OK");
         out.Text("\n");
     }
-    return 0;
 }
 
-int ShowSummaryCp::PrintDrives(const SummaryOut& out, CpController* cpController, RaidManager* manager,
-                               bool enclosureHeading) const
+int ShowSummaryCp::PrintDrives(const SummaryOut& out, CpController* cpController, u8 adapter, RaidManager* manager,
+                               bool enclosureHeading)
 {
     // Only the entries that the list read holds.
     const u32 count = driveList_.GetCount();
@@ -202,21 +263,40 @@ int ShowSummaryCp::PrintDrives(const SummaryOut& out, CpController* cpController
     } else {
         out.Text("\n");
     }
+    if (count == 0)
+        return 0;
+    // The drives are shown through the model's drive list.
+    u16 devices = 0;
+    const int status = manager->GetPdCount(&devices);
+    if (status != 0) {
+        status_.Fail(status);
+        PrintReadFailure(adapter, "the drive list");
+        return 0;
+    }
     for (u32 i = 0; i < count; ++i) {
-        const int status = PrintDrive(out, cpController, manager, driveList_.GetDeviceId(i));
-        if (status != 0)
-            return status;
+        const int driveStatus = PrintDrive(out, cpController, adapter, manager, i);
+        if (driveStatus != 0)
+            return driveStatus;
     }
     return 0;
 }
 
-int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController, RaidManager* manager,
-                              u16 deviceId) const
+int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController, u8 adapter, RaidManager* manager,
+                              u32 index)
 {
+    const u16 deviceId = driveList_.GetDeviceId(index);
+    const u16 enclDeviceId = driveList_.GetEnclDeviceId(index);
+    const u8 slot = driveList_.GetSlot(index);
     u8 buffer[pdrec::kSize] = {};
     int status = ReadPdInfoRecord(cpController, deviceId, buffer);
+    // An entry that the list names an enclosure shows nothing here: without its record nothing
+    // is missing.
+    if (status != 0 && driveList_.GetScsiType(index) != pdlist::kScsiTypeEnclosure) {
+        status_.Fail(status);
+        PrintDeviceReadFailure(adapter, index);
+    }
     if (status != 0)
-        return status;
+        return 0;
     PhysicalDevice* drive = manager->GetPdByDeviceId(deviceId);
     if (drive == nullptr)
         return -1;
@@ -225,18 +305,24 @@ int ShowSummaryCp::PrintDrive(const SummaryOut& out, CpController* cpController,
     if (record.U16(pdrec::kOffEnclDeviceId) == deviceId)
         return 0;
 
-    out.Text("                Connector          : ");
-    if (drive->HasConnector()) {
-        PrintSummaryModelConnector(out, drive);
+    SummaryConnector connector;
+    status = ReadSummaryConnector(cpController, manager, drive, record, ByteView(enclosures_), &connector);
+    if (status != 0) {
+        // The connector line is left out, the slot with it.
+        status_.Fail(status);
+        PrintReadFailure(adapter, SummaryDrivePiece("the connector", enclDeviceId, slot).c_str());
     } else {
-        status = PrintSummaryListedConnector(out, cpController, record);
-        if (status != 0)
-            return status;
+        out.Text("                Connector          : ");
+        PrintSummaryConnector(out, connector);
+        PrintSummaryDriveSlot(out, record);
     }
-    PrintSummaryDriveSlot(out, record);
     PrintSummaryDriveIdentity(out, record);
     PrintSummaryDriveMedia(out, record);
-    PrintSummaryDriveOperation(out, drive);
+    status = PrintSummaryDriveOperation(out, drive);
+    if (status != 0) {
+        status_.Fail(status);
+        PrintReadFailure(adapter, SummaryDrivePiece("the progress", enclDeviceId, slot).c_str());
+    }
     out.Text("\n");
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CmdPro/ShowSumCp.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/TextHelpers.h"
 #include "dataif/RaidLevels.h"
 #include "fwdata/VdValueText.h"
@@ -96,7 +97,8 @@ void PrintSummaryVd(const SummaryOut& out, const ByteView& info, u8 snapshots)
 
 }  // namespace
 
-int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpController, Adapter* adapterElement) const
+void ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpController, u8 adapter,
+                                 Adapter* adapterElement)
 {
     const ByteView list(vdList_);
     const u32 count = list.U32(vdlist::kOffCount);
@@ -118,9 +120,11 @@ int ShowSummaryCp::PrintStorage(const SummaryOut& out, CpController* cpControlle
         RequestMailbox mbox;
         mbox.Writer().PutU8(mailbox::kOffTargetId, targetId);
         const int status = SendDcmd(cpController, kDcmdLdGetInfo, buffer, sizeof buffer, mbox);
-        if (status != 0)
-            return status;
+        if (status != 0) {
+            status_.Fail(status);
+            PrintReadFailure(adapter, ("the information of virtual drive " + std::to_string(targetId)).c_str());
+            continue;
+        }
         PrintSummaryVd(out, ByteView(buffer), snapshots);
     }
-    return 0;
 }

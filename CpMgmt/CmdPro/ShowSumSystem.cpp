@@ -6,6 +6,7 @@
 #include "CpMgmt/CmdPro/AdpInfoMessageIds.h"
 #include "CpMgmt/CmdPro/BatteryTypes.h"
 #include "CpMgmt/CmdPro/ShowSumCp.h"
+#include "CpMgmt/ReportStatus.h"
 #include "help/VersionString.h"
 #include "runtime/CtMessage.h"
 #include "runtime/HostFiles.h"
@@ -38,6 +39,14 @@ const char* BatteryStateText(u32 state)
             return kConditions[bit];
     }
     return nullptr;
+}
+
+// The controller's product line without the bus and device that the driver did not tell, and
+// the line that says so.
+void PrintSummaryProductUnlocated(const SummaryOut& out, u8 adapter, const std::string& product)
+{
+    out.Line("                 ProductName       : ", product);
+    PrintReadFailure(adapter, "the PCI location of the controller");
 }
 
 }  // namespace
@@ -74,7 +83,15 @@ void ShowSummaryCp::PrintSystem(const SummaryOut& out) const
     }
 }
 
-void ShowSummaryCp::PrintController(const SummaryOut& out) const
+bool ShowSummaryCp::BatteryTypeByDeviceName(u8 type, u8 qualifier, bool toFile)
+{
+    if (type < kNamedTypes || (type == kNamedTypes && qualifier == 0))
+        return false;
+    // The console leaves the value out for a type beyond the named ones without a variant.
+    return !(type > kNamedTypes && qualifier == 0 && !toFile);
+}
+
+void ShowSummaryCp::PrintController(const SummaryOut& out, u8 adapter) const
 {
     const ByteView info(info_);
     const ByteView pci(pciInfo_);
@@ -91,7 +108,10 @@ void ShowSummaryCp::PrintController(const SummaryOut& out) const
     if (out.ToFile()) {
         out.Text("Hardware\n");
         out.Text("        Controller\n");
-        out.Printf("                 ProductName       : %s(Bus %d, Dev %d)\n", product.c_str(), bus, device);
+        if (pciRead_)
+            out.Printf("                 ProductName       : %s(Bus %d, Dev %d)\n", product.c_str(), bus, device);
+        else
+            PrintSummaryProductUnlocated(out, adapter, product);
         out.Printf("                 SAS Address       : %llx\n", sasAddress);
         out.Printf("                 FW Package Version: %.96s\n", package.c_str());
         out.Text(status);
@@ -102,33 +122,41 @@ void ShowSummaryCp::PrintController(const SummaryOut& out) const
     out.Text("\n");
     out.Text("Hardware\n");
     out.Text("        Controller\n");
-    PrintMessage(AdpMsg::kSummaryProduct, product.c_str(), bus, device);
+    if (pciRead_)
+        PrintMessage(AdpMsg::kSummaryProduct, product.c_str(), bus, device);
+    else
+        PrintSummaryProductUnlocated(out, adapter, product);
     PrintMessage(AdpMsg::kSummarySasAddress, sasAddress);
     PrintMessage(AdpMsg::kSummaryPackage, package.c_str());
     out.Text(status);
 }
 
-void ShowSummaryCp::PrintBattery(const SummaryOut& out) const
+void ShowSummaryCp::PrintBattery(const SummaryOut& out, u8 adapter) const
 {
     const ByteView battery(batteryStatus_);
     const u8 type = battery.U8(bbustatus::kOffType);
     const u8 qualifier = battery.U8(bbustatus::kOffQualifier);
-    const std::string deviceName = ByteView(batteryDesign_).Text(bbudesign::kDeviceName);
     // The named types; a variant of the last named type, or a type beyond them, by its device
     // name (which the console leaves out for such a type without a variant).
+    const bool byDeviceName = BatteryTypeByDeviceName(type, qualifier, out.ToFile());
     std::string typeText;
     bool typeShown = true;
-    if (type < kNamedTypes || (type == kNamedTypes && qualifier == 0))
+    if (byDeviceName)
+        typeText = ByteView(batteryDesign_).Text(bbudesign::kDeviceName);
+    else if (type <= kNamedTypes)
         typeText = kBatteryTypes[type];
-    else if (type > kNamedTypes && qualifier == 0 && !out.ToFile())
-        typeShown = false;
     else
-        typeText = deviceName;
+        typeShown = false;
+    // A device name that could not be read leaves the type line out.
+    const bool typeKnown = !byDeviceName || batteryDesignRead_;
     const char* state = BatteryStateText(battery.U32(bbustatus::kOffState));
 
     if (out.ToFile()) {
         out.Text("        BBU\n");
-        out.Printf("                 BBU Type          : %s\n", typeText.c_str());
+        if (typeKnown)
+            out.Printf("                 BBU Type          : %s\n", typeText.c_str());
+        else
+            PrintReadFailure(adapter, "the battery design information");
         if (state != nullptr)
             out.Printf("                 Status            : %s\n", state);
         return;
@@ -136,10 +164,14 @@ void ShowSummaryCp::PrintBattery(const SummaryOut& out) const
     out.Text("\n");
     out.Text("        BBU");
     out.Text("\n");
-    out.Text("                 BBU Type          : ");
-    if (typeShown)
-        out.Text(typeText);
-    out.Text("\n");
+    if (typeKnown) {
+        out.Text("                 BBU Type          : ");
+        if (typeShown)
+            out.Text(typeText);
+        out.Text("\n");
+    } else {
+        PrintReadFailure(adapter, "the battery design information");
+    }
     out.Text("                 Status            : ");
     if (state != nullptr)
         out.Text(state);

@@ -358,14 +358,220 @@ TEST_F(SummaryTest, FailedRequestsEndTheCommandWithTheirStatus)
         EXPECT_EQ(ReadFile(StatePath()), before);
     }
 
-    // Tolerated: the driver's PCI information (bus and device 0) and the battery design.
+    // Tolerated: the battery design of a battery whose type is named (its device name is not shown).
     json state = Default();
-    AddFault(state, 0, kDriverGetPciInfo, 12);
     AddFault(state, 0, kDcmdBbuGetDesign, 12);
-    AddPatch(state, 0, kDcmdBbuGetStatus, 0, "07");
+    const std::string good = InFile(Default());
+    EXPECT_EQ(InFile(state), good);
+}
+
+// The report goes on past a read that fails while it prints: a line on the console says what it
+// could not read, in the place of what it leaves out, and the run ends with the read's status.
+TEST_F(SummaryTest, FailedReadsAreNamedWhereTheirPieceWouldStand)
+{
+    const std::string good = Console(Default()).out;
+    ASSERT_TRUE(good.ends_with(kExitOk)) << good;
+    const std::string kDrive8Connector =
+        "                Connector          : Port 0 - 3<Internal><Encl Pos 1 >: Slot 0 \n";
+    const std::string kDrive9Connector =
+        "                Connector          : Port 0 - 3<Internal><Encl Pos 1 >: Slot 1 \n";
+    const std::string kDrive8Block = kDrive8Connector +
+                                     "                Vendor Id          : QRV     \n"
+                                     "                Product Id         : HS1200SAS12     \n"
+                                     "                State              : Online\n"
+                                     "                Disk Type          : SAS,FDE,Hard Disk Device\n"
+                                     "                Capacity           : 1.09 TB\n"
+                                     "                Power State        : Active\n\n";
+    const std::string kVd0Block =
+        "                Virtual drive      : Target Id 0 ,VD name data\n"
+        "                Size               : 3.272 TB\n"
+        "                State              : Optimal\n"
+        "                RAID Level         : 5 \n\n";
+    const std::string kFwFailed = "\nFW error description: Invalid parameter\n" + Exit(3);
+    struct Case {
+        const char* name;
+        json fault;
+        std::string from;  // a piece of the whole report
+        std::string to;    // what stands in its place
+        std::string ending;
+    };
+    const std::vector<Case> cases = {
+        {"PCI location", {{"opcode", "0xF0010200"}, {"status", 3}}, "Controller 4000(Bus 3, Dev 0)\n",
+         "Controller 4000\nAdapter 0: Failed to read the PCI location of the controller.\n", kFwFailed},
+        {"PCI location, library", {{"opcode", "0xF0010200"}, {"lib_error", 5}}, "Controller 4000(Bus 3, Dev 0)\n",
+         "Controller 4000\nAdapter 0: Failed to read the PCI location of the controller.\n", kExitFailed},
+        // The drive list read again for the enclosures: their entries are left out.
+        {"drive list of the enclosures", {{"opcode", "0x02010000"}, {"status", 3}, {"nth", 3}}, kEnclosureFile,
+         "\n        Enclosure\nAdapter 0: Failed to read the drive list.\n", kFwFailed},
+        {"whole drive list of the enclosures", {{"opcode", "0x02010000"}, {"lib_error", 5}, {"nth", 4}},
+         kEnclosureFile, "\n        Enclosure\nAdapter 0: Failed to read the drive list.\n", kExitFailed},
+        // Drive 8's record as the report reads it, then as the connector's lookup reads it.
+        {"drive information", {{"opcode", "0x02020000"}, {"status", 3}, {"nth", 13}}, kDrive8Block,
+         "Adapter 0: Failed to read the information of the device at Enclosure - 252, Slot - 0.\n", kFwFailed},
+        {"connector", {{"opcode", "0x02020000"}, {"lib_error", 5}, {"nth", 14}}, kDrive8Connector,
+         "Adapter 0: Failed to read the connector of the device at Enclosure - 252, Slot - 0.\n", kExitFailed},
+        // No operation line would say that none runs.
+        {"progress", {{"opcode", "0x02060000"}, {"status", 3}, {"nth", 1}}, "Active\n\n" + kDrive9Connector,
+         "Active\nAdapter 0: Failed to read the progress of the device at Enclosure - 252, Slot - 0.\n\n" +
+             kDrive9Connector,
+         kFwFailed},
+        {"virtual drive information", {{"opcode", "0x03020000"}, {"lib_error", 5}, {"nth", 1}}, kVd0Block,
+         "Adapter 0: Failed to read the information of virtual drive 0.\n", kExitFailed},
+    };
+    for (const Case& c : cases) {
+        json state = Default();
+        json fault = c.fault;
+        fault["controller"] = 0;
+        state["faults"] = json::array({fault});
+        std::string expected = good.substr(0, good.size() - kExitOk.size());
+        const std::size_t at = expected.find(c.from);
+        ASSERT_NE(at, std::string::npos) << c.name;
+        ASSERT_EQ(expected.find(c.from, at + 1), std::string::npos) << c.name;
+        expected.replace(at, c.from.size(), c.to);
+        const RunResult r = Console(state);
+        EXPECT_EQ(r.out, expected + c.ending) << c.name;
+        EXPECT_EQ(r.exitCode, c.ending == kExitFailed ? 1 : 3) << c.name;
+    }
+
+    // The position of a drive's enclosure is that of the list the report read: a later read of the
+    // list that fails changes nothing.
+    json again = Default();
+    AddFault(again, 0, kDcmdEnclGetList, 3, 2);
+    const RunResult whole = Console(again);
+    EXPECT_EQ(whole.out, good);
+    EXPECT_EQ(whole.exitCode, 0);
+
+    // Without enclosures the drives need the drive list read again: without it none is shown.
+    json noEnclosures = Small();
+    AddPatch(noEnclosures, 0, kDcmdEnclGetList, 0, "00000000");
+    const std::string drives = Console(noEnclosures).out;
+    AddFault(noEnclosures, 0, kDcmdPdGetList, 3, 3);
+    const std::size_t heading = drives.find("        PD \n") + 12;
+    const RunResult noDrives = Console(noEnclosures);
+    EXPECT_EQ(noDrives.out, drives.substr(0, heading) + "Adapter 0: Failed to read the drive list.\n\n" + kFwFailed);
+    EXPECT_EQ(noDrives.exitCode, 3);
+
+    // With several failures the first decides the status.
+    json two = Default();
+    two["faults"] = json::array({json{{"controller", 0}, {"opcode", "0x03020000"}, {"lib_error", 5}, {"nth", 2}},
+                                 json{{"controller", 0}, {"opcode", "0xF0010200"}, {"status", 3}}});
+    const RunResult first = Console(two);
+    EXPECT_NE(first.out.find("Adapter 0: Failed to read the PCI location of the controller.\n"), std::string::npos);
+    EXPECT_NE(first.out.find("Adapter 0: Failed to read the information of virtual drive 1.\n"), std::string::npos);
+    EXPECT_TRUE(first.out.ends_with(kFwFailed)) << first.out;
+}
+
+// A read that the report cannot do without ends it after the System section, with a line that
+// names what could not be read.
+TEST_F(SummaryTest, FailedReadsThatEndTheReportAreNamed)
+{
+    const std::string system = "System\n" + OsLine() + "\tCLI Version: 8.04.07\n";
+    struct Case {
+        unsigned opcode;
+        int nth;
+        int status;  // 0: a library error
+        const char* line;
+    };
+    const Case cases[] = {
+        {kDcmdPdGetList, 1, 3, "Adapter 0: Failed to read the drive list.\n"},
+        {kDcmdPdGetList, 2, 0, "Adapter 0: Failed to read the drive list.\n"},
+        {kDcmdPdGetInfo, 2, 3, "Adapter 0: Failed to read the information of the device at Enclosure - 252, Slot - 1.\n"},
+        {kDcmdPdGetInfo, 11, 0, "Adapter 0: Failed to read the information of enclosure 252.\n"},
+        {kDcmdLdGetList, 1, 0, "Adapter 0: Failed to read the virtual drive list.\n"},
+    };
+    for (const Case& c : cases) {
+        json state = Default();
+        char opcode[16];
+        std::snprintf(opcode, sizeof opcode, "0x%08X", c.opcode);
+        json fault = {{"controller", 0}, {"opcode", opcode}, {"nth", c.nth}};
+        fault[c.status != 0 ? "status" : "lib_error"] = c.status != 0 ? c.status : 5;
+        state["faults"] = json::array({fault});
+        const RunResult r = Console(state);
+        EXPECT_EQ(r.out, system + c.line +
+                             (c.status != 0 ? "\nFW error description: Invalid parameter\n" + Exit(3) : kExitFailed))
+            << std::hex << c.opcode;
+    }
+
+    // The failure that ends the report decides its status, not a read before it that the report
+    // would have named in its Hardware section.
+    json both = Default();
+    both["faults"] = json::array({json{{"controller", 0}, {"opcode", "0xF0010200"}, {"status", 3}},
+                                  json{{"controller", 0}, {"opcode", "0x03010000"}, {"lib_error", 5}}});
+    const RunResult r = Console(both);
+    EXPECT_EQ(r.out, system + "Adapter 0: Failed to read the virtual drive list.\n" + kExitFailed);
+    EXPECT_EQ(r.exitCode, 1);
+}
+
+// In a file the report leaves out what it could not read; the lines that say so go to the console.
+TEST_F(SummaryTest, FileLeavesOutWhatCouldNotBeRead)
+{
+    const std::string good = InFile(Default());
+    json state = Default();
+    state["faults"] = json::array({json{{"controller", 0}, {"opcode", "0xF0010200"}, {"status", 3}},
+                                   json{{"controller", 0}, {"opcode", "0x02020000"}, {"status", 3}, {"nth", 14}}});
+    WriteState(state);
+    const RunResult r = Run({"-ShowSummary", "-f", "summary.txt", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Failed to read the PCI location of the controller.\n"
+                     "Adapter 0: Failed to read the connector of the device at Enclosure - 252, Slot - 0.\n"
+                     "\nFW error description: Invalid parameter\n" + Exit(3));
+    std::string expected = good;
+    expected.replace(expected.find("(Bus 3, Dev 0)"), 14, "");
+    const std::string connector = "                Connector          : Port 0 - 3<Internal><Encl Pos 1>: Slot 0\n";
+    expected.replace(expected.find(connector), connector.size(), "");
+    EXPECT_EQ(ReadFile("summary.txt"), expected);
+
+    // A drive attached without an enclosure takes its connector from the connector list: a
+    // failed read of the list leaves the connector line out.
+    json listed = Small();
+    listed["controllers"][0]["drives"][1]["enclosure"] = nullptr;
+    AddPatch(listed, 0, kDcmdConnectorGetList, 0, "01");
+    PatchRecord(listed, 9, 194, "01");
+    const std::string whole = InFile(listed);
+    AddFault(listed, 0, kDcmdConnectorGetList, 3, 2);
+    WriteState(listed);
+    const RunResult noList = Run({"-ShowSummary", "-f", "summary.txt", "-a0"});
+    EXPECT_EQ(noList.out, "Adapter 0: Failed to read the connector of the device at Enclosure - N/A, Slot - 1.\n"
+                          "\nFW error description: Invalid parameter\n" + Exit(3));
+    const std::string line = "                Connector          : Port 4 - 7<Internal> : Slot 1\n";
+    ASSERT_NE(whole.find(line), std::string::npos) << whole;
+    EXPECT_EQ(ReadFile("summary.txt"), std::string(whole).replace(whole.find(line), line.size(), ""));
+}
+
+// The battery's device name stands for its type where the type has no name of its own: without
+// the design information the type is not shown, and the report says why.
+TEST_F(SummaryTest, BatteryTypeWithoutItsDesignInformation)
+{
+    json state = Small();
+    AddPatch(state, 0, kDcmdBbuGetStatus, 0, "0501");
     const std::string file = InFile(state);
-    EXPECT_NE(file.find("(Bus 0, Dev 0)\n"), std::string::npos);
-    EXPECT_NE(file.find("                 BBU Type          : \n"), std::string::npos);
+    const std::string console = Console(state).out;
+    AddFault(state, 0, kDcmdBbuGetDesign, 3);
+
+    WriteState(state);
+    const RunResult r = Run({"-ShowSummary", "-f", "summary.txt", "-a0"});
+    const std::string failed = "Adapter 0: Failed to read the battery design information.\n";
+    const std::string kFwFailed = "\nFW error description: Invalid parameter\n" + Exit(3);
+    EXPECT_EQ(r.out, failed + kFwFailed);
+    const std::string typeLine = "                 BBU Type          : QBU-300\n";
+    ASSERT_NE(file.find(typeLine), std::string::npos) << file;
+    EXPECT_EQ(ReadFile("summary.txt"), std::string(file).replace(file.find(typeLine), typeLine.size(), ""));
+    std::string expected = console.substr(0, console.size() - kExitOk.size()) + kFwFailed;
+    ASSERT_NE(expected.find(typeLine), std::string::npos) << console;
+    expected.replace(expected.find(typeLine), typeLine.size(), failed);
+    const RunResult onConsole = Console(state);
+    EXPECT_EQ(onConsole.out, expected);
+    EXPECT_EQ(onConsole.exitCode, 3);
+
+    // A type the console shows without its name: the console report is whole, the file's is not.
+    json unnamed = Small();
+    AddPatch(unnamed, 0, kDcmdBbuGetStatus, 0, "0700");
+    const std::string whole = Console(unnamed).out;
+    AddFault(unnamed, 0, kDcmdBbuGetDesign, 3);
+    const RunResult same = Console(unnamed);
+    EXPECT_EQ(same.out, whole);
+    EXPECT_EQ(same.exitCode, 0);
+    WriteState(unnamed);
+    EXPECT_EQ(Run({"-ShowSummary", "-f", "summary.txt", "-a0"}).out, failed + kFwFailed);
 }
 
 // With a list of adapters every one runs and writes the file anew: a failed adapter leaves no
