@@ -14,6 +14,7 @@
 #include "CpMgmt/CpController.h"
 #include "ZepUtil/ByteView.h"
 #include "cmdtool/TokenIds.h"
+#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/CtrlProps.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
@@ -167,7 +168,8 @@ void PrintAlILogMemoryAndCluster(const ByteView& info)
 int AdpAlIInLogCp::ProcessParsed(CpController* cpController, AdpAllInOneLogParsedObject* object)
 {
     const u8 adapter = AdapterNumberOf(cpController);
-    if (SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, 0) != 0)
+    batteryStatusRead_ = report_.Check(SendDcmd(cpController, kDcmdBbuGetStatus, batteryStatus_, 0)) == 0;
+    if (!batteryStatusRead_)
         std::memset(batteryStatus_, 0, sizeof batteryStatus_);
     const int status = SendDcmd(cpController, kDcmdCtrlGetInfo, info_, 0);
     if (status != 0) {
@@ -175,8 +177,22 @@ int AdpAlIInLogCp::ProcessParsed(CpController* cpController, AdpAllInOneLogParse
         PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
         return status;
     }
-    SendDcmd(cpController, kDcmdCtrlGetTime, time_, 0);
-    if (SendDcmd(cpController, kDcmdBbuGetDesign, batteryDesign_, 0) != 0)
+    {
+        // The controller's time is not shown: its failure leaves nothing out.
+        FwiDpErrors::KeepLast keep;
+        SendDcmd(cpController, kDcmdCtrlGetTime, time_, 0);
+    }
+    // The design block names only the battery types without a name of their own.
+    const ByteView battery(batteryStatus_);
+    const bool nameFromDesign = batteryStatusRead_ && AdpBbuCp::TypeNamedByDesign(battery.U8(bbustatus::kOffType),
+                                                                                  battery.U8(bbustatus::kOffQualifier));
+    if (nameFromDesign) {
+        batteryDesignRead_ = report_.Check(SendDcmd(cpController, kDcmdBbuGetDesign, batteryDesign_, 0)) == 0;
+    } else {
+        FwiDpErrors::KeepLast keep;
+        batteryDesignRead_ = SendDcmd(cpController, kDcmdBbuGetDesign, batteryDesign_, 0) == 0;
+    }
+    if (!batteryDesignRead_)
         std::memset(batteryDesign_, 0, sizeof batteryDesign_);
     return WriteAllInLog(cpController, object->GetAdapterNumber());
 }
@@ -207,21 +223,15 @@ int AdpAlIInLogCp::WriteAllInLog(CpController* cpController, u8 adapterNumber)
 
     PrintController();
     PrintProperties();
-    PrintBattery();
+    PrintBattery(adapterNumber);
 
     LineEnd();
     LineEnd();
-    int status = PrintDeviceSection(cpController, adapterNumber);
-    if (status != 0)
-        return status;
+    report_.Check(PrintDeviceSection(cpController, adapterNumber));
     LineEnd();
-    status = PrintLdSection(cpController, adapterNumber);
-    if (status != 0)
-        return status;
+    report_.Check(PrintLdSection(cpController, adapterNumber));
     LineEnd();
-    status = PrintEventHistory(cpController);
-    if (status != 0)
-        return status;
+    report_.Check(PrintEventHistory(cpController));
 
     LineEnd();
     LineEnd();
@@ -231,13 +241,13 @@ int AdpAlIInLogCp::WriteAllInLog(CpController* cpController, u8 adapterNumber)
         LineEnd();
     PrintMessage(MaintMsg::kTermLogTitle, adapterNumber);
     LineEnd();
-    AdpTTYLogCp::PrintTermLog(cpController);  // a failed read is reported and the report goes on
+    report_.Check(AdpTTYLogCp::PrintTermLog(cpController));  // a failed read is reported and the report goes on
     LineEnd();
     LineEnd();
     PrintDateTime();
     LineEnd();
     LineEnd();
-    return 0;
+    return report_.Result();
 }
 
 void AdpAlIInLogCp::PrintController()
@@ -284,7 +294,7 @@ void AdpAlIInLogCp::PrintProperties()
     LineEnd();
 }
 
-void AdpAlIInLogCp::PrintBattery()
+void AdpAlIInLogCp::PrintBattery(u8 adapterNumber)
 {
     using namespace alilog;
     using namespace bbustatus;
@@ -292,8 +302,19 @@ void AdpAlIInLogCp::PrintBattery()
     const u8 type = status.U8(kOffType);
     Text("BBU Properties\n");
     Text("--------------");
-    Text("\nBBU Battery Type:                             ");
-    Text(AdpBbuCp::BatteryTypeText(type, status.U8(kOffQualifier), batteryDesign_));
+    // A status block that could not be read is no "No Battery"; nor is a name that could not be.
+    if (!batteryStatusRead_) {
+        LineEnd();
+        PrintReadFailure(adapterNumber, "the battery status");
+        return;
+    }
+    if (!batteryDesignRead_ && AdpBbuCp::TypeNamedByDesign(type, status.U8(kOffQualifier))) {
+        LineEnd();
+        PrintReadFailure(adapterNumber, "the battery design information");
+    } else {
+        Text("\nBBU Battery Type:                             ");
+        Text(AdpBbuCp::BatteryTypeText(type, status.U8(kOffQualifier), batteryDesign_));
+    }
     if (type == 0)
         return;
     const u32 state = status.U32(kOffState);

@@ -5,6 +5,7 @@
 #pragma once
 #include <string>
 
+#include "CpMgmt/ReportStatus.h"
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
 #include "fwdata/layout/BatteryDesign.h"
@@ -16,10 +17,12 @@ class AdpAlIInLogCp : public TypedProcessor<AdpAllInOneLogParsedObject, "AdpAllI
 public:
     int ProcessParsed(CpController* cpController, AdpAllInOneLogParsedObject* object) override;
 
+    // Prints the report; a section that fails says what it could not read and the next one
+    // follows. 0, or the status of the first read that failed.
     int WriteAllInLog(CpController* cpController, u8 adapterNumber);
 
     // The sections (AdAlILogDevices.cpp, AdAlILogVds.cpp, AdAlILogEvents.cpp): 0, or the status
-    // that ends the report.
+    // of the first read that failed, after the line that names what it could not read.
     static int PrintDeviceSection(CpController* cpController, u8 adapterNumber);
     static int PrintDefectCounts(CpController* cpController, u16 deviceId);
     static int PrintLdSection(CpController* cpController, u8 adapterNumber);
@@ -39,12 +42,16 @@ public:
 private:
     void PrintController();
     void PrintProperties();
-    void PrintBattery();
+    void PrintBattery(u8 adapterNumber);
 
     u8 info_[ctrlinfo::kSize] = {};
     u8 time_[8] = {};
     u8 batteryStatus_[bbustatus::kSize] = {};
     u8 batteryDesign_[bbudesign::kSize] = {};
+    bool batteryStatusRead_ = false;
+    bool batteryDesignRead_ = false;
+    // The first read that failed, from the battery's on.
+    ReportStatus report_;
 };
 
 // Lines of the report: a label through message 0x34, a value through 0x35, a text through 1.

@@ -10,6 +10,7 @@
 #include "CpMgmt/CmdPro/PdListImage.h"
 #include "fwdata/OpProgress.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/ByteView.h"
 #include "controller/DpParams.h"
 #include "controller/DrivekitDp.h"
@@ -182,19 +183,28 @@ int AdpAlIInLogCp::PrintDefectCounts(CpController* cpController, u16 deviceId)
 int AdpAlIInLogCp::PrintDeviceSection(CpController* cpController, u8 adapterNumber)
 {
     using namespace alilog;
-    (void)adapterNumber;
     PdListImage list;
-    int status = list.ReadUpTo(cpController, pdlist::kMaxEntries);
-    if (status != 0)
-        return status;
+    const int listed = list.ReadUpTo(cpController, pdlist::kMaxEntries);
     Text("\n                              Device Information");
     Text("\n                              ==================");
     LineEnd();
+    if (listed != 0) {
+        PrintReadFailure(adapterNumber, "the drive list");
+        return listed;
+    }
+    // A device that cannot be read is named by its id, as the section names the others; the
+    // next one follows.
+    ReportStatus status;
     for (u32 i = 0; i < list.GetCount(); ++i) {
         u8 block[pdrec::kSize] = {};
-        status = ReadPdInfoRecord(cpController, list.GetDeviceId(i), block);
-        if (status != 0)
-            return status;
+        const int read = ReadPdInfoRecord(cpController, list.GetDeviceId(i), block);
+        if (read != 0) {
+            status.Fail(read);
+            LineEnd();
+            PrintReadFailure(adapterNumber, Format("the information of device %d", list.GetDeviceId(i)).c_str());
+            LineEnd();
+            continue;
+        }
         const ByteView record(block);
         const ByteView inquiry = record.Sub(pdrec::kOffInquiry, pdrec::kInquirySize);
         Text("\nDevice Name:       ");
@@ -212,5 +222,5 @@ int AdpAlIInLogCp::PrintDeviceSection(CpController* cpController, u8 adapterNumb
         LineEnd();
         LineEnd();
     }
-    return 0;
+    return status.Result();
 }

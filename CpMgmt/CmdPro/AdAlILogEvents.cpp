@@ -5,6 +5,7 @@
 
 #include "CpMgmt/CmdPro/AdAlILogCp.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/ByteView.h"
 #include "fwdata/layout/EventArgs.h"
 #include "fwdata/layout/EventList.h"
@@ -48,7 +49,7 @@ std::string EventLine(const ByteView& record)
     return line + "\n";
 }
 
-// An event list that cannot be right ends the section (and the log) as a failed read does.
+// An event list that cannot be right ends the section as a failed read does.
 int ReportBadEventList()
 {
     PrintMessage(CommonMsg::kFailedToGet, "Event List");
@@ -106,8 +107,10 @@ int AdpAlIInLogCp::PrintEventHistory(CpController* cpController)
     }
     const u32* info = nullptr;
     int status = adapter->GetEventLogInfo(&info);
-    if (status != 0)
+    if (status != 0) {
+        PrintReadFailure(adapterNumber, "the event log information");
         return status;
+    }
 
     Text("                            NVRAM Event History");
     Text("\n                           ===================");
@@ -136,8 +139,10 @@ int AdpAlIInLogCp::PrintEventHistory(CpController* cpController)
         const u32 asked = std::min<u32>(static_cast<u32>(remaining), kRecordsPerBatch);
         std::vector<u8> batch(evlist::ListSize(asked), 0);
         status = adapter->GetEvents(start, batch.data(), static_cast<u32>(batch.size()), evlist::ClassLocale(0, evlist::kAllLocales));
-        if (status != 0)
+        if (status != 0) {
+            PrintReadFailure(adapterNumber, Format("the events from sequence number %u on", start).c_str());
             return status;
+        }
         const ByteView list(batch);
         // The controller leaves out the records below the class asked for: each record keeps
         // its own number, and the next batch starts after the last one. A batch of more

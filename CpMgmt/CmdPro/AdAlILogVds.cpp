@@ -8,6 +8,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "fwdata/OpProgress.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/ByteView.h"
 #include "fwdata/VdValueText.h"
 #include "fwdata/layout/Opcodes.h"
@@ -177,8 +178,10 @@ int AdpAlIInLogCp::PrintArrayDeviceIds(CpController* cpController, u8 targetId)
 {
     using namespace alilog;
     RaidManager* manager = RaidManager::GetRaidManager(cpController ? cpController->GetController() : nullptr);
-    if (manager == nullptr || manager->Refresh() != 0)
+    if (manager == nullptr || manager->Refresh() != 0) {
+        PrintReadFailure(AdapterNumberOf(cpController), Format("the drives of virtual drive %d", targetId).c_str());
         return -1;
+    }
     List<DiskGroup*>* groups = nullptr;
     int status = manager->GetDiskGroupList(&groups);
     if (status != 0 || groups == nullptr) {
@@ -234,16 +237,19 @@ int AdpAlIInLogCp::PrintArrayDeviceIds(CpController* cpController, u8 targetId)
 int AdpAlIInLogCp::PrintLdSection(CpController* cpController, u8 adapterNumber)
 {
     using namespace alilog;
-    (void)adapterNumber;
     u8 listBlock[vdlist::kSize] = {};
-    int status = SendDcmd(cpController, kDcmdLdGetList, listBlock, 0);
-    if (status != 0)
-        return status;
+    const int listed = SendDcmd(cpController, kDcmdLdGetList, listBlock, 0);
+    if (listed != 0) {
+        PrintReadFailure(adapterNumber, "the virtual drive list");
+        return listed;
+    }
     const ByteView list(listBlock);
     const u32 count = std::min<u32>(list.U32(vdlist::kOffCount) & 0xFFFF, vdlist::kMaxEntries);
     Text("\n\n# of Logical Drives :");
     PrintMessage(CommonMsg::kNumber, count);
     LineEnd();
+    // A virtual drive that cannot be read, or whose drives cannot, is named; the next one follows.
+    ReportStatus status;
     for (u32 i = 0; i < count; ++i) {
         const ByteView entry = list.Sub(vdlist::kOffEntries + i * vdlist::kEntrySize, vdlist::kEntrySize);
         const u8 targetId = entry.U8(vdlist::kEntryOffTargetId);
@@ -257,16 +263,19 @@ int AdpAlIInLogCp::PrintLdSection(CpController* cpController, u8 adapterNumber)
         Text(Format("\n        Size                 : %lld MB",
                     static_cast<long long>(entry.U64(vdlist::kEntryOffBlocks) / 2048)));
         u8 block[vdinfo::kSize] = {};
-        status = SendDcmd(cpController, kDcmdLdGetInfo, block, 0, RequestMailbox(targetId));
-        if (status != 0)
-            return status;
+        const int read = SendDcmd(cpController, kDcmdLdGetInfo, block, 0, RequestMailbox(targetId));
+        if (read != 0) {
+            status.Fail(read);
+            LineEnd();
+            PrintReadFailure(adapterNumber, Format("the information of virtual drive %d", targetId).c_str());
+            LineEnd();
+            continue;
+        }
         const ByteView vd(block);
         PrintDetail(vd);
-        status = PrintArrayDeviceIds(cpController, vd.U8(vdrec::kOffTargetId));
-        if (status != 0)
-            return status;
+        status.Check(PrintArrayDeviceIds(cpController, vd.U8(vdrec::kOffTargetId)));
         LineEnd();
         LineEnd();
     }
-    return 0;
+    return status.Result();
 }

@@ -10,6 +10,7 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/TokenIds.h"
 #include "controller/FwiDpErrors.h"
 #include "fwdata/layout/OemData.h"
@@ -43,7 +44,6 @@ bool AdAlInKeyValuesEnd(const std::vector<u8>& block)
 // do not end within the bytes that arrived is a failed read: its last string may be cut.
 int ReadAdAlInKeyValues(Controller* controller, u8* buffer, u32 length)
 {
-    FwiDpErrors::KeepLast keep;
     std::vector<u8> block;
     const int status = ReadDcmdBlock(controller, kDcmdCtrlGetKeyValues, &block, length);
     if (status != 0)
@@ -89,61 +89,60 @@ int AdpAllInfoCp::Process(CpController* cpController, ParsedObject* parsedObject
 int AdpAllInfoCp::ProcessParsed(CpController* cpController, AdpAllInfoParsedObject* object)
 {
     controller_ = cpController ? cpController->GetController() : nullptr;
-    const u8 adapter = AdapterNumberOf(cpController);
+    adapter_ = AdapterNumberOf(cpController);
+    // The report goes on without the manufacturing data, the key=value settings, the OEM flags
+    // and the time; their lines then say that they could not be read, and the run ends with the
+    // first of those failures.
+    ReportStatus status;
 
-    // Manufacturing data: a failure is reported, and the report shows zeros and empty texts.
-    if (Fetch(kDcmdCtrlGetMfgData, mfgData_, sizeof mfgData_) != 0) {
-        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
+    mfgDataRead_ = status.Check(Fetch(kDcmdCtrlGetMfgData, mfgData_, sizeof mfgData_)) == 0;
+    if (!mfgDataRead_)
         std::memset(mfgData_, 0, sizeof mfgData_);
-    }
 
-    // Key=value settings: the status does not matter; a block that could not be read is empty.
     std::memset(keyValues_, 0, sizeof keyValues_);
-    if (ReadAdAlInKeyValues(controller_, keyValues_, sizeof keyValues_) != 0)
+    keyValuesRead_ = status.Check(ReadAdAlInKeyValues(controller_, keyValues_, sizeof keyValues_)) == 0;
+    if (!keyValuesRead_)
         std::memset(keyValues_, 0, sizeof keyValues_);
     postDelay_ = ReadPostDelay(keyValues_, sizeof keyValues_);
 
     u8 oemData[oemdata::kSize] = {};
-    if (FetchOptional(kDcmdCtrlGetOemData, oemData, sizeof oemData, true) != 0) {
-        clusterDisable_ = 1;
-        sasDisable_ = 0;
-    } else {
+    oemDataRead_ = status.Check(Fetch(kDcmdCtrlGetOemData, oemData, sizeof oemData, true)) == 0;
+    if (oemDataRead_) {
         clusterDisable_ = ByteView(oemData).U8(oemdata::kOffClusterDisable);
         sasDisable_ = ByteView(oemData).U8(oemdata::kOffSasDisable);
     }
 
     // Without the defaults or the controller information there is no report.
-    int status = Fetch(kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
-    if (status != 0) {
+    int result = Fetch(kDcmdCtrlGetDefaults, defaults_, sizeof defaults_);
+    if (result != 0) {
         std::memset(defaults_, 0, sizeof defaults_);
-        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
-        return status;
+        PrintMessage(CommonMsg::kOperationFailed, adapter_, AdpMsg::kAdpAllInfoOperation);
+        return result;
     }
     int defaultsExtent = ByteView(defaults_).U8(ctrldefaults::kOffExtent);
     if (defaultsExtent == 0)
         defaultsExtent = kMinimumDefaultsExtent;
 
-    status = Fetch(kDcmdCtrlGetInfo, info_, sizeof info_);
-    if (status != 0) {
+    result = Fetch(kDcmdCtrlGetInfo, info_, sizeof info_);
+    if (result != 0) {
         std::memset(info_, 0, sizeof info_);
-        PrintMessage(CommonMsg::kOperationFailed, adapter, AdpMsg::kAdpAllInfoOperation);
-        return status;
+        PrintMessage(CommonMsg::kOperationFailed, adapter_, AdpMsg::kAdpAllInfoOperation);
+        return result;
     }
 
-    // A time that could not be read shows as "Not Set".
     std::memset(time_, 0, sizeof time_);
-    int result = Fetch(kDcmdCtrlGetTime, time_, sizeof time_);
-    if (result != 0)
+    timeRead_ = status.Check(Fetch(kDcmdCtrlGetTime, time_, sizeof time_)) == 0;
+    if (!timeRead_)
         std::memset(time_, 0, sizeof time_);
 
-    // A battery without FRU data shows "N/A".
+    // A battery without FRU data shows "N/A", and so does a FRU block that cannot be read.
     batteryFruStatus_ = FetchOptional(kDcmdCtrlGetBatteryFru, batteryFru_, sizeof batteryFru_);
-    if (batteryFruStatus_ == 0)
-        result = 0;
 
     PrintAdapterInfo(object->GetAdapterNumber(), defaultsExtent);
-    return result;
+    return status.Result();
 }
+
+void AdpAllInfoCp::PrintReadFailureLine(const char* what) const { PrintReadFailure(adapter_, what); }
 
 void AdpAllInfoCp::PrintSectionHeader(u32 titleId)
 {

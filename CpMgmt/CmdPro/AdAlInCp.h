@@ -35,6 +35,8 @@ private:
     // A read whose failure the report takes as an answer (the block is shown empty): it names
     // no failure of the run.
     int FetchOptional(u32 opcode, u8* buffer, std::size_t length, bool privateOpcode = false);
+    // Prints the line that names what could not be read, where its values would stand.
+    void PrintReadFailureLine(const char* what) const;
 
     static void PrintSectionHeader(u32 titleId);
     static void PrintSectionHeader(const char* title);
@@ -67,8 +69,15 @@ private:
     u8 mfgData_[mfgdata::kSize];
     u8 batteryFru_[batteryfru::kSize];
     u8 keyValues_[keyvalues::kSize];
-    u8 clusterDisable_ = 1;  // from the OEM flags; "Yes" when they cannot be read
+    u8 clusterDisable_ = 1;  // from the OEM flags
     u8 sasDisable_ = 0;
     int batteryFruStatus_ = -1;  // 0 when the battery FRU block was read
     int postDelay_ = kDefaultPostDelay;
+    // The reads the report goes on without: the lines of what they hold say that they failed
+    // (the run then ends with the first failure's status).
+    bool mfgDataRead_ = false;
+    bool keyValuesRead_ = false;
+    bool oemDataRead_ = false;
+    bool timeRead_ = false;
+    u8 adapter_ = 0;  // the controller's number, for those lines
 };

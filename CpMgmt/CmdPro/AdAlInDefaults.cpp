@@ -122,8 +122,12 @@ void AdpAllInfoCp::PrintDefaultSettings(int defaultsExtent) const
     LabelText("Zero Based Enclosure Enumeration : ", yes(kOffZeroBasedEnclosures));
     LabelText("PreBoot CLI Enabled              : ", YesNo(defaults.U8(kOffPrebootCliDisabled) == 0));
     LabelText("LED Show Drive Activity          : ", yes(kOffLedShowsActivity));
-    LabelText("Cluster Disable                  : ", YesNo(clusterDisable_ != 0));
-    LabelText("SAS Disable                      : ", YesNo(sasDisable_ != 0));
+    if (oemDataRead_) {
+        LabelText("Cluster Disable                  : ", YesNo(clusterDisable_ != 0));
+        LabelText("SAS Disable                      : ", YesNo(sasDisable_ != 0));
+    } else {
+        PrintReadFailureLine("the Cluster Disable and SAS Disable settings");
+    }
     LabelText("Auto Detect BackPlane Enable     : ",
               Choice(defaults.U8(kOffBackplaneMode), {"SGPIO/i2c SEP", "i2c SEP", "SGPIO", "None"}, "SGPIO/i2c SEP"));
     LabelText("Use FDE Only                     : ", yes(kOffUseFdeOnly));

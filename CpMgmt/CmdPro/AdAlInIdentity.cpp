@@ -41,8 +41,13 @@ void AdpAllInfoCp::PrintVersions() const
 {
     const ByteView info(info_);
     const std::string productName = info.Text(ctrlinfo::kProductName);
-    const std::string serial = ByteView(mfgData_).Text(mfgdata::kSerial);
-    PrintMessage(AdpMsg::kProductNameSerial, productName.c_str(), serial.c_str());
+    if (mfgDataRead_) {
+        const std::string serial = ByteView(mfgData_).Text(mfgdata::kSerial);
+        PrintMessage(AdpMsg::kProductNameSerial, productName.c_str(), serial.c_str());
+    } else {
+        AdpPrint::Formatted("Product Name    : %.80s\n", productName.c_str());
+        PrintReadFailureLine("the serial number");
+    }
     const std::string packageBuild = info.Text(ctrlinfo::kPackageBuild);
     PrintMessage(AdpMsg::kPackageBuild, packageBuild.c_str());
     AdpPrint::LineEnd();
@@ -51,10 +56,14 @@ void AdpAllInfoCp::PrintVersions() const
 void AdpAllInfoCp::PrintMfgData() const
 {
     const ByteView mfg(mfgData_);
-    PrintPackedDate(AdpMsg::kMfgDate, mfg.U16(mfgdata::kOffMfgDate));
-    PrintPackedDate(AdpMsg::kReworkDate, mfg.U16(mfgdata::kOffReworkDate));
-    const std::string revision = mfg.Text(mfgdata::kRevision);
-    PrintMessage(AdpMsg::kRevision, revision.c_str());
+    if (mfgDataRead_) {
+        PrintPackedDate(AdpMsg::kMfgDate, mfg.U16(mfgdata::kOffMfgDate));
+        PrintPackedDate(AdpMsg::kReworkDate, mfg.U16(mfgdata::kOffReworkDate));
+        const std::string revision = mfg.Text(mfgdata::kRevision);
+        PrintMessage(AdpMsg::kRevision, revision.c_str());
+    } else {
+        PrintReadFailureLine("the manufacturing data");
+    }
     const std::string fru = ByteView(batteryFru_).Text(batteryfru::kFru);
     if (batteryFruStatus_ == 0 && !fru.empty()) {
         PrintMessage(AdpMsg::kBatteryFru, fru.c_str());

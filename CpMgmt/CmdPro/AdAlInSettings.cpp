@@ -54,13 +54,17 @@ void AdpAllInfoCp::PrintSettings() const
     auto u16At = [&props](Field<u16> field) { return static_cast<int>(props.U16(field)); };
     auto set = [&props](Field<u8> field) { return props.U8(field) != 0; };
 
+    // "Not Set" is the controller's answer for a clock never set, not for a time never read.
     const ByteView clock(time_);
     char time[64] = "Not Set";
     if (clock.U32(ctrltime::kOffLowWord) != 0 || clock.U32(ctrltime::kOffHighWord) != 0)
         std::snprintf(time, sizeof time, "%d:%d:%d %d/%d, %d", clock.U8(ctrltime::kOffHour),
                       clock.U8(ctrltime::kOffMinute), clock.U8(ctrltime::kOffSecond), clock.U8(ctrltime::kOffMonth),
                       clock.U8(ctrltime::kOffDay), static_cast<int>(clock.U16(ctrltime::kOffYear)));
-    PrintMessage(AdpMsg::kCurrentTime, time);
+    if (timeRead_)
+        PrintMessage(AdpMsg::kCurrentTime, time);
+    else
+        PrintReadFailureLine("the controller time");
 
     PrintMessage(AdpMsg::kRates, u16At(ctrlprops::kOffPredFailPollInterval), u16At(ctrlprops::kOffThrottleCount),
                  u16At(ctrlprops::kOffThrottleCompletion), u8At(ctrlprops::kOffRebuildRate),
@@ -100,9 +104,13 @@ void AdpAllInfoCp::PrintSettings() const
     PrintMessage(AdpMsg::kDisableOnlineReset, YesNo(props.Bit(ctrlprops::kDisableOcr)));
     PrintMessage(AdpMsg::kDiskActivityLocate, YesNo(props.Bit(ctrlprops::kDiskActivityForLocate)));
 
-    AdpPrint::Text("POST delay\t\t\t : ");
-    AdpPrint::Number(postDelay_);
-    AdpPrint::Text("seconds");
-    AdpPrint::LineEnd();
+    if (keyValuesRead_) {
+        AdpPrint::Text("POST delay\t\t\t : ");
+        AdpPrint::Number(postDelay_);
+        AdpPrint::Text("seconds");
+        AdpPrint::LineEnd();
+    } else {
+        PrintReadFailureLine("the POST delay");
+    }
     AdpPrint::LineEnd();
 }

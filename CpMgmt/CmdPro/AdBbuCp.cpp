@@ -7,8 +7,11 @@
 #include "CpMgmt/CmdPro/FwRequest.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/ByteView.h"
 #include "cmdtool/TokenIds.h"
+#include "controller/FwiDpErrors.h"
+#include "fwdata/layout/FwStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtError.h"
@@ -52,9 +55,14 @@ void AdpBbuCp::ReportText(CpController* cpController, const char* text)
     PrintMessage(CommonMsg::kAdapterText, AdapterNumberOf(cpController), text);
 }
 
+bool AdpBbuCp::TypeNamedByDesign(u8 type, u8 variant)
+{
+    return !(type < battery::kLastNamedType || (type == battery::kLastNamedType && variant == 0));
+}
+
 std::string AdpBbuCp::BatteryTypeText(u8 type, u8 variant, const u8* design)
 {
-    if (type < battery::kLastNamedType || (type == battery::kLastNamedType && variant == 0))
+    if (!TypeNamedByDesign(type, variant))
         return battery::kTypeNames[type];
     return ByteView(design, bbudesign::kSize).Text(bbudesign::kDeviceName);
 }
@@ -88,20 +96,39 @@ int AdpBbuCp::StartBbuOperation(CpController* cpController, AdpBbuPo* object)
     return 0;
 }
 
+int AdpBbuCp::PrintFullReport(CpController* cpController, AdpBbuPo* object, bool typeRead, u8 type)
+{
+    // Without a battery the capacity and the properties are "device absent": the answer for
+    // them, which the report shows with its failure lines and which fails nothing.
+    const bool noBattery = typeRead && type == 0;
+    ReportStatus status;
+    const auto part = [&](int result) {
+        if (result == 0)
+            return;
+        if (noBattery && FwiDpErrors::LastClass() == FwiDpErrors::kFirmware &&
+            FwiDpErrors::LastStatus() == fwstatus::kDeviceAbsent) {
+            FwiDpErrors::TakeAsAnswer(fwstatus::kDeviceAbsent);
+            return;
+        }
+        status.Fail(result);
+    };
+    // Every part is printed whatever became of the one before.
+    part(GetBbuStatus(cpController, object));
+    part(PrintChargeTime(cpController));
+    if (type != bbustatus::kTypeKorv)
+        part(GetBbuCapacityInfo(cpController, object));
+    part(GetBbuDesignInfo(cpController, object));
+    part(GetBbuProperties(cpController, object));
+    return status.Result();
+}
+
 int AdpBbuCp::ProcessParsed(CpController* cpController, AdpBbuPo* object)
 {
     u8 type = 0;
-    GetBatteryType(cpController, &type);
+    const bool typeRead = GetBatteryType(cpController, &type) == 0;
     switch (object->GetSubCommand()) {
     case AdpBbuPo::kFullReport:
-        // Every part is printed whatever became of the one before.
-        GetBbuStatus(cpController, object);
-        PrintChargeTime(cpController);
-        if (type != 6)
-            GetBbuCapacityInfo(cpController, object);
-        GetBbuDesignInfo(cpController, object);
-        GetBbuProperties(cpController, object);
-        return 0;
+        return PrintFullReport(cpController, object, typeRead, type);
     case AdpBbuPo::kStatus:
         return GetBbuStatus(cpController, object);
     case AdpBbuPo::kCapacity:

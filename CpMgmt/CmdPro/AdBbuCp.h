@@ -23,11 +23,20 @@ public:
     // Byte 0 of the status block; -1 (the type unchanged) when it cannot be read.
     static int GetBatteryType(CpController* cpController, u8* type);
 
+    // The report without a sub-command: its parts in turn, each whatever became of the one
+    // before; the first part that failed gives the status. `type` is the battery type read at
+    // the start (`typeRead` false when it could not be read).
+    static int PrintFullReport(CpController* cpController, AdpBbuPo* object, bool typeRead, u8 type);
+
     // Sub-commands 1 to 4, 7 and 8 and the full report's charge time (AdBbuCpReports.cpp).
+    // The capacity report and the charge time ask the controller's OEM mode only for a time of
+    // 0, which that mode shows as "N/A": when it cannot be read then, a line says so in the
+    // value's place (the capacity report's after its lines) and the part fails.
     static int GetBbuStatus(CpController* cpController, AdpBbuPo* object);
     static void PrintBbuStatus(AdpBbuPo* object, const u8* status, const u8* design);
     static int GetBbuCapacityInfo(CpController* cpController, AdpBbuPo* object);
-    static int PrintBbuCapacityInfo(CpController* cpController, AdpBbuPo* object, const u8* capacity);
+    // `oemMode` null: the OEM mode is not known.
+    static void PrintBbuCapacityInfo(AdpBbuPo* object, const u8* capacity, const u32* oemMode);
     static void FormatMinutes(u32 minutes, std::string& text);
     static int GetBbuDesignInfo(CpController* cpController, AdpBbuPo* object);
     static void PrintBbuDesignInfo(AdpBbuPo* object, const u8* design, const u8* fru, u8 type);
@@ -75,6 +84,8 @@ public:
     // The text of battery type `type` (status byte 0) with its variant flag: a type name, or the
     // design block's device name.
     static std::string BatteryTypeText(u8 type, u8 variant, const u8* design);
+    // Whether that text is the design block's device name.
+    static bool TypeNamedByDesign(u8 type, u8 variant);
 };
 
 namespace bbucp {

@@ -5,6 +5,7 @@
 #include "CpMgmt/CmdPro/AdBbuCp.h"
 #include "CpMgmt/CmdPro/BbuMessageIds.h"
 #include "CpMgmt/CmdPro/FwRequest.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/ByteView.h"
 #include "fwdata/layout/BatteryModes.h"
 #include "fwdata/layout/FwStatus.h"
@@ -90,6 +91,11 @@ int AdpBbuCp::GetGgEepData(CpController* cpController, AdpBbuPo* object)
     u8 reply[gasgauge::kSize] = {};
     const int status = SendPrivateDcmd(cpController, kDcmdCtrlGetGasGaugeData, reply, gasgauge::kSize, mbox);
     PrintMessage(CommonMsg::kAdapterTitle, AdapterNumberOf(cpController));
+    // A failed read has no data to show: a 0 in its place would pass for the memory's value.
+    if (status != 0) {
+        PrintReadFailure(AdapterNumberOf(cpController), "the gas gauge data");
+        return status;
+    }
     PrintMessage(CommonMsg::kText, "Data Received (in decimal) = ");
     PrintMessage(CommonMsg::kNumber, ByteView(reply).U16(gasgauge::kOffValue));
     PrintMessage(CommonMsg::kLineEnd);

@@ -6,8 +6,10 @@
 #include "CpMgmt/CmdPro/AdBbuCp.h"
 #include "CpMgmt/CmdPro/BbuMessageIds.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "ZepUtil/ByteView.h"
 #include "ZepUtil/TextHelpers.h"
+#include "controller/FwiDpErrors.h"
 #include "fwdata/layout/BatteryCapacity.h"
 #include "fwdata/layout/BatteryFru.h"
 #include "fwdata/layout/Opcodes.h"
@@ -29,15 +31,10 @@ constexpr u32 kOemModeNoChargeTime = 6;
 constexpr u8 kMaxChargeHours = 48;
 
 
-bool StateBit(u32 state, unsigned bit) { return ((state >> bit) & 1u) != 0; }
+// What the capacity report and the charge time could not read when a time of 0 needs it.
+constexpr const char* kBbuOemModeUnread = "the OEM mode of the controller";
 
-u32 OemMode(Adapter* adapter)
-{
-    u32 mode = 0;
-    if (adapter->GetOemMode(&mode) != 0)
-        return 0;
-    return mode;
-}
+bool StateBit(u32 state, unsigned bit) { return ((state >> bit) & 1u) != 0; }
 
 void PrintBbuText(const std::string& text) { PrintMessage(CommonMsg::kText, text.c_str()); }
 
@@ -138,10 +135,15 @@ int AdpBbuCp::GetBbuCapacityInfo(CpController* cpController, AdpBbuPo* object)
         return result;
     }
     // Without the model the report cannot be printed; that is a failure, not a report.
-    if (PrintBbuCapacityInfo(cpController, object, capacity) != 0)
+    Adapter* adapter = AdapterOrReport(cpController, AdapterNumberOf(cpController), true);
+    if (adapter == nullptr)
         return -1;
+    ReportStatus oemRead;
+    u32 oemMode = 0;
+    oemRead.Check(adapter->GetOemMode(&oemMode));
+    PrintBbuCapacityInfo(object, capacity, oemRead.Failed() ? nullptr : &oemMode);
+    const ByteView c(capacity, bbucapacity::kSize);
     if (status[kOffType] != 5) {
-        const ByteView c(capacity, bbucapacity::kSize);
         char line[160];
         std::snprintf(line, sizeof line, "%s = %d %%\n", "Max Error", c.U16(bbucapacity::kOffMaxError));
         PrintBbuText(line);
@@ -150,15 +152,15 @@ int AdpBbuCp::GetBbuCapacityInfo(CpController* cpController, AdpBbuPo* object)
         std::snprintf(line, sizeof line, "%s = %d Min\n", "Remining Time Alarm", c.U16(bbucapacity::kOffTimeAlarm));
         PrintBbuText(line);
     }
+    if (oemRead.Failed() && c.U16(bbucapacity::kOffTimeToFull) == 0) {
+        PrintReadFailure(AdapterNumberOf(cpController), kBbuOemModeUnread);
+        return oemRead.Result();
+    }
     return 0;
 }
 
-int AdpBbuCp::PrintBbuCapacityInfo(CpController* cpController, AdpBbuPo* object, const u8* block)
+void AdpBbuCp::PrintBbuCapacityInfo(AdpBbuPo* object, const u8* block, const u32* oemMode)
 {
-    Adapter* adapter = AdapterOrReport(cpController, AdapterNumberOf(cpController), true);
-    if (adapter == nullptr)
-        return -1;
-    const u32 oemMode = OemMode(adapter);
     const ByteView c(block, bbucapacity::kSize);
     const auto duration = [](u16 minutes, const char* none) {
         std::string text;
@@ -170,13 +172,12 @@ int AdpBbuCp::PrintBbuCapacityInfo(CpController* cpController, AdpBbuPo* object,
     const std::string toEmpty = duration(c.U16(bbucapacity::kOffRunTimeToEmpty), "Battery is not being discharged. ");
     const std::string average = duration(c.U16(bbucapacity::kOffAverageTimeToEmpty), "Battery is not being discharged. ");
     const u16 full = c.U16(bbucapacity::kOffTimeToFull);
-    const std::string toFull = full == 0 && oemMode == kOemModeNoChargeTime ? std::string("N/A ")
-                                                                             : duration(full, "Battery is not being charged. ");
+    const bool noChargeTime = oemMode != nullptr && *oemMode == kOemModeNoChargeTime;
+    const std::string toFull = full == 0 && noChargeTime ? std::string("N/A ") : duration(full, "Battery is not being charged. ");
     PrintMessage(BbuMsg::kCapacity, object->GetAdapterNumber(), c.U16(bbucapacity::kOffRelativeCharge),
                  c.U16(bbucapacity::kOffAbsoluteCharge), c.U16(bbucapacity::kOffRemaining),
                  c.U16(bbucapacity::kOffFullCapacity), toEmpty.c_str(), average.c_str(), toFull.c_str(),
                  c.U16(bbucapacity::kOffCycleCount));
-    return 0;
 }
 
 void AdpBbuCp::FormatMinutes(u32 minutes, std::string& text)
@@ -206,8 +207,14 @@ int AdpBbuCp::GetBbuDesignInfo(CpController* cpController, AdpBbuPo* object)
         ReportText(cpController, "Get BBU Status Info Failed.");
         return -1;
     }
+    // A battery without FRU data shows "N/A", and so does a FRU block that cannot be read: the
+    // report takes its failure as that answer.
     u8 fru[batteryfru::kSize] = {};
-    int result = SendBbuDcmd(kDcmdCtrlGetBatteryFru, fru, cpController);
+    int result = 0;
+    {
+        FwiDpErrors::KeepLast keep;
+        result = SendBbuDcmd(kDcmdCtrlGetBatteryFru, fru, cpController);
+    }
     if (result != 0) {
         LogDebugFailure(__LINE__, kDcmdCtrlGetBatteryFru, result);
         std::memset(fru, 0, sizeof fru);
@@ -264,7 +271,9 @@ int AdpBbuCp::PrintChargeTime(CpController* cpController)
     Adapter* adapter = AdapterOrReport(cpController, AdapterNumberOf(cpController), true);
     if (adapter == nullptr)
         return -1;
-    const u32 oemMode = OemMode(adapter);
+    ReportStatus oemRead;
+    u32 oemMode = 0;
+    oemRead.Check(adapter->GetOemMode(&oemMode));
     u8 status[kSize] = {};
     const int result = SendBbuDcmd(kDcmdBbuGetStatus, status, cpController);
     if (result != 0) {
@@ -273,6 +282,10 @@ int AdpBbuCp::PrintChargeTime(CpController* cpController)
     }
     const u8 hours = status[kOffChargeTime];
     PrintMessage(CommonMsg::kLineEnd);
+    if (hours == 0 && oemRead.Failed()) {
+        PrintReadFailure(AdapterNumberOf(cpController), kBbuOemModeUnread);
+        return oemRead.Result();
+    }
     char line[64];
     if (oemMode == kOemModeNoChargeTime && hours == 0)
         std::snprintf(line, sizeof line, "  Battery backup charge time : N/A");

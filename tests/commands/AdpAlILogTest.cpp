@@ -1,6 +1,6 @@
 // The all-in-one diagnostic log end to end on the default controller: each section with the
-// host's lines masked, and a failure injected on each kind of request (the report goes on or
-// stops as it should).
+// host's lines masked, and a failure injected on each kind of request (the log names what it
+// could not read, goes on to its end and fails, or shows a placeholder and ends well).
 #include <algorithm>
 #include <sstream>
 
@@ -126,40 +126,114 @@ TEST_F(AdpAlILogTest, DefaultControllerSectionBySection)
               requests.end());
 }
 
-TEST_F(AdpAlILogTest, FailuresEndTheReportOrAreShownInPlace)
+// What the log ends with after the terminal log when a read of status 3 failed on the way.
+const std::string kFailedEnd = "\n\n\n\n\nFW error description: Invalid parameter\n" + Exit(3);
+
+TEST_F(AdpAlILogTest, AFailedReadIsNamedAndTheLogGoesOnToItsEnd)
 {
     struct Case {
         unsigned opcode;
         int nth;
         const char* expected;  // in the report
         const char* absent;    // not in the report
-        int exitCode;
     } cases[] = {
-        {0x01010000, 2, "Adapter #0: Failed to Perform AdpAll information Operation.\n", "Adapter #0\n", 3},
-        {0x05010000, 0, "BBU Battery Type:                             No Battery\n\n\n", "BBU Voltage", 0},
-        {0x02010000, 1, "voltageLow", "Device Information", 3},
-        {0x02020000, 2, "Device ID:           8 ", "Device ID:           9 ", 3},
-        {0x03020000, 2, "Logical Drive name             : data", "Logical Drive name             : system", 3},
-        {0x01040300, 1, "EVENT DETAILS\n------------\n", "Online History", 3},
+        {0x05010000, 0, "BBU Properties\n--------------\nAdapter 0: Failed to read the battery status.\n\n\n",
+         "BBU Battery Type"},
+        {0x02010000, 1,
+         "                              Device Information\n"
+         "                              ==================\n"
+         "Adapter 0: Failed to read the drive list.\n\n",
+         "Device Name:"},
+        {0x02020000, 2,
+         "Path Count:        2                        Slot Number          0 \n\n\n"
+         "Adapter 0: Failed to read the information of device 9.\n\n\n"
+         "Device Name:       QRV                      Product Id:          HS1200SAS12     \n"
+         "Rev:               A3C0                     Vendor Specific:     QH12K10072          \n",
+         "Device ID:           9 "},
+        {0x03010000, 1, "Adapter 0: Failed to read the virtual drive list.\n\n                            NVRAM Event History",
+         "# of Logical Drives"},
+        {0x03020000, 2,
+         "        Size                 : 1143808 MB\n"
+         "Adapter 0: Failed to read the information of virtual drive 1.\n\n\n"
+         "                            NVRAM Event History",
+         "Logical Drive name             : system"},
+        {0x01040100, 1, "Adapter 0: Failed to read the event log information.\n\n\n                              Online History",
+         "EVENT DETAILS"},
+        {0x01040300, 1,
+         "EVENT DETAILS\n------------\nAdapter 0: Failed to read the events from sequence number 1 on.\n\n\n"
+         "                              Online History",
+         "Info:Firmware initialization started"},
         {0x01090200, 1, "Firmware Term Log Information on controller 0:\n\nError reading firmware term log data.\n",
-         "T0: Firmware", 0},
+         "T0: Firmware"},
     };
     const Json pristine = state;
     for (const Case& c : cases) {
         state = pristine;
         AddFault(state, 0, c.opcode, 3, c.nth);
         RunResult r = Log();
-        EXPECT_NE(r.out.find(c.expected), std::string::npos) << std::hex << c.opcode;
-        EXPECT_EQ(r.out.find(c.absent), std::string::npos) << std::hex << c.opcode;
-        EXPECT_EQ(r.exitCode, c.exitCode) << std::hex << c.opcode;
+        const std::string out = Masked(r.out);
+        EXPECT_NE(out.find(c.expected), std::string::npos) << std::hex << c.opcode << "\n" << out;
+        EXPECT_EQ(out.find(c.absent), std::string::npos) << std::hex << c.opcode;
+        EXPECT_NE(out.find("Firmware Term Log Information on controller 0:\n"), std::string::npos) << std::hex << c.opcode;
+        EXPECT_TRUE(out.ends_with(kFailedEnd)) << std::hex << c.opcode << "\n" << out;
+        EXPECT_EQ(r.exitCode, 3) << std::hex << c.opcode;
     }
 
-    // A drive that does not answer the defect request shows dashes; the report goes on.
+    // Without the controller information there is no report.
+    state = pristine;
+    AddFault(state, 0, 0x01010000, 3, 2);
+    RunResult r = Log();
+    EXPECT_EQ(r.out, "Adapter #0: Failed to Perform AdpAll information Operation.\n\nFW error description: Invalid parameter\n" +
+                         Exit(3));
+
+    // Two sections failing: the first one's status; a library failure ends with 1.
+    state = pristine;
+    AddFault(state, 0, 0x02010000, 5, 1);
+    AddFault(state, 0, 0x01090200, 3, 1);
+    r = Log();
+    EXPECT_NE(r.out.find("Adapter 0: Failed to read the drive list.\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Error reading firmware term log data.\n"), std::string::npos);
+    EXPECT_TRUE(Masked(r.out).ends_with("\n\n\n\n\nFW error description: Command aborted\n" + Exit(5))) << r.out;
+    state = pristine;
+    state["faults"].push_back(Json{{"controller", 0}, {"opcode", "0x03010000"}, {"lib_error", 5}});
+    r = Log();
+    EXPECT_NE(r.out.find("Adapter 0: Failed to read the virtual drive list.\n"), std::string::npos);
+    EXPECT_TRUE(Masked(r.out).ends_with("T7: Controller ready\n\n\n\n\n" + kExitFailed)) << r.out;
+}
+
+// Reads whose failure leaves nothing out of the log: the controller's time (never shown), the
+// design block of a battery type named without it, and the defect lists, whose dashes are the
+// log's answer for a drive that does not tell its defects.
+TEST_F(AdpAlILogTest, AFailedReadThatLeavesNothingOutKeepsTheLog)
+{
+    const std::string good = Masked(Log().out);
+    const Json pristine = state;
+    for (unsigned opcode : {0x01080101u, 0x05030000u}) {
+        state = pristine;
+        AddFault(state, 0, opcode, 3);
+        RunResult r = Log();
+        EXPECT_EQ(Masked(r.out), good) << std::hex << opcode;
+        EXPECT_EQ(r.exitCode, 0) << std::hex << opcode;
+    }
+
     state = pristine;
     state["faults"].push_back(Json{{"function", "scsi_passthru"}, {"opcode", "0x37"}, {"status", 2}, {"nth", 1}});
     RunResult r = Log();
     EXPECT_NE(r.out.find("Primary Defect:    ---                      Grown Defect:        ---\n"), std::string::npos);
     EXPECT_EQ(r.exitCode, 0);
+
+    // A type named by the design block: the name that could not be read is said to be missing.
+    state = pristine;
+    state["controllers"][0]["battery"]["type"] = 6;
+    AddFault(state, 0, 0x05030000, 3);
+    r = Log();
+    EXPECT_NE(Masked(r.out).find("BBU Properties\n--------------\n"
+                                 "Adapter 0: Failed to read the battery design information.\n\n"
+                                 "BBU Voltage:                                  "),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("BBU Battery Type"), std::string::npos);
+    EXPECT_EQ(r.exitCode, 3);
 }
 
 TEST_F(AdpAlILogTest, EventLinesAndTimeStamps)
@@ -223,7 +297,7 @@ TEST_F(AdpAlILogTest, EachEventKeepsItsOwnNumberWhereTheBatchLeavesSomeOut)
               1);
 }
 
-TEST_F(AdpAlILogTest, AnEventListThatCannotBeRightEndsTheLogWithAMessage)
+TEST_F(AdpAlILogTest, AnEventListThatCannotBeRightEndsTheEventsWithAMessage)
 {
     struct Case {
         unsigned opcode;
@@ -241,14 +315,15 @@ TEST_F(AdpAlILogTest, AnEventListThatCannotBeRightEndsTheLogWithAMessage)
         AddPatch(state, 0, c.opcode, c.offset, c.hex);
         RunResult r = Log();
         EXPECT_NE(r.out.find("EVENT DETAILS\n------------\n"), std::string::npos) << c.hex;
-        EXPECT_NE(r.out.find("Failed to get Event List\n"), std::string::npos) << c.hex;
-        EXPECT_EQ(r.out.find("Online History"), std::string::npos) << c.hex;
+        EXPECT_NE(r.out.find("Failed to get Event List\n\n\n                              Online History"),
+                  std::string::npos)
+            << c.hex;
         EXPECT_EQ(r.exitCode, 1) << c.hex;
     }
 }
 
 // The terminal log's piece count that cannot be right is shown as a failed read: the online
-// history ends with it and the log still ends well.
+// history ends with it, and so does the log, with a failure.
 TEST_F(AdpAlILogTest, ATermLogCountThatCannotBeRightIsShownAsAFailedRead)
 {
     AddPatch(state, 0, 0x01090200, 4, "ffffffff");
@@ -256,7 +331,8 @@ TEST_F(AdpAlILogTest, ATermLogCountThatCannotBeRightIsShownAsAFailedRead)
     EXPECT_NE(r.out.find("Firmware Term Log Information on controller 0:\n\nError reading firmware term log data.\n"),
               std::string::npos);
     EXPECT_EQ(r.out.find("T0: Firmware"), std::string::npos);
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.ends_with(kExitFailed));
+    EXPECT_EQ(r.exitCode, 1);
 }
 
 }  // namespace

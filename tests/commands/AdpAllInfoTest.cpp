@@ -689,47 +689,98 @@ TEST_F(AdpAllInfoTest, FailedDefaultsOrInformationEndTheCommandWithoutReport)
     }
 }
 
-TEST_F(AdpAllInfoTest, FailedManufacturingDataIsReportedAndTheReportFollows)
-{
-    nlohmann::json state = ZeroedState();
-    Apply(state, 0, {Text(kDcmdCtrlGetMfgData, 2, "SERIAL"), Text(kDcmdCtrlGetInfo, 1344, "Named")});
-    AddFault(state, 0, kDcmdCtrlGetMfgData, 3);
-    WriteState(state);
-    RunResult r = Run({"-AdpAllInfo", "-a0"});
-    EXPECT_EQ(r.out.rfind(std::string(kFetchFailed) + "Adapter #0\n\n", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("Product Name    : Named\nSerial No       : \n"), std::string::npos);
-    EXPECT_NE(r.out.find("Mfg. Date       : 00/00/00\n"), std::string::npos);
-    EXPECT_EQ(r.exitCode, 0);
-}
-
-TEST_F(AdpAllInfoTest, ToleratedFailuresAreNotReported)
+// A read the report goes on without is named where its lines would stand, and none of them is
+// printed from a block that never came; the run ends with the read's status.
+TEST_F(AdpAllInfoTest, AReadTheReportGoesOnWithoutIsNamedInPlaceOfItsLines)
 {
     struct Case {
-        std::vector<unsigned> failing;
-        int exitCode;
-        const char* line;
+        unsigned opcode;
+        std::vector<std::string> shown;
+        std::vector<std::string> absent;
     };
     const Case cases[] = {
-        {{kDcmdCtrlGetKeyValues}, 0, "POST delay\t\t\t : 90 seconds\n"},
-        {{kDcmdCtrlGetOemData}, 0, "Cluster Disable                  : Yes\nSAS Disable                      : No\n"},
-        {{kDcmdCtrlGetTime}, 0, "Current Time                     : Not Set\n"},
-        {{kDcmdCtrlGetBatteryFru}, 0, "Battery FRU     : N/A\n"},
-        // Both failing: the time request's status is the command's.
-        {{kDcmdCtrlGetTime, kDcmdCtrlGetBatteryFru}, 5, "Battery FRU     : N/A\n"},
+        {kDcmdCtrlGetMfgData,
+         {"Adapter #0\n\n",
+          "Product Name    : Named\nAdapter 0: Failed to read the serial number.\nFW Package Build: \n",
+          SectionHeader("    Mfg. Data\n") +
+              "Adapter 0: Failed to read the manufacturing data.\nBattery FRU     : FRU1\n\n"},
+         {"Serial No", "Mfg. Date", "Rework Date", "Revision No", "Failed to Perform"}},
+        {kDcmdCtrlGetKeyValues,
+         {"Use disk activity for locate     : No\nAdapter 0: Failed to read the POST delay.\n\n" +
+          SectionHeader("Capabilities\n")},
+         {"POST delay\t"}},
+        {kDcmdCtrlGetOemData,
+         {"LED Show Drive Activity          : No\n"
+          "Adapter 0: Failed to read the Cluster Disable and SAS Disable settings.\n"
+          "Auto Detect BackPlane Enable     : "},
+         {"Cluster Disable                  : ", "SAS Disable                      : "}},
+        {kDcmdCtrlGetTime,
+         {SectionHeader("Settings\n") + "Adapter 0: Failed to read the controller time.\nPredictive Fail Poll Interval"},
+         {"Current Time", "Not Set"}},
     };
     for (const Case& c : cases) {
         nlohmann::json state = ZeroedState();
         Apply(state, 0,
-              {Text(kDcmdCtrlGetTime, 0, std::string("\xe8\x07\x03\x07\x0e\x05\x09\x00", 8)),
+              {Text(kDcmdCtrlGetMfgData, 2, "SERIAL"), Text(kDcmdCtrlGetInfo, 1344, "Named"),
+               Text(kDcmdCtrlGetTime, 0, std::string("\xe8\x07\x03\x07\x0e\x05\x09\x00", 8)),
                Text(kDcmdCtrlGetBatteryFru, 0, "FRU1"),
                Text(kDcmdCtrlGetKeyValues, 4, std::string("delaySOD=30\0", 12))});
-        for (unsigned opcode : c.failing)
-            AddFault(state, 0, opcode, 5);
+        AddFault(state, 0, c.opcode, 5);
         WriteState(state);
         RunResult r = Run({"-AdpAllInfo", "-a0"});
         EXPECT_EQ(r.out.rfind("Adapter #0\n\n", 0), 0u) << r.out;
-        EXPECT_NE(r.out.find(c.line), std::string::npos) << c.line;
-        EXPECT_EQ(r.exitCode, c.exitCode) << c.line;
+        for (const std::string& line : c.shown)
+            EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+        for (const std::string& text : c.absent)
+            EXPECT_EQ(r.out.find(text), std::string::npos) << text;
+        // The report ends as a run whose last request failed does.
+        EXPECT_TRUE(r.out.ends_with("Time taken to detect CME         : 60s\n\nFW error description: "
+                                    "Command aborted\n" + Exit(5)))
+            << r.out;
+        EXPECT_EQ(r.exitCode, 5) << std::hex << c.opcode;
+    }
+}
+
+TEST_F(AdpAllInfoTest, TheFirstFailedReadGivesTheStatusAndALibraryFailureEndsWithOne)
+{
+    // The manufacturing data fails before the time: its status is the run's.
+    nlohmann::json state = ZeroedState();
+    AddFault(state, 0, kDcmdCtrlGetMfgData, 3);
+    AddFault(state, 0, kDcmdCtrlGetTime, 5);
+    WriteState(state);
+    RunResult r = Run({"-AdpAllInfo", "-a0"});
+    EXPECT_NE(r.out.find("Adapter 0: Failed to read the manufacturing data.\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Adapter 0: Failed to read the controller time.\n"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("Time taken to detect CME         : 60s\n\nFW error description: Invalid parameter\n" +
+                                Exit(3)))
+        << r.out;
+    EXPECT_EQ(r.exitCode, 3);
+
+    // A failure of the controller access names no firmware status.
+    state = ZeroedState();
+    state["faults"].push_back({{"controller", 0}, {"opcode", "0x01080101"}, {"lib_error", 5}});
+    WriteState(state);
+    r = Run({"-AdpAllInfo", "-a0"});
+    EXPECT_NE(r.out.find("Adapter 0: Failed to read the controller time.\n"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("Time taken to detect CME         : 60s\n" + kExitFailed)) << r.out;
+    EXPECT_EQ(r.exitCode, 1);
+}
+
+// A battery without FRU data shows "N/A": a FRU block that cannot be read is taken as that
+// answer, alone or beside another failure, whose status it does not change.
+TEST_F(AdpAllInfoTest, AnUnreadBatteryFruIsShownAsNone)
+{
+    for (const bool timeFails : {false, true}) {
+        nlohmann::json state = ZeroedState();
+        Apply(state, 0, {Text(kDcmdCtrlGetBatteryFru, 0, "FRU1")});
+        AddFault(state, 0, kDcmdCtrlGetBatteryFru, 5);
+        if (timeFails)
+            AddFault(state, 0, kDcmdCtrlGetTime, 3);
+        WriteState(state);
+        RunResult r = Run({"-AdpAllInfo", "-a0"});
+        EXPECT_NE(r.out.find("Revision No     : \nBattery FRU     : N/A\n"), std::string::npos) << r.out;
+        EXPECT_EQ(r.exitCode, timeFails ? 3 : 0);
+        EXPECT_EQ(r.out.find("\nFW error description: Invalid parameter\n") != std::string::npos, timeFails) << r.out;
     }
 }
 

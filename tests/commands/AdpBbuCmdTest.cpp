@@ -190,36 +190,136 @@ TEST_F(AdpBbuCmdTest, DesignReportOfAType6Module)
     EXPECT_NE(r.out.find("  Pack energy             : 1188 J \n"), std::string::npos);
 }
 
+// The full report goes on past a failed part and ends with the status of the first failure, as
+// a run whose last request failed ends; an unread battery FRU is shown as a battery without one.
 TEST_F(AdpBbuCmdTest, EachFailedRequestOfTheFullReport)
 {
     struct Case {
         unsigned opcode;
         int nth;
         const char* line;
+        int exitCode;
     } cases[] = {
-        {0x05010000, 2, "Adapter 0: Get BBU Status Failed.\n"},
-        {0x05030000, 1, "Adapter 0: Get BBU Design Info Failed.\n"},
-        {0x05010000, 3, "Adapter 0: Get BBU ChargeTime Failed.\n"},
-        {0x05020000, 1, "Adapter 0: Get BBU Capacity Info Failed.\n"},
-        {0x010E0302, 1, "  Battery FRU: N/A\n"},
-        {0x05050100, 1, "Adapter 0: Get BBU Properties Failed.\n"},
+        {0x05010000, 2, "Adapter 0: Get BBU Status Failed.\n", 3},
+        {0x05030000, 1, "Adapter 0: Get BBU Design Info Failed.\n", 3},
+        {0x05010000, 3, "Adapter 0: Get BBU ChargeTime Failed.\n", 3},
+        {0x05020000, 1, "Adapter 0: Get BBU Capacity Info Failed.\n", 3},
+        {0x010E0302, 1, "  Battery FRU: N/A\n", 0},
+        {0x05050100, 1, "Adapter 0: Get BBU Properties Failed.\n", 3},
     };
     for (const Case& c : cases) {
         state["faults"] = Json::array();
         AddFault(state, 0, c.opcode, 3, c.nth);
         RunResult r = Bbu({"-a0"});
         EXPECT_NE(r.out.find(c.line), std::string::npos) << c.line;
-        EXPECT_EQ(r.exitCode, 0) << c.line;
+        // The parts after the failed one are there.
+        if (c.opcode != 0x05050100) {
+            EXPECT_NE(r.out.find(kPropertiesReport), std::string::npos) << c.line;
+        }
+        EXPECT_TRUE(r.out.ends_with(c.exitCode == 0 ? kExitOk : "\nFW error description: Invalid parameter\n" + Exit(3)))
+            << c.line << r.out;
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.line;
     }
+
+    // Two parts failing: the first one's status, after the last part; a library failure ends
+    // with 1.
+    state["faults"] = Json::array();
+    AddFault(state, 0, 0x05020000, 5);
+    AddFault(state, 0, 0x05050100, 3);
+    RunResult r = Bbu({"-a0"});
+    EXPECT_NE(r.out.find("Adapter 0: Get BBU Capacity Info Failed.\n"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("Adapter 0: Get BBU Properties Failed.\n\nFW error description: Command aborted\n" +
+                                Exit(5)))
+        << r.out;
+    state["faults"] = Json::array({Json{{"controller", 0}, {"opcode", "0x05030000"}, {"lib_error", 5}, {"nth", 1}}});
+    r = Bbu({"-a0"});
+    EXPECT_NE(r.out.find("Adapter 0: Get BBU Design Info Failed.\n"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with(kPropertiesReport + kExitFailed)) << r.out;
+
+    // The battery type read first only leaves the capacity out for its type: unread, the capacity
+    // report is printed, and the report is the one of a read type.
+    state["faults"] = Json::array();
+    const std::string good = Bbu({"-a0"}).out;
+    AddFault(state, 0, 0x05010000, 3, 1);
+    r = Bbu({"-a0"});
+    EXPECT_EQ(r.out, good);
+    EXPECT_EQ(r.exitCode, 0);
+
     // A sub-command alone returns its failure.
     state["faults"] = Json::array();
     AddFault(state, 0, 0x05020000, 3);
     EXPECT_EQ(Bbu({"-GetBbuCapacityInfo", "-a0"}).exitCode, 3);
     state["faults"] = Json::array();
     AddFault(state, 0, 0x05030000, 3);
-    RunResult r = Bbu({"-GetBbuStatus", "-a0"});
+    r = Bbu({"-GetBbuStatus", "-a0"});
     EXPECT_EQ(r.out.substr(0, 39), "Adapter 0: Get BBU Design Info Failed.\n");
     EXPECT_EQ(r.exitCode, 3);
+}
+
+// Without a battery the capacity and properties reads answer "device absent": the report shows
+// their failure lines and ends well. Any other failure of them still fails it.
+TEST_F(AdpBbuCmdTest, ANoBatteryAnswerFailsNothingButAFailedReadDoes)
+{
+    const Json pristine = state;
+    Battery()["present"] = false;
+    RunResult r = Bbu({"-a0"});
+    EXPECT_NE(r.out.find("Adapter 0: Get BBU Properties Failed.\n" + kExitOk), std::string::npos) << r.out;
+    EXPECT_EQ(r.exitCode, 0);
+
+    AddFault(state, 0, 0x05020000, 3);
+    r = Bbu({"-a0"});
+    EXPECT_NE(r.out.find("Adapter 0: Get BBU Capacity Info Failed.\n"), std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("Adapter 0: Get BBU Properties Failed.\n\nFW error description: Invalid parameter\n" +
+                                Exit(3)))
+        << r.out;
+    EXPECT_EQ(r.exitCode, 3);
+
+    // Nor is "device absent" an answer from a battery that is there.
+    state = pristine;
+    AddFault(state, 0, 0x05050100, 34);
+    r = Bbu({"-a0"});
+    EXPECT_NE(r.out.find("Adapter 0: Get BBU Properties Failed.\n"), std::string::npos);
+    EXPECT_EQ(r.exitCode, 34);
+}
+
+// OEM mode 6 shows a time of 0 as "N/A": when the mode cannot be read, a time of 0 is shown by
+// neither text, and the line says what was not read. Another time needs no mode.
+TEST_F(AdpBbuCmdTest, AnUnreadOemModeIsNamedWhereATimeOfZeroNeedsIt)
+{
+    const Json pristine = state;
+    state["controllers"][0]["oem"]["mode"] = 6;
+    AddPatch(state, 0, 0x05010000, 46, "00");
+    AddPatch(state, 0, 0x05020000, 12, "0000");
+    const Json zeroTimes = state;
+    // The full report reads the OEM block for the charge time, then for the capacity report.
+    AddFault(state, 0, 0x010E8481, 3, 1);
+    RunResult r = Bbu({"-a0"});
+    EXPECT_NE(r.out.find("BBU Firmware Status:"), std::string::npos);
+    EXPECT_NE(r.out.find("\nAdapter 0: Failed to read the OEM mode of the controller.\n\nBBU Capacity Info"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("Battery backup charge time"), std::string::npos);
+    EXPECT_NE(r.out.find("  Estimated Time to full recharge: N/A  \n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.exitCode, 3);
+
+    state = zeroTimes;
+    AddFault(state, 0, 0x010E8481, 3, 1);
+    r = Bbu({"-GetBbuCapacityInfo", "-a0"});
+    EXPECT_NE(r.out.find("  Estimated Time to full recharge:  \n  Cycle Count: 14\n"
+                         "Max Error = 2 %\nRemaining Capacity Alarm = 120 mAh\nRemining Time Alarm = 10 Min\n"
+                         "Adapter 0: Failed to read the OEM mode of the controller.\n\nFW error description: "
+                         "Invalid parameter\n" +
+                         Exit(3)),
+              std::string::npos)
+        << r.out;
+
+    // With times other than 0 the mode decides nothing.
+    state = pristine;
+    const std::string good = Bbu({"-a0"}).out;
+    AddFault(state, 0, 0x010E8481, 3);
+    r = Bbu({"-a0"});
+    EXPECT_EQ(r.out, good);
+    EXPECT_EQ(r.exitCode, 0);
 }
 
 TEST_F(AdpBbuCmdTest, PropertiesFromAFile)
@@ -353,8 +453,10 @@ TEST_F(AdpBbuCmdTest, ModesGasGaugeAndTheParser)
     EXPECT_TRUE(std::any_of(requests.begin(), requests.end(), [](const std::string& line) {
         return line.find("DCMD_PRIVATE ctrl=0 opcode=0x010EE100 mbox=010000000300000002000000 len=9") != std::string::npos;
     }));
-    r = Bbu({"-GetGGEEPData", "Offset", "0x40", "NumBytes", "2", "-a0"});  // past the memory
-    EXPECT_EQ(r.out.substr(0, 46), "Adapter #0\n\nData Received (in decimal) = 0 \n\nF");
+    // Past the memory the read fails: no data is shown for it.
+    r = Bbu({"-GetGGEEPData", "Offset", "0x40", "NumBytes", "2", "-a0"});
+    EXPECT_EQ(r.out, "Adapter #0\n\nAdapter 0: Failed to read the gas gauge data.\n\nFW error description: Invalid parameter\n" +
+                         Exit(3));
 
     for (const std::vector<std::string>& line :
          {std::vector<std::string>{"-ScheduleLearn", "-STARTTIME", "MONDAY", "3", "-a0"},
