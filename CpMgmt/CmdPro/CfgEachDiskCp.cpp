@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "CpMgmt/CmdPro/CfgMessageIds.h"
 #include "CpMgmt/CommandProcessorFactory.h"
@@ -38,6 +39,53 @@ void PrintEachDiskText(const char* format, Args... args)
     CtPrintString(string(text));
 }
 
+void PrintEachDiskDriveReadFailure(u8 adapterNumber, PhysicalDevice* pd)
+{
+    u16 enclosureId = 0;
+    u8 slot = 0;
+    pd->GetEnclDeviceId(&enclosureId);
+    pd->GetSlotNumber(&slot);
+    PrintDriveReadFailure(adapterNumber, enclosureId, slot);
+}
+
+// A drive still to be tried, by its device id (the elements of a snapshot go with it).
+struct EachDiskCandidate {
+    u16 deviceId;
+    u16 enclosureId;
+    u8 slot;
+};
+
+std::vector<EachDiskCandidate> EachDiskCandidates(List<PhysicalDevice*>* pds, PhysicalDevice* configured)
+{
+    std::vector<EachDiskCandidate> left;
+    for (unsigned i = 0; pds != nullptr && i < pds->GetCount(); ++i) {
+        PhysicalDevice* pd = pds->GetAt(static_cast<u8>(i));
+        if (pd == nullptr || pd == configured)
+            continue;
+        EachDiskCandidate candidate{};
+        pd->GetDeviceId(&candidate.deviceId);
+        pd->GetEnclDeviceId(&candidate.enclosureId);
+        pd->GetSlotNumber(&candidate.slot);
+        left.push_back(candidate);
+    }
+    return left;
+}
+
+// The unassigned drives could not be listed again: names the first drive still to be tried whose
+// information cannot be read, or, when each can be read now, says that the list could not be had.
+void ReportUnlistedDrive(RaidManager* manager, u8 adapterNumber, const std::vector<EachDiskCandidate>& left)
+{
+    for (const EachDiskCandidate& candidate : left) {
+        PhysicalDevice* pd = manager->GetPdByDeviceId(candidate.deviceId);
+        u16 state = 0;
+        if (pd != nullptr && pd->GetFwState(&state) != 0) {
+            PrintDriveReadFailure(adapterNumber, candidate.enclosureId, candidate.slot);
+            return;
+        }
+    }
+    PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "to get unconfig pd list");
+}
+
 }  // namespace
 
 int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject* object)
@@ -57,6 +105,7 @@ int CfgEachDiskCp::ProcessParsed(CpController* cpController, CfgAddParsedObject*
     }
     if (ReadOemModeForEncryption(adapter, object->GetEncryptionType()) != 0)
         return -1;
+    reads_ = ReportStatus();
     List<PhysicalDevice*>* pds = nullptr;
     const int status = ListDrives(cpController, object, manager, adapter, &pds);
     return status != 0 ? status : ConfigureDrives(cpController, object, manager, pds);
@@ -97,7 +146,7 @@ int CfgEachDiskCp::ConfigureDrives(CpController* cpController, CfgAddParsedObjec
 {
     const u8 adapterNumber = AdapterNumberOf(cpController);
     // Every drive is tried; the first one refused or not configured decides the command's status
-    // (a drive configured after it does not hide it).
+    // (a drive configured after it does not hide it), else the first read that failed.
     int result = 0;
     unsigned configured = 0;
     unsigned position = 0;
@@ -112,27 +161,40 @@ int CfgEachDiskCp::ConfigureDrives(CpController* cpController, CfgAddParsedObjec
             continue;
         }
         ++configured;
-        if (!TakesAnotherVd(manager, adapterNumber, &pds))
+        if (!TakesAnotherVd(manager, adapterNumber, pd, &pds))
             break;
         position = 0;
     }
     PrintEachDiskText("\n%d physical devices are Configured on adapter %d.\n", configured, adapterNumber);
-    return result;
+    return result != 0 ? result : reads_.Result();
 }
 
 CfgEachDiskCp::DriveOutcome CfgEachDiskCp::ConfigureDrive(CpController* cpController, CfgAddParsedObject* object,
                                                           RaidManager* manager, PhysicalDevice* pd, int* result)
 {
-    // A drive whose state cannot be read is passed over like one that is not unconfigured good.
+    if (pd == nullptr)
+        return DriveOutcome::kPassedOver;
+    const u8 adapterNumber = AdapterNumberOf(cpController);
     u8 good = 0;
-    if (pd == nullptr || pd->IsUnconfiguredGood(&good) != 0 || good == 0)
+    const int stateRead = pd->IsUnconfiguredGood(&good);
+    if (stateRead != 0) {
+        reads_.Fail(stateRead);
+        PrintEachDiskDriveReadFailure(adapterNumber, pd);
+        return DriveOutcome::kPassedOver;
+    }
+    if (good == 0)
         return DriveOutcome::kPassedOver;
     if (object->IsEnblPI() != 0) {
+        // A drive that cannot be asked is not taken for one that supports PI.
         u16 eligible = 0;
         const int read = pd->IsPiEligible(&eligible);
-        if (read == 0 && eligible == 0)
+        if (read != 0) {
+            PrintEachDiskDriveReadFailure(adapterNumber, pd);
+            *result = read;
+            return DriveOutcome::kEndCommand;
+        }
+        if (eligible == 0) {
             PrintMessage(CommonMsg::kText, "PD Doesn't support PI\n");
-        if (read != 0 || eligible == 0) {
             *result = -1;
             return DriveOutcome::kEndCommand;
         }
@@ -142,7 +204,13 @@ CfgEachDiskCp::DriveOutcome CfgEachDiskCp::ConfigureDrive(CpController* cpContro
     u8 media = 0;
     pd->GetEnclDeviceId(&enclosureId);
     pd->GetSlotNumber(&slot);
-    pd->GetMediaType(&media);
+    // A drive whose media cannot be read might be a solid state one: it is not configured.
+    const int mediaRead = pd->GetMediaType(&media);
+    if (mediaRead != 0) {
+        reads_.Fail(mediaRead);
+        PrintDriveReadFailure(adapterNumber, enclosureId, slot);
+        return DriveOutcome::kPassedOver;
+    }
     const u8 psPolicy = object->GetPsPolicy();
     if (media == pdrec::kMediaSsd && (psPolicy == vdrec::kPsMaximum || psPolicy == vdrec::kPsMaximumWithoutCaching)) {
         char text[128];
@@ -170,14 +238,22 @@ CfgEachDiskCp::DriveOutcome CfgEachDiskCp::ConfigureDrive(CpController* cpContro
     return DriveOutcome::kConfigured;
 }
 
-bool CfgEachDiskCp::TakesAnotherVd(RaidManager* manager, u8 adapterNumber, List<PhysicalDevice*>** pds)
+bool CfgEachDiskCp::TakesAnotherVd(RaidManager* manager, u8 adapterNumber, PhysicalDevice* configured,
+                                   List<PhysicalDevice*>** pds)
 {
+    // The snapshot is read again: its drives are known by their device ids until then.
+    const std::vector<EachDiskCandidate> left = EachDiskCandidates(*pds, configured);
     manager->Refresh();
-    if (manager->GetUnassignedPdList(pds) != 0 || *pds == nullptr)
+    const int listed = manager->GetUnassignedPdList(pds);
+    if (listed != 0 || *pds == nullptr) {
+        reads_.Fail(listed);
+        ReportUnlistedDrive(manager, adapterNumber, left);
         return false;
+    }
     if ((*pds)->GetCount() == 0)
         return true;
-    // The adapter's virtual-drive limit ends the command like a refusal of another one.
+    // The adapter's virtual-drive limit ends the command like a refusal of another one, and so
+    // does a controller without another unconfigured-good drive.
     u8 possible = 0;
     u8 notPiEligible = 0;
     const int check = manager->CanCreateVd(&possible, &notPiEligible);
@@ -185,7 +261,14 @@ bool CfgEachDiskCp::TakesAnotherVd(RaidManager* manager, u8 adapterNumber, List<
         PrintEachDiskText("\nNo More Configuration is allowed on adapter %d.\n", adapterNumber);
         return false;
     }
-    return check == 0;
+    if (check == RaidManager::kStatusNoUsablePd)
+        return false;
+    if (check != 0) {
+        reads_.Fail(check);
+        PrintMessage(CommonMsg::kOperationFailed, adapterNumber, "configuration");
+        return false;
+    }
+    return true;
 }
 
 int CfgEachDiskCp::AddSingleDriveVd(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,

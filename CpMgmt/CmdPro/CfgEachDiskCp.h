@@ -3,6 +3,7 @@
 // drive is left or the adapter takes no further virtual drive; then the number configured.
 #pragma once
 #include "CpMgmt/CmdPro/ConfigurationCp.h"
+#include "CpMgmt/ReportStatus.h"
 #include "CpMgmt/TypedProcessor.h"
 #include "parsers/CfgAddParsedObject.h"
 
@@ -35,10 +36,16 @@ private:
     int ConfigureDrives(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
                         List<PhysicalDevice*>* pds);
     // One drive: its virtual drive and the line on it. `result` is the command's status so far
-    // (the first failure's), with kEndCommand its final status.
+    // (the first failure's), with kEndCommand its final status. A drive whose information cannot
+    // be read is named and passed over.
     DriveOutcome ConfigureDrive(CpController* cpController, CfgAddParsedObject* object, RaidManager* manager,
                                 PhysicalDevice* pd, int* result);
-    // After a configured drive: the drives still unassigned, and whether the adapter takes
-    // another virtual drive.
-    bool TakesAnotherVd(RaidManager* manager, u8 adapterNumber, List<PhysicalDevice*>** pds);
+    // After `configured` was configured: the drives still unassigned, and whether the adapter
+    // takes another virtual drive. False also when that cannot be read (named, the command
+    // ends after its count with the read's status).
+    bool TakesAnotherVd(RaidManager* manager, u8 adapterNumber, PhysicalDevice* configured,
+                        List<PhysicalDevice*>** pds);
+
+    // The reads that failed while the drives were tried.
+    ReportStatus reads_;
 };

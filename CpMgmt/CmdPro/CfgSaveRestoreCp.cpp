@@ -61,10 +61,14 @@ int CfgSaveRestoreCp::RestoreConfig(CpController* cpController, CfgSaveRestorePo
     const int status = FreshManager(cpController, &manager);
     if (status != 0)
         return status;
-    if (manager->RestoreConfigFromFile(object->GetFileName().c_str()) != 0) {
+    const int restored = manager->RestoreConfigFromFile(object->GetFileName().c_str());
+    if (restored != 0 && restored != RaidManager::kStatusOsNotTold) {
         PrintMessage(CfgForeignMsg::kRestoreFailed);
         return -1;
     }
     PrintMessage(CfgForeignMsg::kRestored);
-    return 0;
+    // The configuration is on the controller; only the operating system was not told of it.
+    if (restored == RaidManager::kStatusOsNotTold)
+        PrintMessage(CommonMsg::kOsUpdateFailed);
+    return restored;
 }

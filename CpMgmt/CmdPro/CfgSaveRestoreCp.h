@@ -10,6 +10,7 @@ public:
 
     // 0, or the failing status of the model.
     int SaveConfig(CpController* cpController, CfgSaveRestorePo* object);
-    // 0, or -1.
+    // 0; RaidManager::kStatusOsNotTold when the configuration was written but the operating
+    // system could not be told; or -1.
     int RestoreConfig(CpController* cpController, CfgSaveRestorePo* object);
 };

@@ -119,7 +119,7 @@ int LdBbtEntriesCp::ProcessParsed(CpController* cpController, LdBbtEntriesParsed
         return 0;
     }
     LdSelection selection(manager, *object, adapter);
-    if (selection.ReadList() != 0)
+    if (selection.ReadListOrReport() != 0)
         return -1;
     if (selection.IsAll())
         return GetAllBbtEntries(cpController, object, selection.GetList());
@@ -157,7 +157,7 @@ int LdBBMClearCp::ProcessParsed(CpController* cpController, LdBBMClearParsedObje
     if (found <= 0)
         return found;
     LdSelection selection(manager, *object, adapter);
-    if (selection.ReadList() != 0)
+    if (selection.ReadListOrReport() != 0)
         return -1;
     // The status of the last bad-block query (-1 when no drive got there), unless a listed drive
     // did not exist or a query failed: the first of those stays the command's status.

@@ -1,5 +1,8 @@
 #include "CpMgmt/CmdPro/LdExpansionCp.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <functional>
 
 #include "CpMgmt/CmdPro/LdMessageIds.h"
@@ -12,6 +15,7 @@
 #include "raidmodel/Adapter.h"
 #include "raidmodel/Array.h"
 #include "raidmodel/ArraySpaceInfo.h"
+#include "raidmodel/PhysicalDevice.h"
 #include "raidmodel/RaidManager.h"
 #include "raidmodel/Span.h"
 #include "raidmodel/VirtualDisk.h"
@@ -61,7 +65,7 @@ int VisitDrives(CpController* cpController, LdParsedObject* object, const u32* p
         return 0;
     }
     LdSelection selection(manager, *object, adapter);
-    if (selection.ReadList() != 0)
+    if (selection.ReadListOrReport() != 0)
         return -1;
     int result = 0;
     const unsigned count = selection.Count(vdCount);
@@ -147,15 +151,45 @@ bool PotentialSize(u8 level, u64 drives, u64 perDrive, u64* blocks)
     }
 }
 
+// The size of the array's smallest member. False for an array without members, and for a member
+// whose information cannot be read: that drive is named and `*read` is the read's status.
+bool SmallestMemberSize(Array* array, u8 adapter, u64* smallest, int* read)
+{
+    List<PhysicalDevice*>* members = nullptr;
+    if (array->GetPdList(&members) != 0 || members == nullptr || members->GetCount() == 0)
+        return false;
+    u64 found = UINT64_MAX;
+    for (unsigned i = 0; i < members->GetCount(); ++i) {
+        PhysicalDevice* pd = members->GetAt(static_cast<u8>(i));
+        if (pd == nullptr)
+            return false;
+        u64 size = 0;
+        *read = pd->GetCoercedSize(&size);
+        if (*read != 0) {
+            u16 enclosureId = 0;
+            u8 slot = 0;
+            pd->GetEnclDeviceId(&enclosureId);
+            pd->GetSlotNumber(&slot);
+            PrintDriveReadFailure(adapter, enclosureId, slot);
+            return false;
+        }
+        found = std::min(found, size);
+    }
+    *smallest = found;
+    return true;
+}
+
 // The room on the array's drives: what the drive's level would hold on the array's smallest drive
 // beyond the drive's size, when the array is smaller than that drive. False when a size or the
-// level cannot be had.
-bool ExpansionRoomOnDrives(VirtualDisk* vd, Array* array, u64* room)
+// level cannot be had; `*read` is then the status of a member's information that could not be
+// read (the drive named), else 0.
+bool ExpansionRoomOnDrives(VirtualDisk* vd, Array* array, u8 adapter, u64* room, int* read)
 {
     *room = 0;
+    *read = 0;
     u64 arraySize = 0;
     u64 smallest = 0;
-    if (array->GetSize(&arraySize) != 0 || array->GetMinPdSize(&smallest) != 0)
+    if (array->GetSize(&arraySize) != 0 || !SmallestMemberSize(array, adapter, &smallest, read))
         return false;
     if (arraySize >= smallest)
         return true;
@@ -190,20 +224,32 @@ int LdExpansionInfoCp::FreeSpaceInfoList(ArrayList<ArraySpaceInfo*>* list)
 
 int LdExpansionInfoCp::ProcessParsed(CpController* cpController, LdExpansionInfoParsedObject* object)
 {
-    return VisitDrives(cpController, object, nullptr, &LdExpansionInfoCp::Report);
+    adapter_ = AdapterNumberOf(cpController);
+    reads_ = ReportStatus();
+    const int status = VisitDrives(cpController, object, nullptr,
+                                   [this](VirtualDisk* vd, u8 target, bool* end) { return Report(vd, target, end); });
+    return status != 0 || !reads_.Failed() ? status : reads_.Result();
 }
 
 int LdExpansionInfoCp::Report(VirtualDisk* vd, u8 target, bool* end)
 {
+    // A drive whose allowed operations cannot be read is not shown as one that cannot grow.
     u8 allowed = 0;
-    vd->IsExpansionAllowed(&allowed);
+    const int read = vd->IsExpansionAllowed(&allowed);
+    if (read != 0) {
+        reads_.Fail(read);
+        char what[64];
+        std::snprintf(what, sizeof what, "the allowed operations of virtual drive %d", target);
+        PrintReadFailure(adapter_, what);
+        return 0;
+    }
     if (allowed == 0) {
         PrintMessage(LdMsg::kExpansionImpossible, target, vd->GetId()->GetTargetId());
         return 0;
     }
     // "Not possible" is an answer of the report; a span whose free space or capacity could not
     // be read is a failure that a later span does not hide.
-    return LdExpansionWalkArrays(vd, end, [vd, target, end](Array* array, int* result) {
+    return LdExpansionWalkArrays(vd, end, [this, vd, target, end](Array* array, int* result) {
         const int status = ReportArray(vd, array, target, end);
         if (*end)
             return status != 0 ? status : *result;
@@ -237,7 +283,12 @@ int LdExpansionInfoCp::ReportArray(VirtualDisk* vd, Array* array, u8 target, boo
         return status;
     PrintSize(LdMsg::kRoomInArray, capacity);
     u64 room = 0;
-    if (!ExpansionRoomOnDrives(vd, array, &room)) {
+    int read = 0;
+    if (!ExpansionRoomOnDrives(vd, array, adapter_, &room, &read)) {
+        if (read != 0) {
+            reads_.Fail(read);
+            return 0;
+        }
         *end = true;
         return -1;
     }

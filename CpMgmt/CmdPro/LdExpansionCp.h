@@ -2,6 +2,7 @@
 // each selected drive could grow into (-getLdExpansionInfo) and the expansion by a percentage
 // of it (-LdExpansion), one request per array of the drive.
 #pragma once
+#include "CpMgmt/ReportStatus.h"
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/Types.h"
 #include "parsers/LdExpansionParsedObject.h"
@@ -19,12 +20,16 @@ public:
     static int FreeSpaceInfoList(ArrayList<ArraySpaceInfo*>* list);
 
 private:
-    // The drive's report: its status; `*end` when the command ends with it.
-    static int Report(VirtualDisk* vd, u8 target, bool* end);
+    // The drive's report: its status; `*end` when the command ends with it. A read that fails
+    // is named and kept in reads_, and the report goes on with the next array or drive.
+    int Report(VirtualDisk* vd, u8 target, bool* end);
     // The report of one array of the drive: the room in its free space and on its drives. 0, or
     // a failure that the arrays after it do not hide; `*end` when the drive's report ends with
     // it (the status then -1, or 0 after "not possible").
-    static int ReportArray(VirtualDisk* vd, Array* array, u8 target, bool* end);
+    int ReportArray(VirtualDisk* vd, Array* array, u8 target, bool* end);
+
+    u8 adapter_ = 0;
+    ReportStatus reads_;
 };
 
 class LdExpansionCp : public TypedProcessor<LdExpansionParsedObject, "LdExpansionParsedObject"> {

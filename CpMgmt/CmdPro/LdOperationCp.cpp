@@ -54,7 +54,7 @@ int LdOperationCp::ProcessParsed(CpController* cpController, LdOperationParsedOb
         return -1;
     }
     LdSelection selection(manager, *object, adapterNumber_);
-    if (selection.ReadList() != 0)
+    if (selection.ReadListOrReport() != 0)
         return -1;
 
     // Every drive is handled; the first one refused or failed decides the command's status (a

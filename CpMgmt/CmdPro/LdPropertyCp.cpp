@@ -75,6 +75,7 @@ int LdPropertyCp::ProcessParsed(CpController* cpController, LdPropParsedObject* 
 {
     cpController_ = cpController;
     object_ = object;
+    reads_ = ReportStatus();
     adapterNumber_ = AdapterNumberOf(cpController);
     const u16 property = object->GetProperty();
 
@@ -105,7 +106,7 @@ int LdPropertyCp::ProcessParsed(CpController* cpController, LdPropParsedObject* 
         return -1;
     }
     LdSelection selection(manager_, *object, adapterNumber_);
-    if (selection.ReadList() != 0)
+    if (selection.ReadListOrReport() != 0)
         return -1;
     all_ = selection.IsAll();
 
@@ -122,27 +123,29 @@ int LdPropertyCp::ProcessParsed(CpController* cpController, LdPropParsedObject* 
         }
         VirtualDisk* vd = GetVdOrReport(manager_, target);
         if (vd == nullptr)
-            return first(-1);
+            return Finish(first(-1));
         if (object->GetCommandId() == TOKEN_LDGETPROP) {
             const int status = Query(vd, target);
             if (status != 0)
-                return first(status);
+                return Finish(first(status));
             continue;
         }
         bool done = false;
         if (property == TOKEN_REMOVEBLOCKED) {
             const int status = RemoveBlocked(vd, target, i + 1 == count, &done);
             if (done)
-                return first(status);
+                return Finish(first(status));
             continue;
         }
         const int status = Change(vd, target);
         if (stop_)
-            return first(status);
+            return Finish(first(status));
         result = first(status);
     }
-    return result;
+    return Finish(result);
 }
+
+int LdPropertyCp::Finish(int status) const { return status != 0 || !reads_.Failed() ? status : reads_.Result(); }
 
 int LdPropertyCp::Query(VirtualDisk* vd, u8 target)
 {

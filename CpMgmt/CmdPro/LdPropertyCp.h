@@ -1,6 +1,7 @@
 // The virtual-drive property commands (-LDGetProp, -LDSetProp): show one property of each
 // selected virtual drive, or change one through its property record or a request of its own.
 #pragma once
+#include "CpMgmt/ReportStatus.h"
 #include "CpMgmt/TypedProcessor.h"
 #include "ZepUtil/CppStr/apstring.h"
 #include "ZepUtil/Types.h"
@@ -55,6 +56,9 @@ private:
     int DisablePi(VirtualDisk* vd);
     // Whether the adapter supports protection information; reported when it does not.
     bool CheckPiSupported() const;
+    // The command's status: `status`, or, when that is 0, the first read that failed while the
+    // changes went on (a change to write back whose effect could not be checked).
+    int Finish(int status) const;
 
     CpController* cpController_ = nullptr;
     RaidManager* manager_ = nullptr;
@@ -63,4 +67,5 @@ private:
     u8 adapterNumber_ = 0;
     bool all_ = false;
     bool stop_ = false;
+    ReportStatus reads_;
 };

@@ -204,14 +204,21 @@ bool LdPropertyCp::ChangeCachePolicy(VirtualDisk* vd, u8 policy, string* text, i
     case TOKEN_WB:
         *text = "Write Policy to WriteBack";
         if (object_->GetImmediate() != 0) {
-            *status = CheckWriteBackNow(manager_, cpController_);
+            int readStatus = 0;
+            *status = CheckWriteBackNow(manager_, cpController_, &readStatus);
             if (*status != 0)
                 *status = -1;
             else
                 *status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheWriteBack);
         } else {
             *status = vd->SetDefaultCachePolicy(policy | vdrec::kCacheWriteBack);
-            if (*status == 0 && CheckWriteBackNow(manager_, cpController_) != 0)
+            int readStatus = 0;
+            const int check = *status == 0 ? CheckWriteBackNow(manager_, cpController_, &readStatus) : 0;
+            // A check that could not be made is not taken for one that passed: the change is
+            // made, and the command ends with the failed read's status.
+            if (check == kWriteBackUnknown)
+                reads_.Fail(readStatus);
+            if (check != 0)
                 PrintMessage(LdMsg::kWriteBackLater);
         }
         return true;

@@ -115,8 +115,10 @@ int LdPowerPolicyCp::ProcessParsed(CpController* cpController, LdPowerPolicyPars
     u8 vdCount = 0;
     if (CountVdsOrReportNone(manager, adapter, &vdCount, "LD") <= 0)
         return -1;
+    // Without the configuration no drive can be named: none is taken for missing.
     LdSelection selection(manager, *object, adapter);
-    selection.ReadList();
+    if (selection.ReadListOrReport() != 0)
+        return -1;
     const u8 value = PolicyValue(object->GetPolicy(), allowance.uncachedLevel != 0);
     // A listed drive that does not exist, and a drive whose record could not be written, are
     // reported and the next one handled; the first of them decides the command's status.

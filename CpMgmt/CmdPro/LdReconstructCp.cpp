@@ -9,6 +9,7 @@
 #include "CpMgmt/CmdPro/SpinUpDrives.h"
 #include "CpMgmt/CommandProcessorFactory.h"
 #include "CpMgmt/CpController.h"
+#include "CpMgmt/ReportStatus.h"
 #include "cmdtool/TokenIds.h"
 #include "fwdata/layout/VdAllowedOps.h"
 #include "fwdata/layout/VdProgress.h"
@@ -49,6 +50,12 @@ int LdReconstructCp::ProcessParsed(CpController* cpController, LdReconstructPars
         const int result = CheckBgOpSuspendResume(manager);
         if (result != 0)
             return result;
+    }
+    // A drive is not reported missing from a configuration that could not be read.
+    List<VirtualDisk*>* vds = nullptr;
+    if (manager->GetVdList(&vds) != 0 || vds == nullptr) {
+        PrintReadFailure(AdapterNumberOf(cpController), "the configuration");
+        return -1;
     }
     const u8 target = object->GetVdId();
     if (!manager->IsTargetIdInUse(target, 0)) {

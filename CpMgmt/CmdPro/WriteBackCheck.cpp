@@ -1,8 +1,11 @@
 #include "CpMgmt/CmdPro/WriteBackCheck.h"
 
+#include <cstdio>
+
 #include "CpMgmt/CmdPro/LdMessageIds.h"
 #include "CpMgmt/CmdPro/LdPropertyCp.h"
 #include "CpMgmt/CommandProcessor.h"
+#include "CpMgmt/ReportStatus.h"
 #include "fwdata/layout/BatteryStatus.h"
 #include "fwdata/layout/Opcodes.h"
 #include "fwdata/layout/VdProgress.h"
@@ -24,9 +27,18 @@ bool LearnCycleHoldsWriteBack(u32 conditions)
 
 }  // namespace
 
-int CheckWriteBackNow(RaidManager* manager, CpController* cpController)
+int CheckWriteBackNow(RaidManager* manager, CpController* cpController, int* readStatus)
 {
     const u8 adapter = AdapterNumberOf(cpController);
+    const auto unknown = [readStatus](int status) {
+        if (readStatus != nullptr)
+            *readStatus = status;
+        return kWriteBackUnknown;
+    };
+    const auto nameFailedRead = [readStatus, adapter](const char* what) {
+        if (readStatus != nullptr)
+            PrintReadFailure(adapter, what);
+    };
     if (manager == nullptr) {
         PrintMessage(CommonMsg::kNoRaidManager, adapter);
         return -1;
@@ -37,7 +49,7 @@ int CheckWriteBackNow(RaidManager* manager, CpController* cpController)
         LogAppMessage(__FILE__, __LINE__, kModuleCommandTool, kLevelError, kAppLogFwiFailed, kDcmdBbuGetStatus,
                       static_cast<u32>(status));
         PrintMessage(CommonMsg::kAdapterText, adapter, "Get BBU Status Failed.");
-        return kWriteBackUnknown;
+        return unknown(status);
     }
     const ByteView block(battery);
     const u8 type = block.U8(bbustatus::kOffType);
@@ -58,18 +70,25 @@ int CheckWriteBackNow(RaidManager* manager, CpController* cpController)
         PrintMessage(LdMsg::kLearnCycle);
         return -1;
     }
+    // Without the virtual drives, or a drive's progress, a reconstruction may be running.
     List<VirtualDisk*>* vds = nullptr;
-    if (manager->GetVdList(&vds) != 0 || vds == nullptr)
-        return 0;
+    if (manager->GetVdList(&vds) != 0 || vds == nullptr) {
+        nameFailedRead("the configuration");
+        return unknown(-1);
+    }
     manager->SortVdList(vds);
     for (unsigned i = 0; i < vds->GetCount(); ++i) {
         VirtualDisk* vd = vds->GetAt(static_cast<u8>(i));
         u8 progress[vdprogress::kSize] = {};
         if (vd == nullptr)
             continue;
-        // A drive whose progress cannot be read may be reconstructing.
-        if (vd->GetProgress(progress) != 0)
-            return kWriteBackUnknown;
+        const int read = vd->GetProgress(progress);
+        if (read != 0) {
+            char what[64];
+            std::snprintf(what, sizeof what, "the progress of virtual drive %d", vd->GetId()->GetTargetId());
+            nameFailedRead(what);
+            return unknown(read);
+        }
         if ((ByteView(progress).U32(vdprogress::kOffRunning) & vdprogress::kRunningRecon) != 0) {
             PrintMessage(LdMsg::kReconRunning);
             return -1;

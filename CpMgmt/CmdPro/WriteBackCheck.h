@@ -6,10 +6,12 @@
 class CpController;
 class RaidManager;
 
-// A battery status or a virtual drive's progress that could not be read: write back is not
-// known to be possible.
+// A battery status, the configuration or a virtual drive's progress that could not be read:
+// write back is not known to be possible.
 constexpr int kWriteBackUnknown = -2;
 
 // 0 when write back takes effect now; -1 after the message naming the reason (0x30021 without
-// a RaidManager); kWriteBackUnknown after "Get BBU Status Failed." or a failed progress read.
-int CheckWriteBackNow(RaidManager* manager, CpController* cpController);
+// a RaidManager); kWriteBackUnknown after "Get BBU Status Failed." or a failed read of the
+// configuration or of a virtual drive's progress. With `readStatus`, the failed read's status
+// is given back and a configuration or progress that could not be read is named in a line.
+int CheckWriteBackNow(RaidManager* manager, CpController* cpController, int* readStatus = nullptr);

@@ -116,6 +116,47 @@ TEST_F(CfgAutoTest, EachDiskStopsAtTheVirtualDriveLimit)
     EXPECT_EQ(Vds().size(), 3u);
 }
 
+// The unassigned drives are listed again after each drive configured: a drive whose information
+// cannot be read then is named, the drives configured stay so, and the command ends with the
+// failed read's status.
+TEST_F(CfgAutoTest, EachDiskNamesADriveItCannotReadAndEndsWithThatRead)
+{
+    constexpr unsigned kDriveInfo = 0x02020000;
+    // The default controller: slots 6 (a hot spare), 7, 8 and 9 unassigned. The list after the
+    // first drive reads slot 6 (the 5th read of a drive's information), then slot 8: the 6th
+    // read fails, and so does the 7th, made to name the drive.
+    nlohmann::json state = State();
+    AddFault(state, 0, kDriveInfo, 3, 6);
+    AddFault(state, 0, kDriveInfo, 3, 7);
+    WriteState(state);
+    const std::string first = "Adapter 0: Created VD 2\nConfigured physical device at Encl-252:Slot-7.\n";
+    RunResult r = Run({"-CfgEachDskRaid0", "-a0"});
+    EXPECT_EQ(r.out, first + "Adapter 0: Failed to read the information of the device at Enclosure - 252, Slot - 8.\n"
+                             "\n1 physical devices are Configured on adapter 0.\n"
+                             "\nFW error description: Invalid parameter\n" + Exit(3));
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(Vds().size(), 3u);
+
+    // Read again, the drive answers: the list that failed is named.
+    state = State();
+    AddFault(state, 0, kDriveInfo, 3, 6);
+    WriteState(state);
+    r = Run({"-CfgEachDskRaid0", "-a0"});
+    EXPECT_EQ(r.out, first + "Adapter #0: Failed to Perform to get unconfig pd list Operation.\n"
+                             "\n1 physical devices are Configured on adapter 0.\n"
+                             "\nFW error description: Invalid parameter\n" + Exit(3));
+
+    // The virtual-drive count read before the second drive, failed by the library; the form that
+    // would refuse the solid state drives later still fails.
+    state = State();
+    state["faults"] = {{{"controller", 0}, {"opcode", "0x03010000"}, {"lib_error", 5}, {"nth", 2}}};
+    WriteState(state);
+    r = Run({"-CfgEachDskRaid0", "Maximum", "-a0"});
+    EXPECT_EQ(r.out, first + "Adapter #0: Failed to Perform configuration Operation.\n"
+                             "\n1 physical devices are Configured on adapter 0.\n" + kExitFailed);
+    EXPECT_EQ(Vds().size(), 3u);
+}
+
 TEST_F(CfgAutoTest, EachDiskWithPiStopsAtTheFirstDriveWithoutIt)
 {
     nlohmann::json state = AllHddState();

@@ -73,6 +73,29 @@ TEST_F(CfgSaveRestoreTest, SavedClearedAndRestoredShowsTheSameConfiguration)
     EXPECT_EQ(Config(), config);
 }
 
+// The configuration written back while the operating system cannot be told of it is restored:
+// the command says so, and that the system was not told, and ends with that request's status.
+TEST_F(CfgSaveRestoreTest, RestoredButNotToldToTheOperatingSystem)
+{
+    WriteState(State());
+    ASSERT_EQ(Run({"-CfgSave", "-f", "saved.cfg", "-a0"}).exitCode, 0);
+    ASSERT_EQ(Run({"-CfgClr", "-Force", "-a0"}).exitCode, 0);
+    nlohmann::json state = ReadState();
+    state["faults"] = {{{"function", "driver_request"}, {"opcode", "0xF0010300"}, {"status", 1}}};
+    WriteState(state);
+    for (const char* word : {"-CfgRestore", "-AdpCfgRestore"}) {
+        RunResult r = Run({word, "-f", "saved.cfg", "-a0"});
+        EXPECT_EQ(r.out, kRestored + "Failed while adding the configuration to OS.\n"
+                                     "\nFW error description: Invalid command\n" + Exit(1))
+            << word;
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(Vds().size(), 2u);
+        state = ReadState();
+        ClearConfig(Ctrl(state));
+        WriteState(state);
+    }
+}
+
 TEST_F(CfgSaveRestoreTest, FilesThatAreNotAWholeSavedConfigurationAreRefused)
 {
     WriteState(State());

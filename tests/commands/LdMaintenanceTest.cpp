@@ -139,4 +139,44 @@ TEST_F(LdMaintenanceTest, PowerPolicyWithinTheControllersLimits)
     EXPECT_EQ(VdOf(0)["power_save_policy"], "automatic");
 }
 
+// Without the configuration no progress or table is shown, no drive is taken for one that does
+// not exist, and each says what could not be read.
+TEST_F(LdMaintenanceTest, ProgressAndTablesWithoutTheConfiguration)
+{
+    nlohmann::json state = State();
+    AddFault(state, 0, kDcmdCfgRead, 3);
+    WriteState(state);
+    const std::string failed = "Adapter 0: Failed to read the configuration.\n"
+                               "\nFW error description: Invalid parameter\n" + Exit(3);
+    EXPECT_EQ(Tool({"-LDRecon", "-ShowProg", "-L1", "-a0"}).out, failed);
+    EXPECT_EQ(Tool({"-LDCC", "-ShowProg", "-LALL", "-a0"}).out, failed);
+    EXPECT_EQ(Tool({"-LDBI", "-GetSetting", "-L0", "-a0"}).out, failed);
+    EXPECT_EQ(Tool({"-GetBbtEntries", "-LALL", "-a0"}).out, "\nAdapter 0 -- Virtual Drive Information:\n" + failed);
+    EXPECT_EQ(Tool({"-LDBBMClr", "-L0", "-a0"}).out, failed);
+}
+
+// Without the configuration no drive is set, none is reported missing, and the command fails.
+TEST_F(LdMaintenanceTest, PowerPolicyWithoutTheConfiguration)
+{
+    nlohmann::json state = State();
+    AddFault(state, 0, kDcmdCfgRead, 3);
+    WriteState(state);
+    const nlohmann::json before = ReadState();
+    RunResult r = Tool({"-LDSetPowerPolicy", "-MaximumWithoutCaching", "-LALL", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Failed to read the configuration.\n\nFW error description: Invalid parameter\n" +
+                         Exit(3));
+    EXPECT_EQ(r.exitCode, 3);
+    r = Tool({"-LDSetPowerPolicy", "-None", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Failed to read the configuration.\n\nFW error description: Invalid parameter\n" +
+                         Exit(3));
+
+    // The drive list, failed by the library.
+    state = before;
+    state["faults"] = {{{"controller", 0}, {"opcode", "0x02010000"}, {"lib_error", 5}, {"nth", 2}}};
+    WriteState(state);
+    r = Tool({"-LDSetPowerPolicy", "-Automatic", "-L1", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Failed to read the configuration.\n" + kExitFailed);
+    EXPECT_EQ(ReadState()["controllers"], before["controllers"]);
+}
+
 }  // namespace

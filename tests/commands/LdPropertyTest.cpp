@@ -117,6 +117,47 @@ TEST_F(LdPropertyTest, WriteBackWaitsForAHealthyBattery)
     EXPECT_EQ(out, "No battery present\n\nAdapter 0: Set Property Failed on Vd object\n\nExit Code: 0x01\n");
 }
 
+// A battery or a progress that cannot be read is not taken for a healthy one: the change
+// without -Immediate is made with the note that it may wait, -Immediate refuses it, and the
+// command ends with the failed read's status.
+TEST_F(LdPropertyTest, AWriteBackCheckThatCannotBeMadeKeepsTheGuard)
+{
+    nlohmann::json state = State();
+    Ctrl(state)["config"]["virtual_drives"][0]["write_policy"] = "write_through";
+    Ctrl(state)["config"]["virtual_drives"][1]["write_policy"] = "write_through";
+    const std::string later = "\nSo policy Change to WB will not come into effect immediately\n\n";
+    const std::string invalidParameter = "\nFW error description: Invalid parameter\n" + Exit(3);
+
+    nlohmann::json faulty = state;
+    AddFault(faulty, 0, kDcmdBbuGetStatus, 3);
+    WriteState(faulty);
+    RunResult r = Tool({"-LDSetProp", "WB", "-L0", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Get BBU Status Failed.\n" + later +
+                         "Set Write Policy to WriteBack on Adapter 0, VD 0 (target id: 0) success\n" + invalidParameter);
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(VdOf(0)["write_policy"], "write_back");
+
+    // The check of the first drive reads the progress of both; the second drive's check passes.
+    faulty = state;
+    AddFault(faulty, 0, kDcmdLdGetProgress, 3, 2);
+    WriteState(faulty);
+    r = Tool({"-LDSetProp", "WB", "-LALL", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Failed to read the progress of virtual drive 1.\n" + later +
+                         "Set Write Policy to WriteBack on Adapter 0, VD 0 (target id: 0) success\n"
+                         "Set Write Policy to WriteBack on Adapter 0, VD 1 (target id: 1) success\n" +
+                         invalidParameter);
+    EXPECT_EQ(VdOf(1)["write_policy"], "write_back");
+
+    faulty = state;
+    AddFault(faulty, 0, kDcmdLdGetProgress, 3, 1);
+    WriteState(faulty);
+    const nlohmann::json before = ReadState();
+    r = Tool({"-LDSetProp", "WB", "-Immediate", "-L0", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Failed to read the progress of virtual drive 0.\n\n"
+                     "Adapter 0: Set Property Failed on Vd object\n" + invalidParameter);
+    EXPECT_EQ(ReadState()["controllers"], before["controllers"]);
+}
+
 TEST_F(LdPropertyTest, RefusalsLeaveTheStateAlone)
 {
     nlohmann::json state = State();

@@ -118,6 +118,47 @@ TEST_F(LdReconstructTest, ExpansionGrowsIntoTheRoomLeftOnTheMembers)
     EXPECT_GT(VdOf(1)["blocks"].get<unsigned long long>(), 2ull * 1024 * 1024);
 }
 
+// The information goes on past a drive or a member that cannot be read, names it and ends with
+// the failed read's status; a drive whose allowed operations are unknown is not shown as one that
+// cannot grow.
+TEST_F(LdReconstructTest, ExpansionInformationNamesWhatCouldNotBeRead)
+{
+    nlohmann::json state = State();
+    Ctrl(state)["config"]["virtual_drives"][1]["blocks"] = 2 * 1024 * 1024;
+    const std::string notPossible = "\nVirtual Disk: 0 (Target Id: 0)\nExpansion                                 "
+                                    "                    : Not Possible\n";
+    const std::string possible = "\nVirtual Disk: 1 (Target Id: 1)\nExpansion                                    "
+                                 "                 : Possible\nSize available to grow within Array               "
+                                 "            : 1.089 TB\n";
+    const std::string invalidParameter = "\nFW error description: Invalid parameter\n" + Exit(3);
+    const unsigned kAllowedOps = 0x030B0000;
+    const unsigned kDriveInfo = 0x02020000;
+
+    nlohmann::json faulty = state;
+    AddFault(faulty, 0, kAllowedOps, 3, 1);
+    WriteState(faulty);
+    RunResult r = Tool({"-getLdExpansionInfo", "-L1,0", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Failed to read the allowed operations of virtual drive 1.\n" + notPossible +
+                         invalidParameter);
+    EXPECT_EQ(r.exitCode, 3);
+
+    // The smallest member of the RAID 1 (slots 4 and 5) cannot be known.
+    faulty = state;
+    AddFault(faulty, 0, kDriveInfo, 3, 1);
+    WriteState(faulty);
+    r = Tool({"-getLdExpansionInfo", "-LALL", "-a0"});
+    EXPECT_EQ(r.out, notPossible + possible +
+                         "Adapter 0: Failed to read the information of the device at Enclosure - 252, Slot - 4.\n" +
+                         invalidParameter);
+    EXPECT_EQ(r.exitCode, 3);
+
+    faulty = state;
+    faulty["faults"].push_back({{"controller", 0}, {"opcode", "0x04010000"}, {"lib_error", 5}});
+    WriteState(faulty);
+    r = Tool({"-getLdExpansionInfo", "-LALL", "-a0"});
+    EXPECT_EQ(r.out, "Adapter 0: Failed to read the configuration.\n" + kExitFailed);
+}
+
 // -DontExpandArray keeps the array at the blocks it has; it counts only between the percentage
 // and the drive list, and a line that puts it elsewhere is refused rather than run without it.
 TEST_F(LdReconstructTest, AnExpansionThatKeepsTheArrayFindsNoRoomWithinIt)
