@@ -7,6 +7,7 @@
 #include "CpMgmt/CpController.h"
 #include "CpMgmt/CpControllerFactory.h"
 #include "controller/ControllerMgmt.h"
+#include "controller/FwiDpErrors.h"
 #include "raidmodel/RaidManager.h"
 #include "runtime/CommonMessageIds.h"
 #include "runtime/CtMessage.h"
@@ -77,6 +78,8 @@ int CpControllerMgmt::ProcessCommands(ParsedObjectList parsedObjects)
         bool stop = false;
         bool haveFailure = false;
         int firstFailure = 0;
+        int firstFailureClass = FwiDpErrors::kSuccess;
+        int firstFailureStatus = 0;
         auto record = [&](int status, Policy policy) {
             result = status;
             if (status == 0)
@@ -86,6 +89,8 @@ int CpControllerMgmt::ProcessCommands(ParsedObjectList parsedObjects)
             else if (policy == Policy::RunAllFirstFailureWins && !haveFailure) {
                 haveFailure = true;
                 firstFailure = status;
+                firstFailureClass = FwiDpErrors::LastClass();
+                firstFailureStatus = FwiDpErrors::LastStatus();
             }
         };
 
@@ -117,8 +122,12 @@ int CpControllerMgmt::ProcessCommands(ParsedObjectList parsedObjects)
                 record(status, policy);
             }
         }
-        if (haveFailure)
+        // The run ends as the first failed adapter ended: with its status, and with the firmware
+        // status it failed on as the run's last one, whatever the adapters after it did.
+        if (haveFailure) {
             result = firstFailure;
+            FwiDpErrors::Record(firstFailureClass, firstFailureStatus);
+        }
 
         // Repeat passes while work is unfinished and nothing failed.
         while (result == 0) {

@@ -93,13 +93,14 @@ TEST_F(PdListTest, UnreadableDriveListOrConfigurationEndsTheAdapter)
     for (unsigned opcode : {kDcmdPdGetList, kDcmdCfgRead}) {
         nlohmann::json state = State(2);
         AddFault(state, 0, opcode, 12);
-        // Every listed adapter runs; the first failure is the result (adapter 1's requests
-        // succeed after it, so no firmware error ends the run).
+        // Every listed adapter runs; the run ends as adapter 0 ended, on its firmware status,
+        // however adapter 1's requests went after it.
         RunResult r = RunState(state, {"-PDList", "-a0,1"});
         EXPECT_EQ(r.out.rfind("\nAdapter #0: Failed to initialize RM\n", 0), 0u) << r.out;
         EXPECT_EQ(Outline(r.out, {"Adapter", "Slot Number: 0"}),
                   "Adapter #0: Failed to initialize RM\nAdapter #1\nSlot Number: 0\n");
-        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_NE(r.out.find("\nFW error description: "), std::string::npos) << r.out;
+        EXPECT_EQ(r.exitCode, 12);
     }
 }
 

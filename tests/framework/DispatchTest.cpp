@@ -10,6 +10,7 @@
 #include "CpMgmt/CpController.h"
 #include "CpMgmt/CpControllerMgmt.h"
 #include "controller/Controller.h"
+#include "controller/FwiDpErrors.h"
 #include "framework/FakeController.h"
 #include "support/ScreenCapture.h"
 
@@ -59,7 +60,10 @@ public:
         g_script.calls.push_back(adapter);
         ++calls_;
         auto it = g_script.statusByAdapter.find(adapter);
-        return it == g_script.statusByAdapter.end() ? 0 : it->second;
+        const int status = it == g_script.statusByAdapter.end() ? 0 : it->second;
+        // The status as the adapter's last request left it.
+        FwiDpErrors::Record(status == 0 ? FwiDpErrors::kSuccess : FwiDpErrors::kFirmware, status);
+        return status;
     }
     int IsDone() override { return calls_ >= g_script.passesWanted ? 1 : 0; }
 
@@ -93,6 +97,7 @@ protected:
     }
     void TearDown() override
     {
+        FwiDpErrors::Reset();
         for (auto& [id, creators] : saved_)
             CommandProcessorFactory::Instance().SwapForTest(id, creators);
         ScreenTest::TearDown();
@@ -152,6 +157,9 @@ TEST_F(DispatchTest, ReportsRunOnEveryAdapterAndKeepTheFirstFailure)
     g_script.statusByAdapter = {{0, 3}, {1, 0}, {2, -1}};
     EXPECT_EQ(Process({new ScriptedObject(kTestCmdReport, ParsedObject::kAllAdapters)}), 3);
     EXPECT_EQ(g_script.calls, (std::vector<int>{0, 1, 2}));
+    // The run ends on the first failure's firmware status, not on the later adapters' requests.
+    EXPECT_EQ(FwiDpErrors::LastClass(), FwiDpErrors::kFirmware);
+    EXPECT_EQ(FwiDpErrors::LastStatus(), 3);
 
     InstallFakeControllers(3);
     g_script.calls.clear();
