@@ -74,8 +74,9 @@ public:
     virtual int GetAdapter(Adapter** adapter) = 0;
     // The Adapter element drops its kept controller information and reads it again (one read).
     virtual int RefreshAdapter() = 0;
-    // -1 when the enclosures cannot be read; no enclosure: out = 0xFFFF, 0; several: 1; one: 2
-    // when a drive of the device list has no enclosure, else out = its device id and 0.
+    // -1 when the enclosures (or, with one enclosure, the device list) cannot be read; no
+    // enclosure: out = 0xFFFF, 0; several: 1; one: 2 when a drive of the device list has no
+    // enclosure, else out = its device id and 0.
     virtual int GetSingleEnclDeviceId(u16* enclosureId) = 0;
 
     virtual Controller* GetController() const = 0;

@@ -409,12 +409,13 @@ int SnapShotRaidManager::GetSingleEnclDeviceId(u16* enclosureId)
     }
     if (enclosureIds_.size() > 1)
         return 1;
-    // One enclosure: a drive connected without enclosure makes "the only enclosure" ambiguous.
-    if (LoadDevices() == 0) {
-        for (const auto& device : devices_)
-            if (!device->IsEnclosure() && device->GetData()->GetEnclDeviceId() == EnclSlotId::kNoEnclosure)
-                return 2;
-    }
+    // One enclosure: a drive connected without enclosure makes "the only enclosure" ambiguous,
+    // and without the drive list that is not known.
+    if (LoadDevices() != 0)
+        return -1;
+    for (const auto& device : devices_)
+        if (!device->IsEnclosure() && device->GetData()->GetEnclDeviceId() == EnclSlotId::kNoEnclosure)
+            return 2;
     *enclosureId = enclosureIds_.front();
     return 0;
 }

@@ -116,6 +116,15 @@ TEST(SingleEnclosureTest, FollowsTheEnclosureAndDriveCounts)
     failing.provider->Fail(kDcmdEnclGetList, 3);
     u16 id = 0;
     EXPECT_EQ(failing.manager->GetSingleEnclDeviceId(&id), -1);
+
+    // With one enclosure, whether a drive is connected without one is not known without the
+    // drive list: the only enclosure is not taken for the answer.
+    ModelRig noDevices;
+    noDevices.provider->Reply(kDcmdEnclGetList, EnclosureList({252}));
+    noDevices.provider->Fail(kDcmdPdGetList, 3);
+    id = 0;
+    EXPECT_EQ(noDevices.manager->GetSingleEnclDeviceId(&id), -1);
+    EXPECT_EQ(id, 0);
 }
 
 class ConfiguredRig : public ::testing::Test {
