@@ -46,22 +46,6 @@ const ReadGoesOn* ExceptionFor(const char* word, unsigned opcode)
     return nullptr;
 }
 
-// The output with the host's clock lines ("Date/Time:") left without their value.
-std::string WithoutHostClock(const std::string& out)
-{
-    static const std::string kClock = "Date/Time:";
-    std::string result;
-    std::size_t at = 0;
-    while (at < out.size()) {
-        std::size_t end = out.find('\n', at);
-        end = end == std::string::npos ? out.size() : end + 1;
-        const std::string line = out.substr(at, end - at);
-        result += line.compare(0, kClock.size(), kClock) == 0 ? kClock + "\n" : line;
-        at = end;
-    }
-    return result;
-}
-
 class CommandWalkReads : public WalkFixture, public ::testing::WithParamInterface<const char*> {
 public:
     RunResult Traced(const Line& line, std::vector<TracedRequest>& requests)

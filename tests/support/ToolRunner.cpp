@@ -222,3 +222,18 @@ void ToolTest::AddPatch(nlohmann::json& state, unsigned controller, unsigned opc
 {
     state["patches"].push_back({{"controller", controller}, {"opcode", Hex32(opcode)}, {"offset", offset}, {"hex", hex}});
 }
+
+std::string WithoutHostClock(const std::string& out)
+{
+    static const std::string kClock = "Date/Time:";
+    std::string result;
+    std::size_t at = 0;
+    while (at < out.size()) {
+        std::size_t end = out.find('\n', at);
+        end = end == std::string::npos ? out.size() : end + 1;
+        const bool clock = out.compare(at, kClock.size(), kClock) == 0;
+        result += clock ? kClock + "\n" : out.substr(at, end - at);
+        at = end;
+    }
+    return result;
+}

@@ -92,3 +92,7 @@ private:
 };
 
 std::string ToolBinary();
+
+// The output with the value of each line of the host's clock ("Date/Time:", printed by the
+// all-in-one log) left out: two runs a second apart print the same report.
+std::string WithoutHostClock(const std::string& out);
