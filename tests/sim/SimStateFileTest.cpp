@@ -26,6 +26,33 @@ protected:
         EXPECT_EQ(ReadText(), text);
         Close();
     }
+
+    // One process for each state path given (empty: the test's own), each opening and closing
+    // the library `runs` times, all at once; each must succeed.
+    void RunConcurrently(const std::vector<std::string>& paths, int runs)
+    {
+        std::vector<pid_t> children;
+        for (const std::string& path : paths) {
+            const pid_t pid = fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                if (!path.empty())
+                    setenv("DRIVEKIT_SIM_STATE", path.c_str(), 1);
+                bool ok = true;
+                for (int run = 0; run < runs; ++run) {
+                    ok = Init() == lp::kLibOk && ok;
+                    Close();
+                }
+                _exit(ok ? 0 : 1);
+            }
+            children.push_back(pid);
+        }
+        for (pid_t pid : children) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+    }
 };
 
 TEST_F(SimStateFileTest, MissingFileIsCreatedWithTheDefaultTopology)
@@ -338,22 +365,7 @@ TEST_F(SimStateFileTest, ConcurrentRunsEachAdvanceTheClockOnce)
 {
     WriteState(Json{{"format", 1}, {"clock", {{"now", 1000}, {"advance_per_run", 1}}}, {"controllers", {Json::object()}}});
     constexpr int kRuns = 6;
-    std::vector<pid_t> children;
-    for (int i = 0; i < kRuns; ++i) {
-        const pid_t pid = fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            const bool ok = Init() == lp::kLibOk;
-            Close();
-            _exit(ok ? 0 : 1);
-        }
-        children.push_back(pid);
-    }
-    for (pid_t pid : children) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    RunConcurrently(std::vector<std::string>(kRuns), 1);
     EXPECT_EQ(ReadState()["clock"]["now"], 1000 + kRuns);
 }
 
@@ -371,26 +383,10 @@ TEST_F(SimStateFileTest, ConcurrentRunsThroughDifferentLinksShareOneLock)
 
     constexpr int kWritersPerPath = 3;
     constexpr int kRunsPerWriter = 12;
-    std::vector<pid_t> children;
-    for (int i = 0; i < kWritersPerPath * 3; ++i) {
-        const pid_t pid = fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            setenv("DRIVEKIT_SIM_STATE", paths[i % 3].c_str(), 1);
-            bool ok = true;
-            for (int run = 0; run < kRunsPerWriter; ++run) {
-                ok = Init() == lp::kLibOk && ok;
-                Close();
-            }
-            _exit(ok ? 0 : 1);
-        }
-        children.push_back(pid);
-    }
-    for (pid_t pid : children) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    std::vector<std::string> writers;
+    for (int i = 0; i < kWritersPerPath * 3; ++i)
+        writers.push_back(paths[i % 3]);
+    RunConcurrently(writers, kRunsPerWriter);
     EXPECT_EQ(ReadState()["clock"]["now"], 1000 + kWritersPerPath * 3 * kRunsPerWriter);
 
     // The links are still links, and the one lock sits beside the state.
